@@ -1,0 +1,40 @@
+# ko_add_library(<folder> [DEPS <targets>...])
+#   One static library ko_<folder> from every .cpp and .h directly in the folder.
+#   Headers are included as "<folder>/<file>.h" from the repository root.
+function(ko_add_library folder)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    if(NOT sources)
+        add_library(ko_${folder} INTERFACE)
+        target_include_directories(ko_${folder} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(ko_${folder} INTERFACE ${ARG_DEPS})
+        return()
+    endif()
+    add_library(ko_${folder} STATIC ${sources})
+    target_include_directories(ko_${folder} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(ko_${folder} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# ko_add_test(<name> [LIBS <targets>...] [SOURCES <extra files>...])
+#   Builds tests/<name>.cpp of the current folder as a Qt Test program, linked to the
+#   folder's own library, and registers it with CTest under <name>.
+function(ko_add_test name)
+    cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.cpp ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ko_${folder} ${ARG_LIBS} Qt6::Test)
+    target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_BINARY_DIR}/test-home/${name};XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/data;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/config"
+        TIMEOUT 300)
+endfunction()
+
+# ko_add_bench(<name> [LIBS <targets>...]): a benchmark program bench/<name>.cpp; not a test.
+function(ko_add_bench name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

@@ -217,6 +217,7 @@ const char* EscapedCString(const CBytes& b) {
     thread_local char buffer[kBufferSize];
     if (b.size() > kBufferSize - 1)
         return nullptr;
+    // The escaped text and its terminator must fit in 256 bytes.
     const CBytes text = EscapedText(b, true);
     if (text.size() > kBufferSize - 1)
         return nullptr;

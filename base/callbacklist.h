@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -7,8 +9,9 @@
 
 // A small stand-in for the subset of eventpp's CallbackList that the services use for their change
 // events. Callbacks run in append order on the calling thread, outside the list's lock, so a
-// callback may remove itself or append another while the list fires. After remove() returns, the
-// removed callback is never started again; a call already running on another thread may finish.
+// callback may remove itself or append another while the list fires. When remove() returns, the
+// removed callback is neither running on another thread nor started again, so its owner may be
+// destroyed right after removing it.
 namespace eventpp {
 
 template <class Signature>
@@ -18,7 +21,9 @@ template <class R, class... Args>
 class CallbackList<R(Args...)> {
     struct Node {
         std::function<R(Args...)> callback;
-        bool removed = false;
+        std::atomic<bool> removed{false};
+        // Held while the callback runs; recursive so that a callback can remove itself.
+        std::recursive_mutex running;
     };
 
 public:
@@ -51,15 +56,17 @@ public:
         auto node = handle.m_node.lock();
         if (!node)
             return false;
-        std::lock_guard lock(m_mutex);
-        for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
-            if (*it == node) {
-                node->removed = true;
-                m_nodes.erase(it);
-                return true;
-            }
+        {
+            std::lock_guard lock(m_mutex);
+            auto it = std::find(m_nodes.begin(), m_nodes.end(), node);
+            if (it == m_nodes.end())
+                return false;
+            node->removed = true;
+            m_nodes.erase(it);
         }
-        return false;
+        // Waits for a call of this callback that another thread may be running.
+        std::lock_guard wait(node->running);
+        return true;
     }
 
     bool empty() const {
@@ -74,14 +81,8 @@ public:
             snapshot = m_nodes;
         }
         for (const auto& node : snapshot) {
-            {
-                // The removed flag is written under the same lock, so a remove() that returned
-                // before this check is always seen.
-                std::lock_guard lock(m_mutex);
-                if (node->removed)
-                    continue;
-            }
-            if (node->callback)
+            std::lock_guard run(node->running);
+            if (!node->removed && node->callback)
                 node->callback(args...);
         }
     }

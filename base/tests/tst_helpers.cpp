@@ -1,0 +1,104 @@
+#include "base/callbacklist.h"
+#include "base/nullable.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+class TestHelpers : public QObject {
+    Q_OBJECT
+private slots:
+    void nullable() {
+        Ko::Nullable<int> n;
+        QVERIFY(!n.hasValue());
+        try {
+            (void)n.value();
+            QFAIL("reading an empty Nullable must throw");
+        } catch (const std::logic_error& e) {
+            QCOMPARE(std::string(e.what()), std::string("Read null Nullable"));
+        }
+        QCOMPARE(n.valueOr(4), 4);
+        n.set(5);
+        QCOMPARE(n.value(), 5);
+        QVERIFY(n == Ko::Nullable<int>(5));
+        n.reset();
+        QVERIFY(n == Ko::Nullable<int>());
+    }
+
+    void callsInAppendOrderAndRemoves() {
+        eventpp::CallbackList<void(int)> list;
+        std::vector<int> calls;
+        auto a = list.append([&](int v) { calls.push_back(v); });
+        list.append([&](int v) { calls.push_back(v * 10); });
+        list(1);
+        QVERIFY(list.remove(a));
+        QVERIFY(!list.remove(a));
+        list(2);
+        QCOMPARE(calls, (std::vector<int>{1, 10, 20}));
+        QVERIFY(!list.empty());
+    }
+
+    void callbackMayRemoveItselfOrAppend() {
+        eventpp::CallbackList<void()> list;
+        int selfCalls = 0, appendedCalls = 0, laterCalls = 0;
+        eventpp::CallbackList<void()>::Handle self;
+        self = list.append([&] {
+            ++selfCalls;
+            list.remove(self);
+            list.append([&] { ++appendedCalls; });
+        });
+        eventpp::CallbackList<void()>::Handle later;
+        list.append([&] { list.remove(later); });
+        later = list.append([&] { ++laterCalls; });
+        list();
+        list();
+        QCOMPARE(selfCalls, 1);
+        QCOMPARE(laterCalls, 0);
+        QCOMPARE(appendedCalls, 1);
+    }
+
+    void removedCallbackNeverRunsAfterRemove() {
+        eventpp::CallbackList<void()> list;
+        std::atomic<bool> removed{false};
+        std::atomic<int> lateCalls{0};
+        auto h = list.append([&] {
+            if (removed)
+                ++lateCalls;
+        });
+        std::atomic<bool> running{true};
+        std::thread firer([&] {
+            while (running)
+                list();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        QVERIFY(list.remove(h));
+        // Nothing of the callback runs once remove() has returned.
+        removed = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        running = false;
+        firer.join();
+        QCOMPARE(lateCalls.load(), 0);
+    }
+
+    void concurrentAppendRemoveAndFire() {
+        eventpp::CallbackList<void()> list;
+        std::atomic<int> calls{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&] {
+                for (int i = 0; i < 500; ++i) {
+                    auto h = list.append([&] { ++calls; });
+                    list();
+                    list.remove(h);
+                }
+            });
+        for (auto& t : threads)
+            t.join();
+        QVERIFY(calls.load() >= 2000);
+        QVERIFY(list.empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestHelpers)
+#include "tst_helpers.moc"

@@ -26,15 +26,21 @@ function(ko_add_test name)
     add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.cpp ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ko_${folder} ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
+    # Each test runs in a folder of its own, so files it writes beside itself never collide
+    # with another test running at the same time.
+    set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+    file(MAKE_DIRECTORY ${home})
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_BINARY_DIR}/test-home/${name};XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/data;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/${name}/config"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
         TIMEOUT 300)
 endfunction()
 
-# ko_add_bench(<name> [LIBS <targets>...]): a benchmark program bench/<name>.cpp; not a test.
+# ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program
+#   bench/<name>.cpp; not a test. SOURCES may name test peers of other folders, e.g.
+#   ${PROJECT_SOURCE_DIR}/link/tests/fakemotorcontroller.cpp.
 function(ko_add_bench name)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-    add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+    cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+    add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
 endfunction()

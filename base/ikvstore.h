@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+class QJsonObject;
+
+namespace Ko {
+
+// Typed key-value settings. Reads take a default and return it whenever the stored value is
+// missing or of another JSON type; there are no implicit conversions between types.
+// Implementations are safe to call from any thread.
+class IKVStore {
+public:
+    virtual ~IKVStore() = default;
+
+    virtual QJsonObject json() const = 0;
+    virtual void setJson(const QJsonObject& o) = 0;
+    virtual std::string loadString(const std::string& key, const std::string& def) const = 0;
+    virtual bool loadBool(const std::string& key, bool def) const = 0;
+    virtual int loadInt(const std::string& key, int def) const = 0;
+    virtual double loadDouble(const std::string& key, double def) const = 0;
+    virtual void saveString(const std::string& key, const std::string& value) = 0;
+    virtual void saveBool(const std::string& key, bool value) = 0;
+    virtual void saveInt(const std::string& key, int value) = 0;
+    virtual void saveDouble(const std::string& key, double value) = 0;
+    virtual bool contains(const std::string& key) const = 0;
+    virtual void remove(const std::string& key) = 0;
+};
+
+} // namespace Ko

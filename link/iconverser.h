@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/callbacklist.h"
+#include "base/cbytes.h"
+#include "link/cmdret.h"
+
+#include <QObject>
+
+namespace Ko {
+
+// One request/reply exchange at byte level. A transport converser answers Ok with the reply bytes,
+// or Timeout or Cancel without a value; never Nak or Other.
+class IConverser : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual CmdResp<CBytes> converse(const CBytes& request) = 0;
+
+signals:
+    // Every attempt of one exchange went unanswered. Emitted on the exchange's thread.
+    void converseTimeout();
+};
+
+// The link's time-out state: whether the last exchange ended in Timeout.
+class IConverserTimeout {
+public:
+    virtual ~IConverserTimeout() = default;
+    virtual bool timedout() = 0;
+
+    // Fired with the new state whenever it changes, on the thread that ran the exchange.
+    eventpp::CallbackList<void(bool)> timedoutChangedList;
+};
+
+} // namespace Ko

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/ikoconverser.h"
+
+#include <memory>
+
+namespace Ko {
+
+class IConverser;
+
+class KoConverser : public IKoConverser {
+public:
+    explicit KoConverser(std::shared_ptr<IConverser> converser);
+
+    CmdResp<CBytes> converse(const MountCmd& cmd) override;
+    CmdResp<CBytes> converseBytes(const CBytes& request) override;
+    CmdResp<uint32_t> converseValue(const MountCmd& cmd) override;
+    CmdResp<uint32_t> converseValue32(const MountCmd& cmd) override;
+    CmdResp<uint32_t> converseBytesValue32(const CBytes& request) override;
+
+    static void logErrorReply(const CBytes& request, const CBytes& reply);
+
+private:
+    std::shared_ptr<IConverser> m_converser;
+};
+
+} // namespace Ko

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Ko {
+
+// Registers the mount-link types that QML sees: the outcome enumeration as "CmdRetType" under
+// the given module, and the result gadget as a metatype. Call once before the QML engine exists.
+void registerLinkQmlTypes(const char* uri, int versionMajor = 1, int versionMinor = 0);
+
+} // namespace Ko

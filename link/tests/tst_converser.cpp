@@ -1,0 +1,593 @@
+#include "base/cancellable.h"
+#include "base/log.h"
+#include "link/connectionsettings.h"
+#include "link/conversertimeoutforwarder.h"
+#include "link/koconverser.h"
+#include "link/koserialportconverser.h"
+#include "link/mountcmd.h"
+#include "link/qtserialport.h"
+#include "link/slconverser.h"
+#include "link/tests/fakemotorcontroller.h"
+#include "link/udpconverser.h"
+#include "link/unixudp.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <thread>
+
+using namespace Ko;
+
+namespace {
+
+QByteArray qb(const CBytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
+
+// Collects the log lines written while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        m_id = LogAddListener([this](const char* line) {
+            std::lock_guard lock(m_mutex);
+            m_lines.append(QString::fromUtf8(line).trimmed());
+        });
+    }
+    ~LogCapture() { LogRemoveListener(m_id); }
+    QStringList lines(const QString& prefix) const {
+        std::lock_guard lock(m_mutex);
+        QStringList out;
+        for (const auto& l : m_lines) {
+            if (l.startsWith(prefix))
+                out.append(l);
+        }
+        return out;
+    }
+
+private:
+    int m_id = -1;
+    mutable std::mutex m_mutex;
+    QStringList m_lines;
+};
+
+std::shared_ptr<ConnectionSettings> settingsWith(int readTimeoutMs, int retries,
+                                                 ConnectionType_::E type = ConnectionType_::UDP) {
+    auto s = std::make_shared<ConnectionSettings>(nullptr);
+    s->setReadTimeoutMs_other(readTimeoutMs);
+    s->setMaxRetryCount(retries);
+    s->setType(type);
+    return s;
+}
+
+// The whole UDP road of one connection, against the fake controller on loopback.
+struct UdpChain {
+    explicit UdpChain(int readTimeoutMs = 1000, int retries = 0) {
+        settings = settingsWith(readTimeoutMs, retries);
+        const uint16_t port = fake.serveUdp();
+        udp = std::make_shared<UnixUDP>("127.0.0.1", UDPAddress{"127.0.0.1", ""}, port,
+                                        uint32_t(readTimeoutMs));
+        transport = std::make_shared<UDPConverser>(udp, settings, cancel);
+        sl = std::make_shared<SLConverser>(transport);
+        ko = std::make_shared<KoConverser>(sl);
+    }
+    FakeMotorController fake;
+    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ControlledCancellable> cancel = std::make_shared<ControlledCancellable>();
+    std::shared_ptr<UnixUDP> udp;
+    std::shared_ptr<UDPConverser> transport;
+    std::shared_ptr<SLConverser> sl;
+    std::shared_ptr<KoConverser> ko;
+};
+
+// The whole serial road over a pseudo-terminal.
+struct SerialChain {
+    explicit SerialChain(int readTimeoutMs = 1000, int retries = 0,
+                         ConnectionType_::E type = ConnectionType_::Serial) {
+        settings = settingsWith(readTimeoutMs, retries, type);
+        port = std::make_shared<QtSerialPort>(pty.name);
+        opened = port->open() && port->setBaudRate(115200);
+        fake.serveSerial(pty.master, pty.slave);
+        transport = std::make_shared<KoSerialPortConverser>(settings, port, cancel);
+        sl = std::make_shared<SLConverser>(transport);
+        ko = std::make_shared<KoConverser>(sl);
+    }
+    ~SerialChain() { fake.stop(); }
+    PtyPair pty;
+    FakeMotorController fake;
+    bool opened = false;
+    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ControlledCancellable> cancel = std::make_shared<ControlledCancellable>();
+    std::shared_ptr<QtSerialPort> port;
+    std::shared_ptr<KoSerialPortConverser> transport;
+    std::shared_ptr<SLConverser> sl;
+    std::shared_ptr<KoConverser> ko;
+};
+
+const MountCmd kReadPos(0, 'j');
+
+} // namespace
+
+class TstConverser : public QObject {
+    Q_OBJECT
+private slots:
+    void replyClassification_data();
+    void replyClassification();
+    void valueParsing();
+    void attemptsUnderTimeout_data();
+    void attemptsUnderTimeout();
+    void resendRecoversFromALostReply();
+    void lateReplyNeverAnswersTheNextExchange();
+    void lateReplyAfterResendNeverAnswersTheNextExchange();
+    void settledSocketIsKept();
+    void cancelBeforeFirstAttemptSendsNothing();
+    void timedoutStateAndForwarder();
+    void forwarderLeavesOldConverser();
+    void signalsRunOnTheExchangeThread();
+    void exchangesOnOneLinkAreSequential();
+    void exchangeLogLine();
+
+    void serialExchange();
+    void serialGarbageBeforeFrame();
+    void serialGarbageThenSilence();
+    void serialFirstByteWait();
+    void serialPerByteWait();
+    void serialBleTypeUsesBleTimeout();
+    void serialFailedWrite();
+    void serialCancel();
+    void serialEndlessNoiseEnds();
+    void serialAnswersOnlyAtItsSpeed();
+};
+
+void TstConverser::replyClassification_data() {
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("errorLines");
+    QTest::newRow("ok") << QByteArray("=000080\r") << int(CmdRetType_::Ok)
+                        << QByteArray("=000080\r") << 0;
+    QTest::newRow("nak") << QByteArray("!\r") << int(CmdRetType_::Nak) << QByteArray("!\r") << 1;
+    QTest::newRow("nak with code")
+        << QByteArray("!2\r") << int(CmdRetType_::Nak) << QByteArray("!2\r") << 1;
+    QTest::newRow("no marker") << QByteArray("ABC") << int(CmdRetType_::Other) << QByteArray("ABC")
+                               << 1;
+    QTest::newRow("garbage before =")
+        << QByteArray("garbage=12\r") << int(CmdRetType_::Ok) << QByteArray("=12\r") << 0;
+    QTest::newRow("garbage before !")
+        << QByteArray("xy!1\r") << int(CmdRetType_::Nak) << QByteArray("!1\r") << 1;
+    QTest::newRow("no carriage return")
+        << QByteArray("=12") << int(CmdRetType_::Other) << QByteArray("=12") << 1;
+    QTest::newRow("marker only") << QByteArray("xx=") << int(CmdRetType_::Other) << QByteArray("=")
+                                 << 1;
+}
+
+void TstConverser::replyClassification() {
+    QFETCH(QByteArray, reply);
+    QFETCH(int, type);
+    QFETCH(QByteArray, value);
+    QFETCH(int, errorLines);
+    UdpChain chain;
+    chain.fake.setReply(":j1\r", reply.toStdString());
+    LogCapture log;
+    const auto resp = chain.ko->converse(kReadPos);
+    QCOMPARE(int(resp.type), type);
+    QCOMPARE(qb(resp.value()), value);
+    const QStringList lines = log.lines("Conv error resp:");
+    QCOMPARE(lines.size(), errorLines);
+    if (type == CmdRetType_::Nak && reply == "!\r")
+        QCOMPARE(lines.first(), QStringLiteral("Conv error resp: Cmd=4 [:j1\\r] Resp=2 [!\\r]"));
+    QCOMPARE(chain.fake.requestCount(), size_t(1));
+}
+
+void TstConverser::valueParsing() {
+    UdpChain chain;
+    chain.fake.setReply(":j1\r", "=563412\r");
+    chain.fake.setReply(":j2\r", "=123\r");
+    chain.fake.setReply(":a1\r", "!0\r");
+    chain.fake.setReply(":X10003\r", "=FFFFFFFF\r");
+    chain.fake.setReply(":X20003\r", "=000080\r");
+
+    auto v = chain.ko->converseValue(kReadPos);
+    QCOMPARE(v.type, CmdRetType_::Ok);
+    QCOMPARE(v.value(), 0x123456u);
+
+    v = chain.ko->converseValue(MountCmd(1, 'j'));
+    QCOMPARE(v.type, CmdRetType_::Other);
+    QVERIFY(!v.hasValue);
+
+    v = chain.ko->converseValue(MountCmd(0, 'a'));
+    QCOMPARE(v.type, CmdRetType_::Nak);
+    QVERIFY(!v.hasValue);
+
+    v = chain.ko->converseValue32(MountCmd::makeXSub(0, 3));
+    QCOMPARE(v.type, CmdRetType_::Ok);
+    QCOMPARE(int32_t(v.value()), -1);
+
+    v = chain.ko->converseBytesValue32(MountCmd::encode(MountCmd::makeXSub(1, 3)));
+    QCOMPARE(v.type, CmdRetType_::Other);
+    QVERIFY(!v.hasValue);
+
+    chain.fake.setSilent(true);
+    v = chain.ko->converseValue(kReadPos);
+    QCOMPARE(v.type, CmdRetType_::Timeout);
+    QVERIFY(!v.hasValue);
+}
+
+void TstConverser::attemptsUnderTimeout_data() {
+    QTest::addColumn<int>("retries");
+    QTest::newRow("no resend") << 0;
+    QTest::newRow("two resends") << 2;
+}
+
+void TstConverser::attemptsUnderTimeout() {
+    QFETCH(int, retries);
+    const int timeoutMs = 100;
+    UdpChain chain(timeoutMs, retries);
+    chain.fake.setSilent(true);
+    QSignalSpy transportSpy(chain.transport.get(), &IConverser::converseTimeout);
+    QSignalSpy outerSpy(chain.sl.get(), &IConverser::converseTimeout);
+    QElapsedTimer timer;
+    timer.start();
+    const auto resp = chain.ko->converse(kReadPos);
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(resp.type, CmdRetType_::Timeout);
+    QVERIFY(!resp.hasValue);
+    QVERIFY(chain.fake.waitForRequests(size_t(1 + retries), 2000));
+    QCOMPARE(chain.fake.requestCount(), size_t(1 + retries));
+    for (const auto& r : chain.fake.requests())
+        QCOMPARE(qb(r.bytes), QByteArray(":j1\r"));
+    QCOMPARE(transportSpy.count(), 1);
+    QCOMPARE(outerSpy.count(), 1);
+    QVERIFY2(elapsed >= (1 + retries) * timeoutMs * 9 / 10, qPrintable(QString::number(elapsed)));
+}
+
+void TstConverser::resendRecoversFromALostReply() {
+    UdpChain chain(300, 2);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.fake.ignoreNext(1);
+    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
+    const auto resp = chain.ko->converseValue(kReadPos);
+    QCOMPARE(resp.type, CmdRetType_::Ok);
+    QCOMPARE(resp.value(), 0x800000u);
+    QCOMPARE(chain.fake.requestCount(), size_t(2));
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!chain.sl->timedout());
+}
+
+void TstConverser::lateReplyNeverAnswersTheNextExchange() {
+    UdpChain chain(100, 0);
+    chain.fake.setReply(":j1\r", "=111111\r");
+    chain.fake.setReply(":j2\r", "=222222\r");
+    chain.fake.setDelayMs(300);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    chain.fake.setDelayMs(0);
+    // The late "=111111" lands on the socket of the finished exchange.
+    QTest::qWait(300);
+    const auto resp = chain.ko->converse(MountCmd(1, 'j'));
+    QCOMPARE(resp.type, CmdRetType_::Ok);
+    QCOMPARE(qb(resp.value()), QByteArray("=222222\r"));
+}
+
+void TstConverser::lateReplyAfterResendNeverAnswersTheNextExchange() {
+    // The first request's answer comes late and is taken for the resend's; the resend's own
+    // answer is then still on its way when the next exchange begins.
+    UdpChain chain(300, 1);
+    chain.fake.setReply(":j1\r", "=111111\r");
+    chain.fake.setReply(":j2\r", "=222222\r");
+    chain.fake.setDelayMs(400);
+    const auto first = chain.ko->converse(kReadPos);
+    QCOMPARE(first.type, CmdRetType_::Ok);
+    QCOMPARE(qb(first.value()), QByteArray("=111111\r"));
+    chain.fake.setDelayMs(0);
+    for (int i = 0; i < 3; ++i) {
+        const auto next = chain.ko->converse(MountCmd(1, 'j'));
+        QCOMPARE(next.type, CmdRetType_::Ok);
+        QCOMPARE(qb(next.value()), QByteArray("=222222\r"));
+        QTest::qWait(100);
+    }
+}
+
+void TstConverser::settledSocketIsKept() {
+    UdpChain chain(300, 0);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.fake.setReply(":j2\r", "=000080");
+    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    chain.fake.setSilent(true);
+    chain.ko->converse(kReadPos);
+    chain.fake.setSilent(false);
+    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    // A reply without its carriage return may have a rest still coming.
+    QCOMPARE(chain.ko->converse(MountCmd(1, 'j')).type, CmdRetType_::Other);
+    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    const auto reqs = chain.fake.requests();
+    QCOMPARE(reqs.size(), size_t(6));
+    QCOMPARE(reqs[1].peerPort, reqs[0].peerPort);
+    QCOMPARE(reqs[2].peerPort, reqs[1].peerPort);
+    QVERIFY(reqs[3].peerPort != reqs[2].peerPort);
+    QCOMPARE(reqs[4].peerPort, reqs[3].peerPort);
+    QVERIFY(reqs[5].peerPort != reqs[4].peerPort);
+}
+
+void TstConverser::cancelBeforeFirstAttemptSendsNothing() {
+    UdpChain chain;
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.cancel->cancel();
+    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
+    const auto resp = chain.ko->converse(kReadPos);
+    QCOMPARE(resp.type, CmdRetType_::Cancel);
+    QVERIFY(!resp.hasValue);
+    QVERIFY(!chain.fake.waitForRequests(1, 200));
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!chain.sl->timedout());
+}
+
+void TstConverser::timedoutStateAndForwarder() {
+    UdpChain chain(300, 0);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    std::vector<bool> changes;
+    std::mutex changesMutex;
+    chain.sl->timedoutChangedList.append([&](bool v) {
+        std::lock_guard lock(changesMutex);
+        changes.push_back(v);
+    });
+
+    ConverserTimeoutForwarder forwarder;
+    QSignalSpy spy(&forwarder, &ConverserTimeoutForwarder::timedoutChanged_q);
+    QVERIFY(!forwarder.property("timedout").toBool());
+    forwarder.attach(chain.sl);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(!forwarder.property("timedout").toBool());
+
+    chain.fake.setSilent(true);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QVERIFY(chain.sl->timedout());
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(forwarder.property("timedout").toBool());
+
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(spy.count(), 2);
+
+    chain.fake.setSilent(false);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Ok);
+    QVERIFY(!chain.sl->timedout());
+    QCOMPARE(spy.count(), 3);
+    QVERIFY(!forwarder.property("timedout").toBool());
+
+    // Nak and Other are answers: the link is not timed out.
+    chain.fake.setSilent(true);
+    chain.ko->converse(kReadPos);
+    chain.fake.setSilent(false);
+    chain.fake.setReply(":j1\r", "!0\r");
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Nak);
+    QVERIFY(!chain.sl->timedout());
+
+    std::lock_guard lock(changesMutex);
+    QCOMPARE(changes, (std::vector<bool>{true, false, true, false}));
+}
+
+void TstConverser::forwarderLeavesOldConverser() {
+    UdpChain a(50, 0), b(300, 0);
+    a.fake.setSilent(true);
+    b.fake.setSilent(true);
+    auto forwarder = std::make_unique<ConverserTimeoutForwarder>();
+    forwarder->attach(a.sl);
+    QVERIFY(!a.sl->timedoutChangedList.empty());
+    forwarder->attach(b.sl);
+    QVERIFY(a.sl->timedoutChangedList.empty());
+    QVERIFY(!b.sl->timedoutChangedList.empty());
+
+    QSignalSpy spy(forwarder.get(), &ConverserTimeoutForwarder::timedoutChanged_q);
+    a.ko->converse(kReadPos);
+    QVERIFY(a.sl->timedout());
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!forwarder->timedout());
+    b.ko->converse(kReadPos);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(forwarder->timedout());
+
+    // Detaching reads false again and leaves b alone.
+    forwarder->attach(nullptr);
+    QVERIFY(!forwarder->timedout());
+    QVERIFY(b.sl->timedoutChangedList.empty());
+
+    // A forwarder that dies first leaves nothing behind in the converser it followed.
+    forwarder->attach(b.sl);
+    forwarder.reset();
+    QVERIFY(b.sl->timedoutChangedList.empty());
+    b.fake.setSilent(false);
+    b.fake.setReply(":j1\r", "=000080\r");
+    QCOMPARE(b.ko->converse(kReadPos).type, CmdRetType_::Ok);
+}
+
+void TstConverser::signalsRunOnTheExchangeThread() {
+    UdpChain chain(50, 0);
+    chain.fake.setSilent(true);
+    ConverserTimeoutForwarder forwarder;
+    forwarder.attach(chain.sl);
+    std::thread::id signalThread, listenerThread, forwarderThread, worker;
+    connect(
+        chain.sl.get(), &IConverser::converseTimeout, this,
+        [&] { signalThread = std::this_thread::get_id(); }, Qt::DirectConnection);
+    connect(
+        &forwarder, &ConverserTimeoutForwarder::timedoutChanged_q, this,
+        [&] { forwarderThread = std::this_thread::get_id(); }, Qt::DirectConnection);
+    chain.sl->timedoutChangedList.append(
+        [&](bool) { listenerThread = std::this_thread::get_id(); });
+    std::thread t([&] {
+        worker = std::this_thread::get_id();
+        chain.ko->converse(kReadPos);
+    });
+    t.join();
+    QVERIFY(worker != std::this_thread::get_id());
+    QVERIFY(signalThread == worker);
+    QVERIFY(listenerThread == worker);
+    QVERIFY(forwarderThread == worker);
+}
+
+void TstConverser::exchangesOnOneLinkAreSequential() {
+    // Every caller gets the reply to its own request, even when four threads share the link.
+    UdpChain chain(1000, 0);
+    for (int axis = 0; axis < 2; ++axis) {
+        for (char letter : {'j', 'a', 'g', 'f'}) {
+            const std::string req = std::string(":") + letter + char('1' + axis) + "\r";
+            chain.fake.setReply(req, "=" + req.substr(1, 2) + "\r");
+        }
+    }
+    chain.fake.setDelayMs(2);
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> threads;
+    for (char letter : {'j', 'a', 'g', 'f'}) {
+        threads.emplace_back([&, letter] {
+            for (int i = 0; i < 10; ++i) {
+                const uint32_t axis = uint32_t(i % 2);
+                const auto resp = chain.ko->converse(MountCmd(axis, letter));
+                const std::string expect = std::string("=") + letter + char('1' + axis) + "\r";
+                if (!resp.isOk() || resp.value().toStdString() != expect)
+                    ++wrong;
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+    QCOMPARE(wrong.load(), 0);
+    QCOMPARE(chain.fake.requestCount(), size_t(40));
+}
+
+void TstConverser::exchangeLogLine() {
+    UdpChain chain(300, 0);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    LogCapture log;
+    chain.ko->converse(kReadPos);
+    QVERIFY(log.lines("KoConv:").isEmpty());
+    chain.sl->setLogEnabled(true);
+    chain.ko->converse(kReadPos);
+    chain.fake.setSilent(true);
+    chain.ko->converse(kReadPos);
+    QCOMPARE(log.lines("KoConv:"),
+             (QStringList{QStringLiteral("KoConv: Cmd=[:j1\\r] <Successful> Resp=[=000080\\r]"),
+                          QStringLiteral("KoConv: Cmd=[:j1\\r] <Communication error> Resp=[]")}));
+}
+
+void TstConverser::serialExchange() {
+    SerialChain chain;
+    QVERIFY(chain.opened);
+    chain.fake.setReply(":j1\r", "=563412\r");
+    chain.fake.setReply(":K2\r", "!3\r");
+    const auto v = chain.ko->converseValue(kReadPos);
+    QCOMPARE(v.type, CmdRetType_::Ok);
+    QCOMPARE(v.value(), 0x123456u);
+    LogCapture log;
+    const auto nak = chain.ko->converse(MountCmd(1, 'K'));
+    QCOMPARE(nak.type, CmdRetType_::Nak);
+    QCOMPARE(qb(nak.value()), QByteArray("!3\r"));
+    QCOMPARE(log.lines("Conv error resp:").size(), 1);
+    QCOMPARE(chain.fake.requests().front().baud, 115200);
+}
+
+void TstConverser::serialGarbageBeforeFrame() {
+    SerialChain chain;
+    chain.fake.setReply(":j1\r", "=123\r");
+    chain.fake.setGarbage("xx");
+    const auto resp = chain.transport->converse(MountCmd::encode(kReadPos));
+    QCOMPARE(resp.type, CmdRetType_::Ok);
+    QCOMPARE(qb(resp.value()), QByteArray("=123\r"));
+}
+
+void TstConverser::serialGarbageThenSilence() {
+    SerialChain chain(100, 0);
+    chain.fake.setReply(":j1\r", "xx");
+    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
+    const auto resp = chain.ko->converse(kReadPos);
+    QCOMPARE(resp.type, CmdRetType_::Timeout);
+    QVERIFY(!resp.hasValue);
+    QCOMPARE(spy.count(), 1);
+    // A partial frame is dropped too.
+    chain.fake.setReply(":j1\r", "=12");
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+}
+
+void TstConverser::serialFirstByteWait() {
+    SerialChain chain(100, 1);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.fake.setDelayMs(400);
+    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    const qint64 elapsed = timer.elapsed();
+    QVERIFY2(elapsed >= 180, qPrintable(QString::number(elapsed)));
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(chain.fake.waitForRequests(2, 2000));
+    QCOMPARE(chain.fake.requestCount(), size_t(2));
+
+    // A wait longer than the mount's delay gets the answer.
+    chain.fake.stop();
+    SerialChain patient(1500, 0);
+    patient.fake.setReply(":j1\r", "=000080\r");
+    patient.fake.setDelayMs(200);
+    QCOMPARE(patient.ko->converse(kReadPos).type, CmdRetType_::Ok);
+}
+
+void TstConverser::serialPerByteWait() {
+    SerialChain chain(1000, 0);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    // Far beyond the 10 ms allowed between bytes.
+    chain.fake.setByteGapMs(150);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+}
+
+void TstConverser::serialBleTypeUsesBleTimeout() {
+    SerialChain chain(50, 0, ConnectionType_::BLE);
+    chain.settings->setReadTimeoutMs_BLE(1500);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.fake.setDelayMs(250);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Ok);
+    chain.settings->setType(ConnectionType_::Serial);
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+}
+
+void TstConverser::serialFailedWrite() {
+    auto settings = settingsWith(50, 2, ConnectionType_::Serial);
+    auto port = std::make_shared<QtSerialPort>("/nonexistent/ttyKO0");
+    KoSerialPortConverser converser(settings, port, std::make_shared<NullCancellable>());
+    QSignalSpy spy(&converser, &IConverser::converseTimeout);
+    QCOMPARE(converser.converse(MountCmd::encode(kReadPos)).type, CmdRetType_::Timeout);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TstConverser::serialCancel() {
+    SerialChain chain;
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.cancel->cancel();
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Cancel);
+    QVERIFY(!chain.fake.waitForRequests(1, 200));
+}
+
+void TstConverser::serialEndlessNoiseEnds() {
+    SerialChain chain(200, 0);
+    chain.fake.setReply(":j1\r", std::string(4000, 'x'));
+    chain.fake.setReply(":j2\r", "=" + std::string(4000, 'A'));
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.ko->converse(MountCmd(1, 'j')).type, CmdRetType_::Timeout);
+    QVERIFY(timer.elapsed() < 10000);
+}
+
+void TstConverser::serialAnswersOnlyAtItsSpeed() {
+    SerialChain chain(300, 0);
+    chain.fake.setReply(":f1\r", "=111\r");
+    chain.fake.setAnswerBaud(9600);
+    QCOMPARE(chain.ko->converse(MountCmd(0, 'f')).type, CmdRetType_::Timeout);
+    QVERIFY(chain.port->setBaudRate(9600));
+    QCOMPARE(chain.fake.portBaud(), 9600);
+    QCOMPARE(chain.ko->converse(MountCmd(0, 'f')).type, CmdRetType_::Ok);
+    const auto reqs = chain.fake.requests();
+    QCOMPARE(reqs.size(), size_t(2));
+    QCOMPARE(reqs[0].baud, 115200);
+    QCOMPARE(reqs[1].baud, 9600);
+}
+
+QTEST_GUILESS_MAIN(TstConverser)
+#include "tst_converser.moc"

@@ -1,0 +1,204 @@
+#include "link/unixudp.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+using namespace Ko;
+
+namespace {
+
+// The far end of the link: a plain socket on 127.0.0.1 that remembers who wrote to it last.
+class Peer {
+public:
+    Peer() {
+        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        socklen_t len = sizeof a;
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
+        timeval tv{2, 0};
+        ::setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    }
+    ~Peer() { ::close(m_fd); }
+    uint16_t port() const { return m_port; }
+    QByteArray receive() {
+        char buf[4096];
+        socklen_t len = sizeof m_last;
+        const ssize_t n =
+            ::recvfrom(m_fd, buf, sizeof buf, 0, reinterpret_cast<sockaddr*>(&m_last), &len);
+        return n < 0 ? QByteArray() : QByteArray(buf, n);
+    }
+    void reply(const QByteArray& data) {
+        ::sendto(m_fd, data.constData(), size_t(data.size()), 0,
+                 reinterpret_cast<sockaddr*>(&m_last), sizeof m_last);
+    }
+
+private:
+    int m_fd = -1;
+    uint16_t m_port = 0;
+    sockaddr_in m_last{};
+};
+
+QByteArray qb(const CBytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
+
+std::unique_ptr<UnixUDP> linkTo(const Peer& peer, uint32_t timeoutMs, std::string local = "") {
+    return std::make_unique<UnixUDP>(std::move(local), UDPAddress{"127.0.0.1", "127.255.255.255"},
+                                     peer.port(), timeoutMs);
+}
+
+} // namespace
+
+class TstUnixUDP : public QObject {
+    Q_OBJECT
+private slots:
+    void parseIPv4_data();
+    void parseIPv4();
+    void badRemoteAddressLeavesClosed_data();
+    void badRemoteAddressLeavesClosed();
+    void requestAndReply();
+    void silentPeerCostsOneTimeout();
+    void zeroTimeoutDoesNotBlock();
+    void drainDropsStaleDatagrams();
+    void longDatagramIsCut();
+    void reopenTakesAFreshSocket();
+};
+
+void TstUnixUDP::parseIPv4_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<uint>("address");
+    QTest::newRow("loopback") << "127.0.0.1" << true << 0x7F000001u;
+    QTest::newRow("mount access point") << "192.168.4.1" << true << 0xC0A80401u;
+    QTest::newRow("all 255") << "255.255.255.255" << true << 0xFFFFFFFFu;
+    QTest::newRow("number above 255") << "192.168.4.256" << false << 0u;
+    QTest::newRow("three numbers") << "192.168.4" << false << 0u;
+    QTest::newRow("five numbers") << "1.2.3.4.5" << false << 0u;
+    QTest::newRow("negative") << "1.2.-3.4" << false << 0u;
+    QTest::newRow("letters") << "a.b.c.d" << false << 0u;
+    QTest::newRow("empty") << "" << false << 0u;
+    QTest::newRow("trailing text") << "1.2.3.4x" << false << 0u;
+}
+
+void TstUnixUDP::parseIPv4() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(uint, address);
+    const auto v = UnixUDP::parseIPv4(text.toStdString());
+    QCOMPARE(v.hasValue(), valid);
+    if (valid)
+        QCOMPARE(v.value(), uint32_t(address));
+}
+
+void TstUnixUDP::badRemoteAddressLeavesClosed_data() {
+    QTest::addColumn<QString>("remote");
+    QTest::newRow("above 255") << "127.0.0.300";
+    QTest::newRow("not four numbers") << "127.0.1";
+    QTest::newRow("empty") << "";
+}
+
+void TstUnixUDP::badRemoteAddressLeavesClosed() {
+    QFETCH(QString, remote);
+    UnixUDP udp("", UDPAddress{remote.toStdString(), ""}, 11880, 100);
+    QVERIFY(!udp.isOpen());
+    QVERIFY(!udp.reopen());
+    // Using a closed transport is a programming error of the caller.
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.write(CBytes::fromCString(":e1\r")));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.read());
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.drain());
+}
+
+void TstUnixUDP::requestAndReply() {
+    Peer peer;
+    // An empty local address and an explicit loopback one both bind.
+    for (const char* local : {"", "127.0.0.1", "not an address"}) {
+        auto udp = linkTo(peer, 2000, local);
+        QVERIFY(udp->isOpen());
+        QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+        QCOMPARE(peer.receive(), QByteArray(":j1\r"));
+        peer.reply("=000080\r");
+        QCOMPARE(qb(udp->read()), QByteArray("=000080\r"));
+    }
+}
+
+void TstUnixUDP::silentPeerCostsOneTimeout() {
+    Peer peer;
+    auto udp = linkTo(peer, 200);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(udp->read().empty());
+    QVERIFY2(timer.elapsed() >= 180, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TstUnixUDP::zeroTimeoutDoesNotBlock() {
+    // Zero must not turn into "wait for ever", which would hang the link.
+    Peer peer;
+    auto udp = linkTo(peer, 0);
+    QVERIFY(udp->isOpen());
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(udp->read().empty());
+    QVERIFY(timer.elapsed() < 1000);
+}
+
+void TstUnixUDP::drainDropsStaleDatagrams() {
+    Peer peer;
+    auto udp = linkTo(peer, 300);
+    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+    QCOMPARE(peer.receive(), QByteArray(":j1\r"));
+    peer.reply("=stale1\r");
+    peer.reply("=stale2\r");
+    peer.reply("=stale3\r");
+    // Loopback delivery is immediate, but give the kernel a moment on a loaded machine.
+    QTest::qWait(50);
+    udp->drain();
+    QVERIFY(udp->read().empty());
+    peer.reply("=fresh\r");
+    QCOMPARE(qb(udp->read()), QByteArray("=fresh\r"));
+    // Draining an empty queue returns at once.
+    QElapsedTimer timer;
+    timer.start();
+    udp->drain();
+    QVERIFY(timer.elapsed() < 200);
+}
+
+void TstUnixUDP::longDatagramIsCut() {
+    Peer peer;
+    auto udp = linkTo(peer, 1000);
+    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+    peer.receive();
+    peer.reply(QByteArray(2000, 'A'));
+    const CBytes got = udp->read();
+    QCOMPARE(got.size(), size_t(1500));
+    QCOMPARE(qb(got), QByteArray(1500, 'A'));
+}
+
+void TstUnixUDP::reopenTakesAFreshSocket() {
+    Peer peer;
+    auto udp = linkTo(peer, 200);
+    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+    peer.receive();
+    QVERIFY(udp->reopen());
+    QVERIFY(udp->isOpen());
+    // A late answer to the old socket does not reach the new one.
+    peer.reply("=late\r");
+    QVERIFY(udp->read().empty());
+    QVERIFY(udp->write(CBytes::fromCString(":j2\r")));
+    QCOMPARE(peer.receive(), QByteArray(":j2\r"));
+    peer.reply("=now\r");
+    QCOMPARE(qb(udp->read()), QByteArray("=now\r"));
+}
+
+QTEST_GUILESS_MAIN(TstUnixUDP)
+#include "tst_unixudp.moc"

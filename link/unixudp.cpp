@@ -1,0 +1,132 @@
+#include "link/unixudp.h"
+
+#include "base/log.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <sstream>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+namespace Ko {
+
+UnixUDP::UnixUDP(std::string localAddress, UDPAddress remote, uint16_t remotePort,
+                 uint32_t timeoutMs)
+    : m_localAddress(std::move(localAddress)), m_remote(std::move(remote)),
+      m_remotePort(remotePort), m_timeoutMs(timeoutMs), m_parsedRemote(parseIPv4(m_remote.address)),
+      m_parsedLocal(parseIPv4(m_localAddress)) {
+    open();
+}
+
+UnixUDP::~UnixUDP() {
+    close();
+}
+
+Nullable<uint32_t> UnixUDP::parseIPv4(const std::string& text) {
+    std::istringstream in(text);
+    uint32_t address = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            char dot = 0;
+            if (!(in >> dot) || dot != '.')
+                return {};
+        }
+        // Read as a wider signed number so that "-1" or "300" are refused, not wrapped.
+        long part = -1;
+        if (!(in >> part) || part < 0 || part > 255)
+            return {};
+        address = (address << 8) | static_cast<uint32_t>(part);
+    }
+    char trailing = 0;
+    if (in >> trailing)
+        return {};
+    return address;
+}
+
+bool UnixUDP::open() {
+    const auto remote = m_parsedRemote;
+    if (!remote.hasValue())
+        return false;
+    const uint32_t local = m_parsedLocal.valueOr(INADDR_ANY);
+
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+
+    // A zero time-out would mean "wait for ever" to the socket layer and hang the link with its
+    // mutex held; the shortest real wait stands in for it.
+    timeval tv{};
+    tv.tv_sec = static_cast<time_t>(m_timeoutMs / 1000);
+    tv.tv_usec = static_cast<suseconds_t>((m_timeoutMs % 1000) * 1000);
+    if (m_timeoutMs == 0)
+        tv.tv_usec = 1000;
+    const int on = 1;
+    sockaddr_in bindAddr{};
+    bindAddr.sin_family = AF_INET;
+    bindAddr.sin_port = 0;
+    bindAddr.sin_addr.s_addr = htonl(local);
+    if (::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0 ||
+        ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0 ||
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&bindAddr), sizeof bindAddr) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_remoteIPv4 = remote;
+    m_socket = fd;
+    m_open = true;
+    return true;
+}
+
+void UnixUDP::close() {
+    if (m_socket.hasValue())
+        ::close(m_socket.value());
+    m_socket.reset();
+    m_remoteIPv4.reset();
+    m_open = false;
+}
+
+bool UnixUDP::isOpen() {
+    return m_open;
+}
+
+bool UnixUDP::write(const CBytes& data) {
+    const uint32_t remote = m_remoteIPv4.value();
+    const int fd = m_socket.value();
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(m_remotePort);
+    to.sin_addr.s_addr = htonl(remote);
+    const ssize_t sent = ::sendto(fd, data.data(), data.size(), MSG_NOSIGNAL,
+                                  reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (sent < 0) {
+        Log("UnixUDP::write() error: %s", std::strerror(errno));
+        return false;
+    }
+    return sent > 0;
+}
+
+CBytes UnixUDP::read() {
+    const int fd = m_socket.value();
+    const ssize_t n = ::recvfrom(fd, m_buffer.data(), m_buffer.size(), 0, nullptr, nullptr);
+    if (n <= 0)
+        return {};
+    return CBytes(m_buffer.begin(), m_buffer.begin() + n);
+}
+
+void UnixUDP::drain() {
+    const int fd = m_socket.value();
+    uint8_t byte = 0;
+    while (::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+        ::recv(fd, m_buffer.data(), m_buffer.size(), MSG_DONTWAIT);
+}
+
+bool UnixUDP::reopen() {
+    if (m_open)
+        close();
+    return open();
+}
+
+} // namespace Ko

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "base/nullable.h"
+#include "link/iudp.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace Ko {
+
+// The mount's address as the connect helpers find it; the broadcast text travels along but the
+// transport only aims at the address.
+struct UDPAddress {
+    std::string address;
+    std::string broadcast;
+};
+
+// An IPv4 UDP socket bound locally, aimed at one remote address and port, with a receive time-out
+// so that a silent mount costs at most one time-out per read. Not locked: the converser stack
+// serialises its use.
+class UnixUDP : public IUDP {
+public:
+    UnixUDP(std::string localAddress, UDPAddress remote, uint16_t remotePort, uint32_t timeoutMs);
+    ~UnixUDP() override;
+    UnixUDP(const UnixUDP&) = delete;
+    UnixUDP& operator=(const UnixUDP&) = delete;
+
+    bool isOpen() override;
+    bool write(const CBytes& data) override;
+    CBytes read() override;
+    void drain() override;
+    bool reopen() override;
+
+    bool open();
+    // Dotted-quad text to a host-order address, first number most significant.
+    static Nullable<uint32_t> parseIPv4(const std::string& text);
+
+    static constexpr size_t kMaxDatagram = 1500;
+
+private:
+    void close();
+
+    std::string m_localAddress;
+    UDPAddress m_remote;
+    uint16_t m_remotePort;
+    uint32_t m_timeoutMs;
+    // Parsed once: the texts never change, and a reopen should cost only the socket calls.
+    Nullable<uint32_t> m_parsedRemote;
+    Nullable<uint32_t> m_parsedLocal;
+    Nullable<uint32_t> m_remoteIPv4;
+    Nullable<int> m_socket;
+    bool m_open = false;
+    std::array<uint8_t, kMaxDatagram> m_buffer{};
+};
+
+} // namespace Ko

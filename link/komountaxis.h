@@ -1,0 +1,89 @@
+#pragma once
+
+#include "link/imountaxis.h"
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+namespace Ko {
+
+class IKoConverser;
+class ICmdXUtil;
+class ITCCancellable;
+class IClock;
+class ILocation;
+class IPerMountDataBasic;
+struct MountCmd;
+
+// Both axes of a real mount: turns each request into the controller's classic 24-bit command
+// sequence or, on firmware that has them, the extended 'X' commands.
+class KoMountAxis : public IMountAxis {
+public:
+    KoMountAxis(std::shared_ptr<IKoConverser> converser, std::shared_ptr<IKoDevice> device,
+                std::shared_ptr<ICmdXUtil> cmdXUtil, std::shared_ptr<ITCCancellable> cancellable,
+                std::shared_ptr<IClock> clock, std::shared_ptr<MountAxisTimeContainer> container,
+                std::shared_ptr<ILocation> location,
+                std::shared_ptr<IPerMountDataBasic> perMountData);
+
+    CmdRetType_::E initialize() override;
+    Nullable<double> lastRate(AXISID axis) const override;
+    void assumeRate(AXISID axis, double rate) override;
+    Nullable<bool> lastDirection(AXISID axis) const override;
+    CmdResp<double> readPosition(AXISID axis) override;
+    CmdResp<std::pair<double, double>> readPositions() override;
+    AxisAngleTime lastPosition(AXISID axis) const override;
+    CmdRetType_::E setPosition(AXISID axis, double rad) override;
+    std::pair<double, double> positionRange(AXISID axis) const override;
+    CmdResp<MotorStatus> readStatus(AXISID axis) override;
+    MotorStatus lastStatus(AXISID axis) const override;
+    CmdRetType_::E slewAtRate(AXISID axis, double rate) override;
+    CmdRetType_::E gotoPosition(AXISID axis, double target) override;
+    CmdRetType_::E stop(AXISID axis) override;
+    bool isExtendedPositionMode() const override;
+    CmdRetType_::E gotoPositionAtRate(AXISID axis, double target, double rate) override;
+    bool supportsAutoHome() const override;
+    CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) override;
+    CmdRetType_::E resetHomeSensor(AXISID axis) override;
+
+    // Stops with 'L' (at once) instead of 'K' (decelerating). Off unless set.
+    void setInstantStop(bool on);
+
+private:
+    struct AxisState {
+        Nullable<uint32_t> highSpeedRatio;
+        Nullable<double> lastRate;
+        Nullable<double> commandedRate;
+        Nullable<bool> direction;
+    };
+
+    CmdResp<AxisAngleTime> readAngle(AXISID axis);
+    double speedFactor() const;
+    CmdRetType_::E send(const MountCmd& cmd);
+    CmdRetType_::E sendStop(AXISID axis);
+    CmdRetType_::E stopAndWait(AXISID axis);
+    CmdRetType_::E setMotionMode(AXISID axis, bool positive, bool fast, bool gotoMode);
+    CmdResp<uint32_t> highSpeedRatio(AXISID axis);
+    CmdRetType_::E classicSlew(AXISID axis, double rate);
+    CmdRetType_::E extendedSlew(AXISID axis, double rate);
+    CmdRetType_::E classicGoto(AXISID axis, double target);
+    CmdRetType_::E extendedGoto(AXISID axis, double target, double rate);
+
+    std::shared_ptr<IKoConverser> m_converser;
+    std::shared_ptr<IKoDevice> m_device;
+    std::shared_ptr<ICmdXUtil> m_cmdXUtil;
+    std::shared_ptr<ITCCancellable> m_cancellable;
+    std::shared_ptr<IClock> m_clock;
+    std::shared_ptr<MountAxisTimeContainer> m_container;
+    std::shared_ptr<ILocation> m_location;
+    std::shared_ptr<IPerMountDataBasic> m_perMountData;
+
+    std::atomic<bool> m_instantStop{false};
+    std::atomic<bool> m_initialized{false};
+    std::atomic<bool> m_extended{false};
+    mutable std::mutex m_mutex;
+    std::array<AxisState, 2> m_axes;
+};
+
+} // namespace Ko

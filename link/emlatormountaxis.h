@@ -1,0 +1,100 @@
+#pragma once
+
+#include "link/imountaxis.h"
+
+#include <array>
+#include <memory>
+#include <mutex>
+
+namespace Ko {
+
+class IClock;
+class ILocation;
+class ITCCancellable;
+class IPerMountDataBasic;
+
+// The two axes of the emulated mount. Each position is integrated from the commanded rate and the
+// injected clock, so that a GoTo takes the time a real one would. Safe to use from several threads
+// at once: the periodic position read and a GoTo run on different threads.
+class EmlatorMountAxis : public IMountAxis {
+public:
+    EmlatorMountAxis(std::shared_ptr<IKoDevice> device, std::shared_ptr<ITCCancellable> cancellable,
+                     std::shared_ptr<IClock> clock,
+                     std::shared_ptr<MountAxisTimeContainer> container,
+                     std::shared_ptr<ILocation> location,
+                     std::shared_ptr<IPerMountDataBasic> perMountData);
+
+    CmdRetType_::E initialize() override;
+    Nullable<double> lastRate(AXISID axis) const override;
+    void assumeRate(AXISID axis, double rate) override;
+    Nullable<bool> lastDirection(AXISID axis) const override;
+    CmdResp<double> readPosition(AXISID axis) override;
+    CmdResp<std::pair<double, double>> readPositions() override;
+    AxisAngleTime lastPosition(AXISID axis) const override;
+    CmdRetType_::E setPosition(AXISID axis, double rad) override;
+    std::pair<double, double> positionRange(AXISID axis) const override;
+    CmdResp<MotorStatus> readStatus(AXISID axis) override;
+    MotorStatus lastStatus(AXISID axis) const override;
+    CmdRetType_::E slewAtRate(AXISID axis, double rate) override;
+    CmdRetType_::E gotoPosition(AXISID axis, double target) override;
+    CmdRetType_::E stop(AXISID axis) override;
+    bool isExtendedPositionMode() const override;
+    CmdRetType_::E gotoPositionAtRate(AXISID axis, double target, double rate) override;
+    bool supportsAutoHome() const override;
+    CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) override;
+    CmdRetType_::E resetHomeSensor(AXISID axis) override;
+
+    // The fastest rate slew, rad/s (3.4 degrees per second).
+    static constexpr double kMaxSlewRate = 0.059341194567807204;
+    // Rates at or below this (a thousandth of the sidereal rate) only stop the axis.
+    static constexpr double kMinSlewRate = 7.292115845221407e-8;
+    // The GoTo speed, rad/s (10 degrees per second).
+    static constexpr double kGotoRate = 0.17453292519943295;
+
+private:
+    enum MotionState : uint32_t { Stopped = 0, Slewing = 1, GoingTo = 2 };
+
+    struct Motion {
+        int64_t startTimeMs = 0;
+        // Internal axis angle, radians.
+        double startPosition = 0.0;
+        double rate = 0.0;
+        Nullable<double> target;
+    };
+
+    struct AxisState {
+        Nullable<double> lastRate;
+        Nullable<bool> direction;
+        uint32_t motionState = Stopped;
+        bool held = false;
+        double heldPosition = 0.0;
+        Nullable<Motion> motion;
+    };
+
+    struct Current {
+        double position = 0.0;
+        bool arrived = false;
+    };
+
+    // All of these run with m_mutex held.
+    Current currentLocked(const AxisState& a, int64_t now) const;
+    void holdLocked(AxisState& a, double position);
+    AxisAngleTime positionStepLocked(AXISID axis, int64_t now);
+
+    AxisState& state(AXISID axis) { return m_axes[axis == 0 ? 0 : 1]; }
+    const AxisState& state(AXISID axis) const { return m_axes[axis == 0 ? 0 : 1]; }
+    double speedFactor() const;
+
+    std::shared_ptr<IKoDevice> m_device;
+    std::shared_ptr<ITCCancellable> m_cancellable;
+    std::shared_ptr<IClock> m_clock;
+    std::shared_ptr<MountAxisTimeContainer> m_container;
+    std::shared_ptr<ILocation> m_location;
+    std::shared_ptr<IPerMountDataBasic> m_perMountData;
+
+    mutable std::mutex m_mutex;
+    bool m_initialized = false;
+    std::array<AxisState, 2> m_axes;
+};
+
+} // namespace Ko

@@ -1,0 +1,242 @@
+#include "base/cancellable.h"
+#include "base/qtkvstore.h"
+#include "link/connectionsettings.h"
+#include "link/iconverser.h"
+#include "link/ikodevice.h"
+#include "link/iserialport.h"
+#include "link/serialconnectablehelper.h"
+#include "link/serialkodevicefactory.h"
+#include "link/tests/fakemotorcontroller.h"
+
+#include <QTest>
+
+#include <memory>
+#include <mutex>
+#include <thread>
+
+using namespace Ko;
+
+namespace {
+
+const std::string kStatusProbe = ":f1\r";
+const std::string kStatusReply = "=111\r";
+// 'W' to axis 1 with (115200 / 100) << 8 | 0x0D, least significant byte first.
+const std::string kSwitchTo115200 = ":W10D8004\r";
+
+using Exchange = std::pair<std::string, int>;
+
+// A mount on the far side of a pseudo-terminal, and the helper with its real port and converser.
+struct Rig {
+    Rig() {
+        settings =
+            std::make_shared<ConnectionSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
+        settings->setMaxRetryCount(0);
+        settings->setReadTimeoutMs_other(300);
+        settings->setSerialPortName(pty.name);
+        fake.setReply(kStatusProbe, kStatusReply);
+        fake.setReply(kSwitchTo115200, "=\r");
+        served = pty.isOpen() && fake.serveSerial(pty.master, pty.slave);
+        helper = std::make_shared<SerialConnectableHelper>(
+            settings,
+            std::make_shared<SerialKoDeviceFactory>(
+                settings, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>())));
+        QObject::connect(
+            helper.get(), &IConnectableHelper::statusChanged, &context,
+            [this](bool busy, const QString& status, const QString& detail) {
+                statuses << QStringLiteral("%1|%2|%3").arg(busy ? 1 : 0).arg(status, detail);
+            },
+            Qt::QueuedConnection);
+        helper->setHandler([this](DeviceSetupFinishedData data) {
+            std::lock_guard lock(mutex);
+            setups.push_back({std::move(data), std::this_thread::get_id()});
+        });
+    }
+    ~Rig() {
+        [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, 10000);
+        helper.reset();
+        std::lock_guard lock(mutex);
+        // The graph holds the port open; close it before the far side goes away.
+        setups.clear();
+    }
+    bool idle() const { return helper.use_count() == 1; }
+    size_t setupCount() {
+        std::lock_guard lock(mutex);
+        return setups.size();
+    }
+    std::vector<Exchange> exchanges() const {
+        std::vector<Exchange> list;
+        for (const auto& r : fake.requests())
+            list.emplace_back(r.bytes.toStdString(), r.baud);
+        return list;
+    }
+
+    struct Setup {
+        DeviceSetupFinishedData data;
+        std::thread::id thread;
+    };
+
+    PtyPair pty;
+    FakeMotorController fake;
+    bool served = false;
+    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<SerialConnectableHelper> helper;
+    QObject context;
+    QStringList statuses;
+    std::mutex mutex;
+    std::vector<Setup> setups;
+};
+
+// Refuses one line speed, as a port driver without it would; everything else goes to the port.
+class FakeSerialPort : public ISerialPort {
+public:
+    FakeSerialPort(std::shared_ptr<ISerialPort> port, int32_t refusedBaud)
+        : m_port(std::move(port)), m_refusedBaud(refusedBaud) {}
+    bool open() override { return m_port->open(); }
+    bool isOpen() override { return m_port->isOpen(); }
+    bool write(const CBytes& data) override { return m_port->write(data); }
+    bool readByte(int timeoutMs, uint8_t& out) override { return m_port->readByte(timeoutMs, out); }
+    void clear() override { m_port->clear(); }
+    bool setBaudRate(int32_t baud) override {
+        return baud != m_refusedBaud && m_port->setBaudRate(baud);
+    }
+    bool setRequestToSend(bool on) override { return m_port->setRequestToSend(on); }
+    bool clearToSend(bool& out) override { return m_port->clearToSend(out); }
+
+private:
+    std::shared_ptr<ISerialPort> m_port;
+    int32_t m_refusedBaud;
+};
+
+const QString kConnecting = QStringLiteral("1|Connecting|");
+
+} // namespace
+
+class TestSerialConnectableHelper : public QObject {
+    Q_OBJECT
+private slots:
+    void speedNegotiation_data();
+    void speedNegotiation();
+    void mountAtNeitherSpeed();
+    void portThatDoesNotExist();
+    void portRefusingASpeed();
+};
+
+void TestSerialConnectableHelper::speedNegotiation_data() {
+    QTest::addColumn<int>("answerBaud");
+    QTest::addColumn<int>("ignoreFirst");
+    QTest::addColumn<bool>("refuseSwitch");
+    QTest::addColumn<std::vector<Exchange>>("expected");
+    QTest::addColumn<int>("finalBaud");
+
+    QTest::newRow("mount at 115200")
+        << 115200 << 0 << false << std::vector<Exchange>{{kStatusProbe, 115200}} << 115200;
+    QTest::newRow("mount at 9600 accepts the switch")
+        << 9600 << 0 << false
+        << std::vector<Exchange>{{kStatusProbe, 115200},
+                                 {kStatusProbe, 9600},
+                                 {kStatusProbe, 115200},
+                                 {kSwitchTo115200, 9600}}
+        << 115200;
+    QTest::newRow("mount at 9600 refuses the switch")
+        << 9600 << 0 << true
+        << std::vector<Exchange>{{kStatusProbe, 115200},
+                                 {kStatusProbe, 9600},
+                                 {kStatusProbe, 115200},
+                                 {kSwitchTo115200, 9600}}
+        << 9600;
+    // Woken by the first probe, it then answers at both speeds: no switch, the line stays slow.
+    QTest::newRow("mount answering both speeds once woken")
+        << 0 << 1 << false
+        << std::vector<Exchange>{{kStatusProbe, 115200},
+                                 {kStatusProbe, 9600},
+                                 {kStatusProbe, 115200}}
+        << 9600;
+}
+
+void TestSerialConnectableHelper::speedNegotiation() {
+    QFETCH(int, answerBaud);
+    QFETCH(int, ignoreFirst);
+    QFETCH(bool, refuseSwitch);
+    QFETCH(std::vector<Exchange>, expected);
+    QFETCH(int, finalBaud);
+    Rig rig;
+    QVERIFY(rig.served);
+    rig.fake.setAnswerBaud(answerBaud);
+    rig.fake.ignoreNext(ignoreFirst);
+    if (refuseSwitch)
+        rig.fake.setReply(kSwitchTo115200, "!0\r");
+    // Serial mounts are never filtered by model.
+    rig.helper->setModelFilter([](uint8_t) { return false; });
+
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_VERIFY(rig.idle());
+
+    QCOMPARE(rig.exchanges(), expected);
+    QCOMPARE(rig.fake.portBaud(), finalBaud);
+    QTRY_COMPARE(rig.statuses, QStringList{kConnecting});
+    QVERIFY(!rig.helper->devicesList().isValid());
+
+    std::lock_guard lock(rig.mutex);
+    const auto& setup = rig.setups.front();
+    QVERIFY(setup.thread != std::this_thread::get_id());
+    QCOMPARE(setup.data.deviceName, std::string());
+    QVERIFY(setup.data.koConverser && setup.data.device && setup.data.converserTimeout);
+    QCOMPARE(dynamic_cast<IConverserTimeout*>(setup.data.converser.get()),
+             setup.data.converserTimeout.get());
+    // The handed-over graph holds the open port and talks at the settled speed.
+    rig.fake.setAnswerBaud(finalBaud);
+    QVERIFY(setup.data.device->readStatus(0).isOk());
+}
+
+void TestSerialConnectableHelper::mountAtNeitherSpeed() {
+    Rig rig;
+    QVERIFY(rig.served);
+    rig.fake.setSilent(true);
+
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        rig.statuses,
+        QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}), 10000);
+    QTRY_VERIFY(rig.idle());
+    QCOMPARE(rig.exchanges(),
+             (std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}}));
+    QCOMPARE(rig.setupCount(), size_t(0));
+}
+
+void TestSerialConnectableHelper::portThatDoesNotExist() {
+    Rig rig;
+    rig.settings->setSerialPortName("/nonexistent/ttyKO0");
+
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        rig.statuses,
+        QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
+        10000);
+    QTRY_VERIFY(rig.idle());
+    QCOMPARE(rig.setupCount(), size_t(0));
+    QCOMPARE(rig.fake.requestCount(), size_t(0));
+}
+
+void TestSerialConnectableHelper::portRefusingASpeed() {
+    Rig rig;
+    QVERIFY(rig.served);
+    rig.fake.setAnswerBaud(9600);
+    auto graph =
+        SerialKoDeviceFactory(rig.settings,
+                              std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()))
+            .create(rig.pty.name);
+    QVERIFY(graph.port->open());
+
+    // Without 9600 a mount that answers only there is not reached.
+    FakeSerialPort no9600(graph.port, 9600);
+    QVERIFY(!negotiateSerialBaud(no9600, *graph.device));
+    QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
+
+    FakeSerialPort no115200(graph.port, 115200);
+    QVERIFY(!negotiateSerialBaud(no115200, *graph.device));
+    QCOMPARE(rig.fake.requestCount(), size_t(1));
+}
+
+QTEST_GUILESS_MAIN(TestSerialConnectableHelper)
+#include "tst_serialconnectablehelper.moc"

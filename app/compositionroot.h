@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+
+#include <memory>
+
+class QObject;
+class QQmlApplicationEngine;
+
+namespace Ko {
+struct PDepContainer;
+}
+
+// Builds every service once, in a fixed order so that each constructor only meets collaborators
+// made before it, and publishes the ones QML uses as root-context properties named inj_ + role.
+// Each published object is appended to keepAlive right after its property is set, so the list
+// ends up in publication order and owns the services until the caller drops it.
+void dependencyInjectToQml(QQmlApplicationEngine* engine,
+                           QList<std::shared_ptr<QObject>>& keepAlive,
+                           Ko::PDepContainer& container);

@@ -1,0 +1,9 @@
+#include "app/platformhooks.h"
+
+namespace Ko {
+
+void linkPlatformInit() {}
+
+void startupNoOp() {}
+
+} // namespace Ko

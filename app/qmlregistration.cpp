@@ -1,0 +1,44 @@
+#include "app/qmlregistration.h"
+
+#include "base/ilocation.h"
+#include "base/languagemanager.h"
+#include "link/cmdret.h"
+#include "link/guidingspeed.h"
+#include "link/iconnectionsettings.h"
+#include "link/linkqmltypes.h"
+
+#include <QFuture>
+#include <QtQml/qqml.h>
+
+namespace Ko {
+
+namespace {
+
+constexpr const char* kQuorvelUri = "Ko.Quorvel";
+constexpr const char* kAstroBaseUri = "Ko.AstroBase";
+
+template <class Holder>
+void registerEnum(const char* uri, const char* element) {
+    qmlRegisterUncreatableMetaObject(Holder::staticMetaObject, uri, 1, 0, element,
+                                     QStringLiteral("%1 is an enumeration").arg(element));
+}
+
+} // namespace
+
+void registerQmlModules() {
+    qmlRegisterModule(kQuorvelUri, 1, 0);
+    registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
+
+    qmlRegisterModule(kAstroBaseUri, 1, 0);
+    registerLinkQmlTypes(kAstroBaseUri);
+    registerEnum<ConnectionType_>(kAstroBaseUri, "ConnectionType");
+    registerEnum<DualModeChoice_>(kAstroBaseUri, "DualModeChoice");
+}
+
+void registerMetaTypes() {
+    qRegisterMetaType<QList<LanguageManagerEntry>>();
+    qRegisterMetaType<CLocation>();
+    qRegisterMetaType<QFuture<CmdRet>>();
+}
+
+} // namespace Ko

@@ -1,0 +1,69 @@
+#include "app/quitonsignal.h"
+
+#include "base/koassert.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace Ko {
+
+namespace {
+
+// A signal handler may only do async-signal-safe work: it writes one byte that the event loop
+// picks up through the socket notifier. Non-blocking, so that a burst of signals can never
+// block the handler on a full socket.
+int g_sockets[2] = {-1, -1};
+struct sigaction g_oldInt;
+struct sigaction g_oldTerm;
+
+void onSignal(int) {
+    const char byte = 1;
+    const ssize_t n = ::write(g_sockets[0], &byte, 1);
+    (void)n;
+}
+
+void restoreHandlers() {
+    ::sigaction(SIGINT, &g_oldInt, nullptr);
+    ::sigaction(SIGTERM, &g_oldTerm, nullptr);
+}
+
+} // namespace
+
+QuitOnSignal::QuitOnSignal() {
+    KO_ASSERT(g_sockets[0] < 0);
+    const int rc = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_sockets);
+    KO_ASSERT(rc == 0);
+
+    m_notifier = new QSocketNotifier(g_sockets[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &QuitOnSignal::onReadable);
+
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &sa, &g_oldInt);
+    ::sigaction(SIGTERM, &sa, &g_oldTerm);
+}
+
+QuitOnSignal::~QuitOnSignal() {
+    restoreHandlers();
+    delete m_notifier;
+    ::close(g_sockets[0]);
+    ::close(g_sockets[1]);
+    g_sockets[0] = g_sockets[1] = -1;
+}
+
+void QuitOnSignal::onReadable() {
+    char bytes[64];
+    while (::read(g_sockets[1], bytes, sizeof bytes) > 0) {
+    }
+    // A second Ctrl+C while the teardown hangs ends the process the usual way.
+    restoreHandlers();
+    QCoreApplication::quit();
+}
+
+} // namespace Ko

@@ -1,0 +1,269 @@
+#include "app/appmain.h"
+#include "app/compositionroot.h"
+#include "app/pdepcontainer.h"
+#include "app/qmlregistration.h"
+
+#include <QEventLoop>
+#include <QFont>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Every root-context property of the finished application, in publication order. Services that
+// are not built yet are simply absent; those present must keep this order.
+const QStringList kPublicationOrder = {
+    "inj_kvStore",
+    "inj_languageManager",
+    "inj_location",
+    "inj_locationSensor",
+    "inj_locationOpenSetting",
+    "inj_bluetoothOpenSetting",
+    "inj_polarScopePaintedItem",
+    "inj_polarScopeInfo",
+    "inj_cometFile",
+    "inj_perMountData",
+    "inj_appCore",
+    "inj_sunVisibility",
+    "inj_catalogSettings",
+    "inj_altRange",
+    "inj_astroList_ss",
+    "inj_astroList_star",
+    "inj_astroList_double",
+    "inj_astroList_dso",
+    "inj_astroList_comet",
+    "inj_searchDSO",
+    "inj_astroList_ss_bt",
+    "inj_astroList_double_bt",
+    "inj_astroList_dso_bt",
+    "inj_toastManagerUIStub",
+    "inj_mountModePopupStub",
+    "inj_parkDataLoadUIStub",
+    "inj_alignmentDataContainer",
+    "inj_alignStarCalculator",
+    "inj_alignStarListUIStubs",
+    "inj_centeringUIStub",
+    "inj_alignSelectionUIStub",
+    "inj_alignmentRoutine",
+    "inj_instructionStepUIStub",
+    "inj_polarAlignmentRoutine",
+    "inj_alignerHelper",
+    "inj_connectSettings",
+    "inj_mountConnection",
+    "inj_converserTimeoutForwarder",
+    "inj_iConnectable",
+    "inj_generalInfoList",
+    "inj_trackingUI",
+    "inj_slewingControl",
+    "inj_wifiConfig",
+    "inj_pmSharing",
+    "inj_objectInfoList",
+    "inj_gotoStatus",
+    "inj_trailPointsStatus",
+    "inj_uiBlockingMessage",
+    "inj_stellariumServer",
+    "inj_qrpServer",
+    "inj_helpFile",
+    "inj_oriSensor",
+    "inj_pointAndGo",
+    "inj_uiSetting",
+    "inj_identifyList",
+    "inj_userObject_CE",
+    "inj_userObject_TE",
+    "inj_cameraControl",
+    "inj_appVersion",
+    "inj_testAZTracking",
+    "inj_testTrailPoints",
+    "inj_logPage",
+};
+
+// The services that the documents below read; they are built by now.
+const QStringList kReadByDocuments = {"inj_kvStore", "inj_languageManager", "inj_connectSettings",
+                                      "inj_appVersion", "inj_logPage"};
+
+} // namespace
+
+class TestCompositionRoot : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+
+    // The published names of a finished composition, in publication order.
+    static QStringList presentNames(QQmlContext* context) {
+        QStringList names;
+        for (const QString& name : kPublicationOrder)
+            if (context->contextProperty(name).isValid())
+                names.append(name);
+        return names;
+    }
+
+private slots:
+    void initTestCase() {
+        // The services read and write the platform's data folders: point them at a scratch
+        // folder before anything is built.
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
+        qputenv("XDG_CACHE_HOME", m_home.filePath("cache").toUtf8());
+        QCOMPARE(kPublicationOrder.size(), 62);
+        QCOMPARE(QSet<QString>(kPublicationOrder.begin(), kPublicationOrder.end()).size(), 62);
+
+        QIcon::setThemeName("app");
+        Ko::registerQmlModules();
+        Ko::registerMetaTypes();
+    }
+
+    void publishesServicesInOrder() {
+        QList<std::shared_ptr<QObject>> keepAlive;
+        Ko::PDepContainer container;
+        QQmlApplicationEngine engine;
+        dependencyInjectToQml(&engine, keepAlive, container);
+
+        QVERIFY(engine.rootObjects().isEmpty());
+        QQmlContext* context = engine.rootContext();
+        const QStringList names = presentNames(context);
+        for (const QString& name : kReadByDocuments)
+            QVERIFY2(names.contains(name), qPrintable(name));
+
+        QCOMPARE(keepAlive.size(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QVERIFY2(keepAlive[i], qPrintable(names[i]));
+            QCOMPARE(context->contextProperty(names[i]).value<QObject*>(), keepAlive[i].get());
+        }
+        // One object per name: a service published twice would be torn down out of order.
+        QSet<QObject*> distinct;
+        for (const auto& object : keepAlive)
+            distinct.insert(object.get());
+        QCOMPARE(distinct.size(), keepAlive.size());
+
+        // The settings folder that the store uses carries the application's folder name.
+        QVERIFY(QDir(m_home.filePath("data/QuorvelPro")).exists());
+    }
+
+    void rootDocumentReadsServices() {
+        QList<std::shared_ptr<QObject>> keepAlive;
+        Ko::PDepContainer container;
+        QQmlApplicationEngine engine;
+        engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+
+        engine.loadData(R"(
+            import QtQml
+            import Ko.Quorvel 1.0
+            import Ko.AstroBase 1.0
+            QtObject {
+                property string title: inj_appVersion.appName
+                property double width: inj_kvStore.loadDouble("ui.winrect.width", 428)
+                property string log: typeof inj_logPage.logString()
+                property int emulator: ConnectionType.Emulator
+                property int timeout: CmdRetType.Timeout
+                property int useAz: DualModeChoice.UseAZ
+                property int sidereal: GuidingSpeed.Sidereal
+                property int connectionType: inj_connectSettings.type
+                property int languages: inj_languageManager.availableLanguages.length
+                property string firstLanguage:
+                    inj_languageManager.availableLanguages[0].languageCode
+                property string stored
+                Component.onCompleted: {
+                    inj_kvStore.saveString("night_mode_note", "día")
+                    stored = inj_kvStore.loadString("night_mode_note", "")
+                }
+            }
+        )",
+                        QUrl("qrc:/reader.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        QObject* root = engine.rootObjects().first();
+        QCOMPARE(root->property("title").toString(), QString("Quorvel Pro"));
+        QCOMPARE(root->property("width").toDouble(), 428.0);
+        QCOMPARE(root->property("log").toString(), QString("string"));
+        QCOMPARE(root->property("emulator").toInt(), 1);
+        QCOMPARE(root->property("timeout").toInt(), 2);
+        QCOMPARE(root->property("useAz").toInt(), 2);
+        QCOMPARE(root->property("sidereal").toInt(), 4);
+        QCOMPARE(root->property("connectionType").toInt(), 0);
+        QVERIFY(root->property("languages").toInt() >= 1);
+        QCOMPARE(root->property("firstLanguage").toString(), QString("en"));
+        QCOMPARE(root->property("stored").toString(), QString("día"));
+    }
+
+    void shippedRootDocumentLoads() {
+        QList<std::shared_ptr<QObject>> keepAlive;
+        Ko::PDepContainer container;
+        QQmlApplicationEngine engine;
+        engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+
+        QSignalSpy created(&engine, &QQmlApplicationEngine::objectCreated);
+        engine.load(Ko::rootDocumentUrl());
+        QCOMPARE(created.size(), 1);
+        QCOMPARE(created[0][1].toUrl(), QUrl("qrc:/main.qml"));
+        auto* window = qobject_cast<QQuickWindow*>(created[0][0].value<QObject*>());
+        QVERIFY(window);
+        QCOMPARE(window->title(), QString("Quorvel Pro"));
+
+        // The look comes from the compiled-in controls configuration, not from code.
+        QCOMPARE(QQuickStyle::name(), QString("Material"));
+        QCOMPARE(window->property("font").value<QFont>().pointSizeF(), 14.0);
+    }
+
+    void iconThemeHasEveryIcon() {
+        QCOMPARE(QIcon::themeName(), QString("app"));
+        for (const char* name : {"back", "close x", "menu", "refresh", "search"}) {
+            const QIcon icon = QIcon::fromTheme(name);
+            QVERIFY2(!icon.isNull(), name);
+            for (const char* dir : {"20x20", "20x20@2", "20x20@3"})
+                QVERIFY2(QFile::exists(QString(":/icons/app/%1/%2.png").arg(dir, name)), name);
+            // A sharper picture at the higher scales.
+            QCOMPARE(icon.pixmap(QSize(20, 20), 3.0).deviceIndependentSize(), QSizeF(20, 20));
+            QCOMPARE(icon.pixmap(QSize(20, 20), 3.0).size(), QSize(60, 60));
+        }
+        for (const char* name : {"arrow_down", "arrow_up"}) {
+            QVERIFY2(!QIcon::fromTheme(name).isNull(), name);
+            QCOMPARE(QImage(QString(":/icons/app/20x20/%1.png").arg(name)).size(), QSize(20, 20));
+        }
+    }
+
+    void rootDocumentUrlCanBeOverridden() {
+        qunsetenv(Ko::kRootDocumentEnv);
+        QCOMPARE(Ko::rootDocumentUrl(), QUrl("qrc:/main.qml"));
+        qputenv(Ko::kRootDocumentEnv, "other/root.qml");
+        QCOMPARE(Ko::rootDocumentUrl(),
+                 QUrl::fromLocalFile(QDir::current().filePath("other/root.qml")));
+        qputenv(Ko::kRootDocumentEnv, "qrc:/elsewhere.qml");
+        QCOMPARE(Ko::rootDocumentUrl(), QUrl("qrc:/elsewhere.qml"));
+        qunsetenv(Ko::kRootDocumentEnv);
+    }
+
+    void onlyTheRootDocumentsFailureEndsTheLoop() {
+        QQmlApplicationEngine engine;
+        QObject context;
+        const QUrl root("qrc:/main.qml");
+        Ko::exitWhenRootNotCreated(engine, &context, root);
+
+        QObject created;
+        QEventLoop loop;
+        QTimer::singleShot(0, &engine, [&] {
+            emit engine.objectCreated(nullptr, QUrl("qrc:/other.qml"));
+            emit engine.objectCreated(&created, root);
+            // Runs after the queued checks of the two notifications above.
+            QTimer::singleShot(0, &loop, [&] { loop.exit(7); });
+        });
+        QCOMPARE(loop.exec(), 7);
+
+        QTimer::singleShot(0, &engine, [&] { emit engine.objectCreated(nullptr, root); });
+        QTimer::singleShot(60000, &loop, [&] { loop.exit(7); });
+        QCOMPARE(loop.exec(), -1);
+    }
+};
+
+QTEST_MAIN(TestCompositionRoot)
+#include "tst_compositionroot.moc"

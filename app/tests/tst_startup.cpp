@@ -1,0 +1,111 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// Runs the real program as a separate process, offscreen, with its data folders in a scratch
+// folder; a root document can be put in its place through KO_ROOT_QML.
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+
+    QString dataHome() const { return m_home->filePath("data"); }
+
+    QString writeDocument(const QString& name, const QByteArray& text) const {
+        const QString path = m_home->filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(text);
+        return path;
+    }
+
+    std::unique_ptr<QProcess> start(const QString& rootDocument = {}) const {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("HOME", m_home->path());
+        env.insert("XDG_DATA_HOME", dataHome());
+        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
+        env.insert("XDG_CACHE_HOME", m_home->filePath("cache"));
+        env.remove("KO_ROOT_QML");
+        if (!rootDocument.isEmpty())
+            env.insert("KO_ROOT_QML", rootDocument);
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(m_home->path());
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(KO_QUORVEL_BINARY, {});
+        return process;
+    }
+
+    static void finish(QProcess& process) {
+        QVERIFY2(process.waitForFinished(180000), "the program did not end");
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    }
+
+    QJsonObject settings() const {
+        QFile f(dataHome() + "/QuorvelPro/Settings.txt");
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(f.readAll()).object();
+    }
+
+private slots:
+    void init() {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+    }
+
+    void brokenRootDocumentExitsWithMinusOne_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("syntax error") << QByteArray("import QtQuick\nItem { width: }\n");
+        QTest::newRow("unknown type") << QByteArray("import QtQuick\nNoSuchWindow {}\n");
+        QTest::newRow("missing file") << QByteArray();
+    }
+    void brokenRootDocumentExitsWithMinusOne() {
+        QFETCH(QByteArray, text);
+        const QString path =
+            text.isEmpty() ? m_home->filePath("absent.qml") : writeDocument("broken.qml", text);
+        auto process = start(path);
+        QVERIFY(process->waitForStarted());
+        finish(*process);
+        QCOMPARE(process->exitCode(), 255);
+    }
+
+    void normalRunStaysUpUntilAskedToQuit() {
+        auto process = start();
+        QVERIFY(process->waitForStarted());
+        // The settings folder appears when the composition root builds the settings store.
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(dataHome() + "/QuorvelPro").exists(), 120000);
+        QVERIFY2(!process->waitForFinished(3000), "the program ended on its own");
+        process->terminate();
+        finish(*process);
+        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // The exit code is the one QML passes; QML torn down at exit still reaches the services.
+    void exitCodeAndTeardownOrder() {
+        const QString path = writeDocument("quitter.qml", R"(
+            import QtQuick
+            Item {
+                Timer { interval: 1; running: true; onTriggered: Qt.exit(3) }
+                Component.onDestruction:
+                    inj_kvStore.saveString("teardown.reached", inj_appVersion.appName)
+            }
+        )");
+        auto process = start(path);
+        QVERIFY(process->waitForStarted());
+        finish(*process);
+        QCOMPARE(process->exitCode(), 3);
+        QCOMPARE(settings().value("teardown.reached").toString(), QString("Quorvel Pro"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

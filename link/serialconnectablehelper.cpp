@@ -1,6 +1,7 @@
 #include "link/serialconnectablehelper.h"
 
 #include "base/koassert.h"
+#include "base/log.h"
 #include "link/iconnectionsettings.h"
 #include "link/ikodevice.h"
 #include "link/iserialkodevicefactory.h"
@@ -47,6 +48,11 @@ QVariant SerialConnectableHelper::devicesList() {
 void SerialConnectableHelper::startConnect() {
     auto helper = weak_from_this().lock();
     KO_ASSERT(helper != nullptr);
+    bool idle = false;
+    if (!m_connecting.compare_exchange_strong(idle, true)) {
+        Log("SerialConnectableHelper: a connect is running, start ignored");
+        return;
+    }
     std::thread([helper] { helper->connectSerial(); }).detach();
 }
 
@@ -62,6 +68,13 @@ void SerialConnectableHelper::setHandler(SetupHandler handler) {
 void SerialConnectableHelper::setEmulatorEnabled(bool) {}
 
 void SerialConnectableHelper::connectSerial() {
+    // Declared first so that it lets the next start in only after this attempt's port, unless
+    // handed over, is closed again.
+    struct Done {
+        std::atomic<bool>& connecting;
+        ~Done() { connecting.store(false); }
+    } done{m_connecting};
+
     emit statusChanged(true, QStringLiteral("Connecting"), QString());
     const auto graph = m_factory->create(m_settings->serialPortName());
     graph.port->open();
@@ -70,6 +83,10 @@ void SerialConnectableHelper::connectSerial() {
                            QStringLiteral("Cannot open serial port"));
         return;
     }
+    // The converser switches the request-to-send line off when it is built, but the port was
+    // still closed then and the switch was lost. A line without modem control lines (a
+    // pseudo-terminal) refuses it, which does no harm.
+    graph.port->setRequestToSend(false);
     if (!negotiateSerialBaud(*graph.port, *graph.device)) {
         emit statusChanged(false, QStringLiteral("Cannot Connect"),
                            QString::fromUtf8(cmdRetTypeText(CmdRetType_::Timeout)));

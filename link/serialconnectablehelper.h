@@ -2,6 +2,7 @@
 
 #include "link/iconnectablehelper.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -28,6 +29,7 @@ public:
                             std::shared_ptr<ISerialKoDeviceFactory> factory);
 
     QVariant devicesList() override;
+    // Ignored while a connect still runs: both would open the same port.
     void startConnect() override;
     void selectDevice(int index) override;
     void setModelFilter(ModelFilter filter) override;
@@ -47,6 +49,7 @@ private:
     const std::shared_ptr<ISerialKoDeviceFactory> m_factory;
     std::mutex m_mutex;
     SetupHandler m_handler;
+    std::atomic<bool> m_connecting{false};
 };
 
 } // namespace Ko

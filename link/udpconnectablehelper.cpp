@@ -57,6 +57,12 @@ void UDPConnectableHelper::startConnect() {
         Log("UDPConnectableHelper: a search is running, start ignored");
         return;
     }
+    // Dropped here already, not only on the search thread, so that a selectDevice right after
+    // this call cannot connect to a row of the previous search beside the new one.
+    {
+        std::lock_guard lock(m_mutex);
+        m_found.reset();
+    }
     std::thread([helper = self()] { helper->bg_startConnect(); }).detach();
 }
 

@@ -4,8 +4,13 @@
 #include "link/iconverser.h"
 #include "link/ikodevice.h"
 #include "link/iserialport.h"
+#include "link/koconverser.h"
+#include "link/kodevice.h"
+#include "link/koserialportconverser.h"
+#include "link/qtserialport.h"
 #include "link/serialconnectablehelper.h"
 #include "link/serialkodevicefactory.h"
+#include "link/slconverser.h"
 #include "link/tests/fakemotorcontroller.h"
 
 #include <QTest>
@@ -36,10 +41,11 @@ struct Rig {
         fake.setReply(kStatusProbe, kStatusReply);
         fake.setReply(kSwitchTo115200, "=\r");
         served = pty.isOpen() && fake.serveSerial(pty.master, pty.slave);
-        helper = std::make_shared<SerialConnectableHelper>(
-            settings,
-            std::make_shared<SerialKoDeviceFactory>(
-                settings, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>())));
+        makeHelper(std::make_shared<SerialKoDeviceFactory>(
+            settings, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>())));
+    }
+    void makeHelper(std::shared_ptr<ISerialKoDeviceFactory> factory) {
+        helper = std::make_shared<SerialConnectableHelper>(settings, std::move(factory));
         QObject::connect(
             helper.get(), &IConnectableHelper::statusChanged, &context,
             [this](bool busy, const QString& status, const QString& detail) {
@@ -86,25 +92,76 @@ struct Rig {
     std::vector<Setup> setups;
 };
 
-// Refuses one line speed, as a port driver without it would; everything else goes to the port.
+// What was done to a line, in order, as "open", "rts off", "baud 9600", "write"; a change of
+// the request-to-send line on a closed port is marked "(closed)".
+class LineLog {
+public:
+    void add(std::string event) {
+        std::lock_guard lock(m_mutex);
+        m_events.push_back(std::move(event));
+    }
+    std::vector<std::string> events() const {
+        std::lock_guard lock(m_mutex);
+        return m_events;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_events;
+};
+
+// Refuses one line speed, as a port driver without it would, and logs what is done to the line;
+// everything else goes to the port.
 class FakeSerialPort : public ISerialPort {
 public:
-    FakeSerialPort(std::shared_ptr<ISerialPort> port, int32_t refusedBaud)
-        : m_port(std::move(port)), m_refusedBaud(refusedBaud) {}
-    bool open() override { return m_port->open(); }
+    FakeSerialPort(std::shared_ptr<ISerialPort> port, int32_t refusedBaud,
+                   std::shared_ptr<LineLog> log = std::make_shared<LineLog>())
+        : m_port(std::move(port)), m_refusedBaud(refusedBaud), m_log(std::move(log)) {}
+    bool open() override {
+        m_log->add("open");
+        return m_port->open();
+    }
     bool isOpen() override { return m_port->isOpen(); }
-    bool write(const CBytes& data) override { return m_port->write(data); }
+    bool write(const CBytes& data) override {
+        m_log->add("write");
+        return m_port->write(data);
+    }
     bool readByte(int timeoutMs, uint8_t& out) override { return m_port->readByte(timeoutMs, out); }
     void clear() override { m_port->clear(); }
     bool setBaudRate(int32_t baud) override {
+        m_log->add("baud " + std::to_string(baud));
         return baud != m_refusedBaud && m_port->setBaudRate(baud);
     }
-    bool setRequestToSend(bool on) override { return m_port->setRequestToSend(on); }
+    bool setRequestToSend(bool on) override {
+        m_log->add(std::string(on ? "rts on" : "rts off") + (isOpen() ? "" : " (closed)"));
+        return m_port->setRequestToSend(on);
+    }
     bool clearToSend(bool& out) override { return m_port->clearToSend(out); }
 
 private:
     std::shared_ptr<ISerialPort> m_port;
     int32_t m_refusedBaud;
+    std::shared_ptr<LineLog> m_log;
+};
+
+// The real graph over a logging port, built as the real factory builds it.
+class LoggingFactory : public ISerialKoDeviceFactory {
+public:
+    LoggingFactory(std::shared_ptr<IConnectionSettings> settings, std::shared_ptr<LineLog> log)
+        : m_settings(std::move(settings)), m_log(std::move(log)) {}
+    SerialKoDeviceGraph create(const std::string& portName) override {
+        auto port =
+            std::make_shared<FakeSerialPort>(std::make_shared<QtSerialPort>(portName), 0, m_log);
+        auto serial = std::make_shared<KoSerialPortConverser>(
+            m_settings, port, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()));
+        auto sl = std::make_shared<SLConverser>(serial);
+        auto ko = std::make_shared<KoConverser>(sl);
+        return {std::make_shared<KoDevice>(ko), ko, sl, sl, port};
+    }
+
+private:
+    std::shared_ptr<IConnectionSettings> m_settings;
+    std::shared_ptr<LineLog> m_log;
 };
 
 const QString kConnecting = QStringLiteral("1|Connecting|");
@@ -119,6 +176,8 @@ private slots:
     void mountAtNeitherSpeed();
     void portThatDoesNotExist();
     void portRefusingASpeed();
+    void requestToSendGoesOffOnTheOpenLine();
+    void secondStartWhileConnectingIsIgnored();
 };
 
 void TestSerialConnectableHelper::speedNegotiation_data() {
@@ -236,6 +295,42 @@ void TestSerialConnectableHelper::portRefusingASpeed() {
     FakeSerialPort no115200(graph.port, 115200);
     QVERIFY(!negotiateSerialBaud(no115200, *graph.device));
     QCOMPARE(rig.fake.requestCount(), size_t(1));
+}
+
+void TestSerialConnectableHelper::requestToSendGoesOffOnTheOpenLine() {
+    Rig rig;
+    QVERIFY(rig.served);
+    auto log = std::make_shared<LineLog>();
+    rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
+
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_VERIFY(rig.idle());
+    // Switched off once the port is open, before the first speed and the first byte.
+    QCOMPARE(log->events(), (std::vector<std::string>{"rts off (closed)", "open", "rts off",
+                                                      "baud 115200", "write"}));
+}
+
+void TestSerialConnectableHelper::secondStartWhileConnectingIsIgnored() {
+    Rig rig;
+    QVERIFY(rig.served);
+
+    rig.helper->startConnect();
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_VERIFY(rig.idle());
+    QTRY_COMPARE(rig.statuses, QStringList{kConnecting});
+    QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
+
+    // Once that attempt has ended, and its port is released, a new one runs.
+    {
+        std::lock_guard lock(rig.mutex);
+        rig.setups.clear();
+    }
+    rig.helper->startConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_VERIFY(rig.idle());
+    QCOMPARE(rig.fake.requestCount(), size_t(2));
 }
 
 QTEST_GUILESS_MAIN(TestSerialConnectableHelper)

@@ -366,6 +366,14 @@ void TestUdpConnectableHelper::selectDeviceConnectsToTheRow() {
     QCOMPARE(setup.data.device->readVersion(0).value(), uint32_t(0x090B0A));
     QTRY_COMPARE(rig.recorder->statuses.size(), qsizetype(5));
     QCOMPARE(rig.recorder->statuses.mid(3), QStringList({kConnecting, kConnecting}));
+
+    // A new search drops the old rows at once: a late tap on one connects nothing.
+    rig.helper->startConnect();
+    rig.helper->selectDevice(0);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder->statuses.size(), qsizetype(8), 10000);
+    QCOMPARE(rig.recorder->statuses.mid(5), QStringList({kStart, kSearching, kFinished}));
+    QTRY_VERIFY(rig.idle());
+    QCOMPARE(rig.recorder->setupCount(), size_t(2));
 }
 
 QTEST_GUILESS_MAIN(TestUdpConnectableHelper)

@@ -244,8 +244,12 @@ CmdRetType_::E KoMountAxis::classicSlew(AXISID axis, double rate) {
     const auto ratio = highSpeedRatio(axis);
     if (!ratio.isOk())
         return ratio.type;
-    if (fast)
+    if (fast) {
+        // A ratio of 0 would turn any fast slew into the shortest period the controller takes.
+        if (ratio.value() == 0)
+            return CmdRetType_::Other;
         a /= ratio.value();
+    }
 
     int64_t period = m_device->rpsToStride(axis, a);
     // Boards 0x00 and 0x01 with firmware 06.01 run three ticks slow.

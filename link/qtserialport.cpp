@@ -135,8 +135,8 @@ bool QtSerialPort::readByte(int timeoutMs, uint8_t& out) {
         // Qt takes a negative wait as "for ever".
         const int wait = timeoutMs < 0 ? 0 : timeoutMs;
         onPortThread([this, wait] {
-            // The port thread's event loop may already have pulled bytes into the port's own
-            // buffer; those count as readable without waiting.
+            // Waiting for a write to drain also pulls any bytes that arrived meanwhile into the
+            // port's own buffer; those count as readable without waiting.
             if (m_port->bytesAvailable() > 0 || m_port->waitForReadyRead(wait))
                 m_buffer = m_port->readAll();
         });

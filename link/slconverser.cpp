@@ -14,9 +14,11 @@ SLConverser::SLConverser(std::shared_ptr<IConverser> inner) : m_inner(std::move(
 
 CmdResp<CBytes> SLConverser::converse(const CBytes& request) {
     CmdResp<CBytes> resp;
+    uint64_t exchange = 0;
     {
         std::lock_guard lock(m_mutex);
         resp = m_inner->converse(request);
+        exchange = ++m_exchanges;
     }
     if (m_log.load(std::memory_order_relaxed)) {
         const CBytes req = ByteUtil::EscapedText(request, true);
@@ -26,9 +28,17 @@ CmdResp<CBytes> SLConverser::converse(const CBytes& request) {
             cmdRetTypeText(resp.type), reinterpret_cast<const char*>(rep.data()));
     }
     const bool nowTimedout = resp.type == CmdRetType_::Timeout;
-    // The exchange swaps the flag atomically, so concurrent exchanges on one link never report the
-    // same change twice.
-    if (m_timedout.exchange(nowTimedout) != nowTimedout)
+    bool changed = false;
+    {
+        // A thread that finished an earlier exchange but got here late must not overwrite the
+        // state of a later one, or the link would stay "timed out" after a success.
+        std::lock_guard lock(m_stateMutex);
+        if (exchange > m_stateExchange) {
+            m_stateExchange = exchange;
+            changed = m_timedout.exchange(nowTimedout) != nowTimedout;
+        }
+    }
+    if (changed)
         timedoutChangedList(nowTimedout);
     return resp;
 }

@@ -3,6 +3,7 @@
 #include "link/iconverser.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 
@@ -24,6 +25,10 @@ public:
 private:
     std::shared_ptr<IConverser> m_inner;
     std::mutex m_mutex;
+    // Counts exchanges under m_mutex, so that the time-out state follows the last one.
+    uint64_t m_exchanges = 0;
+    std::mutex m_stateMutex;
+    uint64_t m_stateExchange = 0;
     std::atomic<bool> m_log{false};
     std::atomic<bool> m_timedout{false};
 };

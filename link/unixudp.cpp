@@ -118,9 +118,10 @@ CBytes UnixUDP::read() {
 
 void UnixUDP::drain() {
     const int fd = m_socket.value();
-    uint8_t byte = 0;
-    while (::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
-        ::recv(fd, m_buffer.data(), m_buffer.size(), MSG_DONTWAIT);
+    // Until the queue is empty, not until the first empty datagram: a stray zero-length datagram
+    // must not shield the stale replies queued behind it.
+    while (::recv(fd, m_buffer.data(), m_buffer.size(), MSG_DONTWAIT) >= 0) {
+    }
 }
 
 bool UnixUDP::reopen() {

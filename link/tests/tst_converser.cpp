@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 using namespace Ko;
@@ -122,6 +124,7 @@ private slots:
     void settledSocketIsKept();
     void cancelBeforeFirstAttemptSendsNothing();
     void timedoutStateAndForwarder();
+    void timedoutStateFollowsTheLastExchange();
     void forwarderLeavesOldConverser();
     void signalsRunOnTheExchangeThread();
     void exchangesOnOneLinkAreSequential();
@@ -364,6 +367,49 @@ void TstConverser::timedoutStateAndForwarder() {
 
     std::lock_guard lock(changesMutex);
     QCOMPARE(changes, (std::vector<bool>{true, false, true, false}));
+}
+
+void TstConverser::timedoutStateFollowsTheLastExchange() {
+    // One thread's exchange times out, and the thread is held up after leaving the link (in its
+    // log line) while another thread's exchange succeeds: the link must not end up timed out.
+    UdpChain chain(200, 0);
+    chain.fake.setReply(":j1\r", "=000080\r");
+    chain.fake.ignoreNext(1);
+    chain.sl->setLogEnabled(true);
+    std::vector<bool> changes;
+    chain.sl->timedoutChangedList.append([&](bool t) { changes.push_back(t); });
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool heldUp = false;
+    bool release = false;
+    const int listener = LogAddListener([&](const char* line) {
+        if (!QByteArray(line).contains("Communication error"))
+            return;
+        std::unique_lock lock(mutex);
+        heldUp = true;
+        cv.notify_all();
+        cv.wait(lock, [&] { return release; });
+    });
+    CmdRetType_::E lateResult = CmdRetType_::Ok;
+    std::thread late([&] { lateResult = chain.ko->converse(kReadPos).type; });
+    bool wasHeldUp = false;
+    {
+        std::unique_lock lock(mutex);
+        wasHeldUp = cv.wait_for(lock, std::chrono::seconds(10), [&] { return heldUp; });
+    }
+    const CmdRetType_::E laterResult = chain.ko->converse(kReadPos).type;
+    {
+        std::lock_guard lock(mutex);
+        release = true;
+    }
+    cv.notify_all();
+    late.join();
+    LogRemoveListener(listener);
+    QVERIFY(wasHeldUp);
+    QCOMPARE(laterResult, CmdRetType_::Ok);
+    QCOMPARE(lateResult, CmdRetType_::Timeout);
+    QVERIFY(!chain.sl->timedout());
+    QVERIFY(changes.empty());
 }
 
 void TstConverser::forwarderLeavesOldConverser() {

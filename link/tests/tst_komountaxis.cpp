@@ -219,6 +219,12 @@ void TestKoMountAxis::classicSlewSequences() {
     x.acceptPeriod("0C0000");
     QCOMPARE(x.axis->slewAtRate(0, 1.0), CmdRetType_::Ok);
     QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":G130", ":I10C0000", ":J1"}));
+
+    // A controller that reports a high-speed ratio of 0 gets no fast period at all.
+    x.rig.reply(":g2", value24(0));
+    x.rig.reply(":G230", "=\r");
+    QCOMPARE(x.axis->slewAtRate(1, 1.0), CmdRetType_::Other);
+    QCOMPARE(x.rig.takeSent(), (QStringList{":f2", ":G230", ":g2"}));
 }
 
 void TestKoMountAxis::slowSlewStartsAtTheDividedOrSlowPeriod_data() {

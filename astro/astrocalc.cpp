@@ -77,6 +77,12 @@ constexpr SouthStar kSouthStars[4] = {
     {4.951433638060963, 0.002481889434340183, -1.529021386334731, 2.30042256116739e-5},
 };
 
+// Rounding can carry the sine of an altitude or declination of exactly 90 degrees (the zenith,
+// the celestial pole) a hair past 1, and asin would then give NaN for a perfectly valid target.
+double asinClamped(double x) {
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
+
 U_ASTRO_COORD coordOf(const IAstroCalc::AnglePair& p, CoordType t) {
     return U_ASTRO_COORD{p.first, p.second, t};
 }
@@ -194,12 +200,12 @@ IAstroCalc::AnglePair AstroCalc::hourAngleDecToAzAltStep(double hourAngle, doubl
     const double x = cosH * sinL - std::tan(dec) * cosL;
     const double y = sinH;
     const double az = (x == 0.0 && y == 0.0) ? 0.0 : wrapToPi(std::atan2(y, x) + kPi);
-    return {az, std::asin(sinD * sinL + cosH * cosD * cosL)};
+    return {az, asinClamped(sinD * sinL + cosH * cosD * cosL)};
 }
 
 double AstroCalc::altitudeStep(double hourAngle, double dec, double latitude) {
-    return std::asin(std::sin(dec) * std::sin(latitude) +
-                     std::cos(hourAngle) * std::cos(dec) * std::cos(latitude));
+    return asinClamped(std::sin(dec) * std::sin(latitude) +
+                       std::cos(hourAngle) * std::cos(dec) * std::cos(latitude));
 }
 
 IAstroCalc::AnglePair AstroCalc::azAltToHourAngleDecStep(double az, double alt, double latitude) {
@@ -208,7 +214,7 @@ IAstroCalc::AnglePair AstroCalc::azAltToHourAngleDecStep(double az, double alt, 
     const double cosA = std::cos(a);
     const double sinL = std::sin(latitude);
     const double cosL = std::cos(latitude);
-    const double dec = std::asin(std::sin(alt) * sinL - std::cos(alt) * cosL * cosA);
+    const double dec = asinClamped(std::sin(alt) * sinL - std::cos(alt) * cosL * cosA);
     const double ha = wrapToPi(std::atan2(sinA, cosA * sinL + std::tan(alt) * cosL));
     return {ha, dec};
 }

@@ -24,9 +24,11 @@ struct ListenerRegistry {
     unsigned int nextId = 0;
 };
 
+// Never destroyed: detached worker threads may still log while the process runs its exit
+// handlers, and must not find the registry or the stream state already torn down.
 ListenerRegistry& registry() {
-    static ListenerRegistry r;
-    return r;
+    static auto* r = new ListenerRegistry;
+    return *r;
 }
 
 // One stream, used from any thread: the log appends to it from workers while the log page reads
@@ -37,8 +39,8 @@ struct LogFileState {
 };
 
 LogFileState& fileState() {
-    static LogFileState s;
-    return s;
+    static auto* s = new LogFileState;
+    return *s;
 }
 
 constexpr size_t kListenerBuffer = 5000;

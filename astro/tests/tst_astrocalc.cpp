@@ -153,6 +153,35 @@ private slots:
         QCOMPARE(alt, kPi / 2);
     }
 
+    // A target at the zenith, and the celestial pole seen from the site, are exactly 90 degrees
+    // up; rounding must not push the sine past 1 and turn them into NaN at any latitude.
+    void zenithAndPoleAreFiniteAtEveryLatitude() {
+        int checked = 0;
+        for (double deg = -89.99; deg <= 89.99; deg += 0.0137) {
+            const double lat = deg * kDeg;
+            const double zenith = AstroCalc::hourAngleDecToAzAltStep(0.0, lat, lat).second;
+            QVERIFY2(std::fabs(zenith - kPi / 2) < 1e-7, qPrintable(QString::number(deg, 'g', 17)));
+            QVERIFY2(std::fabs(AstroCalc::altitudeStep(0.0, lat, lat) - kPi / 2) < 1e-7,
+                     qPrintable(QString::number(deg, 'g', 17)));
+            // The visible pole: due north at altitude = latitude in the north, due south at
+            // altitude = -latitude in the south.
+            const double poleAz = lat >= 0 ? 0.0 : -kPi;
+            const double poleDec =
+                AstroCalc::azAltToHourAngleDecStep(poleAz, std::fabs(lat), lat).second;
+            QVERIFY2(std::fabs(std::fabs(poleDec) - kPi / 2) < 1e-7,
+                     qPrintable(QString::number(deg, 'g', 17)));
+            ++checked;
+        }
+        QVERIFY(checked > 13000);
+        // Through the whole chain as well: the zenith star converts to a finite position.
+        m_location->setLocation(site(0, 54.968));
+        const U_ASTRO_COORD overhead{m_calc.localSiderealRad(), 54.968 * kDeg, CoordType::RDJNow};
+        const CoordFrames f = m_calc.allFramesNow(overhead, CoordType::HDObsv);
+        for (uint32_t t = 1; t < 6; ++t)
+            QVERIFY(std::isfinite(f[CoordType(t)].value().a) &&
+                    std::isfinite(f[CoordType(t)].value().b));
+    }
+
     void horizontalAgainstLibnova_data() {
         QTest::addColumn<double>("lst");
         QTest::addColumn<double>("latitude");

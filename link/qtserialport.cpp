@@ -67,6 +67,10 @@ QtSerialPort::~QtSerialPort() {
     close();
 }
 
+// Every public call holds m_lock for its whole length: the port is handed from the connect
+// helper's thread to the mount's workers, and a call must never meet a half-closed port or a
+// second hand-over to the port thread.
+
 void QtSerialPort::onPortThread(const std::function<void()>& work) {
     if (!m_thread)
         m_thread = std::make_unique<SerialPortThread>();
@@ -74,6 +78,7 @@ void QtSerialPort::onPortThread(const std::function<void()>& work) {
 }
 
 bool QtSerialPort::open() {
+    std::lock_guard lock(m_lock);
     if (m_port)
         return true;
     m_buffer.clear();
@@ -97,10 +102,12 @@ bool QtSerialPort::open() {
 }
 
 bool QtSerialPort::isOpen() {
+    std::lock_guard lock(m_lock);
     return m_port != nullptr;
 }
 
 void QtSerialPort::close() {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return;
     QSerialPort* port = m_port;
@@ -114,6 +121,7 @@ void QtSerialPort::close() {
 }
 
 bool QtSerialPort::write(const CBytes& data) {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return false;
     bool ok = false;
@@ -127,6 +135,7 @@ bool QtSerialPort::write(const CBytes& data) {
 }
 
 bool QtSerialPort::readByte(int timeoutMs, uint8_t& out) {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return false;
     if (m_head >= m_buffer.size()) {
@@ -148,6 +157,7 @@ bool QtSerialPort::readByte(int timeoutMs, uint8_t& out) {
 }
 
 void QtSerialPort::clear() {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return;
     onPortThread([this] { m_port->clear(QSerialPort::Input); });
@@ -156,6 +166,7 @@ void QtSerialPort::clear() {
 }
 
 bool QtSerialPort::setBaudRate(int32_t baud) {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return false;
     bool ok = false;
@@ -164,6 +175,7 @@ bool QtSerialPort::setBaudRate(int32_t baud) {
 }
 
 bool QtSerialPort::setRequestToSend(bool on) {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return false;
     bool ok = false;
@@ -172,6 +184,7 @@ bool QtSerialPort::setRequestToSend(bool on) {
 }
 
 bool QtSerialPort::clearToSend(bool& out) {
+    std::lock_guard lock(m_lock);
     if (!m_port)
         return false;
     bool ok = false;

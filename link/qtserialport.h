@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ private:
     void onPortThread(const std::function<void()>& work);
 
     std::string m_portName;
+    std::mutex m_lock;
     std::unique_ptr<SerialPortThread> m_thread;
     QSerialPort* m_port = nullptr;
     // Bytes read from the port and not yet handed out, from m_head on.

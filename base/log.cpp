@@ -45,6 +45,24 @@ LogFileState& fileState() {
 
 constexpr size_t kListenerBuffer = 5000;
 
+// Measures first and grows the string, so the whole text is always appended. False on a
+// formatting error, which leaves the string as it was.
+bool appendFormatted(std::string* out, const char* format, va_list args) {
+    va_list copy;
+    va_copy(copy, args);
+    const int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    if (needed < 0)
+        return false;
+    const size_t old = out->size();
+    out->resize(old + static_cast<size_t>(needed));
+    va_copy(copy, args);
+    // vsnprintf writes the terminator one past the new size, which std::string always has room for.
+    std::vsnprintf(out->data() + old, static_cast<size_t>(needed) + 1, format, copy);
+    va_end(copy);
+    return true;
+}
+
 bool openLocked(LogFileState& s) {
     if (s.stream)
         return true;
@@ -80,16 +98,9 @@ void appendLineLocked(LogFileState& s, const char* text) {
 } // namespace
 
 void LogSink(const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    const int needed = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (needed < 0)
+    std::string text;
+    if (!appendFormatted(&text, format, args))
         return;
-    std::string text(static_cast<size_t>(needed), '\0');
-    va_copy(copy, args);
-    std::vsnprintf(text.data(), text.size() + 1, format, copy);
-    va_end(copy);
 
     std::fprintf(stderr, "%s\n", text.c_str());
     {
@@ -151,18 +162,7 @@ int LogRemoveListener(int id) {
 }
 
 void StringAppendV(std::string* out, const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    const int needed = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (needed < 0)
-        return;
-    const size_t old = out->size();
-    out->resize(old + static_cast<size_t>(needed));
-    va_copy(copy, args);
-    // vsnprintf writes the terminator one past the new size, which std::string always has room for.
-    std::vsnprintf(out->data() + old, static_cast<size_t>(needed) + 1, format, copy);
-    va_end(copy);
+    appendFormatted(out, format, args);
 }
 
 void StringAppendF(std::string* out, const char* format, ...) {

@@ -4,14 +4,8 @@
 // line shows what the road would cost if every exchange opened a new socket.
 //   bench_converser [exchanges per round, default 20000] [rounds, default 5]
 
-#include "base/cancellable.h"
-#include "link/connectionsettings.h"
-#include "link/koconverser.h"
 #include "link/mountcmd.h"
-#include "link/slconverser.h"
-#include "link/tests/fakemotorcontroller.h"
-#include "link/udpconverser.h"
-#include "link/unixudp.h"
+#include "link/tests/udplinkrig.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -79,35 +73,24 @@ int main(int argc, char** argv) {
     const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
 
-    FakeMotorController fake;
-    fake.setRecording(false);
-    fake.setReply(kRequest, kReply);
-    const uint16_t port = fake.serveUdp();
-    if (port == 0) {
+    UdpLinkRig rig(kTimeoutMs);
+    if (rig.port == 0) {
         std::fprintf(stderr, "cannot bind the fake controller on 127.0.0.1\n");
         return 1;
     }
-
-    auto settings = std::make_shared<ConnectionSettings>(nullptr);
-    settings->setMaxRetryCount(0);
-    settings->setReadTimeoutMs_other(kTimeoutMs);
-    auto udp = std::make_shared<UnixUDP>("127.0.0.1", UDPAddress{"127.0.0.1", ""}, port,
-                                         uint32_t(kTimeoutMs));
-    auto transport =
-        std::make_shared<UDPConverser>(udp, settings, std::make_shared<NullCancellable>());
-    auto link = std::make_shared<SLConverser>(transport);
-    KoConverser chain(link);
+    rig.fake.setRecording(false);
+    rig.fake.setReply(kRequest, kReply);
     const MountCmd readPosition(0, 'j');
 
-    BareClient bare(port);
+    BareClient bare(rig.port);
     int failures = 0;
     auto bareExchange = [&] { return bare.exchange(); };
     auto chainExchange = [&] {
-        const auto r = chain.converseValue(readPosition);
+        const auto r = rig.converser->converseValue(readPosition);
         return r.isOk() && r.value() == 0x800000u;
     };
     auto freshSocketExchange = [&] {
-        udp->reopen();
+        rig.udp->reopen();
         return chainExchange();
     };
 
@@ -120,7 +103,7 @@ int main(int argc, char** argv) {
         chainTimes.push_back(secondsFor(n, chainExchange, failures));
         freshTimes.push_back(secondsFor(n, freshSocketExchange, failures));
     }
-    fake.stop();
+    rig.fake.stop();
 
     const double bareS = median(bareTimes);
     const double chainS = median(chainTimes);

@@ -63,11 +63,10 @@ CBytes CmdXUtil::fixed1024Payload64(AXISID axis, double value) const {
 }
 
 Nullable<std::pair<double, double>> CmdXUtil::countsPairPayloadToRad(const CBytes& text) const {
-    CBytes bytes;
-    if (text.size() != 16 || !ByteUtil::HexToBytes(asText(text), bytes))
+    int32_t c1 = 0, c2 = 0;
+    if (text.size() != 16 || !ByteUtil::HexBE_Int(asText(text).substr(0, 8), c1) ||
+        !ByteUtil::HexBE_Int(asText(text).substr(8), c2))
         return {};
-    const int32_t c1 = ByteUtil::BytesBE_Int(CBytes::fromPartialData(bytes, 0, 4));
-    const int32_t c2 = ByteUtil::BytesBE_Int(CBytes::fromPartialData(bytes, 4, 4));
     return std::pair{m_device->removeAxisOffset(0, m_device->countsToRad(0, c1)),
                      m_device->removeAxisOffset(1, m_device->countsToRad(1, c2))};
 }

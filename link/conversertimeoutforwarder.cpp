@@ -2,6 +2,8 @@
 
 #include "link/iconverser.h"
 
+#include <utility>
+
 namespace Ko {
 
 // Shared between the forwarder and its listener. The listener emits only while holding the lock
@@ -23,10 +25,7 @@ ConverserTimeoutForwarder::~ConverserTimeoutForwarder() {
 void ConverserTimeoutForwarder::detachLocked(std::unique_lock<std::mutex>& lock) {
     std::shared_ptr<IConverserTimeout> old = std::move(m_converser);
     std::shared_ptr<Guard> guard = std::move(m_guard);
-    const auto handle = m_handle;
-    m_converser.reset();
-    m_guard.reset();
-    m_handle = {};
+    const auto handle = std::exchange(m_handle, {});
     lock.unlock();
     if (guard) {
         std::lock_guard guardLock(guard->mutex);

@@ -3,12 +3,22 @@
 #include "base/callbacklist.h"
 #include "link/cmdret.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace Ko {
 
 // The mount axis: index 0 is axis 1 ('1' on the wire), index 1 is axis 2.
 using AXISID = uint32_t;
+
+// The index of an axis in a two-element per-axis array: any index other than 0 is axis 2, as on
+// the wire.
+constexpr size_t axisSlot(AXISID axis) {
+    return axis == 0 ? 0 : 1;
+}
+
+// The sidereal rate in rad/s, the reference of the controller's speeds.
+inline constexpr double kSiderealRate = 7.292115845221407e-05;
 
 // One axis's state as the controller reports it in its status reply.
 struct MotorStatus {

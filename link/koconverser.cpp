@@ -20,18 +20,18 @@ CmdResp<uint32_t> toValue(const CmdResp<CBytes>& resp, Nullable<uint32_t> (*pars
     return CmdResp<uint32_t>::ok(v.value());
 }
 
-} // namespace
-
-KoConverser::KoConverser(std::shared_ptr<IConverser> converser)
-    : m_converser(std::move(converser)) {}
-
-void KoConverser::logErrorReply(const CBytes& request, const CBytes& reply) {
+void logErrorReply(const CBytes& request, const CBytes& reply) {
     const CBytes req = ByteUtil::EscapedText(request, true);
     const CBytes rep = ByteUtil::EscapedText(reply, true);
     Log("Conv error resp: Cmd=%d [%s] Resp=%d [%s]", static_cast<int>(request.size()),
         reinterpret_cast<const char*>(req.data()), static_cast<int>(reply.size()),
         reinterpret_cast<const char*>(rep.data()));
 }
+
+} // namespace
+
+KoConverser::KoConverser(std::shared_ptr<IConverser> converser)
+    : m_converser(std::move(converser)) {}
 
 CmdResp<CBytes> KoConverser::converse(const MountCmd& cmd) {
     return converseBytes(MountCmd::encode(cmd));
@@ -42,23 +42,21 @@ CmdResp<CBytes> KoConverser::converseBytes(const CBytes& request) {
     if (!resp.isOk())
         return resp;
     CBytes& reply = resp.value();
+    // Without a marker or a whole frame the reply is Other; a whole frame from '!' is Nak. The
+    // reply keeps its bytes from the marker on.
+    CmdRetType_::E failure = CmdRetType_::Other;
     const auto start =
         std::find_if(reply.begin(), reply.end(), [](uint8_t b) { return b == '=' || b == '!'; });
-    if (start == reply.end()) {
-        logErrorReply(request, reply);
-        resp.type = CmdRetType_::Other;
-        return resp;
+    if (start != reply.end()) {
+        reply.erase(reply.begin(), start);
+        if (reply.size() >= 2 && reply.back() == '\r') {
+            if (reply.front() == '=')
+                return resp;
+            failure = CmdRetType_::Nak;
+        }
     }
-    reply.erase(reply.begin(), start);
-    if (reply.size() < 2 || reply.back() != '\r') {
-        logErrorReply(request, reply);
-        resp.type = CmdRetType_::Other;
-        return resp;
-    }
-    if (reply.front() == '=')
-        return resp;
     logErrorReply(request, reply);
-    resp.type = CmdRetType_::Nak;
+    resp.type = failure;
     return resp;
 }
 

@@ -18,8 +18,6 @@ public:
     CmdResp<uint32_t> converseValue32(const MountCmd& cmd) override;
     CmdResp<uint32_t> converseBytesValue32(const CBytes& request) override;
 
-    static void logErrorReply(const CBytes& request, const CBytes& reply);
-
 private:
     std::shared_ptr<IConverser> m_converser;
 };

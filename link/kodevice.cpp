@@ -15,7 +15,6 @@ namespace Ko {
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kSiderealRate = 7.292115845221407e-05;
 // Firmware words at or above this (bytes in reading order) understand the 'X' commands.
 constexpr uint16_t kExtendedFirmware = 0x0327;
 
@@ -31,10 +30,6 @@ I roundHalfAway(double x) {
     if (r <= static_cast<double>(std::numeric_limits<I>::min()))
         return std::numeric_limits<I>::min();
     return static_cast<I>(r);
-}
-
-size_t slot(AXISID axis) {
-    return axis == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -76,16 +71,9 @@ CmdRetType_::E KoDevice::initialize(bool oneAxis, uint32_t offsetMode) {
     }
     const AXISID last = oneAxis ? 0 : 1;
     for (AXISID axis = 0; axis <= last; ++axis) {
-        bool haveVersion;
-        {
-            std::lock_guard lock(m_mutex);
-            haveVersion = m_axes[axis].version.hasValue();
-        }
-        if (!haveVersion) {
-            const auto v = readVersion(axis);
-            if (!v.isOk())
-                return v.type;
-        }
+        // A version read by an earlier, failed attempt comes from the cache without traffic.
+        if (const auto v = readVersion(axis); !v.isOk())
+            return v.type;
         if (const auto r = readCountsPerRev(axis); r != CmdRetType_::Ok)
             return r;
         if (const auto s = readStatus(axis); !s.isOk())
@@ -108,10 +96,9 @@ bool KoDevice::isInitialized() const {
 CmdResp<uint32_t> KoDevice::readVersion(AXISID axis) {
     {
         std::lock_guard lock(m_mutex);
-        const auto& cached = m_axes[slot(axis)].version;
+        const auto& cached = m_axes[axisSlot(axis)].version;
         if (cached.hasValue())
-            return CmdResp<uint32_t>::ok(uint32_t(cached.value().model) << 16 |
-                                         cached.value().firmware);
+            return CmdResp<uint32_t>::ok(cached.value().word());
     }
     const auto reply = m_converser->converse(MountCmd(axis, 'e'));
     if (!reply.isOk())
@@ -121,14 +108,13 @@ CmdResp<uint32_t> KoDevice::readVersion(AXISID axis) {
         return CmdResp<uint32_t>(CmdRetType_::Other);
     const Version v{static_cast<uint16_t>(word & 0xFFFF), static_cast<uint8_t>(word >> 16)};
     std::lock_guard lock(m_mutex);
-    m_axes[slot(axis)].version.set(v);
-    return CmdResp<uint32_t>::ok(uint32_t(v.model) << 16 | v.firmware);
+    m_axes[axisSlot(axis)].version.set(v);
+    return CmdResp<uint32_t>::ok(v.word());
 }
 
 uint32_t KoDevice::version(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    const auto& v = m_axes[slot(axis)].version.value();
-    return uint32_t(v.model) << 16 | v.firmware;
+    return m_axes[axisSlot(axis)].version.value().word();
 }
 
 uint8_t KoDevice::modelId() const {
@@ -217,13 +203,13 @@ CmdResp<MotorStatus> KoDevice::readStatus(AXISID axis) {
         return CmdResp<MotorStatus>(CmdRetType_::Other);
     const MotorStatus s = parseMotorStatus(reply.value());
     std::lock_guard lock(m_mutex);
-    m_axes[slot(axis)].status.set(s);
+    m_axes[axisSlot(axis)].status.set(s);
     return CmdResp<MotorStatus>::ok(s);
 }
 
 MotorStatus KoDevice::lastStatus(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_axes[slot(axis)].status.value();
+    return m_axes[axisSlot(axis)].status.value();
 }
 
 CmdRetType_::E KoDevice::initializeAxis(AXISID axis) {
@@ -250,13 +236,13 @@ CmdRetType_::E KoDevice::readCountsPerRev(AXISID axis) {
             counts = 2118424;
     }
     std::lock_guard lock(m_mutex);
-    m_axes[slot(axis)].countsPerRev.set(counts);
+    m_axes[axisSlot(axis)].countsPerRev.set(counts);
     return CmdRetType_::Ok;
 }
 
 uint32_t KoDevice::countsPerRev(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_axes[slot(axis)].countsPerRev.value();
+    return m_axes[axisSlot(axis)].countsPerRev.value();
 }
 
 int32_t KoDevice::radToCounts(AXISID axis, double rad) const {
@@ -290,7 +276,7 @@ int64_t KoDevice::rpsToStride(AXISID axis, double rps) const {
     uint32_t counts, freq;
     {
         std::lock_guard lock(m_mutex);
-        counts = m_axes[slot(axis)].countsPerRev.value();
+        counts = m_axes[axisSlot(axis)].countsPerRev.value();
         freq = m_timerFrequency.value();
     }
     return Ko::rpsToStride(counts, freq, rps);
@@ -300,7 +286,7 @@ double KoDevice::strideToRps(AXISID axis, uint32_t period) const {
     if (period == 0)
         return 0.0;
     std::lock_guard lock(m_mutex);
-    return Ko::strideToRps(m_axes[slot(axis)].countsPerRev.value(), m_timerFrequency.value(),
+    return Ko::strideToRps(m_axes[axisSlot(axis)].countsPerRev.value(), m_timerFrequency.value(),
                            period);
 }
 

@@ -49,6 +49,8 @@ private:
     struct Version {
         uint16_t firmware = 0;
         uint8_t model = 0;
+
+        uint32_t word() const { return uint32_t(model) << 16 | firmware; }
     };
     struct AxisState {
         Nullable<Version> version;

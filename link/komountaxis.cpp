@@ -15,7 +15,6 @@ namespace Ko {
 
 namespace {
 
-constexpr double kSiderealRate = 7.292115845221407e-05;
 // 3.4 degrees per second: the fastest the classic commands are asked to run.
 constexpr double kMaxClassicRate = 0.059341194567807204;
 // 128 x sidereal: above it the controller runs in its high-speed mode.
@@ -30,8 +29,10 @@ constexpr uint32_t kMaxPeriod = 0xFFFFFF;
 constexpr uint32_t kClassicPositionOffset = 0x800000;
 constexpr int64_t kStopPollMs = 100;
 
-size_t slot(AXISID axis) {
-    return axis == 0 ? 0 : 1;
+// The signed count of a position on the wire: classic counts are offset by kClassicPositionOffset,
+// extended ones are two's complement.
+int32_t wireCount(uint32_t value, bool extended) {
+    return static_cast<int32_t>(extended ? value : value - kClassicPositionOffset);
 }
 
 CmdResp<HomeSensorReading> noPosition(bool flag) {
@@ -66,12 +67,12 @@ CmdRetType_::E KoMountAxis::initialize() {
 
 Nullable<double> KoMountAxis::lastRate(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_axes[slot(axis)].lastRate;
+    return m_axes[axisSlot(axis)].lastRate;
 }
 
 void KoMountAxis::assumeRate(AXISID axis, double rate) {
     std::lock_guard lock(m_mutex);
-    auto& a = m_axes[slot(axis)];
+    auto& a = m_axes[axisSlot(axis)];
     a.lastRate.set(rate);
     a.commandedRate.set(rate);
     if (rate != 0)
@@ -80,7 +81,7 @@ void KoMountAxis::assumeRate(AXISID axis, double rate) {
 
 Nullable<bool> KoMountAxis::lastDirection(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_axes[slot(axis)].direction;
+    return m_axes[axisSlot(axis)].direction;
 }
 
 bool KoMountAxis::isExtendedPositionMode() const {
@@ -107,15 +108,17 @@ double KoMountAxis::speedFactor() const {
     return std::clamp(f, 0.5, 1.5);
 }
 
+double KoMountAxis::countsToAngle(AXISID axis, int32_t counts) const {
+    return m_device->removeAxisOffset(axis, m_device->countsToRad(axis, counts));
+}
+
 CmdResp<AxisAngleTime> KoMountAxis::readAngle(AXISID axis) {
     const bool extended = m_extended.load();
     const auto r = extended ? m_converser->converseValue32(MountCmd::makeXSub(axis, 0x03))
                             : m_converser->converseValue(MountCmd(axis, 'j'));
     if (!r.isOk())
         return CmdResp<AxisAngleTime>(r.type);
-    const auto count =
-        static_cast<int32_t>(extended ? r.value() : r.value() - kClassicPositionOffset);
-    const double angle = m_device->removeAxisOffset(axis, m_device->countsToRad(axis, count));
+    const double angle = countsToAngle(axis, wireCount(r.value(), extended));
     return CmdResp<AxisAngleTime>::ok(AxisAngleTime{angle, m_clock->nowMs()});
 }
 
@@ -161,8 +164,7 @@ std::pair<double, double> KoMountAxis::positionRange(AXISID axis) const {
     const bool extended = m_extended.load();
     const int32_t lo = extended ? INT32_MIN : -0x800000;
     const int32_t hi = extended ? INT32_MAX : 0x7FFFFF;
-    return {m_device->removeAxisOffset(axis, m_device->countsToRad(axis, lo)),
-            m_device->removeAxisOffset(axis, m_device->countsToRad(axis, hi))};
+    return {countsToAngle(axis, lo), countsToAngle(axis, hi)};
 }
 
 CmdResp<MotorStatus> KoMountAxis::readStatus(AXISID axis) {
@@ -208,14 +210,14 @@ CmdRetType_::E KoMountAxis::setMotionMode(AXISID axis, bool positive, bool fast,
 CmdResp<uint32_t> KoMountAxis::highSpeedRatio(AXISID axis) {
     {
         std::lock_guard lock(m_mutex);
-        const auto& cached = m_axes[slot(axis)].highSpeedRatio;
+        const auto& cached = m_axes[axisSlot(axis)].highSpeedRatio;
         if (cached.hasValue())
             return CmdResp<uint32_t>::ok(cached.value());
     }
     auto r = m_converser->converseValue(MountCmd(axis, 'g'));
     if (r.isOk()) {
         std::lock_guard lock(m_mutex);
-        m_axes[slot(axis)].highSpeedRatio.set(r.value());
+        m_axes[axisSlot(axis)].highSpeedRatio.set(r.value());
     }
     return r;
 }
@@ -230,7 +232,7 @@ CmdRetType_::E KoMountAxis::classicSlew(AXISID axis, double rate) {
     bool keepRunning;
     {
         std::lock_guard lock(m_mutex);
-        const auto& commanded = m_axes[slot(axis)].commandedRate;
+        const auto& commanded = m_axes[axisSlot(axis)].commandedRate;
         keepRunning = commanded.hasValue() && commanded.value() != 0 &&
                       (commanded.value() > 0) == (r > 0) &&
                       std::abs(commanded.value()) <= kFastRate && a <= kFastRate;
@@ -277,7 +279,7 @@ CmdRetType_::E KoMountAxis::slewAtRate(AXISID axis, double rate) {
     const double r = rate * speedFactor();
     const auto result = m_extended.load() ? extendedSlew(axis, r) : classicSlew(axis, r);
     std::lock_guard lock(m_mutex);
-    auto& a = m_axes[slot(axis)];
+    auto& a = m_axes[axisSlot(axis)];
     if (result == CmdRetType_::Ok) {
         a.commandedRate.set(rate);
         if (rate != 0)
@@ -326,7 +328,7 @@ CmdRetType_::E KoMountAxis::gotoPosition(AXISID axis, double target) {
         m_extended.load() ? extendedGoto(axis, target, 0.0) : classicGoto(axis, target);
     const double p = lastPosition(axis).angle;
     std::lock_guard lock(m_mutex);
-    auto& a = m_axes[slot(axis)];
+    auto& a = m_axes[axisSlot(axis)];
     a.lastRate.reset();
     a.commandedRate.reset();
     if (result == CmdRetType_::Ok)
@@ -343,7 +345,7 @@ CmdRetType_::E KoMountAxis::gotoPositionAtRate(AXISID axis, double target, doubl
     const double r = rate * speedFactor();
     const auto result = extendedGoto(axis, target, r);
     std::lock_guard lock(m_mutex);
-    auto& a = m_axes[slot(axis)];
+    auto& a = m_axes[axisSlot(axis)];
     if (result == CmdRetType_::Ok) {
         a.commandedRate.set(r);
         a.direction.set(r > 0);
@@ -357,7 +359,7 @@ CmdRetType_::E KoMountAxis::gotoPositionAtRate(AXISID axis, double target, doubl
 CmdRetType_::E KoMountAxis::stop(AXISID axis) {
     const auto result = m_extended.load() ? extendedSlew(axis, 0.0) : sendStop(axis);
     std::lock_guard lock(m_mutex);
-    auto& a = m_axes[slot(axis)];
+    auto& a = m_axes[axisSlot(axis)];
     if (result == CmdRetType_::Ok)
         a.commandedRate.set(0.0);
     else
@@ -384,9 +386,8 @@ CmdResp<HomeSensorReading> KoMountAxis::readHomeSensorPosition(AXISID axis) {
     } else if (value == 0xFFFFFF) {
         return noPosition(true);
     }
-    const auto count = static_cast<int32_t>(extended ? value : value - kClassicPositionOffset);
     HomeSensorReading reading;
-    reading.position.set(m_device->removeAxisOffset(axis, m_device->countsToRad(axis, count)));
+    reading.position.set(countsToAngle(axis, wireCount(value, extended)));
     return CmdResp<HomeSensorReading>::ok(reading);
 }
 

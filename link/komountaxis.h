@@ -58,6 +58,8 @@ private:
         Nullable<bool> direction;
     };
 
+    // The caller's angle of an axis count: the device's conversion without the axis offset.
+    double countsToAngle(AXISID axis, int32_t counts) const;
     CmdResp<AxisAngleTime> readAngle(AXISID axis);
     double speedFactor() const;
     CmdRetType_::E send(const MountCmd& cmd);

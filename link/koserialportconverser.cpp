@@ -19,14 +19,13 @@ KoSerialPortConverser::KoSerialPortConverser(std::shared_ptr<IConnectionSettings
 CmdResp<CBytes> KoSerialPortConverser::converse(const CBytes& request) {
     m_port->clear();
     const int retries = std::max(0, m_settings->maxRetryCount());
+    const int wait = m_settings->type() == ConnectionType_::BLE ? m_settings->readTimeoutMs_BLE()
+                                                                : m_settings->readTimeoutMs_other();
     for (int attempt = 0; attempt <= retries; ++attempt) {
         if (m_cancellable->isCancelled())
             return CmdResp<CBytes>(CmdRetType_::Cancel);
         if (!m_port->write(request))
             return CmdResp<CBytes>(CmdRetType_::Timeout);
-        const int wait = m_settings->type() == ConnectionType_::BLE
-                             ? m_settings->readTimeoutMs_BLE()
-                             : m_settings->readTimeoutMs_other();
         CmdResp<CBytes> frame = readFrame(wait);
         if (frame.type != CmdRetType_::Timeout)
             return frame;

@@ -8,11 +8,11 @@ MountAxisTimeContainer::MountAxisTimeContainer() {
 }
 
 AxisAngleTime MountAxisTimeContainer::get(AXISID axis) const {
-    return m_slots[axis == 0 ? 0 : 1].load(std::memory_order_acquire);
+    return m_slots[axisSlot(axis)].load(std::memory_order_acquire);
 }
 
 void MountAxisTimeContainer::store(AXISID axis, AxisAngleTime value) {
-    auto& slot = m_slots[axis == 0 ? 0 : 1];
+    auto& slot = m_slots[axisSlot(axis)];
     AxisAngleTime expected = slot.load(std::memory_order_relaxed);
     while (!slot.compare_exchange_weak(expected, value, std::memory_order_release,
                                        std::memory_order_relaxed)) {

@@ -13,11 +13,10 @@
 
 namespace Ko {
 
-UnixUDP::UnixUDP(std::string localAddress, UDPAddress remote, uint16_t remotePort,
+UnixUDP::UnixUDP(const std::string& localAddress, const UDPAddress& remote, uint16_t remotePort,
                  uint32_t timeoutMs)
-    : m_localAddress(std::move(localAddress)), m_remote(std::move(remote)),
-      m_remotePort(remotePort), m_timeoutMs(timeoutMs), m_parsedRemote(parseIPv4(m_remote.address)),
-      m_parsedLocal(parseIPv4(m_localAddress)) {
+    : m_remotePort(remotePort), m_timeoutMs(timeoutMs), m_parsedRemote(parseIPv4(remote.address)),
+      m_parsedLocal(parseIPv4(localAddress)) {
     open();
 }
 
@@ -47,8 +46,7 @@ Nullable<uint32_t> UnixUDP::parseIPv4(const std::string& text) {
 }
 
 bool UnixUDP::open() {
-    const auto remote = m_parsedRemote;
-    if (!remote.hasValue())
+    if (!m_parsedRemote.hasValue())
         return false;
     const uint32_t local = m_parsedLocal.valueOr(INADDR_ANY);
 
@@ -74,9 +72,7 @@ bool UnixUDP::open() {
         ::close(fd);
         return false;
     }
-    m_remoteIPv4 = remote;
     m_socket = fd;
-    m_open = true;
     return true;
 }
 
@@ -84,21 +80,18 @@ void UnixUDP::close() {
     if (m_socket.hasValue())
         ::close(m_socket.value());
     m_socket.reset();
-    m_remoteIPv4.reset();
-    m_open = false;
 }
 
 bool UnixUDP::isOpen() {
-    return m_open;
+    return m_socket.hasValue();
 }
 
 bool UnixUDP::write(const CBytes& data) {
-    const uint32_t remote = m_remoteIPv4.value();
     const int fd = m_socket.value();
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(m_remotePort);
-    to.sin_addr.s_addr = htonl(remote);
+    to.sin_addr.s_addr = htonl(m_parsedRemote.value());
     const ssize_t sent = ::sendto(fd, data.data(), data.size(), MSG_NOSIGNAL,
                                   reinterpret_cast<const sockaddr*>(&to), sizeof to);
     if (sent < 0) {
@@ -125,8 +118,7 @@ void UnixUDP::drain() {
 }
 
 bool UnixUDP::reopen() {
-    if (m_open)
-        close();
+    close();
     return open();
 }
 

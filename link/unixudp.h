@@ -21,7 +21,8 @@ struct UDPAddress {
 // serialises its use.
 class UnixUDP : public IUDP {
 public:
-    UnixUDP(std::string localAddress, UDPAddress remote, uint16_t remotePort, uint32_t timeoutMs);
+    UnixUDP(const std::string& localAddress, const UDPAddress& remote, uint16_t remotePort,
+            uint32_t timeoutMs);
     ~UnixUDP() override;
     UnixUDP(const UnixUDP&) = delete;
     UnixUDP& operator=(const UnixUDP&) = delete;
@@ -32,25 +33,22 @@ public:
     void drain() override;
     bool reopen() override;
 
-    bool open();
     // Dotted-quad text to a host-order address, first number most significant.
     static Nullable<uint32_t> parseIPv4(const std::string& text);
 
     static constexpr size_t kMaxDatagram = 1500;
 
 private:
+    bool open();
     void close();
 
-    std::string m_localAddress;
-    UDPAddress m_remote;
     uint16_t m_remotePort;
     uint32_t m_timeoutMs;
     // Parsed once: the texts never change, and a reopen should cost only the socket calls.
     Nullable<uint32_t> m_parsedRemote;
     Nullable<uint32_t> m_parsedLocal;
-    Nullable<uint32_t> m_remoteIPv4;
+    // Present while open.
     Nullable<int> m_socket;
-    bool m_open = false;
     std::array<uint8_t, kMaxDatagram> m_buffer{};
 };
 

@@ -1,6 +1,6 @@
 #include "link/cmdxutil.h"
 
-#include "udplinkrig.h"
+#include "link/tests/udplinkrig.h"
 
 #include <QTest>
 
@@ -113,7 +113,7 @@ void TestCmdXUtil::ticksPayloadToMs() {
     QFETCH(qlonglong, ms);
     Extended x;
     QCOMPARE(x.util.readTickRate(), CmdRetType_::Ok);
-    const auto r = x.util.ticksPayloadToMs(CBytes::fromData(text.constData(), size_t(text.size())));
+    const auto r = x.util.ticksPayloadToMs(cb(text));
     QCOMPARE(int(r.type), type);
     QCOMPARE(r.hasValue, type == int(CmdRetType_::Ok));
     if (r.hasValue)
@@ -146,13 +146,10 @@ void TestCmdXUtil::countAndRatePayloads() {
     QFETCH(QByteArray, rate64);
     Extended x;
     const double rad = counts * kCount;
-    auto text = [](const CBytes& b) {
-        return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-    };
-    QCOMPARE(text(x.util.radToCountsPayload(1, rad)), target);
+    QCOMPARE(qb(x.util.radToCountsPayload(1, rad)), target);
     if (counts < 1 << 21)
-        QCOMPARE(text(x.util.fixed1024Payload(1, rad)), rate);
-    QCOMPARE(text(x.util.fixed1024Payload64(0, rad)), rate64);
+        QCOMPARE(qb(x.util.fixed1024Payload(1, rad)), rate);
+    QCOMPARE(qb(x.util.fixed1024Payload64(0, rad)), rate64);
 }
 
 void TestCmdXUtil::targetCountAppliesTheAxisOffset() {
@@ -183,8 +180,7 @@ void TestCmdXUtil::countsPairPayloadToRad() {
     QFETCH(double, counts1);
     QFETCH(double, counts2);
     Extended x;
-    const auto r =
-        x.util.countsPairPayloadToRad(CBytes::fromData(text.constData(), size_t(text.size())));
+    const auto r = x.util.countsPairPayloadToRad(cb(text));
     QCOMPARE(r.hasValue(), valid);
     if (valid) {
         QCOMPARE(r.value().first, counts1 * kCount);

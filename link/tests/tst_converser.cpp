@@ -7,7 +7,7 @@
 #include "link/mountcmd.h"
 #include "link/qtserialport.h"
 #include "link/slconverser.h"
-#include "link/tests/fakemotorcontroller.h"
+#include "link/tests/udplinkrig.h"
 #include "link/udpconverser.h"
 #include "link/unixudp.h"
 
@@ -22,10 +22,6 @@
 using namespace Ko;
 
 namespace {
-
-QByteArray qb(const CBytes& b) {
-    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-}
 
 // Collects the log lines written while it lives.
 class LogCapture {
@@ -54,33 +50,13 @@ private:
 };
 
 std::shared_ptr<ConnectionSettings> settingsWith(int readTimeoutMs, int retries,
-                                                 ConnectionType_::E type = ConnectionType_::UDP) {
+                                                 ConnectionType_::E type) {
     auto s = std::make_shared<ConnectionSettings>(nullptr);
     s->setReadTimeoutMs_other(readTimeoutMs);
     s->setMaxRetryCount(retries);
     s->setType(type);
     return s;
 }
-
-// The whole UDP road of one connection, against the fake controller on loopback.
-struct UdpChain {
-    explicit UdpChain(int readTimeoutMs = 1000, int retries = 0) {
-        settings = settingsWith(readTimeoutMs, retries);
-        const uint16_t port = fake.serveUdp();
-        udp = std::make_shared<UnixUDP>("127.0.0.1", UDPAddress{"127.0.0.1", ""}, port,
-                                        uint32_t(readTimeoutMs));
-        transport = std::make_shared<UDPConverser>(udp, settings, cancel);
-        sl = std::make_shared<SLConverser>(transport);
-        ko = std::make_shared<KoConverser>(sl);
-    }
-    FakeMotorController fake;
-    std::shared_ptr<ConnectionSettings> settings;
-    std::shared_ptr<ControlledCancellable> cancel = std::make_shared<ControlledCancellable>();
-    std::shared_ptr<UnixUDP> udp;
-    std::shared_ptr<UDPConverser> transport;
-    std::shared_ptr<SLConverser> sl;
-    std::shared_ptr<KoConverser> ko;
-};
 
 // The whole serial road over a pseudo-terminal.
 struct SerialChain {
@@ -91,8 +67,8 @@ struct SerialChain {
         opened = port->open() && port->setBaudRate(115200);
         fake.serveSerial(pty.master, pty.slave);
         transport = std::make_shared<KoSerialPortConverser>(settings, port, cancel);
-        sl = std::make_shared<SLConverser>(transport);
-        ko = std::make_shared<KoConverser>(sl);
+        link = std::make_shared<SLConverser>(transport);
+        converser = std::make_shared<KoConverser>(link);
     }
     ~SerialChain() { fake.stop(); }
     PtyPair pty;
@@ -102,8 +78,8 @@ struct SerialChain {
     std::shared_ptr<ControlledCancellable> cancel = std::make_shared<ControlledCancellable>();
     std::shared_ptr<QtSerialPort> port;
     std::shared_ptr<KoSerialPortConverser> transport;
-    std::shared_ptr<SLConverser> sl;
-    std::shared_ptr<KoConverser> ko;
+    std::shared_ptr<SLConverser> link;
+    std::shared_ptr<KoConverser> converser;
 };
 
 const MountCmd kReadPos(0, 'j');
@@ -169,10 +145,10 @@ void TstConverser::replyClassification() {
     QFETCH(int, type);
     QFETCH(QByteArray, value);
     QFETCH(int, errorLines);
-    UdpChain chain;
+    UdpLinkRig chain(1000);
     chain.fake.setReply(":j1\r", reply.toStdString());
     LogCapture log;
-    const auto resp = chain.ko->converse(kReadPos);
+    const auto resp = chain.converser->converse(kReadPos);
     QCOMPARE(int(resp.type), type);
     QCOMPARE(qb(resp.value()), value);
     const QStringList lines = log.lines("Conv error resp:");
@@ -183,35 +159,35 @@ void TstConverser::replyClassification() {
 }
 
 void TstConverser::valueParsing() {
-    UdpChain chain;
+    UdpLinkRig chain(1000);
     chain.fake.setReply(":j1\r", "=563412\r");
     chain.fake.setReply(":j2\r", "=123\r");
     chain.fake.setReply(":a1\r", "!0\r");
     chain.fake.setReply(":X10003\r", "=FFFFFFFF\r");
     chain.fake.setReply(":X20003\r", "=000080\r");
 
-    auto v = chain.ko->converseValue(kReadPos);
+    auto v = chain.converser->converseValue(kReadPos);
     QCOMPARE(v.type, CmdRetType_::Ok);
     QCOMPARE(v.value(), 0x123456u);
 
-    v = chain.ko->converseValue(MountCmd(1, 'j'));
+    v = chain.converser->converseValue(MountCmd(1, 'j'));
     QCOMPARE(v.type, CmdRetType_::Other);
     QVERIFY(!v.hasValue);
 
-    v = chain.ko->converseValue(MountCmd(0, 'a'));
+    v = chain.converser->converseValue(MountCmd(0, 'a'));
     QCOMPARE(v.type, CmdRetType_::Nak);
     QVERIFY(!v.hasValue);
 
-    v = chain.ko->converseValue32(MountCmd::makeXSub(0, 3));
+    v = chain.converser->converseValue32(MountCmd::makeXSub(0, 3));
     QCOMPARE(v.type, CmdRetType_::Ok);
     QCOMPARE(int32_t(v.value()), -1);
 
-    v = chain.ko->converseBytesValue32(MountCmd::encode(MountCmd::makeXSub(1, 3)));
+    v = chain.converser->converseBytesValue32(MountCmd::encode(MountCmd::makeXSub(1, 3)));
     QCOMPARE(v.type, CmdRetType_::Other);
     QVERIFY(!v.hasValue);
 
     chain.fake.setSilent(true);
-    v = chain.ko->converseValue(kReadPos);
+    v = chain.converser->converseValue(kReadPos);
     QCOMPARE(v.type, CmdRetType_::Timeout);
     QVERIFY(!v.hasValue);
 }
@@ -225,13 +201,13 @@ void TstConverser::attemptsUnderTimeout_data() {
 void TstConverser::attemptsUnderTimeout() {
     QFETCH(int, retries);
     const int timeoutMs = 100;
-    UdpChain chain(timeoutMs, retries);
+    UdpLinkRig chain(timeoutMs, retries);
     chain.fake.setSilent(true);
     QSignalSpy transportSpy(chain.transport.get(), &IConverser::converseTimeout);
-    QSignalSpy outerSpy(chain.sl.get(), &IConverser::converseTimeout);
+    QSignalSpy outerSpy(chain.link.get(), &IConverser::converseTimeout);
     QElapsedTimer timer;
     timer.start();
-    const auto resp = chain.ko->converse(kReadPos);
+    const auto resp = chain.converser->converse(kReadPos);
     const qint64 elapsed = timer.elapsed();
     QCOMPARE(resp.type, CmdRetType_::Timeout);
     QVERIFY(!resp.hasValue);
@@ -245,28 +221,28 @@ void TstConverser::attemptsUnderTimeout() {
 }
 
 void TstConverser::resendRecoversFromALostReply() {
-    UdpChain chain(300, 2);
+    UdpLinkRig chain(300, 2);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.fake.ignoreNext(1);
-    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
-    const auto resp = chain.ko->converseValue(kReadPos);
+    QSignalSpy spy(chain.link.get(), &IConverser::converseTimeout);
+    const auto resp = chain.converser->converseValue(kReadPos);
     QCOMPARE(resp.type, CmdRetType_::Ok);
     QCOMPARE(resp.value(), 0x800000u);
     QCOMPARE(chain.fake.requestCount(), size_t(2));
     QCOMPARE(spy.count(), 0);
-    QVERIFY(!chain.sl->timedout());
+    QVERIFY(!chain.link->timedout());
 }
 
 void TstConverser::lateReplyNeverAnswersTheNextExchange() {
-    UdpChain chain(100, 0);
+    UdpLinkRig chain(100, 0);
     chain.fake.setReply(":j1\r", "=111111\r");
     chain.fake.setReply(":j2\r", "=222222\r");
     chain.fake.setDelayMs(300);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
     chain.fake.setDelayMs(0);
     // The late "=111111" lands on the socket of the finished exchange.
     QTest::qWait(300);
-    const auto resp = chain.ko->converse(MountCmd(1, 'j'));
+    const auto resp = chain.converser->converse(MountCmd(1, 'j'));
     QCOMPARE(resp.type, CmdRetType_::Ok);
     QCOMPARE(qb(resp.value()), QByteArray("=222222\r"));
 }
@@ -274,16 +250,16 @@ void TstConverser::lateReplyNeverAnswersTheNextExchange() {
 void TstConverser::lateReplyAfterResendNeverAnswersTheNextExchange() {
     // The first request's answer comes late and is taken for the resend's; the resend's own
     // answer is then still on its way when the next exchange begins.
-    UdpChain chain(300, 1);
+    UdpLinkRig chain(300, 1);
     chain.fake.setReply(":j1\r", "=111111\r");
     chain.fake.setReply(":j2\r", "=222222\r");
     chain.fake.setDelayMs(400);
-    const auto first = chain.ko->converse(kReadPos);
+    const auto first = chain.converser->converse(kReadPos);
     QCOMPARE(first.type, CmdRetType_::Ok);
     QCOMPARE(qb(first.value()), QByteArray("=111111\r"));
     chain.fake.setDelayMs(0);
     for (int i = 0; i < 3; ++i) {
-        const auto next = chain.ko->converse(MountCmd(1, 'j'));
+        const auto next = chain.converser->converse(MountCmd(1, 'j'));
         QCOMPARE(next.type, CmdRetType_::Ok);
         QCOMPARE(qb(next.value()), QByteArray("=222222\r"));
         QTest::qWait(100);
@@ -291,18 +267,18 @@ void TstConverser::lateReplyAfterResendNeverAnswersTheNextExchange() {
 }
 
 void TstConverser::settledSocketIsKept() {
-    UdpChain chain(300, 0);
+    UdpLinkRig chain(300, 0);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.fake.setReply(":j2\r", "=000080");
-    QVERIFY(chain.ko->converse(kReadPos).isOk());
-    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    QVERIFY(chain.converser->converse(kReadPos).isOk());
+    QVERIFY(chain.converser->converse(kReadPos).isOk());
     chain.fake.setSilent(true);
-    chain.ko->converse(kReadPos);
+    chain.converser->converse(kReadPos);
     chain.fake.setSilent(false);
-    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    QVERIFY(chain.converser->converse(kReadPos).isOk());
     // A reply without its carriage return may have a rest still coming.
-    QCOMPARE(chain.ko->converse(MountCmd(1, 'j')).type, CmdRetType_::Other);
-    QVERIFY(chain.ko->converse(kReadPos).isOk());
+    QCOMPARE(chain.converser->converse(MountCmd(1, 'j')).type, CmdRetType_::Other);
+    QVERIFY(chain.converser->converse(kReadPos).isOk());
     const auto reqs = chain.fake.requests();
     QCOMPARE(reqs.size(), size_t(6));
     QCOMPARE(reqs[1].peerPort, reqs[0].peerPort);
@@ -313,24 +289,24 @@ void TstConverser::settledSocketIsKept() {
 }
 
 void TstConverser::cancelBeforeFirstAttemptSendsNothing() {
-    UdpChain chain;
+    UdpLinkRig chain(1000);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.cancel->cancel();
-    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
-    const auto resp = chain.ko->converse(kReadPos);
+    QSignalSpy spy(chain.link.get(), &IConverser::converseTimeout);
+    const auto resp = chain.converser->converse(kReadPos);
     QCOMPARE(resp.type, CmdRetType_::Cancel);
     QVERIFY(!resp.hasValue);
     QVERIFY(!chain.fake.waitForRequests(1, 200));
     QCOMPARE(spy.count(), 0);
-    QVERIFY(!chain.sl->timedout());
+    QVERIFY(!chain.link->timedout());
 }
 
 void TstConverser::timedoutStateAndForwarder() {
-    UdpChain chain(300, 0);
+    UdpLinkRig chain(300, 0);
     chain.fake.setReply(":j1\r", "=000080\r");
     std::vector<bool> changes;
     std::mutex changesMutex;
-    chain.sl->timedoutChangedList.append([&](bool v) {
+    chain.link->timedoutChangedList.append([&](bool v) {
         std::lock_guard lock(changesMutex);
         changes.push_back(v);
     });
@@ -338,32 +314,32 @@ void TstConverser::timedoutStateAndForwarder() {
     ConverserTimeoutForwarder forwarder;
     QSignalSpy spy(&forwarder, &ConverserTimeoutForwarder::timedoutChanged_q);
     QVERIFY(!forwarder.property("timedout").toBool());
-    forwarder.attach(chain.sl);
+    forwarder.attach(chain.link);
     QCOMPARE(spy.count(), 1);
     QVERIFY(!forwarder.property("timedout").toBool());
 
     chain.fake.setSilent(true);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
-    QVERIFY(chain.sl->timedout());
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
+    QVERIFY(chain.link->timedout());
     QCOMPARE(spy.count(), 2);
     QVERIFY(forwarder.property("timedout").toBool());
 
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
     QCOMPARE(spy.count(), 2);
 
     chain.fake.setSilent(false);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Ok);
-    QVERIFY(!chain.sl->timedout());
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Ok);
+    QVERIFY(!chain.link->timedout());
     QCOMPARE(spy.count(), 3);
     QVERIFY(!forwarder.property("timedout").toBool());
 
     // Nak and Other are answers: the link is not timed out.
     chain.fake.setSilent(true);
-    chain.ko->converse(kReadPos);
+    chain.converser->converse(kReadPos);
     chain.fake.setSilent(false);
     chain.fake.setReply(":j1\r", "!0\r");
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Nak);
-    QVERIFY(!chain.sl->timedout());
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Nak);
+    QVERIFY(!chain.link->timedout());
 
     std::lock_guard lock(changesMutex);
     QCOMPARE(changes, (std::vector<bool>{true, false, true, false}));
@@ -372,12 +348,12 @@ void TstConverser::timedoutStateAndForwarder() {
 void TstConverser::timedoutStateFollowsTheLastExchange() {
     // One thread's exchange times out, and the thread is held up after leaving the link (in its
     // log line) while another thread's exchange succeeds: the link must not end up timed out.
-    UdpChain chain(200, 0);
+    UdpLinkRig chain(200, 0);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.fake.ignoreNext(1);
-    chain.sl->setLogEnabled(true);
+    chain.link->setLogEnabled(true);
     std::vector<bool> changes;
-    chain.sl->timedoutChangedList.append([&](bool t) { changes.push_back(t); });
+    chain.link->timedoutChangedList.append([&](bool t) { changes.push_back(t); });
     std::mutex mutex;
     std::condition_variable cv;
     bool heldUp = false;
@@ -391,13 +367,13 @@ void TstConverser::timedoutStateFollowsTheLastExchange() {
         cv.wait(lock, [&] { return release; });
     });
     CmdRetType_::E lateResult = CmdRetType_::Ok;
-    std::thread late([&] { lateResult = chain.ko->converse(kReadPos).type; });
+    std::thread late([&] { lateResult = chain.converser->converse(kReadPos).type; });
     bool wasHeldUp = false;
     {
         std::unique_lock lock(mutex);
         wasHeldUp = cv.wait_for(lock, std::chrono::seconds(10), [&] { return heldUp; });
     }
-    const CmdRetType_::E laterResult = chain.ko->converse(kReadPos).type;
+    const CmdRetType_::E laterResult = chain.converser->converse(kReadPos).type;
     {
         std::lock_guard lock(mutex);
         release = true;
@@ -408,61 +384,61 @@ void TstConverser::timedoutStateFollowsTheLastExchange() {
     QVERIFY(wasHeldUp);
     QCOMPARE(laterResult, CmdRetType_::Ok);
     QCOMPARE(lateResult, CmdRetType_::Timeout);
-    QVERIFY(!chain.sl->timedout());
+    QVERIFY(!chain.link->timedout());
     QVERIFY(changes.empty());
 }
 
 void TstConverser::forwarderLeavesOldConverser() {
-    UdpChain a(50, 0), b(300, 0);
+    UdpLinkRig a(50, 0), b(300, 0);
     a.fake.setSilent(true);
     b.fake.setSilent(true);
     auto forwarder = std::make_unique<ConverserTimeoutForwarder>();
-    forwarder->attach(a.sl);
-    QVERIFY(!a.sl->timedoutChangedList.empty());
-    forwarder->attach(b.sl);
-    QVERIFY(a.sl->timedoutChangedList.empty());
-    QVERIFY(!b.sl->timedoutChangedList.empty());
+    forwarder->attach(a.link);
+    QVERIFY(!a.link->timedoutChangedList.empty());
+    forwarder->attach(b.link);
+    QVERIFY(a.link->timedoutChangedList.empty());
+    QVERIFY(!b.link->timedoutChangedList.empty());
 
     QSignalSpy spy(forwarder.get(), &ConverserTimeoutForwarder::timedoutChanged_q);
-    a.ko->converse(kReadPos);
-    QVERIFY(a.sl->timedout());
+    a.converser->converse(kReadPos);
+    QVERIFY(a.link->timedout());
     QCOMPARE(spy.count(), 0);
     QVERIFY(!forwarder->timedout());
-    b.ko->converse(kReadPos);
+    b.converser->converse(kReadPos);
     QCOMPARE(spy.count(), 1);
     QVERIFY(forwarder->timedout());
 
     // Detaching reads false again and leaves b alone.
     forwarder->attach(nullptr);
     QVERIFY(!forwarder->timedout());
-    QVERIFY(b.sl->timedoutChangedList.empty());
+    QVERIFY(b.link->timedoutChangedList.empty());
 
     // A forwarder that dies first leaves nothing behind in the converser it followed.
-    forwarder->attach(b.sl);
+    forwarder->attach(b.link);
     forwarder.reset();
-    QVERIFY(b.sl->timedoutChangedList.empty());
+    QVERIFY(b.link->timedoutChangedList.empty());
     b.fake.setSilent(false);
     b.fake.setReply(":j1\r", "=000080\r");
-    QCOMPARE(b.ko->converse(kReadPos).type, CmdRetType_::Ok);
+    QCOMPARE(b.converser->converse(kReadPos).type, CmdRetType_::Ok);
 }
 
 void TstConverser::signalsRunOnTheExchangeThread() {
-    UdpChain chain(50, 0);
+    UdpLinkRig chain(50, 0);
     chain.fake.setSilent(true);
     ConverserTimeoutForwarder forwarder;
-    forwarder.attach(chain.sl);
+    forwarder.attach(chain.link);
     std::thread::id signalThread, listenerThread, forwarderThread, worker;
     connect(
-        chain.sl.get(), &IConverser::converseTimeout, this,
+        chain.link.get(), &IConverser::converseTimeout, this,
         [&] { signalThread = std::this_thread::get_id(); }, Qt::DirectConnection);
     connect(
         &forwarder, &ConverserTimeoutForwarder::timedoutChanged_q, this,
         [&] { forwarderThread = std::this_thread::get_id(); }, Qt::DirectConnection);
-    chain.sl->timedoutChangedList.append(
+    chain.link->timedoutChangedList.append(
         [&](bool) { listenerThread = std::this_thread::get_id(); });
     std::thread t([&] {
         worker = std::this_thread::get_id();
-        chain.ko->converse(kReadPos);
+        chain.converser->converse(kReadPos);
     });
     t.join();
     QVERIFY(worker != std::this_thread::get_id());
@@ -473,7 +449,7 @@ void TstConverser::signalsRunOnTheExchangeThread() {
 
 void TstConverser::exchangesOnOneLinkAreSequential() {
     // Every caller gets the reply to its own request, even when four threads share the link.
-    UdpChain chain(1000, 0);
+    UdpLinkRig chain(1000, 0);
     for (int axis = 0; axis < 2; ++axis) {
         for (char letter : {'j', 'a', 'g', 'f'}) {
             const std::string req = std::string(":") + letter + char('1' + axis) + "\r";
@@ -487,7 +463,7 @@ void TstConverser::exchangesOnOneLinkAreSequential() {
         threads.emplace_back([&, letter] {
             for (int i = 0; i < 10; ++i) {
                 const uint32_t axis = uint32_t(i % 2);
-                const auto resp = chain.ko->converse(MountCmd(axis, letter));
+                const auto resp = chain.converser->converse(MountCmd(axis, letter));
                 const std::string expect = std::string("=") + letter + char('1' + axis) + "\r";
                 if (!resp.isOk() || resp.value().toStdString() != expect)
                     ++wrong;
@@ -501,15 +477,15 @@ void TstConverser::exchangesOnOneLinkAreSequential() {
 }
 
 void TstConverser::exchangeLogLine() {
-    UdpChain chain(300, 0);
+    UdpLinkRig chain(300, 0);
     chain.fake.setReply(":j1\r", "=000080\r");
     LogCapture log;
-    chain.ko->converse(kReadPos);
+    chain.converser->converse(kReadPos);
     QVERIFY(log.lines("KoConv:").isEmpty());
-    chain.sl->setLogEnabled(true);
-    chain.ko->converse(kReadPos);
+    chain.link->setLogEnabled(true);
+    chain.converser->converse(kReadPos);
     chain.fake.setSilent(true);
-    chain.ko->converse(kReadPos);
+    chain.converser->converse(kReadPos);
     QCOMPARE(log.lines("KoConv:"),
              (QStringList{QStringLiteral("KoConv: Cmd=[:j1\\r] <Successful> Resp=[=000080\\r]"),
                           QStringLiteral("KoConv: Cmd=[:j1\\r] <Communication error> Resp=[]")}));
@@ -520,11 +496,11 @@ void TstConverser::serialExchange() {
     QVERIFY(chain.opened);
     chain.fake.setReply(":j1\r", "=563412\r");
     chain.fake.setReply(":K2\r", "!3\r");
-    const auto v = chain.ko->converseValue(kReadPos);
+    const auto v = chain.converser->converseValue(kReadPos);
     QCOMPARE(v.type, CmdRetType_::Ok);
     QCOMPARE(v.value(), 0x123456u);
     LogCapture log;
-    const auto nak = chain.ko->converse(MountCmd(1, 'K'));
+    const auto nak = chain.converser->converse(MountCmd(1, 'K'));
     QCOMPARE(nak.type, CmdRetType_::Nak);
     QCOMPARE(qb(nak.value()), QByteArray("!3\r"));
     QCOMPARE(log.lines("Conv error resp:").size(), 1);
@@ -543,24 +519,24 @@ void TstConverser::serialGarbageBeforeFrame() {
 void TstConverser::serialGarbageThenSilence() {
     SerialChain chain(100, 0);
     chain.fake.setReply(":j1\r", "xx");
-    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
-    const auto resp = chain.ko->converse(kReadPos);
+    QSignalSpy spy(chain.link.get(), &IConverser::converseTimeout);
+    const auto resp = chain.converser->converse(kReadPos);
     QCOMPARE(resp.type, CmdRetType_::Timeout);
     QVERIFY(!resp.hasValue);
     QCOMPARE(spy.count(), 1);
     // A partial frame is dropped too.
     chain.fake.setReply(":j1\r", "=12");
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
 }
 
 void TstConverser::serialFirstByteWait() {
     SerialChain chain(100, 1);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.fake.setDelayMs(400);
-    QSignalSpy spy(chain.sl.get(), &IConverser::converseTimeout);
+    QSignalSpy spy(chain.link.get(), &IConverser::converseTimeout);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
     const qint64 elapsed = timer.elapsed();
     QVERIFY2(elapsed >= 180, qPrintable(QString::number(elapsed)));
     QCOMPARE(spy.count(), 1);
@@ -572,7 +548,7 @@ void TstConverser::serialFirstByteWait() {
     SerialChain patient(1500, 0);
     patient.fake.setReply(":j1\r", "=000080\r");
     patient.fake.setDelayMs(200);
-    QCOMPARE(patient.ko->converse(kReadPos).type, CmdRetType_::Ok);
+    QCOMPARE(patient.converser->converse(kReadPos).type, CmdRetType_::Ok);
 }
 
 void TstConverser::serialPerByteWait() {
@@ -580,7 +556,7 @@ void TstConverser::serialPerByteWait() {
     chain.fake.setReply(":j1\r", "=000080\r");
     // Far beyond the 10 ms allowed between bytes.
     chain.fake.setByteGapMs(150);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
 }
 
 void TstConverser::serialBleTypeUsesBleTimeout() {
@@ -588,9 +564,9 @@ void TstConverser::serialBleTypeUsesBleTimeout() {
     chain.settings->setReadTimeoutMs_BLE(1500);
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.fake.setDelayMs(250);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Ok);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Ok);
     chain.settings->setType(ConnectionType_::Serial);
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
 }
 
 void TstConverser::serialFailedWrite() {
@@ -606,7 +582,7 @@ void TstConverser::serialCancel() {
     SerialChain chain;
     chain.fake.setReply(":j1\r", "=000080\r");
     chain.cancel->cancel();
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Cancel);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Cancel);
     QVERIFY(!chain.fake.waitForRequests(1, 200));
 }
 
@@ -616,8 +592,8 @@ void TstConverser::serialEndlessNoiseEnds() {
     chain.fake.setReply(":j2\r", "=" + std::string(4000, 'A'));
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(chain.ko->converse(kReadPos).type, CmdRetType_::Timeout);
-    QCOMPARE(chain.ko->converse(MountCmd(1, 'j')).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(MountCmd(1, 'j')).type, CmdRetType_::Timeout);
     QVERIFY(timer.elapsed() < 10000);
 }
 
@@ -625,10 +601,10 @@ void TstConverser::serialAnswersOnlyAtItsSpeed() {
     SerialChain chain(300, 0);
     chain.fake.setReply(":f1\r", "=111\r");
     chain.fake.setAnswerBaud(9600);
-    QCOMPARE(chain.ko->converse(MountCmd(0, 'f')).type, CmdRetType_::Timeout);
+    QCOMPARE(chain.converser->converse(MountCmd(0, 'f')).type, CmdRetType_::Timeout);
     QVERIFY(chain.port->setBaudRate(9600));
     QCOMPARE(chain.fake.portBaud(), 9600);
-    QCOMPARE(chain.ko->converse(MountCmd(0, 'f')).type, CmdRetType_::Ok);
+    QCOMPARE(chain.converser->converse(MountCmd(0, 'f')).type, CmdRetType_::Ok);
     const auto reqs = chain.fake.requests();
     QCOMPARE(reqs.size(), size_t(2));
     QCOMPARE(reqs[0].baud, 115200);

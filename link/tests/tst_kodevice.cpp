@@ -1,6 +1,6 @@
 #include "link/kodevice.h"
 
-#include "udplinkrig.h"
+#include "link/tests/udplinkrig.h"
 
 #include <QTest>
 

@@ -1,6 +1,7 @@
 #include "link/cmdret.h"
 #include "link/linkqmltypes.h"
 #include "link/mountcmd.h"
+#include "link/tests/bytetext.h"
 
 #include <QDebug>
 #include <QMetaEnum>
@@ -14,15 +15,6 @@ using namespace Ko;
 
 Q_DECLARE_METATYPE(Ko::MountCmd)
 
-namespace {
-QByteArray qb(const CBytes& b) {
-    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-}
-CBytes cb(const QByteArray& a) {
-    return CBytes::fromData(a.constData(), size_t(a.size()));
-}
-} // namespace
-
 class TstMountCmd : public QObject {
     Q_OBJECT
 private slots:
@@ -30,6 +22,7 @@ private slots:
     void encodeFrames();
     void payloadEncoders_data();
     void payloadEncoders();
+    void msToTicksValueSaturates();
     void parseValue_data();
     void parseValue();
     void parseValue32_data();
@@ -93,10 +86,15 @@ void TstMountCmd::payloadEncoders() {
     QFETCH(QByteArray, actual);
     QFETCH(QByteArray, expected);
     QCOMPARE(actual, expected);
+}
+
+void TstMountCmd::msToTicksValueSaturates() {
     QCOMPARE(MountCmd::msToTicksValue(250, 1000), int64_t(250));
     QCOMPARE(MountCmd::msToTicksValue(999, 1000), int64_t(999));
     QCOMPARE(MountCmd::msToTicksValue(std::numeric_limits<int64_t>::max(), 0xFFFFFFFF),
              std::numeric_limits<int64_t>::max());
+    QCOMPARE(MountCmd::msToTicksValue(std::numeric_limits<int64_t>::min(), 0xFFFFFFFF),
+             std::numeric_limits<int64_t>::min());
 }
 
 void TstMountCmd::parseValue_data() {

@@ -1,5 +1,7 @@
 #include "link/unixudp.h"
 
+#include "link/tests/bytetext.h"
+
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -47,10 +49,6 @@ private:
     uint16_t m_port = 0;
     sockaddr_in m_last{};
 };
-
-QByteArray qb(const CBytes& b) {
-    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
-}
 
 std::unique_ptr<UnixUDP> linkTo(const Peer& peer, uint32_t timeoutMs, std::string local = "") {
     return std::make_unique<UnixUDP>(std::move(local), UDPAddress{"127.0.0.1", "127.255.255.255"},
@@ -120,7 +118,8 @@ void TstUnixUDP::badRemoteAddressLeavesClosed() {
 
 void TstUnixUDP::requestAndReply() {
     Peer peer;
-    // An empty local address and an explicit loopback one both bind.
+    // An explicit loopback address binds; an empty one and one that does not parse fall back to
+    // any local address.
     for (const char* local : {"", "127.0.0.1", "not an address"}) {
         auto udp = linkTo(peer, 2000, local);
         QVERIFY(udp->isOpen());

@@ -4,19 +4,19 @@
 // helpers the device and axis tests share.
 
 #include "base/cancellable.h"
-#include "base/clock.h"
-#include "fakemotorcontroller.h"
 #include "link/connectionsettings.h"
 #include "link/koconverser.h"
 #include "link/kodevice.h"
 #include "link/mountcmd.h"
 #include "link/slconverser.h"
+#include "link/tests/bytetext.h"
+#include "link/tests/fakeclock.h"
+#include "link/tests/fakemotorcontroller.h"
 #include "link/udpconverser.h"
 #include "link/unixudp.h"
 
 #include <QStringList>
 
-#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -24,19 +24,6 @@
 #include <vector>
 
 namespace Ko {
-
-class FakeClock : public IClock {
-public:
-    int64_t nowMs() const override { return m_now.load(); }
-    void set(int64_t ms) { m_now.store(ms); }
-
-private:
-    std::atomic<int64_t> m_now{1000};
-};
-
-inline std::string text(const CBytes& b) {
-    return std::string(b.begin(), b.end());
-}
 
 // Reply frames as the controller writes them.
 inline std::string value24(uint32_t v) {
@@ -52,7 +39,7 @@ class StatusScript {
 public:
     void set(AXISID axis, std::vector<std::string> replies) {
         std::lock_guard lock(m_mutex);
-        m_replies[axis == 0 ? 0 : 1] = std::move(replies);
+        m_replies[axisSlot(axis)] = std::move(replies);
     }
     Nullable<CBytes> answer(const CBytes& request) {
         const std::string r = text(request);
@@ -73,22 +60,27 @@ private:
     std::vector<std::string> m_replies[2] = {{"=101\r"}, {"=101\r"}};
 };
 
+// Each read waits readTimeoutMs, and an unanswered request is sent again `retries` times.
 struct UdpLinkRig {
     FakeMotorController fake;
     std::shared_ptr<StatusScript> status = std::make_shared<StatusScript>();
+    // 0 when the fake could not bind.
+    uint16_t port = 0;
     std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ControlledCancellable> cancel = std::make_shared<ControlledCancellable>();
+    std::shared_ptr<UnixUDP> udp;
+    std::shared_ptr<UDPConverser> transport;
     std::shared_ptr<SLConverser> link;
     std::shared_ptr<KoConverser> converser;
 
-    explicit UdpLinkRig(uint32_t readTimeoutMs = 400) {
+    explicit UdpLinkRig(uint32_t readTimeoutMs = 400, int retries = 0) {
         fake.setHandler([s = status](const CBytes& request) { return s->answer(request); });
-        const uint16_t port = fake.serveUdp();
+        port = fake.serveUdp();
         settings = std::make_shared<ConnectionSettings>(nullptr);
-        settings->setMaxRetryCount(0);
-        auto udp = std::make_shared<UnixUDP>("127.0.0.1", UDPAddress{"127.0.0.1", ""}, port,
-                                             readTimeoutMs);
-        auto transport =
-            std::make_shared<UDPConverser>(udp, settings, std::make_shared<NullCancellable>());
+        settings->setMaxRetryCount(retries);
+        udp = std::make_shared<UnixUDP>("127.0.0.1", UDPAddress{"127.0.0.1", ""}, port,
+                                        readTimeoutMs);
+        transport = std::make_shared<UDPConverser>(udp, settings, cancel);
         link = std::make_shared<SLConverser>(transport);
         converser = std::make_shared<KoConverser>(link);
     }

@@ -2,6 +2,7 @@
 
 #include "base/ikvstore.h"
 #include "link/qtserialport.h"
+#include "link/serialconnectablehelper.h"
 
 #include <QQmlEngine>
 
@@ -18,16 +19,15 @@ int absolute(int v) {
 } // namespace
 
 ConnectionSettings::ConnectionSettings(std::shared_ptr<IKVStore> kvStore, QObject* parent)
-    : IConnectionSettings(parent), m_kvStore(std::move(kvStore)),
-      m_dualModeChoice(m_kvStore, "connect_multi_mountmode", DualModeChoice_::PromptMode),
-      m_connectAtLaunch(m_kvStore, "connect_at_start", false),
-      m_type(m_kvStore, "cxn.commtype", ConnectionType_::UDP),
-      m_readTimeoutMs_other(m_kvStore, "cxn.resends", 200),
-      m_maxRetryCount(m_kvStore, "cxn.timeoutms", 2), m_searchIP(m_kvStore, "cxn.dosearch", true),
-      m_fixedIP(m_kvStore, "cxn.ip", "192.168.4.1"),
-      m_serialPortName(m_kvStore, "cxn.serialname", ""),
-      m_discoveryTimeoutMs_BLE(m_kvStore, "cxn.discoverytimeoutms_ble", 500),
-      m_readTimeoutMs_BLE(m_kvStore, "cxn.timeoutms_ble", 1000) {}
+    : IConnectionSettings(parent),
+      m_dualModeChoice(kvStore, "connect_multi_mountmode", DualModeChoice_::PromptMode),
+      m_connectAtLaunch(kvStore, "connect_at_start", false),
+      m_type(kvStore, "cxn.commtype", ConnectionType_::UDP),
+      m_readTimeoutMs_other(kvStore, "cxn.resends", 200),
+      m_maxRetryCount(kvStore, "cxn.timeoutms", 2), m_searchIP(kvStore, "cxn.dosearch", true),
+      m_fixedIP(kvStore, "cxn.ip", "192.168.4.1"), m_serialPortName(kvStore, "cxn.serialname", ""),
+      m_discoveryTimeoutMs_BLE(kvStore, "cxn.discoverytimeoutms_ble", 500),
+      m_readTimeoutMs_BLE(kvStore, "cxn.timeoutms_ble", 1000) {}
 
 template <class T>
 void ConnectionSettings::write(KVCachedSetting<T>& item, const T& v) {
@@ -36,10 +36,10 @@ void ConnectionSettings::write(KVCachedSetting<T>& item, const T& v) {
 }
 
 DualModeChoice_::E ConnectionSettings::dualModeChoice() const {
-    return static_cast<DualModeChoice_::E>(m_dualModeChoice.value());
+    return m_dualModeChoice.value();
 }
 void ConnectionSettings::setDualModeChoice(DualModeChoice_::E v) {
-    write(m_dualModeChoice, static_cast<int>(v));
+    write(m_dualModeChoice, v);
 }
 
 bool ConnectionSettings::connectAtLaunch() const {
@@ -50,13 +50,13 @@ void ConnectionSettings::setConnectAtLaunch(bool v) {
 }
 
 ConnectionType_::E ConnectionSettings::type() const {
-    const int stored = m_type.value();
+    const ConnectionType_::E stored = m_type.value();
     if (stored == ConnectionType_::Serial && !serialPortSupported())
         return ConnectionType_::UDP;
-    return static_cast<ConnectionType_::E>(stored);
+    return stored;
 }
 void ConnectionSettings::setType(ConnectionType_::E v) {
-    write(m_type, static_cast<int>(v));
+    write(m_type, v);
 }
 
 int ConnectionSettings::readTimeoutMs_other() const {
@@ -88,10 +88,10 @@ void ConnectionSettings::setFixedIP(const std::string& v) {
 }
 
 bool ConnectionSettings::serialPortSupported() const {
-    return true;
+    return SerialConnectableHelper::serialPortSupported();
 }
 bool ConnectionSettings::serialPortNeedsPortName() const {
-    return true;
+    return SerialConnectableHelper::serialPortNeedsPortName();
 }
 
 std::vector<std::string> ConnectionSettings::foundSerialPorts() const {
@@ -129,9 +129,6 @@ void ConnectionSettings::setReadTimeoutMs_BLE(int v) {
     write(m_readTimeoutMs_BLE, v);
 }
 
-} // namespace Ko
-
-namespace Ko {
 void registerConnectionSettingsQmlTypes(const char* uri, int versionMajor, int versionMinor) {
     qmlRegisterUncreatableMetaObject(ConnectionType_::staticMetaObject, uri, versionMajor,
                                      versionMinor, "ConnectionType", "enumeration only");

@@ -44,10 +44,9 @@ private:
     template <class T>
     void write(KVCachedSetting<T>& item, const T& v);
 
-    const std::shared_ptr<IKVStore> m_kvStore;
-    KVCachedSetting<int> m_dualModeChoice;
+    KVCachedSetting<DualModeChoice_::E> m_dualModeChoice;
     KVCachedSetting<bool> m_connectAtLaunch;
-    KVCachedSetting<int> m_type;
+    KVCachedSetting<ConnectionType_::E> m_type;
     // The key names of these two look swapped; stored files rely on them as they are.
     KVCachedSetting<int> m_readTimeoutMs_other;
     KVCachedSetting<int> m_maxRetryCount;
@@ -60,9 +59,6 @@ private:
     std::vector<std::string> m_foundSerialPorts;
 };
 
-} // namespace Ko
-
-namespace Ko {
 // Makes the enumerations known to QML as the elements ConnectionType and DualModeChoice.
 void registerConnectionSettingsQmlTypes(const char* uri, int versionMajor, int versionMinor);
 } // namespace Ko

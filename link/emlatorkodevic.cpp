@@ -4,10 +4,6 @@ namespace Ko {
 
 namespace {
 
-size_t slot(AXISID axis) {
-    return axis == 0 ? 0 : 1;
-}
-
 constexpr double kQuarterTurn = 1.5707963267948966;
 
 // Dual encoders, both EQ and AZ mode and a polar-scope LED; no PPEC, no home sensors.
@@ -28,17 +24,10 @@ CmdRetType_::E EmlatorKoDevic::initialize(bool oneAxis, uint32_t offsetMode) {
             return CmdRetType_::Ok;
         m_offsetMode.set(offsetMode);
     }
-    for (AXISID axis : {AXISID(0), AXISID(1)}) {
-        if (axis == 1 && oneAxis)
-            break;
-        bool known = false;
-        {
-            std::lock_guard lock(m_mutex);
-            known = m_versions[slot(axis)].hasValue();
-        }
-        if (!known)
-            readVersion(axis);
-    }
+    // readVersion stores a version only for an axis that has none yet.
+    readVersion(0);
+    if (!oneAxis)
+        readVersion(1);
     std::lock_guard lock(m_mutex);
     m_initialized = true;
     return CmdRetType_::Ok;
@@ -51,7 +40,7 @@ bool EmlatorKoDevic::isInitialized() const {
 
 CmdResp<uint32_t> EmlatorKoDevic::readVersion(AXISID axis) {
     std::lock_guard lock(m_mutex);
-    auto& v = m_versions[slot(axis)];
+    auto& v = m_versions[axisSlot(axis)];
     if (!v.hasValue())
         v.set(kVersion);
     return CmdResp<uint32_t>::ok(v.value());
@@ -59,7 +48,7 @@ CmdResp<uint32_t> EmlatorKoDevic::readVersion(AXISID axis) {
 
 uint32_t EmlatorKoDevic::version(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_versions[slot(axis)].value();
+    return m_versions[axisSlot(axis)].value();
 }
 
 uint8_t EmlatorKoDevic::modelId() const {
@@ -107,11 +96,9 @@ CmdResp<MotorStatus> EmlatorKoDevic::readStatus(AXISID) {
     return CmdResp<MotorStatus>::ok(MotorStatus{});
 }
 
-MotorStatus EmlatorKoDevic::lastStatus(AXISID axis) const {
+MotorStatus EmlatorKoDevic::lastStatus(AXISID) const {
     MotorStatus s;
     s.initFlag = 1;
-    std::lock_guard lock(m_mutex);
-    m_status[slot(axis)].set(s);
     return s;
 }
 

@@ -49,7 +49,6 @@ private:
     Nullable<uint32_t> m_offsetMode;
     std::array<Nullable<uint32_t>, 2> m_versions;
     Nullable<DeviceFeatures> m_statusEx;
-    mutable std::array<Nullable<MotorStatus>, 2> m_status;
 };
 
 } // namespace Ko

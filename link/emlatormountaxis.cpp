@@ -44,6 +44,12 @@ void EmlatorMountAxis::holdLocked(AxisState& a, double position) {
     a.motionState = Stopped;
 }
 
+void EmlatorMountAxis::stopLocked(AxisState& a, int64_t now) {
+    // An axis that was never positioned does not move: there is nothing to stop.
+    if (a.held || a.motion.hasValue())
+        holdLocked(a, currentLocked(a, now).position);
+}
+
 AxisAngleTime EmlatorMountAxis::positionStepLocked(AXISID axis, int64_t now) {
     AxisState& a = state(axis);
     const Current c = currentLocked(a, now);
@@ -100,8 +106,9 @@ CmdResp<std::pair<double, double>> EmlatorMountAxis::readPositions() {
     AxisAngleTime first, second;
     {
         std::lock_guard lock(m_mutex);
-        first = positionStepLocked(0, m_clock->nowMs());
-        second = positionStepLocked(1, m_clock->nowMs());
+        const int64_t now = m_clock->nowMs();
+        first = positionStepLocked(0, now);
+        second = positionStepLocked(1, now);
     }
     m_container->setBoth(first, second);
     return CmdResp<std::pair<double, double>>::ok({first.angle, second.angle});
@@ -148,8 +155,7 @@ CmdRetType_::E EmlatorMountAxis::slewAtRate(AXISID axis, double rate) {
     std::lock_guard lock(m_mutex);
     AxisState& a = state(axis);
     const int64_t now = m_clock->nowMs();
-    if (a.held || a.motion.hasValue())
-        holdLocked(a, currentLocked(a, now).position);
+    stopLocked(a, now);
     if (std::fabs(r) <= kMinSlewRate)
         return CmdRetType_::Ok;
     const double from = currentLocked(a, now).position;
@@ -167,8 +173,7 @@ CmdRetType_::E EmlatorMountAxis::gotoPosition(AXISID axis, double target) {
     std::lock_guard lock(m_mutex);
     AxisState& a = state(axis);
     const int64_t now = m_clock->nowMs();
-    if (a.held || a.motion.hasValue())
-        holdLocked(a, currentLocked(a, now).position);
+    stopLocked(a, now);
     const double from = currentLocked(a, now).position;
     const double to = m_device->applyAxisOffset(axis, target);
     if (to - from == 0.0)
@@ -183,10 +188,7 @@ CmdRetType_::E EmlatorMountAxis::gotoPosition(AXISID axis, double target) {
 
 CmdRetType_::E EmlatorMountAxis::stop(AXISID axis) {
     std::lock_guard lock(m_mutex);
-    AxisState& a = state(axis);
-    // An axis that was never positioned does not move: there is nothing to stop.
-    if (a.held || a.motion.hasValue())
-        holdLocked(a, currentLocked(a, m_clock->nowMs()).position);
+    stopLocked(state(axis), m_clock->nowMs());
     return CmdRetType_::Ok;
 }
 

@@ -47,7 +47,7 @@ public:
     // The fastest rate slew, rad/s (3.4 degrees per second).
     static constexpr double kMaxSlewRate = 0.059341194567807204;
     // Rates at or below this (a thousandth of the sidereal rate) only stop the axis.
-    static constexpr double kMinSlewRate = 7.292115845221407e-8;
+    static constexpr double kMinSlewRate = kSiderealRate / 1000;
     // The GoTo speed, rad/s (10 degrees per second).
     static constexpr double kGotoRate = 0.17453292519943295;
 
@@ -79,10 +79,12 @@ private:
     // All of these run with m_mutex held.
     Current currentLocked(const AxisState& a, int64_t now) const;
     void holdLocked(AxisState& a, double position);
+    // Holds a moving or held axis where it stands now.
+    void stopLocked(AxisState& a, int64_t now);
     AxisAngleTime positionStepLocked(AXISID axis, int64_t now);
 
-    AxisState& state(AXISID axis) { return m_axes[axis == 0 ? 0 : 1]; }
-    const AxisState& state(AXISID axis) const { return m_axes[axis == 0 ? 0 : 1]; }
+    AxisState& state(AXISID axis) { return m_axes[axisSlot(axis)]; }
+    const AxisState& state(AXISID axis) const { return m_axes[axisSlot(axis)]; }
     double speedFactor() const;
 
     std::shared_ptr<IKoDevice> m_device;

@@ -17,10 +17,6 @@ namespace Ko {
 
 namespace {
 
-size_t slot(AXISID axis) {
-    return axis == 0 ? 0 : 1;
-}
-
 std::string_view textOf(const CBytes& b, size_t first, size_t last) {
     return {reinterpret_cast<const char*>(b.data()) + first, last - first};
 }
@@ -31,6 +27,14 @@ bool trainingOf(uint16_t status) {
 }
 bool playbackOf(uint16_t status) {
     return (status & 0xFF00) != 0;
+}
+
+// True when the cache held another value, or none.
+bool assign(Nullable<bool>& cache, bool value) {
+    if (cache.hasValue() && cache.value() == value)
+        return false;
+    cache.set(value);
+    return true;
 }
 
 // The mount's 16-bit tick counter wraps every 0x10000 ticks; a synchronisation sent in the last
@@ -84,14 +88,8 @@ void KoMCommand::onDeviceChanged() {
     bool playbackChanged = false;
     {
         std::lock_guard lock(m_mutex);
-        if (!m_ppecTraining.hasValue() || m_ppecTraining.value() != trainingOf(status)) {
-            m_ppecTraining.set(trainingOf(status));
-            trainingChanged = true;
-        }
-        if (!m_ppecPlayback.hasValue() || m_ppecPlayback.value() != playbackOf(status)) {
-            m_ppecPlayback.set(playbackOf(status));
-            playbackChanged = true;
-        }
+        trainingChanged = assign(m_ppecTraining, trainingOf(status));
+        playbackChanged = assign(m_ppecPlayback, playbackOf(status));
     }
     if (trainingChanged)
         ppecTrainingChanged();
@@ -106,6 +104,7 @@ CmdRetType_::E KoMCommand::send(const MountCmd& cmd) {
 CmdRetType_::E KoMCommand::initialize() {
     const auto period = m_converser->converseValue(MountCmd(0, 's'));
     double periodSec = 0.0;
+    // One periodic-error period is one worm turn at the sidereal rate.
     if (period.isOk())
         periodSec = m_device->countsToRad(0, static_cast<int32_t>(period.value())) / kSiderealRate;
     else if (period.type != CmdRetType_::Nak)
@@ -123,7 +122,7 @@ CmdRetType_::E KoMCommand::initialize() {
                 return r;
         } else {
             std::lock_guard lock(m_mutex);
-            m_dualEncoders[slot(axis)].set(false);
+            m_dualEncoders[axisSlot(axis)].set(false);
         }
     }
 
@@ -143,14 +142,14 @@ CmdRetType_::E KoMCommand::initialize() {
 
 bool KoMCommand::lastEnableDualEncoders(AXISID axis) const {
     std::lock_guard lock(m_mutex);
-    return m_dualEncoders[slot(axis)].value();
+    return m_dualEncoders[axisSlot(axis)].value();
 }
 
 CmdRetType_::E KoMCommand::setEnableDualEncoders(AXISID axis, bool on) {
     const auto r = send(MountCmd::makeW(axis, on ? 4 : 5));
     if (r == CmdRetType_::Ok) {
         std::lock_guard lock(m_mutex);
-        m_dualEncoders[slot(axis)].set(on);
+        m_dualEncoders[axisSlot(axis)].set(on);
     }
     return r;
 }
@@ -197,27 +196,32 @@ bool KoMCommand::lastPpecTraining() const {
     return m_ppecTraining.value();
 }
 
-CmdResp<bool> KoMCommand::readStatusFlag(uint16_t mask) {
+CmdResp<bool> KoMCommand::readStatusFlag(bool (*flagOf)(uint16_t)) {
     const auto r = m_device->readStatusEx();
     if (!r.isOk())
         return CmdResp<bool>(r.type);
-    return CmdResp<bool>::ok((r.value() & mask) != 0);
+    return CmdResp<bool>::ok(flagOf(r.value()));
 }
 
-CmdResp<bool> KoMCommand::updatePpecTraining() {
-    return readStatusFlag(0x00FF);
-}
-
-CmdRetType_::E KoMCommand::setPpecTraining(bool start) {
-    const auto r = send(MountCmd::makeW(0, start ? 0 : 1));
+CmdRetType_::E KoMCommand::setPpecFlag(uint32_t code, bool on, Nullable<bool>& cache,
+                                       eventpp::CallbackList<void()>& changed) {
+    const auto r = send(MountCmd::makeW(0, code));
     if (r != CmdRetType_::Ok)
         return r;
     {
         std::lock_guard lock(m_mutex);
-        m_ppecTraining.set(start);
+        cache.set(on);
     }
-    ppecTrainingChanged();
+    changed();
     return r;
+}
+
+CmdResp<bool> KoMCommand::updatePpecTraining() {
+    return readStatusFlag(trainingOf);
+}
+
+CmdRetType_::E KoMCommand::setPpecTraining(bool start) {
+    return setPpecFlag(start ? 0 : 1, start, m_ppecTraining, ppecTrainingChanged);
 }
 
 bool KoMCommand::lastPpecPlayback() const {
@@ -226,19 +230,11 @@ bool KoMCommand::lastPpecPlayback() const {
 }
 
 CmdResp<bool> KoMCommand::updatePpecPlayback() {
-    return readStatusFlag(0xFF00);
+    return readStatusFlag(playbackOf);
 }
 
 CmdRetType_::E KoMCommand::setPpecPlayback(bool on) {
-    const auto r = send(MountCmd::makeW(0, on ? 2 : 3));
-    if (r != CmdRetType_::Ok)
-        return r;
-    {
-        std::lock_guard lock(m_mutex);
-        m_ppecPlayback.set(on);
-    }
-    ppecPlaybackChanged();
-    return r;
+    return setPpecFlag(on ? 2 : 3, on, m_ppecPlayback, ppecPlaybackChanged);
 }
 
 double KoMCommand::pePeriodSec() const {

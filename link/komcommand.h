@@ -52,9 +52,6 @@ public:
     uint16_t lastTargetStatus() const override;
     CmdRetType_::E stopExtendedMotion() override;
 
-    // The sidereal rate, rad/s: one periodic-error period is one worm turn at this rate.
-    static constexpr double kSiderealRate = 7.292115845221407e-05;
-
 private:
     // Lets the device's change list reach this object only while it exists, even when the
     // device fires on another thread during destruction.
@@ -64,7 +61,10 @@ private:
     CmdResp<uint32_t> syncStep(const IClock& appClock);
     CmdRetType_::E sendClockSync(int64_t timeMs);
     void onDeviceChanged();
-    CmdResp<bool> readStatusFlag(uint16_t mask);
+    CmdResp<bool> readStatusFlag(bool (*flagOf)(uint16_t status));
+    // Sends the PPEC 'W' code; on Ok caches on and fires changed.
+    CmdRetType_::E setPpecFlag(uint32_t code, bool on, Nullable<bool>& cache,
+                               eventpp::CallbackList<void()>& changed);
 
     std::shared_ptr<IKoConverser> m_converser;
     std::shared_ptr<IKoDevice> m_device;

@@ -70,8 +70,8 @@ std::vector<UDPBroadcastEntry> machineBroadcastEntries(std::string* report) {
 }
 
 struct SocketRecord {
-    QString localText;
-    QString broadcastText;
+    std::string localText;
+    std::string broadcastText;
     QHostAddress broadcast;
     std::unique_ptr<QUdpSocket> socket;
 };
@@ -113,15 +113,17 @@ void QtUDPBroadcaster::broadcastUntil(uint16_t port, const std::list<CBytes>& pr
 
     std::vector<SocketRecord> records;
     for (const auto& entry : usableEntries()) {
-        SocketRecord record;
         const QHostAddress local(QString::fromStdString(entry.localAddress));
+        if (local.isNull())
+            continue;
+        SocketRecord record;
         record.broadcast = QHostAddress(QString::fromStdString(entry.broadcastAddress));
-        record.localText = local.toString();
-        record.broadcastText = record.broadcast.toString();
+        record.localText = local.toString().toStdString();
+        record.broadcastText = record.broadcast.toString().toStdString();
         record.socket = std::make_unique<QUdpSocket>();
         // Broadcasts cannot go through a proxy; skipping the lookup also keeps it off the wire.
         record.socket->setProxy(QNetworkProxy::NoProxy);
-        if (local.isNull() || !record.socket->bind(local, 0))
+        if (!record.socket->bind(local, 0))
             continue;
         records.push_back(std::move(record));
     }
@@ -133,8 +135,7 @@ void QtUDPBroadcaster::broadcastUntil(uint16_t port, const std::list<CBytes>& pr
                     reinterpret_cast<const char*>(probe.data()), static_cast<qint64>(probe.size()),
                     record.broadcast, port);
                 if (written != static_cast<qint64>(probe.size()))
-                    Log("QtUDPBroadcaster: failed to write to %s",
-                        record.broadcastText.toUtf8().constData());
+                    Log("QtUDPBroadcaster: failed to write to %s", record.broadcastText.c_str());
             }
         }
         if (isDone())
@@ -149,9 +150,8 @@ void QtUDPBroadcaster::broadcastUntil(uint16_t port, const std::list<CBytes>& pr
                     continue;
                 const QByteArray payload = datagram.data();
                 onResult(
-                    {record.localText.toStdString(),
-                     datagram.senderAddress().toString().toStdString(),
-                     record.broadcastText.toStdString(),
+                    {record.localText, datagram.senderAddress().toString().toStdString(),
+                     record.broadcastText,
                      CBytes::fromData(payload.constData(), static_cast<size_t>(payload.size()))});
             }
         }

@@ -14,6 +14,15 @@
 
 namespace Ko {
 
+namespace {
+
+// The model id is the top byte of the 24-bit version.
+bool modelAccepted(const IConnectableHelper::ModelFilter& filter, uint32_t version) {
+    return !filter || filter(static_cast<uint8_t>((version >> 16) & 0xFF));
+}
+
+} // namespace
+
 UDPConnectableHelper::UDPConnectableHelper(std::shared_ptr<IConnectionSettings> settings,
                                            std::shared_ptr<IUDPBroadcaster> broadcaster,
                                            std::shared_ptr<IUDPKoDeviceFactory> factory)
@@ -133,7 +142,7 @@ UDPConnectableHelper::search(const ModelFilter& filter) {
         const uint32_t version = MountCmd::parseVersion(reply.data);
         if (version < 0x1000000u)
             continue;
-        if (filter && !filter(static_cast<uint8_t>((version >> 16) & 0xFF)))
+        if (!modelAccepted(filter, version))
             continue;
         candidates.push_back({reply.senderAddress, reply.broadcastAddress, reply.localAddress});
     }
@@ -158,7 +167,7 @@ bool UDPConnectableHelper::probeDefaultAddress(const ModelFilter& filter) {
     const auto version = graph.device->readVersion(0);
     if (!version.isOk())
         return false;
-    return !filter || filter(static_cast<uint8_t>((version.value() >> 16) & 0xFF));
+    return modelAccepted(filter, version.value());
 }
 
 void UDPConnectableHelper::connectTo(const std::string& localAddress, const std::string& address,

@@ -12,8 +12,8 @@ namespace Ko {
 
 namespace {
 
-bool isLoopback(const sockaddr_in& peer) {
-    return (ntohl(peer.sin_addr.s_addr) >> 24) == 127;
+bool isLoopback(const sockaddr_in& address) {
+    return (ntohl(address.sin_addr.s_addr) >> 24) == 127;
 }
 
 std::string addressText(const sockaddr_in& peer) {
@@ -28,8 +28,7 @@ int FakeMountNetwork::bindUdp(const std::string& address, uint16_t port) {
     sockaddr_in local{};
     local.sin_family = AF_INET;
     local.sin_port = htons(port);
-    if (::inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1 ||
-        (ntohl(local.sin_addr.s_addr) >> 24) != 127)
+    if (::inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1 || !isLoopback(local))
         return -1;
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)

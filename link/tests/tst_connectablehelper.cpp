@@ -1,11 +1,10 @@
 #include "base/cancellable.h"
-#include "base/qtkvstore.h"
 #include "link/connectablehelper.h"
-#include "link/connectionsettings.h"
 #include "link/ikodevice.h"
 #include "link/qtudpbroadcaster.h"
 #include "link/serialconnectablehelper.h"
 #include "link/serialkodevicefactory.h"
+#include "link/tests/connecthelpertest.h"
 #include "link/tests/fakemotorcontroller.h"
 #include "link/tests/fakemountnetwork.h"
 #include "link/udpconnectablehelper.h"
@@ -15,7 +14,6 @@
 #include <QThread>
 
 #include <memory>
-#include <mutex>
 #include <thread>
 
 using namespace Ko;
@@ -26,10 +24,6 @@ namespace {
 // the selection. The UDP helper goes to its fixed address, so each start reaches a mount fast.
 struct Rig {
     explicit Rig(bool withSerial = true) {
-        settings =
-            std::make_shared<ConnectionSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
-        settings->setMaxRetryCount(0);
-        settings->setReadTimeoutMs_other(300);
         settings->setSearchIP(false);
         settings->setFixedIP("127.0.0.2");
         settings->setSerialPortName(pty.name);
@@ -50,58 +44,27 @@ struct Rig {
             serialHelper = std::make_shared<SerialConnectableHelper>(
                 settings, std::make_shared<SerialKoDeviceFactory>(settings, token));
         helper = std::make_unique<ConnectableHelper>(settings, udpHelper, serialHelper, nullptr);
-        QObject::connect(
-            helper.get(), &IConnectableHelper::statusChanged, &context,
-            [this](bool busy, const QString& status, const QString& detail) {
-                statuses << QStringLiteral("%1|%2|%3").arg(busy ? 1 : 0).arg(status, detail);
-                statusThreads.push_back(QThread::currentThread());
-            });
-        QObject::connect(helper.get(), &IConnectableHelper::devicesListChanged, &context,
-                         [this] { ++listChanges; });
+        recorder.listen(helper.get());
     }
     ~Rig() {
         [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, 10000);
-        std::lock_guard lock(mutex);
-        setups.clear();
+        recorder.clearSetups();
     }
     bool ready() const { return net->isOpen() && serialServed; }
     bool idle() const {
         return udpHelper.use_count() <= 2 && (!serialHelper || serialHelper.use_count() <= 2);
     }
-    IConnectableHelper::SetupHandler handler() {
-        return [this](DeviceSetupFinishedData data) {
-            std::lock_guard lock(mutex);
-            setups.push_back({std::move(data), std::this_thread::get_id()});
-        };
-    }
-    size_t setupCount() {
-        std::lock_guard lock(mutex);
-        return setups.size();
-    }
-    std::string lastDeviceName() {
-        std::lock_guard lock(mutex);
-        return setups.back().data.deviceName;
-    }
-
-    struct Setup {
-        DeviceSetupFinishedData data;
-        std::thread::id thread;
-    };
+    std::string lastDeviceName() { return recorder.setups().back().data.deviceName; }
 
     PtyPair pty;
     FakeMotorController serialMount;
     bool serialServed = false;
     std::unique_ptr<FakeMountNetwork> net;
-    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ConnectionSettings> settings = quickLinkSettings();
     std::shared_ptr<UDPConnectableHelper> udpHelper;
     std::shared_ptr<SerialConnectableHelper> serialHelper;
     std::unique_ptr<ConnectableHelper> helper;
-    QObject context;
-    QStringList statuses;
-    std::vector<QThread*> statusThreads;
-    int listChanges = 0;
-    std::mutex mutex;
-    std::vector<Setup> setups;
+    HelperRecorder recorder;
 };
 
 } // namespace
@@ -122,9 +85,9 @@ void TestConnectableHelper::followsTheStoredTypeAtEveryCall() {
     QVERIFY(rig.ready());
 
     rig.settings->setType(ConnectionType_::Serial);
-    rig.helper->setHandler(rig.handler());
+    rig.helper->setHandler(rig.recorder.handler());
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QCOMPARE(rig.lastDeviceName(), std::string());
     QCOMPARE(rig.serialMount.requestCount(), size_t(1));
     QVERIFY(!rig.helper->devicesList().isValid());
@@ -133,18 +96,19 @@ void TestConnectableHelper::followsTheStoredTypeAtEveryCall() {
     rig.settings->setType(ConnectionType_::UDP);
     rig.settings->setSearchIP(true);
     rig.helper->setModelFilter([](uint8_t id) { return id != 0x80; });
-    rig.helper->setHandler(rig.handler());
+    rig.helper->setHandler(rig.recorder.handler());
     rig.helper->startConnect();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.statuses.endsWith(QStringLiteral("0|Search finished|")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.recorder.statuses.endsWith(QStringLiteral("0|Search finished|")),
+                             10000);
     QTRY_VERIFY(rig.idle());
     // The filter reached the UDP helper and refused the one mount; the list is the UDP one.
     QCOMPARE(rig.helper->devicesList().toList().size(), qsizetype(0));
     QVERIFY(rig.helper->devicesList().isValid());
-    QCOMPARE(rig.setupCount(), size_t(1));
+    QCOMPARE(rig.recorder.setupCount(), size_t(1));
 
     rig.settings->setSearchIP(false);
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(2), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(2), 10000);
     QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
     // The serial mount heard nothing more.
     QCOMPARE(rig.serialMount.requestCount(), size_t(1));
@@ -158,27 +122,24 @@ void TestConnectableHelper::emulatorRunsTheHandlerInsideStartConnect() {
 
     // Without a handler nothing happens.
     rig.helper->startConnect();
-    QCOMPARE(rig.setupCount(), size_t(0));
+    QCOMPARE(rig.recorder.setupCount(), size_t(0));
 
     rig.helper->setModelFilter([](uint8_t) { return false; });
-    rig.helper->setHandler(rig.handler());
+    rig.helper->setHandler(rig.recorder.handler());
     rig.helper->selectDevice(0);
     rig.helper->startConnect();
-    QCOMPARE(rig.setupCount(), size_t(1));
-    {
-        std::lock_guard lock(rig.mutex);
-        const auto& setup = rig.setups.front();
-        QCOMPARE(setup.thread, std::this_thread::get_id());
-        QVERIFY(setup.data.device);
-        QVERIFY(!setup.data.koConverser && !setup.data.converser && !setup.data.converserTimeout);
-        QCOMPARE(setup.data.deviceName, std::string());
-    }
+    QCOMPARE(rig.recorder.setupCount(), size_t(1));
+    const auto setup = rig.recorder.setups().front();
+    QCOMPARE(setup.thread, std::this_thread::get_id());
+    QVERIFY(setup.data.device);
+    QVERIFY(!setup.data.koConverser && !setup.data.converser && !setup.data.converserTimeout);
+    QCOMPARE(setup.data.deviceName, std::string());
     // Every start makes a new emulated mount.
     rig.helper->startConnect();
-    QCOMPARE(rig.setupCount(), size_t(2));
-    std::lock_guard lock(rig.mutex);
-    QVERIFY(rig.setups[0].data.device != rig.setups[1].data.device);
-    QVERIFY(rig.statuses.isEmpty());
+    QCOMPARE(rig.recorder.setupCount(), size_t(2));
+    const auto setups = rig.recorder.setups();
+    QVERIFY(setups[0].data.device != setups[1].data.device);
+    QVERIFY(rig.recorder.statuses.isEmpty());
     QCOMPARE(rig.serialMount.requestCount(), size_t(0));
     QVERIFY(rig.net->received().empty());
 }
@@ -203,28 +164,28 @@ void TestConnectableHelper::unusableTypesFallBackOnUdp() {
     rig.settings->setType(static_cast<ConnectionType_::E>(type));
     rig.helper->setEmulatorEnabled(emulatorEnabled);
 
-    rig.helper->setHandler(rig.handler());
+    rig.helper->setHandler(rig.recorder.handler());
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
-    QTRY_COMPARE(rig.statuses, QStringList({"1||", "1|Connecting|"}));
+    QTRY_COMPARE(rig.recorder.statuses, QStringList({"1||", "1|Connecting|"}));
 }
 
 void TestConnectableHelper::handlerStaysWithTheHelperItWasGivenTo() {
     Rig rig;
     QVERIFY(rig.ready());
     rig.settings->setType(ConnectionType_::UDP);
-    rig.helper->setHandler(rig.handler());
+    rig.helper->setHandler(rig.recorder.handler());
 
     // The emulator, picked now, was given no handler.
     rig.settings->setType(ConnectionType_::Emulator);
     rig.helper->startConnect();
-    QCOMPARE(rig.setupCount(), size_t(0));
+    QCOMPARE(rig.recorder.setupCount(), size_t(0));
 
     // The UDP helper kept the one it was given.
     rig.settings->setType(ConnectionType_::UDP);
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
 }
 
@@ -237,15 +198,15 @@ void TestConnectableHelper::reportsOfEveryTransportReachTheCallerThread() {
     // The serial helper is not the picked one, yet its report comes through.
     rig.serialHelper->startConnect();
     QTRY_COMPARE_WITH_TIMEOUT(
-        rig.statuses, QStringList({"1|Connecting|", "0|Cannot Connect|Cannot open serial port"}),
-        10000);
+        rig.recorder.statuses,
+        QStringList({"1|Connecting|", "0|Cannot Connect|Cannot open serial port"}), 10000);
 
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.statuses.size(), qsizetype(4), 10000);
-    QCOMPARE(rig.statuses.mid(2), QStringList({"1||", "1|Connecting|"}));
-    QCOMPARE(rig.listChanges, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.statuses.size(), qsizetype(4), 10000);
+    QCOMPARE(rig.recorder.statuses.mid(2), QStringList({"1||", "1|Connecting|"}));
+    QCOMPARE(rig.recorder.listChanges, 1);
     // Re-emitted on the selection's own thread, where the connection procedure listens.
-    for (QThread* thread : rig.statusThreads)
+    for (QThread* thread : rig.recorder.statusThreads)
         QCOMPARE(thread, QThread::currentThread());
     QTRY_VERIFY(rig.idle());
 }

@@ -3,9 +3,9 @@
 #include "link/emlatormountaxis.h"
 
 #include "base/cancellable.h"
-#include "base/clock.h"
 #include "base/location2.h"
 #include "link/mountaxistimecontainer.h"
+#include "link/tests/fakeclock.h"
 #include "model/permountdatabasic.h"
 
 #include <QTest>
@@ -20,16 +20,6 @@
 using namespace Ko;
 
 namespace {
-
-class FakeClock : public IClock {
-public:
-    int64_t nowMs() const override { return m_now.load(); }
-    void set(int64_t ms) { m_now.store(ms); }
-    void advance(int64_t ms) { m_now.fetch_add(ms); }
-
-private:
-    std::atomic<int64_t> m_now{1000};
-};
 
 constexpr double kGotoRate = 10 * std::numbers::pi / 180; // 10 degrees per second
 constexpr double kMaxSlew = 3.4 * std::numbers::pi / 180;

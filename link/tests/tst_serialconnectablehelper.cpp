@@ -1,6 +1,4 @@
 #include "base/cancellable.h"
-#include "base/qtkvstore.h"
-#include "link/connectionsettings.h"
 #include "link/iconverser.h"
 #include "link/ikodevice.h"
 #include "link/iserialport.h"
@@ -11,6 +9,7 @@
 #include "link/serialconnectablehelper.h"
 #include "link/serialkodevicefactory.h"
 #include "link/slconverser.h"
+#include "link/tests/connecthelpertest.h"
 #include "link/tests/fakemotorcontroller.h"
 
 #include <QTest>
@@ -33,10 +32,6 @@ using Exchange = std::pair<std::string, int>;
 // A mount on the far side of a pseudo-terminal, and the helper with its real port and converser.
 struct Rig {
     Rig() {
-        settings =
-            std::make_shared<ConnectionSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
-        settings->setMaxRetryCount(0);
-        settings->setReadTimeoutMs_other(300);
         settings->setSerialPortName(pty.name);
         fake.setReply(kStatusProbe, kStatusReply);
         fake.setReply(kSwitchTo115200, "=\r");
@@ -46,29 +41,16 @@ struct Rig {
     }
     void makeHelper(std::shared_ptr<ISerialKoDeviceFactory> factory) {
         helper = std::make_shared<SerialConnectableHelper>(settings, std::move(factory));
-        QObject::connect(
-            helper.get(), &IConnectableHelper::statusChanged, &context,
-            [this](bool busy, const QString& status, const QString& detail) {
-                statuses << QStringLiteral("%1|%2|%3").arg(busy ? 1 : 0).arg(status, detail);
-            },
-            Qt::QueuedConnection);
-        helper->setHandler([this](DeviceSetupFinishedData data) {
-            std::lock_guard lock(mutex);
-            setups.push_back({std::move(data), std::this_thread::get_id()});
-        });
+        recorder.listen(helper.get());
+        helper->setHandler(recorder.handler());
     }
     ~Rig() {
         [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, 10000);
         helper.reset();
-        std::lock_guard lock(mutex);
         // The graph holds the port open; close it before the far side goes away.
-        setups.clear();
+        recorder.clearSetups();
     }
     bool idle() const { return helper.use_count() == 1; }
-    size_t setupCount() {
-        std::lock_guard lock(mutex);
-        return setups.size();
-    }
     std::vector<Exchange> exchanges() const {
         std::vector<Exchange> list;
         for (const auto& r : fake.requests())
@@ -76,20 +58,12 @@ struct Rig {
         return list;
     }
 
-    struct Setup {
-        DeviceSetupFinishedData data;
-        std::thread::id thread;
-    };
-
     PtyPair pty;
     FakeMotorController fake;
     bool served = false;
-    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ConnectionSettings> settings = quickLinkSettings();
     std::shared_ptr<SerialConnectableHelper> helper;
-    QObject context;
-    QStringList statuses;
-    std::mutex mutex;
-    std::vector<Setup> setups;
+    HelperRecorder recorder;
 };
 
 // What was done to a line, in order, as "open", "rts off", "baud 9600", "write"; a change of
@@ -228,16 +202,15 @@ void TestSerialConnectableHelper::speedNegotiation() {
     rig.helper->setModelFilter([](uint8_t) { return false; });
 
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QTRY_VERIFY(rig.idle());
 
     QCOMPARE(rig.exchanges(), expected);
     QCOMPARE(rig.fake.portBaud(), finalBaud);
-    QTRY_COMPARE(rig.statuses, QStringList{kConnecting});
+    QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
     QVERIFY(!rig.helper->devicesList().isValid());
 
-    std::lock_guard lock(rig.mutex);
-    const auto& setup = rig.setups.front();
+    const auto setup = rig.recorder.setups().front();
     QVERIFY(setup.thread != std::this_thread::get_id());
     QCOMPARE(setup.data.deviceName, std::string());
     QVERIFY(setup.data.koConverser && setup.data.device && setup.data.converserTimeout);
@@ -255,12 +228,12 @@ void TestSerialConnectableHelper::mountAtNeitherSpeed() {
 
     rig.helper->startConnect();
     QTRY_COMPARE_WITH_TIMEOUT(
-        rig.statuses,
+        rig.recorder.statuses,
         QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}), 10000);
     QTRY_VERIFY(rig.idle());
     QCOMPARE(rig.exchanges(),
              (std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}}));
-    QCOMPARE(rig.setupCount(), size_t(0));
+    QCOMPARE(rig.recorder.setupCount(), size_t(0));
 }
 
 void TestSerialConnectableHelper::portThatDoesNotExist() {
@@ -269,11 +242,11 @@ void TestSerialConnectableHelper::portThatDoesNotExist() {
 
     rig.helper->startConnect();
     QTRY_COMPARE_WITH_TIMEOUT(
-        rig.statuses,
+        rig.recorder.statuses,
         QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
         10000);
     QTRY_VERIFY(rig.idle());
-    QCOMPARE(rig.setupCount(), size_t(0));
+    QCOMPARE(rig.recorder.setupCount(), size_t(0));
     QCOMPARE(rig.fake.requestCount(), size_t(0));
 }
 
@@ -304,7 +277,7 @@ void TestSerialConnectableHelper::requestToSendGoesOffOnTheOpenLine() {
     rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
 
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QTRY_VERIFY(rig.idle());
     // Switched off once the port is open, before the first speed and the first byte.
     QCOMPARE(log->events(), (std::vector<std::string>{"rts off (closed)", "open", "rts off",
@@ -317,18 +290,15 @@ void TestSerialConnectableHelper::secondStartWhileConnectingIsIgnored() {
 
     rig.helper->startConnect();
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QTRY_VERIFY(rig.idle());
-    QTRY_COMPARE(rig.statuses, QStringList{kConnecting});
+    QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
     QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
 
     // Once that attempt has ended, and its port is released, a new one runs.
-    {
-        std::lock_guard lock(rig.mutex);
-        rig.setups.clear();
-    }
+    rig.recorder.clearSetups();
     rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.setupCount(), size_t(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
     QTRY_VERIFY(rig.idle());
     QCOMPARE(rig.fake.requestCount(), size_t(2));
 }

@@ -1,9 +1,8 @@
 #include "base/cancellable.h"
-#include "base/qtkvstore.h"
-#include "link/connectionsettings.h"
 #include "link/iconverser.h"
 #include "link/ikodevice.h"
 #include "link/qtudpbroadcaster.h"
+#include "link/tests/connecthelpertest.h"
 #include "link/tests/fakemotorcontroller.h"
 #include "link/tests/fakemountnetwork.h"
 #include "link/udpconnectablehelper.h"
@@ -12,7 +11,6 @@
 #include <QTest>
 
 #include <memory>
-#include <mutex>
 #include <thread>
 
 using namespace Ko;
@@ -27,46 +25,6 @@ CBytes bytes(const char* text) {
 bool acceptModel(uint8_t id) {
     return (id & 0xFD) != 8;
 }
-
-// What the helper reported, collected on the test's thread as the connection procedure would.
-class Recorder : public QObject {
-public:
-    explicit Recorder(IConnectableHelper* helper) {
-        connect(
-            helper, &IConnectableHelper::statusChanged, this,
-            [this](bool busy, const QString& status, const QString& detail) {
-                statuses << QStringLiteral("%1|%2|%3").arg(busy ? 1 : 0).arg(status, detail);
-            },
-            Qt::QueuedConnection);
-        connect(
-            helper, &IConnectableHelper::devicesListChanged, this, [this] { ++listChanges; },
-            Qt::QueuedConnection);
-        helper->setHandler([this](DeviceSetupFinishedData data) {
-            std::lock_guard lock(mutex);
-            setups.push_back({std::move(data), std::this_thread::get_id()});
-        });
-    }
-
-    struct Setup {
-        DeviceSetupFinishedData data;
-        std::thread::id thread;
-    };
-    std::vector<Setup> takeSetups() {
-        std::lock_guard lock(mutex);
-        return setups;
-    }
-    size_t setupCount() {
-        std::lock_guard lock(mutex);
-        return setups.size();
-    }
-
-    QStringList statuses;
-    int listChanges = 0;
-
-private:
-    std::mutex mutex;
-    std::vector<Setup> setups;
-};
 
 // A scripted broadcaster for replies from addresses that loopback cannot have; sends nothing.
 class FakeUDPBroadcaster : public IUDPBroadcaster {
@@ -86,10 +44,6 @@ private:
 // port, so that the real broadcast and the real direct probe never leave this machine.
 struct Rig {
     explicit Rig(std::vector<FakeMountNetwork::Mount> mounts) {
-        settings =
-            std::make_shared<ConnectionSettings>(std::make_shared<QtKVStore>(QString(), nullptr));
-        settings->setMaxRetryCount(0);
-        settings->setReadTimeoutMs_other(300);
         port = direct.serveUdp();
         direct.setSilent(true);
         net = std::make_unique<FakeMountNetwork>(std::move(mounts), port);
@@ -103,7 +57,9 @@ struct Rig {
             settings, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()),
             UDPMountRoute{"127.0.0.1", port});
         helper = std::make_shared<UDPConnectableHelper>(settings, broadcaster, factory);
-        recorder = std::make_unique<Recorder>(helper.get());
+        recorder = std::make_unique<HelperRecorder>();
+        recorder->listen(helper.get());
+        helper->setHandler(recorder->handler());
     }
     // A worker still running would call into the recorder; let it end first.
     ~Rig() {
@@ -120,12 +76,12 @@ struct Rig {
         return list;
     }
 
-    std::shared_ptr<ConnectionSettings> settings;
+    std::shared_ptr<ConnectionSettings> settings = quickLinkSettings();
     FakeMotorController direct;
     uint16_t port = 0;
     std::unique_ptr<FakeMountNetwork> net;
     std::shared_ptr<UDPConnectableHelper> helper;
-    std::unique_ptr<Recorder> recorder;
+    std::unique_ptr<HelperRecorder> recorder;
 };
 
 const QString kStart = QStringLiteral("1||");
@@ -205,7 +161,7 @@ void TestUdpConnectableHelper::oneMountConnectsAtOnce() {
     QTRY_COMPARE(rig.recorder->statuses, QStringList({kStart, kSearching, kConnecting}));
     QCOMPARE(rig.titles(), QStringList{"127.0.0.2"});
 
-    const auto setup = rig.recorder->takeSetups().front();
+    const auto setup = rig.recorder->setups().front();
     QVERIFY(setup.thread != std::this_thread::get_id());
     QCOMPARE(setup.data.deviceName, std::string("127.0.0.2"));
     QVERIFY(setup.data.koConverser && setup.data.converserTimeout);
@@ -254,7 +210,7 @@ void TestUdpConnectableHelper::defaultAddressAnsweringDirectly() {
         QCOMPARE(found.size(), size_t(1));
         QCOMPARE(found.front(),
                  (UDPConnectableHelper::FoundDevice{"192.168.4.1", "192.168.4.255", ""}));
-        QCOMPARE(rig.recorder->takeSetups().front().data.deviceName, std::string("192.168.4.1"));
+        QCOMPARE(rig.recorder->setups().front().data.deviceName, std::string("192.168.4.1"));
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(rig.recorder->statuses,
                                   QStringList({kStart, kSearching, kFinished}), 10000);
@@ -306,7 +262,7 @@ void TestUdpConnectableHelper::fixedAddressWhenSearchIsOff() {
     QCOMPARE(rig.recorder->listChanges, 1);
     QVERIFY(!rig.helper->devicesList().isValid());
 
-    const auto setup = rig.recorder->takeSetups().front();
+    const auto setup = rig.recorder->setups().front();
     QCOMPARE(setup.data.deviceName, std::string("127.0.0.2"));
     QVERIFY(setup.data.device->readVersion(0).isOk());
     // No broadcast and no direct probe: only the one request to the fixed address.
@@ -353,7 +309,7 @@ void TestUdpConnectableHelper::selectDeviceConnectsToTheRow() {
     QTRY_COMPARE(rig.recorder->setupCount(), size_t(1));
     QTRY_VERIFY(rig.idle());
     QCOMPARE(rig.recorder->setupCount(), size_t(1));
-    auto setup = rig.recorder->takeSetups().back();
+    auto setup = rig.recorder->setups().back();
     QCOMPARE(setup.data.deviceName, std::string("127.0.0.3"));
     QCOMPARE(setup.data.device->readVersion(0).value(), uint32_t(0x800B0A));
 
@@ -361,7 +317,7 @@ void TestUdpConnectableHelper::selectDeviceConnectsToTheRow() {
     rig.helper->selectDevice(0);
     QTRY_COMPARE(rig.recorder->setupCount(), size_t(2));
     QTRY_VERIFY(rig.idle());
-    setup = rig.recorder->takeSetups().back();
+    setup = rig.recorder->setups().back();
     QCOMPARE(setup.data.deviceName, std::string("127.0.0.2"));
     QCOMPARE(setup.data.device->readVersion(0).value(), uint32_t(0x090B0A));
     QTRY_COMPARE(rig.recorder->statuses.size(), qsizetype(5));

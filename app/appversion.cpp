@@ -6,8 +6,7 @@
 namespace Ko {
 
 QString AppVersion::appName() const {
-    const std::string name = QCoreApplication::translate("mount", "Quorvel Pro").toStdString();
-    return QString::fromStdString(name);
+    return QCoreApplication::translate("mount", "Quorvel Pro");
 }
 
 std::string AppVersion::appFolderName() {

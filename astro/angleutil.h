@@ -7,6 +7,8 @@ namespace Ko {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double k2Pi = 6.283185307179586;
+// One degree in radians.
+constexpr double kDeg = kPi / 180.0;
 
 // Reduces to [0, 2pi).
 double wrapTo2Pi(double a);

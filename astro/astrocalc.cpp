@@ -14,8 +14,7 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerYear = 365.25;
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kArcsecToRad = 0.0002777777777777778 * kDegToRad;
+constexpr double kArcsecToRad = 0.0002777777777777778 * kDeg;
 
 double yearsSinceJ2000(double julianDate) {
     return (julianDate - kJ2000) / kDaysPerYear;
@@ -51,7 +50,7 @@ const RefractionFormula kBennett = makeFormula(1.0, 7.31, 4.4);
 double refractionDeg(const RefractionFormula& f, double hDeg, double scale) {
     if (!(hDeg > f.lowestDeg && hDeg <= 90.0))
         return 0.0;
-    const double arcmin = f.numerator / std::tan((hDeg + f.c / (hDeg + f.d)) * kDegToRad) * scale;
+    const double arcmin = f.numerator / std::tan((hDeg + f.c / (hDeg + f.d)) * kDeg) * scale;
     return std::isfinite(arcmin) ? arcmin / 60.0 : 0.0;
 }
 
@@ -179,13 +178,13 @@ IAstroCalc::AnglePair AstroCalc::unprecessStep(double ra, double dec, double raR
 IAstroCalc::AnglePair AstroCalc::refractStep(double az, double alt, double altitudeMeter,
                                              double temperatureCelsius) {
     const double scale = atmosphereScale(altitudeMeter, temperatureCelsius);
-    return {az, alt + refractionDeg(kSaemundsson, alt / kDegToRad, scale) * kDegToRad};
+    return {az, alt + refractionDeg(kSaemundsson, alt / kDeg, scale) * kDeg};
 }
 
 IAstroCalc::AnglePair AstroCalc::unrefractStep(double az, double alt, double altitudeMeter,
                                                double temperatureCelsius) {
     const double scale = atmosphereScale(altitudeMeter, temperatureCelsius);
-    return {az, alt - refractionDeg(kBennett, alt / kDegToRad, scale) * kDegToRad};
+    return {az, alt - refractionDeg(kBennett, alt / kDeg, scale) * kDeg};
 }
 
 // Each sine and cosine is taken once: this rotation runs for every target of a catalogue list.

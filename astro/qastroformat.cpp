@@ -56,7 +56,7 @@ QAstroFormat::QAstroFormat(std::shared_ptr<ILanguageManager> languageManager)
     : m_languageManager(std::move(languageManager)) {}
 
 std::string QAstroFormat::cardinalDirection(double az) {
-    const double k = std::floor((wrapTo2Pi(az) + 0.39269908169872414) / 0.7853981633974483);
+    const double k = std::floor((wrapTo2Pi(az) + kPi / 8) / (kPi / 4));
     if (!(k >= 0.0 && k <= 8.0))
         return {};
     return translated(kCompass[static_cast<int>(k)]).toStdString();
@@ -72,7 +72,7 @@ std::string QAstroFormat::formatUnsignedDms(double angle) {
 }
 
 std::string QAstroFormat::formatTwelveHour(double hours, bool noSuffix) {
-    const double r = wrapTo2Pi(hours * 0.2617993877991494);
+    const double r = wrapTo2Pi(hours * (kPi / 12));
     if (!std::isfinite(r))
         return {};
     const SexagesimalParts p = splitAngleSexagesimal(false, 4, r);
@@ -115,7 +115,7 @@ std::string QAstroFormat::formatTime(std::tm time) const {
 }
 
 std::string QAstroFormat::formatClockPosition(double angle) const {
-    return formatTwelveHour(angle * 1.909859317102744, true);
+    return formatTwelveHour(angle * (6 / kPi), true);
 }
 
 std::string QAstroFormat::formatOneDecimal(float value) const {

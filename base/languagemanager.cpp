@@ -153,7 +153,7 @@ void LanguageManager::installTranslators(Translators translators) {
 }
 
 void LanguageManager::adopt(const QString& code) {
-    std::locale loc = m_fallbackLocale;
+    std::locale loc = std::locale::classic();
     try {
         loc = std::locale(code.toUtf8().constData());
     } catch (const std::runtime_error&) {

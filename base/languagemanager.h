@@ -78,7 +78,6 @@ private:
     mutable std::mutex m_mutex;
     QString m_language = QStringLiteral("en");
     std::locale m_locale;
-    const std::locale m_fallbackLocale = std::locale::classic();
     Translators m_translators;
     bool m_doubleLength = false;
     std::unique_ptr<DoubleLengthTranslator> m_doubleLengthTranslator;

@@ -9,9 +9,12 @@ namespace Ko {
 
 namespace {
 
-uint32_t readU32LE(const CBytes& b, size_t pos) {
-    return uint32_t(b[pos]) | uint32_t(b[pos + 1]) << 8 | uint32_t(b[pos + 2]) << 16 |
-           uint32_t(b[pos + 3]) << 24;
+// The n-byte little-endian number at pos, read in place.
+uint32_t readLE(const CBytes& b, size_t pos, size_t n) {
+    uint32_t v = 0;
+    for (size_t i = n; i-- > 0;)
+        v = v << 8 | b[pos + i];
+    return v;
 }
 
 void appendUtf8(std::string& out, uint32_t cp) {
@@ -93,10 +96,9 @@ Nullable<TlvRecord> TlvRecord::parse(const CBytes& bytes) {
     while (pos < size) {
         if (size - pos < 8)
             return {};
-        const uint32_t tag = readU32LE(bytes, pos);
+        const uint32_t tag = readLE(bytes, pos, 4);
         const int32_t type = bytes[pos + 4];
-        const size_t length =
-            size_t(bytes[pos + 5]) | size_t(bytes[pos + 6]) << 8 | size_t(bytes[pos + 7]) << 16;
+        const size_t length = readLE(bytes, pos + 5, 3);
         if (tag != kRepeatableTag && !seen.insert(tag).second)
             return {};
         if (length > size - pos - 8)
@@ -113,12 +115,10 @@ Nullable<TlvRecord> TlvRecord::parse(const CBytes& bytes) {
 CBytes TlvRecord::serialize() const {
     CBytes out;
     for (const auto& e : m_entries) {
-        const size_t length = e.data.size();
-        const uint8_t header[8] = {uint8_t(e.tag),       uint8_t(e.tag >> 8),  uint8_t(e.tag >> 16),
-                                   uint8_t(e.tag >> 24), uint8_t(e.type),      uint8_t(length),
-                                   uint8_t(length >> 8), uint8_t(length >> 16)};
-        out.insert(out.end(), header, header + 8);
-        out.insert(out.end(), e.data.begin(), e.data.end());
+        out.appendBytes(ByteUtil::IntBytesLE(int32_t(e.tag), 4));
+        out.push_back(uint8_t(e.type));
+        out.appendBytes(ByteUtil::IntBytesLE(int32_t(e.data.size()), 3));
+        out.appendBytes(e.data);
     }
     return out;
 }
@@ -195,7 +195,7 @@ Nullable<std::string> TlvRecord::getWString(int index) const {
         return {};
     std::string out;
     for (size_t pos = 0; pos < e->data.size(); pos += 4) {
-        const uint32_t cp = readU32LE(e->data, pos);
+        const uint32_t cp = readLE(e->data, pos, 4);
         if (!isScalarValue(cp))
             return {};
         appendUtf8(out, cp);
@@ -285,10 +285,8 @@ void TlvRecord::setString(uint32_t tag, const std::string& text) {
 }
 void TlvRecord::setWString(uint32_t tag, const std::string& text) {
     CBytes data;
-    for (uint32_t cp : decodeUtf8(text)) {
-        const uint8_t b[4] = {uint8_t(cp), uint8_t(cp >> 8), uint8_t(cp >> 16), uint8_t(cp >> 24)};
-        data.insert(data.end(), b, b + 4);
-    }
+    for (uint32_t cp : decodeUtf8(text))
+        data.appendBytes(ByteUtil::IntBytesLE(int32_t(cp), 4));
     setField(tag, TlvFieldType::WString, data);
 }
 

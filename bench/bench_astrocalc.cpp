@@ -25,7 +25,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kDeg = kPi / 180.0;
 // 2026-03-20 21:00 UT.
 constexpr double kJulianDate = 2461120.375;
 constexpr double kEastLongitudeDeg = 11.25;

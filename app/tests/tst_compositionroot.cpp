@@ -2,6 +2,7 @@
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
+#include "app/tests/scratchhome.h"
 
 #include <QEventLoop>
 #include <QFont>
@@ -110,10 +111,7 @@ private slots:
         // The services read and write the platform's data folders: point them at a scratch
         // folder before anything is built.
         QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
-        qputenv("XDG_CACHE_HOME", m_home.filePath("cache").toUtf8());
+        useScratchHome(m_home.path());
         QCOMPARE(kPublicationOrder.size(), 62);
         QCOMPARE(QSet<QString>(kPublicationOrder.begin(), kPublicationOrder.end()).size(), 62);
 

@@ -1,6 +1,7 @@
 #include "app/appversion.h"
 #include "app/logpage.h"
 #include "app/qmlkvstore.h"
+#include "app/tests/scratchhome.h"
 #include "base/log.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
@@ -76,9 +77,7 @@ private slots:
     void initTestCase() {
         // The log file follows the platform data location; keep it inside the test's folder.
         QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", m_home.filePath("data").toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
+        useScratchHome(m_home.path());
         QVERIFY(QString::fromStdString(LogFile::path()).startsWith(m_home.path()));
     }
 

@@ -1,3 +1,5 @@
+#include "app/tests/scratchhome.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -30,10 +32,8 @@ class TestStartup : public QObject {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("HOME", m_home->path());
-        env.insert("XDG_DATA_HOME", dataHome());
-        env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
-        env.insert("XDG_CACHE_HOME", m_home->filePath("cache"));
+        for (const auto& [name, value] : scratchHomeVariables(m_home->path()))
+            env.insert(name, value);
         env.remove("KO_ROOT_QML");
         if (!rootDocument.isEmpty())
             env.insert("KO_ROOT_QML", rootDocument);

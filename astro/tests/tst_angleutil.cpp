@@ -10,7 +10,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kDeg = kPi / 180.0;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double dms(double d, double m, double s) {

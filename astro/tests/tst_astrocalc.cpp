@@ -18,7 +18,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kDeg = kPi / 180.0;
 constexpr double kArcsec = kDeg / 3600.0;
 constexpr double kArcmin = kDeg / 60.0;
 // One second of time as an angle.

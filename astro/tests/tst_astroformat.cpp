@@ -11,7 +11,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kDeg = kPi / 180.0;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 QString q(const std::string& s) {

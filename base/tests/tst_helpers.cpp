@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <thread>
 
 class TestHelpers : public QObject {
@@ -58,27 +60,57 @@ private slots:
         QCOMPARE(appendedCalls, 1);
     }
 
+    // The firing thread is held at the two places where a removal could go wrong.
     void removedCallbackNeverRunsAfterRemove() {
         eventpp::CallbackList<void()> list;
         std::atomic<bool> removed{false};
         std::atomic<int> lateCalls{0};
+
+        // Removed while another thread fires a copy of the list that still holds it.
+        std::promise<void> copyTaken, resume;
+        auto copyTakenF = copyTaken.get_future();
+        auto resumeF = resume.get_future().share();
+        auto first = list.append([&] {
+            copyTaken.set_value();
+            resumeF.wait();
+        });
         auto h = list.append([&] {
             if (removed)
                 ++lateCalls;
         });
-        std::atomic<bool> running{true};
-        std::thread firer([&] {
-            while (running)
-                list();
-        });
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        QVERIFY(list.remove(h));
+        std::thread firer([&] { list(); });
+        copyTakenF.wait();
+        const bool removedH = list.remove(h);
         // Nothing of the callback runs once remove() has returned.
         removed = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        running = false;
+        resume.set_value();
         firer.join();
+        QVERIFY(removedH);
         QCOMPARE(lateCalls.load(), 0);
+        QVERIFY(list.remove(first));
+
+        // Removed while it runs on another thread: remove() returns only after that call ended.
+        std::promise<void> running, release;
+        auto runningF = running.get_future();
+        auto releaseF = release.get_future().share();
+        std::atomic<bool> finished{false};
+        auto slow = list.append([&] {
+            running.set_value();
+            releaseF.wait();
+            finished = true;
+        });
+        std::thread firer2([&] { list(); });
+        runningF.wait();
+        std::thread releaser([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            release.set_value();
+        });
+        const bool removedSlow = list.remove(slow);
+        const bool finishedBeforeReturn = finished.load();
+        releaser.join();
+        firer2.join();
+        QVERIFY(removedSlow);
+        QVERIFY(finishedBeforeReturn);
     }
 
     void concurrentAppendRemoveAndFire() {

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <future>
 #include <thread>
 
 using namespace Ko;
@@ -131,13 +132,18 @@ private slots:
         Location2 loc(store);
         std::atomic<bool> stop{false};
         std::atomic<int> torn{0};
+        std::promise<void> reading;
+        auto readerRuns = reading.get_future();
         std::thread reader([&] {
+            reading.set_value();
             while (!stop) {
                 const CLocation l = loc.location();
                 if (l.latitudeRad != -l.longitudeRad || l.altitudeMeter != l.latitudeRad * 10)
                     ++torn;
             }
         });
+        // The writes start once the reader runs, so the two really overlap.
+        readerRuns.wait();
         for (int i = 0; i < 200; ++i) {
             CLocation l;
             l.latitudeRad = i * 0.001;

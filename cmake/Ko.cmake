@@ -1,11 +1,16 @@
-# ko_add_library(<folder> [DEPS <targets>...])
-#   One static library ko_<folder> from every .cpp and .h directly in the folder.
-#   Headers are included as "<folder>/<file>.h" from the repository root.
+# ko_add_library(<folder> [SUBDIRS <subfolders>...] [DEPS <targets>...])
+#   One static library ko_<folder> from every .cpp and .h directly in the folder and in each
+#   named subfolder (a folder past about forty files gets subfolders that name its design; it
+#   stays one library). Headers are included as "<folder>/<file>.h" or
+#   "<folder>/<subfolder>/<file>.h" from the repository root.
 function(ko_add_library folder)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS
-         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-         ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    cmake_parse_arguments(ARG "" "" "DEPS;SUBDIRS" ${ARGN})
+    set(patterns)
+    foreach(dir . ${ARG_SUBDIRS})
+        list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp
+             ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.qrc)
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${patterns})
     if(NOT sources)
         add_library(ko_${folder} INTERFACE)
         target_include_directories(ko_${folder} INTERFACE ${PROJECT_SOURCE_DIR})
@@ -33,7 +38,7 @@ function(ko_add_test name)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
-        TIMEOUT 300)
+        TIMEOUT 120)
 endfunction()
 
 # ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program

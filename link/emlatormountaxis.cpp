@@ -2,7 +2,7 @@
 
 #include "base/clock.h"
 #include "base/koassert.h"
-#include "model/ipermountdatabasic.h"
+#include "link/ipermountdatabasic.h"
 
 #include <algorithm>
 #include <cmath>

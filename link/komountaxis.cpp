@@ -5,8 +5,8 @@
 #include "base/ilocation.h"
 #include "link/icmdxutil.h"
 #include "link/ikoconverser.h"
+#include "link/ipermountdatabasic.h"
 #include "link/mountcmd.h"
-#include "model/ipermountdatabasic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include "base/cancellable.h"
 #include "base/location2.h"
 #include "link/mountaxistimecontainer.h"
+#include "link/permountdatabasic.h"
 #include "link/tests/fakeclock.h"
-#include "model/permountdatabasic.h"
 
 #include <QTest>
 

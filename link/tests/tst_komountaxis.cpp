@@ -2,8 +2,8 @@
 
 #include "base/location2.h"
 #include "link/cmdxutil.h"
+#include "link/permountdatabasic.h"
 #include "link/tests/udplinkrig.h"
-#include "model/permountdatabasic.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "model/permountdatabasic.h"
+#include "link/permountdatabasic.h"
 
 namespace Ko {
 

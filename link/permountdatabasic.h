@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ipermountdatabasic.h"
+#include "link/ipermountdatabasic.h"
 
 #include <atomic>
 

@@ -30,6 +30,7 @@ ko_install_packages() {
     apt-get install -y -q --no-install-recommends $missing || return 1
 }
 
+# KO_JOBS=n caps the build's parallel jobs (default: every core).
 ko_jobs() {
-    nproc 2>/dev/null || echo 2
+    echo "${KO_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 }

@@ -357,6 +357,8 @@ void TstWMProgrammer::modeAndState_data() {
     row("Both, empty station address part", "3", "192..1.2", false);
     row("mode 0", "0", "0.0.0.0", false);
     row("mode 4", "4", "0.0.0.0", false);
+    row("a trailing comma adds no parameter", "2,", "0.0.0.0", true, WifiMode_::AP, WMState_::AA);
+    row("quoted mode", "\"2\"", "0.0.0.0", true, WifiMode_::AP, WMState_::AA);
     row("two parameters", "3,1", "0.0.0.0", false);
     row("not a number", "x", "0.0.0.0", false);
 }

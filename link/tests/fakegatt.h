@@ -76,6 +76,7 @@ inline QBluetoothDeviceInfo advertisedDevice(const QString& address, const QStri
 }
 
 struct FakeGattRequest {
+    // The characteristic, also for a request to one of its descriptors.
     QBluetoothUuid target;
     QByteArray value;
     // -1 for a descriptor write, -2 for a read, else the characteristic write mode.
@@ -114,7 +115,7 @@ public:
             later([this, r = reply->second] { notify(uuid16(0xc306), r); });
     }
     void writeDescriptor(const GattDescriptor& d, const QByteArray& value) override {
-        requests.push_back({d.uuid, value, -1, QThread::currentThread()});
+        requests.push_back({d.characteristicUuid, value, -1, QThread::currentThread()});
     }
     void readCharacteristic(const GattCharacteristic& ch) override {
         requests.push_back({ch.uuid, {}, -2, QThread::currentThread()});

@@ -201,6 +201,17 @@ def read_csv(data, path):
 
 def gen_periodic(data):
     nut = read_csv(data, 'nutation/iau1980_nutation_63.csv')
+    pluto = read_csv(data, 'further/pluto_37A.csv')
+    rv = read_csv(data, 'further/ron_vondrak_36.csv')
+    rv_args = read_csv(data, 'further/ron_vondrak_arguments.csv')
+    sun = read_csv(data, 'further/sun_longitude_variation.csv')
+    sun_constant = [r for r in sun if r['kind'] == 'constant']
+    sun_terms = [r for r in sun if r['kind'] == 'sin']
+    if len(sun_constant) != 1 or len(sun_terms) + 1 != len(sun):
+        raise SystemExit('sun_longitude_variation.csv: one constant and sine terms expected')
+    rv_names = [r['name'] for r in rv_args]
+    rv_cols = [c + '_' + k for c in 'XYZ' for k in ('sin', 'sin_T', 'cos', 'cos_T')]
+
     h = [HEADER_NOTE % 'nutation/, further/', '#pragma once\n', 'namespace Ko {\n',
          '// One row of the IAU 1980 nutation series: multipliers of D, M, M\', F and Omega; the '
          'sine\n// coefficient (longitude) and the cosine coefficient (obliquity) with their T '
@@ -208,17 +219,59 @@ def gen_periodic(data):
          'struct AANutationCoefficient {',
          '    int D, M, Mprime, F, Omega;',
          '    double sincoeff1, sincoeff2, coscoeff1, coscoeff2;', '};\n',
+         '// One row of Pluto\'s periodic terms: multipliers of the arguments J, S and P, and the '
+         'sine\n// (A) and cosine (B) coefficients of longitude and latitude (1e-6 degree) and '
+         'radius\n// vector (1e-7 AU).',
+         'struct AAPlutoCoefficient {', '    int J, S, P;',
+         '    double lonA, lonB, latA, latB, radA, radB;', '};\n',
+         '// An argument growing linearly with time: radians and radians per Julian century.',
+         'struct AALinearArgument {', '    double constant, rate;', '};\n',
+         '// One row of the Ron-Vondrak series of the Earth\'s barycentric velocity: multipliers of '
+         'the\n// arguments (%s, in that order) and for X, Y and Z the sine\n// coefficient '
+         'with its T term and the cosine coefficient with its T term, 1e-8 AU per day.'
+         % ', '.join(rv_names),
+         'struct AAAberrationCoefficient {', '    int multipliers[%d];' % len(rv_names),
+         '    double xsin, xsinT, xcos, xcosT;', '    double ysin, ysinT, ycos, ycosT;',
+         '    double zsin, zsinT, zcos, zcosT;', '};\n',
+         '// One term of the variation of the Sun\'s longitude: amplitude (arcseconds per day) '
+         'times\n// tau^power times sin(phase + rate tau), phase in degrees, rate in degrees per '
+         'Julian\n// millennium.',
+         'struct AASunLongitudeTerm {', '    double amplitude;', '    int power;',
+         '    double phase, rate;', '};\n',
          '// Short periodic series of published theories, in their published order.',
          'struct AAPeriodicTerms {',
-         '    static const AANutationCoefficient Nutation[%d];' % len(nut), '};\n',
+         '    static const AANutationCoefficient Nutation[%d];' % len(nut),
+         '    static const AAPlutoCoefficient Pluto[%d];' % len(pluto),
+         '    static const AALinearArgument RonVondrakArguments[%d];' % len(rv_args),
+         '    static const AAAberrationCoefficient RonVondrak[%d];' % len(rv),
+         '    // The constant part, arcseconds per day, fixed reference frame.',
+         '    static constexpr double SunLongitudeVariationConstant = %s;'
+         % num(sun_constant[0]['amplitude_arcsec_per_day']),
+         '    static const AASunLongitudeTerm SunLongitudeVariation[%d];' % len(sun_terms), '};\n',
          '} // namespace Ko\n']
+
+    def rows(table, cols, ints):
+        return ['{%s},' % ', '.join(r[c] if c in ints else num(r[c]) for c in cols) for r in table]
+
     cpp = [HEADER_NOTE % 'nutation/, further/',
            '#include "astro/aa/tables/aaperiodicterms.h"\n', 'namespace Ko {\n',
            '// clang-format off',
            'const AANutationCoefficient AAPeriodicTerms::Nutation[%d] = {' % len(nut)]
-    cols = ['D', 'M', 'Mprime', 'F', 'Omega', 'psi_sin', 'psi_sin_T', 'eps_cos', 'eps_cos_T']
-    for r in nut:
-        cpp.append('{%s},' % ', '.join(num(r[c]) if i >= 5 else r[c] for i, c in enumerate(cols)))
+    cpp += rows(nut, ['D', 'M', 'Mprime', 'F', 'Omega', 'psi_sin', 'psi_sin_T', 'eps_cos',
+                      'eps_cos_T'], {'D', 'M', 'Mprime', 'F', 'Omega'})
+    cpp += ['};\n', 'const AAPlutoCoefficient AAPeriodicTerms::Pluto[%d] = {' % len(pluto)]
+    cpp += rows(pluto, ['J', 'S', 'P', 'lon_sin', 'lon_cos', 'lat_sin', 'lat_cos', 'rad_sin',
+                        'rad_cos'], {'J', 'S', 'P'})
+    cpp += ['};\n', 'const AALinearArgument AAPeriodicTerms::RonVondrakArguments[%d] = {'
+            % len(rv_args)]
+    cpp += rows(rv_args, ['constant_rad', 'rate_rad_per_julian_century'], set())
+    cpp += ['};\n', 'const AAAberrationCoefficient AAPeriodicTerms::RonVondrak[%d] = {' % len(rv)]
+    cpp += ['{{%s}, %s},' % (', '.join(r[n] for n in rv_names), ', '.join(num(r[c]) for c in rv_cols))
+            for r in rv]
+    cpp += ['};\n', 'const AASunLongitudeTerm AAPeriodicTerms::SunLongitudeVariation[%d] = {'
+            % len(sun_terms)]
+    cpp += rows(sun_terms, ['amplitude_arcsec_per_day', 'tau_power', 'phase_deg',
+                            'rate_deg_per_julian_millennium'], {'tau_power'})
     cpp += ['};', '// clang-format on\n', '} // namespace Ko\n']
     write(os.path.join(TABLES, 'aaperiodicterms.h'), '\n'.join(h))
     write(os.path.join(TABLES, 'aaperiodicterms.cpp'), '\n'.join(cpp))

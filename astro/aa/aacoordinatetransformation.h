@@ -31,6 +31,28 @@ public:
     // every part must be zero or more.
     static double DMSToDegrees(double degrees, double minutes, double seconds,
                                bool positive = true);
+
+    // Right ascension and declination to ecliptic longitude in [0, 360) and latitude, for the
+    // obliquity Epsilon; and back, right ascension in [0, 24).
+    static AA2DCoordinate Equatorial2Ecliptic(double Alpha, double Delta, double Epsilon);
+    static AA2DCoordinate Ecliptic2Equatorial(double Lambda, double Beta, double Epsilon);
+    // Local hour angle (hours) and declination to azimuth, counted from the SOUTH towards the
+    // west in [0, 360), and altitude at the geographic Latitude; and back, hour angle in
+    // [0, 24).
+    static AA2DCoordinate Equatorial2Horizontal(double LocalHourAngle, double Delta,
+                                                double Latitude);
+    static AA2DCoordinate Horizontal2Equatorial(double Azimuth, double Altitude, double Latitude);
+    // B1950.0 right ascension and declination to galactic longitude in [0, 360) and latitude
+    // (the IAU 1958 system); and back.
+    static AA2DCoordinate Equatorial2Galactic(double Alpha, double Delta);
+    static AA2DCoordinate Galactic2Equatorial(double l, double b);
+
+    // Linear combinations of x and y with coefficients from an hour angle H (hours) and two
+    // angles (degrees): (sin H sin Latitude tan Delta + cos Latitude) x - cos H tan Delta y, and
+    // sin H y + cos H sin b x.
+    static double HourAngleLatitudeCombination(double H, double Delta, double Latitude, double x,
+                                               double y);
+    static double HourAngleTiltCombination(double H, double b, double x, double y);
 };
 
 } // namespace Ko

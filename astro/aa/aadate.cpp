@@ -1,5 +1,7 @@
 #include "astro/aa/aadate.h"
 
+#include "base/koassert.h"
+
 #include <cmath>
 
 namespace Ko {
@@ -8,6 +10,13 @@ namespace {
 
 // 1582 October 15.0, the first day of the Gregorian calendar.
 constexpr double kGregorianStart = 2299160.5;
+
+AACalendarDate dateOnly(const AADate& value) {
+    AACalendarDate c = value.ToCalendar();
+    c.Hour = c.Minute = 0;
+    c.Second = 0;
+    return c;
+}
 
 } // namespace
 
@@ -37,6 +46,76 @@ AADate::AADate(long year, long month, double day, double hour, double minute, do
 
 AADate::AADate(double JD, bool gregorian)
     : m_julian(JD), m_gregorian(gregorian && JD >= kGregorianStart) {}
+
+void AADate::Set(double JD, bool gregorian) {
+    *this = AADate(JD, gregorian);
+}
+
+void AADate::SetInGregorianCalendar(bool gregorian) {
+    m_gregorian = gregorian && m_julian >= kGregorianStart;
+}
+
+double AADate::DateToJD(long year, long month, double day, bool gregorian) {
+    return AADate(year, month, day, 0, 0, 0, gregorian).Julian();
+}
+
+bool AADate::IsLeap(long year, bool gregorian) {
+    if (gregorian && year % 100 == 0)
+        return year % 400 == 0;
+    return year % 4 == 0;
+}
+
+bool AADate::IsLeap() const {
+    return IsLeap(Year(), m_gregorian);
+}
+
+long AADate::DaysInMonth(long Month, bool leap) {
+    KO_ASSERT(Month >= 1 && Month <= 12);
+    static constexpr long kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return Month == 2 && leap ? 29 : kDays[Month - 1];
+}
+
+long AADate::DaysInMonth() const {
+    const AACalendarDate c = ToCalendar();
+    return DaysInMonth(c.Month, IsLeap(c.Year, m_gregorian));
+}
+
+long AADate::DaysInYear() const {
+    return IsLeap() ? 366 : 365;
+}
+
+long AADate::DayOfWeek() const {
+    // The floor and a non-negative remainder keep days before JD -1.5 in 0..6.
+    const long days = static_cast<long>(INT(m_julian + 1.5));
+    return ((days % 7) + 7) % 7;
+}
+
+double AADate::DayOfYear(double JD, long year, bool gregorian) {
+    return JD - DateToJD(year, 1, 0, gregorian);
+}
+
+double AADate::DayOfYear() const {
+    return DayOfYear(m_julian, Year(), m_gregorian);
+}
+
+AACalendarDate AADate::DaysOfYearToDayAndMonth(long dayOfYear, bool leap) {
+    const long K = leap ? 1 : 2;
+    AACalendarDate date;
+    date.Month = dayOfYear < 32 ? 1 : static_cast<long>(INT(9.0 * (K + dayOfYear) / 275 + 0.98));
+    date.Day = dayOfYear - static_cast<long>(INT(275.0 * date.Month / 9)) +
+               K * static_cast<long>(INT((date.Month + 9) / 12.0)) + 30;
+    return date;
+}
+
+AACalendarDate AADate::JulianToGregorian(long year, long month, long day) {
+    const double JD = DateToJD(year, month, static_cast<double>(day), false);
+    return dateOnly(AADate(JD, true));
+}
+
+AACalendarDate AADate::GregorianToJulian(long year, long month, long day) {
+    const double JD = DateToJD(year, month, static_cast<double>(day), true);
+    return dateOnly(AADate(JD, false));
+}
 
 AACalendarDate AADate::ToCalendar() const {
     const double jd = m_julian + 0.5;

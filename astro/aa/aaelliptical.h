@@ -52,8 +52,37 @@ struct AAOrbitPoint {
     double v = 0;
 };
 
+// The bodies whose places the planet routine computes.
+enum class AAEllipticalObject {
+    MERCURY = 1,
+    VENUS = 2,
+    MARS = 3,
+    JUPITER = 4,
+    SATURN = 5,
+    URANUS = 6,
+    NEPTUNE = 7,
+    PLUTO = 8,
+};
+
+// A planet's apparent geocentric place of date: ecliptic longitude in [0, 360) and latitude
+// (degrees), distance (AU) and light time (days) of the place seen, right ascension in [0, 24)
+// and declination.
+struct AAEllipticalPlanetaryDetails {
+    double ApparentGeocentricLongitude = 0;
+    double ApparentGeocentricLatitude = 0;
+    double ApparentGeocentricDistance = 0;
+    double ApparentLightTime = 0;
+    double ApparentGeocentricRA = 0;
+    double ApparentGeocentricDeclination = 0;
+};
+
 class AAElliptical {
 public:
+    // A planet's apparent place at a Julian Day (Dynamical Time): light time, the FK5 system,
+    // nutation and aberration. Any other value of object stops the program.
+    static AAEllipticalPlanetaryDetails Calculate(double JD, AAEllipticalObject object,
+                                                  bool bHighPrecision);
+
     // Geocentric place of a body on an elliptical orbit (e below 1; 1 or more gives NaN) at a
     // Julian Day (Dynamical Time), with the Sun's place in the given precision.
     static AAEllipticalObjectDetails
@@ -65,6 +94,11 @@ public:
 
     // Mean daily motion (degrees per day) on an orbit of semi-major axis a (AU).
     static double MeanMotionFromSemiMajorAxis(double a);
+    // Orbital speeds, km/s: at radius vector r on an orbit of semi-major axis a (AU), and at
+    // perihelion and aphelion of an orbit of eccentricity e.
+    static double InstantaneousVelocity(double r, double a);
+    static double VelocityAtPerihelion(double e, double a);
+    static double VelocityAtAphelion(double e, double a);
 
     // The geocentric place of any orbit, given where on it the body is at a time: pointAt(ctx,
     // JD0) returns the radius vector and true anomaly at JD0. Two passes, the second a light

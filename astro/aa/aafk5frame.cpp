@@ -12,6 +12,35 @@ AA3DCoordinate AAFK5Frame::FromVsopJ2000(const AA3DCoordinate& value) {
             0.397776982902 * value.Y + 0.917482137087 * value.Z};
 }
 
+AA3DCoordinate AAFK5Frame::FromVsopToB1950(const AA3DCoordinate& value) {
+    return {0.999925702634 * value.X + 0.012189716217 * value.Y + 0.000011134016 * value.Z,
+            -0.011179418036 * value.X + 0.917413998946 * value.Y - 0.397777041885 * value.Z,
+            -0.004859003787 * value.X + 0.397747363646 * value.Y + 0.917482111428 * value.Z};
+}
+
+namespace {
+
+// The longitude the FK5 correction is taken at, radians.
+double correctionLongitude(double Longitude, double JD) {
+    const double T = (JD - 2451545) / 36525;
+    return AACoordinateTransformation::DegreesToRadians(Longitude - 1.397 * T - 0.00031 * T * T);
+}
+
+} // namespace
+
+double AAFK5Frame::CorrectionInLongitude(double Longitude, double Latitude, double JD) {
+    using CT = AACoordinateTransformation;
+    const double lp = correctionLongitude(Longitude, JD);
+    const double arcsec = -0.09033 + 0.03916 * (std::cos(lp) + std::sin(lp)) *
+                                         std::tan(CT::DegreesToRadians(Latitude));
+    return CT::DMSToDegrees(0, 0, arcsec);
+}
+
+double AAFK5Frame::CorrectionInLatitude(double Longitude, double JD) {
+    const double lp = correctionLongitude(Longitude, JD);
+    return AACoordinateTransformation::DMSToDegrees(0, 0, 0.03916 * (std::cos(lp) - std::sin(lp)));
+}
+
 AA3DCoordinate AAFK5Frame::FromVsopOfEquinox(const AA3DCoordinate& value, double JDEquinox) {
     using CT = AACoordinateTransformation;
     const AA3DCoordinate v = FromVsopJ2000(value);

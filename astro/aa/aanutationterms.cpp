@@ -70,4 +70,14 @@ double AANutationTerms::InObliquity(double JD) {
     return nutationAt(JD).obliquity;
 }
 
+double AANutationTerms::TrueObliquity(double JD) {
+    return MeanObliquity(JD) + InObliquity(JD) / 3600;
+}
+
+double AANutationTerms::SunMeanAnomaly(double JD) {
+    const double T = (JD - 2451545) / 36525;
+    return CT::MapTo0To360Range(357.5291092 + 35999.0502909 * T - 0.0001536 * T * T +
+                                T * T * T / 24490000);
+}
+
 } // namespace Ko

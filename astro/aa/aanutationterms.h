@@ -11,6 +11,10 @@ public:
     // Arcseconds.
     static double InLongitude(double JD);
     static double InObliquity(double JD);
+    // Mean obliquity plus the nutation in obliquity, degrees.
+    static double TrueObliquity(double JD);
+    // The Sun's mean anomaly, degrees in [0, 360).
+    static double SunMeanAnomaly(double JD);
 };
 
 } // namespace Ko

@@ -2,8 +2,10 @@
 // orbits.
 
 #include "astro/aa/aacoordinatetransformation.h"
+#include "astro/aa/aaellipsemeasures.h"
 #include "astro/aa/aaelliptical.h"
 #include "astro/aa/aakeplersolver.h"
+#include "astro/aa/aaminorplanetbrightness.h"
 #include "astro/aa/aanearparabolicorbit.h"
 #include "astro/aa/aasunposition.h"
 
@@ -314,6 +316,51 @@ private slots:
         QFETCH(double, r);
         QFETCH(double, expected);
         QVERIFY(std::fabs(AAElliptical::CometBrightness(g, delta, k, r) - expected) < 1e-6);
+    }
+
+    // Meeus chapter 33, comet Halley (a = 17.9400782 AU, e = 0.96727426): 54.52 km/s at
+    // perihelion, 0.91 km/s at aphelion, an orbit 77.06 AU long (printed digits). The speed at
+    // a radius vector gives both ends again (vis-viva), and a circle is 2 pi a long.
+    void ellipseMeasures() {
+        const double a = 17.9400782, e = 0.96727426;
+        QVERIFY(std::fabs(AAElliptical::VelocityAtPerihelion(e, a) - 54.52) < 0.005);
+        QVERIFY(std::fabs(AAElliptical::VelocityAtAphelion(e, a) - 0.91) < 0.005);
+        QVERIFY(std::fabs(AAEllipseMeasures::LengthOfEllipse(e, a) - 77.06) < 0.005);
+        QVERIFY(std::fabs(AAElliptical::InstantaneousVelocity(a * (1 - e), a) -
+                          AAElliptical::VelocityAtPerihelion(e, a)) < 0.001);
+        QVERIFY(std::fabs(AAElliptical::InstantaneousVelocity(a * (1 + e), a) -
+                          AAElliptical::VelocityAtAphelion(e, a)) < 0.001);
+        // The Earth on a circle of 1 AU: 29.78 km/s.
+        QVERIFY(std::fabs(AAElliptical::InstantaneousVelocity(1, 1) - 29.785) < 0.001);
+        QVERIFY(std::fabs(AAEllipseMeasures::LengthOfEllipse(0, 2.5) - 5 * M_PI) < 1e-12);
+    }
+
+    void minorPlanetMagnitude_data() {
+        QTest::addColumn<double>("H");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<double>("G");
+        QTest::addColumn<double>("delta");
+        QTest::addColumn<double>("beta");
+        QTest::addColumn<double>("expected");
+        // At phase 0 both phase functions are 1: H + 5 log10(r delta).
+        QTest::newRow("opposition")
+            << 7.0 << 2.0 << 0.15 << 1.0 << 0.0 << 7.0 + 5 * std::log10(2.0);
+        // Evaluated independently of this code (double precision, H, G system of the IAU).
+        QTest::newRow("phase 20") << 7.0 << 2.0 << 0.15 << 1.0 << 20.0 << 9.504776;
+        QTest::newRow("main belt, phase 12") << 3.34 << 2.77 << 0.12 << 1.82 << 12.0 << 7.605983;
+        QTest::newRow("near-Earth, phase 65") << 15.5 << 1.1 << 0.25 << 0.15 << 65.0 << 13.675359;
+    }
+
+    // No worked example of the textbook was at hand; values to 1e-6 magnitude.
+    void minorPlanetMagnitude() {
+        QFETCH(double, H);
+        QFETCH(double, r);
+        QFETCH(double, G);
+        QFETCH(double, delta);
+        QFETCH(double, beta);
+        QFETCH(double, expected);
+        const double m = AAMinorPlanetBrightness::Calculate(H, r, G, delta, beta);
+        QVERIFY2(std::fabs(m - expected) < 1e-6, qPrintable(QString::number(m, 'f', 7)));
     }
 };
 

@@ -195,6 +195,152 @@ private slots:
                  qPrintable(QString::number(c.Second, 'g', 17)));
     }
 
+    void calendarOperations_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<bool>("gregorian");
+        QTest::addColumn<int>("weekday");
+        QTest::addColumn<int>("dayOfYear");
+        QTest::addColumn<int>("daysInMonth");
+        QTest::addColumn<int>("daysInYear");
+        // Meeus example 7.e: 1954 June 30 was a Wednesday; example 7.f: 1978 November 14 is
+        // day 318, 1988 April 22 day 113.
+        QTest::newRow("7.e 1954 Jun 30") << 1954 << 6 << 30 << true << 3 << 181 << 30 << 365;
+        QTest::newRow("7.f 1978 Nov 14") << 1978 << 11 << 14 << true << 2 << 318 << 30 << 365;
+        QTest::newRow("7.f 1988 Apr 22") << 1988 << 4 << 22 << true << 5 << 113 << 30 << 366;
+        QTest::newRow("2000 Feb 29, a Gregorian leap century")
+            << 2000 << 2 << 29 << true << 2 << 60 << 29 << 366;
+        QTest::newRow("1900 Dec 31, not a Gregorian leap year")
+            << 1900 << 12 << 31 << true << 1 << 365 << 31 << 365;
+        QTest::newRow("1500 Feb 10, a Julian leap century")
+            << 1500 << 2 << 10 << false << 1 << 41 << 29 << 366;
+        // The day of the week stays in 0..6 before JD -1.5 as well: JD 0 (-4712 Jan 1.5) was a
+        // Monday, so -4713 Dec 25 was a Monday too.
+        QTest::newRow("-4713 Dec 25") << -4713 << 12 << 25 << false << 1 << 359 << 31 << 365;
+    }
+
+    // Day of the week, of the year and back, days in the month and year.
+    void calendarOperations() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(bool, gregorian);
+        QFETCH(int, weekday);
+        QFETCH(int, dayOfYear);
+        QFETCH(int, daysInMonth);
+        QFETCH(int, daysInYear);
+        const AADate date(year, month, day, 0, 0, 0, gregorian);
+        QCOMPARE(date.DayOfWeek(), static_cast<long>(weekday));
+        QCOMPARE(date.DayOfYear(), static_cast<double>(dayOfYear));
+        QCOMPARE(AADate::DayOfYear(date.Julian() + 0.25, year, gregorian), dayOfYear + 0.25);
+        QCOMPARE(date.DaysInMonth(), static_cast<long>(daysInMonth));
+        QCOMPARE(date.DaysInYear(), static_cast<long>(daysInYear));
+        QCOMPARE(date.IsLeap(), daysInYear == 366);
+        const AACalendarDate back = AADate::DaysOfYearToDayAndMonth(dayOfYear, date.IsLeap());
+        QCOMPARE(back.Month, static_cast<long>(month));
+        QCOMPARE(back.Day, static_cast<long>(day));
+        QCOMPARE(date.Year(), static_cast<long>(year));
+        QCOMPARE(date.Month(), static_cast<long>(month));
+        QCOMPARE(date.Day(), static_cast<long>(day));
+        QCOMPARE(date.Hour(), 0L);
+        QCOMPARE(date.Minute(), 0L);
+        QCOMPARE(date.Second(), 0.0);
+        QCOMPARE(AADate::DateToJD(year, month, day, gregorian), date.Julian());
+    }
+
+    // Every day of a common and of a leap year reads back from its day of the year.
+    void dayOfYearRoundTrip() {
+        for (const bool leap : {false, true}) {
+            long dayOfYear = 0;
+            for (long month = 1; month <= 12; ++month) {
+                for (long day = 1; day <= AADate::DaysInMonth(month, leap); ++day) {
+                    const AACalendarDate c = AADate::DaysOfYearToDayAndMonth(++dayOfYear, leap);
+                    QVERIFY2(c.Month == month && c.Day == day,
+                             qPrintable(QStringLiteral("%1 %2").arg(dayOfYear).arg(leap)));
+                }
+            }
+            QCOMPARE(dayOfYear, leap ? 366L : 365L);
+        }
+    }
+
+    void dayOfWeekAgainstLibnova() {
+        for (double jd = 2086308.5; jd < 2817152.0; jd += 1731.0) {
+            ln_date d{};
+            ln_get_date(jd, &d);
+            QCOMPARE(AADate(jd, true).DayOfWeek(), static_cast<long>(ln_get_day_of_week(&d)));
+        }
+    }
+
+    void leapYears_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("gregorian");
+        QTest::addColumn<bool>("leap");
+        QTest::newRow("1900 Gregorian") << 1900 << true << false;
+        QTest::newRow("1900 Julian") << 1900 << false << true;
+        QTest::newRow("2000 Gregorian") << 2000 << true << true;
+        QTest::newRow("2024 Gregorian") << 2024 << true << true;
+        QTest::newRow("2023 Gregorian") << 2023 << true << false;
+        QTest::newRow("-4 Julian") << -4 << false << true;
+        QTest::newRow("-1 Julian") << -1 << false << false;
+    }
+
+    void leapYears() {
+        QFETCH(int, year);
+        QFETCH(bool, gregorian);
+        QFETCH(bool, leap);
+        QCOMPARE(AADate::IsLeap(year, gregorian), leap);
+        QCOMPARE(AADate::DaysInMonth(2, leap), leap ? 29L : 28L);
+    }
+
+    void calendarConversions_data() {
+        QTest::addColumn<int>("jYear");
+        QTest::addColumn<int>("jMonth");
+        QTest::addColumn<int>("jDay");
+        QTest::addColumn<int>("gYear");
+        QTest::addColumn<int>("gMonth");
+        QTest::addColumn<int>("gDay");
+        QTest::newRow("the calendar change") << 1582 << 10 << 5 << 1582 << 10 << 15;
+        QTest::newRow("1700, one day more apart") << 1700 << 2 << 19 << 1700 << 3 << 1;
+        QTest::newRow("1918 Russian change") << 1918 << 1 << 31 << 1918 << 2 << 13;
+        QTest::newRow("2000 Jan 1") << 1999 << 12 << 19 << 2000 << 1 << 1;
+    }
+
+    // Julian to Gregorian dates and back through the Julian Day.
+    void calendarConversions() {
+        QFETCH(int, jYear);
+        QFETCH(int, jMonth);
+        QFETCH(int, jDay);
+        QFETCH(int, gYear);
+        QFETCH(int, gMonth);
+        QFETCH(int, gDay);
+        const AACalendarDate g = AADate::JulianToGregorian(jYear, jMonth, jDay);
+        QCOMPARE(g.Year, static_cast<long>(gYear));
+        QCOMPARE(g.Month, static_cast<long>(gMonth));
+        QCOMPARE(g.Day, static_cast<long>(gDay));
+        const AACalendarDate j = AADate::GregorianToJulian(gYear, gMonth, gDay);
+        QCOMPARE(j.Year, static_cast<long>(jYear));
+        QCOMPARE(j.Month, static_cast<long>(jMonth));
+        QCOMPARE(j.Day, static_cast<long>(jDay));
+    }
+
+    // The flag follows the stored day whenever it is set again.
+    void gregorianFlag() {
+        AADate date;
+        QCOMPARE(date.Julian(), 0.0);
+        QVERIFY(!date.InGregorianCalendar());
+        date.Set(2299160.0, true);
+        QVERIFY(!date.InGregorianCalendar());
+        date.Set(2299160.5, true);
+        QVERIFY(date.InGregorianCalendar());
+        date.SetInGregorianCalendar(false);
+        QVERIFY(!date.InGregorianCalendar());
+        QCOMPARE(date.Julian(), 2299160.5);
+        QCOMPARE(date.Day(), 5L); // 1582 October 5 in the Julian calendar
+        date.SetInGregorianCalendar(true);
+        QCOMPARE(date.Day(), 15L);
+    }
+
     void dmsToDegrees_data() {
         QTest::addColumn<double>("d");
         QTest::addColumn<double>("m");

@@ -275,14 +275,11 @@ private slots:
             ln_get_earth_helio_coords(jd, &theirs);
             const double l = AAEarthPosition::HelioLongitudeJ2000(true, jd);
             const double b = AAEarthPosition::HelioLatitudeJ2000(true, jd);
-            const double T = (jd - 2451545) / 36525;
-            const double lp = CT::DegreesToRadians(l - 1.397 * T - 0.00031 * T * T);
-            const double dl = -0.09033 + 0.03916 * (std::cos(lp) + std::sin(lp)) *
-                                             std::tan(CT::DegreesToRadians(b));
-            const double db = 0.03916 * (std::cos(lp) - std::sin(lp));
-            QVERIFY2(std::fabs(degreesDiff(l + dl * kArcsec, theirs.L)) < 0.001 * kArcsec,
-                     qPrintable(QString::number(degreesDiff(l + dl * kArcsec, theirs.L) * 3600)));
-            QVERIFY(std::fabs(b + db * kArcsec - theirs.B) < 0.001 * kArcsec);
+            const double dl = AAFK5Frame::CorrectionInLongitude(l, b, jd);
+            const double db = AAFK5Frame::CorrectionInLatitude(l, jd);
+            QVERIFY2(std::fabs(degreesDiff(l + dl, theirs.L)) < 0.001 * kArcsec,
+                     qPrintable(QString::number(degreesDiff(l + dl, theirs.L) * 3600)));
+            QVERIFY(std::fabs(b + db - theirs.B) < 0.001 * kArcsec);
             QVERIFY(std::fabs(AAEarthPosition::HelioRadius(true, jd) - theirs.R) < 1e-8);
         }
     }

@@ -12,9 +12,47 @@ struct AANutationCoefficient {
     double sincoeff1, sincoeff2, coscoeff1, coscoeff2;
 };
 
+// One row of Pluto's periodic terms: multipliers of the arguments J, S and P, and the sine
+// (A) and cosine (B) coefficients of longitude and latitude (1e-6 degree) and radius
+// vector (1e-7 AU).
+struct AAPlutoCoefficient {
+    int J, S, P;
+    double lonA, lonB, latA, latB, radA, radB;
+};
+
+// An argument growing linearly with time: radians and radians per Julian century.
+struct AALinearArgument {
+    double constant, rate;
+};
+
+// One row of the Ron-Vondrak series of the Earth's barycentric velocity: multipliers of the
+// arguments (L2, L3, L4, L5, L6, L7, L8, Lp, D, Mp, F, in that order) and for X, Y and Z the sine
+// coefficient with its T term and the cosine coefficient with its T term, 1e-8 AU per day.
+struct AAAberrationCoefficient {
+    int multipliers[11];
+    double xsin, xsinT, xcos, xcosT;
+    double ysin, ysinT, ycos, ycosT;
+    double zsin, zsinT, zcos, zcosT;
+};
+
+// One term of the variation of the Sun's longitude: amplitude (arcseconds per day) times
+// tau^power times sin(phase + rate tau), phase in degrees, rate in degrees per Julian
+// millennium.
+struct AASunLongitudeTerm {
+    double amplitude;
+    int power;
+    double phase, rate;
+};
+
 // Short periodic series of published theories, in their published order.
 struct AAPeriodicTerms {
     static const AANutationCoefficient Nutation[63];
+    static const AAPlutoCoefficient Pluto[43];
+    static const AALinearArgument RonVondrakArguments[11];
+    static const AAAberrationCoefficient RonVondrak[36];
+    // The constant part, arcseconds per day, fixed reference frame.
+    static constexpr double SunLongitudeVariationConstant = 3548.193;
+    static const AASunLongitudeTerm SunLongitudeVariation[21];
 };
 
 } // namespace Ko

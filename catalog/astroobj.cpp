@@ -1,5 +1,7 @@
 #include "catalog/astroobj.h"
 
+#include "astro/iastrocalc.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -57,6 +59,13 @@ QList<QStringList> AstroObj::kvList() const {
                      QString::fromUtf8(text.data(), qsizetype(text.size()))});
     }
     return list;
+}
+
+CoordPair positionOfDate(const IAstroCalc& astroCalc, const CoordPair& j2000) {
+    const CoordFrames frames =
+        astroCalc.allFramesFromJ2000(j2000.a, j2000.b, 0, 0, CoordType::RDJNow);
+    const U_ASTRO_COORD& now = frames[CoordType::RDJNow].value();
+    return {now.a, now.b};
 }
 
 } // namespace Ko

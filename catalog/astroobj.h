@@ -11,6 +11,8 @@
 
 namespace Ko {
 
+class IAstroCalc;
+
 // A plain pair of angles in radians: (right ascension, declination), or (azimuth, altitude) where
 // the caller says so. The frame is implied by where the pair is used.
 struct CoordPair {
@@ -73,6 +75,10 @@ public:
     // One (translated label, text) pair per attribute, in ascending key order.
     QList<QStringList> kvList() const;
 };
+
+// A J2000 position carried to the frame of date now, without proper motion; throws
+// std::logic_error "Read null Nullable" when the chain yields no position of date.
+CoordPair positionOfDate(const IAstroCalc& astroCalc, const CoordPair& j2000);
 
 } // namespace Ko
 

@@ -1,6 +1,5 @@
 #include "catalog/databasecataloglist.h"
 
-#include "astro/iastrocalc.h"
 #include "catalog/iastrodatabase.h"
 
 #include <QSqlQuery>
@@ -49,10 +48,7 @@ std::vector<AstroObj> DatabaseCatalogList::load() {
     objects.reserve(held->size());
     for (const AstroObj& row : *held) {
         AstroObj& obj = objects.emplace_back(row);
-        const CoordFrames frames = m_astroCalc->allFramesFromJ2000(
-            row.coordJ2000.a, row.coordJ2000.b, 0, 0, CoordType::RDJNow);
-        const U_ASTRO_COORD& now = frames[CoordType::RDJNow].value();
-        obj.coordNow = {now.a, now.b};
+        obj.coordNow = positionOfDate(*m_astroCalc, row.coordJ2000);
     }
     return objects;
 }

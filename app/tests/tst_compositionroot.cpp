@@ -87,8 +87,9 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {"inj_kvStore", "inj_languageManager", "inj_connectSettings",
-                                      "inj_appVersion", "inj_logPage"};
+const QStringList kReadByDocuments = {"inj_kvStore",         "inj_languageManager",
+                                      "inj_connectSettings", "inj_appVersion",
+                                      "inj_logPage",         "inj_sunVisibility"};
 
 } // namespace
 
@@ -162,6 +163,7 @@ private slots:
                 property string title: inj_appVersion.appName
                 property double width: inj_kvStore.loadDouble("ui.winrect.width", 428)
                 property string log: typeof inj_logPage.logString()
+                property string sunUp: typeof inj_sunVisibility.sunAboveHorizon()
                 property int emulator: ConnectionType.Emulator
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
@@ -183,6 +185,7 @@ private slots:
         QCOMPARE(root->property("title").toString(), QString("Quorvel Pro"));
         QCOMPARE(root->property("width").toDouble(), 428.0);
         QCOMPARE(root->property("log").toString(), QString("string"));
+        QCOMPARE(root->property("sunUp").toString(), QString("boolean"));
         QCOMPARE(root->property("emulator").toInt(), 1);
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);

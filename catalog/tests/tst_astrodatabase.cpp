@@ -5,7 +5,7 @@
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
 #include "catalog/namedstarcataloglist.h"
-#include "catalogrig.h"
+#include "catalog/tests/catalogrig.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -75,7 +75,8 @@ class TestAstroDatabase : public QObject {
     // The pieces a catalog page would be built from, over one database file.
     struct Rig {
         Sky sky{kJulianDate};
-        std::shared_ptr<LanguageManager> language = std::make_shared<LanguageManager>(nullptr, nullptr);
+        std::shared_ptr<LanguageManager> language =
+            std::make_shared<LanguageManager>(nullptr, nullptr);
         std::shared_ptr<AstroDatabase> db;
         std::shared_ptr<NamedStarCatalogList> stars;
         std::shared_ptr<DoubleStarCatalogList> doubles, doublesBest;

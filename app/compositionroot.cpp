@@ -1,9 +1,12 @@
 #include "app/compositionroot.h"
 
 #include "app/appversion.h"
+#include "app/helpfile.h"
 #include "app/logpage.h"
 #include "app/pdepcontainer.h"
+#include "app/platformurl.h"
 #include "app/qmlkvstore.h"
+#include "app/uisetting.h"
 #include "astro/astrocalc.h"
 #include "astro/qastroformat.h"
 #include "base/clock.h"
@@ -11,6 +14,8 @@
 #include "base/location2.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/toastmanageruistub.h"
+#include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
@@ -41,6 +46,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto qmlKvStore = std::make_shared<QmlKVStore>(kvStore);
     const auto location = std::make_shared<Location2>(kvStore);
     const auto languageManager = std::make_shared<LanguageManager>(kvStore, engine);
+    const auto uiSetting = std::make_shared<UISetting>(kvStore);
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
@@ -60,9 +66,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto doubleStarBestList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
+    const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    const auto platformUrl = std::make_shared<PlatformUrl>();
+    const auto helpFile =
+        std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
+    const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
 
@@ -72,8 +83,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_languageManager", languageManager},
         {"inj_location", location},
         {"inj_sunVisibility", sunVisibility},
+        {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
+        {"inj_uiBlockingMessage", uiBlockingMessage},
+        {"inj_helpFile", helpFile},
+        {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
         {"inj_logPage", logPage},
     };

@@ -3,6 +3,7 @@
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
+#include "base/toastmanageruistub.h"
 
 #include <QEventLoop>
 #include <QFont>
@@ -87,9 +88,10 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {"inj_kvStore",         "inj_languageManager",
-                                      "inj_connectSettings", "inj_appVersion",
-                                      "inj_logPage",         "inj_sunVisibility"};
+const QStringList kReadByDocuments = {
+    "inj_kvStore",   "inj_languageManager",    "inj_connectSettings",   "inj_appVersion",
+    "inj_logPage",   "inj_toastManagerUIStub", "inj_uiBlockingMessage", "inj_helpFile",
+    "inj_uiSetting", "inj_sunVisibility"};
 
 } // namespace
 
@@ -155,6 +157,7 @@ private slots:
         engine.addImportPath("qrc:///");
         dependencyInjectToQml(&engine, keepAlive, container);
 
+        QQmlContext* context = engine.rootContext();
         engine.loadData(R"(
             import QtQml
             import Ko.Quorvel 1.0
@@ -173,6 +176,14 @@ private slots:
                 property string firstLanguage:
                     inj_languageManager.availableLanguages[0].languageCode
                 property string stored
+                property string toast
+                property bool blocking: inj_uiBlockingMessage.showing
+                property url help: inj_helpFile.helpUrl
+                property int padding: inj_uiSetting.footerPadding
+                property Connections toaster: Connections {
+                    target: inj_toastManagerUIStub
+                    function onShouldToast(textLoc) { toast = textLoc }
+                }
                 Component.onCompleted: {
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
@@ -194,6 +205,20 @@ private slots:
         QVERIFY(root->property("languages").toInt() >= 1);
         QCOMPARE(root->property("firstLanguage").toString(), QString("en"));
         QCOMPARE(root->property("stored").toString(), QString("día"));
+        QCOMPARE(root->property("blocking").toBool(), false);
+        QCOMPARE(root->property("padding").toInt(), 1);
+
+        // The English start page lies beside the program in the build as in an installation.
+        const QUrl help = root->property("help").toUrl();
+        QVERIFY2(help.toString().endsWith("/help/en/index.html"), qPrintable(help.toString()));
+        QVERIFY2(QFileInfo::exists(help.toLocalFile()), qPrintable(help.toLocalFile()));
+
+        // Services reach the toaster through the sink interface of the published object.
+        auto* sink = qobject_cast<Ko::IShortMessageSink*>(
+            context->contextProperty("inj_toastManagerUIStub").value<QObject*>());
+        QVERIFY(sink);
+        sink->sendShortMessage("Mount parked ✓");
+        QCOMPARE(root->property("toast").toString(), QString("Mount parked ✓"));
     }
 
     void shippedRootDocumentLoads() {

@@ -2,6 +2,7 @@
 #include "app/logpage.h"
 #include "app/qmlkvstore.h"
 #include "app/tests/scratchhome.h"
+#include "app/tests/scratchsettings.h"
 #include "base/log.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
@@ -44,34 +45,12 @@ class TestFacades : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_home;
-    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<ScratchSettings> m_settings;
 
-    QString settingsPath() const { return m_dataDir->filePath("QuorvelPro/Settings.txt"); }
-
-    std::shared_ptr<IKVStore> makeStore() const {
-        auto fileUtil =
-            std::make_shared<QtFileUtil>("QuorvelPro", m_dataDir->filePath("app").toStdString());
-        return std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), fileUtil);
-    }
-
-    QJsonObject settingsOnDisk() const {
-        QFile f(settingsPath());
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(f.readAll()).object();
-    }
-
-    void writeSettings(const QJsonObject& o) const {
-        QDir().mkpath(QFileInfo(settingsPath()).path());
-        QFile f(settingsPath());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(QJsonDocument(o).toJson());
-    }
-
-    QByteArray settingsBytes() const {
-        QFile f(settingsPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    std::shared_ptr<IKVStore> makeStore() const { return m_settings->makeStore(); }
+    QString settingsPath() const { return m_settings->settingsPath(); }
+    QJsonObject settingsOnDisk() const { return m_settings->json(); }
+    QByteArray settingsBytes() const { return m_settings->bytes(); }
 
 private slots:
     void initTestCase() {
@@ -82,8 +61,8 @@ private slots:
     }
 
     void init() {
-        m_dataDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dataDir->isValid());
+        m_settings = std::make_unique<ScratchSettings>();
+        QVERIFY(m_settings->isValid());
     }
 
     void kvStoreLoadsWithoutWriting() {
@@ -98,7 +77,7 @@ private slots:
                                  {"loc.use_sensor", true},
                                  {"ui.winrect.y", 33},
                                  {"city", QString("Zürich ☆")}};
-        writeSettings(stored);
+        QVERIFY(m_settings->write(stored));
         const QByteArray before = settingsBytes();
         QmlKVStore kv2(makeStore());
         QCOMPARE(kv2.loadDouble("ui.winrect.width", 428), 512.5);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+
+namespace Ko {
+
+// The help page of the current language, for QML: helpUrl to show it, openInExternalApp to hand
+// it to the desktop's browser. helpUrlChanged follows every change of language.
+class IHelpFile : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QUrl helpUrl READ helpUrl NOTIFY helpUrlChanged)
+public:
+    using QObject::QObject;
+
+    virtual QUrl helpUrl() const = 0;
+    Q_INVOKABLE virtual void openInExternalApp() = 0;
+
+signals:
+    void helpUrlChanged();
+};
+
+} // namespace Ko

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+
+namespace Ko {
+
+// The desktop's URL services: a service claims a URL scheme and receives every URL of it that
+// the platform hands to the program, and URLs are opened in the platform's default external
+// application. Main thread only.
+class IPlatformUrl : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // At most one handler per scheme: a second registration replaces the first. The handler gets
+    // the whole URL text, scheme included, on the main thread.
+    virtual void registerUrlHandler(const std::string& scheme,
+                                    std::function<void(std::string)> handler) = 0;
+    virtual void unregisterUrlHandler(const std::string& scheme) = 0;
+    // url is UTF-8 text; whether the platform could open it is not reported.
+    virtual void openUrl(const std::string& url) = 0;
+};
+
+} // namespace Ko

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "base/iuiblockingmessage.h"
+
+#include <QTimer>
+
+#include <cstdint>
+
+namespace Ko {
+
+// Shows the overlay (showing true) and runs the newest job 2000 ms after the last showBlocking;
+// a job that is replaced before its time never runs, and an empty job just shows the overlay
+// for that long. The pending job, the showing flag and the timer belong to the main thread: a
+// call from another thread is posted there before anything is stored, so a replacement never
+// races the expiry. The object must live on the main thread.
+class UiBlockingMessage : public IUiBlockingMessage {
+    Q_OBJECT
+    Q_PROPERTY(bool showing READ showing NOTIFY showingChanged)
+public:
+    static constexpr int kDelayMs = 2000;
+
+    UiBlockingMessage();
+
+    void showBlocking(std::function<void()> callback) override;
+    bool showing() const { return m_showing; }
+
+public slots:
+    // Starts or restarts the countdown to the pending job.
+    void startTimer();
+
+signals:
+    void showingChanged();
+
+private:
+    void store(std::function<void()> callback);
+    void expire();
+
+    QTimer m_timer;
+    std::function<void()> m_pending;
+    bool m_showing = false;
+    // Counts stores, so that expire() can tell whether the job it ran stored a successor.
+    std::uint64_t m_stores = 0;
+};
+
+} // namespace Ko

@@ -17,6 +17,7 @@
 #include "base/toastmanageruistub.h"
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
+#include "catalog/catalogsettings.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
 #include "catalog/namedstarcataloglist.h"
@@ -26,6 +27,7 @@
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
+#include "mount/altrange.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -50,9 +52,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
+    const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
+    const auto catalogSettings =
+        std::make_shared<CatalogSettings>(kvStore, clock, altRange, astroCalc, sunVisibility);
     // The database follows the language; the sources read their rows once here and again on
     // each language change, which reaches the database first because it subscribed first.
     const auto astroDatabase = std::make_shared<AstroDatabase>(languageManager, fileUtil);
@@ -83,6 +88,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_languageManager", languageManager},
         {"inj_location", location},
         {"inj_sunVisibility", sunVisibility},
+        {"inj_catalogSettings", catalogSettings},
+        {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},

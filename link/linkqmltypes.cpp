@@ -1,6 +1,7 @@
 #include "link/linkqmltypes.h"
 
 #include "link/cmdret.h"
+#include "link/wifimodule/wifisetting.h"
 
 #include <QtQml/qqml.h>
 
@@ -11,6 +12,7 @@ void registerLinkQmlTypes(const char* uri, int versionMajor, int versionMinor) {
     qmlRegisterUncreatableMetaObject(CmdRetType_::staticMetaObject, uri, versionMajor, versionMinor,
                                      "CmdRetType",
                                      QStringLiteral("CmdRetType only holds an enumeration"));
+    registerWifiQmlTypes(uri, versionMajor, versionMinor);
 }
 
 } // namespace Ko

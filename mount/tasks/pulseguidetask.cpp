@@ -6,8 +6,6 @@
 #include "base/log.h"
 #include "link/imountaxis.h"
 
-#include <algorithm>
-
 namespace Ko {
 
 PulseGuideTask::PulseGuideTask(std::shared_ptr<ITCCancellable> cancellable,
@@ -26,8 +24,9 @@ CmdRetType_::E PulseGuideTask::run() {
         const int64_t t0 = m_clock->nowMs();
         const CmdRetType_::E r = m_axes->slewAtRate(m_axis, target);
         if (r == CmdRetType_::Ok) {
-            const int64_t wait = std::max<int64_t>(0, m_durationMs - (m_clock->nowMs() - t0));
-            result = m_cancellable->sleep(wait) ? CmdRetType_::Cancel : CmdRetType_::Ok;
+            // Timed from the command: a slow link shortens the wait, down to none.
+            const int64_t wait = m_durationMs - (m_clock->nowMs() - t0);
+            result = wait > 0 && m_cancellable->sleep(wait) ? CmdRetType_::Cancel : CmdRetType_::Ok;
             break;
         }
         if (r == CmdRetType_::Cancel || m_cancellable->sleep(kRetryMs))

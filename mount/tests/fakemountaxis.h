@@ -104,6 +104,11 @@ public:
         std::lock_guard lock(m_mutex);
         m_range = range;
     }
+    // Every GoTo of the axis ends this far from its aim.
+    void setGotoError(AXISID axis, double rad) {
+        std::lock_guard lock(m_mutex);
+        m_axes[axis].gotoError = rad;
+    }
     // Each command takes this long on the clock.
     void setLatencyMs(int64_t ms) { m_latencyMs = ms; }
     void setSensorBand(AXISID axis, double low, double high) {
@@ -202,12 +207,13 @@ public:
         a.aims << target;
         a.lastRate.reset();
         const double from = currentLocked(axis);
-        if (target != from)
-            m_direction[axis] = target > from;
+        const double to = target + a.gotoError;
+        if (to != from)
+            m_direction[axis] = to > from;
         if (m_clock)
-            startLocked(axis, target >= from ? kGotoRate : -kGotoRate, target);
+            startLocked(axis, to >= from ? kGotoRate : -kGotoRate, to);
         else
-            a.position = target;
+            a.position = to;
         return r;
     }
     CmdRetType_::E stop(AXISID axis) override {
@@ -296,6 +302,7 @@ private:
         AxisAngleTime lastRead;
         QList<double> aims;
         QList<double> rates;
+        double gotoError = 0;
         // The home sensor: on inside the band (nowhere by default).
         std::pair<double, double> band{1e9, 1e9};
         bool armed = false;

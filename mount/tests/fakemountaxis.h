@@ -8,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <map>
@@ -40,8 +42,9 @@ private:
 // "st2", "stop1", "slew2+", "goto1", "set2", "reset1", "home2"). Positions, the number of status
 // reads that still report motion, directions and ranges are set by the test. Given a clock, the
 // axes also move: a GoTo runs at kGotoRate and a rate slew at its rate on that clock, so waits and
-// sweeps take the time they would on a mount. An optional sensor band makes the home sensor: its
-// state is on inside the band, and a re-armed sensor captures the band edge the axis crosses.
+// sweeps take the time they would on a mount. An optional sensor band, repeated every turn, makes
+// the home sensor: its state is on inside the band, and a re-armed sensor captures the first band
+// edge the axis crosses.
 class FakeMountAxis : public IMountAxis {
 public:
     static constexpr double kGotoRate = 0.17453292519943295; // 10 degrees per second
@@ -54,8 +57,8 @@ public:
         std::lock_guard lock(m_mutex);
         m_scripts[op + QString::number(axis + 1)] = std::move(results);
     }
-    // "pos2=TN st1=C moving1=2": per operation and axis the answers before Ok (N Nak, T Timeout,
-    // C Cancel, O Other), and how many status reads report motion.
+    // "pos2=TN st1=C moving1=2": per operation and axis the answers before the endless Oks (N Nak,
+    // T Timeout, C Cancel, O Other, K Ok), and how many status reads report motion.
     void scriptAll(const QString& text) {
         for (const QString& item : text.split(' ', Qt::SkipEmptyParts)) {
             const QString name = item.section('=', 0, 0), value = item.section('=', 1);
@@ -78,6 +81,8 @@ public:
             return CmdRetType_::Timeout;
         case 'C':
             return CmdRetType_::Cancel;
+        case 'K':
+            return CmdRetType_::Ok;
         default:
             return CmdRetType_::Other;
         }
@@ -113,7 +118,7 @@ public:
     void setLatencyMs(int64_t ms) { m_latencyMs = ms; }
     void setSensorBand(AXISID axis, double low, double high) {
         std::lock_guard lock(m_mutex);
-        m_axes[axis].band = {low, high};
+        m_axes[axis].band = std::make_pair(low, high);
     }
     // Every GoTo aim and every commanded rate of the axis, in order.
     QList<double> aims(AXISID axis) const {
@@ -236,10 +241,12 @@ public:
         std::lock_guard lock(m_mutex);
         Axis& a = m_axes[axis];
         const double p = currentLocked(axis);
-        if (a.armed && !a.captured.hasValue()) {
-            for (double edge : {a.band.first, a.band.second}) {
-                if ((a.lastSample < edge) != (p < edge))
-                    a.captured = edge;
+        if (a.armed && !a.captured.hasValue() && a.band.hasValue()) {
+            for (double edge : {a.band.value().first, a.band.value().second}) {
+                const double turnBefore = std::floor((a.lastSample - edge) / kTurn);
+                const double turnNow = std::floor((p - edge) / kTurn);
+                if (turnBefore != turnNow)
+                    a.captured = edge + kTurn * std::max(turnBefore, turnNow);
             }
         }
         a.lastSample = p;
@@ -247,7 +254,7 @@ public:
         reading.position = a.captured;
         if (!a.captured.hasValue()) {
             reading.hasFlag = true;
-            reading.flag = p >= a.band.first && p <= a.band.second;
+            reading.flag = a.band.hasValue() && inBand(a.band.value(), p);
         }
         return CmdResp<HomeSensorReading>::ok(reading);
     }
@@ -304,11 +311,17 @@ private:
         QList<double> rates;
         double gotoError = 0;
         // The home sensor: on inside the band (nowhere by default).
-        std::pair<double, double> band{1e9, 1e9};
+        Nullable<std::pair<double, double>> band;
         bool armed = false;
         Nullable<double> captured;
         double lastSample = 0;
     };
+
+    static constexpr double kTurn = 6.283185307179586;
+    static bool inBand(std::pair<double, double> band, double p) {
+        const double d = p - band.first - kTurn * std::floor((p - band.first) / kTurn);
+        return d <= band.second - band.first;
+    }
 
     // Brings the axis up to the clock's time; a GoTo that has arrived ends there.
     double currentLocked(AXISID axis) {

@@ -5,12 +5,17 @@
 #include "app/pdepcontainer.h"
 #include "app/qmlkvstore.h"
 #include "astro/astrocalc.h"
+#include "astro/magneticdeclination.h"
+#include "astro/orisensor.h"
 #include "astro/qastroformat.h"
+#include "astro/visibility.h"
 #include "base/clock.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
+#include "base/platformsettingopener.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/qtlocationsensor.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
@@ -34,13 +39,19 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto qmlKvStore = std::make_shared<QmlKVStore>(kvStore);
     const auto location = std::make_shared<Location2>(kvStore);
     const auto languageManager = std::make_shared<LanguageManager>(kvStore, engine);
+    const auto locationOpenSetting = std::make_shared<OpenLocationSetting>();
+    const auto bluetoothOpenSetting = std::make_shared<OpenBluetoothSetting>();
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
+    const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
+    const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
 
@@ -49,8 +60,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_locationSensor", locationSensor},
+        {"inj_locationOpenSetting", locationOpenSetting},
+        {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
+        {"inj_oriSensor", oriSensor},
         {"inj_appVersion", appVersion},
         {"inj_logPage", logPage},
     };

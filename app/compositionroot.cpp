@@ -8,12 +8,17 @@
 #include "app/qmlkvstore.h"
 #include "app/uisetting.h"
 #include "astro/astrocalc.h"
+#include "astro/magneticdeclination.h"
+#include "astro/orisensor.h"
 #include "astro/qastroformat.h"
+#include "astro/visibility.h"
 #include "base/clock.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
+#include "base/platformsettingopener.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/qtlocationsensor.h"
 #include "base/toastmanageruistub.h"
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
@@ -49,12 +54,15 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto qmlKvStore = std::make_shared<QmlKVStore>(kvStore);
     const auto location = std::make_shared<Location2>(kvStore);
     const auto languageManager = std::make_shared<LanguageManager>(kvStore, engine);
+    const auto locationOpenSetting = std::make_shared<OpenLocationSetting>();
+    const auto bluetoothOpenSetting = std::make_shared<OpenBluetoothSetting>();
     const auto uiSetting = std::make_shared<UISetting>(kvStore);
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -87,11 +95,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
+    const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
 
@@ -100,6 +111,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_locationSensor", locationSensor},
+        {"inj_locationOpenSetting", locationOpenSetting},
+        {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
@@ -115,6 +129,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
+        {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
         {"inj_logPage", logPage},

@@ -88,10 +88,20 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {
-    "inj_kvStore",   "inj_languageManager",    "inj_connectSettings",   "inj_appVersion",
-    "inj_logPage",   "inj_toastManagerUIStub", "inj_uiBlockingMessage", "inj_helpFile",
-    "inj_uiSetting", "inj_sunVisibility"};
+const QStringList kReadByDocuments = {"inj_kvStore",
+                                      "inj_languageManager",
+                                      "inj_connectSettings",
+                                      "inj_appVersion",
+                                      "inj_logPage",
+                                      "inj_toastManagerUIStub",
+                                      "inj_uiBlockingMessage",
+                                      "inj_helpFile",
+                                      "inj_uiSetting",
+                                      "inj_sunVisibility",
+                                      "inj_locationSensor",
+                                      "inj_locationOpenSetting",
+                                      "inj_bluetoothOpenSetting",
+                                      "inj_oriSensor"};
 
 } // namespace
 
@@ -176,6 +186,11 @@ private slots:
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
+                property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
+                                         && !inj_locationSensor.active
+                property bool settingsEnabled: inj_locationOpenSetting.enable
+                                               && inj_bluetoothOpenSetting.enable
+                property string pointing: inj_oriSensor.azAltString
                 property int connectionType: inj_connectSettings.type
                 property int languages: inj_languageManager.availableLanguages.length
                 property string firstLanguage:
@@ -216,6 +231,9 @@ private slots:
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
+        QVERIFY(root->property("sensorOff").toBool());
+        QVERIFY(root->property("settingsEnabled").toBool());
+        QCOMPARE(root->property("pointing").toString(), QString());
         QCOMPARE(root->property("connectionType").toInt(), 0);
         QVERIFY(root->property("languages").toInt() >= 1);
         QCOMPARE(root->property("firstLanguage").toString(), QString("en"));

@@ -194,7 +194,11 @@ CBytes Envelope_Pack(const SavedAlignment& saved) {
     inner.setInt32(tag("mdmi"), saved.mountKind);
     inner.setBytes(tag("mdad"), modelRecord(saved.data).serialize());
     inner.setBytes(tag("mdlc"), siteRecord(saved.location).serialize());
-    CBytes payload = inner.serialize();
+    return Envelope_Seal(inner.serialize(), 0);
+}
+
+CBytes Envelope_Seal(const CBytes& innerRecord, int32_t formatVersion) {
+    CBytes payload = innerRecord;
     const CBytes digest = computeDigest(payload);
     KO_ASSERT(digest.size() == Size_digest);
     payload.appendBytes(digest);
@@ -203,7 +207,7 @@ CBytes Envelope_Pack(const SavedAlignment& saved) {
     CBytes sealed = digest;
     sealed.appendBytes(payload);
     TlvRecord envelope;
-    envelope.setInt32(tag("mtvr"), 0);
+    envelope.setInt32(tag("mtvr"), formatVersion);
     envelope.setBytes(tag("dtsp"), sealed);
     return envelope.serialize();
 }

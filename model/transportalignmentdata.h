@@ -17,6 +17,8 @@ constexpr size_t Size_digest = 5;
 constexpr size_t Size_iv = 5;
 
 CBytes Envelope_Pack(const SavedAlignment& saved);
+// The envelope around any serialised inner record, with the given format version.
+CBytes Envelope_Seal(const CBytes& innerRecord, int32_t formatVersion);
 std::string pack(const SavedAlignment& saved);
 Nullable<SavedAlignment> readPackage(const CBytes& envelope);
 Nullable<SavedAlignment> unpack(const std::string& text);

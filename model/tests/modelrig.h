@@ -52,7 +52,8 @@ public:
         aligner.reset();
         pae.reset();
         container.reset();
-        auto fileUtil = std::make_shared<Ko::QtFileUtil>("QuorvelPro", dir.path().toStdString());
+        auto fileUtil =
+            std::make_shared<Ko::QtFileUtil>("QuorvelPro", dir.filePath("app").toStdString());
         store = std::make_shared<FakeKVStore>(QStringLiteral("Settings.txt"), fileUtil);
         location = std::make_shared<Ko::Location2>(store);
         astroCalc =

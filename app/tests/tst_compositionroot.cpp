@@ -101,7 +101,11 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_locationSensor",
                                       "inj_locationOpenSetting",
                                       "inj_bluetoothOpenSetting",
-                                      "inj_oriSensor"};
+                                      "inj_oriSensor",
+                                      "inj_perMountData",
+                                      "inj_appCore",
+                                      "inj_altRange",
+                                      "inj_alignmentDataContainer"};
 
 } // namespace
 
@@ -202,6 +206,8 @@ private slots:
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
                 property int padding: inj_uiSetting.footerPadding
+                property int alignedStars: inj_alignmentDataContainer.alignedStarCount
+                property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -243,6 +249,9 @@ private slots:
         // About half of the shipped named stars stand above the horizon at any time.
         QVERIFY(root->property("stars").toInt() > 50);
         QVERIFY(!root->property("starsLoading").toBool());
+        // No mount has been aligned in the scratch home: the default model stands.
+        QCOMPARE(root->property("alignedStars").toInt(), 0);
+        QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

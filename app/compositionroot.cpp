@@ -1,5 +1,10 @@
 #include "app/compositionroot.h"
 
+#include "align/alignselectionuistub.h"
+#include "align/alignstarlistuistubs.h"
+#include "align/polarscopeinfo.h"
+#include "align/polarscopepainteditem.h"
+
 #include "app/appversion.h"
 #include "app/helpfile.h"
 #include "app/logpage.h"
@@ -54,6 +59,10 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    // The QML page re-parents the reticle item into its drawing area.
+    const auto polarScopePaintedItem = std::make_shared<PolarScopePaintedItem>(astroCalc);
+    const auto polarScopeInfo =
+        std::make_shared<PolarScopeInfo>(astroCalc, astroFormat, location, astroClock);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -72,6 +81,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
+    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
     const auto platformUrl = std::make_shared<PlatformUrl>();
@@ -87,10 +98,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_polarScopePaintedItem", polarScopePaintedItem},
+        {"inj_polarScopeInfo", polarScopeInfo},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
+        {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},

@@ -89,9 +89,10 @@ const QStringList kPublicationOrder = {
 
 // The services that the documents below read; they are built by now.
 const QStringList kReadByDocuments = {
-    "inj_kvStore",   "inj_languageManager",    "inj_connectSettings",   "inj_appVersion",
-    "inj_logPage",   "inj_toastManagerUIStub", "inj_uiBlockingMessage", "inj_helpFile",
-    "inj_uiSetting", "inj_sunVisibility"};
+    "inj_kvStore",           "inj_languageManager", "inj_connectSettings",
+    "inj_appVersion",        "inj_logPage",         "inj_toastManagerUIStub",
+    "inj_uiBlockingMessage", "inj_helpFile",        "inj_uiSetting",
+    "inj_sunVisibility",     "inj_polarScopeInfo",  "inj_polarScopePaintedItem"};
 
 } // namespace
 
@@ -185,6 +186,8 @@ private slots:
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
                 property int padding: inj_uiSetting.footerPadding
+                property int polarRows: inj_polarScopeInfo.infoList.length
+                property bool polarNorth: inj_polarScopePaintedItem.north
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -217,6 +220,8 @@ private slots:
         QCOMPARE(root->property("stored").toString(), QString("día"));
         QCOMPARE(root->property("blocking").toBool(), false);
         QCOMPARE(root->property("padding").toInt(), 1);
+        QCOMPARE(root->property("polarRows").toInt(), 3);
+        QCOMPARE(root->property("polarNorth").toBool(), true);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

@@ -113,8 +113,6 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     // Joins the container's and the per-mount data's lists after the container, so a mount
     // connection restores the model before the correction table reloads.
     const auto pae = std::make_shared<PAE>(alignmentDataContainer, perMountData);
-    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
-    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
@@ -126,6 +124,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();

@@ -3,18 +3,27 @@
 #include "align/alignstarrules.h"
 #include "align/ialignstarrater.h"
 #include "astro/angleutil.h"
+#include "astro/qastroformat.h"
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/toastmanageruistub.h"
 #include "catalog/catalogsettings.h"
 #include "catalog/icataloglistraw.h"
 #include "catalog/isolarsystem.h"
 #include "catalog/solarsystem.h"
 #include "catalog/sunvisibility.h"
 #include "catalog/tests/catalogrig.h"
+#include "model/aligner.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/permountdata.h"
+#include "model/sharedalignmentdata.h"
+#include "model/tests/synthetic.h"
 #include "mount/altrange.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <array>
 #include <memory>
@@ -22,6 +31,17 @@
 #include <vector>
 
 namespace Ko::Test {
+
+// A fresh settings folder per rig, all under one scratch folder of the test.
+class ScratchFolders {
+public:
+    bool isValid() const { return m_dir.isValid(); }
+    QString next() { return m_dir.filePath(QString("home%1/app").arg(++m_count)); }
+
+private:
+    QTemporaryDir m_dir;
+    int m_count = 0;
+};
 
 // 2026-03-20 22:00 UT at 45 degrees north on the Greenwich meridian.
 constexpr double kRigJulianDate = 2461120.5 - 2 / 24.0;
@@ -104,5 +124,43 @@ struct SettingsRig {
           sun(std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock)),
           settings(std::make_shared<CatalogSettings>(store, sky.clock, altRange, sky.calc, sun)) {}
 };
+
+// The pointing-model services as the composition root builds them, over the rig's settings.
+struct ModelServices {
+    std::shared_ptr<PerMountData> perMount;
+    std::shared_ptr<SharedAlignmentData> model = std::make_shared<SharedAlignmentData>();
+    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(model, nullptr);
+    std::shared_ptr<ToastManagerUIStub> toast = std::make_shared<ToastManagerUIStub>();
+    std::shared_ptr<QAstroFormat> format = std::make_shared<QAstroFormat>(nullptr);
+    std::shared_ptr<AlignmentDataContainer> container;
+    std::shared_ptr<Aligner> aligner;
+
+    // The solver builds on the model of the connected mount's mode.
+    static std::shared_ptr<PerMountData> lastMountWas(const SettingsRig& settings,
+                                                      MountMode_::E mode) {
+        auto perMount = std::make_shared<PerMountData>(settings.store);
+        perMount->setConnectedMount(mode, 0x030201, mode == MountMode_::EQ ? 3 : 2);
+        return perMount;
+    }
+
+    ModelServices(const Sky& sky, const SettingsRig& settings, MountMode_::E mode = MountMode_::EQ)
+        : perMount(lastMountWas(settings, mode)),
+          container(std::make_shared<AlignmentDataContainer>(sky.location, perMount, model,
+                                                             alignment, toast, sky.calc, format)),
+          aligner(
+              std::make_shared<Aligner>(container, perMount, sky.location, sky.clock, sky.calc)) {}
+
+    std::vector<std::string> names() const { return container->get().objNames; }
+};
+
+// A mount whose polar axis is off by mel and maz (arcminutes), as the model reports them at
+// latitude phi: raising the axis turns it about the mount's east-west line, turning it in azimuth
+// about its north-south line scaled by cos(latitude).
+inline TrueModel polarErrorTruth(double phi, double melArcmin, double mazArcmin) {
+    constexpr double kArcmin = kDeg / 60;
+    Matrix3 turn = rotationY(-melArcmin * kArcmin);
+    turn *= rotationX(-mazArcmin * kArcmin * std::cos(phi));
+    return TrueModel{MountMode_::EQ, phi, turn};
+}
 
 } // namespace Ko::Test

@@ -2,11 +2,11 @@
 // hour angle and declination (or azimuth and altitude) at a site 45 degrees north, rated by the
 // equatorial rules, filtered and sorted by the real catalog settings.
 #include "align/alignstarcalculator.h"
+#include "align/polaraligner.h"
 #include "alignrig.h"
 #include "astro/qastroformat.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -19,8 +19,7 @@ Q_DECLARE_METATYPE(AlignmentType_::E)
 class TstAlignStarCalculator : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    int m_folders = 0;
+    ScratchFolders m_folders;
 
     struct Rig {
         Sky sky{kRigJulianDate, kRigLatitude};
@@ -28,12 +27,17 @@ class TstAlignStarCalculator : public QObject {
         std::shared_ptr<FixtureStarSource> stars = std::make_shared<FixtureStarSource>();
         std::shared_ptr<FixtureSolarSystem> solar = std::make_shared<FixtureSolarSystem>(sky);
         std::shared_ptr<RulesRater> rater = std::make_shared<RulesRater>(sky.calc, MountMode_::EQ);
+        ModelServices model;
+        std::shared_ptr<PolarAligner> polarAligner;
         std::shared_ptr<AlignStarCalculator> calculator;
 
-        explicit Rig(const QString& folder) : settings(sky, folder) {
+        explicit Rig(const QString& folder)
+            : settings(sky, folder), model(sky, settings),
+              polarAligner(std::make_shared<PolarAligner>(settings.altRange, sky.location, sky.calc,
+                                                          model.container, model.aligner)) {
             calculator = std::make_shared<AlignStarCalculator>(
                 stars, solar, rater, sky.calc, settings.settings,
-                std::make_shared<QAstroFormat>(nullptr), nullptr);
+                std::make_shared<QAstroFormat>(nullptr), polarAligner);
         }
         void star(const std::string& name, float vmag, double ha, double dec) {
             stars->objects.push_back(placedAt(sky, name, vmag, ha, dec));
@@ -79,13 +83,13 @@ class TstAlignStarCalculator : public QObject {
     }
 
     std::unique_ptr<Rig> makeRig() {
-        auto rig = std::make_unique<Rig>(m_dir.filePath(QString("home%1/app").arg(++m_folders)));
+        auto rig = std::make_unique<Rig>(m_folders.next());
         rig->settings.settings->setSortOrder(CatalogSortOrder_::Name);
         return rig;
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QVERIFY(m_folders.isValid()); }
 
     void firstStarList_data() {
         QTest::addColumn<AlignmentType_::E>("type");
@@ -218,6 +222,22 @@ private slots:
         rig->settings.settings->setSortOrder(CatalogSortOrder_::E(order));
         rig->calculator->startLists(AlignmentType_::Star1);
         QCOMPARE(rig->names(0), expected);
+    }
+
+    // With a 10' elevation error measured, a star due east near the equator would not show the
+    // correction; one on the meridian would.
+    void polarAlignmentStars() {
+        auto rig = makeRig();
+        rig->stars->objects = {placedAtAzAlt(rig->sky, "Meridian", 1.0f, 180, 40),
+                               placedAtAzAlt(rig->sky, "East", 1.0f, 90, 16)};
+        const TrueModel truth = polarErrorTruth(kRigLatitude, 10, 0);
+        QVERIFY(rig->model.aligner->align1({"one"}, truth.pairAt(100 * kDeg, 40 * kDeg)));
+        rig->calculator->refreshVisible();
+        QCOMPARE(rig->names(0), QStringList());
+        QVERIFY(rig->model.aligner->align2({"one", "two"}, truth.pairAt(100 * kDeg, 40 * kDeg),
+                                           truth.pairAt(200 * kDeg, 50 * kDeg)));
+        rig->calculator->refreshVisible();
+        QCOMPARE(rig->names(0), QStringList{"Meridian"});
     }
 
     void settingsChangeRefreshesShownLists() {

@@ -11,7 +11,7 @@
 
 using namespace Ko;
 
-class TestUIStubs : public QObject {
+class TestCenteringStubs : public QObject {
     Q_OBJECT
 
 private slots:
@@ -52,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUIStubs)
-#include "tst_uistubs.moc"
+QTEST_MAIN(TestCenteringStubs)
+#include "tst_centeringstubs.moc"

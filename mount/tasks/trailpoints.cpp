@@ -1,19 +1,16 @@
 #include "mount/tasks/trailpoints.h"
 
+#include "astro/angleutil.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <stdexcept>
 
 namespace Ko {
 
-namespace {
-constexpr double kDegToRad = std::numbers::pi / 180.0;
-} // namespace
-
 std::pair<double, double> TrailPointsParam::pointRad(size_t k) const {
     const auto& p = points.at(k);
-    return inRadians ? p : std::pair{p.first * kDegToRad, p.second * kDegToRad};
+    return inRadians ? p : std::pair{p.first * kDeg, p.second * kDeg};
 }
 
 int64_t TrailPointsParam::pointTimeMs(uint64_t k) const {
@@ -61,10 +58,9 @@ TrailPointsParam makeSweepTrailPointsParam(double absRateDps, uint32_t intervalM
     param.intervalUs = intervalMs * 1000;
     param.inRadians = true;
     param.frame = 2;
-    const double a = haStartDeg * kDegToRad;
-    const double b = haEndDeg * kDegToRad;
-    const double step =
-        std::copysign(std::abs(absRateDps) * kDegToRad * intervalMs / 1000.0, b - a);
+    const double a = haStartDeg * kDeg;
+    const double b = haEndDeg * kDeg;
+    const double step = std::copysign(std::abs(absRateDps) * kDeg * intervalMs / 1000.0, b - a);
     if (!(std::abs(step) > 0))
         return param;
     const double n = std::trunc((b - a) / step);
@@ -72,7 +68,7 @@ TrailPointsParam makeSweepTrailPointsParam(double absRateDps, uint32_t intervalM
         return param;
     param.points.reserve(static_cast<size_t>(n));
     for (size_t i = 0; i < static_cast<size_t>(n); ++i)
-        param.points.emplace_back(a + static_cast<double>(i) * step, std::numbers::pi / 4);
+        param.points.emplace_back(a + static_cast<double>(i) * step, kPi / 4);
     return param;
 }
 

@@ -1,4 +1,10 @@
+#include "astro/angleutil.h"
+#include "astro/astrocalc.h"
+#include "base/location2.h"
+#include "link/tests/fakeclock.h"
+#include "model/alignment.h"
 #include "mount/tasks/trailpoints.h"
+#include "mount/tasks/trailpointslistmaker.h"
 
 #include <QTest>
 
@@ -7,6 +13,31 @@
 #include <stdexcept>
 
 using namespace Ko;
+
+namespace {
+
+// 2026-03-20 00:00 UTC.
+constexpr int64_t kEpochMs = 1773964800000;
+
+std::shared_ptr<Alignment> defaultModel(int mode, double latDeg) {
+    CLocation site;
+    site.latitudeRad = latDeg * kDeg;
+    return std::make_shared<Alignment>(
+        std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(mode, site)), nullptr);
+}
+
+// Hour angles from startDeg in steps of stepDeg, declination 30 degrees, in the model's frame.
+TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
+    TrailPointsParam p;
+    p.intervalUs = 100000;
+    p.startTimeMs = kEpochMs;
+    p.frame = 2;
+    for (int i = 0; i < count; ++i)
+        p.points.emplace_back((startDeg + i * stepDeg) * kDeg, 30 * kDeg);
+    return p;
+}
+
+} // namespace
 
 class TstTrailPoints : public QObject {
     Q_OBJECT
@@ -18,6 +49,9 @@ private slots:
     void cursorRefusesAUsedPoint();
     void sweepRequest_data();
     void sweepRequest();
+    void segmentsSplitAtTheMeridian_data();
+    void segmentsSplitAtTheMeridian();
+    void segmentsFollowTheRequestFrame();
 };
 
 void TstTrailPoints::pointTimes_data() {
@@ -141,6 +175,131 @@ void TstTrailPoints::sweepRequest() {
     for (int i = 0; i < count; i += std::max(1, count / 7)) {
         QVERIFY(std::abs(param.points[i].first - (startDeg + i * stepDeg) * deg) < 1e-12);
         QCOMPARE(param.points[i].second, std::numbers::pi / 4);
+    }
+}
+
+void TstTrailPoints::segmentsSplitAtTheMeridian_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("flipping");
+    QTest::addColumn<double>("thresholdDeg");
+    QTest::addColumn<double>("startDeg");
+    QTest::addColumn<double>("stepDeg");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("firstIndices");
+    const int eq = 0, az = 1, autoFlip = FlippingMode_::Auto, noFlip = FlippingMode_::No;
+    // -19.5 .. +19.5 degrees: the first point beyond +5 is +5.5, index 25.
+    QTest::newRow("EQ crosses eastward")
+        << eq << autoFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0, 25};
+    QTest::newRow("EQ crosses westward")
+        << eq << autoFlip << 5.0 << 19.5 << -1.0 << 40 << QList<int>{0, 25};
+    QTest::newRow("threshold 0 splits at the meridian")
+        << eq << autoFlip << 0.0 << -19.5 << 1.0 << 40 << QList<int>{0, 20};
+    QTest::newRow("negative threshold reads as its size")
+        << eq << autoFlip << -5.0 << -19.5 << 1.0 << 40 << QList<int>{0, 25};
+    QTest::newRow("threshold never reached")
+        << eq << autoFlip << 30.0 << -19.5 << 1.0 << 40 << QList<int>{0};
+    QTest::newRow("last point just past the threshold")
+        << eq << autoFlip << 5.0 << -9.5 << 1.0 << 16 << QList<int>{0, 15};
+    QTest::newRow("forced side never splits")
+        << eq << noFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0};
+    QTest::newRow("AZ never splits")
+        << az << autoFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0};
+    QTest::newRow("one point") << eq << autoFlip << 5.0 << 7.0 << 1.0 << 1 << QList<int>{0};
+    QTest::newRow("no points") << eq << autoFlip << 5.0 << 0.0 << 1.0 << 0 << QList<int>{};
+}
+
+void TstTrailPoints::segmentsSplitAtTheMeridian() {
+    QFETCH(int, mode);
+    QFETCH(int, flipping);
+    QFETCH(double, thresholdDeg);
+    QFETCH(double, startDeg);
+    QFETCH(double, stepDeg);
+    QFETCH(int, count);
+    QFETCH(QList<int>, firstIndices);
+    const auto model = defaultModel(mode, 40.0);
+    model->setFlippingMode(static_cast<FlippingMode_::E>(flipping));
+    const double savedThreshold = TrailPointsListMaker::autoFlipMeridianAbsDeg();
+    TrailPointsListMaker::setAutoFlipMeridianAbsDeg(thresholdDeg);
+    const int64_t runStart = kEpochMs + 60000;
+    TrailPointsListMaker maker(model, nullptr, hourAnglePath(startDeg, stepDeg, count), runStart);
+    const auto& segments = maker.segments();
+    TrailPointsListMaker::setAutoFlipMeridianAbsDeg(savedThreshold);
+
+    QList<int> firsts;
+    size_t total = 0;
+    for (const auto& s : segments) {
+        firsts << static_cast<int>(s.firstIndex);
+        total += s.points.size();
+        QCOMPARE(s.intervalUs, 100000u);
+        QCOMPARE(s.startTimeMs, runStart + static_cast<int64_t>(s.firstIndex) * 100);
+        // Every point of a segment stays on its first point's pier side and converts back to
+        // its own sky position (0.1 arcsecond).
+        for (size_t j = 0; j < s.points.size(); ++j) {
+            QCOMPARE(model->isFlipped(s.points[j]), model->isFlipped(s.points[0]));
+            const auto sky = model->axesToSky(s.points[j]);
+            const auto want = hourAnglePath(startDeg, stepDeg, count).points[s.firstIndex + j];
+            QVERIFY2(std::abs(wrapToPi(sky.first - want.first)) < kDeg / 36000 &&
+                         std::abs(sky.second - want.second) < kDeg / 36000,
+                     qPrintable(QStringLiteral("point %1").arg(s.firstIndex + j)));
+        }
+    }
+    QCOMPARE(firsts, firstIndices);
+    QCOMPARE(total, static_cast<size_t>(count));
+    // Segments after a split start on the other side.
+    for (size_t i = 1; i < segments.size(); ++i)
+        QVERIFY(model->isFlipped(segments[i].points[0]) !=
+                model->isFlipped(segments[i - 1].points[0]));
+    // The list is made once.
+    QCOMPARE(&maker.segments(), &segments);
+}
+
+void TstTrailPoints::segmentsFollowTheRequestFrame() {
+    const auto clock = std::make_shared<FakeClock>();
+    clock->set(kEpochMs);
+    const auto location = std::make_shared<Location2>(nullptr);
+    CLocation site;
+    site.latitudeRad = 40 * kDeg;
+    site.longitudeRad = -10 * kDeg;
+    location->setLocation(site);
+    const auto astro = std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
+    const auto model = defaultModel(0, 40.0);
+    model->setFlippingMode(FlippingMode_::No);
+
+    // One hour apart: 3.6e9 us, as a 64-bit product.
+    for (uint32_t frame : {0u, 1u, 2u, 7u}) {
+        TrailPointsParam p;
+        p.intervalUs = 3600000000u;
+        p.startTimeMs = kEpochMs;
+        p.frame = frame;
+        p.inRadians = false;
+        p.points = {{150.0, 20.0}, {150.0, 20.0}, {150.0, 20.0}};
+        TrailPointsListMaker maker(model, astro, std::move(p), kEpochMs);
+        const auto& segments = maker.segments();
+        QCOMPARE(segments.size(), size_t{1});
+        for (size_t k = 0; k < 3; ++k) {
+            const auto sky = model->axesToSky(segments[0].points[k]);
+            std::pair<double, double> want{0.0, 0.0};
+            if (frame == 2) {
+                want = {150 * kDeg, 20 * kDeg};
+            } else if (frame < 2) {
+                const double jd = unixMsToJulianDate(kEpochMs + static_cast<int64_t>(k) * 3600000);
+                const auto from = frame == 0 ? CoordType::RDJ2000 : CoordType::RDJNow;
+                const auto c = astro
+                                   ->allFramesAt({150 * kDeg, 20 * kDeg, from}, CoordType::HDObsv,
+                                                 jd)[CoordType::HDObsv]
+                                   .value();
+                want = {c.a, c.b};
+            }
+            QVERIFY2(std::abs(wrapToPi(sky.first - want.first)) < kDeg / 36000 &&
+                         std::abs(sky.second - want.second) < kDeg / 36000,
+                     qPrintable(QStringLiteral("frame %1 point %2").arg(frame).arg(k)));
+        }
+        if (frame < 2) {
+            // A sidereal hour moves the hour angle by 15.041 degrees (to 0.01 degree).
+            const auto h0 = model->axesToSky(segments[0].points[0]);
+            const auto h1 = model->axesToSky(segments[0].points[1]);
+            QVERIFY(std::abs(wrapToPi(h1.first - h0.first) - 15.041 * kDeg) < 0.01 * kDeg);
+        }
     }
 }
 

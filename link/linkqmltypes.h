@@ -3,8 +3,8 @@
 namespace Ko {
 
 // Registers the mount-link types that QML sees: the outcome enumeration as "CmdRetType" under
-// the given module, the result gadget as a metatype, and the Wi-Fi module's types. Call once before
-// the QML engine exists.
+// the given module, the Bluetooth LE objects (not creatable), the Wi-Fi module's types and the
+// result gadget as a metatype. Call once before the QML engine exists.
 void registerLinkQmlTypes(const char* uri, int versionMajor = 1, int versionMinor = 0);
 
 } // namespace Ko

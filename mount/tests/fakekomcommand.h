@@ -39,7 +39,8 @@ public:
         std::lock_guard lock(m_mutex);
         m_statusScript = std::move(results);
     }
-    // Runs at the start of every command, e.g. to look at the link's settings meanwhile.
+    // Runs at the start of every command, outside the fake's lock, e.g. to look at the link's
+    // settings meanwhile.
     void setOnCommand(std::function<void()> hook) { m_onCommand = std::move(hook); }
     std::vector<Target> accepted() const {
         std::lock_guard lock(m_mutex);
@@ -76,6 +77,7 @@ public:
                                    uint16_t* outStatus) override {
         if (timeMs == 0)
             return readTargetStatus(outStatus);
+        hook();
         std::lock_guard lock(m_mutex);
         beginLocked();
         if (const CmdRetType_::E r = popLocked(m_targetScript); r != CmdRetType_::Ok) {
@@ -94,6 +96,7 @@ public:
         return CmdRetType_::Ok;
     }
     CmdRetType_::E readTargetStatus(uint16_t* outStatus) override {
+        hook();
         std::lock_guard lock(m_mutex);
         beginLocked();
         if (const CmdRetType_::E r = popLocked(m_statusScript); r != CmdRetType_::Ok) {
@@ -112,14 +115,17 @@ public:
     }
 
 private:
+    void hook() {
+        if (m_onCommand)
+            m_onCommand();
+    }
     void command(const char* name) {
+        hook();
         std::lock_guard lock(m_mutex);
         beginLocked();
         m_log->add(name);
     }
     void beginLocked() {
-        if (m_onCommand)
-            m_onCommand();
         m_clock->advance(m_latencyMs);
         // The mount has moved through every target whose time has come.
         while (!m_queue.empty() && m_queue.front().timeMs <= m_clock->nowMs())

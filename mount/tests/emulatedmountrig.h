@@ -12,6 +12,7 @@
 #include "model/alignment.h"
 #include "mount/appcore.h"
 #include "mount/mountaxisutil.h"
+#include "mount/tests/fakemountaxis.h"
 
 #include <chrono>
 #include <memory>
@@ -44,13 +45,36 @@ public:
     explicit FakeFastToken(int scale) : m_scale(scale) {}
     bool isCancelled() override { return m_inner.isCancelled(); }
     bool sleep(int64_t ms) override {
-        return m_inner.sleep(ms <= 0 ? 0 : std::max<int64_t>(1, ms / m_scale));
+        // Rounded up, so that a wake-up never comes before the fast clock reached the time.
+        return m_inner.sleep(ms <= 0 ? 0 : (ms + m_scale - 1) / m_scale);
     }
     void cancel() override { m_inner.cancel(); }
 
 private:
     const int m_scale;
     ControlledCancellable m_inner;
+};
+
+// The thread's token on a stopped fake clock: each sleep is logged and moves the clock on; the
+// token reports a cancel once the clock reaches the deadline.
+class FakeDeadlineToken : public ITCCancellable {
+public:
+    FakeDeadlineToken(std::shared_ptr<CallLog> log, std::shared_ptr<FakeClock> clock,
+                      int64_t deadlineMs)
+        : m_log(std::move(log)), m_clock(std::move(clock)), m_deadline(deadlineMs) {}
+    bool isCancelled() override { return m_clock->nowMs() >= m_deadline; }
+    bool sleep(int64_t ms) override {
+        m_log->add("sleep" + QString::number(ms));
+        m_clock->advance(ms);
+        return isCancelled();
+    }
+    std::shared_ptr<ICancellable> current() override { return nullptr; }
+    void setCurrent(std::shared_ptr<ICancellable>) override {}
+
+private:
+    const std::shared_ptr<CallLog> m_log;
+    const std::shared_ptr<FakeClock> m_clock;
+    const int64_t m_deadline;
 };
 
 // The pointing model made when nothing has been aligned, for a site at latDeg.

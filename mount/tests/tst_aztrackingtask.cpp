@@ -19,28 +19,6 @@ namespace {
 constexpr int64_t kStartMs = 1774044000000;
 constexpr double kArcsec = kDeg / 3600;
 
-// The thread's token on a stopped fake clock: each sleep is logged and moves the clock on; the
-// token reports a cancel once the clock reaches the deadline.
-class FakeDeadlineToken : public ITCCancellable {
-public:
-    FakeDeadlineToken(std::shared_ptr<CallLog> log, std::shared_ptr<FakeClock> clock,
-                      int64_t deadlineMs)
-        : m_log(std::move(log)), m_clock(std::move(clock)), m_deadline(deadlineMs) {}
-    bool isCancelled() override { return m_clock->nowMs() >= m_deadline; }
-    bool sleep(int64_t ms) override {
-        m_log->add("sleep" + QString::number(ms));
-        m_clock->advance(ms);
-        return isCancelled();
-    }
-    std::shared_ptr<ICancellable> current() override { return nullptr; }
-    void setCurrent(std::shared_ptr<ICancellable>) override {}
-
-private:
-    const std::shared_ptr<CallLog> m_log;
-    const std::shared_ptr<FakeClock> m_clock;
-    const int64_t m_deadline;
-};
-
 // Counts the log lines that start with the prefix while it lives.
 class LogCounter {
 public:

@@ -8,17 +8,31 @@
 #include "app/qmlkvstore.h"
 #include "app/uisetting.h"
 #include "astro/astrocalc.h"
+#include "astro/magneticdeclination.h"
+#include "astro/orisensor.h"
 #include "astro/qastroformat.h"
+#include "astro/visibility.h"
 #include "base/clock.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
+#include "base/platformsettingopener.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/qtlocationsensor.h"
 #include "base/toastmanageruistub.h"
 #include "base/uiblockingmessage.h"
+#include "catalog/astrodatabase.h"
+#include "catalog/catalogsettings.h"
+#include "catalog/doublestarcataloglist.h"
+#include "catalog/nameddsocataloglist.h"
+#include "catalog/namedstarcataloglist.h"
+#include "catalog/solarsystem.h"
+#include "catalog/solarsystemcataloglist.h"
+#include "catalog/sunvisibility.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
+#include "mount/altrange.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -39,19 +53,43 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto qmlKvStore = std::make_shared<QmlKVStore>(kvStore);
     const auto location = std::make_shared<Location2>(kvStore);
     const auto languageManager = std::make_shared<LanguageManager>(kvStore, engine);
+    const auto locationOpenSetting = std::make_shared<OpenLocationSetting>();
+    const auto bluetoothOpenSetting = std::make_shared<OpenBluetoothSetting>();
     const auto uiSetting = std::make_shared<UISetting>(kvStore);
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
+    const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
+    const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
+    const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
+    const auto catalogSettings =
+        std::make_shared<CatalogSettings>(kvStore, clock, altRange, astroCalc, sunVisibility);
+    // The database follows the language; the sources read their rows once here and again on
+    // each language change, which reaches the database first because it subscribed first.
+    const auto astroDatabase = std::make_shared<AstroDatabase>(languageManager, fileUtil);
+    const auto solarSystemList = std::make_shared<SolarSystemCatalogList>(solarSystem, false);
+    const auto namedStarList = std::make_shared<NamedStarCatalogList>(astroCalc, astroDatabase);
+    const auto doubleStarList =
+        std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
+    const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
+    // The sources of the "Tonight's Best" page.
+    const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
+    const auto doubleStarBestList =
+        std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
+    const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
+    const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
 
@@ -60,11 +98,18 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_locationSensor", locationSensor},
+        {"inj_locationOpenSetting", locationOpenSetting},
+        {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_sunVisibility", sunVisibility},
+        {"inj_catalogSettings", catalogSettings},
+        {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
+        {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
         {"inj_logPage", logPage},

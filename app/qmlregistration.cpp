@@ -1,7 +1,10 @@
 #include "app/qmlregistration.h"
 
 #include "base/ilocation.h"
+#include "base/ilocationsensor.h"
 #include "base/languagemanager.h"
+#include "base/platformsettingopener.h"
+#include "catalog/icatalogsettings.h"
 #include "link/cmdret.h"
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
@@ -27,12 +30,17 @@ void registerEnum(const char* uri, const char* element) {
 
 void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
+    registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
+    registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);
     registerEnum<ConnectionType_>(kAstroBaseUri, "ConnectionType");
     registerEnum<DualModeChoice_>(kAstroBaseUri, "DualModeChoice");
+    registerEnum<LocationSensorState_>(kAstroBaseUri, "LocationSensorState");
+    qmlRegisterType<OpenBluetoothSetting>(kAstroBaseUri, 1, 0, "OpenBluetoothSetting");
+    qmlRegisterType<OpenLocationSetting>(kAstroBaseUri, 1, 0, "OpenLocationSetting");
 }
 
 void registerMetaTypes() {

@@ -88,10 +88,20 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {
-    "inj_kvStore",           "inj_languageManager", "inj_connectSettings",
-    "inj_appVersion",        "inj_logPage",         "inj_toastManagerUIStub",
-    "inj_uiBlockingMessage", "inj_helpFile",        "inj_uiSetting"};
+const QStringList kReadByDocuments = {"inj_kvStore",
+                                      "inj_languageManager",
+                                      "inj_connectSettings",
+                                      "inj_appVersion",
+                                      "inj_logPage",
+                                      "inj_toastManagerUIStub",
+                                      "inj_uiBlockingMessage",
+                                      "inj_helpFile",
+                                      "inj_uiSetting",
+                                      "inj_sunVisibility",
+                                      "inj_locationSensor",
+                                      "inj_locationOpenSetting",
+                                      "inj_bluetoothOpenSetting",
+                                      "inj_oriSensor"};
 
 } // namespace
 
@@ -166,10 +176,21 @@ private slots:
                 property string title: inj_appVersion.appName
                 property double width: inj_kvStore.loadDouble("ui.winrect.width", 428)
                 property string log: typeof inj_logPage.logString()
+                property string sunUp: typeof inj_sunVisibility.sunAboveHorizon()
+                property real starLimit: inj_catalogSettings.maxStarVmag
+                property int sortOrder: inj_catalogSettings.sortOrder
+                property int byName: CatalogSortOrder.Name
+                property int tooClose: SlewToProhibition.TooCloseToSun
+                property real maxAlt: inj_altRange.maxAlt
                 property int emulator: ConnectionType.Emulator
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
+                property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
+                                         && !inj_locationSensor.active
+                property bool settingsEnabled: inj_locationOpenSetting.enable
+                                               && inj_bluetoothOpenSetting.enable
+                property string pointing: inj_oriSensor.azAltString
                 property int connectionType: inj_connectSettings.type
                 property int languages: inj_languageManager.availableLanguages.length
                 property string firstLanguage:
@@ -195,10 +216,19 @@ private slots:
         QCOMPARE(root->property("title").toString(), QString("Quorvel Pro"));
         QCOMPARE(root->property("width").toDouble(), 428.0);
         QCOMPARE(root->property("log").toString(), QString("string"));
+        QCOMPARE(root->property("sunUp").toString(), QString("boolean"));
+        QCOMPARE(root->property("starLimit").toDouble(), 2.0);
+        QCOMPARE(root->property("sortOrder").toInt(), 0);
+        QCOMPARE(root->property("byName").toInt(), 1);
+        QCOMPARE(root->property("tooClose").toInt(), 1);
+        QCOMPARE(root->property("maxAlt").toDouble(), 1.3089969389957472);
         QCOMPARE(root->property("emulator").toInt(), 1);
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
+        QVERIFY(root->property("sensorOff").toBool());
+        QVERIFY(root->property("settingsEnabled").toBool());
+        QCOMPARE(root->property("pointing").toString(), QString());
         QCOMPARE(root->property("connectionType").toInt(), 0);
         QVERIFY(root->property("languages").toInt() >= 1);
         QCOMPARE(root->property("firstLanguage").toString(), QString("en"));

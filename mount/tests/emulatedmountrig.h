@@ -82,7 +82,7 @@ inline std::shared_ptr<Alignment> defaultAlignment(int mode, double latDeg) {
     CLocation site;
     site.latitudeRad = latDeg * kDeg;
     return std::make_shared<Alignment>(
-        std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(mode, site)), nullptr);
+        std::make_shared<SharedAlignmentData>(makeDefaultAlignmentData(mode, site)), nullptr);
 }
 
 // The emulated mount's axes and extended commands with the real axis utilities, coordinate chain

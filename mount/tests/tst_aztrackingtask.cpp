@@ -281,7 +281,7 @@ void TstAZTrackingTask::targetModeRates() {
     const auto token = std::make_shared<FakeDeadlineToken>(log, clock, kStartMs + 1);
     const EmulatedMountRig rig(clock, token, 1, 40.0, {0.5, 0.3});
     const auto noModel =
-        std::make_shared<Alignment>(std::make_shared<Nullable<ALIGNMENT_DATA>>(), nullptr);
+        std::make_shared<Alignment>(std::make_shared<SharedAlignmentData>(), nullptr);
     const LogCounter referenceLines("AZ tracking reference");
     AZTrackingTask task(
         token, rig.axes, rig.util, rig.location, rig.astro, clock, noModel, {},

@@ -1,10 +1,6 @@
-#include "astro/angleutil.h"
-#include "astro/astrocalc.h"
-#include "base/location2.h"
-#include "link/tests/fakeclock.h"
-#include "model/alignment.h"
 #include "mount/tasks/trailpoints.h"
 #include "mount/tasks/trailpointslistmaker.h"
+#include "mount/tests/emulatedmountrig.h"
 
 #include <QTest>
 
@@ -18,13 +14,6 @@ namespace {
 
 // 2026-03-20 00:00 UTC.
 constexpr int64_t kEpochMs = 1773964800000;
-
-std::shared_ptr<Alignment> defaultModel(int mode, double latDeg) {
-    CLocation site;
-    site.latitudeRad = latDeg * kDeg;
-    return std::make_shared<Alignment>(
-        std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(mode, site)), nullptr);
-}
 
 // Hour angles from startDeg in steps of stepDeg, declination 30 degrees, in the model's frame.
 TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
@@ -216,7 +205,7 @@ void TstTrailPoints::segmentsSplitAtTheMeridian() {
     QFETCH(double, stepDeg);
     QFETCH(int, count);
     QFETCH(QList<int>, firstIndices);
-    const auto model = defaultModel(mode, 40.0);
+    const auto model = defaultAlignment(mode, 40.0);
     model->setFlippingMode(static_cast<FlippingMode_::E>(flipping));
     const double savedThreshold = TrailPointsListMaker::autoFlipMeridianAbsDeg();
     TrailPointsListMaker::setAutoFlipMeridianAbsDeg(thresholdDeg);
@@ -262,7 +251,7 @@ void TstTrailPoints::segmentsFollowTheRequestFrame() {
     site.longitudeRad = -10 * kDeg;
     location->setLocation(site);
     const auto astro = std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
-    const auto model = defaultModel(0, 40.0);
+    const auto model = defaultAlignment(0, 40.0);
     model->setFlippingMode(FlippingMode_::No);
 
     // One hour apart: 3.6e9 us, as a 64-bit product.

@@ -42,6 +42,7 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
+#include "mount/testaztracking.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -117,6 +118,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
+    const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -141,6 +143,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
+        {"inj_testAZTracking", testAZTracking},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

@@ -1,6 +1,10 @@
+#include "mount/imountconnection.h"
 #include "mount/tasks/trailpoints.h"
 #include "mount/tasks/trailpointslistmaker.h"
 #include "mount/tests/emulatedmountrig.h"
+#include "mount/testtrailpoints.h"
+
+#include <QSignalSpy>
 
 #include <QTest>
 
@@ -26,6 +30,35 @@ TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
     return p;
 }
 
+// The current mount as the test page sees it: it records what it is asked to do.
+class FakeMount : public IMount {
+public:
+    explicit FakeMount(bool canTrack) : m_canTrack(canTrack) {}
+    bool canTrackTrailPoints() const override { return m_canTrack; }
+    void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) override {
+        calls << QStringLiteral("countDown%1").arg(countDown.value());
+    }
+    void trackTrailPointsAsync(TrailPointsParam&& param) override {
+        calls << QStringLiteral("track%1").arg(param.points.size());
+        request = std::move(param);
+    }
+    QStringList calls;
+    TrailPointsParam request;
+
+private:
+    const bool m_canTrack;
+};
+
+class FakeMountConnection : public IMountConnection {
+public:
+    IMount* held = nullptr;
+    bool connected() const override { return held; }
+    IMount* mount() const override { return held; }
+    IWMProgrammerPlanner* wifi() const override { return nullptr; }
+    std::string wifiName() const override { return {}; }
+    void disconnect() override { held = nullptr; }
+};
+
 } // namespace
 
 class TstTrailPoints : public QObject {
@@ -41,6 +74,8 @@ private slots:
     void segmentsSplitAtTheMeridian_data();
     void segmentsSplitAtTheMeridian();
     void segmentsFollowTheRequestFrame();
+    void testPageStartsASweep_data();
+    void testPageStartsASweep();
 };
 
 void TstTrailPoints::pointTimes_data() {
@@ -289,6 +324,47 @@ void TstTrailPoints::segmentsFollowTheRequestFrame() {
             const auto h1 = model->axesToSky(segments[0].points[1]);
             QVERIFY(std::abs(wrapToPi(h1.first - h0.first) - 15.041 * kDeg) < 0.01 * kDeg);
         }
+    }
+}
+
+void TstTrailPoints::testPageStartsASweep_data() {
+    QTest::addColumn<int>("mount"); // 0 none, 1 without timed targets, 2 with
+    QTest::addColumn<QString>("calls");
+    QTest::newRow("no mount") << 0 << "";
+    QTest::newRow("mount without timed targets") << 1 << "";
+    QTest::newRow("mount with timed targets") << 2 << "countDown0 track6";
+}
+
+// The page's values make the sweep; only a mount that can follow it gets it, with a count-down
+// of 0 first.
+void TstTrailPoints::testPageStartsASweep() {
+    QFETCH(int, mount);
+    QFETCH(QString, calls);
+    const auto connection = std::make_shared<FakeMountConnection>();
+    FakeMount target(mount == 2);
+    if (mount > 0)
+        connection->held = &target;
+    TestTrailPoints page(connection);
+    QCOMPARE(page.absRateDps(), 0.125);
+    QCOMPARE(page.intervalMs(), 50u);
+    QCOMPARE(page.haStartDeg(), -20.0);
+    QCOMPARE(page.haEndDeg(), 20.0);
+    QSignalSpy changed(&page, &TestTrailPoints::valueChanged);
+    page.setAbsRateDps(-1.0);
+    page.setIntervalMs(1000);
+    page.setHaStartDeg(3.0);
+    page.setHaEndDeg(-3.0);
+    const double savedThreshold = page.autoFlipMeridianAbsDeg();
+    page.setAutoFlipMeridianAbsDeg(7.5);
+    QCOMPARE(TrailPointsListMaker::autoFlipMeridianAbsDeg(), 7.5);
+    page.setAutoFlipMeridianAbsDeg(savedThreshold);
+    QCOMPARE(changed.count(), 6);
+    page.start();
+    QCOMPARE(target.calls.join(' '), calls);
+    if (mount == 2) {
+        QCOMPARE(target.request.intervalUs, 1000000u);
+        QCOMPARE(target.request.points.front().first, 3.0 * kDeg);
+        QVERIFY(std::abs(target.request.points.back().first + 2.0 * kDeg) < 1e-12);
     }
 }
 

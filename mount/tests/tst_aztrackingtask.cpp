@@ -73,6 +73,8 @@ private slots:
     void timedTargetSchedule();
     void targetModeRates_data();
     void targetModeRates();
+    void failedReadsPauseBeforeTheNextTry_data();
+    void failedReadsPauseBeforeTheNextTry();
 };
 
 void TstAZTrackingTask::rateModeFollowsTheSky_data() {
@@ -290,6 +292,35 @@ void TstAZTrackingTask::targetModeRates() {
     QCOMPARE(referenceLines.count(), 0);
     QVERIFY(std::abs(rig.axes->lastRate(0).value() - rate1) < 1e-12);
     QVERIFY(std::abs(rig.axes->lastRate(1).value() - rate2) < 1e-12);
+}
+
+void TstAZTrackingTask::failedReadsPauseBeforeTheNextTry_data() {
+    QTest::addColumn<int>("cancelAtSleep");
+    QTest::addColumn<QString>("log");
+    QTest::newRow("two failed reads") << 3
+                                      << "stop1 stop2 st1 st2 pos1 sleep100 pos1 sleep100 "
+                                         "pos1 pos2";
+    QTest::newRow("cancel while waiting to read again") << 1 << "stop1 stop2 st1 st2 pos1 sleep100";
+}
+
+// A link that fails at once is asked again only after a cancellable pause; a cancel there ends
+// the run.
+void TstAZTrackingTask::failedReadsPauseBeforeTheNextTry() {
+    QFETCH(int, cancelAtSleep);
+    QFETCH(QString, log);
+    const auto calls = std::make_shared<CallLog>();
+    const auto clock = std::make_shared<FakeClock>();
+    clock->set(kStartMs);
+    const auto token = std::make_shared<FakeTCCancellable>(calls, clock, cancelAtSleep);
+    const EmulatedMountRig rig(clock, token, 1, 40.0, {0.0, 0.0});
+    const auto axes = std::make_shared<FakeMountAxis>(calls);
+    axes->script("pos", 0, {CmdRetType_::Timeout, CmdRetType_::Nak});
+    const auto util =
+        std::make_shared<MountAxisUtil>(axes, token, std::make_shared<AppCore>(nullptr, nullptr));
+    AZTrackingTask task(token, axes, util, rig.location, rig.astro, clock, rig.model,
+                        TrackingRate::Sidereal, {}, rig.command);
+    QCOMPARE(task.run(), CmdRetType_::Cancel);
+    QVERIFY2(calls->text().startsWith(log), qPrintable(calls->text()));
 }
 
 QTEST_GUILESS_MAIN(TstAZTrackingTask)

@@ -36,6 +36,7 @@ class TstTrailPointsSender : public QObject {
 private slots:
     void absoluteStreamsWaitsAndDrains_data();
     void absoluteStreamsWaitsAndDrains();
+    void absoluteNeverPollsOnAZeroInterval();
     void emulatorPublishesAtPointTimes_data();
     void emulatorPublishesAtPointTimes();
 };
@@ -162,6 +163,22 @@ void TstTrailPointsSender::absoluteStreamsWaitsAndDrains() {
             }
         }
     }
+}
+
+// Points all due at once still leave the mount time between two questions about its queue.
+void TstTrailPointsSender::absoluteNeverPollsOnAZeroInterval() {
+    const auto log = std::make_shared<CallLog>();
+    const auto clock = std::make_shared<FakeClock>();
+    clock->set(kNow);
+    const auto command = std::make_shared<FakeKoMCommand>(log, clock, 2);
+    TrailPointsSender_Absolute sender(clock, std::make_shared<ConnectionSettings>(nullptr),
+                                      std::make_shared<FakeTCCancellable>(log, clock), command);
+    QCOMPARE(sender.send(segmentAt(500, 5, 0), 0, {}), CmdRetType_::Ok);
+    QCOMPARE(command->accepted().size(), size_t(5));
+    const QStringList logged = entries(*log);
+    QVERIFY(logged.count("sleep10") > 0);
+    for (const QString& e : logged)
+        QVERIFY2(!e.startsWith("sleep") || e == "sleep10", qPrintable(log->text()));
 }
 
 void TstTrailPointsSender::emulatorPublishesAtPointTimes_data() {

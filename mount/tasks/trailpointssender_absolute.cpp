@@ -69,10 +69,11 @@ CmdRetType_::E TrailPointsSender_Absolute::sendPoints(const TrailPointsSegment& 
     size_t latencySlot = 0;
     const int64_t fullWaitMs = std::max<int64_t>(kMinWaitMs, segment.intervalUs * 3 / 2000);
     for (;;) {
-        const int64_t meanLatency =
-            std::accumulate(latency.begin(), latency.end(), int64_t{0}) / kLatencyWindow;
+        // Twice the mean round trip ahead of now, in whole milliseconds.
+        const int64_t sendAhead =
+            std::accumulate(latency.begin(), latency.end(), int64_t{0}) * 2 / kLatencyWindow;
         TrailPointsCursor::Point point;
-        if (!cursor.nextPointAt(m_clock->nowMs() + 2 * meanLatency, &point))
+        if (!cursor.nextPointAt(m_clock->nowMs() + sendAhead, &point))
             break;
         if (free == 0) {
             while (free == 0) {

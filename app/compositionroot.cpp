@@ -47,6 +47,7 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
+#include "mount/testaztracking.h"
 #include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
@@ -141,6 +142,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
+    const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -176,6 +178,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
+        {"inj_testAZTracking", testAZTracking},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

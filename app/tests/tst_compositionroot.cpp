@@ -202,6 +202,8 @@ private slots:
                 property string firstLanguage:
                     inj_languageManager.availableLanguages[0].languageCode
                 property string stored
+                property int stars: -1
+                property bool starsLoading: true
                 property string toast
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
@@ -217,6 +219,9 @@ private slots:
                 Component.onCompleted: {
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
+                    inj_astroList_star.setDisplayed(true)
+                    stars = inj_astroList_star.list.length
+                    starsLoading = inj_astroList_star.loadingList
                 }
             }
         )",
@@ -245,6 +250,9 @@ private slots:
         QCOMPARE(root->property("stored").toString(), QString("día"));
         QCOMPARE(root->property("blocking").toBool(), false);
         QCOMPARE(root->property("padding").toInt(), 1);
+        // About half of the shipped named stars stand above the horizon at any time.
+        QVERIFY(root->property("stars").toInt() > 50);
+        QVERIFY(!root->property("starsLoading").toBool());
         // No mount has been aligned in the scratch home: the default model stands.
         QCOMPARE(root->property("alignedStars").toInt(), 0);
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);

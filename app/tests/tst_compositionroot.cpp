@@ -272,6 +272,31 @@ private slots:
         QCOMPARE(root->property("toast").toString(), QString("Mount parked ✓"));
     }
 
+    // A switch through the published language service re-translates the bindings of the very
+    // engine the composition root served, and back again.
+    void languageSwitchRetranslatesBindings() {
+        QList<std::shared_ptr<QObject>> keepAlive;
+        Ko::PDepContainer container;
+        QQmlApplicationEngine engine;
+        engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+
+        engine.loadData(R"(
+            import QtQml
+            QtObject {
+                property string east: qsTranslate("cardinal_direction", "E")
+                function switchTo(code) { inj_languageManager.language = code }
+            }
+        )",
+                        QUrl("qrc:/translated.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        QObject* root = engine.rootObjects().first();
+        for (const auto& [code, east] : {std::pair{"en", "E"}, {"de", "O"}, {"en", "E"}}) {
+            QVERIFY(QMetaObject::invokeMethod(root, "switchTo", Q_ARG(QVariant, QString(code))));
+            QCOMPARE(root->property("east").toString(), QString(east));
+        }
+    }
+
     void shippedRootDocumentLoads() {
         QList<std::shared_ptr<QObject>> keepAlive;
         Ko::PDepContainer container;
@@ -331,13 +356,20 @@ private slots:
         QTimer::singleShot(0, &engine, [&] {
             emit engine.objectCreated(nullptr, QUrl("qrc:/other.qml"));
             emit engine.objectCreated(&created, root);
-            // Runs after the queued checks of the two notifications above.
-            QTimer::singleShot(0, &loop, [&] { loop.exit(7); });
+            // Runs after the queued checks of the two notifications above, in the same batch of
+            // events: an exit they asked for must not be overwritten.
+            QTimer::singleShot(0, &loop, [&] {
+                if (loop.isRunning())
+                    loop.exit(7);
+            });
         });
         QCOMPARE(loop.exec(), 7);
 
         QTimer::singleShot(0, &engine, [&] { emit engine.objectCreated(nullptr, root); });
-        QTimer::singleShot(60000, &loop, [&] { loop.exit(7); });
+        QTimer::singleShot(60000, &loop, [&] {
+            if (loop.isRunning())
+                loop.exit(7);
+        });
         QCOMPARE(loop.exec(), -1);
     }
 };

@@ -23,6 +23,8 @@
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/catalogsettings.h"
+#include "catalog/cometcataloglist.h"
+#include "catalog/cometfile.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
 #include "catalog/namedstarcataloglist.h"
@@ -62,6 +64,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
     const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
+    const auto cometFile = std::make_shared<CometFile>(fileUtil);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -74,6 +77,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto doubleStarList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
     const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
+    const auto cometList =
+        std::make_shared<CometCatalogList>(astroClock, location, cometFile, clock);
     // The sources of the "Tonight's Best" page.
     const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
     const auto doubleStarBestList =
@@ -101,6 +106,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_locationSensor", locationSensor},
         {"inj_locationOpenSetting", locationOpenSetting},
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_cometFile", cometFile},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},

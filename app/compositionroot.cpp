@@ -1,5 +1,10 @@
 #include "app/compositionroot.h"
 
+#include "align/alignselectionuistub.h"
+#include "align/alignstarlistuistubs.h"
+#include "align/polarscopeinfo.h"
+#include "align/polarscopepainteditem.h"
+
 #include "app/appversion.h"
 #include "app/helpfile.h"
 #include "app/logpage.h"
@@ -75,6 +80,10 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto perMountData = std::make_shared<PerMountData>(kvStore);
     const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
     const auto appCore = std::make_shared<AppCore>(kvStore, astroFormat);
+    // The QML page re-parents the reticle item into its drawing area.
+    const auto polarScopePaintedItem = std::make_shared<PolarScopePaintedItem>(astroCalc);
+    const auto polarScopeInfo =
+        std::make_shared<PolarScopeInfo>(astroCalc, astroFormat, location, astroClock);
     const auto cometFile = std::make_shared<CometFile>(fileUtil);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
@@ -120,6 +129,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
@@ -132,6 +143,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_locationSensor", locationSensor},
         {"inj_locationOpenSetting", locationOpenSetting},
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_polarScopePaintedItem", polarScopePaintedItem},
+        {"inj_polarScopeInfo", polarScopeInfo},
         {"inj_cometFile", cometFile},
         {"inj_perMountData", perMountData},
         {"inj_appCore", appCore},
@@ -140,6 +153,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
+        {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},

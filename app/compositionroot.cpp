@@ -49,6 +49,8 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
+#include "mount/testaztracking.h"
+#include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -99,11 +101,24 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
     const auto cometList =
         std::make_shared<CometCatalogList>(astroClock, location, cometFile, clock);
-    // The sources of the "Tonight's Best" page.
+    // Each catalog page lists one source of its own, all over the same settings and formats.
+    const auto makeCatalogList = [&](std::shared_ptr<ICatalogListRaw> raw) {
+        return std::make_shared<CatalogList>(std::move(raw), astroCalc, astroFormat,
+                                             catalogSettings);
+    };
+    const auto astroListSs = makeCatalogList(solarSystemList);
+    const auto astroListStar = makeCatalogList(namedStarList);
+    const auto astroListDouble = makeCatalogList(doubleStarList);
+    const auto astroListDso = makeCatalogList(dsoList);
+    const auto astroListComet = makeCatalogList(cometList);
+    // The sources of the "Tonight's Best" page feed nothing else.
     const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
     const auto doubleStarBestList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
+    const auto astroListSsBest = makeCatalogList(solarSystemBestList);
+    const auto astroListDoubleBest = makeCatalogList(doubleStarBestList);
+    const auto astroListDsoBest = makeCatalogList(dsoBestList);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto mountModeContainer = std::make_shared<MountModeContainer>();
     // The one current pointing model: the container writes it, every conversion reads it.
@@ -133,6 +148,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
+    const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -151,6 +167,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
+        {"inj_astroList_ss", astroListSs},
+        {"inj_astroList_star", astroListStar},
+        {"inj_astroList_double", astroListDouble},
+        {"inj_astroList_dso", astroListDso},
+        {"inj_astroList_comet", astroListComet},
+        {"inj_astroList_ss_bt", astroListSsBest},
+        {"inj_astroList_double_bt", astroListDoubleBest},
+        {"inj_astroList_dso_bt", astroListDsoBest},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
@@ -162,6 +186,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
+        {"inj_testAZTracking", testAZTracking},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

@@ -16,9 +16,18 @@
 #include "base/qtkvstore.h"
 #include "base/toastmanageruistub.h"
 #include "base/uiblockingmessage.h"
+#include "catalog/astrodatabase.h"
+#include "catalog/catalogsettings.h"
+#include "catalog/doublestarcataloglist.h"
+#include "catalog/nameddsocataloglist.h"
+#include "catalog/namedstarcataloglist.h"
+#include "catalog/solarsystem.h"
+#include "catalog/solarsystemcataloglist.h"
+#include "catalog/sunvisibility.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
+#include "mount/altrange.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -43,7 +52,25 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
+    const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
+    const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
+    const auto catalogSettings =
+        std::make_shared<CatalogSettings>(kvStore, clock, altRange, astroCalc, sunVisibility);
+    // The database follows the language; the sources read their rows once here and again on
+    // each language change, which reaches the database first because it subscribed first.
+    const auto astroDatabase = std::make_shared<AstroDatabase>(languageManager, fileUtil);
+    const auto solarSystemList = std::make_shared<SolarSystemCatalogList>(solarSystem, false);
+    const auto namedStarList = std::make_shared<NamedStarCatalogList>(astroCalc, astroDatabase);
+    const auto doubleStarList =
+        std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
+    const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
+    // The sources of the "Tonight's Best" page.
+    const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
+    const auto doubleStarBestList =
+        std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
+    const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
@@ -60,6 +87,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_sunVisibility", sunVisibility},
+        {"inj_catalogSettings", catalogSettings},
+        {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},

@@ -2,6 +2,7 @@
 
 #include "base/ilocation.h"
 #include "base/languagemanager.h"
+#include "catalog/icatalogsettings.h"
 #include "link/cmdret.h"
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
@@ -27,7 +28,9 @@ void registerEnum(const char* uri, const char* element) {
 
 void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
+    registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
+    registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

@@ -18,6 +18,7 @@ enum class CoordType : uint32_t {
     AZObsv = 4,  // azimuth, altitude with refraction
     HDObsv = 5,  // hour angle, declination back from the refracted horizontal frame
     HDMount = 6,
+    MountAxes = 7, // the two mount axis angles themselves (park targets, terrestrial objects)
 };
 
 constexpr size_t kChainFrameCount = 6;

@@ -89,9 +89,9 @@ const QStringList kPublicationOrder = {
 
 // The services that the documents below read; they are built by now.
 const QStringList kReadByDocuments = {
-    "inj_kvStore",           "inj_languageManager", "inj_connectSettings",
-    "inj_appVersion",        "inj_logPage",         "inj_toastManagerUIStub",
-    "inj_uiBlockingMessage", "inj_helpFile",        "inj_uiSetting"};
+    "inj_kvStore",   "inj_languageManager",    "inj_connectSettings",   "inj_appVersion",
+    "inj_logPage",   "inj_toastManagerUIStub", "inj_uiBlockingMessage", "inj_helpFile",
+    "inj_uiSetting", "inj_sunVisibility"};
 
 } // namespace
 
@@ -166,6 +166,12 @@ private slots:
                 property string title: inj_appVersion.appName
                 property double width: inj_kvStore.loadDouble("ui.winrect.width", 428)
                 property string log: typeof inj_logPage.logString()
+                property string sunUp: typeof inj_sunVisibility.sunAboveHorizon()
+                property real starLimit: inj_catalogSettings.maxStarVmag
+                property int sortOrder: inj_catalogSettings.sortOrder
+                property int byName: CatalogSortOrder.Name
+                property int tooClose: SlewToProhibition.TooCloseToSun
+                property real maxAlt: inj_altRange.maxAlt
                 property int emulator: ConnectionType.Emulator
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
@@ -195,6 +201,12 @@ private slots:
         QCOMPARE(root->property("title").toString(), QString("Quorvel Pro"));
         QCOMPARE(root->property("width").toDouble(), 428.0);
         QCOMPARE(root->property("log").toString(), QString("string"));
+        QCOMPARE(root->property("sunUp").toString(), QString("boolean"));
+        QCOMPARE(root->property("starLimit").toDouble(), 2.0);
+        QCOMPARE(root->property("sortOrder").toInt(), 0);
+        QCOMPARE(root->property("byName").toInt(), 1);
+        QCOMPARE(root->property("tooClose").toInt(), 1);
+        QCOMPARE(root->property("maxAlt").toDouble(), 1.3089969389957472);
         QCOMPARE(root->property("emulator").toInt(), 1);
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);

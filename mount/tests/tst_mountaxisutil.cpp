@@ -28,19 +28,6 @@ double backlashOf(int64_t ms) {
     return (ms + 0.5) * kRate / 1000;
 }
 
-CmdRetType_::E resultCode(QChar c) {
-    switch (c.toLatin1()) {
-    case 'N':
-        return CmdRetType_::Nak;
-    case 'T':
-        return CmdRetType_::Timeout;
-    case 'C':
-        return CmdRetType_::Cancel;
-    default:
-        return CmdRetType_::Other;
-    }
-}
-
 struct Rig {
     std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
@@ -48,21 +35,9 @@ struct Rig {
     std::shared_ptr<AppCore> appCore = std::make_shared<AppCore>(nullptr, nullptr);
     std::shared_ptr<MountAxisUtil> util;
 
-    // script: "pos2=TN st1=C moving1=2": per operation and axis the answers before Ok (N Nak,
-    // T Timeout, C Cancel, O Other), and how many status reads report motion.
+    // script: as FakeMountAxis::scriptAll.
     Rig(const QString& script, int cancelAtSleep) {
-        for (const QString& item : script.split(' ', Qt::SkipEmptyParts)) {
-            const QString name = item.section('=', 0, 0), value = item.section('=', 1);
-            const AXISID a = name.back() == '1' ? 0 : 1;
-            if (name.startsWith("moving")) {
-                axis->setMovingReads(a, value.toInt());
-                continue;
-            }
-            std::deque<CmdRetType_::E> results;
-            for (QChar c : value)
-                results.push_back(resultCode(c));
-            axis->script(name.chopped(1), a, results);
-        }
+        axis->scriptAll(script);
         util = std::make_shared<MountAxisUtil>(
             axis, std::make_shared<FakeTCCancellable>(log, clock, cancelAtSleep), appCore);
     }

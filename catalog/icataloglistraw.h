@@ -1,0 +1,28 @@
+#pragma once
+
+#include "base/callbacklist.h"
+#include "catalog/astroobj.h"
+
+#include <vector>
+
+namespace Ko {
+
+// One raw catalog source. Built, refreshed and notified on the main thread; load may also run on
+// a worker thread and only reads what the source holds.
+class ICatalogListRaw {
+public:
+    virtual ~ICatalogListRaw() = default;
+
+    // Fires when the objects should be read again; consumers append in their constructors.
+    eventpp::CallbackList<void()> changed;
+
+    // Makes fresh data available and, once it is, fires changed.
+    virtual void refresh() = 0;
+    // Every object of the source, with coordNow computed at the call.
+    virtual std::vector<AstroObj> load() = 0;
+    // True: the catalog settings measure these objects against the deep-sky magnitude limit;
+    // false: against the star limit.
+    virtual bool usesDsoVmagLimit() const = 0;
+};
+
+} // namespace Ko

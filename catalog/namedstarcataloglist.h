@@ -1,0 +1,14 @@
+#pragma once
+
+#include "catalog/databasecataloglist.h"
+
+namespace Ko {
+
+// The named stars of the sky-object database; measured against the star magnitude limit.
+class NamedStarCatalogList : public DatabaseCatalogList {
+public:
+    NamedStarCatalogList(std::shared_ptr<IAstroCalc> astroCalc,
+                         std::shared_ptr<IAstroDatabase> database);
+};
+
+} // namespace Ko

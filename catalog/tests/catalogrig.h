@@ -1,0 +1,93 @@
+#pragma once
+
+#include "astro/astrocalc.h"
+#include "base/clock.h"
+#include "base/ifileutil.h"
+#include "base/location2.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace Ko::Test {
+
+// The clock the catalog code reads; tests move it by hand.
+class FakeClock : public IClock {
+public:
+    explicit FakeClock(int64_t ms) : m_ms(ms) {}
+    int64_t nowMs() const override { return m_ms; }
+    void set(int64_t ms) { m_ms = ms; }
+    void advanceHours(double hours) { m_ms += static_cast<int64_t>(hours * 3600000.0); }
+
+private:
+    std::atomic<int64_t> m_ms;
+};
+
+// Resources come from one folder chosen by the test.
+class FakeFileUtil : public IFileUtil {
+public:
+    explicit FakeFileUtil(std::string resourceDir) : m_dir(std::move(resourceDir)) {}
+    std::string appDataDir() override { return m_dir; }
+    std::string resourceUrl(const std::string& name) override {
+        return "file://" + m_dir + "/" + name;
+    }
+    std::string resourcePath(const std::string& name) override { return m_dir + "/" + name; }
+    bool fileExists(const std::string&) override { return false; }
+
+private:
+    std::string m_dir;
+};
+
+inline int64_t julianDateToMs(double jd) {
+    return static_cast<int64_t>((jd - 2440587.5) * 86400000.0 + 0.5);
+}
+
+// The real coordinate chain at a fixed site (Greenwich, on the equator unless told) and clock.
+struct Sky {
+    std::shared_ptr<FakeClock> clock;
+    std::shared_ptr<Location2> location;
+    std::shared_ptr<AstroClock> astroClock;
+    std::shared_ptr<AstroCalc> calc;
+
+    explicit Sky(double julianDate, double latitudeRad = 0, double westLongitudeRad = 0)
+        : clock(std::make_shared<FakeClock>(julianDateToMs(julianDate))),
+          location(std::make_shared<Location2>(nullptr)),
+          astroClock(std::make_shared<AstroClock>(clock)),
+          calc(std::make_shared<AstroCalc>(location, astroClock)) {
+        CLocation site = location->location();
+        site.latitudeRad = latitudeRad;
+        site.longitudeRad = westLongitudeRad;
+        location->setLocation(site);
+    }
+};
+
+// Runs SQL statements on a new SQLite file under its own connection name, then lets it go.
+inline QString buildSqlite(const QString& path, const QStringList& statements) {
+    const QString connection = QStringLiteral("fixture-builder");
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open())
+            return db.lastError().text();
+        QSqlQuery q(db);
+        for (const QString& s : statements) {
+            if (!q.exec(s)) {
+                error = s + ": " + q.lastError().text();
+                break;
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return error;
+}
+
+} // namespace Ko::Test

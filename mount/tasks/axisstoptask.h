@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/ikodevice.h"
+#include "mount/tasks/imounttask.h"
+
+#include <memory>
+
+namespace Ko {
+
+class IMountAxis;
+class ITCCancellable;
+
+// Stops one axis, retrying every 200 ms until the stop is accepted or the task is cancelled, and
+// then records the axis's rate as 0.
+class AxisStopTask : public IMountTask {
+public:
+    AxisStopTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,
+                 AXISID axis);
+
+    uint32_t type() const override { return MountTaskTag::AxisStop; }
+    std::set<int> resources() const override { return {static_cast<int>(m_axis)}; }
+    CmdRetType_::E run() override;
+
+    static constexpr int64_t kRetryMs = 200;
+
+private:
+    const std::shared_ptr<ITCCancellable> m_cancellable;
+    const std::shared_ptr<IMountAxis> m_axes;
+    const AXISID m_axis;
+};
+
+} // namespace Ko

@@ -8,12 +8,17 @@
 #include "app/qmlkvstore.h"
 #include "app/uisetting.h"
 #include "astro/astrocalc.h"
+#include "astro/magneticdeclination.h"
+#include "astro/orisensor.h"
 #include "astro/qastroformat.h"
+#include "astro/visibility.h"
 #include "base/clock.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
+#include "base/platformsettingopener.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/qtlocationsensor.h"
 #include "base/toastmanageruistub.h"
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
@@ -24,10 +29,19 @@
 #include "catalog/solarsystem.h"
 #include "catalog/solarsystemcataloglist.h"
 #include "catalog/sunvisibility.h"
+#include "link/connectedobjcontainer.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
+#include "model/aligner.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/mountmodecontainer.h"
+#include "model/pae.h"
+#include "model/permountdata.h"
 #include "mount/altrange.h"
+#include "mount/appcore.h"
+#include "mount/mountaxislimit.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -48,12 +62,17 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto qmlKvStore = std::make_shared<QmlKVStore>(kvStore);
     const auto location = std::make_shared<Location2>(kvStore);
     const auto languageManager = std::make_shared<LanguageManager>(kvStore, engine);
+    const auto locationOpenSetting = std::make_shared<OpenLocationSetting>();
+    const auto bluetoothOpenSetting = std::make_shared<OpenBluetoothSetting>();
     const auto uiSetting = std::make_shared<UISetting>(kvStore);
     const auto clock = std::make_shared<CRealClock>();
     const auto astroClock = std::make_shared<AstroClock>(clock);
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto perMountData = std::make_shared<PerMountData>(kvStore);
+    const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
+    const auto appCore = std::make_shared<AppCore>(kvStore, astroFormat);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -72,13 +91,31 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
+    const auto mountModeContainer = std::make_shared<MountModeContainer>();
+    // The one current pointing model: the container writes it, every conversion reads it.
+    const auto alignmentData = std::make_shared<SharedAlignmentData>();
+    const auto mountAxes = std::make_shared<ConnectedObjContainer<IMountAxis>>();
+    const auto mountAxisLimit = std::make_shared<MountAxisLimit>(mountAxes);
+    const auto alignment = std::make_shared<Alignment>(alignmentData, mountAxisLimit);
+    // Restores the saved model at once, so it needs the site, the per-mount data and the model.
+    const auto alignmentDataContainer =
+        std::make_shared<AlignmentDataContainer>(location, perMountData, alignmentData, alignment,
+                                                 toastManagerUIStub, astroCalc, astroFormat);
+    // Joins the container's and the per-mount data's lists after the container, so a mount
+    // connection restores the model before the correction table reloads.
+    const auto pae = std::make_shared<PAE>(alignmentDataContainer, perMountData);
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
+    const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    const auto aligner =
+        std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
 
@@ -87,14 +124,21 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_kvStore", qmlKvStore},
         {"inj_languageManager", languageManager},
         {"inj_location", location},
+        {"inj_locationSensor", locationSensor},
+        {"inj_locationOpenSetting", locationOpenSetting},
+        {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_perMountData", perMountData},
+        {"inj_appCore", appCore},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
+        {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
+        {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
         {"inj_logPage", logPage},

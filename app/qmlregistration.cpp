@@ -1,7 +1,9 @@
 #include "app/qmlregistration.h"
 
 #include "base/ilocation.h"
+#include "base/ilocationsensor.h"
 #include "base/languagemanager.h"
+#include "base/platformsettingopener.h"
 #include "catalog/icatalogsettings.h"
 #include "link/cmdret.h"
 #include "link/guidingspeed.h"
@@ -36,6 +38,9 @@ void registerQmlModules() {
     registerLinkQmlTypes(kAstroBaseUri);
     registerEnum<ConnectionType_>(kAstroBaseUri, "ConnectionType");
     registerEnum<DualModeChoice_>(kAstroBaseUri, "DualModeChoice");
+    registerEnum<LocationSensorState_>(kAstroBaseUri, "LocationSensorState");
+    qmlRegisterType<OpenBluetoothSetting>(kAstroBaseUri, 1, 0, "OpenBluetoothSetting");
+    qmlRegisterType<OpenLocationSetting>(kAstroBaseUri, 1, 0, "OpenLocationSetting");
 }
 
 void registerMetaTypes() {

@@ -88,10 +88,24 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {
-    "inj_kvStore",   "inj_languageManager",    "inj_connectSettings",   "inj_appVersion",
-    "inj_logPage",   "inj_toastManagerUIStub", "inj_uiBlockingMessage", "inj_helpFile",
-    "inj_uiSetting", "inj_sunVisibility"};
+const QStringList kReadByDocuments = {"inj_kvStore",
+                                      "inj_languageManager",
+                                      "inj_connectSettings",
+                                      "inj_appVersion",
+                                      "inj_logPage",
+                                      "inj_toastManagerUIStub",
+                                      "inj_uiBlockingMessage",
+                                      "inj_helpFile",
+                                      "inj_uiSetting",
+                                      "inj_sunVisibility",
+                                      "inj_locationSensor",
+                                      "inj_locationOpenSetting",
+                                      "inj_bluetoothOpenSetting",
+                                      "inj_oriSensor",
+                                      "inj_perMountData",
+                                      "inj_appCore",
+                                      "inj_altRange",
+                                      "inj_alignmentDataContainer"};
 
 } // namespace
 
@@ -176,6 +190,11 @@ private slots:
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
+                property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
+                                         && !inj_locationSensor.active
+                property bool settingsEnabled: inj_locationOpenSetting.enable
+                                               && inj_bluetoothOpenSetting.enable
+                property string pointing: inj_oriSensor.azAltString
                 property int connectionType: inj_connectSettings.type
                 property int languages: inj_languageManager.availableLanguages.length
                 property string firstLanguage:
@@ -185,6 +204,8 @@ private slots:
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
                 property int padding: inj_uiSetting.footerPadding
+                property int alignedStars: inj_alignmentDataContainer.alignedStarCount
+                property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -211,12 +232,18 @@ private slots:
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
+        QVERIFY(root->property("sensorOff").toBool());
+        QVERIFY(root->property("settingsEnabled").toBool());
+        QCOMPARE(root->property("pointing").toString(), QString());
         QCOMPARE(root->property("connectionType").toInt(), 0);
         QVERIFY(root->property("languages").toInt() >= 1);
         QCOMPARE(root->property("firstLanguage").toString(), QString("en"));
         QCOMPARE(root->property("stored").toString(), QString("día"));
         QCOMPARE(root->property("blocking").toBool(), false);
         QCOMPARE(root->property("padding").toInt(), 1);
+        // No mount has been aligned in the scratch home: the default model stands.
+        QCOMPARE(root->property("alignedStars").toInt(), 0);
+        QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

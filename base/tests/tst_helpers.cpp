@@ -161,6 +161,25 @@ private slots:
         QVERIFY(!b->empty());
     }
 
+    // The handles come in append order and compare equal to the ones append returned; call runs
+    // one callback and refuses a removed one.
+    void handlesAndSingleCall() {
+        eventpp::CallbackList<void(int)> list;
+        QList<int> calls;
+        auto a = list.append([&](int v) { calls << 10 + v; });
+        auto b = list.append([&](int v) { calls << 20 + v; });
+        auto handles = list.handles();
+        QCOMPARE(handles.size(), size_t(2));
+        QVERIFY(handles[0] == a && handles[1] == b && !(handles[0] == b));
+        QVERIFY(list.call(b, 1));
+        QCOMPARE(calls, QList<int>{21});
+        list.remove(b);
+        QVERIFY(!list.call(b, 2));
+        QVERIFY(!list.call(eventpp::CallbackList<void(int)>::Handle(), 2));
+        QCOMPARE(calls, QList<int>{21});
+        QCOMPARE(list.handles().size(), size_t(1));
+    }
+
     void concurrentAppendRemoveAndFire() {
         eventpp::CallbackList<void()> list;
         std::atomic<int> calls{0};

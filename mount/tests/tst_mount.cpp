@@ -14,7 +14,10 @@
 #include "link/emkomcommand.h"
 #include "link/emlatorkodevic.h"
 #include "link/emlatormountaxis.h"
+#include "link/kodevice.h"
+#include "link/komountaxis.h"
 #include "link/mountaxistimecontainer.h"
+#include "link/tests/udplinkrig.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
 #include "model/pae.h"
@@ -630,8 +633,9 @@ void TestMount::lastReferenceOnTaskThread() {
     QVERIFY(onMainThread);
 }
 
-// Each connection gets its own graph over the shared collaborators; the session hands the
-// connection's axes to the shared slot on commit(true) and empties it on commit(false).
+// Each connection gets its own graph over the shared collaborators (the emulator's axes without a
+// converser, the real ones with one); the session hands the connection's axes to the shared slot
+// on commit(true) and empties it on commit(false).
 void TestMount::factorySessions() {
     Shared shared(MountMode_::AZ);
     auto device = std::make_shared<EmlatorKoDevic>();
@@ -672,6 +676,23 @@ void TestMount::factorySessions() {
     QVERIFY(shared.axisSlot->get());
     secondSession->commit(false);
     QVERIFY(!shared.axisSlot->get());
+
+    // With a converser the real mount's objects are made; making them sends nothing. The device
+    // has been read as the connection reads it before it asks for a mount.
+    UdpLinkRig link;
+    QVERIFY(link.port != 0);
+    link.scriptController(false, 0x00, 0x1000000, 64935);
+    link.reply(":q1010000", "=000000\r");
+    auto realDevice = std::make_shared<KoDevice>(link.converser);
+    QCOMPARE(realDevice->initialize(false, 1), CmdRetType_::Ok);
+    QVERIFY(realDevice->statusEx().isOk());
+    link.takeSent();
+    auto [real, realSession] = shared.factory->create(MountMode_::EQ, link.converser, realDevice);
+    realSession->commit(true);
+    QVERIFY(dynamic_cast<KoMountAxis*>(shared.axisSlot->get().get()));
+    QCOMPARE(real->mountMode(), MountMode_::EQ);
+    QVERIFY(link.takeSent().isEmpty());
+    realSession->commit(false);
 }
 
 // Setting, syncing and reading positions, and recording a correction point: the axes stop at the

@@ -681,7 +681,7 @@ void TestMount::factorySessions() {
     // has been read as the connection reads it before it asks for a mount.
     UdpLinkRig link;
     QVERIFY(link.port != 0);
-    link.scriptController(false, 0x00, 0x1000000, 64935);
+    link.scriptController(false, 0x00, 0x200000, 64935);
     link.reply(":q1010000", "=000000\r");
     auto realDevice = std::make_shared<KoDevice>(link.converser);
     QCOMPARE(realDevice->initialize(false, 1), CmdRetType_::Ok);

@@ -10,6 +10,7 @@
 #include "link/iconnectionsettings.h"
 #include "link/linkqmltypes.h"
 #include "mount/iparkdataoption.h"
+#include "model/alignmenttype.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -31,6 +32,7 @@ void registerEnum(const char* uri, const char* element) {
 
 void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
+    registerEnum<AlignmentType_>(kQuorvelUri, "AlignmentType");
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");

@@ -29,10 +29,19 @@
 #include "catalog/solarsystem.h"
 #include "catalog/solarsystemcataloglist.h"
 #include "catalog/sunvisibility.h"
+#include "link/connectedobjcontainer.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/qtudpbroadcaster.h"
+#include "model/aligner.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/mountmodecontainer.h"
+#include "model/pae.h"
+#include "model/permountdata.h"
 #include "mount/altrange.h"
+#include "mount/appcore.h"
+#include "mount/mountaxislimit.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -61,7 +70,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto astroCalc = std::make_shared<AstroCalc>(location, astroClock);
     const auto altRange = std::make_shared<AltRange>(kvStore);
     const auto astroFormat = std::make_shared<QAstroFormat>(languageManager);
+    const auto perMountData = std::make_shared<PerMountData>(kvStore);
     const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
+    const auto appCore = std::make_shared<AppCore>(kvStore, astroFormat);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -80,6 +91,19 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
+    const auto mountModeContainer = std::make_shared<MountModeContainer>();
+    // The one current pointing model: the container writes it, every conversion reads it.
+    const auto alignmentData = std::make_shared<SharedAlignmentData>();
+    const auto mountAxes = std::make_shared<ConnectedObjContainer<IMountAxis>>();
+    const auto mountAxisLimit = std::make_shared<MountAxisLimit>(mountAxes);
+    const auto alignment = std::make_shared<Alignment>(alignmentData, mountAxisLimit);
+    // Restores the saved model at once, so it needs the site, the per-mount data and the model.
+    const auto alignmentDataContainer =
+        std::make_shared<AlignmentDataContainer>(location, perMountData, alignmentData, alignment,
+                                                 toastManagerUIStub, astroCalc, astroFormat);
+    // Joins the container's and the per-mount data's lists after the container, so a mount
+    // connection restores the model before the correction table reloads.
+    const auto pae = std::make_shared<PAE>(alignmentDataContainer, perMountData);
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
@@ -89,6 +113,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    const auto aligner =
+        std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto logPage = std::make_shared<LogPage>();
@@ -101,10 +127,13 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_locationSensor", locationSensor},
         {"inj_locationOpenSetting", locationOpenSetting},
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_perMountData", perMountData},
+        {"inj_appCore", appCore},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
+        {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},

@@ -40,6 +40,29 @@ public:
         return true;
     }
 
+    // Saves and caches even when the value equals the current one, so that the key is in the
+    // store afterwards whatever it held before.
+    void write(const T& v) {
+        std::lock_guard lock(m_mutex);
+        if (m_store)
+            save(v);
+        m_cached = v;
+        m_valid = true;
+    }
+
+    // Removes the key from the store and forgets the cached value: the next read loads afresh.
+    void remove() {
+        std::lock_guard lock(m_mutex);
+        if (m_store)
+            m_store->remove(m_key);
+        m_valid = false;
+    }
+
+    bool isCached() const {
+        std::lock_guard lock(m_mutex);
+        return m_valid;
+    }
+
     const std::string& key() const { return m_key; }
     const T& defaultValue() const { return m_default; }
 

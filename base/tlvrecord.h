@@ -28,6 +28,12 @@ public:
     static constexpr uint32_t kRepeatableTag = 0xFFFFFFFFu;
     static constexpr size_t kMaxDataSize = 0xFFFFFF;
 
+    // A tag written as four characters: the number whose most significant byte is the first.
+    static constexpr uint32_t tagOf(const char (&t)[5]) {
+        return uint32_t(uint8_t(t[0])) << 24 | uint32_t(uint8_t(t[1])) << 16 |
+               uint32_t(uint8_t(t[2])) << 8 | uint32_t(uint8_t(t[3]));
+    }
+
     struct Entry {
         uint32_t tag = 0;
         int32_t type = 0;

@@ -109,18 +109,31 @@ AnglePair azSkyToAxes(const ALIGNMENT_DATA& d, AnglePair sky, AnglePair referenc
     return {a1, a2};
 }
 
+AnglePair referenceAxesOf(const ALIGNMENT_DATA& d) {
+    return isEQ(d) ? AnglePair{-kHalfPi, kHalfPi} : AnglePair{0.0, 0.0};
+}
+
+// Whether the axes lie nearer the flipped than the normal EQ solution of where they point.
+bool isFlippedIn(const ALIGNMENT_DATA& d, AnglePair axes) {
+    const AnglePair sky = correctedAxesToSky(d, axes);
+    const AnglePair normal = eqSkyToAxes(d, sky, FlippingMode_::No, true);
+    const AnglePair flipped = eqSkyToAxes(d, sky, FlippingMode_::Yes, true);
+    return std::fabs(normal.second - axes.second) > std::fabs(flipped.second - axes.second);
+}
+
 } // namespace
 
-Alignment::Alignment(std::shared_ptr<Nullable<ALIGNMENT_DATA>> data,
+Alignment::Alignment(std::shared_ptr<SharedAlignmentData> data,
                      std::shared_ptr<IMountAxisLimit> limits)
     : m_data(std::move(data)), m_limits(std::move(limits)) {}
 
 AnglePair Alignment::referenceAxes() const {
-    return isEQ(model()) ? AnglePair{-kHalfPi, kHalfPi} : AnglePair{0.0, 0.0};
+    return referenceAxesOf(model()->value());
 }
 
 AnglePair Alignment::axisAzElError() const {
-    const ALIGNMENT_DATA& d = model();
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
     const double phi = latitude(d);
     if (isEQ(d)) {
         // Where the polar axis points.
@@ -138,7 +151,8 @@ AnglePair Alignment::axisAzElError() const {
 }
 
 double Alignment::axisTilt() const {
-    const ALIGNMENT_DATA& d = model();
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
     const double phi = latitude(d);
     if (isEQ(d)) {
         const AnglePair pole =
@@ -157,16 +171,15 @@ double Alignment::axisTilt() const {
 }
 
 AnglePair Alignment::axesToSky(AnglePair axes) const {
-    return correctedAxesToSky(model(), axes);
+    return correctedAxesToSky(model()->value(), axes);
 }
 
 AnglePair Alignment::skyToAxes(AnglePair sky, AnglePair reference) const {
-    return skyToAxesOnSide(sky, reference, {});
+    return skyToAxesOnSide(model()->value(), sky, reference, {});
 }
 
-AnglePair Alignment::skyToAxesOnSide(AnglePair sky, AnglePair reference,
+AnglePair Alignment::skyToAxesOnSide(const ALIGNMENT_DATA& d, AnglePair sky, AnglePair reference,
                                      const Nullable<bool>& side) const {
-    const ALIGNMENT_DATA& d = model();
     if (!isEQ(d))
         return azSkyToAxes(d, sky, reference);
     const FlippingMode_::E mode = m_flippingMode.load();
@@ -185,7 +198,8 @@ AnglePair Alignment::skyToAxesOnSide(AnglePair sky, AnglePair reference,
 }
 
 AnglePair Alignment::axisRates(AnglePair sky, double rate) const {
-    const ALIGNMENT_DATA& d = model();
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
     const auto [ha, dec] = sky;
     const Vector3 P = d.mxhm * directionOf(ha, dec);
     const Vector3 p = normalize(P);
@@ -217,32 +231,40 @@ void Alignment::setFlippingMode(FlippingMode_::E mode) {
 }
 
 bool Alignment::shouldFlip(AnglePair sky, FlippingMode_::E mode) const {
-    return shouldFlipIn(mode == FlippingMode_::Auto ? &model() : nullptr, sky, mode);
+    if (mode != FlippingMode_::Auto)
+        return shouldFlipIn(nullptr, sky, mode);
+    return shouldFlipIn(&model()->value(), sky, mode);
 }
 
 bool Alignment::isFlipped(AnglePair axes) const {
-    const ALIGNMENT_DATA& d = model();
-    const AnglePair sky = correctedAxesToSky(d, axes);
-    const AnglePair normal = eqSkyToAxes(d, sky, FlippingMode_::No, true);
-    const AnglePair flipped = eqSkyToAxes(d, sky, FlippingMode_::Yes, true);
-    return std::fabs(normal.second - axes.second) > std::fabs(flipped.second - axes.second);
+    return isFlippedIn(model()->value(), axes);
+}
+
+AnglePair Alignment::uncorrectedSkyToAxes(AnglePair sky, FlippingMode_::E mode) const {
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
+    return isEQ(d) ? eqSkyToAxes(d, sky, mode, false) : coreSkyToAxes(d, sky, false);
 }
 
 AnglePair Alignment::skyToAxesWithSide(AnglePair sky, bool side) const {
-    return skyToAxesOnSide(sky, referenceAxes(), side);
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
+    return skyToAxesOnSide(d, sky, referenceAxesOf(d), side);
 }
 
 std::unique_ptr<IAlignment::TrailPointsStart>
 Alignment::createTrailPointsStart(AnglePair axes) const {
     auto start = std::make_unique<TrailPointsStart_Internal>();
-    if (isEQ(model()))
-        start->flipped = isFlipped(axes);
+    const auto snap = model();
+    if (isEQ(snap->value()))
+        start->flipped = isFlippedIn(snap->value(), axes);
     return start;
 }
 
 AnglePair Alignment::skyToAxesWithStart(AnglePair sky, AnglePair reference,
                                         const TrailPointsStart& start) const {
-    const ALIGNMENT_DATA& d = model();
+    const auto snap = model();
+    const ALIGNMENT_DATA& d = snap->value();
     if (!isEQ(d))
         return azSkyToAxes(d, sky, reference);
     const auto* internal = dynamic_cast<const TrailPointsStart_Internal*>(&start);
@@ -261,11 +283,11 @@ AnglePair Alignment::skyToAxesWithStart(AnglePair sky, AnglePair reference,
 }
 
 bool Alignment::canAutoFlip() const {
-    return isEQ(model()) && m_flippingMode.load() == FlippingMode_::Auto;
+    return isEQ(model()->value()) && m_flippingMode.load() == FlippingMode_::Auto;
 }
 
 double Alignment::normalizeAxisAngle(AXISID axis, double angle) const {
-    if (isEQ(model()) && axis == 1 && angle < -kHalfPi)
+    if (isEQ(model()->value()) && axis == 1 && angle < -kHalfPi)
         return angle + k2Pi;
     return angle;
 }

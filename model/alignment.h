@@ -2,8 +2,8 @@
 
 #include "base/nullable.h"
 #include "link/ikodevice.h"
-#include "model/alignmentdata.h"
 #include "model/ialignment.h"
+#include "model/sharedalignmentdata.h"
 
 #include <atomic>
 #include <memory>
@@ -14,13 +14,13 @@ class IMountAxisLimit;
 
 // The pointing-model transform over the shared model holder. It keeps only the flipping mode
 // (atomic, so any thread may read it while the user changes it); everything else is read from
-// the record at each call. Conversions take no lock and may run on any number of threads; a
-// pier side forced for one call travels down that call only.
+// one snapshot of the record per call, so a model replaced meanwhile takes effect at the next
+// call and never half-way through one. Conversions may run on any number of threads; a pier side
+// forced for one call travels down that call only.
 class Alignment : public IAlignment {
 public:
     // limits may be null: axis 1 then has no travel limits.
-    Alignment(std::shared_ptr<Nullable<ALIGNMENT_DATA>> data,
-              std::shared_ptr<IMountAxisLimit> limits);
+    Alignment(std::shared_ptr<SharedAlignmentData> data, std::shared_ptr<IMountAxisLimit> limits);
 
     class TrailPointsStart_Internal : public TrailPointsStart {
     public:
@@ -48,11 +48,17 @@ public:
     // Any other axis or mode passes the angle through.
     double normalizeAxisAngle(AXISID axis, double angle) const;
 
-private:
-    const ALIGNMENT_DATA& model() const { return m_data->value(); }
-    AnglePair skyToAxesOnSide(AnglePair sky, AnglePair reference, const Nullable<bool>& side) const;
+    // The axes of a sky position under the model's rotation alone, without ID, CH and NP: for an
+    // EQ model on the side that mode picks (axis 2 in [-pi/2, 3pi/2)), for any other mode the
+    // plain rotation. The solver measures its stars against these.
+    AnglePair uncorrectedSkyToAxes(AnglePair sky, FlippingMode_::E mode) const;
 
-    const std::shared_ptr<Nullable<ALIGNMENT_DATA>> m_data;
+private:
+    SharedAlignmentData::Snapshot model() const { return m_data->snapshot(); }
+    AnglePair skyToAxesOnSide(const ALIGNMENT_DATA& d, AnglePair sky, AnglePair reference,
+                              const Nullable<bool>& side) const;
+
+    const std::shared_ptr<SharedAlignmentData> m_data;
     const std::shared_ptr<IMountAxisLimit> m_limits;
     std::atomic<FlippingMode_::E> m_flippingMode{FlippingMode_::Auto};
 };

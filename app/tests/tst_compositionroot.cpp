@@ -101,7 +101,11 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_locationSensor",
                                       "inj_locationOpenSetting",
                                       "inj_bluetoothOpenSetting",
-                                      "inj_oriSensor"};
+                                      "inj_oriSensor",
+                                      "inj_perMountData",
+                                      "inj_appCore",
+                                      "inj_altRange",
+                                      "inj_alignmentDataContainer"};
 
 } // namespace
 
@@ -200,6 +204,8 @@ private slots:
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
                 property int padding: inj_uiSetting.footerPadding
+                property int alignedStars: inj_alignmentDataContainer.alignedStarCount
+                property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -235,6 +241,9 @@ private slots:
         QCOMPARE(root->property("stored").toString(), QString("día"));
         QCOMPARE(root->property("blocking").toBool(), false);
         QCOMPARE(root->property("padding").toInt(), 1);
+        // No mount has been aligned in the scratch home: the default model stands.
+        QCOMPARE(root->property("alignedStars").toInt(), 0);
+        QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

@@ -45,6 +45,11 @@ std::shared_ptr<Nullable<ALIGNMENT_DATA>> turned(int mode, double latDeg, const 
     return h;
 }
 
+// The transform reads a holder of its own, filled with the record as the test built it.
+std::shared_ptr<SharedAlignmentData> shared(const std::shared_ptr<Nullable<ALIGNMENT_DATA>>& m) {
+    return std::make_shared<SharedAlignmentData>(*m);
+}
+
 // Angle between two directions given as (longitude, latitude); exact also for tiny angles.
 double separation(AnglePair p, AnglePair q) {
     const Vector3 a = directionOf(p.first, p.second), b = directionOf(q.first, q.second);
@@ -128,7 +133,7 @@ private slots:
         QFETCH(AnglePair, sky);
         QFETCH(AnglePair, reference);
         QFETCH(AnglePair, axes);
-        Alignment a(model, nullptr);
+        Alignment a(shared(model), nullptr);
         a.setFlippingMode(FlippingMode_::E(flip));
         const AnglePair got = a.skyToAxes(sky, reference);
         QVERIFY2(std::fabs(got.first - axes.first) < 0.01 * kArcsec &&
@@ -153,7 +158,7 @@ private slots:
             m->value().cpid = terms.id;
             m->value().cpch = terms.ch;
             m->value().cpnp = terms.np;
-            Alignment a(m, nullptr);
+            Alignment a(shared(m), nullptr);
             for (int flip : {0, 1, 2}) {
                 a.setFlippingMode(FlippingMode_::E(flip));
                 for (double dec = -87; dec <= 87; dec += 6)
@@ -175,7 +180,7 @@ private slots:
 
     void pierSideAroundTheMeridian() {
         for (double lat : {40.0, -40.0}) {
-            Alignment a(holder(0, lat), nullptr);
+            Alignment a(shared(holder(0, lat)), nullptr);
             for (double haSec : {-1.0, 0.0, 1.0, 3600.0 * 24 - 1, 3600.0 * 24 + 1}) {
                 const AnglePair sky{haSec * kArcsec * 15, 30 * kDeg};
                 const double h = wrapToPi(sky.first);
@@ -187,7 +192,7 @@ private slots:
                 QCOMPARE(std::fabs(axes.second) > kPi / 2, want);
             }
         }
-        Alignment a(holder(0, 40), nullptr);
+        Alignment a(shared(holder(0, 40)), nullptr);
         QVERIFY(!a.shouldFlip({1, 0}, FlippingMode_::No) &&
                 a.shouldFlip({-1, 0}, FlippingMode_::Yes));
     }
@@ -196,7 +201,7 @@ private slots:
     // that call only, so a plain conversion running at the same time never sees it.
     void forcedSide() {
         auto m = holder(0, 40);
-        Alignment a(m, nullptr);
+        Alignment a(shared(m), nullptr);
         const AnglePair sky{-20 * kDeg, 30 * kDeg};
         QCOMPARE(a.skyToAxesWithSide(sky, true), a.skyToAxes(sky, {}));
         a.setFlippingMode(FlippingMode_::No);
@@ -226,7 +231,7 @@ private slots:
         const Terms terms{0, 5 * kArcmin, 3 * kArcmin};
         for (auto [mode, lat, dec] :
              {std::tuple{0, 40.0, 90.0}, {0, -40.0, -90.0}, {1, 40.0, 40.0}}) {
-            Alignment a(holder(mode, lat, terms), nullptr);
+            Alignment a(shared(holder(mode, lat, terms)), nullptr);
             a.setFlippingMode(FlippingMode_::No);
             for (double ha : {-1.0, 0.0, 2.0}) {
                 // Exactly on the axis-2 pole: nothing infinite or NaN reaches the motors.
@@ -241,8 +246,8 @@ private slots:
             }
         }
         // The forward side leaves CH and NP out within 6' of the pole, and only there.
-        Alignment a(holder(0, 40, terms), nullptr);
-        Alignment plain(holder(0, 40), nullptr);
+        Alignment a(shared(holder(0, 40, terms)), nullptr);
+        Alignment plain(shared(holder(0, 40)), nullptr);
         QVERIFY(angleDiff(a.axesToSky({0.5, 89.95 * kDeg}).first, 0.5) < 1e-12);
         QVERIFY(angleDiff(a.axesToSky({0.5, 89.8 * kDeg}).first, 0.5) > 1 * kDeg);
         QVERIFY(angleDiff(plain.axesToSky({0.5, 89.8 * kDeg}).first, 0.5) < 1e-12);
@@ -273,7 +278,7 @@ private slots:
         QFETCH(std::shared_ptr<Nullable<ALIGNMENT_DATA>>, model);
         QFETCH(AnglePair, sky);
         QFETCH(double, rate);
-        Alignment a(model, nullptr);
+        Alignment a(shared(model), nullptr);
         a.setFlippingMode(FlippingMode_::No);
         const double dt = 5;
         auto at = [&](double s) {
@@ -317,7 +322,7 @@ private slots:
         QFETCH(std::shared_ptr<Nullable<ALIGNMENT_DATA>>, model);
         QFETCH(AnglePair, azEl);
         QFETCH(double, tilt);
-        Alignment a(model, nullptr);
+        Alignment a(shared(model), nullptr);
         const AnglePair got = a.axisAzElError();
         QVERIFY(std::isfinite(got.first) && std::isfinite(got.second));
         // The azimuth of an axis that stands on the pole is undefined.
@@ -331,7 +336,7 @@ private slots:
     }
 
     void trailPointsStart() {
-        Alignment a(holder(0, 40), nullptr);
+        Alignment a(shared(holder(0, 40)), nullptr);
         // Started on the flipped side west of the meridian, the trail stays there after crossing.
         const auto start = a.createTrailPointsStart(a.skyToAxes({10 * kDeg, 20 * kDeg}, {}));
         const AnglePair east = a.skyToAxesWithStart({-10 * kDeg, 20 * kDeg}, {-kPi, 0}, *start);
@@ -344,7 +349,7 @@ private slots:
         QVERIFY(std::fabs(a.skyToAxesWithStart(p, {-3 * kPi, 0}, *start).first + 190 * kDeg) <
                 1e-12);
         // No side recorded: the EQ model cannot choose one.
-        Alignment az(holder(1, 40), nullptr);
+        Alignment az(shared(holder(1, 40)), nullptr);
         const auto azStart = az.createTrailPointsStart({0, 0});
         QVERIFY_THROWS_EXCEPTION(std::logic_error, a.skyToAxesWithStart({0, 0}, {0, 0}, *azStart));
         QCOMPARE(az.skyToAxesWithStart({0.3, 0.2}, {7, 0}, *azStart),
@@ -352,7 +357,7 @@ private slots:
     }
 
     void modeAndFlippingState() {
-        Alignment eq(holder(0, 40), nullptr), az(holder(1, 40), nullptr);
+        Alignment eq(shared(holder(0, 40)), nullptr), az(shared(holder(1, 40)), nullptr);
         QCOMPARE(eq.referenceAxes(), AnglePair(-kPi / 2, kPi / 2));
         QCOMPARE(az.referenceAxes(), AnglePair(0, 0));
         QCOMPARE(eq.normalizeAxisAngle(1, -2.0), -2.0 + k2Pi);
@@ -399,7 +404,7 @@ private slots:
         for (const auto& [name, op, withoutModel, withoutMode, withoutSite] : ops) {
             for (auto [m, want] :
                  {std::pair{none, withoutModel}, {noMode, withoutMode}, {noSite, withoutSite}}) {
-                Alignment a(m, nullptr);
+                Alignment a(shared(m), nullptr);
                 a.setFlippingMode(FlippingMode_::No);
                 bool threw = false;
                 try {
@@ -411,7 +416,7 @@ private slots:
             }
         }
         // The forced side of an EQ model reads the site even with a fixed flipping mode.
-        Alignment a(noSite, nullptr);
+        Alignment a(shared(noSite), nullptr);
         a.setFlippingMode(FlippingMode_::No);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, a.skyToAxesWithSide(p, true));
     }

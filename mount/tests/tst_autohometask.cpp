@@ -130,7 +130,7 @@ void TestAutoHomeTask::axisSearch() {
     CLocation site;
     site.latitudeRad = 40 * kDeg;
     auto model = std::make_shared<Alignment>(
-        std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(0, site)), nullptr);
+        std::make_shared<SharedAlignmentData>(makeDefaultAlignmentData(0, site)), nullptr);
     AxisAutoHomeTask task(token, fake, std::make_shared<FakeKoMCommand>(clock, log, encodersOn),
                           model, axis, offset);
 

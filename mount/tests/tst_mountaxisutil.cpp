@@ -252,7 +252,7 @@ private slots:
 
         CLocation site;
         site.latitudeRad = 40 * kDeg;
-        Alignment a(std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(0, site)),
+        Alignment a(std::make_shared<SharedAlignmentData>(makeDefaultAlignmentData(0, site)),
                     limits);
         const auto normal = a.createTrailPointsStart({0, 0});
         // Axis 1 at -170 degrees takes the turn nearest the reference while that is inside the

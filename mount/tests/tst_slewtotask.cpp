@@ -62,7 +62,7 @@ std::shared_ptr<Location2> site() {
 
 std::shared_ptr<Alignment> defaultModel(MountMode_::E mode, const CLocation& where) {
     return std::make_shared<Alignment>(
-        std::make_shared<Nullable<ALIGNMENT_DATA>>(makeDefaultAlignmentData(mode, where)), nullptr);
+        std::make_shared<SharedAlignmentData>(makeDefaultAlignmentData(mode, where)), nullptr);
 }
 
 // A GoTo on the scripted axis: both axes move at 10 degrees per second on a fake clock that

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "astro/astrocalc.h"
+#include "astro/qastroformat.h"
+#include "base/clock.h"
+#include "base/location2.h"
+#include "base/qtfileutil.h"
+#include "base/qtkvstore.h"
+#include "base/toastmanageruistub.h"
+#include "model/aligner.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/pae.h"
+#include "model/permountdata.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <memory>
+
+// The clock stands still unless a test moves it.
+class FakeClock : public Ko::IClock {
+public:
+    int64_t nowMs() const override { return ms.load(); }
+    std::atomic<int64_t> ms{1700000000000};
+};
+
+// The settings store as the program has it, forwarding to a real store over a settings file,
+// recording the keys removed, in order.
+class FakeKVStore : public Ko::QtKVStore {
+public:
+    using QtKVStore::QtKVStore;
+    void remove(const std::string& key) override {
+        removed.push_back(key);
+        QtKVStore::remove(key);
+    }
+    std::vector<std::string> removed;
+};
+
+// The pointing-model services built as the composition root builds them, over a settings file in
+// a scratch folder. start() again builds a fresh set over the same file, as a later run of the
+// program would.
+class ModelRig {
+public:
+    explicit ModelRig() { start(); }
+
+    void start() {
+        aligner.reset();
+        pae.reset();
+        container.reset();
+        auto fileUtil =
+            std::make_shared<Ko::QtFileUtil>("QuorvelPro", dir.filePath("app").toStdString());
+        store = std::make_shared<FakeKVStore>(QStringLiteral("Settings.txt"), fileUtil);
+        location = std::make_shared<Ko::Location2>(store);
+        astroCalc =
+            std::make_shared<Ko::AstroCalc>(location, std::make_shared<Ko::AstroClock>(clock));
+        format = std::make_shared<Ko::QAstroFormat>(nullptr);
+        perMount = std::make_shared<Ko::PerMountData>(store);
+        model = std::make_shared<Ko::SharedAlignmentData>();
+        alignment = std::make_shared<Ko::Alignment>(model, nullptr);
+        container = std::make_shared<Ko::AlignmentDataContainer>(
+            location, perMount, model, alignment, toast, astroCalc, format);
+        pae = std::make_shared<Ko::PAE>(container, perMount);
+        aligner = std::make_shared<Ko::Aligner>(container, perMount, location, clock, astroCalc);
+    }
+
+    QJsonObject file() const {
+        QFile f(dir.filePath("QuorvelPro/Settings.txt"));
+        return f.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(f.readAll()).object()
+                                           : QJsonObject();
+    }
+
+    void writeFile(const QJsonObject& o) const {
+        QDir().mkpath(dir.filePath("QuorvelPro"));
+        QFile f(dir.filePath("QuorvelPro/Settings.txt"));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(QJsonDocument(o).toJson());
+    }
+
+    void setSite(double latRad, double lonRad) {
+        Ko::CLocation l = location->location();
+        l.latitudeRad = latRad;
+        l.longitudeRad = lonRad;
+        location->setLocation(l);
+    }
+
+    QTemporaryDir dir;
+    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+    std::shared_ptr<Ko::ToastManagerUIStub> toast = std::make_shared<Ko::ToastManagerUIStub>();
+    std::shared_ptr<FakeKVStore> store;
+    std::shared_ptr<Ko::Location2> location;
+    std::shared_ptr<Ko::AstroCalc> astroCalc;
+    std::shared_ptr<Ko::QAstroFormat> format;
+    std::shared_ptr<Ko::PerMountData> perMount;
+    std::shared_ptr<Ko::SharedAlignmentData> model;
+    std::shared_ptr<Ko::Alignment> alignment;
+    std::shared_ptr<Ko::AlignmentDataContainer> container;
+    std::shared_ptr<Ko::PAE> pae;
+    std::shared_ptr<Ko::Aligner> aligner;
+};

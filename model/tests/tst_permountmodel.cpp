@@ -1,0 +1,314 @@
+#include "model/mountmode.h"
+#include "model/tests/modelrig.h"
+#include "model/tests/synthetic.h"
+#include "model/transportalignmentdata.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+using namespace Ko;
+
+namespace {
+
+constexpr double kArcmin = kDeg / 60;
+constexpr uint32_t kVersion = 0x010203;
+// The five keys of one mount, in the order they are removed.
+const std::vector<std::string> kMountKeys = {"mount.speed_fine_factor", "align.axis1",
+                                             "align.axis2", "align.data", "align.pae"};
+const double kEarthDiameter = 12742017.5428;
+
+// A rig whose EQ mount (version 0x010203, kind 3) is connected at latitude 40, holding a
+// two-star model it solved, and a correction point.
+std::unique_ptr<ModelRig> alignedRig() {
+    auto rig = std::make_unique<ModelRig>();
+    rig->perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+    rig->setSite(40 * kDeg, 0.3);
+    const TrueModel truth{MountMode_::EQ, 40 * kDeg, rotationZ(5 * kDeg), 0.4 * kDeg};
+    rig->aligner->align2({"Vega", "Arcturus"}, truth.pairAt(100 * kDeg, 50 * kDeg),
+                         truth.pairAt(250 * kDeg, 40 * kDeg));
+    rig->pae->add("M 13", 0.1, 0.5, 0.11, 0.51);
+    return rig;
+}
+
+} // namespace
+
+class TestPerMountModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Announcing a mount: the same version and mode keep the mount's set (whatever the kind code),
+    // anything else removes the five keys in order before the new identity is stored.
+    void connectedMount_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<uint>("version");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("same mount") << 0 << uint(kVersion) << 3 << true;
+        QTest::newRow("same mount, emulated") << 0 << uint(kVersion) << 6 << true;
+        QTest::newRow("same version, other mode") << 1 << uint(kVersion) << 2 << false;
+        QTest::newRow("other version") << 0 << uint(0x010204) << 3 << false;
+    }
+
+    void connectedMount() {
+        QFETCH(int, mode);
+        QFETCH(uint, version);
+        QFETCH(int, kind);
+        QFETCH(bool, same);
+        auto rig = alignedRig();
+        rig->perMount->setSpeedFineAdjustmentFactor(1.5);
+        rig->perMount->setParkAxisPositions(std::pair{0.5, -0.25});
+        rig->store->removed.clear();
+        int fired = 0;
+        rig->perMount->changed.append([&] { ++fired; });
+        QCOMPARE(rig->perMount->setConnectedMount(mode, version, kind), same);
+        QCOMPARE(fired, 1);
+        QCOMPARE(rig->store->removed, same ? std::vector<std::string>{} : kMountKeys);
+        const QJsonObject file = rig->file();
+        for (const auto& key : kMountKeys)
+            QCOMPARE(file.contains(QString::fromStdString(key)), same);
+        QCOMPARE(file["lastmount.mcv"].toInt(), PerMountData::storedVersion(version));
+        QCOMPARE(file["lastmount.mmode"].toInt(), mode);
+        QCOMPARE(rig->perMount->lastMotorControllerVersion(), version);
+        QCOMPARE(rig->perMount->lastMountKind(), kind);
+        QCOMPARE(rig->perMount->parkAxisPositions().hasValue(), same);
+        QCOMPARE(rig->perMount->speedFineAdjustmentFactor(), same ? 1.5 : 1.0);
+        // The model: the saved one for the very same mount, else the default.
+        QCOMPARE(rig->container->alignedStarCount(), same && kind == 3 ? 2 : 0);
+        QCOMPARE(rig->pae->points().size(), size_t(same ? 1 : 0));
+    }
+
+    // A fresh settings file: the identity no mount has, and the first mount counts as another.
+    void freshStart() {
+        ModelRig rig;
+        QCOMPARE(rig.perMount->lastMountMode(), int(MountMode_::AZ));
+        QCOMPARE(rig.perMount->lastMotorControllerVersion(), 0xFFFFFFu);
+        QCOMPARE(rig.perMount->lastMountKind(), 7);
+        QVERIFY(rig.container->hasValue());
+        QCOMPARE(rig.container->alignedStarCount(), 0);
+        QCOMPARE(rig.container->get().mountMode.value(), int(MountMode_::AZ));
+        QVERIFY(!rig.perMount->setConnectedMount(MountMode_::EQ, kVersion, 3));
+        QCOMPARE(rig.file()["lastmount.mcv"].toInt(), 197121);
+        QCOMPARE(rig.container->get().mountMode.value(), int(MountMode_::EQ));
+    }
+
+    // A later run restores the model made on this mount here, with its site and the toast; the
+    // correction table comes back with the next connection of the same mount.
+    void restoreAtStart_data() {
+        QTest::addColumn<double>("movedMeter");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("same site") << 0.0 << true;
+        QTest::newRow("199.9 m away") << 199.9 << true;
+        QTest::newRow("200.1 m away") << 200.1 << false;
+        QTest::newRow("far away") << 5000.0 << false;
+    }
+
+    void restoreAtStart() {
+        QFETCH(double, movedMeter);
+        QFETCH(bool, restored);
+        auto rig = alignedRig();
+        const ALIGNMENT_DATA solved = rig->container->get();
+        const std::string saved = rig->perMount->alignmentData();
+        QJsonObject file = rig->file();
+        // Northward along the meridian: the distance is the arc.
+        const double lat = 40 * kDeg + 2 * movedMeter / kEarthDiameter;
+        file["loc.lat"] = lat;
+        rig->writeFile(file);
+        QSignalSpy toast(rig->toast.get(), &ToastManagerUIStub::shouldToast);
+        rig->start();
+        QCOMPARE(toast.size(), restored ? 1 : 0);
+        if (restored) {
+            QCOMPARE(toast.at(0).at(0).toString(), QString("Alignment data and location loaded"));
+            QCOMPARE(rig->container->get(), solved);
+            QCOMPARE(rig->location->latitudeRad(), 40 * kDeg);
+        } else {
+            QCOMPARE(rig->container->alignedStarCount(), 0);
+            QCOMPARE(rig->location->latitudeRad(), lat);
+        }
+        // A restore never rewrites the saved model.
+        QCOMPARE(rig->perMount->alignmentData(), saved);
+        QVERIFY(rig->pae->points().empty());
+        rig->perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+        QCOMPARE(rig->pae->points().size(), size_t(1));
+    }
+
+    // The match rule: version bytes in order, mode and kind code; the site plays no part.
+    void matchRule_data() {
+        QTest::addColumn<SavedAlignment>("saved");
+        QTest::addColumn<bool>("matches");
+        SavedAlignment s;
+        s.mcVersion = {3, 2, 1};
+        s.mountMode = 0;
+        s.mountKind = 3;
+        s.location.latitudeRad = -1;
+        QTest::newRow("this mount, elsewhere") << s << true;
+        SavedAlignment other = s;
+        other.mcVersion = {1, 2, 3};
+        QTest::newRow("version bytes reversed") << other << false;
+        other = s;
+        other.mountMode = 1;
+        QTest::newRow("other mode") << other << false;
+        other = s;
+        other.mountKind = 6;
+        QTest::newRow("other kind code") << other << false;
+    }
+
+    void matchRule() {
+        QFETCH(SavedAlignment, saved);
+        QFETCH(bool, matches);
+        auto rig = alignedRig();
+        const ALIGNMENT_DATA before = rig->container->get();
+        const std::string text = rig->perMount->alignmentData();
+        QCOMPARE(rig->container->isSavedDataForMount(saved), matches);
+        saved.data = makeDefaultAlignmentData(0, saved.location);
+        saved.data.dtma = 1;
+        rig->container->loadSavedData(saved);
+        QCOMPARE(rig->container->get().dtma.value(), matches ? 1 : 2);
+        QCOMPARE(rig->location->latitudeRad(), matches ? -1.0 : 40 * kDeg);
+        // A load is a change by the user: stored, and the correction table goes.
+        QCOMPARE(rig->perMount->alignmentData() != text, matches);
+        QCOMPARE(rig->pae->points().empty(), matches);
+        Q_UNUSED(before);
+    }
+
+    // The same mount with another kind code keeps its keys, but its saved model is not applied.
+    void sameMountOtherKind() {
+        auto rig = alignedRig();
+        const std::string text = rig->perMount->alignmentData();
+        QSignalSpy toast(rig->toast.get(), &ToastManagerUIStub::shouldToast);
+        QVERIFY(rig->perMount->setConnectedMount(MountMode_::EQ, kVersion, 6));
+        QCOMPARE(rig->container->alignedStarCount(), 0);
+        QCOMPARE(rig->perMount->alignmentData(), text);
+        QCOMPARE(toast.size(), 0);
+    }
+
+    // Changes by the user are kept at once and clear the correction table; an edited term
+    // survives a restart.
+    void userChanges() {
+        auto rig = alignedRig();
+        QSignalSpy changed(rig->container.get(), &IAlignmentDataContainer::valueChanged);
+        int modelChanged = 0;
+        rig->alignment->alignmentChanged.append([&] { ++modelChanged; });
+        rig->container->setChAmin(1.0);
+        QCOMPARE(rig->container->get().cpch, 0.0002908882086657216);
+        QCOMPARE(rig->container->chAmin(), 1.0);
+        rig->container->setNpAmin(-2.5);
+        QCOMPARE(changed.size(), 2);
+        QCOMPARE(modelChanged, 2);
+        QVERIFY(rig->pae->points().empty());
+        rig->start();
+        QCOMPARE(rig->container->chAmin(), 1.0);
+        QCOMPARE(rig->container->npAmin(), -2.5);
+        QCOMPARE(rig->container->alignedStarCount(), 2);
+
+        rig->pae->add("M 13", 0.1, 0.5, 0.11, 0.51);
+        rig->container->reset();
+        QCOMPARE(rig->perMount->alignmentData(), std::string());
+        QCOMPARE(rig->file()["align.data"].toString(), QString());
+        QVERIFY(rig->pae->points().empty());
+        QCOMPARE(rig->container->chAmin(), 0.0);
+    }
+
+    // The default model follows the site; a solved one stays as it was made.
+    void siteChange() {
+        auto rig = alignedRig();
+        const ALIGNMENT_DATA solved = rig->container->get();
+        rig->setSite(-20 * kDeg, 0.3);
+        QCOMPARE(rig->container->get(), solved);
+        rig->container->reset();
+        rig->container->setNpAmin(3);
+        rig->setSite(10 * kDeg, 0.3);
+        const ALIGNMENT_DATA d = rig->container->get();
+        QCOMPARE(d.location.value().latitudeRad, 10 * kDeg);
+        QVERIFY(std::fabs(rig->container->npAmin() - 3) < 1e-12);
+    }
+
+    void alignedStarCount_data() {
+        QTest::addColumn<int>("dtma");
+        QTest::addColumn<int>("count");
+        QTest::newRow("none") << -1 << 0;
+        for (auto [dtma, count] : {std::pair{0, 1}, {1, 1}, {2, 2}, {3, 3}, {4, 2}, {5, 2}, {6, 1}})
+            QTest::addRow("type %d", dtma) << dtma << count;
+    }
+
+    void alignedStarCount() {
+        QFETCH(int, dtma);
+        QFETCH(int, count);
+        auto rig = alignedRig();
+        ALIGNMENT_DATA d = rig->container->get();
+        d.dtma = dtma < 0 ? Nullable<int32_t>() : Nullable<int32_t>(dtma);
+        rig->container->setAlignmentData(d);
+        QCOMPARE(rig->container->alignedStarCount(), count);
+    }
+
+    void alignStars() {
+        auto rig = alignedRig();
+        const auto rows = rig->container->alignStars();
+        QCOMPARE(rows.size(), size_t(2));
+        QCOMPARE(rows[1].b, std::string("Arcturus"));
+        const ALIGNMENT_PAIR p = rig->container->get().pairs[1];
+        const U_ASTRO_COORD azAlt =
+            rig->astroCalc->convertNow({p.ha, p.dec, CoordType::HDObsv}, CoordType::AZObsv);
+        QCOMPARE(rows[1].a, rig->format->formatAzAltWholeDegrees(azAlt.a, azAlt.b));
+        QVERIFY(rows[1].isEnableListItem && rows[1].c.empty() && rows[1].d.empty());
+    }
+
+    void speedAndPark() {
+        ModelRig rig;
+        rig.perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+        QSignalSpy speed(rig.perMount.get(), &IPerMountDataBasic::speedChanged);
+        rig.perMount->setSpeedFineAdjustmentFactor(1.0);
+        QCOMPARE(speed.size(), 0);
+        QVERIFY(!rig.file().contains("mount.speed_fine_factor"));
+        rig.perMount->setSpeedFineAdjustmentFactor(0.8);
+        QCOMPARE(speed.size(), 1);
+        QCOMPARE(rig.file()["mount.speed_fine_factor"].toDouble(), 0.8);
+
+        QVERIFY(!rig.perMount->parkAxisPositions().hasValue());
+        rig.perMount->setParkAxisPositions(std::pair{0.0, 0.0});
+        rig.start();
+        QCOMPARE(rig.perMount->parkAxisPositions().value(), (std::pair{0.0, 0.0}));
+        rig.perMount->setParkAxisPositions({});
+        QVERIFY(!rig.perMount->parkAxisPositions().hasValue());
+        QVERIFY(!rig.file().contains("align.axis1") && !rig.file().contains("align.axis2"));
+    }
+
+    // Conversions on other threads while the model is replaced over and over: each sees one whole
+    // model, never parts of two (under ThreadSanitizer also: no data race).
+    void conversionsWhileReplaced() {
+        ModelRig rig;
+        rig.perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+        rig.setSite(40 * kDeg, 0.3);
+        const TrueModel a{MountMode_::EQ, 40 * kDeg, rotationZ(10 * kDeg), 0.5 * kDeg, kArcmin};
+        const TrueModel b{MountMode_::EQ, 40 * kDeg, rotationY(2 * kDeg), -0.5 * kDeg, -kArcmin};
+        const std::pair sky{0.4, 0.6};
+        const auto expectA = a.transform(FlippingMode_::Auto)->skyToAxes(sky, {});
+        const auto expectB = b.transform(FlippingMode_::Auto)->skyToAxes(sky, {});
+        rig.container->setAlignmentData(a.record());
+        std::atomic<bool> done{false};
+        std::atomic<int> torn{0}, conversions{0};
+        std::vector<std::thread> readers;
+        for (int i = 0; i < 3; ++i)
+            readers.emplace_back([&] {
+                while (!done) {
+                    const auto axes = rig.alignment->skyToAxes(sky, {});
+                    if (axes != expectA && axes != expectB)
+                        ++torn;
+                    ++conversions;
+                }
+            });
+        for (int i = 0; i < 200; ++i)
+            rig.container->setAlignmentData(i % 2 ? a.record() : b.record());
+        done = true;
+        for (auto& t : readers)
+            t.join();
+        QCOMPARE(torn.load(), 0);
+        QVERIFY(conversions > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPerMountModel)
+#include "tst_permountmodel.moc"

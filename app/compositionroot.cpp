@@ -42,6 +42,7 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
+#include "mount/mountmodepopupstub.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -91,6 +92,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
+    const auto mountModePopupStub = std::make_shared<MountModePopupStub>();
     const auto mountModeContainer = std::make_shared<MountModeContainer>();
     // The one current pointing model: the container writes it, every conversion reads it.
     const auto alignmentData = std::make_shared<SharedAlignmentData>();
@@ -133,6 +135,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
         {"inj_toastManagerUIStub", toastManagerUIStub},
+        {"inj_mountModePopupStub", mountModePopupStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},

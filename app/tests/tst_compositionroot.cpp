@@ -105,7 +105,8 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_perMountData",
                                       "inj_appCore",
                                       "inj_altRange",
-                                      "inj_alignmentDataContainer"};
+                                      "inj_alignmentDataContainer",
+                                      "inj_mountModePopupStub"};
 
 } // namespace
 

@@ -1,5 +1,10 @@
 #include "app/compositionroot.h"
 
+#include "align/alignselectionuistub.h"
+#include "align/alignstarlistuistubs.h"
+#include "align/polarscopeinfo.h"
+#include "align/polarscopepainteditem.h"
+
 #include "app/appversion.h"
 #include "app/helpfile.h"
 #include "app/logpage.h"
@@ -43,6 +48,7 @@
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
 #include "mount/mountmodepopupstub.h"
+#include "mount/testaztracking.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -74,6 +80,10 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto perMountData = std::make_shared<PerMountData>(kvStore);
     const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
     const auto appCore = std::make_shared<AppCore>(kvStore, astroFormat);
+    // The QML page re-parents the reticle item into its drawing area.
+    const auto polarScopePaintedItem = std::make_shared<PolarScopePaintedItem>(astroCalc);
+    const auto polarScopeInfo =
+        std::make_shared<PolarScopeInfo>(astroCalc, astroFormat, location, astroClock);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -117,8 +127,11 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
+    const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -129,6 +142,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_locationSensor", locationSensor},
         {"inj_locationOpenSetting", locationOpenSetting},
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_polarScopePaintedItem", polarScopePaintedItem},
+        {"inj_polarScopeInfo", polarScopeInfo},
         {"inj_perMountData", perMountData},
         {"inj_appCore", appCore},
         {"inj_sunVisibility", sunVisibility},
@@ -137,6 +152,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_mountModePopupStub", mountModePopupStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
+        {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},
@@ -144,6 +161,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
+        {"inj_testAZTracking", testAZTracking},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

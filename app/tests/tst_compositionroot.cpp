@@ -106,7 +106,9 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_appCore",
                                       "inj_altRange",
                                       "inj_alignmentDataContainer",
-                                      "inj_mountModePopupStub"};
+                                      "inj_mountModePopupStub",
+                                      "inj_polarScopeInfo",
+                                      "inj_polarScopePaintedItem"};
 
 } // namespace
 
@@ -207,6 +209,8 @@ private slots:
                 property int padding: inj_uiSetting.footerPadding
                 property int alignedStars: inj_alignmentDataContainer.alignedStarCount
                 property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
+                property int polarRows: inj_polarScopeInfo.infoList.length
+                property bool polarNorth: inj_polarScopePaintedItem.north
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -245,6 +249,8 @@ private slots:
         // No mount has been aligned in the scratch home: the default model stands.
         QCOMPARE(root->property("alignedStars").toInt(), 0);
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
+        QCOMPARE(root->property("polarRows").toInt(), 3);
+        QCOMPARE(root->property("polarNorth").toBool(), true);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

@@ -193,15 +193,23 @@ void TstConverser::valueParsing() {
 }
 
 void TstConverser::attemptsUnderTimeout_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("override"); // -1: none
     QTest::addColumn<int>("retries");
-    QTest::newRow("no resend") << 0;
-    QTest::newRow("two resends") << 2;
+    QTest::newRow("no resend") << 0 << -1 << 0;
+    QTest::newRow("two resends") << 2 << -1 << 2;
+    QTest::newRow("override 0 wins over two stored") << 2 << 0 << 0;
+    QTest::newRow("override 1 wins over none stored") << 0 << 1 << 1;
 }
 
 void TstConverser::attemptsUnderTimeout() {
+    QFETCH(int, stored);
+    QFETCH(int, override);
     QFETCH(int, retries);
     const int timeoutMs = 100;
-    UdpLinkRig chain(timeoutMs, retries);
+    UdpLinkRig chain(timeoutMs, stored);
+    if (override >= 0)
+        chain.settings->setResendCountOverride(override);
     chain.fake.setSilent(true);
     QSignalSpy transportSpy(chain.transport.get(), &IConverser::converseTimeout);
     QSignalSpy outerSpy(chain.link.get(), &IConverser::converseTimeout);

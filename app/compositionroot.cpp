@@ -49,6 +49,7 @@
 #include "mount/mountaxislimit.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/testaztracking.h"
+#include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -96,11 +97,23 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto doubleStarList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
     const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
-    // The sources of the "Tonight's Best" page.
+    // Each catalog page lists one source of its own, all over the same settings and formats.
+    const auto makeCatalogList = [&](std::shared_ptr<ICatalogListRaw> raw) {
+        return std::make_shared<CatalogList>(std::move(raw), astroCalc, astroFormat,
+                                             catalogSettings);
+    };
+    const auto astroListSs = makeCatalogList(solarSystemList);
+    const auto astroListStar = makeCatalogList(namedStarList);
+    const auto astroListDouble = makeCatalogList(doubleStarList);
+    const auto astroListDso = makeCatalogList(dsoList);
+    // The sources of the "Tonight's Best" page feed nothing else.
     const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
     const auto doubleStarBestList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
+    const auto astroListSsBest = makeCatalogList(solarSystemBestList);
+    const auto astroListDoubleBest = makeCatalogList(doubleStarBestList);
+    const auto astroListDsoBest = makeCatalogList(dsoBestList);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto mountModePopupStub = std::make_shared<MountModePopupStub>();
     const auto mountModeContainer = std::make_shared<MountModeContainer>();
@@ -149,6 +162,13 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
+        {"inj_astroList_ss", astroListSs},
+        {"inj_astroList_star", astroListStar},
+        {"inj_astroList_double", astroListDouble},
+        {"inj_astroList_dso", astroListDso},
+        {"inj_astroList_ss_bt", astroListSsBest},
+        {"inj_astroList_double_bt", astroListDoubleBest},
+        {"inj_astroList_dso_bt", astroListDsoBest},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_mountModePopupStub", mountModePopupStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},

@@ -839,13 +839,17 @@ void Mount::parkNow(bool atHome) {
         std::lock_guard lock(m_mutex);
         weak = m_weakSelf;
     }
-    slewToFinished.append([weak, axes = AnglePair{target.coord.a, target.coord.b}](CmdRet ret) {
-        if (!ret.isOk())
-            return;
-        if (auto self = weak.lock())
-            static_cast<Mount*>(self.get())->onParked(axes);
-    });
-    slewToAsync(target);
+    const auto handle =
+        slewToFinished.append([weak, axes = AnglePair{target.coord.a, target.coord.b}](CmdRet ret) {
+            if (!ret.isOk())
+                return;
+            if (auto self = weak.lock())
+                static_cast<Mount*>(self.get())->onParked(axes);
+        });
+    // A GoTo that never starts (axes read as no number) must not leave its subscriber to park
+    // the mount at the end of some later GoTo.
+    if (!slewToAsync(target))
+        slewToFinished.remove(handle);
 }
 
 void Mount::onParked(AnglePair axes) {

@@ -1,7 +1,11 @@
 #include "app/compositionroot.h"
 
+#include "align/alignerhelper.h"
 #include "align/alignselectionuistub.h"
+#include "align/alignstarcalculator.h"
 #include "align/alignstarlistuistubs.h"
+#include "align/alignstarrater.h"
+#include "align/polaraligner.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -158,8 +162,19 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto polarAligner = std::make_shared<PolarAligner>(altRange, location, astroCalc,
+                                                             alignmentDataContainer, aligner);
+    // Rates by the rules of whichever mount the holder has at the moment of each call.
+    const auto alignStarRater =
+        std::make_shared<AlignStarRater>(altRange, astroCalc, mountConnection);
+    // The same named-star source as the star list feeds the alignment-star lists.
+    const auto alignStarCalculator =
+        std::make_shared<AlignStarCalculator>(namedStarList, solarSystem, alignStarRater, astroCalc,
+                                              catalogSettings, astroFormat, polarAligner);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    const auto alignerHelper = std::make_shared<AlignerHelper>(
+        alignmentDataContainer, aligner, alignStarRater, astroFormat, astroCalc);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
@@ -194,8 +209,10 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_mountModePopupStub", mountModePopupStub},
         {"inj_parkDataLoadUIStub", parkDataLoadUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
+        {"inj_alignStarCalculator", alignStarCalculator},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
+        {"inj_alignerHelper", alignerHelper},
         {"inj_connectSettings", connectionSettings},
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},

@@ -2,7 +2,8 @@
 // with a known model are synced one after another, the oldest leaving after three, and removed
 // again from the newest.
 #include "align/alignerhelper.h"
-#include "mountrig.h"
+#include "align/alignstarrater.h"
+#include "emulatedmount.h"
 
 #include <QSignalSpy>
 #include <QTest>

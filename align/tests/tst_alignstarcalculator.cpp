@@ -2,9 +2,10 @@
 // hour angle and declination (or azimuth and altitude) at a site 45 degrees north, rated by the
 // rater with an equatorial mount connected, filtered and sorted by the real catalog settings.
 #include "align/alignstarcalculator.h"
+#include "align/alignstarrater.h"
 #include "align/polaraligner.h"
 #include "astro/qastroformat.h"
-#include "mountrig.h"
+#include "emulatedmount.h"
 
 #include <QSignalSpy>
 #include <QTest>

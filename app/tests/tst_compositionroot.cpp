@@ -112,7 +112,9 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_iConnectable",
                                       "inj_testTrailPoints",
                                       "inj_polarScopeInfo",
-                                      "inj_polarScopePaintedItem"};
+                                      "inj_polarScopePaintedItem",
+                                      "inj_alignStarCalculator",
+                                      "inj_alignerHelper"};
 
 } // namespace
 
@@ -218,6 +220,9 @@ private slots:
                 property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property int polarRows: inj_polarScopeInfo.infoList.length
                 property bool polarNorth: inj_polarScopePaintedItem.north
+                property int firstStars: inj_alignStarCalculator.list0.length
+                property bool syncAligns: inj_alignerHelper.alignWithSyncTo
+                property int threeStars: AlignmentType.Star3
                 property bool mountConnected: inj_mountConnection.connected
                 property bool hasWifi: inj_mountConnection.hasWifi
                 property string nextAction: inj_iConnectable.nextActionText
@@ -271,6 +276,10 @@ private slots:
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
         QCOMPARE(root->property("polarRows").toInt(), 3);
         QCOMPARE(root->property("polarNorth").toBool(), true);
+        // No alignment has built a star list yet; syncs do not align until the page says so.
+        QCOMPARE(root->property("firstStars").toInt(), 0);
+        QCOMPARE(root->property("syncAligns").toBool(), false);
+        QCOMPARE(root->property("threeStars").toInt(), 3);
         // Nothing connects by itself: the popup offers to connect.
         QCOMPARE(root->property("mountConnected").toBool(), false);
         QCOMPARE(root->property("hasWifi").toBool(), false);

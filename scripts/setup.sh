@@ -34,3 +34,9 @@ ko_install_packages() {
 ko_jobs() {
     echo "${KO_JOBS:-$(nproc 2>/dev/null || echo 2)}"
 }
+
+# KO_TEST_JOBS=n caps the tests run at once (default: twice the build's jobs). Most tests spend
+# their time waiting for timers, sockets and child processes rather than computing.
+ko_test_jobs() {
+    echo "${KO_TEST_JOBS:-$(($(ko_jobs) * 2))}"
+}

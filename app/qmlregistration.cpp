@@ -9,6 +9,7 @@
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
 #include "link/linkqmltypes.h"
+#include "mount/trackingstatus.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -33,6 +34,7 @@ void registerQmlModules() {
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
+    registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

@@ -42,9 +42,10 @@ public:
         std::lock_guard lock(m_mutex);
         m_modeOk = ok;
     }
+    // A list of its own: a copy sharing the log's buffer would race with the next call.
     QStringList calls() const {
         std::lock_guard lock(m_mutex);
-        return m_calls;
+        return QStringList(m_calls.begin(), m_calls.end());
     }
     bool allOnOtherThreads() const {
         std::lock_guard lock(m_mutex);

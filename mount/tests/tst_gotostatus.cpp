@@ -44,9 +44,9 @@ struct Snapshot {
         const auto target = mount.slewToTarget();
         if (target.hasValue() && target.value().coord.type != CoordType::MountAxes)
             azAltNow = astro.convertNow(target.value().coord, CoordType::AZObsv);
+        texts = {status.targetName(), status.targetPosition1(), status.targetPosition2()};
         remainingBefore = degrees(mount.remainingSlewAngle());
-        texts = {status.targetName(), status.targetPosition1(), status.targetPosition2(),
-                 status.remainingAngle()};
+        texts << status.remainingAngle();
         remainingAfter = degrees(mount.remainingSlewAngle());
         done = status.done();
     }

@@ -164,7 +164,6 @@ void TestWifiConfig::cutStepDisconnectsAfterReporting() {
     planner->scriptReads({"A", "A2", "B"});
     planner->scriptSteps({"cut STA", "done"});
     rig.holder->setWifi(planner, "mount link");
-    WifiConfig config(rig.holder);
 
     std::mutex mutex;
     QStringList events;
@@ -173,19 +172,22 @@ void TestWifiConfig::cutStepDisconnectsAfterReporting() {
         std::lock_guard lock(mutex);
         events << e;
     };
-    connect(
-        &config, &IWifiConfig::stateChanged, &config, [&] { note(stateText(config)); },
-        Qt::DirectConnection);
     rig.holder->mountChanged.append([&] {
         mountGoneOffMainThread = QThread::currentThread() != qApp->thread();
         note(QStringLiteral("mount %1").arg(rig.holder->connected()));
     });
+    // After what its worker writes to: destroyed first, it joins the worker.
+    WifiConfig config(rig.holder);
+    connect(
+        &config, &IWifiConfig::stateChanged, &config, [&] { note(stateText(config)); },
+        Qt::DirectConnection);
     connect(
         rig.holder.get(), &IMountConnection::wifiChanged_q, &config,
         [&] { note(QStringLiteral("wifi %1").arg(rig.holder->hasWifi())); }, Qt::DirectConnection);
     const auto seen = [&] {
         std::lock_guard lock(mutex);
-        return events;
+        // A list of its own: a copy sharing the buffer would race with the worker's next note.
+        return QStringList(events.begin(), events.end());
     };
 
     config.enterPage();

@@ -52,14 +52,19 @@
 #include "model/permountdata.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
+#include "mount/gotostatus.h"
 #include "mount/iconnectable.h"
 #include "mount/imountconnection.h"
 #include "mount/mountaxislimit.h"
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/parkdataloaduistub.h"
+#include "mount/slewingcontrol.h"
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
+#include "mount/trackingui.h"
+#include "mount/trailpointsstatus.h"
+#include "mount/wificonfig.h"
 #include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
@@ -158,7 +163,13 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
+    // The pad, the Wi-Fi page and the two status popups follow whichever mount the holder has.
+    const auto slewingControl = std::make_shared<SlewingControl>(mountConnection);
+    const auto wifiConfig = std::make_shared<WifiConfig>(mountConnection);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
+    const auto gotoStatus = std::make_shared<GotoStatus>(mountConnection, astroFormat, astroCalc);
+    const auto trailPointsStatus =
+        std::make_shared<TrailPointsStatus>(mountConnection, astroFormat, astroCalc);
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
@@ -176,6 +187,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto alignerHelper = std::make_shared<AlignerHelper>(
         alignmentDataContainer, aligner, alignStarRater, astroFormat, astroCalc);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
+    const auto trackingUI = std::make_shared<TrackingUI>(mountConnection);
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto testTrailPoints = std::make_shared<TestTrailPoints>(mountConnection);
@@ -217,6 +229,11 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_iConnectable", connectable},
+        {"inj_trackingUI", trackingUI},
+        {"inj_slewingControl", slewingControl},
+        {"inj_wifiConfig", wifiConfig},
+        {"inj_gotoStatus", gotoStatus},
+        {"inj_trailPointsStatus", trailPointsStatus},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},

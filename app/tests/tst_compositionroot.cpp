@@ -191,6 +191,7 @@ private slots:
                 property real starLimit: inj_catalogSettings.maxStarVmag
                 property int sortOrder: inj_catalogSettings.sortOrder
                 property int byName: CatalogSortOrder.Name
+                property int ngc: DeepSkyCatalog.IdNgc
                 property int tooClose: SlewToProhibition.TooCloseToSun
                 property real maxAlt: inj_altRange.maxAlt
                 property int emulator: ConnectionType.Emulator
@@ -247,6 +248,7 @@ private slots:
         QCOMPARE(root->property("starLimit").toDouble(), 2.0);
         QCOMPARE(root->property("sortOrder").toInt(), 0);
         QCOMPARE(root->property("byName").toInt(), 1);
+        QCOMPARE(root->property("ngc").toInt(), 3);
         QCOMPARE(root->property("tooClose").toInt(), 1);
         QCOMPARE(root->property("maxAlt").toDouble(), 1.3089969389957472);
         QCOMPARE(root->property("emulator").toInt(), 1);

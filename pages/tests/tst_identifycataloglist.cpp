@@ -252,6 +252,35 @@ private slots:
         QCOMPARE(rig.names(), QStringList{"by the device"});
         QCOMPARE(errors.size(), 0);
     }
+
+    // A read that ends after the list is gone posts nothing to it: the worker's result, error
+    // or exception has nowhere to go and is dropped.
+    void readOutlivesTheList_data() {
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("result") << int(CmdRetType_::Ok);
+        QTest::newRow("error") << int(CmdRetType_::Timeout);
+        QTest::newRow("exception") << -1;
+    }
+    void readOutlivesTheList() {
+        QFETCH(int, outcome);
+        Rig rig;
+        rig.place({{0, 1 * kDeg, "near"}}, rig.mountPointing());
+        if (outcome == CmdRetType_::Timeout)
+            rig.mount->position = CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout);
+        if (outcome == -1)
+            rig.mount->position = CmdResp<IMount::AnglePair>(CmdRetType_::Ok);
+        rig.mounts->setMount(rig.mount);
+        auto identify = std::make_unique<IdentifyCatalogList>(
+            rig.stars, rig.solar, rig.dso, rig.sky.calc, rig.format, rig.device.sensor, rig.mounts);
+
+        rig.mount->holdReads(true);
+        identify->refresh();
+        QTRY_COMPARE(rig.mount->reads.load(), 1);
+        identify.reset();
+        rig.mount->holdReads(false);
+        QTRY_COMPARE(rig.mount.use_count(), 2L);
+        QCoreApplication::sendPostedEvents();
+    }
 };
 
 int main(int argc, char** argv) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The pages' collaborators as the application builds them, on a fixed clock and site; the
-// device's sensors and the mount are the fakes at the edge.
+// The pages' collaborators as the application builds them, on a fixed clock and site, with the
+// real mount holder; the device's sensors and the mount are the fakes at the edge.
 
 #include "astro/angleutil.h"
 #include "astro/magneticdeclination.h"
@@ -11,8 +11,8 @@
 #include "base/ishortmessagesink.h"
 #include "base/languagemanager.h"
 #include "catalog/tests/catalogrig.h"
-#include "mount/imountconnection.h"
 #include "mount/tests/fakeidlemount.h"
+#include "mount/writablemountconnection.h"
 
 #include <QStringList>
 
@@ -58,27 +58,6 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_released;
     bool m_hold = false; // guarded by m_mutex
-};
-
-// Holds whichever mount the test connects.
-class FakeMountConnection : public IMountConnection {
-public:
-    bool connected() const override { return m_mount != nullptr; }
-    IMount* mount() const override { return m_mount.get(); }
-    IWMProgrammerPlanner* wifi() const override { return nullptr; }
-    std::string wifiName() const override { return {}; }
-    void disconnect() override { setMount(nullptr); }
-    std::shared_ptr<IMount> sharedMount() const override { return m_mount; }
-    std::shared_ptr<IWMProgrammerPlanner> sharedWifi() const override { return nullptr; }
-
-    void setMount(std::shared_ptr<IMount> mount) {
-        m_mount = std::move(mount);
-        mountChanged();
-        emit mountChanged_q();
-    }
-
-private:
-    std::shared_ptr<IMount> m_mount;
 };
 
 // The real orientation sensor over fake compass and tilt backends.

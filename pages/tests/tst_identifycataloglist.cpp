@@ -61,7 +61,8 @@ class TestIdentifyCatalogList : public QObject {
         std::shared_ptr<FakeSource> stars = std::make_shared<FakeSource>();
         std::shared_ptr<FakeSource> solar = std::make_shared<FakeSource>();
         std::shared_ptr<FakeSource> dso = std::make_shared<FakeSource>();
-        std::shared_ptr<FakeMountConnection> mounts = std::make_shared<FakeMountConnection>();
+        std::shared_ptr<WritableMountConnection> mounts =
+            std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
         IdentifyCatalogList identify{stars, solar, dso, sky.calc, format, device.sensor, mounts};
 

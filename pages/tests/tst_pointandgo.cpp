@@ -29,7 +29,8 @@ class TestPointAndGo : public QObject {
     struct Rig : CatalogSettingsRig {
         std::shared_ptr<QAstroFormat> format = englishFormat();
         DeviceSensors device{sky, format};
-        std::shared_ptr<FakeMountConnection> mounts = std::make_shared<FakeMountConnection>();
+        std::shared_ptr<WritableMountConnection> mounts =
+            std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
         std::shared_ptr<FakeMessageSink> toasts = std::make_shared<FakeMessageSink>();
         PointAndGo pointAndGo{mounts, device.sensor, sky.calc, settings, toasts};

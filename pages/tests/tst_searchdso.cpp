@@ -34,7 +34,8 @@ class TestSearchDSO : public QObject {
         std::shared_ptr<AstroDatabase> database = std::make_shared<AstroDatabase>(
             language, std::make_shared<FakeFileUtil>(
                           QFileInfo(QStringLiteral(KO_SKYOBJ_DB)).absolutePath().toStdString()));
-        std::shared_ptr<FakeMountConnection> mounts = std::make_shared<FakeMountConnection>();
+        std::shared_ptr<WritableMountConnection> mounts =
+            std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
         SearchDSO search{database, format, sky.calc, mounts, settings};
 

@@ -1,5 +1,10 @@
 #include "app/compositionroot.h"
 
+#include "align/alignselectionuistub.h"
+#include "align/alignstarlistuistubs.h"
+#include "align/polarscopeinfo.h"
+#include "align/polarscopepainteditem.h"
+
 #include "app/appversion.h"
 #include "app/helpfile.h"
 #include "app/logpage.h"
@@ -23,6 +28,8 @@
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/catalogsettings.h"
+#include "catalog/cometcataloglist.h"
+#include "catalog/cometfile.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
 #include "catalog/namedstarcataloglist.h"
@@ -42,6 +49,8 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/mountaxislimit.h"
+#include "mount/testaztracking.h"
+#include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -73,6 +82,11 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto perMountData = std::make_shared<PerMountData>(kvStore);
     const auto visibility = std::make_shared<Visibility>(location, astroCalc, clock);
     const auto appCore = std::make_shared<AppCore>(kvStore, astroFormat);
+    // The QML page re-parents the reticle item into its drawing area.
+    const auto polarScopePaintedItem = std::make_shared<PolarScopePaintedItem>(astroCalc);
+    const auto polarScopeInfo =
+        std::make_shared<PolarScopeInfo>(astroCalc, astroFormat, location, astroClock);
+    const auto cometFile = std::make_shared<CometFile>(fileUtil);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -85,11 +99,26 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto doubleStarList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
     const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
-    // The sources of the "Tonight's Best" page.
+    const auto cometList =
+        std::make_shared<CometCatalogList>(astroClock, location, cometFile, clock);
+    // Each catalog page lists one source of its own, all over the same settings and formats.
+    const auto makeCatalogList = [&](std::shared_ptr<ICatalogListRaw> raw) {
+        return std::make_shared<CatalogList>(std::move(raw), astroCalc, astroFormat,
+                                             catalogSettings);
+    };
+    const auto astroListSs = makeCatalogList(solarSystemList);
+    const auto astroListStar = makeCatalogList(namedStarList);
+    const auto astroListDouble = makeCatalogList(doubleStarList);
+    const auto astroListDso = makeCatalogList(dsoList);
+    const auto astroListComet = makeCatalogList(cometList);
+    // The sources of the "Tonight's Best" page feed nothing else.
     const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
     const auto doubleStarBestList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, true);
     const auto dsoBestList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, true);
+    const auto astroListSsBest = makeCatalogList(solarSystemBestList);
+    const auto astroListDoubleBest = makeCatalogList(doubleStarBestList);
+    const auto astroListDsoBest = makeCatalogList(dsoBestList);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
     const auto mountModeContainer = std::make_shared<MountModeContainer>();
     // The one current pointing model: the container writes it, every conversion reads it.
@@ -115,8 +144,11 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
+    const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -127,13 +159,26 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_locationSensor", locationSensor},
         {"inj_locationOpenSetting", locationOpenSetting},
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
+        {"inj_polarScopePaintedItem", polarScopePaintedItem},
+        {"inj_polarScopeInfo", polarScopeInfo},
+        {"inj_cometFile", cometFile},
         {"inj_perMountData", perMountData},
         {"inj_appCore", appCore},
         {"inj_sunVisibility", sunVisibility},
         {"inj_catalogSettings", catalogSettings},
         {"inj_altRange", altRange},
+        {"inj_astroList_ss", astroListSs},
+        {"inj_astroList_star", astroListStar},
+        {"inj_astroList_double", astroListDouble},
+        {"inj_astroList_dso", astroListDso},
+        {"inj_astroList_comet", astroListComet},
+        {"inj_astroList_ss_bt", astroListSsBest},
+        {"inj_astroList_double_bt", astroListDoubleBest},
+        {"inj_astroList_dso_bt", astroListDsoBest},
         {"inj_toastManagerUIStub", toastManagerUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
+        {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},
@@ -141,6 +186,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
+        {"inj_testAZTracking", testAZTracking},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

@@ -26,13 +26,22 @@ int32_t signOf(double a) {
 } // namespace
 
 double wrapTo2Pi(double a) {
-    const double r = a - std::floor(a / k2Pi) * k2Pi;
-    // A tiny negative input rounds up to exactly 2pi, which is outside the promised range.
-    return r >= k2Pi ? 0.0 : r;
+    double r = a - std::floor(a / k2Pi) * k2Pi;
+    if (r < 0.0 || r >= k2Pi) {
+        // Beyond about 1e16 the quotient is rounded and the product can overshoot a by whole
+        // turns; the exact remainder stays in range. A tiny negative input still rounds up to
+        // exactly 2pi, which is taken as 0.
+        r = std::fmod(a, k2Pi);
+        if (r < 0.0)
+            r += k2Pi;
+        if (r >= k2Pi)
+            r = 0.0;
+    }
+    return r;
 }
 
 double wrapToPi(double a) {
-    const double r = a - std::floor(a / k2Pi) * k2Pi;
+    const double r = wrapTo2Pi(a);
     return r < kPi ? r : r - k2Pi;
 }
 

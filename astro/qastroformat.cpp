@@ -76,6 +76,8 @@ std::string QAstroFormat::formatTwelveHour(double hours, bool noSuffix) {
     if (!std::isfinite(r))
         return {};
     const SexagesimalParts p = splitAngleSexagesimal(false, 4, r);
+    if (!(p.whole >= 0 && p.whole <= 24 && p.minutes >= 0 && p.minutes < 60))
+        return {};
     int h = static_cast<int>(p.whole);
     // Minutes that round up just before midnight carry into hour 24, which is the next day's
     // midnight, not noon.

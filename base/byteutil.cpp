@@ -151,10 +151,11 @@ std::string LongHexBE(int64_t v, int n) {
 }
 
 namespace {
+// The text comes from outside, so a length the value cannot hold is refused, not asserted.
 template <class T, T (*Read)(const CBytes&)>
 bool hexRead(std::string_view text, T& out) {
     CBytes b;
-    if (!HexToBytes(text, b))
+    if (text.empty() || text.size() > 2 * sizeof(T) || !HexToBytes(text, b))
         return false;
     out = Read(b);
     return true;

@@ -19,6 +19,14 @@ void LogSink(const char* format, va_list args);
 void LogIndentPush();
 void LogIndentPop();
 
+// Raises the calling thread's log indentation for the lifetime of the guard.
+struct LogIndentScope {
+    LogIndentScope() { LogIndentPush(); }
+    ~LogIndentScope() { LogIndentPop(); }
+    LogIndentScope(const LogIndentScope&) = delete;
+    LogIndentScope& operator=(const LogIndentScope&) = delete;
+};
+
 // Returns the listener's id; an empty function is refused with -1.
 int LogAddListener(std::function<void(const char*)> listener);
 // Returns 1 if the id was registered, else 0.

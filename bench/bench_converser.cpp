@@ -2,10 +2,17 @@
 // request/reply round trip to the same fake controller on loopback. Prints exchanges per second
 // for both and the cost ratio of the road to the bare round trip (target: at most 1.5). A third
 // line shows what the road would cost if every exchange opened a new socket.
+// Then the same reads through the serial road over a pseudo-terminal, which has no wire delay:
+// its time per exchange is the road's own cost, shown beside the wire time of the same 12 bytes
+// at 115200 baud (target: at most a fifth of it), and beside a bare write/read on the terminal.
 //   bench_converser [exchanges per round, default 20000] [rounds, default 5]
 
+#include "link/koserialportconverser.h"
 #include "link/mountcmd.h"
+#include "link/qtserialport.h"
 #include "link/tests/udplinkrig.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -14,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -52,6 +60,25 @@ private:
     sockaddr_in m_to{};
 };
 
+// The bare serial round trip: the request written to the port side of the terminal, the reply
+// read back from it.
+bool bareSerialExchange(int fd) {
+    if (::write(fd, kRequest, 4) != 4)
+        return false;
+    char buf[16];
+    size_t got = 0;
+    while (got < 8) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, kTimeoutMs) <= 0)
+            return false;
+        const ssize_t n = ::read(fd, buf + got, sizeof buf - got);
+        if (n <= 0)
+            return false;
+        got += size_t(n);
+    }
+    return got == 8 && std::memcmp(buf, kReply, 8) == 0;
+}
+
 template <class F>
 double secondsFor(int n, F&& exchange, int& failures) {
     const auto start = Clock::now();
@@ -69,9 +96,69 @@ double median(std::vector<double> v) {
 
 } // namespace
 
+namespace {
+
+// The serial road, KoConverser -> SLConverser -> KoSerialPortConverser -> QtSerialPort, against
+// the fake controller on a pseudo-terminal; prints its figures and returns the failed exchanges.
+int benchSerial(int n, int rounds) {
+    PtyPair barePty, chainPty;
+    FakeMotorController bareFake, chainFake;
+    for (auto* fake : {&bareFake, &chainFake}) {
+        fake->setRecording(false);
+        fake->setReply(kRequest, kReply);
+    }
+    auto settings = std::make_shared<ConnectionSettings>(nullptr);
+    settings->setType(ConnectionType_::Serial);
+    settings->setReadTimeoutMs_other(kTimeoutMs);
+    settings->setMaxRetryCount(0);
+    auto port = std::make_shared<QtSerialPort>(chainPty.name);
+    if (!barePty.isOpen() || !chainPty.isOpen() || !port->open() || !port->setBaudRate(115200) ||
+        !bareFake.serveSerial(barePty.master, barePty.slave) ||
+        !chainFake.serveSerial(chainPty.master, chainPty.slave)) {
+        std::fprintf(stderr, "cannot set up the pseudo-terminals\n");
+        return 1;
+    }
+    auto transport = std::make_shared<KoSerialPortConverser>(
+        settings, port, std::make_shared<ControlledCancellable>());
+    auto converser = std::make_shared<KoConverser>(std::make_shared<SLConverser>(transport));
+    const MountCmd readPosition(0, 'j');
+
+    int failures = 0;
+    auto bareExchange = [&] { return bareSerialExchange(barePty.slave); };
+    auto chainExchange = [&] {
+        const auto r = converser->converseValue(readPosition);
+        return r.isOk() && r.value() == 0x800000u;
+    };
+    secondsFor(n / 10 + 1, bareExchange, failures);
+    secondsFor(n / 10 + 1, chainExchange, failures);
+    std::vector<double> bareTimes, chainTimes;
+    for (int r = 0; r < rounds; ++r) {
+        bareTimes.push_back(secondsFor(n, bareExchange, failures));
+        chainTimes.push_back(secondsFor(n, chainExchange, failures));
+    }
+    chainFake.stop();
+    bareFake.stop();
+
+    // ":j1\r" and "=000080\r": 12 bytes of 10 bits each (start, 8 data, stop).
+    const double wireUs = 12 * 10 * 1e6 / 115200;
+    const double bareUs = 1e6 * median(bareTimes) / n;
+    const double chainUs = 1e6 * median(chainTimes) / n;
+    std::printf("serial, pseudo-terminal\n");
+    std::printf("bare write/read     : %10.0f exchanges/s  %7.2f us each\n", 1e6 / bareUs, bareUs);
+    std::printf("serial chain        : %10.0f exchanges/s  %7.2f us each\n", 1e6 / chainUs,
+                chainUs);
+    std::printf("wire at 115200 baud : %7.2f us; chain/wire %.3f (target <= 0.20: %s)\n", wireUs,
+                chainUs / wireUs, chainUs <= wireUs / 5 ? "met" : "NOT met");
+    return failures;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    // The serial port lives on a Qt thread of its own.
+    QCoreApplication app(argc, argv);
 
     UdpLinkRig rig(kTimeoutMs);
     if (rig.port == 0) {
@@ -118,6 +205,7 @@ int main(int argc, char** argv) {
                 ratio <= 1.5 ? "met" : "NOT met");
     std::printf("chain, new socket each exchange: %10.0f exchanges/s  ratio %.2f\n", n / freshS,
                 freshS / bareS);
+    failures += benchSerial(n, rounds);
     if (failures > 0) {
         std::printf("failed exchanges: %d\n", failures);
         return 1;

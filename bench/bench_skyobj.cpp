@@ -9,9 +9,9 @@
 
 #include "astro/astrocalc.h"
 #include "base/clock.h"
-#include "base/ifileutil.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
+#include "bench/benchsupport.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
@@ -19,52 +19,23 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSqlDatabase>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
 
 using namespace Ko;
+using namespace Ko::Bench;
 
 namespace {
-
-class ShippedFile : public IFileUtil {
-public:
-    std::string appDataDir() override { return "."; }
-    std::string resourceUrl(const std::string& name) override { return "file://" + path(name); }
-    std::string resourcePath(const std::string& name) override { return path(name); }
-    bool fileExists(const std::string& p) override { return QFileInfo::exists(p.c_str()); }
-
-private:
-    static std::string path(const std::string& name) {
-        return QFileInfo(KO_SKYOBJ_DB).absolutePath().toStdString() + "/" + name;
-    }
-};
-
-double cpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
-}
 
 struct Figures {
     std::vector<double> open, change, load;
 };
-
-double best(std::vector<double> v) {
-    return *std::min_element(v.begin(), v.end());
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 } // namespace
 
@@ -82,7 +53,7 @@ int main(int argc, char** argv) {
     auto location = std::make_shared<Location2>(nullptr);
     auto calc = std::make_shared<AstroCalc>(
         location, std::make_shared<AstroClock>(std::make_shared<CRealClock>()));
-    auto fileUtil = std::make_shared<ShippedFile>();
+    auto fileUtil = std::make_shared<ShippedFile>(KO_SKYOBJ_DB);
     const char* languages[] = {"en", "de"};
     Figures figures[2];
     size_t objects = 0;

@@ -1,6 +1,7 @@
 #include "link/cmdxutil.h"
 
 #include "base/byteutil.h"
+#include "base/log.h"
 #include "link/ikoconverser.h"
 #include "link/mountcmd.h"
 
@@ -27,6 +28,11 @@ CmdRetType_::E CmdXUtil::readTickRate() {
     const auto r = m_converser->converseValue32(MountCmd::makeXSub(0, 0x06));
     if (!r.isOk())
         return r.type;
+    // Every mount time is divided by it.
+    if (r.value() == 0) {
+        Log("CmdXUtil: refusing a mount-clock tick rate of 0");
+        return CmdRetType_::Other;
+    }
     m_tickRate.store(r.value());
     return CmdRetType_::Ok;
 }
@@ -46,7 +52,11 @@ CmdResp<int64_t> CmdXUtil::ticksPayloadToMs(const CBytes& text) const {
     int64_t ticks = 0;
     if (text.size() != 16 || !ByteUtil::HexBE_Long(asText(text), ticks))
         return CmdResp<int64_t>(CmdRetType_::Other);
-    return CmdResp<int64_t>::ok(std::llround(ticks / (tickRate() * 0.001)));
+    const double ms = std::round(ticks / (tickRate() * 0.001));
+    // A slow clock can hold more milliseconds than the result takes.
+    if (!(std::abs(ms) < 9223372036854775807.0))
+        return CmdResp<int64_t>(CmdRetType_::Other);
+    return CmdResp<int64_t>::ok(static_cast<int64_t>(ms));
 }
 
 CBytes CmdXUtil::radToCountsPayload(AXISID axis, double rad) const {

@@ -6,6 +6,7 @@
 
 #include <QQmlEngine>
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -71,6 +72,13 @@ int ConnectionSettings::maxRetryCount() const {
 }
 void ConnectionSettings::setMaxRetryCount(int v) {
     write(m_maxRetryCount, v);
+}
+int ConnectionSettings::resendCount() const {
+    const int o = m_resendCountOverride.load();
+    return o >= 0 ? o : maxRetryCount();
+}
+void ConnectionSettings::setResendCountOverride(Nullable<int> v) {
+    m_resendCountOverride.store(v.hasValue() ? std::max(0, v.value()) : -1);
 }
 
 bool ConnectionSettings::searchIP() const {

@@ -3,6 +3,7 @@
 #include "base/kvcachedsetting.h"
 #include "link/iconnectionsettings.h"
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -25,6 +26,8 @@ public:
     void setReadTimeoutMs_other(int v) override;
     int maxRetryCount() const override;
     void setMaxRetryCount(int v) override;
+    int resendCount() const override;
+    void setResendCountOverride(Nullable<int> v) override;
     bool searchIP() const override;
     void setSearchIP(bool v) override;
     std::string fixedIP() const override;
@@ -50,6 +53,8 @@ private:
     // The key names of these two look swapped; stored files rely on them as they are.
     KVCachedSetting<int> m_readTimeoutMs_other;
     KVCachedSetting<int> m_maxRetryCount;
+    // Below 0: no override.
+    std::atomic<int> m_resendCountOverride{-1};
     KVCachedSetting<bool> m_searchIP;
     KVCachedString m_fixedIP;
     KVCachedString m_serialPortName;

@@ -44,8 +44,8 @@ public:
     CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) override;
     CmdRetType_::E resetHomeSensor(AXISID axis) override;
 
-    // The fastest rate slew, rad/s (3.4 degrees per second).
-    static constexpr double kMaxSlewRate = 0.059341194567807204;
+    // The fastest rate slew, rad/s.
+    static constexpr double kMaxSlewRate = kMaxAxisSlewRate;
     // Rates at or below this (a thousandth of the sidereal rate) only stop the axis.
     static constexpr double kMinSlewRate = kSiderealRate / 1000;
     // The GoTo speed, rad/s (10 degrees per second).

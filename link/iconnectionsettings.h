@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/nullable.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -60,9 +62,14 @@ public:
     // Read time-out of the UDP and serial links, milliseconds.
     virtual int readTimeoutMs_other() const = 0;
     virtual void setReadTimeoutMs_other(int v) = 0;
-    // Resends after the first attempt of an exchange.
+    // Resends after the first attempt of an exchange, as the user stored them.
     virtual int maxRetryCount() const = 0;
     virtual void setMaxRetryCount(int v) = 0;
+    // The resends an exchange makes: the override while one is in force, else maxRetryCount.
+    virtual int resendCount() const = 0;
+    // Held in memory only and never stored, so a crash while it is in force leaves the user's
+    // setting as it was. An empty value ends the override.
+    virtual void setResendCountOverride(Nullable<int> v) = 0;
     virtual bool searchIP() const = 0;
     virtual void setSearchIP(bool v) = 0;
     virtual std::string fixedIP() const = 0;

@@ -10,6 +10,9 @@
 
 namespace Ko {
 
+// 3.4 degrees per second: the fastest rate slew either kind of axis is asked to make.
+inline constexpr double kMaxAxisSlewRate = 0.059341194567807204;
+
 // A home-sensor read. Without a captured position the two flags tell where the counter stands:
 // both set means the axis is on the sensor's active side.
 struct HomeSensorReading {

@@ -2,9 +2,11 @@
 
 #include "base/byteutil.h"
 #include "base/koassert.h"
+#include "base/log.h"
 #include "link/ikoconverser.h"
 #include "link/mountcmd.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -42,20 +44,23 @@ int64_t radToCounts64(uint32_t countsPerRev, double rad) {
     return roundHalfAway<int64_t>(countsPerRev * rad / kTwoPi);
 }
 
+// A zero constant is refused at set-up; here it gives 0 so that no conversion is ever infinite.
 double countsToRad(uint32_t countsPerRev, int32_t counts) {
+    if (countsPerRev == 0)
+        return 0.0;
     return counts * kTwoPi / countsPerRev;
 }
 
 int64_t rpsToStride(uint32_t countsPerRev, uint32_t timerFrequency, double rps) {
     if (rps < 0)
         throw std::logic_error("rpsToStride: expected positive rps");
-    if (rps == 0)
+    if (rps == 0 || countsPerRev == 0)
         return 0;
     return roundHalfAway<int64_t>(timerFrequency * (kTwoPi / countsPerRev) / rps);
 }
 
 double strideToRps(uint32_t countsPerRev, uint32_t timerFrequency, uint32_t period) {
-    if (period == 0)
+    if (period == 0 || countsPerRev == 0)
         return 0.0;
     return (kTwoPi / countsPerRev) * timerFrequency / period;
 }
@@ -82,6 +87,11 @@ CmdRetType_::E KoDevice::initialize(bool oneAxis, uint32_t offsetMode) {
     const auto freq = m_converser->converseValue(MountCmd(0, 'b'));
     if (!freq.isOk())
         return freq.type;
+    // Every rate and period is a multiple of it: a zero would make them all meaningless.
+    if (freq.value() == 0) {
+        Log("KoDevice: refusing a step-timer frequency of 0");
+        return CmdRetType_::Other;
+    }
     std::lock_guard lock(m_mutex);
     m_timerFrequency.set(freq.value());
     m_initialized = true;
@@ -235,6 +245,11 @@ CmdRetType_::E KoDevice::readCountsPerRev(AXISID axis) {
         else if (model == 0x82)
             counts = 2118424;
     }
+    // Positions and rates divide by it.
+    if (counts == 0) {
+        Log("KoDevice: refusing 0 counts per revolution on axis %u", unsigned(axis) + 1);
+        return CmdRetType_::Other;
+    }
     std::lock_guard lock(m_mutex);
     m_axes[axisSlot(axis)].countsPerRev.set(counts);
     return CmdRetType_::Ok;
@@ -291,7 +306,9 @@ double KoDevice::strideToRps(AXISID axis, uint32_t period) const {
 }
 
 double KoDevice::speedResolution() const {
-    const int64_t p = rpsToStride(0, kSiderealRate);
+    // Bounded so that one tick either way stays a period the conversion takes.
+    const int64_t p = std::clamp<int64_t>(rpsToStride(0, kSiderealRate), 1,
+                                          std::numeric_limits<uint32_t>::max() - 1);
     const double up = std::abs(strideToRps(0, static_cast<uint32_t>(p + 1)) / kSiderealRate - 1);
     const double down = std::abs(strideToRps(0, static_cast<uint32_t>(p - 1)) / kSiderealRate - 1);
     return std::min(up, down);

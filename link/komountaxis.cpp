@@ -15,8 +15,8 @@ namespace Ko {
 
 namespace {
 
-// 3.4 degrees per second: the fastest the classic commands are asked to run.
-constexpr double kMaxClassicRate = 0.059341194567807204;
+// The fastest the classic commands are asked to run.
+constexpr double kMaxClassicRate = kMaxAxisSlewRate;
 // 128 x sidereal: above it the controller runs in its high-speed mode.
 constexpr double kFastRate = 0.0093339082818834;
 // A thousandth of sidereal: slower than this is a stop.

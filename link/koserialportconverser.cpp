@@ -18,7 +18,7 @@ KoSerialPortConverser::KoSerialPortConverser(std::shared_ptr<IConnectionSettings
 
 CmdResp<CBytes> KoSerialPortConverser::converse(const CBytes& request) {
     m_port->clear();
-    const int retries = std::max(0, m_settings->maxRetryCount());
+    const int retries = std::max(0, m_settings->resendCount());
     const int wait = m_settings->type() == ConnectionType_::BLE ? m_settings->readTimeoutMs_BLE()
                                                                 : m_settings->readTimeoutMs_other();
     for (int attempt = 0; attempt <= retries; ++attempt) {

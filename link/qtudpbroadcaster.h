@@ -39,7 +39,7 @@ public:
 private:
     std::vector<UDPBroadcastEntry> usableEntries() const;
 
-    const Nullable<std::vector<UDPBroadcastEntry>> m_entries;
+    const Nullable<std::vector<UDPBroadcastEntry>> m_entries{};
     const uint16_t m_searchPort = kMountPort;
 };
 

@@ -22,7 +22,7 @@ CmdResp<CBytes> UDPConverser::converse(const CBytes& request) {
         return CmdResp<CBytes>(CmdRetType_::Timeout);
     m_udp->drain();
 
-    const int retries = std::max(0, m_settings->maxRetryCount());
+    const int retries = std::max(0, m_settings->resendCount());
     for (int attempt = 0; attempt <= retries; ++attempt) {
         if (m_cancellable->isCancelled()) {
             m_socketSettled = attempt == 0;

@@ -2,10 +2,13 @@
 
 #include "base/log.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sstream>
 #include <sys/socket.h>
 #include <sys/time.h>
@@ -103,10 +106,30 @@ bool UnixUDP::write(const CBytes& data) {
 
 CBytes UnixUDP::read() {
     const int fd = m_socket.value();
-    const ssize_t n = ::recvfrom(fd, m_buffer.data(), m_buffer.size(), 0, nullptr, nullptr);
-    if (n <= 0)
-        return {};
-    return CBytes(m_buffer.begin(), m_buffer.begin() + n);
+    const uint32_t remote = m_parsedRemote.value();
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::milliseconds(std::max<uint32_t>(m_timeoutMs, 1));
+    for (;;) {
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        const ssize_t n = ::recvfrom(fd, m_buffer.data(), m_buffer.size(), 0,
+                                     reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (n < 0)
+            return {};
+        // Another host must not answer for the mount. The port is not compared: a module may
+        // answer from another port than the one it listens on.
+        if (from.sin_family == AF_INET && ntohl(from.sin_addr.s_addr) == remote)
+            return n == 0 ? CBytes() : CBytes(m_buffer.begin(), m_buffer.begin() + n);
+        // What is left of the time-out, so that a stream of foreign datagrams cannot hold the
+        // read for ever.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return {};
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(left.count())) <= 0)
+            return {};
+    }
 }
 
 void UnixUDP::drain() {

@@ -18,14 +18,6 @@ constexpr std::array<AXISID, 2> kAxes = {0, 1};
 constexpr double kMoveMsPerRad = 16000;
 constexpr double kMoveBaseMs = 5000;
 
-// Raises the log indentation for the lifetime of the guard.
-struct LogIndentScope {
-    LogIndentScope() { LogIndentPush(); }
-    ~LogIndentScope() { LogIndentPop(); }
-    LogIndentScope(const LogIndentScope&) = delete;
-    LogIndentScope& operator=(const LogIndentScope&) = delete;
-};
-
 } // namespace
 
 MountAxisUtil::MountAxisUtil(std::shared_ptr<IMountAxis> axis,

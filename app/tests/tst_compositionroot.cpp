@@ -105,7 +105,9 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_perMountData",
                                       "inj_appCore",
                                       "inj_altRange",
-                                      "inj_alignmentDataContainer"};
+                                      "inj_alignmentDataContainer",
+                                      "inj_polarScopeInfo",
+                                      "inj_polarScopePaintedItem"};
 
 } // namespace
 
@@ -190,6 +192,7 @@ private slots:
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
+                property int restore: ParkDataLoadOption.Load
                 property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
                                          && !inj_locationSensor.active
                 property bool settingsEnabled: inj_locationOpenSetting.enable
@@ -200,12 +203,16 @@ private slots:
                 property string firstLanguage:
                     inj_languageManager.availableLanguages[0].languageCode
                 property string stored
+                property int stars: -1
+                property bool starsLoading: true
                 property string toast
                 property bool blocking: inj_uiBlockingMessage.showing
                 property url help: inj_helpFile.helpUrl
                 property int padding: inj_uiSetting.footerPadding
                 property int alignedStars: inj_alignmentDataContainer.alignedStarCount
                 property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
+                property int polarRows: inj_polarScopeInfo.infoList.length
+                property bool polarNorth: inj_polarScopePaintedItem.north
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -213,6 +220,9 @@ private slots:
                 Component.onCompleted: {
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
+                    inj_astroList_star.setDisplayed(true)
+                    stars = inj_astroList_star.list.length
+                    starsLoading = inj_astroList_star.loadingList
                 }
             }
         )",
@@ -232,6 +242,7 @@ private slots:
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
+        QCOMPARE(root->property("restore").toInt(), 1);
         QVERIFY(root->property("sensorOff").toBool());
         QVERIFY(root->property("settingsEnabled").toBool());
         QCOMPARE(root->property("pointing").toString(), QString());
@@ -241,9 +252,14 @@ private slots:
         QCOMPARE(root->property("stored").toString(), QString("día"));
         QCOMPARE(root->property("blocking").toBool(), false);
         QCOMPARE(root->property("padding").toInt(), 1);
+        // About half of the shipped named stars stand above the horizon at any time.
+        QVERIFY(root->property("stars").toInt() > 50);
+        QVERIFY(!root->property("starsLoading").toBool());
         // No mount has been aligned in the scratch home: the default model stands.
         QCOMPARE(root->property("alignedStars").toInt(), 0);
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
+        QCOMPARE(root->property("polarRows").toInt(), 3);
+        QCOMPARE(root->property("polarNorth").toBool(), true);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();
@@ -256,6 +272,31 @@ private slots:
         QVERIFY(sink);
         sink->sendShortMessage("Mount parked ✓");
         QCOMPARE(root->property("toast").toString(), QString("Mount parked ✓"));
+    }
+
+    // A switch through the published language service re-translates the bindings of the very
+    // engine the composition root served, and back again.
+    void languageSwitchRetranslatesBindings() {
+        QList<std::shared_ptr<QObject>> keepAlive;
+        Ko::PDepContainer container;
+        QQmlApplicationEngine engine;
+        engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+
+        engine.loadData(R"(
+            import QtQml
+            QtObject {
+                property string east: qsTranslate("cardinal_direction", "E")
+                function switchTo(code) { inj_languageManager.language = code }
+            }
+        )",
+                        QUrl("qrc:/translated.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        QObject* root = engine.rootObjects().first();
+        for (const auto& [code, east] : {std::pair{"en", "E"}, {"de", "O"}, {"en", "E"}}) {
+            QVERIFY(QMetaObject::invokeMethod(root, "switchTo", Q_ARG(QVariant, QString(code))));
+            QCOMPARE(root->property("east").toString(), QString(east));
+        }
     }
 
     void shippedRootDocumentLoads() {
@@ -317,13 +358,20 @@ private slots:
         QTimer::singleShot(0, &engine, [&] {
             emit engine.objectCreated(nullptr, QUrl("qrc:/other.qml"));
             emit engine.objectCreated(&created, root);
-            // Runs after the queued checks of the two notifications above.
-            QTimer::singleShot(0, &loop, [&] { loop.exit(7); });
+            // Runs after the queued checks of the two notifications above, in the same batch of
+            // events: an exit they asked for must not be overwritten.
+            QTimer::singleShot(0, &loop, [&] {
+                if (loop.isRunning())
+                    loop.exit(7);
+            });
         });
         QCOMPARE(loop.exec(), 7);
 
         QTimer::singleShot(0, &engine, [&] { emit engine.objectCreated(nullptr, root); });
-        QTimer::singleShot(60000, &loop, [&] { loop.exit(7); });
+        QTimer::singleShot(60000, &loop, [&] {
+            if (loop.isRunning())
+                loop.exit(7);
+        });
         QCOMPARE(loop.exec(), -1);
     }
 };

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 // Runs the real program as a separate process, offscreen, with its data folders in a scratch
@@ -28,7 +29,10 @@ class TestStartup : public QObject {
         return path;
     }
 
-    std::unique_ptr<QProcess> start(const QString& rootDocument = {}) const {
+    // captureErrors keeps the program's standard error for the test to read instead of passing
+    // it through.
+    std::unique_ptr<QProcess> start(const QString& rootDocument = {},
+                                    bool captureErrors = false) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -39,7 +43,8 @@ class TestStartup : public QObject {
             env.insert("KO_ROOT_QML", rootDocument);
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(m_home->path());
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setProcessChannelMode(captureErrors ? QProcess::SeparateChannels
+                                                     : QProcess::ForwardedErrorChannel);
         process->start(KO_QUORVEL_BINARY, {});
         return process;
     }
@@ -87,6 +92,44 @@ private slots:
         process->terminate();
         finish(*process);
         QCOMPARE(process->exitCode(), 0);
+    }
+
+    // The first signal starts the orderly quit; when the teardown then hangs, a second one ends
+    // the process the usual way instead of being swallowed.
+    void secondSignalEndsAHungTeardown_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("terminate") << int(SIGTERM);
+        QTest::newRow("interrupt") << int(SIGINT);
+    }
+    void secondSignalEndsAHungTeardown() {
+        QFETCH(int, signal);
+        const QString path = writeDocument("hangs.qml", R"(
+            import QtQuick
+            Item {
+                Component.onCompleted: console.log("state: running")
+                Connections {
+                    target: Qt.application
+                    function onAboutToQuit() {
+                        console.log("state: hanging")
+                        for (;;) {}
+                    }
+                }
+            }
+        )");
+        auto process = start(path, true);
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        const auto reached = [&](const char* state) {
+            errors += process->readAllStandardError();
+            return errors.contains(state);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(reached("state: running"), 120000);
+        ::kill(pid_t(process->processId()), signal);
+        QTRY_VERIFY_WITH_TIMEOUT(reached("state: hanging"), 60000);
+        ::kill(pid_t(process->processId()), signal);
+        QVERIFY2(process->waitForFinished(20000), "the second signal did not end the program");
+        QCOMPARE(process->exitStatus(), QProcess::CrashExit);
+        QCOMPARE(process->exitCode(), signal);
     }
 
     // The exit code is the one QML passes; QML torn down at exit still reaches the services.

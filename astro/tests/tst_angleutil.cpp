@@ -50,6 +50,23 @@ private slots:
         QVERIFY(r1 >= -kPi && r1 < kPi);
     }
 
+    // Far beyond any real angle the formula's quotient is rounded; the results must still keep
+    // to their ranges (about one input in sixteen above 1e16 used to come out negative).
+    void wrapKeepsItsRangeForHugeInputs() {
+        int outside = 0;
+        for (double a = 1e15; a < 1e300; a *= 1.0137) {
+            for (const double x : {a, -a}) {
+                const double r2 = wrapTo2Pi(x);
+                const double r1 = wrapToPi(x);
+                if (!(r2 >= 0 && r2 < k2Pi) || !(r1 >= -kPi && r1 < kPi)) {
+                    if (++outside <= 3)
+                        qWarning("%.17g -> %.17g, %.17g", x, r2, r1);
+                }
+            }
+        }
+        QCOMPARE(outside, 0);
+    }
+
     void wrapDiff_data() {
         QTest::addColumn<double>("base");
         QTest::addColumn<double>("target");

@@ -2,6 +2,7 @@
 #include "astro/qastroformat.h"
 #include "base/languagemanager.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -85,6 +86,19 @@ private slots:
         QFETCH(double, angle);
         QFETCH(QString, expected);
         QCOMPARE(q(m_format->formatClockPosition(angle)), expected);
+    }
+
+    // Angles far beyond a turn still give a dial text, never a cast of an unbounded value.
+    void clockPositionOfHugeAngles() {
+        const QRegularExpression dial(QStringLiteral("^(0[1-9]|1[0-2]):[0-5][0-9]$"));
+        for (const double angle : {2.33e17, -2.33e17, 3.79e28, 1e300}) {
+            const QString text = q(m_format->formatClockPosition(angle));
+            QVERIFY2(dial.match(text).hasMatch(), qPrintable(QString::number(angle) + " " + text));
+        }
+        for (double angle = 1e15; angle < 1e300; angle *= 1.0731) {
+            const QString text = q(m_format->formatTimeOfDay12h(angle));
+            QVERIFY2(text.size() == 7, qPrintable(QString::number(angle) + " " + text));
+        }
     }
 
     void timeTexts() {

@@ -1,12 +1,5 @@
 #include "astro/angleutil.h"
-#include "base/languagemanager.h"
-#include "base/qtfileutil.h"
-#include "base/qtkvstore.h"
-#include "catalog/catalogsettings.h"
-#include "catalog/solarsystem.h"
-#include "catalog/sunvisibility.h"
-#include "catalog/tests/catalogrig.h"
-#include "mount/altrange.h"
+#include "catalog/tests/catalogsettingsrig.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -39,30 +32,10 @@ class TestCatalogSettings : public QObject {
     QTemporaryDir m_dir;
     int m_folders = 0;
 
-    // The catalog settings over a real settings file in a folder of their own, with the real
-    // altitude limits and Sun guard at a site at 45 degrees north.
-    struct Rig {
-        Sky sky{kJulianDate, kLatitude};
-        QString folder;
-        std::shared_ptr<QtKVStore> store;
-        std::shared_ptr<AltRange> altRange;
-        std::shared_ptr<SolarSystem> solar;
-        std::shared_ptr<SunVisibility> sun;
-        std::shared_ptr<CatalogSettings> settings;
-
-        explicit Rig(const QString& dataFolder) : folder(dataFolder) {
-            store = openStore(folder);
-            altRange = std::make_shared<AltRange>(store);
-            solar = std::make_shared<SolarSystem>(
-                sky.astroClock, sky.calc, std::make_shared<LanguageManager>(nullptr, nullptr));
-            sun = std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock);
-            settings = std::make_shared<CatalogSettings>(store, sky.clock, altRange, sky.calc, sun);
-        }
-
-        static std::shared_ptr<QtKVStore> openStore(const QString& folder) {
-            return std::make_shared<QtKVStore>(
-                "Settings.txt", std::make_shared<QtFileUtil>("QuorvelPro", folder.toStdString()));
-        }
+    // At a site at 45 degrees north.
+    struct Rig : CatalogSettingsRig {
+        explicit Rig(const QString& dataFolder)
+            : CatalogSettingsRig(dataFolder, kJulianDate, kLatitude) {}
 
         CoordPair sunNow() const { return solar->getObject(ISolarSystem::Sun).coordNow; }
     };

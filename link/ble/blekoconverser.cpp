@@ -18,7 +18,7 @@ CmdResp<CBytes> BLEKoConverser::converse(const CBytes& request) {
     if (m_cancellable->isCancelled())
         return CmdResp<CBytes>(CmdRetType_::Cancel);
     m_ble->clear();
-    const int retries = std::max(0, m_settings->maxRetryCount());
+    const int retries = std::max(0, m_settings->resendCount());
     for (int attempt = 0; attempt <= retries; ++attempt) {
         if (m_cancellable->isCancelled())
             return CmdResp<CBytes>(CmdRetType_::Cancel);

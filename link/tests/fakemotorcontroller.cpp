@@ -139,6 +139,19 @@ std::vector<FakeMotorController::Request> FakeMotorController::requests() const 
     return m_requests;
 }
 
+bool FakeMotorController::sendUnasked(const std::string& datagram) {
+    CBytes peer;
+    {
+        std::lock_guard lock(m_mutex);
+        peer = m_lastUdpPeer;
+    }
+    if (m_udpFd < 0 || peer.empty())
+        return false;
+    return ::sendto(m_udpFd, datagram.data(), datagram.size(), 0,
+                    reinterpret_cast<const sockaddr*>(peer.data()),
+                    static_cast<socklen_t>(peer.size())) == ssize_t(datagram.size());
+}
+
 size_t FakeMotorController::requestCount() const {
     std::lock_guard lock(m_mutex);
     return m_requestCount;
@@ -275,6 +288,10 @@ void FakeMotorController::handleRequest(const CBytes& request, const void* udpPe
         std::lock_guard lock(m_mutex);
         if (m_recording)
             m_requests.push_back({request, baud, peerPort});
+        if (udpPeer) {
+            const auto* raw = static_cast<const uint8_t*>(udpPeer);
+            m_lastUdpPeer = CBytes(raw, raw + udpPeerLength);
+        }
         ++m_requestCount;
         const bool wrongSpeed = !udpPeer && m_answerBaud != 0 && baud != m_answerBaud;
         const bool ignored = m_ignore > 0;

@@ -68,6 +68,9 @@ public:
     void setByteGapMs(int ms);
     // Serial only: answer only while the port side runs at this speed; 0 answers at any speed.
     void setAnswerBaud(int baud);
+    // UDP only: one datagram, unasked, to the sender of the last request (a stray or duplicated
+    // reply); false before any request.
+    bool sendUnasked(const std::string& datagram);
     // Off for long runs that do not look at the requests.
     void setRecording(bool on);
 
@@ -109,6 +112,8 @@ private:
     std::vector<Request> m_requests;
     size_t m_requestCount = 0;
     bool m_stopping = false;
+    // The raw address of the last UDP sender.
+    CBytes m_lastUdpPeer;
 
     int m_udpFd = -1;
     int m_masterFd = -1;

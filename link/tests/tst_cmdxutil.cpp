@@ -1,5 +1,6 @@
 #include "link/cmdxutil.h"
 
+#include "link/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 
 #include <QTest>
@@ -72,10 +73,17 @@ void TestCmdXUtil::tickRateIsReadOnce() {
     QCOMPARE(x.util.readTickRate(), CmdRetType_::Nak);
     QVERIFY_THROWS_EXCEPTION(std::logic_error, x.util.tickRate());
 
+    // Every mount time is divided by it: a zero is refused, with the value in the log.
+    LogCapture log;
+    x.rig.reply(":X10006", value32(0));
+    QCOMPARE(x.util.readTickRate(), CmdRetType_::Other);
+    QCOMPARE(log.lines("CmdXUtil"), QStringList{"CmdXUtil: refusing a mount-clock tick rate of 0"});
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, x.util.tickRate());
+
     x.rig.reply(":X10006", value32(0x0001E240));
     QCOMPARE(x.util.readTickRate(), CmdRetType_::Ok);
     QCOMPARE(x.util.tickRate(), 0x0001E240u);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":X10006", ":X10006"}));
+    QCOMPARE(x.rig.takeSent(), (QStringList{":X10006", ":X10006", ":X10006"}));
     QCOMPARE(x.util.readTickRate(), CmdRetType_::Ok);
     QVERIFY(x.rig.takeSent().isEmpty());
 }
@@ -105,6 +113,11 @@ void TestCmdXUtil::ticksPayloadToMs_data() {
     QTest::newRow("lower case") << QByteArray("00000000000000fa") << int(CmdRetType_::Other) << 0LL;
     QTest::newRow("not hex") << QByteArray("00000000000000G0") << int(CmdRetType_::Other) << 0LL;
     QTest::newRow("empty") << QByteArray() << int(CmdRetType_::Other) << 0LL;
+    QTest::newRow("negative") << QByteArray("FFFFFFFFFFFFFC18") << int(CmdRetType_::Ok) << -1000LL;
+    // More milliseconds than the result holds.
+    QTest::newRow("most ticks") << QByteArray("7FFFFFFFFFFFFFFF") << int(CmdRetType_::Other) << 0LL;
+    QTest::newRow("fewest ticks") << QByteArray("8000000000000000") << int(CmdRetType_::Other)
+                                  << 0LL;
 }
 
 void TestCmdXUtil::ticksPayloadToMs() {

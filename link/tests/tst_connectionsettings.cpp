@@ -109,6 +109,26 @@ private slots:
         QCOMPARE(ConnectionSettings(store).readTimeoutMs_other(), std::numeric_limits<int>::max());
     }
 
+    void resendOverrideIsNeverStored() {
+        auto store = memoryStore();
+        ConnectionSettings s(store);
+        s.setMaxRetryCount(4);
+        const QJsonObject before = store->json();
+        QSignalSpy spy(&s, &IConnectionSettings::valueChanged);
+        QCOMPARE(s.resendCount(), 4);
+        s.setResendCountOverride(0);
+        QCOMPARE(s.resendCount(), 0);
+        // The user's value stays what the settings page shows and what a restart finds.
+        QCOMPARE(s.maxRetryCount(), 4);
+        QCOMPARE(store->json(), before);
+        QCOMPARE(ConnectionSettings(store).resendCount(), 4);
+        s.setMaxRetryCount(6);
+        QCOMPARE(s.resendCount(), 0);
+        s.setResendCountOverride({});
+        QCOMPARE(s.resendCount(), 6);
+        QCOMPARE(spy.count(), 1);
+    }
+
     void writingCurrentValueDoesNothing() {
         auto store = memoryStore();
         ConnectionSettings s(store);

@@ -7,6 +7,7 @@
 #include "link/mountcmd.h"
 #include "link/qtserialport.h"
 #include "link/slconverser.h"
+#include "link/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 #include "link/udpconverser.h"
 #include "link/unixudp.h"
@@ -22,32 +23,6 @@
 using namespace Ko;
 
 namespace {
-
-// Collects the log lines written while it lives.
-class LogCapture {
-public:
-    LogCapture() {
-        m_id = LogAddListener([this](const char* line) {
-            std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromUtf8(line).trimmed());
-        });
-    }
-    ~LogCapture() { LogRemoveListener(m_id); }
-    QStringList lines(const QString& prefix) const {
-        std::lock_guard lock(m_mutex);
-        QStringList out;
-        for (const auto& l : m_lines) {
-            if (l.startsWith(prefix))
-                out.append(l);
-        }
-        return out;
-    }
-
-private:
-    int m_id = -1;
-    mutable std::mutex m_mutex;
-    QStringList m_lines;
-};
 
 std::shared_ptr<ConnectionSettings> settingsWith(int readTimeoutMs, int retries,
                                                  ConnectionType_::E type) {
@@ -98,6 +73,8 @@ private slots:
     void lateReplyNeverAnswersTheNextExchange();
     void lateReplyAfterResendNeverAnswersTheNextExchange();
     void settledSocketIsKept();
+    void strayReplyOnAKeptSocketIsDropped_data();
+    void strayReplyOnAKeptSocketIsDropped();
     void cancelBeforeFirstAttemptSendsNothing();
     void timedoutStateAndForwarder();
     void timedoutStateFollowsTheLastExchange();
@@ -193,15 +170,23 @@ void TstConverser::valueParsing() {
 }
 
 void TstConverser::attemptsUnderTimeout_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("override"); // -1: none
     QTest::addColumn<int>("retries");
-    QTest::newRow("no resend") << 0;
-    QTest::newRow("two resends") << 2;
+    QTest::newRow("no resend") << 0 << -1 << 0;
+    QTest::newRow("two resends") << 2 << -1 << 2;
+    QTest::newRow("override 0 wins over two stored") << 2 << 0 << 0;
+    QTest::newRow("override 1 wins over none stored") << 0 << 1 << 1;
 }
 
 void TstConverser::attemptsUnderTimeout() {
+    QFETCH(int, stored);
+    QFETCH(int, override);
     QFETCH(int, retries);
     const int timeoutMs = 100;
-    UdpLinkRig chain(timeoutMs, retries);
+    UdpLinkRig chain(timeoutMs, stored);
+    if (override >= 0)
+        chain.settings->setResendCountOverride(override);
     chain.fake.setSilent(true);
     QSignalSpy transportSpy(chain.transport.get(), &IConverser::converseTimeout);
     QSignalSpy outerSpy(chain.link.get(), &IConverser::converseTimeout);
@@ -286,6 +271,32 @@ void TstConverser::settledSocketIsKept() {
     QVERIFY(reqs[3].peerPort != reqs[2].peerPort);
     QCOMPARE(reqs[4].peerPort, reqs[3].peerPort);
     QVERIFY(reqs[5].peerPort != reqs[4].peerPort);
+}
+
+void TstConverser::strayReplyOnAKeptSocketIsDropped_data() {
+    QTest::addColumn<QStringList>("strays");
+    QTest::newRow("duplicated reply") << QStringList{"=111111\r"};
+    QTest::newRow("foreign reply") << QStringList{"=000000\r"};
+    QTest::newRow("several") << QStringList{"=111111\r", "!0\r", "=333333\r"};
+}
+
+void TstConverser::strayReplyOnAKeptSocketIsDropped() {
+    QFETCH(QStringList, strays);
+    UdpLinkRig chain(300, 0);
+    chain.fake.setReply(":j1\r", "=111111\r");
+    chain.fake.setReply(":j2\r", "=222222\r");
+    QCOMPARE(qb(chain.converser->converse(kReadPos).value()), QByteArray("=111111\r"));
+    // Queued on the kept socket between the two exchanges (loopback delivers before sendto
+    // returns).
+    for (const auto& stray : strays)
+        QVERIFY(chain.fake.sendUnasked(stray.toStdString()));
+    const auto resp = chain.converser->converse(MountCmd(1, 'j'));
+    QCOMPARE(resp.type, CmdRetType_::Ok);
+    QCOMPARE(qb(resp.value()), QByteArray("=222222\r"));
+    // The same socket served both: the stray was drained, not escaped by a reopen.
+    const auto reqs = chain.fake.requests();
+    QCOMPARE(reqs.size(), size_t(2));
+    QCOMPARE(reqs[1].peerPort, reqs[0].peerPort);
 }
 
 void TstConverser::cancelBeforeFirstAttemptSendsNothing() {

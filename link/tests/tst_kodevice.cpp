@@ -1,5 +1,6 @@
 #include "link/kodevice.h"
 
+#include "link/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 
 #include <QTest>
@@ -25,6 +26,10 @@ private slots:
     void initializeSendsTheFrameSequence();
     void initializeOneAxisReadsAxisOneOnly();
     void failedInitializeRestartsWithoutCachedVersions();
+    void zeroConstantsAreRefused_data();
+    void zeroConstantsAreRefused();
+    void conversionsStayFiniteForAnyConstants_data();
+    void conversionsStayFiniteForAnyConstants();
     void countsPerRevolutionOverrides_data();
     void countsPerRevolutionOverrides();
     void supportsExtendedFollowsFirmware_data();
@@ -93,6 +98,81 @@ void TestKoDevice::failedInitializeRestartsWithoutCachedVersions() {
     rig.reply(":a2", value24(kCpr));
     QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
     QCOMPARE(rig.takeSent(), (QStringList{":a1", ":f1", ":a2", ":f2", ":b1"}));
+}
+
+void TestKoDevice::zeroConstantsAreRefused_data() {
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<int>("model");
+    QTest::addColumn<uint>("countsPerRev");
+    QTest::addColumn<uint>("timer");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("classic counts")
+        << false << 0x00 << 0u << kTimer << "KoDevice: refusing 0 counts per revolution on axis 1";
+    QTest::newRow("extended counts")
+        << true << 0x00 << 0u << kTimer << "KoDevice: refusing 0 counts per revolution on axis 1";
+    QTest::newRow("timer") << false << 0x00 << kCpr << 0u
+                           << "KoDevice: refusing a step-timer frequency of 0";
+    // The board override replaces whatever the controller said, so its zero is harmless.
+    QTest::newRow("overridden counts") << false << 0x80 << 0u << kTimer << "";
+}
+
+void TestKoDevice::zeroConstantsAreRefused() {
+    QFETCH(bool, extended);
+    QFETCH(int, model);
+    QFETCH(uint, countsPerRev);
+    QFETCH(uint, timer);
+    QFETCH(QString, logLine);
+    UdpLinkRig rig;
+    rig.scriptController(extended, uint8_t(model), countsPerRev, timer);
+    KoDevice device(rig.converser);
+    LogCapture log;
+    const auto r = device.initialize(false, 1);
+    QCOMPARE(log.lines("KoDevice"), logLine.isEmpty() ? QStringList() : QStringList{logLine});
+    if (logLine.isEmpty()) {
+        QCOMPARE(r, CmdRetType_::Ok);
+        return;
+    }
+    QCOMPARE(r, CmdRetType_::Other);
+    QVERIFY(!device.isInitialized());
+    // Nothing was taken from the refused controller: no conversion can divide by its zero.
+    if (countsPerRev == 0)
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, device.countsToRad(0, 1000));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, device.rpsToStride(0, kSidereal));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, device.speedResolution());
+}
+
+// Every constant a reply can carry (24 bits classic, 32 bits extended) and the zeros that
+// callers holding their own constants may pass.
+void TestKoDevice::conversionsStayFiniteForAnyConstants_data() {
+    QTest::addColumn<uint>("countsPerRev");
+    QTest::addColumn<uint>("timer");
+    QTest::newRow("zero counts") << 0u << kTimer;
+    QTest::newRow("zero timer") << kCpr << 0u;
+    QTest::newRow("one count, fastest timer") << 1u << 0xFFFFFFu;
+    QTest::newRow("most counts, slowest timer") << 0xFFFFFFFFu << 1u;
+    QTest::newRow("most of both") << 0xFFFFFFFFu << 0xFFFFFFu;
+}
+
+void TestKoDevice::conversionsStayFiniteForAnyConstants() {
+    QFETCH(uint, countsPerRev);
+    QFETCH(uint, timer);
+    for (const int32_t counts :
+         {0, 1, -1, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()})
+        QVERIFY(std::isfinite(Ko::countsToRad(countsPerRev, counts)));
+    for (const uint32_t period : {0u, 1u, 0xFFFFFFu, 0xFFFFFFFFu})
+        QVERIFY(std::isfinite(Ko::strideToRps(countsPerRev, timer, period)));
+    for (const double rate : {0.0, 1e-300, kSidereal, 1e300})
+        QVERIFY(Ko::rpsToStride(countsPerRev, timer, rate) >= 0);
+    if (countsPerRev == 0 || timer == 0)
+        return;
+    // The device itself, for constants it accepts: its speed step stays a finite ratio (UBSan
+    // would stop the run on a period overflow).
+    UdpLinkRig rig;
+    rig.scriptController(true, 0x00, countsPerRev, timer);
+    KoDevice device(rig.converser);
+    QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
+    const double step = device.speedResolution();
+    QVERIFY2(std::isfinite(step) && step >= 0, qPrintable(QString::number(step)));
 }
 
 void TestKoDevice::countsPerRevolutionOverrides_data() {

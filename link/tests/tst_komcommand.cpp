@@ -61,7 +61,8 @@ struct CommandRig {
     // Unless readTickRate is false the tick rate is known before the first command.
     explicit CommandRig(bool extended, const std::string& features = "=000000\r",
                         uint32_t tickRate = 1000, bool readTickRate = true) {
-        rig.scriptController(extended, 0x00, kCpr, kTimer);
+        // The classic reply holds 24 bits: 2^24 would arrive as a refused 0.
+        rig.scriptController(extended, 0x00, extended ? kCpr : kCpr / 2, kTimer);
         rig.reply(":q1010000", features);
         rig.reply(":X10006", value32(tickRate));
         if (device->initialize(false, 1) != CmdRetType_::Ok || !device->statusEx().isOk())

@@ -18,11 +18,11 @@ namespace {
 // The far end of the link: a plain socket on 127.0.0.1 that remembers who wrote to it last.
 class Peer {
 public:
-    Peer() {
+    explicit Peer(uint32_t address = INADDR_LOOPBACK) {
         m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        a.sin_addr.s_addr = htonl(address);
         ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
         socklen_t len = sizeof a;
         ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
@@ -39,12 +39,16 @@ public:
             ::recvfrom(m_fd, buf, sizeof buf, 0, reinterpret_cast<sockaddr*>(&m_last), &len);
         return n < 0 ? QByteArray() : QByteArray(buf, n);
     }
-    void reply(const QByteArray& data) {
-        ::sendto(m_fd, data.constData(), size_t(data.size()), 0,
-                 reinterpret_cast<sockaddr*>(&m_last), sizeof m_last);
-    }
+    void reply(const QByteArray& data) { sendTo(m_last, data); }
+    // Writes to whoever wrote to `other` last.
+    void sendToPeerOf(const Peer& other, const QByteArray& data) { sendTo(other.m_last, data); }
 
 private:
+    void sendTo(const sockaddr_in& to, const QByteArray& data) {
+        ::sendto(m_fd, data.constData(), size_t(data.size()), 0,
+                 reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    }
+
     int m_fd = -1;
     uint16_t m_port = 0;
     sockaddr_in m_last{};
@@ -68,6 +72,8 @@ private slots:
     void silentPeerCostsOneTimeout();
     void zeroTimeoutDoesNotBlock();
     void drainDropsStaleDatagrams();
+    void onlyTheRemoteAddressAnswers_data();
+    void onlyTheRemoteAddressAnswers();
     void longDatagramIsCut();
     void reopenTakesAFreshSocket();
 };
@@ -171,6 +177,39 @@ void TstUnixUDP::drainDropsStaleDatagrams() {
     timer.start();
     udp->drain();
     QVERIFY(timer.elapsed() < 200);
+}
+
+void TstUnixUDP::onlyTheRemoteAddressAnswers_data() {
+    QTest::addColumn<uint>("sender");
+    QTest::addColumn<bool>("taken");
+    // Every 127/8 address is this machine's, so another loopback address stands for another host.
+    QTest::newRow("another host") << 0x7F000002u << false;
+    QTest::newRow("the mount from another port") << 0x7F000001u << true;
+}
+
+void TstUnixUDP::onlyTheRemoteAddressAnswers() {
+    QFETCH(uint, sender);
+    QFETCH(bool, taken);
+    Peer mount;
+    Peer other(sender);
+    QVERIFY(other.port() != 0);
+    auto udp = linkTo(mount, 300);
+    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+    QCOMPARE(mount.receive(), QByteArray(":j1\r"));
+    other.sendToPeerOf(mount, "=000000\r");
+    if (taken) {
+        QCOMPARE(qb(udp->read()), QByteArray("=000000\r"));
+        return;
+    }
+    // The foreign datagram is skipped and the read goes on waiting: first for the mount's own
+    // answer, then, with nothing more from the mount, until its time-out.
+    mount.reply("=000080\r");
+    QCOMPARE(qb(udp->read()), QByteArray("=000080\r"));
+    other.sendToPeerOf(mount, "=000000\r");
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(udp->read().empty());
+    QVERIFY2(timer.elapsed() >= 250, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TstUnixUDP::longDatagramIsCut() {

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "align/alignstarrules.h"
+#include "align/ialignstarrater.h"
+#include "astro/angleutil.h"
+#include "astro/qastroformat.h"
+#include "base/languagemanager.h"
+#include "base/qtfileutil.h"
+#include "base/qtkvstore.h"
+#include "base/toastmanageruistub.h"
+#include "catalog/catalogsettings.h"
+#include "catalog/icataloglistraw.h"
+#include "catalog/isolarsystem.h"
+#include "catalog/solarsystem.h"
+#include "catalog/sunvisibility.h"
+#include "catalog/tests/catalogrig.h"
+#include "model/aligner.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/permountdata.h"
+#include "model/sharedalignmentdata.h"
+#include "model/tests/synthetic.h"
+#include "mount/altrange.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Ko::Test {
+
+// A fresh settings folder per rig, all under one scratch folder of the test.
+class ScratchFolders {
+public:
+    bool isValid() const { return m_dir.isValid(); }
+    QString next() { return m_dir.filePath(QString("home%1/app").arg(++m_count)); }
+
+private:
+    QTemporaryDir m_dir;
+    int m_count = 0;
+};
+
+// 2026-03-20 22:00 UT at 45 degrees north on the Greenwich meridian.
+constexpr double kRigJulianDate = 2461120.5 - 2 / 24.0;
+constexpr double kRigLatitude = 45 * kDeg;
+
+// An object placed at an hour angle and declination of now; its position of date follows.
+inline AstroObj placedAt(const Sky& sky, const std::string& name, float vmag, double haDeg,
+                         double decDeg) {
+    AstroObj object;
+    object.name = name;
+    object.vmag = vmag;
+    object.coordNow = {wrapTo2Pi(sky.calc->localSiderealRad() - haDeg * kDeg), decDeg * kDeg};
+    return object;
+}
+
+inline AstroObj placedAtAzAlt(const Sky& sky, const std::string& name, float vmag, double azDeg,
+                              double altDeg) {
+    const auto [ha, dec] = sky.calc->azAltToHourAngleDec(azDeg * kDeg, altDeg * kDeg);
+    return placedAt(sky, name, vmag, ha / kDeg, dec / kDeg);
+}
+
+// Named stars as the test lays them out.
+class FixtureStarSource : public ICatalogListRaw {
+public:
+    std::vector<AstroObj> objects;
+    void refresh() override { changed(); }
+    std::vector<AstroObj> load() override { return objects; }
+    bool usesDsoVmagLimit() const override { return false; }
+};
+
+// Sun, Moon and planets where the test puts them; all below the horizon unless placed.
+class FixtureSolarSystem : public ISolarSystem {
+public:
+    explicit FixtureSolarSystem(const Sky& sky) {
+        for (int body = 0; body < kBodyCount; ++body)
+            bodies[body] = placedAt(sky, "Body" + std::to_string(body), -1.0f, 180, -40);
+    }
+    std::array<AstroObj, kBodyCount> bodies;
+    AstroObj getObject(int body) const override { return bodies.at(body); }
+};
+
+// The rating rules of one mount mode behind the rater's interface, with the mount connection
+// reduced to a flag.
+class RulesRater : public IAlignStarRater {
+public:
+    RulesRater(std::shared_ptr<IAstroCalc> calc, MountMode_::E mode)
+        : m_calc(std::move(calc)), m_rules(*m_calc, mode) {}
+    bool connected = true;
+    bool canRate() const override { return connected; }
+    int8_t rateFirstStar(const CoordPair& s) const override {
+        return connected ? m_rules.rateFirstStar(s) : 0;
+    }
+    int8_t rateSecondStar(const CoordPair& f, const CoordPair& c, int n) const override {
+        return connected ? m_rules.rateSecondStar(f, c, n) : 0;
+    }
+    int8_t rateThirdStar(const CoordPair& f, const CoordPair& s,
+                         const CoordPair& c) const override {
+        return connected ? m_rules.rateThirdStar(f, s, c) : 0;
+    }
+
+private:
+    std::shared_ptr<IAstroCalc> m_calc;
+    AlignStarRules m_rules;
+};
+
+// The real catalog settings over a settings file in the test's own folder.
+struct SettingsRig {
+    std::shared_ptr<QtKVStore> store;
+    std::shared_ptr<AltRange> altRange;
+    std::shared_ptr<SolarSystem> solar;
+    std::shared_ptr<SunVisibility> sun;
+    std::shared_ptr<CatalogSettings> settings;
+
+    SettingsRig(const Sky& sky, const QString& folder)
+        : store(std::make_shared<QtKVStore>(
+              "Settings.txt", std::make_shared<QtFileUtil>("QuorvelPro", folder.toStdString()))),
+          altRange(std::make_shared<AltRange>(store)),
+          solar(std::make_shared<SolarSystem>(sky.astroClock, sky.calc,
+                                              std::make_shared<LanguageManager>(nullptr, nullptr))),
+          sun(std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock)),
+          settings(std::make_shared<CatalogSettings>(store, sky.clock, altRange, sky.calc, sun)) {}
+};
+
+// The pointing-model services as the composition root builds them, over the rig's settings.
+struct ModelServices {
+    std::shared_ptr<PerMountData> perMount;
+    std::shared_ptr<SharedAlignmentData> model = std::make_shared<SharedAlignmentData>();
+    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(model, nullptr);
+    std::shared_ptr<ToastManagerUIStub> toast = std::make_shared<ToastManagerUIStub>();
+    std::shared_ptr<QAstroFormat> format = std::make_shared<QAstroFormat>(nullptr);
+    std::shared_ptr<AlignmentDataContainer> container;
+    std::shared_ptr<Aligner> aligner;
+
+    // The solver builds on the model of the connected mount's mode.
+    static std::shared_ptr<PerMountData> lastMountWas(const SettingsRig& settings,
+                                                      MountMode_::E mode) {
+        auto perMount = std::make_shared<PerMountData>(settings.store);
+        perMount->setConnectedMount(mode, 0x030201, mode == MountMode_::EQ ? 3 : 2);
+        return perMount;
+    }
+
+    ModelServices(const Sky& sky, const SettingsRig& settings, MountMode_::E mode = MountMode_::EQ)
+        : perMount(lastMountWas(settings, mode)),
+          container(std::make_shared<AlignmentDataContainer>(sky.location, perMount, model,
+                                                             alignment, toast, sky.calc, format)),
+          aligner(
+              std::make_shared<Aligner>(container, perMount, sky.location, sky.clock, sky.calc)) {}
+
+    std::vector<std::string> names() const { return container->get().objNames; }
+};
+
+// A mount whose polar axis is off by mel and maz (arcminutes), as the model reports them at
+// latitude phi: raising the axis turns it about the mount's east-west line, turning it in azimuth
+// about its north-south line scaled by cos(latitude).
+inline TrueModel polarErrorTruth(double phi, double melArcmin, double mazArcmin) {
+    constexpr double kArcmin = kDeg / 60;
+    Matrix3 turn = rotationY(-melArcmin * kArcmin);
+    turn *= rotationX(-mazArcmin * kArcmin * std::cos(phi));
+    return TrueModel{MountMode_::EQ, phi, turn};
+}
+
+} // namespace Ko::Test

@@ -1,0 +1,38 @@
+#include "pages/generalinfotext.h"
+
+#include "astro/angleutil.h"
+
+#include <cstdio>
+
+namespace Ko {
+
+namespace {
+
+constexpr int kVersionMajor = 2;
+constexpr int kVersionMinor = 1;
+constexpr int kVersionPatch = 12;
+
+} // namespace
+
+std::string formatArcminutes(double arcminutes) {
+    const SexagesimalParts p = splitAngleSexagesimal(true, 3, arcminutes / 60.0 / 180.0 * kPi);
+    std::string text = p.sign < 0 ? "-" : "";
+    if (p.whole >= 1)
+        text += formatFixed(0, 0, p.whole) + "°";
+    return text + formatFixed(2, 1, p.minutes) + "′";
+}
+
+std::string appVersionText() {
+    return "Pro " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionPatch);
+}
+
+std::string motorControllerVersionText(uint32_t version) {
+    // Three fields of at most three, three and two characters: the buffer cannot overflow.
+    char text[20];
+    std::snprintf(text, sizeof text, "%d.%d.%02X", int(version & 0xFF), int((version >> 8) & 0xFF),
+                  unsigned((version >> 16) & 0xFF));
+    return text;
+}
+
+} // namespace Ko

@@ -16,8 +16,14 @@ public:
     virtual QString name() const = 0;
     // Emits nameChanged even when the text is the same.
     virtual void setName(const QString& name) = 0;
+    // Sends the current mount to the object; nothing when no mount is connected.
+    Q_INVOKABLE virtual void startGoTo() = 0;
     // A new record of the same kind, without parent, sharing the services and copying the values.
     virtual IUserObject* clone() const = 0;
+    // Names the record "Current object" and fills it from the mount's present position (zeros
+    // when no mount is connected), read on a thread of its own; the values are written on the
+    // main thread, then loaded follows. A record destroyed meanwhile is left alone.
+    Q_INVOKABLE virtual void loadCurrentAsync() = 0;
 
 signals:
     void nameChanged();

@@ -12,6 +12,7 @@ class TaskProfile_CE : public UserObjectRecord<ITaskProfile_CE> {
 public:
     using UserObjectRecord::UserObjectRecord;
 
+    void startGoTo() override;
     TaskProfile_CE* clone() const override;
     double ra() const override;
     double dec() const override;
@@ -19,6 +20,10 @@ public:
     void setRa(double hours) override;
     void setDec(double degrees) override;
     void setIsJ2000(bool j2000) override;
+
+protected:
+    UserObjectReader reader() const override;
+    void setReading(const UserObjectReading& reading) override;
 
 private:
     double m_ra = 0;

@@ -1,6 +1,39 @@
 #include "mount/profiles/taskprofile_te.h"
 
+#include "mount/imount.h"
+#include "mount/imountconnection.h"
+
+#include <numbers>
+
 namespace Ko {
+
+using std::numbers::pi;
+
+void TaskProfile_TE::startGoTo() {
+    const std::shared_ptr<IMount> mount =
+        m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+    if (!mount)
+        return;
+    // Axis targets are driven to directly: no sky conversion and no altitude limits, so the
+    // result needs no answer.
+    mount->slewToAsync(MountTarget{
+        m_name.toStdString(), {m_axis1 * pi / 180, m_axis2 * pi / 180, CoordType::MountAxes}, 0});
+}
+
+UserObjectReader TaskProfile_TE::reader() const {
+    return [](IMount& mount) -> CmdResp<UserObjectPair> {
+        const CmdResp<IMount::AnglePair> axes = mount.readAxisPositions();
+        if (!axes.isOk() || !axes.hasValue)
+            return CmdResp<UserObjectPair>(axes.isOk() ? CmdRetType_::Other : axes.type);
+        return CmdResp<UserObjectPair>::ok(
+            {axes.value().first / pi * 180, axes.value().second / pi * 180});
+    };
+}
+
+void TaskProfile_TE::setReading(const UserObjectReading& reading) {
+    m_axis1 = reading.values.first;
+    m_axis2 = reading.values.second;
+}
 
 TaskProfile_TE* TaskProfile_TE::clone() const {
     auto* copy = new TaskProfile_TE(m_astroCalc, m_mountConnection);

@@ -12,11 +12,16 @@ class TaskProfile_TE : public UserObjectRecord<ITaskProfile_TE> {
 public:
     using UserObjectRecord::UserObjectRecord;
 
+    void startGoTo() override;
     TaskProfile_TE* clone() const override;
     double axis1() const override;
     double axis2() const override;
     void setAxis1(double degrees) override;
     void setAxis2(double degrees) override;
+
+protected:
+    UserObjectReader reader() const override;
+    void setReading(const UserObjectReading& reading) override;
 
 private:
     double m_axis1 = 0;

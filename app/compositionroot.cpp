@@ -54,6 +54,8 @@
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/parkdataloaduistub.h"
+#include "mount/profiles/cameracontrollist.h"
+#include "mount/profiles/userobjectlist.h"
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
 #include "pages/cataloglist.h"
@@ -160,6 +162,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    // The user's own objects and exposure programs reach the mount through the holder.
+    const auto userObjects = createUserObjectServices(kvStore, astroCalc, mountConnection);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
@@ -204,6 +208,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
+        {"inj_userObject_CE", userObjects.celestial},
+        {"inj_userObject_TE", userObjects.terrestrial},
+        {"inj_cameraControl", userObjects.cameraControl},
         {"inj_appVersion", appVersion},
         {"inj_testAZTracking", testAZTracking},
         {"inj_testTrailPoints", testTrailPoints},

@@ -55,6 +55,8 @@
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/parkdataloaduistub.h"
+#include "mount/profiles/cameracontrollist.h"
+#include "mount/profiles/userobjectlist.h"
 #include "mount/slewingcontrol.h"
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
@@ -182,6 +184,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    // The user's own objects and exposure programs reach the mount through the holder.
+    const auto userObjects = createUserObjectServices(kvStore, astroCalc, mountConnection);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto trackingUI = std::make_shared<TrackingUI>(mountConnection);
     const auto appVersion = std::make_shared<AppVersion>();
@@ -235,6 +239,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_pointAndGo", pointAndGo},
         {"inj_uiSetting", uiSetting},
         {"inj_identifyList", identifyList},
+        {"inj_userObject_CE", userObjects.celestial},
+        {"inj_userObject_TE", userObjects.terrestrial},
+        {"inj_cameraControl", userObjects.cameraControl},
         {"inj_appVersion", appVersion},
         {"inj_testAZTracking", testAZTracking},
         {"inj_testTrailPoints", testTrailPoints},

@@ -12,6 +12,7 @@
 #include "model/flippingmode.h"
 #include "model/mountmode.h"
 #include "mount/iparkdataoption.h"
+#include "mount/profiles/userobjectmode.h"
 #include "mount/tasks/trailpoints.h"
 #include "mount/trackingstatus.h"
 #include "mount/trailpointstaskinfo.h"
@@ -43,6 +44,7 @@ void registerQmlModules() {
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
+    registerEnum<UserObjectMode_>(kQuorvelUri, "UserObjectMode");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

@@ -120,7 +120,10 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_identifyList",
                                       "inj_pointAndGo",
                                       "inj_polarScopeInfo",
-                                      "inj_polarScopePaintedItem"};
+                                      "inj_polarScopePaintedItem",
+                                      "inj_userObject_CE",
+                                      "inj_userObject_TE",
+                                      "inj_cameraControl"};
 
 } // namespace
 
@@ -207,6 +210,10 @@ private slots:
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
                 property int restore: ParkDataLoadOption.Load
+                property int terrestrial: UserObjectMode.TE
+                property int userObjects: inj_userObject_CE.list.length
+                                          + inj_userObject_TE.list.length
+                property string bulbOpen: inj_cameraControl.count
                 property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
                                          && !inj_locationSensor.active
                 property bool settingsEnabled: inj_locationOpenSetting.enable
@@ -293,6 +300,9 @@ private slots:
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
         QCOMPARE(root->property("restore").toInt(), 1);
+        QCOMPARE(root->property("terrestrial").toInt(), 1);
+        QCOMPARE(root->property("userObjects").toInt(), 0);
+        QCOMPARE(root->property("bulbOpen").toString(), QString("0.0"));
         QVERIFY(root->property("sensorOff").toBool());
         QVERIFY(root->property("settingsEnabled").toBool());
         QCOMPARE(root->property("pointing").toString(), QString());

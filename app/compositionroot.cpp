@@ -2,6 +2,7 @@
 
 #include "align/alignselectionuistub.h"
 #include "align/alignstarlistuistubs.h"
+#include "align/instructionstepuistub.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -140,6 +141,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    const auto instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
@@ -171,6 +173,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
+        {"inj_instructionStepUIStub", instructionStepUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_uiBlockingMessage", uiBlockingMessage},

@@ -44,12 +44,16 @@ void PAERoutine::start(const MountTarget& target) {
 }
 
 void PAERoutine::onGotoFinished(const MountTarget& target) {
+    // The centre button is pressed on the main thread: the callback is assigned there too, so the
+    // press never reads it while this GoTo's thread writes it.
     std::weak_ptr<PAERoutine> weak = weak_from_this();
-    m_centering->onCenter = [weak] {
-        if (auto self = weak.lock())
-            self->onCenterPressed();
-    };
-    m_centering->showTarget(target.name, target.coord);
+    QMetaObject::invokeMethod(m_centering.get(), [weak, centering = m_centering.get(), target] {
+        centering->onCenter = [weak] {
+            if (auto self = weak.lock())
+                self->onCenterPressed();
+        };
+        centering->showTarget(target.name, target.coord);
+    });
 }
 
 void PAERoutine::onCenterPressed() {

@@ -29,6 +29,8 @@
 #include "base/uiblockingmessage.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/catalogsettings.h"
+#include "catalog/cometcataloglist.h"
+#include "catalog/cometfile.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
 #include "catalog/namedstarcataloglist.h"
@@ -85,6 +87,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto polarScopePaintedItem = std::make_shared<PolarScopePaintedItem>(astroCalc);
     const auto polarScopeInfo =
         std::make_shared<PolarScopeInfo>(astroCalc, astroFormat, location, astroClock);
+    const auto cometFile = std::make_shared<CometFile>(fileUtil);
     const auto solarSystem = std::make_shared<SolarSystem>(astroClock, astroCalc, languageManager);
     const auto sunVisibility = std::make_shared<SunVisibility>(astroCalc, solarSystem, astroClock);
     const auto catalogSettings =
@@ -97,6 +100,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto doubleStarList =
         std::make_shared<DoubleStarCatalogList>(astroCalc, astroDatabase, false);
     const auto dsoList = std::make_shared<NamedDsoCatalogList>(astroCalc, astroDatabase, false);
+    const auto cometList =
+        std::make_shared<CometCatalogList>(astroClock, location, cometFile, clock);
     // Each catalog page lists one source of its own, all over the same settings and formats.
     const auto makeCatalogList = [&](std::shared_ptr<ICatalogListRaw> raw) {
         return std::make_shared<CatalogList>(std::move(raw), astroCalc, astroFormat,
@@ -106,6 +111,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto astroListStar = makeCatalogList(namedStarList);
     const auto astroListDouble = makeCatalogList(doubleStarList);
     const auto astroListDso = makeCatalogList(dsoList);
+    const auto astroListComet = makeCatalogList(cometList);
     // The sources of the "Tonight's Best" page feed nothing else.
     const auto solarSystemBestList = std::make_shared<SolarSystemCatalogList>(solarSystem, true);
     const auto doubleStarBestList =
@@ -157,6 +163,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_bluetoothOpenSetting", bluetoothOpenSetting},
         {"inj_polarScopePaintedItem", polarScopePaintedItem},
         {"inj_polarScopeInfo", polarScopeInfo},
+        {"inj_cometFile", cometFile},
         {"inj_perMountData", perMountData},
         {"inj_appCore", appCore},
         {"inj_sunVisibility", sunVisibility},
@@ -166,6 +173,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_astroList_star", astroListStar},
         {"inj_astroList_double", astroListDouble},
         {"inj_astroList_dso", astroListDso},
+        {"inj_astroList_comet", astroListComet},
         {"inj_astroList_ss_bt", astroListSsBest},
         {"inj_astroList_double_bt", astroListDoubleBest},
         {"inj_astroList_dso_bt", astroListDsoBest},

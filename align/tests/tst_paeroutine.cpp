@@ -1,5 +1,6 @@
 #include "align/paeroutine.h"
 #include "align/tests/centeringrig.h"
+#include "base/tests/queuedspy.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -36,9 +37,10 @@ class TestPAERoutine : public QObject {
     struct Rig : CenteringRig {
         std::shared_ptr<PAERoutine> routine =
             std::make_shared<PAERoutine>(holder, centering, toasts);
+        // The page is shown on the main thread; the point's outcome comes from its worker.
         QSignalSpy shown{centering.get(), &CenteringUIStub::shouldShow};
-        QSignalSpy popped{centering.get(), &CenteringUIStub::shouldInclusivePop};
-        QSignalSpy toasted{toasts.get(), &ToastManagerUIStub::shouldToast};
+        QueuedSpy popped{centering.get(), &CenteringUIStub::shouldInclusivePop};
+        QueuedSpy toasted{toasts.get(), &ToastManagerUIStub::shouldToast};
     };
 
 private slots:

@@ -3,6 +3,7 @@
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
 #include "astro/visibility.h"
+#include "base/tests/queuedspy.h"
 #include "base/toastmanageruistub.h"
 #include "catalog/tests/catalogsettingsrig.h"
 #include "mount/slewingcontrol.h"
@@ -257,7 +258,7 @@ private slots:
         MountRig rig;
         IMount* mount = rig.connect(pointAndTrack ? MountMode_::AZ : MountMode_::EQ);
         QSignalSpy shown(rig.centering.get(), &CenteringUIStub::shouldShow);
-        QSignalSpy popped(rig.centering.get(), &CenteringUIStub::shouldInclusivePop);
+        QueuedSpy popped(rig.centering.get(), &CenteringUIStub::shouldInclusivePop);
         AstroObj moon;
         moon.name = "Moon";
         moon.kind = 1;

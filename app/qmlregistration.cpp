@@ -9,6 +9,7 @@
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
 #include "link/linkqmltypes.h"
+#include "mount/iparkdataoption.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -32,6 +33,7 @@ void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
+    registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);

@@ -33,6 +33,10 @@ public:
     public:
         Handle() = default;
         explicit operator bool() const { return !m_node.expired(); }
+        // Two handles of the same appended callback.
+        friend bool operator==(const Handle& a, const Handle& b) {
+            return !a.m_node.owner_before(b.m_node) && !b.m_node.owner_before(a.m_node);
+        }
 
     private:
         friend class CallbackList;
@@ -72,6 +76,28 @@ public:
     bool empty() const {
         std::lock_guard lock(m_mutex);
         return m_nodes.empty();
+    }
+
+    // The callbacks appended so far, in append order.
+    std::vector<Handle> handles() const {
+        std::lock_guard lock(m_mutex);
+        std::vector<Handle> result;
+        result.reserve(m_nodes.size());
+        for (const auto& node : m_nodes)
+            result.push_back(Handle(node));
+        return result;
+    }
+
+    // Calls one callback, as operator() would; false when it has been removed.
+    bool call(const Handle& handle, Args... args) const {
+        auto node = handle.m_node.lock();
+        if (!node)
+            return false;
+        std::lock_guard run(node->running);
+        if (node->removed || !node->callback)
+            return false;
+        node->callback(args...);
+        return true;
     }
 
     void operator()(Args... args) const {

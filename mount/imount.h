@@ -1,28 +1,202 @@
 #pragma once
 
+#include "astro/coordtype.h"
+#include "base/callbacklist.h"
 #include "base/nullable.h"
+#include "link/cmdret.h"
+#include "link/guidingspeed.h"
+#include "link/ikodevice.h"
+#include "model/flippingmode.h"
+#include "model/mountmode.h"
+#include "mount/mounttarget.h"
 #include "mount/tasks/trailpoints.h"
+#include "mount/trackingrate.h"
+#include "mount/trailpointstaskinfo.h"
 
+#include <QFuture>
 #include <QObject>
+#include <QVariant>
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
 
 namespace Ko {
 
-// One connected mount, as far as the trail-points test page uses it.
+class IAlignment;
+
+// One connected mount, as QML and the services see it: position, GoTo, axis slews, tracking,
+// park, home, guiding, periodic-error correction and trail points. Every asynchronous operation
+// returns at once; results arrive through the cached states, the four callback lists and the Qt
+// signals. Signals and lists fire on whatever thread made the change (a task thread, the mount's
+// worker, a reading thread): QML receives them queued. Angles are radians; an axis pair is
+// (axis 1, axis 2), a sky pair is (observed hour angle, declination) unless said otherwise.
 class IMount : public QObject {
     Q_OBJECT
+    Q_PROPERTY(Ko::MountMode_::E mountMode READ mountMode CONSTANT)
+    Q_PROPERTY(bool realTracking READ realTracking NOTIFY realTrackingChanged)
+    Q_PROPERTY(double speedFineAdjustmentPrecision READ speedFineAdjustmentPrecision CONSTANT)
+    Q_PROPERTY(bool supportsAutoHome READ supportsAutoHome CONSTANT)
+    Q_PROPERTY(bool duringAutoHome READ duringAutoHome NOTIFY duringAutoHomeChanged)
+    Q_PROPERTY(bool supportsPpec READ supportsPpec CONSTANT)
+    Q_PROPERTY(bool lastPpecTraining READ lastPpecTraining NOTIFY lastPpecTrainingChanged)
+    Q_PROPERTY(bool lastPpecPlayback READ lastPpecPlayback NOTIFY lastPpecPlaybackChanged)
+    Q_PROPERTY(double pePeriodSec READ pePeriodSec CONSTANT)
+    Q_PROPERTY(bool parked READ parked NOTIFY parkChanged)
+    Q_PROPERTY(Ko::FlippingMode_::E flippingMode READ flippingMode WRITE setFlippingMode NOTIFY
+                   flippingModeChanged)
     Q_PROPERTY(bool canTrackTrailPoints READ canTrackTrailPoints CONSTANT)
-public:
-    using QObject::QObject;
+    Q_PROPERTY(bool trailPointsTracking READ trailPointsTracking NOTIFY trailPointsTaskChanged)
+    Q_PROPERTY(
+        QVariant trailPointsTaskInfo READ trailPointsTaskInfoVariant NOTIFY trailPointsTaskChanged)
 
-    // The firmware has the extended commands that timed targets need.
+public:
+    using AnglePair = std::pair<double, double>;
+
+    explicit IMount(QObject* parent = nullptr);
+    ~IMount() override;
+
+    // After every re-evaluation of tracking.
+    eventpp::CallbackList<void()> trackingStateChanged;
+    // A manual slew state changed, or a GoTo ended with Ok.
+    eventpp::CallbackList<void()> axisSlewStateChanged;
+    // A GoTo started or ended, and on every axis reading while it runs.
+    eventpp::CallbackList<void()> slewToStateChanged;
+    // A GoTo ended, with its result. A subscription serves one GoTo: the one started next after
+    // it was appended (or, when none is started, the next one to end); it is removed once called.
+    eventpp::CallbackList<void(CmdRet)> slewToFinished;
+
+    // The pointing model, owned by the mount; may be null.
+    virtual IAlignment* alignment() const = 0;
+    // Once, right after construction, with the owning pointer of this very object.
+    virtual void init(std::shared_ptr<IMount> self) = 0;
+    virtual CmdRetType_::E prepareAfterConnect() = 0;
+    virtual MountMode_::E mountMode() const = 0;
+    // model id << 16 | firmware word of the axis.
+    virtual uint32_t motorControllerVersion(AXISID axis) const = 0;
+
+    // The last known axis angles; no traffic.
+    virtual AnglePair axisPositions() const = 0;
+    // axisPositions through the model and the correction table; no traffic.
+    virtual AnglePair lastPosition() const = 0;
+    // Reads both axes on Qt's global thread pool.
+    Q_INVOKABLE virtual QFuture<Ko::CmdRet> readPositionAsync() = 0;
+    virtual CmdResp<AnglePair> readAxisPositions() = 0;
+    // The sky pair of a fresh read.
+    virtual CmdResp<AnglePair> readPosition() = 0;
+    virtual bool positionUpdating() const = 0;
+    // While set (or while a GoTo runs) the axes are read every 500 ms.
+    virtual void setPositionUpdating(bool on) = 0;
+    // Stops at the first failure: axis 2 is left alone when axis 1 fails.
+    virtual CmdRetType_::E setAxisPositions(double axis1, double axis2) = 0;
+    virtual CmdRetType_::E setAxisPosition(AXISID axis, double angle) = 0;
+    // Sets the axes so that they read the sky pair (a, b).
+    virtual CmdRetType_::E syncPosition(double a, double b) = 0;
+    // Records a correction point: where the target truly is against where the model says the
+    // axes point.
+    virtual CmdRetType_::E addPaePoint(std::string name, U_ASTRO_COORD target) = 0;
+
+    // A tracking task runs or waits to run.
+    virtual bool realTracking() = 0;
+    virtual bool trackingEnabled() const = 0;
+    virtual void setTrackingEnabled(bool on) = 0;
+    virtual Nullable<TrackingRate> trackingRate() const = 0;
+    // Clears the tracking target.
+    virtual void setTrackingRate(TrackingRate rate) = 0;
+    virtual bool isAZ() const = 0;
+    virtual Nullable<MountTarget> trackingTarget() const = 0;
+    // AZ mounts only (ignored on EQ); clears the tracking rate.
+    virtual void setTrackingTarget(const MountTarget& target) = 0;
+
+    // Ends any motion of both axes; each goes on tracking or comes to rest.
+    Q_INVOKABLE virtual void abortSlewAsync() = 0;
+    virtual void stopAxisAsync(AXISID axis) = 0;
+    // rad/s; 0 ends the slew.
+    virtual void slewAxisAsync(AXISID axis, double rate) = 0;
+    // The same, the rate taken as an absolute rate.
+    virtual void slewAxisAsyncFlagged(AXISID axis, double rate) = 0;
+    // 1, -1 or 0: the sign of the last manual rate.
+    virtual int32_t axisSlewState(AXISID axis) const = 0;
+    // The last non-zero manual rate was positive.
+    virtual bool axisSlewFlag(AXISID axis) const = 0;
+
+    // The target of the GoTo in progress.
+    virtual Nullable<MountTarget> slewToTarget() const = 0;
+    // From the axes to the GoTo's current axis target.
+    virtual Nullable<double> remainingSlewAngle() const = 0;
+    // false when the altitude limits refuse the target (nothing else happens then).
+    virtual bool slewToAsync(const MountTarget& target) = 0;
+
+    virtual bool setCameraShutter(bool on) = 0;
+    Q_INVOKABLE virtual bool hasDualEncoders() const = 0;
+    Q_INVOKABLE virtual bool lastEnableDualEncoders() const = 0;
+    Q_INVOKABLE virtual void setEnableDualEncodersAsync(bool on) = 0;
+    Q_INVOKABLE virtual bool hasPolarScopeLED() const = 0;
+    Q_INVOKABLE virtual void setGuidingSpeed(bool isAxis1, Ko::GuidingSpeed_::E speed) = 0;
+    // The nearest autoguider speed to rate (rad/s); false when the mount refused it.
+    virtual bool setGuideRate(AXISID axis, double rate) = 0;
+    virtual double guideRate(AXISID axis) const = 0;
+    Q_INVOKABLE virtual void setPolarLEDBrightness(double brightness) = 0;
+    virtual double speedFineAdjustmentPrecision() const = 0;
+
+    virtual bool supportsAutoHome() const = 0;
+    virtual bool duringAutoHome() = 0;
+    Q_INVOKABLE virtual void autoHomeAsync(double decOffsetRad) = 0;
+
+    virtual bool supportsPpec() const = 0;
+    virtual bool lastPpecTraining() const = 0;
+    Q_INVOKABLE virtual void updatePpecTrainingAsync() = 0;
+    Q_INVOKABLE virtual void setPpecTrainingAsync(bool start) = 0;
+    virtual bool lastPpecPlayback() const = 0;
+    Q_INVOKABLE virtual void updatePpecPlaybackAsync() = 0;
+    Q_INVOKABLE virtual void setPpecPlaybackAsync(bool on) = 0;
+    virtual double pePeriodSec() const = 0;
+
+    virtual bool parked() const = 0;
+    Q_INVOKABLE virtual void parkAsync(bool atHome) = 0;
+    Q_INVOKABLE virtual void unparkAsync() = 0;
+    virtual CmdRetType_::E unparkNow() = 0;
+
+    virtual FlippingMode_::E flippingMode() const = 0;
+    virtual void setFlippingMode(FlippingMode_::E mode) = 0;
+
+    // direction true moves the axis at plus the guide rate.
+    virtual void pulseGuideAxisAsync(AXISID axis, bool direction, int durationMs) = 0;
+    virtual bool isPulseGuiding() = 0;
+
     virtual bool canTrackTrailPoints() const = 0;
-    // Applies to the next run only: it starts countDown / 1000 ms after it is asked for.
     virtual void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) = 0;
-    // Takes the request over and starts the run; progress and end arrive through the mount's
-    // trail-point notifications.
     virtual void trackTrailPointsAsync(TrailPointsParam&& param) = 0;
+    virtual CmdResp<AnglePair> addTrailPointsOffset(double axis1, double axis2) = 0;
+    virtual bool trailPointsTracking() = 0;
+    virtual Nullable<TrailPointsTaskInfo> trailPointsTaskInfo() const = 0;
+
+    virtual CmdResp<uint64_t> readMountClock() = 0;
+    virtual CmdRetType_::E syncMountClock() = 0;
+
+    // (right ascension, declination of date): true when a GoTo there ends on the normal side.
+    virtual bool destinationSideOfPier(AnglePair raDec) = 0;
+    // true = normal side.
+    virtual CmdResp<bool> sideOfPier() = 0;
+    // 1 asks for the normal side, anything else for the flipped side.
+    virtual CmdRetType_::E setSideOfPier(int side) = 0;
+
+signals:
+    void positionChanged();
+    void realTrackingChanged();
+    void alignmentChanged_q();
+    void duringAutoHomeChanged();
+    void lastPpecTrainingChanged();
+    void lastPpecPlaybackChanged();
+    void parkChanged();
+    void flippingModeChanged();
+    void trailPointsTaskChanged();
+    void trailPointsProgress(Ko::TrailPointsProgress progress);
+
+private:
+    // An invalid QVariant when no run has started.
+    QVariant trailPointsTaskInfoVariant() const;
 };
 
 } // namespace Ko

@@ -192,6 +192,7 @@ private slots:
                 property int timeout: CmdRetType.Timeout
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
+                property int restore: ParkDataLoadOption.Load
                 property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
                                          && !inj_locationSensor.active
                 property bool settingsEnabled: inj_locationOpenSetting.enable
@@ -241,6 +242,7 @@ private slots:
         QCOMPARE(root->property("timeout").toInt(), 2);
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
+        QCOMPARE(root->property("restore").toInt(), 1);
         QVERIFY(root->property("sensorOff").toBool());
         QVERIFY(root->property("settingsEnabled").toBool());
         QCOMPARE(root->property("pointing").toString(), QString());

@@ -1,4 +1,5 @@
 #include "base/callbacklist.h"
+#include "base/callbacksubscriptions.h"
 #include "base/nullable.h"
 
 #include <QtTest>
@@ -111,6 +112,72 @@ private slots:
         firer2.join();
         QVERIFY(removedSlow);
         QVERIFY(finishedBeforeReturn);
+    }
+
+    // A keeper removes exactly the subscriptions it made, when it goes or on removeAll; it keeps
+    // its owner's list alive; unbound it appends nothing; rebinding drops the old subscriptions.
+    void subscriptionKeeper() {
+        struct Owner {
+            eventpp::CallbackList<void(int)> changed;
+        };
+        auto owner = std::make_shared<Owner>();
+        std::weak_ptr<Owner> ownerAlive = owner;
+        int sum = 0, others = 0;
+        owner->changed.append([&](int v) { others += v; });
+        auto keeper =
+            std::make_unique<Ko::CallbackSubscriptions<void(int)>>(owner, &Owner::changed);
+        QVERIFY(keeper->isBound());
+        QVERIFY(keeper->append([&](int v) { sum += v; }));
+        QVERIFY(keeper->append([&](int v) { sum += 10 * v; }));
+        owner->changed(1);
+        QCOMPARE(sum, 11);
+
+        // The keeper alone keeps the list usable.
+        auto& list = owner->changed;
+        owner.reset();
+        QVERIFY(!ownerAlive.expired());
+        list(1);
+        QCOMPARE(sum, 22);
+        keeper->removeAll();
+        list(1);
+        QCOMPARE(sum, 22);
+        QCOMPARE(others, 3);
+        QVERIFY(keeper->append([&](int v) { sum += 100 * v; }));
+        list(1);
+        QCOMPARE(sum, 122);
+        keeper.reset();
+        QVERIFY(ownerAlive.expired());
+
+        Ko::CallbackSubscriptions<void()> unbound;
+        QVERIFY(!unbound.isBound());
+        QVERIFY(!unbound.append([] {}));
+        auto a = std::make_shared<eventpp::CallbackList<void()>>();
+        auto b = std::make_shared<eventpp::CallbackList<void()>>();
+        unbound.bind(a);
+        QVERIFY(unbound.append([] {}));
+        unbound.bind(b);
+        QVERIFY(a->empty());
+        QVERIFY(unbound.append([] {}));
+        QVERIFY(!b->empty());
+    }
+
+    // The handles come in append order and compare equal to the ones append returned; call runs
+    // one callback and refuses a removed one.
+    void handlesAndSingleCall() {
+        eventpp::CallbackList<void(int)> list;
+        QList<int> calls;
+        auto a = list.append([&](int v) { calls << 10 + v; });
+        auto b = list.append([&](int v) { calls << 20 + v; });
+        auto handles = list.handles();
+        QCOMPARE(handles.size(), size_t(2));
+        QVERIFY(handles[0] == a && handles[1] == b && !(handles[0] == b));
+        QVERIFY(list.call(b, 1));
+        QCOMPARE(calls, QList<int>{21});
+        list.remove(b);
+        QVERIFY(!list.call(b, 2));
+        QVERIFY(!list.call(eventpp::CallbackList<void(int)>::Handle(), 2));
+        QCOMPARE(calls, QList<int>{21});
+        QCOMPARE(list.handles().size(), size_t(1));
     }
 
     // Threads append, fire and remove at once. Every fire reaches the callbacks appended before

@@ -15,6 +15,7 @@
 #include "mount/slewtosettings.h"
 #include "mount/slewtotargetmacontainer.h"
 #include "mount/tasks/mounttaskmanager.h"
+#include "mount/tests/fakefastclock.h"
 #include "mount/tests/fakemountaxis.h"
 
 #include <QTest>
@@ -253,34 +254,7 @@ void TestSlewToTask::skyTargets() {
 }
 
 namespace {
-
-// Time on a mount that runs kSpeedUp times as fast as the wall clock: the clock and the sleeps of
-// the task threads agree, so a GoTo of twenty seconds is over in two.
-constexpr int64_t kSpeedUp = 10;
-
-class FakeFastClock : public IClock {
-public:
-    int64_t nowMs() const override {
-        const auto wall = std::chrono::steady_clock::now() - m_start;
-        return kEpochMs +
-               std::chrono::duration_cast<std::chrono::milliseconds>(wall).count() * kSpeedUp;
-    }
-
-private:
-    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-};
-
-class FakeFastTCCancellable : public ITCCancellable, public ICancellableThreadContext {
-public:
-    bool isCancelled() override { return m_inner.isCancelled(); }
-    bool sleep(int64_t ms) override { return m_inner.sleep((ms + kSpeedUp - 1) / kSpeedUp); }
-    std::shared_ptr<ICancellable> current() override { return m_inner.current(); }
-    void setCurrent(std::shared_ptr<ICancellable> token) override { m_inner.setCurrent(token); }
-
-private:
-    TCCancellable m_inner{std::make_shared<NullCancellable>()};
-};
-
+constexpr int64_t kSpeedUp = kFastSpeedUp;
 } // namespace
 
 // The whole GoTo on the emulated mount through the task manager, on a clock ten times as fast:
@@ -288,7 +262,7 @@ private:
 // made their last move upward, in two commanding passes (the long slew with axis 2 going below,
 // then the approach from below), and settled 3950 ms after the last command.
 void TestSlewToTask::emulatedGoto() {
-    auto clock = std::make_shared<FakeFastClock>();
+    auto clock = std::make_shared<FakeFastClock>(kEpochMs);
     auto token = std::make_shared<FakeFastTCCancellable>();
     auto device = std::make_shared<EmlatorKoDevic>();
     auto axis = std::make_shared<EmlatorMountAxis>(device, token, clock,

@@ -2,6 +2,7 @@
 #include "mount/tasks/trailpoints.h"
 #include "mount/tasks/trailpointslistmaker.h"
 #include "mount/tests/emulatedmountrig.h"
+#include "mount/tests/fakeidlemount.h"
 #include "mount/testtrailpoints.h"
 
 #include <QSignalSpy>
@@ -31,7 +32,7 @@ TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
 }
 
 // The current mount as the test page sees it: it records what it is asked to do.
-class FakeMount : public IMount {
+class FakeMount : public FakeIdleMount {
 public:
     explicit FakeMount(bool canTrack) : m_canTrack(canTrack) {}
     bool canTrackTrailPoints() const override { return m_canTrack; }

@@ -1,0 +1,23 @@
+#include "mount/imount.h"
+
+#include <QMetaType>
+
+namespace Ko {
+
+IMount::IMount(QObject* parent) : QObject(parent) {
+    // Queued signals and QML need these before the first mount reaches them; registering again
+    // is cheap and harmless.
+    qRegisterMetaType<MountMode_::E>();
+    qRegisterMetaType<FlippingMode_::E>();
+    qRegisterMetaType<TrailPointsProgress>();
+    qRegisterMetaType<TrailPointsTaskInfo>();
+}
+
+IMount::~IMount() = default;
+
+QVariant IMount::trailPointsTaskInfoVariant() const {
+    const auto info = trailPointsTaskInfo();
+    return info.hasValue() ? QVariant::fromValue(info.value()) : QVariant();
+}
+
+} // namespace Ko

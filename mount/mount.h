@@ -1,0 +1,258 @@
+#pragma once
+
+#include "base/callbacksubscriptions.h"
+#include "mount/imount.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <vector>
+
+class ThreadPool;
+
+namespace Ko {
+
+class AltRange;
+class AppCore;
+class IAstroCalc;
+class ICanceller;
+class IClock;
+class IKoConverser;
+class IKoMCommand;
+class IMountAxis;
+class IMountTask;
+class IMountTaskFactory;
+class IMountTaskManager;
+class IPAE;
+class IParkDataOption;
+class IPerMountData;
+class IShortMessageSink;
+class MountAxisTimeContainer;
+class SlewToTargetMAContainer;
+struct SlewToSettings;
+
+// The one object that stands for a connected mount. Long motions run as tasks of the mount's
+// task manager; the mount decides which task to start and keeps the bookkeeping around them.
+//
+// Threads: operations run on the caller's thread; task callbacks on the task's thread; queued
+// operations on the one worker of m_workerPool. m_mutex (recursive: a start of a task fires the
+// manager's change list, whose subscriber may come back into the mount on the same thread)
+// guards every member below it that is not const, and is held across each task start together
+// with the per-axis claim count, so that the end of one motion and the start of the next cannot
+// interleave. Callback lists and Qt signals of the mount itself are fired with it released.
+//
+// Overlapping GoTos: each GoTo gets a ticket when it is handed to the task manager. Its end
+// applies the end-of-motion rule only to an axis no task has claimed since (so a newer GoTo or
+// slew is never cancelled by the older one's stop), resets the flipping mode only when no newer
+// GoTo was started, and notifies only the subscribers that were waiting when it was started (or
+// that wait for no particular GoTo).
+//
+// Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
+// reference dropped on a task, worker or reading thread posts the destruction there.
+class Mount : public IMount {
+    Q_OBJECT
+public:
+    Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
+          std::shared_ptr<IKoDevice> device, std::shared_ptr<IMountAxis> axis,
+          std::shared_ptr<MountAxisTimeContainer> axisTimes, std::shared_ptr<IAlignment> alignment,
+          std::shared_ptr<IMountTaskManager> taskManager,
+          std::shared_ptr<IMountTaskFactory> taskFactory,
+          std::shared_ptr<IMountTask> positionReadTask, std::shared_ptr<IAstroCalc> astroCalc,
+          std::shared_ptr<AltRange> altRange, std::shared_ptr<SlewToSettings> slewToSettings,
+          std::shared_ptr<SlewToTargetMAContainer> slewToTargets,
+          std::shared_ptr<IKoMCommand> command, std::shared_ptr<AppCore> appCore,
+          std::shared_ptr<IPerMountData> perMountData,
+          std::shared_ptr<IShortMessageSink> messageSink,
+          std::shared_ptr<IParkDataOption> parkDataOption, std::shared_ptr<IPAE> pae,
+          std::shared_ptr<IClock> clock);
+    ~Mount() override;
+
+    // Builds a mount whose last reference destroys it on its own thread; init is already called.
+    template <class... Args>
+    static std::shared_ptr<Mount> create(Args&&... args) {
+        std::shared_ptr<Mount> mount(new Mount(std::forward<Args>(args)...), &destroyOnOwnThread);
+        mount->init(mount);
+        return mount;
+    }
+
+    IAlignment* alignment() const override;
+    void init(std::shared_ptr<IMount> self) override;
+    CmdRetType_::E prepareAfterConnect() override;
+    MountMode_::E mountMode() const override;
+    uint32_t motorControllerVersion(AXISID axis) const override;
+
+    AnglePair axisPositions() const override;
+    AnglePair lastPosition() const override;
+    QFuture<CmdRet> readPositionAsync() override;
+    CmdResp<AnglePair> readAxisPositions() override;
+    CmdResp<AnglePair> readPosition() override;
+    bool positionUpdating() const override;
+    void setPositionUpdating(bool on) override;
+    CmdRetType_::E setAxisPositions(double axis1, double axis2) override;
+    CmdRetType_::E setAxisPosition(AXISID axis, double angle) override;
+    CmdRetType_::E syncPosition(double a, double b) override;
+    CmdRetType_::E addPaePoint(std::string name, U_ASTRO_COORD target) override;
+
+    bool realTracking() override;
+    bool trackingEnabled() const override;
+    void setTrackingEnabled(bool on) override;
+    Nullable<TrackingRate> trackingRate() const override;
+    void setTrackingRate(TrackingRate rate) override;
+    bool isAZ() const override;
+    Nullable<MountTarget> trackingTarget() const override;
+    void setTrackingTarget(const MountTarget& target) override;
+
+    void abortSlewAsync() override;
+    void stopAxisAsync(AXISID axis) override;
+    void slewAxisAsync(AXISID axis, double rate) override;
+    void slewAxisAsyncFlagged(AXISID axis, double rate) override;
+    int32_t axisSlewState(AXISID axis) const override;
+    bool axisSlewFlag(AXISID axis) const override;
+
+    Nullable<MountTarget> slewToTarget() const override;
+    Nullable<double> remainingSlewAngle() const override;
+    bool slewToAsync(const MountTarget& target) override;
+
+    bool setCameraShutter(bool on) override;
+    bool hasDualEncoders() const override;
+    bool lastEnableDualEncoders() const override;
+    void setEnableDualEncodersAsync(bool on) override;
+    bool hasPolarScopeLED() const override;
+    void setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override;
+    bool setGuideRate(AXISID axis, double rate) override;
+    double guideRate(AXISID axis) const override;
+    void setPolarLEDBrightness(double brightness) override;
+    double speedFineAdjustmentPrecision() const override;
+
+    bool supportsAutoHome() const override;
+    bool duringAutoHome() override;
+    void autoHomeAsync(double decOffsetRad) override;
+
+    bool supportsPpec() const override;
+    bool lastPpecTraining() const override;
+    void updatePpecTrainingAsync() override;
+    void setPpecTrainingAsync(bool start) override;
+    bool lastPpecPlayback() const override;
+    void updatePpecPlaybackAsync() override;
+    void setPpecPlaybackAsync(bool on) override;
+    double pePeriodSec() const override;
+
+    bool parked() const override;
+    void parkAsync(bool atHome) override;
+    void unparkAsync() override;
+    CmdRetType_::E unparkNow() override;
+
+    FlippingMode_::E flippingMode() const override;
+    void setFlippingMode(FlippingMode_::E mode) override;
+
+    void pulseGuideAxisAsync(AXISID axis, bool direction, int durationMs) override;
+    bool isPulseGuiding() override;
+
+    bool canTrackTrailPoints() const override;
+    void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) override;
+    void trackTrailPointsAsync(TrailPointsParam&& param) override;
+    CmdResp<AnglePair> addTrailPointsOffset(double axis1, double axis2) override;
+    bool trailPointsTracking() override;
+    Nullable<TrailPointsTaskInfo> trailPointsTaskInfo() const override;
+
+    CmdResp<uint64_t> readMountClock() override;
+    CmdRetType_::E syncMountClock() override;
+
+    bool destinationSideOfPier(AnglePair raDec) override;
+    CmdResp<bool> sideOfPier() override;
+    CmdRetType_::E setSideOfPier(int side) override;
+
+private:
+    // The tracking parameters: at most one of the two holds a value.
+    struct TrackingChoice {
+        Nullable<TrackingRate> rate;
+        Nullable<MountTarget> target;
+
+        bool operator==(const TrackingChoice&) const = default;
+    };
+    // The bookkeeping of one GoTo handed to the task manager.
+    struct GotoTicket {
+        uint64_t number = 0;
+        std::array<uint64_t, 2> axisClaims{0, 0};
+    };
+    using TaskCallback = std::function<void(CmdRet)>;
+
+    static void destroyOnOwnThread(Mount* mount);
+
+    void onSlewToStarted(const GotoTicket& ticket, const MountTarget& target);
+    void onSlewToFinished(const GotoTicket& ticket, const MountTarget& target, CmdRet ret);
+    void updatePeriodicPositionRead();
+
+    void slewAxisAsync_(AXISID axis, double rate, bool flag);
+    void startAxisSlew(AXISID axis, bool flag, double rate);
+    void stopAxisOrResumeTracking(AXISID axis);
+    void applyTracking();
+    // With m_mutex held.
+    void stopAxisOrResumeTrackingLocked(AXISID axis);
+    void startTrackingLocked();
+    void startAxisStopLocked(AXISID axis);
+    // Counts the axes the task claims, then hands it to the task manager.
+    std::shared_ptr<ICanceller> startTaskLocked(std::shared_ptr<IMountTask> task,
+                                                std::function<void()> onStarted = {},
+                                                TaskCallback onFinished = {});
+    uint32_t tag(int resource) const;
+
+    // slewToFinished subscribers claimed by GoTos still to end, keyed by ticket number.
+    void claimFinishSubscribers(uint64_t ticket);
+    void fireSlewToFinished(uint64_t ticket, CmdRet ret);
+
+    const MountMode_::E m_mode;
+    const std::shared_ptr<IKoConverser> m_converser;
+    const std::shared_ptr<IKoDevice> m_device;
+    const std::shared_ptr<IMountAxis> m_axis;
+    const std::shared_ptr<MountAxisTimeContainer> m_axisTimes;
+    const std::shared_ptr<IAlignment> m_alignment;
+    const std::shared_ptr<IMountTaskManager> m_taskManager;
+    const std::shared_ptr<IMountTaskFactory> m_taskFactory;
+    const std::shared_ptr<IMountTask> m_positionReadTask;
+    const std::shared_ptr<IAstroCalc> m_astroCalc;
+    const std::shared_ptr<AltRange> m_altRange;
+    const std::shared_ptr<SlewToSettings> m_slewToSettings;
+    const std::shared_ptr<SlewToTargetMAContainer> m_slewToTargets;
+    const std::shared_ptr<IKoMCommand> m_command;
+    const std::shared_ptr<AppCore> m_appCore;
+    const std::shared_ptr<IPerMountData> m_perMountData;
+    const std::shared_ptr<IShortMessageSink> m_messageSink;
+    const std::shared_ptr<IParkDataOption> m_parkDataOption;
+    const std::shared_ptr<IPAE> m_pae;
+    const std::shared_ptr<IClock> m_clock;
+
+    CallbackSubscriptions<void()> m_axisTimesSubscription;
+    CallbackSubscriptions<void()> m_slewToTargetsSubscription;
+    CallbackSubscriptions<void()> m_tasksSubscription;
+    CallbackSubscriptions<void()> m_alignmentSubscription;
+    CallbackSubscriptions<void()> m_ppecTrainingSubscription;
+    CallbackSubscriptions<void()> m_ppecPlaybackSubscription;
+
+    std::weak_ptr<IMount> m_weakSelf;
+    // One worker: the queued operations run one at a time, in order. Emptied by the destructor.
+    std::unique_ptr<ThreadPool> m_workerPool;
+
+    mutable std::recursive_mutex m_mutex;
+    std::shared_ptr<ICanceller> m_positionReadHandle;
+    bool m_positionUpdating = false;
+    bool m_slewToRunning = false;
+    bool m_trackingEnabled = false;
+    TrackingChoice m_trackingChoice{TrackingRate::Sidereal, {}};
+    TrackingChoice m_trackingInForce{TrackingRate::Sidereal, {}};
+    std::array<int32_t, 2> m_axisSlewState{0, 0};
+    std::array<bool, 2> m_axisSlewFlag{true, true};
+    Nullable<MountTarget> m_slewToTarget;
+    Nullable<uint32_t> m_trailPointsTestRunCountDown;
+    Nullable<TrailPointsTaskInfo> m_trailPointsTaskInfo;
+    // How many tasks have claimed each axis so far.
+    std::array<uint64_t, 2> m_axisClaims{0, 0};
+    // The last GoTo ticket handed out, and the one whose GoTo runs now (0: none).
+    uint64_t m_lastGotoTicket = 0;
+    uint64_t m_runningGotoTicket = 0;
+    // The slewToFinished subscriptions each waiting GoTo took over when it was started.
+    std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
+};
+
+} // namespace Ko

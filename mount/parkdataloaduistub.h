@@ -1,0 +1,41 @@
+#pragma once
+
+#include "mount/iparkdataoption.h"
+
+#include <QObject>
+
+#include <future>
+#include <mutex>
+
+namespace Ko {
+
+// The bridge between a connecting mount, which needs a plain blocking question, and the QML
+// dialog that answers it on the main thread: ask emits shouldShow (queued to QML) and waits until
+// setResult delivers the choice. Each question gets a fresh promise, so an answer never leaks into
+// a later question. Only the first answer to a question counts: a second one, or one that arrives
+// after the wait has ended, is ignored. Destroying the stub while a question waits ends the wait
+// with Cancel. m_mutex guards the promise and the answered flag.
+class ParkDataLoadUIStub : public QObject, public IParkDataOption {
+    Q_OBJECT
+public:
+    explicit ParkDataLoadUIStub(QObject* parent = nullptr);
+    ~ParkDataLoadUIStub() override;
+
+    // Any thread but the one that runs QML; no time-out.
+    ParkDataLoadOption_::E ask() override;
+
+    Q_INVOKABLE void setResult(Ko::ParkDataLoadOption_::E value);
+
+signals:
+    void shouldShow();
+
+private:
+    // false when the current promise already holds a value.
+    bool answerLocked(ParkDataLoadOption_::E value);
+
+    std::mutex m_mutex;
+    std::promise<ParkDataLoadOption_::E> m_promise;
+    bool m_answered = false;
+};
+
+} // namespace Ko

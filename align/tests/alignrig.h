@@ -116,8 +116,10 @@ struct SettingsRig {
     std::shared_ptr<CatalogSettings> settings;
 
     SettingsRig(const Sky& sky, const QString& folder)
+        // The settings folder is the data location's sibling: keep both inside the test's folder.
         : store(std::make_shared<QtKVStore>(
-              "Settings.txt", std::make_shared<QtFileUtil>("QuorvelPro", folder.toStdString()))),
+              "Settings.txt",
+              std::make_shared<QtFileUtil>("QuorvelPro", (folder + "/data").toStdString()))),
           altRange(std::make_shared<AltRange>(store)),
           solar(std::make_shared<SolarSystem>(sky.astroClock, sky.calc,
                                               std::make_shared<LanguageManager>(nullptr, nullptr))),

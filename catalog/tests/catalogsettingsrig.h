@@ -35,9 +35,13 @@ struct CatalogSettingsRig {
           sun(std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock)),
           settings(std::make_shared<CatalogSettings>(store, sky.clock, altRange, sky.calc, sun)) {}
 
+    // The data location is a folder inside the test's own folder: the settings folder is its
+    // sibling, so handing over the test's folder itself would put the file beside it, shared
+    // with every other test and run.
     static std::shared_ptr<QtKVStore> openStore(const QString& folder) {
         return std::make_shared<QtKVStore>(
-            "Settings.txt", std::make_shared<QtFileUtil>("QuorvelPro", folder.toStdString()));
+            "Settings.txt",
+            std::make_shared<QtFileUtil>("QuorvelPro", (folder + "/data").toStdString()));
     }
 };
 

@@ -49,8 +49,14 @@
 #include "model/permountdata.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
+#include "mount/iconnectable.h"
+#include "mount/imountconnection.h"
 #include "mount/mountaxislimit.h"
+#include "mount/mountconnectionstack.h"
+#include "mount/mountmodepopupstub.h"
+#include "mount/parkdataloaduistub.h"
 #include "mount/testaztracking.h"
+#include "mount/testtrailpoints.h"
 #include "pages/cataloglist.h"
 
 #include <QQmlApplicationEngine>
@@ -121,6 +127,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto astroListDoubleBest = makeCatalogList(doubleStarBestList);
     const auto astroListDsoBest = makeCatalogList(dsoBestList);
     const auto toastManagerUIStub = std::make_shared<ToastManagerUIStub>();
+    const auto mountModePopupStub = std::make_shared<MountModePopupStub>();
+    const auto parkDataLoadUIStub = std::make_shared<ParkDataLoadUIStub>();
     const auto mountModeContainer = std::make_shared<MountModeContainer>();
     // The one current pointing model: the container writes it, every conversion reads it.
     const auto alignmentData = std::make_shared<SharedAlignmentData>();
@@ -136,6 +144,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto pae = std::make_shared<PAE>(alignmentDataContainer, perMountData);
     const auto connectionSettings = std::make_shared<ConnectionSettings>(kvStore);
     const auto converserTimeoutForwarder = std::make_shared<ConverserTimeoutForwarder>();
+    // Everything of a connection that outlives one mount; the mount factory inside keeps the
+    // first nine, which every mount shares.
+    const auto [mountConnection, connectable] = makeMountConnectionStack(
+        {location, clock, astroCalc, altRange, alignment, toastManagerUIStub, parkDataLoadUIStub,
+         pae, mountAxes, connectionSettings, converserTimeoutForwarder, perMountData,
+         mountModeContainer, mountModePopupStub, appCore});
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
     const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto platformUrl = std::make_shared<PlatformUrl>();
@@ -151,6 +165,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
+    const auto testTrailPoints = std::make_shared<TestTrailPoints>(mountConnection);
     const auto logPage = std::make_shared<LogPage>();
 
     // Publication order: QML reaches the services only through these names.
@@ -178,18 +193,23 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_astroList_double_bt", astroListDoubleBest},
         {"inj_astroList_dso_bt", astroListDsoBest},
         {"inj_toastManagerUIStub", toastManagerUIStub},
+        {"inj_mountModePopupStub", mountModePopupStub},
+        {"inj_parkDataLoadUIStub", parkDataLoadUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_instructionStepUIStub", instructionStepUIStub},
         {"inj_connectSettings", connectionSettings},
+        {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
+        {"inj_iConnectable", connectable},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},
         {"inj_uiSetting", uiSetting},
         {"inj_appVersion", appVersion},
         {"inj_testAZTracking", testAZTracking},
+        {"inj_testTrailPoints", testTrailPoints},
         {"inj_logPage", logPage},
     };
     for (const auto& [name, object] : published) {

@@ -9,7 +9,11 @@
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
 #include "link/linkqmltypes.h"
+#include "model/flippingmode.h"
+#include "model/mountmode.h"
 #include "mount/iparkdataoption.h"
+#include "mount/tasks/trailpoints.h"
+#include "mount/trailpointstaskinfo.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -49,6 +53,12 @@ void registerMetaTypes() {
     qRegisterMetaType<QList<LanguageManagerEntry>>();
     qRegisterMetaType<CLocation>();
     qRegisterMetaType<QFuture<CmdRet>>();
+    // A mount registers these too, but it is built on a connection thread, where the first
+    // registration would race with the main thread's lookups inside Qt.
+    qRegisterMetaType<MountMode_::E>();
+    qRegisterMetaType<FlippingMode_::E>();
+    qRegisterMetaType<TrailPointsProgress>();
+    qRegisterMetaType<TrailPointsTaskInfo>();
 }
 
 } // namespace Ko

@@ -44,6 +44,10 @@ uint32_t CmdXUtil::tickRate() const {
     return static_cast<uint32_t>(rate);
 }
 
+bool CmdXUtil::hasTickRate() const {
+    return m_tickRate.load() >= 0;
+}
+
 CBytes CmdXUtil::msToTicksPayload(int64_t ms) const {
     return MountCmd::msToTicks(ms, tickRate());
 }

@@ -15,6 +15,7 @@ public:
 
     CmdRetType_::E readTickRate() override;
     uint32_t tickRate() const override;
+    bool hasTickRate() const override;
     CBytes msToTicksPayload(int64_t ms) const override;
     CmdResp<int64_t> ticksPayloadToMs(const CBytes& text) const override;
     CBytes radToCountsPayload(AXISID axis, double rad) const override;

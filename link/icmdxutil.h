@@ -19,7 +19,9 @@ public:
 
     // Reads and caches the controller's tick rate; Ok without traffic on classic firmware.
     virtual CmdRetType_::E readTickRate() = 0;
+    // Throws "Read null Nullable" until readTickRate has read it: only extended firmware has one.
     virtual uint32_t tickRate() const = 0;
+    virtual bool hasTickRate() const = 0;
     // 16 digits.
     virtual CBytes msToTicksPayload(int64_t ms) const = 0;
     // Exactly 16 hex digits, else Other.

@@ -39,6 +39,8 @@ public:
     // 0.0 when the mount has no periodic-error period.
     virtual double pePeriodSec() const = 0;
     virtual bool supportsExtended() const = 0;
+    // The clock and the timed targets count in the mount's ticks, whose rate only extended
+    // firmware reports (during initialize): without it these three answer Other and send nothing.
     virtual CmdResp<uint64_t> readMountClock() = 0;
     // Writes the application's time into the mount; the value is the round trip in ms.
     virtual CmdResp<uint32_t> syncMountClock(const std::shared_ptr<IClock>& appClock) = 0;

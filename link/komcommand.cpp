@@ -247,6 +247,8 @@ bool KoMCommand::supportsExtended() const {
 }
 
 CmdResp<uint64_t> KoMCommand::readMountClock() {
+    if (!m_cmdXUtil->hasTickRate())
+        return CmdResp<uint64_t>(CmdRetType_::Other);
     const auto r = m_converser->converse(MountCmd::makeX(0, 0x0F, MountCmd::hex32(0)));
     if (!r.isOk())
         return CmdResp<uint64_t>(r.type);
@@ -264,6 +266,8 @@ CmdResp<uint64_t> KoMCommand::readMountClock() {
 
 CmdResp<uint32_t> KoMCommand::syncMountClock(const std::shared_ptr<IClock>& appClock) {
     KO_ASSERT(appClock);
+    if (!m_cmdXUtil->hasTickRate())
+        return CmdResp<uint32_t>(CmdRetType_::Other);
     // The second pass runs on a warmed-up link, so its round trip is the one worth reporting.
     const auto first = syncStep(*appClock);
     if (!first.isOk())
@@ -329,6 +333,8 @@ CmdRetType_::E KoMCommand::sendTimedTarget(int64_t timeMs, std::pair<double, dou
                                            const Nullable<std::pair<double, double>>& rates,
                                            std::pair<double, double>* outAngles, uint64_t* outTime,
                                            uint16_t* outStatus) {
+    if (!m_cmdXUtil->hasTickRate())
+        return CmdRetType_::Other;
     CBytes payload = m_cmdXUtil->msToTicksPayload(timeMs);
     payload.appendBytes(m_cmdXUtil->radToCountsPayload(0, angles.first));
     payload.appendBytes(m_cmdXUtil->radToCountsPayload(1, angles.second));

@@ -5,15 +5,19 @@
 
 #include <QObject>
 
+#include <memory>
 #include <string>
 
 namespace Ko {
 
 class IWMProgrammerPlanner;
 
-// The application-wide holder of the current mount and of its Wi-Fi module access. mountChanged
-// runs on the thread that replaces the mount, before mountChanged_q. mount() and wifi() do not
-// keep what they return alive.
+// The application-wide holder of the current mount and of the access to its Wi-Fi module. Every
+// service that works with the mount reaches it here and learns here that it came or went; the
+// holder also relays the mount's position and GoTo-state notifications. Readable from any thread.
+// mount() and wifi() do not keep what they return alive: they are for QML on the main thread.
+// Services on other threads take the mount through sharedMount, which keeps it alive while they
+// use it even if the connection replaces it meanwhile.
 class IMountConnection : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool connected READ connected NOTIFY mountChanged_q)
@@ -22,6 +26,7 @@ class IMountConnection : public QObject {
 public:
     using QObject::QObject;
 
+    // Fired on the thread that replaces the mount, before mountChanged_q.
     eventpp::CallbackList<void()> mountChanged;
 
     virtual bool connected() const = 0;
@@ -30,14 +35,20 @@ public:
     // Null when the connection has no Wi-Fi module access.
     virtual IWMProgrammerPlanner* wifi() const = 0;
     virtual std::string wifiName() const = 0;
-    // Drops the mount and the Wi-Fi access; the rest of a disconnect is the session's.
+    // Drops the mount and the Wi-Fi access; the rest of a disconnect (mode, factory session,
+    // time-out link) is the connection session's.
     virtual void disconnect() = 0;
+    // Empty while no mount is connected.
+    virtual std::shared_ptr<IMount> sharedMount() const = 0;
+    // Empty when the connection has no Wi-Fi module access.
+    virtual std::shared_ptr<IWMProgrammerPlanner> sharedWifi() const = 0;
 
     bool hasWifi() const { return wifi() != nullptr; }
 
 signals:
     void mountChanged_q();
     void wifiChanged_q();
+    // Relayed from the mounts the holder has held, for as long as they live.
     void positionChanged();
     void slewToStateChanged();
 };

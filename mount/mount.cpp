@@ -21,7 +21,9 @@
 #include "mount/tasks/imounttask.h"
 #include "mount/tasks/imounttaskfactory.h"
 #include "mount/tasks/imounttaskmanager.h"
+#include "mount/trackingrate.h"
 
+#include <QCoreApplication>
 #include <QPromise>
 #include <QThread>
 #include <QThreadPool>
@@ -29,6 +31,8 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace Ko {
 
@@ -40,12 +44,6 @@ bool claimsAxis(const IMountTask& task, AXISID axis) {
 
 AXISID otherAxis(AXISID axis) {
     return axisSlot(axis) == 0 ? 1 : 0;
-}
-
-// An operation of the connection's preparation, park, home, guiding, trail points or pier side:
-// those come with the connection session and are not part of this mount yet.
-[[noreturn]] void notAvailable(const char* operation) {
-    throw std::logic_error(std::string("Mount: ") + operation + " not available");
 }
 
 } // namespace
@@ -726,58 +724,335 @@ CmdRetType_::E Mount::syncMountClock() {
     return m_command->syncMountClock(m_clock).type;
 }
 
-// --- Preparation, park, home, guiding, trail points, pier side ---------------------------------
+// --- Preparation, park and home ----------------------------------------------------------------
+
+namespace {
+
+// The GoTo tolerance by mount mode: 2 arc-minutes on EQ, 5 on AZ.
+constexpr double kGotoToleranceRad[] = {0.0005817764173314432, 0.0014544410433286077};
+// Old boards (models 0x80 to 0x82 up to firmware 1.09) stop less precisely: 0.1 degree.
+constexpr double kOldBoardToleranceRad = 0.0017453292519943296;
+constexpr uint32_t kLastOldBoardFirmware = 0x109;
+
+// The autoguider-port speeds, fastest first, as factors of the sidereal rate.
+struct GuideSpeed {
+    double factor;
+    GuidingSpeed_::E speed;
+};
+constexpr GuideSpeed kGuideSpeeds[] = {{1.0, GuidingSpeed_::Sidereal},
+                                       {0.75, GuidingSpeed_::X75},
+                                       {0.5, GuidingSpeed_::X5},
+                                       {0.25, GuidingSpeed_::X25},
+                                       {0.125, GuidingSpeed_::X125}};
+
+} // namespace
+
+double Mount::gotoToleranceRad(MountMode_::E mode, uint32_t axis1Version) {
+    const uint32_t model = (axis1Version >> 16) & 0xFF;
+    const uint32_t word = axis1Version & 0xFFFF;
+    const uint32_t firmware = (word & 0xFF) << 8 | word >> 8;
+    if (model >= 0x80 && model <= 0x82 && firmware <= kLastOldBoardFirmware)
+        return kOldBoardToleranceRad;
+    return kGotoToleranceRad[mode == MountMode_::AZ ? 1 : 0];
+}
 
 CmdRetType_::E Mount::prepareAfterConnect() {
-    notAvailable("prepareAfterConnect");
+    if (const auto r = m_device->initialize(false, 1); r != CmdRetType_::Ok)
+        return r;
+    if (const auto r = m_device->statusEx(); !r.isOk())
+        return r.type;
+    if (const auto r = m_axis->initialize(); r != CmdRetType_::Ok)
+        return r;
+    if (m_command) {
+        if (const auto r = m_command->initialize(); r != CmdRetType_::Ok)
+            return r;
+        if (hasPolarScopeLED() && m_appCore)
+            m_command->setPolarLEDBrightness(m_appCore->pScopeLight());
+    }
+    m_slewToSettings->toleranceRad = gotoToleranceRad(m_mode, m_device->version(0));
+
+    AnglePair positions = m_alignment ? m_alignment->referenceAxes() : AnglePair{0.0, 0.0};
+    const auto park = m_perMountData->parkAxisPositions();
+    if (park.hasValue()) {
+        switch (m_parkDataOption->ask()) {
+        case ParkDataLoadOption_::Cancel:
+            return CmdRetType_::Cancel;
+        case ParkDataLoadOption_::Load:
+            positions = park.value();
+            break;
+        default:
+            break;
+        }
+    }
+
+    // An axis whose controller has just powered up learns where it stands; otherwise the mount
+    // knows better than any stored value.
+    const bool axis1Fresh = m_device->lastStatus(0).initFlag != 0;
+    if (axis1Fresh) {
+        if (const auto r = m_axis->setPosition(0, positions.first); r != CmdRetType_::Ok)
+            return r;
+        if (const auto r = m_device->initializeAxis(0); r != CmdRetType_::Ok)
+            return r;
+    }
+    if (m_device->lastStatus(1).initFlag != 0) {
+        if (const auto r = m_axis->setPosition(1, positions.second); r != CmdRetType_::Ok)
+            return r;
+        if (const auto r = m_device->initializeAxis(1); r != CmdRetType_::Ok)
+            return r;
+    } else if (!axis1Fresh) {
+        for (AXISID axis : {0u, 1u})
+            if (const auto r = m_axis->readPosition(axis); !r.isOk())
+                return r.type;
+    }
+
+    if (park.hasValue())
+        m_perMountData->setParkAxisPositions({});
+    return CmdRetType_::Ok;
 }
 
 bool Mount::parked() const {
     return m_perMountData && m_perMountData->parkAxisPositions().hasValue();
 }
 
-void Mount::parkAsync(bool) {
-    notAvailable("parkAsync");
+void Mount::parkAsync(bool atHome) {
+    m_workerPool->enqueue([this, atHome] { parkNow(atHome); });
+}
+
+void Mount::parkNow(bool atHome) {
+    MountTarget target;
+    target.name = QCoreApplication::translate("mount", "Park target").toStdString();
+    target.coord.type = CoordType::MountAxes;
+    target.kind = static_cast<uint32_t>(TrackingRate::Sidereal);
+    if (atHome) {
+        if (!m_alignment)
+            throw std::logic_error("Read null Nullable");
+        std::tie(target.coord.a, target.coord.b) = m_alignment->referenceAxes();
+    } else {
+        const auto r = readAxisPositions();
+        // A failed read leaves the mount as it is; the user sees it is not parked.
+        if (!r.isOk())
+            return;
+        std::tie(target.coord.a, target.coord.b) = r.value();
+    }
+    std::weak_ptr<IMount> weak;
+    {
+        std::lock_guard lock(m_mutex);
+        weak = m_weakSelf;
+    }
+    const auto handle =
+        slewToFinished.append([weak, axes = AnglePair{target.coord.a, target.coord.b}](CmdRet ret) {
+            if (!ret.isOk())
+                return;
+            if (auto self = weak.lock())
+                static_cast<Mount*>(self.get())->onParked(axes);
+        });
+    // A GoTo that never starts (axes read as no number) must not leave its subscriber to park
+    // the mount at the end of some later GoTo.
+    if (!slewToAsync(target))
+        slewToFinished.remove(handle);
+}
+
+void Mount::onParked(AnglePair axes) {
+    std::weak_ptr<IMount> weak;
+    {
+        std::lock_guard lock(m_mutex);
+        weak = m_weakSelf;
+    }
+    // The park lasts until the next motion command, whoever gives it.
+    auto handle = m_axis->motionCommanded.append([weak] {
+        if (auto self = weak.lock())
+            static_cast<Mount*>(self.get())->onMotionWhileParked();
+    });
+    auto previous = exchangeParkHandle(handle);
+    if (previous)
+        m_axis->motionCommanded.remove(*previous);
+    m_perMountData->setParkAxisPositions(axes);
+    emit parkChanged();
+}
+
+std::optional<Mount::MotionHandle> Mount::exchangeParkHandle(std::optional<MotionHandle> handle) {
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_parkHandle, std::move(handle));
+}
+
+void Mount::onMotionWhileParked() {
+    // Two axes commanded at once: only the first one ends the park.
+    const auto handle = exchangeParkHandle({});
+    if (!handle)
+        return;
+    m_axis->motionCommanded.remove(*handle);
+    m_perMountData->setParkAxisPositions({});
+    emit parkChanged();
+    if (m_messageSink)
+        m_messageSink->sendShortMessage(
+            QCoreApplication::translate("mount", "Hibernate data removed").toUtf8().constData());
 }
 
 void Mount::unparkAsync() {
-    notAvailable("unparkAsync");
+    m_workerPool->enqueue([this] { unparkNow(); });
 }
 
 CmdRetType_::E Mount::unparkNow() {
-    notAvailable("unparkNow");
+    const auto park = m_perMountData->parkAxisPositions();
+    if (!park.hasValue())
+        return CmdRetType_::Other;
+    if (const auto r = setAxisPositions(park.value().first, park.value().second);
+        r != CmdRetType_::Ok)
+        return r;
+    if (const auto handle = exchangeParkHandle({}))
+        m_axis->motionCommanded.remove(*handle);
+    m_perMountData->setParkAxisPositions({});
+    emit parkChanged();
+    return CmdRetType_::Ok;
 }
 
-void Mount::autoHomeAsync(double) {
-    notAvailable("autoHomeAsync");
+void Mount::bringAxesToRest() {
+    setTrackingEnabled(false);
+    stopAxisOrResumeTracking(0);
+    stopAxisOrResumeTracking(1);
 }
 
-bool Mount::setGuideRate(AXISID, double) {
-    notAvailable("setGuideRate");
+void Mount::autoHomeAsync(double decOffsetRad) {
+    std::lock_guard lock(m_mutex);
+    std::weak_ptr<IMount> weak = m_weakSelf;
+    startTaskLocked(
+        m_taskFactory->createAutoHomeTask(decOffsetRad),
+        [weak] {
+            if (auto self = weak.lock())
+                emit self->duringAutoHomeChanged();
+        },
+        [weak](CmdRet) {
+            auto self = weak.lock();
+            if (!self)
+                return;
+            auto* mount = static_cast<Mount*>(self.get());
+            // However homing ended, the axes come to rest.
+            mount->bringAxesToRest();
+            emit mount->duringAutoHomeChanged();
+        });
 }
 
-double Mount::guideRate(AXISID) const {
-    notAvailable("guideRate");
+// --- Guiding, trail points, pier side ---------------------------------------------------------
+
+bool Mount::setGuideRate(AXISID axis, double rate) {
+    // No speed is nearest to a rate that is not a number: send nothing rather than any speed.
+    if (std::isnan(rate) || !m_command)
+        return false;
+    const GuideSpeed* best = &kGuideSpeeds[0];
+    for (const auto& s : kGuideSpeeds) {
+        // Only a strictly nearer entry wins, so a tie goes to the faster speed.
+        if (std::abs(rate - s.factor * kSiderealRate) <
+            std::abs(rate - best->factor * kSiderealRate))
+            best = &s;
+    }
+    if (m_command->setGuidingSpeed(axis, best->speed) != CmdRetType_::Ok)
+        return false;
+    if (m_appCore)
+        m_appCore->setAutoguiderRate(static_cast<int>(axisSlot(axis)), best->speed);
+    return true;
 }
 
-void Mount::pulseGuideAxisAsync(AXISID, bool, int) {
-    notAvailable("pulseGuideAxisAsync");
+double Mount::guideRate(AXISID axis) const {
+    const GuidingSpeed_::E speed =
+        !m_appCore
+            ? GuidingSpeed_::X125
+            : (axisSlot(axis) == 0 ? m_appCore->autoguiderRate1() : m_appCore->autoguiderRate2());
+    for (const auto& s : kGuideSpeeds)
+        if (s.speed == speed)
+            return s.factor * kSiderealRate;
+    return 0.125 * kSiderealRate;
 }
 
-void Mount::trackTrailPointsAsync(TrailPointsParam&&) {
-    notAvailable("trackTrailPointsAsync");
+void Mount::pulseGuideAxisAsync(AXISID axis, bool direction, int durationMs) {
+    const double rate = direction ? guideRate(axis) : -guideRate(axis);
+    std::lock_guard lock(m_mutex);
+    std::weak_ptr<IMount> weak = m_weakSelf;
+    startTaskLocked(m_taskFactory->createPulseGuideTask(axis, rate, durationMs), {},
+                    [weak, axis](CmdRet) {
+                        if (auto self = weak.lock())
+                            static_cast<Mount*>(self.get())->stopAxisOrResumeTracking(axis);
+                    });
 }
 
-bool Mount::destinationSideOfPier(AnglePair) {
-    notAvailable("destinationSideOfPier");
+bool Mount::destinationSideOfPier(AnglePair raDec) {
+    if (m_mode == MountMode_::AZ)
+        return false;
+    if (!m_alignment)
+        throw std::logic_error("Read null Nullable");
+    const auto t = m_astroCalc->convertNow(
+        U_ASTRO_COORD{raDec.first, raDec.second, CoordType::RDJNow}, CoordType::HDObsv);
+    const auto sky = m_pae->lookup({t.a, t.b});
+    return !m_alignment->shouldFlip(sky, m_alignment->flippingMode());
 }
 
 CmdResp<bool> Mount::sideOfPier() {
-    notAvailable("sideOfPier");
+    if (m_mode == MountMode_::AZ)
+        return CmdResp<bool>::ok(false);
+    const auto r = readAxisPositions();
+    if (!r.isOk())
+        return CmdResp<bool>(r.type);
+    if (!m_alignment)
+        throw std::logic_error("Read null Nullable");
+    return CmdResp<bool>::ok(!m_alignment->isFlipped(r.value()));
 }
 
-CmdRetType_::E Mount::setSideOfPier(int) {
-    notAvailable("setSideOfPier");
+CmdRetType_::E Mount::setSideOfPier(int side) {
+    if (m_mode == MountMode_::AZ)
+        return CmdRetType_::Ok;
+    const auto r = readPosition();
+    if (!r.isOk())
+        return r.type;
+    const bool wantFlipped = side != 1;
+    if (m_alignment->isFlipped(axisPositions()) == wantFlipped)
+        return CmdRetType_::Ok;
+    m_alignment->setFlippingMode(wantFlipped ? FlippingMode_::Yes : FlippingMode_::No);
+    MountTarget target;
+    target.coord = U_ASTRO_COORD{r.value().first, r.value().second, CoordType::HDObsv};
+    target.kind = static_cast<uint32_t>(TrackingRate::Sidereal);
+    // The same sky position, approached from the other side of the pier.
+    return slewToAsync(target) ? CmdRetType_::Ok : CmdRetType_::Other;
+}
+
+void Mount::trackTrailPointsAsync(TrailPointsParam&& param) {
+    if (!canTrackTrailPoints())
+        return;
+    TrailPointsTaskInfo info;
+    info.objectName = param.name;
+    info.totalPoints = static_cast<uint32_t>(param.points.size());
+    std::lock_guard lock(m_mutex);
+    // A count-down applies to one run only.
+    const Nullable<uint32_t> countDown = std::exchange(m_trailPointsTestRunCountDown, {});
+    std::weak_ptr<IMount> weak = m_weakSelf;
+    auto task = m_taskFactory->createTrailPointsTask(
+        std::move(param), countDown, [weak](const TrailPointsProgress& progress) {
+            if (auto self = weak.lock())
+                emit self->trailPointsProgress(progress);
+        });
+    startTaskLocked(
+        std::move(task),
+        [weak, info] {
+            auto self = weak.lock();
+            if (!self)
+                return;
+            auto* mount = static_cast<Mount*>(self.get());
+            {
+                std::lock_guard lock(mount->m_mutex);
+                mount->m_trailPointsTaskInfo = info;
+            }
+            emit mount->trailPointsTaskChanged();
+        },
+        [weak](CmdRet ret) {
+            auto self = weak.lock();
+            if (!self)
+                return;
+            auto* mount = static_cast<Mount*>(self.get());
+            mount->bringAxesToRest();
+            {
+                std::lock_guard lock(mount->m_mutex);
+                mount->m_trailPointsTaskInfo.value().cmdRet = ret;
+            }
+            emit mount->trailPointsTaskChanged();
+        });
 }
 
 } // namespace Ko

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class ThreadPool;
@@ -75,6 +76,10 @@ public:
         mount->init(mount);
         return mount;
     }
+
+    // The GoTo tolerance for the mode, unless the board (from the axis-1 version: model id << 16
+    // with the firmware word as received) is one of the old ones that stop less precisely.
+    static double gotoToleranceRad(MountMode_::E mode, uint32_t axis1Version);
 
     IAlignment* alignment() const override;
     void init(std::shared_ptr<IMount> self) override;
@@ -184,6 +189,15 @@ private:
     void onSlewToFinished(const GotoTicket& ticket, const MountTarget& target, CmdRet ret);
     void updatePeriodicPositionRead();
 
+    using MotionHandle = eventpp::CallbackList<void()>::Handle;
+    void parkNow(bool atHome);
+    void onParked(AnglePair axes);
+    void onMotionWhileParked();
+    // Tracking off, both axes under stop tasks: the end of homing and of a trail-points run.
+    void bringAxesToRest();
+    // Swaps the subscription that ends the park at the next motion; returns the previous one.
+    std::optional<MotionHandle> exchangeParkHandle(std::optional<MotionHandle> handle);
+
     void slewAxisAsync_(AXISID axis, double rate, bool flag);
     void startAxisSlew(AXISID axis, bool flag, double rate);
     void stopAxisOrResumeTracking(AXISID axis);
@@ -246,6 +260,8 @@ private:
     Nullable<MountTarget> m_slewToTarget;
     Nullable<uint32_t> m_trailPointsTestRunCountDown;
     Nullable<TrailPointsTaskInfo> m_trailPointsTaskInfo;
+    // Held while parked: the subscription to the axes' motion list.
+    std::optional<MotionHandle> m_parkHandle;
     // How many tasks have claimed each axis so far.
     std::array<uint64_t, 2> m_axisClaims{0, 0};
     // The last GoTo ticket handed out, and the one whose GoTo runs now (0: none).

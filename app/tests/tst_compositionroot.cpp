@@ -106,6 +106,11 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_appCore",
                                       "inj_altRange",
                                       "inj_alignmentDataContainer",
+                                      "inj_mountModePopupStub",
+                                      "inj_parkDataLoadUIStub",
+                                      "inj_mountConnection",
+                                      "inj_iConnectable",
+                                      "inj_testTrailPoints",
                                       "inj_polarScopeInfo",
                                       "inj_polarScopePaintedItem"};
 
@@ -213,6 +218,12 @@ private slots:
                 property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property int polarRows: inj_polarScopeInfo.infoList.length
                 property bool polarNorth: inj_polarScopePaintedItem.north
+                property bool mountConnected: inj_mountConnection.connected
+                property bool hasWifi: inj_mountConnection.hasWifi
+                property string nextAction: inj_iConnectable.nextActionText
+                property bool connecting: inj_iConnectable.busy
+                property int parkLoad: ParkDataLoadOption.Load
+                property real trailRate: inj_testTrailPoints.absRateDps
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -260,6 +271,13 @@ private slots:
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
         QCOMPARE(root->property("polarRows").toInt(), 3);
         QCOMPARE(root->property("polarNorth").toBool(), true);
+        // Nothing connects by itself: the popup offers to connect.
+        QCOMPARE(root->property("mountConnected").toBool(), false);
+        QCOMPARE(root->property("hasWifi").toBool(), false);
+        QCOMPARE(root->property("nextAction").toString(), QString("Connect"));
+        QCOMPARE(root->property("connecting").toBool(), false);
+        QCOMPARE(root->property("parkLoad").toInt(), 1);
+        QCOMPARE(root->property("trailRate").toDouble(), 0.125);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

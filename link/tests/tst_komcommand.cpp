@@ -112,6 +112,8 @@ private slots:
     void syncMountClockFailures();
     void syncMountClockWaitsOutATickWrap();
     void syncMountClockWaitEndsOnCancel();
+    void tickedOperationsWithoutTickRate_data();
+    void tickedOperationsWithoutTickRate();
     void addPositionOffset_data();
     void addPositionOffset();
     void sendTimedTargetWithRatesFillsEveryOut();
@@ -471,6 +473,40 @@ void TestKoMCommand::syncMountClockWaitEndsOnCancel() {
     QVERIFY(!r.hasValue);
     QVERIFY(timer.elapsed() < 9000);
     QVERIFY(x.rig.takeSent().isEmpty());
+}
+
+void TestKoMCommand::tickedOperationsWithoutTickRate_data() {
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<CommandOp>("op");
+    const CommandOp read = [](KoMCommand& c) { return c.readMountClock().type; };
+    const CommandOp sync = [](KoMCommand& c) {
+        return c.syncMountClock(std::make_shared<ScriptedClock>(std::deque<int64_t>{1})).type;
+    };
+    const CommandOp target = [](KoMCommand& c) {
+        return c.sendTimedTarget(250, {kCount, kCount}, {}, nullptr, nullptr, nullptr);
+    };
+    const CommandOp status = [](KoMCommand& c) {
+        uint16_t free = 0;
+        return c.readTargetStatus(&free);
+    };
+    QTest::newRow("classic: read clock") << false << read;
+    QTest::newRow("classic: sync clock") << false << sync;
+    QTest::newRow("classic: timed target") << false << target;
+    QTest::newRow("classic: target status") << false << status;
+    QTest::newRow("extended, not initialised: read clock") << true << read;
+    QTest::newRow("extended, not initialised: sync clock") << true << sync;
+    QTest::newRow("extended, not initialised: timed target") << true << target;
+}
+
+// Callers such as the remote-control servers reach these on any firmware: they get a failure,
+// never an exception, and the mount hears nothing.
+void TestKoMCommand::tickedOperationsWithoutTickRate() {
+    QFETCH(bool, extended);
+    QFETCH(CommandOp, op);
+    CommandRig x(extended, "=000000\r", 1000, false);
+    x.rig.reply(":X10F00000000", "=00000020FFFFFFF00000000012345678\r");
+    QCOMPARE(op(*x.cmd), CmdRetType_::Other);
+    QCOMPARE(x.rig.takeSent(), QStringList());
 }
 
 void TestKoMCommand::addPositionOffset_data() {

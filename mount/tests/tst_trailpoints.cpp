@@ -58,6 +58,11 @@ public:
     IWMProgrammerPlanner* wifi() const override { return nullptr; }
     std::string wifiName() const override { return {}; }
     void disconnect() override { held = nullptr; }
+    // The fake mount belongs to the test: the pointer owns nothing.
+    std::shared_ptr<IMount> sharedMount() const override {
+        return std::shared_ptr<IMount>(held, [](IMount*) {});
+    }
+    std::shared_ptr<IWMProgrammerPlanner> sharedWifi() const override { return nullptr; }
 };
 
 } // namespace

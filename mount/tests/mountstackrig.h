@@ -1,0 +1,206 @@
+#pragma once
+
+// The connection stack as the composition root builds it, on application-wide services of its
+// own, and a classic motor controller for the far side of a real link.
+
+#include "astro/angleutil.h"
+#include "astro/astrocalc.h"
+#include "astro/qastroformat.h"
+#include "base/cancellable.h"
+#include "base/clock.h"
+#include "base/location2.h"
+#include "base/qtkvstore.h"
+#include "base/toastmanageruistub.h"
+#include "link/connectionsettings.h"
+#include "link/conversertimeoutforwarder.h"
+#include "link/tests/bytetext.h"
+#include "link/tests/fakegatt.h"
+#include "link/tests/fakemotorcontroller.h"
+#include "model/alignment.h"
+#include "model/alignmentdatacontainer.h"
+#include "model/mountmodecontainer.h"
+#include "model/pae.h"
+#include "model/permountdata.h"
+#include "model/sharedalignmentdata.h"
+#include "mount/altrange.h"
+#include "mount/appcore.h"
+#include "mount/iconnectable.h"
+#include "mount/imount.h"
+#include "mount/mountaxislimit.h"
+#include "mount/mountconnectionstack.h"
+#include "mount/mountmodepopupstub.h"
+#include "mount/parkdataloaduistub.h"
+#include "mount/writablemountconnection.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <cmath>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace Ko {
+
+// A link that fails fast: 300 ms per attempt, one resend.
+inline constexpr int kReadTimeoutMs = 300;
+inline constexpr int kRetries = 1;
+
+// A classic controller (firmware 3.26, board model 0: EQ only, no extended features) with both
+// axes initialised and at rest; it accepts every other command.
+inline Nullable<CBytes> classicController(const CBytes& request) {
+    const std::string r = text(request);
+    auto reply = [](const char* s) { return Nullable<CBytes>(CBytes::fromCString(s)); };
+    if (r.size() < 3 || r[0] != ':')
+        return reply("ERROR\r\n");
+    switch (r[1]) {
+    case 'e':
+        return reply("=032600\r");
+    case 'a':
+        return reply("=000020\r"); // 0x200000 counts per turn, least significant byte first
+    case 'b':
+        return reply("=A0FD00\r");
+    case 'g':
+        return reply("=100000\r");
+    case 'q':
+        return reply("=000000\r");
+    case 's':
+        return reply("!0\r");
+    case 'f':
+        return reply("=101\r");
+    case 'j':
+        return reply("=000080\r");
+    default:
+        return reply("=\r");
+    }
+}
+
+// The connection stack as the composition root builds it, on application-wide services of its
+// own, with a record of what the session and the holder report and on which thread.
+struct StackRig {
+    explicit StackRig(MountLinkRoutes routes = loopbackRoutes(0)) {
+        settings->setMaxRetryCount(kRetries);
+        settings->setReadTimeoutMs_other(kReadTimeoutMs);
+        settings->setType(ConnectionType_::Emulator);
+        settings->setDualModeChoice(DualModeChoice_::UseEQ);
+        std::tie(holder, session) = makeMountConnectionStack(
+            {location, clock, astroCalc, altRange, alignment, toast, parkStub, pae, axisSlot,
+             settings, forwarder, perMountData, modeContainer, modePopup, appCore},
+            std::move(routes));
+        QObject::connect(session.get(), &IConnectable::statusChanged, &receiver, [this] {
+            statuses << QStringLiteral("%1|%2|%3")
+                            .arg(session->busy() ? 1 : 0)
+                            .arg(session->statusText(), session->statusDetailText());
+            noteThread();
+        });
+        QObject::connect(session.get(), &IConnectable::sessionDone, &receiver, [this] {
+            ++sessionsDone;
+            noteThread();
+        });
+        QObject::connect(modePopup.get(), &MountModePopupStub::shouldShow, &receiver,
+                         [this] { ++modePrompts; });
+        // Direct: runs on the thread that asks.
+        QObject::connect(
+            parkStub.get(), &ParkDataLoadUIStub::shouldShow, &receiver,
+            [this] {
+                std::lock_guard lock(mutex);
+                parkPromptThreads.push_back(QThread::currentThread());
+            },
+            Qt::DirectConnection);
+        holder->mountChanged.append([this] {
+            std::lock_guard lock(mutex);
+            mountChangeThreads.push_back(QThread::currentThread());
+        });
+    }
+    ~StackRig() {
+        if (holder->connected())
+            session->startNextAction();
+        // Connection threads hold the session until their last post has run here.
+        [[maybe_unused]] const bool idle =
+            QTest::qWaitFor([this] { return session.use_count() == 1; }, 10000);
+    }
+
+    static MountLinkRoutes loopbackRoutes(uint16_t port) {
+        MountLinkRoutes routes;
+        routes.broadcastEntries = {{"127.0.0.1", "127.0.0.1"}};
+        routes.searchPort = port;
+        routes.udp = {"127.0.0.1", port};
+        // No Bluetooth here: the scanner finds nothing.
+        routes.gattPlatform = std::make_shared<FakeGattPlatform>();
+        return routes;
+    }
+
+    QString lastStatus() const { return statuses.isEmpty() ? QString() : statuses.last(); }
+
+    void noteThread() {
+        if (QThread::currentThread() != qApp->thread())
+            offMainThreadReports = true;
+    }
+    std::vector<QThread*> parkPrompts() {
+        std::lock_guard lock(mutex);
+        return parkPromptThreads;
+    }
+    bool mountChangesOnMainThread() {
+        std::lock_guard lock(mutex);
+        for (QThread* t : mountChangeThreads)
+            if (t != qApp->thread())
+                return false;
+        return true;
+    }
+
+    // Connects with the current settings; false when no mount arrived.
+    bool connectMount() {
+        session->startSession();
+        return QTest::qWaitFor([this] { return holder->connected() && !session->busy(); }, 10000);
+    }
+    bool disconnectMount() {
+        session->startNextAction();
+        return !holder->connected() && session->statusText() == QStringLiteral("Disconnecting");
+    }
+
+    std::shared_ptr<QtKVStore> store = std::make_shared<QtKVStore>(QString(), nullptr);
+    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
+    std::shared_ptr<CRealClock> clock = std::make_shared<CRealClock>();
+    std::shared_ptr<AstroCalc> astroCalc =
+        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
+    std::shared_ptr<AltRange> altRange = std::make_shared<AltRange>(store);
+    std::shared_ptr<PerMountData> perMountData = std::make_shared<PerMountData>(store);
+    std::shared_ptr<QAstroFormat> format = std::make_shared<QAstroFormat>(nullptr);
+    std::shared_ptr<AppCore> appCore = std::make_shared<AppCore>(store, format);
+    std::shared_ptr<SharedAlignmentData> model = std::make_shared<SharedAlignmentData>();
+    std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot =
+        std::make_shared<ConnectedObjContainer<IMountAxis>>();
+    std::shared_ptr<Alignment> alignment =
+        std::make_shared<Alignment>(model, std::make_shared<MountAxisLimit>(axisSlot));
+    std::shared_ptr<ToastManagerUIStub> toast = std::make_shared<ToastManagerUIStub>();
+    std::shared_ptr<AlignmentDataContainer> alignmentData =
+        std::make_shared<AlignmentDataContainer>(location, perMountData, model, alignment, toast,
+                                                 astroCalc, format);
+    std::shared_ptr<PAE> pae = std::make_shared<PAE>(alignmentData, perMountData);
+    std::shared_ptr<ParkDataLoadUIStub> parkStub = std::make_shared<ParkDataLoadUIStub>();
+    std::shared_ptr<ConnectionSettings> settings = std::make_shared<ConnectionSettings>(store);
+    std::shared_ptr<ConverserTimeoutForwarder> forwarder =
+        std::make_shared<ConverserTimeoutForwarder>();
+    std::shared_ptr<MountModeContainer> modeContainer = std::make_shared<MountModeContainer>();
+    std::shared_ptr<MountModePopupStub> modePopup = std::make_shared<MountModePopupStub>();
+    std::shared_ptr<IMountConnection> holder;
+    std::shared_ptr<IConnectable> session;
+
+    QObject receiver;
+    QStringList statuses;
+    int sessionsDone = 0;
+    int modePrompts = 0;
+    bool offMainThreadReports = false;
+    std::mutex mutex;
+    std::vector<QThread*> parkPromptThreads;
+    std::vector<QThread*> mountChangeThreads;
+};
+
+// A controller on the far side of a real link, answering as classicController does.
+struct FakeController {
+    FakeController() { fake.setHandler(classicController); }
+    FakeMotorController fake;
+};
+
+} // namespace Ko

@@ -58,6 +58,7 @@
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
 #include "pages/cataloglist.h"
+#include "pages/generalinfolist.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -150,6 +151,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {location, clock, astroCalc, altRange, alignment, toastManagerUIStub, parkDataLoadUIStub,
          pae, mountAxes, connectionSettings, converserTimeoutForwarder, perMountData,
          mountModeContainer, mountModePopupStub, appCore});
+    const auto generalInfoList = std::make_shared<GeneralInfoList>(
+        astroCalc, astroFormat, mountConnection, alignmentDataContainer, astroClock);
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
     const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto platformUrl = std::make_shared<PlatformUrl>();
@@ -203,6 +206,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_iConnectable", connectable},
+        {"inj_generalInfoList", generalInfoList},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},

@@ -112,7 +112,8 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_iConnectable",
                                       "inj_testTrailPoints",
                                       "inj_polarScopeInfo",
-                                      "inj_polarScopePaintedItem"};
+                                      "inj_polarScopePaintedItem",
+                                      "inj_generalInfoList"};
 
 } // namespace
 
@@ -224,6 +225,7 @@ private slots:
                 property bool connecting: inj_iConnectable.busy
                 property int parkLoad: ParkDataLoadOption.Load
                 property real trailRate: inj_testTrailPoints.absRateDps
+                property int generalRows: inj_generalInfoList.listModel.rowCount()
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -278,6 +280,8 @@ private slots:
         QCOMPARE(root->property("connecting").toBool(), false);
         QCOMPARE(root->property("parkLoad").toInt(), 1);
         QCOMPARE(root->property("trailRate").toDouble(), 0.125);
+        // The general information page has its rows before QML first shows it.
+        QCOMPARE(root->property("generalRows").toInt(), 14);
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

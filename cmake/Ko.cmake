@@ -1,3 +1,97 @@
+# Precompiled headers. Every library and test parses the same standard and Qt headers; with
+# sanitizers on, parsing them is a large part of each compile. Donor targets precompile them once
+# and the libraries and tests reuse a donor's header. A header serves only compiles with the same
+# flags and the same values of the macros it tests: all libraries share one donor; tests share one
+# per set of Qt modules whose macros QtTest's headers test (QT_GUI_LIB, QT_NETWORK_LIB). Should a
+# flag ever differ, GCC reads the plain headers instead (and says so with -Winvalid-pch): a
+# mismatch costs time, never correctness. KO_PCH=OFF builds without them, e.g. to check that every
+# file includes what it uses.
+option(KO_PCH "Precompile the common standard and Qt headers" ON)
+set(KO_PCH_HEADERS
+    <algorithm> <array> <atomic> <chrono> <cmath> <cstdint> <functional> <limits> <map>
+    <memory> <mutex> <optional> <string> <thread> <utility> <vector>
+    <QByteArray> <QHash> <QList> <QObject> <QString> <QStringList> <QVariant>)
+set(KO_PCH_TEST_HEADERS ${KO_PCH_HEADERS} <QSignalSpy> <QTemporaryDir> <QTest>)
+set(KO_PCH_TEST_MODULES Gui Network)
+
+# _ko_pch_donor(<name> LIBRARY|PROGRAM <headers var> <libs>...): an empty target that
+# precompiles the headers. Libraries and programs need donors of their own kind, as they are
+# compiled as position-independent code of different kinds.
+function(_ko_pch_donor name kind headers)
+    set(source ${CMAKE_BINARY_DIR}/${name}.cpp)
+    if(kind STREQUAL "LIBRARY")
+        set(text "")
+        add_library(${name} STATIC EXCLUDE_FROM_ALL ${source})
+    else()
+        set(text "int main() { return 0; }\n")
+        add_executable(${name} EXCLUDE_FROM_ALL ${source})
+        _ko_test_defines(${name})
+    endif()
+    file(CONFIGURE OUTPUT ${source} CONTENT "${text}")
+    target_link_libraries(${name} PRIVATE ${ARGN})
+    target_precompile_headers(${name} PRIVATE ${${headers}})
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+endfunction()
+
+# _ko_test_defines(<target>): QtTest defines the folders of each test program, for the lookup of
+# test data by QFINDTESTDATA; no test uses it (and the lookup finds a test's own folder through
+# __FILE__ anyway). Dropping them lets the tests of every folder share precompiled headers.
+function(_ko_test_defines target)
+    target_compile_options(${target} PRIVATE -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
+endfunction()
+
+if(KO_PCH)
+    _ko_pch_donor(ko_pch LIBRARY KO_PCH_HEADERS Qt6::Core)
+endif()
+
+# _ko_test_modules(<result var> <target>): which of KO_PCH_TEST_MODULES the target's compiles
+# see, i.e. which it links directly or through the interface links of what it links.
+function(_ko_test_modules result target)
+    get_target_property(pending ${target} LINK_LIBRARIES)
+    set(seen)
+    set(found)
+    while(pending)
+        list(POP_FRONT pending item)
+        if(item MATCHES "^\\$<LINK_ONLY:" OR NOT TARGET ${item} OR item IN_LIST seen)
+            continue()
+        endif()
+        list(APPEND seen ${item})
+        get_target_property(aliased ${item} ALIASED_TARGET)
+        if(aliased)
+            set(item ${aliased})
+        endif()
+        foreach(module IN LISTS KO_PCH_TEST_MODULES)
+            if(item STREQUAL "Qt6::${module}")
+                list(APPEND found ${module})
+            endif()
+        endforeach()
+        get_target_property(libs ${item} INTERFACE_LINK_LIBRARIES)
+        if(libs)
+            list(APPEND pending ${libs})
+        endif()
+    endwhile()
+    list(REMOVE_DUPLICATES found)
+    list(SORT found)
+    set(${result} ${found} PARENT_SCOPE)
+endfunction()
+
+# _ko_test_pch(<test>): gives the test the donor that matches its flags. Called once the whole
+# tree is read, so that every library the test links is known, wherever it is defined.
+function(_ko_test_pch test)
+    _ko_test_modules(modules ${test})
+    set(donor ko_pch_tests)
+    set(libs Qt6::Core Qt6::Test)
+    foreach(module IN LISTS modules)
+        string(TOLOWER ${module} lower)
+        string(APPEND donor _${lower})
+        list(APPEND libs Qt6::${module})
+    endforeach()
+    if(NOT TARGET ${donor})
+        _ko_pch_donor(${donor} PROGRAM KO_PCH_TEST_HEADERS ${libs})
+    endif()
+    target_precompile_headers(${test} REUSE_FROM ${donor})
+endfunction()
+
 # ko_add_library(<folder> [SUBDIRS <subfolders>...] [DEPS <targets>...])
 #   One static library ko_<folder> from every .cpp and .h directly in the folder and in each
 #   named subfolder (a folder past about forty files gets subfolders that name its design; it
@@ -20,6 +114,9 @@ function(ko_add_library folder)
     add_library(ko_${folder} STATIC ${sources})
     target_include_directories(ko_${folder} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(ko_${folder} PUBLIC ${ARG_DEPS})
+    if(KO_PCH)
+        target_precompile_headers(ko_${folder} REUSE_FROM ko_pch)
+    endif()
 endfunction()
 
 # ko_add_test(<name> [LIBS <targets>...] [SOURCES <extra files>...])
@@ -31,6 +128,15 @@ function(ko_add_test name)
     add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.cpp ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ko_${folder} ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    _ko_test_defines(${name})
+    if(KO_PCH)
+        cmake_language(EVAL CODE
+            "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]] CALL _ko_test_pch ${name})")
+        # The program's own moc file is usually empty (a test includes its moc output itself):
+        # loading the header would cost more than it saves.
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/mocs_compilation.cpp
+                                    TARGET_DIRECTORY ${name} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    endif()
     # Each test runs in a folder of its own, so files it writes beside itself never collide
     # with another test running at the same time.
     set(home ${CMAKE_BINARY_DIR}/test-home/${name})

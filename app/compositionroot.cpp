@@ -2,7 +2,9 @@
 
 #include "align/alignselectionuistub.h"
 #include "align/alignstarlistuistubs.h"
+#include "align/centeringuistub.h"
 #include "align/instructionstepuistub.h"
+#include "align/paeroutine.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -49,16 +51,22 @@
 #include "model/permountdata.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
+#include "mount/gotostatus.h"
 #include "mount/iconnectable.h"
 #include "mount/imountconnection.h"
 #include "mount/mountaxislimit.h"
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/parkdataloaduistub.h"
+#include "mount/slewingcontrol.h"
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
+#include "mount/trackingui.h"
+#include "mount/trailpointsstatus.h"
+#include "mount/wificonfig.h"
 #include "pages/cataloglist.h"
 #include "pages/generalinfolist.h"
+#include "pages/objectinfolist.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -158,14 +166,30 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
+    // The pad, the Wi-Fi page and the two status popups follow whichever mount the holder has.
+    const auto slewingControl = std::make_shared<SlewingControl>(mountConnection);
+    const auto wifiConfig = std::make_shared<WifiConfig>(mountConnection);
     const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
+    const auto gotoStatus = std::make_shared<GotoStatus>(mountConnection, astroFormat, astroCalc);
+    const auto trailPointsStatus =
+        std::make_shared<TrailPointsStatus>(mountConnection, astroFormat, astroCalc);
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
+    // in turn, so it is made before all three.
+    const auto centeringUIStub =
+        std::make_shared<CenteringUIStub>(slewingControl, astroCalc, astroFormat);
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     const auto instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
+    const auto paeRoutine =
+        std::make_shared<PAERoutine>(mountConnection, centeringUIStub, toastManagerUIStub);
+    // Keeps the pointing-accuracy routine alive: nothing else holds it.
+    const auto objectInfoList = std::make_shared<ObjectInfoList>(
+        astroCalc, astroFormat, mountConnection, visibility, paeRoutine, catalogSettings);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
+    const auto trackingUI = std::make_shared<TrackingUI>(mountConnection);
     const auto appVersion = std::make_shared<AppVersion>();
     const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto testTrailPoints = std::make_shared<TestTrailPoints>(mountConnection);
@@ -200,6 +224,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_parkDataLoadUIStub", parkDataLoadUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_centeringUIStub", centeringUIStub},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
         {"inj_instructionStepUIStub", instructionStepUIStub},
         {"inj_connectSettings", connectionSettings},
@@ -207,6 +232,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_iConnectable", connectable},
         {"inj_generalInfoList", generalInfoList},
+        {"inj_trackingUI", trackingUI},
+        {"inj_slewingControl", slewingControl},
+        {"inj_wifiConfig", wifiConfig},
+        {"inj_objectInfoList", objectInfoList},
+        {"inj_gotoStatus", gotoStatus},
+        {"inj_trailPointsStatus", trailPointsStatus},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},

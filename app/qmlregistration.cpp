@@ -13,6 +13,7 @@
 #include "model/mountmode.h"
 #include "mount/iparkdataoption.h"
 #include "mount/tasks/trailpoints.h"
+#include "mount/trackingstatus.h"
 #include "mount/trailpointstaskinfo.h"
 
 #include <QFuture>
@@ -39,6 +40,7 @@ void registerQmlModules() {
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
+    registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

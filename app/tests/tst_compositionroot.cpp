@@ -111,9 +111,17 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_mountConnection",
                                       "inj_iConnectable",
                                       "inj_testTrailPoints",
+                                      "inj_trackingUI",
+                                      "inj_slewingControl",
+                                      "inj_wifiConfig",
+                                      "inj_gotoStatus",
+                                      "inj_trailPointsStatus",
                                       "inj_polarScopeInfo",
                                       "inj_polarScopePaintedItem",
-                                      "inj_generalInfoList"};
+                                      "inj_generalInfoList",
+                                      "inj_objectInfoList",
+                                      "inj_centeringUIStub",
+                                      "inj_instructionStepUIStub"};
 
 } // namespace
 
@@ -226,6 +234,19 @@ private slots:
                 property int parkLoad: ParkDataLoadOption.Load
                 property real trailRate: inj_testTrailPoints.absRateDps
                 property int generalRows: inj_generalInfoList.listModel.rowCount()
+                property int objectRows: inj_objectInfoList.listModel.rowCount()
+                property bool gotoAllowed: inj_objectInfoList.slewToProhibition === undefined
+                property bool centerReady: inj_centeringUIStub.centerButtonReady
+                property bool trackingIdle: inj_trackingUI.trackingStatus === TrackingStatus.Idle
+                property int padRate: inj_slewingControl.intRate
+                property int padEnabled: inj_slewingControl.enButton.filter(e => e).length
+                property bool padPrompt: inj_slewingControl.promptButton.some(e => e)
+                property bool wifiBusy: inj_wifiConfig.busy
+                property bool wifiRead: inj_wifiConfig.currentSetting === undefined
+                property int wifiChannel: inj_wifiConfig.newWifiAPSetting().channel
+                property bool gotoDone: inj_gotoStatus.done
+                property string gotoTarget: inj_gotoStatus.targetName
+                property string trailPosition: inj_trailPointsStatus.targetPosition1
                 property Connections toaster: Connections {
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
@@ -236,6 +257,9 @@ private slots:
                     inj_astroList_star.setDisplayed(true)
                     stars = inj_astroList_star.list.length
                     starsLoading = inj_astroList_star.loadingList
+                    // Without a mount the pad ignores what is held.
+                    inj_slewingControl.inputButtons([true, false, false, false,
+                                                     false, false, false, false])
                 }
             }
         )",
@@ -282,6 +306,20 @@ private slots:
         QCOMPARE(root->property("trailRate").toDouble(), 0.125);
         // The general information page has its rows before QML first shows it.
         QCOMPARE(root->property("generalRows").toInt(), 14);
+        // No object shown yet: no rows and no refusal; the centre button waits for no correction.
+        QCOMPARE(root->property("objectRows").toInt(), 0);
+        QVERIFY(root->property("gotoAllowed").toBool());
+        QVERIFY(root->property("centerReady").toBool());
+        QVERIFY(root->property("trackingIdle").toBool());
+        QCOMPARE(root->property("padRate").toInt(), 5);
+        QCOMPARE(root->property("padEnabled").toInt(), 8);
+        QCOMPARE(root->property("padPrompt").toBool(), false);
+        QCOMPARE(root->property("wifiBusy").toBool(), false);
+        QVERIFY(root->property("wifiRead").toBool());
+        QCOMPARE(root->property("wifiChannel").toInt(), 6);
+        QVERIFY(root->property("gotoDone").toBool());
+        QCOMPARE(root->property("gotoTarget").toString(), QString());
+        QCOMPARE(root->property("trailPosition").toString(), QString());
 
         // The English start page lies beside the program in the build as in an installation.
         const QUrl help = root->property("help").toUrl();

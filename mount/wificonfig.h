@@ -1,0 +1,51 @@
+#pragma once
+
+#include "base/threadpool.h"
+#include "mount/iwificonfig.h"
+
+#include <memory>
+#include <mutex>
+
+namespace Ko {
+
+class IMountConnection;
+
+// Runs every job on a pool of one worker, so jobs never overlap and talk to the module in the
+// order queued. A job finds the module through the connection when it starts; with none it
+// changes nothing. The worker writes the state while QML reads it on the main thread: m_mutex
+// guards busy, the current and pending settings and the last result; signals and module traffic
+// happen with it released. Destruction runs the jobs still queued, then joins the worker.
+class WifiConfig : public IWifiConfig {
+    Q_OBJECT
+public:
+    explicit WifiConfig(std::shared_ptr<IMountConnection> connection);
+
+    bool busy() const override;
+    QVariant currentSetting() const override;
+    QVariant lastWriteResult() const override;
+    void enterPage() override;
+    void writeWifiBothAndReadAsync() override;
+    void writeAsync(WifiSetting settings) override;
+    void proceedNextAsync() override;
+
+private:
+    class BusyScope;
+
+    void readJob();
+    void modeBothJob();
+    void proceedJob();
+    // One write step towards target, from the setting last read.
+    void writeStep(const WifiSetting& target);
+
+    const std::shared_ptr<IMountConnection> m_connection;
+    mutable std::mutex m_mutex;
+    bool m_busy = false;
+    Nullable<WifiSetting> m_currentSetting;
+    // The setting being written step by step; kept after a failed step, so "Next" retries it.
+    Nullable<WifiSetting> m_pendingSetting;
+    Nullable<WMWriteResult> m_lastWriteResult;
+    // Last: stopped first, so the jobs it still runs find every other member alive.
+    ThreadPool m_pool{1};
+};
+
+} // namespace Ko

@@ -66,7 +66,10 @@
 #include "mount/wificonfig.h"
 #include "pages/cataloglist.h"
 #include "pages/generalinfolist.h"
+#include "pages/identifycataloglist.h"
 #include "pages/objectinfolist.h"
+#include "pages/pointandgo.h"
+#include "pages/searchdso.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -163,6 +166,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         astroCalc, astroFormat, mountConnection, alignmentDataContainer, astroClock);
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
     const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
+    const auto pointAndGo = std::make_shared<PointAndGo>(mountConnection, oriSensor, astroCalc,
+                                                         catalogSettings, toastManagerUIStub);
+    const auto searchDSO = std::make_shared<SearchDSO>(astroDatabase, astroFormat, astroCalc,
+                                                       mountConnection, catalogSettings);
+    // Searches the very sources of the star, planet and deep-sky pages, not copies of them.
+    const auto identifyList =
+        std::make_shared<IdentifyCatalogList>(namedStarList, solarSystemList, dsoList, astroCalc,
+                                              astroFormat, oriSensor, mountConnection);
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
@@ -216,6 +227,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_astroList_double", astroListDouble},
         {"inj_astroList_dso", astroListDso},
         {"inj_astroList_comet", astroListComet},
+        {"inj_searchDSO", searchDSO},
         {"inj_astroList_ss_bt", astroListSsBest},
         {"inj_astroList_double_bt", astroListDoubleBest},
         {"inj_astroList_dso_bt", astroListDsoBest},
@@ -241,7 +253,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},
+        {"inj_pointAndGo", pointAndGo},
         {"inj_uiSetting", uiSetting},
+        {"inj_identifyList", identifyList},
         {"inj_appVersion", appVersion},
         {"inj_testAZTracking", testAZTracking},
         {"inj_testTrailPoints", testTrailPoints},

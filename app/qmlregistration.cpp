@@ -15,6 +15,7 @@
 #include "mount/tasks/trailpoints.h"
 #include "mount/trackingstatus.h"
 #include "mount/trailpointstaskinfo.h"
+#include "pages/isearchdso.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -37,6 +38,7 @@ void registerEnum(const char* uri, const char* element) {
 void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
+    registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");

@@ -116,6 +116,9 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_wifiConfig",
                                       "inj_gotoStatus",
                                       "inj_trailPointsStatus",
+                                      "inj_searchDSO",
+                                      "inj_identifyList",
+                                      "inj_pointAndGo",
                                       "inj_polarScopeInfo",
                                       "inj_polarScopePaintedItem",
                                       "inj_generalInfoList",
@@ -200,6 +203,7 @@ private slots:
                 property real starLimit: inj_catalogSettings.maxStarVmag
                 property int sortOrder: inj_catalogSettings.sortOrder
                 property int byName: CatalogSortOrder.Name
+                property int ngc: DeepSkyCatalog.IdNgc
                 property int tooClose: SlewToProhibition.TooCloseToSun
                 property real maxAlt: inj_altRange.maxAlt
                 property int emulator: ConnectionType.Emulator
@@ -251,7 +255,19 @@ private slots:
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
                 }
+                property string dsoName
+                property int identifyRows: -1
+                property string identifyAzAlt: "none yet"
                 Component.onCompleted: {
+                    inj_searchDSO.dsoType = DeepSkyCatalog.IdC
+                    inj_searchDSO.numberID = 20
+                    dsoName = inj_searchDSO.show.a
+                    // Without a mount these do nothing.
+                    inj_searchDSO.startGoTo()
+                    inj_pointAndGo.startGoTo()
+                    inj_identifyList.refresh()
+                    identifyRows = inj_identifyList.list.length
+                    identifyAzAlt = inj_identifyList.azAlt
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
                     inj_astroList_star.setDisplayed(true)
@@ -273,6 +289,11 @@ private slots:
         QCOMPARE(root->property("starLimit").toDouble(), 2.0);
         QCOMPARE(root->property("sortOrder").toInt(), 0);
         QCOMPARE(root->property("byName").toInt(), 1);
+        QCOMPARE(root->property("ngc").toInt(), 3);
+        // The deep-sky search reads the shipped database.
+        QCOMPARE(root->property("dsoName").toString(), QString("North America Nebula"));
+        QCOMPARE(root->property("identifyRows").toInt(), 0);
+        QCOMPARE(root->property("identifyAzAlt").toString(), QString());
         QCOMPARE(root->property("tooClose").toInt(), 1);
         QCOMPARE(root->property("maxAlt").toDouble(), 1.3089969389957472);
         QCOMPARE(root->property("emulator").toInt(), 1);

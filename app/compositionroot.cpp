@@ -2,6 +2,9 @@
 
 #include "align/alignselectionuistub.h"
 #include "align/alignstarlistuistubs.h"
+#include "align/centeringuistub.h"
+#include "align/instructionstepuistub.h"
+#include "align/paeroutine.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -64,7 +67,9 @@
 #include "mount/trailpointsstatus.h"
 #include "mount/wificonfig.h"
 #include "pages/cataloglist.h"
+#include "pages/generalinfolist.h"
 #include "pages/identifycataloglist.h"
+#include "pages/objectinfolist.h"
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
 
@@ -159,6 +164,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {location, clock, astroCalc, altRange, alignment, toastManagerUIStub, parkDataLoadUIStub,
          pae, mountAxes, connectionSettings, converserTimeoutForwarder, perMountData,
          mountModeContainer, mountModePopupStub, appCore});
+    const auto generalInfoList = std::make_shared<GeneralInfoList>(
+        astroCalc, astroFormat, mountConnection, alignmentDataContainer, astroClock);
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
     const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
     const auto pointAndGo = std::make_shared<PointAndGo>(mountConnection, oriSensor, astroCalc,
@@ -183,7 +190,17 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
+    // in turn, so it is made before all three.
+    const auto centeringUIStub =
+        std::make_shared<CenteringUIStub>(slewingControl, astroCalc, astroFormat);
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    const auto instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
+    const auto paeRoutine =
+        std::make_shared<PAERoutine>(mountConnection, centeringUIStub, toastManagerUIStub);
+    // Keeps the pointing-accuracy routine alive: nothing else holds it.
+    const auto objectInfoList = std::make_shared<ObjectInfoList>(
+        astroCalc, astroFormat, mountConnection, visibility, paeRoutine, catalogSettings);
     // The user's own objects and exposure programs reach the mount through the holder.
     const auto userObjects = createUserObjectServices(kvStore, astroCalc, mountConnection);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
@@ -223,14 +240,18 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_parkDataLoadUIStub", parkDataLoadUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_centeringUIStub", centeringUIStub},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
+        {"inj_instructionStepUIStub", instructionStepUIStub},
         {"inj_connectSettings", connectionSettings},
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_iConnectable", connectable},
+        {"inj_generalInfoList", generalInfoList},
         {"inj_trackingUI", trackingUI},
         {"inj_slewingControl", slewingControl},
         {"inj_wifiConfig", wifiConfig},
+        {"inj_objectInfoList", objectInfoList},
         {"inj_gotoStatus", gotoStatus},
         {"inj_trailPointsStatus", trailPointsStatus},
         {"inj_uiBlockingMessage", uiBlockingMessage},

@@ -123,7 +123,11 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_polarScopePaintedItem",
                                       "inj_userObject_CE",
                                       "inj_userObject_TE",
-                                      "inj_cameraControl"};
+                                      "inj_cameraControl",
+                                      "inj_generalInfoList",
+                                      "inj_objectInfoList",
+                                      "inj_centeringUIStub",
+                                      "inj_instructionStepUIStub"};
 
 } // namespace
 
@@ -240,6 +244,10 @@ private slots:
                 property bool connecting: inj_iConnectable.busy
                 property int parkLoad: ParkDataLoadOption.Load
                 property real trailRate: inj_testTrailPoints.absRateDps
+                property int generalRows: inj_generalInfoList.listModel.rowCount()
+                property int objectRows: inj_objectInfoList.listModel.rowCount()
+                property bool gotoAllowed: inj_objectInfoList.slewToProhibition === undefined
+                property bool centerReady: inj_centeringUIStub.centerButtonReady
                 property bool trackingIdle: inj_trackingUI.trackingStatus === TrackingStatus.Idle
                 property int padRate: inj_slewingControl.intRate
                 property int padEnabled: inj_slewingControl.enButton.filter(e => e).length
@@ -327,6 +335,12 @@ private slots:
         QCOMPARE(root->property("connecting").toBool(), false);
         QCOMPARE(root->property("parkLoad").toInt(), 1);
         QCOMPARE(root->property("trailRate").toDouble(), 0.125);
+        // The general information page has its rows before QML first shows it.
+        QCOMPARE(root->property("generalRows").toInt(), 14);
+        // No object shown yet: no rows and no refusal; the centre button waits for no correction.
+        QCOMPARE(root->property("objectRows").toInt(), 0);
+        QVERIFY(root->property("gotoAllowed").toBool());
+        QVERIFY(root->property("centerReady").toBool());
         QVERIFY(root->property("trackingIdle").toBool());
         QCOMPARE(root->property("padRate").toInt(), 5);
         QCOMPARE(root->property("padEnabled").toInt(), 8);

@@ -1,11 +1,16 @@
 #include "app/compositionroot.h"
 
 #include "align/alignerhelper.h"
+#include "align/alignmentroutine.h"
 #include "align/alignselectionuistub.h"
 #include "align/alignstarcalculator.h"
 #include "align/alignstarlistuistubs.h"
 #include "align/alignstarrater.h"
+#include "align/centeringuistub.h"
+#include "align/instructionstepuistub.h"
+#include "align/paeroutine.h"
 #include "align/polaraligner.h"
+#include "align/polaralignmentroutine.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -59,6 +64,8 @@
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
 #include "mount/parkdataloaduistub.h"
+#include "mount/profiles/cameracontrollist.h"
+#include "mount/profiles/userobjectlist.h"
 #include "mount/slewingcontrol.h"
 #include "mount/testaztracking.h"
 #include "mount/testtrailpoints.h"
@@ -66,6 +73,11 @@
 #include "mount/trailpointsstatus.h"
 #include "mount/wificonfig.h"
 #include "pages/cataloglist.h"
+#include "pages/generalinfolist.h"
+#include "pages/identifycataloglist.h"
+#include "pages/objectinfolist.h"
+#include "pages/pointandgo.h"
+#include "pages/searchdso.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -158,8 +170,18 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {location, clock, astroCalc, altRange, alignment, toastManagerUIStub, parkDataLoadUIStub,
          pae, mountAxes, connectionSettings, converserTimeoutForwarder, perMountData,
          mountModeContainer, mountModePopupStub, appCore});
+    const auto generalInfoList = std::make_shared<GeneralInfoList>(
+        astroCalc, astroFormat, mountConnection, alignmentDataContainer, astroClock);
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(clock, location);
     const auto oriSensor = std::make_shared<OriSensor>(astroFormat, magneticDeclination);
+    const auto pointAndGo = std::make_shared<PointAndGo>(mountConnection, oriSensor, astroCalc,
+                                                         catalogSettings, toastManagerUIStub);
+    const auto searchDSO = std::make_shared<SearchDSO>(astroDatabase, astroFormat, astroCalc,
+                                                       mountConnection, catalogSettings);
+    // Searches the very sources of the star, planet and deep-sky pages, not copies of them.
+    const auto identifyList =
+        std::make_shared<IdentifyCatalogList>(namedStarList, solarSystemList, dsoList, astroCalc,
+                                              astroFormat, oriSensor, mountConnection);
     const auto platformUrl = std::make_shared<PlatformUrl>();
     const auto helpFile =
         std::make_shared<HelpFile>(fileUtil, languageManager, platformUrl, &helpPageRule);
@@ -183,9 +205,27 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         std::make_shared<AlignStarCalculator>(namedStarList, solarSystem, alignStarRater, astroCalc,
                                               catalogSettings, astroFormat, polarAligner);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
+    // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
+    // in turn, so it is made before all three.
+    const auto centeringUIStub =
+        std::make_shared<CenteringUIStub>(slewingControl, astroCalc, astroFormat);
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    const auto alignmentRoutine = std::make_shared<AlignmentRoutine>(
+        alignStarCalculator, mountConnection, alignStarListUIStubs, centeringUIStub,
+        alignSelectionUIStub, astroFormat, astroCalc, aligner);
+    const auto instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
+    const auto polarAlignmentRoutine = std::make_shared<PolarAlignmentRoutine>(
+        alignStarCalculator, mountConnection, alignStarListUIStubs, centeringUIStub,
+        instructionStepUIStub, astroCalc, polarAligner, alignmentDataContainer, toastManagerUIStub);
     const auto alignerHelper = std::make_shared<AlignerHelper>(
         alignmentDataContainer, aligner, alignStarRater, astroFormat, astroCalc);
+    const auto paeRoutine =
+        std::make_shared<PAERoutine>(mountConnection, centeringUIStub, toastManagerUIStub);
+    // Keeps the pointing-accuracy routine alive: nothing else holds it.
+    const auto objectInfoList = std::make_shared<ObjectInfoList>(
+        astroCalc, astroFormat, mountConnection, visibility, paeRoutine, catalogSettings);
+    // The user's own objects and exposure programs reach the mount through the holder.
+    const auto userObjects = createUserObjectServices(kvStore, astroCalc, mountConnection);
     const auto locationSensor = std::make_shared<QtLocationSensor>();
     const auto trackingUI = std::make_shared<TrackingUI>(mountConnection);
     const auto appVersion = std::make_shared<AppVersion>();
@@ -214,6 +254,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_astroList_double", astroListDouble},
         {"inj_astroList_dso", astroListDso},
         {"inj_astroList_comet", astroListComet},
+        {"inj_searchDSO", searchDSO},
         {"inj_astroList_ss_bt", astroListSsBest},
         {"inj_astroList_double_bt", astroListDoubleBest},
         {"inj_astroList_dso_bt", astroListDsoBest},
@@ -223,21 +264,32 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_alignmentDataContainer", alignmentDataContainer},
         {"inj_alignStarCalculator", alignStarCalculator},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
+        {"inj_centeringUIStub", centeringUIStub},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
+        {"inj_alignmentRoutine", alignmentRoutine},
+        {"inj_instructionStepUIStub", instructionStepUIStub},
+        {"inj_polarAlignmentRoutine", polarAlignmentRoutine},
         {"inj_alignerHelper", alignerHelper},
         {"inj_connectSettings", connectionSettings},
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},
         {"inj_iConnectable", connectable},
+        {"inj_generalInfoList", generalInfoList},
         {"inj_trackingUI", trackingUI},
         {"inj_slewingControl", slewingControl},
         {"inj_wifiConfig", wifiConfig},
+        {"inj_objectInfoList", objectInfoList},
         {"inj_gotoStatus", gotoStatus},
         {"inj_trailPointsStatus", trailPointsStatus},
         {"inj_uiBlockingMessage", uiBlockingMessage},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},
+        {"inj_pointAndGo", pointAndGo},
         {"inj_uiSetting", uiSetting},
+        {"inj_identifyList", identifyList},
+        {"inj_userObject_CE", userObjects.celestial},
+        {"inj_userObject_TE", userObjects.terrestrial},
+        {"inj_cameraControl", userObjects.cameraControl},
         {"inj_appVersion", appVersion},
         {"inj_testAZTracking", testAZTracking},
         {"inj_testTrailPoints", testTrailPoints},

@@ -13,9 +13,11 @@
 #include "model/flippingmode.h"
 #include "model/mountmode.h"
 #include "mount/iparkdataoption.h"
+#include "mount/profiles/userobjectmode.h"
 #include "mount/tasks/trailpoints.h"
 #include "mount/trackingstatus.h"
 #include "mount/trailpointstaskinfo.h"
+#include "pages/isearchdso.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -39,10 +41,12 @@ void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
     registerEnum<AlignmentType_>(kQuorvelUri, "AlignmentType");
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
+    registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
+    registerEnum<UserObjectMode_>(kQuorvelUri, "UserObjectMode");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

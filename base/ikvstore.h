@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QJsonObject;
@@ -15,6 +16,10 @@ public:
 
     virtual QJsonObject json() const = 0;
     virtual void setJson(const QJsonObject& o) = 0;
+    // Read-modify-write of the whole object as one step: no change another thread makes meanwhile
+    // is lost, as it would be between json() and setJson(). change runs under the store's lock and
+    // must not call the store.
+    virtual void updateJson(const std::function<void(QJsonObject&)>& change) = 0;
     virtual std::string loadString(const std::string& key, const std::string& def) const = 0;
     virtual bool loadBool(const std::string& key, bool def) const = 0;
     virtual int loadInt(const std::string& key, int def) const = 0;

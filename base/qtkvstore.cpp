@@ -91,6 +91,18 @@ void QtKVStore::setJson(const QJsonObject& o) {
     logWriteFailure(failed);
 }
 
+void QtKVStore::updateJson(const std::function<void(QJsonObject&)>& change) {
+    QString failed;
+    {
+        std::lock_guard lock(m_mutex);
+        change(m_object);
+        // What change inserted may still be shared with the caller's own copies.
+        m_object = deepCopy(m_object);
+        failed = writeFileLocked();
+    }
+    logWriteFailure(failed);
+}
+
 std::string QtKVStore::loadString(const std::string& key, const std::string& def) const {
     std::lock_guard lock(m_mutex);
     const QJsonValue v = m_object.value(qKey(key));

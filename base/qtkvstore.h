@@ -20,6 +20,7 @@ public:
 
     QJsonObject json() const override;
     void setJson(const QJsonObject& o) override;
+    void updateJson(const std::function<void(QJsonObject&)>& change) override;
     std::string loadString(const std::string& key, const std::string& def) const override;
     bool loadBool(const std::string& key, bool def) const override;
     int loadInt(const std::string& key, int def) const override;

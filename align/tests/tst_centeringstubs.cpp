@@ -1,15 +1,19 @@
 #include "align/instructionstepuistub.h"
+#include "align/tests/centeringrig.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 class TestCenteringStubs : public QObject {
     Q_OBJECT
@@ -49,6 +53,85 @@ private slots:
 
         stub.onNext = nullptr;
         QVERIFY_THROWS_EXCEPTION(std::bad_function_call, stub.pressNext());
+    }
+
+    // The centre button follows the user's last manual move of each axis while the page prompts:
+    // a move in the negative direction disables it, a later positive move of that axis enables
+    // it again. Buttons: 0 right, 1 left, 2 up, 3 down.
+    void centerButtonReady_data() {
+        QTest::addColumn<QList<int>>("buttons");
+        QTest::addColumn<QList<bool>>("ready");
+        QTest::newRow("down, then up again") << QList<int>{3, 2} << QList<bool>{false, true};
+        QTest::newRow("left, then right again") << QList<int>{1, 0} << QList<bool>{false, true};
+        QTest::newRow("positive moves keep it") << QList<int>{0, 2} << QList<bool>{true, true};
+        QTest::newRow("one axis fixed, the other not")
+            << QList<int>{1, 3, 0} << QList<bool>{false, false, false};
+        QTest::newRow("both fixed")
+            << QList<int>{1, 3, 0, 2} << QList<bool>{false, false, false, true};
+    }
+    void centerButtonReady() {
+        QFETCH(QList<int>, buttons);
+        QFETCH(QList<bool>, ready);
+        CenteringRig rig;
+        rig.connect();
+        QSignalSpy changed(rig.centering.get(), &CenteringUIStub::centerButtonReadyChanged);
+        QSignalSpy shown(rig.centering.get(), &CenteringUIStub::shouldShow);
+        const MountTarget target = rig.targetAt("Vega", 120, 40);
+        rig.centering->showTarget(target.name, target.coord);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(rig.centering->centerButtonReady());
+
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            const auto before = changed.count();
+            rig.nudge(size_t(buttons[i]));
+            QVERIFY(changed.count() > before);
+            QCOMPARE(rig.centering->centerButtonReady(), ready[i]);
+        }
+
+        // Leaving the page ends the prompt whatever the axes did.
+        rig.centering->onClose();
+        QCOMPARE(rig.slewing->promptButton(), (std::vector<bool>{false, false}));
+        QVERIFY(rig.centering->centerButtonReady());
+    }
+
+    // Workflows show the page from their worker threads; the pad and the page hear of it on the
+    // main thread, with the target's whole-degree azimuth and altitude.
+    void showTargetFromWorker() {
+        CenteringRig rig;
+        rig.connect();
+        QThread* shownOn = nullptr;
+        QString name, coord;
+        connect(
+            rig.centering.get(), &CenteringUIStub::shouldShow, this,
+            [&](const QString& n, const QString& c) {
+                shownOn = QThread::currentThread();
+                name = n;
+                coord = c;
+            },
+            Qt::DirectConnection);
+        const MountTarget target = rig.targetAt("Étoile", 90.2, 45.2);
+        std::thread worker([&] { rig.centering->showTarget(target.name, target.coord); });
+        worker.join();
+        QTRY_VERIFY(shownOn);
+        QCOMPARE(shownOn, QThread::currentThread());
+        QCOMPARE(name, QString("Étoile"));
+        QVERIFY2(coord.contains("90°") && coord.contains("+45°"), qPrintable(coord));
+
+        // The prompt is on: a move down now disables the centre button.
+        rig.nudge(3);
+        QVERIFY(!rig.centering->centerButtonReady());
+    }
+
+    void centerCallsTheLastAssignedCallback() {
+        CenteringRig rig;
+        int first = 0, second = 0;
+        rig.centering->onCenter = [&] { ++first; };
+        rig.centering->onCenter = [&] { ++second; };
+        rig.centering->center();
+        QCOMPARE(first, 0);
+        QCOMPARE(second, 1);
+        rig.centering->onCenter = nullptr;
+        QVERIFY_THROWS_EXCEPTION(std::bad_function_call, rig.centering->center());
     }
 };
 

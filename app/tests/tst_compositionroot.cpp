@@ -116,10 +116,22 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_wifiConfig",
                                       "inj_gotoStatus",
                                       "inj_trailPointsStatus",
+                                      "inj_searchDSO",
+                                      "inj_identifyList",
+                                      "inj_pointAndGo",
                                       "inj_polarScopeInfo",
                                       "inj_polarScopePaintedItem",
+                                      "inj_userObject_CE",
+                                      "inj_userObject_TE",
+                                      "inj_cameraControl",
+                                      "inj_generalInfoList",
+                                      "inj_objectInfoList",
+                                      "inj_centeringUIStub",
+                                      "inj_instructionStepUIStub",
                                       "inj_alignStarCalculator",
-                                      "inj_alignerHelper"};
+                                      "inj_alignerHelper",
+                                      "inj_alignmentRoutine",
+                                      "inj_polarAlignmentRoutine"};
 
 } // namespace
 
@@ -198,6 +210,7 @@ private slots:
                 property real starLimit: inj_catalogSettings.maxStarVmag
                 property int sortOrder: inj_catalogSettings.sortOrder
                 property int byName: CatalogSortOrder.Name
+                property int ngc: DeepSkyCatalog.IdNgc
                 property int tooClose: SlewToProhibition.TooCloseToSun
                 property real maxAlt: inj_altRange.maxAlt
                 property int emulator: ConnectionType.Emulator
@@ -205,6 +218,10 @@ private slots:
                 property int useAz: DualModeChoice.UseAZ
                 property int sidereal: GuidingSpeed.Sidereal
                 property int restore: ParkDataLoadOption.Load
+                property int terrestrial: UserObjectMode.TE
+                property int userObjects: inj_userObject_CE.list.length
+                                          + inj_userObject_TE.list.length
+                property string bulbOpen: inj_cameraControl.count
                 property bool sensorOff: inj_locationSensor.state === LocationSensorState.NoSignalForNow
                                          && !inj_locationSensor.active
                 property bool settingsEnabled: inj_locationOpenSetting.enable
@@ -228,12 +245,23 @@ private slots:
                 property int firstStars: inj_alignStarCalculator.list0.length
                 property bool syncAligns: inj_alignerHelper.alignWithSyncTo
                 property int threeStars: AlignmentType.Star3
+                property string starPages
+                property Connections starPageOpener: Connections {
+                    target: inj_alignStarListUIStubs
+                    function onShouldShow(index012, title) {
+                        starPages += index012 + " " + title + ";"
+                    }
+                }
                 property bool mountConnected: inj_mountConnection.connected
                 property bool hasWifi: inj_mountConnection.hasWifi
                 property string nextAction: inj_iConnectable.nextActionText
                 property bool connecting: inj_iConnectable.busy
                 property int parkLoad: ParkDataLoadOption.Load
                 property real trailRate: inj_testTrailPoints.absRateDps
+                property int generalRows: inj_generalInfoList.listModel.rowCount()
+                property int objectRows: inj_objectInfoList.listModel.rowCount()
+                property bool gotoAllowed: inj_objectInfoList.slewToProhibition === undefined
+                property bool centerReady: inj_centeringUIStub.centerButtonReady
                 property bool trackingIdle: inj_trackingUI.trackingStatus === TrackingStatus.Idle
                 property int padRate: inj_slewingControl.intRate
                 property int padEnabled: inj_slewingControl.enButton.filter(e => e).length
@@ -248,9 +276,23 @@ private slots:
                     target: inj_toastManagerUIStub
                     function onShouldToast(textLoc) { toast = textLoc }
                 }
+                property string dsoName
+                property int identifyRows: -1
+                property string identifyAzAlt: "none yet"
                 Component.onCompleted: {
+                    inj_searchDSO.dsoType = DeepSkyCatalog.IdC
+                    inj_searchDSO.numberID = 20
+                    dsoName = inj_searchDSO.show.a
+                    // Without a mount these do nothing.
+                    inj_searchDSO.startGoTo()
+                    inj_pointAndGo.startGoTo()
+                    inj_identifyList.refresh()
+                    identifyRows = inj_identifyList.list.length
+                    identifyAzAlt = inj_identifyList.azAlt
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
+                    inj_alignmentRoutine.start(AlignmentType.Star3)
+                    inj_polarAlignmentRoutine.start()
                     inj_astroList_star.setDisplayed(true)
                     stars = inj_astroList_star.list.length
                     starsLoading = inj_astroList_star.loadingList
@@ -270,6 +312,11 @@ private slots:
         QCOMPARE(root->property("starLimit").toDouble(), 2.0);
         QCOMPARE(root->property("sortOrder").toInt(), 0);
         QCOMPARE(root->property("byName").toInt(), 1);
+        QCOMPARE(root->property("ngc").toInt(), 3);
+        // The deep-sky search reads the shipped database.
+        QCOMPARE(root->property("dsoName").toString(), QString("North America Nebula"));
+        QCOMPARE(root->property("identifyRows").toInt(), 0);
+        QCOMPARE(root->property("identifyAzAlt").toString(), QString());
         QCOMPARE(root->property("tooClose").toInt(), 1);
         QCOMPARE(root->property("maxAlt").toDouble(), 1.3089969389957472);
         QCOMPARE(root->property("emulator").toInt(), 1);
@@ -277,6 +324,9 @@ private slots:
         QCOMPARE(root->property("useAz").toInt(), 2);
         QCOMPARE(root->property("sidereal").toInt(), 4);
         QCOMPARE(root->property("restore").toInt(), 1);
+        QCOMPARE(root->property("terrestrial").toInt(), 1);
+        QCOMPARE(root->property("userObjects").toInt(), 0);
+        QCOMPARE(root->property("bulbOpen").toString(), QString("0.0"));
         QVERIFY(root->property("sensorOff").toBool());
         QVERIFY(root->property("settingsEnabled").toBool());
         QCOMPARE(root->property("pointing").toString(), QString());
@@ -298,6 +348,10 @@ private slots:
         QCOMPARE(root->property("firstStars").toInt(), 0);
         QCOMPARE(root->property("syncAligns").toBool(), false);
         QCOMPARE(root->property("threeStars").toInt(), 3);
+        // Both routines open the first star list from QML, the polar one without a measured error.
+        QCOMPARE(root->property("starPages").toString(),
+                 QString("0 Choose 1st Star;"
+                         "0 No measured Mel Maz. Please perform alignment with 2 or 3 stars.;"));
         // Nothing connects by itself: the popup offers to connect.
         QCOMPARE(root->property("mountConnected").toBool(), false);
         QCOMPARE(root->property("hasWifi").toBool(), false);
@@ -305,6 +359,12 @@ private slots:
         QCOMPARE(root->property("connecting").toBool(), false);
         QCOMPARE(root->property("parkLoad").toInt(), 1);
         QCOMPARE(root->property("trailRate").toDouble(), 0.125);
+        // The general information page has its rows before QML first shows it.
+        QCOMPARE(root->property("generalRows").toInt(), 14);
+        // No object shown yet: no rows and no refusal; the centre button waits for no correction.
+        QCOMPARE(root->property("objectRows").toInt(), 0);
+        QVERIFY(root->property("gotoAllowed").toBool());
+        QVERIFY(root->property("centerReady").toBool());
         QVERIFY(root->property("trackingIdle").toBool());
         QCOMPARE(root->property("padRate").toInt(), 5);
         QCOMPARE(root->property("padEnabled").toInt(), 8);

@@ -374,6 +374,33 @@ private slots:
         QCOMPARE(reloaded.size(), kThreads * kKeys);
         QCOMPARE(reloaded, store->json());
     }
+
+    // Each thread appends to one shared array while others save keys of their own: a
+    // read-modify-write outside the lock would drop appends and keys.
+    void updateJsonKeepsConcurrentChanges() {
+        auto store = newStore();
+        constexpr int kThreads = 4;
+        constexpr int kRounds = 25;
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([store, t] {
+                for (int i = 0; i < kRounds; ++i) {
+                    store->updateJson([&](QJsonObject& o) {
+                        QJsonArray a = o.value("list").toArray();
+                        a.append(t * kRounds + i);
+                        o.insert("list", a);
+                    });
+                    store->saveInt("t" + std::to_string(t) + ".k" + std::to_string(i), i);
+                }
+            });
+        }
+        for (auto& th : threads)
+            th.join();
+        const QJsonObject reloaded = newStore()->json();
+        QCOMPARE(reloaded.value("list").toArray().size(), kThreads * kRounds);
+        QCOMPARE(reloaded.size(), kThreads * kRounds + 1);
+        QCOMPARE(reloaded, store->json());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKVStore)

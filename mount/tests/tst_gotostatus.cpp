@@ -108,8 +108,9 @@ void TestGotoStatus::duringAndAfterGoto() {
         QCOMPARE(s.texts[0], QString::fromStdString(target.name));
         // Right ascension and hour angle are written to the second of time.
         QVERIFY2(near(s.texts[1], coord.a, coord.b, 15 * kArcsec), qPrintable(s.texts[1]));
-        // The sky turns 150" per wall-clock second here: the target's place is taken at once.
-        QVERIFY2(skyFrame ? near(s.texts[2], s.azAltNow.a, s.azAltNow.b, 2 * kArcsec)
+        // The sky turns 150" per wall-clock second here and the snapshot follows the text
+        // after a queued delivery: 30" allows a loaded machine 0.2 s between the two.
+        QVERIFY2(skyFrame ? near(s.texts[2], s.azAltNow.a, s.azAltNow.b, 30 * kArcsec)
                           : s.texts[2].isEmpty(),
                  qPrintable(s.texts[2]));
         QVERIFY2(s.texts[3] == s.remainingBefore || s.texts[3] == s.remainingAfter,

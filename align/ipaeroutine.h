@@ -1,0 +1,16 @@
+#pragma once
+
+#include "mount/mounttarget.h"
+
+namespace Ko {
+
+// A GoTo followed by the centring of its target and a pointing-accuracy point.
+class IPAERoutine {
+public:
+    virtual ~IPAERoutine() = default;
+
+    // Returns at once; the centering page follows when the GoTo ends Ok.
+    virtual void start(const MountTarget& target) = 0;
+};
+
+} // namespace Ko

@@ -1,0 +1,89 @@
+#include "align/paeroutine.h"
+
+#include "align/centeringuistub.h"
+#include "base/ishortmessagesink.h"
+#include "base/koassert.h"
+#include "base/log.h"
+#include "mount/imount.h"
+#include "mount/imountconnection.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+#include <thread>
+
+namespace Ko {
+
+PAERoutine::PAERoutine(std::shared_ptr<IMountConnection> connection,
+                       std::shared_ptr<CenteringUIStub> centering,
+                       std::shared_ptr<IShortMessageSink> messages)
+    : m_connection(std::move(connection)), m_centering(std::move(centering)),
+      m_messages(std::move(messages)) {
+    KO_ASSERT(m_connection && m_centering && m_messages);
+}
+
+void PAERoutine::start(const MountTarget& target) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_target = target;
+    }
+    const std::shared_ptr<IMount> mount = m_connection->sharedMount();
+    if (!mount)
+        return;
+    std::weak_ptr<PAERoutine> weak = weak_from_this();
+    const auto handle = mount->slewToFinished.append([weak, target](CmdRet ret) {
+        if (!ret.isOk())
+            return;
+        if (auto self = weak.lock())
+            self->onGotoFinished(target);
+    });
+    // A refused target starts no GoTo: the subscription would otherwise wait for the next
+    // GoTo that someone else starts, and show the centering page for this target after it.
+    if (!mount->slewToAsync(target))
+        mount->slewToFinished.remove(handle);
+}
+
+void PAERoutine::onGotoFinished(const MountTarget& target) {
+    // The centre button is pressed on the main thread: the callback is assigned there too, so the
+    // press never reads it while this GoTo's thread writes it.
+    std::weak_ptr<PAERoutine> weak = weak_from_this();
+    QMetaObject::invokeMethod(m_centering.get(), [weak, centering = m_centering.get(), target] {
+        centering->onCenter = [weak] {
+            if (auto self = weak.lock())
+                self->onCenterPressed();
+        };
+        centering->showTarget(target.name, target.coord);
+    });
+}
+
+void PAERoutine::onCenterPressed() {
+    std::thread([self = shared_from_this()] { self->addPoint(); }).detach();
+}
+
+MountTarget PAERoutine::lastTarget() const {
+    std::lock_guard lock(m_mutex);
+    return m_target;
+}
+
+void PAERoutine::addPoint() {
+    const std::shared_ptr<IMount> mount = m_connection->sharedMount();
+    if (!mount)
+        return;
+    const MountTarget target = lastTarget();
+    CmdRetType_::E ret = CmdRetType_::Other;
+    // Nothing may escape a detached thread: a malformed reply or a mount without a model ends up
+    // as the same failure as an unanswered read.
+    try {
+        ret = mount->addPaePoint(target.name, target.coord);
+    } catch (const std::exception& e) {
+        Log("pointing-accuracy point failed: %s", e.what());
+    }
+    if (ret == CmdRetType_::Ok) {
+        emit m_centering->shouldInclusivePop();
+        return;
+    }
+    m_messages->sendShortMessage(
+        QCoreApplication::translate("mount", "Communication error").toUtf8().constData());
+}
+
+} // namespace Ko

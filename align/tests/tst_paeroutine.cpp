@@ -1,0 +1,139 @@
+#include "align/paeroutine.h"
+#include "align/tests/centeringrig.h"
+#include "base/tests/queuedspy.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+#include <cmath>
+#include <memory>
+
+using namespace Ko;
+using namespace Ko::Test;
+
+namespace {
+
+// A GoTo on the emulated mount ends within a few seconds of wall time.
+constexpr int kGotoTimeoutMs = 20000;
+
+// The result of the next GoTo to end, from a subscription of the test's own.
+struct GotoEnd {
+    explicit GotoEnd(IMount& mount) {
+        mount.slewToFinished.append([this](CmdRet ret) {
+            type = ret.type;
+            ended = true;
+        });
+    }
+    std::atomic<bool> ended{false};
+    std::atomic<CmdRetType_::E> type{CmdRetType_::Other};
+};
+
+} // namespace
+
+class TestPAERoutine : public QObject {
+    Q_OBJECT
+
+    struct Rig : CenteringRig {
+        std::shared_ptr<PAERoutine> routine =
+            std::make_shared<PAERoutine>(holder, centering, toasts);
+        // The page is shown on the main thread; the point's outcome comes from its worker.
+        QSignalSpy shown{centering.get(), &CenteringUIStub::shouldShow};
+        QueuedSpy popped{centering.get(), &CenteringUIStub::shouldInclusivePop};
+        QueuedSpy toasted{toasts.get(), &ToastManagerUIStub::shouldToast};
+    };
+
+private slots:
+    // The road of a GoTo: the mount goes to the target, the centering page shows it, and the
+    // press of the centre button records the target as a correction point and closes the page.
+    void gotoCentreAndRecord() {
+        Rig rig;
+        IMount* mount = rig.connect();
+        const MountTarget target = rig.targetAt("Arcturus", 120, 40);
+        rig.routine->start(target);
+        QTRY_VERIFY(mount->slewToTarget().hasValue());
+        QCOMPARE(mount->slewToTarget().value().name, target.name);
+
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shown.count(), 1, kGotoTimeoutMs);
+        QCOMPARE(rig.shown[0][0].toString(), QString("Arcturus"));
+        // A GoTo that ended Ok leaves both axes counted positive: the button is ready.
+        QVERIFY(rig.centering->centerButtonReady());
+        QVERIFY(rig.pae->points().empty());
+
+        rig.centering->center();
+        QTRY_COMPARE(rig.popped.count(), 1);
+        const auto points = rig.pae->points();
+        QCOMPARE(points.size(), size_t(1));
+        QCOMPARE(points[0].name, target.name);
+        // The true position is the target's; refraction at 40 degrees moves it by well under a
+        // tenth of a degree.
+        QVERIFY(std::abs(points[0].tdec - target.coord.b) < 0.1 * kDeg);
+        QCOMPARE(rig.toasted.count(), 0);
+    }
+
+    // A GoTo that does not end Ok (the user aborts it) shows no centering page.
+    void abortedGotoShowsNoPage() {
+        Rig rig;
+        IMount* mount = rig.connect();
+        GotoEnd end(*mount);
+        rig.routine->start(rig.targetAt("Deneb", 300, 60));
+        QTRY_VERIFY(mount->slewToTarget().hasValue());
+        mount->abortSlewAsync();
+        QTRY_VERIFY_WITH_TIMEOUT(end.ended, kGotoTimeoutMs);
+        QVERIFY(end.type != CmdRetType_::Ok);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.shown.count(), 0);
+    }
+
+    // A target the altitude limits refuse starts no GoTo, and the routine does not wait for the
+    // next GoTo that someone else starts: that one ends without a centering page.
+    void refusedGotoLeavesNoSubscription() {
+        Rig rig;
+        IMount* mount = rig.connect();
+        rig.routine->start(rig.targetAt("Below", 200, -20));
+        QVERIFY(!mount->slewToTarget().hasValue());
+
+        GotoEnd end(*mount);
+        QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 100, 30)));
+        QTRY_VERIFY_WITH_TIMEOUT(end.ended, kGotoTimeoutMs);
+        QCOMPARE(end.type.load(), CmdRetType_::Ok);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.shown.count(), 0);
+    }
+
+    // A point that fails (here the mount cannot turn its axes into a sky position and throws on
+    // the worker thread) is reported as a communication error; the page stays open, and the next
+    // press retries the same target.
+    void failedPointRetries() {
+        Rig rig;
+        rig.connect();
+        const std::shared_ptr<IMount> good = rig.holder->sharedMount();
+        const MountTarget target = rig.targetAt("Capella", 60, 35);
+        rig.routine->start(target);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shown.count(), 1, kGotoTimeoutMs);
+
+        // The same emulated mount without a pointing model.
+        MountFactory modelless(rig.location, rig.clock, rig.astro, rig.altRange, nullptr,
+                               rig.toasts, rig.parkPrompt, rig.pae, rig.axisSlot, rig.token,
+                               rig.token, rig.perMountData, rig.appCore, rig.connectionSettings);
+        auto [broken, session] =
+            modelless.create(MountMode_::EQ, nullptr, std::make_shared<EmlatorKoDevic>());
+        rig.holder->setMount(broken);
+
+        rig.centering->center();
+        QTRY_COMPARE(rig.toasted.count(), 1);
+        QCOMPARE(rig.toasted[0][0].toString(), QString("Communication error"));
+        QCOMPARE(rig.popped.count(), 0);
+        QVERIFY(rig.pae->points().empty());
+
+        rig.holder->setMount(good);
+        rig.centering->center();
+        QTRY_COMPARE(rig.popped.count(), 1);
+        QCOMPARE(rig.pae->points().size(), size_t(1));
+        QCOMPARE(rig.pae->points()[0].name, target.name);
+        QCOMPARE(rig.toasted.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestPAERoutine)
+#include "tst_paeroutine.moc"

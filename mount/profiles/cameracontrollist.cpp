@@ -1,0 +1,243 @@
+#include "mount/profiles/cameracontrollist.h"
+
+#include "mount/imount.h"
+#include "mount/imountconnection.h"
+#include "mount/profiles/profilelist.h"
+#include "mount/profiles/taskprofilejson.h"
+
+namespace Ko {
+
+namespace {
+const QString kKey = QStringLiteral("exp_groups");
+} // namespace
+
+CameraControlList::CameraControlList(std::shared_ptr<ITaskProfile_Camera_JSON> codec,
+                                     std::shared_ptr<IKVStore> store,
+                                     std::shared_ptr<IMountConnection> mountConnection, int tickMs)
+    : m_codec(std::move(codec)), m_store(std::move(store)),
+      m_mountConnection(std::move(mountConnection)) {
+    m_timer.setInterval(tickMs);
+    connect(&m_timer, &QTimer::timeout, this, &CameraControlList::tick);
+    m_cachedList = readProfileList(m_store.get(), kKey, *m_codec);
+}
+
+QList<QObject*> CameraControlList::list() const {
+    return profilePointers(m_cachedList);
+}
+
+void CameraControlList::setList(const QList<QObject*>& list) {
+    m_cachedList = takeProfilesInOrder(m_cachedList, list);
+    followCurrent();
+    store();
+    emit listChanged();
+}
+
+QString CameraControlList::count() const {
+    return QString::number(m_ticks / 10.0, 'f', 1);
+}
+
+bool CameraControlList::isBulb() const {
+    return m_isBulb;
+}
+
+void CameraControlList::setIsBulb(bool bulb) {
+    m_isBulb = bulb;
+    emit isBulbChanged();
+}
+
+bool CameraControlList::isRunning() const {
+    return m_isRunning;
+}
+
+ITaskProfile_Camera* CameraControlList::load(int index) {
+    const Program p = profileAt(m_cachedList, index);
+    if (!p)
+        return nullptr;
+    m_edited = p;
+    return p->clone();
+}
+
+void CameraControlList::save(ITaskProfile_Camera* profile) {
+    if (!profile)
+        return;
+    const Program copy(profile->clone());
+    const Program edited = m_edited.lock();
+    const auto it = std::find(m_cachedList.begin(), m_cachedList.end(), edited);
+    // Without a program to replace (never loaded, or deleted since), the edit is kept at the end.
+    if (edited && it != m_cachedList.end())
+        *it = copy;
+    else
+        m_cachedList.push_back(copy);
+    // The run goes on with the edited settings, where it was.
+    if (m_current && m_current == edited)
+        m_current = copy;
+    m_edited = copy;
+    followCurrent();
+    store();
+    emit listChanged();
+}
+
+void CameraControlList::add() {
+    m_cachedList.push_back(m_codec->fromJson(QJsonObject()));
+    store();
+    emit listChanged();
+}
+
+void CameraControlList::shutterOnOff(bool on) {
+    // A timed run owns the shutter and the timer.
+    if (m_isRunning && !m_isBulb)
+        return;
+    const std::shared_ptr<IMount> mount =
+        m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+    if (!mount)
+        return;
+    if (!mount->setCameraShutter(on)) {
+        emit commandError();
+        return;
+    }
+    if (on) {
+        m_ticks = 0;
+        emit countChanged();
+        m_timer.start();
+    } else {
+        m_timer.stop();
+    }
+}
+
+void CameraControlList::startTask() {
+    m_currentIndex = 0;
+    m_current = m_cachedList.empty() ? nullptr : m_cachedList.front();
+    m_ticks = kTicksPerStep;
+    m_phase = 0;
+    m_photosDone = 0;
+    m_exposureLeft = -1;
+    m_intervalLeft = -1;
+    m_isRunning = true;
+    m_timer.start();
+    emit isRunningChanged();
+}
+
+void CameraControlList::stopTask() {
+    for (const Program& p : m_cachedList)
+        p->setProgress(-2, 0, 0);
+    m_ticks = 0;
+    m_isRunning = false;
+    m_current.reset();
+    m_timer.stop();
+    emit countChanged();
+    emit isRunningChanged();
+}
+
+void CameraControlList::tick() {
+    const std::shared_ptr<IMount> mount =
+        m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+    if (!mount) {
+        stopTask();
+        return;
+    }
+    // Outside a timed run the ticks only count the shutter's open time.
+    if (m_isBulb || !m_isRunning) {
+        ++m_ticks;
+        emit countChanged();
+        return;
+    }
+    if (m_current && !takesPart(m_current)) {
+        for (; m_currentIndex < m_cachedList.size(); ++m_currentIndex) {
+            const Program& p = m_cachedList[m_currentIndex];
+            if (takesPart(p)) {
+                m_photosDone = 0;
+                break;
+            }
+            m_photosDone = -1;
+            p->setProgress(-1, m_exposureLeft, m_intervalLeft);
+        }
+        m_current = m_currentIndex < m_cachedList.size() ? m_cachedList[m_currentIndex] : nullptr;
+        m_ticks = 1;
+    } else if (m_current) {
+        // Also after counting bulb tenths mid-run, which may have gone past a step.
+        if (m_ticks < kTicksPerStep)
+            ++m_ticks;
+        else if (!step(*mount))
+            return;
+    }
+    if (!m_current) {
+        stopTask();
+        emit taskDone();
+    } else {
+        emit listChanged();
+    }
+}
+
+bool CameraControlList::step(IMount& mount) {
+    const Program current = m_current;
+    switch (m_phase) {
+    case 0:
+        m_exposureLeft = current->exposureSec();
+        m_intervalLeft = -1;
+        if (!switchShutter(mount, true))
+            return false;
+        m_phase = 1;
+        break;
+    case 1:
+        m_exposureLeft -= 1;
+        // Not a test for exactly zero: a fractional, zero or negative exposure must end too.
+        if (!(m_exposureLeft > 0)) {
+            if (!switchShutter(mount, false))
+                return false;
+            m_exposureLeft = -1;
+            m_intervalLeft = current->photoIntervalSec();
+            m_phase = 2;
+        }
+        break;
+    default:
+        m_intervalLeft -= 1;
+        if (!(m_intervalLeft > 0)) {
+            ++m_photosDone;
+            if (m_photosDone >= current->photos())
+                m_photosDone = -1;
+            m_phase = 0;
+        }
+        break;
+    }
+    current->setProgress(m_photosDone, m_exposureLeft, m_intervalLeft);
+    if (m_photosDone == -1) {
+        m_photosDone = 0;
+        ++m_currentIndex;
+        m_current = m_currentIndex < m_cachedList.size() ? m_cachedList[m_currentIndex] : nullptr;
+    }
+    m_ticks = 1;
+    return true;
+}
+
+bool CameraControlList::switchShutter(IMount& mount, bool on) {
+    if (mount.setCameraShutter(on))
+        return true;
+    emit commandError();
+    stopTask();
+    return false;
+}
+
+bool CameraControlList::takesPart(const Program& p) const {
+    return p->enExposure() && p->photos() > 0;
+}
+
+void CameraControlList::followCurrent() {
+    if (!m_current)
+        return;
+    const auto it = std::find(m_cachedList.begin(), m_cachedList.end(), m_current);
+    if (it != m_cachedList.end()) {
+        m_currentIndex = size_t(it - m_cachedList.begin());
+        return;
+    }
+    // Gone: the program now at its place takes over, counting its own photos; an exposure in
+    // progress still runs down and closes the shutter.
+    m_currentIndex = std::min(m_currentIndex, m_cachedList.size());
+    m_current = m_currentIndex < m_cachedList.size() ? m_cachedList[m_currentIndex] : nullptr;
+    m_photosDone = 0;
+}
+
+void CameraControlList::store() {
+    writeProfileList(m_store.get(), kKey, *m_codec, m_cachedList);
+}
+
+} // namespace Ko

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "mount/profiles/icameracontrollist.h"
+
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace Ko {
+
+class IKVStore;
+class IMount;
+class IMountConnection;
+class ITaskProfile_Camera_JSON;
+
+// Runs on the main thread: QML calls, the timer's ticks and the shutter commands, which block it
+// for one exchange with the mount.
+//
+// A run steps once a second (every tenth tick): open the shutter, count the exposure down and
+// close it, count the interval down, and after the program's last photo go on with the next
+// enabled program. Exposures and intervals that are not whole seconds end at the first step that
+// reaches or passes zero, so the shutter never stays open for good; a program of no photos is
+// passed over like a disabled one. The running program is followed by identity, so editing the
+// list during a run never leaves the run on a program that is gone.
+class CameraControlList : public ICameraControlList {
+    Q_OBJECT
+public:
+    static constexpr int kTickMs = 100;
+    static constexpr int kTicksPerStep = 10;
+
+    // tickMs stands in for the tick period in tests.
+    CameraControlList(std::shared_ptr<ITaskProfile_Camera_JSON> codec,
+                      std::shared_ptr<IKVStore> store,
+                      std::shared_ptr<IMountConnection> mountConnection, int tickMs = kTickMs);
+
+    QList<QObject*> list() const override;
+    void setList(const QList<QObject*>& list) override;
+    QString count() const override;
+    bool isBulb() const override;
+    void setIsBulb(bool bulb) override;
+    bool isRunning() const override;
+    ITaskProfile_Camera* load(int index) override;
+    void save(ITaskProfile_Camera* profile) override;
+    void add() override;
+    void shutterOnOff(bool on) override;
+    void startTask() override;
+    void stopTask() override;
+
+    // What the timer does every tick; public so that a test can step the service itself.
+    void tick();
+
+private:
+    using Program = std::shared_ptr<ITaskProfile_Camera>;
+
+    void store();
+    // After a change of the list: the run goes on with its program wherever it now stands; when
+    // that program is gone, with the one now at its place, from its start.
+    void followCurrent();
+    bool takesPart(const Program& p) const;
+    // One one-second step of the current program; false when the run stopped on a failed
+    // shutter command.
+    bool step(IMount& mount);
+    bool switchShutter(IMount& mount, bool on);
+
+    const std::shared_ptr<ITaskProfile_Camera_JSON> m_codec;
+    const std::shared_ptr<IKVStore> m_store;
+    const std::shared_ptr<IMountConnection> m_mountConnection;
+    QTimer m_timer{this};
+    std::vector<Program> m_cachedList;
+
+    // The program last handed out by load; save puts its copy in that program's place.
+    std::weak_ptr<ITaskProfile_Camera> m_edited;
+    // The run's position: m_currentIndex == size means past the last program.
+    size_t m_currentIndex = 0;
+    Program m_current;
+    int m_ticks = 0;
+    int m_phase = 0; // 0: the next step opens the shutter; 1: exposing; 2: waiting the interval
+    double m_exposureLeft = -1;
+    double m_intervalLeft = -1;
+    int m_photosDone = 0;
+    bool m_isBulb = false;
+    bool m_isRunning = false;
+};
+
+} // namespace Ko

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "mount/profiles/itaskprofile_camera.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace Ko {
+
+// The user's exposure programs and the runs that fire the camera shutter through the current
+// mount: timed runs of every enabled program in list order, or bulb mode, where the shutter stays
+// open while the user holds it and count shows the open time. Main thread only.
+class ICameraControlList : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<QObject*> list READ list WRITE setList NOTIFY listChanged)
+    Q_PROPERTY(QString count READ count NOTIFY countChanged)
+    Q_PROPERTY(bool isBulb READ isBulb WRITE setIsBulb NOTIFY isBulbChanged)
+    Q_PROPERTY(bool isRunning READ isRunning NOTIFY isRunningChanged)
+public:
+    using QObject::QObject;
+
+    // The list's own programs, first to last; valid while they are in the list.
+    virtual QList<QObject*> list() const = 0;
+    // A reordering or a subset of list(); anything else is a programming error. Stored at once.
+    virtual void setList(const QList<QObject*>& list) = 0;
+    // The open time in bulb mode, seconds with one decimal.
+    virtual QString count() const = 0;
+    virtual bool isBulb() const = 0;
+    // Emits isBulbChanged even when the mode is the same.
+    virtual void setIsBulb(bool bulb) = 0;
+    virtual bool isRunning() const = 0;
+    // A copy of the program at index (0 or less: the first), owned by the caller; null past the
+    // end. Remembers the program for save.
+    Q_INVOKABLE virtual Ko::ITaskProfile_Camera* load(int index) = 0;
+    // A copy of profile takes the place of the program last loaded. Stored at once.
+    Q_INVOKABLE virtual void save(Ko::ITaskProfile_Camera* profile) = 0;
+    // Appends a program with the defaults. Stored at once.
+    Q_INVOKABLE virtual void add() = 0;
+    // Bulb mode: opens or closes the shutter and starts or stops the open-time count.
+    Q_INVOKABLE virtual void shutterOnOff(bool on) = 0;
+    Q_INVOKABLE virtual void startTask() = 0;
+    // Ends a run; the shutter is left as it is.
+    Q_INVOKABLE virtual void stopTask() = 0;
+
+signals:
+    void listChanged();
+    void countChanged();
+    void isBulbChanged();
+    void isRunningChanged();
+    // A run went through the whole list.
+    void taskDone();
+    // The mount did not acknowledge a shutter command.
+    void commandError();
+};
+
+} // namespace Ko

@@ -1,0 +1,83 @@
+#include "mount/profiles/taskprofile_ce.h"
+
+#include "astro/iastrocalc.h"
+#include "mount/imount.h"
+#include "mount/imountconnection.h"
+
+#include <numbers>
+
+namespace Ko {
+
+using std::numbers::pi;
+
+void TaskProfile_CE::startGoTo() {
+    const std::shared_ptr<IMount> mount =
+        m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+    if (!mount)
+        return;
+    U_ASTRO_COORD coord{m_ra * pi / 12, m_dec / 180 * pi, CoordType::RDJ2000};
+    if (m_isJ2000)
+        coord = m_astroCalc->convertNow(coord, CoordType::RDJNow);
+    coord.type = CoordType::RDJNow;
+    if (!mount->slewToAsync(MountTarget{m_name.toStdString(), coord, 0}))
+        emit altError();
+}
+
+UserObjectReader TaskProfile_CE::reader() const {
+    return [astroCalc = m_astroCalc](IMount& mount) -> CmdResp<UserObjectPair> {
+        const CmdResp<IMount::AnglePair> observed = mount.readPosition();
+        if (!observed.isOk() || !observed.hasValue)
+            return CmdResp<UserObjectPair>(observed.isOk() ? CmdRetType_::Other : observed.type);
+        const auto [hourAngle, dec] = observed.value();
+        const U_ASTRO_COORD ofDate = astroCalc
+                                         ->allFramesNow({hourAngle, dec, CoordType::HDObsv},
+                                                        CoordType::RDJNow)[CoordType::RDJNow]
+                                         .value();
+        return CmdResp<UserObjectPair>::ok({ofDate.a * 12 / pi, ofDate.b / pi * 180});
+    };
+}
+
+void TaskProfile_CE::setReading(const UserObjectReading& reading) {
+    m_ra = reading.values.first;
+    m_dec = reading.values.second;
+    // Zeros stand for J2000; a position read from the mount is of date.
+    m_isJ2000 = !reading.fromMount;
+}
+
+TaskProfile_CE* TaskProfile_CE::clone() const {
+    auto* copy = new TaskProfile_CE(m_astroCalc, m_mountConnection);
+    copy->m_name = m_name;
+    copy->m_ra = m_ra;
+    copy->m_dec = m_dec;
+    copy->m_isJ2000 = m_isJ2000;
+    return copy;
+}
+
+double TaskProfile_CE::ra() const {
+    return m_ra;
+}
+
+double TaskProfile_CE::dec() const {
+    return m_dec;
+}
+
+bool TaskProfile_CE::isJ2000() const {
+    return m_isJ2000;
+}
+
+void TaskProfile_CE::setRa(double hours) {
+    m_ra = hours;
+    emit valueChanged();
+}
+
+void TaskProfile_CE::setDec(double degrees) {
+    m_dec = degrees;
+    emit valueChanged();
+}
+
+void TaskProfile_CE::setIsJ2000(bool j2000) {
+    m_isJ2000 = j2000;
+    emit valueChanged();
+}
+
+} // namespace Ko

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "mount/tests/fakeidlemount.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace Ko {
+
+// A mount that answers from what the test set and records what it was asked: shutter switches,
+// GoTo targets and position reads. Position reads may be held until the test releases them, to
+// stand for a slow exchange.
+class FakeMount : public FakeIdleMount {
+public:
+    struct ShutterCall {
+        int tick; // the value of *tickCounter at the call, or -1 without one
+        bool on;
+    };
+
+    // Read by setCameraShutter to stamp each call.
+    const int* tickCounter = nullptr;
+    bool shutterAnswer = true;
+    bool slewAnswer = true;
+
+    std::vector<ShutterCall> shutterCalls() const {
+        std::lock_guard lock(m_mutex);
+        return m_shutterCalls;
+    }
+    std::vector<MountTarget> slews() const {
+        std::lock_guard lock(m_mutex);
+        return m_slews;
+    }
+    // What readPosition (sky pair) and readAxisPositions give.
+    void setReadings(CmdResp<AnglePair> sky, CmdResp<AnglePair> axes) {
+        std::lock_guard lock(m_mutex);
+        m_sky = sky;
+        m_axes = axes;
+    }
+    // While held, reads wait in the reading thread until release().
+    void hold() {
+        std::lock_guard lock(m_mutex);
+        m_held = true;
+    }
+    void release() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_held = false;
+        }
+        m_released.notify_all();
+    }
+    int readsStarted() const {
+        std::lock_guard lock(m_mutex);
+        return m_readsStarted;
+    }
+
+    bool setCameraShutter(bool on) override {
+        std::lock_guard lock(m_mutex);
+        m_shutterCalls.push_back({tickCounter ? *tickCounter : -1, on});
+        return shutterAnswer;
+    }
+    bool slewToAsync(const MountTarget& target) override {
+        std::lock_guard lock(m_mutex);
+        m_slews.push_back(target);
+        return slewAnswer;
+    }
+    CmdResp<AnglePair> readPosition() override { return read(m_sky); }
+    CmdResp<AnglePair> readAxisPositions() override { return read(m_axes); }
+
+private:
+    CmdResp<AnglePair> read(const CmdResp<AnglePair>& answer) {
+        std::unique_lock lock(m_mutex);
+        ++m_readsStarted;
+        m_released.wait(lock, [this] { return !m_held; });
+        return answer;
+    }
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_released;
+    std::vector<ShutterCall> m_shutterCalls;
+    std::vector<MountTarget> m_slews;
+    CmdResp<AnglePair> m_sky;
+    CmdResp<AnglePair> m_axes;
+    bool m_held = false;
+    int m_readsStarted = 0;
+};
+
+} // namespace Ko

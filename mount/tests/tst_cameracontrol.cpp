@@ -1,0 +1,365 @@
+#include "base/qtfileutil.h"
+#include "base/qtkvstore.h"
+#include "mount/profiles/cameracontrollist.h"
+#include "mount/profiles/taskprofile_camera.h"
+#include "mount/profiles/taskprofilejson.h"
+#include "mount/tests/fakemount.h"
+#include "mount/writablemountconnection.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Ko;
+
+namespace {
+
+// Programs written as "exposure interval photos on|off", separated by ';'.
+QJsonArray programs(const QString& text) {
+    QJsonArray out;
+    for (const QString& p : text.split(';', Qt::SkipEmptyParts)) {
+        const QStringList f = p.split(' ', Qt::SkipEmptyParts);
+        out.append(QJsonObject{{"t_exposure", f[0].toDouble()},
+                               {"t_interval", f[1].toDouble()},
+                               {"n_cycles", f[2].toInt()},
+                               {"enabled", f[3] == "on"}});
+    }
+    return out;
+}
+
+// Shutter calls written as tick number and '+' (open) or '-' (close).
+QString shutterText(const std::vector<FakeMount::ShutterCall>& calls) {
+    QStringList out;
+    for (const auto& c : calls)
+        out.append(QString::number(c.tick) + (c.on ? '+' : '-'));
+    return out.join(' ');
+}
+
+// The service over a real settings file, a real mount holder with a recording mount in it, and a
+// timer too slow to fire: the test steps the ticks itself, counting them for the mount's record.
+struct Rig {
+    QTemporaryDir dir;
+    std::shared_ptr<QtKVStore> store;
+    std::shared_ptr<WritableMountConnection> connection =
+        std::make_shared<WritableMountConnection>();
+    std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
+    int ticks = 0;
+    std::unique_ptr<CameraControlList> list;
+
+    explicit Rig(const QString& stored, int tickMs = 3600 * 1000) {
+        store = newStore();
+        store->updateJson([&](QJsonObject& o) { o.insert("exp_groups", programs(stored)); });
+        mount->tickCounter = &ticks;
+        connection->setMount(mount);
+        list =
+            std::make_unique<CameraControlList>(std::make_shared<TaskProfileJSON_Camera>(
+                                                    std::make_shared<TaskProfile_Camera_Factory>()),
+                                                store, connection, tickMs);
+    }
+    std::shared_ptr<QtKVStore> newStore() const {
+        return std::make_shared<QtKVStore>(
+            "Settings.txt",
+            std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
+    }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            ++ticks;
+            list->tick();
+        }
+    }
+    ITaskProfile_Camera* program(int i) const {
+        return qobject_cast<ITaskProfile_Camera*>(list->list().at(i));
+    }
+    QStringList texts(int i) const {
+        const auto* p = program(i);
+        return {p->exposureCur(), p->photoIntervalCur(), p->photosCur()};
+    }
+    bool timerActive() const { return list->findChild<QTimer*>()->isActive(); }
+    // The programs as stored in the settings file, read by a new store.
+    QJsonArray stored() const { return newStore()->json().value("exp_groups").toArray(); }
+};
+
+} // namespace
+
+class TestCameraControl : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A run through the list: the ticks at which the shutter opens and closes, and the tick at
+    // which the run ends. A step comes every tenth tick, the first at once.
+    void timedRun_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shutter");
+        QTest::addColumn<int>("endTick");
+
+        QTest::newRow("3 photos of 2 s, 1 s apart") << "2 1 3 on"
+                                                    << "1+ 21- 41+ 61- 81+ 101-" << 111;
+        QTest::newRow("every program disabled: done at the first tick") << "2 1 3 off; 5 5 1 off"
+                                                                        << "" << 1;
+        QTest::newRow("empty list: done at the first tick") << ""
+                                                            << "" << 1;
+        QTest::newRow("a disabled program is passed over") << "1 1 1 off; 2 0 1 on"
+                                                           << "11+ 31-" << 41;
+        QTest::newRow("two programs in a row") << "1 1 1 on; 1 0 2 on"
+                                               << "1+ 11- 31+ 41- 61+ 71-" << 81;
+        QTest::newRow("exposure and interval 0 still end") << "0 0 2 on"
+                                                           << "1+ 11- 31+ 41-" << 51;
+        QTest::newRow("fractions end at the step that passes zero") << "1.5 0.5 1 on"
+                                                                    << "1+ 21-" << 31;
+        QTest::newRow("negative exposure closes at the next step") << "-3 1 1 on"
+                                                                   << "1+ 11-" << 21;
+        QTest::newRow("no photos: passed over") << "2 1 0 on; 1 1 1 on"
+                                                << "11+ 21-" << 31;
+        QTest::newRow("negative photos: passed over") << "2 1 -3 on"
+                                                      << "" << 1;
+    }
+    void timedRun() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shutter);
+        QFETCH(int, endTick);
+        Rig rig(stored);
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        QSignalSpy running(rig.list.get(), &ICameraControlList::isRunningChanged);
+        rig.list->startTask();
+        QVERIFY(rig.list->isRunning());
+        QVERIFY(rig.timerActive());
+        rig.tick(endTick - 1);
+        QCOMPARE(done.size(), 0);
+        rig.tick();
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), shutter);
+        QVERIFY(!rig.list->isRunning());
+        QVERIFY(!rig.timerActive());
+        QCOMPARE(running.size(), 2);
+        for (int i = 0; i < rig.list->list().size(); ++i)
+            QCOMPARE(rig.texts(i), (QStringList{"", "", ""}));
+    }
+
+    // The progress texts (exposure, interval, photos) of each program after a given tick.
+    void progressTexts_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("tick");
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QStringList>("texts");
+
+        const QString one = "2 1 3 on";
+        QTest::newRow("opened") << one << 1 << 0 << QStringList{"2s", "", "0"};
+        QTest::newRow("between steps") << one << 5 << 0 << QStringList{"2s", "", "0"};
+        QTest::newRow("exposing") << one << 11 << 0 << QStringList{"1s", "", "0"};
+        QTest::newRow("closed") << one << 21 << 0 << QStringList{"", "1s", "0"};
+        QTest::newRow("photo done") << one << 31 << 0 << QStringList{"", "0s", "1"};
+        QTest::newRow("second photo") << one << 41 << 0 << QStringList{"2s", "", "1"};
+        const QString two = "1 1 1 off; 1 2 1 on";
+        QTest::newRow("disabled shows Done")
+            << two << 1 << 0 << QStringList{"Done", "Done", "Done"};
+        QTest::newRow("next not started yet") << two << 1 << 1 << QStringList{"", "", ""};
+        QTest::newRow("next running") << two << 11 << 1 << QStringList{"1s", "", "0"};
+        const QString seq = "1 0 1 on; 3 1 1 on";
+        QTest::newRow("finished shows Done")
+            << seq << 21 << 0 << QStringList{"Done", "Done", "Done"};
+        QTest::newRow("and the next opens") << seq << 31 << 1 << QStringList{"3s", "", "0"};
+    }
+    void progressTexts() {
+        QFETCH(QString, stored);
+        QFETCH(int, tick);
+        QFETCH(int, program);
+        QFETCH(QStringList, texts);
+        Rig rig(stored);
+        rig.list->startTask();
+        rig.tick(tick);
+        QCOMPARE(rig.texts(program), texts);
+    }
+
+    // A shutter command the mount does not acknowledge ends the run at once.
+    void refusedShutterStopsTheRun_data() {
+        QTest::addColumn<int>("refuseAtTick");
+        QTest::addColumn<QString>("shutter");
+        QTest::newRow("opening") << 1 << "1+";
+        QTest::newRow("closing") << 21 << "1+ 21-";
+    }
+    void refusedShutterStopsTheRun() {
+        QFETCH(int, refuseAtTick);
+        QFETCH(QString, shutter);
+        Rig rig("2 1 3 on");
+        QSignalSpy error(rig.list.get(), &ICameraControlList::commandError);
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        rig.list->startTask();
+        rig.tick(refuseAtTick - 1);
+        rig.mount->shutterAnswer = false;
+        rig.tick();
+        QCOMPARE(error.size(), 1);
+        QVERIFY(!rig.list->isRunning());
+        QVERIFY(!rig.timerActive());
+        QCOMPARE(rig.texts(0), (QStringList{"", "", ""}));
+        rig.mount->shutterAnswer = true;
+        rig.tick(40);
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), shutter);
+        QCOMPARE(done.size(), 0);
+    }
+
+    // Stopping, or losing the mount, ends the run without a command: an open shutter stays open.
+    void endingARunSendsNothing_data() {
+        QTest::addColumn<bool>("loseMount");
+        QTest::newRow("stopTask") << false;
+        QTest::newRow("mount gone at the next tick") << true;
+    }
+    void endingARunSendsNothing() {
+        QFETCH(bool, loseMount);
+        Rig rig("5 1 1 on");
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        rig.list->startTask();
+        rig.tick(12);
+        QCOMPARE(rig.texts(0), (QStringList{"4s", "", "0"}));
+        if (loseMount) {
+            rig.connection->disconnect();
+            rig.tick();
+        } else {
+            rig.list->stopTask();
+        }
+        QVERIFY(!rig.list->isRunning());
+        QVERIFY(!rig.timerActive());
+        QCOMPARE(rig.texts(0), (QStringList{"", "", ""}));
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), "1+");
+        QCOMPARE(done.size(), 0);
+    }
+
+    // Bulb mode: the shutter follows the button and the count shows tenths of seconds open.
+    void bulb() {
+        Rig rig("");
+        QSignalSpy bulbChanged(rig.list.get(), &ICameraControlList::isBulbChanged);
+        rig.list->setIsBulb(true);
+        rig.list->setIsBulb(true);
+        QCOMPARE(bulbChanged.size(), 2);
+        QCOMPARE(rig.list->count(), "0.0");
+        rig.list->shutterOnOff(true);
+        QVERIFY(rig.timerActive());
+        rig.tick(123);
+        QCOMPARE(rig.list->count(), "12.3");
+        rig.list->shutterOnOff(false);
+        QVERIFY(!rig.timerActive());
+        QCOMPARE(rig.list->count(), "12.3");
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), "0+ 123-");
+        // Opening again counts from zero.
+        rig.list->shutterOnOff(true);
+        QCOMPARE(rig.list->count(), "0.0");
+        // A refused command changes nothing else.
+        rig.mount->shutterAnswer = false;
+        QSignalSpy error(rig.list.get(), &ICameraControlList::commandError);
+        rig.list->shutterOnOff(false);
+        QCOMPARE(error.size(), 1);
+        QVERIFY(rig.timerActive());
+        // Losing the mount stops the count and sets it to zero; without a mount the button does
+        // nothing.
+        rig.tick(5);
+        rig.connection->disconnect();
+        rig.tick();
+        QVERIFY(!rig.timerActive());
+        QCOMPARE(rig.list->count(), "0.0");
+        rig.list->shutterOnOff(true);
+        QCOMPARE(rig.mount->shutterCalls().size(), size_t(4));
+        QVERIFY(!rig.timerActive());
+    }
+
+    // Outside bulb mode the button never steps a program, and during a timed run it is ignored.
+    void shutterButtonOutsideBulbMode() {
+        Rig rig("1 1 1 on");
+        rig.list->shutterOnOff(true);
+        rig.tick(15);
+        QCOMPARE(rig.list->count(), "1.5");
+        QCOMPARE(rig.texts(0), (QStringList{"", "", ""}));
+        rig.list->shutterOnOff(false);
+        rig.list->startTask();
+        rig.list->shutterOnOff(false);
+        QVERIFY(rig.timerActive());
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), "0+ 15-");
+    }
+
+    // A run switched to bulb mode counts tenths; switched back, it steps again at once instead of
+    // waiting for a count that has gone past a step.
+    void switchingModeDuringARun() {
+        Rig rig("3 1 1 on");
+        rig.list->startTask();
+        rig.tick();
+        rig.list->setIsBulb(true);
+        rig.tick(25);
+        QCOMPARE(rig.list->count(), "2.6");
+        rig.list->setIsBulb(false);
+        rig.tick();
+        QCOMPARE(rig.texts(0), (QStringList{"2s", "", "0"}));
+        rig.tick(20);
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), "1+ 47-");
+    }
+
+    // Editing the list: load hands out copies and remembers the program, save puts the copy in
+    // its place, add appends defaults; every change is in the settings file at once.
+    void editingTheList() {
+        Rig rig("1 1 1 on; 2 2 2 on");
+        QSignalSpy changed(rig.list.get(), &ICameraControlList::listChanged);
+        std::unique_ptr<ITaskProfile_Camera> copy(rig.list->load(1));
+        QVERIFY(copy);
+        QVERIFY(copy.get() != rig.program(1));
+        QCOMPARE(rig.list->load(5), nullptr);
+        copy->setExposureSec(30);
+        rig.list->save(copy.get());
+        QCOMPARE(rig.stored(), programs("1 1 1 on; 30 2 2 on"));
+        // load with 0 or less means the first.
+        std::unique_ptr<ITaskProfile_Camera> first(rig.list->load(-4));
+        QCOMPARE(first->exposureSec(), 1.0);
+        // Saved again after a reordering: the program loaded keeps its edits wherever it is.
+        rig.list->setList({rig.program(1), rig.program(0)});
+        first->setPhotos(7);
+        rig.list->save(first.get());
+        QCOMPARE(rig.stored(), programs("30 2 2 on; 1 1 7 on"));
+        rig.list->add();
+        QCOMPARE(rig.stored(), programs("30 2 2 on; 1 1 7 on; 10 2 1 on"));
+        // Once the program loaded is deleted, saving keeps the edit at the end.
+        rig.list->setList({rig.program(0), rig.program(2)});
+        first->setPhotos(8);
+        rig.list->save(first.get());
+        QCOMPARE(rig.stored(), programs("30 2 2 on; 10 2 1 on; 1 1 8 on"));
+        rig.list->setList({});
+        QCOMPARE(rig.stored(), QJsonArray());
+        QCOMPARE(changed.size(), 7);
+        QCOMPARE(rig.list->list().size(), 0);
+    }
+
+    // Editing the list during a run: the run follows its program; when it is deleted, the one
+    // now at its place goes on; the end of the list ends the run.
+    void editingDuringARun() {
+        Rig rig("1 0 1 on; 1 1 1 on; 2 0 1 on");
+        rig.list->startTask();
+        rig.tick(21); // the first program is done, the second is current
+        QCOMPARE(rig.texts(1), (QStringList{"", "", ""}));
+        rig.list->setList({rig.program(1), rig.program(2), rig.program(0)});
+        rig.tick(10);
+        QCOMPARE(rig.texts(0), (QStringList{"1s", "", "0"}));
+        // The running program is deleted: the next one starts counting its own photos.
+        rig.list->setList({rig.program(1), rig.program(2)});
+        rig.tick(10);
+        QCOMPARE(rig.texts(0), (QStringList{"", "0s", "0"}));
+        rig.tick(10);
+        QCOMPARE(rig.texts(0), (QStringList{"Done", "Done", "Done"}));
+        // Every program gone during a run: it ends at the next tick.
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        rig.list->setList({});
+        rig.tick();
+        QCOMPARE(done.size(), 1);
+        QVERIFY(!rig.list->isRunning());
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), "1+ 11- 31+ 41-");
+    }
+
+    // The real timer drives a run to its end.
+    void runOnTheTimer() {
+        Rig rig("0 0 1 on", 1);
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        rig.list->startTask();
+        QTRY_COMPARE(done.size(), 1);
+        const auto calls = rig.mount->shutterCalls();
+        QCOMPARE(calls.size(), size_t(2));
+        QVERIFY(calls[0].on && !calls[1].on);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCameraControl)
+#include "tst_cameracontrol.moc"

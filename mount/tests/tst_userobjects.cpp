@@ -1,0 +1,416 @@
+#include "astro/angleutil.h"
+#include "astro/astrocalc.h"
+#include "base/location2.h"
+#include "base/qtfileutil.h"
+#include "base/qtkvstore.h"
+#include "base/tests/fakeclock.h"
+#include "mount/profiles/cameracontrollist.h"
+#include "mount/profiles/taskprofile_ce.h"
+#include "mount/profiles/taskprofile_te.h"
+#include "mount/profiles/taskprofilejson.h"
+#include "mount/profiles/userobjectlist.h"
+#include "mount/tests/fakemount.h"
+#include "mount/tests/mountstackrig.h"
+#include "mount/writablemountconnection.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <numbers>
+
+using namespace Ko;
+using std::numbers::pi;
+
+namespace {
+
+// 2024-03-20 00:00 UTC.
+constexpr int64_t kEpochMs = 1710892800000;
+
+// The user-object services as the application builds them, over a real settings file, a real
+// mount holder with a recording mount in it, and the real sky conversions on a clock that stands
+// still at a site in central Europe.
+struct Rig {
+    QTemporaryDir dir;
+    std::shared_ptr<QtKVStore> store = newStore();
+    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
+    std::shared_ptr<AstroCalc> astroCalc =
+        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
+    std::shared_ptr<WritableMountConnection> connection =
+        std::make_shared<WritableMountConnection>();
+    std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
+    UserObjectServices services;
+
+    explicit Rig(const QStringList& celestialNames = {}) {
+        clock->set(kEpochMs);
+        CLocation site;
+        site.longitudeRad = -11.5 * kDeg;
+        site.latitudeRad = 48.1 * kDeg;
+        location->setLocation(site);
+        QJsonArray stored;
+        for (const QString& name : celestialNames)
+            stored.append(QJsonObject{{"name", name}, {"ra", stored.size() + 1.0}});
+        store->updateJson([&](QJsonObject& o) { o.insert("userobj.radec", stored); });
+        connection->setMount(mount);
+        services = createUserObjectServices(store, astroCalc, connection);
+    }
+    std::shared_ptr<QtKVStore> newStore() const {
+        return std::make_shared<QtKVStore>(
+            "Settings.txt",
+            std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
+    }
+    UserObjectList& list(bool celestial) const {
+        return celestial ? *services.celestial : *services.terrestrial;
+    }
+};
+
+QStringList names(const QList<QObject*>& list) {
+    QStringList out;
+    for (QObject* o : list)
+        out.append(qobject_cast<IUserObject*>(o)->name());
+    return out;
+}
+
+QStringList storedNames(const QJsonArray& array) {
+    QStringList out;
+    for (const QJsonValue& v : array)
+        out.append(v.toObject().value("name").toString());
+    return out;
+}
+
+// The record's values: (ra, dec) or (axis1, axis2).
+QPointF values(const IUserObject* o) {
+    if (const auto* ce = qobject_cast<const ITaskProfile_CE*>(o))
+        return {ce->ra(), ce->dec()};
+    const auto* te = qobject_cast<const ITaskProfile_TE*>(o);
+    return {te->axis1(), te->axis2()};
+}
+
+} // namespace
+
+class TestUserObjects : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Changes to the celestial list, the names it then holds, the same names in the settings
+    // file, and a list built anew from that file.
+    void editingTheList_data() {
+        QTest::addColumn<QStringList>("initial");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("save with a new name goes on top")
+            << QStringList{"A", "B"} << "save C" << QStringList{"C", "A", "B"};
+        QTest::newRow("save replaces the name letter for letter only")
+            << QStringList{"vega", "Vega", "Deneb"} << "save Vega"
+            << QStringList{"Vega", "vega", "Deneb"};
+        QTest::newRow("save into an empty list") << QStringList{} << "save X" << QStringList{"X"};
+        QTest::newRow("save of a record from the list itself")
+            << QStringList{"A", "B"} << "resave 1" << QStringList{"B", "A"};
+        QTest::newRow("reorder and delete")
+            << QStringList{"A", "B", "C"} << "setList 2 0" << QStringList{"C", "A"};
+        QTest::newRow("delete everything") << QStringList{"A", "B"} << "setList" << QStringList{};
+    }
+    void editingTheList() {
+        QFETCH(QStringList, initial);
+        QFETCH(QString, operation);
+        QFETCH(QStringList, expected);
+        Rig rig(initial);
+        UserObjectList& list = *rig.services.celestial;
+        QCOMPARE(names(list.list()), initial);
+        QSignalSpy changed(&list, &IUserObjectList::listChanged);
+        const QStringList words = operation.split(' ', Qt::SkipEmptyParts);
+        std::unique_ptr<IUserObject> edited;
+        if (words[0] == "save") {
+            edited.reset(list.objectLoadCurrent());
+            edited->setName(words[1]);
+            list.save(edited.get());
+            // The list keeps a copy; the record saved stays the caller's.
+            QVERIFY(list.list().front() != edited.get());
+        } else if (words[0] == "resave") {
+            list.save(qobject_cast<IUserObject*>(list.list().at(words[1].toInt())));
+        } else {
+            QList<QObject*> order;
+            for (const QString& w : words.mid(1))
+                order.append(list.list().at(w.toInt()));
+            list.setList(order);
+        }
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(names(list.list()), expected);
+        QCOMPARE(storedNames(rig.newStore()->json().value("userobj.radec").toArray()), expected);
+        const UserObjectList reread(
+            std::make_shared<TaskProfileJSON_CE>(
+                std::make_shared<TaskProfile_CE_Factory>(rig.astroCalc, rig.connection)),
+            rig.newStore(), UserObjectMode_::CE);
+        QCOMPARE(names(reread.list()), expected);
+    }
+
+    // load hands out copies: 0 or less is the first record, past the end is nothing.
+    void loadingCopies_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name"); // empty: null
+        QTest::newRow("-3 is the first") << -3 << "A";
+        QTest::newRow("0") << 0 << "A";
+        QTest::newRow("last") << 2 << "C";
+        QTest::newRow("the length is past the end") << 3 << "";
+    }
+    void loadingCopies() {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        Rig rig({"A", "B", "C"});
+        std::unique_ptr<IUserObject> copy(rig.services.celestial->load(index));
+        QCOMPARE(copy ? copy->name() : QString(), name);
+        if (copy) {
+            QVERIFY(!rig.services.celestial->list().contains(copy.get()));
+            QCOMPARE(copy->parent(), nullptr);
+            QCOMPARE(values(copy.get()).x(),
+                     double(QStringList({"A", "B", "C"}).indexOf(name) + 1));
+        }
+        QCOMPARE(rig.services.terrestrial->load(index), nullptr);
+    }
+
+    // Filling a record from the mount: the name, the values and the signals, on the main
+    // thread, after the read on a thread of its own.
+    void loadingTheCurrentPosition_data() {
+        QTest::addColumn<bool>("celestial");
+        QTest::addColumn<QString>("mountState");
+        QTest::addColumn<bool>("readError");
+        for (bool celestial : {true, false}) {
+            const char* kind = celestial ? "celestial" : "terrestrial";
+            QTest::addRow("%s, no mount", kind) << celestial << "none" << false;
+            QTest::addRow("%s, time-out", kind) << celestial << "timeout" << true;
+            QTest::addRow("%s, error reply", kind) << celestial << "nak" << true;
+            QTest::addRow("%s, read", kind) << celestial << "ok" << false;
+        }
+    }
+    void loadingTheCurrentPosition() {
+        QFETCH(bool, celestial);
+        QFETCH(QString, mountState);
+        QFETCH(bool, readError);
+        Rig rig;
+        // Observed hour angle and declination, and the two axis angles.
+        const IMount::AnglePair sky{-0.7, 0.35};
+        const IMount::AnglePair axes{0.5, -0.25};
+        if (mountState == "none")
+            rig.connection->disconnect();
+        else if (mountState == "ok")
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok(sky),
+                                   CmdResp<IMount::AnglePair>::ok(axes));
+        else
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(mountState == "nak"
+                                                                        ? CmdRetType_::Nak
+                                                                        : CmdRetType_::Timeout),
+                                   CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout));
+        std::unique_ptr<IUserObject> record(rig.list(celestial).objectLoadCurrent());
+        record->setName("old");
+        if (auto* ce = qobject_cast<ITaskProfile_CE*>(record.get())) {
+            ce->setRa(3);
+            ce->setIsJ2000(mountState == "ok");
+        } else {
+            qobject_cast<ITaskProfile_TE*>(record.get())->setAxis1(3);
+        }
+        QSignalSpy loaded(record.get(), &IUserObject::loaded);
+        QSignalSpy nameChanged(record.get(), &IUserObject::nameChanged);
+        QSignalSpy valueChanged(record.get(), SIGNAL(valueChanged()));
+        QSignalSpy errors(record.get(), SIGNAL(readError()));
+        QThread* const mainThread = QThread::currentThread();
+        QThread* loadedOn = nullptr;
+        connect(
+            record.get(), &IUserObject::loaded, this, [&] { loadedOn = QThread::currentThread(); },
+            Qt::DirectConnection);
+        record->loadCurrentAsync();
+        QCOMPARE(record->name(), "Current object");
+        QTRY_COMPARE(loaded.size(), 1);
+        QCOMPARE(loadedOn, mainThread);
+        QCOMPARE(valueChanged.size(), 1);
+        QCOMPARE(errors.size(), readError ? 1 : 0);
+        QCOMPARE(nameChanged.size(), 0);
+
+        const QPointF v = values(record.get());
+        if (mountState != "ok") {
+            QCOMPARE(v, QPointF(0, 0));
+            if (celestial)
+                QVERIFY(qobject_cast<ITaskProfile_CE*>(record.get())->isJ2000());
+        } else if (celestial) {
+            QVERIFY(!qobject_cast<ITaskProfile_CE*>(record.get())->isJ2000());
+            // At the same instant, the right ascension and declination of date and the observed
+            // pair the mount gave must be one place: compared as true hour angle and declination,
+            // each reached through the chain (refraction removed once, on the mount's side), within
+            // 0.01".
+            const U_ASTRO_COORD fromMount =
+                rig.astroCalc
+                    ->allFramesNow({sky.first, sky.second, CoordType::HDObsv},
+                                   CoordType::HDTrue)[CoordType::HDTrue]
+                    .value();
+            const U_ASTRO_COORD fromRecord = rig.astroCalc->convertNow(
+                {v.x() * pi / 12, v.y() * kDeg, CoordType::RDJNow}, CoordType::HDTrue);
+            constexpr double kTolerance = 0.01 / 3600 * kDeg;
+            QVERIFY(std::abs(std::remainder(fromRecord.a - fromMount.a, 2 * pi)) < kTolerance);
+            QVERIFY(std::abs(fromRecord.b - fromMount.b) < kTolerance);
+            QVERIFY(v.x() >= 0 && v.x() < 24);
+        } else {
+            QCOMPARE(v.x(), axes.first / pi * 180);
+            QCOMPARE(v.y(), axes.second / pi * 180);
+        }
+    }
+
+    // A record that QML destroys while its position is being read is left alone when the reading
+    // arrives; a record beside it still gets its own.
+    void recordDestroyedDuringTheRead() {
+        Rig rig;
+        rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok({0.1, 0.2}),
+                               CmdResp<IMount::AnglePair>::ok({0.3, 0.4}));
+        rig.mount->hold();
+        auto* doomed = rig.services.terrestrial->objectLoadCurrent();
+        std::unique_ptr<IUserObject> kept(rig.services.terrestrial->objectLoadCurrent());
+        // The records hold the holder too; the doomed one lets go of it.
+        const long idleUses = rig.connection.use_count() - 1;
+        QSignalSpy loaded(kept.get(), &IUserObject::loaded);
+        doomed->loadCurrentAsync();
+        kept->loadCurrentAsync();
+        QTRY_COMPARE(rig.mount->readsStarted(), 2);
+        delete doomed;
+        rig.mount->release();
+        QTRY_COMPARE(loaded.size(), 1);
+        // Both reading threads have let go of the holder: every reading has been posted.
+        QTRY_COMPARE(rig.connection.use_count(), idleUses);
+        QCoreApplication::processEvents();
+        QCOMPARE(values(kept.get()), QPointF(0.3 / pi * 180, 0.4 / pi * 180));
+    }
+
+    // GoTo: the target the mount is given, and the altitude refusal.
+    void goTo_data() {
+        QTest::addColumn<bool>("celestial");
+        QTest::addColumn<QPointF>("values"); // (ra h, dec °) or (axis1 °, axis2 °)
+        QTest::addColumn<bool>("j2000");
+        QTest::addColumn<bool>("refused");
+
+        QTest::newRow("J2000 object") << true << QPointF(6, 30) << true << false;
+        QTest::newRow("object of date, unconverted")
+            << true << QPointF(18.5, -20) << false << false;
+        QTest::newRow("refused by the altitude limits") << true << QPointF(1, -80) << false << true;
+        QTest::newRow("axes (0, 0)") << false << QPointF(0, 0) << false << false;
+        QTest::newRow("axes, refusal not reported") << false << QPointF(90, -45) << false << true;
+    }
+    void goTo() {
+        QFETCH(bool, celestial);
+        QFETCH(QPointF, values);
+        QFETCH(bool, j2000);
+        QFETCH(bool, refused);
+        Rig rig;
+        rig.mount->slewAnswer = !refused;
+        std::unique_ptr<IUserObject> record(rig.list(celestial).objectLoadCurrent());
+        record->setName(QString::fromUtf8("Zie\xc3\x9f"));
+        U_ASTRO_COORD expected;
+        if (auto* ce = qobject_cast<ITaskProfile_CE*>(record.get())) {
+            ce->setRa(values.x());
+            ce->setDec(values.y());
+            ce->setIsJ2000(j2000);
+            const U_ASTRO_COORD given{values.x() * pi / 12, values.y() * kDeg,
+                                      j2000 ? CoordType::RDJ2000 : CoordType::RDJNow};
+            expected = j2000 ? rig.astroCalc->convertNow(given, CoordType::RDJNow) : given;
+        } else {
+            auto* te = qobject_cast<ITaskProfile_TE*>(record.get());
+            te->setAxis1(values.x());
+            te->setAxis2(values.y());
+            expected = {values.x() * kDeg, values.y() * kDeg, CoordType::MountAxes};
+        }
+        QSignalSpy altError(record.get(), SIGNAL(altError()));
+        record->startGoTo();
+        const auto slews = rig.mount->slews();
+        QCOMPARE(slews.size(), size_t(1));
+        QCOMPARE(slews[0], (MountTarget{"Zie\xc3\x9f", expected, 0}));
+        if (j2000) // precession since 2000 moves it by minutes of arc
+            QVERIFY(std::abs(slews[0].coord.a - values.x() * pi / 12) > 1.0 / 60 * kDeg);
+        QCOMPARE(altError.size(), refused && celestial ? 1 : 0);
+
+        // Without a mount nothing is sent.
+        rig.connection->disconnect();
+        record->startGoTo();
+        QCOMPARE(rig.mount->slews().size(), size_t(1));
+    }
+
+    // The whole road on the emulated mount, connected through the real connection stack: a
+    // landmark by its axis angles, then a celestial object of date, then one below the horizon.
+    void goToOnTheEmulatedMount() {
+        StackRig stack;
+        QVERIFY(stack.connectMount());
+        const UserObjectServices services =
+            createUserObjectServices(stack.store, stack.astroCalc, stack.holder);
+        const std::shared_ptr<IMount> mount = stack.holder->sharedMount();
+        QVERIFY(mount);
+        // Each GoTo's end, with its result.
+        std::atomic<int> finished{0};
+        std::atomic<bool> allOk{true};
+        const auto awaitGoTo = [&](IUserObject& record) {
+            const int before = finished.load();
+            mount->slewToFinished.append([&](CmdRet r) {
+                allOk = allOk && r.isOk();
+                ++finished;
+            });
+            record.startGoTo();
+            return QTest::qWaitFor([&] { return finished.load() > before; }, 60000);
+        };
+        // The emulated axes stop within their goto tolerance; 2' covers it.
+        constexpr double kArrival = 2.0 / 60 * kDeg;
+
+        std::unique_ptr<IUserObject> landmark(services.terrestrial->objectLoadCurrent());
+        auto* te = qobject_cast<ITaskProfile_TE*>(landmark.get());
+        te->setName("Mast");
+        te->setAxis1(-70);
+        te->setAxis2(75);
+        QVERIFY(awaitGoTo(*landmark));
+        QVERIFY(allOk);
+        const auto axes = mount->readAxisPositions();
+        QVERIFY(axes.isOk());
+        QVERIFY(std::abs(axes.value().first + 70 * kDeg) < kArrival);
+        QVERIFY(std::abs(axes.value().second - 75 * kDeg) < kArrival);
+        // Read back into a fresh record, in degrees.
+        std::unique_ptr<IUserObject> here(services.terrestrial->objectLoadCurrent());
+        QSignalSpy loaded(here.get(), &IUserObject::loaded);
+        here->loadCurrentAsync();
+        QTRY_COMPARE(loaded.size(), 1);
+        QVERIFY(std::abs(values(here.get()).x() + 70) < 2.0 / 60);
+        QVERIFY(std::abs(values(here.get()).y() - 75) < 2.0 / 60);
+
+        // A place 30° east of the meridian at declination +30°, given as coordinates of date.
+        const U_ASTRO_COORD place = stack.astroCalc
+                                        ->allFramesNow({-30 * kDeg, 30 * kDeg, CoordType::HDTrue},
+                                                       CoordType::RDJ2000)[CoordType::RDJNow]
+                                        .value();
+        std::unique_ptr<IUserObject> star(services.celestial->objectLoadCurrent());
+        auto* ce = qobject_cast<ITaskProfile_CE*>(star.get());
+        ce->setName("Target");
+        ce->setRa(place.a * 12 / pi);
+        ce->setDec(place.b / kDeg);
+        ce->setIsJ2000(false);
+        QSignalSpy altError(star.get(), SIGNAL(altError()));
+        QVERIFY(awaitGoTo(*star));
+        QVERIFY(allOk);
+        QCOMPARE(altError.size(), 0);
+        // Where the mount points now against where the place is now (it tracks after the GoTo);
+        // the check comes a moment after the end, so 3' more are allowed.
+        const auto sky = mount->readPosition();
+        QVERIFY(sky.isOk());
+        const U_ASTRO_COORD expected =
+            stack.astroCalc->convertNow({place.a, place.b, CoordType::RDJNow}, CoordType::HDObsv);
+        const double off = stack.astroCalc->angularSeparation(
+            sky.value(), IAstroCalc::AnglePair{expected.a, expected.b});
+        QVERIFY2(off < kArrival + 3.0 / 60 * kDeg, qPrintable(QString::number(off / kDeg * 60)));
+
+        // Below the horizon: refused, reported, nothing moves.
+        ce->setDec(-place.b / kDeg);
+        ce->setRa(std::fmod(place.a * 12 / pi + 12, 24));
+        const int goTos = finished.load();
+        star->startGoTo();
+        QCOMPARE(altError.size(), 1);
+        QVERIFY(!mount->slewToTarget().hasValue());
+        QCOMPARE(finished.load(), goTos);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserObjects)
+#include "tst_userobjects.moc"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/nullable.h"
+#include "pages/isearchdso.h"
+
+#include <memory>
+
+namespace Ko {
+
+class IAstroCalc;
+class IAstroDatabase;
+class IAstroFormat;
+class ICatalogSettings;
+class IMountConnection;
+
+class SearchDSO : public ISearchDSO {
+    Q_OBJECT
+public:
+    SearchDSO(std::shared_ptr<IAstroDatabase> database, std::shared_ptr<IAstroFormat> format,
+              std::shared_ptr<IAstroCalc> astroCalc,
+              std::shared_ptr<IMountConnection> mountConnection,
+              std::shared_ptr<ICatalogSettings> catalogSettings);
+
+    void refresh() override;
+    AstroObj getAstroObj() override;
+    void startGoTo() override;
+    DeepSkyCatalog_::E dsoType() const override { return m_dsoType; }
+    void setDsoType(DeepSkyCatalog_::E type) override;
+    int numberID() const override { return m_numberID; }
+    void setNumberID(int number) override;
+    AstroListUIItem show() const override { return m_show; }
+    bool searchSuccess() const override { return m_found.hasValue(); }
+    bool slewToOk() const override;
+
+    struct Result {
+        AstroObj obj;
+        // Azimuth and altitude (AZTrue) at the search.
+        CoordPair azAlt;
+        bool slewOk = false;
+    };
+
+private:
+    Nullable<Result> lookup() const;
+
+    const std::shared_ptr<IAstroDatabase> m_database;
+    const std::shared_ptr<IAstroFormat> m_format;
+    const std::shared_ptr<IAstroCalc> m_astroCalc;
+    const std::shared_ptr<IMountConnection> m_mountConnection;
+    const std::shared_ptr<ICatalogSettings> m_catalogSettings;
+    DeepSkyCatalog_::E m_dsoType = DeepSkyCatalog_::IdM;
+    int m_numberID = -1;
+    Nullable<Result> m_found;
+    AstroListUIItem m_show;
+};
+
+} // namespace Ko

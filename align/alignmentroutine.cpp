@@ -293,10 +293,13 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
     case Next::NextStar:
         gotoCurrentStar(m.run);
         break;
-    case Next::Done:
-        // Closes the first star-list page and every page above it.
-        emit starListStubs->shouldInclusivePop(0);
+    case Next::Done: {
+        // Closes the first star-list page and every page above it; the pages and their stub
+        // belong to the main thread.
+        AlignStarListUIStubs* const stubs = starListStubs.get();
+        QMetaObject::invokeMethod(stubs, [stubs] { emit stubs->shouldInclusivePop(0); });
         break;
+    }
     case Next::Stop:
         break;
     }

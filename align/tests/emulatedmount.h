@@ -11,6 +11,9 @@
 #include "mount/tests/fakefastclock.h"
 #include "mount/writablemountconnection.h"
 
+#include <QCoreApplication>
+#include <QTest>
+
 #include <memory>
 
 namespace Ko::Test {
@@ -74,7 +77,15 @@ struct EmulatedMount {
         mount = m;
         holder->setMount(m);
     }
-    ~EmulatedMount() { holder->disconnect(); }
+    ~EmulatedMount() {
+        // The mount's task threads report to the holder: let them come to rest first.
+        mount->setTrackingEnabled(false);
+        mount->abortSlewAsync();
+        [[maybe_unused]] const bool rest = QTest::qWaitFor(
+            [this] { return !mount->realTracking() && !mount->slewToTarget().hasValue(); }, 10000);
+        holder->disconnect();
+        QCoreApplication::processEvents();
+    }
 };
 
 } // namespace Ko::Test

@@ -58,6 +58,9 @@ class TstAlignmentRoutine : public QObject {
     Q_OBJECT
 
     ScratchFolders m_folders;
+    // For the whole run: a measuring thread may still log while a test ends.
+    LogProbe m_rejected{"rejected star 2"};
+    LogProbe m_refused{"GoTo to Beta refused"};
 
     struct Rig : MountRig {
         AlignmentRoutine routine{calculator,    holder, listStubs, centering,
@@ -191,7 +194,7 @@ private slots:
     // A second star the solver rejects ends the run with the one-star model; the pages stay.
     void rejectedStarKeepsTheModelSoFar() {
         auto rig = makeRig();
-        LogProbe rejected("rejected star 2");
+        LogProbe& rejected = m_rejected;
         rig->beginTwoStars();
         rig->centering->center();
         QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), 2, kStepTimeoutMs);
@@ -226,7 +229,7 @@ private slots:
     // started by someone else, opens no centering page.
     void refusedGotoLeavesNoSubscription() {
         auto rig = makeRig();
-        LogProbe refused("GoTo to Beta refused");
+        LogProbe& refused = m_refused;
         rig->routine.start(AlignmentType_::Star1);
         rig->pick(0, "Beta");
         // Beta stands 62 degrees high.

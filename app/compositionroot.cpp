@@ -1,10 +1,16 @@
 #include "app/compositionroot.h"
 
+#include "align/alignerhelper.h"
+#include "align/alignmentroutine.h"
 #include "align/alignselectionuistub.h"
+#include "align/alignstarcalculator.h"
 #include "align/alignstarlistuistubs.h"
+#include "align/alignstarrater.h"
 #include "align/centeringuistub.h"
 #include "align/instructionstepuistub.h"
 #include "align/paeroutine.h"
+#include "align/polaraligner.h"
+#include "align/polaralignmentroutine.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
 
@@ -189,13 +195,30 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
+    const auto polarAligner = std::make_shared<PolarAligner>(altRange, location, astroCalc,
+                                                             alignmentDataContainer, aligner);
+    // Rates by the rules of whichever mount the holder has at the moment of each call.
+    const auto alignStarRater =
+        std::make_shared<AlignStarRater>(altRange, astroCalc, mountConnection);
+    // The same named-star source as the star list feeds the alignment-star lists.
+    const auto alignStarCalculator =
+        std::make_shared<AlignStarCalculator>(namedStarList, solarSystem, alignStarRater, astroCalc,
+                                              catalogSettings, astroFormat, polarAligner);
     const auto alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
     // in turn, so it is made before all three.
     const auto centeringUIStub =
         std::make_shared<CenteringUIStub>(slewingControl, astroCalc, astroFormat);
     const auto alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
+    const auto alignmentRoutine = std::make_shared<AlignmentRoutine>(
+        alignStarCalculator, mountConnection, alignStarListUIStubs, centeringUIStub,
+        alignSelectionUIStub, astroFormat, astroCalc, aligner);
     const auto instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
+    const auto polarAlignmentRoutine = std::make_shared<PolarAlignmentRoutine>(
+        alignStarCalculator, mountConnection, alignStarListUIStubs, centeringUIStub,
+        instructionStepUIStub, astroCalc, polarAligner, alignmentDataContainer, toastManagerUIStub);
+    const auto alignerHelper = std::make_shared<AlignerHelper>(
+        alignmentDataContainer, aligner, alignStarRater, astroFormat, astroCalc);
     const auto paeRoutine =
         std::make_shared<PAERoutine>(mountConnection, centeringUIStub, toastManagerUIStub);
     // Keeps the pointing-accuracy routine alive: nothing else holds it.
@@ -239,10 +262,14 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_mountModePopupStub", mountModePopupStub},
         {"inj_parkDataLoadUIStub", parkDataLoadUIStub},
         {"inj_alignmentDataContainer", alignmentDataContainer},
+        {"inj_alignStarCalculator", alignStarCalculator},
         {"inj_alignStarListUIStubs", alignStarListUIStubs},
         {"inj_centeringUIStub", centeringUIStub},
         {"inj_alignSelectionUIStub", alignSelectionUIStub},
+        {"inj_alignmentRoutine", alignmentRoutine},
         {"inj_instructionStepUIStub", instructionStepUIStub},
+        {"inj_polarAlignmentRoutine", polarAlignmentRoutine},
+        {"inj_alignerHelper", alignerHelper},
         {"inj_connectSettings", connectionSettings},
         {"inj_mountConnection", mountConnection},
         {"inj_converserTimeoutForwarder", converserTimeoutForwarder},

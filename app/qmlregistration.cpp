@@ -9,6 +9,7 @@
 #include "link/guidingspeed.h"
 #include "link/iconnectionsettings.h"
 #include "link/linkqmltypes.h"
+#include "model/alignmenttype.h"
 #include "model/flippingmode.h"
 #include "model/mountmode.h"
 #include "mount/iparkdataoption.h"
@@ -38,6 +39,7 @@ void registerEnum(const char* uri, const char* element) {
 
 void registerQmlModules() {
     qmlRegisterModule(kQuorvelUri, 1, 0);
+    registerEnum<AlignmentType_>(kQuorvelUri, "AlignmentType");
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "align/alignstarrules.h"
-#include "align/ialignstarrater.h"
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
 #include "base/toastmanageruistub.h"
+#include "catalog/astroobj.h"
 #include "catalog/catalogsettings.h"
 #include "catalog/icataloglistraw.h"
 #include "catalog/isolarsystem.h"
@@ -17,6 +16,7 @@
 #include "model/aligner.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
+#include "model/mountmode.h"
 #include "model/permountdata.h"
 #include "model/sharedalignmentdata.h"
 #include "model/tests/synthetic.h"
@@ -48,13 +48,18 @@ constexpr double kRigJulianDate = 2461120.5 - 2 / 24.0;
 constexpr double kRigLatitude = 45 * kDeg;
 
 // An object placed at an hour angle and declination of now; its position of date follows.
-inline AstroObj placedAt(const Sky& sky, const std::string& name, float vmag, double haDeg,
+inline AstroObj placedAt(const IAstroCalc& calc, const std::string& name, float vmag, double haDeg,
                          double decDeg) {
     AstroObj object;
     object.name = name;
     object.vmag = vmag;
-    object.coordNow = {wrapTo2Pi(sky.calc->localSiderealRad() - haDeg * kDeg), decDeg * kDeg};
+    object.coordNow = {wrapTo2Pi(calc.localSiderealRad() - haDeg * kDeg), decDeg * kDeg};
     return object;
+}
+
+inline AstroObj placedAt(const Sky& sky, const std::string& name, float vmag, double haDeg,
+                         double decDeg) {
+    return placedAt(*sky.calc, name, vmag, haDeg, decDeg);
 }
 
 inline AstroObj placedAtAzAlt(const Sky& sky, const std::string& name, float vmag, double azDeg,
@@ -75,36 +80,13 @@ public:
 // Sun, Moon and planets where the test puts them; all below the horizon unless placed.
 class FixtureSolarSystem : public ISolarSystem {
 public:
-    explicit FixtureSolarSystem(const Sky& sky) {
+    explicit FixtureSolarSystem(const IAstroCalc& calc) {
         for (int body = 0; body < kBodyCount; ++body)
-            bodies[body] = placedAt(sky, "Body" + std::to_string(body), -1.0f, 180, -40);
+            bodies[body] = placedAt(calc, "Body" + std::to_string(body), -1.0f, 180, -40);
     }
+    explicit FixtureSolarSystem(const Sky& sky) : FixtureSolarSystem(*sky.calc) {}
     std::array<AstroObj, kBodyCount> bodies;
     AstroObj getObject(int body) const override { return bodies.at(body); }
-};
-
-// The rating rules of one mount mode behind the rater's interface, with the mount connection
-// reduced to a flag.
-class RulesRater : public IAlignStarRater {
-public:
-    RulesRater(std::shared_ptr<IAstroCalc> calc, MountMode_::E mode)
-        : m_calc(std::move(calc)), m_rules(*m_calc, mode) {}
-    bool connected = true;
-    bool canRate() const override { return connected; }
-    int8_t rateFirstStar(const CoordPair& s) const override {
-        return connected ? m_rules.rateFirstStar(s) : 0;
-    }
-    int8_t rateSecondStar(const CoordPair& f, const CoordPair& c, int n) const override {
-        return connected ? m_rules.rateSecondStar(f, c, n) : 0;
-    }
-    int8_t rateThirdStar(const CoordPair& f, const CoordPair& s,
-                         const CoordPair& c) const override {
-        return connected ? m_rules.rateThirdStar(f, s, c) : 0;
-    }
-
-private:
-    std::shared_ptr<IAstroCalc> m_calc;
-    AlignStarRules m_rules;
 };
 
 // The real catalog settings over a settings file in the test's own folder.

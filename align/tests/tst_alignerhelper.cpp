@@ -2,7 +2,8 @@
 // with a known model are synced one after another, the oldest leaving after three, and removed
 // again from the newest.
 #include "align/alignerhelper.h"
-#include "alignrig.h"
+#include "align/alignstarrater.h"
+#include "emulatedmount.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -26,14 +27,17 @@ class TstAlignerHelper : public QObject {
         Sky sky{kRigJulianDate, kRigLatitude};
         SettingsRig settings;
         ModelServices model;
-        std::shared_ptr<RulesRater> rater;
+        // An altitude-azimuth mount is connected: its rules rate the synced stars.
+        EmulatedMount mount;
+        std::shared_ptr<AlignStarRater> rater;
         AlignerHelper helper;
         // An altitude-azimuth mount turned by 3 degrees with an index error on axis 2.
         TrueModel truth{MountMode_::AZ, kRigLatitude, rotationZ(3 * kDeg), 0.4 * kDeg, 0, 0};
 
-        explicit Rig(const QString& folder)
+        Rig(const QString& folder, const QString& mountFolder)
             : settings(sky, folder), model(sky, settings, MountMode_::AZ),
-              rater(std::make_shared<RulesRater>(sky.calc, MountMode_::AZ)),
+              mount(mountFolder, MountMode_::AZ),
+              rater(std::make_shared<AlignStarRater>(settings.altRange, sky.calc, mount.holder)),
               helper(model.container, model.aligner, rater, model.format, sky.calc) {}
 
         bool sync(const std::string& name, double az, double alt) {
@@ -42,7 +46,10 @@ class TstAlignerHelper : public QObject {
         ALIGNMENT_DATA data() const { return model.container->get(); }
     };
 
-    std::unique_ptr<Rig> makeRig() { return std::make_unique<Rig>(m_folders.next()); }
+    std::unique_ptr<Rig> makeRig() {
+        const QString folder = m_folders.next();
+        return std::make_unique<Rig>(folder, m_folders.next());
+    }
 
 private slots:
     void initTestCase() { QVERIFY(m_folders.isValid()); }

@@ -1,10 +1,11 @@
 // The alignment-star lists over a fixture sky: named stars and solar-system bodies laid out by
 // hour angle and declination (or azimuth and altitude) at a site 45 degrees north, rated by the
-// equatorial rules, filtered and sorted by the real catalog settings.
+// rater with an equatorial mount connected, filtered and sorted by the real catalog settings.
 #include "align/alignstarcalculator.h"
+#include "align/alignstarrater.h"
 #include "align/polaraligner.h"
-#include "alignrig.h"
 #include "astro/qastroformat.h"
+#include "emulatedmount.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -26,13 +27,17 @@ class TstAlignStarCalculator : public QObject {
         SettingsRig settings;
         std::shared_ptr<FixtureStarSource> stars = std::make_shared<FixtureStarSource>();
         std::shared_ptr<FixtureSolarSystem> solar = std::make_shared<FixtureSolarSystem>(sky);
-        std::shared_ptr<RulesRater> rater = std::make_shared<RulesRater>(sky.calc, MountMode_::EQ);
+        // The ratings follow the connected mount's mode; the mount's own clock plays no part.
+        EmulatedMount mount;
+        std::shared_ptr<AlignStarRater> rater;
         ModelServices model;
         std::shared_ptr<PolarAligner> polarAligner;
         std::shared_ptr<AlignStarCalculator> calculator;
 
-        explicit Rig(const QString& folder)
-            : settings(sky, folder), model(sky, settings),
+        Rig(const QString& folder, const QString& mountFolder)
+            : settings(sky, folder), mount(mountFolder, MountMode_::EQ),
+              rater(std::make_shared<AlignStarRater>(settings.altRange, sky.calc, mount.holder)),
+              model(sky, settings),
               polarAligner(std::make_shared<PolarAligner>(settings.altRange, sky.location, sky.calc,
                                                           model.container, model.aligner)) {
             calculator = std::make_shared<AlignStarCalculator>(
@@ -83,7 +88,8 @@ class TstAlignStarCalculator : public QObject {
     }
 
     std::unique_ptr<Rig> makeRig() {
-        auto rig = std::make_unique<Rig>(m_folders.next());
+        const QString folder = m_folders.next();
+        auto rig = std::make_unique<Rig>(folder, m_folders.next());
         rig->settings.settings->setSortOrder(CatalogSortOrder_::Name);
         return rig;
     }
@@ -118,7 +124,7 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(rig->sortedNames(0), expected);
 
-        rig->rater->connected = false;
+        rig->mount.holder->disconnect();
         rig->calculator->startLists(type);
         QCOMPARE(rig->names(0), QStringList());
     }

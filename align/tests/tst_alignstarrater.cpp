@@ -1,8 +1,9 @@
 // The alignment-star rating rules of both mount modes at a site 45 degrees north. Stars are given
 // by hour angle and declination in degrees, or by azimuth and altitude where the rule looks at
 // the horizon; the table rows name the rule each case exercises.
+#include "align/alignstarrater.h"
 #include "align/alignstarrules.h"
-#include "alignrig.h"
+#include "emulatedmount.h"
 
 #include <QTest>
 
@@ -26,6 +27,7 @@ class TstAlignStarRater : public QObject {
     Q_OBJECT
 
     Sky m_sky{kRigJulianDate, kRigLatitude};
+    ScratchFolders m_folders;
 
     static CoordPair hd(double haDeg, double decDeg) { return {haDeg * kDeg, decDeg * kDeg}; }
     CoordPair azAlt(double azDeg, double altDeg) const {
@@ -129,6 +131,59 @@ private slots:
             break;
         }
         QCOMPARE(got, rating);
+    }
+
+    // The rater answers with the rules of the mode of the mount connected at the call, and 0
+    // with none.
+    void raterFollowsTheMount_data() {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<MountMode_::E>("mode");
+        QTest::newRow("no mount") << false << MountMode_::EQ;
+        QTest::newRow("equatorial mount") << true << MountMode_::EQ;
+        QTest::newRow("altitude-azimuth mount") << true << MountMode_::AZ;
+    }
+    void raterFollowsTheMount() {
+        QFETCH(bool, connected);
+        QFETCH(MountMode_::E, mode);
+        QVERIFY(m_folders.isValid());
+        EmulatedMount rig(m_folders.next(), mode);
+        const AlignStarRater rater(rig.altRange, rig.calc, rig.holder);
+        if (!connected)
+            rig.holder->disconnect();
+        QCOMPARE(rater.canRate(), connected);
+        const AlignStarRules rules(*rig.calc, mode);
+        // Stars where the two rule sets differ, and where they agree.
+        const QList<QList<CoordPair>> cases = {
+            {hd(180, 75)},
+            {hd(60, 20)},
+            {hd(0, 70)},
+            {hd(80, 20), hd(40, -5)},
+            {hd(60, 20), hd(20, 20)},
+            {hd(60, 20), hd(20, 20), hd(-60, 20)},
+            {hd(60, 69), hd(20, 69), hd(-60, 69)},
+        };
+        int differing = 0;
+        for (const auto& s : cases) {
+            int got = -1;
+            int want = -1;
+            if (s.size() == 1) {
+                got = rater.rateFirstStar(s[0]);
+                want = rules.rateFirstStar(s[0]);
+            } else if (s.size() == 2) {
+                got = rater.rateSecondStar(s[0], s[1], 2);
+                want = rules.rateSecondStar(s[0], s[1], 2);
+            } else {
+                got = rater.rateThirdStar(s[0], s[1], s[2]);
+                want = rules.rateThirdStar(s[0], s[1], s[2]);
+            }
+            QCOMPARE(got, connected ? want : 0);
+            const AlignStarRules other(*rig.calc,
+                                       mode == MountMode_::EQ ? MountMode_::AZ : MountMode_::EQ);
+            if (s.size() == 1 && other.rateFirstStar(s[0]) != want)
+                ++differing;
+        }
+        // The cases tell the modes apart.
+        QVERIFY(differing > 0);
     }
 };
 

@@ -127,7 +127,11 @@ const QStringList kReadByDocuments = {"inj_kvStore",
                                       "inj_generalInfoList",
                                       "inj_objectInfoList",
                                       "inj_centeringUIStub",
-                                      "inj_instructionStepUIStub"};
+                                      "inj_instructionStepUIStub",
+                                      "inj_alignStarCalculator",
+                                      "inj_alignerHelper",
+                                      "inj_alignmentRoutine",
+                                      "inj_polarAlignmentRoutine"};
 
 } // namespace
 
@@ -238,6 +242,16 @@ private slots:
                 property double speedFactor: inj_perMountData.speedFineAdjustmentFactor
                 property int polarRows: inj_polarScopeInfo.infoList.length
                 property bool polarNorth: inj_polarScopePaintedItem.north
+                property int firstStars: inj_alignStarCalculator.list0.length
+                property bool syncAligns: inj_alignerHelper.alignWithSyncTo
+                property int threeStars: AlignmentType.Star3
+                property string starPages
+                property Connections starPageOpener: Connections {
+                    target: inj_alignStarListUIStubs
+                    function onShouldShow(index012, title) {
+                        starPages += index012 + " " + title + ";"
+                    }
+                }
                 property bool mountConnected: inj_mountConnection.connected
                 property bool hasWifi: inj_mountConnection.hasWifi
                 property string nextAction: inj_iConnectable.nextActionText
@@ -277,6 +291,8 @@ private slots:
                     identifyAzAlt = inj_identifyList.azAlt
                     inj_kvStore.saveString("night_mode_note", "día")
                     stored = inj_kvStore.loadString("night_mode_note", "")
+                    inj_alignmentRoutine.start(AlignmentType.Star3)
+                    inj_polarAlignmentRoutine.start()
                     inj_astroList_star.setDisplayed(true)
                     stars = inj_astroList_star.list.length
                     starsLoading = inj_astroList_star.loadingList
@@ -328,6 +344,14 @@ private slots:
         QCOMPARE(root->property("speedFactor").toDouble(), 1.0);
         QCOMPARE(root->property("polarRows").toInt(), 3);
         QCOMPARE(root->property("polarNorth").toBool(), true);
+        // No alignment has built a star list yet; syncs do not align until the page says so.
+        QCOMPARE(root->property("firstStars").toInt(), 0);
+        QCOMPARE(root->property("syncAligns").toBool(), false);
+        QCOMPARE(root->property("threeStars").toInt(), 3);
+        // Both routines open the first star list from QML, the polar one without a measured error.
+        QCOMPARE(root->property("starPages").toString(),
+                 QString("0 Choose 1st Star;"
+                         "0 No measured Mel Maz. Please perform alignment with 2 or 3 stars.;"));
         // Nothing connects by itself: the popup offers to connect.
         QCOMPARE(root->property("mountConnected").toBool(), false);
         QCOMPARE(root->property("hasWifi").toBool(), false);

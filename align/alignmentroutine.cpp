@@ -1,0 +1,359 @@
+#include "align/alignmentroutine.h"
+
+#include "align/alignpairs.h"
+#include "align/alignselectionuistub.h"
+#include "align/alignstarlistuistubs.h"
+#include "align/centeringuistub.h"
+#include "align/ialignstarcalculator.h"
+#include "astro/iastrocalc.h"
+#include "astro/iastroformat.h"
+#include "base/log.h"
+#include "model/ialigner.h"
+#include "mount/imount.h"
+#include "mount/imountconnection.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace Ko {
+
+namespace {
+
+QString trMount(const char* text) {
+    return QCoreApplication::translate("mount", text);
+}
+
+const char* previewTitle(AlignmentType_::E type) {
+    switch (type) {
+    case AlignmentType_::Star2:
+        return QT_TRANSLATE_NOOP("mount", "2-Star Alignment");
+    case AlignmentType_::Star3:
+        return QT_TRANSLATE_NOOP("mount", "3-Star Alignment");
+    case AlignmentType_::BrightestStar:
+        return QT_TRANSLATE_NOOP("mount", "Brightest Star Alignment");
+    case AlignmentType_::NorthLevel:
+        return QT_TRANSLATE_NOOP("mount", "North-Level Alignment");
+    default:
+        return QT_TRANSLATE_NOOP("mount", "1-Star Alignment");
+    }
+}
+
+U_ASTRO_COORD raDecOf(const ChosenAlignStar& star) {
+    return {star.coordNow.a, star.coordNow.b, CoordType::RDJNow};
+}
+
+} // namespace
+
+struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
+    // What a measurement needs of its run, taken when the centring button was pressed.
+    struct Measure {
+        uint64_t run = 0;
+        uint32_t index = 0;
+        AlignmentType_::E type = AlignmentType_::Star1;
+        ChosenAlignStar star;
+        bool northLevel = false;
+    };
+
+    std::shared_ptr<IAlignStarCalculator> calculator;
+    std::shared_ptr<IMountConnection> mountConnection;
+    std::shared_ptr<AlignStarListUIStubs> starListStubs;
+    std::shared_ptr<CenteringUIStub> centeringStub;
+    std::shared_ptr<AlignSelectionUIStub> selectionStub;
+    std::shared_ptr<IAstroFormat> astroFormat;
+    std::shared_ptr<IAstroCalc> astroCalc;
+    std::shared_ptr<IAligner> aligner;
+
+    // Guards the run state below. Held over a solve, so that a measurement of an outdated run
+    // cannot store its model after a newer run has begun; never held while waiting on the mount.
+    std::mutex mutex;
+    uint64_t run = 0;
+    AlignmentType_::E alignmentType = AlignmentType_::Star1;
+    std::vector<ChosenAlignStar> stars;
+    Nullable<uint32_t> currentIndex;
+    bool northLevelPending = false;
+    std::vector<ALIGNMENT_PAIR> pairs;
+
+    void start(AlignmentType_::E type);
+    void onStarSelected(int index012, int indexInList);
+    void beginAlignment();
+    void gotoCurrentStar(uint64_t forRun);
+    void onGotoFinished(uint64_t forRun, CmdRet ret);
+    void onCenterPressed();
+    void measureCurrentStar(const Measure& m);
+    enum class Next { Stop, NextStar, Done };
+    // Solves with the new pair; what follows, Stop also when the run has moved on meanwhile.
+    Next measured(const Measure& m, const ALIGNMENT_PAIR& pair);
+    int starCount() const { return alignmentStarCount(alignmentType); }
+    // The star being aligned in run forRun; empty once a newer run has begun.
+    Nullable<ChosenAlignStar> currentStar(uint64_t forRun);
+};
+
+Nullable<ChosenAlignStar> AlignmentRoutine::Steps::currentStar(uint64_t forRun) {
+    std::lock_guard lock(mutex);
+    if (forRun != run || !currentIndex.hasValue())
+        return {};
+    return stars.at(currentIndex.value());
+}
+
+void AlignmentRoutine::Steps::start(AlignmentType_::E type) {
+    const std::weak_ptr<Steps> weak = weak_from_this();
+    starListStubs->onSelect = [weak](int index012, int indexInList) {
+        if (auto self = weak.lock())
+            self->onStarSelected(index012, indexInList);
+    };
+    selectionStub->onStart = [weak] {
+        if (auto self = weak.lock())
+            self->beginAlignment();
+    };
+    centeringStub->onCenter = [weak] {
+        if (auto self = weak.lock())
+            self->onCenterPressed();
+    };
+    {
+        std::lock_guard lock(mutex);
+        ++run;
+        alignmentType = type;
+        stars.clear();
+        currentIndex.reset();
+        northLevelPending = false;
+        pairs.clear();
+    }
+    calculator->startLists(type);
+    emit starListStubs->shouldShow(0, trMount("Choose 1st Star"));
+}
+
+void AlignmentRoutine::Steps::onStarSelected(int index012, int indexInList) {
+    if (index012 < 0 || index012 > 2)
+        return;
+    // The page may offer a row of a list that has been rebuilt since it was drawn.
+    const Nullable<ChosenAlignStar> chosen = calculator->listItem(index012, indexInList);
+    if (!chosen.hasValue()) {
+        Log("AlignmentRoutine: no star at row %d of list %d", indexInList, index012);
+        return;
+    }
+    AlignmentType_::E type;
+    std::vector<ChosenAlignStar> chosenStars;
+    {
+        std::lock_guard lock(mutex);
+        // A page above the ones chosen so far cannot be open.
+        if (static_cast<size_t>(index012) > stars.size())
+            return;
+        stars.resize(index012 + 1);
+        stars[index012] = chosen.value();
+        type = alignmentType;
+        chosenStars = stars;
+    }
+    const int n = alignmentStarCount(type);
+    if (index012 + 1 >= n) {
+        std::vector<AstroListUIItem> rows;
+        for (const ChosenAlignStar& star : chosenStars) {
+            const U_ASTRO_COORD azAlt = astroCalc->convertNow(raDecOf(star), CoordType::AZTrue);
+            AstroListUIItem row;
+            row.a = star.name;
+            row.b = astroFormat->formatAzAltWholeDegrees(azAlt.a, azAlt.b);
+            rows.push_back(std::move(row));
+        }
+        emit selectionStub->shouldShow(trMount(previewTitle(type)), rows);
+    } else if (index012 == 0) {
+        const QString title =
+            QString::fromStdString(chosenStars[0].name) + ".  " + trMount("Choose 2nd Star");
+        calculator->firstStarChosen(type, chosenStars[0]);
+        emit starListStubs->shouldShow(1, title);
+    } else {
+        const QString title = QString::fromStdString(chosenStars[0].name) + ", " +
+                              QString::fromStdString(chosenStars[1].name) + ".  " +
+                              trMount("Choose 3rd Star");
+        calculator->secondStarChosen(type, chosenStars[0], chosenStars[1]);
+        emit starListStubs->shouldShow(2, title);
+    }
+}
+
+void AlignmentRoutine::Steps::beginAlignment() {
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount)
+        return;
+    uint64_t thisRun;
+    AlignmentType_::E type;
+    {
+        std::lock_guard lock(mutex);
+        // A preview left over from an earlier start has no stars behind it any more.
+        if (stars.empty() || static_cast<int>(stars.size()) < starCount())
+            return;
+        thisRun = ++run;
+        currentIndex = 0u;
+        type = alignmentType;
+        northLevelPending = type == AlignmentType_::NorthLevel;
+        pairs.clear();
+    }
+    switch (type) {
+    case AlignmentType_::BrightestStar:
+        // The user brings the first star into view by hand, with the mount tracking.
+        mount->setTrackingEnabled(true);
+        onGotoFinished(thisRun, CmdRet(CmdRetType_::Ok));
+        break;
+    case AlignmentType_::NorthLevel:
+        centeringStub->showTarget(
+            trMount("Level your telescope and point it to north.").toStdString(),
+            U_ASTRO_COORD{0, 0, CoordType::AZTrue});
+        break;
+    default:
+        gotoCurrentStar(thisRun);
+        break;
+    }
+}
+
+void AlignmentRoutine::Steps::gotoCurrentStar(uint64_t forRun) {
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount)
+        return;
+    const Nullable<ChosenAlignStar> current = currentStar(forRun);
+    if (!current.hasValue())
+        return;
+    const ChosenAlignStar& star = current.value();
+    const std::weak_ptr<Steps> weak = weak_from_this();
+    const auto subscription = mount->slewToFinished.append([weak, forRun](CmdRet ret) {
+        if (auto self = weak.lock())
+            self->onGotoFinished(forRun, ret);
+    });
+    if (!mount->slewToAsync(MountTarget{star.name, raDecOf(star), 0})) {
+        // Refused at once: the subscription would otherwise answer someone else's next GoTo.
+        mount->slewToFinished.remove(subscription);
+        Log("AlignmentRoutine: GoTo to %s refused", star.name.c_str());
+    }
+}
+
+void AlignmentRoutine::Steps::onGotoFinished(uint64_t forRun, CmdRet ret) {
+    if (!ret.isOk())
+        return;
+    const Nullable<ChosenAlignStar> star = currentStar(forRun);
+    if (star.hasValue())
+        centeringStub->showTarget(star.value().name, raDecOf(star.value()));
+}
+
+void AlignmentRoutine::Steps::onCenterPressed() {
+    emit centeringStub->shouldInclusivePop();
+    Measure m;
+    {
+        std::lock_guard lock(mutex);
+        if (!currentIndex.hasValue())
+            return;
+        m = Measure{run, currentIndex.value(), alignmentType, stars.at(currentIndex.value()),
+                    northLevelPending};
+    }
+    std::thread([self = shared_from_this(), m] {
+        try {
+            self->measureCurrentStar(m);
+        } catch (const std::exception& e) {
+            // A read without angles or a frame the chain did not give: the run ends here.
+            Log("AlignmentRoutine: measuring %s failed: %s", m.star.name.c_str(), e.what());
+        }
+    }).detach();
+}
+
+void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount)
+        return;
+    if (m.northLevel) {
+        // The level, north-pointing tube is where both axes read 0.
+        if (mount->setAxisPositions(0.0, 0.0) != CmdRetType_::Ok)
+            return;
+        {
+            std::lock_guard lock(mutex);
+            if (m.run != run || !northLevelPending)
+                return;
+            aligner->reapply();
+            northLevelPending = false;
+        }
+        gotoCurrentStar(m.run);
+        return;
+    }
+    if (m.type == AlignmentType_::BrightestStar && m.index == 0) {
+        mount->setTrackingEnabled(false);
+        {
+            std::lock_guard lock(mutex);
+            if (m.run != run)
+                return;
+            aligner->reapply();
+        }
+        const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
+        if (mount->syncPosition(sky.a, sky.b) != CmdRetType_::Ok)
+            return;
+        mount->setTrackingEnabled(true);
+    }
+    const CmdResp<IMount::AnglePair> axes = mount->readAxisPositions();
+    if (!axes.isOk())
+        return;
+    const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
+    const ALIGNMENT_PAIR pair{sky.a, sky.b, axes.value().first, axes.value().second};
+    switch (measured(m, pair)) {
+    case Next::NextStar:
+        gotoCurrentStar(m.run);
+        break;
+    case Next::Done: {
+        // Closes the first star-list page and every page above it; the pages and their stub
+        // belong to the main thread.
+        AlignStarListUIStubs* const stubs = starListStubs.get();
+        QMetaObject::invokeMethod(stubs, [stubs] { emit stubs->shouldInclusivePop(0); });
+        break;
+    }
+    case Next::Stop:
+        break;
+    }
+}
+
+AlignmentRoutine::Steps::Next AlignmentRoutine::Steps::measured(const Measure& m,
+                                                                const ALIGNMENT_PAIR& pair) {
+    std::lock_guard lock(mutex);
+    // A second press for the same star, or a press of an earlier run, changes nothing.
+    if (m.run != run || !currentIndex.hasValue() || currentIndex.value() != m.index ||
+        pairs.size() < m.index)
+        return Next::Stop;
+    pairs.resize(m.index + 1);
+    pairs[m.index] = pair;
+    std::vector<std::string> names;
+    for (uint32_t i = 0; i <= m.index; ++i)
+        names.push_back(stars.at(i).name);
+    if (!alignPairs(*aligner, names, pairs)) {
+        Log("AlignmentRoutine: the solver rejected star %u (%s)", m.index + 1, m.star.name.c_str());
+        pairs.resize(m.index);
+        return Next::Stop;
+    }
+    if (static_cast<int>(m.index) + 1 < starCount()) {
+        currentIndex = m.index + 1;
+        return Next::NextStar;
+    }
+    // Nothing left to centre: a late press finds no current star.
+    currentIndex.reset();
+    return Next::Done;
+}
+
+AlignmentRoutine::AlignmentRoutine(std::shared_ptr<IAlignStarCalculator> calculator,
+                                   std::shared_ptr<IMountConnection> mountConnection,
+                                   std::shared_ptr<AlignStarListUIStubs> starListStubs,
+                                   std::shared_ptr<CenteringUIStub> centeringStub,
+                                   std::shared_ptr<AlignSelectionUIStub> selectionStub,
+                                   std::shared_ptr<IAstroFormat> astroFormat,
+                                   std::shared_ptr<IAstroCalc> astroCalc,
+                                   std::shared_ptr<IAligner> aligner)
+    : m_steps(std::make_shared<Steps>()) {
+    m_steps->calculator = std::move(calculator);
+    m_steps->mountConnection = std::move(mountConnection);
+    m_steps->starListStubs = std::move(starListStubs);
+    m_steps->centeringStub = std::move(centeringStub);
+    m_steps->selectionStub = std::move(selectionStub);
+    m_steps->astroFormat = std::move(astroFormat);
+    m_steps->astroCalc = std::move(astroCalc);
+    m_steps->aligner = std::move(aligner);
+}
+
+AlignmentRoutine::~AlignmentRoutine() = default;
+
+void AlignmentRoutine::start(AlignmentType_::E alignmentType) {
+    m_steps->start(alignmentType);
+}
+
+} // namespace Ko

@@ -1,0 +1,274 @@
+// Star alignments end to end on the emulated mount: the stars are picked from the real star
+// lists, the GoTos run on the mount, and the test centres each star by setting the axes to where
+// a mount with a known pointing error reads it; the real solver stores the model, which then has
+// to bring the mount onto the aligned stars.
+#include "align/alignmentroutine.h"
+#include "mountrig.h"
+
+#include "base/log.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <atomic>
+
+using namespace Ko;
+using namespace Ko::Test;
+
+namespace {
+
+constexpr double kArcmin = kDeg / 60;
+// A GoTo ends within 2' of the model's target; tracking and the solver's own residue may add a
+// little until the axes are read.
+constexpr double kGotoTolerance = 5 * kArcmin;
+constexpr int kStepTimeoutMs = 30000;
+const QString kNorthLevel = "Level your telescope and point it to north.";
+
+using Names = std::vector<std::string>;
+
+// Lines of the program log that contain a text, from any thread.
+class LogProbe {
+public:
+    explicit LogProbe(std::string text) : m_text(std::move(text)) {
+        m_id = LogAddListener([this](const char* line) {
+            if (std::string(line).find(m_text) != std::string::npos) {
+                std::lock_guard lock(m_mutex);
+                ++m_count;
+            }
+        });
+    }
+    ~LogProbe() { LogRemoveListener(m_id); }
+    int count() {
+        std::lock_guard lock(m_mutex);
+        return m_count;
+    }
+
+private:
+    const std::string m_text;
+    int m_id = -1;
+    std::mutex m_mutex;
+    int m_count = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(AlignmentType_::E)
+
+class TstAlignmentRoutine : public QObject {
+    Q_OBJECT
+
+    ScratchFolders m_folders;
+    // For the whole run: a measuring thread may still log while a test ends.
+    LogProbe m_rejected{"rejected star 2"};
+    LogProbe m_refused{"GoTo to Beta refused"};
+
+    struct Rig : MountRig {
+        AlignmentRoutine routine{calculator,    holder, listStubs, centering,
+                                 selectionStub, format, calc,      aligner};
+        QSignalSpy pages{listStubs.get(), &AlignStarListUIStubs::shouldShow};
+        QSignalSpy closed{listStubs.get(), &AlignStarListUIStubs::shouldInclusivePop};
+        QSignalSpy previews{selectionStub.get(), &AlignSelectionUIStub::shouldShow};
+        QSignalSpy centerings{centering.get(), &CenteringUIStub::shouldShow};
+
+        explicit Rig(const QString& folder) : MountRig(folder, MountMode_::EQ) {
+            // The mount's polar axis is off by 60' in elevation and 40' in azimuth.
+            truth = polarErrorTruth(kRigLatitude, 60, 40);
+            // Three stars west, west and east of the meridian, all at declination 20.
+            stars->objects = {star("Alpha", 0.5f, 60, 20), star("Beta", 1.0f, 15, 20),
+                              star("Gamma", 2.0f, -45, 20)};
+        }
+
+        void pick(int index012, const std::string& name) {
+            const int row = rowOf(index012, name);
+            QVERIFY2(row >= 0, name.c_str());
+            listStubs->select(index012, row);
+        }
+        // A two-star run up to the centring of its first star.
+        void beginTwoStars() {
+            routine.start(AlignmentType_::Star2);
+            pick(0, "Alpha");
+            pick(1, "Beta");
+            selectionStub->start();
+            QTRY_COMPARE_WITH_TIMEOUT(centerings.count(), 1, kStepTimeoutMs);
+            centre("Alpha");
+        }
+        Names storedNames() const { return container->get().objNames; }
+    };
+
+    std::unique_ptr<Rig> makeRig() { return std::make_unique<Rig>(m_folders.next()); }
+
+    static QStringList titles(const QSignalSpy& pages) {
+        QStringList t;
+        for (const auto& page : pages)
+            t << QString("%1 %2").arg(page.at(0).toInt()).arg(page.at(1).toString());
+        return t;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_folders.isValid()); }
+
+    // picks: the stars chosen on pages 0, 1, 2; centred: the centering page's targets in turn.
+    void flows_data() {
+        QTest::addColumn<AlignmentType_::E>("type");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<QStringList>("centred");
+        QTest::addColumn<bool>("wholeSky");
+
+        QTest::newRow("one star") << AlignmentType_::Star1 << QStringList{"Alpha"}
+                                  << QStringList{"0 Choose 1st Star"} << "1-Star Alignment"
+                                  << QStringList{"Alpha"} << false;
+        QTest::newRow("two stars") << AlignmentType_::Star2 << QStringList{"Alpha", "Beta"}
+                                   << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"}
+                                   << "2-Star Alignment" << QStringList{"Alpha", "Beta"} << true;
+        QTest::newRow("three stars")
+            << AlignmentType_::Star3 << QStringList{"Alpha", "Beta", "Gamma"}
+            << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star",
+                           "2 Alpha, Beta.  Choose 3rd Star"}
+            << "3-Star Alignment" << QStringList{"Alpha", "Beta", "Gamma"} << true;
+        // The first star is centred by hand without a GoTo, then the axes are synced to it.
+        QTest::newRow("brightest star")
+            << AlignmentType_::BrightestStar << QStringList{"Beta", "Alpha"}
+            << QStringList{"0 Choose 1st Star", "1 Beta.  Choose 2nd Star"}
+            << "Brightest Star Alignment" << QStringList{"Beta", "Alpha"} << false;
+        // The level tube pointing north comes first; the axes count from there.
+        QTest::newRow("north level")
+            << AlignmentType_::NorthLevel << QStringList{"Alpha", "Beta"}
+            << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"}
+            << "North-Level Alignment" << QStringList{kNorthLevel, "Alpha", "Beta"} << false;
+    }
+    void flows() {
+        QFETCH(AlignmentType_::E, type);
+        QFETCH(QStringList, picks);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, preview);
+        QFETCH(QStringList, centred);
+        QFETCH(bool, wholeSky);
+        auto rig = makeRig();
+        // Only the two-star and three-star models can take out the whole polar-axis error; the
+        // brightest-star and north-level flows redefine the axes, so their mount is perfect.
+        if (type == AlignmentType_::BrightestStar || type == AlignmentType_::NorthLevel)
+            rig->truth = TrueModel{MountMode_::EQ, kRigLatitude};
+
+        rig->routine.start(type);
+        for (int i = 0; i < picks.size(); ++i)
+            rig->pick(i, picks[i].toStdString());
+        QCOMPARE(titles(rig->pages), pages);
+        QCOMPARE(rig->previews.count(), 1);
+        QCOMPARE(rig->previews.at(0).at(0).toString(), preview);
+        const auto rows = rig->previews.at(0).at(1).value<std::vector<AstroListUIItem>>();
+        QCOMPARE(int(rows.size()), picks.size());
+        for (int i = 0; i < picks.size(); ++i) {
+            QCOMPARE(QString::fromStdString(rows[i].a), picks[i]);
+            QVERIFY(!rows[i].b.empty());
+        }
+
+        rig->selectionStub->start();
+        for (int i = 0; i < centred.size(); ++i) {
+            QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), i + 1, kStepTimeoutMs);
+            QCOMPARE(rig->centerings.at(i).at(0).toString(), centred[i]);
+            if (centred[i] != kNorthLevel)
+                rig->centre(centred[i].toStdString());
+            rig->centering->center();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(rig->closed.count(), 1, kStepTimeoutMs);
+        QCOMPARE(rig->closed.at(0).at(0).toInt(), 0);
+        QCOMPARE(rig->centerings.count(), centred.size());
+
+        Names expected;
+        for (const QString& name : picks)
+            expected.push_back(name.toStdString());
+        QCOMPARE(rig->storedNames(), expected);
+        if (wholeSky)
+            QVERIFY(worstPointingError(rig->truth, rig->container->get()) < 1 * kArcmin);
+        // The stored model brings the mount onto every aligned star, as the true model sees it.
+        for (const QString& name : picks) {
+            const std::string star = name.toStdString();
+            const CoordPair raDec = rig->raDecOf(star);
+            QVERIFY(rig->gotoAndWait({star, {raDec.a, raDec.b, CoordType::RDJNow}, 0}).isOk());
+            QVERIFY2(rig->pointingError(star) < kGotoTolerance, qPrintable(name));
+        }
+    }
+
+    // A second star the solver rejects ends the run with the one-star model; the pages stay.
+    void rejectedStarKeepsTheModelSoFar() {
+        auto rig = makeRig();
+        LogProbe& rejected = m_rejected;
+        rig->beginTwoStars();
+        rig->centering->center();
+        QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), 2, kStepTimeoutMs);
+        // Axes 5 degrees away from where Beta can be.
+        const auto axes = rig->mount->axisPositions();
+        rig->mount->setAxisPositions(axes.first + 5 * kDeg, axes.second + 5 * kDeg);
+        rig->centering->center();
+        QTRY_COMPARE_WITH_TIMEOUT(rejected.count(), 1, kStepTimeoutMs);
+        QCOMPARE(rig->storedNames(), Names{"Alpha"});
+        QCOMPARE(rig->closed.count(), 0);
+    }
+
+    // Two presses for one star measure it once: the run goes on to the next star once, not
+    // twice.
+    void secondPressForTheSameStarIsIgnored() {
+        auto rig = makeRig();
+        std::atomic<int> solves = 0;
+        rig->container->changed.append([&solves](bool) { ++solves; });
+        rig->beginTwoStars();
+        rig->centering->center();
+        rig->centering->center();
+        QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), 2, kStepTimeoutMs);
+        rig->centre("Beta");
+        rig->centering->center();
+        QTRY_COMPARE_WITH_TIMEOUT(rig->closed.count(), 1, kStepTimeoutMs);
+        QCOMPARE(rig->storedNames(), (Names{"Alpha", "Beta"}));
+        QCOMPARE(rig->centerings.count(), 2);
+        QCOMPARE(solves.load(), 2);
+    }
+
+    // A GoTo that the altitude limits refuse leaves no subscription behind: the next GoTo,
+    // started by someone else, opens no centering page.
+    void refusedGotoLeavesNoSubscription() {
+        auto rig = makeRig();
+        LogProbe& refused = m_refused;
+        rig->routine.start(AlignmentType_::Star1);
+        rig->pick(0, "Beta");
+        // Beta stands 62 degrees high.
+        rig->altRange->setMaxAlt(AltRange::kMaxAltLowest);
+        rig->selectionStub->start();
+        QCOMPARE(refused.count(), 1);
+        rig->altRange->setMaxAlt(AltRange::kMaxAltDefault);
+        const CoordPair alpha = rig->raDecOf("Alpha");
+        QVERIFY(rig->gotoAndWait({"Alpha", {alpha.a, alpha.b, CoordType::RDJNow}, 0}).isOk());
+        QCoreApplication::processEvents();
+        QCOMPARE(rig->centerings.count(), 0);
+    }
+
+    // A new start drops the stars of the run before: Begin on the old preview does nothing, and
+    // a selection on page 0 again cuts the later choices.
+    void restartDropsTheEarlierChoices() {
+        auto rig = makeRig();
+        rig->routine.start(AlignmentType_::Star2);
+        rig->pick(0, "Alpha");
+        rig->pick(0, "Beta");
+        rig->pick(1, "Alpha");
+        QCOMPARE(rig->previews.count(), 1);
+        const auto rows = rig->previews.at(0).at(1).value<std::vector<AstroListUIItem>>();
+        QCOMPARE(rows.size(), size_t(2));
+        QCOMPARE(rows[0].a, std::string("Beta"));
+        QCOMPARE(rows[1].a, std::string("Alpha"));
+
+        rig->routine.start(AlignmentType_::Star2);
+        rig->selectionStub->start();
+        // A row that no list holds is ignored.
+        rig->listStubs->select(0, 99);
+        rig->listStubs->select(2, 0);
+        QCOMPARE(rig->previews.count(), 1);
+        const CoordPair beta = rig->raDecOf("Beta");
+        QVERIFY(rig->gotoAndWait({"Beta", {beta.a, beta.b, CoordType::RDJNow}, 0}).isOk());
+        QCoreApplication::processEvents();
+        QCOMPARE(rig->centerings.count(), 0);
+    }
+};
+
+QTEST_MAIN(TstAlignmentRoutine)
+#include "tst_alignmentroutine.moc"

@@ -1,0 +1,189 @@
+// Polar alignment end to end on the emulated mount: a two-star model measured on a mount whose
+// polar axis is off, the chosen star centred, and the user's latitude and azimuth adjustments
+// played by correcting the true model; the instruction texts as the translations may write them.
+#include "align/polaralignmentroutine.h"
+#include "mountrig.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Ko;
+using namespace Ko::Test;
+
+namespace {
+
+constexpr double kArcmin = kDeg / 60;
+constexpr double kMel = 20;
+constexpr double kMaz = 15;
+// A GoTo ends within 2' of its target; the first-order shifts add a few arcseconds.
+constexpr double kGotoTolerance = 5 * kArcmin;
+constexpr int kStepTimeoutMs = 30000;
+const QString kLatitudeStep = "Adjust Latitude of mount to bring star to center of eyepiece";
+const QString kAzimuthStep = "Adjust Azimuth of mount to bring star to center of eyepiece";
+
+} // namespace
+
+class TstPolarAlignmentRoutine : public QObject {
+    Q_OBJECT
+
+    ScratchFolders m_folders;
+
+    struct Rig : MountRig {
+        PolarAlignmentRoutine routine{calculator, holder,       listStubs, centering, instructions,
+                                      calc,       polarAligner, container, toast};
+        QSignalSpy pages{listStubs.get(), &AlignStarListUIStubs::shouldShow};
+        QSignalSpy closed{listStubs.get(), &AlignStarListUIStubs::shouldInclusivePop};
+        QSignalSpy centerings{centering.get(), &CenteringUIStub::shouldShow};
+        QSignalSpy steps{instructions.get(), &InstructionStepUIStub::shouldShow};
+        QSignalSpy toasts{toast.get(), &ToastManagerUIStub::shouldToast};
+
+        explicit Rig(const QString& folder) : MountRig(folder, MountMode_::EQ) {
+            truth = polarErrorTruth(kRigLatitude, kMel, kMaz);
+            stars->objects = {star("Alpha", 0.5f, 60, 20), star("Beta", 1.0f, -30, 50)};
+        }
+
+        // The model of two stars read through the true model.
+        bool alignTwoStars() {
+            return aligner->align2({"one", "two"}, truth.pairAt(100 * kDeg, 40 * kDeg),
+                                   truth.pairAt(250 * kDeg, 50 * kDeg));
+        }
+        QStringList messages() const {
+            QStringList m;
+            for (const auto& t : toasts)
+                m << t.at(0).toString();
+            return m;
+        }
+        void chooseAndCentre(const std::string& name) {
+            routine.start();
+            const int row = rowOf(0, name);
+            QVERIFY(row >= 0);
+            listStubs->select(0, row);
+            QTRY_COMPARE_WITH_TIMEOUT(centerings.count(), 1, kStepTimeoutMs);
+            QCOMPARE(centerings.at(0).at(0).toString(), QString::fromStdString(name));
+            centre(name);
+            centering->center();
+            QTRY_COMPARE_WITH_TIMEOUT(steps.count(), 1, kStepTimeoutMs);
+        }
+    };
+
+    std::unique_ptr<Rig> makeRig() { return std::make_unique<Rig>(m_folders.next()); }
+
+private slots:
+    void initTestCase() { QVERIFY(m_folders.isValid()); }
+
+    void instructionText_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("as written") << "Adjust %s of mount to bring star to center of eyepiece"
+                                    << "Latitude" << kLatitudeStep;
+        QTest::newRow("other directives of a translation stay text")
+            << "%d%% %n: stelle %s ein (%s)"
+            << "Breite"
+            << "%d%% %n: stelle Breite ein (%s)";
+        QTest::newRow("a directive in the word is not read") << "Turn %s."
+                                                             << "%s%n"
+                                                             << "Turn %s%n.";
+        QTest::newRow("no place for the word") << "Turn the knob."
+                                               << "Azimuth"
+                                               << "Turn the knob.";
+        QTest::newRow("cut at 198 characters") << QString("%s") + QString(300, 'x') << "Az"
+                                               << "Az" + QString(196, 'x');
+    }
+    void instructionText() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, word);
+        QFETCH(QString, text);
+        QCOMPARE(PolarAlignmentRoutine::instructionText(pattern, word), text);
+    }
+
+    // The whole sequence; Next pressed twice at the latitude step corrects once.
+    void latitudeThenAzimuth() {
+        auto rig = makeRig();
+        QVERIFY(rig->alignTwoStars());
+        const auto [maz0, mel0] = rig->container->polarAxisError();
+        QVERIFY(std::abs(maz0 - kMaz * kArcmin) < 0.2 * kArcmin);
+        QVERIFY(std::abs(mel0 - kMel * kArcmin) < 0.2 * kArcmin);
+        rig->routine.start();
+        QCOMPARE(rig->pages.count(), 1);
+        QCOMPARE(rig->pages.at(0).at(1).toString(), QString("Choose Polar Align Star"));
+        QCOMPARE(rig->calculator->list0().size(), size_t(2));
+
+        rig->chooseAndCentre("Alpha");
+        QCOMPARE(rig->steps.at(0).at(0).toString(), kLatitudeStep);
+        // The mount went where the star shows once the axis is raised by the error: the user
+        // turns the latitude knob until the star is centred there.
+        rig->truth = polarErrorTruth(kRigLatitude, 0, kMaz);
+        QVERIFY2(rig->pointingError("Alpha") < kGotoTolerance,
+                 qPrintable(QString::number(rig->pointingError("Alpha") / kArcmin)));
+        rig->instructions->pressNext();
+        rig->instructions->pressNext();
+        QTRY_COMPARE_WITH_TIMEOUT(rig->steps.count(), 2, kStepTimeoutMs);
+        QCOMPARE(rig->steps.at(1).at(0).toString(), kAzimuthStep);
+        // The elevation is corrected once; the first-order shift of the two stars leaves some
+        // azimuth term behind, which the azimuth step does not take out.
+        const auto [maz1, mel1] = rig->container->polarAxisError();
+        QVERIFY2(std::abs(mel1) < 1 * kArcmin, qPrintable(QString::number(mel1 / kArcmin)));
+
+        rig->instructions->pressNext();
+        QCOMPARE(rig->messages(), QStringList{"Polar alignment finished"});
+        QCOMPARE(rig->closed.count(), 1);
+        QCOMPARE(rig->closed.at(0).at(0).toInt(), 0);
+        // The azimuth step takes out the error measured when the star was chosen.
+        const auto [maz2, mel2] = rig->container->polarAxisError();
+        QVERIFY2(std::abs(maz2 - (maz1 - maz0)) < 0.2 * kArcmin,
+                 qPrintable(QString::number(maz2 / kArcmin)));
+        QVERIFY(std::abs(mel2 - mel1) < 0.2 * kArcmin);
+        QCOMPARE(rig->container->get().objNames, (std::vector<std::string>{"one", "two"}));
+        rig->instructions->pressNext();
+        QCOMPARE(rig->messages().size(), 1);
+        QCOMPARE(rig->steps.count(), 2);
+    }
+
+    void withoutMeasuredErrorNoStarIsOffered() {
+        auto rig = makeRig();
+        rig->routine.start();
+        QCOMPARE(rig->pages.count(), 1);
+        QCOMPARE(rig->pages.at(0).at(0).toInt(), 0);
+        QCOMPARE(rig->pages.at(0).at(1).toString(),
+                 QString("No measured Mel Maz. Please perform alignment with 2 or 3 stars."));
+        QVERIFY(rig->calculator->list0().empty());
+    }
+
+    // The model lost its stars while the user adjusted: the pages close with a message and the
+    // run ends there.
+    void modelWithoutStarsCannotBeCorrected() {
+        auto rig = makeRig();
+        QVERIFY(rig->alignTwoStars());
+        rig->chooseAndCentre("Beta");
+        rig->container->reset();
+        const ALIGNMENT_DATA reset = rig->container->get();
+        rig->instructions->pressNext();
+        QCOMPARE(rig->messages(), QStringList{"Failed to update alignment data"});
+        QCOMPARE(rig->closed.count(), 1);
+        QVERIFY(rig->container->get() == reset);
+        rig->instructions->pressNext();
+        QCOMPARE(rig->messages().size(), 1);
+        QCOMPARE(rig->steps.count(), 1);
+    }
+
+    // With no mount the user's steps do nothing.
+    void withoutMountNothingMoves() {
+        auto rig = makeRig();
+        QVERIFY(rig->alignTwoStars());
+        rig->routine.start();
+        const int row = rig->rowOf(0, "Alpha");
+        QVERIFY(row >= 0);
+        rig->holder->disconnect();
+        rig->listStubs->select(0, row);
+        rig->routine.start();
+        rig->centering->center();
+        QCoreApplication::processEvents();
+        QCOMPARE(rig->centerings.count(), 0);
+        QCOMPARE(rig->steps.count(), 0);
+        QVERIFY(rig->toasts.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstPolarAlignmentRoutine)
+#include "tst_polaralignmentroutine.moc"

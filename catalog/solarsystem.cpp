@@ -77,7 +77,7 @@ const Names& namesFor(const std::string& code) {
          {"Zon", "Mercurius", "Venus", "Maan", "Mars", "Jupiter", "Saturnus", "Uranus",
           "Neptunus"}},
         {"pl",
-         {"Słońce", "Merkury", "Wenus", "Księżyc", "Mars", "Jowisz", "Saturn", "Uran", "Neptún"}},
+         {"Słońce", "Merkury", "Wenus", "Księżyc", "Mars", "Jowisz", "Saturn", "Uran", "Neptun"}},
         {"pt",
          {"Sol", "Mercúrio", "Vênus", "Lua", "Marte", "Júpiter", "Saturno", "Urano", "Netuno"}},
         {"ro",

@@ -66,8 +66,6 @@ TestCase {
             }},
             {tag: "throwing executor rejects", state: "rejected", value: "bad",
              make: function () { return Q.promise(function () { throw "bad"; }); }},
-            {tag: "executor resolves", state: "fulfilled", value: 3,
-             make: function () { return Q.promise(function (ok) { ok(3); }); }},
             {tag: "thenable", state: "fulfilled", value: 9, make: function () {
                 return Q.resolve({then: function (ok) { ok(9); }});
             }},
@@ -164,8 +162,6 @@ TestCase {
              }},
             {tag: "all rejects while another is pending", settled: false, state: "rejected",
              value: "r", inputs: function () { return [Q.promise(), Q.reject("r")]; }},
-            {tag: "all rejects at an input rejected already", settled: false, state: "rejected",
-             value: "r", inputs: function () { return [Q.promise(), rejectedNow("r")]; }},
             {tag: "allSettled of fulfilled inputs", settled: true, state: "fulfilled",
              value: [1, 2], inputs: function () { return [fulfilledNow(1), Q.resolve(2)]; }},
             {tag: "allSettled waits for a pending input", settled: true, state: "rejected",
@@ -206,8 +202,6 @@ TestCase {
              }},
             {tag: "resolveWhen true", fulfilled: true, value: true,
              act: function (p) { p.resolveWhen = true; }},
-            {tag: "resolveWhen false", fulfilled: undefined,
-             act: function (p) { p.resolveWhen = false; }},
             {tag: "resolveWhen another element", fulfilled: true, value: 8, act: function (p) {
                 var other = element.createObject(null);
                 p.resolveWhen = other;
@@ -222,11 +216,6 @@ TestCase {
                  p.rejectWhen = emitter.fired;
                  emitter.fired(3, 4);
              }},
-            {tag: "resolve with another element", fulfilled: true, value: "e", act: function (p) {
-                var other = element.createObject(null);
-                p.resolve(other);
-                other.resolve("e");
-            }},
         ];
     }
     function test_element(data) {
@@ -237,11 +226,6 @@ TestCase {
         p.settled.connect(function (v) { signals.push(["settled", v]); });
         data.act(p);
         var read = data.read || function (v) { return v; };
-        if (data.fulfilled === undefined) {
-            turn();
-            verify(!p.isSettled);
-            return;
-        }
         tryVerify(function () { return p.isSettled; });
         compare([p.isFulfilled, p.isRejected], [data.fulfilled, !data.fulfilled]);
         compare(signals.map(function (s) { return [s[0], read(s[1])]; }),

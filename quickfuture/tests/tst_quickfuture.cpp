@@ -9,124 +9,78 @@
 #include "link/linkqmltypes.h"
 #include "mount/tests/mountcontrolrig.h"
 
+#include <QFutureInterface>
 #include <QPoint>
-#include <QPromise>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QSize>
 #include <QThreadPool>
 #include <QtQuickTest>
 
+#include <functional>
 #include <memory>
 
-namespace {
-
-// The producer side of one future, whatever its result type; every call runs on the worker.
-class Producer {
-public:
-    virtual ~Producer() = default;
-    virtual QVariant future() const = 0;
-    virtual void report(const QVariant& value) = 0;
-    virtual void range(int minimum, int maximum) = 0;
-    virtual void progress(int value) = 0;
-    virtual void suspend() = 0;
-    virtual void resume() = 0;
-    virtual void cancel() = 0;
-    virtual void finish() = 0;
-};
-
-template <typename T>
-class TypedProducer : public Producer {
-public:
-    TypedProducer() : m_future(m_promise.future()) { m_promise.start(); }
-    QVariant future() const override { return QVariant::fromValue(m_future); }
-    void report(const QVariant& value) override {
-        if constexpr (std::is_same_v<T, Ko::CmdRet>)
-            m_promise.addResult(Ko::CmdRet(Ko::CmdRetType_::E(value.toInt())));
-        else if constexpr (!std::is_void_v<T>)
-            m_promise.addResult(value.value<T>());
-    }
-    void range(int minimum, int maximum) override { m_promise.setProgressRange(minimum, maximum); }
-    void progress(int value) override { m_promise.setProgressValue(value); }
-    void suspend() override { m_future.suspend(); }
-    void resume() override { m_future.resume(); }
-    void cancel() override {
-        m_future.cancel();
-        m_promise.finish();
-    }
-    void finish() override { m_promise.finish(); }
-
-private:
-    QPromise<T> m_promise;
-    QFuture<T> m_future;
-};
-
-std::shared_ptr<Producer> makeProducer(const QString& type) {
-    if (type == "QString")
-        return std::make_shared<TypedProducer<QString>>();
-    if (type == "int")
-        return std::make_shared<TypedProducer<int>>();
-    if (type == "void")
-        return std::make_shared<TypedProducer<void>>();
-    if (type == "bool")
-        return std::make_shared<TypedProducer<bool>>();
-    if (type == "qreal")
-        return std::make_shared<TypedProducer<qreal>>();
-    if (type == "QByteArray")
-        return std::make_shared<TypedProducer<QByteArray>>();
-    if (type == "QVariant")
-        return std::make_shared<TypedProducer<QVariant>>();
-    if (type == "QVariantMap")
-        return std::make_shared<TypedProducer<QVariantMap>>();
-    if (type == "QSize")
-        return std::make_shared<TypedProducer<QSize>>();
-    if (type == "CmdRet")
-        return std::make_shared<TypedProducer<Ko::CmdRet>>();
-    if (type == "QPoint") // no adapter
-        return std::make_shared<TypedProducer<QPoint>>();
-    qFatal("no producer for %s", qPrintable(type));
-}
-
-} // namespace
-
-// One future for QML: each call is queued to the rig's worker thread, in order.
+// One future for QML, of any result type: each call is queued to the rig's worker thread, in
+// order, which reports to the future from there.
 class FutureFeed : public QObject {
     Q_OBJECT
     Q_PROPERTY(QVariant future READ future CONSTANT)
 public:
-    FutureFeed(std::shared_ptr<Producer> producer, QThreadPool* worker, QObject* parent)
-        : QObject(parent), m_producer(std::move(producer)), m_worker(worker) {}
-    QVariant future() const { return m_producer->future(); }
+    template <typename T>
+    static FutureFeed* make(QThreadPool* worker, QObject* parent) {
+        auto state = std::make_shared<QFutureInterface<T>>();
+        state->reportStarted();
+        const auto report = [state](const QVariant& value) {
+            if constexpr (std::is_same_v<T, Ko::CmdRet>)
+                state->reportResult(Ko::CmdRet(Ko::CmdRetType_::E(value.toInt())));
+            else if constexpr (!std::is_void_v<T>)
+                state->reportResult(value.value<T>());
+        };
+        return new FutureFeed(state, report, QVariant::fromValue(state->future()), worker, parent);
+    }
+
+    QVariant future() const { return m_future; }
 
     Q_INVOKABLE void report(const QVariant& value) {
-        run([value](Producer& p) { p.report(value); });
+        m_worker->start([report = m_report, value] { report(value); });
     }
     Q_INVOKABLE void range(int minimum, int maximum) {
-        run([=](Producer& p) { p.range(minimum, maximum); });
+        run([=](QFutureInterfaceBase& f) { f.setProgressRange(minimum, maximum); });
     }
     Q_INVOKABLE void progress(int value) {
-        run([=](Producer& p) { p.progress(value); });
+        run([=](QFutureInterfaceBase& f) { f.setProgressValue(value); });
     }
     Q_INVOKABLE void suspend() {
-        run([](Producer& p) { p.suspend(); });
+        run([](QFutureInterfaceBase& f) { f.setSuspended(true); });
     }
     Q_INVOKABLE void resume() {
-        run([](Producer& p) { p.resume(); });
+        run([](QFutureInterfaceBase& f) { f.setSuspended(false); });
     }
     Q_INVOKABLE void cancel() {
-        run([](Producer& p) { p.cancel(); });
+        run([](QFutureInterfaceBase& f) {
+            f.cancel();
+            f.reportFinished();
+        });
     }
     Q_INVOKABLE void finish() {
-        run([](Producer& p) { p.finish(); });
+        run([](QFutureInterfaceBase& f) { f.reportFinished(); });
     }
 
 private:
+    FutureFeed(std::shared_ptr<QFutureInterfaceBase> state,
+               std::function<void(const QVariant&)> report, QVariant future, QThreadPool* worker,
+               QObject* parent)
+        : QObject(parent), m_state(std::move(state)), m_report(std::move(report)),
+          m_future(std::move(future)), m_worker(worker) {}
+
     template <class Step>
     void run(Step step) {
-        m_worker->start([producer = m_producer, step] { step(*producer); });
+        m_worker->start([state = m_state, step] { step(*state); });
     }
 
-    std::shared_ptr<Producer> m_producer;
+    std::shared_ptr<QFutureInterfaceBase> m_state;
+    std::function<void(const QVariant&)> m_report;
+    QVariant m_future;
     QThreadPool* m_worker;
 };
 
@@ -147,7 +101,21 @@ public:
 
     // A running future of type, fed by the worker.
     Q_INVOKABLE QObject* make(const QString& type) {
-        return new FutureFeed(makeProducer(type), &m_worker, this);
+        using Make = FutureFeed* (*)(QThreadPool*, QObject*);
+        static const QHash<QString, Make> makers{
+            {"QString", &FutureFeed::make<QString>},
+            {"int", &FutureFeed::make<int>},
+            {"void", &FutureFeed::make<void>},
+            {"bool", &FutureFeed::make<bool>},
+            {"qreal", &FutureFeed::make<qreal>},
+            {"QByteArray", &FutureFeed::make<QByteArray>},
+            {"QVariant", &FutureFeed::make<QVariant>},
+            {"QVariantMap", &FutureFeed::make<QVariantMap>},
+            {"QSize", &FutureFeed::make<QSize>},
+            {"CmdRet", &FutureFeed::make<Ko::CmdRet>},
+            {"QPoint", &FutureFeed::make<QPoint>}, // no adapter
+        };
+        return makers.value(type)(&m_worker, this);
     }
     // Waits until the worker has done every step queued so far.
     Q_INVOKABLE void settle() { m_worker.waitForDone(); }
@@ -180,7 +148,6 @@ public:
 
     void shutDown() {
         settle();
-        // The feeds go first: an unfinished future is canceled and finished by its producer.
         qDeleteAll(findChildren<FutureFeed*>(Qt::FindDirectChildrenOnly));
         m_mount = nullptr;
         m_mountRig.reset();

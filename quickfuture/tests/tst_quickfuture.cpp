@@ -5,6 +5,7 @@
 
 #include "quickfuture/future.h"
 
+#include "base/threadpool.h"
 #include "link/cmdret.h"
 #include "link/linkqmltypes.h"
 #include "mount/tests/mountcontrolrig.h"
@@ -16,65 +17,8 @@
 #include <QSize>
 #include <QtQuickTest>
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
-
-// The rig's one worker thread: runs the posted steps in order; joined when the rig goes.
-class Worker {
-public:
-    Worker() : m_thread([this] { loop(); }) {}
-    ~Worker() {
-        {
-            std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-    void post(std::function<void()> step) {
-        {
-            std::lock_guard lock(m_mutex);
-            m_steps.push_back(std::move(step));
-        }
-        m_wake.notify_all();
-    }
-    // Waits until every step posted so far has run.
-    void settle() {
-        std::unique_lock lock(m_mutex);
-        m_idle.wait(lock, [this] { return m_steps.empty() && !m_busy; });
-    }
-
-private:
-    void loop() {
-        std::unique_lock lock(m_mutex);
-        for (;;) {
-            m_wake.wait(lock, [this] { return m_stop || !m_steps.empty(); });
-            if (m_steps.empty())
-                return;
-            auto step = std::move(m_steps.front());
-            m_steps.pop_front();
-            m_busy = true;
-            lock.unlock();
-            step();
-            step = nullptr;
-            lock.lock();
-            m_busy = false;
-            m_idle.notify_all();
-        }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_idle;
-    std::deque<std::function<void()>> m_steps;
-    bool m_busy = false;
-    bool m_stop = false;
-    std::thread m_thread;
-};
 
 // One future for QML, of any result type: each call is queued to the rig's worker thread, in
 // order, which reports to the future from there.
@@ -83,7 +27,7 @@ class FutureFeed : public QObject {
     Q_PROPERTY(QVariant future READ future CONSTANT)
 public:
     template <typename T>
-    static FutureFeed* make(Worker* worker, QObject* parent) {
+    static FutureFeed* make(ThreadPool* worker, QObject* parent) {
         auto state = std::make_shared<QFutureInterface<T>>();
         state->reportStarted();
         const auto report = [state](const QVariant& value) {
@@ -98,7 +42,7 @@ public:
     QVariant future() const { return m_future; }
 
     Q_INVOKABLE void report(const QVariant& value) {
-        m_worker->post([report = m_report, value] { report(value); });
+        m_worker->enqueue([report = m_report, value] { report(value); });
     }
     Q_INVOKABLE void range(int minimum, int maximum) {
         run([=](QFutureInterfaceBase& f) { f.setProgressRange(minimum, maximum); });
@@ -124,20 +68,20 @@ public:
 
 private:
     FutureFeed(std::shared_ptr<QFutureInterfaceBase> state,
-               std::function<void(const QVariant&)> report, QVariant future, Worker* worker,
+               std::function<void(const QVariant&)> report, QVariant future, ThreadPool* worker,
                QObject* parent)
         : QObject(parent), m_state(std::move(state)), m_report(std::move(report)),
           m_future(std::move(future)), m_worker(worker) {}
 
     template <class Step>
     void run(Step step) {
-        m_worker->post([state = m_state, step] { step(*state); });
+        m_worker->enqueue([state = m_state, step] { step(*state); });
     }
 
     std::shared_ptr<QFutureInterfaceBase> m_state;
     std::function<void(const QVariant&)> m_report;
     QVariant m_future;
-    Worker* m_worker;
+    ThreadPool* m_worker;
 };
 
 // An adapter that answers every progress read with -1, to show which adapter a type has.
@@ -156,7 +100,7 @@ public:
 
     // A running future of type, fed by the worker.
     Q_INVOKABLE QObject* make(const QString& type) {
-        using Make = FutureFeed* (*)(Worker*, QObject*);
+        using Make = FutureFeed* (*)(ThreadPool*, QObject*);
         static const QHash<QString, Make> makers{
             {"QString", &FutureFeed::make<QString>},
             {"int", &FutureFeed::make<int>},
@@ -173,7 +117,9 @@ public:
         return makers.value(type)(&m_worker, this);
     }
     // Waits until the worker has done every step queued so far.
-    Q_INVOKABLE void settle() { m_worker.settle(); }
+    Q_INVOKABLE void settle() {
+        m_worker.enqueue([] {}).wait();
+    }
     // A future of type that the worker has filled with values and finished.
     Q_INVOKABLE QVariant finished(const QString& type, const QVariantList& values) {
         auto* feed = static_cast<FutureFeed*>(make(type));
@@ -209,7 +155,8 @@ public:
     }
 
 private:
-    Worker m_worker;
+    // One worker: the steps run in the order QML queued them.
+    ThreadPool m_worker{1};
     std::unique_ptr<Ko::MountControlRig> m_mountRig;
     Ko::IMount* m_mount = nullptr;
 };

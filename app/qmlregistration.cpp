@@ -18,6 +18,7 @@
 #include "mount/trackingstatus.h"
 #include "mount/trailpointstaskinfo.h"
 #include "pages/isearchdso.h"
+#include "quickfuture/future.h"
 
 #include <QFuture>
 #include <QtQml/qqml.h>
@@ -61,6 +62,7 @@ void registerMetaTypes() {
     qRegisterMetaType<QList<LanguageManagerEntry>>();
     qRegisterMetaType<CLocation>();
     qRegisterMetaType<QFuture<CmdRet>>();
+    QuickFuture::Future::registerType<CmdRet>();
     // A mount registers these too, but it is built on a connection thread, where the first
     // registration would race with the main thread's lookups inside Qt.
     qRegisterMetaType<MountMode_::E>();

@@ -132,6 +132,29 @@ private slots:
         QCOMPARE(process->exitCode(), signal);
     }
 
+    // The future bridge and the promise library load from the program's resources.
+    void futureAndPromiseModulesLoad() {
+        const QString path = writeDocument("modules.qml", R"(
+            import QtQuick
+            import QuickFuture 1.0
+            import QuickPromise 1.0
+            import "qrc:/CmdRetPromise.js" as CmdRetPromise
+            Item {
+                Promise { id: element; resolveWhen: true }
+                Component.onCompleted: Q.all([element, CmdRetPromise.cmdRetType_string(2)])
+                    .then(function (v) {
+                        const ok = v[0] === true && v[1] === "Communication error" &&
+                                   typeof Future.promise === "function";
+                        Qt.exit(ok ? 5 : 1);
+                    })
+            }
+        )");
+        auto process = start(path);
+        QVERIFY(process->waitForStarted());
+        finish(*process);
+        QCOMPARE(process->exitCode(), 5);
+    }
+
     // The exit code is the one QML passes; QML torn down at exit still reaches the services.
     void exitCodeAndTeardownOrder() {
         const QString path = writeDocument("quitter.qml", R"(

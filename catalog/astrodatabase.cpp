@@ -123,6 +123,9 @@ QSqlQuery AstroDatabase::queryDso(const QString& column, const QString& number) 
         return query;
     bool isNumber = false;
     const qlonglong value = number.toLongLong(&isNumber);
+    // Catalog numbers start at 1: 0 marks an object that is not in that catalog.
+    if (isNumber && value < 1)
+        return query;
     query.addBindValue(isNumber ? QVariant(value) : QVariant(number));
     if (query.exec())
         query.first();

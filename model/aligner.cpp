@@ -166,7 +166,7 @@ bool Aligner::solve3(const ALIGNMENT_PAIR (&pairs)[3]) {
     for (int i = 0; i < 3; ++i) {
         const double a2 = defaultAxes(pairs[i]).second;
         cosA2[i] = std::cos(a2);
-        offA2[i] = a2 - pairs[i].axis2;
+        offA2[i] = wrapToPi(a2 - pairs[i].axis2);
     }
     const int partnerIndex = AlignerSteps::chPartner(pairs, cosA2);
     const ALIGNMENT_PAIR& partner = pairs[partnerIndex];

@@ -19,7 +19,7 @@ constexpr float kB4 = kB2 * kB2;
 constexpr float kReferenceRadius = 6371.2f;
 constexpr double kYearMs = 31536000000.0; // 365 days: the model's year
 constexpr float kPiF = 3.1415927f;
-// Keeps the east component finite: it is divided by the cosine of the latitude.
+// Keeps the east component finite: it is divided by the sine of the colatitude.
 constexpr float kMaxLatitudeDeg = 89.99999f;
 
 using FactorTable = std::array<std::array<float, GeoMag::kDegree + 1>, GeoMag::kDegree + 1>;
@@ -107,7 +107,8 @@ void GeoMag::computeField(GeoMagField& out, int64_t nowMs, float latitudeDeg,
 
     const Geocentric geo = toGeocentric(lat, heightKm);
     LegendreTable leg;
-    legendre(kPiF / 2.0f - geo.latitude, leg);
+    const float colatitude = kPiF / 2.0f - geo.latitude;
+    legendre(colatitude, leg);
 
     std::array<float, kDegree + 1> ratio{};
     std::array<float, kDegree + 1> cosM{};
@@ -133,7 +134,9 @@ void GeoMag::computeField(GeoMagField& out, int64_t nowMs, float latitudeDeg,
             down -= static_cast<float>(n + 1) * ratio[n] * t * leg.p[n][m];
         }
     }
-    east /= std::cos(geo.latitude);
+    // The sums hold P[n][m] of this very colatitude, which near a pole carries most of the
+    // rounding of its float: the cosine of the latitude would not cancel it.
+    east /= std::sin(colatitude);
 
     // From the geocentric to the geodetic vertical.
     const float psi = geo.latitude - lat;

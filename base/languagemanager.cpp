@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QTranslator>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace Ko {
@@ -134,6 +135,17 @@ std::pair<QString, LanguageManager::Translators>
 LanguageManager::prepareTranslators(QString code) const {
     if (code.isEmpty())
         code = systemLanguage();
+    // The translation loader would find "pt" for "pt_BR" as well, but the catalogs only have name
+    // columns for the codes listed: a region variant is its language, anything else English.
+    const QList<LanguageManagerEntry> supported = availableLanguages();
+    const auto isSupported = [&](const QString& c) {
+        return std::any_of(supported.begin(), supported.end(),
+                           [&](const LanguageManagerEntry& e) { return e.languageCode == c; });
+    };
+    if (!isSupported(code))
+        code = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
+    if (!isSupported(code))
+        return {QStringLiteral("en"), {}};
     auto common = loadCatalogue(QStringLiteral("koqtcommon_"), code);
     if (!common)
         return {QStringLiteral("en"), {}};

@@ -74,6 +74,14 @@ bool readInteger(std::string_view line, Field f, long& value) {
     return !text.empty() && error == std::errc() && end == last;
 }
 
+bool isFinite(const CometElements& el) {
+    for (const double v :
+         {el.perihelionJd, el.q, el.e, el.argPerihelion, el.node, el.inclination, el.h, el.k})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
 std::string printed(const char* format, double value) {
     return QString::asprintf(format, value).toStdString();
 }
@@ -95,7 +103,8 @@ CometCatalogList::~CometCatalogList() {
 
 void CometCatalogList::refresh() {
     const int64_t now = m_clock->nowMs() / 1000;
-    if (now - m_file->downloadTime() < kRefreshAgeSeconds)
+    // The stored time is read from a file and may be anything: compare without subtracting it.
+    if (m_file->downloadTime() > now - kRefreshAgeSeconds)
         changed();
     else
         m_file->downloadAsync();
@@ -110,6 +119,9 @@ std::vector<AstroObj> CometCatalogList::load() {
     const CLocation site = m_location->location();
     CometElements elements;
     while (readElements(stream, elements)) {
+        // "nan" and "inf" read as numbers but place the comet nowhere.
+        if (!isFinite(elements))
+            continue;
         objects.push_back(
             computeObject(elements, jd, site.longitudeRad, site.latitudeRad, site.altitudeMeter));
     }
@@ -143,18 +155,17 @@ bool CometCatalogList::parseLine(std::string_view line, CometElements& elements)
 }
 
 bool CometCatalogList::readElements(FILE* stream, CometElements& elements) {
+    // Byte by byte: a NUL inside a line is one more byte of that line, not its end.
     std::string line;
-    char buffer[256];
-    bool any = false;
-    while (std::fgets(buffer, sizeof buffer, stream)) {
-        any = true;
-        line += buffer;
-        if (!line.empty() && line.back() == '\n')
+    int c = 0;
+    while ((c = std::getc(stream)) != EOF) {
+        if (c == '\n')
             break;
+        line += char(c);
     }
-    if (!any)
+    if (c == EOF && line.empty())
         return false;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+    while (!line.empty() && line.back() == '\r')
         line.pop_back();
     return parseLine(line, elements);
 }

@@ -13,7 +13,6 @@ namespace {
 
 const char* const kElementsName = "CometEls.txt";
 const char* const kTimestampName = "CometEls.ts.txt";
-const char* const kSeedFolder = "../";
 
 QString dataPath(IFileUtil& fileUtil, const char* name) {
     return QString::fromStdString(fileUtil.appDataDir()) + '/' + QLatin1String(name);
@@ -35,8 +34,9 @@ CometFile::CometFile(std::shared_ptr<IFileUtil> fileUtil, std::string downloadUr
     m_downloader.completion = [this](bool ok) { onDownloadFinished(ok); };
     if (QFile::exists(m_elementsPath))
         return;
-    const QString seedElements = QLatin1String(kSeedFolder) + QLatin1String(kElementsName);
-    const QString seedTimestamp = QLatin1String(kSeedFolder) + QLatin1String(kTimestampName);
+    // The seeds ship with the program's read-only data, wherever it was started from.
+    const QString seedElements = QString::fromStdString(m_fileUtil->resourcePath(kElementsName));
+    const QString seedTimestamp = QString::fromStdString(m_fileUtil->resourcePath(kTimestampName));
     for (const QString& seed : {seedElements, seedTimestamp}) {
         if (!QFile::exists(seed))
             qWarning().noquote() << "CometFile: local file not exist:" << seed;

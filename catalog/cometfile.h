@@ -17,8 +17,8 @@ inline constexpr const char* kCometElementsUrl =
     "https://www.minorplanetcenter.net/iau/MPCORB/CometEls.txt";
 
 // Keeps "CometEls.txt" and its timestamp file "CometEls.ts.txt" in the app data folder. On the
-// first start (no local elements file) both are seeded from the copies that lie one folder above
-// the current directory, made writable for the downloads that follow.
+// first start (no local elements file) both are seeded from the copies in the program's shipped
+// data folder, made writable for the downloads that follow.
 class CometFile : public ICometFile {
     Q_OBJECT
 public:

@@ -142,9 +142,31 @@ double SolarSystem::planetMagnitude(int body, double julianDate) {
 }
 
 AstroObj SolarSystem::getObject(int body) const {
-    AstroObj obj;
     const auto index = static_cast<size_t>(body);
-    obj.name = namesFor(m_languageManager->language()).at(index);
+    const int64_t ms = m_astroClock->nowMs();
+    // Whole seconds, rounded down also before 1970.
+    const int64_t second = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
+    std::string language = m_languageManager->language();
+    {
+        std::lock_guard lock(m_cacheMutex);
+        if (m_cacheSecond == second && m_cacheLanguage == language && m_cache.at(index))
+            return *m_cache[index];
+    }
+    AstroObj obj = compute(index, language);
+    std::lock_guard lock(m_cacheMutex);
+    if (m_cacheSecond != second || m_cacheLanguage != language) {
+        m_cache = {};
+        m_cacheSecond = second;
+        m_cacheLanguage = std::move(language);
+    }
+    m_cache[index] = obj;
+    return obj;
+}
+
+AstroObj SolarSystem::compute(size_t index, const std::string& language) const {
+    const int body = static_cast<int>(index);
+    AstroObj obj;
+    obj.name = namesFor(language).at(index);
     const double jd = m_astroClock->julianDate();
 
     ln_equ_posn equ{};

@@ -2,7 +2,12 @@
 
 #include "catalog/isolarsystem.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
 
 namespace Ko {
 
@@ -11,8 +16,10 @@ class IAstroClock;
 class ILanguageManager;
 
 // Positions from libnova's theories, carried from J2000 to the frame of date by the coordinate
-// chain; magnitudes from the heliocentric vectors of the body and the Earth. Nothing is cached:
-// every call computes for the moment of the call. Safe to call from any thread.
+// chain; magnitudes from the heliocentric vectors of the body and the Earth. A body is computed at
+// most once per second of the clock (the Moon moves half an arcsecond in it): a list searched
+// keystroke by keystroke filters what was computed. Safe to call from any thread; the mutex
+// guards the computed bodies.
 class SolarSystem : public ISolarSystem {
 public:
     SolarSystem(std::shared_ptr<IAstroClock> astroClock, std::shared_ptr<IAstroCalc> astroCalc,
@@ -24,9 +31,17 @@ public:
     static double planetMagnitude(int body, double julianDate);
 
 private:
+    AstroObj compute(size_t index, const std::string& language) const;
+
     std::shared_ptr<IAstroClock> m_astroClock;
     std::shared_ptr<IAstroCalc> m_astroCalc;
     std::shared_ptr<ILanguageManager> m_languageManager;
+
+    mutable std::mutex m_cacheMutex;
+    // The bodies computed in the clock's second m_cacheSecond, named in m_cacheLanguage.
+    mutable std::array<std::optional<AstroObj>, kBodyCount> m_cache;
+    mutable int64_t m_cacheSecond = 0;
+    mutable std::string m_cacheLanguage;
 };
 
 } // namespace Ko

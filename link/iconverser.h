@@ -19,6 +19,9 @@ public:
 signals:
     // Every attempt of one exchange went unanswered. Emitted on the exchange's thread.
     void converseTimeout();
+    // The far end is gone for good (a Bluetooth LE device that disconnected): unlike an
+    // unanswered exchange, no later one can succeed over this link.
+    void linkLost();
 };
 
 // The link's time-out state: whether the last exchange ended in Timeout.

@@ -18,6 +18,9 @@ namespace {
 
 using AlignerSteps::Terms;
 
+// More than any plausible |ID| plus polar-axis error.
+constexpr double kOtherSideMargin = 2 * kDeg;
+
 Terms termsOf(const ALIGNMENT_DATA& d) {
     return {d.cpid, d.cpch, d.cpnp};
 }
@@ -128,7 +131,10 @@ std::pair<double, double> Aligner::defaultAxes(const ALIGNMENT_PAIR& p) const {
         sky, autoFlips ? FlippingMode_::No : FlippingMode_::Yes);
     const double autoMiss = std::fabs(wrapToPi(autoSide.second - p.axis2));
     const double otherMiss = std::fabs(wrapToPi(otherSide.second - p.axis2));
-    return otherMiss < autoMiss ? otherSide : autoSide;
+    // Near the pole both sides' axis 2 lie within |ID| plus the polar error of the measurement, so
+    // the nearer one says nothing: the side the flipping rule picks holds unless the other is
+    // clearly nearer.
+    return otherMiss + kOtherSideMargin < autoMiss ? otherSide : autoSide;
 }
 
 bool Aligner::solve1(const ALIGNMENT_PAIR& p) {
@@ -156,10 +162,22 @@ bool Aligner::solve2(const ALIGNMENT_PAIR& p1, const ALIGNMENT_PAIR& p2) {
 }
 
 bool Aligner::solve3(const ALIGNMENT_PAIR (&pairs)[3]) {
-    double cosA2[3];
-    for (int i = 0; i < 3; ++i)
-        cosA2[i] = std::cos(defaultAxes(pairs[i]).second);
-    const ALIGNMENT_PAIR& partner = pairs[AlignerSteps::chPartner(pairs, cosA2)];
+    double cosA2[3], offA2[3];
+    for (int i = 0; i < 3; ++i) {
+        const double a2 = defaultAxes(pairs[i]).second;
+        cosA2[i] = std::cos(a2);
+        offA2[i] = wrapToPi(a2 - pairs[i].axis2);
+    }
+    const int partnerIndex = AlignerSteps::chPartner(pairs, cosA2);
+    const ALIGNMENT_PAIR& partner = pairs[partnerIndex];
+    // The alternation alone often runs away from the true terms; started at them it settles in a
+    // round or two.
+    const Nullable<AlignerSteps::Terms> start = AlignerSteps::fixedPointTerms(
+        pairs, partnerIndex, m_work.cpnp, (offA2[0] + offA2[1]) * 0.5);
+    if (start.hasValue()) {
+        m_work.cpid = start.value().id;
+        m_work.cpch = start.value().ch;
+    }
     for (int round = 0; round < kMaxRounds; ++round) {
         const Nullable<double> id = AlignerSteps::solveId(pairs[0], pairs[1], termsOf(m_work));
         if (!id.hasValue())

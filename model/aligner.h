@@ -14,7 +14,9 @@ class ILocation;
 class IPerMountData;
 
 // The model solver. One star turns the default model about axis 1 and finds ID; two stars fit the
-// whole rotation and ID; three also find CH, alternating the ID and CH solves until both settle.
+// whole rotation and ID; three also find CH: a secant search on CH finds the terms that one round
+// of the ID and CH solves gives back unchanged, and the alternation of the two runs from there
+// until both settle.
 // NP is never solved: it comes from the current model. Every solve works on a record of its own
 // and reaches the container only when it produced a finite model. Each star is measured against
 // the default axes on the pier side its axes were read on. Not reentrant: the working record is

@@ -2,6 +2,7 @@
 
 #include "astro/angleutil.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Ko::AlignerSteps {
@@ -88,6 +89,146 @@ int chPartner(const ALIGNMENT_PAIR (&pairs)[3], const double (&cosA2)[3]) {
     const double w2 = std::fabs(1 / cosA2[1] - 1 / cosA2[2]);
     const double w1 = std::fabs(1 / cosA2[0] - 1 / cosA2[2]);
     return w2 > w1 ? 1 : 0;
+}
+
+Nullable<double> worstStarResidual(const ALIGNMENT_PAIR (&pairs)[3], const Terms& t) {
+    Matrix3 mxhm, mxmh;
+    if (!rotationFromPairs(pairs[0], pairs[1], t, mxhm, mxmh))
+        return {};
+    double worst = 0;
+    for (const ALIGNMENT_PAIR& p : pairs) {
+        const auto [x, y] = correctedAxes(p, t);
+        const Vector3 placed = mxmh * directionOf(x, y);
+        const Vector3 sky = directionOf(p.ha, p.dec);
+        worst = std::max(worst, std::atan2(norm(cross(placed, sky)), dot(placed, sky)));
+    }
+    if (!std::isfinite(worst))
+        return {};
+    return worst;
+}
+
+namespace {
+
+// The search on CH behind fixedPointTerms. g(CH) is how far one round moves CH: the ID of stars 1
+// and 2 settled at that CH, then the CH of the partner and star 3 at that ID, less the trial CH.
+// The truth is a root of g, but a repelling fixed point of the round itself wherever one round
+// moves CH by more than it was off, which is common: the alternation alone then runs away from it.
+class FixedPointSearch {
+public:
+    FixedPointSearch(const ALIGNMENT_PAIR (&pairs)[3], int partner, double np, double firstId)
+        : m_pairs(pairs), m_partner(pairs[partner]), m_np(np), m_firstId(firstId) {}
+
+    Nullable<Terms> run() {
+        constexpr double kArcmin = kDeg / 60;
+        constexpr double kStarts[] = {0,
+                                      5 * kArcmin,
+                                      -5 * kArcmin,
+                                      10 * kArcmin,
+                                      -10 * kArcmin,
+                                      20 * kArcmin,
+                                      -20 * kArcmin,
+                                      40 * kArcmin,
+                                      -40 * kArcmin};
+        Nullable<Terms> best;
+        double bestResidual = 0;
+        for (const double start : kStarts) {
+            const Nullable<Terms> root = secantFrom(start);
+            if (!root.hasValue())
+                continue;
+            const Nullable<double> residual = worstStarResidual(m_pairs, root.value());
+            if (!residual.hasValue())
+                continue;
+            if (!best.hasValue() || residual.value() < bestResidual) {
+                best = root;
+                bestResidual = residual.value();
+            }
+        }
+        return best;
+    }
+
+private:
+    struct Point {
+        double ch = 0;
+        double g = 0;
+        double id = 0;
+    };
+
+    static constexpr double kIdSettled = 1e-12;
+    static constexpr int kMaxIdRounds = 30;
+    static constexpr double kRoot = 1e-9;
+    static constexpr int kMaxSteps = 40;
+    static constexpr int kMaxHalvings = 12;
+    static constexpr double kMaxCh = 0.5;
+
+    Nullable<Point> evaluate(double ch) {
+        Terms t{m_lastId, ch, m_np};
+        for (int i = 0; i < kMaxIdRounds; ++i) {
+            const Nullable<double> id = solveId(m_pairs[0], m_pairs[1], t);
+            if (!id.hasValue())
+                return {};
+            const double moved = std::fabs(id.value() - t.id);
+            t.id = id.value();
+            if (moved < kIdSettled)
+                break;
+        }
+        const Nullable<double> next = solveCh(m_partner, m_pairs[2], t);
+        if (!next.hasValue())
+            return {};
+        m_lastId = t.id;
+        return Point{ch, next.value() - ch, t.id};
+    }
+
+    // From a, a step towards b, halved while g is undefined there.
+    Nullable<Point> stepTowards(const Point& a, double b) {
+        double step = b - a.ch;
+        for (int i = 0; i <= kMaxHalvings; ++i, step *= 0.5) {
+            const Nullable<Point> p = evaluate(a.ch + step);
+            if (p.hasValue())
+                return p;
+        }
+        return {};
+    }
+
+    Nullable<Terms> secantFrom(double start) {
+        constexpr double kFirstStep = kDeg / 60;
+        m_lastId = m_firstId;
+        const Nullable<Point> first = evaluate(start);
+        if (!first.hasValue())
+            return {};
+        Point a = first.value();
+        if (std::fabs(a.g) < kRoot)
+            return Terms{a.id, a.ch, m_np};
+        const Nullable<Point> second = stepTowards(a, a.ch + (a.g > 0 ? kFirstStep : -kFirstStep));
+        if (!second.hasValue())
+            return {};
+        Point b = second.value();
+        for (int step = 0; step < kMaxSteps; ++step) {
+            if (std::fabs(b.g) < kRoot)
+                return Terms{b.id, b.ch, m_np};
+            if (b.g == a.g || std::fabs(b.ch) > kMaxCh)
+                return {};
+            const double next = b.ch - b.g * (b.ch - a.ch) / (b.g - a.g);
+            const Nullable<Point> c = stepTowards(b, next);
+            if (!c.hasValue())
+                return {};
+            a = b;
+            b = c.value();
+        }
+        return {};
+    }
+
+    const ALIGNMENT_PAIR (&m_pairs)[3];
+    const ALIGNMENT_PAIR& m_partner;
+    const double m_np;
+    const double m_firstId;
+    double m_lastId = 0;
+};
+
+} // namespace
+
+Nullable<Terms> fixedPointTerms(const ALIGNMENT_PAIR (&pairs)[3], int partner, double np,
+                                double firstId) {
+    return FixedPointSearch(pairs, partner, np, firstId).run();
 }
 
 } // namespace Ko::AlignerSteps

@@ -31,5 +31,16 @@ bool rotationFromPairs(const ALIGNMENT_PAIR& p1, const ALIGNMENT_PAIR& p2, const
 // axis 1, preferring the larger difference of 1 / cos(axis 2). cosA2 are the cosines of the three
 // default axis-2 angles.
 int chPartner(const ALIGNMENT_PAIR (&pairs)[3], const double (&cosA2)[3]);
+// The largest angle between a star's sky direction and where the model made from stars 1 and 2
+// under t places its measured axes; empty when that model cannot be made.
+Nullable<double> worstStarResidual(const ALIGNMENT_PAIR (&pairs)[3], const Terms& t);
+// The ID and CH that one round of the three-star alternation (ID from stars 1 and 2, then CH from
+// the partner and star 3) gives back unchanged, found by a secant search on CH from several
+// starting values; of the roots found, the one that points the three stars best. Empty when no
+// start finds one. The ID solve has two branches, chosen by the sign of the corrected axis-2 sum:
+// firstId, where the search of each start begins, should lie on the true one (for stars 1 and 2
+// read on the flipped side that sum is near a whole turn, and ID 0 may lie on the other).
+Nullable<Terms> fixedPointTerms(const ALIGNMENT_PAIR (&pairs)[3], int partner, double np,
+                                double firstId);
 
 } // namespace Ko::AlignerSteps

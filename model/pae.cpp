@@ -25,14 +25,23 @@ double norm(double x) {
     return x - std::floor(x / k2Pi) * k2Pi;
 }
 
+constexpr int32_t kCells = 72;
+
+// Reduced by a rounding, an angle a hair below 0 comes out as a whole turn; a huge one as
+// anything at all.
+int32_t cellOf(double angle) {
+    const double cell = std::trunc(norm(angle) / kCell);
+    if (!(cell >= 0))
+        return 0;
+    return int32_t(std::min(cell, double(kCells - 1)));
+}
+
+bool isFinitePoint(double tha, double tdec, double cha, double cdec) {
+    return std::isfinite(tha) && std::isfinite(tdec) && std::isfinite(cha) && std::isfinite(cdec);
+}
+
 PAE::Point makePoint(std::string name, double tha, double tdec, double cha, double cdec) {
-    return {std::move(name),
-            tha,
-            tdec,
-            cha,
-            cdec,
-            int32_t(std::trunc(norm(tha) / kCell)),
-            int32_t(std::trunc(norm(tdec) / kCell))};
+    return {std::move(name), tha, tdec, cha, cdec, cellOf(tha), cellOf(tdec)};
 }
 
 // Whether the point's cell (moved by the point's own correction when shifted, grown by one cell
@@ -76,6 +85,9 @@ bool PAE::inRadRange(double v, double lo, double hi) {
 }
 
 void PAE::add(std::string name, double tha, double tdec, double cha, double cdec) {
+    // A point that is not a number would hold no position and break every lookup after it.
+    if (!isFinitePoint(tha, tdec, cha, cdec))
+        return;
     Point point = makePoint(std::move(name), tha, tdec, cha, cdec);
     std::lock_guard lock(m_mutex);
     auto same = std::find_if(m_points.begin(), m_points.end(), [&](const Point& p) {
@@ -159,9 +171,10 @@ void PAE::reload() {
         if (!r.hasValue())
             break;
         const TlvRecord& e = r.value();
-        read.push_back(makePoint(e.getStringOr(tag("name"), ""), e.getDoubleOr(tag("tha "), 0.0),
-                                 e.getDoubleOr(tag("tdec"), 0.0), e.getDoubleOr(tag("cha "), 0.0),
-                                 e.getDoubleOr(tag("cdec"), 0.0)));
+        const double tha = e.getDoubleOr(tag("tha "), 0.0), tdec = e.getDoubleOr(tag("tdec"), 0.0);
+        const double cha = e.getDoubleOr(tag("cha "), 0.0), cdec = e.getDoubleOr(tag("cdec"), 0.0);
+        if (isFinitePoint(tha, tdec, cha, cdec))
+            read.push_back(makePoint(e.getStringOr(tag("name"), ""), tha, tdec, cha, cdec));
     }
     // Read from the store: nothing to write back.
     std::lock_guard lock(m_mutex);

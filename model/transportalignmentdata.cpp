@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 namespace Ko::TransportAlignmentData {
@@ -169,6 +170,16 @@ Nullable<ALIGNMENT_DATA> readModel(const TlvRecord& r) {
             d.pairs.push_back({at(0), at(1), at(2), at(3)});
         }
     }
+    // The model and its pairs feed every conversion and the correction table: a value that is
+    // not a number would poison them all.
+    bool finite = std::isfinite(d.cpid) && std::isfinite(d.cpch) && std::isfinite(d.cpnp);
+    for (size_t i = 0; i < 9; ++i)
+        finite = finite && std::isfinite(d.mxhm.e[i]) && std::isfinite(d.mxmh.e[i]);
+    for (const ALIGNMENT_PAIR& p : d.pairs)
+        finite = finite && std::isfinite(p.ha) && std::isfinite(p.dec) && std::isfinite(p.axis1) &&
+                 std::isfinite(p.axis2);
+    if (!finite)
+        return {};
     d.objNames = readNames(r);
     d.objNames.resize(d.pairs.size());
     if (!d.dtma.hasValue() && r.getInt32Or(tag("dela"), 0) != 0)

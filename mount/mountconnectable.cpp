@@ -254,18 +254,21 @@ void MountConnectable::publish(NewMount created) {
     emit sessionDone();
     callDone(true);
 
-    if (m_timeoutIsDisconnect && created.setup.converser) {
+    if (created.setup.converser) {
         // Queued: the exchange that timed out runs on a mount worker or task thread, which the
         // disconnect must not pull the mount from under. Only this connection's mount is ended
-        // by its link; a late time-out of an earlier link finds another mount, or none.
-        connect(
-            created.setup.converser.get(), &IConverser::converseTimeout, this,
-            [this, weakMount = std::weak_ptr<IMount>(created.mount)] {
-                const auto mount = weakMount.lock();
-                if (mount && mount == m_mountConnection->sharedMount())
-                    disconnectProcedure();
-            },
-            Qt::QueuedConnection);
+        // by its link; a late report of an earlier link finds another mount, or none.
+        const auto endThisMount = [this, weakMount = std::weak_ptr<IMount>(created.mount)] {
+            const auto mount = weakMount.lock();
+            if (mount && mount == m_mountConnection->sharedMount())
+                disconnectProcedure();
+        };
+        // A link that is gone ends the session whatever the flag: every command would time out.
+        connect(created.setup.converser.get(), &IConverser::linkLost, this, endThisMount,
+                Qt::QueuedConnection);
+        if (m_timeoutIsDisconnect)
+            connect(created.setup.converser.get(), &IConverser::converseTimeout, this, endThisMount,
+                    Qt::QueuedConnection);
     }
 }
 

@@ -214,13 +214,40 @@ private slots:
         QCOMPARE(::east(), QStringLiteral("В"));
     }
 
-    // A stored code without catalogues ends in English.
-    void unknownStoredCodeFallsBackToEnglish() {
+    // Only a listed code is adopted: the catalogs name their columns by it. A region variant
+    // falls back to its language, a code without catalogues to English.
+    void storedCodeIsAdoptedOnlyWhenListed_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("east");
+        QTest::newRow("xx") << "xx"
+                            << "en"
+                            << "E";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "pt"
+                               << "L";
+        QTest::newRow("de_CH") << "de_CH"
+                               << "de"
+                               << "O";
+        QTest::newRow("zh-Hant") << "zh-Hant"
+                                 << "zh"
+                                 << "东";
+        QTest::newRow("xx_DE") << "xx_DE"
+                               << "en"
+                               << "E";
+        QTest::newRow("en_GB") << "en_GB"
+                               << "en"
+                               << "E";
+    }
+    void storedCodeIsAdoptedOnlyWhenListed() {
+        QFETCH(QString, stored);
+        QFETCH(QString, code);
+        QFETCH(QString, east);
         auto store = freshStore();
-        store->saveString("lang_code", "xx");
+        store->saveString("lang_code", stored.toStdString());
         LanguageManager lm(store, nullptr);
-        QCOMPARE(lm.languageCode(), QStringLiteral("en"));
-        QCOMPARE(::east(), QStringLiteral("E"));
+        QCOMPARE(lm.languageCode(), code);
+        QCOMPARE(::east(), east);
     }
 
     void switchingPersistsAndNotifiesOnce() {

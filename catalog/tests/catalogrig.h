@@ -30,19 +30,24 @@ private:
     std::atomic<int64_t> m_ms;
 };
 
-// Resources come from one folder chosen by the test.
+// Resources come from a folder chosen by the test: the data folder unless told otherwise.
 class FakeFileUtil : public IFileUtil {
 public:
-    explicit FakeFileUtil(std::string resourceDir) : m_dir(std::move(resourceDir)) {}
+    explicit FakeFileUtil(std::string dataDir, std::string resourceDir = {})
+        : m_dir(std::move(dataDir)),
+          m_resourceDir(resourceDir.empty() ? m_dir : std::move(resourceDir)) {}
     std::string appDataDir() override { return m_dir; }
     std::string resourceUrl(const std::string& name) override {
-        return "file://" + m_dir + "/" + name;
+        return "file://" + resourcePath(name);
     }
-    std::string resourcePath(const std::string& name) override { return m_dir + "/" + name; }
+    std::string resourcePath(const std::string& name) override {
+        return m_resourceDir + "/" + name;
+    }
     bool fileExists(const std::string&) override { return false; }
 
 private:
     std::string m_dir;
+    std::string m_resourceDir;
 };
 
 inline int64_t julianDateToMs(double jd) {

@@ -255,6 +255,11 @@ private slots:
                                                    << "224" << false << "";
         QTest::newRow("a column that carries SQL") << "idM = 31 OR idM"
                                                    << "1" << false << "";
+        // 0 stands for "not in this catalog" in every number column.
+        for (const char* column : {"idM", "idNgc", "idIc", "idC"})
+            QTest::addRow("%s 0", column) << column << "0" << false << "";
+        QTest::newRow("a negative number") << "idM"
+                                           << "-31" << false << "";
     }
     void queryDso() {
         QFETCH(QString, column);

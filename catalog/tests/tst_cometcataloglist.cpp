@@ -15,6 +15,7 @@
 #include <libnova/precession.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace Ko;
 using namespace Ko::Test;
@@ -26,6 +27,8 @@ constexpr double kJd = 2461381.5;
 constexpr double kArcsec = kDeg / 3600;
 // Light time for one astronomical unit, days.
 constexpr double kLightDaysPerAu = 0.0057755183;
+// An age that stands for a timestamp file holding the lowest 64-bit number.
+constexpr qint64 kLowestStoredTime = std::numeric_limits<qint64>::min();
 
 // Lines of the shipped seed file.
 const char* const kHalley =
@@ -190,6 +193,23 @@ private slots:
             << QStringList{"1P/Halley", "2P/Encke"};
         QTest::newRow("empty file") << QByteArray("") << QStringList();
         QTest::newRow("no file") << QByteArray() << QStringList();
+        QTest::newRow("NUL byte in the reference")
+            << QByteArray(kHalley).replace(160, 1, "\0", 1) + "\n" + encke
+            << QStringList{"1P/Halley", "2P/Encke"};
+        QTest::newRow("NUL byte in a number ends the list")
+            << halley + QByteArray(kEncke).replace(33, 1, "\0", 1) + "\n" + halley
+            << QStringList{"1P/Halley"};
+        // Elements that are not finite place a comet nowhere: that line is skipped.
+        const double nan = std::nan(""), inf = INFINITY;
+        QTest::newRow("q not a number, then the next comet")
+            << elementsLine(2027, 1, 1.5, nan, 0.5, 10, 20, 30, 9, 4, "C/nan") + "\n" + encke
+            << QStringList{"2P/Encke"};
+        QTest::newRow("e infinite, then the next comet")
+            << halley + elementsLine(2027, 1, 1.5, 1, inf, 10, 20, 30, 9, 4, "C/inf") + "\n" + encke
+            << QStringList{"1P/Halley", "2P/Encke"};
+        QTest::newRow("H negative infinite")
+            << elementsLine(2027, 1, 1.5, 1, 0.5, 10, 20, 30, -inf, 4, "C/inf") + "\n" + encke
+            << QStringList{"2P/Encke"};
     }
     void readsLineByLine() {
         QFETCH(QByteArray, content);
@@ -291,6 +311,7 @@ private slots:
         QTest::newRow("three days old") << qint64(259200) << false << false;
         QTest::newRow("three days and a second old") << qint64(259201) << true << true;
         QTest::newRow("from the future (clock set back)") << qint64(-3600) << false << false;
+        QTest::newRow("stored as the lowest 64-bit number") << kLowestStoredTime << true << true;
     }
     void refresh() {
         QFETCH(qint64, ageSeconds);
@@ -298,7 +319,9 @@ private slots:
         QFETCH(bool, downloadOk);
         Rig rig(writeElements(QByteArray(kEncke) + "\n"), kJd);
         const int64_t now = rig.sky.clock->nowMs() / 1000;
-        rig.file->time = ageSeconds == -1 ? 0 : now - ageSeconds;
+        rig.file->time = ageSeconds == -1                  ? 0
+                         : ageSeconds == kLowestStoredTime ? std::numeric_limits<int64_t>::min()
+                                                           : now - ageSeconds;
         rig.comets->refresh();
         QCOMPARE(rig.file->downloads, downloads ? 1 : 0);
         QCOMPARE(rig.changed, downloads ? 0 : 1);

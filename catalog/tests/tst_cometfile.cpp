@@ -72,8 +72,8 @@ class TestCometFile : public QObject {
     QString m_startDir;
     int m_cases = 0;
 
-    // A fresh case folder: "seeds" (one above the current directory "seeds/run") and "data",
-    // the app data folder.
+    // A fresh case folder: "seeds", the shipped data folder, and "data", the app data folder. The
+    // current directory is a third folder, "run": the seeds are not looked up from there.
     struct Folders {
         QString seeds;
         QString data;
@@ -82,10 +82,11 @@ class TestCometFile : public QObject {
     Folders makeFolders() {
         const QString root = m_tmp.filePath(QString::number(++m_cases));
         Folders f{root + "/seeds", root + "/data", nullptr};
-        QDir().mkpath(f.seeds + "/run");
+        QDir().mkpath(f.seeds);
+        QDir().mkpath(root + "/run");
         QDir().mkpath(f.data);
-        QDir::setCurrent(f.seeds + "/run");
-        f.fileUtil = std::make_shared<FakeFileUtil>(f.data.toStdString());
+        QDir::setCurrent(root + "/run");
+        f.fileUtil = std::make_shared<FakeFileUtil>(f.data.toStdString(), f.seeds.toStdString());
         return f;
     }
 
@@ -202,8 +203,8 @@ private slots:
         QCOMPARE(server.requests(), 2);
     }
 
-    // First start copies the seeds that lie one folder above the current directory; a local
-    // file already there keeps everything as it is.
+    // First start copies the seeds of the shipped data folder; a local file already there keeps
+    // everything as it is.
     void seeding_data() {
         QTest::addColumn<bool>("localExists");
         QTest::addColumn<bool>("seedElements");
@@ -213,8 +214,8 @@ private slots:
         QTest::addColumn<QStringList>("warnings");
         const QByteArray seed = "seed elements\n";
         const QByteArray local = "local elements\n";
-        const QString missingElements = "CometFile: local file not exist: ../CometEls.txt";
-        const QString missingTimestamp = "CometFile: local file not exist: ../CometEls.ts.txt";
+        const QString missingElements = "CometFile: local file not exist: %1/CometEls.txt";
+        const QString missingTimestamp = "CometFile: local file not exist: %1/CometEls.ts.txt";
         QTest::newRow("first start with both seeds")
             << false << true << true << seed << qint64(1767398400) << QStringList();
         QTest::newRow("first start without the timestamp seed")
@@ -240,7 +241,7 @@ private slots:
         if (seedTimestamp)
             QVERIFY(writeFile(folders.seeds + "/CometEls.ts.txt", kSeedTimestamp));
         for (const QString& w : warnings)
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(w));
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(w.arg(folders.seeds)));
         QTest::failOnWarning(QRegularExpression("local file not exist"));
 
         CometFile file(folders.fileUtil, "http://127.0.0.1:9/unused");

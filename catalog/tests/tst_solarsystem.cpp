@@ -135,6 +135,36 @@ private slots:
         QCOMPARE(fired, 1);
     }
 
+    // A body is computed once per second of the clock: a list searched again within it filters
+    // the same places; the next second, or another language, computes afresh.
+    void computedOncePerSecond_data() {
+        QTest::addColumn<int>("laterMs");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("samePlace");
+        QTest::addColumn<QString>("moonName");
+        QTest::newRow("same moment") << 0 << "en" << true << "Moon";
+        QTest::newRow("999 ms later") << 999 << "en" << true << "Moon";
+        QTest::newRow("the next second") << 1000 << "en" << false << "Moon";
+        QTest::newRow("an hour later") << 3600000 << "en" << false << "Moon";
+        QTest::newRow("clock set back 1 ms") << -1 << "en" << false << "Moon";
+        QTest::newRow("999 ms later, in German") << 999 << "de" << false << "Mond";
+    }
+    void computedOncePerSecond() {
+        QFETCH(int, laterMs);
+        QFETCH(QString, language);
+        QFETCH(bool, samePlace);
+        QFETCH(QString, moonName);
+        Solar s(kEquinox2026);
+        const CoordPair first = s.solar->getObject(ISolarSystem::Moon).coordNow;
+        s.sky.clock->set(julianDateToMs(kEquinox2026) + laterMs);
+        s.language->setLanguage(language);
+        const AstroObj moon = s.solar->getObject(ISolarSystem::Moon);
+        QCOMPARE(moon.qmlName(), moonName);
+        QCOMPARE(moon.coordNow.a == first.a && moon.coordNow.b == first.b, samePlace);
+        // The Moon moves about half an arcsecond a second.
+        QVERIFY(separation(moon.coordNow, first) < (std::abs(laterMs) / 1000.0 + 1) * kArcmin);
+    }
+
     // Every shipped language has names of its own; the Moon as the Japanese and Chinese call it.
     void namesInEveryShippedLanguage() {
         Solar s(kEquinox2026);

@@ -265,6 +265,8 @@ void BLEKoConnectableHelper::deviceDisconnect() {
         if (m_setupDevice.lock().get() == sender())
             converser = m_setupConverser.lock();
     }
+    if (converser)
+        emit converser->linkLost();
     // The session ends the link on this signal; it may take its time, so not on this thread.
     if (converser)
         std::thread([converser] { emit converser->converseTimeout(); }).detach();

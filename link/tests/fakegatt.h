@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <functional>
 #include <future>
 #include <map>
 #include <memory>
@@ -113,6 +114,8 @@ public:
         const auto reply = replies.find(value);
         if (reply != replies.end())
             later([this, r = reply->second] { notify(uuid16(0xc306), r); });
+        else if (const QByteArray r = answer ? answer(value) : QByteArray(); !r.isEmpty())
+            later([this, r] { notify(uuid16(0xc306), r); });
     }
     void writeDescriptor(const GattDescriptor& d, const QByteArray& value) override {
         requests.push_back({d.characteristicUuid, value, -1, QThread::currentThread()});
@@ -143,8 +146,10 @@ public:
     }
 
     QLowEnergyService::ServiceTypes serviceTypes = QLowEnergyService::PrimaryService;
-    // A written value found here is answered by notifying 0xc306.
+    // A written value found here is answered by notifying 0xc306; any other by what answer
+    // gives, unless that is empty.
     std::map<QByteArray, QByteArray> replies;
+    std::function<QByteArray(const QByteArray&)> answer;
     int ignoreWrites = 0;
     std::vector<FakeGattRequest> requests;
 
@@ -232,6 +237,8 @@ public:
     }
 
     std::vector<FakeGattDeviceScript> devices;
+    // Given to every service made: how its writes are answered.
+    std::function<QByteArray(const QByteArray&)> answer;
     std::optional<QBluetoothDeviceDiscoveryAgent::Error> scanError;
     FakeGattScanner* scanner = nullptr;
     QList<QPointer<FakeGattController>> controllers;
@@ -262,6 +269,7 @@ inline std::shared_ptr<IGattService> FakeGattController::createService(const QBl
     for (const auto& s : m_script.services) {
         if (s.uuid == uuid) {
             auto service = std::make_shared<FakeGattService>(s);
+            service->answer = m_platform.answer;
             m_platform.services.push_back(service);
             return service;
         }

@@ -100,6 +100,45 @@ private slots:
         QTest::newRow("three stars, EQ") << eq3 << Stars{{100, 35}, {160, 60}, {60, 50}};
         QTest::newRow("three stars, one synced on the other side")
             << eq3 << Stars{{100, 35}, {150, 65}, {190, 45, No}};
+        // Within |ID| of the pole both sides' axis 2 are near the reading: the star counts as
+        // centred on the side the flipping rule picks.
+        const TrueModel nearPoleUp{MountMode_::EQ, north, rotationZ(30 * kDeg), 0.9 * kDeg, 0, 0};
+        const TrueModel nearPoleDown{MountMode_::EQ, north, rotationZ(-70 * kDeg),
+                                     -0.9 * kDeg,    0,     0};
+        for (const double fromPole : {0.3, 0.7, 1.5})
+            for (const auto& [name, truth] : {std::pair{"+", nearPoleUp}, {"-", nearPoleDown}}) {
+                QTest::addRow("one star %.1f deg from the pole, ID %s", fromPole, name)
+                    << truth << Stars{{0, 45 - fromPole}};
+                QTest::addRow("one star %.1f deg past the pole, ID %s", fromPole, name)
+                    << truth << Stars{{180, 45 + fromPole}};
+            }
+        // Triples on which the ID/CH alternation started from zero finds no ID, finds no CH or
+        // does not settle: the true terms repel it.
+        const auto tilted = [&](double polarDeg, double directionDeg, double turnDeg, double idDeg,
+                                double chArcmin) {
+            Matrix3 turn = rotationX(polarDeg * kDeg * std::cos(directionDeg * kDeg));
+            turn *= rotationY(polarDeg * kDeg * std::sin(directionDeg * kDeg));
+            turn *= rotationZ(turnDeg * kDeg);
+            return TrueModel{MountMode_::EQ, north, turn, idDeg * kDeg, chArcmin * kArcmin, 0};
+        };
+        QTest::newRow("three stars, alternation finds no ID")
+            << tilted(0.094, 346.19, -143.16, -0.6484, 4.9713)
+            << Stars{{106.88, 47.73}, {263.34, 42.68}, {34.28, 64.16}};
+        QTest::newRow("three stars, alternation finds no ID, flipped pair")
+            << tilted(0.4898, 315.99, -71.11, 0.3065, 2.2809)
+            << Stars{{293.03, 33.31}, {136.96, 51.48}, {314.70, 67.77}};
+        QTest::newRow("three stars, alternation finds no CH")
+            << tilted(0.336, 27.41, -165.02, -0.069, -0.1288)
+            << Stars{{316.55, 62.54}, {53.93, 49.82}, {172.67, 58.34}};
+        QTest::newRow("three stars, alternation finds no CH, large terms")
+            << tilted(0.1781, 189.12, -151.42, -0.9652, -9.0533)
+            << Stars{{22.17, 40.38}, {300.83, 28.25}, {203.46, 65.37}};
+        QTest::newRow("three stars, alternation does not settle")
+            << tilted(0.0118, 73.91, 56.57, 0.95, 4.1558)
+            << Stars{{204.76, 28.41}, {331.97, 57.23}, {263.89, 29.62}};
+        QTest::newRow("three stars, one near the pole")
+            << TrueModel{MountMode_::EQ, north, polarIndexed, -0.8 * kDeg, 3 * kArcmin, 0}
+            << Stars{{120, 40}, {240, 50}, {0, 44.4}};
     }
 
     void solvesKnownModel() {

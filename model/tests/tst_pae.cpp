@@ -8,7 +8,9 @@
 #include <QTest>
 
 #include <atomic>
+#include <cmath>
 #include <thread>
+#include <tuple>
 
 using namespace Ko;
 using AnglePair = IPAE::AnglePair;
@@ -65,6 +67,9 @@ private slots:
         QTest::newRow("declination -10 degrees") << 0.0 << -10 * kDeg << 0 << 70;
         QTest::newRow("just below a turn") << -1e-9 << 359.9 * kDeg << 71 << 71;
         QTest::newRow("one turn and 0.1") << k2Pi + 0.1 << 0.0 << 1 << 0;
+        QTest::newRow("a hair below 0") << -1e-16 << -1e-300 << 71 << 71;
+        // No meaningful cell, but one inside the table.
+        QTest::newRow("huge") << 1e300 << -1e300 << -1 << -1;
     }
 
     void cells() {
@@ -74,8 +79,12 @@ private slots:
         QFETCH(int, cell2);
         auto rig = connectedRig();
         rig->pae->add("x", tha, tdec, tha, tdec);
-        QCOMPARE(rig->pae->points().at(0).cell1, cell1);
-        QCOMPARE(rig->pae->points().at(0).cell2, cell2);
+        const PAE::Point p = rig->pae->points().at(0);
+        QVERIFY(p.cell1 >= 0 && p.cell1 < 72 && p.cell2 >= 0 && p.cell2 < 72);
+        if (cell1 >= 0) {
+            QCOMPARE(p.cell1, cell1);
+            QCOMPARE(p.cell2, cell2);
+        }
     }
 
     // One point per cell: the latest replaces the one in its cell, another cell appends.
@@ -166,6 +175,22 @@ private slots:
         QTest::newRow("empty text") << QString() << 0;
         QTest::newRow("not base64") << QString("#!") << 1;
         QTest::newRow("not a record") << QString("AAAA") << 1;
+        // Points that are not finite are dropped; the rest are read.
+        const double nan = std::nan(""), inf = INFINITY;
+        for (const auto& [name, t, value] :
+             {std::tuple{"correction not a number", TlvRecord::tagOf("cha "), nan},
+              {"declination correction infinite", TlvRecord::tagOf("cdec"), -inf},
+              {"position not a number", TlvRecord::tagOf("tha "), nan},
+              {"position infinite", TlvRecord::tagOf("tdec"), inf}}) {
+            TlvRecord bad;
+            bad.setDouble(TlvRecord::tagOf("tha "), 0.5);
+            bad.setDouble(t, value);
+            TlvRecord stored;
+            stored.setRecord(TlvRecord::kRepeatableTag, point);
+            stored.setRecord(TlvRecord::kRepeatableTag, bad);
+            stored.setRecord(TlvRecord::kRepeatableTag, point);
+            QTest::addRow("%s", name) << QString::fromStdString(encoded(stored)) << 2;
+        }
     }
 
     void reload() {
@@ -182,6 +207,15 @@ private slots:
         }
         // Reading writes nothing back.
         QCOMPARE(rig->file()["align.pae"].toString(), text);
+        // Every lookup still finds a finite answer or none.
+        for (const double a : {0.0, 0.5, 1.0, 3.0}) {
+            const AnglePair p = rig->pae->lookupShifted({a, a});
+            QVERIFY(std::isfinite(p.first) && std::isfinite(p.second));
+        }
+        // Nor is a point that is not finite taken when added.
+        rig->pae->add("bad", 2.0, std::nan(""), 2.0, 2.0);
+        rig->pae->add("bad", 2.0, 2.0, INFINITY, 2.0);
+        QCOMPARE(int(rig->pae->points().size()), points);
     }
 
     // Points added on one thread while others look up: a lookup sees the table before or after

@@ -7,8 +7,11 @@
 
 #include <QTest>
 
+#include <cmath>
+
 #include <array>
 #include <functional>
+#include <tuple>
 
 using namespace Ko;
 namespace T = Ko::TransportAlignmentData;
@@ -197,6 +200,21 @@ private slots:
             [](TlvRecord&, TlvRecord& model) { model.setBytes(tag("mxhm"), CBytes(71, 0)); });
         QTest::newRow("no mxmh") << sealed(
             [](TlvRecord&, TlvRecord& model) { model.setDouble(tag("mxmh"), 1.0); });
+        const double nan = std::nan(""), inf = INFINITY;
+        QTest::newRow("mxhm element not a number") << sealed([&](TlvRecord&, TlvRecord& model) {
+            model.setBytes(tag("mxhm"), doubles({1, 0, 0, 0, nan, 0, 0, 0, 1}));
+        });
+        QTest::newRow("mxmh element infinite") << sealed([&](TlvRecord&, TlvRecord& model) {
+            model.setBytes(tag("mxmh"), doubles({1, 0, 0, 0, 1, 0, 0, 0, -inf}));
+        });
+        for (const auto& [name, term, value] : {std::tuple{"cpid", tag("cpid"), nan},
+                                                {"cpch", tag("cpch"), inf},
+                                                {"cpnp", tag("cpnp"), -inf}})
+            QTest::addRow("%s not finite", name)
+                << sealed([&](TlvRecord&, TlvRecord& model) { model.setDouble(term, value); });
+        QTest::newRow("pair not a number") << sealed([&](TlvRecord&, TlvRecord& model) {
+            model.setBytes(tag("pars"), doubles({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, nan, 0.8}));
+        });
         TlvRecord shortSeal;
         shortSeal.setInt32(tag("mtvr"), 0);
         shortSeal.setBytes(tag("dtsp"), CBytes(5, 0));

@@ -161,6 +161,10 @@ void CameraControlList::tick() {
             return;
     }
     if (!m_current) {
+        // Only a program deleted from the list while it exposed ends a run with the shutter
+        // open: nothing is left to run it down.
+        if (m_phase == 1 && !mount->setCameraShutter(false))
+            emit commandError();
         stopTask();
         emit taskDone();
     } else {

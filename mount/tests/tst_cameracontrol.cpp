@@ -349,6 +349,37 @@ private slots:
         QCOMPARE(shutterText(rig.mount->shutterCalls()), "1+ 11- 31+ 41-");
     }
 
+    // The program exposing is deleted or replaced: the exposure still ends with the shutter
+    // closed, at once when nothing is left to run it down.
+    void listChangedDuringAnExposure_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<int>>("kept");
+        QTest::addColumn<QString>("shutter");
+        QTest::addColumn<int>("endTick");
+        QTest::newRow("deleted, nothing left") << "5 1 1 on" << QList<int>{} << "1+ 12-" << 12;
+        QTest::newRow("deleted, a disabled one left")
+            << "5 1 1 on; 2 1 1 off" << QList<int>{1} << "1+ 12-" << 12;
+        QTest::newRow("replaced by an enabled one")
+            << "5 1 1 on; 2 1 1 on" << QList<int>{1} << "1+ 51-" << 61;
+    }
+    void listChangedDuringAnExposure() {
+        QFETCH(QString, stored);
+        QFETCH(QList<int>, kept);
+        QFETCH(QString, shutter);
+        QFETCH(int, endTick);
+        Rig rig(stored);
+        QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
+        rig.list->startTask();
+        rig.tick(11);
+        QList<QObject*> list;
+        for (int i : kept)
+            list.append(rig.program(i));
+        rig.list->setList(list);
+        rig.tick(endTick - 11);
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(shutterText(rig.mount->shutterCalls()), shutter);
+    }
+
     // The real timer drives a run to its end.
     void runOnTheTimer() {
         Rig rig("0 0 1 on", 1);

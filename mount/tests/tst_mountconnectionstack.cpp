@@ -21,6 +21,8 @@ private slots:
     void parkDataAtConnection_data();
     void parkDataAtConnection();
     void udpLinkTimeOutEndsTheConnection();
+    void lostBluetoothDeviceEndsTheConnection_data();
+    void lostBluetoothDeviceEndsTheConnection();
     void serialConnectionOverAPseudoTerminal();
     void holderNotifiesOnChangesOnly();
     void holderRelaysTheMountsNotifications();
@@ -232,6 +234,46 @@ void TestMountConnectionStack::udpLinkTimeOutEndsTheConnection() {
              qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!rig.holder->connected());
     QVERIFY(!rig.holder->hasWifi());
+    QVERIFY(!rig.modeContainer->mountMode().hasValue());
+    QVERIFY(rig.mountChangesOnMainThread());
+    QVERIFY(!rig.offMainThreadReports);
+}
+
+void TestMountConnectionStack::lostBluetoothDeviceEndsTheConnection_data() {
+    QTest::addColumn<bool>("timeoutIsDisconnect");
+    QTest::newRow("time-outs keep the session") << false;
+    QTest::newRow("time-outs end the session") << true;
+}
+
+// A scripted Bluetooth LE controller that goes away: the session ends, whatever its time-out
+// flag says, and no time-out of a command is needed to notice.
+void TestMountConnectionStack::lostBluetoothDeviceEndsTheConnection() {
+    QFETCH(bool, timeoutIsDisconnect);
+    auto gatt = std::make_shared<FakeGattPlatform>();
+    gatt->devices.push_back({advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
+                             {controllerServiceScript()},
+                             false});
+    gatt->answer = [](const QByteArray& request) {
+        const Nullable<CBytes> reply =
+            classicController(CBytes::fromStdString(request.toStdString()));
+        return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
+                                : QByteArray();
+    };
+    MountLinkRoutes routes = StackRig::loopbackRoutes(0);
+    routes.gattPlatform = gatt;
+    StackRig rig(std::move(routes));
+    rig.settings->setType(ConnectionType_::BLE);
+    rig.settings->setDiscoveryTimeoutMs_BLE(300);
+    rig.session->setTimeoutIsDisconnect(timeoutIsDisconnect);
+
+    QVERIFY(rig.connectMount());
+    // The connection procedure's inquiries went over the scripted link.
+    QCOMPARE(rig.session->statusText(), QStringLiteral("Connected"));
+    QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
+
+    gatt->controllersOf(QStringLiteral("00:00:00:00:00:01")).back()->dropLink();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 5000);
+    QVERIFY(rig.statuses.contains(QStringLiteral("1|Disconnecting|")));
     QVERIFY(!rig.modeContainer->mountMode().hasValue());
     QVERIFY(rig.mountChangesOnMainThread());
     QVERIFY(!rig.offMainThreadReports);

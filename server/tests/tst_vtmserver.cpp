@@ -4,11 +4,15 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <thread>
+#include <vector>
 
 using namespace Ko;
 
@@ -324,6 +328,53 @@ private slots:
         }
         // A refused upload leaves its later bytes to be answered as text requests.
         QCOMPARE(client.receive(reply.size()).left(reply.size()), reply);
+    }
+
+    // Many clients at once on both transports, each awaiting every reply: each request is
+    // answered once, with its own values.
+    void load() {
+        constexpr int kClients = 32;
+        constexpr int kRequests = 500;
+        VtmServerRig rig(false);
+        rig.server->setHandler("ServerDeviceNameGet", [](const std::vector<VtmArgument>& args) {
+            return VtmServer::MethodRet{0, "Ok", {args.at(0).text}};
+        });
+        rig.core->waitPosted();
+        std::atomic<int> answered{0};
+        std::atomic<int> wrong{0};
+        const auto client = [&](bool tcp, int id) {
+            std::optional<TcpClient> stream;
+            QUdpSocket udp;
+            if (tcp)
+                stream.emplace(rig.port);
+            else
+                udp.bind(QHostAddress::LocalHost, 0);
+            for (int k = 0; k < kRequests; ++k) {
+                const QByteArray value = QByteArray::number(id) + "-" + QByteArray::number(k);
+                const QByteArray expected = "Ok,ServerDeviceNameGet," + value;
+                const QByteArray request = "ServerDeviceNameGet," + value;
+                QByteArray got;
+                if (tcp) {
+                    stream->send(request);
+                    got = stream->receive(int(expected.size()));
+                } else {
+                    udp.writeDatagram(request, QHostAddress::LocalHost, rig.port);
+                    if (udp.hasPendingDatagrams() || udp.waitForReadyRead(5000))
+                        got = udp.receiveDatagram().data();
+                }
+                if (got == expected)
+                    ++answered;
+                else
+                    ++wrong;
+            }
+        };
+        std::vector<std::thread> threads;
+        for (int id = 0; id < 2 * kClients; ++id)
+            threads.emplace_back(client, id < kClients, id);
+        for (auto& t : threads)
+            t.join();
+        QCOMPARE(wrong.load(), 0);
+        QCOMPARE(answered.load(), 2 * kClients * kRequests);
     }
 
     // Destroying the server waits for a request that still runs on the core's thread.

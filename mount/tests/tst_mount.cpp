@@ -1,3 +1,4 @@
+#include "base/tests/scratchsettings.h"
 #include "mount/mount.h"
 #include "mount/mountfactory.h"
 
@@ -35,6 +36,7 @@
 #include "mount/tasks/periodicpositionreadtask.h"
 #include "mount/tasks/trailpointssender_emulator.h"
 #include "mount/tests/fakefastclock.h"
+#include "mount/tests/mountcontrolrig.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,44 +128,9 @@ CLocation site() {
 // What every mount shares: a site at 40 degrees north, 75 west, the fast clock, the coordinate
 // chain, settings in a scratch folder, per-mount data announcing the emulated mount of the mode,
 // and so the default model of that mode with an empty correction table.
-struct Shared {
-    explicit Shared(MountMode_::E mode) {
-        location->setLocation(site());
-        perMountData->setConnectedMount(mode, EmlatorKoDevic::kVersion,
-                                        mode == MountMode_::AZ ? 7 : 6);
-        container = std::make_shared<AlignmentDataContainer>(
-            location, perMountData, alignmentData, alignment, toasts, astro,
-            std::make_shared<QAstroFormat>(nullptr));
-        pae = std::make_shared<PAE>(container, perMountData);
-        factory = std::make_shared<MountFactory>(location, clock, astro, altRange, alignment,
-                                                 toasts, parkPrompt, pae, axisSlot, token, token,
-                                                 perMountData, appCore, connectionSettings);
-    }
-
-    QTemporaryDir dir;
-    // The settings folder goes beside the data location, so both stay inside the scratch folder.
-    std::shared_ptr<QtKVStore> store = std::make_shared<QtKVStore>(
-        "Settings.txt",
-        std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
-    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
-    std::shared_ptr<FakeFastClock> clock = std::make_shared<FakeFastClock>(kEpochMs);
-    std::shared_ptr<FakeFastTCCancellable> token = std::make_shared<FakeFastTCCancellable>();
-    std::shared_ptr<AstroCalc> astro =
-        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
-    std::shared_ptr<AltRange> altRange = std::make_shared<AltRange>(store);
-    std::shared_ptr<AppCore> appCore = std::make_shared<AppCore>(store, nullptr);
-    std::shared_ptr<ToastManagerUIStub> toasts = std::make_shared<ToastManagerUIStub>();
-    std::shared_ptr<ParkDataLoadUIStub> parkPrompt = std::make_shared<ParkDataLoadUIStub>();
-    std::shared_ptr<PerMountData> perMountData = std::make_shared<PerMountData>(store);
-    std::shared_ptr<SharedAlignmentData> alignmentData = std::make_shared<SharedAlignmentData>();
-    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(alignmentData, nullptr);
-    std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot =
-        std::make_shared<ConnectedObjContainer<IMountAxis>>();
-    std::shared_ptr<ConnectionSettings> connectionSettings =
-        std::make_shared<ConnectionSettings>(store);
-    std::shared_ptr<AlignmentDataContainer> container;
-    std::shared_ptr<PAE> pae;
-    std::shared_ptr<MountFactory> factory;
+struct Shared : MountControlRig {
+    explicit Shared(MountMode_::E mode)
+        : MountControlRig({site().latitudeRad, site().longitudeRad, kEpochMs, {}, mode}) {}
 };
 
 // An emulated mount made by the factory, its axes at the model's reference position.

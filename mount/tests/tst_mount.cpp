@@ -46,6 +46,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <thread>
 
 using namespace Ko;
 using AnglePair = std::pair<double, double>;
@@ -240,6 +241,7 @@ private slots:
     void relays();
     void destroyedDuringGoto();
     void lastReferenceOnTaskThread();
+    void trackingSwitchAcrossThreads();
     void factorySessions();
     void positions();
 };
@@ -598,6 +600,31 @@ void TestMount::lastReferenceOnTaskThread() {
     // Compared as a flag: the task thread may be gone by now, so it cannot be printed.
     const bool onMainThread = destroyedOn.load() == QThread::currentThread();
     QVERIFY(onMainThread);
+}
+
+// The tracking switch is written on one thread while another reads it (the page reads it on the
+// main thread, task threads while they decide how an axis carries on): the last write stands,
+// and the mount tracks as it says.
+void TestMount::trackingSwitchAcrossThreads() {
+    FactoryRig rig(MountMode_::EQ);
+    constexpr int kWrites = 20;
+    std::atomic<bool> written{false};
+    std::thread writer([&] {
+        for (int i = 0; i < kWrites; ++i)
+            rig.mount->setTrackingEnabled(i % 2 == 0);
+        rig.mount->setTrackingEnabled(true);
+        written = true;
+    });
+    int onReadings = 0;
+    while (!written)
+        onReadings += rig.mount->trackingEnabled() ? 1 : 0;
+    writer.join();
+    QVERIFY(rig.mount->trackingEnabled());
+    QTRY_VERIFY(rig.mount->realTracking());
+    rig.mount->setTrackingEnabled(false);
+    QVERIFY(!rig.mount->trackingEnabled());
+    QTRY_VERIFY(!rig.mount->realTracking());
+    Q_UNUSED(onReadings);
 }
 
 // Each connection gets its own graph over the shared collaborators (the emulator's axes without a

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 using namespace Ko;
 using namespace Ko::Test;
@@ -74,11 +75,24 @@ class TestIdentifyCatalogList : public QObject {
                 sky.calc->convertNow({kMountHa, kMountDec, CoordType::HDObsv}, CoordType::RDJNow);
             return {c.a, c.b};
         }
+        // An object placed at kLimit is moved by the least steps needed for its separation, as
+        // the page computes it, to be the limit to the last bit.
         void place(const std::vector<Placed>& placed, const CoordPair& around) {
             std::shared_ptr<FakeSource> sources[] = {stars, dso, solar};
-            for (const Placed& p : placed)
-                sources[p.source]->objects.push_back(
-                    objectNear(around, p.offset, p.name.toUtf8().constData()));
+            for (const Placed& p : placed) {
+                AstroObj obj = objectNear(around, p.offset, p.name.toUtf8().constData());
+                for (int step = 0; p.offset == kLimit && step < 64; ++step) {
+                    const double sep = sky.calc->angularSeparation(
+                        IAstroCalc::AnglePair{around.a, around.b},
+                        IAstroCalc::AnglePair{obj.coordNow.a, obj.coordNow.b});
+                    if (sep == kLimit)
+                        break;
+                    const double away = obj.coordNow.b > around.b ? 1 : -1;
+                    obj.coordNow.b =
+                        std::nextafter(obj.coordNow.b, sep < kLimit ? away * 10 : -away * 10);
+                }
+                sources[p.source]->objects.push_back(obj);
+            }
         }
         QStringList names() const {
             QStringList out;
@@ -98,6 +112,9 @@ private slots:
         QTest::newRow("a hair inside 20 degrees is listed, a hair outside is not")
             << std::vector<Placed>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}}
             << QStringList{"inside"} << QStringList{"Star"};
+        QTest::newRow("exactly 20 degrees is listed")
+            << std::vector<Placed>{{1, kLimit, "at the limit"}} << QStringList{"at the limit"}
+            << QStringList{"DSO"};
         QTest::newRow("nearest first across the sources")
             << std::vector<Placed>{{0, 5 * kDeg, "Vega"},
                                    {2, 3 * kDeg, "Sun"},

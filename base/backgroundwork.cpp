@@ -7,6 +7,8 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
+#include <deque>
 #include <exception>
 #include <list>
 #include <map>
@@ -52,10 +54,18 @@ struct Registry {
     }
 };
 
+// How long the process, on its way out, waits for jobs nobody waited for (a test's last task
+// threads): their threads are joined before it ends.
+constexpr std::chrono::milliseconds kExitWait{5000};
+
 // Never destroyed: a thread still running at exit keeps its entry, and destroying a joinable
 // std::thread would end the process.
 Registry& registry() {
-    static Registry* const r = new Registry;
+    static Registry* const r = [] {
+        auto* made = new Registry;
+        std::atexit([] { finishBackgroundWork(kExitWait); });
+        return made;
+    }();
     return *r;
 }
 
@@ -163,31 +173,51 @@ int backgroundJobCount() {
     return count;
 }
 
+// The calls wait here, under a lock of this code's own, and the event posted to the receiver
+// only says "take the next one": the hand-over is then ordered by that lock, which race
+// detectors see, not only by Qt's event queue, which they do not.
 struct Handover::State {
     std::mutex mutex;
     // Guarded by mutex; null once the receiver began its destruction.
-    QObject* receiver;
+    QObject* receiver = nullptr;
+    std::deque<std::function<void()>> calls;
+
+    void runNext() {
+        std::function<void()> call;
+        {
+            std::lock_guard lock(mutex);
+            if (calls.empty())
+                return;
+            call = std::move(calls.front());
+            calls.pop_front();
+        }
+        call();
+    }
 };
 
 Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
     m_state->receiver = receiver;
-    // Direct: runs in the receiver's destructor, before Qt drops the calls still queued to it,
-    // so a post either lands before that drop or sees no receiver. The state outlives this
-    // object while the receiver may still be reporting its end.
-    m_watch = QObject::connect(receiver, &QObject::destroyed, [state = m_state] {
+    // Direct: runs in the receiver's destructor, before Qt drops the events still queued to it,
+    // so a post either lands before that or sees no receiver; what waits is dropped here, on the
+    // receiver's thread. The connection keeps the state and stays until the receiver goes: taking
+    // it down from a worker thread could meet the receiver half destroyed.
+    QObject::connect(receiver, &QObject::destroyed, [state = m_state] {
+        std::deque<std::function<void()>> dropped;
         std::lock_guard lock(state->mutex);
         state->receiver = nullptr;
+        dropped.swap(state->calls);
     });
 }
 
-Handover::~Handover() {
-    QObject::disconnect(m_watch);
-}
+Handover::~Handover() = default;
 
 void Handover::post(std::function<void()> call) {
     std::lock_guard lock(m_state->mutex);
-    if (m_state->receiver)
-        QMetaObject::invokeMethod(m_state->receiver, std::move(call), Qt::QueuedConnection);
+    if (!m_state->receiver)
+        return;
+    m_state->calls.push_back(std::move(call));
+    QMetaObject::invokeMethod(
+        m_state->receiver, [state = m_state] { state->runNext(); }, Qt::QueuedConnection);
 }
 
 void postToMainThread(std::function<void()> call) {

@@ -53,7 +53,6 @@ public:
 private:
     struct State;
     const std::shared_ptr<State> m_state;
-    QMetaObject::Connection m_watch;
 };
 
 // Any thread. Runs call later on the main thread; dropped when there is no application object

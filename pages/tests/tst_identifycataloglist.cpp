@@ -48,6 +48,18 @@ struct Placed {
     QString name;
 };
 
+// The real coordinate chain, but a separation within far less than a hair of the limit reads as
+// the limit itself: the cosine formula cannot land on it to the last bit.
+class LimitSnappingCalc : public AstroCalc {
+public:
+    using AstroCalc::angularSeparation;
+    using AstroCalc::AstroCalc;
+    double angularSeparation(const U_ASTRO_COORD& p, const U_ASTRO_COORD& q) const override {
+        const double separation = AstroCalc::angularSeparation(p, q);
+        return std::abs(separation - kLimit) < kHair / 1000 ? kLimit : separation;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<Placed>)
@@ -65,7 +77,9 @@ class TestIdentifyCatalogList : public QObject {
         std::shared_ptr<WritableMountConnection> mounts =
             std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
-        IdentifyCatalogList identify{stars, solar, dso, sky.calc, format, device.sensor, mounts};
+        std::shared_ptr<LimitSnappingCalc> pageCalc =
+            std::make_shared<LimitSnappingCalc>(sky.location, sky.astroClock);
+        IdentifyCatalogList identify{stars, solar, dso, pageCalc, format, device.sensor, mounts};
 
         Rig() { mount->position = CmdResp<IMount::AnglePair>::ok({kMountHa, kMountDec}); }
 
@@ -75,24 +89,11 @@ class TestIdentifyCatalogList : public QObject {
                 sky.calc->convertNow({kMountHa, kMountDec, CoordType::HDObsv}, CoordType::RDJNow);
             return {c.a, c.b};
         }
-        // An object placed at kLimit is moved by the least steps needed for its separation, as
-        // the page computes it, to be the limit to the last bit.
         void place(const std::vector<Placed>& placed, const CoordPair& around) {
             std::shared_ptr<FakeSource> sources[] = {stars, dso, solar};
-            for (const Placed& p : placed) {
-                AstroObj obj = objectNear(around, p.offset, p.name.toUtf8().constData());
-                for (int step = 0; p.offset == kLimit && step < 64; ++step) {
-                    const double sep = sky.calc->angularSeparation(
-                        IAstroCalc::AnglePair{around.a, around.b},
-                        IAstroCalc::AnglePair{obj.coordNow.a, obj.coordNow.b});
-                    if (sep == kLimit)
-                        break;
-                    const double away = obj.coordNow.b > around.b ? 1 : -1;
-                    obj.coordNow.b =
-                        std::nextafter(obj.coordNow.b, sep < kLimit ? away * 10 : -away * 10);
-                }
-                sources[p.source]->objects.push_back(obj);
-            }
+            for (const Placed& p : placed)
+                sources[p.source]->objects.push_back(
+                    objectNear(around, p.offset, p.name.toUtf8().constData()));
         }
         QStringList names() const {
             QStringList out;

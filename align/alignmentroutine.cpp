@@ -7,6 +7,7 @@
 #include "align/ialignstarcalculator.h"
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
+#include "base/backgroundwork.h"
 #include "base/log.h"
 #include "model/ialigner.h"
 #include "mount/imount.h"
@@ -16,7 +17,6 @@
 
 #include <exception>
 #include <mutex>
-#include <thread>
 
 namespace Ko {
 
@@ -243,14 +243,14 @@ void AlignmentRoutine::Steps::onCenterPressed() {
         m = Measure{run, currentIndex.value(), alignmentType, stars.at(currentIndex.value()),
                     northLevelPending};
     }
-    std::thread([self = shared_from_this(), m] {
+    runInBackground("alignment star measurement", [self = shared_from_this(), m] {
         try {
             self->measureCurrentStar(m);
         } catch (const std::exception& e) {
             // A read without angles or a frame the chain did not give: the run ends here.
             Log("AlignmentRoutine: measuring %s failed: %s", m.star.name.c_str(), e.what());
         }
-    }).detach();
+    });
 }
 
 void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {

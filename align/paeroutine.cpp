@@ -1,6 +1,7 @@
 #include "align/paeroutine.h"
 
 #include "align/centeringuistub.h"
+#include "base/backgroundwork.h"
 #include "base/ishortmessagesink.h"
 #include "base/koassert.h"
 #include "base/log.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 
 #include <exception>
-#include <thread>
 
 namespace Ko {
 
@@ -57,7 +57,7 @@ void PAERoutine::onGotoFinished(const MountTarget& target) {
 }
 
 void PAERoutine::onCenterPressed() {
-    std::thread([self = shared_from_this()] { self->addPoint(); }).detach();
+    runInBackground("pointing-accuracy point", [self = shared_from_this()] { self->addPoint(); });
 }
 
 MountTarget PAERoutine::lastTarget() const {
@@ -71,7 +71,7 @@ void PAERoutine::addPoint() {
         return;
     const MountTarget target = lastTarget();
     CmdRetType_::E ret = CmdRetType_::Other;
-    // Nothing may escape a detached thread: a malformed reply or a mount without a model ends up
+    // Nothing may escape the measuring job: a malformed reply or a mount without a model ends up
     // as the same failure as an unanswered read.
     try {
         ret = mount->addPaePoint(target.name, target.coord);

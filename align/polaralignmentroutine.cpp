@@ -6,6 +6,7 @@
 #include "align/instructionstepuistub.h"
 #include "align/ipolaraligner.h"
 #include "astro/iastrocalc.h"
+#include "base/backgroundwork.h"
 #include "base/log.h"
 #include "base/toastmanageruistub.h"
 #include "model/ialignmentdatacontainer.h"
@@ -17,7 +18,6 @@
 #include <exception>
 #include <functional>
 #include <mutex>
-#include <thread>
 
 namespace Ko {
 
@@ -192,7 +192,7 @@ void PolarAlignmentRoutine::Steps::onCentered() {
         std::lock_guard lock(mutex);
         thisRun = ++run;
     }
-    std::thread([self = shared_from_this(), thisRun] {
+    runInBackground("polar alignment measurement", [self = shared_from_this(), thisRun] {
         try {
             self->measureAndShiftElevation(thisRun);
         } catch (const std::exception& e) {
@@ -200,7 +200,7 @@ void PolarAlignmentRoutine::Steps::onCentered() {
             Log("PolarAlignmentRoutine: measuring failed: %s", e.what());
             self->send("Error: Cannot read axis coordinates");
         }
-    }).detach();
+    });
 }
 
 void PolarAlignmentRoutine::Steps::measureAndShiftElevation(uint64_t forRun) {

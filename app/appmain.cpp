@@ -5,6 +5,7 @@
 #include "app/platformhooks.h"
 #include "app/qmlregistration.h"
 #include "app/quitonsignal.h"
+#include "base/backgroundwork.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,6 +14,14 @@
 #include <QUrl>
 
 namespace Ko {
+
+namespace {
+
+// How long the way out waits for background work: long enough for a link's last exchange to
+// time out, short enough that a hung one does not keep the program from ending.
+constexpr std::chrono::milliseconds kBackgroundWorkWait{5000};
+
+} // namespace
 
 QUrl rootDocumentUrl() {
     const QString other = qEnvironmentVariable(kRootDocumentEnv);
@@ -53,7 +62,15 @@ int appMain(int argc, char** argv) {
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);
     engine.load(url);
-    return QGuiApplication::exec();
+    const int code = QGuiApplication::exec();
+    // Background jobs use the services: they end (or are given up on) before anything goes. What
+    // they handed to the main thread is delivered now, while its receivers exist: dropped with
+    // the application object instead, a call holding the last reference to a service would
+    // destroy it inside Qt's own teardown, where it can no longer post anything.
+    finishBackgroundWork(kBackgroundWorkWait);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }
 
 } // namespace Ko

@@ -1,13 +1,12 @@
 #include "link/serialconnectablehelper.h"
 
+#include "base/backgroundwork.h"
 #include "base/koassert.h"
 #include "base/log.h"
 #include "link/iconnectionsettings.h"
 #include "link/ikodevice.h"
 #include "link/iserialkodevicefactory.h"
 #include "link/iserialport.h"
-
-#include <thread>
 
 namespace Ko {
 
@@ -53,7 +52,7 @@ void SerialConnectableHelper::startConnect() {
         Log("SerialConnectableHelper: a connect is running, start ignored");
         return;
     }
-    std::thread([helper] { helper->connectSerial(); }).detach();
+    runInBackground("serial mount connect", [helper] { helper->connectSerial(); });
 }
 
 void SerialConnectableHelper::selectDevice(int) {}

@@ -1,5 +1,6 @@
 #include "link/udpconnectablehelper.h"
 
+#include "base/backgroundwork.h"
 #include "base/koassert.h"
 #include "base/log.h"
 #include "link/iconnectionsettings.h"
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <set>
-#include <thread>
 
 namespace Ko {
 
@@ -72,7 +72,7 @@ void UDPConnectableHelper::startConnect() {
         std::lock_guard lock(m_mutex);
         m_found.reset();
     }
-    std::thread([helper = self()] { helper->bg_startConnect(); }).detach();
+    runInBackground("UDP mount search", [helper = self()] { helper->bg_startConnect(); });
 }
 
 void UDPConnectableHelper::selectDevice(int index) {
@@ -84,9 +84,9 @@ void UDPConnectableHelper::selectDevice(int index) {
             return;
         device = m_found.value()[static_cast<size_t>(index)];
     }
-    std::thread([helper = self(), device] {
+    runInBackground("UDP mount connect", [helper = self(), device] {
         helper->connectTo(device.localAddress, device.address, std::string());
-    }).detach();
+    });
 }
 
 void UDPConnectableHelper::setModelFilter(ModelFilter filter) {

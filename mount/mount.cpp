@@ -1,6 +1,7 @@
 #include "mount/mount.h"
 
 #include "astro/iastrocalc.h"
+#include "base/backgroundwork.h"
 #include "base/cancellable.h"
 #include "base/clock.h"
 #include "base/ishortmessagesink.h"
@@ -26,7 +27,6 @@
 #include <QCoreApplication>
 #include <QPromise>
 #include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
@@ -119,18 +119,6 @@ Mount::~Mount() {
     m_axisTimesSubscription.removeAll();
 }
 
-void Mount::destroyOnOwnThread(Mount* mount) {
-    QThread* home = mount->thread();
-    if (!home || home == QThread::currentThread() || home->isFinished()) {
-        delete mount;
-        return;
-    }
-    // A task or worker thread let go of the last reference: the destructor joins the worker and
-    // waits for the task threads, so it runs where the mount lives.
-    QMetaObject::invokeMethod(
-        mount, [mount] { delete mount; }, Qt::QueuedConnection);
-}
-
 IAlignment* Mount::alignment() const {
     return m_alignment.get();
 }
@@ -167,7 +155,7 @@ QFuture<CmdRet> Mount::readPositionAsync() {
     QFuture<CmdRet> future = promise->future();
     promise->start();
     // Holds the axes, not the mount: a read still running when the mount goes stays valid.
-    QThreadPool::globalInstance()->start([promise, axis = m_axis] {
+    runInBackground("mount position read", [promise, axis = m_axis] {
         promise->addResult(axis->readPositions().cmdRet());
         promise->finish();
     });

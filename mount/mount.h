@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/backgroundwork.h"
 #include "base/callbacksubscriptions.h"
 #include "mount/imount.h"
 
@@ -69,10 +70,11 @@ public:
           std::shared_ptr<IClock> clock);
     ~Mount() override;
 
-    // Builds a mount whose last reference destroys it on its own thread; init is already called.
+    // Builds a mount whose last reference destroys it on its own thread (a task or worker thread
+    // may let go of it last, and the destructor waits for those); init is already called.
     template <class... Args>
     static std::shared_ptr<Mount> create(Args&&... args) {
-        std::shared_ptr<Mount> mount(new Mount(std::forward<Args>(args)...), &destroyOnOwnThread);
+        std::shared_ptr<Mount> mount = makeOnOwnerThread<Mount>(std::forward<Args>(args)...);
         mount->init(mount);
         return mount;
     }
@@ -182,8 +184,6 @@ private:
         std::array<uint64_t, 2> axisClaims{0, 0};
     };
     using TaskCallback = std::function<void(CmdRet)>;
-
-    static void destroyOnOwnThread(Mount* mount);
 
     void onSlewToStarted(const GotoTicket& ticket, const MountTarget& target);
     void onSlewToFinished(const GotoTicket& ticket, const MountTarget& target, CmdRet ret);

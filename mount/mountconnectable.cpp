@@ -1,5 +1,6 @@
 #include "mount/mountconnectable.h"
 
+#include "base/backgroundwork.h"
 #include "base/log.h"
 #include "link/cmdret.h"
 #include "link/conversertimeoutforwarder.h"
@@ -20,7 +21,6 @@
 #include <QThread>
 
 #include <exception>
-#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -300,9 +300,7 @@ void MountConnectable::onMainThread(std::function<void(MountConnectable&)> work)
     }
     // Posted to the application object rather than to this session, so that a post still
     // pending at exit is dropped with the application and lets the session go there.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [self = shared_from_this(), work = std::move(work)] { work(*self); }, Qt::QueuedConnection);
+    postToMainThread([self = shared_from_this(), work = std::move(work)] { work(*self); });
 }
 
 void MountConnectable::runGuarded(std::shared_ptr<MountConnectable> self,
@@ -321,7 +319,10 @@ void MountConnectable::runGuarded(std::shared_ptr<MountConnectable> self,
 
 void MountConnectable::runDetached(std::shared_ptr<MountConnectable> self,
                                    std::function<void(MountConnectable&)> work) {
-    std::thread(&MountConnectable::runGuarded, std::move(self), std::move(work)).detach();
+    runInBackground("mount connection step",
+                    [self = std::move(self), work = std::move(work)]() mutable {
+                        runGuarded(std::move(self), std::move(work));
+                    });
 }
 
 } // namespace Ko

@@ -3,6 +3,7 @@
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
 #include "astro/iorisensor.h"
+#include "base/backgroundwork.h"
 #include "base/log.h"
 #include "catalog/icataloglistraw.h"
 #include "mount/imount.h"
@@ -14,8 +15,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 namespace Ko {
 
@@ -68,22 +67,6 @@ struct IdentifyCatalogList::Sources {
     }
 };
 
-// A worker posts through this to the main thread; the owner's destructor clears owner (under the
-// mutex), after which nothing more is posted, and Qt drops what was posted but not delivered.
-struct IdentifyCatalogList::Relay {
-    std::mutex mutex;
-    IdentifyCatalogList* owner = nullptr; // guarded by mutex
-
-    void post(std::function<void(IdentifyCatalogList&)> call) {
-        std::lock_guard lock(mutex);
-        if (!owner)
-            return;
-        QMetaObject::invokeMethod(
-            owner, [target = owner, call = std::move(call)] { call(*target); },
-            Qt::QueuedConnection);
-    }
-};
-
 IdentifyCatalogList::IdentifyCatalogList(std::shared_ptr<ICatalogListRaw> namedStars,
                                          std::shared_ptr<ICatalogListRaw> solarSystem,
                                          std::shared_ptr<ICatalogListRaw> deepSky,
@@ -94,14 +77,9 @@ IdentifyCatalogList::IdentifyCatalogList(std::shared_ptr<ICatalogListRaw> namedS
     : m_sources(std::make_shared<Sources>(Sources{std::move(namedStars), std::move(solarSystem),
                                                   std::move(deepSky), std::move(astroCalc)})),
       m_format(std::move(format)), m_oriSensor(std::move(oriSensor)),
-      m_mountConnection(std::move(mountConnection)), m_relay(std::make_shared<Relay>()) {
-    m_relay->owner = this;
-}
+      m_mountConnection(std::move(mountConnection)), m_handover(std::make_shared<Handover>(this)) {}
 
-IdentifyCatalogList::~IdentifyCatalogList() {
-    std::lock_guard lock(m_relay->mutex);
-    m_relay->owner = nullptr;
-}
+IdentifyCatalogList::~IdentifyCatalogList() = default;
 
 AstroObj IdentifyCatalogList::getAstroObj(int index) {
     if (index < 0 || static_cast<size_t>(index) >= m_nearbyItems.size())
@@ -136,11 +114,13 @@ void IdentifyCatalogList::refresh() {
     if (!mount)
         return;
     // The read blocks until the mount answers: off the main thread.
-    std::thread([mount, sources = m_sources, relay = m_relay, generation] {
+    // The job only carries this pointer back; it is used on the main thread, while this lives.
+    runInBackground("identify position read", [mount, sources = m_sources, handover = m_handover,
+                                               owner = this, generation] {
         const auto failed = [&] {
-            relay->post([generation](IdentifyCatalogList& owner) {
-                if (generation == owner.m_generation)
-                    emit owner.readError();
+            handover->post([owner, generation] {
+                if (generation == owner->m_generation)
+                    emit owner->readError();
             });
         };
         try {
@@ -153,18 +133,18 @@ void IdentifyCatalogList::refresh() {
             const U_ASTRO_COORD& now = frames[CoordType::RDJNow].value();
             const U_ASTRO_COORD& observed = frames[CoordType::AZObsv].value();
             Found found{{now.a, now.b}, {observed.a, observed.b}, sources->near({now.a, now.b})};
-            relay->post([generation, found = std::move(found)](IdentifyCatalogList& owner) mutable {
-                owner.apply(generation, std::move(found));
+            handover->post([owner, generation, found = std::move(found)]() mutable {
+                owner->apply(generation, std::move(found));
             });
         } catch (const std::exception& e) {
-            // Nothing may leave a detached thread: the page hears of it as a failed read.
+            // The page hears of it as a failed read.
             Log("Identify: %s", e.what());
             failed();
         } catch (...) {
             Log("Identify: unknown exception");
             failed();
         }
-    }).detach();
+    });
 }
 
 void IdentifyCatalogList::onDeviceReading(uint64_t generation, const CoordPair& azAlt) {

@@ -7,6 +7,7 @@
 
 namespace Ko {
 
+class Handover;
 class IAstroCalc;
 class IAstroFormat;
 class ICatalogListRaw;
@@ -52,7 +53,6 @@ public:
 
 private:
     struct Sources;
-    struct Relay;
 
     void onDeviceReading(uint64_t generation, const CoordPair& azAlt);
     void apply(uint64_t generation, Found found);
@@ -62,7 +62,7 @@ private:
     const std::shared_ptr<IOriSensor> m_oriSensor;
     const std::shared_ptr<IMountConnection> m_mountConnection;
     // Lets a worker thread post its result here only while this object lives.
-    const std::shared_ptr<Relay> m_relay;
+    const std::shared_ptr<Handover> m_handover;
     bool m_useDeviceOri = false;
     // Counts refreshes; a result carries the count of the refresh that asked for it.
     uint64_t m_generation = 0;

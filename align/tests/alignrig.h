@@ -5,6 +5,7 @@
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 #include "base/toastmanageruistub.h"
 #include "catalog/astroobj.h"
 #include "catalog/catalogsettings.h"
@@ -99,10 +100,7 @@ struct SettingsRig {
 
     SettingsRig(const Sky& sky, const QString& folder)
         // The settings folder is the data location's sibling: keep both inside the test's folder.
-        : store(std::make_shared<QtKVStore>(
-              "Settings.txt",
-              std::make_shared<QtFileUtil>("QuorvelPro", (folder + "/data").toStdString()))),
-          altRange(std::make_shared<AltRange>(store)),
+        : store(openScratchStore(folder + "/data")), altRange(std::make_shared<AltRange>(store)),
           solar(std::make_shared<SolarSystem>(sky.astroClock, sky.calc,
                                               std::make_shared<LanguageManager>(nullptr, nullptr))),
           sun(std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock)),

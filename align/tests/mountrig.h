@@ -20,6 +20,17 @@
 
 namespace Ko::Test {
 
+// How long one step of a routine (a GoTo and the page after it) may take.
+constexpr int kStepTimeoutMs = 15000;
+
+// Waits until reached() holds or, sooner, until wentWrong() does: a run that takes another turn
+// fails its row at once, naming it, instead of waiting out the step's bound.
+template <class Reached, class WentWrong>
+void awaitStep(Reached reached, WentWrong wentWrong) {
+    [[maybe_unused]] const bool settled =
+        QTest::qWaitFor([&] { return reached() || wentWrong(); }, kStepTimeoutMs);
+}
+
 // The alignment services over the emulated mount: star lists over fixture stars, the real rater,
 // polar-axis geometry and stubs.
 struct MountRig : EmulatedMount {

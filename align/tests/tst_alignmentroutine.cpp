@@ -21,7 +21,6 @@ constexpr double kArcmin = kDeg / 60;
 // A GoTo ends within 2' of the model's target; tracking and the solver's own residue may add a
 // little until the axes are read.
 constexpr double kGotoTolerance = 5 * kArcmin;
-constexpr int kStepTimeoutMs = 30000;
 const QString kNorthLevel = "Level your telescope and point it to north.";
 
 using Names = std::vector<std::string>;
@@ -89,10 +88,21 @@ class TstAlignmentRoutine : public QObject {
             pick(0, "Alpha");
             pick(1, "Beta");
             selectionStub->start();
-            QTRY_COMPARE_WITH_TIMEOUT(centerings.count(), 1, kStepTimeoutMs);
+            awaitCentering(1);
+            QCOMPARE(centerings.count(), 1);
             centre("Alpha");
         }
         Names storedNames() const { return container->get().objNames; }
+        // The centering page shown for the n-th time, unless the run ends first.
+        void awaitCentering(int n) {
+            awaitStep([&] { return centerings.count() >= n; }, [&] { return closed.count() > 0; });
+        }
+        // The run closed, unless another centering page comes first.
+        void awaitClosed() {
+            const qsizetype shown = centerings.count();
+            awaitStep([&] { return closed.count() > 0; },
+                      [&] { return centerings.count() > shown; });
+        }
     };
 
     std::unique_ptr<Rig> makeRig() { return std::make_unique<Rig>(m_folders.next()); }
@@ -166,13 +176,15 @@ private slots:
 
         rig->selectionStub->start();
         for (int i = 0; i < centred.size(); ++i) {
-            QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), i + 1, kStepTimeoutMs);
+            rig->awaitCentering(i + 1);
+            QCOMPARE(rig->centerings.count(), i + 1);
             QCOMPARE(rig->centerings.at(i).at(0).toString(), centred[i]);
             if (centred[i] != kNorthLevel)
                 rig->centre(centred[i].toStdString());
             rig->centering->center();
         }
-        QTRY_COMPARE_WITH_TIMEOUT(rig->closed.count(), 1, kStepTimeoutMs);
+        rig->awaitClosed();
+        QCOMPARE(rig->closed.count(), 1);
         QCOMPARE(rig->closed.at(0).at(0).toInt(), 0);
         QCOMPARE(rig->centerings.count(), centred.size());
 
@@ -197,12 +209,15 @@ private slots:
         LogProbe& rejected = m_rejected;
         rig->beginTwoStars();
         rig->centering->center();
-        QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), 2, kStepTimeoutMs);
+        rig->awaitCentering(2);
+        QCOMPARE(rig->centerings.count(), 2);
         // Axes 5 degrees away from where Beta can be.
         const auto axes = rig->mount->axisPositions();
         rig->mount->setAxisPositions(axes.first + 5 * kDeg, axes.second + 5 * kDeg);
         rig->centering->center();
-        QTRY_COMPARE_WITH_TIMEOUT(rejected.count(), 1, kStepTimeoutMs);
+        awaitStep([&] { return rejected.count() > 0; },
+                  [&] { return rig->closed.count() > 0 || rig->centerings.count() > 2; });
+        QCOMPARE(rejected.count(), 1);
         QCOMPARE(rig->storedNames(), Names{"Alpha"});
         QCOMPARE(rig->closed.count(), 0);
     }
@@ -216,10 +231,12 @@ private slots:
         rig->beginTwoStars();
         rig->centering->center();
         rig->centering->center();
-        QTRY_COMPARE_WITH_TIMEOUT(rig->centerings.count(), 2, kStepTimeoutMs);
+        rig->awaitCentering(2);
+        QCOMPARE(rig->centerings.count(), 2);
         rig->centre("Beta");
         rig->centering->center();
-        QTRY_COMPARE_WITH_TIMEOUT(rig->closed.count(), 1, kStepTimeoutMs);
+        rig->awaitClosed();
+        QCOMPARE(rig->closed.count(), 1);
         QCOMPARE(rig->storedNames(), (Names{"Alpha", "Beta"}));
         QCOMPARE(rig->centerings.count(), 2);
         QCOMPARE(solves.load(), 2);

@@ -2,10 +2,10 @@
 #include "app/logpage.h"
 #include "app/qmlkvstore.h"
 #include "app/tests/scratchhome.h"
-#include "app/tests/scratchsettings.h"
 #include "base/log.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QClipboard>
 #include <QFile>

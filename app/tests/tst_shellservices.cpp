@@ -1,10 +1,10 @@
 #include "app/helpfile.h"
 #include "app/platformurl.h"
-#include "app/tests/scratchsettings.h"
 #include "app/uisetting.h"
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QDesktopServices>
 #include <QDirIterator>

@@ -2,6 +2,7 @@
 #include "server/tests/loopbackrig.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,6 +59,14 @@ class TestStartup : public QObject {
     static void finish(QProcess& process) {
         QVERIFY2(process.waitForFinished(180000), "the program did not end");
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    }
+
+    // Settings of a first run that choose the emulated mount in its equatorial mode.
+    void useEmulatedMount() const {
+        QDir().mkpath(dataHome() + "/QuorvelPro");
+        QFile f(dataHome() + "/QuorvelPro/Settings.txt");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(R"({"cxn.commtype": 1, "connect_multi_mountmode": 1})");
     }
 
     QJsonObject settings() const {
@@ -161,6 +170,86 @@ private slots:
         QVERIFY(process->waitForStarted());
         finish(*process);
         QCOMPARE(process->exitCode(), 5);
+    }
+
+    // Quitting while work runs in the background, through the real start-up on the emulated
+    // mount: the program ends normally and at once, the work (bounded) before the services it
+    // uses. A result that reached a destroyed receiver would end it with a sanitizer report.
+    void quitDuringBackgroundWork_data() {
+        QTest::addColumn<QByteArray>("atStart");
+        QTest::addColumn<QByteArray>("onConnected");
+        QTest::newRow("connection attempt") << QByteArray("quit()") << QByteArray();
+        QTest::newRow("identify refresh")
+            << QByteArray() << QByteArray("inj_identifyList.refresh(); quit()");
+        QTest::newRow("user-object position read")
+            << QByteArray()
+            << QByteArray("inj_userObject_CE.objectLoadCurrent().loadCurrentAsync(); quit()");
+        // The brightest-star flow centres its first star by hand, without a GoTo; pressing the
+        // centre button measures the axes.
+        QTest::newRow("star measurement")
+            << QByteArray()
+            << QByteArray("inj_alignmentRoutine.start(AlignmentType.BrightestStar)\n"
+                          "inj_alignStarListUIStubs.select(0, 0)\n"
+                          "inj_alignStarListUIStubs.select(1, 0)\n"
+                          "inj_alignSelectionUIStub.start()");
+    }
+    void quitDuringBackgroundWork() {
+        QFETCH(QByteArray, atStart);
+        QFETCH(QByteArray, onConnected);
+        useEmulatedMount();
+        const QString path = writeDocument("quitter.qml", QByteArray(R"(
+            import QtQuick
+            import Ko.Quorvel 1.0
+            Item {
+                // Later: an exit asked for before the event loop runs would be lost.
+                function quit() {
+                    console.log("state: quitting")
+                    Qt.callLater(Qt.exit, 0)
+                }
+                Connections {
+                    target: inj_mountConnection
+                    function onMountChanged_q() {
+                        if (inj_mountConnection.connected) {
+                            %2
+                        }
+                    }
+                }
+                Connections {
+                    target: inj_centeringUIStub
+                    function onShouldShow() {
+                        inj_centeringUIStub.center()
+                        quit()
+                    }
+                }
+                // The work never came: a code of its own, so that the row says so.
+                Timer { interval: 60000; running: true; onTriggered: Qt.exit(7) }
+                Component.onCompleted: {
+                    inj_iConnectable.startSession()
+                    %1
+                }
+            }
+        )")
+                                                              .replace("%1", atStart)
+                                                              .replace("%2", onConnected));
+        auto process = start(path, true);
+        QVERIFY(process->waitForStarted());
+        QElapsedTimer sinceQuit;
+        QByteArray errors;
+        const auto quitting = [&] {
+            errors += process->readAllStandardError();
+            return errors.contains("state: quitting");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(quitting() || process->state() == QProcess::NotRunning, 90000);
+        sinceQuit.start();
+        // waitForFinished answers false for a process that has already ended.
+        QVERIFY2(process->state() == QProcess::NotRunning || process->waitForFinished(30000),
+                 "the program did not end");
+        errors += process->readAllStandardError();
+        QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0,
+                 errors.constData());
+        // The wait for background work is bounded at 5 s; the rest is the teardown.
+        QVERIFY2(sinceQuit.elapsed() < 20000, qPrintable(QString::number(sinceQuit.elapsed())));
+        QVERIFY2(!errors.contains("still running after"), errors.constData());
     }
 
     // The exit code is the one QML passes; QML torn down at exit still reaches the services.

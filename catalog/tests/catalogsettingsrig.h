@@ -3,6 +3,7 @@
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 #include "catalog/catalogsettings.h"
 #include "catalog/solarsystem.h"
 #include "catalog/sunvisibility.h"
@@ -39,9 +40,7 @@ struct CatalogSettingsRig {
     // sibling, so handing over the test's folder itself would put the file beside it, shared
     // with every other test and run.
     static std::shared_ptr<QtKVStore> openStore(const QString& folder) {
-        return std::make_shared<QtKVStore>(
-            "Settings.txt",
-            std::make_shared<QtFileUtil>("QuorvelPro", (folder + "/data").toStdString()));
+        return openScratchStore(folder + "/data");
     }
 };
 

@@ -125,6 +125,9 @@ private slots:
         QTest::newRow("5.1 degrees from the Sun") << 30.0 << 5.1 << false << -1;
         QTest::newRow("4 degrees from the Sun, observing the Sun") << 30.0 << 4.0 << true << -1;
         QTest::newRow("altitude before the Sun") << -5.0 << 4.0 << true << 0;
+        // No distance from the Sun can be known: refused like one too close.
+        QTest::newRow("target not a number")
+            << 30.0 << std::numeric_limits<double>::quiet_NaN() << false << 1;
     }
     void slewToProhibition() {
         QFETCH(double, altitudeDeg);

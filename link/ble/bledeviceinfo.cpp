@@ -2,7 +2,6 @@
 
 #include "link/ble/bleserviceinfo.h"
 #include "link/ble/gatttext.h"
-#include "link/ble/ownerthread.h"
 
 namespace Ko {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/backgroundwork.h"
 #include "link/ble/igattplatform.h"
 
 #include <cstdint>
@@ -50,14 +51,10 @@ public slots:
     void errorReceived(QLowEnergyController::Error error);
 
 private:
-    // Deleted later: the controller may be the one reporting right now.
-    struct LaterDeleter {
-        void operator()(QObject* object) const { object->deleteLater(); }
-    };
-
     const std::shared_ptr<IGattPlatform> m_platform;
     const QBluetoothDeviceInfo m_device;
     const uint32_t m_retryCount;
+    // Deleted later: the controller may be the one reporting right now.
     std::unique_ptr<IGattController, LaterDeleter> m_controller;
     mutable std::mutex m_mutex;
     // Guarded by m_mutex.

@@ -1,7 +1,7 @@
 #include "link/ble/blediscover.h"
 
+#include "base/backgroundwork.h"
 #include "link/ble/bledeviceinfo.h"
-#include "link/ble/ownerthread.h"
 
 namespace Ko {
 

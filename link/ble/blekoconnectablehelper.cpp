@@ -1,12 +1,12 @@
 #include "link/ble/blekoconnectablehelper.h"
 
+#include "base/backgroundwork.h"
 #include "link/ble/bledeviceinfo.h"
 #include "link/ble/blediscover.h"
 #include "link/ble/bleserviceinfo.h"
 #include "link/ble/gatttext.h"
 #include "link/ble/iblekodevicefactory.h"
 #include "link/ble/ikoble.h"
-#include "link/ble/ownerthread.h"
 #include "link/iconnectionsettings.h"
 #include "link/iconverser.h"
 
@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <thread>
 
 namespace Ko {
 
@@ -241,7 +240,7 @@ void BLEKoConnectableHelper::finishSetup(const std::shared_ptr<BLEDeviceInfo>& d
     }
     // The session's handler talks to the mount, whose replies arrive on this thread.
     if (handler)
-        std::thread([handler, data] { handler(data); }).detach();
+        runInBackground("BLE device set-up", [handler, data] { handler(data); });
 }
 
 void BLEKoConnectableHelper::serviceScanError(QLowEnergyController::Error) {
@@ -269,7 +268,7 @@ void BLEKoConnectableHelper::deviceDisconnect() {
         emit converser->linkLost();
     // The session ends the link on this signal; it may take its time, so not on this thread.
     if (converser)
-        std::thread([converser] { emit converser->converseTimeout(); }).detach();
+        runInBackground("BLE link end", [converser] { emit converser->converseTimeout(); });
 }
 
 } // namespace Ko

@@ -1,8 +1,8 @@
 #include "link/ble/bleserviceinfo.h"
 
+#include "base/backgroundwork.h"
 #include "link/ble/blecharacteristicinfo.h"
 #include "link/ble/gatttext.h"
-#include "link/ble/ownerthread.h"
 
 #include <QTimer>
 

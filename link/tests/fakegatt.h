@@ -6,9 +6,9 @@
 // later through that thread's event loop, as the platform stack does. Every request it receives
 // is recorded with the thread it arrived on.
 
+#include "base/backgroundwork.h"
 #include "link/ble/bleserviceinfo.h"
 #include "link/ble/igattplatform.h"
-#include "link/ble/ownerthread.h"
 
 #include <QBluetoothAddress>
 #include <QMetaObject>

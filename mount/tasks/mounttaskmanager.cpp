@@ -1,5 +1,6 @@
 #include "mount/tasks/mounttaskmanager.h"
 
+#include "base/backgroundwork.h"
 #include "base/cancellable.h"
 #include "base/koassert.h"
 #include "base/log.h"
@@ -7,7 +8,6 @@
 
 #include <chrono>
 #include <system_error>
-#include <thread>
 
 namespace Ko {
 
@@ -120,8 +120,13 @@ void MountTaskManager::launchLocked(const std::shared_ptr<Entry>& entry) {
         ++m_threadCount->running;
     }
     try {
-        std::thread(&MountTaskManager::threadMain, m_self, m_threadContext, entry, m_threadCount)
-            .detach();
+        // Shutdown of the program cancels it like a newer task would.
+        runInBackground(
+            "mount task " + mountTaskTagText(entry->task->type()),
+            [self = m_self, context = m_threadContext, entry, count = m_threadCount]() mutable {
+                threadMain(std::move(self), std::move(context), std::move(entry), std::move(count));
+            },
+            [token = entry->token] { token->cancel(); });
     } catch (const std::system_error&) {
         std::lock_guard lock(m_threadCount->mutex);
         --m_threadCount->running;

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 namespace Ko {
 
@@ -13,18 +15,41 @@ namespace Ko {
 // and the sleeps of the task threads agree, so a GoTo of twenty seconds is over in two.
 inline constexpr int64_t kFastSpeedUp = 10;
 
+// Any thread. freeze() stops the time where it is, for every reader, until resume() lets it run on
+// from there: what the test reads in between (the mount's axes, the turning sky) holds still.
 class FakeFastClock : public IClock {
 public:
     explicit FakeFastClock(int64_t startMs) : m_startMs(startMs) {}
     int64_t nowMs() const override {
+        std::lock_guard lock(m_mutex);
+        return m_frozenAt ? *m_frozenAt : runningNowLocked();
+    }
+    void freeze() {
+        std::lock_guard lock(m_mutex);
+        if (!m_frozenAt)
+            m_frozenAt = runningNowLocked();
+    }
+    void resume() {
+        std::lock_guard lock(m_mutex);
+        if (!m_frozenAt)
+            return;
+        m_startMs = *m_frozenAt;
+        m_start = std::chrono::steady_clock::now();
+        m_frozenAt.reset();
+    }
+
+private:
+    int64_t runningNowLocked() const {
         const auto wall = std::chrono::steady_clock::now() - m_start;
         return m_startMs +
                std::chrono::duration_cast<std::chrono::milliseconds>(wall).count() * kFastSpeedUp;
     }
 
-private:
-    const int64_t m_startMs;
-    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    mutable std::mutex m_mutex;
+    // Guarded by m_mutex.
+    int64_t m_startMs;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+    std::optional<int64_t> m_frozenAt;
 };
 
 // The thread-context token of the task threads, its sleeps shortened to keep pace.

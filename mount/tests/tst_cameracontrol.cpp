@@ -1,5 +1,6 @@
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 #include "mount/profiles/cameracontrollist.h"
 #include "mount/profiles/taskprofile_camera.h"
 #include "mount/profiles/taskprofilejson.h"
@@ -57,11 +58,7 @@ struct Rig {
                                                     std::make_shared<TaskProfile_Camera_Factory>()),
                                                 store, connection, tickMs);
     }
-    std::shared_ptr<QtKVStore> newStore() const {
-        return std::make_shared<QtKVStore>(
-            "Settings.txt",
-            std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
-    }
+    std::shared_ptr<QtKVStore> newStore() const { return openScratchStore(dir.path() + "/data"); }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
             ++ticks;

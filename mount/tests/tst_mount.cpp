@@ -1,3 +1,4 @@
+#include "base/tests/scratchsettings.h"
 #include "mount/mount.h"
 #include "mount/mountfactory.h"
 
@@ -35,6 +36,7 @@
 #include "mount/tasks/periodicpositionreadtask.h"
 #include "mount/tasks/trailpointssender_emulator.h"
 #include "mount/tests/fakefastclock.h"
+#include "mount/tests/mountcontrolrig.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <thread>
 
 using namespace Ko;
 using AnglePair = std::pair<double, double>;
@@ -126,44 +129,9 @@ CLocation site() {
 // What every mount shares: a site at 40 degrees north, 75 west, the fast clock, the coordinate
 // chain, settings in a scratch folder, per-mount data announcing the emulated mount of the mode,
 // and so the default model of that mode with an empty correction table.
-struct Shared {
-    explicit Shared(MountMode_::E mode) {
-        location->setLocation(site());
-        perMountData->setConnectedMount(mode, EmlatorKoDevic::kVersion,
-                                        mode == MountMode_::AZ ? 7 : 6);
-        container = std::make_shared<AlignmentDataContainer>(
-            location, perMountData, alignmentData, alignment, toasts, astro,
-            std::make_shared<QAstroFormat>(nullptr));
-        pae = std::make_shared<PAE>(container, perMountData);
-        factory = std::make_shared<MountFactory>(location, clock, astro, altRange, alignment,
-                                                 toasts, parkPrompt, pae, axisSlot, token, token,
-                                                 perMountData, appCore, connectionSettings);
-    }
-
-    QTemporaryDir dir;
-    // The settings folder goes beside the data location, so both stay inside the scratch folder.
-    std::shared_ptr<QtKVStore> store = std::make_shared<QtKVStore>(
-        "Settings.txt",
-        std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
-    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
-    std::shared_ptr<FakeFastClock> clock = std::make_shared<FakeFastClock>(kEpochMs);
-    std::shared_ptr<FakeFastTCCancellable> token = std::make_shared<FakeFastTCCancellable>();
-    std::shared_ptr<AstroCalc> astro =
-        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
-    std::shared_ptr<AltRange> altRange = std::make_shared<AltRange>(store);
-    std::shared_ptr<AppCore> appCore = std::make_shared<AppCore>(store, nullptr);
-    std::shared_ptr<ToastManagerUIStub> toasts = std::make_shared<ToastManagerUIStub>();
-    std::shared_ptr<ParkDataLoadUIStub> parkPrompt = std::make_shared<ParkDataLoadUIStub>();
-    std::shared_ptr<PerMountData> perMountData = std::make_shared<PerMountData>(store);
-    std::shared_ptr<SharedAlignmentData> alignmentData = std::make_shared<SharedAlignmentData>();
-    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(alignmentData, nullptr);
-    std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot =
-        std::make_shared<ConnectedObjContainer<IMountAxis>>();
-    std::shared_ptr<ConnectionSettings> connectionSettings =
-        std::make_shared<ConnectionSettings>(store);
-    std::shared_ptr<AlignmentDataContainer> container;
-    std::shared_ptr<PAE> pae;
-    std::shared_ptr<MountFactory> factory;
+struct Shared : MountControlRig {
+    explicit Shared(MountMode_::E mode)
+        : MountControlRig({site().latitudeRad, site().longitudeRad, kEpochMs, {}, mode}) {}
 };
 
 // An emulated mount made by the factory, its axes at the model's reference position.
@@ -273,6 +241,7 @@ private slots:
     void relays();
     void destroyedDuringGoto();
     void lastReferenceOnTaskThread();
+    void trackingSwitchAcrossThreads();
     void factorySessions();
     void positions();
 };
@@ -631,6 +600,34 @@ void TestMount::lastReferenceOnTaskThread() {
     // Compared as a flag: the task thread may be gone by now, so it cannot be printed.
     const bool onMainThread = destroyedOn.load() == QThread::currentThread();
     QVERIFY(onMainThread);
+}
+
+// The tracking switch is written on one thread while another reads it (the page reads it on the
+// main thread, task threads while they decide how an axis carries on): the last write stands,
+// and the mount tracks as it says. Both sides run off the test's own thread, where the race
+// detector is told to look away.
+void TestMount::trackingSwitchAcrossThreads() {
+    FactoryRig rig(MountMode_::EQ);
+    constexpr int kWrites = 20;
+    std::atomic<bool> written{false};
+    std::atomic<int> onReadings{0};
+    std::thread reader([&] {
+        while (!written)
+            onReadings += rig.mount->trackingEnabled() ? 1 : 0;
+    });
+    std::thread writer([&] {
+        for (int i = 0; i < kWrites; ++i)
+            rig.mount->setTrackingEnabled(i % 2 == 0);
+        rig.mount->setTrackingEnabled(true);
+        written = true;
+    });
+    writer.join();
+    reader.join();
+    QVERIFY(rig.mount->trackingEnabled());
+    QTRY_VERIFY(rig.mount->realTracking());
+    rig.mount->setTrackingEnabled(false);
+    QVERIFY(!rig.mount->trackingEnabled());
+    QTRY_VERIFY(!rig.mount->realTracking());
 }
 
 // Each connection gets its own graph over the shared collaborators (the emulator's axes without a

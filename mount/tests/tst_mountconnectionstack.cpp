@@ -1,13 +1,34 @@
 #include "mountstackrig.h"
 
+#include "link/iconnectablehelper.h"
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
+#include "mount/mountconnectable.h"
+#include "mount/writablemountconnection.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Ko;
+
+namespace {
+
+// Keeps the model filter the session installs, and finds nothing.
+class FilterKeepingHelper : public IConnectableHelper {
+public:
+    QVariant devicesList() override { return {}; }
+    void startConnect() override { ++starts; }
+    void selectDevice(int) override {}
+    void setModelFilter(ModelFilter f) override { filter = std::move(f); }
+    void setHandler(SetupHandler) override {}
+    void setEmulatorEnabled(bool) override {}
+
+    ModelFilter filter;
+    int starts = 0;
+};
+
+} // namespace
 
 class TestMountConnectionStack : public QObject {
     Q_OBJECT
@@ -17,6 +38,8 @@ private slots:
     void emulatedConnectionInEachModeChoice_data();
     void emulatedConnectionInEachModeChoice();
     void doneCallbacksAndCancel();
+    void connectingRefusesModels8And10_data();
+    void connectingRefusesModels8And10();
     void anotherMountResetsCoreSettings();
     void parkDataAtConnection_data();
     void parkDataAtConnection();
@@ -135,6 +158,34 @@ void TestMountConnectionStack::doneCallbacksAndCancel() {
     QCOMPARE(third, std::vector<bool>{true});
     QCOMPARE(started.count(), 0);
     QVERIFY(first.empty());
+}
+
+// The connection procedure hands the helper a filter that keeps the boards with model id 8 and 10
+// out of the search, and only those.
+void TestMountConnectionStack::connectingRefusesModels8And10_data() {
+    QTest::addColumn<int>("modelId");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("EQ board 0") << 0x00 << true;
+    QTest::newRow("AZ board 0x80") << 0x80 << true;
+    QTest::newRow("model 8") << 0x08 << false;
+    QTest::newRow("model 10") << 0x0A << false;
+    QTest::newRow("model 9") << 0x09 << true;
+    QTest::newRow("model 2") << 0x02 << true;
+    QTest::newRow("model 10 with the AZ bit") << 0x8A << true;
+}
+
+void TestMountConnectionStack::connectingRefusesModels8And10() {
+    QFETCH(int, modelId);
+    QFETCH(bool, accepted);
+    StackRig rig;
+    auto helper = std::make_shared<FilterKeepingHelper>();
+    auto session = std::make_shared<MountConnectable>(
+        helper, std::make_shared<WritableMountConnection>(), rig.forwarder, nullptr, nullptr,
+        rig.modeContainer, rig.modePopup, rig.perMountData, rig.settings, rig.appCore);
+    session->startSession();
+    QCOMPARE(helper->starts, 1);
+    QVERIFY(helper->filter);
+    QCOMPARE(helper->filter(uint8_t(modelId)), accepted);
 }
 
 void TestMountConnectionStack::anotherMountResetsCoreSettings() {

@@ -1,3 +1,4 @@
+#include "base/tests/scratchsettings.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 
@@ -26,10 +27,7 @@ struct Objects {
     std::shared_ptr<AppCore> appCore;
 
     explicit Objects(const QString& dir)
-        : store(std::make_shared<QtKVStore>(
-              "Settings.txt",
-              std::make_shared<QtFileUtil>("QuorvelPro", (dir + "/data").toStdString()))),
-          altRange(std::make_shared<AltRange>(store)),
+        : store(openScratchStore(dir + "/data")), altRange(std::make_shared<AltRange>(store)),
           appCore(std::make_shared<AppCore>(store, std::make_shared<QAstroFormat>(nullptr))) {}
 
     QObject* object(const QString& kind) const {

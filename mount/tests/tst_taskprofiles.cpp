@@ -1,5 +1,6 @@
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 #include "mount/profiles/taskprofile_camera.h"
 #include "mount/profiles/taskprofile_ce.h"
 #include "mount/profiles/taskprofile_te.h"
@@ -52,9 +53,7 @@ class TestTaskProfiles : public QObject {
 
     QString settingsPath() const { return m_tmp->path() + "/QuorvelPro/Settings.txt"; }
     std::shared_ptr<QtKVStore> newStore() const {
-        return std::make_shared<QtKVStore>(
-            "Settings.txt",
-            std::make_shared<QtFileUtil>("QuorvelPro", (m_tmp->path() + "/data").toStdString()));
+        return openScratchStore(m_tmp->path() + "/data");
     }
     void writeSettings(const QByteArray& text) const {
         QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));

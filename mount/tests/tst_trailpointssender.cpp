@@ -65,6 +65,10 @@ void TstTrailPointsSender::absoluteStreamsWaitsAndDrains_data() {
         << 30 << -1000 << 0 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(10) << "";
     QTest::newRow("from the start index")
         << 30 << 500 << 5 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(5) << "";
+    // The drain ends at the first reading of one target left, without another wait.
+    QTest::newRow("one target left to drain")
+        << 30 << 500 << 19 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(19)
+        << "target1002400 free29 stopx";
     QTest::newRow("a lost reply drops that point")
         << 30 << 500 << 0 << QList<int>{ok, timeout} << QList<int>{} << 0 << ok
         << (QList<int>{0} + all.mid(2)) << "target1000500 lost1000600 target1000700";

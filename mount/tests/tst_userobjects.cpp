@@ -4,6 +4,7 @@
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
 #include "base/tests/fakeclock.h"
+#include "base/tests/scratchsettings.h"
 #include "mount/profiles/cameracontrollist.h"
 #include "mount/profiles/taskprofile_ce.h"
 #include "mount/profiles/taskprofile_te.h"
@@ -57,11 +58,7 @@ struct Rig {
         connection->setMount(mount);
         services = createUserObjectServices(store, astroCalc, connection);
     }
-    std::shared_ptr<QtKVStore> newStore() const {
-        return std::make_shared<QtKVStore>(
-            "Settings.txt",
-            std::make_shared<QtFileUtil>("QuorvelPro", (dir.path() + "/data").toStdString()));
-    }
+    std::shared_ptr<QtKVStore> newStore() const { return openScratchStore(dir.path() + "/data"); }
     UserObjectList& list(bool celestial) const {
         return celestial ? *services.celestial : *services.terrestrial;
     }

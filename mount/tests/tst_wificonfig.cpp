@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <optional>
+#include <thread>
 
 using namespace Ko;
 
@@ -52,6 +53,7 @@ private slots:
     void jobSequence_data();
     void jobSequence();
     void cutStepDisconnectsAfterReporting();
+    void gettersWhileTheWorkerWrites_data();
     void gettersWhileTheWorkerWrites();
 };
 
@@ -214,36 +216,73 @@ void TestWifiConfig::cutStepDisconnectsAfterReporting() {
     QVERIFY(rig.holder->connected());
 }
 
-// The page reads while the worker writes: every value it gets is one the module gave, whole.
+// The page reads while the worker writes, on reads and on write steps: every value it gets is
+// one the module gave, whole.
+void TestWifiConfig::gettersWhileTheWorkerWrites_data() {
+    QTest::addColumn<bool>("writing");
+    QTest::newRow("reads of the module") << false;
+    QTest::newRow("write steps") << true;
+}
+
 void TestWifiConfig::gettersWhileTheWorkerWrites() {
+    QFETCH(bool, writing);
     auto holder = std::make_shared<WritableMountConnection>();
     auto planner = std::make_shared<FakeWMProgrammerPlanner>();
     constexpr int kReads = 200;
     QStringList reads;
-    for (int i = 0; i < kReads; ++i)
-        reads << (i % 2 ? QStringLiteral("long name of the first network ") + QString::number(i)
-                        : QStringLiteral("-"));
+    int expectedCalls = 0;
+    for (int i = 0; i < kReads; ++i) {
+        const bool answered = i % 2;
+        reads << (answered ? QStringLiteral("long name of the first network ") + QString::number(i)
+                           : QStringLiteral("-"));
+        // A write: the mode, a read, and a step when the read was answered.
+        expectedCalls += writing ? 2 + (answered ? 1 : 0) : 1;
+    }
     planner->scriptReads(reads);
+    if (writing) {
+        planner->setModeAnswer(true);
+        planner->scriptSteps(QStringList(kReads, QStringLiteral("step")));
+    }
     holder->setWifi(planner, "mount link");
     WifiConfig config(holder);
-    for (int i = 0; i < kReads; ++i)
-        config.enterPage();
-
-    // Reads once more after the worker has finished, so a worker that outruns this thread still
-    // leaves its last (valid) reading to be seen.
-    int seenValues = 0;
-    for (;;) {
-        const bool finished = planner->calls().size() >= kReads && !config.busy();
-        const QVariant v = config.currentSetting();
-        if (v.isValid()) {
-            const QString name = FakeWMProgrammerPlanner::name(v.value<WifiSetting>());
-            QVERIFY2(reads.contains(name), qPrintable(name));
-            ++seenValues;
+    for (int i = 0; i < kReads; ++i) {
+        if (writing) {
+            config.writeWifiBothAndReadAsync();
+            config.writeAsync(FakeWMProgrammerPlanner::setting("target"));
+        } else {
+            config.enterPage();
         }
-        if (finished)
-            break;
     }
-    QVERIFY(seenValues > 0);
+
+    // Reads once more after the worker has finished, so a worker that outruns the reader still
+    // leaves its last (valid) reading to be seen. The reader is a thread of its own, as the race
+    // detector looks away from the test's own thread.
+    int seenValues = 0;
+    QStringList unknown;
+    bool badResult = false;
+    std::thread reader([&] {
+        for (;;) {
+            const bool finished = planner->calls().size() >= expectedCalls && !config.busy();
+            const QVariant v = config.currentSetting();
+            if (v.isValid()) {
+                const QString name = FakeWMProgrammerPlanner::name(v.value<WifiSetting>());
+                if (!reads.contains(name))
+                    unknown << name;
+                ++seenValues;
+            }
+            const QVariant result = config.lastWriteResult();
+            if (result.isValid() &&
+                (!result.value<WMWriteResult>().ok || result.value<WMWriteResult>().allDone))
+                badResult = true;
+            if (finished)
+                break;
+        }
+    });
+    reader.join();
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(", ")));
+    QVERIFY(!badResult);
+    QCOMPARE(int(planner->calls().size()), expectedCalls);
+    QVERIFY(writing ? config.lastWriteResult().isValid() : seenValues > 0);
 }
 
 QTEST_MAIN(TestWifiConfig)

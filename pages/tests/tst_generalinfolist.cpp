@@ -1,9 +1,13 @@
 #include "pages/generalinfolist.h"
 
+#include "model/tests/rotations.h"
+#include "model/tests/synthetic.h"
 #include "mount/tests/mountcontrolrig.h"
+#include "pages/generalinfotext.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QString>
 #include <QTest>
 
 #include <memory>
@@ -79,18 +83,42 @@ private slots:
         }
     }
 
-    // The model terms in arcminutes, each by the arcminute text rule, three to a row.
+    // The model terms in arcminutes, each by the arcminute text rule, three to a row, each
+    // beside its own name: on models whose terms all differ, every number is the model's own.
+    void alignmentTerms_data() {
+        QTest::addColumn<double>("turnX");
+        QTest::addColumn<double>("turnY");
+        QTest::addColumn<double>("ch");
+        QTest::addColumn<double>("np");
+        QTest::newRow("polar axis off in both directions") << 0.8 << -0.3 << 75.3 << -0.04;
+        QTest::newRow("polar axis off the other way") << -0.2 << 0.6 << -12.0 << 3.5;
+    }
     void alignmentTerms() {
+        QFETCH(double, turnX);
+        QFETCH(double, turnY);
+        QFETCH(double, ch);
+        QFETCH(double, np);
         Rig rig;
-        rig.container->setChAmin(75.3);
-        rig.container->setNpAmin(-0.04);
+        TrueModel truth{int(MountMode_::EQ), rig.setup.latitudeRad};
+        truth.turn = rotationX(turnX * kDeg);
+        truth.turn *= rotationY(turnY * kDeg);
+        rig.container->setAlignmentData(truth.record());
+        rig.container->setChAmin(ch);
+        rig.container->setNpAmin(np);
         rig.page->setUpdating(true);
-        const QRegularExpression first("^ID=\\S+′   CH=1°15\\.3′   NP=-00\\.0′$");
-        QVERIFY2(first.match(rig.model.items[10].value).hasMatch(),
-                 qPrintable(rig.model.items[10].value));
-        const QRegularExpression second("^Mel=\\S+′   Maz=\\S+′   Tilt=\\S+′$");
-        QVERIFY2(second.match(rig.model.items[11].value).hasMatch(),
-                 qPrintable(rig.model.items[11].value));
+
+        const auto text = [](double arcmin) {
+            return QString::fromStdString(formatArcminutes(arcmin));
+        };
+        const IAlignmentDataContainer& model = *rig.container;
+        // A swap of two names would go unseen if their numbers read the same.
+        QVERIFY(text(model.melAmin()) != text(model.mazAmin()));
+        QVERIFY(text(model.chAmin()) != text(model.npAmin()));
+        QCOMPARE(rig.model.items[10].value,
+                 QString("ID=%1   CH=%2   NP=%3").arg(text(model.idAmin()), text(ch), text(np)));
+        QCOMPARE(rig.model.items[11].value,
+                 QString("Mel=%1   Maz=%2   Tilt=%3")
+                     .arg(text(model.melAmin()), text(model.mazAmin()), text(model.tiltAmin())));
     }
 
     // The first pass (at construction) is a layout change; every later one, by the timer, by

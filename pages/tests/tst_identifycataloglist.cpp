@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 using namespace Ko;
 using namespace Ko::Test;
@@ -47,6 +48,18 @@ struct Placed {
     QString name;
 };
 
+// The real coordinate chain, but a separation within far less than a hair of the limit reads as
+// the limit itself: the cosine formula cannot land on it to the last bit.
+class LimitSnappingCalc : public AstroCalc {
+public:
+    using AstroCalc::angularSeparation;
+    using AstroCalc::AstroCalc;
+    double angularSeparation(const U_ASTRO_COORD& p, const U_ASTRO_COORD& q) const override {
+        const double separation = AstroCalc::angularSeparation(p, q);
+        return std::abs(separation - kLimit) < kHair / 1000 ? kLimit : separation;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(std::vector<Placed>)
@@ -64,7 +77,9 @@ class TestIdentifyCatalogList : public QObject {
         std::shared_ptr<WritableMountConnection> mounts =
             std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
-        IdentifyCatalogList identify{stars, solar, dso, sky.calc, format, device.sensor, mounts};
+        std::shared_ptr<LimitSnappingCalc> pageCalc =
+            std::make_shared<LimitSnappingCalc>(sky.location, sky.astroClock);
+        IdentifyCatalogList identify{stars, solar, dso, pageCalc, format, device.sensor, mounts};
 
         Rig() { mount->position = CmdResp<IMount::AnglePair>::ok({kMountHa, kMountDec}); }
 
@@ -98,6 +113,9 @@ private slots:
         QTest::newRow("a hair inside 20 degrees is listed, a hair outside is not")
             << std::vector<Placed>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}}
             << QStringList{"inside"} << QStringList{"Star"};
+        QTest::newRow("exactly 20 degrees is listed")
+            << std::vector<Placed>{{1, kLimit, "at the limit"}} << QStringList{"at the limit"}
+            << QStringList{"DSO"};
         QTest::newRow("nearest first across the sources")
             << std::vector<Placed>{{0, 5 * kDeg, "Vega"},
                                    {2, 3 * kDeg, "Sun"},

@@ -12,6 +12,15 @@
 
 #include <memory>
 
+// The settings store as the program opens it, over the data folder dataFolder; the settings
+// file goes beside it, in dataFolder/../QuorvelPro/Settings.txt. A test keeps both inside a
+// scratch folder of its own.
+inline std::shared_ptr<Ko::QtKVStore> openScratchStore(const QString& dataFolder) {
+    return std::make_shared<Ko::QtKVStore>(
+        QStringLiteral("Settings.txt"),
+        std::make_shared<Ko::QtFileUtil>("QuorvelPro", dataFolder.toStdString()));
+}
+
 // A settings file "Settings.txt" in a data folder "QuorvelPro" inside a fresh temporary folder,
 // reached through the real store as the program builds it, and read or written behind its back.
 class ScratchSettings {
@@ -22,9 +31,7 @@ public:
 
     // A new store reads the file afresh, as a later run of the program would.
     std::shared_ptr<Ko::IKVStore> makeStore() const {
-        auto fileUtil =
-            std::make_shared<Ko::QtFileUtil>("QuorvelPro", m_dir.filePath("app").toStdString());
-        return std::make_shared<Ko::QtKVStore>(QStringLiteral("Settings.txt"), fileUtil);
+        return openScratchStore(m_dir.filePath("app"));
     }
 
     QByteArray bytes() const {

@@ -1,0 +1,240 @@
+#include "base/backgroundwork.h"
+
+#include "base/log.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <condition_variable>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <list>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace Ko {
+
+namespace {
+
+// Threads are joined, never detached: a finished one is joined by the next start or wait, so a
+// thread's end is ordered before whatever follows the join.
+struct Job {
+    std::string name;
+    std::function<void()> stop;
+    std::thread thread;
+    bool done = false;
+};
+
+struct Registry {
+    std::mutex mutex;
+    std::condition_variable changed;
+    // Guarded by mutex.
+    std::map<uint64_t, Job> jobs;
+    uint64_t nextId = 1;
+    // How many calls of finishBackgroundWork are waiting: a job started meanwhile (a task that
+    // follows a cancelled one) is asked to stop at once.
+    int finishing = 0;
+
+    // Takes the finished threads out under the lock; the caller joins them after unlocking.
+    std::vector<std::thread> takeFinishedLocked() {
+        std::vector<std::thread> finished;
+        for (auto it = jobs.begin(); it != jobs.end();) {
+            if (it->second.done) {
+                finished.push_back(std::move(it->second.thread));
+                it = jobs.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        return finished;
+    }
+};
+
+// How long the process, on its way out, waits for jobs nobody waited for (a test's last task
+// threads): their threads are joined before it ends.
+constexpr std::chrono::milliseconds kExitWait{5000};
+
+// Never destroyed: a thread still running at exit keeps its entry, and destroying a joinable
+// std::thread would end the process.
+Registry& registry() {
+    static Registry* const r = [] {
+        auto* made = new Registry;
+        std::atexit([] { finishBackgroundWork(kExitWait); });
+        return made;
+    }();
+    return *r;
+}
+
+thread_local uint64_t t_currentJob = 0;
+
+void joinAll(std::vector<std::thread>& threads) {
+    for (auto& t : threads)
+        t.join();
+}
+
+void jobMain(uint64_t id, const std::string& name, std::function<void()> job) {
+    t_currentJob = id;
+    try {
+        job();
+    } catch (const std::exception& e) {
+        Log("Background job %s failed: %s", name.c_str(), e.what());
+    } catch (...) {
+        Log("Background job %s failed", name.c_str());
+    }
+    // What the job captured goes before it counts as done.
+    job = nullptr;
+    Registry& r = registry();
+    {
+        std::lock_guard lock(r.mutex);
+        r.jobs.at(id).done = true;
+    }
+    r.changed.notify_all();
+}
+
+} // namespace
+
+void runInBackground(std::string name, std::function<void()> job, std::function<void()> stop) {
+    Registry& r = registry();
+    std::vector<std::thread> finished;
+    bool stopNow = false;
+    {
+        std::lock_guard lock(r.mutex);
+        finished = r.takeFinishedLocked();
+        const uint64_t id = r.nextId++;
+        Job& entry = r.jobs[id];
+        entry.name = name;
+        entry.stop = stop;
+        stopNow = stop && r.finishing > 0;
+        try {
+            // The new thread marks its entry done under this lock, so it finds it in place.
+            entry.thread = std::thread(jobMain, id, std::move(name), std::move(job));
+        } catch (...) {
+            r.jobs.erase(id);
+            throw;
+        }
+    }
+    if (stopNow)
+        stop();
+    joinAll(finished);
+}
+
+bool finishBackgroundWork(std::chrono::milliseconds timeout) {
+    Registry& r = registry();
+    std::vector<std::function<void()>> stops;
+    {
+        std::lock_guard lock(r.mutex);
+        ++r.finishing;
+        for (const auto& [id, job] : r.jobs) {
+            if (!job.done && job.stop && id != t_currentJob)
+                stops.push_back(job.stop);
+        }
+    }
+    // Outside the lock: a stop may start or end jobs itself.
+    for (const auto& stop : stops)
+        stop();
+
+    const auto othersDone = [&] {
+        for (const auto& [id, job] : r.jobs) {
+            if (!job.done && id != t_currentJob)
+                return false;
+        }
+        return true;
+    };
+    std::vector<std::thread> finished;
+    std::string running;
+    bool allDone = false;
+    {
+        std::unique_lock lock(r.mutex);
+        allDone = r.changed.wait_for(lock, timeout, othersDone);
+        --r.finishing;
+        finished = r.takeFinishedLocked();
+        for (const auto& [id, job] : r.jobs) {
+            if (!job.done && id != t_currentJob)
+                running += (running.empty() ? "" : ", ") + job.name;
+        }
+    }
+    joinAll(finished);
+    if (!allDone)
+        Log("Background work still running after %lld ms: %s",
+            static_cast<long long>(timeout.count()), running.c_str());
+    return allDone;
+}
+
+int backgroundJobCount() {
+    Registry& r = registry();
+    std::lock_guard lock(r.mutex);
+    int count = 0;
+    for (const auto& [id, job] : r.jobs)
+        count += job.done ? 0 : 1;
+    return count;
+}
+
+// The calls wait here, under a lock of this code's own, and the event posted to the receiver
+// only says "take the next one": the hand-over is then ordered by that lock, which race
+// detectors see, not only by Qt's event queue, which they do not.
+struct Handover::State {
+    std::mutex mutex;
+    // Guarded by mutex; null once the receiver began its destruction.
+    QObject* receiver = nullptr;
+    std::deque<std::function<void()>> calls;
+
+    void runNext() {
+        std::function<void()> call;
+        {
+            std::lock_guard lock(mutex);
+            if (calls.empty())
+                return;
+            call = std::move(calls.front());
+            calls.pop_front();
+        }
+        call();
+    }
+};
+
+Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
+    m_state->receiver = receiver;
+    // Direct: runs in the receiver's destructor, before Qt drops the events still queued to it,
+    // so a post either lands before that or sees no receiver; what waits is dropped here, on the
+    // receiver's thread. The connection keeps the state and stays until the receiver goes: taking
+    // it down from a worker thread could meet the receiver half destroyed.
+    QObject::connect(receiver, &QObject::destroyed, [state = m_state] {
+        std::deque<std::function<void()>> dropped;
+        std::lock_guard lock(state->mutex);
+        state->receiver = nullptr;
+        dropped.swap(state->calls);
+    });
+}
+
+Handover::~Handover() = default;
+
+void Handover::post(std::function<void()> call) {
+    std::lock_guard lock(m_state->mutex);
+    if (!m_state->receiver)
+        return;
+    m_state->calls.push_back(std::move(call));
+    QMetaObject::invokeMethod(
+        m_state->receiver, [state = m_state] { state->runNext(); }, Qt::QueuedConnection);
+}
+
+void postToMainThread(std::function<void()> call) {
+    if (QCoreApplication* const app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, std::move(call), Qt::QueuedConnection);
+}
+
+void OwnerThreadDeleter::operator()(QObject* object) const {
+    QThread* const home = object->thread();
+    if (!home || home == QThread::currentThread() || home->isFinished()) {
+        delete object;
+        return;
+    }
+    // Not deleteLater: that waits for the event loop level it was called at, which a nested
+    // loop on the owner thread may never return to.
+    QMetaObject::invokeMethod(
+        object, [object] { delete object; }, Qt::QueuedConnection);
+}
+
+} // namespace Ko

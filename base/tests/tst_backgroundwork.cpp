@@ -1,0 +1,269 @@
+#include "base/backgroundwork.h"
+#include "base/log.h"
+
+#include <QPointer>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <stdexcept>
+
+using namespace Ko;
+
+namespace {
+
+// A gate a job waits at until the test opens it.
+struct Gate {
+    std::mutex mutex;
+    std::condition_variable opened;
+    bool open = false;
+
+    void wait() {
+        std::unique_lock lock(mutex);
+        opened.wait(lock, [this] { return open; });
+    }
+    void release() {
+        {
+            std::lock_guard lock(mutex);
+            open = true;
+        }
+        opened.notify_all();
+    }
+};
+
+// Records where it was destroyed.
+class Tracked : public QObject {
+public:
+    explicit Tracked(std::atomic<QThread*>* diedOn) : m_diedOn(diedOn) {}
+    ~Tracked() override { m_diedOn->store(QThread::currentThread()); }
+
+private:
+    std::atomic<QThread*>* m_diedOn;
+};
+
+// Keeps the log lines written while it lives.
+class LogProbe {
+public:
+    LogProbe() {
+        m_id = LogAddListener([this](const char* line) {
+            std::lock_guard lock(m_mutex);
+            m_lines += QString::fromUtf8(line);
+        });
+    }
+    ~LogProbe() { LogRemoveListener(m_id); }
+    QStringList lines() {
+        std::lock_guard lock(m_mutex);
+        return m_lines;
+    }
+
+private:
+    int m_id = -1;
+    std::mutex m_mutex;
+    QStringList m_lines;
+};
+
+} // namespace
+
+class TestBackgroundWork : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(finishBackgroundWork(std::chrono::seconds(10))); }
+
+    // How shutdown treats a job: one that ends (by itself or when asked) is waited for; one that
+    // does not is named in the log and left behind, and the wait still ends at its bound.
+    void shutdownWaitsBounded_data() {
+        QTest::addColumn<bool>("stoppable");
+        QTest::addColumn<bool>("releasedLate");
+        QTest::addColumn<bool>("throws");
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("stopped when asked") << true << false << false << true;
+        QTest::newRow("ends with an exception when asked") << true << false << true << true;
+        QTest::newRow("ends only after the bound") << false << true << false << false;
+    }
+    void shutdownWaitsBounded() {
+        QFETCH(bool, stoppable);
+        QFETCH(bool, releasedLate);
+        QFETCH(bool, throws);
+        QFETCH(bool, finished);
+        LogProbe log;
+        auto gate = std::make_shared<Gate>();
+        // Shared: the job may outlive this function.
+        auto ended = std::make_shared<std::atomic<bool>>(false);
+        runInBackground(
+            "stuck reader",
+            [gate, ended, throws] {
+                gate->wait();
+                *ended = true;
+                if (throws)
+                    throw std::runtime_error("no reply");
+            },
+            stoppable ? std::function<void()>([gate] { gate->release(); })
+                      : std::function<void()>());
+        QCOMPARE(backgroundJobCount(), 1);
+
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(finishBackgroundWork(std::chrono::milliseconds(300)), finished);
+        QVERIFY(timer.elapsed() < 5000);
+        // A job that ended counts no more, and nothing it did is still under way.
+        QCOMPARE(ended->load(), finished);
+        QCOMPARE(backgroundJobCount(), finished ? 0 : 1);
+        QCOMPARE(log.lines().filter("still running after 300 ms: stuck reader").size(),
+                 finished ? 0 : 1);
+        QCOMPARE(log.lines().filter("stuck reader failed: no reply").size(), throws ? 1 : 0);
+        if (releasedLate)
+            gate->release();
+    }
+
+    // A job started while shutdown waits (a task that follows a cancelled one) is asked to stop
+    // at once, so the wait does not run into its bound.
+    void startedDuringShutdownIsStopped() {
+        auto first = std::make_shared<Gate>();
+        auto follower = std::make_shared<Gate>();
+        runInBackground(
+            "first",
+            [first, follower] {
+                first->wait();
+                runInBackground(
+                    "follower", [follower] { follower->wait(); },
+                    [follower] { follower->release(); });
+            },
+            [first] { first->release(); });
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QCOMPARE(backgroundJobCount(), 0);
+    }
+
+    // A job that itself shuts down does not wait for itself, only for the others.
+    void jobDoesNotWaitForItself() {
+        auto gate = std::make_shared<Gate>();
+        runInBackground(
+            "other", [gate] { gate->wait(); }, [gate] { gate->release(); });
+        std::atomic<int> result{-1};
+        runInBackground("closer", [&result] {
+            result = finishBackgroundWork(std::chrono::seconds(10)) ? 1 : 0;
+        });
+        QTRY_COMPARE(result.load(), 1);
+    }
+
+    // A result reaches its receiver on the receiver's thread, and only while the receiver lives.
+    void handoverDropsForAGoneReceiver_data() {
+        QTest::addColumn<bool>("receiverOnWorker");
+        QTest::addColumn<int>("destroyAt"); // 0 never, 1 before the post, 2 with the call queued
+        QTest::addColumn<bool>("delivered");
+        QTest::newRow("main-thread receiver") << false << 0 << true;
+        QTest::newRow("receiver on its own thread") << true << 0 << true;
+        QTest::newRow("receiver gone before the post") << false << 1 << false;
+        QTest::newRow("receiver gone with the call queued") << false << 2 << false;
+        QTest::newRow("own-thread receiver gone with the call queued") << true << 2 << false;
+    }
+    void handoverDropsForAGoneReceiver() {
+        QFETCH(bool, receiverOnWorker);
+        QFETCH(int, destroyAt);
+        QFETCH(bool, delivered);
+        QThread owner;
+        auto* receiver = new QObject;
+        if (receiverOnWorker) {
+            owner.start();
+            receiver->moveToThread(&owner);
+        }
+        QThread* const home = receiverOnWorker ? &owner : QThread::currentThread();
+        // Made on the receiver's thread, as its users do.
+        std::shared_ptr<Handover> handover;
+        QMetaObject::invokeMethod(
+            receiver, [&] { handover = std::make_shared<Handover>(receiver); },
+            receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+
+        const auto destroyReceiver = [&] {
+            QMetaObject::invokeMethod(
+                receiver, [receiver] { delete receiver; },
+                receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+        };
+        if (destroyAt == 1)
+            destroyReceiver();
+        // Holds the owner thread with the deletion queued behind the hold: the post lands while
+        // the receiver still lives, and waits behind its deletion.
+        auto hold = std::make_shared<Gate>();
+        if (destroyAt == 2 && receiverOnWorker) {
+            QMetaObject::invokeMethod(receiver, [hold] { hold->wait(); });
+            QMetaObject::invokeMethod(receiver, [receiver] { delete receiver; });
+        }
+
+        std::atomic<QThread*> ranOn{nullptr};
+        std::atomic<bool> posted{false};
+        runInBackground("handover", [&, handover] {
+            handover->post([&ranOn] { ranOn = QThread::currentThread(); });
+            posted = true;
+        });
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QVERIFY(posted);
+        if (destroyAt == 2) {
+            if (receiverOnWorker) {
+                hold->release();
+            } else {
+                delete receiver;
+            }
+        }
+        if (delivered)
+            QTRY_COMPARE(ranOn.load(), home);
+        // Whatever was still queued has had its chance to run.
+        if (receiverOnWorker) {
+            QObject flush;
+            flush.moveToThread(&owner);
+            QMetaObject::invokeMethod(
+                &flush, [] {}, Qt::BlockingQueuedConnection);
+            if (delivered)
+                QMetaObject::invokeMethod(
+                    receiver, [receiver] { delete receiver; }, Qt::BlockingQueuedConnection);
+            owner.quit();
+            owner.wait();
+        } else {
+            QCoreApplication::processEvents();
+            if (delivered)
+                delete receiver;
+        }
+        QCOMPARE(ranOn.load() != nullptr, delivered);
+    }
+
+    // The last reference, wherever it is dropped, destroys the object on its own thread; when
+    // that thread has ended, the object goes where the reference was dropped.
+    void destroyedOnOwnerThread_data() {
+        QTest::addColumn<bool>("droppedOnWorker");
+        QTest::addColumn<bool>("ownerEnded");
+        QTest::newRow("dropped on the owner thread") << false << false;
+        QTest::newRow("dropped on a background job") << true << false;
+        QTest::newRow("owner thread already ended") << true << true;
+    }
+    void destroyedOnOwnerThread() {
+        QFETCH(bool, droppedOnWorker);
+        QFETCH(bool, ownerEnded);
+        std::atomic<QThread*> diedOn{nullptr};
+        QThread ended;
+        auto object = makeOnOwnerThread<Tracked>(&diedOn);
+        if (ownerEnded) {
+            ended.start();
+            object->moveToThread(&ended);
+            ended.quit();
+            QVERIFY(ended.wait());
+        }
+        std::atomic<QThread*> droppedOn{nullptr};
+        if (droppedOnWorker) {
+            runInBackground("drop", [&droppedOn, object = std::move(object)]() mutable {
+                droppedOn = QThread::currentThread();
+                object.reset();
+            });
+            QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        } else {
+            object.reset();
+            // At once, not later.
+            QCOMPARE(diedOn.load(), QThread::currentThread());
+        }
+        QThread* const expected = ownerEnded ? droppedOn.load() : QThread::currentThread();
+        QTRY_COMPARE(diedOn.load(), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackgroundWork)
+#include "tst_backgroundwork.moc"

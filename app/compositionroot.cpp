@@ -1,5 +1,6 @@
 #include "app/compositionroot.h"
 
+#include "align/alignerhelper.h"
 #include "align/alignservices.h"
 #include "align/paeroutine.h"
 #include "app/appversion.h"

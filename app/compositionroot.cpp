@@ -79,14 +79,13 @@
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
 
-#include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 
 #include <utility>
 #include <vector>
 
-void dependencyInjectToQml(QQmlApplicationEngine* engine,
-                           QList<std::shared_ptr<QObject>>& keepAlive,
+void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            Ko::PDepContainer& container) {
     using namespace Ko;
     QQmlContext* const context = engine->rootContext();

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import Ko.Quorvel
 import "CommonUI"
 
@@ -14,6 +15,7 @@ Item {
         readonly property var converserTimeoutForwarder: inj_converserTimeoutForwarder
         readonly property var mountConnection: inj_mountConnection
         readonly property var trackingUI: inj_trackingUI
+        readonly property bool isNight: inj_nightManager.isNight
     }
 
     readonly property bool busy: _m.converserTimeoutForwarder.timedout
@@ -51,5 +53,6 @@ Item {
         anchors.fill: parent
         visible: root.busy
         running: root.busy
+        Material.accent: _m.isNight ? "red" : "white"
     }
 }

@@ -116,6 +116,10 @@ ToolBar {
                 font.capitalization: Font.MixedCase
                 topInset: 0
                 bottomInset: 0
+                leftPadding: 2
+                rightPadding: 2
+                font.weight: Font.Normal
+                font.letterSpacing: 0
                 Material.background: _m.nightManager.isNight ? "#303030" : "white"
                 onClicked: _m.iConnectable.startSession()
             }

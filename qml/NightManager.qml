@@ -19,8 +19,8 @@ QtObject {
 
     property int setting: _m.kvStore.loadInt("night_mode", NightManager.Setting.Auto)
     readonly property bool isNight: _isNight
-    property Item appWindow: null
-    property Item footer: null
+    property QtObject appWindow: null
+    property QtObject footer: null
     // Where Auto takes the time from; tests put a fixed clock here.
     property var now: function () {
         return new Date()

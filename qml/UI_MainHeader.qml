@@ -121,6 +121,8 @@ ToolBar {
                 font.weight: Font.Normal
                 font.letterSpacing: 0
                 Material.background: _m.nightManager.isNight ? "#303030" : "white"
+                // The tool bar gives its children light text; the button has its own background.
+                Material.foreground: _m.nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
                 onClicked: _m.iConnectable.startSession()
             }
         }

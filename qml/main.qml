@@ -117,7 +117,7 @@ ApplicationWindow {
 
     NightManager {
         id: nightManager
-        appWindow: window.contentItem
+        appWindow: window
         footer: footerColumn
     }
 

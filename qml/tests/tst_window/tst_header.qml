@@ -14,13 +14,14 @@ TestCase {
     function initTestCase() {
         const component = Qt.createComponent("qrc:/main.qml")
         compare(component.status, Component.Ready, component.errorString())
-        window = component.createObject(null)
+        window = component.createObject(testCase)
         verify(window)
     }
 
     function cleanupTestCase() {
-        window.destroy()
-        wait(0)
+        // Let the launch connection finish, so no connection step outlives the file.
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
     }
 
     function header() {
@@ -54,6 +55,7 @@ TestCase {
         tryCompare(inj_mountConnection, "connected", true, 10000)
         const icon = child("mountStatusIcon")
         inj_trackingUI.setTrackingStatus(data.status)
+        tryCompare(inj_mountConnection.mount, "realTracking", data.status !== TrackingStatus.Idle, 5000)
         tryCompare(icon, "iconName", data.icon, 5000)
         compare(icon.busy, false)
     }

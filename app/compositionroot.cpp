@@ -48,8 +48,8 @@
 #include "server/nopmsharing.h"
 #include "server/vtmserver.h"
 
-#include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 
 #include <algorithm>
 #include <utility>
@@ -146,7 +146,7 @@ struct ShellServices {
     std::shared_ptr<OriSensor> oriSensor;
 };
 
-ShellServices makeShellServices(QQmlApplicationEngine* engine, PublishedRows& published) {
+ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
     ShellServices s;
     const auto publish = [&](const char* name, std::shared_ptr<QObject> object) {
         published.emplace_back(name, std::move(object));
@@ -251,8 +251,7 @@ void publish(QQmlContext* context, const PublishedRows& rows,
 
 } // namespace
 
-void dependencyInjectToQml(QQmlApplicationEngine* engine,
-                           QList<std::shared_ptr<QObject>>& keepAlive,
+void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            Ko::PDepContainer& container) {
     using namespace Ko;
     PublishedRows published;

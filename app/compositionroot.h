@@ -5,7 +5,7 @@
 #include <memory>
 
 class QObject;
-class QQmlApplicationEngine;
+class QQmlEngine;
 
 namespace Ko {
 struct PDepContainer;
@@ -15,6 +15,5 @@ struct PDepContainer;
 // made before it, and publishes the ones QML uses as root-context properties named inj_ + role.
 // Each published object is appended to keepAlive right after its property is set, so the list
 // ends up in publication order and owns the services until the caller drops it.
-void dependencyInjectToQml(QQmlApplicationEngine* engine,
-                           QList<std::shared_ptr<QObject>>& keepAlive,
+void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& keepAlive,
                            Ko::PDepContainer& container);

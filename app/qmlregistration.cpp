@@ -44,6 +44,7 @@ void registerQmlModules() {
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
+    registerEnum<MountMode_>(kQuorvelUri, "MountMode");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");

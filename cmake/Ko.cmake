@@ -155,3 +155,73 @@ function(ko_add_bench name)
     add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
 endfunction()
+
+# ko_add_qml_test(<name> [LIBS <targets>...])
+#   A Qt Quick Test program tst_<name>, run by CTest under that name. It runs every tst_*.qml of
+#   the folder tests/tst_<name>/ offscreen, each file on a QML engine of its own that carries the
+#   real composition root (app/tests/qmltestsetup.h), in scratch home and data folders.
+#   To add a QML test folder:
+#     1. tests/tst_<name>.cpp holds only
+#          #include "app/tests/qmltestsetup.h"
+#          #include <QtQuickTest>
+#          QUICK_TEST_MAIN_WITH_SETUP(<name>, Ko::QmlTestSetup)
+#     2. tests/tst_<name>/tst_<what>.qml files, each a TestCase that imports the interface's
+#        folders by their resource paths (import "qrc:/" and import "qrc:/CommonUI") and either
+#        creates the whole window (Qt.createComponent("qrc:/main.qml")) or builds a root of its
+#        own that offers the window's names (inj_stackView, inj_nightManager, inj_toaster,
+#        inj_mainUIUtil) as root properties.
+#     3. ko_add_qml_test(<name>) in the folder's tests/CMakeLists.txt.
+#   The stored settings select the emulated mount in EQ mode, connect at launch, use day colours
+#   and no location sensor; a file tests/tst_<name>/Settings.txt replaces them for the folder.
+#   Each test file starts from those settings again. QML reaches "testHelper" (Ko::QmlTestHelper):
+#   storedSettings(), publish(name, standIn) of a recording stand-in under a service's name before
+#   the page that uses it is created, restore(name), and sendKey(item, key, press, autoRepeat).
+function(ko_add_qml_test name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    set(test tst_${name})
+    set(dir ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test})
+    add_executable(${test} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test}.cpp
+                   ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.cpp
+                   ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.h)
+    target_link_libraries(${test} PRIVATE ko_app ko_qml ${ARG_LIBS} Qt6::QuickTest
+                          Qt6::QuickControls2)
+    target_compile_definitions(${test} PRIVATE QUICK_TEST_SOURCE_DIR="${dir}"
+                               KO_QML_TEST_DIR="${dir}")
+    add_dependencies(${test} ko_resources)
+    set(home ${CMAKE_BINARY_DIR}/test-home/${test})
+    file(MAKE_DIRECTORY ${home})
+    add_test(NAME ${test} COMMAND ${test} -input ${dir} WORKING_DIRECTORY ${home})
+    set_tests_properties(${test} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
+        TIMEOUT 120)
+endfunction()
+
+# ko_add_shots_test(<area> [SETTINGS <file>])
+#   The screenshot test shots_<area>: the probe (app/probe/probe.cpp, whose head says how to
+#   write a driver) runs the driver tests/shots_<area>.qml of the current folder under xvfb-run
+#   on the xcb platform (offscreen rendering drops the Material backgrounds and shader effects),
+#   starting from the settings file (default qml/tests/shots/Settings.txt: the emulated mount in
+#   EQ mode, not connected at launch, day colours). The pictures stay under
+#   test-artifacts/screenshots/<area>/ of the build folder; look at them. Labelled "screenshots",
+#   which the ThreadSanitizer pass leaves out.
+function(ko_add_shots_test area)
+    cmake_parse_arguments(ARG "" "SETTINGS" "" ${ARGN})
+    if(NOT ARG_SETTINGS)
+        set(ARG_SETTINGS ${PROJECT_SOURCE_DIR}/qml/tests/shots/Settings.txt)
+    endif()
+    set(test shots_${area})
+    set(home ${CMAKE_BINARY_DIR}/test-home/${test})
+    set(out ${CMAKE_BINARY_DIR}/test-artifacts/screenshots/${area})
+    file(MAKE_DIRECTORY ${home})
+    add_test(NAME ${test}
+             COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb
+                     $<TARGET_FILE:quorvel_probe> --driver ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test}.qml
+                     --out ${out} --settings ${ARG_SETTINGS}
+             WORKING_DIRECTORY ${home})
+    # No leak check here: the GL and text-input modules that xcb loads are unloaded before the
+    # check runs, so their allocations cannot be named in a suppression. The QML tests check the
+    # same code for leaks offscreen.
+    set_tests_properties(${test} PROPERTIES
+        ENVIRONMENT "HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;ASAN_OPTIONS=detect_leaks=0"
+        LABELS screenshots TIMEOUT 120)
+endfunction()

@@ -1,16 +1,192 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import "CommonUI"
+import "Script/AppUI.js" as AppUI
+import "Script/WindowGeometry.js" as WindowGeometry
 
 ApplicationWindow {
     id: window
 
-    width: 428
-    height: 800
-    visible: true
-    title: inj_appVersion.appName
+    // The window's shared objects, reached by name from every file loaded under it; a test root
+    // offers the same names.
+    readonly property StackView inj_stackView: stackView
+    readonly property NightManager inj_nightManager: nightManager
+    readonly property ToastManager inj_toaster: toaster
+    readonly property MainUIUtil inj_mainUIUtil: mainUIUtil
+    // Set by the pages that are built later; null until then.
+    property var inj_mainFooter: null
+    property Item inj_pageLocation: null
+    property var inj_locationSensorSetttings: null
+    property var inj_locationUpdater: null
+    property Item inj_objectInfoPage: null
+    property Item inj_trackingPage: null
+    property Item inj_informationPage: null
+    // The in-app help browser exists on phones and tablets only; desktops open help outside.
+    property var inj_pageBrowserHelp: null
 
-    Label {
-        anchors.centerIn: parent
-        text: window.title
+    readonly property var defaultGeometry: ({ x: 40, y: 40, width: 428, height: 926 })
+
+    QtObject {
+        id: _m
+        readonly property var kvStore: inj_kvStore
+        readonly property var appVersion: inj_appVersion
+        readonly property var locationOpenSetting: inj_locationOpenSetting
+        readonly property var bluetoothOpenSetting: inj_bluetoothOpenSetting
+    }
+
+    function inj_handleBackKey(event) {
+        if (event.key !== Qt.Key_Back)
+            return false
+        // Never let the platform see it: it would close the application.
+        event.accepted = true
+        if (stackView.depth > 1)
+            stackView.pop()
+        return true
+    }
+
+    function setTimeout(func, interval, ...params) {
+        const timer = timerComponent.createObject(window, { interval: interval })
+        timer.triggered.connect(function () {
+            func(...params)
+            timer.destroy()
+        })
+        timer.start()
+        return timer
+    }
+
+    function clearTimeout(timer) {
+        if (!timer)
+            return
+        timer.stop()
+        timer.destroy()
+    }
+
+    function restoreGeometry() {
+        const d = defaultGeometry
+        const stored = {
+            x: _m.kvStore.loadDouble("ui.winrect.x", d.x),
+            y: _m.kvStore.loadDouble("ui.winrect.y", d.y),
+            width: _m.kvStore.loadDouble("ui.winrect.width", d.width),
+            height: _m.kvStore.loadDouble("ui.winrect.height", d.height)
+        }
+        const screens = Array.from(Qt.application.screens, s => ({
+            x: s.virtualX,
+            y: s.virtualY,
+            width: s.width,
+            height: s.height
+        }))
+        const r = WindowGeometry.mend(stored, screens, { width: minimumWidth, height: minimumHeight }, d)
+        x = r.x
+        y = r.y
+        width = r.width
+        height = r.height
+    }
+
+    function saveGeometry() {
+        _m.kvStore.saveDouble("ui.winrect.x", x)
+        _m.kvStore.saveDouble("ui.winrect.y", y)
+        _m.kvStore.saveDouble("ui.winrect.width", width)
+        _m.kvStore.saveDouble("ui.winrect.height", height)
+    }
+
+    width: defaultGeometry.width
+    height: defaultGeometry.height
+    minimumWidth: 320
+    minimumHeight: 480
+    visible: true
+    title: _m.appVersion.appName
+
+    Component.onCompleted: {
+        restoreGeometry()
+        if (!_m.locationOpenSetting.enable)
+            _m.locationOpenSetting.open()
+        if (!_m.bluetoothOpenSetting.enable)
+            _m.bluetoothOpenSetting.open()
+        if (inj_locationUpdater)
+            inj_locationUpdater.updateOnce()
+    }
+    onClosing: saveGeometry()
+
+    Component {
+        id: timerComponent
+        Timer {
+            repeat: false
+        }
+    }
+
+    NightManager {
+        id: nightManager
+        appWindow: window
+        footer: footerColumn
+    }
+
+    MainUIUtil {
+        id: mainUIUtil
+        stackView: stackView
+    }
+
+    header: UI_MainHeader {}
+
+    StackView {
+        id: stackView
+
+        function ensureShow(page) {
+            AppUI.stackView_ensureShow(stackView, page)
+        }
+
+        function inclusivePop(page) {
+            AppUI.stackView_inclusivePop(stackView, page)
+        }
+
+        anchors.fill: parent
+        focus: true
+        pushEnter: Transition {}
+        pushExit: Transition {}
+        popEnter: Transition {}
+        popExit: Transition {}
+        replaceEnter: Transition {}
+        replaceExit: Transition {}
+
+        // The menus take this place.
+        initialItem: Page {
+            Label {
+                anchors.centerIn: parent
+                text: window.title
+                font.pixelSize: 22
+                opacity: 0.6
+            }
+        }
+
+        // Direction keys drive the slew pad (Left, Up, Right, Down: buttons 1, 2, 0, 3); every
+        // key is taken here, so none reaches the platform.
+        Keys.onPressed: event => window.onKey(event, true)
+        Keys.onReleased: event => window.onKey(event, false)
+    }
+
+    function onKey(event, isPress) {
+        if (!isPress && inj_handleBackKey(event))
+            return
+        event.accepted = true
+        if (event.isAutoRepeat)
+            return
+        const button = {
+            [Qt.Key_Left]: 1,
+            [Qt.Key_Up]: 2,
+            [Qt.Key_Right]: 0,
+            [Qt.Key_Down]: 3
+        }[event.key]
+        if (button !== undefined && inj_mainFooter)
+            inj_mainFooter.controlOnKeys(isPress, button)
+    }
+
+    footer: Column {
+        id: footerColumn
+        visible: mainUIUtil.showFooter.value
+        Keys.onReleased: event => window.inj_handleBackKey(event)
+    }
+
+    ToastManager {
+        id: toaster
     }
 }

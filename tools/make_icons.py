@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the icon theme "app" (qml/icons/app) as PNG files.
+"""Draws the icon theme "app" (qml/icons/app) and the images under qml/image as PNG files.
 
 Each icon is a few strokes on a 20 x 20 grid, rendered at the scales 1, 2 and 3 with 4 x 4
 samples per pixel for smooth edges. Black on transparent: QML recolours icons as it needs.
@@ -10,7 +10,8 @@ import os
 import struct
 import zlib
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "qml", "icons", "app")
+QML = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "qml")
+ROOT = os.path.join(QML, "icons", "app")
 SAMPLES = 4
 STROKE = 2.0
 
@@ -80,6 +81,43 @@ ICONS = {
 SCALE_ONE_ONLY = {"arrow_down", "arrow_up"}
 
 
+def disc(cx, cy, r):
+    return lambda x, y: math.hypot(x - cx, y - cy) <= r
+
+
+def crescent():
+    outer, inner = disc(10, 10, 7), disc(13, 8, 6)
+    return lambda x, y: outer(x, y) and not inner(x, y)
+
+
+def rays(cx, cy, r0, r1, count, width=1.5):
+    shapes = []
+    for i in range(count):
+        a = 2 * math.pi * i / count
+        c, s = math.cos(a), math.sin(a)
+        shapes.append(segment(cx + r0 * c, cy + r0 * s, cx + r1 * c, cy + r1 * s, width))
+    return shapes
+
+
+FUNNEL = [triangle(3, 4, 17, 4, 10, 12), segment(10, 11, 10, 17, 2.5)]
+
+# Images of the window: qml/image/<folder>/<name>.png, drawn once at 40 x 40 (the grid at
+# scale 2), which the header shows at 32 to 40 px.
+IMAGES = {
+    "Home_icon/frStatusHeader0": [ring(10, 10, 7.5), segment(10, 9, 10, 14.5),
+                                  disc(10, 5.8, 1.3)],
+    "Home_icon/catalog_menu": FUNNEL,
+    "Home_icon/catalog_menu_filtered": FUNNEL + [disc(16, 15, 2.6)],
+    "Tracking_icon/idle": [ring(10, 10, 7), segment(6.5, 10, 13.5, 10)],
+    "Tracking_icon/sidereal": rays(10, 10, 0, 7.5, 8, 1.6) + [disc(10, 10, 2)],
+    "Tracking_icon/lunar": [crescent()],
+    "Tracking_icon/solar": [disc(10, 10, 4)] + rays(10, 10, 5.8, 8.5, 8),
+    "Tracking_icon/pointAndTrack": [ring(10, 10, 5.5), disc(10, 10, 1.5),
+                                    segment(10, 1, 10, 6), segment(10, 14, 10, 19),
+                                    segment(1, 10, 6, 10), segment(14, 10, 19, 10)],
+}
+
+
 def render(shapes, scale):
     size = 20 * scale
     rows = []
@@ -119,6 +157,12 @@ def main():
             size, raw = render(shapes, scale)
             with open(os.path.join(folder, name + ".png"), "wb") as f:
                 f.write(png(size, raw))
+    for name, shapes in IMAGES.items():
+        path = os.path.join(QML, "image", name + ".png")
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        size, raw = render(shapes, 2)
+        with open(path, "wb") as f:
+            f.write(png(size, raw))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,325 @@
+// The screenshot probe: the real program (composition root and "qrc:/main.qml") driven by a QML
+// driver file, writing pictures of the window. Not installed.
+//
+//   quorvel_probe --driver <file.qml> --out <folder> [--settings <file>] [--first-frame]
+//
+// --settings copies a settings file into the data folder before anything reads it; without it
+// the stored settings of the (scratch) data folder are used, as a restarted program would.
+// --first-frame prints "first-frame-ms: <ms from process start>" when the window has shown its
+// first frame, and ends there unless a driver is given too.
+//
+// A driver file is a QML object with a function steps() that returns a list of steps, run in
+// order. Each step may have, taken in this order:
+//   run:       a function called when the step starts;
+//   wait:      a function returning true once the step is complete; it is re-evaluated as a
+//              binding, so it must read the properties it waits for (no polling);
+//   timeoutMs: how long to wait (default 10000), after which the probe fails;
+//   shot:      a picture name: once complete, the next frame is grabbed into <out>/<shot>.png.
+// Drivers see every inj_ service, "probe" (below) and, as probe.window, the application window
+// with its inj_stackView, inj_nightManager, inj_toaster and inj_mainUIUtil.
+// probe.publish(name, object) sets a stand-in under a service's name (e.g. a QtObject with
+// "timedout: true" as inj_converserTimeoutForwarder), probe.restore(name) puts the service back.
+// A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
+//
+//   import QtQuick
+//   QtObject {
+//       function steps() {
+//           const w = probe.window
+//           return [
+//               { wait: () => inj_mountConnection.connected, shot: "connected_day" },
+//               { run: () => w.inj_nightManager.setting = 1, shot: "connected_night" },
+//               { run: () => w.inj_toaster.show("Hello"),
+//                 wait: () => w.inj_toaster.count === 1
+//                             && w.inj_toaster.itemAtIndex(0).opacity >= 0.9,
+//                 shot: "toast_night" },
+//           ]
+//       }
+//   }
+//
+// A picture fails the run when it is blank (one colour), when its size is not the window's, or
+// when it is a night picture that holds a pixel of the day green #00c566. The probe exits with 0
+// when every step ran, 1 on a failure, 2 on bad arguments, -1 when the window was not created.
+#include "app/compositionroot.h"
+#include "app/pdepcontainer.h"
+#include "app/qmlregistration.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QMetaProperty>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <ctime>
+#include <memory>
+
+namespace {
+
+// Milliseconds since the process was started by the kernel, so that loading the libraries counts.
+double msSinceProcessStart() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    timespec now{};
+    if (!stat.open(QIODevice::ReadOnly) || clock_gettime(CLOCK_BOOTTIME, &now) != 0)
+        return -1;
+    const QByteArray text = stat.readAll();
+    // Field 22 (start time in clock ticks since boot) follows the command name in parentheses.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble();
+    const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+    return nowMs - startTicks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+// Runs a driver's steps; each step waits on a binding, so a change of what it reads wakes it.
+const char kRunner[] = R"(
+import QtQuick
+QtObject {
+    id: runner
+    property var steps: []
+    property int index: -1
+    property int done: -1
+    readonly property var step: index >= 0 && index < steps.length ? steps[index] : null
+    readonly property bool ready: step !== null && (!step.wait || step.wait())
+    property Timer timeout: Timer {
+        onTriggered: probe.fail("step " + runner.index + " timed out")
+    }
+    function start(list) {
+        steps = list
+        next()
+    }
+    function next() {
+        index += 1
+        if (index >= steps.length) {
+            probe.finish()
+            return
+        }
+        timeout.interval = step.timeoutMs || 10000
+        timeout.restart()
+        if (step.run)
+            step.run()
+        if (ready)
+            Qt.callLater(complete)
+    }
+    function complete() {
+        if (done === index || !ready)
+            return
+        done = index
+        timeout.stop()
+        const name = step.shot
+        if (!name) {
+            Qt.callLater(next)
+            return
+        }
+        probe.afterFrame(function () {
+            if (probe.shot(name))
+                runner.next()
+        })
+    }
+    onReadyChanged: if (ready) Qt.callLater(complete)
+}
+)";
+
+} // namespace
+
+class Probe : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QObject* window READ window CONSTANT)
+public:
+    Probe(QQmlEngine* engine, QQuickWindow* window, QString outDir)
+        : m_engine(engine), m_window(window), m_outDir(std::move(outDir)) {}
+
+    QObject* window() const { return m_window; }
+
+    // Calls done once the window has rendered the scene as it is now.
+    Q_INVOKABLE void afterFrame(const QJSValue& done) {
+        // frameSwapped comes from the render thread, queued: several frames may be queued
+        // before the first one reaches this thread.
+        auto callback = std::make_shared<QJSValue>(done);
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(m_window, &QQuickWindow::frameSwapped, this, [callback, connection] {
+            if (!QObject::disconnect(*connection))
+                return;
+            callback->call();
+        });
+        m_window->update();
+    }
+
+    Q_INVOKABLE bool shot(const QString& name) {
+        const QImage image = m_window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        const QString path = QDir(m_outDir).filePath(name + ".png");
+        if (!image.save(path)) {
+            fail("cannot write " + path);
+            return false;
+        }
+        const QSize expected = m_window->size() * m_window->devicePixelRatio();
+        if (image.size() != expected) {
+            fail(QStringLiteral("%1: %2x%3, the window is %4x%5")
+                     .arg(name)
+                     .arg(image.width())
+                     .arg(image.height())
+                     .arg(expected.width())
+                     .arg(expected.height()));
+            return false;
+        }
+        bool uniform = true;
+        int dayGreen = 0;
+        const QRgb first = image.pixel(0, 0);
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                uniform = uniform && line[x] == first;
+                dayGreen +=
+                    qRed(line[x]) == 0x00 && qGreen(line[x]) == 0xc5 && qBlue(line[x]) == 0x66;
+            }
+        }
+        if (uniform) {
+            fail(name + " is blank");
+            return false;
+        }
+        if (isNight() && dayGreen > 0) {
+            fail(QStringLiteral("%1: %2 pixels of the day green at night").arg(name).arg(dayGreen));
+            return false;
+        }
+        qInfo("shot %s", qPrintable(path));
+        return true;
+    }
+
+    Q_INVOKABLE void publish(const QString& name, QObject* standIn) {
+        QQmlContext* context = m_engine->rootContext();
+        if (!m_originals.contains(name))
+            m_originals.insert(name, context->contextProperty(name));
+        context->setContextProperty(name, standIn);
+    }
+
+    Q_INVOKABLE void restore(const QString& name) {
+        if (m_originals.contains(name))
+            m_engine->rootContext()->setContextProperty(name, m_originals.take(name));
+    }
+
+    Q_INVOKABLE void fail(const QString& why) {
+        qWarning("probe failed: %s", qPrintable(why));
+        m_failed = true;
+        QCoreApplication::exit(1);
+    }
+
+    Q_INVOKABLE void finish() { QCoreApplication::exit(m_failed ? 1 : 0); }
+
+private:
+    bool isNight() const {
+        const auto* night = m_window->property("inj_nightManager").value<QObject*>();
+        return night && night->property("isNight").toBool();
+    }
+
+    QQmlEngine* const m_engine;
+    QQuickWindow* const m_window;
+    const QString m_outDir;
+    QHash<QString, QVariant> m_originals;
+    bool m_failed = false;
+};
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"driver", "QML driver file.", "file"});
+    parser.addOption({"out", "Folder for the pictures.", "folder", "."});
+    parser.addOption({"settings", "Settings file to start from.", "file"});
+    parser.addOption({"first-frame", "Print the time to the first frame."});
+    parser.process(app);
+    const bool firstFrame = parser.isSet("first-frame");
+    if (!parser.isSet("driver") && !firstFrame) {
+        qWarning("probe: --driver or --first-frame is needed");
+        return 2;
+    }
+
+    // The data folder as the program finds it: "QuorvelPro" under the per-user data root.
+    if (parser.isSet("settings")) {
+        const QString target =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            "/QuorvelPro/Settings.txt";
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        if (!QFile::copy(parser.value("settings"), target)) {
+            qWarning("probe: cannot copy the settings to %s", qPrintable(target));
+            return 2;
+        }
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const QString outDir = parser.value("out");
+    QDir().mkpath(outDir);
+
+    QIcon::setThemeName(QStringLiteral("app"));
+    Ko::registerQmlModules();
+    Ko::registerMetaTypes();
+
+    // Torn down as appMain does: QML first, then the services, then the application.
+    QList<std::shared_ptr<QObject>> keepAlive;
+    Ko::PDepContainer container;
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:///"));
+    dependencyInjectToQml(&engine, keepAlive, container);
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    auto* window = engine.rootObjects().isEmpty()
+                       ? nullptr
+                       : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (!window)
+        return -1;
+
+    if (firstFrame) {
+        QObject::connect(
+            window, &QQuickWindow::frameSwapped, &app,
+            [&parser] {
+                static bool once = false;
+                if (once)
+                    return;
+                once = true;
+                qInfo("first-frame-ms: %.0f", msSinceProcessStart());
+                if (!parser.isSet("driver"))
+                    QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
+    }
+
+    Probe probe(&engine, window, outDir);
+    std::unique_ptr<QObject> driver;
+    std::unique_ptr<QObject> runner;
+    if (parser.isSet("driver")) {
+        engine.rootContext()->setContextProperty(QStringLiteral("probe"), &probe);
+        // The driver, and what it creates, see the window's own objects by name, as the files
+        // loaded under the window do.
+        auto* driverContext = new QQmlContext(engine.rootContext(), &engine);
+        const QMetaObject* meta = window->metaObject();
+        for (int i = 0; i < meta->propertyCount(); ++i) {
+            const QMetaProperty property = meta->property(i);
+            if (QByteArray(property.name()).startsWith("inj_"))
+                driverContext->setContextProperty(property.name(), property.read(window));
+        }
+        QQmlComponent driverComponent(&engine, QUrl::fromLocalFile(parser.value("driver")));
+        driver.reset(driverComponent.create(driverContext));
+        QQmlComponent runnerComponent(&engine);
+        runnerComponent.setData(kRunner, QUrl(QStringLiteral("qrc:/probe/runner.qml")));
+        runner.reset(runnerComponent.create());
+        if (!driver || !runner) {
+            qWarning("probe: %s%s", qPrintable(driverComponent.errorString()),
+                     qPrintable(runnerComponent.errorString()));
+            return 2;
+        }
+        QVariant steps;
+        QMetaObject::invokeMethod(driver.get(), "steps", Q_RETURN_ARG(QVariant, steps));
+        QMetaObject::invokeMethod(runner.get(), "start", Q_ARG(QVariant, steps));
+    }
+    const int code = QGuiApplication::exec();
+    runner.reset();
+    driver.reset();
+    return code;
+}
+
+#include "probe.moc"

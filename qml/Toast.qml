@@ -1,0 +1,47 @@
+import QtQuick
+
+// One notice: fades in, stays for durationMs, fades out and then removes its own entry.
+Rectangle {
+    id: root
+
+    required property string text
+    required property int durationMs
+    required property int toastId
+    property var manager
+
+    x: 10
+    width: (ListView.view ? ListView.view.width : 0) - 20
+    height: label.implicitHeight + 10
+    radius: 10
+    color: "#222222"
+    opacity: 0
+
+    Text {
+        id: label
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.margins: 5
+        text: root.text
+        color: "white"
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+    }
+
+    SequentialAnimation on opacity {
+        running: true
+        NumberAnimation {
+            from: 0
+            to: 0.9
+            duration: 300
+        }
+        PauseAnimation {
+            duration: root.durationMs
+        }
+        NumberAnimation {
+            to: 0
+            duration: 300
+        }
+        onFinished: root.manager.remove(root.toastId)
+    }
+}

@@ -1,0 +1,25 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+
+// The base of every dialog: on the window overlay, at its rounded centre, dimmed red at night.
+Dialog {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property bool isNight: inj_nightManager.isNight
+    }
+
+    parent: Overlay.overlay
+    x: parent ? Math.round((parent.width - width) / 2) : 0
+    y: parent ? Math.round((parent.height - height) / 2) : 0
+    Material.theme: _m.isNight ? Material.Dark : Material.Light
+    Material.accent: _m.isNight ? "red" : "#607D8B"
+    Material.foreground: _m.isNight ? Material.color(Material.Red) : "#dd000000"
+    Material.background: _m.isNight ? "#202020" : "white"
+
+    Overlay.modal: Rectangle {
+        color: _m.isNight ? "#40800000" : root.Material.backgroundDimColor
+    }
+}

@@ -1,0 +1,109 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Ko.Quorvel
+
+// The real window on the real composition root, with the emulated mount connecting at launch.
+TestCase {
+    id: testCase
+    name: "Header"
+    when: windowShown
+
+    property var window: null
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(testCase)
+        verify(window)
+    }
+
+    function cleanupTestCase() {
+        // Let the launch connection finish, so no connection step outlives the file.
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+    }
+
+    function header() {
+        return window.header
+    }
+
+    function child(name) {
+        const item = findChild(header(), name)
+        verify(item, name)
+        return item
+    }
+
+    // Runs first (test names sort): the launch connection has not happened yet at start.
+    function test_a_connectText() {
+        const button = child("connectButton")
+        compare(button.text, "Connect")
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(button, "text", "Equatorial Mode")
+    }
+
+    function test_statusIcon_data() {
+        return [
+            { tag: "sidereal", status: TrackingStatus.Sidereal, icon: "sidereal" },
+            { tag: "lunar", status: TrackingStatus.Lunar, icon: "lunar" },
+            { tag: "solar", status: TrackingStatus.Solar, icon: "solar" },
+            { tag: "off", status: TrackingStatus.Idle, icon: "idle" }
+        ]
+    }
+
+    function test_statusIcon(data) {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        const icon = child("mountStatusIcon")
+        inj_trackingUI.setTrackingStatus(data.status)
+        tryCompare(inj_mountConnection.mount, "realTracking", data.status !== TrackingStatus.Idle, 5000)
+        tryCompare(icon, "iconName", data.icon, 5000)
+        compare(icon.busy, false)
+    }
+
+    function test_devEntry() {
+        const entry = child("devEntry")
+        const stack = window.inj_stackView
+        compare(stack.depth, 1)
+        for (let i = 0; i < 10; ++i)
+            mouseClick(entry)
+        compare(stack.depth, 1, "ten clicks open nothing")
+        compare(entry.text, "")
+        mouseClick(entry)
+        compare(stack.depth, 2)
+        compare(entry.text, "Test")
+        compare(entry.visible, false, "the entry shows only on the first page")
+        stack.pop()
+        mouseClick(entry)
+        compare(stack.depth, 2, "later clicks open it at once")
+        stack.pop()
+    }
+
+    function test_backKeyAtFirstPage() {
+        const stack = window.inj_stackView
+        compare(stack.depth, 1)
+        verify(testHelper.sendKey(stack, Qt.Key_Back, true))
+        verify(testHelper.sendKey(stack, Qt.Key_Back, false), "the back key never reaches the platform")
+        compare(stack.depth, 1)
+        compare(window.visible, true)
+        stack.push(Qt.createQmlObject("import QtQuick; Item {}", stack))
+        verify(testHelper.sendKey(stack, Qt.Key_Back, false))
+        compare(stack.depth, 1)
+    }
+
+    function test_rightButtons_data() {
+        return [
+            { tag: "no catalog", value: false, info: true, filter: false },
+            { tag: "zero", value: 0, info: true, filter: false },
+            { tag: "filter", value: 1, info: false, filter: true },
+            { tag: "with comets", value: 2, info: false, filter: true }
+        ]
+    }
+
+    function test_rightButtons(data) {
+        const stackValue = window.inj_mainUIUtil.showCatalogMenu
+        stackValue.push(data.value)
+        compare(child("informationButton").visible, data.info)
+        compare(child("catalogFilterButton").visible, data.filter)
+        stackValue.pop()
+    }
+}

@@ -1,0 +1,31 @@
+import QtQuick
+import QtTest
+import "qrc:/Util.js" as Util
+
+TestCase {
+    name: "Util"
+
+    function test_angleToStringParts_data() {
+        return [
+            { tag: "seconds", angle: -12.999916666666667, part: "s", dec: 1, want: ["-", "12", "59", "59.7"] },
+            { tag: "minutes round up", angle: -12.999916666666667, part: "m", dec: 1, want: ["-", "13", "00.0", ""] },
+            { tag: "minutes", angle: 12.2, part: "m", dec: 0, want: ["", "12", "12", ""] },
+            { tag: "whole", angle: 7.25, part: "a", dec: 2, want: ["", "7.25", "", ""] },
+            { tag: "defaults pad", angle: 5.0875, part: undefined, dec: undefined, want: ["", "5", "05", "15"] },
+            { tag: "seconds carry into degrees", angle: 10.9999999, part: "s", dec: 0, want: ["", "11", "00", "00"] },
+            { tag: "padded decimals", angle: 1.0015277777777778, part: "s", dec: 1, want: ["", "1", "00", "05.5"] },
+            { tag: "seconds carry into minutes", angle: 2.0166666666666666, part: "s", dec: 0, want: ["", "2", "01", "00"] },
+            { tag: "minutes carry", angle: 2.9999999999, part: "m", dec: 2, want: ["", "3", "00.00", ""] }
+        ]
+    }
+
+    function test_angleToStringParts(data) {
+        const p = Util.angleToStringParts(data.angle, data.part, data.dec)
+        compare([p.sign, p.a, p.m, p.s], data.want)
+    }
+
+    function test_conversions() {
+        fuzzyCompare(Util.radToDeg(Math.PI / 2), 90, 1e-12)
+        fuzzyCompare(Util.degToRad(180), Math.PI, 1e-12)
+    }
+}

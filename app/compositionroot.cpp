@@ -78,6 +78,7 @@
 #include "pages/objectinfolist.h"
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
+#include "server/urlapiserver.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -193,6 +194,9 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto trailPointsStatus =
         std::make_shared<TrailPointsStatus>(mountConnection, astroFormat, astroCalc);
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    // Claims the program's URL scheme until the container lets it go.
+    container.urlApiServer = std::make_shared<UrlApiServer>(
+        platformUrl, alignmentDataContainer, mountConnection, uiBlockingMessage, connectable);
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto polarAligner = std::make_shared<PolarAligner>(altRange, location, astroCalc,

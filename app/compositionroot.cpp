@@ -15,6 +15,7 @@
 #include "align/polarscopepainteditem.h"
 
 #include "app/appversion.h"
+#include "app/envport.h"
 #include "app/helpfile.h"
 #include "app/logpage.h"
 #include "app/pdepcontainer.h"
@@ -78,7 +79,10 @@
 #include "pages/objectinfolist.h"
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
+#include "server/netserver.h"
+#include "server/nopmsharing.h"
 #include "server/urlapiserver.h"
+#include "server/vtmserver.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -236,6 +240,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto testAZTracking = std::make_shared<TestAZTracking>();
     const auto testTrailPoints = std::make_shared<TestTrailPoints>(mountConnection);
     const auto logPage = std::make_shared<LogPage>();
+    // The remote-method server opens its ports at once; it holds the network core, which so
+    // outlives it.
+    container.vtmServer = std::make_shared<VtmServer>(
+        location, astroCalc, astroClock, mountConnection, alignmentDataContainer,
+        std::make_shared<NoPMSharing>(), alignerHelper, std::make_shared<NetServer>(),
+        envPort(kRpcPortEnv, VtmServer::kPort));
 
     // Publication order: QML reaches the services only through these names.
     const std::vector<std::pair<const char*, std::shared_ptr<QObject>>> published = {

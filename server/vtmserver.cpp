@@ -1,0 +1,377 @@
+#include "server/vtmserver.h"
+
+#include "base/log.h"
+#include "mount/imountconnection.h"
+
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+#include <exception>
+#include <system_error>
+
+namespace Ko {
+
+namespace {
+
+const char kRecordHeader[] = "Quorvel1.0"; // and its zero byte
+constexpr size_t kRecordHeaderBytes = sizeof(kRecordHeader);
+constexpr size_t kRecordNameBytes = 128;
+// year 2, month, day, hour, minute, second 1 each, millisecond 2
+constexpr size_t kRecordTimeBytes = 9;
+// interval, count, selector
+constexpr size_t kRecordCountsBytes = 12;
+constexpr size_t kRecordFixedBytes =
+    kRecordHeaderBytes + kRecordNameBytes + kRecordTimeBytes + kRecordCountsBytes + 4;
+constexpr size_t kPointBytes = 16;
+// The selector's lowest byte above this refuses a record.
+constexpr uint8_t kMaxSelector = 3;
+
+// Days from 1970-01-01 to the first of the month in the proleptic Gregorian calendar; month
+// counts from 1 and may lie outside 1..12, carrying into the years.
+int64_t daysToMonthStart(int64_t year, int64_t month) {
+    year += (month - 1 >= 0 ? (month - 1) / 12 : -((12 - month) / 12));
+    month = ((month - 1) % 12 + 12) % 12 + 1;
+    const int64_t y = month <= 2 ? year - 1 : year;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t mp = (month + 9) % 12;
+    const int64_t doy = (153 * mp + 2) / 5;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+uint32_t le32(const CBytes& bytes, size_t at) {
+    return qFromLittleEndian<uint32_t>(bytes.data() + at);
+}
+
+uint16_t le16(const CBytes& bytes, size_t at) {
+    return qFromLittleEndian<uint16_t>(bytes.data() + at);
+}
+
+const std::vector<std::pair<std::string, bool>>& methodTable() {
+    // The name and whether the method needs a connected mount.
+    static const std::vector<std::pair<std::string, bool>> table = [] {
+        static const char* const names[] = {"ServerVersion",
+                                            "ServerTestCommunication",
+                                            "ServerDeviceNameGet",
+                                            "CanFindHomeGet",
+                                            "CanMoveAxis",
+                                            "CanParkGet",
+                                            "CanPulseGuideGet",
+                                            "CanSetDeclinationRateGet",
+                                            "CanSetGuideRatesGet",
+                                            "CanSetParkGet",
+                                            "CanSetPierSideGet",
+                                            "CanSetRightAscensionRateGet",
+                                            "CanSetTrackingGet",
+                                            "CanSlewGet",
+                                            "CanSlewAltAzGet",
+                                            "CanSlewAltAzAsyncGet",
+                                            "CanSlewAsyncGet",
+                                            "CanSyncGet",
+                                            "CanSyncAltAzGet",
+                                            "CanUnparkGet",
+                                            "AxisRates",
+                                            "TrackingRatesGet",
+                                            "ApertureAreaGet",
+                                            "ApertureDiameterGet",
+                                            "FocalLengthGet",
+                                            "DestinationSideOfPier",
+                                            "AlignmentModeGet",
+                                            "EquatorialSystemGet",
+                                            "DoesRefractionGet",
+                                            "DoesRefractionSet",
+                                            "SideOfPierGet",
+                                            "SideOfPierSet",
+                                            "SlewSettleTimeGet",
+                                            "SlewSettleTimeSet",
+                                            "GuideRateDeclinationGet",
+                                            "GuideRateDeclinationSet",
+                                            "GuideRateRightAscensionGet",
+                                            "GuideRateRightAscensionSet",
+                                            "DeclinationRateGet",
+                                            "DeclinationRateSet",
+                                            "RightAscensionRateGet",
+                                            "RightAscensionRateSet",
+                                            "SiteElevationGet",
+                                            "SiteElevationSet",
+                                            "SiteLatitudeGet",
+                                            "SiteLatitudeSet",
+                                            "SiteLongitudeGet",
+                                            "SiteLongitudeSet",
+                                            "SiderealTimeGet",
+                                            "UTCDateGet",
+                                            "UTCDateSet",
+                                            "AtHomeGet",
+                                            "AtParkGet",
+                                            "IsPulseGuidingGet",
+                                            "SlewingGet",
+                                            "TrackingGet",
+                                            "TrackingSet",
+                                            "TrackingRateGet",
+                                            "TrackingRateSet",
+                                            "AzimuthGet",
+                                            "AltitudeGet",
+                                            "AzimuthAltitudeGet",
+                                            "RightAscensionGet",
+                                            "DeclinationGet",
+                                            "RightAscensionDeclinationGet",
+                                            "AbortSlew",
+                                            "MoveAxis",
+                                            "TargetDeclinationGet",
+                                            "TargetDeclinationSet",
+                                            "TargetRightAscensionGet",
+                                            "TargetRightAscensionSet",
+                                            "SlewToAltAz",
+                                            "SlewToAltAzAsync",
+                                            "SlewToCoordinates",
+                                            "SlewToCoordinatesAsync",
+                                            "SlewToTarget",
+                                            "SlewToTargetAsync",
+                                            "SyncToAltAz",
+                                            "SyncToCoordinates",
+                                            "SyncToTarget",
+                                            "Park",
+                                            "Unpark",
+                                            "SetPark",
+                                            "FindHome",
+                                            "PulseGuide",
+                                            "TrackTrailPointsStatusGet",
+                                            "StopTrackingTrailPoints",
+                                            "TrailPointsTestRunCountDownSet",
+                                            "AddTrailPointsOffset",
+                                            "KoMountClockGet",
+                                            "SyncKoMountClock",
+                                            "AlignmentDataGet"};
+        std::vector<std::pair<std::string, bool>> out;
+        for (const char* name : names) {
+            const std::string text(name);
+            const bool withoutMount = text == "ServerVersion" || text == "ServerDeviceNameGet" ||
+                                      text == "AlignmentDataGet";
+            out.emplace_back(text, !withoutMount);
+        }
+        return out;
+    }();
+    return table;
+}
+
+} // namespace
+
+// Takes the current mount once for a request and lets it go when the request ends.
+class VtmServer::MountHold {
+public:
+    explicit MountHold(VtmServer& server) : m_server(server) {
+        m_server.m_requestMount = m_server.m_mountConnection->sharedMount();
+    }
+    ~MountHold() { m_server.m_requestMount.reset(); }
+    MountHold(const MountHold&) = delete;
+    MountHold& operator=(const MountHold&) = delete;
+
+private:
+    VtmServer& m_server;
+};
+
+VtmServer::VtmServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
+                     std::shared_ptr<IAstroClock> astroClock,
+                     std::shared_ptr<IMountConnection> mountConnection,
+                     std::shared_ptr<IAlignmentDataContainer> alignmentData,
+                     std::shared_ptr<IPMSharing> pmSharing,
+                     std::shared_ptr<IAlignerHelper> alignerHelper,
+                     std::shared_ptr<INetServer> netServer, uint16_t port)
+    : m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
+      m_astroClock(std::move(astroClock)), m_mountConnection(std::move(mountConnection)),
+      m_alignmentData(std::move(alignmentData)), m_pmSharing(std::move(pmSharing)),
+      m_alignerHelper(std::move(alignerHelper)), m_netServer(std::move(netServer)),
+      m_trailPointsName("TrackTrailPoints"), m_port(port) {
+    for (const auto& [name, needsMount] : methodTable())
+        m_methods[name] = Method{{}, needsMount};
+    start();
+}
+
+VtmServer::~VtmServer() {
+    stop();
+}
+
+void VtmServer::start() {
+    m_netServer->addTcpServer(m_port, [this](INetServer::IStream* stream) { onTcpStream(stream); });
+    m_netServer->addUdpServer(m_port,
+                              [this](const CBytes& datagram) { return onUdpDatagram(datagram); });
+}
+
+void VtmServer::stop() {
+    m_netServer->removeTcpServer(m_port);
+    m_netServer->removeUdpServer(m_port);
+    // The core outlives this server: without the wait a request still running on the core's
+    // thread would use freed memory.
+    m_netServer->waitPosted();
+}
+
+const std::vector<std::string>& VtmServer::methodNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const auto& entry : methodTable())
+            out.push_back(entry.first);
+        return out;
+    }();
+    return names;
+}
+
+bool VtmServer::setHandler(const std::string& name, Handler handler) {
+    const auto it = m_methods.find(name);
+    if (it == m_methods.end())
+        return false;
+    it->second.handler = std::move(handler);
+    return true;
+}
+
+const VtmServer::Method& VtmServer::findMethod(const std::string& name) const {
+    static const Method none;
+    const auto it = m_methods.find(name);
+    return it == m_methods.end() ? none : it->second;
+}
+
+void VtmServer::onTcpStream(INetServer::IStream* stream) {
+    char request[kMaxRequestBytes];
+    const int64_t peeked = stream->peek(request, kMaxRequestBytes);
+    if (peeked <= 0)
+        return;
+    const std::string uploadPrefix = m_trailPointsName + ",";
+    const auto skipped = [&](int64_t n) {
+        if (stream->skip(n) == n)
+            return true;
+        Log("VtmServer TCP: unexpected stream skip error");
+        return false;
+    };
+    std::string reply;
+    if (size_t(peeked) >= uploadPrefix.size() &&
+        std::memcmp(request, uploadPrefix.data(), uploadPrefix.size()) == 0) {
+        if (!skipped(int64_t(uploadPrefix.size())))
+            return;
+        reply = formatReply(handleTrailPoints(stream), m_trailPointsName);
+    } else {
+        if (!skipped(peeked))
+            return;
+        reply = handleRequest(request, size_t(peeked));
+    }
+    if (!reply.empty())
+        stream->write(reply.data(), int64_t(reply.size()));
+}
+
+std::string VtmServer::onUdpDatagram(const CBytes& datagram) {
+    return handleRequest(reinterpret_cast<const char*>(datagram.data()), datagram.size());
+}
+
+std::string VtmServer::handleRequest(const char* data, size_t length) {
+    std::vector<VtmArgument> arguments = VtmArgument::splitList(data, length);
+    std::string name;
+    if (!arguments.empty()) {
+        name = std::move(arguments.front().text);
+        arguments.erase(arguments.begin());
+    }
+    const Method& method = findMethod(name);
+    const MountHold hold(*this);
+    if (method.needsMount && !m_requestMount)
+        return {};
+    MethodRet ret{0, "Unknown", {}};
+    if (method.handler) {
+        // A reading or making of values that throws ("Read null Nullable", "CmdResp: read
+        // invalid", "VtmArgument") answers Error instead of ending the program.
+        try {
+            ret = method.handler(arguments);
+        } catch (const std::exception& e) {
+            Log("VtmServer: %s failed: %s", name.c_str(), e.what());
+            ret = MethodRet{0, "Error", {}};
+        }
+    }
+    return formatReply(ret, name);
+}
+
+std::string VtmServer::formatReply(const MethodRet& ret, const std::string& name) {
+    if (ret.code != 0)
+        return {};
+    std::string reply = ret.status + "," + name;
+    for (const std::string& value : ret.values)
+        reply += "," + value;
+    return reply;
+}
+
+VtmServer::MethodRet VtmServer::fromCmdRet(CmdRetType_::E type) {
+    switch (type) {
+    case CmdRetType_::Ok:
+        return {0, "Ok", {}};
+    case CmdRetType_::Timeout:
+        return {1, {}, {}};
+    default:
+        return {0, "Error", {}};
+    }
+}
+
+VtmServer::MethodRet VtmServer::handleTrailPoints(INetServer::IStream* stream) {
+    TrailPointsParam param;
+    if (!readBinaryRecord(stream, param))
+        return {0, "Error", {}};
+    const MountHold hold(*this);
+    if (m_requestMount)
+        m_requestMount->trackTrailPointsAsync(std::move(param));
+    return {0, "Ok", {}};
+}
+
+bool VtmServer::readBinaryRecord(INetServer::IStream* stream, TrailPointsParam& param) {
+    try {
+        const CBytes header = INetServer::IStream::readBytes(stream, kRecordHeaderBytes);
+        if (std::memcmp(header.data(), kRecordHeader, kRecordHeaderBytes) != 0)
+            return false;
+        const CBytes name = INetServer::IStream::readBytes(stream, kRecordNameBytes);
+        const auto end = std::find(name.begin(), name.end(), uint8_t(0));
+        param.name.assign(name.begin(), end);
+
+        const CBytes time = INetServer::IStream::readBytes(stream, kRecordTimeBytes);
+        const int64_t days = daysToMonthStart(le16(time, 0), time[2]) + int64_t(time[3]) - 1;
+        const int64_t seconds = ((days * 24 + time[4]) * 60 + time[5]) * 60 + time[6];
+        param.startTimeMs = seconds * 1000 + le16(time, 7);
+
+        const CBytes counts = INetServer::IStream::readBytes(stream, kRecordCountsBytes);
+        param.intervalUs = le32(counts, 0);
+        const uint32_t count = le32(counts, 4);
+        if ((le32(counts, 8) & 0xff) > kMaxSelector)
+            return false;
+        if (count > kMaxTrailPoints) {
+            Log("VtmServer: trail-point upload of %u points refused", count);
+            return false;
+        }
+        const uint32_t blockLength = le32(INetServer::IStream::readBytes(stream, 4), 0);
+        if (blockLength > kMaxBlockBytes) {
+            Log("VtmServer: trail-point upload with a block of %u bytes refused", blockLength);
+            return false;
+        }
+        const int64_t announced =
+            int64_t(kRecordFixedBytes) + blockLength + int64_t(count) * int64_t(kPointBytes);
+        stream->extendDeadline((announced + kUploadStepBytes - 1) / kUploadStepBytes *
+                               kUploadStepMs);
+        INetServer::IStream::readBytes(stream, blockLength);
+
+        const CBytes points = INetServer::IStream::readBytes(stream, int64_t(count) * kPointBytes);
+        param.points.clear();
+        param.points.reserve(count);
+        bool finite = true;
+        for (size_t k = 0; k < count; ++k) {
+            const double ra = qFromLittleEndian<double>(points.data() + k * kPointBytes);
+            const double dec = qFromLittleEndian<double>(points.data() + k * kPointBytes + 8);
+            // A non-finite point would reach the mount as axis count 0: an arbitrary place.
+            finite = finite && std::isfinite(ra) && std::isfinite(dec);
+            param.points.emplace_back(ra, dec);
+        }
+        if (!finite) {
+            Log("VtmServer: trail-point upload with a non-finite point refused");
+            return false;
+        }
+    } catch (const std::system_error&) {
+        return false;
+    }
+    param.inRadians = true;
+    param.frame = 0;
+    return true;
+}
+
+} // namespace Ko

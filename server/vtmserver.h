@@ -1,0 +1,120 @@
+#pragma once
+
+#include "base/nullable.h"
+#include "mount/tasks/trailpoints.h"
+#include "server/inetserver.h"
+#include "server/vtmargument.h"
+
+#include "link/cmdret.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace Ko {
+
+class IAlignerHelper;
+class IAlignmentDataContainer;
+class IAstroCalc;
+class IAstroClock;
+class ILocation;
+class IMount;
+class IMountConnection;
+class IPMSharing;
+
+// The remote-method server: other applications send a method name and its arguments joined by
+// commas to one port over TCP and UDP, and get back the status, the name as received and the
+// result values joined by commas, or silence. Over TCP "TrackTrailPoints," carries a binary
+// trail-point record instead. Construction opens the ports and destruction closes them, both on
+// the main thread; every request runs on the network core's thread, one at a time, and holds the
+// current mount for its whole length, so a disconnect meanwhile cannot free it under the request.
+class VtmServer {
+public:
+    static constexpr uint16_t kPort = 11881;
+    // One text request over TCP is at most this much of what the connection has delivered.
+    static constexpr int64_t kMaxRequestBytes = 1024;
+    // Upload bounds, checked before anything is allocated: the opaque block, and the points
+    // (nearly three hours at ten points a second).
+    static constexpr uint32_t kMaxBlockBytes = 64 * 1024;
+    static constexpr uint32_t kMaxTrailPoints = 100000;
+    // A long upload gets this much more time for each step of announced size.
+    static constexpr int64_t kUploadStepBytes = 128 * 1024;
+    static constexpr int64_t kUploadStepMs = 1000;
+
+    struct MethodRet {
+        // 0 answers; any other value sends nothing at all.
+        uint8_t code = 0;
+        std::string status;
+        std::vector<std::string> values;
+    };
+    using Handler = std::function<MethodRet(const std::vector<VtmArgument>&)>;
+    struct Method {
+        Handler handler;
+        bool needsMount = false;
+    };
+
+    VtmServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
+              std::shared_ptr<IAstroClock> astroClock,
+              std::shared_ptr<IMountConnection> mountConnection,
+              std::shared_ptr<IAlignmentDataContainer> alignmentData,
+              std::shared_ptr<IPMSharing> pmSharing, std::shared_ptr<IAlignerHelper> alignerHelper,
+              std::shared_ptr<INetServer> netServer, uint16_t port = kPort);
+    virtual ~VtmServer();
+
+    VtmServer(const VtmServer&) = delete;
+    VtmServer& operator=(const VtmServer&) = delete;
+
+    // Main thread. stop returns once the ports are closed on the core's thread and no request
+    // runs any more; a running request ends first, within its deadline.
+    void start();
+    void stop();
+
+    // The core's thread, from here on.
+    void onTcpStream(INetServer::IStream* stream);
+    std::string onUdpDatagram(const CBytes& datagram);
+    std::string handleRequest(const char* data, size_t length);
+    // A name outside the table gives an entry without handler that needs no mount.
+    const Method& findMethod(const std::string& name) const;
+    MethodRet handleTrailPoints(INetServer::IStream* stream);
+    bool readBinaryRecord(INetServer::IStream* stream, TrailPointsParam& param);
+
+    static std::string formatReply(const MethodRet& ret, const std::string& name);
+    static MethodRet fromCmdRet(CmdRetType_::E type);
+    // The 92 method names in table order.
+    static const std::vector<std::string>& methodNames();
+
+    // Installs the handler of a method of the table; false for a name outside it. Before start,
+    // or on the core's thread.
+    bool setHandler(const std::string& name, Handler handler);
+
+    // The mount that the running request holds; null while none is connected or outside a
+    // request. The core's thread.
+    IMount* requestMount() const { return m_requestMount.get(); }
+
+private:
+    const std::shared_ptr<ILocation> m_location;
+    const std::shared_ptr<IAstroCalc> m_astroCalc;
+    const std::shared_ptr<IAstroClock> m_astroClock;
+    const std::shared_ptr<IMountConnection> m_mountConnection;
+    const std::shared_ptr<IAlignmentDataContainer> m_alignmentData;
+    const std::shared_ptr<IPMSharing> m_pmSharing;
+    const std::shared_ptr<IAlignerHelper> m_alignerHelper;
+    const std::shared_ptr<INetServer> m_netServer;
+    const std::string m_trailPointsName;
+    // Kept between requests, on the core's thread only.
+    Nullable<double> m_targetRa;
+    Nullable<double> m_targetDec;
+    Nullable<std::pair<double, double>> m_parkAxisPositions;
+
+    class MountHold;
+
+    const uint16_t m_port;
+    std::unordered_map<std::string, Method> m_methods;
+    std::shared_ptr<IMount> m_requestMount;
+};
+
+} // namespace Ko

@@ -80,7 +80,7 @@
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
 #include "server/netserver.h"
-#include "server/nopmsharing.h"
+#include "server/pmsharing.h"
 #include "server/urlapiserver.h"
 #include "server/vtmserver.h"
 
@@ -193,7 +193,12 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     // The pad, the Wi-Fi page and the two status popups follow whichever mount the holder has.
     const auto slewingControl = std::make_shared<SlewingControl>(mountConnection);
     const auto wifiConfig = std::make_shared<WifiConfig>(mountConnection);
-    const auto udpBroadcaster = std::make_shared<QtUDPBroadcaster>();
+    // Pointing-model sharing searches every network of the machine; tests keep it on loopback.
+    const auto udpBroadcaster =
+        qEnvironmentVariableIsSet(kBroadcastLoopbackEnv)
+            ? std::make_shared<QtUDPBroadcaster>(
+                  std::vector<UDPBroadcastEntry>{{"127.0.0.1", "127.255.255.255"}})
+            : std::make_shared<QtUDPBroadcaster>();
     const auto gotoStatus = std::make_shared<GotoStatus>(mountConnection, astroFormat, astroCalc);
     const auto trailPointsStatus =
         std::make_shared<TrailPointsStatus>(mountConnection, astroFormat, astroCalc);
@@ -242,10 +247,13 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto logPage = std::make_shared<LogPage>();
     // The remote-method server opens its ports at once; it holds the network core, which so
     // outlives it.
+    // Searches on the remote-method port, so it follows the same override.
+    const auto pmSharing = std::make_shared<PMSharing>(
+        alignmentDataContainer, mountConnection, perMountData, udpBroadcaster, toastManagerUIStub,
+        envPort(kRpcPortEnv, PMSharing::kPort));
     container.vtmServer = std::make_shared<VtmServer>(
-        location, astroCalc, astroClock, mountConnection, alignmentDataContainer,
-        std::make_shared<NoPMSharing>(), alignerHelper, std::make_shared<NetServer>(),
-        envPort(kRpcPortEnv, VtmServer::kPort));
+        location, astroCalc, astroClock, mountConnection, alignmentDataContainer, pmSharing,
+        alignerHelper, std::make_shared<NetServer>(), envPort(kRpcPortEnv, VtmServer::kPort));
 
     // Publication order: QML reaches the services only through these names.
     const std::vector<std::pair<const char*, std::shared_ptr<QObject>>> published = {
@@ -292,6 +300,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_trackingUI", trackingUI},
         {"inj_slewingControl", slewingControl},
         {"inj_wifiConfig", wifiConfig},
+        {"inj_pmSharing", pmSharing},
         {"inj_objectInfoList", objectInfoList},
         {"inj_gotoStatus", gotoStatus},
         {"inj_trailPointsStatus", trailPointsStatus},

@@ -347,8 +347,7 @@ bool VtmServer::readBinaryRecord(INetServer::IStream* stream, TrailPointsParam& 
         }
         const int64_t announced =
             int64_t(kRecordFixedBytes) + blockLength + int64_t(count) * int64_t(kPointBytes);
-        stream->extendDeadline((announced + kUploadStepBytes - 1) / kUploadStepBytes *
-                               kUploadStepMs);
+        stream->extendDeadline(announced * kUploadStepMs / kUploadStepBytes);
         INetServer::IStream::readBytes(stream, blockLength);
 
         const CBytes points = INetServer::IStream::readBytes(stream, int64_t(count) * kPointBytes);

@@ -41,7 +41,7 @@ public:
     // (nearly three hours at ten points a second).
     static constexpr uint32_t kMaxBlockBytes = 64 * 1024;
     static constexpr uint32_t kMaxTrailPoints = 100000;
-    // A long upload gets this much more time for each step of announced size.
+    // An upload gets more time in proportion to its announced size: this much per step.
     static constexpr int64_t kUploadStepBytes = 128 * 1024;
     static constexpr int64_t kUploadStepMs = 1000;
 

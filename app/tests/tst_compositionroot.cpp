@@ -4,6 +4,7 @@
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
 #include "base/toastmanageruistub.h"
+#include "server/tests/loopbackrig.h"
 
 #include <QEventLoop>
 #include <QFont>
@@ -139,6 +140,7 @@ class TestCompositionRoot : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_home;
+    uint16_t m_rpcPort = 0;
 
     // The published names of a finished composition, in publication order.
     static QStringList presentNames(QQmlContext* context) {
@@ -155,6 +157,10 @@ private slots:
         // folder before anything is built.
         QVERIFY(m_home.isValid());
         useScratchHome(m_home.path());
+        // Never the remote-method server's fixed port, which another test may hold.
+        m_rpcPort = Ko::freePort();
+        QVERIFY(m_rpcPort);
+        qputenv("KO_RPC_PORT", QByteArray::number(m_rpcPort));
         QCOMPARE(kPublicationOrder.size(), 62);
         QCOMPARE(QSet<QString>(kPublicationOrder.begin(), kPublicationOrder.end()).size(), 62);
 
@@ -188,6 +194,11 @@ private slots:
 
         // The settings folder that the store uses carries the application's folder name.
         QVERIFY(QDir(m_home.filePath("data/QuorvelPro")).exists());
+
+        // The remote-method server, which QML never sees, answers on the overriding port.
+        QVERIFY(container.vtmServer);
+        QCOMPARE(Ko::udpRequest(m_rpcPort, "NoSuch").value_or("(silence)"),
+                 QByteArray("Unknown,NoSuch"));
     }
 
     void rootDocumentReadsServices() {

@@ -1,4 +1,5 @@
 #include "app/tests/scratchhome.h"
+#include "server/tests/loopbackrig.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@ class TestStartup : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_home;
+    // The remote-method port of the program; 0 leaves it on its fixed port.
+    uint16_t m_rpcPort = 0;
 
     QString dataHome() const { return m_home->filePath("data"); }
 
@@ -39,6 +42,10 @@ class TestStartup : public QObject {
         for (const auto& [name, value] : scratchHomeVariables(m_home->path()))
             env.insert(name, value);
         env.remove("KO_ROOT_QML");
+        env.remove("KO_RPC_PORT");
+        env.insert("KO_BROADCAST_LOOPBACK", "1");
+        if (m_rpcPort)
+            env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
         if (!rootDocument.isEmpty())
             env.insert("KO_ROOT_QML", rootDocument);
         process->setProcessEnvironment(env);
@@ -71,6 +78,8 @@ private slots:
     void init() {
         m_home = std::make_unique<QTemporaryDir>();
         QVERIFY(m_home->isValid());
+        m_rpcPort = Ko::freePort();
+        QVERIFY(m_rpcPort);
     }
 
     void brokenRootDocumentExitsWithMinusOne_data() {
@@ -184,6 +193,40 @@ private slots:
         first->terminate();
         finish(*first);
         QCOMPARE(first->exitCode(), 0);
+    }
+
+    // Other applications reach the remote-method server from start-up, on both transports,
+    // before any mount is connected; methods that need a mount stay silent meanwhile.
+    void remoteMethodsFromStartUp_data() {
+        QTest::addColumn<bool>("fixedPort");
+        QTest::newRow("override") << false;
+        QTest::newRow("fixed port 11881") << true;
+    }
+    void remoteMethodsFromStartUp() {
+        QFETCH(bool, fixedPort);
+        if (fixedPort) {
+            QUdpSocket probe;
+            if (!probe.bind(QHostAddress::Any, 11881))
+                QSKIP("port 11881 is held by another program");
+            m_rpcPort = 0;
+        }
+        const uint16_t port = fixedPort ? 11881 : m_rpcPort;
+        auto process = start();
+        QVERIFY(process->waitForStarted());
+        const auto answered = [&] {
+            const auto reply = Ko::udpRequest(port, "ServerVersion", 500);
+            return reply && reply->contains(",ServerVersion");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(answered(), 120000);
+        Ko::TcpClient client(port);
+        QVERIFY(client.connected());
+        QVERIFY(client.request("ServerVersion").contains(",ServerVersion"));
+        QCOMPARE(client.request("NoSuch,1"), QByteArray("Unknown,NoSuch"));
+        QCOMPARE(client.request("CanParkGet", Ko::kSilenceMs), QByteArray());
+        QVERIFY(!Ko::udpRequest(port, "CanParkGet", Ko::kSilenceMs));
+        process->terminate();
+        finish(*process);
+        QCOMPARE(process->exitCode(), 0);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "logcapture.h"
+#include "link/tests/logcapture.h"
 #include "loopbackrig.h"
 
 #include "server/netserver.h"

@@ -15,6 +15,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QHostInfo>
+#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -65,11 +66,17 @@ inline CBytes modelAnswer(const SavedAlignment& saved) {
 // One device running the program: its connection stack with the emulated mount, and sharing
 // over the real broadcaster, kept on loopback.
 struct Device {
-    explicit Device(uint16_t port)
-        : sharing(std::make_shared<PMSharing>(
-              stack.alignmentData, stack.holder, stack.perMountData,
-              std::make_shared<QtUDPBroadcaster>(std::vector{kLoopback}), stack.toast, port)),
-          toasts(stack.toast.get(), &ToastManagerUIStub::shouldToast) {}
+    // broadcaster: the machine's own choice of networks; by default loopback only.
+    explicit Device(uint16_t port, std::shared_ptr<IUDPBroadcaster> broadcaster =
+                                       std::make_shared<QtUDPBroadcaster>(std::vector{kLoopback}))
+        : sharing(std::make_shared<PMSharing>(stack.alignmentData, stack.holder, stack.perMountData,
+                                              std::move(broadcaster), stack.toast, port)),
+          toasts(stack.toast.get(), &ToastManagerUIStub::shouldToast) {
+        // As QML takes it: queued to the main thread, whichever thread emits.
+        QObject::connect(
+            sharing.get(), &PMSharing::listChanged, &stack.receiver, [this] { ++listChanges; },
+            Qt::QueuedConnection);
+    }
 
     // Answers the two methods of sharing on port, as the remote-method server's handlers do:
     // the model only while serving, the host name always.
@@ -92,6 +99,7 @@ struct Device {
     StackRig stack;
     std::shared_ptr<PMSharing> sharing;
     QSignalSpy toasts;
+    int listChanges = 0;
     std::unique_ptr<VtmServer> server;
 };
 

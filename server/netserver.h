@@ -3,6 +3,7 @@
 #include "server/inetserver.h"
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class QThread;
@@ -70,6 +71,7 @@ private:
     void teardownStep();
 
     const int m_handlerDeadlineMs;
+    std::mutex m_postOrder;
     QThread* const m_thread;
     std::vector<TcpServerEntry> m_tcp;
     std::vector<UdpServerEntry> m_udp;

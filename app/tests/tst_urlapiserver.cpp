@@ -307,29 +307,6 @@ private slots:
         QCOMPARE(shapes, opened);
         QVERIFY(rig.urls->onMainThread);
     }
-
-    void appendQueryItemEncodes_data() {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("first item") << "x://h"
-                                    << "a+b/c="
-                                    << "x://h?k=a%2Bb%2Fc%3D";
-        QTest::newRow("behind a query") << "x://h?id=7"
-                                        << "-._~ "
-                                        << "x://h?id=7&k=-._~%20";
-        QTest::newRow("UTF-8, upper-case hex") << "x:/p"
-                                               << "é"
-                                               << "x:/p?k=%C3%A9";
-    }
-    void appendQueryItemEncodes() {
-        QFETCH(QString, base);
-        QFETCH(QString, value);
-        QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(
-                     UrlApiServer::appendQueryItem(base.toStdString(), "k", value.toStdString())),
-                 expected);
-    }
 };
 
 QTEST_MAIN(TestUrlApiServer)

@@ -1,16 +1,21 @@
 #include "app/appmain.h"
 
+#include "app/appversion.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/platformhooks.h"
 #include "app/qmlregistration.h"
 #include "app/quitonsignal.h"
+#include "app/urldelivery.h"
 #include "base/backgroundwork.h"
+#include "base/qtfileutil.h"
+#include "server/urlapiserver.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
+#include <QTimer>
 #include <QUrl>
 
 namespace Ko {
@@ -48,6 +53,15 @@ int appMain(int argc, char** argv) {
     // service it may still call exists; the services go in publication order; the application
     // object goes last.
     QGuiApplication app(argc, argv);
+    // A URL that another application opens arrives as an argument; a running instance on the
+    // same data folder takes it, before this process builds anything.
+    UrlDelivery urlDelivery(
+        QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir()),
+        QString::fromLatin1(UrlApiServer::kScheme));
+    const QStringList urls =
+        UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
+    if (!urls.isEmpty() && urlDelivery.forward(urls))
+        return 0;
     QuitOnSignal quitOnSignal;
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
@@ -58,6 +72,9 @@ int appMain(int argc, char** argv) {
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:///"));
     dependencyInjectToQml(&engine, keepAlive, container);
+    // The scheme's handler exists from here on.
+    urlDelivery.listen();
+    QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });
 
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);

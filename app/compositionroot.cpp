@@ -31,6 +31,7 @@
 #include "catalog/namedstarcataloglist.h"
 #include "catalog/solarsystem.h"
 #include "link/connectedobjcontainer.h"
+#include "link/qtudpbroadcaster.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
 #include "model/mountmodecontainer.h"
@@ -45,7 +46,8 @@
 #include "mount/testaztracking.h"
 #include "pages/pagesservices.h"
 #include "server/netserver.h"
-#include "server/nopmsharing.h"
+#include "server/pmsharing.h"
+#include "server/urlapiserver.h"
 #include "server/vtmserver.h"
 
 #include <QQmlContext>
@@ -143,7 +145,9 @@ struct ShellServices {
     std::shared_ptr<Visibility> visibility;
     std::shared_ptr<AppCore> appCore;
     std::shared_ptr<ToastManagerUIStub> toast;
+    std::shared_ptr<UiBlockingMessage> blockingMessage;
     std::shared_ptr<OriSensor> oriSensor;
+    std::shared_ptr<PlatformUrl> platformUrl;
 };
 
 ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
@@ -174,14 +178,15 @@ ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
     publish("inj_appCore", s.appCore);
     s.toast = std::make_shared<ToastManagerUIStub>();
     publish("inj_toastManagerUIStub", s.toast);
-    publish("inj_uiBlockingMessage", std::make_shared<UiBlockingMessage>());
+    s.blockingMessage = std::make_shared<UiBlockingMessage>();
+    publish("inj_uiBlockingMessage", s.blockingMessage);
     const auto magneticDeclination = std::make_shared<MagneticDeclination>(s.clock, s.location);
     s.oriSensor = std::make_shared<OriSensor>(s.astroFormat, magneticDeclination);
     publish("inj_oriSensor", s.oriSensor);
     publish("inj_locationSensor", std::make_shared<QtLocationSensor>());
-    publish("inj_helpFile",
-            std::make_shared<HelpFile>(s.fileUtil, s.languageManager,
-                                       std::make_shared<PlatformUrl>(), &helpPageRule));
+    s.platformUrl = std::make_shared<PlatformUrl>();
+    publish("inj_helpFile", std::make_shared<HelpFile>(s.fileUtil, s.languageManager, s.platformUrl,
+                                                       &helpPageRule));
     publish("inj_appVersion", std::make_shared<AppVersion>());
     publish("inj_testAZTracking", std::make_shared<TestAZTracking>());
     publish("inj_logPage", std::make_shared<LogPage>());
@@ -221,13 +226,28 @@ ModelServices makeModelServices(const ShellServices& shell, PublishedRows& publi
 // share one.
 void makeServerServices(const ShellServices& shell, const ModelServices& model,
                         const MountServices& mount, const AlignServices& align,
-                        PDepContainer& container) {
+                        PDepContainer& container, PublishedRows& published) {
+    // Claims the program's URL scheme until the container lets it go.
+    container.urlApiServer = std::make_shared<UrlApiServer>(
+        shell.platformUrl, model.alignmentDataContainer, mount.mountConnection,
+        shell.blockingMessage, mount.connectable);
+    // Pointing-model sharing searches every network of the machine; tests keep it on loopback.
+    const auto udpBroadcaster =
+        qEnvironmentVariableIsSet(kBroadcastLoopbackEnv)
+            ? std::make_shared<QtUDPBroadcaster>(
+                  std::vector<UDPBroadcastEntry>{{"127.0.0.1", "127.255.255.255"}})
+            : std::make_shared<QtUDPBroadcaster>();
+    // Searches on the remote-method port, so it follows the same override.
+    const auto pmSharing = std::make_shared<PMSharing>(
+        model.alignmentDataContainer, mount.mountConnection, shell.perMountData, udpBroadcaster,
+        shell.toast, envPort(kRpcPortEnv, PMSharing::kPort));
+    published.emplace_back("inj_pmSharing", pmSharing);
     // The remote-method server opens its ports at once; it holds the network core, which so
     // outlives it.
     container.vtmServer = std::make_shared<VtmServer>(
         shell.location, shell.astroCalc, shell.astroClock, mount.mountConnection,
-        model.alignmentDataContainer, std::make_shared<NoPMSharing>(), align.alignerHelper,
-        std::make_shared<NetServer>(), envPort(kRpcPortEnv, VtmServer::kPort));
+        model.alignmentDataContainer, pmSharing, align.alignerHelper, std::make_shared<NetServer>(),
+        envPort(kRpcPortEnv, VtmServer::kPort));
 }
 
 // Sets each row as a root-context property, in the publication order, and hands its object to
@@ -280,7 +300,7 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
                        shell.visibility, shell.oriSensor, mount.mountConnection,
                        model.alignmentDataContainer, align.paeRoutine, shell.toast},
                       published);
-    makeServerServices(shell, model, mount, align, container);
+    makeServerServices(shell, model, mount, align, container, published);
 
     publish(engine->rootContext(), published, keepAlive);
 }

@@ -7,6 +7,9 @@ namespace Ko {
 // Moves the remote-method server off its fixed port; for tests, so that no two of them share a
 // port and none binds the fixed one by accident.
 inline constexpr char kRpcPortEnv[] = "KO_RPC_PORT";
+// When set, pointing-model sharing searches loopback only (127.0.0.1 to 127.255.255.255) instead
+// of every network of the machine; for tests, so that no test broadcasts beyond this machine.
+inline constexpr char kBroadcastLoopbackEnv[] = "KO_BROADCAST_LOOPBACK";
 
 // The port that the environment variable name holds, or fallback when it is unset or not a port
 // from 1 to 65535.

@@ -35,8 +35,8 @@ class TestStartup : public QObject {
 
     // captureErrors keeps the program's standard error for the test to read instead of passing
     // it through.
-    std::unique_ptr<QProcess> start(const QString& rootDocument = {},
-                                    bool captureErrors = false) const {
+    std::unique_ptr<QProcess> start(const QString& rootDocument = {}, bool captureErrors = false,
+                                    const QStringList& arguments = {}) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -44,6 +44,7 @@ class TestStartup : public QObject {
             env.insert(name, value);
         env.remove("KO_ROOT_QML");
         env.remove("KO_RPC_PORT");
+        env.insert("KO_BROADCAST_LOOPBACK", "1");
         if (m_rpcPort)
             env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
         if (!rootDocument.isEmpty())
@@ -52,8 +53,14 @@ class TestStartup : public QObject {
         process->setWorkingDirectory(m_home->path());
         process->setProcessChannelMode(captureErrors ? QProcess::SeparateChannels
                                                      : QProcess::ForwardedErrorChannel);
-        process->start(KO_QUORVEL_BINARY, {});
+        process->start(KO_QUORVEL_BINARY, arguments);
         return process;
+    }
+
+    // Collects a running program's standard error until it holds text.
+    static bool errorsReach(QProcess& process, QByteArray& errors, const QByteArray& text) {
+        errors += process.readAllStandardError();
+        return errors.contains(text);
     }
 
     static void finish(QProcess& process) {
@@ -267,6 +274,37 @@ private slots:
         finish(*process);
         QCOMPARE(process->exitCode(), 3);
         QCOMPARE(settings().value("teardown.reached").toString(), QString("Quorvel Pro"));
+    }
+
+    // A URL of the program's scheme on the command line reaches the instance that runs on the
+    // same data folder, or this process's own handler when none runs.
+    void urlFromTheCommandLine_data() {
+        QTest::addColumn<bool>("oneRunning");
+        QTest::newRow("forwarded to the running instance") << true;
+        QTest::newRow("handled by the only instance") << false;
+    }
+    void urlFromTheCommandLine() {
+        QFETCH(bool, oneRunning);
+        const QString url = QStringLiteral("com-halvermoor-quorvel:/goto?name=M31");
+        const QByteArray handled = "UrlApiServer: handle: " + url.toUtf8();
+        QByteArray firstErrors;
+        std::unique_ptr<QProcess> first =
+            start({}, true, oneRunning ? QStringList{} : QStringList{url});
+        QVERIFY(first->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "UrlDelivery: listening"),
+                                 120000);
+        if (oneRunning) {
+            auto second = start({}, true, {url});
+            QVERIFY(second->waitForStarted());
+            QVERIFY2(second->waitForFinished(30000), "the forwarding process did not end");
+            QCOMPARE(second->exitCode(), 0);
+            QVERIFY(!second->readAllStandardError().contains("UrlApiServer"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, handled), 30000);
+        QCOMPARE(firstErrors.count(handled), 1);
+        first->terminate();
+        finish(*first);
+        QCOMPARE(first->exitCode(), 0);
     }
 
     // Other applications reach the remote-method server from start-up, on both transports,

@@ -1,0 +1,313 @@
+#include "app/platformurl.h"
+#include "base/base64.h"
+#include "base/tlvrecord.h"
+#include "base/uiblockingmessage.h"
+#include "model/transportalignmentdata.h"
+#include "mount/tests/mountstackrig.h"
+#include "server/urlapiserver.h"
+
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <thread>
+
+using namespace Ko;
+
+namespace {
+
+const QString kRequest = QStringLiteral("com-halvermoor-quorvel:");
+// other-app://done and other-app://cb?id=7, as a caller puts them into its request.
+const QString kDone = QStringLiteral("returnUrl=other-app%3A%2F%2Fdone");
+const QString kWithQuery = QStringLiteral("returnUrl=other-app%3A%2F%2Fcb%3Fid%3D7");
+
+// The desktop's URL service with a record of every URL the program opens, and on which thread.
+// The caller's scheme gets a handler of its own, so an answer never leaves the process.
+class RecordingPlatformUrl : public PlatformUrl {
+public:
+    RecordingPlatformUrl() {
+        QDesktopServices::setUrlHandler(QStringLiteral("other-app"), this, "dispatchUrl");
+    }
+    ~RecordingPlatformUrl() override { QDesktopServices::unsetUrlHandler("other-app"); }
+
+    void openUrl(const std::string& url) override {
+        {
+            std::lock_guard lock(mutex);
+            opened << QString::fromStdString(url);
+            onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+        }
+        PlatformUrl::openUrl(url);
+    }
+    QStringList openedUrls() {
+        std::lock_guard lock(mutex);
+        return opened;
+    }
+
+    std::mutex mutex;
+    QStringList opened;
+    bool onMainThread = true;
+};
+
+// A session whose completion the test calls, from whichever thread it likes.
+class ScriptedSession : public IConnectable {
+public:
+    bool busy() const override { return false; }
+    QString statusText() const override { return {}; }
+    QString statusDetailText() const override { return {}; }
+    QVariant devicesList() const override { return {}; }
+    QString nextActionText() const override { return {}; }
+    bool timeoutIsDisconnect() const override { return false; }
+    void setTimeoutIsDisconnect(bool) override {}
+    void startSessionWithCallback(std::function<void(bool)> f) override { done = std::move(f); }
+    void startSession() override {}
+    void startNextAction() override {}
+    void selectDevice(int) override {}
+    void cancelSession() override {}
+
+    std::function<void(bool)> done;
+};
+
+// The URL API as the composition root builds it, over the real connection stack, the real
+// overlay and the real desktop URL service.
+struct UrlRig {
+    // udpPort: a controller on loopback that the UDP link reaches; 0 for none.
+    explicit UrlRig(std::shared_ptr<IConnectable> session = {}, uint16_t udpPort = 0)
+        : stack(StackRig::loopbackRoutes(udpPort)),
+          server(std::make_unique<UrlApiServer>(urls, stack.alignmentData, stack.holder, overlay,
+                                                session ? session : stack.session)) {
+        QObject::connect(stack.session.get(), &IConnectable::sessionStarted, &stack.receiver,
+                         [this] { ++sessionsStarted; });
+    }
+
+    // Asks through the desktop, as another application does.
+    void request(const QString& pathAndQuery) {
+        QDesktopServices::openUrl(QUrl(kRequest + pathAndQuery, QUrl::TolerantMode));
+    }
+    // Waits for the overlay to finish with whatever it holds.
+    void settle() {
+        QTRY_VERIFY_WITH_TIMEOUT(!overlay->showing(), 10000);
+        QTest::qWait(50);
+    }
+
+    StackRig stack;
+    std::shared_ptr<RecordingPlatformUrl> urls = std::make_shared<RecordingPlatformUrl>();
+    std::shared_ptr<UiBlockingMessage> overlay = std::make_shared<UiBlockingMessage>();
+    std::unique_ptr<UrlApiServer> server;
+    int sessionsStarted = 0;
+};
+
+// An answer with the value of its data item replaced by "…", so that tables can name it.
+QString shape(const QString& answer) {
+    static const QRegularExpression data(QStringLiteral("(alignData|connectionData)=[^&]*"));
+    return QString(answer).replace(data, QStringLiteral("\\1=…"));
+}
+
+std::string itemValue(const QString& answer, const char* key) {
+    return UrlApiServer::queryItemValue(answer.toStdString(), key);
+}
+
+} // namespace
+
+class TestUrlApiServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Answered at once or not at all, with no session and nothing moving.
+    void answersWithoutSession_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QStringList>("opened");
+        const QStringList error{"other-app://done?result=error"};
+        QTest::newRow("goto with a target")
+            << "/goto?name=M31&coordType=rd_j2000&coord1=10.68&coord2=41.27&" + kDone << error;
+        QTest::newRow("goto, return URL with a query")
+            << "/goto?" + kWithQuery << QStringList{"other-app://cb?id=7&result=error"};
+        QTest::newRow("goto without return URL") << "/goto?name=M31" << QStringList{};
+        QTest::newRow("host form") << "//goto?" + kDone << QStringList{};
+        QTest::newRow("upper-case path") << "/GOTO?" + kDone << QStringList{};
+        QTest::newRow("trailing slash") << "/goto/?" + kDone << QStringList{};
+        QTest::newRow("lower-case data path") << "/getaligndata?" + kDone << QStringList{};
+        QTest::newRow("file return URL")
+            << "/goto?returnUrl=file%3A%2F%2F%2Ftmp%2Fx" << QStringList{};
+        QTest::newRow("upper-case file return URL")
+            << "/goto?returnUrl=FILE%3A%2Ftmp%2Fx" << QStringList{};
+        QTest::newRow("relative return URL") << "/goto?returnUrl=done" << QStringList{};
+    }
+    void answersWithoutSession() {
+        QFETCH(QString, request);
+        QFETCH(QStringList, opened);
+        UrlRig rig;
+        rig.request(request);
+        QCOMPARE(rig.urls->openedUrls(), opened);
+        QCOMPARE(rig.sessionsStarted, 0);
+        QVERIFY(!rig.stack.holder->connected());
+        QVERIFY(!rig.overlay->showing());
+    }
+
+    // A connected mount: "Please wait" for its delay, then the data with result=ok.
+    void dataAnswers_data() {
+        QTest::addColumn<bool>("udp");
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("model") << false << "/getAlignData?" + kDone
+                               << "other-app://done?alignData=…&result=ok";
+        QTest::newRow("model, return URL with a query")
+            << false << "/getAlignData?" + kWithQuery
+            << "other-app://cb?id=7&alignData=…&result=ok";
+        QTest::newRow("connection record, emulator")
+            << false << "/connect?" + kDone << "other-app://done?connectionData=…&result=ok";
+        QTest::newRow("connection record, Wi-Fi link")
+            << true << "/connect?" + kDone << "other-app://done?connectionData=…&result=ok";
+    }
+    void dataAnswers() {
+        QFETCH(bool, udp);
+        QFETCH(QString, request);
+        QFETCH(QString, opened);
+        FakeController controller;
+        UrlRig rig({}, udp ? controller.fake.serveUdp() : 0);
+        if (udp) {
+            rig.stack.settings->setType(ConnectionType_::UDP);
+            rig.stack.settings->setSearchIP(false);
+            rig.stack.settings->setFixedIP("127.0.0.1");
+        }
+        QVERIFY(rig.stack.connectMount());
+        QElapsedTimer timer;
+        timer.start();
+        rig.request(request);
+        QVERIFY(rig.overlay->showing());
+        QVERIFY(rig.urls->openedUrls().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.urls->openedUrls().size(), 1, 10000);
+        QVERIFY2(timer.elapsed() >= UiBlockingMessage::kDelayMs - 50,
+                 qPrintable(QString::number(timer.elapsed())));
+        const QString answer = rig.urls->openedUrls().first();
+        QCOMPARE(shape(answer), opened);
+        QVERIFY(rig.urls->onMainThread);
+
+        const SavedAlignment saved = rig.stack.alignmentData->makeSavedData();
+        if (request.startsWith("/getAlignData")) {
+            const QString raw = answer.section("alignData=", 1).section('&', 0, 0);
+            QVERIFY2(!raw.contains(QRegularExpression("[+/=]")), qPrintable(raw));
+            const std::string package = itemValue(answer, "alignData");
+            QCOMPARE(TransportAlignmentData::unpack(package).value(), saved);
+            // The envelope opens with its format version, tag 'mtvr' least significant first.
+            QVERIFY(Base64::decode(package, false).starts_with("rvtm"));
+            return;
+        }
+        const std::string bytes = Base64::decode(itemValue(answer, "connectionData"), false);
+        const auto record = TlvRecord::parse(CBytes::fromStdString(bytes));
+        QVERIFY(record.hasValue());
+        std::vector<uint32_t> tags;
+        for (const auto& entry : record.value().entries())
+            tags.push_back(entry.tag);
+        const auto tag = [](const char(&t)[5]) { return TlvRecord::tagOf(t); };
+        const std::vector<uint32_t> expectedTags =
+            udp ? std::vector{tag("pmod"), tag("phst"), tag("puem"), tag("adat")}
+                : std::vector{tag("pmod"), tag("puem"), tag("adat")};
+        QCOMPARE(tags, expectedTags);
+        QCOMPARE(record.value().getInt32(tag("pmod")).value(),
+                 int32_t(rig.stack.holder->sharedMount()->mountMode()));
+        QCOMPARE(record.value().getInt32(tag("puem")).value(), udp ? 0 : 1);
+        if (udp)
+            QCOMPARE(record.value().getString(tag("phst")).value(), std::string("127.0.0.1"));
+        QCOMPARE(TransportAlignmentData::readPackage(record.value().getBytes(tag("adat")).value())
+                     .value(),
+                 saved);
+    }
+
+    // Requests that wait for the session: only the newest is answered, once.
+    void sessionOutcomes_data() {
+        QTest::addColumn<bool>("connectedFirst");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("cancelled") << false << QStringList{"/connect?" + kDone} << true
+                                   << QStringList{"other-app://done?result=cancel"};
+        QTest::newRow("burst while connecting")
+            << false
+            << QStringList{"/getAlignData?returnUrl=other-app%3A%2F%2Fa",
+                           "/connect?returnUrl=other-app%3A%2F%2Fb",
+                           "/getAlignData?returnUrl=other-app%3A%2F%2Fc"}
+            << false << QStringList{"other-app://c?alignData=…&result=ok"};
+        QTest::newRow("burst while connected")
+            << true
+            << QStringList{"/connect?returnUrl=other-app%3A%2F%2Fa",
+                           "/getAlignData?returnUrl=other-app%3A%2F%2Fb"}
+            << false << QStringList{"other-app://b?alignData=…&result=ok"};
+        QTest::newRow("no return URL")
+            << true << QStringList{"/getAlignData", "/connect"} << false << QStringList{};
+    }
+    void sessionOutcomes() {
+        QFETCH(bool, connectedFirst);
+        QFETCH(QStringList, requests);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, opened);
+        UrlRig rig;
+        if (connectedFirst)
+            QVERIFY(rig.stack.connectMount());
+        for (const QString& request : requests)
+            rig.request(request);
+        if (cancel)
+            rig.stack.session->cancelSession();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.stack.holder->connected() && !rig.stack.session->busy(),
+                                 10000);
+        rig.settle();
+        QStringList shapes;
+        for (const QString& answer : rig.urls->openedUrls())
+            shapes << shape(answer);
+        QCOMPARE(shapes, opened);
+    }
+
+    // Completions that arrive late, off the main thread, or find nothing to send.
+    void completionMends_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<bool>("mountConnected");
+        QTest::addColumn<bool>("modelHeld");
+        QTest::addColumn<bool>("serverGone");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("connect after the mount went")
+            << "/connect?" + kDone << false << true << false
+            << QStringList{"other-app://done?result=error"};
+        QTest::newRow("model from another thread")
+            << "/getAlignData?" + kDone << true << true << false
+            << QStringList{"other-app://done?alignData=…&result=ok"};
+        QTest::newRow("no model for the package")
+            << "/getAlignData?" + kDone << true << false << false
+            << QStringList{"other-app://done?result=error"};
+        QTest::newRow("no model for the record") << "/connect?" + kDone << true << false << false
+                                                 << QStringList{"other-app://done?result=error"};
+        QTest::newRow("server gone before the completion")
+            << "/connect?" + kDone << true << true << true << QStringList{};
+    }
+    void completionMends() {
+        QFETCH(QString, request);
+        QFETCH(bool, mountConnected);
+        QFETCH(bool, modelHeld);
+        QFETCH(bool, serverGone);
+        QFETCH(QStringList, opened);
+        const auto session = std::make_shared<ScriptedSession>();
+        UrlRig rig(session);
+        if (mountConnected)
+            QVERIFY(rig.stack.connectMount());
+        if (!modelHeld)
+            rig.stack.model->set(Nullable<ALIGNMENT_DATA>());
+        rig.request(request);
+        QVERIFY(session->done);
+        if (serverGone)
+            rig.server.reset();
+        std::thread([&] { session->done(true); }).join();
+        QVERIFY(rig.urls->openedUrls().isEmpty());
+        if (opened.isEmpty())
+            QTest::qWait(100);
+        else
+            QTRY_COMPARE_WITH_TIMEOUT(rig.urls->openedUrls().size(), 1, 10000);
+        rig.settle();
+        QStringList shapes;
+        for (const QString& answer : rig.urls->openedUrls())
+            shapes << shape(answer);
+        QCOMPARE(shapes, opened);
+        QVERIFY(rig.urls->onMainThread);
+    }
+};
+
+QTEST_MAIN(TestUrlApiServer)
+#include "tst_urlapiserver.moc"

@@ -1,0 +1,88 @@
+#include "app/urldelivery.h"
+
+#include "base/log.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLocalSocket>
+#include <QUrl>
+
+namespace Ko {
+
+UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
+    : m_name(socketName(dataFolder)), m_scheme(scheme) {
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_server, &QLocalServer::newConnection, this, &UrlDelivery::takeConnection);
+}
+
+QString UrlDelivery::socketName(const QString& dataFolder) {
+    const QByteArray folder = QDir::cleanPath(QDir(dataFolder).absolutePath()).toUtf8();
+    const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("quorvel-url-") + QString::fromLatin1(hash.left(16));
+}
+
+QStringList UrlDelivery::urlsOfScheme(const QStringList& arguments, const QString& scheme) {
+    QStringList urls;
+    for (const QString& argument : arguments) {
+        const QUrl url(argument, QUrl::TolerantMode);
+        if (url.isValid() && url.scheme().compare(scheme, Qt::CaseInsensitive) == 0)
+            urls << argument;
+    }
+    return urls;
+}
+
+bool UrlDelivery::forward(const QStringList& urls) const {
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(kForwardTimeoutMs))
+        return false;
+    for (const QString& url : urls)
+        socket.write(url.toUtf8() + '\n');
+    if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kForwardTimeoutMs))
+        return false;
+    // Written means in the receiver's socket buffer: it reads them even after this end closes.
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool UrlDelivery::listen() {
+    if (m_server.listen(m_name)) {
+        Log("UrlDelivery: listening on %s", qPrintable(m_name));
+        return true;
+    }
+    if (m_server.serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    // The name is taken: by a running instance, or by the socket file of one that crashed.
+    QLocalSocket probe;
+    probe.connectToServer(m_name);
+    if (probe.waitForConnected(kForwardTimeoutMs))
+        return false;
+    QLocalServer::removeServer(m_name);
+    if (!m_server.listen(m_name))
+        return false;
+    Log("UrlDelivery: listening on %s", qPrintable(m_name));
+    return true;
+}
+
+void UrlDelivery::deliver(const QStringList& urls) const {
+    for (const QString& url : urlsOfScheme(urls, m_scheme))
+        QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void UrlDelivery::takeConnection() {
+    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            // One URL per line; a partial line waits for its end, but not beyond the limit.
+            QStringList urls;
+            while (socket->canReadLine())
+                urls << QString::fromUtf8(socket->readLine()).trimmed();
+            if (socket->bytesAvailable() > kMaxForwardBytes)
+                socket->abort();
+            deliver(urls);
+        });
+    }
+}
+
+} // namespace Ko

@@ -1,0 +1,203 @@
+#include "server/urlapiserver.h"
+
+#include "base/base64.h"
+#include "base/iplatformurl.h"
+#include "base/iuiblockingmessage.h"
+#include "base/log.h"
+#include "base/tlvrecord.h"
+#include "model/ialignmentdatacontainer.h"
+#include "model/transportalignmentdata.h"
+#include "mount/iconnectable.h"
+#include "mount/imountconnection.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <exception>
+#include <utility>
+
+namespace Ko {
+
+namespace {
+
+constexpr char kResultOk[] = "ok";
+constexpr char kResultCancel[] = "cancel";
+constexpr char kResultError[] = "error";
+
+constexpr uint32_t tag(const char (&t)[5]) {
+    return TlvRecord::tagOf(t);
+}
+
+QUrl parse(const std::string& url) {
+    return QUrl(QString::fromStdString(url), QUrl::TolerantMode);
+}
+
+bool onMainThread() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+// Runs job on the main thread: at once when already there, else posted.
+void runOnMainThread(std::function<void()> job) {
+    if (onMainThread()) {
+        job();
+        return;
+    }
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(job), Qt::QueuedConnection);
+}
+
+} // namespace
+
+UrlApiServer::UrlApiServer(std::shared_ptr<IPlatformUrl> platformUrl,
+                           std::shared_ptr<IAlignmentDataContainer> alignmentData,
+                           std::shared_ptr<IMountConnection> mountConnection,
+                           std::shared_ptr<IUiBlockingMessage> blockingMessage,
+                           std::shared_ptr<IConnectable> connectable)
+    : m_platformUrl(std::move(platformUrl)), m_alignmentData(std::move(alignmentData)),
+      m_mountConnection(std::move(mountConnection)), m_blockingMessage(std::move(blockingMessage)),
+      m_connectable(std::move(connectable)) {
+    m_platformUrl->registerUrlHandler(kScheme, [this](std::string url) { handle(url); });
+}
+
+UrlApiServer::~UrlApiServer() {
+    m_platformUrl->unregisterUrlHandler(kScheme);
+}
+
+std::string UrlApiServer::urlPath(const std::string& url) {
+    return parse(url).path(QUrl::FullyDecoded).toStdString();
+}
+
+std::string UrlApiServer::queryItemValue(const std::string& url, const std::string& key) {
+    return QUrlQuery(parse(url))
+        .queryItemValue(QString::fromStdString(key), QUrl::FullyDecoded)
+        .toStdString();
+}
+
+bool UrlApiServer::hasQueryItem(const std::string& url, const std::string& key) {
+    return QUrlQuery(parse(url)).hasQueryItem(QString::fromStdString(key));
+}
+
+std::string UrlApiServer::appendQueryItem(const std::string& base, const std::string& key,
+                                          const std::string& value) {
+    const bool hasItems = !QUrlQuery(parse(base)).isEmpty();
+    // toPercentEncoding leaves exactly the letters, digits and "-._~" and writes upper-case hex.
+    return base + (hasItems ? "&" : "?") +
+           QUrl::toPercentEncoding(QString::fromStdString(key)).toStdString() + "=" +
+           QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
+}
+
+void UrlApiServer::handle(const std::string& url) {
+    Log("UrlApiServer: handle: %s", url.c_str());
+    Nullable<std::string> returnUrl;
+    if (hasQueryItem(url, "returnUrl"))
+        returnUrl = queryItemValue(url, "returnUrl");
+    // Exact and case-sensitive; the "//host" form has an empty path and is ignored like any
+    // other path.
+    const std::string path = urlPath(url);
+    if (path == "/goto")
+        handle_Goto(url, returnUrl);
+    else if (path == "/getAlignData")
+        handle_GetAlignData(url, returnUrl);
+    else if (path == "/connect")
+        handle_Connect(url, returnUrl);
+}
+
+void UrlApiServer::handle_Goto(const std::string& url, const Nullable<std::string>& returnUrl) {
+    // Other applications may not move the mount: the target is noted and refused.
+    Log("UrlApiServer: goto \"%s\" refused", queryItemValue(url, "name").c_str());
+    replyResult(returnUrl, kResultError);
+}
+
+void UrlApiServer::handle_GetAlignData(const std::string&, const Nullable<std::string>& returnUrl) {
+    whenConnected({returnUrl}, &UrlApiServer::connectHandler_GetAlignData);
+}
+
+void UrlApiServer::handle_Connect(const std::string&, const Nullable<std::string>& returnUrl) {
+    whenConnected({returnUrl}, &UrlApiServer::connectHandler_Connect);
+}
+
+void UrlApiServer::whenConnected(ServerJobBase job,
+                                 void (UrlApiServer::*connected)(const ServerJobBase&)) {
+    const std::weak_ptr<int> alive = m_alive;
+    m_connectable->startSessionWithCallback([this, alive, job, connected](bool ok) {
+        runOnMainThread([this, alive, job, connected, ok] {
+            if (!alive.lock())
+                return;
+            if (ok)
+                (this->*connected)(job);
+            else
+                replyResult(job.returnUrl, kResultCancel);
+        });
+    });
+}
+
+void UrlApiServer::connectHandler_GetAlignData(const ServerJobBase& job) {
+    std::string package;
+    try {
+        package = TransportAlignmentData::pack(m_alignmentData->makeSavedData());
+    } catch (const std::exception& e) {
+        Log("UrlApiServer: no pointing model to send: %s", e.what());
+        replyResult(job.returnUrl, kResultError);
+        return;
+    }
+    replyAfterOverlay(job, "alignData", package);
+}
+
+void UrlApiServer::connectHandler_Connect(const ServerJobBase& job) {
+    // Taken once: the connection may replace or drop either while the answer is made.
+    const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+    const bool hasWifi = m_mountConnection->sharedWifi() != nullptr;
+    const std::string wifiName = m_mountConnection->wifiName();
+    if (!mount) {
+        Log("UrlApiServer: the mount went before the connection record was made");
+        replyResult(job.returnUrl, kResultError);
+        return;
+    }
+    std::string record;
+    try {
+        TlvRecord r;
+        r.setInt32(tag("pmod"), int32_t(mount->mountMode()));
+        if (hasWifi)
+            r.setString(tag("phst"), wifiName);
+        r.setInt32(tag("puem"), hasWifi ? 0 : 1);
+        r.setBytes(tag("adat"),
+                   TransportAlignmentData::Envelope_Pack(m_alignmentData->makeSavedData()));
+        const CBytes bytes = r.serialize();
+        record = Base64::encodeBytes(bytes.data(), bytes.size(), false);
+    } catch (const std::exception& e) {
+        Log("UrlApiServer: no connection record to send: %s", e.what());
+        replyResult(job.returnUrl, kResultError);
+        return;
+    }
+    replyAfterOverlay(job, "connectionData", record);
+}
+
+void UrlApiServer::replyAfterOverlay(const ServerJobBase& job, const char* key,
+                                     const std::string& value) {
+    Nullable<std::string> answer;
+    if (job.returnUrl.hasValue())
+        answer = appendQueryItem(job.returnUrl.value(), key, value);
+    const std::weak_ptr<int> alive = m_alive;
+    m_blockingMessage->showBlocking([this, alive, answer = std::move(answer)] {
+        if (alive.lock())
+            replyResult(answer, kResultOk);
+    });
+}
+
+void UrlApiServer::replyResult(const Nullable<std::string>& returnUrl, const std::string& value) {
+    if (!returnUrl.hasValue())
+        return;
+    // Any application may send a request: its return URL must not make the program open a
+    // local file or resolve a relative reference.
+    const QUrl target = parse(returnUrl.value());
+    if (target.isRelative() || target.isLocalFile() ||
+        target.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) == 0) {
+        Log("UrlApiServer: return URL refused: %s", returnUrl.value().c_str());
+        return;
+    }
+    m_platformUrl->openUrl(appendQueryItem(returnUrl.value(), "result", value));
+}
+
+} // namespace Ko

@@ -78,12 +78,23 @@
 #include "pages/objectinfolist.h"
 #include "pages/pointandgo.h"
 #include "pages/searchdso.h"
+#include "server/qrpserver.h"
+#include "server/stellariumserver.h"
 
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 
 #include <utility>
 #include <vector>
+
+namespace {
+// A port given in the environment (tests run the program on free ports); the default otherwise.
+uint16_t portFromEnvironment(const char* name, uint16_t fallback) {
+    bool ok = false;
+    const uint port = qEnvironmentVariable(name).toUInt(&ok);
+    return ok && port > 0 && port <= 65535 ? uint16_t(port) : fallback;
+}
+} // namespace
 
 void dependencyInjectToQml(QQmlApplicationEngine* engine,
                            QList<std::shared_ptr<QObject>>& keepAlive,
@@ -193,6 +204,13 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     const auto trailPointsStatus =
         std::make_shared<TrailPointsStatus>(mountConnection, astroFormat, astroCalc);
     const auto uiBlockingMessage = std::make_shared<UiBlockingMessage>();
+    // The planetarium ports open and close with the mount the holder has.
+    const auto stellariumServer = std::make_shared<StellariumServer>(
+        astroCalc, astroClock, mountConnection,
+        portFromEnvironment("KO_POSITION_PORT", StellariumServer::kDefaultPort));
+    const auto qrpServer = std::make_shared<QrpServer>(
+        location, astroCalc, astroClock, mountConnection, alignmentDataContainer,
+        portFromEnvironment("KO_QRP_PORT", QrpServer::kDefaultPort));
     const auto aligner =
         std::make_shared<Aligner>(alignmentDataContainer, perMountData, location, clock, astroCalc);
     const auto polarAligner = std::make_shared<PolarAligner>(altRange, location, astroCalc,
@@ -282,6 +300,8 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
         {"inj_gotoStatus", gotoStatus},
         {"inj_trailPointsStatus", trailPointsStatus},
         {"inj_uiBlockingMessage", uiBlockingMessage},
+        {"inj_stellariumServer", stellariumServer},
+        {"inj_qrpServer", qrpServer},
         {"inj_helpFile", helpFile},
         {"inj_oriSensor", oriSensor},
         {"inj_pointAndGo", pointAndGo},

@@ -10,11 +10,15 @@ namespace Ko {
 namespace {
 // Bounds what one arrival may bring into memory; Qt reads the rest from the system later.
 constexpr qint64 kReadBufferBytes = 64 * 1024;
+// What the system may hold of a client's unread replies before they count against the bound;
+// left to itself it would take megabytes first.
+constexpr int kSystemSendBufferBytes = 64 * 1024;
 } // namespace
 
 ClientConnection::ClientConnection(QObject* context, QTcpSocket* socket)
     : m_context(context), m_socket(socket) {
     socket->setReadBufferSize(kReadBufferBytes);
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSystemSendBufferBytes);
 }
 
 void ClientConnection::watch(std::function<void()> onArrival, std::function<void()> onGone) {

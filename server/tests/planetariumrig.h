@@ -14,10 +14,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace Ko {
@@ -31,18 +34,20 @@ inline uint16_t freePort() {
 
 class PlanetariumClient {
 public:
-    PlanetariumClient() { m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1); }
-
     // false when the connection is refused or closed at once.
     bool connectTo(uint16_t port) {
         m_socket.connectToHost(QHostAddress::LocalHost, port);
-        QTest::qWaitFor(
+        waitFor(
             [this] {
                 return m_socket.state() != QAbstractSocket::ConnectingState &&
                        m_socket.state() != QAbstractSocket::HostLookupState;
             },
             5000);
-        return m_socket.state() == QAbstractSocket::ConnectedState;
+        if (m_socket.state() != QAbstractSocket::ConnectedState)
+            return false;
+        // Small writes leave at once, as a planetarium program's do (the option needs a socket).
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        return true;
     }
     // Loopback delivers at once, so the server reads these bytes as an arrival of their own
     // when the event loop next runs, which it does here.
@@ -58,7 +63,7 @@ public:
     }
     // The next n bytes; fewer when they do not come in time.
     QByteArray read(qint64 n, int timeoutMs = 10000) {
-        QTest::qWaitFor([&] { return m_socket.bytesAvailable() >= n; }, timeoutMs);
+        waitFor([&] { return m_socket.bytesAvailable() >= n; }, timeoutMs);
         return m_socket.read(n);
     }
     // "K" with a marker byte and its echo: every reply to what was sent before has come once
@@ -68,12 +73,29 @@ public:
         return read(2) == QByteArray() + marker + '#';
     }
     bool waitForDisconnect(int timeoutMs = 10000) {
-        return QTest::qWaitFor(
-            [this] { return m_socket.state() == QAbstractSocket::UnconnectedState; }, timeoutMs);
+        return waitFor([this] { return m_socket.state() == QAbstractSocket::UnconnectedState; },
+                       timeoutMs);
     }
     QTcpSocket& socket() { return m_socket; }
 
 private:
+    // Runs the event loop until done holds, looking each time the socket reports progress (a
+    // round trip then costs what it costs, not a polling interval).
+    bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+        if (done())
+            return true;
+        QEventLoop loop;
+        const auto check = [&] {
+            if (done())
+                loop.quit();
+        };
+        QObject::connect(&m_socket, &QIODevice::readyRead, &loop, check);
+        QObject::connect(&m_socket, &QAbstractSocket::stateChanged, &loop, check);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return done();
+    }
+
     QTcpSocket m_socket;
 };
 

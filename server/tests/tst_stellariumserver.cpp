@@ -1,13 +1,16 @@
 #include "server/tests/planetariumrig.h"
 
 #include "astro/angleutil.h"
+#include "link/tests/logcapture.h"
 
 #include <QElapsedTimer>
 #include <QPointF>
 #include <QtEndian>
 #include <QtTest>
 
+#include <chrono>
 #include <cmath>
+#include <semaphore>
 
 using namespace Ko;
 
@@ -42,6 +45,18 @@ QByteArray gotoMessage(uint32_t ra, int32_t dec, uint16_t length = 20, uint16_t 
 }
 
 constexpr uint32_t kQuarter = 1u << 30;
+
+// A mount whose position reads wait until the test releases them.
+class SlowReadingMount : public FakeScriptedMount {
+public:
+    CmdResp<AnglePair> readPosition() override {
+        reading.release();
+        (void)release.try_acquire_for(std::chrono::seconds(10));
+        return FakeScriptedMount::readPosition();
+    }
+    std::counting_semaphore<> reading{0};
+    std::binary_semaphore release{0};
+};
 
 } // namespace
 
@@ -239,6 +254,55 @@ private slots:
         QCOMPARE(m_rig->mount->targets().size(), size_t(0));
         PlanetariumClient late;
         QVERIFY(!late.connectTo(port));
+    }
+
+    // A port that cannot be opened is logged and tried again at the next mount event.
+    void failedListenIsRetried() {
+        LogCapture log;
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::Any));
+        const uint16_t port = squatter.serverPort();
+        StellariumServer server(m_rig->astro, m_rig->astroClock, m_rig->base.holder, port);
+        m_rig->connectMount();
+        QVERIFY(!server.isListening());
+        QCOMPARE(
+            log.lines("planetarium position server: cannot listen on port " + QString::number(port))
+                .size(),
+            1);
+        squatter.close();
+        m_rig->base.holder->setMount(std::make_shared<FakeScriptedMount>());
+        QVERIFY(server.isListening());
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(port));
+    }
+
+    // A server destroyed before the holder leaves no callback behind, and its going does not
+    // wait for a report loop that is inside a slow mount read; destruction joins it.
+    void lifecycle() {
+        auto& mountChanged = m_rig->base.holder->mountChanged;
+        const size_t before = mountChanged.handles().size();
+        {
+            const auto qrp = m_rig->qrpServer();
+            const auto position = m_rig->stellariumServer();
+            QCOMPARE(mountChanged.handles().size(), before + 2);
+        }
+        QCOMPARE(mountChanged.handles().size(), before);
+        m_rig->connectMount();
+
+        auto slow = std::make_shared<SlowReadingMount>();
+        m_server = m_rig->stellariumServer();
+        m_rig->base.holder->setMount(slow);
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        QVERIFY(slow->reading.try_acquire_for(std::chrono::seconds(10)));
+        QElapsedTimer timer;
+        timer.start();
+        m_rig->base.holder->setMount(nullptr);
+        QVERIFY(!m_server->isListening());
+        QVERIFY(timer.elapsed() < 500);
+        QVERIFY(client.waitForDisconnect());
+        slow->release.release();
+        m_server.reset();
     }
 };
 

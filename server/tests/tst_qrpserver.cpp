@@ -269,38 +269,6 @@ private slots:
                  text);
     }
 
-    void positionArguments_data() {
-        QTest::addColumn<bool>("precise");
-        QTest::addColumn<QByteArray>("argument");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<double>("first");
-        QTest::addColumn<double>("second");
-        QTest::newRow("16-bit") << false << QByteArray("4000,2000") << true << kPi / 2 << kPi / 4;
-        QTest::newRow("24-bit, ignored bytes")
-            << true << QByteArray("40000099,20000099") << true << kPi / 2 << kPi / 4;
-        QTest::newRow("negative declination stays wrapped")
-            << false << QByteArray("0000,C000") << true << 0.0 << 3 * kPi / 2;
-        QTest::newRow("lower-case digit")
-            << true << QByteArray("4000a000,20000000") << false << 0.0 << 0.0;
-        QTest::newRow("comma misplaced") << false << QByteArray("400,02000") << false << 0.0 << 0.0;
-        QTest::newRow("too short") << false << QByteArray("4000,200") << false << 0.0 << 0.0;
-        QTest::newRow("16-bit text as 24-bit")
-            << true << QByteArray("4000,2000") << false << 0.0 << 0.0;
-    }
-    void positionArguments() {
-        QFETCH(bool, precise);
-        QFETCH(QByteArray, argument);
-        QFETCH(bool, valid);
-        QFETCH(double, first);
-        QFETCH(double, second);
-        double a = -1;
-        double b = -1;
-        QCOMPARE(QrpServer::parsePosition(CBytes(argument.begin(), argument.end()), precise, a, b),
-                 valid);
-        QCOMPARE(a, valid ? first : -1.0);
-        QCOMPARE(b, valid ? second : -1.0);
-    }
-
     // A GoTo answers at once, stops the mount, and then goes to the target of date as
     // "PC Target".
     void gotoCommands_data() {

@@ -4,6 +4,7 @@
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
+#include "app/tests/testports.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,6 +81,7 @@ bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat)
 
 QmlTestSetup::QmlTestSetup() {
     useScratchHome(m_home.path());
+    useTestServerPorts();
 }
 
 void QmlTestSetup::applicationAvailable() {

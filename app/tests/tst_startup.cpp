@@ -48,8 +48,8 @@ class TestStartup : public QObject {
         if (m_rpcPort)
             env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
         // The planetarium ports open once the emulated mount connects.
-        env.insert("KO_QRP_PORT", QString::number(freePort()));
-        env.insert("KO_POSITION_PORT", QString::number(freePort()));
+        env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
+        env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
         if (!rootDocument.isEmpty())
             env.insert("KO_ROOT_QML", rootDocument);
         process->setProcessEnvironment(env);

@@ -1,0 +1,67 @@
+import QtQuick
+import QtTest
+import ".."
+
+// The one-shot site update at start, with the sensor in use and a simulated receiver that gives
+// two fixes 100 ms apart.
+WindowTestCase {
+    name: "Updater"
+    beforeWindow: function () {
+        inj_kvStore.saveBool("loc.use_sensor", true)
+        testHelper.setLocationFixes([[48.5, -9.25], [10, 10]])
+    }
+
+    function toasts(text) {
+        let n = 0
+        for (let i = 0; i < window.inj_toaster.count; ++i)
+            n += window.inj_toaster.model.get(i).text === text ? 1 : 0
+        return n
+    }
+
+    function test_a_firstFixOnce() {
+        const updater = window.inj_locationUpdater
+        tryCompare(updater, "updated", true, 5000)
+        tryCompare(updater, "listening", false)
+        compare(inj_locationSensor.active, false)
+        closeTo(stored("loc.lat"), 48.5 * Math.PI / 180, 1e-9, "latitude")
+        closeTo(stored("loc.long"), -9.25 * Math.PI / 180, 1e-9, "longitude")
+        compare(toasts("Location Updated"), 1)
+        // The second fix would have come 100 ms later; it never does, nor a second toast.
+        wait(300)
+        closeTo(stored("loc.lat"), 48.5 * Math.PI / 180, 1e-9, "still the first fix")
+        compare(toasts("Location Updated"), 1)
+    }
+
+    // No fix within the time-out: the sensor is switched off and nothing is shown or stored.
+    function test_timeOut() {
+        const updater = window.inj_locationUpdater
+        tryCompare(updater, "listening", false, 5000)
+        testHelper.setLocationFixes([])
+        const before = stored("loc.lat")
+        const toastsBefore = toasts("Location Updated")
+        updater.timeoutMs = 200
+        updater.updateOnce()
+        compare(updater.listening, true)
+        compare(inj_locationSensor.active, true)
+        compare(updater.updated, false)
+        tryCompare(updater, "listening", false, 2000)
+        compare(inj_locationSensor.active, false)
+        compare(updater.updated, false)
+        compare(stored("loc.lat"), before)
+        compare(toasts("Location Updated"), toastsBefore)
+    }
+
+    // Opening the site page stops an update still running.
+    function test_pageCancels() {
+        const updater = window.inj_locationUpdater
+        testHelper.setLocationFixes([])
+        updater.timeoutMs = 30000
+        updater.updateOnce()
+        compare(updater.listening, true)
+        open(window.inj_pageLocation)
+        compare(updater.listening, false)
+        compare(window.inj_pageLocation.useSensor, true)
+        home()
+        compare(inj_locationSensor.active, false)
+    }
+}

@@ -22,11 +22,12 @@ Item {
     function updateOnce() {
         if (!_m.sensorSettings.getUse())
             return
-        _m.sensor.active = true
+        // Listening first: a source may deliver a position it holds while it is being started.
+        updated = false
         sensorConnection.enabled = true
         timeout.interval = timeoutMs
         timeout.restart()
-        updated = false
+        _m.sensor.active = true
     }
 
     function cancel() {

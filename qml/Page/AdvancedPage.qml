@@ -46,6 +46,7 @@ Page {
     }
 
     function refreshFromMount() {
+        clearTimeout(_encoderTimer)
         syncEncoders()
         guide1Box.tr_setFromValue(_m.appCore.autoguiderRate1)
         guide2Box.tr_setFromValue(_m.appCore.autoguiderRate2)
@@ -78,7 +79,7 @@ Page {
         fillSpeedField()
     }
     // The pending re-sync must not reach into a page that is gone.
-    Component.onDestruction: clearTimeout(_encoderTimer)
+    StackView.onRemoved: clearTimeout(_encoderTimer)
 
     Flickable {
         anchors.fill: parent

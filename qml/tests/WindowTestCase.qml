@@ -16,12 +16,20 @@ TestCase {
         compare(component.status, Component.Ready, component.errorString())
         window = component.createObject(testCase)
         verify(window)
+        // Input reaches a window only once it is on screen.
+        waitForRendering(window.contentItem)
     }
 
     function cleanupTestCase() {
         // Let the launch connection finish, so no connection step outlives the file.
         tryCompare(inj_mountConnection, "connected", true, 10000)
         tryCompare(inj_iConnectable, "busy", false)
+    }
+
+    // A failed test leaves no page behind for the next one.
+    function cleanup() {
+        if (window)
+            window.inj_mainUIUtil.goHome()
     }
 
     function waitConnected() {
@@ -35,7 +43,17 @@ TestCase {
         const item = stackView.push(target, properties || {})
         verify(item, String(page))
         tryCompare(stackView, "currentItem", item)
+        placeRows(item)
         return item
+    }
+
+    // The offscreen window is never drawn, so its columns are not placed by a frame; clicks need
+    // them placed.
+    function placeRows(item) {
+        for (let i = 0; i < item.children.length; ++i)
+            placeRows(item.children[i])
+        if (typeof item.forceLayout === "function")
+            item.forceLayout()
     }
 
     function home() {

@@ -119,7 +119,7 @@ WindowTestCase {
         box.currentIndex = 2
         box.activated(2)
         compare(inj_mountConnection.mount.flippingMode, FlippingMode.Yes)
-        inj_connectSettings.dualModeChoice = DualModeChoice.AZ
+        inj_connectSettings.dualModeChoice = DualModeChoice.UseAZ
         inj_iConnectable.startNextAction()
         tryCompare(inj_mountConnection, "connected", false, 10000)
         verify(!box.enabled)

@@ -97,17 +97,18 @@ TestCase {
     // A text out of range is tinted while typed and clamped when the field loses the focus.
     function test_outOfRangeTint() {
         const field = latitude.degreesField
-        const tint = field.children.find(c => c.opacity === 0.15)
-        verify(tint)
+        const tint = findChild(field, "outOfRangeTint")
+        compare(tint.color, Qt.color("red"))
+        compare(tint.opacity, 0.15)
         field.forceActiveFocus()
         field.text = "95"
-        verify(tint.visible)
+        verify(field.tinted)
         field.text = ""
-        verify(!tint.visible, "an empty field is not tinted")
+        verify(!field.tinted, "an empty field is not tinted")
         field.text = "95"
         latitude.minutesField.forceActiveFocus()
         compare(field.text, "90")
-        verify(!tint.visible)
+        verify(!field.tinted)
     }
 
     // The user-objects row carries its sign in the first field, also on a zero.

@@ -99,7 +99,7 @@ WindowTestCase {
 
     // With a fix, the page shows it and leaving stores it.
     function test_sensorFix() {
-        testHelper.setLocationFixes([[-33.75, -151.2]])
+        testHelper.setLocationFixes([[-33.75, -151.2], [-33.75, -151.2]])
         const p = open(page())
         mouseClick(findChild(p, "useSensorSwitch"))
         tryCompare(p, "hasReading", true, 5000)

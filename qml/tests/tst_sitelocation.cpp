@@ -2,4 +2,4 @@
 
 #include <QtQuickTest>
 
-QUICK_TEST_MAIN_WITH_SETUP(location, Ko::QmlTestSetup)
+QUICK_TEST_MAIN_WITH_SETUP(sitelocation, Ko::QmlTestSetup)

@@ -32,6 +32,8 @@ Column {
 
     UI_Row {
         paramText: root.isLatitude ? qsTr("Latitude") : qsTr("Longitude")
+        // The same for both rows, so that their fields line up.
+        paramTextWidth: 95
         rowBottomDivider: false
 
         DmsField {

@@ -16,10 +16,16 @@ TabBar {
         return currentIndex === 0 ? 1 : -1
     }
 
-    TabButton {
+    // At night every text is red: the chosen side is told by weight as well as colour.
+    component SignButton: TabButton {
+        font.bold: checked
+        opacity: checked ? 1 : 0.6
+    }
+
+    SignButton {
         text: root.isLatitude ? qsTr("North") : qsTr("West")
     }
-    TabButton {
+    SignButton {
         text: root.isLatitude ? qsTr("South") : qsTr("East")
     }
 }

@@ -4,6 +4,21 @@ import Ko.AstroBase
 // The site page in day and night colours: with the sensor on and a fix, with the sensor off,
 // and with a degree field out of range.
 QtObject {
+    // Switches slide into place: pictures are taken once they have.
+    property bool settled: false
+    property Timer settle: Timer {
+        interval: 500
+        onTriggered: settled = true
+    }
+
+    function settledShot(name) {
+        return { run: () => {
+                     settled = false
+                     settle.restart()
+                 },
+                 wait: () => settled, shot: name }
+    }
+
     // A sensor with a fix south of the equator and east of Greenwich.
     property QtObject sensorWithFix: QtObject {
         property bool active: false
@@ -22,7 +37,8 @@ QtObject {
                   w.inj_locationSensorSetttings.setUse(true)
                   stack.push(page)
               },
-              wait: () => stack.currentItem === page && page.hasReading, shot: "sensor_on_" + mode },
+              wait: () => stack.currentItem === page && page.hasReading },
+            settledShot("sensor_on_" + mode),
             { run: () => {
                   w.inj_mainUIUtil.goHome()
                   probe.restore("inj_locationSensor")
@@ -33,9 +49,11 @@ QtObject {
                   inj_location.setLocation(site)
                   stack.push(page)
               },
-              wait: () => stack.currentItem === page && !page.useSensor, shot: "sensor_off_" + mode },
+              wait: () => stack.currentItem === page && !page.useSensor },
+            settledShot("sensor_off_" + mode),
             { run: () => page.latitudeInput.degreesField.text = "95",
-              wait: () => !page.latitudeInput.degreesField.inRange, shot: "red_field_" + mode },
+              wait: () => !page.latitudeInput.degreesField.inRange },
+            settledShot("red_field_" + mode),
             { run: () => {
                   page.latitudeInput.degreesField.text = "48"
                   w.inj_mainUIUtil.goHome()

@@ -96,20 +96,6 @@ WindowTestCase {
         tryVerify(() => !timer || timer.running !== true, 1000, "the timer outlived the page")
     }
 
-    function test_guidingRates() {
-        const page = open("AdvancedPage")
-        for (const [name, rate] of [["guide1Box", "autoguiderRate1"], ["guide2Box", "autoguiderRate2"]]) {
-            const box = child(page, name)
-            verify(box.enabled)
-            compare(box.tr_currentValue, inj_appCore[rate])
-            const choice = (inj_appCore[rate] + 2) % 5
-            box.currentIndex = choice
-            box.activated(choice)
-            tryCompare(inj_appCore, rate, choice, 3000)
-        }
-        home()
-    }
-
     // Flipping needs an equatorial mount; the page follows a reconnection in alt-azimuth mode.
     function test_z_flippingMode() {
         const page = open("AdvancedPage")

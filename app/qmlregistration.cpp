@@ -43,6 +43,7 @@ void registerQmlModules() {
     registerEnum<AlignmentType_>(kQuorvelUri, "AlignmentType");
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
+    registerEnum<FlippingMode_>(kQuorvelUri, "FlippingMode");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<MountMode_>(kQuorvelUri, "MountMode");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");

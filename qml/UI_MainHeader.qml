@@ -4,6 +4,7 @@ import QtQuick.Controls.Material
 import Ko.AstroBase
 import Ko.Quorvel
 import "CommonUI"
+import "Page"
 
 // The main header: developer entry, back, connect, and the information, status and catalog
 // filter buttons.
@@ -23,10 +24,9 @@ ToolBar {
 
     // Clicks on the developer entry; the eleventh opens the developer page.
     property int devClickCount: 0
-    // The developer settings page, pushed as an item; the settings pages bring the real one.
-    property Item devSettingPage: Page {
+    // The developer settings page, pushed as an item.
+    property Item devSettingPage: DevSettingPage {
         visible: false
-        title: "Developer"
     }
     // The catalog filter popup, opened below the header's right edge; the catalog pages bring it.
     property var popupFilter: null

@@ -189,4 +189,35 @@ ApplicationWindow {
     ToastManager {
         id: toaster
     }
+
+    // Site location: the page, the sensor setting and the one-shot update at start. The window's
+    // names are set before any Component.onCompleted runs, so the start-up finds the updater.
+    Location {
+        id: pageLocation
+        visible: false
+    }
+    LocationSensorSettings {
+        id: locationSensorSettings
+    }
+    LocationUpdater {
+        id: locationUpdater
+    }
+    Binding {
+        target: window
+        property: "inj_pageLocation"
+        value: pageLocation
+        restoreMode: Binding.RestoreNone
+    }
+    Binding {
+        target: window
+        property: "inj_locationSensorSetttings"
+        value: locationSensorSettings
+        restoreMode: Binding.RestoreNone
+    }
+    Binding {
+        target: window
+        property: "inj_locationUpdater"
+        value: locationUpdater
+        restoreMode: Binding.RestoreNone
+    }
 }

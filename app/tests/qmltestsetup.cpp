@@ -5,7 +5,9 @@
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
 #include "app/tests/testports.h"
+#include "base/qtlocationsensor.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,9 +16,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeyEvent>
+#include <QNmeaPositionInfoSource>
 #include <QQmlContext>
 #include <QQmlEngine>
 
+#include <cmath>
 #include <memory>
 
 namespace Ko {
@@ -38,6 +42,27 @@ QByteArray settingsForTest() {
     if (own.open(QIODevice::ReadOnly))
         return own.readAll();
     return kDefaultSettings;
+}
+
+// One RMC sentence with its checksum, at the given time of day in tenths of a second.
+QByteArray rmcSentence(int tenths, double latDeg, double lonDegWest) {
+    const auto dm = [](double deg, int width) {
+        const double a = std::abs(deg);
+        const int whole = static_cast<int>(a);
+        return QByteArray::number(whole).rightJustified(width, '0') +
+               QByteArray::number((a - whole) * 60, 'f', 4).rightJustified(7, '0');
+    };
+    const QByteArray time =
+        QByteArray::number(120000 + tenths / 10) + "." + QByteArray::number(tenths % 10) + "00";
+    const QByteArray body = "GPRMC," + time + ",A," + dm(latDeg, 2) + "," +
+                            (latDeg < 0 ? "S" : "N") + "," + dm(lonDegWest, 3) + "," +
+                            (lonDegWest > 0 ? "W" : "E") + ",0.0,0.0,010124,,,A";
+    char sum = 0;
+    for (char c : body)
+        sum ^= c;
+    return "$" + body + "*" +
+           QByteArray::number(static_cast<uchar>(sum), 16).toUpper().rightJustified(2, '0') +
+           "\r\n";
 }
 
 // One test file's services, in the order appMain tears them down: the container first, then
@@ -79,6 +104,14 @@ bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat)
     return event.isAccepted();
 }
 
+void QmlTestHelper::setLocationFixes(const QVariantList& fixes) {
+    m_locationSentences.clear();
+    for (int i = 0; i < fixes.size(); ++i) {
+        const QVariantList fix = fixes.at(i).toList();
+        m_locationSentences += rmcSentence(i, fix.value(0).toDouble(), fix.value(1).toDouble());
+    }
+}
+
 QmlTestSetup::QmlTestSetup() {
     useScratchHome(m_home.path());
     useTestServerPorts();
@@ -105,6 +138,17 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     auto* helper = new QmlTestHelper(engine, settingsPath);
     helper->setParent(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper);
+    // Each switch-on replays the helper's fixes from a fresh simulated receiver.
+    QPointer<QmlTestHelper> fixes(helper);
+    auto sensor = std::make_shared<QtLocationSensor>([fixes](QObject* parent) {
+        auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, parent);
+        auto* buffer = new QBuffer(source);
+        buffer->setData(fixes ? fixes->locationSentences() : QByteArray());
+        source->setDevice(buffer);
+        return source;
+    });
+    roots->keepAlive.append(sensor);
+    engine->rootContext()->setContextProperty(QStringLiteral("inj_locationSensor"), sensor.get());
     // The services outlive the file's QML and go once its engine has gone; otherwise roots pile
     // up and their ports stay held.
     connect(engine, &QObject::destroyed, this, [roots]() mutable {

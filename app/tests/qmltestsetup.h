@@ -27,17 +27,23 @@ public:
     // Sends a key event straight to item, as the window would deliver it to its focus item;
     // true when the item accepted it.
     Q_INVOKABLE bool sendKey(QObject* item, int key, bool press, bool autoRepeat = false);
+    // What the simulated location receiver reports from its next switch-on: one fix per entry,
+    // [latitude, longitude] in degrees (longitude positive west), 100 ms apart; none by default.
+    Q_INVOKABLE void setLocationFixes(const QVariantList& fixes);
+    QByteArray locationSentences() const { return m_locationSentences; }
 
 private:
     QPointer<QQmlEngine> m_engine;
     const QString m_settingsPath;
     QHash<QString, QVariant> m_originals;
+    QByteArray m_locationSentences;
 };
 
 // The setup of every Qt Quick Test program (ko_add_qml_test): scratch home and data folders, a
 // settings file that selects the emulated mount in EQ mode, connects at launch, uses day colours
 // and no location sensor (or the test folder's own "Settings.txt"), and the real composition root
-// on each test file's engine, released after that engine is gone.
+// on each test file's engine, released after that engine is gone. The location sensor reads a
+// simulated receiver (QmlTestHelper::setLocationFixes), since test machines have no positioning.
 class QmlTestSetup : public QObject {
     Q_OBJECT
 public:

@@ -1,0 +1,143 @@
+import QtQuick
+import QtQuick.Controls
+import Ko.AstroBase
+import "Util.js" as Util
+
+// The observing site: from the location sensor, or typed in degrees, minutes and seconds. The
+// site is stored every time the page is left.
+Page {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var sensor: inj_locationSensor
+        readonly property var location: inj_location
+        readonly property var sensorSettings: inj_locationSensorSetttings
+        readonly property var updater: inj_locationUpdater
+        readonly property var mainUIUtil: inj_mainUIUtil
+    }
+
+    readonly property alias useSensor: useSwitch.checked
+    readonly property alias latitudeInput: latitudeInput
+    readonly property alias longitudeInput: longitudeInput
+    readonly property var reading: _m.sensor.reading
+    readonly property bool hasReading: !!reading
+    readonly property string statusText: {
+        switch (_m.sensor.state) {
+        case undefined:
+        case LocationSensorState.HasSignal:
+            return ""
+        case LocationSensorState.NoSensor:
+            return qsTr("No Location Sensor")
+        case LocationSensorState.NoPermission:
+            return qsTr("No Permission")
+        default:
+            return qsTr("No Signal")
+        }
+    }
+
+    // Whole degrees and minutes with the hemisphere's letter; none exactly on the equator or the
+    // prime meridian.
+    function readingText(rad, isLatitude) {
+        const deg = Util.radToDeg(rad)
+        const p = Util.angleToStringParts(deg, "m", 0)
+        let letter = ""
+        if (deg > 0)
+            letter = isLatitude ? qsTr("N") : qsTr("W")
+        else if (deg < 0)
+            letter = isLatitude ? qsTr("S") : qsTr("E")
+        return p.a + "°" + p.m + "′ " + letter
+    }
+
+    function activate() {
+        _m.updater.cancel()
+        const use = _m.sensorSettings.getUse()
+        _m.sensor.active = use
+        useSwitch.checked = use
+        latitudeInput.writeToUI(Util.radToDeg(_m.location.latitudeRad))
+        longitudeInput.writeToUI(Util.radToDeg(_m.location.longitudeRad))
+        _m.mainUIUtil.showHeader.push(false)
+    }
+
+    function deactivate() {
+        const site = _m.location.location()
+        if (hasReading) {
+            site.latitudeRad = reading.latitudeRad
+            site.longitudeRad = reading.longitudeRad
+        } else {
+            site.latitudeRad = Util.degToRad(latitudeInput.readFromUI())
+            site.longitudeRad = Util.degToRad(longitudeInput.readFromUI())
+        }
+        site.mockLatitude = false
+        _m.location.setLocation(site)
+        _m.sensor.active = false
+        _m.mainUIUtil.showHeader.pop()
+    }
+
+    StackView.onActivated: activate()
+    StackView.onDeactivated: deactivate()
+
+    header: UI_PageHeader {
+        title: qsTr("Location")
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: content.height
+        flickableDirection: Flickable.VerticalFlick
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: content
+            width: parent.width
+
+            UI_Row {
+                paramText: qsTr("Use Location Sensor")
+
+                Switch {
+                    id: useSwitch
+                    objectName: "useSensorSwitch"
+                    onToggled: {
+                        _m.sensor.active = checked
+                        _m.sensorSettings.setUse(checked)
+                    }
+                }
+            }
+            UI_Row {
+                objectName: "sensorStatus"
+                visible: useSwitch.checked && !root.hasReading
+                paramText: root.statusText
+            }
+            UI_Row {
+                visible: useSwitch.checked && root.hasReading
+                paramText: qsTr("Latitude")
+                paramTextWidth: root.width / 3
+
+                Label {
+                    objectName: "readingLatitude"
+                    text: root.hasReading ? root.readingText(root.reading.latitudeRad, true) : ""
+                }
+            }
+            UI_Row {
+                visible: useSwitch.checked && root.hasReading
+                paramText: qsTr("Longitude")
+                paramTextWidth: root.width / 3
+
+                Label {
+                    objectName: "readingLongitude"
+                    text: root.hasReading ? root.readingText(root.reading.longitudeRad, false) : ""
+                }
+            }
+            Location_DmsInput {
+                id: latitudeInput
+                visible: !useSwitch.checked
+                isLatitude: true
+            }
+            Location_DmsInput {
+                id: longitudeInput
+                visible: !useSwitch.checked
+                isLatitude: false
+            }
+        }
+    }
+}

@@ -1,0 +1,68 @@
+import QtQuick
+
+// Refreshes the site once from the location sensor, at start: the first fix within the time-out
+// is stored and announced; later fixes are ignored.
+Item {
+    id: root
+
+    // How long a one-shot update waits for its fix.
+    property int timeoutMs: 30000
+    // A fix of the current update has been stored.
+    property bool updated: false
+    readonly property bool listening: sensorConnection.enabled
+
+    QtObject {
+        id: _m
+        readonly property var sensor: inj_locationSensor
+        readonly property var location: inj_location
+        readonly property var sensorSettings: inj_locationSensorSetttings
+        readonly property var toaster: inj_toaster
+    }
+
+    function updateOnce() {
+        if (!_m.sensorSettings.getUse())
+            return
+        // Listening first: a source may deliver a position it holds while it is being started.
+        updated = false
+        sensorConnection.enabled = true
+        timeout.interval = timeoutMs
+        timeout.restart()
+        _m.sensor.active = true
+    }
+
+    function cancel() {
+        _m.sensor.active = false
+        sensorConnection.enabled = false
+        timeout.stop()
+    }
+
+    function _finish() {
+        cancel()
+        _m.toaster.show(qsTr("Location Updated"))
+    }
+
+    Connections {
+        id: sensorConnection
+        target: _m.sensor
+        enabled: false
+
+        function onChanged() {
+            const reading = _m.sensor.reading
+            if (!reading || root.updated)
+                return
+            root.updated = true
+            const site = _m.location.location()
+            site.latitudeRad = reading.latitudeRad
+            site.longitudeRad = reading.longitudeRad
+            _m.location.setLocation(site)
+            // Some platforms crash when their sensor is stopped from inside its own signal.
+            Qt.callLater(root._finish)
+        }
+    }
+
+    Timer {
+        id: timeout
+        repeat: false
+        onTriggered: root.cancel()
+    }
+}

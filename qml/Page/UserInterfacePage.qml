@@ -1,0 +1,106 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import QtQuick.Controls.Material
+import ".."
+
+// Language, night mode, footer padding and haptic feedback.
+Page {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var languageManager: inj_languageManager
+        readonly property var nightManager: inj_nightManager
+        readonly property var uiSetting: inj_uiSetting
+    }
+
+    readonly property real labelWidth: width / 2 - 20
+    // Copied once: the list does not change while the program runs.
+    readonly property var languages: Array.from(_m.languageManager.availableLanguages)
+
+    StackView.onActivated: {
+        paddingSlider.value = _m.uiSetting.padding_PxToEx(_m.uiSetting.footerPadding)
+        vibrationSwitch.checked = _m.uiSetting.feedbackUtil
+        keepScreenOnSwitch.checked = _m.uiSetting.keepScreenOn
+    }
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: content.height
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: content
+            width: parent.width
+
+            UI_Row {
+                paramText: qsTr("Language")
+                paramTextWidth: root.labelWidth
+
+                ComboBox {
+                    id: languageBox
+                    objectName: "languageBox"
+                    Layout.fillWidth: true
+                    model: root.languages.map(entry => entry.nativeName)
+                    currentIndex: root.languages.findIndex(
+                                      entry => entry.languageCode === _m.languageManager.language)
+                    Material.foreground: _m.nightManager.isNight ? Material.Red : "#dd000000"
+                    onActivated: index => _m.languageManager.language = root.languages[index].languageCode
+                }
+            }
+            UI_Row {
+                paramText: qsTr("Night Mode")
+                paramTextWidth: root.labelWidth
+
+                UI_TranslatableComboBox {
+                    id: nightBox
+                    objectName: "nightBox"
+                    Layout.fillWidth: true
+                    tr_model: [{
+                            "text": QT_TR_NOOP("Off"),
+                            "value": NightManager.Setting.Off
+                        }, {
+                            "text": QT_TR_NOOP("On"),
+                            "value": NightManager.Setting.On
+                        }, {
+                            "text": QT_TR_NOOP("Auto"),
+                            "value": NightManager.Setting.Auto
+                        }]
+                    tr_modelToString: item => qsTr(item.text)
+                    Component.onCompleted: tr_setFromValue(_m.nightManager.setting)
+                    onActivated: index => _m.nightManager.setting = tr_model[index].value
+                }
+            }
+            UI_Slider {
+                id: paddingSlider
+                objectName: "paddingSlider"
+                titleText: qsTr("Footer Padding")
+                valueText: String(_m.uiSetting.footerPadding)
+                valueMin: 0
+                valueMax: 20
+                stepSize: 1
+                onValueChanged: _m.uiSetting.footerPadding = value
+            }
+            UI_Row {
+                paramText: qsTr("Vibration")
+                paramTextWidth: root.labelWidth
+
+                Switch {
+                    id: vibrationSwitch
+                    onToggled: _m.uiSetting.feedbackUtil = checked
+                }
+            }
+            UI_Row {
+                visible: Qt.platform.os === "ios"
+                paramText: qsTr("Keep screen on")
+                paramTextWidth: root.labelWidth
+
+                Switch {
+                    id: keepScreenOnSwitch
+                    onToggled: _m.uiSetting.keepScreenOn = checked
+                }
+            }
+        }
+    }
+}

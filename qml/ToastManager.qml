@@ -29,6 +29,9 @@ ListView {
     anchors.bottomMargin: 10
     z: 1000
     interactive: false
+    // Takes no input: a press on the list, which lies over every popup, would count as a press
+    // outside a modal popup, and the overlay would swallow it before the popup's buttons.
+    enabled: false
     verticalLayoutDirection: ListView.BottomToTop
     spacing: 5
     model: ListModel {}

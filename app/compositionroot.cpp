@@ -241,7 +241,7 @@ void dependencyInjectToQml(QQmlApplicationEngine* engine,
     container.vtmServer = std::make_shared<VtmServer>(
         location, astroCalc, astroClock, mountConnection, alignmentDataContainer,
         std::make_shared<NoPMSharing>(), alignerHelper, std::make_shared<NetServer>(),
-        envPort(kRpcPortEnv, VtmServer::kPort));
+        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName);
 
     // Publication order: QML reaches the services only through these names.
     const std::vector<std::pair<const char*, std::shared_ptr<QObject>>> published = {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -207,6 +208,8 @@ private slots:
         QVERIFY(client.connected());
         QVERIFY(client.request("ServerVersion").contains(",ServerVersion"));
         QCOMPARE(client.request("NoSuch,1"), QByteArray("Unknown,NoSuch"));
+        QCOMPARE(client.request("ServerDeviceNameGet"),
+                 "Ok,ServerDeviceNameGet," + QHostInfo::localHostName().toUtf8());
         QCOMPARE(client.request("CanParkGet", Ko::kSilenceMs), QByteArray());
         QVERIFY(!Ko::udpRequest(port, "CanParkGet", Ko::kSilenceMs));
         process->terminate();

@@ -1,4 +1,5 @@
 #include "vtmmethodsrig.h"
+#include "vtmserverrig.h"
 
 #include "model/transportalignmentdata.h"
 
@@ -496,7 +497,7 @@ private slots:
         }
     }
 
-    // Sync, park and mode on the emulated mount.
+    // Sync, a trail run, park and mode on the emulated mount.
     void emulatedStates() {
         VtmMethodsRig rig;
         rig.mountRig.connect(MountMode_::EQ);
@@ -506,6 +507,30 @@ private slots:
         QCOMPARE(rig.text("SyncToCoordinates," + now[2] + "," + now[3]),
                  QByteArray("Ok,SyncToCoordinates"));
         QCOMPARE(rig.mountRig.pae->points().size(), points + 1);
+
+        // A trail of ten points a second apart from two seconds on, where the mount points.
+        QCOMPARE(rig.text("TrackTrailPointsStatusGet"),
+                 QByteArray("InvalidOperation,TrackTrailPointsStatusGet"));
+        TrailRecord trail;
+        const QDateTime start =
+            QDateTime::fromMSecsSinceEpoch(rig.mountRig.clock->nowMs() + 2000, Qt::UTC);
+        trail.year = uint16_t(start.date().year());
+        trail.month = uint8_t(start.date().month());
+        trail.day = uint8_t(start.date().day());
+        trail.hour = uint8_t(start.time().hour());
+        trail.minute = uint8_t(start.time().minute());
+        trail.second = uint8_t(start.time().second());
+        trail.millisecond = uint16_t(start.time().msec());
+        trail.intervalUs = 1000000;
+        trail.points.clear();
+        for (int k = 0; k < 10; ++k)
+            trail.points.append(
+                {now[2].toDouble() * 15 * kDeg + k * 1e-4, now[3].toDouble() * kDeg});
+        TcpClient uploader(rig.port);
+        uploader.send(trail.bytes());
+        QCOMPARE(uploader.receive(19), QByteArray("Ok,TrackTrailPoints"));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackTrailPointsStatusGet"),
+                                  QByteArray("Ok,TrackTrailPointsStatusGet,1"), 20000);
 
         QCOMPARE(rig.text("SetPark"), QByteArray("Ok,SetPark"));
         QCOMPARE(rig.text("Park"), QByteArray("Ok,Park"));

@@ -50,7 +50,9 @@ public:
 // core, the real mount holder and the site, clock, coordinate and model services of the mount
 // rig. The mount is the scripted one or the rig's emulated one, as the test connects.
 struct VtmMethodsRig {
-    MountControlRig mountRig;
+    // Shared between rigs where a test runs many short cases on the same services.
+    std::shared_ptr<MountControlRig> services;
+    MountControlRig& mountRig;
     std::shared_ptr<FakeScriptedMount> scripted = std::make_shared<FakeScriptedMount>();
     std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
     std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
@@ -59,14 +61,20 @@ struct VtmMethodsRig {
     const std::string deviceName;
     std::unique_ptr<VtmServer> server;
 
-    explicit VtmMethodsRig(std::string name = "scope-1") : deviceName(std::move(name)) {
+    explicit VtmMethodsRig(std::string name = "scope-1",
+                           std::shared_ptr<MountControlRig> shared = nullptr)
+        : services(shared ? std::move(shared) : std::make_shared<MountControlRig>()),
+          mountRig(*services), deviceName(std::move(name)) {
         server = std::make_unique<VtmServer>(mountRig.location, mountRig.astro,
                                              std::make_shared<AstroClock>(mountRig.clock),
                                              mountRig.holder, mountRig.container, sharing, aligner,
                                              core, port, [this] { return deviceName; });
         core->waitPosted();
     }
-    ~VtmMethodsRig() { server.reset(); }
+    ~VtmMethodsRig() {
+        server.reset();
+        mountRig.holder->setMount(nullptr);
+    }
 
     void connectScripted() { mountRig.holder->setMount(scripted); }
 

@@ -258,7 +258,7 @@ void makeServerServices(const ShellServices& shell, const ModelServices& model,
     container.vtmServer = std::make_shared<VtmServer>(
         shell.location, shell.astroCalc, shell.astroClock, mount.mountConnection,
         model.alignmentDataContainer, pmSharing, align.alignerHelper, std::make_shared<NetServer>(),
-        envPort(kRpcPortEnv, VtmServer::kPort));
+        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName);
 }
 
 // Sets each row as a root-context property, in the publication order, and hands its object to

@@ -5,7 +5,7 @@
 namespace Ko {
 
 // Whether this device serves its pointing model to other devices; asked by the remote-method
-// server on its own thread.
+// server on its own thread, so serving is an atomic read.
 class IPMSharing : public QObject {
     Q_OBJECT
 public:

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "base/nullable.h"
+#include "mount/mounttarget.h"
 #include "mount/tasks/trailpoints.h"
 #include "server/inetserver.h"
 #include "server/vtmargument.h"
 
 #include "link/cmdret.h"
+#include "link/ikodevice.h"
 
 #include <cstdint>
 #include <functional>
@@ -51,7 +53,10 @@ public:
         std::string status;
         std::vector<std::string> values;
     };
-    using Handler = std::function<MethodRet(const std::vector<VtmArgument>&)>;
+    using Args = std::vector<VtmArgument>;
+    using Handler = std::function<MethodRet(const Args&)>;
+    // The name under which this device shows itself to other devices.
+    using DeviceName = std::function<std::string()>;
     struct Method {
         Handler handler;
         bool needsMount = false;
@@ -62,7 +67,8 @@ public:
               std::shared_ptr<IMountConnection> mountConnection,
               std::shared_ptr<IAlignmentDataContainer> alignmentData,
               std::shared_ptr<IPMSharing> pmSharing, std::shared_ptr<IAlignerHelper> alignerHelper,
-              std::shared_ptr<INetServer> netServer, uint16_t port = kPort);
+              std::shared_ptr<INetServer> netServer, uint16_t port = kPort,
+              DeviceName deviceName = {});
     virtual ~VtmServer();
 
     VtmServer(const VtmServer&) = delete;
@@ -96,6 +102,76 @@ public:
     IMount* requestMount() const { return m_requestMount.get(); }
 
 private:
+    using AnglePair = std::pair<double, double>;
+
+    // The handlers of the methods; each works on the request's mount (requestMount), which is
+    // present for every method that needs one. Angles travel in degrees, right ascension and
+    // sidereal time in hours, rates in degrees per second, truth values as 1 and 0.
+    void installHandlers();
+    MethodRet ServerDeviceNameGet(const Args& args);
+    MethodRet AlignmentDataGet(const Args& args);
+    MethodRet CanMoveAxis(const Args& args);
+    MethodRet AxisRates(const Args& args);
+    MethodRet SiteElevationGet(const Args& args);
+    MethodRet SiteLatitudeGet(const Args& args);
+    MethodRet SiteLongitudeGet(const Args& args);
+    MethodRet SiderealTimeGet(const Args& args);
+    MethodRet UTCDateGet(const Args& args);
+    MethodRet AlignmentModeGet(const Args& args);
+    MethodRet AtParkGet(const Args& args);
+    MethodRet IsPulseGuidingGet(const Args& args);
+    MethodRet SlewingGet(const Args& args);
+    MethodRet TrackingGet(const Args& args);
+    MethodRet TrackingSet(const Args& args);
+    MethodRet TrackingRateGet(const Args& args);
+    MethodRet TrackingRateSet(const Args& args);
+    MethodRet guideRateGet(AXISID axis);
+    MethodRet guideRateSet(AXISID axis, const Args& args);
+
+    MethodRet AzimuthGet(const Args& args);
+    MethodRet AltitudeGet(const Args& args);
+    MethodRet AzimuthAltitudeGet(const Args& args);
+    MethodRet RightAscensionGet(const Args& args);
+    MethodRet DeclinationGet(const Args& args);
+    MethodRet RightAscensionDeclinationGet(const Args& args);
+    MethodRet TargetRightAscensionGet(const Args& args);
+    MethodRet TargetRightAscensionSet(const Args& args);
+    MethodRet TargetDeclinationGet(const Args& args);
+    MethodRet TargetDeclinationSet(const Args& args);
+    MethodRet AbortSlew(const Args& args);
+    MethodRet MoveAxis(const Args& args);
+    MethodRet SlewToAltAzAsync(const Args& args);
+    MethodRet SlewToCoordinatesAsync(const Args& args);
+    MethodRet SlewToTargetAsync(const Args& args);
+    MethodRet SyncToAltAz(const Args& args);
+    MethodRet SyncToCoordinates(const Args& args);
+    MethodRet SyncToTarget(const Args& args);
+    MethodRet Park(const Args& args);
+    MethodRet Unpark(const Args& args);
+    MethodRet SetPark(const Args& args);
+    MethodRet SideOfPierGet(const Args& args);
+    MethodRet SideOfPierSet(const Args& args);
+    MethodRet DestinationSideOfPier(const Args& args);
+    MethodRet PulseGuide(const Args& args);
+    MethodRet TrackTrailPointsStatusGet(const Args& args);
+    MethodRet StopTrackingTrailPoints(const Args& args);
+    MethodRet TrailPointsTestRunCountDownSet(const Args& args);
+    MethodRet AddTrailPointsOffset(const Args& args);
+    MethodRet KoMountClockGet(const Args& args);
+    MethodRet SyncKoMountClock(const Args& args);
+
+    // (azimuth, altitude) and (right ascension in hours, declination) of a fresh reading, in
+    // degrees; empty when the reading failed.
+    Nullable<AnglePair> readAzAlt();
+    Nullable<AnglePair> readRaDec();
+    // A GoTo to (right ascension, declination) of date, or of J2000 when j2000, in radians.
+    MethodRet slewToRaDec(AnglePair raDec, bool j2000);
+    // Stops any motion, waits a moment and starts the GoTo to the target made then.
+    MethodRet startGoTo(const std::function<MountTarget()>& target);
+    // A sync on an observed (hour angle, declination), radians: a correction point, or a star
+    // of the model while syncs align.
+    MethodRet syncToObserved(AnglePair haDec);
+
     const std::shared_ptr<ILocation> m_location;
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroClock> m_astroClock;
@@ -104,6 +180,7 @@ private:
     const std::shared_ptr<IPMSharing> m_pmSharing;
     const std::shared_ptr<IAlignerHelper> m_alignerHelper;
     const std::shared_ptr<INetServer> m_netServer;
+    const DeviceName m_deviceName;
     const std::string m_trailPointsName;
     // Kept between requests, on the core's thread only.
     Nullable<double> m_targetRa;

@@ -195,10 +195,10 @@ private slots:
         // The settings folder that the store uses carries the application's folder name.
         QVERIFY(QDir(m_home.filePath("data/QuorvelPro")).exists());
 
-        // The remote-method server, which QML never sees, answers on the overriding port.
+        // The remote-method server, which QML never sees, answers on the overriding port. Its
+        // ports open on the network core's thread after construction: a datagram sent before
+        // would be lost, so the request is repeated.
         QVERIFY(container.vtmServer);
-        // The core binds its ports on its own thread a moment after the root returns: a datagram
-        // sent before then is lost, so the request is repeated until one is answered.
         QTRY_COMPARE_WITH_TIMEOUT(Ko::udpRequest(m_rpcPort, "NoSuch", 200).value_or("(silence)"),
                                   QByteArray("Unknown,NoSuch"), 10000);
     }

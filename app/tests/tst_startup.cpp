@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -337,6 +338,8 @@ private slots:
         QVERIFY(client.connected());
         QVERIFY(client.request("ServerVersion").contains(",ServerVersion"));
         QCOMPARE(client.request("NoSuch,1"), QByteArray("Unknown,NoSuch"));
+        QCOMPARE(client.request("ServerDeviceNameGet"),
+                 "Ok,ServerDeviceNameGet," + QHostInfo::localHostName().toUtf8());
         QCOMPARE(client.request("CanParkGet", Ko::kSilenceMs), QByteArray());
         QVERIFY(!Ko::udpRequest(port, "CanParkGet", Ko::kSilenceMs));
         process->terminate();

@@ -5,11 +5,9 @@
 
 #include "base/log.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <atomic>
-#include <thread>
 
 using namespace Ko;
 
@@ -88,42 +86,33 @@ void TstAZTrackingTask::rateModeFollowsTheSky_data() {
     QTest::newRow("unknown rate holds the position") << 40.0 << -30.0 << 20.0 << 7u;
 }
 
-// The emulated AZ mount tracks for a minute of a 25-times-fast clock; the axes end where the star
-// has gone, within 15 arcseconds (the loop corrects every 5 s from measured speeds only).
+// The emulated AZ mount tracks for a minute; the axes end where the star has gone, within 15
+// arcseconds (the loop corrects every 5 s from measured speeds only). The clock moves only while
+// the task sleeps: on a clock that runs with the wall clock, a thread held back between reading
+// the axes and setting their rates lets the axes run on at the old rates, and a loaded machine
+// turns that into an error of its own.
 void TstAZTrackingTask::rateModeFollowsTheSky() {
     QFETCH(double, latDeg);
     QFETCH(double, haDeg);
     QFETCH(double, decDeg);
     QFETCH(uint32_t, rate);
-    constexpr int kScale = 25;
-    const auto clock = std::make_shared<FakeFastClock>(kStartMs, kScale);
-    const auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
-    const EmulatedMountRig rig(clock, tc, 1, latDeg,
+    const auto clock = std::make_shared<FakeClock>();
+    clock->set(kStartMs);
+    const int64_t t0 = clock->nowMs();
+    const auto token =
+        std::make_shared<FakeDeadlineToken>(std::make_shared<CallLog>(), clock, t0 + 61000);
+    const EmulatedMountRig rig(clock, token, 1, latDeg,
                                axesFor(*defaultAlignment(1, latDeg), haDeg, decDeg));
     const auto start =
         trueSkyOf(rig, {rig.axes->lastPosition(0).angle, rig.axes->lastPosition(1).angle});
     const auto task = rateTask(rig, rate, rig.command);
-    std::atomic<int> samples{0};
+    int samples = 0;
     AZTrackingTuning::ensureLogger()->setNotify([&] { ++samples; });
-
-    const auto token = std::make_shared<FakeFastToken>(kScale);
-    const int64_t t0 = clock->nowMs();
-    std::atomic<int> result{-1};
-    std::thread thread([&] {
-        tc->setCurrent(token);
-        result = task->run();
-        tc->setCurrent(nullptr);
-    });
-    QTRY_VERIFY_WITH_TIMEOUT(clock->nowMs() > t0 + 61000, 20000);
-    QElapsedTimer cancelTime;
-    cancelTime.start();
-    token->cancel();
-    thread.join();
+    const CmdRetType_::E result = task->run();
     AZTrackingTuning::ensureLogger()->setNotify({});
-    QCOMPARE(result.load(), int(CmdRetType_::Cancel));
-    QVERIFY2(cancelTime.elapsed() < 1000, qPrintable(QString::number(cancelTime.elapsed())));
-    // One PID step per 5 s pass: 13 in 61 s, fewer only when the machine held a pass back.
-    QVERIFY2(samples >= 10 && samples <= 14, qPrintable(QString::number(samples)));
+    QCOMPARE(result, CmdRetType_::Cancel);
+    // One PID step per 5 s pass: 13 in 61 s.
+    QCOMPARE(samples, 13);
 
     const auto read = rig.axes->readPositions().value();
     const int64_t t = rig.axes->lastPosition(0).timeMs;

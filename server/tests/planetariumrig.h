@@ -49,6 +49,21 @@ public:
         m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
         return true;
     }
+    // As connectTo, for a client that reads none of its replies: Qt takes 1 KiB of them and the
+    // system 4 KiB, the rest piles up at the server. The system's buffer is set before the
+    // handshake (binding makes the socket): cut after it, the window already offered stays
+    // open, what arrives past the new buffer is dropped, and the connection stalls both ways.
+    bool connectNotReading(uint16_t port) {
+        constexpr int kSystemBytes = 4096;
+        if (!m_socket.bind(QHostAddress::LocalHost, 0))
+            return false;
+        m_socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kSystemBytes);
+        m_socket.setReadBufferSize(1024);
+        // The system may double the figure for its own bookkeeping, no more.
+        return m_socket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt() <=
+                   2 * kSystemBytes &&
+               connectTo(port);
+    }
     // Loopback delivers at once, so the server reads these bytes as an arrival of their own
     // when the event loop next runs, which it does here.
     void sendSegment(const QByteArray& bytes) {

@@ -1,9 +1,14 @@
 #include "app/tests/qmltestsetup.h"
 
 #include "app/compositionroot.h"
+#include "app/envport.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
+#include "base/log.h"
+#include "mount/tests/fakescriptedmount.h"
+#include "mount/writablemountconnection.h"
+#include "server/tests/loopbackrig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,8 +83,66 @@ bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat)
     return event.isAccepted();
 }
 
+ScriptedMountHandle::ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount, QObject* parent)
+    : QObject(parent), m_mount(std::move(mount)) {}
+
+void ScriptedMountHandle::set(const QVariantMap& values) {
+    FakeScriptedMount::Values v = m_mount->values();
+    const FakeScriptedMount::Values before = v;
+    v.parked = values.value("parked", v.parked).toBool();
+    v.duringAutoHome = values.value("duringAutoHome", v.duringAutoHome).toBool();
+    v.supportsAutoHome = values.value("supportsAutoHome", v.supportsAutoHome).toBool();
+    v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
+    v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
+    v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
+    m_mount->setValues(v);
+    if (v.parked != before.parked)
+        emit m_mount->parkChanged();
+    if (v.duringAutoHome != before.duringAutoHome)
+        emit m_mount->duringAutoHomeChanged();
+    if (v.lastPpecTraining != before.lastPpecTraining)
+        emit m_mount->lastPpecTrainingChanged();
+}
+
+QVariantList ScriptedMountHandle::calls(const QString& name) const {
+    QVariantList out;
+    for (const FakeScriptedMount::Call& call : m_mount->calls(name.toStdString())) {
+        QVariantList args;
+        for (double arg : call.args)
+            args << arg;
+        out << QVariant(args);
+    }
+    return out;
+}
+
+QObject* QmlTestHelper::service(const char* name) const {
+    return m_engine->rootContext()->contextProperty(QString::fromLatin1(name)).value<QObject*>();
+}
+
+QObject* QmlTestHelper::connectScriptedMount(const QVariantMap& values) {
+    auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection"));
+    if (!holder)
+        return nullptr;
+    auto mount = std::make_shared<FakeScriptedMount>();
+    auto* handle = new ScriptedMountHandle(mount, this);
+    handle->set(values);
+    holder->setMount(mount);
+    return handle;
+}
+
+void QmlTestHelper::disconnectMount() {
+    if (auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection")))
+        holder->disconnect();
+}
+
+void QmlTestHelper::log(const QString& line) {
+    Log("%s", qPrintable(line));
+}
+
 QmlTestSetup::QmlTestSetup() {
     useScratchHome(m_home.path());
+    // Pointing-model sharing searches loopback only, whatever a test does.
+    qputenv(kBroadcastLoopbackEnv, "1");
 }
 
 void QmlTestSetup::applicationAvailable() {
@@ -98,6 +161,8 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     file.close();
 
     engine->addImportPath(QStringLiteral("qrc:///"));
+    // A port of its own for each root's remote-method server, which sharing also searches.
+    qputenv(kRpcPortEnv, QByteArray::number(freePort()));
     auto roots = std::make_shared<Roots>();
     dependencyInjectToQml(engine, roots->keepAlive, roots->container);
     auto* helper = new QmlTestHelper(engine, settingsPath);

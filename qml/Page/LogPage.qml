@@ -11,6 +11,8 @@ Page {
         readonly property var logPage: inj_logPage
     }
 
+    readonly property alias copyButton: copyButton
+
     function refresh() {
         logText.text = _m.logPage.logString()
     }
@@ -26,6 +28,7 @@ Page {
         RowLayout {
             Layout.alignment: Qt.AlignRight
             Button {
+                id: copyButton
                 objectName: "copy"
                 text: qsTr("Copy to Clipboard")
                 onClicked: _m.logPage.copyToClipboard()

@@ -92,6 +92,7 @@ Page {
                 anchors.right: busy.left
                 anchors.verticalCenter: parent.verticalCenter
                 elide: Text.ElideRight
+                font.pixelSize: 14
                 color: _m.isNight ? "red" : "#dd000000"
                 text: qsTr("Pointing model from another %1").arg(_m.appVersion.appName)
             }

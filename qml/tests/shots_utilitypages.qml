@@ -4,6 +4,8 @@ import QtQuick
 // with devices found, and the log page with lines.
 QtObject {
     property var page: null
+    // What the clipboard holds after "Copy to Clipboard", read back by pasting.
+    property string pasted: ""
     property QtObject sharing: QtObject {
         property bool serving: false
         property var list: [
@@ -26,7 +28,7 @@ QtObject {
         const names = ["HibernatePage", "AutoHomePage", "PpecPage", "PMSharingPage", "LogPage"]
         return names.map(name => ({
             run: () => show(name),
-            wait: () => page !== null && page.StackView.status === StackView.Active,
+            wait: () => page !== null && probe.window.inj_stackView.currentItem === page,
             shot: name + "_" + state + "_" + mode
         }))
     }
@@ -44,19 +46,30 @@ QtObject {
                       probe.publish("inj_pmSharing", sharing)
                       show("PMSharingPage")
                   },
-                  wait: () => page !== null && page.StackView.status === StackView.Active,
+                  wait: () => page !== null && probe.window.inj_stackView.currentItem === page,
                   shot: "PMSharingPage_found_" + mode },
                 { run: () => {
                       probe.restore("inj_pmSharing")
                       show("LogPage")
                   },
-                  wait: () => page !== null && page.StackView.status === StackView.Active,
+                  wait: () => page !== null && probe.window.inj_stackView.currentItem === page,
                   shot: "LogPage_lines_" + mode },
+                { run: () => {
+                      pasted = ""
+                      page.copyButton.clicked()
+                      const paste = Qt.createQmlObject("import QtQuick; TextEdit {}", page)
+                      paste.paste()
+                      pasted = paste.text
+                      paste.destroy()
+                      if (pasted === "" || pasted !== inj_logPage.logString())
+                          probe.fail("the clipboard does not hold the log")
+                  },
+                  wait: () => pasted !== "" },
                 { run: () => {
                       show("HibernatePage")
                       inj_iConnectable.startNextAction()
                   },
-                  wait: () => !inj_mountConnection.connected && !inj_iConnectable.busy }
+                  wait: () => !inj_mountConnection.connected }
             ])
     }
 

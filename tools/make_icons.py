@@ -197,6 +197,8 @@ IMAGES = {
     "Utility_icon/ppec": [segment(2 + i, 10 + 5 * math.sin(i / 2.5), 3 + i,
                                   10 + 5 * math.sin((i + 1) / 2.5), 1.8) for i in range(16)],
     "Utility_icon/cameraControl": box(3, 6, 17, 16) + [ring(10, 11, 3, 1.5), rect(6, 4, 10, 6)],
+    "Utility_icon/log": box(4, 2, 16, 18) + [segment(7, 7, 13, 7, 1.5), segment(7, 10, 13, 10, 1.5),
+                                             segment(7, 13, 11, 13, 1.5)],
     "Setting_icon/userInterface": box(3, 3, 17, 17) + [segment(3, 7, 17, 7, 1.5)],
     "Setting_icon/connectSettings": [segment(3, 10, 8, 10), ring(10, 10, 3, 1.5),
                                      segment(12, 10, 17, 10)],

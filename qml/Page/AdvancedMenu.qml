@@ -2,9 +2,8 @@ import QtQuick
 import "../CommonUI"
 
 // The mount's utility functions. The PPEC and log pages live as long as the menu.
-// Come later: qrc:/Page/PolarScopePage.qml, qrc:/Page/AutoHomePage.qml,
-// qrc:/Page/CameraControlPage.qml, qrc:/Page/PpecPage.qml and qrc:/Page/LogPage.qml; until they
-// exist their entries open nothing.
+// Come later: qrc:/Page/PolarScopePage.qml and qrc:/Page/CameraControlPage.qml; until they exist
+// their entries open nothing.
 MenuGrid {
     id: root
 
@@ -15,7 +14,6 @@ MenuGrid {
     }
 
     property Item ppecPage: null
-    // No entry opens it; the menu keeps it so that its log stays while the menu lives.
     property Item logPage: null
 
     Component.onCompleted: {
@@ -52,5 +50,11 @@ MenuGrid {
         text: qsTr("Camera Control")
         iconSource: "qrc:/image/Utility_icon/cameraControl.png"
         onClicked: root.open("CameraControlPage")
+    }
+    MenuButton {
+        objectName: "log"
+        text: qsTr("Log")
+        iconSource: "qrc:/image/Utility_icon/log.png"
+        onClicked: root.pushPage(root.logPage)
     }
 }

@@ -1,7 +1,8 @@
 import QtQuick
 
 // The mount utility pages in day and night colours, disconnected and connected; the sharing page
-// with devices found, and the log page with lines.
+// with devices found, the log page with lines (and its copy, read back from the clipboard), and
+// the Advanced menu that opens it.
 QtObject {
     property var page: null
     // What the clipboard holds after "Copy to Clipboard", read back by pasting.
@@ -65,6 +66,9 @@ QtObject {
                           probe.fail("the clipboard does not hold the log")
                   },
                   wait: () => pasted !== "" },
+                { run: () => show("AdvancedMenu"),
+                  wait: () => page !== null && probe.window.inj_stackView.currentItem === page,
+                  shot: "AdvancedMenu_" + mode },
                 { run: () => {
                       show("HibernatePage")
                       inj_iConnectable.startNextAction()

@@ -222,6 +222,6 @@ function(ko_add_shots_test area)
     # check runs, so their allocations cannot be named in a suppression. The QML tests check the
     # same code for leaks offscreen.
     set_tests_properties(${test} PROPERTIES
-        ENVIRONMENT "HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;ASAN_OPTIONS=detect_leaks=0;KO_BROADCAST_LOOPBACK=1"
+        ENVIRONMENT "HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;ASAN_OPTIONS=detect_leaks=0"
         LABELS screenshots TIMEOUT 120)
 endfunction()

@@ -1,14 +1,12 @@
 #include "app/tests/qmltestsetup.h"
 
 #include "app/compositionroot.h"
-#include "app/envport.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
 #include "base/log.h"
 #include "mount/tests/fakescriptedmount.h"
 #include "mount/writablemountconnection.h"
-#include "server/tests/loopbackrig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,8 +139,6 @@ void QmlTestHelper::log(const QString& line) {
 
 QmlTestSetup::QmlTestSetup() {
     useScratchHome(m_home.path());
-    // Pointing-model sharing searches loopback only, whatever a test does.
-    qputenv(kBroadcastLoopbackEnv, "1");
 }
 
 void QmlTestSetup::applicationAvailable() {
@@ -161,8 +157,6 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     file.close();
 
     engine->addImportPath(QStringLiteral("qrc:///"));
-    // A port of its own for each root's remote-method server, which sharing also searches.
-    qputenv(kRpcPortEnv, QByteArray::number(freePort()));
     auto roots = std::make_shared<Roots>();
     dependencyInjectToQml(engine, roots->keepAlive, roots->container);
     auto* helper = new QmlTestHelper(engine, settingsPath);

@@ -47,6 +47,8 @@
 #include "pages/pagesservices.h"
 #include "server/netserver.h"
 #include "server/pmsharing.h"
+#include "server/qrpserver.h"
+#include "server/stellariumserver.h"
 #include "server/urlapiserver.h"
 #include "server/vtmserver.h"
 
@@ -227,6 +229,15 @@ ModelServices makeModelServices(const ShellServices& shell, PublishedRows& publi
 void makeServerServices(const ShellServices& shell, const ModelServices& model,
                         const MountServices& mount, const AlignServices& align,
                         PDepContainer& container, PublishedRows& published) {
+    // The planetarium ports open and close with the mount the holder has.
+    published.emplace_back("inj_stellariumServer",
+                           std::make_shared<StellariumServer>(
+                               shell.astroCalc, shell.astroClock, mount.mountConnection,
+                               envPort(kPositionPortEnv, StellariumServer::kDefaultPort)));
+    published.emplace_back("inj_qrpServer", std::make_shared<QrpServer>(
+                                                shell.location, shell.astroCalc, shell.astroClock,
+                                                mount.mountConnection, model.alignmentDataContainer,
+                                                envPort(kQrpPortEnv, QrpServer::kDefaultPort)));
     // Claims the program's URL scheme until the container lets it go.
     container.urlApiServer = std::make_shared<UrlApiServer>(
         shell.platformUrl, model.alignmentDataContainer, mount.mountConnection,

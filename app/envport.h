@@ -7,6 +7,9 @@ namespace Ko {
 // Moves the remote-method server off its fixed port; for tests, so that no two of them share a
 // port and none binds the fixed one by accident.
 inline constexpr char kRpcPortEnv[] = "KO_RPC_PORT";
+// The same for the planetarium servers: the hand-controller protocol and the position server.
+inline constexpr char kQrpPortEnv[] = "KO_QRP_PORT";
+inline constexpr char kPositionPortEnv[] = "KO_POSITION_PORT";
 // When set, pointing-model sharing searches loopback only (127.0.0.1 to 127.255.255.255) instead
 // of every network of the machine; for tests, so that no test broadcasts beyond this machine.
 inline constexpr char kBroadcastLoopbackEnv[] = "KO_BROADCAST_LOOPBACK";

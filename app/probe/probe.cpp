@@ -42,6 +42,7 @@
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
+#include "app/tests/testports.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -256,6 +257,7 @@ int main(int argc, char** argv) {
     const QString outDir = parser.value("out");
     QDir().mkpath(outDir);
 
+    Ko::useTestServerPorts();
     QIcon::setThemeName(QStringLiteral("app"));
     Ko::registerQmlModules();
     Ko::registerMetaTypes();

@@ -4,6 +4,7 @@
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
+#include "app/tests/testports.h"
 #include "base/log.h"
 #include "mount/tests/fakescriptedmount.h"
 #include "mount/writablemountconnection.h"
@@ -139,6 +140,7 @@ void QmlTestHelper::log(const QString& line) {
 
 QmlTestSetup::QmlTestSetup() {
     useScratchHome(m_home.path());
+    useTestServerPorts();
 }
 
 void QmlTestSetup::applicationAvailable() {

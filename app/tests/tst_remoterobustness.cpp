@@ -119,6 +119,9 @@ private slots:
             env.insert(name, value);
         env.remove("KO_ROOT_QML");
         env.insert("KO_RPC_PORT", QString::number(m_port));
+        env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
+        env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
+        env.insert("KO_BROADCAST_LOOPBACK", "1");
         // Freed memory is given back at once, so that the resident size means what it says.
         env.insert("ASAN_OPTIONS",
                    env.value("ASAN_OPTIONS") + ":quarantine_size_mb=0:detect_leaks=0");

@@ -47,6 +47,9 @@ class TestStartup : public QObject {
         env.insert("KO_BROADCAST_LOOPBACK", "1");
         if (m_rpcPort)
             env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
+        // The planetarium ports open once the emulated mount connects.
+        env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
+        env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
         if (!rootDocument.isEmpty())
             env.insert("KO_ROOT_QML", rootDocument);
         process->setProcessEnvironment(env);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/envport.h"
+#include "server/tests/loopbackrig.h"
+
+#include <QByteArray>
+
+namespace Ko {
+
+// Every program that builds the real composition root for a test (the QML test harness, the
+// screenshot probe) moves the servers off their fixed ports, onto free ones of its own, and keeps
+// pointing-model sharing on loopback, so that runs side by side never meet and nothing is
+// broadcast beyond this machine. A port the environment names already is kept. Main thread,
+// before the root is built.
+inline void useTestServerPorts() {
+    for (const char* name : {kRpcPortEnv, kQrpPortEnv, kPositionPortEnv}) {
+        if (!qEnvironmentVariableIsSet(name))
+            qputenv(name, QByteArray::number(freePort()));
+    }
+    qputenv(kBroadcastLoopbackEnv, "1");
+}
+
+} // namespace Ko

@@ -1,0 +1,75 @@
+#include "server/mountgatedserver.h"
+
+#include "base/log.h"
+#include "mount/imountconnection.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace Ko {
+
+MountGatedServer::MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
+                                   const char* name)
+    : m_mountConnection(std::move(mountConnection)), m_port(port), m_name(name),
+      m_mountSubscription(m_mountConnection, &IMountConnection::mountChanged) {
+    connect(this, &MountGatedServer::mountEvent, this, &MountGatedServer::onMountEvent);
+    m_mountSubscription.append([this] { emit mountEvent(); });
+}
+
+MountGatedServer::~MountGatedServer() {
+    unsubscribe();
+}
+
+void MountGatedServer::unsubscribe() {
+    m_mountSubscription.removeAll();
+}
+
+void MountGatedServer::onMountEvent() {
+    if (m_mountConnection->sharedMount())
+        start();
+    else
+        stop();
+}
+
+void MountGatedServer::start() {
+    if (m_tcpServer)
+        return;
+    auto* server = new QTcpServer(this);
+    connect(server, &QTcpServer::newConnection, this, &MountGatedServer::onNewConnection);
+    if (!server->listen(QHostAddress::Any, m_port)) {
+        Log("%s: cannot listen on port %u: %s", m_name, unsigned(m_port),
+            qPrintable(server->errorString()));
+        delete server;
+        return;
+    }
+    m_tcpServer = server;
+    Log("%s: listening on port %u", m_name, unsigned(listeningPort()));
+}
+
+void MountGatedServer::stop() {
+    if (!m_tcpServer)
+        return;
+    m_tcpServer->close();
+    // Each client hears of its end while the server still stands; deleting the server then
+    // deletes them, its children.
+    for (QTcpSocket* socket : m_tcpServer->findChildren<QTcpSocket*>())
+        socket->abort();
+    delete m_tcpServer;
+    m_tcpServer = nullptr;
+    Log("%s: closed", m_name);
+}
+
+bool MountGatedServer::isListening() const {
+    return m_tcpServer != nullptr;
+}
+
+uint16_t MountGatedServer::listeningPort() const {
+    return m_tcpServer ? m_tcpServer->serverPort() : 0;
+}
+
+void MountGatedServer::onNewConnection() {
+    while (QTcpSocket* socket = m_tcpServer->nextPendingConnection())
+        acceptClient(socket);
+}
+
+} // namespace Ko

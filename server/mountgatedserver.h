@@ -1,0 +1,63 @@
+#pragma once
+
+#include "base/callbacksubscriptions.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace Ko {
+
+class IMountConnection;
+
+// A TCP port that is open only while the mount holder has a mount: it opens when a mount comes
+// and closes, dropping every client, when the mount goes. One mount replacing another keeps the
+// port and its clients. A port that cannot be opened is logged and tried again at the next mount
+// event. The holder's callback may fire on any thread; mountEvent() brings the change to this
+// object's (main) thread, where everything else runs. The subscription ends in the destructor,
+// so a server destroyed before the holder is never called.
+class MountGatedServer : public QObject {
+    Q_OBJECT
+public:
+    ~MountGatedServer() override;
+
+    // Stops when the holder has no mount, else starts.
+    void onMountEvent();
+    void start();
+    void stop();
+    bool isListening() const;
+    // The port that is open (the one asked for, or the system's choice for 0); 0 while closed.
+    uint16_t listeningPort() const;
+
+signals:
+    void mountEvent();
+
+protected:
+    // port 0 lets the system choose (tests); name labels the log lines.
+    MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
+                     const char* name);
+
+    // A new client, a child of the listening server: it is aborted (emitting disconnected) and
+    // deleted when the server stops.
+    virtual void acceptClient(QTcpSocket* socket) = 0;
+    // Ends the subscription to the holder; derived destructors call it first, so that no mount
+    // event reaches an object already half destroyed.
+    void unsubscribe();
+
+    const std::shared_ptr<IMountConnection> m_mountConnection;
+
+private:
+    void onNewConnection();
+
+    const uint16_t m_port;
+    const char* const m_name;
+    // Null while closed.
+    QTcpServer* m_tcpServer = nullptr;
+    CallbackSubscriptions<void()> m_mountSubscription;
+};
+
+} // namespace Ko

@@ -1,0 +1,381 @@
+#include "server/qrpserver.h"
+
+#include "astro/angleutil.h"
+#include "astro/iastrocalc.h"
+#include "base/byteutil.h"
+#include "base/clock.h"
+#include "base/ilocation.h"
+#include "base/log.h"
+#include "base/threadpool.h"
+#include "link/ikodevice.h"
+#include "model/ialignmentdatacontainer.h"
+#include "mount/imountconnection.h"
+#include "server/clientconnection.h"
+#include "server/planetariumcommon.h"
+
+#include <QDateTime>
+#include <QTcpSocket>
+
+#include <cmath>
+#include <cstdlib>
+#include <exception>
+
+namespace Ko {
+
+struct QrpServer::Client {
+    explicit Client(std::shared_ptr<ClientConnection> l) : link(std::move(l)) {}
+
+    const std::shared_ptr<ClientConnection> link;
+    // Set by the worker while the client's last rate command left the axis moving.
+    std::array<std::atomic<bool>, 2> slewing{};
+};
+
+namespace {
+
+constexpr double kTurns16 = 65536.0;
+constexpr double kTurns24 = 16777216.0;
+// The fixed slew rates of "P" form 2, rate index 1 to 9, in multiples of the sidereal rate.
+constexpr std::array<double, 9> kFixedRates = {1, 8, 16, 32, 64, 128, 400, 600, 800};
+// One step of the variable rate of "P" form 3: a quarter of an arcsecond per second.
+constexpr double kVariableRateStep = 0.25 * k2Pi / 1296000.0;
+constexpr uint8_t kAxis1Code = 16;
+constexpr uint8_t kAxis2Code = 17;
+// Major, minor and patch numbers of the protocol this server speaks.
+constexpr char kVersion[] = {2, 1, 12, '#'};
+
+QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    out.reserve(int(values.size()));
+    for (int v : values)
+        out.append(char(v & 0xFF));
+    return out;
+}
+
+// The row index of each byte value, -1 for none; the first row of a letter wins.
+std::array<int8_t, 256> makeIndex(const std::array<QrpServer::CommandEntry, 24>& table) {
+    std::array<int8_t, 256> index;
+    index.fill(-1);
+    for (size_t i = table.size(); i-- > 0;)
+        index[uint8_t(table[i].letter)] = int8_t(i);
+    return index;
+}
+
+} // namespace
+
+const std::array<QrpServer::CommandEntry, 24> QrpServer::kCommands = {{
+    {'P', 7, &QrpServer::axisCommand}, {'E', 0, &QrpServer::readRaDec},
+    {'e', 0, &QrpServer::readRaDec},   {'Z', 0, &QrpServer::readAzAlt},
+    {'z', 0, &QrpServer::readAzAlt},   {'R', 9, &QrpServer::gotoRaDec},
+    {'r', 17, &QrpServer::gotoRaDec},  {'B', 9, &QrpServer::gotoAzAlt},
+    {'b', 17, &QrpServer::gotoAzAlt},  {'S', 9, &QrpServer::syncRaDec},
+    {'s', 17, &QrpServer::syncRaDec},  {'t', 0, &QrpServer::trackingState},
+    {'T', 1, &QrpServer::setTracking}, {'w', 0, &QrpServer::siteLocation},
+    {'W', 8, &QrpServer::ignore},      {'h', 0, &QrpServer::localTime},
+    {'H', 8, &QrpServer::ignore},      {'V', 0, &QrpServer::version},
+    {'m', 0, &QrpServer::mountModel},  {'K', 1, &QrpServer::echo},
+    {'J', 0, &QrpServer::aligned},     {'L', 0, &QrpServer::gotoInProgress},
+    {'M', 0, &QrpServer::cancelGoto},  {'p', 0, &QrpServer::ignore},
+}};
+
+QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
+                     std::shared_ptr<IAstroClock> astroClock,
+                     std::shared_ptr<IMountConnection> mountConnection,
+                     std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer, uint16_t port,
+                     QTimeZone zone)
+    : MountGatedServer(std::move(mountConnection), port, "hand-controller-protocol server"),
+      m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
+      m_astroClock(std::move(astroClock)),
+      m_alignmentDataContainer(std::move(alignmentDataContainer)), m_zone(std::move(zone)),
+      m_pool(std::make_unique<ThreadPool>(1)) {}
+
+QrpServer::~QrpServer() {
+    unsubscribe();
+    m_closing = true;
+    stop();
+    m_pool.reset();
+}
+
+Nullable<QrpServer::CommandEntry> QrpServer::findCommand(char letter) {
+    static const std::array<int8_t, 256> index = makeIndex(kCommands);
+    const int8_t row = index[uint8_t(letter)];
+    if (row < 0)
+        return {};
+    return kCommands[size_t(row)];
+}
+
+CBytes QrpServer::formatPosition(double first, double second, bool precise) {
+    const double turns = precise ? kTurns24 : kTurns16;
+    const int digits = precise ? 3 : 2;
+    const auto text = [&](double angle) {
+        // A value that rounds up to a whole turn keeps only its low digits: 0, the same angle.
+        const auto v = int32_t(std::trunc(wrapTo2Pi(angle) / k2Pi * turns));
+        return ByteUtil::IntHexBE(v, digits) + (precise ? "00" : "");
+    };
+    return CBytes::fromStdString(text(first) + "," + text(second) + "#");
+}
+
+bool QrpServer::parsePosition(const CBytes& argument, bool precise, double& first, double& second) {
+    const size_t digits = precise ? 6 : 4;
+    // The 24-bit form carries two characters after each value that are not read.
+    const size_t field = precise ? 8 : 4;
+    if (argument.size() != 2 * field + 1 || argument[field] != ',')
+        return false;
+    const std::string_view text(reinterpret_cast<const char*>(argument.data()), argument.size());
+    int32_t a = 0;
+    int32_t b = 0;
+    if (!ByteUtil::HexBE_Int(text.substr(0, digits), a) ||
+        !ByteUtil::HexBE_Int(text.substr(field + 1, digits), b))
+        return false;
+    const double turns = precise ? kTurns24 : kTurns16;
+    first = a / turns * k2Pi;
+    second = b / turns * k2Pi;
+    return true;
+}
+
+void QrpServer::Request::reply(QByteArray bytes) const {
+    client->link->send(std::move(bytes));
+}
+
+void QrpServer::acceptClient(QTcpSocket* socket) {
+    auto client = std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket));
+    client->link->watch([this, client] { readCommands(client); },
+                        [this, client] { stopSlewsOf(client); });
+}
+
+void QrpServer::readCommands(const std::shared_ptr<Client>& client) {
+    if (!client->link->readArrived())
+        return;
+    QByteArray& buffer = client->link->pending;
+    qsizetype next = 0;
+    while (next < buffer.size()) {
+        const auto entry = findCommand(buffer[next]);
+        if (!entry.hasValue()) {
+            // Junk is dropped at once, however much of it comes.
+            ++next;
+            continue;
+        }
+        const qsizetype length = 1 + entry.value().argumentLength;
+        if (buffer.size() - next < length)
+            break;
+        const auto* data = reinterpret_cast<const uint8_t*>(buffer.constData()) + next + 1;
+        if (!queueCommand(client, entry.value(), CBytes(data, data + length - 1))) {
+            buffer.clear();
+            return;
+        }
+        next += length;
+    }
+    buffer.remove(0, next);
+}
+
+bool QrpServer::queueCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
+                             CBytes args) {
+    if (!client->link->jobQueued())
+        return false;
+    m_pool->enqueue([this, client, entry, args = std::move(args)] {
+        runCommand(client, entry, args);
+        client->link->jobDone();
+    });
+    return true;
+}
+
+void QrpServer::runCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
+                           const CBytes& args) {
+    if (m_closing || client->link->closed())
+        return;
+    const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+    if (!mount)
+        return;
+    try {
+        (this->*entry.handler)(Request{client, mount, entry.letter, args});
+    } catch (const std::exception& e) {
+        Log("hand-controller-protocol server: command %c failed: %s", entry.letter, e.what());
+    }
+}
+
+void QrpServer::stopSlewsOf(const std::shared_ptr<Client>& client) {
+    if (!client->slewing[0] && !client->slewing[1])
+        return;
+    // Behind the client's own queued commands, which may still start or stop a slew.
+    m_pool->enqueue([this, client] {
+        const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+        for (uint32_t axis = 0; axis < 2; ++axis)
+            if (client->slewing[axis].exchange(false) && mount)
+                mount->stopAxisAsync(axis);
+    });
+}
+
+void QrpServer::slewAxis(const Request& r, uint32_t axis, double rate) {
+    if (rate == 0)
+        r.mount->stopAxisAsync(axis);
+    else
+        r.mount->slewAxisAsync(axis, rate);
+    r.client->slewing[axis] = rate != 0;
+}
+
+void QrpServer::axisCommand(const Request& r) {
+    const CBytes& a = r.args;
+    if (a[1] != kAxis1Code && a[1] != kAxis2Code)
+        return;
+    const uint32_t axis = a[1] - kAxis1Code;
+    switch (a[0]) {
+    case 1: // motor-controller version
+        if (a[2] == 254 && a[6] == 2) {
+            const uint32_t v = r.mount->motorControllerVersion(axis);
+            r.reply(bytes({int(v), int(v >> 8), '#'}));
+        }
+        return;
+    case 2: // fixed-rate slew
+        if ((a[2] == 36 || a[2] == 37) && a[3] < 10) {
+            const double rate = a[3] == 0 ? 0 : kFixedRates[a[3] - 1] * kSiderealRate;
+            slewAxis(r, axis, a[2] == 37 ? -rate : rate);
+            r.reply("#");
+        }
+        return;
+    case 3: // variable-rate slew
+        if (a[2] == 6 || a[2] == 7) {
+            const double rate = (a[3] * 256 + a[4]) * kVariableRateStep;
+            slewAxis(r, axis, a[2] == 7 ? -rate : rate);
+            r.reply("#");
+        }
+        return;
+    case 4: // set axis position
+        if (a[2] == 4) {
+            const double v = a[3] * 65536 + a[4] * 256 + a[5];
+            if (r.mount->setAxisPosition(axis, v / kTurns24 * k2Pi) == CmdRetType_::Ok)
+                r.reply("#");
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+void QrpServer::readRaDec(const Request& r) {
+    const auto read = r.mount->readPosition();
+    if (!read.isOk())
+        return;
+    const U_ASTRO_COORD j2000 = j2000OfObserved(*m_astroCalc, read.value());
+    const CBytes text = formatPosition(j2000.a, j2000.b, r.precise());
+    r.reply(QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
+}
+
+void QrpServer::readAzAlt(const Request& r) {
+    const auto read = r.mount->readPosition();
+    if (!read.isOk())
+        return;
+    const U_ASTRO_COORD observed{read.value().first, read.value().second, CoordType::HDObsv};
+    const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(observed, CoordType::AZObsv);
+    const CBytes text = formatPosition(azAlt.a, azAlt.b, r.precise());
+    r.reply(QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
+}
+
+U_ASTRO_COORD QrpServer::ofDate(double ra, double dec) const {
+    return m_astroCalc->allFramesFromJ2000(ra, dec, 0, 0, CoordType::RDJNow)[CoordType::RDJNow]
+        .value();
+}
+
+void QrpServer::startGoto(const Request& r, const U_ASTRO_COORD& target) {
+    // The GoTo stops the client's slews as well.
+    r.client->slewing[0] = false;
+    r.client->slewing[1] = false;
+    remoteGoTo(*m_mountConnection, r.mount, MountTarget{"PC Target", target, 0});
+}
+
+void QrpServer::gotoRaDec(const Request& r) {
+    double ra = 0;
+    double dec = 0;
+    if (!parsePosition(r.args, r.precise(), ra, dec))
+        return;
+    r.reply("#");
+    startGoto(r, ofDate(ra, dec));
+}
+
+void QrpServer::gotoAzAlt(const Request& r) {
+    double az = 0;
+    double alt = 0;
+    if (!parsePosition(r.args, r.precise(), az, alt))
+        return;
+    r.reply("#");
+    startGoto(r, m_astroCalc->convertNow({az, alt, CoordType::AZTrue}, CoordType::RDJNow));
+}
+
+void QrpServer::syncRaDec(const Request& r) {
+    double ra = 0;
+    double dec = 0;
+    if (!parsePosition(r.args, r.precise(), ra, dec))
+        return;
+    // Acknowledged and converted, but the mount is not re-referenced: clients send this after
+    // a user's choice in the planetarium, which is no measurement of where the mount points.
+    m_astroCalc->convertNow(ofDate(ra, dec), CoordType::HDObsv);
+    r.reply("#");
+}
+
+void QrpServer::trackingState(const Request& r) {
+    const int state =
+        !r.mount->trackingEnabled() ? 0 : (r.mount->mountMode() == MountMode_::AZ ? 1 : 2);
+    r.reply(bytes({state, '#'}));
+}
+
+void QrpServer::setTracking(const Request& r) {
+    const uint8_t mode = r.args[0];
+    const bool az = r.mount->mountMode() == MountMode_::AZ;
+    if (mode == 0)
+        r.mount->setTrackingEnabled(false);
+    else if ((mode == 1 && az) || (mode == 2 && !az))
+        r.mount->setTrackingEnabled(true);
+    else
+        return;
+    r.reply("#");
+}
+
+void QrpServer::siteLocation(const Request& r) {
+    const double latitude = m_location->latitudeRad();
+    const double longitude = m_location->longitudeRad();
+    const auto lat = splitAngleSexagesimal(true, 2, latitude);
+    const auto lon = splitAngleSexagesimal(true, 2, longitude);
+    r.reply(
+        bytes({int(lat.whole), int(lat.minutes), int(lat.seconds), latitude < 0 ? 1 : 0,
+               int(lon.whole), int(lon.minutes), int(lon.seconds), longitude >= 0 ? 1 : 0, '#'}));
+}
+
+void QrpServer::localTime(const Request& r) {
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(m_astroClock->timeT(), m_zone);
+    const QTime time = local.time();
+    const QDate date = local.date();
+    // The zone's own standard offset: the difference of the local and UTC hour fields is off
+    // by a day whenever the two dates differ.
+    const int offsetHours = std::abs(m_zone.standardTimeOffset(local)) / 3600;
+    r.reply(bytes({time.hour(), time.minute(), time.second(), date.month(), date.day(),
+                   date.year() - 2000, offsetHours, m_zone.isDaylightTime(local) ? 1 : 0, '#'}));
+}
+
+void QrpServer::version(const Request& r) {
+    r.reply(QByteArray(kVersion, sizeof kVersion));
+}
+
+void QrpServer::mountModel(const Request& r) {
+    r.reply(bytes({int(r.mount->motorControllerVersion(0) >> 16), '#'}));
+}
+
+void QrpServer::echo(const Request& r) {
+    r.reply(bytes({r.args[0], '#'}));
+}
+
+void QrpServer::aligned(const Request& r) {
+    r.reply(bytes({m_alignmentDataContainer->alignedStarCount() != 0 ? 1 : 0, '#'}));
+}
+
+void QrpServer::gotoInProgress(const Request& r) {
+    r.reply(r.mount->slewToTarget().hasValue() ? "1#" : "0#");
+}
+
+void QrpServer::cancelGoto(const Request& r) {
+    r.client->slewing[0] = false;
+    r.client->slewing[1] = false;
+    r.mount->abortSlewAsync();
+    r.reply("#");
+}
+
+void QrpServer::ignore(const Request&) {}
+
+} // namespace Ko

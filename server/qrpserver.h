@@ -1,0 +1,124 @@
+#pragma once
+
+#include "astro/coordtype.h"
+#include "base/cbytes.h"
+#include "base/nullable.h"
+#include "server/mountgatedserver.h"
+
+#include <QByteArray>
+#include <QTimeZone>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+class ThreadPool;
+
+namespace Ko {
+
+class ClientConnection;
+class IAlignmentDataContainer;
+class IAstroCalc;
+class IAstroClock;
+class ILocation;
+class IMount;
+
+// The hand-controller protocol for planetarium programs, on TCP port 11882 while a mount is
+// connected. A command is one letter and a fixed number of argument bytes; a reply ends in "#",
+// and some commands have none. Positions travel as fractions of a turn in 4 (16-bit form) or 6
+// (24-bit form, then two filler characters) upper-case hexadecimal digits.
+//
+// The main thread accepts clients and frames their input: every complete command in a client's
+// buffer is taken on each arrival, an unknown letter is dropped at once, and a partial command
+// waits for the rest. One worker carries out the commands of every client, in the order they
+// were read, each on the mount the holder has at that moment (no mount: no reply). Replies go
+// back to the main thread for writing. An axis slew that a client started stops when that client
+// goes.
+class QrpServer : public MountGatedServer {
+    Q_OBJECT
+public:
+    static constexpr uint16_t kDefaultPort = 11882;
+
+    // zone is the device's local time zone, in which "h" tells the time.
+    QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
+              std::shared_ptr<IAstroClock> astroClock,
+              std::shared_ptr<IMountConnection> mountConnection,
+              std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer,
+              uint16_t port = kDefaultPort, QTimeZone zone = QTimeZone::systemTimeZone());
+    // Waits for the command running on the worker; those still queued are dropped.
+    ~QrpServer() override;
+
+    struct Client;
+    // One command as its handler sees it, on the worker thread.
+    struct Request {
+        const std::shared_ptr<Client>& client;
+        const std::shared_ptr<IMount>& mount;
+        char letter;
+        const CBytes& args;
+
+        // The 24-bit form.
+        bool precise() const { return letter >= 'a' && letter <= 'z'; }
+        void reply(QByteArray bytes) const;
+    };
+    struct CommandEntry {
+        char letter;
+        int32_t argumentLength;
+        void (QrpServer::*handler)(const Request&);
+    };
+
+    // The row of the letter; empty when the letter is not a command.
+    static Nullable<CommandEntry> findCommand(char letter);
+    // "HHHH,HHHH#" or "HHHHHH00,HHHHHH00#".
+    static CBytes formatPosition(double first, double second, bool precise);
+    // false, leaving first and second alone, for a wrong length, a missing "," or a character
+    // that is not an upper-case hexadecimal digit.
+    static bool parsePosition(const CBytes& argument, bool precise, double& first, double& second);
+
+private:
+    void acceptClient(QTcpSocket* socket) override;
+    void readCommands(const std::shared_ptr<Client>& client);
+    // false when the client was closed for having too many commands queued.
+    bool queueCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
+                      CBytes args);
+    void runCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
+                    const CBytes& args);
+    void stopSlewsOf(const std::shared_ptr<Client>& client);
+
+    void axisCommand(const Request& r);
+    void readRaDec(const Request& r);
+    void readAzAlt(const Request& r);
+    void gotoRaDec(const Request& r);
+    void gotoAzAlt(const Request& r);
+    void syncRaDec(const Request& r);
+    void trackingState(const Request& r);
+    void setTracking(const Request& r);
+    void siteLocation(const Request& r);
+    void localTime(const Request& r);
+    void version(const Request& r);
+    void mountModel(const Request& r);
+    void echo(const Request& r);
+    void aligned(const Request& r);
+    void gotoInProgress(const Request& r);
+    void cancelGoto(const Request& r);
+    void ignore(const Request& r);
+
+    // The RA/Dec of date of a J2000 position.
+    U_ASTRO_COORD ofDate(double ra, double dec) const;
+    void startGoto(const Request& r, const U_ASTRO_COORD& target);
+    // Marks or clears a client's slew of the axis, so that its going can stop it.
+    void slewAxis(const Request& r, uint32_t axis, double rate);
+
+    static const std::array<CommandEntry, 24> kCommands;
+
+    const std::shared_ptr<ILocation> m_location;
+    const std::shared_ptr<IAstroCalc> m_astroCalc;
+    const std::shared_ptr<IAstroClock> m_astroClock;
+    const std::shared_ptr<IAlignmentDataContainer> m_alignmentDataContainer;
+    const QTimeZone m_zone;
+    // Set by the destructor: commands still queued then are dropped.
+    std::atomic<bool> m_closing{false};
+    std::unique_ptr<ThreadPool> m_pool;
+};
+
+} // namespace Ko

@@ -1,0 +1,189 @@
+#include "server/stellariumserver.h"
+
+#include "astro/angleutil.h"
+#include "astro/iastrocalc.h"
+#include "base/clock.h"
+#include "base/log.h"
+#include "base/threadpool.h"
+#include "mount/imountconnection.h"
+#include "server/clientconnection.h"
+#include "server/planetariumcommon.h"
+
+#include <QTcpSocket>
+#include <QtEndian>
+
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace Ko {
+
+namespace {
+// 2^30 steps per quarter turn.
+constexpr double kStepsPerRadian = 1073741824.0 / (kPi / 2);
+
+template <class T>
+void appendLE(QByteArray& out, T value) {
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
+}
+
+template <class T>
+T readLE(const QByteArray& in, int offset) {
+    return qFromLittleEndian<T>(in.constData() + offset);
+}
+
+// The low 32 bits: from 12 h up, right ascensions come out negative.
+int32_t steps(double angle) {
+    return int32_t(uint32_t(uint64_t(roundHalfAway(wrapToPi(angle) * kStepsPerRadian))));
+}
+} // namespace
+
+struct StellariumServer::ReportLoop {
+    void requestStop() {
+        {
+            std::lock_guard lock(mutex);
+            stopRequested = true;
+        }
+        wake.notify_all();
+    }
+    // true when asked to stop, at once or within the period.
+    bool waitForStop(std::chrono::milliseconds period) {
+        std::unique_lock lock(mutex);
+        return wake.wait_for(lock, period, [this] { return stopRequested; });
+    }
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    // Guarded by mutex.
+    bool stopRequested = false;
+    std::atomic<bool> finished{false};
+    // Main thread.
+    std::thread thread;
+};
+
+StellariumServer::StellariumServer(std::shared_ptr<IAstroCalc> astroCalc,
+                                   std::shared_ptr<IAstroClock> astroClock,
+                                   std::shared_ptr<IMountConnection> mountConnection, uint16_t port)
+    : MountGatedServer(std::move(mountConnection), port, "planetarium position server"),
+      m_astroCalc(std::move(astroCalc)), m_astroClock(std::move(astroClock)),
+      m_pool(std::make_unique<ThreadPool>(1)) {}
+
+StellariumServer::~StellariumServer() {
+    unsubscribe();
+    m_closing = true;
+    stop();
+    for (const auto& loop : m_loops) {
+        loop->requestStop();
+        loop->thread.join();
+    }
+    m_pool.reset();
+}
+
+QByteArray StellariumServer::positionMessage(int64_t timeMs, double ra, double dec) {
+    QByteArray body;
+    appendLE<uint16_t>(body, 0); // type
+    appendLE<int64_t>(body, timeMs);
+    appendLE<int32_t>(body, steps(ra));
+    appendLE<int32_t>(body, steps(dec));
+    appendLE<int32_t>(body, 0); // status
+    QByteArray message;
+    appendLE<uint16_t>(message, uint16_t(body.size() + 2));
+    return message + body;
+}
+
+std::optional<std::pair<double, double>> StellariumServer::gotoPosition(const QByteArray& message) {
+    if (message.size() != kGotoMessageBytes || readLE<uint16_t>(message, 0) != kGotoMessageBytes ||
+        readLE<uint16_t>(message, 2) != 0)
+        return std::nullopt;
+    return std::pair(readLE<int32_t>(message, 12) / kStepsPerRadian,
+                     readLE<int32_t>(message, 16) / kStepsPerRadian);
+}
+
+void StellariumServer::acceptClient(QTcpSocket* socket) {
+    reapLoops();
+    if (m_clientCount >= kMaxClients) {
+        Log("planetarium position server: %d clients already, refusing one more", m_clientCount);
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    ++m_clientCount;
+    auto client = std::make_shared<ClientConnection>(this, socket);
+    auto loop = std::make_shared<ReportLoop>();
+    loop->thread = std::thread([this, client, loop] { reportLoop(*client, *loop); });
+    m_loops.push_back(loop);
+    client->watch([this, client] { readClient(client); },
+                  [this, loop] {
+                      --m_clientCount;
+                      loop->requestStop();
+                  });
+}
+
+void StellariumServer::readClient(const std::shared_ptr<ClientConnection>& client) {
+    if (!client->readArrived())
+        return;
+    QByteArray& buffer = client->pending;
+    while (buffer.size() >= 4) {
+        // The head tells a message from garbage before the rest of it has come.
+        if (readLE<uint16_t>(buffer, 0) != kGotoMessageBytes || readLE<uint16_t>(buffer, 2) != 0) {
+            buffer.clear();
+            return;
+        }
+        if (buffer.size() < kGotoMessageBytes)
+            return;
+        const auto position = gotoPosition(buffer.left(kGotoMessageBytes));
+        buffer.remove(0, kGotoMessageBytes);
+        if (!client->jobQueued()) {
+            buffer.clear();
+            return;
+        }
+        m_pool->enqueue([this, client, position] {
+            const std::shared_ptr<IMount> mount =
+                m_closing || client->closed() ? nullptr : m_mountConnection->sharedMount();
+            try {
+                if (mount) {
+                    const U_ASTRO_COORD j2000{position->first, position->second,
+                                              CoordType::RDJ2000};
+                    const U_ASTRO_COORD ofDate = m_astroCalc->convertNow(j2000, CoordType::RDJNow);
+                    remoteGoTo(*m_mountConnection, mount,
+                               MountTarget{"Stellarium Target", ofDate, 0});
+                }
+            } catch (const std::exception& e) {
+                Log("planetarium position server: GoTo failed: %s", e.what());
+            }
+            client->jobDone();
+        });
+    }
+}
+
+void StellariumServer::reportLoop(ClientConnection& client, ReportLoop& loop) {
+    try {
+        do {
+            const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+            if (!mount)
+                break;
+            const auto read = mount->readPosition();
+            if (!read.isOk())
+                break;
+            const U_ASTRO_COORD j2000 = j2000OfObserved(*m_astroCalc, read.value());
+            client.send(positionMessage(m_astroClock->nowMs(), j2000.a, j2000.b));
+        } while (!loop.waitForStop(kReportPeriod));
+    } catch (const std::exception& e) {
+        Log("planetarium position server: reports end: %s", e.what());
+    }
+    loop.finished = true;
+}
+
+void StellariumServer::reapLoops() {
+    std::erase_if(m_loops, [](const std::shared_ptr<ReportLoop>& loop) {
+        if (!loop->finished)
+            return false;
+        loop->thread.join();
+        return true;
+    });
+}
+
+} // namespace Ko

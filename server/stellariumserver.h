@@ -1,0 +1,74 @@
+#pragma once
+
+#include "server/mountgatedserver.h"
+
+#include <QByteArray>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class ThreadPool;
+
+namespace Ko {
+
+class ClientConnection;
+class IAstroCalc;
+class IAstroClock;
+
+// The planetarium position server on TCP port 10001 while a mount is connected. Each client
+// receives a 24-byte position message (J2000, little-endian) about once a second and may send
+// 20-byte GoTo messages, assembled across arrivals; the mount then stops and goes to the
+// position under the name "Stellarium Target".
+//
+// Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
+// GoTos of all clients in arrival order. Each client has a report thread of its own, which reads
+// the mount and hands its messages to the main thread; it ends at the first failed read, when no
+// mount is held, or when its client goes. The server serves at most kMaxClients clients at once.
+class StellariumServer : public MountGatedServer {
+    Q_OBJECT
+public:
+    static constexpr uint16_t kDefaultPort = 10001;
+    // Each client costs a thread and one mount read a second.
+    static constexpr int kMaxClients = 8;
+    static constexpr std::chrono::milliseconds kReportPeriod{1000};
+    static constexpr int kGotoMessageBytes = 20;
+    static constexpr int kPositionMessageBytes = 24;
+
+    StellariumServer(std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAstroClock> astroClock,
+                     std::shared_ptr<IMountConnection> mountConnection,
+                     uint16_t port = kDefaultPort);
+    // Waits for the report threads, which may be inside a mount read, and for the GoTo running on
+    // the worker; GoTos still queued are dropped.
+    ~StellariumServer() override;
+
+    // J2000 right ascension and declination in radians, at timeMs since 1970.
+    static QByteArray positionMessage(int64_t timeMs, double ra, double dec);
+    // The J2000 right ascension and declination of one whole GoTo message; none when its length
+    // or type field is wrong.
+    static std::optional<std::pair<double, double>> gotoPosition(const QByteArray& message);
+
+private:
+    struct ReportLoop;
+
+    void acceptClient(QTcpSocket* socket) override;
+    void readClient(const std::shared_ptr<ClientConnection>& client);
+    void reportLoop(ClientConnection& client, ReportLoop& loop);
+    // Joins the report threads that have ended.
+    void reapLoops();
+
+    const std::shared_ptr<IAstroCalc> m_astroCalc;
+    const std::shared_ptr<IAstroClock> m_astroClock;
+    // Main thread.
+    int m_clientCount = 0;
+    std::vector<std::shared_ptr<ReportLoop>> m_loops;
+    // Set by the destructor: GoTos still queued then are dropped.
+    std::atomic<bool> m_closing{false};
+    std::unique_ptr<ThreadPool> m_pool;
+};
+
+} // namespace Ko

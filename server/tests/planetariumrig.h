@@ -1,0 +1,142 @@
+#pragma once
+
+// Rigs of the planetarium servers' tests: a client on 127.0.0.1 that waits by running the event
+// loop (the servers live on the test's own thread), and the servers' services over the real
+// mount holder holding a scripted mount.
+
+#include "astro/astrocalc.h"
+#include "base/clock.h"
+#include "base/tests/fakeclock.h"
+#include "mount/tests/fakescriptedmount.h"
+#include "mount/tests/mountcontrolrig.h"
+#include "server/qrpserver.h"
+#include "server/stellariumserver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace Ko {
+
+// A loopback port that nothing listens on at the moment of the call.
+inline uint16_t freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+class PlanetariumClient {
+public:
+    // false when the connection is refused or closed at once.
+    bool connectTo(uint16_t port) {
+        m_socket.connectToHost(QHostAddress::LocalHost, port);
+        waitFor(
+            [this] {
+                return m_socket.state() != QAbstractSocket::ConnectingState &&
+                       m_socket.state() != QAbstractSocket::HostLookupState;
+            },
+            5000);
+        if (m_socket.state() != QAbstractSocket::ConnectedState)
+            return false;
+        // Small writes leave at once, as a planetarium program's do (the option needs a socket).
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        return true;
+    }
+    // Loopback delivers at once, so the server reads these bytes as an arrival of their own
+    // when the event loop next runs, which it does here.
+    void sendSegment(const QByteArray& bytes) {
+        m_socket.write(bytes);
+        m_socket.flush();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    void send(const QByteArray& bytes) {
+        m_socket.write(bytes);
+        m_socket.flush();
+    }
+    // The next n bytes; fewer when they do not come in time.
+    QByteArray read(qint64 n, int timeoutMs = 10000) {
+        waitFor([&] { return m_socket.bytesAvailable() >= n; }, timeoutMs);
+        return m_socket.read(n);
+    }
+    // "K" with a marker byte and its echo: every reply to what was sent before has come once
+    // this returns true, as one worker answers in order.
+    bool roundTrip(char marker = '~') {
+        send(QByteArray("K") + marker);
+        return read(2) == QByteArray() + marker + '#';
+    }
+    bool waitForDisconnect(int timeoutMs = 10000) {
+        return waitFor([this] { return m_socket.state() == QAbstractSocket::UnconnectedState; },
+                       timeoutMs);
+    }
+    QTcpSocket& socket() { return m_socket; }
+
+private:
+    // Runs the event loop until done holds, looking each time the socket reports progress (a
+    // round trip then costs what it costs, not a polling interval).
+    bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+        if (done())
+            return true;
+        QEventLoop loop;
+        const auto check = [&] {
+            if (done())
+                loop.quit();
+        };
+        QObject::connect(&m_socket, &QIODevice::readyRead, &loop, check);
+        QObject::connect(&m_socket, &QAbstractSocket::stateChanged, &loop, check);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return done();
+    }
+
+    QTcpSocket m_socket;
+};
+
+// Reads count position messages from a client of the position server, checking that they come
+// 0.9 to 1.8 s apart; each message goes to check as it comes.
+template <class Check>
+void readPositionMessages(PlanetariumClient& client, int count, Check check) {
+    QElapsedTimer sinceLast;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray message = client.read(StellariumServer::kPositionMessageBytes, 5000);
+        QCOMPARE(message.size(), StellariumServer::kPositionMessageBytes);
+        if (i > 0) {
+            const qint64 gap = sinceLast.elapsed();
+            QVERIFY2(gap >= 900 && gap <= 1800, qPrintable(QString::number(gap) + " ms"));
+        }
+        sinceLast.start();
+        check(message);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// The site, settings, pointing-model container and holder of the emulated-mount rig, with a sky
+// clock that stands still at the rig's epoch, so that conversions repeat exactly.
+struct ScriptedMountRig {
+    ScriptedMountRig() { clock->set(MountControlRig::kEpochMs); }
+
+    void connectMount() { base.holder->setMount(mount); }
+    std::unique_ptr<QrpServer> qrpServer(QTimeZone zone = QTimeZone::utc()) {
+        return std::make_unique<QrpServer>(base.location, astro, astroClock, base.holder,
+                                           base.container, 0, zone);
+    }
+    std::unique_ptr<StellariumServer> stellariumServer() {
+        return std::make_unique<StellariumServer>(astro, astroClock, base.holder, 0);
+    }
+
+    MountControlRig base;
+    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+    std::shared_ptr<AstroClock> astroClock = std::make_shared<AstroClock>(clock);
+    std::shared_ptr<AstroCalc> astro = std::make_shared<AstroCalc>(base.location, astroClock);
+    std::shared_ptr<FakeScriptedMount> mount = std::make_shared<FakeScriptedMount>();
+};
+
+} // namespace Ko

@@ -1,0 +1,583 @@
+#include "server/tests/planetariumrig.h"
+
+#include "astro/angleutil.h"
+#include "link/ikodevice.h"
+#include "link/tests/logcapture.h"
+#include "server/clientconnection.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace Ko;
+
+namespace {
+
+// Mount states a row of the command table asks for.
+enum Setup { Tracking = 1, AzMode = 2, GotoRunning = 4, CommandsFail = 8 };
+
+QByteArray raw(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+QString callText(const FakeScriptedMount::Call& call) {
+    QStringList parts{QString::fromStdString(call.name)};
+    for (double a : call.args)
+        parts << QString::number(a, 'g', 6);
+    return parts.join(' ');
+}
+
+QStringList callTexts(const FakeScriptedMount& mount) {
+    QStringList out;
+    for (const auto& call : mount.calls())
+        out << callText(call);
+    return out;
+}
+
+// A J2000 position in the middle of a 16-bit step, so that conversions there and back cannot
+// tip it into the neighbouring step.
+double midStep(int v) {
+    return (v + 0.5) / 65536.0 * k2Pi;
+}
+
+} // namespace
+
+class TestQrpServer : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedMountRig> m_rig;
+    std::unique_ptr<QrpServer> m_server;
+    std::unique_ptr<PlanetariumClient> m_client;
+
+    void startServer(QTimeZone zone = QTimeZone::utc()) {
+        m_server = m_rig->qrpServer(zone);
+        m_rig->connectMount();
+        QVERIFY(m_server->isListening());
+        m_client = std::make_unique<PlanetariumClient>();
+        QVERIFY(m_client->connectTo(m_server->listeningPort()));
+    }
+
+private slots:
+    void init() {
+        m_rig = std::make_unique<ScriptedMountRig>();
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+    }
+    void cleanup() {
+        m_client.reset();
+        m_server.reset();
+        m_rig.reset();
+    }
+
+    // Each row: the request, its reply (empty: none; a "K" that follows proves the silence)
+    // and the mount calls it makes.
+    void commandTable_data() {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("calls");
+        const QString sidereal800 = QString::number(-800 * kSiderealRate, 'g', 6);
+        const QString arcsec15 = QString::number(15 / 3600.0 * kDeg, 'g', 6);
+        const QString arcsec64 = QString::number(-64 / 3600.0 * kDeg, 'g', 6);
+        QTest::newRow("K echoes its byte")
+            << 0 << QByteArray("KA") << QByteArray("A#") << QStringList();
+        QTest::newRow("V version") << 0 << QByteArray("V") << raw({2, 1, 12, '#'}) << QStringList();
+        QTest::newRow("m model of axis 1")
+            << 0 << QByteArray("m") << raw({0x0A, '#'}) << QStringList();
+        QTest::newRow("J no model") << 0 << QByteArray("J") << raw({0, '#'}) << QStringList();
+        QTest::newRow("L idle") << 0 << QByteArray("L") << QByteArray("0#") << QStringList();
+        QTest::newRow("L GoTo running")
+            << int(GotoRunning) << QByteArray("L") << QByteArray("1#") << QStringList();
+        QTest::newRow("M cancels")
+            << 0 << QByteArray("M") << QByteArray("#") << QStringList{"abortSlewAsync"};
+        QTest::newRow("t off") << int(AzMode) << QByteArray("t") << raw({0, '#'}) << QStringList();
+        QTest::newRow("t EQ tracking")
+            << int(Tracking) << QByteArray("t") << raw({2, '#'}) << QStringList();
+        QTest::newRow("t AZ tracking")
+            << (Tracking | AzMode) << QByteArray("t") << raw({1, '#'}) << QStringList();
+        QTest::newRow("T 0 stops") << int(Tracking) << raw({'T', 0}) << QByteArray("#")
+                                   << QStringList{"setTrackingEnabled 0"};
+        QTest::newRow("T 2 on EQ")
+            << 0 << raw({'T', 2}) << QByteArray("#") << QStringList{"setTrackingEnabled 1"};
+        QTest::newRow("T 1 on AZ") << int(AzMode) << raw({'T', 1}) << QByteArray("#")
+                                   << QStringList{"setTrackingEnabled 1"};
+        QTest::newRow("T 1 on EQ refused") << 0 << raw({'T', 1}) << QByteArray() << QStringList();
+        QTest::newRow("T 2 on AZ refused")
+            << int(AzMode) << raw({'T', 2}) << QByteArray() << QStringList();
+        QTest::newRow("T 3 refused") << 0 << raw({'T', 3}) << QByteArray() << QStringList();
+        QTest::newRow("W takes 8 bytes")
+            << 0 << QByteArray("WKKKKKKKK") << QByteArray() << QStringList();
+        QTest::newRow("H takes 8 bytes")
+            << 0 << QByteArray("HKKKKKKKK") << QByteArray() << QStringList();
+        QTest::newRow("p") << 0 << QByteArray("p") << QByteArray() << QStringList();
+        QTest::newRow("X unknown") << 0 << QByteArray("X") << QByteArray() << QStringList();
+        QTest::newRow("S acknowledges")
+            << 0 << QByteArray("S4000,2000") << QByteArray("#") << QStringList();
+        QTest::newRow("s acknowledges")
+            << 0 << QByteArray("s40000099,20000099") << QByteArray("#") << QStringList();
+        QTest::newRow("R comma misplaced")
+            << 0 << QByteArray("R40002,000") << QByteArray() << QStringList();
+        QTest::newRow("r lower-case digit")
+            << 0 << QByteArray("r4000a000,20000000") << QByteArray() << QStringList();
+        QTest::newRow("B not hex")
+            << 0 << QByteArray("B40G0,2000") << QByteArray() << QStringList();
+        QTest::newRow("E failed read")
+            << int(CommandsFail) << QByteArray("E") << QByteArray() << QStringList{"readPosition"};
+        QTest::newRow("z failed read")
+            << int(CommandsFail) << QByteArray("z") << QByteArray() << QStringList{"readPosition"};
+        QTest::newRow("P fixed stop axis 1") << 0 << raw({'P', 2, 16, 36, 0, 0, 0, 0})
+                                             << QByteArray("#") << QStringList{"stopAxisAsync 0"};
+        QTest::newRow("P fixed -800x axis 2")
+            << 0 << raw({'P', 2, 17, 37, 9, 0, 0, 0}) << QByteArray("#")
+            << QStringList{"slewAxisAsync 1 " + sidereal800};
+        QTest::newRow("P fixed index 10")
+            << 0 << raw({'P', 2, 16, 36, 10, 0, 0, 0}) << QByteArray() << QStringList();
+        QTest::newRow("P variable 15 arcsec/s")
+            << 0 << raw({'P', 3, 16, 6, 0, 60, 0, 0}) << QByteArray("#")
+            << QStringList{"slewAxisAsync 0 " + arcsec15};
+        QTest::newRow("P variable -64 arcsec/s axis 2")
+            << 0 << raw({'P', 3, 17, 7, 1, 0, 0, 0}) << QByteArray("#")
+            << QStringList{"slewAxisAsync 1 " + arcsec64};
+        QTest::newRow("P variable 0 stops") << 0 << raw({'P', 3, 16, 6, 0, 0, 0, 0})
+                                            << QByteArray("#") << QStringList{"stopAxisAsync 0"};
+        QTest::newRow("P version of axis 2")
+            << 0 << raw({'P', 1, 17, 254, 0, 0, 0, 2}) << raw({0x34, 0x12, '#'}) << QStringList();
+        QTest::newRow("P version, 3 bytes asked")
+            << 0 << raw({'P', 1, 17, 254, 0, 0, 0, 3}) << QByteArray() << QStringList();
+        QTest::newRow("P set axis 1 to a quarter turn")
+            << 0 << raw({'P', 4, 16, 4, 0x40, 0, 0, 0}) << QByteArray("#")
+            << QStringList{"setAxisPosition 0 " + QString::number(kPi / 2, 'g', 6)};
+        QTest::newRow("P set axis refused")
+            << int(CommandsFail) << raw({'P', 4, 17, 4, 0, 0, 1, 0}) << QByteArray()
+            << QStringList{"setAxisPosition 1 " + QString::number(k2Pi / 16777216, 'g', 6)};
+        QTest::newRow("P axis 18")
+            << 0 << raw({'P', 2, 18, 36, 1, 0, 0, 0}) << QByteArray() << QStringList();
+        QTest::newRow("P unknown form")
+            << 0 << raw({'P', 5, 16, 36, 1, 0, 0, 0}) << QByteArray() << QStringList();
+    }
+    void commandTable() {
+        QFETCH(int, setup);
+        QFETCH(QByteArray, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, calls);
+        FakeScriptedMount::Values values;
+        values.motorControllerVersion = 0x0A1234;
+        values.trackingEnabled = setup & Tracking;
+        values.mountMode = setup & AzMode ? MountMode_::AZ : MountMode_::EQ;
+        if (setup & GotoRunning)
+            values.slewToTarget = MountTarget{"M 31", {}, 0};
+        m_rig->mount->setValues(values);
+        m_rig->mount->setResult(setup & CommandsFail ? CmdRetType_::Timeout : CmdRetType_::Ok);
+        startServer();
+
+        m_client->send(request + "K~");
+        QCOMPARE(m_client->read(reply.size() + 2), reply + "~#");
+        QCOMPARE(callTexts(*m_rig->mount), calls);
+    }
+
+    // Position replies carry the J2000 direction (or the observed azimuth and altitude) that the
+    // mount's observed hour angle and declination stand for. 16-bit rows sit in the middle of a
+    // step, so that conversions there and back cannot tip them over; 24-bit rows are read back
+    // within an arcsecond.
+    void positionReplies_data() {
+        QTest::addColumn<QByteArray>("letter");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("second");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("E 12 h, 0")
+            << QByteArray("E") << midStep(0x8000) << midStep(0) << QByteArray("8000,0000#");
+        QTest::newRow("E south declination wraps")
+            << QByteArray("E") << midStep(0x4000) << midStep(0xE000) - k2Pi
+            << QByteArray("4000,E000#");
+        QTest::newRow("e 24-bit") << QByteArray("e") << midStep(0x8000) << midStep(0xE000) - k2Pi
+                                  << QByteArray();
+        QTest::newRow("Z azimuth, altitude")
+            << QByteArray("Z") << midStep(0x2000) << midStep(0x0800) << QByteArray("2000,0800#");
+        QTest::newRow("z 24-bit") << QByteArray("z") << midStep(0x2000) << midStep(0x0800)
+                                  << QByteArray();
+    }
+    void positionReplies() {
+        QFETCH(QByteArray, letter);
+        QFETCH(double, first);
+        QFETCH(double, second);
+        QFETCH(QByteArray, reply);
+        // The hour angle and declination the mount reads when it points there.
+        U_ASTRO_COORD observed;
+        if (letter.toUpper() == "E")
+            observed =
+                m_rig->astro
+                    ->allFramesFromJ2000(first, second, 0, 0, CoordType::HDObsv)[CoordType::HDObsv]
+                    .value();
+        else
+            observed =
+                m_rig->astro->convertNow({first, second, CoordType::AZObsv}, CoordType::HDObsv);
+        FakeScriptedMount::Values values;
+        values.sky = {observed.a, observed.b};
+        m_rig->mount->setValues(values);
+        startServer();
+
+        m_client->send(letter);
+        const bool precise = reply.isEmpty();
+        const QByteArray got = m_client->read(precise ? 18 : 10);
+        if (!precise) {
+            QCOMPARE(got, reply);
+            return;
+        }
+        QCOMPARE(got.size(), 18);
+        QCOMPARE(got.right(1), QByteArray("#"));
+        QVERIFY(got.mid(6, 2) == "00" && got.mid(15, 2) == "00");
+        // Each value is the 24-bit count, truncated, of what the chain makes of the reading
+        // (which comes back from the 16-bit row's position within some arcseconds).
+        U_ASTRO_COORD expected = m_rig->astro->convertNow(observed, CoordType::AZObsv);
+        if (letter == "e")
+            expected = m_rig->astro->convertNow(
+                m_rig->astro->convertNow(observed, CoordType::RDJNow), CoordType::RDJ2000);
+        const auto count = [](double angle) {
+            return int64_t(std::trunc(wrapTo2Pi(angle) / k2Pi * 16777216));
+        };
+        bool ok = false;
+        QVERIFY(std::abs(got.left(6).toLongLong(&ok, 16) - count(expected.a)) <= 1 && ok);
+        QVERIFY(std::abs(got.mid(9, 6).toLongLong(&ok, 16) - count(expected.b)) <= 1 && ok);
+    }
+
+    void angleForms_data() {
+        QTest::addColumn<bool>("precise");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("second");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("12 h, 0") << false << kPi << 0.0 << QByteArray("8000,0000#");
+        QTest::newRow("-90 degrees") << false << kPi << -kPi / 2 << QByteArray("8000,C000#");
+        QTest::newRow("24-bit 6 h, +45")
+            << true << kPi / 2 << kPi / 4 << QByteArray("40000000,20000000#");
+        QTest::newRow("just short of a turn")
+            << false << -1e-9 << k2Pi - 1e-9 << QByteArray("FFFF,FFFF#");
+        QTest::newRow("truncated, not rounded") << true << (0x123456 + 0.999) / 16777216.0 * k2Pi
+                                                << 0.0 << QByteArray("12345600,00000000#");
+    }
+    void angleForms() {
+        QFETCH(bool, precise);
+        QFETCH(double, first);
+        QFETCH(double, second);
+        QFETCH(QByteArray, text);
+        const CBytes formatted = QrpServer::formatPosition(first, second, precise);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(formatted.data()),
+                            qsizetype(formatted.size())),
+                 text);
+    }
+
+    // A GoTo answers at once, stops the mount, and then goes to the target of date as
+    // "PC Target".
+    void gotoCommands_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("second");
+        QTest::newRow("R 6 h, +45") << QByteArray("R4000,2000") << false << kPi / 2 << kPi / 4;
+        QTest::newRow("r 12 h, -45")
+            << QByteArray("r80000000,E00000FF") << false << kPi << -kPi / 4;
+        QTest::newRow("B azimuth 90, altitude 22.5")
+            << QByteArray("B4000,1000") << true << kPi / 2 << kPi / 8;
+    }
+    void gotoCommands() {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, horizontal);
+        QFETCH(double, first);
+        QFETCH(double, second);
+        startServer();
+        QElapsedTimer timer;
+        timer.start();
+        m_client->send(request);
+        QCOMPARE(m_client->read(1), QByteArray("#"));
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QVERIFY(timer.elapsed() >= 100);
+        const U_ASTRO_COORD expected =
+            horizontal
+                ? m_rig->astro->convertNow({first, second, CoordType::AZTrue}, CoordType::RDJNow)
+                : m_rig->astro
+                      ->allFramesFromJ2000(first, second, 0, 0,
+                                           CoordType::RDJNow)[CoordType::RDJNow]
+                      .value();
+        const MountTarget target = m_rig->mount->targets()[0];
+        QCOMPARE(target.name, std::string("PC Target"));
+        QCOMPARE(target.coord.type, CoordType::RDJNow);
+        QCOMPARE(target.kind, 0u);
+        // One 16-bit step of the right ascension is 20 arcseconds; the wrapped declination is
+        // read back as its angle in [0, 2pi).
+        QVERIFY(std::abs(wrapToPi(target.coord.a - expected.a)) < 1e-9);
+        QVERIFY(std::abs(wrapToPi(target.coord.b - expected.b)) < 1e-9);
+        QCOMPARE(callTexts(*m_rig->mount).first(), QString("abortSlewAsync"));
+    }
+
+    // "w": the site in whole degrees, minutes and seconds, with the hemisphere flags.
+    void siteReply_data() {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("north, west") << 40.0 << 75.0 << raw({40, 0, 0, 0, 75, 0, 0, 1, '#'});
+        QTest::newRow("south, east") << -(33 + 51 / 60.0 + 54.4 / 3600) << -151.21
+                                     << raw({33, 51, 54, 1, 151, 12, 36, 0, '#'});
+        QTest::newRow("seconds carry")
+            << 10 + 59 / 60.0 + 59.9996 / 3600 << 0.0 << raw({11, 0, 0, 0, 0, 0, 0, 1, '#'});
+    }
+    void siteReply() {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QByteArray, reply);
+        CLocation site;
+        site.latitudeRad = latitude * kDeg;
+        site.longitudeRad = longitude * kDeg;
+        m_rig->base.location->setLocation(site);
+        startServer();
+        m_client->send("w");
+        QCOMPARE(m_client->read(9), reply);
+    }
+
+    // "h": the local date and time, and the zone's standard offset in whole hours, also where
+    // the local and the UTC date differ.
+    void localTime_data() {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("instant");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("UTC") << QByteArray("UTC") << QDateTime({2024, 3, 20}, {21, 5, 9}, Qt::UTC)
+                             << raw({21, 5, 9, 3, 20, 24, 0, 0, '#'});
+        QTest::newRow("01:00 two hours east, a day after UTC")
+            << QByteArray("Europe/Helsinki") << QDateTime({2024, 1, 15}, {23, 0, 0}, Qt::UTC)
+            << raw({1, 0, 0, 1, 16, 24, 2, 0, '#'});
+        QTest::newRow("summer evening west, a day before UTC")
+            << QByteArray("America/New_York") << QDateTime({2024, 7, 1}, {2, 30, 0}, Qt::UTC)
+            << raw({22, 30, 0, 6, 30, 24, 5, 1, '#'});
+        QTest::newRow("half-hour zone")
+            << QByteArray("Asia/Kolkata") << QDateTime({2023, 12, 31}, {20, 0, 0}, Qt::UTC)
+            << raw({1, 30, 0, 1, 1, 24, 5, 0, '#'});
+    }
+    void localTime() {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, instant);
+        QFETCH(QByteArray, reply);
+        const QTimeZone timeZone(zone);
+        QVERIFY(timeZone.isValid());
+        m_rig->clock->set(instant.toMSecsSinceEpoch());
+        startServer(timeZone);
+        m_client->send("h");
+        QCOMPARE(m_client->read(9), reply);
+    }
+
+    // Every complete command of an arrival is taken, and a command split across arrivals
+    // waits for its last byte.
+    void framing_data() {
+        QTest::addColumn<QList<QByteArray>>("segments");
+        const QByteArray commands = "K1VR4000,2000XT\x02p"
+                                    "K2";
+        QList<QByteArray> bytes;
+        for (char c : commands)
+            bytes << QByteArray(1, c);
+        QTest::newRow("byte by byte") << bytes;
+        QTest::newRow("all in one segment") << QList<QByteArray>{commands};
+        QTest::newRow("split inside arguments")
+            << QList<QByteArray>{"K", "1VR40", "00,2000XT", "\x02pK2"};
+    }
+    void framing() {
+        QFETCH(QList<QByteArray>, segments);
+        startServer();
+        for (const QByteArray& segment : segments)
+            m_client->sendSegment(segment);
+        const QByteArray replies = raw({'1', '#', 2, 1, 12, '#', '#', '#', '2', '#'});
+        QCOMPARE(m_client->read(replies.size()), replies);
+        QVERIFY(m_client->roundTrip());
+    }
+
+    // A client that leaves an axis slewing has it stopped when it goes; one that stopped it, or
+    // cancelled, leaves nothing to stop.
+    void slewStoppedWhenClientGoes_data() {
+        QTest::addColumn<QByteArray>("commands");
+        QTest::addColumn<int>("replies");
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("fixed rate, axis 1")
+            << raw({'P', 2, 16, 36, 5, 0, 0, 0}) << 1 << QStringList{"stopAxisAsync 0"};
+        QTest::newRow("both axes") << raw({'P', 2, 16, 36, 5, 0, 0, 0, 'P', 3, 17, 7, 0, 9, 0, 0})
+                                   << 2 << QStringList{"stopAxisAsync 0", "stopAxisAsync 1"};
+        QTest::newRow("stopped by the client")
+            << raw({'P', 3, 17, 7, 0, 9, 0, 0, 'P', 3, 17, 7, 0, 0, 0, 0}) << 2
+            << QStringList{"stopAxisAsync 1"};
+        QTest::newRow("cancelled") << raw({'P', 2, 16, 36, 5, 0, 0, 0, 'M'}) << 2 << QStringList();
+    }
+    void slewStoppedWhenClientGoes() {
+        QFETCH(QByteArray, commands);
+        QFETCH(int, replies);
+        QFETCH(QStringList, stops);
+        startServer();
+        m_client->send(commands);
+        QCOMPARE(m_client->read(replies), QByteArray(replies, '#'));
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 2);
+        m_client->socket().disconnectFromHost();
+        // Its socket goes once the server has handled the close; the other client's round trip
+        // then runs behind whatever the close queued.
+        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
+        QVERIFY(other.roundTrip());
+        QStringList got;
+        for (const auto& call : m_rig->mount->calls("stopAxisAsync"))
+            got << callText(call);
+        QCOMPARE(got, stops);
+    }
+
+    // A megabyte of unknown letters gets no reply and never holds the event loop for long; the
+    // client is answered afterwards.
+    void junkBurstIsDroppedQuickly() {
+        startServer();
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticker;
+        ticker.setInterval(5);
+        connect(&ticker, &QTimer::timeout, this,
+                [&] { longestGap = std::max(longestGap, sinceTick.restart()); });
+        sinceTick.start();
+        ticker.start();
+        m_client->send(QByteArray(1024 * 1024, 'X'));
+        QVERIFY(m_client->roundTrip());
+        ticker.stop();
+        QCOMPARE(m_client->socket().bytesAvailable(), 0);
+        QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap) + " ms"));
+    }
+
+    // Work per client is bounded: a client that never reads its replies, or that queues more
+    // commands than the bound, is closed; the others are still served. (A client that does not
+    // read soon stops being read itself, as the system holds back its requests: it meets
+    // whichever bound comes first.)
+    void unreadRepliesCloseTheClient() {
+        LogCapture log;
+        startServer();
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        // The client keeps little of what arrives, so the replies pile up at the server.
+        m_client->socket().setReadBufferSize(1024);
+        m_client->socket().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+        const QByteArray batch(16, 'e');
+        for (int i = 0; i < 20000 && m_server->findChildren<QTcpSocket*>().size() == 2; ++i) {
+            m_client->send(batch);
+            QVERIFY(other.roundTrip());
+        }
+        QCOMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
+        QCOMPARE(log.lines("planetarium client").size(), 1);
+        QVERIFY(other.roundTrip());
+    }
+    // Replies that a client leaves unread count against its bound of unsent bytes.
+    void unsentBytesBound() {
+        LogCapture log;
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(listener.serverPort()));
+        QVERIFY(listener.hasPendingConnections() || listener.waitForNewConnection(5000));
+        QTcpSocket* socket = listener.nextPendingConnection();
+        client.socket().setReadBufferSize(1024);
+        auto link = std::make_shared<ClientConnection>(this, socket);
+        const QByteArray chunk(16 * 1024, 'e');
+        for (int i = 0; i < 1000 && socket->state() == QAbstractSocket::ConnectedState; ++i) {
+            link->send(chunk);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(log.lines("planetarium client").size(), 1);
+        QVERIFY(log.lines("planetarium client")[0].endsWith("does not read its replies: closed"));
+        QVERIFY(link->closed());
+    }
+    void tooManyQueuedCommandsCloseTheClient() {
+        LogCapture log;
+        startServer();
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        // The GoTo holds the worker while the rest arrives.
+        m_client->send("R4000,2000" + QByteArray(64, 'E'));
+        QVERIFY(m_client->waitForDisconnect());
+        QVERIFY(other.roundTrip());
+        // The commands of the closed client were dropped.
+        QCOMPARE(m_rig->mount->calls("readPosition").size(), size_t(0));
+        QCOMPARE(log.lines("planetarium client").size(), 1);
+        QVERIFY(log.lines("planetarium client")[0].endsWith("too many commands queued: closed"));
+    }
+
+    // Commands queued when the mount goes get no reply and reach no mount; the port closes with
+    // its clients, and the server goes at once.
+    void mountGoneWhileCommandsQueued() {
+        startServer();
+        // Each GoTo holds the worker for its settling pause.
+        m_client->send(QByteArray("R4000,2000").repeated(5) + QByteArray(20, 'E'));
+        QCOMPARE(m_client->read(1), QByteArray("#"));
+        m_rig->base.holder->setMount(nullptr);
+        QVERIFY(!m_server->isListening());
+        QVERIFY(m_client->waitForDisconnect());
+        QElapsedTimer timer;
+        timer.start();
+        m_server.reset();
+        QVERIFY(timer.elapsed() < 2000);
+        QCOMPARE(m_rig->mount->calls("readPosition").size(), size_t(0));
+        QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+        const QByteArray rest = m_client->socket().readAll();
+        QCOMPARE(rest, QByteArray(rest.size(), '#'));
+    }
+
+    // 16 clients, 1,000 commands each, every other group sent byte by byte and the rest as one
+    // segment: every reply is right and in order.
+    void manyClientsInOrder() {
+        startServer();
+        constexpr int kClients = 16;
+        constexpr int kGroups = 250;
+        struct Load {
+            QTcpSocket socket;
+            int group = 0;
+            QByteArray expected;
+            QByteArray got;
+            bool failed = false;
+        };
+        std::vector<std::unique_ptr<Load>> loads;
+        int done = 0;
+        const auto sendGroup = [](Load& load, int client) {
+            const char marker = char(client * kGroups + load.group);
+            const QByteArray commands = QByteArray("K") + marker + "VLJ";
+            load.expected =
+                QByteArray() + marker + '#' + raw({2, 1, 12, '#'}) + "0#" + raw({0, '#'});
+            if (load.group % 2 == 0) {
+                load.socket.write(commands);
+                load.socket.flush();
+                return;
+            }
+            for (char c : commands) {
+                load.socket.write(&c, 1);
+                load.socket.flush();
+            }
+        };
+        for (int c = 0; c < kClients; ++c) {
+            loads.push_back(std::make_unique<Load>());
+            Load& load = *loads.back();
+            load.socket.connectToHost(QHostAddress::LocalHost, m_server->listeningPort());
+            connect(&load.socket, &QTcpSocket::connected, this, [&load, c, &sendGroup] {
+                load.socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                sendGroup(load, c);
+            });
+            connect(&load.socket, &QIODevice::readyRead, this, [&load, c, &done, &sendGroup] {
+                load.got += load.socket.readAll();
+                if (load.got.size() < load.expected.size())
+                    return;
+                if (load.got != load.expected)
+                    load.failed = true;
+                load.got.clear();
+                if (++load.group == kGroups || load.failed)
+                    ++done;
+                else
+                    sendGroup(load, c);
+            });
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(done, kClients, 100000);
+        for (const auto& load : loads)
+            QVERIFY(!load->failed && load->group == kGroups);
+    }
+};
+
+QTEST_MAIN(TestQrpServer)
+#include "tst_qrpserver.moc"

@@ -1,0 +1,310 @@
+#include "server/tests/planetariumrig.h"
+
+#include "astro/angleutil.h"
+#include "link/tests/logcapture.h"
+
+#include <QElapsedTimer>
+#include <QPointF>
+#include <QtEndian>
+#include <QtTest>
+
+#include <chrono>
+#include <cmath>
+#include <semaphore>
+
+using namespace Ko;
+
+namespace {
+
+struct PositionFields {
+    uint16_t length = 0;
+    uint16_t type = 0;
+    int64_t time = 0;
+    int32_t ra = 0;
+    int32_t dec = 0;
+    int32_t status = 0;
+};
+
+PositionFields fields(const QByteArray& m) {
+    const char* p = m.constData();
+    return {qFromLittleEndian<uint16_t>(p),     qFromLittleEndian<uint16_t>(p + 2),
+            qFromLittleEndian<int64_t>(p + 4),  qFromLittleEndian<int32_t>(p + 12),
+            qFromLittleEndian<int32_t>(p + 16), qFromLittleEndian<int32_t>(p + 20)};
+}
+
+// A GoTo message as a planetarium program sends it.
+QByteArray gotoMessage(uint32_t ra, int32_t dec, uint16_t length = 20, uint16_t type = 0) {
+    QByteArray m(20, '\0');
+    char* p = m.data();
+    qToLittleEndian(length, p);
+    qToLittleEndian(type, p + 2);
+    qToLittleEndian(int64_t(1234567), p + 4);
+    qToLittleEndian(ra, p + 12);
+    qToLittleEndian(dec, p + 16);
+    return m;
+}
+
+constexpr uint32_t kQuarter = 1u << 30;
+
+// A mount whose position reads wait until the test releases them.
+class SlowReadingMount : public FakeScriptedMount {
+public:
+    CmdResp<AnglePair> readPosition() override {
+        reading.release();
+        (void)release.try_acquire_for(std::chrono::seconds(10));
+        return FakeScriptedMount::readPosition();
+    }
+    std::counting_semaphore<> reading{0};
+    std::binary_semaphore release{0};
+};
+
+} // namespace
+
+class TestStellariumServer : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedMountRig> m_rig;
+    std::unique_ptr<StellariumServer> m_server;
+
+    void startServer() {
+        m_server = m_rig->stellariumServer();
+        m_rig->connectMount();
+        QVERIFY(m_server->isListening());
+    }
+    int clientSockets() const { return int(m_server->findChildren<QTcpSocket*>().size()); }
+
+private slots:
+    void init() {
+        m_rig = std::make_unique<ScriptedMountRig>();
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+    }
+    void cleanup() {
+        m_server.reset();
+        m_rig.reset();
+    }
+
+    // The position message: length 24, type 0, the time in milliseconds, J2000 right ascension
+    // and declination in steps of 2^-30 quarter turns, rounded half away from zero, status 0.
+    void positionMessage_data() {
+        QTest::addColumn<double>("ra");
+        QTest::addColumn<double>("dec");
+        QTest::addColumn<int>("raField");
+        QTest::addColumn<int>("decField");
+        const double step = (kPi / 2) / kQuarter;
+        QTest::newRow("0 h, 0") << 0.0 << 0.0 << 0 << 0;
+        QTest::newRow("6 h, +90") << kPi / 2 << kPi / 2 << int(kQuarter) << int(kQuarter);
+        QTest::newRow("12 h is negative") << kPi << 0.0 << int(0x80000000u) << 0;
+        QTest::newRow("18 h, -45")
+            << 3 * kPi / 2 << -kPi / 4 << -int(kQuarter) << -int(kQuarter / 2);
+        QTest::newRow("rounded up, away from zero") << 2.6 * step << -2.6 * step << 3 << -3;
+        QTest::newRow("rounded down, towards zero") << 2.4 * step << -2.4 * step << 2 << -2;
+        QTest::newRow("just under 24 h") << k2Pi - 0.4 * step << 0.4 * step << 0 << 0;
+    }
+    void positionMessage() {
+        QFETCH(double, ra);
+        QFETCH(double, dec);
+        QFETCH(int, raField);
+        QFETCH(int, decField);
+        const QByteArray m = StellariumServer::positionMessage(1710892800123, ra, dec);
+        QCOMPARE(m.size(), 24);
+        const PositionFields f = fields(m);
+        QCOMPARE(f.length, uint16_t(24));
+        QCOMPARE(f.type, uint16_t(0));
+        QCOMPARE(f.time, int64_t(1710892800123));
+        QCOMPARE(f.ra, raField);
+        QCOMPARE(f.dec, decField);
+        QCOMPARE(f.status, 0);
+    }
+
+    // GoTo messages are assembled across arrivals; a block with a wrong head is dropped with
+    // what is buffered. Each row ends with a GoTo to 1 h in an arrival of its own, which shows
+    // that every GoTo before it has been taken.
+    void gotoMessages_data() {
+        QTest::addColumn<QList<QByteArray>>("segments");
+        QTest::addColumn<QList<QPointF>>("targets");
+        const QByteArray six = gotoMessage(kQuarter, 0);
+        const QByteArray twelve = gotoMessage(0x80000000u, int32_t(kQuarter / 2));
+        QTest::newRow("6 h") << QList<QByteArray>{six} << QList<QPointF>{{kPi / 2, 0}};
+        QTest::newRow("12 h from the top bit")
+            << QList<QByteArray>{twelve} << QList<QPointF>{{-kPi, kPi / 4}};
+        QTest::newRow("split 12 + 8")
+            << QList<QByteArray>{six.left(12), six.mid(12)} << QList<QPointF>{{kPi / 2, 0}};
+        QList<QByteArray> bytes;
+        for (char c : twelve)
+            bytes << QByteArray(1, c);
+        QTest::newRow("byte by byte") << bytes << QList<QPointF>{{-kPi, kPi / 4}};
+        QTest::newRow("two in one arrival")
+            << QList<QByteArray>{six + twelve} << QList<QPointF>{{kPi / 2, 0}, {-kPi, kPi / 4}};
+        QTest::newRow("one and a half, then the rest")
+            << QList<QByteArray>{six + twelve.left(7), twelve.mid(7)}
+            << QList<QPointF>{{kPi / 2, 0}, {-kPi, kPi / 4}};
+        QTest::newRow("type 1 dropped")
+            << QList<QByteArray>{gotoMessage(kQuarter, 0, 20, 1)} << QList<QPointF>{};
+        QTest::newRow("length 24 dropped with the buffer")
+            << QList<QByteArray>{gotoMessage(kQuarter, 0, 24) + six} << QList<QPointF>{};
+    }
+    void gotoMessages() {
+        QFETCH(QList<QByteArray>, segments);
+        QFETCH(QList<QPointF>, targets);
+        startServer();
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        for (const QByteArray& segment : segments)
+            client.sendSegment(segment);
+        client.sendSegment(gotoMessage(kQuarter / 6, 0));
+        targets << QPointF(kPi / 12, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->targets().size(), size_t(targets.size()), 10000);
+        const auto got = m_rig->mount->targets();
+        for (int i = 0; i < targets.size(); ++i) {
+            const U_ASTRO_COORD expected = m_rig->astro->convertNow(
+                {targets[i].x(), targets[i].y(), CoordType::RDJ2000}, CoordType::RDJNow);
+            QCOMPARE(got[size_t(i)].name, std::string("Stellarium Target"));
+            QCOMPARE(got[size_t(i)].coord.type, CoordType::RDJNow);
+            QVERIFY(std::abs(wrapToPi(got[size_t(i)].coord.a - expected.a)) < 1e-9);
+            QVERIFY(std::abs(got[size_t(i)].coord.b - expected.b) < 1e-9);
+        }
+        // Each GoTo stops the mount first.
+        QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(targets.size()));
+    }
+
+    // Each client gets the mount's J2000 position about once a second. The first failed read
+    // ends its reports, while the connection still takes GoTos.
+    void reportsEverySecond() {
+        const U_ASTRO_COORD observed =
+            m_rig->astro
+                ->allFramesFromJ2000(3 * kPi / 2, -kPi / 4, 0, 0,
+                                     CoordType::HDObsv)[CoordType::HDObsv]
+                .value();
+        const U_ASTRO_COORD expected = m_rig->astro->convertNow(
+            m_rig->astro->convertNow(observed, CoordType::RDJNow), CoordType::RDJ2000);
+        const auto steps = [](double angle) {
+            return int64_t(std::lround(wrapToPi(angle) / (kPi / 2) * kQuarter));
+        };
+        FakeScriptedMount::Values values;
+        values.sky = {observed.a, observed.b};
+        m_rig->mount->setValues(values);
+        startServer();
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        readPositionMessages(client, 3, [&](const QByteArray& m) {
+            const PositionFields f = fields(m);
+            QCOMPARE(f.time, m_rig->clock->nowMs());
+            // What the chain makes of the reading: 18 h, -45 degrees within some arcseconds.
+            QVERIFY(std::abs(f.ra - steps(expected.a)) <= 1);
+            QVERIFY(std::abs(f.dec - steps(expected.b)) <= 1);
+        });
+        if (QTest::currentTestFailed())
+            return;
+        m_rig->mount->setResult("readPosition", CmdRetType_::Timeout);
+        const size_t reads = m_rig->mount->calls("readPosition").size();
+        QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->calls("readPosition").size(), reads + 1, 5000);
+        client.sendSegment(gotoMessage(kQuarter, 0));
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
+        // Nothing more is read or sent.
+        client.socket().readAll();
+        QVERIFY(!QTest::qWaitFor(
+            [&] { return m_rig->mount->calls("readPosition").size() > reads + 1; }, 1500));
+        QCOMPARE(client.socket().bytesAvailable(), 0);
+    }
+
+    // At the cap, one more client is refused; a place that comes free is taken again.
+    void clientCap() {
+        startServer();
+        std::vector<std::unique_ptr<PlanetariumClient>> clients;
+        for (int i = 0; i < StellariumServer::kMaxClients; ++i) {
+            clients.push_back(std::make_unique<PlanetariumClient>());
+            QVERIFY(clients.back()->connectTo(m_server->listeningPort()));
+            QCOMPARE(clients.back()->read(24).size(), 24);
+        }
+        PlanetariumClient refused;
+        refused.connectTo(m_server->listeningPort());
+        QVERIFY(refused.waitForDisconnect());
+        QCOMPARE(refused.socket().bytesAvailable(), 0);
+
+        clients.front()->socket().disconnectFromHost();
+        QTRY_COMPARE(clientSockets(), StellariumServer::kMaxClients - 1);
+        PlanetariumClient late;
+        QVERIFY(late.connectTo(m_server->listeningPort()));
+        QCOMPARE(late.read(24).size(), 24);
+    }
+
+    // When the mount goes, the port closes with every client, queued GoTos reach no mount, and
+    // the server goes at once.
+    void mountGone() {
+        startServer();
+        const uint16_t port = m_server->listeningPort();
+        std::vector<std::unique_ptr<PlanetariumClient>> clients;
+        for (int i = 0; i < 3; ++i) {
+            clients.push_back(std::make_unique<PlanetariumClient>());
+            QVERIFY(clients.back()->connectTo(m_server->listeningPort()));
+            QCOMPARE(clients.back()->read(24).size(), 24);
+        }
+        // Each GoTo holds the worker for its settling pause.
+        clients.front()->sendSegment(gotoMessage(kQuarter, 0).repeated(5));
+        QTRY_COMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(1));
+        m_rig->base.holder->setMount(nullptr);
+        QVERIFY(!m_server->isListening());
+        for (const auto& client : clients)
+            QVERIFY(client->waitForDisconnect());
+        QElapsedTimer timer;
+        timer.start();
+        m_server.reset();
+        QVERIFY(timer.elapsed() < 2000);
+        QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+        PlanetariumClient late;
+        QVERIFY(!late.connectTo(port));
+    }
+
+    // A port that cannot be opened is logged and tried again at the next mount event.
+    void failedListenIsRetried() {
+        LogCapture log;
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::Any));
+        const uint16_t port = squatter.serverPort();
+        StellariumServer server(m_rig->astro, m_rig->astroClock, m_rig->base.holder, port);
+        m_rig->connectMount();
+        QVERIFY(!server.isListening());
+        QCOMPARE(
+            log.lines("planetarium position server: cannot listen on port " + QString::number(port))
+                .size(),
+            1);
+        squatter.close();
+        m_rig->base.holder->setMount(std::make_shared<FakeScriptedMount>());
+        QVERIFY(server.isListening());
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(port));
+    }
+
+    // A server destroyed before the holder leaves no callback behind, and its going does not
+    // wait for a report loop that is inside a slow mount read; destruction joins it.
+    void lifecycle() {
+        auto& mountChanged = m_rig->base.holder->mountChanged;
+        const size_t before = mountChanged.handles().size();
+        {
+            const auto qrp = m_rig->qrpServer();
+            const auto position = m_rig->stellariumServer();
+            QCOMPARE(mountChanged.handles().size(), before + 2);
+        }
+        QCOMPARE(mountChanged.handles().size(), before);
+        m_rig->connectMount();
+
+        auto slow = std::make_shared<SlowReadingMount>();
+        m_server = m_rig->stellariumServer();
+        m_rig->base.holder->setMount(slow);
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        QVERIFY(slow->reading.try_acquire_for(std::chrono::seconds(10)));
+        QElapsedTimer timer;
+        timer.start();
+        m_rig->base.holder->setMount(nullptr);
+        QVERIFY(!m_server->isListening());
+        QVERIFY(timer.elapsed() < 500);
+        QVERIFY(client.waitForDisconnect());
+        slow->release.release();
+        m_server.reset();
+    }
+};
+
+QTEST_MAIN(TestStellariumServer)
+#include "tst_stellariumserver.moc"

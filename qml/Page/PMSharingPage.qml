@@ -16,8 +16,6 @@ Page {
         readonly property var alignmentData: inj_alignmentDataContainer
         readonly property var appVersion: inj_appVersion
         readonly property bool isNight: inj_nightManager.isNight
-        readonly property color textColor: isNight ? Material.color(Material.Red) : "#dd000000"
-        readonly property color lineColor: isNight ? Qt.rgba(1, 0, 0, 0.5) : "grey"
         // The row the open confirmation is about; the list may grow meanwhile, never shift.
         property int pendingRow: -1
     }
@@ -30,15 +28,10 @@ Page {
         anchors.fill: parent
         spacing: 0
 
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.leftMargin: 10
-            Layout.rightMargin: 10
-            Layout.minimumHeight: 50
-            Label {
+        UI_Row {
+            paramText: qsTr("Share my pointing model")
+            Item {
                 Layout.fillWidth: true
-                text: qsTr("Share my pointing model")
-                wrapMode: Text.WordWrap
             }
             Switch {
                 objectName: "servingSwitch"
@@ -46,37 +39,26 @@ Page {
                 onToggled: _m.pmSharing.serving = checked
             }
         }
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.leftMargin: 10
-            Layout.rightMargin: 10
-            implicitHeight: 1
-            color: _m.lineColor
-        }
 
-        RowLayout {
+        UI_Row {
             objectName: "myAlignment"
             visible: _m.pmSharing.serving
-            Layout.fillWidth: true
-            Layout.leftMargin: 10
-            Layout.rightMargin: 10
-            Layout.minimumHeight: 50
-            Label {
+            paramText: qsTr("My alignment")
+            Item {
                 Layout.fillWidth: true
-                text: qsTr("My alignment")
             }
             Label {
                 objectName: "defaultAlignment"
                 visible: _m.alignmentData.alignedStarCount === 0
                 text: qsTr("Default alignment")
             }
-            Image {
+            UI_Image2 {
                 objectName: "starCount"
                 readonly property int count: _m.alignmentData.alignedStarCount
                 visible: count >= 1 && count <= 3
                 source: visible ? "qrc:/image/Alignment_icon/starCount" + count + ".png" : ""
-                sourceSize.height: 30
-                fillMode: Image.PreserveAspectFit
+                Layout.preferredHeight: 30
+                Layout.preferredWidth: 60
             }
         }
 
@@ -122,15 +104,9 @@ Page {
                 width: ListView.view.width
                 height: 48
 
-                Rectangle {
+                UI_RowDivider {
                     visible: row.index > 0
                     anchors.top: parent.top
-                    anchors.left: parent.left
-                    anchors.right: parent.right
-                    anchors.leftMargin: 10
-                    anchors.rightMargin: 10
-                    height: 1
-                    color: _m.lineColor
                 }
                 GridLayout {
                     anchors.left: parent.left

@@ -49,7 +49,11 @@ QtObject {
                   },
                   wait: () => page !== null && probe.window.inj_stackView.currentItem === page,
                   shot: "PMSharingPage_found_" + mode },
+                { run: () => sharing.serving = true,
+                  wait: () => page.visible,
+                  shot: "PMSharingPage_serving_" + mode },
                 { run: () => {
+                      sharing.serving = false
                       probe.restore("inj_pmSharing")
                       show("LogPage")
                   },

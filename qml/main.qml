@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import "CommonUI"
+import "Page"
 import "Script/AppUI.js" as AppUI
 import "Script/WindowGeometry.js" as WindowGeometry
 
@@ -148,15 +149,7 @@ ApplicationWindow {
         replaceEnter: Transition {}
         replaceExit: Transition {}
 
-        // The menus take this place.
-        initialItem: Page {
-            Label {
-                anchors.centerIn: parent
-                text: window.title
-                font.pixelSize: 22
-                opacity: 0.6
-            }
-        }
+        initialItem: MainMenu {}
 
         // Direction keys drive the slew pad (Left, Up, Right, Down: buttons 1, 2, 0, 3); every
         // key is taken here, so none reaches the platform.

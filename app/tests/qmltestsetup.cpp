@@ -5,7 +5,10 @@
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
 #include "app/tests/testports.h"
+#include "base/log.h"
 #include "base/qtlocationsensor.h"
+#include "mount/tests/fakescriptedmount.h"
+#include "mount/writablemountconnection.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -110,51 +113,111 @@ void QmlTestHelper::setLocationFixes(const QVariantList& fixes) {
         const QVariantList fix = fixes.at(i).toList();
         m_locationSentences += rmcSentence(i, fix.value(0).toDouble(), fix.value(1).toDouble());
     }
-}
+    ScriptedMountHandle::ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount,
+                                             QObject * parent)
+        : QObject(parent), m_mount(std::move(mount)) {}
 
-QmlTestSetup::QmlTestSetup() {
-    useScratchHome(m_home.path());
-    useTestServerPorts();
-}
+    void ScriptedMountHandle::set(const QVariantMap& values) {
+        FakeScriptedMount::Values v = m_mount->values();
+        const FakeScriptedMount::Values before = v;
+        v.parked = values.value("parked", v.parked).toBool();
+        v.duringAutoHome = values.value("duringAutoHome", v.duringAutoHome).toBool();
+        v.supportsAutoHome = values.value("supportsAutoHome", v.supportsAutoHome).toBool();
+        v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
+        v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
+        v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
+        m_mount->setValues(v);
+        if (v.parked != before.parked)
+            emit m_mount->parkChanged();
+        if (v.duringAutoHome != before.duringAutoHome)
+            emit m_mount->duringAutoHomeChanged();
+        if (v.lastPpecTraining != before.lastPpecTraining)
+            emit m_mount->lastPpecTrainingChanged();
+    }
 
-void QmlTestSetup::applicationAvailable() {
-    QIcon::setThemeName(QStringLiteral("app"));
-    registerQmlModules();
-    registerMetaTypes();
-}
+    QVariantList ScriptedMountHandle::calls(const QString& name) const {
+        QVariantList out;
+        for (const FakeScriptedMount::Call& call : m_mount->calls(name.toStdString())) {
+            QVariantList args;
+            for (double arg : call.args)
+                args << arg;
+            out << QVariant(args);
+        }
+        return out;
+    }
 
-void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
-    // Each test file starts from the same stored settings.
-    const QString settingsPath = m_home.filePath("data/QuorvelPro/Settings.txt");
-    QDir().mkpath(QFileInfo(settingsPath).path());
-    QFile file(settingsPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(settingsForTest()) < 0)
-        qFatal("cannot write %s", qPrintable(settingsPath));
-    file.close();
+    QObject* QmlTestHelper::service(const char* name) const {
+        return m_engine->rootContext()
+            ->contextProperty(QString::fromLatin1(name))
+            .value<QObject*>();
+    }
 
-    engine->addImportPath(QStringLiteral("qrc:///"));
-    auto roots = std::make_shared<Roots>();
-    dependencyInjectToQml(engine, roots->keepAlive, roots->container);
-    auto* helper = new QmlTestHelper(engine, settingsPath);
-    helper->setParent(engine);
-    engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper);
-    // Each switch-on replays the helper's fixes from a fresh simulated receiver.
-    QPointer<QmlTestHelper> fixes(helper);
-    auto sensor = std::make_shared<QtLocationSensor>([fixes](QObject* parent) {
-        auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, parent);
-        auto* buffer = new QBuffer(source);
-        buffer->setData(fixes ? fixes->locationSentences() : QByteArray());
-        source->setDevice(buffer);
-        return source;
-    });
-    roots->keepAlive.append(sensor);
-    engine->rootContext()->setContextProperty(QStringLiteral("inj_locationSensor"), sensor.get());
-    // The services outlive the file's QML and go once its engine has gone; otherwise roots pile
-    // up and their ports stay held.
-    connect(engine, &QObject::destroyed, this, [roots]() mutable {
-        roots->container = {};
-        roots->keepAlive.clear();
-    });
-}
+    QObject* QmlTestHelper::connectScriptedMount(const QVariantMap& values) {
+        auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection"));
+        if (!holder)
+            return nullptr;
+        auto mount = std::make_shared<FakeScriptedMount>();
+        auto* handle = new ScriptedMountHandle(mount, this);
+        handle->set(values);
+        holder->setMount(mount);
+        return handle;
+    }
+
+    void QmlTestHelper::disconnectMount() {
+        if (auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection")))
+            holder->disconnect();
+    }
+
+    void QmlTestHelper::log(const QString& line) {
+        Log("%s", qPrintable(line));
+    }
+
+    QmlTestSetup::QmlTestSetup() {
+        useScratchHome(m_home.path());
+        useTestServerPorts();
+    }
+
+    void QmlTestSetup::applicationAvailable() {
+        QIcon::setThemeName(QStringLiteral("app"));
+        registerQmlModules();
+        registerMetaTypes();
+    }
+
+    void QmlTestSetup::qmlEngineAvailable(QQmlEngine * engine) {
+        // Each test file starts from the same stored settings.
+        const QString settingsPath = m_home.filePath("data/QuorvelPro/Settings.txt");
+        QDir().mkpath(QFileInfo(settingsPath).path());
+        QFile file(settingsPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(settingsForTest()) < 0)
+            qFatal("cannot write %s", qPrintable(settingsPath));
+        file.close();
+
+        engine->addImportPath(QStringLiteral("qrc:///"));
+        auto roots = std::make_shared<Roots>();
+        dependencyInjectToQml(engine, roots->keepAlive, roots->container);
+        auto* helper = new QmlTestHelper(engine, settingsPath);
+        helper->setParent(engine);
+        engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper);
+        // Each switch-on replays the helper's fixes from a fresh simulated receiver.
+        QPointer<QmlTestHelper> fixes(helper);
+        auto sensor = std::make_shared<QtLocationSensor>([fixes](QObject* parent) {
+            auto* source =
+                new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, parent);
+            auto* buffer = new QBuffer(source);
+            buffer->setData(fixes ? fixes->locationSentences() : QByteArray());
+            source->setDevice(buffer);
+            return source;
+        });
+        roots->keepAlive.append(sensor);
+        engine->rootContext()->setContextProperty(QStringLiteral("inj_locationSensor"),
+                                                  sensor.get());
+        // The services outlive the file's QML and go once its engine has gone; otherwise roots pile
+        // up and their ports stay held.
+        connect(engine, &QObject::destroyed, this, [roots]() mutable {
+            roots->container = {};
+            roots->keepAlive.clear();
+        });
+    }
 
 } // namespace Ko

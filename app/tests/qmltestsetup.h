@@ -8,9 +8,31 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <memory>
+
 class QQmlEngine;
 
 namespace Ko {
+
+class FakeScriptedMount;
+
+// A scripted mount in the real holder, for what the emulated mount cannot do (auto home, PPEC
+// training, parking at once). Main thread only.
+class ScriptedMountHandle : public QObject {
+    Q_OBJECT
+public:
+    ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount, QObject* parent);
+
+    // Sets the named states (parked, duringAutoHome, supportsAutoHome, supportsPpec,
+    // lastPpecTraining, pePeriodSec) and then emits the mount's signal of each that changed, as
+    // the mount does when it learns a new state.
+    Q_INVOKABLE void set(const QVariantMap& values);
+    // The numeric arguments of every call of the operation, in order.
+    Q_INVOKABLE QVariantList calls(const QString& name) const;
+
+private:
+    const std::shared_ptr<FakeScriptedMount> m_mount;
+};
 
 // What QML tests cannot do themselves, published as "testHelper". Main thread only.
 class QmlTestHelper : public QObject {
@@ -31,8 +53,18 @@ public:
     // [latitude, longitude] in degrees (longitude positive west), 100 ms apart; none by default.
     Q_INVOKABLE void setLocationFixes(const QVariantList& fixes);
     QByteArray locationSentences() const { return m_locationSentences; }
+    // Hands a scripted mount with the given states (see ScriptedMountHandle::set) to the real
+    // mount holder, as a connection would; null when the holder is not the program's own.
+    Q_INVOKABLE QObject* connectScriptedMount(const QVariantMap& values);
+    // Empties the holder, as a disconnection does.
+    Q_INVOKABLE void disconnectMount();
+    // Writes a line to the program's log.
+    Q_INVOKABLE void log(const QString& line);
 
 private:
+    // The service published under name, as QML sees it now.
+    QObject* service(const char* name) const;
+
     QPointer<QQmlEngine> m_engine;
     const QString m_settingsPath;
     QHash<QString, QVariant> m_originals;

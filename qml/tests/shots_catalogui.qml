@@ -4,6 +4,16 @@ import QtQuick
 // dialog in both modes, the magnitude page, the object page with Go To allowed and refused, the
 // information and identify pages; in day and night colours. The site is at 46 degrees north.
 QtObject {
+    // Shown for real, the comet list would fetch a new comet file from the internet.
+    property QtObject cometList: QtObject {
+        property var list: []
+        property bool loadingList: false
+        function setDisplayed(value) {
+        }
+        function setSearchText(text) {
+        }
+    }
+
     function steps() {
         const w = probe.window
         const stack = w.inj_stackView
@@ -23,6 +33,7 @@ QtObject {
         const findStar = name => ({
             run: () => {
                 home()
+                inj_catalogSettings.enableAltRangeViewFilter = false
                 starList.setDisplayed(true)
                 starList.setSearchText(name)
             },
@@ -57,6 +68,7 @@ QtObject {
             { run: () => inj_iConnectable.startSession(), wait: () => inj_mountConnection.connected }
         ]).concat(menuShots("connected", mode)).concat([
             { run: () => {
+                  probe.publish("inj_astroList_comet", cometList)
                   starMenu = push("StarMenu")
                   stack.push(starMenu.namedStarPage)
                   starMenu.namedStarPage.searchText = "al"
@@ -70,7 +82,7 @@ QtObject {
                   stack.pop()
                   stack.push(starMenu.cometPage)
               },
-              wait: () => !w.header.popupFilter.visible && !inj_astroList_comet.loadingList },
+              wait: () => !w.header.popupFilter.visible },
             { run: openFilter, wait: () => w.header.popupFilter.opened, shot: "filter_comet_" + mode },
             { run: () => w.header.popupFilter.close(), wait: () => !w.header.popupFilter.visible },
             { run: () => push("MagnitudeLimitPage"), wait: () => stack.depth === 2,

@@ -16,6 +16,7 @@ QtObject {
     property bool scrolling: false
     property int changes: 0
     property int fullCount: 0
+    property double loadedAt: 0
     readonly property var list: inj_astroList_dso
 
     function afterDrawn() {
@@ -47,13 +48,18 @@ QtObject {
                   const menu = stack.push("qrc:/Page/DeepSkyMenu.qml")
                   page = menu.namedDsoPage
                   view = page.listView
+                  list.listChanged.connect(() => {
+                      if (!list.loadingList && loadedAt === 0)
+                          loadedAt = Date.now()
+                  })
                   t0 = Date.now()
                   stack.push(page)
               },
               wait: () => !list.loadingList && list.list.length > 0 && view.count > 0 },
             { run: afterDrawn, wait: () => drawn },
             { run: () => {
-                  console.info("open-ms: " + (Date.now() - t0) + " (" + view.count + " rows)")
+                  console.info("open-ms: " + (Date.now() - t0) + " (" + view.count + " rows, built by the service after "
+                               + (loadedAt - t0) + " ms)")
                   fullCount = view.count
                   list.listChanged.connect(() => ++changes)
                   changes = 0

@@ -106,7 +106,12 @@ QtObject {
                   push("IdentifyPage")
               },
               wait: () => stack.depth === 2, shot: "identify_device_" + mode },
-            { run: () => inj_identifyList.useDeviceOri = false, wait: () => !inj_identifyList.useDeviceOri },
+            // The service does not announce this setting; it is set back before the next picture.
+            { run: () => {
+                  home()
+                  inj_identifyList.useDeviceOri = false
+              },
+              wait: () => stack.depth === 1 },
             { run: () => {
                   home()
                   inj_iConnectable.startNextAction()

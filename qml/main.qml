@@ -20,9 +20,9 @@ ApplicationWindow {
     property Item inj_pageLocation: null
     property var inj_locationSensorSetttings: null
     property var inj_locationUpdater: null
-    property Item inj_objectInfoPage: null
+    property Item inj_objectInfoPage: objectInfoPage
     property Item inj_trackingPage: null
-    property Item inj_informationPage: null
+    property Item inj_informationPage: informationPage
     // The in-app help browser exists on phones and tablets only; desktops open help outside.
     property var inj_pageBrowserHelp: null
 
@@ -231,5 +231,24 @@ ApplicationWindow {
     UiBlockingMessage {
         id: uiBlockingMessage
         objectName: "uiBlockingMessage"
+    }
+
+    // Catalog lists and information pages: the object and information pages the lists and the
+    // header open, and the header's catalog filter.
+    ObjectInfoPage {
+        id: objectInfoPage
+        visible: false
+    }
+    InformationPage {
+        id: informationPage
+        visible: false
+    }
+    PopupFilter {
+        id: popupFilter
+    }
+    Binding {
+        target: window.header
+        property: "popupFilter"
+        value: popupFilter
     }
 }

@@ -1,0 +1,115 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Ko.Quorvel
+
+// The deep-sky menu on the real search service and the emulated mount: the catalogue choice,
+// the number field, and M 42 found and gone to.
+TestCase {
+    id: testCase
+    name: "DeepSky"
+    when: windowShown
+
+    property var window: null
+    property var menu: null
+
+    function initTestCase() {
+        const component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(testCase)
+        verify(window)
+        waitForRendering(window.contentItem)
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+    }
+
+    function cleanupTestCase() {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+    }
+
+    function init() {
+        window.inj_mainUIUtil.goHome()
+        mouseClick(findChild(window.inj_stackView.currentItem, "deepSky"))
+        menu = window.inj_stackView.currentItem
+        verify(menu.toString().indexOf("DeepSkyMenu") === 0)
+    }
+
+    function field() {
+        return findChild(menu, "number")
+    }
+
+    function type(text) {
+        field().forceActiveFocus()
+        for (const c of text)
+            keyClick(c)
+    }
+
+    function test_catalogues_data() {
+        return [
+            { tag: "Messier", index: 0, type: DeepSkyCatalog.IdM },
+            { tag: "Caldwell", index: 1, type: DeepSkyCatalog.IdC },
+            { tag: "NGC", index: 2, type: DeepSkyCatalog.IdNgc },
+            { tag: "IC", index: 3, type: DeepSkyCatalog.IdIc }
+        ]
+    }
+
+    function test_catalogues(data) {
+        const box = findChild(menu, "catalogue")
+        compare(box.count, 4)
+        compare(box.textAt(data.index), data.tag)
+        box.currentIndex = data.index
+        box.activated(data.index)
+        compare(inj_searchDSO.dsoType, data.type)
+        // A new visit starts from the chosen catalogue.
+        window.inj_stackView.pop()
+        mouseClick(findChild(window.inj_stackView.currentItem, "deepSky"))
+        compare(findChild(window.inj_stackView.currentItem, "catalogue").currentIndex, data.index)
+    }
+
+    // Whole numbers 1 to 10000 only; an empty field is no number.
+    function test_numberField_data() {
+        return [
+            { tag: "zero refused", keys: "0", text: "", number: -1 },
+            { tag: "leading zero refused", keys: "042", text: "42", number: 42 },
+            { tag: "upper bound", keys: "10000", text: "10000", number: 10000 },
+            { tag: "above refused", keys: "10001", text: "1000", number: 1000 },
+            { tag: "letters refused", keys: "4a2", text: "42", number: 42 }
+        ]
+    }
+
+    function test_numberField(data) {
+        field().text = ""
+        compare(inj_searchDSO.numberID, -1)
+        type(data.keys)
+        compare(field().text, data.text)
+        compare(inj_searchDSO.numberID, data.number)
+        field().text = ""
+        compare(inj_searchDSO.numberID, -1)
+    }
+
+    // At 85 degrees south Orion's nebula never sets: it circles between 0 and 11 degrees up.
+    function test_m42GoTo() {
+        const site = inj_location.location()
+        const south = inj_location.location()
+        south.latitudeRad = -85 * Math.PI / 180
+        inj_location.setLocation(south)
+        inj_altRange.minAlt = -10 * Math.PI / 180
+        const box = findChild(menu, "catalogue")
+        box.currentIndex = 0
+        box.activated(0)
+        field().text = ""
+        type("42")
+        tryCompare(inj_searchDSO, "searchSuccess", true)
+        compare(findChild(menu, "resultName").text, "Orion Nebula")
+        verify(findChild(menu, "more").enabled)
+        const goTo = findChild(menu, "goTo")
+        tryCompare(goTo, "enabled", true)
+        mouseClick(goTo)
+        tryCompare(inj_gotoStatus, "targetName", "Orion Nebula", 10000)
+        tryCompare(inj_gotoStatus, "done", true, 20000)
+        mouseClick(findChild(menu, "more"))
+        compare(window.inj_stackView.currentItem, window.inj_objectInfoPage)
+        inj_location.setLocation(site)
+        inj_altRange.minAlt = 0
+    }
+}

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import "CommonUI"
+import "Page"
 import "Script/AppUI.js" as AppUI
 import "Script/WindowGeometry.js" as WindowGeometry
 
@@ -19,9 +20,9 @@ ApplicationWindow {
     property Item inj_pageLocation: null
     property var inj_locationSensorSetttings: null
     property var inj_locationUpdater: null
-    property Item inj_objectInfoPage: null
+    property Item inj_objectInfoPage: objectInfoPage
     property Item inj_trackingPage: null
-    property Item inj_informationPage: null
+    property Item inj_informationPage: informationPage
     // The in-app help browser exists on phones and tablets only; desktops open help outside.
     property var inj_pageBrowserHelp: null
 
@@ -148,15 +149,7 @@ ApplicationWindow {
         replaceEnter: Transition {}
         replaceExit: Transition {}
 
-        // The menus take this place.
-        initialItem: Page {
-            Label {
-                anchors.centerIn: parent
-                text: window.title
-                font.pixelSize: 22
-                opacity: 0.6
-            }
-        }
+        initialItem: MainMenu {}
 
         // Direction keys drive the slew pad (Left, Up, Right, Down: buttons 1, 2, 0, 3); every
         // key is taken here, so none reaches the platform.
@@ -188,5 +181,24 @@ ApplicationWindow {
 
     ToastManager {
         id: toaster
+    }
+
+    // Catalog lists and information pages: the object and information pages the lists and the
+    // header open, and the header's catalog filter.
+    ObjectInfoPage {
+        id: objectInfoPage
+        visible: false
+    }
+    InformationPage {
+        id: informationPage
+        visible: false
+    }
+    PopupFilter {
+        id: popupFilter
+    }
+    Binding {
+        target: window.header
+        property: "popupFilter"
+        value: popupFilter
     }
 }

@@ -77,6 +77,8 @@ ICONS = {
     "search": [ring(8.5, 8.5, 5.0), segment(12.3, 12.3, 17, 17, 2.5)],
     "arrow_down": [segment(5, 8, 10, 13), segment(10, 13, 15, 8)],
     "arrow_up": [segment(5, 12, 10, 7), segment(10, 7, 15, 12)],
+    "check": [segment(4, 10.5, 8.5, 15), segment(8.5, 15, 16.5, 5)],
+    "forward": [segment(7, 4, 13, 10), segment(13, 10, 7, 16)],
 }
 SCALE_ONE_ONLY = {"arrow_down", "arrow_up"}
 
@@ -99,6 +101,47 @@ def rays(cx, cy, r0, r1, count, width=1.5):
     return shapes
 
 
+def polygon(points):
+    """A filled polygon (even-odd rule)."""
+    def inside(x, y):
+        hit = False
+        n = len(points)
+        for i in range(n):
+            (x1, y1), (x2, y2) = points[i], points[(i + 1) % n]
+            if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+                hit = not hit
+        return hit
+    return inside
+
+
+def star(cx, cy, r, inner=0.45, points=5):
+    pts = []
+    for i in range(points * 2):
+        a = math.pi * i / points - math.pi / 2
+        rr = r if i % 2 == 0 else r * inner
+        pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
+    return polygon(pts)
+
+
+def rect(x0, y0, x1, y1):
+    return lambda x, y: x0 <= x <= x1 and y0 <= y <= y1
+
+
+def box(x0, y0, x1, y1, width=1.5):
+    return [segment(x0, y0, x1, y0, width), segment(x1, y0, x1, y1, width),
+            segment(x1, y1, x0, y1, width), segment(x0, y1, x0, y0, width)]
+
+
+def gear(cx, cy):
+    return [ring(cx, cy, 4.5, 2.5)] + rays(cx, cy, 5.5, 8, 8, 2.2)
+
+
+def digit_marks(n):
+    """n small stars in a row, for the aligned-star count."""
+    step = 20.0 / (n + 1)
+    return [star(step * (i + 1), 10, min(4.5, step / 2 + 0.5)) for i in range(n)]
+
+
 FUNNEL = [triangle(3, 4, 17, 4, 10, 12), segment(10, 11, 10, 17, 2.5)]
 
 # Images of the window: qml/image/<folder>/<name>.png, drawn once at 40 x 40 (the grid at
@@ -108,6 +151,66 @@ IMAGES = {
                                   disc(10, 5.8, 1.3)],
     "Home_icon/catalog_menu": FUNNEL,
     "Home_icon/catalog_menu_filtered": FUNNEL + [disc(16, 15, 2.6)],
+    # Menus: one folder per menu.
+    "Home_icon/alignment": [ring(10, 10, 7), segment(10, 1, 10, 6), segment(10, 14, 10, 19),
+                            segment(1, 10, 6, 10), segment(14, 10, 19, 10)],
+    "Home_icon/star": [star(10, 10.5, 8)],
+    "Home_icon/deepSky": [ring(10, 10, 7.5, 1.5, 20, 140), ring(10, 10, 4.5, 1.5, 200, 140),
+                          disc(10, 10, 2)],
+    "Home_icon/utility": [segment(5, 15, 12, 8, 2.5), ring(13.5, 6.5, 3.2, 2.0, 300, 280)],
+    "Home_icon/userObjects": [disc(10, 6.5, 3.5), ring(10, 18, 7, 2.0, 20, 140)],
+    "Home_icon/settings": gear(10, 10),
+    "Alignment_icon/star1": [star(10, 10, 7)],
+    "Alignment_icon/brightestStar": [star(10, 10, 5)] + rays(10, 10, 7, 9.5, 8, 1.4),
+    "Alignment_icon/star2": [star(6, 7, 4.5), star(14, 13, 4.5)],
+    "Alignment_icon/northLevel": [triangle(10, 2, 6, 11, 14, 11), segment(3, 16, 17, 16)],
+    "Alignment_icon/star3": [star(10, 5.5, 4.2), star(5, 14, 4.2), star(15, 14, 4.2)],
+    "Alignment_icon/alignWithSync": refresh_shapes() + [star(10, 10, 2.6)],
+    "Alignment_icon/resetAlignment": [ring(10, 10, 7), segment(6, 6, 14, 14)],
+    "Alignment_icon/starCount1": digit_marks(1),
+    "Alignment_icon/starCount2": digit_marks(2),
+    "Alignment_icon/starCount3": digit_marks(3),
+    "Star_icon/solarSystem": [disc(10, 10, 3), ring(10, 10, 7, 1.3), disc(16.1, 6.5, 1.6)],
+    "Star_icon/namedStar": [star(10, 9, 6.5), segment(4, 18, 16, 18, 1.5)],
+    "Star_icon/doubleStar": [star(7, 8, 5), star(14.5, 13.5, 3.5)],
+    "Star_icon/comet": [disc(14, 6, 3), segment(12, 8, 3, 17, 1.5), segment(13.5, 9, 6, 18, 1.2),
+                        segment(11, 6.5, 2, 14, 1.2)],
+    "DeepSky_icon/namedDeepSky": [ring(10, 10, 7.5, 1.5, 20, 140), ring(10, 10, 4.5, 1.5, 200, 140),
+                                  disc(10, 10, 2), segment(3, 18, 17, 18, 1.5)],
+    "Utility_icon/information": [ring(10, 10, 7.5), segment(10, 9, 10, 14.5), disc(10, 5.8, 1.3)],
+    "Utility_icon/tracking": [ring(10, 10, 5.5), disc(10, 10, 1.5)] + rays(10, 10, 7, 9, 4),
+    "Utility_icon/tonightBest": [crescent(), star(5, 15, 3)],
+    "Utility_icon/pointAndGo": box(6, 3, 14, 17) + [segment(10, 1, 10, 5), disc(10, 14.5, 1)],
+    "Utility_icon/identify": [ring(8.5, 8.5, 5.0), segment(12.3, 12.3, 17, 17, 2.5),
+                              disc(8.5, 8.5, 1.5)],
+    "Utility_icon/hibernate": [ring(10, 11, 6.5, 2.0, 120, 300), segment(10, 3, 10, 10)],
+    "Utility_icon/pmSharing": [disc(4.5, 10, 2.5), disc(15.5, 5, 2.5), disc(15.5, 15, 2.5),
+                               segment(4.5, 10, 15.5, 5, 1.5), segment(4.5, 10, 15.5, 15, 1.5)],
+    "Utility_icon/advanced": [segment(3, 5, 17, 5), segment(3, 10, 17, 10), segment(3, 15, 17, 15),
+                              disc(7, 5, 2), disc(13, 10, 2), disc(9, 15, 2)],
+    "Utility_icon/help": [ring(10, 7.5, 4, 2.0, 300, 240), segment(10, 11.5, 10, 13.5),
+                          disc(10, 17, 1.3)],
+    "Utility_icon/polarScope": [ring(10, 10, 7.5), segment(10, 4, 10, 16, 1.2),
+                                segment(4, 10, 16, 10, 1.2), disc(13, 7, 1.3)],
+    "Utility_icon/polarAlignment": [star(10, 5, 3.5), segment(10, 9, 10, 18), segment(5, 18, 15, 18)],
+    "Utility_icon/autoHome": [triangle(10, 3, 3, 10, 17, 10)] + box(5.5, 10, 14.5, 17),
+    "Utility_icon/ppec": [segment(2 + i, 10 + 5 * math.sin(i / 2.5), 3 + i,
+                                  10 + 5 * math.sin((i + 1) / 2.5), 1.8) for i in range(16)],
+    "Utility_icon/cameraControl": box(3, 6, 17, 16) + [ring(10, 11, 3, 1.5), rect(6, 4, 10, 6)],
+    "Setting_icon/userInterface": box(3, 3, 17, 17) + [segment(3, 7, 17, 7, 1.5)],
+    "Setting_icon/connectSettings": [segment(3, 10, 8, 10), ring(10, 10, 3, 1.5),
+                                     segment(12, 10, 17, 10)],
+    "Setting_icon/wifi": [ring(10, 16, 4, 1.6, 45, 90), ring(10, 16, 8, 1.6, 45, 90),
+                          ring(10, 16, 12, 1.6, 55, 70), disc(10, 16, 1.5)],
+    "Setting_icon/location": [ring(10, 8, 5, 2.0), triangle(5.5, 10, 14.5, 10, 10, 18)],
+    "Setting_icon/altitudeLimit": [segment(2, 16, 18, 16), segment(4, 16, 15, 5),
+                                   ring(4, 16, 6, 1.3, 0, 45)],
+    "Setting_icon/backlash": [segment(3, 7, 15, 7), segment(15, 7, 12, 4), segment(17, 13, 5, 13),
+                              segment(5, 13, 8, 16)],
+    "Setting_icon/advanced": gear(10, 10),
+    "UserObjects_icon/celestialObjects": [star(10, 8, 6), ring(10, 18, 7, 1.5, 20, 140)],
+    "UserObjects_icon/terrestrialObjects": [triangle(2, 17, 8, 7, 14, 17),
+                                            triangle(9, 17, 13.5, 10, 18, 17)],
     "Tracking_icon/idle": [ring(10, 10, 7), segment(6.5, 10, 13.5, 10)],
     "Tracking_icon/sidereal": rays(10, 10, 0, 7.5, 8, 1.6) + [disc(10, 10, 2)],
     "Tracking_icon/lunar": [crescent()],

@@ -1,0 +1,136 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Ko.Quorvel
+import "../CommonUI"
+import ".."
+
+// The named deep-sky list, and the search of one object by catalogue and number with a GoTo to it.
+Page {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var stackView: inj_stackView
+        readonly property var mountConnection: inj_mountConnection
+        readonly property var searchDSO: inj_searchDSO
+        readonly property var objectInfoPage: inj_objectInfoPage
+    }
+
+    // In the order shown.
+    readonly property var catalogues: [
+        { text: QT_TR_NOOP("Messier"), value: DeepSkyCatalog.IdM },
+        { text: QT_TR_NOOP("Caldwell"), value: DeepSkyCatalog.IdC },
+        { text: QT_TR_NOOP("NGC"), value: DeepSkyCatalog.IdNgc },
+        { text: QT_TR_NOOP("IC"), value: DeepSkyCatalog.IdIc }
+    ]
+    property Item namedDsoPage: CatalogAstroListPage {
+        visible: false
+        catalogList: inj_astroList_dso
+    }
+
+    background: Pane {}
+    StackView.onActivated: _m.searchDSO.refresh()
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.topMargin: 10
+        spacing: 15
+
+        MenuButton {
+            objectName: "namedDeepSky"
+            pageWidth: root.width
+            pageHeight: root.height
+            text: qsTr("Named Deep Sky Object")
+            iconSource: "qrc:/image/DeepSky_icon/namedDeepSky.png"
+            Layout.alignment: Qt.AlignHCenter
+            onClicked: _m.stackView.push(root.namedDsoPage)
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            spacing: 10
+
+            UI_TranslatableComboBox {
+                id: catalogueBox
+                objectName: "catalogue"
+                Layout.preferredWidth: 150
+                tr_model: root.catalogues
+                tr_modelToString: item => qsTr(item.text)
+                Component.onCompleted: tr_setFromValue(_m.searchDSO.dsoType)
+                onActivated: _m.searchDSO.dsoType = tr_currentValue
+            }
+            UI_TextInput {
+                id: numberField
+                objectName: "number"
+                Layout.fillWidth: true
+                isOnlyNumber: true
+                hasCloseBtn: true
+                placeholderText: "1 ~ 10000"
+                validator: RegularExpressionValidator {
+                    regularExpression: /[1-9][0-9]{0,3}|10000/
+                }
+                onTextChanged: _m.searchDSO.numberID = text === "" ? -1 : parseInt(text)
+            }
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            spacing: 4
+
+            Label {
+                objectName: "resultName"
+                Layout.fillWidth: true
+                text: _m.searchDSO.show.a
+                font.pixelSize: 14
+                elide: Text.ElideRight
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                Label {
+                    objectName: "resultKind"
+                    Layout.fillWidth: true
+                    text: _m.searchDSO.show.c
+                    font.pixelSize: 14
+                    elide: Text.ElideRight
+                }
+                Label {
+                    objectName: "resultMagnitude"
+                    text: _m.searchDSO.show.b
+                    font.pixelSize: 14
+                    horizontalAlignment: Text.AlignRight
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            spacing: 10
+
+            Button {
+                objectName: "goTo"
+                Layout.fillWidth: true
+                text: qsTr("Go To")
+                enabled: _m.mountConnection.connected && _m.searchDSO.slewToOk
+                onClicked: _m.searchDSO.startGoTo()
+            }
+            Button {
+                objectName: "more"
+                Layout.fillWidth: true
+                text: qsTr("More ...")
+                enabled: _m.searchDSO.searchSuccess
+                onClicked: _m.objectInfoPage.go(_m.searchDSO.getAstroObj())
+            }
+        }
+
+        Item {
+            Layout.fillHeight: true
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A menu page: a plain pane behind a grid of three rows by three columns that fills the page
+// below whatever the menu shows above its entries (aboveGrid).
+Page {
+    id: root
+
+    default property alias entries: grid.data
+    property alias aboveGrid: above.data
+
+    // A page the menu holds for its own life, pushed as an item so it keeps its state; null while
+    // the page is missing, and its entry then opens nothing.
+    function makePage(name, properties) {
+        const component = Qt.createComponent("qrc:/Page/" + name + ".qml")
+        if (component.status !== Component.Ready)
+            return null
+        return component.createObject(root, Object.assign({ visible: false }, properties || {}))
+    }
+
+    // A page made anew on each push and destroyed when popped.
+    function open(name) {
+        _m.stackView.push("qrc:/Page/" + name + ".qml")
+    }
+
+    function pushPage(page) {
+        if (page)
+            _m.stackView.push(page)
+    }
+
+    QtObject {
+        id: _m
+        readonly property var stackView: inj_stackView
+    }
+
+    background: Pane {}
+
+    Item {
+        id: above
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        height: childrenRect.y + childrenRect.height
+    }
+
+    GridLayout {
+        id: grid
+        anchors.top: above.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        rows: 3
+        columns: 3
+    }
+}

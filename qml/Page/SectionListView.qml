@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../CommonUI"
+import ".."
+
+// Title and value rows grouped under section headers that stay at the top while their rows
+// scroll under them. A row without a title centres its value across the row.
+ListView {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property bool isNight: inj_nightManager.isNight
+    }
+
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    section.property: "category"
+    section.criteria: ViewSection.FullString
+    section.labelPositioning: ViewSection.InlineLabels | ViewSection.CurrentLabelAtStart
+    section.delegate: UI_InfoHeader {
+        required property string section
+        width: ListView.view.width
+        title: section
+        z: 2
+    }
+    ScrollIndicator.vertical: ScrollIndicator {}
+
+    delegate: Item {
+        id: row
+        required property string title
+        required property string value
+        required property bool firstItemInSection
+
+        width: ListView.view.width
+        height: 40
+
+        Rectangle {
+            visible: !row.firstItemInSection
+            x: 10
+            width: parent.width - 20
+            height: 1
+            color: _m.isNight ? "red" : "grey"
+            opacity: 0.5
+        }
+
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 10
+            anchors.rightMargin: 10
+            spacing: 10
+
+            Label {
+                objectName: "title"
+                visible: row.title !== ""
+                Layout.preferredWidth: (row.width - 30) / 2
+                Layout.fillHeight: true
+                text: row.title
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignRight
+                verticalAlignment: Text.AlignVCenter
+                color: _m.isNight ? "red" : "grey"
+                opacity: _m.isNight ? 0.7 : 1
+            }
+            Label {
+                objectName: "value"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                text: row.value
+                wrapMode: Text.Wrap
+                horizontalAlignment: row.title !== "" ? Text.AlignLeft : Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+            }
+        }
+    }
+}

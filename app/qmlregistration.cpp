@@ -43,11 +43,13 @@ void registerQmlModules() {
     registerEnum<AlignmentType_>(kQuorvelUri, "AlignmentType");
     registerEnum<CatalogSortOrder_>(kQuorvelUri, "CatalogSortOrder");
     registerEnum<DeepSkyCatalog_>(kQuorvelUri, "DeepSkyCatalog");
+    registerEnum<FlippingMode_>(kQuorvelUri, "FlippingMode");
     registerEnum<GuidingSpeed_>(kQuorvelUri, "GuidingSpeed");
     registerEnum<MountMode_>(kQuorvelUri, "MountMode");
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
+    registerEnum<TrailPointsDetailedState_>(kQuorvelUri, "TrailPointsDetailedState");
     registerEnum<UserObjectMode_>(kQuorvelUri, "UserObjectMode");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);

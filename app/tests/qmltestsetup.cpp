@@ -1,5 +1,6 @@
 #include "app/tests/qmltestsetup.h"
 
+#include "align/ialignerhelper.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
@@ -76,6 +77,15 @@ bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat)
     event.setAccepted(false);
     QCoreApplication::sendEvent(item, &event);
     return event.isAccepted();
+}
+
+bool QmlTestHelper::sequentialAlign(const QString& name, double ha, double dec, double axis1,
+                                    double axis2) {
+    auto* helper =
+        qobject_cast<IAlignerHelper*>(m_engine->rootContext()
+                                          ->contextProperty(QStringLiteral("inj_alignerHelper"))
+                                          .value<QObject*>());
+    return helper && helper->sequentialAlign(name.toStdString(), {ha, dec, axis1, axis2});
 }
 
 QmlTestSetup::QmlTestSetup() {

@@ -27,6 +27,10 @@ public:
     // Sends a key event straight to item, as the window would deliver it to its focus item;
     // true when the item accepted it.
     Q_INVOKABLE bool sendKey(QObject* item, int key, bool press, bool autoRepeat = false);
+    // A sync taken as the next alignment star, as a remote client's sync does while sync
+    // alignment is on (radians); true when the star joined the model.
+    Q_INVOKABLE bool sequentialAlign(const QString& name, double ha, double dec, double axis1,
+                                     double axis2);
 
 private:
     QPointer<QQmlEngine> m_engine;

@@ -176,4 +176,18 @@ ToolBar {
             }
         }
     }
+
+    // The connection session's popup and the two questions it may ask.
+    PopupConnect {
+        id: popupConnect
+        objectName: "popupConnect"
+    }
+    PopupMountMode {
+        id: popupMountMode
+        objectName: "popupMountMode"
+    }
+    PopupLoadParkData {
+        id: popupLoadParkData
+        objectName: "popupLoadParkData"
+    }
 }

@@ -16,7 +16,7 @@ ApplicationWindow {
     readonly property ToastManager inj_toaster: toaster
     readonly property MainUIUtil inj_mainUIUtil: mainUIUtil
     // Set by the pages that are built later; null until then.
-    property var inj_mainFooter: null
+    property var inj_mainFooter: mainFooter
     property Item inj_pageLocation: null
     property var inj_locationSensorSetttings: null
     property var inj_locationUpdater: null
@@ -234,5 +234,24 @@ ApplicationWindow {
         target: window.header
         property: "popupFilter"
         value: popupFilter
+    }
+
+    // Connecting and the slew pad: the footer column's banner and pad, and "Please wait".
+    SunWarningBanner {
+        id: sunWarningBanner
+        objectName: "sunWarningBanner"
+        parent: footerColumn
+        width: footerColumn.width
+    }
+    MainFooter {
+        id: mainFooter
+        objectName: "mainFooter"
+        parent: footerColumn
+        width: footerColumn.width
+        parentHeight: window.height
+    }
+    UiBlockingMessage {
+        id: uiBlockingMessage
+        objectName: "uiBlockingMessage"
     }
 }

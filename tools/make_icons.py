@@ -229,6 +229,19 @@ IMAGES = {
 }
 
 
+# The slew pad: the arrow of the direction buttons (pointing up), the rate step (pointing left),
+# fold and unfold, and home.
+IMAGES.update({
+    "Home_icon/fSlewing0": [triangle(10, 2.5, 17, 10.5, 3, 10.5), segment(10, 9, 10, 17.5, 3.5)],
+    "Home_icon/fSlewing2": [triangle(2.5, 10, 10.5, 4, 10.5, 16),
+                            triangle(9.5, 10, 17.5, 4, 17.5, 16)],
+    "Home_icon/frControlFooter8": [segment(4, 7, 10, 13, 2.5), segment(10, 13, 16, 7, 2.5)],
+    "Home_icon/frControlFooter10": [segment(4, 13, 10, 7, 2.5), segment(10, 7, 16, 13, 2.5)],
+    "Home_icon/frControlFooter0": [triangle(10, 2.5, 18.5, 10, 1.5, 10),
+                                   triangle(4.5, 9, 15.5, 9, 15.5, 17.5),
+                                   triangle(4.5, 9, 4.5, 17.5, 15.5, 17.5)],
+})
+
 def render(shapes, scale):
     size = 20 * scale
     rows = []

@@ -1,0 +1,145 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The user's side of a connection session: status, found devices, Connect/Disconnect and Cancel.
+// Closing it in any other way than the session ending cancels the session.
+UI_Dialog {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var iConnectable: inj_iConnectable
+        readonly property bool isNight: inj_nightManager.isNight
+        readonly property bool hasDevices: iConnectable.devicesList !== undefined
+            && iConnectable.devicesList !== null
+        readonly property var devices: hasDevices ? iConnectable.devicesList : []
+        property bool closingOnDone: false
+        property int selectedRow: -1
+    }
+
+    modal: true
+    // Escape reaches a popup that has the focus.
+    focus: true
+    padding: 0
+    topPadding: 0
+
+    onAboutToHide: {
+        if (!_m.closingOnDone)
+            _m.iConnectable.cancelSession()
+    }
+    onAboutToShow: _m.selectedRow = -1
+
+    Connections {
+        target: _m.iConnectable
+        function onSessionStarted() {
+            root.open()
+        }
+        function onSessionDone() {
+            _m.closingOnDone = true
+            root.close()
+            _m.closingOnDone = false
+        }
+        function onDevicesListChanged() {
+            _m.selectedRow = -1
+        }
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 12
+
+        Item {
+            implicitWidth: 220 + 50
+            implicitHeight: column.implicitHeight + 50
+
+            ColumnLayout {
+                id: column
+                anchors.fill: parent
+                anchors.margins: 25
+                spacing: 12
+
+                Label {
+                    objectName: "statusText"
+                    Layout.fillWidth: true
+                    text: qsTranslate("mount", _m.iConnectable.statusText)
+                    font.pointSize: 22
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Label {
+                    objectName: "statusDetailText"
+                    Layout.fillWidth: true
+                    visible: text !== ""
+                    text: qsTranslate("mount", _m.iConnectable.statusDetailText)
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Rectangle {
+                    objectName: "deviceBox"
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 120
+                    visible: _m.hasDevices
+                    color: _m.isNight ? "black" : "white"
+                    border.width: 1
+                    border.color: _m.isNight ? "red" : "grey"
+
+                    ListView {
+                        id: deviceList
+                        objectName: "deviceList"
+                        anchors.fill: parent
+                        anchors.margins: 1
+                        clip: true
+                        model: _m.devices
+                        delegate: Rectangle {
+                            required property var modelData
+                            required property int index
+                            width: deviceList.width
+                            height: 44
+                            color: index === _m.selectedRow ? "#40808080" : "transparent"
+                            Label {
+                                anchors.fill: parent
+                                anchors.margins: 10
+                                text: modelData.title
+                                elide: Text.ElideRight
+                                verticalAlignment: Text.AlignVCenter
+                            }
+                            MouseArea {
+                                anchors.fill: parent
+                                onClicked: {
+                                    _m.selectedRow = index
+                                    _m.iConnectable.selectDevice(index)
+                                }
+                            }
+                        }
+                    }
+                    Label {
+                        objectName: "noDevice"
+                        anchors.centerIn: parent
+                        visible: deviceList.count === 0
+                        text: qsTr("No Device Found")
+                    }
+                }
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+                    Button {
+                        objectName: "nextActionButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        enabled: !_m.iConnectable.busy
+                        text: qsTranslate("mount", _m.iConnectable.nextActionText)
+                        onClicked: _m.iConnectable.startNextAction()
+                    }
+                    Button {
+                        objectName: "cancelButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        enabled: !_m.iConnectable.busy
+                        text: qsTr("Cancel")
+                        onClicked: _m.iConnectable.cancelSession()
+                    }
+                }
+            }
+        }
+    }
+}

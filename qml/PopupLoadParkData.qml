@@ -1,0 +1,64 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Ko.Quorvel
+
+// Whether the hibernate data stored at the last park goes back into the mount; the connection
+// waits for the answer. Dismissed, it answers Cancel.
+UI_Dialog {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var stub: inj_parkDataLoadUIStub
+        property bool answered: false
+    }
+
+    function answer(option) {
+        _m.answered = true
+        _m.stub.setResult(option)
+        close()
+    }
+
+    modal: true
+    // Escape reaches a popup that has the focus.
+    focus: true
+
+    onAboutToShow: _m.answered = false
+    onAboutToHide: {
+        if (!_m.answered) {
+            _m.answered = true
+            _m.stub.setResult(ParkDataLoadOption.Cancel)
+        }
+    }
+
+    Connections {
+        target: _m.stub
+        function onShouldShow() {
+            root.open()
+        }
+    }
+
+    contentItem: ColumnLayout {
+        Label {
+            Layout.preferredWidth: 240
+            text: qsTr("Hibernate data present. Restore state to mount?")
+            wrapMode: Text.WordWrap
+        }
+    }
+
+    footer: DialogButtonBox {
+        Button {
+            objectName: "clearButton"
+            flat: true
+            text: qsTr("Clear Data")
+            onClicked: root.answer(ParkDataLoadOption.Discard)
+        }
+        Button {
+            objectName: "restoreButton"
+            flat: true
+            text: qsTr("Restore")
+            onClicked: root.answer(ParkDataLoadOption.Load)
+        }
+    }
+}

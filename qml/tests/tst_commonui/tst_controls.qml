@@ -1,0 +1,179 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import QtTest
+import "qrc:/"
+import "qrc:/CommonUI"
+
+// Rows, fields and the combo box on a test root that offers the names the window offers.
+TestCase {
+    id: root
+    name: "CommonControls"
+    when: windowShown
+    // A test case is an invisible item; what it holds must be shown to take input.
+    visible: true
+    width: 428
+    height: 900
+
+    readonly property NightManager inj_nightManager: night
+    readonly property StackView inj_stackView: stack
+
+    NightManager {
+        id: night
+    }
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        initialItem: Item {}
+    }
+
+    Component {
+        id: pageComponent
+        Page {
+            objectName: "pushedPage"
+        }
+    }
+
+    Component {
+        id: rowsComponent
+        ColumnLayout {
+            width: root.width
+            property alias fine: fine
+            property alias combo: combo
+            property alias nav: nav
+            property alias header: header
+            UI_PageHeader {
+                id: header
+                title: "Title"
+            }
+            UI_InfoHeader {
+                title: "Group"
+            }
+            UI_Row {
+                paramText: "Fine"
+                UI_FineTuning {
+                    id: fine
+                    adjParam: 1
+                    validator: IntValidator {
+                        bottom: 1
+                        top: 100
+                    }
+                    onShowText: value => text = String(value)
+                }
+            }
+            UI_Row {
+                paramText: "Choice"
+                UI_TranslatableComboBox {
+                    id: combo
+                    Layout.fillWidth: true
+                    tr_model: [
+                        { text: "Successful", value: 10 },
+                        { text: "Connecting", value: 20 },
+                        { text: "Communication error", value: 30 }
+                    ]
+                    tr_modelToString: item => qsTranslate("mount", item.text)
+                }
+            }
+            UI_ListRowNav {
+                id: nav
+                titleText: "Next"
+                pushItem: pageComponent
+            }
+        }
+    }
+
+    function cleanup() {
+        inj_languageManager.doubleLength = false
+        inj_languageManager.language = "en"
+        while (stack.depth > 1)
+            stack.pop()
+    }
+
+    // The buttons offer the next number within the validator's range; the owner writes it.
+    function test_fineTuning_data() {
+        return [
+            { tag: "decrement at the bottom", text: "1", button: "decrementButton", offered: 1 },
+            { tag: "increment at the top", text: "100", button: "incrementButton", offered: 100 },
+            { tag: "increment", text: "41", button: "incrementButton", offered: 42 },
+            { tag: "empty field", text: "", button: "decrementButton", offered: 1 },
+            { tag: "above the range", text: "150", button: "decrementButton", offered: 100 }
+        ]
+    }
+
+    function test_fineTuning(data) {
+        const rows = createTemporaryObject(rowsComponent, root)
+        rows.fine.text = data.text
+        const offers = []
+        rows.fine.showText.connect(value => offers.push(value))
+        mouseClick(findChild(rows.fine, data.button))
+        compare(offers, [data.offered])
+        compare(rows.fine.text, String(data.offered))
+    }
+
+    function test_setFromValue_data() {
+        return [
+            { tag: "known", value: 30, index: 2, shown: "Communication error", current: 30 },
+            { tag: "unknown", value: 99, index: -1, shown: "", current: undefined }
+        ]
+    }
+
+    function test_setFromValue(data) {
+        const combo = createTemporaryObject(rowsComponent, root).combo
+        compare(combo.currentIndex, 0, "a new box starts at its first item")
+        combo.tr_setFromValue(data.value)
+        compare(combo.currentIndex, data.index)
+        compare(combo.displayText, data.shown)
+        compare(combo.tr_currentValue, data.current)
+        compare(combo.tr_indexOfValue(data.value), data.index)
+    }
+
+    // The texts are made again from the model; the selection stays.
+    function test_retranslate_data() {
+        return [
+            { tag: "language", change: () => inj_languageManager.language = "de", shown: "Verbinden" },
+            { tag: "double length", change: () => inj_languageManager.doubleLength = true,
+              shown: "[Connecting Connecting]" }
+        ]
+    }
+
+    function test_retranslate(data) {
+        const combo = createTemporaryObject(rowsComponent, root).combo
+        combo.tr_setFromValue(20)
+        compare(combo.displayText, "Connecting")
+        data.change()
+        compare(combo.currentIndex, 1)
+        compare(combo.displayText, data.shown)
+        compare(combo.tr_currentValue, 20)
+    }
+
+    function test_navigation() {
+        const rows = createTemporaryObject(rowsComponent, root)
+        mouseClick(rows.nav)
+        tryCompare(stack, "depth", 2)
+        compare(stack.currentItem.objectName, "pushedPage")
+        mouseClick(findChild(rows.header, "backButton"))
+        tryCompare(stack, "depth", 1)
+    }
+
+    // A title that fits is centred on the whole header; a long one wraps beside the back button.
+    function test_headerTitle_data() {
+        return [
+            { tag: "short", title: "Connect", centred: true },
+            { tag: "long", title: "A title far too long to sit at the centre of the header bar", centred: false }
+        ]
+    }
+
+    function test_headerTitle(data) {
+        const header = createTemporaryObject(rowsComponent, root).header
+        header.title = data.title
+        const label = header.titleLabel
+        const left = label.mapToItem(header, 0, 0).x
+        if (data.centred) {
+            fuzzyCompare(left + label.contentWidth / 2, header.width / 2, 1)
+        } else {
+            verify(label.lineCount > 1)
+            verify(left + label.width <= header.width)
+        }
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick
+import QtTest
+
+// The whole window on the real composition root, and the steps a user takes to connect.
+TestCase {
+    id: rig
+    when: windowShown
+
+    property var window: null
+
+    function part(name) {
+        return findChild(window, name)
+    }
+    function headerPart(name) {
+        return findChild(window.header, name)
+    }
+
+    // The emulated mount may connect, and the popup close again, before it has finished opening.
+    function clickConnect() {
+        const spy = Qt.createQmlObject("import QtTest; SignalSpy { signalName: \"aboutToShow\" }", rig)
+        spy.target = headerPart("popupConnect")
+        mouseClick(headerPart("connectButton"))
+        compare(spy.count, 1, "the connect popup opens")
+        spy.destroy()
+    }
+
+    // Ends any session still running, so that no connection step outlives the test.
+    function settle() {
+        tryCompare(inj_iConnectable, "busy", false, 15000)
+    }
+
+    function disconnect() {
+        settle()
+        if (inj_mountConnection.connected) {
+            inj_iConnectable.startNextAction()
+            tryCompare(inj_mountConnection, "connected", false, 5000)
+        }
+        settle()
+    }
+
+    function connectEmulator() {
+        if (inj_mountConnection.connected)
+            return
+        inj_iConnectable.startSession()
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        settle()
+    }
+
+    function makeWindow(parent) {
+        const component = Qt.createComponent("qrc:/main.qml")
+        verify(component.status === Component.Ready, component.errorString())
+        const made = component.createObject(parent)
+        verify(made)
+        return made
+    }
+
+    function initTestCase() {
+        window = makeWindow(rig)
+    }
+
+    function cleanupTestCase() {
+        disconnect()
+    }
+}

@@ -1,0 +1,114 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import "qrc:/"
+
+// The connect popup over a stand-in session: the device box, device choice, and which closes
+// cancel the session.
+TestCase {
+    id: root
+    name: "PopupConnectStandIn"
+    when: windowShown
+    // A test case is an invisible item; what it holds must be shown to take input.
+    visible: true
+    width: 428
+    height: 700
+
+    readonly property NightManager inj_nightManager: night
+
+    NightManager {
+        id: night
+    }
+
+    StandInSession {
+        id: session
+    }
+
+    Component {
+        id: popupComponent
+        PopupConnect {}
+    }
+
+    // Published for the whole file: bindings follow a change of the published service.
+    function initTestCase() {
+        testHelper.publish("inj_iConnectable", session)
+    }
+
+    function cleanupTestCase() {
+        testHelper.restore("inj_iConnectable")
+    }
+
+    function makePopup() {
+        const popup = createTemporaryObject(popupComponent, root, { parent: root })
+        session.cancels = 0
+        session.nextActions = 0
+        session.selected = []
+        session.devicesList = undefined
+        session.sessionStarted()
+        tryCompare(popup, "opened", true)
+        return popup
+    }
+
+    function part(popup, name) {
+        return findChild(popup.contentItem, name)
+    }
+
+    function test_deviceBox_data() {
+        return [
+            { tag: "no list", devices: undefined, box: false, none: false, rows: 0 },
+            { tag: "nothing found", devices: [], box: true, none: true, rows: 0 },
+            { tag: "two found", devices: [{ title: "192.168.4.1" }, { title: "192.168.4.7" }],
+              box: true, none: false, rows: 2 }
+        ]
+    }
+
+    function test_deviceBox(data) {
+        const popup = makePopup()
+        session.devicesList = data.devices
+        compare(part(popup, "deviceBox").visible, data.box)
+        compare(part(popup, "noDevice").visible, data.none)
+        const list = part(popup, "deviceList")
+        compare(list.count, data.rows)
+        if (data.rows > 1) {
+            const row = list.itemAtIndex(1)
+            mouseClick(row)
+            compare(session.selected, [1])
+            compare(String(row.color), "#40808080")
+            compare(String(list.itemAtIndex(0).color), "#00000000")
+        }
+    }
+
+    function test_busyDisablesButtons_data() {
+        return [
+            { tag: "busy", busy: true },
+            { tag: "idle", busy: false }
+        ]
+    }
+
+    function test_busyDisablesButtons(data) {
+        const popup = makePopup()
+        session.busy = data.busy
+        compare(part(popup, "nextActionButton").enabled, !data.busy)
+        compare(part(popup, "cancelButton").enabled, !data.busy)
+        session.busy = false
+        mouseClick(part(popup, "nextActionButton"))
+        compare(session.nextActions, 1)
+    }
+
+    // Only a close that the session did not cause cancels it, and only once.
+    function test_closing_data() {
+        return [
+            { tag: "session done", close: () => session.sessionDone(), cancels: 0 },
+            { tag: "escape", close: () => keyClick(Qt.Key_Escape), cancels: 1 },
+            { tag: "tap outside", close: () => mouseClick(root, 5, 5), cancels: 1 },
+            { tag: "cancel button", close: p => mouseClick(part(p, "cancelButton")), cancels: 1 }
+        ]
+    }
+
+    function test_closing(data) {
+        const popup = makePopup()
+        data.close(popup)
+        tryCompare(popup, "visible", false)
+        compare(session.cancels, data.cancels)
+    }
+}

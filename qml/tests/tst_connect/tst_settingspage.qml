@@ -1,0 +1,173 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Ko.AstroBase
+
+// The connection settings page, checked against the settings file as stored. The folder's
+// settings keep Find Devices off, so choosing the network tab never starts a search.
+WindowRig {
+    name: "ConnectSettingsPage"
+
+    property var page: null
+
+    function init() {
+        page = window.inj_stackView.push("qrc:/Page/ConnectSettingsPage.qml")
+        verify(page)
+        tryCompare(page.StackView, "status", StackView.Active)
+    }
+
+    function cleanup() {
+        if (window.inj_stackView.depth > 1)
+            window.inj_stackView.pop()
+        tryCompare(window.inj_stackView, "depth", 1)
+        page = null
+    }
+
+    function stored(key) {
+        return testHelper.storedSettings()[key]
+    }
+
+    function pagePart(name) {
+        return findChild(page, name)
+    }
+
+    function selectTab(index) {
+        mouseClick(pagePart("tab" + index))
+        compare(page.tabBar.currentIndex, index)
+    }
+
+    function retype(field, text) {
+        field.forceActiveFocus()
+        field.selectAll()
+        keyClick(Qt.Key_Delete)
+        for (const c of text)
+            keyClick(c)
+    }
+
+    function test_activation() {
+        compare(stored("cxn.commtype"), ConnectionType.Emulator, "opening the page writes nothing")
+        compare(page.tabBar.currentIndex, 2, "the stored type is the emulator")
+        compare(window.inj_mainUIUtil.showHeader.value, false)
+        compare(window.inj_mainUIUtil.showFooter.value, false)
+        compare(findChild(page, "launchSwitch").checked, false)
+        window.inj_stackView.pop()
+        tryCompare(window.inj_mainUIUtil.showHeader, "value", true)
+        compare(window.inj_mainUIUtil.showFooter.value, true)
+    }
+
+    function test_tabsSetType_data() {
+        return [
+            { tag: "network", tab: 0, type: ConnectionType.UDP },
+            { tag: "ble", tab: 1, type: ConnectionType.BLE },
+            { tag: "serial", tab: 3, type: ConnectionType.Serial },
+            { tag: "emulator", tab: 2, type: ConnectionType.Emulator }
+        ]
+    }
+
+    function test_tabsSetType(data) {
+        selectTab(data.tab)
+        compare(stored("cxn.commtype"), data.type)
+        compare(stored("cxn.dosearch"), false)
+    }
+
+    function test_findDevicesDisablesFixedIp() {
+        selectTab(0)
+        const row = pagePart("fixedIpRow")
+        compare(row.enabled, true)
+        mouseClick(pagePart("searchSwitch"))
+        compare(stored("cxn.dosearch"), true)
+        compare(row.enabled, false)
+        mouseClick(pagePart("searchSwitch"))
+        compare(stored("cxn.dosearch"), false)
+        compare(row.enabled, true)
+    }
+
+    // One to four numbers of 0 to 255 between dots.
+    function test_fixedIpRule_data() {
+        return [
+            { tag: "full address", typed: "10.0.0.7", stored: "10.0.0.7" },
+            { tag: "three groups", typed: "192.168.4", stored: "192.168.4" },
+            { tag: "one group", typed: "7", stored: "7" },
+            // The keys that would break the rule are refused.
+            { tag: "above 255", typed: "256", stored: "25" },
+            { tag: "five groups", typed: "1.2.3.4.5", stored: "1.2.3.45" },
+            { tag: "leading dot", typed: ".5", stored: "5" }
+        ]
+    }
+
+    function test_fixedIpRule(data) {
+        selectTab(0)
+        const field = pagePart("fixedIpField")
+        retype(field, data.typed)
+        keyClick(Qt.Key_Return)
+        compare(stored("cxn.ip"), data.stored)
+        inj_connectSettings.fixedIP = "127.0.0.1"
+    }
+
+    // The BLE tab has its own read time-out; the network and serial tabs share the other one.
+    function test_readTimeout_data() {
+        return [
+            { tag: "network", tab: 0, shows: "1500", key: "cxn.resends", other: "cxn.timeoutms_ble" },
+            { tag: "ble", tab: 1, shows: "1000", key: "cxn.timeoutms_ble", other: "cxn.resends" },
+            { tag: "serial", tab: 3, shows: "1500", key: "cxn.resends", other: "cxn.timeoutms_ble" }
+        ]
+    }
+
+    function test_readTimeout(data) {
+        selectTab(data.tab)
+        const field = pagePart("timeoutField" + data.tab)
+        compare(field.text, data.shows)
+        const other = stored(data.other)
+        retype(field, "750")
+        keyClick(Qt.Key_Return)
+        compare(stored(data.key), 750)
+        compare(stored(data.other), other)
+        inj_connectSettings.readTimeoutMs_other = 1500
+        inj_connectSettings.readTimeoutMs_BLE = 1000
+    }
+
+    // Only whole numbers from 1 to 100 are stored, whatever the field holds on the way.
+    function test_resendTries_data() {
+        return [
+            { tag: "emptied", edit: f => retype(f, ""), stored: 1 },
+            { tag: "zero", edit: f => retype(f, "0"), stored: 1 },
+            { tag: "above the range", edit: f => retype(f, "150"), stored: 15 },
+            { tag: "typed", edit: f => retype(f, "57"), stored: 57 },
+            { tag: "increment", edit: f => mouseClick(findChild(f, "incrementButton")), stored: 2 },
+            { tag: "decrement at the bottom", edit: f => mouseClick(findChild(f, "decrementButton")),
+              stored: 1 }
+        ]
+    }
+
+    function test_resendTries(data) {
+        selectTab(0)
+        const field = pagePart("resendField0")
+        compare(field.text, "1")
+        data.edit(field)
+        const value = stored("cxn.timeoutms")
+        compare(value === undefined ? 1 : value, data.stored)
+        inj_connectSettings.maxRetryCount = 1
+    }
+
+    function test_serialPortTypedWithoutEnter() {
+        selectTab(3)
+        const box = pagePart("portBox")
+        verify(box.visible)
+        box.contentItem.forceActiveFocus()
+        box.editText = ""
+        for (const c of "/dev/ttyKO9 ")
+            keyClick(c)
+        window.inj_stackView.pop()
+        tryCompare(window.inj_stackView, "depth", 1)
+        compare(stored("cxn.serialname"), "/dev/ttyKO9")
+    }
+
+    function test_modeChoice() {
+        const box = pagePart("modeBox")
+        compare(box.tr_currentValue, DualModeChoice.UseEQ)
+        box.currentIndex = 2
+        box.activated(2)
+        compare(stored("connect_multi_mountmode"), DualModeChoice.UseAZ)
+        inj_connectSettings.dualModeChoice = DualModeChoice.UseEQ
+    }
+}

@@ -29,6 +29,8 @@ ListView {
     anchors.bottomMargin: 10
     z: 1000
     interactive: false
+    // It covers the whole window above the dialogs: it must never take the clicks meant for them.
+    enabled: false
     verticalLayoutDirection: ListView.BottomToTop
     spacing: 5
     model: ListModel {}

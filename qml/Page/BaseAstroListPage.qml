@@ -92,6 +92,7 @@ Page {
                             font.pixelSize: 15
                         }
                         Label {
+                            Layout.alignment: Qt.AlignRight
                             text: row.modelData.b
                             opacity: 0.8
                             font.pixelSize: 13
@@ -104,6 +105,7 @@ Page {
                             font.pixelSize: 13
                         }
                         Label {
+                            Layout.alignment: Qt.AlignRight
                             text: row.modelData.d
                             opacity: 0.8
                             font.pixelSize: 13

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // One catalog list service on screen: its rows, its search, and the object page for a tapped
 // row. The service keeps its list up to date only while told that the page is displayed.

@@ -72,6 +72,8 @@ Page {
                 validator: RegularExpressionValidator {
                     regularExpression: /[1-9][0-9]{0,3}|10000/
                 }
+                // A new visit shows the number the search still holds.
+                Component.onCompleted: text = _m.searchDSO.numberID > 0 ? String(_m.searchDSO.numberID) : ""
                 onTextChanged: _m.searchDSO.numberID = text === "" ? -1 : parseInt(text)
             }
         }

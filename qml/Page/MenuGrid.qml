@@ -35,6 +35,13 @@ Page {
     }
 
     background: Pane {}
+    // The entries are sized from the page, not from the grid, which may be shorter.
+    Component.onCompleted: {
+        for (const entry of grid.children) {
+            if (entry.pageHeight !== undefined)
+                entry.pageHeight = Qt.binding(() => root.height)
+        }
+    }
 
     Item {
         id: above
@@ -44,12 +51,13 @@ Page {
         height: childrenRect.y + childrenRect.height
     }
 
+    // A menu with fewer rows keeps the rows of a full one and leaves the bottom empty.
     GridLayout {
         id: grid
         anchors.top: above.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.bottom: parent.bottom
+        height: (root.height - above.height) * Math.ceil(children.length / 3) / 3
         rows: 3
         columns: 3
     }

@@ -53,7 +53,7 @@ UI_Dialog {
     component ChoiceRow: ItemDelegate {
         id: choice
         property string value: ""
-        property bool checked: false
+        property bool marked: false
         Layout.fillWidth: true
         implicitHeight: 48
         contentItem: RowLayout {
@@ -70,7 +70,7 @@ UI_Dialog {
                 elide: Text.ElideRight
             }
             UI_Image {
-                visible: choice.checked
+                visible: choice.marked
                 Layout.preferredWidth: 21
                 Layout.preferredHeight: 21
                 iconWidth: 21
@@ -90,13 +90,13 @@ UI_Dialog {
         ChoiceRow {
             objectName: "sortMagnitude"
             text: qsTr("Magnitude")
-            checked: _m.catalogSettings.sortOrder === CatalogSortOrder.Vmag
+            marked: _m.catalogSettings.sortOrder === CatalogSortOrder.Vmag
             onClicked: root.sortBy(CatalogSortOrder.Vmag)
         }
         ChoiceRow {
             objectName: "sortName"
             text: qsTr("Name")
-            checked: _m.catalogSettings.sortOrder === CatalogSortOrder.Name
+            marked: _m.catalogSettings.sortOrder === CatalogSortOrder.Name
             onClicked: root.sortBy(CatalogSortOrder.Name)
         }
         UI_InfoHeader {

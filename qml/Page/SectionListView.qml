@@ -34,7 +34,8 @@ ListView {
         required property bool firstItemInSection
 
         width: ListView.view.width
-        height: 40
+        // Two-line values (coordinates of date) and wrapped titles get the room they need.
+        height: Math.max(40, Math.max(titleLabel.implicitHeight, valueLabel.implicitHeight) + 8)
 
         Rectangle {
             visible: !row.firstItemInSection
@@ -52,6 +53,7 @@ ListView {
             spacing: 10
 
             Label {
+                id: titleLabel
                 objectName: "title"
                 visible: row.title !== ""
                 Layout.preferredWidth: (row.width - 30) / 2
@@ -64,6 +66,7 @@ ListView {
                 opacity: _m.isNight ? 0.7 : 1
             }
             Label {
+                id: valueLabel
                 objectName: "value"
                 Layout.fillWidth: true
                 Layout.fillHeight: true

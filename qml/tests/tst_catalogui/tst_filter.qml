@@ -13,8 +13,11 @@ TestCase {
     property var window: null
 
     function initTestCase() {
-        window = Qt.createComponent("qrc:/main.qml").createObject(testCase)
+        const component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(testCase)
         verify(window)
+        waitForRendering(window.contentItem)
     }
 
     function cleanupTestCase() {
@@ -24,6 +27,7 @@ TestCase {
 
     function cleanup() {
         popup().close()
+        tryCompare(popup(), "visible", false)
         window.inj_mainUIUtil.goHome()
         while (window.inj_mainUIUtil.showCatalogMenu.depth > 0)
             window.inj_mainUIUtil.showCatalogMenu.pop()
@@ -48,7 +52,7 @@ TestCase {
             { tag: "both off", alt: false, vmag: false, altText: "Off", vmagText: "Off", mark: false },
             { tag: "altitude", alt: true, vmag: false, min: 0, max: 75, altText: "0~75°", vmagText: "Off",
               mark: true },
-            { tag: "negative altitude rounds", alt: true, vmag: false, min: -10.4, max: 89.6,
+            { tag: "negative altitude rounds", alt: true, vmag: false, min: -9.6, max: 89.6,
               altText: "-10~90°", vmagText: "Off", mark: true },
             { tag: "magnitude", alt: false, vmag: true, star: 6.54, dso: 11, altText: "Off",
               vmagText: "Star: 6.5 Other: 11.0", mark: true }
@@ -89,8 +93,8 @@ TestCase {
     function test_sortMarks(data) {
         inj_catalogSettings.sortOrder = data.order
         const dialog = openFilter(1)
-        compare(findChild(dialog.contentItem, "sortMagnitude").checked, data.vmag)
-        compare(findChild(dialog.contentItem, "sortName").checked, data.name)
+        compare(findChild(dialog.contentItem, "sortMagnitude").marked, data.vmag)
+        compare(findChild(dialog.contentItem, "sortName").marked, data.name)
         // A tap chooses and closes.
         mouseClick(findChild(dialog.contentItem, data.name ? "sortMagnitude" : "sortName"))
         compare(inj_catalogSettings.sortOrder, data.name ? CatalogSortOrder.Vmag : CatalogSortOrder.Name)
@@ -161,7 +165,7 @@ TestCase {
         if (data.step === undefined)
             field.text = data.text
         else
-            mouseClick(findChild(field, data.step > 0 ? "increase" : "decrease"))
+            mouseClick(findChild(field, data.step > 0 ? "incrementButton" : "decrementButton"))
         compare(field.text, data.shown)
         fuzzyCompare(inj_catalogSettings.maxStarVmag, data.stored, 1e-5)
         inj_catalogSettings.enableVmagFilter = false

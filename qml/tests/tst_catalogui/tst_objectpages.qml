@@ -46,8 +46,11 @@ TestCase {
     }
 
     function initTestCase() {
-        window = Qt.createComponent("qrc:/main.qml").createObject(testCase)
+        const component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(testCase)
         verify(window)
+        waitForRendering(window.contentItem)
         tryCompare(inj_mountConnection, "connected", true, 10000)
     }
 
@@ -67,6 +70,7 @@ TestCase {
     }
 
     function star(name) {
+        inj_catalogSettings.enableAltRangeViewFilter = false
         const list = inj_astroList_star
         list.setDisplayed(true)
         list.setSearchText(name)

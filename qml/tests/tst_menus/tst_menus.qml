@@ -34,6 +34,16 @@ TestCase {
             ++resets
         }
     }
+    // Shown for real, the comet list would fetch a new comet file from the internet.
+    QtObject {
+        id: cometList
+        property var list: []
+        property bool loadingList: false
+        function setDisplayed(value) {
+        }
+        function setSearchText(text) {
+        }
+    }
     QtObject {
         id: helpFile
         property int opens: 0
@@ -43,8 +53,11 @@ TestCase {
     }
 
     function initTestCase() {
-        window = Qt.createComponent("qrc:/main.qml").createObject(testCase)
+        const component = Qt.createComponent("qrc:/main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        window = component.createObject(testCase)
         verify(window)
+        waitForRendering(window.contentItem)
     }
 
     function cleanupTestCase() {
@@ -58,7 +71,7 @@ TestCase {
 
     function cleanup() {
         for (const name of ["inj_mountConnection", "inj_alignmentRoutine", "inj_alignmentDataContainer",
-                            "inj_helpFile"])
+                            "inj_helpFile", "inj_astroList_comet"])
             testHelper.restore(name)
         window.inj_mainUIUtil.goHome()
     }
@@ -88,6 +101,7 @@ TestCase {
         testHelper.publish("inj_mountConnection", connection)
         testHelper.publish("inj_alignmentRoutine", routine)
         testHelper.publish("inj_alignmentDataContainer", alignmentData)
+        testHelper.publish("inj_astroList_comet", cometList)
     }
 
     function test_firstPage() {
@@ -201,7 +215,8 @@ TestCase {
         tryCompare(dialog, "opened", true)
         compare(dialog.content, "Are you sure you want to reset alignment?")
         compare(dialog.heading, "Mount")
-        mouseClick(findChild(dialog.footer, data.confirm ? "okButton" : "firstButton"))
+        const button = findChild(dialog.footer, data.confirm ? "okButton" : "firstButton")
+        mouseClick(button)
         tryCompare(dialog, "visible", false)
         compare(alignmentData.resets, data.resets)
     }

@@ -14,7 +14,8 @@ QtObject {
         testCase.verify(component.status === Component.Ready, component.errorString())
         window = component.createObject(testCase)
         testCase.verify(window !== null, "window")
-        testCase.tryVerify(() => inj_mountConnection.connected, 15000, "connected")
+        testCase.tryVerify(() => inj_mountConnection.connected && !inj_iConnectable.busy, 15000,
+                           "connected")
         return window
     }
 
@@ -36,10 +37,17 @@ QtObject {
         return inj_identifyList.getAstroObj(skip || 0)
     }
 
+    // Skips the objects that a GoTo would refuse (too low, too near the Sun).
     function startGoTo(skip) {
-        inj_objectInfoList.astroObjShow(nearObject(skip))
+        let i = skip || 0
+        nearObject(i)
+        for (; i < inj_identifyList.list.length; ++i) {
+            inj_objectInfoList.astroObjShow(inj_identifyList.getAstroObj(i))
+            if (inj_objectInfoList.slewToProhibition === undefined)
+                break
+        }
         inj_objectInfoList.startGoTo()
-        testCase.tryVerify(() => !inj_gotoStatus.done, 5000, "GoTo started")
+        testCase.tryVerify(() => !inj_gotoStatus.done, 10000, "GoTo started")
     }
 
     function waitGoToEnd() {

@@ -55,11 +55,14 @@ Item {
             id: tabs
             objectName: "hemisphereTabs"
             Layout.fillWidth: true
+            // Both names in full: the style's capitals would not fit a phone's width.
             TabButton {
                 text: qsTr("Northern Hemisphere")
+                font.capitalization: Font.MixedCase
             }
             TabButton {
                 text: qsTr("Southern Hemisphere")
+                font.capitalization: Font.MixedCase
             }
         }
         Repeater {

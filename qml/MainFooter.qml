@@ -95,6 +95,16 @@ Pane {
         color: _m.nightManager.isNight ? _m.nightManager.nightPrimary : "#00c566"
     }
 
+    // Folded or hidden, the pad can no longer see the finger that holds a button lift.
+    onDisplayControlChanged: {
+        if (!displayControl)
+            releaseScreen()
+    }
+    onVisibleChanged: {
+        if (!visible)
+            releaseScreen()
+    }
+
     // A dialog opening over a held button takes its touch point without a release; any popup
     // that opens lets the screen buttons go. The finger's later release finds them let go.
     Connections {

@@ -19,6 +19,10 @@ UI_Dialog {
     }
 
     modal: true
+    // No transitions: a session that ends while the popup is still opening must close it, and a
+    // close during the opening transition is lost.
+    enter: null
+    exit: null
     // Escape reaches a popup that has the focus.
     focus: true
     padding: 0
@@ -126,6 +130,8 @@ UI_Dialog {
                         objectName: "nextActionButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        leftPadding: 4
+                        rightPadding: 4
                         enabled: !_m.iConnectable.busy
                         text: qsTranslate("mount", _m.iConnectable.nextActionText)
                         onClicked: _m.iConnectable.startNextAction()
@@ -134,6 +140,8 @@ UI_Dialog {
                         objectName: "cancelButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        leftPadding: 4
+                        rightPadding: 4
                         enabled: !_m.iConnectable.busy
                         text: qsTr("Cancel")
                         onClicked: _m.iConnectable.cancelSession()

@@ -29,7 +29,8 @@ ListView {
     anchors.bottomMargin: 10
     z: 1000
     interactive: false
-    // It covers the whole window above the dialogs: it must never take the clicks meant for them.
+    // Takes no input: a press on the list, which lies over every popup, would count as a press
+    // outside a modal popup, and the overlay would swallow it before the popup's buttons.
     enabled: false
     verticalLayoutDirection: ListView.BottomToTop
     spacing: 5

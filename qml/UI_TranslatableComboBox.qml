@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 
 // A combo box whose texts follow the language. tr_model holds the items, plain values or objects
 // with a value member; the shown texts are made from it and remade, keeping the selection, when
@@ -20,7 +21,11 @@ ComboBox {
     QtObject {
         id: _m
         readonly property var languageManager: inj_languageManager
+        readonly property bool isNight: inj_nightManager.isNight
     }
+
+    // The dark style would show the chosen text in white at night.
+    Material.foreground: _m.isNight ? Material.color(Material.Red) : "#dd000000"
 
     function _valueOf(item) {
         return item !== null && typeof item === "object" && item.value !== undefined ? item.value : item

@@ -278,6 +278,7 @@ Page {
                             objectName: "portBox"
                             Layout.fillWidth: true
                             editable: true
+                            Material.foreground: modeBox.Material.foreground
                             // A new list of ports keeps what the box shows.
                             Connections {
                                 target: _m.settings

@@ -7,8 +7,6 @@ import "tst_connect"
 QtObject {
     id: driver
 
-    property var popup: null
-    property var question: null
     property var page: null
 
     property StandInSession session: StandInSession {
@@ -28,73 +26,73 @@ QtObject {
     property QtObject blocking: QtObject {
         property bool showing: false
     }
+    // The real slewing control with both prompts on.
     property QtObject prompting: QtObject {
-        readonly property int intRate: inj_slewingControl.intRate
-        readonly property var enButton: inj_slewingControl.enButton
+        property var real: null
+        readonly property int intRate: real ? real.intRate : 0
+        readonly property var enButton: real ? real.enButton : []
         readonly property var promptButton: [true, true]
         function incrementIntRate(add) {}
         function inputButtons(buttons) {}
     }
 
-    function make(path, service, standIn) {
-        probe.publish(service, standIn)
-        const made = Qt.createComponent(path).createObject(probe.window.contentItem)
-        if (!made)
-            probe.fail("cannot make " + path)
-        return made
+    // The window's own popups follow a service published under their service's name.
+    function headerPopup(name) {
+        return find(probe.window.header, name)
     }
 
     function popupSteps(mode) {
+        const popup = headerPopup("popupConnect")
+        const modeQuestion = headerPopup("popupMountMode")
+        const parkQuestion = headerPopup("popupLoadParkData")
+        const pleaseWait = find(probe.window.contentItem, "uiBlockingMessage")
         return [
             { run: () => {
-                  popup = make("qrc:/PopupConnect.qml", "inj_iConnectable", session)
+                  probe.publish("inj_iConnectable", session)
                   session.busy = true
                   session.statusText = "Connecting"
+                  session.statusDetailText = "192.168.4.1"
                   session.devicesList = undefined
                   session.startSession()
               },
-              wait: () => popup !== null && popup.opened, shot: "popup_connecting_" + mode },
+              wait: () => popup.opened, shot: "popup_connecting_" + mode },
             { run: () => {
                   session.busy = false
                   session.statusText = "Search finished"
                   session.statusDetailText = ""
                   session.devicesList = [{ title: "192.168.4.1" }, { title: "192.168.4.23" },
                                          { title: "10.0.0.7" }]
-                  session.selectDevice(1)
               },
               wait: () => popup.opened, shot: "popup_devices_" + mode },
             { run: () => session.devicesList = [],
               wait: () => popup.opened, shot: "popup_nodevice_" + mode },
             { run: () => {
                   session.sessionDone()
-                  popup.destroy()
                   probe.restore("inj_iConnectable")
-                  question = make("qrc:/PopupMountMode.qml", "inj_mountModePopupStub", modeStub)
+                  probe.publish("inj_mountModePopupStub", modeStub)
                   modeStub.shouldShow()
               },
-              wait: () => question !== null && question.opened, shot: "question_mode_" + mode },
+              wait: () => !popup.visible && modeQuestion.opened, shot: "question_mode_" + mode },
             { run: () => {
-                  question.close()
-                  question.destroy()
+                  modeQuestion.close()
                   probe.restore("inj_mountModePopupStub")
-                  question = make("qrc:/PopupLoadParkData.qml", "inj_parkDataLoadUIStub", parkStub)
+                  probe.publish("inj_parkDataLoadUIStub", parkStub)
                   parkStub.shouldShow()
               },
-              wait: () => question !== null && question.opened, shot: "question_hibernate_" + mode },
+              wait: () => !modeQuestion.visible && parkQuestion.opened,
+              shot: "question_hibernate_" + mode },
             { run: () => {
-                  question.close()
-                  question.destroy()
+                  parkQuestion.close()
                   probe.restore("inj_parkDataLoadUIStub")
-                  question = make("qrc:/UiBlockingMessage.qml", "inj_uiBlockingMessage", blocking)
+                  probe.publish("inj_uiBlockingMessage", blocking)
                   blocking.showing = true
               },
-              wait: () => question !== null && question.opened, shot: "please_wait_" + mode },
+              wait: () => !parkQuestion.visible && pleaseWait.opened, shot: "please_wait_" + mode },
             { run: () => {
                   blocking.showing = false
-                  question.destroy()
-                  question = null
                   probe.restore("inj_uiBlockingMessage")
-              } }
+              },
+              wait: () => !pleaseWait.visible }
         ]
     }
 
@@ -125,12 +123,15 @@ QtObject {
                   if (!inj_mountConnection.connected)
                       inj_iConnectable.startSession()
               },
-              wait: () => inj_mountConnection.connected && !inj_iConnectable.busy,
-              shot: "pad_" + mode },
+              wait: () => inj_mountConnection.connected && !inj_iConnectable.busy },
+            // The warning shows on connecting while the Sun is up; it is pictured on its own.
+            { run: () => sunBanner().visible = false,
+              wait: () => !sunBanner().visible, shot: "pad_" + mode },
             { run: () => footer.requestDisplay(false),
               wait: () => !footer.displayControl, shot: "pad_folded_" + mode },
             { run: () => {
                   footer.requestDisplay(true)
+                  prompting.real = inj_slewingControl
                   probe.publish("inj_slewingControl", prompting)
               },
               // The pulse is pictured near its brightest.
@@ -150,11 +151,17 @@ QtObject {
         return find(probe.window.footer, "sunWarningBanner")
     }
 
-    function find(item, name) {
-        if (item.objectName === name)
-            return item
-        for (const child of item.children) {
-            const found = find(child, name)
+    // Searches items and the objects they hold, popups included.
+    function find(object, name) {
+        if (!object)
+            return null
+        if (object.objectName === name)
+            return object
+        const held = object.data !== undefined ? object.data : object.children
+        if (!held)
+            return null
+        for (let i = 0; i < held.length; ++i) {
+            const found = find(held[i], name)
             if (found)
                 return found
         }

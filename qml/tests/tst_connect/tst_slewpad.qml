@@ -50,6 +50,7 @@ WindowRig {
 
     function cleanup() {
         footer.releaseKeys()
+        footer.releaseScreen()
         inj_generalInfoList.setUpdating(false)
     }
 
@@ -86,6 +87,8 @@ WindowRig {
         let same = 0
         tryVerify(() => {
             const text = axisText()
+            if (text === undefined || text === "")
+                return false
             same = text === last ? same + 1 : 0
             last = text
             return same >= 20

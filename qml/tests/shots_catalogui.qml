@@ -102,6 +102,13 @@ QtObject {
               timeoutMs: 15000, shot: "identify_" + mode },
             { run: () => {
                   home()
+                  inj_identifyList.useDeviceOri = true
+                  push("IdentifyPage")
+              },
+              wait: () => stack.depth === 2, shot: "identify_device_" + mode },
+            { run: () => inj_identifyList.useDeviceOri = false, wait: () => !inj_identifyList.useDeviceOri },
+            { run: () => {
+                  home()
                   inj_iConnectable.startNextAction()
               },
               wait: () => !inj_mountConnection.connected }

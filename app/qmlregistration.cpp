@@ -49,6 +49,7 @@ void registerQmlModules() {
     registerEnum<ParkDataLoadOption_>(kQuorvelUri, "ParkDataLoadOption");
     registerEnum<SlewToProhibition_>(kQuorvelUri, "SlewToProhibition");
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
+    registerEnum<TrailPointsDetailedState_>(kQuorvelUri, "TrailPointsDetailedState");
     registerEnum<UserObjectMode_>(kQuorvelUri, "UserObjectMode");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);

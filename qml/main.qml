@@ -21,7 +21,7 @@ ApplicationWindow {
     property var inj_locationSensorSetttings: null
     property var inj_locationUpdater: null
     property Item inj_objectInfoPage: objectInfoPage
-    property Item inj_trackingPage: null
+    property Item inj_trackingPage: trackingPage
     property Item inj_informationPage: informationPage
     // The in-app help browser exists on phones and tablets only; desktops open help outside.
     property var inj_pageBrowserHelp: null
@@ -177,6 +177,40 @@ ApplicationWindow {
         id: footerColumn
         visible: mainUIUtil.showFooter.value
         Keys.onReleased: event => window.inj_handleBackKey(event)
+    }
+
+    // Motion and alignment: the tracking page, the two dialogs that follow the mount, and the
+    // pages the alignment workflows show through their stubs.
+    TrackingPage {
+        id: trackingPage
+        visible: false
+    }
+    PopupGoTo {
+        objectName: "popupGoTo"
+    }
+    TrailPointsPopup {
+        objectName: "trailPointsPopup"
+    }
+    AlignSelectionPage {
+        objectName: "alignSelectionPage"
+    }
+    AlignStarAstroListPage {
+        objectName: "alignStarList0"
+        index012: 0
+    }
+    AlignStarAstroListPage {
+        objectName: "alignStarList1"
+        index012: 1
+    }
+    AlignStarAstroListPage {
+        objectName: "alignStarList2"
+        index012: 2
+    }
+    CenteringPage {
+        objectName: "centeringPage"
+    }
+    InstructionStepPage {
+        objectName: "instructionStepPage"
     }
 
     ToastManager {

@@ -220,6 +220,14 @@ IMAGES = {
     "Tracking_icon/pointAndTrack": [ring(10, 10, 5.5), disc(10, 10, 1.5),
                                     segment(10, 1, 10, 6), segment(10, 14, 10, 19),
                                     segment(1, 10, 6, 10), segment(14, 10, 19, 10)],
+    # GoTo, tracking and alignment pages.
+    "Common_icon/check": [segment(4, 10.5, 8.5, 15), segment(8.5, 15, 16.5, 5)],
+    "Common_icon/danger": [segment(10, 2, 1.5, 18), segment(10, 2, 18.5, 18), segment(1.5, 18, 18.5, 18),
+                           segment(10, 7.5, 10, 12.5), disc(10, 15.3, 1.1)],
+    "Common_icon/telescope": [segment(3, 11, 16, 4, 3.5), segment(9, 9, 5, 18, 1.5),
+                              segment(9, 9, 13, 18, 1.5)],
+    "Common_icon/device": [segment(6, 3, 14, 3), segment(6, 17, 14, 17), segment(6, 3, 6, 17),
+                           segment(14, 3, 14, 17), disc(10, 15, 0.9)],
 }
 
 

@@ -1,5 +1,6 @@
 #include "app/tests/qmltestsetup.h"
 
+#include "align/ialignerhelper.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
@@ -116,6 +117,14 @@ void QmlTestHelper::setLocationFixes(const QVariantList& fixes) {
     ScriptedMountHandle::ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount,
                                              QObject * parent)
         : QObject(parent), m_mount(std::move(mount)) {}
+    bool QmlTestHelper::sequentialAlign(const QString& name, double ha, double dec, double axis1,
+                                        double axis2) {
+        auto* helper =
+            qobject_cast<IAlignerHelper*>(m_engine->rootContext()
+                                              ->contextProperty(QStringLiteral("inj_alignerHelper"))
+                                              .value<QObject*>());
+        return helper && helper->sequentialAlign(name.toStdString(), {ha, dec, axis1, axis2});
+    }
 
     void ScriptedMountHandle::set(const QVariantMap& values) {
         FakeScriptedMount::Values v = m_mount->values();

@@ -60,6 +60,10 @@ public:
     Q_INVOKABLE void disconnectMount();
     // Writes a line to the program's log.
     Q_INVOKABLE void log(const QString& line);
+    // A sync taken as the next alignment star, as a remote client's sync does while sync
+    // alignment is on (radians); true when the star joined the model.
+    Q_INVOKABLE bool sequentialAlign(const QString& name, double ha, double dec, double axis1,
+                                     double axis2);
 
 private:
     // The service published under name, as QML sees it now.

@@ -1,0 +1,92 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The polar-scope reticle for either hemisphere with the facts beside it, refreshed every 2 s
+// while active.
+Item {
+    id: root
+
+    property bool active: false
+    // 0: northern, 1: southern hemisphere.
+    property alias hemisphere: tabs.currentIndex
+    readonly property bool north: tabs.currentIndex === 0
+
+    QtObject {
+        id: _m
+        readonly property var info: inj_polarScopeInfo
+        readonly property var painted: inj_polarScopePaintedItem
+    }
+
+    function refresh() {
+        _m.info.update()
+        _m.painted.update()
+    }
+
+    onNorthChanged: refresh()
+
+    Component.onCompleted: {
+        _m.painted.parent = area
+        _m.painted.anchors.fill = area
+        _m.info.north = Qt.binding(() => root.north)
+        _m.painted.north = Qt.binding(() => root.north)
+    }
+    // The reticle and the info are the window's; they must not follow a page that is gone.
+    Component.onDestruction: {
+        _m.info.north = _m.info.north
+        _m.painted.north = _m.painted.north
+        _m.painted.anchors.fill = undefined
+        _m.painted.parent = null
+    }
+
+    Timer {
+        interval: 2000
+        repeat: true
+        triggeredOnStart: true
+        running: root.active
+        onTriggered: root.refresh()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TabBar {
+            id: tabs
+            objectName: "hemisphereTabs"
+            Layout.fillWidth: true
+            // Both names in full: the style's capitals would not fit a phone's width.
+            TabButton {
+                text: qsTr("Northern Hemisphere")
+                font.capitalization: Font.MixedCase
+            }
+            TabButton {
+                text: qsTr("Southern Hemisphere")
+                font.capitalization: Font.MixedCase
+            }
+        }
+        Repeater {
+            objectName: "infoRows"
+            model: _m.info.infoList
+            RowLayout {
+                required property var modelData
+                Layout.fillWidth: true
+                Layout.leftMargin: 10
+                Layout.rightMargin: 10
+                Label {
+                    Layout.fillWidth: true
+                    text: modelData.field
+                }
+                Label {
+                    text: modelData.fieldValue
+                }
+            }
+        }
+        Item {
+            id: area
+            objectName: "reticleArea"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+    }
+}

@@ -1,0 +1,118 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import ".."
+import "../CommonUI"
+
+// The progress of any GoTo, wherever it came from; it opens and closes with the mount's GoTo
+// state, and Cancel only asks the mount to stop.
+UI_Dialog {
+    id: root
+
+    // true while the GoTo on screen has not been cancelled.
+    property bool isDone: true
+
+    QtObject {
+        id: _m
+        readonly property var gotoStatus: inj_gotoStatus
+        readonly property var mountConnection: inj_mountConnection
+        readonly property var uiSetting: inj_uiSetting
+        // Set from open() to close(): the dialog stays visible while it fades out, and the end
+        // of a GoTo may be reported more than once.
+        property bool showing: false
+    }
+
+    function follow() {
+        if (!_m.gotoStatus.done) {
+            if (!_m.showing) {
+                _m.showing = true
+                root.isDone = true
+                root.open()
+            }
+            return
+        }
+        // Only the end of a GoTo that was on screen is worth an alert: a connect or disconnect
+        // also reports "done", and so does a mount lost in the middle of a GoTo.
+        if (!_m.showing)
+            return
+        _m.showing = false
+        if (root.isDone && _m.mountConnection.connected)
+            _m.uiSetting.platformAlert()
+        root.close()
+    }
+
+    modal: true
+    closePolicy: Popup.NoAutoClose
+    width: parent ? parent.width : 0
+    height: parent ? parent.height : 0
+
+    Connections {
+        target: _m.gotoStatus
+        function onValueChanged() {
+            root.follow()
+        }
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 10
+
+        Item {
+            Layout.fillHeight: true
+        }
+        Label {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: qsTr("Go To")
+            font.pointSize: 32
+        }
+        Label {
+            objectName: "targetName"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: _m.gotoStatus.targetName
+            font.pointSize: 28
+        }
+        Repeater {
+            model: [_m.gotoStatus.targetPosition1, _m.gotoStatus.targetPosition2]
+            Label {
+                required property string modelData
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: modelData
+                font.pointSize: 20
+                font.bold: true
+            }
+        }
+        Label {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: _m.gotoStatus.remainingAngle
+            color: "grey"
+            font.pointSize: 20
+        }
+        CirProgressBar {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.preferredWidth: 100
+            Layout.preferredHeight: 100
+            visible: root.visible
+        }
+        Item {
+            Layout.fillHeight: true
+        }
+        Button {
+            objectName: "cancelButton"
+            Layout.fillWidth: true
+            Layout.minimumHeight: 50
+            text: qsTr("Cancel")
+            onClicked: {
+                const mount = _m.mountConnection.mount
+                if (!mount)
+                    return
+                mount.abortSlewAsync()
+                root.isDone = false
+            }
+        }
+    }
+}

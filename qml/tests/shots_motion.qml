@@ -1,0 +1,98 @@
+import QtQuick
+import Ko.Quorvel
+import "rig/AlignRig.js" as AlignRig
+
+// The GoTo dialog, the tracking page in each mode, the trail-point dialog running and ended,
+// and the Sun warning with its quiz; every picture in day and night colours.
+QtObject {
+    // The dialogs, found once the window exists.
+    readonly property var my: ({})
+    // The spinning rings are pictured once they have turned a while.
+    property bool settled: false
+    property Timer settle: Timer {
+        interval: 700
+        onTriggered: settled = true
+    }
+
+    function byName(w, name) {
+        for (const list of [w.contentData, w.data])
+            for (let i = 0; i < list.length; ++i)
+                if (list[i] && list[i].objectName === name)
+                    return list[i]
+        return null
+    }
+
+    // The picture twice, by day and by night, once wait holds.
+    function both(name, run, wait) {
+        const w = probe.window
+        const ready = wait || (() => true)
+        return [
+            { run: () => { w.inj_nightManager.setting = 0; if (run) run() }, wait: ready, shot: name + "_day" },
+            { run: () => w.inj_nightManager.setting = 1, wait: ready, shot: name + "_night" },
+            { run: () => w.inj_nightManager.setting = 0 }
+        ]
+    }
+
+    function trackingMode(status) {
+        return both("tracking_" + status, () => inj_trackingUI.setTrackingStatus(status),
+                    () => inj_trackingUI.trackingStatus === status)
+    }
+
+    function steps() {
+        const w = probe.window
+        const gotoPopup = byName(w, "popupGoTo")
+        const trail = byName(w, "trailPointsPopup")
+        if (!gotoPopup || !trail)
+            probe.fail("the window's dialogs are missing")
+        return [
+            { run: () => inj_iConnectable.startSession(),
+              wait: () => inj_mountConnection.connected && !inj_iConnectable.busy, timeoutMs: 20000 },
+            { run: () => inj_identifyList.refresh(), wait: () => inj_identifyList.list.length > 3 },
+            { run: () => {
+                  inj_objectInfoList.astroObjShow(inj_identifyList.getAstroObj(
+                      Math.min(3, inj_identifyList.list.length - 1)))
+                  inj_objectInfoList.startGoTo()
+                  settled = false
+                  settle.restart()
+              },
+              wait: () => gotoPopup.opened && settled && inj_gotoStatus.remainingAngle !== "" },
+            { shot: "goto_day" },
+            { run: () => w.inj_nightManager.setting = 1, shot: "goto_night" },
+            { run: () => w.inj_nightManager.setting = 0,
+              wait: () => inj_gotoStatus.done && !gotoPopup.visible, timeoutMs: 30000 },
+            { run: () => {
+                  w.inj_mainUIUtil.goHome()
+                  inj_catalogSettings.enableObserveSun = true
+                  w.inj_stackView.push(w.inj_trackingPage)
+              } }
+        ].concat(trackingMode(TrackingStatus.Idle), trackingMode(TrackingStatus.Sidereal),
+                 trackingMode(TrackingStatus.Lunar), trackingMode(TrackingStatus.Solar), [
+            { run: () => {
+                  inj_trackingUI.setTrackingStatus(TrackingStatus.Sidereal)
+                  w.inj_mainUIUtil.goHome()
+                  inj_testTrailPoints.setAbsRateDps(0.125)
+                  inj_testTrailPoints.setIntervalMs(50)
+                  inj_testTrailPoints.setHaStartDeg(-20)
+                  inj_testTrailPoints.setHaEndDeg(20)
+                  inj_testTrailPoints.start()
+              },
+              wait: () => trail.opened && trail.progress !== null && trail.progress.donePoints > 0,
+              timeoutMs: 20000 }
+        ], both("trailpoints_running", null, null), [
+            // Stopped from elsewhere, as a remote client would: the dialog shows the result.
+            { run: () => inj_mountConnection.mount.abortSlewAsync(),
+              wait: () => !inj_mountConnection.mount.trailPointsTracking }
+        ], both("trailpoints_ended", null, null), [
+            { run: () => trail.close(), wait: () => !trail.visible },
+            { run: () => {
+                  my.sun = Qt.createComponent("qrc:/Page/PopupObsSun.qml").createObject(w.contentItem)
+                  my.sun.open()
+              } }
+        ], both("sun_warning", null, () => my.sun.opened), [
+            { run: () => my.sun.confirm() }
+        ], both("sun_quiz", null, () => my.sun.quiz), [
+            { run: () => { my.sun.close(); inj_iConnectable.startNextAction() },
+              wait: () => !inj_mountConnection.connected }
+        ])
+    }
+}

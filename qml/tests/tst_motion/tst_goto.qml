@@ -1,0 +1,91 @@
+import QtQuick
+import QtTest
+import "../rig"
+
+// The GoTo dialog follows every GoTo, and the platform alert marks only one that ended by
+// itself.
+TestCase {
+    id: testCase
+    name: "GoTo"
+    when: windowShown
+
+    property var popup: null
+
+    UiSettingStandIn {
+        id: uiSetting
+    }
+    WindowRig {
+        id: rig
+        testCase: testCase
+    }
+    SignalSpy {
+        id: closings
+        signalName: "closed"
+    }
+
+    function initTestCase() {
+        testHelper.publish("inj_uiSetting", uiSetting)
+        rig.createWindow()
+        popup = rig.find("popupGoTo")
+        closings.target = popup
+    }
+
+    function cleanupTestCase() {
+        rig.settle()
+        testHelper.restore("inj_uiSetting")
+    }
+
+    function init() {
+        rig.settle()
+        uiSetting.alerts = 0
+        closings.clear()
+    }
+
+    function test_gotoFromObjectPage() {
+        rig.startGoTo(0)
+        tryVerify(() => popup.opened, 2000)
+        compare(findChild(popup.contentItem, "targetName").text, inj_gotoStatus.targetName)
+        verify(inj_gotoStatus.targetName !== "")
+        rig.waitGoToEnd()
+        tryVerify(() => !popup.visible)
+        compare(uiSetting.alerts, 1)
+    }
+
+    function test_cancelSuppressesOneAlert() {
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        findChild(popup.contentItem, "cancelButton").clicked()
+        verify(!popup.isDone)
+        rig.waitGoToEnd()
+        tryVerify(() => !popup.visible)
+        compare(uiSetting.alerts, 0, "a cancelled GoTo gives no alert")
+
+        rig.startGoTo(0)
+        tryVerify(() => popup.opened && popup.isDone, 2000)
+        rig.waitGoToEnd()
+        tryVerify(() => !popup.visible)
+        compare(uiSetting.alerts, 1, "the next GoTo that ends by itself does")
+    }
+
+    function test_connectionChangesGiveNoAlert() {
+        rig.disconnect()
+        rig.connect()
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        // The mount goes away in the middle of the GoTo.
+        rig.disconnect()
+        tryVerify(() => !popup.visible)
+        compare(uiSetting.alerts, 0)
+    }
+
+    function test_secondGoToKeepsDialogOpen() {
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        inj_objectInfoList.astroObjShow(rig.nearObject(0))
+        inj_objectInfoList.startGoTo()
+        rig.waitGoToEnd()
+        tryVerify(() => !popup.visible)
+        compare(closings.count, 1, "one dialog over both GoTos")
+        compare(uiSetting.alerts, 1)
+    }
+}

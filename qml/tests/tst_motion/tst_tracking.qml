@@ -1,0 +1,109 @@
+import QtQuick
+import QtTest
+import Ko.Quorvel
+import "../rig"
+
+// The tracking page: which rows it offers, what a tap sets, and the playback switch that falls
+// back to the mount's state when a write goes unconfirmed.
+TestCase {
+    id: testCase
+    name: "Tracking"
+    when: windowShown
+    width: 400
+    height: 700
+
+    property var page: null
+    // What the window offers its pages, for the page this test makes itself.
+    readonly property var inj_nightManager: rig.window ? rig.window.inj_nightManager : null
+
+    WindowRig {
+        id: rig
+        testCase: testCase
+    }
+
+    // A mount that never confirms a playback write.
+    QtObject {
+        id: silentMount
+        property bool supportsPpec: true
+        property bool lastPpecPlayback: false
+        property double pePeriodSec: 479
+        property int writes: 0
+        function setPpecPlaybackAsync(on) {
+            ++writes
+        }
+    }
+    QtObject {
+        id: connectionWithSilentMount
+        property bool connected: true
+        property var mount: silentMount
+        signal mountChanged_q
+    }
+
+    function initTestCase() {
+        rig.createWindow()
+        page = rig.window.inj_trackingPage
+        inj_catalogSettings.enableObserveSun = true
+        rig.window.inj_stackView.ensureShow(page)
+    }
+
+    function cleanupTestCase() {
+        inj_trackingUI.setTrackingStatus(TrackingStatus.Sidereal)
+        tryVerify(() => inj_mountConnection.mount.realTracking, 10000)
+        rig.settle()
+    }
+
+    function test_solarRow_data() {
+        return [{ tag: "Sun allowed", observeSun: true }, { tag: "Sun not allowed", observeSun: false }]
+    }
+
+    function test_solarRow(data) {
+        inj_catalogSettings.enableObserveSun = data.observeSun
+        compare(findChild(page, "rowSolar").visible, data.observeSun)
+        for (const name of ["rowIdle", "rowSidereal", "rowLunar", "rowPointAndTrack"])
+            verify(findChild(page, name).visible, name)
+        inj_catalogSettings.enableObserveSun = true
+    }
+
+    function test_tapSetsRate_data() {
+        return [
+            { tag: "lunar", row: "rowLunar", status: TrackingStatus.Lunar },
+            { tag: "solar", row: "rowSolar", status: TrackingStatus.Solar },
+            { tag: "off", row: "rowIdle", status: TrackingStatus.Idle },
+            { tag: "sidereal", row: "rowSidereal", status: TrackingStatus.Sidereal }
+        ]
+    }
+
+    function test_tapSetsRate(data) {
+        const row = findChild(page, data.row)
+        // The first tap may land while the connect popup is still fading out.
+        tryVerify(() => {
+            mouseClick(row)
+            return inj_trackingUI.trackingStatus === data.status
+        }, 5000)
+        for (const name of ["rowIdle", "rowSidereal", "rowLunar", "rowSolar", "rowPointAndTrack"])
+            compare(findChild(findChild(page, name), "checkMark").visible, name === data.row, name)
+    }
+
+    function test_pointAndTrackRowTakesNoTap() {
+        inj_trackingUI.setTrackingStatus(TrackingStatus.Sidereal)
+        tryCompare(inj_trackingUI, "trackingStatus", TrackingStatus.Sidereal, 5000)
+        mouseClick(findChild(page, "rowPointAndTrack"))
+        wait(0)
+        compare(inj_trackingUI.trackingStatus, TrackingStatus.Sidereal)
+    }
+
+    function test_unconfirmedPlaybackReturns() {
+        testHelper.publish("inj_mountConnection", connectionWithSilentMount)
+        const own = Qt.createComponent("qrc:/Page/TrackingPage.qml").createObject(testCase,
+                                                                                 { width: 400, height: 600 })
+        const sw = findChild(own, "ppecSwitch")
+        verify(sw.enabled && !sw.checked)
+        sw.toggle()
+        sw.toggled()
+        compare(silentMount.writes, 1)
+        verify(sw.checked && !sw.enabled, "waits for the mount")
+        tryVerify(() => sw.enabled && !sw.checked, 2600, "back to the mount's state")
+        own.destroy()
+        testHelper.restore("inj_mountConnection")
+    }
+}

@@ -114,119 +114,116 @@ void QmlTestHelper::setLocationFixes(const QVariantList& fixes) {
         const QVariantList fix = fixes.at(i).toList();
         m_locationSentences += rmcSentence(i, fix.value(0).toDouble(), fix.value(1).toDouble());
     }
-    ScriptedMountHandle::ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount,
-                                             QObject * parent)
-        : QObject(parent), m_mount(std::move(mount)) {}
-    bool QmlTestHelper::sequentialAlign(const QString& name, double ha, double dec, double axis1,
-                                        double axis2) {
-        auto* helper =
-            qobject_cast<IAlignerHelper*>(m_engine->rootContext()
-                                              ->contextProperty(QStringLiteral("inj_alignerHelper"))
-                                              .value<QObject*>());
-        return helper && helper->sequentialAlign(name.toStdString(), {ha, dec, axis1, axis2});
-    }
+}
 
-    void ScriptedMountHandle::set(const QVariantMap& values) {
-        FakeScriptedMount::Values v = m_mount->values();
-        const FakeScriptedMount::Values before = v;
-        v.parked = values.value("parked", v.parked).toBool();
-        v.duringAutoHome = values.value("duringAutoHome", v.duringAutoHome).toBool();
-        v.supportsAutoHome = values.value("supportsAutoHome", v.supportsAutoHome).toBool();
-        v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
-        v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
-        v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
-        m_mount->setValues(v);
-        if (v.parked != before.parked)
-            emit m_mount->parkChanged();
-        if (v.duringAutoHome != before.duringAutoHome)
-            emit m_mount->duringAutoHomeChanged();
-        if (v.lastPpecTraining != before.lastPpecTraining)
-            emit m_mount->lastPpecTrainingChanged();
-    }
+ScriptedMountHandle::ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount, QObject* parent)
+    : QObject(parent), m_mount(std::move(mount)) {}
 
-    QVariantList ScriptedMountHandle::calls(const QString& name) const {
-        QVariantList out;
-        for (const FakeScriptedMount::Call& call : m_mount->calls(name.toStdString())) {
-            QVariantList args;
-            for (double arg : call.args)
-                args << arg;
-            out << QVariant(args);
-        }
-        return out;
-    }
+bool QmlTestHelper::sequentialAlign(const QString& name, double ha, double dec, double axis1,
+                                    double axis2) {
+    auto* helper =
+        qobject_cast<IAlignerHelper*>(m_engine->rootContext()
+                                          ->contextProperty(QStringLiteral("inj_alignerHelper"))
+                                          .value<QObject*>());
+    return helper && helper->sequentialAlign(name.toStdString(), {ha, dec, axis1, axis2});
+}
 
-    QObject* QmlTestHelper::service(const char* name) const {
-        return m_engine->rootContext()
-            ->contextProperty(QString::fromLatin1(name))
-            .value<QObject*>();
-    }
+void ScriptedMountHandle::set(const QVariantMap& values) {
+    FakeScriptedMount::Values v = m_mount->values();
+    const FakeScriptedMount::Values before = v;
+    v.parked = values.value("parked", v.parked).toBool();
+    v.duringAutoHome = values.value("duringAutoHome", v.duringAutoHome).toBool();
+    v.supportsAutoHome = values.value("supportsAutoHome", v.supportsAutoHome).toBool();
+    v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
+    v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
+    v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
+    m_mount->setValues(v);
+    if (v.parked != before.parked)
+        emit m_mount->parkChanged();
+    if (v.duringAutoHome != before.duringAutoHome)
+        emit m_mount->duringAutoHomeChanged();
+    if (v.lastPpecTraining != before.lastPpecTraining)
+        emit m_mount->lastPpecTrainingChanged();
+}
 
-    QObject* QmlTestHelper::connectScriptedMount(const QVariantMap& values) {
-        auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection"));
-        if (!holder)
-            return nullptr;
-        auto mount = std::make_shared<FakeScriptedMount>();
-        auto* handle = new ScriptedMountHandle(mount, this);
-        handle->set(values);
-        holder->setMount(mount);
-        return handle;
+QVariantList ScriptedMountHandle::calls(const QString& name) const {
+    QVariantList out;
+    for (const FakeScriptedMount::Call& call : m_mount->calls(name.toStdString())) {
+        QVariantList args;
+        for (double arg : call.args)
+            args << arg;
+        out << QVariant(args);
     }
+    return out;
+}
 
-    void QmlTestHelper::disconnectMount() {
-        if (auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection")))
-            holder->disconnect();
-    }
+QObject* QmlTestHelper::service(const char* name) const {
+    return m_engine->rootContext()->contextProperty(QString::fromLatin1(name)).value<QObject*>();
+}
 
-    void QmlTestHelper::log(const QString& line) {
-        Log("%s", qPrintable(line));
-    }
+QObject* QmlTestHelper::connectScriptedMount(const QVariantMap& values) {
+    auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection"));
+    if (!holder)
+        return nullptr;
+    auto mount = std::make_shared<FakeScriptedMount>();
+    auto* handle = new ScriptedMountHandle(mount, this);
+    handle->set(values);
+    holder->setMount(mount);
+    return handle;
+}
 
-    QmlTestSetup::QmlTestSetup() {
-        useScratchHome(m_home.path());
-        useTestServerPorts();
-    }
+void QmlTestHelper::disconnectMount() {
+    if (auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection")))
+        holder->disconnect();
+}
 
-    void QmlTestSetup::applicationAvailable() {
-        QIcon::setThemeName(QStringLiteral("app"));
-        registerQmlModules();
-        registerMetaTypes();
-    }
+void QmlTestHelper::log(const QString& line) {
+    Log("%s", qPrintable(line));
+}
 
-    void QmlTestSetup::qmlEngineAvailable(QQmlEngine * engine) {
-        // Each test file starts from the same stored settings.
-        const QString settingsPath = m_home.filePath("data/QuorvelPro/Settings.txt");
-        QDir().mkpath(QFileInfo(settingsPath).path());
-        QFile file(settingsPath);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(settingsForTest()) < 0)
-            qFatal("cannot write %s", qPrintable(settingsPath));
-        file.close();
+QmlTestSetup::QmlTestSetup() {
+    useScratchHome(m_home.path());
+    useTestServerPorts();
+}
 
-        engine->addImportPath(QStringLiteral("qrc:///"));
-        auto roots = std::make_shared<Roots>();
-        dependencyInjectToQml(engine, roots->keepAlive, roots->container);
-        auto* helper = new QmlTestHelper(engine, settingsPath);
-        helper->setParent(engine);
-        engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper);
-        // Each switch-on replays the helper's fixes from a fresh simulated receiver.
-        QPointer<QmlTestHelper> fixes(helper);
-        auto sensor = std::make_shared<QtLocationSensor>([fixes](QObject* parent) {
-            auto* source =
-                new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, parent);
-            auto* buffer = new QBuffer(source);
-            buffer->setData(fixes ? fixes->locationSentences() : QByteArray());
-            source->setDevice(buffer);
-            return source;
-        });
-        roots->keepAlive.append(sensor);
-        engine->rootContext()->setContextProperty(QStringLiteral("inj_locationSensor"),
-                                                  sensor.get());
-        // The services outlive the file's QML and go once its engine has gone; otherwise roots pile
-        // up and their ports stay held.
-        connect(engine, &QObject::destroyed, this, [roots]() mutable {
-            roots->container = {};
-            roots->keepAlive.clear();
-        });
-    }
+void QmlTestSetup::applicationAvailable() {
+    QIcon::setThemeName(QStringLiteral("app"));
+    registerQmlModules();
+    registerMetaTypes();
+}
+
+void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
+    // Each test file starts from the same stored settings.
+    const QString settingsPath = m_home.filePath("data/QuorvelPro/Settings.txt");
+    QDir().mkpath(QFileInfo(settingsPath).path());
+    QFile file(settingsPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(settingsForTest()) < 0)
+        qFatal("cannot write %s", qPrintable(settingsPath));
+    file.close();
+
+    engine->addImportPath(QStringLiteral("qrc:///"));
+    auto roots = std::make_shared<Roots>();
+    dependencyInjectToQml(engine, roots->keepAlive, roots->container);
+    auto* helper = new QmlTestHelper(engine, settingsPath);
+    helper->setParent(engine);
+    engine->rootContext()->setContextProperty(QStringLiteral("testHelper"), helper);
+    // Each switch-on replays the helper's fixes from a fresh simulated receiver.
+    QPointer<QmlTestHelper> fixes(helper);
+    auto sensor = std::make_shared<QtLocationSensor>([fixes](QObject* parent) {
+        auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::SimulationMode, parent);
+        auto* buffer = new QBuffer(source);
+        buffer->setData(fixes ? fixes->locationSentences() : QByteArray());
+        source->setDevice(buffer);
+        return source;
+    });
+    roots->keepAlive.append(sensor);
+    engine->rootContext()->setContextProperty(QStringLiteral("inj_locationSensor"), sensor.get());
+    // The services outlive the file's QML and go once its engine has gone; otherwise roots pile
+    // up and their ports stay held.
+    connect(engine, &QObject::destroyed, this, [roots]() mutable {
+        roots->container = {};
+        roots->keepAlive.clear();
+    });
+}
 
 } // namespace Ko

@@ -107,6 +107,12 @@ TestCase {
         mouseClick(goTo)
         tryCompare(inj_gotoStatus, "targetName", "Orion Nebula", 10000)
         tryCompare(inj_gotoStatus, "done", true, 20000)
+        // A GoTo that ends asks for the target to be centred; the user steps back to the menu.
+        const stack = window.inj_stackView
+        tryVerify(() => stack.currentItem && stack.currentItem.objectName === "centeringPage",
+                  10000)
+        stack.pop()
+        tryCompare(stack, "currentItem", menu)
         mouseClick(findChild(menu, "more"))
         compare(window.inj_stackView.currentItem, window.inj_objectInfoPage)
         inj_location.setLocation(site)

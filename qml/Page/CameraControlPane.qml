@@ -1,0 +1,86 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import Qt5Compat.GraphicalEffects
+import ".."
+
+// The exposure groups: photos, exposure and pause, with the running values under them while a
+// program runs, which also locks the list.
+ProfileListPane {
+    id: root
+
+    // A program runs: the list is locked.
+    property bool isRunning: false
+
+    saveButtonText: qsTr("Add")
+    rowButtonText: "..."
+    tapSelectsRow: true
+    dimDisabledArrows: true
+    paneEditEnabled: !isRunning
+    rowButtonsVisible: !isRunning
+
+    component Cell: RowLayout {
+        id: cell
+        property url icon
+        property string value
+        property string current
+        Layout.fillWidth: true
+        Layout.preferredWidth: 1
+        spacing: 6
+        Item {
+            Layout.preferredWidth: 20
+            Layout.preferredHeight: 20
+            Image {
+                id: cellIcon
+                anchors.fill: parent
+                source: cell.icon
+                sourceSize: Qt.size(40, 40)
+                fillMode: Image.PreserveAspectFit
+                visible: !inj_nightManager.isNight
+            }
+            ColorOverlay {
+                anchors.fill: cellIcon
+                source: cellIcon
+                color: "red"
+                visible: inj_nightManager.isNight
+            }
+        }
+        ColumnLayout {
+            spacing: 0
+            Label {
+                text: cell.value
+                color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
+            }
+            Label {
+                visible: root.isRunning
+                text: cell.current
+                font.pixelSize: 11
+                color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
+                opacity: 0.7
+            }
+        }
+    }
+
+    rowContent: Component {
+        RowLayout {
+            opacity: modelData && modelData.enExposure ? 1 : 0.5
+            spacing: 8
+            Cell {
+                icon: "qrc:/image/Camera_icon/photos.png"
+                value: modelData ? String(modelData.photos) : ""
+                current: modelData ? modelData.photosCur : ""
+            }
+            Cell {
+                icon: "qrc:/image/Camera_icon/exposure.png"
+                value: modelData ? modelData.exposureSec + qsTr("s") : ""
+                current: modelData ? modelData.exposureCur : ""
+            }
+            Cell {
+                icon: "qrc:/image/Camera_icon/pause.png"
+                value: modelData ? modelData.photoIntervalSec + qsTr("s") : ""
+                current: modelData ? modelData.photoIntervalCur : ""
+            }
+        }
+    }
+}

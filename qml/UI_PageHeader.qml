@@ -1,0 +1,67 @@
+import QtQuick
+import QtQuick.Controls
+import "CommonUI"
+
+// A page's own header: back, the title centred on the whole bar when it fits, extra buttons at
+// the right.
+Item {
+    id: root
+
+    property string title: ""
+    property alias headerButton: rightSlot.data
+    property alias titleLabel: titleLabel
+    readonly property int spacing: 5
+
+    signal backClicked
+
+    QtObject {
+        id: _m
+        readonly property bool isNight: inj_nightManager.isNight
+        // The left margin that centres the title on the whole bar; negative when it cannot be.
+        readonly property real centringMargin: root.width / 2 - backButton.width - root.spacing
+            - titleLabel.implicitWidth / 2
+    }
+
+    width: parent ? parent.width : implicitWidth
+    implicitHeight: Math.max(48, titleLabel.implicitHeight + 16)
+
+    ImageButton {
+        id: backButton
+        objectName: "backButton"
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        width: 44
+        height: 44
+        iconWidth: 20
+        iconHeight: 20
+        hasPressedColor: false
+        iconSource: "qrc:/icons/app/20x20/back.png"
+        onClicked: {
+            root.backClicked()
+            inj_stackView.pop()
+        }
+    }
+
+    Label {
+        id: titleLabel
+        anchors.left: backButton.right
+        anchors.right: rightSlot.left
+        anchors.leftMargin: root.spacing + Math.max(0, _m.centringMargin)
+        anchors.rightMargin: root.spacing
+        anchors.verticalCenter: parent.verticalCenter
+        text: root.title
+        font.pixelSize: 18
+        font.bold: true
+        wrapMode: Text.WordWrap
+        horizontalAlignment: _m.centringMargin >= 0 ? Text.AlignLeft : Text.AlignHCenter
+        color: _m.isNight ? "red" : "#dd000000"
+    }
+
+    Row {
+        id: rightSlot
+        anchors.right: parent.right
+        anchors.rightMargin: root.spacing
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: root.spacing
+    }
+}

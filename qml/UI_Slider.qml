@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// A titled slider; hasChanged tells the owner when the user lets go of the handle.
+Pane {
+    id: root
+
+    property string titleText: ""
+    property string valueText: ""
+    property alias value: slider.value
+    property alias valueMin: slider.from
+    property alias valueMax: slider.to
+    property alias stepSize: slider.stepSize
+    property alias slider: slider
+    property bool rowBottomDivider: true
+
+    signal hasChanged
+
+    width: parent ? parent.width : implicitWidth
+    Layout.fillWidth: true
+    padding: 0
+    implicitHeight: column.implicitHeight + 12
+
+    ColumnLayout {
+        id: column
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+            Label {
+                text: root.titleText
+                wrapMode: Text.WordWrap
+                Layout.fillWidth: true
+            }
+            Label {
+                text: root.valueText
+            }
+        }
+
+        Slider {
+            id: slider
+            Layout.fillWidth: true
+            snapMode: Slider.SnapOnRelease
+            onPressedChanged: {
+                if (!pressed)
+                    root.hasChanged()
+            }
+        }
+    }
+
+    UI_RowDivider {
+        anchors.bottom: parent.bottom
+        visible: root.rowBottomDivider
+    }
+}

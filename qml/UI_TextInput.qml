@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+
+// A single-line field on an underline, with an optional search icon and clear button.
+TextField {
+    id: root
+
+    property bool isOnlyNumber: false
+    property bool hasIconSearch: false
+    property bool hasCloseBtn: false
+
+    QtObject {
+        id: _m
+        readonly property bool isNight: inj_nightManager.isNight
+    }
+
+    leftPadding: hasIconSearch ? 35 : 10
+    rightPadding: hasCloseBtn ? 35 : 10
+    inputMethodHints: isOnlyNumber ? Qt.ImhFormattedNumbersOnly : Qt.ImhNone
+    selectByMouse: true
+
+    background: Item {
+        implicitWidth: 120
+        implicitHeight: 50
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 10
+            height: 1
+            color: root.activeFocus ? root.Material.accentColor : _m.isNight ? "red" : "grey"
+            opacity: _m.isNight ? 0.5 : 1
+        }
+    }
+
+    UI_Image {
+        anchors.left: parent.left
+        anchors.leftMargin: 8
+        anchors.verticalCenter: parent.verticalCenter
+        visible: root.hasIconSearch
+        iconWidth: 20
+        iconHeight: 20
+        source: "qrc:/icons/app/20x20/search.png"
+    }
+
+    ImageButtonClear {
+        objectName: "clearButton"
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        visible: root.hasCloseBtn
+        onClicked: root.clear()
+    }
+
+    component ImageButtonClear: Item {
+        signal clicked
+        width: 30
+        height: 30
+        UI_Image {
+            anchors.centerIn: parent
+            iconWidth: 16
+            iconHeight: 16
+            source: "qrc:/icons/app/20x20/close x.png"
+        }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: parent.clicked()
+        }
+    }
+}

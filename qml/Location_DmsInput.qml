@@ -36,21 +36,21 @@ Column {
 
         DmsField {
             id: degrees
-            top: root.isLatitude ? 90 : 180
+            maxValue: root.isLatitude ? 90 : 180
         }
         Label {
             text: "°"
         }
         DmsField {
             id: minutes
-            top: 59
+            maxValue: 59
         }
         Label {
             text: "′"
         }
         DmsField {
             id: seconds
-            top: 59.99
+            maxValue: 59.99
             decimals: 2
         }
         Label {

@@ -31,22 +31,22 @@ UI_Row {
 
     DmsField {
         id: first
-        bottom: root.isHours ? 0 : root.valType === "a" ? -540 : -180
-        top: root.isHours ? 24 : root.valType === "a" ? 540 : 180
+        minValue: root.isHours ? 0 : root.valType === "a" ? -540 : -180
+        maxValue: root.isHours ? 24 : root.valType === "a" ? 540 : 180
     }
     Label {
         text: root.isHours ? qsTr("h") : "°"
     }
     DmsField {
         id: minutes
-        top: 59
+        maxValue: 59
     }
     Label {
         text: root.isHours ? qsTr("m") : "′"
     }
     DmsField {
         id: seconds
-        top: 59
+        maxValue: 59
     }
     Label {
         text: root.isHours ? qsTr("s") : "″"

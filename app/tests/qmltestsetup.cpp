@@ -115,10 +115,10 @@ Nullable<WifiSetting> settingFromMap(const QVariant& v) {
     s.mode = WifiMode_::E(m.value("mode", int(WifiMode_::Both)).toInt());
     if (m.contains("ap")) {
         const QVariantMap ap = m.value("ap").toMap();
-        s.ap = WifiAPSetting{ap.value("ssid").toString().toStdString(),
-                             ap.value("pass").toString().toStdString(),
-                             ap.value("channel", 6).toInt(),
-                             WifiSec_::E(ap.value("wifiSec", int(WifiSec_::WPA2_PSK)).toInt())};
+        s.ap =
+            WifiAPSetting{ap.value("ssid").toString().toStdString(),
+                          ap.value("pass").toString().toStdString(), ap.value("channel", 6).toInt(),
+                          WifiSec_::E(ap.value("wifiSec", int(WifiSec_::WPA2_PSK)).toInt())};
     }
     if (m.contains("sta")) {
         const QVariantMap sta = m.value("sta").toMap();

@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects
 import ".."
 
 // The exposure groups: photos, exposure and pause, with the running values under them while a
@@ -28,23 +27,8 @@ ProfileListPane {
         Layout.fillWidth: true
         Layout.preferredWidth: 1
         spacing: 6
-        Item {
-            Layout.preferredWidth: 20
-            Layout.preferredHeight: 20
-            Image {
-                id: cellIcon
-                anchors.fill: parent
-                source: cell.icon
-                sourceSize: Qt.size(40, 40)
-                fillMode: Image.PreserveAspectFit
-                visible: !inj_nightManager.isNight
-            }
-            ColorOverlay {
-                anchors.fill: cellIcon
-                source: cellIcon
-                color: "red"
-                visible: inj_nightManager.isNight
-            }
+        UI_Image {
+            source: cell.icon
         }
         ColumnLayout {
             spacing: 0

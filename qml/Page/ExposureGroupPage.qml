@@ -2,7 +2,6 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
-import Qt5Compat.GraphicalEffects
 import ".."
 import "../CommonUI"
 
@@ -66,23 +65,10 @@ Page {
         property url icon
         property alias field: numberField
         paramTextWidth: root.width / 2 - 20
-        Item {
-            implicitWidth: 24
-            implicitHeight: 24
-            Image {
-                id: rowIcon
-                anchors.fill: parent
-                source: numberRow.icon
-                sourceSize: Qt.size(48, 48)
-                fillMode: Image.PreserveAspectFit
-                visible: !_m.isNight
-            }
-            ColorOverlay {
-                anchors.fill: rowIcon
-                source: rowIcon
-                color: "red"
-                visible: _m.isNight
-            }
+        UI_Image {
+            source: numberRow.icon
+            iconWidth: 24
+            iconHeight: 24
         }
         UI_TextInput {
             id: numberField

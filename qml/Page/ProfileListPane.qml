@@ -68,7 +68,12 @@ ColumnLayout {
         requestUpdateList(a)
     }
 
-    onListModelChanged: list.currentIndex = Math.max(0, Math.min(_m.keepIndex, list.count - 1))
+    function _restoreIndex() {
+        list.currentIndex = Math.max(0, Math.min(_m.keepIndex, list.count - 1))
+    }
+
+    // After the view has taken the new list, which resets its current row.
+    onListModelChanged: Qt.callLater(_restoreIndex)
 
     spacing: 0
 

@@ -1,5 +1,0 @@
-#include "app/tests/qmltestsetup.h"
-
-#include <QtQuickTest>
-
-QUICK_TEST_MAIN_WITH_SETUP(userobjects, Ko::QmlTestSetup)

@@ -28,8 +28,6 @@ Page {
 
     function setMode(index) {
         _m.camera.isBulb = index === 1
-        if (index === 0 && _m.mainFooter)
-            _m.mainFooter.requestDisplay(false)
     }
 
     function openShutter() {

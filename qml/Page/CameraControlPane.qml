@@ -24,7 +24,9 @@ ProfileListPane {
         property url icon
         property string value
         property string current
+        // Three equal cells, so the columns line up from row to row.
         Layout.fillWidth: true
+        Layout.minimumWidth: 0
         Layout.preferredWidth: 1
         spacing: 6
         UI_Image {

@@ -447,10 +447,12 @@ Page {
         MouseArea {
             anchors.fill: parent
         }
-        BusyIndicator {
+        CirProgressBar {
+            objectName: "busyIndicator"
             anchors.centerIn: parent
-            running: _m.wifiConfig.busy
-            visible: running
+            width: 100
+            height: 100
+            visible: _m.wifiConfig.busy
         }
         Button {
             objectName: "readButton"

@@ -7,6 +7,12 @@ QtObject {
     id: driver
 
     property var page: null
+    // A tab bar slides its underline to the chosen tab: pictured once it has arrived.
+    property bool settled: false
+    property Timer settle: Timer {
+        interval: 500
+        onTriggered: settled = true
+    }
 
     // What the Wi-Fi page reads of its service, set per picture.
     property QtObject wifi: QtObject {
@@ -140,8 +146,12 @@ QtObject {
             { run: () => page.editGroup(1), wait: () => w.inj_stackView.currentItem !== page,
               shot: "camera_group_" + mode },
             { run: () => w.inj_stackView.pop(), wait: () => w.inj_stackView.currentItem === page },
-            { run: () => find(page, "modeBar").currentIndex = 1, wait: () => inj_cameraControl.isBulb,
-              shot: "camera_bulb_" + mode },
+            { run: () => {
+                  find(page, "modeBar").currentIndex = 1
+                  settled = false
+                  settle.restart()
+              },
+              wait: () => inj_cameraControl.isBulb && settled, shot: "camera_bulb_" + mode },
             { run: () => {
                   inj_cameraControl.isBulb = false
                   home()

@@ -24,18 +24,25 @@ Page {
     }
 
     readonly property bool hasWifi: _m.mountConnection.hasWifi
-    readonly property var currentSetting: _m.wifiConfig.currentSetting
-    readonly property var lastWriteResult: _m.wifiConfig.lastWriteResult
+    // Plain copies of what the service last reported, taken on each of its stateChanged: the
+    // pages' bindings then never hold on to the service's records.
+    property bool hasSetting: false
+    property bool viaStation: false
+    property bool settingHasAp: false
+    property bool hasResult: false
+    property bool resultOk: false
+    property bool resultAllDone: false
+    // The network to join again, or -1.
+    property int resultNeedConnect: -1
     readonly property bool showBusyLayer: _m.wifiConfig.busy || !_m.wifiConfig.hasCurrentSetting
-    readonly property bool showResultLayer: lastWriteResult !== undefined
+    readonly property bool showResultLayer: hasResult
 
     readonly property bool apEditable: modifyAp.checked
     readonly property bool staEditable: modifySta.checked
     readonly property bool apOn: apSwitch.checked
     readonly property bool staOn: staSwitch.checked
     readonly property bool apOpen: apSecurity.tr_currentValue === WifiSec.Open
-    readonly property bool showReadDefaultAp: apEditable && apOn && currentSetting !== undefined
-                                              && currentSetting.ap === undefined
+    readonly property bool showReadDefaultAp: apEditable && apOn && hasSetting && !settingHasAp
 
     readonly property bool apSsidOk: ssidAcceptable(apSsid.text)
     readonly property bool apPassOk: apOpen || passAcceptable(apPass.text)
@@ -84,7 +91,7 @@ Page {
     }
 
     function refillAp() {
-        const s = currentSetting
+        const s = _m.wifiConfig.currentSetting
         if (s === undefined)
             return
         modifyAp.checked = false
@@ -97,7 +104,7 @@ Page {
     }
 
     function refillSta() {
-        const s = currentSetting
+        const s = _m.wifiConfig.currentSetting
         if (s === undefined)
             return
         modifySta.checked = false
@@ -142,18 +149,33 @@ Page {
             _m.wifiConfig.enterPage()
     }
 
-    Connections {
-        target: _m.wifiConfig
-        function onStateChanged() {
-            root.refillAp()
-            root.refillSta()
-        }
-    }
-
-    Component.onCompleted: {
+    // The service's records are read through references that fetch them again on every access;
+    // while a job runs, the worker may replace or clear them between two accesses. The busy
+    // layer covers the page then, and the report that ends the job brings the final state.
+    function takeState() {
+        if (_m.wifiConfig.busy)
+            return
+        const s = _m.wifiConfig.currentSetting
+        hasSetting = s !== undefined
+        viaStation = hasSetting && isStationState(s.state)
+        settingHasAp = hasSetting && s.ap !== undefined
+        const r = _m.wifiConfig.lastWriteResult
+        hasResult = r !== undefined
+        resultOk = hasResult && r.ok
+        resultAllDone = hasResult && r.allDone
+        resultNeedConnect = hasResult && r.needConnect !== undefined ? Number(r.needConnect) : -1
         refillAp()
         refillSta()
     }
+
+    Connections {
+        target: _m.wifiConfig
+        function onStateChanged() {
+            root.takeState()
+        }
+    }
+
+    Component.onCompleted: takeState()
 
     StackView.onActivated: {
         _m.mainUIUtil.showHeader.push(false)
@@ -229,14 +251,12 @@ Page {
                 objectName: "connectedVia"
                 Layout.fillWidth: true
                 Layout.margins: 10
-                visible: root.currentSetting !== undefined
+                visible: root.hasSetting
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: _m.textColor
                 text: qsTr("Connected via %1 network").arg(
-                          root.currentSetting !== undefined
-                          && root.isStationState(root.currentSetting.state) ? qsTr("Station")
-                                                                            : qsTr("Access Point"))
+                          root.viaStation ? qsTr("Station") : qsTr("Access Point"))
             }
 
             CheckBox {
@@ -484,7 +504,7 @@ Page {
                 wrapMode: Text.WordWrap
                 font.pointSize: 18
                 color: _m.textColor
-                text: root.lastWriteResult !== undefined && root.lastWriteResult.ok
+                text: root.resultOk
                       ? qsTr("Settings written") : qsTr("Failed to write settings")
             }
             Label {
@@ -493,8 +513,7 @@ Page {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: _m.textColor
-                visible: root.lastWriteResult !== undefined && root.lastWriteResult.ok
-                         && !root.lastWriteResult.allDone
+                visible: root.resultOk && !root.resultAllDone
                 text: qsTr("Intermediate Wi-Fi setting written.")
             }
             Label {
@@ -503,10 +522,9 @@ Page {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: _m.textColor
-                visible: root.lastWriteResult !== undefined
-                         && root.lastWriteResult.needConnect !== undefined
+                visible: root.resultNeedConnect >= 0
                 text: visible ? qsTr("Please re-connect Wi-Fi to %1 network.").arg(
-                                    root.lastWriteResult.needConnect == WifiMode.AP
+                                    root.resultNeedConnect === WifiMode.AP
                                     ? qsTr("Access Point") : qsTr("Station")) : ""
             }
             Button {

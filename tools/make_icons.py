@@ -230,6 +230,17 @@ IMAGES = {
                            segment(14, 3, 14, 17), disc(10, 15, 0.9)],
 }
 
+# Camera control: photos (a camera body with its lens), exposure (a stopwatch), pause (two bars).
+IMAGES.update({
+    "Camera_icon/photos": [segment(3, 7, 17, 7), segment(17, 7, 17, 16), segment(17, 16, 3, 16),
+                           segment(3, 16, 3, 7), segment(7, 7, 8.5, 4.5),
+                           segment(8.5, 4.5, 11.5, 4.5), segment(11.5, 4.5, 13, 7),
+                           ring(10, 11.5, 2.6)],
+    "Camera_icon/exposure": [ring(10, 11, 7), segment(10, 11, 10, 6.5), segment(10, 11, 13, 12.5),
+                             segment(8, 2, 12, 2)],
+    "Camera_icon/pause": [segment(7, 4, 7, 16, 3), segment(13, 4, 13, 16, 3)],
+})
+
 
 # The slew pad: the arrow of the direction buttons (pointing up), the rate step (pointing left),
 # fold and unfold, and home.

@@ -8,7 +8,9 @@
 #include "app/tests/testports.h"
 #include "base/log.h"
 #include "base/qtlocationsensor.h"
+#include "mount/tests/fakemount.h"
 #include "mount/tests/fakescriptedmount.h"
+#include "mount/tests/fakewmprogrammerplanner.h"
 #include "mount/writablemountconnection.h"
 
 #include <QBuffer>
@@ -25,9 +27,67 @@
 #include <QQmlEngine>
 
 #include <cmath>
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
 
 namespace Ko {
+
+// The fake planner with whole settings to read, reads that can be held, and a record of the
+// settings each write step was asked to reach. Reads and steps run on the service's worker.
+class ScriptedWifiModule : public FakeWMProgrammerPlanner {
+public:
+    void queueRead(Nullable<WifiSetting> setting) {
+        std::lock_guard lock(m_mutex);
+        m_reads.push_back(std::move(setting));
+    }
+    void hold(bool held) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_held = held;
+        }
+        m_released.notify_all();
+    }
+    std::vector<WifiSetting> targets() const {
+        std::lock_guard lock(m_mutex);
+        return m_targets;
+    }
+    int readCount() const {
+        std::lock_guard lock(m_mutex);
+        return m_readCount;
+    }
+
+    Nullable<WifiSetting> readAll() override {
+        {
+            std::unique_lock lock(m_mutex);
+            m_released.wait(lock, [this] { return !m_held; });
+            ++m_readCount;
+            if (!m_reads.empty()) {
+                Nullable<WifiSetting> next = m_reads.front();
+                m_reads.pop_front();
+                return next;
+            }
+        }
+        return FakeWMProgrammerPlanner::readAll();
+    }
+    WMWriteResult apply(bool staWritten, const WifiSetting& current,
+                        const WifiSetting& finalSetting) override {
+        {
+            std::lock_guard lock(m_mutex);
+            m_targets.push_back(finalSetting);
+        }
+        return FakeWMProgrammerPlanner::apply(staWritten, current, finalSetting);
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_released;
+    std::deque<Nullable<WifiSetting>> m_reads;
+    std::vector<WifiSetting> m_targets;
+    bool m_held = false;
+    int m_readCount = 0;
+};
 
 namespace {
 
@@ -75,6 +135,48 @@ struct Roots {
     QList<std::shared_ptr<QObject>> keepAlive;
     PDepContainer container;
 };
+
+Nullable<WifiSetting> settingFromMap(const QVariant& v) {
+    if (v.typeId() != QMetaType::QVariantMap)
+        return {};
+    const QVariantMap m = v.toMap();
+    WifiSetting s;
+    s.mode = WifiMode_::E(m.value("mode", int(WifiMode_::Both)).toInt());
+    if (m.contains("ap")) {
+        const QVariantMap ap = m.value("ap").toMap();
+        s.ap =
+            WifiAPSetting{ap.value("ssid").toString().toStdString(),
+                          ap.value("pass").toString().toStdString(), ap.value("channel", 6).toInt(),
+                          WifiSec_::E(ap.value("wifiSec", int(WifiSec_::WPA2_PSK)).toInt())};
+    }
+    if (m.contains("sta")) {
+        const QVariantMap sta = m.value("sta").toMap();
+        s.sta = WifiSTASetting{sta.value("ssid").toString().toStdString(),
+                               sta.value("pass").toString().toStdString(),
+                               sta.value("fixedIp").toString().toStdString()};
+    }
+    if (m.contains("state"))
+        s.state = WMState_::E(m.value("state").toInt());
+    return s;
+}
+
+QVariantMap mapFromSetting(const WifiSetting& s) {
+    QVariantMap m{{"mode", int(s.mode)}};
+    if (s.ap.hasValue()) {
+        const WifiAPSetting& ap = s.ap.value();
+        m.insert("ap", QVariantMap{{"ssid", QString::fromStdString(ap.ssid)},
+                                   {"pass", QString::fromStdString(ap.pass)},
+                                   {"channel", ap.channel},
+                                   {"wifiSec", int(ap.wifiSec)}});
+    }
+    if (s.sta.hasValue()) {
+        const WifiSTASetting& sta = s.sta.value();
+        m.insert("sta", QVariantMap{{"ssid", QString::fromStdString(sta.ssid)},
+                                    {"pass", QString::fromStdString(sta.pass)},
+                                    {"fixedIp", QString::fromStdString(sta.fixedIp)}});
+    }
+    return m;
+}
 
 } // namespace
 
@@ -179,6 +281,70 @@ void QmlTestHelper::disconnectMount() {
 
 void QmlTestHelper::log(const QString& line) {
     Log("%s", qPrintable(line));
+}
+
+QmlTestHelper::~QmlTestHelper() {
+    // A held read would keep the service's worker, and with it the service's end, waiting.
+    for (const auto& module : m_wifiModules)
+        module->hold(false);
+}
+
+WritableMountConnection* QmlTestHelper::holder() const {
+    auto* holder = qobject_cast<WritableMountConnection*>(
+        m_engine->rootContext()->contextProperty("inj_mountConnection").value<QObject*>());
+    if (!holder)
+        qFatal("inj_mountConnection is not the writable holder");
+    return holder;
+}
+
+void QmlTestHelper::attachWifi(const QVariantList& reads, const QStringList& steps) {
+    m_wifi = std::make_shared<ScriptedWifiModule>();
+    // The service's worker may still be inside an earlier module: keep them all.
+    m_wifiModules.push_back(m_wifi);
+    for (const QVariant& read : reads)
+        m_wifi->queueRead(settingFromMap(read));
+    m_wifi->scriptSteps(steps);
+    holder()->setWifi(m_wifi, "scripted module");
+}
+
+void QmlTestHelper::detachWifi() {
+    holder()->setWifi(nullptr, {});
+}
+
+void QmlTestHelper::holdWifi(bool held) {
+    if (m_wifi)
+        m_wifi->hold(held);
+}
+
+int QmlTestHelper::wifiReadCount() const {
+    return m_wifi ? m_wifi->readCount() : 0;
+}
+
+QVariantList QmlTestHelper::wifiTargets() const {
+    QVariantList out;
+    if (m_wifi)
+        for (const WifiSetting& s : m_wifi->targets())
+            out << mapFromSetting(s);
+    return out;
+}
+
+void QmlTestHelper::useRecordingMount() {
+    m_replacedMount = holder()->sharedMount();
+    m_recordingMount = std::make_shared<FakeMount>();
+    holder()->setMount(m_recordingMount);
+}
+
+void QmlTestHelper::restoreMount() {
+    holder()->setMount(m_replacedMount);
+    m_replacedMount.reset();
+}
+
+QVariantList QmlTestHelper::shutterCalls() const {
+    QVariantList out;
+    if (m_recordingMount)
+        for (const FakeMount::ShutterCall& call : m_recordingMount->shutterCalls())
+            out << call.on;
+    return out;
 }
 
 QmlTestSetup::QmlTestSetup() {

@@ -9,6 +9,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <vector>
 
 class QQmlEngine;
 
@@ -33,6 +34,11 @@ public:
 private:
     const std::shared_ptr<FakeScriptedMount> m_mount;
 };
+
+class FakeMount;
+class IMount;
+class ScriptedWifiModule;
+class WritableMountConnection;
 
 // What QML tests cannot do themselves, published as "testHelper". Main thread only.
 class QmlTestHelper : public QObject {
@@ -65,14 +71,39 @@ public:
     Q_INVOKABLE bool sequentialAlign(const QString& name, double ha, double dec, double axis1,
                                      double axis2);
 
+    // A scripted Wi-Fi module for the mount holder, since the emulated mount has none. reads are
+    // answered in order: a map {mode, ap: {ssid, pass, channel, wifiSec}, sta: {ssid, pass,
+    // fixedIp}, state}, or "-" for a read the module does not answer; steps as the fake planner
+    // takes them ("step", "done", "fail", "cut AP", "cut STA").
+    Q_INVOKABLE void attachWifi(const QVariantList& reads, const QStringList& steps);
+    Q_INVOKABLE void detachWifi();
+    // While held, the module's reads wait, so the service stays busy.
+    Q_INVOKABLE void holdWifi(bool held);
+    // The settings the module was asked to reach, in order, as maps without the absent halves.
+    Q_INVOKABLE QVariantList wifiTargets() const;
+    // How many reads the module attached last has started.
+    Q_INVOKABLE int wifiReadCount() const;
+    // A recording mount takes the current one's place in the holder until restoreMount().
+    Q_INVOKABLE void useRecordingMount();
+    Q_INVOKABLE void restoreMount();
+    // The camera shutter switches the recording mount was asked for, in order.
+    Q_INVOKABLE QVariantList shutterCalls() const;
+
+    ~QmlTestHelper() override;
+
 private:
     // The service published under name, as QML sees it now.
     QObject* service(const char* name) const;
+    WritableMountConnection* holder() const;
 
     QPointer<QQmlEngine> m_engine;
     const QString m_settingsPath;
     QHash<QString, QVariant> m_originals;
     QByteArray m_locationSentences;
+    std::shared_ptr<ScriptedWifiModule> m_wifi;
+    std::vector<std::shared_ptr<ScriptedWifiModule>> m_wifiModules;
+    std::shared_ptr<FakeMount> m_recordingMount;
+    std::shared_ptr<IMount> m_replacedMount;
 };
 
 // The setup of every Qt Quick Test program (ko_add_qml_test): scratch home and data folders, a

@@ -1,0 +1,163 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import ".."
+import "../CommonUI"
+
+// Camera exposures through the mount's shutter output: timed programs of exposure groups, or bulb
+// mode, where the shutter stays open while the button is held.
+Page {
+    id: root
+
+    QtObject {
+        id: _m
+        readonly property var camera: inj_cameraControl
+        readonly property var mountConnection: inj_mountConnection
+        readonly property var toaster: inj_toaster
+        readonly property var mainFooter: inj_mainFooter
+        readonly property var stackView: inj_stackView
+        readonly property bool isNight: inj_nightManager.isNight
+        // The shutter was opened by the bulb button and not closed yet.
+        property bool shutterHeld: false
+    }
+
+    readonly property bool connected: _m.mountConnection.connected
+    readonly property bool isRunning: _m.camera.isRunning
+    readonly property var groups: _m.camera.list
+
+    function setMode(index) {
+        _m.camera.isBulb = index === 1
+    }
+
+    function openShutter() {
+        _m.shutterHeld = true
+        _m.camera.shutterOnOff(true)
+    }
+
+    // A release, a cancelled press and leaving the page all close the shutter, so it is never
+    // left open without a hand on the button.
+    function closeShutter() {
+        if (!_m.shutterHeld)
+            return
+        _m.shutterHeld = false
+        _m.camera.shutterOnOff(false)
+    }
+
+    function editGroup(index) {
+        groupPage.profile = _m.camera.load(index)
+        _m.stackView.push(groupPage)
+    }
+
+    StackView.onActivated: {
+        modeBar.currentIndex = _m.camera.isBulb ? 1 : 0
+        if (!_m.camera.isBulb && _m.mainFooter)
+            _m.mainFooter.requestDisplay(false)
+    }
+    StackView.onDeactivated: closeShutter()
+    Component.onDestruction: closeShutter()
+
+    Connections {
+        target: _m.camera
+        function onTaskDone() {
+            _m.toaster.show("Groups exposure finished")
+        }
+    }
+
+    ExposureGroupPage {
+        id: groupPage
+        visible: false
+        onRequestSaveProfile: _m.camera.save(profile)
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        TabBar {
+            id: modeBar
+            objectName: "modeBar"
+            Layout.fillWidth: true
+            Layout.minimumHeight: 50
+            onCurrentIndexChanged: root.setMode(currentIndex)
+            TabButton {
+                text: qsTr("Timer")
+                height: parent.height
+            }
+            TabButton {
+                text: qsTr("Bulb")
+                height: parent.height
+            }
+        }
+
+        StackLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            currentIndex: modeBar.currentIndex
+
+            ColumnLayout {
+                spacing: 0
+                Button {
+                    objectName: "startButton"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    text: root.isRunning ? qsTr("Stop") : qsTr("Start")
+                    enabled: root.connected && root.groups.length > 0
+                    onClicked: root.isRunning ? _m.camera.stopTask() : _m.camera.startTask()
+                }
+                CameraControlPane {
+                    id: pane
+                    objectName: "pane"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    toolbarText: qsTr("Exposure Groups")
+                    listModel: root.groups
+                    isRunning: root.isRunning
+                    onRequestLoadProfile: index => root.editGroup(index)
+                    onRequestSaveProfile: _m.camera.add()
+                    onRequestUpdateList: array => _m.camera.list = array
+                }
+            }
+
+            ColumnLayout {
+                spacing: 0
+                Item {
+                    Layout.fillHeight: true
+                }
+                Label {
+                    objectName: "countText"
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
+                    font.pixelSize: 60
+                    color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
+                    text: _m.camera.count
+                }
+                Item {
+                    Layout.fillHeight: true
+                }
+                ImageButton {
+                    id: bulbButton
+                    objectName: "bulbButton"
+                    Layout.fillWidth: true
+                    Layout.margins: 10
+                    implicitHeight: 120
+                    enabled: root.connected
+                    opacity: enabled ? 1 : 0.5
+                    fontPixelSize: 20
+                    text: qsTr("Bulb Shutter")
+                    onPressed: root.openShutter()
+                    onReleased: root.closeShutter()
+                    // Losing the button (it is disabled or hidden while held) ends the hold.
+                    onEnabledChanged: {
+                        if (!enabled)
+                            root.closeShutter()
+                    }
+                    onVisibleChanged: {
+                        if (!visible)
+                            root.closeShutter()
+                    }
+                }
+            }
+        }
+    }
+}

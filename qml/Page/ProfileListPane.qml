@@ -1,0 +1,223 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Layouts
+import ".."
+import "../CommonUI"
+
+// A titled list of the user's entries with a bar to add and to edit: in edit mode each row
+// deletes its entry and the arrows move the current row. The pane never changes the list itself:
+// it hands the whole new list to its owner, who stores it and gives it back as listModel.
+ColumnLayout {
+    id: root
+
+    property var listModel: []
+    property string toolbarText: ""
+    property string saveButtonText: qsTr("Save")
+    property bool paneEditEnabled: true
+    // What a row's button reads in normal mode.
+    property string rowButtonText: ""
+    property bool rowButtonsVisible: true
+    // A tap on a row in edit mode makes it the current row.
+    property bool tapSelectsRow: false
+    // Disabled arrows are drawn at 20 % opacity.
+    property bool dimDisabledArrows: false
+    // The left part of a row; it sees modelData and index.
+    property Component rowContent: null
+    property bool editMode: false
+    readonly property alias currentIndex: list.currentIndex
+    readonly property int rowCount: list.count
+
+    signal requestLoadProfile(int index)
+    signal requestSaveProfile
+    signal requestUpdateList(var array)
+
+    QtObject {
+        id: _m
+        readonly property bool isNight: inj_nightManager.isNight
+        readonly property color textColor: isNight ? Material.color(Material.Red) : "#dd000000"
+        // The row the highlight follows after the owner hands the new list back.
+        property int keepIndex: 0
+    }
+
+    function _copy() {
+        const a = []
+        for (let i = 0; i < listModel.length; ++i)
+            a.push(listModel[i])
+        return a
+    }
+
+    function deleteRow(index) {
+        const a = _copy()
+        a.splice(index, 1)
+        _m.keepIndex = Math.min(list.currentIndex, a.length - 1)
+        requestUpdateList(a)
+    }
+
+    // by -1 moves the current row up, +1 down.
+    function moveCurrent(by) {
+        const from = list.currentIndex
+        const to = from + by
+        if (from < 0 || to < 0 || to >= listModel.length)
+            return
+        const a = _copy()
+        const row = a[from]
+        a[from] = a[to]
+        a[to] = row
+        _m.keepIndex = to
+        requestUpdateList(a)
+    }
+
+    function _restoreIndex() {
+        list.currentIndex = Math.max(0, Math.min(_m.keepIndex, list.count - 1))
+    }
+
+    // After the view has taken the new list, which resets its current row.
+    onListModelChanged: Qt.callLater(_restoreIndex)
+
+    spacing: 0
+
+    Rectangle {
+        Layout.fillWidth: true
+        implicitHeight: 48
+        color: "transparent"
+        enabled: root.paneEditEnabled
+
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 10
+            anchors.rightMargin: 4
+            spacing: 0
+
+            Label {
+                Layout.fillWidth: true
+                text: root.toolbarText
+                color: _m.textColor
+                font.bold: true
+                elide: Text.ElideRight
+            }
+            ToolButton {
+                objectName: "saveButton"
+                visible: !root.editMode
+                text: root.saveButtonText
+                onClicked: root.requestSaveProfile()
+            }
+            ToolButton {
+                objectName: "editButton"
+                visible: !root.editMode
+                text: qsTr("Edit")
+                onClicked: {
+                    _m.keepIndex = 0
+                    list.currentIndex = 0
+                    root.editMode = true
+                }
+            }
+            ImageButton {
+                objectName: "upButton"
+                visible: root.editMode
+                enabled: list.currentIndex > 0
+                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                hasPressedColor: false
+                implicitWidth: 40
+                implicitHeight: 40
+                iconSource: "qrc:/icons/app/20x20/arrow_up.png"
+                iconWidth: 20
+                iconHeight: 20
+                onClicked: root.moveCurrent(-1)
+            }
+            ImageButton {
+                objectName: "downButton"
+                visible: root.editMode
+                enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
+                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                hasPressedColor: false
+                implicitWidth: 40
+                implicitHeight: 40
+                iconSource: "qrc:/icons/app/20x20/arrow_down.png"
+                iconWidth: 20
+                iconHeight: 20
+                onClicked: root.moveCurrent(1)
+            }
+            ToolButton {
+                objectName: "doneButton"
+                visible: root.editMode
+                text: qsTr("Done")
+                onClicked: root.editMode = false
+            }
+        }
+    }
+
+    UI_RowDivider {
+        Layout.fillWidth: true
+    }
+
+    ListView {
+        id: list
+        objectName: "profileList"
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        clip: true
+        model: root.listModel
+        highlightMoveVelocity: 400
+        highlightFollowsCurrentItem: true
+        highlight: Rectangle {
+            color: "grey"
+            opacity: 0.2
+            visible: root.editMode
+        }
+        ScrollIndicator.vertical: ScrollIndicator {}
+
+        delegate: Item {
+            id: row
+            required property var modelData
+            required property int index
+            width: ListView.view.width
+            height: 48
+
+            MouseArea {
+                anchors.fill: parent
+                enabled: root.editMode && root.tapSelectsRow
+                onClicked: list.currentIndex = row.index
+            }
+
+            Loader {
+                anchors.left: parent.left
+                anchors.leftMargin: 10
+                anchors.right: rowButton.left
+                anchors.rightMargin: 6
+                anchors.verticalCenter: parent.verticalCenter
+                sourceComponent: root.rowContent
+                property var modelData: row.modelData
+                property int index: row.index
+            }
+
+            Button {
+                id: rowButton
+                objectName: "rowButton"
+                anchors.right: parent.right
+                anchors.rightMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                visible: root.rowButtonsVisible
+                flat: true
+                text: root.editMode ? qsTr("Delete") : root.rowButtonText
+                onClicked: {
+                    if (root.editMode)
+                        root.deleteRow(row.index)
+                    else
+                        root.requestLoadProfile(row.index)
+                }
+            }
+
+            Rectangle {
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.leftMargin: 10
+                anchors.rightMargin: 10
+                height: 1
+                color: _m.isNight ? "red" : "grey"
+                opacity: 0.5
+            }
+        }
+    }
+}

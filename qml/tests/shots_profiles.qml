@@ -1,0 +1,171 @@
+import QtQuick
+import Ko.AstroBase
+
+// The Wi-Fi page (over a stand-in service: the emulated mount has no Wi-Fi module), the
+// user-object pages and the camera pages, in day and night colours.
+QtObject {
+    id: driver
+
+    property var page: null
+    // A tab bar slides its underline to the chosen tab: pictured once it has arrived.
+    property bool settled: false
+    property Timer settle: Timer {
+        interval: 500
+        onTriggered: settled = true
+    }
+
+    // What the Wi-Fi page reads of its service, set per picture.
+    property QtObject wifi: QtObject {
+        property bool busy: false
+        property bool hasCurrentSetting: true
+        property var currentSetting: ({
+            mode: WifiMode.Both,
+            ap: { ssid: "Mount-AP", pass: "apsecret1", channel: 6, wifiSec: WifiSec.WPA2_PSK },
+            sta: { ssid: "Home network", pass: "", fixedIp: "192.168.1.40" },
+            state: WMState.AD
+        })
+        property var lastWriteResult: undefined
+        signal stateChanged
+        function enterPage() {}
+        function proceedNextAsync() {}
+        function writeAsync(s) {}
+        function writeWifiBothAndReadAsync() {}
+        function newWifiSetting() { return {} }
+        function newWifiAPSetting() { return {} }
+        function newWifiSTASetting() { return {} }
+    }
+    property QtObject wifiLink: QtObject {
+        property bool hasWifi: true
+        property bool connected: true
+        property var mount: null
+    }
+
+    function find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        const kids = item.children || []
+        for (let i = 0; i < kids.length; ++i) {
+            const found = find(kids[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function push(url, props) {
+        page = probe.window.inj_stackView.push(url, props || {})
+    }
+
+    function home() {
+        probe.window.inj_mainUIUtil.goHome()
+        page = null
+    }
+
+    function setWifi(busy, result) {
+        wifi.busy = busy
+        wifi.lastWriteResult = result
+        wifi.stateChanged()
+    }
+
+    function addObjects() {
+        const objects = [["M42", 5.588, -5.39], ["Andromeda", 0.712, 41.27], ["Polaris", 2.53, 89.26]]
+        for (const [name, ra, dec] of objects) {
+            const o = inj_userObject_CE.objectLoadCurrent()
+            o.name = name
+            o.ra = ra
+            o.dec = dec
+            inj_userObject_CE.save(o)
+        }
+        for (const [name, a1, a2] of [["Church tower", 120.5, 10.25], ["Tree", -35, 5]]) {
+            const o = inj_userObject_TE.objectLoadCurrent()
+            o.name = name
+            o.axis1 = a1
+            o.axis2 = a2
+            inj_userObject_TE.save(o)
+        }
+        inj_cameraControl.list = []
+        inj_cameraControl.add()
+        inj_cameraControl.add()
+        const g = inj_cameraControl.load(1)
+        g.photos = 20
+        g.exposureSec = 120
+        g.photoIntervalSec = 5
+        g.enExposure = false
+        inj_cameraControl.save(g)
+    }
+
+    function phase(mode, setting) {
+        const w = probe.window
+        return [
+            { run: () => {
+                  w.inj_nightManager.setting = setting
+                  probe.publish("inj_wifiConfig", wifi)
+                  probe.publish("inj_mountConnection", wifiLink)
+                  setWifi(false, undefined)
+                  push("qrc:/Page/WifiConfigPage.qml")
+              },
+              wait: () => page !== null && !page.showBusyLayer, shot: "wifi_" + mode },
+            { run: () => {
+                  find(page, "modifyAp").checked = true
+                  find(page, "modifySta").checked = true
+                  page.dhcpSwitch.checked = false
+                  find(page, "apChannel").text = "15"
+                  find(page, "staIp").text = "192.168.1.256"
+              },
+              wait: () => !page.applyEnabled, shot: "wifi_invalid_" + mode },
+            { run: () => setWifi(true, undefined), wait: () => page.showBusyLayer,
+              shot: "wifi_busy_" + mode },
+            { run: () => setWifi(false, { ok: true, allDone: false, needConnect: WifiMode.AP }),
+              wait: () => page.showResultLayer, shot: "wifi_result_" + mode },
+            { run: () => {
+                  home()
+                  probe.restore("inj_wifiConfig")
+                  probe.restore("inj_mountConnection")
+                  push("qrc:/Page/UserObjectsPage.qml", { isAxis: false, profileList: inj_userObject_CE })
+              },
+              wait: () => page !== null && page.profile !== null, timeoutMs: 5000 },
+            { wait: () => find(page, "nameField").text === "Current object",
+              shot: "celestial_" + mode },
+            { run: () => find(page, "editButton").clicked(), wait: () => find(page, "pane").editMode,
+              shot: "celestial_edit_" + mode },
+            { run: () => {
+                  home()
+                  push("qrc:/Page/UserObjectsPage.qml", { isAxis: true, profileList: inj_userObject_TE })
+              },
+              wait: () => page !== null && page.profile !== null, shot: "terrestrial_" + mode },
+            { run: () => find(page, "editButton").clicked(), wait: () => find(page, "pane").editMode,
+              shot: "terrestrial_edit_" + mode },
+            { run: () => {
+                  home()
+                  inj_cameraControl.isBulb = false
+                  push("qrc:/Page/CameraControlPage.qml")
+              },
+              wait: () => page !== null && find(page, "startButton").enabled, shot: "camera_timer_" + mode },
+            { run: () => page.editGroup(1), wait: () => w.inj_stackView.currentItem !== page,
+              shot: "camera_group_" + mode },
+            { run: () => w.inj_stackView.pop(), wait: () => w.inj_stackView.currentItem === page },
+            { run: () => {
+                  find(page, "modeBar").currentIndex = 1
+                  settled = false
+                  settle.restart()
+              },
+              wait: () => inj_cameraControl.isBulb && settled, shot: "camera_bulb_" + mode },
+            { run: () => {
+                  inj_cameraControl.isBulb = false
+                  home()
+              } }
+        ]
+    }
+
+    function steps() {
+        return [
+            { run: () => inj_iConnectable.startSession(), wait: () => inj_mountConnection.connected,
+              timeoutMs: 15000 },
+            { run: () => addObjects() }
+        ].concat(phase("day", 0), phase("night", 1), [
+            { run: () => inj_iConnectable.startNextAction(), wait: () => !inj_mountConnection.connected }
+        ])
+    }
+}

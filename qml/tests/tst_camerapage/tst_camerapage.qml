@@ -1,0 +1,163 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+
+// The camera page on the real root with the emulated mount, connected at launch.
+TestCase {
+    id: testCase
+    name: "CameraPage"
+    when: windowShown
+
+    property var window: null
+    property var page: null
+
+    function initTestCase() {
+        window = Qt.createComponent("qrc:/main.qml").createObject(testCase)
+        verify(window)
+    }
+
+    function cleanupTestCase() {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+    }
+
+    function init() {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        inj_cameraControl.isBulb = false
+        inj_cameraControl.list = []
+        page = window.inj_stackView.push("qrc:/Page/CameraControlPage.qml")
+        verify(page)
+    }
+
+    function cleanup() {
+        if (inj_cameraControl.isRunning)
+            inj_cameraControl.stopTask()
+        window.inj_mainUIUtil.goHome()
+        page = null
+    }
+
+    function child(name) {
+        const item = findChild(page, name)
+        verify(item, name)
+        return item
+    }
+
+    function paneButton(name) {
+        return findChild(child("pane"), name)
+    }
+
+    function rowButton(index) {
+        const list = findChild(child("pane"), "profileList")
+        return findChild(list.itemAtIndex(index), "rowButton")
+    }
+
+    function stored() {
+        const v = testHelper.storedSettings()["exp_groups"]
+        return typeof v === "string" ? JSON.parse(v) : v
+    }
+
+    // Opens the editor of a group, fills it and goes back.
+    function editGroup(index, fields) {
+        mouseClick(rowButton(index))
+        const editor = window.inj_stackView.currentItem
+        verify(editor.photosField, "the group editor is on top")
+        verify(!window.header.visible)
+        findChild(editor, "enabledSwitch").checked = fields.enabled
+        editor.photosField.text = fields.photos
+        editor.exposureField.text = fields.exposure
+        editor.pauseField.text = fields.pause
+        window.inj_stackView.pop()
+        compare(window.inj_stackView.currentItem, page)
+    }
+
+    function test_groupEditor_data() {
+        return [
+            { tag: "empty photos", enabled: false, photos: "", exposure: "30", pause: "5",
+              want: [false, 0, 30, 5] },
+            { tag: "whole numbers", enabled: true, photos: "12", exposure: "1", pause: "0",
+              want: [true, 12, 1, 0] },
+            { tag: "not a number", enabled: true, photos: "x", exposure: "7.6", pause: "",
+              want: [true, 0, 8, 0] }
+        ]
+    }
+
+    function test_groupEditor(data) {
+        mouseClick(paneButton("saveButton"))
+        mouseClick(paneButton("saveButton"))
+        compare(inj_cameraControl.list.length, 2)
+        editGroup(1, data)
+        const g = inj_cameraControl.list[1]
+        compare([g.enExposure, g.photos, g.exposureSec, g.photoIntervalSec], data.want)
+        const s = stored()
+        compare(s.length, 2)
+        // The list keeps its length and order; the first group keeps its defaults.
+        compare(inj_cameraControl.list[0].photos, 1)
+        compare(inj_cameraControl.list[0].exposureSec, 10)
+    }
+
+    function test_startNeedsAGroup() {
+        const start = child("startButton")
+        verify(!start.enabled)
+        mouseClick(paneButton("saveButton"))
+        verify(start.enabled)
+        mouseClick(paneButton("editButton"))
+        mouseClick(rowButton(0))
+        compare(inj_cameraControl.list.length, 0)
+        verify(!start.enabled)
+    }
+
+    function test_programRunsToTheEnd() {
+        mouseClick(paneButton("saveButton"))
+        editGroup(0, { enabled: true, photos: "1", exposure: "1", pause: "0" })
+        const toaster = window.inj_toaster
+        mouseClick(child("startButton"))
+        verify(inj_cameraControl.isRunning)
+        compare(child("startButton").text, "Stop")
+        // The list is locked while the program runs.
+        verify(!paneButton("saveButton").enabled)
+        verify(!rowButton(0).visible)
+        tryVerify(() => toaster.count > 0 && toaster.model.get(0).text === "Groups exposure finished", 15000)
+        tryCompare(inj_cameraControl, "isRunning", false)
+        verify(rowButton(0).visible)
+        compare(child("startButton").text, "Start")
+    }
+
+    function test_bulb_data() {
+        return [
+            { tag: "press and release", end: "release" },
+            { tag: "press cancelled", end: "cancel" },
+            { tag: "page left while held", end: "leave" }
+        ]
+    }
+
+    function test_bulb(data) {
+        testHelper.useRecordingMount()
+        child("modeBar").currentIndex = 1
+        verify(inj_cameraControl.isBulb)
+        const bulb = child("bulbButton")
+        tryVerify(() => bulb.enabled)
+        mousePress(bulb)
+        compare(testHelper.shutterCalls(), [true])
+        if (data.end === "release")
+            mouseRelease(bulb)
+        else if (data.end === "cancel")
+            child("modeBar").currentIndex = 0
+        else
+            window.inj_stackView.pop()
+        compare(testHelper.shutterCalls(), [true, false])
+        // The hand lifts later: nothing more is sent.
+        mouseRelease(window.contentItem)
+        compare(testHelper.shutterCalls(), [true, false])
+        testHelper.restoreMount()
+    }
+
+    function test_tabFollowsMode() {
+        inj_cameraControl.isBulb = true
+        window.inj_stackView.pop()
+        page = window.inj_stackView.push("qrc:/Page/CameraControlPage.qml")
+        compare(child("modeBar").currentIndex, 1)
+        verify(child("countText").visible)
+        child("modeBar").currentIndex = 0
+        compare(inj_cameraControl.isBulb, false)
+    }
+}

@@ -107,13 +107,16 @@ TestCase {
         mouseClick(goTo)
         tryCompare(inj_gotoStatus, "targetName", "Orion Nebula", 10000)
         tryCompare(inj_gotoStatus, "done", true, 20000)
-        // A GoTo that ends asks for the target to be centred; the user steps back to the menu.
+        // A GoTo that ends may ask for the target to be centred, and its dialog fades out: the
+        // user steps back to the menu and opens the object once nothing lies over it.
         const stack = window.inj_stackView
-        tryVerify(() => stack.currentItem && stack.currentItem.objectName === "centeringPage",
-                  10000)
-        stack.pop()
-        tryCompare(stack, "currentItem", menu)
-        mouseClick(findChild(menu, "more"))
+        tryVerify(() => {
+            if (stack.currentItem !== menu && stack.currentItem !== window.inj_objectInfoPage)
+                stack.pop()
+            else if (stack.currentItem === menu)
+                mouseClick(findChild(menu, "more"))
+            return stack.currentItem === window.inj_objectInfoPage
+        }, 10000)
         compare(window.inj_stackView.currentItem, window.inj_objectInfoPage)
         inj_location.setLocation(site)
         inj_altRange.minAlt = 0

@@ -90,7 +90,14 @@ TestCase {
             setRow("raRow", ra)
         if (dec)
             setRow("decRow", dec)
-        mouseClick(button("saveButton"))
+        // A slow run may not have laid the bar out yet when the first click comes; saving the
+        // same name again only replaces the entry, so the click is repeated until it counts.
+        const list = page.isAxis ? inj_userObject_TE : inj_userObject_CE
+        tryVerify(() => {
+            if (list.list.length === 0 || list.list[0].name !== name)
+                mouseClick(button("saveButton"))
+            return list.list.length > 0 && list.list[0].name === name
+        }, 5000)
     }
 
     function test_filledFromMount() {

@@ -156,8 +156,12 @@ TestCase {
         const first = inj_astroList_star.list[0].a
         verify(first.indexOf("Sirius") >= 0, first)
         waitForRendering(view)
-        mouseClick(view.itemAtIndex(0))
-        compare(stack().currentItem, window.inj_objectInfoPage)
+        // The tap counts once nothing modal (the launch connection's popup) lies over the list.
+        tryVerify(() => {
+            if (stack().currentItem === page)
+                mouseClick(view.itemAtIndex(0))
+            return stack().currentItem === window.inj_objectInfoPage
+        }, 5000)
         const model = inj_objectInfoList.listModel
         const titleRole = 258
         const valueRole = 259

@@ -67,10 +67,17 @@ TestCase {
         return window.inj_stackView
     }
 
+    // Opens the page of a menu entry; the tap counts once nothing modal (the launch
+    // connection's popup) lies over the menu.
     function click(name) {
-        const item = findChild(stack().currentItem, name)
+        const from = stack().currentItem
+        const item = findChild(from, name)
         verify(item, name)
-        mouseClick(item)
+        tryVerify(() => {
+            if (stack().currentItem === from)
+                mouseClick(item)
+            return stack().currentItem !== from
+        }, 5000, name)
     }
 
     function catalogMenu() {

@@ -11,6 +11,7 @@
 #include "mount/tests/mountcontrolrig.h"
 
 #include <QFutureInterface>
+#include <QJSValue>
 #include <QPoint>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -42,7 +43,12 @@ public:
     QVariant future() const { return m_future; }
 
     Q_INVOKABLE void report(const QVariant& value) {
-        m_worker->enqueue([report = m_report, value] { report(value); });
+        // A value made in QML arrives as a script value, which only the engine's own thread may
+        // read: it is turned into plain data here, before the worker sees it.
+        const QVariant plain = value.metaType() == QMetaType::fromType<QJSValue>()
+                                   ? value.value<QJSValue>().toVariant()
+                                   : value;
+        m_worker->enqueue([report = m_report, plain] { report(plain); });
     }
     Q_INVOKABLE void range(int minimum, int maximum) {
         run([=](QFutureInterfaceBase& f) { f.setProgressRange(minimum, maximum); });

@@ -11,6 +11,7 @@
 #include "mount/tests/mountcontrolrig.h"
 #include "server/qrpserver.h"
 #include "server/stellariumserver.h"
+#include "server/tests/loopbackrig.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,13 +25,6 @@
 #include <memory>
 
 namespace Ko {
-
-// A loopback port that nothing listens on at the moment of the call.
-inline uint16_t freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 class PlanetariumClient {
 public:

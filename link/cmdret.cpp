@@ -7,17 +7,17 @@ namespace Ko {
 const char* cmdRetTypeText(CmdRetType_::E type) {
     switch (type) {
     case CmdRetType_::Ok:
-        return "Successful";
+        return QT_TRANSLATE_NOOP("mount", "Successful");
     case CmdRetType_::Nak:
-        return "Negative response";
+        return QT_TRANSLATE_NOOP("mount", "Negative response");
     case CmdRetType_::Timeout:
-        return "Communication error";
+        return QT_TRANSLATE_NOOP("mount", "Communication error");
     case CmdRetType_::Cancel:
-        return "Operation canceled";
+        return QT_TRANSLATE_NOOP("mount", "Operation canceled");
     case CmdRetType_::Other:
         break;
     }
-    return "Unexpected response";
+    return QT_TRANSLATE_NOOP("mount", "Unexpected response");
 }
 
 QDebug operator<<(QDebug debug, const CmdRet& ret) {

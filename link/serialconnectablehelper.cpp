@@ -74,12 +74,12 @@ void SerialConnectableHelper::connectSerial() {
         ~Done() { connecting.store(false); }
     } done{m_connecting};
 
-    emit statusChanged(true, QStringLiteral("Connecting"), QString());
+    emit statusChanged(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connecting")), QString());
     const auto graph = m_factory->create(m_settings->serialPortName());
     graph.port->open();
     if (!graph.port->isOpen()) {
-        emit statusChanged(false, QStringLiteral("Cannot Connect"),
-                           QStringLiteral("Cannot open serial port"));
+        emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot Connect")),
+                           QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot open serial port")));
         return;
     }
     // The converser switches the request-to-send line off when it is built, but the port was
@@ -87,7 +87,7 @@ void SerialConnectableHelper::connectSerial() {
     // pseudo-terminal) refuses it, which does no harm.
     graph.port->setRequestToSend(false);
     if (!negotiateSerialBaud(*graph.port, *graph.device)) {
-        emit statusChanged(false, QStringLiteral("Cannot Connect"),
+        emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot Connect")),
                            QString::fromUtf8(cmdRetTypeText(CmdRetType_::Timeout)));
         return;
     }

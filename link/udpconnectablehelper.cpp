@@ -111,7 +111,7 @@ void UDPConnectableHelper::bg_startConnect() {
         return;
     }
 
-    emit statusChanged(true, QStringLiteral("Searching"), QString());
+    emit statusChanged(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Searching")), QString());
     ModelFilter filter;
     {
         std::lock_guard lock(m_mutex);
@@ -125,7 +125,8 @@ void UDPConnectableHelper::bg_startConnect() {
         const FoundDevice& device = found.front();
         connectTo(device.localAddress, device.address, device.broadcastAddress);
     } else {
-        emit statusChanged(false, QStringLiteral("Search finished"), QString());
+        emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Search finished")),
+                           QString());
     }
 }
 
@@ -172,7 +173,7 @@ bool UDPConnectableHelper::probeDefaultAddress(const ModelFilter& filter) {
 
 void UDPConnectableHelper::connectTo(const std::string& localAddress, const std::string& address,
                                      const std::string& broadcast) {
-    emit statusChanged(true, QStringLiteral("Connecting"), QString());
+    emit statusChanged(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connecting")), QString());
     const auto graph = m_factory->create(localAddress, UDPAddress{address, broadcast});
     SetupHandler handler;
     {

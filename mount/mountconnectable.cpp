@@ -28,8 +28,8 @@ namespace Ko {
 
 namespace {
 
-const QString kConnecting = QStringLiteral("Connecting");
-const QString kCannotConnect = QStringLiteral("Cannot Connect");
+const QString kConnecting = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connecting"));
+const QString kCannotConnect = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot Connect"));
 
 // Model ids 8 and 10 answer the version inquiry but are not mounts this program drives.
 bool acceptModel(uint8_t modelId) {
@@ -95,7 +95,8 @@ QVariant MountConnectable::devicesList() const {
 }
 
 QString MountConnectable::nextActionText() const {
-    return isConnected() ? QStringLiteral("Disconnect") : QStringLiteral("Connect");
+    return isConnected() ? QStringLiteral(QT_TRANSLATE_NOOP("mount", "Disconnect"))
+                         : QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connect"));
 }
 
 bool MountConnectable::timeoutIsDisconnect() const {
@@ -174,7 +175,8 @@ void MountConnectable::handleDeviceSetup(const DeviceSetupFinishedData& setup) {
     const bool read = device && device->readVersion(0).isOk();
     const auto features = read ? device->statusEx() : CmdResp<DeviceFeatures>(CmdRetType_::Other);
     if (!features.isOk()) {
-        setStatus(false, kCannotConnect, QStringLiteral("Cannot detect mount mode"));
+        setStatus(false, kCannotConnect,
+                  QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot detect mount mode")));
         return;
     }
     MountMode_::E mode = (device->modelId() & 0x80) != 0 ? MountMode_::AZ : MountMode_::EQ;
@@ -250,7 +252,7 @@ void MountConnectable::publish(NewMount created) {
     m_session = created.session;
     m_session->commit(true);
 
-    setStatus(false, QStringLiteral("Connected"), QString());
+    setStatus(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connected")), QString());
     emit sessionDone();
     callDone(true);
 
@@ -273,7 +275,7 @@ void MountConnectable::publish(NewMount created) {
 }
 
 void MountConnectable::disconnectProcedure() {
-    setStatus(true, QStringLiteral("Disconnecting"), QString());
+    setStatus(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Disconnecting")), QString());
     m_modeContainer->setMountMode({});
     m_mountConnection->setMount(nullptr);
     m_mountConnection->setWifi(nullptr, std::string());

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommonDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UI_MainHeader</name>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt-Az Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equatorial Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cardinal_direction</name>
     <message>
         <source>N</source>
@@ -34,10 +60,6 @@
     <message>
         <source>NW</source>
         <translation>NW</translation>
-    </message>
-    <message>
-        <source>%1°%2′%3</source>
-        <translation>%1°%2′%3</translation>
     </message>
 </context>
 </TS>

@@ -79,7 +79,7 @@ void BLEKoConnectableHelper::startConnect() {
     }
     emit devicesListChanged();
     emit statusChanged(true, QString(), QString());
-    emit statusChanged(true, QStringLiteral("Searching"), QString());
+    emit statusChanged(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Searching")), QString());
     emit m_discover->triggerEnableBluetooth(true);
 }
 
@@ -139,7 +139,8 @@ void BLEKoConnectableHelper::deviceScanFinished() {
     if (count == 1)
         selectDevice(0);
     else
-        emit statusChanged(false, QStringLiteral("Search finished"), QString());
+        emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Search finished")),
+                           QString());
 }
 
 void BLEKoConnectableHelper::deviceScanError(QBluetoothDeviceDiscoveryAgent::Error) {
@@ -148,7 +149,8 @@ void BLEKoConnectableHelper::deviceScanError(QBluetoothDeviceDiscoveryAgent::Err
         m_found.reset();
         m_selected = -1;
     }
-    emit statusChanged(false, QStringLiteral("Search finished"), QString());
+    emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Search finished")),
+                       QString());
 }
 
 void BLEKoConnectableHelper::connectDevice() {
@@ -163,7 +165,7 @@ void BLEKoConnectableHelper::connectDevice() {
             Qt::UniqueConnection);
     connect(d, &BLEDeviceInfo::disconnected, this, &BLEKoConnectableHelper::deviceDisconnect,
             Qt::UniqueConnection);
-    emit statusChanged(true, QStringLiteral("Connecting"), QString());
+    emit statusChanged(true, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connecting")), QString());
     QTimer::singleShot(kConnectDelayMs, d, [d] { emit d->triggerConnect(false); });
 }
 
@@ -254,7 +256,8 @@ void BLEKoConnectableHelper::serviceScanError(QLowEnergyController::Error) {
         m_awaitingServices = false;
     }
     emit devicesListChanged();
-    emit statusChanged(false, QStringLiteral("Connect fail"), QString());
+    emit statusChanged(false, QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connect fail")),
+                       QString());
 }
 
 void BLEKoConnectableHelper::deviceDisconnect() {

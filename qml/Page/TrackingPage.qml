@@ -126,7 +126,7 @@ Page {
                 visible: _m.mount !== null && _m.mount.lastPpecPlayback
                 wrapMode: Text.WordWrap
                 opacity: 0.6
-                text: _m.mount ? qsTr("Playback requires up to %1 minutes to become stable").arg(
+                text: _m.mount ? qsTr("Playback requires up to %n minutes to become stable", "",
                                      Math.ceil(_m.mount.pePeriodSec / 60)) : ""
             }
         }

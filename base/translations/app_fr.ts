@@ -5,1016 +5,1016 @@
     <name>AdvancedMenu</name>
     <message>
         <source>Polar Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Viseur polaire</translation>
     </message>
     <message>
         <source>Polar Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en station</translation>
     </message>
     <message>
         <source>Auto Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine auto</translation>
     </message>
     <message>
         <source>PPEC</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC</translation>
     </message>
     <message>
         <source>Camera Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle photo</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
 </context>
 <context>
     <name>AdvancedPage</name>
     <message>
         <source>ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Auxiliary Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodeur auxiliaire</translation>
     </message>
     <message>
         <source>Guiding Rate R.A./Az</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse guidage AD/Az</translation>
     </message>
     <message>
         <source>Guiding Rate Dec/Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse guidage Déc./Haut.</translation>
     </message>
     <message>
         <source>Flipping Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode retournement</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>No (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non (une fois)</translation>
     </message>
     <message>
         <source>Forced (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcé (une fois)</translation>
     </message>
     <message>
         <source>Observe Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Observer le Soleil</translation>
     </message>
     <message>
         <source>Alignment Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation d&apos;alignement</translation>
     </message>
     <message>
         <source>Speed Compensation(±ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation de vitesse (±ppm)</translation>
     </message>
     <message>
         <source>Tuning Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution du réglage</translation>
     </message>
     <message>
         <source>0.125x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,125x sidérale</translation>
     </message>
     <message>
         <source>0.25x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,25x sidérale</translation>
     </message>
     <message>
         <source>0.5x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5x sidérale</translation>
     </message>
     <message>
         <source>0.75x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,75x sidérale</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidérale</translation>
     </message>
 </context>
 <context>
     <name>AlignCompensationPage</name>
     <message>
         <source>ID(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID (′)</translation>
     </message>
     <message>
         <source>CH(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>CH (′)</translation>
     </message>
     <message>
         <source>NP(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>NP (′)</translation>
     </message>
     <message>
         <source>Mel(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel (′)</translation>
     </message>
     <message>
         <source>Maz(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz (′)</translation>
     </message>
     <message>
         <source>Tilt(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinaison (′)</translation>
     </message>
 </context>
 <context>
     <name>AlignSelectionPage</name>
     <message>
         <source>Begin Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer l&apos;alignement</translation>
     </message>
 </context>
 <context>
     <name>AlignStarAstroListPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Altitude out of limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur hors limites.</translation>
     </message>
 </context>
 <context>
     <name>AlignWithSyncPage</name>
     <message>
         <source>Last star at %1 is not a suitable alignment star</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière étoile en %1 ne convient pas à l&apos;alignement</translation>
     </message>
     <message>
         <source>Waiting for Sync command...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de la commande Synchro...</translation>
     </message>
     <message>
         <source>Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoiles alignées</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>No Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune étoile alignée</translation>
     </message>
 </context>
 <context>
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 1 étoile</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement étoile brillante</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement nord-niveau</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 2 étoiles</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 3 étoiles</translation>
     </message>
     <message>
         <source>Align with Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner par synchro</translation>
     </message>
     <message>
         <source>Reset Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer l&apos;alignement</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Monture</translation>
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer l&apos;alignement ?</translation>
     </message>
 </context>
 <context>
     <name>AltitudeLimitPage</name>
     <message>
         <source>Upper Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite GoTo haute</translation>
     </message>
     <message>
         <source>Lower Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite GoTo basse</translation>
     </message>
     <message>
         <source>Catalog Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre catalogue</translation>
     </message>
     <message>
         <source>Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activez Filtre catalogue pour masquer du catalogue les objets situés sous la Limite GoTo basse.</translation>
     </message>
 </context>
 <context>
     <name>AutoHomePage</name>
     <message>
         <source>Dec Offset (Deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage Déc. (°)</translation>
     </message>
     <message>
         <source>Auto Home in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine auto en cours ...</translation>
     </message>
     <message>
         <source>Auto Home not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine auto non prise en charge</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
 </context>
 <context>
     <name>BacklashPage</name>
     <message>
         <source>Azimuth/R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/AD</translation>
     </message>
     <message>
         <source>Altitude/Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur/Déc.</translation>
     </message>
 </context>
 <context>
     <name>BaseAstroListPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteur</translation>
     </message>
     <message>
         <source>Bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose B</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Exposure Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de poses</translation>
     </message>
     <message>
         <source>Bulb Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclencheur pose B</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>CenteringPage</name>
     <message>
         <source>Manually Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer manuellement</translation>
     </message>
 </context>
 <context>
     <name>ConnectSettingsPage</name>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages connexion</translation>
     </message>
     <message>
         <source>AZ/EQ Mode Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Monture AZ/EQ</translation>
     </message>
     <message>
         <source>Prompt Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander</translation>
     </message>
     <message>
         <source>Use EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser EQ</translation>
     </message>
     <message>
         <source>Use AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser AZ</translation>
     </message>
     <message>
         <source>Connect on App Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au lancement</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>BLE</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE</translation>
     </message>
     <message>
         <source>Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Émulateur</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Find Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche auto</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP fixe</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série</translation>
     </message>
     <message>
         <source>Resend Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb de renvois</translation>
     </message>
     <message>
         <source>Read Timeout (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai lecture (ms)</translation>
     </message>
 </context>
 <context>
     <name>DeepSkyMenu</name>
     <message>
         <source>Messier</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier</translation>
     </message>
     <message>
         <source>Caldwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell</translation>
     </message>
     <message>
         <source>NGC</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC</translation>
     </message>
     <message>
         <source>IC</source>
-        <translation type="unfinished"></translation>
+        <translation>IC</translation>
     </message>
     <message>
         <source>Named Deep Sky Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets nommés</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>GoTo</translation>
     </message>
     <message>
         <source>More ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus ...</translation>
     </message>
 </context>
 <context>
     <name>DevSettingPage</name>
     <message>
         <source>Test Trail Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Test points de trajectoire</translation>
     </message>
     <message>
         <source>AZ Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi AZ</translation>
     </message>
 </context>
 <context>
     <name>ExposureGroupPage</name>
     <message>
         <source>Exposure Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de poses</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Exposure (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose (s)</translation>
     </message>
     <message>
         <source>Photo Pause (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre photos (s)</translation>
     </message>
 </context>
 <context>
     <name>HibernatePage</name>
     <message>
         <source>Hibernate data saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;hibernation enregistrées</translation>
     </message>
     <message>
         <source>No hibernate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d&apos;hibernation</translation>
     </message>
     <message>
         <source>At Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>À la position actuelle</translation>
     </message>
     <message>
         <source>At Home Position</source>
-        <translation type="unfinished"></translation>
+        <translation>À la position d&apos;origine</translation>
     </message>
     <message>
         <source>Hibernate saves the state of the mount to the app before you turn the mount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hibernation enregistre l&apos;état de la monture dans l&apos;app avant sa mise hors tension.</translation>
     </message>
     <message>
         <source>You can optionally move the mount to its home position before hibernating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez d&apos;abord ramener la monture à sa position d&apos;origine si vous le souhaitez.</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Monture</translation>
     </message>
     <message>
         <source>Hibernate data saved. You can now power off the mount. If instead you move the mount, hibernate data will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;hibernation enregistrées. Vous pouvez maintenant éteindre la monture. Si vous déplacez la monture, ces données seront supprimées.</translation>
     </message>
 </context>
 <context>
     <name>IdentifyPage</name>
     <message>
         <source>Telescope Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation télescope</translation>
     </message>
     <message>
         <source>Device Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation appareil</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/Hauteur</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>AD/Déc.</translation>
     </message>
     <message>
         <source>Objects Nearby</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets proches</translation>
     </message>
 </context>
 <context>
     <name>InstructionStepPage</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>No Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun capteur de position</translation>
     </message>
     <message>
         <source>No Permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;autorisation</translation>
     </message>
     <message>
         <source>No Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de signal</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Use Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la géolocalisation</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
 </context>
 <context>
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu mis à jour</translation>
     </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
 </context>
 <context>
     <name>Location_SignInput</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le journal</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>MagnitudeLimitPage</name>
     <message>
         <source>Magnitude Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre magnitude</translation>
     </message>
     <message>
         <source>Faintest Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite étoiles</translation>
     </message>
     <message>
         <source>Faintest Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite autres</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel profond</translation>
     </message>
     <message>
         <source>Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitaires</translation>
     </message>
     <message>
         <source>User Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes objets</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>
     <name>ObjectInfoPage</name>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop près du Soleil</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur hors limites</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>GoTo</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointer et suivre</translation>
     </message>
 </context>
 <context>
     <name>PMSharingPage</name>
     <message>
         <source>Share my pointing model</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager mon modèle</translation>
     </message>
     <message>
         <source>My alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon alignement</translation>
     </message>
     <message>
         <source>Default alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement par défaut</translation>
     </message>
     <message>
         <source>Pointing model from another %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de pointage d&apos;un autre %1</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Pointing model Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage du modèle</translation>
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger le modèle de pointage d&apos;un autre appareil et écraser les données locales ?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PolarScopeInfo</name>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude locale</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Position de la Polaire </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l&apos;Octant</translation>
     </message>
 </context>
 <context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge polaire</translation>
     </message>
     <message>
         <source>Polar Scope Illuminator</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage du viseur polaire</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteint</translation>
     </message>
 </context>
 <context>
     <name>PolarScope_Drawing</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hémisphère nord</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hémisphère sud</translation>
     </message>
 </context>
 <context>
     <name>PopupConnect</name>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil trouvé</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PopupFilter</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoiles</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <source>Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Catalog Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement catalogue</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour le</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour</translation>
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Source : Minor Planet Center (UAI)</translation>
     </message>
 </context>
 <context>
     <name>PopupGoTo</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>GoTo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;hibernation présentes. Restaurer l&apos;état de la monture ?</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer données</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
 </context>
 <context>
     <name>PopupMountMode</name>
     <message>
         <source>Alt-Az Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode azimutal</translation>
     </message>
     <message>
         <source>Equatorial Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode équatorial</translation>
     </message>
 </context>
 <context>
     <name>PopupObsSun</name>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>Danger</translation>
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne regardez jamais directement le Soleil avec votre télescope : vos yeux subiraient des lésions irréversibles. Pour observer le Soleil, utilisez un filtre solaire adapté, solidement fixé à l&apos;avant du télescope. Pendant l&apos;observation du Soleil, couvrez le chercheur avec son bouchon ou retirez-le pour éviter toute exposition accidentelle. N&apos;utilisez jamais de filtre solaire d&apos;oculaire et n&apos;utilisez jamais votre télescope pour projeter la lumière du Soleil sur une surface : la chaleur accumulée à l&apos;intérieur endommagerait ses éléments optiques.</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser l&apos;observation du Soleil ?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprentissage PPEC</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris en charge</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pris en charge</translation>
     </message>
     <message>
         <source>Training time required</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;apprentissage requise</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
 </context>
 <context>
     <name>ProfileListPane</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>SettingsMenu</name>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages connexion</translation>
     </message>
     <message>
         <source>Quorvel Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Wi-Fi</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Altitude Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de hauteur</translation>
     </message>
     <message>
         <source>Backlash</source>
-        <translation type="unfinished"></translation>
+        <translation>Rattrapage jeu</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
 </context>
 <context>
     <name>StarMenu</name>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système solaire</translation>
     </message>
     <message>
         <source>Named Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile nommée</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile double</translation>
     </message>
     <message>
         <source>Comet</source>
-        <translation type="unfinished"></translation>
+        <translation>Comète</translation>
     </message>
 </context>
 <context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour éviter toute lésion oculaire, n&apos;observez le Soleil qu&apos;avec un télescope solaire certifié.</translation>
     </message>
 </context>
 <context>
     <name>TonightBestPage</name>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel profond</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planète</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile double</translation>
     </message>
 </context>
 <context>
     <name>TrackingPage</name>
     <message>
         <source>No Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun suivi</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidéral</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunaire</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Solaire</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointer et suivre</translation>
     </message>
     <message>
         <source>PPEC Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture PPEC</translation>
     </message>
     <message numerus="yes">
         <source>Playback requires up to %n minutes to become stable</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La lecture peut demander jusqu&apos;à %n minute pour se stabiliser</numerusform>
+            <numerusform>La lecture peut demander jusqu&apos;à %n minutes pour se stabiliser</numerusform>
         </translation>
     </message>
 </context>
@@ -1022,307 +1022,307 @@
     <name>TrailPointsPopup</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>GoTo</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi</translation>
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : retournement EQ manuel</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>UiBlockingMessage</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter</translation>
     </message>
 </context>
 <context>
     <name>UserInterfacePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Night Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode nuit</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Footer Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Marge du bas</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Keep screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran toujours allumé</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsMenu</name>
     <message>
         <source>Celestial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets célestes</translation>
     </message>
     <message>
         <source>Terrestrial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets terrestres</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPage</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>GoTo</translation>
     </message>
     <message>
         <source>Object Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;objet</translation>
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet actuel</translation>
     </message>
     <message>
         <source>R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>AD</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Déc.</translation>
     </message>
     <message>
         <source>JNow</source>
-        <translation type="unfinished"></translation>
+        <translation>JNow</translation>
     </message>
     <message>
         <source>J2000</source>
-        <translation type="unfinished"></translation>
+        <translation>J2000</translation>
     </message>
     <message>
         <source>Axis1</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe 1</translation>
     </message>
     <message>
         <source>Axis2</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe 2</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objets</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPane</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
 </context>
 <context>
     <name>UserObjects_DmsInput</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>UtilityMenu</name>
     <message>
         <source>Opening page in external app...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture de la page dans une app externe...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi</translation>
     </message>
     <message>
         <source>Tonight&apos;s Best</source>
-        <translation type="unfinished"></translation>
+        <translation>À voir ce soir</translation>
     </message>
     <message>
         <source>Point and Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointer et aller</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifier</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernation</translation>
     </message>
     <message>
         <source>PM Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage modèle</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>WifiConfigPage</name>
     <message>
         <source>WiFi Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau Wi-Fi</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Connected via %1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté en mode %1</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>station</translation>
     </message>
     <message>
         <source>Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>point d&apos;accès</translation>
     </message>
     <message>
         <source>Modify Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier point d&apos;accès</translation>
     </message>
     <message>
         <source>Access Point Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode point d&apos;accès</translation>
     </message>
     <message>
         <source>Read default AP settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire réglages AP par défaut</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvert</translation>
     </message>
     <message>
         <source>WPA PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA PSK</translation>
     </message>
     <message>
         <source>WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2 PSK</translation>
     </message>
     <message>
         <source>WPA/WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA/WPA2 PSK</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Modify Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la station</translation>
     </message>
     <message>
         <source>Station Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode station</translation>
     </message>
     <message>
         <source>(Unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Indisponible)</translation>
     </message>
     <message>
         <source>Both SSID and Password are case-sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Le SSID et le mot de passe sont sensibles à la casse</translation>
     </message>
     <message>
         <source>Use DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser DHCP</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP fixe</translation>
     </message>
     <message>
         <source>Read settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les réglages</translation>
     </message>
     <message>
         <source>Settings written</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages enregistrés</translation>
     </message>
     <message>
         <source>Failed to write settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture des réglages</translation>
     </message>
     <message>
         <source>Intermediate Wi-Fi setting written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage Wi-Fi intermédiaire enregistré.</translation>
     </message>
     <message>
         <source>Please re-connect Wi-Fi to %1 network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconnectez le Wi-Fi au réseau en mode %1.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
@@ -1365,179 +1365,179 @@
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche</translation>
     </message>
     <message>
         <source>Search finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche terminée</translation>
     </message>
     <message>
         <source>Connect fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de connexion</translation>
     </message>
     <message>
         <source>Cannot open serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port série</translation>
     </message>
     <message>
         <source>Alignment data and location loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;alignement et lieu chargés</translation>
     </message>
     <message>
         <source>Park target</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de parcage</translation>
     </message>
     <message>
         <source>Hibernate data removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;hibernation supprimées</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Other Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre nom</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constellation</translation>
     </message>
     <message>
         <source>Bayer Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Désignation de Bayer</translation>
     </message>
     <message>
         <source>Separation (arcsec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparation (″)</translation>
     </message>
     <message>
         <source>Position (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de position (°)</translation>
     </message>
     <message>
         <source>Maximum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude maximale</translation>
     </message>
     <message>
         <source>Minimum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude minimale</translation>
     </message>
     <message>
         <source>Period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période (jours)</translation>
     </message>
     <message>
         <source>Messier Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro Messier</translation>
     </message>
     <message>
         <source>Caldwell Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro Caldwell</translation>
     </message>
     <message>
         <source>NGC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro NGC</translation>
     </message>
     <message>
         <source>IC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro IC</translation>
     </message>
     <message>
         <source>Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance (UA)</translation>
     </message>
     <message>
         <source>Perihelion Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au périhélie (UA)</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricité</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 2 étoiles</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 3 étoiles</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement étoile brillante</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement nord-niveau</translation>
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement 1 étoile</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>DSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel profond</translation>
     </message>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système solaire</translation>
     </message>
     <message>
         <source>Device orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation appareil</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur hors limites</translation>
     </message>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop près du Soleil</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitude</translation>
     </message>
     <message>
         <source>Pointing model does not match mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle de pointage ne correspond pas à la monture</translation>
     </message>
     <message>
         <source>Pointing model loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de pointage chargé</translation>
     </message>
     <message>
         <source>Quorvel Pro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Pro</translation>
     </message>
 </context>
 </TS>

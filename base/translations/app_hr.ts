@@ -5,1017 +5,1017 @@
     <name>AdvancedMenu</name>
     <message>
         <source>Polar Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarno tražilo</translation>
     </message>
     <message>
         <source>Polar Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarno poravnanje</translation>
     </message>
     <message>
         <source>Auto Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje početnog položaja</translation>
     </message>
     <message>
         <source>PPEC</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC</translation>
     </message>
     <message>
         <source>Camera Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravljanje kamerom</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisnik</translation>
     </message>
 </context>
 <context>
     <name>AdvancedPage</name>
     <message>
         <source>ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Auxiliary Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoćni enkoder</translation>
     </message>
     <message>
         <source>Guiding Rate R.A./Az</source>
-        <translation type="unfinished"></translation>
+        <translation>Brzina vođenja RA/Az</translation>
     </message>
     <message>
         <source>Guiding Rate Dec/Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Brzina vođenja Dek/Vis</translation>
     </message>
     <message>
         <source>Flipping Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Način prebacivanja</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatski</translation>
     </message>
     <message>
         <source>No (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne (jednom)</translation>
     </message>
     <message>
         <source>Forced (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prisilno (jednom)</translation>
     </message>
     <message>
         <source>Observe Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Promatranje Sunca</translation>
     </message>
     <message>
         <source>Alignment Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompenzacija poravnanja</translation>
     </message>
     <message>
         <source>Speed Compensation(±ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompenzacija brzine(±ppm)</translation>
     </message>
     <message>
         <source>Tuning Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Korak podešavanja</translation>
     </message>
     <message>
         <source>0.125x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,125× zvjezdane</translation>
     </message>
     <message>
         <source>0.25x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,25× zvjezdane</translation>
     </message>
     <message>
         <source>0.5x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5× zvjezdane</translation>
     </message>
     <message>
         <source>0.75x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,75× zvjezdane</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvjezdana</translation>
     </message>
 </context>
 <context>
     <name>AlignCompensationPage</name>
     <message>
         <source>ID(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID(lučne min)</translation>
     </message>
     <message>
         <source>CH(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>CH(lučne min)</translation>
     </message>
     <message>
         <source>NP(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>NP(lučne min)</translation>
     </message>
     <message>
         <source>Mel(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel(lučne min)</translation>
     </message>
     <message>
         <source>Maz(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz(lučne min)</translation>
     </message>
     <message>
         <source>Tilt(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagib(lučne min)</translation>
     </message>
 </context>
 <context>
     <name>AlignSelectionPage</name>
     <message>
         <source>Begin Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Započni poravnanje</translation>
     </message>
 </context>
 <context>
     <name>AlignStarAstroListPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje</translation>
     </message>
     <message>
         <source>Altitude out of limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visina izvan granica.</translation>
     </message>
 </context>
 <context>
     <name>AlignWithSyncPage</name>
     <message>
         <source>Last star at %1 is not a suitable alignment star</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadnja zvijezda na %1 nije prikladna za poravnanje</translation>
     </message>
     <message>
         <source>Waiting for Sync command...</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekanje naredbe za sinkronizaciju...</translation>
     </message>
     <message>
         <source>Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvijezde poravnanja</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši</translation>
     </message>
     <message>
         <source>No Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Nema zvijezda poravnanja</translation>
     </message>
 </context>
 <context>
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 1 zvijezdom</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s najsjajnijom zvijezdom</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje sjever-vodoravno</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 2 zvijezde</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 3 zvijezde</translation>
     </message>
     <message>
         <source>Align with Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje sinkronizacijom</translation>
     </message>
     <message>
         <source>Reset Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poništi poravnanje</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaža</translation>
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeste li sigurni da želite poništiti poravnanje?</translation>
     </message>
 </context>
 <context>
     <name>AltitudeLimitPage</name>
     <message>
         <source>Upper Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gornja granica usmjeravanja</translation>
     </message>
     <message>
         <source>Lower Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Donja granica usmjeravanja</translation>
     </message>
     <message>
         <source>Catalog Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtar kataloga</translation>
     </message>
     <message>
         <source>Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uključite filtar kataloga kako biste iz kataloga uklonili objekte ispod donje granice usmjeravanja.</translation>
     </message>
 </context>
 <context>
     <name>AutoHomePage</name>
     <message>
         <source>Dec Offset (Deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomak Dek (°)</translation>
     </message>
     <message>
         <source>Auto Home in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje početnog položaja u tijeku...</translation>
     </message>
     <message>
         <source>Auto Home not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje početnog položaja nije podržano</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaustavi</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni</translation>
     </message>
 </context>
 <context>
     <name>BacklashPage</name>
     <message>
         <source>Azimuth/R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/RA</translation>
     </message>
     <message>
         <source>Altitude/Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Visina/Dek</translation>
     </message>
 </context>
 <context>
     <name>BaseAstroListPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Traži</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tajmer</translation>
     </message>
     <message>
         <source>Bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulb</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaustavi</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni</translation>
     </message>
     <message>
         <source>Exposure Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupe ekspozicija</translation>
     </message>
     <message>
         <source>Bulb Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvarač (Bulb)</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>CenteringPage</name>
     <message>
         <source>Manually Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Ručno centriraj</translation>
     </message>
 </context>
 <context>
     <name>ConnectSettingsPage</name>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavke povezivanja</translation>
     </message>
     <message>
         <source>AZ/EQ Mode Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaža AZ/EQ</translation>
     </message>
     <message>
         <source>Prompt Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitaj</translation>
     </message>
     <message>
         <source>Use EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Način EQ</translation>
     </message>
     <message>
         <source>Use AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Način AZ</translation>
     </message>
     <message>
         <source>Connect on App Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži pri pokretanju</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Mreža</translation>
     </message>
     <message>
         <source>BLE</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE</translation>
     </message>
     <message>
         <source>Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijski</translation>
     </message>
     <message>
         <source>Find Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Traži uređaje</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Statički IP</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serijski port</translation>
     </message>
     <message>
         <source>Resend Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovna slanja</translation>
     </message>
     <message>
         <source>Read Timeout (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Istek čitanja (ms)</translation>
     </message>
 </context>
 <context>
     <name>DeepSkyMenu</name>
     <message>
         <source>Messier</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier</translation>
     </message>
     <message>
         <source>Caldwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell</translation>
     </message>
     <message>
         <source>NGC</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC</translation>
     </message>
     <message>
         <source>IC</source>
-        <translation type="unfinished"></translation>
+        <translation>IC</translation>
     </message>
     <message>
         <source>Named Deep Sky Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Imenovani objekti</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri</translation>
     </message>
     <message>
         <source>More ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Više...</translation>
     </message>
 </context>
 <context>
     <name>DevSettingPage</name>
     <message>
         <source>Test Trail Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Test točaka putanje</translation>
     </message>
     <message>
         <source>AZ Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Praćenje AZ</translation>
     </message>
 </context>
 <context>
     <name>ExposureGroupPage</name>
     <message>
         <source>Exposure Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupa ekspozicija</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Uključeno</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Snimke</translation>
     </message>
     <message>
         <source>Exposure (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspozicija (s)</translation>
     </message>
     <message>
         <source>Photo Pause (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza između snimki (s)</translation>
     </message>
 </context>
 <context>
     <name>HibernatePage</name>
     <message>
         <source>Hibernate data saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaci hibernacije spremljeni</translation>
     </message>
     <message>
         <source>No hibernate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nema podataka hibernacije</translation>
     </message>
     <message>
         <source>At Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Na trenutnom položaju</translation>
     </message>
     <message>
         <source>At Home Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Na početnom položaju</translation>
     </message>
     <message>
         <source>Hibernate saves the state of the mount to the app before you turn the mount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernacija sprema stanje montaže u aplikaciju prije nego što isključite montažu.</translation>
     </message>
     <message>
         <source>You can optionally move the mount to its home position before hibernating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prije hibernacije možete po želji pomaknuti montažu u početni položaj.</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montaža</translation>
     </message>
     <message>
         <source>Hibernate data saved. You can now power off the mount. If instead you move the mount, hibernate data will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaci hibernacije spremljeni. Sada možete isključiti montažu. Ako umjesto toga pomaknete montažu, podaci hibernacije bit će uklonjeni.</translation>
     </message>
 </context>
 <context>
     <name>IdentifyPage</name>
     <message>
         <source>Telescope Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orijentacija teleskopa</translation>
     </message>
     <message>
         <source>Device Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orijentacija uređaja</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordinate</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/visina</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dek</translation>
     </message>
     <message>
         <source>Objects Nearby</source>
-        <translation type="unfinished"></translation>
+        <translation>Obližnji objekti</translation>
     </message>
 </context>
 <context>
     <name>InstructionStepPage</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>No Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Nema senzora lokacije</translation>
     </message>
     <message>
         <source>No Permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Nema dopuštenja</translation>
     </message>
     <message>
         <source>No Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Nema signala</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokacija</translation>
     </message>
     <message>
         <source>Use Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Koristi senzor lokacije</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Širina</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Dužina</translation>
     </message>
 </context>
 <context>
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokacija ažurirana</translation>
     </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Širina</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Dužina</translation>
     </message>
 </context>
 <context>
     <name>Location_SignInput</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjever</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapad</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Jug</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Istok</translation>
     </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiraj u međuspremnik</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Očisti</translation>
     </message>
 </context>
 <context>
     <name>MagnitudeLimitPage</name>
     <message>
         <source>Magnitude Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtar magnitude</translation>
     </message>
     <message>
         <source>Faintest Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica za zvijezde</translation>
     </message>
     <message>
         <source>Faintest Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica za ostalo</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvijezde</translation>
     </message>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Duboko nebo</translation>
     </message>
     <message>
         <source>Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Alati</translation>
     </message>
     <message>
         <source>User Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Moji objekti</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavke</translation>
     </message>
 </context>
 <context>
     <name>ObjectInfoPage</name>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Preblizu Suncu</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Visina izvan granica</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri i prati</translation>
     </message>
 </context>
 <context>
     <name>PMSharingPage</name>
     <message>
         <source>Share my pointing model</source>
-        <translation type="unfinished"></translation>
+        <translation>Dijeli moj model usmjeravanja</translation>
     </message>
     <message>
         <source>My alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje poravnanje</translation>
     </message>
     <message>
         <source>Default alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadano poravnanje</translation>
     </message>
     <message>
         <source>Pointing model from another %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Model usmjeravanja s drugog uređaja %1</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitaj</translation>
     </message>
     <message>
         <source>Pointing model Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dijeljenje modela usmjeravanja</translation>
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitati model usmjeravanja s drugog uređaja i prebrisati lokalne podatke?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Odustani</translation>
     </message>
 </context>
 <context>
     <name>PolarScopeInfo</name>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalna dužina</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalno vrijeme</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Položaj Sjevernjače </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Položaj Oktanta</translation>
     </message>
 </context>
 <context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarni sat</translation>
     </message>
     <message>
         <source>Polar Scope Illuminator</source>
-        <translation type="unfinished"></translation>
+        <translation>Osvjetljenje polarnog tražila</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Isklj.</translation>
     </message>
 </context>
 <context>
     <name>PolarScope_Drawing</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjeverna polutka</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Južna polutka</translation>
     </message>
 </context>
 <context>
     <name>PopupConnect</name>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije pronađen uređaj</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Odustani</translation>
     </message>
 </context>
 <context>
     <name>PopupFilter</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Isklj.</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvijezde</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostalo</translation>
     </message>
     <message>
         <source>Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>Poredaj po</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnituda</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtar</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Visina</translation>
     </message>
     <message>
         <source>Catalog Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Preuzimanje kataloga</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadnje ažuriranje</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Ažuriraj</translation>
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Izvor: Centar za male planete (IAU)</translation>
     </message>
 </context>
 <context>
     <name>PopupGoTo</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Odustani</translation>
     </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Postoje podaci hibernacije. Vratiti stanje u montažu?</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Obriši podatke</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrati</translation>
     </message>
 </context>
 <context>
     <name>PopupMountMode</name>
     <message>
         <source>Alt-Az Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimutalni način</translation>
     </message>
     <message>
         <source>Equatorial Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekvatorijalni način</translation>
     </message>
 </context>
 <context>
     <name>PopupObsSun</name>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>Opasnost</translation>
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikada ne gledajte teleskopom izravno u Sunce. To će trajno oštetiti oči. Za promatranje Sunca koristite odgovarajući solarni filtar čvrsto pričvršćen na prednji kraj teleskopa. Pri promatranju Sunca stavite poklopac na tražilo ili ga skinite kako biste se zaštitili od slučajnog izlaganja. Nikada ne koristite solarni filtar koji se stavlja na okular i nikada teleskopom ne projicirajte sunčevu svjetlost na drugu površinu jer će nakupljena toplina unutar teleskopa oštetiti njegove optičke elemente.</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopustiti promatranje Sunca?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Odustani</translation>
     </message>
 </context>
 <context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Učenje PPEC-a</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Podržano</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije podržano</translation>
     </message>
     <message>
         <source>Training time required</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrebno vrijeme učenja</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaustavi</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni</translation>
     </message>
 </context>
 <context>
     <name>ProfileListPane</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Spremi</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Uredi</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotovo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Izbriši</translation>
     </message>
 </context>
 <context>
     <name>SettingsMenu</name>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Sučelje</translation>
     </message>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezivanje</translation>
     </message>
     <message>
         <source>Quorvel Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Wi-Fi</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokacija</translation>
     </message>
     <message>
         <source>Altitude Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Granica visine</translation>
     </message>
     <message>
         <source>Backlash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mrtvi hod</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Napredno</translation>
     </message>
 </context>
 <context>
     <name>StarMenu</name>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunčev sustav</translation>
     </message>
     <message>
         <source>Named Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Imenovane zvijezde</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Dvostruke zvijezde</translation>
     </message>
     <message>
         <source>Comet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kometi</translation>
     </message>
 </context>
 <context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kako biste izbjegli ozljedu očiju, Sunce promatrajte samo kroz certificirani solarni teleskop.</translation>
     </message>
 </context>
 <context>
     <name>TonightBestPage</name>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Duboko nebo</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeti</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Dvostruke zvijezde</translation>
     </message>
 </context>
 <context>
     <name>TrackingPage</name>
     <message>
         <source>No Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez praćenja</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvjezdana</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mjesečeva</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunčeva</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri i prati</translation>
     </message>
     <message>
         <source>PPEC Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodukcija PPEC-a</translation>
     </message>
     <message numerus="yes">
         <source>Playback requires up to %n minutes to become stable</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Reprodukciji treba do %n minute da se stabilizira</numerusform>
+            <numerusform>Reprodukciji treba do %n minute da se stabilizira</numerusform>
+            <numerusform>Reprodukciji treba do %n minuta da se stabilizira</numerusform>
         </translation>
     </message>
 </context>
@@ -1023,307 +1023,307 @@
     <name>TrailPointsPopup</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeravanje</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekanje</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Praćenje</translation>
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Upozorenje: ručni EQ način prebacivanja</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori</translation>
     </message>
 </context>
 <context>
     <name>UiBlockingMessage</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Pričekajte</translation>
     </message>
 </context>
 <context>
     <name>UserInterfacePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Jezik</translation>
     </message>
     <message>
         <source>Night Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Noćni način</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Isklj.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Uklj.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatski</translation>
     </message>
     <message>
         <source>Footer Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Donji razmak</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibracija</translation>
     </message>
     <message>
         <source>Keep screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne gasi zaslon</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsMenu</name>
     <message>
         <source>Celestial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebeski objekti</translation>
     </message>
     <message>
         <source>Terrestrial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Zemaljski objekti</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPage</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Usmjeri</translation>
     </message>
     <message>
         <source>Object Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv objekta</translation>
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenutni objekt</translation>
     </message>
     <message>
         <source>R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>RA</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dek</translation>
     </message>
     <message>
         <source>JNow</source>
-        <translation type="unfinished"></translation>
+        <translation>JNow</translation>
     </message>
     <message>
         <source>J2000</source>
-        <translation type="unfinished"></translation>
+        <translation>J2000</translation>
     </message>
     <message>
         <source>Axis1</source>
-        <translation type="unfinished"></translation>
+        <translation>Os 1</translation>
     </message>
     <message>
         <source>Axis2</source>
-        <translation type="unfinished"></translation>
+        <translation>Os 2</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekti</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPane</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitaj</translation>
     </message>
 </context>
 <context>
     <name>UserObjects_DmsInput</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>UtilityMenu</name>
     <message>
         <source>Opening page in external app...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otvaranje stranice u vanjskoj aplikaciji...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacije</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Praćenje</translation>
     </message>
     <message>
         <source>Tonight&apos;s Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Najbolje večeras</translation>
     </message>
     <message>
         <source>Point and Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaži i usmjeri</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Prepoznaj</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernacija</translation>
     </message>
     <message>
         <source>PM Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dijeljenje modela</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Napredno</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoć</translation>
     </message>
 </context>
 <context>
     <name>WifiConfigPage</name>
     <message>
         <source>WiFi Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi mreža</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Primijeni</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Uključeno</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Isključeno</translation>
     </message>
     <message>
         <source>Connected via %1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezano putem mreže „%1“</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Klijent</translation>
     </message>
     <message>
         <source>Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Pristupna točka</translation>
     </message>
     <message>
         <source>Modify Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Izmijeni pristupnu točku</translation>
     </message>
     <message>
         <source>Access Point Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Način pristupne točke</translation>
     </message>
     <message>
         <source>Read default AP settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitaj zadane postavke pristupne točke</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaštita</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otvorena</translation>
     </message>
     <message>
         <source>WPA PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA PSK</translation>
     </message>
     <message>
         <source>WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2 PSK</translation>
     </message>
     <message>
         <source>WPA/WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA/WPA2 PSK</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Modify Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Izmijeni klijent</translation>
     </message>
     <message>
         <source>Station Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Način klijenta</translation>
     </message>
     <message>
         <source>(Unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nedostupno)</translation>
     </message>
     <message>
         <source>Both SSID and Password are case-sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID i lozinka razlikuju velika i mala slova</translation>
     </message>
     <message>
         <source>Use DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Koristi DHCP</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Statički IP</translation>
     </message>
     <message>
         <source>Read settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitaj postavke</translation>
     </message>
     <message>
         <source>Settings written</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavke zapisane</translation>
     </message>
     <message>
         <source>Failed to write settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisivanje postavki nije uspjelo</translation>
     </message>
     <message>
         <source>Intermediate Wi-Fi setting written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisana privremena postavka Wi-Fi-ja.</translation>
     </message>
     <message>
         <source>Please re-connect Wi-Fi to %1 network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno povežite Wi-Fi s mrežom „%1“.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje</translation>
     </message>
 </context>
 <context>
@@ -1366,179 +1366,179 @@
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje</translation>
     </message>
     <message>
         <source>Search finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje završeno</translation>
     </message>
     <message>
         <source>Connect fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezivanje nije uspjelo</translation>
     </message>
     <message>
         <source>Cannot open serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije moguće otvoriti serijski port</translation>
     </message>
     <message>
         <source>Alignment data and location loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitani podaci poravnanja i lokacija</translation>
     </message>
     <message>
         <source>Park target</source>
-        <translation type="unfinished"></translation>
+        <translation>Položaj parkiranja</translation>
     </message>
     <message>
         <source>Hibernate data removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaci hibernacije uklonjeni</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Prekini vezu</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezano</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotovo</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrsta</translation>
     </message>
     <message>
         <source>Other Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi naziv</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zviježđe</translation>
     </message>
     <message>
         <source>Bayer Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bayerova oznaka</translation>
     </message>
     <message>
         <source>Separation (arcsec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Razmak (lučne sek)</translation>
     </message>
     <message>
         <source>Position (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozicijski kut (°)</translation>
     </message>
     <message>
         <source>Maximum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. magnituda</translation>
     </message>
     <message>
         <source>Minimum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. magnituda</translation>
     </message>
     <message>
         <source>Period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Period (dani)</translation>
     </message>
     <message>
         <source>Messier Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Messierov broj</translation>
     </message>
     <message>
         <source>Caldwell Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwellov broj</translation>
     </message>
     <message>
         <source>NGC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC broj</translation>
     </message>
     <message>
         <source>IC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>IC broj</translation>
     </message>
     <message>
         <source>Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Udaljenost (AJ)</translation>
     </message>
     <message>
         <source>Perihelion Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Udaljenost u perihelu (AJ)</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekscentricitet</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 2 zvijezde</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 3 zvijezde</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s najsjajnijom zvijezdom</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje sjever-vodoravno</translation>
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Poravnanje s 1 zvijezdom</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Širina</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvijezde</translation>
     </message>
     <message>
         <source>DSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Duboko nebo</translation>
     </message>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunčev sustav</translation>
     </message>
     <message>
         <source>Device orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orijentacija uređaja</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Visina izvan granica</translation>
     </message>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Preblizu Suncu</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnituda</translation>
     </message>
     <message>
         <source>Pointing model does not match mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Model usmjeravanja ne odgovara montaži</translation>
     </message>
     <message>
         <source>Pointing model loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Model usmjeravanja učitan</translation>
     </message>
     <message>
         <source>Quorvel Pro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Pro</translation>
     </message>
 </context>
 </TS>

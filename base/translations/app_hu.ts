@@ -5,1015 +5,1015 @@
     <name>AdvancedMenu</name>
     <message>
         <source>Polar Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pólustávcső</translation>
     </message>
     <message>
         <source>Polar Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pólusra állás</translation>
     </message>
     <message>
         <source>Auto Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto alaphelyzet</translation>
     </message>
     <message>
         <source>PPEC</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC</translation>
     </message>
     <message>
         <source>Camera Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameravezérlés</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Napló</translation>
     </message>
 </context>
 <context>
     <name>AdvancedPage</name>
     <message>
         <source>ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Auxiliary Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Segédenkóder</translation>
     </message>
     <message>
         <source>Guiding Rate R.A./Az</source>
-        <translation type="unfinished"></translation>
+        <translation>Vezetési seb. RA/Az</translation>
     </message>
     <message>
         <source>Guiding Rate Dec/Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Vezetési seb. Dekl./Mag.</translation>
     </message>
     <message>
         <source>Flipping Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Átfordulási mód</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus</translation>
     </message>
     <message>
         <source>No (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem (egyszer)</translation>
     </message>
     <message>
         <source>Forced (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kényszer (egyszer)</translation>
     </message>
     <message>
         <source>Observe Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Napmegfigyelés</translation>
     </message>
     <message>
         <source>Alignment Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítási korrekció</translation>
     </message>
     <message>
         <source>Speed Compensation(±ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sebességkorrekció (±ppm)</translation>
     </message>
     <message>
         <source>Tuning Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Hangolási felbontás</translation>
     </message>
     <message>
         <source>0.125x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,125x sziderikus</translation>
     </message>
     <message>
         <source>0.25x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,25x sziderikus</translation>
     </message>
     <message>
         <source>0.5x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5x sziderikus</translation>
     </message>
     <message>
         <source>0.75x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,75x sziderikus</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sziderikus</translation>
     </message>
 </context>
 <context>
     <name>AlignCompensationPage</name>
     <message>
         <source>ID(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID (ívperc)</translation>
     </message>
     <message>
         <source>CH(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>CH (ívperc)</translation>
     </message>
     <message>
         <source>NP(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>NP (ívperc)</translation>
     </message>
     <message>
         <source>Mel(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel (ívperc)</translation>
     </message>
     <message>
         <source>Maz(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz (ívperc)</translation>
     </message>
     <message>
         <source>Tilt(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dőlés (ívperc)</translation>
     </message>
 </context>
 <context>
     <name>AlignSelectionPage</name>
     <message>
         <source>Begin Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítás indítása</translation>
     </message>
 </context>
 <context>
     <name>AlignStarAstroListPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem</translation>
     </message>
     <message>
         <source>Altitude out of limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>A magasság a határokon kívül esik.</translation>
     </message>
 </context>
 <context>
     <name>AlignWithSyncPage</name>
     <message>
         <source>Last star at %1 is not a suitable alignment star</source>
-        <translation type="unfinished"></translation>
+        <translation>Az utolsó csillag (%1) nem alkalmas igazításra</translation>
     </message>
     <message>
         <source>Waiting for Sync command...</source>
-        <translation type="unfinished"></translation>
+        <translation>Várakozás szinkronizálási parancsra...</translation>
     </message>
     <message>
         <source>Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazított csillagok</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Törlés</translation>
     </message>
     <message>
         <source>No Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs igazított csillag</translation>
     </message>
 </context>
 <context>
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>1 csillagos igazítás</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Legfényesebb csillagos igazítás</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Észak-vízszintes igazítás</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>2 csillagos igazítás</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>3 csillagos igazítás</translation>
     </message>
     <message>
         <source>Align with Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítás szinkronnal</translation>
     </message>
     <message>
         <source>Reset Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítás törlése</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanika</translation>
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation type="unfinished"></translation>
+        <translation>Biztosan törli az igazítást?</translation>
     </message>
 </context>
 <context>
     <name>AltitudeLimitPage</name>
     <message>
         <source>Upper Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Felső ráállási határ</translation>
     </message>
     <message>
         <source>Lower Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alsó ráállási határ</translation>
     </message>
     <message>
         <source>Catalog Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalógusszűrő</translation>
     </message>
     <message>
         <source>Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolja be a katalógusszűrőt, hogy az alsó ráállási határ alatti objektumok ne jelenjenek meg a katalógusban.</translation>
     </message>
 </context>
 <context>
     <name>AutoHomePage</name>
     <message>
         <source>Dec Offset (Deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekl. eltolás (fok)</translation>
     </message>
     <message>
         <source>Auto Home in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaphelyzet keresése ...</translation>
     </message>
     <message>
         <source>Auto Home not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Az auto alaphelyzet nem támogatott</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Leállítás</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Indítás</translation>
     </message>
 </context>
 <context>
     <name>BacklashPage</name>
     <message>
         <source>Azimuth/R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/RA</translation>
     </message>
     <message>
         <source>Altitude/Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasság/Dekl.</translation>
     </message>
 </context>
 <context>
     <name>BaseAstroListPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Keresés</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Időzítő</translation>
     </message>
     <message>
         <source>Bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulb</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Leállítás</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Indítás</translation>
     </message>
     <message>
         <source>Exposure Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Expozíciós csoportok</translation>
     </message>
     <message>
         <source>Bulb Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulb exponálás</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hozzáadás</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>mp</translation>
     </message>
 </context>
 <context>
     <name>CenteringPage</name>
     <message>
         <source>Manually Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Kézi középre állítás</translation>
     </message>
 </context>
 <context>
     <name>ConnectSettingsPage</name>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolat</translation>
     </message>
     <message>
         <source>AZ/EQ Mode Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ/EQ mechanika</translation>
     </message>
     <message>
         <source>Prompt Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Rákérdezés</translation>
     </message>
     <message>
         <source>Use EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>EQ mód</translation>
     </message>
     <message>
         <source>Use AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ mód</translation>
     </message>
     <message>
         <source>Connect on App Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozás indításkor</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Hálózat</translation>
     </message>
     <message>
         <source>BLE</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE</translation>
     </message>
     <message>
         <source>Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulátor</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Soros</translation>
     </message>
     <message>
         <source>Find Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Eszközkeresés</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fix IP</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Soros port</translation>
     </message>
     <message>
         <source>Resend Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Újraküldések</translation>
     </message>
     <message>
         <source>Read Timeout (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvasási időkorlát (ms)</translation>
     </message>
 </context>
 <context>
     <name>DeepSkyMenu</name>
     <message>
         <source>Messier</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier</translation>
     </message>
     <message>
         <source>Caldwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell</translation>
     </message>
     <message>
         <source>NGC</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC</translation>
     </message>
     <message>
         <source>IC</source>
-        <translation type="unfinished"></translation>
+        <translation>IC</translation>
     </message>
     <message>
         <source>Named Deep Sky Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Elnevezett mélyég-objektum</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás</translation>
     </message>
     <message>
         <source>More ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Több ...</translation>
     </message>
 </context>
 <context>
     <name>DevSettingPage</name>
     <message>
         <source>Test Trail Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pályapontok tesztelése</translation>
     </message>
     <message>
         <source>AZ Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ követés</translation>
     </message>
 </context>
 <context>
     <name>ExposureGroupPage</name>
     <message>
         <source>Exposure Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Expozíciós csoport</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Engedélyezve</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotók</translation>
     </message>
     <message>
         <source>Exposure (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Expozíció (mp)</translation>
     </message>
     <message>
         <source>Photo Pause (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotószünet (mp)</translation>
     </message>
 </context>
 <context>
     <name>HibernatePage</name>
     <message>
         <source>Hibernate data saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálási adatok mentve</translation>
     </message>
     <message>
         <source>No hibernate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs hibernálási adat</translation>
     </message>
     <message>
         <source>At Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelenlegi helyzetben</translation>
     </message>
     <message>
         <source>At Home Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Alaphelyzetben</translation>
     </message>
     <message>
         <source>Hibernate saves the state of the mount to the app before you turn the mount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>A hibernálás kikapcsolás előtt elmenti a mechanika állapotát az alkalmazásba.</translation>
     </message>
     <message>
         <source>You can optionally move the mount to its home position before hibernating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálás előtt a mechanikát alaphelyzetbe is állíthatja.</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanika</translation>
     </message>
     <message>
         <source>Hibernate data saved. You can now power off the mount. If instead you move the mount, hibernate data will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálási adatok mentve. Most kikapcsolhatja a mechanikát. Ha ehelyett elmozdítja, a hibernálási adatok törlődnek.</translation>
     </message>
 </context>
 <context>
     <name>IdentifyPage</name>
     <message>
         <source>Telescope Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Távcső iránya</translation>
     </message>
     <message>
         <source>Device Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Eszköz iránya</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Koordináták</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/Magasság</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dekl.</translation>
     </message>
     <message>
         <source>Objects Nearby</source>
-        <translation type="unfinished"></translation>
+        <translation>Közeli objektumok</translation>
     </message>
 </context>
 <context>
     <name>InstructionStepPage</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovább</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>No Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs helyérzékelő</translation>
     </message>
     <message>
         <source>No Permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs engedély</translation>
     </message>
     <message>
         <source>No Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs jel</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>É</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyszín</translation>
     </message>
     <message>
         <source>Use Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyérzékelő használata</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Szélesség</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosszúság</translation>
     </message>
 </context>
 <context>
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyszín frissítve</translation>
     </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Szélesség</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosszúság</translation>
     </message>
 </context>
 <context>
     <name>Location_SignInput</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Észak</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyugat</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Dél</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelet</translation>
     </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Másolás vágólapra</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ürítés</translation>
     </message>
 </context>
 <context>
     <name>MagnitudeLimitPage</name>
     <message>
         <source>Magnitude Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fényességszűrő</translation>
     </message>
     <message>
         <source>Faintest Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Leghalványabb csillag</translation>
     </message>
     <message>
         <source>Faintest Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Leghalványabb egyéb</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítás</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Csillag</translation>
     </message>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélyég</translation>
     </message>
     <message>
         <source>Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Eszközök</translation>
     </message>
     <message>
         <source>User Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Saját objektumok</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
 </context>
 <context>
     <name>ObjectInfoPage</name>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Túl közel a Naphoz</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasság a határokon kívül</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás és követés</translation>
     </message>
 </context>
 <context>
     <name>PMSharingPage</name>
     <message>
         <source>Share my pointing model</source>
-        <translation type="unfinished"></translation>
+        <translation>Irányzási modellem megosztása</translation>
     </message>
     <message>
         <source>My alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Saját igazítás</translation>
     </message>
     <message>
         <source>Default alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alapértelmezett igazítás</translation>
     </message>
     <message>
         <source>Pointing model from another %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Másik %1 irányzási modellje</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Betöltés</translation>
     </message>
     <message>
         <source>Pointing model Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Irányzási modell megosztása</translation>
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation type="unfinished"></translation>
+        <translation>Betölti a másik eszköz irányzási modelljét, és felülírja a helyi adatokat?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>PolarScopeInfo</name>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyi hosszúság</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyi idő</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Sarkcsillag helyzete </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktáns helyzete</translation>
     </message>
 </context>
 <context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Pólusóra</translation>
     </message>
     <message>
         <source>Polar Scope Illuminator</source>
-        <translation type="unfinished"></translation>
+        <translation>Pólustávcső-megvilágítás</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
 </context>
 <context>
     <name>PolarScope_Drawing</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Északi félteke</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Déli félteke</translation>
     </message>
 </context>
 <context>
     <name>PopupConnect</name>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem található eszköz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>PopupFilter</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Csillag</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyéb</translation>
     </message>
     <message>
         <source>Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendezés</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Fényesség</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Név</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Szűrő</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasság</translation>
     </message>
     <message>
         <source>Catalog Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalógus letöltése</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Utolsó frissítés</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Frissítés</translation>
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Forrás: IAU Minor Planet Center</translation>
     </message>
 </context>
 <context>
     <name>PopupGoTo</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálási adatok találhatók. Visszaállítja a mechanika állapotát?</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatok törlése</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Visszaállítás</translation>
     </message>
 </context>
 <context>
     <name>PopupMountMode</name>
     <message>
         <source>Alt-Az Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt-Az mód</translation>
     </message>
     <message>
         <source>Equatorial Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekvatoriális mód</translation>
     </message>
 </context>
 <context>
     <name>PopupObsSun</name>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>Veszély</translation>
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soha ne nézzen távcsővel közvetlenül a Napba! Maradandó szemkárosodást okoz. A Nap megfigyeléséhez használjon megfelelő, a távcső elejére szilárdan rögzített napszűrőt. Napmegfigyeléskor tegyen porvédő sapkát a keresőtávcsőre, vagy vegye le, hogy megvédje magát a véletlen rátekintéstől. Soha ne használjon okulárra szerelhető napszűrőt, és soha ne vetítse a napfényt a távcsővel más felületre, mert a belső hőfelhalmozódás károsítja a távcső optikai elemeit.</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Engedélyezi a Nap megfigyelését?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Megerősítés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC tanítás</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Támogatott</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem támogatott</translation>
     </message>
     <message>
         <source>Training time required</source>
-        <translation type="unfinished"></translation>
+        <translation>Szükséges tanítási idő</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Leállítás</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Indítás</translation>
     </message>
 </context>
 <context>
     <name>ProfileListPane</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerkesztés</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Kész</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Törlés</translation>
     </message>
 </context>
 <context>
     <name>SettingsMenu</name>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Kezelőfelület</translation>
     </message>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolat</translation>
     </message>
     <message>
         <source>Quorvel Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Wi-Fi</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyszín</translation>
     </message>
     <message>
         <source>Altitude Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Magassági határ</translation>
     </message>
     <message>
         <source>Backlash</source>
-        <translation type="unfinished"></translation>
+        <translation>Holtjáték</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Haladó</translation>
     </message>
 </context>
 <context>
     <name>StarMenu</name>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprendszer</translation>
     </message>
     <message>
         <source>Named Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Elnevezett csillag</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettőscsillag</translation>
     </message>
     <message>
         <source>Comet</source>
-        <translation type="unfinished"></translation>
+        <translation>Üstökös</translation>
     </message>
 </context>
 <context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>A szemsérülés elkerülése érdekében a Napot csak tanúsított naptávcsővel nézze.</translation>
     </message>
 </context>
 <context>
     <name>TonightBestPage</name>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélyég</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolygó</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Kettőscsillag</translation>
     </message>
 </context>
 <context>
     <name>TrackingPage</name>
     <message>
         <source>No Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs követés</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sziderikus</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Nap</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás és követés</translation>
     </message>
     <message>
         <source>PPEC Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC lejátszás</translation>
     </message>
     <message numerus="yes">
         <source>Playback requires up to %n minutes to become stable</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A lejátszás legfeljebb %n perc alatt stabilizálódik</numerusform>
         </translation>
     </message>
 </context>
@@ -1021,307 +1021,307 @@
     <name>TrailPointsPopup</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Várakozás</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Követés</translation>
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem: kézi EQ átfordulási mód</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezárás</translation>
     </message>
 </context>
 <context>
     <name>UiBlockingMessage</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kérjük, várjon</translation>
     </message>
 </context>
 <context>
     <name>UserInterfacePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyelv</translation>
     </message>
     <message>
         <source>Night Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Éjszakai mód</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Be</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus</translation>
     </message>
     <message>
         <source>Footer Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Alsó margó</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rezgés</translation>
     </message>
     <message>
         <source>Keep screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>Képernyő ébren tartása</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsMenu</name>
     <message>
         <source>Celestial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Égi objektumok</translation>
     </message>
     <message>
         <source>Terrestrial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Földi objektumok</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPage</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ráállás</translation>
     </message>
     <message>
         <source>Object Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektum neve</translation>
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuális objektum</translation>
     </message>
     <message>
         <source>R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>RA</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekl.</translation>
     </message>
     <message>
         <source>JNow</source>
-        <translation type="unfinished"></translation>
+        <translation>JNow</translation>
     </message>
     <message>
         <source>J2000</source>
-        <translation type="unfinished"></translation>
+        <translation>J2000</translation>
     </message>
     <message>
         <source>Axis1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. tengely</translation>
     </message>
     <message>
         <source>Axis2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. tengely</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektumok</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPane</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Betöltés</translation>
     </message>
 </context>
 <context>
     <name>UserObjects_DmsInput</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>UtilityMenu</name>
     <message>
         <source>Opening page in external app...</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal megnyitása külső alkalmazásban...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Információ</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Követés</translation>
     </message>
     <message>
         <source>Tonight&apos;s Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma esti ajánló</translation>
     </message>
     <message>
         <source>Point and Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Célzás és ráállás</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Azonosítás</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálás</translation>
     </message>
     <message>
         <source>PM Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellmegosztás</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Haladó</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Súgó</translation>
     </message>
 </context>
 <context>
     <name>WifiConfigPage</name>
     <message>
         <source>WiFi Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi hálózat</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkalmaz</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Engedélyezve</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Letiltva</translation>
     </message>
     <message>
         <source>Connected via %1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozva, mód: %1</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliens</translation>
     </message>
     <message>
         <source>Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Hozzáférési pont</translation>
     </message>
     <message>
         <source>Modify Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Hozzáférési pont módosítása</translation>
     </message>
     <message>
         <source>Access Point Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Hozzáférési pont mód</translation>
     </message>
     <message>
         <source>Read default AP settings</source>
-        <translation type="unfinished"></translation>
+        <translation>AP-alapbeállítások beolvasása</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Biztonság</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyílt</translation>
     </message>
     <message>
         <source>WPA PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA PSK</translation>
     </message>
     <message>
         <source>WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2 PSK</translation>
     </message>
     <message>
         <source>WPA/WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA/WPA2 PSK</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelszó</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatorna</translation>
     </message>
     <message>
         <source>Modify Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliens módosítása</translation>
     </message>
     <message>
         <source>Station Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliens mód</translation>
     </message>
     <message>
         <source>(Unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nem elérhető)</translation>
     </message>
     <message>
         <source>Both SSID and Password are case-sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Az SSID és a jelszó is kis- és nagybetű-érzékeny</translation>
     </message>
     <message>
         <source>Use DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP használata</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Fix IP</translation>
     </message>
     <message>
         <source>Read settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások beolvasása</translation>
     </message>
     <message>
         <source>Settings written</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások kiírva</translation>
     </message>
     <message>
         <source>Failed to write settings</source>
-        <translation type="unfinished"></translation>
+        <translation>A beállítások kiírása sikertelen</translation>
     </message>
     <message>
         <source>Intermediate Wi-Fi setting written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Átmeneti Wi-Fi-beállítás kiírva.</translation>
     </message>
     <message>
         <source>Please re-connect Wi-Fi to %1 network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozzon újra a Wi-Fi-hez (%1 hálózat).</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Tovább</translation>
     </message>
 </context>
 <context>
@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Connecting</source>
-        <translation>Csatlakozás</translation>
+        <translation>Csatlakozás...</translation>
     </message>
     <message>
         <source>Cannot Connect</source>
@@ -1364,179 +1364,179 @@
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Keresés...</translation>
     </message>
     <message>
         <source>Search finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Keresés befejezve</translation>
     </message>
     <message>
         <source>Connect fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozási hiba</translation>
     </message>
     <message>
         <source>Cannot open serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>A soros port nem nyitható meg</translation>
     </message>
     <message>
         <source>Alignment data and location loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítási adatok és helyszín betöltve</translation>
     </message>
     <message>
         <source>Park target</source>
-        <translation type="unfinished"></translation>
+        <translation>Parkolási pozíció</translation>
     </message>
     <message>
         <source>Hibernate data removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernálási adatok törölve</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Bontás</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozás</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozva</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Kész</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Típus</translation>
     </message>
     <message>
         <source>Other Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Más név</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Csillagkép</translation>
     </message>
     <message>
         <source>Bayer Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bayer-jelölés</translation>
     </message>
     <message>
         <source>Separation (arcsec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szögtávolság (ívmp)</translation>
     </message>
     <message>
         <source>Position (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozíciószög (fok)</translation>
     </message>
     <message>
         <source>Maximum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Legnagyobb fényesség</translation>
     </message>
     <message>
         <source>Minimum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Legkisebb fényesség</translation>
     </message>
     <message>
         <source>Period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periódus (nap)</translation>
     </message>
     <message>
         <source>Messier Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier-szám</translation>
     </message>
     <message>
         <source>Caldwell Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell-szám</translation>
     </message>
     <message>
         <source>NGC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC-szám</translation>
     </message>
     <message>
         <source>IC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>IC-szám</translation>
     </message>
     <message>
         <source>Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Távolság (CSE)</translation>
     </message>
     <message>
         <source>Perihelion Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Napközeli távolság (CSE)</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricitás</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>2 csillagos igazítás</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>3 csillagos igazítás</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Legfényesebb csillagos igazítás</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Észak-vízszintes igazítás</translation>
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>1 csillagos igazítás</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Szélesség</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Csillag</translation>
     </message>
     <message>
         <source>DSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélyég</translation>
     </message>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprendszer</translation>
     </message>
     <message>
         <source>Device orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Eszköz iránya</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Magasság a határokon kívül</translation>
     </message>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Túl közel a Naphoz</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Fényesség</translation>
     </message>
     <message>
         <source>Pointing model does not match mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Az irányzási modell nem illik a mechanikához</translation>
     </message>
     <message>
         <source>Pointing model loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Irányzási modell betöltve</translation>
     </message>
     <message>
         <source>Quorvel Pro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Pro</translation>
     </message>
 </context>
 </TS>

@@ -5,1015 +5,1015 @@
     <name>AdvancedMenu</name>
     <message>
         <source>Polar Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>極軸望遠鏡</translation>
     </message>
     <message>
         <source>Polar Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>極軸合わせ</translation>
     </message>
     <message>
         <source>Auto Home</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ホーム</translation>
     </message>
     <message>
         <source>PPEC</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC</translation>
     </message>
     <message>
         <source>Camera Control</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ制御</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>ログ</translation>
     </message>
 </context>
 <context>
     <name>AdvancedPage</name>
     <message>
         <source>ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Auxiliary Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>補助エンコーダー</translation>
     </message>
     <message>
         <source>Guiding Rate R.A./Az</source>
-        <translation type="unfinished"></translation>
+        <translation>ガイド速度 赤経/方位</translation>
     </message>
     <message>
         <source>Guiding Rate Dec/Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>ガイド速度 赤緯/高度</translation>
     </message>
     <message>
         <source>Flipping Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>反転モード</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>No (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>反転しない（1回）</translation>
     </message>
     <message>
         <source>Forced (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>強制反転（1回）</translation>
     </message>
     <message>
         <source>Observe Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽観測</translation>
     </message>
     <message>
         <source>Alignment Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメント補正</translation>
     </message>
     <message>
         <source>Speed Compensation(±ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>速度補正（±ppm）</translation>
     </message>
     <message>
         <source>Tuning Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>調整分解能</translation>
     </message>
     <message>
         <source>0.125x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0.125×恒星時</translation>
     </message>
     <message>
         <source>0.25x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0.25×恒星時</translation>
     </message>
     <message>
         <source>0.5x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5×恒星時</translation>
     </message>
     <message>
         <source>0.75x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0.75×恒星時</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星時</translation>
     </message>
 </context>
 <context>
     <name>AlignCompensationPage</name>
     <message>
         <source>ID(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID（分角）</translation>
     </message>
     <message>
         <source>CH(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>CH（分角）</translation>
     </message>
     <message>
         <source>NP(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>NP（分角）</translation>
     </message>
     <message>
         <source>Mel(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel（分角）</translation>
     </message>
     <message>
         <source>Maz(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz（分角）</translation>
     </message>
     <message>
         <source>Tilt(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>傾き（分角）</translation>
     </message>
 </context>
 <context>
     <name>AlignSelectionPage</name>
     <message>
         <source>Begin Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメント開始</translation>
     </message>
 </context>
 <context>
     <name>AlignStarAstroListPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Altitude out of limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>高度が制限範囲外です。</translation>
     </message>
 </context>
 <context>
     <name>AlignWithSyncPage</name>
     <message>
         <source>Last star at %1 is not a suitable alignment star</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の最後の星はアライメントに適していません</translation>
     </message>
     <message>
         <source>Waiting for Sync command...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期コマンドを待っています…</translation>
     </message>
     <message>
         <source>Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメント済みの星</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>No Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメント済みの星なし</translation>
     </message>
 </context>
 <context>
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>1スターアライメント</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>輝星アライメント</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>北・水平アライメント</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>2スターアライメント</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>3スターアライメント</translation>
     </message>
     <message>
         <source>Align with Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期でアライメント</translation>
     </message>
     <message>
         <source>Reset Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメントをリセット</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>架台</translation>
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメントをリセットしますか？</translation>
     </message>
 </context>
 <context>
     <name>AltitudeLimitPage</name>
     <message>
         <source>Upper Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>導入上限高度</translation>
     </message>
     <message>
         <source>Lower Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>導入下限高度</translation>
     </message>
     <message>
         <source>Catalog Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>カタログフィルター</translation>
     </message>
     <message>
         <source>Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>カタログフィルターを有効にすると、導入下限高度より低い天体をカタログから除外します。</translation>
     </message>
 </context>
 <context>
     <name>AutoHomePage</name>
     <message>
         <source>Dec Offset (Deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>赤緯オフセット（度）</translation>
     </message>
     <message>
         <source>Auto Home in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ホーム実行中…</translation>
     </message>
     <message>
         <source>Auto Home not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ホームに非対応</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
 </context>
 <context>
     <name>BacklashPage</name>
     <message>
         <source>Azimuth/R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>方位/赤経</translation>
     </message>
     <message>
         <source>Altitude/Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>高度/赤緯</translation>
     </message>
 </context>
 <context>
     <name>BaseAstroListPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>タイマー</translation>
     </message>
     <message>
         <source>Bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>バルブ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Exposure Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>露出グループ</translation>
     </message>
     <message>
         <source>Bulb Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>バルブシャッター</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
 </context>
 <context>
     <name>CenteringPage</name>
     <message>
         <source>Manually Center</source>
-        <translation type="unfinished"></translation>
+        <translation>手動センタリング</translation>
     </message>
 </context>
 <context>
     <name>ConnectSettingsPage</name>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>接続設定</translation>
     </message>
     <message>
         <source>AZ/EQ Mode Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>AZ/EQ両用架台</translation>
     </message>
     <message>
         <source>Prompt Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>毎回確認</translation>
     </message>
     <message>
         <source>Use EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>赤道儀で使用</translation>
     </message>
     <message>
         <source>Use AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>経緯台で使用</translation>
     </message>
     <message>
         <source>Connect on App Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に接続</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク</translation>
     </message>
     <message>
         <source>BLE</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE</translation>
     </message>
     <message>
         <source>Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>エミュレーター</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル</translation>
     </message>
     <message>
         <source>Find Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス検索</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>固定IP</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポート</translation>
     </message>
     <message>
         <source>Resend Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>再送回数</translation>
     </message>
     <message>
         <source>Read Timeout (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>読取タイムアウト（ms）</translation>
     </message>
 </context>
 <context>
     <name>DeepSkyMenu</name>
     <message>
         <source>Messier</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier</translation>
     </message>
     <message>
         <source>Caldwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell</translation>
     </message>
     <message>
         <source>NGC</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC</translation>
     </message>
     <message>
         <source>IC</source>
-        <translation type="unfinished"></translation>
+        <translation>IC</translation>
     </message>
     <message>
         <source>Named Deep Sky Object</source>
-        <translation type="unfinished"></translation>
+        <translation>名前付き星雲・星団</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>導入</translation>
     </message>
     <message>
         <source>More ...</source>
-        <translation type="unfinished"></translation>
+        <translation>その他…</translation>
     </message>
 </context>
 <context>
     <name>DevSettingPage</name>
     <message>
         <source>Test Trail Points</source>
-        <translation type="unfinished"></translation>
+        <translation>軌跡点テスト</translation>
     </message>
     <message>
         <source>AZ Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>経緯台追尾</translation>
     </message>
 </context>
 <context>
     <name>ExposureGroupPage</name>
     <message>
         <source>Exposure Group</source>
-        <translation type="unfinished"></translation>
+        <translation>露出グループ</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>枚数</translation>
     </message>
     <message>
         <source>Exposure (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>露出（秒）</translation>
     </message>
     <message>
         <source>Photo Pause (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>撮影間隔（秒）</translation>
     </message>
 </context>
 <context>
     <name>HibernatePage</name>
     <message>
         <source>Hibernate data saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートデータ保存済み</translation>
     </message>
     <message>
         <source>No hibernate data</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートデータなし</translation>
     </message>
     <message>
         <source>At Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の位置で</translation>
     </message>
     <message>
         <source>At Home Position</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム位置で</translation>
     </message>
     <message>
         <source>Hibernate saves the state of the mount to the app before you turn the mount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートは、架台の電源を切る前に架台の状態をアプリに保存します。</translation>
     </message>
     <message>
         <source>You can optionally move the mount to its home position before hibernating.</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートの前に、架台をホーム位置へ移動させることもできます。</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>架台</translation>
     </message>
     <message>
         <source>Hibernate data saved. You can now power off the mount. If instead you move the mount, hibernate data will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートデータを保存しました。架台の電源を切ってかまいません。電源を切らずに架台を動かすと、ハイバネートデータは削除されます。</translation>
     </message>
 </context>
 <context>
     <name>IdentifyPage</name>
     <message>
         <source>Telescope Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>望遠鏡の向き</translation>
     </message>
     <message>
         <source>Device Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>端末の向き</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>座標</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>方位/高度</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>赤経/赤緯</translation>
     </message>
     <message>
         <source>Objects Nearby</source>
-        <translation type="unfinished"></translation>
+        <translation>付近の天体</translation>
     </message>
 </context>
 <context>
     <name>InstructionStepPage</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>No Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>位置センサーなし</translation>
     </message>
     <message>
         <source>No Permission</source>
-        <translation type="unfinished"></translation>
+        <translation>権限なし</translation>
     </message>
     <message>
         <source>No Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>信号なし</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>北</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>西</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>南</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>東</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>観測地</translation>
     </message>
     <message>
         <source>Use Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>位置センサーを使用</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>経度</translation>
     </message>
 </context>
 <context>
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>観測地を更新しました</translation>
     </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>経度</translation>
     </message>
 </context>
 <context>
     <name>Location_SignInput</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>北緯</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>西経</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>南緯</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>東経</translation>
     </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードにコピー</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
 </context>
 <context>
     <name>MagnitudeLimitPage</name>
     <message>
         <source>Magnitude Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>等級フィルター</translation>
     </message>
     <message>
         <source>Faintest Star</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星の限界等級</translation>
     </message>
     <message>
         <source>Faintest Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の限界等級</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメント</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星</translation>
     </message>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>星雲・星団</translation>
     </message>
     <message>
         <source>Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーティリティ</translation>
     </message>
     <message>
         <source>User Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー天体</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
 </context>
 <context>
     <name>ObjectInfoPage</name>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽に近すぎます</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>高度が制限範囲外です</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>導入</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>導入して追尾</translation>
     </message>
 </context>
 <context>
     <name>PMSharingPage</name>
     <message>
         <source>Share my pointing model</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインティングモデルを共有</translation>
     </message>
     <message>
         <source>My alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>自分のアライメント</translation>
     </message>
     <message>
         <source>Default alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のアライメント</translation>
     </message>
     <message>
         <source>Pointing model from another %1</source>
-        <translation type="unfinished"></translation>
+        <translation>他の%1のポインティングモデル</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Pointing model Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインティングモデル共有</translation>
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation type="unfinished"></translation>
+        <translation>別のデバイスからポインティングモデルを読み込み、ローカルのデータを上書きしますか？</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>PolarScopeInfo</name>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>現地の経度</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>現地時刻</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished"></translation>
+        <translation>北極星の位置 </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished"></translation>
+        <translation>はちぶんぎ座の位置</translation>
     </message>
 </context>
 <context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>極軸時計</translation>
     </message>
     <message>
         <source>Polar Scope Illuminator</source>
-        <translation type="unfinished"></translation>
+        <translation>極軸望遠鏡照明</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
 </context>
 <context>
     <name>PolarScope_Drawing</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>北半球</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>南半球</translation>
     </message>
 </context>
 <context>
     <name>PopupConnect</name>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが見つかりません</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>PopupFilter</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>等級</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>Catalog Download</source>
-        <translation type="unfinished"></translation>
+        <translation>カタログのダウンロード</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>最終更新</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation type="unfinished"></translation>
+        <translation>出典：IAU小惑星センター</translation>
     </message>
 </context>
 <context>
     <name>PopupGoTo</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>導入</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートデータがあります。架台の状態を復元しますか？</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>データを消去</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
 </context>
 <context>
     <name>PopupMountMode</name>
     <message>
         <source>Alt-Az Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>経緯台モード</translation>
     </message>
     <message>
         <source>Equatorial Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>赤道儀モード</translation>
     </message>
 </context>
 <context>
     <name>PopupObsSun</name>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>危険</translation>
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>望遠鏡で太陽を直接見ないでください。目に回復不能な障害が残ります。太陽を見るときは、望遠鏡の前面にしっかりと取り付けた適切な太陽フィルターを使用してください。太陽を観測するときは、誤って太陽光を見ないように、ファインダーにキャップをかぶせるか取り外してください。アイピース型の太陽フィルターは絶対に使用しないでください。また、望遠鏡で太陽光を別の面に投影しないでください。内部にこもる熱で望遠鏡の光学素子が損傷します。</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽の観測を許可しますか？</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC学習</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>対応</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>非対応</translation>
     </message>
     <message>
         <source>Training time required</source>
-        <translation type="unfinished"></translation>
+        <translation>必要な学習時間</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
 </context>
 <context>
     <name>ProfileListPane</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
 </context>
 <context>
     <name>SettingsMenu</name>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>UI設定</translation>
     </message>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>接続設定</translation>
     </message>
     <message>
         <source>Quorvel Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Wi-Fi</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>観測地</translation>
     </message>
     <message>
         <source>Altitude Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>高度制限</translation>
     </message>
     <message>
         <source>Backlash</source>
-        <translation type="unfinished"></translation>
+        <translation>バックラッシュ</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細設定</translation>
     </message>
 </context>
 <context>
     <name>StarMenu</name>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽系</translation>
     </message>
     <message>
         <source>Named Star</source>
-        <translation type="unfinished"></translation>
+        <translation>名前付き恒星</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>二重星</translation>
     </message>
     <message>
         <source>Comet</source>
-        <translation type="unfinished"></translation>
+        <translation>彗星</translation>
     </message>
 </context>
 <context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>目の障害を防ぐため、太陽を見るときは必ず認定を受けた太陽望遠鏡を使用してください。</translation>
     </message>
 </context>
 <context>
     <name>TonightBestPage</name>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>星雲・星団</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>惑星</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>二重星</translation>
     </message>
 </context>
 <context>
     <name>TrackingPage</name>
     <message>
         <source>No Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾なし</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星時</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽時</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>導入して追尾</translation>
     </message>
     <message>
         <source>PPEC Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC再生</translation>
     </message>
     <message numerus="yes">
         <source>Playback requires up to %n minutes to become stable</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>再生が安定するまで最大%n分かかります</numerusform>
         </translation>
     </message>
 </context>
@@ -1021,307 +1021,307 @@
     <name>TrailPointsPopup</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>導入中</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>待機中</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾中</translation>
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation type="unfinished"></translation>
+        <translation>警告：赤道儀の反転モードが手動です</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>UiBlockingMessage</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>お待ちください</translation>
     </message>
 </context>
 <context>
     <name>UserInterfacePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Night Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ナイトモード</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Footer Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>フッター余白</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>バイブレーション</translation>
     </message>
     <message>
         <source>Keep screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>画面を常にオン</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsMenu</name>
     <message>
         <source>Celestial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>天体</translation>
     </message>
     <message>
         <source>Terrestrial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>地上目標</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPage</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>導入</translation>
     </message>
     <message>
         <source>Object Name</source>
-        <translation type="unfinished"></translation>
+        <translation>目標名</translation>
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の目標</translation>
     </message>
     <message>
         <source>R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>赤経</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>赤緯</translation>
     </message>
     <message>
         <source>JNow</source>
-        <translation type="unfinished"></translation>
+        <translation>JNow</translation>
     </message>
     <message>
         <source>J2000</source>
-        <translation type="unfinished"></translation>
+        <translation>J2000</translation>
     </message>
     <message>
         <source>Axis1</source>
-        <translation type="unfinished"></translation>
+        <translation>第1軸</translation>
     </message>
     <message>
         <source>Axis2</source>
-        <translation type="unfinished"></translation>
+        <translation>第2軸</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>目標一覧</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPane</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
 </context>
 <context>
     <name>UserObjects_DmsInput</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>時</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
 </context>
 <context>
     <name>UtilityMenu</name>
     <message>
         <source>Opening page in external app...</source>
-        <translation type="unfinished"></translation>
+        <translation>外部アプリでページを開いています…</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾</translation>
     </message>
     <message>
         <source>Tonight&apos;s Best</source>
-        <translation type="unfinished"></translation>
+        <translation>今夜のおすすめ</translation>
     </message>
     <message>
         <source>Point and Go</source>
-        <translation type="unfinished"></translation>
+        <translation>端末で導入</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>天体同定</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネート</translation>
     </message>
     <message>
         <source>PM Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル共有</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張機能</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 <context>
     <name>WifiConfigPage</name>
     <message>
         <source>WiFi Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fiネットワーク</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Connected via %1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ネットワーク経由で接続済み</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>ステーション</translation>
     </message>
     <message>
         <source>Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスポイント</translation>
     </message>
     <message>
         <source>Modify Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスポイントを変更</translation>
     </message>
     <message>
         <source>Access Point Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>APモード</translation>
     </message>
     <message>
         <source>Read default AP settings</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のAP設定を読み込む</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>セキュリティ</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>オープン</translation>
     </message>
     <message>
         <source>WPA PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA PSK</translation>
     </message>
     <message>
         <source>WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2 PSK</translation>
     </message>
     <message>
         <source>WPA/WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA/WPA2 PSK</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Modify Station</source>
-        <translation type="unfinished"></translation>
+        <translation>ステーションを変更</translation>
     </message>
     <message>
         <source>Station Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ステーションモード</translation>
     </message>
     <message>
         <source>(Unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>（利用不可）</translation>
     </message>
     <message>
         <source>Both SSID and Password are case-sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>SSIDとパスワードは大文字と小文字が区別されます</translation>
     </message>
     <message>
         <source>Use DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCPを使用</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>固定IP</translation>
     </message>
     <message>
         <source>Read settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を読み込む</translation>
     </message>
     <message>
         <source>Settings written</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を書き込みました</translation>
     </message>
     <message>
         <source>Failed to write settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の書き込みに失敗しました</translation>
     </message>
     <message>
         <source>Intermediate Wi-Fi setting written.</source>
-        <translation type="unfinished"></translation>
+        <translation>中間のWi-Fi設定を書き込みました。</translation>
     </message>
     <message>
         <source>Please re-connect Wi-Fi to %1 network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fiを%1ネットワークに再接続してください。</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
 </context>
 <context>
@@ -1364,179 +1364,179 @@
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>検索中</translation>
     </message>
     <message>
         <source>Search finished</source>
-        <translation type="unfinished"></translation>
+        <translation>検索完了</translation>
     </message>
     <message>
         <source>Connect fail</source>
-        <translation type="unfinished"></translation>
+        <translation>接続失敗</translation>
     </message>
     <message>
         <source>Cannot open serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルポートを開けません</translation>
     </message>
     <message>
         <source>Alignment data and location loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>アライメントデータと観測地を読み込みました</translation>
     </message>
     <message>
         <source>Park target</source>
-        <translation type="unfinished"></translation>
+        <translation>パーク位置</translation>
     </message>
     <message>
         <source>Hibernate data removed</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイバネートデータを削除しました</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>切断</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>接続済み</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Other Name</source>
-        <translation type="unfinished"></translation>
+        <translation>別名</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>星座</translation>
     </message>
     <message>
         <source>Bayer Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>バイエル符号</translation>
     </message>
     <message>
         <source>Separation (arcsec)</source>
-        <translation type="unfinished"></translation>
+        <translation>離角（秒角）</translation>
     </message>
     <message>
         <source>Position (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>位置角（度）</translation>
     </message>
     <message>
         <source>Maximum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>極大等級</translation>
     </message>
     <message>
         <source>Minimum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>極小等級</translation>
     </message>
     <message>
         <source>Period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>周期（日）</translation>
     </message>
     <message>
         <source>Messier Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier番号</translation>
     </message>
     <message>
         <source>Caldwell Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell番号</translation>
     </message>
     <message>
         <source>NGC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC番号</translation>
     </message>
     <message>
         <source>IC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>IC番号</translation>
     </message>
     <message>
         <source>Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>距離（AU）</translation>
     </message>
     <message>
         <source>Perihelion Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>近日点距離（AU）</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>離心率</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>2スターアライメント</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>3スターアライメント</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>輝星アライメント</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>北・水平アライメント</translation>
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>1スターアライメント</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>緯度</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>方位</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>恒星</translation>
     </message>
     <message>
         <source>DSO</source>
-        <translation type="unfinished"></translation>
+        <translation>星雲・星団</translation>
     </message>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽系</translation>
     </message>
     <message>
         <source>Device orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>端末の向き</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>高度が制限範囲外です</translation>
     </message>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽に近すぎます</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>等級</translation>
     </message>
     <message>
         <source>Pointing model does not match mount</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインティングモデルが架台と一致しません</translation>
     </message>
     <message>
         <source>Pointing model loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>ポインティングモデルを読み込みました</translation>
     </message>
     <message>
         <source>Quorvel Pro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Pro</translation>
     </message>
 </context>
 </TS>

@@ -5,1016 +5,1016 @@
     <name>AdvancedMenu</name>
     <message>
         <source>Polar Scope</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscador polar</translation>
     </message>
     <message>
         <source>Polar Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación polar</translation>
     </message>
     <message>
         <source>Auto Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático</translation>
     </message>
     <message>
         <source>PPEC</source>
-        <translation type="unfinished"></translation>
+        <translation>PPEC</translation>
     </message>
     <message>
         <source>Camera Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de cámara</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
 </context>
 <context>
     <name>AdvancedPage</name>
     <message>
         <source>ppm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Auxiliary Encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoder auxiliar</translation>
     </message>
     <message>
         <source>Guiding Rate R.A./Az</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de guiado AR/Az</translation>
     </message>
     <message>
         <source>Guiding Rate Dec/Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de guiado Dec/Alt</translation>
     </message>
     <message>
         <source>Flipping Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de volteo</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>No (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>No (una vez)</translation>
     </message>
     <message>
         <source>Forced (Once)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzado (una vez)</translation>
     </message>
     <message>
         <source>Observe Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Observar el Sol</translation>
     </message>
     <message>
         <source>Alignment Compensation</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensación de alineación</translation>
     </message>
     <message>
         <source>Speed Compensation(±ppm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensación de velocidad (±ppm)</translation>
     </message>
     <message>
         <source>Tuning Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución de ajuste</translation>
     </message>
     <message>
         <source>0.125x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,125x sideral</translation>
     </message>
     <message>
         <source>0.25x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,25x sideral</translation>
     </message>
     <message>
         <source>0.5x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5x sideral</translation>
     </message>
     <message>
         <source>0.75x Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>0,75x sideral</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sideral</translation>
     </message>
 </context>
 <context>
     <name>AlignCompensationPage</name>
     <message>
         <source>ID(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID (′)</translation>
     </message>
     <message>
         <source>CH(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>CH (′)</translation>
     </message>
     <message>
         <source>NP(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>NP (′)</translation>
     </message>
     <message>
         <source>Mel(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel (′)</translation>
     </message>
     <message>
         <source>Maz(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz (′)</translation>
     </message>
     <message>
         <source>Tilt(arcmin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación (′)</translation>
     </message>
 </context>
 <context>
     <name>AlignSelectionPage</name>
     <message>
         <source>Begin Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar alineación</translation>
     </message>
 </context>
 <context>
     <name>AlignStarAstroListPage</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Altitude out of limits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura fuera de los límites.</translation>
     </message>
 </context>
 <context>
     <name>AlignWithSyncPage</name>
     <message>
         <source>Last star at %1 is not a suitable alignment star</source>
-        <translation type="unfinished"></translation>
+        <translation>La última estrella, en %1, no sirve para la alineación</translation>
     </message>
     <message>
         <source>Waiting for Sync command...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando la orden Sync...</translation>
     </message>
     <message>
         <source>Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrellas alineadas</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>No Aligned Stars</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin estrellas alineadas</translation>
     </message>
 </context>
 <context>
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 1 estrella</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación estrella más brillante</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación norte-nivel</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 2 estrellas</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 3 estrellas</translation>
     </message>
     <message>
         <source>Align with Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear con Sync</translation>
     </message>
     <message>
         <source>Reset Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar alineación</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montura</translation>
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea reiniciar la alineación?</translation>
     </message>
 </context>
 <context>
     <name>AltitudeLimitPage</name>
     <message>
         <source>Upper Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite superior de GoTo</translation>
     </message>
     <message>
         <source>Lower Go To Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite inferior de GoTo</translation>
     </message>
     <message>
         <source>Catalog Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de catálogo</translation>
     </message>
     <message>
         <source>Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active el filtro de catálogo para quitar del catálogo los objetos situados por debajo del límite inferior de GoTo.</translation>
     </message>
 </context>
 <context>
     <name>AutoHomePage</name>
     <message>
         <source>Dec Offset (Deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase en Dec (°)</translation>
     </message>
     <message>
         <source>Auto Home in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático en curso ...</translation>
     </message>
     <message>
         <source>Auto Home not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático no compatible</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
 </context>
 <context>
     <name>BacklashPage</name>
     <message>
         <source>Azimuth/R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut/AR</translation>
     </message>
     <message>
         <source>Altitude/Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura/Dec</translation>
     </message>
 </context>
 <context>
     <name>BaseAstroListPage</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPage</name>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador</translation>
     </message>
     <message>
         <source>Bulb</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose B</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Exposure Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de exposición</translation>
     </message>
     <message>
         <source>Bulb Shutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo en pose B</translation>
     </message>
 </context>
 <context>
     <name>CameraControlPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>CenteringPage</name>
     <message>
         <source>Manually Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrar manualmente</translation>
     </message>
 </context>
 <context>
     <name>ConnectSettingsPage</name>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de conexión</translation>
     </message>
     <message>
         <source>AZ/EQ Mode Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montura AZ/EQ</translation>
     </message>
     <message>
         <source>Prompt Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar modo</translation>
     </message>
     <message>
         <source>Use EQ</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar EQ</translation>
     </message>
     <message>
         <source>Use AZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar AZ</translation>
     </message>
     <message>
         <source>Connect on App Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar al abrir la app</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>BLE</source>
-        <translation type="unfinished"></translation>
+        <translation>BLE</translation>
     </message>
     <message>
         <source>Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulador</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Find Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar dispositivos</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP fija</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie</translation>
     </message>
     <message>
         <source>Resend Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentos de envío</translation>
     </message>
     <message>
         <source>Read Timeout (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera de lectura (ms)</translation>
     </message>
 </context>
 <context>
     <name>DeepSkyMenu</name>
     <message>
         <source>Messier</source>
-        <translation type="unfinished"></translation>
+        <translation>Messier</translation>
     </message>
     <message>
         <source>Caldwell</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldwell</translation>
     </message>
     <message>
         <source>NGC</source>
-        <translation type="unfinished"></translation>
+        <translation>NGC</translation>
     </message>
     <message>
         <source>IC</source>
-        <translation type="unfinished"></translation>
+        <translation>IC</translation>
     </message>
     <message>
         <source>Named Deep Sky Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objeto con nombre</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>More ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Más ...</translation>
     </message>
 </context>
 <context>
     <name>DevSettingPage</name>
     <message>
         <source>Test Trail Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar puntos de trayectoria</translation>
     </message>
     <message>
         <source>AZ Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento AZ</translation>
     </message>
 </context>
 <context>
     <name>ExposureGroupPage</name>
     <message>
         <source>Exposure Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de exposición</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>Exposure (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición (s)</translation>
     </message>
     <message>
         <source>Photo Pause (Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre fotos (s)</translation>
     </message>
 </context>
 <context>
     <name>HibernatePage</name>
     <message>
         <source>Hibernate data saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de hibernación guardados</translation>
     </message>
     <message>
         <source>No hibernate data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos de hibernación</translation>
     </message>
     <message>
         <source>At Current Position</source>
-        <translation type="unfinished"></translation>
+        <translation>En la posición actual</translation>
     </message>
     <message>
         <source>At Home Position</source>
-        <translation type="unfinished"></translation>
+        <translation>En la posición inicial</translation>
     </message>
     <message>
         <source>Hibernate saves the state of the mount to the app before you turn the mount off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar guarda en la app el estado de la montura antes de que la apague.</translation>
     </message>
     <message>
         <source>You can optionally move the mount to its home position before hibernating.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si lo desea, puede llevar la montura a su posición inicial antes de hibernar.</translation>
     </message>
     <message>
         <source>Mount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montura</translation>
     </message>
     <message>
         <source>Hibernate data saved. You can now power off the mount. If instead you move the mount, hibernate data will be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de hibernación guardados. Ya puede apagar la montura. Si en cambio la mueve, los datos de hibernación se borrarán.</translation>
     </message>
 </context>
 <context>
     <name>IdentifyPage</name>
     <message>
         <source>Telescope Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación del telescopio</translation>
     </message>
     <message>
         <source>Device Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación del dispositivo</translation>
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordenadas</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut/Altura</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>AR/Dec</translation>
     </message>
     <message>
         <source>Objects Nearby</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos cercanos</translation>
     </message>
 </context>
 <context>
     <name>InstructionStepPage</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
 </context>
 <context>
     <name>Location</name>
     <message>
         <source>No Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sensor de ubicación</translation>
     </message>
     <message>
         <source>No Permission</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin permiso</translation>
     </message>
     <message>
         <source>No Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin señal</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Use Location Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar sensor de ubicación</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
 </context>
 <context>
     <name>LocationUpdater</name>
     <message>
         <source>Location Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación actualizada</translation>
     </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
 </context>
 <context>
     <name>Location_SignInput</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Norte</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
 </context>
 <context>
     <name>LogPage</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al portapapeles</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>MagnitudeLimitPage</name>
     <message>
         <source>Magnitude Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de magnitud</translation>
     </message>
     <message>
         <source>Faintest Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella más débil</translation>
     </message>
     <message>
         <source>Faintest Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro objeto más débil</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo profundo</translation>
     </message>
     <message>
         <source>Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidades</translation>
     </message>
     <message>
         <source>User Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis objetos</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
     <name>ObjectInfoPage</name>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado cerca del Sol</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura fuera de los límites</translation>
     </message>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuntar y seguir</translation>
     </message>
 </context>
 <context>
     <name>PMSharingPage</name>
     <message>
         <source>Share my pointing model</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir mi modelo de apuntado</translation>
     </message>
     <message>
         <source>My alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi alineación</translation>
     </message>
     <message>
         <source>Default alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación predeterminada</translation>
     </message>
     <message>
         <source>Pointing model from another %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de apuntado de otro %1</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Pointing model Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir modelo de apuntado</translation>
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cargar el modelo de apuntado de otro dispositivo y sobrescribir los datos locales?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PolarScopeInfo</name>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud local</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la Polar </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de Octante</translation>
     </message>
 </context>
 <context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj polar</translation>
     </message>
     <message>
         <source>Polar Scope Illuminator</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación del buscador polar</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagada</translation>
     </message>
 </context>
 <context>
     <name>PolarScope_Drawing</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemisferio norte</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemisferio sur</translation>
     </message>
 </context>
 <context>
     <name>PopupConnect</name>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PopupFilter</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <source>Sort By</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Catalog Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga del catálogo</translation>
     </message>
     <message>
         <source>Last updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Última actualización</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente: Minor Planet Center de la UAI</translation>
     </message>
 </context>
 <context>
     <name>PopupGoTo</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay datos de hibernación. ¿Restaurar el estado de la montura?</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
 </context>
 <context>
     <name>PopupMountMode</name>
     <message>
         <source>Alt-Az Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo Alt-Az</translation>
     </message>
     <message>
         <source>Equatorial Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ecuatorial</translation>
     </message>
 </context>
 <context>
     <name>PopupObsSun</name>
     <message>
         <source>Danger</source>
-        <translation type="unfinished"></translation>
+        <translation>Peligro</translation>
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation type="unfinished"></translation>
+        <translation>No mire nunca directamente al Sol con el telescopio: sufrirá lesiones oculares permanentes. Para observar el Sol, use un filtro solar adecuado, bien sujeto en la parte delantera del telescopio. Mientras observa el Sol, tape el buscador con su tapa o desmóntelo para evitar una exposición accidental. No use nunca un filtro solar de ocular ni proyecte con el telescopio la luz solar sobre otra superficie: el calor acumulado en su interior dañará los elementos ópticos del telescopio.</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Confirma que desea permitir la observación del Sol?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamiento PPEC</translation>
     </message>
     <message>
         <source>Supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatible</translation>
     </message>
     <message>
         <source>Unsupported</source>
-        <translation type="unfinished"></translation>
+        <translation>No compatible</translation>
     </message>
     <message>
         <source>Training time required</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo necesario</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
 </context>
 <context>
     <name>ProfileListPane</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
     <name>SettingsMenu</name>
     <message>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz de usuario</translation>
     </message>
     <message>
         <source>Connect Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de conexión</translation>
     </message>
     <message>
         <source>Quorvel Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi de Quorvel</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Altitude Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de altura</translation>
     </message>
     <message>
         <source>Backlash</source>
-        <translation type="unfinished"></translation>
+        <translation>Holgura</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
 </context>
 <context>
     <name>StarMenu</name>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema solar</translation>
     </message>
     <message>
         <source>Named Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella con nombre</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella doble</translation>
     </message>
     <message>
         <source>Comet</source>
-        <translation type="unfinished"></translation>
+        <translation>Cometa</translation>
     </message>
 </context>
 <context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para evitar lesiones oculares, mire el Sol solo con un telescopio solar certificado.</translation>
     </message>
 </context>
 <context>
     <name>TonightBestPage</name>
     <message>
         <source>Deep Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo profundo</translation>
     </message>
     <message>
         <source>Planet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeta</translation>
     </message>
     <message>
         <source>Double Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella doble</translation>
     </message>
 </context>
 <context>
     <name>TrackingPage</name>
     <message>
         <source>No Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin seguimiento</translation>
     </message>
     <message>
         <source>Sidereal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sideral</translation>
     </message>
     <message>
         <source>Lunar</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar</translation>
     </message>
     <message>
         <source>Solar</source>
-        <translation type="unfinished"></translation>
+        <translation>Solar</translation>
     </message>
     <message>
         <source>Point and Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuntar y seguir</translation>
     </message>
     <message>
         <source>PPEC Playback</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducción PPEC</translation>
     </message>
     <message numerus="yes">
         <source>Playback requires up to %n minutes to become stable</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La reproducción tarda hasta %n minuto en estabilizarse</numerusform>
+            <numerusform>La reproducción tarda hasta %n minutos en estabilizarse</numerusform>
         </translation>
     </message>
 </context>
@@ -1022,307 +1022,307 @@
     <name>TrailPointsPopup</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuntando</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento</translation>
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: modo de volteo EQ manual</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>UiBlockingMessage</name>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, por favor</translation>
     </message>
 </context>
 <context>
     <name>UserInterfacePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Night Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo nocturno</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Footer Padding</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen inferior</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Keep screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>No apagar la pantalla</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsMenu</name>
     <message>
         <source>Celestial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos celestes</translation>
     </message>
     <message>
         <source>Terrestrial Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos terrestres</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPage</name>
     <message>
         <source>Go To</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a</translation>
     </message>
     <message>
         <source>Object Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del objeto</translation>
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objeto actual</translation>
     </message>
     <message>
         <source>R.A.</source>
-        <translation type="unfinished"></translation>
+        <translation>AR</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dec</translation>
     </message>
     <message>
         <source>JNow</source>
-        <translation type="unfinished"></translation>
+        <translation>JNow</translation>
     </message>
     <message>
         <source>J2000</source>
-        <translation type="unfinished"></translation>
+        <translation>J2000</translation>
     </message>
     <message>
         <source>Axis1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje 1</translation>
     </message>
     <message>
         <source>Axis2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje 2</translation>
     </message>
     <message>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos</translation>
     </message>
 </context>
 <context>
     <name>UserObjectsPane</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
 </context>
 <context>
     <name>UserObjects_DmsInput</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>UtilityMenu</name>
     <message>
         <source>Opening page in external app...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo la página en una app externa...</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento</translation>
     </message>
     <message>
         <source>Tonight&apos;s Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo mejor de la noche</translation>
     </message>
     <message>
         <source>Point and Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuntar e ir</translation>
     </message>
     <message>
         <source>Identify</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificar</translation>
     </message>
     <message>
         <source>Hibernate</source>
-        <translation type="unfinished"></translation>
+        <translation>Hibernar</translation>
     </message>
     <message>
         <source>PM Sharing</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir modelo</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>WifiConfigPage</name>
     <message>
         <source>WiFi Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red Wi-Fi</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Connected via %1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado por la red del modo %1</translation>
     </message>
     <message>
         <source>Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de acceso</translation>
     </message>
     <message>
         <source>Modify Access Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar punto de acceso</translation>
     </message>
     <message>
         <source>Access Point Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo punto de acceso</translation>
     </message>
     <message>
         <source>Read default AP settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer ajustes AP de fábrica</translation>
     </message>
     <message>
         <source>SSID</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abierta</translation>
     </message>
     <message>
         <source>WPA PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA PSK</translation>
     </message>
     <message>
         <source>WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA2 PSK</translation>
     </message>
     <message>
         <source>WPA/WPA2 PSK</source>
-        <translation type="unfinished"></translation>
+        <translation>WPA/WPA2 PSK</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Modify Station</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar estación</translation>
     </message>
     <message>
         <source>Station Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo estación</translation>
     </message>
     <message>
         <source>(Unavailable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No disponible)</translation>
     </message>
     <message>
         <source>Both SSID and Password are case-sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>El SSID y la contraseña distinguen mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>Use DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar DHCP</translation>
     </message>
     <message>
         <source>Fixed IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP fija</translation>
     </message>
     <message>
         <source>Read settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer ajustes</translation>
     </message>
     <message>
         <source>Settings written</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes guardados</translation>
     </message>
     <message>
         <source>Failed to write settings</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los ajustes</translation>
     </message>
     <message>
         <source>Intermediate Wi-Fi setting written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste Wi-Fi intermedio guardado.</translation>
     </message>
     <message>
         <source>Please re-connect Wi-Fi to %1 network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a conectar el Wi-Fi a la red del modo %1.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
 </context>
 <context>
@@ -1365,179 +1365,179 @@
     </message>
     <message>
         <source>Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando</translation>
     </message>
     <message>
         <source>Search finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda terminada</translation>
     </message>
     <message>
         <source>Connect fail</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión</translation>
     </message>
     <message>
         <source>Cannot open serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el puerto serie</translation>
     </message>
     <message>
         <source>Alignment data and location loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de alineación y ubicación cargados</translation>
     </message>
     <message>
         <source>Park target</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparcamiento</translation>
     </message>
     <message>
         <source>Hibernate data removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de hibernación borrados</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Other Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro nombre</translation>
     </message>
     <message>
         <source>Constellation</source>
-        <translation type="unfinished"></translation>
+        <translation>Constelación</translation>
     </message>
     <message>
         <source>Bayer Designation</source>
-        <translation type="unfinished"></translation>
+        <translation>Designación de Bayer</translation>
     </message>
     <message>
         <source>Separation (arcsec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Separación (″)</translation>
     </message>
     <message>
         <source>Position (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición (°)</translation>
     </message>
     <message>
         <source>Maximum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud máxima</translation>
     </message>
     <message>
         <source>Minimum Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud mínima</translation>
     </message>
     <message>
         <source>Period (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Período (días)</translation>
     </message>
     <message>
         <source>Messier Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número Messier</translation>
     </message>
     <message>
         <source>Caldwell Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número Caldwell</translation>
     </message>
     <message>
         <source>NGC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número NGC</translation>
     </message>
     <message>
         <source>IC Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número IC</translation>
     </message>
     <message>
         <source>Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia (UA)</translation>
     </message>
     <message>
         <source>Perihelion Distance (AU)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia al perihelio (UA)</translation>
     </message>
     <message>
         <source>Eccentricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Excentricidad</translation>
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 2 estrellas</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 3 estrellas</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación estrella más brillante</translation>
     </message>
     <message>
         <source>North-Level Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación norte-nivel</translation>
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación 1 estrella</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella</translation>
     </message>
     <message>
         <source>DSO</source>
-        <translation type="unfinished"></translation>
+        <translation>Cielo profundo</translation>
     </message>
     <message>
         <source>Solar System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema solar</translation>
     </message>
     <message>
         <source>Device orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación del dispositivo</translation>
     </message>
     <message>
         <source>Altitude outside of limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura fuera de los límites</translation>
     </message>
     <message>
         <source>Too close to Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado cerca del Sol</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud</translation>
     </message>
     <message>
         <source>Pointing model does not match mount</source>
-        <translation type="unfinished"></translation>
+        <translation>El modelo de apuntado no corresponde a esta montura</translation>
     </message>
     <message>
         <source>Pointing model loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de apuntado cargado</translation>
     </message>
     <message>
         <source>Quorvel Pro</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvel Pro</translation>
     </message>
 </context>
 </TS>

@@ -43,7 +43,8 @@ std::string dms(const SexagesimalText& t) {
 // Whole degrees and minutes with a direction letter, through the translated pattern.
 std::string formatGeographic(double angle, const char* positive, const char* negative) {
     const SexagesimalText t = formatAngleText(true, 4, angle);
-    const QString pattern = QCoreApplication::translate(kContext, "%1°%2′%3");
+    const QString pattern =
+        QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("cardinal_direction", "%1°%2′%3"));
     const QString letter =
         t.sign > 0 ? translated(positive) : (t.sign < 0 ? translated(negative) : QString());
     return pattern.arg(QString::fromStdString(t.whole), QString::fromStdString(t.minutes), letter)

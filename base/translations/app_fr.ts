@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Are you sure you want to reset alignment?</source>
-        <translation>Voulez-vous vraiment effacer l&apos;alignement ?</translation>
+        <translation>Voulez-vous vraiment effacer l&apos;alignement&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>Load pointing model from another device and overwrite local data?</source>
-        <translation>Charger le modèle de pointage d&apos;un autre appareil et écraser les données locales ?</translation>
+        <translation>Charger le modèle de pointage d&apos;un autre appareil et écraser les données locales&#xa0;?</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>Source: IAU Minor Planet Center</source>
-        <translation>Source : Minor Planet Center (UAI)</translation>
+        <translation>Source&#xa0;: Minor Planet Center (UAI)</translation>
     </message>
 </context>
 <context>
@@ -821,7 +821,7 @@
     <name>PopupLoadParkData</name>
     <message>
         <source>Hibernate data present. Restore state to mount?</source>
-        <translation>Données d&apos;hibernation présentes. Restaurer l&apos;état de la monture ?</translation>
+        <translation>Données d&apos;hibernation présentes. Restaurer l&apos;état de la monture&#xa0;?</translation>
     </message>
     <message>
         <source>Clear Data</source>
@@ -851,11 +851,11 @@
     </message>
     <message>
         <source>Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.</source>
-        <translation>Ne regardez jamais directement le Soleil avec votre télescope : vos yeux subiraient des lésions irréversibles. Pour observer le Soleil, utilisez un filtre solaire adapté, solidement fixé à l&apos;avant du télescope. Pendant l&apos;observation du Soleil, couvrez le chercheur avec son bouchon ou retirez-le pour éviter toute exposition accidentelle. N&apos;utilisez jamais de filtre solaire d&apos;oculaire et n&apos;utilisez jamais votre télescope pour projeter la lumière du Soleil sur une surface : la chaleur accumulée à l&apos;intérieur endommagerait ses éléments optiques.</translation>
+        <translation>Ne regardez jamais directement le Soleil avec votre télescope&#xa0;: vos yeux subiraient des lésions irréversibles. Pour observer le Soleil, utilisez un filtre solaire adapté, solidement fixé à l&apos;avant du télescope. Pendant l&apos;observation du Soleil, couvrez le chercheur avec son bouchon ou retirez-le pour éviter toute exposition accidentelle. N&apos;utilisez jamais de filtre solaire d&apos;oculaire et n&apos;utilisez jamais votre télescope pour projeter la lumière du Soleil sur une surface&#xa0;: la chaleur accumulée à l&apos;intérieur endommagerait ses éléments optiques.</translation>
     </message>
     <message>
         <source>Confirm allowing Sun observation?</source>
-        <translation>Autoriser l&apos;observation du Soleil ?</translation>
+        <translation>Autoriser l&apos;observation du Soleil&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>Warning: manual EQ flipping mode</source>
-        <translation>Attention : retournement EQ manuel</translation>
+        <translation>Attention&#xa0;: retournement EQ manuel</translation>
     </message>
     <message>
         <source>Close</source>

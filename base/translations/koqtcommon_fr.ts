@@ -61,5 +61,9 @@
         <source>NW</source>
         <translation>NO</translation>
     </message>
+    <message>
+        <source>%1°%2′%3</source>
+        <translation>%1°%2′%3</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 // translation may read as its source only where base/translations/same-as-source.tsv allows it.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QMap>
@@ -321,8 +322,10 @@ private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         m_lupdate = findLupdate();
-        QVERIFY2(!m_lupdate.isEmpty(),
-                 "lupdate not found: install qt6-l10n-tools or name it in LUPDATE");
+        QVERIFY2(!m_lupdate.isEmpty() && QFileInfo(m_lupdate).isExecutable(),
+                 qPrintable(QStringLiteral("lupdate not found (%1): install qt6-l10n-tools or "
+                                           "name it in LUPDATE")
+                                .arg(m_lupdate)));
         const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
         QVERIFY2(!python.isEmpty(), "python3 not found");
         qputenv("LUPDATE", m_lupdate.toLocal8Bit());

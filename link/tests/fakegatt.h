@@ -7,6 +7,7 @@
 // is recorded with the thread it arrived on.
 
 #include "base/backgroundwork.h"
+#include "base/tests/onthread.h"
 #include "link/ble/bleserviceinfo.h"
 #include "link/ble/igattplatform.h"
 
@@ -307,18 +308,6 @@ inline std::shared_ptr<BLEServiceInfo> discoveredService(std::shared_ptr<FakeGat
     if (!finished.wait(5000))
         return nullptr;
     return element;
-}
-
-// Runs f on a thread of its own, as the mount's workers do, while the test's thread keeps the
-// event loop that the Bluetooth objects live on.
-template <class F>
-auto onWorker(F f) {
-    return std::async(std::launch::async, std::move(f));
-}
-
-template <class T>
-bool isReady(const std::future<T>& f) {
-    return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 } // namespace Ko

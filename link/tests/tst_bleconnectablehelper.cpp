@@ -64,7 +64,7 @@ struct Rig {
 };
 
 CmdResp<CBytes> exchange(const DeviceSetupFinishedData& setup, const char* request) {
-    auto result = onWorker([k = setup.koConverser, request] {
+    auto result = onThread([k = setup.koConverser, request] {
         return k->converseBytes(CBytes::fromCString(request));
     });
     if (!QTest::qWaitFor([&] { return isReady(result); }, 10000))

@@ -133,7 +133,7 @@ void TestBLEGatt::detailDiscoveryEnablesNotifications() {
     QSignalSpy finished(element.get(), &BLEServiceInfo::discoverDetailFinished);
 
     // Asked for from a worker thread, done on the element's own.
-    onWorker([&] { emit element->triggerDiscoverDetail(); }).wait();
+    onThread([&] { emit element->triggerDiscoverDetail(); }).wait();
     QTRY_COMPARE(finished.size(), 1);
 
     const auto writes = fake->requestsOf(-1);
@@ -211,7 +211,7 @@ void TestBLEGatt::writesGoOutOnTheOwnerThread() {
     if (!valid)
         ch = GattCharacteristic{};
 
-    const bool issued = onWorker([&] { return element->writeCharacteristic(ch, ":e1\r"); }).get();
+    const bool issued = onThread([&] { return element->writeCharacteristic(ch, ":e1\r"); }).get();
     QCOMPARE(issued, mode >= 0);
     QCoreApplication::processEvents();
     QCOMPARE(fake->requests.size(), size_t(mode >= 0 ? 1 : 0));
@@ -230,7 +230,7 @@ void TestBLEGatt::deviceConnectsFindsServicesAndLosesThem() {
     QSignalSpy found(device.get(), &BLEDeviceInfo::scanFinished);
     QSignalSpy lost(device.get(), &BLEDeviceInfo::disconnected);
 
-    onWorker([&] { emit device->triggerConnect(); }).wait();
+    onThread([&] { emit device->triggerConnect(); }).wait();
     QTRY_COMPARE(found.size(), 1);
     QCOMPARE(platform->connects, std::vector<QString>{"00:11:22:33:44:55 public"});
     // The service the stack could not make is left out.
@@ -284,7 +284,7 @@ void TestBLEGatt::reportsNeverReachADestroyedObject() {
     connect(
         service.get(), &QObject::destroyed, &listener,
         [&] { destroyedOn = QThread::currentThread(); }, Qt::DirectConnection);
-    onWorker([held = std::move(service)]() mutable { held.reset(); }).wait();
+    onThread([held = std::move(service)]() mutable { held.reset(); }).wait();
     QTRY_VERIFY(destroyedOn);
     QCOMPARE(destroyedOn, QThread::currentThread());
 }
@@ -304,7 +304,7 @@ void TestBLEGatt::scanKeepsLowEnergyDevices() {
     QSignalSpy state(discover.get(), &BLEDiscover::bluetoothStateChanged);
 
     discover->setDiscoveryTimeout(1200);
-    onWorker([&] {
+    onThread([&] {
         emit discover->triggerEnableBluetooth(true);
         emit discover->triggerStarScan();
     }).wait();

@@ -168,7 +168,7 @@ void TestBLETransport::replyIsTheLatestNotification() {
     QVERIFY(slow.ready());
     QElapsedTimer timer;
     timer.start();
-    auto reply = onWorker([&] { return slow.ble->read(); });
+    auto reply = onThread([&] { return slow.ble->read(); });
     slow.fakes.front()->notify(uuid16(0xc306), "=05\r");
     QTRY_VERIFY(isReady(reply));
     QCOMPARE(text(reply.get()), std::string("=05\r"));
@@ -251,7 +251,7 @@ void TestBLETransport::converserExchanges() {
         &converser, &IConverser::converseTimeout, this, [&] { ++timeoutCount; },
         Qt::DirectConnection);
 
-    auto result = onWorker([&] { return converser.converse(CBytes::fromCString(":e1\r")); });
+    auto result = onThread([&] { return converser.converse(CBytes::fromCString(":e1\r")); });
     QTRY_VERIFY_WITH_TIMEOUT(isReady(result), 10000);
     const auto resp = result.get();
     QCOMPARE(int(resp.type), expected);

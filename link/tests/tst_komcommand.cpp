@@ -1,5 +1,6 @@
 #include "link/komcommand.h"
 
+#include "base/tests/onthread.h"
 #include "link/cmdxutil.h"
 #include "link/mountaxistimecontainer.h"
 #include "udplinkrig.h"
@@ -464,7 +465,7 @@ void TestKoMCommand::syncMountClockWaitEndsOnCancel() {
     auto app = std::make_shared<ScriptedClock>(std::deque<int64_t>{1700000029000});
     QElapsedTimer timer;
     timer.start();
-    auto done = std::async(std::launch::async, [&] { return x.cmd->syncMountClock(app); });
+    auto done = onThread([&] { return x.cmd->syncMountClock(app); });
     QTRY_VERIFY(app->reads() >= 1);
     x.token->cancel();
     QCOMPARE(done.wait_for(std::chrono::seconds(5)), std::future_status::ready);

@@ -1,5 +1,7 @@
 #include "mount/parkdataloaduistub.h"
 
+#include "base/tests/onthread.h"
+
 #include <QTest>
 
 #include <chrono>
@@ -11,13 +13,7 @@ using Option = ParkDataLoadOption_::E;
 
 Q_DECLARE_METATYPE(QList<Ko::ParkDataLoadOption_::E>)
 
-namespace {
-
-bool isReady(std::future<Option>& f) {
-    return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-} // namespace
+namespace {} // namespace
 
 // The connection side asks on a worker thread; the test stands in for the QML dialog and answers
 // on the main thread once the question reaches it through the queued signal.
@@ -70,14 +66,14 @@ private slots:
         if (early >= 0)
             stub.setResult(Option(early));
 
-        auto first = std::async(std::launch::async, [&] { return stub.ask(); });
+        auto first = onThread([&] { return stub.ask(); });
         QTRY_VERIFY(isReady(first));
         QCOMPARE(first.get(), expected);
         QCOMPARE(shown, 1);
         if (late >= 0)
             stub.setResult(Option(late));
 
-        auto second = std::async(std::launch::async, [&] { return stub.ask(); });
+        auto second = onThread([&] { return stub.ask(); });
         QTRY_VERIFY(isReady(second));
         QCOMPARE(second.get(), ParkDataLoadOption_::Cancel);
         QCOMPARE(shown, 2);
@@ -91,7 +87,7 @@ private slots:
         connect(
             stub.get(), &ParkDataLoadUIStub::shouldShow, this, [&] { shown = true; },
             Qt::QueuedConnection);
-        auto result = std::async(std::launch::async, [s = stub.get()] { return s->ask(); });
+        auto result = onThread([s = stub.get()] { return s->ask(); });
         QTRY_VERIFY(shown);
         QVERIFY(!isReady(result));
         stub.reset();

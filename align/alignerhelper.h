@@ -13,6 +13,7 @@ class IAlignStarRater;
 class IAstroFormat;
 class IAstroCalc;
 
+// Threads: any thread (the remote-control server's and the main thread call it).
 class AlignerHelper : public IAlignerHelper {
     Q_OBJECT
 public:

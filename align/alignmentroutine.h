@@ -26,6 +26,8 @@ class IAligner;
 // task threads and each measurement on a thread of its own. Every run (start, or Begin pressed
 // again) has a number: a callback or measurement of an earlier run finds its number outdated and
 // leaves the newer run alone.
+// Threads: main thread only for start and the page callbacks; each measurement runs on a task's own
+// thread.
 class AlignmentRoutine : public QObject {
     Q_OBJECT
 public:

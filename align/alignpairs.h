@@ -7,6 +7,8 @@
 
 namespace Ko {
 
+// Threads: any thread, one solve at a time.
+
 class IAligner;
 
 // Solves the model from one to three pairs with the solver step of that count; false for any

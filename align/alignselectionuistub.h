@@ -11,8 +11,8 @@
 namespace Ko {
 
 // Lets an alignment routine drive the alignment summary page: the routine assigns onStart, then
-// emits shouldShow with the chosen stars; the page's "Begin Alignment" button calls start. Main
-// thread only.
+// emits shouldShow with the chosen stars; the page's "Begin Alignment" button calls start.
+// Threads: main thread only.
 class AlignSelectionUIStub : public QObject {
     Q_OBJECT
 public:

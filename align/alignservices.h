@@ -6,6 +6,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 class AlignSelectionUIStub;
 class AlignStarCalculator;
 class AlignStarListUIStubs;

@@ -17,6 +17,7 @@ class ICatalogSettings;
 class IAstroFormat;
 class IPolarAligner;
 
+// Threads: main thread only.
 class AlignStarCalculator : public IAlignStarCalculator {
     Q_OBJECT
 public:

@@ -9,7 +9,8 @@ namespace Ko {
 
 // Lets an alignment routine open and close the three star-list pages (index012 0, 1, 2) and hear
 // which row the user picked. The rows come from the alignment-star calculator; the stub passes
-// the list number and row through unchanged. Main thread only.
+// the list number and row through unchanged.
+// Threads: main thread only.
 class AlignStarListUIStubs : public QObject {
     Q_OBJECT
 public:

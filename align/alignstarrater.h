@@ -14,6 +14,7 @@ class IMountConnection;
 // or disconnects between two calls changes the answers from that call on. No state of its own;
 // callable from any thread (the star lists call it on the main thread, sequential alignment on
 // the server's).
+// Threads: any thread.
 class AlignStarRater : public IAlignStarRater {
 public:
     // The altitude limits are held for the pages that show them; the rules do not use them.

@@ -13,6 +13,7 @@ class IAstroCalc;
 // Equatorial mounts want the stars spread in hour angle on fixed sides of the meridian and away
 // from the pole; altitude-azimuth mounts want them spread in azimuth and below the zenith region.
 // Stars are (hour angle, declination) pairs in radians.
+// Threads: any thread.
 class AlignStarRules {
 public:
     AlignStarRules(const IAstroCalc& astroCalc, MountMode_::E mode)

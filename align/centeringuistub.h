@@ -22,6 +22,7 @@ class ISlewingControl;
 // turns). Workflows call showTarget and emit shouldInclusivePop from their worker and task
 // threads; showTarget does its page work on the stub's own (main) thread, and the signals reach
 // QML queued. The stub holds no lock: onCenter is assigned before the page is shown.
+// Threads: any thread for showTarget and the signals; the rest main thread only.
 class CenteringUIStub : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool centerButtonReady READ centerButtonReady NOTIFY centerButtonReadyChanged)

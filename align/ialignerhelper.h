@@ -11,8 +11,8 @@
 namespace Ko {
 
 // Grows the pointing model from sync commands while alignWithSyncTo is on: each synced star joins
-// the model, the oldest of three leaving; the newest star can be taken out again. Callable from
-// the remote-control server's thread and from the main thread.
+// the model, the oldest of three leaving; the newest star can be taken out again.
+// Threads: any thread (the remote-control server's and the main thread call it).
 class IAlignerHelper : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool alignWithSyncTo READ alignWithSyncTo WRITE setAlignWithSyncTo)

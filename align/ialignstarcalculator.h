@@ -25,7 +25,8 @@ int alignmentStarCount(AlignmentType_::E type);
 // The star lists of an alignment: list 0 offers first stars, list 1 second stars once the first is
 // chosen, list 2 third stars; for polar alignment list 0 offers the stars that show the correction.
 // Builds rate the candidates for the moment of the call; the rows are filtered by the catalog
-// settings and the page's search text and sorted by the catalog sort order. Main thread only.
+// settings and the page's search text and sorted by the catalog sort order.
+// Threads: main thread only.
 class IAlignStarCalculator : public QObject {
     Q_OBJECT
     Q_PROPERTY(std::vector<Ko::AstroListUIItem> list0 READ list0 NOTIFY list0Changed)

@@ -10,6 +10,7 @@ namespace Ko {
 // to 5, under the rules of the connected mount's mode. Stars are (hour angle, declination) pairs,
 // radians, hour angle in [-pi, pi) and positive west. Every rating is 0 while no mount is
 // connected.
+// Threads: any thread.
 class IAlignStarRater {
 public:
     virtual ~IAlignStarRater() = default;

@@ -9,6 +9,7 @@ namespace Ko {
 
 // The page with one instruction text and a "Next" button. A workflow assigns onNext, then emits
 // shouldShow; the last workflow to assign onNext receives the press.
+// Threads: main thread only.
 class InstructionStepUIStub : public QObject {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 namespace Ko {
 
 // A GoTo followed by the centring of its target and a pointing-accuracy point.
+// Threads: main thread only for start; each point is measured on a task's own thread.
 class IPAERoutine {
 public:
     virtual ~IPAERoutine() = default;

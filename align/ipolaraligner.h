@@ -9,6 +9,7 @@ namespace Ko {
 // the pointing model measured, whether that movement is large enough to watch, and the re-solve of
 // the stored model once the user has made a correction. Angles are radians; star positions are
 // observed (hour angle, declination).
+// Threads: any thread; applyCorrection one solve at a time.
 class IPolarAligner {
 public:
     virtual ~IPolarAligner() = default;

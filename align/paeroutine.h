@@ -17,6 +17,7 @@ class IShortMessageSink;
 // unanswered read, or a reading the model cannot take) is reported as a communication error and
 // leaves the page open for another try. Made with std::make_shared: the callbacks it hands out
 // hold it weakly, its worker threads strongly.
+// Threads: main thread only for start; each point is measured on a task's own thread.
 class PAERoutine : public IPAERoutine, public std::enable_shared_from_this<PAERoutine> {
 public:
     PAERoutine(std::shared_ptr<IMountConnection> connection,

@@ -15,6 +15,7 @@ class IAligner;
 // Polar-alignment geometry over the stored pointing model. The model's measured polar-axis error
 // drives the star ratings; a correction re-solves the stored stars as if the axis had moved.
 // rateStar and the shifts only read; applyCorrection must not overlap other solves.
+// Threads: any thread; applyCorrection one solve at a time.
 class PolarAligner : public IPolarAligner {
 public:
     // Polar-axis errors below this are not worth correcting.

@@ -27,6 +27,8 @@ class ToastManagerUIStub;
 // task threads and the measurement on a thread of its own. Every step the user takes (a star
 // chosen, a centring, an adjustment) begins a new run number: a callback of an earlier step, or a
 // second press of the same button, finds its number outdated and does nothing.
+// Threads: main thread only for start and the page callbacks; the measurement runs on a task's own
+// thread.
 class PolarAlignmentRoutine : public QObject {
     Q_OBJECT
 public:

@@ -15,7 +15,8 @@ class IAstroClock;
 
 // The facts beside the polar-scope reticle: site longitude, local time and where the pole star
 // sits on the reticle as a clock reading. Rows are rebuilt only by update(), which the page calls
-// on its own timer. Main thread only.
+// on its own timer.
+// Threads: main thread only.
 class PolarScopeInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool north READ north WRITE setNorth NOTIFY northChanged)

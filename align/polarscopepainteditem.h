@@ -11,6 +11,7 @@ class IAstroCalc;
 // The polar-scope reticle with the pole star (north) or the four stars near the south pole placed
 // where they stand now. Angle 0 on the reticle is straight up and angles grow clockwise. The item
 // paints no background; the page decides when to repaint.
+// Threads: main thread only.
 class PolarScopePaintedItem : public QQuickPaintedItem {
     Q_OBJECT
     Q_PROPERTY(bool north READ north WRITE setNorth NOTIFY northChanged)

@@ -6,6 +6,8 @@ class QUrl;
 
 namespace Ko {
 
+// Threads: main thread only.
+
 // Names another root document (a URL or a file path) in place of "qrc:/main.qml"; for tests.
 inline constexpr char kRootDocumentEnv[] = "KO_ROOT_QML";
 

@@ -9,6 +9,7 @@ namespace Ko {
 
 // The names under which the application shows itself to the user, the file system and other
 // devices.
+// Threads: any thread.
 class AppVersion : public QObject {
     Q_OBJECT
     // Constant on purpose: bindings keep the name they read first, even after a language switch.

@@ -11,6 +11,8 @@ namespace Ko {
 struct PDepContainer;
 }
 
+// Threads: main thread only.
+
 // Builds every service once, in a fixed order so that each constructor only meets collaborators
 // made before it, and publishes the ones QML uses as root-context properties named inj_ + role.
 // Each published object is appended to keepAlive right after its property is set, so the list

@@ -4,6 +4,8 @@
 
 namespace Ko {
 
+// Threads: any thread.
+
 // Moves the remote-method server off its fixed port; for tests, so that no two of them share a
 // port and none binds the fixed one by accident.
 inline constexpr char kRpcPortEnv[] = "KO_RPC_PORT";

@@ -21,6 +21,7 @@ using HelpPageRule =
 // English page. The English page itself is never looked for.
 std::string helpPageRule(std::shared_ptr<IFileUtil> fileUtil, const std::string& languageCode);
 
+// Threads: main thread only; helpPageRule any thread.
 class HelpFile : public IHelpFile {
     Q_OBJECT
 public:

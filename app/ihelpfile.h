@@ -7,6 +7,7 @@ namespace Ko {
 
 // The help page of the current language, for QML: helpUrl to show it, openInExternalApp to hand
 // it to the desktop's browser. helpUrlChanged follows every change of language.
+// Threads: main thread only.
 class IHelpFile : public QObject {
     Q_OBJECT
     Q_PROPERTY(QUrl helpUrl READ helpUrl NOTIFY helpUrlChanged)

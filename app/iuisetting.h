@@ -6,6 +6,7 @@ namespace Ko {
 
 // User-interface preferences that QML reads and changes: the padding under the direction
 // buttons, haptic feedback and keeping the screen on, with the feedback calls QML makes.
+// Threads: main thread only.
 class IUISetting : public QObject {
     Q_OBJECT
     Q_PROPERTY(int footerPadding READ footerPadding WRITE setFooterPadding NOTIFY settingsChanged)

@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Backs the log page: shows, clears and copies the log file "vtflog.txt".
+// Threads: main thread only.
 class LogPage : public QObject {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@ namespace Ko {
 // IPlatformUrl over QDesktopServices. The platform delivers a URL of a claimed scheme to
 // dispatchUrl, which hands it to the scheme's handler; URLs of a scheme without a handler are
 // dropped. Every scheme still claimed is released when this object goes.
+// Threads: main thread only.
 class PlatformUrl : public IPlatformUrl {
     Q_OBJECT
 public:

@@ -11,6 +11,7 @@ class IKVStore;
 
 // The settings store as QML sees it. Nothing is cached here: every call reaches the store at
 // once, so a save from QML is on disk when the call returns.
+// Threads: main thread only.
 class QmlKVStore : public QObject {
     Q_OBJECT
 public:

@@ -13,7 +13,8 @@ class IKVStore;
 // write of the stored value saves nothing and signals nothing. The padding grows exponentially
 // with the slider: position e stores ceil(exp(e * kPaddingStep)) pixels, so the slider's 0 to 20
 // cover 1 to 100 pixels. This desktop build has no haptics and no screen lock to hold off: the
-// feedback calls and keepScreenOn are stored preferences only. Main thread only.
+// feedback calls and keepScreenOn are stored preferences only.
+// Threads: main thread only.
 class UISetting : public IUISetting {
     Q_OBJECT
 public:

@@ -12,7 +12,8 @@ namespace Ko {
 // runs, the new process forwards its URLs to it over a local socket and exits; otherwise the
 // program hands them to its own handler. The socket's name derives from the data folder, so
 // instances on other data folders (tests on scratch folders) never meet, and only the same user
-// may connect. Main thread only.
+// may connect.
+// Threads: main thread only.
 class UrlDelivery : public QObject {
     Q_OBJECT
 public:

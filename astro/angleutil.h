@@ -5,6 +5,7 @@
 
 namespace Ko {
 
+// Threads: any thread.
 constexpr double kPi = 3.141592653589793;
 constexpr double k2Pi = 6.283185307179586;
 // One degree in radians.

@@ -13,6 +13,7 @@ struct CLocation;
 // The one calculator of sky coordinates along the frame chain
 // RDJ2000 -> RDJNow -> HDTrue -> AZTrue -> AZObsv -> HDObsv, at the site of ILocation and the
 // time of IAstroClock. It keeps no state of its own.
+// Threads: any thread.
 class AstroCalc : public IAstroCalc {
 public:
     AstroCalc(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroClock> clock);

@@ -10,6 +10,7 @@ namespace Ko {
 
 // Coordinate frames in chain order. The chain runs over RDJ2000..HDObsv; HDMount and anything
 // after it belong to the mount side.
+// Threads: any thread (value types).
 enum class CoordType : uint32_t {
     RDJ2000 = 0, // right ascension, declination; equinox J2000
     RDJNow = 1,  // right ascension, declination of date

@@ -16,7 +16,8 @@ struct GeoMagField {
 };
 
 // The World Magnetic Model 2010 (degree and order 12, epoch 2010.0) in single precision, with its
-// linear secular variation extrapolated to any date. Stateless; safe from any thread.
+// linear secular variation extrapolated to any date.
+// Threads: any thread (stateless).
 class GeoMag {
 public:
     static constexpr int kDegree = 12;

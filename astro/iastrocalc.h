@@ -9,7 +9,8 @@
 namespace Ko {
 
 // Sky coordinates at the stored site. Angles are radians, longitude positive west, azimuth 0 at
-// north and positive towards east. Safe to call from any thread.
+// north and positive towards east.
+// Threads: any thread.
 class IAstroCalc {
 public:
     using AnglePair = std::pair<double, double>;

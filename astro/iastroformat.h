@@ -7,6 +7,7 @@ namespace Ko {
 
 // Display texts of times, angles, coordinates and compass directions, as UTF-8. Angles are
 // radians; longitude is positive west.
+// Threads: any thread.
 class IAstroFormat {
 public:
     virtual ~IAstroFormat() = default;

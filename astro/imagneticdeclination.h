@@ -3,6 +3,7 @@
 namespace Ko {
 
 // The angle from true north to magnetic north at the site, degrees, east positive.
+// Threads: any thread.
 class IMagneticDeclination {
 public:
     virtual ~IMagneticDeclination() = default;

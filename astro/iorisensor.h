@@ -11,7 +11,8 @@
 namespace Ko {
 
 // Where the device itself points: azimuth from true north and altitude, from the compass and
-// the tilt sensor. GUI thread only.
+// the tilt sensor.
+// Threads: main thread only.
 class IOriSensor : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool hasReading READ hasReading NOTIFY sensorChanged)

@@ -21,6 +21,7 @@ struct RiseTransitSetResult {
     double setHours = 0;
 };
 
+// Threads: any thread.
 class IVisibility {
 public:
     virtual ~IVisibility() = default;

@@ -12,7 +12,8 @@ class IClock;
 class ILocation;
 
 // The declination of the magnetic model at the stored site. Computed on first use and kept
-// until the site changes; the passing of time alone does not refresh it. Thread-safe.
+// until the site changes; the passing of time alone does not refresh it.
+// Threads: any thread.
 class MagneticDeclination : public IMagneticDeclination {
 public:
     MagneticDeclination(std::shared_ptr<IClock> clock, std::shared_ptr<ILocation> location);

@@ -20,6 +20,7 @@ class IMagneticDeclination;
 // until the first complete reading after readOnce, or for as long as periodic updates are on.
 // A reading is complete once both sensors have reported since the last readOnce or
 // requestPeriodicUpdate.
+// Threads: main thread only.
 class OriSensor : public IOriSensor {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@ class ILanguageManager;
 
 // Compass letters and the latitude and longitude pattern are translated in the context
 // "cardinal_direction"; time texts use the locale of the current language.
+// Threads: any thread.
 class QAstroFormat : public IAstroFormat {
 public:
     explicit QAstroFormat(std::shared_ptr<ILanguageManager> languageManager);

@@ -14,6 +14,7 @@ class IClock;
 // altitude of -34 arc-minutes. The transit is the one nearest to now (within 12 sidereal
 // hours); the times are hours of the local clock of the given clock's instant. Each call reads
 // site, sidereal time and clock anew.
+// Threads: any thread.
 class Visibility : public IVisibility {
 public:
     Visibility(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,

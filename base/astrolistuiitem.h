@@ -10,6 +10,7 @@ namespace Ko {
 
 // One row of a list shown in QML: a top left, b top right, c bottom left, d bottom right (UTF-8).
 // A row whose isEnableListItem is false is shown dimmed but stays selectable.
+// Threads: any thread (a value type).
 struct AstroListUIItem {
     Q_GADGET
     Q_PROPERTY(bool isEnableListItem MEMBER isEnableListItem CONSTANT)

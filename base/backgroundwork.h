@@ -9,6 +9,7 @@
 // Each header of the tree names which threads may call it, by one of three rules: "main thread
 // only", "any thread", or "a task's own thread" (a background job or a mount task, never the
 // main thread, because it blocks).
+// Threads: any thread, except that a Handover is made and destroyed on its receiver's thread.
 
 #include <QMetaObject>
 #include <QObject>

@@ -6,6 +6,8 @@
 
 namespace Ko::Base64 {
 
+// Threads: any thread.
+
 // RFC 4648 base64. The URL-safe alphabet pads with '.' instead of '='.
 std::string encodeBytes(const uint8_t* data, size_t len, bool urlSafe);
 std::string encode(const std::string& bytes, bool urlSafe);

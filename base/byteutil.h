@@ -9,6 +9,7 @@
 // Integer and floating-point values to bytes in both byte orders, bytes to upper-case hexadecimal
 // text and back, and bytes to printable text for log lines. The classic motor-controller numbers
 // travel as little-endian hex, the extended ones as big-endian hex.
+// Threads: any thread.
 namespace Ko::ByteUtil {
 
 uint8_t ByteOfInt(int32_t v, int index);

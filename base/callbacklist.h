@@ -12,6 +12,7 @@
 // callback may remove itself or append another while the list fires. When remove() returns, the
 // removed callback is neither running on another thread nor started again, so its owner may be
 // destroyed right after removing it.
+// Threads: any thread.
 namespace eventpp {
 
 template <class Signature>

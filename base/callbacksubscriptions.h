@@ -15,6 +15,7 @@ namespace Ko {
 // a subscriber that holds its keeper as a member is never called back after its destructor has
 // passed that member. The keeper holds the owner list alive. A keeper made without a list is
 // unbound: it appends nothing until bind gives it one.
+// Threads: any thread.
 template <class Signature>
 class CallbackSubscriptions {
 public:

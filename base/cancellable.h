@@ -10,6 +10,7 @@ namespace Ko {
 
 // A token that long-running work asks whether it should stop, and sleeps on so that a cancel
 // wakes it at once. sleep returns true when the token is (or becomes) cancelled.
+// Threads: any thread.
 class ICancellable {
 public:
     virtual ~ICancellable() = default;

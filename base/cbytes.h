@@ -9,6 +9,7 @@ namespace Ko {
 
 // The byte vector that carries every mount command, reply, datagram and encoded record. A value
 // type with the interface of std::vector<uint8_t>; bytes added by a resize are zero.
+// Threads: any thread (a value type).
 class CBytes : public std::vector<uint8_t> {
 public:
     using std::vector<uint8_t>::vector;

@@ -6,6 +6,7 @@
 
 namespace Ko {
 
+// Threads: any thread.
 class IClock {
 public:
     virtual ~IClock() = default;

@@ -4,6 +4,7 @@
 
 namespace Ko {
 
+// Threads: any thread.
 class IFileUtil {
 public:
     virtual ~IFileUtil() = default;

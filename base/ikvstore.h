@@ -9,7 +9,7 @@ namespace Ko {
 
 // Typed key-value settings. Reads take a default and return it whenever the stored value is
 // missing or of another JSON type; there are no implicit conversions between types.
-// Implementations are safe to call from any thread.
+// Threads: any thread; implementations lock.
 class IKVStore {
 public:
     virtual ~IKVStore() = default;

@@ -11,6 +11,7 @@ namespace Ko {
 
 // The user-interface language. Service-side subscribers append to `changed`, which fires before
 // languageChanged_q.
+// Threads: any thread for language and locale; the rest, and `changed`, main thread only.
 class ILanguageManager : public QObject {
     Q_OBJECT
 public:

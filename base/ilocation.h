@@ -25,6 +25,7 @@ public:
     bool operator==(const CLocation&) const = default;
 };
 
+// Threads: any thread; `changed` fires on the thread that changed the site.
 class ILocation : public QObject {
     Q_OBJECT
     Q_PROPERTY(double longitudeRad READ longitudeRad NOTIFY locationChanged_q)

@@ -33,8 +33,9 @@ public:
     bool operator==(const LocationSensorReading&) const = default;
 };
 
-// The device's own geographic position. GUI thread only; `changed` follows every change of
+// The device's own geographic position. `changed` follows every change of
 // active, state or reading, and every fix even when it repeats the last one.
+// Threads: main thread only.
 class ILocationSensor : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY changed)

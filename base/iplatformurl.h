@@ -9,7 +9,8 @@ namespace Ko {
 
 // The desktop's URL services: a service claims a URL scheme and receives every URL of it that
 // the platform hands to the program, and URLs are opened in the platform's default external
-// application. Main thread only.
+// application.
+// Threads: main thread only.
 class IPlatformUrl : public QObject {
     Q_OBJECT
 public:

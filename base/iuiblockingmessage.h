@@ -7,7 +7,8 @@
 namespace Ko {
 
 // The modal "Please wait" overlay: a service hands it a job, the user sees the overlay for a
-// moment, then the job runs on the main thread and the overlay closes. Callable from any thread.
+// moment, then the job runs on the main thread and the overlay closes.
+// Threads: any thread.
 class IUiBlockingMessage : public QObject {
     Q_OBJECT
 public:

@@ -15,6 +15,7 @@ namespace Ko {
 // double, float (stored as double) and enumerations (stored as int). Safe to use from several
 // threads: a write compares, saves and caches as one step. Without a store, reads give the
 // default (not cached) and writes change only the cache.
+// Threads: any thread.
 template <class T>
 class KVCachedSetting {
 public:

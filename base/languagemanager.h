@@ -30,6 +30,7 @@ public:
 // Chooses the user-interface language, installs its catalogues ":/translation/koqtcommon_<code>"
 // and ":/translation/app_<code>" and persists the choice under "lang_code". A language whose
 // catalogues do not both load ends in English, the language of the source texts.
+// Threads: any thread for language and locale; the rest main thread only.
 class LanguageManager : public ILanguageManager {
     Q_OBJECT
     Q_PROPERTY(QString language READ languageCode WRITE setLanguage NOTIFY languageChanged_q)

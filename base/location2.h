@@ -10,6 +10,7 @@ namespace Ko {
 class IKVStore;
 
 // The site, persisted under "loc.*". Readers on worker threads always see one whole site.
+// Threads: any thread.
 class Location2 : public ILocation {
     Q_OBJECT
 public:

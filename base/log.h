@@ -12,6 +12,8 @@
 
 namespace Ko {
 
+// Threads: any thread; the indentation is kept per thread.
+
 // The one diagnostic log. Each line goes to standard error, to the log file "vtflog.txt" and to
 // the registered listeners, indented by two spaces per level of the calling thread's indentation.
 void Log(const char* format, ...) KO_PRINTF_FORMAT(1, 2);

@@ -8,6 +8,7 @@ namespace Ko {
 
 // A value that may be missing. Reading an empty one is a programming error and throws, so a
 // missing alignment, mount mode or target can never be used by accident.
+// Threads: any thread, as any value type.
 template <class T>
 class Nullable {
 public:

@@ -6,6 +6,7 @@ namespace Ko {
 
 // Opens one of the operating system's settings pages. On a desktop build the service always
 // counts as enabled and there is no page to open, so the window never asks for one.
+// Threads: main thread only.
 class PlatformSettingOpener : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool enable READ enable CONSTANT)

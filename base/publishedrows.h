@@ -10,7 +10,8 @@ namespace Ko {
 
 // What the subsystem assemblies hand to the user interface: each service under its root-context
 // name ("inj_" + role), appended where the service is made. The composition root publishes them
-// all at the end. Main thread only.
+// all at the end.
+// Threads: main thread only.
 using PublishedRows = std::vector<std::pair<const char*, std::shared_ptr<QObject>>>;
 
 } // namespace Ko

@@ -6,6 +6,7 @@
 
 namespace Ko {
 
+// Threads: any thread.
 class QtFileUtil : public IFileUtil {
 public:
     // dataLocation stands in for the platform's writable application-data location when it is

@@ -13,7 +13,8 @@ namespace Ko {
 class IFileUtil;
 
 // The settings store over one JSON file, held whole in memory and rewritten whole after every
-// change. An empty file name keeps the store in memory only. Safe to call from any thread.
+// change. An empty file name keeps the store in memory only.
+// Threads: any thread.
 class QtKVStore : public IKVStore {
 public:
     QtKVStore(const QString& fileName, std::shared_ptr<IFileUtil> fileUtil);

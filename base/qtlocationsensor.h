@@ -10,6 +10,7 @@ namespace Ko {
 
 // The position through the platform's positioning service. A missing service leaves the sensor
 // inactive; source errors become states, and an error keeps the last fix.
+// Threads: main thread only.
 class QtLocationSensor : public ILocationSensor {
     Q_OBJECT
 public:

@@ -37,6 +37,7 @@ void fulfil(std::promise<R>& promise, F& fn) {
 
 // A fixed set of workers over a FIFO queue. Built with one worker it is a serial background
 // queue: jobs run one at a time in submission order. Destruction runs every job already queued.
+// Threads: any thread, except the destructor, which must not run on one of its own workers.
 class ThreadPool {
 public:
     explicit ThreadPool(size_t threads);

@@ -23,6 +23,7 @@ enum class TlvFieldType : int32_t {
 // An ordered list of tagged, typed entries. Wire form per entry: tag (uint32 LE), type (uint8),
 // data length (24-bit LE), data; entries follow each other with nothing around them. Tags are
 // unique within a record except kRepeatableTag. Nested records are parsed on demand.
+// Threads: any thread, as any value type.
 class TlvRecord {
 public:
     static constexpr uint32_t kRepeatableTag = 0xFFFFFFFFu;

@@ -13,6 +13,7 @@ namespace Ko {
 // in one line hands the text here, and the QML toaster shows what shouldToast carries. Texts
 // arrive translated; they are passed on unchanged. Safe to call from any thread: the signal
 // reaches QML queued when it is emitted off the main thread.
+// Threads: any thread.
 class ToastManagerUIStub : public QObject, public IShortMessageSink {
     Q_OBJECT
     Q_INTERFACES(Ko::IShortMessageSink)

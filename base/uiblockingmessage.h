@@ -12,7 +12,8 @@ namespace Ko {
 // a job that is replaced before its time never runs, and an empty job just shows the overlay
 // for that long. The pending job, the showing flag and the timer belong to the main thread: a
 // call from another thread is posted there before anything is stored, so a replacement never
-// races the expiry. The object must live on the main thread.
+// races the expiry.
+// Threads: any thread for showBlocking; construction, startTimer and destruction main thread only.
 class UiBlockingMessage : public IUiBlockingMessage {
     Q_OBJECT
     Q_PROPERTY(bool showing READ showing NOTIFY showingChanged)

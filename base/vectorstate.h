@@ -2,6 +2,8 @@
 
 namespace Ko {
 
+// Threads: any thread.
+
 // Leaves the calling thread's vector registers as plain SSE code expects them. A library routine
 // that used the wide registers and returned without clearing their upper halves makes every later
 // SSE instruction of that thread pay a transition penalty on some processors (several times

@@ -15,6 +15,7 @@ class ILanguageManager;
 // The shipped file "skyobj.sqlite" in the resources folder, opened read-only once for the whole
 // run on the application's default connection. A file that does not open leaves every query
 // without records; nothing here throws.
+// Threads: main thread only: the database handle belongs to that thread.
 class AstroDatabase : public IAstroDatabase {
 public:
     AstroDatabase(std::shared_ptr<ILanguageManager> languageManager,

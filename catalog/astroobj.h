@@ -15,6 +15,7 @@ class IAstroCalc;
 
 // A plain pair of angles in radians: (right ascension, declination), or (azimuth, altitude) where
 // the caller says so. The frame is implied by where the pair is used.
+// Threads: any thread (value types).
 struct CoordPair {
     double a = 0;
     double b = 0;

@@ -6,6 +6,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 class AltRange;
 class AstroDatabase;
 class CatalogSettings;

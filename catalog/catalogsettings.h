@@ -16,6 +16,7 @@ class ISunVisibility;
 // The catalog settings over the settings store, with the GoTo altitude limits of AltRange and the
 // Sun guard. Permission to observe the Sun holds until a whole UTC hour 11 to 12 hours after it
 // was given and lapses by itself, without a write or a signal. Values load on first read.
+// Threads: any thread.
 class CatalogSettings : public ICatalogSettings {
     Q_OBJECT
 public:

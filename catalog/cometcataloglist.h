@@ -31,6 +31,7 @@ struct CometElements {
 // The comets of the local elements file, placed for now and the observing site. The file is
 // downloaded again when its last download is more than three days old. Measured against the
 // deep-sky magnitude limit.
+// Threads: main thread only, but load any thread.
 class CometCatalogList : public ICatalogListRaw {
 public:
     CometCatalogList(std::shared_ptr<IAstroClock> astroClock, std::shared_ptr<ILocation> location,

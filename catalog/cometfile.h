@@ -19,6 +19,7 @@ inline constexpr const char* kCometElementsUrl =
 // Keeps "CometEls.txt" and its timestamp file "CometEls.ts.txt" in the app data folder. On the
 // first start (no local elements file) both are seeded from the copies in the program's shipped
 // data folder, made writable for the downloads that follow.
+// Threads: main thread only.
 class CometFile : public ICometFile {
     Q_OBJECT
 public:

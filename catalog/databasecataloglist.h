@@ -20,6 +20,7 @@ class IAstroDatabase;
 // A language change rebuilds the rows on the main thread while load may run on a worker thread:
 // the new rows are built aside and published as a whole, so a reader sees either the old rows or
 // the new ones, never a mixture.
+// Threads: main thread only, but load any thread.
 class DatabaseCatalogList : public ICatalogListRaw {
 public:
     ~DatabaseCatalogList() override;

@@ -7,6 +7,8 @@
 
 namespace Ko {
 
+// Threads: main thread only, as the database.
+
 // Column values of the current record of a catalog query, by name (Qt ignores the case).
 inline std::string recordText(const QSqlQuery& q, const char* column) {
     return q.value(QLatin1String(column)).toString().toStdString();

@@ -7,8 +7,9 @@ namespace Ko {
 
 // One HTTP GET at a time, its body saved to a file. The body goes to a temporary file beside the
 // target, which replaces the target only when the whole body arrived: a failed or stalled transfer
-// leaves an existing file as it was. A transfer without progress for 4 s fails. Lives on, and
-// reports on, the thread that made it (which needs an event loop).
+// leaves an existing file as it was. A transfer without progress for 4 s fails.
+// Threads: main thread only (it lives on, and reports on, the thread that made it, which needs an
+// event loop).
 class HttpDownloader {
 public:
     HttpDownloader();

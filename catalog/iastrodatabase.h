@@ -12,8 +12,8 @@ struct CatalogKind {
     enum E : int { NamedStar = 0, DoubleStar = 1, Dso = 2 };
 };
 
-// Read-only access to the sky-object database, in the current user-interface language. Main
-// thread only: the database handle belongs to that thread.
+// Read-only access to the sky-object database, in the current user-interface language.
+// Threads: main thread only: the database handle belongs to that thread.
 class IAstroDatabase {
 public:
     virtual ~IAstroDatabase() = default;

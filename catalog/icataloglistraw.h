@@ -7,8 +7,9 @@
 
 namespace Ko {
 
-// One raw catalog source. Built, refreshed and notified on the main thread; load may also run on
-// a worker thread and only reads what the source holds.
+// One raw catalog source.
+// Threads: main thread only for construction, refresh and the notifications; load any thread, as it
+// only reads what the source holds.
 class ICatalogListRaw {
 public:
     virtual ~ICatalogListRaw() = default;

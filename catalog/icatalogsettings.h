@@ -26,6 +26,7 @@ public:
 
 // The user's choices that shape the catalog lists and guard a GoTo. A write of the current value
 // does nothing; any other write saves, fires `changed`, then emits settingsChanged_q.
+// Threads: any thread.
 class ICatalogSettings : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::CatalogSortOrder_::E sortOrder READ sortOrder WRITE setSortOrder NOTIFY

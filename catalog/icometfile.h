@@ -11,7 +11,8 @@
 namespace Ko {
 
 // The local comet-elements file in the writable data folder, the record of its last successful
-// download, and the download that refreshes it. Main thread only.
+// download, and the download that refreshes it.
+// Threads: main thread only.
 class ICometFile : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool downloading READ downloading NOTIFY downloadingChanged)

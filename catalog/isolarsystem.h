@@ -5,6 +5,7 @@
 namespace Ko {
 
 // The Sun, the Moon and the planets, computed for now.
+// Threads: any thread.
 class ISolarSystem {
 public:
     // Body numbers; also the order of every list built from them.

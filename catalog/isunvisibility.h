@@ -8,6 +8,7 @@
 namespace Ko {
 
 // Where the Sun is, for the GoTo guard and the eye-safety banner.
+// Threads: any thread.
 class ISunVisibility : public QObject {
     Q_OBJECT
 public:

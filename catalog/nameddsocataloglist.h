@@ -6,6 +6,7 @@ namespace Ko {
 
 // The named deep-sky objects of the sky-object database; with tonightBest only those of
 // magnitude 7.0 or brighter. Measured against the deep-sky magnitude limit.
+// Threads: main thread only, but load any thread.
 class NamedDsoCatalogList : public DatabaseCatalogList {
 public:
     NamedDsoCatalogList(std::shared_ptr<IAstroCalc> astroCalc,

@@ -20,6 +20,7 @@ class ILanguageManager;
 // most once per second of the clock (the Moon moves half an arcsecond in it): a list searched
 // keystroke by keystroke filters what was computed. Safe to call from any thread; the mutex
 // guards the computed bodies.
+// Threads: any thread.
 class SolarSystem : public ISolarSystem {
 public:
     SolarSystem(std::shared_ptr<IAstroClock> astroClock, std::shared_ptr<IAstroCalc> astroCalc,

@@ -10,6 +10,7 @@ class ISolarSystem;
 
 // The nine solar-system bodies as a catalog source, in body order; with tonightBest only those
 // of magnitude 7.0 or brighter. Measured against the star magnitude limit.
+// Threads: main thread only, but load any thread.
 class SolarSystemCatalogList : public ICatalogListRaw {
 public:
     SolarSystemCatalogList(std::shared_ptr<ISolarSystem> solarSystem, bool tonightBest);

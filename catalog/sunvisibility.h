@@ -14,7 +14,8 @@ class ISolarSystem;
 
 // The Sun's position of date is computed once and reused, since it moves only about a degree a
 // day; after 12 hours it is computed again, so a long-running application never guards a stale
-// Sun. The altitude test uses the current time at every call. Safe to call from any thread.
+// Sun. The altitude test uses the current time at every call.
+// Threads: any thread.
 class SunVisibility : public ISunVisibility {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@ class QDebug;
 namespace Ko {
 
 // The outcome of one mount command. Seen by QML as "CmdRetType".
+// Threads: any thread (value types).
 struct CmdRetType_ {
     Q_GADGET
 public:

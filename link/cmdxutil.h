@@ -9,6 +9,8 @@ namespace Ko {
 
 class IKoConverser;
 
+// Threads: a task's own thread for readTickRate (it blocks on the mount's reply); the builders any
+// thread.
 class CmdXUtil : public ICmdXUtil {
 public:
     CmdXUtil(std::shared_ptr<IKoConverser> converser, std::shared_ptr<IKoDevice> device);

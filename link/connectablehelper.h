@@ -14,6 +14,7 @@ class IKoDevice;
 // The one connect helper the connection procedure talks to: every call goes to the helper of the
 // connection type stored at the time of the call, so a change on the settings page needs no
 // rebuild. The transport helpers' reports all come out of this object.
+// Threads: any thread.
 class ConnectableHelper : public IConnectableHelper {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@ namespace Ko {
 // application-wide services can reach it while it exists. The connection swaps it on connecting
 // and empties it on disconnecting; readers on any thread get either the old or the new object,
 // never a torn pointer, and keep it alive for as long as they hold the copy.
+// Threads: any thread.
 template <class T>
 class ConnectedObjContainer {
 public:

@@ -11,6 +11,7 @@ namespace Ko {
 
 class IKVStore;
 
+// Threads: any thread.
 class ConnectionSettings : public IConnectionSettings {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@ class IConverserTimeout;
 // Shows the link's time-out state to QML. It listens to at most one converser at a time and
 // leaves that converser's listener list when it moves on or dies, so a converser that outlives it
 // never calls into it.
+// Threads: any thread; QML reads it on the main thread.
 class ConverserTimeoutForwarder : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool timedout READ timedout NOTIFY timedoutChanged_q)

@@ -12,6 +12,7 @@ class IConverser;
 
 // What a connect helper hands over once the device graph of the chosen mount exists. The
 // emulated mount has no koConverser and no converser.
+// Threads: any thread (a value type).
 struct DeviceSetupFinishedData {
     std::shared_ptr<IKoConverser> koConverser;
     std::shared_ptr<IKoDevice> device;

@@ -9,6 +9,7 @@ namespace Ko {
 
 // The extended commands of the emulated mount: fixed answers, a PPEC training that ends by itself
 // after one period, and position offsets that add up. Timed targets are not emulated.
+// Threads: any thread.
 class EmKoMCommand : public IKoMCommand {
 public:
     explicit EmKoMCommand(std::shared_ptr<IClock> clock);

@@ -10,6 +10,7 @@ namespace Ko {
 
 // The motor controller of the emulated mount: fixed answers, no traffic. Every axis reports itself
 // not initialised, so the mount positions both axes after connecting.
+// Threads: any thread.
 class EmlatorKoDevic : public IKoDevice {
 public:
     EmlatorKoDevic() = default;

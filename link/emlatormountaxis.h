@@ -14,8 +14,9 @@ class ITCCancellable;
 class IPerMountDataBasic;
 
 // The two axes of the emulated mount. Each position is integrated from the commanded rate and the
-// injected clock, so that a GoTo takes the time a real one would. Safe to use from several threads
-// at once: the periodic position read and a GoTo run on different threads.
+// injected clock, so that a GoTo takes the time a real one would.
+// Threads: any thread, several at once: the periodic position read and a GoTo run on different
+// threads.
 class EmlatorMountAxis : public IMountAxis {
 public:
     EmlatorMountAxis(std::shared_ptr<IKoDevice> device, std::shared_ptr<ITCCancellable> cancellable,

@@ -6,6 +6,7 @@ namespace Ko {
 
 // The autoguider-port speed of an axis as a fraction of the sidereal rate. Seen by QML as
 // "GuidingSpeed"; stored settings keep it as its integer value.
+// Threads: any thread.
 struct GuidingSpeed_ {
     Q_GADGET
 public:

@@ -13,6 +13,8 @@ namespace Ko {
 // Payload fields of the extended 'X' commands: times in controller ticks, positions as signed
 // 32-bit counts, rates as counts per second with 10 fractional bits; all big-endian upper-case
 // hexadecimal. Builders throw "Read null Nullable" when a needed cached value is missing.
+// Threads: a task's own thread for readTickRate (it blocks on the mount's reply); the builders any
+// thread.
 class ICmdXUtil {
 public:
     virtual ~ICmdXUtil() = default;

@@ -33,6 +33,7 @@ private:
 // selectDevice return at once; the helper reports progress through statusChanged and hands the
 // finished device graph to the handler. A helper that fails reports it and does not call the
 // handler.
+// Threads: any thread; the handler may run on a background job.
 class IConnectableHelper : public QObject {
     Q_OBJECT
 public:

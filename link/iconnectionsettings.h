@@ -27,8 +27,9 @@ public:
     Q_ENUM(E)
 };
 
-// The persisted choices that govern how the application reaches the mount. Read from the GUI
-// thread and from connection worker threads; implementations are thread-safe.
+// The persisted choices that govern how the application reaches the mount.
+// Threads: any thread (read from the main thread and from connection worker threads;
+// implementations lock).
 class IConnectionSettings : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::DualModeChoice_::E dualModeChoice READ dualModeChoice WRITE setDualModeChoice

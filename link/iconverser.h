@@ -10,6 +10,8 @@ namespace Ko {
 
 // One request/reply exchange at byte level. A transport converser answers Ok with the reply bytes,
 // or Timeout or Cancel without a value; never Nak or Other.
+// Threads: a task's own thread (an exchange blocks until the reply or the time-out);
+// IConverserTimeout any thread.
 class IConverser : public QObject {
     Q_OBJECT
 public:

@@ -11,6 +11,7 @@ struct MountCmd;
 
 // The exchange in command records: encodes requests, classifies replies ('=' Ok, '!' Nak,
 // anything else Other) and parses values.
+// Threads: a task's own thread (an exchange blocks until the reply or the time-out).
 class IKoConverser {
 public:
     virtual ~IKoConverser() = default;

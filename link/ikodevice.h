@@ -66,6 +66,8 @@ struct DeviceFeatures {
 // The mount's motor controller, both axes in one object: identity, gear constants, features,
 // status, and the conversions between radians and counts and between rates and step periods.
 // Getters of cached values throw std::logic_error "Read null Nullable" before the value was read.
+// Threads: a task's own thread for the exchanges (they block on the mount's replies); the cached
+// values any thread.
 class IKoDevice {
 public:
     virtual ~IKoDevice() = default;

@@ -17,6 +17,8 @@ class IClock;
 // The mount features beside motion: dual encoders, autoguider speed, polar-scope LED, periodic-
 // error training and playback, the mount's own clock, position offsets and timed targets. Getters
 // of cached values throw std::logic_error "Read null Nullable" before the value is known.
+// Threads: a task's own thread for the exchanges (they block on the mount's replies); the cached
+// values any thread.
 class IKoMCommand {
 public:
     virtual ~IKoMCommand() = default;

@@ -28,6 +28,7 @@ struct HomeSensorReading {
 // The mount's two axes: positions in radians, rate slews, GoTo, stop, status and home sensor.
 // Every reading is published with its time into the mount's MountAxisTimeContainer. The rates and
 // directions describe what this object last commanded, not what the mount reports.
+// Threads: a task's own thread (every command blocks on the mount's replies).
 class IMountAxis {
 public:
     virtual ~IMountAxis() = default;

@@ -9,6 +9,7 @@ namespace Ko {
 // The travel limits of the mount's axes, application-wide: what the connected mount's position
 // counter can represent, or every finite angle while no mount is connected. The pointing model
 // keeps unwrapped axis-1 targets inside them.
+// Threads: any thread.
 class IMountAxisLimit {
 public:
     virtual ~IMountAxisLimit() = default;

@@ -21,6 +21,7 @@ struct SerialKoDeviceGraph {
     std::shared_ptr<ISerialPort> port;
 };
 
+// Threads: any thread.
 class ISerialKoDeviceFactory {
 public:
     virtual ~ISerialKoDeviceFactory() = default;

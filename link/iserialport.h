@@ -8,6 +8,7 @@ namespace Ko {
 
 // A byte transport on a serial line, read one byte at a time with a per-byte time-out. Every
 // operation on a closed port fails quietly.
+// Threads: a task's own thread, one at a time (reads block up to the time-out).
 class ISerialPort {
 public:
     virtual ~ISerialPort() = default;

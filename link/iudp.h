@@ -5,6 +5,7 @@
 namespace Ko {
 
 // A datagram link to one remote address and port.
+// Threads: a task's own thread (a receive blocks up to the time-out).
 class IUDP {
 public:
     virtual ~IUDP() = default;

@@ -18,8 +18,8 @@ struct UDPBroadcasterResult {
 };
 
 // Sends probes to the broadcast address of every usable IPv4 network of this machine and hands
-// back what answers. Knows nothing of what the probes mean. Every call runs on the calling
-// thread and blocks.
+// back what answers. Knows nothing of what the probes mean.
+// Threads: a task's own thread: every call runs on the calling thread and blocks.
 class IUDPBroadcaster {
 public:
     virtual ~IUDPBroadcaster() = default;

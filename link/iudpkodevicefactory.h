@@ -27,6 +27,7 @@ struct UDPKoDeviceGraph {
     std::shared_ptr<IConverserTimeout> converserTimeout;
 };
 
+// Threads: any thread.
 class IUDPKoDeviceFactory {
 public:
     virtual ~IUDPKoDeviceFactory() = default;

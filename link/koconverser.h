@@ -8,6 +8,7 @@ namespace Ko {
 
 class IConverser;
 
+// Threads: a task's own thread (an exchange blocks until the reply or the time-out).
 class KoConverser : public IKoConverser {
 public:
     explicit KoConverser(std::shared_ptr<IConverser> converser);

@@ -14,6 +14,7 @@ class IKoConverser;
 
 // The motor controller reached through the link's converser. The cached values are guarded by a
 // lock of their own so that any thread may read them; exchanges are serialised by the converser.
+// Threads: a task's own thread for the exchanges; the cached values any thread.
 class KoDevice : public IKoDevice {
 public:
     explicit KoDevice(std::shared_ptr<IKoConverser> converser);

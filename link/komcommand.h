@@ -16,6 +16,7 @@ struct MountCmd;
 
 // The extended commands of a real mount. Exchanges are serialised by the converser; the caches
 // have a lock of their own because worker threads and the device's change list meet here.
+// Threads: a task's own thread for the exchanges; the cached values any thread.
 class KoMCommand : public IKoMCommand {
 public:
     KoMCommand(std::shared_ptr<IKoConverser> converser, std::shared_ptr<IKoDevice> device,

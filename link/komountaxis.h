@@ -19,6 +19,7 @@ struct MountCmd;
 
 // Both axes of a real mount: turns each request into the controller's classic 24-bit command
 // sequence or, on firmware that has them, the extended 'X' commands.
+// Threads: a task's own thread (every command blocks on the mount's replies).
 class KoMountAxis : public IMountAxis {
 public:
     KoMountAxis(std::shared_ptr<IKoConverser> converser, std::shared_ptr<IKoDevice> device,

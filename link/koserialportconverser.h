@@ -12,6 +12,7 @@ class ICancellable;
 
 // The serial transport converser: writes the request and reads one reply frame byte by byte,
 // dropping line noise ahead of the frame.
+// Threads: a task's own thread (an exchange blocks until the reply or the time-out).
 class KoSerialPortConverser : public IConverser {
     Q_OBJECT
 public:

@@ -20,6 +20,7 @@ static_assert(sizeof(AxisAngleTime) == 16);
 // The last angle of each axis with the time it was taken, shared by everything of one connected
 // mount. Each pair is replaced and read as one 16-byte atomic unit, so any thread may read at any
 // time without seeing an angle with another reading's time.
+// Threads: any thread.
 class MountAxisTimeContainer {
 public:
     MountAxisTimeContainer();

@@ -9,6 +9,7 @@ namespace Ko {
 
 // One request to the motor controller: the axis, the command letter and its ASCII payload.
 // Holds no state beyond the record and does no input or output.
+// Threads: any thread (a value type).
 struct MountCmd {
     // 0 is axis 1; any other value is axis 2.
     uint32_t axis = 0;

@@ -7,6 +7,7 @@
 namespace Ko {
 
 // The speed factor kept in memory only (default 1.0): stands in where no per-mount store exists.
+// Threads: any thread.
 class PerMountDataBasic : public IPerMountDataBasic {
     Q_OBJECT
 public:

@@ -18,8 +18,8 @@ class SerialPortThread;
 
 // The serial transport over Qt's serial port. The port object lives on a small thread of its own,
 // which runs every call on it: callers come from short-lived worker threads that Qt does not
-// manage, and the port's socket notifiers must belong to a Qt thread. Use from one thread at a
-// time.
+// manage, and the port's socket notifiers must belong to a Qt thread.
+// Threads: a task's own thread, one at a time (reads block up to the time-out).
 class QtSerialPort : public ISerialPort {
 public:
     explicit QtSerialPort(std::string portName);

@@ -16,6 +16,7 @@ struct UDPBroadcastEntry {
 
 // The broadcaster over Qt's UDP sockets. Each call builds its sockets, one per local address,
 // and destroys them before it returns; no event loop is needed.
+// Threads: a task's own thread: every call blocks.
 class QtUDPBroadcaster : public IUDPBroadcaster {
 public:
     static constexpr uint16_t kMountPort = 11880;

@@ -19,8 +19,9 @@ class IKoDevice;
 bool negotiateSerialBaud(ISerialPort& port, IKoDevice& device);
 
 // Opens the serial port named in the settings, settles the line speed and sets up the link to
-// the mount. There is no search and no list. Works on detached threads of its own, each holding
-// the helper alive; create it with std::make_shared.
+// the mount. There is no search and no list.
+// Threads: any thread; its work runs on background jobs of its own, each holding the helper alive,
+// so create it with std::make_shared.
 class SerialConnectableHelper : public IConnectableHelper,
                                 public std::enable_shared_from_this<SerialConnectableHelper> {
     Q_OBJECT

@@ -11,6 +11,7 @@ class ITCCancellable;
 
 // Builds serial port, serial converser, serialising converser, command converser and device for
 // one port name.
+// Threads: any thread.
 class SerialKoDeviceFactory : public ISerialKoDeviceFactory {
 public:
     SerialKoDeviceFactory(std::shared_ptr<IConnectionSettings> settings,

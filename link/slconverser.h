@@ -10,6 +10,8 @@
 namespace Ko {
 
 // Serialises the exchanges of one link, optionally logs them, and keeps the link's time-out state.
+// Threads: a task's own thread for the exchanges; the logging switch and the time-out state any
+// thread.
 class SLConverser : public IConverser, public IConverserTimeout {
     Q_OBJECT
 public:

@@ -16,8 +16,9 @@ class IUDPBroadcaster;
 class IUDPKoDeviceFactory;
 
 // Finds mounts on the local networks by broadcasting the version inquiry (or takes the fixed
-// address), lets the user pick one when several answer, and sets up the UDP link to it. Works on
-// detached threads of its own, each holding the helper alive; create it with std::make_shared.
+// address), lets the user pick one when several answer, and sets up the UDP link to it.
+// Threads: any thread; its work runs on background jobs of its own, each holding the helper alive,
+// so create it with std::make_shared.
 class UDPConnectableHelper : public IConnectableHelper,
                              public std::enable_shared_from_this<UDPConnectableHelper> {
     Q_OBJECT

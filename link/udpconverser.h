@@ -16,6 +16,7 @@ class ICancellable;
 // whole frame back is nothing more owed to the socket; the next exchange then keeps it and drops
 // whatever stray datagram is already queued, which spares it the cost of a new socket (about as
 // much as the round trip itself on a fast link). Not locked: the link's SLConverser serialises it.
+// Threads: a task's own thread (an exchange blocks until the reply or the time-out).
 class UDPConverser : public IConverser {
     Q_OBJECT
 public:

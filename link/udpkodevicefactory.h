@@ -19,6 +19,7 @@ struct UDPMountRoute {
 
 // Builds transport, UDP converser, serialising converser, command converser and device for one
 // mount address.
+// Threads: any thread.
 class UDPKoDeviceFactory : public IUDPKoDeviceFactory {
 public:
     UDPKoDeviceFactory(std::shared_ptr<IConnectionSettings> settings,

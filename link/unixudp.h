@@ -19,6 +19,7 @@ struct UDPAddress {
 // An IPv4 UDP socket bound locally, aimed at one remote address and port, with a receive time-out
 // so that a silent mount costs at most one time-out per read. Not locked: the converser stack
 // serialises its use.
+// Threads: a task's own thread (a receive blocks up to the time-out).
 class UnixUDP : public IUDP {
 public:
     UnixUDP(const std::string& localAddress, const UDPAddress& remote, uint16_t remotePort,

@@ -21,6 +21,7 @@ class IPerMountData;
 // and reaches the container only when it produced a finite model. Each star is measured against
 // the default axes on the pier side its axes were read on. Not reentrant: the working record is
 // unguarded, and callers (the alignment workflows) never overlap.
+// Threads: any thread, one call at a time.
 class Aligner : public IAligner {
 public:
     // Three-star alternation: it stops when ID and CH each moved less than this in one round...

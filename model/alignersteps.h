@@ -7,6 +7,7 @@
 
 // The steps of the model solve, each a pure function of star pairs and model terms (radians).
 // Sky positions of the pairs are observed hour angle and declination.
+// Threads: any thread.
 namespace Ko::AlignerSteps {
 
 struct Terms {

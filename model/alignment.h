@@ -17,6 +17,7 @@ class IMountAxisLimit;
 // one snapshot of the record per call, so a model replaced meanwhile takes effect at the next
 // call and never half-way through one. Conversions may run on any number of threads; a pier side
 // forced for one call travels down that call only.
+// Threads: any thread, several at once.
 class Alignment : public IAlignment {
 public:
     // limits may be null: axis 1 then has no travel limits.

@@ -12,6 +12,7 @@ namespace Ko {
 
 // One aligned star: where it was in the sky (observed hour angle and declination) and where the
 // mount's axes stood when it was centred. Radians.
+// Threads: any thread (value types).
 struct ALIGNMENT_PAIR {
     double ha = 0;
     double dec = 0;

@@ -17,8 +17,8 @@ class SharedAlignmentData;
 
 // The container over the shared model. Every change of the model is written whole to the shared
 // holder (one step, under the holder's lock), kept as package text per mount unless it comes from
-// a restore, then announced: the transform's list, this container's list, valueChanged. Callable
-// from any thread; announcements run on the caller's thread.
+// a restore, then announced: the transform's list, this container's list, valueChanged.
+// Threads: any thread; announcements run on the caller's thread.
 class AlignmentDataContainer : public IAlignmentDataContainer {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@ namespace Ko {
 
 // How a pointing model was made; kept in the model record as its integer value. The brightest-
 // star and north-level alignments count as two-star models.
+// Threads: any thread.
 struct AlignmentType_ {
     Q_GADGET
 public:

@@ -6,6 +6,7 @@ namespace Ko {
 
 // The pier-side choice of an equatorial mount: chosen from the hour angle (Auto), or forced to
 // the normal (No) or the flipped side (Yes). Seen by QML as "FlippingMode".
+// Threads: any thread.
 struct FlippingMode_ {
     Q_GADGET
 public:

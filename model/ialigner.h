@@ -8,7 +8,8 @@
 namespace Ko {
 
 // Solves the pointing model from one, two or three aligned stars and hands it to the alignment
-// data container. A solve that fails stores nothing. Calls must not overlap.
+// data container. A solve that fails stores nothing.
+// Threads: any thread, one call at a time.
 class IAligner {
 public:
     virtual ~IAligner() = default;

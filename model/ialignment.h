@@ -14,6 +14,7 @@ namespace Ko {
 // (first, second). Conversions may run on any thread at once; each reads the current model, so a
 // new model takes effect at the next call. Reading a missing model (or a missing mode or site
 // where one is needed) throws std::logic_error "Read null Nullable".
+// Threads: any thread, several at once.
 class IAlignment {
 public:
     using AnglePair = std::pair<double, double>;

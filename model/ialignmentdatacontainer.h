@@ -15,6 +15,7 @@ namespace Ko {
 // The holder of the program's current pointing model: it alone writes the shared model that every
 // conversion reads, keeps the solved model per mount, restores it for the same mount at the same
 // site, and shows the model's terms to QML (in arc-minutes).
+// Threads: any thread; QML uses it on the main thread.
 class IAlignmentDataContainer : public QObject {
     Q_OBJECT
     Q_PROPERTY(int alignedStarCount READ alignedStarCount NOTIFY valueChanged)

@@ -8,6 +8,7 @@ namespace Ko {
 // The pointing-accuracy correction table: sky positions (observed hour angle, declination;
 // radians) shifted by the correction point recorded nearest to them. Both lookups return the
 // position unchanged when no point applies.
+// Threads: any thread.
 class IPAE {
 public:
     using AnglePair = std::pair<double, double>;

@@ -13,6 +13,7 @@ namespace Ko {
 // The settings that belong to the last connected mount (speed factor, park axes, saved
 // alignment, correction table) and the identity of the connected mount. Only one mount's set is
 // kept: announcing a different mount removes the old set before the new identity is stored.
+// Threads: any thread.
 class IPerMountData : public IPerMountDataBasic {
     Q_OBJECT
 public:

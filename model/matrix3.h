@@ -8,6 +8,7 @@ namespace Ko {
 
 // A 3x3 matrix of doubles, row-major: element (r, c) at index 3 r + c. It acts on column
 // vectors, so A * B applies B first. The model only ever holds rotations in it.
+// Threads: any thread (a value type).
 struct Matrix3 {
     std::array<double, 9> e{};
 

@@ -6,6 +6,7 @@ namespace Ko {
 
 // How the mount works: equatorial or altitude-azimuth. Seen by QML as "MountMode"; stored and
 // packed as its integer value.
+// Threads: any thread.
 struct MountMode_ {
     Q_GADGET
 public:

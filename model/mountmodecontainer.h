@@ -11,6 +11,7 @@ namespace Ko {
 // The connected mount's mode for the whole program: set by the connection session before it
 // publishes a mount, emptied when the mount goes. Readable from any thread; m_mutex guards the
 // value. `changed` fires on the writer's thread after every write, outside the lock.
+// Threads: any thread.
 class MountModeContainer {
 public:
     MountModeContainer() = default;

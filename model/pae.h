@@ -18,6 +18,7 @@ class IPerMountData;
 // connects, emptied when the user changes the model. Points are added on the pointing routine's
 // worker, looked up on mount threads and reloaded where the lists fire: m_mutex guards the points,
 // and the store is written under it, so the stored text always follows the latest change.
+// Threads: any thread.
 class PAE : public IPAE {
 public:
     struct Point {

@@ -16,6 +16,7 @@ class IKVStore;
 // (AZ, version 0xFFFFFF, kind 7 without one), so the saved model can be restored at start-up.
 // Callable from any thread: each setting is its own cached item, m_identityMutex guards the
 // identity, and m_connectMutex makes one announcement's compare, remove and store one step.
+// Threads: any thread.
 class PerMountData : public IPerMountData {
     Q_OBJECT
 public:

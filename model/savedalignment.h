@@ -10,6 +10,7 @@ namespace Ko {
 
 // A pointing model together with the mount it was made on and the site it was made at: what is
 // kept per mount, exported and shared between devices.
+// Threads: any thread (a value type).
 struct SavedAlignment {
     // The 24-bit motor-controller version, least significant byte first.
     std::array<uint8_t, 3> mcVersion{};

@@ -14,6 +14,7 @@ namespace Ko {
 // and half of a new one; a write installs a new record and never touches one already handed out.
 // m_mutex guards only the pointer to the current record, so neither side waits on the other's
 // arithmetic.
+// Threads: any thread.
 class SharedAlignmentData {
 public:
     using Snapshot = std::shared_ptr<const Nullable<ALIGNMENT_DATA>>;

@@ -10,7 +10,8 @@
 // between devices): a tagged record with a keyed 5-byte digest, enciphered with a key made from a
 // fixed piece and that digest, wrapped in an envelope that carries the digest in clear, as base64
 // text. Reading never throws: anything malformed, tampered with or enciphered under another key
-// piece reads as no package. Free functions without state, callable from any thread.
+// piece reads as no package.
+// Threads: any thread (free functions without state).
 namespace Ko::TransportAlignmentData {
 
 constexpr size_t Size_digest = 5;

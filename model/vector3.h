@@ -6,6 +6,7 @@ namespace Ko {
 
 // A direction or displacement in one of the model's frames. Pure value operations: nothing here
 // allocates or keeps state.
+// Threads: any thread (a value type).
 struct Vector3 {
     double x = 0;
     double y = 0;

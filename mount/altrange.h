@@ -14,7 +14,8 @@ class IKVStore;
 // The altitude band inside which GoTo targets are accepted, kept in the settings store. A write
 // outside a bound's range is dropped without a trace; a write of the current value does nothing;
 // any other write saves, fires `changed`, then emits valueChanged_q. The bands of the two bounds
-// do not overlap, so minAlt stays below maxAlt. Readable and writable from any thread.
+// do not overlap, so minAlt stays below maxAlt.
+// Threads: any thread.
 class AltRange : public QObject {
     Q_OBJECT
     Q_PROPERTY(double maxAlt READ maxAlt WRITE setMaxAlt NOTIFY valueChanged_q)

@@ -17,8 +17,8 @@ class IKVStore;
 // The mount preferences that outlive a connection: gear backlash per axis (radians), the
 // autoguider-port speed per axis and the polar-scope light (0 to 1), kept in the settings store.
 // Writes are not range-checked. A write of the current value does nothing; any other write saves,
-// fires `changed`, then emits valueChanged_q. Readable and writable from any thread: task threads
-// read the backlash while QML edits it.
+// fires `changed`, then emits valueChanged_q.
+// Threads: any thread: task threads read the backlash while QML edits it.
 class AppCore : public QObject {
     Q_OBJECT
     Q_PROPERTY(double backlashAxisDefault READ backlashAxisDefault WRITE setBacklashAxisDefault

@@ -16,6 +16,7 @@ class IMountConnection;
 // is not kept alive here) and then calls onMountChanged; onMountEvent runs for each firing of the
 // list. Both run on the thread that fires. A mount already held at construction is followed from
 // the start. Destroying the object ends both subscriptions; afterwards neither callback runs.
+// Threads: any thread.
 class CurrentMountSubscription {
 public:
     using List = eventpp::CallbackList<void()>;

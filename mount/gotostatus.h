@@ -12,6 +12,7 @@ class IMountConnection;
 
 // Holds no state of its own: a GoTo starting, progressing or ending and a mount coming or going
 // make QML read the values again.
+// Threads: main thread only.
 class GotoStatus : public IGotoStatus {
     Q_OBJECT
 public:

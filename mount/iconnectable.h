@@ -10,7 +10,8 @@ namespace Ko {
 
 // The connection session behind the connect popup: searches, connects, asks what it must, and
 // publishes the mount; reports its progress as a busy flag, a status line and a detail line, all
-// untranslated (the popup translates them in the context "mount"). Used on the main thread.
+// untranslated (the popup translates them in the context "mount").
+// Threads: main thread only.
 class IConnectable : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool busy READ busy NOTIFY statusChanged)

@@ -7,7 +7,8 @@ namespace Ko {
 
 // What the GoTo popup shows: whether a GoTo runs, its target and how far the mount still has to
 // go. Every value is computed when read, from the current mount; valueChanged tells QML to read
-// all five again. Read on the main thread.
+// all five again.
+// Threads: main thread only.
 class IGotoStatus : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool done READ done NOTIFY valueChanged)

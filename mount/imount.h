@@ -32,6 +32,9 @@ class IAlignment;
 // signals. Signals and lists fire on whatever thread made the change (a task thread, the mount's
 // worker, a reading thread): QML receives them queued. Angles are radians; an axis pair is
 // (axis 1, axis 2), a sky pair is (observed hour angle, declination) unless said otherwise.
+// Threads: any thread for the asynchronous operations, the cached states and the callback lists; a
+// task's own thread for the calls that return the mount's answer (readPosition, setAxisPositions,
+// syncPosition, unparkNow, readMountClock, sideOfPier and the like), which block on the link.
 class IMount : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::MountMode_::E mountMode READ mountMode CONSTANT)
@@ -80,7 +83,7 @@ public:
     virtual AnglePair axisPositions() const = 0;
     // axisPositions through the model and the correction table; no traffic.
     virtual AnglePair lastPosition() const = 0;
-    // Reads both axes on Qt's global thread pool.
+    // Reads both axes on a background job.
     Q_INVOKABLE virtual QFuture<Ko::CmdRet> readPositionAsync() = 0;
     virtual CmdResp<AnglePair> readAxisPositions() = 0;
     // The sky pair of a fresh read.

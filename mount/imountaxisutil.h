@@ -12,6 +12,7 @@ namespace Ko {
 // Blocking operations over both axes of one mount, for the mount tasks. They wait only by
 // sleeping on the calling thread's current cancellation token and retry every failure except
 // Cancel, so each ends either in success or, once the task is cancelled, in Cancel.
+// Threads: a task's own thread.
 class IMountAxisUtil {
 public:
     virtual ~IMountAxisUtil() = default;

@@ -14,10 +14,11 @@ class IWMProgrammerPlanner;
 
 // The application-wide holder of the current mount and of the access to its Wi-Fi module. Every
 // service that works with the mount reaches it here and learns here that it came or went; the
-// holder also relays the mount's position and GoTo-state notifications. Readable from any thread.
+// holder also relays the mount's position and GoTo-state notifications.
 // mount() and wifi() do not keep what they return alive: they are for QML on the main thread.
 // Services on other threads take the mount through sharedMount, which keeps it alive while they
 // use it even if the connection replaces it meanwhile.
+// Threads: any thread, but mount() and wifi() main thread only.
 class IMountConnection : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool connected READ connected NOTIFY mountChanged_q)

@@ -12,6 +12,7 @@ class IKoDevice;
 class IMount;
 
 // Turns one connected device into one mount with the whole object graph of its connection.
+// Threads: any thread.
 class IMountFactory {
 public:
     // What the connection does with a new mount once it is prepared: commit(true) when it is

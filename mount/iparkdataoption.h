@@ -15,6 +15,7 @@ public:
 
 // Asks the user whether to restore stored park positions. ask blocks its calling thread until the
 // answer arrives, so it must never run on the thread that shows the question.
+// Threads: a task's own thread for ask, which blocks until the user answers.
 class IParkDataOption {
 public:
     virtual ~IParkDataOption() = default;

@@ -10,11 +10,11 @@ namespace Ko {
 
 // The eight-way direction pad: the held buttons become one slew per axis of the current mount at
 // the chosen rate, the pad's enabled buttons follow what is held, and while a workflow waits for
-// the user to push the mount the pad blinks the button to use. Called from QML on the main
-// thread; promptButton and the change list may also be used from any thread.
+// the user to push the mount the pad blinks the button to use.
 //
 // Pad buttons by index: 0 right, 1 left, 2 up, 3 down, 4 up-right, 5 down-right, 6 up-left,
 // 7 down-left. Right and up are the positive directions of axis 1 and axis 2.
+// Threads: main thread only; promptButton and the change list any thread.
 class ISlewingControl : public QObject {
     Q_OBJECT
     Q_PROPERTY(int intRate READ intRate NOTIFY intRateChanged)

@@ -11,6 +11,7 @@ namespace Ko {
 // step by step, since some steps cut the link the app talks over. Every read and write runs in
 // the background, one at a time in the order asked; stateChanged follows every change of the
 // state below and may be emitted from the background thread. The invokables only queue work.
+// Threads: main thread only for the invokables; the state getters any thread.
 class IWifiConfig : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)

@@ -37,12 +37,13 @@ struct SlewToSettings;
 // The one object that stands for a connected mount. Long motions run as tasks of the mount's
 // task manager; the mount decides which task to start and keeps the bookkeeping around them.
 //
-// Threads: operations run on the caller's thread; task callbacks on the task's thread; queued
+// Threads: any thread, but a task's own thread for the calls that block on the link, as IMount
+// says. Operations run on the caller's thread; task callbacks on the task's thread; queued
 // operations on the one worker of m_workerPool. m_mutex (recursive: a start of a task fires the
-// manager's change list, whose subscriber may come back into the mount on the same thread)
-// guards every member below it that is not const, and is held across each task start together
-// with the per-axis claim count, so that the end of one motion and the start of the next cannot
-// interleave. Callback lists and Qt signals of the mount itself are fired with it released.
+// manager's change list, whose subscriber may come back into the mount on the same thread) guards
+// every member below it that is not const, and is held across each task start together with the
+// per-axis claim count, so that the end of one motion and the start of the next cannot interleave.
+// Callback lists and Qt signals of the mount itself are fired with it released.
 //
 // Overlapping GoTos: each GoTo gets a ticket when it is handed to the task manager. Its end
 // applies the end-of-motion rule only to an axis no task has claimed since (so a newer GoTo or

@@ -10,7 +10,8 @@ namespace Ko {
 class IMountAxis;
 
 // The travel limits of the connected mount's axes, read through the holder that the connection
-// fills; every finite angle while no mount is connected. Safe from any thread.
+// fills; every finite angle while no mount is connected.
+// Threads: any thread.
 class MountAxisLimit : public IMountAxisLimit {
 public:
     explicit MountAxisLimit(std::shared_ptr<ConnectedObjContainer<IMountAxis>> axes);

@@ -13,6 +13,7 @@ class ITCCancellable;
 
 // The axis utilities of one connected mount. Holds no state of its own: any task thread may use
 // it, each blocking only itself.
+// Threads: a task's own thread, several at once.
 class MountAxisUtil : public IMountAxisUtil {
 public:
     MountAxisUtil(std::shared_ptr<IMountAxis> axis, std::shared_ptr<ITCCancellable> cancellable,

@@ -26,14 +26,14 @@ class WritableMountConnection;
 
 // The one connection session. Make it with std::make_shared: its worker threads keep it alive.
 //
-// Threads: the state below (status texts, pending device setup, kept factory session,
-// done-callback, time-out flag) lives on the main thread and is touched nowhere else; work that
-// starts elsewhere posts its results there. Talking to the mount (version, extended status,
-// building and preparing the mount) never runs on the main thread: a connect helper that hands
-// the device over on the main thread (the emulator's) has it handled on a detached thread, so
-// the park-data question the preparation may ask can be answered by the user interface. The
-// mount is published, and the connection ended, on the main thread; a link time-out reaches the
-// disconnect queued from the exchange's thread.
+// Threads: main thread only for the IConnectable calls. The state below (status texts, pending
+// device setup, kept factory session, done-callback, time-out flag) lives on the main thread and is
+// touched nowhere else; work that starts elsewhere posts its results there. Talking to the mount
+// (version, extended status, building and preparing the mount) never runs on the main thread: a
+// connect helper that hands the device over on the main thread (the emulator's) has it handled on a
+// background job, so the park-data question the preparation may ask can be answered by the user
+// interface. The mount is published, and the connection ended, on the main thread; a link time-out
+// reaches the disconnect queued from the exchange's thread.
 class MountConnectable : public IConnectable,
                          public std::enable_shared_from_this<MountConnectable> {
     Q_OBJECT
@@ -93,8 +93,8 @@ private:
     void onMainThread(std::function<void(MountConnectable&)> work);
     // From any thread; the texts are written on the main thread.
     void setStatus(bool busy, const QString& text, const QString& detail);
-    // Runs work off the main thread: a failure that throws ends the attempt, not the program,
-    // and self is let go on the main thread. runDetached starts a detached thread for it.
+    // Runs work off the main thread: a failure that throws ends the attempt, not the program, and
+    // self is let go on the main thread. runDetached starts a background job for it.
     static void runGuarded(std::shared_ptr<MountConnectable> self,
                            std::function<void(MountConnectable&)> work);
     static void runDetached(std::shared_ptr<MountConnectable> self,

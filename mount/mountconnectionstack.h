@@ -10,6 +10,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 class AltRange;
 class AppCore;
 class ConverserTimeoutForwarder;

@@ -25,6 +25,7 @@ class ITCCancellable;
 // when there is no converser), axis utilities, GoTo settings and target, trail-points sender,
 // task factory, periodic position read and the mount. Keeps none of what it builds: the graph
 // lives as long as the mount and whatever still holds parts of it. Stateless between calls.
+// Threads: any thread (the connection calls create from its background job).
 class MountFactory : public IMountFactory {
 public:
     MountFactory(std::shared_ptr<ILocation> location, std::shared_ptr<IClock> clock,

@@ -13,6 +13,7 @@ namespace Ko {
 // shouldShow; the QML popup answers through setResult, which fires `answered` on the calling
 // thread (the main thread). Every answer is delivered, whether or not anyone waits for one; an
 // empty answer means the user dismissed the popup.
+// Threads: main thread only.
 class MountModePopupStub : public QObject {
     Q_OBJECT
 public:

@@ -8,6 +8,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 class ConnectionSettings;
 class GotoStatus;
 class IAstroFormat;

@@ -15,13 +15,14 @@ namespace Ko {
 // a later question. Only the first answer to a question counts: a second one, or one that arrives
 // after the wait has ended, is ignored. Destroying the stub while a question waits ends the wait
 // with Cancel. m_mutex guards the promise and the answered flag.
+// Threads: a task's own thread for ask; setResult and the rest main thread only.
 class ParkDataLoadUIStub : public QObject, public IParkDataOption {
     Q_OBJECT
 public:
     explicit ParkDataLoadUIStub(QObject* parent = nullptr);
     ~ParkDataLoadUIStub() override;
 
-    // Any thread but the one that runs QML; no time-out.
+    // A task's own thread, never the one that runs QML; no time-out.
     ParkDataLoadOption_::E ask() override;
 
     Q_INVOKABLE void setResult(Ko::ParkDataLoadOption_::E value);

@@ -14,6 +14,7 @@ class IMountConnection;
 // A held pad sends one command per axis when its direction changes and none while it stays the
 // same, so a change of rate while a button is held takes effect at the next change of direction.
 // intRate and the enable entries belong to the main thread; the prompt switch is atomic.
+// Threads: main thread only; promptButton and the change list any thread.
 class SlewingControl : public ISlewingControl {
     Q_OBJECT
 public:

@@ -12,6 +12,7 @@ namespace Ko {
 // slew-to task stores a target before every move and the mount empties it when a GoTo starts and
 // ends; whoever changes it fires `changed` afterwards. The value is replaced and read whole, so a
 // reader on another thread sees either the old or the new target.
+// Threads: any thread.
 class SlewToTargetMAContainer {
 public:
     using AnglePair = std::pair<double, double>;

@@ -12,6 +12,7 @@ class AZTrackingLogger;
 // The developer page of the altitude-azimuth tracking loop: its gains, which a running task picks
 // up at its next step, and the newest samples of the loop's error terms and output. Lives on the
 // main thread; streamChanged is emitted from the tracking task's thread and reaches QML queued.
+// Threads: main thread only; streamChanged comes from the tracking task's thread.
 class TestAZTracking : public QObject {
     Q_OBJECT
     Q_PROPERTY(double p READ p NOTIFY pChanged)

@@ -11,7 +11,8 @@ class IMountConnection;
 
 // The developer page that sends a test sweep to the current mount: the hour angle runs from
 // haStartDeg to haEndDeg at absRateDps, one point every intervalMs, at declination 45 degrees.
-// Also holds the process's auto-flip threshold of trail-point runs. Main thread.
+// Also holds the process's auto-flip threshold of trail-point runs.
+// Threads: main thread only.
 class TestTrailPoints : public QObject {
     Q_OBJECT
     Q_PROPERTY(double absRateDps READ absRateDps NOTIFY valueChanged)

@@ -8,6 +8,7 @@ namespace Ko {
 
 // The rate at which the mount follows the sky. Also the `kind` of a sky object, so values outside
 // the three named ones reach the mount and must be handled.
+// Threads: any thread.
 enum class TrackingRate : uint32_t { Sidereal = 0, Lunar = 1, Solar = 2 };
 
 // rad/s of the sky's westward motion at the rate; 0 for any value but the three named ones.

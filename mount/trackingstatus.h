@@ -5,6 +5,7 @@
 namespace Ko {
 
 // How the current mount tracks, as the tracking page offers it. Seen by QML as "TrackingStatus".
+// Threads: any thread.
 struct TrackingStatus_ {
     Q_GADGET
 public:

@@ -14,7 +14,8 @@ class IMountConnection;
 // Where the mount points during a trail-points run, as the run's popup shows it: right
 // ascension and declination of date, and azimuth and altitude. Computed when read from the
 // mount's last axis reading, without traffic; every new reading and every change of mount make
-// QML read both again. Empty without a mount. Read on the main thread.
+// QML read both again. Empty without a mount.
+// Threads: main thread only.
 class TrailPointsStatus : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString targetPosition1 READ targetPosition1 NOTIFY valueChanged)

@@ -15,6 +15,7 @@ namespace Ko {
 // What the mount tells about its last trail-points run: the object followed, how many points the
 // request had, and how the run ended (empty while it goes on). QML reads it as a value; cmdRet is
 // undefined there while the run goes on.
+// Threads: any thread (a value type).
 struct TrailPointsTaskInfo {
     Q_GADGET
     Q_PROPERTY(QString objectName READ objectNameText)

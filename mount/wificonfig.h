@@ -15,6 +15,7 @@ class IMountConnection;
 // changes nothing. The worker writes the state while QML reads it on the main thread: m_mutex
 // guards busy, the current and pending settings and the last result; signals and module traffic
 // happen with it released. Destruction runs the jobs still queued, then joins the worker.
+// Threads: main thread only for the invokables; the state getters any thread.
 class WifiConfig : public IWifiConfig {
     Q_OBJECT
 public:

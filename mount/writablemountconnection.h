@@ -9,6 +9,7 @@ namespace Ko {
 // The one mount holder, written only by the connection session. m_mutex guards the mount, the
 // Wi-Fi access and its name; notifications are sent with it released, on the writer's thread.
 // A mount once held keeps relaying to the holder for as long as the mount lives.
+// Threads: any thread, but mount() and wifi() main thread only.
 class WritableMountConnection : public IMountConnection {
     Q_OBJECT
 public:

@@ -12,13 +12,14 @@ class IAstroFormat;
 class ICatalogListRaw;
 class ICatalogSettings;
 
-// A catalog list over one raw source. Main thread only: QML, the catalog settings and the raw
-// source all call in there, so nothing is locked.
+// A catalog list over one raw source.
 //
 // A reload clears the rows, announces loading and asks the source to refresh; the rows are rebuilt
 // whenever the source fires changed, displayed or not (the database and solar-system sources fire
 // inside refresh, the comet source when its download ends). While hidden, changes of the search
 // text and of the settings are only stored: they take effect at the next reload.
+// Threads: main thread only: QML, the catalog settings and the raw source all call in there, so
+// nothing is locked.
 class CatalogList : public ICatalogList {
     Q_OBJECT
 public:

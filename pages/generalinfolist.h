@@ -20,8 +20,9 @@ class IMountConnection;
 // sidereal and civil clocks, the pointing model's terms and the versions, in fourteen rows that
 // never change in number. The rows are rebuilt every 500 ms while the page is shown and on every
 // position report of the mount; while shown, the page asks the mount to keep its position fresh,
-// so it never talks to the mount itself. Main thread, but for the mount-changed callback, which
-// only looks at the timer and asks the new mount for position keeping.
+// so it never talks to the mount itself.
+// Threads: main thread only, but for the mount-changed callback (any thread), which only looks at
+// the timer and asks the new mount for position keeping.
 class GeneralInfoList : public IInformationPage {
     Q_OBJECT
 public:

@@ -5,6 +5,8 @@
 
 namespace Ko {
 
+// Threads: any thread.
+
 // A pointing-model term given in arcminutes as text: whole degrees only from one degree up, then
 // minutes to one decimal ("1°15.3′", "02.5′"). The sign is that of the unrounded value, so a
 // small negative term reads "-00.0′".

@@ -13,6 +13,7 @@ namespace Ko {
 
 // One catalog page's list for QML: the rows of a raw source that pass the catalog filter and the
 // search text, sorted in the catalog sort order. Row i describes the object getAstroObj(i).
+// Threads: main thread only.
 class ICatalogList : public QObject {
     Q_OBJECT
     Q_PROPERTY(std::vector<Ko::AstroListUIItem> list READ list NOTIFY listChanged)

@@ -14,6 +14,7 @@ class ICatalogListRaw;
 class IMountConnection;
 class IOriSensor;
 
+// Threads: main thread only; the search runs on a background job.
 class IdentifyCatalogList : public IIdentifyCatalogList {
     Q_OBJECT
 public:

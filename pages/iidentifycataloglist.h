@@ -12,8 +12,9 @@
 namespace Ko {
 
 // What lies within 20 degrees of where the mount or the device points: named stars, deep-sky
-// objects and solar-system bodies, nearest first. Main thread only; the results arrive later
-// through listChanged (or readError when the mount could not be read).
+// objects and solar-system bodies, nearest first.
+// Threads: main thread only; the results arrive later through listChanged (or readError when the
+// mount could not be read).
 class IIdentifyCatalogList : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool useDeviceOri READ useDeviceOri WRITE setUseDeviceOri NOTIFY settingChanged)

@@ -9,6 +9,7 @@ namespace Ko {
 // An information page's service: sectioned rows in one model for the page's whole life, refreshed
 // while the page asks for it. The page calls setUpdating(true) when it becomes active and
 // setUpdating(false) when it stops being active.
+// Threads: main thread only.
 class IInformationPage : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::QmlSectionListModel* listModel READ listModel NOTIFY listModelChanged)

@@ -17,7 +17,8 @@ public:
 
 // One deep-sky object found by catalog and number, shown as one summary row, and a GoTo to it.
 // Every write of dsoType or numberID, also of the value already there, runs the search again and
-// emits valueChanged. Main thread only.
+// emits valueChanged.
+// Threads: main thread only.
 class ISearchDSO : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::DeepSkyCatalog_::E dsoType READ dsoType WRITE setDsoType NOTIFY valueChanged)

@@ -22,7 +22,8 @@ class IVisibility;
 // rise, transit and set as sectioned rows, rebuilt every 500 ms while the page is active so the
 // apparent positions move with the sky, and the start of a GoTo (through the pointing-accuracy
 // routine) or of point-and-track. Whether a GoTo is refused is decided once per shown object, when
-// it is shown. Main thread only.
+// it is shown.
+// Threads: main thread only.
 class ObjectInfoList : public IInformationPage {
     Q_OBJECT
     Q_PROPERTY(QVariant slewToProhibition READ slewToProhibitionVariant NOTIFY objectChanged_q)

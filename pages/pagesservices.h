@@ -7,6 +7,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 class CatalogList;
 class GeneralInfoList;
 class IAlignmentDataContainer;

@@ -7,6 +7,8 @@
 
 namespace Ko {
 
+// Threads: any thread.
+
 // A page's source text translated in the context of the application's texts.
 inline QString trMount(const char* text) {
     return QCoreApplication::translate("mount", text);

@@ -14,7 +14,8 @@ class IShortMessageSink;
 struct U_ASTRO_COORD;
 
 // Sends the mount to where the device points: one reading of the orientation sensors, refused
-// with a notification when the catalog settings prohibit the direction. Main thread only.
+// with a notification when the catalog settings prohibit the direction.
+// Threads: main thread only.
 class PointAndGo : public QObject {
     Q_OBJECT
 public:

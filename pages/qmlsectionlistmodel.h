@@ -17,6 +17,7 @@ struct SectionListItem {
 // page rewrites `items` whole and then calls setItems once, on the main thread: as long as the
 // number of rows stays the same the view is told of one data change over all rows, so it updates
 // its delegates in place; a change in the number of rows is announced as a layout change.
+// Threads: main thread only.
 class QmlSectionListModel : public QAbstractListModel {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@ class IAstroFormat;
 class ICatalogSettings;
 class IMountConnection;
 
+// Threads: main thread only.
 class SearchDSO : public ISearchDSO {
     Q_OBJECT
 public:

@@ -21,7 +21,7 @@ namespace QuickFuture {
 // The registry of adapters is process-wide and owns them: filled at start-up, it is emptied when
 // the application object is destroyed, after which Future must not be called.
 //
-// Thread: main (QML) thread only, registration included.
+// Threads: main thread only (the QML thread), registration included.
 class Future : public QObject {
     Q_OBJECT
 public:

@@ -33,7 +33,8 @@ public:
 
 } // namespace detail
 
-// The adapter for futures of T. Thread: main (QML) thread only, as its base.
+// The adapter for futures of T.
+// Threads: main thread only, as its base.
 template <typename T>
 class VariantWrapper : public VariantWrapperBase {
 public:

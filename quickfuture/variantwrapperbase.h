@@ -15,8 +15,8 @@ namespace QuickFuture {
 // of that type. Adapters hold no state; what a callback or a sync needs lives in the watcher or
 // the closure that the call creates.
 //
-// Thread: main (QML) thread only. Futures may be completed on any thread: status reads use
-// QFuture's thread-safe accessors and callbacks arrive through watchers that live on the main
+// Threads: main thread only (the QML thread). Futures may be completed on any thread: status reads
+// use QFuture's thread-safe accessors and callbacks arrive through watchers that live on the main
 // thread.
 class VariantWrapperBase {
 public:

@@ -18,6 +18,7 @@ namespace Ko {
 // other threads hand their bytes over with send(), which queues them to the main thread, where
 // they are dropped once the socket is gone. A client is closed when it has too many jobs queued
 // or too many bytes it does not read.
+// Threads: any thread for send, jobDone and closed; the rest main thread only, as each member says.
 class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
 public:
     static constexpr int kMaxQueuedJobs = 64;
@@ -28,25 +29,25 @@ public:
     // cancels them (the server object itself).
     ClientConnection(QObject* context, QTcpSocket* socket);
 
-    // Main thread: calls onArrival for each arrival of bytes and onGone once the socket has
+    // Main thread only: calls onArrival for each arrival of bytes and onGone once the socket has
     // disconnected; the socket is then deleted.
     void watch(std::function<void()> onArrival, std::function<void()> onGone);
-    // Main thread: appends what has arrived to pending; false when the socket is gone.
+    // Main thread only: appends what has arrived to pending; false when the socket is gone.
     bool readArrived();
     // Any thread; the object must be held by a shared pointer.
     void send(QByteArray bytes);
-    // Main thread: counts one more queued job; past the bound the client is closed and the job
+    // Main thread only: counts one more queued job; past the bound the client is closed and the job
     // is not to be queued.
     bool jobQueued();
     // Any thread: a job of this client has ended.
     void jobDone();
-    // Main thread.
+    // Main thread only.
     bool isOpen() const;
     void close(const char* why);
     // Any thread: the client has gone, so its queued work is moot.
     bool closed() const { return m_closed; }
 
-    // Main thread: the start of a command or message that has not all arrived.
+    // Main thread only: the start of a command or message that has not all arrived.
     QByteArray pending;
 
 private:

@@ -14,6 +14,7 @@ namespace Ko {
 // every handler included, one at a time on one thread of its own, never on the main thread. The
 // add and remove operations may be called from any thread; they hand their work to the server
 // thread in call order and do not wait for it. Failures show only in the log.
+// Threads: any thread; every handler runs on the server's own thread.
 class INetServer : public QObject {
     Q_OBJECT
 public:

@@ -20,6 +20,7 @@ class IMountConnection;
 // event. The holder's callback may fire on any thread; mountEvent() brings the change to this
 // object's (main) thread, where everything else runs. The subscription ends in the destructor,
 // so a server destroyed before the holder is never called.
+// Threads: main thread only; the holder's callback may fire on any thread.
 class MountGatedServer : public QObject {
     Q_OBJECT
 public:

@@ -19,6 +19,7 @@ namespace Ko {
 // entry while another grows a list, and an add after a removal of the same port always succeeds.
 // Entries are only appended and reset in place, so the index that a signal connection carries
 // stays valid. Handler calls are guarded: an exception is logged, not passed to the event loop.
+// Threads: any thread for the public operations; the lists on the server's own thread only.
 class NetServer : public INetServer {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 namespace Ko {
 
 // Stands in until this device can share its pointing model: it serves nothing.
+// Threads: any thread.
 class NoPMSharing : public IPMSharing {
     Q_OBJECT
 public:

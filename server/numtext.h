@@ -7,7 +7,8 @@
 
 // Numbers that travel as text in remote requests and replies: integers in base 10, doubles with
 // 12 significant digits; read with Qt's C-locale parse. Only finite numbers are numbers here:
-// "nan" and "inf", which the parse accepts, would pass every range check of a caller. Any thread.
+// "nan" and "inf", which the parse accepts, would pass every range check of a caller.
+// Threads: any thread.
 namespace Ko::NumText {
 
 std::string fromDouble(double value);

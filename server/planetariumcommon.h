@@ -12,6 +12,9 @@ class IMount;
 class IMountConnection;
 struct MountTarget;
 
+// Threads: any thread for j2000OfObserved; remoteGoTo a task's own thread (it waits for the mount
+// to settle).
+
 // The J2000 right ascension and declination of a mount reading (observed hour angle and
 // declination), through the position of date.
 U_ASTRO_COORD j2000OfObserved(const IAstroCalc& astroCalc, std::pair<double, double> observed);

@@ -30,12 +30,12 @@ struct UDPBroadcasterResult;
 // lists every model that comes back (mode, sender and its name, controller version, model time);
 // the user loads the one they pick.
 //
-// Threads: setServing, setActive, loadItem, list and the destructor on the main thread; serving
-// from any thread (the remote-method server asks on its own). The search runs on a client thread
+// Threads: main thread only for setServing, setActive, loadItem, list and the destructor; any
+// thread for serving (the remote-method server asks on its own). The search runs on a client thread
 // that this object owns: it is stopped and joined whenever searching ends and before this object
 // goes, and it leaves its pause at once when told to stop. m_mutex guards the peer list and the
-// device names, which the client thread writes while the main thread reads; listChanged is
-// emitted from the client thread (QML takes it queued).
+// device names, which the client thread writes while the main thread reads; listChanged is emitted
+// from the client thread (QML takes it queued).
 class PMSharing : public IPMSharing {
     Q_OBJECT
     Q_PROPERTY(bool serving READ serving WRITE setServing NOTIFY valueChanged)

@@ -35,6 +35,7 @@ class IMount;
 // were read, each on the mount the holder has at that moment (no mount: no reply). Replies go
 // back to the main thread for writing. An axis slew that a client started stops when that client
 // goes.
+// Threads: main thread only; the commands run on its worker.
 class QrpServer : public MountGatedServer {
     Q_OBJECT
 public:

@@ -11,6 +11,7 @@ namespace Ko {
 // Runs one function on a thread's event loop and deletes itself afterwards. From another thread
 // the call is queued behind what was posted before; on that thread itself it runs at once, inside
 // the constructor. Create it with new and leave it to itself.
+// Threads: any thread.
 class QThreadPoster : public QObject {
     Q_OBJECT
 public:

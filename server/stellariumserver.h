@@ -29,6 +29,7 @@ class IAstroClock;
 // GoTos of all clients in arrival order. Each client has a report thread of its own, which reads
 // the mount and hands its messages to the main thread; it ends at the first failed read, when no
 // mount is held, or when its client goes. The server serves at most kMaxClients clients at once.
+// Threads: main thread only; the GoTos and the reports run on threads of their own.
 class StellariumServer : public MountGatedServer {
     Q_OBJECT
 public:
@@ -63,7 +64,7 @@ private:
 
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroClock> m_astroClock;
-    // Main thread.
+    // Main thread only.
     int m_clientCount = 0;
     std::vector<std::shared_ptr<ReportLoop>> m_loops;
     // Set by the destructor: GoTos still queued then are dropped.

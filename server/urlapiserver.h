@@ -20,9 +20,9 @@ class IUiBlockingMessage;
 // when none is) and shows "Please wait" for the overlay's delay. Only the newest waiting request
 // is answered: a new one replaces the session's and the overlay's pending job.
 //
-// Main thread only: construction, destruction and handle. A session completion that arrives on
-// another thread is posted to the main thread, where the mount and the Wi-Fi access are taken once;
-// completions and overlay jobs that run after this object has gone do nothing.
+// Threads: main thread only: construction, destruction and handle. A session completion that
+// arrives on another thread is posted to the main thread, where the mount and the Wi-Fi access are
+// taken once; completions and overlay jobs that run after this object has gone do nothing.
 class UrlApiServer {
 public:
     static constexpr char kScheme[] = "com-halvermoor-quorvel";

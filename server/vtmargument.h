@@ -11,7 +11,8 @@ namespace Ko {
 
 // One field of a remote request or reply, held as text that never contains a comma and typed
 // only when read. The readers throw std::logic_error "Read null Nullable" on a text that is not
-// such a number; callers check with isType first. A value type; any thread.
+// such a number; callers check with isType first.
+// Threads: any thread (a value type).
 class VtmArgument {
 public:
     std::string text;

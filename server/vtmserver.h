@@ -34,6 +34,8 @@ class IPMSharing;
 // trail-point record instead. Construction opens the ports and destruction closes them, both on
 // the main thread; every request runs on the network core's thread, one at a time, and holds the
 // current mount for its whole length, so a disconnect meanwhile cannot free it under the request.
+// Threads: main thread only for construction, destruction and stop; each request runs on the
+// network core's thread.
 class VtmServer {
 public:
     static constexpr uint16_t kPort = 11881;
@@ -74,7 +76,7 @@ public:
     VtmServer(const VtmServer&) = delete;
     VtmServer& operator=(const VtmServer&) = delete;
 
-    // Main thread. stop returns once the ports are closed on the core's thread and no request
+    // Main thread only. stop returns once the ports are closed on the core's thread and no request
     // runs any more; a running request ends first, within its deadline.
     void start();
     void stop();

@@ -10,6 +10,7 @@ struct AA2DCoordinate {
 };
 
 // A rectangular vector; the routine that returns it names its origin, frame and unit.
+// Threads: any thread.
 struct AA3DCoordinate {
     double X = 0;
     double Y = 0;

@@ -5,6 +5,7 @@
 namespace Ko {
 
 // Annual aberration: the shift of a star's place by the Earth's motion.
+// Threads: any thread.
 class AAAberrationCorr {
 public:
     // The Earth's velocity, units of 1e-8 AU per day, referred to the FK5 equator and equinox

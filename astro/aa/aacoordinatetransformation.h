@@ -7,6 +7,7 @@ namespace Ko {
 // Angle units and range reductions shared by the whole astronomical library, and the
 // conversions between its coordinate systems. Angles are degrees and right ascensions hours
 // unless a name says otherwise.
+// Threads: any thread.
 class AACoordinateTransformation {
 public:
     static constexpr double DegreesToRadians(double degrees) {

@@ -15,6 +15,7 @@ struct AACalendarDate {
 // A Julian Day with the calendar it is told in. The Gregorian flag holds only when the caller
 // asked for the Gregorian calendar and the day is 1582 October 15.0 (JD 2299160.5) or later;
 // before that the Julian calendar applies whatever was asked.
+// Threads: any thread.
 class AADate {
 public:
     AADate() = default;

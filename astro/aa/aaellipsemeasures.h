@@ -3,6 +3,7 @@
 namespace Ko {
 
 // Measures of an ellipse of eccentricity e and semi-major axis a.
+// Threads: any thread.
 class AAEllipseMeasures {
 public:
     // The circumference, by Ramanujan's approximation (in the unit of a; exact for a circle,

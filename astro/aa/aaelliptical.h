@@ -76,6 +76,7 @@ struct AAEllipticalPlanetaryDetails {
     double ApparentGeocentricDeclination = 0;
 };
 
+// Threads: any thread.
 class AAElliptical {
 public:
     // A planet's apparent place at a Julian Day (Dynamical Time): light time, the FK5 system,

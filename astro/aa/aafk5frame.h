@@ -6,6 +6,7 @@ namespace Ko {
 
 // Between the dynamical frame of VSOP87 (ecliptic and equinox J2000) and the FK5 equatorial
 // frame.
+// Threads: any thread.
 class AAFK5Frame {
 public:
     // Rectangular VSOP87 J2000 ecliptic coordinates to the FK5 equator and equinox J2000.

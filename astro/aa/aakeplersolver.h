@@ -3,6 +3,7 @@
 namespace Ko {
 
 // Kepler's equation M = E - e sin E.
+// Threads: any thread.
 class AAKeplerSolver {
 public:
     // Eccentric anomaly (degrees) for the mean anomaly M (degrees) by bisection: each iteration

@@ -3,6 +3,7 @@
 namespace Ko {
 
 // The visual magnitude of a minor planet in the H, G system.
+// Threads: any thread.
 class AAMinorPlanetBrightness {
 public:
     // Absolute magnitude H, slope parameter G, distances r from the Sun and Delta from the

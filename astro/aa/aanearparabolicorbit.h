@@ -17,6 +17,7 @@ struct AANearParabolicObjectElements {
     double e = 1;
 };
 
+// Threads: any thread.
 class AANearParabolicOrbit {
 public:
     // The geocentric place, as AAElliptical::Calculate gives it for an ellipse.

@@ -12,6 +12,7 @@ struct AATopocentricEclipticDetails {
 };
 
 // Diurnal parallax: the place of a body seen from the observer instead of the Earth's centre.
+// Threads: any thread.
 class AAParallaxCorr {
 public:
     // Geocentric right ascension (hours), declination (degrees) and distance (AU) to

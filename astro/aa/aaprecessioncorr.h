@@ -5,6 +5,7 @@
 namespace Ko {
 
 // Precession of positions between two epochs given as Julian Days.
+// Threads: any thread.
 class AAPrecessionCorr {
 public:
     // Rigorous precession of a right ascension (hours) and declination (degrees) with the IAU

@@ -3,6 +3,7 @@
 namespace Ko {
 
 // Greenwich sidereal time, hours in [0, 24), from a Julian Day read as Universal Time.
+// Threads: any thread.
 class AASiderealTimes {
 public:
     static double GreenwichMean(double JD);

@@ -8,6 +8,7 @@ namespace Ko {
 // longitudes in [0, 360) and latitudes in degrees, rectangular coordinates in AU. Geometric
 // places are where the Sun is; the apparent ones add nutation and aberration. High precision
 // sums the complete series, low precision the truncated ones.
+// Threads: any thread.
 class AASunPosition {
 public:
     // Ecliptic and equinox of date, and of J2000.

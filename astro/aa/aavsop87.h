@@ -22,6 +22,7 @@ struct AAVSOP87Series {
 // Sums a VSOP87 coordinate: a table holds one series per power of t, t in Julian millennia from
 // J2000.0 (the Julian Day used as it comes, Dynamical Time). The tables themselves are constant
 // data in the AAVSOP87Terms_* classes.
+// Threads: any thread.
 class AAVSOP87 {
 public:
     // The coordinate; an angle (bAngle) is reduced into [0, 2 pi). No series gives 0.

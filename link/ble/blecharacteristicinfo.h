@@ -10,6 +10,7 @@ class BLEDescriptorInfo;
 
 // One characteristic of a discovered service with its descriptors, as the service knew it when
 // its details were discovered, and its display texts.
+// Threads: main thread only.
 class BLECharacteristicInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString characteristicName READ characteristicName CONSTANT)

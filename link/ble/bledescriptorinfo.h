@@ -5,6 +5,7 @@
 namespace Ko {
 
 // One descriptor of a discovered characteristic, with its display texts.
+// Threads: main thread only.
 class BLEDescriptorInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString descriptorName READ descriptorName CONSTANT)

@@ -15,6 +15,7 @@ class BLEServiceInfo;
 // the user-interface thread: other threads ask for work through the trigger signals. Reports
 // come later on that thread, never from inside the platform's callback. Hold it through
 // makeOnOwnerThread; destroying it disconnects the device.
+// Threads: main thread only, but any thread may emit the trigger signals.
 class BLEDeviceInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString deviceName READ deviceName CONSTANT)

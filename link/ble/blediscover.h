@@ -15,6 +15,7 @@ class BLEDeviceInfo;
 // user-interface thread: other threads ask for a scan through the trigger signals; the setters
 // and the device list may be used from any thread. Reports come later on that thread. Hold it
 // through makeOnOwnerThread.
+// Threads: main thread only, but the trigger signals, the setters and the device list any thread.
 class BLEDiscover : public QObject {
     Q_OBJECT
 public:

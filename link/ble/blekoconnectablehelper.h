@@ -26,6 +26,7 @@ class IGattPlatform;
 // details of the controller's service, and hands the device graph over. A device that later
 // drops the link makes that graph's converser report a time-out. Lives on the user-interface
 // thread, where its slots run; the IConnectableHelper calls may come from any thread.
+// Threads: main thread only for the slots; the IConnectableHelper calls any thread.
 class BLEKoConnectableHelper : public IConnectableHelper {
     Q_OBJECT
 public:

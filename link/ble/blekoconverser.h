@@ -12,6 +12,7 @@ class ICancellable;
 
 // The Bluetooth LE transport converser: drops a stale reply, then writes the request and takes
 // one notified reply per attempt. Not locked: the link's SLConverser serialises it.
+// Threads: a task's own thread (it blocks on the mount's replies).
 class BLEKoConverser : public IConverser {
     Q_OBJECT
 public:

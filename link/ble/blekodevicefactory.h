@@ -8,6 +8,7 @@ class IConnectionSettings;
 class ITCCancellable;
 
 // Builds transport, Bluetooth LE converser, serialising converser, command converser and device.
+// Threads: any thread.
 class BLEKoDeviceFactory : public IBLEKoDeviceFactory {
 public:
     BLEKoDeviceFactory(std::shared_ptr<IConnectionSettings> settings,

@@ -17,6 +17,8 @@ class BLECharacteristicInfo;
 // it. Lives on the user-interface thread; the plain operations may be called from any thread,
 // and any GATT request they make is issued on the owner's thread. Hold it through
 // makeOnOwnerThread.
+// Threads: main thread only for construction, the slots and destruction; the plain operations any
+// thread, readValue a task's own thread (it waits for a notification).
 class BLEServiceInfo : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString serviceName READ serviceName CONSTANT)

@@ -1,6 +1,7 @@
 #pragma once
 
 // Texts shared by the Bluetooth LE objects: how UUIDs, values and devices are named.
+// Threads: any thread.
 
 #include <QBluetoothDeviceInfo>
 #include <QBluetoothUuid>

@@ -5,6 +5,7 @@
 
 namespace Ko {
 
+// Threads: any thread.
 class IBLEKoDeviceFactory {
 public:
     virtual ~IBLEKoDeviceFactory() = default;

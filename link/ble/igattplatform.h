@@ -4,6 +4,7 @@
 // one central connection per device, and the operations on one remote service. The real
 // implementation drives Qt Bluetooth; tests put scripted devices behind it. Every object made
 // here lives on the thread that made it and is used only there.
+// Threads: main thread only.
 
 #include <QBluetoothDeviceDiscoveryAgent>
 #include <QBluetoothDeviceInfo>

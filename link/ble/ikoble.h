@@ -13,6 +13,7 @@ inline constexpr const char* kNotifyCharacteristicUuid = "0xc306";
 
 // The byte transport to the motor controller over Bluetooth LE: a request is one value written,
 // a reply one value notified.
+// Threads: a task's own thread (readValue waits for the notified reply).
 class IKoBLE {
 public:
     virtual ~IKoBLE() = default;

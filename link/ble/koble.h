@@ -20,6 +20,7 @@ using BLEServiceMap =
 // The Bluetooth LE transport over the device's discovered services. The controller's service is
 // the first one in map order that carries its UUID, for setup and every exchange alike. Takes no
 // lock: the map never changes and the service elements are thread-safe.
+// Threads: a task's own thread (readValue waits for the notified reply).
 class KoBLE : public IKoBLE {
 public:
     // The connection to device lives as long as the transport: destroying it disconnects.

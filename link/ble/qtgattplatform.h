@@ -5,6 +5,7 @@
 namespace Ko {
 
 // The GATT seam on Qt Bluetooth.
+// Threads: main thread only.
 class QtGattPlatform : public IGattPlatform {
 public:
     std::unique_ptr<IGattScanner> createScanner() override;

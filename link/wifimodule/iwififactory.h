@@ -9,6 +9,7 @@ class IConverser;
 class IWMProgrammerPlanner;
 
 // Builds the Wi-Fi module's programmer and planner for a freshly connected link.
+// Threads: a task's own thread (the probe blocks on the link).
 class IWifiFactory {
 public:
     virtual ~IWifiFactory() = default;

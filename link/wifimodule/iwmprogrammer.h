@@ -9,6 +9,7 @@ namespace Ko {
 // Reads and writes the mount's Wi-Fi module configuration. Every operation returns true on
 // success and writes its outputs only then. mode and wifiSec are passed as the module's numbers
 // (WifiMode_::E and WifiSec_::E values).
+// Threads: a task's own thread (every command blocks on the link).
 class IWMProgrammer {
 public:
     virtual ~IWMProgrammer() = default;

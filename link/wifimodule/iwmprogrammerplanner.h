@@ -5,7 +5,8 @@
 namespace Ko {
 
 // Reads the Wi-Fi module's whole setting and writes a requested one in an order that keeps the
-// app's own link up as long as possible. Called from one worker thread only.
+// app's own link up as long as possible.
+// Threads: a task's own thread, always one worker's, never two at once.
 class IWMProgrammerPlanner {
 public:
     virtual ~IWMProgrammerPlanner() = default;

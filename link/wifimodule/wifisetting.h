@@ -96,6 +96,7 @@ public:
 
 // A setting read from the module carries its state; a requested one does not. QML sees an absent
 // part as undefined.
+// Threads: any thread (value types).
 struct WifiSetting {
     Q_GADGET
     Q_PROPERTY(Ko::WifiMode_::E mode MEMBER mode)

@@ -16,6 +16,7 @@ class IConverser;
 //
 // String parameters travel inside double quotes with '"', ',' and '/' escaped by a '/'; a CR or LF
 // in a parameter cannot be sent, and the write fails before anything goes out.
+// Threads: a task's own thread (every command blocks on the link).
 class WMProgrammer : public IWMProgrammer {
 public:
     WMProgrammer(std::shared_ptr<IConverser> converser, std::string peerAddress);

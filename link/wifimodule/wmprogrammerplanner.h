@@ -35,6 +35,7 @@ struct WMStep {
 // Wi-Fi configuration service calls it from its single worker thread. The wait after a station
 // write that went unanswered sleeps on the token current on that thread, so cancelling the
 // token ends it.
+// Threads: a task's own thread, always one worker's, never two at once.
 class WMProgrammerPlanner : public IWMProgrammerPlanner {
 public:
     WMProgrammerPlanner(std::shared_ptr<IWMProgrammer> programmer,

@@ -23,6 +23,7 @@ class ITaskProfile_Camera_JSON;
 // reaches or passes zero, so the shutter never stays open for good; a program of no photos is
 // passed over like a disabled one. The running program is followed by identity, so editing the
 // list during a run never leaves the run on a program that is gone.
+// Threads: main thread only.
 class CameraControlList : public ICameraControlList {
     Q_OBJECT
 public:

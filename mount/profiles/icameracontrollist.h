@@ -10,7 +10,8 @@ namespace Ko {
 
 // The user's exposure programs and the runs that fire the camera shutter through the current
 // mount: timed runs of every enabled program in list order, or bulb mode, where the shutter stays
-// open while the user holds it and count shows the open time. Main thread only.
+// open while the user holds it and count shows the open time.
+// Threads: main thread only.
 class ICameraControlList : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<QObject*> list READ list WRITE setList NOTIFY listChanged)

@@ -10,6 +10,7 @@ namespace Ko {
 // One exposure program for a camera whose shutter the mount switches: photos of exposureSec
 // each, photoIntervalSec apart. The three progress texts are shown while a run steps through it;
 // they are never stored.
+// Threads: main thread only.
 class ITaskProfile_Camera : public QObject {
     Q_OBJECT
     Q_PROPERTY(double exposureSec READ exposureSec WRITE setExposureSec NOTIFY valueChanged)

@@ -8,6 +8,7 @@ namespace Ko {
 
 // A celestial user object: right ascension in hours and declination in degrees, of the J2000
 // equinox or of date.
+// Threads: main thread only.
 class ITaskProfile_CE : public IUserObject {
     Q_OBJECT
     Q_PROPERTY(double ra READ ra WRITE setRa NOTIFY valueChanged)

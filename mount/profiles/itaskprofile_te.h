@@ -7,6 +7,7 @@
 namespace Ko {
 
 // A terrestrial user object: a fixed pair of mount axis angles in degrees, for landmarks.
+// Threads: main thread only.
 class ITaskProfile_TE : public IUserObject {
     Q_OBJECT
     Q_PROPERTY(double axis1 READ axis1 WRITE setAxis1 NOTIFY valueChanged)

@@ -11,6 +11,7 @@ class ITaskProfile_Camera;
 
 // The stored form of one record. Reading never fails: a missing key or a value of another JSON
 // type leaves the field's default, and unknown keys are ignored.
+// Threads: any thread.
 class ITaskProfileJSON {
 public:
     virtual ~ITaskProfileJSON() = default;

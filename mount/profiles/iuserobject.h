@@ -7,6 +7,7 @@ namespace Ko {
 
 // One object of the user's own, as the user-object pages edit it. Records live on the main
 // thread; QML reads and writes them there.
+// Threads: main thread only.
 class IUserObject : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)

@@ -8,7 +8,8 @@
 namespace Ko {
 
 // The user's objects of one kind, stored across restarts. The top of the list is the object
-// saved last. Main thread only.
+// saved last.
+// Threads: main thread only.
 class IUserObjectList : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<QObject*> list READ list WRITE setList NOTIFY listChanged)

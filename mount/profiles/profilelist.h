@@ -11,6 +11,8 @@
 
 namespace Ko {
 
+// Threads: main thread only.
+
 // What the lists of user records share. A list owns its records; QML sees them as plain
 // pointers that stay valid while they are in the list.
 

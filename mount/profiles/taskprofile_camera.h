@@ -4,6 +4,7 @@
 
 namespace Ko {
 
+// Threads: main thread only.
 class TaskProfile_Camera : public ITaskProfile_Camera {
     Q_OBJECT
 public:

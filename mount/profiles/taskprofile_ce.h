@@ -7,6 +7,7 @@
 
 namespace Ko {
 
+// Threads: main thread only.
 class TaskProfile_CE : public UserObjectRecord<ITaskProfile_CE> {
     Q_OBJECT
 public:

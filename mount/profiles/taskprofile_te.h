@@ -7,6 +7,7 @@
 
 namespace Ko {
 
+// Threads: main thread only.
 class TaskProfile_TE : public UserObjectRecord<ITaskProfile_TE> {
     Q_OBJECT
 public:

@@ -10,6 +10,8 @@
 
 namespace Ko {
 
+// Threads: any thread.
+
 class IKVStore;
 class ITaskProfile_CE_Factory;
 class ITaskProfile_TE_Factory;

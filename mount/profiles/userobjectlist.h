@@ -16,6 +16,7 @@ class IMountConnection;
 class ITaskProfileJSON;
 class CameraControlList;
 
+// Threads: main thread only.
 class UserObjectList : public IUserObjectList {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@ namespace Ko {
 
 // Which user objects a list keeps: celestial (right ascension and declination) or terrestrial
 // (mount axis angles). Seen by QML as "UserObjectMode".
+// Threads: any thread.
 struct UserObjectMode_ {
     Q_GADGET
 public:

@@ -26,7 +26,7 @@ struct UserObjectReading {
     bool readError = false;
 };
 
-// Runs read against the current mount on a detached thread of its own, then hands the reading
+// Runs read against the current mount on a background job of its own, then hands the reading
 // to apply on the main thread, unless record has been destroyed by then. record lives on the main
 // thread.
 void readUserObjectAsync(QObject* record, std::shared_ptr<IMountConnection> mountConnection,
@@ -35,6 +35,7 @@ void readUserObjectAsync(QObject* record, std::shared_ptr<IMountConnection> moun
 
 // What both kinds of user object share: the name, the two services their factory gave them and
 // the filling from the mount. Interface is ITaskProfile_CE or ITaskProfile_TE.
+// Threads: main thread only; the reader runs on a background job.
 template <class Interface>
 class UserObjectRecord : public Interface {
 public:

@@ -16,6 +16,7 @@ class ITCCancellable;
 // Homes both axes at once, each on a thread of its own that shares this task's token, so that
 // cancelling the task stops both. The axes' own results are kept for the log and do not change
 // this task's result: it ends Ok once both have ended.
+// Threads: a task's own thread (run blocks on the mount).
 class AutoHomeTask : public IMountTask {
 public:
     AutoHomeTask(std::shared_ptr<ITCCancellable> cancellable,

@@ -20,6 +20,7 @@ class ITCCancellable;
 // final approach, and sets the axis's position to the model's reference angle for that axis.
 // Commands are repeated until they succeed; the search ends early only when cancelled, when the
 // sensor readings contradict each other, or when a sweep cannot read the sensor.
+// Threads: a task's own thread (run blocks on the mount).
 class AxisAutoHomeTask : public IAxisAutoHomeTask {
 public:
     AxisAutoHomeTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

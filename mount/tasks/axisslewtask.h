@@ -14,6 +14,7 @@ class ITCCancellable;
 // Sets one axis running at a rate and ends, leaving it running. A relative rate is added to the
 // axis's last recorded rate (so a slew rides on tracking) and takes up backlash when it reverses
 // the axis; an absolute rate is commanded as it is.
+// Threads: a task's own thread (run blocks on the mount).
 class AxisSlewTask : public IMountTask {
 public:
     AxisSlewTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

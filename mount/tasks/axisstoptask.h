@@ -12,6 +12,7 @@ class ITCCancellable;
 
 // Stops one axis, retrying every 200 ms until the stop is accepted or the task is cancelled, and
 // then records the axis's rate as 0.
+// Threads: a task's own thread (run blocks on the mount).
 class AxisStopTask : public IMountTask {
 public:
     AxisStopTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

@@ -14,6 +14,7 @@ namespace Ko {
 // the notify callback runs on the writer's thread. m_mutex guards the rings and the write
 // position; m_notifyMutex guards the callback and is held while it runs, so that a caller of
 // setNotify may destroy the old callback's target once setNotify has returned.
+// Threads: any thread.
 class AZTrackingLogger : public IAZTrackingLogger {
 public:
     static constexpr int kChannels = 4;

@@ -28,6 +28,8 @@ class ITCCancellable;
 // open-loop axis rates from the target's azimuth and altitude, without the model. Failures inside
 // a pass are left to the next pass; only a cancel (or a failed start) ends the run. The gains and
 // the logger of the PID loop are the process's (AZTrackingTuning), read at every step.
+// Threads: a task's own thread (run blocks on the mount); the model's change notification any
+// thread.
 class AZTrackingTask : public IMountTask {
 public:
     using AnglePair = std::pair<double, double>;

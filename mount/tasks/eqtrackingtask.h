@@ -14,6 +14,7 @@ class ITCCancellable;
 
 // Starts axis 1 of an equatorial mount at the tracking rate (reversed south of the equator),
 // taking up backlash first, records the rate and ends. Axis 2 is left alone.
+// Threads: a task's own thread (run blocks on the mount).
 class EQTrackingTask : public IMountTask {
 public:
     EQTrackingTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

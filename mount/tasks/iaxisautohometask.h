@@ -5,6 +5,7 @@
 namespace Ko {
 
 // The home search of one axis, run on a thread of the auto-home task.
+// Threads: a task's own thread.
 class IAxisAutoHomeTask {
 public:
     virtual ~IAxisAutoHomeTask() = default;

@@ -6,6 +6,7 @@ namespace Ko {
 
 // Where the altitude-azimuth tracking loop reports each controller step, so that a developer can
 // watch the error terms and the output while tuning the gains.
+// Threads: any thread.
 class IAZTrackingLogger {
 public:
     virtual ~IAZTrackingLogger() = default;

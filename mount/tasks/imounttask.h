@@ -13,6 +13,7 @@ namespace Ko {
 // run on a thread the task manager gives it. A task learns of its cancellation only through the
 // thread-context cancellable, whose current token the manager sets to the task's own for the run;
 // it returns Cancel when it ended because it was cancelled.
+// Threads: a task's own thread for run; the tag and the resources any thread.
 class IMountTask {
 public:
     virtual ~IMountTask() = default;

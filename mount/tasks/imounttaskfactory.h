@@ -22,6 +22,7 @@ public:
 
 // Makes every task the mount starts, from the task's own parameters; the factory holds the rest
 // (one per connected mount). Each call returns a new task that has not been started.
+// Threads: any thread.
 class IMountTaskFactory : public IBaseMountTaskFactory {
 public:
     virtual std::shared_ptr<IMountTask> createAxisSlewTask(AXISID axis, bool absoluteRate,

@@ -17,6 +17,7 @@ class IMountTask;
 // a newer task cancels the running tasks it shares a resource with and waits until they have
 // ended, and replaces a task still waiting for any of its resources. For each resource it keeps
 // the tag of the task that claimed it last.
+// Threads: any thread; each task's run and its callbacks on the task's own thread.
 class IMountTaskManager {
 public:
     virtual ~IMountTaskManager() = default;

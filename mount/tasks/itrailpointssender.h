@@ -11,6 +11,7 @@ namespace Ko {
 // Feeds one segment of a trail to the mount, from point startIndex on, at the points' times.
 // Blocks the task thread until the segment is done, a command fails, or the thread's token is
 // cancelled (Cancel). progress may be empty.
+// Threads: a task's own thread.
 class ITrailPointsSender {
 public:
     using Progress = std::function<void(const TrailPointsProgress&)>;

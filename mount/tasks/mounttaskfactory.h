@@ -19,6 +19,7 @@ class SlewToTargetMAContainer;
 
 // The task factory of one connected mount: its collaborators are fixed at construction and
 // shared by every task it makes.
+// Threads: any thread.
 class MountTaskFactory : public IMountTaskFactory {
 public:
     MountTaskFactory(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

@@ -12,11 +12,12 @@ namespace Ko {
 class ICancellable;
 class ICancellableThreadContext;
 
-// One per connected mount. Each task runs on a detached thread that holds only a weak reference
+// One per connected mount. Each task runs on a background job that holds only a weak reference
 // to the manager, so a finished task after the manager is gone just ends. m_mutex guards the two
 // lists and the tag map; no callback and no tasksChanged subscriber is called while it is held.
 // Shutdown (and so the destructor) waits, bounded, until the running task threads are done with
 // their task, so they do not go on using the mount's objects while the program exits.
+// Threads: any thread; each task's run and its callbacks on the task's own thread.
 class MountTaskManager : public IMountTaskManager {
 public:
     explicit MountTaskManager(std::shared_ptr<ICancellableThreadContext> threadContext);

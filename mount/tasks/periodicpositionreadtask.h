@@ -13,6 +13,7 @@ class ITCCancellable;
 // Keeps the cached axis positions no older than kMaxAgeMs: reads when the older one has reached
 // that age and otherwise sleeps until it will. Runs until cancelled and then returns Cancel. A
 // read that fails is tried again after kRetryMs, so a dead link does not keep a core busy.
+// Threads: a task's own thread (run blocks on the mount).
 class PeriodicPositionReadTask : public IMountTask {
 public:
     // firstAxisOnly: read and watch axis 1 alone.

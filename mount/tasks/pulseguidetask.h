@@ -14,6 +14,7 @@ class ITCCancellable;
 // One guiding pulse: adds a rate to the axis's current one for a duration timed from the moment
 // the command was sent, then ends with the axis still at the pulse rate; the next task on the axis
 // restores its motion.
+// Threads: a task's own thread (run blocks on the mount).
 class PulseGuideTask : public IMountTask {
 public:
     PulseGuideTask(std::shared_ptr<ITCCancellable> cancellable, std::shared_ptr<IMountAxis> axes,

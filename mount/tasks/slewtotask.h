@@ -28,6 +28,7 @@ class SlewToTargetMAContainer;
 // has to move down first goes below its target, so that every final approach is upward and the
 // gears' backlash is always taken up the same way. Only cancellation ends a GoTo early: failed
 // passes are repeated.
+// Threads: a task's own thread (run blocks on the mount).
 class SlewToTask : public IMountTask {
 public:
     using AnglePair = std::pair<double, double>;

@@ -10,6 +10,8 @@
 
 namespace Ko {
 
+// Threads: any thread (value types).
+
 // A path for the mount to follow: sky positions one fixed interval apart from a start time.
 struct TrailPointsParam {
     std::string name;

@@ -14,6 +14,7 @@ class IAstroCalc;
 // whose model picks the pier side itself starts a new segment once the path has crossed the
 // meridian by more than the auto-flip threshold. The list is made on first use, on the calling
 // (task) thread, and kept.
+// Threads: a task's own thread; the auto-flip threshold any thread.
 class TrailPointsListMaker {
 public:
     // runStartMs is the time of the request's point 0 for this run.

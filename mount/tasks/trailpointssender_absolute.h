@@ -16,6 +16,7 @@ class ITCCancellable;
 // queue is left to drain and the extended motion is ended. While it sends, the link makes no
 // resends, so a lost reply costs one point rather than several round trips; that override lives
 // in memory only and ends with the send, however it ends.
+// Threads: a task's own thread.
 class TrailPointsSender_Absolute : public ITrailPointsSender {
 public:
     TrailPointsSender_Absolute(std::shared_ptr<IClock> clock,

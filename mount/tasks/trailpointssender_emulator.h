@@ -12,6 +12,7 @@ class MountAxisTimeContainer;
 
 // The emulated mount's sender: at each point's time it publishes the point's axis angles as the
 // mount's position, so that everything watching the position sees the mount follow the trail.
+// Threads: a task's own thread.
 class TrailPointsSender_Emulator : public ITrailPointsSender {
 public:
     TrailPointsSender_Emulator(std::shared_ptr<IClock> clock,

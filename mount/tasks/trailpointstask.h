@@ -17,6 +17,7 @@ class TrailPointsListMaker;
 // Follows a trail of timed points: syncs the mount's clock, then for each pier-side segment slews
 // to the first point it can still reach in time and hands the rest to the sender. A segment that
 // cannot be reached in time ends the run with Ok; later segments are not tried.
+// Threads: a task's own thread (run blocks on the mount).
 class TrailPointsTask : public IMountTask {
 public:
     TrailPointsTask(std::shared_ptr<IClock> clock, std::shared_ptr<IMountAxisUtil> axisUtil,

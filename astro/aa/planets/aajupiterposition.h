@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Jupiter's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AAJupiterPosition = AAPlanetPosition<AAVSOP87Terms_Jupiter>;
 
 } // namespace Ko

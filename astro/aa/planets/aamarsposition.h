@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Mars's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AAMarsPosition = AAPlanetPosition<AAVSOP87Terms_Mars>;
 
 } // namespace Ko

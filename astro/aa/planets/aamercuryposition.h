@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Mercury's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AAMercuryPosition = AAPlanetPosition<AAVSOP87Terms_Mercury>;
 
 } // namespace Ko

@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Neptune's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AANeptunePosition = AAPlanetPosition<AAVSOP87Terms_Neptune>;
 
 } // namespace Ko

@@ -7,6 +7,7 @@ namespace Ko {
 // A body's heliocentric position of VSOP87 from its terms class (L, B, R and their _TRUNCATED
 // forms): longitude in [0, 360) and latitude in [-90, 90] degrees, radius vector in AU. High
 // precision sums the complete series, low precision the truncated ones.
+// Threads: any thread.
 template <class Terms>
 class AAPlanetPosition {
 public:

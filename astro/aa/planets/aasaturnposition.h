@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Saturn's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AASaturnPosition = AAPlanetPosition<AAVSOP87Terms_Saturn>;
 
 } // namespace Ko

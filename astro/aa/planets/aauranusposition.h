@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Uranus's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AAUranusPosition = AAPlanetPosition<AAVSOP87Terms_Uranus>;
 
 } // namespace Ko

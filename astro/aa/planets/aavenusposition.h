@@ -6,6 +6,7 @@
 namespace Ko {
 
 // Venus's heliocentric position, ecliptic and equinox of date.
+// Threads: any thread.
 using AAVenusPosition = AAPlanetPosition<AAVSOP87Terms_Venus>;
 
 } // namespace Ko

@@ -122,7 +122,7 @@ void AlignmentRoutine::Steps::start(AlignmentType_::E type) {
         pairs.clear();
     }
     calculator->startLists(type);
-    emit starListStubs->shouldShow(0, trMount("Choose 1st Star"));
+    emit starListStubs->shouldShow(0, trMount(QT_TRANSLATE_NOOP("mount", "Choose 1st Star")));
 }
 
 void AlignmentRoutine::Steps::onStarSelected(int index012, int indexInList) {
@@ -158,14 +158,14 @@ void AlignmentRoutine::Steps::onStarSelected(int index012, int indexInList) {
         }
         emit selectionStub->shouldShow(trMount(previewTitle(type)), rows);
     } else if (index012 == 0) {
-        const QString title =
-            QString::fromStdString(chosenStars[0].name) + ".  " + trMount("Choose 2nd Star");
+        const QString title = QString::fromStdString(chosenStars[0].name) + ".  " +
+                              trMount(QT_TRANSLATE_NOOP("mount", "Choose 2nd Star"));
         calculator->firstStarChosen(type, chosenStars[0]);
         emit starListStubs->shouldShow(1, title);
     } else {
         const QString title = QString::fromStdString(chosenStars[0].name) + ", " +
                               QString::fromStdString(chosenStars[1].name) + ".  " +
-                              trMount("Choose 3rd Star");
+                              trMount(QT_TRANSLATE_NOOP("mount", "Choose 3rd Star"));
         calculator->secondStarChosen(type, chosenStars[0], chosenStars[1]);
         emit starListStubs->shouldShow(2, title);
     }
@@ -196,7 +196,8 @@ void AlignmentRoutine::Steps::beginAlignment() {
         break;
     case AlignmentType_::NorthLevel:
         centeringStub->showTarget(
-            trMount("Level your telescope and point it to north.").toStdString(),
+            trMount(QT_TRANSLATE_NOOP("mount", "Level your telescope and point it to north."))
+                .toStdString(),
             U_ASTRO_COORD{0, 0, CoordType::AZTrue});
         break;
     default:

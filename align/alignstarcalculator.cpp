@@ -272,8 +272,8 @@ void AlignStarCalculator::updateUiList(int i) {
     std::vector<uint64_t>& index = m_uiListDataIndex[i];
     rows.clear();
     index.clear();
-    const std::string magnitude = translated("Magnitude");
-    const std::string quality = translated("Quality");
+    const std::string magnitude = translated(QT_TRANSLATE_NOOP("mount", "Magnitude"));
+    const std::string quality = translated(QT_TRANSLATE_NOOP("mount", "Quality"));
     for (size_t k = 0; k < data.size(); ++k) {
         const Star& star = data[k];
         AstroObj object;

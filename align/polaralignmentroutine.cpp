@@ -110,8 +110,9 @@ void PolarAlignmentRoutine::Steps::start() {
     const int n = container->alignedStarCount();
     calculator->refreshVisible();
     emit starListStubs->shouldShow(
-        0, n < 2 ? trMount("No measured Mel Maz. Please perform alignment with 2 or 3 stars.")
-                 : trMount("Choose Polar Align Star"));
+        0, n < 2 ? trMount(QT_TRANSLATE_NOOP(
+                       "mount", "No measured Mel Maz. Please perform alignment with 2 or 3 stars."))
+                 : trMount(QT_TRANSLATE_NOOP("mount", "Choose Polar Align Star")));
 }
 
 bool PolarAlignmentRoutine::Steps::advance(uint64_t& forRun) {
@@ -198,7 +199,7 @@ void PolarAlignmentRoutine::Steps::onCentered() {
         } catch (const std::exception& e) {
             // A read that said Ok without a position, or a frame the chain did not give.
             Log("PolarAlignmentRoutine: measuring failed: %s", e.what());
-            self->send("Error: Cannot read axis coordinates");
+            self->send(QT_TRANSLATE_NOOP("mount", "Error: Cannot read axis coordinates"));
         }
     });
 }
@@ -209,7 +210,7 @@ void PolarAlignmentRoutine::Steps::measureAndShiftElevation(uint64_t forRun) {
         return;
     const CmdResp<IMount::AnglePair> position = mount->readPosition();
     if (!position.isOk()) {
-        send("Error: Cannot read axis coordinates");
+        send(QT_TRANSLATE_NOOP("mount", "Error: Cannot read axis coordinates"));
         return;
     }
     const auto [ha, dec] = position.value();
@@ -235,7 +236,9 @@ void PolarAlignmentRoutine::Steps::showInstruction(uint64_t forRun, void (Steps:
                                                    const char* word) {
     const std::weak_ptr<Steps> weak = weak_from_this();
     const QString text = PolarAlignmentRoutine::instructionText(
-        trMount("Adjust %s of mount to bring star to center of eyepiece"), trMount(word));
+        trMount(
+            QT_TRANSLATE_NOOP("mount", "Adjust %s of mount to bring star to center of eyepiece")),
+        trMount(word));
     // The Next button is pressed on the main thread: its callback is replaced there too, never
     // while a press of the page before may be reading it.
     QMetaObject::invokeMethod(instructionStub.get(), [weak, forRun, onNext, text] {
@@ -270,7 +273,7 @@ bool PolarAlignmentRoutine::Steps::applyCorrection(bool isElevation) {
     if (!ok) {
         // Closes the polar-alignment pages.
         emit starListStubs->shouldInclusivePop(0);
-        send("Failed to update alignment data");
+        send(QT_TRANSLATE_NOOP("mount", "Failed to update alignment data"));
     }
     return ok;
 }
@@ -298,7 +301,7 @@ void PolarAlignmentRoutine::Steps::onAzimuthAdjusted(uint64_t forRun) {
         return;
     if (applyCorrection(false)) {
         emit starListStubs->shouldInclusivePop(0);
-        send("Polar alignment finished");
+        send(QT_TRANSLATE_NOOP("mount", "Polar alignment finished"));
     }
 }
 

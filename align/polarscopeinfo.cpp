@@ -5,6 +5,8 @@
 #include "base/clock.h"
 #include "base/ilocation.h"
 
+#include <QCoreApplication>
+
 #include <ctime>
 
 namespace Ko {
@@ -41,15 +43,15 @@ void PolarScopeInfo::update() {
     localtime_r(&now, &local);
 
     QList<QVariantMap> rows;
-    rows.append(
-        row(tr("Local longitude"), m_astroFormat->formatLongitude(m_location->longitudeRad())));
-    rows.append(row(tr("Local time"),
+    rows.append(row(QCoreApplication::translate("mount", "Local longitude"),
+                    m_astroFormat->formatLongitude(m_location->longitudeRad())));
+    rows.append(row(QCoreApplication::translate("mount", "Local time"),
                     m_astroFormat->formatTimeOfDay12h(local.tm_hour + local.tm_min / 60.0)));
     if (m_north)
-        rows.append(row(tr("Polaris Position "),
+        rows.append(row(QCoreApplication::translate("mount", "Polaris Position "),
                         m_astroFormat->formatClockPosition(m_astroCalc->poleStarHourAngle())));
     else
-        rows.append(row(tr("Octans Position"), std::string()));
+        rows.append(row(QCoreApplication::translate("mount", "Octans Position"), std::string()));
     m_infoList = std::move(rows);
     emit infoListChanged();
 }

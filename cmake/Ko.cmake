@@ -196,16 +196,20 @@ function(ko_add_qml_test name)
         TIMEOUT 120)
 endfunction()
 
-# ko_add_shots_test(<area> [SETTINGS <file>])
+# ko_add_shots_test(<area> [SETTINGS <file>] [DRIVER <name>] [ARGS <probe options>...])
 #   The screenshot test shots_<area>: the probe (app/probe/probe.cpp, whose head says how to
-#   write a driver) runs the driver tests/shots_<area>.qml of the current folder under xvfb-run
+#   write a driver) runs the driver tests/shots_<area>.qml (or tests/shots_<name>.qml, with the
+#   probe options, e.g. --language de) of the current folder under xvfb-run
 #   on the xcb platform (offscreen rendering drops the Material backgrounds and shader effects),
 #   starting from the settings file (default qml/tests/shots/Settings.txt: the emulated mount in
 #   EQ mode, not connected at launch, day colours). The pictures stay under
 #   test-artifacts/screenshots/<area>/ of the build folder; look at them. Labelled "screenshots",
 #   which the ThreadSanitizer pass leaves out.
 function(ko_add_shots_test area)
-    cmake_parse_arguments(ARG "" "SETTINGS" "" ${ARGN})
+    cmake_parse_arguments(ARG "" "SETTINGS;DRIVER" "ARGS" ${ARGN})
+    if(NOT ARG_DRIVER)
+        set(ARG_DRIVER ${area})
+    endif()
     if(NOT ARG_SETTINGS)
         set(ARG_SETTINGS ${PROJECT_SOURCE_DIR}/qml/tests/shots/Settings.txt)
     endif()
@@ -215,8 +219,8 @@ function(ko_add_shots_test area)
     file(MAKE_DIRECTORY ${home})
     add_test(NAME ${test}
              COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb
-                     $<TARGET_FILE:quorvel_probe> --driver ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test}.qml
-                     --out ${out} --settings ${ARG_SETTINGS}
+                     $<TARGET_FILE:quorvel_probe> --driver ${CMAKE_CURRENT_SOURCE_DIR}/tests/shots_${ARG_DRIVER}.qml
+                     --out ${out} --settings ${ARG_SETTINGS} ${ARG_ARGS}
              WORKING_DIRECTORY ${home})
     # No leak check here: the GL and text-input modules that xcb loads are unloaded before the
     # check runs, so their allocations cannot be named in a suppression. The QML tests check the

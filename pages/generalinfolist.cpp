@@ -98,35 +98,37 @@ void GeneralInfoList::update() {
 
     QList<SectionListItem>& rows = m_model->items;
     rows.clear();
-    const QString coordinates = trMount("Coordinates");
-    rows.append({coordinates, trMount("Azimuth/Altitude"), azAlt});
-    rows.append({coordinates, trMount("H.A./Dec"), haDec});
-    rows.append({coordinates, trMount("R.A./Dec"), raDec});
-    rows.append({coordinates, trMount("Axis"), axes});
-    const QString polaris = trMount("Polaris");
-    rows.append({polaris, trMount("Clock Position"),
+    const QString coordinates = trMount(QT_TRANSLATE_NOOP("mount", "Coordinates"));
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "Azimuth/Altitude")), azAlt});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "H.A./Dec")), haDec});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "R.A./Dec")), raDec});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "Axis")), axes});
+    const QString polaris = trMount(QT_TRANSLATE_NOOP("mount", "Polaris"));
+    rows.append({polaris, trMount(QT_TRANSLATE_NOOP("mount", "Clock Position")),
                  fromUtf8(m_format->formatClockPosition(m_astroCalc->poleStarHourAngle()))});
-    rows.append({polaris, trMount("Hour Angle"),
+    rows.append({polaris, trMount(QT_TRANSLATE_NOOP("mount", "Hour Angle")),
                  fromUtf8(m_format->formatHourMin(m_astroCalc->poleStarHourAngleAt()))});
-    const QString time = trMount("Time");
-    rows.append({time, trMount("LMST"),
+    const QString time = trMount(QT_TRANSLATE_NOOP("mount", "Time"));
+    rows.append({time, trMount(QT_TRANSLATE_NOOP("mount", "LMST")),
                  fromUtf8(m_format->formatHourMinSec(m_astroCalc->localSiderealRad()))});
-    rows.append({time, trMount("GMST"),
+    rows.append({time, trMount(QT_TRANSLATE_NOOP("mount", "GMST")),
                  fromUtf8(m_format->formatHourMinSec(m_astroCalc->greenwichSiderealRad()))});
-    rows.append({time, trMount("Local Time"), fromUtf8(m_format->formatDateTimeWithZone(local))});
-    rows.append({time, trMount("Greenwich Time"), fromUtf8(m_format->formatTime(utc))});
-    const QString alignment = trMount("Alignment");
+    rows.append({time, trMount(QT_TRANSLATE_NOOP("mount", "Local Time")),
+                 fromUtf8(m_format->formatDateTimeWithZone(local))});
+    rows.append({time, trMount(QT_TRANSLATE_NOOP("mount", "Greenwich Time")),
+                 fromUtf8(m_format->formatTime(utc))});
+    const QString alignment = trMount(QT_TRANSLATE_NOOP("mount", "Alignment"));
     rows.append({alignment, QString(),
-                 termsText({{"ID", m_alignmentData->idAmin()},
-                            {"CH", m_alignmentData->chAmin()},
-                            {"NP", m_alignmentData->npAmin()}})});
+                 termsText({{QT_TRANSLATE_NOOP("mount", "ID"), m_alignmentData->idAmin()},
+                            {QT_TRANSLATE_NOOP("mount", "CH"), m_alignmentData->chAmin()},
+                            {QT_TRANSLATE_NOOP("mount", "NP"), m_alignmentData->npAmin()}})});
     rows.append({alignment, QString(),
-                 termsText({{"Mel", m_alignmentData->melAmin()},
-                            {"Maz", m_alignmentData->mazAmin()},
-                            {"Tilt", m_alignmentData->tiltAmin()}})});
-    const QString version = trMount("Version");
-    rows.append({version, trMount("App"), fromUtf8(appVersionText())});
-    rows.append({version, trMount("Motor Board"), motorBoard});
+                 termsText({{QT_TRANSLATE_NOOP("mount", "Mel"), m_alignmentData->melAmin()},
+                            {QT_TRANSLATE_NOOP("mount", "Maz"), m_alignmentData->mazAmin()},
+                            {QT_TRANSLATE_NOOP("mount", "Tilt"), m_alignmentData->tiltAmin()}})});
+    const QString version = trMount(QT_TRANSLATE_NOOP("mount", "Version"));
+    rows.append({version, trMount(QT_TRANSLATE_NOOP("mount", "App")), fromUtf8(appVersionText())});
+    rows.append({version, trMount(QT_TRANSLATE_NOOP("mount", "Motor Board")), motorBoard});
     m_model->setItems();
 }
 

@@ -58,41 +58,50 @@ void ObjectInfoList::update() {
 
     QList<SectionListItem>& rows = m_model->items;
     rows.clear();
-    const QString basic = trMount("Basic Information");
-    rows.append({basic, trMount("Name"), fromUtf8(obj.name)});
-    rows.append({basic, trMount("Magnitude"), fromUtf8(m_format->formatOneDecimal(obj.vmag))});
+    const QString basic = trMount(QT_TRANSLATE_NOOP("mount", "Basic Information"));
+    rows.append({basic, trMount(QT_TRANSLATE_NOOP("mount", "Name")), fromUtf8(obj.name)});
+    rows.append({basic, trMount(QT_TRANSLATE_NOOP("mount", "Magnitude")),
+                 fromUtf8(m_format->formatOneDecimal(obj.vmag))});
     for (const QStringList& kv : obj.kvList())
         rows.append({basic, kv.value(0), kv.value(1)});
 
-    const QString coordinates = trMount("Coordinates");
+    const QString coordinates = trMount(QT_TRANSLATE_NOOP("mount", "Coordinates"));
     const auto raDec = [this](double a, double b) { return fromUtf8(m_format->formatRaDec(a, b)); };
     const auto azAlt = [this](const U_ASTRO_COORD& c) {
         return fromUtf8(m_format->formatAzAlt(c.a, c.b));
     };
     const U_ASTRO_COORD& hdObsv = frames[CoordType::HDObsv].value();
     const U_ASTRO_COORD& hdTrue = frames[CoordType::HDTrue].value();
-    rows.append({coordinates, trMount("R.A./Dec (now)"), raDec(obj.coordNow.a, obj.coordNow.b)});
-    rows.append(
-        {coordinates, trMount("R.A./Dec (J2000)"), raDec(obj.coordJ2000.a, obj.coordJ2000.b)});
-    rows.append({coordinates, trMount("H.A./Dec (apparent)"), raDec(hdObsv.a, hdObsv.b)});
-    rows.append({coordinates, trMount("Azimuth/Altitude (apparent)"),
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "R.A./Dec (now)")),
+                 raDec(obj.coordNow.a, obj.coordNow.b)});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "R.A./Dec (J2000)")),
+                 raDec(obj.coordJ2000.a, obj.coordJ2000.b)});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "H.A./Dec (apparent)")),
+                 raDec(hdObsv.a, hdObsv.b)});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "Azimuth/Altitude (apparent)")),
                  azAlt(frames[CoordType::AZObsv].value())});
-    rows.append({coordinates, trMount("H.A./Dec"), raDec(hdTrue.a, hdTrue.b)});
     rows.append(
-        {coordinates, trMount("Azimuth/Altitude"), azAlt(frames[CoordType::AZTrue].value())});
+        {coordinates, trMount(QT_TRANSLATE_NOOP("mount", "H.A./Dec")), raDec(hdTrue.a, hdTrue.b)});
+    rows.append({coordinates, trMount(QT_TRANSLATE_NOOP("mount", "Azimuth/Altitude")),
+                 azAlt(frames[CoordType::AZTrue].value())});
 
-    const QString visibility = trMount("Visibility");
+    const QString visibility = trMount(QT_TRANSLATE_NOOP("mount", "Visibility"));
     const auto time = [this](double hours) {
         return fromUtf8(m_format->formatTimeOfDay12h(hours));
     };
     if (rts.state == RisesAndSets) {
-        rows.append({visibility, trMount("Rise Time"), time(rts.riseHours)});
-        rows.append({visibility, trMount("Transit Time"), time(rts.transitHours)});
-        rows.append({visibility, trMount("Set Time"), time(rts.setHours)});
+        rows.append(
+            {visibility, trMount(QT_TRANSLATE_NOOP("mount", "Rise Time")), time(rts.riseHours)});
+        rows.append({visibility, trMount(QT_TRANSLATE_NOOP("mount", "Transit Time")),
+                     time(rts.transitHours)});
+        rows.append(
+            {visibility, trMount(QT_TRANSLATE_NOOP("mount", "Set Time")), time(rts.setHours)});
     } else if (rts.state == Circumpolar) {
-        rows.append({visibility, QString(), trMount("Always above horizon")});
+        rows.append(
+            {visibility, QString(), trMount(QT_TRANSLATE_NOOP("mount", "Always above horizon"))});
     } else {
-        rows.append({visibility, QString(), trMount("Always below horizon")});
+        rows.append(
+            {visibility, QString(), trMount(QT_TRANSLATE_NOOP("mount", "Always below horizon"))});
     }
     m_model->setItems();
 }

@@ -2,11 +2,14 @@
 // driver file, writing pictures of the window. Not installed.
 //
 //   quorvel_probe --driver <file.qml> --out <folder> [--settings <file>] [--first-frame]
+//                 [--language <code>] [--double-length]
 //
 // --settings copies a settings file into the data folder before anything reads it; without it
 // the stored settings of the (scratch) data folder are used, as a restarted program would.
 // --first-frame prints "first-frame-ms: <ms from process start>" when the window has shown its
 // first frame, and ends there unless a driver is given too.
+// --language and --double-length choose the language and switch the pseudo-translation on before
+// the window is created, so texts built once at creation show them too.
 //
 // A driver file is a QML object with a function steps() that returns a list of steps, run in
 // order. Each step may have, taken in this order:
@@ -19,6 +22,11 @@
 // with its inj_stackView, inj_nightManager, inj_toaster and inj_mainUIUtil.
 // probe.publish(name, object) sets a stand-in under a service's name (e.g. a QtObject with
 // "timedout: true" as inj_converserTimeoutForwarder), probe.restore(name) puts the service back.
+// probe.unanswered() lists the lookups no catalogue answered, as {context, source}; a recording
+// translator lies beneath the catalogues for the whole run. probe.texts() lists the visible text
+// items of the window and its popups (text inputs too, as input: true, and whether readOnly) as
+// {path, text, input, readOnly, wraps, elides, width, implicitWidth, contentWidth}, contentWidth
+// being the widest line of a wrapped text.
 // A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
 //
 //   import QtQuick
@@ -52,16 +60,22 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMetaProperty>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include <ctime>
 #include <memory>
+#include <mutex>
+#include <set>
 
 namespace {
 
@@ -128,14 +142,97 @@ QtObject {
 }
 )";
 
+// Installed before any catalogue, so Qt asks it last: it sees exactly the lookups that no
+// catalogue answered, and answers none. The language manager installs each new language's
+// catalogues above it. Lookups come from any thread.
+class RecordingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        Q_UNUSED(disambiguation)
+        Q_UNUSED(n)
+        if (sourceText && *sourceText) {
+            std::lock_guard lock(m_mutex);
+            m_lookups.emplace(QString::fromUtf8(context), QString::fromUtf8(sourceText));
+        }
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+
+    QVariantList lookups() const {
+        std::lock_guard lock(m_mutex);
+        QVariantList list;
+        for (const auto& [context, source] : m_lookups)
+            list.append(QVariantMap{{"context", context}, {"source", source}});
+        return list;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::set<std::pair<QString, QString>> m_lookups;
+};
+
+// The item's place for a report: the QML ids (or object names) of it and its ancestors, each
+// with the file that names it.
+QString itemPath(const QQuickItem* item) {
+    QStringList parts;
+    for (const QQuickItem* i = item; i; i = i->parentItem()) {
+        const QQmlContext* context = qmlContext(i);
+        QString name = context ? context->nameForObject(i) : QString();
+        if (name.isEmpty())
+            name = i->objectName();
+        if (name.isEmpty() && i != item)
+            continue;
+        const QString file = context ? context->baseUrl().fileName() : QString();
+        parts.prepend((file.isEmpty() ? QString() : file + ':') +
+                      (name.isEmpty() ? i->metaObject()->className() : name));
+    }
+    return parts.join('/');
+}
+
+// Visible, non-empty texts below item; wholly transparent branches are not seen.
+void collectTexts(const QQuickItem* item, QVariantList& out) {
+    if (!item->isVisible() || item->opacity() <= 0)
+        return;
+    const bool input = item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit");
+    if (input || item->inherits("QQuickText")) {
+        const QString text = item->property("text").toString();
+        if (!text.trimmed().isEmpty())
+            out.append(QVariantMap{{"path", itemPath(item)},
+                                   {"input", input},
+                                   {"readOnly", item->property("readOnly").toBool()},
+                                   {"text", text},
+                                   {"wraps", item->property("wrapMode").toInt() != 0},
+                                   {"elides", item->property("elide").toInt() != 0},
+                                   {"width", item->width()},
+                                   {"implicitWidth", item->implicitWidth()},
+                                   {"contentWidth", item->property("contentWidth")}});
+    }
+    for (const QQuickItem* child : item->childItems())
+        collectTexts(child, out);
+}
+
+bool storeLanguage(const QString& settingsPath, const QString& code) {
+    QFile file(settingsPath);
+    QJsonObject settings;
+    if (file.open(QIODevice::ReadOnly))
+        settings = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    settings.insert(QStringLiteral("lang_code"), code);
+    QDir().mkpath(QFileInfo(settingsPath).path());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(QJsonDocument(settings).toJson()) > 0;
+}
+
 } // namespace
 
 class Probe : public QObject {
     Q_OBJECT
     Q_PROPERTY(QObject* window READ window CONSTANT)
 public:
-    Probe(QQmlEngine* engine, QQuickWindow* window, QString outDir)
-        : m_engine(engine), m_window(window), m_outDir(std::move(outDir)) {}
+    Probe(QQmlEngine* engine, QQuickWindow* window, QString outDir,
+          const RecordingTranslator& recorder)
+        : m_engine(engine), m_window(window), m_outDir(std::move(outDir)), m_recorder(recorder) {}
 
     QObject* window() const { return m_window; }
 
@@ -145,11 +242,14 @@ public:
         // before the first one reaches this thread.
         auto callback = std::make_shared<QJSValue>(done);
         auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = connect(m_window, &QQuickWindow::frameSwapped, this, [callback, connection] {
-            if (!QObject::disconnect(*connection))
-                return;
-            callback->call();
-        });
+        *connection =
+            connect(m_window, &QQuickWindow::frameSwapped, this, [this, callback, connection] {
+                if (!QObject::disconnect(*connection))
+                    return;
+                const QJSValue result = callback->call();
+                if (result.isError())
+                    fail(result.toString() + " at " + result.property("stack").toString());
+            });
         m_window->update();
     }
 
@@ -205,6 +305,15 @@ public:
             m_engine->rootContext()->setContextProperty(name, m_originals.take(name));
     }
 
+    Q_INVOKABLE QVariantList unanswered() const { return m_recorder.lookups(); }
+
+    // The window's content, header, footer and overlay (popups and dialogs) are all below it.
+    Q_INVOKABLE QVariantList texts() const {
+        QVariantList list;
+        collectTexts(m_window->contentItem(), list);
+        return list;
+    }
+
     Q_INVOKABLE void fail(const QString& why) {
         qWarning("probe failed: %s", qPrintable(why));
         m_failed = true;
@@ -222,6 +331,7 @@ private:
     QQmlEngine* const m_engine;
     QQuickWindow* const m_window;
     const QString m_outDir;
+    const RecordingTranslator& m_recorder;
     QHash<QString, QVariant> m_originals;
     bool m_failed = false;
 };
@@ -234,6 +344,8 @@ int main(int argc, char** argv) {
     parser.addOption({"out", "Folder for the pictures.", "folder", "."});
     parser.addOption({"settings", "Settings file to start from.", "file"});
     parser.addOption({"first-frame", "Print the time to the first frame."});
+    parser.addOption({"language", "Language to start in.", "code"});
+    parser.addOption({"double-length", "Start with the pseudo-translation on."});
     parser.process(app);
     const bool firstFrame = parser.isSet("first-frame");
     if (!parser.isSet("driver") && !firstFrame) {
@@ -242,17 +354,23 @@ int main(int argc, char** argv) {
     }
 
     // The data folder as the program finds it: "QuorvelPro" under the per-user data root.
+    const QString settingsPath =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+        "/QuorvelPro/Settings.txt";
     if (parser.isSet("settings")) {
-        const QString target =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-            "/QuorvelPro/Settings.txt";
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        if (!QFile::copy(parser.value("settings"), target)) {
-            qWarning("probe: cannot copy the settings to %s", qPrintable(target));
+        QDir().mkpath(QFileInfo(settingsPath).path());
+        QFile::remove(settingsPath);
+        if (!QFile::copy(parser.value("settings"), settingsPath)) {
+            qWarning("probe: cannot copy the settings to %s", qPrintable(settingsPath));
             return 2;
         }
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(settingsPath, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    // Stored as the user's choice, so that every service starts in the language, as after a
+    // restart.
+    if (parser.isSet("language") && !storeLanguage(settingsPath, parser.value("language"))) {
+        qWarning("probe: cannot store the language in %s", qPrintable(settingsPath));
+        return 2;
     }
     const QString outDir = parser.value("out");
     QDir().mkpath(outDir);
@@ -263,11 +381,19 @@ int main(int argc, char** argv) {
     Ko::registerMetaTypes();
 
     // Torn down as appMain does: QML first, then the services, then the application.
+    RecordingTranslator recorder;
+    QCoreApplication::installTranslator(&recorder);
     QList<std::shared_ptr<QObject>> keepAlive;
     Ko::PDepContainer container;
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:///"));
     dependencyInjectToQml(&engine, keepAlive, container);
+    // Texts the services made before this show the pseudo-translation from their next refresh.
+    if (parser.isSet("double-length"))
+        engine.rootContext()
+            ->contextProperty(QStringLiteral("inj_languageManager"))
+            .value<QObject*>()
+            ->setProperty("doubleLength", true);
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     auto* window = engine.rootObjects().isEmpty()
                        ? nullptr
@@ -290,7 +416,7 @@ int main(int argc, char** argv) {
             Qt::QueuedConnection);
     }
 
-    Probe probe(&engine, window, outDir);
+    Probe probe(&engine, window, outDir, recorder);
     std::unique_ptr<QObject> driver;
     std::unique_ptr<QObject> runner;
     if (parser.isSet("driver")) {

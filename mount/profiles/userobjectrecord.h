@@ -50,7 +50,7 @@ public:
     }
 
     void loadCurrentAsync() override {
-        m_name = QStringLiteral("Current object");
+        m_name = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Current object"));
         readUserObjectAsync(this, m_mountConnection, reader(),
                             [this](const UserObjectReading& reading) {
                                 setReading(reading);

@@ -37,7 +37,9 @@ Page {
     background: Pane {}
     // The entries are sized from the page, not from the grid, which may be shorter.
     Component.onCompleted: {
-        for (const entry of grid.children) {
+        // A list property is not iterable here: index it.
+        for (let i = 0; i < grid.children.length; ++i) {
+            const entry = grid.children[i]
             if (entry.pageHeight !== undefined)
                 entry.pageHeight = Qt.binding(() => root.height)
         }

@@ -19,8 +19,10 @@ ListView {
     section.property: "category"
     section.criteria: ViewSection.FullString
     section.labelPositioning: ViewSection.InlineLabels | ViewSection.CurrentLabelAtStart
+    // The header reads the view's context property "section": a required property is not
+    // updated on the headers the view reuses, which then kept the sections' old names after a
+    // change of language.
     section.delegate: UI_InfoHeader {
-        required property string section
         width: ListView.view.width
         title: section
         z: 2

@@ -50,7 +50,9 @@ Page {
     function fillFields() {
         if (!profile)
             return
-        nameField.text = profile.name
+        // The record's default name is the service's text; a name the user gave has no
+        // translation and stays as it is.
+        nameField.text = qsTranslate("mount", profile.name)
         if (isAxis) {
             axis1Row.writeToUI(profile.axis1)
             axis2Row.writeToUI(profile.axis2)

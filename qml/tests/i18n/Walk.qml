@@ -1,0 +1,346 @@
+import QtQuick
+
+// Visits every menu, page, popup and dialog of the program and checks the texts on screen at
+// each stop. With the mount disconnected, then connected (connect: false leaves out the second
+// half, disconnect: false the first). Two checks:
+// - translated run: no lookup stays unanswered outside the developer pages, and every text that
+//   neither wraps nor elides fits its item;
+// - pseudo run (the probe's --double-length): every text on screen is bracketed by the
+//   pseudo-translation or is data; anything else is hard-coded.
+// Nothing here searches for devices, downloads or opens another application: the connection
+// type stays the emulator, the comet list's Update is never pressed, help goes to a stand-in.
+QtObject {
+    id: walk
+
+    property bool pseudo: false
+    property bool disconnected: true
+    property bool connected: true
+
+    // Entries that start a workflow on the mount or leave the program; their pages and dialogs
+    // are visited through the window's own instances below.
+    readonly property var skippedEntries: ["star1", "brightestStar", "star2", "star3",
+        "polarAlignment", "pointAndGo", "help", "resetAlignment"]
+    readonly property var menus: ["AlignmentMenu", "StarMenu", "DeepSkyMenu", "UtilityMenu",
+        "UserObjectsMenu", "SettingsMenu", "AdvancedMenu"]
+    // Pages no menu entry reaches directly.
+    readonly property var filePages: ["AlignCompensationPage", "MagnitudeLimitPage",
+        "AlignWithSyncPage"]
+    // The developer pages stay English. Qt's own lookups that never reach the screen: the
+    // layout-direction key Qt reads from every catalogue, and the error texts of files and QML
+    // imports, which go to the log and the console only.
+    readonly property var untranslatedContexts: ["DevSettingPage", "TestTrailPointsPage",
+        "TestAZTrackingPage", "QIODevice", "QQmlImportDatabase"]
+    readonly property var untranslatedLookups: ["QGuiApplication QT_LAYOUT_DIRECTION"]
+    // Items that show data: names from the database, the languages' own names, the log.
+    readonly property var dataPaths: [/BaseAstroListPage\.qml:row\//, /:languageBox\//,
+        /^languageBox .*MenuItem/, /LogPage\.qml:logText$/]
+
+    // The names of the object on the object page, from the database.
+    property var dataTexts: []
+    property var problems: ({})
+    property int problemCount: 0
+
+    // Shown for real, the comet list would fetch a new comet file from the internet.
+    property QtObject cometList: QtObject {
+        property var list: []
+        property bool loadingList: false
+        function setDisplayed(value) {
+        }
+        function setSearchText(text) {
+        }
+    }
+    property QtObject helpStandIn: QtObject {
+        property int opened: 0
+        function openInExternalApp() {
+            opened += 1
+        }
+    }
+
+    // The queue of actions {label, run, wait, then}; then() runs once the frame after the wait
+    // has been drawn and may return actions to do next.
+    property var queue: []
+    property int index: -1
+    property bool finished: false
+    readonly property var action: index >= 0 && index < queue.length ? queue[index] : null
+    readonly property bool ready: action !== null && (!action.wait || action.wait())
+    property int completed: -1
+    property Timer timeout: Timer {
+        interval: 15000
+        onTriggered: probe.fail("timed out at " + (walk.action ? walk.action.label : "?"))
+    }
+    onReadyChanged: if (ready) Qt.callLater(complete)
+
+    function start(list) {
+        queue = list
+        next()
+    }
+
+    function next() {
+        index += 1
+        if (index >= queue.length) {
+            timeout.stop()
+            report()
+            finished = true
+            return
+        }
+        timeout.restart()
+        if (action.run)
+            action.run()
+        if (ready)
+            Qt.callLater(complete)
+    }
+
+    function complete() {
+        if (completed === index || !ready)
+            return
+        completed = index
+        const current = action
+        probe.afterFrame(function () {
+            const more = current.then ? current.then() || [] : []
+            if (more.length)
+                queue = queue.slice(0, index + 1).concat(more, queue.slice(index + 1))
+            next()
+        })
+    }
+
+    function problem(kind, text) {
+        const key = kind + ": " + text
+        if (problems[key])
+            return
+        problems[key] = true
+        problemCount += 1
+        console.warn(key)
+    }
+
+    // A text is data when no word of two or more letters is left once units are set aside
+    // (12h 34m 56s, 45°12', N, 3.5), or it is a name the program does not translate.
+    function isData(t, owner) {
+        if (t.text === inj_appVersion.appName || dataTexts.includes(t.text))
+            return true
+        for (const re of dataPaths) {
+            if (re.test(t.path) || re.test(owner + " " + t.path))
+                return true
+        }
+        const text = t.text.replace(/(AM|PM|GMT|UTC)/g, "")
+        return !/[A-Za-z\u00c0-\u024f\u0370-\u04ff]{2,}|[\u3040-\u30ff\u4e00-\u9fff]/.test(text)
+    }
+
+    function check(label, owner) {
+        const texts = probe.texts()
+        for (const t of texts) {
+            if (pseudo) {
+                if (!/\[[\s\S]*\]/.test(t.text) && !isData(t, owner || ""))
+                    problem("hard-coded", label + " " + t.path + " \"" + t.text + "\"")
+                continue
+            }
+            if (t.elides || (t.input && !t.readOnly))
+                continue
+            const needed = t.wraps ? t.contentWidth : t.implicitWidth
+            if (needed > t.width + 1)
+                problem("too wide", label + " " + t.path + " \"" + t.text + "\" needs "
+                        + Math.ceil(needed) + " of " + Math.floor(t.width))
+        }
+    }
+
+    function report() {
+        if (!pseudo) {
+            for (const l of probe.unanswered()) {
+                if (!untranslatedContexts.includes(l.context)
+                        && !untranslatedLookups.includes(l.context + " " + l.source))
+                    problem("untranslated", l.context + " \"" + l.source + "\"")
+            }
+        }
+        if (problemCount > 0)
+            probe.fail(problemCount + " problems in " + inj_languageManager.language)
+        else
+            probe.finish()
+    }
+
+    // Popups and dialogs an item holds, and the lists of its combo boxes.
+    function popupsOf(item, out, depth) {
+        if (!item || depth > 40)
+            return out
+        const list = item.data !== undefined ? item.data : item.children || []
+        for (let i = 0; i < list.length; ++i) {
+            const o = list[i]
+            if (!o)
+                continue
+            if (o.closePolicy !== undefined && o.open !== undefined) {
+                if (!out.includes(o))
+                    out.push(o)
+                popupsOf(o.contentItem, out, depth + 1)
+                popupsOf(o.footer, out, depth + 1)
+                continue
+            }
+            if (o.popup && o.currentIndex !== undefined && o.delegate !== undefined
+                    && o.visible && o.enabled && o.count > 0) {
+                o.popup.objectName = o.objectName
+                out.push(o.popup)
+            }
+            popupsOf(o, out, depth + 1)
+        }
+        return out
+    }
+
+    function popupVisits(label, popups) {
+        const out = []
+        for (const p of popups) {
+            const name = label + ">" + (p.objectName || p.toString())
+            // Without transitions: the texts are the same, the walk is quicker.
+            const open = () => {
+                p.enter = null
+                p.exit = null
+                p.open()
+            }
+            out.push({ label: name, run: open, wait: () => p.opened,
+                       then: () => check(name, p.objectName) })
+            out.push({ label: name + " closing", run: () => p.close(), wait: () => !p.visible })
+        }
+        return out
+    }
+
+    // Pushes a page, checks it and its popups, and returns to the depth it started from.
+    function pageVisit(label, open) {
+        const stack = probe.window.inj_stackView
+        const a = { label: label }
+        a.run = () => {
+            a.depth = stack.depth
+            open()
+        }
+        a.wait = () => stack.depth > a.depth && !stack.busy && stack.currentItem.width > 0
+        a.then = () => {
+            check(label)
+            const page = stack.currentItem
+            return popupVisits(label, popupsOf(page, [], 0)).concat(extraVisits(label, page), [
+                { label: label + " back", run: () => stack.pop(stack.get(a.depth - 1)),
+                  wait: () => stack.depth === a.depth && !stack.busy }])
+        }
+        return a
+    }
+
+    // What a page opens only on the user's request: the exposure group of the camera page (a
+    // new group) and the warning before observing the Sun.
+    function extraVisits(label, page) {
+        if (label === "AdvancedMenu/cameraControl") {
+            return [pageVisit(label + "/group", () => {
+                inj_cameraControl.add()
+                page.editGroup(0)
+            })]
+        }
+        if (label === "SettingsMenu/advancedSettings") {
+            const name = label + ">popupObsSun"
+            return [{ label: name, run: () => page.askObserveSun(),
+                      wait: () => page.popupObsSun !== null && page.popupObsSun.opened,
+                      then: () => check(name) },
+                    { label: name + " closing", run: () => page.popupObsSun.close(),
+                      wait: () => !page.popupObsSun.visible }]
+        }
+        return []
+    }
+
+    function menuEntries(item, out) {
+        for (let i = 0; i < item.children.length; ++i) {
+            const c = item.children[i]
+            if (c.textUnderIcon !== undefined && c.objectName !== "")
+                out.push(c)
+            else
+                menuEntries(c, out)
+        }
+        return out
+    }
+
+    function menuVisit(name) {
+        const stack = probe.window.inj_stackView
+        const visit = pageVisit(name, () => stack.push("qrc:/Page/" + name + ".qml"))
+        const checkMenu = visit.then
+        visit.then = () => {
+            const back = checkMenu()
+            const entries = []
+            for (const e of menuEntries(stack.currentItem, [])) {
+                if (e.enabled && !skippedEntries.includes(e.objectName))
+                    entries.push(pageVisit(name + "/" + e.objectName, () => e.clicked()))
+            }
+            return entries.concat(back)
+        }
+        return visit
+    }
+
+    // The window's own pages and dialogs, shown as their workflows would show them.
+    function windowVisits() {
+        const w = probe.window
+        const stack = w.inj_stackView
+        const stars = inj_astroList_star
+        const list = [{ label: "stars", run: () => stars.setDisplayed(true),
+                        wait: () => !stars.loadingList && stars.list.length > 0 },
+                      pageVisit("ObjectInfoPage", () => {
+                          const star = stars.getAstroObj(0)
+                          stars.setDisplayed(false)
+                          dataTexts = [star.name].concat(star.kvList.map(kv => kv[1]))
+                          w.inj_objectInfoPage.go(star)
+                      })]
+        for (const name of ["alignSelectionPage", "alignStarList0", "centeringPage",
+                            "instructionStepPage"]) {
+            const page = find(w.contentItem, name) || findObject(w, name)
+            if (page)
+                list.push(pageVisit(name, () => stack.push(page)))
+        }
+        for (const name of filePages)
+            list.push(pageVisit(name, () => stack.push("qrc:/Page/" + name + ".qml")))
+        const toaster = w.inj_toaster
+        list.push({ label: "help", run: () => {
+                        stack.push("qrc:/Page/UtilityMenu.qml")
+                        find(stack.currentItem, "help").clicked()
+                    },
+                    wait: () => toaster.count > 0 && helpStandIn.opened > 0,
+                    then: () => {
+                        check("help")
+                        stack.pop()
+                    } })
+        const popups = popupsOf(w, popupsOf(w.header, [], 0), 0)
+        return list.concat(popupVisits("window", popups))
+    }
+
+    function find(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        for (let i = 0; i < item.children.length; ++i) {
+            const found = find(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    function findObject(w, name) {
+        for (let i = 0; i < w.data.length; ++i) {
+            if (w.data[i] && w.data[i].objectName === name)
+                return w.data[i]
+        }
+        return null
+    }
+
+    function phase(label) {
+        let list = [{ label: label + " main menu", then: () => check(label + " main menu") }]
+        for (const name of menus)
+            list.push(menuVisit(name))
+        return list.concat(windowVisits())
+    }
+
+    function steps() {
+        let list = [{ label: "start", run: () => {
+                          probe.publish("inj_helpFile", helpStandIn)
+                          probe.publish("inj_astroList_comet", cometList)
+                      },
+                      wait: () => probe.window.inj_stackView.currentItem !== null }]
+        if (disconnected)
+            list = list.concat(phase("disconnected"))
+        if (connected) {
+            list.push({ label: "connecting", run: () => inj_iConnectable.startSession(),
+                        wait: () => inj_mountConnection.connected && !inj_iConnectable.busy })
+            list = list.concat(phase("connected"))
+        }
+        return [{ run: () => start(list), wait: () => finished, timeoutMs: 110000 }]
+    }
+}

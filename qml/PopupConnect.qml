@@ -16,6 +16,9 @@ UI_Dialog {
         readonly property var devices: hasDevices ? iConnectable.devicesList : []
         property bool closingOnDone: false
         property int selectedRow: -1
+        // Both buttons are as wide as the wider one needs.
+        readonly property real buttonWidth: Math.max(nextActionButton.implicitWidth,
+                                                     cancelButton.implicitWidth)
     }
 
     modal: true
@@ -53,7 +56,8 @@ UI_Dialog {
         spacing: 12
 
         Item {
-            implicitWidth: 220 + 50
+            // Wider where the buttons' texts need it.
+            implicitWidth: Math.max(220, 2 * _m.buttonWidth + 10) + 50
             implicitHeight: column.implicitHeight + 50
 
             ColumnLayout {
@@ -127,9 +131,11 @@ UI_Dialog {
                     Layout.fillWidth: true
                     spacing: 10
                     Button {
+                        id: nextActionButton
                         objectName: "nextActionButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: _m.buttonWidth
                         leftPadding: 4
                         rightPadding: 4
                         enabled: !_m.iConnectable.busy
@@ -137,9 +143,11 @@ UI_Dialog {
                         onClicked: _m.iConnectable.startNextAction()
                     }
                     Button {
+                        id: cancelButton
                         objectName: "cancelButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: _m.buttonWidth
                         leftPadding: 4
                         rightPadding: 4
                         enabled: !_m.iConnectable.busy

@@ -109,7 +109,10 @@ ToolBar {
 
             Button {
                 objectName: "connectButton"
-                width: 120
+                // At least 120 wide, wider for a mode's name that needs it (as in German), as far as
+                // the middle space allows.
+                width: Math.min(middle.width, Math.max(120, implicitContentWidth + leftPadding
+                                                       + rightPadding))
                 height: 35
                 text: root.connectText
                 font.pixelSize: 14
@@ -124,6 +127,7 @@ ToolBar {
                 // The tool bar gives its children light text; the button has its own background.
                 Material.foreground: _m.nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
                 onClicked: _m.iConnectable.startSession()
+                onWidthChanged: middle.place()
             }
         }
 

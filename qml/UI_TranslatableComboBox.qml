@@ -45,9 +45,25 @@ ComboBox {
     function _rebuild() {
         // A box that had no items starts at the first one, as a combo box does.
         const index = count === 0 && currentIndex < 0 ? 0 : currentIndex
-        model = Array.from(tr_model, item => tr_modelToString(item))
+        const texts = Array.from(tr_model, item => tr_modelToString(item))
+        let widest = 0
+        for (const text of texts) {
+            _metrics.text = text
+            widest = Math.max(widest, _metrics.advanceWidth)
+        }
+        _widestText = widest
+        model = texts
         currentIndex = index < model.length ? index : -1
     }
+
+    // The list is as wide as its longest text needs, even where the box is narrower, so that no
+    // entry is cut short in a language with long words; it keeps the box's right edge.
+    property real _widestText: 0
+    readonly property TextMetrics _metrics: TextMetrics {
+        font: root.font
+    }
+    popup.width: Math.max(width, _widestText + 40)
+    popup.x: width - popup.width
 
     Component.onCompleted: _rebuild()
     onTr_modelChanged: _rebuild()

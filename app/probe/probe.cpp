@@ -25,8 +25,8 @@
 // probe.unanswered() lists the lookups no catalogue answered, as {context, source}; a recording
 // translator lies beneath the catalogues for the whole run. probe.texts() lists the visible text
 // items of the window and its popups (text inputs too, as input: true, and whether readOnly) as
-// {path, text, input, readOnly, wraps, elides, width, implicitWidth, contentWidth}, contentWidth
-// being the widest line of a wrapped text.
+// {path, text, input, readOnly, wraps, elides, truncated (elided now), width, implicitWidth,
+// contentWidth}, contentWidth being the widest line of a wrapped text.
 // A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
 //
 //   import QtQuick
@@ -204,6 +204,7 @@ void collectTexts(const QQuickItem* item, QVariantList& out) {
                                    {"text", text},
                                    {"wraps", item->property("wrapMode").toInt() != 0},
                                    {"elides", item->property("elide").toInt() != 0},
+                                   {"truncated", item->property("truncated").toBool()},
                                    {"width", item->width()},
                                    {"implicitWidth", item->implicitWidth()},
                                    {"contentWidth", item->property("contentWidth")}});

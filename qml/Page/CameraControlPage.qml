@@ -80,11 +80,11 @@ Page {
             Layout.fillWidth: true
             Layout.minimumHeight: 50
             onCurrentIndexChanged: root.setMode(currentIndex)
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Timer")
                 height: parent.height
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Bulb")
                 height: parent.height
             }

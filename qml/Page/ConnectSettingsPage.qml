@@ -182,7 +182,7 @@ Page {
 
                 Repeater {
                     model: _m.tabTypes.length
-                    TabButton {
+                    UI_TabButton {
                         id: tab
                         required property int index
                         objectName: "tab" + index

@@ -44,12 +44,12 @@ Page {
             currentIndex: _m.identifyList.useDeviceOri ? 1 : 0
             onCurrentIndexChanged: _m.identifyList.useDeviceOri = currentIndex === 1
 
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Telescope Orientation")
                 font.pixelSize: 12
                 height: parent.height
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Device Orientation")
                 font.pixelSize: 12
                 height: parent.height

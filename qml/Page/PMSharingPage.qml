@@ -66,14 +66,16 @@ Page {
             objectName: "searchBar"
             visible: !_m.pmSharing.serving
             Layout.fillWidth: true
-            implicitHeight: 40
+            implicitHeight: Math.max(40, searchText.implicitHeight + 8)
             color: _m.isNight ? "#202020" : "#f0f0f0"
+            // Takes a second line where the language needs it.
             Label {
+                id: searchText
                 anchors.left: parent.left
                 anchors.leftMargin: 10
                 anchors.right: busy.left
                 anchors.verticalCenter: parent.verticalCenter
-                elide: Text.ElideRight
+                wrapMode: Text.WordWrap
                 font.pixelSize: 14
                 color: _m.isNight ? "red" : "#dd000000"
                 text: qsTr("Pointing model from another %1").arg(_m.appVersion.appName)

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import ".."
 
 // The polar-scope reticle for either hemisphere with the facts beside it, refreshed every 2 s
 // while active.
@@ -56,11 +57,11 @@ Item {
             objectName: "hemisphereTabs"
             Layout.fillWidth: true
             // Both names in full: the style's capitals would not fit a phone's width.
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Northern Hemisphere")
                 font.capitalization: Font.MixedCase
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Southern Hemisphere")
                 font.capitalization: Font.MixedCase
             }

@@ -79,7 +79,7 @@ ColumnLayout {
 
     Rectangle {
         Layout.fillWidth: true
-        implicitHeight: 48
+        implicitHeight: Math.max(48, toolbarLabel.implicitHeight + 8)
         color: "transparent"
         enabled: root.paneEditEnabled
 
@@ -89,11 +89,15 @@ ColumnLayout {
             anchors.rightMargin: 4
             spacing: 0
 
+            // Takes a second line where the language needs it, beside the buttons.
             Label {
+                id: toolbarLabel
                 Layout.fillWidth: true
                 text: root.toolbarText
                 color: _m.textColor
                 font.bold: true
+                wrapMode: Text.WordWrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
             }
             ToolButton {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import ".."
 
 // Tonight's best deep-sky objects, planets and double stars, one tab each. Exactly one list is
 // displayed while the page is active, and none while it is hidden.
@@ -49,15 +50,15 @@ Page {
             Layout.minimumHeight: 50
             onCurrentIndexChanged: if (root.StackView.status === StackView.Active) root.showTab(currentIndex)
 
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Deep Sky")
                 height: parent.height
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Planet")
                 height: parent.height
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("Double Star")
                 height: parent.height
             }

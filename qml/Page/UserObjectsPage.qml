@@ -164,10 +164,10 @@ Page {
             Layout.leftMargin: 10
             Layout.rightMargin: 10
             Layout.minimumHeight: 40
-            TabButton {
+            UI_TabButton {
                 text: qsTr("JNow")
             }
-            TabButton {
+            UI_TabButton {
                 text: qsTr("J2000")
             }
         }

@@ -103,13 +103,19 @@ QtObject {
         })
     }
 
-    function problem(kind, text) {
-        const key = kind + ": " + text
+    // Each finding once, at the first place it is seen.
+    function note(kind, label, t) {
+        const key = kind + " " + t.path + " " + t.text
         if (problems[key])
-            return
+            return false
         problems[key] = true
-        problemCount += 1
-        console.warn(key)
+        console.info(kind + ": " + label + " " + t.path + " \"" + t.text + "\"")
+        return true
+    }
+
+    function problem(kind, label, t) {
+        if (note(kind, label, t))
+            problemCount += 1
     }
 
     // A text is data when no word of two or more letters is left once units are set aside
@@ -130,15 +136,21 @@ QtObject {
         for (const t of texts) {
             if (pseudo) {
                 if (!/\[[\s\S]*\]/.test(t.text) && !isData(t, owner || ""))
-                    problem("hard-coded", label + " " + t.path + " \"" + t.text + "\"")
+                    problem("hard-coded", label, t)
                 continue
             }
-            if (t.elides || (t.input && !t.readOnly))
+            if (t.input && !t.readOnly)
                 continue
+            // Cut short with an ellipsis: allowed, but worth a look in the pictures.
+            if (t.elides) {
+                if (t.truncated)
+                    note("elided", label, t)
+                continue
+            }
             const needed = t.wraps ? t.contentWidth : t.implicitWidth
             if (needed > t.width + 1)
-                problem("too wide", label + " " + t.path + " \"" + t.text + "\" needs "
-                        + Math.ceil(needed) + " of " + Math.floor(t.width))
+                problem("too wide (" + Math.ceil(needed) + " of " + Math.floor(t.width) + ")",
+                        label, t)
         }
     }
 
@@ -147,7 +159,7 @@ QtObject {
             for (const l of probe.unanswered()) {
                 if (!untranslatedContexts.includes(l.context)
                         && !untranslatedLookups.includes(l.context + " " + l.source))
-                    problem("untranslated", l.context + " \"" + l.source + "\"")
+                    problem("untranslated", l.context, { path: "", text: l.source })
             }
         }
         if (problemCount > 0)

@@ -22,9 +22,10 @@ QtObject {
         "polarAlignment", "pointAndGo", "help", "resetAlignment"]
     readonly property var menus: ["AlignmentMenu", "StarMenu", "DeepSkyMenu", "UtilityMenu",
         "UserObjectsMenu", "SettingsMenu", "AdvancedMenu"]
-    // Pages no menu entry reaches directly.
+    // Pages no menu entry reaches directly, and the Wi-Fi page, whose entry only a mount with a
+    // Wi-Fi module enables (the emulated mount has none).
     readonly property var filePages: ["AlignCompensationPage", "MagnitudeLimitPage",
-        "AlignWithSyncPage"]
+        "AlignWithSyncPage", "WifiConfigPage"]
     // The developer pages stay English. Qt's own lookups that never reach the screen: the
     // layout-direction key Qt reads from every catalogue, and the error texts of files and QML
     // imports, which go to the log and the console only.

@@ -1,4 +1,5 @@
 import QtQuick
+import Ko.Quorvel
 
 // Visits every menu, page, popup and dialog of the program and checks the texts on screen at
 // each stop. With the mount disconnected, then connected (connect: false leaves out the second
@@ -334,6 +335,27 @@ QtObject {
         return null
     }
 
+    // A 3-star alignment as far as its second star, so that the workflow's own titles show;
+    // disconnecting ends it and takes its pages off the stack.
+    function alignmentVisits() {
+        const w = probe.window
+        const stack = w.inj_stackView
+        const lists = ["alignStarList0", "alignStarList1"].map(
+            name => find(w.contentItem, name) || findObject(w, name))
+        const calculator = inj_alignStarCalculator
+        return [
+            { label: "alignment: 1st star", run: () => inj_alignmentRoutine.start(AlignmentType.Star3),
+              wait: () => stack.currentItem === lists[0] && calculator.list0.length > 0,
+              then: () => check("alignment: 1st star") },
+            { label: "alignment: 2nd star",
+              run: () => find(lists[0], "list").selectedIndex(
+                  calculator.list0.findIndex(row => row.isEnableListItem)),
+              wait: () => stack.currentItem === lists[1], then: () => check("alignment: 2nd star") },
+            { label: "disconnecting", run: () => inj_iConnectable.startNextAction(),
+              wait: () => !inj_mountConnection.connected && stack.depth === 1 && !stack.busy }
+        ]
+    }
+
     function phase(label) {
         let list = [{ label: label + " main menu", then: () => check(label + " main menu") }]
         for (const name of menus)
@@ -352,7 +374,7 @@ QtObject {
         if (connected) {
             list.push({ label: "connecting", run: () => inj_iConnectable.startSession(),
                         wait: () => inj_mountConnection.connected && !inj_iConnectable.busy })
-            list = list.concat(phase("connected"))
+            list = list.concat(phase("connected"), alignmentVisits())
         }
         return [{ run: () => start(list), wait: () => finished, timeoutMs: 110000 }]
     }

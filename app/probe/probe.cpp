@@ -8,8 +8,9 @@
 // the stored settings of the (scratch) data folder are used, as a restarted program would.
 // --first-frame prints "first-frame-ms: <ms from process start>" when the window has shown its
 // first frame, and ends there unless a driver is given too.
-// --language and --double-length choose the language and switch the pseudo-translation on before
-// the window is created, so texts built once at creation show them too.
+// --language stores the language as the user's choice before anything starts, as a restarted
+// program finds it; --double-length switches the pseudo-translation on before the window is
+// created, so texts built once at creation show it too.
 //
 // A driver file is a QML object with a function steps() that returns a list of steps, run in
 // order. Each step may have, taken in this order:

@@ -36,8 +36,10 @@ ListView {
         required property bool firstItemInSection
 
         width: ListView.view.width
-        // Two-line values (coordinates of date) and wrapped titles get the room they need.
-        height: Math.max(40, Math.max(titleLabel.implicitHeight, valueLabel.implicitHeight) + 8)
+        // Two-line values (coordinates of date) and wrapped titles get the room they need. The
+        // labels' row keeps its own height, centred: filling the row's height, which follows
+        // theirs, was a binding loop.
+        height: Math.max(40, labels.implicitHeight + 8)
 
         Rectangle {
             visible: !row.firstItemInSection
@@ -49,7 +51,10 @@ ListView {
         }
 
         RowLayout {
-            anchors.fill: parent
+            id: labels
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
             anchors.leftMargin: 10
             anchors.rightMargin: 10
             spacing: 10
@@ -59,7 +64,6 @@ ListView {
                 objectName: "title"
                 visible: row.title !== ""
                 Layout.preferredWidth: (row.width - 30) / 2
-                Layout.fillHeight: true
                 text: row.title
                 wrapMode: Text.Wrap
                 horizontalAlignment: Text.AlignRight
@@ -71,7 +75,6 @@ ListView {
                 id: valueLabel
                 objectName: "value"
                 Layout.fillWidth: true
-                Layout.fillHeight: true
                 text: row.value
                 wrapMode: Text.Wrap
                 horizontalAlignment: row.title !== "" ? Text.AlignLeft : Text.AlignHCenter

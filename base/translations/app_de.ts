@@ -700,25 +700,6 @@
     </message>
 </context>
 <context>
-    <name>PolarScopeInfo</name>
-    <message>
-        <source>Local longitude</source>
-        <translation>Lokaler Längengrad</translation>
-    </message>
-    <message>
-        <source>Local time</source>
-        <translation>Ortszeit</translation>
-    </message>
-    <message>
-        <source>Polaris Position </source>
-        <translation>Polarstern-Position </translation>
-    </message>
-    <message>
-        <source>Octans Position</source>
-        <translation>Oktant-Position</translation>
-    </message>
-</context>
-<context>
     <name>PolarScopePage</name>
     <message>
         <source>Polar Clock Utility</source>
@@ -1538,6 +1519,210 @@
     <message>
         <source>Quorvel Pro</source>
         <translation>Quorvel Pro</translation>
+    </message>
+    <message>
+        <source>Current object</source>
+        <translation type="unfinished">Aktuelles Objekt</translation>
+    </message>
+    <message>
+        <source>Choose 1st Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose 2nd Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose 3rd Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level your telescope and point it to north.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Polar Align Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Cannot read axis coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust %s of mount to bring star to center of eyepiece</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update alignment data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polar alignment finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local longitude</source>
+        <translation type="unfinished">Lokaler Längengrad</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation type="unfinished">Ortszeit</translation>
+    </message>
+    <message>
+        <source>Polaris Position </source>
+        <translation type="unfinished">Polarstern-Position </translation>
+    </message>
+    <message>
+        <source>Octans Position</source>
+        <translation type="unfinished">Oktant-Position</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation type="unfinished">Koordinaten</translation>
+    </message>
+    <message>
+        <source>Azimuth/Altitude</source>
+        <translation type="unfinished">Azimut/Höhe</translation>
+    </message>
+    <message>
+        <source>H.A./Dec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R.A./Dec</source>
+        <translation type="unfinished">RA/Dek</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polaris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LMST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GMST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greenwich Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation type="unfinished">Ausrichtung</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motor Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>R.A./Dec (now)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R.A./Dec (J2000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H.A./Dec (apparent)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Azimuth/Altitude (apparent)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rise Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transit Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always above horizon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always below horizon</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Lokaler Längengrad</translation>
+        <translation>Lokaler Längengrad</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Ortszeit</translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Polarstern-Position </translation>
+        <translation>Polarstern-Position </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Oktant-Position</translation>
+        <translation>Oktant-Position</translation>
     </message>
     <message>
         <source>Coordinates</source>

@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Longitud local</translation>
+        <translation>Longitud local</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Hora local</translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Posición de la Polar </translation>
+        <translation>Posición de la Polar </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Posición de Octante</translation>
+        <translation>Posición de Octante</translation>
     </message>
     <message>
         <source>Coordinates</source>

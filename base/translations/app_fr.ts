@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Longitude locale</translation>
+        <translation>Longitude locale</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Heure locale</translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Position de la Polaire </translation>
+        <translation>Position de la Polaire </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Position de l&apos;Octant</translation>
+        <translation>Position de l&apos;Octant</translation>
     </message>
     <message>
         <source>Coordinates</source>

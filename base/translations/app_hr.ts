@@ -1571,19 +1571,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Lokalna dužina</translation>
+        <translation>Lokalna dužina</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Lokalno vrijeme</translation>
+        <translation>Lokalno vrijeme</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Položaj Sjevernjače </translation>
+        <translation>Položaj Sjevernjače </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Položaj Oktanta</translation>
+        <translation>Položaj Oktanta</translation>
     </message>
     <message>
         <source>Coordinates</source>

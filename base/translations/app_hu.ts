@@ -1569,19 +1569,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Helyi hosszúság</translation>
+        <translation>Helyi hosszúság</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Helyi idő</translation>
+        <translation>Helyi idő</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Sarkcsillag helyzete </translation>
+        <translation>Sarkcsillag helyzete </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Oktáns helyzete</translation>
+        <translation>Oktáns helyzete</translation>
     </message>
     <message>
         <source>Coordinates</source>

@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Longitudine locale</translation>
+        <translation>Longitudine locale</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Ora locale</translation>
+        <translation>Ora locale</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Posizione della Polare </translation>
+        <translation>Posizione della Polare </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Posizione dell&apos;Ottante</translation>
+        <translation>Posizione dell&apos;Ottante</translation>
     </message>
     <message>
         <source>Coordinates</source>

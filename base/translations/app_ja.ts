@@ -1569,19 +1569,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">現地の経度</translation>
+        <translation>現地の経度</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">現地時刻</translation>
+        <translation>現地時刻</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">北極星の位置 </translation>
+        <translation>北極星の位置 </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">はちぶんぎ座の位置</translation>
+        <translation>はちぶんぎ座の位置</translation>
     </message>
     <message>
         <source>Coordinates</source>

@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Lokale lengtegraad</translation>
+        <translation>Lokale lengtegraad</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Lokale tijd</translation>
+        <translation>Lokale tijd</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Positie Poolster </translation>
+        <translation>Positie Poolster </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Positie Octans</translation>
+        <translation>Positie Octans</translation>
     </message>
     <message>
         <source>Coordinates</source>

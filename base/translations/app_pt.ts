@@ -1570,19 +1570,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Longitude local</translation>
+        <translation>Longitude local</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Hora local</translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Posição da Polar </translation>
+        <translation>Posição da Polar </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Posição do Oitante</translation>
+        <translation>Posição do Oitante</translation>
     </message>
     <message>
         <source>Coordinates</source>

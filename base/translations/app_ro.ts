@@ -1571,19 +1571,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Longitudine locală</translation>
+        <translation>Longitudine locală</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Ora locală</translation>
+        <translation>Ora locală</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Poziția Stelei Polare </translation>
+        <translation>Poziția Stelei Polare </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Poziția Octantului</translation>
+        <translation>Poziția Octantului</translation>
     </message>
     <message>
         <source>Coordinates</source>

@@ -1571,19 +1571,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">Местная долгота</translation>
+        <translation>Местная долгота</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">Местное время</translation>
+        <translation>Местное время</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">Положение Полярной </translation>
+        <translation>Положение Полярной </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">Положение Октанта</translation>
+        <translation>Положение Октанта</translation>
     </message>
     <message>
         <source>Coordinates</source>

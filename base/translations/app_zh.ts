@@ -1569,19 +1569,19 @@
     </message>
     <message>
         <source>Local longitude</source>
-        <translation type="unfinished">当地经度</translation>
+        <translation>当地经度</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished">当地时间</translation>
+        <translation>当地时间</translation>
     </message>
     <message>
         <source>Polaris Position </source>
-        <translation type="unfinished">北极星位置 </translation>
+        <translation>北极星位置 </translation>
     </message>
     <message>
         <source>Octans Position</source>
-        <translation type="unfinished">南极座位置</translation>
+        <translation>南极座位置</translation>
     </message>
     <message>
         <source>Coordinates</source>

@@ -1474,7 +1474,7 @@
     </message>
     <message>
         <source>Latitude</source>
-        <translation>Breitengrad</translation>
+        <translation>Polhöhe</translation>
     </message>
     <message>
         <source>Azimuth</source>
@@ -1522,51 +1522,51 @@
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished">Aktuelles Objekt</translation>
+        <translation>Aktuelles Objekt</translation>
     </message>
     <message>
         <source>Choose 1st Star</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Stern wählen</translation>
     </message>
     <message>
         <source>Choose 2nd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Stern wählen</translation>
     </message>
     <message>
         <source>Choose 3rd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Stern wählen</translation>
     </message>
     <message>
         <source>Level your telescope and point it to north.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teleskop waagerecht stellen und nach Norden ausrichten.</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel und Maz nicht gemessen. Bitte eine 2- oder 3-Stern-Ausrichtung durchführen.</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Polausrichtungsstern wählen</translation>
     </message>
     <message>
         <source>Error: Cannot read axis coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Achskoordinaten nicht lesbar</translation>
     </message>
     <message>
         <source>Adjust %s of mount to bring star to center of eyepiece</source>
-        <translation type="unfinished"></translation>
+        <translation>%s der Montierung verstellen, bis der Stern mittig im Okular steht</translation>
     </message>
     <message>
         <source>Failed to update alignment data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung der Ausrichtungsdaten fehlgeschlagen</translation>
     </message>
     <message>
         <source>Polar alignment finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Polausrichtung abgeschlossen</translation>
     </message>
     <message>
         <source>Local longitude</source>
@@ -1586,143 +1586,143 @@
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished">Koordinaten</translation>
+        <translation>Koordinaten</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished">Azimut/Höhe</translation>
+        <translation>Azimut/Höhe</translation>
     </message>
     <message>
         <source>H.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Stdw./Dek</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished">RA/Dek</translation>
+        <translation>RA/Dek</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Achsen</translation>
     </message>
     <message>
         <source>Polaris</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarstern</translation>
     </message>
     <message>
         <source>Clock Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeigerposition</translation>
     </message>
     <message>
         <source>Hour Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenwinkel</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>LMST</source>
-        <translation type="unfinished"></translation>
+        <translation>LMST</translation>
     </message>
     <message>
         <source>GMST</source>
-        <translation type="unfinished"></translation>
+        <translation>GMST</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Greenwich Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Greenwich-Zeit</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished">Ausrichtung</translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>NP</source>
-        <translation type="unfinished"></translation>
+        <translation>NP</translation>
     </message>
     <message>
         <source>Mel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel</translation>
     </message>
     <message>
         <source>Maz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Neigung</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionen</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Motor Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorplatine</translation>
     </message>
     <message>
         <source>Basic Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Grunddaten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>R.A./Dec (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dek (aktuell)</translation>
     </message>
     <message>
         <source>R.A./Dec (J2000)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dek (J2000)</translation>
     </message>
     <message>
         <source>H.A./Dec (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stdw./Dek (scheinbar)</translation>
     </message>
     <message>
         <source>Azimuth/Altitude (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/Höhe (scheinbar)</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbarkeit</translation>
     </message>
     <message>
         <source>Rise Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgang</translation>
     </message>
     <message>
         <source>Transit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulmination</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergang</translation>
     </message>
     <message>
         <source>Always above horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer über dem Horizont</translation>
     </message>
     <message>
         <source>Always below horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer unter dem Horizont</translation>
     </message>
 </context>
 </TS>

@@ -1522,51 +1522,51 @@
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished">Objeto actual</translation>
+        <translation>Objeto actual</translation>
     </message>
     <message>
         <source>Choose 1st Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la 1.ª estrella</translation>
     </message>
     <message>
         <source>Choose 2nd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la 2.ª estrella</translation>
     </message>
     <message>
         <source>Choose 3rd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la 3.ª estrella</translation>
     </message>
     <message>
         <source>Level your telescope and point it to north.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivele el telescopio y apúntelo al norte.</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel y Maz sin medir. Realice una alineación de 2 o 3 estrellas.</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la estrella de alineación polar</translation>
     </message>
     <message>
         <source>Error: Cannot read axis coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pueden leer las coordenadas de los ejes</translation>
     </message>
     <message>
         <source>Adjust %s of mount to bring star to center of eyepiece</source>
-        <translation type="unfinished"></translation>
+        <translation>Use el ajuste de %s de la montura para llevar la estrella al centro del ocular</translation>
     </message>
     <message>
         <source>Failed to update alignment data</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron actualizar los datos de alineación</translation>
     </message>
     <message>
         <source>Polar alignment finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación polar terminada</translation>
     </message>
     <message>
         <source>Local longitude</source>
@@ -1586,143 +1586,143 @@
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished">Coordenadas</translation>
+        <translation>Coordenadas</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished">Acimut/Altura</translation>
+        <translation>Acimut/Altura</translation>
     </message>
     <message>
         <source>H.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>AH/Dec</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished">AR/Dec</translation>
+        <translation>AR/Dec</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejes</translation>
     </message>
     <message>
         <source>Polaris</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella Polar</translation>
     </message>
     <message>
         <source>Clock Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de reloj</translation>
     </message>
     <message>
         <source>Hour Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo horario</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>LMST</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL</translation>
     </message>
     <message>
         <source>GMST</source>
-        <translation type="unfinished"></translation>
+        <translation>TSG</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Greenwich Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de Greenwich</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished">Alineación</translation>
+        <translation>Alineación</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>NP</source>
-        <translation type="unfinished"></translation>
+        <translation>NP</translation>
     </message>
     <message>
         <source>Mel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel</translation>
     </message>
     <message>
         <source>Maz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Motor Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa de motores</translation>
     </message>
     <message>
         <source>Basic Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información básica</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>R.A./Dec (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>AR/Dec (actual)</translation>
     </message>
     <message>
         <source>R.A./Dec (J2000)</source>
-        <translation type="unfinished"></translation>
+        <translation>AR/Dec (J2000)</translation>
     </message>
     <message>
         <source>H.A./Dec (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>AH/Dec (aparente)</translation>
     </message>
     <message>
         <source>Azimuth/Altitude (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut/Altura (aparente)</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad</translation>
     </message>
     <message>
         <source>Rise Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Transit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsito</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta</translation>
     </message>
     <message>
         <source>Always above horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre sobre el horizonte</translation>
     </message>
     <message>
         <source>Always below horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre bajo el horizonte</translation>
     </message>
 </context>
 </TS>

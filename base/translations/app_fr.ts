@@ -1474,11 +1474,11 @@
     </message>
     <message>
         <source>Latitude</source>
-        <translation>Latitude</translation>
+        <translation>latitude</translation>
     </message>
     <message>
         <source>Azimuth</source>
-        <translation>Azimut</translation>
+        <translation>azimut</translation>
     </message>
     <message>
         <source>Star</source>
@@ -1522,51 +1522,51 @@
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished">Objet actuel</translation>
+        <translation>Objet actuel</translation>
     </message>
     <message>
         <source>Choose 1st Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la 1re étoile</translation>
     </message>
     <message>
         <source>Choose 2nd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la 2e étoile</translation>
     </message>
     <message>
         <source>Choose 3rd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la 3e étoile</translation>
     </message>
     <message>
         <source>Level your telescope and point it to north.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettez le télescope à l&apos;horizontale et pointez-le vers le nord.</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel et Maz non mesurés. Effectuez un alignement 2 ou 3 étoiles.</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;étoile de mise en station</translation>
     </message>
     <message>
         <source>Error: Cannot read axis coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: lecture des coordonnées des axes impossible</translation>
     </message>
     <message>
         <source>Adjust %s of mount to bring star to center of eyepiece</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la monture en %s pour amener l&apos;étoile au centre de l&apos;oculaire</translation>
     </message>
     <message>
         <source>Failed to update alignment data</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour des données d&apos;alignement</translation>
     </message>
     <message>
         <source>Polar alignment finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en station terminée</translation>
     </message>
     <message>
         <source>Local longitude</source>
@@ -1586,143 +1586,143 @@
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished">Coordonnées</translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished">Azimut/Hauteur</translation>
+        <translation>Azimut/Hauteur</translation>
     </message>
     <message>
         <source>H.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>AH/Déc.</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished">AD/Déc.</translation>
+        <translation>AD/Déc.</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Axes</translation>
     </message>
     <message>
         <source>Polaris</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaire</translation>
     </message>
     <message>
         <source>Clock Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position cadran</translation>
     </message>
     <message>
         <source>Hour Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle horaire</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>LMST</source>
-        <translation type="unfinished"></translation>
+        <translation>TSL</translation>
     </message>
     <message>
         <source>GMST</source>
-        <translation type="unfinished"></translation>
+        <translation>TSG</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>Greenwich Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de Greenwich</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished">Alignement</translation>
+        <translation>Alignement</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>NP</source>
-        <translation type="unfinished"></translation>
+        <translation>NP</translation>
     </message>
     <message>
         <source>Mel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel</translation>
     </message>
     <message>
         <source>Maz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinaison</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Motor Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte moteur</translation>
     </message>
     <message>
         <source>Basic Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de base</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>R.A./Dec (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>AD/Déc. (date)</translation>
     </message>
     <message>
         <source>R.A./Dec (J2000)</source>
-        <translation type="unfinished"></translation>
+        <translation>AD/Déc. (J2000)</translation>
     </message>
     <message>
         <source>H.A./Dec (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>AH/Déc. (apparents)</translation>
     </message>
     <message>
         <source>Azimuth/Altitude (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/Hauteur (apparents)</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilité</translation>
     </message>
     <message>
         <source>Rise Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Transit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Culmination</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher</translation>
     </message>
     <message>
         <source>Always above horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours au-dessus de l&apos;horizon</translation>
     </message>
     <message>
         <source>Always below horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours sous l&apos;horizon</translation>
     </message>
 </context>
 </TS>

@@ -1523,51 +1523,51 @@
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished">Trenutni objekt</translation>
+        <translation>Trenutni objekt</translation>
     </message>
     <message>
         <source>Choose 1st Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite 1. zvijezdu</translation>
     </message>
     <message>
         <source>Choose 2nd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite 2. zvijezdu</translation>
     </message>
     <message>
         <source>Choose 3rd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite 3. zvijezdu</translation>
     </message>
     <message>
         <source>Level your telescope and point it to north.</source>
-        <translation type="unfinished"></translation>
+        <translation>Postavite teleskop vodoravno i okrenite ga prema sjeveru.</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvaliteta</translation>
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel i Maz nisu izmjereni. Izvedite poravnanje s 2 ili 3 zvijezde.</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite zvijezdu za polarno poravnanje</translation>
     </message>
     <message>
         <source>Error: Cannot read axis coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogreška: nije moguće očitati koordinate osi</translation>
     </message>
     <message>
         <source>Adjust %s of mount to bring star to center of eyepiece</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: podesite montažu tako da zvijezda dođe u središte okulara</translation>
     </message>
     <message>
         <source>Failed to update alignment data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ažuriranje podataka poravnanja nije uspjelo</translation>
     </message>
     <message>
         <source>Polar alignment finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarno poravnanje završeno</translation>
     </message>
     <message>
         <source>Local longitude</source>
@@ -1587,143 +1587,143 @@
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished">Koordinate</translation>
+        <translation>Koordinate</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished">Azimut/visina</translation>
+        <translation>Azimut/visina</translation>
     </message>
     <message>
         <source>H.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Satni kut/Dek</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished">RA/Dek</translation>
+        <translation>RA/Dek</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Osi</translation>
     </message>
     <message>
         <source>Polaris</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjevernjača</translation>
     </message>
     <message>
         <source>Clock Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Položaj na satu</translation>
     </message>
     <message>
         <source>Hour Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Satni kut</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijeme</translation>
     </message>
     <message>
         <source>LMST</source>
-        <translation type="unfinished"></translation>
+        <translation>LMST</translation>
     </message>
     <message>
         <source>GMST</source>
-        <translation type="unfinished"></translation>
+        <translation>GMST</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalno vrijeme</translation>
     </message>
     <message>
         <source>Greenwich Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Griničko vrijeme</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished">Poravnanje</translation>
+        <translation>Poravnanje</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>NP</source>
-        <translation type="unfinished"></translation>
+        <translation>NP</translation>
     </message>
     <message>
         <source>Mel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel</translation>
     </message>
     <message>
         <source>Maz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagib</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzija</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikacija</translation>
     </message>
     <message>
         <source>Motor Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravljač motora</translation>
     </message>
     <message>
         <source>Basic Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Osnovni podaci</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naziv</translation>
+        <translation>Naziv</translation>
     </message>
     <message>
         <source>R.A./Dec (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dek (trenutno)</translation>
     </message>
     <message>
         <source>R.A./Dec (J2000)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dek (J2000)</translation>
     </message>
     <message>
         <source>H.A./Dec (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Satni kut/Dek (prividno)</translation>
     </message>
     <message>
         <source>Azimuth/Altitude (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/visina (prividno)</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidljivost</translation>
     </message>
     <message>
         <source>Rise Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Izlaz</translation>
     </message>
     <message>
         <source>Transit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulminacija</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zalaz</translation>
     </message>
     <message>
         <source>Always above horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvijek iznad obzora</translation>
     </message>
     <message>
         <source>Always below horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Uvijek ispod obzora</translation>
     </message>
 </context>
 </TS>

@@ -1521,51 +1521,51 @@
     </message>
     <message>
         <source>Current object</source>
-        <translation type="unfinished">Aktuális objektum</translation>
+        <translation>Aktuális objektum</translation>
     </message>
     <message>
         <source>Choose 1st Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Válassza ki az 1. csillagot</translation>
     </message>
     <message>
         <source>Choose 2nd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Válassza ki a 2. csillagot</translation>
     </message>
     <message>
         <source>Choose 3rd Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Válassza ki a 3. csillagot</translation>
     </message>
     <message>
         <source>Level your telescope and point it to north.</source>
-        <translation type="unfinished"></translation>
+        <translation>Állítsa vízszintbe a távcsövet, és fordítsa észak felé.</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Minőség</translation>
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs mért Mel és Maz. Végezzen 2 vagy 3 csillagos igazítást.</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Válasszon csillagot a pólusra álláshoz</translation>
     </message>
     <message>
         <source>Error: Cannot read axis coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba: a tengelykoordináták nem olvashatók</translation>
     </message>
     <message>
         <source>Adjust %s of mount to bring star to center of eyepiece</source>
-        <translation type="unfinished"></translation>
+        <translation>%s: állítsa a mechanikát úgy, hogy a csillag az okulár közepére kerüljön</translation>
     </message>
     <message>
         <source>Failed to update alignment data</source>
-        <translation type="unfinished"></translation>
+        <translation>Az igazítási adatok frissítése sikertelen</translation>
     </message>
     <message>
         <source>Polar alignment finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Pólusra állás befejezve</translation>
     </message>
     <message>
         <source>Local longitude</source>
@@ -1585,143 +1585,143 @@
     </message>
     <message>
         <source>Coordinates</source>
-        <translation type="unfinished">Koordináták</translation>
+        <translation>Koordináták</translation>
     </message>
     <message>
         <source>Azimuth/Altitude</source>
-        <translation type="unfinished">Azimut/Magasság</translation>
+        <translation>Azimut/Magasság</translation>
     </message>
     <message>
         <source>H.A./Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Óraszög/Dekl.</translation>
     </message>
     <message>
         <source>R.A./Dec</source>
-        <translation type="unfinished">RA/Dekl.</translation>
+        <translation>RA/Dekl.</translation>
     </message>
     <message>
         <source>Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tengelyek</translation>
     </message>
     <message>
         <source>Polaris</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarkcsillag</translation>
     </message>
     <message>
         <source>Clock Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Óraállás</translation>
     </message>
     <message>
         <source>Hour Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Óraszög</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Idő</translation>
     </message>
     <message>
         <source>LMST</source>
-        <translation type="unfinished"></translation>
+        <translation>LMST</translation>
     </message>
     <message>
         <source>GMST</source>
-        <translation type="unfinished"></translation>
+        <translation>GMST</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyi idő</translation>
     </message>
     <message>
         <source>Greenwich Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Greenwichi idő</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished">Igazítás</translation>
+        <translation>Igazítás</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>NP</source>
-        <translation type="unfinished"></translation>
+        <translation>NP</translation>
     </message>
     <message>
         <source>Mel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mel</translation>
     </message>
     <message>
         <source>Maz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maz</translation>
     </message>
     <message>
         <source>Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Dőlés</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzió</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkalmazás</translation>
     </message>
     <message>
         <source>Motor Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorvezérlő</translation>
     </message>
     <message>
         <source>Basic Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Alapadatok</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Név</translation>
+        <translation>Név</translation>
     </message>
     <message>
         <source>R.A./Dec (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dekl. (aktuális)</translation>
     </message>
     <message>
         <source>R.A./Dec (J2000)</source>
-        <translation type="unfinished"></translation>
+        <translation>RA/Dekl. (J2000)</translation>
     </message>
     <message>
         <source>H.A./Dec (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Óraszög/Dekl. (látszó)</translation>
     </message>
     <message>
         <source>Azimuth/Altitude (apparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut/Magasság (látszó)</translation>
     </message>
     <message>
         <source>Visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Láthatóság</translation>
     </message>
     <message>
         <source>Rise Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelés</translation>
     </message>
     <message>
         <source>Transit Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Delelés</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyugvás</translation>
     </message>
     <message>
         <source>Always above horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindig a horizont felett</translation>
     </message>
     <message>
         <source>Always below horizon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindig a horizont alatt</translation>
     </message>
 </context>
 </TS>

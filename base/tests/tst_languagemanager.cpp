@@ -1,6 +1,7 @@
 #include "base/languagemanager.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,54 +65,18 @@ private slots:
         QTest::addColumn<QString>("east");
         QTest::addColumn<QString>("southWest");
         QTest::addColumn<QString>("commError");
-        QTest::newRow("de") << "de"
-                            << "O"
-                            << "SW"
-                            << "Kommunikationsfehler";
-        QTest::newRow("es") << "es"
-                            << "E"
-                            << "SO"
-                            << "Error de comunicación";
-        QTest::newRow("fr") << "fr"
-                            << "E"
-                            << "SO"
-                            << "Erreur de communication";
-        QTest::newRow("hr") << "hr"
-                            << "I"
-                            << "JZ"
-                            << "Pogreška u komunikaciji";
-        QTest::newRow("it") << "it"
-                            << "E"
-                            << "SO"
-                            << "Errore di comunicazione";
-        QTest::newRow("hu") << "hu"
-                            << "K"
-                            << "DNy"
-                            << "Kommunikációs hiba";
-        QTest::newRow("nl") << "nl"
-                            << "O"
-                            << "ZW"
-                            << "Communicatiefout";
-        QTest::newRow("pt") << "pt"
-                            << "L"
-                            << "SO"
-                            << "Erro de comunicação";
-        QTest::newRow("ro") << "ro"
-                            << "E"
-                            << "SV"
-                            << "Eroare de comunicare";
-        QTest::newRow("ru") << "ru"
-                            << "В"
-                            << "ЮЗ"
-                            << "Ошибка связи";
-        QTest::newRow("zh") << "zh"
-                            << "东"
-                            << "西南"
-                            << "通信错误";
-        QTest::newRow("ja") << "ja"
-                            << "東"
-                            << "南西"
-                            << "通信エラー";
+        dataRow("de", "de", "O", "SW", "Kommunikationsfehler");
+        dataRow("es", "es", "E", "SO", "Error de comunicación");
+        dataRow("fr", "fr", "E", "SO", "Erreur de communication");
+        dataRow("hr", "hr", "I", "JZ", "Pogreška u komunikaciji");
+        dataRow("it", "it", "E", "SO", "Errore di comunicazione");
+        dataRow("hu", "hu", "K", "DNy", "Kommunikációs hiba");
+        dataRow("nl", "nl", "O", "ZW", "Communicatiefout");
+        dataRow("pt", "pt", "L", "SO", "Erro de comunicação");
+        dataRow("ro", "ro", "E", "SV", "Eroare de comunicare");
+        dataRow("ru", "ru", "В", "ЮЗ", "Ошибка связи");
+        dataRow("zh", "zh", "东", "西南", "通信错误");
+        dataRow("ja", "ja", "東", "南西", "通信エラー");
     }
 
     // Switching really installs both catalogues of every shipped language.
@@ -156,12 +121,9 @@ private slots:
     void systemLanguage_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("fr_CA") << "fr_CA"
-                               << "fr";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "de";
-        QTest::newRow("C") << "C"
-                           << "C";
+        dataRow("fr_CA", "fr_CA", "fr");
+        dataRow("de_DE", "de_DE", "de");
+        dataRow("C", "C", "C");
     }
 
     void systemLanguage() {
@@ -177,15 +139,9 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("east");
-        QTest::newRow("fr_CA") << "fr_CA"
-                               << "fr"
-                               << "E";
-        QTest::newRow("nl_BE") << "nl_BE"
-                               << "nl"
-                               << "O";
-        QTest::newRow("sv_SE") << "sv_SE"
-                               << "en"
-                               << "E";
+        dataRow("fr_CA", "fr_CA", "fr", "E");
+        dataRow("nl_BE", "nl_BE", "nl", "O");
+        dataRow("sv_SE", "sv_SE", "en", "E");
     }
 
     void followsSystemLanguageWithoutStoredCode() {
@@ -217,24 +173,12 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("east");
-        QTest::newRow("xx") << "xx"
-                            << "en"
-                            << "E";
-        QTest::newRow("pt_BR") << "pt_BR"
-                               << "pt"
-                               << "L";
-        QTest::newRow("de_CH") << "de_CH"
-                               << "de"
-                               << "O";
-        QTest::newRow("zh-Hant") << "zh-Hant"
-                                 << "zh"
-                                 << "东";
-        QTest::newRow("xx_DE") << "xx_DE"
-                               << "en"
-                               << "E";
-        QTest::newRow("en_GB") << "en_GB"
-                               << "en"
-                               << "E";
+        dataRow("xx", "xx", "en", "E");
+        dataRow("pt_BR", "pt_BR", "pt", "L");
+        dataRow("de_CH", "de_CH", "de", "O");
+        dataRow("zh-Hant", "zh-Hant", "zh", "东");
+        dataRow("xx_DE", "xx_DE", "en", "E");
+        dataRow("en_GB", "en_GB", "en", "E");
     }
     void storedCodeIsAdoptedOnlyWhenListed() {
         QFETCH(QString, stored);

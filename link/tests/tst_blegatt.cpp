@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "link/ble/blecharacteristicinfo.h"
 #include "link/ble/bledescriptorinfo.h"
 #include "link/ble/bledeviceinfo.h"
@@ -50,39 +51,37 @@ void TestBLEGatt::displayTexts_data() {
     const auto text = [](const GattCharacteristic& ch) { return BLECharacteristicInfo(ch); };
 
     QTest::newRow("16-bit UUID") << BLEDescriptorInfo(descriptor(ccc)).descriptorUuid() << "0x2902";
-    QTest::newRow("16-bit UUID in full form")
-        << GattText::uuid(QBluetoothUuid(QStringLiteral("0000A002-0000-1000-8000-00805F9B34FB")))
-        << "0xa002";
-    QTest::newRow("32-bit UUID") << GattText::uuid(QBluetoothUuid(quint32(0x1234abcd)))
-                                 << "0x1234abcd";
-    QTest::newRow("128-bit UUID without braces")
-        << GattText::uuid(QBluetoothUuid(QStringLiteral("{6E400001-B5A3-F393-E0A9-E50E24DCCA9E}")))
-        << "6e400001-b5a3-f393-e0a9-e50e24dcca9e";
-    QTest::newRow("empty value")
-        << text(gattCharacteristic(0xc306, P::Notify)).characteristicValue() << "<none>";
-    QTest::newRow("value as text and hexadecimal")
-        << BLEDescriptorInfo(descriptor(ccc, QByteArray("=0A\r"))).descriptorValue()
-        << "=0A\r\n3d30410d";
-    QTest::newRow("handle") << text(gattCharacteristic(0xc306, P::Notify)).characteristicHandle()
-                            << "<handle>";
-    QTest::newRow("Read and Notify")
-        << text(gattCharacteristic(0xc306, P::Read | P::Notify)).characteristicPermission()
-        << "(  Read Notify )";
-    QTest::newRow("every property in order")
-        << text(gattCharacteristic(0xc306, P::PropertyTypes(0xff))).characteristicPermission()
-        << "(  Read Write Notify Indicate ExtendedProperty Broadcast WriteNoResp WriteSigned )";
-    QTest::newRow("no property") << text(gattCharacteristic(0xc306, {})).characteristicPermission()
-                                 << "(  )";
-    QTest::newRow("descriptor 0x2902") << BLEDescriptorInfo(descriptor(ccc)).descriptorType()
-                                       << "Client Characteristic Configuration";
-    QTest::newRow("descriptor 0x290D")
-        << BLEDescriptorInfo(descriptor(uuid16(0x290d))).descriptorType()
-        << "Environmental Sensing Trigger Setting";
-    QTest::newRow("descriptor 0x2909 has no name")
-        << BLEDescriptorInfo(descriptor(uuid16(0x2909))).descriptorType() << "Unknown";
-    QTest::newRow("128-bit descriptor has no name")
-        << BLEDescriptorInfo(descriptor(QBluetoothUuid::createUuid())).descriptorType()
-        << "Unknown";
+    dataRow("16-bit UUID in full form",
+            GattText::uuid(QBluetoothUuid(QStringLiteral("0000A002-0000-1000-8000-00805F9B34FB"))),
+            "0xa002");
+    dataRow("32-bit UUID", GattText::uuid(QBluetoothUuid(quint32(0x1234abcd))), "0x1234abcd");
+    dataRow(
+        "128-bit UUID without braces",
+        GattText::uuid(QBluetoothUuid(QStringLiteral("{6E400001-B5A3-F393-E0A9-E50E24DCCA9E}"))),
+        "6e400001-b5a3-f393-e0a9-e50e24dcca9e");
+    dataRow("empty value", text(gattCharacteristic(0xc306, P::Notify)).characteristicValue(),
+            "<none>");
+    dataRow("value as text and hexadecimal",
+            BLEDescriptorInfo(descriptor(ccc, QByteArray("=0A\r"))).descriptorValue(),
+            "=0A\r\n3d30410d");
+    dataRow("handle", text(gattCharacteristic(0xc306, P::Notify)).characteristicHandle(),
+            "<handle>");
+    dataRow("Read and Notify",
+            text(gattCharacteristic(0xc306, P::Read | P::Notify)).characteristicPermission(),
+            "(  Read Notify )");
+    dataRow("every property in order",
+            text(gattCharacteristic(0xc306, P::PropertyTypes(0xff))).characteristicPermission(),
+            "(  Read Write Notify Indicate ExtendedProperty Broadcast WriteNoResp WriteSigned )");
+    dataRow("no property", text(gattCharacteristic(0xc306, {})).characteristicPermission(), "(  )");
+    dataRow("descriptor 0x2902", BLEDescriptorInfo(descriptor(ccc)).descriptorType(),
+            "Client Characteristic Configuration");
+    dataRow("descriptor 0x290D", BLEDescriptorInfo(descriptor(uuid16(0x290d))).descriptorType(),
+            "Environmental Sensing Trigger Setting");
+    dataRow("descriptor 0x2909 has no name",
+            BLEDescriptorInfo(descriptor(uuid16(0x2909))).descriptorType(), "Unknown");
+    dataRow("128-bit descriptor has no name",
+            BLEDescriptorInfo(descriptor(QBluetoothUuid::createUuid())).descriptorType(),
+            "Unknown");
     auto named = gattCharacteristic(0xc306, P::Notify);
     named.name = QStringLiteral("Platform name");
     QTest::newRow("name from the platform") << text(named).characteristicName() << "Platform name";
@@ -91,25 +90,22 @@ void TestBLEGatt::displayTexts_data() {
         {described.uuid,
          QBluetoothUuid(QBluetoothUuid::DescriptorType::CharacteristicUserDescription),
          QStringLiteral("Characteristic User Description"), QByteArray("Reply")});
-    QTest::newRow("name from the user description")
-        << text(described).characteristicName() << "Reply";
-    QTest::newRow("no name") << text(gattCharacteristic(0xc306, P::Notify)).characteristicName()
-                             << "Unknown";
-    QTest::newRow("primary service")
-        << serviceTypeText(QLowEnergyService::PrimaryService) << "<primary>";
-    QTest::newRow("primary included service")
-        << serviceTypeText(QLowEnergyService::PrimaryService | QLowEnergyService::IncludedService)
-        << "<primary included>";
+    dataRow("name from the user description", text(described).characteristicName(), "Reply");
+    dataRow("no name", text(gattCharacteristic(0xc306, P::Notify)).characteristicName(), "Unknown");
+    dataRow("primary service", serviceTypeText(QLowEnergyService::PrimaryService), "<primary>");
+    dataRow("primary included service",
+            serviceTypeText(QLowEnergyService::PrimaryService | QLowEnergyService::IncludedService),
+            "<primary included>");
     QTest::newRow("secondary service") << serviceTypeText({}) << "<secondary>";
     const QBluetoothUuid id(QStringLiteral("{12345678-9abc-def0-1234-56789abcdef0}"));
-    QTest::newRow("device known by UUID")
-        << BLEDeviceInfo(nullptr, QBluetoothDeviceInfo(id, QStringLiteral("Mount"), 0), 1)
-               .deviceAddress()
-        << "{12345678-9abc-def0-1234-56789abcdef0}";
-    QTest::newRow("device with a null UUID is known by its address")
-        << BLEDeviceInfo(nullptr, advertisedDevice("00:11:22:AA:BB:CC", "Mount", -50), 1)
-               .deviceAddress()
-        << "00:11:22:AA:BB:CC";
+    dataRow("device known by UUID",
+            BLEDeviceInfo(nullptr, QBluetoothDeviceInfo(id, QStringLiteral("Mount"), 0), 1)
+                .deviceAddress(),
+            "{12345678-9abc-def0-1234-56789abcdef0}");
+    dataRow("device with a null UUID is known by its address",
+            BLEDeviceInfo(nullptr, advertisedDevice("00:11:22:AA:BB:CC", "Mount", -50), 1)
+                .deviceAddress(),
+            "00:11:22:AA:BB:CC");
 }
 
 void TestBLEGatt::displayTexts() {
@@ -192,11 +188,9 @@ void TestBLEGatt::writesGoOutOnTheOwnerThread_data() {
     QTest::addColumn<int>("mode");
     const int refused = -1;
     QTest::newRow("write") << int(P::Write) << true << int(QLowEnergyService::WriteWithResponse);
-    QTest::newRow("write without response preferred")
-        << int(P::Write | P::WriteNoResponse) << true
-        << int(QLowEnergyService::WriteWithoutResponse);
-    QTest::newRow("signed write") << int(P::WriteSigned) << true
-                                  << int(QLowEnergyService::WriteWithResponse);
+    dataRow("write without response preferred", int(P::Write | P::WriteNoResponse), true,
+            int(QLowEnergyService::WriteWithoutResponse));
+    dataRow("signed write", int(P::WriteSigned), true, int(QLowEnergyService::WriteWithResponse));
     QTest::newRow("read-only") << int(P::Read | P::Notify) << true << refused;
     QTest::newRow("invalid characteristic") << int(P::Write) << false << refused;
 }

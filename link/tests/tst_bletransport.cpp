@@ -1,4 +1,5 @@
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/ble/blecharacteristicinfo.h"
 #include "link/ble/blekoconnectablehelper.h"
 #include "link/ble/blekoconverser.h"
@@ -69,23 +70,20 @@ void TestBLETransport::findsTheControllerService_data() {
     const auto notify = gattCharacteristic(0xc306, P::Notify);
     const auto other = service(uuid16(0x180f), {gattCharacteristic(0x2a19, P::Read)});
     QTest::newRow("16-bit 0xA002") << QList{controllerServiceScript()} << true << true;
-    QTest::newRow("0xa002 in full on the base UUID")
-        << QList{controllerServiceScript(
-               QBluetoothUuid(QStringLiteral("0000a002-0000-1000-8000-00805f9b34fb")))}
-        << true << true;
-    QTest::newRow("custom 128-bit UUID")
-        << QList{controllerServiceScript(
-               QBluetoothUuid(QStringLiteral("0000a002-1111-2222-3333-444455556666")))}
-        << false << false;
-    QTest::newRow("beside another service")
-        << QList{other, controllerServiceScript()} << true << true;
-    QTest::newRow("no notify characteristic")
-        << QList{service(uuid16(0xa002), {write})} << false << true;
-    QTest::newRow("no write characteristic")
-        << QList{service(uuid16(0xa002), {notify})} << false << false;
-    QTest::newRow("write characteristic not writable")
-        << QList{service(uuid16(0xa002), {gattCharacteristic(0xc302, P::Read, false), notify})}
-        << true << false;
+    dataRow("0xa002 in full on the base UUID",
+            QList{controllerServiceScript(
+                QBluetoothUuid(QStringLiteral("0000a002-0000-1000-8000-00805f9b34fb")))},
+            true, true);
+    dataRow("custom 128-bit UUID",
+            QList{controllerServiceScript(
+                QBluetoothUuid(QStringLiteral("0000a002-1111-2222-3333-444455556666")))},
+            false, false);
+    dataRow("beside another service", QList{other, controllerServiceScript()}, true, true);
+    dataRow("no notify characteristic", QList{service(uuid16(0xa002), {write})}, false, true);
+    dataRow("no write characteristic", QList{service(uuid16(0xa002), {notify})}, false, false);
+    dataRow("write characteristic not writable",
+            QList{service(uuid16(0xa002), {gattCharacteristic(0xc302, P::Read, false), notify})},
+            true, false);
     QTest::newRow("no services") << QList<FakeGattServiceScript>{} << false << false;
 }
 
@@ -211,12 +209,11 @@ void TestBLETransport::converserExchanges_data() {
     QTest::addColumn<int>("writes");
     QTest::addColumn<int>("timeouts");
     QTest::newRow("answered") << true << 0 << true << false << int(CmdRetType_::Ok) << 1 << 0;
-    QTest::newRow("answered on the resend")
-        << true << 1 << true << false << int(CmdRetType_::Ok) << 2 << 0;
-    QTest::newRow("silent: every attempt, then one time-out")
-        << false << 0 << true << false << int(CmdRetType_::Timeout) << 3 << 1;
-    QTest::newRow("not writable: no attempt, one time-out")
-        << true << 0 << false << false << int(CmdRetType_::Timeout) << 0 << 1;
+    dataRow("answered on the resend", true, 1, true, false, int(CmdRetType_::Ok), 2, 0);
+    dataRow("silent: every attempt, then one time-out", false, 0, true, false,
+            int(CmdRetType_::Timeout), 3, 1);
+    dataRow("not writable: no attempt, one time-out", true, 0, false, false,
+            int(CmdRetType_::Timeout), 0, 1);
     QTest::newRow("cancelled") << true << 0 << true << true << int(CmdRetType_::Cancel) << 0 << 0;
 }
 

@@ -1,6 +1,6 @@
 #include "link/cmdxutil.h"
 
-#include "link/tests/logcapture.h"
+#include "base/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 
 #include <QTest>

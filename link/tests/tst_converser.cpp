@@ -1,5 +1,7 @@
 #include "base/cancellable.h"
 #include "base/log.h"
+#include "base/tests/datarow.h"
+#include "base/tests/logcapture.h"
 #include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/koconverser.h"
@@ -7,7 +9,6 @@
 #include "link/mountcmd.h"
 #include "link/qtserialport.h"
 #include "link/slconverser.h"
-#include "link/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 #include "link/udpconverser.h"
 #include "link/unixudp.h"
@@ -100,21 +101,15 @@ void TstConverser::replyClassification_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<int>("errorLines");
-    QTest::newRow("ok") << QByteArray("=000080\r") << int(CmdRetType_::Ok)
-                        << QByteArray("=000080\r") << 0;
+    dataRow("ok", QByteArray("=000080\r"), int(CmdRetType_::Ok), QByteArray("=000080\r"), 0);
     QTest::newRow("nak") << QByteArray("!\r") << int(CmdRetType_::Nak) << QByteArray("!\r") << 1;
-    QTest::newRow("nak with code")
-        << QByteArray("!2\r") << int(CmdRetType_::Nak) << QByteArray("!2\r") << 1;
-    QTest::newRow("no marker") << QByteArray("ABC") << int(CmdRetType_::Other) << QByteArray("ABC")
-                               << 1;
-    QTest::newRow("garbage before =")
-        << QByteArray("garbage=12\r") << int(CmdRetType_::Ok) << QByteArray("=12\r") << 0;
-    QTest::newRow("garbage before !")
-        << QByteArray("xy!1\r") << int(CmdRetType_::Nak) << QByteArray("!1\r") << 1;
-    QTest::newRow("no carriage return")
-        << QByteArray("=12") << int(CmdRetType_::Other) << QByteArray("=12") << 1;
-    QTest::newRow("marker only") << QByteArray("xx=") << int(CmdRetType_::Other) << QByteArray("=")
-                                 << 1;
+    dataRow("nak with code", QByteArray("!2\r"), int(CmdRetType_::Nak), QByteArray("!2\r"), 1);
+    dataRow("no marker", QByteArray("ABC"), int(CmdRetType_::Other), QByteArray("ABC"), 1);
+    dataRow("garbage before =", QByteArray("garbage=12\r"), int(CmdRetType_::Ok),
+            QByteArray("=12\r"), 0);
+    dataRow("garbage before !", QByteArray("xy!1\r"), int(CmdRetType_::Nak), QByteArray("!1\r"), 1);
+    dataRow("no carriage return", QByteArray("=12"), int(CmdRetType_::Other), QByteArray("=12"), 1);
+    dataRow("marker only", QByteArray("xx="), int(CmdRetType_::Other), QByteArray("="), 1);
 }
 
 void TstConverser::replyClassification() {

@@ -4,9 +4,9 @@
 
 #include "base/cancellable.h"
 #include "base/location2.h"
+#include "base/tests/fakeclock.h"
 #include "link/mountaxistimecontainer.h"
 #include "link/permountdatabasic.h"
-#include "link/tests/fakeclock.h"
 
 #include <QTest>
 

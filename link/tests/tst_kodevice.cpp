@@ -1,6 +1,7 @@
 #include "link/kodevice.h"
 
-#include "link/tests/logcapture.h"
+#include "base/tests/datarow.h"
+#include "base/tests/logcapture.h"
 #include "link/tests/udplinkrig.h"
 
 #include <QTest>
@@ -51,10 +52,8 @@ private slots:
 void TestKoDevice::initializeSendsTheFrameSequence_data() {
     QTest::addColumn<bool>("extended");
     QTest::addColumn<QStringList>("frames");
-    QTest::newRow("classic") << false
-                             << QStringList{":e1", ":a1", ":f1", ":e2", ":a2", ":f2", ":b1"};
-    QTest::newRow("extended") << true << QStringList{":e1",     ":X10002", ":f1", ":e2",
-                                                     ":X20002", ":f2",     ":b1"};
+    dataRow("classic", false, QStringList{":e1", ":a1", ":f1", ":e2", ":a2", ":f2", ":b1"});
+    dataRow("extended", true, QStringList{":e1", ":X10002", ":f1", ":e2", ":X20002", ":f2", ":b1"});
 }
 
 void TestKoDevice::initializeSendsTheFrameSequence() {
@@ -106,12 +105,11 @@ void TestKoDevice::zeroConstantsAreRefused_data() {
     QTest::addColumn<uint>("countsPerRev");
     QTest::addColumn<uint>("timer");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("classic counts")
-        << false << 0x00 << 0u << kTimer << "KoDevice: refusing 0 counts per revolution on axis 1";
-    QTest::newRow("extended counts")
-        << true << 0x00 << 0u << kTimer << "KoDevice: refusing 0 counts per revolution on axis 1";
-    QTest::newRow("timer") << false << 0x00 << kCpr << 0u
-                           << "KoDevice: refusing a step-timer frequency of 0";
+    dataRow("classic counts", false, 0x00, 0u, kTimer,
+            "KoDevice: refusing 0 counts per revolution on axis 1");
+    dataRow("extended counts", true, 0x00, 0u, kTimer,
+            "KoDevice: refusing 0 counts per revolution on axis 1");
+    dataRow("timer", false, 0x00, kCpr, 0u, "KoDevice: refusing a step-timer frequency of 0");
     // The board override replaces whatever the controller said, so its zero is harmless.
     QTest::newRow("overridden counts") << false << 0x80 << 0u << kTimer << "";
 }
@@ -247,14 +245,13 @@ void TestKoDevice::featureRecord_data() {
     QTest::addColumn<QString>("reply");
     QTest::addColumn<qulonglong>("packed");
     QTest::addColumn<uint>("statusEx");
-    QTest::newRow("ppec and all of d3")
-        << "=02FF00\r" << qulonglong(1ull << 8 | 1ull << 32 | 1ull << 40 | 1ull << 48) << 0u;
-    QTest::newRow("all of d2, training")
-        << "=1F0A1B\r" << qulonglong(1ull | 1ull << 8 | 1ull << 16 | 1ull << 24) << 0x0001u;
-    QTest::newRow("d3 only, playback")
-        << "=207000\r" << qulonglong(1ull << 32 | 1ull << 40 | 1ull << 48) << 0x0100u;
-    QTest::newRow("auto-home, both PPEC states")
-        << "=340000\r" << qulonglong(1ull << 16) << 0x0101u;
+    dataRow("ppec and all of d3", "=02FF00\r",
+            qulonglong(1ull << 8 | 1ull << 32 | 1ull << 40 | 1ull << 48), 0u);
+    dataRow("all of d2, training", "=1F0A1B\r",
+            qulonglong(1ull | 1ull << 8 | 1ull << 16 | 1ull << 24), 0x0001u);
+    dataRow("d3 only, playback", "=207000\r", qulonglong(1ull << 32 | 1ull << 40 | 1ull << 48),
+            0x0100u);
+    dataRow("auto-home, both PPEC states", "=340000\r", qulonglong(1ull << 16), 0x0101u);
 }
 
 void TestKoDevice::featureRecord() {

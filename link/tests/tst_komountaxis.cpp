@@ -1,6 +1,7 @@
 #include "link/komountaxis.h"
 
 #include "base/location2.h"
+#include "base/tests/datarow.h"
 #include "link/cmdxutil.h"
 #include "link/permountdatabasic.h"
 #include "link/tests/udplinkrig.h"
@@ -235,27 +236,20 @@ void TestKoMountAxis::slowSlewStartsAtTheDividedOrSlowPeriod_data() {
     QTest::addColumn<double>("rate");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("period");
-    QTest::newRow("factor 1") << 1.0 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10"
-                              << kPeriod2x;
-    QTest::newRow("factor 3 acts as 1.5")
-        << 3.0 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod3x;
-    QTest::newRow("factor 0.1 acts as 0.5")
-        << 0.1 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod1x;
-    QTest::newRow("factor NaN acts as 1")
-        << std::nan("") << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod2x;
-    QTest::newRow("southern, positive")
-        << 1.0 << -0.5 << "" << int(kTimer) << 2 * kSidereal << "12" << kPeriod2x;
-    QTest::newRow("southern, negative")
-        << 1.0 << -0.5 << "" << int(kTimer) << -2 * kSidereal << "13" << kPeriod2x;
+    dataRow("factor 1", 1.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod2x);
+    dataRow("factor 3 acts as 1.5", 3.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod3x);
+    dataRow("factor 0.1 acts as 0.5", 0.1, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod1x);
+    dataRow("factor NaN acts as 1", std::nan(""), 0.5, "", int(kTimer), 2 * kSidereal, "10",
+            kPeriod2x);
+    dataRow("southern, positive", 1.0, -0.5, "", int(kTimer), 2 * kSidereal, "12", kPeriod2x);
+    dataRow("southern, negative", 1.0, -0.5, "", int(kTimer), -2 * kSidereal, "13", kPeriod2x);
     // Firmware 06.01 on boards 0x00 and 0x01 runs three ticks slow: 310 - 3 = 0x133.
-    QTest::newRow("firmware 06.01 board 0x01")
-        << 1.0 << 0.5 << "=010601\r" << int(kTimer) << 2 * kSidereal << "10"
-        << "330100";
-    QTest::newRow("firmware 06.01 board 0x02")
-        << 1.0 << 0.5 << "=010602\r" << int(kTimer) << 2 * kSidereal << "10" << kPeriod2x;
+    dataRow("firmware 06.01 board 0x01", 1.0, 0.5, "=010601\r", int(kTimer), 2 * kSidereal, "10",
+            "330100");
+    dataRow("firmware 06.01 board 0x02", 1.0, 0.5, "=010602\r", int(kTimer), 2 * kSidereal, "10",
+            kPeriod2x);
     // A period beyond 24 bits would wrap into a fast rate; it stays at the longest one.
-    QTest::newRow("longest period") << 1.0 << 0.5 << "" << 0xFFFFFF << 1e-7 << "10"
-                                    << "FFFFFF";
+    dataRow("longest period", 1.0, 0.5, "", 0xFFFFFF, 1e-7, "10", "FFFFFF");
 }
 
 void TestKoMountAxis::slowSlewStartsAtTheDividedOrSlowPeriod() {
@@ -334,15 +328,13 @@ void TestKoMountAxis::classicGotoSequences_data() {
     QTest::addColumn<int>("to");
     QTest::addColumn<double>("latitude");
     QTest::addColumn<QStringList>("frames");
-    QTest::newRow("slow, positive")
-        << 0 << 1000 << 0.5 << QStringList{":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00", ":J1"};
+    dataRow("slow, positive", 0, 1000, 0.5,
+            QStringList{":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00", ":J1"});
     // 100000 counts is 0.0696 rad, more than 640 x sidereal: fast.
-    QTest::newRow("fast, negative")
-        << 50000 << -50000 << 0.5
-        << QStringList{":f1", ":j1", ":G101", ":H1A08601", ":M1AC0D00", ":J1"};
-    QTest::newRow("fast, negative, southern")
-        << 50000 << -50000 << -0.5
-        << QStringList{":f1", ":j1", ":G103", ":H1A08601", ":M1AC0D00", ":J1"};
+    dataRow("fast, negative", 50000, -50000, 0.5,
+            QStringList{":f1", ":j1", ":G101", ":H1A08601", ":M1AC0D00", ":J1"});
+    dataRow("fast, negative, southern", 50000, -50000, -0.5,
+            QStringList{":f1", ":j1", ":G103", ":H1A08601", ":M1AC0D00", ":J1"});
     QTest::newRow("already there") << 0 << 0 << 0.5 << QStringList{":f1", ":j1"};
 }
 
@@ -441,18 +433,15 @@ void TestKoMountAxis::homeSensor_data() {
     QTest::addColumn<double>("counts");
     QTest::addColumn<bool>("hasFlag");
     QTest::addColumn<bool>("flag");
-    QTest::newRow("classic, captured")
-        << false << "=E80380\r" << int(CmdRetType_::Ok) << true << 1000.0 << false << false;
-    QTest::newRow("classic, top of range")
-        << false << "=FFFFFF\r" << int(CmdRetType_::Ok) << false << 0.0 << true << true;
-    QTest::newRow("classic, refused")
-        << false << "!0\r" << int(CmdRetType_::Nak) << false << 0.0 << false << false;
-    QTest::newRow("extended, captured")
-        << true << "=FFFFFC18\r" << int(CmdRetType_::Ok) << true << -1000.0 << false << false;
-    QTest::newRow("extended, top")
-        << true << "=7FFFFFFF\r" << int(CmdRetType_::Ok) << false << 0.0 << true << true;
-    QTest::newRow("extended, bottom")
-        << true << "=80000000\r" << int(CmdRetType_::Ok) << false << 0.0 << true << false;
+    dataRow("classic, captured", false, "=E80380\r", int(CmdRetType_::Ok), true, 1000.0, false,
+            false);
+    dataRow("classic, top of range", false, "=FFFFFF\r", int(CmdRetType_::Ok), false, 0.0, true,
+            true);
+    dataRow("classic, refused", false, "!0\r", int(CmdRetType_::Nak), false, 0.0, false, false);
+    dataRow("extended, captured", true, "=FFFFFC18\r", int(CmdRetType_::Ok), true, -1000.0, false,
+            false);
+    dataRow("extended, top", true, "=7FFFFFFF\r", int(CmdRetType_::Ok), false, 0.0, true, true);
+    dataRow("extended, bottom", true, "=80000000\r", int(CmdRetType_::Ok), false, 0.0, true, false);
 }
 
 void TestKoMountAxis::homeSensor() {

@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "link/cmdret.h"
 #include "link/linkqmltypes.h"
 #include "link/mountcmd.h"
@@ -40,23 +41,21 @@ void TstMountCmd::encodeFrames_data() {
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("position read axis 1") << MountCmd(0, 'j') << QByteArray(":j1\r");
     QTest::newRow("axis index 7 is axis 2") << MountCmd(7, 'j') << QByteArray(":j2\r");
-    QTest::newRow("goto increment axis 2")
-        << MountCmd(1, 'H', MountCmd::hex24(0x001234)) << QByteArray(":H2341200\r");
-    QTest::newRow("set position adds offset")
-        << MountCmd(0, 'E', MountCmd::hex24(0x800000 + 5)) << QByteArray(":E1050080\r");
+    dataRow("goto increment axis 2", MountCmd(1, 'H', MountCmd::hex24(0x001234)),
+            QByteArray(":H2341200\r"));
+    dataRow("set position adds offset", MountCmd(0, 'E', MountCmd::hex24(0x800000 + 5)),
+            QByteArray(":E1050080\r"));
     QTest::newRow("makeW reset home sensor") << MountCmd::makeW(1, 8) << QByteArray(":W2080000\r");
-    QTest::newRow("makeW 115200 baud")
-        << MountCmd::makeW(0, (115200 / 100) * 256 + 0x0D) << QByteArray(":W10D8004\r");
+    dataRow("makeW 115200 baud", MountCmd::makeW(0, (115200 / 100) * 256 + 0x0D),
+            QByteArray(":W10D8004\r"));
     QTest::newRow("makeQ feature record") << MountCmd::makeQ(0, 1) << QByteArray(":q1010000\r");
     QTest::newRow("makeXSub tick rate") << MountCmd::makeXSub(0, 6) << QByteArray(":X10006\r");
     QTest::newRow("makeXSub home sensor") << MountCmd::makeXSub(1, 0x0B) << QByteArray(":X2000B\r");
     QTest::newRow("makeXSub5") << MountCmd::makeXSub5(0, 0x1F) << QByteArray(":X1051F\r");
-    QTest::newRow("makeX set position")
-        << MountCmd::makeX(1, 1, MountCmd::hex32(0xFFFFFFFE)) << QByteArray(":X201FFFFFFFE\r");
-    QTest::newRow("makeX empty payload")
-        << MountCmd::makeX(0, 0x2A, CBytes()) << QByteArray(":X12A\r");
-    QTest::newRow("aux switch") << MountCmd(0, 'O', CBytes::fromCString("1"))
-                                << QByteArray(":O11\r");
+    dataRow("makeX set position", MountCmd::makeX(1, 1, MountCmd::hex32(0xFFFFFFFE)),
+            QByteArray(":X201FFFFFFFE\r"));
+    dataRow("makeX empty payload", MountCmd::makeX(0, 0x2A, CBytes()), QByteArray(":X12A\r"));
+    dataRow("aux switch", MountCmd(0, 'O', CBytes::fromCString("1")), QByteArray(":O11\r"));
 }
 
 void TstMountCmd::encodeFrames() {
@@ -69,17 +68,16 @@ void TstMountCmd::payloadEncoders_data() {
     QTest::addColumn<QByteArray>("actual");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("hex24 little endian") << qb(MountCmd::hex24(0x123456)) << QByteArray("563412");
-    QTest::newRow("hex24 keeps low 24 bits")
-        << qb(MountCmd::hex24(0xAB123456)) << QByteArray("563412");
+    dataRow("hex24 keeps low 24 bits", qb(MountCmd::hex24(0xAB123456)), QByteArray("563412"));
     QTest::newRow("hex32 big endian") << qb(MountCmd::hex32(0x0102A0FF)) << QByteArray("0102A0FF");
-    QTest::newRow("hex64 big endian")
-        << qb(MountCmd::hex64(0x0123456789ABCDEFull)) << QByteArray("0123456789ABCDEF");
-    QTest::newRow("msToTicks 1500 ms at 1000 Hz")
-        << qb(MountCmd::msToTicks(1500, 1000)) << QByteArray("00000000000005DC");
-    QTest::newRow("msToTicks truncates")
-        << qb(MountCmd::msToTicks(1, 1500)) << QByteArray("0000000000000001");
-    QTest::newRow("msToTicks negative is two's complement")
-        << qb(MountCmd::msToTicks(-1000, 16)) << QByteArray("FFFFFFFFFFFFFFF0");
+    dataRow("hex64 big endian", qb(MountCmd::hex64(0x0123456789ABCDEFull)),
+            QByteArray("0123456789ABCDEF"));
+    dataRow("msToTicks 1500 ms at 1000 Hz", qb(MountCmd::msToTicks(1500, 1000)),
+            QByteArray("00000000000005DC"));
+    dataRow("msToTicks truncates", qb(MountCmd::msToTicks(1, 1500)),
+            QByteArray("0000000000000001"));
+    dataRow("msToTicks negative is two's complement", qb(MountCmd::msToTicks(-1000, 16)),
+            QByteArray("FFFFFFFFFFFFFFF0"));
 }
 
 void TstMountCmd::payloadEncoders() {

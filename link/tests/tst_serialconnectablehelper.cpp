@@ -1,4 +1,5 @@
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/iconverser.h"
 #include "link/ikodevice.h"
 #include "link/iserialport.h"
@@ -161,29 +162,25 @@ void TestSerialConnectableHelper::speedNegotiation_data() {
     QTest::addColumn<std::vector<Exchange>>("expected");
     QTest::addColumn<int>("finalBaud");
 
-    QTest::newRow("mount at 115200")
-        << 115200 << 0 << false << std::vector<Exchange>{{kStatusProbe, 115200}} << 115200;
-    QTest::newRow("mount at 9600 accepts the switch")
-        << 9600 << 0 << false
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200},
-                                 {kSwitchTo115200, 9600}}
-        << 115200;
-    QTest::newRow("mount at 9600 refuses the switch")
-        << 9600 << 0 << true
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200},
-                                 {kSwitchTo115200, 9600}}
-        << 9600;
+    dataRow("mount at 115200", 115200, 0, false, std::vector<Exchange>{{kStatusProbe, 115200}},
+            115200);
+    dataRow("mount at 9600 accepts the switch", 9600, 0, false,
+            std::vector<Exchange>{{kStatusProbe, 115200},
+                                  {kStatusProbe, 9600},
+                                  {kStatusProbe, 115200},
+                                  {kSwitchTo115200, 9600}},
+            115200);
+    dataRow("mount at 9600 refuses the switch", 9600, 0, true,
+            std::vector<Exchange>{{kStatusProbe, 115200},
+                                  {kStatusProbe, 9600},
+                                  {kStatusProbe, 115200},
+                                  {kSwitchTo115200, 9600}},
+            9600);
     // Woken by the first probe, it then answers at both speeds: no switch, the line stays slow.
-    QTest::newRow("mount answering both speeds once woken")
-        << 0 << 1 << false
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200}}
-        << 9600;
+    dataRow(
+        "mount answering both speeds once woken", 0, 1, false,
+        std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}, {kStatusProbe, 115200}},
+        9600);
 }
 
 void TestSerialConnectableHelper::speedNegotiation() {

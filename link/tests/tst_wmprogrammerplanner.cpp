@@ -1,4 +1,5 @@
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/wifimodule/iwmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
 
@@ -150,62 +151,54 @@ void TstWMProgrammerPlanner::plan_data() {
     QTest::addColumn<WifiSetting>("requested");
     QTest::addColumn<bool>("staWritten");
     QTest::addColumn<QString>("plan");
-    QTest::newRow("AA, Both with station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::Both, kNoAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad";
-    QTest::newRow("AA, Both with access point and station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::Both, kNewAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad APSetting/Disconnect/Ad";
-    QTest::newRow("SS, AP with access point")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::AP, kNewAp, kNoSta) << false
-        << "ModeBoth/Reply/SD APSetting/Reply/SD ModeAP/Disconnect/AA";
-    QTest::newRow("AA, STA with station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::STA, kNoAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad ModeSTA/Disconnect/SS";
-    QTest::newRow("AD, Both with a new fixed address, station written")
-        << read(WMState_::AD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << "STAAddress/Reply/AD";
-    QTest::newRow("AD, Both unchanged, station written")
-        << read(WMState_::AD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << "";
-    QTest::newRow("AA, AP unchanged stores AP")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::AP, kAp, kNoSta) << false
-        << "ModeAP/Reply/AA";
-    QTest::newRow("AA, AP on another channel")
-        << read(WMState_::AA, kAp, kNoSta)
-        << want(WifiMode_::AP, WifiAPSetting{"KoMount", "", 11, WifiSec_::Open}, kNoSta) << false
-        << "APSetting/Disconnect/AA";
-    QTest::newRow("SD, Both with the same address, station not written")
-        << read(WMState_::SD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << "STASetting/Disconnect/SD";
-    QTest::newRow("SD, two cutting steps keep kind order")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << "STASetting/Disconnect/SD STAAddress/Disconnect/SD";
-    QTest::newRow("SD, STA") << read(WMState_::SD, kAp, kStaDhcp)
-                             << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-                             << "ModeSTA/Reply/SS";
-    QTest::newRow("SD, AP") << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::AP, kAp, kNoSta)
-                            << true << "ModeAP/Disconnect/AA";
-    QTest::newRow("SS, STA with a new address")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << "STAAddress/Disconnect/SS";
-    QTest::newRow("SS, Both with access point")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::Both, kNewAp, kWantDhcp) << true
-        << "ModeBoth/Reply/SD APSetting/Reply/SD";
-    QTest::newRow("AD, STA") << read(WMState_::AD, kAp, kStaDhcp)
-                             << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-                             << "ModeSTA/Disconnect/SS";
-    QTest::newRow("AD, Both with a new access point and address")
-        << read(WMState_::AD, kAp, kStaDhcp) << want(WifiMode_::Both, kNewAp, kWantFixed) << true
-        << "STAAddress/Reply/AD APSetting/Disconnect/AD";
-    QTest::newRow("Ad, AP") << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::AP, kAp, kNoSta)
-                            << true << "ModeAP/Reply/AA";
-    QTest::newRow("Ad, STA has no safe order")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-        << "refused";
-    QTest::newRow("Ad, STA with a new address: an allowed first step is no way on")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << "refused";
+    dataRow("AA, Both with station", read(WMState_::AA, kAp, kNoSta),
+            want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+            "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad");
+    dataRow(
+        "AA, Both with access point and station", read(WMState_::AA, kAp, kNoSta),
+        want(WifiMode_::Both, kNewAp, kWantDhcp), false,
+        "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad APSetting/Disconnect/Ad");
+    dataRow("SS, AP with access point", read(WMState_::SS, kNoAp, kStaDhcp),
+            want(WifiMode_::AP, kNewAp, kNoSta), false,
+            "ModeBoth/Reply/SD APSetting/Reply/SD ModeAP/Disconnect/AA");
+    dataRow("AA, STA with station", read(WMState_::AA, kAp, kNoSta),
+            want(WifiMode_::STA, kNoAp, kWantDhcp), false,
+            "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad ModeSTA/Disconnect/SS");
+    dataRow("AD, Both with a new fixed address, station written", read(WMState_::AD, kAp, kStaDhcp),
+            want(WifiMode_::Both, kAp, kWantFixed), true, "STAAddress/Reply/AD");
+    dataRow("AD, Both unchanged, station written", read(WMState_::AD, kAp, kStaFixed),
+            want(WifiMode_::Both, kAp, kWantFixed), true, "");
+    dataRow("AA, AP unchanged stores AP", read(WMState_::AA, kAp, kNoSta),
+            want(WifiMode_::AP, kAp, kNoSta), false, "ModeAP/Reply/AA");
+    dataRow("AA, AP on another channel", read(WMState_::AA, kAp, kNoSta),
+            want(WifiMode_::AP, WifiAPSetting{"KoMount", "", 11, WifiSec_::Open}, kNoSta), false,
+            "APSetting/Disconnect/AA");
+    dataRow("SD, Both with the same address, station not written",
+            read(WMState_::SD, kAp, kStaFixed), want(WifiMode_::Both, kAp, kWantFixed), false,
+            "STASetting/Disconnect/SD");
+    dataRow("SD, two cutting steps keep kind order", read(WMState_::SD, kAp, kStaDhcp),
+            want(WifiMode_::Both, kAp, kWantFixed), false,
+            "STASetting/Disconnect/SD STAAddress/Disconnect/SD");
+    dataRow("SD, STA", read(WMState_::SD, kAp, kStaDhcp), want(WifiMode_::STA, kNoAp, kWantDhcp),
+            true, "ModeSTA/Reply/SS");
+    dataRow("SD, AP", read(WMState_::SD, kAp, kStaDhcp), want(WifiMode_::AP, kAp, kNoSta), true,
+            "ModeAP/Disconnect/AA");
+    dataRow("SS, STA with a new address", read(WMState_::SS, kNoAp, kStaDhcp),
+            want(WifiMode_::STA, kNoAp, kWantFixed), true, "STAAddress/Disconnect/SS");
+    dataRow("SS, Both with access point", read(WMState_::SS, kNoAp, kStaDhcp),
+            want(WifiMode_::Both, kNewAp, kWantDhcp), true, "ModeBoth/Reply/SD APSetting/Reply/SD");
+    dataRow("AD, STA", read(WMState_::AD, kAp, kStaDhcp), want(WifiMode_::STA, kNoAp, kWantDhcp),
+            true, "ModeSTA/Disconnect/SS");
+    dataRow("AD, Both with a new access point and address", read(WMState_::AD, kAp, kStaDhcp),
+            want(WifiMode_::Both, kNewAp, kWantFixed), true,
+            "STAAddress/Reply/AD APSetting/Disconnect/AD");
+    dataRow("Ad, AP", read(WMState_::Ad, kAp, kStaDhcp), want(WifiMode_::AP, kAp, kNoSta), true,
+            "ModeAP/Reply/AA");
+    dataRow("Ad, STA has no safe order", read(WMState_::Ad, kAp, kStaDhcp),
+            want(WifiMode_::STA, kNoAp, kWantDhcp), true, "refused");
+    dataRow("Ad, STA with a new address: an allowed first step is no way on",
+            read(WMState_::Ad, kAp, kStaDhcp), want(WifiMode_::STA, kNoAp, kWantFixed), true,
+            "refused");
 }
 
 void TstWMProgrammerPlanner::plan() {
@@ -232,55 +225,45 @@ void TstWMProgrammerPlanner::apply_data() {
     const WifiSetting fromAA = read(WMState_::AA, kAp, kNoSta);
     const WMWriteResult failed = result(false, false, false);
 
-    QTest::newRow("all answered") << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false
-                                  << QStringList() << false
-                                  << QStringList{both1, both2, "writeDHCP", station}
-                                  << result(true, true, true) << 0;
-    QTest::newRow("unanswered station write waits, then goes on")
-        << fromAA << want(WifiMode_::STA, kNoAp, kWantDhcp) << false << QStringList{station}
-        << false << QStringList{both1, both2, "writeDHCP", station, "writeMode 1 stored"}
-        << result(true, true, true, WifiMode_::STA) << 1;
-    QTest::newRow("cancelled wait ends the write")
-        << fromAA << want(WifiMode_::STA, kNoAp, kWantDhcp) << false << QStringList{station} << true
-        << QStringList{both1, both2, "writeDHCP", station} << failed << 1;
-    QTest::newRow("failed running Both sends no stored Both")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{both1} << false
-        << QStringList{both1} << failed << 0;
-    QTest::newRow("failed stored Both")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{both2} << false
-        << QStringList{both1, both2} << failed << 0;
-    QTest::newRow("failed address write stops")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{"writeDHCP"}
-        << false << QStringList{both1, both2, "writeDHCP"} << failed << 0;
-    QTest::newRow("cutting step with steps left")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << QStringList() << false << QStringList{station}
-        << result(true, false, true, WifiMode_::STA) << 0;
-    QTest::newRow("the rest after reconnecting")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << QStringList() << false << QStringList{"writeFixedIp 192.168.1.20"}
-        << result(true, true, false, WifiMode_::STA) << 0;
-    QTest::newRow("unanswered cutting step still succeeds")
-        << read(WMState_::SD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << QStringList{station} << false << QStringList{station}
-        << result(true, true, true, WifiMode_::STA) << 0;
-    QTest::newRow("leaving the station network")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::AP, kNewAp, kNoSta) << false
-        << QStringList() << false << QStringList{both1, both2, accessPoint, "writeMode 2 stored"}
-        << result(true, true, false, WifiMode_::AP) << 0;
-    QTest::newRow("access point written last")
-        << fromAA << want(WifiMode_::Both, kNewAp, kWantDhcp) << false << QStringList() << false
-        << QStringList{both1, both2, "writeDHCP", station, accessPoint}
-        << result(true, true, true, WifiMode_::AP) << 0;
-    QTest::newRow("nothing to write")
-        << read(WMState_::AD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << QStringList() << false << QStringList() << result(true, true, false) << 0;
-    QTest::newRow("AP unchanged stores AP")
-        << fromAA << want(WifiMode_::AP, kAp, kNoSta) << false << QStringList() << false
-        << QStringList{"writeMode 2 stored"} << result(true, true, false) << 0;
-    QTest::newRow("no safe order sends nothing")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << QStringList() << false << QStringList() << failed << 0;
+    dataRow("all answered", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp), false, QStringList(),
+            false, QStringList{both1, both2, "writeDHCP", station}, result(true, true, true), 0);
+    dataRow("unanswered station write waits, then goes on", fromAA,
+            want(WifiMode_::STA, kNoAp, kWantDhcp), false, QStringList{station}, false,
+            QStringList{both1, both2, "writeDHCP", station, "writeMode 1 stored"},
+            result(true, true, true, WifiMode_::STA), 1);
+    dataRow("cancelled wait ends the write", fromAA, want(WifiMode_::STA, kNoAp, kWantDhcp), false,
+            QStringList{station}, true, QStringList{both1, both2, "writeDHCP", station}, failed, 1);
+    dataRow("failed running Both sends no stored Both", fromAA,
+            want(WifiMode_::Both, kNoAp, kWantDhcp), false, QStringList{both1}, false,
+            QStringList{both1}, failed, 0);
+    dataRow("failed stored Both", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+            QStringList{both2}, false, QStringList{both1, both2}, failed, 0);
+    dataRow("failed address write stops", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+            QStringList{"writeDHCP"}, false, QStringList{both1, both2, "writeDHCP"}, failed, 0);
+    dataRow("cutting step with steps left", read(WMState_::SD, kAp, kStaDhcp),
+            want(WifiMode_::Both, kAp, kWantFixed), false, QStringList(), false,
+            QStringList{station}, result(true, false, true, WifiMode_::STA), 0);
+    dataRow("the rest after reconnecting", read(WMState_::SD, kAp, kStaDhcp),
+            want(WifiMode_::Both, kAp, kWantFixed), true, QStringList(), false,
+            QStringList{"writeFixedIp 192.168.1.20"}, result(true, true, false, WifiMode_::STA), 0);
+    dataRow("unanswered cutting step still succeeds", read(WMState_::SD, kAp, kStaFixed),
+            want(WifiMode_::Both, kAp, kWantFixed), false, QStringList{station}, false,
+            QStringList{station}, result(true, true, true, WifiMode_::STA), 0);
+    dataRow("leaving the station network", read(WMState_::SS, kNoAp, kStaDhcp),
+            want(WifiMode_::AP, kNewAp, kNoSta), false, QStringList(), false,
+            QStringList{both1, both2, accessPoint, "writeMode 2 stored"},
+            result(true, true, false, WifiMode_::AP), 0);
+    dataRow("access point written last", fromAA, want(WifiMode_::Both, kNewAp, kWantDhcp), false,
+            QStringList(), false, QStringList{both1, both2, "writeDHCP", station, accessPoint},
+            result(true, true, true, WifiMode_::AP), 0);
+    dataRow("nothing to write", read(WMState_::AD, kAp, kStaFixed),
+            want(WifiMode_::Both, kAp, kWantFixed), true, QStringList(), false, QStringList(),
+            result(true, true, false), 0);
+    dataRow("AP unchanged stores AP", fromAA, want(WifiMode_::AP, kAp, kNoSta), false,
+            QStringList(), false, QStringList{"writeMode 2 stored"}, result(true, true, false), 0);
+    dataRow("no safe order sends nothing", read(WMState_::Ad, kAp, kStaDhcp),
+            want(WifiMode_::STA, kNoAp, kWantFixed), true, QStringList(), false, QStringList(),
+            failed, 0);
 }
 
 // The wait sleeps on the token current on the calling thread, not on the planner's fallback.
@@ -317,19 +300,15 @@ void TstWMProgrammerPlanner::readAll_data() {
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("read");
-    QTest::newRow("AP") << int(WifiMode_::AP) << "" << QStringList{"readMode", "readAPSetting"}
-                        << true;
-    QTest::newRow("STA") << int(WifiMode_::STA) << "" << QStringList{"readMode", "readSTASetting"}
-                         << true;
-    QTest::newRow("Both") << int(WifiMode_::Both) << ""
-                          << QStringList{"readMode", "readAPSetting", "readSTASetting"} << true;
-    QTest::newRow("mode unread") << int(WifiMode_::Both) << "readMode" << QStringList{"readMode"}
-                                 << false;
-    QTest::newRow("access point unread") << int(WifiMode_::Both) << "readAPSetting"
-                                         << QStringList{"readMode", "readAPSetting"} << false;
-    QTest::newRow("station unread")
-        << int(WifiMode_::Both) << "readSTASetting"
-        << QStringList{"readMode", "readAPSetting", "readSTASetting"} << false;
+    dataRow("AP", int(WifiMode_::AP), "", QStringList{"readMode", "readAPSetting"}, true);
+    dataRow("STA", int(WifiMode_::STA), "", QStringList{"readMode", "readSTASetting"}, true);
+    dataRow("Both", int(WifiMode_::Both), "",
+            QStringList{"readMode", "readAPSetting", "readSTASetting"}, true);
+    dataRow("mode unread", int(WifiMode_::Both), "readMode", QStringList{"readMode"}, false);
+    dataRow("access point unread", int(WifiMode_::Both), "readAPSetting",
+            QStringList{"readMode", "readAPSetting"}, false);
+    dataRow("station unread", int(WifiMode_::Both), "readSTASetting",
+            QStringList{"readMode", "readAPSetting", "readSTASetting"}, false);
 }
 
 void TstWMProgrammerPlanner::readAll() {

@@ -3,6 +3,7 @@
 
 #include "astro/angleutil.h"
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/emkomcommand.h"
 #include "model/alignment.h"
 #include "mount/tasks/mounttaskmanager.h"
@@ -71,43 +72,36 @@ void TestAutoHomeTask::axisSearch_data() {
 
     // The probe: up 5 degrees, down 10, then its chosen steps back up.
     const Angles probe{kStep, -kStep};
-    QTest::newRow("all off: back to the start, sweep up, then down")
-        << 0 << 0.3 << 1.0 << 0.0 << false << "" << 0 << (probe + Angles{0.0, 0.3})
-        << Angles{kSweep, -kSweep};
-    QTest::newRow("all on: back to the start, only the downward sweep; axis 2 below goes 1 "
-                  "degree further first")
-        << 1 << -1.0 << 1.0 << -0.02 << false << "" << 0
-        << (probe + Angles{0.0, -1.02 - kMargin, -1.02}) << Angles{-kSweep};
-    QTest::newRow("on only above: stays 5 degrees below, sweeps up, then down; axis 2 offset")
-        << 1 << 0.05 << 1.0 << 0.1 << false << "" << 0 << (probe + Angles{0.15})
-        << Angles{kSweep, -kSweep};
-    QTest::newRow("on above and at the start: goes 5 degrees up and sweeps down only")
-        << 0 << -0.05 << 1.0 << 0.0 << false << "" << 0 << (probe + Angles{kStep, -0.05})
-        << Angles{-kSweep};
-    QTest::newRow("on below and at the start: stays 5 degrees below and sweeps down only")
-        << 0 << -1.0 << 0.05 << 0.0 << false << "" << 0 << (probe + Angles{-1.0})
-        << Angles{-kSweep};
-    QTest::newRow("on only below: up 5 degrees and round the turn to the band's lower edge")
-        << 0 << -0.3 << -0.05 << 0.0 << false << "" << 0 << (probe + Angles{kStep, -0.3 + 2 * kPi})
-        << Angles{kSweep, -kSweep};
-    QTest::newRow("on only at the start: readings that contradict end with Other")
-        << 0 << -0.01 << 0.01 << 0.0 << false << "" << 4 << (probe + Angles{}) << Angles{};
-    QTest::newRow("on only above and below: also Other")
-        << 0 << 0.05 << 2 * kPi - 0.05 << 0.0 << false << "" << 4 << (probe + Angles{}) << Angles{};
-    QTest::newRow("dual encoders are switched off on both axes first")
-        << 1 << 0.3 << 1.0 << 0.0 << true << "" << 0 << (probe + Angles{0.0, 0.3})
-        << Angles{kSweep, -kSweep};
-    QTest::newRow("failed commands are repeated")
-        << 0 << 0.3 << 1.0 << 0.0 << false << "stop1=T goto1=N reset1=T slew1=O set1=T pos1=T" << 0
-        << (probe + Angles{0.0, 0.3}) << Angles{kSweep, -kSweep};
-    QTest::newRow("five failed sensor reads in a row are tolerated")
-        << 0 << 0.3 << 1.0 << 0.0 << false << "home1=KKKTTTTTK" << 0 << (probe + Angles{0.0, 0.3})
-        << Angles{kSweep, -kSweep};
-    QTest::newRow("the sixth ends the sweep with its result")
-        << 0 << 0.3 << 1.0 << 0.0 << false << "home1=KKKKTTTTTN" << 1 << (probe + Angles{0.0})
-        << Angles{kSweep};
-    QTest::newRow("Cancel from a sensor read ends it")
-        << 0 << 0.3 << 1.0 << 0.0 << false << "home1=C" << 3 << Angles{} << Angles{};
+    dataRow("all off: back to the start, sweep up, then down", 0, 0.3, 1.0, 0.0, false, "", 0,
+            (probe + Angles{0.0, 0.3}), Angles{kSweep, -kSweep});
+    dataRow("all on: back to the start, only the downward sweep; axis 2 below goes 1 "
+            "degree further first",
+            1, -1.0, 1.0, -0.02, false, "", 0, (probe + Angles{0.0, -1.02 - kMargin, -1.02}),
+            Angles{-kSweep});
+    dataRow("on only above: stays 5 degrees below, sweeps up, then down; axis 2 offset", 1, 0.05,
+            1.0, 0.1, false, "", 0, (probe + Angles{0.15}), Angles{kSweep, -kSweep});
+    dataRow("on above and at the start: goes 5 degrees up and sweeps down only", 0, -0.05, 1.0, 0.0,
+            false, "", 0, (probe + Angles{kStep, -0.05}), Angles{-kSweep});
+    dataRow("on below and at the start: stays 5 degrees below and sweeps down only", 0, -1.0, 0.05,
+            0.0, false, "", 0, (probe + Angles{-1.0}), Angles{-kSweep});
+    dataRow("on only below: up 5 degrees and round the turn to the band's lower edge", 0, -0.3,
+            -0.05, 0.0, false, "", 0, (probe + Angles{kStep, -0.3 + 2 * kPi}),
+            Angles{kSweep, -kSweep});
+    dataRow("on only at the start: readings that contradict end with Other", 0, -0.01, 0.01, 0.0,
+            false, "", 4, (probe + Angles{}), Angles{});
+    dataRow("on only above and below: also Other", 0, 0.05, 2 * kPi - 0.05, 0.0, false, "", 4,
+            (probe + Angles{}), Angles{});
+    dataRow("dual encoders are switched off on both axes first", 1, 0.3, 1.0, 0.0, true, "", 0,
+            (probe + Angles{0.0, 0.3}), Angles{kSweep, -kSweep});
+    dataRow("failed commands are repeated", 0, 0.3, 1.0, 0.0, false,
+            "stop1=T goto1=N reset1=T slew1=O set1=T pos1=T", 0, (probe + Angles{0.0, 0.3}),
+            Angles{kSweep, -kSweep});
+    dataRow("five failed sensor reads in a row are tolerated", 0, 0.3, 1.0, 0.0, false,
+            "home1=KKKTTTTTK", 0, (probe + Angles{0.0, 0.3}), Angles{kSweep, -kSweep});
+    dataRow("the sixth ends the sweep with its result", 0, 0.3, 1.0, 0.0, false, "home1=KKKKTTTTTN",
+            1, (probe + Angles{0.0}), Angles{kSweep});
+    dataRow("Cancel from a sensor read ends it", 0, 0.3, 1.0, 0.0, false, "home1=C", 3, Angles{},
+            Angles{});
 }
 
 void TestAutoHomeTask::axisSearch() {

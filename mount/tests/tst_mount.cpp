@@ -10,6 +10,7 @@
 #include "base/location2.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "base/toastmanageruistub.h"
 #include "link/connectionsettings.h"
 #include "link/emkomcommand.h"
@@ -258,18 +259,18 @@ void TestMount::gotoArrives_data() {
     // Offsets from the local sidereal time at the start are turned into right ascension in the
     // test, so every row points to the same part of the sky whatever the date.
     const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
-    QTest::newRow("EQ axis angles: tracking off")
-        << EQ << U_ASTRO_COORD{-1.2, 1.1, CoordType::MountAxes} << 0 << false;
-    QTest::newRow("EQ hour angle 2h east: tracking off")
-        << EQ << U_ASTRO_COORD{-30 * kDeg, 20 * kDeg, CoordType::HDObsv} << 0 << false;
-    QTest::newRow("EQ star of date 2h east, lunar rate")
-        << EQ << U_ASTRO_COORD{30 * kDeg, 20 * kDeg, CoordType::RDJNow} << 1 << true;
-    QTest::newRow("EQ J2000 star 1h west, solar rate")
-        << EQ << U_ASTRO_COORD{-15 * kDeg, 20 * kDeg, CoordType::RDJ2000} << 2 << true;
-    QTest::newRow("AZ star of date, sidereal")
-        << AZ << U_ASTRO_COORD{20 * kDeg, 30 * kDeg, CoordType::RDJNow} << 0 << true;
-    QTest::newRow("AZ azimuth 120, altitude 40: tracking off")
-        << AZ << U_ASTRO_COORD{120 * kDeg, 40 * kDeg, CoordType::AZObsv} << 0 << false;
+    dataRow("EQ axis angles: tracking off", EQ, U_ASTRO_COORD{-1.2, 1.1, CoordType::MountAxes}, 0,
+            false);
+    dataRow("EQ hour angle 2h east: tracking off", EQ,
+            U_ASTRO_COORD{-30 * kDeg, 20 * kDeg, CoordType::HDObsv}, 0, false);
+    dataRow("EQ star of date 2h east, lunar rate", EQ,
+            U_ASTRO_COORD{30 * kDeg, 20 * kDeg, CoordType::RDJNow}, 1, true);
+    dataRow("EQ J2000 star 1h west, solar rate", EQ,
+            U_ASTRO_COORD{-15 * kDeg, 20 * kDeg, CoordType::RDJ2000}, 2, true);
+    dataRow("AZ star of date, sidereal", AZ, U_ASTRO_COORD{20 * kDeg, 30 * kDeg, CoordType::RDJNow},
+            0, true);
+    dataRow("AZ azimuth 120, altitude 40: tracking off", AZ,
+            U_ASTRO_COORD{120 * kDeg, 40 * kDeg, CoordType::AZObsv}, 0, false);
 }
 
 void TestMount::gotoArrives() {
@@ -327,23 +328,19 @@ void TestMount::altitudeLimits_data() {
 
     const double maxAlt = AltRange::kMaxAltDefault;
     const double nan = std::nan("");
-    QTest::newRow("altitude exactly at the lower limit")
-        << U_ASTRO_COORD{1.0, 0.0, CoordType::AZObsv} << true;
-    QTest::newRow("just below the lower limit")
-        << U_ASTRO_COORD{1.0, -1e-9, CoordType::AZObsv} << false;
-    QTest::newRow("altitude exactly at the upper limit")
-        << U_ASTRO_COORD{1.0, maxAlt, CoordType::AZObsv} << true;
-    QTest::newRow("just above the upper limit")
-        << U_ASTRO_COORD{1.0, maxAlt + 1e-9, CoordType::AZObsv} << false;
-    QTest::newRow("hour angle 12h: below the horizon")
-        << U_ASTRO_COORD{kPi, 0.0, CoordType::HDObsv} << false;
+    dataRow("altitude exactly at the lower limit", U_ASTRO_COORD{1.0, 0.0, CoordType::AZObsv},
+            true);
+    dataRow("just below the lower limit", U_ASTRO_COORD{1.0, -1e-9, CoordType::AZObsv}, false);
+    dataRow("altitude exactly at the upper limit", U_ASTRO_COORD{1.0, maxAlt, CoordType::AZObsv},
+            true);
+    dataRow("just above the upper limit", U_ASTRO_COORD{1.0, maxAlt + 1e-9, CoordType::AZObsv},
+            false);
+    dataRow("hour angle 12h: below the horizon", U_ASTRO_COORD{kPi, 0.0, CoordType::HDObsv}, false);
     QTest::newRow("altitude not a number") << U_ASTRO_COORD{1.0, nan, CoordType::AZObsv} << false;
-    QTest::newRow("right ascension not a number")
-        << U_ASTRO_COORD{nan, 0.3, CoordType::RDJNow} << false;
-    QTest::newRow("axis angles below the horizon skip the limits")
-        << U_ASTRO_COORD{-1.2, -0.5, CoordType::MountAxes} << true;
-    QTest::newRow("axis angle not a number")
-        << U_ASTRO_COORD{nan, 1.0, CoordType::MountAxes} << false;
+    dataRow("right ascension not a number", U_ASTRO_COORD{nan, 0.3, CoordType::RDJNow}, false);
+    dataRow("axis angles below the horizon skip the limits",
+            U_ASTRO_COORD{-1.2, -0.5, CoordType::MountAxes}, true);
+    dataRow("axis angle not a number", U_ASTRO_COORD{nan, 1.0, CoordType::MountAxes}, false);
 }
 
 void TestMount::altitudeLimits() {
@@ -370,54 +367,46 @@ void TestMount::endOfMotionRule_data() {
     QTest::addColumn<bool>("flag1");
 
     const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
-    QTest::newRow("EQ right after connecting, tracking on starts at once")
-        << EQ << QStringList{"track on"} << QStringList{"trck"} << "trck/stop" << 0 << true;
-    QTest::newRow("AZ right after connecting, tracking on starts at once")
-        << AZ << QStringList{"track on"} << QStringList{"trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("EQ tracking: zero rate on axis 1 resumes tracking")
-        << EQ << QStringList{"track on", "+8 1", "0 1"} << QStringList{"trck", "slew 1", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("EQ tracking: zero rate on axis 2 stops it")
-        << EQ << QStringList{"track on", "+8 2", "0 2"} << QStringList{"trck", "slew 2", "stop 2"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("AZ tracking: zero rate while the other axis slews stops, the last restarts")
-        << AZ << QStringList{"track on", "+8 1", "-8 2", "0 1", "0 2"}
-        << QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("tracking off: zero rate stops the axis")
-        << EQ << QStringList{"+8 1", "0 1"} << QStringList{"slew 1", "stop 1"} << "stop/stop" << 0
-        << true;
-    QTest::newRow("positive then negative: state -1, flag false")
-        << EQ << QStringList{"+8 1", "-8 1"} << QStringList{"slew 1", "slew 1"} << "slew/stop" << -1
-        << false;
-    QTest::newRow("a stop keeps the last direction")
-        << EQ << QStringList{"+8 1", "-8 1", "0 1"} << QStringList{"slew 1", "slew 1", "stop 1"}
-        << "stop/stop" << 0 << false;
-    QTest::newRow("a rate that is not a number changes nothing")
-        << EQ << QStringList{"+8 1", "nan 1"} << QStringList{"slew 1"} << "slew/stop" << 1 << true;
-    QTest::newRow("EQ tracking off stops axis 1 only")
-        << EQ << QStringList{"track on", "+8 2", "track off"}
-        << QStringList{"trck", "slew 2", "stop 1"} << "stop/slew" << 0 << true;
-    QTest::newRow("AZ tracking off stops both")
-        << AZ << QStringList{"track on", "track off"} << QStringList{"trck", "stop 1", "stop 2"}
-        << "stop/stop" << 0 << true;
-    QTest::newRow("tracking on while an axis slews waits for its end")
-        << EQ << QStringList{"+8 1", "track on", "0 1"} << QStringList{"slew 1", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("same rate again does not restart tracking, another rate does")
-        << EQ << QStringList{"track on", "rate 0", "rate 1"} << QStringList{"trck", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("EQ abort with tracking: axis 1 tracks, axis 2 stops")
-        << EQ << QStringList{"track on", "+8 1", "+8 2", "abort"}
-        << QStringList{"trck", "slew 1", "slew 2", "trck", "stop 2"} << "trck/stop" << 0 << true;
-    QTest::newRow("AZ abort with tracking: axis 1 stops (axis 2 still slews), axis 2 tracks")
-        << AZ << QStringList{"track on", "+8 1", "+8 2", "abort"}
-        << QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("AZ tracking target replaces the rate")
-        << AZ << QStringList{"track on", "target"} << QStringList{"trck", "trck"} << "trck/trck"
-        << 0 << true;
-    QTest::newRow("EQ ignores a tracking target")
-        << EQ << QStringList{"track on", "target"} << QStringList{"trck"} << "trck/stop" << 0
-        << true;
+    dataRow("EQ right after connecting, tracking on starts at once", EQ, QStringList{"track on"},
+            QStringList{"trck"}, "trck/stop", 0, true);
+    dataRow("AZ right after connecting, tracking on starts at once", AZ, QStringList{"track on"},
+            QStringList{"trck"}, "trck/trck", 0, true);
+    dataRow("EQ tracking: zero rate on axis 1 resumes tracking", EQ,
+            QStringList{"track on", "+8 1", "0 1"}, QStringList{"trck", "slew 1", "trck"},
+            "trck/stop", 0, true);
+    dataRow("EQ tracking: zero rate on axis 2 stops it", EQ, QStringList{"track on", "+8 2", "0 2"},
+            QStringList{"trck", "slew 2", "stop 2"}, "trck/stop", 0, true);
+    dataRow("AZ tracking: zero rate while the other axis slews stops, the last restarts", AZ,
+            QStringList{"track on", "+8 1", "-8 2", "0 1", "0 2"},
+            QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"}, "trck/trck", 0, true);
+    dataRow("tracking off: zero rate stops the axis", EQ, QStringList{"+8 1", "0 1"},
+            QStringList{"slew 1", "stop 1"}, "stop/stop", 0, true);
+    dataRow("positive then negative: state -1, flag false", EQ, QStringList{"+8 1", "-8 1"},
+            QStringList{"slew 1", "slew 1"}, "slew/stop", -1, false);
+    dataRow("a stop keeps the last direction", EQ, QStringList{"+8 1", "-8 1", "0 1"},
+            QStringList{"slew 1", "slew 1", "stop 1"}, "stop/stop", 0, false);
+    dataRow("a rate that is not a number changes nothing", EQ, QStringList{"+8 1", "nan 1"},
+            QStringList{"slew 1"}, "slew/stop", 1, true);
+    dataRow("EQ tracking off stops axis 1 only", EQ, QStringList{"track on", "+8 2", "track off"},
+            QStringList{"trck", "slew 2", "stop 1"}, "stop/slew", 0, true);
+    dataRow("AZ tracking off stops both", AZ, QStringList{"track on", "track off"},
+            QStringList{"trck", "stop 1", "stop 2"}, "stop/stop", 0, true);
+    dataRow("tracking on while an axis slews waits for its end", EQ,
+            QStringList{"+8 1", "track on", "0 1"}, QStringList{"slew 1", "trck"}, "trck/stop", 0,
+            true);
+    dataRow("same rate again does not restart tracking, another rate does", EQ,
+            QStringList{"track on", "rate 0", "rate 1"}, QStringList{"trck", "trck"}, "trck/stop",
+            0, true);
+    dataRow("EQ abort with tracking: axis 1 tracks, axis 2 stops", EQ,
+            QStringList{"track on", "+8 1", "+8 2", "abort"},
+            QStringList{"trck", "slew 1", "slew 2", "trck", "stop 2"}, "trck/stop", 0, true);
+    dataRow("AZ abort with tracking: axis 1 stops (axis 2 still slews), axis 2 tracks", AZ,
+            QStringList{"track on", "+8 1", "+8 2", "abort"},
+            QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"}, "trck/trck", 0, true);
+    dataRow("AZ tracking target replaces the rate", AZ, QStringList{"track on", "target"},
+            QStringList{"trck", "trck"}, "trck/trck", 0, true);
+    dataRow("EQ ignores a tracking target", EQ, QStringList{"track on", "target"},
+            QStringList{"trck"}, "trck/stop", 0, true);
 }
 
 void TestMount::endOfMotionRule() {
@@ -510,16 +499,13 @@ void TestMount::secondGotoDuringFirst() {
 void TestMount::relays_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("signal");
-    QTest::newRow("periodic reading: positionChanged") << "position updating"
-                                                       << "positionChanged";
-    QTest::newRow("tracking task starts: realTrackingChanged") << "track on"
-                                                               << "realTrackingChanged";
-    QTest::newRow("pier side forced: flippingModeChanged") << "flip"
-                                                           << "flippingModeChanged";
-    QTest::newRow("PPEC training starts: lastPpecTrainingChanged") << "ppec training"
-                                                                   << "lastPpecTrainingChanged";
-    QTest::newRow("PPEC playback on: lastPpecPlaybackChanged") << "ppec playback"
-                                                               << "lastPpecPlaybackChanged";
+    dataRow("periodic reading: positionChanged", "position updating", "positionChanged");
+    dataRow("tracking task starts: realTrackingChanged", "track on", "realTrackingChanged");
+    dataRow("pier side forced: flippingModeChanged", "flip", "flippingModeChanged");
+    dataRow("PPEC training starts: lastPpecTrainingChanged", "ppec training",
+            "lastPpecTrainingChanged");
+    dataRow("PPEC playback on: lastPpecPlaybackChanged", "ppec playback",
+            "lastPpecPlaybackChanged");
 }
 
 void TestMount::relays() {

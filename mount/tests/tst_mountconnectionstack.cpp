@@ -1,5 +1,6 @@
 #include "mountstackrig.h"
 
+#include "base/tests/datarow.h"
 #include "link/iconnectablehelper.h"
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
@@ -57,18 +58,15 @@ void TestMountConnectionStack::emulatedConnectionInEachModeChoice_data() {
     QTest::addColumn<bool>("prompted");
     QTest::addColumn<QVariant>("answer");
     QTest::addColumn<int>("mode");
-    QTest::newRow("setting EQ") << int(DualModeChoice_::UseEQ) << false << QVariant()
-                                << int(MountMode_::EQ);
-    QTest::newRow("setting AZ") << int(DualModeChoice_::UseAZ) << false << QVariant()
-                                << int(MountMode_::AZ);
-    QTest::newRow("prompt answered EQ")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(0) << int(MountMode_::EQ);
-    QTest::newRow("prompt answered AZ")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(1) << int(MountMode_::AZ);
-    QTest::newRow("prompt dismissed")
-        << int(DualModeChoice_::PromptMode) << true << QVariant() << -1;
-    QTest::newRow("prompt answered out of range")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(2) << -1;
+    dataRow("setting EQ", int(DualModeChoice_::UseEQ), false, QVariant(), int(MountMode_::EQ));
+    dataRow("setting AZ", int(DualModeChoice_::UseAZ), false, QVariant(), int(MountMode_::AZ));
+    dataRow("prompt answered EQ", int(DualModeChoice_::PromptMode), true, QVariant(0),
+            int(MountMode_::EQ));
+    dataRow("prompt answered AZ", int(DualModeChoice_::PromptMode), true, QVariant(1),
+            int(MountMode_::AZ));
+    dataRow("prompt dismissed", int(DualModeChoice_::PromptMode), true, QVariant(), -1);
+    dataRow("prompt answered out of range", int(DualModeChoice_::PromptMode), true, QVariant(2),
+            -1);
 }
 
 void TestMountConnectionStack::emulatedConnectionInEachModeChoice() {

@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "mount/imountconnection.h"
 #include "mount/tasks/trailpoints.h"
 #include "mount/tasks/trailpointslistmaker.h"
@@ -177,8 +178,7 @@ void TstTrailPoints::sweepRequest_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<double>("stepDeg");
     QTest::newRow("page defaults") << 0.125 << 50u << -20.0 << 20.0 << 6400 << 0.00625;
-    QTest::newRow("sign of the rate is ignored")
-        << -0.125 << 50u << -20.0 << 20.0 << 6400 << 0.00625;
+    dataRow("sign of the rate is ignored", -0.125, 50u, -20.0, 20.0, 6400, 0.00625);
     QTest::newRow("downward sweep") << 1.0 << 1000u << 10.0 << 5.0 << 5 << -1.0;
     QTest::newRow("partial last step is dropped") << 1.0 << 1000u << 0.0 << 2.5 << 2 << 1.0;
     QTest::newRow("start equal to end") << 0.125 << 50u << 3.0 << 3.0 << 0 << 0.0;
@@ -218,22 +218,17 @@ void TstTrailPoints::segmentsSplitAtTheMeridian_data() {
     QTest::addColumn<QList<int>>("firstIndices");
     const int eq = 0, az = 1, autoFlip = FlippingMode_::Auto, noFlip = FlippingMode_::No;
     // -19.5 .. +19.5 degrees: the first point beyond +5 is +5.5, index 25.
-    QTest::newRow("EQ crosses eastward")
-        << eq << autoFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0, 25};
-    QTest::newRow("EQ crosses westward")
-        << eq << autoFlip << 5.0 << 19.5 << -1.0 << 40 << QList<int>{0, 25};
-    QTest::newRow("threshold 0 splits at the meridian")
-        << eq << autoFlip << 0.0 << -19.5 << 1.0 << 40 << QList<int>{0, 20};
-    QTest::newRow("negative threshold reads as its size")
-        << eq << autoFlip << -5.0 << -19.5 << 1.0 << 40 << QList<int>{0, 25};
-    QTest::newRow("threshold never reached")
-        << eq << autoFlip << 30.0 << -19.5 << 1.0 << 40 << QList<int>{0};
-    QTest::newRow("last point just past the threshold")
-        << eq << autoFlip << 5.0 << -9.5 << 1.0 << 16 << QList<int>{0, 15};
-    QTest::newRow("forced side never splits")
-        << eq << noFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0};
-    QTest::newRow("AZ never splits")
-        << az << autoFlip << 5.0 << -19.5 << 1.0 << 40 << QList<int>{0};
+    dataRow("EQ crosses eastward", eq, autoFlip, 5.0, -19.5, 1.0, 40, QList<int>{0, 25});
+    dataRow("EQ crosses westward", eq, autoFlip, 5.0, 19.5, -1.0, 40, QList<int>{0, 25});
+    dataRow("threshold 0 splits at the meridian", eq, autoFlip, 0.0, -19.5, 1.0, 40,
+            QList<int>{0, 20});
+    dataRow("negative threshold reads as its size", eq, autoFlip, -5.0, -19.5, 1.0, 40,
+            QList<int>{0, 25});
+    dataRow("threshold never reached", eq, autoFlip, 30.0, -19.5, 1.0, 40, QList<int>{0});
+    dataRow("last point just past the threshold", eq, autoFlip, 5.0, -9.5, 1.0, 16,
+            QList<int>{0, 15});
+    dataRow("forced side never splits", eq, noFlip, 5.0, -19.5, 1.0, 40, QList<int>{0});
+    dataRow("AZ never splits", az, autoFlip, 5.0, -19.5, 1.0, 40, QList<int>{0});
     QTest::newRow("one point") << eq << autoFlip << 5.0 << 7.0 << 1.0 << 1 << QList<int>{0};
     QTest::newRow("no points") << eq << autoFlip << 5.0 << 0.0 << 1.0 << 0 << QList<int>{};
 }

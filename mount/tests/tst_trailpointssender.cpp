@@ -1,4 +1,5 @@
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "link/connectionsettings.h"
 #include "link/mountaxistimecontainer.h"
 #include "mount/tasks/trailpointssender_absolute.h"
@@ -56,30 +57,23 @@ void TstTrailPointsSender::absoluteStreamsWaitsAndDrains_data() {
     for (int j = 0; j < 20; ++j)
         all << j;
     const int ok = CmdRetType_::Ok, timeout = CmdRetType_::Timeout, nak = CmdRetType_::Nak;
-    QTest::newRow("room for all, then drain")
-        << 30 << 500 << 0 << QList<int>{} << QList<int>{} << 0 << ok << all << "";
-    QTest::newRow("full queue waits 1.5 intervals")
-        << 3 << 500 << 0 << QList<int>{} << QList<int>{} << 0 << ok << all
-        << "target1000700 sleep150 free0";
-    QTest::newRow("passed points are skipped")
-        << 30 << -1000 << 0 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(10) << "";
-    QTest::newRow("from the start index")
-        << 30 << 500 << 5 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(5) << "";
+    dataRow("room for all, then drain", 30, 500, 0, QList<int>{}, QList<int>{}, 0, ok, all, "");
+    dataRow("full queue waits 1.5 intervals", 3, 500, 0, QList<int>{}, QList<int>{}, 0, ok, all,
+            "target1000700 sleep150 free0");
+    dataRow("passed points are skipped", 30, -1000, 0, QList<int>{}, QList<int>{}, 0, ok,
+            all.mid(10), "");
+    dataRow("from the start index", 30, 500, 5, QList<int>{}, QList<int>{}, 0, ok, all.mid(5), "");
     // The drain ends at the first reading of one target left, without another wait.
-    QTest::newRow("one target left to drain")
-        << 30 << 500 << 19 << QList<int>{} << QList<int>{} << 0 << ok << all.mid(19)
-        << "target1002400 free29 stopx";
-    QTest::newRow("a lost reply drops that point")
-        << 30 << 500 << 0 << QList<int>{ok, timeout} << QList<int>{} << 0 << ok
-        << (QList<int>{0} + all.mid(2)) << "target1000500 lost1000600 target1000700";
-    QTest::newRow("a refusal ends the send")
-        << 30 << 500 << 0 << QList<int>{ok, nak} << QList<int>{} << 0 << nak << QList<int>{0} << "";
-    QTest::newRow("status time-outs ask again")
-        << 30 << 500 << 0 << QList<int>{} << QList<int>{timeout, timeout} << 0 << ok << all
-        << "free? free? free30 target1000500";
-    QTest::newRow("cancel while the queue is full")
-        << 2 << 500 << 0 << QList<int>{} << QList<int>{} << 1 << int(CmdRetType_::Cancel)
-        << QList<int>{0, 1} << "target1000600 sleep150";
+    dataRow("one target left to drain", 30, 500, 19, QList<int>{}, QList<int>{}, 0, ok, all.mid(19),
+            "target1002400 free29 stopx");
+    dataRow("a lost reply drops that point", 30, 500, 0, QList<int>{ok, timeout}, QList<int>{}, 0,
+            ok, (QList<int>{0} + all.mid(2)), "target1000500 lost1000600 target1000700");
+    dataRow("a refusal ends the send", 30, 500, 0, QList<int>{ok, nak}, QList<int>{}, 0, nak,
+            QList<int>{0}, "");
+    dataRow("status time-outs ask again", 30, 500, 0, QList<int>{}, QList<int>{timeout, timeout}, 0,
+            ok, all, "free? free? free30 target1000500");
+    dataRow("cancel while the queue is full", 2, 500, 0, QList<int>{}, QList<int>{}, 1,
+            int(CmdRetType_::Cancel), QList<int>{0, 1}, "target1000600 sleep150");
 }
 
 void TstTrailPointsSender::absoluteStreamsWaitsAndDrains() {
@@ -192,21 +186,17 @@ void TstTrailPointsSender::emulatorPublishesAtPointTimes_data() {
     QTest::addColumn<QList<int>>("published");
     QTest::addColumn<QString>("sleeps");
     // 5 points 200 ms apart.
-    QTest::newRow("sleeps until each point")
-        << 1000 << 0 << int(CmdRetType_::Ok) << QList<int>{0, 1, 2, 3, 4}
-        << "sleep1000 sleep100 sleep100 sleep100 sleep100 "
-           "sleep100 sleep100 sleep100 sleep100 sleep100";
-    QTest::newRow("due within 20 ms: at once")
-        << 15 << 0 << int(CmdRetType_::Ok) << QList<int>{0, 1, 2, 3, 4}
-        << "sleep100 sleep115 sleep100 sleep100 sleep100 "
-           "sleep100 sleep100 sleep100 sleep100";
-    QTest::newRow("passed points are skipped")
-        << -500 << 0 << int(CmdRetType_::Ok) << QList<int>{2, 3, 4}
-        << "sleep100 sleep100 sleep100 sleep100";
-    QTest::newRow("cancel while waiting")
-        << 1000 << 1 << int(CmdRetType_::Cancel) << QList<int>{} << "sleep1000";
-    QTest::newRow("cancel in the pause")
-        << 1000 << 2 << int(CmdRetType_::Cancel) << QList<int>{0} << "sleep1000 sleep100";
+    dataRow("sleeps until each point", 1000, 0, int(CmdRetType_::Ok), QList<int>{0, 1, 2, 3, 4},
+            "sleep1000 sleep100 sleep100 sleep100 sleep100 "
+            "sleep100 sleep100 sleep100 sleep100 sleep100");
+    dataRow("due within 20 ms: at once", 15, 0, int(CmdRetType_::Ok), QList<int>{0, 1, 2, 3, 4},
+            "sleep100 sleep115 sleep100 sleep100 sleep100 "
+            "sleep100 sleep100 sleep100 sleep100");
+    dataRow("passed points are skipped", -500, 0, int(CmdRetType_::Ok), QList<int>{2, 3, 4},
+            "sleep100 sleep100 sleep100 sleep100");
+    dataRow("cancel while waiting", 1000, 1, int(CmdRetType_::Cancel), QList<int>{}, "sleep1000");
+    dataRow("cancel in the pause", 1000, 2, int(CmdRetType_::Cancel), QList<int>{0},
+            "sleep1000 sleep100");
 }
 
 void TstTrailPointsSender::emulatorPublishesAtPointTimes() {

@@ -38,7 +38,7 @@ private slots:
 void TstTrailPointsTask::emulatedRunAcrossTheMeridian() {
     constexpr int kScale = 50;
     const auto clock = std::make_shared<FakeFastClock>(kStartMs, kScale);
-    const auto tc = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
+    const auto tc = std::make_shared<FakeFastTCCancellable>(kScale);
     const auto model = defaultAlignment(0, 40.0);
     const EmulatedMountRig rig(clock, tc, 0, 40.0,
                                model->skyToAxes({-4 * kDeg, 45 * kDeg}, model->referenceAxes()));
@@ -60,7 +60,7 @@ void TstTrailPointsTask::emulatedRunAcrossTheMeridian() {
             published.push_back(
                 {p, {rig.container->get(0).angle, rig.container->get(1).angle}, clock->nowMs()});
         });
-    const auto token = std::make_shared<FakeFastToken>(kScale);
+    const auto token = std::make_shared<ControlledCancellable>();
     std::atomic<int> result{-1};
     std::thread thread([&] {
         tc->setCurrent(token);

@@ -1,5 +1,6 @@
 #include "mount/wificonfig.h"
 
+#include "base/tests/datarow.h"
 #include "mount/tests/fakewmprogrammerplanner.h"
 #include "mount/tests/mountcontrolrig.h"
 
@@ -69,48 +70,42 @@ void TestWifiConfig::jobSequence_data() {
     QTest::addColumn<QString>("state");
     QTest::addColumn<int>("stateChanges");
     using L = QStringList;
-    QTest::newRow("opening the page reads the module")
-        << true << L{"enter"} << L{"A"} << L{} << true << L{"read"} << "current A, result -" << 2;
-    QTest::newRow("a read the module does not answer")
-        << true << L{"enter"} << L{"-"} << L{} << true << L{"read"} << "current -, result -" << 2;
-    QTest::newRow("a write before any read does nothing")
-        << true << L{"write B", "enter"} << L{"A"} << L{} << true << L{"read"}
-        << "current A, result -" << 2;
-    QTest::newRow("a write in one step")
-        << true << L{"enter", "write B"} << L{"A"} << L{"done"} << true << L{"read", "apply 0 A>B"}
-        << "current -, result done" << 4;
-    QTest::newRow("opening the page again while a result is shown")
-        << true << L{"enter", "write B", "wait 2", "enter", "both"} << L{"A", "C"} << L{"done"}
-        << true << L{"read", "apply 0 A>B", "mode", "read"} << "current C, result done" << 6;
-    QTest::newRow("a failed step is tried again from a fresh read")
-        << true << L{"enter", "write B", "wait 2", "next"} << L{"A", "A"} << L{"fail", "done"}
-        << true << L{"read", "apply 0 A>B", "read", "apply 0 A>B"} << "current -, result done" << 8;
-    QTest::newRow("the station flag goes back to the next step")
-        << true << L{"enter", "write B", "wait 2", "next", "wait 4", "next"} << L{"A", "A2", "A3"}
-        << L{"sta", "step", "done"} << true
-        << L{"read", "apply 0 A>B", "read", "apply 1 A2>B", "read", "apply 0 A3>B"}
-        << "current -, result done" << 12;
-    QTest::newRow("next after the last step brings the editor back")
-        << true << L{"enter", "write B", "wait 2", "next"} << L{"A", "B"} << L{"done"} << true
-        << L{"read", "apply 0 A>B", "read"} << "current B, result -" << 6;
-    QTest::newRow("next without a module still clears the result")
-        << true << L{"enter", "write B", "wait 2", "drop", "next"} << L{"A"} << L{"done"} << true
-        << L{"read", "apply 0 A>B"} << "current -, result -" << 4;
-    QTest::newRow("next with a read that fails writes nothing")
-        << true << L{"enter", "write B", "wait 2", "next"} << L{"A", "-"} << L{"step"} << true
-        << L{"read", "apply 0 A>B", "read"} << "current -, result step" << 6;
-    QTest::newRow("mode Both, then the settings")
-        << true << L{"both"} << L{"C"} << L{} << true << L{"mode", "read"} << "current C, result -"
-        << 2;
-    QTest::newRow("mode Both refused keeps what was read")
-        << true << L{"enter", "both"} << L{"A"} << L{} << false << L{"read", "mode"}
-        << "current A, result -" << 4;
-    QTest::newRow("no module: every job ends at once")
-        << false << L{"enter", "both", "write B", "next"} << L{"A"} << L{"done"} << true << L{}
-        << "current -, result -" << 0;
-    QTest::newRow("a module that throws leaves the page usable")
-        << true << L{"enter", "wait 1", "enter"} << L{"throw", "A"} << L{} << true
-        << L{"read", "read"} << "current A, result -" << 4;
+    dataRow("opening the page reads the module", true, L{"enter"}, L{"A"}, L{}, true, L{"read"},
+            "current A, result -", 2);
+    dataRow("a read the module does not answer", true, L{"enter"}, L{"-"}, L{}, true, L{"read"},
+            "current -, result -", 2);
+    dataRow("a write before any read does nothing", true, L{"write B", "enter"}, L{"A"}, L{}, true,
+            L{"read"}, "current A, result -", 2);
+    dataRow("a write in one step", true, L{"enter", "write B"}, L{"A"}, L{"done"}, true,
+            L{"read", "apply 0 A>B"}, "current -, result done", 4);
+    dataRow("opening the page again while a result is shown", true,
+            L{"enter", "write B", "wait 2", "enter", "both"}, L{"A", "C"}, L{"done"}, true,
+            L{"read", "apply 0 A>B", "mode", "read"}, "current C, result done", 6);
+    dataRow("a failed step is tried again from a fresh read", true,
+            L{"enter", "write B", "wait 2", "next"}, L{"A", "A"}, L{"fail", "done"}, true,
+            L{"read", "apply 0 A>B", "read", "apply 0 A>B"}, "current -, result done", 8);
+    dataRow("the station flag goes back to the next step", true,
+            L{"enter", "write B", "wait 2", "next", "wait 4", "next"}, L{"A", "A2", "A3"},
+            L{"sta", "step", "done"}, true,
+            L{"read", "apply 0 A>B", "read", "apply 1 A2>B", "read", "apply 0 A3>B"},
+            "current -, result done", 12);
+    dataRow("next after the last step brings the editor back", true,
+            L{"enter", "write B", "wait 2", "next"}, L{"A", "B"}, L{"done"}, true,
+            L{"read", "apply 0 A>B", "read"}, "current B, result -", 6);
+    dataRow("next without a module still clears the result", true,
+            L{"enter", "write B", "wait 2", "drop", "next"}, L{"A"}, L{"done"}, true,
+            L{"read", "apply 0 A>B"}, "current -, result -", 4);
+    dataRow("next with a read that fails writes nothing", true,
+            L{"enter", "write B", "wait 2", "next"}, L{"A", "-"}, L{"step"}, true,
+            L{"read", "apply 0 A>B", "read"}, "current -, result step", 6);
+    dataRow("mode Both, then the settings", true, L{"both"}, L{"C"}, L{}, true, L{"mode", "read"},
+            "current C, result -", 2);
+    dataRow("mode Both refused keeps what was read", true, L{"enter", "both"}, L{"A"}, L{}, false,
+            L{"read", "mode"}, "current A, result -", 4);
+    dataRow("no module: every job ends at once", false, L{"enter", "both", "write B", "next"},
+            L{"A"}, L{"done"}, true, L{}, "current -, result -", 0);
+    dataRow("a module that throws leaves the page usable", true, L{"enter", "wait 1", "enter"},
+            L{"throw", "A"}, L{}, true, L{"read", "read"}, "current A, result -", 4);
 }
 
 void TestWifiConfig::jobSequence() {

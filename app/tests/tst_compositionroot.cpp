@@ -89,50 +89,32 @@ const QStringList kPublicationOrder = {
 };
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {"inj_kvStore",
-                                      "inj_languageManager",
-                                      "inj_connectSettings",
-                                      "inj_appVersion",
-                                      "inj_logPage",
-                                      "inj_toastManagerUIStub",
-                                      "inj_uiBlockingMessage",
-                                      "inj_helpFile",
-                                      "inj_uiSetting",
-                                      "inj_sunVisibility",
-                                      "inj_locationSensor",
-                                      "inj_locationOpenSetting",
-                                      "inj_bluetoothOpenSetting",
-                                      "inj_oriSensor",
-                                      "inj_perMountData",
-                                      "inj_appCore",
-                                      "inj_altRange",
-                                      "inj_alignmentDataContainer",
-                                      "inj_mountModePopupStub",
-                                      "inj_parkDataLoadUIStub",
-                                      "inj_mountConnection",
-                                      "inj_iConnectable",
-                                      "inj_testTrailPoints",
-                                      "inj_trackingUI",
-                                      "inj_slewingControl",
-                                      "inj_wifiConfig",
-                                      "inj_gotoStatus",
-                                      "inj_trailPointsStatus",
-                                      "inj_searchDSO",
-                                      "inj_identifyList",
-                                      "inj_pointAndGo",
-                                      "inj_polarScopeInfo",
-                                      "inj_polarScopePaintedItem",
-                                      "inj_userObject_CE",
-                                      "inj_userObject_TE",
-                                      "inj_cameraControl",
-                                      "inj_generalInfoList",
-                                      "inj_objectInfoList",
-                                      "inj_centeringUIStub",
-                                      "inj_instructionStepUIStub",
-                                      "inj_alignStarCalculator",
-                                      "inj_alignerHelper",
-                                      "inj_alignmentRoutine",
-                                      "inj_polarAlignmentRoutine"};
+const QStringList kReadByDocuments =
+    QString("inj_kvStore inj_languageManager inj_connectSettings inj_appVersion inj_logPage "
+            "inj_toastManagerUIStub inj_uiBlockingMessage inj_helpFile inj_uiSetting "
+            "inj_sunVisibility inj_locationSensor inj_locationOpenSetting "
+            "inj_bluetoothOpenSetting inj_oriSensor inj_perMountData inj_appCore inj_altRange "
+            "inj_alignmentDataContainer inj_mountModePopupStub inj_parkDataLoadUIStub "
+            "inj_mountConnection inj_iConnectable inj_testTrailPoints inj_trackingUI "
+            "inj_slewingControl inj_wifiConfig inj_gotoStatus inj_trailPointsStatus inj_searchDSO "
+            "inj_identifyList inj_pointAndGo inj_polarScopeInfo inj_polarScopePaintedItem "
+            "inj_userObject_CE inj_userObject_TE inj_cameraControl inj_generalInfoList "
+            "inj_objectInfoList inj_centeringUIStub inj_instructionStepUIStub "
+            "inj_alignStarCalculator inj_alignerHelper inj_alignmentRoutine "
+            "inj_polarAlignmentRoutine")
+        .split(' ');
+
+// The application's services published into an engine by the composition root.
+struct Composed {
+    QList<std::shared_ptr<QObject>> keepAlive;
+    Ko::PDepContainer container;
+    QQmlApplicationEngine engine;
+    explicit Composed(bool withResources = true) {
+        if (withResources)
+            engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+    }
+};
 
 } // namespace
 
@@ -170,10 +152,10 @@ private slots:
     }
 
     void publishesServicesInOrder() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed(false);
+        QQmlApplicationEngine& engine = composed.engine;
+        const auto& keepAlive = composed.keepAlive;
+        const auto& container = composed.container;
 
         QVERIFY(engine.rootObjects().isEmpty());
         QQmlContext* context = engine.rootContext();
@@ -204,11 +186,8 @@ private slots:
     }
 
     void rootDocumentReadsServices() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         QQmlContext* context = engine.rootContext();
         engine.loadData(R"(
@@ -405,11 +384,8 @@ private slots:
     // A switch through the published language service re-translates the bindings of the very
     // engine the composition root served, and back again.
     void languageSwitchRetranslatesBindings() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         engine.loadData(R"(
             import QtQml
@@ -428,11 +404,8 @@ private slots:
     }
 
     void shippedRootDocumentLoads() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         QSignalSpy created(&engine, &QQmlApplicationEngine::objectCreated);
         engine.load(Ko::rootDocumentUrl());

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <cmath>
 #include <limits>
 
 using namespace Ko;

@@ -9,7 +9,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <ctime>
 
 using namespace Ko;
 

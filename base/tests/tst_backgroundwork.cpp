@@ -2,7 +2,6 @@
 #include "base/log.h"
 #include "base/tests/logcapture.h"
 
-#include <QPointer>
 #include <QThread>
 #include <QtTest>
 

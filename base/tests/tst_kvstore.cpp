@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <mutex>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>

@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <cmath>
 #include <future>
 #include <thread>
 

@@ -5,13 +5,11 @@
 #include "server/netserver.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QtTest>
 
 #include <atomic>
 #include <mutex>
 #include <stdexcept>
-#include <thread>
 
 using namespace Ko;
 

@@ -1,7 +1,7 @@
 #include "base/languagemanager.h"
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
 #include "base/tests/datarow.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -48,9 +48,7 @@ private:
 
     // A real settings file in its own temporary folder.
     std::shared_ptr<QtKVStore> newStore(const QString& folder) {
-        auto util = std::make_shared<QtFileUtil>(
-            "QuorvelPro", (m_dir.path() + "/" + folder + "/app").toStdString());
-        return std::make_shared<QtKVStore>("Settings.txt", util);
+        return openScratchStore(m_dir.path() + "/" + folder + "/app");
     }
     std::shared_ptr<QtKVStore> freshStore() {
         return newStore(QStringLiteral("s%1").arg(++m_storeCount));

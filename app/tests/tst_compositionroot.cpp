@@ -23,70 +23,24 @@ namespace {
 
 // Every root-context property of the finished application, in publication order. Services that
 // are not built yet are simply absent; those present must keep this order.
-const QStringList kPublicationOrder = {
-    "inj_kvStore",
-    "inj_languageManager",
-    "inj_location",
-    "inj_locationSensor",
-    "inj_locationOpenSetting",
-    "inj_bluetoothOpenSetting",
-    "inj_polarScopePaintedItem",
-    "inj_polarScopeInfo",
-    "inj_cometFile",
-    "inj_perMountData",
-    "inj_appCore",
-    "inj_sunVisibility",
-    "inj_catalogSettings",
-    "inj_altRange",
-    "inj_astroList_ss",
-    "inj_astroList_star",
-    "inj_astroList_double",
-    "inj_astroList_dso",
-    "inj_astroList_comet",
-    "inj_searchDSO",
-    "inj_astroList_ss_bt",
-    "inj_astroList_double_bt",
-    "inj_astroList_dso_bt",
-    "inj_toastManagerUIStub",
-    "inj_mountModePopupStub",
-    "inj_parkDataLoadUIStub",
-    "inj_alignmentDataContainer",
-    "inj_alignStarCalculator",
-    "inj_alignStarListUIStubs",
-    "inj_centeringUIStub",
-    "inj_alignSelectionUIStub",
-    "inj_alignmentRoutine",
-    "inj_instructionStepUIStub",
-    "inj_polarAlignmentRoutine",
-    "inj_alignerHelper",
-    "inj_connectSettings",
-    "inj_mountConnection",
-    "inj_converserTimeoutForwarder",
-    "inj_iConnectable",
-    "inj_generalInfoList",
-    "inj_trackingUI",
-    "inj_slewingControl",
-    "inj_wifiConfig",
-    "inj_pmSharing",
-    "inj_objectInfoList",
-    "inj_gotoStatus",
-    "inj_trailPointsStatus",
-    "inj_uiBlockingMessage",
-    "inj_stellariumServer",
-    "inj_qrpServer",
-    "inj_helpFile",
-    "inj_oriSensor",
-    "inj_pointAndGo",
-    "inj_uiSetting",
-    "inj_identifyList",
-    "inj_userObject_CE",
-    "inj_userObject_TE",
-    "inj_cameraControl",
-    "inj_appVersion",
-    "inj_testAZTracking",
-    "inj_testTrailPoints",
-    "inj_logPage",
-};
+const QStringList kPublicationOrder =
+    QString("inj_kvStore inj_languageManager inj_location inj_locationSensor "
+            "inj_locationOpenSetting inj_bluetoothOpenSetting inj_polarScopePaintedItem "
+            "inj_polarScopeInfo inj_cometFile inj_perMountData inj_appCore inj_sunVisibility "
+            "inj_catalogSettings inj_altRange inj_astroList_ss inj_astroList_star "
+            "inj_astroList_double inj_astroList_dso inj_astroList_comet inj_searchDSO "
+            "inj_astroList_ss_bt inj_astroList_double_bt inj_astroList_dso_bt "
+            "inj_toastManagerUIStub inj_mountModePopupStub inj_parkDataLoadUIStub "
+            "inj_alignmentDataContainer inj_alignStarCalculator inj_alignStarListUIStubs "
+            "inj_centeringUIStub inj_alignSelectionUIStub inj_alignmentRoutine "
+            "inj_instructionStepUIStub inj_polarAlignmentRoutine inj_alignerHelper "
+            "inj_connectSettings inj_mountConnection inj_converserTimeoutForwarder "
+            "inj_iConnectable inj_generalInfoList inj_trackingUI inj_slewingControl "
+            "inj_wifiConfig inj_pmSharing inj_objectInfoList inj_gotoStatus inj_trailPointsStatus "
+            "inj_uiBlockingMessage inj_stellariumServer inj_qrpServer inj_helpFile inj_oriSensor "
+            "inj_pointAndGo inj_uiSetting inj_identifyList inj_userObject_CE inj_userObject_TE "
+            "inj_cameraControl inj_appVersion inj_testAZTracking inj_testTrailPoints inj_logPage")
+        .split(' ');
 
 // The services that the documents below read; they are built by now.
 const QStringList kReadByDocuments =

@@ -171,64 +171,39 @@ private slots:
     void commandFrames_data() {
         QTest::addColumn<CommandOp>("op");
         QTest::addColumn<QStringList>("sent");
-        auto row = [](const char* name, CommandOp op, QStringList sent) {
+        auto row = [](const char* name, QStringList sent, CommandOp op) {
             QTest::newRow(name) << op << sent;
         };
-        row(
-            "dual encoders on, axis 1",
-            [](KoMCommand& c) { return c.setEnableDualEncoders(0, true); }, frames({":W1040000"}));
-        row(
-            "dual encoders off, axis 2",
-            [](KoMCommand& c) { return c.setEnableDualEncoders(1, false); }, frames({":W2050000"}));
-        row(
-            "guiding 0.125x",
-            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X125); },
-            frames({":W14"}));
-        row(
-            "guiding 0.25x", [](KoMCommand& c) { return c.setGuidingSpeed(1, GuidingSpeed_::X25); },
-            frames({":W23"}));
-        row(
-            "guiding 0.5x", [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X5); },
-            frames({":W12"}));
-        row(
-            "guiding 0.75x", [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X75); },
-            frames({":W11"}));
-        row(
-            "guiding sidereal",
-            [](KoMCommand& c) { return c.setGuidingSpeed(1, GuidingSpeed_::Sidereal); },
-            frames({":W20"}));
-        row(
-            "guiding, unknown value as 0.125x",
-            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::E(9)); },
-            frames({":W14"}));
-        row(
-            "polar LED above full", [](KoMCommand& c) { return c.setPolarLEDBrightness(1.7); },
-            frames({":V1FF", ":V2FF"}));
-        row(
-            "polar LED below off", [](KoMCommand& c) { return c.setPolarLEDBrightness(-0.2); },
-            frames({":V100", ":V200"}));
-        row(
-            "polar LED half rounds up", [](KoMCommand& c) { return c.setPolarLEDBrightness(0.5); },
-            frames({":V180", ":V280"}));
-        row(
-            "polar LED NaN is off",
-            [](KoMCommand& c) { return c.setPolarLEDBrightness(std::nan("")); },
-            frames({":V100", ":V200"}));
-        row(
-            "start training", [](KoMCommand& c) { return c.setPpecTraining(true); },
-            frames({":W1000000"}));
-        row(
-            "stop training", [](KoMCommand& c) { return c.setPpecTraining(false); },
-            frames({":W1010000"}));
-        row(
-            "playback on", [](KoMCommand& c) { return c.setPpecPlayback(true); },
-            frames({":W1020000"}));
-        row(
-            "playback off", [](KoMCommand& c) { return c.setPpecPlayback(false); },
-            frames({":W1030000"}));
-        row(
-            "stop extended motion", [](KoMCommand& c) { return c.stopExtendedMotion(); },
-            frames({":X10503"}));
+        row("dual encoders on, axis 1", {":W1040000"},
+            [](KoMCommand& c) { return c.setEnableDualEncoders(0, true); });
+        row("dual encoders off, axis 2", {":W2050000"},
+            [](KoMCommand& c) { return c.setEnableDualEncoders(1, false); });
+        row("guiding 0.125x", {":W14"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X125); });
+        row("guiding 0.25x", {":W23"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(1, GuidingSpeed_::X25); });
+        row("guiding 0.5x", {":W12"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X5); });
+        row("guiding 0.75x", {":W11"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::X75); });
+        row("guiding sidereal", {":W20"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(1, GuidingSpeed_::Sidereal); });
+        row("guiding, unknown value as 0.125x", {":W14"},
+            [](KoMCommand& c) { return c.setGuidingSpeed(0, GuidingSpeed_::E(9)); });
+        row("polar LED above full", {":V1FF", ":V2FF"},
+            [](KoMCommand& c) { return c.setPolarLEDBrightness(1.7); });
+        row("polar LED below off", {":V100", ":V200"},
+            [](KoMCommand& c) { return c.setPolarLEDBrightness(-0.2); });
+        row("polar LED half rounds up", {":V180", ":V280"},
+            [](KoMCommand& c) { return c.setPolarLEDBrightness(0.5); });
+        row("polar LED NaN is off", {":V100", ":V200"},
+            [](KoMCommand& c) { return c.setPolarLEDBrightness(std::nan("")); });
+        row("start training", {":W1000000"}, [](KoMCommand& c) { return c.setPpecTraining(true); });
+        row("stop training", {":W1010000"}, [](KoMCommand& c) { return c.setPpecTraining(false); });
+        row("playback on", {":W1020000"}, [](KoMCommand& c) { return c.setPpecPlayback(true); });
+        row("playback off", {":W1030000"}, [](KoMCommand& c) { return c.setPpecPlayback(false); });
+        row("stop extended motion", {":X10503"},
+            [](KoMCommand& c) { return c.stopExtendedMotion(); });
     }
     void commandFrames() {
         QFETCH(CommandOp, op);

@@ -6,6 +6,8 @@
 #include "mountrig.h"
 
 #include "base/log.h"
+#include "base/tests/datarow.h"
+#include "base/tests/logcapture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -25,30 +27,6 @@ const QString kNorthLevel = "Level your telescope and point it to north.";
 
 using Names = std::vector<std::string>;
 
-// Lines of the program log that contain a text, from any thread.
-class LogProbe {
-public:
-    explicit LogProbe(std::string text) : m_text(std::move(text)) {
-        m_id = LogAddListener([this](const char* line) {
-            if (std::string(line).find(m_text) != std::string::npos) {
-                std::lock_guard lock(m_mutex);
-                ++m_count;
-            }
-        });
-    }
-    ~LogProbe() { LogRemoveListener(m_id); }
-    int count() {
-        std::lock_guard lock(m_mutex);
-        return m_count;
-    }
-
-private:
-    const std::string m_text;
-    int m_id = -1;
-    std::mutex m_mutex;
-    int m_count = 0;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(AlignmentType_::E)
@@ -58,8 +36,7 @@ class TstAlignmentRoutine : public QObject {
 
     ScratchFolders m_folders;
     // For the whole run: a measuring thread may still log while a test ends.
-    LogProbe m_rejected{"rejected star 2"};
-    LogProbe m_refused{"GoTo to Beta refused"};
+    LogCapture m_log;
 
     struct Rig : MountRig {
         AlignmentRoutine routine{calculator,    holder, listStubs, centering,
@@ -126,27 +103,23 @@ private slots:
         QTest::addColumn<QStringList>("centred");
         QTest::addColumn<bool>("wholeSky");
 
-        QTest::newRow("one star") << AlignmentType_::Star1 << QStringList{"Alpha"}
-                                  << QStringList{"0 Choose 1st Star"} << "1-Star Alignment"
-                                  << QStringList{"Alpha"} << false;
-        QTest::newRow("two stars") << AlignmentType_::Star2 << QStringList{"Alpha", "Beta"}
-                                   << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"}
-                                   << "2-Star Alignment" << QStringList{"Alpha", "Beta"} << true;
-        QTest::newRow("three stars")
-            << AlignmentType_::Star3 << QStringList{"Alpha", "Beta", "Gamma"}
-            << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star",
-                           "2 Alpha, Beta.  Choose 3rd Star"}
-            << "3-Star Alignment" << QStringList{"Alpha", "Beta", "Gamma"} << true;
+        dataRow("one star", AlignmentType_::Star1, QStringList{"Alpha"},
+                QStringList{"0 Choose 1st Star"}, "1-Star Alignment", QStringList{"Alpha"}, false);
+        dataRow("two stars", AlignmentType_::Star2, QStringList{"Alpha", "Beta"},
+                QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"}, "2-Star Alignment",
+                QStringList{"Alpha", "Beta"}, true);
+        dataRow("three stars", AlignmentType_::Star3, QStringList{"Alpha", "Beta", "Gamma"},
+                QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star",
+                            "2 Alpha, Beta.  Choose 3rd Star"},
+                "3-Star Alignment", QStringList{"Alpha", "Beta", "Gamma"}, true);
         // The first star is centred by hand without a GoTo, then the axes are synced to it.
-        QTest::newRow("brightest star")
-            << AlignmentType_::BrightestStar << QStringList{"Beta", "Alpha"}
-            << QStringList{"0 Choose 1st Star", "1 Beta.  Choose 2nd Star"}
-            << "Brightest Star Alignment" << QStringList{"Beta", "Alpha"} << false;
+        dataRow("brightest star", AlignmentType_::BrightestStar, QStringList{"Beta", "Alpha"},
+                QStringList{"0 Choose 1st Star", "1 Beta.  Choose 2nd Star"},
+                "Brightest Star Alignment", QStringList{"Beta", "Alpha"}, false);
         // The level tube pointing north comes first; the axes count from there.
-        QTest::newRow("north level")
-            << AlignmentType_::NorthLevel << QStringList{"Alpha", "Beta"}
-            << QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"}
-            << "North-Level Alignment" << QStringList{kNorthLevel, "Alpha", "Beta"} << false;
+        dataRow("north level", AlignmentType_::NorthLevel, QStringList{"Alpha", "Beta"},
+                QStringList{"0 Choose 1st Star", "1 Alpha.  Choose 2nd Star"},
+                "North-Level Alignment", QStringList{kNorthLevel, "Alpha", "Beta"}, false);
     }
     void flows() {
         QFETCH(AlignmentType_::E, type);
@@ -206,7 +179,6 @@ private slots:
     // A second star the solver rejects ends the run with the one-star model; the pages stay.
     void rejectedStarKeepsTheModelSoFar() {
         auto rig = makeRig();
-        LogProbe& rejected = m_rejected;
         rig->beginTwoStars();
         rig->centering->center();
         rig->awaitCentering(2);
@@ -215,9 +187,9 @@ private slots:
         const auto axes = rig->mount->axisPositions();
         rig->mount->setAxisPositions(axes.first + 5 * kDeg, axes.second + 5 * kDeg);
         rig->centering->center();
-        awaitStep([&] { return rejected.count() > 0; },
+        awaitStep([&] { return m_log.count("rejected star 2") > 0; },
                   [&] { return rig->closed.count() > 0 || rig->centerings.count() > 2; });
-        QCOMPARE(rejected.count(), 1);
+        QCOMPARE(m_log.count("rejected star 2"), 1);
         QCOMPARE(rig->storedNames(), Names{"Alpha"});
         QCOMPARE(rig->closed.count(), 0);
     }
@@ -246,13 +218,12 @@ private slots:
     // started by someone else, opens no centering page.
     void refusedGotoLeavesNoSubscription() {
         auto rig = makeRig();
-        LogProbe& refused = m_refused;
         rig->routine.start(AlignmentType_::Star1);
         rig->pick(0, "Beta");
         // Beta stands 62 degrees high.
         rig->altRange->setMaxAlt(AltRange::kMaxAltLowest);
         rig->selectionStub->start();
-        QCOMPARE(refused.count(), 1);
+        QCOMPARE(m_log.count("GoTo to Beta refused"), 1);
         rig->altRange->setMaxAlt(AltRange::kMaxAltDefault);
         const CoordPair alpha = rig->raDecOf("Alpha");
         QVERIFY(rig->gotoAndWait({"Alpha", {alpha.a, alpha.b, CoordType::RDJNow}, 0}).isOk());

@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include <functional>
 #include <vector>
 
 using namespace Ko;

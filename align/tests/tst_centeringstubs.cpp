@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QThread>
 
-#include <functional>
 #include <memory>
 #include <thread>
 

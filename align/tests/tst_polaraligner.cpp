@@ -2,6 +2,7 @@
 // read through a mount whose polar axis is off by a known elevation and azimuth error.
 #include "align/polaraligner.h"
 #include "alignrig.h"
+#include "base/tests/datarow.h"
 
 #include <QTest>
 
@@ -55,20 +56,15 @@ private slots:
         QTest::addColumn<double>("az");
         QTest::addColumn<double>("alt");
         QTest::addColumn<int>("rating");
-        QTest::newRow("one aligned star: no measured error")
-            << 1 << 10.0 << 0.0 << 180.0 << 40.0 << 0;
-        QTest::newRow("elevation error: the meridian star moves in declination")
-            << 2 << 10.0 << 0.0 << 180.0 << 40.0 << 5;
-        QTest::newRow("elevation error: a star due east near the equator barely moves")
-            << 2 << 10.0 << 0.0 << 90.0 << 4.0 << 0;
-        QTest::newRow("an elevation error too low counts by its size")
-            << 2 << -10.0 << 0.0 << 90.0 << 4.0 << 0;
-        QTest::newRow("errors under 4': every star is suitable")
-            << 2 << 3.0 << 3.0 << 90.0 << 4.0 << 5;
-        QTest::newRow("azimuth error: a star near the zenith barely moves")
-            << 2 << 0.0 << 10.0 << 0.0 << 89.5 << 0;
-        QTest::newRow("azimuth error: a low eastern star moves")
-            << 2 << 0.0 << 10.0 << 90.0 << 20.0 << 5;
+        dataRow("one aligned star: no measured error", 1, 10.0, 0.0, 180.0, 40.0, 0);
+        dataRow("elevation error: the meridian star moves in declination", 2, 10.0, 0.0, 180.0,
+                40.0, 5);
+        dataRow("elevation error: a star due east near the equator barely moves", 2, 10.0, 0.0,
+                90.0, 4.0, 0);
+        dataRow("an elevation error too low counts by its size", 2, -10.0, 0.0, 90.0, 4.0, 0);
+        dataRow("errors under 4': every star is suitable", 2, 3.0, 3.0, 90.0, 4.0, 5);
+        dataRow("azimuth error: a star near the zenith barely moves", 2, 0.0, 10.0, 0.0, 89.5, 0);
+        dataRow("azimuth error: a low eastern star moves", 2, 0.0, 10.0, 90.0, 20.0, 5);
     }
     void rateStar() {
         QFETCH(int, stars);

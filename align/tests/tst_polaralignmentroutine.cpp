@@ -2,6 +2,7 @@
 // polar axis is off, the chosen star centred, and the user's latitude and azimuth adjustments
 // played by correcting the true model; the instruction texts as the translations may write them.
 #include "align/polaralignmentroutine.h"
+#include "base/tests/datarow.h"
 #include "mountrig.h"
 
 #include <QSignalSpy>
@@ -78,20 +79,14 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("text");
-        QTest::newRow("as written") << "Adjust %s of mount to bring star to center of eyepiece"
-                                    << "Latitude" << kLatitudeStep;
-        QTest::newRow("other directives of a translation stay text")
-            << "%d%% %n: stelle %s ein (%s)"
-            << "Breite"
-            << "%d%% %n: stelle Breite ein (%s)";
-        QTest::newRow("a directive in the word is not read") << "Turn %s."
-                                                             << "%s%n"
-                                                             << "Turn %s%n.";
-        QTest::newRow("no place for the word") << "Turn the knob."
-                                               << "Azimuth"
-                                               << "Turn the knob.";
-        QTest::newRow("cut at 198 characters") << QString("%s") + QString(300, 'x') << "Az"
-                                               << "Az" + QString(196, 'x');
+        dataRow("as written", "Adjust %s of mount to bring star to center of eyepiece", "Latitude",
+                kLatitudeStep);
+        dataRow("other directives of a translation stay text", "%d%% %n: stelle %s ein (%s)",
+                "Breite", "%d%% %n: stelle Breite ein (%s)");
+        dataRow("a directive in the word is not read", "Turn %s.", "%s%n", "Turn %s%n.");
+        dataRow("no place for the word", "Turn the knob.", "Azimuth", "Turn the knob.");
+        dataRow("cut at 198 characters", QString("%s") + QString(300, 'x'), "Az",
+                "Az" + QString(196, 'x'));
     }
     void instructionText() {
         QFETCH(QString, pattern);

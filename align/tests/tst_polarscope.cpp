@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 #include <numbers>
 
 using namespace Ko;

@@ -23,116 +23,52 @@ namespace {
 
 // Every root-context property of the finished application, in publication order. Services that
 // are not built yet are simply absent; those present must keep this order.
-const QStringList kPublicationOrder = {
-    "inj_kvStore",
-    "inj_languageManager",
-    "inj_location",
-    "inj_locationSensor",
-    "inj_locationOpenSetting",
-    "inj_bluetoothOpenSetting",
-    "inj_polarScopePaintedItem",
-    "inj_polarScopeInfo",
-    "inj_cometFile",
-    "inj_perMountData",
-    "inj_appCore",
-    "inj_sunVisibility",
-    "inj_catalogSettings",
-    "inj_altRange",
-    "inj_astroList_ss",
-    "inj_astroList_star",
-    "inj_astroList_double",
-    "inj_astroList_dso",
-    "inj_astroList_comet",
-    "inj_searchDSO",
-    "inj_astroList_ss_bt",
-    "inj_astroList_double_bt",
-    "inj_astroList_dso_bt",
-    "inj_toastManagerUIStub",
-    "inj_mountModePopupStub",
-    "inj_parkDataLoadUIStub",
-    "inj_alignmentDataContainer",
-    "inj_alignStarCalculator",
-    "inj_alignStarListUIStubs",
-    "inj_centeringUIStub",
-    "inj_alignSelectionUIStub",
-    "inj_alignmentRoutine",
-    "inj_instructionStepUIStub",
-    "inj_polarAlignmentRoutine",
-    "inj_alignerHelper",
-    "inj_connectSettings",
-    "inj_mountConnection",
-    "inj_converserTimeoutForwarder",
-    "inj_iConnectable",
-    "inj_generalInfoList",
-    "inj_trackingUI",
-    "inj_slewingControl",
-    "inj_wifiConfig",
-    "inj_pmSharing",
-    "inj_objectInfoList",
-    "inj_gotoStatus",
-    "inj_trailPointsStatus",
-    "inj_uiBlockingMessage",
-    "inj_stellariumServer",
-    "inj_qrpServer",
-    "inj_helpFile",
-    "inj_oriSensor",
-    "inj_pointAndGo",
-    "inj_uiSetting",
-    "inj_identifyList",
-    "inj_userObject_CE",
-    "inj_userObject_TE",
-    "inj_cameraControl",
-    "inj_appVersion",
-    "inj_testAZTracking",
-    "inj_testTrailPoints",
-    "inj_logPage",
-};
+const QStringList kPublicationOrder =
+    QString("inj_kvStore inj_languageManager inj_location inj_locationSensor "
+            "inj_locationOpenSetting inj_bluetoothOpenSetting inj_polarScopePaintedItem "
+            "inj_polarScopeInfo inj_cometFile inj_perMountData inj_appCore inj_sunVisibility "
+            "inj_catalogSettings inj_altRange inj_astroList_ss inj_astroList_star "
+            "inj_astroList_double inj_astroList_dso inj_astroList_comet inj_searchDSO "
+            "inj_astroList_ss_bt inj_astroList_double_bt inj_astroList_dso_bt "
+            "inj_toastManagerUIStub inj_mountModePopupStub inj_parkDataLoadUIStub "
+            "inj_alignmentDataContainer inj_alignStarCalculator inj_alignStarListUIStubs "
+            "inj_centeringUIStub inj_alignSelectionUIStub inj_alignmentRoutine "
+            "inj_instructionStepUIStub inj_polarAlignmentRoutine inj_alignerHelper "
+            "inj_connectSettings inj_mountConnection inj_converserTimeoutForwarder "
+            "inj_iConnectable inj_generalInfoList inj_trackingUI inj_slewingControl "
+            "inj_wifiConfig inj_pmSharing inj_objectInfoList inj_gotoStatus inj_trailPointsStatus "
+            "inj_uiBlockingMessage inj_stellariumServer inj_qrpServer inj_helpFile inj_oriSensor "
+            "inj_pointAndGo inj_uiSetting inj_identifyList inj_userObject_CE inj_userObject_TE "
+            "inj_cameraControl inj_appVersion inj_testAZTracking inj_testTrailPoints inj_logPage")
+        .split(' ');
 
 // The services that the documents below read; they are built by now.
-const QStringList kReadByDocuments = {"inj_kvStore",
-                                      "inj_languageManager",
-                                      "inj_connectSettings",
-                                      "inj_appVersion",
-                                      "inj_logPage",
-                                      "inj_toastManagerUIStub",
-                                      "inj_uiBlockingMessage",
-                                      "inj_helpFile",
-                                      "inj_uiSetting",
-                                      "inj_sunVisibility",
-                                      "inj_locationSensor",
-                                      "inj_locationOpenSetting",
-                                      "inj_bluetoothOpenSetting",
-                                      "inj_oriSensor",
-                                      "inj_perMountData",
-                                      "inj_appCore",
-                                      "inj_altRange",
-                                      "inj_alignmentDataContainer",
-                                      "inj_mountModePopupStub",
-                                      "inj_parkDataLoadUIStub",
-                                      "inj_mountConnection",
-                                      "inj_iConnectable",
-                                      "inj_testTrailPoints",
-                                      "inj_trackingUI",
-                                      "inj_slewingControl",
-                                      "inj_wifiConfig",
-                                      "inj_gotoStatus",
-                                      "inj_trailPointsStatus",
-                                      "inj_searchDSO",
-                                      "inj_identifyList",
-                                      "inj_pointAndGo",
-                                      "inj_polarScopeInfo",
-                                      "inj_polarScopePaintedItem",
-                                      "inj_userObject_CE",
-                                      "inj_userObject_TE",
-                                      "inj_cameraControl",
-                                      "inj_generalInfoList",
-                                      "inj_objectInfoList",
-                                      "inj_centeringUIStub",
-                                      "inj_instructionStepUIStub",
-                                      "inj_alignStarCalculator",
-                                      "inj_alignerHelper",
-                                      "inj_alignmentRoutine",
-                                      "inj_polarAlignmentRoutine"};
+const QStringList kReadByDocuments =
+    QString("inj_kvStore inj_languageManager inj_connectSettings inj_appVersion inj_logPage "
+            "inj_toastManagerUIStub inj_uiBlockingMessage inj_helpFile inj_uiSetting "
+            "inj_sunVisibility inj_locationSensor inj_locationOpenSetting "
+            "inj_bluetoothOpenSetting inj_oriSensor inj_perMountData inj_appCore inj_altRange "
+            "inj_alignmentDataContainer inj_mountModePopupStub inj_parkDataLoadUIStub "
+            "inj_mountConnection inj_iConnectable inj_testTrailPoints inj_trackingUI "
+            "inj_slewingControl inj_wifiConfig inj_gotoStatus inj_trailPointsStatus inj_searchDSO "
+            "inj_identifyList inj_pointAndGo inj_polarScopeInfo inj_polarScopePaintedItem "
+            "inj_userObject_CE inj_userObject_TE inj_cameraControl inj_generalInfoList "
+            "inj_objectInfoList inj_centeringUIStub inj_instructionStepUIStub "
+            "inj_alignStarCalculator inj_alignerHelper inj_alignmentRoutine "
+            "inj_polarAlignmentRoutine")
+        .split(' ');
+
+// The application's services published into an engine by the composition root.
+struct Composed {
+    QList<std::shared_ptr<QObject>> keepAlive;
+    Ko::PDepContainer container;
+    QQmlApplicationEngine engine;
+    explicit Composed(bool withResources = true) {
+        if (withResources)
+            engine.addImportPath("qrc:///");
+        dependencyInjectToQml(&engine, keepAlive, container);
+    }
+};
 
 } // namespace
 
@@ -170,10 +106,10 @@ private slots:
     }
 
     void publishesServicesInOrder() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed(false);
+        QQmlApplicationEngine& engine = composed.engine;
+        const auto& keepAlive = composed.keepAlive;
+        const auto& container = composed.container;
 
         QVERIFY(engine.rootObjects().isEmpty());
         QQmlContext* context = engine.rootContext();
@@ -204,11 +140,8 @@ private slots:
     }
 
     void rootDocumentReadsServices() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         QQmlContext* context = engine.rootContext();
         engine.loadData(R"(
@@ -405,11 +338,8 @@ private slots:
     // A switch through the published language service re-translates the bindings of the very
     // engine the composition root served, and back again.
     void languageSwitchRetranslatesBindings() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         engine.loadData(R"(
             import QtQml
@@ -428,11 +358,8 @@ private slots:
     }
 
     void shippedRootDocumentLoads() {
-        QList<std::shared_ptr<QObject>> keepAlive;
-        Ko::PDepContainer container;
-        QQmlApplicationEngine engine;
-        engine.addImportPath("qrc:///");
-        dependencyInjectToQml(&engine, keepAlive, container);
+        Composed composed;
+        QQmlApplicationEngine& engine = composed.engine;
 
         QSignalSpy created(&engine, &QQmlApplicationEngine::objectCreated);
         engine.load(Ko::rootDocumentUrl());

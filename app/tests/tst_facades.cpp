@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHostInfo>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTranslator>

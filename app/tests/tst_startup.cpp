@@ -1,4 +1,5 @@
 #include "app/tests/scratchhome.h"
+#include "base/tests/datarow.h"
 #include "server/tests/loopbackrig.h"
 
 #include <QDir>
@@ -147,13 +148,9 @@ private slots:
         auto process = start(path, true);
         QVERIFY(process->waitForStarted());
         QByteArray errors;
-        const auto reached = [&](const char* state) {
-            errors += process->readAllStandardError();
-            return errors.contains(state);
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(reached("state: running"), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: running"), 120000);
         ::kill(pid_t(process->processId()), signal);
-        QTRY_VERIFY_WITH_TIMEOUT(reached("state: hanging"), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: hanging"), 60000);
         ::kill(pid_t(process->processId()), signal);
         QVERIFY2(process->waitForFinished(20000), "the second signal did not end the program");
         QCOMPARE(process->exitStatus(), QProcess::CrashExit);
@@ -190,19 +187,16 @@ private slots:
         QTest::addColumn<QByteArray>("atStart");
         QTest::addColumn<QByteArray>("onConnected");
         QTest::newRow("connection attempt") << QByteArray("quit()") << QByteArray();
-        QTest::newRow("identify refresh")
-            << QByteArray() << QByteArray("inj_identifyList.refresh(); quit()");
-        QTest::newRow("user-object position read")
-            << QByteArray()
-            << QByteArray("inj_userObject_CE.objectLoadCurrent().loadCurrentAsync(); quit()");
+        dataRow("identify refresh", QByteArray(), QByteArray("inj_identifyList.refresh(); quit()"));
+        dataRow("user-object position read", QByteArray(),
+                QByteArray("inj_userObject_CE.objectLoadCurrent().loadCurrentAsync(); quit()"));
         // The brightest-star flow centres its first star by hand, without a GoTo; pressing the
         // centre button measures the axes.
-        QTest::newRow("star measurement")
-            << QByteArray()
-            << QByteArray("inj_alignmentRoutine.start(AlignmentType.BrightestStar)\n"
-                          "inj_alignStarListUIStubs.select(0, 0)\n"
-                          "inj_alignStarListUIStubs.select(1, 0)\n"
-                          "inj_alignSelectionUIStub.start()");
+        dataRow("star measurement", QByteArray(),
+                QByteArray("inj_alignmentRoutine.start(AlignmentType.BrightestStar)\n"
+                           "inj_alignStarListUIStubs.select(0, 0)\n"
+                           "inj_alignStarListUIStubs.select(1, 0)\n"
+                           "inj_alignSelectionUIStub.start()"));
     }
     void quitDuringBackgroundWork() {
         QFETCH(QByteArray, atStart);
@@ -246,11 +240,9 @@ private slots:
         QVERIFY(process->waitForStarted());
         QElapsedTimer sinceQuit;
         QByteArray errors;
-        const auto quitting = [&] {
-            errors += process->readAllStandardError();
-            return errors.contains("state: quitting");
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(quitting() || process->state() == QProcess::NotRunning, 90000);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: quitting") ||
+                                     process->state() == QProcess::NotRunning,
+                                 90000);
         sinceQuit.start();
         // waitForFinished answers false for a process that has already ended.
         QVERIFY2(process->state() == QProcess::NotRunning || process->waitForFinished(30000),

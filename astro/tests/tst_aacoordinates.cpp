@@ -9,6 +9,7 @@
 #include "astro/aa/aaparallaxcorr.h"
 #include "astro/aa/aaprecessioncorr.h"
 #include "astro/aa/aasiderealtimes.h"
+#include "base/tests/datarow.h"
 
 #include <libnova/transform.h>
 
@@ -56,19 +57,16 @@ private slots:
         QTest::addColumn<double>("expectedY");
         // Meeus example 13.a: Pollux, J2000, obliquity 23.4392911: lambda 113.215630,
         // beta 6.684170 (degrees, printed digits).
-        QTest::newRow("13.a Pollux")
-            << int(Conversion::Ecliptic) << hms(7, 45, 18.946) << CT::DMSToDegrees(28, 1, 34.26)
-            << 23.4392911 << 113.215630 << 6.684170;
+        dataRow("13.a Pollux", int(Conversion::Ecliptic), hms(7, 45, 18.946),
+                CT::DMSToDegrees(28, 1, 34.26), 23.4392911, 113.215630, 6.684170);
         // Meeus example 13.b: Venus from Washington, hour angle 64.352133 deg, declination
         // -6 43'11.61", latitude 38 55'17": azimuth 68.0337 (from the south), altitude 15.1249.
-        QTest::newRow("13.b Venus at Washington")
-            << int(Conversion::Horizontal) << 64.352133 / 15 << -CT::DMSToDegrees(6, 43, 11.61)
-            << CT::DMSToDegrees(38, 55, 17) << 68.0337 << 15.1249;
+        dataRow("13.b Venus at Washington", int(Conversion::Horizontal), 64.352133 / 15,
+                -CT::DMSToDegrees(6, 43, 11.61), CT::DMSToDegrees(38, 55, 17), 68.0337, 15.1249);
         // Meeus chapter 13: Nova Serpentis 1978, B1950 17h48m59.74s -14 43'08.2":
         // l = 12.9593, b = +6.0463.
-        QTest::newRow("Nova Serpentis 1978")
-            << int(Conversion::Galactic) << hms(17, 48, 59.74) << -CT::DMSToDegrees(14, 43, 8.2)
-            << 0.0 << 12.9593 << 6.0463;
+        dataRow("Nova Serpentis 1978", int(Conversion::Galactic), hms(17, 48, 59.74),
+                -CT::DMSToDegrees(14, 43, 8.2), 0.0, 12.9593, 6.0463);
     }
 
     // To the last printed digit of each example.
@@ -371,12 +369,11 @@ private slots:
         QTest::addColumn<double>("tolerance");
         // Meeus example 11.c: Paris (48 50'11" N, 2 20'14" E) to the US Naval Observatory at
         // Washington (38 55'17" N, 77 03'56" W): 6181.63 km.
-        QTest::newRow("11.c Paris - Washington")
-            << CT::DMSToDegrees(48, 50, 11) << -CT::DMSToDegrees(2, 20, 14)
-            << CT::DMSToDegrees(38, 55, 17) << CT::DMSToDegrees(77, 3, 56) << 6181.63 << 0.006;
+        dataRow("11.c Paris - Washington", CT::DMSToDegrees(48, 50, 11),
+                -CT::DMSToDegrees(2, 20, 14), CT::DMSToDegrees(38, 55, 17),
+                CT::DMSToDegrees(77, 3, 56), 6181.63, 0.006);
         // A quarter of the equator: a pi / 2, exactly on the ellipsoid.
-        QTest::newRow("along the equator")
-            << 0.0 << 0.0 << 0.0 << 90.0 << 6378.14 * 3.141592653589793 / 2 << 1e-6;
+        dataRow("along the equator", 0.0, 0.0, 0.0, 90.0, 6378.14 * 3.141592653589793 / 2, 1e-6);
         // Pole to equator along a meridian: the quarter meridian of the ellipsoid, 10001.970 km.
         QTest::newRow("quarter meridian") << 90.0 << 0.0 << 0.0 << 0.0 << 10001.970 << 0.05;
     }

@@ -8,6 +8,7 @@
 #include "astro/aa/aaminorplanetbrightness.h"
 #include "astro/aa/aanearparabolicorbit.h"
 #include "astro/aa/aasunposition.h"
+#include "base/tests/datarow.h"
 
 #include <QTest>
 
@@ -121,17 +122,14 @@ private slots:
         QTest::addColumn<double>("T");
         QTest::addColumn<double>("jd");
         // Comet Encke's elements of 1990 on 1990 October 6.0 TD, 22 days before perihelion.
-        QTest::newRow("Encke 1990") << 2.2091404 << 0.8502196 << 11.94524 << 186.23352 << 334.75006
-                                    << 2448193.04502 << 2448170.5;
+        dataRow("Encke 1990", 2.2091404, 0.8502196, 11.94524, 186.23352, 334.75006, 2448193.04502,
+                2448170.5);
         // A retrograde long-period comet near the Earth, 70 days after perihelion.
-        QTest::newRow("retrograde comet")
-            << 17.94 << 0.9673 << 162.24 << 111.85 << 58.14 << 2446470.95 << 2446540.5;
+        dataRow("retrograde comet", 17.94, 0.9673, 162.24, 111.85, 58.14, 2446470.95, 2446540.5);
         // A main-belt minor planet far from perihelion.
-        QTest::newRow("minor planet")
-            << 2.767 << 0.0785 << 10.59 << 73.1 << 80.3 << 2459000.5 << 2460000.5;
+        dataRow("minor planet", 2.767, 0.0785, 10.59, 73.1, 80.3, 2459000.5, 2460000.5);
         // A circular orbit inclined 90 degrees.
-        QTest::newRow("circular polar orbit")
-            << 1.3 << 0.0 << 90.0 << 0.0 << 45.0 << 2451000.5 << 2451545.0;
+        dataRow("circular polar orbit", 1.3, 0.0, 90.0, 0.0, 45.0, 2451000.5, 2451545.0);
     }
 
     // Every detail against the independent computation: positions within 0.01", distances
@@ -305,8 +303,7 @@ private slots:
         QTest::addColumn<double>("expected");
         QTest::newRow("at 1 AU from both") << 5.5 << 1.0 << 10.0 << 1.0 << 5.5;
         QTest::newRow("10 AU away") << 5.5 << 10.0 << 10.0 << 10.0 << 20.5;
-        QTest::newRow("close to the Earth and Sun")
-            << 8.0 << 0.1 << 15.0 << 0.5 << 8.0 - 5 - 4.5154499;
+        dataRow("close to the Earth and Sun", 8.0, 0.1, 15.0, 0.5, 8.0 - 5 - 4.5154499);
     }
 
     void cometBrightness() {
@@ -343,8 +340,7 @@ private slots:
         QTest::addColumn<double>("beta");
         QTest::addColumn<double>("expected");
         // At phase 0 both phase functions are 1: H + 5 log10(r delta).
-        QTest::newRow("opposition")
-            << 7.0 << 2.0 << 0.15 << 1.0 << 0.0 << 7.0 + 5 * std::log10(2.0);
+        dataRow("opposition", 7.0, 2.0, 0.15, 1.0, 0.0, 7.0 + 5 * std::log10(2.0));
         // Evaluated independently of this code (double precision, H, G system of the IAU).
         QTest::newRow("phase 20") << 7.0 << 2.0 << 0.15 << 1.0 << 20.0 << 9.504776;
         QTest::newRow("main belt, phase 12") << 3.34 << 2.77 << 0.12 << 1.82 << 12.0 << 7.605983;

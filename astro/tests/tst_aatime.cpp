@@ -8,6 +8,7 @@
 #include "astro/aa/aaparallaxcorr.h"
 #include "astro/aa/aaprecessioncorr.h"
 #include "astro/aa/aasiderealtimes.h"
+#include "base/tests/datarow.h"
 
 #include <libnova/julian_day.h>
 #include <libnova/nutation.h>
@@ -104,8 +105,7 @@ private slots:
         // The first Gregorian day; the same date told in the Julian calendar is ten days later.
         QTest::newRow("1582 Oct 15 Gregorian") << 1582 << 10 << 15.0 << true << 2299160.5 << true;
         QTest::newRow("1582 Oct 15 Julian") << 1582 << 10 << 15.0 << false << 2299170.5 << false;
-        QTest::newRow("1582 Oct 4, the last Julian day")
-            << 1582 << 10 << 4.0 << false << 2299159.5 << false;
+        dataRow("1582 Oct 4, the last Julian day", 1582, 10, 4.0, false, 2299159.5, false);
         QTest::newRow("2000 Feb 29") << 2000 << 2 << 29.0 << true << 2451603.5 << true;
     }
 
@@ -209,12 +209,9 @@ private slots:
         QTest::newRow("7.e 1954 Jun 30") << 1954 << 6 << 30 << true << 3 << 181 << 30 << 365;
         QTest::newRow("7.f 1978 Nov 14") << 1978 << 11 << 14 << true << 2 << 318 << 30 << 365;
         QTest::newRow("7.f 1988 Apr 22") << 1988 << 4 << 22 << true << 5 << 113 << 30 << 366;
-        QTest::newRow("2000 Feb 29, a Gregorian leap century")
-            << 2000 << 2 << 29 << true << 2 << 60 << 29 << 366;
-        QTest::newRow("1900 Dec 31, not a Gregorian leap year")
-            << 1900 << 12 << 31 << true << 1 << 365 << 31 << 365;
-        QTest::newRow("1500 Feb 10, a Julian leap century")
-            << 1500 << 2 << 10 << false << 1 << 41 << 29 << 366;
+        dataRow("2000 Feb 29, a Gregorian leap century", 2000, 2, 29, true, 2, 60, 29, 366);
+        dataRow("1900 Dec 31, not a Gregorian leap year", 1900, 12, 31, true, 1, 365, 31, 365);
+        dataRow("1500 Feb 10, a Julian leap century", 1500, 2, 10, false, 1, 41, 29, 366);
         // The day of the week stays in 0..6 before JD -1.5 as well: JD 0 (-4712 Jan 1.5) was a
         // Monday, so -4713 Dec 25 was a Monday too.
         QTest::newRow("-4713 Dec 25") << -4713 << 12 << 25 << false << 1 << 359 << 31 << 365;
@@ -441,13 +438,11 @@ private slots:
         QTest::addColumn<double>("rhoSin");
         QTest::addColumn<double>("rhoCos");
         // Meeus example 11.a: Palomar, 33 21'22", 1706 m.
-        QTest::newRow("11.a Palomar")
-            << CT::DMSToDegrees(33, 21, 22) << 1706.0 << 0.546861 << 0.836339;
+        dataRow("11.a Palomar", CT::DMSToDegrees(33, 21, 22), 1706.0, 0.546861, 0.836339);
         QTest::newRow("equator, sea level") << 0.0 << 0.0 << 0.0 << 1.0;
         QTest::newRow("equator, 6378.14 m") << 0.0 << 6378.14 << 0.0 << 1.001;
         QTest::newRow("north pole") << 90.0 << 0.0 << 0.99664719 << 0.0;
-        QTest::newRow("south, mirrored")
-            << -CT::DMSToDegrees(33, 21, 22) << 1706.0 << -0.546861 << 0.836339;
+        dataRow("south, mirrored", -CT::DMSToDegrees(33, 21, 22), 1706.0, -0.546861, 0.836339);
     }
 
     void observerGlobe() {
@@ -511,15 +506,12 @@ private slots:
         QTest::addColumn<double>("height");
         QTest::addColumn<double>("jd");
         // Meeus example 40.a: Mars seen from Palomar, 2003 August 28, 3h17m UT.
-        QTest::newRow("40.a Mars from Palomar")
-            << 339.530208 / 15 << -15.771083 << 0.37276 << hms(116, 51, 45)
-            << CT::DMSToDegrees(33, 21, 22) << 1706.0 << 2452879.63681;
-        QTest::newRow("Moon, northern site")
-            << 4.2 << 20.0 << 0.00257 << -11.25 << 47.8 << 500.0 << 2461120.375;
-        QTest::newRow("Moon, southern site, east of the meridian")
-            << 13.9 << -60.0 << 0.0024 << -150.0 << -33.9 << 50.0 << 2460000.9;
-        QTest::newRow("comet at 0.05 AU, equator, sea level")
-            << 23.99 << 0.5 << 0.05 << 0.0 << 0.0 << 0.0 << 2455000.1;
+        dataRow("40.a Mars from Palomar", 339.530208 / 15, -15.771083, 0.37276, hms(116, 51, 45),
+                CT::DMSToDegrees(33, 21, 22), 1706.0, 2452879.63681);
+        dataRow("Moon, northern site", 4.2, 20.0, 0.00257, -11.25, 47.8, 500.0, 2461120.375);
+        dataRow("Moon, southern site, east of the meridian", 13.9, -60.0, 0.0024, -150.0, -33.9,
+                50.0, 2460000.9);
+        dataRow("comet at 0.05 AU, equator, sea level", 23.99, 0.5, 0.05, 0.0, 0.0, 0.0, 2455000.1);
     }
 
     // Against the direct vector sum: the body's geocentric vector minus the observer's, in

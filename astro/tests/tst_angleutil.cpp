@@ -1,4 +1,5 @@
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
 
 #include <QTest>
 
@@ -127,18 +128,13 @@ private slots:
         QTest::newRow("1 rad deg m6") << true << 6 << 1.0 << 1 << 57.0 << 0.0 << 0.0;
         QTest::newRow("1 rad hours m2") << false << 2 << 1.0 << 1 << 3.0 << 49.0 << 11.0;
         QTest::newRow("1 rad hours m1") << false << 1 << 1.0 << 1 << 3.0 << 49.0 << 11.0;
-        QTest::newRow("seconds and minutes carry")
-            << true << 2 << dms(29, 59, 59.7) << 1 << 30.0 << 0.0 << 0.0;
-        QTest::newRow("tenth seconds carry")
-            << true << 1 << dms(29, 59, 59.96) << 1 << 30.0 << 0.0 << 0.0;
+        dataRow("seconds and minutes carry", true, 2, dms(29, 59, 59.7), 1, 30.0, 0.0, 0.0);
+        dataRow("tenth seconds carry", true, 1, dms(29, 59, 59.96), 1, 30.0, 0.0, 0.0);
         QTest::newRow("minutes carry") << true << 4 << dms(29, 59.96, 0) << 1 << 30.0 << 0.0 << 0.0;
-        QTest::newRow("tenth minutes carry")
-            << true << 3 << dms(29, 59.96, 0) << 1 << 30.0 << 0.0 << 0.0;
+        dataRow("tenth minutes carry", true, 3, dms(29, 59.96, 0), 1, 30.0, 0.0, 0.0);
         QTest::newRow("negative") << true << 2 << -10.5 * kDeg << -1 << 10.0 << 30.0 << 0.0;
-        QTest::newRow("no wrap of degrees")
-            << true << 6 << 359.99 * kDeg << 1 << 360.0 << 0.0 << 0.0;
-        QTest::newRow("no wrap of hours")
-            << false << 4 << (23.0 + 59.7 / 60.0) * kPi / 12.0 << 1 << 24.0 << 0.0 << 0.0;
+        dataRow("no wrap of degrees", true, 6, 359.99 * kDeg, 1, 360.0, 0.0, 0.0);
+        dataRow("no wrap of hours", false, 4, (23.0 + 59.7 / 60.0) * kPi / 12.0, 1, 24.0, 0.0, 0.0);
         QTest::newRow("mode 0") << true << 0 << -1.0 << -1 << 0.0 << 0.0 << 0.0;
         QTest::newRow("mode 7") << true << 7 << 1.0 << 1 << 0.0 << 0.0 << 0.0;
     }
@@ -188,39 +184,17 @@ private slots:
         QTest::addColumn<QString>("whole");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<QString>("seconds");
-        QTest::newRow("m1") << true << 1 << 1.0 << 1 << "57"
-                            << "17"
-                            << "44.8";
-        QTest::newRow("m2") << true << 2 << 1.0 << 1 << "57"
-                            << "17"
-                            << "45";
-        QTest::newRow("m3") << true << 3 << 1.0 << 1 << "57"
-                            << "17.7"
-                            << "";
-        QTest::newRow("m4") << true << 4 << 1.0 << 1 << "57"
-                            << "18"
-                            << "";
-        QTest::newRow("m5") << true << 5 << 1.0 << 1 << "57.3"
-                            << ""
-                            << "";
-        QTest::newRow("m6") << true << 6 << 1.0 << 1 << "57"
-                            << ""
-                            << "";
-        QTest::newRow("hours m2") << false << 2 << 1.0 << 1 << "3"
-                                  << "49"
-                                  << "11";
-        QTest::newRow("padding") << true << 1 << -dms(5, 3, 2.04) << -1 << "5"
-                                 << "03"
-                                 << "02.0";
-        QTest::newRow("three digits") << true << 2 << dms(123, 4, 5) << 1 << "123"
-                                      << "04"
-                                      << "05";
-        QTest::newRow("zero") << true << 3 << 0.0 << 0 << "0"
-                              << "00.0"
-                              << "";
-        QTest::newRow("bad mode") << true << 9 << 1.0 << 1 << ""
-                                  << ""
-                                  << "";
+        dataRow("m1", true, 1, 1.0, 1, "57", "17", "44.8");
+        dataRow("m2", true, 2, 1.0, 1, "57", "17", "45");
+        dataRow("m3", true, 3, 1.0, 1, "57", "17.7", "");
+        dataRow("m4", true, 4, 1.0, 1, "57", "18", "");
+        dataRow("m5", true, 5, 1.0, 1, "57.3", "", "");
+        dataRow("m6", true, 6, 1.0, 1, "57", "", "");
+        dataRow("hours m2", false, 2, 1.0, 1, "3", "49", "11");
+        dataRow("padding", true, 1, -dms(5, 3, 2.04), -1, "5", "03", "02.0");
+        dataRow("three digits", true, 2, dms(123, 4, 5), 1, "123", "04", "05");
+        dataRow("zero", true, 3, 0.0, 0, "0", "00.0", "");
+        dataRow("bad mode", true, 9, 1.0, 1, "", "", "");
     }
 
     void text() {

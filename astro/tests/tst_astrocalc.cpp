@@ -2,6 +2,7 @@
 #include "astro/astrocalc.h"
 #include "base/clock.h"
 #include "base/location2.h"
+#include "base/tests/fakeclock.h"
 
 #include <libnova/precession.h>
 #include <libnova/refraction.h>
@@ -10,7 +11,6 @@
 
 #include <QTest>
 
-#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -22,15 +22,6 @@ constexpr double kArcsec = kDeg / 3600.0;
 constexpr double kArcmin = kDeg / 60.0;
 // One second of time as an angle.
 constexpr double kTimeSec = k2Pi / 86400.0;
-
-class FakeClock : public IClock {
-public:
-    int64_t nowMs() const override { return ms.load(); }
-    void setJulianDate(double jd) {
-        ms.store(static_cast<int64_t>(std::llround((jd - 2440587.5) * 86400000.0)));
-    }
-    std::atomic<int64_t> ms{0};
-};
 
 CLocation site(double eastLongitudeDeg, double latitudeDeg, double altitudeMeter = 0,
                double temperatureCelsius = 10) {

@@ -1,11 +1,11 @@
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
 #include "base/languagemanager.h"
+#include "base/tests/datarow.h"
 
 #include <QRegularExpression>
 #include <QTest>
 
-#include <cmath>
 #include <limits>
 
 using namespace Ko;
@@ -182,66 +182,18 @@ private slots:
         QTest::addColumn<QString>("southWest");
         QTest::addColumn<QString>("latitude");
         QTest::addColumn<QString>("longitude");
-        QTest::newRow("de") << "de"
-                            << "NO 57° +29°"
-                            << "SW"
-                            << "28°39′S"
-                            << "28°39′O";
-        QTest::newRow("es") << "es"
-                            << "NE 57° +29°"
-                            << "SO"
-                            << "28°39′S"
-                            << "28°39′E";
-        QTest::newRow("fr") << "fr"
-                            << "NE 57° +29°"
-                            << "SO"
-                            << "28°39′S"
-                            << "28°39′E";
-        QTest::newRow("hr") << "hr"
-                            << "SI 57° +29°"
-                            << "JZ"
-                            << "28°39′J"
-                            << "28°39′I";
-        QTest::newRow("it") << "it"
-                            << "NE 57° +29°"
-                            << "SO"
-                            << "28°39′S"
-                            << "28°39′E";
-        QTest::newRow("hu") << "hu"
-                            << "ÉK 57° +29°"
-                            << "DNy"
-                            << "28°39′D"
-                            << "28°39′K";
-        QTest::newRow("nl") << "nl"
-                            << "NO 57° +29°"
-                            << "ZW"
-                            << "28°39′Z"
-                            << "28°39′O";
-        QTest::newRow("pt") << "pt"
-                            << "NE 57° +29°"
-                            << "SO"
-                            << "28°39′S"
-                            << "28°39′L";
-        QTest::newRow("ro") << "ro"
-                            << "NE 57° +29°"
-                            << "SV"
-                            << "28°39′S"
-                            << "28°39′E";
-        QTest::newRow("ru") << "ru"
-                            << "СВ 57° +29°"
-                            << "ЮЗ"
-                            << "28°39′Ю"
-                            << "28°39′В";
-        QTest::newRow("zh") << "zh"
-                            << "东北 57° +29°"
-                            << "西南"
-                            << "28°39′南"
-                            << "28°39′东";
-        QTest::newRow("ja") << "ja"
-                            << "北東 57° +29°"
-                            << "南西"
-                            << "28°39′南"
-                            << "28°39′東";
+        dataRow("de", "de", "NO 57° +29°", "SW", "28°39′S", "28°39′O");
+        dataRow("es", "es", "NE 57° +29°", "SO", "28°39′S", "28°39′E");
+        dataRow("fr", "fr", "NE 57° +29°", "SO", "28°39′S", "28°39′E");
+        dataRow("hr", "hr", "SI 57° +29°", "JZ", "28°39′J", "28°39′I");
+        dataRow("it", "it", "NE 57° +29°", "SO", "28°39′S", "28°39′E");
+        dataRow("hu", "hu", "ÉK 57° +29°", "DNy", "28°39′D", "28°39′K");
+        dataRow("nl", "nl", "NO 57° +29°", "ZW", "28°39′Z", "28°39′O");
+        dataRow("pt", "pt", "NE 57° +29°", "SO", "28°39′S", "28°39′L");
+        dataRow("ro", "ro", "NE 57° +29°", "SV", "28°39′S", "28°39′E");
+        dataRow("ru", "ru", "СВ 57° +29°", "ЮЗ", "28°39′Ю", "28°39′В");
+        dataRow("zh", "zh", "东北 57° +29°", "西南", "28°39′南", "28°39′东");
+        dataRow("ja", "ja", "北東 57° +29°", "南西", "28°39′南", "28°39′東");
     }
 
     // Compass letters and the coordinate pattern follow the current language.

@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <ctime>
 
 using namespace Ko;
 

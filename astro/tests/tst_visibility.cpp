@@ -3,12 +3,12 @@
 #include "astro/visibility.h"
 #include "base/clock.h"
 #include "base/location2.h"
+#include "base/tests/datarow.h"
 #include "base/tests/fakeclock.h"
 
 #include <QTest>
 
 #include <cmath>
-#include <ctime>
 
 using namespace Ko;
 
@@ -142,8 +142,8 @@ private slots:
         QTest::newRow("transits now, at 23:00") << 10.0 << 52.0 << 0.0 << 20.0 << RisesAndSets;
         QTest::newRow("set wraps past midnight") << 10.0 << 52.0 << 0.5 << 30.0 << RisesAndSets;
         QTest::newRow("transit wraps past midnight") << 10.0 << 52.0 << 1.5 << 30.0 << RisesAndSets;
-        QTest::newRow("13 sidereal hours ahead transits 11 hours ago")
-            << 10.0 << 52.0 << 13.0 << -10.0 << RisesAndSets;
+        dataRow("13 sidereal hours ahead transits 11 hours ago", 10.0, 52.0, 13.0, -10.0,
+                RisesAndSets);
         QTest::newRow("11 sidereal hours ago") << -70.0 << 35.0 << -11.0 << 5.0 << RisesAndSets;
         QTest::newRow("equator, dec 80") << 100.0 << 0.0 << 3.0 << 80.0 << RisesAndSets;
         QTest::newRow("equator, dec -60") << 100.0 << 0.0 << -6.0 << -60.0 << RisesAndSets;
@@ -152,30 +152,21 @@ private slots:
         QTest::newRow("45, dec 45 is circumpolar") << 0.0 << 45.0 << 2.0 << 45.0 << Circumpolar;
         QTest::newRow("45, dec -45 never rises") << 0.0 << 45.0 << 2.0 << -45.0 << NeverRises;
         QTest::newRow("45, dec 44 rises") << 0.0 << 45.0 << 2.0 << 44.0 << RisesAndSets;
-        QTest::newRow("45, dec 44.3 rises just below the pole's edge")
-            << 0.0 << 45.0 << -4.0 << 44.3 << RisesAndSets;
-        QTest::newRow("45, dec 44.5 never dips to -34'")
-            << 0.0 << 45.0 << -4.0 << 44.5 << Circumpolar;
-        QTest::newRow("45, dec 44.95 never dips to -34'")
-            << 0.0 << 45.0 << 8.0 << 44.95 << Circumpolar;
+        dataRow("45, dec 44.3 rises just below the pole's edge", 0.0, 45.0, -4.0, 44.3,
+                RisesAndSets);
+        dataRow("45, dec 44.5 never dips to -34'", 0.0, 45.0, -4.0, 44.5, Circumpolar);
+        dataRow("45, dec 44.95 never dips to -34'", 0.0, 45.0, 8.0, 44.95, Circumpolar);
         QTest::newRow("45, dec -44.8 rises briefly") << 0.0 << 45.0 << 5.0 << -44.8 << RisesAndSets;
-        QTest::newRow("45, peak just below the horizon counts as never rising")
-            << 0.0 << 45.0 << 5.0 << -45.2 << NeverRises;
-        QTest::newRow("south -33.9, dec -55.5 rises")
-            << 151.2 << -33.9 << 7.0 << -55.5 << RisesAndSets;
-        QTest::newRow("south -33.9, dec -56.0 never dips to -34'")
-            << 151.2 << -33.9 << 7.0 << -56.0 << Circumpolar;
-        QTest::newRow("south -33.9, dec -56.4 is circumpolar")
-            << 151.2 << -33.9 << 7.0 << -56.4 << Circumpolar;
-        QTest::newRow("south -33.9, dec 56.4 never rises")
-            << 151.2 << -33.9 << 7.0 << 56.4 << NeverRises;
-        QTest::newRow("south -33.9, dec 50 rises")
-            << 151.2 << -33.9 << -2.0 << 50.0 << RisesAndSets;
+        dataRow("45, peak just below the horizon counts as never rising", 0.0, 45.0, 5.0, -45.2,
+                NeverRises);
+        dataRow("south -33.9, dec -55.5 rises", 151.2, -33.9, 7.0, -55.5, RisesAndSets);
+        dataRow("south -33.9, dec -56.0 never dips to -34'", 151.2, -33.9, 7.0, -56.0, Circumpolar);
+        dataRow("south -33.9, dec -56.4 is circumpolar", 151.2, -33.9, 7.0, -56.4, Circumpolar);
+        dataRow("south -33.9, dec 56.4 never rises", 151.2, -33.9, 7.0, 56.4, NeverRises);
+        dataRow("south -33.9, dec 50 rises", 151.2, -33.9, -2.0, 50.0, RisesAndSets);
         QTest::newRow("arctic 70, dec 19.3 rises") << 25.0 << 70.0 << 10.0 << 19.3 << RisesAndSets;
-        QTest::newRow("arctic 70, dec 19.7 stays up")
-            << 25.0 << 70.0 << 10.0 << 19.7 << Circumpolar;
-        QTest::newRow("arctic 70, dec -19.5 rises briefly")
-            << 25.0 << 70.0 << -9.0 << -19.5 << RisesAndSets;
+        dataRow("arctic 70, dec 19.7 stays up", 25.0, 70.0, 10.0, 19.7, Circumpolar);
+        dataRow("arctic 70, dec -19.5 rises briefly", 25.0, 70.0, -9.0, -19.5, RisesAndSets);
     }
 
     void riseTransitSetAgainstCrossingSearch() {

@@ -1,7 +1,7 @@
 #include "base/backgroundwork.h"
 #include "base/log.h"
+#include "base/tests/logcapture.h"
 
-#include <QPointer>
 #include <QThread>
 #include <QtTest>
 
@@ -44,25 +44,6 @@ private:
 };
 
 // Keeps the log lines written while it lives.
-class LogProbe {
-public:
-    LogProbe() {
-        m_id = LogAddListener([this](const char* line) {
-            std::lock_guard lock(m_mutex);
-            m_lines += QString::fromUtf8(line);
-        });
-    }
-    ~LogProbe() { LogRemoveListener(m_id); }
-    QStringList lines() {
-        std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    int m_id = -1;
-    std::mutex m_mutex;
-    QStringList m_lines;
-};
 
 } // namespace
 
@@ -88,7 +69,7 @@ private slots:
         QFETCH(bool, releasedLate);
         QFETCH(bool, throws);
         QFETCH(bool, finished);
-        LogProbe log;
+        LogCapture log;
         auto gate = std::make_shared<Gate>();
         // Shared: the job may outlive this function.
         auto ended = std::make_shared<std::atomic<bool>>(false);

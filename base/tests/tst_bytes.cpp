@@ -1,5 +1,6 @@
 #include "base/byteutil.h"
 #include "base/cbytes.h"
+#include "base/tests/datarow.h"
 
 #include <QtTest>
 
@@ -25,8 +26,7 @@ private slots:
         QTest::addColumn<QString>("hex");
         QTest::newRow("le24") << qint64(0x123456) << 3 << true << false << "563412";
         QTest::newRow("be24") << qint64(0x123456) << 3 << false << false << "123456";
-        QTest::newRow("le24 drops high byte")
-            << qint64(0x1234567) << 3 << true << false << "674523";
+        dataRow("le24 drops high byte", qint64(0x1234567), 3, true, false, "674523");
         QTest::newRow("be32 negative") << qint64(-1) << 4 << false << false << "FFFFFFFF";
         QTest::newRow("n=0") << qint64(0x12) << 0 << true << false << "";
         QTest::newRow("long be8") << qint64(1) << 8 << false << true << "0000000000000001";
@@ -59,28 +59,22 @@ private slots:
         QTest::newRow("le 563412") << "563412" << true << false << true << qint64(0x123456);
         QTest::newRow("be all 32 bits") << "FFFFFFFF" << false << false << true << qint64(-1);
         QTest::newRow("be one byte") << "FF" << false << false << true << qint64(255);
-        QTest::newRow("short is not sign-extended")
-            << "FFFFFF" << true << false << true << qint64(0xFFFFFF);
+        dataRow("short is not sign-extended", "FFFFFF", true, false, true, qint64(0xFFFFFF));
         QTest::newRow("two bytes be") << "1234" << false << false << true << qint64(0x1234);
         QTest::newRow("lower case refused") << "0a" << true << false << false << qint64(0);
         QTest::newRow("odd length refused") << "ABC" << true << false << false << qint64(0);
         QTest::newRow("non-hex refused") << "zz" << false << false << false << qint64(0);
         QTest::newRow("le empty refused") << "" << true << false << false << qint64(0);
         QTest::newRow("be empty refused") << "" << false << false << false << qint64(0);
-        QTest::newRow("le five bytes refused")
-            << "0011223344" << true << false << false << qint64(0);
-        QTest::newRow("be five bytes refused")
-            << "0011223344" << false << false << false << qint64(0);
+        dataRow("le five bytes refused", "0011223344", true, false, false, qint64(0));
+        dataRow("be five bytes refused", "0011223344", false, false, false, qint64(0));
         QTest::newRow("long le empty refused") << "" << true << true << false << qint64(0);
         QTest::newRow("long be empty refused") << "" << false << true << false << qint64(0);
-        QTest::newRow("long be eight bytes") << "8000000000000001" << false << true << true
-                                             << std::numeric_limits<qint64>::min() + 1;
-        QTest::newRow("long le five bytes")
-            << "0011223344" << true << true << true << qint64(0x4433221100);
-        QTest::newRow("long le nine bytes refused")
-            << "001122334455667788" << true << true << false << qint64(0);
-        QTest::newRow("long be nine bytes refused")
-            << "001122334455667788" << false << true << false << qint64(0);
+        dataRow("long be eight bytes", "8000000000000001", false, true, true,
+                std::numeric_limits<qint64>::min() + 1);
+        dataRow("long le five bytes", "0011223344", true, true, true, qint64(0x4433221100));
+        dataRow("long le nine bytes refused", "001122334455667788", true, true, false, qint64(0));
+        dataRow("long be nine bytes refused", "001122334455667788", false, true, false, qint64(0));
     }
     void hexRead() {
         QFETCH(QString, text);

@@ -1,9 +1,8 @@
 #include "base/kvcachedsetting.h"
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -82,15 +81,13 @@ private slots:
     }
 
     void writesReachTheFile() {
-        QTemporaryDir tmp;
-        QVERIFY(tmp.isValid());
-        auto util =
-            std::make_shared<QtFileUtil>("QuorvelPro", (tmp.path() + "/d/App").toStdString());
+        ScratchSettings scratch;
+        QVERIFY(scratch.isValid());
         {
-            KVCachedString item(std::make_shared<QtKVStore>("Settings.txt", util), "cxn.ip", "x");
+            KVCachedString item(scratch.makeStore(), "cxn.ip", "x");
             QVERIFY(item.set("10.1.1.1"));
         }
-        KVCachedString again(std::make_shared<QtKVStore>("Settings.txt", util), "cxn.ip", "x");
+        KVCachedString again(scratch.makeStore(), "cxn.ip", "x");
         QCOMPARE(again.value(), std::string("10.1.1.1"));
     }
 

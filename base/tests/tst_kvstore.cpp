@@ -1,6 +1,8 @@
 #include "base/log.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
+#include "base/tests/logcapture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,7 +11,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <mutex>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
@@ -33,26 +34,6 @@ void writeFile(const QString& path, const QByteArray& data) {
 }
 
 // Collects log lines while alive.
-class LogCapture {
-public:
-    LogCapture() {
-        m_id = LogAddListener([this](const char* line) {
-            std::lock_guard lock(m_mutex);
-            m_lines.append(QString::fromUtf8(line));
-        });
-    }
-    ~LogCapture() { LogRemoveListener(m_id); }
-    QStringList lines() {
-        std::lock_guard lock(m_mutex);
-        return m_lines;
-    }
-
-private:
-    int m_id = -1;
-    std::mutex m_mutex;
-    QStringList m_lines;
-};
-
 // Keeps file sizes small for the process, so a write fails as on a full disk.
 class FileSizeLimit {
 public:
@@ -204,18 +185,15 @@ private slots:
         QTest::newRow("whole double as int") << QJsonValue(4.0) << "int" << QVariant(4);
         QTest::newRow("int above range") << QJsonValue(2147483648.0) << "int" << QVariant(7);
         QTest::newRow("int at max") << QJsonValue(2147483647.0) << "int" << QVariant(2147483647);
-        QTest::newRow("int at min")
-            << QJsonValue(-2147483648.0) << "int" << QVariant(-2147483647 - 1);
+        dataRow("int at min", QJsonValue(-2147483648.0), "int", QVariant(-2147483647 - 1));
         QTest::newRow("int below range") << QJsonValue(-2147483649.0) << "int" << QVariant(7);
         QTest::newRow("string as bool") << QJsonValue("true") << "bool" << QVariant(false);
         QTest::newRow("number as bool") << QJsonValue(1) << "bool" << QVariant(false);
         QTest::newRow("number as string") << QJsonValue(5) << "string" << QVariant("def");
         QTest::newRow("bool as int") << QJsonValue(true) << "int" << QVariant(7);
         QTest::newRow("string as double") << QJsonValue("1.5") << "double" << QVariant(0.0);
-        QTest::newRow("null as string")
-            << QJsonValue(QJsonValue::Null) << "string" << QVariant("def");
-        QTest::newRow("array as string")
-            << QJsonValue(QJsonArray{1}) << "string" << QVariant("def");
+        dataRow("null as string", QJsonValue(QJsonValue::Null), "string", QVariant("def"));
+        dataRow("array as string", QJsonValue(QJsonArray{1}), "string", QVariant("def"));
         QTest::newRow("bool as bool") << QJsonValue(true) << "bool" << QVariant(true);
         QTest::newRow("string as string") << QJsonValue("v") << "string" << QVariant("v");
     }

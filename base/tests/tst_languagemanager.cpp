@@ -1,6 +1,7 @@
 #include "base/languagemanager.h"
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 #include <vector>
@@ -48,9 +48,7 @@ private:
 
     // A real settings file in its own temporary folder.
     std::shared_ptr<QtKVStore> newStore(const QString& folder) {
-        auto util = std::make_shared<QtFileUtil>(
-            "QuorvelPro", (m_dir.path() + "/" + folder + "/app").toStdString());
-        return std::make_shared<QtKVStore>("Settings.txt", util);
+        return openScratchStore(m_dir.path() + "/" + folder + "/app");
     }
     std::shared_ptr<QtKVStore> freshStore() {
         return newStore(QStringLiteral("s%1").arg(++m_storeCount));
@@ -64,54 +62,18 @@ private slots:
         QTest::addColumn<QString>("east");
         QTest::addColumn<QString>("southWest");
         QTest::addColumn<QString>("commError");
-        QTest::newRow("de") << "de"
-                            << "O"
-                            << "SW"
-                            << "Kommunikationsfehler";
-        QTest::newRow("es") << "es"
-                            << "E"
-                            << "SO"
-                            << "Error de comunicación";
-        QTest::newRow("fr") << "fr"
-                            << "E"
-                            << "SO"
-                            << "Erreur de communication";
-        QTest::newRow("hr") << "hr"
-                            << "I"
-                            << "JZ"
-                            << "Pogreška u komunikaciji";
-        QTest::newRow("it") << "it"
-                            << "E"
-                            << "SO"
-                            << "Errore di comunicazione";
-        QTest::newRow("hu") << "hu"
-                            << "K"
-                            << "DNy"
-                            << "Kommunikációs hiba";
-        QTest::newRow("nl") << "nl"
-                            << "O"
-                            << "ZW"
-                            << "Communicatiefout";
-        QTest::newRow("pt") << "pt"
-                            << "L"
-                            << "SO"
-                            << "Erro de comunicação";
-        QTest::newRow("ro") << "ro"
-                            << "E"
-                            << "SV"
-                            << "Eroare de comunicare";
-        QTest::newRow("ru") << "ru"
-                            << "В"
-                            << "ЮЗ"
-                            << "Ошибка связи";
-        QTest::newRow("zh") << "zh"
-                            << "东"
-                            << "西南"
-                            << "通信错误";
-        QTest::newRow("ja") << "ja"
-                            << "東"
-                            << "南西"
-                            << "通信エラー";
+        dataRow("de", "de", "O", "SW", "Kommunikationsfehler");
+        dataRow("es", "es", "E", "SO", "Error de comunicación");
+        dataRow("fr", "fr", "E", "SO", "Erreur de communication");
+        dataRow("hr", "hr", "I", "JZ", "Pogreška u komunikaciji");
+        dataRow("it", "it", "E", "SO", "Errore di comunicazione");
+        dataRow("hu", "hu", "K", "DNy", "Kommunikációs hiba");
+        dataRow("nl", "nl", "O", "ZW", "Communicatiefout");
+        dataRow("pt", "pt", "L", "SO", "Erro de comunicação");
+        dataRow("ro", "ro", "E", "SV", "Eroare de comunicare");
+        dataRow("ru", "ru", "В", "ЮЗ", "Ошибка связи");
+        dataRow("zh", "zh", "东", "西南", "通信错误");
+        dataRow("ja", "ja", "東", "南西", "通信エラー");
     }
 
     // Switching really installs both catalogues of every shipped language.
@@ -156,12 +118,9 @@ private slots:
     void systemLanguage_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("fr_CA") << "fr_CA"
-                               << "fr";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "de";
-        QTest::newRow("C") << "C"
-                           << "C";
+        dataRow("fr_CA", "fr_CA", "fr");
+        dataRow("de_DE", "de_DE", "de");
+        dataRow("C", "C", "C");
     }
 
     void systemLanguage() {
@@ -177,15 +136,9 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("east");
-        QTest::newRow("fr_CA") << "fr_CA"
-                               << "fr"
-                               << "E";
-        QTest::newRow("nl_BE") << "nl_BE"
-                               << "nl"
-                               << "O";
-        QTest::newRow("sv_SE") << "sv_SE"
-                               << "en"
-                               << "E";
+        dataRow("fr_CA", "fr_CA", "fr", "E");
+        dataRow("nl_BE", "nl_BE", "nl", "O");
+        dataRow("sv_SE", "sv_SE", "en", "E");
     }
 
     void followsSystemLanguageWithoutStoredCode() {
@@ -217,24 +170,12 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("east");
-        QTest::newRow("xx") << "xx"
-                            << "en"
-                            << "E";
-        QTest::newRow("pt_BR") << "pt_BR"
-                               << "pt"
-                               << "L";
-        QTest::newRow("de_CH") << "de_CH"
-                               << "de"
-                               << "O";
-        QTest::newRow("zh-Hant") << "zh-Hant"
-                                 << "zh"
-                                 << "东";
-        QTest::newRow("xx_DE") << "xx_DE"
-                               << "en"
-                               << "E";
-        QTest::newRow("en_GB") << "en_GB"
-                               << "en"
-                               << "E";
+        dataRow("xx", "xx", "en", "E");
+        dataRow("pt_BR", "pt_BR", "pt", "L");
+        dataRow("de_CH", "de_CH", "de", "O");
+        dataRow("zh-Hant", "zh-Hant", "zh", "东");
+        dataRow("xx_DE", "xx_DE", "en", "E");
+        dataRow("en_GB", "en_GB", "en", "E");
     }
     void storedCodeIsAdoptedOnlyWhenListed() {
         QFETCH(QString, stored);

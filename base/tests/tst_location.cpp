@@ -1,6 +1,6 @@
 #include "base/location2.h"
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 
 #include <QJsonObject>
 #include <QQmlContext>
@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <cmath>
 #include <future>
 #include <thread>
 
@@ -22,11 +21,7 @@ class TestLocation : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_tmp;
 
-    std::shared_ptr<QtKVStore> fileStore() {
-        auto util =
-            std::make_shared<QtFileUtil>("QuorvelPro", (m_tmp->path() + "/Org/App").toStdString());
-        return std::make_shared<QtKVStore>("Settings.txt", util);
-    }
+    std::shared_ptr<QtKVStore> fileStore() { return openScratchStore(m_tmp->path() + "/Org/App"); }
     static std::shared_ptr<QtKVStore> memoryStore() {
         return std::make_shared<QtKVStore>("", nullptr);
     }

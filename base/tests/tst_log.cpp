@@ -2,7 +2,6 @@
 
 #include <QtTest>
 
-#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>

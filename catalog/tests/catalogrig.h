@@ -4,6 +4,7 @@
 #include "base/clock.h"
 #include "base/ifileutil.h"
 #include "base/location2.h"
+#include "base/tests/fakeclock.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,24 +12,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace Ko::Test {
-
-// The clock the catalog code reads; tests move it by hand.
-class FakeClock : public IClock {
-public:
-    explicit FakeClock(int64_t ms) : m_ms(ms) {}
-    int64_t nowMs() const override { return m_ms; }
-    void set(int64_t ms) { m_ms = ms; }
-    void advanceHours(double hours) { m_ms += static_cast<int64_t>(hours * 3600000.0); }
-
-private:
-    std::atomic<int64_t> m_ms;
-};
 
 // Resources come from a folder chosen by the test: the data folder unless told otherwise.
 class FakeFileUtil : public IFileUtil {
@@ -49,10 +37,6 @@ private:
     std::string m_dir;
     std::string m_resourceDir;
 };
-
-inline int64_t julianDateToMs(double jd) {
-    return static_cast<int64_t>((jd - 2440587.5) * 86400000.0 + 0.5);
-}
 
 // The real coordinate chain at a fixed site (Greenwich, on the equator unless told) and clock.
 struct Sky {

@@ -1,6 +1,7 @@
 #include "astro/angleutil.h"
 #include "base/languagemanager.h"
 #include "base/log.h"
+#include "base/tests/datarow.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/doublestarcataloglist.h"
 #include "catalog/nameddsocataloglist.h"
@@ -131,33 +132,23 @@ private slots:
         QTest::addColumn<bool>("usesDsoLimit");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QStringList>("constellations");
-        QTest::newRow("stars in English")
-            << "en"
-            << "star" << false << QStringList{"Vega", "Deneb"} << QStringList{"Lyra", "Cygnus"};
-        QTest::newRow("stars in German")
-            << "de"
-            << "star" << false << QStringList{"Wega", "Deneb"} << QStringList{"Leier", "Schwan"};
-        QTest::newRow("doubles") << "en"
-                                 << "double" << true << QStringList{"Close", "Wide"}
-                                 << QStringList{"Cygnus", "Cygnus"};
-        QTest::newRow("tonight's-best doubles keep 10.0 arcsec, drop 9.9")
-            << "en"
-            << "double_bt" << true << QStringList{"Wide"} << QStringList{"Cygnus"};
-        QTest::newRow("deep sky") << "en"
-                                  << "dso" << true
-                                  << QStringList{"Andromeda Galaxy", "Seven", "Faint"}
-                                  << QStringList{"Andromeda", "Cygnus", "Cygnus"};
-        QTest::newRow("tonight's-best deep sky keeps 7.0, drops 7.1")
-            << "en"
-            << "dso_bt" << true << QStringList{"Andromeda Galaxy", "Seven"}
-            << QStringList{"Andromeda", "Cygnus"};
-        QTest::newRow("deep sky in German")
-            << "de"
-            << "dso" << true << QStringList{"Andromedagalaxie", "Sieben", "Schwach"}
-            << QStringList{"Andromeda", "Schwan", "Schwan"};
-        QTest::newRow("a language the file has no columns for")
-            << "ja"
-            << "star" << false << QStringList{} << QStringList{};
+        dataRow("stars in English", "en", "star", false, QStringList{"Vega", "Deneb"},
+                QStringList{"Lyra", "Cygnus"});
+        dataRow("stars in German", "de", "star", false, QStringList{"Wega", "Deneb"},
+                QStringList{"Leier", "Schwan"});
+        dataRow("doubles", "en", "double", true, QStringList{"Close", "Wide"},
+                QStringList{"Cygnus", "Cygnus"});
+        dataRow("tonight's-best doubles keep 10.0 arcsec, drop 9.9", "en", "double_bt", true,
+                QStringList{"Wide"}, QStringList{"Cygnus"});
+        dataRow("deep sky", "en", "dso", true, QStringList{"Andromeda Galaxy", "Seven", "Faint"},
+                QStringList{"Andromeda", "Cygnus", "Cygnus"});
+        dataRow("tonight's-best deep sky keeps 7.0, drops 7.1", "en", "dso_bt", true,
+                QStringList{"Andromeda Galaxy", "Seven"}, QStringList{"Andromeda", "Cygnus"});
+        dataRow("deep sky in German", "de", "dso", true,
+                QStringList{"Andromedagalaxie", "Sieben", "Schwach"},
+                QStringList{"Andromeda", "Schwan", "Schwan"});
+        dataRow("a language the file has no columns for", "ja", "star", false, QStringList{},
+                QStringList{});
     }
     void sources() {
         QFETCH(QString, language);
@@ -183,25 +174,19 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<float>("vmag");
         QTest::addColumn<QList<QStringList>>("kvList");
-        QTest::newRow("Bayer text: letter, one blank, abbreviation")
-            << "star"
-            << "Vega" << 0.03f
-            << QList<QStringList>{{"Constellation", "Lyra"}, {"Bayer Designation", "α Lyr"}};
-        QTest::newRow("separation and position angle as the database renders them")
-            << "double"
-            << "Wide" << 4.2f
-            << QList<QStringList>{{"Constellation", "Cygnus"},
-                                  {"Separation (arcsec)", "10"},
-                                  {"Position (deg)", "34.5"}};
-        QTest::newRow("catalog numbers other than 0, in key order")
-            << "dso"
-            << "Andromeda Galaxy" << 3.4f
-            << QList<QStringList>{
-                   {"Constellation", "Andromeda"}, {"Messier Number", "31"}, {"NGC Number", "224"}};
-        QTest::newRow("IC number only")
-            << "dso"
-            << "Seven" << 7.0f
-            << QList<QStringList>{{"Constellation", "Cygnus"}, {"IC Number", "1234"}};
+        dataRow("Bayer text: letter, one blank, abbreviation", "star", "Vega", 0.03f,
+                QList<QStringList>{{"Constellation", "Lyra"}, {"Bayer Designation", "α Lyr"}});
+        dataRow("separation and position angle as the database renders them", "double", "Wide",
+                4.2f,
+                QList<QStringList>{{"Constellation", "Cygnus"},
+                                   {"Separation (arcsec)", "10"},
+                                   {"Position (deg)", "34.5"}});
+        dataRow("catalog numbers other than 0, in key order", "dso", "Andromeda Galaxy", 3.4f,
+                QList<QStringList>{{"Constellation", "Andromeda"},
+                                   {"Messier Number", "31"},
+                                   {"NGC Number", "224"}});
+        dataRow("IC number only", "dso", "Seven", 7.0f,
+                QList<QStringList>{{"Constellation", "Cygnus"}, {"IC Number", "1234"}});
     }
     void attributes() {
         QFETCH(QString, source);
@@ -239,27 +224,18 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("found");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Messier 31") << "idM"
-                                    << "31" << true << "Andromeda Galaxy";
-        QTest::newRow("NGC 224") << "idNgc"
-                                 << "224" << true << "Andromeda Galaxy";
-        QTest::newRow("IC 1234") << "idIc"
-                                 << "1234" << true << "Seven";
-        QTest::newRow("an object without a name row") << "idM"
-                                                      << "40" << true << "";
-        QTest::newRow("no such number") << "idC"
-                                        << "31" << false << "";
-        QTest::newRow("the number is a value, not SQL") << "idM"
-                                                        << "0 OR 1=1" << false << "";
-        QTest::newRow("a column outside the four") << "idStel"
-                                                   << "224" << false << "";
-        QTest::newRow("a column that carries SQL") << "idM = 31 OR idM"
-                                                   << "1" << false << "";
+        dataRow("Messier 31", "idM", "31", true, "Andromeda Galaxy");
+        dataRow("NGC 224", "idNgc", "224", true, "Andromeda Galaxy");
+        dataRow("IC 1234", "idIc", "1234", true, "Seven");
+        dataRow("an object without a name row", "idM", "40", true, "");
+        dataRow("no such number", "idC", "31", false, "");
+        dataRow("the number is a value, not SQL", "idM", "0 OR 1=1", false, "");
+        dataRow("a column outside the four", "idStel", "224", false, "");
+        dataRow("a column that carries SQL", "idM = 31 OR idM", "1", false, "");
         // 0 stands for "not in this catalog" in every number column.
         for (const char* column : {"idM", "idNgc", "idIc", "idC"})
             QTest::addRow("%s 0", column) << column << "0" << false << "";
-        QTest::newRow("a negative number") << "idM"
-                                           << "-31" << false << "";
+        dataRow("a negative number", "idM", "-31", false, "");
     }
     void queryDso() {
         QFETCH(QString, column);

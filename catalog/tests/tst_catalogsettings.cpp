@@ -1,4 +1,5 @@
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
 #include "catalog/tests/catalogsettingsrig.h"
 
 #include <QSignalSpy>
@@ -52,21 +53,15 @@ private slots:
         QTest::addColumn<bool>("useDsoLimit");
         QTest::addColumn<double>("altitudeDeg");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("star at the limit 2.0 stays")
-            << true << true << 2.0f << false << 30.0 << false;
+        dataRow("star at the limit 2.0 stays", true, true, 2.0f, false, 30.0, false);
         QTest::newRow("star of 2.01 is hidden") << true << true << 2.01f << false << 30.0 << true;
-        QTest::newRow("double of 6.9 is measured against 7.0")
-            << true << true << 6.9f << true << 30.0 << false;
-        QTest::newRow("deep sky of 7.01 is hidden")
-            << true << true << 7.01f << true << 30.0 << true;
+        dataRow("double of 6.9 is measured against 7.0", true, true, 6.9f, true, 30.0, false);
+        dataRow("deep sky of 7.01 is hidden", true, true, 7.01f, true, 30.0, true);
         QTest::newRow("magnitude filter off") << false << true << 12.0f << false << 30.0 << false;
         QTest::newRow("below the horizon") << false << true << 1.0f << false << -30.0 << true;
-        QTest::newRow("below the horizon, altitude filter off")
-            << false << false << 1.0f << false << -30.0 << false;
-        QTest::newRow("exactly at the lower limit")
-            << false << true << 1.0f << false << 0.0 << false;
-        QTest::newRow("above the upper limit is still listed")
-            << false << true << 1.0f << false << 89.0 << false;
+        dataRow("below the horizon, altitude filter off", false, false, 1.0f, false, -30.0, false);
+        dataRow("exactly at the lower limit", false, true, 1.0f, false, 0.0, false);
+        dataRow("above the upper limit is still listed", false, true, 1.0f, false, 89.0, false);
     }
     void isFilteredOut() {
         QFETCH(bool, vmagFilter);
@@ -118,16 +113,14 @@ private slots:
         QTest::newRow("exactly at the upper limit 75") << 75.0 << -1.0 << false << -1;
         QTest::newRow("just below the lower limit") << -0.01 << -1.0 << false << 0;
         QTest::newRow("above the upper limit") << 75.1 << -1.0 << false << 0;
-        QTest::newRow("altitude not a number")
-            << std::numeric_limits<double>::quiet_NaN() << -1.0 << false << 0;
+        dataRow("altitude not a number", std::numeric_limits<double>::quiet_NaN(), -1.0, false, 0);
         QTest::newRow("4 degrees from the Sun") << 30.0 << 4.0 << false << 1;
         QTest::newRow("4.9 degrees from the Sun") << 30.0 << 4.9 << false << 1;
         QTest::newRow("5.1 degrees from the Sun") << 30.0 << 5.1 << false << -1;
         QTest::newRow("4 degrees from the Sun, observing the Sun") << 30.0 << 4.0 << true << -1;
         QTest::newRow("altitude before the Sun") << -5.0 << 4.0 << true << 0;
         // No distance from the Sun can be known: refused like one too close.
-        QTest::newRow("target not a number")
-            << 30.0 << std::numeric_limits<double>::quiet_NaN() << false << 1;
+        dataRow("target not a number", 30.0, std::numeric_limits<double>::quiet_NaN(), false, 1);
     }
     void slewToProhibition() {
         QFETCH(double, altitudeDeg);
@@ -185,19 +178,17 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("defaultValue");
         QTest::addColumn<QVariant>("newValue");
-        QTest::newRow("sortOrder")
-            << QByteArray("sortOrder") << "cat.order" << QVariant(0) << QVariant(2);
-        QTest::newRow("enableVmagFilter") << QByteArray("enableVmagFilter") << "filter.vmag.on"
-                                          << QVariant(false) << QVariant(true);
-        QTest::newRow("maxStarVmag") << QByteArray("maxStarVmag") << "filter.vmag.dimmest"
-                                     << QVariant(2.0f) << QVariant(4.5f);
-        QTest::newRow("maxDsoVmag") << QByteArray("maxDsoVmag") << "filter.vmag.dimmest_dso"
-                                    << QVariant(7.0f) << QVariant(9.25f);
-        QTest::newRow("enableAltRangeViewFilter")
-            << QByteArray("enableAltRangeViewFilter") << "filter.altitude" << QVariant(true)
-            << QVariant(false);
-        QTest::newRow("enableObserveSun")
-            << QByteArray("enableObserveSun") << "observe.sun" << QVariant(false) << QVariant(true);
+        dataRow("sortOrder", QByteArray("sortOrder"), "cat.order", QVariant(0), QVariant(2));
+        dataRow("enableVmagFilter", QByteArray("enableVmagFilter"), "filter.vmag.on",
+                QVariant(false), QVariant(true));
+        dataRow("maxStarVmag", QByteArray("maxStarVmag"), "filter.vmag.dimmest", QVariant(2.0f),
+                QVariant(4.5f));
+        dataRow("maxDsoVmag", QByteArray("maxDsoVmag"), "filter.vmag.dimmest_dso", QVariant(7.0f),
+                QVariant(9.25f));
+        dataRow("enableAltRangeViewFilter", QByteArray("enableAltRangeViewFilter"),
+                "filter.altitude", QVariant(true), QVariant(false));
+        dataRow("enableObserveSun", QByteArray("enableObserveSun"), "observe.sun", QVariant(false),
+                QVariant(true));
     }
     void properties() {
         QFETCH(QByteArray, property);

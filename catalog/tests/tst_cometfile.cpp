@@ -1,4 +1,5 @@
 #include "base/log.h"
+#include "base/tests/datarow.h"
 #include "catalog/cometfile.h"
 #include "catalog/httpdownloader.h"
 #include "catalog/tests/catalogrig.h"
@@ -109,27 +110,23 @@ private slots:
         QTest::addColumn<QString>("logged");
         const QByteArray good = "good elements\n";
         const QByteArray fresh = "fresh elements\n";
-        QTest::newRow("200 with a body replaces the file")
-            << Mode::Answer << 200 << fresh << good << true << fresh << QString();
-        QTest::newRow("200 with a body makes a missing file")
-            << Mode::Answer << 200 << fresh << QByteArray() << true << fresh << QString();
-        QTest::newRow("200 with an empty body empties the file")
-            << Mode::Answer << 200 << QByteArray() << good << true << QByteArray("") << QString();
-        QTest::newRow("404 leaves the file")
-            << Mode::Answer << 404 << QByteArray("not here") << good << false << good
-            << "CometFile: download failed. Error code: 203";
-        QTest::newRow("404 makes no file")
-            << Mode::Answer << 404 << QByteArray("not here") << QByteArray() << false
-            << QByteArray() << "CometFile: download failed. Error code: 203";
-        QTest::newRow("500 leaves the file")
-            << Mode::Answer << 500 << QByteArray("broken") << good << false << good
-            << "CometFile: download failed. Error code: 401";
-        QTest::newRow("stall before the headers ends by the time-out")
-            << Mode::StallBeforeHeaders << 200 << QByteArray() << good << false << good
-            << "CometFile: download failed. Error code: 5";
-        QTest::newRow("stall part-way through the body ends by the time-out")
-            << Mode::StallInBody << 200 << QByteArray("0001P  partial") << good << false << good
-            << "CometFile: download failed. Error code: 5";
+        dataRow("200 with a body replaces the file", Mode::Answer, 200, fresh, good, true, fresh,
+                QString());
+        dataRow("200 with a body makes a missing file", Mode::Answer, 200, fresh, QByteArray(),
+                true, fresh, QString());
+        dataRow("200 with an empty body empties the file", Mode::Answer, 200, QByteArray(), good,
+                true, QByteArray(""), QString());
+        dataRow("404 leaves the file", Mode::Answer, 404, QByteArray("not here"), good, false, good,
+                "CometFile: download failed. Error code: 203");
+        dataRow("404 makes no file", Mode::Answer, 404, QByteArray("not here"), QByteArray(), false,
+                QByteArray(), "CometFile: download failed. Error code: 203");
+        dataRow("500 leaves the file", Mode::Answer, 500, QByteArray("broken"), good, false, good,
+                "CometFile: download failed. Error code: 401");
+        dataRow("stall before the headers ends by the time-out", Mode::StallBeforeHeaders, 200,
+                QByteArray(), good, false, good, "CometFile: download failed. Error code: 5");
+        dataRow("stall part-way through the body ends by the time-out", Mode::StallInBody, 200,
+                QByteArray("0001P  partial"), good, false, good,
+                "CometFile: download failed. Error code: 5");
     }
     void download() {
         QFETCH(Mode, mode);
@@ -216,15 +213,13 @@ private slots:
         const QByteArray local = "local elements\n";
         const QString missingElements = "CometFile: local file not exist: %1/CometEls.txt";
         const QString missingTimestamp = "CometFile: local file not exist: %1/CometEls.ts.txt";
-        QTest::newRow("first start with both seeds")
-            << false << true << true << seed << qint64(1767398400) << QStringList();
-        QTest::newRow("first start without the timestamp seed")
-            << false << true << false << seed << qint64(0) << QStringList{missingTimestamp};
-        QTest::newRow("first start without seeds")
-            << false << false << false << QByteArray() << qint64(0)
-            << QStringList{missingElements, missingTimestamp};
-        QTest::newRow("local file present")
-            << true << true << true << local << qint64(0) << QStringList();
+        dataRow("first start with both seeds", false, true, true, seed, qint64(1767398400),
+                QStringList());
+        dataRow("first start without the timestamp seed", false, true, false, seed, qint64(0),
+                QStringList{missingTimestamp});
+        dataRow("first start without seeds", false, false, false, QByteArray(), qint64(0),
+                QStringList{missingElements, missingTimestamp});
+        dataRow("local file present", true, true, true, local, qint64(0), QStringList());
     }
     void seeding() {
         QFETCH(bool, localExists);
@@ -281,12 +276,11 @@ private slots:
     void downloadThroughCometFile_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("events");
-        QTest::newRow("success") << 200
-                                 << QStringList{"downloadingChanged 1", "downloadingChanged 0",
-                                                "finished 1", "fileChanged_q"};
-        QTest::newRow("failure") << 404
-                                 << QStringList{"downloadingChanged 1", "downloadingChanged 0",
-                                                "finished 0"};
+        dataRow("success", 200,
+                QStringList{"downloadingChanged 1", "downloadingChanged 0", "finished 1",
+                            "fileChanged_q"});
+        dataRow("failure", 404,
+                QStringList{"downloadingChanged 1", "downloadingChanged 0", "finished 0"});
     }
     void downloadThroughCometFile() {
         QFETCH(int, status);

@@ -72,144 +72,136 @@ struct Rig {
 class TestConnectableHelper : public QObject {
     Q_OBJECT
 private slots:
-    void followsTheStoredTypeAtEveryCall();
-    void emulatorRunsTheHandlerInsideStartConnect();
-    void unusableTypesFallBackOnUdp_data();
-    void unusableTypesFallBackOnUdp();
-    void handlerStaysWithTheHelperItWasGivenTo();
-    void reportsOfEveryTransportReachTheCallerThread();
+    void followsTheStoredTypeAtEveryCall() {
+        Rig rig;
+        QVERIFY(rig.ready());
+
+        rig.settings->setType(ConnectionType_::Serial);
+        rig.helper->setHandler(rig.recorder.handler());
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QCOMPARE(rig.lastDeviceName(), std::string());
+        QCOMPARE(rig.serialMount.requestCount(), size_t(1));
+        QVERIFY(!rig.helper->devicesList().isValid());
+
+        // No rebuild: the next calls go to the UDP helper.
+        rig.settings->setType(ConnectionType_::UDP);
+        rig.settings->setSearchIP(true);
+        rig.helper->setModelFilter([](uint8_t id) { return id != 0x80; });
+        rig.helper->setHandler(rig.recorder.handler());
+        rig.helper->startConnect();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            rig.recorder.statuses.endsWith(QStringLiteral("0|Search finished|")), 10000);
+        QTRY_VERIFY(rig.idle());
+        // The filter reached the UDP helper and refused the one mount; the list is the UDP one.
+        QCOMPARE(rig.helper->devicesList().toList().size(), qsizetype(0));
+        QVERIFY(rig.helper->devicesList().isValid());
+        QCOMPARE(rig.recorder.setupCount(), size_t(1));
+
+        rig.settings->setSearchIP(false);
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(2), 10000);
+        QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
+        // The serial mount heard nothing more.
+        QCOMPARE(rig.serialMount.requestCount(), size_t(1));
+    }
+
+    void emulatorRunsTheHandlerInsideStartConnect() {
+        Rig rig;
+        QVERIFY(rig.ready());
+        rig.settings->setType(ConnectionType_::Emulator);
+        QVERIFY(!rig.helper->devicesList().isValid());
+
+        // Without a handler nothing happens.
+        rig.helper->startConnect();
+        QCOMPARE(rig.recorder.setupCount(), size_t(0));
+
+        rig.helper->setModelFilter([](uint8_t) { return false; });
+        rig.helper->setHandler(rig.recorder.handler());
+        rig.helper->selectDevice(0);
+        rig.helper->startConnect();
+        QCOMPARE(rig.recorder.setupCount(), size_t(1));
+        const auto setup = rig.recorder.setups().front();
+        QCOMPARE(setup.thread, std::this_thread::get_id());
+        QVERIFY(setup.data.device);
+        QVERIFY(!setup.data.koConverser && !setup.data.converser && !setup.data.converserTimeout);
+        QCOMPARE(setup.data.deviceName, std::string());
+        // Every start makes a new emulated mount.
+        rig.helper->startConnect();
+        QCOMPARE(rig.recorder.setupCount(), size_t(2));
+        const auto setups = rig.recorder.setups();
+        QVERIFY(setups[0].data.device != setups[1].data.device);
+        QVERIFY(rig.recorder.statuses.isEmpty());
+        QCOMPARE(rig.serialMount.requestCount(), size_t(0));
+        QVERIFY(rig.net->received().empty());
+    }
+
+    void unusableTypesFallBackOnUdp_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("emulatorEnabled");
+        QTest::addColumn<bool>("withSerial");
+        QTest::newRow("emulator switched off") << int(ConnectionType_::Emulator) << false << true;
+        QTest::newRow("no BLE helper") << int(ConnectionType_::BLE) << true << true;
+        QTest::newRow("no serial helper") << int(ConnectionType_::Serial) << true << false;
+        QTest::newRow("stored type 7") << 7 << true << true;
+        QTest::newRow("stored type -1") << -1 << true << true;
+    }
+    void unusableTypesFallBackOnUdp() {
+        QFETCH(int, type);
+        QFETCH(bool, emulatorEnabled);
+        QFETCH(bool, withSerial);
+        Rig rig(withSerial);
+        QVERIFY(rig.ready());
+        rig.settings->setType(static_cast<ConnectionType_::E>(type));
+        rig.helper->setEmulatorEnabled(emulatorEnabled);
+
+        rig.helper->setHandler(rig.recorder.handler());
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
+        QTRY_COMPARE(rig.recorder.statuses, QStringList({"1||", "1|Connecting|"}));
+    }
+
+    void handlerStaysWithTheHelperItWasGivenTo() {
+        Rig rig;
+        QVERIFY(rig.ready());
+        rig.settings->setType(ConnectionType_::UDP);
+        rig.helper->setHandler(rig.recorder.handler());
+
+        // The emulator, picked now, was given no handler.
+        rig.settings->setType(ConnectionType_::Emulator);
+        rig.helper->startConnect();
+        QCOMPARE(rig.recorder.setupCount(), size_t(0));
+
+        // The UDP helper kept the one it was given.
+        rig.settings->setType(ConnectionType_::UDP);
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
+    }
+
+    void reportsOfEveryTransportReachTheCallerThread() {
+        Rig rig;
+        QVERIFY(rig.ready());
+        rig.settings->setType(ConnectionType_::UDP);
+        rig.settings->setSerialPortName("/nonexistent/ttyKO0");
+
+        // The serial helper is not the picked one, yet its report comes through.
+        rig.serialHelper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            rig.recorder.statuses,
+            QStringList({"1|Connecting|", "0|Cannot Connect|Cannot open serial port"}), 10000);
+
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.statuses.size(), qsizetype(4), 10000);
+        QCOMPARE(rig.recorder.statuses.mid(2), QStringList({"1||", "1|Connecting|"}));
+        QCOMPARE(rig.recorder.listChanges, 1);
+        // Re-emitted on the selection's own thread, where the connection procedure listens.
+        for (QThread* thread : rig.recorder.statusThreads)
+            QCOMPARE(thread, QThread::currentThread());
+        QTRY_VERIFY(rig.idle());
+    }
 };
-
-void TestConnectableHelper::followsTheStoredTypeAtEveryCall() {
-    Rig rig;
-    QVERIFY(rig.ready());
-
-    rig.settings->setType(ConnectionType_::Serial);
-    rig.helper->setHandler(rig.recorder.handler());
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QCOMPARE(rig.lastDeviceName(), std::string());
-    QCOMPARE(rig.serialMount.requestCount(), size_t(1));
-    QVERIFY(!rig.helper->devicesList().isValid());
-
-    // No rebuild: the next calls go to the UDP helper.
-    rig.settings->setType(ConnectionType_::UDP);
-    rig.settings->setSearchIP(true);
-    rig.helper->setModelFilter([](uint8_t id) { return id != 0x80; });
-    rig.helper->setHandler(rig.recorder.handler());
-    rig.helper->startConnect();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.recorder.statuses.endsWith(QStringLiteral("0|Search finished|")),
-                             10000);
-    QTRY_VERIFY(rig.idle());
-    // The filter reached the UDP helper and refused the one mount; the list is the UDP one.
-    QCOMPARE(rig.helper->devicesList().toList().size(), qsizetype(0));
-    QVERIFY(rig.helper->devicesList().isValid());
-    QCOMPARE(rig.recorder.setupCount(), size_t(1));
-
-    rig.settings->setSearchIP(false);
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(2), 10000);
-    QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
-    // The serial mount heard nothing more.
-    QCOMPARE(rig.serialMount.requestCount(), size_t(1));
-}
-
-void TestConnectableHelper::emulatorRunsTheHandlerInsideStartConnect() {
-    Rig rig;
-    QVERIFY(rig.ready());
-    rig.settings->setType(ConnectionType_::Emulator);
-    QVERIFY(!rig.helper->devicesList().isValid());
-
-    // Without a handler nothing happens.
-    rig.helper->startConnect();
-    QCOMPARE(rig.recorder.setupCount(), size_t(0));
-
-    rig.helper->setModelFilter([](uint8_t) { return false; });
-    rig.helper->setHandler(rig.recorder.handler());
-    rig.helper->selectDevice(0);
-    rig.helper->startConnect();
-    QCOMPARE(rig.recorder.setupCount(), size_t(1));
-    const auto setup = rig.recorder.setups().front();
-    QCOMPARE(setup.thread, std::this_thread::get_id());
-    QVERIFY(setup.data.device);
-    QVERIFY(!setup.data.koConverser && !setup.data.converser && !setup.data.converserTimeout);
-    QCOMPARE(setup.data.deviceName, std::string());
-    // Every start makes a new emulated mount.
-    rig.helper->startConnect();
-    QCOMPARE(rig.recorder.setupCount(), size_t(2));
-    const auto setups = rig.recorder.setups();
-    QVERIFY(setups[0].data.device != setups[1].data.device);
-    QVERIFY(rig.recorder.statuses.isEmpty());
-    QCOMPARE(rig.serialMount.requestCount(), size_t(0));
-    QVERIFY(rig.net->received().empty());
-}
-
-void TestConnectableHelper::unusableTypesFallBackOnUdp_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("emulatorEnabled");
-    QTest::addColumn<bool>("withSerial");
-    QTest::newRow("emulator switched off") << int(ConnectionType_::Emulator) << false << true;
-    QTest::newRow("no BLE helper") << int(ConnectionType_::BLE) << true << true;
-    QTest::newRow("no serial helper") << int(ConnectionType_::Serial) << true << false;
-    QTest::newRow("stored type 7") << 7 << true << true;
-    QTest::newRow("stored type -1") << -1 << true << true;
-}
-
-void TestConnectableHelper::unusableTypesFallBackOnUdp() {
-    QFETCH(int, type);
-    QFETCH(bool, emulatorEnabled);
-    QFETCH(bool, withSerial);
-    Rig rig(withSerial);
-    QVERIFY(rig.ready());
-    rig.settings->setType(static_cast<ConnectionType_::E>(type));
-    rig.helper->setEmulatorEnabled(emulatorEnabled);
-
-    rig.helper->setHandler(rig.recorder.handler());
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
-    QTRY_COMPARE(rig.recorder.statuses, QStringList({"1||", "1|Connecting|"}));
-}
-
-void TestConnectableHelper::handlerStaysWithTheHelperItWasGivenTo() {
-    Rig rig;
-    QVERIFY(rig.ready());
-    rig.settings->setType(ConnectionType_::UDP);
-    rig.helper->setHandler(rig.recorder.handler());
-
-    // The emulator, picked now, was given no handler.
-    rig.settings->setType(ConnectionType_::Emulator);
-    rig.helper->startConnect();
-    QCOMPARE(rig.recorder.setupCount(), size_t(0));
-
-    // The UDP helper kept the one it was given.
-    rig.settings->setType(ConnectionType_::UDP);
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QCOMPARE(rig.lastDeviceName(), std::string("127.0.0.2"));
-}
-
-void TestConnectableHelper::reportsOfEveryTransportReachTheCallerThread() {
-    Rig rig;
-    QVERIFY(rig.ready());
-    rig.settings->setType(ConnectionType_::UDP);
-    rig.settings->setSerialPortName("/nonexistent/ttyKO0");
-
-    // The serial helper is not the picked one, yet its report comes through.
-    rig.serialHelper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(
-        rig.recorder.statuses,
-        QStringList({"1|Connecting|", "0|Cannot Connect|Cannot open serial port"}), 10000);
-
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.statuses.size(), qsizetype(4), 10000);
-    QCOMPARE(rig.recorder.statuses.mid(2), QStringList({"1||", "1|Connecting|"}));
-    QCOMPARE(rig.recorder.listChanges, 1);
-    // Re-emitted on the selection's own thread, where the connection procedure listens.
-    for (QThread* thread : rig.recorder.statusThreads)
-        QCOMPARE(thread, QThread::currentThread());
-    QTRY_VERIFY(rig.idle());
-}
 
 QTEST_GUILESS_MAIN(TestConnectableHelper)
 #include "tst_connectablehelper.moc"

@@ -1,5 +1,5 @@
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/scratchsettings.h"
 #include "link/connectionsettings.h"
 
 #include <QJsonObject>
@@ -8,7 +8,6 @@
 #include <QQmlEngine>
 #include <QQmlExpression>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -75,17 +74,15 @@ private slots:
     }
 
     void valuesSurviveRestart() {
-        QTemporaryDir tmp;
-        QVERIFY(tmp.isValid());
-        auto util =
-            std::make_shared<QtFileUtil>("QuorvelPro", (tmp.path() + "/Org/App").toStdString());
+        ScratchSettings scratch;
+        QVERIFY(scratch.isValid());
         {
-            ConnectionSettings s(std::make_shared<QtKVStore>("Settings.txt", util));
+            ConnectionSettings s(scratch.makeStore());
             s.setType(ConnectionType_::Serial);
             s.setSerialPortName("/dev/ttyACM0");
             s.setReadTimeoutMs_BLE(-800);
         }
-        ConnectionSettings s(std::make_shared<QtKVStore>("Settings.txt", util));
+        ConnectionSettings s(scratch.makeStore());
         QCOMPARE(s.type(), ConnectionType_::Serial);
         QCOMPARE(s.serialPortName(), std::string("/dev/ttyACM0"));
         QCOMPARE(s.readTimeoutMs_BLE(), 800);

@@ -1,6 +1,7 @@
 #include "link/komountaxis.h"
 
 #include "base/location2.h"
+#include "base/tests/datarow.h"
 #include "link/cmdxutil.h"
 #include "link/permountdatabasic.h"
 #include "link/tests/udplinkrig.h"
@@ -72,428 +73,396 @@ class TestKoMountAxis : public QObject {
     Q_OBJECT
 
 private slots:
-    void initializeNeedsAnInitialisedDevice();
-    void positionReadsPublishAngleAndTime();
-    void readPositionsStoresNothingUnlessBothSucceed();
-    void setPosition();
-    void positionRange();
-    void classicSlewSequences();
-    void slowSlewStartsAtTheDividedOrSlowPeriod_data();
-    void slowSlewStartsAtTheDividedOrSlowPeriod();
-    void classicSlewFailureForgetsTheRate();
-    void stopAndWaitEndsOnCancel();
-    void extendedSlewAndStop();
-    void classicGotoSequences_data();
-    void classicGotoSequences();
-    void gotoWaitsForTheAxisToStop();
-    void extendedGoto();
-    void gotoAtRateScalesTheRate();
-    void assumedRatesAndDirections();
-    void homeSensor_data();
-    void homeSensor();
-    void rejectsNonFiniteInput();
-};
+    void initializeNeedsAnInitialisedDevice() {
+        UdpLinkRig rig;
+        rig.scriptController(true, 0x00, kCpr, kTimer);
+        auto device = std::make_shared<KoDevice>(rig.converser);
+        KoMountAxis axis(rig.converser, device, std::make_shared<CmdXUtil>(rig.converser, device),
+                         std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()),
+                         std::make_shared<FakeClock>(), std::make_shared<MountAxisTimeContainer>(),
+                         std::make_shared<Location2>(nullptr),
+                         std::make_shared<PerMountDataBasic>());
+        QCOMPARE(axis.initialize(), CmdRetType_::Other);
+        QVERIFY(!axis.isExtendedPositionMode());
+        QCOMPARE(device->initialize(false, 1), CmdRetType_::Ok);
+        QCOMPARE(axis.initialize(), CmdRetType_::Ok);
+        QVERIFY(axis.isExtendedPositionMode());
+    }
 
-void TestKoMountAxis::initializeNeedsAnInitialisedDevice() {
-    UdpLinkRig rig;
-    rig.scriptController(true, 0x00, kCpr, kTimer);
-    auto device = std::make_shared<KoDevice>(rig.converser);
-    KoMountAxis axis(rig.converser, device, std::make_shared<CmdXUtil>(rig.converser, device),
-                     std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()),
-                     std::make_shared<FakeClock>(), std::make_shared<MountAxisTimeContainer>(),
-                     std::make_shared<Location2>(nullptr), std::make_shared<PerMountDataBasic>());
-    QCOMPARE(axis.initialize(), CmdRetType_::Other);
-    QVERIFY(!axis.isExtendedPositionMode());
-    QCOMPARE(device->initialize(false, 1), CmdRetType_::Ok);
-    QCOMPARE(axis.initialize(), CmdRetType_::Ok);
-    QVERIFY(axis.isExtendedPositionMode());
-}
+    void positionReadsPublishAngleAndTime() {
+        for (bool extended : {false, true}) {
+            AxisRig x(extended);
+            int fired = 0;
+            x.container->changed.append([&] { ++fired; });
+            if (extended)
+                x.rig.reply(":X10003", value32(0xFFFFFFFF));
+            else
+                x.at(-1);
+            x.clock->set(5000);
+            const auto r = x.axis->readPosition(0);
+            QCOMPARE(r.type, CmdRetType_::Ok);
+            QVERIFY(near(r.value(), -kCount));
+            QCOMPARE(x.axis->lastPosition(0).timeMs, int64_t(5000));
+            QCOMPARE(x.axis->lastPosition(0).angle, r.value());
+            QCOMPARE(fired, 1);
+            QCOMPARE(x.rig.takeSent(), QStringList{extended ? ":X10003" : ":j1"});
+        }
+    }
 
-void TestKoMountAxis::positionReadsPublishAngleAndTime() {
-    for (bool extended : {false, true}) {
-        AxisRig x(extended);
+    void readPositionsStoresNothingUnlessBothSucceed() {
+        AxisRig x(false);
         int fired = 0;
         x.container->changed.append([&] { ++fired; });
-        if (extended)
-            x.rig.reply(":X10003", value32(0xFFFFFFFF));
-        else
-            x.at(-1);
-        x.clock->set(5000);
-        const auto r = x.axis->readPosition(0);
+        x.at(1000);
+        x.rig.reply(":j2", "!0\r");
+        x.clock->set(7000);
+        QCOMPARE(x.axis->readPositions().type, CmdRetType_::Nak);
+        QCOMPARE(x.axis->lastPosition(0), AxisAngleTime{});
+        QCOMPARE(fired, 0);
+
+        x.rig.reply(":j2", value24(0x800000 - 2000));
+        const auto r = x.axis->readPositions();
         QCOMPARE(r.type, CmdRetType_::Ok);
-        QVERIFY(near(r.value(), -kCount));
-        QCOMPARE(x.axis->lastPosition(0).timeMs, int64_t(5000));
-        QCOMPARE(x.axis->lastPosition(0).angle, r.value());
+        QVERIFY(near(r.value().first, 1000 * kCount));
+        QVERIFY(near(r.value().second, -2000 * kCount));
+        QCOMPARE(x.axis->lastPosition(1), (AxisAngleTime{r.value().second, 7000}));
         QCOMPARE(fired, 1);
-        QCOMPARE(x.rig.takeSent(), QStringList{extended ? ":X10003" : ":j1"});
+        QCOMPARE(x.rig.takeSent(), (QStringList{":j1", ":j2", ":j1", ":j2"}));
     }
-}
 
-void TestKoMountAxis::readPositionsStoresNothingUnlessBothSucceed() {
-    AxisRig x(false);
-    int fired = 0;
-    x.container->changed.append([&] { ++fired; });
-    x.at(1000);
-    x.rig.reply(":j2", "!0\r");
-    x.clock->set(7000);
-    QCOMPARE(x.axis->readPositions().type, CmdRetType_::Nak);
-    QCOMPARE(x.axis->lastPosition(0), AxisAngleTime{});
-    QCOMPARE(fired, 0);
+    void setPosition() {
+        AxisRig classic(false);
+        classic.rig.reply(":E1000080", "=\r");
+        classic.rig.reply(":E1030080", "!0\r");
+        classic.clock->set(9000);
+        QCOMPARE(classic.axis->setPosition(0, 0.0), CmdRetType_::Ok);
+        QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
+        // A refused set leaves the published position alone.
+        QCOMPARE(classic.axis->setPosition(0, 3 * kCount), CmdRetType_::Nak);
+        QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
+        QCOMPARE(classic.rig.takeSent(), (QStringList{":E1000080", ":E1030080"}));
 
-    x.rig.reply(":j2", value24(0x800000 - 2000));
-    const auto r = x.axis->readPositions();
-    QCOMPARE(r.type, CmdRetType_::Ok);
-    QVERIFY(near(r.value().first, 1000 * kCount));
-    QVERIFY(near(r.value().second, -2000 * kCount));
-    QCOMPARE(x.axis->lastPosition(1), (AxisAngleTime{r.value().second, 7000}));
-    QCOMPARE(fired, 1);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":j1", ":j2", ":j1", ":j2"}));
-}
-
-void TestKoMountAxis::setPosition() {
-    AxisRig classic(false);
-    classic.rig.reply(":E1000080", "=\r");
-    classic.rig.reply(":E1030080", "!0\r");
-    classic.clock->set(9000);
-    QCOMPARE(classic.axis->setPosition(0, 0.0), CmdRetType_::Ok);
-    QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
-    // A refused set leaves the published position alone.
-    QCOMPARE(classic.axis->setPosition(0, 3 * kCount), CmdRetType_::Nak);
-    QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
-    QCOMPARE(classic.rig.takeSent(), (QStringList{":E1000080", ":E1030080"}));
-
-    AxisRig extended(true);
-    extended.rig.reply(":X201FFFFFFFF", "=\r");
-    QCOMPARE(extended.axis->setPosition(1, -kCount), CmdRetType_::Ok);
-    QCOMPARE(extended.axis->lastPosition(1).angle, -kCount);
-    QCOMPARE(extended.rig.takeSent(), QStringList{":X201FFFFFFFF"});
-}
-
-void TestKoMountAxis::positionRange() {
-    AxisRig classic(false);
-    auto [lo, hi] = classic.axis->positionRange(1);
-    QVERIFY(near(lo, -8388608.0 / kCpr * 2 * std::numbers::pi));
-    QVERIFY(near(hi, 8388607.0 / kCpr * 2 * std::numbers::pi));
-
-    AxisRig extended(true);
-    std::tie(lo, hi) = extended.axis->positionRange(0);
-    QVERIFY(std::abs(lo - -2147483648.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
-    QVERIFY(std::abs(hi - 2147483647.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
-}
-
-void TestKoMountAxis::classicSlewSequences() {
-    AxisRig x(false);
-    x.acceptPeriod(kPeriod2x);
-    x.acceptPeriod(kPeriod3x);
-    int commanded = 0;
-    x.axis->motionCommanded.append([&] { ++commanded; });
-
-    // First start: make sure the axis stands, set the mode, read the ratio once, run.
-    QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(),
-             (QStringList{":f1", ":G110", ":g1", QString(":I1") + kPeriod2x, ":J1"}));
-    QCOMPARE(x.axis->lastDirection(0).value(), true);
-
-    // Faster, same way, still slow: only the period changes, on the running axis.
-    QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), QStringList{QString(":I1") + kPeriod3x});
-
-    // Reversing stops and waits for the stop first.
-    x.rig.status->set(0, {"=111\r", "=111\r", "=101\r"});
-    QCOMPARE(x.axis->slewAtRate(0, -2 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(),
-             (QStringList{":f1", ":K1", ":f1", ":f1", ":G111", QString(":I1") + kPeriod2x, ":J1"}));
-    QCOMPARE(x.axis->lastDirection(0).value(), false);
-
-    // A near-zero rate only stops.
-    QCOMPARE(x.axis->slewAtRate(0, 5e-8), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), QStringList{":K1"});
-    x.axis->setInstantStop(true);
-    QCOMPARE(x.axis->slewAtRate(0, 0.0), CmdRetType_::Ok);
-    QCOMPARE(x.axis->stop(0), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":L1", ":L1"}));
-    QCOMPARE(commanded, 5);
-
-    // 1 rad/s is clamped to 3.4 deg/s and runs in the fast mode at a sixteenth of that:
-    // 0.0037088 rad/s, 12.19 ticks.
-    x.acceptPeriod("0C0000");
-    QCOMPARE(x.axis->slewAtRate(0, 1.0), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":G130", ":I10C0000", ":J1"}));
-
-    // A controller that reports a high-speed ratio of 0 gets no fast period at all.
-    x.rig.reply(":g2", value24(0));
-    x.rig.reply(":G230", "=\r");
-    QCOMPARE(x.axis->slewAtRate(1, 1.0), CmdRetType_::Other);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":f2", ":G230", ":g2"}));
-}
-
-void TestKoMountAxis::slowSlewStartsAtTheDividedOrSlowPeriod_data() {
-    QTest::addColumn<double>("factor");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<int>("timer");
-    QTest::addColumn<double>("rate");
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("period");
-    QTest::newRow("factor 1") << 1.0 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10"
-                              << kPeriod2x;
-    QTest::newRow("factor 3 acts as 1.5")
-        << 3.0 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod3x;
-    QTest::newRow("factor 0.1 acts as 0.5")
-        << 0.1 << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod1x;
-    QTest::newRow("factor NaN acts as 1")
-        << std::nan("") << 0.5 << "" << int(kTimer) << 2 * kSidereal << "10" << kPeriod2x;
-    QTest::newRow("southern, positive")
-        << 1.0 << -0.5 << "" << int(kTimer) << 2 * kSidereal << "12" << kPeriod2x;
-    QTest::newRow("southern, negative")
-        << 1.0 << -0.5 << "" << int(kTimer) << -2 * kSidereal << "13" << kPeriod2x;
-    // Firmware 06.01 on boards 0x00 and 0x01 runs three ticks slow: 310 - 3 = 0x133.
-    QTest::newRow("firmware 06.01 board 0x01")
-        << 1.0 << 0.5 << "=010601\r" << int(kTimer) << 2 * kSidereal << "10"
-        << "330100";
-    QTest::newRow("firmware 06.01 board 0x02")
-        << 1.0 << 0.5 << "=010602\r" << int(kTimer) << 2 * kSidereal << "10" << kPeriod2x;
-    // A period beyond 24 bits would wrap into a fast rate; it stays at the longest one.
-    QTest::newRow("longest period") << 1.0 << 0.5 << "" << 0xFFFFFF << 1e-7 << "10"
-                                    << "FFFFFF";
-}
-
-void TestKoMountAxis::slowSlewStartsAtTheDividedOrSlowPeriod() {
-    QFETCH(double, factor);
-    QFETCH(double, latitude);
-    QFETCH(QString, version);
-    QFETCH(int, timer);
-    QFETCH(double, rate);
-    QFETCH(QString, mode);
-    QFETCH(QString, period);
-    const std::string v = version.toStdString();
-    AxisRig x(false, v.empty() ? nullptr : v.c_str(), uint32_t(timer));
-    x.perMount->setSpeedFineAdjustmentFactor(factor);
-    CLocation site;
-    site.latitudeRad = latitude;
-    x.location->setLocation(site);
-    x.rig.reply(":G1" + mode.toStdString(), "=\r");
-    x.acceptPeriod(period.toLatin1().constData());
-    QCOMPARE(x.axis->slewAtRate(0, rate), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":G1" + mode, ":g1", ":I1" + period, ":J1"}));
-}
-
-void TestKoMountAxis::classicSlewFailureForgetsTheRate() {
-    AxisRig x(false);
-    x.acceptPeriod(kPeriod2x);
-    QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
-    x.rig.takeSent();
-
-    // The period is refused: the axis may run at anything now, so the next slew starts afresh.
-    x.rig.reply(std::string(":I1") + kPeriod3x, "!0\r");
-    QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Nak);
-    QCOMPARE(x.axis->lastDirection(0).value(), true);
-    x.acceptPeriod(kPeriod3x);
-    QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), (QStringList{QString(":I1") + kPeriod3x, ":f1", ":G110",
-                                            QString(":I1") + kPeriod3x, ":J1"}));
-
-    // A failure the other way round also forgets the direction.
-    x.rig.reply(":G111", "!0\r");
-    QCOMPARE(x.axis->slewAtRate(0, -3 * kSidereal), CmdRetType_::Nak);
-    QVERIFY(!x.axis->lastDirection(0).hasValue());
-}
-
-void TestKoMountAxis::stopAndWaitEndsOnCancel() {
-    AxisRig x(false);
-    x.rig.status->set(0, {"=111\r"});
-    CmdRetType_::E result = CmdRetType_::Ok;
-    std::thread worker([&] { result = x.axis->slewAtRate(0, 2 * kSidereal); });
-    QVERIFY(x.rig.fake.waitForRequests(4, 10000));
-    x.token->cancel();
-    worker.join();
-    QCOMPARE(result, CmdRetType_::Cancel);
-    const QStringList sent = x.rig.takeSent();
-    QCOMPARE(sent.mid(0, 3), (QStringList{":f1", ":K1", ":f1"}));
-    QCOMPARE(sent.filter(QRegularExpression("^:[GIJ]")), QStringList{});
-    QVERIFY(!x.axis->lastDirection(0).hasValue());
-}
-
-void TestKoMountAxis::extendedSlewAndStop() {
-    AxisRig x(true);
-    // Ten counts per second: 10240 in the rate word's fixed point.
-    x.rig.reply(":X1020000000000002800", "=\r");
-    x.rig.reply(":X102FFFFFFFFFFFFD800", "=\r");
-    x.rig.reply(":X1020000000000000000", "=\r");
-    QCOMPARE(x.axis->slewAtRate(0, 10 * kCount), CmdRetType_::Ok);
-    x.perMount->setSpeedFineAdjustmentFactor(0.5);
-    QCOMPARE(x.axis->slewAtRate(0, -20 * kCount), CmdRetType_::Ok);
-    QCOMPARE(x.axis->slewAtRate(0, 0.0), CmdRetType_::Ok);
-    QCOMPARE(x.axis->stop(0), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), (QStringList{":X1020000000000002800", ":X102FFFFFFFFFFFFD800",
-                                            ":X1020000000000000000", ":X1020000000000000000"}));
-}
-
-void TestKoMountAxis::classicGotoSequences_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<double>("latitude");
-    QTest::addColumn<QStringList>("frames");
-    QTest::newRow("slow, positive")
-        << 0 << 1000 << 0.5 << QStringList{":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00", ":J1"};
-    // 100000 counts is 0.0696 rad, more than 640 x sidereal: fast.
-    QTest::newRow("fast, negative")
-        << 50000 << -50000 << 0.5
-        << QStringList{":f1", ":j1", ":G101", ":H1A08601", ":M1AC0D00", ":J1"};
-    QTest::newRow("fast, negative, southern")
-        << 50000 << -50000 << -0.5
-        << QStringList{":f1", ":j1", ":G103", ":H1A08601", ":M1AC0D00", ":J1"};
-    QTest::newRow("already there") << 0 << 0 << 0.5 << QStringList{":f1", ":j1"};
-}
-
-void TestKoMountAxis::classicGotoSequences() {
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(double, latitude);
-    QFETCH(QStringList, frames);
-    AxisRig x(false);
-    CLocation site;
-    site.latitudeRad = latitude;
-    x.location->setLocation(site);
-    x.rig.reply(":H1E80300", "=\r");
-    x.rig.reply(":H1A08601", "=\r");
-    x.at(from);
-    x.axis->assumeRate(0, kSidereal);
-    int commanded = 0;
-    x.axis->motionCommanded.append([&] { ++commanded; });
-
-    QCOMPARE(x.axis->gotoPosition(0, to * kCount), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), frames);
-    QCOMPARE(commanded, 1);
-    QVERIFY(!x.axis->lastRate(0).hasValue());
-    QCOMPARE(x.axis->lastDirection(0).value(), to > from);
-    QVERIFY(near(x.axis->lastPosition(0).angle, from * kCount));
-}
-
-void TestKoMountAxis::gotoWaitsForTheAxisToStop() {
-    AxisRig x(false);
-    x.rig.reply(":H1E80300", "=\r");
-    x.rig.reply(":M1AC0D00", "!0\r");
-    x.at(0);
-    x.rig.status->set(0, {"=211\r", "=101\r"});
-    QCOMPARE(x.axis->gotoPosition(0, 1000 * kCount), CmdRetType_::Nak);
-    QCOMPARE(x.rig.takeSent(),
-             (QStringList{":f1", ":K1", ":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00"}));
-    QVERIFY(!x.axis->lastDirection(0).hasValue());
-}
-
-void TestKoMountAxis::extendedGoto() {
-    AxisRig x(true);
-    x.rig.reply(":X204000003E80000000000000000", "=\r");
-    x.axis->assumeRate(1, kSidereal);
-    QCOMPARE(x.axis->gotoPosition(1, 1000 * kCount), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), QStringList{":X204000003E80000000000000000"});
-    QVERIFY(!x.axis->lastRate(1).hasValue());
-    QCOMPARE(x.axis->lastDirection(1).value(), true);
-}
-
-void TestKoMountAxis::gotoAtRateScalesTheRate() {
-    AxisRig x(true);
-    x.perMount->setSpeedFineAdjustmentFactor(1.5);
-    // -20 counts/s x 1.5 = -30 counts/s: -30720 in the rate word.
-    x.rig.reply(":X104FFFFFC18FFFFFFFFFFFF8800", "=\r");
-    int commanded = 0;
-    x.axis->motionCommanded.append([&] { ++commanded; });
-    QCOMPARE(x.axis->gotoPositionAtRate(0, -1000 * kCount, -20 * kCount), CmdRetType_::Ok);
-    QCOMPARE(commanded, 1);
-    QCOMPARE(x.axis->lastDirection(0).value(), false);
-    x.rig.reply(":X10400000000FFFFFFFFFFFF8800", "!0\r");
-    QCOMPARE(x.axis->gotoPositionAtRate(0, 0.0, -20 * kCount), CmdRetType_::Nak);
-    QVERIFY(!x.axis->lastDirection(0).hasValue());
-}
-
-void TestKoMountAxis::assumedRatesAndDirections() {
-    AxisRig x(false);
-    QVERIFY(!x.axis->lastRate(1).hasValue());
-    QVERIFY(!x.axis->lastDirection(1).hasValue());
-    x.axis->assumeRate(1, -0.001);
-    QCOMPARE(x.axis->lastRate(1).value(), -0.001);
-    QCOMPARE(x.axis->lastDirection(1).value(), false);
-    x.axis->assumeRate(1, 0.0);
-    QCOMPARE(x.axis->lastRate(1).value(), 0.0);
-    QCOMPARE(x.axis->lastDirection(1).value(), false);
-    QVERIFY(!x.axis->lastRate(0).hasValue());
-
-    // A commanded slew is not an assumed rate.
-    x.rig.reply(":G210", "=\r");
-    x.rig.reply(":I2360100", "=\r");
-    QCOMPARE(x.axis->slewAtRate(1, 2 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.axis->lastRate(1).value(), 0.0);
-    QCOMPARE(x.axis->lastDirection(1).value(), true);
-    // Assuming the rate it runs at lets the next slow change keep it running.
-    x.axis->assumeRate(1, 2 * kSidereal);
-    x.rig.takeSent();
-    x.rig.reply(":I2CF0000", "=\r");
-    QCOMPARE(x.axis->slewAtRate(1, 3 * kSidereal), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent(), QStringList{":I2CF0000"});
-}
-
-void TestKoMountAxis::homeSensor_data() {
-    QTest::addColumn<bool>("extended");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("hasPosition");
-    QTest::addColumn<double>("counts");
-    QTest::addColumn<bool>("hasFlag");
-    QTest::addColumn<bool>("flag");
-    QTest::newRow("classic, captured")
-        << false << "=E80380\r" << int(CmdRetType_::Ok) << true << 1000.0 << false << false;
-    QTest::newRow("classic, top of range")
-        << false << "=FFFFFF\r" << int(CmdRetType_::Ok) << false << 0.0 << true << true;
-    QTest::newRow("classic, refused")
-        << false << "!0\r" << int(CmdRetType_::Nak) << false << 0.0 << false << false;
-    QTest::newRow("extended, captured")
-        << true << "=FFFFFC18\r" << int(CmdRetType_::Ok) << true << -1000.0 << false << false;
-    QTest::newRow("extended, top")
-        << true << "=7FFFFFFF\r" << int(CmdRetType_::Ok) << false << 0.0 << true << true;
-    QTest::newRow("extended, bottom")
-        << true << "=80000000\r" << int(CmdRetType_::Ok) << false << 0.0 << true << false;
-}
-
-void TestKoMountAxis::homeSensor() {
-    QFETCH(bool, extended);
-    QFETCH(QString, reply);
-    QFETCH(int, type);
-    QFETCH(bool, hasPosition);
-    QFETCH(double, counts);
-    QFETCH(bool, hasFlag);
-    QFETCH(bool, flag);
-    AxisRig x(extended);
-    x.rig.reply(extended ? ":X2000B" : ":q2000000", reply.toStdString());
-    x.rig.reply(":W2080000", "=\r");
-    const auto r = x.axis->readHomeSensorPosition(1);
-    QCOMPARE(int(r.type), type);
-    QCOMPARE(r.hasValue, type == int(CmdRetType_::Ok));
-    if (r.hasValue) {
-        QCOMPARE(r.value().position.hasValue(), hasPosition);
-        if (hasPosition)
-            QVERIFY(near(r.value().position.value(), counts * kCount));
-        QCOMPARE(r.value().hasFlag, hasFlag);
-        QCOMPARE(r.value().flag, flag);
-        QCOMPARE(r.value().sensorActive(), hasFlag && flag);
+        AxisRig extended(true);
+        extended.rig.reply(":X201FFFFFFFF", "=\r");
+        QCOMPARE(extended.axis->setPosition(1, -kCount), CmdRetType_::Ok);
+        QCOMPARE(extended.axis->lastPosition(1).angle, -kCount);
+        QCOMPARE(extended.rig.takeSent(), QStringList{":X201FFFFFFFF"});
     }
-    QCOMPARE(x.axis->resetHomeSensor(1), CmdRetType_::Ok);
-    QCOMPARE(x.rig.takeSent().last(), QString(":W2080000"));
 
-    // Home sensors are a feature of the controller.
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, x.axis->supportsAutoHome());
-    x.rig.reply(":q1010000", extended ? "=040000\r" : "=030000\r");
-    QCOMPARE(x.device->statusEx().type, CmdRetType_::Ok);
-    QCOMPARE(x.axis->supportsAutoHome(), extended);
-}
+    void positionRange() {
+        AxisRig classic(false);
+        auto [lo, hi] = classic.axis->positionRange(1);
+        QVERIFY(near(lo, -8388608.0 / kCpr * 2 * std::numbers::pi));
+        QVERIFY(near(hi, 8388607.0 / kCpr * 2 * std::numbers::pi));
 
-void TestKoMountAxis::rejectsNonFiniteInput() {
-    AxisRig x(false);
-    QCOMPARE(x.axis->slewAtRate(0, std::nan("")), CmdRetType_::Other);
-    QCOMPARE(x.axis->gotoPosition(0, INFINITY), CmdRetType_::Other);
-    QCOMPARE(x.axis->setPosition(0, std::nan("")), CmdRetType_::Other);
-    QVERIFY(x.rig.takeSent().isEmpty());
-}
+        AxisRig extended(true);
+        std::tie(lo, hi) = extended.axis->positionRange(0);
+        QVERIFY(std::abs(lo - -2147483648.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
+        QVERIFY(std::abs(hi - 2147483647.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
+    }
+
+    void classicSlewSequences() {
+        AxisRig x(false);
+        x.acceptPeriod(kPeriod2x);
+        x.acceptPeriod(kPeriod3x);
+        int commanded = 0;
+        x.axis->motionCommanded.append([&] { ++commanded; });
+
+        // First start: make sure the axis stands, set the mode, read the ratio once, run.
+        QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(),
+                 (QStringList{":f1", ":G110", ":g1", QString(":I1") + kPeriod2x, ":J1"}));
+        QCOMPARE(x.axis->lastDirection(0).value(), true);
+
+        // Faster, same way, still slow: only the period changes, on the running axis.
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), QStringList{QString(":I1") + kPeriod3x});
+
+        // Reversing stops and waits for the stop first.
+        x.rig.status->set(0, {"=111\r", "=111\r", "=101\r"});
+        QCOMPARE(x.axis->slewAtRate(0, -2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":K1", ":f1", ":f1", ":G111",
+                                                QString(":I1") + kPeriod2x, ":J1"}));
+        QCOMPARE(x.axis->lastDirection(0).value(), false);
+
+        // A near-zero rate only stops.
+        QCOMPARE(x.axis->slewAtRate(0, 5e-8), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), QStringList{":K1"});
+        x.axis->setInstantStop(true);
+        QCOMPARE(x.axis->slewAtRate(0, 0.0), CmdRetType_::Ok);
+        QCOMPARE(x.axis->stop(0), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), (QStringList{":L1", ":L1"}));
+        QCOMPARE(commanded, 5);
+
+        // 1 rad/s is clamped to 3.4 deg/s and runs in the fast mode at a sixteenth of that:
+        // 0.0037088 rad/s, 12.19 ticks.
+        x.acceptPeriod("0C0000");
+        QCOMPARE(x.axis->slewAtRate(0, 1.0), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":G130", ":I10C0000", ":J1"}));
+
+        // A controller that reports a high-speed ratio of 0 gets no fast period at all.
+        x.rig.reply(":g2", value24(0));
+        x.rig.reply(":G230", "=\r");
+        QCOMPARE(x.axis->slewAtRate(1, 1.0), CmdRetType_::Other);
+        QCOMPARE(x.rig.takeSent(), (QStringList{":f2", ":G230", ":g2"}));
+    }
+
+    void slowSlewStartsAtTheDividedOrSlowPeriod_data() {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<int>("timer");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("period");
+        dataRow("factor 1", 1.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod2x);
+        dataRow("factor 3 acts as 1.5", 3.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod3x);
+        dataRow("factor 0.1 acts as 0.5", 0.1, 0.5, "", int(kTimer), 2 * kSidereal, "10",
+                kPeriod1x);
+        dataRow("factor NaN acts as 1", std::nan(""), 0.5, "", int(kTimer), 2 * kSidereal, "10",
+                kPeriod2x);
+        dataRow("southern, positive", 1.0, -0.5, "", int(kTimer), 2 * kSidereal, "12", kPeriod2x);
+        dataRow("southern, negative", 1.0, -0.5, "", int(kTimer), -2 * kSidereal, "13", kPeriod2x);
+        // Firmware 06.01 on boards 0x00 and 0x01 runs three ticks slow: 310 - 3 = 0x133.
+        dataRow("firmware 06.01 board 0x01", 1.0, 0.5, "=010601\r", int(kTimer), 2 * kSidereal,
+                "10", "330100");
+        dataRow("firmware 06.01 board 0x02", 1.0, 0.5, "=010602\r", int(kTimer), 2 * kSidereal,
+                "10", kPeriod2x);
+        // A period beyond 24 bits would wrap into a fast rate; it stays at the longest one.
+        dataRow("longest period", 1.0, 0.5, "", 0xFFFFFF, 1e-7, "10", "FFFFFF");
+    }
+    void slowSlewStartsAtTheDividedOrSlowPeriod() {
+        QFETCH(double, factor);
+        QFETCH(double, latitude);
+        QFETCH(QString, version);
+        QFETCH(int, timer);
+        QFETCH(double, rate);
+        QFETCH(QString, mode);
+        QFETCH(QString, period);
+        const std::string v = version.toStdString();
+        AxisRig x(false, v.empty() ? nullptr : v.c_str(), uint32_t(timer));
+        x.perMount->setSpeedFineAdjustmentFactor(factor);
+        CLocation site;
+        site.latitudeRad = latitude;
+        x.location->setLocation(site);
+        x.rig.reply(":G1" + mode.toStdString(), "=\r");
+        x.acceptPeriod(period.toLatin1().constData());
+        QCOMPARE(x.axis->slewAtRate(0, rate), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(),
+                 (QStringList{":f1", ":G1" + mode, ":g1", ":I1" + period, ":J1"}));
+    }
+
+    void classicSlewFailureForgetsTheRate() {
+        AxisRig x(false);
+        x.acceptPeriod(kPeriod2x);
+        QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
+        x.rig.takeSent();
+
+        // The period is refused: the axis may run at anything now, so the next slew starts afresh.
+        x.rig.reply(std::string(":I1") + kPeriod3x, "!0\r");
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Nak);
+        QCOMPARE(x.axis->lastDirection(0).value(), true);
+        x.acceptPeriod(kPeriod3x);
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), (QStringList{QString(":I1") + kPeriod3x, ":f1", ":G110",
+                                                QString(":I1") + kPeriod3x, ":J1"}));
+
+        // A failure the other way round also forgets the direction.
+        x.rig.reply(":G111", "!0\r");
+        QCOMPARE(x.axis->slewAtRate(0, -3 * kSidereal), CmdRetType_::Nak);
+        QVERIFY(!x.axis->lastDirection(0).hasValue());
+    }
+
+    void stopAndWaitEndsOnCancel() {
+        AxisRig x(false);
+        x.rig.status->set(0, {"=111\r"});
+        CmdRetType_::E result = CmdRetType_::Ok;
+        std::thread worker([&] { result = x.axis->slewAtRate(0, 2 * kSidereal); });
+        QVERIFY(x.rig.fake.waitForRequests(4, 10000));
+        x.token->cancel();
+        worker.join();
+        QCOMPARE(result, CmdRetType_::Cancel);
+        const QStringList sent = x.rig.takeSent();
+        QCOMPARE(sent.mid(0, 3), (QStringList{":f1", ":K1", ":f1"}));
+        QCOMPARE(sent.filter(QRegularExpression("^:[GIJ]")), QStringList{});
+        QVERIFY(!x.axis->lastDirection(0).hasValue());
+    }
+
+    void extendedSlewAndStop() {
+        AxisRig x(true);
+        // Ten counts per second: 10240 in the rate word's fixed point.
+        x.rig.reply(":X1020000000000002800", "=\r");
+        x.rig.reply(":X102FFFFFFFFFFFFD800", "=\r");
+        x.rig.reply(":X1020000000000000000", "=\r");
+        QCOMPARE(x.axis->slewAtRate(0, 10 * kCount), CmdRetType_::Ok);
+        x.perMount->setSpeedFineAdjustmentFactor(0.5);
+        QCOMPARE(x.axis->slewAtRate(0, -20 * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 0.0), CmdRetType_::Ok);
+        QCOMPARE(x.axis->stop(0), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), (QStringList{":X1020000000000002800", ":X102FFFFFFFFFFFFD800",
+                                                ":X1020000000000000000", ":X1020000000000000000"}));
+    }
+
+    void classicGotoSequences_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<QStringList>("frames");
+        dataRow("slow, positive", 0, 1000, 0.5,
+                QStringList{":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00", ":J1"});
+        // 100000 counts is 0.0696 rad, more than 640 x sidereal: fast.
+        dataRow("fast, negative", 50000, -50000, 0.5,
+                QStringList{":f1", ":j1", ":G101", ":H1A08601", ":M1AC0D00", ":J1"});
+        dataRow("fast, negative, southern", 50000, -50000, -0.5,
+                QStringList{":f1", ":j1", ":G103", ":H1A08601", ":M1AC0D00", ":J1"});
+        QTest::newRow("already there") << 0 << 0 << 0.5 << QStringList{":f1", ":j1"};
+    }
+    void classicGotoSequences() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(double, latitude);
+        QFETCH(QStringList, frames);
+        AxisRig x(false);
+        CLocation site;
+        site.latitudeRad = latitude;
+        x.location->setLocation(site);
+        x.rig.reply(":H1E80300", "=\r");
+        x.rig.reply(":H1A08601", "=\r");
+        x.at(from);
+        x.axis->assumeRate(0, kSidereal);
+        int commanded = 0;
+        x.axis->motionCommanded.append([&] { ++commanded; });
+
+        QCOMPARE(x.axis->gotoPosition(0, to * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), frames);
+        QCOMPARE(commanded, 1);
+        QVERIFY(!x.axis->lastRate(0).hasValue());
+        QCOMPARE(x.axis->lastDirection(0).value(), to > from);
+        QVERIFY(near(x.axis->lastPosition(0).angle, from * kCount));
+    }
+
+    void gotoWaitsForTheAxisToStop() {
+        AxisRig x(false);
+        x.rig.reply(":H1E80300", "=\r");
+        x.rig.reply(":M1AC0D00", "!0\r");
+        x.at(0);
+        x.rig.status->set(0, {"=211\r", "=101\r"});
+        QCOMPARE(x.axis->gotoPosition(0, 1000 * kCount), CmdRetType_::Nak);
+        QCOMPARE(x.rig.takeSent(),
+                 (QStringList{":f1", ":K1", ":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00"}));
+        QVERIFY(!x.axis->lastDirection(0).hasValue());
+    }
+
+    void extendedGoto() {
+        AxisRig x(true);
+        x.rig.reply(":X204000003E80000000000000000", "=\r");
+        x.axis->assumeRate(1, kSidereal);
+        QCOMPARE(x.axis->gotoPosition(1, 1000 * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), QStringList{":X204000003E80000000000000000"});
+        QVERIFY(!x.axis->lastRate(1).hasValue());
+        QCOMPARE(x.axis->lastDirection(1).value(), true);
+    }
+
+    void gotoAtRateScalesTheRate() {
+        AxisRig x(true);
+        x.perMount->setSpeedFineAdjustmentFactor(1.5);
+        // -20 counts/s x 1.5 = -30 counts/s: -30720 in the rate word.
+        x.rig.reply(":X104FFFFFC18FFFFFFFFFFFF8800", "=\r");
+        int commanded = 0;
+        x.axis->motionCommanded.append([&] { ++commanded; });
+        QCOMPARE(x.axis->gotoPositionAtRate(0, -1000 * kCount, -20 * kCount), CmdRetType_::Ok);
+        QCOMPARE(commanded, 1);
+        QCOMPARE(x.axis->lastDirection(0).value(), false);
+        x.rig.reply(":X10400000000FFFFFFFFFFFF8800", "!0\r");
+        QCOMPARE(x.axis->gotoPositionAtRate(0, 0.0, -20 * kCount), CmdRetType_::Nak);
+        QVERIFY(!x.axis->lastDirection(0).hasValue());
+    }
+
+    void assumedRatesAndDirections() {
+        AxisRig x(false);
+        QVERIFY(!x.axis->lastRate(1).hasValue());
+        QVERIFY(!x.axis->lastDirection(1).hasValue());
+        x.axis->assumeRate(1, -0.001);
+        QCOMPARE(x.axis->lastRate(1).value(), -0.001);
+        QCOMPARE(x.axis->lastDirection(1).value(), false);
+        x.axis->assumeRate(1, 0.0);
+        QCOMPARE(x.axis->lastRate(1).value(), 0.0);
+        QCOMPARE(x.axis->lastDirection(1).value(), false);
+        QVERIFY(!x.axis->lastRate(0).hasValue());
+
+        // A commanded slew is not an assumed rate.
+        x.rig.reply(":G210", "=\r");
+        x.rig.reply(":I2360100", "=\r");
+        QCOMPARE(x.axis->slewAtRate(1, 2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->lastRate(1).value(), 0.0);
+        QCOMPARE(x.axis->lastDirection(1).value(), true);
+        // Assuming the rate it runs at lets the next slow change keep it running.
+        x.axis->assumeRate(1, 2 * kSidereal);
+        x.rig.takeSent();
+        x.rig.reply(":I2CF0000", "=\r");
+        QCOMPARE(x.axis->slewAtRate(1, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent(), QStringList{":I2CF0000"});
+    }
+
+    void homeSensor_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("hasPosition");
+        QTest::addColumn<double>("counts");
+        QTest::addColumn<bool>("hasFlag");
+        QTest::addColumn<bool>("flag");
+        dataRow("classic, captured", false, "=E80380\r", int(CmdRetType_::Ok), true, 1000.0, false,
+                false);
+        dataRow("classic, top of range", false, "=FFFFFF\r", int(CmdRetType_::Ok), false, 0.0, true,
+                true);
+        dataRow("classic, refused", false, "!0\r", int(CmdRetType_::Nak), false, 0.0, false, false);
+        dataRow("extended, captured", true, "=FFFFFC18\r", int(CmdRetType_::Ok), true, -1000.0,
+                false, false);
+        dataRow("extended, top", true, "=7FFFFFFF\r", int(CmdRetType_::Ok), false, 0.0, true, true);
+        dataRow("extended, bottom", true, "=80000000\r", int(CmdRetType_::Ok), false, 0.0, true,
+                false);
+    }
+    void homeSensor() {
+        QFETCH(bool, extended);
+        QFETCH(QString, reply);
+        QFETCH(int, type);
+        QFETCH(bool, hasPosition);
+        QFETCH(double, counts);
+        QFETCH(bool, hasFlag);
+        QFETCH(bool, flag);
+        AxisRig x(extended);
+        x.rig.reply(extended ? ":X2000B" : ":q2000000", reply.toStdString());
+        x.rig.reply(":W2080000", "=\r");
+        const auto r = x.axis->readHomeSensorPosition(1);
+        QCOMPARE(int(r.type), type);
+        QCOMPARE(r.hasValue, type == int(CmdRetType_::Ok));
+        if (r.hasValue) {
+            QCOMPARE(r.value().position.hasValue(), hasPosition);
+            if (hasPosition)
+                QVERIFY(near(r.value().position.value(), counts * kCount));
+            QCOMPARE(r.value().hasFlag, hasFlag);
+            QCOMPARE(r.value().flag, flag);
+            QCOMPARE(r.value().sensorActive(), hasFlag && flag);
+        }
+        QCOMPARE(x.axis->resetHomeSensor(1), CmdRetType_::Ok);
+        QCOMPARE(x.rig.takeSent().last(), QString(":W2080000"));
+
+        // Home sensors are a feature of the controller.
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, x.axis->supportsAutoHome());
+        x.rig.reply(":q1010000", extended ? "=040000\r" : "=030000\r");
+        QCOMPARE(x.device->statusEx().type, CmdRetType_::Ok);
+        QCOMPARE(x.axis->supportsAutoHome(), extended);
+    }
+
+    void rejectsNonFiniteInput() {
+        AxisRig x(false);
+        QCOMPARE(x.axis->slewAtRate(0, std::nan("")), CmdRetType_::Other);
+        QCOMPARE(x.axis->gotoPosition(0, INFINITY), CmdRetType_::Other);
+        QCOMPARE(x.axis->setPosition(0, std::nan("")), CmdRetType_::Other);
+        QVERIFY(x.rig.takeSent().isEmpty());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestKoMountAxis)
 #include "tst_komountaxis.moc"

@@ -28,126 +28,119 @@ void sendFromMount(const PtyPair& pty, const char* bytes) {
 class TstQtSerialPort : public QObject {
     Q_OBJECT
 private slots:
-    void closedPortRefusesEverything();
-    void openWriteAndBaudRate();
-    void burstIsServedFromTheBuffer();
-    void silentLineTimesOut();
-    void clearDropsBufferedAndPendingBytes();
-    void usableFromSeveralThreadsInTurn();
-};
-
-void TstQtSerialPort::closedPortRefusesEverything() {
-    QtSerialPort port("/nonexistent/ttyKO0");
-    QVERIFY(!port.open());
-    QVERIFY(!port.isOpen());
-    uint8_t b = 0;
-    bool cts = false;
-    QVERIFY(!port.write(CBytes::fromCString(":j1\r")));
-    QVERIFY(!port.readByte(10, b));
-    QVERIFY(!port.setBaudRate(9600));
-    QVERIFY(!port.setRequestToSend(false));
-    QVERIFY(!port.clearToSend(cts));
-    port.clear();
-    QtSerialPort neverOpened("");
-    QVERIFY(!neverOpened.isOpen());
-}
-
-void TstQtSerialPort::openWriteAndBaudRate() {
-    PtyPair pty;
-    QVERIFY(pty.isOpen());
-    QtSerialPort port(pty.name);
-    QVERIFY(port.open());
-    QVERIFY(port.isOpen());
-    QVERIFY(port.open());
-
-    QVERIFY(port.setBaudRate(9600));
-    QCOMPARE(lineSpeed(pty.slave), 9600);
-    QVERIFY(port.setBaudRate(115200));
-    QCOMPARE(lineSpeed(pty.slave), 115200);
-
-    QVERIFY(port.write(CBytes::fromCString(":j1\r")));
-    char buf[16] = {};
-    QCOMPARE(::read(pty.master, buf, sizeof buf), ssize_t(4));
-    QCOMPARE(QByteArray(buf, 4), QByteArray(":j1\r"));
-
-    port.close();
-    QVERIFY(!port.isOpen());
-    QVERIFY(!port.write(CBytes::fromCString(":j1\r")));
-}
-
-void TstQtSerialPort::burstIsServedFromTheBuffer() {
-    PtyPair pty;
-    QtSerialPort port(pty.name);
-    QVERIFY(port.open());
-    sendFromMount(pty, "=1234");
-    uint8_t b = 0;
-    QVERIFY(port.readByte(2000, b));
-    QCOMPARE(char(b), '=');
-    // The rest of the burst is already buffered: no wait is needed for it.
-    QByteArray rest;
-    for (int i = 0; i < 4; ++i) {
-        QVERIFY(port.readByte(0, b));
-        rest.append(char(b));
+    void closedPortRefusesEverything() {
+        QtSerialPort port("/nonexistent/ttyKO0");
+        QVERIFY(!port.open());
+        QVERIFY(!port.isOpen());
+        uint8_t b = 0;
+        bool cts = false;
+        QVERIFY(!port.write(CBytes::fromCString(":j1\r")));
+        QVERIFY(!port.readByte(10, b));
+        QVERIFY(!port.setBaudRate(9600));
+        QVERIFY(!port.setRequestToSend(false));
+        QVERIFY(!port.clearToSend(cts));
+        port.clear();
+        QtSerialPort neverOpened("");
+        QVERIFY(!neverOpened.isOpen());
     }
-    QCOMPARE(rest, QByteArray("1234"));
-    QVERIFY(!port.readByte(50, b));
-}
 
-void TstQtSerialPort::silentLineTimesOut() {
-    PtyPair pty;
-    QtSerialPort port(pty.name);
-    QVERIFY(port.open());
-    uint8_t b = 0;
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(!port.readByte(200, b));
-    QVERIFY2(timer.elapsed() >= 180, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-    // A negative wait is not "for ever".
-    timer.restart();
-    QVERIFY(!port.readByte(-1, b));
-    QVERIFY(timer.elapsed() < 3000);
-}
+    void openWriteAndBaudRate() {
+        PtyPair pty;
+        QVERIFY(pty.isOpen());
+        QtSerialPort port(pty.name);
+        QVERIFY(port.open());
+        QVERIFY(port.isOpen());
+        QVERIFY(port.open());
 
-void TstQtSerialPort::clearDropsBufferedAndPendingBytes() {
-    PtyPair pty;
-    QtSerialPort port(pty.name);
-    QVERIFY(port.open());
-    sendFromMount(pty, "ab");
-    uint8_t b = 0;
-    QVERIFY(port.readByte(2000, b));
-    QCOMPARE(char(b), 'a');
-    sendFromMount(pty, "cd");
-    QTest::qWait(50);
-    port.clear();
-    QVERIFY(!port.readByte(100, b));
-    sendFromMount(pty, "e");
-    QVERIFY(port.readByte(2000, b));
-    QCOMPARE(char(b), 'e');
-}
+        QVERIFY(port.setBaudRate(9600));
+        QCOMPARE(lineSpeed(pty.slave), 9600);
+        QVERIFY(port.setBaudRate(115200));
+        QCOMPARE(lineSpeed(pty.slave), 115200);
 
-void TstQtSerialPort::usableFromSeveralThreadsInTurn() {
-    // The connect helper opens the port on one thread and the mount's workers use it on others.
-    PtyPair pty;
-    QtSerialPort port(pty.name);
-    bool opened = false;
-    std::thread([&] { opened = port.open(); }).join();
-    QVERIFY(opened);
-    bool got = false;
-    uint8_t b = 0;
-    std::thread([&] {
-        port.write(CBytes::fromCString(":f1\r"));
-        got = port.readByte(100, b);
-    }).join();
-    // The request went out; the mount had not answered, so the read timed out.
-    char buf[8] = {};
-    QCOMPARE(::read(pty.master, buf, sizeof buf), ssize_t(4));
-    QVERIFY(!got);
-    sendFromMount(pty, "=");
-    std::thread([&] { got = port.readByte(2000, b); }).join();
-    QVERIFY(got);
-    QCOMPARE(char(b), '=');
-}
+        QVERIFY(port.write(CBytes::fromCString(":j1\r")));
+        char buf[16] = {};
+        QCOMPARE(::read(pty.master, buf, sizeof buf), ssize_t(4));
+        QCOMPARE(QByteArray(buf, 4), QByteArray(":j1\r"));
+
+        port.close();
+        QVERIFY(!port.isOpen());
+        QVERIFY(!port.write(CBytes::fromCString(":j1\r")));
+    }
+
+    void burstIsServedFromTheBuffer() {
+        PtyPair pty;
+        QtSerialPort port(pty.name);
+        QVERIFY(port.open());
+        sendFromMount(pty, "=1234");
+        uint8_t b = 0;
+        QVERIFY(port.readByte(2000, b));
+        QCOMPARE(char(b), '=');
+        // The rest of the burst is already buffered: no wait is needed for it.
+        QByteArray rest;
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(port.readByte(0, b));
+            rest.append(char(b));
+        }
+        QCOMPARE(rest, QByteArray("1234"));
+        QVERIFY(!port.readByte(50, b));
+    }
+
+    void silentLineTimesOut() {
+        PtyPair pty;
+        QtSerialPort port(pty.name);
+        QVERIFY(port.open());
+        uint8_t b = 0;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!port.readByte(200, b));
+        QVERIFY2(timer.elapsed() >= 180, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        // A negative wait is not "for ever".
+        timer.restart();
+        QVERIFY(!port.readByte(-1, b));
+        QVERIFY(timer.elapsed() < 3000);
+    }
+
+    void clearDropsBufferedAndPendingBytes() {
+        PtyPair pty;
+        QtSerialPort port(pty.name);
+        QVERIFY(port.open());
+        sendFromMount(pty, "ab");
+        uint8_t b = 0;
+        QVERIFY(port.readByte(2000, b));
+        QCOMPARE(char(b), 'a');
+        sendFromMount(pty, "cd");
+        QTest::qWait(50);
+        port.clear();
+        QVERIFY(!port.readByte(100, b));
+        sendFromMount(pty, "e");
+        QVERIFY(port.readByte(2000, b));
+        QCOMPARE(char(b), 'e');
+    }
+
+    void usableFromSeveralThreadsInTurn() {
+        // The connect helper opens the port on one thread and the mount's workers use it on others.
+        PtyPair pty;
+        QtSerialPort port(pty.name);
+        bool opened = false;
+        std::thread([&] { opened = port.open(); }).join();
+        QVERIFY(opened);
+        bool got = false;
+        uint8_t b = 0;
+        std::thread([&] {
+            port.write(CBytes::fromCString(":f1\r"));
+            got = port.readByte(100, b);
+        }).join();
+        // The request went out; the mount had not answered, so the read timed out.
+        char buf[8] = {};
+        QCOMPARE(::read(pty.master, buf, sizeof buf), ssize_t(4));
+        QVERIFY(!got);
+        sendFromMount(pty, "=");
+        std::thread([&] { got = port.readByte(2000, b); }).join();
+        QVERIFY(got);
+        QCOMPARE(char(b), '=');
+    }
+};
 
 QTEST_GUILESS_MAIN(TstQtSerialPort)
 #include "tst_qtserialport.moc"

@@ -1,4 +1,5 @@
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/iconverser.h"
 #include "link/ikodevice.h"
 #include "link/iserialport.h"
@@ -145,163 +146,150 @@ const QString kConnecting = QStringLiteral("1|Connecting|");
 class TestSerialConnectableHelper : public QObject {
     Q_OBJECT
 private slots:
-    void speedNegotiation_data();
-    void speedNegotiation();
-    void mountAtNeitherSpeed();
-    void portThatDoesNotExist();
-    void portRefusingASpeed();
-    void requestToSendGoesOffOnTheOpenLine();
-    void secondStartWhileConnectingIsIgnored();
+    void speedNegotiation_data() {
+        QTest::addColumn<int>("answerBaud");
+        QTest::addColumn<int>("ignoreFirst");
+        QTest::addColumn<bool>("refuseSwitch");
+        QTest::addColumn<std::vector<Exchange>>("expected");
+        QTest::addColumn<int>("finalBaud");
+
+        dataRow("mount at 115200", 115200, 0, false, std::vector<Exchange>{{kStatusProbe, 115200}},
+                115200);
+        dataRow("mount at 9600 accepts the switch", 9600, 0, false,
+                std::vector<Exchange>{{kStatusProbe, 115200},
+                                      {kStatusProbe, 9600},
+                                      {kStatusProbe, 115200},
+                                      {kSwitchTo115200, 9600}},
+                115200);
+        dataRow("mount at 9600 refuses the switch", 9600, 0, true,
+                std::vector<Exchange>{{kStatusProbe, 115200},
+                                      {kStatusProbe, 9600},
+                                      {kStatusProbe, 115200},
+                                      {kSwitchTo115200, 9600}},
+                9600);
+        // Woken by the first probe, it then answers at both speeds: no switch, the line stays slow.
+        dataRow("mount answering both speeds once woken", 0, 1, false,
+                std::vector<Exchange>{
+                    {kStatusProbe, 115200}, {kStatusProbe, 9600}, {kStatusProbe, 115200}},
+                9600);
+    }
+    void speedNegotiation() {
+        QFETCH(int, answerBaud);
+        QFETCH(int, ignoreFirst);
+        QFETCH(bool, refuseSwitch);
+        QFETCH(std::vector<Exchange>, expected);
+        QFETCH(int, finalBaud);
+        Rig rig;
+        QVERIFY(rig.served);
+        rig.fake.setAnswerBaud(answerBaud);
+        rig.fake.ignoreNext(ignoreFirst);
+        if (refuseSwitch)
+            rig.fake.setReply(kSwitchTo115200, "!0\r");
+        // Serial mounts are never filtered by model.
+        rig.helper->setModelFilter([](uint8_t) { return false; });
+
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_VERIFY(rig.idle());
+
+        QCOMPARE(rig.exchanges(), expected);
+        QCOMPARE(rig.fake.portBaud(), finalBaud);
+        QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
+        QVERIFY(!rig.helper->devicesList().isValid());
+
+        const auto setup = rig.recorder.setups().front();
+        QVERIFY(setup.thread != std::this_thread::get_id());
+        QCOMPARE(setup.data.deviceName, std::string());
+        QVERIFY(setup.data.koConverser && setup.data.device && setup.data.converserTimeout);
+        QCOMPARE(dynamic_cast<IConverserTimeout*>(setup.data.converser.get()),
+                 setup.data.converserTimeout.get());
+        // The handed-over graph holds the open port and talks at the settled speed.
+        rig.fake.setAnswerBaud(finalBaud);
+        QVERIFY(setup.data.device->readStatus(0).isOk());
+    }
+
+    void mountAtNeitherSpeed() {
+        Rig rig;
+        QVERIFY(rig.served);
+        rig.fake.setSilent(true);
+
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            rig.recorder.statuses,
+            QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}),
+            10000);
+        QTRY_VERIFY(rig.idle());
+        QCOMPARE(rig.exchanges(),
+                 (std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}}));
+        QCOMPARE(rig.recorder.setupCount(), size_t(0));
+    }
+
+    void portThatDoesNotExist() {
+        Rig rig;
+        rig.settings->setSerialPortName("/nonexistent/ttyKO0");
+
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            rig.recorder.statuses,
+            QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
+            10000);
+        QTRY_VERIFY(rig.idle());
+        QCOMPARE(rig.recorder.setupCount(), size_t(0));
+        QCOMPARE(rig.fake.requestCount(), size_t(0));
+    }
+
+    void portRefusingASpeed() {
+        Rig rig;
+        QVERIFY(rig.served);
+        rig.fake.setAnswerBaud(9600);
+        auto graph = SerialKoDeviceFactory(rig.settings, std::make_shared<TCCancellable>(
+                                                             std::make_shared<NullCancellable>()))
+                         .create(rig.pty.name);
+        QVERIFY(graph.port->open());
+
+        // Without 9600 a mount that answers only there is not reached.
+        FakeSerialPort no9600(graph.port, 9600);
+        QVERIFY(!negotiateSerialBaud(no9600, *graph.device));
+        QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
+
+        FakeSerialPort no115200(graph.port, 115200);
+        QVERIFY(!negotiateSerialBaud(no115200, *graph.device));
+        QCOMPARE(rig.fake.requestCount(), size_t(1));
+    }
+
+    void requestToSendGoesOffOnTheOpenLine() {
+        Rig rig;
+        QVERIFY(rig.served);
+        auto log = std::make_shared<LineLog>();
+        rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
+
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_VERIFY(rig.idle());
+        // Switched off once the port is open, before the first speed and the first byte.
+        QCOMPARE(log->events(), (std::vector<std::string>{"rts off (closed)", "open", "rts off",
+                                                          "baud 115200", "write"}));
+    }
+
+    void secondStartWhileConnectingIsIgnored() {
+        Rig rig;
+        QVERIFY(rig.served);
+
+        rig.helper->startConnect();
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_VERIFY(rig.idle());
+        QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
+        QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
+
+        // Once that attempt has ended, and its port is released, a new one runs.
+        rig.recorder.clearSetups();
+        rig.helper->startConnect();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_VERIFY(rig.idle());
+        QCOMPARE(rig.fake.requestCount(), size_t(2));
+    }
 };
-
-void TestSerialConnectableHelper::speedNegotiation_data() {
-    QTest::addColumn<int>("answerBaud");
-    QTest::addColumn<int>("ignoreFirst");
-    QTest::addColumn<bool>("refuseSwitch");
-    QTest::addColumn<std::vector<Exchange>>("expected");
-    QTest::addColumn<int>("finalBaud");
-
-    QTest::newRow("mount at 115200")
-        << 115200 << 0 << false << std::vector<Exchange>{{kStatusProbe, 115200}} << 115200;
-    QTest::newRow("mount at 9600 accepts the switch")
-        << 9600 << 0 << false
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200},
-                                 {kSwitchTo115200, 9600}}
-        << 115200;
-    QTest::newRow("mount at 9600 refuses the switch")
-        << 9600 << 0 << true
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200},
-                                 {kSwitchTo115200, 9600}}
-        << 9600;
-    // Woken by the first probe, it then answers at both speeds: no switch, the line stays slow.
-    QTest::newRow("mount answering both speeds once woken")
-        << 0 << 1 << false
-        << std::vector<Exchange>{{kStatusProbe, 115200},
-                                 {kStatusProbe, 9600},
-                                 {kStatusProbe, 115200}}
-        << 9600;
-}
-
-void TestSerialConnectableHelper::speedNegotiation() {
-    QFETCH(int, answerBaud);
-    QFETCH(int, ignoreFirst);
-    QFETCH(bool, refuseSwitch);
-    QFETCH(std::vector<Exchange>, expected);
-    QFETCH(int, finalBaud);
-    Rig rig;
-    QVERIFY(rig.served);
-    rig.fake.setAnswerBaud(answerBaud);
-    rig.fake.ignoreNext(ignoreFirst);
-    if (refuseSwitch)
-        rig.fake.setReply(kSwitchTo115200, "!0\r");
-    // Serial mounts are never filtered by model.
-    rig.helper->setModelFilter([](uint8_t) { return false; });
-
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QTRY_VERIFY(rig.idle());
-
-    QCOMPARE(rig.exchanges(), expected);
-    QCOMPARE(rig.fake.portBaud(), finalBaud);
-    QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
-    QVERIFY(!rig.helper->devicesList().isValid());
-
-    const auto setup = rig.recorder.setups().front();
-    QVERIFY(setup.thread != std::this_thread::get_id());
-    QCOMPARE(setup.data.deviceName, std::string());
-    QVERIFY(setup.data.koConverser && setup.data.device && setup.data.converserTimeout);
-    QCOMPARE(dynamic_cast<IConverserTimeout*>(setup.data.converser.get()),
-             setup.data.converserTimeout.get());
-    // The handed-over graph holds the open port and talks at the settled speed.
-    rig.fake.setAnswerBaud(finalBaud);
-    QVERIFY(setup.data.device->readStatus(0).isOk());
-}
-
-void TestSerialConnectableHelper::mountAtNeitherSpeed() {
-    Rig rig;
-    QVERIFY(rig.served);
-    rig.fake.setSilent(true);
-
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(
-        rig.recorder.statuses,
-        QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}), 10000);
-    QTRY_VERIFY(rig.idle());
-    QCOMPARE(rig.exchanges(),
-             (std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}}));
-    QCOMPARE(rig.recorder.setupCount(), size_t(0));
-}
-
-void TestSerialConnectableHelper::portThatDoesNotExist() {
-    Rig rig;
-    rig.settings->setSerialPortName("/nonexistent/ttyKO0");
-
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(
-        rig.recorder.statuses,
-        QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
-        10000);
-    QTRY_VERIFY(rig.idle());
-    QCOMPARE(rig.recorder.setupCount(), size_t(0));
-    QCOMPARE(rig.fake.requestCount(), size_t(0));
-}
-
-void TestSerialConnectableHelper::portRefusingASpeed() {
-    Rig rig;
-    QVERIFY(rig.served);
-    rig.fake.setAnswerBaud(9600);
-    auto graph =
-        SerialKoDeviceFactory(rig.settings,
-                              std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()))
-            .create(rig.pty.name);
-    QVERIFY(graph.port->open());
-
-    // Without 9600 a mount that answers only there is not reached.
-    FakeSerialPort no9600(graph.port, 9600);
-    QVERIFY(!negotiateSerialBaud(no9600, *graph.device));
-    QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
-
-    FakeSerialPort no115200(graph.port, 115200);
-    QVERIFY(!negotiateSerialBaud(no115200, *graph.device));
-    QCOMPARE(rig.fake.requestCount(), size_t(1));
-}
-
-void TestSerialConnectableHelper::requestToSendGoesOffOnTheOpenLine() {
-    Rig rig;
-    QVERIFY(rig.served);
-    auto log = std::make_shared<LineLog>();
-    rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
-
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QTRY_VERIFY(rig.idle());
-    // Switched off once the port is open, before the first speed and the first byte.
-    QCOMPARE(log->events(), (std::vector<std::string>{"rts off (closed)", "open", "rts off",
-                                                      "baud 115200", "write"}));
-}
-
-void TestSerialConnectableHelper::secondStartWhileConnectingIsIgnored() {
-    Rig rig;
-    QVERIFY(rig.served);
-
-    rig.helper->startConnect();
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QTRY_VERIFY(rig.idle());
-    QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
-    QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
-
-    // Once that attempt has ended, and its port is released, a new one runs.
-    rig.recorder.clearSetups();
-    rig.helper->startConnect();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
-    QTRY_VERIFY(rig.idle());
-    QCOMPARE(rig.fake.requestCount(), size_t(2));
-}
 
 QTEST_GUILESS_MAIN(TestSerialConnectableHelper)
 #include "tst_serialconnectablehelper.moc"

@@ -64,180 +64,165 @@ std::unique_ptr<UnixUDP> linkTo(const Peer& peer, uint32_t timeoutMs, std::strin
 class TstUnixUDP : public QObject {
     Q_OBJECT
 private slots:
-    void parseIPv4_data();
-    void parseIPv4();
-    void badRemoteAddressLeavesClosed_data();
-    void badRemoteAddressLeavesClosed();
-    void requestAndReply();
-    void silentPeerCostsOneTimeout();
-    void zeroTimeoutDoesNotBlock();
-    void drainDropsStaleDatagrams();
-    void onlyTheRemoteAddressAnswers_data();
-    void onlyTheRemoteAddressAnswers();
-    void longDatagramIsCut();
-    void reopenTakesAFreshSocket();
-};
+    void parseIPv4_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<uint>("address");
+        QTest::newRow("loopback") << "127.0.0.1" << true << 0x7F000001u;
+        QTest::newRow("mount access point") << "192.168.4.1" << true << 0xC0A80401u;
+        QTest::newRow("all 255") << "255.255.255.255" << true << 0xFFFFFFFFu;
+        QTest::newRow("number above 255") << "192.168.4.256" << false << 0u;
+        QTest::newRow("three numbers") << "192.168.4" << false << 0u;
+        QTest::newRow("five numbers") << "1.2.3.4.5" << false << 0u;
+        QTest::newRow("negative") << "1.2.-3.4" << false << 0u;
+        QTest::newRow("letters") << "a.b.c.d" << false << 0u;
+        QTest::newRow("empty") << "" << false << 0u;
+        QTest::newRow("trailing text") << "1.2.3.4x" << false << 0u;
+    }
+    void parseIPv4() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(uint, address);
+        const auto v = UnixUDP::parseIPv4(text.toStdString());
+        QCOMPARE(v.hasValue(), valid);
+        if (valid)
+            QCOMPARE(v.value(), uint32_t(address));
+    }
 
-void TstUnixUDP::parseIPv4_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<uint>("address");
-    QTest::newRow("loopback") << "127.0.0.1" << true << 0x7F000001u;
-    QTest::newRow("mount access point") << "192.168.4.1" << true << 0xC0A80401u;
-    QTest::newRow("all 255") << "255.255.255.255" << true << 0xFFFFFFFFu;
-    QTest::newRow("number above 255") << "192.168.4.256" << false << 0u;
-    QTest::newRow("three numbers") << "192.168.4" << false << 0u;
-    QTest::newRow("five numbers") << "1.2.3.4.5" << false << 0u;
-    QTest::newRow("negative") << "1.2.-3.4" << false << 0u;
-    QTest::newRow("letters") << "a.b.c.d" << false << 0u;
-    QTest::newRow("empty") << "" << false << 0u;
-    QTest::newRow("trailing text") << "1.2.3.4x" << false << 0u;
-}
+    void badRemoteAddressLeavesClosed_data() {
+        QTest::addColumn<QString>("remote");
+        QTest::newRow("above 255") << "127.0.0.300";
+        QTest::newRow("not four numbers") << "127.0.1";
+        QTest::newRow("empty") << "";
+    }
+    void badRemoteAddressLeavesClosed() {
+        QFETCH(QString, remote);
+        UnixUDP udp("", UDPAddress{remote.toStdString(), ""}, 11880, 100);
+        QVERIFY(!udp.isOpen());
+        QVERIFY(!udp.reopen());
+        // Using a closed transport is a programming error of the caller.
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.write(CBytes::fromCString(":e1\r")));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.read());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.drain());
+    }
 
-void TstUnixUDP::parseIPv4() {
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(uint, address);
-    const auto v = UnixUDP::parseIPv4(text.toStdString());
-    QCOMPARE(v.hasValue(), valid);
-    if (valid)
-        QCOMPARE(v.value(), uint32_t(address));
-}
+    void requestAndReply() {
+        Peer peer;
+        // An explicit loopback address binds; an empty one and one that does not parse fall back to
+        // any local address.
+        for (const char* local : {"", "127.0.0.1", "not an address"}) {
+            auto udp = linkTo(peer, 2000, local);
+            QVERIFY(udp->isOpen());
+            QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+            QCOMPARE(peer.receive(), QByteArray(":j1\r"));
+            peer.reply("=000080\r");
+            QCOMPARE(qb(udp->read()), QByteArray("=000080\r"));
+        }
+    }
 
-void TstUnixUDP::badRemoteAddressLeavesClosed_data() {
-    QTest::addColumn<QString>("remote");
-    QTest::newRow("above 255") << "127.0.0.300";
-    QTest::newRow("not four numbers") << "127.0.1";
-    QTest::newRow("empty") << "";
-}
+    void silentPeerCostsOneTimeout() {
+        Peer peer;
+        auto udp = linkTo(peer, 200);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(udp->read().empty());
+        QVERIFY2(timer.elapsed() >= 180, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    }
 
-void TstUnixUDP::badRemoteAddressLeavesClosed() {
-    QFETCH(QString, remote);
-    UnixUDP udp("", UDPAddress{remote.toStdString(), ""}, 11880, 100);
-    QVERIFY(!udp.isOpen());
-    QVERIFY(!udp.reopen());
-    // Using a closed transport is a programming error of the caller.
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.write(CBytes::fromCString(":e1\r")));
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.read());
-    QVERIFY_THROWS_EXCEPTION(std::logic_error, udp.drain());
-}
-
-void TstUnixUDP::requestAndReply() {
-    Peer peer;
-    // An explicit loopback address binds; an empty one and one that does not parse fall back to
-    // any local address.
-    for (const char* local : {"", "127.0.0.1", "not an address"}) {
-        auto udp = linkTo(peer, 2000, local);
+    void zeroTimeoutDoesNotBlock() {
+        // Zero must not turn into "wait for ever", which would hang the link.
+        Peer peer;
+        auto udp = linkTo(peer, 0);
         QVERIFY(udp->isOpen());
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(udp->read().empty());
+        QVERIFY(timer.elapsed() < 1000);
+    }
+
+    void drainDropsStaleDatagrams() {
+        Peer peer;
+        auto udp = linkTo(peer, 300);
         QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
         QCOMPARE(peer.receive(), QByteArray(":j1\r"));
-        peer.reply("=000080\r");
+        peer.reply("=stale1\r");
+        peer.reply(QByteArray());
+        peer.reply("=stale2\r");
+        peer.reply("=stale3\r");
+        // Loopback delivery is immediate, but give the kernel a moment on a loaded machine.
+        QTest::qWait(50);
+        udp->drain();
+        QVERIFY(udp->read().empty());
+        peer.reply("=fresh\r");
+        QCOMPARE(qb(udp->read()), QByteArray("=fresh\r"));
+        // Draining an empty queue returns at once.
+        QElapsedTimer timer;
+        timer.start();
+        udp->drain();
+        QVERIFY(timer.elapsed() < 200);
+    }
+
+    void onlyTheRemoteAddressAnswers_data() {
+        QTest::addColumn<uint>("sender");
+        QTest::addColumn<bool>("taken");
+        // Every 127/8 address is this machine's, so another loopback address stands for another
+        // host.
+        QTest::newRow("another host") << 0x7F000002u << false;
+        QTest::newRow("the mount from another port") << 0x7F000001u << true;
+    }
+    void onlyTheRemoteAddressAnswers() {
+        QFETCH(uint, sender);
+        QFETCH(bool, taken);
+        Peer mount;
+        Peer other(sender);
+        QVERIFY(other.port() != 0);
+        auto udp = linkTo(mount, 300);
+        QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+        QCOMPARE(mount.receive(), QByteArray(":j1\r"));
+        other.sendToPeerOf(mount, "=000000\r");
+        if (taken) {
+            QCOMPARE(qb(udp->read()), QByteArray("=000000\r"));
+            return;
+        }
+        // The foreign datagram is skipped and the read goes on waiting: first for the mount's own
+        // answer, then, with nothing more from the mount, until its time-out.
+        mount.reply("=000080\r");
         QCOMPARE(qb(udp->read()), QByteArray("=000080\r"));
+        other.sendToPeerOf(mount, "=000000\r");
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(udp->read().empty());
+        QVERIFY2(timer.elapsed() >= 250, qPrintable(QString::number(timer.elapsed())));
     }
-}
 
-void TstUnixUDP::silentPeerCostsOneTimeout() {
-    Peer peer;
-    auto udp = linkTo(peer, 200);
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(udp->read().empty());
-    QVERIFY2(timer.elapsed() >= 180, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-}
-
-void TstUnixUDP::zeroTimeoutDoesNotBlock() {
-    // Zero must not turn into "wait for ever", which would hang the link.
-    Peer peer;
-    auto udp = linkTo(peer, 0);
-    QVERIFY(udp->isOpen());
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(udp->read().empty());
-    QVERIFY(timer.elapsed() < 1000);
-}
-
-void TstUnixUDP::drainDropsStaleDatagrams() {
-    Peer peer;
-    auto udp = linkTo(peer, 300);
-    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
-    QCOMPARE(peer.receive(), QByteArray(":j1\r"));
-    peer.reply("=stale1\r");
-    peer.reply(QByteArray());
-    peer.reply("=stale2\r");
-    peer.reply("=stale3\r");
-    // Loopback delivery is immediate, but give the kernel a moment on a loaded machine.
-    QTest::qWait(50);
-    udp->drain();
-    QVERIFY(udp->read().empty());
-    peer.reply("=fresh\r");
-    QCOMPARE(qb(udp->read()), QByteArray("=fresh\r"));
-    // Draining an empty queue returns at once.
-    QElapsedTimer timer;
-    timer.start();
-    udp->drain();
-    QVERIFY(timer.elapsed() < 200);
-}
-
-void TstUnixUDP::onlyTheRemoteAddressAnswers_data() {
-    QTest::addColumn<uint>("sender");
-    QTest::addColumn<bool>("taken");
-    // Every 127/8 address is this machine's, so another loopback address stands for another host.
-    QTest::newRow("another host") << 0x7F000002u << false;
-    QTest::newRow("the mount from another port") << 0x7F000001u << true;
-}
-
-void TstUnixUDP::onlyTheRemoteAddressAnswers() {
-    QFETCH(uint, sender);
-    QFETCH(bool, taken);
-    Peer mount;
-    Peer other(sender);
-    QVERIFY(other.port() != 0);
-    auto udp = linkTo(mount, 300);
-    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
-    QCOMPARE(mount.receive(), QByteArray(":j1\r"));
-    other.sendToPeerOf(mount, "=000000\r");
-    if (taken) {
-        QCOMPARE(qb(udp->read()), QByteArray("=000000\r"));
-        return;
+    void longDatagramIsCut() {
+        Peer peer;
+        auto udp = linkTo(peer, 1000);
+        QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+        peer.receive();
+        peer.reply(QByteArray(2000, 'A'));
+        const CBytes got = udp->read();
+        QCOMPARE(got.size(), size_t(1500));
+        QCOMPARE(qb(got), QByteArray(1500, 'A'));
     }
-    // The foreign datagram is skipped and the read goes on waiting: first for the mount's own
-    // answer, then, with nothing more from the mount, until its time-out.
-    mount.reply("=000080\r");
-    QCOMPARE(qb(udp->read()), QByteArray("=000080\r"));
-    other.sendToPeerOf(mount, "=000000\r");
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(udp->read().empty());
-    QVERIFY2(timer.elapsed() >= 250, qPrintable(QString::number(timer.elapsed())));
-}
 
-void TstUnixUDP::longDatagramIsCut() {
-    Peer peer;
-    auto udp = linkTo(peer, 1000);
-    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
-    peer.receive();
-    peer.reply(QByteArray(2000, 'A'));
-    const CBytes got = udp->read();
-    QCOMPARE(got.size(), size_t(1500));
-    QCOMPARE(qb(got), QByteArray(1500, 'A'));
-}
-
-void TstUnixUDP::reopenTakesAFreshSocket() {
-    Peer peer;
-    auto udp = linkTo(peer, 200);
-    QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
-    peer.receive();
-    QVERIFY(udp->reopen());
-    QVERIFY(udp->isOpen());
-    // A late answer to the old socket does not reach the new one.
-    peer.reply("=late\r");
-    QVERIFY(udp->read().empty());
-    QVERIFY(udp->write(CBytes::fromCString(":j2\r")));
-    QCOMPARE(peer.receive(), QByteArray(":j2\r"));
-    peer.reply("=now\r");
-    QCOMPARE(qb(udp->read()), QByteArray("=now\r"));
-}
+    void reopenTakesAFreshSocket() {
+        Peer peer;
+        auto udp = linkTo(peer, 200);
+        QVERIFY(udp->write(CBytes::fromCString(":j1\r")));
+        peer.receive();
+        QVERIFY(udp->reopen());
+        QVERIFY(udp->isOpen());
+        // A late answer to the old socket does not reach the new one.
+        peer.reply("=late\r");
+        QVERIFY(udp->read().empty());
+        QVERIFY(udp->write(CBytes::fromCString(":j2\r")));
+        QCOMPARE(peer.receive(), QByteArray(":j2\r"));
+        peer.reply("=now\r");
+        QCOMPARE(qb(udp->read()), QByteArray("=now\r"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TstUnixUDP)
 #include "tst_unixudp.moc"

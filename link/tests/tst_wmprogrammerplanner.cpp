@@ -1,4 +1,5 @@
 #include "base/cancellable.h"
+#include "base/tests/datarow.h"
 #include "link/wifimodule/iwmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
 
@@ -136,245 +137,221 @@ WMWriteResult result(bool ok, bool allDone, bool staWritten,
 class TstWMProgrammerPlanner : public QObject {
     Q_OBJECT
 private slots:
-    void plan_data();
-    void plan();
-    void apply_data();
-    void apply();
-    void readAll_data();
-    void readAll();
-    void writeModeAndMissingState();
+    void plan_data() {
+        QTest::addColumn<WifiSetting>("current");
+        QTest::addColumn<WifiSetting>("requested");
+        QTest::addColumn<bool>("staWritten");
+        QTest::addColumn<QString>("plan");
+        dataRow("AA, Both with station", read(WMState_::AA, kAp, kNoSta),
+                want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+                "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad");
+        dataRow("AA, Both with access point and station", read(WMState_::AA, kAp, kNoSta),
+                want(WifiMode_::Both, kNewAp, kWantDhcp), false,
+                "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad "
+                "APSetting/Disconnect/Ad");
+        dataRow("SS, AP with access point", read(WMState_::SS, kNoAp, kStaDhcp),
+                want(WifiMode_::AP, kNewAp, kNoSta), false,
+                "ModeBoth/Reply/SD APSetting/Reply/SD ModeAP/Disconnect/AA");
+        dataRow(
+            "AA, STA with station", read(WMState_::AA, kAp, kNoSta),
+            want(WifiMode_::STA, kNoAp, kWantDhcp), false,
+            "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad ModeSTA/Disconnect/SS");
+        dataRow("AD, Both with a new fixed address, station written",
+                read(WMState_::AD, kAp, kStaDhcp), want(WifiMode_::Both, kAp, kWantFixed), true,
+                "STAAddress/Reply/AD");
+        dataRow("AD, Both unchanged, station written", read(WMState_::AD, kAp, kStaFixed),
+                want(WifiMode_::Both, kAp, kWantFixed), true, "");
+        dataRow("AA, AP unchanged stores AP", read(WMState_::AA, kAp, kNoSta),
+                want(WifiMode_::AP, kAp, kNoSta), false, "ModeAP/Reply/AA");
+        dataRow("AA, AP on another channel", read(WMState_::AA, kAp, kNoSta),
+                want(WifiMode_::AP, WifiAPSetting{"KoMount", "", 11, WifiSec_::Open}, kNoSta),
+                false, "APSetting/Disconnect/AA");
+        dataRow("SD, Both with the same address, station not written",
+                read(WMState_::SD, kAp, kStaFixed), want(WifiMode_::Both, kAp, kWantFixed), false,
+                "STASetting/Disconnect/SD");
+        dataRow("SD, two cutting steps keep kind order", read(WMState_::SD, kAp, kStaDhcp),
+                want(WifiMode_::Both, kAp, kWantFixed), false,
+                "STASetting/Disconnect/SD STAAddress/Disconnect/SD");
+        dataRow("SD, STA", read(WMState_::SD, kAp, kStaDhcp),
+                want(WifiMode_::STA, kNoAp, kWantDhcp), true, "ModeSTA/Reply/SS");
+        dataRow("SD, AP", read(WMState_::SD, kAp, kStaDhcp), want(WifiMode_::AP, kAp, kNoSta), true,
+                "ModeAP/Disconnect/AA");
+        dataRow("SS, STA with a new address", read(WMState_::SS, kNoAp, kStaDhcp),
+                want(WifiMode_::STA, kNoAp, kWantFixed), true, "STAAddress/Disconnect/SS");
+        dataRow("SS, Both with access point", read(WMState_::SS, kNoAp, kStaDhcp),
+                want(WifiMode_::Both, kNewAp, kWantDhcp), true,
+                "ModeBoth/Reply/SD APSetting/Reply/SD");
+        dataRow("AD, STA", read(WMState_::AD, kAp, kStaDhcp),
+                want(WifiMode_::STA, kNoAp, kWantDhcp), true, "ModeSTA/Disconnect/SS");
+        dataRow("AD, Both with a new access point and address", read(WMState_::AD, kAp, kStaDhcp),
+                want(WifiMode_::Both, kNewAp, kWantFixed), true,
+                "STAAddress/Reply/AD APSetting/Disconnect/AD");
+        dataRow("Ad, AP", read(WMState_::Ad, kAp, kStaDhcp), want(WifiMode_::AP, kAp, kNoSta), true,
+                "ModeAP/Reply/AA");
+        dataRow("Ad, STA has no safe order", read(WMState_::Ad, kAp, kStaDhcp),
+                want(WifiMode_::STA, kNoAp, kWantDhcp), true, "refused");
+        dataRow("Ad, STA with a new address: an allowed first step is no way on",
+                read(WMState_::Ad, kAp, kStaDhcp), want(WifiMode_::STA, kNoAp, kWantFixed), true,
+                "refused");
+    }
+    void plan() {
+        QFETCH(WifiSetting, current);
+        QFETCH(WifiSetting, requested);
+        QFETCH(bool, staWritten);
+        QFETCH(QString, plan);
+        QCOMPARE(planText(WMProgrammerPlanner::plan(staWritten, current, requested)), plan);
+    }
+
+    void apply_data() {
+        QTest::addColumn<WifiSetting>("current");
+        QTest::addColumn<WifiSetting>("requested");
+        QTest::addColumn<bool>("staWritten");
+        QTest::addColumn<QStringList>("failing");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<WMWriteResult>("result");
+        QTest::addColumn<int>("waits");
+        const QString both1 = "writeMode 3 running";
+        const QString both2 = "writeMode 3 stored";
+        const QString station = "writeSTASetting home secret12";
+        const QString accessPoint = "writeAPSetting Sky password 11 3";
+        const WifiSetting fromAA = read(WMState_::AA, kAp, kNoSta);
+        const WMWriteResult failed = result(false, false, false);
+
+        dataRow("all answered", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+                QStringList(), false, QStringList{both1, both2, "writeDHCP", station},
+                result(true, true, true), 0);
+        dataRow("unanswered station write waits, then goes on", fromAA,
+                want(WifiMode_::STA, kNoAp, kWantDhcp), false, QStringList{station}, false,
+                QStringList{both1, both2, "writeDHCP", station, "writeMode 1 stored"},
+                result(true, true, true, WifiMode_::STA), 1);
+        dataRow("cancelled wait ends the write", fromAA, want(WifiMode_::STA, kNoAp, kWantDhcp),
+                false, QStringList{station}, true, QStringList{both1, both2, "writeDHCP", station},
+                failed, 1);
+        dataRow("failed running Both sends no stored Both", fromAA,
+                want(WifiMode_::Both, kNoAp, kWantDhcp), false, QStringList{both1}, false,
+                QStringList{both1}, failed, 0);
+        dataRow("failed stored Both", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp), false,
+                QStringList{both2}, false, QStringList{both1, both2}, failed, 0);
+        dataRow("failed address write stops", fromAA, want(WifiMode_::Both, kNoAp, kWantDhcp),
+                false, QStringList{"writeDHCP"}, false, QStringList{both1, both2, "writeDHCP"},
+                failed, 0);
+        dataRow("cutting step with steps left", read(WMState_::SD, kAp, kStaDhcp),
+                want(WifiMode_::Both, kAp, kWantFixed), false, QStringList(), false,
+                QStringList{station}, result(true, false, true, WifiMode_::STA), 0);
+        dataRow("the rest after reconnecting", read(WMState_::SD, kAp, kStaDhcp),
+                want(WifiMode_::Both, kAp, kWantFixed), true, QStringList(), false,
+                QStringList{"writeFixedIp 192.168.1.20"}, result(true, true, false, WifiMode_::STA),
+                0);
+        dataRow("unanswered cutting step still succeeds", read(WMState_::SD, kAp, kStaFixed),
+                want(WifiMode_::Both, kAp, kWantFixed), false, QStringList{station}, false,
+                QStringList{station}, result(true, true, true, WifiMode_::STA), 0);
+        dataRow("leaving the station network", read(WMState_::SS, kNoAp, kStaDhcp),
+                want(WifiMode_::AP, kNewAp, kNoSta), false, QStringList(), false,
+                QStringList{both1, both2, accessPoint, "writeMode 2 stored"},
+                result(true, true, false, WifiMode_::AP), 0);
+        dataRow("access point written last", fromAA, want(WifiMode_::Both, kNewAp, kWantDhcp),
+                false, QStringList(), false,
+                QStringList{both1, both2, "writeDHCP", station, accessPoint},
+                result(true, true, true, WifiMode_::AP), 0);
+        dataRow("nothing to write", read(WMState_::AD, kAp, kStaFixed),
+                want(WifiMode_::Both, kAp, kWantFixed), true, QStringList(), false, QStringList(),
+                result(true, true, false), 0);
+        dataRow("AP unchanged stores AP", fromAA, want(WifiMode_::AP, kAp, kNoSta), false,
+                QStringList(), false, QStringList{"writeMode 2 stored"}, result(true, true, false),
+                0);
+        dataRow("no safe order sends nothing", read(WMState_::Ad, kAp, kStaDhcp),
+                want(WifiMode_::STA, kNoAp, kWantFixed), true, QStringList(), false, QStringList(),
+                failed, 0);
+    }
+    // The wait sleeps on the token current on the calling thread, not on the planner's fallback.
+    void apply() {
+        QFETCH(WifiSetting, current);
+        QFETCH(WifiSetting, requested);
+        QFETCH(bool, staWritten);
+        QFETCH(QStringList, failing);
+        QFETCH(bool, cancelled);
+        QFETCH(QStringList, calls);
+        QFETCH(WMWriteResult, result);
+        QFETCH(int, waits);
+        auto programmer = std::make_shared<FakeWMProgrammer>();
+        programmer->failing = failing;
+        auto fallback = std::make_shared<FakeSleepToken>(false);
+        auto token = std::make_shared<FakeSleepToken>(cancelled);
+        auto context = std::make_shared<TCCancellable>(fallback);
+        context->setCurrent(token);
+        WMProgrammerPlanner planner(programmer, context);
+
+        const WMWriteResult got = planner.apply(staWritten, current, requested);
+        context->setCurrent(nullptr);
+        QCOMPARE(programmer->calls, calls);
+        QCOMPARE(got.ok, result.ok);
+        QCOMPARE(got.allDone, result.allDone);
+        QCOMPARE(got.staWritten, result.staWritten);
+        QCOMPARE(got.needConnect, result.needConnect);
+        QCOMPARE(token->sleeps, QList<int64_t>(waits, WMProgrammerPlanner::kStaJoinWaitMs));
+        QVERIFY(fallback->sleeps.isEmpty());
+    }
+
+    void readAll_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("read");
+        dataRow("AP", int(WifiMode_::AP), "", QStringList{"readMode", "readAPSetting"}, true);
+        dataRow("STA", int(WifiMode_::STA), "", QStringList{"readMode", "readSTASetting"}, true);
+        dataRow("Both", int(WifiMode_::Both), "",
+                QStringList{"readMode", "readAPSetting", "readSTASetting"}, true);
+        dataRow("mode unread", int(WifiMode_::Both), "readMode", QStringList{"readMode"}, false);
+        dataRow("access point unread", int(WifiMode_::Both), "readAPSetting",
+                QStringList{"readMode", "readAPSetting"}, false);
+        dataRow("station unread", int(WifiMode_::Both), "readSTASetting",
+                QStringList{"readMode", "readAPSetting", "readSTASetting"}, false);
+    }
+    void readAll() {
+        QFETCH(int, mode);
+        QFETCH(QString, failing);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, read);
+        auto programmer = std::make_shared<FakeWMProgrammer>();
+        programmer->failing = QStringList{failing};
+        programmer->mode = WifiMode_::E(mode);
+        programmer->state = WMState_::SD;
+        programmer->ap = kNewAp;
+        programmer->sta = kStaFixed;
+        WMProgrammerPlanner planner(
+            programmer, std::make_shared<TCCancellable>(std::make_shared<FakeSleepToken>(false)));
+
+        const Nullable<WifiSetting> got = planner.readAll();
+        QCOMPARE(programmer->calls, calls);
+        QCOMPARE(got.hasValue(), read);
+        if (!read)
+            return;
+        WifiSetting expected;
+        expected.mode = WifiMode_::E(mode);
+        expected.state = WMState_::SD;
+        if (mode != WifiMode_::STA)
+            expected.ap = kNewAp;
+        if (mode != WifiMode_::AP)
+            expected.sta = kStaFixed;
+        QVERIFY(got.value() == expected);
+    }
+
+    void writeModeAndMissingState() {
+        auto programmer = std::make_shared<FakeWMProgrammer>();
+        WMProgrammerPlanner planner(
+            programmer, std::make_shared<TCCancellable>(std::make_shared<FakeSleepToken>(false)));
+        QVERIFY(planner.writeMode());
+        QCOMPARE(programmer->calls, QStringList{"writeMode 3 stored"});
+
+        programmer->calls.clear();
+        WifiSetting noState = read(WMState_::AA, kAp, kNoSta);
+        noState.state.reset();
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 planner.apply(false, noState, want(WifiMode_::AP, kAp, kNoSta)));
+        QVERIFY(programmer->calls.isEmpty());
+    }
 };
-
-void TstWMProgrammerPlanner::plan_data() {
-    QTest::addColumn<WifiSetting>("current");
-    QTest::addColumn<WifiSetting>("requested");
-    QTest::addColumn<bool>("staWritten");
-    QTest::addColumn<QString>("plan");
-    QTest::newRow("AA, Both with station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::Both, kNoAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad";
-    QTest::newRow("AA, Both with access point and station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::Both, kNewAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad APSetting/Disconnect/Ad";
-    QTest::newRow("SS, AP with access point")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::AP, kNewAp, kNoSta) << false
-        << "ModeBoth/Reply/SD APSetting/Reply/SD ModeAP/Disconnect/AA";
-    QTest::newRow("AA, STA with station")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::STA, kNoAp, kWantDhcp) << false
-        << "ModeBoth/Reply/Ad STAAddress/Reply/Ad STASetting/MayTimeout/Ad ModeSTA/Disconnect/SS";
-    QTest::newRow("AD, Both with a new fixed address, station written")
-        << read(WMState_::AD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << "STAAddress/Reply/AD";
-    QTest::newRow("AD, Both unchanged, station written")
-        << read(WMState_::AD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << "";
-    QTest::newRow("AA, AP unchanged stores AP")
-        << read(WMState_::AA, kAp, kNoSta) << want(WifiMode_::AP, kAp, kNoSta) << false
-        << "ModeAP/Reply/AA";
-    QTest::newRow("AA, AP on another channel")
-        << read(WMState_::AA, kAp, kNoSta)
-        << want(WifiMode_::AP, WifiAPSetting{"KoMount", "", 11, WifiSec_::Open}, kNoSta) << false
-        << "APSetting/Disconnect/AA";
-    QTest::newRow("SD, Both with the same address, station not written")
-        << read(WMState_::SD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << "STASetting/Disconnect/SD";
-    QTest::newRow("SD, two cutting steps keep kind order")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << "STASetting/Disconnect/SD STAAddress/Disconnect/SD";
-    QTest::newRow("SD, STA") << read(WMState_::SD, kAp, kStaDhcp)
-                             << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-                             << "ModeSTA/Reply/SS";
-    QTest::newRow("SD, AP") << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::AP, kAp, kNoSta)
-                            << true << "ModeAP/Disconnect/AA";
-    QTest::newRow("SS, STA with a new address")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << "STAAddress/Disconnect/SS";
-    QTest::newRow("SS, Both with access point")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::Both, kNewAp, kWantDhcp) << true
-        << "ModeBoth/Reply/SD APSetting/Reply/SD";
-    QTest::newRow("AD, STA") << read(WMState_::AD, kAp, kStaDhcp)
-                             << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-                             << "ModeSTA/Disconnect/SS";
-    QTest::newRow("AD, Both with a new access point and address")
-        << read(WMState_::AD, kAp, kStaDhcp) << want(WifiMode_::Both, kNewAp, kWantFixed) << true
-        << "STAAddress/Reply/AD APSetting/Disconnect/AD";
-    QTest::newRow("Ad, AP") << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::AP, kAp, kNoSta)
-                            << true << "ModeAP/Reply/AA";
-    QTest::newRow("Ad, STA has no safe order")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantDhcp) << true
-        << "refused";
-    QTest::newRow("Ad, STA with a new address: an allowed first step is no way on")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << "refused";
-}
-
-void TstWMProgrammerPlanner::plan() {
-    QFETCH(WifiSetting, current);
-    QFETCH(WifiSetting, requested);
-    QFETCH(bool, staWritten);
-    QFETCH(QString, plan);
-    QCOMPARE(planText(WMProgrammerPlanner::plan(staWritten, current, requested)), plan);
-}
-
-void TstWMProgrammerPlanner::apply_data() {
-    QTest::addColumn<WifiSetting>("current");
-    QTest::addColumn<WifiSetting>("requested");
-    QTest::addColumn<bool>("staWritten");
-    QTest::addColumn<QStringList>("failing");
-    QTest::addColumn<bool>("cancelled");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<WMWriteResult>("result");
-    QTest::addColumn<int>("waits");
-    const QString both1 = "writeMode 3 running";
-    const QString both2 = "writeMode 3 stored";
-    const QString station = "writeSTASetting home secret12";
-    const QString accessPoint = "writeAPSetting Sky password 11 3";
-    const WifiSetting fromAA = read(WMState_::AA, kAp, kNoSta);
-    const WMWriteResult failed = result(false, false, false);
-
-    QTest::newRow("all answered") << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false
-                                  << QStringList() << false
-                                  << QStringList{both1, both2, "writeDHCP", station}
-                                  << result(true, true, true) << 0;
-    QTest::newRow("unanswered station write waits, then goes on")
-        << fromAA << want(WifiMode_::STA, kNoAp, kWantDhcp) << false << QStringList{station}
-        << false << QStringList{both1, both2, "writeDHCP", station, "writeMode 1 stored"}
-        << result(true, true, true, WifiMode_::STA) << 1;
-    QTest::newRow("cancelled wait ends the write")
-        << fromAA << want(WifiMode_::STA, kNoAp, kWantDhcp) << false << QStringList{station} << true
-        << QStringList{both1, both2, "writeDHCP", station} << failed << 1;
-    QTest::newRow("failed running Both sends no stored Both")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{both1} << false
-        << QStringList{both1} << failed << 0;
-    QTest::newRow("failed stored Both")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{both2} << false
-        << QStringList{both1, both2} << failed << 0;
-    QTest::newRow("failed address write stops")
-        << fromAA << want(WifiMode_::Both, kNoAp, kWantDhcp) << false << QStringList{"writeDHCP"}
-        << false << QStringList{both1, both2, "writeDHCP"} << failed << 0;
-    QTest::newRow("cutting step with steps left")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << QStringList() << false << QStringList{station}
-        << result(true, false, true, WifiMode_::STA) << 0;
-    QTest::newRow("the rest after reconnecting")
-        << read(WMState_::SD, kAp, kStaDhcp) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << QStringList() << false << QStringList{"writeFixedIp 192.168.1.20"}
-        << result(true, true, false, WifiMode_::STA) << 0;
-    QTest::newRow("unanswered cutting step still succeeds")
-        << read(WMState_::SD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << false
-        << QStringList{station} << false << QStringList{station}
-        << result(true, true, true, WifiMode_::STA) << 0;
-    QTest::newRow("leaving the station network")
-        << read(WMState_::SS, kNoAp, kStaDhcp) << want(WifiMode_::AP, kNewAp, kNoSta) << false
-        << QStringList() << false << QStringList{both1, both2, accessPoint, "writeMode 2 stored"}
-        << result(true, true, false, WifiMode_::AP) << 0;
-    QTest::newRow("access point written last")
-        << fromAA << want(WifiMode_::Both, kNewAp, kWantDhcp) << false << QStringList() << false
-        << QStringList{both1, both2, "writeDHCP", station, accessPoint}
-        << result(true, true, true, WifiMode_::AP) << 0;
-    QTest::newRow("nothing to write")
-        << read(WMState_::AD, kAp, kStaFixed) << want(WifiMode_::Both, kAp, kWantFixed) << true
-        << QStringList() << false << QStringList() << result(true, true, false) << 0;
-    QTest::newRow("AP unchanged stores AP")
-        << fromAA << want(WifiMode_::AP, kAp, kNoSta) << false << QStringList() << false
-        << QStringList{"writeMode 2 stored"} << result(true, true, false) << 0;
-    QTest::newRow("no safe order sends nothing")
-        << read(WMState_::Ad, kAp, kStaDhcp) << want(WifiMode_::STA, kNoAp, kWantFixed) << true
-        << QStringList() << false << QStringList() << failed << 0;
-}
-
-// The wait sleeps on the token current on the calling thread, not on the planner's fallback.
-void TstWMProgrammerPlanner::apply() {
-    QFETCH(WifiSetting, current);
-    QFETCH(WifiSetting, requested);
-    QFETCH(bool, staWritten);
-    QFETCH(QStringList, failing);
-    QFETCH(bool, cancelled);
-    QFETCH(QStringList, calls);
-    QFETCH(WMWriteResult, result);
-    QFETCH(int, waits);
-    auto programmer = std::make_shared<FakeWMProgrammer>();
-    programmer->failing = failing;
-    auto fallback = std::make_shared<FakeSleepToken>(false);
-    auto token = std::make_shared<FakeSleepToken>(cancelled);
-    auto context = std::make_shared<TCCancellable>(fallback);
-    context->setCurrent(token);
-    WMProgrammerPlanner planner(programmer, context);
-
-    const WMWriteResult got = planner.apply(staWritten, current, requested);
-    context->setCurrent(nullptr);
-    QCOMPARE(programmer->calls, calls);
-    QCOMPARE(got.ok, result.ok);
-    QCOMPARE(got.allDone, result.allDone);
-    QCOMPARE(got.staWritten, result.staWritten);
-    QCOMPARE(got.needConnect, result.needConnect);
-    QCOMPARE(token->sleeps, QList<int64_t>(waits, WMProgrammerPlanner::kStaJoinWaitMs));
-    QVERIFY(fallback->sleeps.isEmpty());
-}
-
-void TstWMProgrammerPlanner::readAll_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("failing");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<bool>("read");
-    QTest::newRow("AP") << int(WifiMode_::AP) << "" << QStringList{"readMode", "readAPSetting"}
-                        << true;
-    QTest::newRow("STA") << int(WifiMode_::STA) << "" << QStringList{"readMode", "readSTASetting"}
-                         << true;
-    QTest::newRow("Both") << int(WifiMode_::Both) << ""
-                          << QStringList{"readMode", "readAPSetting", "readSTASetting"} << true;
-    QTest::newRow("mode unread") << int(WifiMode_::Both) << "readMode" << QStringList{"readMode"}
-                                 << false;
-    QTest::newRow("access point unread") << int(WifiMode_::Both) << "readAPSetting"
-                                         << QStringList{"readMode", "readAPSetting"} << false;
-    QTest::newRow("station unread")
-        << int(WifiMode_::Both) << "readSTASetting"
-        << QStringList{"readMode", "readAPSetting", "readSTASetting"} << false;
-}
-
-void TstWMProgrammerPlanner::readAll() {
-    QFETCH(int, mode);
-    QFETCH(QString, failing);
-    QFETCH(QStringList, calls);
-    QFETCH(bool, read);
-    auto programmer = std::make_shared<FakeWMProgrammer>();
-    programmer->failing = QStringList{failing};
-    programmer->mode = WifiMode_::E(mode);
-    programmer->state = WMState_::SD;
-    programmer->ap = kNewAp;
-    programmer->sta = kStaFixed;
-    WMProgrammerPlanner planner(
-        programmer, std::make_shared<TCCancellable>(std::make_shared<FakeSleepToken>(false)));
-
-    const Nullable<WifiSetting> got = planner.readAll();
-    QCOMPARE(programmer->calls, calls);
-    QCOMPARE(got.hasValue(), read);
-    if (!read)
-        return;
-    WifiSetting expected;
-    expected.mode = WifiMode_::E(mode);
-    expected.state = WMState_::SD;
-    if (mode != WifiMode_::STA)
-        expected.ap = kNewAp;
-    if (mode != WifiMode_::AP)
-        expected.sta = kStaFixed;
-    QVERIFY(got.value() == expected);
-}
-
-void TstWMProgrammerPlanner::writeModeAndMissingState() {
-    auto programmer = std::make_shared<FakeWMProgrammer>();
-    WMProgrammerPlanner planner(
-        programmer, std::make_shared<TCCancellable>(std::make_shared<FakeSleepToken>(false)));
-    QVERIFY(planner.writeMode());
-    QCOMPARE(programmer->calls, QStringList{"writeMode 3 stored"});
-
-    programmer->calls.clear();
-    WifiSetting noState = read(WMState_::AA, kAp, kNoSta);
-    noState.state.reset();
-    QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                             planner.apply(false, noState, want(WifiMode_::AP, kAp, kNoSta)));
-    QVERIFY(programmer->calls.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TstWMProgrammerPlanner)
 #include "tst_wmprogrammerplanner.moc"

@@ -4,13 +4,13 @@
 // helpers the device and axis tests share.
 
 #include "base/cancellable.h"
+#include "base/tests/fakeclock.h"
 #include "link/connectionsettings.h"
 #include "link/koconverser.h"
 #include "link/kodevice.h"
 #include "link/mountcmd.h"
 #include "link/slconverser.h"
 #include "link/tests/bytetext.h"
-#include "link/tests/fakeclock.h"
 #include "link/tests/fakemotorcontroller.h"
 #include "link/udpconverser.h"
 #include "link/unixudp.h"

@@ -6,6 +6,7 @@
 #include "base/location2.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/fakeclock.h"
 #include "base/toastmanageruistub.h"
 #include "model/aligner.h"
 #include "model/alignment.h"
@@ -19,15 +20,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <atomic>
 #include <memory>
-
-// The clock stands still unless a test moves it.
-class FakeClock : public Ko::IClock {
-public:
-    int64_t nowMs() const override { return ms.load(); }
-    std::atomic<int64_t> ms{1700000000000};
-};
 
 // The settings store as the program has it, forwarding to a real store over a settings file,
 // recording the keys removed, in order.
@@ -89,7 +82,7 @@ public:
     }
 
     QTemporaryDir dir;
-    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
+    std::shared_ptr<Ko::FakeClock> clock = std::make_shared<Ko::FakeClock>(1700000000000);
     std::shared_ptr<Ko::ToastManagerUIStub> toast = std::make_shared<Ko::ToastManagerUIStub>();
     std::shared_ptr<FakeKVStore> store;
     std::shared_ptr<Ko::Location2> location;

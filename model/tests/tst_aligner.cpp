@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "model/aligner.h"
 #include "model/alignersteps.h"
 #include "model/mountmode.h"
@@ -84,22 +85,21 @@ private slots:
                             1.1 * kDeg,     6 * kArcmin, 1 * kArcmin};
         const auto No = FlippingMode_::No, Yes = FlippingMode_::Yes;
         QTest::newRow("one star, EQ") << eq1 << Stars{{200, 50}};
-        QTest::newRow("one star, AZ")
-            << TrueModel{MountMode_::AZ, north, rotationZ(-40 * kDeg), -0.6 * kDeg, 0, 0}
-            << Stars{{80, 35}};
+        dataRow("one star, AZ",
+                TrueModel{MountMode_::AZ, north, rotationZ(-40 * kDeg), -0.6 * kDeg, 0, 0},
+                Stars{{80, 35}});
         QTest::newRow("one star east, centred on the west side") << eq1 << Stars{{100, 40, Yes}};
         QTest::newRow("two stars, EQ with polar error") << eq2 << Stars{{120, 40}, {250, 60}};
-        QTest::newRow("two stars, one just past the meridian with flips off")
-            << eq2 << Stars{{190, 50, No}, {80, 30}};
-        QTest::newRow("two stars, both on the other side")
-            << eq2 << Stars{{150, 45, Yes}, {230, 35, No}};
+        dataRow("two stars, one just past the meridian with flips off", eq2,
+                Stars{{190, 50, No}, {80, 30}});
+        dataRow("two stars, both on the other side", eq2, Stars{{150, 45, Yes}, {230, 35, No}});
         QTest::newRow("two stars, southern EQ") << eq2s << Stars{{30, 40}, {300, 55}};
-        QTest::newRow("two stars, southern, one on the other side")
-            << eq2s << Stars{{30, 40}, {340, 55, Yes}};
+        dataRow("two stars, southern, one on the other side", eq2s,
+                Stars{{30, 40}, {340, 55, Yes}});
         QTest::newRow("two stars, AZ with a tilted base") << az2 << Stars{{10, 30}, {200, 65}};
         QTest::newRow("three stars, EQ") << eq3 << Stars{{100, 35}, {160, 60}, {60, 50}};
-        QTest::newRow("three stars, one synced on the other side")
-            << eq3 << Stars{{100, 35}, {150, 65}, {190, 45, No}};
+        dataRow("three stars, one synced on the other side", eq3,
+                Stars{{100, 35}, {150, 65}, {190, 45, No}});
         // Within |ID| of the pole both sides' axis 2 are near the reading: the star counts as
         // centred on the side the flipping rule picks.
         const TrueModel nearPoleUp{MountMode_::EQ, north, rotationZ(30 * kDeg), 0.9 * kDeg, 0, 0};
@@ -121,24 +121,24 @@ private slots:
             turn *= rotationZ(turnDeg * kDeg);
             return TrueModel{MountMode_::EQ, north, turn, idDeg * kDeg, chArcmin * kArcmin, 0};
         };
-        QTest::newRow("three stars, alternation finds no ID")
-            << tilted(0.094, 346.19, -143.16, -0.6484, 4.9713)
-            << Stars{{106.88, 47.73}, {263.34, 42.68}, {34.28, 64.16}};
-        QTest::newRow("three stars, alternation finds no ID, flipped pair")
-            << tilted(0.4898, 315.99, -71.11, 0.3065, 2.2809)
-            << Stars{{293.03, 33.31}, {136.96, 51.48}, {314.70, 67.77}};
-        QTest::newRow("three stars, alternation finds no CH")
-            << tilted(0.336, 27.41, -165.02, -0.069, -0.1288)
-            << Stars{{316.55, 62.54}, {53.93, 49.82}, {172.67, 58.34}};
-        QTest::newRow("three stars, alternation finds no CH, large terms")
-            << tilted(0.1781, 189.12, -151.42, -0.9652, -9.0533)
-            << Stars{{22.17, 40.38}, {300.83, 28.25}, {203.46, 65.37}};
-        QTest::newRow("three stars, alternation does not settle")
-            << tilted(0.0118, 73.91, 56.57, 0.95, 4.1558)
-            << Stars{{204.76, 28.41}, {331.97, 57.23}, {263.89, 29.62}};
-        QTest::newRow("three stars, one near the pole")
-            << TrueModel{MountMode_::EQ, north, polarIndexed, -0.8 * kDeg, 3 * kArcmin, 0}
-            << Stars{{120, 40}, {240, 50}, {0, 44.4}};
+        dataRow("three stars, alternation finds no ID",
+                tilted(0.094, 346.19, -143.16, -0.6484, 4.9713),
+                Stars{{106.88, 47.73}, {263.34, 42.68}, {34.28, 64.16}});
+        dataRow("three stars, alternation finds no ID, flipped pair",
+                tilted(0.4898, 315.99, -71.11, 0.3065, 2.2809),
+                Stars{{293.03, 33.31}, {136.96, 51.48}, {314.70, 67.77}});
+        dataRow("three stars, alternation finds no CH",
+                tilted(0.336, 27.41, -165.02, -0.069, -0.1288),
+                Stars{{316.55, 62.54}, {53.93, 49.82}, {172.67, 58.34}});
+        dataRow("three stars, alternation finds no CH, large terms",
+                tilted(0.1781, 189.12, -151.42, -0.9652, -9.0533),
+                Stars{{22.17, 40.38}, {300.83, 28.25}, {203.46, 65.37}});
+        dataRow("three stars, alternation does not settle",
+                tilted(0.0118, 73.91, 56.57, 0.95, 4.1558),
+                Stars{{204.76, 28.41}, {331.97, 57.23}, {263.89, 29.62}});
+        dataRow("three stars, one near the pole",
+                TrueModel{MountMode_::EQ, north, polarIndexed, -0.8 * kDeg, 3 * kArcmin, 0},
+                Stars{{120, 40}, {240, 50}, {0, 44.4}});
     }
 
     void solvesKnownModel() {
@@ -188,7 +188,7 @@ private slots:
         ALIGNMENT_PAIR p = truth.pairAt(100 * kDeg, 35 * kDeg);
         const ALIGNMENT_PAIR q = truth.pairAt(160 * kDeg, 60 * kDeg);
         p.ha += 2 * k2Pi; // reduced for the solve, stored as given
-        rig->clock->ms = 1234567;
+        rig->clock->set(1234567);
         QVERIFY(rig->aligner->align2({"Arcturus", "Vega"}, p, q));
         ALIGNMENT_DATA d = rig->container->get();
         QCOMPARE(d.pairs, (std::vector<ALIGNMENT_PAIR>{p, q}));
@@ -218,17 +218,16 @@ private slots:
         QTest::addColumn<ALIGNMENT_PAIR>("r");
         const ALIGNMENT_PAIR far{0.3, 0.2, 0.3, 0.2};
         // 90 degrees apart in the sky, 10 degrees apart on the axes.
-        QTest::newRow("axes cannot reproduce the separation")
-            << 2 << far << ALIGNMENT_PAIR{0.3 + kPi / 2, 0.2, 0.4, 0.2} << far;
+        dataRow("axes cannot reproduce the separation", 2, far,
+                ALIGNMENT_PAIR{0.3 + kPi / 2, 0.2, 0.4, 0.2}, far);
         // Equal corrected axis 1: the ID solve divides by cos(0) - 1.
         QTest::newRow("equal axis 1") << 2 << far << ALIGNMENT_PAIR{0.5, 0.6, 0.3, 0.6} << far;
         // Star 2 lies within 5 degrees of star 3 in axis 1, so star 1 is the CH partner; it shares
         // star 3's axis-2 cosine: CH divides by zero.
-        QTest::newRow("equal axis-2 cosines in the CH solve")
-            << 3 << ALIGNMENT_PAIR{-0.5, 0.4, -0.5, 0.4} << ALIGNMENT_PAIR{0.62, 0.1, 0.62, 0.1}
-            << ALIGNMENT_PAIR{0.6, 0.4, 0.6, 0.4};
-        QTest::newRow("a measured angle that is not a number")
-            << 2 << far << ALIGNMENT_PAIR{1.2, 0.5, std::nan(""), 0.5} << far;
+        dataRow("equal axis-2 cosines in the CH solve", 3, ALIGNMENT_PAIR{-0.5, 0.4, -0.5, 0.4},
+                ALIGNMENT_PAIR{0.62, 0.1, 0.62, 0.1}, ALIGNMENT_PAIR{0.6, 0.4, 0.6, 0.4});
+        dataRow("a measured angle that is not a number", 2, far,
+                ALIGNMENT_PAIR{1.2, 0.5, std::nan(""), 0.5}, far);
     }
 
     void rejections() {

@@ -2,6 +2,7 @@
 
 #include "astro/angleutil.h"
 #include "astro/astrocalc.h"
+#include "base/tests/datarow.h"
 #include "model/mountmode.h"
 #include "model/tests/rotations.h"
 
@@ -91,41 +92,34 @@ private slots:
         const Terms terms{10 * kArcmin, 5 * kArcmin, 3 * kArcmin};
         auto deg = [](double a, double b) { return AnglePair{a * kDeg, b * kDeg}; };
         const AnglePair none{0, 0};
-        QTest::newRow("EQ north, 1h +20, normal side")
-            << holder(0, 30) << 1 << deg(15, 20) << none << deg(15, 20);
-        QTest::newRow("EQ north, 1h +20, Auto takes the flipped side")
-            << holder(0, 30) << 0 << deg(15, 20) << none << deg(-165, 160);
-        QTest::newRow("EQ north, -1h, Auto stays")
-            << holder(0, 30) << 0 << deg(-15, 20) << none << deg(-15, 20);
-        QTest::newRow("EQ north, on the meridian Auto stays")
-            << holder(0, 30) << 0 << deg(0, 20) << none << deg(0, 20);
-        QTest::newRow("EQ north, Yes on the meridian")
-            << holder(0, 30) << 2 << deg(0, 20) << none << deg(-180, 160);
-        QTest::newRow("EQ north, hour angle one turn on")
-            << holder(0, 30) << 1 << deg(375, 20) << none << deg(15, 20);
-        QTest::newRow("EQ south, 1h +20, normal side")
-            << holder(0, -30) << 1 << deg(15, 20) << none << deg(-15, -20);
-        QTest::newRow("EQ south, -1h flips under Auto")
-            << holder(0, -30) << 0 << deg(-15, -20) << none << deg(-165, 160);
-        QTest::newRow("EQ equator uses the northern rule")
-            << holder(0, 0) << 0 << deg(15, 20) << none << deg(-165, 160);
-        QTest::newRow("EQ with ID CH NP") << holder(0, 40, terms) << 1 << deg(30, 50) << none
-                                          << deg(29.810768668131914, 49.833333333333336);
-        QTest::newRow("EQ with ID CH NP, flipped side")
-            << holder(0, 40, terms) << 0 << deg(30, 50) << none
-            << deg(-149.8107686681319, 129.83333333333334);
-        QTest::newRow("AZ 45, south horizon")
-            << holder(1, 45) << 0 << deg(0, 0) << none << deg(-180, 45);
-        QTest::newRow("AZ 45, west horizon")
-            << holder(1, 45) << 0 << deg(90, 0) << none << deg(-90, 0);
-        QTest::newRow("AZ 45, with ID CH NP") << holder(1, 45, terms) << 0 << deg(0, 0) << none
-                                              << deg(179.83214886980224, 44.833333333333336);
+        dataRow("EQ north, 1h +20, normal side", holder(0, 30), 1, deg(15, 20), none, deg(15, 20));
+        dataRow("EQ north, 1h +20, Auto takes the flipped side", holder(0, 30), 0, deg(15, 20),
+                none, deg(-165, 160));
+        dataRow("EQ north, -1h, Auto stays", holder(0, 30), 0, deg(-15, 20), none, deg(-15, 20));
+        dataRow("EQ north, on the meridian Auto stays", holder(0, 30), 0, deg(0, 20), none,
+                deg(0, 20));
+        dataRow("EQ north, Yes on the meridian", holder(0, 30), 2, deg(0, 20), none,
+                deg(-180, 160));
+        dataRow("EQ north, hour angle one turn on", holder(0, 30), 1, deg(375, 20), none,
+                deg(15, 20));
+        dataRow("EQ south, 1h +20, normal side", holder(0, -30), 1, deg(15, 20), none,
+                deg(-15, -20));
+        dataRow("EQ south, -1h flips under Auto", holder(0, -30), 0, deg(-15, -20), none,
+                deg(-165, 160));
+        dataRow("EQ equator uses the northern rule", holder(0, 0), 0, deg(15, 20), none,
+                deg(-165, 160));
+        dataRow("EQ with ID CH NP", holder(0, 40, terms), 1, deg(30, 50), none,
+                deg(29.810768668131914, 49.833333333333336));
+        dataRow("EQ with ID CH NP, flipped side", holder(0, 40, terms), 0, deg(30, 50), none,
+                deg(-149.8107686681319, 129.83333333333334));
+        dataRow("AZ 45, south horizon", holder(1, 45), 0, deg(0, 0), none, deg(-180, 45));
+        dataRow("AZ 45, west horizon", holder(1, 45), 0, deg(90, 0), none, deg(-90, 0));
+        dataRow("AZ 45, with ID CH NP", holder(1, 45, terms), 0, deg(0, 0), none,
+                deg(179.83214886980224, 44.833333333333336));
         const auto sky175 = AstroCalc::azAltToHourAngleDecStep(175 * kDeg, 30 * kDeg, 45 * kDeg);
-        QTest::newRow("AZ nearest turn to -170")
-            << holder(1, 45) << 0 << sky175 << deg(-170, 0) << deg(-185, 30);
+        dataRow("AZ nearest turn to -170", holder(1, 45), 0, sky175, deg(-170, 0), deg(-185, 30));
         const auto sky15 = AstroCalc::azAltToHourAngleDecStep(15 * kDeg, 30 * kDeg, 45 * kDeg);
-        QTest::newRow("AZ 375 comes back to 15")
-            << holder(1, 45) << 0 << sky15 << deg(350, 0) << deg(15, 30);
+        dataRow("AZ 375 comes back to 15", holder(1, 45), 0, sky15, deg(350, 0), deg(15, 30));
     }
     void skyToAxes() {
         QFETCH(std::shared_ptr<Nullable<ALIGNMENT_DATA>>, model);
@@ -262,16 +256,12 @@ private slots:
         tilt *= rotationX(1 * kDeg);
         QTest::newRow("EQ north") << holder(0, 40) << AnglePair{0.4, 0.3} << kSidereal;
         QTest::newRow("EQ south") << holder(0, -40) << AnglePair{-2.0, -0.7} << kSidereal;
-        QTest::newRow("EQ north, turned mount")
-            << turned(0, 40, tilt) << AnglePair{1.0, 1.2} << kSidereal;
-        QTest::newRow("EQ backwards at lunar rate")
-            << turned(0, 40, tilt) << AnglePair{-1.0, -0.2} << -7.023457754504344e-05;
-        QTest::newRow("AZ rising in the east")
-            << holder(1, 45) << AnglePair{-1.5, 0.2} << kSidereal;
-        QTest::newRow("AZ setting in the west")
-            << holder(1, 45) << AnglePair{2.0, -0.1} << kSidereal;
-        QTest::newRow("AZ south of the zenith")
-            << holder(1, 45) << AnglePair{0.05, 0.6} << kSidereal;
+        dataRow("EQ north, turned mount", turned(0, 40, tilt), AnglePair{1.0, 1.2}, kSidereal);
+        dataRow("EQ backwards at lunar rate", turned(0, 40, tilt), AnglePair{-1.0, -0.2},
+                -7.023457754504344e-05);
+        dataRow("AZ rising in the east", holder(1, 45), AnglePair{-1.5, 0.2}, kSidereal);
+        dataRow("AZ setting in the west", holder(1, 45), AnglePair{2.0, -0.1}, kSidereal);
+        dataRow("AZ south of the zenith", holder(1, 45), AnglePair{0.05, 0.6}, kSidereal);
         QTest::newRow("AZ turned") << turned(1, -30, tilt) << AnglePair{2.5, -0.9} << kSidereal;
     }
     void axisRates() {
@@ -303,20 +293,17 @@ private slots:
         const double phi = 40 * kDeg;
         QTest::newRow("EQ north, perfect") << holder(0, 40) << AnglePair{0, 0} << 0.0;
         QTest::newRow("EQ south, perfect") << holder(0, -40) << AnglePair{0, 0} << 0.0;
-        QTest::newRow("EQ north, polar axis 30' high")
-            << turned(0, 40, rotationY(-e)) << AnglePair{0, e} << e;
-        QTest::newRow("EQ north, polar axis 30' west")
-            << turned(0, 40, rotationX(e))
-            << AnglePair{-std::atan(std::tan(e) / std::cos(phi)),
-                         std::asin(std::cos(e) * std::sin(phi)) - phi}
-            << e;
-        QTest::newRow("EQ south, polar axis 30' high")
-            << turned(0, -40, rotationY(-e)) << AnglePair{0, e} << e;
+        dataRow("EQ north, polar axis 30' high", turned(0, 40, rotationY(-e)), AnglePair{0, e}, e);
+        dataRow("EQ north, polar axis 30' west", turned(0, 40, rotationX(e)),
+                AnglePair{-std::atan(std::tan(e) / std::cos(phi)),
+                          std::asin(std::cos(e) * std::sin(phi)) - phi},
+                e);
+        dataRow("EQ south, polar axis 30' high", turned(0, -40, rotationY(-e)), AnglePair{0, e}, e);
         QTest::newRow("AZ 45, level") << holder(1, 45) << AnglePair{0, 0} << 0.0;
-        QTest::newRow("AZ 1.8, level (asin argument rounds past 1)")
-            << holder(1, 1.8) << AnglePair{0, 0} << 0.0;
-        QTest::newRow("AZ 45, vertical axis 30' towards south")
-            << turned(1, 45, rotationY(e)) << AnglePair{kPi, e} << e;
+        dataRow("AZ 1.8, level (asin argument rounds past 1)", holder(1, 1.8), AnglePair{0, 0},
+                0.0);
+        dataRow("AZ 45, vertical axis 30' towards south", turned(1, 45, rotationY(e)),
+                AnglePair{kPi, e}, e);
     }
     void axisErrors() {
         QFETCH(std::shared_ptr<Nullable<ALIGNMENT_DATA>>, model);

@@ -3,7 +3,6 @@
 #include "model/tests/synthetic.h"
 #include "model/transportalignmentdata.h"
 
-#include <QJsonArray>
 #include <QSignalSpy>
 #include <QTest>
 

@@ -12,48 +12,12 @@
 #include "model/alignment.h"
 #include "mount/appcore.h"
 #include "mount/mountaxisutil.h"
+#include "mount/tests/fakefastclock.h"
 #include "mount/tests/fakemountaxis.h"
 
-#include <chrono>
 #include <memory>
 
 namespace Ko {
-
-// The application clock running `scale` times faster than real time from startMs, so that a
-// minute of tracking passes in a few real seconds.
-class FakeFastClock : public IClock {
-public:
-    FakeFastClock(int64_t startMs, int scale)
-        : m_startMs(startMs), m_scale(scale), m_origin(std::chrono::steady_clock::now()) {}
-    int64_t nowMs() const override {
-        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
-                            std::chrono::steady_clock::now() - m_origin)
-                            .count();
-        return m_startMs + us * m_scale / 1000;
-    }
-    int scale() const { return m_scale; }
-
-private:
-    const int64_t m_startMs;
-    const int m_scale;
-    const std::chrono::steady_clock::time_point m_origin;
-};
-
-// A task token whose sleeps keep pace with a FakeFastClock: each lasts 1/scale of the time asked.
-class FakeFastToken : public ICancellable, public ICanceller {
-public:
-    explicit FakeFastToken(int scale) : m_scale(scale) {}
-    bool isCancelled() override { return m_inner.isCancelled(); }
-    bool sleep(int64_t ms) override {
-        // Rounded up, so that a wake-up never comes before the fast clock reached the time.
-        return m_inner.sleep(ms <= 0 ? 0 : (ms + m_scale - 1) / m_scale);
-    }
-    void cancel() override { m_inner.cancel(); }
-
-private:
-    const int m_scale;
-    ControlledCancellable m_inner;
-};
 
 // The thread's token on a stopped fake clock: each sleep is logged and moves the clock on; the
 // token reports a cancel once the clock reaches the deadline.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/cancellable.h"
+#include "base/tests/fakeclock.h"
 #include "link/imountaxis.h"
-#include "link/tests/fakeclock.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,6 @@
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "base/tests/scratchsettings.h"
 #include "mount/profiles/cameracontrollist.h"
 #include "mount/profiles/taskprofile_camera.h"
@@ -90,26 +91,16 @@ private slots:
         QTest::addColumn<QString>("shutter");
         QTest::addColumn<int>("endTick");
 
-        QTest::newRow("3 photos of 2 s, 1 s apart") << "2 1 3 on"
-                                                    << "1+ 21- 41+ 61- 81+ 101-" << 111;
-        QTest::newRow("every program disabled: done at the first tick") << "2 1 3 off; 5 5 1 off"
-                                                                        << "" << 1;
-        QTest::newRow("empty list: done at the first tick") << ""
-                                                            << "" << 1;
-        QTest::newRow("a disabled program is passed over") << "1 1 1 off; 2 0 1 on"
-                                                           << "11+ 31-" << 41;
-        QTest::newRow("two programs in a row") << "1 1 1 on; 1 0 2 on"
-                                               << "1+ 11- 31+ 41- 61+ 71-" << 81;
-        QTest::newRow("exposure and interval 0 still end") << "0 0 2 on"
-                                                           << "1+ 11- 31+ 41-" << 51;
-        QTest::newRow("fractions end at the step that passes zero") << "1.5 0.5 1 on"
-                                                                    << "1+ 21-" << 31;
-        QTest::newRow("negative exposure closes at the next step") << "-3 1 1 on"
-                                                                   << "1+ 11-" << 21;
-        QTest::newRow("no photos: passed over") << "2 1 0 on; 1 1 1 on"
-                                                << "11+ 21-" << 31;
-        QTest::newRow("negative photos: passed over") << "2 1 -3 on"
-                                                      << "" << 1;
+        dataRow("3 photos of 2 s, 1 s apart", "2 1 3 on", "1+ 21- 41+ 61- 81+ 101-", 111);
+        dataRow("every program disabled: done at the first tick", "2 1 3 off; 5 5 1 off", "", 1);
+        dataRow("empty list: done at the first tick", "", "", 1);
+        dataRow("a disabled program is passed over", "1 1 1 off; 2 0 1 on", "11+ 31-", 41);
+        dataRow("two programs in a row", "1 1 1 on; 1 0 2 on", "1+ 11- 31+ 41- 61+ 71-", 81);
+        dataRow("exposure and interval 0 still end", "0 0 2 on", "1+ 11- 31+ 41-", 51);
+        dataRow("fractions end at the step that passes zero", "1.5 0.5 1 on", "1+ 21-", 31);
+        dataRow("negative exposure closes at the next step", "-3 1 1 on", "1+ 11-", 21);
+        dataRow("no photos: passed over", "2 1 0 on; 1 1 1 on", "11+ 21-", 31);
+        dataRow("negative photos: passed over", "2 1 -3 on", "", 1);
     }
     void timedRun() {
         QFETCH(QString, stored);
@@ -148,13 +139,11 @@ private slots:
         QTest::newRow("photo done") << one << 31 << 0 << QStringList{"", "0s", "1"};
         QTest::newRow("second photo") << one << 41 << 0 << QStringList{"2s", "", "1"};
         const QString two = "1 1 1 off; 1 2 1 on";
-        QTest::newRow("disabled shows Done")
-            << two << 1 << 0 << QStringList{"Done", "Done", "Done"};
+        dataRow("disabled shows Done", two, 1, 0, QStringList{"Done", "Done", "Done"});
         QTest::newRow("next not started yet") << two << 1 << 1 << QStringList{"", "", ""};
         QTest::newRow("next running") << two << 11 << 1 << QStringList{"1s", "", "0"};
         const QString seq = "1 0 1 on; 3 1 1 on";
-        QTest::newRow("finished shows Done")
-            << seq << 21 << 0 << QStringList{"Done", "Done", "Done"};
+        dataRow("finished shows Done", seq, 21, 0, QStringList{"Done", "Done", "Done"});
         QTest::newRow("and the next opens") << seq << 31 << 1 << QStringList{"3s", "", "0"};
     }
     void progressTexts() {
@@ -354,10 +343,8 @@ private slots:
         QTest::addColumn<QString>("shutter");
         QTest::addColumn<int>("endTick");
         QTest::newRow("deleted, nothing left") << "5 1 1 on" << QList<int>{} << "1+ 12-" << 12;
-        QTest::newRow("deleted, a disabled one left")
-            << "5 1 1 on; 2 1 1 off" << QList<int>{1} << "1+ 12-" << 12;
-        QTest::newRow("replaced by an enabled one")
-            << "5 1 1 on; 2 1 1 on" << QList<int>{1} << "1+ 51-" << 61;
+        dataRow("deleted, a disabled one left", "5 1 1 on; 2 1 1 off", QList<int>{1}, "1+ 12-", 12);
+        dataRow("replaced by an enabled one", "5 1 1 on; 2 1 1 on", QList<int>{1}, "1+ 51-", 61);
     }
     void listChangedDuringAnExposure() {
         QFETCH(QString, stored);

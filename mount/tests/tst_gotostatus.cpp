@@ -61,132 +61,129 @@ struct Snapshot {
 class TestGotoStatus : public QObject {
     Q_OBJECT
 private slots:
-    void duringAndAfterGoto_data();
-    void duringAndAfterGoto();
-    void trailPointsAndDisconnect();
-};
-
-// Targets in each frame a GoTo takes, at the same place in the sky (for the axes: 1 and -0.6
-// rad from the reference position).
-void TestGotoStatus::duringAndAfterGoto_data() {
-    QTest::addColumn<int>("frame");
-    QTest::addColumn<bool>("skyFrame");
-    QTest::newRow("RA/Dec J2000") << int(CoordType::RDJ2000) << true;
-    QTest::newRow("RA/Dec of date") << int(CoordType::RDJNow) << true;
-    QTest::newRow("hour angle") << int(CoordType::HDObsv) << true;
-    QTest::newRow("azimuth and altitude") << int(CoordType::AZObsv) << false;
-    QTest::newRow("mount axes") << int(CoordType::MountAxes) << false;
-}
-
-void TestGotoStatus::duringAndAfterGoto() {
-    QFETCH(int, frame);
-    QFETCH(bool, skyFrame);
-    MountControlRig rig;
-    GotoStatus status(rig.holder, rig.format, rig.astro);
-    QVERIFY(status.done());
-    IMount* mount = rig.connect();
-    QCOMPARE(Snapshot(status, *mount, *rig.astro).texts, QStringList(4));
-    const auto home = rig.alignment->referenceAxes();
-    const U_ASTRO_COORD coord =
-        CoordType(frame) == CoordType::MountAxes
-            ? U_ASTRO_COORD{home.first + 1.0, home.second - 0.6, CoordType::MountAxes}
-            : rig.astro->convertNow(kSouthEast, CoordType(frame));
-    const MountTarget target{"Zubeneschamali \u03b2 Lib", coord, 0};
-
-    // The time stands still while the test reads the popup and the mount: the axes the mount
-    // reads and the sky the popup turns are those of one moment. A reading begun before the
-    // time stopped may still land; once a snapshot finds the mount's reading the same before and
-    // after the popup's, and a second one finds the same again, every reading is of the moment.
-    std::vector<Snapshot> seen;
-    bool snapshotting = false;
-    connect(&status, &IGotoStatus::valueChanged, this, [&] {
-        if (snapshotting)
-            return;
-        snapshotting = true;
-        rig.clock->freeze();
-        Snapshot s(status, *mount, *rig.astro);
-        QTest::qWaitFor(
-            [&] {
-                const Snapshot again(status, *mount, *rig.astro);
-                const bool steady = again.texts == s.texts &&
-                                    again.remainingBefore == s.remainingBefore &&
-                                    again.remainingBefore == again.remainingAfter;
-                s = again;
-                return steady;
-            },
-            5000);
-        seen.push_back(s);
-        rig.clock->resume();
-        snapshotting = false;
-    });
-    QVERIFY(mount->slewToAsync(target));
-    QTRY_VERIFY_WITH_TIMEOUT(!seen.empty() && seen.back().done, 30000);
-
-    std::vector<Snapshot> during;
-    std::copy_if(seen.begin(), seen.end(), std::back_inserter(during),
-                 [](const Snapshot& s) { return !s.done; });
-    // The start and several axis readings each made the popup read again.
-    QVERIFY2(during.size() >= 3, qPrintable(QString::number(during.size())));
-    for (const Snapshot& s : during) {
-        QCOMPARE(s.texts[0], QString::fromStdString(target.name));
-        // Right ascension and hour angle are written to the second of time.
-        QVERIFY2(near(s.texts[1], coord.a, coord.b, 15 * kArcsec), qPrintable(s.texts[1]));
-        // Azimuth and altitude are written to the second of arc.
-        QVERIFY2(skyFrame ? near(s.texts[2], s.azAltNow.a, s.azAltNow.b, 1 * kArcsec)
-                          : s.texts[2].isEmpty(),
-                 qPrintable(s.texts[2]));
-        QCOMPARE(s.remainingBefore, s.remainingAfter);
-        QCOMPARE(s.texts[3], s.remainingBefore);
+    // Targets in each frame a GoTo takes, at the same place in the sky (for the axes: 1 and -0.6
+    // rad from the reference position).
+    void duringAndAfterGoto_data() {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("skyFrame");
+        QTest::newRow("RA/Dec J2000") << int(CoordType::RDJ2000) << true;
+        QTest::newRow("RA/Dec of date") << int(CoordType::RDJNow) << true;
+        QTest::newRow("hour angle") << int(CoordType::HDObsv) << true;
+        QTest::newRow("azimuth and altitude") << int(CoordType::AZObsv) << false;
+        QTest::newRow("mount axes") << int(CoordType::MountAxes) << false;
     }
-    // The remaining angle, known once the first pass has its axis target, shrinks on the way.
-    const auto first = std::find_if(during.begin(), during.end(),
-                                    [](const Snapshot& s) { return !s.texts[3].isEmpty(); });
-    QVERIFY(first != during.end() && first->texts[3].toDouble() > 10);
-    QVERIFY(during.back().texts[3].toDouble() < first->texts[3].toDouble());
-    QCOMPARE(seen.back().texts, QStringList(4));
-}
+    void duringAndAfterGoto() {
+        QFETCH(int, frame);
+        QFETCH(bool, skyFrame);
+        MountControlRig rig;
+        GotoStatus status(rig.holder, rig.format, rig.astro);
+        QVERIFY(status.done());
+        IMount* mount = rig.connect();
+        QCOMPARE(Snapshot(status, *mount, *rig.astro).texts, QStringList(4));
+        const auto home = rig.alignment->referenceAxes();
+        const U_ASTRO_COORD coord =
+            CoordType(frame) == CoordType::MountAxes
+                ? U_ASTRO_COORD{home.first + 1.0, home.second - 0.6, CoordType::MountAxes}
+                : rig.astro->convertNow(kSouthEast, CoordType(frame));
+        const MountTarget target{"Zubeneschamali \u03b2 Lib", coord, 0};
 
-// After a GoTo to an azimuth and altitude (which leaves tracking off) the trail-points popup
-// shows where the mount stands, within the GoTo's tolerance of 2' and the rounding of the text.
-// A mount that goes in the middle of the next GoTo empties both popups at once.
-void TestGotoStatus::trailPointsAndDisconnect() {
-    MountControlRig rig;
-    GotoStatus status(rig.holder, rig.format, rig.astro);
-    TrailPointsStatus trail(rig.holder, rig.format, rig.astro);
-    QCOMPARE(trail.targetPosition1() + trail.targetPosition2(), QString());
-    QSignalSpy trailChanges(&trail, &TrailPointsStatus::valueChanged);
-    QSignalSpy statusChanges(&status, &IGotoStatus::valueChanged);
-    IMount* mount = rig.connect();
-    QCOMPARE(trailChanges.count(), 1);
+        // The time stands still while the test reads the popup and the mount: the axes the mount
+        // reads and the sky the popup turns are those of one moment. A reading begun before the
+        // time stopped may still land; once a snapshot finds the mount's reading the same before
+        // and after the popup's, and a second one finds the same again, every reading is of the
+        // moment.
+        std::vector<Snapshot> seen;
+        bool snapshotting = false;
+        connect(&status, &IGotoStatus::valueChanged, this, [&] {
+            if (snapshotting)
+                return;
+            snapshotting = true;
+            rig.clock->freeze();
+            Snapshot s(status, *mount, *rig.astro);
+            QTest::qWaitFor(
+                [&] {
+                    const Snapshot again(status, *mount, *rig.astro);
+                    const bool steady = again.texts == s.texts &&
+                                        again.remainingBefore == s.remainingBefore &&
+                                        again.remainingBefore == again.remainingAfter;
+                    s = again;
+                    return steady;
+                },
+                5000);
+            seen.push_back(s);
+            rig.clock->resume();
+            snapshotting = false;
+        });
+        QVERIFY(mount->slewToAsync(target));
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.empty() && seen.back().done, 30000);
 
-    std::atomic<int> result{-1};
-    mount->slewToFinished.append([&result](CmdRet r) { result = r.type; });
-    QVERIFY(mount->slewToAsync(MountTarget{"south-east", kSouthEast, 0}));
-    QTRY_COMPARE_WITH_TIMEOUT(result.load(), int(CmdRetType_::Ok), 30000);
-    // Every axis reading reaches the popup: those of the GoTo, and this one.
-    const int readings = trailChanges.count();
-    QVERIFY2(readings > 3, qPrintable(QString::number(readings)));
-    mount->readPositionAsync();
-    QTRY_VERIFY(trailChanges.count() > readings);
-    const double tolerance = 3.0 / 60 * kDeg;
-    const U_ASTRO_COORD raDec = rig.astro->convertNow(kSouthEast, CoordType::RDJNow);
-    QVERIFY2(near(trail.targetPosition1(), raDec.a, raDec.b, tolerance),
-             qPrintable(trail.targetPosition1()));
-    QVERIFY2(near(trail.targetPosition2(), kSouthEast.a, kSouthEast.b, tolerance),
-             qPrintable(trail.targetPosition2()));
-    QVERIFY(trail.targetPosition2().startsWith(QStringLiteral("SE ")));
+        std::vector<Snapshot> during;
+        std::copy_if(seen.begin(), seen.end(), std::back_inserter(during),
+                     [](const Snapshot& s) { return !s.done; });
+        // The start and several axis readings each made the popup read again.
+        QVERIFY2(during.size() >= 3, qPrintable(QString::number(during.size())));
+        for (const Snapshot& s : during) {
+            QCOMPARE(s.texts[0], QString::fromStdString(target.name));
+            // Right ascension and hour angle are written to the second of time.
+            QVERIFY2(near(s.texts[1], coord.a, coord.b, 15 * kArcsec), qPrintable(s.texts[1]));
+            // Azimuth and altitude are written to the second of arc.
+            QVERIFY2(skyFrame ? near(s.texts[2], s.azAltNow.a, s.azAltNow.b, 1 * kArcsec)
+                              : s.texts[2].isEmpty(),
+                     qPrintable(s.texts[2]));
+            QCOMPARE(s.remainingBefore, s.remainingAfter);
+            QCOMPARE(s.texts[3], s.remainingBefore);
+        }
+        // The remaining angle, known once the first pass has its axis target, shrinks on the way.
+        const auto first = std::find_if(during.begin(), during.end(),
+                                        [](const Snapshot& s) { return !s.texts[3].isEmpty(); });
+        QVERIFY(first != during.end() && first->texts[3].toDouble() > 10);
+        QVERIFY(during.back().texts[3].toDouble() < first->texts[3].toDouble());
+        QCOMPARE(seen.back().texts, QStringList(4));
+    }
 
-    QVERIFY(mount->slewToAsync(MountTarget{"back", {0, 60 * kDeg, CoordType::AZObsv}, 0}));
-    QTRY_VERIFY(!status.done());
-    const int trailBefore = trailChanges.count();
-    const int statusBefore = statusChanges.count();
-    rig.holder->disconnect();
-    QCOMPARE(trailChanges.count(), trailBefore + 1);
-    QCOMPARE(statusChanges.count(), statusBefore + 1);
-    QVERIFY(status.done());
-    QCOMPARE(status.targetName() + status.targetPosition1() + status.remainingAngle(), QString());
-    QCOMPARE(trail.targetPosition1() + trail.targetPosition2(), QString());
-}
+    // After a GoTo to an azimuth and altitude (which leaves tracking off) the trail-points popup
+    // shows where the mount stands, within the GoTo's tolerance of 2' and the rounding of the text.
+    // A mount that goes in the middle of the next GoTo empties both popups at once.
+    void trailPointsAndDisconnect() {
+        MountControlRig rig;
+        GotoStatus status(rig.holder, rig.format, rig.astro);
+        TrailPointsStatus trail(rig.holder, rig.format, rig.astro);
+        QCOMPARE(trail.targetPosition1() + trail.targetPosition2(), QString());
+        QSignalSpy trailChanges(&trail, &TrailPointsStatus::valueChanged);
+        QSignalSpy statusChanges(&status, &IGotoStatus::valueChanged);
+        IMount* mount = rig.connect();
+        QCOMPARE(trailChanges.count(), 1);
+
+        std::atomic<int> result{-1};
+        mount->slewToFinished.append([&result](CmdRet r) { result = r.type; });
+        QVERIFY(mount->slewToAsync(MountTarget{"south-east", kSouthEast, 0}));
+        QTRY_COMPARE_WITH_TIMEOUT(result.load(), int(CmdRetType_::Ok), 30000);
+        // Every axis reading reaches the popup: those of the GoTo, and this one.
+        const int readings = trailChanges.count();
+        QVERIFY2(readings > 3, qPrintable(QString::number(readings)));
+        mount->readPositionAsync();
+        QTRY_VERIFY(trailChanges.count() > readings);
+        const double tolerance = 3.0 / 60 * kDeg;
+        const U_ASTRO_COORD raDec = rig.astro->convertNow(kSouthEast, CoordType::RDJNow);
+        QVERIFY2(near(trail.targetPosition1(), raDec.a, raDec.b, tolerance),
+                 qPrintable(trail.targetPosition1()));
+        QVERIFY2(near(trail.targetPosition2(), kSouthEast.a, kSouthEast.b, tolerance),
+                 qPrintable(trail.targetPosition2()));
+        QVERIFY(trail.targetPosition2().startsWith(QStringLiteral("SE ")));
+
+        QVERIFY(mount->slewToAsync(MountTarget{"back", {0, 60 * kDeg, CoordType::AZObsv}, 0}));
+        QTRY_VERIFY(!status.done());
+        const int trailBefore = trailChanges.count();
+        const int statusBefore = statusChanges.count();
+        rig.holder->disconnect();
+        QCOMPARE(trailChanges.count(), trailBefore + 1);
+        QCOMPARE(statusChanges.count(), statusBefore + 1);
+        QVERIFY(status.done());
+        QCOMPARE(status.targetName() + status.targetPosition1() + status.remainingAngle(),
+                 QString());
+        QCOMPARE(trail.targetPosition1() + trail.targetPosition2(), QString());
+    }
+};
 
 QTEST_MAIN(TestGotoStatus)
 #include "tst_gotostatus.moc"

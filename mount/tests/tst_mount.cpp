@@ -10,6 +10,7 @@
 #include "base/location2.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "base/toastmanageruistub.h"
 #include "link/connectionsettings.h"
 #include "link/emkomcommand.h"
@@ -38,7 +39,6 @@
 #include "mount/tests/fakefastclock.h"
 #include "mount/tests/mountcontrolrig.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -229,502 +229,475 @@ class TestMount : public QObject {
     Q_OBJECT
 
 private slots:
-    void gotoArrives_data();
-    void gotoArrives();
-    void altitudeLimits_data();
-    void altitudeLimits();
-    void endOfMotionRule_data();
-    void endOfMotionRule();
-    void abortDuringGoto();
-    void secondGotoDuringFirst();
-    void relays_data();
-    void relays();
-    void destroyedDuringGoto();
-    void lastReferenceOnTaskThread();
-    void trackingSwitchAcrossThreads();
-    void factorySessions();
-    void positions();
-};
+    // A GoTo from the reference position to each kind of target ends within tolerance of it, with
+    // the published target set while it runs and cleared at the end, and tracking as the target's
+    // frame asks: on at the object's rate after an equatorial sky position, off after anything
+    // else.
+    void gotoArrives_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<U_ASTRO_COORD>("target");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("tracking");
 
-// A GoTo from the reference position to each kind of target ends within tolerance of it, with the
-// published target set while it runs and cleared at the end, and tracking as the target's frame
-// asks: on at the object's rate after an equatorial sky position, off after anything else.
-void TestMount::gotoArrives_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<U_ASTRO_COORD>("target");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("tracking");
-
-    // Offsets from the local sidereal time at the start are turned into right ascension in the
-    // test, so every row points to the same part of the sky whatever the date.
-    const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
-    QTest::newRow("EQ axis angles: tracking off")
-        << EQ << U_ASTRO_COORD{-1.2, 1.1, CoordType::MountAxes} << 0 << false;
-    QTest::newRow("EQ hour angle 2h east: tracking off")
-        << EQ << U_ASTRO_COORD{-30 * kDeg, 20 * kDeg, CoordType::HDObsv} << 0 << false;
-    QTest::newRow("EQ star of date 2h east, lunar rate")
-        << EQ << U_ASTRO_COORD{30 * kDeg, 20 * kDeg, CoordType::RDJNow} << 1 << true;
-    QTest::newRow("EQ J2000 star 1h west, solar rate")
-        << EQ << U_ASTRO_COORD{-15 * kDeg, 20 * kDeg, CoordType::RDJ2000} << 2 << true;
-    QTest::newRow("AZ star of date, sidereal")
-        << AZ << U_ASTRO_COORD{20 * kDeg, 30 * kDeg, CoordType::RDJNow} << 0 << true;
-    QTest::newRow("AZ azimuth 120, altitude 40: tracking off")
-        << AZ << U_ASTRO_COORD{120 * kDeg, 40 * kDeg, CoordType::AZObsv} << 0 << false;
-}
-
-void TestMount::gotoArrives() {
-    QFETCH(int, mode);
-    QFETCH(U_ASTRO_COORD, target);
-    QFETCH(int, kind);
-    QFETCH(bool, tracking);
-
-    FactoryRig rig{MountMode_::E(mode)};
-    if (target.type == CoordType::RDJNow || target.type == CoordType::RDJ2000)
-        target.a += rig.astro->localSiderealRad();
-    const MountTarget goal{"goal", target, uint32_t(kind)};
-    FinishProbe finish;
-    finish.subscribe(*rig.mount);
-    std::atomic<int> states{0};
-    rig.mount->slewToStateChanged.append([&] { ++states; });
-    std::atomic<int> positions{0};
-    QObject::connect(
-        rig.mount.get(), &IMount::positionChanged, this, [&] { ++positions; },
-        Qt::DirectConnection);
-
-    QVERIFY(rig.mount->slewToAsync(goal));
-    QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
-    QCOMPARE(rig.mount->slewToTarget().value(), goal);
-    QTRY_COMPARE_WITH_TIMEOUT(finish.get(), QList<int>{CmdRetType_::Ok}, kGotoTimeoutMs);
-
-    QVERIFY(!rig.mount->slewToTarget().hasValue());
-    QVERIFY(!rig.mount->remainingSlewAngle().hasValue());
-    // Start, end, and the readings in between.
-    QVERIFY(states >= 3);
-    QVERIFY(positions > 0);
-    QCOMPARE(rig.mount->trackingEnabled(), tracking);
-    if (tracking) {
-        QCOMPARE(rig.mount->trackingRate(), Nullable<TrackingRate>(TrackingRate(kind)));
-        QVERIFY(!rig.mount->trackingTarget().hasValue());
-        QTRY_VERIFY(rig.mount->realTracking());
-    } else {
-        QVERIFY(!rig.mount->realTracking());
+        // Offsets from the local sidereal time at the start are turned into right ascension in the
+        // test, so every row points to the same part of the sky whatever the date.
+        const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
+        dataRow("EQ axis angles: tracking off", EQ, U_ASTRO_COORD{-1.2, 1.1, CoordType::MountAxes},
+                0, false);
+        dataRow("EQ hour angle 2h east: tracking off", EQ,
+                U_ASTRO_COORD{-30 * kDeg, 20 * kDeg, CoordType::HDObsv}, 0, false);
+        dataRow("EQ star of date 2h east, lunar rate", EQ,
+                U_ASTRO_COORD{30 * kDeg, 20 * kDeg, CoordType::RDJNow}, 1, true);
+        dataRow("EQ J2000 star 1h west, solar rate", EQ,
+                U_ASTRO_COORD{-15 * kDeg, 20 * kDeg, CoordType::RDJ2000}, 2, true);
+        dataRow("AZ star of date, sidereal", AZ,
+                U_ASTRO_COORD{20 * kDeg, 30 * kDeg, CoordType::RDJNow}, 0, true);
+        dataRow("AZ azimuth 120, altitude 40: tracking off", AZ,
+                U_ASTRO_COORD{120 * kDeg, 40 * kDeg, CoordType::AZObsv}, 0, false);
     }
-    QVERIFY(rig.mount->axisSlewFlag(0) && rig.mount->axisSlewFlag(1));
-    QCOMPARE(rig.mount->flippingMode(), FlippingMode_::Auto);
+    void gotoArrives() {
+        QFETCH(int, mode);
+        QFETCH(U_ASTRO_COORD, target);
+        QFETCH(int, kind);
+        QFETCH(bool, tracking);
 
-    const auto read = rig.mount->readAxisPositions();
-    QVERIFY(read.isOk());
-    const double off = distance(rig, read.value(), expectedAxes(rig, target, read.value()));
-    QVERIFY2(off < kArrivalToleranceRad, qPrintable(arcmin(off)));
-}
+        FactoryRig rig{MountMode_::E(mode)};
+        if (target.type == CoordType::RDJNow || target.type == CoordType::RDJ2000)
+            target.a += rig.astro->localSiderealRad();
+        const MountTarget goal{"goal", target, uint32_t(kind)};
+        FinishProbe finish;
+        finish.subscribe(*rig.mount);
+        std::atomic<int> states{0};
+        rig.mount->slewToStateChanged.append([&] { ++states; });
+        std::atomic<int> positions{0};
+        QObject::connect(
+            rig.mount.get(), &IMount::positionChanged, this, [&] { ++positions; },
+            Qt::DirectConnection);
 
-// The altitude limits (0 and 75 degrees by default) hold at both ends inclusive; targets that
-// are not numbers are refused in every frame; axis targets skip the limits. A refused target
-// starts nothing.
-void TestMount::altitudeLimits_data() {
-    QTest::addColumn<U_ASTRO_COORD>("target");
-    QTest::addColumn<bool>("accepted");
-
-    const double maxAlt = AltRange::kMaxAltDefault;
-    const double nan = std::nan("");
-    QTest::newRow("altitude exactly at the lower limit")
-        << U_ASTRO_COORD{1.0, 0.0, CoordType::AZObsv} << true;
-    QTest::newRow("just below the lower limit")
-        << U_ASTRO_COORD{1.0, -1e-9, CoordType::AZObsv} << false;
-    QTest::newRow("altitude exactly at the upper limit")
-        << U_ASTRO_COORD{1.0, maxAlt, CoordType::AZObsv} << true;
-    QTest::newRow("just above the upper limit")
-        << U_ASTRO_COORD{1.0, maxAlt + 1e-9, CoordType::AZObsv} << false;
-    QTest::newRow("hour angle 12h: below the horizon")
-        << U_ASTRO_COORD{kPi, 0.0, CoordType::HDObsv} << false;
-    QTest::newRow("altitude not a number") << U_ASTRO_COORD{1.0, nan, CoordType::AZObsv} << false;
-    QTest::newRow("right ascension not a number")
-        << U_ASTRO_COORD{nan, 0.3, CoordType::RDJNow} << false;
-    QTest::newRow("axis angles below the horizon skip the limits")
-        << U_ASTRO_COORD{-1.2, -0.5, CoordType::MountAxes} << true;
-    QTest::newRow("axis angle not a number")
-        << U_ASTRO_COORD{nan, 1.0, CoordType::MountAxes} << false;
-}
-
-void TestMount::altitudeLimits() {
-    QFETCH(U_ASTRO_COORD, target);
-    QFETCH(bool, accepted);
-
-    ManualRig rig(MountMode_::EQ);
-    rig.tasks->take();
-    QCOMPARE(rig.mount->slewToAsync(MountTarget{"t", target, 0}), accepted);
-    QCOMPARE(rig.tasks->take(), accepted ? QStringList{"slto"} : QStringList{});
-    if (accepted)
+        QVERIFY(rig.mount->slewToAsync(goal));
         QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
-}
+        QCOMPARE(rig.mount->slewToTarget().value(), goal);
+        QTRY_COMPARE_WITH_TIMEOUT(finish.get(), QList<int>{CmdRetType_::Ok}, kGotoTimeoutMs);
 
-// Which task each axis gets after a sequence of manual slews, stops, tracking changes and aborts:
-// the tasks the mount asked for along the way, the tags the axes end with, and the manual slew
-// state of axis 1. Rates are in sidereal units; "+1 2" slews axis 2 at the sidereal rate.
-void TestMount::endOfMotionRule_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QStringList>("ops");
-    QTest::addColumn<QStringList>("tasks");
-    QTest::addColumn<QString>("tags");
-    QTest::addColumn<int>("state1");
-    QTest::addColumn<bool>("flag1");
-
-    const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
-    QTest::newRow("EQ right after connecting, tracking on starts at once")
-        << EQ << QStringList{"track on"} << QStringList{"trck"} << "trck/stop" << 0 << true;
-    QTest::newRow("AZ right after connecting, tracking on starts at once")
-        << AZ << QStringList{"track on"} << QStringList{"trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("EQ tracking: zero rate on axis 1 resumes tracking")
-        << EQ << QStringList{"track on", "+8 1", "0 1"} << QStringList{"trck", "slew 1", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("EQ tracking: zero rate on axis 2 stops it")
-        << EQ << QStringList{"track on", "+8 2", "0 2"} << QStringList{"trck", "slew 2", "stop 2"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("AZ tracking: zero rate while the other axis slews stops, the last restarts")
-        << AZ << QStringList{"track on", "+8 1", "-8 2", "0 1", "0 2"}
-        << QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("tracking off: zero rate stops the axis")
-        << EQ << QStringList{"+8 1", "0 1"} << QStringList{"slew 1", "stop 1"} << "stop/stop" << 0
-        << true;
-    QTest::newRow("positive then negative: state -1, flag false")
-        << EQ << QStringList{"+8 1", "-8 1"} << QStringList{"slew 1", "slew 1"} << "slew/stop" << -1
-        << false;
-    QTest::newRow("a stop keeps the last direction")
-        << EQ << QStringList{"+8 1", "-8 1", "0 1"} << QStringList{"slew 1", "slew 1", "stop 1"}
-        << "stop/stop" << 0 << false;
-    QTest::newRow("a rate that is not a number changes nothing")
-        << EQ << QStringList{"+8 1", "nan 1"} << QStringList{"slew 1"} << "slew/stop" << 1 << true;
-    QTest::newRow("EQ tracking off stops axis 1 only")
-        << EQ << QStringList{"track on", "+8 2", "track off"}
-        << QStringList{"trck", "slew 2", "stop 1"} << "stop/slew" << 0 << true;
-    QTest::newRow("AZ tracking off stops both")
-        << AZ << QStringList{"track on", "track off"} << QStringList{"trck", "stop 1", "stop 2"}
-        << "stop/stop" << 0 << true;
-    QTest::newRow("tracking on while an axis slews waits for its end")
-        << EQ << QStringList{"+8 1", "track on", "0 1"} << QStringList{"slew 1", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("same rate again does not restart tracking, another rate does")
-        << EQ << QStringList{"track on", "rate 0", "rate 1"} << QStringList{"trck", "trck"}
-        << "trck/stop" << 0 << true;
-    QTest::newRow("EQ abort with tracking: axis 1 tracks, axis 2 stops")
-        << EQ << QStringList{"track on", "+8 1", "+8 2", "abort"}
-        << QStringList{"trck", "slew 1", "slew 2", "trck", "stop 2"} << "trck/stop" << 0 << true;
-    QTest::newRow("AZ abort with tracking: axis 1 stops (axis 2 still slews), axis 2 tracks")
-        << AZ << QStringList{"track on", "+8 1", "+8 2", "abort"}
-        << QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"} << "trck/trck" << 0 << true;
-    QTest::newRow("AZ tracking target replaces the rate")
-        << AZ << QStringList{"track on", "target"} << QStringList{"trck", "trck"} << "trck/trck"
-        << 0 << true;
-    QTest::newRow("EQ ignores a tracking target")
-        << EQ << QStringList{"track on", "target"} << QStringList{"trck"} << "trck/stop" << 0
-        << true;
-}
-
-void TestMount::endOfMotionRule() {
-    QFETCH(int, mode);
-    QFETCH(QStringList, ops);
-    QFETCH(QStringList, tasks);
-    QFETCH(QString, tags);
-    QFETCH(int, state1);
-    QFETCH(bool, flag1);
-
-    ManualRig rig{MountMode_::E(mode)};
-    IMount& mount = *rig.mount;
-    rig.tasks->take();
-    for (const QString& op : ops) {
-        const QStringList w = op.split(' ');
-        if (op == "track on" || op == "track off") {
-            mount.setTrackingEnabled(op == "track on");
-        } else if (w[0] == "rate") {
-            mount.setTrackingRate(TrackingRate(w[1].toInt()));
-        } else if (op == "target") {
-            mount.setTrackingTarget(
-                MountTarget{"m", U_ASTRO_COORD{1.0, 0.5, CoordType::RDJNow}, 0});
-        } else if (op == "abort") {
-            mount.abortSlewAsync();
+        QVERIFY(!rig.mount->slewToTarget().hasValue());
+        QVERIFY(!rig.mount->remainingSlewAngle().hasValue());
+        // Start, end, and the readings in between.
+        QVERIFY(states >= 3);
+        QVERIFY(positions > 0);
+        QCOMPARE(rig.mount->trackingEnabled(), tracking);
+        if (tracking) {
+            QCOMPARE(rig.mount->trackingRate(), Nullable<TrackingRate>(TrackingRate(kind)));
+            QVERIFY(!rig.mount->trackingTarget().hasValue());
+            QTRY_VERIFY(rig.mount->realTracking());
         } else {
-            const double rate = w[0] == "nan" ? std::nan("") : w[0].toDouble() * kSiderealRate;
-            mount.slewAxisAsync(w[1].toUInt() - 1, rate);
+            QVERIFY(!rig.mount->realTracking());
+        }
+        QVERIFY(rig.mount->axisSlewFlag(0) && rig.mount->axisSlewFlag(1));
+        QCOMPARE(rig.mount->flippingMode(), FlippingMode_::Auto);
+
+        const auto read = rig.mount->readAxisPositions();
+        QVERIFY(read.isOk());
+        const double off = distance(rig, read.value(), expectedAxes(rig, target, read.value()));
+        QVERIFY2(off < kArrivalToleranceRad, qPrintable(arcmin(off)));
+    }
+
+    // The altitude limits (0 and 75 degrees by default) hold at both ends inclusive; targets that
+    // are not numbers are refused in every frame; axis targets skip the limits. A refused target
+    // starts nothing.
+    void altitudeLimits_data() {
+        QTest::addColumn<U_ASTRO_COORD>("target");
+        QTest::addColumn<bool>("accepted");
+
+        const double maxAlt = AltRange::kMaxAltDefault;
+        const double nan = std::nan("");
+        dataRow("altitude exactly at the lower limit", U_ASTRO_COORD{1.0, 0.0, CoordType::AZObsv},
+                true);
+        dataRow("just below the lower limit", U_ASTRO_COORD{1.0, -1e-9, CoordType::AZObsv}, false);
+        dataRow("altitude exactly at the upper limit",
+                U_ASTRO_COORD{1.0, maxAlt, CoordType::AZObsv}, true);
+        dataRow("just above the upper limit", U_ASTRO_COORD{1.0, maxAlt + 1e-9, CoordType::AZObsv},
+                false);
+        dataRow("hour angle 12h: below the horizon", U_ASTRO_COORD{kPi, 0.0, CoordType::HDObsv},
+                false);
+        QTest::newRow("altitude not a number")
+            << U_ASTRO_COORD{1.0, nan, CoordType::AZObsv} << false;
+        dataRow("right ascension not a number", U_ASTRO_COORD{nan, 0.3, CoordType::RDJNow}, false);
+        dataRow("axis angles below the horizon skip the limits",
+                U_ASTRO_COORD{-1.2, -0.5, CoordType::MountAxes}, true);
+        dataRow("axis angle not a number", U_ASTRO_COORD{nan, 1.0, CoordType::MountAxes}, false);
+    }
+    void altitudeLimits() {
+        QFETCH(U_ASTRO_COORD, target);
+        QFETCH(bool, accepted);
+
+        ManualRig rig(MountMode_::EQ);
+        rig.tasks->take();
+        QCOMPARE(rig.mount->slewToAsync(MountTarget{"t", target, 0}), accepted);
+        QCOMPARE(rig.tasks->take(), accepted ? QStringList{"slto"} : QStringList{});
+        if (accepted)
+            QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
+    }
+
+    // Which task each axis gets after a sequence of manual slews, stops, tracking changes and
+    // aborts: the tasks the mount asked for along the way, the tags the axes end with, and the
+    // manual slew state of axis 1. Rates are in sidereal units; "+1 2" slews axis 2 at the sidereal
+    // rate.
+    void endOfMotionRule_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("ops");
+        QTest::addColumn<QStringList>("tasks");
+        QTest::addColumn<QString>("tags");
+        QTest::addColumn<int>("state1");
+        QTest::addColumn<bool>("flag1");
+
+        const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
+        dataRow("EQ right after connecting, tracking on starts at once", EQ,
+                QStringList{"track on"}, QStringList{"trck"}, "trck/stop", 0, true);
+        dataRow("AZ right after connecting, tracking on starts at once", AZ,
+                QStringList{"track on"}, QStringList{"trck"}, "trck/trck", 0, true);
+        dataRow("EQ tracking: zero rate on axis 1 resumes tracking", EQ,
+                QStringList{"track on", "+8 1", "0 1"}, QStringList{"trck", "slew 1", "trck"},
+                "trck/stop", 0, true);
+        dataRow("EQ tracking: zero rate on axis 2 stops it", EQ,
+                QStringList{"track on", "+8 2", "0 2"}, QStringList{"trck", "slew 2", "stop 2"},
+                "trck/stop", 0, true);
+        dataRow("AZ tracking: zero rate while the other axis slews stops, the last restarts", AZ,
+                QStringList{"track on", "+8 1", "-8 2", "0 1", "0 2"},
+                QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"}, "trck/trck", 0, true);
+        dataRow("tracking off: zero rate stops the axis", EQ, QStringList{"+8 1", "0 1"},
+                QStringList{"slew 1", "stop 1"}, "stop/stop", 0, true);
+        dataRow("positive then negative: state -1, flag false", EQ, QStringList{"+8 1", "-8 1"},
+                QStringList{"slew 1", "slew 1"}, "slew/stop", -1, false);
+        dataRow("a stop keeps the last direction", EQ, QStringList{"+8 1", "-8 1", "0 1"},
+                QStringList{"slew 1", "slew 1", "stop 1"}, "stop/stop", 0, false);
+        dataRow("a rate that is not a number changes nothing", EQ, QStringList{"+8 1", "nan 1"},
+                QStringList{"slew 1"}, "slew/stop", 1, true);
+        dataRow("EQ tracking off stops axis 1 only", EQ,
+                QStringList{"track on", "+8 2", "track off"},
+                QStringList{"trck", "slew 2", "stop 1"}, "stop/slew", 0, true);
+        dataRow("AZ tracking off stops both", AZ, QStringList{"track on", "track off"},
+                QStringList{"trck", "stop 1", "stop 2"}, "stop/stop", 0, true);
+        dataRow("tracking on while an axis slews waits for its end", EQ,
+                QStringList{"+8 1", "track on", "0 1"}, QStringList{"slew 1", "trck"}, "trck/stop",
+                0, true);
+        dataRow("same rate again does not restart tracking, another rate does", EQ,
+                QStringList{"track on", "rate 0", "rate 1"}, QStringList{"trck", "trck"},
+                "trck/stop", 0, true);
+        dataRow("EQ abort with tracking: axis 1 tracks, axis 2 stops", EQ,
+                QStringList{"track on", "+8 1", "+8 2", "abort"},
+                QStringList{"trck", "slew 1", "slew 2", "trck", "stop 2"}, "trck/stop", 0, true);
+        dataRow("AZ abort with tracking: axis 1 stops (axis 2 still slews), axis 2 tracks", AZ,
+                QStringList{"track on", "+8 1", "+8 2", "abort"},
+                QStringList{"trck", "slew 1", "slew 2", "stop 1", "trck"}, "trck/trck", 0, true);
+        dataRow("AZ tracking target replaces the rate", AZ, QStringList{"track on", "target"},
+                QStringList{"trck", "trck"}, "trck/trck", 0, true);
+        dataRow("EQ ignores a tracking target", EQ, QStringList{"track on", "target"},
+                QStringList{"trck"}, "trck/stop", 0, true);
+    }
+    void endOfMotionRule() {
+        QFETCH(int, mode);
+        QFETCH(QStringList, ops);
+        QFETCH(QStringList, tasks);
+        QFETCH(QString, tags);
+        QFETCH(int, state1);
+        QFETCH(bool, flag1);
+
+        ManualRig rig{MountMode_::E(mode)};
+        IMount& mount = *rig.mount;
+        rig.tasks->take();
+        for (const QString& op : ops) {
+            const QStringList w = op.split(' ');
+            if (op == "track on" || op == "track off") {
+                mount.setTrackingEnabled(op == "track on");
+            } else if (w[0] == "rate") {
+                mount.setTrackingRate(TrackingRate(w[1].toInt()));
+            } else if (op == "target") {
+                mount.setTrackingTarget(
+                    MountTarget{"m", U_ASTRO_COORD{1.0, 0.5, CoordType::RDJNow}, 0});
+            } else if (op == "abort") {
+                mount.abortSlewAsync();
+            } else {
+                const double rate = w[0] == "nan" ? std::nan("") : w[0].toDouble() * kSiderealRate;
+                mount.slewAxisAsync(w[1].toUInt() - 1, rate);
+            }
+        }
+        QCOMPARE(rig.tasks->take(), tasks);
+        QCOMPARE(rig.tags(), tags);
+        QCOMPARE(mount.axisSlewState(0), state1);
+        QCOMPARE(mount.axisSlewFlag(0), flag1);
+        if (ops.contains("target")) {
+            QCOMPARE(mount.trackingTarget().hasValue(), mode == MountMode_::AZ);
+            QCOMPARE(mount.trackingRate().hasValue(), mode == MountMode_::EQ);
         }
     }
-    QCOMPARE(rig.tasks->take(), tasks);
-    QCOMPARE(rig.tags(), tags);
-    QCOMPARE(mount.axisSlewState(0), state1);
-    QCOMPARE(mount.axisSlewFlag(0), flag1);
-    if (ops.contains("target")) {
-        QCOMPARE(mount.trackingTarget().hasValue(), mode == MountMode_::AZ);
-        QCOMPARE(mount.trackingRate().hasValue(), mode == MountMode_::EQ);
-    }
-}
 
-// An abort during a GoTo with tracking on ends it with Cancel; axis 1 goes on tracking, axis 2
-// stops, and the GoTo's bookkeeping is cleared.
-void TestMount::abortDuringGoto() {
-    ManualRig rig(MountMode_::EQ);
-    rig.mount->setTrackingEnabled(true);
-    FinishProbe finish;
-    finish.subscribe(*rig.mount);
-    QVERIFY(rig.mount->slewToAsync(
-        MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
-    QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
-    rig.tasks->take();
-    rig.mount->abortSlewAsync();
-    QTRY_COMPARE(finish.get(), QList<int>{CmdRetType_::Cancel});
-    QVERIFY(!rig.mount->slewToTarget().hasValue());
-    QCOMPARE(rig.tasks->take(), (QStringList{"trck", "stop 2"}));
-    QCOMPARE(rig.tags(), QString("trck/stop"));
-    QVERIFY(rig.mount->trackingEnabled());
-    QVERIFY(distance(rig, rig.mount->axisPositions(), {0.5, 1.0}) > 0.1);
-}
-
-// A GoTo started while another runs is not lost: the first ends with Cancel for its own
-// subscriber only, its end neither stops the axes under the second nor resets the pier side
-// forced for it, and the second arrives and reports to its subscriber.
-void TestMount::secondGotoDuringFirst() {
-    ManualRig rig(MountMode_::EQ);
-    FinishProbe first, second;
-    first.subscribe(*rig.mount);
-    QVERIFY(rig.mount->slewToAsync(
-        MountTarget{"first", U_ASTRO_COORD{0.8, 0.3, CoordType::MountAxes}, 0}));
-    QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
-
-    second.subscribe(*rig.mount);
-    rig.mount->setFlippingMode(FlippingMode_::Yes);
-    const MountTarget goal{"second", U_ASTRO_COORD{-1.9, 1.3, CoordType::MountAxes}, 0};
-    rig.tasks->take();
-    QVERIFY(rig.mount->slewToAsync(goal));
-
-    QTRY_COMPARE(first.get(), QList<int>{CmdRetType_::Cancel});
-    QCOMPARE(first.flippingAtFinish, FlippingMode_::Yes);
-    QTRY_COMPARE_WITH_TIMEOUT(second.get(), QList<int>{CmdRetType_::Ok}, kGotoTimeoutMs);
-    QCOMPARE(first.get().size(), 1);
-    // The first GoTo's end started nothing; the second's stops both axes.
-    QCOMPARE(rig.tasks->take(), (QStringList{"slto", "stop 1", "stop 2"}));
-    QCOMPARE(rig.mount->flippingMode(), FlippingMode_::Auto);
-    const double off = distance(rig, rig.mount->axisPositions(), {goal.coord.a, goal.coord.b});
-    QVERIFY2(off < kArrivalToleranceRad, qPrintable(arcmin(off)));
-}
-
-// The mount relays what its collaborators report as its own Qt signals. They come from task and
-// worker threads, so they are counted where they are emitted.
-void TestMount::relays_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("signal");
-    QTest::newRow("periodic reading: positionChanged") << "position updating"
-                                                       << "positionChanged";
-    QTest::newRow("tracking task starts: realTrackingChanged") << "track on"
-                                                               << "realTrackingChanged";
-    QTest::newRow("pier side forced: flippingModeChanged") << "flip"
-                                                           << "flippingModeChanged";
-    QTest::newRow("PPEC training starts: lastPpecTrainingChanged") << "ppec training"
-                                                                   << "lastPpecTrainingChanged";
-    QTest::newRow("PPEC playback on: lastPpecPlaybackChanged") << "ppec playback"
-                                                               << "lastPpecPlaybackChanged";
-}
-
-void TestMount::relays() {
-    QFETCH(QString, action);
-    QFETCH(QString, signal);
-
-    const std::map<QString, void (IMount::*)()> signals_{
-        {"positionChanged", &IMount::positionChanged},
-        {"realTrackingChanged", &IMount::realTrackingChanged},
-        {"flippingModeChanged", &IMount::flippingModeChanged},
-        {"lastPpecTrainingChanged", &IMount::lastPpecTrainingChanged},
-        {"lastPpecPlaybackChanged", &IMount::lastPpecPlaybackChanged}};
-    FactoryRig rig(MountMode_::EQ);
-    std::atomic<int> count{0};
-    QObject::connect(
-        rig.mount.get(), signals_.at(signal), this, [&] { ++count; }, Qt::DirectConnection);
-    if (action == "position updating")
-        rig.mount->setPositionUpdating(true);
-    else if (action == "track on")
+    // An abort during a GoTo with tracking on ends it with Cancel; axis 1 goes on tracking, axis 2
+    // stops, and the GoTo's bookkeeping is cleared.
+    void abortDuringGoto() {
+        ManualRig rig(MountMode_::EQ);
         rig.mount->setTrackingEnabled(true);
-    else if (action == "flip")
-        rig.mount->setFlippingMode(FlippingMode_::No);
-    else if (action == "ppec training")
-        rig.mount->setPpecTrainingAsync(true);
-    else
-        rig.mount->setPpecPlaybackAsync(true);
-    QTRY_VERIFY(count > 0);
-    if (action == "position updating") {
-        // Readings go on every 500 ms of the clock until nobody needs them.
-        QTRY_VERIFY(count >= 3);
-        rig.mount->setPositionUpdating(false);
-        QVERIFY(!rig.mount->positionUpdating());
-        // Asked again at once, while the cancelled read still winds down: readings resume.
-        rig.mount->setPositionUpdating(true);
-        const int before = count;
-        QTRY_VERIFY(count >= before + 3);
+        FinishProbe finish;
+        finish.subscribe(*rig.mount);
+        QVERIFY(rig.mount->slewToAsync(
+            MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
+        QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
+        rig.tasks->take();
+        rig.mount->abortSlewAsync();
+        QTRY_COMPARE(finish.get(), QList<int>{CmdRetType_::Cancel});
+        QVERIFY(!rig.mount->slewToTarget().hasValue());
+        QCOMPARE(rig.tasks->take(), (QStringList{"trck", "stop 2"}));
+        QCOMPARE(rig.tags(), QString("trck/stop"));
+        QVERIFY(rig.mount->trackingEnabled());
+        QVERIFY(distance(rig, rig.mount->axisPositions(), {0.5, 1.0}) > 0.1);
     }
-}
 
-// Dropping the mount while its GoTo runs cancels the GoTo before anything is torn down; the
-// GoTo's callbacks then find no mount and report nothing.
-void TestMount::destroyedDuringGoto() {
-    FactoryRig rig(MountMode_::EQ);
-    FinishProbe finish;
-    finish.subscribe(*rig.mount);
-    QVERIFY(rig.mount->slewToAsync(
-        MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
-    QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
-    rig.mount->setPositionUpdating(true);
-    QPointer<QObject> alive(rig.mount.get());
-    rig.mount.reset();
-    // A task callback may still hold the mount for a moment; it then hands the destruction here.
-    QTRY_VERIFY(alive.isNull());
-    QVERIFY(finish.get().isEmpty());
-    // The graph is gone with the mount but for what the session still holds.
-    rig.session.reset();
-    rig.axisSlot->reset();
-}
+    // A GoTo started while another runs is not lost: the first ends with Cancel for its own
+    // subscriber only, its end neither stops the axes under the second nor resets the pier side
+    // forced for it, and the second arrives and reports to its subscriber.
+    void secondGotoDuringFirst() {
+        ManualRig rig(MountMode_::EQ);
+        FinishProbe first, second;
+        first.subscribe(*rig.mount);
+        QVERIFY(rig.mount->slewToAsync(
+            MountTarget{"first", U_ASTRO_COORD{0.8, 0.3, CoordType::MountAxes}, 0}));
+        QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
 
-// When the last reference goes on a task thread (a GoTo's subscriber let go of the mount), the
-// mount is destroyed on the thread it lives on, not on the task thread that it would join.
-void TestMount::lastReferenceOnTaskThread() {
-    FactoryRig rig(MountMode_::EQ);
-    auto holder = std::make_shared<std::shared_ptr<IMount>>(rig.mount);
-    rig.mount.reset();
-    std::atomic<QThread*> destroyedOn{nullptr};
-    connect((*holder).get(), &QObject::destroyed, this,
-            [&] { destroyedOn = QThread::currentThread(); }, Qt::DirectConnection);
-    std::atomic<bool> finished{false};
-    (*holder)->slewToFinished.append([holder, &finished](CmdRet) {
-        holder->reset();
-        finished = true;
-    });
-    QVERIFY((*holder)->slewToAsync(
-        MountTarget{"near", U_ASTRO_COORD{-1.5, 1.5, CoordType::MountAxes}, 0}));
-    QTRY_VERIFY_WITH_TIMEOUT(finished, kGotoTimeoutMs);
-    QTRY_VERIFY(destroyedOn.load() != nullptr);
-    // Compared as a flag: the task thread may be gone by now, so it cannot be printed.
-    const bool onMainThread = destroyedOn.load() == QThread::currentThread();
-    QVERIFY(onMainThread);
-}
+        second.subscribe(*rig.mount);
+        rig.mount->setFlippingMode(FlippingMode_::Yes);
+        const MountTarget goal{"second", U_ASTRO_COORD{-1.9, 1.3, CoordType::MountAxes}, 0};
+        rig.tasks->take();
+        QVERIFY(rig.mount->slewToAsync(goal));
 
-// The tracking switch is written on one thread while another reads it (the page reads it on the
-// main thread, task threads while they decide how an axis carries on): the last write stands,
-// and the mount tracks as it says. Both sides run off the test's own thread, where the race
-// detector is told to look away.
-void TestMount::trackingSwitchAcrossThreads() {
-    FactoryRig rig(MountMode_::EQ);
-    constexpr int kWrites = 20;
-    std::atomic<bool> written{false};
-    std::atomic<int> onReadings{0};
-    std::thread reader([&] {
-        while (!written)
-            onReadings += rig.mount->trackingEnabled() ? 1 : 0;
-    });
-    std::thread writer([&] {
-        for (int i = 0; i < kWrites; ++i)
-            rig.mount->setTrackingEnabled(i % 2 == 0);
-        rig.mount->setTrackingEnabled(true);
-        written = true;
-    });
-    writer.join();
-    reader.join();
-    QVERIFY(rig.mount->trackingEnabled());
-    QTRY_VERIFY(rig.mount->realTracking());
-    rig.mount->setTrackingEnabled(false);
-    QVERIFY(!rig.mount->trackingEnabled());
-    QTRY_VERIFY(!rig.mount->realTracking());
-}
+        QTRY_COMPARE(first.get(), QList<int>{CmdRetType_::Cancel});
+        QCOMPARE(first.flippingAtFinish, FlippingMode_::Yes);
+        QTRY_COMPARE_WITH_TIMEOUT(second.get(), QList<int>{CmdRetType_::Ok}, kGotoTimeoutMs);
+        QCOMPARE(first.get().size(), 1);
+        // The first GoTo's end started nothing; the second's stops both axes.
+        QCOMPARE(rig.tasks->take(), (QStringList{"slto", "stop 1", "stop 2"}));
+        QCOMPARE(rig.mount->flippingMode(), FlippingMode_::Auto);
+        const double off = distance(rig, rig.mount->axisPositions(), {goal.coord.a, goal.coord.b});
+        QVERIFY2(off < kArrivalToleranceRad, qPrintable(arcmin(off)));
+    }
 
-// Each connection gets its own graph over the shared collaborators (the emulator's axes without a
-// converser, the real ones with one); the session hands the connection's axes to the shared slot
-// on commit(true) and empties it on commit(false).
-void TestMount::factorySessions() {
-    Shared shared(MountMode_::AZ);
-    auto device = std::make_shared<EmlatorKoDevic>();
-    auto [first, firstSession] = shared.factory->create(MountMode_::AZ, nullptr, device);
-    auto [second, secondSession] = shared.factory->create(MountMode_::AZ, nullptr, device);
-    QVERIFY(first && second && first != second);
-    QCOMPARE(first->alignment(), shared.alignment.get());
-    QCOMPARE(second->alignment(), shared.alignment.get());
-    QCOMPARE(first->mountMode(), MountMode_::AZ);
-    QVERIFY(first->isAZ());
-    QVERIFY(!first->positionUpdating() && !first->trackingEnabled());
-    QCOMPARE(first->trackingRate(), Nullable<TrackingRate>(TrackingRate::Sidereal));
-    QVERIFY(!first->trackingTarget().hasValue() && !first->slewToTarget().hasValue());
-    QVERIFY(first->axisSlewFlag(0) && first->axisSlewFlag(1));
-    QCOMPARE(first->axisSlewState(0), 0);
-    QVERIFY(!first->property("trailPointsTaskInfo").isValid());
+    // The mount relays what its collaborators report as its own Qt signals. They come from task and
+    // worker threads, so they are counted where they are emitted.
+    void relays_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("signal");
+        dataRow("periodic reading: positionChanged", "position updating", "positionChanged");
+        dataRow("tracking task starts: realTrackingChanged", "track on", "realTrackingChanged");
+        dataRow("pier side forced: flippingModeChanged", "flip", "flippingModeChanged");
+        dataRow("PPEC training starts: lastPpecTrainingChanged", "ppec training",
+                "lastPpecTrainingChanged");
+        dataRow("PPEC playback on: lastPpecPlaybackChanged", "ppec playback",
+                "lastPpecPlaybackChanged");
+    }
+    void relays() {
+        QFETCH(QString, action);
+        QFETCH(QString, signal);
 
-    // The run information as QML reads it: cmdRet stays undefined until the run has ended.
-    TrailPointsTaskInfo info{"comet", 12, {}};
-    const QMetaObject& meta = TrailPointsTaskInfo::staticMetaObject;
-    auto read = [&](const char* name) {
-        return meta.property(meta.indexOfProperty(name)).readOnGadget(&info);
-    };
-    QCOMPARE(read("objectName").toString(), QString("comet"));
-    QCOMPARE(read("totalPoints").toUInt(), 12u);
-    QVERIFY(!read("cmdRet").isValid());
-    info.cmdRet = CmdRet(CmdRetType_::Cancel);
-    QCOMPARE(read("cmdRet").value<CmdRet>().type, CmdRetType_::Cancel);
+        const std::map<QString, void (IMount::*)()> signals_{
+            {"positionChanged", &IMount::positionChanged},
+            {"realTrackingChanged", &IMount::realTrackingChanged},
+            {"flippingModeChanged", &IMount::flippingModeChanged},
+            {"lastPpecTrainingChanged", &IMount::lastPpecTrainingChanged},
+            {"lastPpecPlaybackChanged", &IMount::lastPpecPlaybackChanged}};
+        FactoryRig rig(MountMode_::EQ);
+        std::atomic<int> count{0};
+        QObject::connect(
+            rig.mount.get(), signals_.at(signal), this, [&] { ++count; }, Qt::DirectConnection);
+        if (action == "position updating")
+            rig.mount->setPositionUpdating(true);
+        else if (action == "track on")
+            rig.mount->setTrackingEnabled(true);
+        else if (action == "flip")
+            rig.mount->setFlippingMode(FlippingMode_::No);
+        else if (action == "ppec training")
+            rig.mount->setPpecTrainingAsync(true);
+        else
+            rig.mount->setPpecPlaybackAsync(true);
+        QTRY_VERIFY(count > 0);
+        if (action == "position updating") {
+            // Readings go on every 500 ms of the clock until nobody needs them.
+            QTRY_VERIFY(count >= 3);
+            rig.mount->setPositionUpdating(false);
+            QVERIFY(!rig.mount->positionUpdating());
+            // Asked again at once, while the cancelled read still winds down: readings resume.
+            rig.mount->setPositionUpdating(true);
+            const int before = count;
+            QTRY_VERIFY(count >= before + 3);
+        }
+    }
 
-    QVERIFY(!shared.axisSlot->get());
-    firstSession->commit(true);
-    auto firstAxes = shared.axisSlot->get();
-    QVERIFY(dynamic_cast<EmlatorMountAxis*>(firstAxes.get()));
-    secondSession->commit(true);
-    QVERIFY(shared.axisSlot->get() && shared.axisSlot->get() != firstAxes);
-    // A session released without a commit changes nothing.
-    firstSession.reset();
-    QVERIFY(shared.axisSlot->get());
-    secondSession->commit(false);
-    QVERIFY(!shared.axisSlot->get());
+    // Dropping the mount while its GoTo runs cancels the GoTo before anything is torn down; the
+    // GoTo's callbacks then find no mount and report nothing.
+    void destroyedDuringGoto() {
+        FactoryRig rig(MountMode_::EQ);
+        FinishProbe finish;
+        finish.subscribe(*rig.mount);
+        QVERIFY(rig.mount->slewToAsync(
+            MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
+        QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
+        rig.mount->setPositionUpdating(true);
+        QPointer<QObject> alive(rig.mount.get());
+        rig.mount.reset();
+        // A task callback may still hold the mount for a moment; it then hands the destruction
+        // here.
+        QTRY_VERIFY(alive.isNull());
+        QVERIFY(finish.get().isEmpty());
+        // The graph is gone with the mount but for what the session still holds.
+        rig.session.reset();
+        rig.axisSlot->reset();
+    }
 
-    // With a converser the real mount's objects are made; making them sends nothing. The device
-    // has been read as the connection reads it before it asks for a mount.
-    UdpLinkRig link;
-    QVERIFY(link.port != 0);
-    link.scriptController(false, 0x00, 0x200000, 64935);
-    link.reply(":q1010000", "=000000\r");
-    auto realDevice = std::make_shared<KoDevice>(link.converser);
-    QCOMPARE(realDevice->initialize(false, 1), CmdRetType_::Ok);
-    QVERIFY(realDevice->statusEx().isOk());
-    link.takeSent();
-    auto [real, realSession] = shared.factory->create(MountMode_::EQ, link.converser, realDevice);
-    realSession->commit(true);
-    QVERIFY(dynamic_cast<KoMountAxis*>(shared.axisSlot->get().get()));
-    QCOMPARE(real->mountMode(), MountMode_::EQ);
-    QVERIFY(link.takeSent().isEmpty());
-    realSession->commit(false);
-}
+    // When the last reference goes on a task thread (a GoTo's subscriber let go of the mount), the
+    // mount is destroyed on the thread it lives on, not on the task thread that it would join.
+    void lastReferenceOnTaskThread() {
+        FactoryRig rig(MountMode_::EQ);
+        auto holder = std::make_shared<std::shared_ptr<IMount>>(rig.mount);
+        rig.mount.reset();
+        std::atomic<QThread*> destroyedOn{nullptr};
+        connect((*holder).get(), &QObject::destroyed, this,
+                [&] { destroyedOn = QThread::currentThread(); }, Qt::DirectConnection);
+        std::atomic<bool> finished{false};
+        (*holder)->slewToFinished.append([holder, &finished](CmdRet) {
+            holder->reset();
+            finished = true;
+        });
+        QVERIFY((*holder)->slewToAsync(
+            MountTarget{"near", U_ASTRO_COORD{-1.5, 1.5, CoordType::MountAxes}, 0}));
+        QTRY_VERIFY_WITH_TIMEOUT(finished, kGotoTimeoutMs);
+        QTRY_VERIFY(destroyedOn.load() != nullptr);
+        // Compared as a flag: the task thread may be gone by now, so it cannot be printed.
+        const bool onMainThread = destroyedOn.load() == QThread::currentThread();
+        QVERIFY(onMainThread);
+    }
 
-// Setting, syncing and reading positions, and recording a correction point: the axes stop at the
-// first refused command; a sync makes the axes read the given sky pair; a point recorded there
-// makes the mount read the true position of the target from then on.
-void TestMount::positions() {
-    ManualRig rig(MountMode_::EQ);
-    IMount& mount = *rig.mount;
-    const double nan = std::nan("");
-    QCOMPARE(mount.setAxisPositions(0.3, 1.2), CmdRetType_::Ok);
-    QCOMPARE(mount.axisPositions(), AnglePair(0.3, 1.2));
-    QCOMPARE(mount.setAxisPositions(nan, 0.5), CmdRetType_::Other);
-    QCOMPARE(mount.axisPositions(), AnglePair(0.3, 1.2));
-    QCOMPARE(mount.setAxisPositions(0.4, nan), CmdRetType_::Other);
-    QCOMPARE(mount.axisPositions(), AnglePair(0.4, 1.2));
-    QCOMPARE(mount.setAxisPosition(1, 1.1), CmdRetType_::Ok);
-    QCOMPARE(mount.axisPositions(), AnglePair(0.4, 1.1));
+    // The tracking switch is written on one thread while another reads it (the page reads it on the
+    // main thread, task threads while they decide how an axis carries on): the last write stands,
+    // and the mount tracks as it says. Both sides run off the test's own thread, where the race
+    // detector is told to look away.
+    void trackingSwitchAcrossThreads() {
+        FactoryRig rig(MountMode_::EQ);
+        constexpr int kWrites = 20;
+        std::atomic<bool> written{false};
+        std::atomic<int> onReadings{0};
+        std::thread reader([&] {
+            while (!written)
+                onReadings += rig.mount->trackingEnabled() ? 1 : 0;
+        });
+        std::thread writer([&] {
+            for (int i = 0; i < kWrites; ++i)
+                rig.mount->setTrackingEnabled(i % 2 == 0);
+            rig.mount->setTrackingEnabled(true);
+            written = true;
+        });
+        writer.join();
+        reader.join();
+        QVERIFY(rig.mount->trackingEnabled());
+        QTRY_VERIFY(rig.mount->realTracking());
+        rig.mount->setTrackingEnabled(false);
+        QVERIFY(!rig.mount->trackingEnabled());
+        QTRY_VERIFY(!rig.mount->realTracking());
+    }
 
-    // Hour angle -0.5, declination 0.6; resting axes keep the hour angle.
-    QCOMPARE(mount.syncPosition(-0.5, 0.6), CmdRetType_::Ok);
-    const auto sky = mount.readPosition();
-    QVERIFY(sky.isOk());
-    QVERIFY(distance(rig, sky.value(), {-0.5, 0.6}) < 1e-9);
-    QFuture<CmdRet> read = mount.readPositionAsync();
-    read.waitForFinished();
-    QVERIFY(read.result().isOk());
+    // Each connection gets its own graph over the shared collaborators (the emulator's axes without
+    // a converser, the real ones with one); the session hands the connection's axes to the shared
+    // slot on commit(true) and empties it on commit(false).
+    void factorySessions() {
+        Shared shared(MountMode_::AZ);
+        auto device = std::make_shared<EmlatorKoDevic>();
+        auto [first, firstSession] = shared.factory->create(MountMode_::AZ, nullptr, device);
+        auto [second, secondSession] = shared.factory->create(MountMode_::AZ, nullptr, device);
+        QVERIFY(first && second && first != second);
+        QCOMPARE(first->alignment(), shared.alignment.get());
+        QCOMPARE(second->alignment(), shared.alignment.get());
+        QCOMPARE(first->mountMode(), MountMode_::AZ);
+        QVERIFY(first->isAZ());
+        QVERIFY(!first->positionUpdating() && !first->trackingEnabled());
+        QCOMPARE(first->trackingRate(), Nullable<TrackingRate>(TrackingRate::Sidereal));
+        QVERIFY(!first->trackingTarget().hasValue() && !first->slewToTarget().hasValue());
+        QVERIFY(first->axisSlewFlag(0) && first->axisSlewFlag(1));
+        QCOMPARE(first->axisSlewState(0), 0);
+        QVERIFY(!first->property("trailPointsTaskInfo").isValid());
 
-    QCOMPARE(mount.addPaePoint("Vega", U_ASTRO_COORD{-0.49, 0.61, CoordType::HDObsv}),
-             CmdRetType_::Ok);
-    const auto points = rig.pae->points();
-    QCOMPARE(points.size(), size_t(1));
-    QCOMPARE(points[0].name, std::string("Vega"));
-    QVERIFY(distance(rig, {points[0].cha, points[0].cdec}, {-0.5, 0.6}) < 1e-9);
-    QVERIFY(distance(rig, mount.lastPosition(), {-0.49, 0.61}) < 1e-9);
-}
+        // The run information as QML reads it: cmdRet stays undefined until the run has ended.
+        TrailPointsTaskInfo info{"comet", 12, {}};
+        const QMetaObject& meta = TrailPointsTaskInfo::staticMetaObject;
+        auto read = [&](const char* name) {
+            return meta.property(meta.indexOfProperty(name)).readOnGadget(&info);
+        };
+        QCOMPARE(read("objectName").toString(), QString("comet"));
+        QCOMPARE(read("totalPoints").toUInt(), 12u);
+        QVERIFY(!read("cmdRet").isValid());
+        info.cmdRet = CmdRet(CmdRetType_::Cancel);
+        QCOMPARE(read("cmdRet").value<CmdRet>().type, CmdRetType_::Cancel);
+
+        QVERIFY(!shared.axisSlot->get());
+        firstSession->commit(true);
+        auto firstAxes = shared.axisSlot->get();
+        QVERIFY(dynamic_cast<EmlatorMountAxis*>(firstAxes.get()));
+        secondSession->commit(true);
+        QVERIFY(shared.axisSlot->get() && shared.axisSlot->get() != firstAxes);
+        // A session released without a commit changes nothing.
+        firstSession.reset();
+        QVERIFY(shared.axisSlot->get());
+        secondSession->commit(false);
+        QVERIFY(!shared.axisSlot->get());
+
+        // With a converser the real mount's objects are made; making them sends nothing. The device
+        // has been read as the connection reads it before it asks for a mount.
+        UdpLinkRig link;
+        QVERIFY(link.port != 0);
+        link.scriptController(false, 0x00, 0x200000, 64935);
+        link.reply(":q1010000", "=000000\r");
+        auto realDevice = std::make_shared<KoDevice>(link.converser);
+        QCOMPARE(realDevice->initialize(false, 1), CmdRetType_::Ok);
+        QVERIFY(realDevice->statusEx().isOk());
+        link.takeSent();
+        auto [real, realSession] =
+            shared.factory->create(MountMode_::EQ, link.converser, realDevice);
+        realSession->commit(true);
+        QVERIFY(dynamic_cast<KoMountAxis*>(shared.axisSlot->get().get()));
+        QCOMPARE(real->mountMode(), MountMode_::EQ);
+        QVERIFY(link.takeSent().isEmpty());
+        realSession->commit(false);
+    }
+
+    // Setting, syncing and reading positions, and recording a correction point: the axes stop at
+    // the first refused command; a sync makes the axes read the given sky pair; a point recorded
+    // there makes the mount read the true position of the target from then on.
+    void positions() {
+        ManualRig rig(MountMode_::EQ);
+        IMount& mount = *rig.mount;
+        const double nan = std::nan("");
+        QCOMPARE(mount.setAxisPositions(0.3, 1.2), CmdRetType_::Ok);
+        QCOMPARE(mount.axisPositions(), AnglePair(0.3, 1.2));
+        QCOMPARE(mount.setAxisPositions(nan, 0.5), CmdRetType_::Other);
+        QCOMPARE(mount.axisPositions(), AnglePair(0.3, 1.2));
+        QCOMPARE(mount.setAxisPositions(0.4, nan), CmdRetType_::Other);
+        QCOMPARE(mount.axisPositions(), AnglePair(0.4, 1.2));
+        QCOMPARE(mount.setAxisPosition(1, 1.1), CmdRetType_::Ok);
+        QCOMPARE(mount.axisPositions(), AnglePair(0.4, 1.1));
+
+        // Hour angle -0.5, declination 0.6; resting axes keep the hour angle.
+        QCOMPARE(mount.syncPosition(-0.5, 0.6), CmdRetType_::Ok);
+        const auto sky = mount.readPosition();
+        QVERIFY(sky.isOk());
+        QVERIFY(distance(rig, sky.value(), {-0.5, 0.6}) < 1e-9);
+        QFuture<CmdRet> read = mount.readPositionAsync();
+        read.waitForFinished();
+        QVERIFY(read.result().isOk());
+
+        QCOMPARE(mount.addPaePoint("Vega", U_ASTRO_COORD{-0.49, 0.61, CoordType::HDObsv}),
+                 CmdRetType_::Ok);
+        const auto points = rig.pae->points();
+        QCOMPARE(points.size(), size_t(1));
+        QCOMPARE(points[0].name, std::string("Vega"));
+        QVERIFY(distance(rig, {points[0].cha, points[0].cdec}, {-0.5, 0.6}) < 1e-9);
+        QVERIFY(distance(rig, mount.lastPosition(), {-0.49, 0.61}) < 1e-9);
+    }
+};
 
 QTEST_MAIN(TestMount)
 #include "tst_mount.moc"

@@ -3,6 +3,7 @@
 
 #include "astro/angleutil.h"
 #include "base/location2.h"
+#include "base/tests/datarow.h"
 #include "link/emlatorkodevic.h"
 #include "link/emlatormountaxis.h"
 #include "link/mountaxistimecontainer.h"
@@ -57,38 +58,25 @@ private slots:
         QTest::addColumn<int>("cancelAtSleep");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("calls");
-        QTest::newRow("read: both at once") << "read"
-                                            << "" << 0 << 0 << "pos1 pos2";
-        QTest::newRow("read: axis 2 fails twice, axis 1 is not read again")
-            << "read"
-            << "pos2=TN" << 0 << 0 << "pos1 pos2 sleep100 pos2 sleep100 pos2";
-        QTest::newRow("read: Cancel from a read ends at once")
-            << "read"
-            << "pos1=T pos2=C" << 0 << 3 << "pos1 pos2";
-        QTest::newRow("read: cancelled while waiting")
-            << "read"
-            << "pos1=TTTT" << 2 << 3 << "pos1 pos2 sleep100 pos1 sleep100";
-        QTest::newRow("wait: axis 1 moves for two polls")
-            << "wait"
-            << "moving1=2" << 0 << 0 << "st1 st2 sleep100 st1 sleep100 st1";
-        QTest::newRow("wait: positions read after each status")
-            << "waitpos"
-            << "moving2=1" << 0 << 0 << "st1 pos1 st2 pos2 sleep100 st2 pos2";
-        QTest::newRow("wait: a failed status is asked again")
-            << "wait"
-            << "st1=TO" << 0 << 0 << "st1 st2 sleep100 st1 sleep100 st1";
-        QTest::newRow("wait: Cancel from the position read") << "waitpos"
-                                                             << "pos1=C" << 0 << 3 << "st1 pos1";
-        QTest::newRow("wait: cancelled while waiting")
-            << "wait"
-            << "moving2=5" << 1 << 3 << "st1 st2 sleep100";
-        QTest::newRow("stop: retried until Ok, axis 1 first")
-            << "stop"
-            << "stop1=NT" << 0 << 0 << "stop1 sleep100 stop1 sleep100 stop1 stop2";
-        QTest::newRow("stop: Cancel from axis 2") << "stop"
-                                                  << "stop2=C" << 0 << 3 << "stop1 stop2";
-        QTest::newRow("stop: cancelled while waiting") << "stop"
-                                                       << "stop1=O" << 1 << 3 << "stop1 sleep100";
+        dataRow("read: both at once", "read", "", 0, 0, "pos1 pos2");
+        dataRow("read: axis 2 fails twice, axis 1 is not read again", "read", "pos2=TN", 0, 0,
+                "pos1 pos2 sleep100 pos2 sleep100 pos2");
+        dataRow("read: Cancel from a read ends at once", "read", "pos1=T pos2=C", 0, 3,
+                "pos1 pos2");
+        dataRow("read: cancelled while waiting", "read", "pos1=TTTT", 2, 3,
+                "pos1 pos2 sleep100 pos1 sleep100");
+        dataRow("wait: axis 1 moves for two polls", "wait", "moving1=2", 0, 0,
+                "st1 st2 sleep100 st1 sleep100 st1");
+        dataRow("wait: positions read after each status", "waitpos", "moving2=1", 0, 0,
+                "st1 pos1 st2 pos2 sleep100 st2 pos2");
+        dataRow("wait: a failed status is asked again", "wait", "st1=TO", 0, 0,
+                "st1 st2 sleep100 st1 sleep100 st1");
+        dataRow("wait: Cancel from the position read", "waitpos", "pos1=C", 0, 3, "st1 pos1");
+        dataRow("wait: cancelled while waiting", "wait", "moving2=5", 1, 3, "st1 st2 sleep100");
+        dataRow("stop: retried until Ok, axis 1 first", "stop", "stop1=NT", 0, 0,
+                "stop1 sleep100 stop1 sleep100 stop1 stop2");
+        dataRow("stop: Cancel from axis 2", "stop", "stop2=C", 0, 3, "stop1 stop2");
+        dataRow("stop: cancelled while waiting", "stop", "stop1=O", 1, 3, "stop1 sleep100");
     }
     void retries() {
         QFETCH(QString, op);
@@ -130,37 +118,29 @@ private slots:
         QTest::addColumn<QString>("calls");
         const double slow = kSidereal / 2;
         QTest::newRow("no backlash") << 0 << 0 << 0 << "both" << slow << slow << "" << 0 << 0 << "";
-        QTest::newRow("20 ms is too short")
-            << 20 << 20 << 0 << "both" << slow << slow << "" << 0 << 0 << "";
-        QTest::newRow("21 ms is taken up")
-            << 21 << 0 << 0 << "axis1" << slow << 0.0 << "" << 0 << 1 << "slew1+ sleep21";
-        QTest::newRow("same direction as before")
-            << 300 << 300 << 1 << "both" << slow << slow << "" << 0 << 0 << "";
-        QTest::newRow("no direction recorded")
-            << 300 << 300 << -1 << "both" << slow << slow << "" << 0 << 0 << "";
+        dataRow("20 ms is too short", 20, 20, 0, "both", slow, slow, "", 0, 0, "");
+        dataRow("21 ms is taken up", 21, 0, 0, "axis1", slow, 0.0, "", 0, 1, "slew1+ sleep21");
+        dataRow("same direction as before", 300, 300, 1, "both", slow, slow, "", 0, 0, "");
+        dataRow("no direction recorded", 300, 300, -1, "both", slow, slow, "", 0, 0, "");
         QTest::newRow("rate 0") << 300 << 300 << 0 << "both" << 0.0 << 0.0 << "" << 0 << 0 << "";
-        QTest::newRow("64x sidereal needs none")
-            << 300 << 300 << 0 << "both" << kRate << kRate << "" << 0 << 0 << "";
-        QTest::newRow("axis 1 alone is left running")
-            << 300 << 500 << 0 << "axis1" << slow << 0.0 << "" << 0 << 1 << "slew1+ sleep300";
-        QTest::newRow("axis 2 alone, negative")
-            << 300 << 500 << 1 << "axis2" << 0.0 << -slow << "" << 0 << 1 << "slew2- sleep500";
-        QTest::newRow("both asked, one reverses: stopped again")
-            << 300 << 500 << 1 << "both" << slow << -slow << "" << 0 << 1
-            << "slew2- sleep500 stop2";
-        QTest::newRow("both reverse: axis 1 after 300 ms, axis 2 200 ms later")
-            << 300 << 500 << 0 << "both" << slow << slow << "" << 0 << 1
-            << "slew1+ slew2+ sleep300 stop1 sleep200 stop2";
-        QTest::newRow("both reverse: shorter axis 2 stops first")
-            << 400 << 250 << 1 << "both" << -slow << -slow << "" << 0 << 1
-            << "slew1- slew2- sleep250 stop2 sleep150 stop1";
-        QTest::newRow("failed commands are sent again")
-            << 300 << 500 << 0 << "both" << slow << slow << "slew1=T stop2=N" << 0 << 1
-            << "slew1+ sleep100 slew1+ slew2+ sleep300 stop1 sleep200 stop2 sleep100 stop2";
-        QTest::newRow("Cancel from a command")
-            << 300 << 500 << 0 << "both" << slow << slow << "slew2=C" << 0 << -1 << "slew1+ slew2+";
-        QTest::newRow("cancelled during the take-up") << 300 << 500 << 0 << "both" << slow << slow
-                                                      << "" << 1 << -1 << "slew1+ slew2+ sleep300";
+        dataRow("64x sidereal needs none", 300, 300, 0, "both", kRate, kRate, "", 0, 0, "");
+        dataRow("axis 1 alone is left running", 300, 500, 0, "axis1", slow, 0.0, "", 0, 1,
+                "slew1+ sleep300");
+        dataRow("axis 2 alone, negative", 300, 500, 1, "axis2", 0.0, -slow, "", 0, 1,
+                "slew2- sleep500");
+        dataRow("both asked, one reverses: stopped again", 300, 500, 1, "both", slow, -slow, "", 0,
+                1, "slew2- sleep500 stop2");
+        dataRow("both reverse: axis 1 after 300 ms, axis 2 200 ms later", 300, 500, 0, "both", slow,
+                slow, "", 0, 1, "slew1+ slew2+ sleep300 stop1 sleep200 stop2");
+        dataRow("both reverse: shorter axis 2 stops first", 400, 250, 1, "both", -slow, -slow, "",
+                0, 1, "slew1- slew2- sleep250 stop2 sleep150 stop1");
+        dataRow("failed commands are sent again", 300, 500, 0, "both", slow, slow,
+                "slew1=T stop2=N", 0, 1,
+                "slew1+ sleep100 slew1+ slew2+ sleep300 stop1 sleep200 stop2 sleep100 stop2");
+        dataRow("Cancel from a command", 300, 500, 0, "both", slow, slow, "slew2=C", 0, -1,
+                "slew1+ slew2+");
+        dataRow("cancelled during the take-up", 300, 500, 0, "both", slow, slow, "", 1, -1,
+                "slew1+ slew2+ sleep300");
     }
     void takeUpBacklash() {
         QFETCH(int, ms1);

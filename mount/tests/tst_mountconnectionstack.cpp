@@ -1,5 +1,6 @@
 #include "mountstackrig.h"
 
+#include "base/tests/datarow.h"
 #include "link/iconnectablehelper.h"
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
@@ -35,387 +36,368 @@ class TestMountConnectionStack : public QObject {
 private slots:
     // The program registers its types at start-up, before any connection thread runs.
     void initTestCase() { qRegisterMetaType<TrailPointsTaskInfo>(); }
-    void emulatedConnectionInEachModeChoice_data();
-    void emulatedConnectionInEachModeChoice();
-    void doneCallbacksAndCancel();
-    void connectingRefusesModels8And10_data();
-    void connectingRefusesModels8And10();
-    void anotherMountResetsCoreSettings();
-    void parkDataAtConnection_data();
-    void parkDataAtConnection();
-    void udpLinkTimeOutEndsTheConnection();
-    void lostBluetoothDeviceEndsTheConnection_data();
-    void lostBluetoothDeviceEndsTheConnection();
-    void serialConnectionOverAPseudoTerminal();
-    void holderNotifiesOnChangesOnly();
-    void holderRelaysTheMountsNotifications();
-};
 
-// mode -1: no mount.
-void TestMountConnectionStack::emulatedConnectionInEachModeChoice_data() {
-    QTest::addColumn<int>("choice");
-    QTest::addColumn<bool>("prompted");
-    QTest::addColumn<QVariant>("answer");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("setting EQ") << int(DualModeChoice_::UseEQ) << false << QVariant()
-                                << int(MountMode_::EQ);
-    QTest::newRow("setting AZ") << int(DualModeChoice_::UseAZ) << false << QVariant()
-                                << int(MountMode_::AZ);
-    QTest::newRow("prompt answered EQ")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(0) << int(MountMode_::EQ);
-    QTest::newRow("prompt answered AZ")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(1) << int(MountMode_::AZ);
-    QTest::newRow("prompt dismissed")
-        << int(DualModeChoice_::PromptMode) << true << QVariant() << -1;
-    QTest::newRow("prompt answered out of range")
-        << int(DualModeChoice_::PromptMode) << true << QVariant(2) << -1;
-}
-
-void TestMountConnectionStack::emulatedConnectionInEachModeChoice() {
-    QFETCH(int, choice);
-    QFETCH(bool, prompted);
-    QFETCH(QVariant, answer);
-    QFETCH(int, mode);
-    StackRig rig;
-    rig.settings->setDualModeChoice(DualModeChoice_::E(choice));
-    QSignalSpy started(rig.session.get(), &IConnectable::sessionStarted);
-    QSignalSpy mountChanges(rig.holder.get(), &IMountConnection::mountChanged_q);
-    std::vector<bool> done;
-    QCOMPARE(rig.session->nextActionText(), QStringLiteral("Connect"));
-    QVERIFY(!rig.session->devicesList().isValid());
-
-    rig.session->startSessionWithCallback([&](bool ok) { done.push_back(ok); });
-    QCOMPARE(started.count(), 1);
-    if (prompted) {
-        QTRY_COMPARE(rig.modePrompts, 1);
-        // The session waits for the answer, still connecting.
-        QCOMPARE(rig.lastStatus(), QStringLiteral("1|Connecting|"));
-        QVERIFY(!rig.holder->connected());
-        rig.modePopup->setResult(answer);
+    // mode -1: no mount.
+    void emulatedConnectionInEachModeChoice_data() {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("prompted");
+        QTest::addColumn<QVariant>("answer");
+        QTest::addColumn<int>("mode");
+        dataRow("setting EQ", int(DualModeChoice_::UseEQ), false, QVariant(), int(MountMode_::EQ));
+        dataRow("setting AZ", int(DualModeChoice_::UseAZ), false, QVariant(), int(MountMode_::AZ));
+        dataRow("prompt answered EQ", int(DualModeChoice_::PromptMode), true, QVariant(0),
+                int(MountMode_::EQ));
+        dataRow("prompt answered AZ", int(DualModeChoice_::PromptMode), true, QVariant(1),
+                int(MountMode_::AZ));
+        dataRow("prompt dismissed", int(DualModeChoice_::PromptMode), true, QVariant(), -1);
+        dataRow("prompt answered out of range", int(DualModeChoice_::PromptMode), true, QVariant(2),
+                -1);
     }
-    if (mode < 0) {
-        QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Cannot Connect|"));
-        QVERIFY(!rig.holder->connected());
-        QVERIFY(done.empty());
-        QCOMPARE(rig.sessionsDone, 0);
-        QVERIFY(!rig.axisSlot->get());
-        return;
-    }
-    QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Connected|"));
-    QCOMPARE(rig.modePrompts, prompted ? 1 : 0);
-    QVERIFY(rig.holder->connected());
-    const auto mount = rig.holder->sharedMount();
-    QCOMPARE(int(mount->mountMode()), mode);
-    QCOMPARE(mount->thread(), qApp->thread());
-    QCOMPARE(int(rig.modeContainer->mountMode().value()), mode);
-    QVERIFY(rig.axisSlot->get());
-    QVERIFY(!rig.holder->hasWifi());
-    QCOMPARE(mountChanges.count(), 1);
-    QCOMPARE(rig.sessionsDone, 1);
-    QCOMPARE(done, std::vector<bool>{true});
-    QCOMPARE(rig.session->nextActionText(), QStringLiteral("Disconnect"));
-    // Starting again while connected only opens the popup on the stored texts.
-    rig.session->startSession();
-    QCOMPARE(started.count(), 2);
-    QCOMPARE(rig.holder->sharedMount(), mount);
+    void emulatedConnectionInEachModeChoice() {
+        QFETCH(int, choice);
+        QFETCH(bool, prompted);
+        QFETCH(QVariant, answer);
+        QFETCH(int, mode);
+        StackRig rig;
+        rig.settings->setDualModeChoice(DualModeChoice_::E(choice));
+        QSignalSpy started(rig.session.get(), &IConnectable::sessionStarted);
+        QSignalSpy mountChanges(rig.holder.get(), &IMountConnection::mountChanged_q);
+        std::vector<bool> done;
+        QCOMPARE(rig.session->nextActionText(), QStringLiteral("Connect"));
+        QVERIFY(!rig.session->devicesList().isValid());
 
-    QVERIFY(rig.disconnectMount());
-    QVERIFY(rig.session->busy());
-    QVERIFY(!rig.modeContainer->mountMode().hasValue());
-    QVERIFY(!rig.axisSlot->get());
-    QCOMPARE(rig.sessionsDone, 2);
-    QCOMPARE(done, std::vector<bool>{true});
-    QCOMPARE(rig.session->nextActionText(), QStringLiteral("Connect"));
-    QVERIFY(!rig.offMainThreadReports);
-    QVERIFY(rig.mountChangesOnMainThread());
-}
+        rig.session->startSessionWithCallback([&](bool ok) { done.push_back(ok); });
+        QCOMPARE(started.count(), 1);
+        if (prompted) {
+            QTRY_COMPARE(rig.modePrompts, 1);
+            // The session waits for the answer, still connecting.
+            QCOMPARE(rig.lastStatus(), QStringLiteral("1|Connecting|"));
+            QVERIFY(!rig.holder->connected());
+            rig.modePopup->setResult(answer);
+        }
+        if (mode < 0) {
+            QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Cannot Connect|"));
+            QVERIFY(!rig.holder->connected());
+            QVERIFY(done.empty());
+            QCOMPARE(rig.sessionsDone, 0);
+            QVERIFY(!rig.axisSlot->get());
+            return;
+        }
+        QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Connected|"));
+        QCOMPARE(rig.modePrompts, prompted ? 1 : 0);
+        QVERIFY(rig.holder->connected());
+        const auto mount = rig.holder->sharedMount();
+        QCOMPARE(int(mount->mountMode()), mode);
+        QCOMPARE(mount->thread(), qApp->thread());
+        QCOMPARE(int(rig.modeContainer->mountMode().value()), mode);
+        QVERIFY(rig.axisSlot->get());
+        QVERIFY(!rig.holder->hasWifi());
+        QCOMPARE(mountChanges.count(), 1);
+        QCOMPARE(rig.sessionsDone, 1);
+        QCOMPARE(done, std::vector<bool>{true});
+        QCOMPARE(rig.session->nextActionText(), QStringLiteral("Disconnect"));
+        // Starting again while connected only opens the popup on the stored texts.
+        rig.session->startSession();
+        QCOMPARE(started.count(), 2);
+        QCOMPARE(rig.holder->sharedMount(), mount);
 
-void TestMountConnectionStack::doneCallbacksAndCancel() {
-    StackRig rig;
-    rig.settings->setDualModeChoice(DualModeChoice_::PromptMode);
-    std::vector<bool> first, second, third;
-    rig.session->startSessionWithCallback([&](bool ok) { first.push_back(ok); });
-    rig.session->startSessionWithCallback([&](bool ok) { second.push_back(ok); });
-    QTRY_COMPARE(rig.modePrompts, 2);
-
-    // Closing the popup reports false; the connection under way still completes.
-    rig.session->cancelSession();
-    QCOMPARE(rig.sessionsDone, 1);
-    QCOMPARE(second, std::vector<bool>{false});
-    rig.modePopup->setResult(QVariant(0));
-    QTRY_VERIFY(rig.holder->connected());
-    QTRY_COMPARE(rig.sessionsDone, 2);
-    // A second answer finds no question open.
-    rig.modePopup->setResult(QVariant(1));
-    QTest::qWait(50);
-    QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
-    QVERIFY(first.empty());
-    QCOMPARE(second, std::vector<bool>{false});
-
-    // Already connected: true at once, without opening the popup.
-    QSignalSpy started(rig.session.get(), &IConnectable::sessionStarted);
-    rig.session->startSessionWithCallback([&](bool ok) { third.push_back(ok); });
-    QCOMPARE(third, std::vector<bool>{true});
-    QCOMPARE(started.count(), 0);
-    QVERIFY(first.empty());
-}
-
-// The connection procedure hands the helper a filter that keeps the boards with model id 8 and 10
-// out of the search, and only those.
-void TestMountConnectionStack::connectingRefusesModels8And10_data() {
-    QTest::addColumn<int>("modelId");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("EQ board 0") << 0x00 << true;
-    QTest::newRow("AZ board 0x80") << 0x80 << true;
-    QTest::newRow("model 8") << 0x08 << false;
-    QTest::newRow("model 10") << 0x0A << false;
-    QTest::newRow("model 9") << 0x09 << true;
-    QTest::newRow("model 2") << 0x02 << true;
-    QTest::newRow("model 10 with the AZ bit") << 0x8A << true;
-}
-
-void TestMountConnectionStack::connectingRefusesModels8And10() {
-    QFETCH(int, modelId);
-    QFETCH(bool, accepted);
-    StackRig rig;
-    auto helper = std::make_shared<FilterKeepingHelper>();
-    auto session = std::make_shared<MountConnectable>(
-        helper, std::make_shared<WritableMountConnection>(), rig.forwarder, nullptr, nullptr,
-        rig.modeContainer, rig.modePopup, rig.perMountData, rig.settings, rig.appCore);
-    session->startSession();
-    QCOMPARE(helper->starts, 1);
-    QVERIFY(helper->filter);
-    QCOMPARE(helper->filter(uint8_t(modelId)), accepted);
-}
-
-void TestMountConnectionStack::anotherMountResetsCoreSettings() {
-    StackRig rig;
-    QVERIFY(rig.connectMount());
-    QVERIFY(rig.disconnectMount());
-    rig.appCore->setBacklashAxisDefault(0.002);
-    rig.appCore->setBacklashAxis1(0.01);
-    rig.appCore->setBacklashAxis2(0.02);
-    rig.appCore->setAutoguiderRate1(GuidingSpeed_::Sidereal);
-    rig.appCore->setPScopeLight(0.7);
-
-    // The same mount again keeps them.
-    QVERIFY(rig.connectMount());
-    QCOMPARE(rig.appCore->backlashAxis1(), 0.01);
-    QCOMPARE(rig.appCore->pScopeLight(), 0.7);
-    QVERIFY(rig.disconnectMount());
-
-    // The same device in the other mode counts as another mount.
-    rig.settings->setDualModeChoice(DualModeChoice_::UseAZ);
-    QVERIFY(rig.connectMount());
-    QCOMPARE(rig.appCore->backlashAxis1(), 0.002);
-    QCOMPARE(rig.appCore->backlashAxis2(), 0.002);
-    QCOMPARE(rig.appCore->autoguiderRate1(), GuidingSpeed_::X5);
-    QCOMPARE(rig.appCore->autoguiderRate2(), GuidingSpeed_::X5);
-    QCOMPARE(rig.appCore->pScopeLight(), 0.0);
-}
-
-// axis1 NaN: no mount.
-void TestMountConnectionStack::parkDataAtConnection_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<double>("axis1");
-    QTest::addColumn<double>("axis2");
-    QTest::newRow("restore") << int(ParkDataLoadOption_::Load) << 0.25 << 1.0;
-    // The EQ model's reference position.
-    QTest::newRow("clear") << int(ParkDataLoadOption_::Discard) << -kPi / 2 << kPi / 2;
-    QTest::newRow("cancel") << int(ParkDataLoadOption_::Cancel) << qQNaN() << qQNaN();
-}
-
-// The emulated mount is handed over on the main thread; the question must still be answerable
-// from there.
-void TestMountConnectionStack::parkDataAtConnection() {
-    QFETCH(int, answer);
-    QFETCH(double, axis1);
-    QFETCH(double, axis2);
-    StackRig rig;
-    QVERIFY(rig.connectMount());
-    QVERIFY(rig.disconnectMount());
-    rig.perMountData->setParkAxisPositions(std::pair{0.25, 1.0});
-
-    rig.session->startSession();
-    QTRY_COMPARE(rig.parkPrompts().size(), size_t(1));
-    QVERIFY(rig.parkPrompts().front() != qApp->thread());
-    rig.parkStub->setResult(ParkDataLoadOption_::E(answer));
-
-    if (std::isnan(axis1)) {
-        QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Cannot Connect|Operation canceled"));
-        QVERIFY(!rig.holder->connected());
+        QVERIFY(rig.disconnectMount());
+        QVERIFY(rig.session->busy());
         QVERIFY(!rig.modeContainer->mountMode().hasValue());
-        QCOMPARE(rig.perMountData->parkAxisPositions().value(), (std::pair{0.25, 1.0}));
-        return;
+        QVERIFY(!rig.axisSlot->get());
+        QCOMPARE(rig.sessionsDone, 2);
+        QCOMPARE(done, std::vector<bool>{true});
+        QCOMPARE(rig.session->nextActionText(), QStringLiteral("Connect"));
+        QVERIFY(!rig.offMainThreadReports);
+        QVERIFY(rig.mountChangesOnMainThread());
     }
-    QTRY_VERIFY(rig.holder->connected());
-    const auto read = rig.holder->sharedMount()->readAxisPositions();
-    QVERIFY(read.isOk());
-    QVERIFY(std::abs(read.value().first - axis1) < 1e-9);
-    QVERIFY(std::abs(read.value().second - axis2) < 1e-9);
-    QVERIFY(!rig.perMountData->parkAxisPositions().hasValue());
-    QVERIFY(!rig.holder->sharedMount()->parked());
-}
 
-void TestMountConnectionStack::udpLinkTimeOutEndsTheConnection() {
-    FakeController controller;
-    const uint16_t port = controller.fake.serveUdp();
-    QVERIFY(port != 0);
-    StackRig rig(StackRig::loopbackRoutes(port));
-    rig.settings->setType(ConnectionType_::UDP);
-    rig.settings->setSearchIP(false);
-    rig.settings->setFixedIP("127.0.0.1");
-    rig.session->setTimeoutIsDisconnect(true);
+    void doneCallbacksAndCancel() {
+        StackRig rig;
+        rig.settings->setDualModeChoice(DualModeChoice_::PromptMode);
+        std::vector<bool> first, second, third;
+        rig.session->startSessionWithCallback([&](bool ok) { first.push_back(ok); });
+        rig.session->startSessionWithCallback([&](bool ok) { second.push_back(ok); });
+        QTRY_COMPARE(rig.modePrompts, 2);
 
-    QVERIFY(rig.connectMount());
-    const auto mount = rig.holder->sharedMount();
-    // Board model 0 without the dual-mode feature works as EQ.
-    QCOMPARE(mount->mountMode(), MountMode_::EQ);
-    QVERIFY(rig.holder->hasWifi());
-    QCOMPARE(rig.holder->wifiName(), std::string("127.0.0.1"));
-    QVERIFY(mount->readAxisPositions().isOk());
+        // Closing the popup reports false; the connection under way still completes.
+        rig.session->cancelSession();
+        QCOMPARE(rig.sessionsDone, 1);
+        QCOMPARE(second, std::vector<bool>{false});
+        rig.modePopup->setResult(QVariant(0));
+        QTRY_VERIFY(rig.holder->connected());
+        QTRY_COMPARE(rig.sessionsDone, 2);
+        // A second answer finds no question open.
+        rig.modePopup->setResult(QVariant(1));
+        QTest::qWait(50);
+        QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
+        QVERIFY(first.empty());
+        QCOMPARE(second, std::vector<bool>{false});
 
-    controller.fake.setSilent(true);
-    QElapsedTimer timer;
-    timer.start();
-    mount->readPositionAsync();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.session->statusText(), QStringLiteral("Disconnecting"), 10000);
-    // Every attempt of one exchange, then the queued disconnect.
-    QVERIFY2(timer.elapsed() <= kReadTimeoutMs * (1 + kRetries) + 1000,
-             qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(!rig.holder->connected());
-    QVERIFY(!rig.holder->hasWifi());
-    QVERIFY(!rig.modeContainer->mountMode().hasValue());
-    QVERIFY(rig.mountChangesOnMainThread());
-    QVERIFY(!rig.offMainThreadReports);
-}
+        // Already connected: true at once, without opening the popup.
+        QSignalSpy started(rig.session.get(), &IConnectable::sessionStarted);
+        rig.session->startSessionWithCallback([&](bool ok) { third.push_back(ok); });
+        QCOMPARE(third, std::vector<bool>{true});
+        QCOMPARE(started.count(), 0);
+        QVERIFY(first.empty());
+    }
 
-void TestMountConnectionStack::lostBluetoothDeviceEndsTheConnection_data() {
-    QTest::addColumn<bool>("timeoutIsDisconnect");
-    QTest::newRow("time-outs keep the session") << false;
-    QTest::newRow("time-outs end the session") << true;
-}
+    // The connection procedure hands the helper a filter that keeps the boards with model id 8 and
+    // 10 out of the search, and only those.
+    void connectingRefusesModels8And10_data() {
+        QTest::addColumn<int>("modelId");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("EQ board 0") << 0x00 << true;
+        QTest::newRow("AZ board 0x80") << 0x80 << true;
+        QTest::newRow("model 8") << 0x08 << false;
+        QTest::newRow("model 10") << 0x0A << false;
+        QTest::newRow("model 9") << 0x09 << true;
+        QTest::newRow("model 2") << 0x02 << true;
+        QTest::newRow("model 10 with the AZ bit") << 0x8A << true;
+    }
+    void connectingRefusesModels8And10() {
+        QFETCH(int, modelId);
+        QFETCH(bool, accepted);
+        StackRig rig;
+        auto helper = std::make_shared<FilterKeepingHelper>();
+        auto session = std::make_shared<MountConnectable>(
+            helper, std::make_shared<WritableMountConnection>(), rig.forwarder, nullptr, nullptr,
+            rig.modeContainer, rig.modePopup, rig.perMountData, rig.settings, rig.appCore);
+        session->startSession();
+        QCOMPARE(helper->starts, 1);
+        QVERIFY(helper->filter);
+        QCOMPARE(helper->filter(uint8_t(modelId)), accepted);
+    }
 
-// A scripted Bluetooth LE controller that goes away: the session ends, whatever its time-out
-// flag says, and no time-out of a command is needed to notice.
-void TestMountConnectionStack::lostBluetoothDeviceEndsTheConnection() {
-    QFETCH(bool, timeoutIsDisconnect);
-    auto gatt = std::make_shared<FakeGattPlatform>();
-    gatt->devices.push_back({advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
-                             {controllerServiceScript()},
-                             false});
-    gatt->answer = [](const QByteArray& request) {
-        const Nullable<CBytes> reply =
-            classicController(CBytes::fromStdString(request.toStdString()));
-        return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
-                                : QByteArray();
-    };
-    MountLinkRoutes routes = StackRig::loopbackRoutes(0);
-    routes.gattPlatform = gatt;
-    StackRig rig(std::move(routes));
-    rig.settings->setType(ConnectionType_::BLE);
-    rig.settings->setDiscoveryTimeoutMs_BLE(300);
-    rig.session->setTimeoutIsDisconnect(timeoutIsDisconnect);
+    void anotherMountResetsCoreSettings() {
+        StackRig rig;
+        QVERIFY(rig.connectMount());
+        QVERIFY(rig.disconnectMount());
+        rig.appCore->setBacklashAxisDefault(0.002);
+        rig.appCore->setBacklashAxis1(0.01);
+        rig.appCore->setBacklashAxis2(0.02);
+        rig.appCore->setAutoguiderRate1(GuidingSpeed_::Sidereal);
+        rig.appCore->setPScopeLight(0.7);
 
-    QVERIFY(rig.connectMount());
-    // The connection procedure's inquiries went over the scripted link.
-    QCOMPARE(rig.session->statusText(), QStringLiteral("Connected"));
-    QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
+        // The same mount again keeps them.
+        QVERIFY(rig.connectMount());
+        QCOMPARE(rig.appCore->backlashAxis1(), 0.01);
+        QCOMPARE(rig.appCore->pScopeLight(), 0.7);
+        QVERIFY(rig.disconnectMount());
 
-    gatt->controllersOf(QStringLiteral("00:00:00:00:00:01")).back()->dropLink();
-    QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 5000);
-    QVERIFY(rig.statuses.contains(QStringLiteral("1|Disconnecting|")));
-    QVERIFY(!rig.modeContainer->mountMode().hasValue());
-    QVERIFY(rig.mountChangesOnMainThread());
-    QVERIFY(!rig.offMainThreadReports);
-}
+        // The same device in the other mode counts as another mount.
+        rig.settings->setDualModeChoice(DualModeChoice_::UseAZ);
+        QVERIFY(rig.connectMount());
+        QCOMPARE(rig.appCore->backlashAxis1(), 0.002);
+        QCOMPARE(rig.appCore->backlashAxis2(), 0.002);
+        QCOMPARE(rig.appCore->autoguiderRate1(), GuidingSpeed_::X5);
+        QCOMPARE(rig.appCore->autoguiderRate2(), GuidingSpeed_::X5);
+        QCOMPARE(rig.appCore->pScopeLight(), 0.0);
+    }
 
-void TestMountConnectionStack::serialConnectionOverAPseudoTerminal() {
-    PtyPair pty;
-    FakeController controller;
-    QVERIFY(pty.isOpen() && controller.fake.serveSerial(pty.master, pty.slave));
-    StackRig rig;
-    rig.settings->setType(ConnectionType_::Serial);
-    rig.settings->setSerialPortName(pty.name);
+    // axis1 NaN: no mount.
+    void parkDataAtConnection_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<double>("axis1");
+        QTest::addColumn<double>("axis2");
+        QTest::newRow("restore") << int(ParkDataLoadOption_::Load) << 0.25 << 1.0;
+        // The EQ model's reference position.
+        QTest::newRow("clear") << int(ParkDataLoadOption_::Discard) << -kPi / 2 << kPi / 2;
+        QTest::newRow("cancel") << int(ParkDataLoadOption_::Cancel) << qQNaN() << qQNaN();
+    }
+    // The emulated mount is handed over on the main thread; the question must still be answerable
+    // from there.
+    void parkDataAtConnection() {
+        QFETCH(int, answer);
+        QFETCH(double, axis1);
+        QFETCH(double, axis2);
+        StackRig rig;
+        QVERIFY(rig.connectMount());
+        QVERIFY(rig.disconnectMount());
+        rig.perMountData->setParkAxisPositions(std::pair{0.25, 1.0});
 
-    QVERIFY(rig.connectMount());
-    const auto mount = rig.holder->sharedMount();
-    QCOMPARE(mount->mountMode(), MountMode_::EQ);
-    QVERIFY(mount->readAxisPositions().isOk());
-    QVERIFY(rig.disconnectMount());
-    QVERIFY(!rig.axisSlot->get());
-    QVERIFY(!rig.offMainThreadReports);
-}
+        rig.session->startSession();
+        QTRY_COMPARE(rig.parkPrompts().size(), size_t(1));
+        QVERIFY(rig.parkPrompts().front() != qApp->thread());
+        rig.parkStub->setResult(ParkDataLoadOption_::E(answer));
 
-void TestMountConnectionStack::holderNotifiesOnChangesOnly() {
-    StackRig rig;
-    QVERIFY(rig.connectMount());
-    const auto mount = rig.holder->sharedMount();
-    WritableMountConnection holder;
-    int fired = 0;
-    holder.mountChanged.append([&] { ++fired; });
-    QSignalSpy mountChanges(&holder, &IMountConnection::mountChanged_q);
-    QSignalSpy wifiChanges(&holder, &IMountConnection::wifiChanged_q);
+        if (std::isnan(axis1)) {
+            QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Cannot Connect|Operation canceled"));
+            QVERIFY(!rig.holder->connected());
+            QVERIFY(!rig.modeContainer->mountMode().hasValue());
+            QCOMPARE(rig.perMountData->parkAxisPositions().value(), (std::pair{0.25, 1.0}));
+            return;
+        }
+        QTRY_VERIFY(rig.holder->connected());
+        const auto read = rig.holder->sharedMount()->readAxisPositions();
+        QVERIFY(read.isOk());
+        QVERIFY(std::abs(read.value().first - axis1) < 1e-9);
+        QVERIFY(std::abs(read.value().second - axis2) < 1e-9);
+        QVERIFY(!rig.perMountData->parkAxisPositions().hasValue());
+        QVERIFY(!rig.holder->sharedMount()->parked());
+    }
 
-    holder.setMount(mount);
-    holder.setMount(mount);
-    QCOMPARE(fired, 1);
-    QCOMPARE(mountChanges.count(), 1);
-    QVERIFY(holder.connected());
-    QCOMPARE(holder.mount(), mount.get());
+    void udpLinkTimeOutEndsTheConnection() {
+        FakeController controller;
+        const uint16_t port = controller.fake.serveUdp();
+        QVERIFY(port != 0);
+        StackRig rig(StackRig::loopbackRoutes(port));
+        rig.settings->setType(ConnectionType_::UDP);
+        rig.settings->setSearchIP(false);
+        rig.settings->setFixedIP("127.0.0.1");
+        rig.session->setTimeoutIsDisconnect(true);
 
-    const auto wifi = std::make_shared<WMProgrammerPlanner>(
-        std::make_shared<WMProgrammer>(nullptr, "192.0.2.1"),
-        std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()));
-    holder.setWifi(wifi, "first");
-    holder.setWifi(wifi, "second");
-    QCOMPARE(wifiChanges.count(), 1);
-    QCOMPARE(holder.wifiName(), std::string("first"));
-    QVERIFY(holder.hasWifi());
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        // Board model 0 without the dual-mode feature works as EQ.
+        QCOMPARE(mount->mountMode(), MountMode_::EQ);
+        QVERIFY(rig.holder->hasWifi());
+        QCOMPARE(rig.holder->wifiName(), std::string("127.0.0.1"));
+        QVERIFY(mount->readAxisPositions().isOk());
 
-    // A reader keeps the mount it took, whatever the holder does next.
-    const auto kept = holder.sharedMount();
-    holder.disconnect();
-    QCOMPARE(fired, 2);
-    QCOMPARE(mountChanges.count(), 2);
-    QCOMPARE(wifiChanges.count(), 2);
-    QVERIFY(!holder.hasWifi());
-    QCOMPARE(holder.wifiName(), std::string());
-    QCOMPARE(kept, mount);
+        controller.fake.setSilent(true);
+        QElapsedTimer timer;
+        timer.start();
+        mount->readPositionAsync();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.session->statusText(), QStringLiteral("Disconnecting"),
+                                  10000);
+        // Every attempt of one exchange, then the queued disconnect.
+        QVERIFY2(timer.elapsed() <= kReadTimeoutMs * (1 + kRetries) + 1000,
+                 qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!rig.holder->connected());
+        QVERIFY(!rig.holder->hasWifi());
+        QVERIFY(!rig.modeContainer->mountMode().hasValue());
+        QVERIFY(rig.mountChangesOnMainThread());
+        QVERIFY(!rig.offMainThreadReports);
+    }
 
-    holder.disconnect();
-    QCOMPARE(fired, 2);
-    QCOMPARE(mountChanges.count(), 2);
-    QCOMPARE(wifiChanges.count(), 2);
-}
+    void lostBluetoothDeviceEndsTheConnection_data() {
+        QTest::addColumn<bool>("timeoutIsDisconnect");
+        QTest::newRow("time-outs keep the session") << false;
+        QTest::newRow("time-outs end the session") << true;
+    }
+    // A scripted Bluetooth LE controller that goes away: the session ends, whatever its time-out
+    // flag says, and no time-out of a command is needed to notice.
+    void lostBluetoothDeviceEndsTheConnection() {
+        QFETCH(bool, timeoutIsDisconnect);
+        auto gatt = std::make_shared<FakeGattPlatform>();
+        gatt->devices.push_back(
+            {advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
+             {controllerServiceScript()},
+             false});
+        gatt->answer = [](const QByteArray& request) {
+            const Nullable<CBytes> reply =
+                classicController(CBytes::fromStdString(request.toStdString()));
+            return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
+                                    : QByteArray();
+        };
+        MountLinkRoutes routes = StackRig::loopbackRoutes(0);
+        routes.gattPlatform = gatt;
+        StackRig rig(std::move(routes));
+        rig.settings->setType(ConnectionType_::BLE);
+        rig.settings->setDiscoveryTimeoutMs_BLE(300);
+        rig.session->setTimeoutIsDisconnect(timeoutIsDisconnect);
 
-void TestMountConnectionStack::holderRelaysTheMountsNotifications() {
-    StackRig rig;
-    QVERIFY(rig.connectMount());
-    const auto mount = rig.holder->sharedMount();
-    // Counted on this thread: the relays fire on whatever thread the mount reports from.
-    QObject receiver;
-    int positions = 0;
-    int slewStates = 0;
-    QObject::connect(rig.holder.get(), &IMountConnection::positionChanged, &receiver,
-                     [&] { ++positions; });
-    QObject::connect(rig.holder.get(), &IMountConnection::slewToStateChanged, &receiver,
-                     [&] { ++slewStates; });
+        QVERIFY(rig.connectMount());
+        // The connection procedure's inquiries went over the scripted link.
+        QCOMPARE(rig.session->statusText(), QStringLiteral("Connected"));
+        QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
 
-    // A reading finished on a pool thread.
-    mount->readPositionAsync();
-    QTRY_VERIFY(positions >= 1);
-    std::thread([&] { mount->slewToStateChanged(); }).join();
-    QTRY_COMPARE(slewStates, 1);
+        gatt->controllersOf(QStringLiteral("00:00:00:00:00:01")).back()->dropLink();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 5000);
+        QVERIFY(rig.statuses.contains(QStringLiteral("1|Disconnecting|")));
+        QVERIFY(!rig.modeContainer->mountMode().hasValue());
+        QVERIFY(rig.mountChangesOnMainThread());
+        QVERIFY(!rig.offMainThreadReports);
+    }
 
-    // A short GoTo reports its start and end through the holder.
-    const auto at = mount->readAxisPositions().value();
-    MountTarget target;
-    target.name = "axes";
-    target.coord = U_ASTRO_COORD{at.first + 0.01, at.second - 0.01, CoordType::MountAxes};
-    QVERIFY(mount->slewToAsync(target));
-    QTRY_VERIFY_WITH_TIMEOUT(slewStates >= 3 && !mount->slewToTarget().hasValue(), 10000);
-}
+    void serialConnectionOverAPseudoTerminal() {
+        PtyPair pty;
+        FakeController controller;
+        QVERIFY(pty.isOpen() && controller.fake.serveSerial(pty.master, pty.slave));
+        StackRig rig;
+        rig.settings->setType(ConnectionType_::Serial);
+        rig.settings->setSerialPortName(pty.name);
+
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        QCOMPARE(mount->mountMode(), MountMode_::EQ);
+        QVERIFY(mount->readAxisPositions().isOk());
+        QVERIFY(rig.disconnectMount());
+        QVERIFY(!rig.axisSlot->get());
+        QVERIFY(!rig.offMainThreadReports);
+    }
+
+    void holderNotifiesOnChangesOnly() {
+        StackRig rig;
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        WritableMountConnection holder;
+        int fired = 0;
+        holder.mountChanged.append([&] { ++fired; });
+        QSignalSpy mountChanges(&holder, &IMountConnection::mountChanged_q);
+        QSignalSpy wifiChanges(&holder, &IMountConnection::wifiChanged_q);
+
+        holder.setMount(mount);
+        holder.setMount(mount);
+        QCOMPARE(fired, 1);
+        QCOMPARE(mountChanges.count(), 1);
+        QVERIFY(holder.connected());
+        QCOMPARE(holder.mount(), mount.get());
+
+        const auto wifi = std::make_shared<WMProgrammerPlanner>(
+            std::make_shared<WMProgrammer>(nullptr, "192.0.2.1"),
+            std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()));
+        holder.setWifi(wifi, "first");
+        holder.setWifi(wifi, "second");
+        QCOMPARE(wifiChanges.count(), 1);
+        QCOMPARE(holder.wifiName(), std::string("first"));
+        QVERIFY(holder.hasWifi());
+
+        // A reader keeps the mount it took, whatever the holder does next.
+        const auto kept = holder.sharedMount();
+        holder.disconnect();
+        QCOMPARE(fired, 2);
+        QCOMPARE(mountChanges.count(), 2);
+        QCOMPARE(wifiChanges.count(), 2);
+        QVERIFY(!holder.hasWifi());
+        QCOMPARE(holder.wifiName(), std::string());
+        QCOMPARE(kept, mount);
+
+        holder.disconnect();
+        QCOMPARE(fired, 2);
+        QCOMPARE(mountChanges.count(), 2);
+        QCOMPARE(wifiChanges.count(), 2);
+    }
+
+    void holderRelaysTheMountsNotifications() {
+        StackRig rig;
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        // Counted on this thread: the relays fire on whatever thread the mount reports from.
+        QObject receiver;
+        int positions = 0;
+        int slewStates = 0;
+        QObject::connect(rig.holder.get(), &IMountConnection::positionChanged, &receiver,
+                         [&] { ++positions; });
+        QObject::connect(rig.holder.get(), &IMountConnection::slewToStateChanged, &receiver,
+                         [&] { ++slewStates; });
+
+        // A reading finished on a pool thread.
+        mount->readPositionAsync();
+        QTRY_VERIFY(positions >= 1);
+        std::thread([&] { mount->slewToStateChanged(); }).join();
+        QTRY_COMPARE(slewStates, 1);
+
+        // A short GoTo reports its start and end through the holder.
+        const auto at = mount->readAxisPositions().value();
+        MountTarget target;
+        target.name = "axes";
+        target.coord = U_ASTRO_COORD{at.first + 0.01, at.second - 0.01, CoordType::MountAxes};
+        QVERIFY(mount->slewToAsync(target));
+        QTRY_VERIFY_WITH_TIMEOUT(slewStates >= 3 && !mount->slewToTarget().hasValue(), 10000);
+    }
+};
 
 QTEST_MAIN(TestMountConnectionStack)
 #include "tst_mountconnectionstack.moc"

@@ -58,239 +58,230 @@ bool near(double measured, double multiple) {
 class TestMountControls : public QObject {
     Q_OBJECT
 private slots:
-    void padCommands_data();
-    void padCommands();
-    void rateTable_data();
-    void rateTable();
-    void promptButton_data();
-    void promptButton();
-    void trackingTransitions_data();
-    void trackingTransitions();
-    void followTheCurrentMountOnly();
-};
-
-// Each step is a held set. After each, the axis directions the mount was given; at the end, the
-// pad's enabled buttons and how many slews set a direction (the mount announces each at once).
-void TestMountControls::padCommands_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("directions");
-    QTest::addColumn<QString>("enabled");
-    QTest::addColumn<int>("slews");
-    using L = QStringList;
-    QTest::newRow("right") << L{"0"} << L{"1 0"} << "0,2,3,4,5" << 1;
-    QTest::newRow("left") << L{"1"} << L{"-1 0"} << "1,2,3,6,7" << 1;
-    QTest::newRow("up") << L{"2"} << L{"0 1"} << "0,1,2,4,6" << 1;
-    QTest::newRow("down") << L{"3"} << L{"0 -1"} << "0,1,3,5,7" << 1;
-    QTest::newRow("up-right") << L{"4"} << L{"1 1"} << "0,2,4" << 2;
-    QTest::newRow("down-right") << L{"5"} << L{"1 -1"} << "0,3,5" << 2;
-    QTest::newRow("up-left") << L{"6"} << L{"-1 1"} << "1,2,6" << 2;
-    QTest::newRow("down-left") << L{"7"} << L{"-1 -1"} << "1,3,7" << 2;
-    QTest::newRow("right and up as up-right") << L{"0,2"} << L{"1 1"} << "0,2,4" << 2;
-    QTest::newRow("right and down as down-right") << L{"0,3"} << L{"1 -1"} << "0,3,5" << 2;
-    QTest::newRow("left and up as up-left") << L{"1,2"} << L{"-1 1"} << "1,2,6" << 2;
-    QTest::newRow("left and down as down-left") << L{"1,3"} << L{"-1 -1"} << "1,3,7" << 2;
-    QTest::newRow("up-left before up-right") << L{"4,6"} << L{"0 1"} << "1,2,6" << 1;
-    QTest::newRow("right held twice") << L{"0", "0"} << L{"1 0", "1 0"} << "0,2,3,4,5" << 1;
-    QTest::newRow("left added to right stops axis 1")
-        << L{"0", "0,1"} << L{"1 0", "0 0"} << "0,2,3,4,5" << 1;
-    QTest::newRow("up-right, released") << L{"4", ""} << L{"1 1", "0 0"} << "0,1,2,3,4,5,6,7" << 2;
-    QTest::newRow("right, then up-right keeps axis 1")
-        << L{"0", "4", "4"} << L{"1 0", "1 1", "1 1"} << "0,2,4" << 2;
-    QTest::newRow("down-left, then down") << L{"7", "3"} << L{"-1 -1", "0 -1"} << "0,1,3,5,7" << 2;
-    QTest::newRow("nothing held") << L{"", ""} << L{"0 0", "0 0"} << "0,1,2,3,4,5,6,7" << 0;
-}
-
-void TestMountControls::padCommands() {
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, directions);
-    QFETCH(QString, enabled);
-    QFETCH(int, slews);
-    MountControlRig rig;
-    SlewingControl control(rig.holder);
-    QSignalSpy enChanges(&control, &ISlewingControl::enButtonChanged);
-    // Without a mount the pad changes nothing.
-    control.inputButtons(buttons("0"));
-    QCOMPARE(indices(control.enButton()), QStringLiteral("0,1,2,3,4,5,6,7"));
-    QCOMPARE(enChanges.count(), 0);
-
-    IMount* mount = rig.connect();
-    Counter counter;
-    mount->axisSlewStateChanged.append(std::ref(counter));
-    QStringList seen;
-    for (const QString& step : steps) {
-        control.inputButtons(buttons(step));
-        seen << QStringLiteral("%1 %2").arg(mount->axisSlewState(0)).arg(mount->axisSlewState(1));
+    // Each step is a held set. After each, the axis directions the mount was given; at the end, the
+    // pad's enabled buttons and how many slews set a direction (the mount announces each at once).
+    void padCommands_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("directions");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<int>("slews");
+        using L = QStringList;
+        QTest::newRow("right") << L{"0"} << L{"1 0"} << "0,2,3,4,5" << 1;
+        QTest::newRow("left") << L{"1"} << L{"-1 0"} << "1,2,3,6,7" << 1;
+        QTest::newRow("up") << L{"2"} << L{"0 1"} << "0,1,2,4,6" << 1;
+        QTest::newRow("down") << L{"3"} << L{"0 -1"} << "0,1,3,5,7" << 1;
+        QTest::newRow("up-right") << L{"4"} << L{"1 1"} << "0,2,4" << 2;
+        QTest::newRow("down-right") << L{"5"} << L{"1 -1"} << "0,3,5" << 2;
+        QTest::newRow("up-left") << L{"6"} << L{"-1 1"} << "1,2,6" << 2;
+        QTest::newRow("down-left") << L{"7"} << L{"-1 -1"} << "1,3,7" << 2;
+        QTest::newRow("right and up as up-right") << L{"0,2"} << L{"1 1"} << "0,2,4" << 2;
+        QTest::newRow("right and down as down-right") << L{"0,3"} << L{"1 -1"} << "0,3,5" << 2;
+        QTest::newRow("left and up as up-left") << L{"1,2"} << L{"-1 1"} << "1,2,6" << 2;
+        QTest::newRow("left and down as down-left") << L{"1,3"} << L{"-1 -1"} << "1,3,7" << 2;
+        QTest::newRow("up-left before up-right") << L{"4,6"} << L{"0 1"} << "1,2,6" << 1;
+        QTest::newRow("right held twice") << L{"0", "0"} << L{"1 0", "1 0"} << "0,2,3,4,5" << 1;
+        QTest::newRow("left added to right stops axis 1")
+            << L{"0", "0,1"} << L{"1 0", "0 0"} << "0,2,3,4,5" << 1;
+        QTest::newRow("up-right, released")
+            << L{"4", ""} << L{"1 1", "0 0"} << "0,1,2,3,4,5,6,7" << 2;
+        QTest::newRow("right, then up-right keeps axis 1")
+            << L{"0", "4", "4"} << L{"1 0", "1 1", "1 1"} << "0,2,4" << 2;
+        QTest::newRow("down-left, then down")
+            << L{"7", "3"} << L{"-1 -1", "0 -1"} << "0,1,3,5,7" << 2;
+        QTest::newRow("nothing held") << L{"", ""} << L{"0 0", "0 0"} << "0,1,2,3,4,5,6,7" << 0;
     }
-    QCOMPARE(seen, directions);
-    QCOMPARE(indices(control.enButton()), enabled);
-    QCOMPARE(counter.count.load(), slews);
-    QCOMPARE(enChanges.count(), steps.size());
-}
+    void padCommands() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, directions);
+        QFETCH(QString, enabled);
+        QFETCH(int, slews);
+        MountControlRig rig;
+        SlewingControl control(rig.holder);
+        QSignalSpy enChanges(&control, &ISlewingControl::enButtonChanged);
+        // Without a mount the pad changes nothing.
+        control.inputButtons(buttons("0"));
+        QCOMPARE(indices(control.enButton()), QStringLiteral("0,1,2,3,4,5,6,7"));
+        QCOMPARE(enChanges.count(), 0);
 
-void TestMountControls::rateTable_data() {
-    QTest::addColumn<int>("intRate");
-    for (int i = 0; i < 10; ++i)
-        QTest::addRow("rate %d", i) << i;
-}
+        IMount* mount = rig.connect();
+        Counter counter;
+        mount->axisSlewStateChanged.append(std::ref(counter));
+        QStringList seen;
+        for (const QString& step : steps) {
+            control.inputButtons(buttons(step));
+            seen << QStringLiteral("%1 %2")
+                        .arg(mount->axisSlewState(0))
+                        .arg(mount->axisSlewState(1));
+        }
+        QCOMPARE(seen, directions);
+        QCOMPARE(indices(control.enButton()), enabled);
+        QCOMPARE(counter.count.load(), slews);
+        QCOMPARE(enChanges.count(), steps.size());
+    }
 
-// The rate that reaches the emulated axes; a rate chosen while a button is held waits for the
-// next change of direction.
-void TestMountControls::rateTable() {
-    QFETCH(int, intRate);
-    MountControlRig rig;
-    rig.connect();
-    SlewingControl control(rig.holder);
-    QSignalSpy rateChanges(&control, &ISlewingControl::intRateChanged);
-    const bool up = intRate > 5;
-    for (int i = 0; i < std::abs(intRate - 5); ++i)
-        control.incrementIntRate(up);
-    // At either end of the table a further step changes nothing.
-    if (intRate == 0 || intRate == 9)
-        control.incrementIntRate(up);
-    QCOMPARE(control.intRate(), intRate);
-    QCOMPARE(rateChanges.count(), std::abs(intRate - 5));
-    Counter motions;
-    rig.axes()->motionCommanded.append(std::ref(motions));
+    void rateTable_data() {
+        QTest::addColumn<int>("intRate");
+        for (int i = 0; i < 10; ++i)
+            QTest::addRow("rate %d", i) << i;
+    }
+    // The rate that reaches the emulated axes; a rate chosen while a button is held waits for the
+    // next change of direction.
+    void rateTable() {
+        QFETCH(int, intRate);
+        MountControlRig rig;
+        rig.connect();
+        SlewingControl control(rig.holder);
+        QSignalSpy rateChanges(&control, &ISlewingControl::intRateChanged);
+        const bool up = intRate > 5;
+        for (int i = 0; i < std::abs(intRate - 5); ++i)
+            control.incrementIntRate(up);
+        // At either end of the table a further step changes nothing.
+        if (intRate == 0 || intRate == 9)
+            control.incrementIntRate(up);
+        QCOMPARE(control.intRate(), intRate);
+        QCOMPARE(rateChanges.count(), std::abs(intRate - 5));
+        Counter motions;
+        rig.axes()->motionCommanded.append(std::ref(motions));
 
-    // Axis 2 is not tracked on an equatorial mount.
-    control.inputButtons(buttons("2"));
-    QTRY_COMPARE(motions.count.load(), 1);
-    QVERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
-    const int other = intRate == 9 ? 8 : intRate + 1;
-    control.incrementIntRate(other > intRate);
-    control.inputButtons(buttons("2"));
-    control.inputButtons(buttons("2,0"));
-    QTRY_COMPARE(motions.count.load(), 2);
-    QVERIFY(near(measuredRate(rig, 0), kFactors[other]));
-    QVERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
-    control.inputButtons(buttons(""));
-    control.inputButtons(buttons("3"));
-    QTRY_VERIFY(near(measuredRate(rig, 1), -kFactors[other]));
-}
-
-// Steps are held sets, each followed by a release; the pad blinks the positive button of each
-// axis whose last manual slew went the negative way, while prompting is on.
-void TestMountControls::promptButton_data() {
-    QTest::addColumn<int>("promptEnabled");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("blink");
-    QTest::newRow("fresh mount") << 1 << QStringList{} << "";
-    QTest::newRow("after left") << 1 << QStringList{"1"} << "0";
-    QTest::newRow("after down-left") << 1 << QStringList{"7"} << "0,1";
-    QTest::newRow("left, then right again") << 1 << QStringList{"1", "0"} << "";
-    QTest::newRow("down-left, then up") << 1 << QStringList{"7", "2"} << "0";
-    QTest::newRow("prompting off") << 0 << QStringList{"7"} << "";
-    QTest::newRow("any non-zero switches it on") << 2 << QStringList{"3"} << "1";
-}
-
-void TestMountControls::promptButton() {
-    QFETCH(int, promptEnabled);
-    QFETCH(QStringList, steps);
-    QFETCH(QString, blink);
-    MountControlRig rig;
-    rig.connect();
-    SlewingControl control(rig.holder);
-    Counter fired;
-    control.changed.append(std::ref(fired));
-    QSignalSpy promptChanges(&control, &ISlewingControl::promptButtonChanged_q);
-
-    control.setPromptEnabled(promptEnabled);
-    QCOMPARE(fired.count.load(), 1);
-    for (const QString& step : steps) {
-        control.inputButtons(buttons(step));
+        // Axis 2 is not tracked on an equatorial mount.
+        control.inputButtons(buttons("2"));
+        QTRY_COMPARE(motions.count.load(), 1);
+        QVERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
+        const int other = intRate == 9 ? 8 : intRate + 1;
+        control.incrementIntRate(other > intRate);
+        control.inputButtons(buttons("2"));
+        control.inputButtons(buttons("2,0"));
+        QTRY_COMPARE(motions.count.load(), 2);
+        QVERIFY(near(measuredRate(rig, 0), kFactors[other]));
+        QVERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
         control.inputButtons(buttons(""));
+        control.inputButtons(buttons("3"));
+        QTRY_VERIFY(near(measuredRate(rig, 1), -kFactors[other]));
     }
-    QCOMPARE(control.promptButton().size(), size_t(2));
-    QCOMPARE(indices(control.promptButton()), blink);
-    // Every slew that sets a direction may change the prompt.
-    QCOMPARE(promptChanges.count(), fired.count.load());
-}
 
-// Each step is a choice on the page; the status reads back after it, and the emulated mount
-// really tracks exactly when the status is not Idle.
-void TestMountControls::trackingTransitions_data() {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<int>>("choices");
-    QTest::addColumn<QList<int>>("statuses");
-    using T = TrackingStatus_;
-    const QList<int> tour{T::Sidereal, T::Lunar, T::Solar, T::Idle, T::Solar, T::Sidereal, T::Idle};
-    QTest::newRow("EQ: the rates and off") << int(MountMode_::EQ) << tour << tour;
-    QTest::newRow("AZ: the rates and off") << int(MountMode_::AZ) << tour << tour;
-    QTest::newRow("point-and-track is not chosen here")
-        << int(MountMode_::EQ) << QList<int>{T::PointAndTrack, T::Lunar, T::PointAndTrack}
-        << QList<int>{T::Idle, T::Lunar, T::Lunar};
-    QTest::newRow("a value outside the list tracks sidereal")
-        << int(MountMode_::EQ) << QList<int>{7} << QList<int>{T::Sidereal};
-}
-
-void TestMountControls::trackingTransitions() {
-    QFETCH(int, mode);
-    QFETCH(QList<int>, choices);
-    QFETCH(QList<int>, statuses);
-    MountControlRig rig;
-    IMount* mount = rig.connect(MountMode_::E(mode));
-    TrackingUI page(rig.holder);
-    QCOMPARE(page.trackingStatus(), TrackingStatus_::Idle);
-
-    for (int i = 0; i < choices.size(); ++i) {
-        QSignalSpy changes(&page, &TrackingUI::trackingStatusChanged);
-        page.setTrackingStatus(TrackingStatus_::E(choices[i]));
-        QCOMPARE(int(page.trackingStatus()), statuses[i]);
-        // The page hears of its own choice only through the mount.
-        QCOMPARE(changes.isEmpty(), choices[i] == TrackingStatus_::PointAndTrack);
-        QTRY_COMPARE(mount->realTracking(), statuses[i] != TrackingStatus_::Idle);
+    // Steps are held sets, each followed by a release; the pad blinks the positive button of each
+    // axis whose last manual slew went the negative way, while prompting is on.
+    void promptButton_data() {
+        QTest::addColumn<int>("promptEnabled");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("blink");
+        QTest::newRow("fresh mount") << 1 << QStringList{} << "";
+        QTest::newRow("after left") << 1 << QStringList{"1"} << "0";
+        QTest::newRow("after down-left") << 1 << QStringList{"7"} << "0,1";
+        QTest::newRow("left, then right again") << 1 << QStringList{"1", "0"} << "";
+        QTest::newRow("down-left, then up") << 1 << QStringList{"7", "2"} << "0";
+        QTest::newRow("prompting off") << 0 << QStringList{"7"} << "";
+        QTest::newRow("any non-zero switches it on") << 2 << QStringList{"3"} << "1";
     }
-    QCOMPARE(page.pointAndTrackTarget(), QString());
+    void promptButton() {
+        QFETCH(int, promptEnabled);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, blink);
+        MountControlRig rig;
+        rig.connect();
+        SlewingControl control(rig.holder);
+        Counter fired;
+        control.changed.append(std::ref(fired));
+        QSignalSpy promptChanges(&control, &ISlewingControl::promptButtonChanged_q);
 
-    if (mode == MountMode_::AZ) {
-        // A target tracked from an object's page; a rate chosen here replaces it.
-        mount->setTrackingTarget(MountTarget{"M 42", {1.46, -0.09, CoordType::RDJNow}, 0});
-        mount->setTrackingEnabled(true);
-        QCOMPARE(page.trackingStatus(), TrackingStatus_::PointAndTrack);
-        QCOMPARE(page.pointAndTrackTarget(), QStringLiteral("M 42"));
-        QTRY_VERIFY(mount->realTracking());
-        page.setTrackingStatus(TrackingStatus_::Solar);
-        QCOMPARE(page.trackingStatus(), TrackingStatus_::Solar);
+        control.setPromptEnabled(promptEnabled);
+        QCOMPARE(fired.count.load(), 1);
+        for (const QString& step : steps) {
+            control.inputButtons(buttons(step));
+            control.inputButtons(buttons(""));
+        }
+        QCOMPARE(control.promptButton().size(), size_t(2));
+        QCOMPARE(indices(control.promptButton()), blink);
+        // Every slew that sets a direction may change the prompt.
+        QCOMPARE(promptChanges.count(), fired.count.load());
+    }
+
+    // Each step is a choice on the page; the status reads back after it, and the emulated mount
+    // really tracks exactly when the status is not Idle.
+    void trackingTransitions_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("choices");
+        QTest::addColumn<QList<int>>("statuses");
+        using T = TrackingStatus_;
+        const QList<int> tour{T::Sidereal, T::Lunar,    T::Solar, T::Idle,
+                              T::Solar,    T::Sidereal, T::Idle};
+        QTest::newRow("EQ: the rates and off") << int(MountMode_::EQ) << tour << tour;
+        QTest::newRow("AZ: the rates and off") << int(MountMode_::AZ) << tour << tour;
+        QTest::newRow("point-and-track is not chosen here")
+            << int(MountMode_::EQ) << QList<int>{T::PointAndTrack, T::Lunar, T::PointAndTrack}
+            << QList<int>{T::Idle, T::Lunar, T::Lunar};
+        QTest::newRow("a value outside the list tracks sidereal")
+            << int(MountMode_::EQ) << QList<int>{7} << QList<int>{T::Sidereal};
+    }
+    void trackingTransitions() {
+        QFETCH(int, mode);
+        QFETCH(QList<int>, choices);
+        QFETCH(QList<int>, statuses);
+        MountControlRig rig;
+        IMount* mount = rig.connect(MountMode_::E(mode));
+        TrackingUI page(rig.holder);
+        QCOMPARE(page.trackingStatus(), TrackingStatus_::Idle);
+
+        for (int i = 0; i < choices.size(); ++i) {
+            QSignalSpy changes(&page, &TrackingUI::trackingStatusChanged);
+            page.setTrackingStatus(TrackingStatus_::E(choices[i]));
+            QCOMPARE(int(page.trackingStatus()), statuses[i]);
+            // The page hears of its own choice only through the mount.
+            QCOMPARE(changes.isEmpty(), choices[i] == TrackingStatus_::PointAndTrack);
+            QTRY_COMPARE(mount->realTracking(), statuses[i] != TrackingStatus_::Idle);
+        }
         QCOMPARE(page.pointAndTrackTarget(), QString());
+
+        if (mode == MountMode_::AZ) {
+            // A target tracked from an object's page; a rate chosen here replaces it.
+            mount->setTrackingTarget(MountTarget{"M 42", {1.46, -0.09, CoordType::RDJNow}, 0});
+            mount->setTrackingEnabled(true);
+            QCOMPARE(page.trackingStatus(), TrackingStatus_::PointAndTrack);
+            QCOMPARE(page.pointAndTrackTarget(), QStringLiteral("M 42"));
+            QTRY_VERIFY(mount->realTracking());
+            page.setTrackingStatus(TrackingStatus_::Solar);
+            QCOMPARE(page.trackingStatus(), TrackingStatus_::Solar);
+            QCOMPARE(page.pointAndTrackTarget(), QString());
+        }
     }
-}
 
-// Both controls hear the mount held now and a mount coming and going, nothing of a mount that
-// has gone, and do not keep that mount alive.
-void TestMountControls::followTheCurrentMountOnly() {
-    MountControlRig rig;
-    SlewingControl control(rig.holder);
-    TrackingUI page(rig.holder);
-    Counter prompt;
-    control.changed.append(std::ref(prompt));
-    QSignalSpy tracking(&page, &TrackingUI::trackingStatusChanged);
-    page.setTrackingStatus(TrackingStatus_::Sidereal);
-    QCOMPARE(tracking.count(), 0);
-    QCOMPARE(indices(control.promptButton()), QString());
-
-    IMount* mount = rig.connect();
-    QCOMPARE(prompt.count.load(), 1);
-    QCOMPARE(tracking.count(), 1);
-    control.setPromptEnabled(1);
-    control.inputButtons(buttons("1"));
-    QCOMPARE(prompt.count.load(), 3);
-    QCOMPARE(indices(control.promptButton()), QStringLiteral("0"));
-
-    std::weak_ptr<IMount> gone = rig.holder->sharedMount();
-    {
-        const std::shared_ptr<IMount> kept = gone.lock();
-        QCOMPARE(kept.get(), mount);
-        rig.holder->disconnect();
-        QCOMPARE(prompt.count.load(), 4);
-        QCOMPARE(tracking.count(), 2);
+    // Both controls hear the mount held now and a mount coming and going, nothing of a mount that
+    // has gone, and do not keep that mount alive.
+    void followTheCurrentMountOnly() {
+        MountControlRig rig;
+        SlewingControl control(rig.holder);
+        TrackingUI page(rig.holder);
+        Counter prompt;
+        control.changed.append(std::ref(prompt));
+        QSignalSpy tracking(&page, &TrackingUI::trackingStatusChanged);
+        page.setTrackingStatus(TrackingStatus_::Sidereal);
+        QCOMPARE(tracking.count(), 0);
         QCOMPARE(indices(control.promptButton()), QString());
-        kept->axisSlewStateChanged();
-        kept->trackingStateChanged();
-        QCOMPARE(prompt.count.load(), 4);
-        QCOMPARE(tracking.count(), 2);
+
+        IMount* mount = rig.connect();
+        QCOMPARE(prompt.count.load(), 1);
+        QCOMPARE(tracking.count(), 1);
+        control.setPromptEnabled(1);
+        control.inputButtons(buttons("1"));
+        QCOMPARE(prompt.count.load(), 3);
+        QCOMPARE(indices(control.promptButton()), QStringLiteral("0"));
+
+        std::weak_ptr<IMount> gone = rig.holder->sharedMount();
+        {
+            const std::shared_ptr<IMount> kept = gone.lock();
+            QCOMPARE(kept.get(), mount);
+            rig.holder->disconnect();
+            QCOMPARE(prompt.count.load(), 4);
+            QCOMPARE(tracking.count(), 2);
+            QCOMPARE(indices(control.promptButton()), QString());
+            kept->axisSlewStateChanged();
+            kept->trackingStateChanged();
+            QCOMPARE(prompt.count.load(), 4);
+            QCOMPARE(tracking.count(), 2);
+        }
+        QVERIFY(gone.expired());
     }
-    QVERIFY(gone.expired());
-}
+};
 
 QTEST_MAIN(TestMountControls)
 #include "tst_mountcontrols.moc"

@@ -5,6 +5,7 @@
 #include "astro/qastroformat.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -63,40 +64,24 @@ private slots:
         QTest::addColumn<QVariant>("defaultValue");
         QTest::addColumn<QVariant>("newValue");
         QTest::addColumn<QJsonValue>("stored");
-        QTest::newRow("maxAlt") << "alt"
-                                << "maxAlt"
-                                << "altitude.max" << QVariant(1.3089969389957472) << QVariant(1.2)
-                                << QJsonValue(1.2);
-        QTest::newRow("minAlt") << "alt"
-                                << "minAlt"
-                                << "altitude.min" << QVariant(0.0) << QVariant(-0.1)
-                                << QJsonValue(-0.1);
-        QTest::newRow("backlashAxisDefault")
-            << "core"
-            << "backlashAxisDefault"
-            << "backlashDefault" << QVariant(0.0) << QVariant(0.004) << QJsonValue(0.004);
-        QTest::newRow("backlashAxis1")
-            << "core"
-            << "backlashAxis1"
-            << "backlash1" << QVariant(0.0) << QVariant(0.002) << QJsonValue(0.002);
-        QTest::newRow("backlashAxis2")
-            << "core"
-            << "backlashAxis2"
-            << "backlash2" << QVariant(0.0) << QVariant(0.003) << QJsonValue(0.003);
-        QTest::newRow("autoguiderRate1 stored as int")
-            << "core"
-            << "autoguiderRate1"
-            << "ag.rate1" << QVariant::fromValue(GuidingSpeed_::X5)
-            << QVariant::fromValue(GuidingSpeed_::X125) << QJsonValue(0);
-        QTest::newRow("autoguiderRate2 stored as int")
-            << "core"
-            << "autoguiderRate2"
-            << "ag.rate2" << QVariant::fromValue(GuidingSpeed_::X5)
-            << QVariant::fromValue(GuidingSpeed_::Sidereal) << QJsonValue(4);
-        QTest::newRow("pScopeLight")
-            << "core"
-            << "pScopeLight"
-            << "pscope.light" << QVariant(0.0) << QVariant(0.7) << QJsonValue(0.7);
+        dataRow("maxAlt", "alt", "maxAlt", "altitude.max", QVariant(1.3089969389957472),
+                QVariant(1.2), QJsonValue(1.2));
+        dataRow("minAlt", "alt", "minAlt", "altitude.min", QVariant(0.0), QVariant(-0.1),
+                QJsonValue(-0.1));
+        dataRow("backlashAxisDefault", "core", "backlashAxisDefault", "backlashDefault",
+                QVariant(0.0), QVariant(0.004), QJsonValue(0.004));
+        dataRow("backlashAxis1", "core", "backlashAxis1", "backlash1", QVariant(0.0),
+                QVariant(0.002), QJsonValue(0.002));
+        dataRow("backlashAxis2", "core", "backlashAxis2", "backlash2", QVariant(0.0),
+                QVariant(0.003), QJsonValue(0.003));
+        dataRow("autoguiderRate1 stored as int", "core", "autoguiderRate1", "ag.rate1",
+                QVariant::fromValue(GuidingSpeed_::X5), QVariant::fromValue(GuidingSpeed_::X125),
+                QJsonValue(0));
+        dataRow("autoguiderRate2 stored as int", "core", "autoguiderRate2", "ag.rate2",
+                QVariant::fromValue(GuidingSpeed_::X5),
+                QVariant::fromValue(GuidingSpeed_::Sidereal), QJsonValue(4));
+        dataRow("pScopeLight", "core", "pScopeLight", "pscope.light", QVariant(0.0), QVariant(0.7),
+                QJsonValue(0.7));
     }
     void settings() {
         QFETCH(QString, kind);

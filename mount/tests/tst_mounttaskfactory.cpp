@@ -75,108 +75,99 @@ Q_DECLARE_METATYPE(Make)
 class TstMountTaskFactory : public QObject {
     Q_OBJECT
 private slots:
-    void makesEachKind_data();
-    void makesEachKind();
-    void eqTrackingNeedsARate();
-    void trailPointsRunStart_data();
-    void trailPointsRunStart();
-};
-
-void TstMountTaskFactory::makesEachKind_data() {
-    QTest::addColumn<Make>("make");
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QByteArray>("tag");
-    QTest::addColumn<QList<int>>("resources");
-    const MountTarget star{"star", {1.0, 0.5, CoordType::RDJNow}, 0};
-    QTest::newRow("axis slew") << Make([](auto& f) { return f.createAxisSlewTask(1, true, 0.01); })
-                               << QByteArray(typeid(AxisSlewTask).name()) << QByteArray("slew")
-                               << QList<int>{1};
-    QTest::newRow("axis stop") << Make([](auto& f) { return f.createAxisStopTask(0); })
-                               << QByteArray(typeid(AxisStopTask).name()) << QByteArray("stop")
-                               << QList<int>{0};
-    QTest::newRow("slew to") << Make([](auto& f) {
-        return f.createSlewToTask({1.0, 0.5, CoordType::RDJ2000});
-    }) << QByteArray(typeid(SlewToTask).name())
-                             << QByteArray("slto") << QList<int>{0, 1};
-    QTest::newRow("EQ tracking at a rate") << Make([](auto& f) {
-        return f.createTrackingTask(MountMode_::EQ, TrackingRate::Lunar, {});
-    }) << QByteArray(typeid(EQTrackingTask).name())
-                                           << QByteArray("trck") << QList<int>{0};
-    QTest::newRow("AZ tracking at a rate") << Make([](auto& f) {
-        return f.createTrackingTask(MountMode_::AZ, TrackingRate::Sidereal, {});
-    }) << QByteArray(typeid(AZTrackingTask).name())
-                                           << QByteArray("trck") << QList<int>{0, 1};
-    QTest::newRow("AZ tracking of a target")
-        << Make([star](auto& f) { return f.createTrackingTask(MountMode_::AZ, {}, star); })
-        << QByteArray(typeid(AZTrackingTask).name()) << QByteArray("trck") << QList<int>{0, 1};
-    QTest::newRow("auto home") << Make([](auto& f) { return f.createAutoHomeTask(0.1); })
-                               << QByteArray(typeid(AutoHomeTask).name()) << QByteArray("home")
-                               << QList<int>{0, 1};
-    QTest::newRow("pulse guide") << Make([](auto& f) {
-        return f.createPulseGuideTask(1, -kSiderealRate / 2, 300);
-    }) << QByteArray(typeid(PulseGuideTask).name())
-                                 << QByteArray("puls") << QList<int>{1};
-    QTest::newRow("trail points") << Make([](auto& f) {
-        return f.createTrailPointsTask(TrailPointsParam{}, {}, {});
-    }) << QByteArray(typeid(TrailPointsTask).name())
-                                  << QByteArray("trps") << QList<int>{0, 1};
-}
-
-// Each kind comes out as its own task class with its tag and resources, and every call makes a
-// new task.
-void TstMountTaskFactory::makesEachKind() {
-    QFETCH(Make, make);
-    QFETCH(QByteArray, type);
-    QFETCH(QByteArray, tag);
-    QFETCH(QList<int>, resources);
-    Factory f;
-    const auto task = make(f.factory);
-    QVERIFY(task);
-    QCOMPARE(QByteArray(typeid(*task).name()), type);
-    QCOMPARE(QByteArray::fromStdString(mountTaskTagText(task->type())), tag);
-    const std::set<int> claimed = task->resources();
-    QCOMPARE(QList<int>(claimed.begin(), claimed.end()), resources);
-    const auto another = make(f.factory);
-    QVERIFY(another && another != task);
-}
-
-void TstMountTaskFactory::eqTrackingNeedsARate() {
-    Factory f;
-    try {
-        f.factory.createTrackingTask(MountMode_::EQ, {}, MountTarget{"moon", {}, 1});
-        QFAIL("an EQ tracking task without a rate must not be made");
-    } catch (const std::logic_error& e) {
-        QCOMPARE(e.what(), "Read null Nullable");
+    void makesEachKind_data() {
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<QList<int>>("resources");
+        const MountTarget star{"star", {1.0, 0.5, CoordType::RDJNow}, 0};
+        QTest::newRow("axis slew")
+            << Make([](auto& f) { return f.createAxisSlewTask(1, true, 0.01); })
+            << QByteArray(typeid(AxisSlewTask).name()) << QByteArray("slew") << QList<int>{1};
+        QTest::newRow("axis stop")
+            << Make([](auto& f) { return f.createAxisStopTask(0); })
+            << QByteArray(typeid(AxisStopTask).name()) << QByteArray("stop") << QList<int>{0};
+        QTest::newRow("slew to") << Make([](auto& f) {
+            return f.createSlewToTask({1.0, 0.5, CoordType::RDJ2000});
+        }) << QByteArray(typeid(SlewToTask).name())
+                                 << QByteArray("slto") << QList<int>{0, 1};
+        QTest::newRow("EQ tracking at a rate") << Make([](auto& f) {
+            return f.createTrackingTask(MountMode_::EQ, TrackingRate::Lunar, {});
+        }) << QByteArray(typeid(EQTrackingTask).name())
+                                               << QByteArray("trck") << QList<int>{0};
+        QTest::newRow("AZ tracking at a rate") << Make([](auto& f) {
+            return f.createTrackingTask(MountMode_::AZ, TrackingRate::Sidereal, {});
+        }) << QByteArray(typeid(AZTrackingTask).name())
+                                               << QByteArray("trck") << QList<int>{0, 1};
+        QTest::newRow("AZ tracking of a target")
+            << Make([star](auto& f) { return f.createTrackingTask(MountMode_::AZ, {}, star); })
+            << QByteArray(typeid(AZTrackingTask).name()) << QByteArray("trck") << QList<int>{0, 1};
+        QTest::newRow("auto home")
+            << Make([](auto& f) { return f.createAutoHomeTask(0.1); })
+            << QByteArray(typeid(AutoHomeTask).name()) << QByteArray("home") << QList<int>{0, 1};
+        QTest::newRow("pulse guide")
+            << Make([](auto& f) { return f.createPulseGuideTask(1, -kSiderealRate / 2, 300); })
+            << QByteArray(typeid(PulseGuideTask).name()) << QByteArray("puls") << QList<int>{1};
+        QTest::newRow("trail points")
+            << Make([](auto& f) { return f.createTrailPointsTask(TrailPointsParam{}, {}, {}); })
+            << QByteArray(typeid(TrailPointsTask).name()) << QByteArray("trps") << QList<int>{0, 1};
     }
-}
+    // Each kind comes out as its own task class with its tag and resources, and every call makes a
+    // new task.
+    void makesEachKind() {
+        QFETCH(Make, make);
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, tag);
+        QFETCH(QList<int>, resources);
+        Factory f;
+        const auto task = make(f.factory);
+        QVERIFY(task);
+        QCOMPARE(QByteArray(typeid(*task).name()), type);
+        QCOMPARE(QByteArray::fromStdString(mountTaskTagText(task->type())), tag);
+        const std::set<int> claimed = task->resources();
+        QCOMPARE(QList<int>(claimed.begin(), claimed.end()), resources);
+        const auto another = make(f.factory);
+        QVERIFY(another && another != task);
+    }
 
-void TstMountTaskFactory::trailPointsRunStart_data() {
-    QTest::addColumn<bool>("hasCountDown");
-    QTest::addColumn<uint>("countDown");
-    QTest::addColumn<qlonglong>("runStartOffsetMs");
-    // The request itself starts 20 s from now.
-    QTest::newRow("the request's own start") << false << 0u << 20000ll;
-    QTest::newRow("count-down of 10 s") << true << 10000000u << 10000ll;
-    QTest::newRow("count-down in whole ms") << true << 10000999u << 10000ll;
-}
+    void eqTrackingNeedsARate() {
+        Factory f;
+        try {
+            f.factory.createTrackingTask(MountMode_::EQ, {}, MountTarget{"moon", {}, 1});
+            QFAIL("an EQ tracking task without a rate must not be made");
+        } catch (const std::logic_error& e) {
+            QCOMPARE(e.what(), "Read null Nullable");
+        }
+    }
 
-// The run starts at the request's start time unless a test-run count-down is given.
-void TstMountTaskFactory::trailPointsRunStart() {
-    QFETCH(bool, hasCountDown);
-    QFETCH(uint, countDown);
-    QFETCH(qlonglong, runStartOffsetMs);
-    Factory f;
-    TrailPointsParam param;
-    param.intervalUs = 100000;
-    param.startTimeMs = kStartMs + 20000;
-    param.frame = 2;
-    param.points.assign(5, kTrailPoint);
-    const auto task = f.factory.createTrailPointsTask(
-        std::move(param), hasCountDown ? Nullable<uint32_t>(countDown) : Nullable<uint32_t>(), {});
-    QCOMPARE(task->run(), CmdRetType_::Ok);
-    QCOMPARE(f.sender->segmentStarts, QList<int64_t>{kStartMs + runStartOffsetMs});
-    QCOMPARE(f.sender->startIndices, QList<uint32_t>{0});
-}
+    void trailPointsRunStart_data() {
+        QTest::addColumn<bool>("hasCountDown");
+        QTest::addColumn<uint>("countDown");
+        QTest::addColumn<qlonglong>("runStartOffsetMs");
+        // The request itself starts 20 s from now.
+        QTest::newRow("the request's own start") << false << 0u << 20000ll;
+        QTest::newRow("count-down of 10 s") << true << 10000000u << 10000ll;
+        QTest::newRow("count-down in whole ms") << true << 10000999u << 10000ll;
+    }
+    // The run starts at the request's start time unless a test-run count-down is given.
+    void trailPointsRunStart() {
+        QFETCH(bool, hasCountDown);
+        QFETCH(uint, countDown);
+        QFETCH(qlonglong, runStartOffsetMs);
+        Factory f;
+        TrailPointsParam param;
+        param.intervalUs = 100000;
+        param.startTimeMs = kStartMs + 20000;
+        param.frame = 2;
+        param.points.assign(5, kTrailPoint);
+        const auto task = f.factory.createTrailPointsTask(
+            std::move(param), hasCountDown ? Nullable<uint32_t>(countDown) : Nullable<uint32_t>(),
+            {});
+        QCOMPARE(task->run(), CmdRetType_::Ok);
+        QCOMPARE(f.sender->segmentStarts, QList<int64_t>{kStartMs + runStartOffsetMs});
+        QCOMPARE(f.sender->startIndices, QList<uint32_t>{0});
+    }
+};
 
 QTEST_GUILESS_MAIN(TstMountTaskFactory)
 #include "tst_mounttaskfactory.moc"

@@ -115,239 +115,232 @@ class TestMountTaskManager : public QObject {
     Q_OBJECT
 
 private slots:
-    void tags_data();
-    void tags();
-    void runsOnItsOwnThreadWithItsToken();
-    void disjointTasksRunSideBySideAndAGotoWaitsForBoth();
-    void newerTaskReplacesAWaitingOne();
-    void tagsOutliveTheirTasks();
-    void cancelledWhileWaitingStillRunsItsCallbacks();
-    void shutdownDropsWaitingAndWaitsForRunning();
-    void managerGoneBeforeItsTasks();
-};
+    void tags_data() {
+        QTest::addColumn<uint32_t>("tag");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("slto is big-endian") << 0x736C746Fu << "slto";
+        QTest::newRow("stop") << mountTaskTag("stop") << "stop";
+        QTest::newRow("none") << 0u << "none";
+    }
+    void tags() {
+        QFETCH(uint32_t, tag);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(mountTaskTagText(tag)), text);
 
-void TestMountTaskManager::tags_data() {
-    QTest::addColumn<uint32_t>("tag");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("slto is big-endian") << 0x736C746Fu << "slto";
-    QTest::newRow("stop") << mountTaskTag("stop") << "stop";
-    QTest::newRow("none") << 0u << "none";
-}
+        // A fresh manager: both axes stopped, resource 2 held, nothing reading, unknown resources
+        // 0.
+        Rig rig;
+        QCOMPARE(rig.manager->taskType(0), kStop);
+        QCOMPARE(rig.manager->taskType(1), kStop);
+        QCOMPARE(rig.manager->taskType(2), mountTaskTag("clsh"));
+        QCOMPARE(rig.manager->taskType(3), 0u);
+        QCOMPARE(rig.manager->taskType(7), 0u);
+        QCOMPARE(rig.manager->taskTypes().size(), size_t(5));
+    }
 
-void TestMountTaskManager::tags() {
-    QFETCH(uint32_t, tag);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(mountTaskTagText(tag)), text);
+    void runsOnItsOwnThreadWithItsToken() {
+        Rig rig;
+        std::atomic<bool> tokenClearedAfterRun{false};
+        std::atomic<std::thread::id> startedOn{}, finishedOn{};
+        auto a = rig.task("A", kSlew, {0});
+        auto handle = rig.manager->start(
+            a,
+            [&] {
+                startedOn = std::this_thread::get_id();
+                rig.events->add("A started");
+            },
+            [&](CmdRet r) {
+                finishedOn = std::this_thread::get_id();
+                tokenClearedAfterRun = rig.tc->current() == nullptr;
+                rig.events->add("A finished:" + QString::number(r.type));
+            });
+        QTRY_VERIFY(rig.events->has("A run"));
+        QVERIFY(a->runThread() != std::this_thread::get_id());
+        QCOMPARE(startedOn.load(), a->runThread());
+        // The handle reaches the task only through the thread's current token.
+        handle->cancel();
+        QTRY_VERIFY(rig.events->has("A finished:3"));
+        QCOMPARE(finishedOn.load(), a->runThread());
+        QVERIFY(tokenClearedAfterRun);
+        QCOMPARE(rig.events->list(), QStringList({"A started", "A run", "A finished:3"}));
+        QVERIFY(rig.tc->current() == nullptr);
+    }
 
-    // A fresh manager: both axes stopped, resource 2 held, nothing reading, unknown resources 0.
-    Rig rig;
-    QCOMPARE(rig.manager->taskType(0), kStop);
-    QCOMPARE(rig.manager->taskType(1), kStop);
-    QCOMPARE(rig.manager->taskType(2), mountTaskTag("clsh"));
-    QCOMPARE(rig.manager->taskType(3), 0u);
-    QCOMPARE(rig.manager->taskType(7), 0u);
-    QCOMPARE(rig.manager->taskTypes().size(), size_t(5));
-}
-
-void TestMountTaskManager::runsOnItsOwnThreadWithItsToken() {
-    Rig rig;
-    std::atomic<bool> tokenClearedAfterRun{false};
-    std::atomic<std::thread::id> startedOn{}, finishedOn{};
-    auto a = rig.task("A", kSlew, {0});
-    auto handle = rig.manager->start(
-        a,
-        [&] {
-            startedOn = std::this_thread::get_id();
-            rig.events->add("A started");
-        },
-        [&](CmdRet r) {
-            finishedOn = std::this_thread::get_id();
-            tokenClearedAfterRun = rig.tc->current() == nullptr;
-            rig.events->add("A finished:" + QString::number(r.type));
-        });
-    QTRY_VERIFY(rig.events->has("A run"));
-    QVERIFY(a->runThread() != std::this_thread::get_id());
-    QCOMPARE(startedOn.load(), a->runThread());
-    // The handle reaches the task only through the thread's current token.
-    handle->cancel();
-    QTRY_VERIFY(rig.events->has("A finished:3"));
-    QCOMPARE(finishedOn.load(), a->runThread());
-    QVERIFY(tokenClearedAfterRun);
-    QCOMPARE(rig.events->list(), QStringList({"A started", "A run", "A finished:3"}));
-    QVERIFY(rig.tc->current() == nullptr);
-}
-
-void TestMountTaskManager::disjointTasksRunSideBySideAndAGotoWaitsForBoth() {
-    Rig rig;
-    auto a = rig.task("A", kSlew, {0});
-    // B holds on after its cancel, so the GoTo has to wait for it as well.
-    auto b = rig.task("B", kSlew, {1}, true);
-    rig.start(a, "A");
-    rig.start(b, "B");
-    QTRY_VERIFY(rig.events->has("A run") && rig.events->has("B run"));
-
-    auto g = rig.task("G", kSlto, {0, 1});
-    rig.start(g, "G");
-    QTRY_VERIFY(rig.events->has("A finished:3"));
-    QCOMPARE(rig.manager->taskType(0), kSlto);
-    QCOMPARE(rig.manager->taskType(1), kSlto);
-    // Not a fixed wait for the result: gives a wrongly started G time to show itself.
-    QTest::qWait(50);
-    QVERIFY(!rig.events->has("G started"));
-
-    b->release();
-    QTRY_VERIFY(rig.events->has("G run"));
-    QVERIFY(rig.events->indexOf("B finished:0") < rig.events->indexOf("G started"));
-    g->release();
-    QTRY_VERIFY(rig.events->has("G finished:0"));
-}
-
-void TestMountTaskManager::newerTaskReplacesAWaitingOne() {
-    Rig rig;
-    auto a = rig.task("A", kSlto, {0, 1}, true);
-    rig.start(a, "A");
-    QTRY_VERIFY(rig.events->has("A run"));
-
-    auto b = rig.task("B", kSlew, {0});
-    auto c = rig.task("C", kSlew, {1});
-    auto d = rig.task("D", kRead, {3});
-    rig.start(b, "B"); // waits for A
-    rig.start(d, "D"); // free: runs at once, and is not disturbed by what follows
-    rig.start(c, "C"); // waits for A; does not share with B, so B stays
-    auto e = rig.task("E", kStop, {0});
-    rig.start(e, "E"); // replaces B
-    QTRY_VERIFY(rig.events->has("D run"));
-
-    a->release();
-    QTRY_VERIFY(rig.events->has("C run") && rig.events->has("E run"));
-    QVERIFY(!rig.events->has("B started"));
-    QVERIFY(!rig.events->has("B run"));
-    QCOMPARE(rig.manager->taskType(0), kStop);
-    QCOMPARE(rig.manager->taskType(1), kSlew);
-
-    for (const auto& t : {c, d, e})
-        t->release();
-    QTRY_VERIFY(rig.events->has("C finished:0") && rig.events->has("D finished:0") &&
-                rig.events->has("E finished:0"));
-    QVERIFY(!rig.events->has("B finished:0"));
-    QVERIFY(!rig.events->has("D finished:3"));
-}
-
-void TestMountTaskManager::tagsOutliveTheirTasks() {
-    Rig rig;
-    // Each change is seen with the tags already updated.
-    std::mutex seenMutex;
-    QList<uint32_t> seenAxis1, seenRead;
-    rig.manager->tasksChanged.append([&] {
-        std::lock_guard lock(seenMutex);
-        seenAxis1 << rig.manager->taskType(0);
-        seenRead << rig.manager->taskType(3);
-    });
-    auto g = rig.task("G", kSlto, {0, 1});
-    auto r = rig.task("R", kRead, {3});
-    rig.start(g, "G");
-    rig.start(r, "R");
-    g->release();
-    r->release();
-    QTRY_VERIFY(rig.events->has("G finished:0") && rig.events->has("R finished:0"));
-    QTRY_COMPARE(rig.manager->taskType(3), 0u);
-    QCOMPARE(rig.manager->taskType(0), kSlto);
-    QCOMPARE(rig.manager->taskType(1), kSlto);
-    QCOMPARE(rig.manager->taskType(2), mountTaskTag("clsh"));
-    // Two starts and two ends.
-    QTRY_COMPARE(([&] {
-                     std::lock_guard lock(seenMutex);
-                     return seenAxis1.size();
-                 }()),
-                 4);
-    std::lock_guard lock(seenMutex);
-    QCOMPARE(seenAxis1, QList<uint32_t>({kSlto, kSlto, kSlto, kSlto}));
-    QCOMPARE(seenRead.first(), 0u);
-    QCOMPARE(seenRead.at(1), kRead);
-    QCOMPARE(seenRead.last(), 0u);
-}
-
-void TestMountTaskManager::cancelledWhileWaitingStillRunsItsCallbacks() {
-    Rig rig;
-    auto a = rig.task("A", kSlew, {0}, true);
-    rig.start(a, "A");
-    QTRY_VERIFY(rig.events->has("A run"));
-    auto b = rig.task("B", kStop, {0}, true);
-    auto handle = rig.start(b, "B");
-    handle->cancel();
-    a->release();
-    // B starts with its token already cancelled; even a task that goes on has its token report it.
-    QTRY_VERIFY(rig.events->has("B run"));
-    QVERIFY(rig.events->has("B started"));
-    b->release();
-    QTRY_VERIFY(rig.events->has("B finished:0"));
-
-    // The handle of an ended task changes nothing.
-    handle->cancel();
-    auto c = rig.task("C", kStop, {0});
-    rig.start(c, "C");
-    QTRY_VERIFY(rig.events->has("C run"));
-    QVERIFY(!rig.events->has("C finished:3"));
-    c->release();
-    QTRY_VERIFY(rig.events->has("C finished:0"));
-}
-
-void TestMountTaskManager::shutdownDropsWaitingAndWaitsForRunning() {
-    Rig rig;
-    auto a = rig.task("A", kSlew, {0});
-    // B winds down slowly after its cancel, so the GoTo that cancels it is still waiting for
-    // axis 2 when the shutdown comes, however fast A ends.
-    auto b = rig.task("B", kSlew, {1}, false, std::chrono::milliseconds(1500));
-    auto c = rig.task("C", kSlto, {0, 1});
-    auto d = rig.task("D", kRead, {3});
-    rig.start(a, "A");
-    rig.start(b, "B");
-    rig.start(d, "D");
-    QTRY_VERIFY(rig.events->has("A run") && rig.events->has("B run") && rig.events->has("D run"));
-    rig.start(c, "C");
-    rig.manager->shutdown();
-    // No QTRY: shutdown has already waited for the running tasks to end, B's wind-down included.
-    QVERIFY(rig.events->has("A finished:3"));
-    QVERIFY(rig.events->has("B finished:3"));
-    QVERIFY(rig.events->has("D finished:3"));
-    // The waiting GoTo was dropped, not kept for later: the manager holds it no more, and B's
-    // end did not start it.
-    QCOMPARE(c.use_count(), 1L);
-    QVERIFY(!rig.events->has("C started"));
-    c->release();
-}
-
-void TestMountTaskManager::managerGoneBeforeItsTasks() {
-    // Destroyed by its owner while a task runs: the task is cancelled and has ended, its
-    // callback included, by the time the destructor returns.
-    {
+    void disjointTasksRunSideBySideAndAGotoWaitsForBoth() {
         Rig rig;
         auto a = rig.task("A", kSlew, {0});
+        // B holds on after its cancel, so the GoTo has to wait for it as well.
+        auto b = rig.task("B", kSlew, {1}, true);
+        rig.start(a, "A");
+        rig.start(b, "B");
+        QTRY_VERIFY(rig.events->has("A run") && rig.events->has("B run"));
+
+        auto g = rig.task("G", kSlto, {0, 1});
+        rig.start(g, "G");
+        QTRY_VERIFY(rig.events->has("A finished:3"));
+        QCOMPARE(rig.manager->taskType(0), kSlto);
+        QCOMPARE(rig.manager->taskType(1), kSlto);
+        // Not a fixed wait for the result: gives a wrongly started G time to show itself.
+        QTest::qWait(50);
+        QVERIFY(!rig.events->has("G started"));
+
+        b->release();
+        QTRY_VERIFY(rig.events->has("G run"));
+        QVERIFY(rig.events->indexOf("B finished:0") < rig.events->indexOf("G started"));
+        g->release();
+        QTRY_VERIFY(rig.events->has("G finished:0"));
+    }
+
+    void newerTaskReplacesAWaitingOne() {
+        Rig rig;
+        auto a = rig.task("A", kSlto, {0, 1}, true);
         rig.start(a, "A");
         QTRY_VERIFY(rig.events->has("A run"));
-        auto events = rig.events;
-        rig.manager.reset();
-        QVERIFY(events->has("A finished:3"));
-    }
-    // The last owner lets go on the task's own thread: the destructor runs there and must not
-    // wait out its bound for the very thread it runs on.
-    {
-        Rig rig;
-        std::mutex ownerMutex;
-        std::shared_ptr<MountTaskManager> owner;
-        std::swap(owner, rig.manager);
-        auto a = rig.task("A", kSlew, {0});
-        owner->start(a, nullptr, [&](CmdRet) {
-            std::lock_guard lock(ownerMutex);
-            // The completion still holds the manager; it ends once that lets go.
-            owner.reset();
-        });
+
+        auto b = rig.task("B", kSlew, {0});
+        auto c = rig.task("C", kSlew, {1});
+        auto d = rig.task("D", kRead, {3});
+        rig.start(b, "B"); // waits for A
+        rig.start(d, "D"); // free: runs at once, and is not disturbed by what follows
+        rig.start(c, "C"); // waits for A; does not share with B, so B stays
+        auto e = rig.task("E", kStop, {0});
+        rig.start(e, "E"); // replaces B
+        QTRY_VERIFY(rig.events->has("D run"));
+
         a->release();
-        a.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.events->has("A destroyed"),
-                                 int(MountTaskManager::kShutdownWaitMs) / 2);
+        QTRY_VERIFY(rig.events->has("C run") && rig.events->has("E run"));
+        QVERIFY(!rig.events->has("B started"));
+        QVERIFY(!rig.events->has("B run"));
+        QCOMPARE(rig.manager->taskType(0), kStop);
+        QCOMPARE(rig.manager->taskType(1), kSlew);
+
+        for (const auto& t : {c, d, e})
+            t->release();
+        QTRY_VERIFY(rig.events->has("C finished:0") && rig.events->has("D finished:0") &&
+                    rig.events->has("E finished:0"));
+        QVERIFY(!rig.events->has("B finished:0"));
+        QVERIFY(!rig.events->has("D finished:3"));
     }
-}
+
+    void tagsOutliveTheirTasks() {
+        Rig rig;
+        // Each change is seen with the tags already updated.
+        std::mutex seenMutex;
+        QList<uint32_t> seenAxis1, seenRead;
+        rig.manager->tasksChanged.append([&] {
+            std::lock_guard lock(seenMutex);
+            seenAxis1 << rig.manager->taskType(0);
+            seenRead << rig.manager->taskType(3);
+        });
+        auto g = rig.task("G", kSlto, {0, 1});
+        auto r = rig.task("R", kRead, {3});
+        rig.start(g, "G");
+        rig.start(r, "R");
+        g->release();
+        r->release();
+        QTRY_VERIFY(rig.events->has("G finished:0") && rig.events->has("R finished:0"));
+        QTRY_COMPARE(rig.manager->taskType(3), 0u);
+        QCOMPARE(rig.manager->taskType(0), kSlto);
+        QCOMPARE(rig.manager->taskType(1), kSlto);
+        QCOMPARE(rig.manager->taskType(2), mountTaskTag("clsh"));
+        // Two starts and two ends.
+        QTRY_COMPARE(([&] {
+                         std::lock_guard lock(seenMutex);
+                         return seenAxis1.size();
+                     }()),
+                     4);
+        std::lock_guard lock(seenMutex);
+        QCOMPARE(seenAxis1, QList<uint32_t>({kSlto, kSlto, kSlto, kSlto}));
+        QCOMPARE(seenRead.first(), 0u);
+        QCOMPARE(seenRead.at(1), kRead);
+        QCOMPARE(seenRead.last(), 0u);
+    }
+
+    void cancelledWhileWaitingStillRunsItsCallbacks() {
+        Rig rig;
+        auto a = rig.task("A", kSlew, {0}, true);
+        rig.start(a, "A");
+        QTRY_VERIFY(rig.events->has("A run"));
+        auto b = rig.task("B", kStop, {0}, true);
+        auto handle = rig.start(b, "B");
+        handle->cancel();
+        a->release();
+        // B starts with its token already cancelled; even a task that goes on has its token report
+        // it.
+        QTRY_VERIFY(rig.events->has("B run"));
+        QVERIFY(rig.events->has("B started"));
+        b->release();
+        QTRY_VERIFY(rig.events->has("B finished:0"));
+
+        // The handle of an ended task changes nothing.
+        handle->cancel();
+        auto c = rig.task("C", kStop, {0});
+        rig.start(c, "C");
+        QTRY_VERIFY(rig.events->has("C run"));
+        QVERIFY(!rig.events->has("C finished:3"));
+        c->release();
+        QTRY_VERIFY(rig.events->has("C finished:0"));
+    }
+
+    void shutdownDropsWaitingAndWaitsForRunning() {
+        Rig rig;
+        auto a = rig.task("A", kSlew, {0});
+        // B winds down slowly after its cancel, so the GoTo that cancels it is still waiting for
+        // axis 2 when the shutdown comes, however fast A ends.
+        auto b = rig.task("B", kSlew, {1}, false, std::chrono::milliseconds(1500));
+        auto c = rig.task("C", kSlto, {0, 1});
+        auto d = rig.task("D", kRead, {3});
+        rig.start(a, "A");
+        rig.start(b, "B");
+        rig.start(d, "D");
+        QTRY_VERIFY(rig.events->has("A run") && rig.events->has("B run") &&
+                    rig.events->has("D run"));
+        rig.start(c, "C");
+        rig.manager->shutdown();
+        // No QTRY: shutdown has already waited for the running tasks to end, B's wind-down
+        // included.
+        QVERIFY(rig.events->has("A finished:3"));
+        QVERIFY(rig.events->has("B finished:3"));
+        QVERIFY(rig.events->has("D finished:3"));
+        // The waiting GoTo was dropped, not kept for later: the manager holds it no more, and B's
+        // end did not start it.
+        QCOMPARE(c.use_count(), 1L);
+        QVERIFY(!rig.events->has("C started"));
+        c->release();
+    }
+
+    void managerGoneBeforeItsTasks() {
+        // Destroyed by its owner while a task runs: the task is cancelled and has ended, its
+        // callback included, by the time the destructor returns.
+        {
+            Rig rig;
+            auto a = rig.task("A", kSlew, {0});
+            rig.start(a, "A");
+            QTRY_VERIFY(rig.events->has("A run"));
+            auto events = rig.events;
+            rig.manager.reset();
+            QVERIFY(events->has("A finished:3"));
+        }
+        // The last owner lets go on the task's own thread: the destructor runs there and must not
+        // wait out its bound for the very thread it runs on.
+        {
+            Rig rig;
+            std::mutex ownerMutex;
+            std::shared_ptr<MountTaskManager> owner;
+            std::swap(owner, rig.manager);
+            auto a = rig.task("A", kSlew, {0});
+            owner->start(a, nullptr, [&](CmdRet) {
+                std::lock_guard lock(ownerMutex);
+                // The completion still holds the manager; it ends once that lets go.
+                owner.reset();
+            });
+            a->release();
+            a.reset();
+            QTRY_VERIFY_WITH_TIMEOUT(rig.events->has("A destroyed"),
+                                     int(MountTaskManager::kShutdownWaitMs) / 2);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestMountTaskManager)
 #include "tst_mounttaskmanager.moc"

@@ -4,8 +4,6 @@
 
 #include <QTest>
 
-#include <chrono>
-#include <future>
 #include <memory>
 
 using namespace Ko;

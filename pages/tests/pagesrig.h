@@ -11,54 +11,14 @@
 #include "base/ishortmessagesink.h"
 #include "base/languagemanager.h"
 #include "catalog/tests/catalogrig.h"
-#include "mount/tests/fakeidlemount.h"
+#include "mount/tests/fakemount.h"
 #include "mount/writablemountconnection.h"
 
 #include <QStringList>
 
-#include <atomic>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <vector>
 
 namespace Ko::Test {
-
-// A mount as the pages use it: the sky position a read reports (a read may be held until the
-// test lets it go) and the GoTo targets it was sent.
-class FakeMount : public FakeIdleMount {
-public:
-    // Read on the reading thread; set before the read starts.
-    CmdResp<AnglePair> position = CmdResp<AnglePair>::ok({0, 0});
-    // Reads that have started.
-    std::atomic<int> reads{0};
-    // Main thread only.
-    std::vector<MountTarget> slews;
-
-    void holdReads(bool hold) {
-        {
-            std::lock_guard lock(m_mutex);
-            m_hold = hold;
-        }
-        m_released.notify_all();
-    }
-
-    CmdResp<AnglePair> readPosition() override {
-        ++reads;
-        std::unique_lock lock(m_mutex);
-        m_released.wait(lock, [this] { return !m_hold; });
-        return position;
-    }
-    bool slewToAsync(const MountTarget& target) override {
-        slews.push_back(target);
-        return true;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_released;
-    bool m_hold = false; // guarded by m_mutex
-};
 
 // The real orientation sensor over fake compass and tilt backends.
 struct DeviceSensors {

@@ -1,5 +1,6 @@
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
+#include "base/tests/datarow.h"
 #include "catalog/icataloglistraw.h"
 #include "catalog/tests/catalogsettingsrig.h"
 #include "pages/cataloglist.h"
@@ -123,34 +124,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("names"); // in magnitude order
-        QTest::newRow("empty keeps every object")
-            << ""
-            << "" << QStringList{"Vega",           "Rigel",   "Betelgeuse", "Étoile du berger",
-                                 "étoile polaire", "Albireo", "Meissa",     "M42 ORION NEBULA"};
-        QTest::newRow("ORI folds and finds name and constellation")
-            << "ORI"
-            << "ori" << QStringList{"Rigel", "Betelgeuse", "Meissa", "M42 ORION NEBULA"};
-        QTest::newRow("constellation only when the name does not match")
-            << "lyr"
-            << "lyr" << QStringList{"Vega"};
-        QTest::newRow("inside a word") << "ebul"
-                                       << "ebul" << QStringList{"M42 ORION NEBULA"};
-        QTest::newRow("two letters")
-            << "ri"
-            << "ri" << QStringList{"Rigel", "Betelgeuse", "Meissa", "M42 ORION NEBULA"};
-        QTest::newRow("non-ASCII capital matches only itself")
-            << "É"
-            << "É" << QStringList{"Étoile du berger"};
-        QTest::newRow("non-ASCII small letter matches only itself")
-            << "é"
-            << "é" << QStringList{"étoile polaire"};
-        QTest::newRow("ASCII part folds, the rest stays")
-            << "ÉTOILE"
-            << "Étoile" << QStringList{"Étoile du berger"};
-        QTest::newRow("a substring of nothing") << "xyz"
-                                                << "xyz" << QStringList{};
-        QTest::newRow("words in another order") << "nebula orion"
-                                                << "nebula orion" << QStringList{};
+        dataRow("empty keeps every object", "", "",
+                QStringList{"Vega", "Rigel", "Betelgeuse", "Étoile du berger", "étoile polaire",
+                            "Albireo", "Meissa", "M42 ORION NEBULA"});
+        dataRow("ORI folds and finds name and constellation", "ORI", "ori",
+                QStringList{"Rigel", "Betelgeuse", "Meissa", "M42 ORION NEBULA"});
+        dataRow("constellation only when the name does not match", "lyr", "lyr",
+                QStringList{"Vega"});
+        dataRow("inside a word", "ebul", "ebul", QStringList{"M42 ORION NEBULA"});
+        dataRow("two letters", "ri", "ri",
+                QStringList{"Rigel", "Betelgeuse", "Meissa", "M42 ORION NEBULA"});
+        dataRow("non-ASCII capital matches only itself", "É", "É", QStringList{"Étoile du berger"});
+        dataRow("non-ASCII small letter matches only itself", "é", "é",
+                QStringList{"étoile polaire"});
+        dataRow("ASCII part folds, the rest stays", "ÉTOILE", "Étoile",
+                QStringList{"Étoile du berger"});
+        dataRow("a substring of nothing", "xyz", "xyz", QStringList{});
+        dataRow("words in another order", "nebula orion", "nebula orion", QStringList{});
     }
     void search() {
         QFETCH(QString, text);
@@ -174,22 +164,19 @@ private slots:
                                        {"north by east", 10, 30, 4, "", ""},
                                        {"north sector start", 337.5, 30, 5, "", ""},
                                        {"north by west", 350, 30, 2, "", ""}};
-        QTest::newRow("azimuth from 337.5 degrees clockwise")
-            << int(CatalogSortOrder_::Az) << compass
-            << QStringList{"north sector start", "north by west", "north by east", "south",
-                           "north-west"};
-        QTest::newRow("magnitude, brightest first")
-            << int(CatalogSortOrder_::Vmag) << compass
-            << QStringList{"north-west", "north by west", "south", "north by east",
-                           "north sector start"};
-        QTest::newRow("name byte-wise: capitals, prefixes, non-ASCII last")
-            << int(CatalogSortOrder_::Name)
-            << QList<Placed>{{"alpha", 10, 30, 1, "", ""},
-                             {"Zeta", 20, 30, 1, "", ""},
-                             {"Ålfa", 30, 30, 1, "", ""},
-                             {"alphard", 40, 30, 1, "", ""},
-                             {"Beta", 50, 30, 1, "", ""}}
-            << QStringList{"Beta", "Zeta", "alpha", "alphard", "Ålfa"};
+        dataRow("azimuth from 337.5 degrees clockwise", int(CatalogSortOrder_::Az), compass,
+                QStringList{"north sector start", "north by west", "north by east", "south",
+                            "north-west"});
+        dataRow("magnitude, brightest first", int(CatalogSortOrder_::Vmag), compass,
+                QStringList{"north-west", "north by west", "south", "north by east",
+                            "north sector start"});
+        dataRow("name byte-wise: capitals, prefixes, non-ASCII last", int(CatalogSortOrder_::Name),
+                QList<Placed>{{"alpha", 10, 30, 1, "", ""},
+                              {"Zeta", 20, 30, 1, "", ""},
+                              {"Ålfa", 30, 30, 1, "", ""},
+                              {"alphard", 40, 30, 1, "", ""},
+                              {"Beta", 50, 30, 1, "", ""}},
+                QStringList{"Beta", "Zeta", "alpha", "alphard", "Ålfa"});
         const float nan = std::numeric_limits<float>::quiet_NaN();
         QList<Placed> unknownMagnitudes;
         for (int i = 0; i < 40; ++i)
@@ -199,12 +186,11 @@ private slots:
         for (int i = 39; i > 0; --i)
             if (i % 3 != 0)
                 byMagnitude.append(QString("o%1").arg(i));
-        QTest::newRow("magnitudes that are not numbers come last")
-            << int(CatalogSortOrder_::Vmag) << unknownMagnitudes << byMagnitude;
-        QTest::newRow("a stored order of no known value sorts by magnitude")
-            << 7 << compass
-            << QStringList{"north-west", "north by west", "south", "north by east",
-                           "north sector start"};
+        dataRow("magnitudes that are not numbers come last", int(CatalogSortOrder_::Vmag),
+                unknownMagnitudes, byMagnitude);
+        dataRow("a stored order of no known value sorts by magnitude", 7, compass,
+                QStringList{"north-west", "north by west", "south", "north by east",
+                            "north sector start"});
     }
     void sortOrder() {
         QFETCH(int, order);
@@ -239,30 +225,20 @@ private slots:
         QTest::addColumn<QString>("c");
         QTest::addColumn<QString>("d");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("constellation in d")
-            << Placed{"Vega", 90, 30, 0.03f, "Lyra", ""} << false << "0.0"
-            << "E 90° +30°"
-            << "Lyra" << true;
-        QTest::newRow("separation before constellation")
-            << Placed{"Albireo", 225, 45, 3.06f, "Cygnus", "34.6"} << false << "3.1"
-            << "SW 225° +45°"
-            << "Separation (arcsec): 34.6" << true;
-        QTest::newRow("separation label is translated")
-            << Placed{"Albireo", 225, 45, 3.06f, "Cygnus", "34.6"} << true << "3.1"
-            << "[SW SW] 225° +45°"
-            << "[Separation (arcsec) Separation (arcsec)]: 34.6" << true;
-        QTest::newRow("neither separation nor constellation")
-            << Placed{"M1", 0, 10, 8.4f, "", ""} << false << "8.4"
-            << "N 0° +10°"
-            << "" << true;
-        QTest::newRow("below the minimum altitude is disabled")
-            << Placed{"Low", 200, -5, 1, "", ""} << false << "1.0"
-            << "S 200° -5°"
-            << "" << false;
-        QTest::newRow("above the maximum altitude is disabled")
-            << Placed{"High", 20, 80, 1, "", ""} << false << "1.0"
-            << "N 20° +80°"
-            << "" << false;
+        dataRow("constellation in d", Placed{"Vega", 90, 30, 0.03f, "Lyra", ""}, false, "0.0",
+                "E 90° +30°", "Lyra", true);
+        dataRow("separation before constellation",
+                Placed{"Albireo", 225, 45, 3.06f, "Cygnus", "34.6"}, false, "3.1", "SW 225° +45°",
+                "Separation (arcsec): 34.6", true);
+        dataRow("separation label is translated",
+                Placed{"Albireo", 225, 45, 3.06f, "Cygnus", "34.6"}, true, "3.1",
+                "[SW SW] 225° +45°", "[Separation (arcsec) Separation (arcsec)]: 34.6", true);
+        dataRow("neither separation nor constellation", Placed{"M1", 0, 10, 8.4f, "", ""}, false,
+                "8.4", "N 0° +10°", "", true);
+        dataRow("below the minimum altitude is disabled", Placed{"Low", 200, -5, 1, "", ""}, false,
+                "1.0", "S 200° -5°", "", false);
+        dataRow("above the maximum altitude is disabled", Placed{"High", 20, 80, 1, "", ""}, false,
+                "1.0", "N 20° +80°", "", false);
     }
     void rows() {
         QFETCH(Placed, object);
@@ -293,14 +269,11 @@ private slots:
         QTest::addColumn<bool>("vmagFilter");
         QTest::addColumn<bool>("dso");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("filters off")
-            << false << false << false << QStringList{"bright low", "bright", "faint"};
-        QTest::newRow("below the horizon dropped")
-            << true << false << false << QStringList{"bright", "faint"};
-        QTest::newRow("star limit 2.0")
-            << false << true << false << QStringList{"bright low", "bright"};
-        QTest::newRow("deep-sky limit 7.0")
-            << false << true << true << QStringList{"bright low", "bright", "faint"};
+        dataRow("filters off", false, false, false, QStringList{"bright low", "bright", "faint"});
+        dataRow("below the horizon dropped", true, false, false, QStringList{"bright", "faint"});
+        dataRow("star limit 2.0", false, true, false, QStringList{"bright low", "bright"});
+        dataRow("deep-sky limit 7.0", false, true, true,
+                QStringList{"bright low", "bright", "faint"});
     }
     void filter() {
         QFETCH(bool, altitudeFilter);

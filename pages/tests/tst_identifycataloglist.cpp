@@ -1,4 +1,5 @@
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
 #include "catalog/icataloglistraw.h"
 #include "pages/identifycataloglist.h"
 #include "pages/tests/pagesrig.h"
@@ -81,7 +82,7 @@ class TestIdentifyCatalogList : public QObject {
             std::make_shared<LimitSnappingCalc>(sky.location, sky.astroClock);
         IdentifyCatalogList identify{stars, solar, dso, pageCalc, format, device.sensor, mounts};
 
-        Rig() { mount->position = CmdResp<IMount::AnglePair>::ok({kMountHa, kMountDec}); }
+        Rig() { mount->setReadings(CmdResp<IMount::AnglePair>::ok({kMountHa, kMountDec}), {}); }
 
         // The direction of date of the mount's reading.
         CoordPair mountPointing() const {
@@ -110,25 +111,24 @@ private slots:
         QTest::addColumn<std::vector<Placed>>("placed");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("a hair inside 20 degrees is listed, a hair outside is not")
-            << std::vector<Placed>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}}
-            << QStringList{"inside"} << QStringList{"Star"};
-        QTest::newRow("exactly 20 degrees is listed")
-            << std::vector<Placed>{{1, kLimit, "at the limit"}} << QStringList{"at the limit"}
-            << QStringList{"DSO"};
-        QTest::newRow("nearest first across the sources")
-            << std::vector<Placed>{{0, 5 * kDeg, "Vega"},
-                                   {2, 3 * kDeg, "Sun"},
-                                   {1, 1 * kDeg, "M57"},
-                                   {0, -2 * kDeg, "Sheliak"}}
-            << QStringList{"M57", "Sheliak", "Sun", "Vega"}
-            << QStringList{"DSO", "Star", "Solar System", "Star"};
-        QTest::newRow("the Moon after a nearer star")
-            << std::vector<Placed>{{2, 4 * kDeg, "Moon"}, {0, 3.9 * kDeg, "Altair"}}
-            << QStringList{"Altair", "Moon"} << QStringList{"Star", "Solar System"};
-        QTest::newRow("nothing within 20 degrees")
-            << std::vector<Placed>{{0, 25 * kDeg, "far"}, {1, -21 * kDeg, "farther"}}
-            << QStringList() << QStringList();
+        dataRow("a hair inside 20 degrees is listed, a hair outside is not",
+                std::vector<Placed>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}},
+                QStringList{"inside"}, QStringList{"Star"});
+        dataRow("exactly 20 degrees is listed", std::vector<Placed>{{1, kLimit, "at the limit"}},
+                QStringList{"at the limit"}, QStringList{"DSO"});
+        dataRow("nearest first across the sources",
+                std::vector<Placed>{{0, 5 * kDeg, "Vega"},
+                                    {2, 3 * kDeg, "Sun"},
+                                    {1, 1 * kDeg, "M57"},
+                                    {0, -2 * kDeg, "Sheliak"}},
+                QStringList{"M57", "Sheliak", "Sun", "Vega"},
+                QStringList{"DSO", "Star", "Solar System", "Star"});
+        dataRow("the Moon after a nearer star",
+                std::vector<Placed>{{2, 4 * kDeg, "Moon"}, {0, 3.9 * kDeg, "Altair"}},
+                QStringList{"Altair", "Moon"}, QStringList{"Star", "Solar System"});
+        dataRow("nothing within 20 degrees",
+                std::vector<Placed>{{0, 25 * kDeg, "far"}, {1, -21 * kDeg, "farther"}},
+                QStringList(), QStringList());
     }
     void nearbyObjects() {
         QFETCH(std::vector<Placed>, placed);
@@ -214,9 +214,9 @@ private slots:
         if (failure != "no mount")
             rig.mounts->setMount(rig.mount);
         if (failure == "timeout")
-            rig.mount->position = CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout);
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout), {});
         if (failure == "no position")
-            rig.mount->position = CmdResp<IMount::AnglePair>(CmdRetType_::Ok);
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>(CmdRetType_::Ok), {});
         if (failure == "sensors")
             rig.device.backends.tiltFails = true;
         QSignalSpy listChanged(&rig.identify, &IIdentifyCatalogList::listChanged);
@@ -254,18 +254,18 @@ private slots:
         rig.place({{0, 1 * kDeg, "by the mount"}}, rig.mountPointing());
         rig.place({{0, 1 * kDeg, "by the device"}}, {raDec.a, raDec.b});
         if (failing)
-            rig.mount->position = CmdResp<IMount::AnglePair>::fail(CmdRetType_::Nak);
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Nak), {});
         rig.mounts->setMount(rig.mount);
         QSignalSpy errors(&rig.identify, &IIdentifyCatalogList::readError);
 
-        rig.mount->holdReads(true);
+        rig.mount->hold();
         rig.identify.refresh();
-        QTRY_COMPARE(rig.mount->reads.load(), 1);
+        QTRY_COMPARE(rig.mount->readsStarted(), 1);
         rig.identify.setUseDeviceOri(true);
         rig.device.point(az, alt);
         QCOMPARE(rig.names(), QStringList{"by the device"});
 
-        rig.mount->holdReads(false);
+        rig.mount->release();
         QTRY_COMPARE(rig.mount.use_count(), 2L);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(rig.names(), QStringList{"by the device"});
@@ -285,18 +285,18 @@ private slots:
         Rig rig;
         rig.place({{0, 1 * kDeg, "near"}}, rig.mountPointing());
         if (outcome == CmdRetType_::Timeout)
-            rig.mount->position = CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout);
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout), {});
         if (outcome == -1)
-            rig.mount->position = CmdResp<IMount::AnglePair>(CmdRetType_::Ok);
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>(CmdRetType_::Ok), {});
         rig.mounts->setMount(rig.mount);
         auto identify = std::make_unique<IdentifyCatalogList>(
             rig.stars, rig.solar, rig.dso, rig.sky.calc, rig.format, rig.device.sensor, rig.mounts);
 
-        rig.mount->holdReads(true);
+        rig.mount->hold();
         identify->refresh();
-        QTRY_COMPARE(rig.mount->reads.load(), 1);
+        QTRY_COMPARE(rig.mount->readsStarted(), 1);
         identify.reset();
-        rig.mount->holdReads(false);
+        rig.mount->release();
         QTRY_COMPARE(rig.mount.use_count(), 2L);
         QCoreApplication::sendPostedEvents();
     }

@@ -3,6 +3,7 @@
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
 #include "astro/visibility.h"
+#include "base/tests/datarow.h"
 #include "base/tests/queuedspy.h"
 #include "base/toastmanageruistub.h"
 #include "catalog/tests/catalogsettingsrig.h"
@@ -127,17 +128,14 @@ private slots:
         QTest::addColumn<QStringList>("attributeRows");
         QTest::addColumn<QStringList>("visibilityRows");
         QTest::addColumn<QString>("visibilityValue");
-        QTest::newRow("rises and sets, with attributes")
-            << 10.0 << true
-            << QStringList{"Basic Information|Type", "Basic Information|Constellation"}
-            << kRisesAndSets << QString();
-        QTest::newRow("circumpolar, no attributes")
-            << 80.0 << false << QStringList() << QStringList{"Visibility|"}
-            << QString("Always above horizon");
-        QTest::newRow("never rises")
-            << -80.0 << true
-            << QStringList{"Basic Information|Type", "Basic Information|Constellation"}
-            << QStringList{"Visibility|"} << QString("Always below horizon");
+        dataRow("rises and sets, with attributes", 10.0, true,
+                QStringList{"Basic Information|Type", "Basic Information|Constellation"},
+                kRisesAndSets, QString());
+        dataRow("circumpolar, no attributes", 80.0, false, QStringList(),
+                QStringList{"Visibility|"}, QString("Always above horizon"));
+        dataRow("never rises", -80.0, true,
+                QStringList{"Basic Information|Type", "Basic Information|Constellation"},
+                QStringList{"Visibility|"}, QString("Always below horizon"));
     }
     void rows() {
         QFETCH(double, declinationDeg);

@@ -1,4 +1,5 @@
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
 #include "catalog/tests/catalogsettingsrig.h"
 #include "pages/pointandgo.h"
 #include "pages/tests/pagesrig.h"
@@ -58,14 +59,12 @@ private slots:
         QTest::addColumn<bool>("observeSun");
         QTest::addColumn<QString>("toast");
         QTest::newRow("within the limits") << "east" << 0.0 << false << QString();
-        QTest::newRow("2 degrees below the minimum altitude")
-            << "minimum" << -2.0 << false << "Altitude outside of limits";
+        dataRow("2 degrees below the minimum altitude", "minimum", -2.0, false,
+                "Altitude outside of limits");
         QTest::newRow("just above the minimum altitude") << "minimum" << 0.5 << false << QString();
-        QTest::newRow("above the maximum altitude")
-            << "maximum" << 1.0 << false << "Altitude outside of limits";
+        dataRow("above the maximum altitude", "maximum", 1.0, false, "Altitude outside of limits");
         QTest::newRow("3 degrees from the Sun") << "sun" << 3.0 << false << "Too close to Sun";
-        QTest::newRow("3 degrees from the Sun, observing the Sun")
-            << "sun" << 3.0 << true << QString();
+        dataRow("3 degrees from the Sun, observing the Sun", "sun", 3.0, true, QString());
         QTest::newRow("8 degrees from the Sun") << "sun" << 8.0 << false << QString();
     }
     void pointedDirection() {
@@ -90,12 +89,12 @@ private slots:
 
         if (!toast.isEmpty()) {
             QCOMPARE(rig.toasts->messages, QStringList{toast});
-            QVERIFY(rig.mount->slews.empty());
+            QVERIFY(rig.mount->slews().empty());
             return;
         }
         QVERIFY(rig.toasts->messages.isEmpty());
-        QCOMPARE(rig.mount->slews.size(), size_t(1));
-        const MountTarget& target = rig.mount->slews[0];
+        QCOMPARE(rig.mount->slews().size(), size_t(1));
+        const MountTarget target = rig.mount->slews()[0];
         QCOMPARE(target.name, std::string("Device orientation"));
         QCOMPARE(target.kind, 0u);
         QCOMPARE(target.coord.type, CoordType::RDJNow);
@@ -132,7 +131,7 @@ private slots:
         }
         QVERIFY(!rig.device.started());
         QVERIFY(rig.toasts->messages.isEmpty());
-        QVERIFY(rig.mount->slews.empty());
+        QVERIFY(rig.mount->slews().empty());
     }
 
     // Each tap before the reading arrives gets its own GoTo from that reading.
@@ -141,8 +140,8 @@ private slots:
         rig.pointAndGo.startGoTo();
         rig.pointAndGo.startGoTo();
         rig.device.point(90 * kDeg, 40 * kDeg);
-        QCOMPARE(rig.mount->slews.size(), size_t(2));
-        QCOMPARE(rig.mount->slews[0], rig.mount->slews[1]);
+        QCOMPARE(rig.mount->slews().size(), size_t(2));
+        QCOMPARE(rig.mount->slews()[0], rig.mount->slews()[1]);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "pages/qmlsectionlistmodel.h"
 
 #include <QSignalSpy>
@@ -27,16 +28,15 @@ private slots:
     void firstItemInSection_data() {
         QTest::addColumn<QStringList>("categories");
         QTest::addColumn<QList<bool>>("first");
-        QTest::newRow("one section")
-            << QStringList{"A", "A", "A"} << QList<bool>{true, false, false};
-        QTest::newRow("a category that comes back opens a new run")
-            << QStringList{"A", "A", "B", "A"} << QList<bool>{true, false, true, true};
-        QTest::newRow("letter case makes another category")
-            << QStringList{"Time", "time"} << QList<bool>{true, true};
-        QTest::newRow("a prefix is another category")
-            << QStringList{"Time", "Time zone", "Time zone"} << QList<bool>{true, true, false};
-        QTest::newRow("empty categories form one run")
-            << QStringList{"", "", "A"} << QList<bool>{true, false, true};
+        dataRow("one section", QStringList{"A", "A", "A"}, QList<bool>{true, false, false});
+        dataRow("a category that comes back opens a new run", QStringList{"A", "A", "B", "A"},
+                QList<bool>{true, false, true, true});
+        dataRow("letter case makes another category", QStringList{"Time", "time"},
+                QList<bool>{true, true});
+        dataRow("a prefix is another category", QStringList{"Time", "Time zone", "Time zone"},
+                QList<bool>{true, true, false});
+        dataRow("empty categories form one run", QStringList{"", "", "A"},
+                QList<bool>{true, false, true});
     }
     void firstItemInSection() {
         QFETCH(QStringList, categories);
@@ -67,8 +67,8 @@ private slots:
         }
         QTest::newRow("role 256 on a valid row") << 1 << 256 << QVariant(QStringLiteral("?"));
         QTest::newRow("role 261 on a valid row") << 1 << 261 << QVariant(QStringLiteral("?"));
-        QTest::newRow("display role on a valid row")
-            << 0 << int(Qt::DisplayRole) << QVariant(QStringLiteral("?"));
+        dataRow("display role on a valid row", 0, int(Qt::DisplayRole),
+                QVariant(QStringLiteral("?")));
     }
     void dataOutsideRowsAndRoles() {
         QFETCH(int, row);
@@ -94,16 +94,14 @@ private slots:
         QTest::addColumn<QList<int>>("refreshCounts");
         QTest::addColumn<QList<int>>("layoutChanges"); // after each refresh, cumulative
         QTest::addColumn<QList<int>>("dataChanges");
-        QTest::newRow("fourteen, fourteen, thirteen")
-            << QList<int>{14, 14, 13} << QList<int>{1, 1, 2} << QList<int>{0, 1, 1};
-        QTest::newRow("steady fourteen")
-            << QList<int>{14, 14, 14, 14} << QList<int>{1, 1, 1, 1} << QList<int>{0, 1, 2, 3};
-        QTest::newRow("back to an earlier count")
-            << QList<int>{3, 5, 3, 3} << QList<int>{1, 2, 3, 3} << QList<int>{0, 0, 0, 1};
-        QTest::newRow("empty stays silent")
-            << QList<int>{0, 0} << QList<int>{0, 0} << QList<int>{0, 0};
-        QTest::newRow("emptied") << QList<int>{2, 0, 0} << QList<int>{1, 2, 2}
-                                 << QList<int>{0, 0, 0};
+        dataRow("fourteen, fourteen, thirteen", QList<int>{14, 14, 13}, QList<int>{1, 1, 2},
+                QList<int>{0, 1, 1});
+        dataRow("steady fourteen", QList<int>{14, 14, 14, 14}, QList<int>{1, 1, 1, 1},
+                QList<int>{0, 1, 2, 3});
+        dataRow("back to an earlier count", QList<int>{3, 5, 3, 3}, QList<int>{1, 2, 3, 3},
+                QList<int>{0, 0, 0, 1});
+        dataRow("empty stays silent", QList<int>{0, 0}, QList<int>{0, 0}, QList<int>{0, 0});
+        dataRow("emptied", QList<int>{2, 0, 0}, QList<int>{1, 2, 2}, QList<int>{0, 0, 0});
     }
     void notifications() {
         QFETCH(QList<int>, refreshCounts);

@@ -1,4 +1,5 @@
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
 #include "catalog/astrodatabase.h"
 #include "catalog/tests/catalogsettingsrig.h"
 #include "pages/searchdso.h"
@@ -57,41 +58,29 @@ private slots:
         QTest::addColumn<QString>("magnitude");
         QTest::addColumn<QString>("constellation");
         QTest::addColumn<Attributes>("numbers");
-        QTest::newRow("M31") << int(DeepSkyCatalog_::IdM) << 31 << "Andromeda Galaxy"
-                             << "Magnitude: 3.4"
-                             << "Andromeda"
-                             << Attributes{{AstroObjKey::MessierNumber, "31"},
-                                           {AstroObjKey::NgcNumber, "224"}};
-        QTest::newRow("M31 through NGC 224 carries both numbers")
-            << int(DeepSkyCatalog_::IdNgc) << 224 << "Andromeda Galaxy"
-            << "Magnitude: 3.4"
-            << "Andromeda"
-            << Attributes{{AstroObjKey::MessierNumber, "31"}, {AstroObjKey::NgcNumber, "224"}};
-        QTest::newRow("C20 is NGC 7000")
-            << int(DeepSkyCatalog_::IdC) << 20 << "North America Nebula"
-            << "Magnitude: 4.0"
-            << "Cygnus"
-            << Attributes{{AstroObjKey::CaldwellNumber, "20"}, {AstroObjKey::NgcNumber, "7000"}};
-        QTest::newRow("C14 outside NGC and IC")
-            << int(DeepSkyCatalog_::IdC) << 14 << "Double Cluster"
-            << "Magnitude: 3.7"
-            << "Perseus" << Attributes{{AstroObjKey::CaldwellNumber, "14"}};
-        QTest::newRow("IC 434 without a name")
-            << int(DeepSkyCatalog_::IdIc) << 434 << "IC434"
-            << "Magnitude: 7.3"
-            << "Orion" << Attributes{{AstroObjKey::IcNumber, "434"}};
-        QTest::newRow("NGC 16 without a name")
-            << int(DeepSkyCatalog_::IdNgc) << 16 << "NGC16"
-            << "Magnitude: 12.0"
-            << "Pegasus" << Attributes{{AstroObjKey::NgcNumber, "16"}};
-        QTest::newRow("NGC 31 unknown") << int(DeepSkyCatalog_::IdNgc) << 31 << QString()
-                                        << QString() << QString() << Attributes();
-        QTest::newRow("M111 unknown") << int(DeepSkyCatalog_::IdM) << 111 << QString() << QString()
-                                      << QString() << Attributes();
-        QTest::newRow("number 0") << int(DeepSkyCatalog_::IdM) << 0 << QString() << QString()
-                                  << QString() << Attributes();
-        QTest::newRow("empty number field") << int(DeepSkyCatalog_::IdM) << -1 << QString()
-                                            << QString() << QString() << Attributes();
+        dataRow("M31", int(DeepSkyCatalog_::IdM), 31, "Andromeda Galaxy", "Magnitude: 3.4",
+                "Andromeda",
+                Attributes{{AstroObjKey::MessierNumber, "31"}, {AstroObjKey::NgcNumber, "224"}});
+        dataRow("M31 through NGC 224 carries both numbers", int(DeepSkyCatalog_::IdNgc), 224,
+                "Andromeda Galaxy", "Magnitude: 3.4", "Andromeda",
+                Attributes{{AstroObjKey::MessierNumber, "31"}, {AstroObjKey::NgcNumber, "224"}});
+        dataRow("C20 is NGC 7000", int(DeepSkyCatalog_::IdC), 20, "North America Nebula",
+                "Magnitude: 4.0", "Cygnus",
+                Attributes{{AstroObjKey::CaldwellNumber, "20"}, {AstroObjKey::NgcNumber, "7000"}});
+        dataRow("C14 outside NGC and IC", int(DeepSkyCatalog_::IdC), 14, "Double Cluster",
+                "Magnitude: 3.7", "Perseus", Attributes{{AstroObjKey::CaldwellNumber, "14"}});
+        dataRow("IC 434 without a name", int(DeepSkyCatalog_::IdIc), 434, "IC434", "Magnitude: 7.3",
+                "Orion", Attributes{{AstroObjKey::IcNumber, "434"}});
+        dataRow("NGC 16 without a name", int(DeepSkyCatalog_::IdNgc), 16, "NGC16",
+                "Magnitude: 12.0", "Pegasus", Attributes{{AstroObjKey::NgcNumber, "16"}});
+        dataRow("NGC 31 unknown", int(DeepSkyCatalog_::IdNgc), 31, QString(), QString(), QString(),
+                Attributes());
+        dataRow("M111 unknown", int(DeepSkyCatalog_::IdM), 111, QString(), QString(), QString(),
+                Attributes());
+        dataRow("number 0", int(DeepSkyCatalog_::IdM), 0, QString(), QString(), QString(),
+                Attributes());
+        dataRow("empty number field", int(DeepSkyCatalog_::IdM), -1, QString(), QString(),
+                QString(), Attributes());
     }
     void lookup() {
         QFETCH(int, catalog);
@@ -204,14 +193,14 @@ private slots:
         const AstroObj obj = rig.search.getAstroObj();
         rig.sky.clock->advanceHours(1); // the target is not computed again
         rig.search.startGoTo();
-        QCOMPARE(rig.mount->slews.size(), size_t(sent ? 1 : 0));
+        QCOMPARE(rig.mount->slews().size(), size_t(sent ? 1 : 0));
         if (!sent)
             return;
         MountTarget expected;
         expected.name = "Andromeda Galaxy";
         expected.coord = {obj.coordNow.a, obj.coordNow.b, CoordType::RDJNow};
         expected.kind = 0;
-        QCOMPARE(rig.mount->slews[0], expected);
+        QCOMPARE(rig.mount->slews()[0], expected);
     }
 };
 

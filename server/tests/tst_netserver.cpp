@@ -1,16 +1,15 @@
-#include "link/tests/logcapture.h"
+#include "base/tests/logcapture.h"
 #include "loopbackrig.h"
 
+#include "base/tests/datarow.h"
 #include "server/netserver.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QtTest>
 
 #include <atomic>
 #include <mutex>
 #include <stdexcept>
-#include <thread>
 
 using namespace Ko;
 
@@ -117,15 +116,12 @@ private slots:
         QTest::addColumn<int>("minMs");
         QTest::addColumn<int>("maxMs");
         QTest::newRow("all at once") << 10000 << 0 << QList<int>(6, 0) << false << 10ll << 0 << 900;
-        QTest::newRow("rest within 1000 ms")
-            << 10000 << 0 << QList<int>{300, 0, 0, 0, 0, 300} << false << 10ll << 500 << 3000;
-        QTest::newRow("rest never comes")
-            << 10000 << 0 << QList<int>{} << false << -1ll << 900 << 3000;
+        dataRow("rest within 1000 ms", 10000, 0, QList<int>{300, 0, 0, 0, 0, 300}, false, 10ll, 500,
+                3000);
+        dataRow("rest never comes", 10000, 0, QList<int>{}, false, -1ll, 900, 3000);
         QTest::newRow("peer hangs up") << 10000 << 0 << QList<int>{} << true << -1ll << 0 << 900;
-        QTest::newRow("trickle past the deadline")
-            << 600 << 0 << QList<int>(6, 200) << false << -1ll << 500 << 1000;
-        QTest::newRow("extended deadline")
-            << 600 << 1000 << QList<int>(6, 200) << false << 10ll << 1000 << 3000;
+        dataRow("trickle past the deadline", 600, 0, QList<int>(6, 200), false, -1ll, 500, 1000);
+        dataRow("extended deadline", 600, 1000, QList<int>(6, 200), false, 10ll, 1000, 3000);
     }
     void waitRead() {
         QFETCH(int, deadlineMs);

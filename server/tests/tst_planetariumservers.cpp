@@ -3,7 +3,6 @@
 #include "astro/angleutil.h"
 #include "base/byteutil.h"
 
-#include <QElapsedTimer>
 #include <QtEndian>
 #include <QtTest>
 

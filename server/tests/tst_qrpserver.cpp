@@ -1,8 +1,9 @@
 #include "server/tests/planetariumrig.h"
 
 #include "astro/angleutil.h"
+#include "base/tests/datarow.h"
+#include "base/tests/logcapture.h"
 #include "link/ikodevice.h"
-#include "link/tests/logcapture.h"
 #include "server/clientconnection.h"
 
 #include <QElapsedTimer>
@@ -83,81 +84,67 @@ private slots:
         const QString sidereal800 = QString::number(-800 * kSiderealRate, 'g', 6);
         const QString arcsec15 = QString::number(15 / 3600.0 * kDeg, 'g', 6);
         const QString arcsec64 = QString::number(-64 / 3600.0 * kDeg, 'g', 6);
-        QTest::newRow("K echoes its byte")
-            << 0 << QByteArray("KA") << QByteArray("A#") << QStringList();
+        dataRow("K echoes its byte", 0, QByteArray("KA"), QByteArray("A#"), QStringList());
         QTest::newRow("V version") << 0 << QByteArray("V") << raw({2, 1, 12, '#'}) << QStringList();
-        QTest::newRow("m model of axis 1")
-            << 0 << QByteArray("m") << raw({0x0A, '#'}) << QStringList();
+        dataRow("m model of axis 1", 0, QByteArray("m"), raw({0x0A, '#'}), QStringList());
         QTest::newRow("J no model") << 0 << QByteArray("J") << raw({0, '#'}) << QStringList();
         QTest::newRow("L idle") << 0 << QByteArray("L") << QByteArray("0#") << QStringList();
-        QTest::newRow("L GoTo running")
-            << int(GotoRunning) << QByteArray("L") << QByteArray("1#") << QStringList();
-        QTest::newRow("M cancels")
-            << 0 << QByteArray("M") << QByteArray("#") << QStringList{"abortSlewAsync"};
+        dataRow("L GoTo running", int(GotoRunning), QByteArray("L"), QByteArray("1#"),
+                QStringList());
+        dataRow("M cancels", 0, QByteArray("M"), QByteArray("#"), QStringList{"abortSlewAsync"});
         QTest::newRow("t off") << int(AzMode) << QByteArray("t") << raw({0, '#'}) << QStringList();
-        QTest::newRow("t EQ tracking")
-            << int(Tracking) << QByteArray("t") << raw({2, '#'}) << QStringList();
-        QTest::newRow("t AZ tracking")
-            << (Tracking | AzMode) << QByteArray("t") << raw({1, '#'}) << QStringList();
-        QTest::newRow("T 0 stops") << int(Tracking) << raw({'T', 0}) << QByteArray("#")
-                                   << QStringList{"setTrackingEnabled 0"};
-        QTest::newRow("T 2 on EQ")
-            << 0 << raw({'T', 2}) << QByteArray("#") << QStringList{"setTrackingEnabled 1"};
-        QTest::newRow("T 1 on AZ") << int(AzMode) << raw({'T', 1}) << QByteArray("#")
-                                   << QStringList{"setTrackingEnabled 1"};
+        dataRow("t EQ tracking", int(Tracking), QByteArray("t"), raw({2, '#'}), QStringList());
+        dataRow("t AZ tracking", (Tracking | AzMode), QByteArray("t"), raw({1, '#'}),
+                QStringList());
+        dataRow("T 0 stops", int(Tracking), raw({'T', 0}), QByteArray("#"),
+                QStringList{"setTrackingEnabled 0"});
+        dataRow("T 2 on EQ", 0, raw({'T', 2}), QByteArray("#"),
+                QStringList{"setTrackingEnabled 1"});
+        dataRow("T 1 on AZ", int(AzMode), raw({'T', 1}), QByteArray("#"),
+                QStringList{"setTrackingEnabled 1"});
         QTest::newRow("T 1 on EQ refused") << 0 << raw({'T', 1}) << QByteArray() << QStringList();
-        QTest::newRow("T 2 on AZ refused")
-            << int(AzMode) << raw({'T', 2}) << QByteArray() << QStringList();
+        dataRow("T 2 on AZ refused", int(AzMode), raw({'T', 2}), QByteArray(), QStringList());
         QTest::newRow("T 3 refused") << 0 << raw({'T', 3}) << QByteArray() << QStringList();
-        QTest::newRow("W takes 8 bytes")
-            << 0 << QByteArray("WKKKKKKKK") << QByteArray() << QStringList();
-        QTest::newRow("H takes 8 bytes")
-            << 0 << QByteArray("HKKKKKKKK") << QByteArray() << QStringList();
+        dataRow("W takes 8 bytes", 0, QByteArray("WKKKKKKKK"), QByteArray(), QStringList());
+        dataRow("H takes 8 bytes", 0, QByteArray("HKKKKKKKK"), QByteArray(), QStringList());
         QTest::newRow("p") << 0 << QByteArray("p") << QByteArray() << QStringList();
         QTest::newRow("X unknown") << 0 << QByteArray("X") << QByteArray() << QStringList();
-        QTest::newRow("S acknowledges")
-            << 0 << QByteArray("S4000,2000") << QByteArray("#") << QStringList();
-        QTest::newRow("s acknowledges")
-            << 0 << QByteArray("s40000099,20000099") << QByteArray("#") << QStringList();
-        QTest::newRow("R comma misplaced")
-            << 0 << QByteArray("R40002,000") << QByteArray() << QStringList();
-        QTest::newRow("r lower-case digit")
-            << 0 << QByteArray("r4000a000,20000000") << QByteArray() << QStringList();
-        QTest::newRow("B not hex")
-            << 0 << QByteArray("B40G0,2000") << QByteArray() << QStringList();
-        QTest::newRow("E failed read")
-            << int(CommandsFail) << QByteArray("E") << QByteArray() << QStringList{"readPosition"};
-        QTest::newRow("z failed read")
-            << int(CommandsFail) << QByteArray("z") << QByteArray() << QStringList{"readPosition"};
-        QTest::newRow("P fixed stop axis 1") << 0 << raw({'P', 2, 16, 36, 0, 0, 0, 0})
-                                             << QByteArray("#") << QStringList{"stopAxisAsync 0"};
-        QTest::newRow("P fixed -800x axis 2")
-            << 0 << raw({'P', 2, 17, 37, 9, 0, 0, 0}) << QByteArray("#")
-            << QStringList{"slewAxisAsync 1 " + sidereal800};
-        QTest::newRow("P fixed index 10")
-            << 0 << raw({'P', 2, 16, 36, 10, 0, 0, 0}) << QByteArray() << QStringList();
-        QTest::newRow("P variable 15 arcsec/s")
-            << 0 << raw({'P', 3, 16, 6, 0, 60, 0, 0}) << QByteArray("#")
-            << QStringList{"slewAxisAsync 0 " + arcsec15};
-        QTest::newRow("P variable -64 arcsec/s axis 2")
-            << 0 << raw({'P', 3, 17, 7, 1, 0, 0, 0}) << QByteArray("#")
-            << QStringList{"slewAxisAsync 1 " + arcsec64};
-        QTest::newRow("P variable 0 stops") << 0 << raw({'P', 3, 16, 6, 0, 0, 0, 0})
-                                            << QByteArray("#") << QStringList{"stopAxisAsync 0"};
-        QTest::newRow("P version of axis 2")
-            << 0 << raw({'P', 1, 17, 254, 0, 0, 0, 2}) << raw({0x34, 0x12, '#'}) << QStringList();
-        QTest::newRow("P version, 3 bytes asked")
-            << 0 << raw({'P', 1, 17, 254, 0, 0, 0, 3}) << QByteArray() << QStringList();
-        QTest::newRow("P set axis 1 to a quarter turn")
-            << 0 << raw({'P', 4, 16, 4, 0x40, 0, 0, 0}) << QByteArray("#")
-            << QStringList{"setAxisPosition 0 " + QString::number(kPi / 2, 'g', 6)};
-        QTest::newRow("P set axis refused")
-            << int(CommandsFail) << raw({'P', 4, 17, 4, 0, 0, 1, 0}) << QByteArray()
-            << QStringList{"setAxisPosition 1 " + QString::number(k2Pi / 16777216, 'g', 6)};
-        QTest::newRow("P axis 18")
-            << 0 << raw({'P', 2, 18, 36, 1, 0, 0, 0}) << QByteArray() << QStringList();
-        QTest::newRow("P unknown form")
-            << 0 << raw({'P', 5, 16, 36, 1, 0, 0, 0}) << QByteArray() << QStringList();
+        dataRow("S acknowledges", 0, QByteArray("S4000,2000"), QByteArray("#"), QStringList());
+        dataRow("s acknowledges", 0, QByteArray("s40000099,20000099"), QByteArray("#"),
+                QStringList());
+        dataRow("R comma misplaced", 0, QByteArray("R40002,000"), QByteArray(), QStringList());
+        dataRow("r lower-case digit", 0, QByteArray("r4000a000,20000000"), QByteArray(),
+                QStringList());
+        dataRow("B not hex", 0, QByteArray("B40G0,2000"), QByteArray(), QStringList());
+        dataRow("E failed read", int(CommandsFail), QByteArray("E"), QByteArray(),
+                QStringList{"readPosition"});
+        dataRow("z failed read", int(CommandsFail), QByteArray("z"), QByteArray(),
+                QStringList{"readPosition"});
+        dataRow("P fixed stop axis 1", 0, raw({'P', 2, 16, 36, 0, 0, 0, 0}), QByteArray("#"),
+                QStringList{"stopAxisAsync 0"});
+        dataRow("P fixed -800x axis 2", 0, raw({'P', 2, 17, 37, 9, 0, 0, 0}), QByteArray("#"),
+                QStringList{"slewAxisAsync 1 " + sidereal800});
+        dataRow("P fixed index 10", 0, raw({'P', 2, 16, 36, 10, 0, 0, 0}), QByteArray(),
+                QStringList());
+        dataRow("P variable 15 arcsec/s", 0, raw({'P', 3, 16, 6, 0, 60, 0, 0}), QByteArray("#"),
+                QStringList{"slewAxisAsync 0 " + arcsec15});
+        dataRow("P variable -64 arcsec/s axis 2", 0, raw({'P', 3, 17, 7, 1, 0, 0, 0}),
+                QByteArray("#"), QStringList{"slewAxisAsync 1 " + arcsec64});
+        dataRow("P variable 0 stops", 0, raw({'P', 3, 16, 6, 0, 0, 0, 0}), QByteArray("#"),
+                QStringList{"stopAxisAsync 0"});
+        dataRow("P version of axis 2", 0, raw({'P', 1, 17, 254, 0, 0, 0, 2}),
+                raw({0x34, 0x12, '#'}), QStringList());
+        dataRow("P version, 3 bytes asked", 0, raw({'P', 1, 17, 254, 0, 0, 0, 3}), QByteArray(),
+                QStringList());
+        dataRow("P set axis 1 to a quarter turn", 0, raw({'P', 4, 16, 4, 0x40, 0, 0, 0}),
+                QByteArray("#"),
+                QStringList{"setAxisPosition 0 " + QString::number(kPi / 2, 'g', 6)});
+        dataRow("P set axis refused", int(CommandsFail), raw({'P', 4, 17, 4, 0, 0, 1, 0}),
+                QByteArray(),
+                QStringList{"setAxisPosition 1 " + QString::number(k2Pi / 16777216, 'g', 6)});
+        dataRow("P axis 18", 0, raw({'P', 2, 18, 36, 1, 0, 0, 0}), QByteArray(), QStringList());
+        dataRow("P unknown form", 0, raw({'P', 5, 16, 36, 1, 0, 0, 0}), QByteArray(),
+                QStringList());
     }
     void commandTable() {
         QFETCH(int, setup);
@@ -188,17 +175,14 @@ private slots:
         QTest::addColumn<double>("first");
         QTest::addColumn<double>("second");
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("E 12 h, 0")
-            << QByteArray("E") << midStep(0x8000) << midStep(0) << QByteArray("8000,0000#");
-        QTest::newRow("E south declination wraps")
-            << QByteArray("E") << midStep(0x4000) << midStep(0xE000) - k2Pi
-            << QByteArray("4000,E000#");
-        QTest::newRow("e 24-bit") << QByteArray("e") << midStep(0x8000) << midStep(0xE000) - k2Pi
-                                  << QByteArray();
-        QTest::newRow("Z azimuth, altitude")
-            << QByteArray("Z") << midStep(0x2000) << midStep(0x0800) << QByteArray("2000,0800#");
-        QTest::newRow("z 24-bit") << QByteArray("z") << midStep(0x2000) << midStep(0x0800)
-                                  << QByteArray();
+        dataRow("E 12 h, 0", QByteArray("E"), midStep(0x8000), midStep(0),
+                QByteArray("8000,0000#"));
+        dataRow("E south declination wraps", QByteArray("E"), midStep(0x4000),
+                midStep(0xE000) - k2Pi, QByteArray("4000,E000#"));
+        dataRow("e 24-bit", QByteArray("e"), midStep(0x8000), midStep(0xE000) - k2Pi, QByteArray());
+        dataRow("Z azimuth, altitude", QByteArray("Z"), midStep(0x2000), midStep(0x0800),
+                QByteArray("2000,0800#"));
+        dataRow("z 24-bit", QByteArray("z"), midStep(0x2000), midStep(0x0800), QByteArray());
     }
     void positionReplies() {
         QFETCH(QByteArray, letter);
@@ -251,12 +235,10 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("12 h, 0") << false << kPi << 0.0 << QByteArray("8000,0000#");
         QTest::newRow("-90 degrees") << false << kPi << -kPi / 2 << QByteArray("8000,C000#");
-        QTest::newRow("24-bit 6 h, +45")
-            << true << kPi / 2 << kPi / 4 << QByteArray("40000000,20000000#");
-        QTest::newRow("just short of a turn")
-            << false << -1e-9 << k2Pi - 1e-9 << QByteArray("FFFF,FFFF#");
-        QTest::newRow("truncated, not rounded") << true << (0x123456 + 0.999) / 16777216.0 * k2Pi
-                                                << 0.0 << QByteArray("12345600,00000000#");
+        dataRow("24-bit 6 h, +45", true, kPi / 2, kPi / 4, QByteArray("40000000,20000000#"));
+        dataRow("just short of a turn", false, -1e-9, k2Pi - 1e-9, QByteArray("FFFF,FFFF#"));
+        dataRow("truncated, not rounded", true, (0x123456 + 0.999) / 16777216.0 * k2Pi, 0.0,
+                QByteArray("12345600,00000000#"));
     }
     void angleForms() {
         QFETCH(bool, precise);
@@ -277,10 +259,8 @@ private slots:
         QTest::addColumn<double>("first");
         QTest::addColumn<double>("second");
         QTest::newRow("R 6 h, +45") << QByteArray("R4000,2000") << false << kPi / 2 << kPi / 4;
-        QTest::newRow("r 12 h, -45")
-            << QByteArray("r80000000,E00000FF") << false << kPi << -kPi / 4;
-        QTest::newRow("B azimuth 90, altitude 22.5")
-            << QByteArray("B4000,1000") << true << kPi / 2 << kPi / 8;
+        dataRow("r 12 h, -45", QByteArray("r80000000,E00000FF"), false, kPi, -kPi / 4);
+        dataRow("B azimuth 90, altitude 22.5", QByteArray("B4000,1000"), true, kPi / 2, kPi / 8);
     }
     void gotoCommands() {
         QFETCH(QByteArray, request);
@@ -318,10 +298,10 @@ private slots:
         QTest::addColumn<double>("longitude");
         QTest::addColumn<QByteArray>("reply");
         QTest::newRow("north, west") << 40.0 << 75.0 << raw({40, 0, 0, 0, 75, 0, 0, 1, '#'});
-        QTest::newRow("south, east") << -(33 + 51 / 60.0 + 54.4 / 3600) << -151.21
-                                     << raw({33, 51, 54, 1, 151, 12, 36, 0, '#'});
-        QTest::newRow("seconds carry")
-            << 10 + 59 / 60.0 + 59.9996 / 3600 << 0.0 << raw({11, 0, 0, 0, 0, 0, 0, 1, '#'});
+        dataRow("south, east", -(33 + 51 / 60.0 + 54.4 / 3600), -151.21,
+                raw({33, 51, 54, 1, 151, 12, 36, 0, '#'}));
+        dataRow("seconds carry", 10 + 59 / 60.0 + 59.9996 / 3600, 0.0,
+                raw({11, 0, 0, 0, 0, 0, 0, 1, '#'}));
     }
     void siteReply() {
         QFETCH(double, latitude);
@@ -342,17 +322,17 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QDateTime>("instant");
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("UTC") << QByteArray("UTC") << QDateTime({2024, 3, 20}, {21, 5, 9}, Qt::UTC)
-                             << raw({21, 5, 9, 3, 20, 24, 0, 0, '#'});
-        QTest::newRow("01:00 two hours east, a day after UTC")
-            << QByteArray("Europe/Helsinki") << QDateTime({2024, 1, 15}, {23, 0, 0}, Qt::UTC)
-            << raw({1, 0, 0, 1, 16, 24, 2, 0, '#'});
-        QTest::newRow("summer evening west, a day before UTC")
-            << QByteArray("America/New_York") << QDateTime({2024, 7, 1}, {2, 30, 0}, Qt::UTC)
-            << raw({22, 30, 0, 6, 30, 24, 5, 1, '#'});
-        QTest::newRow("half-hour zone")
-            << QByteArray("Asia/Kolkata") << QDateTime({2023, 12, 31}, {20, 0, 0}, Qt::UTC)
-            << raw({1, 30, 0, 1, 1, 24, 5, 0, '#'});
+        dataRow("UTC", QByteArray("UTC"), QDateTime({2024, 3, 20}, {21, 5, 9}, Qt::UTC),
+                raw({21, 5, 9, 3, 20, 24, 0, 0, '#'}));
+        dataRow("01:00 two hours east, a day after UTC", QByteArray("Europe/Helsinki"),
+                QDateTime({2024, 1, 15}, {23, 0, 0}, Qt::UTC),
+                raw({1, 0, 0, 1, 16, 24, 2, 0, '#'}));
+        dataRow("summer evening west, a day before UTC", QByteArray("America/New_York"),
+                QDateTime({2024, 7, 1}, {2, 30, 0}, Qt::UTC),
+                raw({22, 30, 0, 6, 30, 24, 5, 1, '#'}));
+        dataRow("half-hour zone", QByteArray("Asia/Kolkata"),
+                QDateTime({2023, 12, 31}, {20, 0, 0}, Qt::UTC),
+                raw({1, 30, 0, 1, 1, 24, 5, 0, '#'}));
     }
     void localTime() {
         QFETCH(QByteArray, zone);
@@ -377,8 +357,7 @@ private slots:
             bytes << QByteArray(1, c);
         QTest::newRow("byte by byte") << bytes;
         QTest::newRow("all in one segment") << QList<QByteArray>{commands};
-        QTest::newRow("split inside arguments")
-            << QList<QByteArray>{"K", "1VR40", "00,2000XT", "\x02pK2"};
+        dataRow("split inside arguments", QList<QByteArray>{"K", "1VR40", "00,2000XT", "\x02pK2"});
     }
     void framing() {
         QFETCH(QList<QByteArray>, segments);
@@ -396,13 +375,13 @@ private slots:
         QTest::addColumn<QByteArray>("commands");
         QTest::addColumn<int>("replies");
         QTest::addColumn<QStringList>("stops");
-        QTest::newRow("fixed rate, axis 1")
-            << raw({'P', 2, 16, 36, 5, 0, 0, 0}) << 1 << QStringList{"stopAxisAsync 0"};
-        QTest::newRow("both axes") << raw({'P', 2, 16, 36, 5, 0, 0, 0, 'P', 3, 17, 7, 0, 9, 0, 0})
-                                   << 2 << QStringList{"stopAxisAsync 0", "stopAxisAsync 1"};
-        QTest::newRow("stopped by the client")
-            << raw({'P', 3, 17, 7, 0, 9, 0, 0, 'P', 3, 17, 7, 0, 0, 0, 0}) << 2
-            << QStringList{"stopAxisAsync 1"};
+        dataRow("fixed rate, axis 1", raw({'P', 2, 16, 36, 5, 0, 0, 0}), 1,
+                QStringList{"stopAxisAsync 0"});
+        dataRow("both axes", raw({'P', 2, 16, 36, 5, 0, 0, 0, 'P', 3, 17, 7, 0, 9, 0, 0}), 2,
+                QStringList{"stopAxisAsync 0", "stopAxisAsync 1"});
+        dataRow("stopped by the client",
+                raw({'P', 3, 17, 7, 0, 9, 0, 0, 'P', 3, 17, 7, 0, 0, 0, 0}), 2,
+                QStringList{"stopAxisAsync 1"});
         QTest::newRow("cancelled") << raw({'P', 2, 16, 36, 5, 0, 0, 0, 'M'}) << 2 << QStringList();
     }
     void slewStoppedWhenClientGoes() {

@@ -1,7 +1,7 @@
 #include "server/tests/planetariumrig.h"
 
 #include "astro/angleutil.h"
-#include "link/tests/logcapture.h"
+#include "base/tests/logcapture.h"
 
 #include <QElapsedTimer>
 #include <QPointF>

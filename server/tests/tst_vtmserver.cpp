@@ -1,5 +1,6 @@
 #include "vtmserverrig.h"
 
+#include "base/tests/datarow.h"
 #include "server/numtext.h"
 
 #include <QDateTime>
@@ -64,28 +65,17 @@ private slots:
     void argumentTypes_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("accepted"); // the letters of "dils" that accept it
-        QTest::newRow("3000000000") << "3000000000"
-                                    << "dls";
-        QTest::newRow("-7") << "-7"
-                            << "dils";
-        QTest::newRow("0.5") << "0.5"
-                             << "ds";
-        QTest::newRow("spaces around") << " 5 "
-                                       << "dils";
-        QTest::newRow("nan") << "nan"
-                             << "s";
-        QTest::newRow("inf") << "inf"
-                             << "s";
-        QTest::newRow("-inf") << "-inf"
-                              << "s";
-        QTest::newRow("1e400") << "1e400"
-                               << "s";
-        QTest::newRow("hex") << "0x10"
-                             << "s";
-        QTest::newRow("decimal comma") << "1,5"
-                                       << "s";
-        QTest::newRow("empty") << ""
-                               << "s";
+        dataRow("3000000000", "3000000000", "dls");
+        dataRow("-7", "-7", "dils");
+        dataRow("0.5", "0.5", "ds");
+        dataRow("spaces around", " 5 ", "dils");
+        dataRow("nan", "nan", "s");
+        dataRow("inf", "inf", "s");
+        dataRow("-inf", "-inf", "s");
+        dataRow("1e400", "1e400", "s");
+        dataRow("hex", "0x10", "s");
+        dataRow("decimal comma", "1,5", "s");
+        dataRow("empty", "", "s");
     }
     void argumentTypes() {
         QFETCH(QString, text);

@@ -22,7 +22,8 @@ public:
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    QStringList lines(const QString& prefix) const {
+    // The lines that start with prefix, all of them without one.
+    QStringList lines(const QString& prefix = {}) const {
         std::lock_guard lock(m_mutex);
         QStringList out;
         for (const auto& l : m_lines) {
@@ -30,6 +31,11 @@ public:
                 out.append(l);
         }
         return out;
+    }
+    // How many lines contain text.
+    qsizetype count(const QString& text) const {
+        std::lock_guard lock(m_mutex);
+        return m_lines.filter(text).size();
     }
 
 private:

@@ -1330,7 +1330,7 @@
     </message>
     <message>
         <source>Connecting</source>
-        <translation>Verbinden</translation>
+        <translation>Verbinde …</translation>
     </message>
     <message>
         <source>Cannot Connect</source>
@@ -1342,7 +1342,7 @@
     </message>
     <message>
         <source>Disconnecting</source>
-        <translation>Trennen</translation>
+        <translation>Trenne …</translation>
     </message>
     <message>
         <source>Searching</source>

@@ -1330,7 +1330,7 @@
     </message>
     <message>
         <source>Connecting</source>
-        <translation>Verbinden</translation>
+        <translation>Verbinding maken …</translation>
     </message>
     <message>
         <source>Cannot Connect</source>

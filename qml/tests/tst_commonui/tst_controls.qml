@@ -131,7 +131,7 @@ TestCase {
     // The texts are made again from the model; the selection stays.
     function test_retranslate_data() {
         return [
-            { tag: "language", change: () => inj_languageManager.language = "de", shown: "Verbinden" },
+            { tag: "language", change: () => inj_languageManager.language = "de", shown: "Verbinde …" },
             { tag: "double length", change: () => inj_languageManager.doubleLength = true,
               shown: "[Connecting Connecting]" }
         ]

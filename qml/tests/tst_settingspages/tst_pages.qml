@@ -28,7 +28,7 @@ WindowTestCase {
             box.activated(box.currentIndex)
             compare(inj_languageManager.language, code)
             compare(stored("lang_code"), code)
-            compare(status(), code === "de" ? "Verbinden" : "Connecting")
+            compare(status(), code === "de" ? "Verbinde …" : "Connecting")
         }
         home()
     }

@@ -171,7 +171,7 @@
     <name>AlignmentMenu</name>
     <message>
         <source>1-Star Alignment</source>
-        <translation>1スターアライメント</translation>
+        <translation>1星アライメント</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation>2スターアライメント</translation>
+        <translation>2星アライメント</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation>3スターアライメント</translation>
+        <translation>3星アライメント</translation>
     </message>
     <message>
         <source>Align with Sync</source>
@@ -1453,11 +1453,11 @@
     </message>
     <message>
         <source>2-Star Alignment</source>
-        <translation>2スターアライメント</translation>
+        <translation>2星アライメント</translation>
     </message>
     <message>
         <source>3-Star Alignment</source>
-        <translation>3スターアライメント</translation>
+        <translation>3星アライメント</translation>
     </message>
     <message>
         <source>Brightest Star Alignment</source>
@@ -1469,7 +1469,7 @@
     </message>
     <message>
         <source>1-Star Alignment</source>
-        <translation>1スターアライメント</translation>
+        <translation>1星アライメント</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>No measured Mel Maz. Please perform alignment with 2 or 3 stars.</source>
-        <translation>Mel・Mazの測定値がありません。2スターまたは3スターアライメントを行ってください。</translation>
+        <translation>Mel・Mazの測定値がありません。2星または3星アライメントを行ってください。</translation>
     </message>
     <message>
         <source>Choose Polar Align Star</source>

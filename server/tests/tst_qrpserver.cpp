@@ -421,7 +421,14 @@ private slots:
         QVERIFY(m_client->roundTrip());
         ticker.stop();
         QCOMPARE(m_client->socket().bytesAvailable(), 0);
-        QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap) + " ms"));
+        // ThreadSanitizer runs this thread several times slower; a burst handled byte by byte
+        // with a pause, or parsed again on each arrival, still takes seconds there.
+#ifdef __SANITIZE_THREAD__
+        constexpr qint64 kGapBoundMs = 200;
+#else
+        constexpr qint64 kGapBoundMs = 50;
+#endif
+        QVERIFY2(longestGap < kGapBoundMs, qPrintable(QString::number(longestGap) + " ms"));
     }
 
     // Work per client is bounded: a client that never reads its replies is closed once they pile

@@ -336,7 +336,7 @@ private slots:
         StackRig stack;
         QVERIFY(stack.connectMount());
         const UserObjectServices services =
-            createUserObjectServices(stack.store, stack.astroCalc, stack.holder);
+            createUserObjectServices(stack.store, stack.astro, stack.holder);
         const std::shared_ptr<IMount> mount = stack.holder->sharedMount();
         QVERIFY(mount);
         // Each GoTo's end, with its result.
@@ -374,7 +374,7 @@ private slots:
         QVERIFY(std::abs(values(here.get()).y() - 75) < 2.0 / 60);
 
         // A place 30° east of the meridian at declination +30°, given as coordinates of date.
-        const U_ASTRO_COORD place = stack.astroCalc
+        const U_ASTRO_COORD place = stack.astro
                                         ->allFramesNow({-30 * kDeg, 30 * kDeg, CoordType::HDTrue},
                                                        CoordType::RDJ2000)[CoordType::RDJNow]
                                         .value();
@@ -393,8 +393,8 @@ private slots:
         const auto sky = mount->readPosition();
         QVERIFY(sky.isOk());
         const U_ASTRO_COORD expected =
-            stack.astroCalc->convertNow({place.a, place.b, CoordType::RDJNow}, CoordType::HDObsv);
-        const double off = stack.astroCalc->angularSeparation(
+            stack.astro->convertNow({place.a, place.b, CoordType::RDJNow}, CoordType::HDObsv);
+        const double off = stack.astro->angularSeparation(
             sky.value(), IAstroCalc::AnglePair{expected.a, expected.b});
         QVERIFY2(off < kArrival + 3.0 / 60 * kDeg, qPrintable(QString::number(off / kDeg * 60)));
 

@@ -34,7 +34,7 @@
 #include "link/qtudpbroadcaster.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
-#include "model/mountmodecontainer.h"
+#include "model/modelservices.h"
 #include "model/pae.h"
 #include "model/permountdata.h"
 #include "mount/altrange.h"
@@ -195,34 +195,6 @@ ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
     return s;
 }
 
-// The pointing model: the one current model, the axes it converts for, and its stored copy.
-struct ModelServices {
-    std::shared_ptr<MountModeContainer> modeContainer;
-    std::shared_ptr<ConnectedObjContainer<IMountAxis>> mountAxes;
-    std::shared_ptr<Alignment> alignment;
-    std::shared_ptr<AlignmentDataContainer> alignmentDataContainer;
-    std::shared_ptr<PAE> pae;
-};
-
-ModelServices makeModelServices(const ShellServices& shell, PublishedRows& published) {
-    ModelServices s;
-    s.modeContainer = std::make_shared<MountModeContainer>();
-    // The one current pointing model: the container writes it, every conversion reads it.
-    const auto alignmentData = std::make_shared<SharedAlignmentData>();
-    s.mountAxes = std::make_shared<ConnectedObjContainer<IMountAxis>>();
-    const auto mountAxisLimit = std::make_shared<MountAxisLimit>(s.mountAxes);
-    s.alignment = std::make_shared<Alignment>(alignmentData, mountAxisLimit);
-    // Restores the saved model at once, so it needs the site, the per-mount data and the model.
-    s.alignmentDataContainer = std::make_shared<AlignmentDataContainer>(
-        shell.location, shell.perMountData, alignmentData, s.alignment, shell.toast,
-        shell.astroCalc, shell.astroFormat);
-    published.emplace_back("inj_alignmentDataContainer", s.alignmentDataContainer);
-    // Joins the container's and the per-mount data's lists after the container, so a mount
-    // connection restores the model before the correction table reloads.
-    s.pae = std::make_shared<PAE>(s.alignmentDataContainer, shell.perMountData);
-    return s;
-}
-
 // The remote-control servers, made last: they reach the mount and the model that the
 // subsystems below built. Their ports can be moved by the environment, so that tests never
 // share one.
@@ -295,11 +267,16 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
         makeCatalogServices({shell.fileUtil, shell.kvStore, shell.languageManager, shell.location,
                              shell.clock, shell.astroClock, shell.astroCalc, shell.altRange},
                             published);
-    const ModelServices model = makeModelServices(shell, published);
+    // The axes the model converts for, whichever mount is connected.
+    const auto mountAxes = std::make_shared<ConnectedObjContainer<IMountAxis>>();
+    const ModelServices model =
+        makeModelServices({shell.location, shell.perMountData, shell.toast, shell.astroCalc,
+                           shell.astroFormat, std::make_shared<MountAxisLimit>(mountAxes)},
+                          published);
     const MountServices mount = makeMountServices(
         {shell.kvStore, shell.location, shell.clock, shell.astroCalc, shell.astroFormat,
          shell.altRange, shell.appCore, model.alignment, model.pae, shell.perMountData,
-         model.modeContainer, model.mountAxes, shell.toast},
+         model.modeContainer, mountAxes, shell.toast},
         published);
     const AlignServices align = makeAlignServices(
         {shell.location, shell.clock, shell.astroClock, shell.astroCalc, shell.astroFormat,

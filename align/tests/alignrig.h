@@ -2,26 +2,19 @@
 
 #include "astro/angleutil.h"
 #include "astro/qastroformat.h"
-#include "base/languagemanager.h"
-#include "base/qtfileutil.h"
-#include "base/qtkvstore.h"
-#include "base/tests/scratchsettings.h"
 #include "base/toastmanageruistub.h"
 #include "catalog/astroobj.h"
-#include "catalog/catalogsettings.h"
 #include "catalog/icataloglistraw.h"
 #include "catalog/isolarsystem.h"
-#include "catalog/solarsystem.h"
-#include "catalog/sunvisibility.h"
-#include "catalog/tests/catalogrig.h"
+#include "catalog/tests/catalogsettingsrig.h"
 #include "model/aligner.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
+#include "model/modelservices.h"
 #include "model/mountmode.h"
 #include "model/permountdata.h"
 #include "model/sharedalignmentdata.h"
 #include "model/tests/synthetic.h"
-#include "mount/altrange.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -91,46 +84,27 @@ public:
 };
 
 // The real catalog settings over a settings file in the test's own folder.
-struct SettingsRig {
-    std::shared_ptr<QtKVStore> store;
-    std::shared_ptr<AltRange> altRange;
-    std::shared_ptr<SolarSystem> solar;
-    std::shared_ptr<SunVisibility> sun;
-    std::shared_ptr<CatalogSettings> settings;
+using SettingsRig = CatalogSettingsRig;
 
-    SettingsRig(const Sky& sky, const QString& folder)
-        // The settings folder is the data location's sibling: keep both inside the test's folder.
-        : store(openScratchStore(folder + "/data")), altRange(std::make_shared<AltRange>(store)),
-          solar(std::make_shared<SolarSystem>(sky.astroClock, sky.calc,
-                                              std::make_shared<LanguageManager>(nullptr, nullptr))),
-          sun(std::make_shared<SunVisibility>(sky.calc, solar, sky.astroClock)),
-          settings(std::make_shared<CatalogSettings>(store, sky.clock, altRange, sky.calc, sun)) {}
-};
-
-// The pointing-model services as the composition root builds them, over the rig's settings.
-struct ModelServices {
+// The pointing model from its assembly, over the rig's settings, with the solver.
+struct AlignModel {
     std::shared_ptr<PerMountData> perMount;
-    std::shared_ptr<SharedAlignmentData> model = std::make_shared<SharedAlignmentData>();
-    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(model, nullptr);
-    std::shared_ptr<ToastManagerUIStub> toast = std::make_shared<ToastManagerUIStub>();
     std::shared_ptr<QAstroFormat> format = std::make_shared<QAstroFormat>(nullptr);
+    PublishedRows published;
     std::shared_ptr<AlignmentDataContainer> container;
     std::shared_ptr<Aligner> aligner;
 
     // The solver builds on the model of the connected mount's mode.
-    static std::shared_ptr<PerMountData> lastMountWas(const SettingsRig& settings,
-                                                      MountMode_::E mode) {
-        auto perMount = std::make_shared<PerMountData>(settings.store);
+    AlignModel(const Sky& sky, const SettingsRig& settings, MountMode_::E mode = MountMode_::EQ)
+        : perMount(std::make_shared<PerMountData>(settings.store)) {
         perMount->setConnectedMount(mode, 0x030201, mode == MountMode_::EQ ? 3 : 2);
-        return perMount;
+        container =
+            makeModelServices({sky.location, perMount, std::make_shared<ToastManagerUIStub>(),
+                               sky.calc, format, nullptr},
+                              published)
+                .alignmentDataContainer;
+        aligner = std::make_shared<Aligner>(container, perMount, sky.location, sky.clock, sky.calc);
     }
-
-    ModelServices(const Sky& sky, const SettingsRig& settings, MountMode_::E mode = MountMode_::EQ)
-        : perMount(lastMountWas(settings, mode)),
-          container(std::make_shared<AlignmentDataContainer>(sky.location, perMount, model,
-                                                             alignment, toast, sky.calc, format)),
-          aligner(
-              std::make_shared<Aligner>(container, perMount, sky.location, sky.clock, sky.calc)) {}
 
     std::vector<std::string> names() const { return container->get().objNames; }
 };

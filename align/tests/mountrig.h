@@ -1,6 +1,7 @@
 #pragma once
 
 #include "align/alignselectionuistub.h"
+#include "align/alignservices.h"
 #include "align/alignstarcalculator.h"
 #include "align/alignstarlistuistubs.h"
 #include "align/alignstarrater.h"
@@ -31,8 +32,8 @@ void awaitStep(Reached reached, WentWrong wentWrong) {
         QTest::qWaitFor([&] { return reached() || wentWrong(); }, kStepTimeoutMs);
 }
 
-// The alignment services over the emulated mount: star lists over fixture stars, the real rater,
-// polar-axis geometry and stubs.
+// The alignment services from their assembly over the emulated mount, the real catalog settings
+// and fixture stars and Solar System.
 struct MountRig : EmulatedMount {
     std::shared_ptr<LanguageManager> language = std::make_shared<LanguageManager>(nullptr, nullptr);
     std::shared_ptr<SolarSystem> realSolar =
@@ -43,25 +44,24 @@ struct MountRig : EmulatedMount {
         std::make_shared<CatalogSettings>(store, clock, altRange, calc, sun);
     std::shared_ptr<FixtureStarSource> stars = std::make_shared<FixtureStarSource>();
     std::shared_ptr<FixtureSolarSystem> solar = std::make_shared<FixtureSolarSystem>(*calc);
-    std::shared_ptr<AlignStarRater> rater =
-        std::make_shared<AlignStarRater>(altRange, calc, holder);
-    std::shared_ptr<PolarAligner> polarAligner;
-    std::shared_ptr<AlignStarCalculator> calculator;
-    std::shared_ptr<AlignStarListUIStubs> listStubs = std::make_shared<AlignStarListUIStubs>();
-    std::shared_ptr<AlignSelectionUIStub> selectionStub = std::make_shared<AlignSelectionUIStub>();
     std::shared_ptr<SlewingControl> slewingControl = std::make_shared<SlewingControl>(holder);
-    std::shared_ptr<CenteringUIStub> centering =
-        std::make_shared<CenteringUIStub>(slewingControl, calc, format);
-    std::shared_ptr<InstructionStepUIStub> instructions = std::make_shared<InstructionStepUIStub>();
+    AlignServices align = makeAlignServices({location, clock, astroClock, astro, format, altRange,
+                                             perMountData, container, holder, slewingControl,
+                                             toasts, stars, solar, catalogSettings},
+                                            published);
+    std::shared_ptr<AlignStarCalculator>& calculator = align.alignStarCalculator;
+    std::shared_ptr<AlignStarListUIStubs>& listStubs = align.alignStarListUIStubs;
+    std::shared_ptr<AlignSelectionUIStub>& selectionStub = align.alignSelectionUIStub;
+    std::shared_ptr<CenteringUIStub>& centering = align.centeringUIStub;
+    std::shared_ptr<InstructionStepUIStub>& instructions = align.instructionStepUIStub;
 
     // Where the mount really points for given axes; the default model unless the test says.
     TrueModel truth;
 
     MountRig(const QString& scratchFolder, MountMode_::E mode)
         : EmulatedMount(scratchFolder, mode), truth{mode, kRigLatitude} {
-        polarAligner = std::make_shared<PolarAligner>(altRange, location, calc, container, aligner);
-        calculator = std::make_shared<AlignStarCalculator>(stars, solar, rater, calc,
-                                                           catalogSettings, format, polarAligner);
+        // The test's own solving goes through the routines' solver.
+        aligner = align.aligner;
     }
 
     AstroObj star(const std::string& name, float vmag, double haDeg, double decDeg) const {

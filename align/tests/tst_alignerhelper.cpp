@@ -26,7 +26,7 @@ class TstAlignerHelper : public QObject {
     struct Rig {
         Sky sky{kRigJulianDate, kRigLatitude};
         SettingsRig settings;
-        ModelServices model;
+        AlignModel model;
         // An altitude-azimuth mount is connected: its rules rate the synced stars.
         EmulatedMount mount;
         std::shared_ptr<AlignStarRater> rater;

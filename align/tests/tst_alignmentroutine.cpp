@@ -39,8 +39,7 @@ class TstAlignmentRoutine : public QObject {
     LogCapture m_log;
 
     struct Rig : MountRig {
-        AlignmentRoutine routine{calculator,    holder, listStubs, centering,
-                                 selectionStub, format, calc,      aligner};
+        AlignmentRoutine& routine = *align.alignmentRoutine;
         QSignalSpy pages{listStubs.get(), &AlignStarListUIStubs::shouldShow};
         QSignalSpy closed{listStubs.get(), &AlignStarListUIStubs::shouldInclusivePop};
         QSignalSpy previews{selectionStub.get(), &AlignSelectionUIStub::shouldShow};

@@ -30,7 +30,7 @@ class TstAlignStarCalculator : public QObject {
         // The ratings follow the connected mount's mode; the mount's own clock plays no part.
         EmulatedMount mount;
         std::shared_ptr<AlignStarRater> rater;
-        ModelServices model;
+        AlignModel model;
         std::shared_ptr<PolarAligner> polarAligner;
         std::shared_ptr<AlignStarCalculator> calculator;
 

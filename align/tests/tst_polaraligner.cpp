@@ -23,7 +23,7 @@ class TstPolarAligner : public QObject {
     struct Rig {
         Sky sky;
         SettingsRig settings;
-        ModelServices model;
+        AlignModel model;
         PolarAligner aligner;
 
         Rig(double latitude, const QString& folder)

@@ -29,8 +29,7 @@ class TstPolarAlignmentRoutine : public QObject {
     ScratchFolders m_folders;
 
     struct Rig : MountRig {
-        PolarAlignmentRoutine routine{calculator, holder,       listStubs, centering, instructions,
-                                      calc,       polarAligner, container, toast};
+        PolarAlignmentRoutine& routine = *align.polarAlignmentRoutine;
         QSignalSpy pages{listStubs.get(), &AlignStarListUIStubs::shouldShow};
         QSignalSpy closed{listStubs.get(), &AlignStarListUIStubs::shouldInclusivePop};
         QSignalSpy centerings{centering.get(), &CenteringUIStub::shouldShow};

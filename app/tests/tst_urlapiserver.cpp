@@ -74,7 +74,7 @@ struct UrlRig {
     // udpPort: a controller on loopback that the UDP link reaches; 0 for none.
     explicit UrlRig(std::shared_ptr<IConnectable> session = {}, uint16_t udpPort = 0)
         : stack(StackRig::loopbackRoutes(udpPort)),
-          server(std::make_unique<UrlApiServer>(urls, stack.alignmentData, stack.holder, overlay,
+          server(std::make_unique<UrlApiServer>(urls, stack.container, stack.holder, overlay,
                                                 session ? session : stack.session)) {
         QObject::connect(stack.session.get(), &IConnectable::sessionStarted, &stack.receiver,
                          [this] { ++sessionsStarted; });
@@ -166,9 +166,9 @@ private slots:
         FakeController controller;
         UrlRig rig({}, udp ? controller.fake.serveUdp() : 0);
         if (udp) {
-            rig.stack.settings->setType(ConnectionType_::UDP);
-            rig.stack.settings->setSearchIP(false);
-            rig.stack.settings->setFixedIP("127.0.0.1");
+            rig.stack.connectionSettings->setType(ConnectionType_::UDP);
+            rig.stack.connectionSettings->setSearchIP(false);
+            rig.stack.connectionSettings->setFixedIP("127.0.0.1");
         }
         QVERIFY(rig.stack.connectMount());
         QElapsedTimer timer;
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(shape(answer), opened);
         QVERIFY(rig.urls->onMainThread);
 
-        const SavedAlignment saved = rig.stack.alignmentData->makeSavedData();
+        const SavedAlignment saved = rig.stack.container->makeSavedData();
         if (request.startsWith("/getAlignData")) {
             const QString raw = answer.section("alignData=", 1).section('&', 0, 0);
             QVERIFY2(!raw.contains(QRegularExpression("[+/=]")), qPrintable(raw));
@@ -289,7 +289,7 @@ private slots:
         if (mountConnected)
             QVERIFY(rig.stack.connectMount());
         if (!modelHeld)
-            rig.stack.model->set(Nullable<ALIGNMENT_DATA>());
+            rig.stack.alignmentData->set(Nullable<ALIGNMENT_DATA>());
         rig.request(request);
         QVERIFY(session->done);
         if (serverGone)

@@ -29,7 +29,10 @@ struct CatalogSettingsRig {
     std::shared_ptr<CatalogSettings> settings;
 
     CatalogSettingsRig(const QString& dataFolder, double julianDate, double latitudeRad)
-        : sky(julianDate, latitudeRad), folder(dataFolder), store(openStore(folder)),
+        : CatalogSettingsRig(Sky(julianDate, latitudeRad), dataFolder) {}
+    // On the sky of another rig, shared.
+    CatalogSettingsRig(const Sky& sky_, const QString& dataFolder)
+        : sky(sky_), folder(dataFolder), store(openStore(folder)),
           altRange(std::make_shared<AltRange>(store)),
           language(std::make_shared<LanguageManager>(nullptr, nullptr)),
           solar(std::make_shared<SolarSystem>(sky.astroClock, sky.calc, language)),

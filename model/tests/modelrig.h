@@ -11,6 +11,7 @@
 #include "model/aligner.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
+#include "model/modelservices.h"
 #include "model/pae.h"
 #include "model/permountdata.h"
 
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <tuple>
 
 // The settings store as the program has it, forwarding to a real store over a settings file,
 // recording the keys removed, in order.
@@ -53,11 +55,11 @@ public:
             std::make_shared<Ko::AstroCalc>(location, std::make_shared<Ko::AstroClock>(clock));
         format = std::make_shared<Ko::QAstroFormat>(nullptr);
         perMount = std::make_shared<Ko::PerMountData>(store);
-        model = std::make_shared<Ko::SharedAlignmentData>();
-        alignment = std::make_shared<Ko::Alignment>(model, nullptr);
-        container = std::make_shared<Ko::AlignmentDataContainer>(
-            location, perMount, model, alignment, toast, astroCalc, format);
-        pae = std::make_shared<Ko::PAE>(container, perMount);
+        Ko::PublishedRows published;
+        Ko::ModelServices m = Ko::makeModelServices(
+            {location, perMount, toast, astroCalc, format, nullptr}, published);
+        std::tie(model, alignment, container, pae) =
+            std::tuple(m.alignmentData, m.alignment, m.alignmentDataContainer, m.pae);
         aligner = std::make_shared<Ko::Aligner>(container, perMount, location, clock, astroCalc);
     }
 

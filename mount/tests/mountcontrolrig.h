@@ -17,12 +17,15 @@
 #include "link/imountaxis.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
+#include "model/modelservices.h"
+#include "model/mountmodecontainer.h"
 #include "model/pae.h"
 #include "model/permountdata.h"
 #include "model/sharedalignmentdata.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/imount.h"
+#include "mount/mountaxislimit.h"
 #include "mount/mountfactory.h"
 #include "mount/parkdataloaduistub.h"
 #include "mount/tests/fakefastclock.h"
@@ -32,6 +35,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace Ko {
 
@@ -46,6 +50,10 @@ struct MountControlRigSetup {
     // When set, the per-mount data announce the emulated mount of this mode before the model is
     // first restored, so the model is that mode's from the start.
     std::optional<MountMode_::E> announced;
+    // How many times as fast as the wall clock the rig's clock runs.
+    int64_t clockScale = kFastSpeedUp;
+    // Whether the model keeps the axes within the connected mount's limits.
+    bool axisLimits = false;
 };
 
 struct MountControlRig {
@@ -61,9 +69,12 @@ struct MountControlRig {
         location->setLocation(site);
         if (setup.announced)
             announce(*setup.announced);
-        container = std::make_shared<AlignmentDataContainer>(location, perMountData, alignmentData,
-                                                             alignment, toasts, astro, format);
-        pae = std::make_shared<PAE>(container, perMountData);
+        ModelServices m = makeModelServices(
+            {location, perMountData, toasts, astro, format,
+             setup.axisLimits ? std::make_shared<MountAxisLimit>(axisSlot) : nullptr},
+            published);
+        std::tie(modeContainer, alignmentData, alignment, container, pae) = std::tuple(
+            m.modeContainer, m.alignmentData, m.alignment, m.alignmentDataContainer, m.pae);
         factory = std::make_shared<MountFactory>(location, clock, astro, altRange, alignment,
                                                  toasts, parkPrompt, pae, axisSlot, token, token,
                                                  perMountData, appCore, connectionSettings);
@@ -97,7 +108,8 @@ struct MountControlRig {
     std::shared_ptr<QtKVStore> store =
         openScratchStore((setup.folder.isEmpty() ? dir.path() : setup.folder) + "/data");
     std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
-    std::shared_ptr<FakeFastClock> clock = std::make_shared<FakeFastClock>(setup.epochMs);
+    std::shared_ptr<FakeFastClock> clock =
+        std::make_shared<FakeFastClock>(setup.epochMs, setup.clockScale);
     std::shared_ptr<FakeFastTCCancellable> token = std::make_shared<FakeFastTCCancellable>();
     std::shared_ptr<AstroClock> astroClock = std::make_shared<AstroClock>(clock);
     std::shared_ptr<AstroCalc> astro = std::make_shared<AstroCalc>(location, astroClock);
@@ -107,12 +119,15 @@ struct MountControlRig {
     std::shared_ptr<ToastManagerUIStub> toasts = std::make_shared<ToastManagerUIStub>();
     std::shared_ptr<ParkDataLoadUIStub> parkPrompt = std::make_shared<ParkDataLoadUIStub>();
     std::shared_ptr<PerMountData> perMountData = std::make_shared<PerMountData>(store);
-    std::shared_ptr<SharedAlignmentData> alignmentData = std::make_shared<SharedAlignmentData>();
-    std::shared_ptr<Alignment> alignment = std::make_shared<Alignment>(alignmentData, nullptr);
     std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot =
         std::make_shared<ConnectedObjContainer<IMountAxis>>();
     std::shared_ptr<ConnectionSettings> connectionSettings =
         std::make_shared<ConnectionSettings>(store);
+    // The pointing model from its assembly; the rows it publishes go nowhere.
+    PublishedRows published;
+    std::shared_ptr<MountModeContainer> modeContainer;
+    std::shared_ptr<SharedAlignmentData> alignmentData;
+    std::shared_ptr<Alignment> alignment;
     std::shared_ptr<AlignmentDataContainer> container;
     std::shared_ptr<PAE> pae;
     std::shared_ptr<MountFactory> factory;

@@ -1,44 +1,23 @@
 #pragma once
 
-// The connection stack as the composition root builds it, on application-wide services of its
-// own, and a classic motor controller for the far side of a real link.
+// The connection stack as the composition root builds it, and a classic motor controller for the
+// far side of a real link.
 
-#include "astro/angleutil.h"
-#include "astro/astrocalc.h"
-#include "astro/qastroformat.h"
-#include "base/cancellable.h"
-#include "base/clock.h"
-#include "base/location2.h"
-#include "base/qtkvstore.h"
-#include "base/toastmanageruistub.h"
-#include "link/connectionsettings.h"
 #include "link/conversertimeoutforwarder.h"
 #include "link/tests/bytetext.h"
 #include "link/tests/fakegatt.h"
 #include "link/tests/fakemotorcontroller.h"
-#include "model/alignment.h"
-#include "model/alignmentdatacontainer.h"
-#include "model/mountmodecontainer.h"
-#include "model/pae.h"
-#include "model/permountdata.h"
-#include "model/sharedalignmentdata.h"
-#include "mount/altrange.h"
-#include "mount/appcore.h"
 #include "mount/iconnectable.h"
-#include "mount/imount.h"
-#include "mount/mountaxislimit.h"
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
-#include "mount/parkdataloaduistub.h"
-#include "mount/writablemountconnection.h"
+#include "mount/tests/mountcontrolrig.h"
 
+#include <QDateTime>
 #include <QTest>
 #include <QThread>
 
-#include <cmath>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace Ko {
@@ -76,17 +55,19 @@ inline Nullable<CBytes> classicController(const CBytes& request) {
     }
 }
 
-// The connection stack as the composition root builds it, on application-wide services of its
-// own, with a record of what the session and the holder report and on which thread.
-struct StackRig {
-    explicit StackRig(MountLinkRoutes routes = loopbackRoutes(0)) {
-        settings->setMaxRetryCount(kRetries);
-        settings->setReadTimeoutMs_other(kReadTimeoutMs);
-        settings->setType(ConnectionType_::Emulator);
-        settings->setDualModeChoice(DualModeChoice_::UseEQ);
+// The connection stack as the composition root builds it, on the services of a mount-control rig
+// that runs on the wall clock at the default site, with a record of what the session and the
+// holder report and on which thread.
+struct StackRig : MountControlRig {
+    explicit StackRig(MountLinkRoutes routes = loopbackRoutes(0))
+        : MountControlRig({0, 0, QDateTime::currentMSecsSinceEpoch(), {}, {}, 1, true}) {
+        connectionSettings->setMaxRetryCount(kRetries);
+        connectionSettings->setReadTimeoutMs_other(kReadTimeoutMs);
+        connectionSettings->setType(ConnectionType_::Emulator);
+        connectionSettings->setDualModeChoice(DualModeChoice_::UseEQ);
         std::tie(holder, session) = makeMountConnectionStack(
-            {location, clock, astroCalc, altRange, alignment, toast, parkStub, pae, axisSlot,
-             settings, forwarder, perMountData, modeContainer, modePopup, appCore},
+            {location, clock, astro, altRange, alignment, toasts, parkPrompt, pae, axisSlot,
+             connectionSettings, forwarder, perMountData, modeContainer, modePopup, appCore},
             std::move(routes));
         QObject::connect(session.get(), &IConnectable::statusChanged, &receiver, [this] {
             statuses << QStringLiteral("%1|%2|%3")
@@ -102,7 +83,7 @@ struct StackRig {
                          [this] { ++modePrompts; });
         // Direct: runs on the thread that asks.
         QObject::connect(
-            parkStub.get(), &ParkDataLoadUIStub::shouldShow, &receiver,
+            parkPrompt.get(), &ParkDataLoadUIStub::shouldShow, &receiver,
             [this] {
                 std::lock_guard lock(mutex);
                 parkPromptThreads.push_back(QThread::currentThread());
@@ -159,31 +140,10 @@ struct StackRig {
         return !holder->connected() && session->statusText() == QStringLiteral("Disconnecting");
     }
 
-    std::shared_ptr<QtKVStore> store = std::make_shared<QtKVStore>(QString(), nullptr);
-    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
-    std::shared_ptr<CRealClock> clock = std::make_shared<CRealClock>();
-    std::shared_ptr<AstroCalc> astroCalc =
-        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
-    std::shared_ptr<AltRange> altRange = std::make_shared<AltRange>(store);
-    std::shared_ptr<PerMountData> perMountData = std::make_shared<PerMountData>(store);
-    std::shared_ptr<QAstroFormat> format = std::make_shared<QAstroFormat>(nullptr);
-    std::shared_ptr<AppCore> appCore = std::make_shared<AppCore>(store, format);
-    std::shared_ptr<SharedAlignmentData> model = std::make_shared<SharedAlignmentData>();
-    std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot =
-        std::make_shared<ConnectedObjContainer<IMountAxis>>();
-    std::shared_ptr<Alignment> alignment =
-        std::make_shared<Alignment>(model, std::make_shared<MountAxisLimit>(axisSlot));
-    std::shared_ptr<ToastManagerUIStub> toast = std::make_shared<ToastManagerUIStub>();
-    std::shared_ptr<AlignmentDataContainer> alignmentData =
-        std::make_shared<AlignmentDataContainer>(location, perMountData, model, alignment, toast,
-                                                 astroCalc, format);
-    std::shared_ptr<PAE> pae = std::make_shared<PAE>(alignmentData, perMountData);
-    std::shared_ptr<ParkDataLoadUIStub> parkStub = std::make_shared<ParkDataLoadUIStub>();
-    std::shared_ptr<ConnectionSettings> settings = std::make_shared<ConnectionSettings>(store);
     std::shared_ptr<ConverserTimeoutForwarder> forwarder =
         std::make_shared<ConverserTimeoutForwarder>();
-    std::shared_ptr<MountModeContainer> modeContainer = std::make_shared<MountModeContainer>();
     std::shared_ptr<MountModePopupStub> modePopup = std::make_shared<MountModePopupStub>();
+    // The stack's own holder, in place of the rig's.
     std::shared_ptr<IMountConnection> holder;
     std::shared_ptr<IConnectable> session;
 

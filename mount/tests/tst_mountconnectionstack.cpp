@@ -59,7 +59,7 @@ private slots:
         QFETCH(QVariant, answer);
         QFETCH(int, mode);
         StackRig rig;
-        rig.settings->setDualModeChoice(DualModeChoice_::E(choice));
+        rig.connectionSettings->setDualModeChoice(DualModeChoice_::E(choice));
         QSignalSpy started(rig.session.get(), &IConnectable::sessionStarted);
         QSignalSpy mountChanges(rig.holder.get(), &IMountConnection::mountChanged_q);
         std::vector<bool> done;
@@ -114,7 +114,7 @@ private slots:
 
     void doneCallbacksAndCancel() {
         StackRig rig;
-        rig.settings->setDualModeChoice(DualModeChoice_::PromptMode);
+        rig.connectionSettings->setDualModeChoice(DualModeChoice_::PromptMode);
         std::vector<bool> first, second, third;
         rig.session->startSessionWithCallback([&](bool ok) { first.push_back(ok); });
         rig.session->startSessionWithCallback([&](bool ok) { second.push_back(ok); });
@@ -162,7 +162,8 @@ private slots:
         auto helper = std::make_shared<FilterKeepingHelper>();
         auto session = std::make_shared<MountConnectable>(
             helper, std::make_shared<WritableMountConnection>(), rig.forwarder, nullptr, nullptr,
-            rig.modeContainer, rig.modePopup, rig.perMountData, rig.settings, rig.appCore);
+            rig.modeContainer, rig.modePopup, rig.perMountData, rig.connectionSettings,
+            rig.appCore);
         session->startSession();
         QCOMPARE(helper->starts, 1);
         QVERIFY(helper->filter);
@@ -186,7 +187,7 @@ private slots:
         QVERIFY(rig.disconnectMount());
 
         // The same device in the other mode counts as another mount.
-        rig.settings->setDualModeChoice(DualModeChoice_::UseAZ);
+        rig.connectionSettings->setDualModeChoice(DualModeChoice_::UseAZ);
         QVERIFY(rig.connectMount());
         QCOMPARE(rig.appCore->backlashAxis1(), 0.002);
         QCOMPARE(rig.appCore->backlashAxis2(), 0.002);
@@ -219,7 +220,7 @@ private slots:
         rig.session->startSession();
         QTRY_COMPARE(rig.parkPrompts().size(), size_t(1));
         QVERIFY(rig.parkPrompts().front() != qApp->thread());
-        rig.parkStub->setResult(ParkDataLoadOption_::E(answer));
+        rig.parkPrompt->setResult(ParkDataLoadOption_::E(answer));
 
         if (std::isnan(axis1)) {
             QTRY_COMPARE(rig.lastStatus(), QStringLiteral("0|Cannot Connect|Operation canceled"));
@@ -242,9 +243,9 @@ private slots:
         const uint16_t port = controller.fake.serveUdp();
         QVERIFY(port != 0);
         StackRig rig(StackRig::loopbackRoutes(port));
-        rig.settings->setType(ConnectionType_::UDP);
-        rig.settings->setSearchIP(false);
-        rig.settings->setFixedIP("127.0.0.1");
+        rig.connectionSettings->setType(ConnectionType_::UDP);
+        rig.connectionSettings->setSearchIP(false);
+        rig.connectionSettings->setFixedIP("127.0.0.1");
         rig.session->setTimeoutIsDisconnect(true);
 
         QVERIFY(rig.connectMount());
@@ -294,8 +295,8 @@ private slots:
         MountLinkRoutes routes = StackRig::loopbackRoutes(0);
         routes.gattPlatform = gatt;
         StackRig rig(std::move(routes));
-        rig.settings->setType(ConnectionType_::BLE);
-        rig.settings->setDiscoveryTimeoutMs_BLE(300);
+        rig.connectionSettings->setType(ConnectionType_::BLE);
+        rig.connectionSettings->setDiscoveryTimeoutMs_BLE(300);
         rig.session->setTimeoutIsDisconnect(timeoutIsDisconnect);
 
         QVERIFY(rig.connectMount());
@@ -316,8 +317,8 @@ private slots:
         FakeController controller;
         QVERIFY(pty.isOpen() && controller.fake.serveSerial(pty.master, pty.slave));
         StackRig rig;
-        rig.settings->setType(ConnectionType_::Serial);
-        rig.settings->setSerialPortName(pty.name);
+        rig.connectionSettings->setType(ConnectionType_::Serial);
+        rig.connectionSettings->setSerialPortName(pty.name);
 
         QVERIFY(rig.connectMount());
         const auto mount = rig.holder->sharedMount();

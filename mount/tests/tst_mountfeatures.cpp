@@ -56,7 +56,7 @@ private slots:
         QStringList toasts;
         QObject::connect(mount.get(), &IMount::parkChanged, &receiver, [&] { ++parkChanges; });
         QObject::connect(mount.get(), &IMount::duringAutoHomeChanged, &receiver, [&] { ++homing; });
-        QObject::connect(rig.toast.get(), &ToastManagerUIStub::shouldToast, &receiver,
+        QObject::connect(rig.toasts.get(), &ToastManagerUIStub::shouldToast, &receiver,
                          [&](const QString& text) { toasts << text; });
 
         // At home on EQ: exactly the reference position is stored.
@@ -131,7 +131,7 @@ private slots:
 
     void pierSideOfAnAzMount() {
         StackRig rig;
-        rig.settings->setDualModeChoice(DualModeChoice_::UseAZ);
+        rig.connectionSettings->setDualModeChoice(DualModeChoice_::UseAZ);
         QVERIFY(rig.connectMount());
         const auto mount = rig.holder->sharedMount();
         const auto side = mount->sideOfPier();

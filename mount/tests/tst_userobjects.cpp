@@ -1,9 +1,5 @@
 #include "astro/angleutil.h"
-#include "astro/astrocalc.h"
-#include "base/location2.h"
-#include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
-#include "base/tests/fakeclock.h"
 #include "base/tests/scratchsettings.h"
 #include "mount/profiles/cameracontrollist.h"
 #include "mount/profiles/taskprofile_ce.h"
@@ -12,11 +8,9 @@
 #include "mount/profiles/userobjectlist.h"
 #include "mount/tests/fakemount.h"
 #include "mount/tests/mountstackrig.h"
-#include "mount/writablemountconnection.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
@@ -27,36 +21,21 @@ using std::numbers::pi;
 
 namespace {
 
-// 2024-03-20 00:00 UTC.
-constexpr int64_t kEpochMs = 1710892800000;
-
 // The user-object services as the application builds them, over a real settings file, a real
 // mount holder with a recording mount in it, and the real sky conversions on a clock that stands
 // still at a site in central Europe.
-struct Rig {
-    QTemporaryDir dir;
-    std::shared_ptr<QtKVStore> store = newStore();
-    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
-    std::shared_ptr<Location2> location = std::make_shared<Location2>(store);
-    std::shared_ptr<AstroCalc> astroCalc =
-        std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
-    std::shared_ptr<WritableMountConnection> connection =
-        std::make_shared<WritableMountConnection>();
+struct Rig : MountControlRig {
     std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
     UserObjectServices services;
 
-    explicit Rig(const QStringList& celestialNames = {}) {
-        clock->set(kEpochMs);
-        CLocation site;
-        site.longitudeRad = -11.5 * kDeg;
-        site.latitudeRad = 48.1 * kDeg;
-        location->setLocation(site);
+    explicit Rig(const QStringList& celestialNames = {})
+        : MountControlRig({48.1 * kDeg, -11.5 * kDeg, kEpochMs, {}, {}, 0}) {
         QJsonArray stored;
         for (const QString& name : celestialNames)
             stored.append(QJsonObject{{"name", name}, {"ra", stored.size() + 1.0}});
         store->updateJson([&](QJsonObject& o) { o.insert("userobj.radec", stored); });
-        connection->setMount(mount);
-        services = createUserObjectServices(store, astroCalc, connection);
+        holder->setMount(mount);
+        services = createUserObjectServices(store, astro, holder);
     }
     std::shared_ptr<QtKVStore> newStore() const { return openScratchStore(dir.path() + "/data"); }
     UserObjectList& list(bool celestial) const {
@@ -140,7 +119,7 @@ private slots:
         QCOMPARE(storedNames(rig.newStore()->json().value("userobj.radec").toArray()), expected);
         const UserObjectList reread(
             std::make_shared<TaskProfileJSON_CE>(
-                std::make_shared<TaskProfile_CE_Factory>(rig.astroCalc, rig.connection)),
+                std::make_shared<TaskProfile_CE_Factory>(rig.astro, rig.holder)),
             rig.newStore(), UserObjectMode_::CE);
         QCOMPARE(names(reread.list()), expected);
     }
@@ -192,7 +171,7 @@ private slots:
         const IMount::AnglePair sky{-0.7, 0.35};
         const IMount::AnglePair axes{0.5, -0.25};
         if (mountState == "none")
-            rig.connection->disconnect();
+            rig.holder->disconnect();
         else if (mountState == "ok")
             rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok(sky),
                                    CmdResp<IMount::AnglePair>::ok(axes));
@@ -238,11 +217,11 @@ private slots:
             // each reached through the chain (refraction removed once, on the mount's side), within
             // 0.01".
             const U_ASTRO_COORD fromMount =
-                rig.astroCalc
+                rig.astro
                     ->allFramesNow({sky.first, sky.second, CoordType::HDObsv},
                                    CoordType::HDTrue)[CoordType::HDTrue]
                     .value();
-            const U_ASTRO_COORD fromRecord = rig.astroCalc->convertNow(
+            const U_ASTRO_COORD fromRecord = rig.astro->convertNow(
                 {v.x() * pi / 12, v.y() * kDeg, CoordType::RDJNow}, CoordType::HDTrue);
             constexpr double kTolerance = 0.01 / 3600 * kDeg;
             QVERIFY(std::abs(std::remainder(fromRecord.a - fromMount.a, 2 * pi)) < kTolerance);
@@ -264,7 +243,7 @@ private slots:
         auto* doomed = rig.services.terrestrial->objectLoadCurrent();
         std::unique_ptr<IUserObject> kept(rig.services.terrestrial->objectLoadCurrent());
         // The records hold the holder too; the doomed one lets go of it.
-        const long idleUses = rig.connection.use_count() - 1;
+        const long idleUses = rig.holder.use_count() - 1;
         QSignalSpy loaded(kept.get(), &IUserObject::loaded);
         doomed->loadCurrentAsync();
         kept->loadCurrentAsync();
@@ -273,7 +252,7 @@ private slots:
         rig.mount->release();
         QTRY_COMPARE(loaded.size(), 1);
         // Both reading threads have let go of the holder: every reading has been posted.
-        QTRY_COMPARE(rig.connection.use_count(), idleUses);
+        QTRY_COMPARE(rig.holder.use_count(), idleUses);
         QCoreApplication::processEvents();
         QCOMPARE(values(kept.get()), QPointF(0.3 / pi * 180, 0.4 / pi * 180));
     }
@@ -308,7 +287,7 @@ private slots:
             ce->setIsJ2000(j2000);
             const U_ASTRO_COORD given{values.x() * pi / 12, values.y() * kDeg,
                                       j2000 ? CoordType::RDJ2000 : CoordType::RDJNow};
-            expected = j2000 ? rig.astroCalc->convertNow(given, CoordType::RDJNow) : given;
+            expected = j2000 ? rig.astro->convertNow(given, CoordType::RDJNow) : given;
         } else {
             auto* te = qobject_cast<ITaskProfile_TE*>(record.get());
             te->setAxis1(values.x());
@@ -325,7 +304,7 @@ private slots:
         QCOMPARE(altError.size(), refused && celestial ? 1 : 0);
 
         // Without a mount nothing is sent.
-        rig.connection->disconnect();
+        rig.holder->disconnect();
         record->startGoTo();
         QCOMPARE(rig.mount->slews().size(), size_t(1));
     }
@@ -336,7 +315,7 @@ private slots:
         StackRig stack;
         QVERIFY(stack.connectMount());
         const UserObjectServices services =
-            createUserObjectServices(stack.store, stack.astroCalc, stack.holder);
+            createUserObjectServices(stack.store, stack.astro, stack.holder);
         const std::shared_ptr<IMount> mount = stack.holder->sharedMount();
         QVERIFY(mount);
         // Each GoTo's end, with its result.
@@ -374,7 +353,7 @@ private slots:
         QVERIFY(std::abs(values(here.get()).y() - 75) < 2.0 / 60);
 
         // A place 30° east of the meridian at declination +30°, given as coordinates of date.
-        const U_ASTRO_COORD place = stack.astroCalc
+        const U_ASTRO_COORD place = stack.astro
                                         ->allFramesNow({-30 * kDeg, 30 * kDeg, CoordType::HDTrue},
                                                        CoordType::RDJ2000)[CoordType::RDJNow]
                                         .value();
@@ -393,8 +372,8 @@ private slots:
         const auto sky = mount->readPosition();
         QVERIFY(sky.isOk());
         const U_ASTRO_COORD expected =
-            stack.astroCalc->convertNow({place.a, place.b, CoordType::RDJNow}, CoordType::HDObsv);
-        const double off = stack.astroCalc->angularSeparation(
+            stack.astro->convertNow({place.a, place.b, CoordType::RDJNow}, CoordType::HDObsv);
+        const double off = stack.astro->angularSeparation(
             sky.value(), IAstroCalc::AnglePair{expected.a, expected.b});
         QVERIFY2(off < kArrival + 3.0 / 60 * kDeg, qPrintable(QString::number(off / kDeg * 60)));
 

@@ -42,8 +42,8 @@ class TestGeneralInfoList : public QObject {
 
     // The page over the emulated mount's site, clock and pointing model.
     struct Rig : MountControlRig {
-        std::shared_ptr<GeneralInfoList> page = std::make_shared<GeneralInfoList>(
-            astro, format, holder, container, std::make_shared<AstroClock>(clock));
+        std::shared_ptr<GeneralInfoList> page =
+            std::make_shared<GeneralInfoList>(astro, format, holder, container, astroClock);
         QmlSectionListModel& model = *page->listModel();
 
         QStringList layout() const {

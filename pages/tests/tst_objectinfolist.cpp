@@ -102,7 +102,6 @@ class TestObjectInfoList : public QObject {
     struct MountRig : MountControlRig {
         std::shared_ptr<LanguageManager> language =
             std::make_shared<LanguageManager>(nullptr, nullptr);
-        std::shared_ptr<AstroClock> astroClock = std::make_shared<AstroClock>(clock);
         std::shared_ptr<SolarSystem> solar =
             std::make_shared<SolarSystem>(astroClock, astro, language);
         std::shared_ptr<CatalogSettings> settings = std::make_shared<CatalogSettings>(

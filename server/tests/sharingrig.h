@@ -69,9 +69,9 @@ struct Device {
     // broadcaster: the machine's own choice of networks; by default loopback only.
     explicit Device(uint16_t port, std::shared_ptr<IUDPBroadcaster> broadcaster =
                                        std::make_shared<QtUDPBroadcaster>(std::vector{kLoopback}))
-        : sharing(std::make_shared<PMSharing>(stack.alignmentData, stack.holder, stack.perMountData,
-                                              std::move(broadcaster), stack.toast, port)),
-          toasts(stack.toast.get(), &ToastManagerUIStub::shouldToast) {
+        : sharing(std::make_shared<PMSharing>(stack.container, stack.holder, stack.perMountData,
+                                              std::move(broadcaster), stack.toasts, port)),
+          toasts(stack.toasts.get(), &ToastManagerUIStub::shouldToast) {
         // As QML takes it: queued to the main thread, whichever thread emits.
         QObject::connect(
             sharing.get(), &PMSharing::listChanged, &stack.receiver, [this] { ++listChanges; },
@@ -81,15 +81,14 @@ struct Device {
     // Answers the two methods of sharing on port, as the remote-method server's handlers do:
     // the model only while serving, the host name always.
     void serve(uint16_t port) {
-        server = std::make_unique<VtmServer>(stack.location, stack.astroCalc,
-                                             std::make_shared<AstroClock>(stack.clock),
-                                             stack.holder, stack.alignmentData, sharing, nullptr,
+        server = std::make_unique<VtmServer>(stack.location, stack.astro, stack.astroClock,
+                                             stack.holder, stack.container, sharing, nullptr,
                                              std::make_shared<NetServer>(), port);
         server->setHandler("AlignmentDataGet", [this](const auto&) {
             if (!sharing->serving())
                 return VtmServer::MethodRet{1, {}, {}};
             return VtmServer::MethodRet{
-                0, "Ok", {TransportAlignmentData::pack(stack.alignmentData->makeSavedData())}};
+                0, "Ok", {TransportAlignmentData::pack(stack.container->makeSavedData())}};
         });
         server->setHandler("ServerDeviceNameGet", [](const auto&) {
             return VtmServer::MethodRet{0, "Ok", {QHostInfo::localHostName().toStdString()}};

@@ -51,11 +51,10 @@ private slots:
         QVERIFY(a.listen(QHostAddress::LocalHost) && b.listen(QHostAddress::LocalHost));
         m_qrpPort = a.serverPort();
         m_positionPort = b.serverPort();
-        const auto astroClock = std::make_shared<AstroClock>(m_rig->clock);
-        m_qrp = std::make_unique<QrpServer>(m_rig->location, m_rig->astro, astroClock,
+        m_qrp = std::make_unique<QrpServer>(m_rig->location, m_rig->astro, m_rig->astroClock,
                                             m_rig->holder, m_rig->container, m_qrpPort);
-        m_position = std::make_unique<StellariumServer>(m_rig->astro, astroClock, m_rig->holder,
-                                                        m_positionPort);
+        m_position = std::make_unique<StellariumServer>(m_rig->astro, m_rig->astroClock,
+                                                        m_rig->holder, m_positionPort);
     }
     void cleanup() {
         m_qrp.reset();

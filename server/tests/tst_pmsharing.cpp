@@ -38,17 +38,17 @@ private slots:
         Device server(port);
         Device searcher(port);
         QVERIFY(server.stack.connectMount());
-        ALIGNMENT_DATA model = server.stack.alignmentData->get();
+        ALIGNMENT_DATA model = server.stack.container->get();
         model.dtma = 1;
         model.muta = kModelMs;
-        server.stack.alignmentData->setAlignmentData(model);
+        server.stack.container->setAlignmentData(model);
         server.serve(port);
         server.sharing->setServing(!servesLate);
         if (searcherMount != 0) {
-            searcher.stack.settings->setDualModeChoice(DualModeChoice_::E(searcherMount));
+            searcher.stack.connectionSettings->setDualModeChoice(DualModeChoice_::E(searcherMount));
             QVERIFY(searcher.stack.connectMount());
         }
-        const Nullable<int64_t> searcherModelTime = searcher.stack.alignmentData->get().muta;
+        const Nullable<int64_t> searcherModelTime = searcher.stack.container->get().muta;
 
         searcher.sharing->setActive(true);
         const QString row =
@@ -66,7 +66,7 @@ private slots:
         for (const auto& args : searcher.toasts)
             shown << args.at(0).toString();
         QCOMPARE(shown, toasts);
-        const ALIGNMENT_DATA now = searcher.stack.alignmentData->get();
+        const ALIGNMENT_DATA now = searcher.stack.container->get();
         QCOMPARE(now.muta, loaded ? Nullable<int64_t>(kModelMs) : searcherModelTime);
         if (loaded)
             QCOMPARE(now.pairs, model.pairs);
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(net.waitForReceived(2, 10000));
         for (int index : {-1, 0})
             searcher.sharing->loadItem(index);
-        QVERIFY(!searcher.stack.alignmentData->get().muta.hasValue());
+        QVERIFY(!searcher.stack.container->get().muta.hasValue());
         QElapsedTimer timer;
         timer.start();
         if (how == 0)

@@ -65,7 +65,7 @@ private slots:
         const std::string address = rows[pick].b;
         const int peer = std::stoi(address.substr(address.rfind('.') + 1)) - 1;
         searcher.sharing->loadItem(pick);
-        QCOMPARE(searcher.stack.alignmentData->get().muta.value(), kModelMs + peer);
+        QCOMPARE(searcher.stack.container->get().muta.value(), kModelMs + peer);
 
         searcher.sharing->setActive(false);
         // Changes the stopped search announced are counted first.

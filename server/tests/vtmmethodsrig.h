@@ -65,8 +65,7 @@ struct VtmMethodsRig {
                            std::shared_ptr<MountControlRig> shared = nullptr)
         : services(shared ? std::move(shared) : std::make_shared<MountControlRig>()),
           mountRig(*services), deviceName(std::move(name)) {
-        server = std::make_unique<VtmServer>(mountRig.location, mountRig.astro,
-                                             std::make_shared<AstroClock>(mountRig.clock),
+        server = std::make_unique<VtmServer>(mountRig.location, mountRig.astro, mountRig.astroClock,
                                              mountRig.holder, mountRig.container, sharing, aligner,
                                              core, port, [this] { return deviceName; });
         core->waitPosted();

@@ -48,10 +48,13 @@
 // A picture fails the run when it is blank (one colour), when its size is not the window's, or
 // when it is a night picture that holds a pixel of the day green #00c566. The probe exits with 0
 // when every step ran, 1 on a failure, 2 on bad arguments, -1 when the window was not created.
+#include "app/appversion.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
 #include "app/qmlregistration.h"
 #include "app/tests/testports.h"
+#include "base/qtfileutil.h"
+#include "base/qtkvstore.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -61,15 +64,12 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMetaProperty>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 
@@ -214,18 +214,6 @@ void collectTexts(const QQuickItem* item, QVariantList& out) {
         collectTexts(child, out);
 }
 
-bool storeLanguage(const QString& settingsPath, const QString& code) {
-    QFile file(settingsPath);
-    QJsonObject settings;
-    if (file.open(QIODevice::ReadOnly))
-        settings = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
-    settings.insert(QStringLiteral("lang_code"), code);
-    QDir().mkpath(QFileInfo(settingsPath).path());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(QJsonDocument(settings).toJson()) > 0;
-}
-
 } // namespace
 
 class Probe : public QObject {
@@ -356,9 +344,9 @@ int main(int argc, char** argv) {
     }
 
     // The data folder as the program finds it: "QuorvelPro" under the per-user data root.
+    const auto fileUtil = std::make_shared<Ko::QtFileUtil>(Ko::AppVersion::appFolderName());
     const QString settingsPath =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        "/QuorvelPro/Settings.txt";
+        QString::fromStdString(fileUtil->appDataDir()) + QStringLiteral("/Settings.txt");
     if (parser.isSet("settings")) {
         QDir().mkpath(QFileInfo(settingsPath).path());
         QFile::remove(settingsPath);
@@ -370,10 +358,9 @@ int main(int argc, char** argv) {
     }
     // Stored as the user's choice, so that every service starts in the language, as after a
     // restart.
-    if (parser.isSet("language") && !storeLanguage(settingsPath, parser.value("language"))) {
-        qWarning("probe: cannot store the language in %s", qPrintable(settingsPath));
-        return 2;
-    }
+    if (parser.isSet("language"))
+        Ko::QtKVStore(QStringLiteral("Settings.txt"), fileUtil)
+            .saveString("lang_code", parser.value("language").toStdString());
     const QString outDir = parser.value("out");
     QDir().mkpath(outDir);
 

@@ -199,17 +199,21 @@ ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
 // subsystems below built. Their ports can be moved by the environment, so that tests never
 // share one.
 void makeServerServices(const ShellServices& shell, const ModelServices& model,
-                        const MountServices& mount, const AlignServices& align,
-                        PDepContainer& container, PublishedRows& published) {
+                        const MountServices& mount, const CatalogServices& catalog,
+                        const AlignServices& align, PDepContainer& container,
+                        PublishedRows& published) {
+    // Every remote GoTo asks the limits the pages ask.
+    const std::shared_ptr<ICatalogSettings> goToLimits = catalog.catalogSettings;
     // The planetarium ports open and close with the mount the holder has.
     published.emplace_back("inj_stellariumServer",
                            std::make_shared<StellariumServer>(
-                               shell.astroCalc, shell.astroClock, mount.mountConnection,
+                               shell.astroCalc, shell.astroClock, mount.mountConnection, goToLimits,
                                envPort(kPositionPortEnv, StellariumServer::kDefaultPort)));
-    published.emplace_back("inj_qrpServer", std::make_shared<QrpServer>(
-                                                shell.location, shell.astroCalc, shell.astroClock,
-                                                mount.mountConnection, model.alignmentDataContainer,
-                                                envPort(kQrpPortEnv, QrpServer::kDefaultPort)));
+    published.emplace_back(
+        "inj_qrpServer",
+        std::make_shared<QrpServer>(shell.location, shell.astroCalc, shell.astroClock,
+                                    mount.mountConnection, model.alignmentDataContainer, goToLimits,
+                                    envPort(kQrpPortEnv, QrpServer::kDefaultPort)));
     // Claims the program's URL scheme until the container lets it go.
     container.urlApiServer = std::make_shared<UrlApiServer>(
         shell.platformUrl, model.alignmentDataContainer, mount.mountConnection,
@@ -230,7 +234,7 @@ void makeServerServices(const ShellServices& shell, const ModelServices& model,
     container.vtmServer = std::make_shared<VtmServer>(
         shell.location, shell.astroCalc, shell.astroClock, mount.mountConnection,
         model.alignmentDataContainer, pmSharing, align.alignerHelper, std::make_shared<NetServer>(),
-        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName);
+        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName, goToLimits);
 }
 
 // Sets each row as a root-context property, in the publication order, and hands its object to
@@ -288,7 +292,7 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
                        shell.visibility, shell.oriSensor, mount.mountConnection,
                        model.alignmentDataContainer, align.paeRoutine, shell.toast},
                       published);
-    makeServerServices(shell, model, mount, align, container, published);
+    makeServerServices(shell, model, mount, catalog, align, container, published);
 
     publish(engine->rootContext(), published, keepAlive);
 }

@@ -9,8 +9,9 @@
 namespace Ko {
 
 MountGatedServer::MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
-                                   const char* name)
+                                   const char* name, int maxClients)
     : m_mountConnection(std::move(mountConnection)), m_port(port), m_name(name),
+      m_maxClients(maxClients),
       m_mountSubscription(m_mountConnection, &IMountConnection::mountChanged) {
     connect(this, &MountGatedServer::mountEvent, this, &MountGatedServer::onMountEvent);
     m_mountSubscription.append([this] { emit mountEvent(); });
@@ -68,8 +69,22 @@ uint16_t MountGatedServer::listeningPort() const {
 }
 
 void MountGatedServer::onNewConnection() {
-    while (QTcpSocket* socket = m_tcpServer->nextPendingConnection())
+    while (QTcpSocket* socket = m_tcpServer->nextPendingConnection()) {
+        if (m_clientCount >= m_maxClients) {
+            if (!m_refusalLogged)
+                Log("%s: %d clients already, refusing more", m_name, m_clientCount);
+            m_refusalLogged = true;
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        ++m_clientCount;
+        connect(socket, &QObject::destroyed, this, [this] {
+            if (--m_clientCount < m_maxClients)
+                m_refusalLogged = false;
+        });
         acceptClient(socket);
+    }
 }
 
 } // namespace Ko

@@ -19,7 +19,9 @@ class IMountConnection;
 // port and its clients. A port that cannot be opened is logged and tried again at the next mount
 // event. The holder's callback may fire on any thread; mountEvent() brings the change to this
 // object's (main) thread, where everything else runs. The subscription ends in the destructor,
-// so a server destroyed before the holder is never called.
+// so a server destroyed before the holder is never called. Each client costs a descriptor, so the
+// port serves at most maxClients at once and refuses the others at once (logged once each time
+// the port fills up), long before the process runs out of descriptors for its other ports.
 // Threads: main thread only; the holder's callback may fire on any thread.
 class MountGatedServer : public QObject {
     Q_OBJECT
@@ -40,7 +42,7 @@ signals:
 protected:
     // port 0 lets the system choose (tests); name labels the log lines.
     MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
-                     const char* name);
+                     const char* name, int maxClients);
 
     // A new client, a child of the listening server: it is aborted (emitting disconnected) and
     // deleted when the server stops.
@@ -56,6 +58,11 @@ private:
 
     const uint16_t m_port;
     const char* const m_name;
+    const int m_maxClients;
+    // Clients whose socket still exists.
+    int m_clientCount = 0;
+    // The refusals of the current full spell have been logged.
+    bool m_refusalLogged = false;
     // Null while closed.
     QTcpServer* m_tcpServer = nullptr;
     CallbackSubscriptions<void()> m_mountSubscription;

@@ -19,6 +19,30 @@ U_ASTRO_COORD j2000OfObserved(const IAstroCalc& astroCalc, std::pair<double, dou
     return astroCalc.convertNow(ofDate, CoordType::RDJ2000);
 }
 
+Nullable<SlewToProhibition_::E> remoteGoToProhibition(const ICatalogSettings& catalogSettings,
+                                                      const IAstroCalc& astroCalc,
+                                                      const U_ASTRO_COORD& target) {
+    if (target.type == CoordType::RDJNow)
+        return catalogSettings.slewToProhibition({target.a, target.b}, {});
+    const U_ASTRO_COORD raDec = astroCalc.convertNow(target, CoordType::RDJNow);
+    // An observed altitude is the one the limits speak of; any other frame is judged through the
+    // position of date.
+    const Nullable<CoordPair> azAlt = target.type == CoordType::AZObsv
+                                          ? Nullable<CoordPair>(CoordPair{target.a, target.b})
+                                          : Nullable<CoordPair>();
+    return catalogSettings.slewToProhibition({raDec.a, raDec.b}, azAlt);
+}
+
+const char* prohibitionText(SlewToProhibition_::E prohibition) {
+    switch (prohibition) {
+    case SlewToProhibition_::AltitudeOutOfRange:
+        return "altitude outside of the limits";
+    case SlewToProhibition_::TooCloseToSun:
+        return "too close to the Sun";
+    }
+    return "refused";
+}
+
 void remoteGoTo(const IMountConnection& connection, const std::shared_ptr<IMount>& mount,
                 const MountTarget& target) {
     mount->abortSlewAsync();

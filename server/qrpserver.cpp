@@ -14,20 +14,39 @@
 #include "server/planetariumcommon.h"
 
 #include <QDateTime>
+#include <QMetaObject>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace Ko {
+
+struct QrpServer::Job {
+    CommandEntry entry{};
+    CBytes args;
+    // A later GoTo of the same client has replaced this one.
+    bool superseded = false;
+    // The client's last job, queued when it has gone: stops the slews it left running. Behind
+    // every command of the client, it runs after the one the worker may be running then.
+    bool leave = false;
+};
 
 struct QrpServer::Client {
     explicit Client(std::shared_ptr<ClientConnection> l) : link(std::move(l)) {}
 
     const std::shared_ptr<ClientConnection> link;
-    // Set by the worker while the client's last rate command left the axis moving.
-    std::array<std::atomic<bool>, 2> slewing{};
+    // Worker only: the client's last rate command left the axis moving.
+    std::array<bool, 2> slewing{};
+    // Guarded by the server's queue mutex: the commands waiting, the number waiting or running,
+    // whether the client is among those whose turn comes, and whether its reading waits for room.
+    std::deque<Job> queue;
+    int queued = 0;
+    bool hasTurn = false;
+    bool full = false;
 };
 
 namespace {
@@ -42,6 +61,10 @@ constexpr uint8_t kAxis1Code = 16;
 constexpr uint8_t kAxis2Code = 17;
 // Major, minor and patch numbers of the protocol this server speaks.
 constexpr char kVersion[] = {2, 1, 12, '#'};
+
+bool isGoto(char letter) {
+    return letter == 'R' || letter == 'r' || letter == 'B' || letter == 'b';
+}
 
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
@@ -80,12 +103,15 @@ const std::array<QrpServer::CommandEntry, 24> QrpServer::kCommands = {{
 QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
                      std::shared_ptr<IAstroClock> astroClock,
                      std::shared_ptr<IMountConnection> mountConnection,
-                     std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer, uint16_t port,
+                     std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer,
+                     std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port,
                      QTimeZone zone)
-    : MountGatedServer(std::move(mountConnection), port, "hand-controller-protocol server"),
+    : MountGatedServer(std::move(mountConnection), port, "hand-controller-protocol server",
+                       kMaxClients),
       m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
       m_astroClock(std::move(astroClock)),
-      m_alignmentDataContainer(std::move(alignmentDataContainer)), m_zone(std::move(zone)),
+      m_alignmentDataContainer(std::move(alignmentDataContainer)),
+      m_catalogSettings(std::move(catalogSettings)), m_zone(std::move(zone)),
       m_pool(std::make_unique<ThreadPool>(1)) {}
 
 QrpServer::~QrpServer() {
@@ -107,8 +133,9 @@ CBytes QrpServer::formatPosition(double first, double second, bool precise) {
     const double turns = precise ? kTurns24 : kTurns16;
     const int digits = precise ? 3 : 2;
     const auto text = [&](double angle) {
-        // A value that rounds up to a whole turn keeps only its low digits: 0, the same angle.
-        const auto v = int32_t(std::trunc(wrapTo2Pi(angle) / k2Pi * turns));
+        // The nearest unit, so that a position read from an argument goes back as it came; a
+        // value that rounds up to a whole turn is 0, the same angle.
+        const auto v = int32_t(std::llround(wrapTo2Pi(angle) / k2Pi * turns) % std::llround(turns));
         return ByteUtil::IntHexBE(v, digits) + (precise ? "00" : "");
     };
     return CBytes::fromStdString(text(first) + "," + text(second) + "#");
@@ -136,13 +163,35 @@ void QrpServer::Request::reply(QByteArray bytes) const {
     client->link->send(std::move(bytes));
 }
 
+int QrpServer::queuedCommands() const {
+    std::lock_guard lock(m_queueMutex);
+    return m_queuedCommands;
+}
+
 void QrpServer::acceptClient(QTcpSocket* socket) {
     auto client = std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket));
-    client->link->watch([this, client] { readCommands(client); },
-                        [this, client] { stopSlewsOf(client); });
+    // A child of the socket, it goes with it.
+    auto* idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    idle->setInterval(m_idleLimit);
+    connect(idle, &QTimer::timeout, this,
+            [client] { client->link->close("has sent nothing for too long"); });
+    idle->start();
+    client->link->watch(
+        [this, client, idle] {
+            idle->start();
+            readCommands(client);
+        },
+        [this, client] { stopSlewsOf(client); });
 }
 
 void QrpServer::readCommands(const std::shared_ptr<Client>& client) {
+    {
+        // The worker calls again once the queue has room.
+        std::lock_guard lock(m_queueMutex);
+        if (client->full)
+            return;
+    }
     if (!client->link->readArrived())
         return;
     QByteArray& buffer = client->link->pending;
@@ -158,50 +207,94 @@ void QrpServer::readCommands(const std::shared_ptr<Client>& client) {
         if (buffer.size() - next < length)
             break;
         const auto* data = reinterpret_cast<const uint8_t*>(buffer.constData()) + next + 1;
-        if (!queueCommand(client, entry.value(), CBytes(data, data + length - 1))) {
-            buffer.clear();
-            return;
-        }
+        if (!queueJob(client, Job{entry.value(), CBytes(data, data + length - 1)}))
+            break;
         next += length;
     }
     buffer.remove(0, next);
 }
 
-bool QrpServer::queueCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
-                             CBytes args) {
-    if (!client->link->jobQueued())
-        return false;
-    m_pool->enqueue([this, client, entry, args = std::move(args)] {
-        runCommand(client, entry, args);
-        client->link->jobDone();
-    });
+bool QrpServer::queueJob(const std::shared_ptr<Client>& client, Job job) {
+    {
+        std::lock_guard lock(m_queueMutex);
+        if (!job.leave) {
+            if (client->queued >= kMaxQueuedCommands) {
+                client->full = true;
+                return false;
+            }
+            // Only the latest target matters.
+            if (isGoto(job.entry.letter))
+                for (Job& waiting : client->queue)
+                    waiting.superseded = waiting.superseded || isGoto(waiting.entry.letter);
+        }
+        client->queue.push_back(std::move(job));
+        ++client->queued;
+        ++m_queuedCommands;
+        if (!client->hasTurn) {
+            client->hasTurn = true;
+            m_turns.push_back(client);
+        }
+    }
+    // One run of serveNext for each job queued: each serves whoever's turn it is then.
+    m_pool->enqueue([this] { serveNext(); });
     return true;
 }
 
-void QrpServer::runCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
-                           const CBytes& args) {
+void QrpServer::serveNext() {
+    std::shared_ptr<Client> client;
+    Job job;
+    {
+        std::lock_guard lock(m_queueMutex);
+        client = std::move(m_turns.front());
+        m_turns.pop_front();
+        job = std::move(client->queue.front());
+        client->queue.pop_front();
+        client->hasTurn = !client->queue.empty();
+        if (client->hasTurn)
+            m_turns.push_back(client);
+    }
+    if (job.leave) {
+        const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+        for (uint32_t axis = 0; axis < 2; ++axis)
+            if (std::exchange(client->slewing[axis], false) && mount)
+                mount->stopAxisAsync(axis);
+    } else {
+        runCommand(client, job);
+    }
+    bool resume = false;
+    {
+        std::lock_guard lock(m_queueMutex);
+        --client->queued;
+        --m_queuedCommands;
+        resume = client->full && client->queued < kMaxQueuedCommands;
+        if (resume)
+            client->full = false;
+    }
+    // The destructor joins the worker before this object goes, so the call is posted to a live
+    // object, and dropped with it.
+    if (resume && !m_closing)
+        QMetaObject::invokeMethod(
+            this, [this, client] { readCommands(client); }, Qt::QueuedConnection);
+}
+
+void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job) {
     if (m_closing || client->link->closed())
         return;
     const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
     if (!mount)
         return;
     try {
-        (this->*entry.handler)(Request{client, mount, entry.letter, args});
+        (this->*job.entry.handler)(
+            Request{client, mount, job.entry.letter, job.args, job.superseded});
     } catch (const std::exception& e) {
-        Log("hand-controller-protocol server: command %c failed: %s", entry.letter, e.what());
+        Log("hand-controller-protocol server: command %c failed: %s", job.entry.letter, e.what());
     }
 }
 
 void QrpServer::stopSlewsOf(const std::shared_ptr<Client>& client) {
-    if (!client->slewing[0] && !client->slewing[1])
-        return;
-    // Behind the client's own queued commands, which may still start or stop a slew.
-    m_pool->enqueue([this, client] {
-        const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
-        for (uint32_t axis = 0; axis < 2; ++axis)
-            if (client->slewing[axis].exchange(false) && mount)
-                mount->stopAxisAsync(axis);
-    });
+    Job leave;
+    leave.leave = true;
+    queueJob(client, std::move(leave));
 }
 
 void QrpServer::slewAxis(const Request& r, uint32_t axis, double rate) {
@@ -275,6 +368,15 @@ U_ASTRO_COORD QrpServer::ofDate(double ra, double dec) const {
 }
 
 void QrpServer::startGoto(const Request& r, const U_ASTRO_COORD& target) {
+    const auto prohibition = remoteGoToProhibition(*m_catalogSettings, *m_astroCalc, target);
+    if (prohibition.hasValue()) {
+        Log("hand-controller-protocol server: GoTo refused, %s",
+            prohibitionText(prohibition.value()));
+        return;
+    }
+    r.reply("#");
+    if (r.superseded)
+        return;
     // The GoTo stops the client's slews as well.
     r.client->slewing[0] = false;
     r.client->slewing[1] = false;
@@ -286,7 +388,6 @@ void QrpServer::gotoRaDec(const Request& r) {
     double dec = 0;
     if (!parsePosition(r.args, r.precise(), ra, dec))
         return;
-    r.reply("#");
     startGoto(r, ofDate(ra, dec));
 }
 
@@ -295,7 +396,6 @@ void QrpServer::gotoAzAlt(const Request& r) {
     double alt = 0;
     if (!parsePosition(r.args, r.precise(), az, alt))
         return;
-    r.reply("#");
     startGoto(r, m_astroCalc->convertNow({az, alt, CoordType::AZTrue}, CoordType::RDJNow));
 }
 

@@ -10,8 +10,11 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 
 class ThreadPool;
 
@@ -21,6 +24,7 @@ class ClientConnection;
 class IAlignmentDataContainer;
 class IAstroCalc;
 class IAstroClock;
+class ICatalogSettings;
 class ILocation;
 class IMount;
 
@@ -31,24 +35,42 @@ class IMount;
 //
 // The main thread accepts clients and frames their input: every complete command in a client's
 // buffer is taken on each arrival, an unknown letter is dropped at once, and a partial command
-// waits for the rest. One worker carries out the commands of every client, in the order they
-// were read, each on the mount the holder has at that moment (no mount: no reply). Replies go
-// back to the main thread for writing. An axis slew that a client started stops when that client
-// goes.
+// waits for the rest. Each client has a queue of its own, of at most kMaxQueuedCommands
+// commands; one worker serves the clients' queues in turn, one command each, so a flooding client
+// delays the others by one command per round. A client whose queue is full is not read until it
+// has room again (TCP holds the rest back), and a GoTo replaces the client's own GoTo still
+// waiting: the waiting one is answered as before but moves nothing. Each command runs on the
+// mount the holder has at that moment (no mount: no reply). Replies go back to the main thread
+// for writing. A GoTo that the user's limits forbid (the check the pages make) gets no reply,
+// the protocol's way of refusing a command, and leaves the running motion alone. An axis slew
+// that a client started stops when that client goes, whether its going is seen before, during
+// or after the slew command runs. At most kMaxClients clients at once; one that sends nothing
+// for the idle limit is closed.
 // Threads: main thread only; the commands run on its worker.
 class QrpServer : public MountGatedServer {
     Q_OBJECT
 public:
     static constexpr uint16_t kDefaultPort = 11882;
+    static constexpr int kMaxClients = 64;
+    static constexpr int kMaxQueuedCommands = 64;
+    // A planetarium program polls the position every second or so; five minutes of silence is a
+    // client that has gone without a word.
+    static constexpr std::chrono::milliseconds kIdleLimit = std::chrono::minutes(5);
 
     // zone is the device's local time zone, in which "h" tells the time.
     QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstroCalc> astroCalc,
               std::shared_ptr<IAstroClock> astroClock,
               std::shared_ptr<IMountConnection> mountConnection,
               std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer,
-              uint16_t port = kDefaultPort, QTimeZone zone = QTimeZone::systemTimeZone());
+              std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port = kDefaultPort,
+              QTimeZone zone = QTimeZone::systemTimeZone());
     // Waits for the command running on the worker; those still queued are dropped.
     ~QrpServer() override;
+
+    // Main thread only: the idle limit of the clients accepted from now on.
+    void setIdleLimit(std::chrono::milliseconds limit) { m_idleLimit = limit; }
+    // Any thread: the commands queued or running, of all clients.
+    int queuedCommands() const;
 
     struct Client;
     // One command as its handler sees it, on the worker thread.
@@ -57,6 +79,8 @@ public:
         const std::shared_ptr<IMount>& mount;
         char letter;
         const CBytes& args;
+        // A later GoTo of the same client has replaced this one.
+        bool superseded;
 
         // The 24-bit form.
         bool precise() const { return letter >= 'a' && letter <= 'z'; }
@@ -77,13 +101,15 @@ public:
     static bool parsePosition(const CBytes& argument, bool precise, double& first, double& second);
 
 private:
+    struct Job;
+
     void acceptClient(QTcpSocket* socket) override;
     void readCommands(const std::shared_ptr<Client>& client);
-    // false when the client was closed for having too many commands queued.
-    bool queueCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
-                      CBytes args);
-    void runCommand(const std::shared_ptr<Client>& client, const CommandEntry& entry,
-                    const CBytes& args);
+    // false when the client's queue is full: the command is not queued.
+    bool queueJob(const std::shared_ptr<Client>& client, Job job);
+    // On the worker: the next command of the client whose turn it is.
+    void serveNext();
+    void runCommand(const std::shared_ptr<Client>& client, const Job& job);
     void stopSlewsOf(const std::shared_ptr<Client>& client);
 
     void axisCommand(const Request& r);
@@ -106,6 +132,7 @@ private:
 
     // The RA/Dec of date of a J2000 position.
     U_ASTRO_COORD ofDate(double ra, double dec) const;
+    // Answers "#" and starts the GoTo, unless the user's limits forbid it (no reply then).
     void startGoto(const Request& r, const U_ASTRO_COORD& target);
     // Marks or clears a client's slew of the axis, so that its going can stop it.
     void slewAxis(const Request& r, uint32_t axis, double rate);
@@ -116,7 +143,15 @@ private:
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroClock> m_astroClock;
     const std::shared_ptr<IAlignmentDataContainer> m_alignmentDataContainer;
+    const std::shared_ptr<ICatalogSettings> m_catalogSettings;
     const QTimeZone m_zone;
+    // Main thread only.
+    std::chrono::milliseconds m_idleLimit = kIdleLimit;
+    // Guards the clients' queues and counts, and m_turns.
+    mutable std::mutex m_queueMutex;
+    // The clients with commands waiting, the next to be served first.
+    std::deque<std::shared_ptr<Client>> m_turns;
+    int m_queuedCommands = 0;
     // Set by the destructor: commands still queued then are dropped.
     std::atomic<bool> m_closing{false};
     std::unique_ptr<ThreadPool> m_pool;

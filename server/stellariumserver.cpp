@@ -66,10 +66,12 @@ struct StellariumServer::ReportLoop {
 
 StellariumServer::StellariumServer(std::shared_ptr<IAstroCalc> astroCalc,
                                    std::shared_ptr<IAstroClock> astroClock,
-                                   std::shared_ptr<IMountConnection> mountConnection, uint16_t port)
-    : MountGatedServer(std::move(mountConnection), port, "planetarium position server"),
+                                   std::shared_ptr<IMountConnection> mountConnection,
+                                   std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port)
+    : MountGatedServer(std::move(mountConnection), port, "planetarium position server",
+                       kMaxClients),
       m_astroCalc(std::move(astroCalc)), m_astroClock(std::move(astroClock)),
-      m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_catalogSettings(std::move(catalogSettings)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 StellariumServer::~StellariumServer() {
     unsubscribe();
@@ -104,22 +106,11 @@ std::optional<std::pair<double, double>> StellariumServer::gotoPosition(const QB
 
 void StellariumServer::acceptClient(QTcpSocket* socket) {
     reapLoops();
-    if (m_clientCount >= kMaxClients) {
-        Log("planetarium position server: %d clients already, refusing one more", m_clientCount);
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
-    ++m_clientCount;
     auto client = std::make_shared<ClientConnection>(this, socket);
     auto loop = std::make_shared<ReportLoop>();
     loop->thread = std::thread([this, client, loop] { reportLoop(*client, *loop); });
     m_loops.push_back(loop);
-    client->watch([this, client] { readClient(client); },
-                  [this, loop] {
-                      --m_clientCount;
-                      loop->requestStop();
-                  });
+    client->watch([this, client] { readClient(client); }, [loop] { loop->requestStop(); });
 }
 
 void StellariumServer::readClient(const std::shared_ptr<ClientConnection>& client) {
@@ -148,8 +139,14 @@ void StellariumServer::readClient(const std::shared_ptr<ClientConnection>& clien
                     const U_ASTRO_COORD j2000{position->first, position->second,
                                               CoordType::RDJ2000};
                     const U_ASTRO_COORD ofDate = m_astroCalc->convertNow(j2000, CoordType::RDJNow);
-                    remoteGoTo(*m_mountConnection, mount,
-                               MountTarget{"Stellarium Target", ofDate, 0});
+                    const auto prohibition =
+                        remoteGoToProhibition(*m_catalogSettings, *m_astroCalc, ofDate);
+                    if (prohibition.hasValue())
+                        Log("planetarium position server: GoTo refused, %s",
+                            prohibitionText(prohibition.value()));
+                    else
+                        remoteGoTo(*m_mountConnection, mount,
+                                   MountTarget{"Stellarium Target", ofDate, 0});
                 }
             } catch (const std::exception& e) {
                 Log("planetarium position server: GoTo failed: %s", e.what());

@@ -19,11 +19,14 @@ namespace Ko {
 class ClientConnection;
 class IAstroCalc;
 class IAstroClock;
+class ICatalogSettings;
 
 // The planetarium position server on TCP port 10001 while a mount is connected. Each client
 // receives a 24-byte position message (J2000, little-endian) about once a second and may send
-// 20-byte GoTo messages, assembled across arrivals; the mount then stops and goes to the
-// position under the name "Stellarium Target".
+// 20-byte GoTo messages, assembled across arrivals. A GoTo that the user's limits forbid (the
+// check the pages make) moves nothing and is logged with its reason, since the protocol has no
+// reply; any other stops the mount and goes to the position under the name "Stellarium Target".
+// A client with ClientConnection::kMaxQueuedJobs GoTos waiting is closed.
 //
 // Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
 // GoTos of all clients in arrival order. Each client has a report thread of its own, which reads
@@ -42,6 +45,7 @@ public:
 
     StellariumServer(std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAstroClock> astroClock,
                      std::shared_ptr<IMountConnection> mountConnection,
+                     std::shared_ptr<ICatalogSettings> catalogSettings,
                      uint16_t port = kDefaultPort);
     // Waits for the report threads, which may be inside a mount read, and for the GoTo running on
     // the worker; GoTos still queued are dropped.
@@ -64,8 +68,8 @@ private:
 
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroClock> m_astroClock;
+    const std::shared_ptr<ICatalogSettings> m_catalogSettings;
     // Main thread only.
-    int m_clientCount = 0;
     std::vector<std::shared_ptr<ReportLoop>> m_loops;
     // Set by the destructor: GoTos still queued then are dropped.
     std::atomic<bool> m_closing{false};

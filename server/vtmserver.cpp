@@ -178,12 +178,14 @@ VtmServer::VtmServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
                      std::shared_ptr<IAlignmentDataContainer> alignmentData,
                      std::shared_ptr<IPMSharing> pmSharing,
                      std::shared_ptr<IAlignerHelper> alignerHelper,
-                     std::shared_ptr<INetServer> netServer, uint16_t port, DeviceName deviceName)
+                     std::shared_ptr<INetServer> netServer, uint16_t port, DeviceName deviceName,
+                     std::shared_ptr<ICatalogSettings> goToLimits)
     : m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
       m_astroClock(std::move(astroClock)), m_mountConnection(std::move(mountConnection)),
       m_alignmentData(std::move(alignmentData)), m_pmSharing(std::move(pmSharing)),
       m_alignerHelper(std::move(alignerHelper)), m_netServer(std::move(netServer)),
-      m_deviceName(std::move(deviceName)), m_trailPointsName("TrackTrailPoints"), m_port(port) {
+      m_deviceName(std::move(deviceName)), m_goToLimits(std::move(goToLimits)),
+      m_trailPointsName("TrackTrailPoints"), m_port(port) {
     for (const auto& [name, needsMount] : methodTable())
         m_methods[name] = Method{{}, needsMount};
     installHandlers();

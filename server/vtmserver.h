@@ -23,6 +23,7 @@ class IAlignerHelper;
 class IAlignmentDataContainer;
 class IAstroCalc;
 class IAstroClock;
+class ICatalogSettings;
 class ILocation;
 class IMount;
 class IMountConnection;
@@ -70,7 +71,7 @@ public:
               std::shared_ptr<IAlignmentDataContainer> alignmentData,
               std::shared_ptr<IPMSharing> pmSharing, std::shared_ptr<IAlignerHelper> alignerHelper,
               std::shared_ptr<INetServer> netServer, uint16_t port = kPort,
-              DeviceName deviceName = {});
+              DeviceName deviceName = {}, std::shared_ptr<ICatalogSettings> goToLimits = nullptr);
     virtual ~VtmServer();
 
     VtmServer(const VtmServer&) = delete;
@@ -183,6 +184,8 @@ private:
     const std::shared_ptr<IAlignerHelper> m_alignerHelper;
     const std::shared_ptr<INetServer> m_netServer;
     const DeviceName m_deviceName;
+    // The user's GoTo limits, which every GoTo asks first; without them every GoTo is refused.
+    const std::shared_ptr<ICatalogSettings> m_goToLimits;
     const std::string m_trailPointsName;
     // Kept between requests, on the core's thread only.
     Nullable<double> m_targetRa;

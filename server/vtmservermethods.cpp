@@ -8,10 +8,12 @@
 #include "astro/iastrocalc.h"
 #include "base/clock.h"
 #include "base/ilocation.h"
+#include "base/log.h"
 #include "model/ialignmentdatacontainer.h"
 #include "model/transportalignmentdata.h"
 #include "mount/imount.h"
 #include "server/ipmsharing.h"
+#include "server/planetariumcommon.h"
 
 #include <chrono>
 #include <cmath>
@@ -416,9 +418,20 @@ VtmServer::MethodRet VtmServer::startGoTo(const std::function<MountTarget()>& ta
     IMount* mount = requestMount();
     if (mount->parked())
         return refused("InvalidOperation");
+    // Asked before anything moves, so that a refused target leaves the running GoTo alone.
+    const MountTarget goal = target();
+    if (!m_goToLimits) {
+        Log("remote method server: GoTo refused, no limits to check it against");
+        return refused("Error");
+    }
+    const auto prohibition = remoteGoToProhibition(*m_goToLimits, *m_astroCalc, goal.coord);
+    if (prohibition.hasValue()) {
+        Log("remote method server: GoTo refused, %s", prohibitionText(prohibition.value()));
+        return refused("Error");
+    }
     mount->abortSlewAsync();
     std::this_thread::sleep_for(kGoToPause);
-    return mount->slewToAsync(target()) ? ok() : refused("Error");
+    return mount->slewToAsync(goal) ? ok() : refused("Error");
 }
 
 VtmServer::MethodRet VtmServer::slewToRaDec(AnglePair raDec, bool j2000) {

@@ -48,7 +48,8 @@ public:
         bool hasPolarScopeLED = false;
         double guideRate[2] = {0.0, 0.0};
         double speedFineAdjustmentPrecision = 0.0;
-        uint32_t motorControllerVersion = 0;
+        // Per axis, so that a reading of the wrong axis shows.
+        uint32_t motorControllerVersion[2] = {0, 0};
         FlippingMode_::E flippingMode = FlippingMode_::Auto;
         bool isPulseGuiding = false;
         bool canTrackTrailPoints = true;
@@ -117,8 +118,8 @@ public:
     }
 
     MountMode_::E mountMode() const override { return values().mountMode; }
-    uint32_t motorControllerVersion(AXISID) const override {
-        return values().motorControllerVersion;
+    uint32_t motorControllerVersion(AXISID axis) const override {
+        return axis < 2 ? values().motorControllerVersion[axis] : 0;
     }
     AnglePair axisPositions() const override { return values().axes; }
     AnglePair lastPosition() const override { return values().sky; }

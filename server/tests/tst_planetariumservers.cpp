@@ -28,6 +28,7 @@ class TestPlanetariumServers : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MountControlRig> m_rig;
+    std::unique_ptr<GoToLimitsRig> m_limits;
     uint16_t m_qrpPort = 0;
     uint16_t m_positionPort = 0;
     std::unique_ptr<QrpServer> m_qrp;
@@ -51,14 +52,18 @@ private slots:
         QVERIFY(a.listen(QHostAddress::LocalHost) && b.listen(QHostAddress::LocalHost));
         m_qrpPort = a.serverPort();
         m_positionPort = b.serverPort();
+        m_limits = std::make_unique<GoToLimitsRig>(m_rig->store, m_rig->clock, m_rig->altRange,
+                                                   m_rig->astroClock, m_rig->astro);
         m_qrp = std::make_unique<QrpServer>(m_rig->location, m_rig->astro, m_rig->astroClock,
-                                            m_rig->holder, m_rig->container, m_qrpPort);
-        m_position = std::make_unique<StellariumServer>(m_rig->astro, m_rig->astroClock,
-                                                        m_rig->holder, m_positionPort);
+                                            m_rig->holder, m_rig->container, m_limits->settings,
+                                            m_qrpPort);
+        m_position = std::make_unique<StellariumServer>(
+            m_rig->astro, m_rig->astroClock, m_rig->holder, m_limits->settings, m_positionPort);
     }
     void cleanup() {
         m_qrp.reset();
         m_position.reset();
+        m_limits.reset();
         m_rig.reset();
     }
 
@@ -141,14 +146,31 @@ private slots:
                  qPrintable(QString::number(m_rig->astro->angularSeparation(end, target) / kDeg)));
     }
 
-    // Position messages carry the application clock's time and arrive about a second apart.
+    // Position messages carry the application clock's time: each stamp lies between the sky
+    // clock's reading before the message was asked for (the connection, then the message before)
+    // and its reading on arrival, and successive stamps are a report period of the sky clock
+    // apart at least, which runs ten times as fast as the wall clock here.
     void positionMessagesKeepTime() {
         m_rig->connect();
         PlanetariumClient client;
+        QElapsedTimer sinceConnect;
+        sinceConnect.start();
+        int64_t earliest = m_rig->clock->nowMs();
+        int64_t previous = -1;
+        const int64_t periodSky =
+            StellariumServer::kReportPeriod.count() * m_rig->setup.clockScale * 95 / 100;
         QVERIFY(client.connectTo(m_positionPort));
-        readPositionMessages(client, 3, [&](const QByteArray& m) {
+        readPositionMessages(client, 3, sinceConnect, [&](const QByteArray& m) {
             const int64_t sent = qFromLittleEndian<int64_t>(m.constData() + 4);
-            QVERIFY(std::abs(m_rig->clock->nowMs() - sent) < 2000);
+            const int64_t arrived = m_rig->clock->nowMs();
+            QVERIFY2(
+                sent >= earliest && sent <= arrived,
+                qPrintable(QString("%1 not in [%2, %3]").arg(sent).arg(earliest).arg(arrived)));
+            if (previous >= 0)
+                QVERIFY2(sent - previous >= periodSky,
+                         qPrintable(QString::number(sent - previous)));
+            previous = sent;
+            earliest = sent;
         });
     }
 };

@@ -40,10 +40,10 @@ QStringList callTexts(const FakeScriptedMount& mount) {
     return out;
 }
 
-// A J2000 position in the middle of a 16-bit step, so that conversions there and back cannot
-// tip it into the neighbouring step.
+// A J2000 position on a 16-bit unit, so that conversions there and back, which stay well within
+// half a unit, cannot round it to the neighbouring one.
 double midStep(int v) {
-    return (v + 0.5) / 65536.0 * k2Pi;
+    return v / 65536.0 * k2Pi;
 }
 
 } // namespace
@@ -133,6 +133,8 @@ private slots:
         dataRow("P variable 0 stops", 0, raw({'P', 3, 16, 6, 0, 0, 0, 0}), QByteArray("#"),
                 QStringList{"stopAxisAsync 0"});
         dataRow("P version of axis 2", 0, raw({'P', 1, 17, 254, 0, 0, 0, 2}),
+                raw({0x78, 0x56, '#'}), QStringList());
+        dataRow("P version of axis 1", 0, raw({'P', 1, 16, 254, 0, 0, 0, 2}),
                 raw({0x34, 0x12, '#'}), QStringList());
         dataRow("P version, 3 bytes asked", 0, raw({'P', 1, 17, 254, 0, 0, 0, 3}), QByteArray(),
                 QStringList());
@@ -152,7 +154,8 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QStringList, calls);
         FakeScriptedMount::Values values;
-        values.motorControllerVersion = 0x0A1234;
+        values.motorControllerVersion[0] = 0x0A1234;
+        values.motorControllerVersion[1] = 0x0B5678;
         values.trackingEnabled = setup & Tracking;
         values.mountMode = setup & AzMode ? MountMode_::AZ : MountMode_::EQ;
         if (setup & GotoRunning)
@@ -214,14 +217,14 @@ private slots:
         QCOMPARE(got.size(), 18);
         QCOMPARE(got.right(1), QByteArray("#"));
         QVERIFY(got.mid(6, 2) == "00" && got.mid(15, 2) == "00");
-        // Each value is the 24-bit count, truncated, of what the chain makes of the reading
+        // Each value is the 24-bit count, rounded, of what the chain makes of the reading
         // (which comes back from the 16-bit row's position within some arcseconds).
         U_ASTRO_COORD expected = m_rig->astro->convertNow(observed, CoordType::AZObsv);
         if (letter == "e")
             expected = m_rig->astro->convertNow(
                 m_rig->astro->convertNow(observed, CoordType::RDJNow), CoordType::RDJ2000);
         const auto count = [](double angle) {
-            return int64_t(std::trunc(wrapTo2Pi(angle) / k2Pi * 16777216));
+            return int64_t(std::llround(wrapTo2Pi(angle) / k2Pi * 16777216));
         };
         bool ok = false;
         QVERIFY(std::abs(got.left(6).toLongLong(&ok, 16) - count(expected.a)) <= 1 && ok);
@@ -236,9 +239,14 @@ private slots:
         QTest::newRow("12 h, 0") << false << kPi << 0.0 << QByteArray("8000,0000#");
         QTest::newRow("-90 degrees") << false << kPi << -kPi / 2 << QByteArray("8000,C000#");
         dataRow("24-bit 6 h, +45", true, kPi / 2, kPi / 4, QByteArray("40000000,20000000#"));
-        dataRow("just short of a turn", false, -1e-9, k2Pi - 1e-9, QByteArray("FFFF,FFFF#"));
-        dataRow("truncated, not rounded", true, (0x123456 + 0.999) / 16777216.0 * k2Pi, 0.0,
+        dataRow("just short of a turn", false, -0.6 / 65536 * k2Pi, k2Pi - 0.6 / 65536 * k2Pi,
+                QByteArray("FFFF,FFFF#"));
+        dataRow("rounded up to the nearest unit", true, (0x123456 + 0.6) / 16777216.0 * k2Pi, 0.0,
+                QByteArray("12345700,00000000#"));
+        dataRow("rounded down to the nearest unit", true, (0x123456 + 0.4) / 16777216.0 * k2Pi, 0.0,
                 QByteArray("12345600,00000000#"));
+        dataRow("rounding up to a whole turn gives 0", false, -0.1 / 65536 * k2Pi, 0.0,
+                QByteArray("0000,0000#"));
     }
     void angleForms() {
         QFETCH(bool, precise);
@@ -251,6 +259,41 @@ private slots:
                  text);
     }
 
+    // A position read from an argument is written back as it came: the angle of a count is not
+    // always a hair above it, and a count cut down instead of rounded loses a unit.
+    void positionRoundTrip_data() {
+        QTest::addColumn<bool>("precise");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<QByteArray>("reply");
+        dataRow("3998 stays 3998", false, QByteArray("0F9E,0F9E"), QByteArray("0F9E,0F9E#"));
+        dataRow("16-bit top of the turn", false, QByteArray("FFFF,8001"), QByteArray("FFFF,8001#"));
+        dataRow("24-bit", true, QByteArray("000F9E99,ABCDEF00"), QByteArray("000F9E00,ABCDEF00#"));
+    }
+    void positionRoundTrip() {
+        QFETCH(bool, precise);
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, reply);
+        // Every count of the 16-bit form, and the row's own.
+        const auto roundTrip = [&](const QByteArray& arg) {
+            double first = 0;
+            double second = 0;
+            const CBytes in(arg.begin(), arg.end());
+            if (!QrpServer::parsePosition(in, precise, first, second))
+                return QByteArray("unparsed");
+            const CBytes out = QrpServer::formatPosition(first, second, precise);
+            return QByteArray(reinterpret_cast<const char*>(out.data()), qsizetype(out.size()));
+        };
+        QCOMPARE(roundTrip(argument), reply);
+        if (precise)
+            return;
+        for (int v = 0; v < 65536; ++v) {
+            const QByteArray hex = QByteArray::number(v, 16).toUpper().rightJustified(4, '0');
+            const QByteArray got = roundTrip(hex + "," + hex);
+            if (got != hex + "," + hex + "#")
+                QFAIL(qPrintable(hex + " came back as " + got));
+        }
+    }
+
     // A GoTo answers at once, stops the mount, and then goes to the target of date as
     // "PC Target".
     void gotoCommands_data() {
@@ -258,8 +301,10 @@ private slots:
         QTest::addColumn<bool>("horizontal");
         QTest::addColumn<double>("first");
         QTest::addColumn<double>("second");
-        QTest::newRow("R 6 h, +45") << QByteArray("R4000,2000") << false << kPi / 2 << kPi / 4;
-        dataRow("r 12 h, -45", QByteArray("r80000000,E00000FF"), false, kPi, -kPi / 4);
+        // Targets within the default altitude limits (0 to 75 degrees) at the rig's instant.
+        QTest::newRow("R 6 h, +22.5") << QByteArray("R4000,1000") << false << kPi / 2 << kPi / 8;
+        dataRow("r 7 h, -30", QByteArray("r4AAAAA00,EAAAAAFF"), false, 0x4AAAAA / 16777216.0 * k2Pi,
+                0xEAAAAA / 16777216.0 * k2Pi - k2Pi);
         dataRow("B azimuth 90, altitude 22.5", QByteArray("B4000,1000"), true, kPi / 2, kPi / 8);
     }
     void gotoCommands() {
@@ -350,14 +395,14 @@ private slots:
     // waits for its last byte.
     void framing_data() {
         QTest::addColumn<QList<QByteArray>>("segments");
-        const QByteArray commands = "K1VR4000,2000XT\x02p"
+        const QByteArray commands = "K1VR4000,1000XT\x02p"
                                     "K2";
         QList<QByteArray> bytes;
         for (char c : commands)
             bytes << QByteArray(1, c);
         QTest::newRow("byte by byte") << bytes;
         QTest::newRow("all in one segment") << QList<QByteArray>{commands};
-        dataRow("split inside arguments", QList<QByteArray>{"K", "1VR40", "00,2000XT", "\x02pK2"});
+        dataRow("split inside arguments", QList<QByteArray>{"K", "1VR40", "00,1000XT", "\x02pK2"});
     }
     void framing() {
         QFETCH(QList<QByteArray>, segments);
@@ -383,6 +428,9 @@ private slots:
                 raw({'P', 3, 17, 7, 0, 9, 0, 0, 'P', 3, 17, 7, 0, 0, 0, 0}), 2,
                 QStringList{"stopAxisAsync 1"});
         QTest::newRow("cancelled") << raw({'P', 2, 16, 36, 5, 0, 0, 0, 'M'}) << 2 << QStringList();
+        // The GoTo moves both axes now: stopping them when the client goes would stop it.
+        dataRow("slew, then GoTo", raw({'P', 2, 16, 36, 5, 0, 0, 0}) + "R4000,1000", 2,
+                QStringList());
     }
     void slewStoppedWhenClientGoes() {
         QFETCH(QByteArray, commands);
@@ -482,36 +530,155 @@ private slots:
         QVERIFY(log.lines("planetarium client")[0].endsWith("does not read its replies: closed"));
         QVERIFY(link->closed());
     }
-    void tooManyQueuedCommandsCloseTheClient() {
+    // A client that fills its queue is not read until the queue has room again: exactly the
+    // bound of commands waits while the worker is held, none is lost, every one is answered,
+    // and the client stays.
+    void fullQueuePausesTheClient() {
+        LogCapture log;
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        startServer();
+        m_client->send("E" + QByteArray(80, 'V'));
+        QTRY_COMPARE(held->reading.load(), 1);
+        QTRY_COMPARE(m_server->queuedCommands(), QrpServer::kMaxQueuedCommands);
+        held->release.release();
+        QCOMPARE(m_client->read(10).size(), 10);
+        QCOMPARE(m_client->read(80 * 4), raw({2, 1, 12, '#'}).repeated(80));
+        QVERIFY(m_client->roundTrip());
+        QCOMPARE(log.lines("planetarium client").size(), 0);
+    }
+
+    // The worker serves the clients' queues in turn: a client's one command runs after at most
+    // one of a client that queued many before it, not behind all of them.
+    void clientsServedInTurn() {
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        startServer();
+        PlanetariumClient flooding;
+        PlanetariumClient polite;
+        QVERIFY(flooding.connectTo(m_server->listeningPort()));
+        QVERIFY(polite.connectTo(m_server->listeningPort()));
+        m_client->send("E");
+        QTRY_COMPARE(held->reading.load(), 1);
+        flooding.send(raw({'P', 3, 16, 6, 0, 1, 0, 0}).repeated(10));
+        QTRY_COMPARE(m_server->queuedCommands(), 11);
+        polite.send(raw({'P', 3, 17, 6, 0, 1, 0, 0}));
+        QTRY_COMPARE(m_server->queuedCommands(), 12);
+        held->release.release();
+        QCOMPARE(polite.read(1), QByteArray("#"));
+        QCOMPARE(flooding.read(10), QByteArray(10, '#'));
+        QStringList axes;
+        for (const auto& call : m_rig->mount->calls("slewAxisAsync"))
+            axes << QString::number(call.args[0]);
+        QCOMPARE(axes.join(""), QString("01000000000"));
+    }
+
+    // A client's GoTo replaces its own GoTo still waiting: each is answered, only the last
+    // moves the mount.
+    void newGotoReplacesWaitingOne() {
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+        startServer();
+        m_client->send("E");
+        QTRY_COMPARE(held->reading.load(), 1);
+        m_client->send("R4000,1000B4000,1000VR4100,1000");
+        QTRY_COMPARE(m_server->queuedCommands(), 5);
+        held->release.release();
+        QCOMPARE(m_client->read(10).size(), 10);
+        QCOMPARE(m_client->read(7), QByteArray("##") + raw({2, 1, 12, '#'}) + "#");
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QVERIFY(m_client->roundTrip());
+        QCOMPARE(m_rig->mount->targets().size(), size_t(1));
+        QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(1));
+        const U_ASTRO_COORD last = m_rig->astro
+                                       ->allFramesFromJ2000(0x4100 / 65536.0 * k2Pi, kPi / 8, 0, 0,
+                                                            CoordType::RDJNow)[CoordType::RDJNow]
+                                       .value();
+        QVERIFY(std::abs(wrapToPi(m_rig->mount->targets()[0].coord.a - last.a)) < 1e-9);
+    }
+
+    // A client that starts a slew and goes at once never leaves the axis moving, whichever the
+    // server sees first, the command or the going.
+    void slewOfClientGoneAtOnce() {
+        startServer();
+        for (int i = 0; i < 100; ++i) {
+            PlanetariumClient brief;
+            QVERIFY(brief.connectTo(m_server->listeningPort()));
+            brief.send(raw({0x02, 'P', 3, 16, 6, 0, 0x3c, 0, 0}));
+            brief.socket().disconnectFromHost();
+            QVERIFY(brief.waitForDisconnect());
+        }
+        m_client.reset();
+        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 0);
+        QTRY_COMPARE(m_server->queuedCommands(), 0);
+        const size_t slews = m_rig->mount->calls("slewAxisAsync").size();
+        QVERIFY(slews > 0);
+        QCOMPARE(m_rig->mount->calls("stopAxisAsync").size(), slews);
+    }
+
+    // Beyond the cap a client is refused at once, logged once however many are refused; a
+    // place that comes free is taken again.
+    void clientCap() {
         LogCapture log;
         startServer();
-        PlanetariumClient other;
-        QVERIFY(other.connectTo(m_server->listeningPort()));
-        // The GoTo holds the worker while the rest arrives.
-        m_client->send("R4000,2000" + QByteArray(64, 'E'));
-        QVERIFY(m_client->waitForDisconnect());
-        QVERIFY(other.roundTrip());
-        // The commands of the closed client were dropped.
-        QCOMPARE(m_rig->mount->calls("readPosition").size(), size_t(0));
+        std::vector<std::unique_ptr<PlanetariumClient>> clients;
+        for (int i = 1; i < QrpServer::kMaxClients; ++i) {
+            clients.push_back(std::make_unique<PlanetariumClient>());
+            QVERIFY(clients.back()->connectTo(m_server->listeningPort()));
+        }
+        QVERIFY(clients.back()->roundTrip());
+        for (int i = 0; i < 2; ++i) {
+            PlanetariumClient refused;
+            refused.connectTo(m_server->listeningPort());
+            QVERIFY(refused.waitForDisconnect());
+        }
+        QCOMPARE(log.lines("hand-controller-protocol server: 64 clients already").size(), 1);
+        QVERIFY(m_client->roundTrip());
+        clients.front()->socket().disconnectFromHost();
+        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), QrpServer::kMaxClients - 1);
+        PlanetariumClient late;
+        QVERIFY(late.connectTo(m_server->listeningPort()));
+        QVERIFY(late.roundTrip());
+    }
+
+    // A client that sends nothing for the idle limit is closed; the limit is set short here.
+    void silentClientClosed() {
+        LogCapture log;
+        m_server = m_rig->qrpServer();
+        m_server->setIdleLimit(std::chrono::milliseconds(200));
+        m_rig->connectMount();
+        PlanetariumClient silent;
+        QVERIFY(silent.connectTo(m_server->listeningPort()));
+        QVERIFY(silent.waitForDisconnect());
         QCOMPARE(log.lines("planetarium client").size(), 1);
-        QVERIFY(log.lines("planetarium client")[0].endsWith("too many commands queued: closed"));
+        QVERIFY(
+            log.lines("planetarium client")[0].endsWith("has sent nothing for too long: closed"));
     }
 
     // Commands queued when the mount goes get no reply and reach no mount; the port closes with
     // its clients, and the server goes at once.
     void mountGoneWhileCommandsQueued() {
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
         startServer();
-        // Each GoTo holds the worker for its settling pause.
-        m_client->send(QByteArray("R4000,2000").repeated(5) + QByteArray(20, 'E'));
-        QCOMPARE(m_client->read(1), QByteArray("#"));
+        // The first read holds the worker while the rest queue up behind it; it fails, so it
+        // gets no reply either.
+        held->setResult("readPosition", CmdRetType_::Timeout);
+        m_client->send("E" + QByteArray("R4000,1000").repeated(5) + QByteArray(20, 'E'));
+        QTRY_COMPARE(held->reading.load(), 1);
+        QTRY_COMPARE(m_server->queuedCommands(), 26);
         m_rig->base.holder->setMount(nullptr);
         QVERIFY(!m_server->isListening());
         QVERIFY(m_client->waitForDisconnect());
+        held->release.release();
         QElapsedTimer timer;
         timer.start();
         m_server.reset();
+        // Without the queued commands this takes a few milliseconds; running them would take
+        // the GoTo's settling pause and the reads. Ten times that, for a loaded machine.
         QVERIFY(timer.elapsed() < 2000);
-        QCOMPARE(m_rig->mount->calls("readPosition").size(), size_t(0));
+        QCOMPARE(m_rig->mount->calls("readPosition").size(), size_t(1));
         QCOMPARE(m_rig->mount->targets().size(), size_t(0));
         const QByteArray rest = m_client->socket().readAll();
         QCOMPARE(rest, QByteArray(rest.size(), '#'));

@@ -185,8 +185,10 @@ private slots:
         m_rig->mount->setValues(values);
         startServer();
         PlanetariumClient client;
+        QElapsedTimer sinceConnect;
+        sinceConnect.start();
         QVERIFY(client.connectTo(m_server->listeningPort()));
-        readPositionMessages(client, 3, [&](const QByteArray& m) {
+        readPositionMessages(client, 3, sinceConnect, [&](const QByteArray& m) {
             const PositionFields f = fields(m);
             QCOMPARE(f.time, m_rig->clock->nowMs());
             // What the chain makes of the reading: 18 h, -45 degrees within some arcseconds.
@@ -262,7 +264,8 @@ private slots:
         QTcpServer squatter;
         QVERIFY(squatter.listen(QHostAddress::Any));
         const uint16_t port = squatter.serverPort();
-        StellariumServer server(m_rig->astro, m_rig->astroClock, m_rig->base.holder, port);
+        StellariumServer server(m_rig->astro, m_rig->astroClock, m_rig->base.holder,
+                                m_rig->limits.settings, port);
         m_rig->connectMount();
         QVERIFY(!server.isListening());
         QCOMPARE(

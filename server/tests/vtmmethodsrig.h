@@ -7,6 +7,7 @@
 #include "mount/tests/mountcontrolrig.h"
 #include "server/ipmsharing.h"
 #include "server/netserver.h"
+#include "server/tests/gotolimitsrig.h"
 #include "server/vtmserver.h"
 
 #include <QUdpSocket>
@@ -59,15 +60,18 @@ struct VtmMethodsRig {
     std::shared_ptr<NetServer> core = std::make_shared<NetServer>();
     uint16_t port = freePort();
     const std::string deviceName;
+    GoToLimitsRig limits{mountRig.store, mountRig.clock, mountRig.altRange, mountRig.astroClock,
+                         mountRig.astro};
     std::unique_ptr<VtmServer> server;
 
     explicit VtmMethodsRig(std::string name = "scope-1",
                            std::shared_ptr<MountControlRig> shared = nullptr)
         : services(shared ? std::move(shared) : std::make_shared<MountControlRig>()),
           mountRig(*services), deviceName(std::move(name)) {
-        server = std::make_unique<VtmServer>(mountRig.location, mountRig.astro, mountRig.astroClock,
-                                             mountRig.holder, mountRig.container, sharing, aligner,
-                                             core, port, [this] { return deviceName; });
+        server = std::make_unique<VtmServer>(
+            mountRig.location, mountRig.astro, mountRig.astroClock, mountRig.holder,
+            mountRig.container, sharing, aligner, core, port, [this] { return deviceName; },
+            limits.settings);
         core->waitPosted();
     }
     ~VtmMethodsRig() {

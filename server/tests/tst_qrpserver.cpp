@@ -1,6 +1,7 @@
 #include "server/tests/planetariumrig.h"
 
 #include "astro/angleutil.h"
+#include "base/byteutil.h"
 #include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
 #include "link/ikodevice.h"
@@ -335,6 +336,58 @@ private slots:
         QVERIFY(std::abs(wrapToPi(target.coord.a - expected.a)) < 1e-9);
         QVERIFY(std::abs(wrapToPi(target.coord.b - expected.b)) < 1e-9);
         QCOMPARE(callTexts(*m_rig->mount).first(), QString("abortSlewAsync"));
+    }
+
+    // A GoTo asks the user's limits first, as the pages do: a forbidden one gets no reply and
+    // leaves the running GoTo alone; an allowed one is answered and goes. Rows with an empty
+    // request aim at the Sun of the row's hour.
+    void gotoLimits_data() {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<bool>("observeSun");
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("refusal");
+        // 17:00 UTC is about noon at the site, the Sun some 50 degrees up.
+        dataRow("at the Sun, observing it off", 17, false, QByteArray(),
+                QString("too close to the Sun"));
+        dataRow("at the Sun, observing it on", 17, true, QByteArray(), QString());
+        dataRow("above the upper limit", 0, false, QByteArray("B0000,38E3"),
+                QString("altitude outside of the limits"));
+        dataRow("below the horizon", 0, false, QByteArray("RC000,E000"),
+                QString("altitude outside of the limits"));
+        dataRow("within the limits", 0, false, QByteArray("B4000,1000"), QString());
+    }
+    void gotoLimits() {
+        QFETCH(int, hour);
+        QFETCH(bool, observeSun);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, refusal);
+        LogCapture log;
+        m_rig->clock->set(MountControlRig::kEpochMs + hour * 3600000LL);
+        m_rig->limits.settings->setEnableObserveSun(observeSun);
+        FakeScriptedMount::Values values;
+        values.slewToTarget = MountTarget{"M 31", {}, 0};
+        m_rig->mount->setValues(values);
+        if (request.isEmpty()) {
+            const CoordPair sun = m_rig->limits.solar->getObject(ISolarSystem::Sun).coordJ2000;
+            const auto hex24 = [](double angle) {
+                return QByteArray::fromStdString(ByteUtil::IntHexBE(
+                    int32_t(std::llround(wrapTo2Pi(angle) / k2Pi * 16777216) % 16777216), 3));
+            };
+            request = "r" + hex24(sun.a) + "00," + hex24(sun.b) + "00";
+        }
+        startServer();
+        m_client->send(request + "K~");
+        if (!refusal.isEmpty()) {
+            QCOMPARE(m_client->read(2), QByteArray("~#"));
+            QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(0));
+            QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+            QCOMPARE(log.lines("hand-controller-protocol server: GoTo refused, " + refusal).size(),
+                     1);
+            return;
+        }
+        QCOMPARE(m_client->read(3), QByteArray("#~#"));
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QCOMPARE(log.lines("hand-controller-protocol server: GoTo refused").size(), 0);
     }
 
     // "w": the site in whole degrees, minutes and seconds, with the hemisphere flags.

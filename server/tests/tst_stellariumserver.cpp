@@ -167,6 +167,52 @@ private slots:
         QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(targets.size()));
     }
 
+    // A GoTo asks the user's limits first, as the pages do: a forbidden one moves nothing, not
+    // even the running GoTo, and the log says why; an allowed one goes.
+    void gotoLimits_data() {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<bool>("observeSun");
+        QTest::addColumn<bool>("atSun");
+        QTest::addColumn<QString>("refusal");
+        // 17:00 UTC is about noon at the site, the Sun some 50 degrees up.
+        QTest::newRow("at the Sun, observing it off")
+            << 17 << false << true << QString("too close to the Sun");
+        QTest::newRow("at the Sun, observing it on") << 17 << true << true << QString();
+        QTest::newRow("below the horizon")
+            << 0 << false << false << QString("altitude outside of the limits");
+    }
+    void gotoLimits() {
+        QFETCH(int, hour);
+        QFETCH(bool, observeSun);
+        QFETCH(bool, atSun);
+        QFETCH(QString, refusal);
+        LogCapture log;
+        m_rig->clock->set(MountControlRig::kEpochMs + hour * 3600000LL);
+        m_rig->limits.settings->setEnableObserveSun(observeSun);
+        FakeScriptedMount::Values values;
+        values.slewToTarget = MountTarget{"M 31", {}, 0};
+        m_rig->mount->setValues(values);
+        // Below the horizon: 18 h, -45 degrees at the rig's midnight.
+        CoordPair target{3 * kPi / 2, -kPi / 4};
+        if (atSun)
+            target = m_rig->limits.solar->getObject(ISolarSystem::Sun).coordJ2000;
+        const double perStep = (kPi / 2) / kQuarter;
+        startServer();
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        client.sendSegment(gotoMessage(uint32_t(int32_t(std::lround(wrapToPi(target.a) / perStep))),
+                                       int32_t(std::lround(target.b / perStep))));
+        if (!refusal.isEmpty()) {
+            QTRY_COMPARE(log.lines("planetarium position server: GoTo refused, " + refusal).size(),
+                         1);
+            QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(0));
+            QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+            return;
+        }
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QCOMPARE(log.lines("planetarium position server: GoTo refused").size(), 0);
+    }
+
     // Each client gets the mount's J2000 position about once a second. The first failed read
     // ends its reports, while the connection still takes GoTos.
     void reportsEverySecond() {

@@ -260,12 +260,15 @@ private slots:
             "Ok,SlewToAltAzAsync", "abortSlewAsync(); slewToAsync(6.2832,0,0); names(\"\")");
         row("alt-az GoTo below the horizon", "", {}, "SlewToAltAzAsync,10,-1", ok,
             "InvalidValue,SlewToAltAzAsync");
+        // Refused before anything moves: the running motion is left alone.
         row("GoTo outside the altitude limits", "", {}, "SlewToAltAzAsync,10,80", nak,
-            "Error,SlewToAltAzAsync",
-            "abortSlewAsync(); slewToAsync(0.1745,1.3963,0); names(\"\")");
-        row("GoTo at the bounds", "", {}, "SlewToCoordinatesAsync,24,-90", ok,
+            "Error,SlewToAltAzAsync", "");
+        // The south pole is below the horizon of the site, the north pole 40 degrees up.
+        row("GoTo at the bounds", "", {}, "SlewToCoordinatesAsync,24,90", ok,
             "Ok,SlewToCoordinatesAsync",
-            "abortSlewAsync(); slewToAsync(6.2832,-1.5708,0); names(\"Target\")");
+            "abortSlewAsync(); slewToAsync(6.2832,1.5708,0); names(\"Target\")");
+        row("GoTo below the horizon", "", {}, "SlewToCoordinatesAsync,0,-90", ok,
+            "Error,SlewToCoordinatesAsync", "");
         row("GoTo past 24 h", "", {}, "SlewToCoordinatesAsync,24.0001,0", ok,
             "InvalidValue,SlewToCoordinatesAsync");
         row("GoTo with a bad flag keeps no target", "", {"SlewToCoordinatesAsync,1,2,x"},
@@ -395,6 +398,44 @@ private slots:
         rig.scripted->setResult(result);
         QCOMPARE(rig.text(request), reply);
         QCOMPARE(record(*rig.scripted, *rig.aligner), calls);
+    }
+
+    // A GoTo asks the user's limits first, as the pages do: aimed at the Sun while observing it
+    // is off it is refused before anything moves; with it on it goes.
+    void goToLimits_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<bool>("observeSun");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("coordinates, observing off") << "SlewToCoordinatesAsync" << false << false;
+        QTest::newRow("coordinates, observing on") << "SlewToCoordinatesAsync" << true << true;
+        QTest::newRow("target, observing off") << "SlewToTargetAsync" << false << false;
+    }
+    void goToLimits() {
+        QFETCH(QString, method);
+        QFETCH(bool, observeSun);
+        QFETCH(bool, allowed);
+        MountControlRig::Setup noon;
+        // About noon at the site: the Sun some 50 degrees up.
+        noon.epochMs = MountControlRig::kEpochMs + 17 * 3600000LL;
+        VtmMethodsRig rig("scope-1", std::make_shared<MountControlRig>(noon));
+        rig.limits.settings->setEnableObserveSun(observeSun);
+        rig.connectScripted();
+        const CoordPair sun = rig.limits.solar->getObject(ISolarSystem::Sun).coordNow;
+        const QByteArray ra = QByteArray::number(sun.a / kPi * 12, 'g', 12);
+        const QByteArray dec = QByteArray::number(sun.b / kDeg, 'g', 12);
+        QByteArray request = method.toUtf8();
+        if (method == "SlewToTargetAsync") {
+            QCOMPARE(rig.text("TargetRightAscensionSet," + ra),
+                     QByteArray("Ok,TargetRightAscensionSet"));
+            QCOMPARE(rig.text("TargetDeclinationSet," + dec),
+                     QByteArray("Ok,TargetDeclinationSet"));
+        } else {
+            request += "," + ra + "," + dec;
+        }
+        rig.scripted->setResult(CmdRetType_::Ok);
+        QCOMPARE(rig.text(request), (allowed ? "Ok," : "Error,") + method.toUtf8());
+        QCOMPARE(rig.scripted->calls("abortSlewAsync").size(), size_t(allowed ? 1 : 0));
+        QCOMPARE(rig.scripted->targets().size(), size_t(allowed ? 1 : 0));
     }
 
     // A serving device hands out its current model as one package that reads back whole.

@@ -2,12 +2,14 @@
 
 #include "astro/angleutil.h"
 #include "base/tests/logcapture.h"
+#include "server/clientconnection.h"
 
 #include <QElapsedTimer>
 #include <QPointF>
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <semaphore>
@@ -56,6 +58,18 @@ public:
     }
     std::counting_semaphore<> reading{0};
     std::binary_semaphore release{0};
+};
+
+// A mount whose stop waits until the test lets it go: a GoTo then holds the server's worker.
+class HoldingStopMount : public FakeScriptedMount {
+public:
+    void abortSlewAsync() override {
+        ++stopping;
+        (void)release.try_acquire_for(std::chrono::seconds(10));
+        FakeScriptedMount::abortSlewAsync();
+    }
+    std::atomic<int> stopping{0};
+    std::counting_semaphore<> release{0};
 };
 
 } // namespace
@@ -165,6 +179,41 @@ private slots:
         }
         // Each GoTo stops the mount first.
         QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(targets.size()));
+    }
+
+    // Each GoTo that has run leaves room for another: a client sending many more than the
+    // bound, one after the other, stays.
+    void gotosOneAfterAnother() {
+        startServer();
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        const int count = ClientConnection::kMaxQueuedJobs + 2;
+        for (int i = 1; i <= count; ++i) {
+            client.sendSegment(gotoMessage(kQuarter, 0));
+            QTRY_COMPARE(m_rig->mount->targets().size(), size_t(i));
+        }
+        QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(clientSockets(), 1);
+    }
+
+    // A client with more GoTos waiting than the bound is closed; the others stay.
+    void tooManyGotosQueued() {
+        LogCapture log;
+        auto held = std::make_shared<HoldingStopMount>();
+        m_rig->mount = held;
+        startServer();
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        PlanetariumClient flooding;
+        QVERIFY(flooding.connectTo(m_server->listeningPort()));
+        flooding.sendSegment(gotoMessage(kQuarter, 0));
+        QTRY_COMPARE(held->stopping.load(), 1);
+        flooding.sendSegment(gotoMessage(kQuarter, 0).repeated(ClientConnection::kMaxQueuedJobs));
+        QVERIFY(flooding.waitForDisconnect());
+        QCOMPARE(log.lines("planetarium client").size(), 1);
+        QVERIFY(log.lines("planetarium client")[0].endsWith("too many commands queued: closed"));
+        held->release.release(1000);
+        QCOMPARE(other.socket().state(), QAbstractSocket::ConnectedState);
     }
 
     // A GoTo asks the user's limits first, as the pages do: a forbidden one moves nothing, not

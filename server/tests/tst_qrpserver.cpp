@@ -47,6 +47,22 @@ double midStep(int v) {
     return v / 65536.0 * k2Pi;
 }
 
+// A mount whose position reads (as HoldingMount) and, when asked, axis slews wait until the test
+// lets them go, so that the test decides what the server sees while a command runs.
+class HoldingSlewMount : public HoldingMount {
+public:
+    void slewAxisAsync(AXISID axis, double rate) override {
+        HoldingMount::slewAxisAsync(axis, rate);
+        if (!holdSlews)
+            return;
+        ++slewing;
+        (void)slewRelease.try_acquire_for(std::chrono::seconds(10));
+    }
+    bool holdSlews = false;
+    std::atomic<int> slewing{0};
+    std::counting_semaphore<> slewRelease{0};
+};
+
 } // namespace
 
 class TestQrpServer : public QObject {
@@ -651,23 +667,54 @@ private slots:
         QVERIFY(std::abs(wrapToPi(m_rig->mount->targets()[0].coord.a - last.a)) < 1e-9);
     }
 
-    // A client that starts a slew and goes at once never leaves the axis moving, whichever the
-    // server sees first, the command or the going.
+    // A client that starts a slew and goes at once never leaves the axis moving, whether the
+    // server sees its going before the slew command runs, while it runs, or after; and 100
+    // clients that each send one and close at once leave none moving.
+    void slewOfClientGoneAtOnce_data() {
+        QTest::addColumn<QString>("going");
+        QTest::newRow("before the command runs") << "before";
+        QTest::newRow("while the command runs") << "while";
+        QTest::newRow("after the command ran") << "after";
+        QTest::newRow("100 clients, in any order") << "any";
+    }
     void slewOfClientGoneAtOnce() {
+        QFETCH(QString, going);
+        auto held = std::make_shared<HoldingSlewMount>();
+        held->holdSlews = going == "while";
+        m_rig->mount = held;
         startServer();
-        for (int i = 0; i < 100; ++i) {
+        // The slew of the issue: one junk byte, then "P" at +15 arcseconds a second.
+        const QByteArray slew = raw({0x02, 'P', 3, 16, 6, 0, 0x3c, 0, 0});
+        const int clients = going == "any" ? 100 : 1;
+        for (int i = 0; i < clients; ++i) {
             PlanetariumClient brief;
             QVERIFY(brief.connectTo(m_server->listeningPort()));
-            brief.send(raw({0x02, 'P', 3, 16, 6, 0, 0x3c, 0, 0}));
+            if (going == "before") {
+                // The worker is busy with another client's command until the going is seen.
+                m_client->send("E");
+                QTRY_COMPARE(held->reading.load(), 1);
+            }
+            brief.send(slew);
+            if (going == "while")
+                QTRY_COMPARE(held->slewing.load(), 1);
+            if (going == "after")
+                QCOMPARE(brief.read(1), QByteArray("#"));
+            if (going == "before")
+                QTRY_COMPARE(m_server->queuedCommands(), 2);
             brief.socket().disconnectFromHost();
             QVERIFY(brief.waitForDisconnect());
+            if (going != "any")
+                QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
+            held->release.release();
+            held->slewRelease.release();
         }
         m_client.reset();
         QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 0);
         QTRY_COMPARE(m_server->queuedCommands(), 0);
         const size_t slews = m_rig->mount->calls("slewAxisAsync").size();
-        QVERIFY(slews > 0);
         QCOMPARE(m_rig->mount->calls("stopAxisAsync").size(), slews);
+        if (going == "while" || going == "after")
+            QCOMPARE(slews, size_t(1));
     }
 
     // Beyond the cap a client is refused at once, logged once however many are refused; a

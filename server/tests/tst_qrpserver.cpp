@@ -538,12 +538,14 @@ private slots:
         QVERIFY(m_client->roundTrip());
         ticker.stop();
         QCOMPARE(m_client->socket().bytesAvailable(), 0);
-        // ThreadSanitizer runs this thread several times slower; a burst handled byte by byte
-        // with a pause, or parsed again on each arrival, still takes seconds there.
+        // The longest gap is about 20 ms under AddressSanitizer at rest (the ticker's own 5 ms
+        // included), a few times that under ThreadSanitizer; the bounds are 25 times those, for
+        // a loaded machine. A burst handled in one go, or byte by byte with a pause, holds the
+        // loop for seconds.
 #ifdef __SANITIZE_THREAD__
-        constexpr qint64 kGapBoundMs = 200;
+        constexpr qint64 kGapBoundMs = 2500;
 #else
-        constexpr qint64 kGapBoundMs = 50;
+        constexpr qint64 kGapBoundMs = 500;
 #endif
         QVERIFY2(longestGap < kGapBoundMs, qPrintable(QString::number(longestGap) + " ms"));
     }
@@ -733,7 +735,10 @@ private slots:
             refused.connectTo(m_server->listeningPort());
             QVERIFY(refused.waitForDisconnect());
         }
-        QCOMPARE(log.lines("hand-controller-protocol server: 64 clients already").size(), 1);
+        QCOMPARE(log.lines(QString("hand-controller-protocol server: %1 clients already")
+                               .arg(QrpServer::kMaxClients))
+                     .size(),
+                 1);
         QVERIFY(m_client->roundTrip());
         clients.front()->socket().disconnectFromHost();
         QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), QrpServer::kMaxClients - 1);

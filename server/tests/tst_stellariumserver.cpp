@@ -347,6 +347,8 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         m_server.reset();
+        // Dropping the queued GoTos takes at most the running one's 100 ms pause, at rest; the
+        // bound is twenty times that, for a loaded machine.
         QVERIFY(timer.elapsed() < 2000);
         QCOMPARE(m_rig->mount->targets().size(), size_t(0));
         PlanetariumClient late;
@@ -397,7 +399,8 @@ private slots:
         timer.start();
         m_rig->base.holder->setMount(nullptr);
         QVERIFY(!m_server->isListening());
-        QVERIFY(timer.elapsed() < 500);
+        // Closing takes a few milliseconds; waiting for the held read would take its 10 s.
+        QVERIFY(timer.elapsed() < 5000);
         QVERIFY(client.waitForDisconnect());
         slow->release.release();
         m_server.reset();

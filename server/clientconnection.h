@@ -16,8 +16,8 @@ namespace Ko {
 // One accepted client of a planetarium server, shared between the main thread, which owns its
 // socket, and the threads that work for it. Nothing but the main thread touches the socket:
 // other threads hand their bytes over with send(), which queues them to the main thread, where
-// they are dropped once the socket is gone. A client is closed when it has too many jobs queued
-// or too many bytes it does not read.
+// they are dropped once the socket is gone. A client is closed when it has too many bytes it
+// does not read, or, where the server counts its jobs here, too many jobs queued.
 // Threads: any thread for send, jobDone and closed; the rest main thread only, as each member says.
 class ClientConnection : public std::enable_shared_from_this<ClientConnection> {
 public:

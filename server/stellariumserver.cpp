@@ -12,6 +12,7 @@
 #include <QTcpSocket>
 #include <QtEndian>
 
+#include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -82,6 +83,12 @@ StellariumServer::~StellariumServer() {
         loop->thread.join();
     }
     m_pool.reset();
+}
+
+int StellariumServer::reportingClients() const {
+    return int(
+        std::count_if(m_loops.begin(), m_loops.end(),
+                      [](const std::shared_ptr<ReportLoop>& loop) { return !loop->finished; }));
 }
 
 QByteArray StellariumServer::positionMessage(int64_t timeMs, double ra, double dec) {

@@ -51,6 +51,9 @@ public:
     // the worker; GoTos still queued are dropped.
     ~StellariumServer() override;
 
+    // Main thread only: the clients whose report thread still runs.
+    int reportingClients() const;
+
     // J2000 right ascension and declination in radians, at timeMs since 1970.
     static QByteArray positionMessage(int64_t timeMs, double ra, double dec);
     // The J2000 right ascension and declination of one whole GoTo message; none when its length

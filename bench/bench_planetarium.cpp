@@ -8,6 +8,7 @@
 
 #include "mount/tests/mountcontrolrig.h"
 #include "server/qrpserver.h"
+#include "server/tests/gotolimitsrig.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -123,8 +124,9 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
 
     MountControlRig rig;
+    GoToLimitsRig limits(rig.store, rig.clock, rig.altRange, rig.astroClock, rig.astro);
     QrpServer server(rig.location, rig.astro, std::make_shared<AstroClock>(rig.clock), rig.holder,
-                     rig.container, 0);
+                     rig.container, limits.settings, 0);
     rig.connect();
     const uint16_t port = server.listeningPort();
     if (port == 0) {

@@ -77,7 +77,12 @@ private slots:
                 Attributes());
         dataRow("M111 unknown", int(DeepSkyCatalog_::IdM), 111, QString(), QString(), QString(),
                 Attributes());
-        dataRow("number 0", int(DeepSkyCatalog_::IdM), 0, QString(), QString(), QString(),
+        // 0 marks every object outside a catalog: none of them is found as number 0.
+        dataRow("M 0", int(DeepSkyCatalog_::IdM), 0, QString(), QString(), QString(), Attributes());
+        dataRow("C 0", int(DeepSkyCatalog_::IdC), 0, QString(), QString(), QString(), Attributes());
+        dataRow("IC 0", int(DeepSkyCatalog_::IdIc), 0, QString(), QString(), QString(),
+                Attributes());
+        dataRow("NGC 0", int(DeepSkyCatalog_::IdNgc), 0, QString(), QString(), QString(),
                 Attributes());
         dataRow("empty number field", int(DeepSkyCatalog_::IdM), -1, QString(), QString(),
                 QString(), Attributes());

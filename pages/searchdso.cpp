@@ -2,6 +2,7 @@
 
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
+#include "base/ishortmessagesink.h"
 #include "catalog/dbrecord.h"
 #include "catalog/iastrodatabase.h"
 #include "catalog/icatalogsettings.h"
@@ -41,10 +42,11 @@ const CatalogColumn& catalogOf(DeepSkyCatalog_::E type) {
 SearchDSO::SearchDSO(std::shared_ptr<IAstroDatabase> database, std::shared_ptr<IAstroFormat> format,
                      std::shared_ptr<IAstroCalc> astroCalc,
                      std::shared_ptr<IMountConnection> mountConnection,
-                     std::shared_ptr<ICatalogSettings> catalogSettings)
+                     std::shared_ptr<ICatalogSettings> catalogSettings,
+                     std::shared_ptr<IShortMessageSink> messages)
     : m_database(std::move(database)), m_format(std::move(format)),
       m_astroCalc(std::move(astroCalc)), m_mountConnection(std::move(mountConnection)),
-      m_catalogSettings(std::move(catalogSettings)) {}
+      m_catalogSettings(std::move(catalogSettings)), m_messages(std::move(messages)) {}
 
 Nullable<SearchDSO::Result> SearchDSO::lookup() const {
     // The database refuses numbers below 1 (0 marks the objects outside a catalog), so that
@@ -106,7 +108,11 @@ void SearchDSO::startGoTo() {
     target.name = obj.name;
     target.coord = {obj.coordNow.a, obj.coordNow.b, CoordType::RDJNow};
     target.kind = obj.kind;
-    mount->slewToAsync(target);
+    // The object has moved since the search; the mount refuses a target outside the altitude
+    // limits only.
+    if (!mount->slewToAsync(target))
+        m_messages->sendShortMessage(
+            slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange).toUtf8().constData());
 }
 
 void SearchDSO::setDsoType(DeepSkyCatalog_::E type) {

@@ -140,8 +140,9 @@ Page {
             readonly property var prohibition: _m.searchDSO.slewToProhibition
             visible: text !== ""
             text: !_m.mountConnection.connected || prohibition === undefined ? ""
-                  : prohibition === SlewToProhibition.TooCloseToSun ? qsTr("Too close to Sun")
-                  : qsTr("Altitude outside of limits")
+                  : prohibition === SlewToProhibition.TooCloseToSun
+                    ? qsTranslate("mount", "Too close to Sun")
+                    : qsTranslate("mount", "Altitude outside of limits")
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             font.pixelSize: 14

@@ -8,7 +8,9 @@
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
 #include "base/backgroundwork.h"
+#include "base/ishortmessagesink.h"
 #include "base/log.h"
+#include "catalog/icatalogsettings.h"
 #include "model/ialigner.h"
 #include "mount/imount.h"
 #include "mount/imountconnection.h"
@@ -65,6 +67,8 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     std::shared_ptr<IAstroFormat> astroFormat;
     std::shared_ptr<IAstroCalc> astroCalc;
     std::shared_ptr<IAligner> aligner;
+    std::shared_ptr<ICatalogSettings> catalogSettings;
+    std::shared_ptr<IShortMessageSink> messages;
 
     // Guards the run state below. Held over a solve, so that a measurement of an outdated run
     // cannot store its model after a newer run has begun; never held while waiting on the mount.
@@ -80,6 +84,8 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     void onStarSelected(int index012, int indexInList);
     void beginAlignment();
     void gotoCurrentStar(uint64_t forRun);
+    // Logs the GoTo that did not start and tells the user why.
+    void refused(const ChosenAlignStar& star, const QString& why);
     void onGotoFinished(uint64_t forRun, CmdRet ret);
     void onCenterPressed();
     void measureCurrentStar(const Measure& m);
@@ -214,6 +220,12 @@ void AlignmentRoutine::Steps::gotoCurrentStar(uint64_t forRun) {
     if (!current.hasValue())
         return;
     const ChosenAlignStar& star = current.value();
+    // The star was chosen a while ago: it may have risen above the upper limit since, and the
+    // Sun stays refused while it may not be observed.
+    if (const auto why = catalogSettings->slewToProhibition(star.coordNow, {}); why.hasValue()) {
+        refused(star, slewToProhibitionText(why.value()));
+        return;
+    }
     const std::weak_ptr<Steps> weak = weak_from_this();
     const auto subscription = mount->slewToFinished.append([weak, forRun](CmdRet ret) {
         if (auto self = weak.lock())
@@ -222,8 +234,14 @@ void AlignmentRoutine::Steps::gotoCurrentStar(uint64_t forRun) {
     if (!mount->slewToAsync(MountTarget{star.name, raDecOf(star), 0})) {
         // Refused at once: the subscription would otherwise answer someone else's next GoTo.
         mount->slewToFinished.remove(subscription);
-        Log("AlignmentRoutine: GoTo to %s refused", star.name.c_str());
+        // The mount refuses a target outside the altitude limits only.
+        refused(star, slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange));
     }
+}
+
+void AlignmentRoutine::Steps::refused(const ChosenAlignStar& star, const QString& why) {
+    Log("AlignmentRoutine: GoTo to %s refused: %s", star.name.c_str(), qPrintable(why));
+    messages->sendShortMessage(why.toUtf8().constData());
 }
 
 void AlignmentRoutine::Steps::onGotoFinished(uint64_t forRun, CmdRet ret) {
@@ -339,7 +357,9 @@ AlignmentRoutine::AlignmentRoutine(std::shared_ptr<IAlignStarCalculator> calcula
                                    std::shared_ptr<AlignSelectionUIStub> selectionStub,
                                    std::shared_ptr<IAstroFormat> astroFormat,
                                    std::shared_ptr<IAstroCalc> astroCalc,
-                                   std::shared_ptr<IAligner> aligner)
+                                   std::shared_ptr<IAligner> aligner,
+                                   std::shared_ptr<ICatalogSettings> catalogSettings,
+                                   std::shared_ptr<IShortMessageSink> messages)
     : m_steps(std::make_shared<Steps>()) {
     m_steps->calculator = std::move(calculator);
     m_steps->mountConnection = std::move(mountConnection);
@@ -349,6 +369,8 @@ AlignmentRoutine::AlignmentRoutine(std::shared_ptr<IAlignStarCalculator> calcula
     m_steps->astroFormat = std::move(astroFormat);
     m_steps->astroCalc = std::move(astroCalc);
     m_steps->aligner = std::move(aligner);
+    m_steps->catalogSettings = std::move(catalogSettings);
+    m_steps->messages = std::move(messages);
 }
 
 AlignmentRoutine::~AlignmentRoutine() = default;

@@ -16,6 +16,8 @@ class AlignSelectionUIStub;
 class IAstroFormat;
 class IAstroCalc;
 class IAligner;
+class ICatalogSettings;
+class IShortMessageSink;
 
 // Leads the user through a star alignment of the connected mount: the stars are picked on the
 // star-list pages, the mount goes to each (or the user points it by hand), the user centres it,
@@ -37,7 +39,9 @@ public:
                      std::shared_ptr<CenteringUIStub> centeringStub,
                      std::shared_ptr<AlignSelectionUIStub> selectionStub,
                      std::shared_ptr<IAstroFormat> astroFormat,
-                     std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAligner> aligner);
+                     std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAligner> aligner,
+                     std::shared_ptr<ICatalogSettings> catalogSettings,
+                     std::shared_ptr<IShortMessageSink> messages);
     ~AlignmentRoutine() override;
 
     // Begins a new run with the star list of the first star; returns at once.

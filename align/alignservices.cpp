@@ -48,7 +48,8 @@ AlignServices makeAlignServices(const AlignDeps& deps, PublishedRows& published)
     published.emplace_back("inj_alignSelectionUIStub", s.alignSelectionUIStub);
     s.alignmentRoutine = std::make_shared<AlignmentRoutine>(
         s.alignStarCalculator, deps.mountConnection, s.alignStarListUIStubs, s.centeringUIStub,
-        s.alignSelectionUIStub, deps.astroFormat, deps.astroCalc, s.aligner);
+        s.alignSelectionUIStub, deps.astroFormat, deps.astroCalc, s.aligner, deps.catalogSettings,
+        deps.toast);
     published.emplace_back("inj_alignmentRoutine", s.alignmentRoutine);
     s.instructionStepUIStub = std::make_shared<InstructionStepUIStub>();
     published.emplace_back("inj_instructionStepUIStub", s.instructionStepUIStub);

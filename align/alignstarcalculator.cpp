@@ -285,7 +285,14 @@ void AlignStarCalculator::updateUiList(int i) {
             lowerCased(star.name).find(m_searchText[i]) == std::string::npos)
             continue;
         AstroListUIItem row;
-        row.isEnableListItem = true;
+        // A star the GoTo would refuse (above the upper altitude limit, or the Sun while it may
+        // not be observed) stays in view but cannot be chosen; the page says why.
+        if (const auto why = m_catalogSettings->slewToProhibition(star.coordNow,
+                                                                  Nullable<CoordPair>(star.azAlt));
+            why.hasValue()) {
+            row.isEnableListItem = false;
+            row.refusal = slewToProhibitionText(why.value()).toStdString();
+        }
         row.a = star.name;
         row.b = magnitude + ": " + m_astroFormat->formatOneDecimal(star.vmag);
         row.c = m_astroFormat->formatAzAltWholeDegrees(star.azAlt.a, star.azAlt.b);

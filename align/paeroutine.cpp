@@ -5,6 +5,7 @@
 #include "base/ishortmessagesink.h"
 #include "base/koassert.h"
 #include "base/log.h"
+#include "catalog/icatalogsettings.h"
 #include "mount/imount.h"
 #include "mount/imountconnection.h"
 
@@ -39,8 +40,13 @@ void PAERoutine::start(const MountTarget& target) {
     });
     // A refused target starts no GoTo: the subscription would otherwise wait for the next
     // GoTo that someone else starts, and show the centering page for this target after it.
-    if (!mount->slewToAsync(target))
+    if (!mount->slewToAsync(target)) {
         mount->slewToFinished.remove(handle);
+        // The mount refuses a target outside the altitude limits only.
+        const QString why = slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange);
+        Log("PAERoutine: GoTo to %s refused: %s", target.name.c_str(), qPrintable(why));
+        m_messages->sendShortMessage(why.toUtf8().constData());
+    }
 }
 
 void PAERoutine::onGotoFinished(const MountTarget& target) {

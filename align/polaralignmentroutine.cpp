@@ -9,6 +9,7 @@
 #include "base/backgroundwork.h"
 #include "base/log.h"
 #include "base/toastmanageruistub.h"
+#include "catalog/icatalogsettings.h"
 #include "model/ialignmentdatacontainer.h"
 #include "mount/imount.h"
 #include "mount/imountconnection.h"
@@ -151,7 +152,10 @@ void PolarAlignmentRoutine::Steps::gotoThen(IMount& mount, uint64_t forRun,
     if (!mount.slewToAsync(target)) {
         // Refused at once: the subscription would otherwise answer someone else's next GoTo.
         mount.slewToFinished.remove(subscription);
-        Log("PolarAlignmentRoutine: GoTo to %s refused", target.name.c_str());
+        // The mount refuses a target outside the altitude limits only.
+        const QString why = slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange);
+        Log("PolarAlignmentRoutine: GoTo to %s refused: %s", target.name.c_str(), qPrintable(why));
+        toast->sendShortMessage(why.toUtf8().constData());
     }
 }
 

@@ -46,21 +46,28 @@ bool UrlDelivery::forward(const QStringList& urls) const {
     return true;
 }
 
-bool UrlDelivery::listen() {
-    if (m_server.listen(m_name)) {
-        Log("UrlDelivery: listening on %s", qPrintable(m_name));
-        return true;
-    }
-    if (m_server.serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // The name is taken: by a running instance, or by the socket file of one that crashed.
+bool UrlDelivery::answers(const QString& name) {
     QLocalSocket probe;
-    probe.connectToServer(m_name);
-    if (probe.waitForConnected(kForwardTimeoutMs))
+    probe.connectToServer(name);
+    return probe.waitForConnected(kForwardTimeoutMs);
+}
+
+bool UrlDelivery::listen() {
+    // Asked first, not after a failed listen: a server with access options binds a socket file of
+    // its own and renames it over the name, so its listen succeeds even while a running instance
+    // answers there, and would take the name, and every later URL, from it.
+    if (answers(m_name)) {
+        Log("UrlDelivery: another instance answers on %s", qPrintable(m_name));
         return false;
-    QLocalServer::removeServer(m_name);
-    if (!m_server.listen(m_name))
-        return false;
+    }
+    if (!m_server.listen(m_name)) {
+        if (m_server.serverError() != QAbstractSocket::AddressInUseError)
+            return false;
+        // The socket file of an instance that crashed: nothing answered on it above.
+        QLocalServer::removeServer(m_name);
+        if (!m_server.listen(m_name))
+            return false;
+    }
     Log("UrlDelivery: listening on %s", qPrintable(m_name));
     return true;
 }

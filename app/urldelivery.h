@@ -31,14 +31,17 @@ public:
 
     // Hands the URLs to the instance that listens; false when none took them.
     bool forward(const QStringList& urls) const;
-    // Takes URLs forwarded by later processes from now on; false when another instance holds
-    // the name.
+    // Takes URLs forwarded by later processes from now on; false when another instance answers
+    // on the name, which it then keeps. A socket file that nothing answers on (left by an
+    // instance that crashed) is taken over.
     bool listen();
     // Hands every URL of the scheme to its handler through QDesktopServices; other URLs are
     // dropped, so a forwarding process cannot make this one open local files.
     void deliver(const QStringList& urls) const;
 
 private:
+    // Whether a server accepts a connection on name within the forwarding time.
+    static bool answers(const QString& name);
     void takeConnection();
 
     const QString m_name;

@@ -18,12 +18,15 @@ struct AstroListUIItem {
     Q_PROPERTY(QString b READ qmlB CONSTANT)
     Q_PROPERTY(QString c READ qmlC CONSTANT)
     Q_PROPERTY(QString d READ qmlD CONSTANT)
+    Q_PROPERTY(QString refusal READ qmlRefusal CONSTANT)
 public:
     bool isEnableListItem = true;
     std::string a;
     std::string b;
     std::string c;
     std::string d;
+    // Why a row that cannot be chosen is refused, translated; empty for the others.
+    std::string refusal;
 
     bool operator==(const AstroListUIItem&) const = default;
 
@@ -31,6 +34,7 @@ public:
     QString qmlB() const { return QString::fromStdString(b); }
     QString qmlC() const { return QString::fromStdString(c); }
     QString qmlD() const { return QString::fromStdString(d); }
+    QString qmlRefusal() const { return QString::fromStdString(refusal); }
 };
 
 } // namespace Ko

@@ -88,6 +88,7 @@ public:
     FILE* openFile() override { return std::fopen(m_path.c_str(), "r"); }
     void downloadAsync() override {}
     bool downloading() const override { return false; }
+    QString failure() const override { return {}; }
     int64_t downloadTime() const override { return std::numeric_limits<int64_t>::max(); }
 
 private:

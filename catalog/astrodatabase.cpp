@@ -127,10 +127,12 @@ QSqlQuery AstroDatabase::queryDso(const QString& column, const QString& number) 
         return query;
     bool isNumber = false;
     const qlonglong value = number.toLongLong(&isNumber);
-    // Catalog numbers start at 1: 0 marks an object that is not in that catalog.
-    if (isNumber && value < 1)
+    // Catalog numbers start at 1: 0 marks an object that is not in that catalog. Only a whole
+    // number is looked up: SQLite compares a text such as "0.0" or "0e1" with a number column as
+    // the number it spells, which would find every object outside the catalog.
+    if (!isNumber || value < 1)
         return query;
-    query.addBindValue(isNumber ? QVariant(value) : QVariant(number));
+    query.addBindValue(QVariant(value));
     if (query.exec())
         query.first();
     return query;

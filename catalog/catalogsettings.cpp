@@ -5,6 +5,8 @@
 #include "catalog/isunvisibility.h"
 #include "mount/altrange.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -108,6 +110,12 @@ void CatalogSettings::setEnableObserveSun(bool v) {
     if (v)
         m_observeSunExpiryUnixHour.set(currentUnixHour() + kObserveSunHours);
     announce();
+}
+
+QString slewToProhibitionText(SlewToProhibition_::E why) {
+    return why == SlewToProhibition_::TooCloseToSun
+               ? QCoreApplication::translate("mount", "Too close to Sun")
+               : QCoreApplication::translate("mount", "Altitude outside of limits");
 }
 
 // The chain always yields a horizontal position; were it ever not to, the altitude is unknown:

@@ -22,6 +22,9 @@ namespace {
 
 // Three days and one second: a file exactly three days old still counts as fresh.
 constexpr int64_t kRefreshAgeSeconds = 259201;
+// After a failed download the list does not try again by itself for this long: in the field
+// without a network, every showing of the list would knock on a dead connection.
+constexpr int64_t kRetryAfterFailureMs = 3600 * 1000;
 // From this eccentricity on, the Kepler equation of the ellipse converges poorly near
 // perihelion; the near-parabolic solution serves parabolas and hyperbolas as well.
 constexpr double kNearParabolicFromE = 0.98;
@@ -94,20 +97,37 @@ CometCatalogList::CometCatalogList(std::shared_ptr<IAstroClock> astroClock,
     : m_astroClock(std::move(astroClock)), m_location(std::move(location)), m_file(std::move(file)),
       m_clock(std::move(clock)) {
     // A failed download fires too, so that a list waiting on refresh shows the local file.
-    m_subscription = m_file->downloadFinished.append([this](bool) { changed(); });
+    m_subscription = m_file->downloadFinished.append([this](bool ok) {
+        if (ok)
+            m_lastFailureMs.reset();
+        else
+            m_lastFailureMs = m_clock->nowMs();
+        changed();
+    });
 }
 
 CometCatalogList::~CometCatalogList() {
     m_file->downloadFinished.remove(m_subscription);
 }
 
+void CometCatalogList::shown() {
+    m_mayDownload = true;
+}
+
 void CometCatalogList::refresh() {
-    const int64_t now = m_clock->nowMs() / 1000;
+    const int64_t nowMs = m_clock->nowMs();
     // The stored time is read from a file and may be anything: compare without subtracting it.
-    if (m_file->downloadTime() > now - kRefreshAgeSeconds)
+    const bool fresh = m_file->downloadTime() > nowMs / 1000 - kRefreshAgeSeconds;
+    // A failure "in the future" (the clock set back) counts as recent, for an hour from now.
+    const bool failedLately =
+        m_lastFailureMs.has_value() && nowMs - kRetryAfterFailureMs < *m_lastFailureMs;
+    if (fresh || !m_mayDownload || failedLately || m_file->downloading()) {
         changed();
-    else
-        m_file->downloadAsync();
+        return;
+    }
+    // One try per showing: the refreshes of a search typed into the list read the local file.
+    m_mayDownload = false;
+    m_file->downloadAsync();
 }
 
 std::vector<AstroObj> CometCatalogList::load() {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,8 @@ struct CometElements {
 };
 
 // The comets of the local elements file, placed for now and the observing site. The file is
-// downloaded again when its last download is more than three days old. Measured against the
+// downloaded again when its last download is more than three days old, at most once each time
+// the list is shown and not within an hour of a failed download. Measured against the
 // deep-sky magnitude limit.
 // Threads: main thread only, but load any thread.
 class CometCatalogList : public ICatalogListRaw {
@@ -38,8 +40,11 @@ public:
                      std::shared_ptr<ICometFile> file, std::shared_ptr<IClock> clock);
     ~CometCatalogList() override;
 
-    // Fires changed at once while the file is fresh; otherwise once the download has finished,
-    // whether it brought a new file or not.
+    void shown() override;
+    // Fires changed at once while the file is fresh; otherwise starts a download and fires once
+    // it has finished, whether it brought a new file or not. Only the first refresh of each
+    // showing downloads, and none within an hour of a failed download: those read the local
+    // file at once, as does a refresh while a download runs.
     void refresh() override;
     // The comets in file order, up to the first line that is not a well-formed comet.
     std::vector<AstroObj> load() override;
@@ -61,6 +66,9 @@ private:
     const std::shared_ptr<ICometFile> m_file;
     const std::shared_ptr<IClock> m_clock;
     eventpp::CallbackList<void(bool)>::Handle m_subscription;
+    // Until the first showing, the first refresh may download too.
+    bool m_mayDownload = true;
+    std::optional<int64_t> m_lastFailureMs;
 };
 
 } // namespace Ko

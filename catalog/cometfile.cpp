@@ -50,12 +50,18 @@ FILE* CometFile::openFile() {
 }
 
 void CometFile::downloadAsync() {
+    if (!m_downloader.isBusy())
+        m_failure.clear();
     m_downloader.download(m_downloadUrl.c_str(), m_elementsPath.toUtf8().constData());
     emit downloadingChanged();
 }
 
 bool CometFile::downloading() const {
     return m_downloader.isBusy();
+}
+
+QString CometFile::failure() const {
+    return m_failure;
 }
 
 int64_t CometFile::downloadTime() const {
@@ -69,6 +75,7 @@ int64_t CometFile::downloadTime() const {
 
 void CometFile::onDownloadFinished(bool ok) {
     if (!ok) {
+        m_failure = QString::fromStdString(m_downloader.failure());
         emit downloadingChanged();
         downloadFinished(false);
         return;

@@ -29,6 +29,7 @@ public:
     FILE* openFile() override;
     void downloadAsync() override;
     bool downloading() const override;
+    QString failure() const override;
     int64_t downloadTime() const override;
 
 private:
@@ -40,6 +41,7 @@ private:
     const QString m_elementsPath;
     const QString m_timestampPath;
     HttpDownloader m_downloader;
+    QString m_failure;
 };
 
 } // namespace Ko

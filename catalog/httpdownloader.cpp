@@ -39,14 +39,18 @@ public:
     }
 
     bool busy() const { return m_busy; }
+    const std::string& failure() const { return m_failure; }
 
 private:
     void onFinished(QNetworkReply* reply) {
         bool ok = false;
-        if (reply->error() != QNetworkReply::NoError)
+        m_failure.clear();
+        if (reply->error() != QNetworkReply::NoError) {
             Log("CometFile: download failed. Error code: %d", int(reply->error()));
-        else
+            m_failure = reply->errorString().toStdString();
+        } else {
             ok = saveReply(reply);
+        }
         reply->deleteLater();
         m_busy = false;
         m_owner->completion(ok);
@@ -58,20 +62,28 @@ private:
         QSaveFile file(QString::fromStdString(m_outputPath));
         if (!file.open(QIODevice::WriteOnly)) {
             Log("Warning: cannot open output file: %s", m_outputPath.c_str());
+            m_failure = file.errorString().toStdString();
             return false;
         }
         char chunk[kChunkBytes];
         while (reply->bytesAvailable() > 0) {
             const qint64 n = reply->read(chunk, kChunkBytes);
-            if (n < 0 || file.write(chunk, n) != n)
+            if (n < 0 || file.write(chunk, n) != n) {
+                m_failure = file.errorString().toStdString();
                 return false;
+            }
         }
-        return file.commit();
+        if (!file.commit()) {
+            m_failure = file.errorString().toStdString();
+            return false;
+        }
+        return true;
     }
 
     HttpDownloader* const m_owner;
     const std::unique_ptr<QNetworkAccessManager> m_manager;
     std::string m_outputPath;
+    std::string m_failure;
     bool m_busy = false;
 };
 
@@ -85,6 +97,10 @@ void HttpDownloader::download(const char* url, const char* outputPath) {
 
 bool HttpDownloader::isBusy() const {
     return m_impl->busy();
+}
+
+std::string HttpDownloader::failure() const {
+    return m_impl->failure();
 }
 
 } // namespace Ko

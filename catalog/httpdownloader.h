@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace Ko {
 
@@ -23,6 +24,8 @@ public:
     // Ignored while a request runs: nothing is queued and nothing is reported for it.
     void download(const char* url, const char* outputPath);
     bool isBusy() const;
+    // Why the last request failed, in the network layer's words; empty after a success.
+    std::string failure() const;
 
     class Impl;
 

@@ -17,6 +17,9 @@ public:
     // Fires when the objects should be read again; consumers append in their constructors.
     eventpp::CallbackList<void()> changed;
 
+    // The list of this source has come into view; the refreshes that follow, until the next
+    // call, belong to this showing.
+    virtual void shown() {}
     // Makes fresh data available and, once it is, fires changed.
     virtual void refresh() = 0;
     // Every object of the source, with coordNow computed at the call.

@@ -24,6 +24,9 @@ public:
     Q_ENUM(E)
 };
 
+// Why a GoTo is refused, as the user reads it: translated in the context "mount".
+QString slewToProhibitionText(SlewToProhibition_::E why);
+
 // The user's choices that shape the catalog lists and guard a GoTo. A write of the current value
 // does nothing; any other write saves, fires `changed`, then emits settingsChanged_q.
 // Threads: any thread.

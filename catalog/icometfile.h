@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QString>
 
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,7 @@ class ICometFile : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool downloading READ downloading NOTIFY downloadingChanged)
     Q_PROPERTY(QDateTime downloadTime READ downloadDateTime NOTIFY fileChanged_q)
+    Q_PROPERTY(QString failure READ failure NOTIFY downloadingChanged)
 public:
     using QObject::QObject;
 
@@ -30,6 +32,9 @@ public:
     // Starts a download unless one is running; emits downloadingChanged either way.
     Q_INVOKABLE virtual void downloadAsync() = 0;
     virtual bool downloading() const = 0;
+    // Why the last download failed, as the network layer words it; empty once another starts,
+    // after a success, and before any.
+    virtual QString failure() const = 0;
     // Unix seconds of the last successful download; 0 when unknown.
     virtual int64_t downloadTime() const = 0;
 

@@ -57,8 +57,10 @@ void CatalogList::setDisplayed(bool displayed) {
     if (displayed == m_displayed)
         return;
     m_displayed = displayed;
-    if (displayed)
+    if (displayed) {
+        m_raw->shown();
         reload();
+    }
 }
 
 void CatalogList::setSearchText(const std::string& text) {

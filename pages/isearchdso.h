@@ -4,6 +4,7 @@
 #include "catalog/astroobj.h"
 
 #include <QObject>
+#include <QVariant>
 
 namespace Ko {
 
@@ -26,6 +27,9 @@ class ISearchDSO : public QObject {
     Q_PROPERTY(Ko::AstroListUIItem show READ show NOTIFY valueChanged)
     Q_PROPERTY(bool searchSuccess READ searchSuccess NOTIFY valueChanged)
     Q_PROPERTY(bool slewToOk READ slewToOk NOTIFY valueChanged)
+    // Why a GoTo to the object found is refused (a SlewToProhibition), undefined when it is not
+    // or when nothing was found.
+    Q_PROPERTY(QVariant slewToProhibition READ slewToProhibitionVariant NOTIFY valueChanged)
 public:
     using QObject::QObject;
 
@@ -33,7 +37,7 @@ public:
     // The object found, or a default object when there is none.
     Q_INVOKABLE virtual Ko::AstroObj getAstroObj() = 0;
     // Sends the mount to the object found at the last search; nothing without an object or a
-    // mount.
+    // mount. A GoTo the mount refuses is reported as a short message.
     Q_INVOKABLE virtual void startGoTo() = 0;
     virtual DeepSkyCatalog_::E dsoType() const = 0;
     virtual void setDsoType(DeepSkyCatalog_::E type) = 0;
@@ -44,6 +48,7 @@ public:
     virtual bool searchSuccess() const = 0;
     // An object was found and the catalog settings raise no objection to a GoTo there.
     virtual bool slewToOk() const = 0;
+    virtual QVariant slewToProhibitionVariant() const = 0;
 
 signals:
     void valueChanged();

@@ -42,9 +42,9 @@ PagesServices makePagesServices(const PagesDeps& deps, PublishedRows& published)
         std::make_shared<PointAndGo>(deps.mountConnection, deps.oriSensor, deps.astroCalc,
                                      catalog.catalogSettings, deps.messageSink);
     published.emplace_back("inj_pointAndGo", s.pointAndGo);
-    s.searchDSO =
-        std::make_shared<SearchDSO>(catalog.astroDatabase, deps.astroFormat, deps.astroCalc,
-                                    deps.mountConnection, catalog.catalogSettings);
+    s.searchDSO = std::make_shared<SearchDSO>(catalog.astroDatabase, deps.astroFormat,
+                                              deps.astroCalc, deps.mountConnection,
+                                              catalog.catalogSettings, deps.messageSink);
     published.emplace_back("inj_searchDSO", s.searchDSO);
     // Searches the very sources of the star, planet and deep-sky pages, not copies of them.
     s.identifyList = std::make_shared<IdentifyCatalogList>(

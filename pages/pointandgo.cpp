@@ -45,7 +45,10 @@ void PointAndGo::onReading(const U_ASTRO_COORD& pointed) {
         target.name = QCoreApplication::translate("mount", "Device orientation").toStdString();
         target.coord = {raDec.a, raDec.b, CoordType::RDJNow};
         target.kind = 0;
-        mount->slewToAsync(target);
+        // The mount may still refuse, on its own model of the sky; outside the limits only.
+        if (!mount->slewToAsync(target))
+            m_messageSink->sendShortMessage(
+                slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange).toUtf8().constData());
         return;
     }
     QString message;

@@ -2,6 +2,7 @@
 
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
+#include "base/ishortmessagesink.h"
 #include "catalog/dbrecord.h"
 #include "catalog/iastrodatabase.h"
 #include "catalog/icatalogsettings.h"
@@ -41,14 +42,15 @@ const CatalogColumn& catalogOf(DeepSkyCatalog_::E type) {
 SearchDSO::SearchDSO(std::shared_ptr<IAstroDatabase> database, std::shared_ptr<IAstroFormat> format,
                      std::shared_ptr<IAstroCalc> astroCalc,
                      std::shared_ptr<IMountConnection> mountConnection,
-                     std::shared_ptr<ICatalogSettings> catalogSettings)
+                     std::shared_ptr<ICatalogSettings> catalogSettings,
+                     std::shared_ptr<IShortMessageSink> messages)
     : m_database(std::move(database)), m_format(std::move(format)),
       m_astroCalc(std::move(astroCalc)), m_mountConnection(std::move(mountConnection)),
-      m_catalogSettings(std::move(catalogSettings)) {}
+      m_catalogSettings(std::move(catalogSettings)), m_messages(std::move(messages)) {}
 
 Nullable<SearchDSO::Result> SearchDSO::lookup() const {
-    if (m_numberID <= 0)
-        return {};
+    // The database refuses numbers below 1 (0 marks the objects outside a catalog), so that
+    // one guard, which the search's own tests reach, covers the empty field (-1) too.
     const CatalogColumn& catalog = catalogOf(m_dsoType);
     const QSqlQuery row =
         m_database->queryDso(QLatin1String(catalog.column), QString::number(m_numberID));
@@ -72,7 +74,7 @@ Nullable<SearchDSO::Result> SearchDSO::lookup() const {
     const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(
         {r.obj.coordNow.a, r.obj.coordNow.b, CoordType::RDJNow}, CoordType::AZTrue);
     r.azAlt = {azAlt.a, azAlt.b};
-    r.slewOk = !m_catalogSettings->slewToProhibition(r.obj.coordNow, r.azAlt).hasValue();
+    r.prohibition = m_catalogSettings->slewToProhibition(r.obj.coordNow, r.azAlt);
     return r;
 }
 
@@ -106,7 +108,11 @@ void SearchDSO::startGoTo() {
     target.name = obj.name;
     target.coord = {obj.coordNow.a, obj.coordNow.b, CoordType::RDJNow};
     target.kind = obj.kind;
-    mount->slewToAsync(target);
+    // The object has moved since the search; the mount refuses a target outside the altitude
+    // limits only.
+    if (!mount->slewToAsync(target))
+        m_messages->sendShortMessage(
+            slewToProhibitionText(SlewToProhibition_::AltitudeOutOfRange).toUtf8().constData());
 }
 
 void SearchDSO::setDsoType(DeepSkyCatalog_::E type) {
@@ -120,7 +126,13 @@ void SearchDSO::setNumberID(int number) {
 }
 
 bool SearchDSO::slewToOk() const {
-    return m_found.hasValue() && m_found.value().slewOk;
+    return m_found.hasValue() && !m_found.value().prohibition.hasValue();
+}
+
+QVariant SearchDSO::slewToProhibitionVariant() const {
+    if (!m_found.hasValue() || !m_found.value().prohibition.hasValue())
+        return {};
+    return QVariant::fromValue(m_found.value().prohibition.value());
 }
 
 } // namespace Ko

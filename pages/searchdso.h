@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/nullable.h"
+#include "catalog/icatalogsettings.h"
 #include "pages/isearchdso.h"
 
 #include <memory>
@@ -12,6 +13,7 @@ class IAstroDatabase;
 class IAstroFormat;
 class ICatalogSettings;
 class IMountConnection;
+class IShortMessageSink;
 
 // Threads: main thread only.
 class SearchDSO : public ISearchDSO {
@@ -20,7 +22,8 @@ public:
     SearchDSO(std::shared_ptr<IAstroDatabase> database, std::shared_ptr<IAstroFormat> format,
               std::shared_ptr<IAstroCalc> astroCalc,
               std::shared_ptr<IMountConnection> mountConnection,
-              std::shared_ptr<ICatalogSettings> catalogSettings);
+              std::shared_ptr<ICatalogSettings> catalogSettings,
+              std::shared_ptr<IShortMessageSink> messages);
 
     void refresh() override;
     AstroObj getAstroObj() override;
@@ -32,12 +35,13 @@ public:
     AstroListUIItem show() const override { return m_show; }
     bool searchSuccess() const override { return m_found.hasValue(); }
     bool slewToOk() const override;
+    QVariant slewToProhibitionVariant() const override;
 
     struct Result {
         AstroObj obj;
         // Azimuth and altitude (AZTrue) at the search.
         CoordPair azAlt;
-        bool slewOk = false;
+        Nullable<SlewToProhibition_::E> prohibition;
     };
 
 private:
@@ -48,6 +52,7 @@ private:
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IMountConnection> m_mountConnection;
     const std::shared_ptr<ICatalogSettings> m_catalogSettings;
+    const std::shared_ptr<IShortMessageSink> m_messages;
     DeepSkyCatalog_::E m_dsoType = DeepSkyCatalog_::IdM;
     int m_numberID = -1;
     Nullable<Result> m_found;

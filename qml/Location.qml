@@ -22,6 +22,16 @@ Page {
     readonly property alias longitudeInput: longitudeInput
     readonly property var reading: _m.sensor.reading
     readonly property bool hasReading: !!reading
+    // Whether the sensor has ever given a position; until it has, the typed site is shown, and
+    // used, beside the sensor's state.
+    property bool fixSeen: false
+    readonly property bool showEntry: !useSwitch.checked || (!hasReading && !fixSeen)
+    onHasReadingChanged: {
+        if (hasReading) {
+            fixSeen = true
+            _m.sensorSettings.setFixSeen()
+        }
+    }
     readonly property string statusText: {
         switch (_m.sensor.state) {
         case undefined:
@@ -54,6 +64,7 @@ Page {
         const use = _m.sensorSettings.getUse()
         _m.sensor.active = use
         useSwitch.checked = use
+        fixSeen = _m.sensorSettings.getFixSeen() || hasReading
         latitudeInput.writeToUI(Util.radToDeg(_m.location.latitudeRad))
         longitudeInput.writeToUI(Util.radToDeg(_m.location.longitudeRad))
         _m.mainUIUtil.showHeader.push(false)
@@ -70,6 +81,8 @@ Page {
         }
         site.mockLatitude = false
         _m.location.setLocation(site)
+        // The user has seen the site: no page need tell them to enter it.
+        _m.sensorSettings.setSiteNoticeDone()
         _m.sensor.active = false
         _m.mainUIUtil.showHeader.pop()
     }
@@ -130,12 +143,12 @@ Page {
             }
             Location_DmsInput {
                 id: latitudeInput
-                visible: !useSwitch.checked
+                visible: root.showEntry
                 isLatitude: true
             }
             Location_DmsInput {
                 id: longitudeInput
-                visible: !useSwitch.checked
+                visible: root.showEntry
                 isLatitude: false
             }
         }

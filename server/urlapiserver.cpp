@@ -39,6 +39,22 @@ bool onMainThread() {
     return app && QThread::currentThread() == app->thread();
 }
 
+// text as one log line: any application may send a request, so a control character it carries
+// (a line break that would forge a line of its own, a terminal escape) and the backslash that
+// introduces the escapes are written as "\xNN".
+std::string loggable(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || c == '\\')
+            StringAppendF(&out, "\\x%02x", byte);
+        else
+            out += c;
+    }
+    return out;
+}
+
 // Runs job on the main thread: at once when already there, else posted.
 void runOnMainThread(std::function<void()> job) {
     if (onMainThread()) {
@@ -81,15 +97,22 @@ bool UrlApiServer::hasQueryItem(const std::string& url, const std::string& key) 
 
 std::string UrlApiServer::appendQueryItem(const std::string& base, const std::string& key,
                                           const std::string& value) {
-    const bool hasItems = !QUrlQuery(parse(base)).isEmpty();
+    // The item joins the query, which ends where a fragment begins: after the fragment the
+    // receiver would read it as part of the fragment. A query that is present but empty, or that
+    // already ends in "&", takes the item without another separator.
+    const size_t hash = base.find('#');
+    const std::string head = base.substr(0, hash);
+    const std::string fragment = hash == std::string::npos ? std::string() : base.substr(hash);
+    const char* separator = "?";
+    if (head.find('?') != std::string::npos)
+        separator = head.back() == '?' || head.back() == '&' ? "" : "&";
     // toPercentEncoding leaves exactly the letters, digits and "-._~" and writes upper-case hex.
-    return base + (hasItems ? "&" : "?") +
-           QUrl::toPercentEncoding(QString::fromStdString(key)).toStdString() + "=" +
-           QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
+    return head + separator + QUrl::toPercentEncoding(QString::fromStdString(key)).toStdString() +
+           "=" + QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString() + fragment;
 }
 
 void UrlApiServer::handle(const std::string& url) {
-    Log("UrlApiServer: handle: %s", url.c_str());
+    Log("UrlApiServer: handle: %s", loggable(url).c_str());
     Nullable<std::string> returnUrl;
     if (hasQueryItem(url, "returnUrl"))
         returnUrl = queryItemValue(url, "returnUrl");
@@ -106,7 +129,7 @@ void UrlApiServer::handle(const std::string& url) {
 
 void UrlApiServer::handle_Goto(const std::string& url, const Nullable<std::string>& returnUrl) {
     // Other applications may not move the mount: the target is noted and refused.
-    Log("UrlApiServer: goto \"%s\" refused", queryItemValue(url, "name").c_str());
+    Log("UrlApiServer: goto \"%s\" refused", loggable(queryItemValue(url, "name")).c_str());
     replyResult(returnUrl, kResultError);
 }
 
@@ -194,7 +217,7 @@ void UrlApiServer::replyResult(const Nullable<std::string>& returnUrl, const std
     const QUrl target = parse(returnUrl.value());
     if (target.isRelative() || target.isLocalFile() ||
         target.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) == 0) {
-        Log("UrlApiServer: return URL refused: %s", returnUrl.value().c_str());
+        Log("UrlApiServer: return URL refused: %s", loggable(returnUrl.value()).c_str());
         return;
     }
     m_platformUrl->openUrl(appendQueryItem(returnUrl.value(), "result", value));

@@ -48,8 +48,8 @@ public:
     static std::string urlPath(const std::string& url);
     static std::string queryItemValue(const std::string& url, const std::string& key);
     static bool hasQueryItem(const std::string& url, const std::string& key);
-    // base, then "?" or "&" (whether base already has query items), then key=value, both
-    // percent-encoded (everything but letters, digits and "-._~").
+    // base with key=value added to its query, before any fragment: "?" starts a query, "&"
+    // follows an item; both percent-encoded (everything but letters, digits and "-._~").
     static std::string appendQueryItem(const std::string& base, const std::string& key,
                                        const std::string& value);
 

@@ -213,16 +213,19 @@ private slots:
         QCOMPARE(solves.load(), 2);
     }
 
-    // A GoTo that the altitude limits refuse leaves no subscription behind: the next GoTo,
-    // started by someone else, opens no centering page.
+    // A GoTo that the altitude limits refuse tells the user why and leaves no subscription
+    // behind: the next GoTo, started by someone else, opens no centering page.
     void refusedGotoLeavesNoSubscription() {
         auto rig = makeRig();
+        QSignalSpy toasts(rig->toasts.get(), &ToastManagerUIStub::shouldToast);
         rig->routine.start(AlignmentType_::Star1);
         rig->pick(0, "Beta");
         // Beta stands 62 degrees high.
         rig->altRange->setMaxAlt(AltRange::kMaxAltLowest);
         rig->selectionStub->start();
         QCOMPARE(m_log.count("GoTo to Beta refused"), 1);
+        QCOMPARE(toasts.count(), 1);
+        QCOMPARE(toasts[0][0].toString(), QString("Altitude outside of limits"));
         rig->altRange->setMaxAlt(AltRange::kMaxAltDefault);
         const CoordPair alpha = rig->raDecOf("Alpha");
         QVERIFY(rig->gotoAndWait({"Alpha", {alpha.a, alpha.b, CoordType::RDJNow}, 0}).isOk());

@@ -189,6 +189,43 @@ private slots:
         QVERIFY(!calc.listItem(1, 0).hasValue());
     }
 
+    // A star the GoTo would refuse stays in the list but cannot be chosen, and its row says
+    // why; the others can be chosen as before.
+    void rowsTheGoToWouldRefuse_data() {
+        QTest::addColumn<double>("altitudeDeg");
+        QTest::addColumn<double>("upperLimitDeg");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("77 degrees up under a 75 degree limit")
+            << 77.0 << 75.0 << "Altitude outside of limits";
+        QTest::newRow("74 degrees up under a 75 degree limit") << 74.0 << 75.0 << "";
+        QTest::newRow("77 degrees up under an 80 degree limit") << 77.0 << 80.0 << "";
+    }
+    void rowsTheGoToWouldRefuse() {
+        QFETCH(double, altitudeDeg);
+        QFETCH(double, upperLimitDeg);
+        QFETCH(QString, refusal);
+        auto rig = makeRig();
+        layOut(*rig);
+        rig->settings.altRange->setMaxAlt(upperLimitDeg * kDeg);
+        QCOMPARE(rig->settings.altRange->maxAlt(), upperLimitDeg * kDeg);
+        rig->stars->objects.push_back(placedAtAzAlt(rig->sky, "High", 1.5f, 180, altitudeDeg));
+        auto& calc = *rig->calculator;
+        calc.startLists(AlignmentType_::Star1);
+        const auto& rows = calc.list0();
+        const auto high = std::find_if(rows.begin(), rows.end(),
+                                       [](const AstroListUIItem& r) { return r.a == "High"; });
+        QVERIFY2(high != rows.end(), qPrintable(rig->names(0).join(", ")));
+        QCOMPARE(QString::fromStdString(high->refusal), refusal);
+        QCOMPARE(high->isEnableListItem, refusal.isEmpty());
+        // Every other star of the layout stands well below 60 degrees.
+        for (const AstroListUIItem& row : rows) {
+            if (row.a != "High") {
+                QVERIFY2(row.isEnableListItem, row.a.c_str());
+                QVERIFY(row.refusal.empty());
+            }
+        }
+    }
+
     void searchText() {
         auto rig = makeRig();
         layOut(*rig);

@@ -92,6 +92,9 @@ private slots:
         IMount* mount = rig.connect();
         rig.routine->start(rig.targetAt("Below", 200, -20));
         QVERIFY(!mount->slewToTarget().hasValue());
+        // The user is told why nothing moves.
+        QTRY_COMPARE(rig.toasted.count(), 1);
+        QCOMPARE(rig.toasted[0][0].toString(), QString("Altitude outside of limits"));
 
         GotoEnd end(*mount);
         QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 100, 30)));

@@ -1,5 +1,7 @@
 #include "app/platformurl.h"
+#include "app/urldelivery.h"
 #include "base/base64.h"
+#include "base/tests/logcapture.h"
 #include "base/tlvrecord.h"
 #include "base/uiblockingmessage.h"
 #include "model/transportalignmentdata.h"
@@ -8,8 +10,13 @@
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QLocalSocket>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <thread>
 
@@ -107,6 +114,35 @@ std::string itemValue(const QString& answer, const char* key) {
     return UrlApiServer::queryItemValue(answer.toStdString(), key);
 }
 
+// The URLs that reach the program's own scheme handler, as UrlDelivery hands them on.
+struct SchemeRecorder {
+    SchemeRecorder() {
+        platform->registerUrlHandler(UrlApiServer::kScheme, [this](std::string url) {
+            urls << QString::fromStdString(url);
+        });
+    }
+    ~SchemeRecorder() { platform->unregisterUrlHandler(UrlApiServer::kScheme); }
+
+    std::shared_ptr<PlatformUrl> platform = std::make_shared<PlatformUrl>();
+    QStringList urls;
+};
+
+// Leaves a socket file on the path that nothing listens on, as an instance that crashed does.
+bool leaveStaleSocketFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof(address.sun_path))
+        return false;
+    memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    if (fd >= 0)
+        close(fd);
+    return bound && QFile::exists(path);
+}
+
 } // namespace
 
 class TestUrlApiServer : public QObject {
@@ -122,6 +158,18 @@ private slots:
             << "/goto?name=M31&coordType=rd_j2000&coord1=10.68&coord2=41.27&" + kDone << error;
         QTest::newRow("goto, return URL with a query")
             << "/goto?" + kWithQuery << QStringList{"other-app://cb?id=7&result=error"};
+        QTest::newRow("goto, return URL with a fragment")
+            << "/goto?returnUrl=other-app%3A%2F%2Fdone%23frag%3Fx"
+            << QStringList{"other-app://done?result=error#frag?x"};
+        QTest::newRow("goto, return URL with a query and a fragment")
+            << "/goto?returnUrl=other-app%3A%2F%2Fcb%3Fid%3D7%23frag"
+            << QStringList{"other-app://cb?id=7&result=error#frag"};
+        QTest::newRow("goto, return URL ending in ?")
+            << "/goto?returnUrl=other-app%3A%2F%2Fdone%3F"
+            << QStringList{"other-app://done?result=error"};
+        QTest::newRow("goto, return URL ending in &")
+            << "/goto?returnUrl=other-app%3A%2F%2Fcb%3Fid%3D7%26"
+            << QStringList{"other-app://cb?id=7&result=error"};
         QTest::newRow("goto without return URL") << "/goto?name=M31" << QStringList{};
         QTest::newRow("host form") << "//goto?" + kDone << QStringList{};
         QTest::newRow("upper-case path") << "/GOTO?" + kDone << QStringList{};
@@ -154,6 +202,9 @@ private slots:
         QTest::newRow("model, return URL with a query")
             << false << "/getAlignData?" + kWithQuery
             << "other-app://cb?id=7&alignData=…&result=ok";
+        QTest::newRow("model, return URL with a fragment")
+            << false << "/getAlignData?returnUrl=other-app%3A%2F%2Fdone%23frag"
+            << "other-app://done?alignData=…&result=ok#frag";
         QTest::newRow("connection record, emulator")
             << false << "/connect?" + kDone << "other-app://done?connectionData=…&result=ok";
         QTest::newRow("connection record, Wi-Fi link")
@@ -306,6 +357,108 @@ private slots:
             shapes << shape(answer);
         QCOMPARE(shapes, opened);
         QVERIFY(rig.urls->onMainThread);
+    }
+
+    // Text that other applications send is logged as one line each, whatever it holds.
+    void peerTextInTheLog_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("line break in a goto name")
+            << "/goto?name=M31%0D%0AUrlApiServer: forged"
+            << QStringLiteral("UrlApiServer: goto \"M31\\x0d\\x0aUrlApiServer: forged\" refused");
+        QTest::newRow("terminal escape in a goto name")
+            << "/goto?name=%1B%5B2J" << QStringLiteral("UrlApiServer: goto \"\\x1b[2J\" refused");
+        QTest::newRow("backslash stands for itself escaped")
+            << "/goto?name=a%5Cx0d" << QStringLiteral("UrlApiServer: goto \"a\\x5cx0d\" refused");
+        QTest::newRow("line break in a refused return URL")
+            << "/goto?returnUrl=file%3A%2Ftmp%2Fx%0AUrlApiServer: forged"
+            << QStringLiteral(
+                   "UrlApiServer: return URL refused: file:/tmp/x\\x0aUrlApiServer: forged");
+    }
+    void peerTextInTheLog() {
+        QFETCH(QString, request);
+        QFETCH(QString, line);
+        UrlRig rig;
+        LogCapture log;
+        rig.request(request);
+        const QStringList lines = log.lines(QStringLiteral("UrlApiServer:"));
+        QVERIFY2(lines.contains(line), qPrintable(lines.join('|')));
+        for (const QString& l : lines) {
+            for (const QChar c : l)
+                QVERIFY2(c.unicode() >= 0x20 && c.unicode() != 0x7f, qPrintable(l));
+        }
+        QCOMPARE(log.count(QStringLiteral("forged")), lines.filter("forged").size());
+        QCOMPARE(log.lines(QStringLiteral("UrlApiServer: forged")), QStringList{});
+    }
+
+    // A second instance on the same data folder leaves the socket to the instance that answers
+    // on it, so later URLs still reach that one; a socket file nothing answers on is taken.
+    void secondInstanceAndTheSocket_data() {
+        QTest::addColumn<bool>("running");
+        QTest::newRow("an instance answers") << true;
+        QTest::newRow("stale file of a crashed instance") << false;
+    }
+    void secondInstanceAndTheSocket() {
+        QFETCH(bool, running);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        SchemeRecorder recorder;
+        const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
+        const QString url = scheme + QStringLiteral(":/goto?name=M31");
+        auto first = std::make_unique<UrlDelivery>(folder.path(), scheme);
+        if (running)
+            QVERIFY(first->listen());
+        else
+            QVERIFY(leaveStaleSocketFile(QDir::tempPath() + '/' +
+                                         UrlDelivery::socketName(folder.path())));
+        {
+            UrlDelivery second(folder.path(), scheme);
+            QCOMPARE(second.listen(), !running);
+            // The newcomer is gone (it ended, or it was never started): the name still answers
+            // when an instance listened on it, and takes the next URL.
+        }
+        QCOMPARE(UrlDelivery(folder.path(), scheme).forward({url}), running);
+        if (running)
+            QTRY_COMPARE_WITH_TIMEOUT(recorder.urls, QStringList{url}, 10000);
+    }
+
+    // A forwarded line has a bound: a peer that sends more without a line end is dropped, a URL
+    // within the bound is taken.
+    void forwardedLineBound_data() {
+        QTest::addColumn<qint64>("length");
+        QTest::addColumn<bool>("lineEnd");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("long URL within the bound")
+            << UrlDelivery::kMaxForwardBytes - 1024 << true << false;
+        QTest::newRow("one byte past the bound, no line end")
+            << UrlDelivery::kMaxForwardBytes + 1 << false << true;
+        QTest::newRow("four times the bound, no line end")
+            << 4 * UrlDelivery::kMaxForwardBytes << false << true;
+    }
+    void forwardedLineBound() {
+        QFETCH(qint64, length);
+        QFETCH(bool, lineEnd);
+        QFETCH(bool, dropped);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        SchemeRecorder recorder;
+        const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
+        UrlDelivery delivery(folder.path(), scheme);
+        QVERIFY(delivery.listen());
+        QByteArray line = scheme.toUtf8() + ":/goto?name=";
+        line += QByteArray(length - line.size(), 'x');
+        QLocalSocket peer;
+        peer.connectToServer(UrlDelivery::socketName(folder.path()));
+        QVERIFY(peer.waitForConnected(10000));
+        peer.write(line + (lineEnd ? "\n" : ""));
+        if (dropped) {
+            QTRY_COMPARE_WITH_TIMEOUT(peer.state(), QLocalSocket::UnconnectedState, 10000);
+            QVERIFY(recorder.urls.isEmpty());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(recorder.urls.size(), 1, 10000);
+            QCOMPARE(recorder.urls.first().size(), line.size());
+            QCOMPARE(peer.state(), QLocalSocket::ConnectedState);
+        }
     }
 };
 

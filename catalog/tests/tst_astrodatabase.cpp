@@ -236,6 +236,10 @@ private slots:
         for (const char* column : {"idM", "idNgc", "idIc", "idC"})
             QTest::addRow("%s 0", column) << column << "0" << false << "";
         dataRow("a negative number", "idM", "-31", false, "");
+        // Texts that SQLite would compare as the number 0.
+        for (const char* zero : {"0.0", "0e1", ".0", "-0"})
+            QTest::addRow("Caldwell \"%s\"", zero) << "idC" << zero << false << "";
+        dataRow("a number with a fraction", "idM", "31.0", false, "");
     }
     void queryDso() {
         QFETCH(QString, column);

@@ -44,13 +44,21 @@ class FakeCometFile : public ICometFile {
 public:
     explicit FakeCometFile(QString path) : m_path(std::move(path)) {}
     FILE* openFile() override { return std::fopen(m_path.toUtf8().constData(), "r"); }
-    void downloadAsync() override { ++downloads; }
-    bool downloading() const override { return false; }
+    void downloadAsync() override {
+        ++downloads;
+        running = true;
+    }
+    bool downloading() const override { return running; }
+    QString failure() const override { return {}; }
     int64_t downloadTime() const override { return time; }
 
-    void finish(bool ok) { downloadFinished(ok); }
+    void finish(bool ok) {
+        running = false;
+        downloadFinished(ok);
+    }
 
     int downloads = 0;
+    bool running = false;
     int64_t time = 0;
 
 private:
@@ -329,6 +337,51 @@ private slots:
             rig.file->finish(downloadOk);
             QCOMPARE(rig.changed, 1);
         }
+    }
+
+    // Automatic downloads of an old file: one per showing of the list, none in the hour after a
+    // failed one. Steps: "show", "refresh", "ok"/"fail" (the download ends), "+Nm" (the clock
+    // moves N minutes).
+    void automaticDownloads_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("downloads");
+        QTest::newRow("keystrokes while the download runs") << "show refresh refresh refresh" << 1;
+        QTest::newRow("keystrokes after a failure") << "show refresh fail refresh refresh" << 1;
+        QTest::newRow("keystrokes after a success") << "show refresh ok refresh refresh" << 1;
+        QTest::newRow("shown again 59 minutes after a failure")
+            << "show refresh fail +59m show refresh" << 1;
+        QTest::newRow("shown again an hour after a failure")
+            << "show refresh fail +60m show refresh" << 2;
+        QTest::newRow("shown again after a success") << "show refresh ok show refresh" << 2;
+        QTest::newRow("each showing after failures an hour apart")
+            << "show refresh fail +61m show refresh fail +61m show refresh refresh" << 3;
+        QTest::newRow("a success ends the wait after a failure")
+            << "show refresh fail +61m show refresh ok show refresh" << 3;
+    }
+    void automaticDownloads() {
+        QFETCH(QString, steps);
+        QFETCH(int, downloads);
+        Rig rig(writeElements(QByteArray(kEncke) + "\n"), kJd);
+        rig.file->time = rig.sky.clock->nowMs() / 1000 - 10 * 86400;
+        int refreshes = 0;
+        int finished = 0;
+        for (const QString& step : steps.split(' ')) {
+            if (step == "show") {
+                rig.comets->shown();
+            } else if (step == "refresh") {
+                ++refreshes;
+                rig.comets->refresh();
+            } else if (step == "ok" || step == "fail") {
+                ++finished;
+                rig.file->finish(step == "ok");
+            } else {
+                QVERIFY(step.startsWith('+') && step.endsWith('m'));
+                rig.sky.clock->advance(step.mid(1).chopped(1).toLongLong() * 60000);
+            }
+        }
+        QCOMPARE(rig.file->downloads, downloads);
+        // Every refresh is answered: at once, or by the end of the download it started.
+        QCOMPARE(rig.changed, refreshes - rig.file->downloads + finished);
     }
 
     // The subscription ends with the source, so a download that ends later calls nothing.

@@ -157,6 +157,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(results.size(), size_t(1), kFinishWithinMs);
         QCOMPARE(results[0].first, ok);
         QCOMPARE(results[0].second, false);
+        // A failure says why; a success leaves nothing to say.
+        QCOMPARE(downloader.failure().empty(), ok);
         QCOMPARE(server.lastRequestLine(), QByteArray("GET /iau/MPCORB/CometEls.txt HTTP/1.1"));
         QCOMPARE(readFile(target), after);
         // No temporary file is left beside the target.
@@ -315,9 +317,17 @@ private slots:
             // The timestamp has no line end.
             QCOMPARE(readFile(folders.data + "/CometEls.ts.txt"),
                      QByteArray::number(file.downloadTime()));
+            QCOMPARE(file.failure(), QString());
         } else {
             QCOMPARE(readFile(folders.data + "/CometEls.txt"), seed);
             QCOMPARE(file.downloadTime(), kSeedTimestamp.toLongLong());
+            // The failure stands until the next download starts, which clears it at once.
+            QVERIFY(!file.failure().isEmpty());
+            server.answer(200, fresh);
+            file.downloadAsync();
+            QCOMPARE(file.failure(), QString());
+            QTRY_VERIFY_WITH_TIMEOUT(!file.downloading(), kFinishWithinMs);
+            QCOMPARE(file.failure(), QString());
         }
     }
 

@@ -90,6 +90,63 @@ private slots:
             names << QString::fromStdString(row.a);
         QVERIFY2(names.contains(oneOfThem), qPrintable(names.join(", ")));
     }
+
+    // Without a network: showing the list tries once, typing a search does not try again, nor
+    // does showing it again within the hour; the Update button always tries; the failure is
+    // there to be shown.
+    void failedDownloadsAreNotRepeated() {
+        const QString folder = m_tmp.filePath(QString::number(++m_folders));
+        CatalogSettingsRig rig(folder, kJulianDate, kLatitude);
+        rig.settings->setEnableVmagFilter(false);
+        rig.settings->setEnableAltRangeViewFilter(false);
+        const QString data = folder + "/data";
+        QVERIFY(QDir().mkpath(data));
+        QVERIFY(QFile::copy(QStringLiteral(KO_COMET_SEED), data + "/CometEls.txt"));
+        QFile timestamp(data + "/CometEls.ts.txt");
+        QVERIFY(timestamp.open(QIODevice::WriteOnly));
+        timestamp.write(QByteArray::number(rig.sky.clock->nowMs() / 1000 - 10 * 86400));
+        timestamp.close();
+        FakeHttpServer server;
+        server.answer(503, "down");
+        auto file = std::make_shared<CometFile>(std::make_shared<FakeFileUtil>(data.toStdString()),
+                                                server.url());
+        auto source = std::make_shared<CometCatalogList>(rig.sky.astroClock, rig.sky.location, file,
+                                                         rig.sky.clock);
+        auto format =
+            std::make_shared<QAstroFormat>(std::make_shared<LanguageManager>(nullptr, nullptr));
+        CatalogList list(source, rig.sky.calc, format, rig.settings);
+        const auto settled = [&] { return !list.loadingList() && !file->downloading(); };
+
+        list.setDisplayed(true);
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), kFinishWithinMs);
+        QCOMPARE(server.requests(), 1);
+        QVERIFY(!file->failure().isEmpty());
+        for (const char* typed : {"c", "ch", "chu"}) {
+            list.setSearchText(std::string(typed));
+            QVERIFY(!file->downloading());
+            QTRY_VERIFY_WITH_TIMEOUT(settled(), kFinishWithinMs);
+        }
+        // The local file's comets, narrowed by the search.
+        QCOMPARE(int(list.list().size()), 1);
+        QCOMPARE(QString::fromStdString(list.list().front().a),
+                 QStringLiteral("67P/Churyumov-Gerasimenko"));
+        list.setDisplayed(false);
+        rig.sky.clock->advanceHours(0.5);
+        list.setDisplayed(true);
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), kFinishWithinMs);
+        QCOMPARE(server.requests(), 1);
+
+        file->downloadAsync();
+        QVERIFY(file->downloading());
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), kFinishWithinMs);
+        QCOMPARE(server.requests(), 2);
+
+        list.setDisplayed(false);
+        rig.sky.clock->advanceHours(1.01);
+        list.setDisplayed(true);
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), kFinishWithinMs);
+        QCOMPARE(server.requests(), 3);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCometList)

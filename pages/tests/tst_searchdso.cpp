@@ -38,7 +38,8 @@ class TestSearchDSO : public QObject {
         std::shared_ptr<WritableMountConnection> mounts =
             std::make_shared<WritableMountConnection>();
         std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
-        SearchDSO search{database, format, sky.calc, mounts, settings};
+        std::shared_ptr<FakeMessageSink> messages = std::make_shared<FakeMessageSink>();
+        SearchDSO search{database, format, sky.calc, mounts, settings, messages};
 
         explicit Rig(const QString& folder) : CatalogSettingsRig(folder, kJd, kLatitude) {}
     };
@@ -77,7 +78,12 @@ private slots:
                 Attributes());
         dataRow("M111 unknown", int(DeepSkyCatalog_::IdM), 111, QString(), QString(), QString(),
                 Attributes());
-        dataRow("number 0", int(DeepSkyCatalog_::IdM), 0, QString(), QString(), QString(),
+        // 0 marks every object outside a catalog: none of them is found as number 0.
+        dataRow("M 0", int(DeepSkyCatalog_::IdM), 0, QString(), QString(), QString(), Attributes());
+        dataRow("C 0", int(DeepSkyCatalog_::IdC), 0, QString(), QString(), QString(), Attributes());
+        dataRow("IC 0", int(DeepSkyCatalog_::IdIc), 0, QString(), QString(), QString(),
+                Attributes());
+        dataRow("NGC 0", int(DeepSkyCatalog_::IdNgc), 0, QString(), QString(), QString(),
                 Attributes());
         dataRow("empty number field", int(DeepSkyCatalog_::IdM), -1, QString(), QString(),
                 QString(), Attributes());
@@ -173,20 +179,27 @@ private slots:
     }
 
     // The GoTo goes to the position of the last search; without an object or a mount nothing
-    // is sent.
+    // is sent. A GoTo the mount refuses tells the user why.
     void startGoTo_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("connected");
+        QTest::addColumn<bool>("mountAccepts");
         QTest::addColumn<bool>("sent");
-        QTest::newRow("found, mount connected") << 31 << true << true;
-        QTest::newRow("nothing found") << 111 << true << false;
-        QTest::newRow("no mount") << 31 << false << false;
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("found, mount connected") << 31 << true << true << true << QStringList();
+        QTest::newRow("found, the mount refuses")
+            << 31 << true << false << true << QStringList{"Altitude outside of limits"};
+        QTest::newRow("nothing found") << 111 << true << true << false << QStringList();
+        QTest::newRow("no mount") << 31 << false << true << false << QStringList();
     }
     void startGoTo() {
         QFETCH(int, number);
         QFETCH(bool, connected);
+        QFETCH(bool, mountAccepts);
         QFETCH(bool, sent);
+        QFETCH(QStringList, messages);
         Rig rig(m_tmp.filePath(QString::number(++m_folders)));
+        rig.mount->slewAnswer = mountAccepts;
         if (connected)
             rig.mounts->setMount(rig.mount);
         rig.search.setNumberID(number);
@@ -194,6 +207,7 @@ private slots:
         rig.sky.clock->advanceHours(1); // the target is not computed again
         rig.search.startGoTo();
         QCOMPARE(rig.mount->slews().size(), size_t(sent ? 1 : 0));
+        QCOMPARE(rig.messages->messages, messages);
         if (!sent)
             return;
         MountTarget expected;

@@ -72,18 +72,22 @@ AlignWorkflowPage {
             listModel: _m.rows
             onSearchTextChanged: _m.calculator.setSearchText(root.index012, searchText)
             onSelectedIndex: index => {
-                if (_m.rows[index].isEnableListItem)
+                if (_m.rows[index].isEnableListItem) {
                     _m.stubs.select(root.index012, index)
-                else
+                } else {
+                    outOfLimits.reason = _m.rows[index].refusal
                     outOfLimits.open()
+                }
             }
         }
     }
 
+    // Says why the row cannot be chosen; a row without a reason is one out of the limits.
     CommonDialog {
         id: outOfLimits
         objectName: "outOfLimits"
+        property string reason: ""
         heading: qsTr("Warning")
-        content: qsTr("Altitude out of limits.")
+        content: reason !== "" ? reason : qsTr("Altitude out of limits.")
     }
 }

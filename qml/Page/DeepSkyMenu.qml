@@ -131,6 +131,23 @@ Page {
             }
         }
 
+        // Why Go To is greyed for the object found; only while a mount could go there.
+        Label {
+            objectName: "goToRefusal"
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            readonly property var prohibition: _m.searchDSO.slewToProhibition
+            visible: text !== ""
+            text: !_m.mountConnection.connected || prohibition === undefined ? ""
+                  : prohibition === SlewToProhibition.TooCloseToSun
+                    ? qsTranslate("mount", "Too close to Sun")
+                    : qsTranslate("mount", "Altitude outside of limits")
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            font.pixelSize: 14
+        }
+
         Item {
             Layout.fillHeight: true
         }

@@ -148,14 +148,20 @@ UI_Dialog {
                 ColumnLayout {
                     Layout.fillWidth: true
                     spacing: 0
+                    // A failed download takes the place of the date until the next one starts.
                     Label {
-                        text: qsTr("Last updated")
+                        objectName: "lastUpdatedTitle"
+                        text: _m.cometFile.failure ? qsTr("Download failed") : qsTr("Last updated")
                     }
                     Label {
                         objectName: "lastUpdated"
-                        text: root.lastUpdated
+                        Layout.fillWidth: true
+                        text: _m.cometFile.failure ? _m.cometFile.failure : root.lastUpdated
                         opacity: 0.5
                         font.pixelSize: 13
+                        wrapMode: Text.Wrap
+                        maximumLineCount: 3
+                        elide: Text.ElideRight
                     }
                 }
                 Button {

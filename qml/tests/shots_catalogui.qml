@@ -14,6 +14,15 @@ QtObject {
         }
     }
 
+    // A comet file whose last download failed.
+    property QtObject failedCometFile: QtObject {
+        property bool downloading: false
+        property var downloadTime: new Date(2026, 11, 1, 21, 30, 0)
+        property string failure: "Host www.minorplanetcenter.net not found"
+        function downloadAsync() {
+        }
+    }
+
     function steps() {
         const w = probe.window
         const stack = w.inj_stackView
@@ -85,6 +94,33 @@ QtObject {
               wait: () => !w.header.popupFilter.visible },
             { run: openFilter, wait: () => w.header.popupFilter.opened, shot: "filter_comet_" + mode },
             { run: () => w.header.popupFilter.close(), wait: () => !w.header.popupFilter.visible },
+            { run: () => {
+                  probe.publish("inj_cometFile", failedCometFile)
+                  openFilter()
+              },
+              wait: () => w.header.popupFilter.opened, shot: "filter_comet_failed_" + mode },
+            { run: () => {
+                  w.header.popupFilter.close()
+                  probe.restore("inj_cometFile")
+              },
+              wait: () => !w.header.popupFilter.visible },
+            // M 7 never climbs above 10 degrees here: under a 30 degree lower limit its Go To is
+            // refused, and the page says why.
+            { run: () => {
+                  inj_altRange.minAlt = 30 * Math.PI / 180
+                  inj_searchDSO.dsoType = 0
+                  inj_searchDSO.numberID = 7
+                  push("DeepSkyMenu")
+              },
+              wait: () => stack.depth === 2 && inj_searchDSO.searchSuccess
+                          && inj_searchDSO.slewToProhibition !== undefined,
+              shot: "deepSky_goToRefused_" + mode },
+            { run: () => {
+                  inj_altRange.minAlt = 0
+                  inj_searchDSO.numberID = -1
+                  home()
+              },
+              wait: () => stack.depth === 1 },
             { run: () => push("MagnitudeLimitPage"), wait: () => stack.depth === 2,
               shot: "magnitudeLimit_" + mode },
             { run: () => push("TonightBestPage"),

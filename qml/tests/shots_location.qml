@@ -27,10 +27,42 @@ QtObject {
         signal changed
     }
 
+    // A sensor that has never given a position.
+    property QtObject sensorNoFix: QtObject {
+        property bool active: false
+        property int state: LocationSensorState.NoSignalForNow
+        property var reading: undefined
+        signal changed
+    }
+
     function phase(w, mode, setting) {
         const page = w.inj_pageLocation
         const stack = w.inj_stackView
         return [
+            // Never a fix: the typed site beside the sensor's state, and the notice on the
+            // first page that computes with the site.
+            { run: () => {
+                  w.inj_nightManager.setting = setting
+                  probe.publish("inj_locationSensor", sensorNoFix)
+                  w.inj_locationSensorSetttings.setUse(true)
+                  inj_kvStore.saveBool("loc.fix_seen", false)
+                  stack.push(page)
+              },
+              wait: () => stack.currentItem === page && page.useSensor && page.showEntry },
+            settledShot("sensor_no_fix_" + mode),
+            { run: () => {
+                  w.inj_mainUIUtil.goHome()
+                  inj_kvStore.saveBool("loc.site_notice_done", false)
+                  stack.push("qrc:/Page/DeepSkyMenu.qml")
+              },
+              wait: () => w.inj_locationUpdater.siteNotice.opened },
+            settledShot("site_notice_" + mode),
+            { run: () => {
+                  w.inj_locationUpdater.siteNotice.close()
+                  w.inj_mainUIUtil.goHome()
+                  probe.restore("inj_locationSensor")
+              },
+              wait: () => stack.depth === 1 && !w.inj_locationUpdater.siteNotice.visible },
             { run: () => {
                   w.inj_nightManager.setting = setting
                   probe.publish("inj_locationSensor", sensorWithFix)

@@ -95,7 +95,10 @@ TestCase {
         findChild(list, "list").selectedIndex(k)
         const warning = findChild(list, "outOfLimits")
         tryVerify(() => warning.opened)
-        compare(warning.content, "Altitude out of limits.")
+        // The row says why it cannot be chosen.
+        verify(["Altitude outside of limits", "Too close to Sun"].indexOf(rowsNow[k].refusal) >= 0,
+               rowsNow[k].refusal)
+        compare(warning.content, rowsNow[k].refusal)
         compare(rig.top(), list, "no star chosen")
         warning.close()
         rig.window.inj_mainUIUtil.goHome()

@@ -87,6 +87,45 @@ TestCase {
         compare(inj_searchDSO.numberID, -1)
     }
 
+    // A greyed Go To says why beside it: near the north pole M81 stands 69 degrees up all day,
+    // at 85 degrees south M42 circles between 0 and 11 degrees.
+    function test_refusalShown_data() {
+        return [
+            { tag: "M81 above the upper limit", latitude: 89.9, number: "81", upper: 60, lower: 0,
+              refusal: "Altitude outside of limits" },
+            { tag: "M81 within the limits", latitude: 89.9, number: "81", upper: 90, lower: 0,
+              refusal: "" },
+            { tag: "M42 below the lower limit", latitude: -85, number: "42", upper: 75, lower: 30,
+              refusal: "Altitude outside of limits" },
+            { tag: "M42 within the limits", latitude: -85, number: "42", upper: 75, lower: -10,
+              refusal: "" }
+        ]
+    }
+
+    function test_refusalShown(data) {
+        const site = inj_location.location()
+        const moved = inj_location.location()
+        moved.latitudeRad = data.latitude * Math.PI / 180
+        inj_location.setLocation(moved)
+        inj_altRange.maxAlt = data.upper * Math.PI / 180
+        inj_altRange.minAlt = data.lower * Math.PI / 180
+        const box = findChild(menu, "catalogue")
+        box.currentIndex = 0
+        box.activated(0)
+        field().text = ""
+        type(data.number)
+        tryCompare(inj_searchDSO, "searchSuccess", true)
+        const refusal = findChild(menu, "goToRefusal")
+        compare(refusal.text, data.refusal)
+        compare(refusal.visible, data.refusal !== "")
+        compare(findChild(menu, "goTo").enabled, data.refusal === "")
+        inj_location.setLocation(site)
+        inj_altRange.maxAlt = 75 * Math.PI / 180
+        inj_altRange.minAlt = 0
+        field().text = ""
+        compare(refusal.visible, false, "nothing found, nothing refused")
+    }
+
     // At 85 degrees south Orion's nebula never sets: it circles between 0 and 11 degrees up.
     function test_m42GoTo() {
         const site = inj_location.location()

@@ -70,10 +70,19 @@ WindowTestCase {
         compare(inj_location.temperatureCelsius, -7)
     }
 
-    // Switched on without a fix: the page shows the sensor's state, and leaving it stores the
-    // hidden rows, which hold the stored site.
-    function test_sensorOnWithoutFix() {
+    // Switched on without a fix: the page shows the sensor's state beside the typed site, which
+    // leaving it stores, while the sensor has never given a position; once it has, the rows are
+    // hidden and still hold the stored site.
+    function test_sensorOnWithoutFix_data() {
+        return [
+            { tag: "never a fix", fixSeen: false },
+            { tag: "a fix on an earlier day", fixSeen: true }
+        ]
+    }
+
+    function test_sensorOnWithoutFix(data) {
         testHelper.setLocationFixes([])
+        inj_kvStore.saveBool("loc.fix_seen", data.fixSeen)
         enterSite(["33", "45", "0", -1], ["20", "0", "0", -1])
         const p = open(page())
         const useSwitch = findChild(p, "useSensorSwitch")
@@ -82,9 +91,11 @@ WindowTestCase {
         compare(p.useSensor, true)
         compare(inj_locationSensor.active, true)
         compare(stored("loc.use_sensor"), true)
-        verify(!p.latitudeInput.visible)
+        compare(p.latitudeInput.visible, !data.fixSeen)
+        compare(p.longitudeInput.visible, !data.fixSeen)
         verify(!p.hasReading)
         compare(findChild(p, "sensorStatus").visible, true)
+        compare(findChild(p, "sensorStatus").paramText, "No Signal")
         home()
         compare(inj_locationSensor.active, false)
         closeTo(stored("loc.lat"), -33.75 * Math.PI / 180, 1e-12, "latitude kept")
@@ -103,6 +114,8 @@ WindowTestCase {
         const p = open(page())
         mouseClick(findChild(p, "useSensorSwitch"))
         tryCompare(p, "hasReading", true, 5000)
+        verify(!p.latitudeInput.visible)
+        compare(stored("loc.fix_seen"), true)
         compare(findChild(p, "readingLatitude").text, "33°45′ S")
         compare(findChild(p, "readingLongitude").text, "151°12′ E")
         home()

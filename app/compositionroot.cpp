@@ -269,7 +269,8 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
     const ShellServices shell = makeShellServices(engine, published);
     const CatalogServices catalog =
         makeCatalogServices({shell.fileUtil, shell.kvStore, shell.languageManager, shell.location,
-                             shell.clock, shell.astroClock, shell.astroCalc, shell.altRange},
+                             shell.clock, shell.astroClock, shell.astroCalc, shell.altRange,
+                             qEnvironmentVariable(kCometUrlEnv).toStdString()},
                             published);
     // The axes the model converts for, whichever mount is connected.
     const auto mountAxes = std::make_shared<ConnectedObjContainer<IMountAxis>>();

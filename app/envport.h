@@ -15,6 +15,9 @@ inline constexpr char kPositionPortEnv[] = "KO_POSITION_PORT";
 // When set, pointing-model sharing searches loopback only (127.0.0.1 to 127.255.255.255) instead
 // of every network of the machine; for tests, so that no test broadcasts beyond this machine.
 inline constexpr char kBroadcastLoopbackEnv[] = "KO_BROADCAST_LOOPBACK";
+// When set, the comet elements are downloaded from this address instead of the public service;
+// for tests, which point it at a closed loopback port so that nothing leaves this machine.
+inline constexpr char kCometUrlEnv[] = "KO_COMET_URL";
 
 // The port that the environment variable name holds, or fallback when it is unset or not a port
 // from 1 to 65535.

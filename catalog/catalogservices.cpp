@@ -15,7 +15,8 @@ namespace Ko {
 
 CatalogServices makeCatalogServices(const CatalogDeps& deps, PublishedRows& published) {
     CatalogServices s;
-    s.cometFile = std::make_shared<CometFile>(deps.fileUtil);
+    s.cometFile = deps.cometUrl.empty() ? std::make_shared<CometFile>(deps.fileUtil)
+                                        : std::make_shared<CometFile>(deps.fileUtil, deps.cometUrl);
     published.emplace_back("inj_cometFile", s.cometFile);
     s.solarSystem =
         std::make_shared<SolarSystem>(deps.astroClock, deps.astroCalc, deps.languageManager);

@@ -3,6 +3,7 @@
 #include "base/publishedrows.h"
 
 #include <memory>
+#include <string>
 
 namespace Ko {
 
@@ -37,6 +38,8 @@ struct CatalogDeps {
     std::shared_ptr<IAstroClock> astroClock;
     std::shared_ptr<IAstroCalc> astroCalc;
     std::shared_ptr<AltRange> altRange;
+    // Where the comet elements are downloaded from; empty for the public service.
+    std::string cometUrl;
 };
 
 struct CatalogServices {

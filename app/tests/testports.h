@@ -10,7 +10,8 @@ namespace Ko {
 // Every program that builds the real composition root for a test (the QML test harness, the
 // screenshot probe) moves the servers off their fixed ports, onto free ones of its own, and keeps
 // pointing-model sharing on loopback, so that runs side by side never meet and nothing is
-// broadcast beyond this machine. A port the environment names already is kept. Main thread,
+// broadcast beyond this machine; a comet download
+// goes to a closed loopback port. A port the environment names already is kept. Main thread,
 // before the root is built.
 inline void useTestServerPorts() {
     for (const char* name : {kRpcPortEnv, kQrpPortEnv, kPositionPortEnv}) {
@@ -18,6 +19,9 @@ inline void useTestServerPorts() {
             qputenv(name, QByteArray::number(freePort()));
     }
     qputenv(kBroadcastLoopbackEnv, "1");
+    // Port 1 on loopback: a download is refused at once and nothing leaves the machine.
+    if (!qEnvironmentVariableIsSet(kCometUrlEnv))
+        qputenv(kCometUrlEnv, "http://127.0.0.1:1/CometEls.txt");
 }
 
 } // namespace Ko

@@ -122,6 +122,7 @@ private slots:
         env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
         env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
         env.insert("KO_BROADCAST_LOOPBACK", "1");
+        env.insert("KO_COMET_URL", "http://127.0.0.1:1/CometEls.txt");
         // Freed memory is given back at once, so that the resident size means what it says.
         env.insert("ASAN_OPTIONS",
                    env.value("ASAN_OPTIONS") + ":quarantine_size_mb=0:detect_leaks=0");

@@ -47,6 +47,7 @@ class TestStartup : public QObject {
         env.remove("KO_ROOT_QML");
         env.remove("KO_RPC_PORT");
         env.insert("KO_BROADCAST_LOOPBACK", "1");
+        env.insert("KO_COMET_URL", "http://127.0.0.1:1/CometEls.txt");
         if (m_rpcPort)
             env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
         // The planetarium ports open once the emulated mount connects.

@@ -300,7 +300,15 @@ void NetServer::dataStep(size_t i, Connection* connection) {
     const int64_t n = std::min<int64_t>(room, socket->bytesAvailable());
     if (n <= 0)
         return;
-    connection->held += socket->read(n);
+    // Read into place rather than as a QByteArray: that overload hands over a whole chunk of
+    // Qt's buffer without telling the socket that its buffer has room again, and a socket whose
+    // buffer was full would then never read from the kernel again.
+    const qsizetype before = connection->held.size();
+    connection->held.resize(before + qsizetype(n));
+    const int64_t got = socket->read(connection->held.data() + before, n);
+    connection->held.resize(before + qsizetype(std::max<int64_t>(got, 0)));
+    if (got <= 0)
+        return;
     connection->idle.start();
     if (connection->awaitTotal > 0 && connection->held.size() < connection->awaitTotal) {
         const int64_t left = connection->deadline.remainingTime();

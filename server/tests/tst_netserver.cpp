@@ -7,8 +7,10 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <future>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
@@ -322,6 +324,105 @@ private slots:
         // Each request asks another megabyte of replies, until the server gives up.
         QTRY_VERIFY_WITH_TIMEOUT(
             (deaf.write("x"), deaf.waitForBytesWritten(100), core.openConnections() == 0), 20000);
+    }
+
+    // A connection holds at most its bound of received bytes however fast its peer sends: the
+    // rest waits with the kernel, whose window holds the peer back, and every byte still comes,
+    // in order, as the handler consumes. What a connection holds goes when it closes.
+    void heldBytesAreBounded() {
+        constexpr int64_t kBound = 4096;
+        constexpr int kSent = 4 * 1024 * 1024;
+        NetServer::Limits limits;
+        limits.heldBytes = kBound;
+        std::atomic<int64_t> mostHeld{0};
+        std::atomic<int64_t> consumed{0};
+        std::atomic<bool> inOrder{true};
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, [&](INetServer::IStream* s) {
+            mostHeld = std::max(mostHeld.load(), s->bytesAvailable());
+            char buf[1000];
+            const int64_t n = s->peek(buf, sizeof buf);
+            for (int64_t k = 0; k < n; ++k)
+                if (buf[k] != char((consumed + k) % 251))
+                    inOrder = false;
+            consumed += s->skip(n);
+        });
+        core.waitPosted();
+        QByteArray payload(kSent, 0);
+        for (int k = 0; k < kSent; ++k)
+            payload[k] = char(k % 251);
+        TcpClient client(port);
+        client.socket().write(payload);
+        // Whatever the handler has not consumed yet waits, held, for the next delivery.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (client.socket().waitForBytesWritten(10), consumed.load() + core.heldBytes() == kSent),
+            60000);
+        QVERIFY2(mostHeld <= kBound, QByteArray::number(qint64(mostHeld.load())).constData());
+        QVERIFY(inOrder.load());
+
+        // An awaited request keeps what came of it until its connection closes.
+        core.removeTcpServer(port);
+        core.addTcpServer(port, [](INetServer::IStream* s) { s->awaitBytes(1 << 20); });
+        core.waitPosted();
+        TcpClient waiting(port);
+        waiting.send(QByteArray(3000, 'w'));
+        QTRY_COMPARE(core.heldBytes(), 3000ll);
+        waiting.socket().disconnectFromHost();
+        QTRY_COMPARE(core.openConnections(), size_t(0));
+        QCOMPARE(core.heldBytes(), 0ll);
+    }
+
+    // Beyond its cap a port refuses connections, logging that once, and takes new ones again
+    // once one has gone.
+    void connectionCap() {
+        LogCapture log;
+        NetServer::Limits limits;
+        limits.maxConnections = 3;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, echo("e:"));
+        core.waitPosted();
+        std::vector<std::unique_ptr<TcpClient>> clients;
+        for (int k = 0; k < 5; ++k) {
+            clients.push_back(std::make_unique<TcpClient>(port));
+            QTRY_COMPARE(core.openConnections(), size_t(std::min(k + 1, 3)));
+        }
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(clients[size_t(k)]->request("x"), QByteArray("e:x"));
+        for (int k = 3; k < 5; ++k)
+            QTRY_COMPARE(clients[size_t(k)]->socket().state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(log.lines(QString("NetServer TCP: port %1 holds 3 connections").arg(port)).size(),
+                 1);
+        clients.front().reset();
+        QTRY_COMPARE(core.openConnections(), size_t(2));
+        TcpClient again(port);
+        QCOMPARE(again.request("y"), QByteArray("e:y"));
+    }
+
+    // A connection that sends nothing for the idle time is closed; one that keeps sending, at a
+    // twentieth of that time, stays.
+    void idleConnectionsClose() {
+        NetServer::Limits limits;
+        limits.idleMs = 1000;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, echo("e:"));
+        core.waitPosted();
+        TcpClient silent(port);
+        TcpClient talking(port);
+        QTRY_COMPARE(core.openConnections(), size_t(2));
+        QElapsedTimer since;
+        since.start();
+        while (silent.socket().state() == QAbstractSocket::ConnectedState &&
+               since.elapsed() < 60000) {
+            talking.send("t");
+            talking.socket().readAll();
+            silent.socket().waitForDisconnected(50);
+        }
+        QCOMPARE(silent.socket().state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(talking.socket().state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(core.openConnections(), size_t(1));
     }
 
     // Destroying the core while a request is awaited: the core goes at once, and the handler

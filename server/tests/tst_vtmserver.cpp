@@ -237,6 +237,8 @@ private slots:
         r = plain;
         r.selector = 4;
         QTest::newRow("selector 4") << true << r << 0 << error << -1;
+        r.selector = 3;
+        QTest::newRow("selector 3") << true << r << 0 << ok << 3;
         r.selector = 256;
         QTest::newRow("selector 256") << true << r << 0 << ok << 3;
         r = plain;

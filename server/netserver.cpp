@@ -92,7 +92,8 @@ public:
 
     int64_t peek(void* buffer, int64_t maxLen) override {
         const int64_t n = std::clamp<int64_t>(maxLen, 0, m_connection.held.size());
-        std::memcpy(buffer, m_connection.held.constData(), size_t(n));
+        if (n > 0)
+            std::memcpy(buffer, m_connection.held.constData(), size_t(n));
         return n;
     }
 
@@ -245,8 +246,8 @@ void NetServer::connectionStep(size_t i) {
     if (!server)
         return;
     while (QTcpSocket* socket = server->nextPendingConnection()) {
-        // Counted with the new one; a closed connection leaves at once, so none is counted that
-        // is gone.
+        // The connections the port holds, the new one not yet among them; one its peer has
+        // closed counts until its deferred deletion, a moment later.
         if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
             if (!m_tcp[i].refusing)
                 Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,

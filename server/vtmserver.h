@@ -81,7 +81,7 @@ public:
     VtmServer& operator=(const VtmServer&) = delete;
 
     // Main thread only. stop returns once the ports are closed on the core's thread and no request
-    // runs any more; a running request ends first, within its deadline.
+    // runs any more; a running request ends first, and an awaited upload is dropped unanswered.
     void start();
     void stop();
 

@@ -422,7 +422,8 @@ private slots:
         }
         QCOMPARE(silent.socket().state(), QAbstractSocket::UnconnectedState);
         QCOMPARE(talking.socket().state(), QAbstractSocket::ConnectedState);
-        QCOMPARE(core.openConnections(), size_t(1));
+        // The closed one's socket goes a moment after its peer has seen it close.
+        QTRY_COMPARE(core.openConnections(), size_t(1));
     }
 
     // Destroying the core while a request is awaited: the core goes at once, and the handler

@@ -1,22 +1,38 @@
 // Round trips of "ServerVersion" to the remote-method server over loopback UDP and TCP, with one
 // client and with 16 clients at once, each awaiting every reply: round trips per second and the
-// latency percentiles.
+// latency percentiles. Then two load rows:
+// - a good client asking "ServerVersion" over UDP and over TCP every 0.5 s for 25 s, beside 3
+//   clients trickling trail-point uploads and 50 trickling requests, one byte every 0.9 s each:
+//   every request is to be answered, the 99th percentile under 1 s;
+// - five clients pushing 60 MB each as fast as they can: the resident size is to grow by at most
+//   64 MB and to come back within 24 MB once they have gone.
 //   bench_vtmserver [requests per client of the one-client runs]
 
 #include "mount/writablemountconnection.h"
 #include "server/netserver.h"
 #include "server/nopmsharing.h"
 #include "server/tests/loopbackrig.h"
+#include "server/tests/vtmserverrig.h"
 #include "server/vtmserver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -82,6 +98,192 @@ void measure(uint16_t port, const Run& run) {
                 latenciesUs.back(), failures);
 }
 
+double percentile(std::vector<double> v, double q) {
+    std::sort(v.begin(), v.end());
+    return v[size_t(q * double(v.size() - 1))];
+}
+
+// One byte every 0.9 s on each of its connections, from its own thread: uploads that announce
+// 100000 points and then trickle them (started again when the server gives one up), and text
+// requests sent a byte at a time. The replies are read and dropped.
+class Tricklers {
+public:
+    Tricklers(uint16_t port, int uploads, int requests) {
+        m_thread = std::thread([this, port, uploads, requests] { run(port, uploads, requests); });
+    }
+    ~Tricklers() {
+        m_stop = true;
+        m_thread.join();
+    }
+    int restartedUploads() const { return m_restarts; }
+
+private:
+    void run(uint16_t port, int uploads, int requests) {
+        TrailRecord record;
+        record.points = QList<QPair<double, double>>(100000, {0.25, 0.5});
+        const QByteArray upload = record.bytes();
+        constexpr int kHead = 17 + 164; // name, comma and the fixed part of the record
+        const QByteArray text = "ServerVersion";
+        std::vector<std::unique_ptr<QTcpSocket>> sockets;
+        std::vector<int> at;
+        for (int k = 0; k < uploads + requests; ++k) {
+            auto socket = std::make_unique<QTcpSocket>();
+            socket->connectToHost(QHostAddress::LocalHost, port);
+            socket->waitForConnected(5000);
+            if (k < uploads)
+                socket->write(upload.left(kHead));
+            sockets.push_back(std::move(socket));
+            at.push_back(k < uploads ? kHead : 0);
+        }
+        while (!m_stop) {
+            for (size_t k = 0; k < sockets.size(); ++k) {
+                QTcpSocket& socket = *sockets[k];
+                socket.waitForReadyRead(0);
+                const QByteArray replies = socket.readAll();
+                if (int(k) < uploads) {
+                    if (replies.contains("TrackTrailPoints")) {
+                        // Given up at its deadline: the next upload starts at once.
+                        socket.write(upload.left(kHead));
+                        at[k] = kHead;
+                        ++m_restarts;
+                    } else {
+                        socket.write(upload.mid(at[k]++, 1));
+                    }
+                } else {
+                    socket.write(text.mid(at[k]++ % text.size(), 1));
+                }
+                socket.flush();
+            }
+            for (int t = 0; t < 9 && !m_stop; ++t)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_restarts{0};
+    std::thread m_thread;
+};
+
+void slowClientsRow(uint16_t port) {
+    constexpr int kSeconds = 25;
+    const Tricklers tricklers(port, 3, 50);
+    std::vector<double> latenciesMs;
+    int unanswered = 0;
+    QUdpSocket udp;
+    udp.bind(QHostAddress::LocalHost, 0);
+    TcpClient tcp(port);
+    const auto started = std::chrono::steady_clock::now();
+    for (int k = 0; k < 2 * kSeconds; ++k) {
+        std::this_thread::sleep_until(started + std::chrono::milliseconds(500 * k));
+        for (bool overTcp : {false, true}) {
+            const auto start = std::chrono::steady_clock::now();
+            QByteArray got;
+            if (overTcp) {
+                tcp.send("ServerVersion");
+                got = tcp.receive(23, 30000);
+            } else {
+                udp.writeDatagram("ServerVersion", QHostAddress::LocalHost, port);
+                if (udp.hasPendingDatagrams() || udp.waitForReadyRead(30000))
+                    got = udp.receiveDatagram().data();
+            }
+            const auto end = std::chrono::steady_clock::now();
+            if (got != "Ok,ServerVersion,2,1,12")
+                ++unanswered;
+            latenciesMs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+    }
+    const double p99 = percentile(latenciesMs, 0.99);
+    std::printf("slow clients     good client: %zu requests over UDP and TCP in %d s beside 3 "
+                "trickled uploads (%d given up and started again) and 50 trickled requests\n"
+                "                 unanswered %d   p50 %.1f ms   p99 %.1f ms   max %.1f ms   %s\n",
+                latenciesMs.size(), kSeconds, tricklers.restartedUploads(), unanswered,
+                percentile(latenciesMs, 0.5), p99,
+                *std::max_element(latenciesMs.begin(), latenciesMs.end()),
+                unanswered == 0 && p99 < 1000 ? "within bound" : "OUT OF BOUND");
+}
+
+// The resident size of this process in MiB.
+double residentMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024.0;
+    return 0;
+}
+
+int connectLoopback(uint16_t port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Five clients each push 60 MB of requests as fast as the server takes them (and read what
+// comes back, so that no client is closed for not reading), from plain sockets whose own
+// buffers do not grow; a sampler notes the largest resident size meanwhile.
+void pushRow(const std::shared_ptr<NetServer>& core, uint16_t port) {
+    constexpr int kClients = 5;
+    constexpr size_t kBytes = 60u * 1000 * 1000;
+    const double before = residentMiB();
+    std::atomic<bool> pushing{true};
+    std::atomic<double> peak{before};
+    std::thread sampler([&] {
+        while (pushing) {
+            peak = std::max(peak.load(), residentMiB());
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    std::atomic<size_t> pushed{0};
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c)
+        clients.emplace_back([&] {
+            const int fd = connectLoopback(port);
+            if (fd < 0)
+                return;
+            std::thread reader([fd] {
+                char buffer[65536];
+                while (::recv(fd, buffer, sizeof buffer, 0) > 0) {
+                }
+            });
+            static const std::string chunk(65536, 'P');
+            size_t sent = 0;
+            while (sent < kBytes) {
+                const ssize_t n =
+                    ::send(fd, chunk.data(), std::min(chunk.size(), kBytes - sent), MSG_NOSIGNAL);
+                if (n <= 0)
+                    break;
+                sent += size_t(n);
+            }
+            pushed += sent;
+            ::shutdown(fd, SHUT_WR);
+            reader.join();
+            ::close(fd);
+        });
+    for (auto& t : clients)
+        t.join();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    while (core->openConnections() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    pushing = false;
+    sampler.join();
+    const double after = residentMiB();
+    std::printf("push             %d clients pushed %.0f MB in %.1f s; resident %.1f MiB before, "
+                "%.1f MiB at most (+%.1f), %.1f MiB after (+%.1f)   %s\n",
+                kClients, double(pushed.load()) / 1e6, seconds, before, peak.load(),
+                peak.load() - before, after, after - before,
+                peak.load() - before <= 64 && after - before <= 24 ? "within bound"
+                                                                   : "OUT OF BOUND");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,5 +300,7 @@ int main(int argc, char** argv) {
                         {"TCP, 16 clients", true, 16, requests / 8}};
     for (const Run& run : runs)
         measure(port, run);
+    slowClientsRow(port);
+    pushRow(core, port);
     return 0;
 }

@@ -14,29 +14,36 @@ namespace Ko {
 // every handler included, one at a time on one thread of its own, never on the main thread. The
 // add and remove operations may be called from any thread; they hand their work to the server
 // thread in call order and do not wait for it. Failures show only in the log.
+// No handler ever waits for a client: a TCP handler sees what its connection has received so far
+// and, when that is not yet a whole request, asks to be called again once more has come, so that
+// one slow client holds up nobody else.
 // Threads: any thread; every handler runs on the server's own thread.
 class INetServer : public QObject {
     Q_OBJECT
 public:
-    // A blocking byte stream over one TCP connection, valid for one handler call on the server
-    // thread. Reads fail once the call's deadline has passed.
+    // What one TCP connection has received and not yet consumed, for one handler call on the
+    // server thread. Nothing here waits.
     class IStream {
     public:
         virtual ~IStream() = default;
-        // Reads exactly len bytes, waiting up to 1000 ms at a time for more; len on success,
-        // negative on a wait without data, a closed connection, an error or a passed deadline.
-        virtual int64_t waitRead(void* buffer, int64_t len) = 0;
-        // Copies up to maxLen received bytes without consuming them or waiting.
+        // Copies up to maxLen received bytes without consuming them.
         virtual int64_t peek(void* buffer, int64_t maxLen) = 0;
         virtual int64_t bytesAvailable() = 0;
-        // Discards up to n received bytes; the number discarded, negative on error.
+        // Consumes up to n received bytes; the number consumed.
         virtual int64_t skip(int64_t n) = 0;
         // Queues len bytes for sending once the handler returns; the number accepted.
         virtual int64_t write(const void* data, int64_t len) = 0;
-        // Moves the call's deadline later by ms, for a handler that learns it has much to read.
-        virtual void extendDeadline(int64_t ms) = 0;
+        // The received bytes begin a request that is not whole yet: the handler consumes
+        // nothing now and is called again once total bytes have been received. When the peer
+        // sends nothing for a second, or the request has taken longer than the core's request
+        // time plus extraMs since it was first awaited, it is called with ended() true instead.
+        virtual void awaitBytes(int64_t total, int64_t extraMs = 0) = 0;
+        // True on the call that follows an await which more bytes did not satisfy in time: the
+        // handler finishes the request with what there is; a further await is ignored.
+        virtual bool ended() const = 0;
 
-        // Exactly len bytes, or std::system_error "read error".
+        // Consumes exactly len received bytes, or consumes the fewer there are and throws
+        // std::system_error "read error".
         static CBytes readBytes(IStream* stream, int64_t len);
     };
 

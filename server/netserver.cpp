@@ -9,16 +9,20 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <algorithm>
-#include <cassert>
+#include <cstring>
 #include <exception>
 #include <future>
 
 namespace Ko {
 
 namespace {
+
+// Qt's own buffer of a connection; what the connection holds comes on top.
+constexpr int64_t kSocketBufferBytes = 16 * 1024;
 
 std::string errorText(const QAbstractSocket& socket) {
     return socket.errorString().toStdString();
@@ -50,86 +54,83 @@ private:
 
 } // namespace
 
+// What one connection has received and not yet handed over, its awaited request and its timers.
+// A child of its socket, so it goes with it.
+class NetServer::Connection : public QObject {
+    Q_OBJECT
+public:
+    Connection(QTcpSocket* socket, const Limits& limits) : QObject(socket), socket(socket) {
+        idle.setSingleShot(true);
+        idle.setInterval(limits.idleMs);
+        stall.setSingleShot(true);
+    }
+
+    // The bytes this connection may hold now: more while a request that needs more is awaited.
+    int64_t bound(const Limits& limits) const {
+        return awaitTotal > 0 ? std::clamp(awaitTotal, limits.heldBytes, limits.maxRequestBytes)
+                              : limits.heldBytes;
+    }
+
+    QTcpSocket* const socket;
+    QByteArray held;
+    // The bytes the awaited request needs; 0 while no request is awaited.
+    int64_t awaitTotal = 0;
+    // When the awaited request was first awaited, the time it was granted beyond the core's
+    // request time, and so when it is handed over as it stands.
+    int64_t awaitSinceMs = 0;
+    int64_t extraMs = 0;
+    QDeadlineTimer deadline;
+    QTimer idle;
+    // Runs while a request is awaited: the peer's pause or the request's deadline, the sooner.
+    QTimer stall;
+    bool pullPosted = false;
+};
+
 class NetServer::Stream : public INetServer::IStream {
 public:
-    Stream(QTcpSocket* socket, int deadlineMs) : m_socket(socket), m_deadline(deadlineMs) {}
-
-    int64_t waitRead(void* buffer, int64_t len) override {
-        assert(len >= 0);
-        if (len == 0)
-            return 0;
-        auto* out = static_cast<char*>(buffer);
-        int64_t got = 0;
-        for (;;) {
-            const int64_t n = readStep(out + got, len - got);
-            if (n < 0)
-                return n;
-            got += n;
-            if (got >= len)
-                return len;
-            const int64_t left = m_deadline.remainingTime();
-            if (left == 0) {
-                Log("NetServer::Stream: deadline passed, read so far: %lld",
-                    static_cast<long long>(m_readSoFar));
-                return -1;
-            }
-            const int wait = left < 0 ? kWaitMs : int(std::min<int64_t>(kWaitMs, left));
-            if (!m_socket->waitForReadyRead(wait) && m_socket->bytesAvailable() == 0) {
-                Log("NetServer::Stream: waitForReadyRead error: %s", errorText(*m_socket).c_str());
-                return -1;
-            }
-        }
-    }
+    Stream(Connection& connection, bool ended) : m_connection(connection), m_ended(ended) {}
 
     int64_t peek(void* buffer, int64_t maxLen) override {
-        return m_socket->peek(static_cast<char*>(buffer), maxLen);
-    }
-
-    int64_t bytesAvailable() override { return m_socket->bytesAvailable(); }
-
-    int64_t skip(int64_t n) override {
-        const int64_t skipped = m_socket->skip(n);
-        if (skipped < 0) {
-            Log("NetServer::Stream: skip error: %s", errorText(*m_socket).c_str());
-            logReadSoFar();
-            return skipped;
-        }
-        m_readSoFar += skipped;
-        return skipped;
-    }
-
-    int64_t write(const void* data, int64_t len) override {
-        return m_socket->write(static_cast<const char*>(data), len);
-    }
-
-    void extendDeadline(int64_t ms) override {
-        if (!m_deadline.isForever())
-            m_deadline.setDeadline(m_deadline.deadline() + ms);
-    }
-
-private:
-    int64_t readStep(char* buffer, int64_t maxLen) {
-        const int64_t n = m_socket->read(buffer, maxLen);
-        if (n < 0) {
-            Log("NetServer::Stream: read error: %s", errorText(*m_socket).c_str());
-            logReadSoFar();
-            return n;
-        }
-        m_readSoFar += n;
+        const int64_t n = std::clamp<int64_t>(maxLen, 0, m_connection.held.size());
+        if (n > 0)
+            std::memcpy(buffer, m_connection.held.constData(), size_t(n));
         return n;
     }
 
-    void logReadSoFar() const {
-        Log("NetServer::Stream: read so far: %lld", static_cast<long long>(m_readSoFar));
+    int64_t bytesAvailable() override { return m_connection.held.size(); }
+
+    int64_t skip(int64_t n) override {
+        n = std::clamp<int64_t>(n, 0, m_connection.held.size());
+        m_connection.held.remove(0, qsizetype(n));
+        return n;
     }
 
-    QTcpSocket* const m_socket;
-    QDeadlineTimer m_deadline;
-    int64_t m_readSoFar = 0;
+    int64_t write(const void* data, int64_t len) override {
+        return m_connection.socket->write(static_cast<const char*>(data), len);
+    }
+
+    void awaitBytes(int64_t total, int64_t extraMs) override {
+        if (m_ended)
+            return;
+        m_awaitTotal = total;
+        m_extraMs = std::max<int64_t>(0, extraMs);
+    }
+
+    bool ended() const override { return m_ended; }
+
+    int64_t awaitTotal() const { return m_awaitTotal; }
+    int64_t extraMs() const { return m_extraMs; }
+
+private:
+    Connection& m_connection;
+    const bool m_ended;
+    int64_t m_awaitTotal = 0;
+    int64_t m_extraMs = 0;
 };
 
-NetServer::NetServer(int handlerDeadlineMs)
-    : m_handlerDeadlineMs(handlerDeadlineMs), m_thread(new QThread) {
+NetServer::NetServer() : NetServer(Limits()) {}
+
+NetServer::NetServer(Limits limits) : m_limits(limits), m_thread(new QThread) {
     m_thread->setObjectName(QStringLiteral("NetServer"));
     m_thread->start(QThread::InheritPriority);
 }
@@ -168,17 +169,33 @@ void NetServer::waitPosted() {
     done.wait();
 }
 
+template <class T>
+T NetServer::diagnostic(std::function<T()> count) {
+    std::promise<T> counted;
+    std::future<T> result = counted.get_future();
+    post([&counted, &count] { counted.set_value(count()); });
+    return result.get();
+}
+
 size_t NetServer::openConnections() {
-    std::promise<size_t> counted;
-    std::future<size_t> count = counted.get_future();
-    post([this, &counted] {
+    return diagnostic<size_t>([this] {
         size_t n = 0;
         for (const TcpServerEntry& e : m_tcp)
             if (e.server)
-                n += size_t(e.server->findChildren<QTcpSocket*>().size());
-        counted.set_value(n);
+                n += size_t(e.server->findChildren<Connection*>().size());
+        return n;
     });
-    return count.get();
+}
+
+int64_t NetServer::heldBytes() {
+    return diagnostic<int64_t>([this] {
+        int64_t n = 0;
+        for (const TcpServerEntry& e : m_tcp)
+            if (e.server)
+                for (const Connection* c : e.server->findChildren<Connection*>())
+                    n += c->held.size() + c->socket->bytesAvailable();
+        return n;
+    });
 }
 
 void NetServer::addTcpServer(uint16_t port, TcpHandler handler) {
@@ -229,10 +246,36 @@ void NetServer::connectionStep(size_t i) {
     if (!server)
         return;
     while (QTcpSocket* socket = server->nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, server, [this, i, socket] { dataStep(i, socket); });
-        // A peer that hangs up leaves nothing behind; deferred, so that it never happens under
-        // a running handler.
+        // The connections the port holds, the new one not yet among them; one its peer has
+        // closed counts until its deferred deletion, a moment later.
+        if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
+            if (!m_tcp[i].refusing)
+                Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
+                    m_limits.maxConnections);
+            m_tcp[i].refusing = true;
+            socket->abort();
+            delete socket;
+            continue;
+        }
+        m_tcp[i].refusing = false;
+        // Qt's own buffer stays small; the connection takes from it only what it may hold, and
+        // the rest stays with the kernel, whose full window holds the peer back.
+        socket->setReadBufferSize(kSocketBufferBytes);
+        auto* connection = new Connection(socket, m_limits);
+        connect(socket, &QTcpSocket::readyRead, connection,
+                [this, i, connection] { dataStep(i, connection); });
+        connect(&connection->stall, &QTimer::timeout, connection,
+                [this, i, connection] { serveStep(i, connection, true); });
+        connect(&connection->idle, &QTimer::timeout, connection, [this, i, connection] {
+            Log("NetServer TCP: closing a connection to port %hu that sent nothing for %d s",
+                m_tcp[i].port, m_limits.idleMs / 1000);
+            connection->socket->abort();
+            connection->socket->deleteLater();
+        });
+        // A peer that hangs up leaves nothing behind: what its connection held goes with it.
+        // Deferred, so that it never happens under a running handler.
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connection->idle.start();
     }
 }
 
@@ -251,23 +294,77 @@ std::shared_ptr<T> NetServer::owned(T* object) {
     });
 }
 
-void NetServer::dataStep(size_t i, QTcpSocket* socket) {
-    if (m_inHandler || !m_tcp[i].handler)
+void NetServer::dataStep(size_t i, Connection* connection) {
+    connection->pullPosted = false;
+    QTcpSocket* const socket = connection->socket;
+    const int64_t room = connection->bound(m_limits) - connection->held.size();
+    const int64_t n = std::min<int64_t>(room, socket->bytesAvailable());
+    if (n <= 0)
+        return;
+    // Read into place rather than as a QByteArray: that overload hands over a whole chunk of
+    // Qt's buffer without telling the socket that its buffer has room again, and a socket whose
+    // buffer was full would then never read from the kernel again.
+    const qsizetype before = connection->held.size();
+    connection->held.resize(before + qsizetype(n));
+    const int64_t got = socket->read(connection->held.data() + before, n);
+    connection->held.resize(before + qsizetype(std::max<int64_t>(got, 0)));
+    if (got <= 0)
+        return;
+    connection->idle.start();
+    if (connection->awaitTotal > 0 && connection->held.size() < connection->awaitTotal) {
+        const int64_t left = connection->deadline.remainingTime();
+        if (left != 0) {
+            connection->stall.start(int(std::min<int64_t>(m_limits.waitMs, left)));
+            return;
+        }
+        serveStep(i, connection, true);
+        return;
+    }
+    serveStep(i, connection, false);
+}
+
+void NetServer::serveStep(size_t i, Connection* connection, bool ended) {
+    connection->stall.stop();
+    if (!m_tcp[i].handler)
         return;
     // Held for the call: the handler may remove its own port.
     const std::shared_ptr<const TcpHandler> handler = m_tcp[i].handler;
     const SignalScope scope(m_inSignal);
-    m_inHandler = true;
-    {
-        Stream stream(socket, m_handlerDeadlineMs);
-        guarded("TCP", [&] { (*handler)(&stream); });
+    Stream stream(*connection, ended);
+    guarded("TCP", [&] { (*handler)(&stream); });
+    QTcpSocket* const socket = connection->socket;
+    if (stream.awaitTotal() > connection->held.size()) {
+        // The request's time runs from its first await; a later await may only lengthen it.
+        if (connection->awaitTotal == 0) {
+            connection->awaitSinceMs = QDeadlineTimer::current().deadline();
+            connection->extraMs = 0;
+        }
+        connection->extraMs = std::max(connection->extraMs, stream.extraMs());
+        connection->deadline.setDeadline(connection->awaitSinceMs + m_limits.requestDeadlineMs +
+                                         connection->extraMs);
+        connection->awaitTotal = stream.awaitTotal();
+        connection->stall.start(
+            int(std::min<int64_t>(m_limits.waitMs, connection->deadline.remainingTime())));
+    } else {
+        connection->awaitTotal = 0;
+        // What an upload needed goes back once it is handed over.
+        if (connection->held.capacity() > 2 * m_limits.heldBytes)
+            connection->held.squeeze();
     }
-    m_inHandler = false;
     if (socket->bytesToWrite() > kMaxUnsentBytes) {
         Log("NetServer TCP: closing a connection that does not read its replies (%lld bytes)",
             static_cast<long long>(socket->bytesToWrite()));
         socket->abort();
         socket->deleteLater();
+        return;
+    }
+    // Bytes that the bound kept in the socket are a delivery of their own, after whatever else
+    // is due: a client that sends fast is served in turn with the others.
+    if (!connection->pullPosted && socket->bytesAvailable() > 0 &&
+        connection->held.size() < connection->bound(m_limits)) {
+        connection->pullPosted = true;
+        QMetaObject::invokeMethod(
+            connection, [this, i, connection] { dataStep(i, connection); }, Qt::QueuedConnection);
     }
 }
 
@@ -331,3 +428,5 @@ void NetServer::teardownStep() {
 }
 
 } // namespace Ko
+
+#include "netserver.moc"

@@ -19,19 +19,38 @@ namespace Ko {
 // entry while another grows a list, and an add after a removal of the same port always succeeds.
 // Entries are only appended and reset in place, so the index that a signal connection carries
 // stays valid. Handler calls are guarded: an exception is logged, not passed to the event loop.
+// Each TCP connection holds at most a bounded number of received bytes (more than that stays
+// with the kernel, and TCP holds the peer back), a port keeps a bounded number of connections,
+// and a connection that sends nothing for a long time is closed; whatever a connection holds goes
+// with it.
 // Threads: any thread for the public operations; the lists on the server's own thread only.
 class NetServer : public INetServer {
     Q_OBJECT
 public:
-    // Each wait for more bytes in a handler's stream.
+    // A peer that sends nothing for this long while its request is awaited has sent all it will.
     static constexpr int kWaitMs = 1000;
-    // Overall time of one handler call, after which its stream's reads fail, so that a client
-    // trickling bytes holds the one server thread for a bounded time.
+    // Time of one awaited request from its first await, after which it is handed over as it
+    // stands, so that a client trickling bytes cannot keep its request open for ever.
     static constexpr int kHandlerDeadlineMs = 10000;
     // Replies that a client does not read pile up in its socket; past this the connection goes.
     static constexpr int64_t kMaxUnsentBytes = 256 * 1024;
 
-    explicit NetServer(int handlerDeadlineMs = kHandlerDeadlineMs);
+    struct Limits {
+        int requestDeadlineMs = kHandlerDeadlineMs;
+        int waitMs = kWaitMs;
+        // Received bytes a connection holds for its handler; 64 requests of the longest text.
+        int64_t heldBytes = 64 * 1024;
+        // An awaited request may hold up to this much: the largest trail-point upload and room.
+        int64_t maxRequestBytes = 2 * 1024 * 1024;
+        // Connections of one port. The process has 1024 descriptors by default, which the other
+        // ports, the mount link, the log and the database need too.
+        int maxConnections = 200;
+        // A connection that has sent nothing for this long is closed.
+        int idleMs = 5 * 60 * 1000;
+    };
+
+    NetServer();
+    explicit NetServer(Limits limits);
     ~NetServer() override;
 
     void addUdpServer(uint16_t port, UdpHandler handler) override;
@@ -41,6 +60,9 @@ public:
     void waitPosted() override;
     // Accepted connections not yet closed; waits for the server thread. For diagnostics.
     size_t openConnections();
+    // Received bytes that the open connections hold; waits for the server thread. For
+    // diagnostics.
+    int64_t heldBytes();
 
     // Runs function on thread's event loop, after what was posted before; never waits.
     static void postToThread(QThread* thread, std::function<void()> function);
@@ -51,6 +73,8 @@ private:
         std::shared_ptr<const TcpHandler> handler;
         uint16_t port = 0;
         bool active = false;
+        // Connections beyond the cap have been refused since the last one was accepted.
+        bool refusing = false;
     };
     struct UdpServerEntry {
         std::shared_ptr<QUdpSocket> socket;
@@ -58,26 +82,30 @@ private:
         uint16_t port = 0;
         bool active = false;
     };
+    class Connection;
     class Stream;
 
     void post(std::function<void()> step);
     template <class T>
     std::shared_ptr<T> owned(T* object);
+    template <class T>
+    T diagnostic(std::function<T()> count);
     // Server thread only, from here on.
     void addTcpStep(uint16_t port, TcpHandler handler);
     void addUdpStep(uint16_t port, UdpHandler handler);
     void connectionStep(size_t i);
-    void dataStep(size_t i, QTcpSocket* socket);
+    // Takes what the connection's socket has received, within its bound, and hands it on.
+    void dataStep(size_t i, Connection* connection);
+    // Runs the handler over what the connection holds.
+    void serveStep(size_t i, Connection* connection, bool ended);
     void datagramStep(size_t i);
     void teardownStep();
 
-    const int m_handlerDeadlineMs;
+    const Limits m_limits;
     std::mutex m_postOrder;
     QThread* const m_thread;
     std::vector<TcpServerEntry> m_tcp;
     std::vector<UdpServerEntry> m_udp;
-    // A stream's wait for bytes can deliver its socket's readyRead again, inside the handler.
-    bool m_inHandler = false;
     // The depth of steps running inside a signal of a server or socket.
     int m_inSignal = 0;
 };

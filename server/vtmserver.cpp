@@ -5,10 +5,10 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <exception>
-#include <system_error>
 
 namespace Ko {
 
@@ -240,21 +240,18 @@ void VtmServer::onTcpStream(INetServer::IStream* stream) {
     if (peeked <= 0)
         return;
     const std::string uploadPrefix = m_trailPointsName + ",";
-    const auto skipped = [&](int64_t n) {
-        if (stream->skip(n) == n)
-            return true;
-        Log("VtmServer TCP: unexpected stream skip error");
-        return false;
-    };
     std::string reply;
     if (size_t(peeked) >= uploadPrefix.size() &&
         std::memcmp(request, uploadPrefix.data(), uploadPrefix.size()) == 0) {
-        if (!skipped(int64_t(uploadPrefix.size())))
+        const std::optional<MethodRet> ret = handleTrailPoints(stream);
+        if (!ret)
             return;
-        reply = formatReply(handleTrailPoints(stream), m_trailPointsName);
+        reply = formatReply(*ret, m_trailPointsName);
     } else {
-        if (!skipped(peeked))
+        if (stream->skip(peeked) != peeked) {
+            Log("VtmServer TCP: unexpected stream skip error");
             return;
+        }
         reply = handleRequest(request, size_t(peeked));
     }
     if (!reply.empty())
@@ -310,70 +307,103 @@ VtmServer::MethodRet VtmServer::fromCmdRet(CmdRetType_::E type) {
     }
 }
 
-VtmServer::MethodRet VtmServer::handleTrailPoints(INetServer::IStream* stream) {
+std::optional<VtmServer::MethodRet> VtmServer::handleTrailPoints(INetServer::IStream* stream) {
+    const size_t prefix = m_trailPointsName.size() + 1;
+    const int64_t available = stream->bytesAvailable();
+    CBytes bytes(size_t(available), 0);
+    stream->peek(bytes.data(), available);
     TrailPointsParam param;
-    if (!readBinaryRecord(stream, param))
-        return {0, "Error", {}};
+    const RecordRead read = readBinaryRecord(bytes.data() + prefix, bytes.size() - prefix, param);
+    if (read.outcome == RecordRead::Incomplete && !stream->ended()) {
+        stream->awaitBytes(int64_t(prefix + read.bytes), read.extraMs);
+        return std::nullopt;
+    }
+    // A record whose client stopped sending it has used up all that came of it; the bytes after
+    // a decided record stay for the requests that follow.
+    stream->skip(read.outcome == RecordRead::Incomplete ? available : int64_t(prefix + read.bytes));
+    if (read.outcome != RecordRead::Accepted)
+        return MethodRet{0, "Error", {}};
     const MountHold hold(*this);
     if (m_requestMount)
         m_requestMount->trackTrailPointsAsync(std::move(param));
-    return {0, "Ok", {}};
+    return MethodRet{0, "Ok", {}};
 }
 
-bool VtmServer::readBinaryRecord(INetServer::IStream* stream, TrailPointsParam& param) {
-    try {
-        const CBytes header = INetServer::IStream::readBytes(stream, kRecordHeaderBytes);
-        if (std::memcmp(header.data(), kRecordHeader, kRecordHeaderBytes) != 0)
-            return false;
-        const CBytes name = INetServer::IStream::readBytes(stream, kRecordNameBytes);
-        const auto end = std::find(name.begin(), name.end(), uint8_t(0));
-        param.name.assign(name.begin(), end);
+VtmServer::RecordRead VtmServer::readBinaryRecord(const uint8_t* data, size_t size,
+                                                  TrailPointsParam& param) {
+    size_t at = 0;
+    // The next n bytes of the record, null while they have not all come.
+    const auto take = [&](size_t n) -> const uint8_t* {
+        if (size - at < n)
+            return nullptr;
+        const uint8_t* field = data + at;
+        at += n;
+        return field;
+    };
+    const auto need = [&](size_t n, int64_t extraMs = 0) {
+        return RecordRead{RecordRead::Incomplete, at + n, extraMs};
+    };
+    const auto refuse = [&] { return RecordRead{RecordRead::Refused, at, 0}; };
 
-        const CBytes time = INetServer::IStream::readBytes(stream, kRecordTimeBytes);
-        const int64_t days = daysToMonthStart(le16(time, 0), time[2]) + int64_t(time[3]) - 1;
-        const int64_t seconds = ((days * 24 + time[4]) * 60 + time[5]) * 60 + time[6];
-        param.startTimeMs = seconds * 1000 + le16(time, 7);
+    const uint8_t* header = take(kRecordHeaderBytes);
+    if (!header)
+        return need(kRecordHeaderBytes);
+    if (std::memcmp(header, kRecordHeader, kRecordHeaderBytes) != 0)
+        return refuse();
+    // Nothing among the name, the time and the counts refuses a record before the selector.
+    constexpr size_t kHeadBytes = kRecordNameBytes + kRecordTimeBytes + kRecordCountsBytes;
+    if (size - at < kHeadBytes)
+        return need(kHeadBytes);
+    const uint8_t* name = take(kRecordNameBytes);
+    param.name.assign(name, std::find(name, name + kRecordNameBytes, uint8_t(0)));
 
-        const CBytes counts = INetServer::IStream::readBytes(stream, kRecordCountsBytes);
-        param.intervalUs = le32(counts, 0);
-        const uint32_t count = le32(counts, 4);
-        if ((le32(counts, 8) & 0xff) > kMaxSelector)
-            return false;
-        if (count > kMaxTrailPoints) {
-            Log("VtmServer: trail-point upload of %u points refused", count);
-            return false;
-        }
-        const uint32_t blockLength = le32(INetServer::IStream::readBytes(stream, 4), 0);
-        if (blockLength > kMaxBlockBytes) {
-            Log("VtmServer: trail-point upload with a block of %u bytes refused", blockLength);
-            return false;
-        }
-        const int64_t announced =
-            int64_t(kRecordFixedBytes) + blockLength + int64_t(count) * int64_t(kPointBytes);
-        stream->extendDeadline(announced * kUploadStepMs / kUploadStepBytes);
-        INetServer::IStream::readBytes(stream, blockLength);
+    const CBytes time = CBytes::fromData(take(kRecordTimeBytes), kRecordTimeBytes);
+    const int64_t days = daysToMonthStart(le16(time, 0), time[2]) + int64_t(time[3]) - 1;
+    const int64_t seconds = ((days * 24 + time[4]) * 60 + time[5]) * 60 + time[6];
+    param.startTimeMs = seconds * 1000 + le16(time, 7);
 
-        const CBytes points = INetServer::IStream::readBytes(stream, int64_t(count) * kPointBytes);
-        param.points.clear();
-        param.points.reserve(count);
-        bool finite = true;
-        for (size_t k = 0; k < count; ++k) {
-            const double ra = qFromLittleEndian<double>(points.data() + k * kPointBytes);
-            const double dec = qFromLittleEndian<double>(points.data() + k * kPointBytes + 8);
-            // A non-finite point would reach the mount as axis count 0: an arbitrary place.
-            finite = finite && std::isfinite(ra) && std::isfinite(dec);
-            param.points.emplace_back(ra, dec);
-        }
-        if (!finite) {
-            Log("VtmServer: trail-point upload with a non-finite point refused");
-            return false;
-        }
-    } catch (const std::system_error&) {
-        return false;
+    const CBytes counts = CBytes::fromData(take(kRecordCountsBytes), kRecordCountsBytes);
+    param.intervalUs = le32(counts, 0);
+    const uint32_t count = le32(counts, 4);
+    if ((le32(counts, 8) & 0xff) > kMaxSelector)
+        return refuse();
+    if (count > kMaxTrailPoints) {
+        Log("VtmServer: trail-point upload of %u points refused", count);
+        return refuse();
+    }
+    const uint8_t* blockField = take(4);
+    if (!blockField)
+        return need(4);
+    const uint32_t blockLength = qFromLittleEndian<uint32_t>(blockField);
+    if (blockLength > kMaxBlockBytes) {
+        Log("VtmServer: trail-point upload with a block of %u bytes refused", blockLength);
+        return refuse();
+    }
+    const int64_t announced =
+        int64_t(kRecordFixedBytes) + blockLength + int64_t(count) * int64_t(kPointBytes);
+    const size_t rest = size_t(blockLength) + size_t(count) * kPointBytes;
+    if (size - at < rest)
+        return need(rest, announced * kUploadStepMs / kUploadStepBytes);
+    take(blockLength);
+
+    const uint8_t* points = take(size_t(count) * kPointBytes);
+    param.points.clear();
+    param.points.reserve(count);
+    bool finite = true;
+    for (size_t k = 0; k < count; ++k) {
+        const double ra = qFromLittleEndian<double>(points + k * kPointBytes);
+        const double dec = qFromLittleEndian<double>(points + k * kPointBytes + 8);
+        // A non-finite point would reach the mount as axis count 0: an arbitrary place.
+        finite = finite && std::isfinite(ra) && std::isfinite(dec);
+        param.points.emplace_back(ra, dec);
+    }
+    if (!finite) {
+        Log("VtmServer: trail-point upload with a non-finite point refused");
+        return refuse();
     }
     param.inRadians = true;
     param.frame = 0;
-    return true;
+    return RecordRead{RecordRead::Accepted, at, 0};
 }
 
 } // namespace Ko

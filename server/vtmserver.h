@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -32,9 +33,11 @@ class IPMSharing;
 // The remote-method server: other applications send a method name and its arguments joined by
 // commas to one port over TCP and UDP, and get back the status, the name as received and the
 // result values joined by commas, or silence. Over TCP "TrackTrailPoints," carries a binary
-// trail-point record instead. Construction opens the ports and destruction closes them, both on
-// the main thread; every request runs on the network core's thread, one at a time, and holds the
-// current mount for its whole length, so a disconnect meanwhile cannot free it under the request.
+// trail-point record instead, which is gathered without holding up anyone and read only once it
+// is whole (or once its client has stopped sending it). Construction opens the ports and
+// destruction closes them, both on the main thread; every request runs on the network core's
+// thread, one at a time, and holds the current mount for its whole length, so a disconnect
+// meanwhile cannot free it under the request.
 // Threads: main thread only for construction, destruction and stop; each request runs on the
 // network core's thread.
 class VtmServer {
@@ -46,7 +49,8 @@ public:
     // (nearly three hours at ten points a second).
     static constexpr uint32_t kMaxBlockBytes = 64 * 1024;
     static constexpr uint32_t kMaxTrailPoints = 100000;
-    // An upload gets more time in proportion to its announced size: this much per step.
+    // An upload gets more time in proportion to its announced size: this much per step, beyond
+    // the network core's request time.
     static constexpr int64_t kUploadStepBytes = 128 * 1024;
     static constexpr int64_t kUploadStepMs = 1000;
 
@@ -78,7 +82,7 @@ public:
     VtmServer& operator=(const VtmServer&) = delete;
 
     // Main thread only. stop returns once the ports are closed on the core's thread and no request
-    // runs any more; a running request ends first, within its deadline.
+    // runs any more; a running request ends first, and an awaited upload is dropped unanswered.
     void start();
     void stop();
 
@@ -88,8 +92,21 @@ public:
     std::string handleRequest(const char* data, size_t length);
     // A name outside the table gives an entry without handler that needs no mount.
     const Method& findMethod(const std::string& name) const;
-    MethodRet handleTrailPoints(INetServer::IStream* stream);
-    bool readBinaryRecord(INetServer::IStream* stream, TrailPointsParam& param);
+    // The upload that the stream's bytes begin with: its answer once its record is accepted or
+    // refused; none while it awaits the rest of its record.
+    std::optional<MethodRet> handleTrailPoints(INetServer::IStream* stream);
+
+    // What reading one upload record, from the bytes after its request name and comma, came to.
+    struct RecordRead {
+        enum Outcome { Incomplete, Refused, Accepted };
+        Outcome outcome = Incomplete;
+        // Accepted or refused: the bytes the record used up; incomplete: the bytes it needs
+        // before it can be decided.
+        size_t bytes = 0;
+        // The time beyond the core's request time that the record's announced size earns.
+        int64_t extraMs = 0;
+    };
+    static RecordRead readBinaryRecord(const uint8_t* data, size_t size, TrailPointsParam& param);
 
     static std::string formatReply(const MethodRet& ret, const std::string& name);
     static MethodRet fromCmdRet(CmdRetType_::E type);

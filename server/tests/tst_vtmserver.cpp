@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -236,6 +237,8 @@ private slots:
         r = plain;
         r.selector = 4;
         QTest::newRow("selector 4") << true << r << 0 << error << -1;
+        r.selector = 3;
+        QTest::newRow("selector 3") << true << r << 0 << ok << 3;
         r.selector = 256;
         QTest::newRow("selector 256") << true << r << 0 << ok << 3;
         r = plain;
@@ -293,31 +296,77 @@ private slots:
             QCOMPARE(run.points[2], std::make_pair(0.5, 0.6));
     }
 
-    // An upload gets more time the more it announces; an ordinary request does not.
-    void uploadDeadline_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QByteArray>("reply");
-        // 8192 points announce 128 KiB and a little: a second more past the 600 ms.
-        QTest::newRow("large upload") << 8192 << QByteArray("Ok,TrackTrailPoints");
-        QTest::newRow("small upload") << 10 << QByteArray("Error,TrackTrailPoints");
-    }
+    // An upload gets more time the more it announces: with a short request time, a small
+    // upload left unfinished is refused once that time is up, while a large one started before
+    // it is still taken afterwards.
     void uploadDeadline() {
-        QFETCH(int, count);
-        QFETCH(QByteArray, reply);
-        VtmServerRig rig(true, 600);
+        NetServer::Limits limits;
+        limits.requestDeadlineMs = 300;
+        limits.waitMs = 10 * 60 * 1000; // only the request time ends an upload here
+        VtmServerRig rig(true, limits);
+        TrailRecord small;
+        small.points = QList<QPair<double, double>>(10, {0.25, 0.5});
+        // 100000 points announce 1.6 MB: twelve seconds more than the 300 ms.
+        TrailRecord large;
+        large.points = QList<QPair<double, double>>(int(VtmServer::kMaxTrailPoints), {0.25, 0.5});
+        const QByteArray smallBytes = small.bytes(), largeBytes = large.bytes();
+        TcpClient first(rig.port);
+        TcpClient second(rig.port);
+        first.send(largeBytes.left(200));
+        second.send(smallBytes.left(200));
+        QCOMPARE(second.receive(22, 30000), QByteArray("Error,TrackTrailPoints"));
+        first.send(largeBytes.mid(200));
+        QCOMPARE(first.receive(19, 30000), QByteArray("Ok,TrackTrailPoints"));
+        const auto runs = rig.mount->trailPoints();
+        QCOMPARE(runs.size(), size_t(1));
+        QCOMPARE(runs.front().points.size(), size_t(VtmServer::kMaxTrailPoints));
+    }
+
+    // Clients that leave uploads unfinished, and many that have sent only the beginning of one
+    // or of a request, hold up nobody: a good client is answered over UDP and TCP while they all
+    // still wait, and an upload finished afterwards is taken whole. The limits let an unfinished
+    // upload wait ten minutes, so a server that waited for one would not answer within the test's
+    // time.
+    void slowClientsHoldUpNobody_data() {
+        QTest::addColumn<int>("uploads");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("three unfinished uploads") << 3 << 0;
+        QTest::newRow("fifty requests begun") << 0 << 50;
+        QTest::newRow("both") << 3 << 50;
+    }
+    void slowClientsHoldUpNobody() {
+        QFETCH(int, uploads);
+        QFETCH(int, requests);
+        NetServer::Limits limits;
+        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
+        VtmServerRig rig(true, limits);
         TrailRecord record;
-        record.points = QList<QPair<double, double>>(count, {0.25, 0.5});
-        const QByteArray bytes = record.bytes();
-        TcpClient client(rig.port);
-        // Five pieces 300 ms apart: 1.2 s in all, each wait shorter than 1000 ms.
-        const qsizetype piece = bytes.size() / 5 + 1;
-        for (qsizetype at = 0; at < bytes.size(); at += piece) {
-            if (at)
-                QThread::msleep(300); // the client's pace is the case itself
-            client.send(bytes.mid(at, piece));
+        record.points = QList<QPair<double, double>>(1000, {0.25, 0.5});
+        const QByteArray upload = record.bytes();
+        std::vector<std::unique_ptr<TcpClient>> slow;
+        for (int k = 0; k < uploads + requests; ++k) {
+            slow.push_back(std::make_unique<TcpClient>(rig.port));
+            QVERIFY(slow.back()->connected());
+            // Uploads cut at different places; requests that hold only the upload's name and
+            // its comma, or the beginning of a name, which is a request of its own.
+            const int r = k - uploads;
+            slow.back()->send(r < 0       ? upload.left(100 + 50 * k)
+                              : r % 2 > 0 ? QByteArray("TrackTrailPoints,")
+                                          : QByteArray("Server"));
         }
-        // A refused upload leaves its later bytes to be answered as text requests.
-        QCOMPARE(client.receive(reply.size()).left(reply.size()), reply);
+        for (int k = uploads; k < uploads + requests; k += 2)
+            QCOMPARE(slow[size_t(k)]->receive(14), QByteArray("Unknown,Server"));
+        QCOMPARE(udpRequest(rig.port, "ServerVersion", 30000).value_or("(silence)"),
+                 QByteArray("Ok,ServerVersion,2,1,12"));
+        TcpClient good(rig.port);
+        QCOMPARE(good.request("ServerVersion", 30000), QByteArray("Ok,ServerVersion,2,1,12"));
+        QVERIFY(rig.mount->trailPoints().empty());
+        if (uploads == 0)
+            return;
+        slow.front()->send(upload.mid(100));
+        QCOMPARE(slow.front()->receive(19, 30000), QByteArray("Ok,TrackTrailPoints"));
+        QCOMPARE(rig.mount->trailPoints().size(), size_t(1));
+        QCOMPARE(rig.mount->trailPoints().front().points.size(), size_t(1000));
     }
 
     // Many clients at once on both transports, each awaiting every reply: each request is
@@ -367,18 +416,21 @@ private slots:
         QCOMPARE(answered.load(), 2 * kClients * kRequests);
     }
 
-    // Destroying the server waits for a request that still runs on the core's thread.
+    // Destroying the server while an upload is awaited: it goes at once and answers no more.
     void destroyDuringUpload() {
-        VtmServerRig rig(true);
+        NetServer::Limits limits;
+        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
+        VtmServerRig rig(true, limits);
         TcpClient client(rig.port);
         client.send(TrailRecord().bytes().left(40));
-        QTRY_VERIFY(client.socket().state() == QAbstractSocket::ConnectedState);
-        QThread::msleep(100); // the upload is waiting for its remaining bytes
+        QTRY_COMPARE(rig.core->heldBytes(), 40ll); // the upload is awaited
         QElapsedTimer timer;
         timer.start();
         rig.server.reset();
-        QVERIFY(timer.elapsed() < 3000);
+        // A server that waited for the upload would take the ten minutes of its limits.
+        QVERIFY(timer.elapsed() < 30000);
         QVERIFY(!udpRequest(rig.port, "NoSuch", kSilenceMs));
+        QVERIFY(rig.mount->trailPoints().empty());
     }
 };
 

@@ -24,8 +24,8 @@ struct VtmServerRig {
     uint16_t port = freePort();
     std::unique_ptr<VtmServer> server;
 
-    explicit VtmServerRig(bool connected, int deadlineMs = NetServer::kHandlerDeadlineMs)
-        : core(std::make_shared<NetServer>(deadlineMs)) {
+    explicit VtmServerRig(bool connected, NetServer::Limits limits = {})
+        : core(std::make_shared<NetServer>(limits)) {
         if (connected)
             holder->setMount(mount);
         server = std::make_unique<VtmServer>(nullptr, nullptr, nullptr, holder, nullptr,

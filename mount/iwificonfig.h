@@ -11,15 +11,24 @@ namespace Ko {
 // step by step, since some steps cut the link the app talks over. Every read and write runs in
 // the background, one at a time in the order asked; stateChanged follows every change of the
 // state below and may be emitted from the background thread. The invokables only queue work.
-// Threads: main thread only for the invokables; the state getters any thread.
+//
+// The page does not read that live state: it reads the shown copy, which the main thread takes
+// for each change, in order, and announces with shownChanged there. A page script reads a record
+// several times in one go (is there a setting? its state? its access point?), each time through a
+// reference that fetches the property again; with the live state the worker could clear the
+// record between two of those reads, and the script would dereference a record that is gone. The
+// shown copy changes only between two events of the main thread, so within one handler every read
+// sees the same records.
+// Threads: main thread only for the invokables and the shown state; the live state getters any
+// thread.
 class IWifiConfig : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool busy READ busy NOTIFY stateChanged)
-    Q_PROPERTY(bool hasCurrentSetting READ hasCurrentSetting NOTIFY stateChanged)
+    Q_PROPERTY(bool busy READ shownBusy NOTIFY shownChanged)
+    Q_PROPERTY(bool hasCurrentSetting READ shownHasCurrentSetting NOTIFY shownChanged)
     // A WifiSetting, or undefined.
-    Q_PROPERTY(QVariant currentSetting READ currentSetting NOTIFY stateChanged)
+    Q_PROPERTY(QVariant currentSetting READ shownCurrentSetting NOTIFY shownChanged)
     // A WMWriteResult, or undefined.
-    Q_PROPERTY(QVariant lastWriteResult READ lastWriteResult NOTIFY stateChanged)
+    Q_PROPERTY(QVariant lastWriteResult READ shownLastWriteResult NOTIFY shownChanged)
 public:
     using QObject::QObject;
 
@@ -39,6 +48,14 @@ public:
     Q_INVOKABLE virtual void proceedNextAsync() = 0;
 
     bool hasCurrentSetting() const { return currentSetting().isValid(); }
+
+    // The shown copy of busy(), currentSetting() and lastWriteResult(), as of the last
+    // shownChanged.
+    bool shownBusy() const { return m_shown.busy; }
+    bool shownHasCurrentSetting() const { return m_shown.currentSetting.isValid(); }
+    QVariant shownCurrentSetting() const { return m_shown.currentSetting; }
+    QVariant shownLastWriteResult() const { return m_shown.lastWriteResult; }
+
     // Empty values for the page to fill.
     Q_INVOKABLE Ko::WifiSetting newWifiSetting() const { return {}; }
     Q_INVOKABLE Ko::WifiAPSetting newWifiAPSetting() const { return {}; }
@@ -46,6 +63,30 @@ public:
 
 signals:
     void stateChanged();
+    // Main thread only, one for each stateChanged, after the shown copy has taken that change.
+    void shownChanged();
+
+protected:
+    struct Shown {
+        bool busy = false;
+        QVariant currentSetting;
+        QVariant lastWriteResult;
+    };
+    // Hands one state, taken whole at a change, to the main thread. Call it for every change, in
+    // the order the changes happened, from any thread.
+    void show(Shown state) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, state = std::move(state)] {
+                m_shown = state;
+                emit shownChanged();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    // Main thread only.
+    Shown m_shown;
 };
 
 } // namespace Ko

@@ -18,10 +18,14 @@ public:
 
 private:
     void set(bool busy) {
+        Shown state;
         {
             std::lock_guard lock(m_config.m_mutex);
             m_config.m_busy = busy;
+            // Taken with the change, under the same lock: the page is shown this state whole.
+            state = m_config.stateLocked();
         }
+        m_config.show(std::move(state));
         emit m_config.stateChanged();
     }
 
@@ -33,6 +37,16 @@ WifiConfig::WifiConfig(std::shared_ptr<IMountConnection> connection)
     KO_ASSERT(m_connection);
 }
 
+IWifiConfig::Shown WifiConfig::stateLocked() const {
+    Shown state;
+    state.busy = m_busy;
+    if (m_currentSetting.hasValue())
+        state.currentSetting = QVariant::fromValue(m_currentSetting.value());
+    if (m_lastWriteResult.hasValue())
+        state.lastWriteResult = QVariant::fromValue(m_lastWriteResult.value());
+    return state;
+}
+
 bool WifiConfig::busy() const {
     std::lock_guard lock(m_mutex);
     return m_busy;
@@ -40,13 +54,12 @@ bool WifiConfig::busy() const {
 
 QVariant WifiConfig::currentSetting() const {
     std::lock_guard lock(m_mutex);
-    return m_currentSetting.hasValue() ? QVariant::fromValue(m_currentSetting.value()) : QVariant();
+    return stateLocked().currentSetting;
 }
 
 QVariant WifiConfig::lastWriteResult() const {
     std::lock_guard lock(m_mutex);
-    return m_lastWriteResult.hasValue() ? QVariant::fromValue(m_lastWriteResult.value())
-                                        : QVariant();
+    return stateLocked().lastWriteResult;
 }
 
 void WifiConfig::enterPage() {

@@ -12,9 +12,11 @@ class IMountConnection;
 
 // Runs every job on a pool of one worker, so jobs never overlap and talk to the module in the
 // order queued. A job finds the module through the connection when it starts; with none it
-// changes nothing. The worker writes the state while QML reads it on the main thread: m_mutex
+// changes nothing. The worker writes the live state while callers on any thread read it: m_mutex
 // guards busy, the current and pending settings and the last result; signals and module traffic
-// happen with it released. Destruction runs the jobs still queued, then joins the worker.
+// happen with it released. Each change hands the state, taken under the lock, to the shown copy
+// the page reads. Destruction runs the jobs still queued, then joins the worker; the copies it
+// posted and the main thread has not taken yet are dropped with the object.
 // Threads: main thread only for the invokables; the state getters any thread.
 class WifiConfig : public IWifiConfig {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
 
 private:
     class BusyScope;
+
+    // m_mutex held.
+    Shown stateLocked() const;
 
     void readJob();
     void modeBothJob();

@@ -69,6 +69,19 @@ class TstAlignmentRoutine : public QObject {
             centre("Alpha");
         }
         Names storedNames() const { return container->get().objNames; }
+        // The user centres the star and presses the centre button; the sky and the axes hold
+        // still from the centring until the model holds n stars (or the run ends), so the
+        // measurement pairs the axes with the sky of the moment they were set. With the clock
+        // running, every second the measuring thread waits for a core turns the sky by a quarter
+        // of a degree, and the mount's tracking about its misaligned axis drifts off the star.
+        void centreAndMeasure(const std::string& name, size_t n) {
+            clock->freeze();
+            centre(name);
+            centering->center();
+            awaitStep([&] { return storedNames().size() >= n; },
+                      [&] { return closed.count() > 0; });
+            clock->resume();
+        }
         // The centering page shown for the n-th time, unless the run ends first.
         void awaitCentering(int n) {
             awaitStep([&] { return centerings.count() >= n; }, [&] { return closed.count() > 0; });
@@ -151,9 +164,10 @@ private slots:
             rig->awaitCentering(i + 1);
             QCOMPARE(rig->centerings.count(), i + 1);
             QCOMPARE(rig->centerings.at(i).at(0).toString(), centred[i]);
-            if (centred[i] != kNorthLevel)
-                rig->centre(centred[i].toStdString());
-            rig->centering->center();
+            if (centred[i] == kNorthLevel)
+                rig->centering->center();
+            else
+                rig->centreAndMeasure(centred[i].toStdString(), rig->storedNames().size() + 1);
         }
         rig->awaitClosed();
         QCOMPARE(rig->closed.count(), 1);

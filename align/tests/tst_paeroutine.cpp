@@ -50,9 +50,14 @@ private slots:
         Rig rig;
         IMount* mount = rig.connect();
         const MountTarget target = rig.targetAt("Arcturus", 120, 40);
+        // The time stands still until the GoTo's target has been read: the emulated axes move by
+        // the clock, so the GoTo cannot end (and clear its target) while a loaded machine keeps
+        // this thread waiting.
+        rig.clock->freeze();
         rig.routine->start(target);
         QTRY_VERIFY(mount->slewToTarget().hasValue());
         QCOMPARE(mount->slewToTarget().value().name, target.name);
+        rig.clock->resume();
 
         QTRY_COMPARE_WITH_TIMEOUT(rig.shown.count(), 1, kGotoTimeoutMs);
         QCOMPARE(rig.shown[0][0].toString(), QString("Arcturus"));
@@ -76,9 +81,13 @@ private slots:
         Rig rig;
         IMount* mount = rig.connect();
         GotoEnd end(*mount);
+        // The time stands still until the abort is asked: the GoTo cannot reach its target first,
+        // however late this thread runs.
+        rig.clock->freeze();
         rig.routine->start(rig.targetAt("Deneb", 300, 60));
         QTRY_VERIFY(mount->slewToTarget().hasValue());
         mount->abortSlewAsync();
+        rig.clock->resume();
         QTRY_VERIFY_WITH_TIMEOUT(end.ended, kGotoTimeoutMs);
         QVERIFY(end.type != CmdRetType_::Ok);
         QCoreApplication::processEvents();

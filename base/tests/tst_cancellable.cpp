@@ -31,7 +31,9 @@ private slots:
             QVERIFY(!null.sleep(ms));
             QVERIFY(!tc.sleep(ms));
         }
-        QVERIFY(msSince(t) < 1000);
+        // At once, not for ever: no measurable time at rest; the bound leaves a loaded machine
+        // seconds.
+        QVERIFY(msSince(t) < 10000);
     }
 
     void sleepRunsItsLength() {
@@ -44,6 +46,8 @@ private slots:
 
     void cancelWakesSleeper() {
         ControlledCancellable token;
+        // The pause lets the sleep begin before the cancel, as a rule; should a loaded machine
+        // run the cancel first, the sleep returns at once and every check below still holds.
         std::thread canceller([&token] {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             token.cancel();
@@ -53,12 +57,15 @@ private slots:
         const auto took = msSince(t);
         canceller.join();
         QVERIFY(cancelled);
+        // Woken, not run to its minute: 100 ms at rest.
         QVERIFY(took < 10000);
         QVERIFY(token.isCancelled());
         token.cancel();
+        // A sleep on a cancelled token returns at once rather than running its minute: no
+        // measurable time at rest, and the bound leaves a loaded machine seconds.
         const auto t2 = Clock::now();
-        QVERIFY(token.sleep(100));
-        QVERIFY(msSince(t2) < 90);
+        QVERIFY(token.sleep(60000));
+        QVERIFY(msSince(t2) < 10000);
     }
 
     void threadContextToken() {

@@ -102,6 +102,8 @@ private slots:
         });
         std::thread firer2([&] { list(); });
         runningF.wait();
+        // The pause lets remove() begin waiting before the release, as a rule; should a loaded
+        // machine release first, remove() still returns after the call ended and the checks hold.
         std::thread releaser([&] {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             release.set_value();

@@ -305,7 +305,8 @@ inline std::shared_ptr<BLEServiceInfo> discoveredService(std::shared_ptr<FakeGat
     auto element = makeOnOwnerThread<BLEServiceInfo>(std::move(fake), waitCount);
     QSignalSpy finished(element.get(), &BLEServiceInfo::discoverDetailFinished);
     element->discoverDetail();
-    if (!finished.wait(5000))
+    // Immediate at rest; the bound only ends a discovery that never finishes.
+    if (!finished.wait(30000))
         return nullptr;
     return element;
 }

@@ -163,6 +163,17 @@ bool FakeMotorController::waitForRequests(size_t n, int timeoutMs) const {
                          [&] { return m_requestCount >= n; });
 }
 
+size_t FakeMotorController::replyCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_replyCount;
+}
+
+bool FakeMotorController::waitForReplies(size_t n, int timeoutMs) const {
+    std::unique_lock lock(m_mutex);
+    return m_cv.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                         [&] { return m_replyCount >= n; });
+}
+
 void FakeMotorController::clearRequests() {
     std::lock_guard lock(m_mutex);
     m_requests.clear();
@@ -321,17 +332,20 @@ void FakeMotorController::handleRequest(const CBytes& request, const void* udpPe
     if (udpPeer) {
         ::sendto(m_udpFd, out.data(), out.size(), 0, static_cast<const sockaddr*>(udpPeer),
                  static_cast<socklen_t>(udpPeerLength));
-        return;
-    }
-    if (gapMs <= 0) {
+    } else if (gapMs <= 0) {
         writeAll(m_masterFd, out.data(), out.size());
-        return;
+    } else {
+        for (size_t i = 0; i < out.size(); ++i) {
+            if (i > 0 && !pause(gapMs))
+                return;
+            writeAll(m_masterFd, &out[i], 1);
+        }
     }
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (i > 0 && !pause(gapMs))
-            return;
-        writeAll(m_masterFd, &out[i], 1);
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_replyCount;
     }
+    m_cv.notify_all();
 }
 
 } // namespace Ko

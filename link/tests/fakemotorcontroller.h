@@ -79,6 +79,10 @@ public:
     // Waits until at least n requests have arrived.
     bool waitForRequests(size_t n, int timeoutMs) const;
     void clearRequests();
+    // Replies sent whole (a delayed one counts once it has gone out); clearRequests keeps it.
+    size_t replyCount() const;
+    // Waits until at least n replies have gone out.
+    bool waitForReplies(size_t n, int timeoutMs) const;
 
     // Binds 127.0.0.1 on an ephemeral port and serves it; returns the port, 0 on failure.
     uint16_t serveUdp();
@@ -111,6 +115,7 @@ private:
     bool m_recording = true;
     std::vector<Request> m_requests;
     size_t m_requestCount = 0;
+    size_t m_replyCount = 0;
     bool m_stopping = false;
     // The raw address of the last UDP sender.
     CBytes m_lastUdpPeer;

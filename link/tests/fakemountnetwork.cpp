@@ -85,6 +85,12 @@ bool FakeMountNetwork::waitForReceived(size_t n, int timeoutMs) const {
                          [&] { return m_received.size() >= n; });
 }
 
+bool FakeMountNetwork::waitForReplied(size_t n, int timeoutMs) const {
+    std::unique_lock lock(m_mutex);
+    return m_cv.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                         [&] { return m_replied >= n; });
+}
+
 void FakeMountNetwork::run() {
     std::vector<pollfd> fds;
     fds.push_back({m_wakeFd, POLLIN, 0});
@@ -122,6 +128,11 @@ void FakeMountNetwork::run() {
                 const CBytes& reply = mount.reply.value();
                 ::sendto(mount.fd, reply.data(), reply.size(), 0,
                          reinterpret_cast<const sockaddr*>(&peer), peerLength);
+                {
+                    std::lock_guard lock(m_mutex);
+                    ++m_replied;
+                }
+                m_cv.notify_all();
             };
             if (i == 1) {
                 for (const auto& mount : m_mounts)

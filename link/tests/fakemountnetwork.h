@@ -45,6 +45,8 @@ public:
 
     std::vector<Received> received() const;
     bool waitForReceived(size_t n, int timeoutMs) const;
+    // Waits until the mounts have sent at least n replies in all.
+    bool waitForReplied(size_t n, int timeoutMs) const;
 
 private:
     struct Socket {
@@ -64,6 +66,7 @@ private:
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_cv;
     std::vector<Received> m_received;
+    size_t m_replied = 0;
     std::thread m_thread;
 };
 

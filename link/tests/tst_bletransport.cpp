@@ -158,7 +158,9 @@ private slots:
         slow.fakes.front()->notify(uuid16(0xc306), "=05\r");
         QTRY_VERIFY(isReady(reply));
         QCOMPARE(text(reply.get()), std::string("=05\r"));
-        QVERIFY2(timer.elapsed() < 5000, "the wait ran to its end");
+        // The whole wait is 10 s; the reply ends it at once, and the bound leaves a loaded
+        // machine seconds to hand the reply over.
+        QVERIFY2(timer.elapsed() < 9000, "the wait ran to its end");
     }
 
     void readWaitsForTheWaitCount_data() {
@@ -184,7 +186,9 @@ private slots:
         QCOMPARE(text(link.ble->read()), std::string());
         const qint64 waitedMs = timer.elapsed();
         QVERIFY2(waitedMs >= qint64(waitCount) * 10 - 2, qPrintable(QString::number(waitedMs)));
-        QVERIFY2(waitedMs < qint64(waitCount) * 10 + 1000, qPrintable(QString::number(waitedMs)));
+        // One wait of the count's length, not for ever: at rest it overruns by a millisecond or
+        // two, and the bound leaves a loaded machine two seconds.
+        QVERIFY2(waitedMs < qint64(waitCount) * 10 + 2000, qPrintable(QString::number(waitedMs)));
     }
 
     void converserExchanges_data() {

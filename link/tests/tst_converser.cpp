@@ -192,8 +192,10 @@ private slots:
         chain.fake.setDelayMs(300);
         QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
         chain.fake.setDelayMs(0);
-        // The late "=111111" lands on the socket of the finished exchange.
-        QTest::qWait(300);
+        // The late "=111111" has gone out towards the socket of the finished exchange (loopback
+        // delivers it within the send); should it still be on its way, the next exchange must
+        // not take it either.
+        QVERIFY(chain.fake.waitForReplies(1, 10000));
         const auto resp = chain.converser->converse(MountCmd(1, 'j'));
         QCOMPARE(resp.type, CmdRetType_::Ok);
         QCOMPARE(qb(resp.value()), QByteArray("=222222\r"));
@@ -210,12 +212,21 @@ private slots:
         QCOMPARE(first.type, CmdRetType_::Ok);
         QCOMPARE(qb(first.value()), QByteArray("=111111\r"));
         chain.fake.setDelayMs(0);
+        // Spread over the arrival of the resend's answer, which may land before, between or
+        // during these exchanges; none may take it. The pause only spreads them: whenever the
+        // answer lands, the check holds, so a loaded machine cannot make it fail.
         for (int i = 0; i < 3; ++i) {
             const auto next = chain.converser->converse(MountCmd(1, 'j'));
             QCOMPARE(next.type, CmdRetType_::Ok);
             QCOMPARE(qb(next.value()), QByteArray("=222222\r"));
             QTest::qWait(100);
         }
+        // Once that answer has certainly gone out (two for the first exchange, one per later
+        // one), the next exchange still gets its own.
+        QVERIFY(chain.fake.waitForReplies(2 + 3, 10000));
+        const auto last = chain.converser->converse(MountCmd(1, 'j'));
+        QCOMPARE(last.type, CmdRetType_::Ok);
+        QCOMPARE(qb(last.value()), QByteArray("=222222\r"));
     }
 
     void settledSocketIsKept() {
@@ -572,6 +583,8 @@ private slots:
         timer.start();
         QCOMPARE(chain.converser->converse(kReadPos).type, CmdRetType_::Timeout);
         QCOMPARE(chain.converser->converse(MountCmd(1, 'j')).type, CmdRetType_::Timeout);
+        // Endless noise does not hold the reader past its time-outs: two of 200 ms at rest, and
+        // the bound leaves a loaded machine more than ten times that.
         QVERIFY(timer.elapsed() < 10000);
     }
 

@@ -30,9 +30,18 @@ const std::string kSwitchTo115200 = ":W10D8004\r";
 
 using Exchange = std::pair<std::string, int>;
 
+constexpr int kReadTimeoutMs = 2000;
+// A connection attempt: up to three probes wait out the read time-out.
+constexpr int kAttemptMs = 4 * kReadTimeoutMs + 10000;
+
 // A mount on the far side of a pseudo-terminal, and the helper with its real port and converser.
 struct Rig {
     Rig() {
+        // At rest the fake answers a probe on the pseudo-terminal within a few milliseconds; a
+        // loaded machine may keep its thread waiting for hundreds. A reply later than the read
+        // time-out turns a probe the mount answers into one it ignores, and the negotiation takes
+        // another road, so the bound is generous; the probes meant to go unanswered wait it out.
+        settings->setReadTimeoutMs_other(kReadTimeoutMs);
         settings->setSerialPortName(pty.name);
         fake.setReply(kStatusProbe, kStatusReply);
         fake.setReply(kSwitchTo115200, "=\r");
@@ -46,7 +55,7 @@ struct Rig {
         helper->setHandler(recorder.handler());
     }
     ~Rig() {
-        [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, 10000);
+        [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, kAttemptMs);
         helper.reset();
         // The graph holds the port open; close it before the far side goes away.
         recorder.clearSetups();
@@ -189,7 +198,7 @@ private slots:
         rig.helper->setModelFilter([](uint8_t) { return false; });
 
         rig.helper->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), kAttemptMs);
         QTRY_VERIFY(rig.idle());
 
         QCOMPARE(rig.exchanges(), expected);
@@ -217,7 +226,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(
             rig.recorder.statuses,
             QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}),
-            10000);
+            kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QCOMPARE(rig.exchanges(),
                  (std::vector<Exchange>{{kStatusProbe, 115200}, {kStatusProbe, 9600}}));
@@ -232,7 +241,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(
             rig.recorder.statuses,
             QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
-            10000);
+            kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QCOMPARE(rig.recorder.setupCount(), size_t(0));
         QCOMPARE(rig.fake.requestCount(), size_t(0));
@@ -264,7 +273,7 @@ private slots:
         rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
 
         rig.helper->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), kAttemptMs);
         QTRY_VERIFY(rig.idle());
         // Switched off once the port is open, before the first speed and the first byte.
         QCOMPARE(log->events(), (std::vector<std::string>{"rts off (closed)", "open", "rts off",
@@ -277,7 +286,7 @@ private slots:
 
         rig.helper->startConnect();
         rig.helper->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
         QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
@@ -285,7 +294,7 @@ private slots:
         // Once that attempt has ended, and its port is released, a new one runs.
         rig.recorder.clearSetups();
         rig.helper->startConnect();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QCOMPARE(rig.fake.requestCount(), size_t(2));
     }

@@ -120,9 +120,9 @@ private slots:
         broadcaster.broadcastUntil(
             net.port(), {bytes("P1"), bytes("P2")},
             [&] {
-                // Wait for both replies of this round so the read pass finds them.
-                net.waitForReceived(size_t(2 * (rounds + 1)), 2000);
-                QTest::qWait(100);
+                // Wait for both replies of this round so the read pass finds them: sent on
+                // loopback, they are in the broadcaster's queue once the send returns.
+                net.waitForReplied(size_t(2 * (rounds + 1)), 10000);
                 return ++rounds == 2;
             },
             [&](const UDPBroadcasterResult& r) {

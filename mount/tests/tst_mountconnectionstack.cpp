@@ -129,6 +129,9 @@ private slots:
         QTRY_COMPARE(rig.sessionsDone, 2);
         // A second answer finds no question open.
         rig.modePopup->setResult(QVariant(1));
+        // A check that nothing happens: a mode wrongly taken would show within this pause at rest;
+        // on a loaded machine it may show only later, so the pause can miss a fault but never
+        // fail a sound run.
         QTest::qWait(50);
         QCOMPARE(rig.holder->sharedMount()->mountMode(), MountMode_::EQ);
         QVERIFY(first.empty());
@@ -262,8 +265,10 @@ private slots:
         mount->readPositionAsync();
         QTRY_COMPARE_WITH_TIMEOUT(rig.session->statusText(), QStringLiteral("Disconnecting"),
                                   10000);
-        // Every attempt of one exchange, then the queued disconnect.
-        QVERIFY2(timer.elapsed() <= kReadTimeoutMs * (1 + kRetries) + 1000,
+        // Every attempt of one exchange, then the queued disconnect: 600 ms at rest; the bound,
+        // ten times that, tells it from a link that never gives up while a loaded machine runs
+        // late.
+        QVERIFY2(timer.elapsed() <= 10 * kReadTimeoutMs * (1 + kRetries),
                  qPrintable(QString::number(timer.elapsed())));
         QVERIFY(!rig.holder->connected());
         QVERIFY(!rig.holder->hasWifi());

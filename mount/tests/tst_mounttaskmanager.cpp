@@ -180,7 +180,9 @@ private slots:
         QTRY_VERIFY(rig.events->has("A finished:3"));
         QCOMPARE(rig.manager->taskType(0), kSlto);
         QCOMPARE(rig.manager->taskType(1), kSlto);
-        // Not a fixed wait for the result: gives a wrongly started G time to show itself.
+        // Not a fixed wait for the result: gives a wrongly started G time to show itself. A check
+        // that nothing happens: on a loaded machine the pause can miss a fault but never fail a
+        // sound run.
         QTest::qWait(50);
         QVERIFY(!rig.events->has("G started"));
 
@@ -286,7 +288,9 @@ private slots:
         Rig rig;
         auto a = rig.task("A", kSlew, {0});
         // B winds down slowly after its cancel, so the GoTo that cancels it is still waiting for
-        // axis 2 when the shutdown comes, however fast A ends.
+        // axis 2 when the shutdown comes, however fast A ends. Its 1500 ms are the case itself
+        // (a task that takes its time), not a wait of the test; the shutdown follows the start
+        // of C at once, thousands of times sooner at rest.
         auto b = rig.task("B", kSlew, {1}, false, std::chrono::milliseconds(1500));
         auto c = rig.task("C", kSlto, {0, 1});
         auto d = rig.task("D", kRead, {3});

@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -14,10 +16,9 @@ using namespace Ko;
 
 namespace {
 
-// The page's view of the service: "current A, result done, busy" and the like.
-QString stateText(const IWifiConfig& config) {
-    const QVariant current = config.currentSetting();
-    const QVariant result = config.lastWriteResult();
+// A view of the service: "current A, result done, busy" and the like.
+QString stateText(bool busy, const QVariant& current, const QVariant& result,
+                  bool hasCurrentSetting) {
     QString resultText = QStringLiteral("-");
     if (result.isValid()) {
         const auto r = result.value<WMWriteResult>();
@@ -30,19 +31,45 @@ QString stateText(const IWifiConfig& config) {
             .arg(current.isValid() ? FakeWMProgrammerPlanner::name(current.value<WifiSetting>())
                                    : QStringLiteral("-"),
                  resultText);
-    if (config.hasCurrentSetting() != current.isValid())
+    if (hasCurrentSetting != current.isValid())
         text += QStringLiteral(", hasCurrentSetting disagrees");
-    return config.busy() ? text + QStringLiteral(", busy") : text;
+    return busy ? text + QStringLiteral(", busy") : text;
 }
 
-// Counts stateChanged on the thread that emits it.
+// The live state.
+QString stateText(const IWifiConfig& config) {
+    return stateText(config.busy(), config.currentSetting(), config.lastWriteResult(),
+                     config.hasCurrentSetting());
+}
+
+// The copy the page reads, through the properties it reads.
+QString shownText(const IWifiConfig& config) {
+    return stateText(config.property("busy").toBool(), config.property("currentSetting"),
+                     config.property("lastWriteResult"),
+                     config.property("hasCurrentSetting").toBool());
+}
+
+// Counts stateChanged on the thread that emits it; waitFor blocks the caller (and its event
+// loop) until the count is reached.
 struct StateCounter {
     explicit StateCounter(IWifiConfig& config) {
         QObject::connect(
-            &config, &IWifiConfig::stateChanged, &config, [this] { ++count; },
+            &config, &IWifiConfig::stateChanged, &config,
+            [this] {
+                std::lock_guard lock(mutex);
+                ++count;
+                reached.notify_all();
+            },
             Qt::DirectConnection);
     }
+    // The bound only ends a test whose worker never gets there; reaching it is a failure.
+    bool waitFor(int n) {
+        std::unique_lock lock(mutex);
+        return reached.wait_for(lock, std::chrono::seconds(60), [&] { return count >= n; });
+    }
     std::atomic<int> count{0};
+    std::mutex mutex;
+    std::condition_variable reached;
 };
 
 } // namespace
@@ -140,6 +167,64 @@ private slots:
         QCOMPARE(planner->calls(), calls);
         QCOMPARE(changes.count.load(), stateChanges);
         QVERIFY(planner->allOnOtherThreads());
+    }
+
+    // The page reads the shown copy: while the worker changes the live state, the copy stays as
+    // the page was last told, until the main thread takes each change in turn (one shownChanged
+    // for each stateChanged, on the main thread). A page script that read the live state could
+    // find the setting it had just seen gone at its next read.
+    void shownCopyChangesOnlyOnTheMainThread_data() {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("reads");
+        QTest::addColumn<QString>("live");
+        QTest::addColumn<QStringList>("shown");
+        using L = QStringList;
+        const QStringList first{"current -, result -, busy", "current A, result -"};
+        dataRow("a read replaces the setting", "enter", L{"A", "B"}, "current B, result -",
+                first + L{"current A, result -, busy", "current B, result -"});
+        dataRow("a read the module does not answer clears it", "enter", L{"A", "-"},
+                "current -, result -",
+                first + L{"current A, result -, busy", "current -, result -"});
+        dataRow("a write step clears it", "write B", L{"A"}, "current -, result step",
+                first + L{"current A, result -, busy", "current -, result step"});
+    }
+    void shownCopyChangesOnlyOnTheMainThread() {
+        QFETCH(QString, second);
+        QFETCH(QStringList, reads);
+        QFETCH(QString, live);
+        QFETCH(QStringList, shown);
+        auto holder = std::make_shared<WritableMountConnection>();
+        auto planner = std::make_shared<FakeWMProgrammerPlanner>();
+        planner->scriptReads(reads);
+        planner->scriptSteps({"step"});
+        holder->setWifi(planner, "mount link");
+        WifiConfig config(holder);
+        StateCounter changes(config);
+        QStringList seen;
+        bool offMainThread = false;
+        connect(
+            &config, &IWifiConfig::shownChanged, this,
+            [&] {
+                offMainThread |= QThread::currentThread() != qApp->thread();
+                seen << shownText(config);
+            },
+            Qt::DirectConnection);
+
+        config.enterPage();
+        QTRY_COMPARE(shownText(config), QStringLiteral("current A, result -"));
+        if (second == QStringLiteral("enter"))
+            config.enterPage();
+        else
+            config.writeAsync(FakeWMProgrammerPlanner::setting(second.mid(6)));
+        // The job is over without an event reaching this thread.
+        QVERIFY(changes.waitFor(4));
+        QCOMPARE(stateText(config), live);
+        QCOMPARE(shownText(config), QStringLiteral("current A, result -"));
+
+        QTRY_COMPARE(seen, shown);
+        QCOMPARE(shownText(config), live);
+        QCOMPARE(changes.count.load(), 4);
+        QVERIFY(!offMainThread);
     }
 
     // A step that takes the module off the app's network is reported first, then the mount is let

@@ -24,7 +24,7 @@ Page {
     }
 
     readonly property bool hasWifi: _m.mountConnection.hasWifi
-    // Plain copies of what the service last reported, taken on each of its stateChanged: the
+    // Plain copies of what the service last reported, taken on each of its shownChanged: the
     // pages' bindings then never hold on to the service's records.
     property bool hasSetting: false
     property bool viaStation: false
@@ -149,9 +149,9 @@ Page {
             _m.wifiConfig.enterPage()
     }
 
-    // The service's records are read through references that fetch them again on every access;
-    // while a job runs, the worker may replace or clear them between two accesses. The busy
-    // layer covers the page then, and the report that ends the job brings the final state.
+    // The service's shown state changes only between two events of the main thread, each change
+    // announced by shownChanged: every read below sees the same records. While a job runs, the
+    // busy layer covers the page, and the report that ends the job brings the final state.
     function takeState() {
         if (_m.wifiConfig.busy)
             return
@@ -170,7 +170,7 @@ Page {
 
     Connections {
         target: _m.wifiConfig
-        function onStateChanged() {
+        function onShownChanged() {
             root.takeState()
         }
     }

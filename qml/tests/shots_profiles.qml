@@ -25,7 +25,7 @@ QtObject {
             state: WMState.AD
         })
         property var lastWriteResult: undefined
-        signal stateChanged
+        signal shownChanged
         function enterPage() {}
         function proceedNextAsync() {}
         function writeAsync(s) {}
@@ -66,7 +66,7 @@ QtObject {
     function setWifi(busy, result) {
         wifi.busy = busy
         wifi.lastWriteResult = result
-        wifi.stateChanged()
+        wifi.shownChanged()
     }
 
     function addObjects() {

@@ -52,7 +52,7 @@ TestCase {
     SignalSpy {
         id: stateSpy
         target: inj_wifiConfig
-        signalName: "stateChanged"
+        signalName: "shownChanged"
     }
 
     function open(reads, steps) {

@@ -22,7 +22,8 @@ private slots:
         QTest::newRow("past one degree") << 75.3 << "1°15.3′";
         QTest::newRow("negative past one degree") << -75.3 << "-1°15.3′";
         QTest::newRow("ten degrees") << 600.0 << "10°00.0′";
-        QTest::newRow("sign of the unrounded value") << -0.04 << "-00.0′";
+        QTest::newRow("a negative value rounding to zero has no sign") << -0.04 << "00.0′";
+        QTest::newRow("a negative tenth keeps its sign") << -0.06 << "-00.1′";
         QTest::newRow("negative below a degree") << -2.5 << "-02.5′";
     }
     void formatArcminutes() {

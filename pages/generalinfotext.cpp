@@ -24,6 +24,12 @@ std::string formatArcminutes(double arcminutes) {
     return text + formatFixed(2, 1, p.minutes) + "′";
 }
 
+std::string magnitudeText(float vmag) {
+    if (vmag > kFaintestShownMagnitude)
+        return "> " + formatFixed(0, 0, static_cast<double>(kFaintestShownMagnitude));
+    return formatFixed(0, 1, static_cast<double>(vmag));
+}
+
 std::string appVersionText() {
     return "Pro " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
            std::to_string(kVersionPatch);

@@ -99,7 +99,13 @@ TestCase {
         tryVerify(() => rig.top() !== centering, 2000, "the page goes")
         compare(oriSensor.requests, [true, false, true, false])
         verify(centeringStub.closes >= 1)
+    }
+
+    function cleanup() {
         testHelper.restore("inj_oriSensor")
         testHelper.restore("inj_centeringUIStub")
+        const centering = rig.find("centeringPage")
+        if (rig.top() === centering)
+            centering.remove()
     }
 }

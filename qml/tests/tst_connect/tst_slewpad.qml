@@ -50,6 +50,9 @@ WindowRig {
 
     function cleanup() {
         recorder.enOverride = null
+        window.inj_toaster.model.clear()
+        while (window.inj_mainUIUtil.showFooter.value === false)
+            window.inj_mainUIUtil.showFooter.pop()
         footer.releaseKeys()
         footer.releaseScreen()
         inj_generalInfoList.setUpdating(false)
@@ -305,10 +308,6 @@ WindowRig {
                 continue
             verify(toast.mapToItem(null, 0, toast.height).y <= b.mapToItem(null, 0, 0).y, name)
         }
-        toaster.model.clear()
-        if (data.hide)
-            window.inj_mainUIUtil.showFooter.pop()
-        footer.requestDisplay(true)
     }
 
     function test_sideButtons() {

@@ -62,6 +62,10 @@ TestCase {
         tryCompare(inj_iConnectable, "busy", false)
     }
 
+    function cleanup() {
+        toaster.model.clear()
+    }
+
     function at(hour, minute) {
         return function () {
             return new Date(2026, 11, 7, hour, minute)
@@ -103,7 +107,6 @@ TestCase {
         tryVerify(() => toaster.count === 1 && toaster.itemAtIndex(0) !== null)
         const toastText = findChild(toaster.itemAtIndex(0), "toastText")
         compare(toastText.color, data.night ? Material.color(Material.Red) : Qt.color("white"))
-        toaster.model.clear()
         compare(testHelper.storedSettings()["night_mode"], data.setting)
     }
 

@@ -162,6 +162,9 @@ std::string formatFixed(unsigned minIntDigits, int decimals, double value) {
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                    std::chars_format::fixed, decimals);
     buf.resize(static_cast<size_t>(res.ptr - buf.data()));
+    // A small negative value that rounds to zero reads as zero, not as "-0.0".
+    if (!buf.empty() && buf[0] == '-' && buf.find_first_not_of("0.", 1) == std::string::npos)
+        buf.erase(0, 1);
 
     const size_t point = buf.find('.');
     const size_t intDigits = point == std::string::npos ? buf.size() : point;

@@ -145,7 +145,10 @@ std::string QAstroFormat::formatRaDec(double ra, double dec) const {
 }
 
 std::string QAstroFormat::formatAzAltWholeDegrees(double az, double alt) const {
-    const SexagesimalText a = formatAngleText(true, 6, wrapTo2Pi(az));
+    SexagesimalText a = formatAngleText(true, 6, wrapTo2Pi(az));
+    // An azimuth just below 360° rounds up to the whole degree 360, which is north: 0°.
+    if (a.whole == "360")
+        a.whole = "0";
     const SexagesimalText h = formatAngleText(true, 6, alt);
     return cardinalDirection(az) + " " + a.whole + kDegree + " " + signChar(h.sign) + h.whole +
            kDegree;

@@ -1,4 +1,5 @@
 #include "pages/cataloglist.h"
+#include "pages/generalinfotext.h"
 
 #include "astro/angleutil.h"
 #include "astro/iastrocalc.h"
@@ -149,7 +150,7 @@ void CatalogList::sortItems() {
 AstroListUIItem CatalogList::rowOf(const Item& item) const {
     AstroListUIItem row;
     row.a = item.obj.name;
-    row.b = m_astroFormat->formatOneDecimal(item.obj.vmag);
+    row.b = magnitudeText(item.obj.vmag);
     row.c = m_astroFormat->formatAzAltWholeDegrees(item.azAlt.a, item.azAlt.b);
     const std::string& separation = item.obj.get(AstroObjKey::Separation);
     if (!separation.empty())

@@ -16,10 +16,18 @@ constexpr int kVersionPatch = 12;
 
 std::string formatArcminutes(double arcminutes) {
     const SexagesimalParts p = splitAngleSexagesimal(true, 3, arcminutes / 60.0 / 180.0 * kPi);
-    std::string text = p.sign < 0 ? "-" : "";
+    // The sign is that of the value as shown: -0.04′ reads 00.0′, not -00.0′.
+    const bool zero = p.whole < 1 && formatFixed(0, 1, p.minutes) == "0.0";
+    std::string text = p.sign < 0 && !zero ? "-" : "";
     if (p.whole >= 1)
         text += formatFixed(0, 0, p.whole) + "°";
     return text + formatFixed(2, 1, p.minutes) + "′";
+}
+
+std::string magnitudeText(float vmag) {
+    if (vmag > kFaintestShownMagnitude)
+        return "> " + formatFixed(0, 0, static_cast<double>(kFaintestShownMagnitude));
+    return formatFixed(0, 1, static_cast<double>(vmag));
 }
 
 std::string appVersionText() {

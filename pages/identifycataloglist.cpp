@@ -1,4 +1,5 @@
 #include "pages/identifycataloglist.h"
+#include "pages/generalinfotext.h"
 
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
@@ -171,7 +172,7 @@ void IdentifyCatalogList::apply(uint64_t generation, Found found) {
         row.a = item.obj.name;
         row.b = m_format->formatDegMin(item.separation);
         row.c = translated(kSourceTexts[static_cast<size_t>(item.sourceKind)]);
-        row.d = magnitude + " " + m_format->formatOneDecimal(item.obj.vmag);
+        row.d = magnitude + " " + magnitudeText(item.obj.vmag);
         m_list.push_back(std::move(row));
     }
     emit listChanged();

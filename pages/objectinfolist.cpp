@@ -1,4 +1,5 @@
 #include "pages/objectinfolist.h"
+#include "pages/generalinfotext.h"
 
 #include "align/ipaeroutine.h"
 #include "astro/iastrocalc.h"
@@ -61,7 +62,7 @@ void ObjectInfoList::update() {
     const QString basic = trMount(QT_TRANSLATE_NOOP("mount", "Basic Information"));
     rows.append({basic, trMount(QT_TRANSLATE_NOOP("mount", "Name")), fromUtf8(obj.name)});
     rows.append({basic, trMount(QT_TRANSLATE_NOOP("mount", "Magnitude")),
-                 fromUtf8(m_format->formatOneDecimal(obj.vmag))});
+                 fromUtf8(magnitudeText(obj.vmag))});
     for (const QStringList& kv : obj.kvList())
         rows.append({basic, kv.value(0), kv.value(1)});
 

@@ -1,4 +1,5 @@
 #include "pages/searchdso.h"
+#include "pages/generalinfotext.h"
 
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
@@ -86,7 +87,7 @@ void SearchDSO::refresh() {
         const Result& r = m_found.value();
         m_show.a = r.obj.name;
         m_show.b = QCoreApplication::translate("mount", "Magnitude").toStdString() + ": " +
-                   m_format->formatOneDecimal(r.obj.vmag);
+                   magnitudeText(r.obj.vmag);
         m_show.c = m_format->formatAzAlt(r.azAlt.a, r.azAlt.b);
         m_show.d = r.obj.get(AstroObjKey::Constellation);
     }

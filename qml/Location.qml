@@ -107,7 +107,7 @@ Page {
             UI_Row {
                 paramText: qsTr("Use Location Sensor")
 
-                Switch {
+                UI_Switch {
                     id: useSwitch
                     objectName: "useSensorSwitch"
                     onToggled: {

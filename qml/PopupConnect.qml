@@ -11,8 +11,12 @@ UI_Dialog {
         id: _m
         readonly property var iConnectable: inj_iConnectable
         readonly property bool isNight: inj_nightManager.isNight
+        readonly property var mountConnection: inj_mountConnection
+        // While a mount is connected there is nothing to choose: a helper may still hold the
+        // list of its last search (empty once the link is taken), which would read "No Device
+        // Found" under "Connected".
         readonly property bool hasDevices: iConnectable.devicesList !== undefined
-            && iConnectable.devicesList !== null
+            && iConnectable.devicesList !== null && !mountConnection.connected
         readonly property var devices: hasDevices ? iConnectable.devicesList : []
         property bool closingOnDone: false
         property int selectedRow: -1

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Material
 
 // One notice: fades in, stays for durationMs, fades out and then removes its own entry.
 Rectangle {
@@ -8,12 +9,16 @@ Rectangle {
     required property int durationMs
     required property int toastId
     property var manager
+    // White on grey by day; at night red on a dark red-black, as every text at night.
+    readonly property bool isNight: inj_nightManager ? inj_nightManager.isNight : false
 
     x: 10
     width: (ListView.view ? ListView.view.width : 0) - 20
     height: label.implicitHeight + 10
     radius: 10
-    color: "#222222"
+    color: isNight ? "#1a0000" : "#222222"
+    border.width: isNight ? 1 : 0
+    border.color: "#80f44336"
     opacity: 0
 
     Text {
@@ -23,7 +28,8 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.margins: 5
         text: root.text
-        color: "white"
+        objectName: "toastText"
+        color: root.isNight ? Material.color(Material.Red) : "white"
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
     }

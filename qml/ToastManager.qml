@@ -26,7 +26,10 @@ ListView {
 
     parent: Overlay.overlay
     anchors.fill: parent
-    anchors.bottomMargin: 10
+    // Above the window's footer, so that a toast never covers the pad's buttons (fold, home and
+    // the lower arrows) while it is shown.
+    anchors.bottomMargin: 10 + (ApplicationWindow.footer && ApplicationWindow.footer.visible
+                                ? ApplicationWindow.footer.height : 0)
     z: 1000
     interactive: false
     // Takes no input: a press on the list, which lies over every popup, would count as a press

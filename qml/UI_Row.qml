@@ -19,6 +19,20 @@ Pane {
         readonly property bool isNight: inj_nightManager.isNight
     }
 
+    // What the row's own controls need at least (a combo box its longest choice): a label of a
+    // set width gives way to them and wraps, rather than pushing them past the row's edge.
+    readonly property real _othersMinimum: {
+        let sum = 0
+        for (let i = 0; i < row.children.length; ++i) {
+            const c = row.children[i]
+            if (c !== label && c.visible)
+                sum += Math.max(0, c.Layout.minimumWidth) + row.spacing
+        }
+        return sum
+    }
+    readonly property real _labelWidth: Math.max(40, Math.min(paramTextWidth,
+                                                             row.width - _othersMinimum))
+
     width: parent ? parent.width : implicitWidth
     Layout.fillWidth: true
     padding: 0
@@ -49,8 +63,8 @@ Pane {
             visible: root.paramText !== ""
             text: root.paramText
             wrapMode: Text.WordWrap
-            Layout.preferredWidth: root.paramTextWidth >= 0 ? root.paramTextWidth : implicitWidth
-            Layout.maximumWidth: root.paramTextWidth >= 0 ? root.paramTextWidth : row.width * 0.6
+            Layout.preferredWidth: root.paramTextWidth >= 0 ? root._labelWidth : implicitWidth
+            Layout.maximumWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6
             Layout.alignment: Qt.AlignVCenter
 
             // Tapping beside a field is how a user puts the keyboard away.

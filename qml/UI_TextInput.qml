@@ -19,6 +19,8 @@ TextField {
     rightPadding: hasCloseBtn ? 35 : 10
     inputMethodHints: isOnlyNumber ? Qt.ImhFormattedNumbersOnly : Qt.ImhNone
     selectByMouse: true
+    // The dark style's hint is grey; at night it is a dimmed red like every other text.
+    placeholderTextColor: _m.isNight ? "#a0b01010" : Material.hintTextColor
 
     background: Item {
         implicitWidth: 120

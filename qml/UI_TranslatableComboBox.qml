@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import QtQuick.Layouts
 
 // A combo box whose texts follow the language. tr_model holds the items, plain values or objects
 // with a value member; the shown texts are made from it and remade, keeping the selection, when
@@ -23,6 +24,11 @@ ComboBox {
         readonly property var languageManager: inj_languageManager
         readonly property bool isNight: inj_nightManager.isNight
     }
+
+    // Wide enough for its longest choice in the current language, and never squeezed below it by
+    // a row's label, which wraps instead: a choice cut mid-letter cannot be read.
+    implicitContentWidthPolicy: ComboBox.WidestText
+    Layout.minimumWidth: implicitWidth
 
     // The dark style would show the chosen text in white at night.
     Material.foreground: _m.isNight ? Material.color(Material.Red) : "#dd000000"

@@ -26,8 +26,10 @@
 // probe.unanswered() lists the lookups no catalogue answered, as {context, source}; a recording
 // translator lies beneath the catalogues for the whole run. probe.texts() lists the visible text
 // items of the window and its popups (text inputs too, as input: true, and whether readOnly) as
-// {path, text, input, readOnly, wraps, elides, truncated (elided now), width, implicitWidth,
-// contentWidth}, contentWidth being the widest line of a wrapped text.
+// {path, text, input, readOnly, comboText, wraps, elides, truncated (elided now), width,
+// paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
+// widest line of a wrapped text and comboText true for the shown choice of a combo box that
+// cannot be typed into.
 // A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
 //
 //   import QtQuick
@@ -46,7 +48,9 @@
 //   }
 //
 // A picture fails the run when it is blank (one colour), when its size is not the window's, or
-// when it is a night picture that holds a pixel of the day green #00c566. The probe exits with 0
+// when it is a night picture that holds a pixel of the day green #00c566 or a near-white or
+// light-grey pixel (every channel at kNightLightest or above): at night every text and icon is
+// red or dimmed red, so that the eyes stay adapted to the dark. The probe exits with 0
 // when every step ran, 1 on a failure, 2 on bad arguments, -1 when the window was not created.
 #include "app/appversion.h"
 #include "app/compositionroot.h"
@@ -79,6 +83,15 @@
 #include <set>
 
 namespace {
+
+// The darkest grey that counts as light at night: light grey starts here, and anti-aliased red
+// text on black never has its green and blue channels this high.
+constexpr int kNightLightest = 0x99;
+
+bool isLightGrey(QRgb pixel) {
+    return qRed(pixel) >= kNightLightest && qGreen(pixel) >= kNightLightest &&
+           qBlue(pixel) >= kNightLightest;
+}
 
 // Milliseconds since the process was started by the kernel, so that loading the libraries counts.
 double msSinceProcessStart() {
@@ -199,16 +212,23 @@ void collectTexts(const QQuickItem* item, QVariantList& out) {
     if (input || item->inherits("QQuickText")) {
         const QString text = item->property("text").toString();
         if (!text.trimmed().isEmpty())
-            out.append(QVariantMap{{"path", itemPath(item)},
-                                   {"input", input},
-                                   {"readOnly", item->property("readOnly").toBool()},
-                                   {"text", text},
-                                   {"wraps", item->property("wrapMode").toInt() != 0},
-                                   {"elides", item->property("elide").toInt() != 0},
-                                   {"truncated", item->property("truncated").toBool()},
-                                   {"width", item->width()},
-                                   {"implicitWidth", item->implicitWidth()},
-                                   {"contentWidth", item->property("contentWidth")}});
+            out.append(
+                QVariantMap{{"path", itemPath(item)},
+                            {"input", input},
+                            {"readOnly", item->property("readOnly").toBool()},
+                            // The shown choice of a combo box, a label in all but name.
+                            {"comboText", item->parentItem() &&
+                                              item->parentItem()->inherits("QQuickComboBox") &&
+                                              !item->parentItem()->property("editable").toBool()},
+                            {"text", text},
+                            {"wraps", item->property("wrapMode").toInt() != 0},
+                            {"elides", item->property("elide").toInt() != 0},
+                            {"truncated", item->property("truncated").toBool()},
+                            {"width", item->width()},
+                            {"paddingWidth", item->property("leftPadding").toDouble() +
+                                                 item->property("rightPadding").toDouble()},
+                            {"implicitWidth", item->implicitWidth()},
+                            {"contentWidth", item->property("contentWidth")}});
     }
     for (const QQuickItem* child : item->childItems())
         collectTexts(child, out);
@@ -262,6 +282,8 @@ public:
         }
         bool uniform = true;
         int dayGreen = 0;
+        int light = 0;
+        QRect lightArea;
         const QRgb first = image.pixel(0, 0);
         for (int y = 0; y < image.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -269,6 +291,10 @@ public:
                 uniform = uniform && line[x] == first;
                 dayGreen +=
                     qRed(line[x]) == 0x00 && qGreen(line[x]) == 0xc5 && qBlue(line[x]) == 0x66;
+                if (isLightGrey(line[x])) {
+                    ++light;
+                    lightArea |= QRect(x, y, 1, 1);
+                }
             }
         }
         if (uniform) {
@@ -279,6 +305,16 @@ public:
             fail(QStringLiteral("%1: %2 pixels of the day green at night").arg(name).arg(dayGreen));
             return false;
         }
+        // Reported without stopping, so that one run names every such picture.
+        if (isNight() && light > 0)
+            flaw(QStringLiteral(
+                     "%1: %2 near-white or light-grey pixels at night, within %3,%4 %5x%6")
+                     .arg(name)
+                     .arg(light)
+                     .arg(lightArea.x())
+                     .arg(lightArea.y())
+                     .arg(lightArea.width())
+                     .arg(lightArea.height()));
         qInfo("shot %s", qPrintable(path));
         return true;
     }
@@ -308,6 +344,12 @@ public:
         qWarning("probe failed: %s", qPrintable(why));
         m_failed = true;
         QCoreApplication::exit(1);
+    }
+
+    // A failure that lets the run go on; the probe still exits with 1.
+    void flaw(const QString& why) {
+        qWarning("probe failed: %s", qPrintable(why));
+        m_failed = true;
     }
 
     Q_INVOKABLE void finish() { QCoreApplication::exit(m_failed ? 1 : 0); }

@@ -224,6 +224,10 @@ private slots:
         QTest::newRow("rounds") << 2u << 1 << 9.96 << "10.0";
         QTest::newRow("wide") << 5u << 2 << 3.14159 << "00003.14";
         QTest::newRow("zero decimals rounds") << 0u << 0 << 0.6 << "1";
+        QTest::newRow("negative value rounding to zero has no sign") << 0u << 1 << -0.04 << "0.0";
+        QTest::newRow("negative zero has no sign") << 0u << 0 << -0.0 << "0";
+        QTest::newRow("negative zero padded") << 2u << 1 << -0.01 << "00.0";
+        QTest::newRow("negative value keeps its sign") << 0u << 1 << -0.05 << "-0.1";
     }
 
     void formatFixed() {

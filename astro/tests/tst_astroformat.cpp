@@ -138,9 +138,12 @@ private slots:
     }
 
     void edgeCases() {
-        // 359.94 degrees is north on the compass and 360 in whole degrees.
-        QCOMPARE(q(m_format->formatAzAltWholeDegrees(k2Pi - 0.001, 0)),
-                 QStringLiteral("N 360°  0°"));
+        // 359.94 degrees is north on the compass and rounds to the whole degree 0, not 360.
+        QCOMPARE(q(m_format->formatAzAltWholeDegrees(k2Pi - 0.001, 0)), QStringLiteral("N 0°  0°"));
+        QCOMPARE(q(m_format->formatAzAltWholeDegrees(k2Pi - 0.01, 0)),
+                 QStringLiteral("N 359°  0°"));
+        // A magnitude that rounds to zero has no sign.
+        QCOMPARE(q(m_format->formatOneDecimal(-0.04f)), QStringLiteral("0.0"));
         // A negative azimuth is reduced before printing.
         QCOMPARE(q(m_format->formatAzAltWithCardinal(-kPi / 2, -0.1)),
                  QStringLiteral("W 270°00′00″ -5°43′46″"));

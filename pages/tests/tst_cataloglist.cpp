@@ -235,6 +235,14 @@ private slots:
                 "[SW SW] 225° +45°", "[Separation (arcsec) Separation (arcsec)]: 34.6", true);
         dataRow("neither separation nor constellation", Placed{"M1", 0, 10, 8.4f, "", ""}, false,
                 "8.4", "N 0° +10°", "", true);
+        // A comet's brightness law far from the Sun: no false precision beyond what is seen.
+        dataRow("fainter than 20 reads > 20",
+                Placed{"41P/Tuttle-Giacobini-Kresak", 90, 30, 36.1f, "", ""}, false, "> 20",
+                "E 90° +30°", "", true);
+        dataRow("20 itself is a number", Placed{"Faint", 90, 30, 20.0f, "", ""}, false, "20.0",
+                "E 90° +30°", "", true);
+        dataRow("a magnitude rounding to zero has no sign", Placed{"Vega", 90, 30, -0.03f, "", ""},
+                false, "0.0", "E 90° +30°", "", true);
         dataRow("below the minimum altitude is disabled", Placed{"Low", 200, -5, 1, "", ""}, false,
                 "1.0", "S 200° -5°", "", false);
         dataRow("above the maximum altitude is disabled", Placed{"High", 20, 80, 1, "", ""}, false,

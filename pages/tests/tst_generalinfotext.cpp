@@ -22,13 +22,30 @@ private slots:
         QTest::newRow("past one degree") << 75.3 << "1°15.3′";
         QTest::newRow("negative past one degree") << -75.3 << "-1°15.3′";
         QTest::newRow("ten degrees") << 600.0 << "10°00.0′";
-        QTest::newRow("sign of the unrounded value") << -0.04 << "-00.0′";
+        QTest::newRow("a negative value rounding to zero has no sign") << -0.04 << "00.0′";
+        QTest::newRow("a negative tenth keeps its sign") << -0.06 << "-00.1′";
         QTest::newRow("negative below a degree") << -2.5 << "-02.5′";
     }
     void formatArcminutes() {
         QFETCH(double, arcminutes);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(Ko::formatArcminutes(arcminutes)), text);
+    }
+
+    void magnitudeText_data() {
+        QTest::addColumn<float>("vmag");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one decimal") << 3.06f << "3.1";
+        QTest::newRow("bright and negative") << -1.46f << "-1.5";
+        QTest::newRow("rounding to zero has no sign") << -0.04f << "0.0";
+        QTest::newRow("the faintest number shown") << 20.0f << "20.0";
+        QTest::newRow("fainter reads > 20") << 20.05f << "> 20";
+        QTest::newRow("a comet far from the Sun") << 36.1f << "> 20";
+    }
+    void magnitudeText() {
+        QFETCH(float, vmag);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(Ko::magnitudeText(vmag)), text);
     }
 
     void appVersionText() { QCOMPARE(Ko::appVersionText(), std::string("Pro 2.1.12")); }

@@ -96,7 +96,7 @@ Page {
                 paramText: qsTr("Auxiliary Encoder")
                 paramTextWidth: root.labelWidth
 
-                Switch {
+                UI_Switch {
                     id: encoderSwitch
                     objectName: "encoderSwitch"
                     onToggled: {
@@ -155,7 +155,7 @@ Page {
                 paramText: qsTr("Observe Sun")
                 paramTextWidth: root.labelWidth
 
-                Switch {
+                UI_Switch {
                     id: sunSwitch
                     objectName: "sunSwitch"
                     onToggled: {

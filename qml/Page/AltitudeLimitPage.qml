@@ -59,7 +59,7 @@ Page {
                 Item {
                     Layout.fillWidth: true
                 }
-                Switch {
+                UI_Switch {
                     id: filterSwitch
                     objectName: "filterSwitch"
                     onToggled: _m.catalogSettings.enableAltRangeViewFilter = checked

@@ -163,7 +163,7 @@ Page {
                 Item {
                     Layout.fillWidth: true
                 }
-                Switch {
+                UI_Switch {
                     id: launchSwitch
                     objectName: "launchSwitch"
                     onToggled: _m.settings.connectAtLaunch = checked
@@ -218,7 +218,7 @@ Page {
                         Item {
                             Layout.fillWidth: true
                         }
-                        Switch {
+                        UI_Switch {
                             id: searchSwitch
                             objectName: "searchSwitch"
                             onToggled: _m.settings.searchIP = checked

@@ -17,13 +17,17 @@ Page {
         readonly property var objectInfoPage: inj_objectInfoPage
     }
 
-    // In the order shown.
+    // In the order shown, each with its highest number, which the empty field offers as its range.
     readonly property var catalogues: [
-        { text: QT_TR_NOOP("Messier"), value: DeepSkyCatalog.IdM },
-        { text: QT_TR_NOOP("Caldwell"), value: DeepSkyCatalog.IdC },
-        { text: QT_TR_NOOP("NGC"), value: DeepSkyCatalog.IdNgc },
-        { text: QT_TR_NOOP("IC"), value: DeepSkyCatalog.IdIc }
+        { text: QT_TR_NOOP("Messier"), value: DeepSkyCatalog.IdM, last: 110 },
+        { text: QT_TR_NOOP("Caldwell"), value: DeepSkyCatalog.IdC, last: 109 },
+        { text: QT_TR_NOOP("NGC"), value: DeepSkyCatalog.IdNgc, last: 7840 },
+        { text: QT_TR_NOOP("IC"), value: DeepSkyCatalog.IdIc, last: 5386 }
     ]
+    readonly property int lastNumber: {
+        const entry = catalogues.find(c => c.value === _m.searchDSO.dsoType)
+        return entry ? entry.last : 10000
+    }
     property Item namedDsoPage: CatalogAstroListPage {
         visible: false
         catalogList: inj_astroList_dso
@@ -68,7 +72,7 @@ Page {
                 Layout.fillWidth: true
                 isOnlyNumber: true
                 hasCloseBtn: true
-                placeholderText: "1 ~ 10000"
+                placeholderText: "1 ~ " + root.lastNumber
                 validator: RegularExpressionValidator {
                     regularExpression: /[1-9][0-9]{0,3}|10000/
                 }

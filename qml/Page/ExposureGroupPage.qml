@@ -98,7 +98,7 @@ Page {
                 Item {
                     Layout.fillWidth: true
                 }
-                Switch {
+                UI_Switch {
                     id: enabledSwitch
                     objectName: "enabledSwitch"
                 }

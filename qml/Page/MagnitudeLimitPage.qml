@@ -53,7 +53,7 @@ Page {
         UI_Row {
             Layout.fillWidth: true
             paramText: qsTr("Magnitude Filter")
-            Switch {
+            UI_Switch {
                 objectName: "vmagFilter"
                 checked: _m.catalogSettings.enableVmagFilter
                 onToggled: _m.catalogSettings.enableVmagFilter = checked

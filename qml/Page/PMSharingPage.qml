@@ -33,7 +33,7 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            Switch {
+            UI_Switch {
                 objectName: "servingSwitch"
                 checked: _m.pmSharing.serving
                 onToggled: _m.pmSharing.serving = checked

@@ -49,6 +49,7 @@ Page {
     }
     Timer {
         id: readTimer
+        objectName: "readBackTimer"
         interval: 5000
         repeat: true
         running: _m.timersOn && _m.connected

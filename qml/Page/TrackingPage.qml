@@ -105,7 +105,7 @@ Page {
                 paramText: qsTr("PPEC Playback")
                 enabled: _m.mount !== null && _m.mount.supportsPpec
 
-                Switch {
+                UI_Switch {
                     id: ppecSwitch
                     objectName: "ppecSwitch"
                     checked: _m.mount ? _m.mount.lastPpecPlayback : false

@@ -86,7 +86,7 @@ Page {
                 paramText: qsTr("Vibration")
                 paramTextWidth: root.labelWidth
 
-                Switch {
+                UI_Switch {
                     id: vibrationSwitch
                     onToggled: _m.uiSetting.feedbackUtil = checked
                 }
@@ -96,7 +96,7 @@ Page {
                 paramText: qsTr("Keep screen on")
                 paramTextWidth: root.labelWidth
 
-                Switch {
+                UI_Switch {
                     id: keepScreenOnSwitch
                     onToggled: _m.uiSetting.keepScreenOn = checked
                 }

@@ -224,7 +224,7 @@ Page {
         property alias checked: modeSwitch.checked
         property bool editable: true
         paramTextWidth: _m.labelWidth
-        Switch {
+        UI_Switch {
             id: modeSwitch
             visible: modeRow.editable
         }
@@ -259,7 +259,7 @@ Page {
                           root.viaStation ? qsTr("Station") : qsTr("Access Point"))
             }
 
-            CheckBox {
+            UI_CheckBox {
                 id: modifyAp
                 objectName: "modifyAp"
                 Layout.leftMargin: 4
@@ -364,7 +364,7 @@ Page {
 
             UI_RowSpace {}
 
-            CheckBox {
+            UI_CheckBox {
                 id: modifySta
                 objectName: "modifySta"
                 Layout.leftMargin: 4

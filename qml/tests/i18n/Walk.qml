@@ -141,7 +141,8 @@ QtObject {
                     problem("hard-coded", label, t)
                 continue
             }
-            if (t.input && !t.readOnly)
+            // A field the user types into scrolls; a combo box's shown choice does not.
+            if (t.input && !t.readOnly && !t.comboText)
                 continue
             // Cut short with an ellipsis: allowed, but worth a look in the pictures.
             if (t.elides) {
@@ -149,7 +150,9 @@ QtObject {
                     note("elided", label, t)
                 continue
             }
-            const needed = t.wraps ? t.contentWidth : t.implicitWidth
+            // A combo box's shown choice has no implicit width of its own: its text and padding.
+            const needed = t.comboText ? t.contentWidth + t.paddingWidth
+                                       : t.wraps ? t.contentWidth : t.implicitWidth
             if (needed > t.width + 1)
                 problem("too wide (" + Math.ceil(needed) + " of " + Math.floor(t.width) + ")",
                         label, t)
@@ -196,6 +199,41 @@ QtObject {
         return out
     }
 
+    // The combo boxes an item holds that the user can choose in.
+    function combosOf(item, out, depth) {
+        if (!item || depth > 40)
+            return out
+        const list = item.data !== undefined ? item.data : item.children || []
+        for (let i = 0; i < list.length; ++i) {
+            const o = list[i]
+            if (!o || (o.closePolicy !== undefined && o.open !== undefined))
+                continue
+            if (o.popup && o.currentIndex !== undefined && o.delegate !== undefined
+                    && o.displayText !== undefined && o.visible && o.enabled && o.count > 1
+                    && !o.editable)
+                out.push(o)
+            combosOf(o, out, depth + 1)
+        }
+        return out
+    }
+
+    // Every choice of each combo box, shown in the box in turn: the longest may not be the one
+    // the settings hold. The box's own choice comes back afterwards; nothing is activated.
+    function choiceVisits(label, combos) {
+        const out = []
+        for (const box of combos) {
+            const kept = box.currentIndex
+            for (let i = 0; i < box.count; ++i) {
+                const name = label + ">" + (box.objectName || "comboBox") + "[" + i + "]"
+                out.push({ label: name, run: () => box.currentIndex = i,
+                           wait: () => box.currentIndex === i, then: () => check(name) })
+            }
+            out.push({ label: label + " choice back", run: () => box.currentIndex = kept,
+                       wait: () => box.currentIndex === kept })
+        }
+        return out
+    }
+
     function popupVisits(label, popups) {
         const out = []
         for (const p of popups) {
@@ -225,7 +263,8 @@ QtObject {
         a.then = () => {
             check(label)
             const page = stack.currentItem
-            return popupVisits(label, popupsOf(page, [], 0)).concat(extraVisits(label, page), [
+            return popupVisits(label, popupsOf(page, [], 0)).concat(
+                choiceVisits(label, combosOf(page, [], 0)), extraVisits(label, page), [
                 { label: label + " back", run: () => stack.pop(stack.get(a.depth - 1)),
                   wait: () => stack.depth === a.depth && !stack.busy }])
         }

@@ -16,6 +16,25 @@ TestCase {
         testCase: testCase
     }
 
+    // Stand-ins that record what the centring page asks of the orientation sensor and its stub.
+    QtObject {
+        id: oriSensor
+        property var requests: []
+        property string azAltString: "NE 45° +30°"
+        function requestPeriodicUpdate(on) {
+            requests = requests.concat([on])
+        }
+    }
+    QtObject {
+        id: centeringStub
+        property int closes: 0
+        signal shouldShow(string targetName, string coord)
+        signal shouldInclusivePop
+        function onClose() {
+            ++closes
+        }
+    }
+
     function initTestCase() {
         rig.createWindow()
     }
@@ -58,5 +77,35 @@ TestCase {
         }
         tryCompare(inj_alignmentDataContainer, "alignedStarCount", 3, 10000)
         tryVerify(() => rig.window.inj_stackView.depth === 1, 5000, "every workflow page gone")
+    }
+
+    // The sensor's direction is read only while the centring page is the top page: on while it
+    // shows, off when another page covers it and when it goes.
+    function test_centeringPageSensorUpdates() {
+        testHelper.publish("inj_oriSensor", oriSensor)
+        testHelper.publish("inj_centeringUIStub", centeringStub)
+        const centering = rig.find("centeringPage")
+        oriSensor.requests = []
+        centeringStub.shouldShow("Vega", "18h36m56s +38°47′01″")
+        tryVerify(() => rig.top() === centering, 2000, "the page shows")
+        compare(oriSensor.requests, [true])
+        compare(findChild(centering, "targetName").text, "Vega")
+        verify(rig.window.inj_mainFooter.displayControl, "the pad is unfolded for centring")
+        rig.window.inj_stackView.push(Qt.createComponent("qrc:/Page/TrackingPage.qml"))
+        compare(oriSensor.requests, [true, false])
+        rig.window.inj_stackView.pop()
+        compare(oriSensor.requests, [true, false, true])
+        centeringStub.shouldInclusivePop()
+        tryVerify(() => rig.top() !== centering, 2000, "the page goes")
+        compare(oriSensor.requests, [true, false, true, false])
+        verify(centeringStub.closes >= 1)
+    }
+
+    function cleanup() {
+        testHelper.restore("inj_oriSensor")
+        testHelper.restore("inj_centeringUIStub")
+        const centering = rig.find("centeringPage")
+        if (rig.top() === centering)
+            centering.remove()
     }
 }

@@ -4,7 +4,9 @@ import QtQml
 QtObject {
     property var real: null
     readonly property int intRate: real.intRate
-    readonly property var enButton: real.enButton
+    // When set, which buttons may be pressed, in place of the real control's answer.
+    property var enOverride: null
+    readonly property var enButton: enOverride ? enOverride : real.enButton
     readonly property var promptButton: real.promptButton
     property var sent: []
     readonly property var last: sent.length > 0 ? sent[sent.length - 1] : null

@@ -24,6 +24,11 @@ TestCase {
         id: session
     }
 
+    QtObject {
+        id: connectedMount
+        property bool connected: true
+    }
+
     Component {
         id: popupComponent
         PopupConnect {}
@@ -36,6 +41,10 @@ TestCase {
 
     function cleanupTestCase() {
         testHelper.restore("inj_iConnectable")
+    }
+
+    function cleanup() {
+        testHelper.restore("inj_mountConnection")
     }
 
     function makePopup() {
@@ -58,11 +67,19 @@ TestCase {
             { tag: "no list", devices: undefined, box: false, none: false, rows: 0 },
             { tag: "nothing found", devices: [], box: true, none: true, rows: 0 },
             { tag: "two found", devices: [{ title: "192.168.4.1" }, { title: "192.168.4.7" }],
-              box: true, none: false, rows: 2 }
+              box: true, none: false, rows: 2 },
+            { tag: "a new list drops the highlight",
+              devices: [{ title: "192.168.4.1" }, { title: "192.168.4.7" }],
+              box: true, none: false, rows: 2,
+              next: [{ title: "192.168.4.1" }, { title: "192.168.4.7" }, { title: "10.0.0.7" }] },
+            { tag: "connected, the last search's empty list", devices: [], connected: true,
+              box: false, none: false, rows: 0 }
         ]
     }
 
     function test_deviceBox(data) {
+        if (data.connected)
+            testHelper.publish("inj_mountConnection", connectedMount)
         const popup = makePopup()
         session.devicesList = data.devices
         compare(part(popup, "deviceBox").visible, data.box)
@@ -75,6 +92,13 @@ TestCase {
             compare(session.selected, [1])
             compare(String(row.color), "#40808080")
             compare(String(list.itemAtIndex(0).color), "#00000000")
+        }
+        if (data.next) {
+            session.devicesList = data.next
+            compare(list.count, data.next.length)
+            // The row that was chosen may now be another device: no row stays highlighted.
+            for (let i = 0; i < list.count; ++i)
+                compare(String(list.itemAtIndex(i).color), "#00000000", "row " + i)
         }
     }
 

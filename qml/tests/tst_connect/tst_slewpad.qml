@@ -49,6 +49,10 @@ WindowRig {
     }
 
     function cleanup() {
+        recorder.enOverride = null
+        window.inj_toaster.model.clear()
+        while (window.inj_mainUIUtil.showFooter.value === false)
+            window.inj_mainUIUtil.showFooter.pop()
         footer.releaseKeys()
         footer.releaseScreen()
         inj_generalInfoList.setUpdating(false)
@@ -125,6 +129,39 @@ WindowRig {
         touches.commit()
         compare(recorder.held(), [3])
         touchAt(touches, 1, 3, false)
+        touches.commit()
+        compare(recorder.held(), [])
+    }
+
+    // A button the slewing control disables takes no touch: pressing it beside a held opposite
+    // button must not cancel that axis's motion.
+    function test_disabledButton_data() {
+        return [
+            { tag: "left disabled while right held", hold: 0, disabled: 1 },
+            { tag: "down disabled while up held", hold: 2, disabled: 3 },
+            { tag: "up-left disabled while down-right held", hold: 5, disabled: 6 }
+        ]
+    }
+
+    function test_disabledButton(data) {
+        const enabled = [true, true, true, true, true, true, true, true]
+        enabled[data.disabled] = false
+        recorder.enOverride = enabled
+        tryCompare(button(data.disabled), "enabled", false)
+        compare(button(data.hold).enabled, true)
+        const touches = touchEvent(footer)
+        touchAt(touches, 0, data.hold, true)
+        touches.commit()
+        compare(recorder.held(), [data.hold])
+        touchAt(touches, 1, data.disabled, true)
+        touches.stationary(0)
+        touches.commit()
+        compare(recorder.held(), [data.hold], "the disabled button counts no press")
+        touchAt(touches, 1, data.disabled, false)
+        touches.stationary(0)
+        touches.commit()
+        compare(recorder.held(), [data.hold])
+        touchAt(touches, 0, data.hold, false)
         touches.commit()
         compare(recorder.held(), [])
     }
@@ -238,6 +275,39 @@ WindowRig {
         compare(recorder.held(), [])
         taker.destroy()
         window.inj_stackView.forceActiveFocus()
+    }
+
+    // A toast lies above the pad, never over its fold, home or lower arrow buttons; with the pad
+    // hidden it takes the window's bottom.
+    function test_toastAbovePad_data() {
+        return [
+            { tag: "unfolded", fold: false, hide: false },
+            { tag: "folded", fold: true, hide: false },
+            { tag: "pad hidden", fold: false, hide: true }
+        ]
+    }
+
+    function test_toastAbovePad(data) {
+        footer.requestDisplay(!data.fold)
+        if (data.hide)
+            window.inj_mainUIUtil.showFooter.push(false)
+        const toaster = window.inj_toaster
+        toaster.show("Location Updated", 100000)
+        tryVerify(() => toaster.count === 1 && toaster.itemAtIndex(0) !== null)
+        const toast = toaster.itemAtIndex(0)
+        const column = window.footer
+        // Placed once the list has laid out its delegate.
+        tryVerify(() => {
+            const bottom = toast.mapToItem(null, 0, toast.height).y
+            const limit = data.hide ? window.height : column.mapToItem(null, 0, 0).y
+            return bottom <= limit - 5 && bottom > limit - 30
+        }, 2000, "the toast sits just above " + (data.hide ? "the window's edge" : "the pad"))
+        for (const name of ["foldButton", "homeButton", "direction3"]) {
+            const b = findChild(footer, name)
+            if (!b.visible || data.hide)
+                continue
+            verify(toast.mapToItem(null, 0, toast.height).y <= b.mapToItem(null, 0, 0).y, name)
+        }
     }
 
     function test_sideButtons() {

@@ -46,10 +46,10 @@ TestCase {
 
     function test_catalogues_data() {
         return [
-            { tag: "Messier", index: 0, type: DeepSkyCatalog.IdM },
-            { tag: "Caldwell", index: 1, type: DeepSkyCatalog.IdC },
-            { tag: "NGC", index: 2, type: DeepSkyCatalog.IdNgc },
-            { tag: "IC", index: 3, type: DeepSkyCatalog.IdIc }
+            { tag: "Messier", index: 0, type: DeepSkyCatalog.IdM, range: "1 ~ 110" },
+            { tag: "Caldwell", index: 1, type: DeepSkyCatalog.IdC, range: "1 ~ 109" },
+            { tag: "NGC", index: 2, type: DeepSkyCatalog.IdNgc, range: "1 ~ 7840" },
+            { tag: "IC", index: 3, type: DeepSkyCatalog.IdIc, range: "1 ~ 5386" }
         ]
     }
 
@@ -60,6 +60,8 @@ TestCase {
         box.currentIndex = data.index
         box.activated(data.index)
         compare(inj_searchDSO.dsoType, data.type)
+        // The empty field offers the chosen catalogue's numbers, not one range for all four.
+        compare(field().placeholderText, data.range)
         // A new visit starts from the chosen catalogue.
         window.inj_stackView.pop()
         mouseClick(findChild(window.inj_stackView.currentItem, "deepSky"))

@@ -153,6 +153,33 @@ TestCase {
         compare(item.opacity, data.opacity)
     }
 
+    // "Quorvel Wi-Fi" follows the mount's Wi-Fi module, not the connection, and follows it while
+    // the menu is shown.
+    function test_wifiEntry_data() {
+        return [
+            { tag: "disconnected", connected: false, wifi: false, enabled: false },
+            { tag: "connected without a Wi-Fi module", connected: true, wifi: false, enabled: false },
+            { tag: "connected with a Wi-Fi module", connected: true, wifi: true, enabled: true }
+        ]
+    }
+
+    function test_wifiEntry(data) {
+        connection.hasWifi = data.wifi
+        useStandIns(data.connected, MountMode.EQ)
+        openMenu("settings")
+        const item = entry("wifi")
+        compare(item.text, "Quorvel Wi-Fi")
+        compare(item.enabled, data.enabled)
+        compare(item.opacity, data.enabled ? 1 : 0.5)
+        if (!data.enabled) {
+            mouseClick(item)
+            compare(stack().depth, 2, "a disabled entry opens nothing")
+        }
+        connection.hasWifi = !data.wifi
+        compare(entry("wifi").enabled, !data.wifi)
+        connection.hasWifi = false
+    }
+
     // Point and Go needs the device's direction, which desktops lack: never enabled here.
     function test_pointAndGoDisabledOnDesktop() {
         useStandIns(true, MountMode.EQ)

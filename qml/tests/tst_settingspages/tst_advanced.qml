@@ -86,6 +86,33 @@ WindowTestCase {
         home()
     }
 
+    // Each guiding-rate box shows and sets its own axis: the R.A./Az box axis 1, the Dec/Alt box
+    // axis 2; the other axis keeps its rate.
+    function test_guidingRates_data() {
+        return [
+            { tag: "R.A./Az box", box: "guide1Box", own: "autoguiderRate1",
+              other: "autoguiderRate2", index: 0, value: GuidingSpeed.X125 },
+            { tag: "Dec/Alt box", box: "guide2Box", own: "autoguiderRate2",
+              other: "autoguiderRate1", index: 3, value: GuidingSpeed.X75 }
+        ]
+    }
+
+    function test_guidingRates(data) {
+        inj_appCore.autoguiderRate1 = GuidingSpeed.X25
+        inj_appCore.autoguiderRate2 = GuidingSpeed.Sidereal
+        const page = open("AdvancedPage")
+        compare(child(page, "guide1Box").tr_currentValue, GuidingSpeed.X25)
+        compare(child(page, "guide2Box").tr_currentValue, GuidingSpeed.Sidereal)
+        const before = inj_appCore[data.other]
+        const box = child(page, data.box)
+        verify(box.enabled)
+        box.currentIndex = data.index
+        box.activated(data.index)
+        tryCompare(inj_appCore, data.own, data.value)
+        compare(inj_appCore[data.other], before)
+        home()
+    }
+
     // A re-sync still pending when the page goes is cancelled with it.
     function test_encoderTimerGoesWithPage() {
         const page = open("AdvancedPage")

@@ -47,7 +47,15 @@ WindowTestCase {
     }
 
     function test_storedSite(data) {
+        // A mock site (the latitude a demonstration assumed) becomes real once the user has been
+        // on the page.
+        const mock = inj_location.location()
+        mock.mockLatitude = true
+        inj_location.setLocation(mock)
+        compare(stored("loc.mock_lat"), true)
+        compare(inj_location.mockLatitude, true)
         enterSite(data.lat, data.lon)
+        compare(inj_location.mockLatitude, false)
         closeTo(stored("loc.lat"), data.latDeg * Math.PI / 180, 1e-12, "latitude")
         closeTo(stored("loc.long"), data.lonDeg * Math.PI / 180, 1e-12, "longitude")
         compare(stored("loc.mock_lat"), false)

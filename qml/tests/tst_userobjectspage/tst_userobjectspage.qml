@@ -110,6 +110,27 @@ TestCase {
         verify(page.profile.ra !== 0 || page.profile.dec !== 0)
     }
 
+    // The page needs the room: it folds the pad when it opens, for either kind of object, and
+    // again when it comes back to the top.
+    function test_foldsThePad_data() {
+        return [
+            { tag: "celestial", isAxis: false },
+            { tag: "terrestrial", isAxis: true }
+        ]
+    }
+
+    function test_foldsThePad(data) {
+        const footer = window.inj_mainFooter
+        footer.requestDisplay(true)
+        open(data.isAxis)
+        compare(footer.displayControl, false)
+        footer.requestDisplay(true)
+        window.inj_stackView.push(Qt.createComponent("qrc:/Page/TrackingPage.qml"))
+        window.inj_stackView.pop()
+        compare(footer.displayControl, false)
+        footer.requestDisplay(true)
+    }
+
     function test_storedAsEntered_data() {
         return [
             { tag: "minus zero degrees", ra: ["5", "35", "17"], dec: ["-0", "30", "0"],

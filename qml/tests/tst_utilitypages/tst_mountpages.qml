@@ -201,6 +201,30 @@ TestCase {
         compare(mount.calls("setPpecTrainingAsync"), [[1], [1]])
     }
 
+    // While the mount trains, the page asks it every 5 s how the training stands, and only then.
+    function test_ppecReadBack() {
+        const page = showPage("PpecPage")
+        const timer = findChild(page, "readBackTimer")
+        verify(timer, "readBackTimer")
+        mount = testHelper.connectScriptedMount({ supportsPpec: true, pePeriodSec: 100 })
+        compare(timer.interval, 5000)
+        compare(timer.running, false, "no training, no read-back")
+        compare(mount.calls("updatePpecTrainingAsync"), [])
+        const started = Date.now()
+        mount.set({ lastPpecTraining: true })
+        compare(timer.running, true)
+        // A timer never fires early; the wait allows a busy machine to be late.
+        tryVerify(() => mount.calls("updatePpecTrainingAsync").length >= 1, 30000,
+                  "the training is read back")
+        verify(Date.now() - started >= 4900, "read back after " + (Date.now() - started) + " ms")
+        mount.set({ lastPpecTraining: false })
+        compare(timer.running, false, "the training ended: no more read-back")
+        const count = mount.calls("updatePpecTrainingAsync").length
+        testHelper.disconnectMount()
+        compare(timer.running, false)
+        compare(mount.calls("updatePpecTrainingAsync").length, count)
+    }
+
     function test_ppecUnsupported() {
         mount = testHelper.connectScriptedMount({ supportsPpec: false, pePeriodSec: 0 })
         const page = showPage("PpecPage")

@@ -40,6 +40,17 @@ TestCase {
     }
     Item {
         id: footerItem
+        width: 428
+        height: 300
+        MainFooter {
+            id: pad
+            width: parent.width
+        }
+    }
+    // The window's overlay does not exist in a test root.
+    ToastManager {
+        id: toaster
+        parent: root
     }
     NightManager {
         id: manager
@@ -49,6 +60,10 @@ TestCase {
         // Let the launch connection finish, so no connection step outlives the file.
         tryCompare(inj_mountConnection, "connected", true, 10000)
         tryCompare(inj_iConnectable, "busy", false)
+    }
+
+    function cleanup() {
+        toaster.model.clear()
     }
 
     function at(hour, minute) {
@@ -83,6 +98,15 @@ TestCase {
             compare(item.Material.background, data.night ? Qt.color("black") : Qt.color("#fafafa"))
         }
         compare(header.background.color, data.night ? Qt.darker(Qt.darker("brown")) : Qt.color("#00c566"))
+        // Every text takes the foreground: red at night, never the day's near-black.
+        const foreground = data.night ? Material.color(Material.Red) : Qt.color("#dd000000")
+        for (const item of [appItem, footerItem])
+            compare(item.Material.foreground, foreground)
+        compare(findChild(pad, "rateLabel").color, data.night ? Qt.color("red") : Qt.color("white"))
+        toaster.show("Location Updated", 100000)
+        tryVerify(() => toaster.count === 1 && toaster.itemAtIndex(0) !== null)
+        const toastText = findChild(toaster.itemAtIndex(0), "toastText")
+        compare(toastText.color, data.night ? Material.color(Material.Red) : Qt.color("white"))
         compare(testHelper.storedSettings()["night_mode"], data.setting)
     }
 

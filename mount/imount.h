@@ -131,7 +131,9 @@ public:
     // false when the altitude limits refuse the target (nothing else happens then).
     virtual bool slewToAsync(const MountTarget& target) = 0;
 
-    virtual bool setCameraShutter(bool on) = 0;
+    // Switches the camera shutter (the auxiliary switch) on the mount's worker, after the
+    // operations queued before it; the result is Ok once the mount acknowledged it.
+    virtual QFuture<Ko::CmdRet> setCameraShutterAsync(bool on) = 0;
     Q_INVOKABLE virtual bool hasDualEncoders() const = 0;
     Q_INVOKABLE virtual bool lastEnableDualEncoders() const = 0;
     Q_INVOKABLE virtual void setEnableDualEncodersAsync(bool on) = 0;

@@ -31,8 +31,10 @@ GotoStatus::GotoStatus(std::shared_ptr<IMountConnection> connection,
     : m_connection(std::move(connection)), m_astroFormat(std::move(astroFormat)),
       m_astroCalc(std::move(astroCalc)) {
     KO_ASSERT(m_connection && m_astroFormat && m_astroCalc);
+    // Queued also when the change is made on this thread: a page that starts or cancels a GoTo
+    // finishes its handler before it hears what the GoTo did, never in the middle of it.
     connect(m_connection.get(), &IMountConnection::slewToStateChanged, this,
-            &IGotoStatus::valueChanged);
+            &IGotoStatus::valueChanged, Qt::QueuedConnection);
     // A mount that goes away in the middle of a GoTo says nothing more about it.
     connect(m_connection.get(), &IMountConnection::mountChanged_q, this,
             &IGotoStatus::valueChanged);

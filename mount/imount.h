@@ -124,14 +124,18 @@ public:
     // The last non-zero manual rate was positive.
     virtual bool axisSlewFlag(AXISID axis) const = 0;
 
-    // The target of the GoTo in progress.
+    // The target of the GoTo in progress: set when slewToAsync accepts it (also while it waits for
+    // its axes), handed straight to a GoTo that replaces it, and emptied when it ends or another
+    // task takes its axes.
     virtual Nullable<MountTarget> slewToTarget() const = 0;
     // From the axes to the GoTo's current axis target.
     virtual Nullable<double> remainingSlewAngle() const = 0;
     // false when the altitude limits refuse the target (nothing else happens then).
     virtual bool slewToAsync(const MountTarget& target) = 0;
 
-    virtual bool setCameraShutter(bool on) = 0;
+    // Switches the camera shutter (the auxiliary switch) on the mount's worker, after the
+    // operations queued before it; the result is Ok once the mount acknowledged it.
+    virtual QFuture<Ko::CmdRet> setCameraShutterAsync(bool on) = 0;
     Q_INVOKABLE virtual bool hasDualEncoders() const = 0;
     Q_INVOKABLE virtual bool lastEnableDualEncoders() const = 0;
     Q_INVOKABLE virtual void setEnableDualEncodersAsync(bool on) = 0;
@@ -173,6 +177,8 @@ public:
     virtual void trackTrailPointsAsync(TrailPointsParam&& param) = 0;
     virtual CmdResp<AnglePair> addTrailPointsOffset(double axis1, double axis2) = 0;
     virtual bool trailPointsTracking() = 0;
+    // The last run's, from the moment it was handed over; its result is set before
+    // trailPointsTracking reads false (an abort or another task taking the axes sets Cancel).
     virtual Nullable<TrailPointsTaskInfo> trailPointsTaskInfo() const = 0;
 
     virtual CmdResp<uint64_t> readMountClock() = 0;

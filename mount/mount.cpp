@@ -258,38 +258,59 @@ bool Mount::slewToAsync(const MountTarget& target) {
             return false;
     }
 
-    std::lock_guard lock(m_mutex);
-    auto task = m_taskFactory->createSlewToTask(target.coord);
-    GotoTicket ticket;
-    ticket.number = ++m_lastGotoTicket;
-    for (AXISID axis : {0u, 1u})
-        ticket.axisClaims[axis] = m_axisClaims[axis] + (claimsAxis(*task, axis) ? 1 : 0);
-    claimFinishSubscribers(ticket.number);
-    std::weak_ptr<IMount> weak = m_weakSelf;
-    startTaskLocked(
-        std::move(task),
-        [weak, ticket, target] {
-            if (auto self = weak.lock())
-                static_cast<Mount*>(self.get())->onSlewToStarted(ticket, target);
-        },
-        [weak, ticket, target](CmdRet ret) {
-            if (auto self = weak.lock())
-                static_cast<Mount*>(self.get())->onSlewToFinished(ticket, target, ret);
-        });
-    return true;
-}
-
-void Mount::onSlewToStarted(const GotoTicket& ticket, const MountTarget& target) {
     {
         std::lock_guard lock(m_mutex);
-        m_runningGotoTicket = ticket.number;
+        auto task = m_taskFactory->createSlewToTask(target.coord);
+        GotoTicket ticket;
+        ticket.number = ++m_lastGotoTicket;
+        for (AXISID axis : {0u, 1u})
+            ticket.axisClaims[axis] = m_axisClaims[axis] + (claimsAxis(*task, axis) ? 1 : 0);
+        claimFinishSubscribers(ticket.number);
+        // The mount slews from the moment the GoTo is accepted: its target is published before
+        // the task waits for the axes, and a GoTo it replaces hands the state straight over.
+        const Nullable<MountTarget> replaced = m_slewToTarget;
+        const uint64_t replacedTicket = m_publishedGotoTicket;
+        m_publishedGotoTicket = ticket.number;
+        m_slewToTarget = target;
         m_slewToRunning = true;
         updatePeriodicPositionRead();
-        m_slewToTarget = target;
+        std::weak_ptr<IMount> weak = m_weakSelf;
+        try {
+            startTaskLocked(
+                std::move(task),
+                [weak, ticket] {
+                    if (auto self = weak.lock())
+                        static_cast<Mount*>(self.get())->onSlewToStarted(ticket);
+                },
+                [weak, ticket, target](CmdRet ret) {
+                    if (auto self = weak.lock())
+                        static_cast<Mount*>(self.get())->onSlewToFinished(ticket, target, ret);
+                });
+        } catch (...) {
+            // No thread for the task: the GoTo was never under way.
+            m_publishedGotoTicket = replacedTicket;
+            m_slewToTarget = replaced;
+            m_slewToRunning = replacedTicket != 0;
+            updatePeriodicPositionRead();
+            throw;
+        }
     }
     m_slewToTargets->setTarget({});
     m_slewToTargets->changed();
     slewToStateChanged();
+    announceEnds();
+    return true;
+}
+
+void Mount::onSlewToStarted(const GotoTicket& ticket) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_publishedGotoTicket != ticket.number)
+            return;
+    }
+    // What a GoTo before this one commanded is no target of this one.
+    m_slewToTargets->setTarget({});
+    m_slewToTargets->changed();
 }
 
 void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target, CmdRet ret) {
@@ -299,9 +320,9 @@ void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target
         // A side forced for a newer GoTo stays until that GoTo ends.
         if (ticket.number == m_lastGotoTicket && m_alignment)
             m_alignment->setFlippingMode(FlippingMode_::Auto);
-        if (m_runningGotoTicket == ticket.number) {
+        if (m_publishedGotoTicket == ticket.number) {
             ownsState = true;
-            m_runningGotoTicket = 0;
+            m_publishedGotoTicket = 0;
             m_slewToRunning = false;
             updatePeriodicPositionRead();
             m_slewToTarget.reset();
@@ -336,6 +357,43 @@ void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target
         }
         axisSlewStateChanged();
     }
+    announceEnds();
+}
+
+void Mount::endPublishedGotoLocked() {
+    // The GoTo is cancelled if it runs, or dropped unheard if it still waits for its axes: either
+    // way it is over now.
+    if (m_alignment && m_publishedGotoTicket == m_lastGotoTicket)
+        m_alignment->setFlippingMode(FlippingMode_::Auto);
+    m_publishedGotoTicket = 0;
+    m_slewToRunning = false;
+    updatePeriodicPositionRead();
+    m_slewToTarget.reset();
+    m_gotoEndUnannounced = true;
+}
+
+void Mount::endOpenTrailRunLocked(CmdRet ret) {
+    if (m_trailPointsTaskInfo.hasValue())
+        m_trailPointsTaskInfo.value().cmdRet = ret;
+    m_trailRunOpen = false;
+    m_trailRunEndUnannounced = true;
+}
+
+void Mount::announceEnds() {
+    bool gotoEnded = false;
+    bool trailRunEnded = false;
+    {
+        std::lock_guard lock(m_mutex);
+        gotoEnded = std::exchange(m_gotoEndUnannounced, false);
+        trailRunEnded = std::exchange(m_trailRunEndUnannounced, false);
+    }
+    if (gotoEnded) {
+        m_slewToTargets->setTarget({});
+        m_slewToTargets->changed();
+        slewToStateChanged();
+    }
+    if (trailRunEnded)
+        emit trailPointsTaskChanged();
 }
 
 void Mount::claimFinishSubscribers(uint64_t ticket) {
@@ -385,9 +443,12 @@ void Mount::abortSlewAsync() {
     if (tag(MountResource::Axis1) == MountTaskTag::TrailPoints && m_command &&
         m_command->supportsExtended())
         m_workerPool->enqueue([this] { m_command->stopExtendedMotion(); });
-    std::lock_guard lock(m_mutex);
-    stopAxisOrResumeTrackingLocked(0);
-    stopAxisOrResumeTrackingLocked(1);
+    {
+        std::lock_guard lock(m_mutex);
+        stopAxisOrResumeTrackingLocked(0);
+        stopAxisOrResumeTrackingLocked(1);
+    }
+    announceEnds();
 }
 
 // --- Axis slews, stop and tracking ------------------------------------------------------------
@@ -449,13 +510,19 @@ void Mount::startAxisSlew(AXISID axis, bool flag, double rate) {
         stopAxisOrResumeTracking(axis);
         return;
     }
-    std::lock_guard lock(m_mutex);
-    startTaskLocked(m_taskFactory->createAxisSlewTask(axis, flag, rate));
+    {
+        std::lock_guard lock(m_mutex);
+        startTaskLocked(m_taskFactory->createAxisSlewTask(axis, flag, rate));
+    }
+    announceEnds();
 }
 
 void Mount::stopAxisOrResumeTracking(AXISID axis) {
-    std::lock_guard lock(m_mutex);
-    stopAxisOrResumeTrackingLocked(axis);
+    {
+        std::lock_guard lock(m_mutex);
+        stopAxisOrResumeTrackingLocked(axis);
+    }
+    announceEnds();
 }
 
 void Mount::stopAxisOrResumeTrackingLocked(AXISID axis) {
@@ -495,6 +562,7 @@ void Mount::applyTracking() {
         }
     }
     trackingStateChanged();
+    announceEnds();
 }
 
 void Mount::startTrackingLocked() {
@@ -510,10 +578,18 @@ void Mount::startAxisStopLocked(AXISID axis) {
 std::shared_ptr<ICanceller> Mount::startTaskLocked(std::shared_ptr<IMountTask> task,
                                                    std::function<void()> onStarted,
                                                    TaskCallback onFinished) {
+    bool takesAxes = false;
     for (AXISID axis : {0u, 1u}) {
-        if (claimsAxis(*task, axis))
+        if (claimsAxis(*task, axis)) {
             ++m_axisClaims[axis];
+            takesAxes = true;
+        }
     }
+    // Before the manager moves the axes' tags on: whoever sees the tags change reads the end.
+    if (takesAxes && m_publishedGotoTicket != 0 && task->type() != MountTaskTag::SlewTo)
+        endPublishedGotoLocked();
+    if (takesAxes && m_trailRunOpen && task->type() != MountTaskTag::TrailPoints)
+        endOpenTrailRunLocked(CmdRet(CmdRetType_::Cancel));
     return m_taskManager->start(std::move(task), std::move(onStarted), std::move(onFinished));
 }
 
@@ -584,8 +660,17 @@ void Mount::setFlippingMode(FlippingMode_::E mode) {
 
 // --- Controller features ----------------------------------------------------------------------
 
-bool Mount::setCameraShutter(bool on) {
-    return m_device->setAuxSwitch(on) == CmdRetType_::Ok;
+QFuture<CmdRet> Mount::setCameraShutterAsync(bool on) {
+    auto promise = std::make_shared<QPromise<CmdRet>>();
+    QFuture<CmdRet> future = promise->future();
+    promise->start();
+    // A dead link holds the exchange for its time-out and every resend: never on the caller's
+    // thread. On the worker, a switch sent later never overtakes one sent earlier.
+    m_workerPool->enqueue([this, promise, on] {
+        promise->addResult(CmdRet(m_device->setAuxSwitch(on)));
+        promise->finish();
+    });
+    return future;
 }
 
 bool Mount::hasDualEncoders() const {
@@ -901,7 +986,7 @@ void Mount::bringAxesToRest() {
 }
 
 void Mount::autoHomeAsync(double decOffsetRad) {
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     std::weak_ptr<IMount> weak = m_weakSelf;
     startTaskLocked(
         m_taskFactory->createAutoHomeTask(decOffsetRad),
@@ -918,6 +1003,8 @@ void Mount::autoHomeAsync(double decOffsetRad) {
             mount->bringAxesToRest();
             emit mount->duringAutoHomeChanged();
         });
+    lock.unlock();
+    announceEnds();
 }
 
 // --- Guiding, trail points, pier side ---------------------------------------------------------
@@ -953,13 +1040,16 @@ double Mount::guideRate(AXISID axis) const {
 
 void Mount::pulseGuideAxisAsync(AXISID axis, bool direction, int durationMs) {
     const double rate = direction ? guideRate(axis) : -guideRate(axis);
-    std::lock_guard lock(m_mutex);
-    std::weak_ptr<IMount> weak = m_weakSelf;
-    startTaskLocked(m_taskFactory->createPulseGuideTask(axis, rate, durationMs), {},
-                    [weak, axis](CmdRet) {
-                        if (auto self = weak.lock())
-                            static_cast<Mount*>(self.get())->stopAxisOrResumeTracking(axis);
-                    });
+    {
+        std::lock_guard lock(m_mutex);
+        std::weak_ptr<IMount> weak = m_weakSelf;
+        startTaskLocked(m_taskFactory->createPulseGuideTask(axis, rate, durationMs), {},
+                        [weak, axis](CmdRet) {
+                            if (auto self = weak.lock())
+                                static_cast<Mount*>(self.get())->stopAxisOrResumeTracking(axis);
+                        });
+    }
+    announceEnds();
 }
 
 bool Mount::destinationSideOfPier(AnglePair raDec) {
@@ -994,10 +1084,18 @@ CmdRetType_::E Mount::setSideOfPier(int side) {
     if (m_alignment->isFlipped(axisPositions()) == wantFlipped)
         return CmdRetType_::Ok;
     m_alignment->setFlippingMode(wantFlipped ? FlippingMode_::Yes : FlippingMode_::No);
+    // The same place, approached from the other side of the pier. A tracking mount holds a place
+    // in the sky, which moves on while the axes swing over: it goes back to that star and tracks
+    // on at its rate. A mount at rest holds its hour angle and stays at rest.
     MountTarget target;
     target.coord = U_ASTRO_COORD{r.value().first, r.value().second, CoordType::HDObsv};
     target.kind = static_cast<uint32_t>(TrackingRate::Sidereal);
-    // The same sky position, approached from the other side of the pier.
+    if (trackingEnabled()) {
+        target.coord = m_astroCalc->convertNow(target.coord, CoordType::RDJNow);
+        const Nullable<TrackingRate> rate = trackingRate();
+        if (rate.hasValue())
+            target.kind = static_cast<uint32_t>(rate.value());
+    }
     return slewToAsync(target) ? CmdRetType_::Ok : CmdRetType_::Other;
 }
 
@@ -1007,40 +1105,59 @@ void Mount::trackTrailPointsAsync(TrailPointsParam&& param) {
     TrailPointsTaskInfo info;
     info.objectName = param.name;
     info.totalPoints = static_cast<uint32_t>(param.points.size());
-    std::lock_guard lock(m_mutex);
-    // A count-down applies to one run only.
-    const Nullable<uint32_t> countDown = std::exchange(m_trailPointsTestRunCountDown, {});
-    std::weak_ptr<IMount> weak = m_weakSelf;
-    auto task = m_taskFactory->createTrailPointsTask(
-        std::move(param), countDown, [weak](const TrailPointsProgress& progress) {
-            if (auto self = weak.lock())
-                emit self->trailPointsProgress(progress);
-        });
-    startTaskLocked(
-        std::move(task),
-        [weak, info] {
-            auto self = weak.lock();
-            if (!self)
-                return;
-            auto* mount = static_cast<Mount*>(self.get());
-            {
-                std::lock_guard lock(mount->m_mutex);
-                mount->m_trailPointsTaskInfo = info;
-            }
-            emit mount->trailPointsTaskChanged();
-        },
-        [weak](CmdRet ret) {
-            auto self = weak.lock();
-            if (!self)
-                return;
-            auto* mount = static_cast<Mount*>(self.get());
-            mount->bringAxesToRest();
-            {
-                std::lock_guard lock(mount->m_mutex);
-                mount->m_trailPointsTaskInfo.value().cmdRet = ret;
-            }
-            emit mount->trailPointsTaskChanged();
-        });
+    {
+        std::lock_guard lock(m_mutex);
+        // A count-down applies to one run only.
+        const Nullable<uint32_t> countDown = std::exchange(m_trailPointsTestRunCountDown, {});
+        std::weak_ptr<IMount> weak = m_weakSelf;
+        auto task = m_taskFactory->createTrailPointsTask(
+            std::move(param), countDown, [weak](const TrailPointsProgress& progress) {
+                if (auto self = weak.lock())
+                    emit self->trailPointsProgress(progress);
+            });
+        GotoTicket run;
+        run.number = ++m_lastTrailRun;
+        for (AXISID axis : {0u, 1u})
+            run.axisClaims[axis] = m_axisClaims[axis] + (claimsAxis(*task, axis) ? 1 : 0);
+        // Published with the run, before the axes' tags say it runs: a reader who sees it
+        // tracking reads this run, never the last one's result or nothing.
+        const Nullable<TrailPointsTaskInfo> replaced = m_trailPointsTaskInfo;
+        const bool replacedOpen = m_trailRunOpen;
+        m_trailPointsTaskInfo = info;
+        m_trailRunOpen = true;
+        try {
+            startTaskLocked(std::move(task), {}, [weak, run](CmdRet ret) {
+                if (auto self = weak.lock())
+                    static_cast<Mount*>(self.get())->onTrailPointsFinished(run, ret);
+            });
+        } catch (...) {
+            m_trailPointsTaskInfo = replaced;
+            m_trailRunOpen = replacedOpen;
+            throw;
+        }
+    }
+    emit trailPointsTaskChanged();
+    announceEnds();
+}
+
+void Mount::onTrailPointsFinished(const GotoTicket& run, CmdRet ret) {
+    bool untouched = false;
+    {
+        std::lock_guard lock(m_mutex);
+        // The result goes out before the axes come to rest, since the rest changes their tags: a
+        // run that another task ended counts as cancelled already.
+        if (run.number == m_lastTrailRun && m_trailRunOpen)
+            endOpenTrailRunLocked(ret);
+        untouched = m_axisClaims == run.axisClaims;
+    }
+    // A task started since (a GoTo, a newer run) keeps its axes; tracking stays off either way.
+    if (untouched)
+        bringAxesToRest();
+    else
+        setTrackingEnabled(false);
+    announceEnds();
+    // Once more now that the tags have moved on, for a reader who came too early to see it end.
+    emit trailPointsTaskChanged();
 }
 
 } // namespace Ko

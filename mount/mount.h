@@ -45,11 +45,18 @@ struct SlewToSettings;
 // per-axis claim count, so that the end of one motion and the start of the next cannot interleave.
 // Callback lists and Qt signals of the mount itself are fired with it released.
 //
-// Overlapping GoTos: each GoTo gets a ticket when it is handed to the task manager. Its end
-// applies the end-of-motion rule only to an axis no task has claimed since (so a newer GoTo or
-// slew is never cancelled by the older one's stop), resets the flipping mode only when no newer
-// GoTo was started, and notifies only the subscribers that were waiting when it was started (or
-// that wait for no particular GoTo).
+// Overlapping GoTos: each GoTo gets a ticket when it is handed to the task manager. Its target is
+// published from that moment (a client that asks at once sees the mount slewing) until the GoTo
+// ends or another task takes its axes; a GoTo replaced by a newer one hands the published target
+// straight to it, so the GoTo state never reads "done" in between. Its end applies the
+// end-of-motion rule only to an axis no task has claimed since (so a newer GoTo or slew is never
+// cancelled by the older one's stop), resets the flipping mode only when no newer GoTo was
+// started, and notifies only the subscribers that were waiting when it was started (or that wait
+// for no particular GoTo).
+//
+// Trail-point runs likewise: the run's information is published when it is handed over, and its
+// result is stored before anything can read the run as over: when another task takes the axes
+// (an abort, a GoTo), the run counts as cancelled from that moment.
 //
 // Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
 // reference dropped on a task, worker or reading thread posts the destruction there.
@@ -122,7 +129,7 @@ public:
     Nullable<double> remainingSlewAngle() const override;
     bool slewToAsync(const MountTarget& target) override;
 
-    bool setCameraShutter(bool on) override;
+    QFuture<CmdRet> setCameraShutterAsync(bool on) override;
     bool hasDualEncoders() const override;
     bool lastEnableDualEncoders() const override;
     void setEnableDualEncodersAsync(bool on) override;
@@ -186,9 +193,16 @@ private:
     };
     using TaskCallback = std::function<void(CmdRet)>;
 
-    void onSlewToStarted(const GotoTicket& ticket, const MountTarget& target);
+    void onSlewToStarted(const GotoTicket& ticket);
     void onSlewToFinished(const GotoTicket& ticket, const MountTarget& target, CmdRet ret);
     void updatePeriodicPositionRead();
+    // With m_mutex held: the published GoTo, or the open trail-point run, is over because another
+    // task takes the axes. What changed is announced by the next announceEnds.
+    void endPublishedGotoLocked();
+    void endOpenTrailRunLocked(CmdRet ret);
+    // With m_mutex released: fires what the ends above left unannounced.
+    void announceEnds();
+    void onTrailPointsFinished(const GotoTicket& run, CmdRet ret);
 
     using MotionHandle = eventpp::CallbackList<void()>::Handle;
     void parkNow(bool atHome);
@@ -207,7 +221,9 @@ private:
     void stopAxisOrResumeTrackingLocked(AXISID axis);
     void startTrackingLocked();
     void startAxisStopLocked(AXISID axis);
-    // Counts the axes the task claims, then hands it to the task manager.
+    // Counts the axes the task claims, then hands it to the task manager. A task that takes the
+    // axes ends the published GoTo and the open trail-point run, unless it is of the same kind
+    // (whose start publishes itself).
     std::shared_ptr<ICanceller> startTaskLocked(std::shared_ptr<IMountTask> task,
                                                 std::function<void()> onStarted = {},
                                                 TaskCallback onFinished = {});
@@ -265,9 +281,15 @@ private:
     std::optional<MotionHandle> m_parkHandle;
     // How many tasks have claimed each axis so far.
     std::array<uint64_t, 2> m_axisClaims{0, 0};
-    // The last GoTo ticket handed out, and the one whose GoTo runs now (0: none).
+    // The last GoTo ticket handed out, and the one whose target is published (0: none).
     uint64_t m_lastGotoTicket = 0;
-    uint64_t m_runningGotoTicket = 0;
+    uint64_t m_publishedGotoTicket = 0;
+    // The last trail-point run handed out, and whether its result is still to come.
+    uint64_t m_lastTrailRun = 0;
+    bool m_trailRunOpen = false;
+    // Ends stored by another task's start, not yet announced.
+    bool m_gotoEndUnannounced = false;
+    bool m_trailRunEndUnannounced = false;
     // The slewToFinished subscriptions each waiting GoTo took over when it was started.
     std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
 };

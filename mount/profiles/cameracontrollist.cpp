@@ -5,6 +5,8 @@
 #include "mount/profiles/profilelist.h"
 #include "mount/profiles/taskprofilejson.h"
 
+#include <QFutureWatcher>
+
 namespace Ko {
 
 namespace {
@@ -91,17 +93,22 @@ void CameraControlList::shutterOnOff(bool on) {
         m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
     if (!mount)
         return;
-    if (!mount->setCameraShutter(on)) {
-        emit commandError();
-        return;
-    }
-    if (on) {
-        m_ticks = 0;
-        emit countChanged();
-        m_timer.start();
-    } else {
-        m_timer.stop();
-    }
+    sendShutter(*mount, on, [this, on](CmdRet r) {
+        if (!r.isOk()) {
+            emit commandError();
+            return;
+        }
+        // A timed run started since owns the timer.
+        if (m_isRunning && !m_isBulb)
+            return;
+        if (on) {
+            m_ticks = 0;
+            emit countChanged();
+            m_timer.start();
+        } else {
+            m_timer.stop();
+        }
+    });
 }
 
 void CameraControlList::startTask() {
@@ -113,6 +120,7 @@ void CameraControlList::startTask() {
     m_exposureLeft = -1;
     m_intervalLeft = -1;
     m_isRunning = true;
+    ++m_run;
     m_timer.start();
     emit isRunningChanged();
 }
@@ -157,14 +165,17 @@ void CameraControlList::tick() {
         // Also after counting bulb tenths mid-run, which may have gone past a step.
         if (m_ticks < kTicksPerStep)
             ++m_ticks;
-        else if (!step(*mount))
-            return;
+        else
+            step(*mount);
     }
     if (!m_current) {
         // Only a program deleted from the list while it exposed ends a run with the shutter
         // open: nothing is left to run it down.
-        if (m_phase == 1 && !mount->setCameraShutter(false))
-            emit commandError();
+        if (m_phase == 1)
+            sendShutter(*mount, false, [this](CmdRet r) {
+                if (!r.isOk())
+                    emit commandError();
+            });
         stopTask();
         emit taskDone();
     } else {
@@ -172,22 +183,20 @@ void CameraControlList::tick() {
     }
 }
 
-bool CameraControlList::step(IMount& mount) {
+void CameraControlList::step(IMount& mount) {
     const Program current = m_current;
     switch (m_phase) {
     case 0:
         m_exposureLeft = current->exposureSec();
         m_intervalLeft = -1;
-        if (!switchShutter(mount, true))
-            return false;
+        switchShutterInRun(mount, true);
         m_phase = 1;
         break;
     case 1:
         m_exposureLeft -= 1;
         // Not a test for exactly zero: a fractional, zero or negative exposure must end too.
         if (!(m_exposureLeft > 0)) {
-            if (!switchShutter(mount, false))
-                return false;
+            switchShutterInRun(mount, false);
             m_exposureLeft = -1;
             m_intervalLeft = current->photoIntervalSec();
             m_phase = 2;
@@ -210,15 +219,28 @@ bool CameraControlList::step(IMount& mount) {
         m_current = m_currentIndex < m_cachedList.size() ? m_cachedList[m_currentIndex] : nullptr;
     }
     m_ticks = 1;
-    return true;
 }
 
-bool CameraControlList::switchShutter(IMount& mount, bool on) {
-    if (mount.setCameraShutter(on))
-        return true;
-    emit commandError();
-    stopTask();
-    return false;
+void CameraControlList::sendShutter(IMount& mount, bool on, std::function<void(CmdRet)> then) {
+    // Parented here: gone with this, and with it the answer nobody is left to hear.
+    auto* watcher = new QFutureWatcher<CmdRet>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, then = std::move(then)] {
+        const QFuture<CmdRet> future = watcher->future();
+        // A mount torn down before it answered said nothing: not acknowledged.
+        then(future.resultCount() > 0 ? future.result() : CmdRet(CmdRetType_::Other));
+        watcher->deleteLater();
+    });
+    watcher->setFuture(mount.setCameraShutterAsync(on));
+}
+
+void CameraControlList::switchShutterInRun(IMount& mount, bool on) {
+    sendShutter(mount, on, [this, run = m_run](CmdRet r) {
+        if (r.isOk())
+            return;
+        emit commandError();
+        if (m_isRunning && m_run == run)
+            stopTask();
+    });
 }
 
 bool CameraControlList::takesPart(const Program& p) const {

@@ -2,8 +2,12 @@
 
 #include "mount/profiles/icameracontrollist.h"
 
+#include "link/cmdret.h"
+
 #include <QTimer>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,8 +18,11 @@ class IMount;
 class IMountConnection;
 class ITaskProfile_Camera_JSON;
 
-// Runs on the main thread: QML calls, the timer's ticks and the shutter commands, which block it
-// for one exchange with the mount.
+// Runs on the main thread: QML calls and the timer's ticks. The shutter commands run on the
+// mount's worker and their answers come back here later, so a slow or dead link never holds the
+// main thread. A run goes on as if the shutter switched; a refusal that comes back ends the run
+// it was sent for (not a later one). In bulb mode the open-time count starts and stops when the
+// mount acknowledged the switch.
 //
 // A run steps once a second (every tenth tick): open the shutter, count the exposure down and
 // close it, count the interval down, and after the program's last photo go on with the next
@@ -59,10 +66,12 @@ private:
     // that program is gone, with the one now at its place, from its start.
     void followCurrent();
     bool takesPart(const Program& p) const;
-    // One one-second step of the current program; false when the run stopped on a failed
-    // shutter command.
-    bool step(IMount& mount);
-    bool switchShutter(IMount& mount, bool on);
+    // One one-second step of the current program.
+    void step(IMount& mount);
+    // Sends the switch; the answer reaches then on this thread, unless this is gone.
+    void sendShutter(IMount& mount, bool on, std::function<void(CmdRet)> then);
+    // A switch within the run: a refusal ends the run it was sent for.
+    void switchShutterInRun(IMount& mount, bool on);
 
     const std::shared_ptr<ITaskProfile_Camera_JSON> m_codec;
     const std::shared_ptr<IKVStore> m_store;
@@ -82,6 +91,8 @@ private:
     int m_photosDone = 0;
     bool m_isBulb = false;
     bool m_isRunning = false;
+    // Counts the runs started, so that a late answer finds the run it belongs to.
+    uint64_t m_run = 0;
 };
 
 } // namespace Ko

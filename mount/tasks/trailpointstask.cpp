@@ -50,7 +50,9 @@ CmdRetType_::E TrailPointsTask::run() {
         if (!start.index.hasValue()) {
             Log("Trail points: segment at %llu cannot be reached in time",
                 static_cast<unsigned long long>(segment.firstIndex));
-            return CmdRetType_::Ok;
+            // The path is not followed to its end: whoever waits for the run must not read it as
+            // done.
+            return CmdRetType_::Other;
         }
         if (const CmdRetType_::E r = m_sender->send(segment, start.index.value(), m_progress);
             r != CmdRetType_::Ok)

@@ -16,7 +16,8 @@ class TrailPointsListMaker;
 
 // Follows a trail of timed points: syncs the mount's clock, then for each pier-side segment slews
 // to the first point it can still reach in time and hands the rest to the sender. A segment that
-// cannot be reached in time ends the run with Ok; later segments are not tried.
+// cannot be reached in time ends the run with Other (the path was not followed to its end); later
+// segments are not tried. A request without points ends with Ok: there is nothing to follow.
 // Threads: a task's own thread (run blocks on the mount).
 class TrailPointsTask : public IMountTask {
 public:

@@ -50,7 +50,9 @@ public:
     Nullable<MountTarget> slewToTarget() const override { return {}; }
     Nullable<double> remainingSlewAngle() const override { return {}; }
     bool slewToAsync(const MountTarget& target) override { return false; }
-    bool setCameraShutter(bool on) override { return false; }
+    QFuture<CmdRet> setCameraShutterAsync(bool on) override {
+        return QtFuture::makeReadyFuture(CmdRet(CmdRetType_::Other));
+    }
     bool hasDualEncoders() const override { return false; }
     bool lastEnableDualEncoders() const override { return false; }
     void setEnableDualEncodersAsync(bool on) override {}

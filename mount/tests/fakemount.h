@@ -18,7 +18,7 @@ public:
         bool on;
     };
 
-    // Read by setCameraShutter to stamp each call.
+    // Read by setCameraShutterAsync to stamp each call.
     const int* tickCounter = nullptr;
     bool shutterAnswer = true;
     bool slewAnswer = true;
@@ -54,10 +54,12 @@ public:
         return m_readsStarted;
     }
 
-    bool setCameraShutter(bool on) override {
+    // Recorded at the call; the answer comes as the mount's would, through the future.
+    QFuture<CmdRet> setCameraShutterAsync(bool on) override {
         std::lock_guard lock(m_mutex);
         m_shutterCalls.push_back({tickCounter ? *tickCounter : -1, on});
-        return shutterAnswer;
+        return QtFuture::makeReadyFuture(
+            CmdRet(shutterAnswer ? CmdRetType_::Ok : CmdRetType_::Other));
     }
     bool slewToAsync(const MountTarget& target) override {
         std::lock_guard lock(m_mutex);

@@ -189,8 +189,8 @@ public:
         return resultOf("slewToAsync") == CmdRetType_::Ok;
     }
 
-    bool setCameraShutter(bool on) override {
-        return command("setCameraShutter", {double(on)}) == CmdRetType_::Ok;
+    QFuture<CmdRet> setCameraShutterAsync(bool on) override {
+        return QtFuture::makeReadyFuture(CmdRet(command("setCameraShutter", {double(on)})));
     }
     bool hasDualEncoders() const override { return values().hasDualEncoders; }
     bool lastEnableDualEncoders() const override { return values().lastEnableDualEncoders; }

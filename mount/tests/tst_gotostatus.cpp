@@ -141,6 +141,28 @@ private slots:
         QCOMPARE(seen.back().texts, QStringList(4));
     }
 
+    // A GoTo reads as under way the moment it is accepted, and as over the moment it is aborted;
+    // the popup hears of either only after the call that made it has returned, so its own handler
+    // (Cancel, which marks the GoTo as cancelled after asking the mount) is never overtaken.
+    void startAndAbortHeardAfterTheCall() {
+        MountControlRig rig;
+        GotoStatus status(rig.holder, rig.format, rig.astro);
+        IMount* mount = rig.connect();
+        QSignalSpy changes(&status, &IGotoStatus::valueChanged);
+        QVERIFY(mount->slewToAsync(MountTarget{"south-east", kSouthEast, 0}));
+        QVERIFY(!status.done());
+        QCOMPARE(status.targetName(), QStringLiteral("south-east"));
+        QCOMPARE(changes.count(), 0);
+        QTRY_VERIFY(changes.count() > 0);
+
+        changes.clear();
+        mount->abortSlewAsync();
+        QVERIFY(status.done());
+        QCOMPARE(changes.count(), 0);
+        QTRY_VERIFY(changes.count() > 0);
+        QVERIFY(status.done());
+    }
+
     // After a GoTo to an azimuth and altitude (which leaves tracking off) the trail-points popup
     // shows where the mount stands, within the GoTo's tolerance of 2' and the rounding of the text.
     // A mount that goes in the middle of the next GoTo empties both popups at once.

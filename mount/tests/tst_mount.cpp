@@ -44,6 +44,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -62,16 +63,64 @@ constexpr int64_t kEpochMs = 1710892800000;
 constexpr double kArrivalToleranceRad = 8.0 / 60 * kDeg;
 constexpr int kGotoTimeoutMs = 30000;
 
+// Keeps the axes busy until the test lets go: an axis slew that does not move and that ends only
+// when released, cancelled or not, as a slew whose last command waits on a slow link. A task
+// handed over meanwhile has to wait for it.
+class HeldSlew : public IMountTask {
+public:
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable opened;
+        bool open = false;
+    };
+    HeldSlew(std::shared_ptr<Gate> gate, AXISID axis) : m_gate(std::move(gate)), m_axis(axis) {}
+
+    uint32_t type() const override { return MountTaskTag::AxisSlew; }
+    std::set<int> resources() const override { return {int(axisSlot(m_axis))}; }
+    CmdRetType_::E run() override {
+        std::unique_lock lock(m_gate->mutex);
+        m_gate->opened.wait(lock, [this] { return m_gate->open; });
+        return CmdRetType_::Cancel;
+    }
+
+private:
+    const std::shared_ptr<Gate> m_gate;
+    const AXISID m_axis;
+};
+
 // The real task factory, with a log of what the mount asked it for ("slew 1", "stop 2", "trck",
-// "slto"), so that the end-of-motion rule can be read off call by call.
+// "slto"), so that the end-of-motion rule can be read off call by call. While held, axis slews
+// are HeldSlew tasks.
 class RecordingTaskFactory : public IMountTaskFactory {
 public:
     explicit RecordingTaskFactory(std::shared_ptr<IMountTaskFactory> inner)
         : m_inner(std::move(inner)) {}
 
+    void holdSlews() {
+        std::lock_guard lock(m_mutex);
+        m_gate = std::make_shared<HeldSlew::Gate>();
+    }
+    void releaseSlews() {
+        std::shared_ptr<HeldSlew::Gate> gate;
+        {
+            std::lock_guard lock(m_mutex);
+            gate = std::exchange(m_gate, nullptr);
+        }
+        if (!gate)
+            return;
+        {
+            std::lock_guard lock(gate->mutex);
+            gate->open = true;
+        }
+        gate->opened.notify_all();
+    }
+
     std::shared_ptr<IMountTask> createAxisSlewTask(AXISID axis, bool absoluteRate,
                                                    double rate) override {
         record(QString("slew %1").arg(axis + 1));
+        std::lock_guard lock(m_mutex);
+        if (m_gate)
+            return std::make_shared<HeldSlew>(m_gate, axis);
         return m_inner->createAxisSlewTask(axis, absoluteRate, rate);
     }
     std::shared_ptr<IMountTask> createAxisStopTask(AXISID axis) override {
@@ -117,6 +166,7 @@ private:
     const std::shared_ptr<IMountTaskFactory> m_inner;
     std::mutex m_mutex;
     QStringList m_log;
+    std::shared_ptr<HeldSlew::Gate> m_gate;
 };
 
 CLocation site() {
@@ -153,11 +203,55 @@ struct FactoryRig : Shared {
     std::shared_ptr<IMountAxis> axis;
 };
 
+// The real task manager, with a look at the mount on the thread that starts a task, right after
+// the axes' tags have changed. The mount starts its tasks holding its own lock, so the look may
+// read the mount there; a subscriber of tasksChanged may not (a task thread that ends fires it
+// too, and would wait for that lock while holding the subscriber).
+class WatchedTaskManager : public IMountTaskManager {
+public:
+    explicit WatchedTaskManager(std::shared_ptr<MountTaskManager> inner) : m_inner(inner) {
+        m_relay = m_inner->tasksChanged.append([this] { tasksChanged(); });
+    }
+    ~WatchedTaskManager() override {
+        m_inner->shutdown();
+        m_inner->tasksChanged.remove(m_relay);
+    }
+
+    void init(std::shared_ptr<IMountTaskManager>) override { m_inner->init(m_inner); }
+    uint32_t taskType(int resource) override { return m_inner->taskType(resource); }
+    std::map<int, uint32_t> taskTypes() override { return m_inner->taskTypes(); }
+    std::shared_ptr<ICanceller> start(std::shared_ptr<IMountTask> task,
+                                      std::function<void()> onStarted,
+                                      std::function<void(CmdRet)> onFinished) override {
+        auto handle = m_inner->start(std::move(task), std::move(onStarted), std::move(onFinished));
+        std::function<void()> look;
+        {
+            std::lock_guard lock(m_mutex);
+            look = m_look;
+        }
+        if (look)
+            look();
+        return handle;
+    }
+    void shutdown() override { m_inner->shutdown(); }
+
+    void setLook(std::function<void()> look) {
+        std::lock_guard lock(m_mutex);
+        m_look = std::move(look);
+    }
+
+private:
+    const std::shared_ptr<MountTaskManager> m_inner;
+    eventpp::CallbackList<void()>::Handle m_relay;
+    std::mutex m_mutex;
+    std::function<void()> m_look;
+};
+
 // The same graph built by hand, so that the tests see the task manager's tags and every task the
 // mount asks for.
 struct ManualRig : Shared {
     explicit ManualRig(MountMode_::E mode) : Shared(mode) {
-        manager->init(manager);
+        watched->init(watched);
         device->initialize(false, 1);
         auto util = std::make_shared<MountAxisUtil>(axis, token, appCore);
         auto settings = std::make_shared<SlewToSettings>();
@@ -166,7 +260,7 @@ struct ManualRig : Shared {
         tasks = std::make_shared<RecordingTaskFactory>(std::make_shared<MountTaskFactory>(
             token, axis, util, mode, clock, astro, alignment, settings, targets, location, command,
             token, pae, std::make_shared<TrailPointsSender_Emulator>(clock, token, axisTimes)));
-        mount = Mount::create(mode, nullptr, device, axis, axisTimes, alignment, manager, tasks,
+        mount = Mount::create(mode, nullptr, device, axis, axisTimes, alignment, watched, tasks,
                               std::make_shared<PeriodicPositionReadTask>(token, clock, axis, false),
                               astro, altRange, settings, targets, command, appCore, perMountData,
                               toasts, parkPrompt, pae, clock);
@@ -184,8 +278,34 @@ struct ManualRig : Shared {
     std::shared_ptr<EmlatorMountAxis> axis =
         std::make_shared<EmlatorMountAxis>(device, token, clock, axisTimes, location, perMountData);
     std::shared_ptr<MountTaskManager> manager = std::make_shared<MountTaskManager>(token);
+    std::shared_ptr<WatchedTaskManager> watched = std::make_shared<WatchedTaskManager>(manager);
     std::shared_ptr<RecordingTaskFactory> tasks;
     std::shared_ptr<Mount> mount;
+
+    ~ManualRig() { tasks->releaseSlews(); }
+};
+
+// What the GoTo state reads each time the mount says it changed, read on the thread that says
+// so, before anything else can move it on: the published target's name, "-" for none. A repeat of
+// the last reading is not kept.
+struct GotoStateProbe {
+    std::mutex mutex;
+    QStringList seen;
+
+    void subscribe(IMount& mount) {
+        mount.slewToStateChanged.append([this, &mount] {
+            const auto target = mount.slewToTarget();
+            const QString now = target.hasValue() ? QString::fromStdString(target.value().name)
+                                                  : QStringLiteral("-");
+            std::lock_guard lock(mutex);
+            if (seen.isEmpty() || seen.last() != now)
+                seen << now;
+        });
+    }
+    QStringList get() {
+        std::lock_guard lock(mutex);
+        return seen;
+    }
 };
 
 // Collects what slewToFinished delivers to one subscription, from whichever thread.
@@ -440,7 +560,9 @@ private slots:
         finish.subscribe(*rig.mount);
         QVERIFY(rig.mount->slewToAsync(
             MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
-        QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
+        QVERIFY(rig.mount->slewToTarget().hasValue());
+        // Under way once it commands its axes (before, it waits for the tracking task to end).
+        QTRY_VERIFY(rig.mount->remainingSlewAngle().hasValue());
         rig.tasks->take();
         rig.mount->abortSlewAsync();
         QTRY_COMPARE(finish.get(), QList<int>{CmdRetType_::Cancel});
@@ -460,7 +582,8 @@ private slots:
         first.subscribe(*rig.mount);
         QVERIFY(rig.mount->slewToAsync(
             MountTarget{"first", U_ASTRO_COORD{0.8, 0.3, CoordType::MountAxes}, 0}));
-        QTRY_VERIFY(rig.mount->slewToTarget().hasValue());
+        QVERIFY(rig.mount->slewToTarget().hasValue());
+        QTRY_VERIFY(rig.mount->remainingSlewAngle().hasValue());
 
         second.subscribe(*rig.mount);
         rig.mount->setFlippingMode(FlippingMode_::Yes);
@@ -477,6 +600,233 @@ private slots:
         QCOMPARE(rig.mount->flippingMode(), FlippingMode_::Auto);
         const double off = distance(rig, rig.mount->axisPositions(), {goal.coord.a, goal.coord.b});
         QVERIFY2(off < kArrivalToleranceRad, qPrintable(arcmin(off)));
+    }
+
+    // The GoTo state as a client sees it: a GoTo is under way from the moment it is accepted, even
+    // while it waits for its axes; a GoTo replaced by another hands the state straight over, so it
+    // never reads "done" in between (a dialog would close and give its end alert twice); a GoTo
+    // that another task takes the axes from is over at once, also one that never got to run. At
+    // the end nothing is published and the periodic reading has stopped.
+    // Ops: "hold" keeps axis 1 busy with a slew that ends only on "release"; "goto X" starts a
+    // GoTo named X; "is X" checks, right after the previous op returned, what is published ("-":
+    // nothing); "running" waits until the GoTo commands its axes; "abort"; "end" waits for the
+    // last GoTo to end; "heard N" waits until the subscriber of the N-th GoTo has heard its end.
+    void gotoState_data() {
+        QTest::addColumn<QStringList>("ops");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QList<int>>("results");
+
+        const int ok = CmdRetType_::Ok, cancel = CmdRetType_::Cancel;
+        dataRow("a GoTo waiting for its axes is slewing at once",
+                QStringList{"hold", "goto A", "is A", "release", "end"}, QStringList{"A", "-"},
+                QList<int>{ok});
+        dataRow("a running GoTo replaced: never done in between",
+                QStringList{"goto A", "running", "goto B", "is B", "heard 1", "is B", "end"},
+                QStringList{"A", "B", "-"}, QList<int>{cancel, ok});
+        // A never ran: its subscriber hears the end of the GoTo that took its place.
+        dataRow("a waiting GoTo replaced by another waiting one",
+                QStringList{"hold", "goto A", "goto B", "is B", "release", "end"},
+                QStringList{"A", "B", "-"}, QList<int>{ok, ok});
+        dataRow("a waiting GoTo dropped by an abort is over at once",
+                QStringList{"hold", "goto A", "abort", "is -", "release"}, QStringList{"A", "-"},
+                QList<int>{});
+        dataRow("a running GoTo aborted is over at once",
+                QStringList{"goto A", "running", "abort", "is -"}, QStringList{"A", "-"},
+                QList<int>{cancel});
+    }
+    void gotoState() {
+        QFETCH(QStringList, ops);
+        QFETCH(QStringList, seen);
+        QFETCH(QList<int>, results);
+
+        ManualRig rig(MountMode_::EQ);
+        IMount& mount = *rig.mount;
+        GotoStateProbe state;
+        state.subscribe(mount);
+        // Each GoTo has its own subscriber, appended before it starts.
+        std::vector<std::unique_ptr<FinishProbe>> finishes;
+        const std::map<QString, AnglePair> goals{{"A", {0.8, 0.3}}, {"B", {-1.9, 1.3}}};
+        for (const QString& op : ops) {
+            const QStringList w = op.split(' ');
+            if (op == "hold") {
+                rig.tasks->holdSlews();
+                mount.slewAxisAsync(0, 8 * kSiderealRate);
+            } else if (op == "release") {
+                rig.tasks->releaseSlews();
+            } else if (w[0] == "goto") {
+                finishes.push_back(std::make_unique<FinishProbe>());
+                finishes.back()->subscribe(mount);
+                const AnglePair axes = goals.at(w[1]);
+                QVERIFY(mount.slewToAsync(
+                    MountTarget{w[1].toStdString(),
+                                U_ASTRO_COORD{axes.first, axes.second, CoordType::MountAxes}, 0}));
+            } else if (w[0] == "is") {
+                const auto target = mount.slewToTarget();
+                QCOMPARE(target.hasValue() ? QString::fromStdString(target.value().name)
+                                           : QStringLiteral("-"),
+                         w[1]);
+            } else if (op == "running") {
+                QTRY_VERIFY(mount.remainingSlewAngle().hasValue());
+            } else if (op == "abort") {
+                mount.abortSlewAsync();
+            } else if (w[0] == "heard") {
+                QTRY_VERIFY_WITH_TIMEOUT(!finishes.at(w[1].toInt() - 1)->get().isEmpty(),
+                                         kGotoTimeoutMs);
+            } else if (op == "end") {
+                QTRY_VERIFY_WITH_TIMEOUT(!mount.slewToTarget().hasValue(), kGotoTimeoutMs);
+            }
+        }
+        // What each GoTo's subscriber heard, in the order the GoTos were started.
+        const auto heard = [&] {
+            QList<int> got;
+            for (const auto& f : finishes)
+                got << f->get();
+            return got;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(heard(), results, kGotoTimeoutMs);
+        QCOMPARE(state.get(), seen);
+        QVERIFY(!mount.slewToTarget().hasValue());
+        QTRY_COMPARE(rig.manager->taskType(MountResource::PositionReading), 0u);
+    }
+
+    // A trail-point run as a page or a client reads it: from the moment it is handed over, its
+    // own information with no result; and whenever the mount reads as no longer following the
+    // trail, the run's result is there to read. Checked at every start and end of a task, on the
+    // thread that makes it, when the axes' tags have just changed. A GoTo that takes the axes from
+    // a run is not stopped by the run's end.
+    void trailRunResultBeforeItsEnd_data() {
+        QTest::addColumn<qlonglong>("startInMs");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("result");
+        dataRow("no point reachable in time: failed", -3600000ll, "", int(CmdRetType_::Other));
+        dataRow("aborted while it runs: cancelled", 3600000ll, "abort", int(CmdRetType_::Cancel));
+        dataRow("a GoTo takes the axes: cancelled, the GoTo arrives", 3600000ll, "goto",
+                int(CmdRetType_::Cancel));
+    }
+    void trailRunResultBeforeItsEnd() {
+        QFETCH(qlonglong, startInMs);
+        QFETCH(QString, then);
+        QFETCH(int, result);
+
+        ManualRig rig(MountMode_::EQ);
+        IMount& mount = *rig.mount;
+        QVERIFY(mount.canTrackTrailPoints());
+        std::mutex mutex;
+        QStringList wrong;
+        rig.watched->setLook([&] {
+            const bool tracking = mount.trailPointsTracking();
+            const auto info = mount.trailPointsTaskInfo();
+            if (!tracking && info.hasValue() && !info.value().cmdRet.hasValue()) {
+                std::lock_guard lock(mutex);
+                wrong << "ended without a result";
+            }
+        });
+        std::atomic<int> progressed{0};
+        QObject::connect(
+            &mount, &IMount::trailPointsProgress, this, [&] { ++progressed; },
+            Qt::DirectConnection);
+
+        TrailPointsParam param;
+        param.name = "trail";
+        param.intervalUs = 100000;
+        param.startTimeMs = rig.clock->nowMs() + startInMs;
+        param.frame = 2;
+        for (int i = 0; i < 50; ++i)
+            param.points.emplace_back(-0.3 + i * 1e-4, 0.8);
+        mount.trackTrailPointsAsync(std::move(param));
+        QVERIFY(mount.trailPointsTracking());
+        auto info = mount.trailPointsTaskInfo();
+        QVERIFY(info.hasValue());
+        QCOMPARE(info.value().objectName, std::string("trail"));
+        QCOMPARE(info.value().totalPoints, 50u);
+        QVERIFY(!info.value().cmdRet.hasValue());
+
+        FinishProbe gotoFinish;
+        if (!then.isEmpty()) {
+            // Under way: slewing to its first point.
+            QTRY_VERIFY(progressed > 0);
+            if (then == "abort") {
+                mount.abortSlewAsync();
+            } else {
+                gotoFinish.subscribe(mount);
+                QVERIFY(mount.slewToAsync(
+                    MountTarget{"after", U_ASTRO_COORD{-1.2, 1.1, CoordType::MountAxes}, 0}));
+            }
+            // The run reads as over the moment the call returns, with its result.
+            QVERIFY(!mount.trailPointsTracking());
+            info = mount.trailPointsTaskInfo();
+            QVERIFY(info.hasValue() && info.value().cmdRet.hasValue());
+        }
+        QTRY_VERIFY(!mount.trailPointsTracking());
+        QTRY_VERIFY(mount.trailPointsTaskInfo().value().cmdRet.hasValue());
+        QCOMPARE(int(mount.trailPointsTaskInfo().value().cmdRet.value().type), result);
+        if (then == "goto")
+            QTRY_COMPARE_WITH_TIMEOUT(gotoFinish.get(), QList<int>{CmdRetType_::Ok},
+                                      kGotoTimeoutMs);
+        // Every task the run's end and the abort started has come and gone.
+        QTRY_COMPARE(rig.tags(), QString("stop/stop"));
+        rig.watched->setLook({});
+        std::lock_guard lock(mutex);
+        QCOMPARE(wrong, QStringList());
+    }
+
+    // A pier flip takes the mount to the other side and back to what it pointed at: a tracking
+    // mount to the same star (the sky has moved on meanwhile), tracking on at the rate it had; a
+    // mount at rest to the same hour angle, still at rest. Asking for the side it is on moves
+    // nothing.
+    void pierFlipKeepsPointingAndTracking_data() {
+        QTest::addColumn<bool>("tracking");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<bool>("sameSide");
+        dataRow("tracking at the sidereal rate", true, int(TrackingRate::Sidereal), false);
+        dataRow("tracking at the lunar rate", true, int(TrackingRate::Lunar), false);
+        dataRow("at rest", false, int(TrackingRate::Sidereal), false);
+        dataRow("already on that side: nothing moves", true, int(TrackingRate::Sidereal), true);
+    }
+    void pierFlipKeepsPointingAndTracking() {
+        QFETCH(bool, tracking);
+        QFETCH(int, rate);
+        QFETCH(bool, sameSide);
+
+        FactoryRig rig(MountMode_::EQ);
+        IMount& mount = *rig.mount;
+        // Two hours east of the meridian, 30 degrees north: on the normal side.
+        const AnglePair axes =
+            rig.alignment->skyToAxes({-30 * kDeg, 30 * kDeg}, rig.alignment->referenceAxes());
+        QCOMPARE(mount.setAxisPositions(axes.first, axes.second), CmdRetType_::Ok);
+        mount.setTrackingRate(TrackingRate(rate));
+        mount.setTrackingEnabled(tracking);
+        QTRY_COMPARE(mount.realTracking(), tracking);
+        const auto before = mount.readPosition();
+        QVERIFY(before.isOk());
+        const U_ASTRO_COORD star = rig.astro->convertNow(
+            U_ASTRO_COORD{before.value().first, before.value().second, CoordType::HDObsv},
+            CoordType::RDJNow);
+        const bool wasFlipped = rig.alignment->isFlipped(mount.axisPositions());
+        QVERIFY(!wasFlipped);
+
+        FinishProbe finish;
+        finish.subscribe(mount);
+        QCOMPARE(mount.setSideOfPier(sameSide ? 1 : 2), CmdRetType_::Ok);
+        if (sameSide) {
+            QVERIFY(!mount.slewToTarget().hasValue());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(finish.get(), QList<int>{CmdRetType_::Ok}, kGotoTimeoutMs);
+            QVERIFY(rig.alignment->isFlipped(mount.axisPositions()));
+        }
+        const auto after = mount.readPosition();
+        QVERIFY(after.isOk());
+        const U_ASTRO_COORD there = rig.astro->convertNow(
+            U_ASTRO_COORD{after.value().first, after.value().second, CoordType::HDObsv},
+            CoordType::RDJNow);
+        // Within the GoTo's tolerance (2'), and 1' for the moments of tracking before the check.
+        const double off = tracking ? distance(rig, {star.a, star.b}, {there.a, there.b})
+                                    : distance(rig, before.value(), after.value());
+        QVERIFY2(off < 3.0 / 60 * kDeg, qPrintable(arcmin(off)));
+        QCOMPARE(mount.flippingMode(), FlippingMode_::Auto);
+        QCOMPARE(mount.trackingEnabled(), tracking);
+        QTRY_COMPARE(mount.realTracking(), tracking);
+        QCOMPARE(mount.trackingRate(), Nullable<TrackingRate>(TrackingRate(rate)));
     }
 
     // The mount relays what its collaborators report as its own Qt signals. They come from task and

@@ -114,15 +114,20 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::addColumn<qlonglong>("startOffsetMs");
         QTest::addColumn<QList<uint>>("progress"); // donePoints of SlewTo, Waiting
-        QTest::newRow("empty request") << 0 << 1000ll << QList<uint>{};
-        QTest::newRow("every point has passed") << 10 << -3600000ll << QList<uint>{0, 10};
-        QTest::newRow("too soon to reach") << 10 << 1000ll << QList<uint>{0, 10};
+        QTest::addColumn<int>("result");
+        const int ok = CmdRetType_::Ok, failed = CmdRetType_::Other;
+        QTest::newRow("empty request: done") << 0 << 1000ll << QList<uint>{} << ok;
+        QTest::newRow("every point has passed: failed")
+            << 10 << -3600000ll << QList<uint>{0, 10} << failed;
+        QTest::newRow("too soon to reach: failed") << 10 << 1000ll << QList<uint>{0, 10} << failed;
     }
-    // Without a point that can be reached in time the run ends at once with Ok.
+    // Without a point that can be reached in time the run ends at once, and as a failure: the
+    // mount never followed the path. An empty request has nothing to follow and is done.
     void nothingToFollow() {
         QFETCH(int, points);
         QFETCH(qlonglong, startOffsetMs);
         QFETCH(QList<uint>, progress);
+        QFETCH(int, result);
         const auto log = std::make_shared<CallLog>();
         const auto clock = std::make_shared<FakeClock>();
         clock->set(kStartMs);
@@ -140,7 +145,7 @@ private slots:
             std::make_unique<TrailPointsListMaker>(rig.model, rig.astro, std::move(param),
                                                    kStartMs + startOffsetMs),
             [&](const TrailPointsProgress& p) { reported << p.donePoints; });
-        QCOMPARE(task.run(), CmdRetType_::Ok);
+        QCOMPARE(int(task.run()), result);
         QCOMPARE(reported, progress);
         // Nothing was slept for: no GoTo, no wait.
         QCOMPARE(log->text(), QString());

@@ -1,0 +1,107 @@
+#include "app/windowhelper.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+
+#include <utility>
+
+namespace Ko {
+
+namespace {
+
+bool isArrow(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+}
+
+QVariantMap area(const QRect& r) {
+    return {{QStringLiteral("x"), r.x()},
+            {QStringLiteral("y"), r.y()},
+            {QStringLiteral("width"), r.width()},
+            {QStringLiteral("height"), r.height()}};
+}
+
+} // namespace
+
+WindowHelper::WindowHelper(QObject* parent) : QObject(parent) {}
+
+void WindowHelper::setWindow(QQuickWindow* window) {
+    if (m_window == window)
+        return;
+    releaseAll();
+    if (m_window) {
+        m_window->removeEventFilter(this);
+        disconnect(m_window, nullptr, this, nullptr);
+    }
+    m_window = window;
+    if (m_window) {
+        m_window->installEventFilter(this);
+        // A field that takes the focus takes the keys' releases too.
+        connect(m_window, &QQuickWindow::activeFocusItemChanged, this, [this] {
+            if (textHasFocus())
+                releaseAll();
+        });
+        connect(m_window, &QWindow::activeChanged, this, [this] {
+            if (!m_window->isActive())
+                releaseAll();
+        });
+    }
+    emit windowChanged();
+}
+
+QVariantList WindowHelper::availableScreenAreas() const {
+    QVariantList areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas.append(area(primary->availableGeometry()));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            areas.append(area(screen->availableGeometry()));
+    }
+    return areas;
+}
+
+bool WindowHelper::textHasFocus() const {
+    const QQuickItem* item = m_window ? m_window->activeFocusItem() : nullptr;
+    return item && (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"));
+}
+
+void WindowHelper::releaseAll() {
+    const QSet<int> held = std::exchange(m_held, {});
+    for (int key : held)
+        emit arrowKey(key, false);
+}
+
+bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_window ||
+        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return QObject::eventFilter(watched, event);
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
+    if (!isArrow(key))
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        if (!m_held.contains(key)) {
+            if (textHasFocus())
+                return false;
+            // A repeat whose first press went to a field that has lost the focus since is no
+            // new hold.
+            if (keyEvent->isAutoRepeat())
+                return true;
+            m_held.insert(key);
+            emit arrowKey(key, true);
+        }
+        return true;
+    }
+    if (!m_held.contains(key))
+        return !textHasFocus();
+    if (!keyEvent->isAutoRepeat()) {
+        m_held.remove(key);
+        emit arrowKey(key, false);
+    }
+    return true;
+}
+
+} // namespace Ko

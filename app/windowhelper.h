@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QVariantList>
+
+#include <QQuickWindow>
+
+namespace Ko {
+
+// Threads: main thread only.
+
+// What the main window needs from outside QML (QML element "WindowHelper" of Ko.Quorvel).
+//
+// The arrow keys drive the mount whichever item has the focus (a header button, a popup that
+// just closed, a menu tile), except a text field, which keeps them for its cursor: the helper
+// watches every key event of its window before the focus item sees it. A held key is one press
+// and one release: the platform's auto-repeated presses and releases are swallowed, and a second
+// press of a key that is already down counts for nothing. Every press reported is followed by
+// exactly one release: when the key comes up, when a text field takes the focus, or when the
+// window loses the keyboard, whichever comes first.
+class WindowHelper : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
+public:
+    explicit WindowHelper(QObject* parent = nullptr);
+
+    QQuickWindow* window() const { return m_window; }
+    void setWindow(QQuickWindow* window);
+
+    // The areas of every screen that windows may take (without panels and docks), the primary
+    // screen first: [{x, y, width, height}] in the coordinates of the virtual desktop.
+    Q_INVOKABLE QVariantList availableScreenAreas() const;
+
+signals:
+    void windowChanged();
+    // key is Qt.Key_Left, Key_Up, Key_Right or Key_Down.
+    void arrowKey(int key, bool isPress);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool textHasFocus() const;
+    void releaseAll();
+
+    QPointer<QQuickWindow> m_window;
+    QSet<int> m_held;
+};
+
+} // namespace Ko

@@ -79,6 +79,19 @@ UI_Dialog {
 
     contentItem: ColumnLayout {
         spacing: 8
+        // The platform's back key closes the dialog as "Close" does, and goes no further: it
+        // would close the application.
+        focus: true
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Back)
+                event.accepted = true
+        }
+        Keys.onReleased: event => {
+            if (event.key !== Qt.Key_Back)
+                return
+            event.accepted = true
+            root.close()
+        }
 
         Label {
             Layout.fillWidth: true

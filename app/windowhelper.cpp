@@ -82,25 +82,22 @@ bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
     const int key = keyEvent->key();
     if (!isArrow(key))
         return false;
+    const bool held = m_held.contains(key);
+    // A key that is not held belongs to a focused text field.
+    if (!held && textHasFocus())
+        return false;
     if (event->type() == QEvent::KeyPress) {
-        if (!m_held.contains(key)) {
-            if (textHasFocus())
-                return false;
-            // A repeat whose first press went to a field that has lost the focus since is no
-            // new hold.
-            if (keyEvent->isAutoRepeat())
-                return true;
+        // A repeat whose first press went to a field that has lost the focus since is no new
+        // hold either.
+        if (!held && !keyEvent->isAutoRepeat()) {
             m_held.insert(key);
             emit arrowKey(key, true);
         }
-        return true;
-    }
-    if (!m_held.contains(key))
-        return !textHasFocus();
-    if (!keyEvent->isAutoRepeat()) {
+    } else if (held && !keyEvent->isAutoRepeat()) {
         m_held.remove(key);
         emit arrowKey(key, false);
     }
+    event->accept();
     return true;
 }
 

@@ -32,6 +32,9 @@ public:
     // The areas of every screen that windows may take (without panels and docks), the primary
     // screen first: [{x, y, width, height}] in the coordinates of the virtual desktop.
     Q_INVOKABLE QVariantList availableScreenAreas() const;
+    // True while a text field or text area of the window has the keyboard: the arrow keys are
+    // its own.
+    Q_INVOKABLE bool textHasFocus() const;
 
 signals:
     void windowChanged();
@@ -42,7 +45,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool textHasFocus() const;
     void releaseAll();
 
     QPointer<QQuickWindow> m_window;

@@ -180,7 +180,8 @@ ApplicationWindow {
         if (!isPress && inj_handleBackKey(event))
             return
         event.accepted = true
-        if (!event.isAutoRepeat)
+        // An arrow key that a text field left unused (its cursor at the end) moves nothing.
+        if (!event.isAutoRepeat && !windowHelper.textHasFocus())
             directionKey(event.key, isPress)
     }
 

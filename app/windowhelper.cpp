@@ -25,7 +25,11 @@ QVariantMap area(const QRect& r) {
 
 } // namespace
 
-WindowHelper::WindowHelper(QObject* parent) : QObject(parent) {}
+WindowHelper::WindowHelper(QObject* parent) : QObject(parent) {
+    m_releaseTimer.setSingleShot(true);
+    m_releaseTimer.setInterval(kReleaseGraceMs);
+    connect(&m_releaseTimer, &QTimer::timeout, this, &WindowHelper::flushPendingReleases);
+}
 
 void WindowHelper::setWindow(QQuickWindow* window) {
     if (m_window == window)
@@ -68,7 +72,22 @@ bool WindowHelper::textHasFocus() const {
     return item && (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"));
 }
 
+void WindowHelper::releaseNow(int key) {
+    m_pendingRelease.remove(key);
+    if (m_held.remove(key))
+        emit arrowKey(key, false);
+}
+
+void WindowHelper::flushPendingReleases() {
+    m_releaseTimer.stop();
+    const QList<int> keys = m_pendingRelease.keys();
+    for (int key : keys)
+        releaseNow(key);
+}
+
 void WindowHelper::releaseAll() {
+    m_releaseTimer.stop();
+    m_pendingRelease.clear();
     const QSet<int> held = std::exchange(m_held, {});
     for (int key : held)
         emit arrowKey(key, false);
@@ -82,11 +101,22 @@ bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
     const int key = keyEvent->key();
     if (!isArrow(key))
         return false;
+    const bool press = event->type() == QEvent::KeyPress;
+    const auto pending = m_pendingRelease.constFind(key);
+    if (pending != m_pendingRelease.constEnd()) {
+        if (press && keyEvent->timestamp() == pending.value()) {
+            // The second half of a repeated release and press: the key never came up.
+            m_pendingRelease.erase(pending);
+            event->accept();
+            return true;
+        }
+        releaseNow(key);
+    }
     const bool held = m_held.contains(key);
     // A key that is not held belongs to a focused text field.
     if (!held && textHasFocus())
         return false;
-    if (event->type() == QEvent::KeyPress) {
+    if (press) {
         // A repeat whose first press went to a field that has lost the focus since is no new
         // hold either.
         if (!held && !keyEvent->isAutoRepeat()) {
@@ -94,8 +124,8 @@ bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
             emit arrowKey(key, true);
         }
     } else if (held && !keyEvent->isAutoRepeat()) {
-        m_held.remove(key);
-        emit arrowKey(key, false);
+        m_pendingRelease.insert(key, keyEvent->timestamp());
+        m_releaseTimer.start();
     }
     event->accept();
     return true;

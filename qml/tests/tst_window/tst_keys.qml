@@ -10,6 +10,9 @@ WindowTestCase {
     name: "Keys"
     when: windowShown
 
+    // Timestamps of hand-made key events, later for every case.
+    property real stamp: 1e9
+
     SignalSpy {
         id: slewInputs
         target: inj_slewingControl
@@ -81,7 +84,7 @@ WindowTestCase {
         compare(window.inj_mainFooter.keyHeld[0], true, "the pad holds the key")
         tryVerify(() => axisText() !== before, 10000, "the axis moves while the key is held")
         keyRelease(Qt.Key_Right)
-        compare(window.inj_mainFooter.keyHeld[0], false)
+        tryVerify(() => window.inj_mainFooter.keyHeld[0] === false, 5000, "the pad lets go")
         waitStill()
     }
 
@@ -155,12 +158,14 @@ WindowTestCase {
         compare(slewInputs.count, 0, "nothing reached the slewing control")
     }
 
-    // The platform repeats a held key as press and release pairs marked as repeats; only the
-    // first press and the last release reach the mount, and it keeps moving in between.
+    // The platform repeats a held key as presses marked as repeats, or as release and press
+    // pairs, marked or not, whose halves share a timestamp; only the first press and the last
+    // release reach the mount, and it keeps moving in between.
     function test_heldKeyIsOneSlew_data() {
         return [
-            { tag: "repeated presses", pairs: false },
-            { tag: "repeated release and press pairs", pairs: true }
+            { tag: "presses marked as repeats", pair: false, marked: true },
+            { tag: "pairs marked as repeats", pair: true, marked: true },
+            { tag: "unmarked pairs with one timestamp", pair: true, marked: false }
         ]
     }
 
@@ -168,22 +173,40 @@ WindowTestCase {
         waitStill()
         const before = axisText()
         slewInputs.clear()
-        verify(testHelper.sendKey(window, Qt.Key_Right, true))
+        stamp += 1e6
+        let t = stamp
+        verify(testHelper.sendKey(window, Qt.Key_Right, true, false, t))
         compare(slewInputs.count, 1)
         for (let i = 0; i < 20; ++i) {
-            if (data.pairs)
-                verify(testHelper.sendKey(window, Qt.Key_Right, false, true), "repeat taken")
-            verify(testHelper.sendKey(window, Qt.Key_Right, true, true), "repeat taken")
+            t += 40
+            if (data.pair)
+                verify(testHelper.sendKey(window, Qt.Key_Right, false, data.marked, t), "repeat taken")
+            verify(testHelper.sendKey(window, Qt.Key_Right, true, data.marked, t), "repeat taken")
             wait(0)
         }
-        // A second press without the repeat mark is no new slew either.
-        verify(testHelper.sendKey(window, Qt.Key_Right, true))
+        // A second press without a release is no new slew either.
+        verify(testHelper.sendKey(window, Qt.Key_Right, true, false, t + 1))
         compare(slewInputs.count, 1, "the repeats sent nothing")
         compare(window.inj_mainFooter.keyHeld[0], true)
         tryVerify(() => axisText() !== before, 10000, "the axis moves while held")
-        verify(testHelper.sendKey(window, Qt.Key_Right, false))
-        compare(slewInputs.count, 2, "the release stops the slew")
+        compare(slewInputs.count, 1, "the repeats sent nothing later either")
+        verify(testHelper.sendKey(window, Qt.Key_Right, false, false, t + 2))
+        tryCompare(slewInputs, "count", 2, 5000, "the release stops the slew")
         compare(window.inj_mainFooter.keyHeld[0], false)
         waitStill()
+    }
+
+    // A key let go and pressed again by hand, however quickly, is two slews.
+    function test_quickPressAgain() {
+        slewInputs.clear()
+        stamp += 1e6
+        verify(testHelper.sendKey(window, Qt.Key_Up, true, false, stamp))
+        verify(testHelper.sendKey(window, Qt.Key_Up, false, false, stamp + 500))
+        verify(testHelper.sendKey(window, Qt.Key_Up, true, false, stamp + 520))
+        compare(slewInputs.count, 3, "press, release, press")
+        compare(window.inj_mainFooter.keyHeld[2], true)
+        verify(testHelper.sendKey(window, Qt.Key_Up, false, false, stamp + 2000))
+        tryCompare(slewInputs, "count", 4)
+        compare(window.inj_mainFooter.keyHeld[2], false)
     }
 }

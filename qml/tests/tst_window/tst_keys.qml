@@ -10,6 +10,18 @@ WindowTestCase {
     name: "Keys"
     when: windowShown
 
+    // "Please wait" on a stand-in of the blocking service, published before the window is made.
+    QtObject {
+        id: blocking
+        property bool showing: false
+    }
+    beforeWindow: () => testHelper.publish("inj_uiBlockingMessage", blocking)
+
+    function cleanupTestCase() {
+        waitConnected()
+        testHelper.restore("inj_uiBlockingMessage")
+    }
+
     // Timestamps of hand-made key events, later for every case.
     property real stamp: 1e9
 
@@ -41,6 +53,8 @@ WindowTestCase {
     }
 
     function cleanup() {
+        blocking.showing = false
+        tryCompare(child(window, "uiBlockingMessage"), "visible", false)
         keyRelease(Qt.Key_Right)
         window.inj_mainFooter.releaseKeys()
         inj_generalInfoList.setUpdating(false)
@@ -208,5 +222,26 @@ WindowTestCase {
         verify(testHelper.sendKey(window, Qt.Key_Up, false, false, stamp + 2000))
         tryCompare(slewInputs, "count", 4)
         compare(window.inj_mainFooter.keyHeld[2], false)
+    }
+
+    // While "Please wait" shows, a press starts nothing; a key held from before still stops
+    // the mount when it is released.
+    function test_pleaseWait() {
+        const overlay = child(window, "uiBlockingMessage")
+        blocking.showing = true
+        tryCompare(overlay, "opened", true)
+        slewInputs.clear()
+        keyPress(Qt.Key_Right)
+        keyRelease(Qt.Key_Right)
+        compare(slewInputs.count, 0, "nothing started")
+        blocking.showing = false
+        tryCompare(overlay, "visible", false)
+
+        keyPress(Qt.Key_Down)
+        compare(window.inj_mainFooter.keyHeld[3], true)
+        blocking.showing = true
+        tryCompare(overlay, "opened", true)
+        keyRelease(Qt.Key_Down)
+        tryVerify(() => window.inj_mainFooter.keyHeld[3] === false, 5000, "the release counts")
     }
 }

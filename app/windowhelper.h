@@ -54,10 +54,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void releaseAll();
-
     void releaseNow(int key);
     void flushPendingReleases();
+    void releaseAll();
 
     QPointer<QQuickWindow> m_window;
     QSet<int> m_held;

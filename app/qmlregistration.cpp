@@ -1,5 +1,7 @@
 #include "app/qmlregistration.h"
 
+#include "app/windowhelper.h"
+
 #include "base/ilocation.h"
 #include "base/ilocationsensor.h"
 #include "base/languagemanager.h"
@@ -51,6 +53,7 @@ void registerQmlModules() {
     registerEnum<TrackingStatus_>(kQuorvelUri, "TrackingStatus");
     registerEnum<TrailPointsDetailedState_>(kQuorvelUri, "TrailPointsDetailedState");
     registerEnum<UserObjectMode_>(kQuorvelUri, "UserObjectMode");
+    qmlRegisterType<WindowHelper>(kQuorvelUri, 1, 0, "WindowHelper");
 
     qmlRegisterModule(kAstroBaseUri, 1, 0);
     registerLinkQmlTypes(kAstroBaseUri);

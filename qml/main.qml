@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import Ko.Quorvel
 import "CommonUI"
 import "Page"
 import "Script/AppUI.js" as AppUI
@@ -71,13 +72,8 @@ ApplicationWindow {
             width: _m.kvStore.loadDouble("ui.winrect.width", d.width),
             height: _m.kvStore.loadDouble("ui.winrect.height", d.height)
         }
-        const screens = Array.from(Qt.application.screens, s => ({
-            x: s.virtualX,
-            y: s.virtualY,
-            width: s.width,
-            height: s.height
-        }))
-        const r = WindowGeometry.mend(stored, screens, { width: minimumWidth, height: minimumHeight }, d)
+        const r = WindowGeometry.mend(stored, windowHelper.availableScreenAreas(),
+                                      { width: minimumWidth, height: minimumHeight }, d)
         x = r.x
         y = r.y
         width = r.width
@@ -151,26 +147,42 @@ ApplicationWindow {
 
         initialItem: MainMenu {}
 
-        // Direction keys drive the slew pad (Left, Up, Right, Down: buttons 1, 2, 0, 3); every
-        // key is taken here, so none reaches the platform.
+        // Keys that reach the page stack are taken here, so none reaches the platform; the
+        // arrow keys come through the window helper below before any item sees them.
         Keys.onPressed: event => window.onKey(event, true)
         Keys.onReleased: event => window.onKey(event, false)
+    }
+
+    // The arrow keys drive the slew pad wherever the focus is, a text field excepted.
+    WindowHelper {
+        id: windowHelper
+        window: window
+        onArrowKey: (key, isPress) => window.directionKey(key, isPress)
+    }
+
+    // Left, Up, Right, Down: slew-pad buttons 1, 2, 0, 3. While "Please wait" shows, a press
+    // starts nothing; a release always lets its button go.
+    function directionKey(key, isPress) {
+        const button = {
+            [Qt.Key_Left]: 1,
+            [Qt.Key_Up]: 2,
+            [Qt.Key_Right]: 0,
+            [Qt.Key_Down]: 3
+        }[key]
+        if (button === undefined || !inj_mainFooter)
+            return
+        if (isPress && uiBlockingMessage.visible)
+            return
+        inj_mainFooter.controlOnKeys(isPress, button)
     }
 
     function onKey(event, isPress) {
         if (!isPress && inj_handleBackKey(event))
             return
         event.accepted = true
-        if (event.isAutoRepeat)
-            return
-        const button = {
-            [Qt.Key_Left]: 1,
-            [Qt.Key_Up]: 2,
-            [Qt.Key_Right]: 0,
-            [Qt.Key_Down]: 3
-        }[event.key]
-        if (button !== undefined && inj_mainFooter)
-            inj_mainFooter.controlOnKeys(isPress, button)
+        // An arrow key that a text field left unused (its cursor at the end) moves nothing.
+        if (!event.isAutoRepeat && !windowHelper.textHasFocus())
+            directionKey(event.key, isPress)
     }
 
     footer: Column {

@@ -1,5 +1,7 @@
 #include "app/tests/qmltestsetup.h"
 
+#include <algorithm>
+
 #include "align/ialignerhelper.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
@@ -202,9 +204,12 @@ void QmlTestHelper::restore(const QString& name) {
         m_engine->rootContext()->setContextProperty(name, m_originals.take(name));
 }
 
-bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat) {
+bool QmlTestHelper::sendKey(QObject* item, int key, bool press, bool autoRepeat, double timestamp) {
+    static quint64 clock = 0;
+    clock = timestamp >= 0 ? std::max(clock, static_cast<quint64>(timestamp)) : clock + 1;
     QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(),
                     autoRepeat);
+    event.setTimestamp(timestamp >= 0 ? static_cast<quint64>(timestamp) : clock);
     event.setAccepted(false);
     QCoreApplication::sendEvent(item, &event);
     return event.isAccepted();

@@ -53,8 +53,10 @@ public:
     Q_INVOKABLE void publish(const QString& name, QObject* standIn);
     Q_INVOKABLE void restore(const QString& name);
     // Sends a key event straight to item, as the window would deliver it to its focus item;
-    // true when the item accepted it.
-    Q_INVOKABLE bool sendKey(QObject* item, int key, bool press, bool autoRepeat = false);
+    // true when the item accepted it. The event carries timestamp (ms), or without one a time
+    // later than that of every event sent before, as events made by hand do.
+    Q_INVOKABLE bool sendKey(QObject* item, int key, bool press, bool autoRepeat = false,
+                             double timestamp = -1);
     // What the simulated location receiver reports from its next switch-on: one fix per entry,
     // [latitude, longitude] in degrees (longitude positive west), 100 ms apart; none by default.
     Q_INVOKABLE void setLocationFixes(const QVariantList& fixes);

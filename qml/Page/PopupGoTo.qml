@@ -73,17 +73,25 @@ UI_Dialog {
             text: _m.gotoStatus.targetName
             font.pointSize: 28
         }
-        Repeater {
-            model: [_m.gotoStatus.targetPosition1, _m.gotoStatus.targetPosition2]
-            Label {
-                required property string modelData
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: modelData
-                font.pointSize: 20
-                font.bold: true
-            }
+        // Two fixed labels, not a repeater over a fresh array: the array changes with every
+        // position report, and the layout must never hold items that are being replaced.
+        Label {
+            objectName: "targetPosition1"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: _m.gotoStatus.targetPosition1
+            font.pointSize: 20
+            font.bold: true
+        }
+        Label {
+            objectName: "targetPosition2"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: _m.gotoStatus.targetPosition2
+            font.pointSize: 20
+            font.bold: true
         }
         Label {
             Layout.fillWidth: true

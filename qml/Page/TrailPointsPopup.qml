@@ -79,6 +79,19 @@ UI_Dialog {
 
     contentItem: ColumnLayout {
         spacing: 8
+        // The platform's back key closes the dialog as "Close" does, and goes no further: it
+        // would close the application.
+        focus: true
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Back)
+                event.accepted = true
+        }
+        Keys.onReleased: event => {
+            if (event.key !== Qt.Key_Back)
+                return
+            event.accepted = true
+            root.close()
+        }
 
         Label {
             Layout.fillWidth: true
@@ -105,17 +118,25 @@ UI_Dialog {
             text: qsTr("Warning: manual EQ flipping mode")
             color: Material.color(Material.Red)
         }
-        Repeater {
-            model: [_m.trailPointsStatus.targetPosition1, _m.trailPointsStatus.targetPosition2]
-            Label {
-                required property string modelData
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                text: modelData
-                font.family: "Courier"
-                font.pointSize: 20
-                font.bold: true
-            }
+        // Two fixed labels, not a repeater over a fresh array: the array changes with every
+        // position report, and the layout must never hold items that are being replaced.
+        Label {
+            objectName: "targetPosition1"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: _m.trailPointsStatus.targetPosition1
+            font.family: "Courier"
+            font.pointSize: 20
+            font.bold: true
+        }
+        Label {
+            objectName: "targetPosition2"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: _m.trailPointsStatus.targetPosition2
+            font.family: "Courier"
+            font.pointSize: 20
+            font.bold: true
         }
         Label {
             objectName: "count"
@@ -149,4 +170,11 @@ UI_Dialog {
         }
     }
 
+    // The dialog covers the window's pad, so it brings its own: the mount can be nudged while
+    // it follows the trail.
+    footer: MainFooter {
+        objectName: "trailPad"
+        parentHeight: root.height
+        visible: true
+    }
 }

@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Standort aktualisiert</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Standort eingeben</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Der Standortsensor hat keine Position geliefert. Geben Sie Breiten- und Längengrad auf der Seite „Standort“ unter „Einstellungen“ ein: Bis dahin werden die Positionen für den dort angezeigten Standort berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Quelle: IAU Minor Planet Center</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download fehlgeschlagen</translation>
     </message>
 </context>
 <context>

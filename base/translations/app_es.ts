@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Ubicación actualizada</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Introduzca su ubicación</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>El sensor de ubicación no ha dado ninguna posición. Introduzca la latitud y la longitud en la página «Ubicación» de «Ajustes»: hasta entonces, las posiciones se calculan para la ubicación que se muestra allí.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Fuente: Minor Planet Center de la UAI</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Error de descarga</translation>
     </message>
 </context>
 <context>

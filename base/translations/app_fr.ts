@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Lieu mis à jour</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Indiquez votre lieu</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Le capteur de position n’a fourni aucune position. Saisissez la latitude et la longitude sur la page « Lieu » des « Réglages » : d’ici là, les positions sont calculées pour le lieu qui y est affiché.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Source&#xa0;: Minor Planet Center (UAI)</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
     </message>
 </context>
 <context>

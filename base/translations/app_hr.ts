@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Lokacija ažurirana</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Unesite svoju lokaciju</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Senzor lokacije nije dao položaj. Unesite širinu i dužinu na stranici „Lokacija” u „Postavkama”: do tada se položaji računaju za lokaciju koja je ondje prikazana.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Izvor: Centar za male planete (IAU)</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Preuzimanje nije uspjelo</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Helyszín frissítve</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Adja meg a helyszínt</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>A helymeghatározó érzékelő nem adott pozíciót. Adja meg a szélességet és a hosszúságot a „Beállítások” „Helyszín” oldalán: addig a pozíciók az ott látható helyszínre számítódnak.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Forrás: IAU Minor Planet Center</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Sikertelen letöltés</translation>
     </message>
 </context>
 <context>

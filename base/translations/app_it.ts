@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Località aggiornata</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Inserisci la località</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Il sensore di posizione non ha fornito alcuna posizione. Inserisci latitudine e longitudine nella pagina «Località» delle «Impostazioni»: fino ad allora, le posizioni sono calcolate per la località indicata lì.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Fonte: Minor Planet Center (IAU)</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>観測地を更新しました</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>観測地を入力してください</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>位置センサーから位置が得られていません。「設定」の「観測地」ページで緯度と経度を入力してください。入力するまでは、そこに表示されている観測地で位置を計算します。</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>出典：IAU小惑星センター</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>ダウンロードに失敗しました</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Locatie bijgewerkt</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Voer uw locatie in</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>De locatiesensor heeft geen positie gegeven. Voer de breedte- en lengtegraad in op de pagina ‘Locatie’ onder ‘Instellingen’: tot dan worden posities berekend voor de locatie die daar staat.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Bron: IAU Minor Planet Center</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Downloaden mislukt</translation>
     </message>
 </context>
 <context>

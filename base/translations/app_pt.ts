@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Localização atualizada</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Informe sua localização</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>O sensor de localização não forneceu uma posição. Informe a latitude e a longitude na página &quot;Localização&quot; em &quot;Ajustes&quot;: até lá, as posições são calculadas para a localização mostrada ali.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Fonte: Minor Planet Center da UAI</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Falha no download</translation>
     </message>
 </context>
 <context>

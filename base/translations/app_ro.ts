@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Locație actualizată</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Introduceți locația</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Senzorul de locație nu a furnizat o poziție. Introduceți latitudinea și longitudinea pe pagina „Locație” din „Setări”: până atunci, pozițiile sunt calculate pentru locația afișată acolo.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Sursa: IAU Minor Planet Center</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Descărcare eșuată</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>Местоположение обновлено</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>Укажите место наблюдения</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>Датчик местоположения не передал координаты. Введите широту и долготу на странице «Место наблюдения» в «Настройках»: до тех пор положения рассчитываются для указанного там места.</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>Источник: Центр малых планет МАС</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>Ошибка загрузки</translation>
     </message>
 </context>
 <context>

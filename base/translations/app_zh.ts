@@ -561,6 +561,14 @@
         <source>Location Updated</source>
         <translation>观测地已更新</translation>
     </message>
+    <message>
+        <source>Enter Your Site</source>
+        <translation>请输入观测地</translation>
+    </message>
+    <message>
+        <source>The location sensor has not given a position. Enter the latitude and longitude on the Location page in Settings: until then, positions are computed for the site shown there.</source>
+        <translation>位置传感器尚未提供位置。请在“设置”中的“观测地”页面输入纬度和经度：在此之前，位置将按该页面显示的观测地计算。</translation>
+    </message>
 </context>
 <context>
     <name>Location_DmsInput</name>
@@ -785,6 +793,10 @@
     <message>
         <source>Source: IAU Minor Planet Center</source>
         <translation>来源：IAU小行星中心</translation>
+    </message>
+    <message>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@ uint16_t envPort(const char* name, uint16_t fallback) {
         return fallback;
     bool ok = false;
     const int port = qEnvironmentVariableIntValue(name, &ok);
-    if (!ok || port < 1 || port > 65535) {
+    if (!ok || port < 0 || port > 65535) {
         Log("%s is not a port; using %hu", name, fallback);
         return fallback;
     }

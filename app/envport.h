@@ -20,7 +20,8 @@ inline constexpr char kBroadcastLoopbackEnv[] = "KO_BROADCAST_LOOPBACK";
 inline constexpr char kCometUrlEnv[] = "KO_COMET_URL";
 
 // The port that the environment variable name holds, or fallback when it is unset or not a port
-// from 1 to 65535.
+// from 0 to 65535. 0 lets the system pick a free port when the server opens: for tests that never
+// talk to that server, so that runs side by side cannot pick the same one.
 uint16_t envPort(const char* name, uint16_t fallback);
 
 } // namespace Ko

@@ -14,9 +14,14 @@ namespace Ko {
 // goes to a closed loopback port. A port the environment names already is kept. Main thread,
 // before the root is built.
 inline void useTestServerPorts() {
-    for (const char* name : {kRpcPortEnv, kQrpPortEnv, kPositionPortEnv}) {
+    // A port found free now can be taken by another test before the server opens it, so the
+    // planetarium servers, which these programs never talk to, take one the system picks as they
+    // open. The remote-method port is named: pointing-model sharing searches on the same number.
+    if (!qEnvironmentVariableIsSet(kRpcPortEnv))
+        qputenv(kRpcPortEnv, QByteArray::number(freePort()));
+    for (const char* name : {kQrpPortEnv, kPositionPortEnv}) {
         if (!qEnvironmentVariableIsSet(name))
-            qputenv(name, QByteArray::number(freePort()));
+            qputenv(name, "0");
     }
     qputenv(kBroadcastLoopbackEnv, "1");
     // Port 1 on loopback: a download is refused at once and nothing leaves the machine.

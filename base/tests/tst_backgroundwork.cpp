@@ -2,6 +2,7 @@
 #include "base/log.h"
 #include "base/tests/logcapture.h"
 
+#include <QScopeGuard>
 #include <QThread>
 #include <QtTest>
 
@@ -127,6 +128,84 @@ private slots:
             result = finishBackgroundWork(std::chrono::seconds(10)) ? 1 : 0;
         });
         QTRY_COMPARE(result.load(), 1);
+    }
+
+    // What a job captured is gone before the job counts as ended, so before shutdown reports it
+    // done: a capture that closes a link or a file on its way out must not do so after the
+    // services it uses are destroyed. The capture here waits, in its destructor, until shutdown
+    // asks the job to stop.
+    void captureGoesBeforeTheJobCountsDone() {
+        auto gate = std::make_shared<Gate>();
+        // Released whatever the outcome, so that a failed check leaves no thread behind.
+        const auto release = qScopeGuard([gate] { gate->release(); });
+        auto stage = std::make_shared<std::atomic<int>>(0); // 1: being destroyed, 2: destroyed
+        auto capture = std::shared_ptr<int>(new int(0), [gate, stage](int* p) {
+            *stage = 1;
+            gate->wait();
+            *stage = 2;
+            delete p;
+        });
+        runInBackground(
+            "capturing job", [capture = std::move(capture)] {}, [gate] { gate->release(); });
+        // The job's body has returned and its capture is on its way out: the job still runs, so
+        // shutdown waits for it (and asks it to stop, which lets the capture go).
+        QTRY_COMPARE(stage->load(), 1);
+        QCOMPARE(backgroundJobCount(), 1);
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QCOMPARE(stage->load(), 2);
+        QCOMPARE(backgroundJobCount(), 0);
+    }
+
+    // Calls posted from a worker while the receiver's thread takes the earlier ones off the queue
+    // all arrive, once each and in order. Poster and receiver share the queue; ThreadSanitizer
+    // reports any access to it that the lock does not order.
+    void handoverWhileTheQueueDrains_data() {
+        QTest::addColumn<bool>("receiverOnWorker");
+        QTest::newRow("main-thread receiver") << false;
+        QTest::newRow("receiver on its own thread") << true;
+    }
+    void handoverWhileTheQueueDrains() {
+        QFETCH(bool, receiverOnWorker);
+        constexpr int kCalls = 2000;
+        QThread owner;
+        auto* receiver = new QObject;
+        if (receiverOnWorker) {
+            owner.start();
+            receiver->moveToThread(&owner);
+        }
+        std::shared_ptr<Handover> handover;
+        QMetaObject::invokeMethod(
+            receiver, [&] { handover = std::make_shared<Handover>(receiver); },
+            receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+
+        std::atomic<int> received{0};
+        std::atomic<bool> inOrder{true};
+        auto firstTaken = std::make_shared<Gate>();
+        runInBackground("poster", [&, handover, firstTaken] {
+            for (int i = 0; i < kCalls; ++i) {
+                handover->post([&, i, firstTaken] {
+                    if (received.fetch_add(1) != i)
+                        inOrder = false;
+                    if (i == 0)
+                        firstTaken->release();
+                });
+                // The rest are posted while the receiver drains the queue.
+                if (i == kCalls / 10)
+                    firstTaken->wait();
+            }
+        });
+        QTRY_COMPARE(received.load(), kCalls);
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QVERIFY(inOrder);
+
+        QMetaObject::invokeMethod(
+            receiver, [receiver] { delete receiver; },
+            receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+        if (receiverOnWorker) {
+            owner.quit();
+            owner.wait();
+        }
+        QCOMPARE(received.load(), kCalls);
     }
 
     // A result reaches its receiver on the receiver's thread, and only while the receiver lives.

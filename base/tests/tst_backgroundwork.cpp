@@ -178,25 +178,29 @@ private slots:
             receiver, [&] { handover = std::make_shared<Handover>(receiver); },
             receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
 
-        std::atomic<int> received{0};
-        std::atomic<bool> inOrder{true};
-        auto firstTaken = std::make_shared<Gate>();
-        runInBackground("poster", [&, handover, firstTaken] {
+        // Shared: a failed check leaves the poster and its calls running.
+        struct Tally {
+            std::atomic<int> received{0};
+            std::atomic<bool> inOrder{true};
+            Gate firstTaken;
+        };
+        auto tally = std::make_shared<Tally>();
+        runInBackground("poster", [handover, tally] {
             for (int i = 0; i < kCalls; ++i) {
-                handover->post([&, i, firstTaken] {
-                    if (received.fetch_add(1) != i)
-                        inOrder = false;
+                handover->post([i, tally] {
+                    if (tally->received.fetch_add(1) != i)
+                        tally->inOrder = false;
                     if (i == 0)
-                        firstTaken->release();
+                        tally->firstTaken.release();
                 });
                 // The rest are posted while the receiver drains the queue.
                 if (i == kCalls / 10)
-                    firstTaken->wait();
+                    tally->firstTaken.wait();
             }
         });
-        QTRY_COMPARE(received.load(), kCalls);
+        QTRY_COMPARE(tally->received.load(), kCalls);
         QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
-        QVERIFY(inOrder);
+        QVERIFY(tally->inOrder);
 
         QMetaObject::invokeMethod(
             receiver, [receiver] { delete receiver; },
@@ -205,7 +209,7 @@ private slots:
             owner.quit();
             owner.wait();
         }
-        QCOMPARE(received.load(), kCalls);
+        QCOMPARE(tally->received.load(), kCalls);
     }
 
     // A result reaches its receiver on the receiver's thread, and only while the receiver lives.

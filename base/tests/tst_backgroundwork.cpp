@@ -229,20 +229,21 @@ private slots:
         struct Tally {
             std::atomic<int> received{0};
             std::atomic<bool> inOrder{true};
-            Gate firstTaken;
+            Gate halfPosted;
         };
         auto tally = std::make_shared<Tally>();
         runInBackground("poster", [handover, tally] {
             for (int i = 0; i < kCalls; ++i) {
                 handover->post([i, tally] {
+                    // The receiver starts taking calls once half are queued, and goes on while
+                    // the rest are posted.
+                    if (i == 0)
+                        tally->halfPosted.wait();
                     if (tally->received.fetch_add(1) != i)
                         tally->inOrder = false;
-                    if (i == 0)
-                        tally->firstTaken.release();
                 });
-                // The rest are posted while the receiver drains the queue.
-                if (i == kCalls / 10)
-                    tally->firstTaken.wait();
+                if (i == kCalls / 2)
+                    tally->halfPosted.release();
             }
         });
         QTRY_COMPARE(tally->received.load(), kCalls);

@@ -206,26 +206,38 @@ QEvent::Type takeNextEvent() {
 }
 
 // Lives on the receiver's thread, as its child; each event it gets runs the next call. It never
-// reads the event, which the posting thread made.
+// reads the event, which the posting thread made. Says when it goes, should the receiver's own
+// destructor delete its children before the receiver announces its end.
 class HandoverPump : public QObject {
 public:
-    HandoverPump(QObject* receiver, std::function<void()> takeNext)
-        : QObject(receiver), m_takeNext(std::move(takeNext)) {}
+    HandoverPump(QObject* receiver, std::function<void()> takeNext, std::function<void()> gone)
+        : QObject(receiver), m_takeNext(std::move(takeNext)), m_gone(std::move(gone)) {}
+    ~HandoverPump() override { m_gone(); }
 
 protected:
     void customEvent(QEvent*) override { m_takeNext(); }
 
 private:
     const std::function<void()> m_takeNext;
+    const std::function<void()> m_gone;
 };
 
 } // namespace
 
 Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
-    auto* pump = new HandoverPump(receiver, [weak = std::weak_ptr<State>(m_state)] {
-        if (const auto state = weak.lock())
-            state->runNext();
-    });
+    const std::weak_ptr<State> weak = m_state;
+    auto* pump = new HandoverPump(
+        receiver,
+        [weak] {
+            if (const auto state = weak.lock())
+                state->runNext();
+        },
+        [weak] {
+            if (const auto state = weak.lock()) {
+                std::lock_guard lock(state->mutex);
+                state->pump = nullptr;
+            }
+        });
     {
         std::lock_guard lock(m_state->mutex);
         m_state->receiver = receiver;
@@ -248,7 +260,7 @@ Handover::~Handover() = default;
 
 void Handover::post(std::function<void()> call) {
     std::lock_guard lock(m_state->mutex);
-    if (!m_state->receiver)
+    if (!m_state->receiver || !m_state->pump)
         return;
     m_state->calls.push_back(std::move(call));
     QCoreApplication::postEvent(m_state->pump, new QEvent(takeNextEvent()));

@@ -173,13 +173,16 @@ int backgroundJobCount() {
     return count;
 }
 
-// The calls wait here, under a lock of this code's own, and the event posted to the receiver
-// only says "take the next one": the hand-over is then ordered by that lock, which race
-// detectors see, not only by Qt's event queue, which they do not.
+// The calls wait here, under a lock of this code's own, and the event posted to the receiver's
+// thread carries nothing: it only says "take the next one". The hand-over is then ordered by that
+// lock, which race detectors see, not by Qt's event queue, which they do not (a closure posted
+// through the queue would be written on one thread and read on the other with no order they see).
 struct Handover::State {
     std::mutex mutex;
     // Guarded by mutex; null once the receiver began its destruction.
     QObject* receiver = nullptr;
+    // Guarded by mutex; a child of the receiver, null with it.
+    QObject* pump = nullptr;
     std::deque<std::function<void()>> calls;
 
     void runNext() {
@@ -195,8 +198,51 @@ struct Handover::State {
     }
 };
 
+namespace {
+
+QEvent::Type takeNextEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+// Lives on the receiver's thread, as its child; each event it gets runs the next call. It never
+// reads the event, which the posting thread made. Says when it goes, should the receiver's own
+// destructor delete its children before the receiver announces its end.
+class HandoverPump : public QObject {
+public:
+    HandoverPump(QObject* receiver, std::function<void()> takeNext, std::function<void()> gone)
+        : QObject(receiver), m_takeNext(std::move(takeNext)), m_gone(std::move(gone)) {}
+    ~HandoverPump() override { m_gone(); }
+
+protected:
+    void customEvent(QEvent*) override { m_takeNext(); }
+
+private:
+    const std::function<void()> m_takeNext;
+    const std::function<void()> m_gone;
+};
+
+} // namespace
+
 Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
-    m_state->receiver = receiver;
+    const std::weak_ptr<State> weak = m_state;
+    auto* pump = new HandoverPump(
+        receiver,
+        [weak] {
+            if (const auto state = weak.lock())
+                state->runNext();
+        },
+        [weak] {
+            if (const auto state = weak.lock()) {
+                std::lock_guard lock(state->mutex);
+                state->pump = nullptr;
+            }
+        });
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->receiver = receiver;
+        m_state->pump = pump;
+    }
     // Direct: runs in the receiver's destructor, before Qt drops the events still queued to it,
     // so a post either lands before that or sees no receiver; what waits is dropped here, on the
     // receiver's thread. The connection keeps the state and stays until the receiver goes: taking
@@ -205,6 +251,7 @@ Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
         std::deque<std::function<void()>> dropped;
         std::lock_guard lock(state->mutex);
         state->receiver = nullptr;
+        state->pump = nullptr;
         dropped.swap(state->calls);
     });
 }
@@ -213,16 +260,34 @@ Handover::~Handover() = default;
 
 void Handover::post(std::function<void()> call) {
     std::lock_guard lock(m_state->mutex);
-    if (!m_state->receiver)
+    if (!m_state->receiver || !m_state->pump)
         return;
     m_state->calls.push_back(std::move(call));
-    QMetaObject::invokeMethod(
-        m_state->receiver, [state = m_state] { state->runNext(); }, Qt::QueuedConnection);
+    QCoreApplication::postEvent(m_state->pump, new QEvent(takeNextEvent()));
 }
 
+namespace {
+
+// The main thread's hand-over, made with each application object on its thread. Guarded by
+// mainHandoverMutex.
+std::mutex mainHandoverMutex;
+Handover* mainHandover = nullptr;
+
+void makeMainHandover() {
+    auto* made = new Handover(QCoreApplication::instance());
+    std::lock_guard lock(mainHandoverMutex);
+    // One of an earlier application object: that receiver is gone, and so are its calls.
+    delete std::exchange(mainHandover, made);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(makeMainHandover)
+
 void postToMainThread(std::function<void()> call) {
-    if (QCoreApplication* const app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, std::move(call), Qt::QueuedConnection);
+    std::lock_guard lock(mainHandoverMutex);
+    if (mainHandover)
+        mainHandover->post(std::move(call));
 }
 
 void OwnerThreadDeleter::operator()(QObject* object) const {

@@ -9,7 +9,7 @@
 // Each header of the tree names which threads may call it, by one of three rules: "main thread
 // only", "any thread", or "a task's own thread" (a background job or a mount task, never the
 // main thread, because it blocks).
-// Threads: any thread, except that a Handover is made and destroyed on its receiver's thread.
+// Threads: any thread, except that a Handover is made on its receiver's thread.
 
 #include <QMetaObject>
 #include <QObject>
@@ -40,8 +40,10 @@ int backgroundJobCount();
 
 // Hands calls from any thread to one receiver's thread. A call runs later on that thread, never
 // inside post(); a call posted after the receiver is destroyed, or still queued when it is, is
-// dropped (with whatever it captured, on the receiver's thread or at exit). Made on the
-// receiver's thread; post() from any thread.
+// dropped (with whatever it captured, on the receiver's thread or at exit). A call is handed
+// over under a lock of this class's own, which race detectors see; the event that tells the
+// receiver's thread to take it carries nothing. Made on the receiver's thread (it gives the
+// receiver a child object); post() and destruction from any thread.
 class Handover {
 public:
     explicit Handover(QObject* receiver);

@@ -1,5 +1,6 @@
 #include "server/clientconnection.h"
 
+#include "base/backgroundwork.h"
 #include "base/log.h"
 
 #include <QMetaObject>
@@ -16,7 +17,7 @@ constexpr int kSystemSendBufferBytes = 64 * 1024;
 } // namespace
 
 ClientConnection::ClientConnection(QObject* context, QTcpSocket* socket)
-    : m_context(context), m_socket(socket) {
+    : m_context(context), m_socket(socket), m_handover(std::make_shared<Handover>(socket)) {
     socket->setReadBufferSize(kReadBufferBytes);
     socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSystemSendBufferBytes);
 }
@@ -42,9 +43,7 @@ bool ClientConnection::readArrived() {
 void ClientConnection::send(QByteArray bytes) {
     // The connection object travels with the bytes, so it outlives the hand-over even when the
     // server drops it meanwhile; the guarded socket tells whether anyone is left to receive them.
-    QMetaObject::invokeMethod(
-        m_context, [self = shared_from_this(), bytes = std::move(bytes)] { self->write(bytes); },
-        Qt::QueuedConnection);
+    m_handover->post([self = shared_from_this(), bytes = std::move(bytes)] { self->write(bytes); });
 }
 
 void ClientConnection::write(const QByteArray& bytes) {

@@ -13,6 +13,8 @@ class QTcpSocket;
 
 namespace Ko {
 
+class Handover;
+
 // One accepted client of a planetarium server, shared between the main thread, which owns its
 // socket, and the threads that work for it. Nothing but the main thread touches the socket:
 // other threads hand their bytes over with send(), which queues them to the main thread, where
@@ -56,6 +58,8 @@ private:
     QObject* const m_context;
     // Main thread only.
     const QPointer<QTcpSocket> m_socket;
+    // Carries send()'s bytes to the main thread; what is still queued goes with the socket.
+    const std::shared_ptr<Handover> m_handover;
     std::atomic<int> m_queuedJobs{0};
     std::atomic<bool> m_closed{false};
 };

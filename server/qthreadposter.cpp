@@ -5,8 +5,11 @@
 
 namespace Ko {
 
-QThreadPoster::QThreadPoster(QThread* thread, std::function<void()> function)
-    : m_function(std::move(function)) {
+QThreadPoster::QThreadPoster(QThread* thread, std::function<void()> function) {
+    {
+        std::lock_guard lock(m_mutex);
+        m_function = std::move(function);
+    }
     moveToThread(thread);
     QMetaObject::invokeMethod(this, "mySlot", Qt::AutoConnection);
 }
@@ -14,9 +17,14 @@ QThreadPoster::QThreadPoster(QThread* thread, std::function<void()> function)
 void QThreadPoster::mySlot() {
     // Deleted first, so that a throwing function leaves no poster behind.
     deleteLater();
-    if (!m_function)
+    std::function<void()> function;
+    {
+        std::lock_guard lock(m_mutex);
+        function = std::move(m_function);
+    }
+    if (!function)
         throw std::bad_function_call();
-    m_function();
+    function();
 }
 
 } // namespace Ko

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <functional>
+#include <mutex>
 
 class QThread;
 
@@ -21,6 +22,9 @@ public slots:
     void mySlot();
 
 private:
+    // Orders the hand-over of the function in a form that race detectors see: the event queue
+    // that carries the call to the other thread does so in a form they do not.
+    std::mutex m_mutex;
     std::function<void()> m_function;
 };
 

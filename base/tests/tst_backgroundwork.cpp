@@ -2,6 +2,7 @@
 #include "base/log.h"
 #include "base/tests/logcapture.h"
 
+#include <QScopeGuard>
 #include <QThread>
 #include <QtTest>
 
@@ -46,6 +47,54 @@ private:
 // Keeps the log lines written while it lives.
 
 } // namespace
+
+// Runs a function on the thread of another object, and waits for it when asked. The function
+// and its end are handed over under locks of this rig's own, which ThreadSanitizer sees; the
+// queued call that runs it is made by name and carries nothing the calling thread wrote.
+class ThreadCall : public QObject {
+    Q_OBJECT
+public:
+    static void run(QObject* on, std::function<void()> function, bool wait) {
+        if (on->thread() == QThread::currentThread()) {
+            function();
+            return;
+        }
+        auto end = std::make_shared<std::mutex>();
+        auto* call = new ThreadCall;
+        {
+            std::lock_guard lock(call->m_mutex);
+            call->m_function = std::move(function);
+            call->m_end = end;
+        }
+        call->moveToThread(on->thread());
+        QMetaObject::invokeMethod(call, "take",
+                                  wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+        // Orders what the function did before what follows here.
+        if (wait)
+            std::lock_guard lock(*end);
+    }
+
+public slots:
+    void take() {
+        std::function<void()> function;
+        std::shared_ptr<std::mutex> end;
+        {
+            std::lock_guard lock(m_mutex);
+            function = std::move(m_function);
+            end = std::move(m_end);
+        }
+        {
+            std::lock_guard lock(*end);
+            function();
+        }
+        deleteLater();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::function<void()> m_function;
+    std::shared_ptr<std::mutex> m_end;
+};
 
 class TestBackgroundWork : public QObject {
     Q_OBJECT
@@ -131,6 +180,87 @@ private slots:
         QTRY_COMPARE(result.load(), 1);
     }
 
+    // What a job captured is gone before the job counts as ended, so before shutdown reports it
+    // done: a capture that closes a link or a file on its way out must not do so after the
+    // services it uses are destroyed. The capture here waits, in its destructor, until shutdown
+    // asks the job to stop.
+    void captureGoesBeforeTheJobCountsDone() {
+        auto gate = std::make_shared<Gate>();
+        // Released whatever the outcome, so that a failed check leaves no thread behind.
+        const auto release = qScopeGuard([gate] { gate->release(); });
+        auto stage = std::make_shared<std::atomic<int>>(0); // 1: being destroyed, 2: destroyed
+        auto capture = std::shared_ptr<int>(new int(0), [gate, stage](int* p) {
+            *stage = 1;
+            gate->wait();
+            *stage = 2;
+            delete p;
+        });
+        runInBackground(
+            "capturing job", [capture = std::move(capture)] {}, [gate] { gate->release(); });
+        // The job's body has returned and its capture is on its way out: the job still runs, so
+        // shutdown waits for it (and asks it to stop, which lets the capture go).
+        QTRY_COMPARE(stage->load(), 1);
+        QCOMPARE(backgroundJobCount(), 1);
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QCOMPARE(stage->load(), 2);
+        QCOMPARE(backgroundJobCount(), 0);
+    }
+
+    // Calls posted from a worker while the receiver's thread takes the earlier ones off the queue
+    // all arrive, once each and in order. Poster and receiver share the queue; ThreadSanitizer
+    // reports any access to it that the lock does not order.
+    void handoverWhileTheQueueDrains_data() {
+        QTest::addColumn<bool>("receiverOnWorker");
+        QTest::newRow("main-thread receiver") << false;
+        QTest::newRow("receiver on its own thread") << true;
+    }
+    void handoverWhileTheQueueDrains() {
+        QFETCH(bool, receiverOnWorker);
+        constexpr int kCalls = 2000;
+        QThread owner;
+        auto* receiver = new QObject;
+        if (receiverOnWorker) {
+            owner.start();
+            receiver->moveToThread(&owner);
+        }
+        std::shared_ptr<Handover> handover;
+        ThreadCall::run(
+            receiver, [&] { handover = std::make_shared<Handover>(receiver); }, true);
+
+        // Shared: a failed check leaves the poster and its calls running.
+        struct Tally {
+            std::atomic<int> received{0};
+            std::atomic<bool> inOrder{true};
+            Gate halfPosted;
+        };
+        auto tally = std::make_shared<Tally>();
+        runInBackground("poster", [handover, tally] {
+            for (int i = 0; i < kCalls; ++i) {
+                handover->post([i, tally] {
+                    // The receiver starts taking calls once half are queued, and goes on while
+                    // the rest are posted.
+                    if (i == 0)
+                        tally->halfPosted.wait();
+                    if (tally->received.fetch_add(1) != i)
+                        tally->inOrder = false;
+                });
+                if (i == kCalls / 2)
+                    tally->halfPosted.release();
+            }
+        });
+        QTRY_COMPARE(tally->received.load(), kCalls);
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        QVERIFY(tally->inOrder);
+
+        ThreadCall::run(
+            receiver, [receiver] { delete receiver; }, true);
+        if (receiverOnWorker) {
+            owner.quit();
+            owner.wait();
+        }
+        QCOMPARE(tally->received.load(), kCalls);
+    }
+
     // A result reaches its receiver on the receiver's thread, and only while the receiver lives.
     void handoverDropsForAGoneReceiver_data() {
         QTest::addColumn<bool>("receiverOnWorker");
@@ -155,14 +285,12 @@ private slots:
         QThread* const home = receiverOnWorker ? &owner : QThread::currentThread();
         // Made on the receiver's thread, as its users do.
         std::shared_ptr<Handover> handover;
-        QMetaObject::invokeMethod(
-            receiver, [&] { handover = std::make_shared<Handover>(receiver); },
-            receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+        ThreadCall::run(
+            receiver, [&] { handover = std::make_shared<Handover>(receiver); }, true);
 
         const auto destroyReceiver = [&] {
-            QMetaObject::invokeMethod(
-                receiver, [receiver] { delete receiver; },
-                receiverOnWorker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+            ThreadCall::run(
+                receiver, [receiver] { delete receiver; }, true);
         };
         if (destroyAt == 1)
             destroyReceiver();
@@ -170,8 +298,10 @@ private slots:
         // the receiver still lives, and waits behind its deletion.
         auto hold = std::make_shared<Gate>();
         if (destroyAt == 2 && receiverOnWorker) {
-            QMetaObject::invokeMethod(receiver, [hold] { hold->wait(); });
-            QMetaObject::invokeMethod(receiver, [receiver] { delete receiver; });
+            ThreadCall::run(
+                receiver, [hold] { hold->wait(); }, false);
+            ThreadCall::run(
+                receiver, [receiver] { delete receiver; }, false);
         }
 
         std::atomic<QThread*> ranOn{nullptr};
@@ -195,11 +325,11 @@ private slots:
         if (receiverOnWorker) {
             QObject flush;
             flush.moveToThread(&owner);
-            QMetaObject::invokeMethod(
-                &flush, [] {}, Qt::BlockingQueuedConnection);
+            ThreadCall::run(
+                &flush, [] {}, true);
             if (delivered)
-                QMetaObject::invokeMethod(
-                    receiver, [receiver] { delete receiver; }, Qt::BlockingQueuedConnection);
+                ThreadCall::run(
+                    receiver, [receiver] { delete receiver; }, true);
             owner.quit();
             owner.wait();
         } else {

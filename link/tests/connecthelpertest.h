@@ -46,7 +46,11 @@ public:
                     statuses << QStringLiteral("%1|%2|%3").arg(busy ? 1 : 0).arg(status, detail);
                     statusThreads.push_back(QThread::currentThread());
                 });
-        connect(helper, &IConnectableHelper::devicesListChanged, this, [this] { ++listChanges; });
+        // Read at once, as the connect popup does: the list may still be changing on a worker.
+        connect(helper, &IConnectableHelper::devicesListChanged, this, [this, helper] {
+            ++listChanges;
+            lastList = helper->devicesList();
+        });
     }
 
     IConnectableHelper::SetupHandler handler() {
@@ -73,6 +77,8 @@ public:
     QStringList statuses;
     std::vector<QThread*> statusThreads;
     int listChanges = 0;
+    // The list as read on the last change.
+    QVariant lastList;
 
 private:
     std::mutex m_mutex;

@@ -40,6 +40,13 @@ private:
     std::list<UDPBroadcasterResult> m_replies;
 };
 
+QStringList titlesOf(const QVariant& devicesList) {
+    QStringList list;
+    for (const QVariant& v : devicesList.toList())
+        list << v.value<IConnectableSearchResult>().title();
+    return list;
+}
+
 // Mounts on loopback and the default address redirected to a fake on 127.0.0.1, all on one
 // port, so that the real broadcast and the real direct probe never leave this machine.
 struct Rig {
@@ -69,12 +76,7 @@ struct Rig {
     bool ready() const { return port != 0 && net->isOpen(); }
     // Every worker thread has ended once the helper is held here only.
     bool idle() const { return helper.use_count() == 1; }
-    QStringList titles() const {
-        QStringList list;
-        for (const QVariant& v : helper->devicesList().toList())
-            list << v.value<IConnectableSearchResult>().title();
-        return list;
-    }
+    QStringList titles() const { return titlesOf(helper->devicesList()); }
 
     std::shared_ptr<ConnectionSettings> settings = quickLinkSettings();
     FakeMotorController direct;
@@ -133,6 +135,8 @@ private slots:
             QCOMPARE(device.broadcastAddress, std::string(FakeMountNetwork::kBroadcastAddress));
         }
         QCOMPARE(rig.recorder->listChanges, 2);
+        // The popup, reading the list when told it changed, saw the final one.
+        QCOMPARE(titlesOf(rig.recorder->lastList), expected);
         // Nobody answered from the default address, so it was asked once directly.
         QCOMPARE(rig.direct.requestCount(), size_t(1));
         QCOMPARE(rig.direct.requests().front().bytes, bytes(":e1\r"));

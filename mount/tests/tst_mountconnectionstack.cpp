@@ -1,5 +1,6 @@
 #include "mountstackrig.h"
 
+#include "base/backgroundwork.h"
 #include "base/tests/datarow.h"
 #include "link/iconnectablehelper.h"
 #include "link/wifimodule/wmprogrammer.h"
@@ -275,6 +276,43 @@ private slots:
         QVERIFY(!rig.modeContainer->mountMode().hasValue());
         QVERIFY(rig.mountChangesOnMainThread());
         QVERIFY(!rig.offMainThreadReports);
+    }
+
+    // A row picked in the device list while a mount is connected (a list still on screen) starts
+    // nothing: over UDP the helper would set up a second link and replace the mount in use.
+    void selectingADeviceWhileConnectedIsIgnored_data() {
+        QTest::addColumn<int>("row");
+        QTest::newRow("the connected mount's row") << 0;
+        QTest::newRow("another row") << 1;
+    }
+    void selectingADeviceWhileConnectedIsIgnored() {
+        QFETCH(int, row);
+        FakeController controller;
+        const uint16_t port = controller.fake.serveUdp();
+        QVERIFY(port != 0);
+        StackRig rig(StackRig::loopbackRoutes(port));
+        rig.connectionSettings->setType(ConnectionType_::UDP);
+        rig.connectionSettings->setSearchIP(true);
+
+        // The controller answers both the broadcast and the mount's own address (routed to
+        // loopback here): two rows, and the user picks the first.
+        rig.session->startSession();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.lastStatus(), QStringLiteral("0|Search finished|"), 10000);
+        QCOMPARE(rig.session->devicesList().toList().size(), 2);
+        rig.session->selectDevice(0);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.holder->connected() && !rig.session->busy(), 10000);
+        const auto mount = rig.holder->sharedMount();
+        const QStringList statuses = rig.statuses;
+        // Every connection step has run: no work of the session is still under way.
+        QTRY_COMPARE(backgroundJobCount(), 0);
+
+        rig.session->selectDevice(row);
+        // Whatever the choice started has ended and reported to this thread.
+        QTRY_COMPARE(backgroundJobCount(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.statuses, statuses);
+        QCOMPARE(rig.holder->sharedMount(), mount);
+        QCOMPARE(rig.sessionsDone, 1);
     }
 
     void lostBluetoothDeviceEndsTheConnection_data() {

@@ -359,6 +359,8 @@ private slots:
             run(meanwhile);
         }
 
+        QCOMPARE(seen.size(),
+                 size_t(step == QLatin1String("read") || meanwhile == QLatin1String("read")));
         for (const Park& p : seen) {
             if (p == none || p == a || p == b)
                 continue;

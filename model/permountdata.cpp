@@ -21,6 +21,9 @@ PerMountData::PerMountData(std::shared_ptr<IKVStore> store, QObject* parent)
       m_parkAxis2(m_store, "align.axis2", 0.0), m_alignmentData(m_store, "align.data", ""),
       m_paeData(m_store, "align.pae", ""), m_lastMcv(m_store, "lastmount.mcv", 0),
       m_lastMode(m_store, "lastmount.mmode", MountMode_::AZ) {
+    // Only the first key decides whether a pair is stored.
+    if (m_store && m_store->contains(m_parkAxis1.key()))
+        m_park = std::pair{m_parkAxis1.value(), m_parkAxis2.value()};
     const Nullable<SavedAlignment> saved = TransportAlignmentData::unpack(m_alignmentData.value());
     if (saved.hasValue()) {
         m_identity.mode = saved.value().mountMode;
@@ -83,8 +86,7 @@ bool PerMountData::setConnectedMount(int32_t mode, uint32_t version, int32_t kin
             // Nothing of another mount may be applied to this one.
             const double speed = m_speed.value();
             m_speed.remove();
-            m_parkAxis1.remove();
-            m_parkAxis2.remove();
+            storePark({});
             m_alignmentData.remove();
             m_paeData.remove();
             speedMoved = m_speed.value() != speed;
@@ -101,20 +103,27 @@ bool PerMountData::setConnectedMount(int32_t mode, uint32_t version, int32_t kin
 }
 
 Nullable<std::pair<double, double>> PerMountData::parkAxisPositions() const {
-    // Only the first key decides whether a pair is stored.
-    if (!m_parkAxis1.isCached() && !m_store->contains(m_parkAxis1.key()))
-        return {};
-    return std::pair{m_parkAxis1.value(), m_parkAxis2.value()};
+    std::lock_guard lock(m_parkMutex);
+    return m_park;
 }
 
 void PerMountData::setParkAxisPositions(const Nullable<std::pair<double, double>>& axes) {
-    if (!axes.hasValue()) {
+    storePark(axes);
+}
+
+void PerMountData::storePark(const Nullable<std::pair<double, double>>& axes) {
+    std::lock_guard writeLock(m_parkWriteMutex);
+    if (axes.hasValue()) {
+        m_parkAxis1.write(axes.value().first);
+        m_parkAxis2.write(axes.value().second);
+    } else {
         m_parkAxis1.remove();
         m_parkAxis2.remove();
-        return;
     }
-    m_parkAxis1.write(axes.value().first);
-    m_parkAxis2.write(axes.value().second);
+    // Published once both keys are in the store: whoever sees the mount parked finds the pair
+    // saved.
+    std::lock_guard lock(m_parkMutex);
+    m_park = axes;
 }
 
 std::string PerMountData::alignmentData() const {

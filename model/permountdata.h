@@ -15,7 +15,9 @@ class IKVStore;
 // Before any mount connects, the identity is that of the mount the saved alignment was made for
 // (AZ, version 0xFFFFFF, kind 7 without one), so the saved model can be restored at start-up.
 // Callable from any thread: each setting is its own cached item, m_identityMutex guards the
-// identity, and m_connectMutex makes one announcement's compare, remove and store one step.
+// identity, and m_connectMutex makes one announcement's compare, remove and store one step. The
+// two park angles are one record (see m_park): a reader must never pair one park's axis 1 with
+// another park's axis 2, or with the default of a key not written yet.
 // Threads: any thread.
 class PerMountData : public IPerMountData {
     Q_OBJECT
@@ -45,6 +47,7 @@ private:
         Nullable<int32_t> kind;
     };
     Identity identity() const;
+    void storePark(const Nullable<std::pair<double, double>>& axes);
 
     const std::shared_ptr<IKVStore> m_store;
     KVCachedSetting<double> m_speed;
@@ -54,6 +57,14 @@ private:
     KVCachedSetting<std::string> m_paeData;
     KVCachedSetting<int> m_lastMcv;
     KVCachedSetting<int> m_lastMode;
+    // Serialises the store writes of the park pair, so the file ends with both keys of the last
+    // write (or neither); held while the store writes, never by a reader.
+    std::mutex m_parkWriteMutex;
+    // Guards m_park, the pair as the last completed write left it (read from the store once, at
+    // construction). Readers take only this lock: they see the old pair or the new one, whole,
+    // and never wait for the settings file.
+    mutable std::mutex m_parkMutex;
+    Nullable<std::pair<double, double>> m_park;
     mutable std::mutex m_identityMutex;
     Identity m_identity;
     std::mutex m_connectMutex;

@@ -21,19 +21,69 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 // The settings store as the program has it, forwarding to a real store over a settings file,
-// recording the keys removed, in order.
+// recording the keys removed, in order. A test may arm an action: it runs once, on the caller's
+// thread, right after the first access to a key it names, so another step can land at exactly
+// that point of the caller's work.
 class FakeKVStore : public Ko::QtKVStore {
 public:
     using QtKVStore::QtKVStore;
     void remove(const std::string& key) override {
-        removed.push_back(key);
+        {
+            std::lock_guard lock(m_hookMutex);
+            removed.push_back(key);
+        }
         QtKVStore::remove(key);
+        afterAccess(key);
     }
+    bool contains(const std::string& key) const override {
+        const bool found = QtKVStore::contains(key);
+        afterAccess(key);
+        return found;
+    }
+    double loadDouble(const std::string& key, double def) const override {
+        const double value = QtKVStore::loadDouble(key, def);
+        afterAccess(key);
+        return value;
+    }
+    void saveDouble(const std::string& key, double value) override {
+        QtKVStore::saveDouble(key, value);
+        afterAccess(key);
+    }
+
+    // Armed before the work it interrupts starts; taken (and so disarmed) by the first access.
+    void arm(std::vector<std::string> keys, std::function<void()> action) {
+        std::lock_guard lock(m_hookMutex);
+        m_hookKeys = std::move(keys);
+        m_hook = std::move(action);
+    }
+
+    // Read by the test only while no other thread uses the store.
     std::vector<std::string> removed;
+
+private:
+    void afterAccess(const std::string& key) const {
+        std::function<void()> action;
+        {
+            std::lock_guard lock(m_hookMutex);
+            if (!m_hook || std::find(m_hookKeys.begin(), m_hookKeys.end(), key) == m_hookKeys.end())
+                return;
+            action = std::exchange(m_hook, {});
+        }
+        action();
+    }
+
+    mutable std::mutex m_hookMutex;
+    std::vector<std::string> m_hookKeys;
+    mutable std::function<void()> m_hook;
 };
 
 // The pointing-model services built as the composition root builds them, over a settings file in

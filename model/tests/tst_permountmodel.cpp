@@ -7,7 +7,11 @@
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 using namespace Ko;
 
@@ -273,6 +277,104 @@ private slots:
         rig.perMount->setParkAxisPositions({});
         QVERIFY(!rig.perMount->parkAxisPositions().hasValue());
         QVERIFY(!rig.file().contains("align.axis1") && !rig.file().contains("align.axis2"));
+    }
+
+    // The park pair is one record. Another step that lands right after the first settings access
+    // of a read, park or clear of the pair (on its own thread, given a while to finish) sees the
+    // old pair or the new one, never one angle of each or a default for an angle not yet written;
+    // afterwards the file holds what a reader is told, both keys or neither. A step that finds
+    // no settings access to land at runs after the first one.
+    void parkPairIsOneRecord_data() {
+        QTest::addColumn<bool>("startParked"); // an earlier run parked at A
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("endParked"); // at B, when parked
+        QTest::newRow("read, cleared meanwhile") << true << "read"
+                                                 << "clear" << false;
+        QTest::newRow("read, parked elsewhere meanwhile") << true << "read"
+                                                          << "park" << true;
+        QTest::newRow("park over none, read meanwhile") << false << "park"
+                                                        << "read" << true;
+        QTest::newRow("park over a park, read meanwhile") << true << "park"
+                                                          << "read" << true;
+        QTest::newRow("clear, read meanwhile") << true << "clear"
+                                               << "read" << false;
+        QTest::newRow("another mount, read meanwhile") << true << "other mount"
+                                                       << "read" << false;
+        QTest::newRow("park, cleared meanwhile") << true << "park"
+                                                 << "clear" << false;
+    }
+    void parkPairIsOneRecord() {
+        QFETCH(bool, startParked);
+        QFETCH(QString, step);
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, endParked);
+        using Park = Nullable<std::pair<double, double>>;
+        const Park none;
+        const Park a = std::pair{0.5, -0.25};
+        const Park b = std::pair{-1.25, 1.5};
+        ModelRig rig;
+        rig.perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+        if (startParked)
+            rig.perMount->setParkAxisPositions(a);
+        // A later run: nothing of the pair is cached yet.
+        rig.start();
+
+        std::vector<Park> seen;
+        std::mutex seenMutex;
+        const auto run = [&](const QString& what) {
+            if (what == QLatin1String("read")) {
+                const Park p = rig.perMount->parkAxisPositions();
+                std::lock_guard lock(seenMutex);
+                seen.push_back(p);
+            } else if (what == QLatin1String("park")) {
+                rig.perMount->setParkAxisPositions(b);
+            } else if (what == QLatin1String("clear")) {
+                rig.perMount->setParkAxisPositions({});
+            } else {
+                rig.perMount->setConnectedMount(MountMode_::EQ, kVersion + 1, 3);
+            }
+        };
+        std::thread other;
+        bool landed = false;
+        rig.store->arm({"align.axis1", "align.axis2"}, [&] {
+            landed = true;
+            std::promise<void> finished;
+            auto future = finished.get_future();
+            other = std::thread([&, finished = std::move(finished)]() mutable {
+                run(meanwhile);
+                finished.set_value();
+            });
+            // Sound code may hold the other step until this one ends (a write behind a write),
+            // so this waits a bounded while and lets the step go on. The bound is about 10^4
+            // times what a started thread needs to read or write memory here; a slower start
+            // only lets the other step land later, which weakens the check but cannot fail it.
+            future.wait_for(std::chrono::seconds(1));
+        });
+        run(step);
+        if (other.joinable())
+            other.join();
+        if (!landed) {
+            rig.store->arm({}, {});
+            run(meanwhile);
+        }
+
+        QCOMPARE(seen.size(),
+                 size_t(step == QLatin1String("read") || meanwhile == QLatin1String("read")));
+        for (const Park& p : seen) {
+            if (p == none || p == a || p == b)
+                continue;
+            QFAIL(qPrintable(QStringLiteral("read (%1, %2), a pair never stored")
+                                 .arg(p.value().first)
+                                 .arg(p.value().second)));
+        }
+        const Park end = rig.perMount->parkAxisPositions();
+        QCOMPARE(end, endParked ? b : none);
+        const QJsonObject file = rig.file();
+        QCOMPARE(file.contains("align.axis1"), endParked);
+        QCOMPARE(file.contains("align.axis2"), endParked);
+        rig.start();
+        QCOMPARE(rig.perMount->parkAxisPositions(), end);
     }
 
     // Conversions on other threads while the model is replaced over and over: each sees one whole

@@ -79,6 +79,9 @@ private slots:
         mount->slewAxisAsync(1, 0.001);
         mount->slewAxisAsync(1, 0.0);
         QTRY_COMPARE(parkChanges, 4);
+        // The message follows the fourth change from the thread that commanded the motion, so it
+        // may arrive after it.
+        QTRY_COMPARE(toasts, QStringList{QStringLiteral("Hibernate data removed")});
         // A check that nothing more happens: a fifth change would show within this pause at
         // rest; on a loaded machine it may show only later, so the pause can miss a fault but
         // never fail a sound run.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/backgroundwork.h"
 #include "link/wifimodule/wifisetting.h"
 
 #include <QObject>
@@ -75,18 +76,17 @@ protected:
     // Hands one state, taken whole at a change, to the main thread. Call it for every change, in
     // the order the changes happened, from any thread.
     void show(Shown state) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, state = std::move(state)] {
-                m_shown = state;
-                emit shownChanged();
-            },
-            Qt::QueuedConnection);
+        m_toMainThread.post([this, state = std::move(state)] {
+            m_shown = state;
+            emit shownChanged();
+        });
     }
 
 private:
     // Main thread only.
     Shown m_shown;
+    // Made with the object, on the main thread; its calls are dropped once the object is gone.
+    Handover m_toMainThread{this};
 };
 
 } // namespace Ko

@@ -183,6 +183,8 @@ struct Handover::State {
     QObject* receiver = nullptr;
     // Guarded by mutex; a child of the receiver, null with it.
     QObject* pump = nullptr;
+    // Guarded by mutex; the Handover has gone: once the calls it posted have run, the pump goes.
+    bool orphaned = false;
     std::deque<std::function<void()>> calls;
 
     void runNext() {
@@ -195,6 +197,17 @@ struct Handover::State {
             calls.pop_front();
         }
         call();
+        std::lock_guard lock(mutex);
+        if (orphaned && calls.empty())
+            retirePump();
+    }
+
+    // With mutex held. The pump cannot finish its destruction meanwhile: its destructor first
+    // takes this mutex, so deleteLater() reaches a whole object.
+    void retirePump() {
+        if (pump)
+            pump->deleteLater();
+        pump = nullptr;
     }
 };
 
@@ -226,12 +239,9 @@ private:
 
 Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
     const std::weak_ptr<State> weak = m_state;
+    // The pump holds the state: calls posted before the Handover goes still find it.
     auto* pump = new HandoverPump(
-        receiver,
-        [weak] {
-            if (const auto state = weak.lock())
-                state->runNext();
-        },
+        receiver, [state = m_state] { state->runNext(); },
         [weak] {
             if (const auto state = weak.lock()) {
                 std::lock_guard lock(state->mutex);
@@ -245,9 +255,11 @@ Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
     }
     // Direct: runs in the receiver's destructor, before Qt drops the events still queued to it,
     // so a post either lands before that or sees no receiver; what waits is dropped here, on the
-    // receiver's thread. The connection keeps the state and stays until the receiver goes: taking
-    // it down from a worker thread could meet the receiver half destroyed.
-    QObject::connect(receiver, &QObject::destroyed, [state = m_state] {
+    // receiver's thread.
+    m_destroyedHook = QObject::connect(receiver, &QObject::destroyed, [weak] {
+        const auto state = weak.lock();
+        if (!state)
+            return;
         std::deque<std::function<void()>> dropped;
         std::lock_guard lock(state->mutex);
         state->receiver = nullptr;
@@ -256,7 +268,17 @@ Handover::Handover(QObject* receiver) : m_state(std::make_shared<State>()) {
     });
 }
 
-Handover::~Handover() = default;
+// The hook and the pump go with the Handover: left in place, every Handover ever made for a
+// receiver would stay attached to it until it is destroyed, and that teardown would run them
+// all. Qt's disconnect by handle is safe from any thread, also while the receiver is being
+// destroyed: it rechecks the connection under the receiver's own lock.
+Handover::~Handover() {
+    QObject::disconnect(m_destroyedHook);
+    std::lock_guard lock(m_state->mutex);
+    m_state->orphaned = true;
+    if (m_state->calls.empty())
+        m_state->retirePump();
+}
 
 void Handover::post(std::function<void()> call) {
     std::lock_guard lock(m_state->mutex);

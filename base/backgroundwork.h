@@ -43,7 +43,9 @@ int backgroundJobCount();
 // dropped (with whatever it captured, on the receiver's thread or at exit). A call is handed
 // over under a lock of this class's own, which race detectors see; the event that tells the
 // receiver's thread to take it carries nothing. Made on the receiver's thread (it gives the
-// receiver a child object); post() and destruction from any thread.
+// receiver a child object); post() and destruction from any thread. Calls posted before a
+// Handover goes still run; then its child and its hook on the receiver go too, so a long-lived
+// receiver that is handed one per request carries no trace of the requests that are over.
 class Handover {
 public:
     explicit Handover(QObject* receiver);
@@ -56,6 +58,7 @@ public:
 private:
     struct State;
     const std::shared_ptr<State> m_state;
+    QMetaObject::Connection m_destroyedHook;
 };
 
 // Any thread. Runs call later on the main thread; dropped when there is no application object

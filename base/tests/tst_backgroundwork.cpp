@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
+#include <vector>
 
 using namespace Ko;
 
@@ -42,6 +43,12 @@ public:
 
 private:
     std::atomic<QThread*>* m_diedOn;
+};
+
+// Tells how many connections its destroyed signal has.
+class HookCounted : public QObject {
+public:
+    int destroyedHooks() const { return receivers(SIGNAL(destroyed(QObject*))); }
 };
 
 // Keeps the log lines written while it lives.
@@ -338,6 +345,45 @@ private slots:
                 delete receiver;
         }
         QCOMPARE(ranOn.load() != nullptr, delivered);
+    }
+
+    // A receiver that lives for the whole session is handed a Handover per request (a position
+    // read of a user object, for one): each that goes takes its hook on the receiver with it,
+    // wherever its last reference is dropped, so the receiver's teardown does not grow with the
+    // number of requests served before. A Handover still alive keeps its hook.
+    void handoverLeavesNoHookBehind_data() {
+        QTest::addColumn<bool>("droppedOnJob");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("dropped on the receiver's thread") << false << 0;
+        QTest::newRow("dropped on the background job") << true << 0;
+        QTest::newRow("one still held") << true << 1;
+    }
+    void handoverLeavesNoHookBehind() {
+        QFETCH(bool, droppedOnJob);
+        QFETCH(int, kept);
+        constexpr int kRequests = 200;
+        HookCounted receiver;
+        const int before = receiver.destroyedHooks();
+        std::atomic<int> delivered{0};
+        std::vector<std::shared_ptr<Handover>> held;
+        for (int i = 0; i < kRequests; ++i) {
+            auto handover = std::make_shared<Handover>(&receiver);
+            if (i < kept)
+                held.push_back(handover);
+            if (droppedOnJob) {
+                runInBackground("handover request", [handover = std::move(handover), &delivered] {
+                    handover->post([&delivered] { ++delivered; });
+                });
+            } else {
+                handover->post([&delivered] { ++delivered; });
+            }
+        }
+        QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        // The calls are delivered although their Handovers have gone.
+        QTRY_COMPARE(delivered.load(), kRequests);
+        QCOMPARE(receiver.destroyedHooks() - before, kept);
+        // Nor does a Handover that has gone leave its child on the receiver.
+        QTRY_COMPARE(int(receiver.children().size()), kept);
     }
 
     // The last reference, wherever it is dropped, destroys the object on its own thread; when

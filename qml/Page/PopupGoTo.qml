@@ -43,6 +43,11 @@ UI_Dialog {
 
     modal: true
     closePolicy: Popup.NoAutoClose
+    // No transitions: it follows the mount at once. A GoTo may end while the dialog is still
+    // opening, and a close during the opening transition is lost; a fading dialog would also
+    // leave its modal shade over the window, where the first tap after the GoTo is lost.
+    enter: null
+    exit: null
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
 

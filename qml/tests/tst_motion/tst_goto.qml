@@ -78,6 +78,21 @@ TestCase {
         compare(uiSetting.alerts, 0)
     }
 
+    // The dialog is gone in the same turn that its GoTo is over, so the next tap reaches the
+    // window: a fading dialog keeps its modal shade for as long as it fades.
+    function test_dialogGoesAtOnce() {
+        let shownAfterHiding
+        const onHiding = () => Qt.callLater(() => shownAfterHiding = popup.visible)
+        popup.aboutToHide.connect(onHiding)
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        findChild(popup.contentItem, "cancelButton").clicked()
+        rig.waitGoToEnd()
+        tryVerify(() => shownAfterHiding !== undefined)
+        popup.aboutToHide.disconnect(onHiding)
+        compare(shownAfterHiding, false)
+    }
+
     function test_secondGoToKeepsDialogOpen() {
         rig.startGoTo(1)
         tryVerify(() => popup.opened, 2000)

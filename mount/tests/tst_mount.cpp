@@ -734,12 +734,16 @@ private slots:
         for (int i = 0; i < 50; ++i)
             param.points.emplace_back(-0.3 + i * 1e-4, 0.8);
         mount.trackTrailPointsAsync(std::move(param));
-        QVERIFY(mount.trailPointsTracking());
         auto info = mount.trailPointsTaskInfo();
         QVERIFY(info.hasValue());
         QCOMPARE(info.value().objectName, std::string("trail"));
         QCOMPARE(info.value().totalPoints, 50u);
-        QVERIFY(!info.value().cmdRet.hasValue());
+        // A run that cannot start may be over before this thread looks again; one that can is
+        // under way, without a result yet.
+        if (startInMs > 0) {
+            QVERIFY(mount.trailPointsTracking());
+            QVERIFY(!info.value().cmdRet.hasValue());
+        }
 
         FinishProbe gotoFinish;
         if (!then.isEmpty()) {

@@ -153,6 +153,15 @@ struct ScriptedMountRig {
     ScriptedMountRig() { clock->set(MountControlRig::kEpochMs); }
 
     void connectMount() { base.holder->setMount(mount); }
+    // The sky at hour (UTC) of the rig's day, the user's "Observe Sun" choice, and a GoTo that
+    // runs already: what a refused remote GoTo must leave alone.
+    void goToRunningAt(int hour, bool observeSun) {
+        clock->set(MountControlRig::kEpochMs + hour * 3600000LL);
+        limits.settings->setEnableObserveSun(observeSun);
+        FakeScriptedMount::Values values;
+        values.slewToTarget = MountTarget{"M 31", {}, 0};
+        mount->setValues(values);
+    }
     std::unique_ptr<QrpServer> qrpServer(QTimeZone zone = QTimeZone::utc()) {
         return std::make_unique<QrpServer>(base.location, astro, astroClock, base.holder,
                                            base.container, limits.settings, 0, zone);

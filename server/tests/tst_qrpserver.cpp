@@ -378,11 +378,7 @@ private slots:
         QFETCH(QByteArray, request);
         QFETCH(QString, refusal);
         LogCapture log;
-        m_rig->clock->set(MountControlRig::kEpochMs + hour * 3600000LL);
-        m_rig->limits.settings->setEnableObserveSun(observeSun);
-        FakeScriptedMount::Values values;
-        values.slewToTarget = MountTarget{"M 31", {}, 0};
-        m_rig->mount->setValues(values);
+        m_rig->goToRunningAt(hour, observeSun);
         if (request.isEmpty()) {
             const CoordPair sun = m_rig->limits.solar->getObject(ISolarSystem::Sun).coordJ2000;
             const auto hex24 = [](double angle) {

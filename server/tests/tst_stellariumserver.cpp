@@ -236,11 +236,7 @@ private slots:
         QFETCH(bool, atSun);
         QFETCH(QString, refusal);
         LogCapture log;
-        m_rig->clock->set(MountControlRig::kEpochMs + hour * 3600000LL);
-        m_rig->limits.settings->setEnableObserveSun(observeSun);
-        FakeScriptedMount::Values values;
-        values.slewToTarget = MountTarget{"M 31", {}, 0};
-        m_rig->mount->setValues(values);
+        m_rig->goToRunningAt(hour, observeSun);
         // Below the horizon: 18 h, -45 degrees at the rig's midnight.
         CoordPair target{3 * kPi / 2, -kPi / 4};
         if (atSun)

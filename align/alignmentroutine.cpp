@@ -315,8 +315,10 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
     case Next::Done: {
         // Closes the first star-list page and every page above it; the pages and their stub
         // belong to the main thread.
-        AlignStarListUIStubs* const stubs = starListStubs.get();
-        QMetaObject::invokeMethod(stubs, [stubs] { emit stubs->shouldInclusivePop(0); });
+        runOnMainThread([weak = std::weak_ptr(starListStubs)] {
+            if (const auto stubs = weak.lock())
+                emit stubs->shouldInclusivePop(0);
+        });
         break;
     }
     case Next::Stop:

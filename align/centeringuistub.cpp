@@ -2,6 +2,7 @@
 
 #include "astro/iastrocalc.h"
 #include "astro/iastroformat.h"
+#include "base/backgroundwork.h"
 #include "base/koassert.h"
 #include "mount/islewingcontrol.h"
 
@@ -11,7 +12,7 @@ CenteringUIStub::CenteringUIStub(std::shared_ptr<ISlewingControl> slewingControl
                                  std::shared_ptr<IAstroCalc> astroCalc,
                                  std::shared_ptr<IAstroFormat> format)
     : m_slewingControl(std::move(slewingControl)), m_astroCalc(std::move(astroCalc)),
-      m_format(std::move(format)) {
+      m_format(std::move(format)), m_handover(std::make_unique<Handover>(this)) {
     KO_ASSERT(m_slewingControl && m_astroCalc && m_format);
     m_changedHandle = m_slewingControl->changed.append([this] { emit centerButtonReadyChanged(); });
 }
@@ -26,13 +27,11 @@ void CenteringUIStub::showTarget(const std::string& name, const U_ASTRO_COORD& c
     const std::string text = m_format->formatAzAltWholeDegrees(azAlt.a, azAlt.b);
     // The pad and the page belong to the main thread. A call made there acts at once; one from
     // a worker is posted, and dropped if the stub is gone by then.
-    QMetaObject::invokeMethod(
-        this,
+    m_handover->run(
         [this, title = QString::fromStdString(name), value = QString::fromStdString(text)] {
             m_slewingControl->setPromptEnabled(true);
             emit shouldShow(title, value);
-        },
-        Qt::AutoConnection);
+        });
 }
 
 bool CenteringUIStub::centerButtonReady() const {

@@ -12,6 +12,7 @@
 
 namespace Ko {
 
+class Handover;
 class IAstroCalc;
 class IAstroFormat;
 class ISlewingControl;
@@ -56,6 +57,7 @@ private:
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroFormat> m_format;
     eventpp::CallbackList<void()>::Handle m_changedHandle;
+    const std::unique_ptr<Handover> m_handover;
 };
 
 } // namespace Ko

@@ -53,7 +53,10 @@ void PAERoutine::onGotoFinished(const MountTarget& target) {
     // The centre button is pressed on the main thread: the callback is assigned there too, so the
     // press never reads it while this GoTo's thread writes it.
     std::weak_ptr<PAERoutine> weak = weak_from_this();
-    QMetaObject::invokeMethod(m_centering.get(), [weak, centering = m_centering.get(), target] {
+    runOnMainThread([weak, stub = std::weak_ptr(m_centering), target] {
+        const auto centering = stub.lock();
+        if (!centering)
+            return;
         centering->onCenter = [weak] {
             if (auto self = weak.lock())
                 self->onCenterPressed();

@@ -245,7 +245,7 @@ void PolarAlignmentRoutine::Steps::showInstruction(uint64_t forRun, void (Steps:
         trMount(word));
     // The Next button is pressed on the main thread: its callback is replaced there too, never
     // while a press of the page before may be reading it.
-    QMetaObject::invokeMethod(instructionStub.get(), [weak, forRun, onNext, text] {
+    runOnMainThread([weak, forRun, onNext, text] {
         const auto self = weak.lock();
         if (!self || !self->current(forRun))
             return;

@@ -281,11 +281,26 @@ Handover::~Handover() {
 }
 
 void Handover::post(std::function<void()> call) {
-    std::lock_guard lock(m_state->mutex);
-    if (!m_state->receiver || !m_state->pump)
-        return;
-    m_state->calls.push_back(std::move(call));
-    QCoreApplication::postEvent(m_state->pump, new QEvent(takeNextEvent()));
+    handOver(std::move(call), false);
+}
+
+void Handover::run(std::function<void()> call) {
+    handOver(std::move(call), true);
+}
+
+void Handover::handOver(std::function<void()> call, bool atOnceOnItsThread) {
+    {
+        std::lock_guard lock(m_state->mutex);
+        if (!m_state->receiver || !m_state->pump)
+            return;
+        if (!atOnceOnItsThread || m_state->receiver->thread() != QThread::currentThread()) {
+            m_state->calls.push_back(std::move(call));
+            QCoreApplication::postEvent(m_state->pump, new QEvent(takeNextEvent()));
+            return;
+        }
+    }
+    // Outside the lock: the call may hand over more.
+    call();
 }
 
 namespace {
@@ -310,6 +325,15 @@ void postToMainThread(std::function<void()> call) {
     std::lock_guard lock(mainHandoverMutex);
     if (mainHandover)
         mainHandover->post(std::move(call));
+}
+
+void runOnMainThread(std::function<void()> call) {
+    const QCoreApplication* const app = QCoreApplication::instance();
+    if (app && app->thread() == QThread::currentThread()) {
+        call();
+        return;
+    }
+    postToMainThread(std::move(call));
 }
 
 void OwnerThreadDeleter::operator()(QObject* object) const {

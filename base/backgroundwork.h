@@ -54,8 +54,12 @@ public:
     Handover& operator=(const Handover&) = delete;
 
     void post(std::function<void()> call);
+    // At once when called on the receiver's thread (while it lives), otherwise as post().
+    void run(std::function<void()> call);
 
 private:
+    void handOver(std::function<void()> call, bool atOnceOnItsThread);
+
     struct State;
     const std::shared_ptr<State> m_state;
     QMetaObject::Connection m_destroyedHook;
@@ -64,6 +68,9 @@ private:
 // Any thread. Runs call later on the main thread; dropped when there is no application object
 // (or it goes before the call runs).
 void postToMainThread(std::function<void()> call);
+
+// Any thread. Runs call at once when called on the main thread, otherwise as postToMainThread.
+void runOnMainThread(std::function<void()> call);
 
 // The owner's thread: runs report later on it, never inside the callback that detected the event;
 // dropped when owner is destroyed first.

@@ -1,27 +1,24 @@
 #include "base/uiblockingmessage.h"
 
-#include <QThread>
+#include "base/backgroundwork.h"
 
 #include <utility>
 
 namespace Ko {
 
-UiBlockingMessage::UiBlockingMessage() {
+UiBlockingMessage::UiBlockingMessage() : m_handover(std::make_unique<Handover>(this)) {
     m_timer.setSingleShot(true);
     // A coarse timer may fire a little early; the overlay promises at least its full delay.
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &UiBlockingMessage::expire);
 }
 
+UiBlockingMessage::~UiBlockingMessage() = default;
+
 void UiBlockingMessage::showBlocking(std::function<void()> callback) {
-    if (QThread::currentThread() == thread()) {
-        store(std::move(callback));
-        return;
-    }
-    // Queued to this object, so the post is dropped if the overlay is gone by then.
-    QMetaObject::invokeMethod(
-        this, [this, callback = std::move(callback)]() mutable { store(std::move(callback)); },
-        Qt::QueuedConnection);
+    // A call from another thread is dropped if the overlay is gone by the time it would run.
+    m_handover->run(
+        [this, callback = std::move(callback)]() mutable { store(std::move(callback)); });
 }
 
 void UiBlockingMessage::startTimer() {

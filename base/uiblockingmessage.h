@@ -5,8 +5,11 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 
 namespace Ko {
+
+class Handover;
 
 // Shows the overlay (showing true) and runs the newest job 2000 ms after the last showBlocking;
 // a job that is replaced before its time never runs, and an empty job just shows the overlay
@@ -21,6 +24,7 @@ public:
     static constexpr int kDelayMs = 2000;
 
     UiBlockingMessage();
+    ~UiBlockingMessage() override;
 
     void showBlocking(std::function<void()> callback) override;
     bool showing() const { return m_showing; }
@@ -41,6 +45,7 @@ private:
     bool m_showing = false;
     // Counts stores, so that expire() can tell whether the job it ran stored a successor.
     std::uint64_t m_stores = 0;
+    const std::unique_ptr<Handover> m_handover;
 };
 
 } // namespace Ko

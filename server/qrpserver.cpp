@@ -2,6 +2,7 @@
 
 #include "astro/angleutil.h"
 #include "astro/iastrocalc.h"
+#include "base/backgroundwork.h"
 #include "base/byteutil.h"
 #include "base/clock.h"
 #include "base/ilocation.h"
@@ -14,7 +15,6 @@
 #include "server/planetariumcommon.h"
 
 #include <QDateTime>
-#include <QMetaObject>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -112,7 +112,7 @@ QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
       m_astroClock(std::move(astroClock)),
       m_alignmentDataContainer(std::move(alignmentDataContainer)),
       m_catalogSettings(std::move(catalogSettings)), m_zone(std::move(zone)),
-      m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_handover(std::make_unique<Handover>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 QrpServer::~QrpServer() {
     unsubscribe();
@@ -270,11 +270,10 @@ void QrpServer::serveNext() {
         if (resume)
             client->full = false;
     }
-    // The destructor joins the worker before this object goes, so the call is posted to a live
+    // The destructor joins the worker before the hand-over goes, so the call is posted to a live
     // object, and dropped with it.
     if (resume && !m_closing)
-        QMetaObject::invokeMethod(
-            this, [this, client] { readCommands(client); }, Qt::QueuedConnection);
+        m_handover->post([this, client] { readCommands(client); });
 }
 
 void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job) {

@@ -21,6 +21,7 @@ class ThreadPool;
 namespace Ko {
 
 class ClientConnection;
+class Handover;
 class IAlignmentDataContainer;
 class IAstroCalc;
 class IAstroClock;
@@ -154,6 +155,9 @@ private:
     int m_queuedCommands = 0;
     // Set by the destructor: commands still queued then are dropped.
     std::atomic<bool> m_closing{false};
+    // Carries the worker's "read on" back to this object's thread; declared before the pool so
+    // that it outlives the worker, which the destructor joins.
+    const std::unique_ptr<Handover> m_handover;
     std::unique_ptr<ThreadPool> m_pool;
 };
 

@@ -1,5 +1,6 @@
 #include "server/urlapiserver.h"
 
+#include "base/backgroundwork.h"
 #include "base/base64.h"
 #include "base/iplatformurl.h"
 #include "base/iuiblockingmessage.h"
@@ -10,8 +11,6 @@
 #include "mount/iconnectable.h"
 #include "mount/imountconnection.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -34,11 +33,6 @@ QUrl parse(const std::string& url) {
     return QUrl(QString::fromStdString(url), QUrl::TolerantMode);
 }
 
-bool onMainThread() {
-    const QCoreApplication* app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
-}
-
 // text as one log line: any application may send a request, so a control character it carries
 // (a line break that would forge a line of its own, a terminal escape) and the backslash that
 // introduces the escapes are written as "\xNN".
@@ -53,15 +47,6 @@ std::string loggable(const std::string& text) {
             out += c;
     }
     return out;
-}
-
-// Runs job on the main thread: at once when already there, else posted.
-void runOnMainThread(std::function<void()> job) {
-    if (onMainThread()) {
-        job();
-        return;
-    }
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(job), Qt::QueuedConnection);
 }
 
 } // namespace

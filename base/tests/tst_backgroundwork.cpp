@@ -347,6 +347,40 @@ private slots:
         QCOMPARE(ranOn.load() != nullptr, delivered);
     }
 
+    // run() acts inside the call only on the receiver's thread; from any other thread it is a
+    // post, taken later on the receiver's thread. runOnMainThread behaves so for the main thread.
+    void runIsAtOnceOnlyOnItsThread_data() {
+        QTest::addColumn<bool>("viaMainThread");
+        QTest::addColumn<bool>("fromWorker");
+        QTest::newRow("Handover, receiver's thread") << false << false;
+        QTest::newRow("Handover, background job") << false << true;
+        QTest::newRow("main thread, main thread") << true << false;
+        QTest::newRow("main thread, background job") << true << true;
+    }
+    void runIsAtOnceOnlyOnItsThread() {
+        QFETCH(bool, viaMainThread);
+        QFETCH(bool, fromWorker);
+        QObject receiver;
+        auto handover = std::make_shared<Handover>(&receiver);
+        std::atomic<QThread*> ranOn{nullptr};
+        const auto call = [&ranOn, viaMainThread, handover] {
+            auto record = [&ranOn] { ranOn = QThread::currentThread(); };
+            if (viaMainThread)
+                runOnMainThread(record);
+            else
+                handover->run(record);
+        };
+        if (fromWorker) {
+            runInBackground("run", call);
+            QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
+        } else {
+            call();
+            QCOMPARE(ranOn.load(), QThread::currentThread());
+        }
+        // From the job: taken on this thread, so never inside the job's call.
+        QTRY_COMPARE(ranOn.load(), QThread::currentThread());
+    }
+
     // A receiver that lives for the whole session is handed a Handover per request (a position
     // read of a user object, for one): each that goes takes its hook on the receiver with it,
     // wherever its last reference is dropped, so the receiver's teardown does not grow with the

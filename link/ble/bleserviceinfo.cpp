@@ -26,7 +26,7 @@ BLEServiceInfo::BLEServiceInfo(std::shared_ptr<IGattService> service, uint32_t r
                                QObject* parent)
     : QObject(parent), m_service(std::move(service)), m_retryCount(retryCount),
       m_name(m_service->serviceName()), m_uuid(GattText::uuid(m_service->serviceUuid())),
-      m_type(typeText(m_service->type())) {
+      m_type(typeText(m_service->type())), m_handover(std::make_unique<Handover>(this)) {
     connect(this, &BLEServiceInfo::triggerDiscoverDetail, this, &BLEServiceInfo::discoverDetail);
     connect(m_service.get(), &IGattService::stateChanged, this,
             &BLEServiceInfo::serviceDetailsDiscovered);
@@ -131,16 +131,14 @@ bool BLEServiceInfo::writeCharacteristic(const GattCharacteristic& ch, const QBy
         return false;
     const auto mode = ch.has(P::WriteNoResponse) ? QLowEnergyService::WriteWithoutResponse
                                                  : QLowEnergyService::WriteWithResponse;
-    QMetaObject::invokeMethod(
-        this, [this, ch, value, mode] { m_service->writeCharacteristic(ch, value, mode); });
+    m_handover->run([this, ch, value, mode] { m_service->writeCharacteristic(ch, value, mode); });
     return true;
 }
 
 bool BLEServiceInfo::writeDescriptor(const GattDescriptor& descriptor, const QByteArray& value) {
     if (!descriptor.isValid())
         return false;
-    QMetaObject::invokeMethod(
-        this, [this, descriptor, value] { m_service->writeDescriptor(descriptor, value); });
+    m_handover->run([this, descriptor, value] { m_service->writeDescriptor(descriptor, value); });
     return true;
 }
 
@@ -149,7 +147,7 @@ QByteArray BLEServiceInfo::readValue(const GattCharacteristic& ch) {
     if (!ch.isValid())
         return {};
     if (ch.has(P::Read)) {
-        QMetaObject::invokeMethod(this, [this, ch] { m_service->readCharacteristic(ch); });
+        m_handover->run([this, ch] { m_service->readCharacteristic(ch); });
         std::lock_guard lock(m_mutex);
         const auto held = m_heldValues.find(ch.uuid);
         return held == m_heldValues.end() ? ch.value : held->second;
@@ -166,7 +164,7 @@ QByteArray BLEServiceInfo::readValue(const GattCharacteristic& ch) {
 QByteArray BLEServiceInfo::readDescriptor(const GattDescriptor& descriptor) {
     if (!descriptor.isValid())
         return {};
-    QMetaObject::invokeMethod(this, [this, descriptor] { m_service->readDescriptor(descriptor); });
+    m_handover->run([this, descriptor] { m_service->readDescriptor(descriptor); });
     return descriptor.value;
 }
 

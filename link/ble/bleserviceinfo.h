@@ -11,6 +11,7 @@
 namespace Ko {
 
 class BLECharacteristicInfo;
+class Handover;
 
 // One GATT service of a connected device: discovers its characteristics, switches on their
 // notifications, and keeps the latest value each characteristic notified until somebody takes
@@ -84,6 +85,8 @@ private:
     QList<std::shared_ptr<BLECharacteristicInfo>> m_characteristics;
     std::map<QBluetoothUuid, QByteArray> m_notifiedValues;
     std::map<QBluetoothUuid, QByteArray> m_heldValues;
+    // Issues GATT requests made on other threads on this object's thread.
+    const std::unique_ptr<Handover> m_handover;
 };
 
 } // namespace Ko

@@ -14,6 +14,7 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace Ko {
@@ -336,6 +337,36 @@ void runOnMainThread(std::function<void()> call) {
     postToMainThread(std::move(call));
 }
 
+namespace {
+
+// Takes one object to its own thread and deletes it there, then itself. As with Handover, the
+// pointer waits under a lock of this class's own and the event that wakes the courier carries
+// nothing, so race detectors see the hand-over.
+class DeletionCourier : public QObject {
+public:
+    explicit DeletionCourier(QObject* object) {
+        std::lock_guard lock(m_mutex);
+        m_object = object;
+    }
+
+protected:
+    void customEvent(QEvent*) override {
+        QObject* object = nullptr;
+        {
+            std::lock_guard lock(m_mutex);
+            object = std::exchange(m_object, nullptr);
+        }
+        delete object;
+        delete this;
+    }
+
+private:
+    std::mutex m_mutex;
+    QObject* m_object = nullptr;
+};
+
+} // namespace
+
 void OwnerThreadDeleter::operator()(QObject* object) const {
     QThread* const home = object->thread();
     if (!home || home == QThread::currentThread() || home->isFinished()) {
@@ -344,8 +375,9 @@ void OwnerThreadDeleter::operator()(QObject* object) const {
     }
     // Not deleteLater: that waits for the event loop level it was called at, which a nested
     // loop on the owner thread may never return to.
-    QMetaObject::invokeMethod(
-        object, [object] { delete object; }, Qt::QueuedConnection);
+    auto* const courier = new DeletionCourier(object);
+    courier->moveToThread(home);
+    QCoreApplication::postEvent(courier, new QEvent(takeNextEvent()));
 }
 
 } // namespace Ko

@@ -164,7 +164,7 @@ endfunction()
 #     1. tests/tst_<name>.cpp holds only
 #          #include "app/tests/qmltestsetup.h"
 #          #include <QtQuickTest>
-#          QUICK_TEST_MAIN_WITH_SETUP(<name>, Ko::QmlTestSetup)
+#          KO_QUICK_TEST_MAIN(<name>)
 #     2. tests/tst_<name>/tst_<what>.qml files, each a TestCase that imports the interface's
 #        folders by their resource paths (import "qrc:/" and import "qrc:/CommonUI") and either
 #        creates the whole window (Qt.createComponent("qrc:/main.qml")) or builds a root of its
@@ -180,11 +180,15 @@ function(ko_add_qml_test name)
     cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
     set(test tst_${name})
     set(dir ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test})
-    add_executable(${test} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test}.cpp
-                   ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.cpp
-                   ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.h)
-    target_link_libraries(${test} PRIVATE ko_app ko_qml ${ARG_LIBS} Qt6::QuickTest
-                          Qt6::QuickControls2)
+    # The setup is the same in every program: compiled once, in a library of its own.
+    if(NOT TARGET ko_qmltestsetup)
+        add_library(ko_qmltestsetup STATIC ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.cpp
+                    ${PROJECT_SOURCE_DIR}/app/tests/qmltestsetup.h)
+        target_link_libraries(ko_qmltestsetup PUBLIC ko_app ko_qml Qt6::QuickTest
+                              Qt6::QuickControls2)
+    endif()
+    add_executable(${test} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${test}.cpp)
+    target_link_libraries(${test} PRIVATE ko_qmltestsetup ${ARG_LIBS})
     target_compile_definitions(${test} PRIVATE QUICK_TEST_SOURCE_DIR="${dir}"
                                KO_QML_TEST_DIR="${dir}")
     add_dependencies(${test} ko_resources)

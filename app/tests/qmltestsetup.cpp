@@ -103,8 +103,8 @@ const char kDefaultSettings[] = R"({
     "loc.use_sensor": false
 })";
 
-QByteArray settingsForTest() {
-    QFile own(QStringLiteral(KO_QML_TEST_DIR "/Settings.txt"));
+QByteArray settingsForTest(const QString& testDir) {
+    QFile own(testDir + QStringLiteral("/Settings.txt"));
     if (own.open(QIODevice::ReadOnly))
         return own.readAll();
     return kDefaultSettings;
@@ -352,7 +352,7 @@ QVariantList QmlTestHelper::shutterCalls() const {
     return out;
 }
 
-QmlTestSetup::QmlTestSetup() {
+QmlTestSetup::QmlTestSetup(QString testDir) : m_testDir(std::move(testDir)) {
     useScratchHome(m_home.path());
     useTestServerPorts();
 }
@@ -368,7 +368,8 @@ void QmlTestSetup::qmlEngineAvailable(QQmlEngine* engine) {
     const QString settingsPath = m_home.filePath("data/QuorvelPro/Settings.txt");
     QDir().mkpath(QFileInfo(settingsPath).path());
     QFile file(settingsPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(settingsForTest()) < 0)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(settingsForTest(m_testDir)) < 0)
         qFatal("cannot write %s", qPrintable(settingsPath));
     file.close();
 

@@ -116,14 +116,26 @@ private:
 class QmlTestSetup : public QObject {
     Q_OBJECT
 public:
-    QmlTestSetup();
+    // testDir: the folder of the program's test files, which may hold its own "Settings.txt".
+    explicit QmlTestSetup(QString testDir);
 
 public slots:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine* engine);
 
 private:
+    const QString m_testDir;
     QTemporaryDir m_home;
 };
 
 } // namespace Ko
+
+// The main function of a ko_add_qml_test program; its build names the test folder. The setup is
+// compiled once for all of them, so the folder reaches it here.
+#define KO_QUICK_TEST_MAIN(name)                                                                   \
+    namespace {                                                                                    \
+    struct name##Setup : Ko::QmlTestSetup {                                                        \
+        name##Setup() : QmlTestSetup(QStringLiteral(KO_QML_TEST_DIR)) {}                           \
+    };                                                                                             \
+    }                                                                                              \
+    QUICK_TEST_MAIN_WITH_SETUP(name, name##Setup)

@@ -2,4 +2,4 @@
 
 #include <QtQuickTest>
 
-QUICK_TEST_MAIN_WITH_SETUP(commonui, Ko::QmlTestSetup)
+KO_QUICK_TEST_MAIN(commonui)

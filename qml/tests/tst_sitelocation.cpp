@@ -2,4 +2,4 @@
 
 #include <QtQuickTest>
 
-QUICK_TEST_MAIN_WITH_SETUP(sitelocation, Ko::QmlTestSetup)
+KO_QUICK_TEST_MAIN(sitelocation)

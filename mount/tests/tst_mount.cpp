@@ -552,14 +552,14 @@ private slots:
     }
 
     // An abort during a GoTo with tracking on ends it with Cancel; axis 1 goes on tracking, axis 2
-    // stops, and the GoTo's bookkeeping is cleared. The mount's time stands still, so the axes
-    // cannot reach the target before the abort however slowly this machine gets to it.
+    // stops, and the GoTo's bookkeeping is cleared. Where the axes are then depends on how far the
+    // GoTo had come (on a slow machine, to its last pass near the target), so the controller's
+    // axis 2 is checked to stand still instead.
     void abortDuringGoto() {
         ManualRig rig(MountMode_::EQ);
         rig.mount->setTrackingEnabled(true);
         FinishProbe finish;
         finish.subscribe(*rig.mount);
-        rig.clock->freeze();
         QVERIFY(rig.mount->slewToAsync(
             MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
         QVERIFY(rig.mount->slewToTarget().hasValue());
@@ -572,7 +572,14 @@ private slots:
         QCOMPARE(rig.tasks->take(), (QStringList{"trck", "stop 2"}));
         QCOMPARE(rig.tags(), QString("trck/stop"));
         QVERIFY(rig.mount->trackingEnabled());
-        QVERIFY(distance(rig, rig.mount->axisPositions(), {0.5, 1.0}) > 0.1);
+        // Once the stop has run, a second of the mount's time leaves the axis where it was.
+        const auto axis2StandsStill = [&rig] {
+            const double at = rig.axis->readPosition(1).value();
+            const int64_t atMs = rig.axis->lastPosition(1).timeMs;
+            QTest::qWaitFor([&] { return rig.clock->nowMs() - atMs >= 1000; });
+            return rig.axis->readPosition(1).value() == at;
+        };
+        QTRY_VERIFY(axis2StandsStill());
     }
 
     // A GoTo started while another runs is not lost: the first ends with Cancel for its own

@@ -94,6 +94,13 @@ private slots:
         // moment.
         std::vector<Snapshot> seen;
         bool snapshotting = false;
+        // The time stops already on the thread that reports a change: a loaded machine may take
+        // long to bring the change here, and the GoTo would run on meanwhile, as far as its end.
+        // The context goes before the rig, and the connection with it.
+        QObject reportContext;
+        connect(
+            rig.holder.get(), &IMountConnection::slewToStateChanged, &reportContext,
+            [clock = rig.clock] { clock->freeze(); }, Qt::DirectConnection);
         connect(&status, &IGotoStatus::valueChanged, this, [&] {
             if (snapshotting)
                 return;

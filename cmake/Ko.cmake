@@ -206,7 +206,8 @@ endfunction()
 #   probe options, e.g. --language de) of the current folder under xvfb-run
 #   on the xcb platform (offscreen rendering drops the Material backgrounds and shader effects),
 #   starting from the settings file (default qml/tests/shots/Settings.txt: the emulated mount in
-#   EQ mode, not connected at launch, day colours). The pictures stay under
+#   EQ mode, not connected at launch, day colours, a site at 46 degrees north, where the sky around
+#   the pole the mount starts at stays up at any hour). The pictures stay under
 #   test-artifacts/screenshots/<area>/ of the build folder; look at them. Labelled "screenshots",
 #   which the ThreadSanitizer pass leaves out.
 function(ko_add_shots_test area)

@@ -49,8 +49,13 @@ QtObject {
               wait: () => inj_mountConnection.connected && !inj_iConnectable.busy, timeoutMs: 20000 },
             { run: () => inj_identifyList.refresh(), wait: () => inj_identifyList.list.length > 3 },
             { run: () => {
-                  inj_objectInfoList.astroObjShow(inj_identifyList.getAstroObj(
-                      Math.min(3, inj_identifyList.list.length - 1)))
+                  // A few objects away, so the GoTo lasts; one the mount may go to at this hour.
+                  const list = inj_identifyList
+                  for (let i = Math.min(3, list.list.length - 1); i < list.list.length; ++i) {
+                      inj_objectInfoList.astroObjShow(list.getAstroObj(i))
+                      if (inj_objectInfoList.slewToProhibition === undefined)
+                          break
+                  }
                   inj_objectInfoList.startGoTo()
                   settled = false
                   settle.restart()

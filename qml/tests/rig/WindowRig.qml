@@ -37,15 +37,20 @@ QtObject {
         return inj_identifyList.getAstroObj(skip || 0)
     }
 
-    // Skips the objects that a GoTo would refuse (too low, too near the Sun).
-    function startGoTo(skip) {
-        let i = skip || 0
-        nearObject(i)
-        for (; i < inj_identifyList.list.length; ++i) {
+    // Shows one of the nearest objects, from skip on, that a GoTo would not refuse (too low, too
+    // near the Sun): which ones are up depends on the hour.
+    function showReachable(skip) {
+        nearObject(skip)
+        for (let i = skip || 0; i < inj_identifyList.list.length; ++i) {
             inj_objectInfoList.astroObjShow(inj_identifyList.getAstroObj(i))
             if (inj_objectInfoList.slewToProhibition === undefined)
-                break
+                return
         }
+        testCase.fail("no object nearby is within reach")
+    }
+
+    function startGoTo(skip) {
+        showReachable(skip)
         inj_objectInfoList.startGoTo()
         testCase.tryVerify(() => !inj_gotoStatus.done, 10000, "GoTo started")
     }

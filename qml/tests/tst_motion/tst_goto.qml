@@ -96,7 +96,7 @@ TestCase {
     function test_secondGoToKeepsDialogOpen() {
         rig.startGoTo(1)
         tryVerify(() => popup.opened, 2000)
-        inj_objectInfoList.astroObjShow(rig.nearObject(0))
+        rig.showReachable(0)
         inj_objectInfoList.startGoTo()
         rig.waitGoToEnd()
         tryVerify(() => !popup.visible)

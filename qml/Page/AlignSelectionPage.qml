@@ -40,24 +40,28 @@ AlignWorkflowPage {
         UI_RowDivider {
             Layout.fillWidth: true
         }
-        Repeater {
-            objectName: "rows"
-            model: root.rows
+        // The rows change with each alignment: they sit in a plain column, so the layout never
+        // holds a row the repeater has destroyed (see PolarScope_Drawing.qml).
+        Column {
+            Layout.fillWidth: true
+            Repeater {
+                objectName: "rows"
+                model: root.rows
 
-            UI_ListRow {
-                required property var modelData
-                required property int index
-                Layout.fillWidth: true
-                rowBottomDivider: index < root.rows.length - 1
-                RowLayout {
-                    anchors.fill: parent
-                    Label {
-                        Layout.fillWidth: true
-                        text: modelData.a
-                    }
-                    Label {
-                        horizontalAlignment: Text.AlignRight
-                        text: modelData.b
+                UI_ListRow {
+                    required property var modelData
+                    required property int index
+                    rowBottomDivider: index < root.rows.length - 1
+                    RowLayout {
+                        anchors.fill: parent
+                        Label {
+                            Layout.fillWidth: true
+                            text: modelData.a
+                        }
+                        Label {
+                            horizontalAlignment: Text.AlignRight
+                            text: modelData.b
+                        }
                     }
                 }
             }

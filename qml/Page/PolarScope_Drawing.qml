@@ -66,20 +66,25 @@ Item {
                 font.capitalization: Font.MixedCase
             }
         }
-        Repeater {
-            objectName: "infoRows"
-            model: _m.info.infoList
-            RowLayout {
-                required property var modelData
-                Layout.fillWidth: true
-                Layout.leftMargin: 10
-                Layout.rightMargin: 10
-                Label {
-                    Layout.fillWidth: true
-                    text: modelData.field
-                }
-                Label {
-                    text: modelData.fieldValue
+        // The rows are made anew on every refresh. A layout that holds a repeater's rows itself
+        // can still reach a row the repeater has just destroyed and crash; a plain column between
+        // them keeps the layout's own children fixed.
+        Column {
+            Layout.fillWidth: true
+            Repeater {
+                objectName: "infoRows"
+                model: _m.info.infoList
+                RowLayout {
+                    required property var modelData
+                    x: 10
+                    width: parent.width - 20
+                    Label {
+                        Layout.fillWidth: true
+                        text: modelData.field
+                    }
+                    Label {
+                        text: modelData.fieldValue
+                    }
                 }
             }
         }

@@ -1,8 +1,10 @@
 import QtQuick
 import Ko.Quorvel
+import "rig/AlignRig.js" as AlignRig
 
-// The first star list of a three-star alignment, then align-with-sync, the model
-// terms and the polar scope for both hemispheres; every picture in day and night colours.
+// The first star list of a three-star alignment and the preview of the three stars chosen, then
+// align-with-sync, the model terms and the polar scope for both hemispheres; every picture in day
+// and night colours.
 QtObject {
 
     function byName(w, name) {
@@ -31,16 +33,46 @@ QtObject {
 
     }
 
+    function childNamed(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        for (let i = 0; i < item.children.length; ++i) {
+            const found = childNamed(item.children[i], name)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    // Chooses the enabled star of list i nearest to where the mount points, once the list shows.
+    function choose(i) {
+        const w = probe.window
+        const page = byName(w, "alignStarList" + i)
+        return [
+            { wait: () => w.inj_stackView.currentItem === page
+                          && inj_alignStarCalculator["list" + i].length > 0 },
+            { run: () => {
+                  const rows = inj_alignStarCalculator["list" + i]
+                  const from = AlignRig.azAltOf(inj_trailPointsStatus.targetPosition2)
+                  childNamed(page, "list").selectedIndex(AlignRig.nearestEnabled(rows, from))
+              } }
+        ]
+    }
+
     function steps() {
         const w = probe.window
         const top = () => w.inj_stackView.currentItem
+        const selection = byName(w, "alignSelectionPage")
         return [
             { run: () => inj_iConnectable.startSession(),
               wait: () => inj_mountConnection.connected && !inj_iConnectable.busy, timeoutMs: 20000 },
             { run: () => {
                   inj_alignmentRoutine.start(AlignmentType.Star3)
               } }
-        ].concat(starList(0), [
+        ].concat(starList(0), choose(0), choose(1), choose(2),
+                 both("selection", null, () => top() === selection), [
             { run: () => {
                   w.inj_mainUIUtil.goHome()
                   w.inj_stackView.push("qrc:/Page/AlignWithSyncPage.qml")

@@ -1,6 +1,7 @@
 import QtQuick
 import Ko.Quorvel
 import "rig/AlignRig.js" as AlignRig
+import "rig/Find.js" as Find
 
 // The first star list of a three-star alignment and the preview of the three stars chosen, then
 // align-with-sync, the model terms and the polar scope for both hemispheres; every picture in day
@@ -33,19 +34,6 @@ QtObject {
 
     }
 
-    function childNamed(item, name) {
-        if (!item)
-            return null
-        if (item.objectName === name)
-            return item
-        for (let i = 0; i < item.children.length; ++i) {
-            const found = childNamed(item.children[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
-
     // Chooses the enabled star of list i nearest to where the mount points, once the list shows.
     function choose(i) {
         const w = probe.window
@@ -56,7 +44,7 @@ QtObject {
             { run: () => {
                   const rows = inj_alignStarCalculator["list" + i]
                   const from = AlignRig.azAltOf(inj_trailPointsStatus.targetPosition2)
-                  childNamed(page, "list").selectedIndex(AlignRig.nearestEnabled(rows, from))
+                  Find.itemNamed(page, "list").selectedIndex(AlignRig.nearestEnabled(rows, from))
               } }
         ]
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import "tst_connect"
+import "rig/Find.js" as Find
 
 // Connecting and the slew pad in day and night colours: the connect popup while connecting, with
 // devices and with none found, both questions, "Please wait", the settings page on each tab,
@@ -38,14 +39,14 @@ QtObject {
 
     // The window's own popups follow a service published under their service's name.
     function headerPopup(name) {
-        return find(probe.window.header, name)
+        return Find.named(probe.window.header, name)
     }
 
     function popupSteps(mode) {
         const popup = headerPopup("popupConnect")
         const modeQuestion = headerPopup("popupMountMode")
         const parkQuestion = headerPopup("popupLoadParkData")
-        const pleaseWait = find(probe.window.contentItem, "uiBlockingMessage")
+        const pleaseWait = Find.named(probe.window.contentItem, "uiBlockingMessage")
         return [
             { run: () => {
                   probe.publish("inj_iConnectable", session)
@@ -136,7 +137,7 @@ QtObject {
               },
               // The pulse is pictured near its brightest.
               wait: () => {
-                  const pulse = find(footer, "prompt0")
+                  const pulse = Find.named(footer, "prompt0")
                   return footer.displayControl && pulse !== null && pulse.opacity > 0.25
               },
               shot: "pad_blinking_" + mode },
@@ -148,25 +149,9 @@ QtObject {
     }
 
     function sunBanner() {
-        return find(probe.window.footer, "sunWarningBanner")
+        return Find.named(probe.window.footer, "sunWarningBanner")
     }
 
-    // Searches items and the objects they hold, popups included.
-    function find(object, name) {
-        if (!object)
-            return null
-        if (object.objectName === name)
-            return object
-        const held = object.data !== undefined ? object.data : object.children
-        if (!held)
-            return null
-        for (let i = 0; i < held.length; ++i) {
-            const found = find(held[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
 
     function steps() {
         const w = probe.window

@@ -1,5 +1,6 @@
 import QtQuick
 import "tst_connect"
+import "rig/Find.js" as Find
 
 // The main screens in the probe's --language, day colours: the main menu, the connect popup,
 // the object page, the settings menu and pages, and the reset-alignment dialog.
@@ -29,7 +30,7 @@ QtObject {
     function steps() {
         const w = probe.window
         const stack = w.inj_stackView
-        const popup = find(w.header, "popupConnect")
+        const popup = Find.named(w.header, "popupConnect")
         const list = [
             { wait: () => stack.currentItem !== null && stack.currentItem.width > 0,
               shot: "mainmenu" },
@@ -67,17 +68,4 @@ QtObject {
         return list
     }
 
-    function find(object, name) {
-        if (!object)
-            return null
-        if (object.objectName === name)
-            return object
-        const held = object.data !== undefined ? object.data : object.children
-        for (let i = 0; held && i < held.length; ++i) {
-            const found = find(held[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
 }

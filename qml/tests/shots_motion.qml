@@ -1,6 +1,7 @@
 import QtQuick
 import Ko.Quorvel
 import "rig/AlignRig.js" as AlignRig
+import "rig/GoToRig.js" as GoToRig
 
 // The GoTo dialog, the tracking page in each mode, the trail-point dialog running and ended,
 // and the Sun warning with its quiz; every picture in day and night colours.
@@ -49,13 +50,10 @@ QtObject {
               wait: () => inj_mountConnection.connected && !inj_iConnectable.busy, timeoutMs: 20000 },
             { run: () => inj_identifyList.refresh(), wait: () => inj_identifyList.list.length > 3 },
             { run: () => {
-                  // A few objects away, so the GoTo lasts; one the mount may go to at this hour.
-                  const list = inj_identifyList
-                  for (let i = Math.min(3, list.list.length - 1); i < list.list.length; ++i) {
-                      inj_objectInfoList.astroObjShow(list.getAstroObj(i))
-                      if (inj_objectInfoList.slewToProhibition === undefined)
-                          break
-                  }
+                  // A few objects away, so the GoTo lasts.
+                  if (!GoToRig.showReachable(inj_identifyList, inj_objectInfoList,
+                                             Math.min(3, inj_identifyList.list.length - 1)))
+                      probe.fail("no object nearby is within reach")
                   inj_objectInfoList.startGoTo()
                   settled = false
                   settle.restart()

@@ -1,5 +1,6 @@
 import QtQuick
 import Ko.AstroBase
+import "rig/Find.js" as Find
 
 // The Wi-Fi page (over a stand-in service: the emulated mount has no Wi-Fi module), the
 // user-object pages and the camera pages, in day and night colours.
@@ -40,19 +41,6 @@ QtObject {
         property var mount: null
     }
 
-    function find(item, name) {
-        if (!item)
-            return null
-        if (item.objectName === name)
-            return item
-        const kids = item.children || []
-        for (let i = 0; i < kids.length; ++i) {
-            const found = find(kids[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
 
     function push(url, props) {
         page = probe.window.inj_stackView.push(url, props || {})
@@ -108,11 +96,11 @@ QtObject {
               },
               wait: () => page !== null && !page.showBusyLayer, shot: "wifi_" + mode },
             { run: () => {
-                  find(page, "modifyAp").checked = true
-                  find(page, "modifySta").checked = true
+                  Find.itemNamed(page, "modifyAp").checked = true
+                  Find.itemNamed(page, "modifySta").checked = true
                   page.dhcpSwitch.checked = false
-                  find(page, "apChannel").text = "15"
-                  find(page, "staIp").text = "192.168.1.256"
+                  Find.itemNamed(page, "apChannel").text = "15"
+                  Find.itemNamed(page, "staIp").text = "192.168.1.256"
               },
               wait: () => !page.applyEnabled, shot: "wifi_invalid_" + mode },
             { run: () => setWifi(true, undefined), wait: () => page.showBusyLayer,
@@ -126,28 +114,28 @@ QtObject {
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: false, profileList: inj_userObject_CE })
               },
               wait: () => page !== null && page.profile !== null, timeoutMs: 5000 },
-            { wait: () => find(page, "nameField").text === "Current object",
+            { wait: () => Find.itemNamed(page, "nameField").text === "Current object",
               shot: "celestial_" + mode },
-            { run: () => find(page, "editButton").clicked(), wait: () => find(page, "pane").editMode,
+            { run: () => Find.itemNamed(page, "editButton").clicked(), wait: () => Find.itemNamed(page, "pane").editMode,
               shot: "celestial_edit_" + mode },
             { run: () => {
                   home()
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: true, profileList: inj_userObject_TE })
               },
               wait: () => page !== null && page.profile !== null, shot: "terrestrial_" + mode },
-            { run: () => find(page, "editButton").clicked(), wait: () => find(page, "pane").editMode,
+            { run: () => Find.itemNamed(page, "editButton").clicked(), wait: () => Find.itemNamed(page, "pane").editMode,
               shot: "terrestrial_edit_" + mode },
             { run: () => {
                   home()
                   inj_cameraControl.isBulb = false
                   push("qrc:/Page/CameraControlPage.qml")
               },
-              wait: () => page !== null && find(page, "startButton").enabled, shot: "camera_timer_" + mode },
+              wait: () => page !== null && Find.itemNamed(page, "startButton").enabled, shot: "camera_timer_" + mode },
             { run: () => page.editGroup(1), wait: () => w.inj_stackView.currentItem !== page,
               shot: "camera_group_" + mode },
             { run: () => w.inj_stackView.pop(), wait: () => w.inj_stackView.currentItem === page },
             { run: () => {
-                  find(page, "modeBar").currentIndex = 1
+                  Find.itemNamed(page, "modeBar").currentIndex = 1
                   settled = false
                   settle.restart()
               },

@@ -1,5 +1,6 @@
 import QtQuick
 import Ko.Quorvel
+import "../rig/Find.js" as Find
 
 // Visits every menu, page, popup and dialog of the program and checks the texts on screen at
 // each stop. With the mount disconnected, then connected (connect: false leaves out the second
@@ -333,7 +334,7 @@ QtObject {
                       })]
         for (const name of ["alignSelectionPage", "alignStarList0", "centeringPage",
                             "instructionStepPage"]) {
-            const page = find(w.contentItem, name) || findObject(w, name)
+            const page = Find.itemNamed(w.contentItem, name) || findObject(w, name)
             if (page)
                 list.push(pageVisit(name, () => stack.push(page)))
         }
@@ -342,7 +343,7 @@ QtObject {
         const toaster = w.inj_toaster
         list.push({ label: "help", run: () => {
                         stack.push("qrc:/Page/UtilityMenu.qml")
-                        find(stack.currentItem, "help").clicked()
+                        Find.itemNamed(stack.currentItem, "help").clicked()
                     },
                     wait: () => toaster.count > 0 && helpStandIn.opened > 0,
                     then: () => {
@@ -353,18 +354,6 @@ QtObject {
         return list.concat(popupVisits("window", popups))
     }
 
-    function find(item, name) {
-        if (!item)
-            return null
-        if (item.objectName === name)
-            return item
-        for (let i = 0; i < item.children.length; ++i) {
-            const found = find(item.children[i], name)
-            if (found)
-                return found
-        }
-        return null
-    }
 
     function findObject(w, name) {
         for (let i = 0; i < w.data.length; ++i) {
@@ -380,14 +369,14 @@ QtObject {
         const w = probe.window
         const stack = w.inj_stackView
         const lists = ["alignStarList0", "alignStarList1"].map(
-            name => find(w.contentItem, name) || findObject(w, name))
+            name => Find.itemNamed(w.contentItem, name) || findObject(w, name))
         const calculator = inj_alignStarCalculator
         return [
             { label: "alignment: 1st star", run: () => inj_alignmentRoutine.start(AlignmentType.Star3),
               wait: () => stack.currentItem === lists[0] && calculator.list0.length > 0,
               then: () => check("alignment: 1st star") },
             { label: "alignment: 2nd star",
-              run: () => find(lists[0], "list").selectedIndex(
+              run: () => Find.itemNamed(lists[0], "list").selectedIndex(
                   calculator.list0.findIndex(row => row.isEnableListItem)),
               wait: () => stack.currentItem === lists[1], then: () => check("alignment: 2nd star") },
             { label: "disconnecting", run: () => inj_iConnectable.startNextAction(),

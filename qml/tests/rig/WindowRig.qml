@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import "GoToRig.js" as GoToRig
 
 // The whole window on the real composition root with the emulated mount, and the few steps the
 // motion and alignment tests share.
@@ -37,16 +38,11 @@ QtObject {
         return inj_identifyList.getAstroObj(skip || 0)
     }
 
-    // Shows one of the nearest objects, from skip on, that a GoTo would not refuse (too low, too
-    // near the Sun): which ones are up depends on the hour.
+    // Shows one of the nearest objects, from skip on, that a GoTo would not refuse.
     function showReachable(skip) {
         nearObject(skip)
-        for (let i = skip || 0; i < inj_identifyList.list.length; ++i) {
-            inj_objectInfoList.astroObjShow(inj_identifyList.getAstroObj(i))
-            if (inj_objectInfoList.slewToProhibition === undefined)
-                return
-        }
-        testCase.fail("no object nearby is within reach")
+        if (!GoToRig.showReachable(inj_identifyList, inj_objectInfoList, skip || 0))
+            testCase.fail("no object nearby is within reach")
     }
 
     function startGoTo(skip) {

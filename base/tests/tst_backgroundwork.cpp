@@ -215,7 +215,13 @@ private slots:
 
     // Calls posted from a worker while the receiver's thread takes the earlier ones off the queue
     // all arrive, once each and in order. Poster and receiver share the queue; ThreadSanitizer
-    // reports any access to it that the lock does not order.
+    // reports any access to it that the lock does not order. It sees one only where a post lands
+    // while the receiver is busy taking or running a call: a poster that runs ahead on a loaded
+    // machine, done before the receiver wakes, is ordered before every later take by the
+    // receiver's next use of the lock, and hides the fault. So the last calls go in lock-step:
+    // each is posted only once the receiver has run the one two before it, and the receiver waits
+    // in each call until the next one is posted. The two hand-shakes use locks of their own, each
+    // ordering one direction only, so that neither orders a take before the post that follows.
     void handoverWhileTheQueueDrains_data() {
         QTest::addColumn<bool>("receiverOnWorker");
         QTest::newRow("main-thread receiver") << false;
@@ -224,6 +230,8 @@ private slots:
     void handoverWhileTheQueueDrains() {
         QFETCH(bool, receiverOnWorker);
         constexpr int kCalls = 2000;
+        // From here on in lock-step.
+        constexpr int kLockStepFrom = kCalls - 200;
         QThread owner;
         auto* receiver = new QObject;
         if (receiverOnWorker) {
@@ -234,25 +242,52 @@ private slots:
         ThreadCall::run(
             receiver, [&] { handover = std::make_shared<Handover>(receiver); }, true);
 
+        // A number one thread raises and another waits for.
+        struct Counter {
+            std::mutex mutex;
+            std::condition_variable raised;
+            int value = 0;
+
+            void raiseTo(int v) {
+                {
+                    std::lock_guard lock(mutex);
+                    value = v;
+                }
+                raised.notify_all();
+            }
+            void waitFor(int v) {
+                std::unique_lock lock(mutex);
+                raised.wait(lock, [&] { return value >= v; });
+            }
+        };
         // Shared: a failed check leaves the poster and its calls running.
         struct Tally {
             std::atomic<int> received{0};
             std::atomic<bool> inOrder{true};
             Gate halfPosted;
+            Counter posted; // calls posted, counted from just before the lock-step part
+            Counter ran;    // calls run
         };
         auto tally = std::make_shared<Tally>();
         runInBackground("poster", [handover, tally] {
             for (int i = 0; i < kCalls; ++i) {
+                if (i >= kLockStepFrom)
+                    tally->ran.waitFor(i - 1);
                 handover->post([i, tally] {
                     // The receiver starts taking calls once half are queued, and goes on while
                     // the rest are posted.
                     if (i == 0)
                         tally->halfPosted.wait();
+                    if (i >= kLockStepFrom - 1 && i < kCalls - 1)
+                        tally->posted.waitFor(i + 2);
                     if (tally->received.fetch_add(1) != i)
                         tally->inOrder = false;
+                    tally->ran.raiseTo(i + 1);
                 });
                 if (i == kCalls / 2)
                     tally->halfPosted.release();
+                if (i >= kLockStepFrom - 1)
+                    tally->posted.raiseTo(i + 1);
             }
         });
         QTRY_COMPARE(tally->received.load(), kCalls);
@@ -269,6 +304,9 @@ private slots:
     }
 
     // A result reaches its receiver on the receiver's thread, and only while the receiver lives.
+    // What a call captured goes with it: after it ran, where it was refused, or, still queued
+    // when the receiver goes, with the receiver on its thread; never kept until the Handover
+    // goes, which may be much later (a capture can hold a service or an open link).
     void handoverDropsForAGoneReceiver_data() {
         QTest::addColumn<bool>("receiverOnWorker");
         QTest::addColumn<int>("destroyAt"); // 0 never, 1 before the post, 2 with the call queued
@@ -312,9 +350,17 @@ private slots:
         }
 
         std::atomic<QThread*> ranOn{nullptr};
+        std::atomic<QThread*> postedOn{nullptr};
+        std::atomic<QThread*> releasedOn{nullptr};
         std::atomic<bool> posted{false};
         runInBackground("handover", [&, handover] {
-            handover->post([&ranOn] { ranOn = QThread::currentThread(); });
+            postedOn = QThread::currentThread();
+            auto capture = std::shared_ptr<int>(new int(0), [&releasedOn](int* p) {
+                releasedOn = QThread::currentThread();
+                delete p;
+            });
+            handover->post(
+                [&ranOn, capture = std::move(capture)] { ranOn = QThread::currentThread(); });
             posted = true;
         });
         QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
@@ -345,39 +391,52 @@ private slots:
                 delete receiver;
         }
         QCOMPARE(ranOn.load() != nullptr, delivered);
+        // The Handover still lives here.
+        QVERIFY(handover);
+        QCOMPARE(releasedOn.load(), destroyAt == 1 ? postedOn.load() : home);
     }
 
     // run() acts inside the call only on the receiver's thread; from any other thread it is a
-    // post, taken later on the receiver's thread. runOnMainThread behaves so for the main thread.
+    // post, taken later on the receiver's thread. post() is taken later even when made on the
+    // receiver's thread: a caller in the middle of a change, or holding a lock the call takes,
+    // is never re-entered. runOnMainThread and postToMainThread behave so for the main thread.
     void runIsAtOnceOnlyOnItsThread_data() {
         QTest::addColumn<bool>("viaMainThread");
+        QTest::addColumn<bool>("viaPost");
         QTest::addColumn<bool>("fromWorker");
-        QTest::newRow("Handover, receiver's thread") << false << false;
-        QTest::newRow("Handover, background job") << false << true;
-        QTest::newRow("main thread, main thread") << true << false;
-        QTest::newRow("main thread, background job") << true << true;
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("Handover run, receiver's thread") << false << false << false << true;
+        QTest::newRow("Handover run, background job") << false << false << true << false;
+        QTest::newRow("Handover post, receiver's thread") << false << true << false << false;
+        QTest::newRow("Handover post, background job") << false << true << true << false;
+        QTest::newRow("main thread run, main thread") << true << false << false << true;
+        QTest::newRow("main thread run, background job") << true << false << true << false;
+        QTest::newRow("main thread post, main thread") << true << true << false << false;
+        QTest::newRow("main thread post, background job") << true << true << true << false;
     }
     void runIsAtOnceOnlyOnItsThread() {
         QFETCH(bool, viaMainThread);
+        QFETCH(bool, viaPost);
         QFETCH(bool, fromWorker);
+        QFETCH(bool, atOnce);
         QObject receiver;
         auto handover = std::make_shared<Handover>(&receiver);
         std::atomic<QThread*> ranOn{nullptr};
-        const auto call = [&ranOn, viaMainThread, handover] {
+        const auto call = [&ranOn, viaMainThread, viaPost, handover] {
             auto record = [&ranOn] { ranOn = QThread::currentThread(); };
             if (viaMainThread)
-                runOnMainThread(record);
+                viaPost ? postToMainThread(record) : runOnMainThread(record);
             else
-                handover->run(record);
+                viaPost ? handover->post(record) : handover->run(record);
         };
         if (fromWorker) {
             runInBackground("run", call);
             QVERIFY(finishBackgroundWork(std::chrono::seconds(10)));
         } else {
             call();
-            QCOMPARE(ranOn.load(), QThread::currentThread());
         }
-        // From the job: taken on this thread, so never inside the job's call.
+        // A call taken later waits for this thread's event loop, which has not run since.
+        QCOMPARE(ranOn.load(), atOnce ? QThread::currentThread() : nullptr);
         QTRY_COMPARE(ranOn.load(), QThread::currentThread());
     }
 

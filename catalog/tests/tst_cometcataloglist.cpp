@@ -1,9 +1,13 @@
 #include "astro/angleutil.h"
 #include "catalog/cometcataloglist.h"
+#include "catalog/cometfile.h"
 #include "catalog/icometfile.h"
 #include "catalog/tests/catalogrig.h"
+#include "catalog/tests/fakehttpserver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +33,8 @@ constexpr double kArcsec = kDeg / 3600;
 constexpr double kLightDaysPerAu = 0.0057755183;
 // An age that stands for a timestamp file holding the lowest 64-bit number.
 constexpr qint64 kLowestStoredTime = std::numeric_limits<qint64>::min();
+// Long enough for the transfer time-out on a loaded sanitizer build.
+constexpr int kFinishWithinMs = 15000;
 
 // Lines of the shipped seed file.
 const char* const kHalley =
@@ -382,6 +388,77 @@ private slots:
         QCOMPARE(rig.file->downloads, downloads);
         // Every refresh is answered: at once, or by the end of the download it started.
         QCOMPARE(rig.changed, refreshes - rig.file->downloads + finished);
+    }
+
+    // A refresh while a download runs, whoever started it, shows the local file at once and asks
+    // for no other transfer; once the download has ended, a later showing may download again.
+    // Through the real file and downloader, against a server on loopback. Steps: "show",
+    // "refresh", "button" (the download button of the filter popup), "end" (the running download
+    // ends), "+61m" (the clock moves 61 minutes).
+    void refreshWhileDownloading_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("answeredAtOnce"); // for each refresh
+        QTest::newRow("shown again while its download runs")
+            << "show refresh show refresh end" << 200 << 1 << "no yes";
+        QTest::newRow("shown again while its failing download runs")
+            << "show refresh show refresh end" << 404 << 1 << "no yes";
+        QTest::newRow("shown while the button's download runs")
+            << "button show refresh end" << 200 << 1 << "yes";
+        QTest::newRow("shown again after the download failed over an hour ago")
+            << "show refresh end +61m show refresh end" << 404 << 2 << "no no";
+    }
+    void refreshWhileDownloading() {
+        QFETCH(QString, steps);
+        QFETCH(int, status);
+        QFETCH(int, requests);
+        QFETCH(QString, answeredAtOnce);
+        // A local file without a timestamp: never downloaded, so always old.
+        const QString data = m_tmp.filePath(QString("data%1").arg(++m_files));
+        QVERIFY(QDir().mkpath(data));
+        QFile local(data + "/CometEls.txt");
+        QVERIFY(local.open(QIODevice::WriteOnly));
+        local.write(QByteArray(kEncke) + "\n");
+        local.close();
+        FakeHttpServer server;
+        server.answer(status, QByteArray(kHalley) + "\n");
+        Sky sky(kJd, 52 * kDeg, 0);
+        auto file = std::make_shared<CometFile>(std::make_shared<FakeFileUtil>(data.toStdString()),
+                                                server.url());
+        CometCatalogList comets(sky.astroClock, sky.location, file, sky.clock);
+        int changed = 0;
+        comets.changed.append([&changed] { ++changed; });
+        // Once for each ask to download, dropped or not, and once for each end.
+        QSignalSpy downloadingChanged(file.get(), &ICometFile::downloadingChanged);
+
+        QStringList answered;
+        int ended = 0;
+        for (const QString& step : steps.split(' ')) {
+            if (step == "show") {
+                comets.shown();
+            } else if (step == "refresh") {
+                const int before = changed;
+                comets.refresh();
+                answered << (changed > before ? "yes" : "no");
+            } else if (step == "button") {
+                file->downloadAsync();
+            } else if (step == "end") {
+                QVERIFY(file->downloading());
+                QTRY_VERIFY_WITH_TIMEOUT(!file->downloading(), kFinishWithinMs);
+                ++ended;
+            } else {
+                QCOMPARE(step, QString("+61m"));
+                sky.clock->advance(61 * 60000);
+            }
+        }
+        QCOMPARE(answered.join(' '), answeredAtOnce);
+        QCOMPARE(server.requests(), requests);
+        // Nobody asked while a download ran.
+        QCOMPARE(int(downloadingChanged.size()) - ended, requests);
+        // Every refresh is answered, at once or by the end of the download it started, and the
+        // end of every download is heard.
+        QCOMPARE(changed, int(answered.count("yes")) + ended);
     }
 
     // The subscription ends with the source, so a download that ends later calls nothing.

@@ -63,6 +63,8 @@ void QuitOnSignal::onReadable() {
     }
     // A second Ctrl+C while the teardown hangs ends the process the usual way.
     restoreHandlers();
+    // quit(), not exit(): it closes the windows before the loop ends, so the program leaves as it
+    // does when the user closes the window (which keeps its place and size for the next start).
     QCoreApplication::quit();
 }
 

@@ -158,6 +158,43 @@ private slots:
         QCOMPARE(process->exitCode(), signal);
     }
 
+    // Ended by a signal, from a terminal or a supervisor, the program keeps the window's place
+    // and size as a closed window does. Stored off every screen, the window comes back on the
+    // screen at its stored size: what is saved then is where the window was, not what was read.
+    void geometrySavedOnSignal_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("terminate") << int(SIGTERM);
+        QTest::newRow("interrupt") << int(SIGINT);
+    }
+    void geometrySavedOnSignal() {
+        QFETCH(int, signal);
+        const QJsonObject stored{{"ui.winrect.x", 5000},
+                                 {"ui.winrect.y", 4000},
+                                 {"ui.winrect.width", 400},
+                                 {"ui.winrect.height", 500}};
+        QVERIFY(QDir().mkpath(dataHome() + "/QuorvelPro"));
+        QFile f(dataHome() + "/QuorvelPro/Settings.txt");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(stored).toJson());
+        f.close();
+
+        auto process = start({}, true);
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        // Past this line the window is made before the event loop runs, and a signal waits for it.
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "UrlDelivery: listening"), 120000);
+        ::kill(pid_t(process->processId()), signal);
+        finish(*process);
+        QCOMPARE(process->exitCode(), 0);
+
+        const QJsonObject saved = settings();
+        QVERIFY2(saved.value("ui.winrect.x").toDouble(5000) < 5000,
+                 QJsonDocument(saved).toJson().constData());
+        QVERIFY(saved.value("ui.winrect.y").toDouble(4000) < 4000);
+        QCOMPARE(saved.value("ui.winrect.width").toDouble(), 400.0);
+        QCOMPARE(saved.value("ui.winrect.height").toDouble(), 500.0);
+    }
+
     // The future bridge and the promise library load from the program's resources.
     void futureAndPromiseModulesLoad() {
         const QString path = writeDocument("modules.qml", R"(

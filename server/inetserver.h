@@ -16,7 +16,10 @@ namespace Ko {
 // thread in call order and do not wait for it. Failures show only in the log.
 // No handler ever waits for a client: a TCP handler sees what its connection has received so far
 // and, when that is not yet a whole request, asks to be called again once more has come, so that
-// one slow client holds up nobody else.
+// one slow client holds up nobody else. A peer may end its sending and still read: every request
+// it sent before is handed over, one call at a time and each call with ended() true, until the
+// connection holds nothing or a call consumes nothing; then the connection closes once the
+// answers are written.
 // Threads: any thread; every handler runs on the server's own thread.
 class INetServer : public QObject {
     Q_OBJECT
@@ -35,11 +38,13 @@ public:
         virtual int64_t write(const void* data, int64_t len) = 0;
         // The received bytes begin a request that is not whole yet: the handler consumes
         // nothing now and is called again once total bytes have been received. When the peer
-        // sends nothing for a second, or the request has taken longer than the core's request
-        // time plus extraMs since it was first awaited, it is called with ended() true instead.
+        // sends nothing for a second, ends its sending, or the request has taken longer than the
+        // core's request time plus extraMs since it was first awaited, it is called with ended()
+        // true instead.
         virtual void awaitBytes(int64_t total, int64_t extraMs = 0) = 0;
-        // True on the call that follows an await which more bytes did not satisfy in time: the
-        // handler finishes the request with what there is; a further await is ignored.
+        // True on the call that follows an await which more bytes did not satisfy in time, and on
+        // every call once the peer has ended its sending: no more bytes will come for this
+        // request, so the handler finishes it with what there is; a further await is ignored.
         virtual bool ended() const = 0;
 
         // Consumes exactly len received bytes, or consumes the fewer there are and throws

@@ -12,7 +12,10 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <sys/socket.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <exception>
 #include <future>
@@ -20,9 +23,6 @@
 namespace Ko {
 
 namespace {
-
-// Qt's own buffer of a connection; what the connection holds comes on top.
-constexpr int64_t kSocketBufferBytes = 16 * 1024;
 
 std::string errorText(const QAbstractSocket& socket) {
     return socket.errorString().toStdString();
@@ -54,12 +54,42 @@ private:
 
 } // namespace
 
+// An accepted connection's socket, unbuffered: Qt reads nothing on its own, so received bytes wait
+// with the kernel until the connection takes them, and the peer's end of sending, which Qt would
+// take for the end of the whole connection and close the socket under answers still to be
+// written, is seen only when the connection looks for it.
+class NetServer::Socket : public QAbstractSocket {
+public:
+    explicit Socket(QObject* parent) : QAbstractSocket(TcpSocket, parent) {}
+    // After a read notification that brought nothing to read, asks for the next one; until a
+    // read, the socket would report no further arrival.
+    void rearm() { readData(nullptr, 0); }
+};
+
+// Hands each accepted connection over as such a socket, a child of the listener.
+class NetServer::Listener : public QTcpServer {
+public:
+    std::function<void(Socket*)> accepted;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new Socket(this);
+        if (!socket->setSocketDescriptor(descriptor, QAbstractSocket::ConnectedState,
+                                         QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+            Log("NetServer TCP: cannot take a connection: %s", errorText(*socket).c_str());
+            delete socket;
+            return;
+        }
+        accepted(socket);
+    }
+};
+
 // What one connection has received and not yet handed over, its awaited request and its timers.
 // A child of its socket, so it goes with it.
 class NetServer::Connection : public QObject {
     Q_OBJECT
 public:
-    Connection(QTcpSocket* socket, const Limits& limits) : QObject(socket), socket(socket) {
+    Connection(Socket* socket, const Limits& limits) : QObject(socket), socket(socket) {
         idle.setSingleShot(true);
         idle.setInterval(limits.idleMs);
         stall.setSingleShot(true);
@@ -71,7 +101,7 @@ public:
                               : limits.heldBytes;
     }
 
-    QTcpSocket* const socket;
+    Socket* const socket;
     QByteArray held;
     // The bytes the awaited request needs; 0 while no request is awaited.
     int64_t awaitTotal = 0;
@@ -84,6 +114,9 @@ public:
     // Runs while a request is awaited: the peer's pause or the request's deadline, the sooner.
     QTimer stall;
     bool pullPosted = false;
+    // The peer has sent all it will: what the connection holds is handed over, and then it
+    // closes.
+    bool peerEnded = false;
 };
 
 class NetServer::Stream : public INetServer::IStream {
@@ -214,11 +247,10 @@ void NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
     if (std::any_of(m_tcp.begin(), m_tcp.end(),
                     [port](const TcpServerEntry& e) { return e.active && e.port == port; }))
         return;
-    auto server = owned(new QTcpServer);
+    auto server = owned(new Listener);
     m_tcp.push_back({server, std::make_shared<const TcpHandler>(std::move(handler)), port, true});
     const size_t i = m_tcp.size() - 1;
-    connect(server.get(), &QTcpServer::newConnection, server.get(),
-            [this, i] { connectionStep(i); });
+    server->accepted = [this, i](Socket* socket) { connectionStep(i, socket); };
     if (!server->listen(QHostAddress::Any, port)) {
         Log("NetServer TCP: listen on port %hu failed: %s", port,
             server->errorString().toStdString().c_str());
@@ -240,43 +272,36 @@ void NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
     }
 }
 
-void NetServer::connectionStep(size_t i) {
+void NetServer::connectionStep(size_t i, Socket* socket) {
     const SignalScope scope(m_inSignal);
     QTcpServer* const server = m_tcp[i].server.get();
-    if (!server)
+    // The connections the port holds, the new one not yet among them; one its peer has closed
+    // counts until its deferred deletion, a moment later.
+    if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
+        if (!m_tcp[i].refusing)
+            Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
+                m_limits.maxConnections);
+        m_tcp[i].refusing = true;
+        socket->abort();
+        delete socket;
         return;
-    while (QTcpSocket* socket = server->nextPendingConnection()) {
-        // The connections the port holds, the new one not yet among them; one its peer has
-        // closed counts until its deferred deletion, a moment later.
-        if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
-            if (!m_tcp[i].refusing)
-                Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
-                    m_limits.maxConnections);
-            m_tcp[i].refusing = true;
-            socket->abort();
-            delete socket;
-            continue;
-        }
-        m_tcp[i].refusing = false;
-        // Qt's own buffer stays small; the connection takes from it only what it may hold, and
-        // the rest stays with the kernel, whose full window holds the peer back.
-        socket->setReadBufferSize(kSocketBufferBytes);
-        auto* connection = new Connection(socket, m_limits);
-        connect(socket, &QTcpSocket::readyRead, connection,
-                [this, i, connection] { dataStep(i, connection); });
-        connect(&connection->stall, &QTimer::timeout, connection,
-                [this, i, connection] { serveStep(i, connection, true); });
-        connect(&connection->idle, &QTimer::timeout, connection, [this, i, connection] {
-            Log("NetServer TCP: closing a connection to port %hu that sent nothing for %d s",
-                m_tcp[i].port, m_limits.idleMs / 1000);
-            connection->socket->abort();
-            connection->socket->deleteLater();
-        });
-        // A peer that hangs up leaves nothing behind: what its connection held goes with it.
-        // Deferred, so that it never happens under a running handler.
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connection->idle.start();
     }
+    m_tcp[i].refusing = false;
+    auto* connection = new Connection(socket, m_limits);
+    connect(socket, &QAbstractSocket::readyRead, connection,
+            [this, i, connection] { dataStep(i, connection); });
+    connect(&connection->stall, &QTimer::timeout, connection,
+            [this, i, connection] { serveStep(i, connection, true); });
+    connect(&connection->idle, &QTimer::timeout, connection, [this, i, connection] {
+        Log("NetServer TCP: closing a connection to port %hu that sent nothing for %d s",
+            m_tcp[i].port, m_limits.idleMs / 1000);
+        connection->socket->abort();
+        connection->socket->deleteLater();
+    });
+    // A peer that hangs up leaves nothing behind: what its connection held goes with it.
+    // Deferred, so that it never happens under a running handler.
+    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    connection->idle.start();
 }
 
 template <class T>
@@ -296,14 +321,18 @@ std::shared_ptr<T> NetServer::owned(T* object) {
 
 void NetServer::dataStep(size_t i, Connection* connection) {
     connection->pullPosted = false;
-    QTcpSocket* const socket = connection->socket;
+    if (connection->peerEnded)
+        return;
+    Socket* const socket = connection->socket;
+    const int64_t available = socket->bytesAvailable();
+    if (available <= 0) {
+        endStep(i, connection);
+        return;
+    }
     const int64_t room = connection->bound(m_limits) - connection->held.size();
-    const int64_t n = std::min<int64_t>(room, socket->bytesAvailable());
+    const int64_t n = std::min<int64_t>(room, available);
     if (n <= 0)
         return;
-    // Read into place rather than as a QByteArray: that overload hands over a whole chunk of
-    // Qt's buffer without telling the socket that its buffer has room again, and a socket whose
-    // buffer was full would then never read from the kernel again.
     const qsizetype before = connection->held.size();
     connection->held.resize(before + qsizetype(n));
     const int64_t got = socket->read(connection->held.data() + before, n);
@@ -323,39 +352,65 @@ void NetServer::dataStep(size_t i, Connection* connection) {
     serveStep(i, connection, false);
 }
 
+void NetServer::endStep(size_t i, Connection* connection) {
+    // A read notification with nothing to read: the peer has ended its sending, the connection
+    // has failed, or nothing happened at all.
+    Socket* const socket = connection->socket;
+    char byte = 0;
+    const auto peeked = ::recv(int(socket->socketDescriptor()), &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (peeked > 0) {
+        dataStep(i, connection);
+        return;
+    }
+    if (peeked < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+            socket->rearm();
+            return;
+        }
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    // Every request that came before the end is served, the one awaiting more bytes too, which
+    // will get no more.
+    connection->peerEnded = true;
+    serveStep(i, connection, true);
+}
+
 void NetServer::serveStep(size_t i, Connection* connection, bool ended) {
     connection->stall.stop();
+    Socket* const socket = connection->socket;
+    if (connection->peerEnded && (connection->held.isEmpty() || !m_tcp[i].handler)) {
+        // Closes once the answers are written.
+        socket->disconnectFromHost();
+        return;
+    }
     if (!m_tcp[i].handler)
         return;
     // Held for the call: the handler may remove its own port.
     const std::shared_ptr<const TcpHandler> handler = m_tcp[i].handler;
-    const SignalScope scope(m_inSignal);
-    Stream stream(*connection, ended);
-    guarded("TCP", [&] { (*handler)(&stream); });
-    QTcpSocket* const socket = connection->socket;
-    if (stream.awaitTotal() > connection->held.size()) {
-        // The request's time runs from its first await; a later await may only lengthen it.
-        if (connection->awaitTotal == 0) {
-            connection->awaitSinceMs = QDeadlineTimer::current().deadline();
-            connection->extraMs = 0;
-        }
-        connection->extraMs = std::max(connection->extraMs, stream.extraMs());
-        connection->deadline.setDeadline(connection->awaitSinceMs + m_limits.requestDeadlineMs +
-                                         connection->extraMs);
-        connection->awaitTotal = stream.awaitTotal();
-        connection->stall.start(
-            int(std::min<int64_t>(m_limits.waitMs, connection->deadline.remainingTime())));
-    } else {
-        connection->awaitTotal = 0;
-        // What an upload needed goes back once it is handed over.
-        if (connection->held.capacity() > 2 * m_limits.heldBytes)
-            connection->held.squeeze();
+    const qsizetype heldBefore = connection->held.size();
+    {
+        const SignalScope scope(m_inSignal);
+        Stream stream(*connection, ended);
+        guarded("TCP", [&] { (*handler)(&stream); });
+        awaitStep(*connection, stream);
     }
     if (socket->bytesToWrite() > kMaxUnsentBytes) {
         Log("NetServer TCP: closing a connection that does not read its replies (%lld bytes)",
             static_cast<long long>(socket->bytesToWrite()));
         socket->abort();
         socket->deleteLater();
+        return;
+    }
+    if (connection->peerEnded) {
+        // The next request in its own turn, after whatever else is due; what a handler leaves
+        // untouched it will never take, and goes unanswered.
+        if (connection->held.size() == heldBefore)
+            connection->held.clear();
+        QMetaObject::invokeMethod(
+            connection, [this, i, connection] { serveStep(i, connection, true); },
+            Qt::QueuedConnection);
         return;
     }
     // Bytes that the bound kept in the socket are a delivery of their own, after whatever else
@@ -365,6 +420,27 @@ void NetServer::serveStep(size_t i, Connection* connection, bool ended) {
         connection->pullPosted = true;
         QMetaObject::invokeMethod(
             connection, [this, i, connection] { dataStep(i, connection); }, Qt::QueuedConnection);
+    }
+}
+
+void NetServer::awaitStep(Connection& connection, const Stream& stream) {
+    if (stream.awaitTotal() > connection.held.size()) {
+        // The request's time runs from its first await; a later await may only lengthen it.
+        if (connection.awaitTotal == 0) {
+            connection.awaitSinceMs = QDeadlineTimer::current().deadline();
+            connection.extraMs = 0;
+        }
+        connection.extraMs = std::max(connection.extraMs, stream.extraMs());
+        connection.deadline.setDeadline(connection.awaitSinceMs + m_limits.requestDeadlineMs +
+                                        connection.extraMs);
+        connection.awaitTotal = stream.awaitTotal();
+        connection.stall.start(
+            int(std::min<int64_t>(m_limits.waitMs, connection.deadline.remainingTime())));
+    } else {
+        connection.awaitTotal = 0;
+        // What an upload needed goes back once it is handed over.
+        if (connection.held.capacity() > 2 * m_limits.heldBytes)
+            connection.held.squeeze();
     }
 }
 

@@ -8,7 +8,6 @@
 
 class QThread;
 class QTcpServer;
-class QTcpSocket;
 class QUdpSocket;
 
 namespace Ko {
@@ -82,6 +81,8 @@ private:
         uint16_t port = 0;
         bool active = false;
     };
+    class Socket;
+    class Listener;
     class Connection;
     class Stream;
 
@@ -93,11 +94,15 @@ private:
     // Server thread only, from here on.
     void addTcpStep(uint16_t port, TcpHandler handler);
     void addUdpStep(uint16_t port, UdpHandler handler);
-    void connectionStep(size_t i);
+    void connectionStep(size_t i, Socket* socket);
     // Takes what the connection's socket has received, within its bound, and hands it on.
     void dataStep(size_t i, Connection* connection);
+    // Tells the peer's end of sending from a failure and from a notification that meant nothing.
+    void endStep(size_t i, Connection* connection);
     // Runs the handler over what the connection holds.
     void serveStep(size_t i, Connection* connection, bool ended);
+    // Starts, lengthens or ends the wait for the rest of the request that the handler awaits.
+    void awaitStep(Connection& connection, const Stream& stream);
     void datagramStep(size_t i);
     void teardownStep();
 

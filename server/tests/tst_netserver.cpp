@@ -1,4 +1,5 @@
 #include "base/tests/logcapture.h"
+#include "halfclose.h"
 #include "loopbackrig.h"
 
 #include "base/tests/datarow.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -34,6 +36,33 @@ INetServer::TcpHandler echo(const QByteArray& tag) {
 
 INetServer::UdpHandler udpEcho(const std::string& tag) {
     return [tag](const CBytes& d) { return tag + d.toStdString(); };
+}
+
+// Milliseconds on a steady clock, comparable across threads.
+int64_t steadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// A TCP handler that takes one request per call: a digit n and then n bytes, answered "[bytes]".
+// It awaits the rest of a request that is short; ended, it answers what there is as "<bytes>".
+// It leaves a request that does not begin with a digit untouched.
+void takeOne(INetServer::IStream* s) {
+    char buf[16];
+    const int64_t n = s->peek(buf, sizeof buf);
+    if (n <= 0 || buf[0] < '0' || buf[0] > '9')
+        return;
+    const int64_t want = 1 + (buf[0] - '0');
+    if (n < want && !s->ended()) {
+        s->awaitBytes(want);
+        return;
+    }
+    const int64_t got = std::min(n, want);
+    const QByteArray body(buf + 1, int(got - 1));
+    const QByteArray reply = n < want ? "<" + body + ">" : "[" + body + "]";
+    s->skip(got);
+    s->write(reply.constData(), reply.size());
 }
 
 } // namespace
@@ -186,6 +215,208 @@ private slots:
             QCOMPARE(seen()->first, got);
     }
 
+    // The time of an awaited request runs from its first await, whatever the handler awaits
+    // afterwards: a peer that trickles one byte after another, each satisfying the await before,
+    // still has its request handed over, ended, once that time is up, and not before. The pause
+    // is never reached here; the next byte goes once the server thread has run what came before.
+    void requestTimeRunsFromFirstAwait_data() {
+        QTest::addColumn<bool>("oneMoreEachCall");
+        QTest::newRow("awaits once, far beyond") << false;
+        QTest::newRow("awaits one byte more at each call") << true;
+    }
+    void requestTimeRunsFromFirstAwait() {
+        QFETCH(bool, oneMoreEachCall);
+        constexpr int kDeadlineMs = 500;
+        std::mutex mutex;
+        int64_t firstAwaitMs = 0;
+        std::optional<int64_t> endedAfterMs;
+        NetServer::Limits limits;
+        limits.waitMs = 10 * 60 * 1000;
+        limits.requestDeadlineMs = kDeadlineMs;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, [&](INetServer::IStream* s) {
+            std::lock_guard lock(mutex);
+            if (endedAfterMs) {
+                s->skip(s->bytesAvailable());
+                return;
+            }
+            if (s->ended()) {
+                endedAfterMs = steadyMs() - firstAwaitMs;
+                s->skip(s->bytesAvailable());
+                return;
+            }
+            if (firstAwaitMs == 0)
+                firstAwaitMs = steadyMs();
+            s->awaitBytes(oneMoreEachCall ? s->bytesAvailable() + 1 : 1 << 20);
+        });
+        core.waitPosted();
+        const auto ended = [&] {
+            std::lock_guard lock(mutex);
+            return endedAfterMs;
+        };
+        TcpClient client(port);
+        QVERIFY(client.connected());
+        QElapsedTimer since;
+        since.start();
+        // A request that the trickle kept open would run until the test gives up.
+        while (!ended() && since.elapsed() < 20 * kDeadlineMs) {
+            client.send("x");
+            core.waitPosted();
+        }
+        QVERIFY(ended());
+        QVERIFY2(*ended() >= kDeadlineMs * 9 / 10, QByteArray::number(*ended()).constData());
+        QVERIFY2(*ended() <= kDeadlineMs + 5000, QByteArray::number(*ended()).constData());
+    }
+
+    // A silence ends an awaited request one pause after the last bytes that came, not after
+    // the first ones and not later: "ab", "cd" a while after it, then nothing. The request's
+    // own time is far away. The gap between the two writes is the client's pace; a machine so
+    // busy that the pause ran out within it tries again.
+    void pauseRunsFromLastArrival() {
+        constexpr int kPauseMs = 1500;
+        std::mutex mutex;
+        std::optional<std::pair<QByteArray, int64_t>> result; // the bytes and when
+        NetServer::Limits limits;
+        limits.waitMs = kPauseMs;
+        limits.requestDeadlineMs = 10 * 60 * 1000;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, [&](INetServer::IStream* s) {
+            std::lock_guard lock(mutex);
+            if (!s->ended()) {
+                s->awaitBytes(100);
+                return;
+            }
+            QByteArray bytes(int(s->bytesAvailable()), 0);
+            s->skip(s->peek(bytes.data(), bytes.size()));
+            result.emplace(bytes, steadyMs());
+        });
+        core.waitPosted();
+        const auto seen = [&] {
+            std::lock_guard lock(mutex);
+            return result;
+        };
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            {
+                std::lock_guard lock(mutex);
+                result.reset();
+            }
+            TcpClient client(port);
+            QVERIFY(client.connected());
+            client.send("ab");
+            QTRY_COMPARE(core.heldBytes(), 2ll);
+            QTest::qWait(kPauseMs / 3);
+            if (seen())
+                continue;
+            client.send("cd");
+            const int64_t cdSentMs = steadyMs();
+            QTRY_VERIFY_WITH_TIMEOUT(seen(), 3 * kPauseMs);
+            QCOMPARE(seen()->first, QByteArray("abcd"));
+            const int64_t afterCd = seen()->second - cdSentMs;
+            QVERIFY2(afterCd >= kPauseMs * 9 / 10, QByteArray::number(afterCd).constData());
+            QVERIFY2(afterCd <= 2 * kPauseMs, QByteArray::number(afterCd).constData());
+            return;
+        }
+        QSKIP("the machine is too busy to keep a pause apart from a third of it");
+    }
+
+    // An awaited request may hold more than the connection's bound, up to the request cap and
+    // not beyond, however much the handler awaits and the peer sends: a request that needs more
+    // than the cap is ended by the pause with exactly the cap's bytes.
+    void awaitedRequestIsCapped_data() {
+        QTest::addColumn<int>("awaited");
+        QTest::addColumn<int>("got");
+        QTest::addColumn<bool>("ended");
+        QTest::newRow("between the bound and the cap") << 10000 << 10000 << false;
+        QTest::newRow("beyond the cap") << (1 << 30) << 16384 << true;
+    }
+    void awaitedRequestIsCapped() {
+        QFETCH(int, awaited);
+        QFETCH(int, got);
+        QFETCH(bool, ended);
+        std::mutex mutex;
+        std::optional<std::pair<int64_t, bool>> result;
+        NetServer::Limits limits;
+        limits.heldBytes = 4096;
+        limits.maxRequestBytes = 16384;
+        limits.waitMs = 1000;
+        limits.requestDeadlineMs = 10 * 60 * 1000;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, [&](INetServer::IStream* s) {
+            std::lock_guard lock(mutex);
+            if (!result && s->bytesAvailable() < awaited && !s->ended()) {
+                s->awaitBytes(awaited);
+                return;
+            }
+            if (!result)
+                result.emplace(s->bytesAvailable(), s->ended());
+            s->skip(s->bytesAvailable());
+        });
+        core.waitPosted();
+        const auto seen = [&] {
+            std::lock_guard lock(mutex);
+            return result;
+        };
+        TcpClient client(port);
+        QVERIFY(client.connected());
+        client.socket().write(QByteArray(64 * 1024, 'r'));
+        QTRY_VERIFY_WITH_TIMEOUT((client.socket().waitForBytesWritten(10), seen()), 20000);
+        QCOMPARE(seen()->first, int64_t(got));
+        QCOMPARE(seen()->second, ended);
+    }
+
+    // A peer that ends its sending and still reads: every request it sent is handed over, one
+    // call at a time, the one awaiting more bytes at once and ended rather than after a pause
+    // (which the limits put far away); then the connection closes once the answers are
+    // written. The same bytes from a peer that goes on sending leave the connection open, with
+    // what the first call left waiting for more bytes. Each row runs many times: the end of
+    // sending may come with the last bytes or after them.
+    void peerEndsSending_data() {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<QByteArray>("answers");
+        dataRow("a request, ended", QByteArray("3abc"), true, QByteArray("[abc]"));
+        dataRow("a request, open", QByteArray("3abc"), false, QByteArray("[abc]"));
+        dataRow("three in one write, ended", QByteArray("1a2bc1d"), true, QByteArray("[a][bc][d]"));
+        dataRow("three in one write, open", QByteArray("1a2bc1d"), false, QByteArray("[a]"));
+        dataRow("short of its bytes, ended", QByteArray("5ab"), true, QByteArray("<ab>"));
+        dataRow("short of its bytes, open", QByteArray("5ab"), false, QByteArray());
+        dataRow("one the handler never takes, ended", QByteArray("1a?x1b"), true,
+                QByteArray("[a]"));
+        dataRow("nothing sent, ended", QByteArray(), true, QByteArray());
+    }
+    void peerEndsSending() {
+        QFETCH(QByteArray, sent);
+        QFETCH(bool, ends);
+        QFETCH(QByteArray, answers);
+        NetServer::Limits limits;
+        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
+        NetServer core(limits);
+        const uint16_t port = freePort();
+        core.addTcpServer(port, takeOne);
+        core.waitPosted();
+        for (int run = 0; run < (ends ? 30 : 3); ++run) {
+            TcpClient client(port);
+            QVERIFY(client.connected());
+            if (!sent.isEmpty())
+                client.send(sent);
+            if (ends) {
+                endSending(client);
+                const auto [got, closed] = untilClosed(client);
+                QCOMPARE(got, answers);
+                QVERIFY(closed);
+            } else {
+                QCOMPARE(client.receive(std::max(1, int(answers.size())),
+                                        answers.isEmpty() ? kSilenceMs : 5000),
+                         answers);
+                QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
+            }
+        }
+        QTRY_COMPARE(core.openConnections(), size_t(0));
+    }
+
     // One thread runs every handler: a second connection's call starts only after the first
     // has returned, even while the first is held up by something of its own.
     void handlersRunOneAtATime() {
@@ -328,36 +559,55 @@ private slots:
 
     // A connection holds at most its bound of received bytes however fast its peer sends: the
     // rest waits with the kernel, whose window holds the peer back, and every byte still comes,
-    // in order, as the handler consumes. What a connection holds goes when it closes.
+    // in order, as the handler consumes, though the peer sends nothing more that would call for
+    // it. A handler that takes a part at a time awaits the rest, and one that takes nothing
+    // until a pause leaves its connection full, so that only the core can go back for what the
+    // bound left with the kernel. What a connection holds goes when it closes.
+    void heldBytesAreBounded_data() {
+        QTest::addColumn<int>("takes"); // 0 all it holds, 1 a part, 2 nothing until a pause
+        QTest::addColumn<int>("sent");
+        QTest::newRow("all it holds") << 0 << 4 * 1024 * 1024;
+        QTest::newRow("a part at a time") << 1 << 1024 * 1024;
+        QTest::newRow("nothing until a pause") << 2 << 64 * 1024;
+    }
     void heldBytesAreBounded() {
+        QFETCH(int, takes);
+        QFETCH(int, sent);
         constexpr int64_t kBound = 4096;
-        constexpr int kSent = 4 * 1024 * 1024;
         NetServer::Limits limits;
-        limits.heldBytes = kBound;
+        limits.heldBytes = limits.maxRequestBytes = kBound;
+        limits.waitMs = 20;
         std::atomic<int64_t> mostHeld{0};
         std::atomic<int64_t> consumed{0};
         std::atomic<bool> inOrder{true};
         NetServer core(limits);
         const uint16_t port = freePort();
         core.addTcpServer(port, [&](INetServer::IStream* s) {
-            mostHeld = std::max(mostHeld.load(), s->bytesAvailable());
-            char buf[1000];
-            const int64_t n = s->peek(buf, sizeof buf);
+            const int64_t held = s->bytesAvailable();
+            mostHeld = std::max(mostHeld.load(), held);
+            if (takes == 2 && !s->ended()) {
+                s->awaitBytes(1 << 30);
+                return;
+            }
+            QByteArray buf(int(takes == 1 && !s->ended() ? std::min<int64_t>(held, 1000) : held),
+                           0);
+            const int64_t n = s->peek(buf.data(), buf.size());
             for (int64_t k = 0; k < n; ++k)
-                if (buf[k] != char((consumed + k) % 251))
+                if (buf[int(k)] != char((consumed + k) % 251))
                     inOrder = false;
             consumed += s->skip(n);
+            if (n < held)
+                s->awaitBytes(held - n + 1);
         });
         core.waitPosted();
-        QByteArray payload(kSent, 0);
-        for (int k = 0; k < kSent; ++k)
+        QByteArray payload(sent, 0);
+        for (int k = 0; k < sent; ++k)
             payload[k] = char(k % 251);
         TcpClient client(port);
         client.socket().write(payload);
-        // Whatever the handler has not consumed yet waits, held, for the next delivery.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (client.socket().waitForBytesWritten(10), consumed.load() + core.heldBytes() == kSent),
-            60000);
+        QTRY_VERIFY_WITH_TIMEOUT((client.socket().waitForBytesWritten(10), consumed.load() == sent),
+                                 60000);
+        QCOMPARE(core.heldBytes(), 0ll);
         QVERIFY2(mostHeld <= kBound, QByteArray::number(qint64(mostHeld.load())).constData());
         QVERIFY(inOrder.load());
 

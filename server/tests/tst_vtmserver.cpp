@@ -1,3 +1,4 @@
+#include "halfclose.h"
 #include "vtmserverrig.h"
 
 #include "base/tests/datarow.h"
@@ -8,6 +9,7 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
@@ -367,6 +369,64 @@ private slots:
         QCOMPARE(slow.front()->receive(19, 30000), QByteArray("Ok,TrackTrailPoints"));
         QCOMPARE(rig.mount->trailPoints().size(), size_t(1));
         QCOMPARE(rig.mount->trailPoints().front().points.size(), size_t(1000));
+    }
+
+    // A client that ends its sending once it has sent its requests, and still reads, has every
+    // one of them answered, an upload still awaiting its rest included, and then the server
+    // closes the connection. The same writes from a client that does not end its sending get
+    // the first answer and keep their connection, with the rest waiting for more bytes. The
+    // limits let an unfinished upload wait ten minutes, so only the end of sending decides it
+    // here. Each row runs many times: whether the end comes with the last bytes or after them
+    // is a race.
+    void endOfSending_data() {
+        QTest::addColumn<QByteArrayList>("writes"); // each once the server holds the one before
+        QTest::addColumn<QByteArray>("answers");
+        QTest::addColumn<QByteArray>("openAnswers"); // to the client that goes on
+        QTest::addColumn<int>("runs");               // trail-point runs each starts
+        const QByteArray upload = TrailRecord().bytes();
+        const QByteArray ok = "Ok,TrackTrailPoints", version = "Ok,ServerVersion,2,1,12";
+        dataRow("a request", QByteArrayList{"ServerVersion"}, version, version, 0);
+        dataRow("an upload in two writes", QByteArrayList{upload.left(100), upload.mid(100)}, ok,
+                ok, 1);
+        dataRow("a whole upload", QByteArrayList{upload}, ok, ok, 1);
+        dataRow("an upload cut short", QByteArrayList{upload.left(100)},
+                QByteArray("Error,TrackTrailPoints"), QByteArray(), 0);
+        dataRow("an upload and a request behind it", QByteArrayList{upload + "ServerVersion"},
+                ok + version, ok, 1);
+    }
+    void endOfSending() {
+        QFETCH(QByteArrayList, writes);
+        QFETCH(QByteArray, answers);
+        QFETCH(QByteArray, openAnswers);
+        QFETCH(int, runs);
+        NetServer::Limits limits;
+        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
+        VtmServerRig rig(true, limits);
+        const auto sendAll = [&](TcpClient& client) {
+            for (const QByteArray& bytes : writes) {
+                client.send(bytes);
+                if (&bytes != &writes.back())
+                    QTRY_COMPARE(rig.core->heldBytes(), qint64(bytes.size()));
+            }
+        };
+        constexpr int kRuns = 30;
+        for (int run = 0; run < kRuns; ++run) {
+            TcpClient client(rig.port);
+            QVERIFY(client.connected());
+            sendAll(client);
+            endSending(client);
+            const auto [got, closed] = untilClosed(client);
+            QCOMPARE(got, answers);
+            QVERIFY(closed);
+            QCOMPARE(int(rig.mount->trailPoints().size()), (run + 1) * runs);
+        }
+        TcpClient open(rig.port);
+        sendAll(open);
+        QCOMPARE(open.receive(std::max(1, int(openAnswers.size())),
+                              openAnswers.isEmpty() ? kSilenceMs : 5000),
+                 openAnswers);
+        QCOMPARE(open.socket().state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(int(rig.mount->trailPoints().size()), (kRuns + 1) * runs);
     }
 
     // Many clients at once on both transports, each awaiting every reply: each request is

@@ -191,6 +191,7 @@ ToolBar {
     PopupConnect {
         id: popupConnect
         objectName: "popupConnect"
+        questions: [popupMountMode, popupLoadParkData]
     }
     PopupMountMode {
         id: popupMountMode

@@ -19,6 +19,12 @@ function _roundTo(x, decimals) {
     return Math.round(x * f) / f
 }
 
+// value with the given decimals; a value that reads as zero has no minus sign ("0.0", not "-0.0").
+function fixedText(value, decimals) {
+    const text = Number(value).toFixed(decimals)
+    return Number(text) === 0 && text.charAt(0) === "-" ? text.substring(1) : text
+}
+
 // Splits an angle in degrees (or hours) into sign, whole part a, minutes m and seconds s, rounded
 // in the unit of roundPart ("a", "m" or "s") to roundDecimal decimals; parts finer than roundPart
 // are "". Rounding comes first, so no part can read 60 except through a floating-point remainder

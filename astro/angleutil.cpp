@@ -122,7 +122,11 @@ SexagesimalParts splitAngleSexagesimal(bool degrees, int mode, double angleRad) 
 SexagesimalText formatAngleText(bool degrees, int mode, double angleRad) {
     SexagesimalText t;
     const SexagesimalParts p = splitAngleSexagesimal(degrees, mode, angleRad);
-    t.sign = p.sign;
+    // The sign belongs to the value as shown: a small negative angle that reads as zero at this
+    // precision would otherwise print as "-0°00′00″".
+    const bool showsZero =
+        mode >= 1 && mode <= 6 && p.whole == 0.0 && p.minutes == 0.0 && p.seconds == 0.0;
+    t.sign = showsZero ? 0 : p.sign;
     switch (mode) {
     case 1:
         t.whole = formatFixed(0, 0, p.whole);

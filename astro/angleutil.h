@@ -29,6 +29,7 @@ struct SexagesimalParts {
     double seconds = 0;
 };
 
+// The sign of the text is that of the value as shown: 0 when every part reads zero.
 struct SexagesimalText {
     int32_t sign = 0;
     std::string whole;

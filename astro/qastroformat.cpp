@@ -40,6 +40,15 @@ std::string dms(const SexagesimalText& t) {
     return t.whole + kDegree + t.minutes + kMinute + t.seconds + kSecond;
 }
 
+// An angle reduced to one turn. Just below a full turn the rounding carries into 24 hours or
+// 360 degrees, which is the start of the turn again.
+SexagesimalText turnText(bool degrees, int mode, double angle) {
+    SexagesimalText t = formatAngleText(degrees, mode, wrapTo2Pi(angle));
+    if (t.whole == (degrees ? "360" : "24"))
+        t.whole = "0";
+    return t;
+}
+
 // Whole degrees and minutes with a direction letter, through the translated pattern.
 std::string formatGeographic(double angle, const char* positive, const char* negative) {
     const SexagesimalText t = formatAngleText(true, 4, angle);
@@ -131,12 +140,12 @@ std::string QAstroFormat::formatDegMin(double angle) const {
 }
 
 std::string QAstroFormat::formatHourMin(double angle) const {
-    const SexagesimalText t = formatAngleText(false, 3, wrapTo2Pi(angle));
+    const SexagesimalText t = turnText(false, 3, angle);
     return t.whole + "h" + t.minutes + "m";
 }
 
 std::string QAstroFormat::formatHourMinSec(double angle) const {
-    const SexagesimalText t = formatAngleText(false, 2, wrapTo2Pi(angle));
+    const SexagesimalText t = turnText(false, 2, angle);
     return t.whole + "h" + t.minutes + "m" + t.seconds + "s";
 }
 
@@ -145,17 +154,14 @@ std::string QAstroFormat::formatRaDec(double ra, double dec) const {
 }
 
 std::string QAstroFormat::formatAzAltWholeDegrees(double az, double alt) const {
-    SexagesimalText a = formatAngleText(true, 6, wrapTo2Pi(az));
-    // An azimuth just below 360° rounds up to the whole degree 360, which is north: 0°.
-    if (a.whole == "360")
-        a.whole = "0";
+    const SexagesimalText a = turnText(true, 6, az);
     const SexagesimalText h = formatAngleText(true, 6, alt);
     return cardinalDirection(az) + " " + a.whole + kDegree + " " + signChar(h.sign) + h.whole +
            kDegree;
 }
 
 std::string QAstroFormat::formatAzAlt(double az, double alt) const {
-    return formatUnsignedDms(wrapTo2Pi(az)) + " " + formatSignedDms(alt);
+    return dms(turnText(true, 2, az)) + " " + formatSignedDms(alt);
 }
 
 std::string QAstroFormat::formatAzAltWithCardinal(double az, double alt) const {

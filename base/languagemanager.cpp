@@ -131,6 +131,14 @@ QString LanguageManager::systemLanguage() const {
     return QLocale().name().split(QLatin1Char('_')).first();
 }
 
+// English needs no catalogue but that of its plural texts ("%n minutes" for one minute).
+std::pair<QString, LanguageManager::Translators> LanguageManager::englishTranslators() {
+    auto plurals = loadCatalogue(QStringLiteral("app_"), QStringLiteral("en"));
+    if (!plurals)
+        return {QStringLiteral("en"), {}};
+    return {QStringLiteral("en"), {plurals}};
+}
+
 std::pair<QString, LanguageManager::Translators>
 LanguageManager::prepareTranslators(QString code) const {
     if (code.isEmpty())
@@ -144,14 +152,14 @@ LanguageManager::prepareTranslators(QString code) const {
     };
     if (!isSupported(code))
         code = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
-    if (!isSupported(code))
-        return {QStringLiteral("en"), {}};
+    if (!isSupported(code) || code == QLatin1String("en"))
+        return englishTranslators();
     auto common = loadCatalogue(QStringLiteral("koqtcommon_"), code);
     if (!common)
-        return {QStringLiteral("en"), {}};
+        return englishTranslators();
     auto app = loadCatalogue(QStringLiteral("app_"), code);
     if (!app)
-        return {QStringLiteral("en"), {}};
+        return englishTranslators();
     return {code, {common, app}};
 }
 

@@ -69,6 +69,7 @@ private:
 
     // The effective code and its loaded catalogues; English with none when either fails.
     std::pair<QString, Translators> prepareTranslators(QString code) const;
+    static std::pair<QString, Translators> englishTranslators();
     void installTranslators(Translators translators);
     void adopt(const QString& code);
     void retranslate();

@@ -51,10 +51,12 @@ Page {
     function readingText(rad, isLatitude) {
         const deg = Util.radToDeg(rad)
         const p = Util.angleToStringParts(deg, "m", 0)
+        // The letter follows the value as shown: none for one that reads 0°00′.
+        const zero = p.a === "0" && p.m === "00"
         let letter = ""
-        if (deg > 0)
+        if (deg > 0 && !zero)
             letter = isLatitude ? qsTr("N") : qsTr("W")
-        else if (deg < 0)
+        else if (deg < 0 && !zero)
             letter = isLatitude ? qsTr("S") : qsTr("E")
         return p.a + "°" + p.m + "′ " + letter
     }

@@ -15,7 +15,7 @@ Item {
     // The pages whose rows, limits or GoTos follow the site, by their type's name.
     readonly property var siteUsingPages: ["CatalogAstroListPage", "DeepSkyMenu", "TonightBestPage",
         "ObjectInfoPage", "AlignStarAstroListPage", "AlignWorkflowPage", "PolarScopePage",
-        "IdentifyPage", "UserObjectsPage"]
+        "IdentifyPage", "UserObjectsPage", "InformationPage"]
     readonly property alias siteNotice: siteNotice
 
     QtObject {

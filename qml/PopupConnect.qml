@@ -1,11 +1,18 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 
 // The user's side of a connection session: status, found devices, Connect/Disconnect and Cancel.
 // Closing it in any other way than the session ending cancels the session.
 UI_Dialog {
     id: root
+
+    // The questions the session may ask while it runs (mount mode, hibernate data). While one is
+    // open it takes this popup's place: this one stays open, so that the session goes on, but
+    // shows nothing and takes no input until the answer.
+    property var questions: []
+    readonly property bool covered: questions.some(q => q && q.visible)
 
     QtObject {
         id: _m
@@ -34,6 +41,13 @@ UI_Dialog {
     focus: true
     padding: 0
     topPadding: 0
+    opacity: covered ? 0 : 1
+    enabled: !covered
+    // The question dims the page itself; two dimmings would darken it twice.
+    Overlay.modal: Rectangle {
+        color: root.covered ? "transparent"
+                            : _m.isNight ? "#40800000" : root.Material.backgroundDimColor
+    }
 
     onAboutToHide: {
         if (!_m.closingOnDone)

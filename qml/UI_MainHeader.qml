@@ -84,6 +84,12 @@ ToolBar {
                 flat: true
                 visible: _m.stackView.depth < 2
                 background: Item {}
+                // "Test" fits the 40 pixels whole, in the bar's text colour: red at night like
+                // every control, not the tool bar's light text.
+                leftPadding: 0
+                rightPadding: 0
+                font.capitalization: Font.MixedCase
+                Material.foreground: _m.nightManager.isNight ? Material.color(Material.Red) : "white"
                 onClicked: root.devEntryClicked()
             }
             ImageButton {
@@ -185,6 +191,7 @@ ToolBar {
     PopupConnect {
         id: popupConnect
         objectName: "popupConnect"
+        questions: [popupMountMode, popupLoadParkData]
     }
     PopupMountMode {
         id: popupMountMode

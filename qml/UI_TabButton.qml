@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 
 // A tab button whose text takes a second line rather than being cut short: the names of the
-// tabs are long in several languages and the tabs share the page's width.
+// tabs are long in several languages and the tabs share the page's width. Lines break between
+// words only; a word longer than the tab, or a third line, makes the font smaller instead.
 TabButton {
     id: control
 
@@ -17,8 +18,11 @@ TabButton {
                                                                   : control.Material.foreground
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        wrapMode: Text.Wrap
-        maximumLineCount: 2
-        elide: Text.ElideRight
+        wrapMode: Text.WordWrap
+        // The tab's height bounds the lines: a text that would need more gets a smaller font,
+        // never an ellipsis in the middle of its second word.
+        fontSizeMode: Text.Fit
+        minimumPointSize: 7
+        minimumPixelSize: 9
     }
 }

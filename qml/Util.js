@@ -19,11 +19,25 @@ function _roundTo(x, decimals) {
     return Math.round(x * f) / f
 }
 
+// value with the given decimals; a value that reads as zero has no minus sign ("0.0", not "-0.0").
+function fixedText(value, decimals) {
+    const text = Number(value).toFixed(decimals)
+    return Number(text) === 0 && text.charAt(0) === "-" ? text.substring(1) : text
+}
+
 // Splits an angle in degrees (or hours) into sign, whole part a, minutes m and seconds s, rounded
 // in the unit of roundPart ("a", "m" or "s") to roundDecimal decimals; parts finer than roundPart
 // are "". Rounding comes first, so no part can read 60 except through a floating-point remainder
-// just below a whole unit, which is carried.
+// just below a whole unit, which is carried. The sign is that of the parts as shown: an angle that
+// reads as zero has none.
 function angleToStringParts(angle, roundPart, roundDecimal) {
+    const p = _splitAngle(angle, roundPart, roundDecimal)
+    if (parseFloat(p.a) === 0 && !(parseFloat(p.m) > 0) && !(parseFloat(p.s) > 0))
+        p.sign = ""
+    return p
+}
+
+function _splitAngle(angle, roundPart, roundDecimal) {
     if (roundPart === undefined)
         roundPart = "s"
     if (roundDecimal === undefined)

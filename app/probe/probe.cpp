@@ -26,7 +26,7 @@
 // probe.unanswered() lists the lookups no catalogue answered, as {context, source}; a recording
 // translator lies beneath the catalogues for the whole run. probe.texts() lists the visible text
 // items of the window and its popups (text inputs too, as input: true, and whether readOnly) as
-// {path, text, input, readOnly, comboText, wraps, elides, truncated (elided now), width,
+// {path, text, input, readOnly, comboText, wraps, elides, truncated (elided now), lineCount, width,
 // paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
 // cannot be typed into.
@@ -224,6 +224,8 @@ void collectTexts(const QQuickItem* item, QVariantList& out) {
                             {"wraps", item->property("wrapMode").toInt() != 0},
                             {"elides", item->property("elide").toInt() != 0},
                             {"truncated", item->property("truncated").toBool()},
+                            // Lines as laid out (a text item only; undefined for an input).
+                            {"lineCount", item->property("lineCount")},
                             {"width", item->width()},
                             {"paddingWidth", item->property("leftPadding").toDouble() +
                                                  item->property("rightPadding").toDouble()},

@@ -195,6 +195,25 @@ private slots:
         dataRow("three digits", true, 2, dms(123, 4, 5), 1, "123", "04", "05");
         dataRow("zero", true, 3, 0.0, 0, "0", "00.0", "");
         dataRow("bad mode", true, 9, 1.0, 1, "", "", "");
+        // Just below zero: what reads as zero has no sign; a step further it keeps its minus.
+        dataRow("m1 -0.04s", true, 1, -dms(0, 0, 0.04), 0, "0", "00", "00.0");
+        dataRow("m1 -0.06s", true, 1, -dms(0, 0, 0.06), -1, "0", "00", "00.1");
+        dataRow("m2 -0.4s", true, 2, -dms(0, 0, 0.4), 0, "0", "00", "00");
+        dataRow("m2 -0.6s", true, 2, -dms(0, 0, 0.6), -1, "0", "00", "01");
+        dataRow("m3 -0.04m", true, 3, -dms(0, 0.04, 0), 0, "0", "00.0", "");
+        dataRow("m3 -0.06m", true, 3, -dms(0, 0.06, 0), -1, "0", "00.1", "");
+        dataRow("m4 -0.4m", true, 4, -dms(0, 0.4, 0), 0, "0", "00", "");
+        dataRow("m4 -0.6m", true, 4, -dms(0, 0.6, 0), -1, "0", "01", "");
+        dataRow("m5 -0.04deg", true, 5, -0.04 * kDeg, 0, "0.0", "", "");
+        dataRow("m5 -0.06deg", true, 5, -0.06 * kDeg, -1, "0.1", "", "");
+        dataRow("m6 -0.4deg", true, 6, -0.4 * kDeg, 0, "0", "", "");
+        dataRow("m6 -0.6deg", true, 6, -0.6 * kDeg, -1, "1", "", "");
+        dataRow("hours m2 -0.4s", false, 2, -0.4 / 3600 * kPi / 12, 0, "0", "00", "00");
+        dataRow("hours m2 -0.6s", false, 2, -0.6 / 3600 * kPi / 12, -1, "0", "00", "01");
+        dataRow("m2 smallest negative", true, 2, -4.9e-324, 0, "0", "00", "00");
+        // Whole units alone do not decide: minutes or seconds that show keep the sign.
+        dataRow("m2 -59s", true, 2, -dms(0, 0, 59), -1, "0", "00", "59");
+        dataRow("m4 -1deg", true, 4, -1.0 * kDeg, -1, "1", "00", "");
     }
 
     void text() {

@@ -6,7 +6,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <functional>
 #include <limits>
+#include <map>
 
 using namespace Ko;
 
@@ -154,6 +156,63 @@ private slots:
         QCOMPARE(q(m_format->formatHourMinSec(-0.0001)), QStringLiteral("23h59m59s"));
         QCOMPARE(q(m_format->formatHourMin(k2Pi + 1.0)), QStringLiteral("3h49.2m"));
         QCOMPARE(m_format->formatAzAltWholeDegrees(kNaN, 0).substr(0, 1), std::string(" "));
+    }
+
+    // Every text that carries a sign or reduces to one turn, at its own precision: a value just
+    // below zero that reads as zero has no minus sign (and no southern or eastern letter), one
+    // just below a full turn reads as its start, and a value a step further keeps its sign.
+    void zeroHasNoSign_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<QString>("want");
+        const double arcsec = kDeg / 3600;
+        const double arcmin = kDeg / 60;
+        const double timeSec = kPi / 12 / 3600;
+        const double timeMin = kPi / 12 / 60;
+        dataRow("dec -0.4s", "raDec", 0.0, -0.4 * arcsec, "0h00m00s  0°00′00″");
+        dataRow("dec -0.6s", "raDec", 0.0, -0.6 * arcsec, "0h00m00s -0°00′01″");
+        dataRow("ra -0.4s", "raDec", -0.4 * timeSec, 0.0, "0h00m00s  0°00′00″");
+        dataRow("ra -0.6s", "raDec", -0.6 * timeSec, 0.0, "23h59m59s  0°00′00″");
+        dataRow("hms -0.4s", "hourMinSec", -0.4 * timeSec, 0.0, "0h00m00s");
+        dataRow("hm -0.04m", "hourMin", -0.04 * timeMin, 0.0, "0h00.0m");
+        dataRow("hm -0.06m", "hourMin", -0.06 * timeMin, 0.0, "23h59.9m");
+        dataRow("alt -0.4s", "azAlt", 0.0, -0.4 * arcsec, "0°00′00″  0°00′00″");
+        dataRow("alt -0.6s", "azAlt", 0.0, -0.6 * arcsec, "0°00′00″ -0°00′01″");
+        dataRow("az -0.4s", "azAlt", -0.4 * arcsec, 0.0, "0°00′00″  0°00′00″");
+        dataRow("az -0.6s", "azAlt", -0.6 * arcsec, 0.0, "359°59′59″  0°00′00″");
+        dataRow("cardinal alt -0.4s", "azAltWithCardinal", 0.0, -0.4 * arcsec,
+                "N 0°00′00″  0°00′00″");
+        dataRow("axes -0.4s", "signedPair", -0.4 * arcsec, -0.4 * arcsec, " 0°00′00″  0°00′00″");
+        dataRow("axes -0.6s", "signedPair", -0.6 * arcsec, -0.6 * arcsec, "-0°00′01″ -0°00′01″");
+        dataRow("axes +0.4s", "signedPair", 0.4 * arcsec, 0.4 * arcsec, " 0°00′00″  0°00′00″");
+        dataRow("whole alt -0.4deg", "azAltWholeDegrees", 0.0, -0.4 * kDeg, "N 0°  0°");
+        dataRow("whole alt -0.6deg", "azAltWholeDegrees", 0.0, -0.6 * kDeg, "N 0° -1°");
+        dataRow("whole az -0.4deg", "azAltWholeDegrees", -0.4 * kDeg, 0.0, "N 0°  0°");
+        dataRow("latitude -0.4m", "latitude", -0.4 * arcmin, 0.0, "0°00′");
+        dataRow("latitude -0.6m", "latitude", -0.6 * arcmin, 0.0, "0°01′S");
+        dataRow("longitude -0.4m", "longitude", -0.4 * arcmin, 0.0, "0°00′");
+        dataRow("longitude -0.6m", "longitude", -0.6 * arcmin, 0.0, "0°01′E");
+        dataRow("longitude +0.4m", "longitude", 0.4 * arcmin, 0.0, "0°00′");
+    }
+
+    void zeroHasNoSign() {
+        QFETCH(QString, format);
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(QString, want);
+        const std::map<QString, std::function<std::string()>> formats{
+            {"raDec", [&] { return m_format->formatRaDec(a, b); }},
+            {"hourMinSec", [&] { return m_format->formatHourMinSec(a); }},
+            {"hourMin", [&] { return m_format->formatHourMin(a); }},
+            {"azAlt", [&] { return m_format->formatAzAlt(a, b); }},
+            {"azAltWithCardinal", [&] { return m_format->formatAzAltWithCardinal(a, b); }},
+            {"signedPair", [&] { return m_format->formatSignedPair(a, b); }},
+            {"azAltWholeDegrees", [&] { return m_format->formatAzAltWholeDegrees(a, b); }},
+            {"latitude", [&] { return m_format->formatLatitude(a); }},
+            {"longitude", [&] { return m_format->formatLongitude(a); }},
+        };
+        QCOMPARE(q(formats.at(format)()), want);
     }
 
     void compass_data() {

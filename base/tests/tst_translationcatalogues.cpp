@@ -311,7 +311,8 @@ private:
             if (leadingSpace(text) != leadingSpace(m.source) ||
                 trailingSpace(text) != trailingSpace(m.source))
                 problems.add(where, QStringLiteral("leading or trailing spaces differ"), item);
-            if (text == m.source && !allowed.contains(code) &&
+            // English plural forms spell out the source itself.
+            if (text == m.source && code != QLatin1String("en") && !allowed.contains(code) &&
                 !allowed.contains(QStringLiteral("*")))
                 problems.add(where, QStringLiteral("same as the source, not in same-as-source.tsv"),
                              describe(m));
@@ -403,6 +404,43 @@ private slots:
                     problems.add(name, QStringLiteral("missing (run scripts/update-translations)"),
                                  describe(m));
         }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.report()));
+    }
+
+    // English is the language of the sources, but a source text can spell only one of its
+    // plural forms: the English catalogue holds every plural text, and nothing else, with its
+    // singular and plural written out.
+    void englishCatalogueHoldsEveryPluralText() {
+        const QString name = QStringLiteral("app_en.ts");
+        const Catalogue shipped = readCatalogue(kCatalogueDir + QLatin1Char('/') + name);
+        QVERIFY2(shipped.error.isEmpty(), qPrintable(shipped.error));
+        QCOMPARE(shipped.language, QStringLiteral("en"));
+        QString error;
+        const int forms = pluralForms(QStringLiteral("en"), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(forms, 2);
+
+        Problems problems;
+        QSet<QString> wanted, seen;
+        for (const QString& kind : kKinds)
+            for (const Message& m : m_extracted.value(kind))
+                if (m.numerus)
+                    wanted << m.key();
+        QVERIFY2(!wanted.isEmpty(), "the sources carry no plural text");
+        for (const Message& m : shipped.messages) {
+            seen << m.key();
+            if (!wanted.contains(m.key())) {
+                problems.add(name, QStringLiteral("not a plural text of the sources"), describe(m));
+                continue;
+            }
+            checkMessage(m, QStringLiteral("en"), forms, name, problems);
+            if (m.forms.size() == forms && m.forms[0] == m.forms[1])
+                problems.add(name, QStringLiteral("singular reads as the plural"), describe(m));
+        }
+        for (const QString& key : std::as_const(wanted))
+            if (!seen.contains(key))
+                problems.add(name, QStringLiteral("missing (run scripts/update-translations)"),
+                             key.section(QChar(0x1f), 1, 1));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.report()));
     }
 };

@@ -8,6 +8,9 @@ foreach(lang IN LISTS ko_languages)
          ${CMAKE_CURRENT_LIST_DIR}/koqtcommon_${lang}.ts
          ${CMAKE_CURRENT_LIST_DIR}/app_${lang}.ts)
 endforeach()
+# English is the language of the sources; its catalogue holds only the plural texts, whose
+# singular the sources cannot spell.
+list(APPEND ko_ts_files ${CMAKE_CURRENT_LIST_DIR}/app_en.ts)
 set_source_files_properties(${ko_ts_files} PROPERTIES
                             OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/translation)
 qt_add_lrelease(ko_base TS_FILES ${ko_ts_files} QM_FILES_OUTPUT_VARIABLE ko_qm_files

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
+import "../Util.js" as Util
 
 // The six terms of the pointing model in arc minutes; the collimation (CH) and non-perpendicular
 // (NP) terms may be corrected by hand.
@@ -20,12 +21,12 @@ Page {
         let v = parseFloat(text)
         if (isNaN(v))
             v = 0
-        return Math.min(18000, Math.max(-18000, v)).toFixed(1)
+        return Util.fixedText(Math.min(18000, Math.max(-18000, v)), 1)
     }
 
     function fill() {
         for (const row of [idRow, chRow, npRow, melRow, mazRow, tiltRow]) {
-            row.field.text = _m.connected ? _m.container[row.term].toFixed(1) : "0.0"
+            row.field.text = _m.connected ? Util.fixedText(_m.container[row.term], 1) : "0.0"
             row.field.edited = false
         }
     }

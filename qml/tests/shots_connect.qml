@@ -67,6 +67,23 @@ QtObject {
               wait: () => popup.opened, shot: "popup_devices_" + mode },
             { run: () => session.devicesList = [],
               wait: () => popup.opened, shot: "popup_nodevice_" + mode },
+            // A question while the session runs shows alone; the popup comes back after it.
+            { run: () => {
+                  session.busy = true
+                  session.statusText = "Connecting"
+                  session.statusDetailText = "192.168.4.1"
+                  session.devicesList = undefined
+                  probe.publish("inj_mountModePopupStub", modeStub)
+                  modeStub.shouldShow()
+              },
+              wait: () => popup.opened && modeQuestion.opened && popup.opacity === 0,
+              shot: "question_mode_connecting_" + mode },
+            { run: () => {
+                  modeQuestion.close()
+                  probe.restore("inj_mountModePopupStub")
+              },
+              wait: () => !modeQuestion.visible && popup.opened && popup.opacity === 1,
+              shot: "popup_after_question_" + mode },
             { run: () => {
                   session.sessionDone()
                   probe.restore("inj_iConnectable")

@@ -51,8 +51,24 @@ QtObject {
         ]
     }
 
+    // The developer entry after its eleven clicks reads "Test" on the main page.
+    function devEntrySteps(w) {
+        const stack = w.inj_stackView
+        return [
+            { run: () => {
+                  w.inj_nightManager.setting = 0
+                  for (let i = 0; i < 11; ++i)
+                      w.header.devEntryClicked()
+              },
+              wait: () => stack.depth === 2 },
+            { run: () => stack.pop(), wait: () => stack.depth === 1, shot: "devEntry_day" },
+            { run: () => w.inj_nightManager.setting = 1, wait: () => w.inj_nightManager.isNight,
+              shot: "devEntry_night" }
+        ]
+    }
+
     function steps() {
         const w = probe.window
-        return phase(w, "day", 0).concat(phase(w, "night", 1))
+        return phase(w, "day", 0).concat(phase(w, "night", 1), devEntrySteps(w))
     }
 }

@@ -5,8 +5,8 @@ import "../rig/Find.js" as Find
 // Visits every menu, page, popup and dialog of the program and checks the texts on screen at
 // each stop. With the mount disconnected, then connected (connect: false leaves out the second
 // half, disconnect: false the first). Two checks:
-// - translated run: no lookup stays unanswered outside the developer pages, and every text that
-//   neither wraps nor elides fits its item;
+// - translated run: no lookup stays unanswered outside the developer pages, every text that
+//   neither wraps nor elides fits its item, and no wrapped text splits a word;
 // - pseudo run (the probe's --double-length): every text on screen is bracketed by the
 //   pseudo-translation or is data; anything else is hard-coded.
 // Nothing here searches for devices, downloads or opens another application: the connection
@@ -134,6 +134,15 @@ QtObject {
         return !/[A-Za-z\u00c0-\u024f\u0370-\u04ff]{2,}|[\u3040-\u30ff\u4e00-\u9fff]/.test(text)
     }
 
+    // More lines than words (a blank, hyphen or slash may end a line): a word was split. Scripts
+    // without blanks break between any two characters and are not judged.
+    function breaksInsideAWord(t) {
+        if (!t.wraps || !(t.lineCount > 1) || /[\u3040-\u30ff\u4e00-\u9fff]/.test(t.text)
+                || t.text.indexOf("\n\n") >= 0)
+            return false
+        return t.lineCount > t.text.split(/[\s\-\/]+/).filter(w => w.length > 0).length
+    }
+
     function check(label, owner) {
         const texts = probe.texts()
         for (const t of texts) {
@@ -145,6 +154,8 @@ QtObject {
             // A field the user types into scrolls; a combo box's shown choice does not.
             if (t.input && !t.readOnly && !t.comboText)
                 continue
+            if (breaksInsideAWord(t))
+                problem("breaks inside a word (" + t.lineCount + " lines)", label, t)
             // Cut short with an ellipsis: allowed, but worth a look in the pictures.
             if (t.elides) {
                 if (t.truncated)

@@ -34,6 +34,19 @@ TestCase {
         PopupConnect {}
     }
 
+    // A question of the session (the mount mode, the hibernate data), small in the middle.
+    Component {
+        id: questionComponent
+        UI_Dialog {
+            modal: true
+            focus: true
+            contentItem: Item {
+                implicitWidth: 60
+                implicitHeight: 40
+            }
+        }
+    }
+
     // Published for the whole file: bindings follow a change of the published service.
     function initTestCase() {
         testHelper.publish("inj_iConnectable", session)
@@ -134,5 +147,38 @@ TestCase {
         data.close(popup)
         tryCompare(popup, "visible", false)
         compare(session.cancels, data.cancels)
+    }
+
+    // A question asked while the session runs shows alone: the popup stays open under it but
+    // shows nothing and takes no tap, and comes back as it was once the question is answered
+    // or dismissed; closing the question never cancels the session.
+    function test_questionShowsAlone_data() {
+        return [
+            { tag: "answered", end: q => q.close() },
+            { tag: "escape", end: () => keyClick(Qt.Key_Escape) },
+            { tag: "tap on the popup's buttons", end: p => mouseClick(part(p, "cancelButton")) }
+        ]
+    }
+
+    function test_questionShowsAlone(data) {
+        const popup = makePopup()
+        const question = createTemporaryObject(questionComponent, root)
+        popup.questions = [question]
+        compare(popup.opacity, 1, "no question yet")
+        compare(popup.enabled, true)
+        question.open()
+        tryCompare(question, "opened", true)
+        compare(popup.opacity, 0)
+        compare(popup.enabled, false)
+        verify(popup.opened, "the session's popup stays open")
+        data.end(data.tag === "answered" ? question : popup)
+        tryCompare(question, "visible", false)
+        compare(session.cancels, 0, "the session goes on")
+        compare(session.nextActions, 0)
+        verify(popup.opened)
+        compare(popup.opacity, 1)
+        compare(popup.enabled, true)
+        mouseClick(part(popup, "nextActionButton"))
+        compare(session.nextActions, 1, "the popup takes input again")
     }
 }

@@ -30,11 +30,23 @@ WindowRig {
         ]
     }
 
+    // A question asked while connecting shows alone: the connect popup stays open, so that
+    // the session goes on, but shows nothing and takes no input under the question.
+    function checkAlone(question) {
+        const popup = headerPart("popupConnect")
+        verify(popup.opened, "the session's popup stays open")
+        compare(popup.opacity, 0)
+        compare(popup.enabled, false)
+        compare(popup.contentItem.enabled, false)
+        verify(question.opacity > 0 && question.enabled)
+    }
+
     function test_mountMode(data) {
         inj_connectSettings.dualModeChoice = DualModeChoice.PromptMode
         const question = headerPart("popupMountMode")
         clickConnect()
         tryCompare(question, "opened", true, 10000)
+        checkAlone(question)
         data.answer(question)
         tryCompare(question, "visible", false)
         settle()
@@ -65,6 +77,7 @@ WindowRig {
         const question = headerPart("popupLoadParkData")
         clickConnect()
         tryCompare(question, "opened", true, 10000)
+        checkAlone(question)
         data.answer(question)
         tryCompare(question, "visible", false)
         settle()

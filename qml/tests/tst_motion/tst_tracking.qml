@@ -106,4 +106,27 @@ TestCase {
         own.destroy()
         testHelper.restore("inj_mountConnection")
     }
+
+    // The playback hint counts whole minutes, rounded up, in the singular for one.
+    function test_playbackHint_data() {
+        return [
+            { tag: "one minute", period: 60, want: "Playback requires up to 1 minute to become stable" },
+            { tag: "just over", period: 61, want: "Playback requires up to 2 minutes to become stable" },
+            { tag: "under a minute", period: 20, want: "Playback requires up to 1 minute to become stable" },
+            { tag: "eight minutes", period: 479, want: "Playback requires up to 8 minutes to become stable" }
+        ]
+    }
+
+    function test_playbackHint(data) {
+        silentMount.pePeriodSec = data.period
+        silentMount.lastPpecPlayback = true
+        testHelper.publish("inj_mountConnection", connectionWithSilentMount)
+        const own = createTemporaryObject(Qt.createComponent("qrc:/Page/TrackingPage.qml"), testCase,
+                                          { width: 400, height: 600 })
+        const text = findChild(own, "ppecHint").text
+        testHelper.restore("inj_mountConnection")
+        silentMount.lastPpecPlayback = false
+        silentMount.pePeriodSec = 479
+        compare(text, data.want)
+    }
 }

@@ -28,6 +28,8 @@ WindowTestCase {
               page: "DeepSkyMenu", shown: true },
             { tag: "never a fix: the tonight's-best list tells", use: true, fix: false,
               told: false, page: "TonightBestPage", shown: true },
+            { tag: "never a fix: the information page tells", use: true, fix: false,
+              told: false, page: "information", shown: true },
             { tag: "a page that does not use the site says nothing", use: true, fix: false,
               told: false, page: "UserInterfacePage", shown: false },
             { tag: "told before", use: true, fix: false, told: true, page: "DeepSkyMenu",
@@ -39,9 +41,14 @@ WindowTestCase {
         ]
     }
 
+    // The information page is the window's own instance, which its header button shows too.
+    function pageOf(name) {
+        return name === "information" ? window.inj_informationPage : name
+    }
+
     function test_toldOnce(data) {
         settle(data.use, data.fix, data.told)
-        open(data.page)
+        open(pageOf(data.page))
         compare(notice().visible, data.shown)
         compare(stored("loc.site_notice_done"), data.told || data.shown)
         if (data.shown) {
@@ -51,8 +58,19 @@ WindowTestCase {
             tryCompare(notice(), "visible", false)
         }
         home()
-        open(data.page)
+        open(pageOf(data.page))
         compare(notice().visible, false, "once only")
+        home()
+    }
+
+    // The header's information button shows the same page from anywhere.
+    function test_informationButtonTells() {
+        settle(true, false, false)
+        mouseClick(findChild(window.header, "informationButton"))
+        tryCompare(stackView, "currentItem", window.inj_informationPage)
+        compare(notice().visible, true)
+        mouseClick(findChild(notice(), "firstButton"))
+        tryCompare(notice(), "visible", false)
         home()
     }
 

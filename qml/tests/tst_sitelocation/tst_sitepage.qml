@@ -133,4 +133,22 @@ WindowTestCase {
         mouseClick(findChild(page(), "useSensorSwitch"))
         home()
     }
+
+    // The hemisphere's letter follows the reading as shown: none for one that reads 0°00′.
+    function test_readingLetter_data() {
+        const arcmin = Math.PI / 180 / 60
+        return [
+            { tag: "latitude -0.4′", rad: -0.4 * arcmin, lat: true, want: "0°00′ " },
+            { tag: "latitude -0.6′", rad: -0.6 * arcmin, lat: true, want: "0°01′ S" },
+            { tag: "latitude +0.4′", rad: 0.4 * arcmin, lat: true, want: "0°00′ " },
+            { tag: "latitude +0.6′", rad: 0.6 * arcmin, lat: true, want: "0°01′ N" },
+            { tag: "longitude -0.4′", rad: -0.4 * arcmin, lat: false, want: "0°00′ " },
+            { tag: "longitude -0.6′", rad: -0.6 * arcmin, lat: false, want: "0°01′ E" },
+            { tag: "longitude +0.6′", rad: 0.6 * arcmin, lat: false, want: "0°01′ W" }
+        ]
+    }
+
+    function test_readingLetter(data) {
+        compare(page().readingText(data.rad, data.lat), data.want)
+    }
 }

@@ -103,6 +103,12 @@ TestCase {
         for (const item of [appItem, footerItem])
             compare(item.Material.foreground, foreground)
         compare(findChild(pad, "rateLabel").color, data.night ? Qt.color("red") : Qt.color("white"))
+        // The developer entry once opened reads "Test", whole, in the bar's text colour.
+        const dev = findChild(header, "devEntry")
+        dev.text = "Test"
+        compare(dev.contentItem.color, data.night ? Material.color(Material.Red) : Qt.color("white"))
+        verify(dev.implicitContentWidth <= dev.availableWidth,
+               dev.implicitContentWidth + " > " + dev.availableWidth)
         toaster.show("Location Updated", 100000)
         tryVerify(() => toaster.count === 1 && toaster.itemAtIndex(0) !== null)
         const toastText = findChild(toaster.itemAtIndex(0), "toastText")

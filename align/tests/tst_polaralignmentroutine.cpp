@@ -20,6 +20,7 @@ constexpr double kMaz = 15;
 constexpr double kGotoTolerance = 5 * kArcmin;
 const QString kLatitudeStep = "Adjust Latitude of mount to bring star to center of eyepiece";
 const QString kAzimuthStep = "Adjust Azimuth of mount to bring star to center of eyepiece";
+const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 } // namespace
 
@@ -136,6 +137,56 @@ private slots:
         rig->instructions->pressNext();
         QCOMPARE(rig->messages().size(), 1);
         QCOMPARE(rig->steps.count(), 2);
+    }
+
+    // Each step belongs to the GoTo before it: the centring to the GoTo to the star, each
+    // adjustment to the GoTo that showed the error. A client that sends the mount elsewhere
+    // meanwhile ends the run with a word why: the centring measures nothing and the adjustment
+    // corrects nothing, and the model stays as the last step left it.
+    void anotherGotoEndsTheRun_data() {
+        QTest::addColumn<int>("atStep");
+        dataRow("centring", 0);
+        dataRow("latitude adjustment", 1);
+        dataRow("azimuth adjustment", 2);
+    }
+    void anotherGotoEndsTheRun() {
+        QFETCH(int, atStep);
+        auto rig = makeRig();
+        QVERIFY(rig->alignTwoStars());
+        if (atStep == 0) {
+            rig->routine.start();
+            rig->listStubs->select(0, rig->rowOf(0, "Alpha"));
+            awaitStep([&] { return rig->centerings.count() >= 1; },
+                      [&] { return rig->wentWrong(); });
+            QCOMPARE(rig->centerings.count(), 1);
+        } else {
+            rig->chooseAndCentre("Alpha");
+        }
+        if (atStep == 2) {
+            rig->instructions->pressNext();
+            awaitStep([&] { return rig->steps.count() >= 2; }, [&] { return rig->wentWrong(); });
+            QCOMPARE(rig->steps.count(), 2);
+        }
+        const ALIGNMENT_DATA before = rig->container->get();
+        const qsizetype shownSteps = rig->steps.count();
+
+        QVERIFY(rig->sendElsewhere().isOk());
+        if (atStep == 0) {
+            // The page in front goes at once; a press that still reaches it measures nothing.
+            QTRY_COMPARE(rig->messages(), QStringList{kMovedAway});
+            rig->centre("Alpha");
+            rig->centering->center();
+        } else {
+            rig->instructions->pressNext();
+        }
+        awaitStep([&] { return rig->closed.count() > 0; },
+                  [&] { return rig->steps.count() > shownSteps; });
+        QCOMPARE(rig->closed.count(), 1);
+        QCOMPARE(rig->closed.at(0).at(0).toInt(), 0);
+        QCOMPARE(rig->messages().last(), kMovedAway);
+        QVERIFY(rig->container->get() == before);
+        QCOMPARE(rig->steps.count(), shownSteps);
+        QVERIFY(!rig->mount->slewToTarget().hasValue());
     }
 
     void withoutMeasuredErrorNoStarIsOffered() {

@@ -136,8 +136,8 @@ public:
     // a step that follows one GoTo (centring its target, measuring there) compares it with the
     // count its own GoTo left, to know that no other GoTo has taken the mount elsewhere since.
     virtual uint64_t gotoGeneration() const = 0;
-    // Whether the last GoTo that is over reached its target (ended Ok); false while none has ended,
-    // and for one that was aborted, replaced by another task or failed.
+    // Whether the GoTo accepted last has ended and reached its target (ended Ok): false while it
+    // runs, and when it was aborted, stopped by another task or failed.
     virtual bool lastGotoArrived() const = 0;
 
     // Switches the camera shutter (the auxiliary switch) on the mount's worker, after the

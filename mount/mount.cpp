@@ -280,6 +280,7 @@ bool Mount::slewToAsync(const MountTarget& target) {
         // the task waits for the axes, and a GoTo it replaces hands the state straight over.
         const Nullable<MountTarget> replaced = m_slewToTarget;
         const uint64_t replacedTicket = m_publishedGotoTicket;
+        const bool arrivedBefore = std::exchange(m_lastGotoArrived, false);
         m_publishedGotoTicket = ticket.number;
         m_slewToTarget = target;
         m_slewToRunning = true;
@@ -299,6 +300,7 @@ bool Mount::slewToAsync(const MountTarget& target) {
         } catch (...) {
             // No thread for the task: the GoTo was never under way.
             m_publishedGotoTicket = replacedTicket;
+            m_lastGotoArrived = arrivedBefore;
             m_slewToTarget = replaced;
             m_slewToRunning = replacedTicket != 0;
             updatePeriodicPositionRead();

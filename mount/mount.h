@@ -286,7 +286,7 @@ private:
     // The last GoTo ticket handed out, and the one whose target is published (0: none).
     uint64_t m_lastGotoTicket = 0;
     uint64_t m_publishedGotoTicket = 0;
-    // How the published GoTo that ended last ended: Ok, or not (cancelled, dropped, failed).
+    // The GoTo accepted last has ended Ok.
     bool m_lastGotoArrived = false;
     // The last trail-point run handed out, and whether its result is still to come.
     uint64_t m_lastTrailRun = 0;

@@ -71,6 +71,8 @@ struct PolarAlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     U_ASTRO_COORD measured{0, 0, CoordType::RDJNow};
     // The GoTo the page on screen (centring, or an adjustment) follows.
     GotoClaim claim;
+    // The run whose adjustment page is shown (0: none).
+    uint64_t adjustingRun = 0;
 
     void start();
     void onStarSelected(int indexInList);
@@ -94,6 +96,11 @@ struct PolarAlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     // false, and the pages close with a word to the user, when another GoTo has sent the mount
     // away from where the step of run forRun left it.
     bool stillThere(uint64_t forRun, const std::shared_ptr<IMount>& mount);
+    // Ends the run: the pages close and the user is told why.
+    void dropRun();
+    // Main thread, at every change of the GoTo state: an adjustment page whose GoTo another one
+    // has followed goes at once, and its Next press finds the run outdated.
+    void onGotoStateChanged();
     void showLatitudeStep(uint64_t forRun);
     void showAzimuthStep(uint64_t forRun);
     void showInstruction(uint64_t forRun, void (Steps::*onNext)(uint64_t), const char* word);
@@ -203,6 +210,32 @@ bool PolarAlignmentRoutine::Steps::stillThere(uint64_t forRun,
                                               const std::shared_ptr<IMount>& mount) {
     if (claimOf(forRun).holds(mount))
         return true;
+    dropRun();
+    return false;
+}
+
+void PolarAlignmentRoutine::Steps::onGotoStateChanged() {
+    uint64_t forRun = 0;
+    {
+        std::lock_guard lock(mutex);
+        if (adjustingRun == 0 || adjustingRun != run)
+            return;
+        forRun = adjustingRun;
+    }
+    // A mount that goes away takes the pages with it (they see to that themselves).
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount || claimOf(forRun).holds(mount) || !advance(forRun))
+        return;
+    dropRun();
+}
+
+void PolarAlignmentRoutine::Steps::dropRun() {
+    {
+        // Whatever of the run is still to come (a second press) finds it outdated.
+        std::lock_guard lock(mutex);
+        adjustingRun = 0;
+        ++run;
+    }
     Log("PolarAlignmentRoutine: step dropped, the mount was sent elsewhere");
     // The pages belong to the main thread; the measurement asks from its own.
     runOnMainThread([weak = std::weak_ptr(starListStubs)] {
@@ -210,7 +243,6 @@ bool PolarAlignmentRoutine::Steps::stillThere(uint64_t forRun,
             emit stubs->shouldInclusivePop(0);
     });
     toast->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
-    return false;
 }
 
 void PolarAlignmentRoutine::Steps::onFirstGotoFinished(uint64_t forRun) {
@@ -289,6 +321,10 @@ void PolarAlignmentRoutine::Steps::showInstruction(uint64_t forRun, void (Steps:
             if (auto s = weak.lock())
                 (s.get()->*onNext)(forRun);
         };
+        {
+            std::lock_guard lock(self->mutex);
+            self->adjustingRun = forRun;
+        }
         emit self->instructionStub->shouldShow(text);
     });
 }
@@ -366,6 +402,14 @@ PolarAlignmentRoutine::PolarAlignmentRoutine(std::shared_ptr<IAlignStarCalculato
     m_steps->polarAligner = std::move(polarAligner);
     m_steps->container = std::move(container);
     m_steps->toast = std::move(toast);
+    // Queued: the GoTo state changes on task and server threads; the pages are the main thread's.
+    connect(
+        m_steps->mountConnection.get(), &IMountConnection::slewToStateChanged, this,
+        [weak = std::weak_ptr(m_steps)] {
+            if (const auto steps = weak.lock())
+                steps->onGotoStateChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 PolarAlignmentRoutine::~PolarAlignmentRoutine() = default;

@@ -108,9 +108,11 @@ struct MountRig : EmulatedMount {
     // GoTo runs to its end: to hour angle -40 degrees, declination 30, clear of the rig's stars.
     CmdRet sendElsewhere() {
         mount->abortSlewAsync();
+        return gotoAndWait(elsewhere());
+    }
+    MountTarget elsewhere() const {
         const AstroObj place = star("Elsewhere", 0, -40, 30);
-        return gotoAndWait(
-            {place.name, {place.coordNow.a, place.coordNow.b, CoordType::RDJNow}, 0});
+        return {place.name, {place.coordNow.a, place.coordNow.b, CoordType::RDJNow}, 0};
     }
 
     // Runs a GoTo of the test's own and waits for its end.

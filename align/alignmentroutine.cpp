@@ -12,6 +12,7 @@
 #include "base/log.h"
 #include "catalog/icatalogsettings.h"
 #include "model/ialigner.h"
+#include "mount/gotoclaim.h"
 #include "mount/imount.h"
 #include "mount/imountconnection.h"
 
@@ -19,6 +20,7 @@
 
 #include <exception>
 #include <mutex>
+#include <utility>
 
 namespace Ko {
 
@@ -57,6 +59,9 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
         AlignmentType_::E type = AlignmentType_::Star1;
         ChosenAlignStar star;
         bool northLevel = false;
+        // Where the page put the mount: the star's GoTo, or the mount as it stood when the user
+        // was asked to point it by hand.
+        GotoClaim claim;
     };
 
     std::shared_ptr<IAlignStarCalculator> calculator;
@@ -79,6 +84,10 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     Nullable<uint32_t> currentIndex;
     bool northLevelPending = false;
     std::vector<ALIGNMENT_PAIR> pairs;
+    // What the current star's centring belongs to, and whether its page waits for the press: a
+    // second tap before the page has gone measures nothing.
+    GotoClaim claim;
+    bool awaitingCentre = false;
 
     void start(AlignmentType_::E type);
     void onStarSelected(int index012, int indexInList);
@@ -92,10 +101,38 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     enum class Next { Stop, NextStar, Done };
     // Solves with the new pair; what follows, Stop also when the run has moved on meanwhile.
     Next measured(const Measure& m, const ALIGNMENT_PAIR& pair);
+    // false, and the user is told, when another GoTo has sent the mount away from the star.
+    bool stillThere(const Measure& m, const std::shared_ptr<IMount>& mount);
+    // The claim of the centring that comes next in run forRun.
+    void claimFor(uint64_t forRun, const GotoClaim& c);
+    // The centring page of run forRun is about to be shown: the press is awaited; its claim.
+    GotoClaim awaitCentring(uint64_t forRun);
     int starCount() const { return alignmentStarCount(alignmentType); }
     // The star being aligned in run forRun; empty once a newer run has begun.
     Nullable<ChosenAlignStar> currentStar(uint64_t forRun);
 };
+
+void AlignmentRoutine::Steps::claimFor(uint64_t forRun, const GotoClaim& c) {
+    std::lock_guard lock(mutex);
+    if (forRun == run)
+        claim = c;
+}
+
+GotoClaim AlignmentRoutine::Steps::awaitCentring(uint64_t forRun) {
+    std::lock_guard lock(mutex);
+    if (forRun != run)
+        return GotoClaim();
+    awaitingCentre = true;
+    return claim;
+}
+
+bool AlignmentRoutine::Steps::stillThere(const Measure& m, const std::shared_ptr<IMount>& mount) {
+    if (m.claim.holds(mount))
+        return true;
+    Log("AlignmentRoutine: %s not measured, the mount was sent elsewhere", m.star.name.c_str());
+    messages->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
+    return false;
+}
 
 Nullable<ChosenAlignStar> AlignmentRoutine::Steps::currentStar(uint64_t forRun) {
     std::lock_guard lock(mutex);
@@ -125,6 +162,7 @@ void AlignmentRoutine::Steps::start(AlignmentType_::E type) {
         stars.clear();
         currentIndex.reset();
         northLevelPending = false;
+        awaitingCentre = false;
         pairs.clear();
     }
     calculator->startLists(type);
@@ -190,6 +228,7 @@ void AlignmentRoutine::Steps::beginAlignment() {
             return;
         thisRun = ++run;
         currentIndex = 0u;
+        awaitingCentre = false;
         type = alignmentType;
         northLevelPending = type == AlignmentType_::NorthLevel;
         pairs.clear();
@@ -198,13 +237,15 @@ void AlignmentRoutine::Steps::beginAlignment() {
     case AlignmentType_::BrightestStar:
         // The user brings the first star into view by hand, with the mount tracking.
         mount->setTrackingEnabled(true);
+        claimFor(thisRun, GotoClaim::current(mount));
         onGotoFinished(thisRun, CmdRet(CmdRetType_::Ok));
         break;
     case AlignmentType_::NorthLevel:
+        claimFor(thisRun, GotoClaim::current(mount));
         centeringStub->showTarget(
             trMount(QT_TRANSLATE_NOOP("mount", "Level your telescope and point it to north."))
                 .toStdString(),
-            U_ASTRO_COORD{0, 0, CoordType::AZTrue});
+            U_ASTRO_COORD{0, 0, CoordType::AZTrue}, awaitCentring(thisRun));
         break;
     default:
         gotoCurrentStar(thisRun);
@@ -231,6 +272,7 @@ void AlignmentRoutine::Steps::gotoCurrentStar(uint64_t forRun) {
         if (auto self = weak.lock())
             self->onGotoFinished(forRun, ret);
     });
+    claimFor(forRun, GotoClaim::next(mount));
     if (!mount->slewToAsync(MountTarget{star.name, raDecOf(star), 0})) {
         // Refused at once: the subscription would otherwise answer someone else's next GoTo.
         mount->slewToFinished.remove(subscription);
@@ -249,7 +291,7 @@ void AlignmentRoutine::Steps::onGotoFinished(uint64_t forRun, CmdRet ret) {
         return;
     const Nullable<ChosenAlignStar> star = currentStar(forRun);
     if (star.hasValue())
-        centeringStub->showTarget(star.value().name, raDecOf(star.value()));
+        centeringStub->showTarget(star.value().name, raDecOf(star.value()), awaitCentring(forRun));
 }
 
 void AlignmentRoutine::Steps::onCenterPressed() {
@@ -257,10 +299,14 @@ void AlignmentRoutine::Steps::onCenterPressed() {
     Measure m;
     {
         std::lock_guard lock(mutex);
-        if (!currentIndex.hasValue())
+        if (!currentIndex.hasValue() || !std::exchange(awaitingCentre, false))
             return;
-        m = Measure{run, currentIndex.value(), alignmentType, stars.at(currentIndex.value()),
-                    northLevelPending};
+        m = Measure{run,
+                    currentIndex.value(),
+                    alignmentType,
+                    stars.at(currentIndex.value()),
+                    northLevelPending,
+                    claim};
     }
     runInBackground("alignment star measurement", [self = shared_from_this(), m] {
         try {
@@ -275,6 +321,9 @@ void AlignmentRoutine::Steps::onCenterPressed() {
 void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
     const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
     if (!mount)
+        return;
+    // The page checked the claim at the press; a GoTo may have come since.
+    if (!stillThere(m, mount))
         return;
     if (m.northLevel) {
         // The level, north-pointing tube is where both axes read 0.
@@ -305,6 +354,9 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
     }
     const CmdResp<IMount::AnglePair> axes = mount->readAxisPositions();
     if (!axes.isOk())
+        return;
+    // A GoTo accepted while the axes were read may have moved them already.
+    if (!stillThere(m, mount))
         return;
     const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
     const ALIGNMENT_PAIR pair{sky.a, sky.b, axes.value().first, axes.value().second};

@@ -22,7 +22,9 @@ class IShortMessageSink;
 // Leads the user through a star alignment of the connected mount: the stars are picked on the
 // star-list pages, the mount goes to each (or the user points it by hand), the user centres it,
 // the axes are read and the model is solved from the stars so far. A failed GoTo, read or solve
-// ends the run silently; the model stays as the solver last stored it.
+// ends the run silently; the model stays as the solver last stored it. A centring belongs to
+// where its step left the mount: once another GoTo has sent the mount elsewhere, nothing is
+// measured or synced and the user is told why.
 //
 // start and the page callbacks run on the main thread, the GoTo-finished callbacks on the mount's
 // task threads and each measurement on a thread of its own. Every run (start, or Begin pressed

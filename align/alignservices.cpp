@@ -41,8 +41,8 @@ AlignServices makeAlignServices(const AlignDeps& deps, PublishedRows& published)
     published.emplace_back("inj_alignStarListUIStubs", s.alignStarListUIStubs);
     // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
     // in turn, so it is made before all three.
-    s.centeringUIStub =
-        std::make_shared<CenteringUIStub>(deps.slewingControl, deps.astroCalc, deps.astroFormat);
+    s.centeringUIStub = std::make_shared<CenteringUIStub>(
+        deps.slewingControl, deps.astroCalc, deps.astroFormat, deps.mountConnection, deps.toast);
     published.emplace_back("inj_centeringUIStub", s.centeringUIStub);
     s.alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();
     published.emplace_back("inj_alignSelectionUIStub", s.alignSelectionUIStub);

@@ -2,6 +2,7 @@
 
 #include "astro/coordtype.h"
 #include "base/callbacklist.h"
+#include "mount/gotoclaim.h"
 
 #include <QObject>
 #include <QString>
@@ -15,6 +16,8 @@ namespace Ko {
 class Handover;
 class IAstroCalc;
 class IAstroFormat;
+class IMountConnection;
+class IShortMessageSink;
 class ISlewingControl;
 
 // The "Manually Center" page: it shows a target's name with its azimuth and altitude, blinks the
@@ -23,26 +26,38 @@ class ISlewingControl;
 // turns). Workflows call showTarget and emit shouldInclusivePop from their worker and task
 // threads; showTarget does its page work on the stub's own (main) thread, and the signals reach
 // QML queued. The stub holds no lock: onCenter is assigned before the page is shown.
+//
+// The page belongs to the GoTo that brought the mount to its target (its claim): once any other
+// GoTo has taken the mount elsewhere, the target on the page is not where the mount points, and
+// a press would sync or measure the wrong object. The page then closes, at the other GoTo's start
+// while the page is in front, or at the press otherwise, and the user is told why; the press does
+// not reach the workflow.
 // Threads: any thread for showTarget and the signals; the rest main thread only.
 class CenteringUIStub : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool centerButtonReady READ centerButtonReady NOTIFY centerButtonReadyChanged)
 public:
     CenteringUIStub(std::shared_ptr<ISlewingControl> slewingControl,
-                    std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAstroFormat> format);
+                    std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAstroFormat> format,
+                    std::shared_ptr<IMountConnection> connection,
+                    std::shared_ptr<IShortMessageSink> messages);
     ~CenteringUIStub() override;
+
+    // What the user is told when a step that followed a GoTo finds the mount sent elsewhere.
+    static QString movedAwayText();
 
     // Empty until a workflow assigns it; center() then throws std::bad_function_call.
     std::function<void()> onCenter;
 
     // Any thread. Switches the pad's prompt on and shows the page with the target's azimuth and
-    // altitude as they are at the call.
-    void showTarget(const std::string& name, const U_ASTRO_COORD& coord);
+    // altitude as they are at the call, for as long as claim holds.
+    void showTarget(const std::string& name, const U_ASTRO_COORD& coord, const GotoClaim& claim);
 
     // Centring ends with the positive direction buttons: the centre button is ready while no
     // axis was last moved in its negative direction (or while nothing is prompted).
     bool centerButtonReady() const;
 
+    // Hands the press to the workflow while the page's claim holds; otherwise closes the page.
     Q_INVOKABLE void center();
     // The page was left: the pad stops prompting.
     Q_INVOKABLE void onClose();
@@ -53,10 +68,22 @@ signals:
     void shouldInclusivePop();
 
 private:
+    // A GoTo started or ended: the page in front goes when its claim no longer holds.
+    void onGotoStateChanged();
+    // Closes the page whose claim failed and says why.
+    void dropPage();
+
     const std::shared_ptr<ISlewingControl> m_slewingControl;
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroFormat> m_format;
+    const std::shared_ptr<IMountConnection> m_connection;
+    const std::shared_ptr<IShortMessageSink> m_messages;
     eventpp::CallbackList<void()>::Handle m_changedHandle;
+    // Main thread: the claim of the page shown last, whether that page is still on the stack
+    // (until a workflow closes it) and whether it is in front.
+    GotoClaim m_claim;
+    bool m_shown = false;
+    bool m_inFront = false;
     const std::unique_ptr<Handover> m_handover;
 };
 

@@ -24,19 +24,21 @@ PAERoutine::PAERoutine(std::shared_ptr<IMountConnection> connection,
 }
 
 void PAERoutine::start(const MountTarget& target) {
+    const std::shared_ptr<IMount> mount = m_connection->sharedMount();
+    const GotoClaim claim = GotoClaim::next(mount);
     {
         std::lock_guard lock(m_mutex);
         m_target = target;
+        m_claim = claim;
     }
-    const std::shared_ptr<IMount> mount = m_connection->sharedMount();
     if (!mount)
         return;
     std::weak_ptr<PAERoutine> weak = weak_from_this();
-    const auto handle = mount->slewToFinished.append([weak, target](CmdRet ret) {
+    const auto handle = mount->slewToFinished.append([weak, target, claim](CmdRet ret) {
         if (!ret.isOk())
             return;
         if (auto self = weak.lock())
-            self->onGotoFinished(target);
+            self->onGotoFinished(target, claim);
     });
     // A refused target starts no GoTo: the subscription would otherwise wait for the next
     // GoTo that someone else starts, and show the centering page for this target after it.
@@ -49,11 +51,11 @@ void PAERoutine::start(const MountTarget& target) {
     }
 }
 
-void PAERoutine::onGotoFinished(const MountTarget& target) {
+void PAERoutine::onGotoFinished(const MountTarget& target, const GotoClaim& claim) {
     // The centre button is pressed on the main thread: the callback is assigned there too, so the
     // press never reads it while this GoTo's thread writes it.
     std::weak_ptr<PAERoutine> weak = weak_from_this();
-    runOnMainThread([weak, stub = std::weak_ptr(m_centering), target] {
+    runOnMainThread([weak, stub = std::weak_ptr(m_centering), target, claim] {
         const auto centering = stub.lock();
         if (!centering)
             return;
@@ -61,7 +63,7 @@ void PAERoutine::onGotoFinished(const MountTarget& target) {
             if (auto self = weak.lock())
                 self->onCenterPressed();
         };
-        centering->showTarget(target.name, target.coord);
+        centering->showTarget(target.name, target.coord, claim);
     });
 }
 
@@ -69,16 +71,24 @@ void PAERoutine::onCenterPressed() {
     runInBackground("pointing-accuracy point", [self = shared_from_this()] { self->addPoint(); });
 }
 
-MountTarget PAERoutine::lastTarget() const {
+std::pair<MountTarget, GotoClaim> PAERoutine::lastTarget() const {
     std::lock_guard lock(m_mutex);
-    return m_target;
+    return {m_target, m_claim};
 }
 
 void PAERoutine::addPoint() {
     const std::shared_ptr<IMount> mount = m_connection->sharedMount();
     if (!mount)
         return;
-    const MountTarget target = lastTarget();
+    const auto [target, claim] = lastTarget();
+    // The page checked the claim at the press; a GoTo may have come since.
+    if (!claim.holds(mount)) {
+        Log("pointing-accuracy point for %s dropped: the mount was sent elsewhere",
+            target.name.c_str());
+        emit m_centering->shouldInclusivePop();
+        m_messages->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
+        return;
+    }
     CmdRetType_::E ret = CmdRetType_::Other;
     // Nothing may escape the measuring job: a malformed reply or a mount without a model ends up
     // as the same failure as an unanswered read.

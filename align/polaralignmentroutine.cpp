@@ -11,6 +11,7 @@
 #include "base/toastmanageruistub.h"
 #include "catalog/icatalogsettings.h"
 #include "model/ialignmentdatacontainer.h"
+#include "mount/gotoclaim.h"
 #include "mount/imount.h"
 #include "mount/imountconnection.h"
 
@@ -68,6 +69,10 @@ struct PolarAlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     double mel = 0;
     // Right ascension and declination of date where the star was centred first.
     U_ASTRO_COORD measured{0, 0, CoordType::RDJNow};
+    // The GoTo the page on screen (centring, or an adjustment) follows.
+    GotoClaim claim;
+    // The run whose adjustment page is shown (0: none).
+    uint64_t adjustingRun = 0;
 
     void start();
     void onStarSelected(int indexInList);
@@ -87,6 +92,15 @@ struct PolarAlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     void gotoThen(IMount& mount, uint64_t forRun, const MountTarget& target,
                   void (Steps::*step)(uint64_t));
     void onFirstGotoFinished(uint64_t forRun);
+    GotoClaim claimOf(uint64_t forRun);
+    // false, and the pages close with a word to the user, when another GoTo has sent the mount
+    // away from where the step of run forRun left it.
+    bool stillThere(uint64_t forRun, const std::shared_ptr<IMount>& mount);
+    // Ends the run: the pages close and the user is told why.
+    void dropRun();
+    // Main thread, at every change of the GoTo state: an adjustment page whose GoTo another one
+    // has followed goes at once, and its Next press finds the run outdated.
+    void onGotoStateChanged();
     void showLatitudeStep(uint64_t forRun);
     void showAzimuthStep(uint64_t forRun);
     void showInstruction(uint64_t forRun, void (Steps::*onNext)(uint64_t), const char* word);
@@ -149,6 +163,11 @@ void PolarAlignmentRoutine::Steps::gotoThen(IMount& mount, uint64_t forRun,
         if (self && ret.isOk() && self->current(forRun))
             (self.get()->*step)(forRun);
     });
+    {
+        std::lock_guard lock(mutex);
+        if (forRun == run)
+            claim = GotoClaim::next(mountConnection->sharedMount());
+    }
     if (!mount.slewToAsync(target)) {
         // Refused at once: the subscription would otherwise answer someone else's next GoTo.
         mount.slewToFinished.remove(subscription);
@@ -182,10 +201,55 @@ void PolarAlignmentRoutine::Steps::onStarSelected(int indexInList) {
     gotoThen(*mount, thisRun, s.at({s.ra, s.dec, CoordType::RDJNow}), &Steps::onFirstGotoFinished);
 }
 
+GotoClaim PolarAlignmentRoutine::Steps::claimOf(uint64_t forRun) {
+    std::lock_guard lock(mutex);
+    return forRun == run ? claim : GotoClaim();
+}
+
+bool PolarAlignmentRoutine::Steps::stillThere(uint64_t forRun,
+                                              const std::shared_ptr<IMount>& mount) {
+    if (claimOf(forRun).holds(mount))
+        return true;
+    dropRun();
+    return false;
+}
+
+void PolarAlignmentRoutine::Steps::onGotoStateChanged() {
+    uint64_t forRun = 0;
+    {
+        std::lock_guard lock(mutex);
+        if (adjustingRun == 0 || adjustingRun != run)
+            return;
+        forRun = adjustingRun;
+    }
+    // A mount that goes away takes the pages with it (they see to that themselves).
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount || claimOf(forRun).holds(mount) || !advance(forRun))
+        return;
+    dropRun();
+}
+
+void PolarAlignmentRoutine::Steps::dropRun() {
+    {
+        // Whatever of the run is still to come (a second press) finds it outdated.
+        std::lock_guard lock(mutex);
+        adjustingRun = 0;
+        ++run;
+    }
+    Log("PolarAlignmentRoutine: step dropped, the mount was sent elsewhere");
+    // The pages belong to the main thread; the measurement asks from its own.
+    runOnMainThread([weak = std::weak_ptr(starListStubs)] {
+        if (const auto stubs = weak.lock())
+            emit stubs->shouldInclusivePop(0);
+    });
+    toast->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
+}
+
 void PolarAlignmentRoutine::Steps::onFirstGotoFinished(uint64_t forRun) {
     Star s;
     if (current(forRun, &s))
-        centeringStub->showTarget(s.name, U_ASTRO_COORD{s.ra, s.dec, CoordType::RDJNow});
+        centeringStub->showTarget(s.name, U_ASTRO_COORD{s.ra, s.dec, CoordType::RDJNow},
+                                  claimOf(forRun));
 }
 
 void PolarAlignmentRoutine::Steps::onCentered() {
@@ -194,6 +258,7 @@ void PolarAlignmentRoutine::Steps::onCentered() {
     emit centeringStub->shouldInclusivePop();
     uint64_t thisRun;
     {
+        // The claim of the GoTo to the star stays for the measurement.
         std::lock_guard lock(mutex);
         thisRun = ++run;
     }
@@ -217,6 +282,9 @@ void PolarAlignmentRoutine::Steps::measureAndShiftElevation(uint64_t forRun) {
         send(QT_TRANSLATE_NOOP("mount", "Error: Cannot read axis coordinates"));
         return;
     }
+    // The page checked the claim at the press; a GoTo may have come since, up to the read.
+    if (!current(forRun) || !stillThere(forRun, mount))
+        return;
     const auto [ha, dec] = position.value();
     const U_ASTRO_COORD raDec =
         astroCalc->convertNow(U_ASTRO_COORD{ha, dec, CoordType::HDObsv}, CoordType::RDJNow);
@@ -253,6 +321,10 @@ void PolarAlignmentRoutine::Steps::showInstruction(uint64_t forRun, void (Steps:
             if (auto s = weak.lock())
                 (s.get()->*onNext)(forRun);
         };
+        {
+            std::lock_guard lock(self->mutex);
+            self->adjustingRun = forRun;
+        }
         emit self->instructionStub->shouldShow(text);
     });
 }
@@ -284,7 +356,8 @@ bool PolarAlignmentRoutine::Steps::applyCorrection(bool isElevation) {
 
 void PolarAlignmentRoutine::Steps::onLatitudeAdjusted(uint64_t forRun) {
     const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
-    if (!mount || !advance(forRun))
+    // The user adjusted the mount where the elevation GoTo left it.
+    if (!mount || !current(forRun) || !stillThere(forRun, mount) || !advance(forRun))
         return;
     if (!applyCorrection(true))
         return;
@@ -301,7 +374,8 @@ void PolarAlignmentRoutine::Steps::onLatitudeAdjusted(uint64_t forRun) {
 }
 
 void PolarAlignmentRoutine::Steps::onAzimuthAdjusted(uint64_t forRun) {
-    if (!mountConnection->sharedMount() || !advance(forRun))
+    const std::shared_ptr<IMount> mount = mountConnection->sharedMount();
+    if (!mount || !current(forRun) || !stillThere(forRun, mount) || !advance(forRun))
         return;
     if (applyCorrection(false)) {
         emit starListStubs->shouldInclusivePop(0);
@@ -328,6 +402,14 @@ PolarAlignmentRoutine::PolarAlignmentRoutine(std::shared_ptr<IAlignStarCalculato
     m_steps->polarAligner = std::move(polarAligner);
     m_steps->container = std::move(container);
     m_steps->toast = std::move(toast);
+    // Queued: the GoTo state changes on task and server threads; the pages are the main thread's.
+    connect(
+        m_steps->mountConnection.get(), &IMountConnection::slewToStateChanged, this,
+        [weak = std::weak_ptr(m_steps)] {
+            if (const auto steps = weak.lock())
+                steps->onGotoStateChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 PolarAlignmentRoutine::~PolarAlignmentRoutine() = default;

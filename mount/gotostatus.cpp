@@ -81,4 +81,9 @@ QString GotoStatus::remainingAngle() const {
     return QString::number(remaining.value() / std::numbers::pi * 180.0, 'f', 1);
 }
 
+bool GotoStatus::arrived() const {
+    const auto mount = m_connection->sharedMount();
+    return mount && !mount->slewToTarget().hasValue() && mount->lastGotoArrived();
+}
+
 } // namespace Ko

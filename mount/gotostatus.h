@@ -24,6 +24,7 @@ public:
     QString targetPosition1() const override;
     QString targetPosition2() const override;
     QString remainingAngle() const override;
+    bool arrived() const override;
 
 private:
     const std::shared_ptr<IMountConnection> m_connection;

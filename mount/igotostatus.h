@@ -7,7 +7,7 @@ namespace Ko {
 
 // What the GoTo popup shows: whether a GoTo runs, its target and how far the mount still has to
 // go. Every value is computed when read, from the current mount; valueChanged tells QML to read
-// all five again.
+// all of them again.
 // Threads: main thread only.
 class IGotoStatus : public QObject {
     Q_OBJECT
@@ -16,6 +16,7 @@ class IGotoStatus : public QObject {
     Q_PROPERTY(QString targetPosition1 READ targetPosition1 NOTIFY valueChanged)
     Q_PROPERTY(QString targetPosition2 READ targetPosition2 NOTIFY valueChanged)
     Q_PROPERTY(QString remainingAngle READ remainingAngle NOTIFY valueChanged)
+    Q_PROPERTY(bool arrived READ arrived NOTIFY valueChanged)
 public:
     using QObject::QObject;
 
@@ -28,6 +29,9 @@ public:
     virtual QString targetPosition2() const = 0;
     // Degrees with one decimal; empty when the mount cannot tell.
     virtual QString remainingAngle() const = 0;
+    // Done, and the GoTo that ended last reached its target: false also for one that was
+    // aborted or failed, or that a client stopped on its way to send the mount elsewhere.
+    virtual bool arrived() const = 0;
 
 signals:
     void valueChanged();

@@ -132,6 +132,13 @@ public:
     virtual Nullable<double> remainingSlewAngle() const = 0;
     // false when the altitude limits refuse the target (nothing else happens then).
     virtual bool slewToAsync(const MountTarget& target) = 0;
+    // How many GoTos slewToAsync has accepted so far, whoever asked (a page, a server, a park):
+    // a step that follows one GoTo (centring its target, measuring there) compares it with the
+    // count its own GoTo left, to know that no other GoTo has taken the mount elsewhere since.
+    virtual uint64_t gotoGeneration() const = 0;
+    // Whether the GoTo accepted last has ended and reached its target (ended Ok): false while it
+    // runs, and when it was aborted, stopped by another task or failed.
+    virtual bool lastGotoArrived() const = 0;
 
     // Switches the camera shutter (the auxiliary switch) on the mount's worker, after the
     // operations queued before it; the result is Ok once the mount acknowledged it.

@@ -245,6 +245,16 @@ Nullable<double> Mount::remainingSlewAngle() const {
     return m_astroCalc->angularSeparation(target.value(), axisPositions());
 }
 
+uint64_t Mount::gotoGeneration() const {
+    std::lock_guard lock(m_mutex);
+    return m_lastGotoTicket;
+}
+
+bool Mount::lastGotoArrived() const {
+    std::lock_guard lock(m_mutex);
+    return m_lastGotoArrived;
+}
+
 bool Mount::slewToAsync(const MountTarget& target) {
     KO_ASSERT(target.coord.type != CoordType::HDTrue && target.coord.type != CoordType::AZTrue &&
               target.coord.type != CoordType::HDMount);
@@ -270,6 +280,7 @@ bool Mount::slewToAsync(const MountTarget& target) {
         // the task waits for the axes, and a GoTo it replaces hands the state straight over.
         const Nullable<MountTarget> replaced = m_slewToTarget;
         const uint64_t replacedTicket = m_publishedGotoTicket;
+        const bool arrivedBefore = std::exchange(m_lastGotoArrived, false);
         m_publishedGotoTicket = ticket.number;
         m_slewToTarget = target;
         m_slewToRunning = true;
@@ -289,6 +300,7 @@ bool Mount::slewToAsync(const MountTarget& target) {
         } catch (...) {
             // No thread for the task: the GoTo was never under way.
             m_publishedGotoTicket = replacedTicket;
+            m_lastGotoArrived = arrivedBefore;
             m_slewToTarget = replaced;
             m_slewToRunning = replacedTicket != 0;
             updatePeriodicPositionRead();
@@ -322,6 +334,7 @@ void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target
             m_alignment->setFlippingMode(FlippingMode_::Auto);
         if (m_publishedGotoTicket == ticket.number) {
             ownsState = true;
+            m_lastGotoArrived = ret.isOk();
             m_publishedGotoTicket = 0;
             m_slewToRunning = false;
             updatePeriodicPositionRead();
@@ -365,6 +378,7 @@ void Mount::endPublishedGotoLocked() {
     // way it is over now.
     if (m_alignment && m_publishedGotoTicket == m_lastGotoTicket)
         m_alignment->setFlippingMode(FlippingMode_::Auto);
+    m_lastGotoArrived = false;
     m_publishedGotoTicket = 0;
     m_slewToRunning = false;
     updatePeriodicPositionRead();

@@ -128,6 +128,8 @@ public:
     Nullable<MountTarget> slewToTarget() const override;
     Nullable<double> remainingSlewAngle() const override;
     bool slewToAsync(const MountTarget& target) override;
+    uint64_t gotoGeneration() const override;
+    bool lastGotoArrived() const override;
 
     QFuture<CmdRet> setCameraShutterAsync(bool on) override;
     bool hasDualEncoders() const override;
@@ -284,6 +286,8 @@ private:
     // The last GoTo ticket handed out, and the one whose target is published (0: none).
     uint64_t m_lastGotoTicket = 0;
     uint64_t m_publishedGotoTicket = 0;
+    // The GoTo accepted last has ended Ok.
+    bool m_lastGotoArrived = false;
     // The last trail-point run handed out, and whether its result is still to come.
     uint64_t m_lastTrailRun = 0;
     bool m_trailRunOpen = false;

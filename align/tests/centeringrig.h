@@ -15,7 +15,7 @@ namespace Ko::Test {
 struct CenteringRig : MountControlRig {
     std::shared_ptr<SlewingControl> slewing = std::make_shared<SlewingControl>(holder);
     std::shared_ptr<CenteringUIStub> centering =
-        std::make_shared<CenteringUIStub>(slewing, astro, format);
+        std::make_shared<CenteringUIStub>(slewing, astro, format, holder, toasts);
 
     // A position of date that stands at the azimuth and altitude now.
     MountTarget targetAt(const std::string& name, double azDeg, double altDeg) const {

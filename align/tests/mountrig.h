@@ -104,6 +104,17 @@ struct MountRig : EmulatedMount {
         return separationOf(t->axesToSky(mount->axisPositions()), observed(raDecOf(name)));
     }
 
+    // A client sends the mount elsewhere as the remote servers do (a stop, then a GoTo) and the
+    // GoTo runs to its end: to hour angle -40 degrees, declination 30, clear of the rig's stars.
+    CmdRet sendElsewhere() {
+        mount->abortSlewAsync();
+        return gotoAndWait(elsewhere());
+    }
+    MountTarget elsewhere() const {
+        const AstroObj place = star("Elsewhere", 0, -40, 30);
+        return {place.name, {place.coordNow.a, place.coordNow.b, CoordType::RDJNow}, 0};
+    }
+
     // Runs a GoTo of the test's own and waits for its end.
     CmdRet gotoAndWait(const MountTarget& target) {
         auto result = std::make_shared<std::pair<std::mutex, Nullable<CmdRet>>>();

@@ -8,6 +8,7 @@
 #include "base/log.h"
 #include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
+#include "base/tests/queuedspy.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -24,6 +25,7 @@ constexpr double kArcmin = kDeg / 60;
 // little until the axes are read.
 constexpr double kGotoTolerance = 5 * kArcmin;
 const QString kNorthLevel = "Level your telescope and point it to north.";
+const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 using Names = std::vector<std::string>;
 
@@ -225,6 +227,65 @@ private slots:
         QCOMPARE(rig->storedNames(), (Names{"Alpha", "Beta"}));
         QCOMPARE(rig->centerings.count(), 2);
         QCOMPARE(solves.load(), 2);
+    }
+
+    // A centring belongs to where its step left the mount: the GoTo to the star, or the mount as
+    // it stood when the user was asked to point it by hand. A client that sends the mount
+    // elsewhere meanwhile closes the page with a word why, and the press that still reaches the
+    // run measures nothing: the model stays as it was, and the run goes no further. Without the
+    // other GoTo the same press aligns on the star.
+    void anotherGotoDropsTheCentring_data() {
+        QTest::addColumn<AlignmentType_::E>("type");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<bool>("sentElsewhere");
+        dataRow("GoTo to the star", AlignmentType_::Star1, QStringList{"Alpha"}, true);
+        dataRow("star centred by hand", AlignmentType_::BrightestStar, QStringList{"Beta", "Alpha"},
+                true);
+        dataRow("level tube pointing north", AlignmentType_::NorthLevel,
+                QStringList{"Alpha", "Beta"}, true);
+        dataRow("no other GoTo", AlignmentType_::Star1, QStringList{"Alpha"}, false);
+    }
+    void anotherGotoDropsTheCentring() {
+        QFETCH(AlignmentType_::E, type);
+        QFETCH(QStringList, picks);
+        QFETCH(bool, sentElsewhere);
+        auto rig = makeRig();
+        QSignalSpy centringClosed(rig->centering.get(), &CenteringUIStub::shouldInclusivePop);
+        QueuedSpy toasts(rig->toasts.get(), &ToastManagerUIStub::shouldToast);
+        QVERIFY(rig->aligner->align1({"Before"}, rig->truth.pairAt(100 * kDeg, 40 * kDeg)));
+        const ALIGNMENT_DATA before = rig->container->get();
+
+        rig->routine.start(type);
+        for (int i = 0; i < picks.size(); ++i)
+            rig->pick(i, picks[i].toStdString());
+        rig->selectionStub->start();
+        rig->awaitCentering(1);
+        QCOMPARE(rig->centerings.count(), 1);
+        const std::string first = picks[0].toStdString();
+        if (sentElsewhere) {
+            QVERIFY(rig->sendElsewhere().isOk());
+            QTRY_COMPARE(centringClosed.count(), 1);
+            QTRY_COMPARE(toasts.count(), 1);
+        }
+        rig->clock->freeze();
+        rig->centre(first);
+        rig->centering->center();
+        if (!sentElsewhere) {
+            awaitStep([&] { return rig->storedNames() == Names{first}; },
+                      [&] { return toasts.count() > 0; });
+            rig->clock->resume();
+            QCOMPARE(rig->storedNames(), Names{first});
+            QCOMPARE(toasts.count(), 0);
+            return;
+        }
+        QTRY_COMPARE(toasts.count(), 2);
+        rig->clock->resume();
+        for (int i = 0; i < toasts.count(); ++i)
+            QCOMPARE(toasts[i][0].toString(), kMovedAway);
+        QVERIFY(rig->container->get() == before);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig->centerings.count(), 1);
+        QCOMPARE(rig->closed.count(), 0);
     }
 
     // A GoTo that the altitude limits refuse tells the user why and leaves no subscription

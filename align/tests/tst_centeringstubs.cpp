@@ -76,7 +76,8 @@ private slots:
         QSignalSpy changed(rig.centering.get(), &CenteringUIStub::centerButtonReadyChanged);
         QSignalSpy shown(rig.centering.get(), &CenteringUIStub::shouldShow);
         const MountTarget target = rig.targetAt("Vega", 120, 40);
-        rig.centering->showTarget(target.name, target.coord);
+        rig.centering->showTarget(target.name, target.coord,
+                                  GotoClaim::current(rig.holder->sharedMount()));
         QCOMPARE(shown.count(), 1);
         QVERIFY(rig.centering->centerButtonReady());
 
@@ -109,7 +110,10 @@ private slots:
             },
             Qt::DirectConnection);
         const MountTarget target = rig.targetAt("Étoile", 90.2, 45.2);
-        std::thread worker([&] { rig.centering->showTarget(target.name, target.coord); });
+        std::thread worker([&] {
+            rig.centering->showTarget(target.name, target.coord,
+                                      GotoClaim::current(rig.holder->sharedMount()));
+        });
         worker.join();
         QTRY_VERIFY(shownOn);
         QCOMPARE(shownOn, QThread::currentThread());

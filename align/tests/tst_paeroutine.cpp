@@ -1,6 +1,8 @@
 #include "align/paeroutine.h"
 #include "align/tests/centeringrig.h"
+#include "base/tests/datarow.h"
 #include "base/tests/queuedspy.h"
+#include "mount/tests/fakescriptedmount.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -28,6 +30,8 @@ struct GotoEnd {
     std::atomic<bool> ended{false};
     std::atomic<CmdRetType_::E> type{CmdRetType_::Other};
 };
+
+const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 } // namespace
 
@@ -113,10 +117,10 @@ private slots:
         QCOMPARE(rig.shown.count(), 0);
     }
 
-    // A point that fails (here the mount cannot turn its axes into a sky position and throws on
-    // the worker thread) is reported as a communication error; the page stays open, and the next
-    // press retries the same target.
-    void failedPointRetries() {
+    // The page belongs to the mount whose GoTo opened it: with another mount in its place (here
+    // the same emulated mount without a pointing model) the press records nothing, closes the
+    // page and says why. The mount that made the GoTo, back in its place, takes the point.
+    void anotherMountRecordsNothing() {
         Rig rig;
         rig.connect();
         const std::shared_ptr<IMount> good = rig.holder->sharedMount();
@@ -124,7 +128,6 @@ private slots:
         rig.routine->start(target);
         QTRY_COMPARE_WITH_TIMEOUT(rig.shown.count(), 1, kGotoTimeoutMs);
 
-        // The same emulated mount without a pointing model.
         MountFactory modelless(rig.location, rig.clock, rig.astro, rig.altRange, nullptr,
                                rig.toasts, rig.parkPrompt, rig.pae, rig.axisSlot, rig.token,
                                rig.token, rig.perMountData, rig.appCore, rig.connectionSettings);
@@ -134,16 +137,97 @@ private slots:
 
         rig.centering->center();
         QTRY_COMPARE(rig.toasted.count(), 1);
-        QCOMPARE(rig.toasted[0][0].toString(), QString("Communication error"));
-        QCOMPARE(rig.popped.count(), 0);
+        QCOMPARE(rig.toasted[0][0].toString(), kMovedAway);
+        QCOMPARE(rig.popped.count(), 1);
         QVERIFY(rig.pae->points().empty());
 
         rig.holder->setMount(good);
         rig.centering->center();
-        QTRY_COMPARE(rig.popped.count(), 1);
+        QTRY_COMPARE(rig.popped.count(), 2);
         QCOMPARE(rig.pae->points().size(), size_t(1));
         QCOMPARE(rig.pae->points()[0].name, target.name);
         QCOMPARE(rig.toasted.count(), 1);
+    }
+
+    // A point that fails (a read the mount refuses, or one that times out) is reported as a
+    // communication error; the page stays open, and the next press retries the same target.
+    void failedPointRetries_data() {
+        QTest::addColumn<int>("failure");
+        dataRow("refused", int(CmdRetType_::Nak));
+        dataRow("unanswered", int(CmdRetType_::Timeout));
+    }
+    void failedPointRetries() {
+        QFETCH(int, failure);
+        Rig rig;
+        auto mount = std::make_shared<FakeScriptedMount>();
+        rig.holder->setMount(mount);
+        const MountTarget target = rig.targetAt("Capella", 60, 35);
+        rig.routine->start(target);
+        QCOMPARE(mount->targets().size(), size_t(1));
+        // The scripted mount arrives at once.
+        mount->slewToFinished(CmdRet(CmdRetType_::Ok));
+        QTRY_COMPARE(rig.shown.count(), 1);
+
+        mount->setResult("addPaePoint", CmdRetType_::E(failure));
+        rig.centering->center();
+        QTRY_COMPARE(rig.toasted.count(), 1);
+        QCOMPARE(rig.toasted[0][0].toString(), QString("Communication error"));
+        QCOMPARE(rig.popped.count(), 0);
+
+        mount->setResult("addPaePoint", CmdRetType_::Ok);
+        rig.centering->center();
+        QTRY_COMPARE(rig.popped.count(), 1);
+        // The GoTo's target, then both points: all of the same object.
+        QCOMPARE(mount->calls("addPaePoint").size(), size_t(2));
+        QCOMPARE(mount->names(), std::vector<std::string>(3, target.name));
+        QCOMPARE(rig.toasted.count(), 1);
+        rig.holder->disconnect();
+    }
+
+    // The page belongs to its GoTo. Another GoTo sends the mount elsewhere after the page has
+    // come: a client stopping the mount and then sending it on, as the remote servers do, or a
+    // GoTo started straight away, as the window's other pages do. The page closes at once, says
+    // why, and a press that still reaches it records nothing. Without another GoTo the press
+    // records the point.
+    void anotherGotoDropsThePage_data() {
+        QTest::addColumn<QString>("other");
+        dataRow("none", QString());
+        dataRow("stop, then GoTo", QString("server"));
+        dataRow("GoTo at once", QString("page"));
+    }
+    void anotherGotoDropsThePage() {
+        QFETCH(QString, other);
+        Rig rig;
+        IMount* mount = rig.connect();
+        const MountTarget target = rig.targetAt("Venus", 130, 30);
+        rig.routine->start(target);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.shown.count(), 1, kGotoTimeoutMs);
+
+        if (!other.isEmpty()) {
+            GotoEnd end(*mount);
+            if (other == "server")
+                mount->abortSlewAsync();
+            QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 220, 50)));
+            QTRY_COMPARE(rig.popped.count(), 1);
+            QTRY_COMPARE(rig.toasted.count(), 1);
+            QCOMPARE(rig.toasted[0][0].toString(), kMovedAway);
+            QTRY_VERIFY_WITH_TIMEOUT(end.ended, kGotoTimeoutMs);
+            QCOMPARE(end.type.load(), CmdRetType_::Ok);
+        }
+        // A press that the closing page still takes.
+        rig.centering->center();
+        if (other.isEmpty()) {
+            QTRY_COMPARE(rig.popped.count(), 1);
+            QCOMPARE(rig.pae->points().size(), size_t(1));
+            QCOMPARE(rig.pae->points()[0].name, target.name);
+            QCOMPARE(rig.toasted.count(), 0);
+        } else {
+            QTRY_COMPARE(rig.toasted.count(), 2);
+            QCOMPARE(rig.toasted[1][0].toString(), kMovedAway);
+            QVERIFY(rig.pae->points().empty());
+        }
+        // The centring of the other GoTo never shows.
+        QCOMPARE(rig.shown.count(), 1);
     }
 };
 

@@ -27,6 +27,7 @@
 #include <QNmeaPositionInfoSource>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QUdpSocket>
 
 #include <cmath>
 #include <condition_variable>
@@ -286,6 +287,12 @@ void QmlTestHelper::disconnectMount() {
 
 void QmlTestHelper::log(const QString& line) {
     Log("%s", qPrintable(line));
+}
+
+void QmlTestHelper::sendRemoteRequest(const QString& request) {
+    if (!m_remote)
+        m_remote = std::make_unique<QUdpSocket>();
+    m_remote->writeDatagram(request.toUtf8(), QHostAddress::LocalHost, envPort(kRpcPortEnv, 0));
 }
 
 QmlTestHelper::~QmlTestHelper() {

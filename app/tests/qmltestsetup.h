@@ -12,6 +12,7 @@
 #include <vector>
 
 class QQmlEngine;
+class QUdpSocket;
 
 namespace Ko {
 
@@ -68,6 +69,9 @@ public:
     Q_INVOKABLE void disconnectMount();
     // Writes a line to the program's log.
     Q_INVOKABLE void log(const QString& line);
+    // Sends one request to the window's remote method server over UDP on loopback, as another
+    // application does, and returns at once: the window goes on while the server acts.
+    Q_INVOKABLE void sendRemoteRequest(const QString& request);
     // A sync taken as the next alignment star, as a remote client's sync does while sync
     // alignment is on (radians); true when the star joined the model.
     Q_INVOKABLE bool sequentialAlign(const QString& name, double ha, double dec, double axis1,
@@ -106,6 +110,7 @@ private:
     std::vector<std::shared_ptr<ScriptedWifiModule>> m_wifiModules;
     std::shared_ptr<FakeMount> m_recordingMount;
     std::shared_ptr<IMount> m_replacedMount;
+    std::unique_ptr<QUdpSocket> m_remote;
 };
 
 // The setup of every Qt Quick Test program (ko_add_qml_test): scratch home and data folders, a

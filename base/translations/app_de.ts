@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Immer unter dem Horizont</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>Die Montierung wurde anderswohin geschickt: nichts wurde gespeichert</translation>
+    </message>
 </context>
 </TS>

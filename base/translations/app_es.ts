@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Siempre bajo el horizonte</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>La montura se envió a otro lugar: no se ha guardado nada</translation>
+    </message>
 </context>
 </TS>

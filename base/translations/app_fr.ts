@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Toujours sous l&apos;horizon</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>La monture a été envoyée ailleurs : rien n’a été enregistré</translation>
+    </message>
 </context>
 </TS>

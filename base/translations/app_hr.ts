@@ -1737,5 +1737,9 @@
         <source>Always below horizon</source>
         <translation>Uvijek ispod obzora</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>Montaža je poslana drugamo: ništa nije spremljeno</translation>
+    </message>
 </context>
 </TS>

@@ -1735,5 +1735,9 @@
         <source>Always below horizon</source>
         <translation>Mindig a horizont alatt</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>A mechanikát máshová küldték: semmi sem lett rögzítve</translation>
+    </message>
 </context>
 </TS>

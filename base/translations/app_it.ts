@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Sempre sotto l&apos;orizzonte</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>La montatura è stata inviata altrove: non è stato registrato nulla</translation>
+    </message>
 </context>
 </TS>

@@ -1735,5 +1735,9 @@
         <source>Always below horizon</source>
         <translation>常に地平線の下</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>架台が別の場所へ移動されました：何も記録されていません</translation>
+    </message>
 </context>
 </TS>

@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Altijd onder de horizon</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>De montering is elders heen gestuurd: er is niets vastgelegd</translation>
+    </message>
 </context>
 </TS>

@@ -1736,5 +1736,9 @@
         <source>Always below horizon</source>
         <translation>Sempre abaixo do horizonte</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>A montagem foi enviada para outro local: nada foi gravado</translation>
+    </message>
 </context>
 </TS>

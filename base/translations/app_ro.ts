@@ -1737,5 +1737,9 @@
         <source>Always below horizon</source>
         <translation>Mereu sub orizont</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>Montura a fost trimisă în altă parte: nu s-a înregistrat nimic</translation>
+    </message>
 </context>
 </TS>

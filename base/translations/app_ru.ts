@@ -1737,5 +1737,9 @@
         <source>Always below horizon</source>
         <translation>Всегда под горизонтом</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>Монтировка отправлена в другое место: ничего не записано</translation>
+    </message>
 </context>
 </TS>

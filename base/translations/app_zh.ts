@@ -1735,5 +1735,9 @@
         <source>Always below horizon</source>
         <translation>始终在地平线以下</translation>
     </message>
+    <message>
+        <source>The mount was sent elsewhere: nothing was recorded</source>
+        <translation>支架已被转向别处：未记录任何内容</translation>
+    </message>
 </context>
 </TS>

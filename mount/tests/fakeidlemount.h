@@ -50,6 +50,8 @@ public:
     Nullable<MountTarget> slewToTarget() const override { return {}; }
     Nullable<double> remainingSlewAngle() const override { return {}; }
     bool slewToAsync(const MountTarget& target) override { return false; }
+    uint64_t gotoGeneration() const override { return 0; }
+    bool lastGotoArrived() const override { return false; }
     QFuture<CmdRet> setCameraShutterAsync(bool on) override {
         return QtFuture::makeReadyFuture(CmdRet(CmdRetType_::Other));
     }

@@ -2,6 +2,7 @@
 
 #include "mount/tests/fakeidlemount.h"
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -186,8 +187,13 @@ public:
     Nullable<double> remainingSlewAngle() const override { return values().remainingSlewAngle; }
     bool slewToAsync(const MountTarget& target) override {
         targeted("slewToAsync", target);
-        return resultOf("slewToAsync") == CmdRetType_::Ok;
+        const bool accepted = resultOf("slewToAsync") == CmdRetType_::Ok;
+        if (accepted)
+            ++m_gotoGeneration;
+        return accepted;
     }
+    // The GoTos accepted so far.
+    uint64_t gotoGeneration() const override { return m_gotoGeneration; }
 
     QFuture<CmdRet> setCameraShutterAsync(bool on) override {
         return QtFuture::makeReadyFuture(CmdRet(command("setCameraShutter", {double(on)})));
@@ -309,6 +315,7 @@ private:
 
     mutable std::mutex m_mutex;
     CmdRetType_::E m_result;
+    std::atomic<uint64_t> m_gotoGeneration{0};
     std::map<std::string, CmdRetType_::E> m_results;
     Values m_values;
     std::vector<Call> m_calls;

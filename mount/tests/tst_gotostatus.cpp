@@ -78,8 +78,11 @@ private slots:
         MountControlRig rig;
         GotoStatus status(rig.holder, rig.format, rig.astro);
         QVERIFY(status.done());
+        QVERIFY(!status.arrived());
         IMount* mount = rig.connect();
         QCOMPARE(Snapshot(status, *mount, *rig.astro).texts, QStringList(4));
+        // No GoTo has come anywhere yet.
+        QVERIFY(!status.arrived());
         const auto home = rig.alignment->referenceAxes();
         const U_ASTRO_COORD coord =
             CoordType(frame) == CoordType::MountAxes
@@ -149,11 +152,13 @@ private slots:
         QVERIFY(first != during.end() && first->texts[3].toDouble() > 0);
         QVERIFY(during.back().texts[3].toDouble() < first->texts[3].toDouble());
         QCOMPARE(seen.back().texts, QStringList(4));
+        QVERIFY(status.arrived());
     }
 
-    // A GoTo reads as under way the moment it is accepted, and as over the moment it is aborted;
-    // the popup hears of either only after the call that made it has returned, so its own handler
-    // (Cancel, which marks the GoTo as cancelled after asking the mount) is never overtaken.
+    // A GoTo reads as under way the moment it is accepted, and as over the moment it is aborted,
+    // without arriving; the popup hears of either only after the call that made it has returned,
+    // so its own handler (Cancel, which marks the GoTo as cancelled after asking the mount) is
+    // never overtaken.
     void startAndAbortHeardAfterTheCall() {
         MountControlRig rig;
         GotoStatus status(rig.holder, rig.format, rig.astro);
@@ -168,9 +173,11 @@ private slots:
         changes.clear();
         mount->abortSlewAsync();
         QVERIFY(status.done());
+        QVERIFY(!status.arrived());
         QCOMPARE(changes.count(), 0);
         QTRY_VERIFY(changes.count() > 0);
         QVERIFY(status.done());
+        QVERIFY(!status.arrived());
     }
 
     // After a GoTo to an azimuth and altitude (which leaves tracking off) the trail-points popup

@@ -45,6 +45,7 @@
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -616,10 +617,16 @@ private slots:
     // never reads "done" in between (a dialog would close and give its end alert twice); a GoTo
     // that another task takes the axes from is over at once, also one that never got to run. At
     // the end nothing is published and the periodic reading has stopped.
+    // Every GoTo, however it ends, puts a pier side forced for it back to automatic, at once when
+    // it is aborted; the mount counts the GoTos it accepts (not one it refuses) and tells whether
+    // the last one has arrived.
     // Ops: "hold" keeps axis 1 busy with a slew that ends only on "release"; "goto X" starts a
-    // GoTo named X; "is X" checks, right after the previous op returned, what is published ("-":
-    // nothing); "running" waits until the GoTo commands its axes; "abort"; "end" waits for the
-    // last GoTo to end; "heard N" waits until the subscriber of the N-th GoTo has heard its end.
+    // GoTo named X; "refused" asks for a GoTo to no place, which is refused; "is X" checks, right
+    // after the previous op returned, what is published ("-": nothing); "running" waits until the
+    // GoTo commands its axes; "abort"; "end" waits for the last GoTo to end; "heard N" waits until
+    // the subscriber of the N-th GoTo has heard its end; "force" forces the flipped pier side;
+    // "side A" checks the pier-side choice (Auto or Yes) right after the previous op returned;
+    // "count N" checks the GoTos accepted; "arrived B" whether the last one has arrived.
     void gotoState_data() {
         QTest::addColumn<QStringList>("ops");
         QTest::addColumn<QStringList>("seen");
@@ -642,6 +649,26 @@ private slots:
         dataRow("a running GoTo aborted is over at once",
                 QStringList{"goto A", "running", "abort", "is -"}, QStringList{"A", "-"},
                 QList<int>{cancel});
+        dataRow("a forced side is automatic again when its running GoTo is aborted",
+                QStringList{"force", "goto A", "running", "side Yes", "abort", "side Auto",
+                            "heard 1", "side Auto"},
+                QStringList{"A", "-"}, QList<int>{cancel});
+        dataRow("a forced side is automatic again when its waiting GoTo is dropped",
+                QStringList{"hold", "force", "goto A", "side Yes", "abort", "side Auto", "release"},
+                QStringList{"A", "-"}, QList<int>{});
+        dataRow("a forced side is automatic again when its GoTo arrives",
+                QStringList{"force", "goto A", "side Yes", "end", "heard 1", "side Auto"},
+                QStringList{"A", "-"}, QList<int>{ok});
+        dataRow("GoTos counted as accepted, arrival of the last one to end",
+                QStringList{"count 0", "arrived false", "goto A", "count 1", "refused", "count 1",
+                            "end", "heard 1", "arrived true", "goto B", "count 2", "arrived false",
+                            "running", "abort", "arrived false", "heard 2", "arrived false"},
+                QStringList{"A", "-", "B", "-"}, QList<int>{ok, cancel});
+        dataRow("a replaced GoTo's end is no arrival",
+                QStringList{"goto A", "end", "heard 1", "arrived true", "goto B", "arrived false",
+                            "running", "goto C", "heard 2", "arrived false", "count 3", "end",
+                            "heard 3", "arrived true"},
+                QStringList{"A", "-", "B", "C", "-"}, QList<int>{ok, cancel, ok});
     }
     void gotoState() {
         QFETCH(QStringList, ops);
@@ -654,7 +681,8 @@ private slots:
         state.subscribe(mount);
         // Each GoTo has its own subscriber, appended before it starts.
         std::vector<std::unique_ptr<FinishProbe>> finishes;
-        const std::map<QString, AnglePair> goals{{"A", {0.8, 0.3}}, {"B", {-1.9, 1.3}}};
+        const std::map<QString, AnglePair> goals{
+            {"A", {0.8, 0.3}}, {"B", {-1.9, 1.3}}, {"C", {0.4, -0.6}}};
         for (const QString& op : ops) {
             const QStringList w = op.split(' ');
             if (op == "hold") {
@@ -678,6 +706,19 @@ private slots:
                 QTRY_VERIFY(mount.remainingSlewAngle().hasValue());
             } else if (op == "abort") {
                 mount.abortSlewAsync();
+            } else if (op == "refused") {
+                const double nan = std::numeric_limits<double>::quiet_NaN();
+                QVERIFY(!mount.slewToAsync(
+                    MountTarget{"nowhere", U_ASTRO_COORD{nan, nan, CoordType::MountAxes}, 0}));
+            } else if (op == "force") {
+                mount.setFlippingMode(FlippingMode_::Yes);
+            } else if (w[0] == "side") {
+                QCOMPARE(mount.flippingMode(),
+                         w[1] == "Yes" ? FlippingMode_::Yes : FlippingMode_::Auto);
+            } else if (w[0] == "count") {
+                QCOMPARE(mount.gotoGeneration(), w[1].toULongLong());
+            } else if (w[0] == "arrived") {
+                QCOMPARE(mount.lastGotoArrived(), w[1] == "true");
             } else if (w[0] == "heard") {
                 QTRY_VERIFY_WITH_TIMEOUT(!finishes.at(w[1].toInt() - 1)->get().isEmpty(),
                                          kGotoTimeoutMs);

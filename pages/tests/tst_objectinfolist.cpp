@@ -71,7 +71,7 @@ class TestObjectInfoList : public QObject {
             std::make_shared<WritableMountConnection>();
         std::shared_ptr<ToastManagerUIStub> toasts = std::make_shared<ToastManagerUIStub>();
         std::shared_ptr<CenteringUIStub> centering = std::make_shared<CenteringUIStub>(
-            std::make_shared<SlewingControl>(holder), sky.calc, format);
+            std::make_shared<SlewingControl>(holder), sky.calc, format, holder, toasts);
         std::shared_ptr<PAERoutine> routine =
             std::make_shared<PAERoutine>(holder, centering, toasts);
         std::shared_ptr<ObjectInfoList> page = std::make_shared<ObjectInfoList>(
@@ -108,7 +108,7 @@ class TestObjectInfoList : public QObject {
             store, clock, altRange, astro,
             std::make_shared<SunVisibility>(astro, solar, astroClock));
         std::shared_ptr<CenteringUIStub> centering = std::make_shared<CenteringUIStub>(
-            std::make_shared<SlewingControl>(holder), astro, format);
+            std::make_shared<SlewingControl>(holder), astro, format, holder, toasts);
         std::shared_ptr<ObjectInfoList> page = std::make_shared<ObjectInfoList>(
             astro, format, holder, std::make_shared<Visibility>(location, astro, clock),
             std::make_shared<PAERoutine>(holder, centering, toasts), settings);

@@ -31,12 +31,14 @@ UI_Dialog {
             }
             return
         }
-        // Only the end of a GoTo that was on screen is worth an alert: a connect or disconnect
-        // also reports "done", and so does a mount lost in the middle of a GoTo.
+        // Only the arrival of a GoTo that was on screen is worth an alert: a connect or
+        // disconnect also reports "done", and so does a mount lost in the middle of a GoTo, or a
+        // GoTo that a client stops before it sends the mount elsewhere (its own GoTo then opens
+        // the dialog again and alerts when it arrives).
         if (!_m.showing)
             return
         _m.showing = false
-        if (root.isDone && _m.mountConnection.connected)
+        if (root.isDone && _m.mountConnection.connected && _m.gotoStatus.arrived)
             _m.uiSetting.platformAlert()
         root.close()
     }

@@ -93,6 +93,25 @@ TestCase {
         compare(shownAfterHiding, false)
     }
 
+    // A planetarium program stops the window's GoTo and sends the mount elsewhere: the dialog
+    // follows the program's GoTo, and the one alert comes when the mount arrives there.
+    function test_remoteGoToTakingOverGivesOneAlert() {
+        const observeSun = inj_catalogSettings.enableObserveSun
+        // High in the north, clear of the limits; the Sun's place at the hour of the run is no
+        // reason to refuse it.
+        inj_catalogSettings.enableObserveSun = true
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        const windowTarget = inj_gotoStatus.targetName
+        testHelper.sendRemoteRequest("SlewToAltAzAsync,10,45")
+        tryVerify(() => !inj_gotoStatus.done && inj_gotoStatus.targetName !== windowTarget, 10000,
+                  "the program's GoTo")
+        rig.waitGoToEnd()
+        tryVerify(() => !popup.visible)
+        inj_catalogSettings.enableObserveSun = observeSun
+        compare(uiSetting.alerts, 1)
+    }
+
     function test_secondGoToKeepsDialogOpen() {
         rig.startGoTo(1)
         tryVerify(() => popup.opened, 2000)

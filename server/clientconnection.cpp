@@ -13,6 +13,7 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Ko {
 
@@ -152,8 +153,42 @@ void ClientSocket::closeNow() {
     emit closed();
 }
 
-ClientConnection::ClientConnection(QObject* context, ClientSocket* socket)
-    : m_context(context), m_socket(socket), m_handover(std::make_shared<Handover>(socket)) {}
+struct WriteBatch::State {
+    std::mutex mutex;
+    // Guarded by mutex.
+    std::vector<std::shared_ptr<ClientConnection>> waiting;
+    bool posted = false;
+};
+
+WriteBatch::WriteBatch(QObject* receiver)
+    : m_state(std::make_shared<State>()), m_handover(std::make_unique<Handover>(receiver)) {}
+
+WriteBatch::~WriteBatch() = default;
+
+void WriteBatch::add(std::shared_ptr<ClientConnection> connection) {
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->waiting.push_back(std::move(connection));
+        if (std::exchange(m_state->posted, true))
+            return;
+    }
+    // The state travels with the call: it runs even when this object has gone meanwhile.
+    m_handover->post([state = m_state] {
+        std::vector<std::shared_ptr<ClientConnection>> waiting;
+        {
+            std::lock_guard lock(state->mutex);
+            waiting.swap(state->waiting);
+            state->posted = false;
+        }
+        for (const auto& connection : waiting)
+            connection->flush();
+    });
+}
+
+ClientConnection::ClientConnection(QObject* context, ClientSocket* socket,
+                                   std::shared_ptr<WriteBatch> batch)
+    : m_context(context), m_socket(socket), m_batch(batch), m_batched(batch != nullptr),
+      m_handover(std::make_shared<Handover>(socket)) {}
 
 void ClientConnection::watch(Watchers watchers) {
     ClientSocket* socket = m_socket.data();
@@ -204,9 +239,16 @@ void ClientConnection::send(QByteArray bytes) {
         m_gathered.append(bytes);
         post = !std::exchange(m_flushPosted, true);
     }
+    if (post)
+        postFlush();
+}
+
+void ClientConnection::postFlush() {
     // The connection object travels with the call, so it outlives the hand-over even when the
     // server drops it meanwhile; the guarded socket tells whether anyone is left to receive.
-    if (post)
+    if (const auto batch = m_batch.lock())
+        batch->add(shared_from_this());
+    else if (!m_batched)
         m_handover->post([self = shared_from_this()] { self->flush(); });
 }
 
@@ -218,7 +260,7 @@ void ClientConnection::finish() {
         post = !std::exchange(m_flushPosted, true);
     }
     if (post)
-        m_handover->post([self = shared_from_this()] { self->flush(); });
+        postFlush();
 }
 
 void ClientConnection::flush() {

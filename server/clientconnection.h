@@ -17,7 +17,28 @@ class QTimer;
 
 namespace Ko {
 
+class ClientConnection;
 class Handover;
+
+// Hands the connections that have replies waiting to the main thread in one call, however many
+// they are and however many replies each has: under a flood the main thread writes once per pass
+// of its event loop, not once per reply or per client.
+// Threads: made on the receiver's (main) thread; add from any thread.
+class WriteBatch {
+public:
+    // receiver lives on the main thread; calls still queued when it goes are dropped.
+    explicit WriteBatch(QObject* receiver);
+    ~WriteBatch();
+    WriteBatch(const WriteBatch&) = delete;
+    WriteBatch& operator=(const WriteBatch&) = delete;
+
+    void add(std::shared_ptr<ClientConnection> connection);
+
+private:
+    struct State;
+    const std::shared_ptr<State> m_state;
+    const std::unique_ptr<Handover> m_handover;
+};
 
 // The socket of one accepted client, a child of its listening server. It reads only when asked
 // (what the server does not take stays with the system, whose buffer is kept small, so a client
@@ -103,8 +124,9 @@ public:
     };
 
     // context lives on the main thread and outlives the connections made here (the server
-    // object itself).
-    ClientConnection(QObject* context, ClientSocket* socket);
+    // object itself). Replies are written through batch when given, else one hand-over each.
+    ClientConnection(QObject* context, ClientSocket* socket,
+                     std::shared_ptr<WriteBatch> batch = nullptr);
 
     // Main thread only.
     void watch(Watchers watchers);
@@ -132,12 +154,15 @@ public:
     // Any thread: the client has gone, so its queued work is moot.
     bool closed() const { return m_closed; }
 
+    // Main thread only: writes what send() gathered.
+    void flush();
+
     // Main thread only: the start of a command or message that has not all arrived.
     QByteArray pending;
 
 private:
-    // Main thread: writes what send() gathered.
-    void flush();
+    // Any thread: has flush() run once on the main thread.
+    void postFlush();
     void onWritten(qint64 n);
     void checkUnsent();
 
@@ -147,7 +172,11 @@ private:
     QTimer* m_stallTimer = nullptr;
     std::chrono::milliseconds m_stallLimit = kStallLimit;
     std::function<void()> m_drained;
-    // Carries the gathered bytes to the main thread; what is still queued goes with the socket.
+    // Held by the server: a connection that outlives it has nothing to send.
+    const std::weak_ptr<WriteBatch> m_batch;
+    const bool m_batched;
+    // Carries the gathered bytes to the main thread without a batch; what is still queued goes
+    // with the socket.
     const std::shared_ptr<Handover> m_handover;
     // Guards the gathered bytes and the two flags.
     std::mutex m_outMutex;

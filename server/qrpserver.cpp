@@ -148,7 +148,8 @@ QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
       m_astroClock(std::move(astroClock)),
       m_alignmentDataContainer(std::move(alignmentDataContainer)),
       m_catalogSettings(std::move(catalogSettings)), m_zone(std::move(zone)),
-      m_handover(std::make_unique<Handover>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_handover(std::make_unique<Handover>(this)),
+      m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 QrpServer::~QrpServer() {
     unsubscribe();
@@ -205,7 +206,8 @@ int QrpServer::queuedCommands() const {
 }
 
 void QrpServer::acceptClient(ClientSocket* socket) {
-    auto client = std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket));
+    auto client =
+        std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket, m_writeBatch));
     client->link->setStallLimit(m_stallLimit);
     // A child of the socket, it goes with it.
     auto* idle = new QTimer(socket);

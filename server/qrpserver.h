@@ -186,6 +186,8 @@ private:
     // Carries the worker's "read on" back to this object's thread; declared before the pool so
     // that it outlives the worker, which the destructor joins.
     const std::unique_ptr<Handover> m_handover;
+    // Writes the clients' replies on this object's thread.
+    const std::shared_ptr<WriteBatch> m_writeBatch;
     std::unique_ptr<ThreadPool> m_pool;
 };
 

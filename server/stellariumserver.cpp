@@ -73,7 +73,8 @@ StellariumServer::StellariumServer(std::shared_ptr<IAstroCalc> astroCalc,
     : MountGatedServer(std::move(mountConnection), port, "planetarium position server",
                        kMaxClients),
       m_astroCalc(std::move(astroCalc)), m_astroClock(std::move(astroClock)),
-      m_catalogSettings(std::move(catalogSettings)), m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_catalogSettings(std::move(catalogSettings)),
+      m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 StellariumServer::~StellariumServer() {
     unsubscribe();
@@ -114,7 +115,7 @@ std::optional<std::pair<double, double>> StellariumServer::gotoPosition(const QB
 
 void StellariumServer::acceptClient(ClientSocket* socket) {
     reapLoops();
-    auto client = std::make_shared<ClientConnection>(this, socket);
+    auto client = std::make_shared<ClientConnection>(this, socket, m_writeBatch);
     auto loop = std::make_shared<ReportLoop>();
     loop->thread = std::thread([this, client, loop] { reportLoop(*client, *loop); });
     m_loops.push_back(loop);

@@ -19,6 +19,7 @@ namespace Ko {
 class ClientConnection;
 class ClientSocket;
 class IAstroCalc;
+class WriteBatch;
 class IAstroClock;
 class ICatalogSettings;
 
@@ -84,6 +85,8 @@ private:
     // Set by the destructor: GoTos still queued then are dropped.
     std::atomic<bool> m_closing{false};
     std::atomic<int> m_queuedGotos{0};
+    // Writes the clients' position messages on this object's thread.
+    const std::shared_ptr<WriteBatch> m_writeBatch;
     std::unique_ptr<ThreadPool> m_pool;
 };
 

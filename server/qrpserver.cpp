@@ -21,9 +21,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace Ko {
@@ -99,7 +99,7 @@ bool isGoto(char letter) {
 // Commands that may move the mount or change how it reads: a reading from before them answers
 // nothing after them.
 bool movesMount(char letter) {
-    return std::strchr("PRrBbTM", letter) != nullptr;
+    return std::string_view("PRrBbTM").find(letter) != std::string_view::npos;
 }
 
 QByteArray bytes(std::initializer_list<int> values) {

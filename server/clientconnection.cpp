@@ -71,6 +71,7 @@ ClientSocket::Read ClientSocket::readInto(QByteArray& into, qsizetype max) {
     do
         n = ::recv(m_fd, into.data() + old, size_t(max), 0);
     while (n < 0 && errno == EINTR);
+    const int error = errno;
     into.resize(old + std::max<qsizetype>(n, 0));
     if (n > 0)
         return Read::Bytes;
@@ -80,7 +81,7 @@ ClientSocket::Read ClientSocket::readInto(QByteArray& into, qsizetype max) {
         m_inputEnded = true;
         return Read::Ended;
     }
-    if (errno == EAGAIN || errno == EWOULDBLOCK)
+    if (error == EAGAIN || error == EWOULDBLOCK)
         return Read::Nothing;
     closeNow();
     return Read::Gone;

@@ -30,7 +30,7 @@ class ICatalogSettings;
 // A GoTo that the user's limits forbid (the check the pages make) moves nothing and is logged
 // with its reason, since the protocol has no reply; any other stops the mount and goes to the
 // position under the name "Stellarium Target".
-// A client with ClientConnection::kMaxQueuedJobs GoTos waiting is closed.
+// A client with more than ClientConnection::kMaxQueuedJobs GoTos waiting or running is closed.
 //
 // Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
 // GoTos of all clients in arrival order. Each client has a report thread of its own, which reads

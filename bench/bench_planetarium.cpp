@@ -2,16 +2,31 @@
 // and from 8 clients at once, and "e" (a position read of the emulated mount, converted to J2000)
 // from one client. Prints round trips per second and the median and 99th-percentile latency
 // (targets for "K", one client, Release build: at least 5,000 per second, 99th percentile under
-// 5 ms). The server runs on the main thread's event loop as in the program; the clients are
-// plain blocking sockets on threads of their own, on 127.0.0.1.
-//   bench_planetarium [round trips per client, default 20000]
+// 5 ms). Then the servers under floods:
+// - memory: 5 clients send "V" as fast as TCP lets them for 20 s and read every reply, which is
+//   checked, then end their sending and read to the end: resident memory before, at its peak and
+//   5 s after they left (target: at most 64 MB above the start at the peak, within 24 MB of it
+//   after);
+// - latency: a client probing "K~" every 200 ms on the hand-controller port and one connecting
+//   to the position port every 200 ms and timing its first position message, beside 50 clients
+//   that each send 64 "e" every 50 ms and read their replies, then beside 20 that send as much
+//   and never read (4 KiB receive buffers): median, 99th percentile and longest answer, the
+//   probes unanswered within 1 s (target: none), and the main thread's share of a core.
+// The servers run on the main thread's event loop as in the program; the clients are plain
+// blocking sockets on threads of their own, on 127.0.0.1.
+//   bench_planetarium [round trips per client, default 20000] [seconds per flood, default 20]
 
+#include "base/backgroundwork.h"
+#include "bench/benchsupport.h"
 #include "mount/tests/mountcontrolrig.h"
 #include "server/qrpserver.h"
+#include "server/stellariumserver.h"
 #include "server/tests/gotolimitsrig.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
+
+#include <QTimer>
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -19,8 +34,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <mutex>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -117,11 +136,273 @@ void print(const char* what, const Figures& f) {
                 f.perSecond, f.p50, f.p99, f.ok ? "" : "   (FAILED)");
 }
 
+// A connected blocking socket to 127.0.0.1:port, -1 when it cannot connect. receiveBuffer, when
+// not 0, is set before the handshake, so that the window offered stays that small.
+int connectTo(uint16_t port, int receiveBuffer = 0) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (receiveBuffer > 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+    const int one = 1;
+    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads exactly n bytes within timeoutMs; false on time-out, end or error.
+bool readExactly(int fd, char* into, size_t n, int timeoutMs) {
+    const auto until = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    size_t got = 0;
+    while (got < n) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        pollfd p{fd, POLLIN, 0};
+        if (left <= 0 || ::poll(&p, 1, int(left)) <= 0)
+            return false;
+        const ssize_t r = ::recv(fd, into + got, n - got, 0);
+        if (r <= 0)
+            return false;
+        got += size_t(r);
+    }
+    return true;
+}
+
+double residentMB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return double(resident) * double(::sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// Runs the main thread's event loop for ms milliseconds.
+void serveFor(int ms) {
+    QTimer::singleShot(ms, qApp, [] { qApp->quit(); });
+    QCoreApplication::exec();
+}
+
+struct MemoryFigures {
+    double before = 0;
+    double peak = 0;
+    double after = 0;
+    long long commands = 0;
+    bool inOrder = true;
+};
+
+// Five clients flood "V" for seconds and read every reply; then they end their sending, read
+// what is left and go.
+MemoryFigures memoryUnderFlood(uint16_t port, int seconds) {
+    constexpr int kClients = 5;
+    MemoryFigures f;
+    f.before = residentMB();
+    std::atomic<bool> stop{false};
+    std::atomic<bool> sampling{true};
+    std::atomic<long long> commands{0};
+    std::atomic<bool> inOrder{true};
+    std::atomic<double> peak{f.before};
+    std::atomic<int> running{kClients};
+    std::thread sampler([&] {
+        while (sampling) {
+            peak = std::max(peak.load(), residentMB());
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c)
+        clients.emplace_back([&] {
+            const int fd = connectTo(port);
+            // What the client's system holds unsent is drained, answered, after the flood:
+            // kept to a moment's worth here, so that the drain does not dwarf the flood.
+            const int sendBuffer = 64 * 1024;
+            ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+            if (fd < 0) {
+                inOrder = false;
+            } else {
+                std::atomic<long long> sent{0};
+                std::thread writer([&] {
+                    const std::vector<char> chunk(64 * 1024, 'V');
+                    while (!stop) {
+                        const ssize_t n = ::send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL);
+                        if (n <= 0)
+                            break;
+                        sent += n;
+                    }
+                    ::shutdown(fd, SHUT_WR);
+                });
+                // Every reply is the version, whole, in order; the server closes once the last
+                // command sent is answered.
+                static const char kVersion[] = {2, 1, 12, '#'};
+                std::vector<char> buffer(64 * 1024);
+                long long received = 0;
+                for (;;) {
+                    const ssize_t n = ::recv(fd, buffer.data(), buffer.size(), 0);
+                    if (n <= 0)
+                        break;
+                    for (ssize_t i = 0; i < n; ++i)
+                        if (buffer[size_t(i)] != kVersion[(received + i) % 4])
+                            inOrder = false;
+                    received += n;
+                }
+                writer.join();
+                if (received != 4 * sent.load())
+                    inOrder = false;
+                commands += sent.load();
+                ::close(fd);
+            }
+            if (--running == 0)
+                postToMainThread([] { qApp->quit(); });
+        });
+    QTimer::singleShot(seconds * 1000, qApp, [&] { stop = true; });
+    QCoreApplication::exec();
+    for (auto& t : clients)
+        t.join();
+    serveFor(5000);
+    sampling = false;
+    sampler.join();
+    f.peak = peak;
+    f.after = residentMB();
+    f.commands = commands;
+    f.inOrder = inOrder;
+    return f;
+}
+
+struct LatencyFigures {
+    std::vector<double> ms;
+    int unanswered = 0;
+    double p(double q) const {
+        if (ms.empty())
+            return 0;
+        std::vector<double> sorted = ms;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[std::min(sorted.size() - 1, size_t(double(sorted.size()) * q))];
+    }
+    double max() const { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+struct FloodFigures {
+    LatencyFigures qrp;
+    LatencyFigures position;
+    double mainCpuShare = 0;
+    int floodersClosed = 0;
+};
+
+// flooders clients each send 64 "e" every 50 ms, reading their replies or not, while the
+// probes measure how long the others wait.
+FloodFigures latencyUnderFlood(uint16_t qrpPort, uint16_t positionPort, int flooders, bool reading,
+                               int seconds) {
+    constexpr int kAnswerWithinMs = 1000;
+    FloodFigures f;
+    std::atomic<bool> stop{false};
+    std::atomic<int> closed{0};
+    std::atomic<int> running{flooders + 2};
+    const auto ended = [&running] {
+        if (--running == 0)
+            postToMainThread([] { qApp->quit(); });
+    };
+    std::vector<std::thread> threads;
+    for (int c = 0; c < flooders; ++c)
+        threads.emplace_back([&] {
+            const int fd = connectTo(qrpPort, reading ? 0 : 4096);
+            if (fd < 0) {
+                ++closed;
+                ended();
+                return;
+            }
+            const std::string batch(64, 'e');
+            std::vector<char> replies(64 * 18);
+            auto next = Clock::now();
+            bool open = true;
+            while (!stop && open) {
+                if (::send(fd, batch.data(), batch.size(), MSG_NOSIGNAL | MSG_DONTWAIT) < 0 &&
+                    errno != EAGAIN)
+                    open = false;
+                if (reading && open && !readExactly(fd, replies.data(), replies.size(), 10000))
+                    open = false;
+                next += std::chrono::milliseconds(50);
+                std::this_thread::sleep_until(next);
+            }
+            if (!open)
+                ++closed;
+            ::close(fd);
+            ended();
+        });
+    std::mutex mutex;
+    threads.emplace_back([&] {
+        const int fd = connectTo(qrpPort);
+        auto next = Clock::now();
+        while (!stop) {
+            next += std::chrono::milliseconds(200);
+            std::this_thread::sleep_until(next);
+            const auto start = Clock::now();
+            char echo[2];
+            const bool ok = fd >= 0 && ::send(fd, "K~", 2, MSG_NOSIGNAL) == 2 &&
+                            readExactly(fd, echo, 2, kAnswerWithinMs) && echo[0] == '~';
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            std::lock_guard lock(mutex);
+            if (ok)
+                f.qrp.ms.push_back(ms);
+            else
+                ++f.qrp.unanswered;
+        }
+        if (fd >= 0)
+            ::close(fd);
+        ended();
+    });
+    threads.emplace_back([&] {
+        auto next = Clock::now();
+        while (!stop) {
+            next += std::chrono::milliseconds(200);
+            std::this_thread::sleep_until(next);
+            const auto start = Clock::now();
+            const int fd = connectTo(positionPort);
+            char message[24];
+            const bool ok = fd >= 0 && readExactly(fd, message, sizeof message, kAnswerWithinMs);
+            const double ms =
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            if (fd >= 0)
+                ::close(fd);
+            std::lock_guard lock(mutex);
+            if (ok)
+                f.position.ms.push_back(ms);
+            else
+                ++f.position.unanswered;
+        }
+        ended();
+    });
+    const double cpuStart = Bench::cpuMs();
+    const auto wallStart = Clock::now();
+    serveFor(seconds * 1000);
+    f.mainCpuShare = (Bench::cpuMs() - cpuStart) /
+                     std::chrono::duration<double, std::milli>(Clock::now() - wallStart).count();
+    stop = true;
+    // The clients end their loops within a period; the server serves meanwhile.
+    if (running > 0)
+        QCoreApplication::exec();
+    for (auto& t : threads)
+        t.join();
+    f.floodersClosed = closed;
+    return f;
+}
+
+void printLatency(const char* what, const LatencyFigures& l) {
+    std::printf("  %-30s %4zu answered, %2d not within 1 s   median %7.2f ms   99th percentile "
+                "%7.2f ms   longest %7.2f ms\n",
+                what, l.ms.size(), l.unanswered, l.p(0.5), l.p(0.99), l.max());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    const int seconds = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 60) : 20;
 
     MountControlRig rig;
     GoToLimitsRig limits(rig.store, rig.clock, rig.altRange, rig.astroClock, rig.astro);
@@ -140,5 +421,29 @@ int main(int argc, char** argv) {
     print("\"K\", 1 client", one);
     print("\"K\", 8 clients (all together)", eight);
     print("\"e\" on the emulated mount, 1 client", position);
-    return one.ok && eight.ok && position.ok ? 0 : 1;
+
+    StellariumServer positionServer(rig.astro, std::make_shared<AstroClock>(rig.clock), rig.holder,
+                                    limits.settings, 0);
+    positionServer.onMountEvent();
+    const uint16_t positionPort = positionServer.listeningPort();
+
+    const MemoryFigures memory = memoryUnderFlood(port, seconds);
+    std::printf("5 clients flooding \"V\" for %d s, reading: resident %.1f MB before, %.1f MB at "
+                "the peak (+%.1f), %.1f MB 5 s after (%+.1f); %lld commands, %s\n",
+                seconds, memory.before, memory.peak, memory.peak - memory.before, memory.after,
+                memory.after - memory.before, memory.commands,
+                memory.inOrder ? "all answered in order" : "NOT ALL ANSWERED IN ORDER");
+
+    for (const bool reading : {true, false}) {
+        const int flooders = reading ? 50 : 20;
+        const FloodFigures flood =
+            latencyUnderFlood(port, positionPort, flooders, reading, seconds);
+        std::printf("%d clients sending 64 \"e\" every 50 ms, %s, for %d s: main thread %.0f %% "
+                    "of a core, %d flooders closed\n",
+                    flooders, reading ? "reading" : "never reading", seconds,
+                    100 * flood.mainCpuShare, flood.floodersClosed);
+        printLatency("\"K~\" on 11882 every 200 ms", flood.qrp);
+        printLatency("first report on 10001", flood.position);
+    }
+    return one.ok && eight.ok && position.ok && memory.inOrder ? 0 : 1;
 }

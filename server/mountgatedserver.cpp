@@ -2,11 +2,36 @@
 
 #include "base/log.h"
 #include "mount/imountconnection.h"
+#include "server/clientconnection.h"
 
 #include <QTcpServer>
-#include <QTcpSocket>
+
+#include <functional>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace Ko {
+
+namespace {
+
+// What the system holds of one client's unread input. Set on the listening socket, so that each
+// connection has it from its handshake on: the window a connection offers cannot shrink later.
+constexpr int kSystemReceiveBufferBytes = 64 * 1024;
+
+// Hands each accepted descriptor over as it is, for a socket that reads only when asked.
+class Listener : public QTcpServer {
+public:
+    Listener(QObject* parent, std::function<void(qintptr)> accept)
+        : QTcpServer(parent), m_accept(std::move(accept)) {}
+
+protected:
+    void incomingConnection(qintptr descriptor) override { m_accept(descriptor); }
+
+private:
+    const std::function<void(qintptr)> m_accept;
+};
+
+} // namespace
 
 MountGatedServer::MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
                                    const char* name, int maxClients)
@@ -35,14 +60,15 @@ void MountGatedServer::onMountEvent() {
 void MountGatedServer::start() {
     if (m_tcpServer)
         return;
-    auto* server = new QTcpServer(this);
-    connect(server, &QTcpServer::newConnection, this, &MountGatedServer::onNewConnection);
+    auto* server = new Listener(this, [this](qintptr descriptor) { onNewConnection(descriptor); });
     if (!server->listen(QHostAddress::Any, m_port)) {
         Log("%s: cannot listen on port %u: %s", m_name, unsigned(m_port),
             qPrintable(server->errorString()));
         delete server;
         return;
     }
+    ::setsockopt(int(server->socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &kSystemReceiveBufferBytes,
+                 sizeof kSystemReceiveBufferBytes);
     m_tcpServer = server;
     Log("%s: listening on port %u", m_name, unsigned(listeningPort()));
 }
@@ -53,7 +79,7 @@ void MountGatedServer::stop() {
     m_tcpServer->close();
     // Each client hears of its end while the server still stands; deleting the server then
     // deletes them, its children.
-    for (QTcpSocket* socket : m_tcpServer->findChildren<QTcpSocket*>())
+    for (ClientSocket* socket : m_tcpServer->findChildren<ClientSocket*>())
         socket->abort();
     delete m_tcpServer;
     m_tcpServer = nullptr;
@@ -68,23 +94,21 @@ uint16_t MountGatedServer::listeningPort() const {
     return m_tcpServer ? m_tcpServer->serverPort() : 0;
 }
 
-void MountGatedServer::onNewConnection() {
-    while (QTcpSocket* socket = m_tcpServer->nextPendingConnection()) {
-        if (m_clientCount >= m_maxClients) {
-            if (!m_refusalLogged)
-                Log("%s: %d clients already, refusing more", m_name, m_clientCount);
-            m_refusalLogged = true;
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        ++m_clientCount;
-        connect(socket, &QObject::destroyed, this, [this] {
-            if (--m_clientCount < m_maxClients)
-                m_refusalLogged = false;
-        });
-        acceptClient(socket);
+void MountGatedServer::onNewConnection(qintptr descriptor) {
+    if (m_clientCount >= m_maxClients) {
+        if (!m_refusalLogged)
+            Log("%s: %d clients already, refusing more", m_name, m_clientCount);
+        m_refusalLogged = true;
+        ::close(int(descriptor));
+        return;
     }
+    ++m_clientCount;
+    auto* socket = new ClientSocket(descriptor, m_tcpServer);
+    connect(socket, &QObject::destroyed, this, [this] {
+        if (--m_clientCount < m_maxClients)
+            m_refusalLogged = false;
+    });
+    acceptClient(socket);
 }
 
 } // namespace Ko

@@ -8,10 +8,10 @@
 #include <memory>
 
 class QTcpServer;
-class QTcpSocket;
 
 namespace Ko {
 
+class ClientSocket;
 class IMountConnection;
 
 // A TCP port that is open only while the mount holder has a mount: it opens when a mount comes
@@ -35,6 +35,8 @@ public:
     bool isListening() const;
     // The port that is open (the one asked for, or the system's choice for 0); 0 while closed.
     uint16_t listeningPort() const;
+    // The clients whose socket still exists.
+    int clientCount() const { return m_clientCount; }
 
 signals:
     void mountEvent();
@@ -44,9 +46,9 @@ protected:
     MountGatedServer(std::shared_ptr<IMountConnection> mountConnection, uint16_t port,
                      const char* name, int maxClients);
 
-    // A new client, a child of the listening server: it is aborted (emitting disconnected) and
+    // A new client, a child of the listening server: it is aborted (emitting closed) and
     // deleted when the server stops.
-    virtual void acceptClient(QTcpSocket* socket) = 0;
+    virtual void acceptClient(ClientSocket* socket) = 0;
     // Ends the subscription to the holder; derived destructors call it first, so that no mount
     // event reaches an object already half destroyed.
     void unsubscribe();
@@ -54,7 +56,7 @@ protected:
     const std::shared_ptr<IMountConnection> m_mountConnection;
 
 private:
-    void onNewConnection();
+    void onNewConnection(qintptr descriptor);
 
     const uint16_t m_port;
     const char* const m_name;

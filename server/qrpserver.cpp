@@ -15,12 +15,15 @@
 #include "server/planetariumcommon.h"
 
 #include <QDateTime>
-#include <QTcpSocket>
+#include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace Ko {
@@ -30,23 +33,44 @@ struct QrpServer::Job {
     CBytes args;
     // A later GoTo of the same client has replaced this one.
     bool superseded = false;
-    // The client's last job, queued when it has gone: stops the slews it left running. Behind
-    // every command of the client, it runs after the one the worker may be running then.
+    // The client's last job, queued when it has gone or ended its sending: stops the slews it
+    // left running. Behind every command of the client, it runs after the one the worker may be
+    // running then.
     bool leave = false;
+    // With leave, for a client that ended its sending: its connection closes once the replies
+    // before have left.
+    bool finish = false;
+    uint64_t arrival = 0;
 };
 
 struct QrpServer::Client {
     explicit Client(std::shared_ptr<ClientConnection> l) : link(std::move(l)) {}
 
     const std::shared_ptr<ClientConnection> link;
+    // Main thread only: restarted by every arrival; goes with the socket.
+    QPointer<QTimer> idle;
+    // Main thread only: the client has ended its sending.
+    bool ended = false;
     // Worker only: the client's last rate command left the axis moving.
     std::array<bool, 2> slewing{};
     // Guarded by the server's queue mutex: the commands waiting, the number waiting or running,
-    // whether the client is among those whose turn comes, and whether its reading waits for room.
+    // whether the client is among those whose turn comes, whether its reading waits for room,
+    // and whether its serving waits for its replies to drain.
     std::deque<Job> queue;
     int queued = 0;
     bool hasTurn = false;
     bool full = false;
+    bool stalled = false;
+};
+
+struct QrpServer::Reading {
+    std::shared_ptr<IMount> mount;
+    // The arrival count when the read began: it answers commands up to this one.
+    uint64_t answers = 0;
+    IMount::AnglePair observed;
+    // Worked out when first asked for.
+    std::optional<U_ASTRO_COORD> j2000;
+    std::optional<U_ASTRO_COORD> azAlt;
 };
 
 namespace {
@@ -61,9 +85,21 @@ constexpr uint8_t kAxis1Code = 16;
 constexpr uint8_t kAxis2Code = 17;
 // Major, minor and patch numbers of the protocol this server speaks.
 constexpr char kVersion[] = {2, 1, 12, '#'};
+// A paused client is read again once its queue is down to this: a batch of commands per pause,
+// not one command per main-thread hop.
+constexpr int kResumeAt = QrpServer::kMaxQueuedCommands / 2;
+// What one arrival reads at most of a client, so that one flooding client cannot hold the
+// main thread; its socket stays readable and the rest comes with the next pass of the loop.
+constexpr qsizetype kReadPerArrival = 64 * 1024;
 
 bool isGoto(char letter) {
     return letter == 'R' || letter == 'r' || letter == 'B' || letter == 'b';
+}
+
+// Commands that may move the mount or change how it reads: a reading from before them answers
+// nothing after them.
+bool movesMount(char letter) {
+    return std::string_view("PRrBbTM").find(letter) != std::string_view::npos;
 }
 
 QByteArray bytes(std::initializer_list<int> values) {
@@ -112,7 +148,8 @@ QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
       m_astroClock(std::move(astroClock)),
       m_alignmentDataContainer(std::move(alignmentDataContainer)),
       m_catalogSettings(std::move(catalogSettings)), m_zone(std::move(zone)),
-      m_handover(std::make_unique<Handover>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_handover(std::make_unique<Handover>(this)),
+      m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 QrpServer::~QrpServer() {
     unsubscribe();
@@ -168,8 +205,10 @@ int QrpServer::queuedCommands() const {
     return m_queuedCommands;
 }
 
-void QrpServer::acceptClient(QTcpSocket* socket) {
-    auto client = std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket));
+void QrpServer::acceptClient(ClientSocket* socket) {
+    auto client =
+        std::make_shared<Client>(std::make_shared<ClientConnection>(this, socket, m_writeBatch));
+    client->link->setStallLimit(m_stallLimit);
     // A child of the socket, it goes with it.
     auto* idle = new QTimer(socket);
     idle->setSingleShot(true);
@@ -177,44 +216,97 @@ void QrpServer::acceptClient(QTcpSocket* socket) {
     connect(idle, &QTimer::timeout, this,
             [client] { client->link->close("has sent nothing for too long"); });
     idle->start();
-    client->link->watch(
-        [this, client, idle] {
-            idle->start();
-            readCommands(client);
-        },
-        [this, client] { stopSlewsOf(client); });
+    client->idle = idle;
+    client->link->watch({[this, client] { readCommands(client); },
+                         [this, client] { resumeServing(client); },
+                         [this, client] { clientGone(client); }});
+    m_clients.push_back(client);
+}
+
+void QrpServer::clientGone(const std::shared_ptr<Client>& client) {
+    std::erase(m_clients, client);
+    stopSlewsOf(client);
+}
+
+qsizetype QrpServer::largestPendingInput() const {
+    qsizetype largest = 0;
+    for (const auto& client : m_clients)
+        largest = std::max(largest, client->link->pending.size());
+    return largest;
 }
 
 void QrpServer::readCommands(const std::shared_ptr<Client>& client) {
+    ClientConnection& link = *client->link;
     {
         // The worker calls again once the queue has room.
         std::lock_guard lock(m_queueMutex);
-        if (client->full)
+        if (client->full) {
+            link.pauseReading();
             return;
-    }
-    if (!client->link->readArrived())
-        return;
-    QByteArray& buffer = client->link->pending;
-    qsizetype next = 0;
-    while (next < buffer.size()) {
-        const auto entry = findCommand(buffer[next]);
-        if (!entry.hasValue()) {
-            // Junk is dropped at once, however much of it comes.
-            ++next;
-            continue;
         }
-        const qsizetype length = 1 + entry.value().argumentLength;
-        if (buffer.size() - next < length)
-            break;
-        const auto* data = reinterpret_cast<const uint8_t*>(buffer.constData()) + next + 1;
-        if (!queueJob(client, Job{entry.value(), CBytes(data, data + length - 1)}))
-            break;
-        next += length;
     }
-    buffer.remove(0, next);
+    link.resumeReading();
+    QByteArray& buffer = link.pending;
+    qsizetype taken = 0;
+    for (;;) {
+        qsizetype next = 0;
+        bool full = false;
+        while (next < buffer.size()) {
+            const auto entry = findCommand(buffer[next]);
+            if (!entry.hasValue()) {
+                // Junk is dropped at once, however much of it comes.
+                ++next;
+                continue;
+            }
+            const qsizetype length = 1 + entry.value().argumentLength;
+            if (buffer.size() - next < length)
+                break;
+            const auto* data = reinterpret_cast<const uint8_t*>(buffer.constData()) + next + 1;
+            if (!queueJob(client, Job{entry.value(), CBytes(data, data + length - 1)})) {
+                full = true;
+                break;
+            }
+            next += length;
+        }
+        buffer.remove(0, next);
+        if (full) {
+            // The rest stays with the system, which holds the client back.
+            link.pauseReading();
+            return;
+        }
+        if (taken >= kReadPerArrival)
+            return;
+        const qsizetype before = buffer.size();
+        switch (link.readArrived()) {
+        case ClientSocket::Read::Bytes:
+            taken += buffer.size() - before;
+            if (client->idle)
+                client->idle->start();
+            continue;
+        case ClientSocket::Read::Ended:
+            endOfInput(client);
+            return;
+        case ClientSocket::Read::Nothing:
+        case ClientSocket::Read::Gone:
+            return;
+        }
+    }
+}
+
+void QrpServer::endOfInput(const std::shared_ptr<Client>& client) {
+    if (std::exchange(client->ended, true))
+        return;
+    // Its replies are what it waits for now; the stall limit guards those.
+    if (client->idle)
+        client->idle->stop();
+    Job finish;
+    finish.leave = true;
+    finish.finish = true;
+    queueJob(client, std::move(finish));
 }
 
 bool QrpServer::queueJob(const std::shared_ptr<Client>& client, Job job) {
+    bool wake = false;
     {
         std::lock_guard lock(m_queueMutex);
         if (!job.leave) {
@@ -227,6 +319,7 @@ bool QrpServer::queueJob(const std::shared_ptr<Client>& client, Job job) {
                 for (Job& waiting : client->queue)
                     waiting.superseded = waiting.superseded || isGoto(waiting.entry.letter);
         }
+        job.arrival = ++m_arrivals;
         client->queue.push_back(std::move(job));
         ++client->queued;
         ++m_queuedCommands;
@@ -234,46 +327,80 @@ bool QrpServer::queueJob(const std::shared_ptr<Client>& client, Job job) {
             client->hasTurn = true;
             m_turns.push_back(client);
         }
+        wake = !std::exchange(m_serving, true);
     }
-    // One run of serveNext for each job queued: each serves whoever's turn it is then.
-    m_pool->enqueue([this] { serveNext(); });
+    if (wake)
+        m_pool->enqueue([this] { serve(); });
     return true;
 }
 
-void QrpServer::serveNext() {
-    std::shared_ptr<Client> client;
-    Job job;
+void QrpServer::resumeServing(const std::shared_ptr<Client>& client) {
+    bool wake = false;
     {
         std::lock_guard lock(m_queueMutex);
-        client = std::move(m_turns.front());
-        m_turns.pop_front();
-        job = std::move(client->queue.front());
-        client->queue.pop_front();
-        client->hasTurn = !client->queue.empty();
-        if (client->hasTurn)
-            m_turns.push_back(client);
+        if (!std::exchange(client->stalled, false) || client->queue.empty() || client->hasTurn)
+            return;
+        client->hasTurn = true;
+        m_turns.push_back(client);
+        wake = !std::exchange(m_serving, true);
     }
-    if (job.leave) {
-        const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
-        for (uint32_t axis = 0; axis < 2; ++axis)
-            if (std::exchange(client->slewing[axis], false) && mount)
-                mount->stopAxisAsync(axis);
-    } else {
-        runCommand(client, job);
+    if (wake)
+        m_pool->enqueue([this] { serve(); });
+}
+
+void QrpServer::serve() {
+    for (;;) {
+        std::shared_ptr<Client> client;
+        Job job;
+        {
+            std::lock_guard lock(m_queueMutex);
+            while (!client && !m_turns.empty()) {
+                std::shared_ptr<Client> next = std::move(m_turns.front());
+                m_turns.pop_front();
+                // A client that does not read its replies waits for them to drain; one that has
+                // gone is served, so that its slews stop.
+                if (!next->link->closed() &&
+                    next->link->unsentBytes() > ClientConnection::kStallBytes) {
+                    next->hasTurn = false;
+                    next->stalled = true;
+                    continue;
+                }
+                client = std::move(next);
+            }
+            if (!client) {
+                m_serving = false;
+                return;
+            }
+            job = std::move(client->queue.front());
+            client->queue.pop_front();
+            client->hasTurn = !client->queue.empty();
+            if (client->hasTurn)
+                m_turns.push_back(client);
+        }
+        if (job.leave) {
+            const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
+            for (uint32_t axis = 0; axis < 2; ++axis)
+                if (std::exchange(client->slewing[axis], false) && mount)
+                    mount->stopAxisAsync(axis);
+            if (job.finish)
+                client->link->finish();
+        } else {
+            runCommand(client, job);
+        }
+        bool resume = false;
+        {
+            std::lock_guard lock(m_queueMutex);
+            --client->queued;
+            --m_queuedCommands;
+            resume = client->full && client->queued <= kResumeAt;
+            if (resume)
+                client->full = false;
+        }
+        // The destructor joins the worker before the hand-over goes, so the call is posted to a
+        // live object, and dropped with it.
+        if (resume && !m_closing)
+            m_handover->post([this, client] { readCommands(client); });
     }
-    bool resume = false;
-    {
-        std::lock_guard lock(m_queueMutex);
-        --client->queued;
-        --m_queuedCommands;
-        resume = client->full && client->queued < kMaxQueuedCommands;
-        if (resume)
-            client->full = false;
-    }
-    // The destructor joins the worker before the hand-over goes, so the call is posted to a live
-    // object, and dropped with it.
-    if (resume && !m_closing)
-        m_handover->post([this, client] { readCommands(client); });
 }
 
 void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job) {
@@ -282,9 +409,11 @@ void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job
     const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
     if (!mount)
         return;
+    if (movesMount(job.entry.letter))
+        m_reading.reset();
     try {
         (this->*job.entry.handler)(
-            Request{client, mount, job.entry.letter, job.args, job.superseded});
+            Request{client, mount, job.entry.letter, job.args, job.superseded, job.arrival});
     } catch (const std::exception& e) {
         Log("hand-controller-protocol server: command %c failed: %s", job.entry.letter, e.what());
     }
@@ -342,22 +471,44 @@ void QrpServer::axisCommand(const Request& r) {
     }
 }
 
-void QrpServer::readRaDec(const Request& r) {
+QrpServer::Reading* QrpServer::readingFor(const Request& r) {
+    if (m_reading && m_reading->mount == r.mount && r.arrival <= m_reading->answers)
+        return m_reading.get();
+    m_reading.reset();
+    auto reading = std::make_unique<Reading>();
+    reading->mount = r.mount;
+    {
+        std::lock_guard lock(m_queueMutex);
+        reading->answers = m_arrivals;
+    }
     const auto read = r.mount->readPosition();
     if (!read.isOk())
+        return nullptr;
+    reading->observed = read.value();
+    m_reading = std::move(reading);
+    return m_reading.get();
+}
+
+void QrpServer::readRaDec(const Request& r) {
+    Reading* reading = readingFor(r);
+    if (!reading)
         return;
-    const U_ASTRO_COORD j2000 = j2000OfObserved(*m_astroCalc, read.value());
-    const CBytes text = formatPosition(j2000.a, j2000.b, r.precise());
+    if (!reading->j2000)
+        reading->j2000 = j2000OfObserved(*m_astroCalc, reading->observed);
+    const CBytes text = formatPosition(reading->j2000->a, reading->j2000->b, r.precise());
     r.reply(QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
 }
 
 void QrpServer::readAzAlt(const Request& r) {
-    const auto read = r.mount->readPosition();
-    if (!read.isOk())
+    Reading* reading = readingFor(r);
+    if (!reading)
         return;
-    const U_ASTRO_COORD observed{read.value().first, read.value().second, CoordType::HDObsv};
-    const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(observed, CoordType::AZObsv);
-    const CBytes text = formatPosition(azAlt.a, azAlt.b, r.precise());
+    if (!reading->azAlt) {
+        const U_ASTRO_COORD observed{reading->observed.first, reading->observed.second,
+                                     CoordType::HDObsv};
+        reading->azAlt = m_astroCalc->convertNow(observed, CoordType::AZObsv);
+    }
+    const CBytes text = formatPosition(reading->azAlt->a, reading->azAlt->b, r.precise());
     r.reply(QByteArray(reinterpret_cast<const char*>(text.data()), qsizetype(text.size())));
 }
 

@@ -3,6 +3,7 @@
 #include "astro/coordtype.h"
 #include "base/cbytes.h"
 #include "base/nullable.h"
+#include "server/clientconnection.h"
 #include "server/mountgatedserver.h"
 
 #include <QByteArray>
@@ -15,12 +16,12 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 class ThreadPool;
 
 namespace Ko {
 
-class ClientConnection;
 class Handover;
 class IAlignmentDataContainer;
 class IAstroCalc;
@@ -34,19 +35,24 @@ class IMount;
 // and some commands have none. Positions travel as fractions of a turn in 4 (16-bit form) or 6
 // (24-bit form, then two filler characters) upper-case hexadecimal digits.
 //
-// The main thread accepts clients and frames their input: every complete command in a client's
-// buffer is taken on each arrival, an unknown letter is dropped at once, and a partial command
+// The main thread accepts clients and frames their input: every complete command that has
+// arrived is taken on each arrival, an unknown letter is dropped at once, and a partial command
 // waits for the rest. Each client has a queue of its own, of at most kMaxQueuedCommands
 // commands; one worker serves the clients' queues in turn, one command each, so a flooding client
-// delays the others by one command per round. A client whose queue is full is not read until it
-// has room again (TCP holds the rest back), and a GoTo replaces the client's own GoTo still
-// waiting: the waiting one is answered as before but moves nothing. Each command runs on the
-// mount the holder has at that moment (no mount: no reply). Replies go back to the main thread
-// for writing. A GoTo that the user's limits forbid (the check the pages make) gets no reply,
-// the protocol's way of refusing a command, and leaves the running motion alone. An axis slew
-// that a client started stops when that client goes, whether its going is seen before, during
-// or after the slew command runs. At most kMaxClients clients at once; one that sends nothing
-// for the idle limit is closed.
+// delays the others by one command per round. What the server holds for a client is bounded: a
+// client whose queue is full is not read until half of it has run (TCP holds the rest back),
+// and one that leaves kStallBytes of replies unread is not served until they drain, and closed
+// when they do not drain within its stall limit. Position reads share a reading of the mount:
+// a read answers every position command that arrived before it began, so a flood of them costs
+// the mount little. A GoTo replaces the client's own GoTo still waiting: the waiting one is
+// answered as before but moves nothing. Each command runs on the mount the holder has at that
+// moment (no mount: no reply). The worker gathers each client's replies and the main thread
+// writes them, all that have come, at once. A GoTo that the user's limits forbid (the check the
+// pages make) gets no reply, the protocol's way of refusing a command, and leaves the running
+// motion alone. A client that ends its sending has every command it sent before carried out and
+// answered; then its connection closes. An axis slew that a client started stops when that
+// client goes or ends its sending, once the commands it sent before have run. At most kMaxClients
+// clients at once; one that sends nothing for the idle limit is closed.
 // Threads: main thread only; the commands run on its worker.
 class QrpServer : public MountGatedServer {
     Q_OBJECT
@@ -68,10 +74,13 @@ public:
     // Waits for the command running on the worker; those still queued are dropped.
     ~QrpServer() override;
 
-    // Main thread only: the idle limit of the clients accepted from now on.
+    // Main thread only: the idle and stall limits of the clients accepted from now on.
     void setIdleLimit(std::chrono::milliseconds limit) { m_idleLimit = limit; }
+    void setStallLimit(std::chrono::milliseconds limit) { m_stallLimit = limit; }
     // Any thread: the commands queued or running, of all clients.
     int queuedCommands() const;
+    // Main thread only: the most bytes taken from any one client and not yet framed.
+    qsizetype largestPendingInput() const;
 
     struct Client;
     // One command as its handler sees it, on the worker thread.
@@ -82,6 +91,8 @@ public:
         const CBytes& args;
         // A later GoTo of the same client has replaced this one.
         bool superseded;
+        // Counts the commands queued on the server, this one included.
+        uint64_t arrival;
 
         // The 24-bit form.
         bool precise() const { return letter >= 'a' && letter <= 'z'; }
@@ -103,15 +114,24 @@ public:
 
 private:
     struct Job;
+    struct Reading;
 
-    void acceptClient(QTcpSocket* socket) override;
+    void acceptClient(ClientSocket* socket) override;
     void readCommands(const std::shared_ptr<Client>& client);
+    void clientGone(const std::shared_ptr<Client>& client);
+    // The client sends no more: what it sent runs, then its connection closes.
+    void endOfInput(const std::shared_ptr<Client>& client);
     // false when the client's queue is full: the command is not queued.
     bool queueJob(const std::shared_ptr<Client>& client, Job job);
-    // On the worker: the next command of the client whose turn it is.
-    void serveNext();
+    // A stalled client's replies have drained: it is served again.
+    void resumeServing(const std::shared_ptr<Client>& client);
+    // On the worker, while any client has a command waiting: serves them in turn.
+    void serve();
     void runCommand(const std::shared_ptr<Client>& client, const Job& job);
     void stopSlewsOf(const std::shared_ptr<Client>& client);
+    // On the worker: the mount's position, read after the command arrived; null when the read
+    // failed.
+    Reading* readingFor(const Request& r);
 
     void axisCommand(const Request& r);
     void readRaDec(const Request& r);
@@ -148,16 +168,26 @@ private:
     const QTimeZone m_zone;
     // Main thread only.
     std::chrono::milliseconds m_idleLimit = kIdleLimit;
-    // Guards the clients' queues and counts, and m_turns.
+    std::chrono::milliseconds m_stallLimit = ClientConnection::kStallLimit;
+    // Main thread only: the clients whose socket is open.
+    std::vector<std::shared_ptr<Client>> m_clients;
+    // Guards the clients' queues and counts, m_turns, m_arrivals and m_serving.
     mutable std::mutex m_queueMutex;
     // The clients with commands waiting, the next to be served first.
     std::deque<std::shared_ptr<Client>> m_turns;
     int m_queuedCommands = 0;
+    uint64_t m_arrivals = 0;
+    // The worker runs serve(), or is about to.
+    bool m_serving = false;
+    // Worker only: the last reading, while it may still answer.
+    std::unique_ptr<Reading> m_reading;
     // Set by the destructor: commands still queued then are dropped.
     std::atomic<bool> m_closing{false};
     // Carries the worker's "read on" back to this object's thread; declared before the pool so
     // that it outlives the worker, which the destructor joins.
     const std::unique_ptr<Handover> m_handover;
+    // Writes the clients' replies on this object's thread.
+    const std::shared_ptr<WriteBatch> m_writeBatch;
     std::unique_ptr<ThreadPool> m_pool;
 };
 

@@ -9,7 +9,6 @@
 #include "server/clientconnection.h"
 #include "server/planetariumcommon.h"
 
-#include <QTcpSocket>
 #include <QtEndian>
 
 #include <algorithm>
@@ -23,6 +22,8 @@ namespace Ko {
 namespace {
 // 2^30 steps per quarter turn.
 constexpr double kStepsPerRadian = 1073741824.0 / (kPi / 2);
+// What one arrival reads at most of a client, so that one client cannot hold the main thread.
+constexpr qsizetype kReadPerArrival = 64 * 1024;
 
 template <class T>
 void appendLE(QByteArray& out, T value) {
@@ -72,7 +73,8 @@ StellariumServer::StellariumServer(std::shared_ptr<IAstroCalc> astroCalc,
     : MountGatedServer(std::move(mountConnection), port, "planetarium position server",
                        kMaxClients),
       m_astroCalc(std::move(astroCalc)), m_astroClock(std::move(astroClock)),
-      m_catalogSettings(std::move(catalogSettings)), m_pool(std::make_unique<ThreadPool>(1)) {}
+      m_catalogSettings(std::move(catalogSettings)),
+      m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 StellariumServer::~StellariumServer() {
     unsubscribe();
@@ -111,56 +113,81 @@ std::optional<std::pair<double, double>> StellariumServer::gotoPosition(const QB
                      readLE<int32_t>(message, 16) / kStepsPerRadian);
 }
 
-void StellariumServer::acceptClient(QTcpSocket* socket) {
+void StellariumServer::acceptClient(ClientSocket* socket) {
     reapLoops();
-    auto client = std::make_shared<ClientConnection>(this, socket);
+    auto client = std::make_shared<ClientConnection>(this, socket, m_writeBatch);
     auto loop = std::make_shared<ReportLoop>();
     loop->thread = std::thread([this, client, loop] { reportLoop(*client, *loop); });
     m_loops.push_back(loop);
-    client->watch([this, client] { readClient(client); }, [loop] { loop->requestStop(); });
+    client->watch({[this, client] { readClient(client); }, {}, [loop] { loop->requestStop(); }});
 }
 
 void StellariumServer::readClient(const std::shared_ptr<ClientConnection>& client) {
-    if (!client->readArrived())
-        return;
     QByteArray& buffer = client->pending;
-    while (buffer.size() >= 4) {
-        // The head tells a message from garbage before the rest of it has come.
-        if (readLE<uint16_t>(buffer, 0) != kGotoMessageBytes || readLE<uint16_t>(buffer, 2) != 0) {
-            buffer.clear();
-            return;
-        }
-        if (buffer.size() < kGotoMessageBytes)
-            return;
-        const auto position = gotoPosition(buffer.left(kGotoMessageBytes));
-        buffer.remove(0, kGotoMessageBytes);
-        if (!client->jobQueued()) {
-            buffer.clear();
-            return;
-        }
-        m_pool->enqueue([this, client, position] {
-            const std::shared_ptr<IMount> mount =
-                m_closing || client->closed() ? nullptr : m_mountConnection->sharedMount();
-            try {
-                if (mount) {
-                    const U_ASTRO_COORD j2000{position->first, position->second,
-                                              CoordType::RDJ2000};
-                    const U_ASTRO_COORD ofDate = m_astroCalc->convertNow(j2000, CoordType::RDJNow);
-                    const auto prohibition =
-                        remoteGoToProhibition(*m_catalogSettings, *m_astroCalc, ofDate);
-                    if (prohibition.hasValue())
-                        Log("planetarium position server: GoTo refused, %s",
-                            prohibitionText(prohibition.value()));
-                    else
-                        remoteGoTo(*m_mountConnection, mount,
-                                   MountTarget{"Stellarium Target", ofDate, 0});
-                }
-            } catch (const std::exception& e) {
-                Log("planetarium position server: GoTo failed: %s", e.what());
+    qsizetype taken = 0;
+    for (;;) {
+        while (buffer.size() >= 4) {
+            // The head tells a message from garbage before the rest of it has come.
+            if (readLE<uint16_t>(buffer, 0) != kGotoMessageBytes ||
+                readLE<uint16_t>(buffer, 2) != 0) {
+                buffer.clear();
+                break;
             }
-            client->jobDone();
-        });
+            if (buffer.size() < kGotoMessageBytes)
+                break;
+            const auto position = gotoPosition(buffer.left(kGotoMessageBytes));
+            buffer.remove(0, kGotoMessageBytes);
+            if (!client->jobQueued()) {
+                buffer.clear();
+                return;
+            }
+            queueGoto(client, *position);
+        }
+        // One arrival takes a bounded share; the socket stays readable for the rest.
+        if (taken >= kReadPerArrival)
+            return;
+        const qsizetype before = buffer.size();
+        switch (client->readArrived()) {
+        case ClientSocket::Read::Bytes:
+            taken += buffer.size() - before;
+            continue;
+        case ClientSocket::Read::Ended:
+            // The client sends no more: its GoTos still run, then its connection closes.
+            m_pool->enqueue([client] { client->finish(); });
+            return;
+        case ClientSocket::Read::Nothing:
+        case ClientSocket::Read::Gone:
+            return;
+        }
     }
+}
+
+void StellariumServer::queueGoto(const std::shared_ptr<ClientConnection>& client,
+                                 std::pair<double, double> position) {
+    ++m_queuedGotos;
+    m_pool->enqueue([this, client, position] {
+        // A client that has gone takes its GoTos with it.
+        const std::shared_ptr<IMount> mount =
+            m_closing || client->closed() ? nullptr : m_mountConnection->sharedMount();
+        try {
+            if (mount) {
+                const U_ASTRO_COORD j2000{position.first, position.second, CoordType::RDJ2000};
+                const U_ASTRO_COORD ofDate = m_astroCalc->convertNow(j2000, CoordType::RDJNow);
+                const auto prohibition =
+                    remoteGoToProhibition(*m_catalogSettings, *m_astroCalc, ofDate);
+                if (prohibition.hasValue())
+                    Log("planetarium position server: GoTo refused, %s",
+                        prohibitionText(prohibition.value()));
+                else
+                    remoteGoTo(*m_mountConnection, mount,
+                               MountTarget{"Stellarium Target", ofDate, 0});
+            }
+        } catch (const std::exception& e) {
+            Log("planetarium position server: GoTo failed: %s", e.what());
+        }
+        client->jobDone();
+        --m_queuedGotos;
+    });
 }
 
 void StellariumServer::reportLoop(ClientConnection& client, ReportLoop& loop) {

@@ -17,16 +17,20 @@ class ThreadPool;
 namespace Ko {
 
 class ClientConnection;
+class ClientSocket;
 class IAstroCalc;
+class WriteBatch;
 class IAstroClock;
 class ICatalogSettings;
 
 // The planetarium position server on TCP port 10001 while a mount is connected. Each client
 // receives a 24-byte position message (J2000, little-endian) about once a second and may send
-// 20-byte GoTo messages, assembled across arrivals. A GoTo that the user's limits forbid (the
-// check the pages make) moves nothing and is logged with its reason, since the protocol has no
-// reply; any other stops the mount and goes to the position under the name "Stellarium Target".
-// A client with ClientConnection::kMaxQueuedJobs GoTos waiting is closed.
+// 20-byte GoTo messages, assembled across arrivals; a client is read no faster than its messages
+// are framed, and a client that ends its sending has its GoTos run before its connection closes.
+// A GoTo that the user's limits forbid (the check the pages make) moves nothing and is logged
+// with its reason, since the protocol has no reply; any other stops the mount and goes to the
+// position under the name "Stellarium Target".
+// A client with more than ClientConnection::kMaxQueuedJobs GoTos waiting or running is closed.
 //
 // Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
 // GoTos of all clients in arrival order. Each client has a report thread of its own, which reads
@@ -53,6 +57,8 @@ public:
 
     // Main thread only: the clients whose report thread still runs.
     int reportingClients() const;
+    // Any thread: the GoTos queued or running, of all clients.
+    int queuedGotos() const { return m_queuedGotos; }
 
     // J2000 right ascension and declination in radians, at timeMs since 1970.
     static QByteArray positionMessage(int64_t timeMs, double ra, double dec);
@@ -63,8 +69,10 @@ public:
 private:
     struct ReportLoop;
 
-    void acceptClient(QTcpSocket* socket) override;
+    void acceptClient(ClientSocket* socket) override;
     void readClient(const std::shared_ptr<ClientConnection>& client);
+    void queueGoto(const std::shared_ptr<ClientConnection>& client,
+                   std::pair<double, double> position);
     void reportLoop(ClientConnection& client, ReportLoop& loop);
     // Joins the report threads that have ended.
     void reapLoops();
@@ -76,6 +84,9 @@ private:
     std::vector<std::shared_ptr<ReportLoop>> m_loops;
     // Set by the destructor: GoTos still queued then are dropped.
     std::atomic<bool> m_closing{false};
+    std::atomic<int> m_queuedGotos{0};
+    // Writes the clients' position messages on this object's thread.
+    const std::shared_ptr<WriteBatch> m_writeBatch;
     std::unique_ptr<ThreadPool> m_pool;
 };
 

@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <semaphore>
+#include <sys/socket.h>
 
 namespace Ko {
 
@@ -85,6 +86,18 @@ public:
         send(QByteArray("K") + marker);
         return read(2) == QByteArray() + marker + '#';
     }
+    // Ends its sending and goes on reading, as "nc -N" does.
+    void endSending() {
+        m_socket.flush();
+        ::shutdown(int(m_socket.socketDescriptor()), SHUT_WR);
+    }
+    // Goes with a reset, as a program killed with replies unread does: the server sees the
+    // connection fail, not an end of sending after which commands still run.
+    void reset() {
+        const linger now{1, 0};
+        ::setsockopt(int(m_socket.socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+        m_socket.abort();
+    }
     bool waitForDisconnect(int timeoutMs = 10000) {
         return waitFor([this] { return m_socket.state() == QAbstractSocket::UnconnectedState; },
                        timeoutMs);
@@ -110,6 +123,23 @@ private:
     }
 
     QTcpSocket m_socket;
+};
+
+// A listener that keeps each accepted connection as a bare descriptor, for a ClientSocket.
+class DescriptorListener : public QTcpServer {
+public:
+    // The next accepted descriptor; -1 when none comes in time.
+    qintptr next(int timeoutMs = 5000) {
+        if (m_accepted.isEmpty())
+            waitForNewConnection(timeoutMs);
+        return m_accepted.isEmpty() ? -1 : m_accepted.takeFirst();
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override { m_accepted << descriptor; }
+
+private:
+    QList<qintptr> m_accepted;
 };
 
 // Reads count position messages from a client of the position server that connected after

@@ -146,6 +146,32 @@ private slots:
                  qPrintable(QString::number(m_rig->astro->angularSeparation(end, target) / kDeg)));
     }
 
+    // A client that sends its request and ends its sending at once, as "nc -N" does, gets its
+    // whole answer from the emulated mount, and then the server closes the connection.
+    void halfCloseAnswered_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("replyBytes");
+        QTest::newRow("V") << QByteArray("V") << 4;
+        QTest::newRow("K") << QByteArray("K~") << 2;
+        QTest::newRow("e") << QByteArray("e") << 18;
+        QTest::newRow("E, z and K") << QByteArray("EzK~") << 10 + 18 + 2;
+    }
+    void halfCloseAnswered() {
+        QFETCH(QByteArray, request);
+        QFETCH(int, replyBytes);
+        m_rig->connect();
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_qrpPort));
+        client.send(request);
+        client.endSending();
+        const QByteArray reply = client.read(replyBytes);
+        QCOMPARE(reply.size(), replyBytes);
+        QCOMPARE(reply.count('#'), request.size() - int(request.count('~')));
+        QVERIFY(reply.endsWith('#'));
+        QVERIFY(client.waitForDisconnect());
+        QCOMPARE(client.socket().readAll(), QByteArray());
+    }
+
     // Position messages carry the application clock's time: each stamp lies between the sky
     // clock's reading before the message was asked for (the connection, then the message before)
     // and its reading on arrival, and successive stamps are a report period of the sky clock

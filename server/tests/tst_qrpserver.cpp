@@ -506,11 +506,11 @@ private slots:
         QCOMPARE(m_client->read(replies), QByteArray(replies, '#'));
         PlanetariumClient other;
         QVERIFY(other.connectTo(m_server->listeningPort()));
-        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 2);
+        QTRY_COMPARE(m_server->clientCount(), 2);
         m_client->socket().disconnectFromHost();
         // Its socket goes once the server has handled the close; the other client's round trip
         // then runs behind whatever the close queued.
-        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
+        QTRY_COMPARE(m_server->clientCount(), 1);
         QVERIFY(other.roundTrip());
         QStringList got;
         for (const auto& call : m_rig->mount->calls("stopAxisAsync"))
@@ -546,53 +546,76 @@ private slots:
         QVERIFY2(longestGap < kGapBoundMs, qPrintable(QString::number(longestGap) + " ms"));
     }
 
-    // Work per client is bounded: a client that never reads its replies is closed once they pile
-    // up at the server, and the others are still served. Each batch has run before the next is
-    // sent, so the bound of queued commands stays out of reach.
+    // A client that does not read its replies stops being served once they pile up beyond what
+    // both systems hold, and is closed when they do not drain within its stall limit; beside it,
+    // a client that floods as hard but reads stays and has every reply, and a third is answered
+    // throughout. With a long limit the silent reader is left waiting, neither served nor
+    // closed: serving it on would fill memory until the bound of unsent bytes closed it.
+    void unreadRepliesCloseTheClient_data() {
+        QTest::addColumn<int>("stallLimitMs");
+        QTest::newRow("within the stall limit") << 3600 * 1000;
+        QTest::newRow("past the stall limit") << 200;
+    }
     void unreadRepliesCloseTheClient() {
+        QFETCH(int, stallLimitMs);
         LogCapture log;
-        startServer();
+        m_server = m_rig->qrpServer();
+        m_server->setStallLimit(std::chrono::milliseconds(stallLimitMs));
+        m_rig->connectMount();
+        m_client = std::make_unique<PlanetariumClient>();
+        QVERIFY(m_client->connectTo(m_server->listeningPort()));
         PlanetariumClient deaf;
         QVERIFY(deaf.connectNotReading(m_server->listeningPort()));
-        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 2);
-        const QByteArray batch(32, 'e');
-        const auto deafOpen = [&] { return m_server->findChildren<QTcpSocket*>().size() == 2; };
-        // 2,000 batches bring 1.1 MB of replies, nearly three times what the bound and both
-        // systems' buffers (the server's 64 KiB, this client's 4 KiB, each counted twice) hold.
-        for (int i = 0; i < 2000 && deafOpen(); ++i) {
-            m_rig->mount->clearCalls();
+        PlanetariumClient reader;
+        QVERIFY(reader.connectTo(m_server->listeningPort()));
+        QTRY_COMPARE(m_server->clientCount(), 3);
+        const QByteArray batch(64, 'e');
+        // The deaf client's replies fill both systems' buffers (the server's 64 KiB and this
+        // client's 4 KiB, each counted twice) and the server's bound within 300 batches; from
+        // then on its queue stays full, the reader's and the echo's being answered each round.
+        int fullRounds = 0;
+        for (int i = 0; i < 2000 && fullRounds < 5 && m_server->clientCount() == 3; ++i) {
             deaf.send(batch);
-            // The echo comes after the batch's replies once the server read the batch before
-            // the "K"; it may have read them the other way round.
-            int trips = 0;
-            do
-                QVERIFY(m_client->roundTrip());
-            while (deafOpen() &&
-                   m_rig->mount->calls("readPosition").size() < size_t(batch.size()) &&
-                   ++trips < 100);
-            QVERIFY2(trips < 100, "a batch never reached the server");
+            reader.send(batch);
+            const QByteArray replies = reader.read(batch.size() * 18);
+            QCOMPARE(replies.size(), batch.size() * 18);
+            QCOMPARE(replies.count('#'), batch.size());
+            QVERIFY(m_client->roundTrip());
+            const bool full = m_server->queuedCommands() == QrpServer::kMaxQueuedCommands;
+            fullRounds = full ? fullRounds + 1 : 0;
         }
-        QCOMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
-        QCOMPARE(log.lines("planetarium client").size(), 1);
-        QVERIFY(log.lines("planetarium client")[0].endsWith("does not read its replies: closed"));
+        if (stallLimitMs > 1000) {
+            QCOMPARE(fullRounds, 5);
+            QCOMPARE(m_server->clientCount(), 3);
+            QCOMPARE(log.lines("planetarium client").size(), 0);
+        } else {
+            QTRY_COMPARE(m_server->clientCount(), 2);
+            QCOMPARE(log.lines("planetarium client").size(), 1);
+            QVERIFY(
+                log.lines("planetarium client")[0].endsWith("does not read its replies: closed"));
+        }
+        reader.send(batch);
+        QCOMPARE(reader.read(batch.size() * 18).count('#'), batch.size());
         QVERIFY(m_client->roundTrip());
     }
     // Replies that a client leaves unread count against its bound of unsent bytes.
     void unsentBytesBound() {
         LogCapture log;
-        QTcpServer listener;
+        DescriptorListener listener;
         QVERIFY(listener.listen(QHostAddress::LocalHost));
         PlanetariumClient client;
         QVERIFY(client.connectNotReading(listener.serverPort()));
-        QVERIFY(listener.hasPendingConnections() || listener.waitForNewConnection(5000));
-        QTcpSocket* socket = listener.nextPendingConnection();
+        const qintptr descriptor = listener.next();
+        QVERIFY(descriptor >= 0);
+        auto* socket = new ClientSocket(descriptor, this);
         auto link = std::make_shared<ClientConnection>(this, socket);
         const QByteArray chunk(16 * 1024, 'e');
-        for (int i = 0; i < 1000 && socket->state() == QAbstractSocket::ConnectedState; ++i) {
+        for (int i = 0; i < 1000 && socket->isOpen(); ++i) {
             link->send(chunk);
             QCoreApplication::processEvents();
         }
-        QCOMPARE(socket->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(!socket->isOpen());
+        delete socket;
         QCOMPARE(log.lines("planetarium client").size(), 1);
         QVERIFY(log.lines("planetarium client")[0].endsWith("does not read its replies: closed"));
         QVERIFY(link->closed());
@@ -613,6 +636,126 @@ private slots:
         QCOMPARE(m_client->read(80 * 4), raw({2, 1, 12, '#'}).repeated(80));
         QVERIFY(m_client->roundTrip());
         QCOMPARE(log.lines("planetarium client").size(), 0);
+    }
+
+    // A client that sends faster than it is served is held back by TCP: while its queue is full
+    // the server holds no more of its input than a few commands' worth, and it reads on, from
+    // what the system kept, once the queue has room, until every command is answered in order.
+    // Each block's position read holds the worker with the rest of the block queued behind it.
+    void floodHeldBackByTcp() {
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        startServer();
+        constexpr int kBlocks = 64;
+        constexpr int kVersions = 127;
+        m_client->send(("E" + QByteArray(kVersions, 'V')).repeated(kBlocks));
+        for (int i = 1; i <= kBlocks; ++i) {
+            QTRY_COMPARE(held->reading.load(), i);
+            QVERIFY2(m_server->largestPendingInput() <= ClientConnection::kMaxPendingBytes,
+                     qPrintable(QString::number(m_server->largestPendingInput())));
+            held->release.release();
+        }
+        const QByteArray position = m_client->read(10);
+        QCOMPARE(position.size(), 10);
+        const QByteArray expected =
+            (position + raw({2, 1, 12, '#'}).repeated(kVersions)).repeated(kBlocks);
+        QCOMPARE(m_client->read(expected.size() - 10), expected.mid(10));
+        QVERIFY(m_client->roundTrip());
+        QCOMPARE(m_server->largestPendingInput(), 0);
+    }
+
+    // A position read answers every position command that arrived before it began, and none
+    // that came after it began or after a command that may move the mount: a flood of them
+    // costs the mount little, and no reply is older than its command.
+    void positionReadsShared_data() {
+        QTest::addColumn<QByteArray>("commands");
+        QTest::addColumn<int>("queued");
+        QTest::addColumn<int>("reads");
+        QTest::addColumn<int>("replyBytes");
+        // The other client's read was running when these arrived.
+        QTest::newRow("two waiting share one read") << QByteArray("eE") << 2 << 2 << 28;
+        QTest::newRow("azimuth and altitude too") << QByteArray("ezZ") << 3 << 2 << 46;
+        dataRow("a slew between", "e" + raw({'P', 3, 16, 6, 0, 1, 0, 0}) + "e", 3, 3, 37);
+        dataRow("a GoTo between", QByteArray("eR4000,1000e"), 3, 3, 37);
+        QTest::newRow("an echo between") << QByteArray("eK~e") << 3 << 2 << 38;
+    }
+    void positionReadsShared() {
+        QFETCH(QByteArray, commands);
+        QFETCH(int, queued);
+        QFETCH(int, reads);
+        QFETCH(int, replyBytes);
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+        startServer();
+        m_client->send("e");
+        QTRY_COMPARE(held->reading.load(), 1);
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        other.send(commands);
+        QTRY_COMPARE(m_server->queuedCommands(), 1 + queued);
+        held->release.release(100);
+        QCOMPARE(m_client->read(18).size(), 18);
+        const QByteArray replies = other.read(replyBytes);
+        QCOMPARE(replies.size(), replyBytes);
+        QVERIFY(other.roundTrip());
+        QCOMPARE(int(m_rig->mount->calls("readPosition").size()), reads);
+    }
+
+    // A client that ends its sending (a half-close) has every command it sent before carried
+    // out and answered, also those still waiting behind another client's; then its connection
+    // closes, and a slew it started stops once its commands have run, as when it leaves.
+    void endOfSendingAnswered_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("commands");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("behindRead");
+        QTest::addColumn<QStringList>("stops");
+        const QByteArray version = raw({2, 1, 12, '#'});
+        constexpr int kMany = 3 * QrpServer::kMaxQueuedCommands;
+        dataRow("V", QByteArray("V"), 1, version, false, QStringList());
+        dataRow("K", QByteArray("K~"), 1, QByteArray("~#"), false, QStringList());
+        dataRow("V behind a read", QByteArray("V"), 1, version, true, QStringList());
+        dataRow("three times the queue", QByteArray(kMany, 'V'), kMany, version.repeated(kMany),
+                false, QStringList());
+        dataRow("slew behind a read", raw({'P', 2, 16, 36, 5, 0, 0, 0}) + "K~", 2,
+                QByteArray("#~#"), true, QStringList{"stopAxisAsync 0"});
+        dataRow("slew stopped by itself",
+                raw({'P', 2, 17, 36, 5, 0, 0, 0, 'P', 2, 17, 36, 0, 0, 0, 0}), 2, QByteArray("##"),
+                false, QStringList{"stopAxisAsync 1"});
+    }
+    void endOfSendingAnswered() {
+        QFETCH(QByteArray, request);
+        QFETCH(int, commands);
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, behindRead);
+        QFETCH(QStringList, stops);
+        auto held = std::make_shared<HoldingMount>();
+        m_rig->mount = held;
+        startServer();
+        if (behindRead) {
+            m_client->send("E");
+            QTRY_COMPARE(held->reading.load(), 1);
+        }
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        client.send(request);
+        client.endSending();
+        if (behindRead) {
+            // Every command, and the end, has been taken while the read holds the worker.
+            QTRY_COMPARE(m_server->queuedCommands(), 1 + commands + 1);
+            held->release.release(10);
+            QCOMPARE(m_client->read(10).size(), 10);
+        }
+        QCOMPARE(client.read(reply.size()), reply);
+        QVERIFY(client.waitForDisconnect());
+        QCOMPARE(client.socket().readAll(), QByteArray());
+        QTRY_COMPARE(m_server->clientCount(), 1);
+        QVERIFY(m_client->roundTrip());
+        QStringList got;
+        for (const auto& call : m_rig->mount->calls("stopAxisAsync"))
+            got << callText(call);
+        QCOMPARE(got, stops);
     }
 
     // The worker serves the clients' queues in turn: a client's one command runs after at most
@@ -699,15 +842,21 @@ private slots:
                 QCOMPARE(brief.read(1), QByteArray("#"));
             if (going == "before")
                 QTRY_COMPARE(m_server->queuedCommands(), 2);
-            brief.socket().disconnectFromHost();
-            QVERIFY(brief.waitForDisconnect());
+            // Gone before or while its command runs: a reset, or the command would still run
+            // and be answered, as for a client that only ends its sending.
+            if (going == "before" || going == "while") {
+                brief.reset();
+            } else {
+                brief.socket().disconnectFromHost();
+                QVERIFY(brief.waitForDisconnect());
+            }
             if (going != "any")
-                QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 1);
+                QTRY_COMPARE(m_server->clientCount(), 1);
             held->release.release();
             held->slewRelease.release();
         }
         m_client.reset();
-        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), 0);
+        QTRY_COMPARE(m_server->clientCount(), 0);
         QTRY_COMPARE(m_server->queuedCommands(), 0);
         const size_t slews = m_rig->mount->calls("slewAxisAsync").size();
         QCOMPARE(m_rig->mount->calls("stopAxisAsync").size(), slews);
@@ -737,21 +886,49 @@ private slots:
                  1);
         QVERIFY(m_client->roundTrip());
         clients.front()->socket().disconnectFromHost();
-        QTRY_COMPARE(m_server->findChildren<QTcpSocket*>().size(), QrpServer::kMaxClients - 1);
+        QTRY_COMPARE(m_server->clientCount(), QrpServer::kMaxClients - 1);
         PlanetariumClient late;
         QVERIFY(late.connectTo(m_server->listeningPort()));
         QVERIFY(late.roundTrip());
     }
 
-    // A client that sends nothing for the idle limit is closed; the limit is set short here.
+    // A client that sends nothing for the idle limit is closed; one that talks every 50 ms stays
+    // past several limits, and is closed once it falls silent. The limit is set short here.
+    void silentClientClosed_data() {
+        QTest::addColumn<bool>("talking");
+        QTest::newRow("silent") << false;
+        QTest::newRow("talking every 50 ms") << true;
+    }
     void silentClientClosed() {
+        QFETCH(bool, talking);
+        constexpr int kIdleLimitMs = 400;
         LogCapture log;
         m_server = m_rig->qrpServer();
-        m_server->setIdleLimit(std::chrono::milliseconds(200));
+        m_server->setIdleLimit(std::chrono::milliseconds(kIdleLimitMs));
         m_rig->connectMount();
-        PlanetariumClient silent;
-        QVERIFY(silent.connectTo(m_server->listeningPort()));
-        QVERIFY(silent.waitForDisconnect());
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        if (talking) {
+            // An echo every 50 ms, each answered before the next: three limits, 20 at least.
+            int echoes = 0;
+            QTimer talk;
+            talk.setInterval(50);
+            connect(&talk, &QTimer::timeout, &talk, [&] { client.send("K~"); });
+            connect(&client.socket(), &QIODevice::readyRead, &talk, [&] {
+                while (client.socket().bytesAvailable() >= 2)
+                    echoes += client.socket().read(2) == "~#" ? 1 : 0;
+            });
+            QElapsedTimer since;
+            since.start();
+            talk.start();
+            QTRY_VERIFY_WITH_TIMEOUT((echoes >= 20 && since.elapsed() > 3 * kIdleLimitMs) ||
+                                         client.socket().state() != QAbstractSocket::ConnectedState,
+                                     60000);
+            talk.stop();
+            QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
+            QCOMPARE(log.lines("planetarium client").size(), 0);
+        }
+        QVERIFY(client.waitForDisconnect());
         QCOMPARE(log.lines("planetarium client").size(), 1);
         QVERIFY(
             log.lines("planetarium client")[0].endsWith("has sent nothing for too long: closed"));

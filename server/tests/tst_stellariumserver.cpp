@@ -85,7 +85,7 @@ class TestStellariumServer : public QObject {
         m_rig->connectMount();
         QVERIFY(m_server->isListening());
     }
-    int clientSockets() const { return int(m_server->findChildren<QTcpSocket*>().size()); }
+    int clientSockets() const { return int(m_server->clientCount()); }
 
 private slots:
     void init() {
@@ -196,8 +196,17 @@ private slots:
         QCOMPARE(clientSockets(), 1);
     }
 
-    // A client with more GoTos waiting than the bound is closed; the others stay.
+    // A client with exactly the bound of GoTos waiting or running stays, and each of them runs;
+    // one more closes it, and the others stay.
+    void tooManyGotosQueued_data() {
+        QTest::addColumn<int>("more");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("exactly the bound") << ClientConnection::kMaxQueuedJobs - 1 << false;
+        QTest::newRow("one more") << ClientConnection::kMaxQueuedJobs << true;
+    }
     void tooManyGotosQueued() {
+        QFETCH(int, more);
+        QFETCH(bool, closed);
         LogCapture log;
         auto held = std::make_shared<HoldingStopMount>();
         m_rig->mount = held;
@@ -208,12 +217,66 @@ private slots:
         QVERIFY(flooding.connectTo(m_server->listeningPort()));
         flooding.sendSegment(gotoMessage(kQuarter, 0));
         QTRY_COMPARE(held->stopping.load(), 1);
-        flooding.sendSegment(gotoMessage(kQuarter, 0).repeated(ClientConnection::kMaxQueuedJobs));
-        QVERIFY(flooding.waitForDisconnect());
-        QCOMPARE(log.lines("planetarium client").size(), 1);
-        QVERIFY(log.lines("planetarium client")[0].endsWith("too many commands queued: closed"));
+        flooding.sendSegment(gotoMessage(kQuarter, 0).repeated(more));
+        if (closed) {
+            QVERIFY(flooding.waitForDisconnect());
+            QCOMPARE(log.lines("planetarium client").size(), 1);
+            QVERIFY(
+                log.lines("planetarium client")[0].endsWith("too many commands queued: closed"));
+        } else {
+            QTRY_COMPARE(m_server->queuedGotos(), ClientConnection::kMaxQueuedJobs);
+        }
         held->release.release(1000);
+        if (!closed) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->targets().size(),
+                                      size_t(ClientConnection::kMaxQueuedJobs), 30000);
+            QCOMPARE(flooding.socket().state(), QAbstractSocket::ConnectedState);
+            QCOMPARE(log.lines("planetarium client").size(), 0);
+        }
         QCOMPARE(other.socket().state(), QAbstractSocket::ConnectedState);
+    }
+
+    // GoTos that a client sent before it ended its sending (a half-close) still run, then its
+    // connection closes; those of a client that has gone (its connection reset) do not. Each
+    // waits behind another client's GoTo, which holds the worker until both are taken.
+    void gotosOfEndedClient_data() {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("ends its sending") << false;
+        QTest::newRow("resets the connection") << true;
+    }
+    void gotosOfEndedClient() {
+        QFETCH(bool, reset);
+        auto held = std::make_shared<HoldingStopMount>();
+        m_rig->mount = held;
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+        startServer();
+        PlanetariumClient other;
+        QVERIFY(other.connectTo(m_server->listeningPort()));
+        other.sendSegment(gotoMessage(kQuarter / 6, 0));
+        QTRY_COMPARE(held->stopping.load(), 1);
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        client.sendSegment(gotoMessage(kQuarter, 0).repeated(2));
+        QTRY_COMPARE(m_server->queuedGotos(), 3);
+        if (reset) {
+            client.reset();
+            QTRY_COMPARE(clientSockets(), 1);
+        } else {
+            client.endSending();
+        }
+        held->release.release(1000);
+        QTRY_COMPARE(m_server->queuedGotos(), 0);
+        if (!reset)
+            QVERIFY(client.waitForDisconnect());
+        QTRY_COMPARE(clientSockets(), 1);
+        // The other client's GoTo after them all marks the end.
+        other.sendSegment(gotoMessage(kQuarter / 6, 0));
+        const size_t expected = reset ? 2 : 4;
+        QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->targets().size(), expected, 10000);
+        QCOMPARE(m_rig->mount->targets().size(), expected);
+        const auto targets = m_rig->mount->targets();
+        for (size_t i = 1; i + 1 < targets.size(); ++i)
+            QVERIFY(std::abs(wrapToPi(targets[i].coord.a - targets[0].coord.a)) > 1);
     }
 
     // A GoTo asks the user's limits first, as the pages do: a forbidden one moves nothing, not

@@ -94,6 +94,13 @@ WindowTestCase {
                             open("SettingsMenu")
                             return [openPopup(warning()), "page"]
                         } })
+            rows.push({ tag: key.name + ": a combo box's list", key: key.code, scene: () => {
+                            const page = open("UserInterfacePage")
+                            const box = child(page, "languageBox")
+                            mouseClick(box)
+                            tryCompare(box.popup, "opened", true)
+                            return [box.popup, "page"]
+                        } })
             rows.push({ tag: key.name + ": a dialog over a popup", key: key.code, scene: () => {
                             open("SettingsMenu")
                             const under = openPopup(window.header.popupFilter)

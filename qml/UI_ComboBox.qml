@@ -1,5 +1,7 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Controls.Material.impl
 import "Script/Popups.js" as Popups
 
 // A combo box whose list takes clicks where it is drawn from its first frame on, and which the
@@ -14,6 +16,16 @@ ComboBox {
 
     popup.enter: null
     popup.exit: null
+    // The style draws the list's background only through its shadow, a shader that software
+    // rendering lacks: there the entries would lie over the page's own text.
+    popup.background: Rectangle {
+        radius: 2
+        color: parent.Material.dialogColor
+        layer.enabled: root.enabled && GraphicsInfo.api !== GraphicsInfo.Software
+        layer.effect: ElevationEffect {
+            elevation: 8
+        }
+    }
 
     Connections {
         target: root.popup

@@ -1,5 +1,7 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
+import Ko.Quorvel
 import "../rig"
 
 // Every catalog list with a search box, on the real window and the real list services: what a
@@ -147,5 +149,40 @@ TestCase {
         mouseClick(findChild(field(page), "clearButton"))
         compare(field(page).text, "")
         verifyMatches(page, full, 0)
+    }
+
+    Component {
+        id: coverPage
+        Page {}
+    }
+
+    // The star lists of an alignment, which the window makes once: the box is emptied, and the
+    // whole list shown, each time the list comes back on top.
+    function test_alignmentStarList() {
+        const page = rig.find("alignStarList0")
+        inj_alignmentRoutine.start(AlignmentType.Star3)
+        tryVerify(() => rig.top() === page, 5000, "the first star list")
+        const list = findChild(page, "list")
+        const full = settledCount(list)
+        verify(full > 1, "stars: " + full)
+        const name = inj_alignStarCalculator.list0[full - 1].a.toLowerCase()
+        type(list, name)
+        tryVerify(() => view(list).count < full && view(list).count > 0, 10000, "filtered")
+        const filtered = view(list).count
+
+        stack().push(coverPage)
+        stack().pop()
+        verifyMatches(list, full, filtered)
+        if (field(list).text === "")
+            type(list, name)
+        verifyMatches(list, full, filtered)
+        mouseClick(findChild(field(list), "clearButton"))
+        compare(field(list).text, "")
+        verifyMatches(list, full, filtered)
+
+        // The workflow's pages go with the mount.
+        rig.disconnect()
+        tryVerify(() => rig.top() !== page, 5000, "the list gone")
+        rig.connect()
     }
 }

@@ -16,6 +16,10 @@ bool isArrow(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
 }
 
+bool isBack(int key) {
+    return key == Qt::Key_Escape || key == Qt::Key_Back;
+}
+
 QVariantMap area(const QRect& r) {
     return {{QStringLiteral("x"), r.x()},
             {QStringLiteral("y"), r.y()},
@@ -99,6 +103,13 @@ bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
+    if (isBack(key)) {
+        // The release too stays here: an item that went back on it would go back once more.
+        if (event->type() == QEvent::KeyPress && !keyEvent->isAutoRepeat())
+            emit backKey();
+        event->accept();
+        return true;
+    }
     if (!isArrow(key))
         return false;
     const bool press = event->type() == QEvent::KeyPress;

@@ -25,6 +25,10 @@ namespace Ko {
 // that key, or the end of that time, lets it through. Every press reported is followed by exactly
 // one release: when the key comes up, when a text field takes the focus, or when the window loses
 // the keyboard, whichever comes first.
+//
+// Escape does on a desktop what the back key does on a phone, and the helper takes both before
+// any item can: one backKey per press, none for its repeats. A popup that Escape closes by itself
+// takes that press first.
 class WindowHelper : public QObject {
     Q_OBJECT
     Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
@@ -49,6 +53,8 @@ signals:
     void windowChanged();
     // key is Qt.Key_Left, Key_Up, Key_Right or Key_Down.
     void arrowKey(int key, bool isPress);
+    // Escape or the back key was pressed.
+    void backKey();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

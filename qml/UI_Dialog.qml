@@ -1,10 +1,24 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import "Script/Popups.js" as Popups
 
 // The base of every dialog: on the window overlay, at its rounded centre, dimmed red at night.
+// On top, it takes the back key and Escape (see back()).
 Dialog {
     id: root
+
+    // What the back key and Escape do while this dialog is on top: what Escape alone would do to
+    // it, so a dialog that Escape closes is rejected and one that it leaves open stays. A dialog
+    // whose buttons say how to leave it answers as one of them.
+    function back() {
+        if (closePolicy & Popup.CloseOnEscape)
+            reject()
+    }
+
+    onAboutToShow: Popups.opened(root, root.parent, () => root.back())
+    onAboutToHide: Popups.closed(root)
+    Component.onDestruction: Popups.closed(root)
 
     QtObject {
         id: _m

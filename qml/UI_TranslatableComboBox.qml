@@ -6,7 +6,7 @@ import QtQuick.Layouts
 // A combo box whose texts follow the language. tr_model holds the items, plain values or objects
 // with a value member; the shown texts are made from it and remade, keeping the selection, when
 // the language or the double-length test mode changes.
-ComboBox {
+UI_ComboBox {
     id: root
 
     property var tr_model: []

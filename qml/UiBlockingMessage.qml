@@ -15,8 +15,11 @@ UI_Dialog {
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
     visible: _m.blockingMessage.showing
-    // Keys stop here while it shows.
+    // Keys stop here while it shows, the back key and Escape included.
     focus: true
+
+    function back() {
+    }
 
     contentItem: Item {
         Keys.onPressed: event => event.accepted = true

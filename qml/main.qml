@@ -5,6 +5,7 @@ import Ko.Quorvel
 import "CommonUI"
 import "Page"
 import "Script/AppUI.js" as AppUI
+import "Script/Popups.js" as Popups
 import "Script/WindowGeometry.js" as WindowGeometry
 
 ApplicationWindow {
@@ -42,9 +43,18 @@ ApplicationWindow {
             return false
         // Never let the platform see it: it would close the application.
         event.accepted = true
-        if (stackView.depth > 1)
-            stackView.pop()
+        goBack()
         return true
+    }
+
+    // The back key, and Escape on a desktop: the dialog or popup on top answers it, otherwise
+    // one page goes; the first page stays.
+    function goBack() {
+        const top = Popups.top(stackView.Overlay.overlay)
+        if (top)
+            top.back()
+        else if (stackView.depth > 1)
+            stackView.pop()
     }
 
     function setTimeout(func, interval, ...params) {
@@ -158,6 +168,7 @@ ApplicationWindow {
         id: windowHelper
         window: window
         onArrowKey: (key, isPress) => window.directionKey(key, isPress)
+        onBackKey: window.goBack()
     }
 
     // Left, Up, Right, Down: slew-pad buttons 1, 2, 0, 3. While "Please wait" shows, a press

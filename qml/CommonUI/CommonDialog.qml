@@ -17,6 +17,11 @@ UI_Dialog {
     modal: true
     closePolicy: Popup.NoAutoClose
 
+    // The back key and Escape are the first button: "Cancel", or the only "OK".
+    function back() {
+        close()
+    }
+
     contentItem: ColumnLayout {
         spacing: 12
 

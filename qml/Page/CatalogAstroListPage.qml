@@ -23,6 +23,9 @@ BaseAstroListPage {
 
     StackView.onActivated: {
         _m.mainUIUtil.showCatalogMenu.push(isComet ? 2 : 1)
+        // The service outlives this page, and a page made anew starts with an empty box: the
+        // search the service lists by is the one this box shows, not one typed on an earlier page.
+        catalogList.setSearchText(searchText)
         catalogList.setDisplayed(true)
     }
     StackView.onDeactivated: {

@@ -273,7 +273,7 @@ Page {
                         paramText: qsTr("Serial Port")
                         paramTextWidth: root.labelWidth
                         visible: _m.settings.serialPortNeedsPortName
-                        ComboBox {
+                        UI_ComboBox {
                             id: portBox
                             objectName: "portBox"
                             Layout.fillWidth: true

@@ -22,6 +22,19 @@ UI_Dialog {
         property bool showing: false
     }
 
+    function cancel() {
+        const mount = _m.mountConnection.mount
+        if (!mount)
+            return
+        mount.abortSlewAsync()
+        root.isDone = false
+    }
+
+    // The back key and Escape are Cancel; the dialog closes when the mount has stopped.
+    function back() {
+        cancel()
+    }
+
     function follow() {
         if (!_m.gotoStatus.done) {
             if (!_m.showing) {
@@ -121,13 +134,7 @@ UI_Dialog {
             Layout.fillWidth: true
             Layout.minimumHeight: 50
             text: qsTr("Cancel")
-            onClicked: {
-                const mount = _m.mountConnection.mount
-                if (!mount)
-                    return
-                mount.abortSlewAsync()
-                root.isDone = false
-            }
+            onClicked: root.cancel()
         }
     }
 }

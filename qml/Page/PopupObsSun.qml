@@ -26,6 +26,12 @@ UI_Dialog {
         answer.text = ""
     }
 
+    // Cancel, and the back key and Escape: the Sun stays forbidden.
+    function back() {
+        root.confirmChangedByUser(false)
+        root.close()
+    }
+
     function confirm() {
         if (!root.quiz) {
             root.quiz = true
@@ -130,10 +136,7 @@ UI_Dialog {
             objectName: "cancelButton"
             flat: true
             text: qsTr("Cancel")
-            onClicked: {
-                root.confirmChangedByUser(false)
-                root.close()
-            }
+            onClicked: root.back()
         }
     }
 }

@@ -38,7 +38,7 @@ Page {
                 paramText: qsTr("Language")
                 paramTextWidth: root.labelWidth
 
-                ComboBox {
+                UI_ComboBox {
                     id: languageBox
                     objectName: "languageBox"
                     Layout.fillWidth: true

@@ -133,13 +133,15 @@ WindowRig {
         compare(recorder.held(), [])
     }
 
-    // A button the slewing control disables takes no touch: pressing it beside a held opposite
-    // button must not cancel that axis's motion.
+    // A button the slewing control disables takes no touch and no key: pressing it beside a
+    // held opposite button must not cancel that axis's motion, whether fingers or keys hold them.
     function test_disabledButton_data() {
         return [
-            { tag: "left disabled while right held", hold: 0, disabled: 1 },
-            { tag: "down disabled while up held", hold: 2, disabled: 3 },
-            { tag: "up-left disabled while down-right held", hold: 5, disabled: 6 }
+            { tag: "left disabled while right held", hold: 0, disabled: 1, keys: false },
+            { tag: "down disabled while up held", hold: 2, disabled: 3, keys: false },
+            { tag: "up-left disabled while down-right held", hold: 5, disabled: 6, keys: false },
+            { tag: "left key disabled while right key held", hold: 0, disabled: 1, keys: true },
+            { tag: "down key disabled while up key held", hold: 2, disabled: 3, keys: true }
         ]
     }
 
@@ -149,20 +151,26 @@ WindowRig {
         recorder.enOverride = enabled
         tryCompare(button(data.disabled), "enabled", false)
         compare(button(data.hold).enabled, true)
+        // Slew-pad buttons 0 to 3 are the keys Right, Left, Up and Down.
+        const arrows = [Qt.Key_Right, Qt.Key_Left, Qt.Key_Up, Qt.Key_Down]
         const touches = touchEvent(footer)
-        touchAt(touches, 0, data.hold, true)
-        touches.commit()
+        const input = (index, id, press, other) => {
+            if (data.keys) {
+                key(arrows[index], press)
+                return
+            }
+            touchAt(touches, id, index, press)
+            if (other !== undefined)
+                touches.stationary(other)
+            touches.commit()
+        }
+        input(data.hold, 0, true)
         compare(recorder.held(), [data.hold])
-        touchAt(touches, 1, data.disabled, true)
-        touches.stationary(0)
-        touches.commit()
+        input(data.disabled, 1, true, 0)
         compare(recorder.held(), [data.hold], "the disabled button counts no press")
-        touchAt(touches, 1, data.disabled, false)
-        touches.stationary(0)
-        touches.commit()
+        input(data.disabled, 1, false, 0)
         compare(recorder.held(), [data.hold])
-        touchAt(touches, 0, data.hold, false)
-        touches.commit()
+        input(data.hold, 0, false)
         compare(recorder.held(), [])
     }
 

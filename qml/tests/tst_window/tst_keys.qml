@@ -177,9 +177,11 @@ WindowTestCase {
     // release reach the mount, and it keeps moving in between.
     function test_heldKeyIsOneSlew_data() {
         return [
-            { tag: "presses marked as repeats", pair: false, marked: true },
-            { tag: "pairs marked as repeats", pair: true, marked: true },
-            { tag: "unmarked pairs with one timestamp", pair: true, marked: false }
+            { tag: "presses marked as repeats", pair: false, marked: true, apart: 0 },
+            { tag: "pairs marked as repeats", pair: true, marked: true, apart: 0 },
+            { tag: "unmarked pairs with one timestamp", pair: true, marked: false, apart: 0 },
+            // A release marked as a repeat is no key coming up, whenever its press follows.
+            { tag: "marked pairs with two timestamps", pair: true, marked: true, apart: 5 }
         ]
     }
 
@@ -195,7 +197,8 @@ WindowTestCase {
             t += 40
             if (data.pair)
                 verify(testHelper.sendKey(window, Qt.Key_Right, false, data.marked, t), "repeat taken")
-            verify(testHelper.sendKey(window, Qt.Key_Right, true, data.marked, t), "repeat taken")
+            verify(testHelper.sendKey(window, Qt.Key_Right, true, data.marked, t + data.apart),
+                   "repeat taken")
             wait(0)
         }
         // A second press without a release is no new slew either.
@@ -208,6 +211,52 @@ WindowTestCase {
         tryCompare(slewInputs, "count", 2, 5000, "the release stops the slew")
         compare(window.inj_mainFooter.keyHeld[0], false)
         waitStill()
+    }
+
+    // A key held while the keyboard went elsewhere was let go then: pressed again on return,
+    // it starts a new slew.
+    function test_pressAgainAfterKeyboardLost_data() {
+        return [
+            { tag: "another window", take: () => {
+                  // A window that belongs to the test's window would leave the window under test
+                  // counted as active beside it.
+                  const other = Qt.createQmlObject(
+                      "import QtQuick; Window { width: 40; height: 40 }", slewInputs)
+                  other.transientParent = null
+                  other.visible = true
+                  other.requestActivate()
+                  tryCompare(window, "active", false)
+                  return () => {
+                      other.destroy()
+                      window.requestActivate()
+                      tryCompare(window, "active", true)
+                  }
+              } },
+            { tag: "a text field", take: () => {
+                  const page = open(fieldPage)
+                  page.field.forceActiveFocus()
+                  return () => {
+                      stackView.pop()
+                      tryCompare(stackView, "activeFocus", true)
+                  }
+              } }
+        ]
+    }
+
+    function test_pressAgainAfterKeyboardLost(data) {
+        slewInputs.clear()
+        stamp += 1e6
+        verify(testHelper.sendKey(window, Qt.Key_Right, true, false, stamp))
+        compare(window.inj_mainFooter.keyHeld[0], true)
+        const giveBack = data.take()
+        tryVerify(() => window.inj_mainFooter.keyHeld[0] === false, 5000, "let go")
+        giveBack()
+        const count = slewInputs.count
+        verify(testHelper.sendKey(window, Qt.Key_Right, true, false, stamp + 3000))
+        compare(window.inj_mainFooter.keyHeld[0], true, "a new slew")
+        compare(slewInputs.count, count + 1)
+        verify(testHelper.sendKey(window, Qt.Key_Right, false, false, stamp + 4000))
+        tryVerify(() => window.inj_mainFooter.keyHeld[0] === false, 5000, "released")
     }
 
     // A key let go and pressed again by hand, however quickly, is two slews.

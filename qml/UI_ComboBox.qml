@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import QtQuick.Controls.Material.impl
+import "Script/Popups.js" as Popups
+
+// A combo box whose list takes clicks where it is drawn from its first frame on, and which the
+// back key and Escape close while its list is on top.
+//
+// The style's list grows in from 90 % and fades in, and is placed while its rows are still being
+// made: rows drawn in one place took the pointer in another until it had settled (on a loaded
+// machine for long enough to pick the entry next to the one aimed at). Here the rows are laid out
+// before the list is placed, and it shows at once, in its place, and goes at once.
+ComboBox {
+    id: root
+
+    popup.enter: null
+    popup.exit: null
+    // The style draws the list's background only through its shadow, a shader that software
+    // rendering lacks: there the entries would lie over the page's own text.
+    popup.background: Rectangle {
+        radius: 2
+        color: parent.Material.dialogColor
+        layer.enabled: root.enabled && GraphicsInfo.api !== GraphicsInfo.Software
+        layer.effect: ElevationEffect {
+            elevation: 8
+        }
+    }
+
+    Connections {
+        target: root.popup
+        function onAboutToShow() {
+            const list = root.popup.contentItem
+            if (list && typeof list.forceLayout === "function")
+                list.forceLayout()
+            Popups.opened(root.popup, root.Overlay.overlay, () => root.popup.close())
+        }
+        function onAboutToHide() {
+            Popups.closed(root.popup)
+        }
+    }
+    Component.onDestruction: Popups.closed(root.popup)
+}

@@ -1,0 +1,188 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import ".."
+import "../rig/Find.js" as Find
+import "../rig"
+
+// Escape on a desktop does what the back key does on a phone, wherever the keyboard is: it
+// closes the dialog or popup on top, otherwise it goes back one page; only "Please wait" stays.
+WindowTestCase {
+    id: testCase
+    name: "BackKey"
+    when: windowShown
+
+    // "Please wait" on a stand-in of the blocking service, published before the window is made.
+    QtObject {
+        id: blocking
+        property bool showing: false
+    }
+    beforeWindow: () => testHelper.publish("inj_uiBlockingMessage", blocking)
+
+    WindowRig {
+        id: rig
+        testCase: testCase
+    }
+
+    function cleanupTestCase() {
+        waitConnected()
+        testHelper.restore("inj_uiBlockingMessage")
+    }
+
+    function init() {
+        waitConnected()
+        home()
+        window.requestActivate()
+        tryCompare(window, "active", true)
+        tryCompare(child(window.header, "popupConnect"), "visible", false)
+    }
+
+    function cleanup() {
+        blocking.showing = false
+        tryCompare(child(window, "uiBlockingMessage"), "visible", false)
+        window.header.popupFilter.close()
+        warning().close()
+        home()
+    }
+
+    // The window's one-button "Warning": a star out of the alignment's limits.
+    function warning() {
+        const found = Find.named(window, "outOfLimits")
+        verify(found, "outOfLimits")
+        return found
+    }
+
+    // "Reset alignment?" with Cancel beside OK, on the alignment menu.
+    function resetQuestion() {
+        const menu = open("AlignmentMenu")
+        const found = held(menu).find(object => object.hasCancel === true)
+        verify(found, "resetDialog")
+        return found
+    }
+
+    // Everything object holds, at any depth.
+    function held(object) {
+        const inner = object.data !== undefined ? object.data : object.children
+        let all = []
+        for (let i = 0; inner && i < inner.length; ++i)
+            all = all.concat([inner[i]], held(inner[i]))
+        return all
+    }
+
+    function openPopup(popup) {
+        popup.open()
+        tryCompare(popup, "opened", true)
+        return popup
+    }
+
+    // keys: the keys of the case, in order; closed: what each key closes (a popup, or "page"
+    // for one page back, or null for nothing); the stack's depth is told after each key.
+    function test_closesTopOrGoesBack_data() {
+        const rows = []
+        for (const key of [{ name: "escape", code: Qt.Key_Escape }, { name: "back", code: Qt.Key_Back }]) {
+            rows.push({ tag: key.name + ": a page", key: key.code, scene: () => {
+                            open("SettingsMenu")
+                            open("UserInterfacePage")
+                            return ["page", "page", null]
+                        } })
+            rows.push({ tag: key.name + ": the first page", key: key.code, scene: () => [null] })
+            rows.push({ tag: key.name + ": a popup", key: key.code, scene: () => {
+                            open("SettingsMenu")
+                            return [openPopup(window.header.popupFilter), "page"]
+                        } })
+            rows.push({ tag: key.name + ": a one-button dialog", key: key.code, scene: () => {
+                            open("SettingsMenu")
+                            return [openPopup(warning()), "page"]
+                        } })
+            rows.push({ tag: key.name + ": a combo box's list", key: key.code, scene: () => {
+                            const page = open("UserInterfacePage")
+                            const box = child(page, "languageBox")
+                            mouseClick(box)
+                            tryCompare(box.popup, "opened", true)
+                            return [box.popup, "page"]
+                        } })
+            rows.push({ tag: key.name + ": a dialog over a popup", key: key.code, scene: () => {
+                            open("SettingsMenu")
+                            const under = openPopup(window.header.popupFilter)
+                            const over = openPopup(warning())
+                            return [over, under, "page"]
+                        } })
+        }
+        return rows
+    }
+
+    function test_closesTopOrGoesBack(data) {
+        const steps = data.scene()
+        let depth = stackView.depth
+        for (const closes of steps) {
+            const open = steps.filter(s => typeof s === "object" && s !== null && s.visible)
+            keyClick(data.key)
+            if (closes === "page") {
+                --depth
+            } else if (closes !== null) {
+                tryCompare(closes, "visible", false)
+            }
+            tryCompare(stackView, "depth", depth)
+            for (const popup of open) {
+                if (popup !== closes)
+                    verify(popup.visible, "only the top one closes")
+            }
+            verify(window.visible)
+        }
+    }
+
+    // The dialog's Cancel, or its only OK: the owner hears no confirmation.
+    function test_dialogAnswersNo_data() {
+        return [
+            { tag: "escape", key: Qt.Key_Escape },
+            { tag: "back", key: Qt.Key_Back }
+        ]
+    }
+
+    function test_dialogAnswersNo(data) {
+        const asked = resetQuestion()
+        const spy = Qt.createQmlObject("import QtTest; SignalSpy { signalName: \"clicked\" }", asked)
+        spy.target = asked
+        openPopup(asked)
+        keyClick(data.key)
+        tryCompare(asked, "visible", false)
+        compare(spy.count, 0)
+    }
+
+    // Nothing the user does closes "Please wait", and no page goes back under it.
+    function test_pleaseWaitStays_data() {
+        return test_dialogAnswersNo_data()
+    }
+
+    function test_pleaseWaitStays(data) {
+        open("SettingsMenu")
+        const overlay = child(window, "uiBlockingMessage")
+        blocking.showing = true
+        tryCompare(overlay, "opened", true)
+        keyClick(data.key)
+        keyClick(data.key)
+        compare(overlay.visible, true)
+        compare(stackView.depth, 2)
+        blocking.showing = false
+        tryCompare(overlay, "visible", false)
+        keyClick(data.key)
+        tryCompare(stackView, "depth", 1)
+    }
+
+    // Over the GoTo's progress the key is its Cancel: the mount stops, and the page stays.
+    function test_goToCancelled_data() {
+        return test_dialogAnswersNo_data()
+    }
+
+    function test_goToCancelled(data) {
+        rig.window = window
+        open("StarMenu")
+        const popup = child(window, "popupGoTo")
+        rig.startGoTo()
+        tryCompare(popup, "opened", true)
+        keyClick(data.key)
+        tryCompare(inj_gotoStatus, "done", true, 10000)
+        tryCompare(popup, "visible", false)
+        compare(stackView.depth, 2)
+    }
+}

@@ -122,6 +122,11 @@ endfunction()
 # ko_add_test(<name> [LIBS <targets>...] [SOURCES <extra files>...])
 #   Builds tests/<name>.cpp of the current folder as a Qt Test program, linked to the
 #   folder's own library, and registers it with CTest under <name>.
+# A sanitizer report fails a test even where its exit code does not show it: a report from a child
+# process the test starts, or one that a program ending early through its own exit path leaves
+# behind. Every sanitizer closes its report with this line.
+set(KO_SANITIZER_REPORT "SUMMARY: [A-Za-z]*Sanitizer")
+
 function(ko_add_test name)
     cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
@@ -144,7 +149,7 @@ function(ko_add_test name)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
-        TIMEOUT 120)
+        TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()
 
 # ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program
@@ -197,7 +202,7 @@ function(ko_add_qml_test name)
     add_test(NAME ${test} COMMAND ${test} -input ${dir} WORKING_DIRECTORY ${home})
     set_tests_properties(${test} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
-        TIMEOUT 120)
+        TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()
 
 # ko_add_shots_test(<area> [SETTINGS <file>] [DRIVER <name>] [ARGS <probe options>...])
@@ -232,5 +237,5 @@ function(ko_add_shots_test area)
     # same code for leaks offscreen.
     set_tests_properties(${test} PROPERTIES
         ENVIRONMENT "HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;ASAN_OPTIONS=detect_leaks=0"
-        LABELS screenshots TIMEOUT 120)
+        LABELS screenshots TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()

@@ -26,8 +26,13 @@ UI_Dialog {
         answer.text = ""
     }
 
-    // Cancel, and the back key and Escape: the Sun stays forbidden.
+    // The back key and Escape leave it open: allowing the Sun is answered by a button alone,
+    // read, not by a key pressed in passing.
     function back() {
+    }
+
+    // Cancel: the Sun stays forbidden.
+    function cancel() {
         root.confirmChangedByUser(false)
         root.close()
     }
@@ -136,7 +141,7 @@ UI_Dialog {
             objectName: "cancelButton"
             flat: true
             text: qsTr("Cancel")
-            onClicked: root.back()
+            onClicked: root.cancel()
         }
     }
 }

@@ -94,4 +94,22 @@ TestCase {
         verify(!popup.quiz && findChild(popup.contentItem, "warningText").visible, "first view again")
         compare(field().text, "")
     }
+
+    // Only its buttons answer: Escape, the back key and a tap beside it change nothing.
+    function test_keysLeaveItOpen_data() {
+        return [
+            { tag: "escape", act: () => keyClick(Qt.Key_Escape) },
+            { tag: "back key", act: () => keyClick(Qt.Key_Back) },
+            { tag: "back()", act: () => popup.back() },
+            { tag: "tap beside", act: () => mouseClick(testCase, 2, 2) }
+        ]
+    }
+
+    function test_keysLeaveItOpen(data) {
+        mouseClick(button("confirmButton"))
+        data.act()
+        wait(0)
+        compare(answers.count, 0)
+        verify(popup.visible && popup.quiz)
+    }
 }

@@ -187,9 +187,8 @@ void WriteBatch::add(std::shared_ptr<ClientConnection> connection) {
 }
 
 ClientConnection::ClientConnection(QObject* context, ClientSocket* socket,
-                                   std::shared_ptr<WriteBatch> batch)
-    : m_context(context), m_socket(socket), m_batch(batch), m_batched(batch != nullptr),
-      m_handover(std::make_shared<Handover>(socket)) {}
+                                   const std::shared_ptr<WriteBatch>& batch)
+    : m_context(context), m_socket(socket), m_batch(batch) {}
 
 void ClientConnection::watch(Watchers watchers) {
     ClientSocket* socket = m_socket.data();
@@ -249,8 +248,6 @@ void ClientConnection::postFlush() {
     // server drops it meanwhile; the guarded socket tells whether anyone is left to receive.
     if (const auto batch = m_batch.lock())
         batch->add(shared_from_this());
-    else if (!m_batched)
-        m_handover->post([self = shared_from_this()] { self->flush(); });
 }
 
 void ClientConnection::finish() {

@@ -124,9 +124,9 @@ public:
     };
 
     // context lives on the main thread and outlives the connections made here (the server
-    // object itself). Replies are written through batch when given, else one hand-over each.
+    // object itself). Replies are written through batch, which the server holds.
     ClientConnection(QObject* context, ClientSocket* socket,
-                     std::shared_ptr<WriteBatch> batch = nullptr);
+                     const std::shared_ptr<WriteBatch>& batch);
 
     // Main thread only.
     void watch(Watchers watchers);
@@ -163,7 +163,6 @@ public:
 private:
     // Any thread: has flush() run once on the main thread.
     void postFlush();
-    void onWritten(qint64 n);
     void checkUnsent();
 
     QObject* const m_context;
@@ -174,10 +173,6 @@ private:
     std::function<void()> m_drained;
     // Held by the server: a connection that outlives it has nothing to send.
     const std::weak_ptr<WriteBatch> m_batch;
-    const bool m_batched;
-    // Carries the gathered bytes to the main thread without a batch; what is still queued goes
-    // with the socket.
-    const std::shared_ptr<Handover> m_handover;
     // Guards the gathered bytes and the two flags.
     std::mutex m_outMutex;
     QByteArray m_gathered;

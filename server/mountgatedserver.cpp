@@ -3,10 +3,8 @@
 #include "base/log.h"
 #include "mount/imountconnection.h"
 #include "server/clientconnection.h"
+#include "server/tcplistener.h"
 
-#include <QTcpServer>
-
-#include <functional>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,19 +15,6 @@ namespace {
 // What the system holds of one client's unread input. Set on the listening socket, so that each
 // connection has it from its handshake on: the window a connection offers cannot shrink later.
 constexpr int kSystemReceiveBufferBytes = 64 * 1024;
-
-// Hands each accepted descriptor over as it is, for a socket that reads only when asked.
-class Listener : public QTcpServer {
-public:
-    Listener(QObject* parent, std::function<void(qintptr)> accept)
-        : QTcpServer(parent), m_accept(std::move(accept)) {}
-
-protected:
-    void incomingConnection(qintptr descriptor) override { m_accept(descriptor); }
-
-private:
-    const std::function<void(qintptr)> m_accept;
-};
 
 } // namespace
 
@@ -60,7 +45,8 @@ void MountGatedServer::onMountEvent() {
 void MountGatedServer::start() {
     if (m_tcpServer)
         return;
-    auto* server = new Listener(this, [this](qintptr descriptor) { onNewConnection(descriptor); });
+    auto* server =
+        new TcpListener(this, [this](qintptr descriptor) { onNewConnection(descriptor); });
     if (!server->listen(QHostAddress::Any, m_port)) {
         Log("%s: cannot listen on port %u: %s", m_name, unsigned(m_port),
             qPrintable(server->errorString()));

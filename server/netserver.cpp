@@ -2,6 +2,7 @@
 
 #include "base/log.h"
 #include "server/qthreadposter.h"
+#include "server/tcplistener.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
@@ -64,24 +65,6 @@ public:
     // After a read notification that brought nothing to read, asks for the next one; until a
     // read, the socket would report no further arrival.
     void rearm() { readData(nullptr, 0); }
-};
-
-// Hands each accepted connection over as such a socket, a child of the listener.
-class NetServer::Listener : public QTcpServer {
-public:
-    std::function<void(Socket*)> accepted;
-
-protected:
-    void incomingConnection(qintptr descriptor) override {
-        auto* socket = new Socket(this);
-        if (!socket->setSocketDescriptor(descriptor, QAbstractSocket::ConnectedState,
-                                         QIODevice::ReadWrite | QIODevice::Unbuffered)) {
-            Log("NetServer TCP: cannot take a connection: %s", errorText(*socket).c_str());
-            delete socket;
-            return;
-        }
-        accepted(socket);
-    }
 };
 
 // What one connection has received and not yet handed over, its awaited request and its timers.
@@ -247,10 +230,10 @@ void NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
     if (std::any_of(m_tcp.begin(), m_tcp.end(),
                     [port](const TcpServerEntry& e) { return e.active && e.port == port; }))
         return;
-    auto server = owned(new Listener);
+    const size_t i = m_tcp.size();
+    auto server = owned(
+        new TcpListener(nullptr, [this, i](qintptr descriptor) { acceptStep(i, descriptor); }));
     m_tcp.push_back({server, std::make_shared<const TcpHandler>(std::move(handler)), port, true});
-    const size_t i = m_tcp.size() - 1;
-    server->accepted = [this, i](Socket* socket) { connectionStep(i, socket); };
     if (!server->listen(QHostAddress::Any, port)) {
         Log("NetServer TCP: listen on port %hu failed: %s", port,
             server->errorString().toStdString().c_str());
@@ -270,6 +253,18 @@ void NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
         Log("NetServer UDP: bind failed: %s", errorText(*socket).c_str());
         m_udp[i] = {};
     }
+}
+
+void NetServer::acceptStep(size_t i, qintptr descriptor) {
+    // A child of the listener, which counts its connections.
+    auto* socket = new Socket(m_tcp[i].server.get());
+    if (!socket->setSocketDescriptor(descriptor, QAbstractSocket::ConnectedState,
+                                     QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        Log("NetServer TCP: cannot take a connection: %s", errorText(*socket).c_str());
+        delete socket;
+        return;
+    }
+    connectionStep(i, socket);
 }
 
 void NetServer::connectionStep(size_t i, Socket* socket) {

@@ -82,7 +82,6 @@ private:
         bool active = false;
     };
     class Socket;
-    class Listener;
     class Connection;
     class Stream;
 
@@ -94,6 +93,7 @@ private:
     // Server thread only, from here on.
     void addTcpStep(uint16_t port, TcpHandler handler);
     void addUdpStep(uint16_t port, UdpHandler handler);
+    void acceptStep(size_t i, qintptr descriptor);
     void connectionStep(size_t i, Socket* socket);
     // Takes what the connection's socket has received, within its bound, and hands it on.
     void dataStep(size_t i, Connection* connection);

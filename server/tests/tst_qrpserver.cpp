@@ -608,7 +608,8 @@ private slots:
         const qintptr descriptor = listener.next();
         QVERIFY(descriptor >= 0);
         auto* socket = new ClientSocket(descriptor, this);
-        auto link = std::make_shared<ClientConnection>(this, socket);
+        const auto batch = std::make_shared<WriteBatch>(this);
+        auto link = std::make_shared<ClientConnection>(this, socket, batch);
         const QByteArray chunk(16 * 1024, 'e');
         for (int i = 0; i < 1000 && socket->isOpen(); ++i) {
             link->send(chunk);

@@ -57,6 +57,9 @@ public:
     // axis was last moved in its negative direction (or while nothing is prompted).
     bool centerButtonReady() const;
 
+    // Any thread: closes the page, whose GoTo another one has followed, and tells the user why.
+    void dropPage();
+
     // Hands the press to the workflow while the page's claim holds; otherwise closes the page.
     Q_INVOKABLE void center();
     // The page was left: the pad stops prompting.
@@ -70,8 +73,6 @@ signals:
 private:
     // A GoTo started or ended: the page in front goes when its claim no longer holds.
     void onGotoStateChanged();
-    // Closes the page whose claim failed and says why.
-    void dropPage();
 
     const std::shared_ptr<ISlewingControl> m_slewingControl;
     const std::shared_ptr<IAstroCalc> m_astroCalc;

@@ -85,8 +85,7 @@ void PAERoutine::addPoint() {
     if (!claim.holds(mount)) {
         Log("pointing-accuracy point for %s dropped: the mount was sent elsewhere",
             target.name.c_str());
-        emit m_centering->shouldInclusivePop();
-        m_messages->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
+        m_centering->dropPage();
         return;
     }
     CmdRetType_::E ret = CmdRetType_::Other;

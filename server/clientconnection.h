@@ -113,6 +113,9 @@ public:
     static constexpr std::chrono::milliseconds kStallLimit{5000};
     // What pending may hold: a whole command or message of any protocol here fits many times.
     static constexpr qsizetype kMaxPendingBytes = 4096;
+    // What one arrival reads at most of a client, so that one flooding client cannot hold the
+    // main thread; its socket stays readable and the rest comes with the next pass of the loop.
+    static constexpr qsizetype kReadPerArrival = 64 * 1024;
 
     struct Watchers {
         // Bytes or the peer's end of sending are waiting to be read.

@@ -88,9 +88,6 @@ constexpr char kVersion[] = {2, 1, 12, '#'};
 // A paused client is read again once its queue is down to this: a batch of commands per pause,
 // not one command per main-thread hop.
 constexpr int kResumeAt = QrpServer::kMaxQueuedCommands / 2;
-// What one arrival reads at most of a client, so that one flooding client cannot hold the
-// main thread; its socket stays readable and the rest comes with the next pass of the loop.
-constexpr qsizetype kReadPerArrival = 64 * 1024;
 
 bool isGoto(char letter) {
     return letter == 'R' || letter == 'r' || letter == 'B' || letter == 'b';
@@ -274,7 +271,7 @@ void QrpServer::readCommands(const std::shared_ptr<Client>& client) {
             link.pauseReading();
             return;
         }
-        if (taken >= kReadPerArrival)
+        if (taken >= ClientConnection::kReadPerArrival)
             return;
         const qsizetype before = buffer.size();
         switch (link.readArrived()) {

@@ -22,8 +22,6 @@ namespace Ko {
 namespace {
 // 2^30 steps per quarter turn.
 constexpr double kStepsPerRadian = 1073741824.0 / (kPi / 2);
-// What one arrival reads at most of a client, so that one client cannot hold the main thread.
-constexpr qsizetype kReadPerArrival = 64 * 1024;
 
 template <class T>
 void appendLE(QByteArray& out, T value) {
@@ -144,7 +142,7 @@ void StellariumServer::readClient(const std::shared_ptr<ClientConnection>& clien
             queueGoto(client, *position);
         }
         // One arrival takes a bounded share; the socket stays readable for the rest.
-        if (taken >= kReadPerArrival)
+        if (taken >= ClientConnection::kReadPerArrival)
             return;
         const qsizetype before = buffer.size();
         switch (client->readArrived()) {

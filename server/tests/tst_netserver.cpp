@@ -88,8 +88,8 @@ uint16_t serveTcp(NetServer& core, INetServer::TcpHandler handler) {
 template <typename T>
 struct Recorded {
     std::mutex mutex;
-    std::optional<T> value;
-    std::optional<T> operator()() {
+    T value{};
+    T operator()() {
         std::lock_guard lock(mutex);
         return value;
     }
@@ -194,7 +194,7 @@ private slots:
         QFETCH(QByteArray, got);
         QFETCH(bool, ended);
         // Declared before the core, which runs the handler until it goes.
-        Recorded<std::pair<QByteArray, bool>> seen;
+        Recorded<std::optional<std::pair<QByteArray, bool>>> seen;
         NetServer core(limitsOf(waitMs, kLongMs));
         TcpClient client(serveTcp(core, [&](INetServer::IStream* s) {
             std::lock_guard lock(seen.mutex);
@@ -233,7 +233,7 @@ private slots:
     void requestTimeRunsFromFirstAwait() {
         QFETCH(bool, oneMoreEachCall);
         constexpr int kDeadlineMs = 500;
-        Recorded<int64_t> endedAfterMs;
+        Recorded<std::optional<int64_t>> endedAfterMs;
         int64_t firstAwaitMs = 0; // guarded by endedAfterMs.mutex, as is lastSeen
         int64_t lastSeen = 0;
         NetServer core(limitsOf(kLongMs, kDeadlineMs));
@@ -279,7 +279,7 @@ private slots:
     // "ab", "cd" once the core holds "ab", then nothing. The request's own time is far away.
     void pauseRunsFromLastArrival() {
         constexpr int kPauseMs = 1500;
-        Recorded<std::pair<QByteArray, int64_t>> seen; // the bytes and when
+        Recorded<std::optional<std::pair<QByteArray, int64_t>>> seen; // the bytes and when
         NetServer core(limitsOf(kPauseMs, kLongMs));
         TcpClient client(serveTcp(core, [&](INetServer::IStream* s) {
             std::lock_guard lock(seen.mutex);
@@ -317,7 +317,7 @@ private slots:
         QFETCH(int, awaited);
         QFETCH(int, got);
         QFETCH(bool, ended);
-        Recorded<std::pair<int64_t, bool>> seen;
+        Recorded<std::optional<std::pair<int64_t, bool>>> seen;
         NetServer::Limits limits = limitsOf(1000, kLongMs);
         limits.heldBytes = 4096;
         limits.maxRequestBytes = 16384;
@@ -371,14 +371,11 @@ private slots:
             if (!sent.isEmpty())
                 client.send(sent);
             if (ends) {
-                endSending(client);
-                const auto [got, closed] = untilClosed(client);
+                const auto [got, closed] = endSendingUntilClosed(client);
                 QCOMPARE(got, answers);
                 QVERIFY(closed);
             } else {
-                QCOMPARE(client.receive(std::max(1, int(answers.size())),
-                                        answers.isEmpty() ? kSilenceMs : 5000),
-                         answers);
+                QCOMPARE(answersWhileOpen(client, answers), answers);
                 QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
             }
         }
@@ -388,36 +385,29 @@ private slots:
     // One thread runs every handler: a second connection's call starts only after the first
     // has returned, even while the first is held up by something of its own.
     void handlersRunOneAtATime() {
-        std::mutex mutex;
-        QStringList events;
+        Recorded<QStringList> seen;
         std::atomic<int> running{0};
         std::atomic<int> overlaps{0};
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
         NetServer core;
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             if (++running > 1)
                 ++overlaps;
             char first = 0;
             s->skip(s->peek(&first, 1));
             {
-                std::lock_guard lock(mutex);
-                events << QString("start %1").arg(first);
+                std::lock_guard lock(seen.mutex);
+                seen.value << QString("start %1").arg(first);
             }
             if (first == 'a')
                 released.wait();
             {
-                std::lock_guard lock(mutex);
-                events << QString("end %1").arg(first);
+                std::lock_guard lock(seen.mutex);
+                seen.value << QString("end %1").arg(first);
             }
             --running;
         });
-        core.waitPosted();
-        const auto seen = [&] {
-            std::lock_guard lock(mutex);
-            return events;
-        };
         TcpClient a(port);
         TcpClient b(port);
         a.send("a");
@@ -501,12 +491,10 @@ private slots:
     void connectionsThatGo() {
         const QByteArray big(1024 * 1024, 'r');
         NetServer core;
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             s->skip(s->bytesAvailable());
             s->write(big.constData(), big.size());
         });
-        core.waitPosted();
         {
             TcpClient a(port);
             TcpClient b(port);
@@ -549,8 +537,7 @@ private slots:
         std::atomic<int64_t> consumed{0};
         std::atomic<bool> inOrder{true};
         NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             const int64_t held = s->bytesAvailable();
             mostHeld = std::max(mostHeld.load(), held);
             if (takes == 2 && !s->ended()) {
@@ -567,7 +554,6 @@ private slots:
             if (n < held)
                 s->awaitBytes(held - n + 1);
         });
-        core.waitPosted();
         QByteArray payload(sent, 0);
         for (int k = 0; k < sent; ++k)
             payload[k] = char(k % 251);
@@ -645,12 +631,10 @@ private slots:
     void destroyWhileRequestAwaited() {
         std::atomic<int> calls{0};
         auto core = std::make_unique<NetServer>(limitsOf(kLongMs, kLongMs));
-        const uint16_t port = freePort();
-        core->addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(*core, [&](INetServer::IStream* s) {
             ++calls;
             s->awaitBytes(100);
         });
-        core->waitPosted();
         TcpClient client(port);
         client.send("1");
         QTRY_COMPARE(calls.load(), 1);

@@ -86,6 +86,16 @@ class TestStellariumServer : public QObject {
         QVERIFY(m_server->isListening());
     }
     int clientSockets() const { return int(m_server->clientCount()); }
+    // Starts the server on a mount whose stops wait until the test lets them go, one whose GoTos
+    // succeed when asked.
+    std::shared_ptr<HoldingStopMount> startHeld(bool gotosSucceed = false) {
+        auto held = std::make_shared<HoldingStopMount>();
+        if (gotosSucceed)
+            held->setResult("slewToAsync", CmdRetType_::Ok);
+        m_rig->mount = held;
+        startServer();
+        return held;
+    }
 
 private slots:
     void init() {
@@ -208,9 +218,7 @@ private slots:
         QFETCH(int, more);
         QFETCH(bool, closed);
         LogCapture log;
-        auto held = std::make_shared<HoldingStopMount>();
-        m_rig->mount = held;
-        startServer();
+        const auto held = startHeld();
         PlanetariumClient other;
         QVERIFY(other.connectTo(m_server->listeningPort()));
         PlanetariumClient flooding;
@@ -246,10 +254,7 @@ private slots:
     }
     void gotosOfEndedClient() {
         QFETCH(bool, reset);
-        auto held = std::make_shared<HoldingStopMount>();
-        m_rig->mount = held;
-        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
-        startServer();
+        const auto held = startHeld(true);
         PlanetariumClient other;
         QVERIFY(other.connectTo(m_server->listeningPort()));
         other.sendSegment(gotoMessage(kQuarter / 6, 0));
@@ -273,7 +278,6 @@ private slots:
         other.sendSegment(gotoMessage(kQuarter / 6, 0));
         const size_t expected = reset ? 2 : 4;
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->targets().size(), expected, 10000);
-        QCOMPARE(m_rig->mount->targets().size(), expected);
         const auto targets = m_rig->mount->targets();
         for (size_t i = 1; i + 1 < targets.size(); ++i)
             QVERIFY(std::abs(wrapToPi(targets[i].coord.a - targets[0].coord.a)) > 1);

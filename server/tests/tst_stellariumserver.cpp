@@ -86,16 +86,6 @@ class TestStellariumServer : public QObject {
         QVERIFY(m_server->isListening());
     }
     int clientSockets() const { return int(m_server->clientCount()); }
-    // Starts the server on a mount whose stops wait until the test lets them go, one whose GoTos
-    // succeed when asked.
-    std::shared_ptr<HoldingStopMount> startHeld(bool gotosSucceed = false) {
-        auto held = std::make_shared<HoldingStopMount>();
-        if (gotosSucceed)
-            held->setResult("slewToAsync", CmdRetType_::Ok);
-        m_rig->mount = held;
-        startServer();
-        return held;
-    }
 
 private slots:
     void init() {
@@ -218,7 +208,9 @@ private slots:
         QFETCH(int, more);
         QFETCH(bool, closed);
         LogCapture log;
-        const auto held = startHeld();
+        auto held = std::make_shared<HoldingStopMount>();
+        m_rig->mount = held;
+        startServer();
         PlanetariumClient other;
         QVERIFY(other.connectTo(m_server->listeningPort()));
         PlanetariumClient flooding;
@@ -254,7 +246,10 @@ private slots:
     }
     void gotosOfEndedClient() {
         QFETCH(bool, reset);
-        const auto held = startHeld(true);
+        auto held = std::make_shared<HoldingStopMount>();
+        m_rig->mount = held;
+        m_rig->mount->setResult("slewToAsync", CmdRetType_::Ok);
+        startServer();
         PlanetariumClient other;
         QVERIFY(other.connectTo(m_server->listeningPort()));
         other.sendSegment(gotoMessage(kQuarter / 6, 0));

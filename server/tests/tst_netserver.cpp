@@ -65,6 +65,36 @@ void takeOne(INetServer::IStream* s) {
     s->write(reply.constData(), reply.size());
 }
 
+// A time no case reaches.
+constexpr int kLongMs = 10 * 60 * 1000;
+
+// Limits with the given pause and request time.
+NetServer::Limits limitsOf(int waitMs, int requestDeadlineMs) {
+    NetServer::Limits limits;
+    limits.waitMs = waitMs;
+    limits.requestDeadlineMs = requestDeadlineMs;
+    return limits;
+}
+
+// Serves handler over TCP on a free port, once the core has taken it, and returns the port.
+uint16_t serveTcp(NetServer& core, INetServer::TcpHandler handler) {
+    const uint16_t port = freePort();
+    core.addTcpServer(port, std::move(handler));
+    core.waitPosted();
+    return port;
+}
+
+// What a handler records on the server thread, under mutex, for the test thread to read.
+template <typename T>
+struct Recorded {
+    std::mutex mutex;
+    T value{};
+    T operator()() {
+        std::lock_guard lock(mutex);
+        return value;
+    }
+};
+
 } // namespace
 
 class TestNetServer : public QObject {
@@ -139,86 +169,77 @@ private slots:
     }
 
     // A handler that awaits more bytes is called again once they have all come, or with
-    // ended() once the peer has paused for the wait time or the request's time is up; the
-    // peer's pace is the case itself, the limits are set so that only the intended one can end
-    // the request.
+    // ended() once the peer has paused for the wait time; the limits are set so that only the
+    // intended one can end the request. An awaited request may hold more than the connection's
+    // bound, up to the request cap and not beyond, however much the handler awaits and the peer
+    // sends: a request that needs more than the cap is ended by the pause with the cap's bytes.
     void awaitedRequest_data() {
         QTest::addColumn<int>("waitMs");
-        QTest::addColumn<int>("deadlineMs");
+        QTest::addColumn<bool>("capped"); // a bound of 4096 bytes and a cap of 16384
         QTest::addColumn<int>("awaited");
         QTest::addColumn<QByteArray>("first");
         QTest::addColumn<bool>("restLater"); // the 6 bytes after "abcd", once "abcd" is held
-        QTest::addColumn<bool>("trickle");   // one byte after another until the handler ends
         QTest::addColumn<QByteArray>("got");
         QTest::addColumn<bool>("ended");
-        constexpr int kLong = 10 * 60 * 1000; // never reached by the case
-        dataRow("all at once", kLong, kLong, 10, QByteArray("abcdefghij"), false, false,
+        const QByteArray many(64 * 1024, 'r');
+        dataRow("all at once", kLongMs, false, 10, QByteArray("abcdefghij"), false,
                 QByteArray("abcdefghij"), false);
-        dataRow("rest later", kLong, kLong, 10, QByteArray("abcd"), true, false,
+        dataRow("rest later", kLongMs, false, 10, QByteArray("abcd"), true,
                 QByteArray("abcdefghij"), false);
-        dataRow("more than awaited", kLong, kLong, 6, QByteArray("abcd"), true, false,
+        dataRow("more than awaited", kLongMs, false, 6, QByteArray("abcd"), true,
                 QByteArray("abcdefghij"), false);
-        dataRow("rest never comes", 100, kLong, 10, QByteArray("abcd"), false, false,
-                QByteArray("abcd"), true);
-        dataRow("trickle past the deadline", kLong, 300, 100000, QByteArray("abcd"), false, true,
-                QByteArray("abcd"), true);
+        dataRow("rest never comes", 100, false, 10, QByteArray("abcd"), false, QByteArray("abcd"),
+                true);
+        dataRow("between the bound and the cap", 1000, true, 10000, many, false, many.left(10000),
+                false);
+        dataRow("beyond the cap", 1000, true, 1 << 30, many, false, many.left(16384), true);
     }
     void awaitedRequest() {
         QFETCH(int, waitMs);
-        QFETCH(int, deadlineMs);
+        QFETCH(bool, capped);
         QFETCH(int, awaited);
         QFETCH(QByteArray, first);
         QFETCH(bool, restLater);
-        QFETCH(bool, trickle);
         QFETCH(QByteArray, got);
         QFETCH(bool, ended);
         // Declared before the core, which runs the handler until it goes.
-        std::mutex mutex;
-        std::optional<std::pair<QByteArray, bool>> result;
-        NetServer::Limits limits;
-        limits.waitMs = waitMs;
-        limits.requestDeadlineMs = deadlineMs;
+        Recorded<std::optional<std::pair<QByteArray, bool>>> seen;
+        NetServer::Limits limits = limitsOf(waitMs, kLongMs);
+        if (capped) {
+            limits.heldBytes = 4096;
+            limits.maxRequestBytes = 16384;
+        }
         NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
-            std::lock_guard lock(mutex);
-            if (!result && s->bytesAvailable() < awaited && !s->ended()) {
+        TcpClient client(serveTcp(core, [&](INetServer::IStream* s) {
+            std::lock_guard lock(seen.mutex);
+            if (!seen.value && s->bytesAvailable() < awaited && !s->ended()) {
                 s->awaitBytes(awaited);
                 return;
             }
             QByteArray bytes(int(s->bytesAvailable()), 0);
             s->skip(s->peek(bytes.data(), bytes.size()));
-            if (!result)
-                result.emplace(bytes, s->ended());
-        });
-        core.waitPosted();
-        const auto seen = [&] {
-            std::lock_guard lock(mutex);
-            return result;
-        };
-        TcpClient client(port);
+            if (!seen.value)
+                seen.value.emplace(bytes, s->ended());
+        }));
         QVERIFY(client.connected());
-        client.send(first);
+        client.socket().write(first);
         if (restLater) {
             QTRY_COMPARE(core.heldBytes(), 4ll);
             QVERIFY(!seen());
             client.send("efghij");
         }
-        for (int k = 0; trickle && !seen() && k < 2000; ++k) {
-            client.send("x");
-            QTest::qWait(10); // the client's pace
-        }
-        QTRY_VERIFY(seen());
-        QCOMPARE(seen()->first.left(got.size()), got);
+        // What the core leaves with the kernel goes as it reads.
+        QTRY_VERIFY_WITH_TIMEOUT((client.socket().waitForBytesWritten(10), seen()), 20000);
+        QCOMPARE(seen()->first, got);
         QCOMPARE(seen()->second, ended);
-        if (!trickle)
-            QCOMPARE(seen()->first, got);
     }
 
     // The time of an awaited request runs from its first await, whatever the handler awaits
     // afterwards: a peer that trickles one byte after another, each satisfying the await before,
     // still has its request handed over, ended, once that time is up, and not before. The pause
-    // is never reached here; the next byte goes once the server thread has run what came before.
+    // is never reached here. The next byte goes once the core holds the one before and the
+    // handler has seen it, until the request ends; a request whose time the trickle kept
+    // restarting never ends, and the wait for it gives up.
     void requestTimeRunsFromFirstAwait_data() {
         QTest::addColumn<bool>("oneMoreEachCall");
         QTest::newRow("awaits once, far beyond") << false;
@@ -227,144 +248,74 @@ private slots:
     void requestTimeRunsFromFirstAwait() {
         QFETCH(bool, oneMoreEachCall);
         constexpr int kDeadlineMs = 500;
-        std::mutex mutex;
-        int64_t firstAwaitMs = 0;
-        std::optional<int64_t> endedAfterMs;
-        NetServer::Limits limits;
-        limits.waitMs = 10 * 60 * 1000;
-        limits.requestDeadlineMs = kDeadlineMs;
-        NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
-            std::lock_guard lock(mutex);
-            if (endedAfterMs) {
+        Recorded<std::optional<int64_t>> endedAfterMs;
+        int64_t firstAwaitMs = 0; // guarded by endedAfterMs.mutex, as is lastSeen
+        int64_t lastSeen = 0;
+        NetServer core(limitsOf(kLongMs, kDeadlineMs));
+        TcpClient client(serveTcp(core, [&](INetServer::IStream* s) {
+            std::lock_guard lock(endedAfterMs.mutex);
+            lastSeen = s->bytesAvailable();
+            if (endedAfterMs.value) {
                 s->skip(s->bytesAvailable());
                 return;
             }
             if (s->ended()) {
-                endedAfterMs = steadyMs() - firstAwaitMs;
+                endedAfterMs.value = steadyMs() - firstAwaitMs;
                 s->skip(s->bytesAvailable());
                 return;
             }
             if (firstAwaitMs == 0)
                 firstAwaitMs = steadyMs();
             s->awaitBytes(oneMoreEachCall ? s->bytesAvailable() + 1 : 1 << 20);
-        });
-        core.waitPosted();
-        const auto ended = [&] {
-            std::lock_guard lock(mutex);
-            return endedAfterMs;
-        };
-        TcpClient client(port);
+        }));
         QVERIFY(client.connected());
-        QElapsedTimer since;
-        since.start();
-        // A request that the trickle kept open would run until the test gives up.
-        while (!ended() && since.elapsed() < 20 * kDeadlineMs) {
-            client.send("x");
-            core.waitPosted();
-        }
-        QVERIFY(ended());
-        QVERIFY2(*ended() >= kDeadlineMs * 9 / 10, QByteArray::number(*ended()).constData());
-        QVERIFY2(*ended() <= kDeadlineMs + 5000, QByteArray::number(*ended()).constData());
+        int64_t sent = 0;
+        const auto taken = [&] {
+            std::lock_guard lock(endedAfterMs.mutex);
+            return !oneMoreEachCall || lastSeen == sent;
+        };
+        // Each look sends at most one byte, so the wait's own bound bounds their count too.
+        const auto trickle = [&] {
+            if (endedAfterMs())
+                return true;
+            if (sent < 1000 && core.heldBytes() == sent && taken()) {
+                client.send("x");
+                ++sent;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(trickle(), 20 * kDeadlineMs);
+        QVERIFY2(sent > 1, QByteArray::number(qint64(sent)).constData());
+        QVERIFY2(*endedAfterMs() >= kDeadlineMs * 9 / 10,
+                 QByteArray::number(qint64(*endedAfterMs())).constData());
     }
 
-    // A silence ends an awaited request one pause after the last bytes that came, not after
-    // the first ones and not later: "ab", "cd" a while after it, then nothing. The request's
-    // own time is far away. The gap between the two writes is the client's pace; a machine so
-    // busy that the pause ran out within it tries again.
+    // A silence ends an awaited request one pause after the last bytes that came, not later:
+    // "ab", "cd" once the core holds "ab", then nothing. The request's own time is far away.
     void pauseRunsFromLastArrival() {
         constexpr int kPauseMs = 1500;
-        std::mutex mutex;
-        std::optional<std::pair<QByteArray, int64_t>> result; // the bytes and when
-        NetServer::Limits limits;
-        limits.waitMs = kPauseMs;
-        limits.requestDeadlineMs = 10 * 60 * 1000;
-        NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
-            std::lock_guard lock(mutex);
+        Recorded<std::optional<std::pair<QByteArray, int64_t>>> seen; // the bytes and when
+        NetServer core(limitsOf(kPauseMs, kLongMs));
+        TcpClient client(serveTcp(core, [&](INetServer::IStream* s) {
+            std::lock_guard lock(seen.mutex);
             if (!s->ended()) {
                 s->awaitBytes(100);
                 return;
             }
             QByteArray bytes(int(s->bytesAvailable()), 0);
             s->skip(s->peek(bytes.data(), bytes.size()));
-            result.emplace(bytes, steadyMs());
-        });
-        core.waitPosted();
-        const auto seen = [&] {
-            std::lock_guard lock(mutex);
-            return result;
-        };
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            {
-                std::lock_guard lock(mutex);
-                result.reset();
-            }
-            TcpClient client(port);
-            QVERIFY(client.connected());
-            client.send("ab");
-            QTRY_COMPARE(core.heldBytes(), 2ll);
-            QTest::qWait(kPauseMs / 3);
-            if (seen())
-                continue;
-            client.send("cd");
-            const int64_t cdSentMs = steadyMs();
-            QTRY_VERIFY_WITH_TIMEOUT(seen(), 3 * kPauseMs);
-            QCOMPARE(seen()->first, QByteArray("abcd"));
-            const int64_t afterCd = seen()->second - cdSentMs;
-            QVERIFY2(afterCd >= kPauseMs * 9 / 10, QByteArray::number(afterCd).constData());
-            QVERIFY2(afterCd <= 2 * kPauseMs, QByteArray::number(afterCd).constData());
-            return;
-        }
-        QSKIP("the machine is too busy to keep a pause apart from a third of it");
-    }
-
-    // An awaited request may hold more than the connection's bound, up to the request cap and
-    // not beyond, however much the handler awaits and the peer sends: a request that needs more
-    // than the cap is ended by the pause with exactly the cap's bytes.
-    void awaitedRequestIsCapped_data() {
-        QTest::addColumn<int>("awaited");
-        QTest::addColumn<int>("got");
-        QTest::addColumn<bool>("ended");
-        QTest::newRow("between the bound and the cap") << 10000 << 10000 << false;
-        QTest::newRow("beyond the cap") << (1 << 30) << 16384 << true;
-    }
-    void awaitedRequestIsCapped() {
-        QFETCH(int, awaited);
-        QFETCH(int, got);
-        QFETCH(bool, ended);
-        std::mutex mutex;
-        std::optional<std::pair<int64_t, bool>> result;
-        NetServer::Limits limits;
-        limits.heldBytes = 4096;
-        limits.maxRequestBytes = 16384;
-        limits.waitMs = 1000;
-        limits.requestDeadlineMs = 10 * 60 * 1000;
-        NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
-            std::lock_guard lock(mutex);
-            if (!result && s->bytesAvailable() < awaited && !s->ended()) {
-                s->awaitBytes(awaited);
-                return;
-            }
-            if (!result)
-                result.emplace(s->bytesAvailable(), s->ended());
-            s->skip(s->bytesAvailable());
-        });
-        core.waitPosted();
-        const auto seen = [&] {
-            std::lock_guard lock(mutex);
-            return result;
-        };
-        TcpClient client(port);
+            seen.value.emplace(bytes, steadyMs());
+        }));
         QVERIFY(client.connected());
-        client.socket().write(QByteArray(64 * 1024, 'r'));
-        QTRY_VERIFY_WITH_TIMEOUT((client.socket().waitForBytesWritten(10), seen()), 20000);
-        QCOMPARE(seen()->first, int64_t(got));
-        QCOMPARE(seen()->second, ended);
+        client.send("ab");
+        QTRY_COMPARE(core.heldBytes(), 2ll);
+        client.send("cd");
+        const int64_t cdSentMs = steadyMs();
+        QTRY_VERIFY(core.heldBytes() == 4 || seen());
+        QTRY_VERIFY_WITH_TIMEOUT(seen(), 10 * kPauseMs);
+        QCOMPARE(seen()->first, QByteArray("abcd"));
+        const int64_t afterCd = seen()->second - cdSentMs;
+        QVERIFY2(afterCd >= kPauseMs * 9 / 10, QByteArray::number(qint64(afterCd)).constData());
     }
 
     // A peer that ends its sending and still reads: every request it sent is handed over, one
@@ -391,26 +342,19 @@ private slots:
         QFETCH(QByteArray, sent);
         QFETCH(bool, ends);
         QFETCH(QByteArray, answers);
-        NetServer::Limits limits;
-        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
-        NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, takeOne);
-        core.waitPosted();
+        NetServer core(limitsOf(kLongMs, kLongMs));
+        const uint16_t port = serveTcp(core, takeOne);
         for (int run = 0; run < (ends ? 30 : 3); ++run) {
             TcpClient client(port);
             QVERIFY(client.connected());
             if (!sent.isEmpty())
                 client.send(sent);
             if (ends) {
-                endSending(client);
-                const auto [got, closed] = untilClosed(client);
+                const auto [got, closed] = endSendingUntilClosed(client);
                 QCOMPARE(got, answers);
                 QVERIFY(closed);
             } else {
-                QCOMPARE(client.receive(std::max(1, int(answers.size())),
-                                        answers.isEmpty() ? kSilenceMs : 5000),
-                         answers);
+                QCOMPARE(answersWhileOpen(client, answers), answers);
                 QCOMPARE(client.socket().state(), QAbstractSocket::ConnectedState);
             }
         }
@@ -420,36 +364,29 @@ private slots:
     // One thread runs every handler: a second connection's call starts only after the first
     // has returned, even while the first is held up by something of its own.
     void handlersRunOneAtATime() {
-        std::mutex mutex;
-        QStringList events;
+        Recorded<QStringList> seen;
         std::atomic<int> running{0};
         std::atomic<int> overlaps{0};
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
         NetServer core;
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             if (++running > 1)
                 ++overlaps;
             char first = 0;
             s->skip(s->peek(&first, 1));
             {
-                std::lock_guard lock(mutex);
-                events << QString("start %1").arg(first);
+                std::lock_guard lock(seen.mutex);
+                seen.value << QString("start %1").arg(first);
             }
             if (first == 'a')
                 released.wait();
             {
-                std::lock_guard lock(mutex);
-                events << QString("end %1").arg(first);
+                std::lock_guard lock(seen.mutex);
+                seen.value << QString("end %1").arg(first);
             }
             --running;
         });
-        core.waitPosted();
-        const auto seen = [&] {
-            std::lock_guard lock(mutex);
-            return events;
-        };
         TcpClient a(port);
         TcpClient b(port);
         a.send("a");
@@ -533,12 +470,10 @@ private slots:
     void connectionsThatGo() {
         const QByteArray big(1024 * 1024, 'r');
         NetServer core;
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             s->skip(s->bytesAvailable());
             s->write(big.constData(), big.size());
         });
-        core.waitPosted();
         {
             TcpClient a(port);
             TcpClient b(port);
@@ -581,8 +516,7 @@ private slots:
         std::atomic<int64_t> consumed{0};
         std::atomic<bool> inOrder{true};
         NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [&](INetServer::IStream* s) {
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
             const int64_t held = s->bytesAvailable();
             mostHeld = std::max(mostHeld.load(), held);
             if (takes == 2 && !s->ended()) {
@@ -599,7 +533,6 @@ private slots:
             if (n < held)
                 s->awaitBytes(held - n + 1);
         });
-        core.waitPosted();
         QByteArray payload(sent, 0);
         for (int k = 0; k < sent; ++k)
             payload[k] = char(k % 251);
@@ -630,9 +563,7 @@ private slots:
         NetServer::Limits limits;
         limits.maxConnections = 3;
         NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, echo("e:"));
-        core.waitPosted();
+        const uint16_t port = serveTcp(core, echo("e:"));
         std::vector<std::unique_ptr<TcpClient>> clients;
         for (int k = 0; k < 5; ++k) {
             clients.push_back(std::make_unique<TcpClient>(port));
@@ -656,9 +587,7 @@ private slots:
         NetServer::Limits limits;
         limits.idleMs = 1000;
         NetServer core(limits);
-        const uint16_t port = freePort();
-        core.addTcpServer(port, echo("e:"));
-        core.waitPosted();
+        const uint16_t port = serveTcp(core, echo("e:"));
         TcpClient silent(port);
         TcpClient talking(port);
         QTRY_COMPARE(core.openConnections(), size_t(2));
@@ -680,15 +609,11 @@ private slots:
     // is not called again.
     void destroyWhileRequestAwaited() {
         std::atomic<int> calls{0};
-        NetServer::Limits limits;
-        limits.waitMs = limits.requestDeadlineMs = 10 * 60 * 1000;
-        auto core = std::make_unique<NetServer>(limits);
-        const uint16_t port = freePort();
-        core->addTcpServer(port, [&](INetServer::IStream* s) {
+        auto core = std::make_unique<NetServer>(limitsOf(kLongMs, kLongMs));
+        const uint16_t port = serveTcp(*core, [&](INetServer::IStream* s) {
             ++calls;
             s->awaitBytes(100);
         });
-        core->waitPosted();
         TcpClient client(port);
         client.send("1");
         QTRY_COMPARE(calls.load(), 1);

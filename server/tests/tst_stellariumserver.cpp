@@ -273,7 +273,6 @@ private slots:
         other.sendSegment(gotoMessage(kQuarter / 6, 0));
         const size_t expected = reset ? 2 : 4;
         QTRY_COMPARE_WITH_TIMEOUT(m_rig->mount->targets().size(), expected, 10000);
-        QCOMPARE(m_rig->mount->targets().size(), expected);
         const auto targets = m_rig->mount->targets();
         for (size_t i = 1; i + 1 < targets.size(); ++i)
             QVERIFY(std::abs(wrapToPi(targets[i].coord.a - targets[0].coord.a)) > 1);

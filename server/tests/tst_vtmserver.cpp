@@ -414,17 +414,14 @@ private slots:
             TcpClient client(rig.port);
             QVERIFY(client.connected());
             sendAll(client);
-            endSending(client);
-            const auto [got, closed] = untilClosed(client);
+            const auto [got, closed] = endSendingUntilClosed(client);
             QCOMPARE(got, answers);
             QVERIFY(closed);
             QCOMPARE(int(rig.mount->trailPoints().size()), (run + 1) * runs);
         }
         TcpClient open(rig.port);
         sendAll(open);
-        QCOMPARE(open.receive(std::max(1, int(openAnswers.size())),
-                              openAnswers.isEmpty() ? kSilenceMs : 5000),
-                 openAnswers);
+        QCOMPARE(answersWhileOpen(open, openAnswers), openAnswers);
         QCOMPARE(open.socket().state(), QAbstractSocket::ConnectedState);
         QCOMPARE(int(rig.mount->trailPoints().size()), (kRuns + 1) * runs);
     }

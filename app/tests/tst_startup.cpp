@@ -74,12 +74,24 @@ class TestStartup : public QObject {
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     }
 
-    // Settings of a first run that choose the emulated mount in its equatorial mode.
-    void useEmulatedMount() const {
-        QDir().mkpath(dataHome() + "/QuorvelPro");
+    // The settings a run starts with.
+    void writeSettings(const QByteArray& json) const {
+        QVERIFY(QDir().mkpath(dataHome() + "/QuorvelPro"));
         QFile f(dataHome() + "/QuorvelPro/Settings.txt");
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(R"({"cxn.commtype": 1, "connect_multi_mountmode": 1})");
+        f.write(json);
+    }
+
+    // Settings of a first run that choose the emulated mount in its equatorial mode.
+    void useEmulatedMount() const {
+        writeSettings(R"({"cxn.commtype": 1, "connect_multi_mountmode": 1})");
+    }
+
+    // One row for each signal that asks the program to quit.
+    static void signalRows() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("terminate") << int(SIGTERM);
+        QTest::newRow("interrupt") << int(SIGINT);
     }
 
     QJsonObject settings() const {
@@ -126,11 +138,7 @@ private slots:
 
     // The first signal starts the orderly quit; when the teardown then hangs, a second one ends
     // the process the usual way instead of being swallowed.
-    void secondSignalEndsAHungTeardown_data() {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("terminate") << int(SIGTERM);
-        QTest::newRow("interrupt") << int(SIGINT);
-    }
+    void secondSignalEndsAHungTeardown_data() { signalRows(); }
     void secondSignalEndsAHungTeardown() {
         QFETCH(int, signal);
         const QString path = writeDocument("hangs.qml", R"(
@@ -161,22 +169,11 @@ private slots:
     // Ended by a signal, from a terminal or a supervisor, the program keeps the window's place
     // and size as a closed window does. Stored off every screen, the window comes back on the
     // screen at its stored size: what is saved then is where the window was, not what was read.
-    void geometrySavedOnSignal_data() {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("terminate") << int(SIGTERM);
-        QTest::newRow("interrupt") << int(SIGINT);
-    }
+    void geometrySavedOnSignal_data() { signalRows(); }
     void geometrySavedOnSignal() {
         QFETCH(int, signal);
-        const QJsonObject stored{{"ui.winrect.x", 5000},
-                                 {"ui.winrect.y", 4000},
-                                 {"ui.winrect.width", 400},
-                                 {"ui.winrect.height", 500}};
-        QVERIFY(QDir().mkpath(dataHome() + "/QuorvelPro"));
-        QFile f(dataHome() + "/QuorvelPro/Settings.txt");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(stored).toJson());
-        f.close();
+        writeSettings(R"({"ui.winrect.x": 5000, "ui.winrect.y": 4000,
+                          "ui.winrect.width": 400, "ui.winrect.height": 500})");
 
         auto process = start({}, true);
         QVERIFY(process->waitForStarted());

@@ -3,9 +3,11 @@
 
 #include <QTest>
 
+#include <array>
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using namespace Ko;
 
@@ -195,21 +197,23 @@ private slots:
         dataRow("three digits", true, 2, dms(123, 4, 5), 1, "123", "04", "05");
         dataRow("zero", true, 3, 0.0, 0, "0", "00.0", "");
         dataRow("bad mode", true, 9, 1.0, 1, "", "", "");
-        // Just below zero: what reads as zero has no sign; a step further it keeps its minus.
-        dataRow("m1 -0.04s", true, 1, -dms(0, 0, 0.04), 0, "0", "00", "00.0");
-        dataRow("m1 -0.06s", true, 1, -dms(0, 0, 0.06), -1, "0", "00", "00.1");
-        dataRow("m2 -0.4s", true, 2, -dms(0, 0, 0.4), 0, "0", "00", "00");
-        dataRow("m2 -0.6s", true, 2, -dms(0, 0, 0.6), -1, "0", "00", "01");
-        dataRow("m3 -0.04m", true, 3, -dms(0, 0.04, 0), 0, "0", "00.0", "");
-        dataRow("m3 -0.06m", true, 3, -dms(0, 0.06, 0), -1, "0", "00.1", "");
-        dataRow("m4 -0.4m", true, 4, -dms(0, 0.4, 0), 0, "0", "00", "");
-        dataRow("m4 -0.6m", true, 4, -dms(0, 0.6, 0), -1, "0", "01", "");
-        dataRow("m5 -0.04deg", true, 5, -0.04 * kDeg, 0, "0.0", "", "");
-        dataRow("m5 -0.06deg", true, 5, -0.06 * kDeg, -1, "0.1", "", "");
-        dataRow("m6 -0.4deg", true, 6, -0.4 * kDeg, 0, "0", "", "");
-        dataRow("m6 -0.6deg", true, 6, -0.6 * kDeg, -1, "1", "", "");
-        dataRow("hours m2 -0.4s", false, 2, -0.4 / 3600 * kPi / 12, 0, "0", "00", "00");
-        dataRow("hours m2 -0.6s", false, 2, -0.6 / 3600 * kPi / 12, -1, "0", "00", "01");
+        // Just below zero, by 0.4 of the last digit: what reads as zero has no sign; by 0.6 it
+        // keeps its minus. Texts: whole, minutes, seconds.
+        using Texts = std::array<const char*, 3>;
+        const auto below = [](const char* name, bool degrees, int mode, double unit, Texts zero,
+                              Texts away) {
+            for (const auto& [f, sign, t] : {std::tuple{0.4, 0, zero}, std::tuple{0.6, -1, away}})
+                QTest::addRow("%s -%.1f", name, f)
+                    << degrees << mode << -f * unit << sign << QString(t[0]) << QString(t[1])
+                    << QString(t[2]);
+        };
+        below("m1", true, 1, dms(0, 0, 0.1), {"0", "00", "00.0"}, {"0", "00", "00.1"});
+        below("m2", true, 2, dms(0, 0, 1), {"0", "00", "00"}, {"0", "00", "01"});
+        below("m3", true, 3, dms(0, 0.1, 0), {"0", "00.0", ""}, {"0", "00.1", ""});
+        below("m4", true, 4, dms(0, 1, 0), {"0", "00", ""}, {"0", "01", ""});
+        below("m5", true, 5, 0.1 * kDeg, {"0.0", "", ""}, {"0.1", "", ""});
+        below("m6", true, 6, kDeg, {"0", "", ""}, {"1", "", ""});
+        below("hours m2", false, 2, kPi / 12 / 3600, {"0", "00", "00"}, {"0", "00", "01"});
         dataRow("m2 smallest negative", true, 2, -4.9e-324, 0, "0", "00", "00");
         // Whole units alone do not decide: minutes or seconds that show keep the sign.
         dataRow("m2 -59s", true, 2, -dms(0, 0, 59), -1, "0", "00", "59");

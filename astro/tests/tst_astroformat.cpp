@@ -166,34 +166,38 @@ private slots:
         QTest::addColumn<double>("a");
         QTest::addColumn<double>("b");
         QTest::addColumn<QString>("want");
+        // Rows at 0.4 and 0.6 of the text's last digit below zero (in a, b or both): the first
+        // reads as zero, the second as the signed text, where one is given.
+        const auto below = [](const char* name, const char* format, double unitA, double unitB,
+                              const char* zero, const char* away) {
+            const auto at = [&](double f, const char* want) {
+                // 0 stays +0 where the row does not move that value.
+                QTest::addRow("%s -%.1f", name, f) << QString(format) << (unitA ? -f * unitA : 0.0)
+                                                   << (unitB ? -f * unitB : 0.0) << QString(want);
+            };
+            at(0.4, zero);
+            if (*away)
+                at(0.6, away);
+        };
         const double arcsec = kDeg / 3600;
         const double arcmin = kDeg / 60;
         const double timeSec = kPi / 12 / 3600;
-        const double timeMin = kPi / 12 / 60;
-        dataRow("dec -0.4s", "raDec", 0.0, -0.4 * arcsec, "0h00m00s  0°00′00″");
-        dataRow("dec -0.6s", "raDec", 0.0, -0.6 * arcsec, "0h00m00s -0°00′01″");
-        dataRow("ra -0.4s", "raDec", -0.4 * timeSec, 0.0, "0h00m00s  0°00′00″");
-        dataRow("ra -0.6s", "raDec", -0.6 * timeSec, 0.0, "23h59m59s  0°00′00″");
-        dataRow("hms -0.4s", "hourMinSec", -0.4 * timeSec, 0.0, "0h00m00s");
-        dataRow("hm -0.04m", "hourMin", -0.04 * timeMin, 0.0, "0h00.0m");
-        dataRow("hm -0.06m", "hourMin", -0.06 * timeMin, 0.0, "23h59.9m");
-        dataRow("alt -0.4s", "azAlt", 0.0, -0.4 * arcsec, "0°00′00″  0°00′00″");
-        dataRow("alt -0.6s", "azAlt", 0.0, -0.6 * arcsec, "0°00′00″ -0°00′01″");
-        dataRow("az -0.4s", "azAlt", -0.4 * arcsec, 0.0, "0°00′00″  0°00′00″");
-        dataRow("az -0.6s", "azAlt", -0.6 * arcsec, 0.0, "359°59′59″  0°00′00″");
-        dataRow("cardinal alt -0.4s", "azAltWithCardinal", 0.0, -0.4 * arcsec,
-                "N 0°00′00″  0°00′00″");
-        dataRow("axes -0.4s", "signedPair", -0.4 * arcsec, -0.4 * arcsec, " 0°00′00″  0°00′00″");
-        dataRow("axes -0.6s", "signedPair", -0.6 * arcsec, -0.6 * arcsec, "-0°00′01″ -0°00′01″");
-        dataRow("axes +0.4s", "signedPair", 0.4 * arcsec, 0.4 * arcsec, " 0°00′00″  0°00′00″");
-        dataRow("whole alt -0.4deg", "azAltWholeDegrees", 0.0, -0.4 * kDeg, "N 0°  0°");
-        dataRow("whole alt -0.6deg", "azAltWholeDegrees", 0.0, -0.6 * kDeg, "N 0° -1°");
-        dataRow("whole az -0.4deg", "azAltWholeDegrees", -0.4 * kDeg, 0.0, "N 0°  0°");
-        dataRow("latitude -0.4m", "latitude", -0.4 * arcmin, 0.0, "0°00′");
-        dataRow("latitude -0.6m", "latitude", -0.6 * arcmin, 0.0, "0°01′S");
-        dataRow("longitude -0.4m", "longitude", -0.4 * arcmin, 0.0, "0°00′");
-        dataRow("longitude -0.6m", "longitude", -0.6 * arcmin, 0.0, "0°01′E");
-        dataRow("longitude +0.4m", "longitude", 0.4 * arcmin, 0.0, "0°00′");
+        const double tenthTimeMin = kPi / 12 / 600;
+        below("dec", "raDec", 0, arcsec, "0h00m00s  0°00′00″", "0h00m00s -0°00′01″");
+        below("ra", "raDec", timeSec, 0, "0h00m00s  0°00′00″", "23h59m59s  0°00′00″");
+        below("hms", "hourMinSec", timeSec, 0, "0h00m00s", "");
+        below("hm", "hourMin", tenthTimeMin, 0, "0h00.0m", "23h59.9m");
+        below("alt", "azAlt", 0, arcsec, "0°00′00″  0°00′00″", "0°00′00″ -0°00′01″");
+        below("az", "azAlt", arcsec, 0, "0°00′00″  0°00′00″", "359°59′59″  0°00′00″");
+        below("cardinal alt", "azAltWithCardinal", 0, arcsec, "N 0°00′00″  0°00′00″", "");
+        below("axes", "signedPair", arcsec, arcsec, " 0°00′00″  0°00′00″", "-0°00′01″ -0°00′01″");
+        below("whole alt", "azAltWholeDegrees", 0, kDeg, "N 0°  0°", "N 0° -1°");
+        below("whole az", "azAltWholeDegrees", kDeg, 0, "N 0°  0°", "");
+        below("latitude", "latitude", arcmin, 0, "0°00′", "0°01′S");
+        below("longitude", "longitude", arcmin, 0, "0°00′", "0°01′E");
+        // Just above zero, nothing changes either.
+        dataRow("axes +0.4", "signedPair", 0.4 * arcsec, 0.4 * arcsec, " 0°00′00″  0°00′00″");
+        dataRow("longitude +0.4", "longitude", 0.4 * arcmin, 0.0, "0°00′");
     }
 
     void zeroHasNoSign() {

@@ -405,14 +405,13 @@ private slots:
         QTest::addColumn<bool>("viaPost");
         QTest::addColumn<bool>("fromWorker");
         QTest::addColumn<bool>("atOnce");
-        QTest::newRow("Handover run, receiver's thread") << false << false << false << true;
-        QTest::newRow("Handover run, background job") << false << false << true << false;
-        QTest::newRow("Handover post, receiver's thread") << false << true << false << false;
-        QTest::newRow("Handover post, background job") << false << true << true << false;
-        QTest::newRow("main thread run, main thread") << true << false << false << true;
-        QTest::newRow("main thread run, background job") << true << false << true << false;
-        QTest::newRow("main thread post, main thread") << true << true << false << false;
-        QTest::newRow("main thread post, background job") << true << true << true << false;
+        for (const bool viaMainThread : {false, true})
+            for (const bool viaPost : {false, true})
+                for (const bool fromWorker : {false, true})
+                    QTest::addRow("%s %s, %s", viaMainThread ? "main thread" : "Handover",
+                                  viaPost ? "post" : "run",
+                                  fromWorker ? "background job" : "its own thread")
+                        << viaMainThread << viaPost << fromWorker << (!viaPost && !fromWorker);
     }
     void runIsAtOnceOnlyOnItsThread() {
         QFETCH(bool, viaMainThread);

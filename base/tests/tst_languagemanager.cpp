@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace Ko;
@@ -221,32 +222,30 @@ private slots:
     }
 
     // A text with %n reads right for every count, in English too, whose source spells only
-    // the plural; reached directly, through an unknown code and after another language.
+    // the plural; reached directly, through an unknown code and after another language. One
+    // singular and one plural per language, and each Russian count that picks its own form.
     void pluralForms_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("want");
+        const auto rows = [](const char* before, const char* code, const QString& text,
+                             std::vector<std::pair<int, const char*>> forms) {
+            for (const auto& [n, form] : forms)
+                QTest::addRow("%s %d%s%s", code, n, *before ? " after " : "", before)
+                    << QString(before) << QString(code) << n << text.arg(n).arg(form);
+        };
         const QString en = QStringLiteral("Playback requires up to %1 %2 to become stable");
-        dataRow("en 1", "", "en", 1, en.arg(1).arg("minute"));
-        dataRow("en 2", "", "en", 2, en.arg(2).arg("minutes"));
-        dataRow("en 0", "", "en", 0, en.arg(0).arg("minutes"));
-        dataRow("en after de, 1", "de", "en", 1, en.arg(1).arg("minute"));
-        dataRow("unknown code, 1", "", "tlh", 1, en.arg(1).arg("minute"));
-        dataRow("unknown code, 3", "", "tlh", 3, en.arg(3).arg("minutes"));
-        const QString de =
-            QStringLiteral("Die Wiedergabe braucht bis zu %1 %2, um stabil zu werden");
-        dataRow("de 1", "", "de", 1, de.arg(1).arg("Minute"));
-        dataRow("de 4", "", "de", 4, de.arg(4).arg("Minuten"));
-        const QString ru = QStringLiteral("Стабилизация воспроизведения занимает до %1 %2");
-        dataRow("ru 1", "", "ru", 1, ru.arg(1).arg("минуты"));
-        dataRow("ru 3", "", "ru", 3, ru.arg(3).arg("минут"));
-        dataRow("ru 11", "", "ru", 11, ru.arg(11).arg("минут"));
-        dataRow("ru 21", "", "ru", 21, ru.arg(21).arg("минуты"));
-        const QString fr =
-            QStringLiteral("La lecture peut demander jusqu'à %1 %2 pour se stabiliser");
-        dataRow("fr 1", "", "fr", 1, fr.arg(1).arg("minute"));
-        dataRow("fr 2", "", "fr", 2, fr.arg(2).arg("minutes"));
+        // Zero is plural in English, not in French.
+        rows("", "en", en, {{1, "minute"}, {0, "minutes"}});
+        rows("de", "en", en, {{1, "minute"}});
+        rows("", "tlh", en, {{1, "minute"}});
+        rows("", "de", QStringLiteral("Die Wiedergabe braucht bis zu %1 %2, um stabil zu werden"),
+             {{1, "Minute"}, {4, "Minuten"}});
+        rows("", "ru", QStringLiteral("Стабилизация воспроизведения занимает до %1 %2"),
+             {{1, "минуты"}, {3, "минут"}, {11, "минут"}, {21, "минуты"}});
+        rows("", "fr", QStringLiteral("La lecture peut demander jusqu'à %1 %2 pour se stabiliser"),
+             {{1, "minute"}, {2, "minutes"}});
     }
 
     void pluralForms() {

@@ -153,6 +153,8 @@ TestCase {
         // Left and opened again.
         page = openList(data, true)
         verifyMatches(page, full, filtered)
+        if (data.align)
+            compare(field(page).text, "", "the box emptied")
 
         // The clear button empties the box and brings every row back.
         if (field(page).text === "")

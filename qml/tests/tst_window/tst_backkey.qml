@@ -72,19 +72,10 @@ WindowTestCase {
         ]
     }
 
-    // What a row checks once its keys are in.
-    property var lastly: []
-
-    // The dialog's Cancel: its owner hears no confirmation.
-    function unanswered(dialog) {
-        const spy = Qt.createQmlObject("import QtTest; SignalSpy { signalName: \"clicked\" }",
-                                       testCase)
-        spy.target = dialog
-        lastly.push(() => {
-                        compare(spy.count, 0, "the owner hears no confirmation")
-                        spy.destroy()
-                    })
-        return dialog
+    // A dialog's confirmation: the key is its Cancel, and its owner hears none.
+    SignalSpy {
+        id: answers
+        signalName: "clicked"
     }
 
     // scene: the keys' scene, returning what each key closes (a popup, or "page" for one page
@@ -113,14 +104,16 @@ WindowTestCase {
                             return [over, under, "page"]
                         } })
             rows.push({ tag: key.tag + ": a dialog with Cancel", key: key.key, scene: () => {
-                            return [openPopup(unanswered(resetQuestion())), "page"]
+                            answers.target = resetQuestion()
+                            return [openPopup(answers.target), "page"]
                         } })
         }
         return rows
     }
 
     function test_closesTopOrGoesBack(data) {
-        lastly = []
+        answers.target = null
+        answers.clear()
         const steps = data.scene()
         let depth = stackView.depth
         for (const closes of steps) {
@@ -138,8 +131,7 @@ WindowTestCase {
             }
             verify(window.visible)
         }
-        for (const check of lastly)
-            check()
+        compare(answers.count, 0, "no dialog's owner hears a confirmation")
     }
 
     // Nothing the user does closes "Please wait", and no page goes back under it.

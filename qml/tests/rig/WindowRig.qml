@@ -51,6 +51,14 @@ QtObject {
         testCase.tryVerify(() => !inj_gotoStatus.done, 10000, "GoTo started")
     }
 
+    // A program on loopback sends the mount high in the north, clear of the limits, over the remote
+    // method server; its GoTo takes over from the window's GoTo to target.
+    function remoteGoTo(target) {
+        testHelper.sendRemoteRequest("SlewToAltAzAsync,10,45")
+        testCase.tryVerify(() => !inj_gotoStatus.done && inj_gotoStatus.targetName !== target,
+                           10000, "the program's GoTo")
+    }
+
     function waitGoToEnd() {
         testCase.tryVerify(() => inj_gotoStatus.done, 25000, "GoTo ended")
     }

@@ -154,9 +154,10 @@ TestCase {
     // or dismissed; closing the question never cancels the session.
     function test_questionShowsAlone_data() {
         return [
-            { tag: "answered", end: q => q.close() },
-            { tag: "escape", end: () => keyClick(Qt.Key_Escape) },
-            { tag: "tap on the popup's buttons", end: p => mouseClick(part(p, "cancelButton")) }
+            { tag: "answered", end: (question, popup) => question.close() },
+            { tag: "escape", end: (question, popup) => keyClick(Qt.Key_Escape) },
+            { tag: "tap on the popup's buttons",
+              end: (question, popup) => mouseClick(part(popup, "cancelButton")) }
         ]
     }
 
@@ -171,7 +172,7 @@ TestCase {
         compare(popup.opacity, 0)
         compare(popup.enabled, false)
         verify(popup.opened, "the session's popup stays open")
-        data.end(data.tag === "answered" ? question : popup)
+        data.end(question, popup)
         tryCompare(question, "visible", false)
         compare(session.cancels, 0, "the session goes on")
         compare(session.nextActions, 0)

@@ -102,10 +102,7 @@ TestCase {
         inj_catalogSettings.enableObserveSun = true
         rig.startGoTo(1)
         tryVerify(() => popup.opened, 2000)
-        const windowTarget = inj_gotoStatus.targetName
-        testHelper.sendRemoteRequest("SlewToAltAzAsync,10,45")
-        tryVerify(() => !inj_gotoStatus.done && inj_gotoStatus.targetName !== windowTarget, 10000,
-                  "the program's GoTo")
+        rig.remoteGoTo(inj_gotoStatus.targetName)
         rig.waitGoToEnd()
         tryVerify(() => !popup.visible)
         inj_catalogSettings.enableObserveSun = observeSun

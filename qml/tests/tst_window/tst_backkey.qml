@@ -54,19 +54,9 @@ WindowTestCase {
 
     // "Reset alignment?" with Cancel beside OK, on the alignment menu.
     function resetQuestion() {
-        const menu = open("AlignmentMenu")
-        const found = held(menu).find(object => object.hasCancel === true)
+        const found = Find.held(open("AlignmentMenu"), object => object.hasCancel === true)
         verify(found, "resetDialog")
         return found
-    }
-
-    // Everything object holds, at any depth.
-    function held(object) {
-        const inner = object.data !== undefined ? object.data : object.children
-        let all = []
-        for (let i = 0; inner && i < inner.length; ++i)
-            all = all.concat([inner[i]], held(inner[i]))
-        return all
     }
 
     function openPopup(popup) {
@@ -75,43 +65,55 @@ WindowTestCase {
         return popup
     }
 
-    // keys: the keys of the case, in order; closed: what each key closes (a popup, or "page"
-    // for one page back, or null for nothing); the stack's depth is told after each key.
+    function keyRows() {
+        return [
+            { tag: "escape", key: Qt.Key_Escape },
+            { tag: "back", key: Qt.Key_Back }
+        ]
+    }
+
+    // A dialog's confirmation: the key is its Cancel, and its owner hears none.
+    SignalSpy {
+        id: answers
+        signalName: "clicked"
+    }
+
+    // scene: the keys' scene, returning what each key closes (a popup, or "page" for one page
+    // back, or null for nothing, the first page staying); the stack's depth is told after each
+    // key. A dialog over a popup closes each in turn, as each alone would.
     function test_closesTopOrGoesBack_data() {
         const rows = []
-        for (const key of [{ name: "escape", code: Qt.Key_Escape }, { name: "back", code: Qt.Key_Back }]) {
-            rows.push({ tag: key.name + ": a page", key: key.code, scene: () => {
+        for (const key of keyRows()) {
+            rows.push({ tag: key.tag + ": a page", key: key.key, scene: () => {
                             open("SettingsMenu")
                             open("UserInterfacePage")
                             return ["page", "page", null]
                         } })
-            rows.push({ tag: key.name + ": the first page", key: key.code, scene: () => [null] })
-            rows.push({ tag: key.name + ": a popup", key: key.code, scene: () => {
-                            open("SettingsMenu")
-                            return [openPopup(window.header.popupFilter), "page"]
-                        } })
-            rows.push({ tag: key.name + ": a one-button dialog", key: key.code, scene: () => {
-                            open("SettingsMenu")
-                            return [openPopup(warning()), "page"]
-                        } })
-            rows.push({ tag: key.name + ": a combo box's list", key: key.code, scene: () => {
+            rows.push({ tag: key.tag + ": a combo box's list", key: key.key, scene: () => {
                             const page = open("UserInterfacePage")
                             const box = child(page, "languageBox")
                             mouseClick(box)
                             tryCompare(box.popup, "opened", true)
                             return [box.popup, "page"]
                         } })
-            rows.push({ tag: key.name + ": a dialog over a popup", key: key.code, scene: () => {
+            rows.push({ tag: key.tag + ": a one-button dialog over a popup", key: key.key,
+                        scene: () => {
                             open("SettingsMenu")
                             const under = openPopup(window.header.popupFilter)
                             const over = openPopup(warning())
                             return [over, under, "page"]
+                        } })
+            rows.push({ tag: key.tag + ": a dialog with Cancel", key: key.key, scene: () => {
+                            answers.target = resetQuestion()
+                            return [openPopup(answers.target), "page"]
                         } })
         }
         return rows
     }
 
     function test_closesTopOrGoesBack(data) {
+        answers.target = null
+        answers.clear()
         const steps = data.scene()
         let depth = stackView.depth
         for (const closes of steps) {
@@ -129,29 +131,12 @@ WindowTestCase {
             }
             verify(window.visible)
         }
-    }
-
-    // The dialog's Cancel, or its only OK: the owner hears no confirmation.
-    function test_dialogAnswersNo_data() {
-        return [
-            { tag: "escape", key: Qt.Key_Escape },
-            { tag: "back", key: Qt.Key_Back }
-        ]
-    }
-
-    function test_dialogAnswersNo(data) {
-        const asked = resetQuestion()
-        const spy = Qt.createQmlObject("import QtTest; SignalSpy { signalName: \"clicked\" }", asked)
-        spy.target = asked
-        openPopup(asked)
-        keyClick(data.key)
-        tryCompare(asked, "visible", false)
-        compare(spy.count, 0)
+        compare(answers.count, 0, "no dialog's owner hears a confirmation")
     }
 
     // Nothing the user does closes "Please wait", and no page goes back under it.
     function test_pleaseWaitStays_data() {
-        return test_dialogAnswersNo_data()
+        return keyRows()
     }
 
     function test_pleaseWaitStays(data) {
@@ -171,7 +156,7 @@ WindowTestCase {
 
     // Over the GoTo's progress the key is its Cancel: the mount stops, and the page stays.
     function test_goToCancelled_data() {
-        return test_dialogAnswersNo_data()
+        return keyRows()
     }
 
     function test_goToCancelled(data) {

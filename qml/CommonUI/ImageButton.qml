@@ -35,7 +35,13 @@ Rectangle {
 
     Item {
         id: content
-        anchors.fill: parent
+        objectName: "tileContent"
+        // Tall enough for a label that runs below a short tile: the night overlay draws only
+        // what lies inside it, and would cut the label's lower edge off.
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        height: root.textUnderIcon ? Math.max(root.height, label.y + label.height) : root.height
         visible: !_m.isNight
 
         Item {
@@ -43,7 +49,7 @@ Rectangle {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: parent.top
-            height: root.textUnderIcon ? parent.height / 2 : parent.height
+            height: root.textUnderIcon ? root.height / 2 : root.height
 
             Image {
                 anchors.centerIn: parent
@@ -58,6 +64,8 @@ Rectangle {
         }
 
         Text {
+            id: label
+            objectName: "tileLabel"
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: root.textUnderIcon ? iconArea.bottom : parent.top

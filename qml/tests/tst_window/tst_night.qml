@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtTest
 import "qrc:/"
+import "qrc:/CommonUI"
 
 // A test root of its own: the night manager and the header over the names the window offers.
 TestCase {
@@ -54,6 +55,14 @@ TestCase {
     }
     NightManager {
         id: manager
+    }
+    // A menu tile, whose label runs below it when the window is short.
+    ImageButton {
+        id: tile
+        y: 300
+        width: 120
+        textUnderIcon: true
+        text: "Alignment"
     }
 
     function cleanupTestCase() {
@@ -128,5 +137,19 @@ TestCase {
         manager.setting = 1
         manager.setting = 2
         compare(manager.isNight, true)
+    }
+
+    // The night overlay draws only what lies inside the tile's content: a label below a short
+    // tile must lie inside it too, or its lower edge is cut off.
+    function test_tileLabelInsideOverlay_data() {
+        return [{ tag: "short tile", height: 60 }, { tag: "tall tile", height: 200 }]
+    }
+
+    function test_tileLabelInsideOverlay(data) {
+        tile.height = data.height
+        const content = findChild(tile, "tileContent")
+        const label = findChild(tile, "tileLabel")
+        verify(label.y + label.height <= content.height, label.y + label.height + " > " + content.height)
+        verify(content.height >= tile.height)
     }
 }

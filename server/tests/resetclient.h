@@ -30,7 +30,8 @@ public:
         ClosedWithRepliesUnread,
     };
 
-    // Connects; false when the port did not accept within waitMs.
+    // Connects at once, as loopback does whether or not the server takes the connection; a wait
+    // for a reply gives up after waitMs.
     explicit ResetClient(uint16_t port, int waitMs = 5000) : m_waitMs(waitMs) {
         m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in to{};

@@ -65,6 +65,11 @@ public:
     // After a read notification that brought nothing to read, asks for the next one; until a
     // read, the socket would report no further arrival.
     void rearm() { readData(nullptr, 0); }
+    // The connection has failed under the socket without a word. When a direct write fails (the
+    // peer has reset the connection), Qt closes the descriptor and its notifiers and only records
+    // the error: the socket still reads as connected, and no signal ever comes. A failed direct
+    // read drops the descriptor as quietly and leaves the socket unconnected.
+    bool failed() const { return state() == UnconnectedState || !isValid(); }
 };
 
 // What one connection has received and not yet handed over, its awaited request and its timers.
@@ -100,6 +105,8 @@ public:
     // The peer has sent all it will: what the connection holds is handed over, and then it
     // closes.
     bool peerEnded = false;
+    // Over: no longer counted, and nothing more is done for it.
+    bool closed = false;
 };
 
 class NetServer::Stream : public INetServer::IStream {
@@ -270,8 +277,8 @@ void NetServer::acceptStep(size_t i, qintptr descriptor) {
 void NetServer::connectionStep(size_t i, Socket* socket) {
     const SignalScope scope(m_inSignal);
     QTcpServer* const server = m_tcp[i].server.get();
-    // The connections the port holds, the new one not yet among them; one its peer has closed
-    // counts until its deferred deletion, a moment later.
+    // The connections the port holds, the new one not yet among them; one that has ended no
+    // longer counts, though its socket is deleted only a moment later.
     if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
         if (!m_tcp[i].refusing)
             Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
@@ -290,13 +297,34 @@ void NetServer::connectionStep(size_t i, Socket* socket) {
     connect(&connection->idle, &QTimer::timeout, connection, [this, i, connection] {
         Log("NetServer TCP: closing a connection to port %hu that sent nothing for %d s",
             m_tcp[i].port, m_limits.idleMs / 1000);
-        connection->socket->abort();
-        connection->socket->deleteLater();
+        closeStep(connection);
     });
     // A peer that hangs up leaves nothing behind: what its connection held goes with it.
-    // Deferred, so that it never happens under a running handler.
-    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QAbstractSocket::disconnected, connection,
+            [this, connection] { closeStep(connection); });
+    // Qt closes the socket itself after most failures and says so with disconnected; where it
+    // does not, the failure is caught where the socket is used, and here when it is reported.
+    connect(socket, &QAbstractSocket::errorOccurred, connection, [this, connection] {
+        if (connection->socket->failed())
+            closeStep(connection);
+    });
     connection->idle.start();
+}
+
+void NetServer::closeStep(Connection* connection) {
+    if (connection->closed)
+        return;
+    connection->closed = true;
+    connection->idle.stop();
+    connection->stall.stop();
+    Socket* const socket = connection->socket;
+    // Out of the listener's children, which are the port's count: the place is free now, not
+    // at the deferred deletion, which a burst of new connections may come before.
+    socket->setParent(nullptr);
+    socket->abort();
+    // Deferred, so that it never happens under a running handler or inside the socket's own
+    // signal; the thread's end deletes what is still deferred then.
+    socket->deleteLater();
 }
 
 template <class T>
@@ -316,9 +344,13 @@ std::shared_ptr<T> NetServer::owned(T* object) {
 
 void NetServer::dataStep(size_t i, Connection* connection) {
     connection->pullPosted = false;
-    if (connection->peerEnded)
+    if (connection->closed || connection->peerEnded)
         return;
     Socket* const socket = connection->socket;
+    if (socket->failed()) {
+        closeStep(connection);
+        return;
+    }
     const int64_t available = socket->bytesAvailable();
     if (available <= 0) {
         endStep(i, connection);
@@ -332,6 +364,10 @@ void NetServer::dataStep(size_t i, Connection* connection) {
     connection->held.resize(before + qsizetype(n));
     const int64_t got = socket->read(connection->held.data() + before, n);
     connection->held.resize(before + qsizetype(std::max<int64_t>(got, 0)));
+    if (socket->failed()) {
+        closeStep(connection);
+        return;
+    }
     if (got <= 0)
         return;
     connection->idle.start();
@@ -362,8 +398,7 @@ void NetServer::endStep(size_t i, Connection* connection) {
             socket->rearm();
             return;
         }
-        socket->abort();
-        socket->deleteLater();
+        closeStep(connection);
         return;
     }
     // Every request that came before the end is served, the one awaiting more bytes too, which
@@ -373,6 +408,8 @@ void NetServer::endStep(size_t i, Connection* connection) {
 }
 
 void NetServer::serveStep(size_t i, Connection* connection, bool ended) {
+    if (connection->closed)
+        return;
     connection->stall.stop();
     Socket* const socket = connection->socket;
     if (connection->peerEnded && (connection->held.isEmpty() || !m_tcp[i].handler)) {
@@ -391,11 +428,15 @@ void NetServer::serveStep(size_t i, Connection* connection, bool ended) {
         guarded("TCP", [&] { (*handler)(&stream); });
         awaitStep(*connection, stream);
     }
+    // A reply whose write failed: the peer has gone, and nothing will say so later.
+    if (socket->failed()) {
+        closeStep(connection);
+        return;
+    }
     if (socket->bytesToWrite() > kMaxUnsentBytes) {
         Log("NetServer TCP: closing a connection that does not read its replies (%lld bytes)",
             static_cast<long long>(socket->bytesToWrite()));
-        socket->abort();
-        socket->deleteLater();
+        closeStep(connection);
         return;
     }
     if (connection->peerEnded) {

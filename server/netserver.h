@@ -21,7 +21,8 @@ namespace Ko {
 // Each TCP connection holds at most a bounded number of received bytes (more than that stays
 // with the kernel, and TCP holds the peer back), a port keeps a bounded number of connections,
 // and a connection that sends nothing for a long time is closed; whatever a connection holds goes
-// with it.
+// with it. A connection that its peer closes or resets, whenever that happens, or whose reply
+// cannot be written gives its place back at once.
 // Threads: any thread for the public operations; the lists on the server's own thread only.
 class NetServer : public INetServer {
     Q_OBJECT
@@ -99,6 +100,8 @@ private:
     void dataStep(size_t i, Connection* connection);
     // Tells the peer's end of sending from a failure and from a notification that meant nothing.
     void endStep(size_t i, Connection* connection);
+    // Ends a connection that has failed, gone or is sent away: its place is free at once.
+    void closeStep(Connection* connection);
     // Runs the handler over what the connection holds.
     void serveStep(size_t i, Connection* connection, bool ended);
     // Starts, lengthens or ends the wait for the rest of the request that the handler awaits.

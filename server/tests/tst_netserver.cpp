@@ -1,6 +1,7 @@
 #include "base/tests/logcapture.h"
 #include "halfclose.h"
 #include "loopbackrig.h"
+#include "resetclient.h"
 
 #include "base/tests/datarow.h"
 #include "server/netserver.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <semaphore>
 #include <stdexcept>
 
 using namespace Ko;
@@ -579,6 +581,73 @@ private slots:
         QTRY_COMPARE(core.openConnections(), size_t(2));
         TcpClient again(port);
         QCOMPARE(again.request("y"), QByteArray("e:y"));
+    }
+
+    // A connection whose peer resets it, or whose reply cannot be written, frees its place at
+    // once, wherever the reset falls: many more such clients than the port admits, one after the
+    // other, and a client after them is answered. The idle time is left at its minutes, so only
+    // the end of each connection frees its place in time. A held handler writes its reply only
+    // once its client has reset, so that the write itself fails.
+    void resetClientsFreeTheirPlaces_data() {
+        QTest::addColumn<int>("when"); // ResetClient::When
+        QTest::addColumn<int>("replyBytes");
+        QTest::addColumn<bool>("held");
+        using C = ResetClient;
+        // More than the sockets' buffers take at once here, and its rest within the core's bound
+        // of unsent replies, so that the core still writes it when the client goes.
+        constexpr int kLong = 640 * 1024;
+        dataRow("reset with the request", int(C::AtOnce), 16, false);
+        dataRow("reset before the reply is written", int(C::AtOnce), 16, true);
+        dataRow("reset during a long reply", int(C::AfterFirstByte), kLong, false);
+        dataRow("reset after part of the reply", int(C::AfterFirstByte), 16, false);
+        dataRow("reset with the reply unread", int(C::WithReplyUnread), 16, false);
+        dataRow("reset with a long reply unread", int(C::WithReplyUnread), kLong, false);
+        dataRow("closed with replies unread", int(C::ClosedWithRepliesUnread), 16, false);
+        dataRow("closed with long replies unread", int(C::ClosedWithRepliesUnread), kLong, false);
+    }
+    void resetClientsFreeTheirPlaces() {
+        QFETCH(int, when);
+        QFETCH(int, replyBytes);
+        QFETCH(bool, held);
+        constexpr int kCap = 8;
+        constexpr int kClients = 3 * kCap + 1;
+        constexpr auto kHoldLimit = std::chrono::seconds(10);
+        const QByteArray reply(replyBytes, 'r');
+        std::counting_semaphore<kClients> entered(0);
+        std::counting_semaphore<kClients> gone(0);
+        NetServer::Limits limits;
+        limits.maxConnections = kCap;
+        NetServer core(limits);
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
+            char first = 0;
+            s->skip(s->peek(&first, 1));
+            if (first == 'g') {
+                s->write("fine", 4);
+                return;
+            }
+            if (held) {
+                entered.release();
+                // Bounded, so that a failing case still ends.
+                (void)gone.try_acquire_for(kHoldLimit);
+            }
+            s->write(reply.constData(), reply.size());
+        });
+        int replied = 0;
+        for (int k = 0; k < kClients; ++k) {
+            ResetClient client(port);
+            QVERIFY(client.connected());
+            QVERIFY(client.send("x"));
+            if (held && !entered.try_acquire_for(kHoldLimit))
+                break; // refused: the check below tells why
+            replied += client.go(ResetClient::When(when)) ? 1 : 0;
+            if (held)
+                gone.release();
+        }
+        if (when != ResetClient::AtOnce)
+            QCOMPARE(replied, kClients);
+        QTRY_COMPARE_WITH_TIMEOUT(core.openConnections(), size_t(0), 10000);
+        TcpClient good(port);
+        QCOMPARE(good.request("g"), QByteArray("fine"));
     }
 
     // A connection that sends nothing for the idle time is closed; one that keeps sending, at a

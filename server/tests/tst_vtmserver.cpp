@@ -1,4 +1,5 @@
 #include "halfclose.h"
+#include "resetclient.h"
 #include "vtmserverrig.h"
 
 #include "base/tests/datarow.h"
@@ -471,6 +472,37 @@ private slots:
             t.join();
         QCOMPARE(wrong.load(), 0);
         QCOMPARE(answered.load(), 2 * kClients * kRequests);
+    }
+
+    // More clients than the port admits each ask for the version and go with a reset, or close
+    // with replies unread, and as many ask over UDP and go before the reply: a client after
+    // them is answered on both transports. The connections' idle time is left at its minutes,
+    // so a place that only the idle time freed would still be taken.
+    void clientsThatResetLeaveNoPlaceTaken_data() {
+        QTest::addColumn<int>("when"); // ResetClient::When
+        dataRow("reset with the request", int(ResetClient::AtOnce));
+        dataRow("closed with replies unread", int(ResetClient::ClosedWithRepliesUnread));
+    }
+    void clientsThatResetLeaveNoPlaceTaken() {
+        QFETCH(int, when);
+        const QByteArray version = "Ok,ServerVersion,2,1,12";
+        VtmServerRig rig(false);
+        const int clients = NetServer::Limits().maxConnections + 20;
+        for (int k = 0; k < clients; ++k) {
+            ResetClient client(rig.port);
+            QVERIFY(client.connected());
+            QVERIFY(client.send("ServerVersion"));
+            client.go(ResetClient::When(when));
+        }
+        for (int k = 0; k < clients; ++k) {
+            QUdpSocket client;
+            client.bind(QHostAddress::LocalHost, 0);
+            client.writeDatagram("ServerVersion", QHostAddress::LocalHost, rig.port);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(rig.core->openConnections(), size_t(0), 10000);
+        TcpClient good(rig.port);
+        QCOMPARE(good.request("ServerVersion"), version);
+        QCOMPARE(udpRequest(rig.port, "ServerVersion").value_or("(silence)"), version);
     }
 
     // Destroying the server while an upload is awaited: it goes at once and answers no more.

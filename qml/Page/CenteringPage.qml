@@ -10,6 +10,9 @@ AlignWorkflowPage {
 
     property string targetName
     property string coord
+    // Closed while another page covered it: the pages above stay, and this one leaves the stack
+    // the moment it would show again, so Back never brings back a target the mount has left.
+    property bool _closed: false
 
     QtObject {
         id: _m
@@ -20,13 +23,33 @@ AlignWorkflowPage {
     Connections {
         target: _m.stub
         function onShouldShow(targetName, coord) {
+            root._closed = false
             root.targetName = targetName
             root.coord = coord
             root.show()
         }
         function onShouldInclusivePop() {
-            root.remove()
+            if (root.StackView.status === StackView.Inactive && root.StackView.index >= 0)
+                root._closed = true
+            else
+                root.remove()
         }
+    }
+
+    // Popped in the middle of the pop that uncovers it, which the stack view does not take.
+    function _removeIfClosed() {
+        if (_closed && StackView.status === StackView.Active)
+            remove()
+    }
+
+    opacity: _closed ? 0 : 1
+    StackView.onActivating: {
+        if (_closed)
+            Qt.callLater(_removeIfClosed)
+    }
+    StackView.onRemoved: {
+        _closed = false
+        _m.stub.onRemoved()
     }
 
     StackView.onActivated: {

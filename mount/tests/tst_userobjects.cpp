@@ -1,5 +1,6 @@
 #include "astro/angleutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "base/tests/scratchsettings.h"
 #include "mount/igotoguard.h"
 #include "mount/profiles/cameracontrollist.h"
@@ -325,39 +326,42 @@ private slots:
 
     // A celestial GoTo asks the guard about its target of date before the mount: a refusal
     // reaches neither the mount nor its altitude check and is reported with the guard's words;
-    // a pass goes on to the mount. Copies ask the same guard.
+    // a pass goes on to the mount. Copies from the list, and objects read from the settings file
+    // at start (as after a restart), ask the same guard.
     void goToGuard_data() {
         QTest::addColumn<bool>("j2000");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("mountRefuses");
-        QTest::addColumn<bool>("copy");
-        QTest::newRow("refused, of date") << false << "Too close to Sun" << false << false;
-        QTest::newRow("refused, J2000 judged of date")
-            << true << "Too close to Sun" << false << false;
-        QTest::newRow("refused before the altitude check")
-            << false << "Too close to Sun" << true << false;
-        QTest::newRow("refused, a copy from the list")
-            << false << "Too close to Sun" << false << true;
-        QTest::newRow("passed, of date") << false << "" << false << false;
-        QTest::newRow("passed, J2000") << true << "" << false << false;
-        QTest::newRow("passed, then the altitude refusal") << false << "" << true << false;
-        QTest::newRow("passed, a copy from the list") << true << "" << false << true;
+        QTest::addColumn<QString>("source"); // new, saved (a copy from the list), stored
+        const QString sun = "Too close to Sun";
+        dataRow("refused, of date", false, sun, false, QString("new"));
+        dataRow("refused, J2000 judged of date", true, sun, false, QString("new"));
+        dataRow("refused before the altitude check", false, sun, true, QString("new"));
+        dataRow("refused, a copy from the list", false, sun, false, QString("saved"));
+        dataRow("refused, J2000 read at start", true, sun, false, QString("stored"));
+        dataRow("passed, of date", false, QString(), false, QString("new"));
+        dataRow("passed, J2000", true, QString(), false, QString("new"));
+        dataRow("passed, then the altitude refusal", false, QString(), true, QString("new"));
+        dataRow("passed, a copy from the list", true, QString(), false, QString("saved"));
+        dataRow("passed, read at start", false, QString(), false, QString("stored"));
     }
     void goToGuard() {
         QFETCH(bool, j2000);
         QFETCH(QString, reason);
         QFETCH(bool, mountRefuses);
-        QFETCH(bool, copy);
-        Rig rig;
+        QFETCH(QString, source);
+        Rig rig(source == "stored" ? QStringList{"Stored"} : QStringList{});
         rig.guard->reason = reason;
         rig.mount->slewAnswer = !mountRefuses;
-        std::unique_ptr<IUserObject> record(rig.services.celestial->objectLoadCurrent());
+        std::unique_ptr<IUserObject> record(source == "stored"
+                                                ? rig.services.celestial->load(0)
+                                                : rig.services.celestial->objectLoadCurrent());
         auto* ce = qobject_cast<ITaskProfile_CE*>(record.get());
         ce->setName("Sun");
         ce->setRa(17.0222);
         ce->setDec(-22.75);
         ce->setIsJ2000(j2000);
-        if (copy) {
+        if (source == "saved") {
             rig.services.celestial->save(record.get());
             record.reset(rig.services.celestial->load(0));
             ce = qobject_cast<ITaskProfile_CE*>(record.get());

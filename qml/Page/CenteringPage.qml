@@ -36,7 +36,8 @@ AlignWorkflowPage {
         }
     }
 
-    // Popped in the middle of the pop that uncovers it, which the stack view does not take.
+    // Runs right after the pop that uncovers the page: the stack view takes no pop in the middle
+    // of another.
     function _removeIfClosed() {
         if (_closed && StackView.status === StackView.Active)
             remove()
@@ -53,6 +54,9 @@ AlignWorkflowPage {
     }
 
     StackView.onActivated: {
+        // A closed page is on its way out: it neither unfolds the pad nor reads the sensor.
+        if (_closed)
+            return
         if (inj_mainFooter)
             inj_mainFooter.requestDisplay(true)
         _m.oriSensor.requestPeriodicUpdate(true)

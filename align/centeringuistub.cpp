@@ -30,10 +30,7 @@ CenteringUIStub::CenteringUIStub(std::shared_ptr<ISlewingControl> slewingControl
             &CenteringUIStub::onGotoStateChanged, Qt::QueuedConnection);
     // Closed by its workflow: a later press (a second tap) goes to the workflow, which knows
     // whether it still waits for one.
-    connect(this, &CenteringUIStub::shouldInclusivePop, this, [this] {
-        m_shown = false;
-        m_inFront = false;
-    });
+    connect(this, &CenteringUIStub::shouldInclusivePop, this, [this] { m_shown = false; });
 }
 
 QString CenteringUIStub::movedAwayText() {
@@ -61,7 +58,6 @@ void CenteringUIStub::showTarget(const std::string& name, const U_ASTRO_COORD& c
             }
             m_claim = claim;
             m_shown = true;
-            m_inFront = true;
             m_slewingControl->setPromptEnabled(true);
             emit shouldShow(title, value);
         });
@@ -70,7 +66,7 @@ void CenteringUIStub::showTarget(const std::string& name, const U_ASTRO_COORD& c
 void CenteringUIStub::onGotoStateChanged() {
     // A mount that goes away takes the page with it (the page sees to that itself).
     const std::shared_ptr<IMount> mount = m_connection->sharedMount();
-    if (mount && m_shown && m_inFront && !m_claim.holds(mount))
+    if (mount && m_shown && !m_claim.holds(mount))
         dropPage();
 }
 
@@ -96,8 +92,11 @@ void CenteringUIStub::center() {
 }
 
 void CenteringUIStub::onClose() {
-    m_inFront = false;
     m_slewingControl->setPromptEnabled(false);
+}
+
+void CenteringUIStub::onRemoved() {
+    m_shown = false;
 }
 
 } // namespace Ko

@@ -29,9 +29,9 @@ class ISlewingControl;
 //
 // The page belongs to the GoTo that brought the mount to its target (its claim): once any other
 // GoTo has taken the mount elsewhere, the target on the page is not where the mount points, and
-// a press would sync or measure the wrong object. The page then closes, at the other GoTo's start
-// while the page is in front, or at the press otherwise, and the user is told why; the press does
-// not reach the workflow.
+// a press would sync or measure the wrong object. The page then closes at the other GoTo's start,
+// whether it is in front or covered by another page, and the user is told why; a press that
+// comes before the news of that GoTo closes it too and does not reach the workflow.
 // Threads: any thread for showTarget and the signals; the rest main thread only.
 class CenteringUIStub : public QObject {
     Q_OBJECT
@@ -62,8 +62,10 @@ public:
 
     // Hands the press to the workflow while the page's claim holds; otherwise closes the page.
     Q_INVOKABLE void center();
-    // The page was left: the pad stops prompting.
+    // The page was left, or another page covers it: the pad stops prompting.
     Q_INVOKABLE void onClose();
+    // The page left the page stack: a GoTo from now on has no page to close.
+    Q_INVOKABLE void onRemoved();
 
 signals:
     void centerButtonReadyChanged();
@@ -71,7 +73,7 @@ signals:
     void shouldInclusivePop();
 
 private:
-    // A GoTo started or ended: the page in front goes when its claim no longer holds.
+    // A GoTo started or ended: the page goes when its claim no longer holds.
     void onGotoStateChanged();
 
     const std::shared_ptr<ISlewingControl> m_slewingControl;
@@ -80,11 +82,10 @@ private:
     const std::shared_ptr<IMountConnection> m_connection;
     const std::shared_ptr<IShortMessageSink> m_messages;
     eventpp::CallbackList<void()>::Handle m_changedHandle;
-    // Main thread: the claim of the page shown last, whether that page is still on the stack
-    // (until a workflow closes it) and whether it is in front.
+    // Main thread: the claim of the page shown last, and whether that page is still on the stack
+    // (until a workflow closes it or the user leaves it), in front or covered.
     GotoClaim m_claim;
     bool m_shown = false;
-    bool m_inFront = false;
     const std::unique_ptr<Handover> m_handover;
 };
 

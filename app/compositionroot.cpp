@@ -281,7 +281,7 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
     const MountServices mount = makeMountServices(
         {shell.kvStore, shell.location, shell.clock, shell.astroCalc, shell.astroFormat,
          shell.altRange, shell.appCore, model.alignment, model.pae, shell.perMountData,
-         model.modeContainer, mountAxes, shell.toast},
+         model.modeContainer, mountAxes, shell.toast, catalog.catalogSettings},
         published);
     const AlignServices align = makeAlignServices(
         {shell.location, shell.clock, shell.astroClock, shell.astroCalc, shell.astroFormat,

@@ -160,4 +160,13 @@ CatalogSettings::slewToProhibition(const CoordPair& raDecNow,
     return {};
 }
 
+QString CatalogSettings::goToRefusal(double raNow, double decNow) const {
+    // The same decision, in the same order, as the pages that show a refusal: a target outside
+    // the limits is not called too close to the Sun.
+    const Nullable<SlewToProhibition_::E> why = slewToProhibition({raNow, decNow}, {});
+    if (!why.hasValue() || why.value() == SlewToProhibition_::AltitudeOutOfRange)
+        return {};
+    return slewToProhibitionText(why.value());
+}
+
 } // namespace Ko

@@ -2,6 +2,7 @@
 
 #include "base/kvcachedsetting.h"
 #include "catalog/icatalogsettings.h"
+#include "mount/igotoguard.h"
 
 #include <memory>
 
@@ -15,9 +16,10 @@ class ISunVisibility;
 
 // The catalog settings over the settings store, with the GoTo altitude limits of AltRange and the
 // Sun guard. Permission to observe the Sun holds until a whole UTC hour 11 to 12 hours after it
-// was given and lapses by itself, without a write or a signal. Values load on first read.
+// was given and lapses by itself, without a write or a signal. Values load on first read. As the
+// mount's GoTo guard it refuses what slewToProhibition refuses near the Sun.
 // Threads: any thread.
-class CatalogSettings : public ICatalogSettings {
+class CatalogSettings : public ICatalogSettings, public IGoToGuard {
     Q_OBJECT
 public:
     CatalogSettings(std::shared_ptr<IKVStore> kvStore, std::shared_ptr<IClock> clock,
@@ -42,6 +44,8 @@ public:
                        const Nullable<CoordPair>& azAlt) const override;
     Nullable<SlewToProhibition_::E>
     slewToProhibition(const CoordPair& raDecNow, const Nullable<CoordPair>& azAlt) const override;
+
+    QString goToRefusal(double raNow, double decNow) const override;
 
 private:
     template <class T>

@@ -47,7 +47,8 @@ MountServices makeMountServices(const MountDeps& deps, PublishedRows& published)
     s.trailPointsStatus =
         std::make_shared<TrailPointsStatus>(s.mountConnection, deps.astroFormat, deps.astroCalc);
     published.emplace_back("inj_trailPointsStatus", s.trailPointsStatus);
-    s.userObjects = createUserObjectServices(deps.kvStore, deps.astroCalc, s.mountConnection);
+    s.userObjects =
+        createUserObjectServices(deps.kvStore, deps.astroCalc, s.mountConnection, deps.goToGuard);
     published.emplace_back("inj_userObject_CE", s.userObjects.celestial);
     published.emplace_back("inj_userObject_TE", s.userObjects.terrestrial);
     published.emplace_back("inj_cameraControl", s.userObjects.cameraControl);

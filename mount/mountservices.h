@@ -16,6 +16,7 @@ class IAstroFormat;
 class IKVStore;
 class IMountConnection;
 class IConnectable;
+class IGoToGuard;
 class MountAxisLimit;
 class MountModeContainer;
 class ParkDataLoadUIStub;
@@ -41,6 +42,8 @@ struct MountDeps {
     std::shared_ptr<MountModeContainer> modeContainer;
     std::shared_ptr<ConnectedObjContainer<IMountAxis>> axisSlot;
     std::shared_ptr<ToastManagerUIStub> toast;
+    // The rule above the mount's altitude limits that a user object's GoTo must pass.
+    std::shared_ptr<const IGoToGuard> goToGuard;
 };
 
 struct MountServices {

@@ -1,5 +1,6 @@
 #include "align/instructionstepuistub.h"
 #include "align/tests/centeringrig.h"
+#include "base/tests/datarow.h"
 
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -123,6 +124,45 @@ private slots:
         // The prompt is on: a move down now disables the centre button.
         rig.nudge(3);
         QVERIFY(!rig.centering->centerButtonReady());
+    }
+
+    // A GoTo that takes the mount from the page's target closes the page and says why, whether
+    // the page is in front or another page covers it; a page the user has left (off the stack)
+    // is not closed again, and nothing is said.
+    void laterGoToClosesThePage_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("closed");
+        dataRow("in front", QString("front"), true);
+        dataRow("covered by another page", QString("covered"), true);
+        dataRow("left by the user", QString("removed"), false);
+    }
+    void laterGoToClosesThePage() {
+        QFETCH(QString, page);
+        QFETCH(bool, closed);
+        CenteringRig rig;
+        IMount* mount = rig.connect();
+        QSignalSpy popped(rig.centering.get(), &CenteringUIStub::shouldInclusivePop);
+        QSignalSpy toasted(rig.toasts.get(), &ToastManagerUIStub::shouldToast);
+        const MountTarget vega = rig.targetAt("Vega", 60, 40);
+        rig.centering->showTarget(vega.name, vega.coord,
+                                  GotoClaim::current(rig.holder->sharedMount()));
+        if (page != "front")
+            rig.centering->onClose();
+        if (page == "removed")
+            rig.centering->onRemoved();
+        // Queued after the stub's own handler of the same change: once this has run, so has it.
+        bool heard = false;
+        connect(
+            rig.holder.get(), &IMountConnection::slewToStateChanged, this, [&] { heard = true; },
+            Qt::QueuedConnection);
+        QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 200, 30)));
+        QTRY_VERIFY(heard);
+        QCOMPARE(popped.count(), closed ? 1 : 0);
+        QCOMPARE(toasted.count(), closed ? 1 : 0);
+        if (closed)
+            QCOMPARE(toasted[0][0].toString(), CenteringUIStub::movedAwayText());
+        mount->abortSlewAsync();
+        QTRY_VERIFY(!mount->slewToTarget().hasValue());
     }
 
     void centerCallsTheLastAssignedCallback() {

@@ -138,6 +138,45 @@ private slots:
         QCOMPARE(result.hasValue() ? int(result.value()) : -1, expected);
     }
 
+    // As the GoTo guard of the mount's callers (a user object's GoTo): the information page's
+    // refusal near the Sun, in its words, unless the user observes the Sun; nothing where the
+    // altitude limits refuse, since the mount refuses that itself and says so. Targets lie north
+    // or south of the Sun of date as the solar-system source gives it at the rig's clock.
+    void goToRefusal_data() {
+        QTest::addColumn<double>("fromSunDeg");
+        QTest::addColumn<bool>("observeSun");
+        QTest::addColumn<double>("latitudeDeg");
+        QTest::addColumn<double>("lowerLimitDeg");
+        QTest::addColumn<QString>("refusal");
+        const QString tooClose = "Too close to Sun";
+        // At 45 degrees north the Sun stands about 43 degrees up, within the limits.
+        dataRow("at the Sun", 0.0, false, 45.0, 0.0, tooClose);
+        dataRow("1.5 degrees from the Sun", 1.5, false, 45.0, 0.0, tooClose);
+        dataRow("4.9 degrees south of the Sun", -4.9, false, 45.0, 0.0, tooClose);
+        dataRow("20 degrees from the Sun", 20.0, false, 45.0, 0.0, QString());
+        dataRow("at the Sun, observing the Sun", 0.0, true, 45.0, 0.0, QString());
+        dataRow("1.5 degrees from the Sun, observing the Sun", 1.5, true, 45.0, 0.0, QString());
+        // At 80 degrees south the Sun stands about 10 degrees up, under a lower limit of 30.
+        dataRow("at the Sun, under the lower limit", 0.0, false, -80.0, 30.0, QString());
+    }
+    void goToRefusal() {
+        QFETCH(double, fromSunDeg);
+        QFETCH(bool, observeSun);
+        QFETCH(double, latitudeDeg);
+        QFETCH(double, lowerLimitDeg);
+        QFETCH(QString, refusal);
+        Rig rig(freshFolder());
+        CLocation site = rig.sky.location->location();
+        site.latitudeRad = latitudeDeg * kDeg;
+        rig.sky.location->setLocation(site);
+        rig.altRange->setMinAlt(lowerLimitDeg * kDeg);
+        rig.settings->setEnableObserveSun(observeSun);
+        QVERIFY(rig.sun->sunAboveHorizon());
+        const CoordPair sun = rig.sunNow();
+        const IGoToGuard& guard = *rig.settings;
+        QCOMPARE(guard.goToRefusal(sun.a, sun.b + fromSunDeg * kDeg), refusal);
+    }
+
     // Permission given at 10:59 lasts until 22:00 UTC, and is stored in the settings file.
     void observeSunExpires() {
         const QString folder = freshFolder();

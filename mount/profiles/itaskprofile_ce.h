@@ -2,6 +2,8 @@
 
 #include "mount/profiles/iuserobject.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace Ko {
@@ -30,6 +32,9 @@ signals:
     void readError();
     // The mount refused the GoTo: the object is outside the altitude limits.
     void altError();
+    // The GoTo was refused before it reached the mount (too close to the Sun), for the reason the
+    // user reads, translated.
+    void goToRefused(const QString& reason);
 };
 
 class ITaskProfile_CE_Factory {

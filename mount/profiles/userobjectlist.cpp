@@ -66,9 +66,10 @@ void UserObjectList::store() {
 
 UserObjectServices createUserObjectServices(std::shared_ptr<IKVStore> store,
                                             std::shared_ptr<IAstroCalc> astroCalc,
-                                            std::shared_ptr<IMountConnection> mountConnection) {
+                                            std::shared_ptr<IMountConnection> mountConnection,
+                                            std::shared_ptr<const IGoToGuard> goToGuard) {
     const auto ceCodec = std::make_shared<TaskProfileJSON_CE>(
-        std::make_shared<TaskProfile_CE_Factory>(astroCalc, mountConnection));
+        std::make_shared<TaskProfile_CE_Factory>(astroCalc, mountConnection, std::move(goToGuard)));
     const auto teCodec = std::make_shared<TaskProfileJSON_TE>(
         std::make_shared<TaskProfile_TE_Factory>(astroCalc, mountConnection));
     const auto cameraCodec =

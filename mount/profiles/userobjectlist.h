@@ -11,6 +11,7 @@
 namespace Ko {
 
 class IAstroCalc;
+class IGoToGuard;
 class IKVStore;
 class IMountConnection;
 class ITaskProfileJSON;
@@ -50,8 +51,10 @@ struct UserObjectServices {
 };
 
 // Builds the three services, each over its own factory and codec, reading their stored lists.
+// Every celestial object's GoTo asks goToGuard first.
 UserObjectServices createUserObjectServices(std::shared_ptr<IKVStore> store,
                                             std::shared_ptr<IAstroCalc> astroCalc,
-                                            std::shared_ptr<IMountConnection> mountConnection);
+                                            std::shared_ptr<IMountConnection> mountConnection,
+                                            std::shared_ptr<const IGoToGuard> goToGuard);
 
 } // namespace Ko

@@ -20,7 +20,7 @@ namespace {
 
 // The three codecs over their factories, records made without services.
 struct Codecs {
-    TaskProfileJSON_CE ce{std::make_shared<TaskProfile_CE_Factory>(nullptr, nullptr)};
+    TaskProfileJSON_CE ce{std::make_shared<TaskProfile_CE_Factory>(nullptr, nullptr, nullptr)};
     TaskProfileJSON_TE te{std::make_shared<TaskProfile_TE_Factory>(nullptr, nullptr)};
     TaskProfileJSON_Camera camera{std::make_shared<TaskProfile_Camera_Factory>()};
 
@@ -251,7 +251,7 @@ private slots:
                              fresh->enExposure()}),
                  (std::tuple{10.0, 2.0, 1, true}));
 
-        TaskProfile_CE ce(nullptr, nullptr);
+        TaskProfile_CE ce(nullptr, nullptr, nullptr);
         ce.setName("X");
         ce.setRa(1.5);
         ce.setDec(-3);

@@ -1,6 +1,8 @@
 #include "astro/angleutil.h"
 #include "base/qtkvstore.h"
+#include "base/tests/datarow.h"
 #include "base/tests/scratchsettings.h"
+#include "mount/igotoguard.h"
 #include "mount/profiles/cameracontrollist.h"
 #include "mount/profiles/taskprofile_ce.h"
 #include "mount/profiles/taskprofile_te.h"
@@ -21,11 +23,24 @@ using std::numbers::pi;
 
 namespace {
 
+// Refuses every GoTo with its reason while it has one, and keeps the targets it was asked about.
+// Main thread only.
+struct FakeGoToGuard : IGoToGuard {
+    QString reason;
+    mutable std::vector<std::pair<double, double>> asked;
+
+    QString goToRefusal(double raNow, double decNow) const override {
+        asked.emplace_back(raNow, decNow);
+        return reason;
+    }
+};
+
 // The user-object services as the application builds them, over a real settings file, a real
 // mount holder with a recording mount in it, and the real sky conversions on a clock that stands
 // still at a site in central Europe.
 struct Rig : MountControlRig {
     std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
+    std::shared_ptr<FakeGoToGuard> guard = std::make_shared<FakeGoToGuard>();
     UserObjectServices services;
 
     explicit Rig(const QStringList& celestialNames = {})
@@ -35,7 +50,7 @@ struct Rig : MountControlRig {
             stored.append(QJsonObject{{"name", name}, {"ra", stored.size() + 1.0}});
         store->updateJson([&](QJsonObject& o) { o.insert("userobj.radec", stored); });
         holder->setMount(mount);
-        services = createUserObjectServices(store, astro, holder);
+        services = createUserObjectServices(store, astro, holder, guard);
     }
     std::shared_ptr<QtKVStore> newStore() const { return openScratchStore(dir.path() + "/data"); }
     UserObjectList& list(bool celestial) const {
@@ -119,7 +134,7 @@ private slots:
         QCOMPARE(storedNames(rig.newStore()->json().value("userobj.radec").toArray()), expected);
         const UserObjectList reread(
             std::make_shared<TaskProfileJSON_CE>(
-                std::make_shared<TaskProfile_CE_Factory>(rig.astro, rig.holder)),
+                std::make_shared<TaskProfile_CE_Factory>(rig.astro, rig.holder, rig.guard)),
             rig.newStore(), UserObjectMode_::CE);
         QCOMPARE(names(reread.list()), expected);
     }
@@ -309,13 +324,72 @@ private slots:
         QCOMPARE(rig.mount->slews().size(), size_t(1));
     }
 
+    // A celestial GoTo asks the guard about its target of date before the mount: a refusal
+    // reaches neither the mount nor its altitude check and is reported with the guard's words;
+    // a pass goes on to the mount. Copies from the list, and objects read from the settings file
+    // at start (as after a restart), ask the same guard.
+    void goToGuard_data() {
+        QTest::addColumn<bool>("j2000");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("mountRefuses");
+        QTest::addColumn<QString>("source"); // new, saved (a copy from the list), stored
+        const QString sun = "Too close to Sun";
+        dataRow("refused, of date", false, sun, false, QString("new"));
+        dataRow("refused, J2000 judged of date", true, sun, false, QString("new"));
+        dataRow("refused before the altitude check", false, sun, true, QString("new"));
+        dataRow("refused, a copy from the list", false, sun, false, QString("saved"));
+        dataRow("refused, J2000 read at start", true, sun, false, QString("stored"));
+        dataRow("passed, of date", false, QString(), false, QString("new"));
+        dataRow("passed, J2000", true, QString(), false, QString("new"));
+        dataRow("passed, then the altitude refusal", false, QString(), true, QString("new"));
+        dataRow("passed, a copy from the list", true, QString(), false, QString("saved"));
+        dataRow("passed, read at start", false, QString(), false, QString("stored"));
+    }
+    void goToGuard() {
+        QFETCH(bool, j2000);
+        QFETCH(QString, reason);
+        QFETCH(bool, mountRefuses);
+        QFETCH(QString, source);
+        Rig rig(source == "stored" ? QStringList{"Stored"} : QStringList{});
+        rig.guard->reason = reason;
+        rig.mount->slewAnswer = !mountRefuses;
+        std::unique_ptr<IUserObject> record(source == "stored"
+                                                ? rig.services.celestial->load(0)
+                                                : rig.services.celestial->objectLoadCurrent());
+        auto* ce = qobject_cast<ITaskProfile_CE*>(record.get());
+        ce->setName("Sun");
+        ce->setRa(17.0222);
+        ce->setDec(-22.75);
+        ce->setIsJ2000(j2000);
+        if (source == "saved") {
+            rig.services.celestial->save(record.get());
+            record.reset(rig.services.celestial->load(0));
+            ce = qobject_cast<ITaskProfile_CE*>(record.get());
+        }
+        const U_ASTRO_COORD given{17.0222 * pi / 12, -22.75 * kDeg,
+                                  j2000 ? CoordType::RDJ2000 : CoordType::RDJNow};
+        const U_ASTRO_COORD ofDate =
+            j2000 ? rig.astro->convertNow(given, CoordType::RDJNow) : given;
+        QSignalSpy refused(ce, &ITaskProfile_CE::goToRefused);
+        QSignalSpy altError(ce, &ITaskProfile_CE::altError);
+        record->startGoTo();
+        QCOMPARE(rig.guard->asked.size(), size_t(1));
+        QCOMPARE(rig.guard->asked[0], std::make_pair(ofDate.a, ofDate.b));
+        const bool passed = reason.isEmpty();
+        QCOMPARE(refused.size(), passed ? 0 : 1);
+        if (!passed)
+            QCOMPARE(refused[0][0].toString(), reason);
+        QCOMPARE(rig.mount->slews().size(), size_t(passed ? 1 : 0));
+        QCOMPARE(altError.size(), passed && mountRefuses ? 1 : 0);
+    }
+
     // The whole road on the emulated mount, connected through the real connection stack: a
     // landmark by its axis angles, then a celestial object of date, then one below the horizon.
     void goToOnTheEmulatedMount() {
         StackRig stack;
         QVERIFY(stack.connectMount());
-        const UserObjectServices services =
-            createUserObjectServices(stack.store, stack.astro, stack.holder);
+        const UserObjectServices services = createUserObjectServices(
+            stack.store, stack.astro, stack.holder, std::make_shared<FakeGoToGuard>());
         const std::shared_ptr<IMount> mount = stack.holder->sharedMount();
         QVERIFY(mount);
         // Each GoTo's end, with its result.

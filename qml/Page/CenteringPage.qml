@@ -10,6 +10,9 @@ AlignWorkflowPage {
 
     property string targetName
     property string coord
+    // Closed while another page covered it: the pages above stay, and this one leaves the stack
+    // the moment it would show again, so Back never brings back a target the mount has left.
+    property bool _closed: false
 
     QtObject {
         id: _m
@@ -20,16 +23,40 @@ AlignWorkflowPage {
     Connections {
         target: _m.stub
         function onShouldShow(targetName, coord) {
+            root._closed = false
             root.targetName = targetName
             root.coord = coord
             root.show()
         }
         function onShouldInclusivePop() {
-            root.remove()
+            if (root.StackView.status === StackView.Inactive && root.StackView.index >= 0)
+                root._closed = true
+            else
+                root.remove()
         }
     }
 
+    // Runs right after the pop that uncovers the page: the stack view takes no pop in the middle
+    // of another.
+    function _removeIfClosed() {
+        if (_closed && StackView.status === StackView.Active)
+            remove()
+    }
+
+    opacity: _closed ? 0 : 1
+    StackView.onActivating: {
+        if (_closed)
+            Qt.callLater(_removeIfClosed)
+    }
+    StackView.onRemoved: {
+        _closed = false
+        _m.stub.onRemoved()
+    }
+
     StackView.onActivated: {
+        // A closed page is on its way out: it neither unfolds the pad nor reads the sensor.
+        if (_closed)
+            return
         if (inj_mainFooter)
             inj_mainFooter.requestDisplay(true)
         _m.oriSensor.requestPeriodicUpdate(true)

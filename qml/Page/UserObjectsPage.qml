@@ -112,6 +112,10 @@ Page {
         function onAltError() {
             _m.toaster.show("Altitude out of limits")
         }
+        // Near the Sun, in the information page's words, already translated.
+        function onGoToRefused(reason) {
+            _m.toaster.show(reason)
+        }
     }
 
     ColumnLayout {

@@ -33,6 +33,8 @@ TestCase {
         function onClose() {
             ++closes
         }
+        function onRemoved() {
+        }
     }
 
     function initTestCase() {

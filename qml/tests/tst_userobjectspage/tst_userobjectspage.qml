@@ -29,7 +29,15 @@ TestCase {
     function cleanup() {
         window.inj_mainUIUtil.goHome()
         page = null
+        if (savedSite) {
+            inj_location.setLocation(savedSite)
+            savedSite = null
+        }
+        inj_altRange.maxAlt = 75 * Math.PI / 180
+        inj_catalogSettings.enableObserveSun = false
     }
+
+    property var savedSite: null
 
     SignalSpy {
         id: loadedSpy
@@ -235,6 +243,119 @@ TestCase {
         setRow("decRow", ["-89", "0", "0"])
         mouseClick(child("goToButton"))
         tryVerify(() => toaster.count > before && toaster.model.get(0).text === "Altitude out of limits")
+    }
+
+    // On the equator at the longitude under the Sun it stands high; the upper limit at 90 degrees
+    // keeps the altitude limits out of the way. Longitudes count westwards.
+    function putSiteUnderTheSun() {
+        savedSite = inj_location.location()
+        const now = new Date()
+        const utcHours = now.getUTCHours() + now.getUTCMinutes() / 60
+        const site = inj_location.location()
+        site.longitudeRad = (((utcHours - 12) * 15 + 540) % 360 - 180) * Math.PI / 180
+        site.latitudeRad = 0
+        inj_location.setLocation(site)
+        inj_altRange.maxAlt = Math.PI / 2
+    }
+
+    // "17h01m20s -22°45′00″" as [hours, degrees].
+    function parseRaDec(text) {
+        const n = text.match(/[0-9.]+/g).map(Number)
+        verify(n.length === 6, text)
+        const sign = text.split(" ")[1].startsWith("-") ? -1 : 1
+        return [n[0] + n[1] / 60 + n[2] / 3600, sign * (n[3] + n[4] / 60 + n[5] / 3600)]
+    }
+
+    // The Sun as its own information page shows it now: its positions of date and of J2000, and
+    // the page's refusal of a GoTo to it.
+    function sunFromItsPage() {
+        const list = inj_astroList_ss
+        // The list is filled while a page shows it.
+        list.setDisplayed(true)
+        tryVerify(() => !list.loadingList && list.list.length > 0, 10000, "the solar system")
+        let sun = null
+        for (let i = 0; i < list.list.length && !sun; ++i) {
+            if (list.getAstroObj(i).name === "Sun")
+                sun = list.getAstroObj(i)
+        }
+        list.setDisplayed(false)
+        verify(sun, "the Sun is listed")
+        const info = window.inj_objectInfoPage
+        info.go(sun)
+        tryCompare(window.inj_stackView, "currentItem", info)
+        const rows = inj_objectInfoList.listModel
+        const shown = {}
+        for (let i = 0; i < rows.rowCount(); ++i) {
+            const index = rows.index(i, 0)
+            shown[rows.data(index, Qt.UserRole + 2)] = rows.data(index, Qt.UserRole + 3)
+        }
+        const result = {
+            now: parseRaDec(shown["R.A./Dec (now)"]),
+            j2000: parseRaDec(shown["R.A./Dec (J2000)"]),
+            refusal: findChild(info, "prohibition").text
+        }
+        window.inj_mainUIUtil.goHome()
+        return result
+    }
+
+    function sunToasts(toaster, text) {
+        let found = 0
+        for (let i = 0; i < toaster.count; ++i) {
+            if (toaster.model.get(i).text === text)
+                ++found
+        }
+        return found
+    }
+
+    // A GoTo to the Sun, or 1.5 degrees from it, is refused with the information page's words
+    // while observing the Sun is off, on either tab; with it on, or far from the Sun, the GoTo
+    // starts.
+    function test_sunGuard_data() {
+        return [
+            { tag: "at the Sun, of date", frame: "now", offset: 0, observeSun: false, refused: true },
+            { tag: "at the Sun, J2000", frame: "j2000", offset: 0, observeSun: false, refused: true },
+            { tag: "1.5 degrees from the Sun", frame: "now", offset: 1.5, observeSun: false,
+              refused: true },
+            { tag: "1.5 degrees from the Sun, J2000", frame: "j2000", offset: -1.5,
+              observeSun: false, refused: true },
+            { tag: "three hours east of the Sun", frame: "now", offset: 0, hoursEast: 3,
+              observeSun: false, refused: false },
+            { tag: "at the Sun, observing the Sun", frame: "now", offset: 0, observeSun: true,
+              refused: false },
+            { tag: "1.5 degrees from the Sun, observing the Sun", frame: "j2000", offset: 1.5,
+              observeSun: true, refused: false }
+        ]
+    }
+
+    function test_sunGuard(data) {
+        // The information page names a refusal only while a mount is connected.
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        putSiteUnderTheSun()
+        inj_catalogSettings.enableObserveSun = data.observeSun
+        const sun = sunFromItsPage()
+        compare(sun.refusal, data.observeSun ? "" : "Too close to Sun")
+        open(false)
+        const target = data.frame === "now" ? sun.now : sun.j2000
+        const name = "Sun test " + data.tag
+        child("nameField").text = name
+        child("frameBar").currentIndex = data.frame === "now" ? 0 : 1
+        child("raRow").writeToUI((target[0] + (data.hoursEast || 0)) % 24)
+        child("decRow").writeToUI(target[1] + data.offset)
+        const toaster = window.inj_toaster
+        const before = sunToasts(toaster, "Too close to Sun")
+        mouseClick(child("goToButton"))
+        if (data.refused) {
+            // The information page's own words, where the user sees the altitude refusal.
+            tryVerify(() => sunToasts(toaster, "Too close to Sun") > before, 5000, "the toast")
+            compare(toaster.model.get(0).text, "Too close to Sun")
+            compare(sunToasts(toaster, "Too close to Sun"), before + 1)
+            verify(inj_gotoStatus.targetName !== name, "no GoTo started")
+        } else {
+            tryCompare(inj_gotoStatus, "targetName", name, 5000)
+            compare(sunToasts(toaster, "Too close to Sun"), before)
+            inj_mountConnection.mount.abortSlewAsync()
+            tryCompare(inj_gotoStatus, "done", true, 10000)
+        }
     }
 
     function test_terrestrialByAxes() {

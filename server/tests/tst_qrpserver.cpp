@@ -49,6 +49,18 @@ QStringList callTexts(const FakeScriptedMount& mount, const std::string& name) {
     return out;
 }
 
+// The last call that moved the axis: a slew or stop of it, a cancel or a GoTo; empty for none.
+QString lastMotion(const FakeScriptedMount& mount, int axis) {
+    const auto calls = mount.calls();
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
+        const bool ofAxis = (it->name == "slewAxisAsync" || it->name == "stopAxisAsync") &&
+                            int(it->args[0]) == axis;
+        if (ofAxis || it->name == "abortSlewAsync" || it->name == "slewToAsync")
+            return callText(*it);
+    }
+    return QString();
+}
+
 // A J2000 position on a 16-bit unit, so that conversions there and back, which stay well within
 // half a unit, cannot round it to the neighbouring one.
 double midStep(int v) {
@@ -858,8 +870,12 @@ private slots:
         m_client.reset();
         QTRY_COMPARE(m_server->clientCount(), 0);
         QTRY_COMPARE(m_server->queuedCommands(), 0);
+        // Each client stops its slew unless another client's slew has replaced it since: the
+        // axis's last motion, if any, is a stop.
         const size_t slews = m_rig->mount->calls("slewAxisAsync").size();
-        QCOMPARE(m_rig->mount->calls("stopAxisAsync").size(), slews);
+        QCOMPARE(lastMotion(*m_rig->mount, 0), slews ? QString("stopAxisAsync 0") : QString());
+        if (going != "any")
+            QCOMPARE(m_rig->mount->calls("stopAxisAsync").size(), slews);
         if (going == "while" || going == "after")
             QCOMPARE(slews, size_t(1));
     }

@@ -633,6 +633,10 @@ private slots:
             QCOMPARE(replies.size(), batch.size() * 18);
             QCOMPARE(replies.count('#'), batch.size());
             QVERIFY(m_client->roundTrip());
+            // The echo's reply leaves before its job is counted off, and on a loaded machine
+            // the main thread can read the reply first: once it is counted off, only the deaf
+            // client's commands are left, at most a queue's worth.
+            QTRY_VERIFY(m_server->queuedCommands() <= QrpServer::kMaxQueuedCommands);
             const bool full = m_server->queuedCommands() == QrpServer::kMaxQueuedCommands;
             fullRounds = full ? fullRounds + 1 : 0;
         }

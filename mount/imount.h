@@ -126,7 +126,8 @@ public:
     // slewAxisAsync that returns the axis's motion count as this slew left it, taken together
     // with its start. The count goes up with every motion that takes the axis (a slew, a stop,
     // tracking, a GoTo, a park, homing, a guide pulse), whoever starts it; a slew that only
-    // nudges a trail-point run takes nothing and leaves the count as it was.
+    // nudges a trail-point run, or is ignored (a rate that is not a number), takes nothing and
+    // leaves the count as it was.
     virtual uint64_t slewAxisCounted(AXISID axis, double rate) = 0;
     // Stops the axis as stopAxisAsync does, but only while its motion count is still count: a
     // motion that anyone started on it since goes on. The check and the stop are one step, so a

@@ -25,6 +25,8 @@ constexpr int kGotoTimeoutMs = 30000;
 constexpr double kStepsPerRadian = 1073741824.0 / (kPi / 2);
 // An axis slew at the fastest fixed rate of "P", of axis 1.
 const QByteArray kFastSlewAxis1("P\x02\x10\x24\x09\x00\x00\x00", 8);
+// That rate, in radians per second: 800 times the sidereal rate.
+constexpr double kFastRate = 800 * kSiderealRate;
 // A client's ways of leaving, as it sees them.
 enum class Leaving { Close, HalfClose, Reset, NotReading };
 
@@ -87,6 +89,12 @@ class TestPlanetariumServers : public QObject {
         QCOMPARE(mount.syncPosition(sky.a, sky.b), CmdRetType_::Ok);
         QVERIFY(std::abs(altitude(mount) / kDeg - altitudeDeg) < 0.01);
         QVERIFY(axesStill());
+    }
+
+    // The axis's controller reports it moving.
+    bool axisMoving(AXISID axis) {
+        const auto status = m_rig->axes()->readStatus(axis);
+        return status.isOk() && status.value().motion != 0;
     }
 
     // Both axes' controllers report them at rest.
@@ -369,6 +377,40 @@ private slots:
         QVERIFY(other.roundTrip());
         QCOMPARE(mount->axisSlewState(0), 0);
         QTRY_VERIFY(axesStill());
+    }
+
+    // A slew that the window starts after a client's leaves the client's going alone: on the
+    // client's axis it replaced the client's slew and goes on; on the other axis it goes on
+    // beside the client's, which stops.
+    void leavingClientSparesWindowSlew_data() {
+        QTest::addColumn<int>("windowAxis");
+        dataRow("same axis", 0);
+        dataRow("other axis", 1);
+    }
+    void leavingClientSparesWindowSlew() {
+        QFETCH(int, windowAxis);
+        MountControlRig::Setup equator;
+        equator.latitudeRad = 0;
+        rebuild(equator);
+        const std::shared_ptr<IMount> mount = m_rig->connectShared();
+        placeEast(*mount, 40);
+        if (QTest::currentTestFailed())
+            return;
+        PlanetariumClient slewing;
+        PlanetariumClient other;
+        QVERIFY(slewing.connectTo(m_qrpPort));
+        QVERIFY(other.connectTo(m_qrpPort));
+        slewing.send(kFastSlewAxis1);
+        QCOMPARE(slewing.read(1), QByteArray("#"));
+        mount->slewAxisAsync(AXISID(windowAxis), -kFastRate);
+        leave(slewing, Leaving::Close);
+        QTRY_COMPARE(m_qrp->clientCount(), 1);
+        QVERIFY(other.roundTrip());
+        // Only the window's slew runs.
+        QCOMPARE(mount->axisSlewState(AXISID(windowAxis)), -1);
+        QCOMPARE(mount->axisSlewState(AXISID(1 - windowAxis)), 0);
+        QTRY_VERIFY(axisMoving(AXISID(windowAxis)) && !axisMoving(AXISID(1 - windowAxis)));
+        mount->abortSlewAsync();
     }
 };
 

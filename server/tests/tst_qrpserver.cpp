@@ -1183,7 +1183,7 @@ private slots:
     void burstThenResetLeavesNoSlew() {
         QFETCH(QByteArray, burst);
         startServer();
-        for (int i = 0; i < 20; ++i) {
+        for (int i = 0; i < 8; ++i) {
             PlanetariumClient client;
             QVERIFY(client.connectTo(m_server->listeningPort()));
             QTRY_COMPARE(m_server->clientCount(), 2);

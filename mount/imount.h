@@ -123,6 +123,16 @@ public:
     virtual int32_t axisSlewState(AXISID axis) const = 0;
     // The last non-zero manual rate was positive.
     virtual bool axisSlewFlag(AXISID axis) const = 0;
+    // slewAxisAsync that returns the axis's motion count as this slew left it, taken together
+    // with its start. The count goes up with every motion that takes the axis (a slew, a stop,
+    // tracking, a GoTo, a park, homing, a guide pulse), whoever starts it; a slew that only
+    // nudges a trail-point run, or is ignored (a rate that is not a number), takes nothing and
+    // leaves the count as it was.
+    virtual uint64_t slewAxisCounted(AXISID axis, double rate) = 0;
+    // Stops the axis as stopAxisAsync does, but only while its motion count is still count: a
+    // motion that anyone started on it since goes on. The check and the stop are one step, so a
+    // motion started meanwhile is never stopped. true when it stopped the axis.
+    virtual bool stopAxisIfLatest(AXISID axis, uint64_t count) = 0;
 
     // The target of the GoTo in progress: set when slewToAsync accepts it (also while it waits for
     // its axes), handed straight to a GoTo that replaces it, and emptied when it ends or another

@@ -489,28 +489,52 @@ bool Mount::axisSlewFlag(AXISID axis) const {
     return m_axisSlewFlag[axisSlot(axis)];
 }
 
-void Mount::slewAxisAsync_(AXISID axis, double rate, bool flag) {
+uint64_t Mount::slewAxisCounted(AXISID axis, double rate) {
+    return slewAxisAsync_(axis, rate, false);
+}
+
+bool Mount::stopAxisIfLatest(AXISID axis, uint64_t count) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_axisClaims[axisSlot(axis)] != count)
+            return false;
+        m_axisSlewState[axisSlot(axis)] = 0;
+        // Under the lock too, so that the check and the stop are one step whichever way the
+        // axis is stopped.
+        if (trailPointsTracking())
+            nudgeTrailRun(axis, 0.0);
+        else
+            stopAxisOrResumeTrackingLocked(axis);
+    }
+    announceEnds();
+    return true;
+}
+
+uint64_t Mount::slewAxisAsync_(AXISID axis, double rate, bool flag) {
     // A rate that is not a number has no direction and no end: the axis keeps what it does.
     if (std::isnan(rate)) {
         Log("Axis slew with a rate that is not a number ignored");
-        return;
+        std::lock_guard lock(m_mutex);
+        return m_axisClaims[axisSlot(axis)];
     }
     if (trailPointsTracking()) {
-        {
-            std::lock_guard lock(m_mutex);
-            m_axisSlewState[axisSlot(axis)] = rate > 0 ? 1 : (rate < 0 ? -1 : 0);
-        }
-        // The trail-points task keeps the axes; the rate only nudges the axis along the path.
-        m_workerPool->enqueue([this, axis, rate] {
-            if (m_axis->slewAtRate(axis, rate) == CmdRetType_::Ok)
-                m_axis->assumeRate(axis, rate);
-        });
-        return;
+        std::lock_guard lock(m_mutex);
+        m_axisSlewState[axisSlot(axis)] = rate > 0 ? 1 : (rate < 0 ? -1 : 0);
+        nudgeTrailRun(axis, rate);
+        return m_axisClaims[axisSlot(axis)];
     }
-    startAxisSlew(axis, flag, rate);
+    return startAxisSlew(axis, flag, rate);
 }
 
-void Mount::startAxisSlew(AXISID axis, bool flag, double rate) {
+void Mount::nudgeTrailRun(AXISID axis, double rate) {
+    // The trail-points task keeps the axes; the rate only nudges the axis along the path.
+    m_workerPool->enqueue([this, axis, rate] {
+        if (m_axis->slewAtRate(axis, rate) == CmdRetType_::Ok)
+            m_axis->assumeRate(axis, rate);
+    });
+}
+
+uint64_t Mount::startAxisSlew(AXISID axis, bool flag, double rate) {
     const int32_t state = rate > 0 ? 1 : (rate < 0 ? -1 : 0);
     {
         std::lock_guard lock(m_mutex);
@@ -520,15 +544,17 @@ void Mount::startAxisSlew(AXISID axis, bool flag, double rate) {
     }
     if (state != 0)
         axisSlewStateChanged();
-    if (rate == 0.0) {
-        stopAxisOrResumeTracking(axis);
-        return;
-    }
+    uint64_t count = 0;
     {
         std::lock_guard lock(m_mutex);
-        startTaskLocked(m_taskFactory->createAxisSlewTask(axis, flag, rate));
+        if (rate == 0.0)
+            stopAxisOrResumeTrackingLocked(axis);
+        else
+            startTaskLocked(m_taskFactory->createAxisSlewTask(axis, flag, rate));
+        count = m_axisClaims[axisSlot(axis)];
     }
     announceEnds();
+    return count;
 }
 
 void Mount::stopAxisOrResumeTracking(AXISID axis) {

@@ -124,6 +124,8 @@ public:
     void slewAxisAsyncFlagged(AXISID axis, double rate) override;
     int32_t axisSlewState(AXISID axis) const override;
     bool axisSlewFlag(AXISID axis) const override;
+    uint64_t slewAxisCounted(AXISID axis, double rate) override;
+    bool stopAxisIfLatest(AXISID axis, uint64_t count) override;
 
     Nullable<MountTarget> slewToTarget() const override;
     Nullable<double> remainingSlewAngle() const override;
@@ -215,8 +217,11 @@ private:
     // Swaps the subscription that ends the park at the next motion; returns the previous one.
     std::optional<MotionHandle> exchangeParkHandle(std::optional<MotionHandle> handle);
 
-    void slewAxisAsync_(AXISID axis, double rate, bool flag);
-    void startAxisSlew(AXISID axis, bool flag, double rate);
+    // Each returns the axis's motion count as the slew left it.
+    uint64_t slewAxisAsync_(AXISID axis, double rate, bool flag);
+    uint64_t startAxisSlew(AXISID axis, bool flag, double rate);
+    // The rate along a running trail-point run, on the worker.
+    void nudgeTrailRun(AXISID axis, double rate);
     void stopAxisOrResumeTracking(AXISID axis);
     void applyTracking();
     // With m_mutex held.
@@ -281,7 +286,7 @@ private:
     Nullable<TrailPointsTaskInfo> m_trailPointsTaskInfo;
     // Held while parked: the subscription to the axes' motion list.
     std::optional<MotionHandle> m_parkHandle;
-    // How many tasks have claimed each axis so far.
+    // How many tasks have claimed each axis so far: the axes' motion counts.
     std::array<uint64_t, 2> m_axisClaims{0, 0};
     // The last GoTo ticket handed out, and the one whose target is published (0: none).
     uint64_t m_lastGotoTicket = 0;

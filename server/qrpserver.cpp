@@ -43,6 +43,11 @@ struct QrpServer::Job {
     uint64_t arrival = 0;
 };
 
+struct QrpServer::Slew {
+    std::weak_ptr<IMount> mount;
+    uint64_t count = 0;
+};
+
 struct QrpServer::Client {
     explicit Client(std::shared_ptr<ClientConnection> l) : link(std::move(l)) {}
 
@@ -51,8 +56,11 @@ struct QrpServer::Client {
     QPointer<QTimer> idle;
     // Main thread only: the client has ended its sending.
     bool ended = false;
-    // Worker only: the client's last rate command left the axis moving.
-    std::array<bool, 2> slewing{};
+    // Worker only: per axis, the slew that the client's last rate command left running, as the
+    // mount's motion count after its start; empty when it stopped the axis or moved on.
+    std::array<std::optional<Slew>, 2> slews;
+    // Worker only: its leave job has run. Anything of it that runs later moves nothing.
+    bool left = false;
     // Guarded by the server's queue mutex: the commands waiting, the number waiting or running,
     // whether the client is among those whose turn comes, whether its reading waits for room,
     // and whether its serving waits for its replies to drain.
@@ -375,10 +383,7 @@ void QrpServer::serve() {
                 m_turns.push_back(client);
         }
         if (job.leave) {
-            const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
-            for (uint32_t axis = 0; axis < 2; ++axis)
-                if (std::exchange(client->slewing[axis], false) && mount)
-                    mount->stopAxisAsync(axis);
+            leave(*client);
             if (job.finish)
                 client->link->finish();
         } else {
@@ -401,7 +406,9 @@ void QrpServer::serve() {
 }
 
 void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job) {
-    if (m_closing || client->link->closed())
+    // A client whose leave job has run has gone or sends no more: what it sent after that is
+    // dropped, so that nothing of it starts a motion that no leave job stops.
+    if (m_closing || client->left || client->link->closed())
         return;
     const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
     if (!mount)
@@ -416,6 +423,21 @@ void QrpServer::runCommand(const std::shared_ptr<Client>& client, const Job& job
     }
 }
 
+void QrpServer::leave(Client& client) {
+    client.left = true;
+    const std::shared_ptr<IMount> current = m_mountConnection->sharedMount();
+    for (uint32_t axis = 0; axis < 2; ++axis) {
+        const std::optional<Slew> slew = std::exchange(client.slews[axis], std::nullopt);
+        if (!slew)
+            continue;
+        // Only the client's own slew stops: a motion that anyone started on the axis since
+        // (another client, the window, a task) moved the count on and goes on.
+        const std::shared_ptr<IMount> mount = slew->mount.lock();
+        if (mount && mount == current)
+            mount->stopAxisIfLatest(axis, slew->count);
+    }
+}
+
 void QrpServer::stopSlewsOf(const std::shared_ptr<Client>& client) {
     Job leave;
     leave.leave = true;
@@ -423,11 +445,12 @@ void QrpServer::stopSlewsOf(const std::shared_ptr<Client>& client) {
 }
 
 void QrpServer::slewAxis(const Request& r, uint32_t axis, double rate) {
-    if (rate == 0)
+    if (rate == 0) {
         r.mount->stopAxisAsync(axis);
-    else
-        r.mount->slewAxisAsync(axis, rate);
-    r.client->slewing[axis] = rate != 0;
+        r.client->slews[axis].reset();
+        return;
+    }
+    r.client->slews[axis] = Slew{r.mount, r.mount->slewAxisCounted(axis, rate)};
 }
 
 void QrpServer::axisCommand(const Request& r) {
@@ -525,8 +548,7 @@ void QrpServer::startGoto(const Request& r, const U_ASTRO_COORD& target) {
     if (r.superseded)
         return;
     // The GoTo stops the client's slews as well.
-    r.client->slewing[0] = false;
-    r.client->slewing[1] = false;
+    r.client->slews = {};
     remoteGoTo(*m_mountConnection, r.mount, MountTarget{"PC Target", target, 0});
 }
 
@@ -617,8 +639,7 @@ void QrpServer::gotoInProgress(const Request& r) {
 }
 
 void QrpServer::cancelGoto(const Request& r) {
-    r.client->slewing[0] = false;
-    r.client->slewing[1] = false;
+    r.client->slews = {};
     r.mount->abortSlewAsync();
     r.reply("#");
 }

@@ -51,7 +51,9 @@ class IMount;
 // pages make) gets no reply, the protocol's way of refusing a command, and leaves the running
 // motion alone. A client that ends its sending has every command it sent before carried out and
 // answered; then its connection closes. An axis slew that a client started stops when that
-// client goes or ends its sending, once the commands it sent before have run. At most kMaxClients
+// client goes or ends its sending, once the commands it sent before have run, unless something
+// else has moved the axis since (another client, the window, a task): a leaving client stops only
+// its own motion. Nothing that a client sent runs after that stop. At most kMaxClients
 // clients at once; one that sends nothing for the idle limit is closed.
 // Threads: main thread only; the commands run on its worker.
 class QrpServer : public MountGatedServer {
@@ -115,6 +117,7 @@ public:
 private:
     struct Job;
     struct Reading;
+    struct Slew;
 
     void acceptClient(ClientSocket* socket) override;
     void readCommands(const std::shared_ptr<Client>& client);
@@ -128,7 +131,11 @@ private:
     // On the worker, while any client has a command waiting: serves them in turn.
     void serve();
     void runCommand(const std::shared_ptr<Client>& client, const Job& job);
+    // Queues the client's leave job.
     void stopSlewsOf(const std::shared_ptr<Client>& client);
+    // The leave job, on the worker: stops the slews the client left running that are still the
+    // latest motion of their axis, and lets nothing of the client run after it.
+    void leave(Client& client);
     // On the worker: the mount's position, read after the command arrived; null when the read
     // failed.
     Reading* readingFor(const Request& r);
@@ -155,7 +162,8 @@ private:
     U_ASTRO_COORD ofDate(double ra, double dec) const;
     // Answers "#" and starts the GoTo, unless the user's limits forbid it (no reply then).
     void startGoto(const Request& r, const U_ASTRO_COORD& target);
-    // Marks or clears a client's slew of the axis, so that its going can stop it.
+    // Starts or stops the axis and keeps or clears the client's slew of it, so that its going
+    // can stop it.
     void slewAxis(const Request& r, uint32_t axis, double rate);
 
     static const std::array<CommandEntry, 24> kCommands;

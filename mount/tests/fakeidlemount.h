@@ -47,6 +47,8 @@ public:
     void slewAxisAsyncFlagged(AXISID axis, double rate) override {}
     int32_t axisSlewState(AXISID axis) const override { return 0; }
     bool axisSlewFlag(AXISID axis) const override { return false; }
+    uint64_t slewAxisCounted(AXISID axis, double rate) override { return 0; }
+    bool stopAxisIfLatest(AXISID axis, uint64_t count) override { return false; }
     Nullable<MountTarget> slewToTarget() const override { return {}; }
     Nullable<double> remainingSlewAngle() const override { return {}; }
     bool slewToAsync(const MountTarget& target) override { return false; }

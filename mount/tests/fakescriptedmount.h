@@ -173,13 +173,39 @@ public:
         }
     }
 
-    void abortSlewAsync() override { record("abortSlewAsync", {}); }
-    void stopAxisAsync(AXISID axis) override { record("stopAxisAsync", {double(axis)}); }
+    void abortSlewAsync() override {
+        record("abortSlewAsync", {});
+        moved(0);
+        moved(1);
+    }
+    void stopAxisAsync(AXISID axis) override {
+        record("stopAxisAsync", {double(axis)});
+        moved(axis);
+    }
     void slewAxisAsync(AXISID axis, double rate) override {
         record("slewAxisAsync", {double(axis), rate});
+        moved(axis);
     }
     void slewAxisAsyncFlagged(AXISID axis, double rate) override {
         record("slewAxisAsyncFlagged", {double(axis), rate});
+        moved(axis);
+    }
+    // Recorded as the slewAxisAsync it makes; the count is this slew's while no other thread
+    // moves the axis meanwhile.
+    uint64_t slewAxisCounted(AXISID axis, double rate) override {
+        slewAxisAsync(axis, rate);
+        std::lock_guard lock(m_mutex);
+        return m_motions[axisSlot(axis)];
+    }
+    // Recorded as the stopAxisAsync it makes, when it makes one.
+    bool stopAxisIfLatest(AXISID axis, uint64_t count) override {
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_motions[axisSlot(axis)] != count)
+                return false;
+        }
+        stopAxisAsync(axis);
+        return true;
     }
     int32_t axisSlewState(AXISID axis) const override { return values().slewState[axisSlot(axis)]; }
     bool axisSlewFlag(AXISID axis) const override { return values().slewFlag[axisSlot(axis)]; }
@@ -188,8 +214,11 @@ public:
     bool slewToAsync(const MountTarget& target) override {
         targeted("slewToAsync", target);
         const bool accepted = resultOf("slewToAsync") == CmdRetType_::Ok;
-        if (accepted)
+        if (accepted) {
             ++m_gotoGeneration;
+            moved(0);
+            moved(1);
+        }
         return accepted;
     }
     // The GoTos accepted so far.
@@ -234,7 +263,11 @@ public:
     double pePeriodSec() const override { return values().pePeriodSec; }
 
     bool parked() const override { return values().parked; }
-    void parkAsync(bool atHome) override { record("parkAsync", {double(atHome)}); }
+    void parkAsync(bool atHome) override {
+        record("parkAsync", {double(atHome)});
+        moved(0);
+        moved(1);
+    }
     void unparkAsync() override { record("unparkAsync", {}); }
     CmdRetType_::E unparkNow() override { return command("unparkNow", {}); }
 
@@ -288,6 +321,11 @@ private:
         auto it = m_results.find(name);
         return it == m_results.end() ? m_result : it->second;
     }
+    // A motion of the axis, as the mount counts them.
+    void moved(AXISID axis) {
+        std::lock_guard lock(m_mutex);
+        ++m_motions[axisSlot(axis)];
+    }
     void record(const std::string& name, std::vector<double> args) {
         std::lock_guard lock(m_mutex);
         m_calls.push_back({name, std::move(args)});
@@ -316,6 +354,7 @@ private:
     mutable std::mutex m_mutex;
     CmdRetType_::E m_result;
     std::atomic<uint64_t> m_gotoGeneration{0};
+    uint64_t m_motions[2] = {0, 0};
     std::map<std::string, CmdRetType_::E> m_results;
     Values m_values;
     std::vector<Call> m_calls;

@@ -2,6 +2,10 @@
 
 #include "astro/angleutil.h"
 #include "base/byteutil.h"
+#include "base/tests/datarow.h"
+#include "server/netserver.h"
+#include "server/nopmsharing.h"
+#include "server/vtmserver.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -19,6 +23,12 @@ constexpr double kArrivalToleranceRad = 5.0 / 60 * kDeg;
 constexpr int kGotoTimeoutMs = 30000;
 // 2^30 steps per quarter turn.
 constexpr double kStepsPerRadian = 1073741824.0 / (kPi / 2);
+// An axis slew at the fastest fixed rate of "P", of axis 1.
+const QByteArray kFastSlewAxis1("P\x02\x10\x24\x09\x00\x00\x00", 8);
+// That rate, in radians per second: 800 times the sidereal rate.
+constexpr double kFastRate = 800 * kSiderealRate;
+// A client's ways of leaving, as it sees them.
+enum class Leaving { Close, HalfClose, Reset, NotReading };
 
 } // namespace
 
@@ -34,18 +44,8 @@ class TestPlanetariumServers : public QObject {
     std::unique_ptr<QrpServer> m_qrp;
     std::unique_ptr<StellariumServer> m_position;
 
-    U_ASTRO_COORD pointingJ2000(IMount& mount) {
-        const auto read = mount.readPosition();
-        if (!read.isOk())
-            return {};
-        const U_ASTRO_COORD now = m_rig->astro->convertNow(
-            {read.value().first, read.value().second, CoordType::HDObsv}, CoordType::RDJNow);
-        return m_rig->astro->convertNow(now, CoordType::RDJ2000);
-    }
-
-private slots:
-    void init() {
-        m_rig = std::make_unique<MountControlRig>();
+    // The servers over the rig.
+    void build() {
         // Two ports held at once, so that they differ.
         QTcpServer a;
         QTcpServer b;
@@ -59,6 +59,86 @@ private slots:
                                             m_qrpPort);
         m_position = std::make_unique<StellariumServer>(
             m_rig->astro, m_rig->astroClock, m_rig->holder, m_limits->settings, m_positionPort);
+    }
+
+    // Starts afresh on a rig of the given setup, with the wall clock's pace, so that a GoTo takes
+    // seconds and a client's going comes while it runs.
+    void rebuild(MountControlRig::Setup setup) {
+        cleanup();
+        setup.clockScale = 1;
+        m_rig = std::make_unique<MountControlRig>(setup);
+        build();
+    }
+
+    // The observed altitude the mount points at.
+    double altitude(IMount& mount) {
+        const auto read = mount.readPosition();
+        if (!read.isOk())
+            return qQNaN();
+        return m_rig->astro
+            ->convertNow({read.value().first, read.value().second, CoordType::HDObsv},
+                         CoordType::AZObsv)
+            .b;
+    }
+
+    // Sets the still mount's axes to where azimuth 90 degrees and the altitude are.
+    void placeEast(IMount& mount, double altitudeDeg) {
+        QVERIFY(!mount.trackingEnabled());
+        const U_ASTRO_COORD sky = m_rig->astro->convertNow(
+            {90 * kDeg, altitudeDeg * kDeg, CoordType::AZObsv}, CoordType::HDObsv);
+        QCOMPARE(mount.syncPosition(sky.a, sky.b), CmdRetType_::Ok);
+        QVERIFY(std::abs(altitude(mount) / kDeg - altitudeDeg) < 0.01);
+        QVERIFY(axesStill());
+    }
+
+    // The axis's controller reports it moving.
+    bool axisMoving(AXISID axis) {
+        const auto status = m_rig->axes()->readStatus(axis);
+        return status.isOk() && status.value().motion != 0;
+    }
+
+    // Both axes' controllers report them at rest.
+    bool axesStill() {
+        for (AXISID axis : {0u, 1u}) {
+            const auto status = m_rig->axes()->readStatus(axis);
+            if (!status.isOk() || status.value().motion != 0)
+                return false;
+        }
+        return true;
+    }
+
+    // The client goes as leaving says; the server then runs its leave job. A client that does
+    // not read its replies floods position reads until the server closes it for that.
+    void leave(PlanetariumClient& client, Leaving leaving) {
+        switch (leaving) {
+        case Leaving::Close:
+            client.socket().disconnectFromHost();
+            break;
+        case Leaving::HalfClose:
+            client.endSending();
+            break;
+        case Leaving::Reset:
+            client.reset();
+            break;
+        case Leaving::NotReading:
+            client.send(QByteArray(64 * 1024, 'e'));
+            break;
+        }
+    }
+
+    U_ASTRO_COORD pointingJ2000(IMount& mount) {
+        const auto read = mount.readPosition();
+        if (!read.isOk())
+            return {};
+        const U_ASTRO_COORD now = m_rig->astro->convertNow(
+            {read.value().first, read.value().second, CoordType::HDObsv}, CoordType::RDJNow);
+        return m_rig->astro->convertNow(now, CoordType::RDJ2000);
+    }
+
+private slots:
+    void init() {
+        m_rig = std::make_unique<MountControlRig>();
+        build();
     }
     void cleanup() {
         m_qrp.reset();
@@ -198,6 +278,139 @@ private slots:
             previous = sent;
             earliest = sent;
         });
+    }
+
+    // A client that leaves while another client's GoTo runs leaves that GoTo alone, though its
+    // own axis slew was running when the GoTo began: the GoTo arrives. The site is on the
+    // equator, the mount starts still at azimuth 90 degrees, altitude 40, and the other client
+    // sends it to altitude 20 from either port.
+    void leavingClientSparesLaterGoto_data() {
+        QTest::addColumn<bool>("fromRpcPort");
+        QTest::addColumn<int>("leaving");
+        dataRow("B on 11882, close", false, int(Leaving::Close));
+        dataRow("B on 11882, half-close", false, int(Leaving::HalfClose));
+        dataRow("SlewToAltAzAsync on 11881, close", true, int(Leaving::Close));
+        dataRow("SlewToAltAzAsync on 11881, half-close", true, int(Leaving::HalfClose));
+    }
+    void leavingClientSparesLaterGoto() {
+        QFETCH(bool, fromRpcPort);
+        QFETCH(int, leaving);
+        MountControlRig::Setup equator;
+        equator.latitudeRad = 0;
+        rebuild(equator);
+        auto core = std::make_shared<NetServer>();
+        const uint16_t rpcPort = freePort();
+        VtmServer rpc(m_rig->location, m_rig->astro, m_rig->astroClock, m_rig->holder,
+                      m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, rpcPort, {},
+                      m_limits->settings);
+        core->waitPosted();
+        const std::shared_ptr<IMount> mount = m_rig->connectShared();
+        placeEast(*mount, 40);
+        if (QTest::currentTestFailed())
+            return;
+
+        PlanetariumClient slewing;
+        PlanetariumClient other;
+        QVERIFY(slewing.connectTo(m_qrpPort));
+        QVERIFY(other.connectTo(m_qrpPort));
+        slewing.send(kFastSlewAxis1);
+        QCOMPARE(slewing.read(1), QByteArray("#"));
+        QCOMPARE(mount->axisSlewState(0), 1);
+        const uint64_t before = mount->gotoGeneration();
+        if (fromRpcPort) {
+            TcpClient rpcClient(rpcPort);
+            QVERIFY(rpcClient.connected());
+            QCOMPARE(rpcClient.request("SlewToAltAzAsync,90,20"),
+                     QByteArray("Ok,SlewToAltAzAsync"));
+        } else {
+            // Azimuth 90 degrees, altitude 20 (3641 / 65536 of a turn).
+            other.send("B4000,0E39");
+            QCOMPARE(other.read(1), QByteArray("#"));
+        }
+        QTRY_VERIFY(mount->gotoGeneration() == before + 1);
+        QVERIFY2(mount->slewToTarget().hasValue(), "the GoTo ended before the client left");
+
+        leave(slewing, Leaving(leaving));
+        QVERIFY(slewing.waitForDisconnect());
+        QTRY_COMPARE(m_qrp->clientCount(), 1);
+        // The leave job was queued before this, on the one worker.
+        QVERIFY(other.roundTrip());
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), kGotoTimeoutMs);
+        QVERIFY(mount->lastGotoArrived());
+        const double arrived = altitude(*mount) / kDeg;
+        QVERIFY2(std::abs(arrived - 20) < 0.5, qPrintable(QString::number(arrived)));
+    }
+
+    // A client's own axis slew, that nothing has moved on from, stops when the client goes, by
+    // whatever way it goes: also when the server closes it for not reading its replies.
+    void leavingClientStopsItsOwnSlew_data() {
+        QTest::addColumn<int>("leaving");
+        dataRow("close", int(Leaving::Close));
+        dataRow("half-close", int(Leaving::HalfClose));
+        dataRow("reset", int(Leaving::Reset));
+        dataRow("closed for not reading its replies", int(Leaving::NotReading));
+    }
+    void leavingClientStopsItsOwnSlew() {
+        QFETCH(int, leaving);
+        MountControlRig::Setup equator;
+        equator.latitudeRad = 0;
+        rebuild(equator);
+        m_qrp->setStallLimit(std::chrono::milliseconds(300));
+        const std::shared_ptr<IMount> mount = m_rig->connectShared();
+        placeEast(*mount, 40);
+        if (QTest::currentTestFailed())
+            return;
+
+        PlanetariumClient slewing;
+        PlanetariumClient other;
+        if (Leaving(leaving) == Leaving::NotReading)
+            QVERIFY(slewing.connectNotReading(m_qrpPort));
+        else
+            QVERIFY(slewing.connectTo(m_qrpPort));
+        QVERIFY(other.connectTo(m_qrpPort));
+        slewing.send(kFastSlewAxis1);
+        QTRY_COMPARE(mount->axisSlewState(0), 1);
+        QTRY_VERIFY(!axesStill());
+
+        leave(slewing, Leaving(leaving));
+        QTRY_COMPARE_WITH_TIMEOUT(m_qrp->clientCount(), 1, 20000);
+        QVERIFY(other.roundTrip());
+        QCOMPARE(mount->axisSlewState(0), 0);
+        QTRY_VERIFY(axesStill());
+    }
+
+    // A slew that the window starts after a client's leaves the client's going alone: on the
+    // client's axis it replaced the client's slew and goes on; on the other axis it goes on
+    // beside the client's, which stops.
+    void leavingClientSparesWindowSlew_data() {
+        QTest::addColumn<int>("windowAxis");
+        dataRow("same axis", 0);
+        dataRow("other axis", 1);
+    }
+    void leavingClientSparesWindowSlew() {
+        QFETCH(int, windowAxis);
+        MountControlRig::Setup equator;
+        equator.latitudeRad = 0;
+        rebuild(equator);
+        const std::shared_ptr<IMount> mount = m_rig->connectShared();
+        placeEast(*mount, 40);
+        if (QTest::currentTestFailed())
+            return;
+        PlanetariumClient slewing;
+        PlanetariumClient other;
+        QVERIFY(slewing.connectTo(m_qrpPort));
+        QVERIFY(other.connectTo(m_qrpPort));
+        slewing.send(kFastSlewAxis1);
+        QCOMPARE(slewing.read(1), QByteArray("#"));
+        mount->slewAxisAsync(AXISID(windowAxis), -kFastRate);
+        leave(slewing, Leaving::Close);
+        QTRY_COMPARE(m_qrp->clientCount(), 1);
+        QVERIFY(other.roundTrip());
+        // Only the window's slew runs.
+        QCOMPARE(mount->axisSlewState(AXISID(windowAxis)), -1);
+        QCOMPARE(mount->axisSlewState(AXISID(1 - windowAxis)), 0);
+        QTRY_VERIFY(axisMoving(AXISID(windowAxis)) && !axisMoving(AXISID(1 - windowAxis)));
+        mount->abortSlewAsync();
     }
 };
 

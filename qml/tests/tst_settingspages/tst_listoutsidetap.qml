@@ -13,14 +13,9 @@ WindowTestCase {
 
     property var footer: null
 
-    // Every change of the buttons the pad holds from the screen.
+    // What the target gives for each tap it takes.
     SignalSpy {
-        id: padSpy
-        signalName: "screenHeldChanged"
-    }
-    SignalSpy {
-        id: switchSpy
-        signalName: "toggled"
+        id: spy
     }
 
     function init() {
@@ -73,55 +68,64 @@ WindowTestCase {
             rows.push({ tag: "guiding rate Dec, encoder switch, " + input, page: "AdvancedPage",
                         box: "guide2Box", target: "encoderSwitch", input: input })
         }
+        // A button that acts on the click; the test's touch points do not reach its mouse area.
+        rows.push({ tag: "flipping mode, rate button, mouse", page: "AdvancedPage",
+                    box: "flippingBox", target: "rate", input: "mouse" })
         return rows
+    }
+
+    // The target of a row: the item, what to watch, the signals one tap gives, and how to undo
+    // a tap.
+    function targetOf(data, page) {
+        if (data.target === "pad") {
+            // The up button; pressed, then let go.
+            return { item: child(footer, "direction2"), watched: footer,
+                     signal: "screenHeldChanged", perTap: 2, undo: () => {} }
+        }
+        if (data.target === "rate") {
+            const plus = child(footer, "ratePlusButton")
+            return { item: plus, watched: plus, signal: "clicked", perTap: 1,
+                     undo: () => mouseClick(child(footer, "rateMinusButton")) }
+        }
+        const item = child(page, data.target)
+        return { item: item, watched: item, signal: "toggled", perTap: 1,
+                 undo: () => tap(data.input, item) }
     }
 
     function test_tapBesideOpenList(data) {
         const page = open(data.page)
         const box = child(page, data.box)
         tryVerify(() => box.enabled && box.visible, 5000, "the box can be used")
-        const onPad = data.target === "pad"
-        // The pad's up button.
-        const target = onPad ? child(footer, "direction2") : child(page, data.target)
-        tryVerify(() => target.enabled, 5000, "the target can be used")
-        const spy = onPad ? padSpy : switchSpy
-        spy.target = onPad ? footer : target
+        const target = targetOf(data, page)
+        tryVerify(() => target.item.enabled && target.item.visible, 5000,
+                  "the target can be used")
+        spy.target = target.watched
+        spy.signalName = target.signal
         spy.clear()
         // The target answers a tap while no list is open, so that what follows is the list's
         // doing.
-        tap(data.input, target)
-        if (onPad) {
-            tryCompare(spy, "count", 2)
-        } else {
-            compare(spy.count, 1)
-            // Back as it was.
-            tap(data.input, target)
-            compare(spy.count, 2)
-        }
+        tap(data.input, target.item)
+        tryCompare(spy, "count", target.perTap)
+        target.undo()
         spy.clear()
-        const checked = target.checked
+        const rate = inj_slewingControl.intRate
+        const checked = target.item.checked
 
         mouseClick(box)
         tryCompare(box.popup, "opened", true)
-        checkBeside(target, box.popup)
-        tap(data.input, target)
+        checkBeside(target.item, box.popup)
+        tap(data.input, target.item)
         tryCompare(box.popup, "visible", false)
         compare(spy.count, 0, "nothing beneath the list acted")
-        if (onPad)
-            compare(footer.screenHeld.includes(true), false)
-        else
-            compare(target.checked, checked)
+        compare(footer.screenHeld.includes(true), false, "no slew")
+        compare(inj_slewingControl.intRate, rate)
+        compare(target.item.checked, checked)
 
         // The next tap is the target's own.
-        tap(data.input, target)
-        if (onPad) {
-            // Pressed, then let go.
-            tryCompare(spy, "count", 2)
-            compare(footer.screenHeld.includes(true), false)
-        } else {
-            tryCompare(spy, "count", 1)
-            compare(target.checked, !checked)
-        }
+        tap(data.input, target.item)
+        tryCompare(spy, "count", target.perTap)
+        compare(footer.screenHeld.includes(true), false)
         compare(box.popup.visible, false)
+        target.undo()
     }
 }

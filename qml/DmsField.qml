@@ -1,10 +1,15 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 
 // One number field of an angle entry row: whole numbers, or up to `decimals` decimals, from
 // `minValue` to `maxValue`. A text out of range is tinted red while typed and clamped when the
 // field gains or loses the focus, and before every read. A leading "-" survives the clamp, also on 0,
 // since a row may carry its sign there.
+//
+// The field is never narrower than the longest text of its range, sign included: a text wider
+// than the field scrolls, and a field that showed "123" or "-54" of "-123" or "-540" misled the
+// user about the sign or the value. Where the row has room it is a little wider, for the finger.
 UI_TextInput {
     id: root
 
@@ -40,9 +45,33 @@ UI_TextInput {
         return text.startsWith("-") ? -Math.abs(Number(text)) : Number(text)
     }
 
+    // The width of the longest text the range allows, in this font.
+    readonly property real textRoom: {
+        // Read so that the width follows the font.
+        const font = _metrics.font
+        let digit = 0
+        for (let d = 0; d <= 9; ++d)
+            digit = Math.max(digit, _metrics.advanceWidth(String(d)))
+        const whole = String(Math.trunc(Math.max(Math.abs(minValue), Math.abs(maxValue)))).length
+        return (minValue < 0 ? _metrics.advanceWidth("-") : 0) + whole * digit
+            + (decimals > 0 ? _metrics.advanceWidth(".") + decimals * digit : 0)
+    }
+    readonly property FontMetrics _metrics: FontMetrics {
+        font: root.font
+    }
+    // The cursor's width, beside a text that fills the field.
+    readonly property int _cursorRoom: 3
+
     isOnlyNumber: true
     horizontalAlignment: TextInput.AlignHCenter
-    implicitWidth: decimals > 0 ? 72 : 56
+    // Centred, the text needs no margin of its own.
+    leftPadding: 2
+    rightPadding: 2
+    implicitWidth: Math.ceil(textRoom) + _cursorRoom + leftPadding + rightPadding
+    Layout.minimumWidth: implicitWidth
+    Layout.preferredWidth: implicitWidth
+    Layout.maximumWidth: Math.max(implicitWidth, decimals > 0 ? 72 : 56)
+    Layout.fillWidth: true
     validator: RegularExpressionValidator {
         regularExpression: root.minValue < 0 ? /^-?\d{0,3}(\.\d{0,2})?$/ : /^\d{0,3}(\.\d{0,2})?$/
     }

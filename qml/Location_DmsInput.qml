@@ -9,22 +9,23 @@ Column {
     id: root
 
     property bool isLatitude: true
-    readonly property alias degreesField: degrees
-    readonly property alias minutesField: minutes
-    readonly property alias secondsField: seconds
+    readonly property alias degreesField: degrees.field
+    readonly property alias minutesField: minutes.field
+    readonly property alias secondsField: seconds.field
     readonly property alias signInput: sign
 
     function writeToUI(deg) {
         const p = Util.angleToStringParts(deg, "s", 2)
-        degrees.text = p.a
-        minutes.text = String(parseInt(p.m, 10))
-        seconds.text = String(parseFloat(p.s))
+        degrees.field.text = p.a
+        minutes.field.text = String(parseInt(p.m, 10))
+        seconds.field.text = String(parseFloat(p.s))
         sign.setSign(deg)
     }
 
     // In degrees. The composed angle never leaves the range of a site: 90° 59′ is still 90°.
     function readFromUI() {
-        const magnitude = degrees.number() + minutes.number() / 60 + seconds.number() / 3600
+        const magnitude = degrees.field.number() + minutes.field.number() / 60
+            + seconds.field.number() / 3600
         return sign.getSign() * Math.min(magnitude, isLatitude ? 90 : 180)
     }
 
@@ -32,31 +33,28 @@ Column {
 
     UI_Row {
         paramText: root.isLatitude ? qsTr("Latitude") : qsTr("Longitude")
-        // The same for both rows, so that their fields line up.
+        // The same for both rows, so that their fields line up. A word longer than that
+        // ("Breitengrad") is made smaller rather than run under the fields.
         paramTextWidth: 95
+        paramLabel.fontSizeMode: Text.HorizontalFit
+        paramLabel.minimumPixelSize: 10
         rowBottomDivider: false
 
-        DmsField {
+        DmsUnitField {
             id: degrees
-            maxValue: root.isLatitude ? 90 : 180
+            unit: "°"
+            field.maxValue: root.isLatitude ? 90 : 180
         }
-        Label {
-            text: "°"
-        }
-        DmsField {
+        DmsUnitField {
             id: minutes
-            maxValue: 59
+            unit: "′"
+            field.maxValue: 59
         }
-        Label {
-            text: "′"
-        }
-        DmsField {
+        DmsUnitField {
             id: seconds
-            maxValue: 59.99
-            decimals: 2
-        }
-        Label {
-            text: "″"
+            unit: "″"
+            field.maxValue: 59.99
+            field.decimals: 2
         }
     }
     Location_SignInput {

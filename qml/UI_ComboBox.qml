@@ -11,11 +11,18 @@ import "Script/Popups.js" as Popups
 // made: rows drawn in one place took the pointer in another until it had settled (on a loaded
 // machine for long enough to pick the entry next to the one aimed at). Here the rows are laid out
 // before the list is placed, and it shows at once, in its place, and goes at once.
+//
+// A tap beside the open list only closes it. The style's list lets that press through to what
+// lies beneath, so the tap that was meant to put the list away also moved the mount from the
+// slew pad, which acts on the press, or turned a switch. Modal, the list takes every press
+// outside it; without the dimming, the page looks as before.
 ComboBox {
     id: root
 
     popup.enter: null
     popup.exit: null
+    popup.modal: true
+    popup.dim: false
     // The style draws the list's background only through its shadow, a shader that software
     // rendering lacks: there the entries would lie over the page's own text.
     popup.background: Rectangle {

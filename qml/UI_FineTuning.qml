@@ -4,11 +4,24 @@ import QtQuick.Controls.Material
 import "CommonUI"
 
 // A number field between a decrement and an increment button. The buttons only offer the next
-// number through showText, held within the validator's range; the owner decides what to show.
+// number through showText, held within the range; the owner decides what to show.
+//
+// Without a validator the field takes typed text as it stands and reads it with numberOf: a
+// number of up to `decimals` decimals, after a point or a comma (the separator of most of the
+// program's languages), from minValue to maxValue. Text it cannot read is tinted, and no number
+// is made of it. A validator would drop the keys it refuses one by one, and "6.5" typed into a
+// field of whole numbers became 65.
 TextField {
     id: root
 
     property real adjParam: 0
+    property int decimals: 0
+    property real minValue: validator && validator.bottom !== undefined ? validator.bottom
+                                                                        : -Number.MAX_VALUE
+    property real maxValue: validator && validator.top !== undefined ? validator.top
+                                                                     : Number.MAX_VALUE
+    // Text that is no number the field takes; empty and a lone minus are still being typed.
+    readonly property bool refused: text !== "" && text !== "-" && numberOf(text) === undefined
 
     signal showText(real value)
 
@@ -17,17 +30,27 @@ TextField {
         readonly property bool isNight: inj_nightManager.isNight
     }
 
+    // The number the text reads as, or undefined where it is none the field takes.
+    function numberOf(text) {
+        const shape = decimals > 0 ? new RegExp("^-?(\\d+([.,]\\d{0," + decimals + "})?|[.,]\\d{1,"
+                                                + decimals + "})$")
+                                   : /^-?\d+$/
+        const trimmed = text.trim()
+        if (!shape.test(trimmed))
+            return undefined
+        const value = Number(trimmed.replace(",", "."))
+        return value >= minValue && value <= maxValue ? value : undefined
+    }
+
     function _offer(direction) {
-        let current = parseFloat(text)
+        let current = numberOf(text)
+        if (current === undefined)
+            current = parseFloat(text.replace(",", "."))
         if (isNaN(current))
             current = 0
         // Rounded so that repeated decimal steps do not collect binary noise.
-        let next = Number((current + direction * adjParam).toFixed(10))
-        if (validator && validator.bottom !== undefined)
-            next = Math.max(validator.bottom, next)
-        if (validator && validator.top !== undefined)
-            next = Math.min(validator.top, next)
-        showText(next)
+        const next = Number((current + direction * adjParam).toFixed(10))
+        showText(Math.min(maxValue, Math.max(minValue, next)))
     }
 
     implicitWidth: Math.max(150, contentWidth + leftPadding + rightPadding)
@@ -40,6 +63,15 @@ TextField {
     background: Item {
         implicitWidth: 150
         implicitHeight: 50
+        Rectangle {
+            objectName: "refusedTint"
+            anchors.fill: parent
+            anchors.leftMargin: 40
+            anchors.rightMargin: 40
+            color: "red"
+            opacity: 0.15
+            visible: root.refused
+        }
         Rectangle {
             anchors.left: parent.left
             anchors.right: parent.right

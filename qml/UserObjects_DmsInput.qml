@@ -9,46 +9,42 @@ UI_Row {
 
     property string valType: "d"
     readonly property bool isHours: valType === "h"
-    readonly property alias firstField: first
-    readonly property alias minutesField: minutes
-    readonly property alias secondsField: seconds
+    readonly property alias firstField: first.field
+    readonly property alias minutesField: minutes.field
+    readonly property alias secondsField: seconds.field
 
     function writeToUI(deg) {
         const p = Util.angleToStringParts(deg, "s", 0)
-        first.text = p.sign + p.a
-        minutes.text = String(parseInt(p.m, 10))
-        seconds.text = String(parseInt(p.s, 10))
+        first.field.text = p.sign + p.a
+        minutes.field.text = String(parseInt(p.m, 10))
+        seconds.field.text = String(parseInt(p.s, 10))
     }
 
     // Negative whenever the first field starts with "-", so that "-0" 30′ is -0.5.
     function readFromUI() {
-        const whole = first.number()
-        const magnitude = Math.abs(whole) + minutes.number() / 60 + seconds.number() / 3600
-        return first.text.startsWith("-") ? -magnitude : magnitude
+        const whole = first.field.number()
+        const magnitude = Math.abs(whole) + minutes.field.number() / 60
+            + seconds.field.number() / 3600
+        return first.field.text.startsWith("-") ? -magnitude : magnitude
     }
 
+    // The label gives way to the fields, which keep their width (DmsField).
     paramTextWidth: 90
 
-    DmsField {
+    DmsUnitField {
         id: first
-        minValue: root.isHours ? 0 : root.valType === "a" ? -540 : -180
-        maxValue: root.isHours ? 24 : root.valType === "a" ? 540 : 180
+        unit: root.isHours ? qsTr("h") : "°"
+        field.minValue: root.isHours ? 0 : root.valType === "a" ? -540 : -180
+        field.maxValue: root.isHours ? 24 : root.valType === "a" ? 540 : 180
     }
-    Label {
-        text: root.isHours ? qsTr("h") : "°"
-    }
-    DmsField {
+    DmsUnitField {
         id: minutes
-        maxValue: 59
+        unit: root.isHours ? qsTr("m") : "′"
+        field.maxValue: 59
     }
-    Label {
-        text: root.isHours ? qsTr("m") : "′"
-    }
-    DmsField {
+    DmsUnitField {
         id: seconds
-        maxValue: 59
-    }
-    Label {
-        text: root.isHours ? qsTr("s") : "″"
+        unit: root.isHours ? qsTr("s") : "″"
+        field.maxValue: 59
     }
 }

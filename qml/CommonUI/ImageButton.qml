@@ -105,6 +105,9 @@ Rectangle {
         minimumTouchPoints: 1
         maximumTouchPoints: 1
         mouseEnabled: true
+        // A point declared here is reused for every press; the ones the area makes itself for a
+        // mouse press are never freed.
+        touchPoints: [TouchPoint {}]
         onPressed: {
             pressed = true
             root.pressed()

@@ -13,12 +13,9 @@ Page {
         readonly property var catalogSettings: inj_catalogSettings
     }
 
-    // The field's text as a magnitude: empty reads as 0, no number (a lone minus) as nothing.
-    function magnitudeOf(text) {
-        if (text === "")
-            return 0
-        const value = Number(text)
-        return isNaN(value) ? undefined : value
+    // The field's text as a magnitude: empty reads as 0, text that is no magnitude as nothing.
+    function magnitudeOf(field, text) {
+        return text === "" ? 0 : field.numberOf(text)
     }
 
     background: Pane {}
@@ -28,19 +25,33 @@ Page {
         property string setting
         property alias field: field
         enabled: _m.catalogSettings.enableVmagFilter
+        // Typed, a magnitude has one decimal, as shown. Text the field cannot take is tinted and
+        // puts back the magnitude from before the typing, so that the numbers passed on the way
+        // ("10" of "100") are not kept; on leaving, the field shows the magnitude kept.
         UI_FineTuning {
             id: field
+            property real before: 0
             adjParam: 0.2
-            validator: IntValidator {
-                bottom: -99
-                top: 99
-            }
+            decimals: 1
+            minValue: -99
+            maxValue: 99
             Component.onCompleted: text = _m.catalogSettings[row.setting].toFixed(1)
             onShowText: value => text = value.toFixed(1)
             onTextChanged: {
-                const value = root.magnitudeOf(text)
+                const value = root.magnitudeOf(field, text)
                 if (value !== undefined)
                     _m.catalogSettings[row.setting] = value
+                else if (activeFocus && text !== "-")
+                    _m.catalogSettings[row.setting] = before
+            }
+            onActiveFocusChanged: {
+                if (activeFocus) {
+                    before = _m.catalogSettings[row.setting]
+                    return
+                }
+                if (text !== "" && numberOf(text) === undefined)
+                    _m.catalogSettings[row.setting] = before
+                text = _m.catalogSettings[row.setting].toFixed(1)
             }
         }
     }

@@ -53,6 +53,10 @@ Item {
         font.pixelSize: 18
         font.bold: true
         wrapMode: Text.WordWrap
+        // A word longer than the room beside the buttons makes the font smaller instead.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 10
+        minimumPointSize: 7
         horizontalAlignment: _m.centringMargin >= 0 ? Text.AlignLeft : Text.AlignHCenter
         color: _m.isNight ? "red" : "#dd000000"
     }

@@ -63,6 +63,11 @@ Pane {
             visible: root.paramText !== ""
             text: root.paramText
             wrapMode: Text.WordWrap
+            // A word longer than the label's width makes the font smaller rather than running
+            // under the row's controls.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
+            minimumPointSize: 7
             Layout.preferredWidth: root.paramTextWidth >= 0 ? root._labelWidth : implicitWidth
             Layout.maximumWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6
             Layout.alignment: Qt.AlignVCenter

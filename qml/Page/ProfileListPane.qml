@@ -79,17 +79,21 @@ ColumnLayout {
 
     Rectangle {
         Layout.fillWidth: true
-        implicitHeight: Math.max(48, toolbarLabel.implicitHeight + 8)
+        implicitHeight: Math.max(48, toolbar.implicitHeight)
         color: "transparent"
         enabled: root.paneEditEnabled
 
-        RowLayout {
+        GridLayout {
+            id: toolbar
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 4
-            spacing: 0
+            columnSpacing: 0
+            rowSpacing: 0
+            columns: buttons.implicitWidth > width * 2 / 3 ? 1 : 2
 
-            // Takes a second line where the language needs it, beside the buttons.
+            // Takes a second line where the language needs it, beside the buttons, or a line of
+            // its own above them where they leave it less than a third of the bar.
             Label {
                 id: toolbarLabel
                 Layout.fillWidth: true
@@ -97,56 +101,66 @@ ColumnLayout {
                 color: _m.textColor
                 font.bold: true
                 wrapMode: Text.WordWrap
+                // A word longer than its room makes the font smaller.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 9
+                minimumPointSize: 7
                 maximumLineCount: 2
                 elide: Text.ElideRight
             }
-            ToolButton {
-                objectName: "saveButton"
-                visible: !root.editMode
-                text: root.saveButtonText
-                onClicked: root.requestSaveProfile()
-            }
-            ToolButton {
-                objectName: "editButton"
-                visible: !root.editMode
-                text: qsTr("Edit")
-                onClicked: {
-                    _m.keepIndex = 0
-                    list.currentIndex = 0
-                    root.editMode = true
+            RowLayout {
+                id: buttons
+                Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+                spacing: 0
+
+                ToolButton {
+                    objectName: "saveButton"
+                    visible: !root.editMode
+                    text: root.saveButtonText
+                    onClicked: root.requestSaveProfile()
                 }
-            }
-            ImageButton {
-                objectName: "upButton"
-                visible: root.editMode
-                enabled: list.currentIndex > 0
-                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
-                hasPressedColor: false
-                implicitWidth: 40
-                implicitHeight: 40
-                iconSource: "qrc:/icons/app/20x20/arrow_up.png"
-                iconWidth: 20
-                iconHeight: 20
-                onClicked: root.moveCurrent(-1)
-            }
-            ImageButton {
-                objectName: "downButton"
-                visible: root.editMode
-                enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
-                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
-                hasPressedColor: false
-                implicitWidth: 40
-                implicitHeight: 40
-                iconSource: "qrc:/icons/app/20x20/arrow_down.png"
-                iconWidth: 20
-                iconHeight: 20
-                onClicked: root.moveCurrent(1)
-            }
-            ToolButton {
-                objectName: "doneButton"
-                visible: root.editMode
-                text: qsTr("Done")
-                onClicked: root.editMode = false
+                ToolButton {
+                    objectName: "editButton"
+                    visible: !root.editMode
+                    text: qsTr("Edit")
+                    onClicked: {
+                        _m.keepIndex = 0
+                        list.currentIndex = 0
+                        root.editMode = true
+                    }
+                }
+                ImageButton {
+                    objectName: "upButton"
+                    visible: root.editMode
+                    enabled: list.currentIndex > 0
+                    opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                    hasPressedColor: false
+                    implicitWidth: 40
+                    implicitHeight: 40
+                    iconSource: "qrc:/icons/app/20x20/arrow_up.png"
+                    iconWidth: 20
+                    iconHeight: 20
+                    onClicked: root.moveCurrent(-1)
+                }
+                ImageButton {
+                    objectName: "downButton"
+                    visible: root.editMode
+                    enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
+                    opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                    hasPressedColor: false
+                    implicitWidth: 40
+                    implicitHeight: 40
+                    iconSource: "qrc:/icons/app/20x20/arrow_down.png"
+                    iconWidth: 20
+                    iconHeight: 20
+                    onClicked: root.moveCurrent(1)
+                }
+                ToolButton {
+                    objectName: "doneButton"
+                    visible: root.editMode
+                    text: qsTr("Done")
+                    onClicked: root.editMode = false
+                }
             }
         }
     }

@@ -64,7 +64,7 @@ Page {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.fillHeight: false
                 Layout.fillWidth: false
-                Layout.preferredWidth: implicitWidth
+                Layout.preferredWidth: Math.min(root.width - 20, implicitWidth * 1.6)
                 Layout.preferredHeight: Math.min(implicitHeight, Math.max(80, root.height * 0.3))
                 onClicked: _m.stackView.push(root.namedDsoPage)
             }

@@ -85,82 +85,87 @@ ColumnLayout {
 
         GridLayout {
             id: toolbar
+            readonly property real buttonsWidth: root.editMode
+                ? upButton.implicitWidth + downButton.implicitWidth + doneButton.implicitWidth
+                : saveButton.implicitWidth + editButton.implicitWidth
+            readonly property bool narrow: buttonsWidth > width * 2 / 3
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 4
             columnSpacing: 0
             rowSpacing: 0
-            columns: buttons.implicitWidth > width * 2 / 3 ? 1 : 2
+            // The label and the buttons of the mode, with the filler on a row of their own.
+            columns: 1 + (root.editMode ? 3 : 2) + (narrow ? 1 : 0)
 
-            // Takes a second line where the language needs it, beside the buttons, or a line of
-            // its own above them where they leave it less than a third of the bar.
-            Label {
+            // Takes a second line where the language needs it, beside the buttons, or the whole
+            // first row, above them, where they leave it less than a third of the bar.
+            UI_WordFitLabel {
                 id: toolbarLabel
                 Layout.fillWidth: true
+                Layout.columnSpan: toolbar.narrow ? toolbar.columns : 1
                 text: root.toolbarText
                 color: _m.textColor
-                font.bold: true
-                wrapMode: Text.WordWrap
-                // A word longer than its room makes the font smaller.
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 9
-                minimumPointSize: 7
+                bold: true
                 maximumLineCount: 2
                 elide: Text.ElideRight
             }
-            RowLayout {
-                id: buttons
-                Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
-                spacing: 0
-
-                ToolButton {
-                    objectName: "saveButton"
-                    visible: !root.editMode
-                    text: root.saveButtonText
-                    onClicked: root.requestSaveProfile()
+            // Keeps the buttons at the right on their own row.
+            Item {
+                visible: toolbar.narrow
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                id: saveButton
+                objectName: "saveButton"
+                visible: !root.editMode
+                text: root.saveButtonText
+                onClicked: root.requestSaveProfile()
+            }
+            ToolButton {
+                id: editButton
+                objectName: "editButton"
+                visible: !root.editMode
+                text: qsTr("Edit")
+                onClicked: {
+                    _m.keepIndex = 0
+                    list.currentIndex = 0
+                    root.editMode = true
                 }
-                ToolButton {
-                    objectName: "editButton"
-                    visible: !root.editMode
-                    text: qsTr("Edit")
-                    onClicked: {
-                        _m.keepIndex = 0
-                        list.currentIndex = 0
-                        root.editMode = true
-                    }
-                }
-                ImageButton {
-                    objectName: "upButton"
-                    visible: root.editMode
-                    enabled: list.currentIndex > 0
-                    opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
-                    hasPressedColor: false
-                    implicitWidth: 40
-                    implicitHeight: 40
-                    iconSource: "qrc:/icons/app/20x20/arrow_up.png"
-                    iconWidth: 20
-                    iconHeight: 20
-                    onClicked: root.moveCurrent(-1)
-                }
-                ImageButton {
-                    objectName: "downButton"
-                    visible: root.editMode
-                    enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
-                    opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
-                    hasPressedColor: false
-                    implicitWidth: 40
-                    implicitHeight: 40
-                    iconSource: "qrc:/icons/app/20x20/arrow_down.png"
-                    iconWidth: 20
-                    iconHeight: 20
-                    onClicked: root.moveCurrent(1)
-                }
-                ToolButton {
-                    objectName: "doneButton"
-                    visible: root.editMode
-                    text: qsTr("Done")
-                    onClicked: root.editMode = false
-                }
+            }
+            ImageButton {
+                id: upButton
+                objectName: "upButton"
+                visible: root.editMode
+                enabled: list.currentIndex > 0
+                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                hasPressedColor: false
+                implicitWidth: 40
+                implicitHeight: 40
+                iconSource: "qrc:/icons/app/20x20/arrow_up.png"
+                iconWidth: 20
+                iconHeight: 20
+                onClicked: root.moveCurrent(-1)
+            }
+            ImageButton {
+                id: downButton
+                objectName: "downButton"
+                visible: root.editMode
+                enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
+                opacity: root.dimDisabledArrows && !enabled ? 0.2 : 1
+                hasPressedColor: false
+                implicitWidth: 40
+                implicitHeight: 40
+                iconSource: "qrc:/icons/app/20x20/arrow_down.png"
+                iconWidth: 20
+                iconHeight: 20
+                onClicked: root.moveCurrent(1)
+            }
+            ToolButton {
+                id: doneButton
+                objectName: "doneButton"
+                visible: root.editMode
+                text: qsTr("Done")
+                onClicked: root.editMode = false
             }
         }
     }

@@ -25,7 +25,8 @@ Item {
     }
 
     width: parent ? parent.width : implicitWidth
-    implicitHeight: Math.max(48, titleLabel.implicitHeight + 16)
+    // Tall enough for the title's lines as wrapped.
+    implicitHeight: Math.max(48, titleLabel.contentHeight + 16)
 
     ImageButton {
         id: backButton

@@ -495,8 +495,9 @@ public:
         return list;
     }
 
-    // Texts that overlap another text or a control they are not part of, and texts, controls and
-    // scrolling views that run under the window's header or footer (the slew pad). Only the
+    // Texts that overlap another text or a control they are not part of or run past the window's
+    // edge, and texts, controls and scrolling views that run under a header or footer (the
+    // window's footer is the slew pad). Only the
     // topmost popup is judged while one is open: it covers what lies beneath. The items of
     // skipped (e.g. the toasts, which float above everything on purpose) are left out. Each
     // finding is {kind, first, firstArea, second, secondArea}: the two by their paths and texts,
@@ -529,7 +530,9 @@ public:
         }
         QList<Piece> pieces;
         QList<Occluder> occluders;
-        collectPieces(topPopup ? topPopup : root, window, skip, pieces, occluders, bars);
+        // Collected unbounded, so that what runs past the window's edge shows.
+        const QRectF everywhere(-1e6, -1e6, 2e6, 2e6);
+        collectPieces(topPopup ? topPopup : root, everywhere, skip, pieces, occluders, bars);
 
         QVariantList found;
         auto report = [&found](const QString& kind, const Piece& a, const QString& b,
@@ -556,6 +559,14 @@ public:
                     !isAncestor(p.item, o.item))
                     p.rect = uncovered(p.rect, o.rect);
             }
+        }
+        for (Piece& p : pieces) {
+            const QRectF inside = p.rect & window;
+            if (p.text && !inside.isEmpty() &&
+                (inside.width() < p.rect.width() - 2 || inside.height() < p.rect.height() - 2))
+                report(QStringLiteral("cut off by the window's edge"), p, QStringLiteral("window"),
+                       window);
+            p.rect = inside;
         }
         pieces.removeIf([](const Piece& p) { return p.rect.width() <= 1 || p.rect.height() <= 1; });
         for (qsizetype i = 0; i < pieces.size(); ++i) {

@@ -25,16 +25,30 @@ Page {
         anchors.margins: 5
         spacing: 5
 
-        RowLayout {
-            Layout.alignment: Qt.AlignRight
+        // At the right, Clear below Copy where the two do not fit on a line; a button wider than
+        // the page gives up some of its padding, then cuts its text short.
+        GridLayout {
+            id: buttons
+            Layout.fillWidth: true
+            columns: copyButton.implicitWidth + clearButton.implicitWidth + columnSpacing
+                     <= width ? 2 : 1
+            columnSpacing: 5
+            rowSpacing: 0
             Button {
                 id: copyButton
                 objectName: "copy"
+                Layout.alignment: Qt.AlignRight
+                Layout.fillWidth: buttons.columns === 2
+                Layout.maximumWidth: Math.min(implicitWidth, buttons.width)
+                leftPadding: buttons.columns === 2 ? horizontalPadding : 2
+                rightPadding: leftPadding
                 text: qsTr("Copy to Clipboard")
                 onClicked: _m.logPage.copyToClipboard()
             }
             Button {
+                id: clearButton
                 objectName: "clear"
+                Layout.alignment: Qt.AlignRight
                 text: qsTr("Clear")
                 onClicked: {
                     _m.logPage.clearLog()
@@ -42,11 +56,19 @@ Page {
                 }
             }
         }
-        ScrollView {
+        // The lines wrap at the page's width; only the height scrolls.
+        Flickable {
+            id: logView
             Layout.fillWidth: true
             Layout.fillHeight: true
+            contentWidth: width
+            contentHeight: logText.height
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
             TextArea {
                 id: logText
+                width: logView.width
                 objectName: "logText"
                 readOnly: true
                 selectByMouse: true

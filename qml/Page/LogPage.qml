@@ -25,21 +25,22 @@ Page {
         anchors.margins: 5
         spacing: 5
 
-        // At the right, Clear below Copy where the two do not fit on a line; a button wider than
-        // the page gives up some of its padding, then cuts its text short.
+        // At the right, Clear below Copy where the two do not fit on a line; Copy then takes the
+        // page's width and gives up most of its padding, then cuts its text short.
         GridLayout {
             id: buttons
-            Layout.fillWidth: true
-            columns: copyButton.implicitWidth + clearButton.implicitWidth + columnSpacing
-                     <= width ? 2 : 1
+            Layout.alignment: Qt.AlignRight
+            Layout.fillWidth: columns === 1
+            // Measured with Copy's own padding, which it gives up only on a line of its own.
+            columns: copyButton.implicitContentWidth + 2 * copyButton.horizontalPadding
+                     + clearButton.implicitWidth + columnSpacing <= root.width - 10 ? 2 : 1
             columnSpacing: 5
             rowSpacing: 0
             Button {
                 id: copyButton
                 objectName: "copy"
                 Layout.alignment: Qt.AlignRight
-                Layout.fillWidth: buttons.columns === 2
-                Layout.maximumWidth: Math.min(implicitWidth, buttons.width)
+                Layout.fillWidth: buttons.columns === 1
                 leftPadding: buttons.columns === 2 ? horizontalPadding : 2
                 rightPadding: leftPadding
                 text: qsTr("Copy to Clipboard")

@@ -10,7 +10,9 @@ QtObject {
         "UtilityMenu", "UserObjectsMenu", "SettingsMenu", "AdvancedMenu", "HibernatePage",
         "PpecPage", "AdvancedPage", "ConnectSettingsPage", "UserInterfacePage",
         ["AdvancedMenu", "cameraControl"], ["UserObjectsMenu", "celestialObjects"],
-        ["UserObjectsMenu", "terrestrialObjects"], ["StarMenu", "namedStar"]]
+        ["UserObjectsMenu", "terrestrialObjects"], ["StarMenu", "namedStar"],
+        ["AdvancedMenu", "log"], ["AdvancedMenu", "autoHome"], "AlignWithSyncPage",
+        "WifiConfigPage"]
 
     function scrollable(item) {
         return Find.held(item, o => o.contentHeight !== undefined && o.flick !== undefined

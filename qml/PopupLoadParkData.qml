@@ -20,6 +20,8 @@ UI_Dialog {
         close()
     }
 
+    // As wide as the message wants, but never wider than the window.
+    width: Math.min(parent ? parent.width - 20 : 300, 320)
     modal: true
     // Escape reaches a popup that has the focus.
     focus: true
@@ -41,24 +43,29 @@ UI_Dialog {
 
     contentItem: ColumnLayout {
         Label {
-            Layout.preferredWidth: 240
+            Layout.fillWidth: true
             text: qsTr("Hibernate data present. Restore state to mount?")
             wrapMode: Text.WordWrap
         }
     }
 
-    footer: DialogButtonBox {
-        Button {
-            objectName: "clearButton"
-            flat: true
-            text: qsTr("Clear Data")
-            onClicked: root.answer(ParkDataLoadOption.Discard)
-        }
+    // Restore at the right, Clear Data beside it, or below it where both do not fit on a line.
+    footer: Flow {
+        layoutDirection: Qt.RightToLeft
+        padding: 8
+        spacing: 8
+
         Button {
             objectName: "restoreButton"
             flat: true
             text: qsTr("Restore")
             onClicked: root.answer(ParkDataLoadOption.Load)
+        }
+        Button {
+            objectName: "clearButton"
+            flat: true
+            text: qsTr("Clear Data")
+            onClicked: root.answer(ParkDataLoadOption.Discard)
         }
     }
 }

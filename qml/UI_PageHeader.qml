@@ -17,13 +17,16 @@ Item {
     QtObject {
         id: _m
         readonly property bool isNight: inj_nightManager.isNight
-        // The left margin that centres the title on the whole bar; negative when it cannot be.
-        readonly property real centringMargin: root.width / 2 - backButton.width - root.spacing
-            - titleLabel.implicitWidth / 2
+        // The left margin that centres the title on the whole bar; negative when it cannot be,
+        // on one line clear of the back button and of the buttons at the right.
+        readonly property real centringMargin: titleLabel.implicitWidth / 2 <= root.width / 2
+            - Math.max(backButton.width, rightSlot.width) - 2 * root.spacing
+            ? root.width / 2 - backButton.width - root.spacing - titleLabel.implicitWidth / 2 : -1
     }
 
     width: parent ? parent.width : implicitWidth
-    implicitHeight: Math.max(48, titleLabel.implicitHeight + 16)
+    // Tall enough for the title's lines as wrapped.
+    implicitHeight: Math.max(48, titleLabel.contentHeight + 16)
 
     ImageButton {
         id: backButton
@@ -42,7 +45,8 @@ Item {
         }
     }
 
-    Label {
+    // A word longer than the room beside the buttons makes the font smaller instead.
+    UI_WordFitLabel {
         id: titleLabel
         anchors.left: backButton.right
         anchors.right: rightSlot.left
@@ -50,9 +54,10 @@ Item {
         anchors.rightMargin: root.spacing
         anchors.verticalCenter: parent.verticalCenter
         text: root.title
-        font.pixelSize: 18
-        font.bold: true
-        wrapMode: Text.WordWrap
+        basePixelSize: 18
+        bold: true
+        // Without the centring margin, which follows the text's own width.
+        roomWidth: rightSlot.x - backButton.x - backButton.width - 2 * root.spacing
         horizontalAlignment: _m.centringMargin >= 0 ? Text.AlignLeft : Text.AlignHCenter
         color: _m.isNight ? "red" : "#dd000000"
     }

@@ -58,11 +58,13 @@ Pane {
         anchors.rightMargin: 10
         spacing: 10
 
-        Label {
+        // A word longer than the label's width makes the font smaller rather than running
+        // under the row's controls.
+        UI_WordFitLabel {
             id: label
             visible: root.paramText !== ""
             text: root.paramText
-            wrapMode: Text.WordWrap
+            roomWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6
             Layout.preferredWidth: root.paramTextWidth >= 0 ? root._labelWidth : implicitWidth
             Layout.maximumWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6
             Layout.alignment: Qt.AlignVCenter

@@ -2,7 +2,7 @@
 // driver file, writing pictures of the window. Not installed.
 //
 //   quorvel_probe --driver <file.qml> --out <folder> [--settings <file>] [--first-frame]
-//                 [--language <code>] [--double-length]
+//                 [--language <code>] [--double-length] [--window-size <width>x<height>]
 //
 // --settings copies a settings file into the data folder before anything reads it; without it
 // the stored settings of the (scratch) data folder are used, as a restarted program would.
@@ -10,7 +10,8 @@
 // first frame, and ends there unless a driver is given too.
 // --language stores the language as the user's choice before anything starts, as a restarted
 // program finds it; --double-length switches the pseudo-translation on before the window is
-// created, so texts built once at creation show it too.
+// created, so texts built once at creation show it too. --window-size resizes the window once it
+// is created, before the driver starts (the window's own minimum still holds).
 //
 // A driver file is a QML object with a function steps() that returns a list of steps, run in
 // order. Each step may have, taken in this order:
@@ -29,7 +30,8 @@
 // {path, text, input, readOnly, comboText, wraps, elides, truncated (elided now), lineCount, width,
 // paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
-// cannot be typed into.
+// cannot be typed into. probe.overlaps(skipped) lists the texts that overlap another text or a
+// control they are not part of, and what runs under the header or the footer (see Probe).
 // A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
 //
 //   import QtQuick
@@ -60,6 +62,7 @@
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
 
+#include <QColor>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
@@ -74,9 +77,11 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSet>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -236,6 +241,154 @@ void collectTexts(const QQuickItem* item, QVariantList& out) {
         collectTexts(child, out);
 }
 
+// What the layout check sees of one item, in window coordinates.
+struct Piece {
+    const QQuickItem* item;
+    // The control a text belongs to (a text is not judged against it), or the control itself.
+    const QQuickItem* owner;
+    QRectF rect;
+    bool text;
+    bool control;
+    // A scrolling view: its viewport must stay clear of the header and footer.
+    bool viewport;
+};
+
+// An opaque rectangle hides what was painted before it where it lies.
+struct Occluder {
+    const QQuickItem* item;
+    QRectF rect;
+    qsizetype before;
+};
+
+bool isInteractiveControl(const QQuickItem* item) {
+    static const char* const kinds[] = {
+        "QQuickAbstractButton", "QQuickComboBox",           "QQuickSpinBox",
+        "QQuickSlider",         "QQuickRangeSlider",        "QQuickDial",
+        "QQuickTumbler",        "QQuickTextInput",          "QQuickTextEdit",
+        "QQuickMouseArea",      "QQuickMultiPointTouchArea"};
+    for (const char* kind : kinds) {
+        if (item->inherits(kind))
+            return !((item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit")) &&
+                     item->property("readOnly").toBool());
+    }
+    return false;
+}
+
+bool isAncestor(const QQuickItem* ancestor, const QQuickItem* item) {
+    for (const QQuickItem* i = item; i; i = i->parentItem()) {
+        if (i == ancestor)
+            return true;
+    }
+    return false;
+}
+
+// Visible texts and controls below item, with the area of each that can be seen: ancestors that
+// clip, and scrolling views (what lies outside a view is reached by scrolling it), cut it down.
+void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickItem*>& skipped,
+                   QList<Piece>& out, QList<Occluder>& occluders, QList<const QQuickItem*>& bars) {
+    if (!item->isVisible() || item->opacity() <= 0 || skipped.contains(item))
+        return;
+    const QRectF own = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    const bool flickable = item->inherits("QQuickFlickable");
+    const bool input = item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit");
+    if (input || item->inherits("QQuickText")) {
+        const QString text = item->property("text").toString();
+        if (!text.trimmed().isEmpty()) {
+            // The text as laid out: aligned, wrapped, shrunk to fit or running past the item.
+            QRectF painted = item->mapRectToScene(item->boundingRect());
+            // A field scrolls what is typed inside its own width.
+            if (input)
+                painted &= own;
+            painted &= clip;
+            if (!painted.isEmpty())
+                out.append({item, item, painted, true, false, false});
+        }
+    }
+    if (isInteractiveControl(item)) {
+        const QRectF seen = own & clip;
+        // A mouse or touch area that covers its parent makes the parent the control.
+        const QQuickItem* owner = item;
+        const QQuickItem* parent = item->parentItem();
+        if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
+            item->width() * item->height() >= 0.9 * parent->width() * parent->height())
+            owner = parent;
+        if (!seen.isEmpty()) {
+            bool found = false;
+            for (Piece& p : out) {
+                if (p.item == item) {
+                    p.control = true;
+                    found = true;
+                }
+            }
+            if (!found)
+                out.append({item, owner, seen, false, true, false});
+        }
+    }
+    if (flickable && !(own & clip).isEmpty())
+        out.append({item, item, own & clip, false, false, true});
+    // A page's (or popup's) header and footer lie above its content.
+    if (item->inherits("QQuickPage")) {
+        for (const char* name : {"header", "footer"}) {
+            const auto* bar = item->property(name).value<QQuickItem*>();
+            if (bar && bar->isVisible() && bar->height() > 0)
+                bars.append(bar);
+        }
+    }
+    if (item->inherits("QQuickRectangle") && item->opacity() >= 1 &&
+        item->property("color").value<QColor>().alpha() == 255 && !(own & clip).isEmpty())
+        occluders.append({item, own & clip, out.size()});
+    if (item->clip() || flickable)
+        clip &= own;
+    // In the order they are painted.
+    QList<QQuickItem*> children = item->childItems();
+    std::stable_sort(children.begin(), children.end(),
+                     [](const QQuickItem* a, const QQuickItem* b) { return a->z() < b->z(); });
+    for (const QQuickItem* child : children)
+        collectPieces(child, clip, skipped, out, occluders, bars);
+}
+
+// What an occluder leaves of a rectangle painted before it: nothing when it covers it, the rest
+// when it covers it across one whole side, the rectangle otherwise.
+QRectF uncovered(const QRectF& r, const QRectF& cover) {
+    if (!r.intersects(cover))
+        return r;
+    const bool spansHeight = cover.top() <= r.top() && cover.bottom() >= r.bottom();
+    const bool spansWidth = cover.left() <= r.left() && cover.right() >= r.right();
+    if (spansHeight && spansWidth)
+        return {};
+    QRectF rest = r;
+    if (spansHeight && cover.left() <= r.left())
+        rest.setLeft(cover.right());
+    else if (spansHeight && cover.right() >= r.right())
+        rest.setRight(cover.left());
+    else if (spansWidth && cover.top() <= r.top())
+        rest.setTop(cover.bottom());
+    else if (spansWidth && cover.bottom() >= r.bottom())
+        rest.setBottom(cover.top());
+    return rest;
+}
+
+QString describe(const Piece& p) {
+    QString text = p.item->property("text").toString().simplified();
+    if (text.size() > 40)
+        text = text.left(39) + QChar(0x2026);
+    return itemPath(p.item) + (text.isEmpty() ? QString() : " \"" + text + '"');
+}
+
+QString rectText(const QRectF& r) {
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(qRound(r.x()))
+        .arg(qRound(r.y()))
+        .arg(qRound(r.width()))
+        .arg(qRound(r.height()));
+}
+
+// Two areas overlap when they share more than a pixel each way: the line boxes of texts set one
+// below another may touch.
+bool overlapping(const QRectF& a, const QRectF& b) {
+    const QRectF common = a & b;
+    return common.width() > 1 && common.height() > 1;
+}
 } // namespace
 
 class Probe : public QObject {
@@ -342,6 +495,114 @@ public:
         return list;
     }
 
+    // Texts that overlap another text or a control they are not part of or run past the window's
+    // edge, and texts, controls and scrolling views that run under a header or footer (the
+    // window's footer is the slew pad). Only the
+    // topmost popup is judged while one is open: it covers what lies beneath. The items of
+    // skipped (e.g. the toasts, which float above everything on purpose) are left out. Each
+    // finding is {kind, first, firstArea, second, secondArea}: the two by their paths and texts,
+    // and the area of each that can be seen, as "x,y widthxheight" in the window.
+    Q_INVOKABLE QVariantList overlaps(const QVariantList& skipped) const {
+        QSet<const QQuickItem*> skip;
+        for (const QVariant& v : skipped) {
+            if (const auto* item = qobject_cast<const QQuickItem*>(v.value<QObject*>()))
+                skip.insert(item);
+        }
+        const QQuickItem* root = m_window->contentItem();
+        const QQuickItem* topPopup = nullptr;
+        for (const QQuickItem* child : root->childItems()) {
+            if (!child->inherits("QQuickOverlay"))
+                continue;
+            for (const QQuickItem* item : child->childItems()) {
+                if (item->inherits("QQuickPopupItem") && item->isVisible() && item->opacity() > 0 &&
+                    !skip.contains(item) && (!topPopup || item->z() >= topPopup->z()))
+                    topPopup = item;
+            }
+        }
+        const QRectF window(0, 0, m_window->width(), m_window->height());
+        QList<const QQuickItem*> bars;
+        if (!topPopup) {
+            for (const char* name : {"header", "footer"}) {
+                const auto* bar = m_window->property(name).value<QQuickItem*>();
+                if (bar && bar->isVisible() && bar->height() > 0)
+                    bars.append(bar);
+            }
+        }
+        QList<Piece> pieces;
+        QList<Occluder> occluders;
+        // Collected unbounded, so that what runs past the window's edge shows.
+        const QRectF everywhere(-1e6, -1e6, 2e6, 2e6);
+        collectPieces(topPopup ? topPopup : root, everywhere, skip, pieces, occluders, bars);
+
+        QVariantList found;
+        auto report = [&found](const QString& kind, const Piece& a, const QString& b,
+                               const QRectF& bArea) {
+            found.append(QVariantMap{{"kind", kind},
+                                     {"first", describe(a)},
+                                     {"firstArea", rectText(a.rect)},
+                                     {"second", b},
+                                     {"secondArea", rectText(bArea)}});
+        };
+        // The innermost header or footer an item lies in.
+        auto barOf = [&bars](const QQuickItem* item) -> const QQuickItem* {
+            for (const QQuickItem* i = item; i; i = i->parentItem()) {
+                if (bars.contains(i))
+                    return i;
+            }
+            return nullptr;
+        };
+        // The header and footer lie above the page: what runs under them is a finding, not hidden.
+        for (const Occluder& o : occluders) {
+            for (qsizetype i = 0; i < o.before; ++i) {
+                Piece& p = pieces[i];
+                if (barOf(p.item) == barOf(o.item) && !isAncestor(o.item, p.item) &&
+                    !isAncestor(p.item, o.item))
+                    p.rect = uncovered(p.rect, o.rect);
+            }
+        }
+        for (Piece& p : pieces) {
+            const QRectF inside = p.rect & window;
+            if (p.text && !inside.isEmpty() &&
+                (inside.width() < p.rect.width() - 2 || inside.height() < p.rect.height() - 2))
+                report(QStringLiteral("cut off by the window's edge"), p, QStringLiteral("window"),
+                       window);
+            p.rect = inside;
+        }
+        pieces.removeIf([](const Piece& p) { return p.rect.width() <= 1 || p.rect.height() <= 1; });
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            const Piece& a = pieces[i];
+            const QQuickItem* aBar = barOf(a.item);
+            for (const QQuickItem* bar : bars) {
+                const QRectF area =
+                    bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height())) & window;
+                if (!isAncestor(bar, a.item) && overlapping(a.rect, area))
+                    report(QStringLiteral("under a header or footer"), a, itemPath(bar), area);
+            }
+            for (qsizetype j = i + 1; j < pieces.size(); ++j) {
+                const Piece& b = pieces[j];
+                if ((!a.text && !b.text) || barOf(b.item) != aBar || !overlapping(a.rect, b.rect))
+                    continue;
+                // A text inside a control is part of it, and so is a text inside another item
+                // of the pair (a field's placeholder).
+                if (isAncestor(a.item, b.item) || isAncestor(b.item, a.item) ||
+                    (b.control && isAncestor(b.owner, a.item)) ||
+                    (a.control && isAncestor(a.owner, b.item)))
+                    continue;
+                const bool twoTexts = a.text && b.text;
+                if (!twoTexts && !((a.text && b.control) || (b.text && a.control)))
+                    continue;
+                const Piece& text = a.text ? a : b;
+                const Piece& other = a.text ? b : a;
+                // A tile's mouse and touch areas are one control: named once, by the tile.
+                report(twoTexts ? QStringLiteral("text over text")
+                                : QStringLiteral("text over a control"),
+                       text, describe(twoTexts ? other : Piece{other.owner, other.owner}),
+                       other.rect);
+            }
+        }
+        return found;
+    }
+
     Q_INVOKABLE void fail(const QString& why) {
         qWarning("probe failed: %s", qPrintable(why));
         m_failed = true;
@@ -380,6 +641,7 @@ int main(int argc, char** argv) {
     parser.addOption({"first-frame", "Print the time to the first frame."});
     parser.addOption({"language", "Language to start in.", "code"});
     parser.addOption({"double-length", "Start with the pseudo-translation on."});
+    parser.addOption({"window-size", "Window size to start at.", "WIDTHxHEIGHT"});
     parser.process(app);
     const bool firstFrame = parser.isSet("first-frame");
     if (!parser.isSet("driver") && !firstFrame) {
@@ -433,6 +695,17 @@ int main(int argc, char** argv) {
                        : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     if (!window)
         return -1;
+
+    if (parser.isSet("window-size")) {
+        const QStringList size = parser.value("window-size").split('x');
+        const int width = size.value(0).toInt();
+        const int height = size.value(1).toInt();
+        if (size.size() != 2 || width <= 0 || height <= 0) {
+            qWarning("probe: --window-size takes <width>x<height>");
+            return 2;
+        }
+        window->resize(width, height);
+    }
 
     if (firstFrame) {
         QObject::connect(

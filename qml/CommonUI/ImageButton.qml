@@ -33,15 +33,19 @@ Rectangle {
 
     color: !hasPressedColor ? "transparent" : down ? Qt.rgba(112 / 255, 112 / 255, 112 / 255, 1) : _idleColor()
 
+    // A label under the icon has the room the icon leaves in the tile, with three lines at the
+    // label's own size when the tile is tall enough; in a short tile the icon gives way down to
+    // under half the tile, then the label's font gets smaller (down to minimumPixelSize), so that
+    // it never runs past the tile onto what lies below.
+    readonly property real labelGap: 6
+    readonly property real labelRoom: 3 * Math.ceil(fontPixelSize * 1.25)
+    readonly property real minimumPixelSize: 8
+
     Item {
         id: content
         objectName: "tileContent"
-        // Tall enough for a label that runs below a short tile: the night overlay draws only
-        // what lies inside it, and would cut the label's lower edge off.
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.top: parent.top
-        height: root.textUnderIcon ? Math.max(root.height, label.y + label.height) : root.height
+        // The night overlay draws only what lies inside it: the label must lie inside too.
+        anchors.fill: parent
         visible: !_m.isNight
 
         Item {
@@ -49,7 +53,10 @@ Rectangle {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: parent.top
-            height: root.textUnderIcon ? root.height / 2 : root.height
+            height: root.textUnderIcon
+                    ? Math.min(root.iconHeight, Math.max(root.height * 0.45,
+                                                         root.height - root.labelRoom - root.labelGap))
+                    : root.height
 
             Image {
                 anchors.centerIn: parent
@@ -69,11 +76,13 @@ Rectangle {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.top: root.textUnderIcon ? iconArea.bottom : parent.top
-            anchors.topMargin: root.textUnderIcon ? 20 : 0
-            anchors.bottom: root.textUnderIcon ? undefined : parent.bottom
+            anchors.topMargin: root.textUnderIcon ? root.labelGap : 0
+            anchors.bottom: parent.bottom
             text: root.text
             font.pixelSize: root.fontPixelSize
             wrapMode: Text.WordWrap
+            fontSizeMode: root.textUnderIcon ? Text.Fit : Text.FixedSize
+            minimumPixelSize: root.minimumPixelSize
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: root.textUnderIcon ? Text.AlignTop : Text.AlignVCenter
             color: "#dd000000"

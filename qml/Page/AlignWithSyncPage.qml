@@ -47,6 +47,8 @@ Page {
             rowBottomDivider: false
             Label {
                 anchors.verticalCenter: parent.verticalCenter
+                width: parent.width
+                wrapMode: Text.WordWrap
                 text: qsTr("Waiting for Sync command...")
             }
         }

@@ -81,7 +81,9 @@ Page {
         }
         Label {
             objectName: "notSupported"
-            Layout.alignment: Qt.AlignHCenter
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
             visible: _m.connected && !_m.mount.supportsAutoHome
             text: qsTr("Auto Home not supported")
         }

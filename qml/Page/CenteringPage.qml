@@ -85,9 +85,8 @@ AlignWorkflowPage {
         }
     }
 
-    ColumnLayout {
+    UI_ScrollColumn {
         anchors.fill: parent
-        anchors.margins: 10
         spacing: 12
 
         Item {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import ".."
 import "../CommonUI"
 
 // Parks the mount where it stands or at home, so that its state survives powering it off.
@@ -28,9 +29,8 @@ Page {
         }
     }
 
-    ColumnLayout {
+    UI_ScrollColumn {
         anchors.fill: parent
-        anchors.margins: 10
         spacing: 20
 
         Label {

@@ -25,16 +25,31 @@ Page {
         anchors.margins: 5
         spacing: 5
 
-        RowLayout {
+        // At the right, Clear below Copy where the two do not fit on a line; Copy then takes the
+        // page's width and gives up most of its padding, then cuts its text short.
+        GridLayout {
+            id: buttons
             Layout.alignment: Qt.AlignRight
+            Layout.fillWidth: columns === 1
+            // Measured with Copy's own padding, which it gives up only on a line of its own.
+            columns: copyButton.implicitContentWidth + 2 * copyButton.horizontalPadding
+                     + clearButton.implicitWidth + columnSpacing <= root.width - 10 ? 2 : 1
+            columnSpacing: 5
+            rowSpacing: 0
             Button {
                 id: copyButton
                 objectName: "copy"
+                Layout.alignment: Qt.AlignRight
+                Layout.fillWidth: buttons.columns === 1
+                leftPadding: buttons.columns === 2 ? horizontalPadding : 2
+                rightPadding: leftPadding
                 text: qsTr("Copy to Clipboard")
                 onClicked: _m.logPage.copyToClipboard()
             }
             Button {
+                id: clearButton
                 objectName: "clear"
+                Layout.alignment: Qt.AlignRight
                 text: qsTr("Clear")
                 onClicked: {
                     _m.logPage.clearLog()
@@ -42,11 +57,19 @@ Page {
                 }
             }
         }
-        ScrollView {
+        // The lines wrap at the page's width; only the height scrolls.
+        Flickable {
+            id: logView
             Layout.fillWidth: true
             Layout.fillHeight: true
+            contentWidth: width
+            contentHeight: logText.height
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
             TextArea {
                 id: logText
+                width: logView.width
                 objectName: "logText"
                 readOnly: true
                 selectByMouse: true

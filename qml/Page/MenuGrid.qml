@@ -57,9 +57,10 @@ Page {
     GridLayout {
         id: grid
         anchors.top: above.bottom
+        anchors.topMargin: 6
         anchors.left: parent.left
         anchors.right: parent.right
-        height: (root.height - above.height) * Math.ceil(children.length / 3) / 3
+        height: (root.height - above.height - anchors.topMargin) * Math.ceil(children.length / 3) / 3
         rows: 3
         columns: 3
     }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import ".."
 
 // Trains the mount's periodic-error correction and shows how long the training has run.
 Page {
@@ -56,9 +57,8 @@ Page {
         onTriggered: _m.mount.updatePpecTrainingAsync()
     }
 
-    ColumnLayout {
+    UI_ScrollColumn {
         anchors.fill: parent
-        anchors.margins: 10
         spacing: 20
 
         RowLayout {
@@ -66,6 +66,7 @@ Page {
             Label {
                 Layout.fillWidth: true
                 text: qsTr("PPEC Training")
+                wrapMode: Text.WordWrap
             }
             Label {
                 objectName: "support"
@@ -80,6 +81,7 @@ Page {
             Label {
                 Layout.fillWidth: true
                 text: qsTr("Training time required")
+                wrapMode: Text.WordWrap
             }
             Label {
                 objectName: "timeRequiredValue"

@@ -79,34 +79,50 @@ ColumnLayout {
 
     Rectangle {
         Layout.fillWidth: true
-        implicitHeight: Math.max(48, toolbarLabel.implicitHeight + 8)
+        implicitHeight: Math.max(48, toolbar.implicitHeight)
         color: "transparent"
         enabled: root.paneEditEnabled
 
-        RowLayout {
+        GridLayout {
+            id: toolbar
+            readonly property real buttonsWidth: root.editMode
+                ? upButton.implicitWidth + downButton.implicitWidth + doneButton.implicitWidth
+                : saveButton.implicitWidth + editButton.implicitWidth
+            readonly property bool narrow: buttonsWidth > width * 2 / 3
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 4
-            spacing: 0
+            columnSpacing: 0
+            rowSpacing: 0
+            // The label and the buttons of the mode, with the filler on a row of their own.
+            columns: 1 + (root.editMode ? 3 : 2) + (narrow ? 1 : 0)
 
-            // Takes a second line where the language needs it, beside the buttons.
-            Label {
+            // Takes a second line where the language needs it, beside the buttons, or the whole
+            // first row, above them, where they leave it less than a third of the bar.
+            UI_WordFitLabel {
                 id: toolbarLabel
                 Layout.fillWidth: true
+                Layout.columnSpan: toolbar.narrow ? toolbar.columns : 1
                 text: root.toolbarText
                 color: _m.textColor
-                font.bold: true
-                wrapMode: Text.WordWrap
+                bold: true
                 maximumLineCount: 2
                 elide: Text.ElideRight
             }
+            // Keeps the buttons at the right on their own row.
+            Item {
+                visible: toolbar.narrow
+                Layout.fillWidth: true
+            }
             ToolButton {
+                id: saveButton
                 objectName: "saveButton"
                 visible: !root.editMode
                 text: root.saveButtonText
                 onClicked: root.requestSaveProfile()
             }
             ToolButton {
+                id: editButton
                 objectName: "editButton"
                 visible: !root.editMode
                 text: qsTr("Edit")
@@ -117,6 +133,7 @@ ColumnLayout {
                 }
             }
             ImageButton {
+                id: upButton
                 objectName: "upButton"
                 visible: root.editMode
                 enabled: list.currentIndex > 0
@@ -130,6 +147,7 @@ ColumnLayout {
                 onClicked: root.moveCurrent(-1)
             }
             ImageButton {
+                id: downButton
                 objectName: "downButton"
                 visible: root.editMode
                 enabled: list.currentIndex >= 0 && list.currentIndex < list.count - 1
@@ -143,6 +161,7 @@ ColumnLayout {
                 onClicked: root.moveCurrent(1)
             }
             ToolButton {
+                id: doneButton
                 objectName: "doneButton"
                 visible: root.editMode
                 text: qsTr("Done")

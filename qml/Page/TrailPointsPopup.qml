@@ -77,8 +77,10 @@ UI_Dialog {
         }
     }
 
-    contentItem: ColumnLayout {
+    // Scrolls where the window is too short for it above the pad.
+    contentItem: UI_ScrollColumn {
         spacing: 8
+        margins: 0
         // The platform's back key closes the dialog as "Close" does, and goes no further: it
         // would close the application.
         focus: true

@@ -118,8 +118,10 @@ Page {
         }
     }
 
-    ColumnLayout {
+    // Scrolls where the window leaves the list less than a few rows above the slew pad.
+    UI_ScrollColumn {
         anchors.fill: parent
+        margins: 0
         spacing: 0
 
         Button {
@@ -197,6 +199,7 @@ Page {
             objectName: "pane"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.minimumHeight: 200
             Layout.topMargin: 10
             toolbarText: qsTr("Objects")
             listModel: root.profileList ? root.profileList.list : []

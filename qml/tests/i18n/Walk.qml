@@ -8,13 +8,17 @@ import "../rig/Find.js" as Find
 // - translated run: no lookup stays unanswered outside the developer pages, every text that
 //   neither wraps nor elides fits its item, and no wrapped text splits a word;
 // - pseudo run (the probe's --double-length): every text on screen is bracketed by the
-//   pseudo-translation or is data; anything else is hard-coded.
+//   pseudo-translation or is data; anything else is hard-coded;
+// - layout run (layout: true, at the probe's --window-size): no text overlaps another text or a
+//   control it is not part of, and nothing runs under the header or the slew pad (see the
+//   probe's overlaps()). Each finding names the stop, the language, the window size and the two.
 // Nothing here searches for devices, downloads or opens another application: the connection
 // type stays the emulator, the comet list's Update is never pressed, help goes to a stand-in.
 QtObject {
     id: walk
 
     property bool pseudo: false
+    property bool layout: false
     property bool disconnected: true
     property bool connected: true
 
@@ -143,7 +147,26 @@ QtObject {
         return t.lineCount > t.text.split(/[\s\-\/]+/).filter(w => w.length > 0).length
     }
 
+    // Toasts float above everything on purpose.
+    function checkLayout(label) {
+        const w = probe.window
+        const where = inj_languageManager.language + " " + w.width + "x" + w.height
+        for (const o of probe.overlaps([w.inj_toaster])) {
+            const key = o.kind + " " + o.first + " " + o.second
+            if (problems[key])
+                continue
+            problems[key] = true
+            problemCount += 1
+            console.info(o.kind + ": " + label + " (" + where + ") " + o.first + " at "
+                         + o.firstArea + " / " + o.second + " at " + o.secondArea)
+        }
+    }
+
     function check(label, owner) {
+        if (layout) {
+            checkLayout(label)
+            return
+        }
         const texts = probe.texts()
         for (const t of texts) {
             if (pseudo) {
@@ -172,7 +195,7 @@ QtObject {
     }
 
     function report() {
-        if (!pseudo) {
+        if (!pseudo && !layout) {
             for (const l of probe.unanswered()) {
                 if (!untranslatedContexts.includes(l.context)
                         && !untranslatedLookups.includes(l.context + " " + l.source))

@@ -680,14 +680,15 @@ private slots:
                             "heard 2", "arrived false", "count 2", "mend", "goto C", "end",
                             "heard 3", "arrived true"},
                 QStringList{"A", "-", "B", "-", "C", "-"}, QList<int>{ok, cancel, ok});
+        // The GoTos wait for a held axis, so they are surely under way when the claim is read.
         dataRow("a claim on where the mount stands waits for the GoTo under way",
-                QStringList{"goto A", "running", "claim here", "holds false", "end", "heard 1",
-                            "holds true", "goto B", "holds false", "end", "holds false"},
+                QStringList{"hold", "goto A", "claim here", "holds false", "release", "end",
+                            "heard 1", "holds true", "goto B", "holds false", "end", "holds false"},
                 QStringList{"A", "-", "B", "-"}, QList<int>{ok, ok});
         dataRow("a claim on the next GoTo holds once that GoTo has ended",
-                QStringList{"claim next", "holds false", "goto A", "holds false", "running",
-                            "holds false", "end", "heard 1", "holds true", "goto B", "holds false",
-                            "end", "holds false"},
+                QStringList{"claim next", "holds false", "hold", "goto A", "holds false", "release",
+                            "end", "heard 1", "holds true", "goto B", "holds false", "end",
+                            "holds false"},
                 QStringList{"A", "-", "B", "-"}, QList<int>{ok, ok});
     }
     void gotoState() {

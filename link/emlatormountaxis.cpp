@@ -91,7 +91,45 @@ Nullable<bool> EmlatorMountAxis::lastDirection(AXISID axis) const {
     return state(axis).direction;
 }
 
+void EmlatorMountAxis::setMotionFault(CmdRetType_::E answer) {
+    std::lock_guard lock(m_mutex);
+    m_motionFault = answer;
+}
+
+CmdRetType_::E EmlatorMountAxis::motionFault() const {
+    std::lock_guard lock(m_mutex);
+    return m_motionFault;
+}
+
+void EmlatorMountAxis::holdReads() {
+    std::lock_guard lock(m_readGateMutex);
+    m_readsHeld = true;
+}
+
+void EmlatorMountAxis::releaseReads() {
+    {
+        std::lock_guard lock(m_readGateMutex);
+        m_readsHeld = false;
+    }
+    m_readsReleased.notify_all();
+}
+
+int EmlatorMountAxis::heldReads() const {
+    std::lock_guard lock(m_readGateMutex);
+    return m_heldReads;
+}
+
+void EmlatorMountAxis::awaitReads() {
+    std::unique_lock lock(m_readGateMutex);
+    if (!m_readsHeld)
+        return;
+    ++m_heldReads;
+    m_readsReleased.wait(lock, [this] { return !m_readsHeld; });
+    --m_heldReads;
+}
+
 CmdResp<double> EmlatorMountAxis::readPosition(AXISID axis) {
+    awaitReads();
     AxisAngleTime reading;
     {
         std::lock_guard lock(m_mutex);
@@ -103,6 +141,7 @@ CmdResp<double> EmlatorMountAxis::readPosition(AXISID axis) {
 }
 
 CmdResp<std::pair<double, double>> EmlatorMountAxis::readPositions() {
+    awaitReads();
     AxisAngleTime first, second;
     {
         std::lock_guard lock(m_mutex);
@@ -150,6 +189,8 @@ MotorStatus EmlatorMountAxis::lastStatus(AXISID axis) const {
 CmdRetType_::E EmlatorMountAxis::slewAtRate(AXISID axis, double rate) {
     if (!std::isfinite(rate))
         return CmdRetType_::Other;
+    if (const CmdRetType_::E fault = motionFault(); fault != CmdRetType_::Ok)
+        return fault;
     motionCommanded();
     const double r = std::clamp(speedFactor() * rate, -kMaxSlewRate, kMaxSlewRate);
     std::lock_guard lock(m_mutex);
@@ -169,6 +210,8 @@ CmdRetType_::E EmlatorMountAxis::slewAtRate(AXISID axis, double rate) {
 CmdRetType_::E EmlatorMountAxis::gotoPosition(AXISID axis, double target) {
     if (!std::isfinite(target))
         return CmdRetType_::Other;
+    if (const CmdRetType_::E fault = motionFault(); fault != CmdRetType_::Ok)
+        return fault;
     motionCommanded();
     std::lock_guard lock(m_mutex);
     AxisState& a = state(axis);

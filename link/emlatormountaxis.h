@@ -3,6 +3,7 @@
 #include "link/imountaxis.h"
 
 #include <array>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 
@@ -14,7 +15,8 @@ class ITCCancellable;
 class IPerMountDataBasic;
 
 // The two axes of the emulated mount. Each position is integrated from the commanded rate and the
-// injected clock, so that a GoTo takes the time a real one would.
+// injected clock, so that a GoTo takes the time a real one would. Two switches let a test make the
+// controller behave as a real one can: refuse motions, or keep a position read waiting.
 // Threads: any thread, several at once: the periodic position read and a GoTo run on different
 // threads.
 class EmlatorMountAxis : public IMountAxis {
@@ -44,6 +46,17 @@ public:
     bool supportsAutoHome() const override;
     CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) override;
     CmdRetType_::E resetHomeSensor(AXISID axis) override;
+
+    // While set to anything but Ok, every command that would start a motion (a rate slew, a GoTo)
+    // answers it and leaves the axis as it was, as a controller does whose link fails; Cancel, the
+    // answer of a command whose wait for the reply was called off, ends a GoTo there, without
+    // arriving. Ok lets motions through again.
+    void setMotionFault(CmdRetType_::E answer);
+    // While held, every position read (readStatus reads one too) waits on its caller's thread, as
+    // on a slow link, until releaseReads(); heldReads() counts the reads that wait.
+    void holdReads();
+    void releaseReads();
+    int heldReads() const;
 
     // The fastest rate slew, rad/s.
     static constexpr double kMaxSlewRate = kMaxAxisSlewRate;
@@ -77,6 +90,10 @@ private:
         bool arrived = false;
     };
 
+    CmdRetType_::E motionFault() const;
+    // Returns once reads are no longer held.
+    void awaitReads();
+
     // All of these run with m_mutex held.
     Current currentLocked(const AxisState& a, int64_t now) const;
     void holdLocked(AxisState& a, double position);
@@ -98,6 +115,13 @@ private:
     mutable std::mutex m_mutex;
     bool m_initialized = false;
     std::array<AxisState, 2> m_axes;
+    CmdRetType_::E m_motionFault = CmdRetType_::Ok;
+
+    // Guards the two below; never taken with m_mutex held.
+    mutable std::mutex m_readGateMutex;
+    std::condition_variable m_readsReleased;
+    bool m_readsHeld = false;
+    int m_heldReads = 0;
 };
 
 } // namespace Ko

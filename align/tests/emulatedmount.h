@@ -31,12 +31,18 @@ struct EmulatedMount : MountControlRig {
     }
     ~EmulatedMount() {
         // The mount's task threads report to the holder: let them come to rest first.
+        comeToRest();
+        holder->disconnect();
+        QCoreApplication::processEvents();
+    }
+
+    // Stops the mount, tracking too, and waits until it stands still.
+    void comeToRest() {
+        mendAxes();
         mount->setTrackingEnabled(false);
         mount->abortSlewAsync();
         [[maybe_unused]] const bool rest = QTest::qWaitFor(
             [this] { return !mount->realTracking() && !mount->slewToTarget().hasValue(); }, 10000);
-        holder->disconnect();
-        QCoreApplication::processEvents();
     }
 };
 

@@ -8,6 +8,7 @@
 #include "align/centeringuistub.h"
 #include "align/instructionstepuistub.h"
 #include "align/polaraligner.h"
+#include "base/backgroundwork.h"
 #include "emulatedmount.h"
 #include "mount/imount.h"
 #include "mount/slewingcontrol.h"
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <chrono>
 #include <memory>
 #include <mutex>
 
@@ -62,6 +64,13 @@ struct MountRig : EmulatedMount {
         : EmulatedMount(scratchFolder, mode), truth{mode, kRigLatitude} {
         // The test's own solving goes through the routines' solver.
         aligner = align.aligner;
+    }
+    ~MountRig() {
+        // A measuring job, or a task thread that reports a GoTo's end to a routine, may hold a
+        // routine last, and a routine holds its pages' stubs: both end before the services go,
+        // so that these go on this thread.
+        comeToRest();
+        [[maybe_unused]] const bool ended = finishBackgroundWork(std::chrono::seconds(10));
     }
 
     AstroObj star(const std::string& name, float vmag, double haDeg, double decDeg) const {

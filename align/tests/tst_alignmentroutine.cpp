@@ -10,6 +10,7 @@
 #include "base/tests/logcapture.h"
 #include "base/tests/queuedspy.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -230,61 +231,110 @@ private slots:
     }
 
     // A centring belongs to where its step left the mount: the GoTo to the star, or the mount as
-    // it stood when the user was asked to point it by hand. A client that sends the mount
-    // elsewhere meanwhile closes the page with a word why, and the press that still reaches the
-    // run measures nothing: the model stays as it was, and the run goes no further. Without the
-    // other GoTo the same press aligns on the star.
+    // it stood when the user was asked to point it by hand. Another GoTo (a client that sends the
+    // mount elsewhere) drops the centring: after the page has shown, it closes the page with a
+    // word why; while the axes are read for the press, the reading is not recorded; under way
+    // when the user begins pointing by hand, it shows no page. Either way the press that still
+    // reaches the run records nothing and says why: the model stays as it was, or, when the run
+    // had already set it aside to sync the mount on a star centred by hand, holds no star.
+    // Without the other GoTo the same press aligns on the star.
+    // other: "none", "after the page", "during the read" or "under way"; stored: the model's
+    // stars at the end.
     void anotherGotoDropsTheCentring_data() {
         QTest::addColumn<AlignmentType_::E>("type");
         QTest::addColumn<QStringList>("picks");
-        QTest::addColumn<bool>("sentElsewhere");
-        dataRow("GoTo to the star", AlignmentType_::Star1, QStringList{"Alpha"}, true);
-        dataRow("star centred by hand", AlignmentType_::BrightestStar, QStringList{"Beta", "Alpha"},
-                true);
-        dataRow("level tube pointing north", AlignmentType_::NorthLevel,
-                QStringList{"Alpha", "Beta"}, true);
-        dataRow("no other GoTo", AlignmentType_::Star1, QStringList{"Alpha"}, false);
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QStringList>("stored");
+        const QStringList one{"Alpha"}, two{"Beta", "Alpha"}, level{"Alpha", "Beta"};
+        const QStringList kept{"Before"};
+        dataRow("GoTo to the star", AlignmentType_::Star1, one, "after the page", kept);
+        dataRow("star centred by hand", AlignmentType_::BrightestStar, two, "after the page", kept);
+        dataRow("level tube pointing north", AlignmentType_::NorthLevel, level, "after the page",
+                kept);
+        dataRow("GoTo to the star, another while its axes are read", AlignmentType_::Star1, one,
+                "during the read", kept);
+        dataRow("star centred by hand, another GoTo while its axes are read",
+                AlignmentType_::BrightestStar, two, "during the read", QStringList{});
+        dataRow("star centred by hand while another GoTo is under way",
+                AlignmentType_::BrightestStar, two, "under way", kept);
+        dataRow("level tube pointing north while another GoTo is under way",
+                AlignmentType_::NorthLevel, level, "under way", kept);
+        dataRow("no other GoTo", AlignmentType_::Star1, one, "none", one);
     }
     void anotherGotoDropsTheCentring() {
         QFETCH(AlignmentType_::E, type);
         QFETCH(QStringList, picks);
-        QFETCH(bool, sentElsewhere);
+        QFETCH(QString, other);
+        QFETCH(QStringList, stored);
         auto rig = makeRig();
+        // A row that fails with the clock stopped leaves it running for the rig's teardown.
+        const auto resume = qScopeGuard([&rig] { rig->clock->resume(); });
         QSignalSpy centringClosed(rig->centering.get(), &CenteringUIStub::shouldInclusivePop);
         QueuedSpy toasts(rig->toasts.get(), &ToastManagerUIStub::shouldToast);
         QVERIFY(rig->aligner->align1({"Before"}, rig->truth.pairAt(100 * kDeg, 40 * kDeg)));
         const ALIGNMENT_DATA before = rig->container->get();
+        const std::shared_ptr<EmlatorMountAxis> axes = rig->emulatedAxes();
+        QVERIFY(axes);
 
         rig->routine.start(type);
         for (int i = 0; i < picks.size(); ++i)
             rig->pick(i, picks[i].toStdString());
-        rig->selectionStub->start();
-        rig->awaitCentering(1);
-        QCOMPARE(rig->centerings.count(), 1);
         const std::string first = picks[0].toStdString();
-        if (sentElsewhere) {
-            QVERIFY(rig->sendElsewhere().isOk());
-            QTRY_COMPARE(centringClosed.count(), 1);
+        if (other == "under way") {
+            // With the clock stopped the GoTo stays under way until the test lets the time run.
+            rig->clock->freeze();
+            QVERIFY(rig->mount->slewToAsync(rig->elsewhere()));
+            rig->selectionStub->start();
+            QCoreApplication::processEvents();
+            QCOMPARE(rig->centerings.count(), 0);
+            rig->centering->center();
             QTRY_COMPARE(toasts.count(), 1);
-        }
-        rig->clock->freeze();
-        rig->centre(first);
-        rig->centering->center();
-        if (!sentElsewhere) {
-            awaitStep([&] { return rig->storedNames() == Names{first}; },
-                      [&] { return toasts.count() > 0; });
+            QVERIFY(rig->mount->slewToTarget().hasValue());
             rig->clock->resume();
-            QCOMPARE(rig->storedNames(), Names{first});
-            QCOMPARE(toasts.count(), 0);
-            return;
+        } else {
+            rig->selectionStub->start();
+            rig->awaitCentering(1);
+            QCOMPARE(rig->centerings.count(), 1);
+            if (other == "after the page") {
+                QVERIFY(rig->sendElsewhere().isOk());
+                QTRY_COMPARE(centringClosed.count(), 1);
+                QTRY_COMPARE(toasts.count(), 1);
+            }
+            // The clock stops before the star is centred: the axes' reading stays fresh, so the
+            // mount's periodic reading reads nothing, and the one read held is the press's.
+            rig->clock->freeze();
+            rig->centre(first);
+            if (other == "during the read")
+                axes->holdReads();
+            rig->centering->center();
+            if (other == "none") {
+                awaitStep([&] { return rig->storedNames() == Names{first}; },
+                          [&] { return toasts.count() > 0; });
+                rig->clock->resume();
+                QCOMPARE(rig->storedNames(), Names{first});
+                QCOMPARE(toasts.count(), 0);
+                return;
+            }
+            if (other == "during the read") {
+                QTRY_COMPARE(axes->heldReads(), 1);
+                QVERIFY(rig->mount->slewToAsync(rig->elsewhere()));
+                axes->releaseReads();
+                QTRY_COMPARE(toasts.count(), 1);
+            } else {
+                QTRY_COMPARE(toasts.count(), 2);
+            }
+            rig->clock->resume();
         }
-        QTRY_COMPARE(toasts.count(), 2);
-        rig->clock->resume();
         for (int i = 0; i < toasts.count(); ++i)
             QCOMPARE(toasts[i][0].toString(), kMovedAway);
-        QVERIFY(rig->container->get() == before);
+        QStringList names;
+        for (const std::string& name : rig->storedNames())
+            names << QString::fromStdString(name);
+        QCOMPARE(names, stored);
+        if (stored == QStringList{"Before"})
+            QVERIFY(rig->container->get() == before);
         QCoreApplication::processEvents();
-        QCOMPARE(rig->centerings.count(), 1);
+        QCOMPARE(rig->centerings.count(), other == "under way" ? 0 : 1);
         QCOMPARE(rig->closed.count(), 0);
     }
 

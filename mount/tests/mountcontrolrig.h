@@ -14,6 +14,7 @@
 #include "base/toastmanageruistub.h"
 #include "link/connectionsettings.h"
 #include "link/emlatorkodevic.h"
+#include "link/emlatormountaxis.h"
 #include "link/imountaxis.h"
 #include "model/alignment.h"
 #include "model/alignmentdatacontainer.h"
@@ -102,6 +103,19 @@ struct MountControlRig {
     }
     // The connected mount's axes.
     std::shared_ptr<IMountAxis> axes() const { return axisSlot->get(); }
+    // The same, with the emulated controller's switches (a failing motion, a held read).
+    std::shared_ptr<EmlatorMountAxis> emulatedAxes() const {
+        return std::dynamic_pointer_cast<EmlatorMountAxis>(axes());
+    }
+    // Undoes what the switches did, so that no read waits for ever and the mount can come to
+    // rest; a test that set them may have ended early.
+    void mendAxes() const {
+        if (const auto emulated = emulatedAxes()) {
+            emulated->setMotionFault(CmdRetType_::Ok);
+            emulated->releaseReads();
+        }
+    }
+    ~MountControlRig() { mendAxes(); }
 
     const Setup setup;
     QTemporaryDir dir;

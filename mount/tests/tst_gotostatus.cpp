@@ -180,6 +180,28 @@ private slots:
         QVERIFY(!status.arrived());
     }
 
+    // A GoTo that the controller fails is over without arriving, also after one that arrived: the
+    // popup plays no arrival alert for it.
+    void failedGotoIsNoArrival() {
+        MountControlRig rig;
+        GotoStatus status(rig.holder, rig.format, rig.astro);
+        IMount* mount = rig.connect();
+        // A subscription hears the GoTo started next.
+        std::atomic<int> first{-1}, second{-1};
+        mount->slewToFinished.append([&first](CmdRet r) { first = r.type; });
+        QVERIFY(mount->slewToAsync(MountTarget{"south-east", kSouthEast, 0}));
+        QTRY_COMPARE_WITH_TIMEOUT(first.load(), int(CmdRetType_::Ok), 30000);
+        QVERIFY(status.arrived());
+
+        rig.emulatedAxes()->setMotionFault(CmdRetType_::Cancel);
+        mount->slewToFinished.append([&second](CmdRet r) { second = r.type; });
+        QVERIFY(mount->slewToAsync(MountTarget{"back", {0, 60 * kDeg, CoordType::AZObsv}, 0}));
+        QVERIFY(!status.arrived());
+        QTRY_COMPARE_WITH_TIMEOUT(second.load(), int(CmdRetType_::Cancel), 30000);
+        QVERIFY(status.done());
+        QVERIFY(!status.arrived());
+    }
+
     // After a GoTo to an azimuth and altitude (which leaves tracking off) the trail-points popup
     // shows where the mount stands, within the GoTo's tolerance of 2' and the rounding of the text.
     // A mount that goes in the middle of the next GoTo empties both popups at once.

@@ -27,6 +27,7 @@
 #include "model/sharedalignmentdata.h"
 #include "mount/altrange.h"
 #include "mount/appcore.h"
+#include "mount/gotoclaim.h"
 #include "mount/mountaxisutil.h"
 #include "mount/parkdataloaduistub.h"
 #include "mount/slewtosettings.h"
@@ -619,14 +620,19 @@ private slots:
     // the end nothing is published and the periodic reading has stopped.
     // Every GoTo, however it ends, puts a pier side forced for it back to automatic, at once when
     // it is aborted; the mount counts the GoTos it accepts (not one it refuses) and tells whether
-    // the last one has arrived.
+    // the last one has arrived: one the controller fails has not. A claim on where the mount
+    // stands, or on the GoTo about to start, holds only while no GoTo is under way, and no longer
+    // once the mount has accepted another.
     // Ops: "hold" keeps axis 1 busy with a slew that ends only on "release"; "goto X" starts a
     // GoTo named X; "refused" asks for a GoTo to no place, which is refused; "is X" checks, right
     // after the previous op returned, what is published ("-": nothing); "running" waits until the
     // GoTo commands its axes; "abort"; "end" waits for the last GoTo to end; "heard N" waits until
     // the subscriber of the N-th GoTo has heard its end; "force" forces the flipped pier side;
     // "side A" checks the pier-side choice (Auto or Yes) right after the previous op returned;
-    // "count N" checks the GoTos accepted; "arrived B" whether the last one has arrived.
+    // "count N" checks the GoTos accepted; "arrived B" whether the last one has arrived; "fault"
+    // makes the controller answer every motion command with Cancel, "mend" lets them through;
+    // "claim here" and "claim next" take a claim (GotoClaim::current, ::next), "holds B" checks
+    // it.
     void gotoState_data() {
         QTest::addColumn<QStringList>("ops");
         QTest::addColumn<QStringList>("seen");
@@ -669,6 +675,21 @@ private slots:
                             "running", "goto C", "heard 2", "arrived false", "count 3", "end",
                             "heard 3", "arrived true"},
                 QStringList{"A", "-", "B", "C", "-"}, QList<int>{ok, cancel, ok});
+        dataRow("a GoTo the controller fails is no arrival",
+                QStringList{"goto A", "end", "heard 1", "arrived true", "fault", "goto B",
+                            "heard 2", "arrived false", "count 2", "mend", "goto C", "end",
+                            "heard 3", "arrived true"},
+                QStringList{"A", "-", "B", "-", "C", "-"}, QList<int>{ok, cancel, ok});
+        // The GoTos wait for a held axis, so they are surely under way when the claim is read.
+        dataRow("a claim on where the mount stands waits for the GoTo under way",
+                QStringList{"hold", "goto A", "claim here", "holds false", "release", "end",
+                            "heard 1", "holds true", "goto B", "holds false", "end", "holds false"},
+                QStringList{"A", "-", "B", "-"}, QList<int>{ok, ok});
+        dataRow("a claim on the next GoTo holds once that GoTo has ended",
+                QStringList{"claim next", "holds false", "hold", "goto A", "holds false", "release",
+                            "end", "heard 1", "holds true", "goto B", "holds false", "end",
+                            "holds false"},
+                QStringList{"A", "-", "B", "-"}, QList<int>{ok, ok});
     }
     void gotoState() {
         QFETCH(QStringList, ops);
@@ -677,6 +698,8 @@ private slots:
 
         ManualRig rig(MountMode_::EQ);
         IMount& mount = *rig.mount;
+        const std::shared_ptr<IMount> shared = rig.mount;
+        GotoClaim claim;
         GotoStateProbe state;
         state.subscribe(mount);
         // Each GoTo has its own subscriber, appended before it starts.
@@ -719,6 +742,14 @@ private slots:
                 QCOMPARE(mount.gotoGeneration(), w[1].toULongLong());
             } else if (w[0] == "arrived") {
                 QCOMPARE(mount.lastGotoArrived(), w[1] == "true");
+            } else if (op == "fault") {
+                rig.axis->setMotionFault(CmdRetType_::Cancel);
+            } else if (op == "mend") {
+                rig.axis->setMotionFault(CmdRetType_::Ok);
+            } else if (w[0] == "claim") {
+                claim = w[1] == "next" ? GotoClaim::next(shared) : GotoClaim::current(shared);
+            } else if (w[0] == "holds") {
+                QCOMPARE(claim.holds(shared), w[1] == "true");
             } else if (w[0] == "heard") {
                 QTRY_VERIFY_WITH_TIMEOUT(!finishes.at(w[1].toInt() - 1)->get().isEmpty(),
                                          kGotoTimeoutMs);

@@ -134,6 +134,31 @@ WindowTestCase {
         compare(answers.count, 0, "no dialog's owner hears a confirmation")
     }
 
+    // A held key goes back one page, however the platform repeats it: as presses marked as
+    // repeats, or (X11) as marked release and press pairs. The platform sees none of them, and
+    // the next press goes back again.
+    function test_heldKeyGoesBackOnce_data() {
+        return keyRows()
+    }
+
+    function test_heldKeyGoesBackOnce(data) {
+        open("SettingsMenu")
+        open("UserInterfacePage")
+        compare(stackView.depth, 3)
+        verify(testHelper.sendKey(window, data.key, true))
+        compare(stackView.depth, 2)
+        for (let i = 0; i < 3; ++i) {
+            verify(testHelper.sendKey(window, data.key, true, true), "a repeated press is taken")
+            verify(testHelper.sendKey(window, data.key, false, true), "a repeated release is taken")
+            verify(testHelper.sendKey(window, data.key, true, true))
+        }
+        verify(testHelper.sendKey(window, data.key, false))
+        compare(stackView.depth, 2, "the repeats went back no further")
+        verify(testHelper.sendKey(window, data.key, true))
+        verify(testHelper.sendKey(window, data.key, false))
+        compare(stackView.depth, 1)
+    }
+
     // Nothing the user does closes "Please wait", and no page goes back under it.
     function test_pleaseWaitStays_data() {
         return keyRows()

@@ -13,6 +13,7 @@
 #include "align/polaralignmentroutine.h"
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
+#include "base/backgroundwork.h"
 #include "base/toastmanageruistub.h"
 #include "model/aligner.h"
 
@@ -40,8 +41,9 @@ AlignServices makeAlignServices(const AlignDeps& deps, PublishedRows& published)
     s.alignStarListUIStubs = std::make_shared<AlignStarListUIStubs>();
     published.emplace_back("inj_alignStarListUIStubs", s.alignStarListUIStubs);
     // The centering page serves the alignment, polar-alignment and pointing-accuracy routines
-    // in turn, so it is made before all three.
-    s.centeringUIStub = std::make_shared<CenteringUIStub>(
+    // in turn, so it is made before all three. A routine's background measurement may hold the
+    // last reference to it; destroyed there, its timers and signals would leave their thread.
+    s.centeringUIStub = makeOnOwnerThread<CenteringUIStub>(
         deps.slewingControl, deps.astroCalc, deps.astroFormat, deps.mountConnection, deps.toast);
     published.emplace_back("inj_centeringUIStub", s.centeringUIStub);
     s.alignSelectionUIStub = std::make_shared<AlignSelectionUIStub>();

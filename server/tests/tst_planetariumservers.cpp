@@ -91,6 +91,17 @@ class TestPlanetariumServers : public QObject {
         QVERIFY(axesStill());
     }
 
+    // Axis motions of a mount on the equator that starts still at azimuth 90 degrees, altitude
+    // 40: the rig rebuilt for it, connected and placed. Null when it could not be placed.
+    std::shared_ptr<IMount> stillOnEquator() {
+        MountControlRig::Setup equator;
+        equator.latitudeRad = 0;
+        rebuild(equator);
+        std::shared_ptr<IMount> mount = m_rig->connectShared();
+        placeEast(*mount, 40);
+        return QTest::currentTestFailed() ? nullptr : mount;
+    }
+
     // The axis's controller reports it moving.
     bool axisMoving(AXISID axis) {
         const auto status = m_rig->axes()->readStatus(axis);
@@ -295,19 +306,15 @@ private slots:
     void leavingClientSparesLaterGoto() {
         QFETCH(bool, fromRpcPort);
         QFETCH(int, leaving);
-        MountControlRig::Setup equator;
-        equator.latitudeRad = 0;
-        rebuild(equator);
+        const std::shared_ptr<IMount> mount = stillOnEquator();
+        if (!mount)
+            return;
         auto core = std::make_shared<NetServer>();
         const uint16_t rpcPort = freePort();
         VtmServer rpc(m_rig->location, m_rig->astro, m_rig->astroClock, m_rig->holder,
                       m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, rpcPort, {},
                       m_limits->settings);
         core->waitPosted();
-        const std::shared_ptr<IMount> mount = m_rig->connectShared();
-        placeEast(*mount, 40);
-        if (QTest::currentTestFailed())
-            return;
 
         PlanetariumClient slewing;
         PlanetariumClient other;
@@ -352,14 +359,10 @@ private slots:
     }
     void leavingClientStopsItsOwnSlew() {
         QFETCH(int, leaving);
-        MountControlRig::Setup equator;
-        equator.latitudeRad = 0;
-        rebuild(equator);
-        m_qrp->setStallLimit(std::chrono::milliseconds(300));
-        const std::shared_ptr<IMount> mount = m_rig->connectShared();
-        placeEast(*mount, 40);
-        if (QTest::currentTestFailed())
+        const std::shared_ptr<IMount> mount = stillOnEquator();
+        if (!mount)
             return;
+        m_qrp->setStallLimit(std::chrono::milliseconds(300));
 
         PlanetariumClient slewing;
         PlanetariumClient other;
@@ -389,12 +392,8 @@ private slots:
     }
     void leavingClientSparesWindowSlew() {
         QFETCH(int, windowAxis);
-        MountControlRig::Setup equator;
-        equator.latitudeRad = 0;
-        rebuild(equator);
-        const std::shared_ptr<IMount> mount = m_rig->connectShared();
-        placeEast(*mount, 40);
-        if (QTest::currentTestFailed())
+        const std::shared_ptr<IMount> mount = stillOnEquator();
+        if (!mount)
             return;
         PlanetariumClient slewing;
         PlanetariumClient other;

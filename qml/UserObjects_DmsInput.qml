@@ -20,12 +20,18 @@ UI_Row {
         seconds.field.text = String(parseInt(p.s, 10))
     }
 
-    // Negative whenever the first field starts with "-", so that "-0" 30′ is -0.5.
+    // Negative whenever the first field starts with "-", so that "-0" 30′ is -0.5. Minutes and
+    // seconds beside a first field at its bound would carry the angle past it ("-540" 0′ 1″):
+    // the row is held at the bound and shows so.
     function readFromUI() {
         const whole = first.field.number()
         const magnitude = Math.abs(whole) + minutes.field.number() / 60
             + seconds.field.number() / 3600
-        return first.field.text.startsWith("-") ? -magnitude : magnitude
+        const value = first.field.text.startsWith("-") ? -magnitude : magnitude
+        const held = Math.max(first.field.minValue, Math.min(first.field.maxValue, value))
+        if (held !== value)
+            writeToUI(held)
+        return held
     }
 
     // The label gives way to the fields, which keep their width (DmsField).

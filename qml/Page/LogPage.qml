@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 
 // The program's log file: read, copied to the clipboard or cleared.
@@ -26,7 +27,7 @@ Page {
         spacing: 5
 
         // At the right, Clear below Copy where the two do not fit on a line; Copy then takes the
-        // page's width and gives up most of its padding, then cuts its text short.
+        // page's width and gives up most of its padding, then makes its text smaller.
         GridLayout {
             id: buttons
             Layout.alignment: Qt.AlignRight
@@ -44,6 +45,17 @@ Page {
                 leftPadding: buttons.columns === 2 ? horizontalPadding : 2
                 rightPadding: leftPadding
                 text: qsTr("Copy to Clipboard")
+                contentItem: Text {
+                    text: copyButton.text
+                    font: copyButton.font
+                    color: copyButton.enabled ? copyButton.Material.foreground
+                                              : copyButton.Material.hintTextColor
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 9
+                    elide: Text.ElideRight
+                }
                 onClicked: _m.logPage.copyToClipboard()
             }
             Button {

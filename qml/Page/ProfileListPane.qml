@@ -88,17 +88,31 @@ ColumnLayout {
             readonly property real buttonsWidth: root.editMode
                 ? upButton.implicitWidth + downButton.implicitWidth + doneButton.implicitWidth
                 : saveButton.implicitWidth + editButton.implicitWidth
+            // The label's widest word at its full size: where it would not fit beside the
+            // buttons, the label takes a row of its own rather than shrinking to a cut word.
+            readonly property real widestWord: {
+                let widest = 0
+                for (const word of root.toolbarText.split(/\s+/))
+                    widest = Math.max(widest, labelMetrics.advanceWidth(word))
+                return widest
+            }
             readonly property bool narrow: buttonsWidth > width * 2 / 3
+                                           || buttonsWidth + widestWord > width
             anchors.fill: parent
             anchors.leftMargin: 10
             anchors.rightMargin: 4
             columnSpacing: 0
             rowSpacing: 0
-            // The label and the buttons of the mode, with the filler on a row of their own.
-            columns: 1 + (root.editMode ? 3 : 2) + (narrow ? 1 : 0)
+            // The label and the buttons of the mode; narrow, the filler takes the label's place
+            // on the buttons' own row.
+            columns: 1 + (root.editMode ? 3 : 2)
 
             // Takes a second line where the language needs it, beside the buttons, or the whole
             // first row, above them, where they leave it less than a third of the bar.
+            FontMetrics {
+                id: labelMetrics
+                font: toolbarLabel._font(1)
+            }
             UI_WordFitLabel {
                 id: toolbarLabel
                 Layout.fillWidth: true

@@ -45,27 +45,45 @@ CenteringUIStub::~CenteringUIStub() {
 
 void CenteringUIStub::showTarget(const std::string& name, const U_ASTRO_COORD& coord,
                                  const GotoClaim& claim) {
-    const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(coord, CoordType::AZTrue);
-    const std::string text = m_format->formatAzAltWholeDegrees(azAlt.a, azAlt.b);
     // The pad and the page belong to the main thread. A call made there acts at once; one from
     // a worker is posted, and dropped if the stub is gone by then.
-    m_handover->run(
-        [this, claim, title = QString::fromStdString(name), value = QString::fromStdString(text)] {
+    m_handover->run([this, target = Target{QString::fromStdString(name), coord, claim}] {
+        const std::shared_ptr<IMount> mount = m_connection->sharedMount();
+        if (target.claim.holds(mount)) {
+            m_waiting.reset();
+            show(target);
+        } else if (target.claim.awaitsEnd(mount)) {
+            Log("Centering: %s shown once the GoTo under way ends", qPrintable(target.name));
+            m_waiting = target;
+        } else {
             // The mount may have been sent elsewhere while this was on its way.
-            if (!claim.holds(m_connection->sharedMount())) {
-                Log("Centering: %s not shown, the mount was sent elsewhere", qPrintable(title));
-                return;
-            }
-            m_claim = claim;
-            m_shown = true;
-            m_slewingControl->setPromptEnabled(true);
-            emit shouldShow(title, value);
-        });
+            Log("Centering: %s not shown, the mount was sent elsewhere", qPrintable(target.name));
+        }
+    });
+}
+
+void CenteringUIStub::show(const Target& target) {
+    const U_ASTRO_COORD azAlt = m_astroCalc->convertNow(target.coord, CoordType::AZTrue);
+    const QString value =
+        QString::fromStdString(m_format->formatAzAltWholeDegrees(azAlt.a, azAlt.b));
+    m_claim = target.claim;
+    m_shown = true;
+    m_slewingControl->setPromptEnabled(true);
+    emit shouldShow(target.name, value);
 }
 
 void CenteringUIStub::onGotoStateChanged() {
     // A mount that goes away takes the page with it (the page sees to that itself).
     const std::shared_ptr<IMount> mount = m_connection->sharedMount();
+    if (m_waiting && !m_waiting->claim.awaitsEnd(mount)) {
+        const Target target = *std::exchange(m_waiting, std::nullopt);
+        if (target.claim.holds(mount)) {
+            show(target);
+        } else if (mount) {
+            Log("Centering: %s not shown, the mount was sent elsewhere", qPrintable(target.name));
+            m_messages->sendShortMessage(movedAwayText().toUtf8().constData());
+        }
+    }
     if (mount && m_shown && !m_claim.holds(mount))
         dropPage();
 }

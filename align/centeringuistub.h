@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace Ko {
@@ -32,6 +33,9 @@ class ISlewingControl;
 // a press would sync or measure the wrong object. The page then closes at the other GoTo's start,
 // whether it is in front or covered by another page, and the user is told why; a press that
 // comes before the news of that GoTo closes it too and does not reach the workflow.
+// A page whose claim waits for a GoTo still under way (a star to be brought into view by hand, a
+// level tube, while the mount is still moving) is shown when that GoTo ends, or, if another GoTo
+// follows it, not at all, and the user is told why.
 // Threads: any thread for showTarget and the signals; the rest main thread only.
 class CenteringUIStub : public QObject {
     Q_OBJECT
@@ -50,7 +54,8 @@ public:
     std::function<void()> onCenter;
 
     // Any thread. Switches the pad's prompt on and shows the page with the target's azimuth and
-    // altitude as they are at the call, for as long as claim holds.
+    // altitude as they are when it shows, for as long as claim holds; where the claim waits for
+    // a GoTo under way, once that GoTo has ended.
     void showTarget(const std::string& name, const U_ASTRO_COORD& coord, const GotoClaim& claim);
 
     // Centring ends with the positive direction buttons: the centre button is ready while no
@@ -73,8 +78,17 @@ signals:
     void shouldInclusivePop();
 
 private:
-    // A GoTo started or ended: the page goes when its claim no longer holds.
+    struct Target {
+        QString name;
+        U_ASTRO_COORD coord;
+        GotoClaim claim;
+    };
+
+    // A GoTo started or ended: the page goes when its claim no longer holds, and a page that
+    // waited for the GoTo under way shows.
     void onGotoStateChanged();
+    // Main thread: shows the page of target, whose claim holds.
+    void show(const Target& target);
 
     const std::shared_ptr<ISlewingControl> m_slewingControl;
     const std::shared_ptr<IAstroCalc> m_astroCalc;
@@ -86,6 +100,8 @@ private:
     // (until a workflow closes it or the user leaves it), in front or covered.
     GotoClaim m_claim;
     bool m_shown = false;
+    // Main thread: the page to show when the GoTo under way ends.
+    std::optional<Target> m_waiting;
     const std::unique_ptr<Handover> m_handover;
 };
 

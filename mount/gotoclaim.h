@@ -35,6 +35,13 @@ public:
                !mount->slewToTarget().hasValue();
     }
 
+    // mount is the claimed one and has accepted no other GoTo since, but is still on its way:
+    // the claim holds once the GoTo under way ends, unless another follows it.
+    bool awaitsEnd(const std::shared_ptr<IMount>& mount) const {
+        return mount && m_mount.lock() == mount && mount->gotoGeneration() == m_generation &&
+               mount->slewToTarget().hasValue();
+    }
+
 private:
     GotoClaim(const std::shared_ptr<IMount>& mount, uint64_t generation)
         : m_mount(mount), m_generation(generation) {}

@@ -151,9 +151,11 @@ private slots:
         if (page == "removed")
             rig.centering->onRemoved();
         // Queued after the stub's own handler of the same change: once this has run, so has it.
+        // Connected for this row only, so that no later change writes to it.
         bool heard = false;
+        QObject row;
         connect(
-            rig.holder.get(), &IMountConnection::slewToStateChanged, this, [&] { heard = true; },
+            rig.holder.get(), &IMountConnection::slewToStateChanged, &row, [&] { heard = true; },
             Qt::QueuedConnection);
         QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 200, 30)));
         QTRY_VERIFY(heard);
@@ -163,6 +165,46 @@ private slots:
             QCOMPARE(toasted[0][0].toString(), CenteringUIStub::movedAwayText());
         mount->abortSlewAsync();
         QTRY_VERIFY(!mount->slewToTarget().hasValue());
+    }
+
+    // A page claimed while a GoTo is still under way (a star to be centred by hand) shows once
+    // that GoTo ends, however it ends; a GoTo that follows it instead takes the page away before
+    // it shows, and the user is told why.
+    void pageWaitsForTheGotoUnderWay_data() {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("shown");
+        dataRow("the GoTo is aborted", QString("abort"), 1);
+        dataRow("the GoTo arrives", QString("arrive"), 1);
+        dataRow("another GoTo follows", QString("another"), 0);
+    }
+    void pageWaitsForTheGotoUnderWay() {
+        QFETCH(QString, then);
+        QFETCH(int, shown);
+        CenteringRig rig;
+        IMount* mount = rig.connect();
+        QSignalSpy showed(rig.centering.get(), &CenteringUIStub::shouldShow);
+        QSignalSpy toasted(rig.toasts.get(), &ToastManagerUIStub::shouldToast);
+        QVERIFY(mount->slewToAsync(rig.targetAt("Elsewhere", 200, 30)));
+        const MountTarget vega = rig.targetAt("Vega", 60, 40);
+        rig.centering->showTarget(vega.name, vega.coord,
+                                  GotoClaim::current(rig.holder->sharedMount()));
+        QCoreApplication::processEvents();
+        QCOMPARE(showed.count(), 0);
+        if (then == "abort")
+            mount->abortSlewAsync();
+        else if (then == "another")
+            QVERIFY(mount->slewToAsync(rig.targetAt("Further", 100, 50)));
+        if (then == "another") {
+            QTRY_COMPARE(toasted.count(), 1);
+            mount->abortSlewAsync();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), 60000);
+        QTRY_COMPARE(showed.count(), shown);
+        QCOMPARE(toasted.count(), 1 - shown);
+        if (shown)
+            QCOMPARE(showed[0][0].toString(), QString("Vega"));
+        else
+            QCOMPARE(toasted[0][0].toString(), CenteringUIStub::movedAwayText());
     }
 
     void centerCallsTheLastAssignedCallback() {

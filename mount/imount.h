@@ -218,6 +218,7 @@ signals:
     void parkChanged();
     void flippingModeChanged();
     void trailPointsTaskChanged();
+    // Emitted on the main thread.
     void trailPointsProgress(Ko::TrailPointsProgress progress);
 
 private:

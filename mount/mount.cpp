@@ -1152,8 +1152,13 @@ void Mount::trackTrailPointsAsync(TrailPointsParam&& param) {
         std::weak_ptr<IMount> weak = m_weakSelf;
         auto task = m_taskFactory->createTrailPointsTask(
             std::move(param), countDown, [weak](const TrailPointsProgress& progress) {
-                if (auto self = weak.lock())
-                    emit self->trailPointsProgress(progress);
+                // Emitted on the main thread, where the pages listen: queued from the task's
+                // thread, the signal would carry its argument through Qt's event queue, whose
+                // order the thread sanitizer cannot see.
+                runOnMainThread([weak, progress] {
+                    if (auto self = weak.lock())
+                        emit self->trailPointsProgress(progress);
+                });
             });
         GotoTicket run;
         run.number = ++m_lastTrailRun;

@@ -131,7 +131,9 @@ WindowRig {
         return [
             { tag: "emptied", edit: f => retype(f, ""), stored: 1 },
             { tag: "zero", edit: f => retype(f, "0"), stored: 1 },
-            { tag: "above the range", edit: f => retype(f, "150"), stored: 15 },
+            { tag: "above the range", edit: f => retype(f, "150"), stored: 1 },
+            { tag: "above the range from 57", edit: f => { retype(f, "57"); f.focus = false
+                                                           retype(f, "570") }, stored: 57 },
             { tag: "typed", edit: f => retype(f, "57"), stored: 57 },
             { tag: "increment", edit: f => mouseClick(findChild(f, "incrementButton")), stored: 2 },
             { tag: "decrement at the bottom", edit: f => mouseClick(findChild(f, "decrementButton")),
@@ -146,6 +148,9 @@ WindowRig {
         data.edit(field)
         const value = stored("cxn.timeoutms")
         compare(value === undefined ? 1 : value, data.stored)
+        // Left, the field shows the number kept.
+        field.focus = false
+        compare(field.text, String(data.stored))
         inj_connectSettings.maxRetryCount = 1
     }
 

@@ -23,7 +23,18 @@ TextField {
     // Text that is no number the field takes; empty and a lone minus are still being typed.
     readonly property bool refused: text !== "" && text !== "-" && numberOf(text) === undefined
 
+    // For an owner that keeps the value elsewhere (keeps: true, keptValue bound to it, stored
+    // through keep): a number the field takes is kept as it stands, and an empty field keeps
+    // emptyValue where one is set. Typed text the field cannot take puts back the value from
+    // before the typing, so that the numbers passed on the way ("15" of "150") are not kept; on
+    // leaving, the field shows the value kept.
+    property bool keeps: false
+    property real keptValue: 0
+    property var emptyValue: undefined
+    property real _before: 0
+
     signal showText(real value)
+    signal keep(real value)
 
     QtObject {
         id: _m
@@ -40,6 +51,32 @@ TextField {
             return undefined
         const value = Number(trimmed.replace(",", "."))
         return value >= minValue && value <= maxValue ? value : undefined
+    }
+
+    function textOf(value) {
+        return decimals > 0 ? value.toFixed(decimals) : String(value)
+    }
+
+    onTextChanged: {
+        if (!keeps)
+            return
+        // Read here, not through refused, whose binding may not have seen the text yet.
+        const value = text === "" ? emptyValue : numberOf(text)
+        if (value !== undefined)
+            keep(value)
+        else if (activeFocus && text !== "" && text !== "-")
+            keep(_before)
+    }
+    onActiveFocusChanged: {
+        if (!keeps)
+            return
+        if (activeFocus) {
+            _before = keptValue
+            return
+        }
+        if (refused)
+            keep(_before)
+        text = textOf(keptValue)
     }
 
     function _offer(direction) {

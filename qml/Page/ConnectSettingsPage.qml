@@ -82,12 +82,6 @@ Page {
         return n >= bottom && n <= top ? n : undefined
     }
 
-    function writeResendTries(text) {
-        const n = wholeNumberIn(text, 1, 100)
-        if (n !== undefined && !root.filling)
-            _m.settings.maxRetryCount = n
-    }
-
     function writeReadTimeout(text) {
         const n = wholeNumberIn(text, 0, 5000)
         if (n === undefined)
@@ -328,12 +322,8 @@ Page {
         UI_Row {
             paramText: qsTr("Resend Tries")
             paramTextWidth: rows.page ? rows.page.labelWidth : -1
-            // Text the field cannot take ("150") is tinted and puts back the number from before
-            // the typing, so that the numbers passed on the way ("15") are not kept; on leaving,
-            // the field shows the number kept.
             UI_FineTuning {
                 id: resendField
-                property int before: 1
                 objectName: "resendField" + rows.paneIndex
                 Layout.fillWidth: true
                 adjParam: 1
@@ -341,27 +331,12 @@ Page {
                     bottom: 1
                     top: 100
                 }
-                onShowText: value => text = String(value)
-                onTextChanged: {
-                    if (!rows.shown)
-                        return
-                    // Read here, not through refused, whose binding may not have seen the text
-                    // yet.
-                    if (text !== "" && numberOf(text) === undefined && activeFocus
-                            && !rows.page.filling)
-                        rows.settings.maxRetryCount = before
-                    else
-                        rows.page.writeResendTries(text)
-                }
-                onActiveFocusChanged: {
-                    if (activeFocus) {
-                        before = rows.settings.maxRetryCount
-                    } else if (rows.shown) {
-                        const outer = rows.page.filling
-                        rows.page.filling = true
-                        text = String(rows.settings.maxRetryCount)
-                        rows.page.filling = outer
-                    }
+                keeps: true
+                keptValue: rows.settings.maxRetryCount
+                onShowText: value => text = textOf(value)
+                onKeep: value => {
+                    if (rows.shown && !rows.page.filling)
+                        rows.settings.maxRetryCount = value
                 }
             }
         }

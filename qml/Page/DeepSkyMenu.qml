@@ -38,137 +38,120 @@ Page {
 
     // Scrolls where the window is too short for the tile, the search and its buttons above the
     // slew pad.
-    Flickable {
-        id: flick
-        objectName: "flick"
+    UI_ScrollColumn {
         anchors.fill: parent
-        contentWidth: width
-        contentHeight: column.implicitHeight + 2 * column.y
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {}
+        spacing: 12
+
+        // A short page gives the tile less height: its icon, then its label, get smaller.
+        MenuButton {
+            objectName: "namedDeepSky"
+            pageWidth: root.width
+            pageHeight: root.height
+            text: qsTr("Named Deep Sky Object")
+            iconSource: "qrc:/image/DeepSky_icon/namedDeepSky.png"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.fillHeight: false
+            Layout.fillWidth: false
+            Layout.preferredWidth: Math.min(root.width - 20, implicitWidth * 1.6)
+            Layout.preferredHeight: Math.min(implicitHeight, Math.max(80, root.height * 0.3))
+            onClicked: _m.stackView.push(root.namedDsoPage)
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            UI_TranslatableComboBox {
+                id: catalogueBox
+                objectName: "catalogue"
+                Layout.preferredWidth: 150
+                tr_model: root.catalogues
+                tr_modelToString: item => qsTr(item.text)
+                Component.onCompleted: tr_setFromValue(_m.searchDSO.dsoType)
+                onActivated: _m.searchDSO.dsoType = tr_currentValue
+            }
+            UI_TextInput {
+                id: numberField
+                objectName: "number"
+                Layout.fillWidth: true
+                isOnlyNumber: true
+                hasCloseBtn: true
+                placeholderText: "1 ~ " + root.lastNumber
+                validator: RegularExpressionValidator {
+                    regularExpression: /[1-9][0-9]{0,3}|10000/
+                }
+                // A new visit shows the number the search still holds.
+                Component.onCompleted: text = _m.searchDSO.numberID > 0 ? String(_m.searchDSO.numberID) : ""
+                onTextChanged: _m.searchDSO.numberID = text === "" ? -1 : parseInt(text)
+            }
+        }
 
         ColumnLayout {
-            id: column
-            y: 10
-            width: flick.width
-            spacing: 12
+            Layout.fillWidth: true
+            spacing: 4
 
-            // A short page gives the tile less height: its icon, then its label, get smaller.
-            MenuButton {
-                objectName: "namedDeepSky"
-                pageWidth: root.width
-                pageHeight: root.height
-                text: qsTr("Named Deep Sky Object")
-                iconSource: "qrc:/image/DeepSky_icon/namedDeepSky.png"
-                Layout.alignment: Qt.AlignHCenter
-                Layout.fillHeight: false
-                Layout.fillWidth: false
-                Layout.preferredWidth: Math.min(root.width - 20, implicitWidth * 1.6)
-                Layout.preferredHeight: Math.min(implicitHeight, Math.max(80, root.height * 0.3))
-                onClicked: _m.stackView.push(root.namedDsoPage)
+            Label {
+                objectName: "resultName"
+                Layout.fillWidth: true
+                text: _m.searchDSO.show.a
+                font.pixelSize: 14
+                elide: Text.ElideRight
             }
-
             RowLayout {
                 Layout.fillWidth: true
-                Layout.leftMargin: 10
-                Layout.rightMargin: 10
-                spacing: 10
-
-                UI_TranslatableComboBox {
-                    id: catalogueBox
-                    objectName: "catalogue"
-                    Layout.preferredWidth: 150
-                    tr_model: root.catalogues
-                    tr_modelToString: item => qsTr(item.text)
-                    Component.onCompleted: tr_setFromValue(_m.searchDSO.dsoType)
-                    onActivated: _m.searchDSO.dsoType = tr_currentValue
-                }
-                UI_TextInput {
-                    id: numberField
-                    objectName: "number"
-                    Layout.fillWidth: true
-                    isOnlyNumber: true
-                    hasCloseBtn: true
-                    placeholderText: "1 ~ " + root.lastNumber
-                    validator: RegularExpressionValidator {
-                        regularExpression: /[1-9][0-9]{0,3}|10000/
-                    }
-                    // A new visit shows the number the search still holds.
-                    Component.onCompleted: text = _m.searchDSO.numberID > 0 ? String(_m.searchDSO.numberID) : ""
-                    onTextChanged: _m.searchDSO.numberID = text === "" ? -1 : parseInt(text)
-                }
-            }
-
-            ColumnLayout {
-                Layout.fillWidth: true
-                Layout.leftMargin: 10
-                Layout.rightMargin: 10
-                spacing: 4
-
                 Label {
-                    objectName: "resultName"
+                    objectName: "resultKind"
                     Layout.fillWidth: true
-                    text: _m.searchDSO.show.a
+                    text: _m.searchDSO.show.c
                     font.pixelSize: 14
                     elide: Text.ElideRight
                 }
-                RowLayout {
-                    Layout.fillWidth: true
-                    Label {
-                        objectName: "resultKind"
-                        Layout.fillWidth: true
-                        text: _m.searchDSO.show.c
-                        font.pixelSize: 14
-                        elide: Text.ElideRight
-                    }
-                    Label {
-                        objectName: "resultMagnitude"
-                        text: _m.searchDSO.show.b
-                        font.pixelSize: 14
-                        horizontalAlignment: Text.AlignRight
-                    }
+                Label {
+                    objectName: "resultMagnitude"
+                    text: _m.searchDSO.show.b
+                    font.pixelSize: 14
+                    horizontalAlignment: Text.AlignRight
                 }
             }
+        }
 
-            RowLayout {
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+
+            Button {
+                objectName: "goTo"
                 Layout.fillWidth: true
-                Layout.leftMargin: 10
-                Layout.rightMargin: 10
-                spacing: 10
-
-                Button {
-                    objectName: "goTo"
-                    Layout.fillWidth: true
-                    text: qsTr("Go To")
-                    enabled: _m.mountConnection.connected && _m.searchDSO.slewToOk
-                    onClicked: _m.searchDSO.startGoTo()
-                }
-                Button {
-                    objectName: "more"
-                    Layout.fillWidth: true
-                    text: qsTr("More ...")
-                    enabled: _m.searchDSO.searchSuccess
-                    onClicked: _m.objectInfoPage.go(_m.searchDSO.getAstroObj())
-                }
+                text: qsTr("Go To")
+                enabled: _m.mountConnection.connected && _m.searchDSO.slewToOk
+                onClicked: _m.searchDSO.startGoTo()
             }
-
-            // Why Go To is greyed for the object found; only while a mount could go there.
-            Label {
-                objectName: "goToRefusal"
+            Button {
+                objectName: "more"
                 Layout.fillWidth: true
-                Layout.leftMargin: 10
-                Layout.rightMargin: 10
-                readonly property var prohibition: _m.searchDSO.slewToProhibition
-                visible: text !== ""
-                text: !_m.mountConnection.connected || prohibition === undefined ? ""
-                      : prohibition === SlewToProhibition.TooCloseToSun
-                        ? qsTranslate("mount", "Too close to Sun")
-                        : qsTranslate("mount", "Altitude outside of limits")
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.Wrap
-                font.pixelSize: 14
+                text: qsTr("More ...")
+                enabled: _m.searchDSO.searchSuccess
+                onClicked: _m.objectInfoPage.go(_m.searchDSO.getAstroObj())
             }
+        }
+
+        // Why Go To is greyed for the object found; only while a mount could go there.
+        Label {
+            objectName: "goToRefusal"
+            Layout.fillWidth: true
+            readonly property var prohibition: _m.searchDSO.slewToProhibition
+            visible: text !== ""
+            text: !_m.mountConnection.connected || prohibition === undefined ? ""
+                  : prohibition === SlewToProhibition.TooCloseToSun
+                    ? qsTranslate("mount", "Too close to Sun")
+                    : qsTranslate("mount", "Altitude outside of limits")
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            font.pixelSize: 14
+        }
+
+        Item {
+            Layout.fillHeight: true
         }
     }
 }

@@ -154,7 +154,6 @@ private slots:
         dataRow("1.5 degrees from the Sun", 1.5, false, 45.0, 0.0, tooClose);
         dataRow("4.9 degrees south of the Sun", -4.9, false, 45.0, 0.0, tooClose);
         dataRow("20 degrees from the Sun", 20.0, false, 45.0, 0.0, QString());
-        dataRow("at the Sun, observing the Sun", 0.0, true, 45.0, 0.0, QString());
         dataRow("1.5 degrees from the Sun, observing the Sun", 1.5, true, 45.0, 0.0, QString());
         // At 80 degrees south the Sun stands about 10 degrees up, under a lower limit of 30.
         dataRow("at the Sun, under the lower limit", 0.0, false, -80.0, 30.0, QString());

@@ -339,11 +339,8 @@ private slots:
         dataRow("refused before the altitude check", false, sun, true, QString("new"));
         dataRow("refused, a copy from the list", false, sun, false, QString("saved"));
         dataRow("refused, J2000 read at start", true, sun, false, QString("stored"));
-        dataRow("passed, of date", false, QString(), false, QString("new"));
         dataRow("passed, J2000", true, QString(), false, QString("new"));
         dataRow("passed, then the altitude refusal", false, QString(), true, QString("new"));
-        dataRow("passed, a copy from the list", true, QString(), false, QString("saved"));
-        dataRow("passed, read at start", false, QString(), false, QString("stored"));
     }
     void goToGuard() {
         QFETCH(bool, j2000);

@@ -291,78 +291,47 @@ private slots:
         });
     }
 
-    // A client that leaves while another client's GoTo runs leaves that GoTo alone, though its
-    // own axis slew was running when the GoTo began: the GoTo arrives. The site is on the
-    // equator, the mount starts still at azimuth 90 degrees, altitude 40, and the other client
-    // sends it to altitude 20 from either port.
-    void leavingClientSparesLaterGoto_data() {
-        QTest::addColumn<bool>("fromRpcPort");
+    // A client that leaves stops only its own motion: the axis slew it left running stops,
+    // whichever way it goes (also when the server closes it for not reading its replies); a
+    // GoTo that another client started after the slew, from either port, arrives, and a slew
+    // that the window started after it goes on, on the client's axis or beside it. The site is
+    // on the equator, the mount starts still at azimuth 90 degrees, altitude 40, and a GoTo goes
+    // to altitude 20.
+    void leavingClientStopsOnlyItsOwnMotion_data() {
         QTest::addColumn<int>("leaving");
-        dataRow("B on 11882, close", false, int(Leaving::Close));
-        dataRow("B on 11882, half-close", false, int(Leaving::HalfClose));
-        dataRow("SlewToAltAzAsync on 11881, close", true, int(Leaving::Close));
-        dataRow("SlewToAltAzAsync on 11881, half-close", true, int(Leaving::HalfClose));
+        QTest::addColumn<QString>("after");
+        dataRow("close", int(Leaving::Close), QString("nothing"));
+        dataRow("half-close", int(Leaving::HalfClose), QString("nothing"));
+        dataRow("reset", int(Leaving::Reset), QString("nothing"));
+        dataRow("closed for not reading its replies", int(Leaving::NotReading), QString("nothing"));
+        dataRow("close, B on 11882", int(Leaving::Close), QString("GoTo on 11882"));
+        dataRow("half-close, B on 11882", int(Leaving::HalfClose), QString("GoTo on 11882"));
+        dataRow("close, SlewToAltAzAsync on 11881", int(Leaving::Close), QString("GoTo on 11881"));
+        dataRow("half-close, SlewToAltAzAsync on 11881", int(Leaving::HalfClose),
+                QString("GoTo on 11881"));
+        dataRow("close, the window on the same axis", int(Leaving::Close),
+                QString("window on axis 1"));
+        dataRow("close, the window on the other axis", int(Leaving::Close),
+                QString("window on axis 2"));
     }
-    void leavingClientSparesLaterGoto() {
-        QFETCH(bool, fromRpcPort);
+    void leavingClientStopsOnlyItsOwnMotion() {
         QFETCH(int, leaving);
-        const std::shared_ptr<IMount> mount = stillOnEquator();
-        if (!mount)
-            return;
-        auto core = std::make_shared<NetServer>();
-        const uint16_t rpcPort = freePort();
-        VtmServer rpc(m_rig->location, m_rig->astro, m_rig->astroClock, m_rig->holder,
-                      m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, rpcPort, {},
-                      m_limits->settings);
-        core->waitPosted();
-
-        PlanetariumClient slewing;
-        PlanetariumClient other;
-        QVERIFY(slewing.connectTo(m_qrpPort));
-        QVERIFY(other.connectTo(m_qrpPort));
-        slewing.send(kFastSlewAxis1);
-        QCOMPARE(slewing.read(1), QByteArray("#"));
-        QCOMPARE(mount->axisSlewState(0), 1);
-        const uint64_t before = mount->gotoGeneration();
-        if (fromRpcPort) {
-            TcpClient rpcClient(rpcPort);
-            QVERIFY(rpcClient.connected());
-            QCOMPARE(rpcClient.request("SlewToAltAzAsync,90,20"),
-                     QByteArray("Ok,SlewToAltAzAsync"));
-        } else {
-            // Azimuth 90 degrees, altitude 20 (3641 / 65536 of a turn).
-            other.send("B4000,0E39");
-            QCOMPARE(other.read(1), QByteArray("#"));
-        }
-        QTRY_VERIFY(mount->gotoGeneration() == before + 1);
-        QVERIFY2(mount->slewToTarget().hasValue(), "the GoTo ended before the client left");
-
-        leave(slewing, Leaving(leaving));
-        QVERIFY(slewing.waitForDisconnect());
-        QTRY_COMPARE(m_qrp->clientCount(), 1);
-        // The leave job was queued before this, on the one worker.
-        QVERIFY(other.roundTrip());
-        QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), kGotoTimeoutMs);
-        QVERIFY(mount->lastGotoArrived());
-        const double arrived = altitude(*mount) / kDeg;
-        QVERIFY2(std::abs(arrived - 20) < 0.5, qPrintable(QString::number(arrived)));
-    }
-
-    // A client's own axis slew, that nothing has moved on from, stops when the client goes, by
-    // whatever way it goes: also when the server closes it for not reading its replies.
-    void leavingClientStopsItsOwnSlew_data() {
-        QTest::addColumn<int>("leaving");
-        dataRow("close", int(Leaving::Close));
-        dataRow("half-close", int(Leaving::HalfClose));
-        dataRow("reset", int(Leaving::Reset));
-        dataRow("closed for not reading its replies", int(Leaving::NotReading));
-    }
-    void leavingClientStopsItsOwnSlew() {
-        QFETCH(int, leaving);
+        QFETCH(QString, after);
         const std::shared_ptr<IMount> mount = stillOnEquator();
         if (!mount)
             return;
         m_qrp->setStallLimit(std::chrono::milliseconds(300));
+        std::shared_ptr<NetServer> core;
+        std::unique_ptr<VtmServer> rpc;
+        const uint16_t rpcPort = after == "GoTo on 11881" ? freePort() : 0;
+        if (rpcPort) {
+            core = std::make_shared<NetServer>();
+            rpc = std::make_unique<VtmServer>(m_rig->location, m_rig->astro, m_rig->astroClock,
+                                              m_rig->holder, m_rig->container,
+                                              std::make_shared<NoPMSharing>(), nullptr, core,
+                                              rpcPort, VtmServer::DeviceName{}, m_limits->settings);
+            core->waitPosted();
+        }
 
         PlanetariumClient slewing;
         PlanetariumClient other;
@@ -374,42 +343,44 @@ private slots:
         slewing.send(kFastSlewAxis1);
         QTRY_COMPARE(mount->axisSlewState(0), 1);
         QTRY_VERIFY(!axesStill());
+        const AXISID windowAxis = after == "window on axis 2" ? 1 : 0;
+        if (after.startsWith("GoTo")) {
+            const uint64_t before = mount->gotoGeneration();
+            if (rpcPort) {
+                TcpClient rpcClient(rpcPort);
+                QVERIFY(rpcClient.connected());
+                QCOMPARE(rpcClient.request("SlewToAltAzAsync,90,20"),
+                         QByteArray("Ok,SlewToAltAzAsync"));
+            } else {
+                // Azimuth 90 degrees, altitude 20 (3641 / 65536 of a turn).
+                other.send("B4000,0E39");
+                QCOMPARE(other.read(1), QByteArray("#"));
+            }
+            QTRY_VERIFY(mount->gotoGeneration() == before + 1);
+            QVERIFY2(mount->slewToTarget().hasValue(), "the GoTo ended before the client left");
+        } else if (after.startsWith("window")) {
+            mount->slewAxisAsync(windowAxis, -kFastRate);
+        }
 
         leave(slewing, Leaving(leaving));
         QTRY_COMPARE_WITH_TIMEOUT(m_qrp->clientCount(), 1, 20000);
+        // The leave job was queued before this, on the one worker.
         QVERIFY(other.roundTrip());
-        QCOMPARE(mount->axisSlewState(0), 0);
-        QTRY_VERIFY(axesStill());
-    }
-
-    // A slew that the window starts after a client's leaves the client's going alone: on the
-    // client's axis it replaced the client's slew and goes on; on the other axis it goes on
-    // beside the client's, which stops.
-    void leavingClientSparesWindowSlew_data() {
-        QTest::addColumn<int>("windowAxis");
-        dataRow("same axis", 0);
-        dataRow("other axis", 1);
-    }
-    void leavingClientSparesWindowSlew() {
-        QFETCH(int, windowAxis);
-        const std::shared_ptr<IMount> mount = stillOnEquator();
-        if (!mount)
-            return;
-        PlanetariumClient slewing;
-        PlanetariumClient other;
-        QVERIFY(slewing.connectTo(m_qrpPort));
-        QVERIFY(other.connectTo(m_qrpPort));
-        slewing.send(kFastSlewAxis1);
-        QCOMPARE(slewing.read(1), QByteArray("#"));
-        mount->slewAxisAsync(AXISID(windowAxis), -kFastRate);
-        leave(slewing, Leaving::Close);
-        QTRY_COMPARE(m_qrp->clientCount(), 1);
-        QVERIFY(other.roundTrip());
-        // Only the window's slew runs.
-        QCOMPARE(mount->axisSlewState(AXISID(windowAxis)), -1);
-        QCOMPARE(mount->axisSlewState(AXISID(1 - windowAxis)), 0);
-        QTRY_VERIFY(axisMoving(AXISID(windowAxis)) && !axisMoving(AXISID(1 - windowAxis)));
-        mount->abortSlewAsync();
+        if (after == "nothing") {
+            QCOMPARE(mount->axisSlewState(0), 0);
+            QTRY_VERIFY(axesStill());
+        } else if (after.startsWith("GoTo")) {
+            QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), kGotoTimeoutMs);
+            QVERIFY(mount->lastGotoArrived());
+            const double arrived = altitude(*mount) / kDeg;
+            QVERIFY2(std::abs(arrived - 20) < 0.5, qPrintable(QString::number(arrived)));
+        } else {
+            // Only the window's slew runs.
+            QCOMPARE(mount->axisSlewState(windowAxis), -1);
+            QCOMPARE(mount->axisSlewState(AXISID(1 - windowAxis)), 0);
+            QTRY_VERIFY(axisMoving(windowAxis) && !axisMoving(AXISID(1 - windowAxis)));
+            mount->abortSlewAsync();
+        }
     }
 };
 

@@ -31,18 +31,21 @@ public:
     // mount is the claimed one, has accepted no other GoTo since, and is not on its way (its own
     // GoTo, when claimed by next, has ended).
     bool holds(const std::shared_ptr<IMount>& mount) const {
-        return mount && m_mount.lock() == mount && mount->gotoGeneration() == m_generation &&
-               !mount->slewToTarget().hasValue();
+        return ofThisGoTo(mount) && !mount->slewToTarget().hasValue();
     }
 
     // mount is the claimed one and has accepted no other GoTo since, but is still on its way:
     // the claim holds once the GoTo under way ends, unless another follows it.
     bool awaitsEnd(const std::shared_ptr<IMount>& mount) const {
-        return mount && m_mount.lock() == mount && mount->gotoGeneration() == m_generation &&
-               mount->slewToTarget().hasValue();
+        return ofThisGoTo(mount) && mount->slewToTarget().hasValue();
     }
 
 private:
+    // mount is the claimed one and has accepted no other GoTo since.
+    bool ofThisGoTo(const std::shared_ptr<IMount>& mount) const {
+        return mount && m_mount.lock() == mount && mount->gotoGeneration() == m_generation;
+    }
+
     GotoClaim(const std::shared_ptr<IMount>& mount, uint64_t generation)
         : m_mount(mount), m_generation(generation) {}
 

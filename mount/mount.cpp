@@ -396,11 +396,15 @@ void Mount::endOpenTrailRunLocked(CmdRet ret) {
 void Mount::announceEnds() {
     bool gotoEnded = false;
     bool trailRunEnded = false;
+    bool slewStateChanged = false;
     {
         std::lock_guard lock(m_mutex);
         gotoEnded = std::exchange(m_gotoEndUnannounced, false);
         trailRunEnded = std::exchange(m_trailRunEndUnannounced, false);
+        slewStateChanged = std::exchange(m_slewStateUnannounced, false);
     }
+    if (slewStateChanged)
+        axisSlewStateChanged();
     if (gotoEnded) {
         m_slewToTargets->setTarget({});
         m_slewToTargets->changed();
@@ -620,9 +624,15 @@ std::shared_ptr<ICanceller> Mount::startTaskLocked(std::shared_ptr<IMountTask> t
                                                    TaskCallback onFinished) {
     bool takesAxes = false;
     for (AXISID axis : {0u, 1u}) {
-        if (claimsAxis(*task, axis)) {
-            ++m_axisClaims[axis];
-            takesAxes = true;
+        if (!claimsAxis(*task, axis))
+            continue;
+        ++m_axisClaims[axis];
+        takesAxes = true;
+        // A park, a guide pulse, homing, tracking or a run that takes the axis from a manual
+        // slew ends that slew: the pad and the servers would otherwise see it move that way still.
+        if (task->type() != MountTaskTag::AxisSlew && m_axisSlewState[axis] != 0) {
+            m_axisSlewState[axis] = 0;
+            m_slewStateUnannounced = true;
         }
     }
     // Before the manager moves the axes' tags on: whoever sees the tags change reads the end.

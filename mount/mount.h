@@ -230,7 +230,7 @@ private:
     void startAxisStopLocked(AXISID axis);
     // Counts the axes the task claims, then hands it to the task manager. A task that takes the
     // axes ends the published GoTo and the open trail-point run, unless it is of the same kind
-    // (whose start publishes itself).
+    // (whose start publishes itself), and ends the manual slew of each axis it takes.
     std::shared_ptr<ICanceller> startTaskLocked(std::shared_ptr<IMountTask> task,
                                                 std::function<void()> onStarted = {},
                                                 TaskCallback onFinished = {});
@@ -299,6 +299,7 @@ private:
     // Ends stored by another task's start, not yet announced.
     bool m_gotoEndUnannounced = false;
     bool m_trailRunEndUnannounced = false;
+    bool m_slewStateUnannounced = false;
     // The slewToFinished subscriptions each waiting GoTo took over when it was started.
     std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
 };

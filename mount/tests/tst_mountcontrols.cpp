@@ -247,6 +247,74 @@ private slots:
         }
     }
 
+    // A slew commanded from outside the pad (a server) on both axes, then a task that takes one
+    // or both axes over. Once the mount is still, a taken axis no longer counts as slewing, the
+    // change was announced, and a press of the pad in the slew's own direction moves the axis.
+    void takenAxisEndsItsManualSlew_data() {
+        QTest::addColumn<QString>("taker");
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("pressedAxis");
+        QTest::addColumn<int>("pressedSign");
+        QTest::newRow("park, then right") << "park"
+                                          << "0 0"
+                                          << "0" << 0 << 1;
+        QTest::newRow("park, then up") << "park"
+                                       << "0 0"
+                                       << "2" << 1 << 1;
+        QTest::newRow("park, then left") << "park"
+                                         << "0 0"
+                                         << "1" << 0 << -1;
+        QTest::newRow("pulse on axis 1, then right") << "pulse 1"
+                                                     << "0 1"
+                                                     << "0" << 0 << 1;
+        QTest::newRow("pulse on axis 2, then up") << "pulse 2"
+                                                  << "1 0"
+                                                  << "2" << 1 << 1;
+        QTest::newRow("GoTo, then up") << "goto"
+                                       << "0 0"
+                                       << "2" << 1 << 1;
+        QTest::newRow("GoTo, then down") << "goto"
+                                         << "0 0"
+                                         << "3" << 1 << -1;
+    }
+    void takenAxisEndsItsManualSlew() {
+        QFETCH(QString, taker);
+        QFETCH(QString, states);
+        QFETCH(QString, press);
+        QFETCH(int, pressedAxis);
+        QFETCH(int, pressedSign);
+        MountControlRig rig;
+        IMount* mount = rig.connect();
+        SlewingControl pad(rig.holder);
+        mount->slewAxisAsync(0, 9 * kSiderealRate);
+        mount->slewAxisAsync(1, 9 * kSiderealRate);
+        QCOMPARE(mount->axisSlewState(0), 1);
+        Counter announced;
+        mount->axisSlewStateChanged.append(std::ref(announced));
+
+        if (taker == "park") {
+            mount->parkAsync(false);
+            QTRY_VERIFY(mount->parked());
+        } else if (taker.startsWith("pulse")) {
+            mount->pulseGuideAxisAsync(taker.back().digitValue() - 1, true, 500);
+            QTRY_VERIFY(!mount->isPulseGuiding());
+        } else {
+            const auto here = rig.axes()->readPositions().value();
+            QVERIFY(mount->slewToAsync(
+                MountTarget{"there", {here.first + kDeg, here.second, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY(!mount->slewToTarget().hasValue());
+        }
+        QCOMPARE(QStringLiteral("%1 %2").arg(mount->axisSlewState(0)).arg(mount->axisSlewState(1)),
+                 states);
+        QVERIFY(announced.count.load() >= 1);
+
+        pad.inputButtons(buttons(press));
+        const double padRate = pressedSign * kFactors[SlewingControl::kInitialRate];
+        QTRY_VERIFY(near(measuredRate(rig, AXISID(pressedAxis)), padRate));
+        pad.inputButtons(buttons(""));
+    }
+
     // Both controls hear the mount held now and a mount coming and going, nothing of a mount that
     // has gone, and do not keep that mount alive.
     void followTheCurrentMountOnly() {

@@ -2,6 +2,7 @@
 
 #include "base/backgroundwork.h"
 #include "base/log.h"
+#include "server/peerreset.h"
 
 #include <QHostAddress>
 #include <QSocketNotifier>
@@ -134,6 +135,13 @@ void ClientSocket::sendSome() {
 
 void ClientSocket::abort() {
     closeNow();
+}
+
+bool ClientSocket::closeIfReset() {
+    if (m_fd < 0 || !peerHasReset(m_fd))
+        return false;
+    closeNow();
+    return true;
 }
 
 void ClientSocket::closeWhenSent() {

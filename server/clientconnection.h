@@ -65,6 +65,9 @@ public:
     bool isOpen() const { return m_fd >= 0; }
     // At once, dropping unsent bytes.
     void abort();
+    // Closes the socket (emitting closed) when its peer has reset the connection, though the
+    // reset has not been read yet; true when it did.
+    bool closeIfReset();
     // Once every unsent byte has left.
     void closeWhenSent();
     const QString& peer() const { return m_peer; }

@@ -8,6 +8,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <memory>
+#include <utility>
+
 namespace Ko {
 
 namespace {
@@ -82,6 +85,12 @@ uint16_t MountGatedServer::listeningPort() const {
 
 void MountGatedServer::onNewConnection(qintptr descriptor) {
     if (m_clientCount >= m_maxClients) {
+        // Clients that connected and reset in the same burst as this one hold places until the
+        // loop reads each of them; they are gone already.
+        for (ClientSocket* held : m_tcpServer->findChildren<ClientSocket*>())
+            held->closeIfReset();
+    }
+    if (m_clientCount >= m_maxClients) {
         if (!m_refusalLogged)
             Log("%s: %d clients already, refusing more", m_name, m_clientCount);
         m_refusalLogged = true;
@@ -90,10 +99,16 @@ void MountGatedServer::onNewConnection(qintptr descriptor) {
     }
     ++m_clientCount;
     auto* socket = new ClientSocket(descriptor, m_tcpServer);
-    connect(socket, &QObject::destroyed, this, [this] {
+    // The place is free when the connection closes, not when its socket is deleted a moment
+    // later; a socket deleted open (the server going) frees it then.
+    auto release = [this, released = std::make_shared<bool>(false)] {
+        if (std::exchange(*released, true))
+            return;
         if (--m_clientCount < m_maxClients)
             m_refusalLogged = false;
-    });
+    };
+    connect(socket, &ClientSocket::closed, this, release);
+    connect(socket, &QObject::destroyed, this, release);
     acceptClient(socket);
 }
 

@@ -21,7 +21,9 @@ class IMountConnection;
 // object's (main) thread, where everything else runs. The subscription ends in the destructor,
 // so a server destroyed before the holder is never called. Each client costs a descriptor, so the
 // port serves at most maxClients at once and refuses the others at once (logged once each time
-// the port fills up), long before the process runs out of descriptors for its other ports.
+// the port fills up), long before the process runs out of descriptors for its other ports. A
+// client's place is free again as soon as its connection closes, and a client that meets a full
+// port is refused only after the clients that have reset unseen are let go.
 // Threads: main thread only; the holder's callback may fire on any thread.
 class MountGatedServer : public QObject {
     Q_OBJECT
@@ -35,7 +37,7 @@ public:
     bool isListening() const;
     // The port that is open (the one asked for, or the system's choice for 0); 0 while closed.
     uint16_t listeningPort() const;
-    // The clients whose socket still exists.
+    // The clients whose connection is open.
     int clientCount() const { return m_clientCount; }
 
 signals:
@@ -61,7 +63,7 @@ private:
     const uint16_t m_port;
     const char* const m_name;
     const int m_maxClients;
-    // Clients whose socket still exists.
+    // Clients whose connection is open.
     int m_clientCount = 0;
     // The refusals of the current full spell have been logged.
     bool m_refusalLogged = false;

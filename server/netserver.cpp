@@ -1,6 +1,7 @@
 #include "server/netserver.h"
 
 #include "base/log.h"
+#include "server/peerreset.h"
 #include "server/qthreadposter.h"
 #include "server/tcplistener.h"
 
@@ -279,7 +280,16 @@ void NetServer::connectionStep(size_t i, Socket* socket) {
     QTcpServer* const server = m_tcp[i].server.get();
     // The connections the port holds, the new one not yet among them; one that has ended no
     // longer counts, though its socket is deleted only a moment later.
-    if (server->findChildren<Connection*>().size() >= m_limits.maxConnections) {
+    const auto held = [server] { return server->findChildren<Connection*>(); };
+    if (held().size() >= m_limits.maxConnections) {
+        // Clients that connected and reset in the same burst as this one hold places until the
+        // loop reads each of them; they are gone already.
+        for (Connection* connection : held()) {
+            if (peerHasReset(connection->socket->socketDescriptor()))
+                closeStep(connection);
+        }
+    }
+    if (held().size() >= m_limits.maxConnections) {
         if (!m_tcp[i].refusing)
             Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
                 m_limits.maxConnections);

@@ -18,6 +18,9 @@ namespace {
 constexpr double kJulianDate = 2461119.5 + (10 * 60 + 59) / 1440.0;
 constexpr int kUnixHour = 492778;
 constexpr double kLatitude = 45 * kDeg;
+// 2026-11-05 10:59 UTC: the Sun stands near right ascension 14.7 h, declination -16 degrees, so
+// that right ascension and declination mistaken for each other point far from it.
+constexpr double kAutumnJulianDate = 2461349.5 + (10 * 60 + 59) / 1440.0;
 
 const Nullable<CoordPair> kNoAzAlt;
 
@@ -35,8 +38,8 @@ class TestCatalogSettings : public QObject {
 
     // At a site at 45 degrees north.
     struct Rig : CatalogSettingsRig {
-        explicit Rig(const QString& dataFolder)
-            : CatalogSettingsRig(dataFolder, kJulianDate, kLatitude) {}
+        explicit Rig(const QString& dataFolder, double julianDate = kJulianDate)
+            : CatalogSettingsRig(dataFolder, julianDate, kLatitude) {}
 
         CoordPair sunNow() const { return solar->getObject(ISolarSystem::Sun).coordNow; }
     };
@@ -141,7 +144,7 @@ private slots:
     // As the GoTo guard of the mount's callers (a user object's GoTo): the information page's
     // refusal near the Sun, in its words, unless the user observes the Sun; nothing where the
     // altitude limits refuse, since the mount refuses that itself and says so. Targets lie north
-    // or south of the Sun of date as the solar-system source gives it at the rig's clock.
+    // or south of the Sun of date as the solar-system source gives it, in November.
     void goToRefusal_data() {
         QTest::addColumn<double>("fromSunDeg");
         QTest::addColumn<bool>("observeSun");
@@ -149,13 +152,13 @@ private slots:
         QTest::addColumn<double>("lowerLimitDeg");
         QTest::addColumn<QString>("refusal");
         const QString tooClose = "Too close to Sun";
-        // At 45 degrees north the Sun stands about 43 degrees up, within the limits.
+        // At 45 degrees north the Sun stands about 29 degrees up, within the limits.
         dataRow("at the Sun", 0.0, false, 45.0, 0.0, tooClose);
         dataRow("1.5 degrees from the Sun", 1.5, false, 45.0, 0.0, tooClose);
         dataRow("4.9 degrees south of the Sun", -4.9, false, 45.0, 0.0, tooClose);
         dataRow("20 degrees from the Sun", 20.0, false, 45.0, 0.0, QString());
         dataRow("1.5 degrees from the Sun, observing the Sun", 1.5, true, 45.0, 0.0, QString());
-        // At 80 degrees south the Sun stands about 10 degrees up, under a lower limit of 30.
+        // At 80 degrees south the Sun stands about 25 degrees up, under a lower limit of 30.
         dataRow("at the Sun, under the lower limit", 0.0, false, -80.0, 30.0, QString());
     }
     void goToRefusal() {
@@ -164,7 +167,7 @@ private slots:
         QFETCH(double, latitudeDeg);
         QFETCH(double, lowerLimitDeg);
         QFETCH(QString, refusal);
-        Rig rig(freshFolder());
+        Rig rig(freshFolder(), kAutumnJulianDate);
         CLocation site = rig.sky.location->location();
         site.latitudeRad = latitudeDeg * kDeg;
         rig.sky.location->setLocation(site);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -46,6 +47,19 @@ public:
     ResetClient& operator=(const ResetClient&) = delete;
 
     bool connected() const { return m_connected; }
+
+    // Without waiting: whether a reply has come (Replied), the server closed the connection
+    // without one (Closed), or neither yet (Waiting). Nothing is read.
+    enum class Reply { Waiting, Replied, Closed };
+    Reply reply() const {
+        if (m_fd < 0)
+            return Reply::Closed;
+        char byte = 0;
+        const ssize_t n = ::recv(m_fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+        if (n == 1)
+            return Reply::Replied;
+        return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? Reply::Waiting : Reply::Closed;
+    }
 
     bool send(const QByteArray& bytes) {
         m_sent = bytes;

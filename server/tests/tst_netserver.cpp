@@ -18,6 +18,7 @@
 #include <optional>
 #include <semaphore>
 #include <stdexcept>
+#include <vector>
 
 using namespace Ko;
 
@@ -648,6 +649,63 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(core.openConnections(), size_t(0), 10000);
         TcpClient good(port);
         QCOMPARE(good.request("g"), QByteArray("fine"));
+    }
+
+    // Clients that connect and reset while the server thread is busy are all taken in its next
+    // pass, together with the client after them: the resets it has not read yet give their places
+    // to that client. Clients that are still connected keep theirs, and it is refused.
+    void resetsInOnePassGiveTheirPlaces_data() {
+        QTest::addColumn<int>("resets");
+        QTest::addColumn<int>("open");
+        QTest::addColumn<bool>("answered");
+        constexpr int kCap = 8;
+        dataRow("the port's places reset", kCap - 1, 0, true);
+        dataRow("three times the places reset", 3 * kCap, 0, true);
+        dataRow("some places open, the rest reset", 2 * kCap, kCap / 2, true);
+        dataRow("every place open", 0, kCap - 1, false);
+    }
+    void resetsInOnePassGiveTheirPlaces() {
+        QFETCH(int, resets);
+        QFETCH(int, open);
+        QFETCH(bool, answered);
+        constexpr int kCap = 8;
+        constexpr auto kHoldLimit = std::chrono::seconds(10);
+        std::binary_semaphore entered(0);
+        std::binary_semaphore release(0);
+        NetServer::Limits limits;
+        limits.maxConnections = kCap;
+        NetServer core(limits);
+        const uint16_t port = serveTcp(core, [&](INetServer::IStream* s) {
+            char first = 0;
+            s->skip(s->peek(&first, 1));
+            if (first == 'h') {
+                entered.release();
+                // Bounded, so that a failing case still ends.
+                (void)release.try_acquire_for(kHoldLimit);
+            }
+            s->write("fine", 4);
+        });
+        // Holds the server thread, and one place.
+        ResetClient holder(port);
+        QVERIFY(holder.send("h"));
+        QVERIFY(entered.try_acquire_for(kHoldLimit));
+        std::vector<std::unique_ptr<ResetClient>> staying;
+        for (int k = 0; k < open; ++k) {
+            staying.push_back(std::make_unique<ResetClient>(port));
+            QVERIFY(staying.back()->connected());
+        }
+        for (int k = 0; k < resets; ++k) {
+            ResetClient gone(port);
+            QVERIFY(gone.connected());
+            gone.go(ResetClient::AtOnce);
+        }
+        ResetClient next(port);
+        QVERIFY(next.connected());
+        QVERIFY(next.send("g"));
+        release.release();
+        QTRY_VERIFY(next.reply() != ResetClient::Reply::Waiting);
+        QCOMPARE(next.reply() == ResetClient::Reply::Replied, answered);
+        QTRY_COMPARE(holder.reply(), ResetClient::Reply::Replied);
     }
 
     // A connection that sends nothing for the idle time is closed; one that keeps sending, at a

@@ -5,6 +5,7 @@
 #include "base/tests/datarow.h"
 #include "server/netserver.h"
 #include "server/nopmsharing.h"
+#include "server/tests/resetclient.h"
 #include "server/vtmserver.h"
 
 #include <QtEndian>
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <mutex>
+#include <vector>
 
 using namespace Ko;
 
@@ -381,6 +383,95 @@ private slots:
             QTRY_VERIFY(axisMoving(windowAxis) && !axisMoving(AXISID(1 - windowAxis)));
             mount->abortSlewAsync();
         }
+    }
+
+    // A client's axis slew on 11882 that a park or a guide pulse from 11881 takes over:
+    // once the mount is still, 11881 no longer reads it as slewing, also after unparking.
+    void slewTakenOverEnds_data() {
+        QTest::addColumn<QByteArray>("taker");
+        dataRow("Park", QByteArray("Park"));
+        dataRow("PulseGuide", QByteArray("PulseGuide,2,500"));
+    }
+    void slewTakenOverEnds() {
+        QFETCH(QByteArray, taker);
+        const std::shared_ptr<IMount> mount = stillOnEquator();
+        if (!mount)
+            return;
+        const uint16_t rpcPort = freePort();
+        auto core = std::make_shared<NetServer>();
+        VtmServer rpc(m_rig->location, m_rig->astro, m_rig->astroClock, m_rig->holder,
+                      m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, rpcPort,
+                      VtmServer::DeviceName{}, m_limits->settings);
+        core->waitPosted();
+        PlanetariumClient slewing;
+        QVERIFY(slewing.connectTo(m_qrpPort));
+        slewing.send(kFastSlewAxis1);
+        QCOMPARE(slewing.read(1), QByteArray("#"));
+        QCOMPARE(mount->axisSlewState(0), 1);
+        TcpClient rpcClient(rpcPort);
+        QVERIFY(rpcClient.connected());
+        QCOMPARE(rpcClient.request("SlewingGet"), QByteArray("Ok,SlewingGet,1"));
+
+        QVERIFY(rpcClient.request(taker).startsWith("Ok,"));
+        if (taker == "Park")
+            QTRY_VERIFY_WITH_TIMEOUT(mount->parked(), kGotoTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->isPulseGuiding() && !mount->slewToTarget().hasValue() &&
+                                     axesStill(),
+                                 kGotoTimeoutMs);
+        QCOMPARE(rpcClient.request("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
+        if (taker == "Park") {
+            QCOMPARE(rpcClient.request("Unpark"), QByteArray("Ok,Unpark"));
+            QCOMPARE(rpcClient.request("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
+        }
+        QVERIFY(slewing.roundTrip());
+    }
+
+    // Clients that connect and reset in one burst, and the client right after them, all reach
+    // the server in the same pass of its event loop: the resets not yet read give their places
+    // to that client. Clients still connected keep theirs, so a port they fill refuses it. The
+    // port's other clients came before, one pass each.
+    void resetsInOnePassGiveTheirPlaces_data() {
+        QTest::addColumn<bool>("qrp");
+        QTest::addColumn<int>("open");
+        QTest::addColumn<int>("resets");
+        QTest::addColumn<bool>("answered");
+        constexpr int kPosition = StellariumServer::kMaxClients;
+        constexpr int kQrp = QrpServer::kMaxClients;
+        dataRow("10001: its places reset", false, 0, kPosition, true);
+        dataRow("10001: three times its places reset", false, 0, 3 * kPosition, true);
+        dataRow("10001: some places held, the rest reset", false, kPosition - 3, 3, true);
+        dataRow("10001: every place held", false, kPosition, 0, false);
+        dataRow("11882: a few places left, reset", true, kQrp - 4, 4, true);
+        dataRow("11882: more resets than places left", true, kQrp / 2, 40, true);
+        dataRow("11882: every place held", true, kQrp, 0, false);
+    }
+    void resetsInOnePassGiveTheirPlaces() {
+        QFETCH(bool, qrp);
+        QFETCH(int, open);
+        QFETCH(int, resets);
+        QFETCH(bool, answered);
+        m_rig->connect();
+        const uint16_t port = qrp ? m_qrpPort : m_positionPort;
+        MountGatedServer& server = qrp ? static_cast<MountGatedServer&>(*m_qrp) : *m_position;
+        std::vector<std::unique_ptr<ResetClient>> staying;
+        for (int k = 0; k < open; ++k) {
+            staying.push_back(std::make_unique<ResetClient>(port));
+            QVERIFY(staying.back()->connected());
+            QTRY_COMPARE(server.clientCount(), k + 1);
+        }
+        // From here to the check the event loop does not run.
+        for (int k = 0; k < resets; ++k) {
+            ResetClient gone(port);
+            QVERIFY(gone.connected());
+            gone.go(ResetClient::AtOnce);
+        }
+        ResetClient next(port);
+        QVERIFY(next.connected());
+        // The position port speaks first; the other answers its version.
+        QVERIFY(qrp ? next.send("V") : true);
+        QTRY_VERIFY(next.reply() != ResetClient::Reply::Waiting);
+        QCOMPARE(next.reply() == ResetClient::Reply::Replied, answered);
+        QTRY_COMPARE(server.clientCount(), open + (answered ? 1 : 0));
     }
 };
 

@@ -12,7 +12,7 @@ QtObject {
         ["AdvancedMenu", "cameraControl"], ["UserObjectsMenu", "celestialObjects"],
         ["UserObjectsMenu", "terrestrialObjects"], ["StarMenu", "namedStar"],
         ["AdvancedMenu", "log"], ["AdvancedMenu", "autoHome"], "AlignWithSyncPage",
-        "WifiConfigPage"]
+        "WifiConfigPage", ["SettingsMenu", "location"], ["AdvancedMenu", "polarScope"]]
 
     function scrollable(item) {
         return Find.held(item, o => o.contentHeight !== undefined && o.flick !== undefined

@@ -99,6 +99,7 @@ Page {
     Flickable {
         anchors.fill: parent
         contentHeight: content.height
+        clip: true
         flickableDirection: Flickable.VerticalFlick
         boundsBehavior: Flickable.StopAtBounds
 

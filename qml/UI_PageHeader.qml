@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import "CommonUI"
 
 // A page's own header: back, the title centred on the whole bar when it fits, extra buttons at
@@ -27,6 +28,14 @@ Item {
     width: parent ? parent.width : implicitWidth
     // Tall enough for the title's lines as wrapped.
     implicitHeight: Math.max(48, titleLabel.contentHeight + 16)
+
+    // The page's own colour, opaque: what the page scrolls up passes under the header, which
+    // lies above the page's content, and is hidden there, by day and by night.
+    Rectangle {
+        objectName: "headerBackground"
+        anchors.fill: parent
+        color: root.Material.backgroundColor
+    }
 
     ImageButton {
         id: backButton

@@ -32,6 +32,9 @@
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
 // cannot be typed into. probe.overlaps(skipped) lists the texts that overlap another text or a
 // control they are not part of, and what runs under the header or the footer (see Probe).
+// probe.squeezed() lists the drawings shown below the size they say can be read (an item's
+// readableSize property, in pixels on its shorter side); probe.endOfView(view) tells where the
+// lowest control of a scrolling view lies and whether it can be seen there.
 // A screenshot test per area: ko_add_shots_test(<area>) in cmake/Ko.cmake. Example:
 //
 //   import QtQuick
@@ -88,6 +91,10 @@
 #include <set>
 
 namespace {
+
+// The property by which an item (a reticle, a chart) says below which size, in pixels on its
+// shorter side, it can no longer be read.
+constexpr char kReadableSize[] = "readableSize";
 
 // The darkest grey that counts as light at night: light grey starts here, and anti-aliased red
 // text on black never has its green and blue channels this high.
@@ -283,7 +290,7 @@ bool isAncestor(const QQuickItem* ancestor, const QQuickItem* item) {
 }
 
 // Visible texts and controls below item, with the area of each that can be seen: ancestors that
-// clip, and scrolling views (what lies outside a view is reached by scrolling it), cut it down.
+// clip cut it down (what a clipping view hides is reached by scrolling it).
 void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickItem*>& skipped,
                    QList<Piece>& out, QList<Occluder>& occluders, QList<const QQuickItem*>& bars) {
     if (!item->isVisible() || item->opacity() <= 0 || skipped.contains(item))
@@ -337,7 +344,9 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
     if (item->inherits("QQuickRectangle") && item->opacity() >= 1 &&
         item->property("color").value<QColor>().alpha() == 255 && !(own & clip).isEmpty())
         occluders.append({item, own & clip, out.size()});
-    if (item->clip() || flickable)
+    // A scrolling view that does not clip paints what it scrolls away where it lies: over a
+    // header, under the slew pad.
+    if (item->clip())
         clip &= own;
     // In the order they are painted.
     QList<QQuickItem*> children = item->childItems();
@@ -381,6 +390,61 @@ QString rectText(const QRectF& r) {
         .arg(qRound(r.y()))
         .arg(qRound(r.width()))
         .arg(qRound(r.height()));
+}
+
+// The headers and footers painted above item: those of the pages that hold it and, unless it is
+// in a popup (which lies above them), the window's own.
+QList<const QQuickItem*> barsAbove(const QQuickItem* item, const QQuickWindow* window) {
+    QList<const QQuickItem*> bars;
+    bool inPopup = false;
+    for (const QQuickItem* i = item; i; i = i->parentItem()) {
+        inPopup = inPopup || i->inherits("QQuickPopupItem");
+        if (!i->inherits("QQuickPage"))
+            continue;
+        for (const char* name : {"header", "footer"}) {
+            const auto* bar = i->property(name).value<QQuickItem*>();
+            if (bar && bar->isVisible() && bar->height() > 0 && !isAncestor(bar, item))
+                bars.append(bar);
+        }
+    }
+    if (!inPopup) {
+        for (const char* name : {"header", "footer"}) {
+            const auto* bar = window->property(name).value<QQuickItem*>();
+            if (bar && bar->isVisible() && bar->height() > 0)
+                bars.append(bar);
+        }
+    }
+    return bars;
+}
+
+// The visible control of a view's content that ends lowest, in the content's coordinates. A view
+// inside it is one control: it is judged on its own.
+void lowestControl(const QQuickItem* item, const QQuickItem* content, const QQuickItem*& lowest,
+                   qreal& bottom) {
+    if (!item->isVisible() || item->opacity() <= 0)
+        return;
+    const bool view = item != content && item->inherits("QQuickFlickable");
+    if (view || isInteractiveControl(item)) {
+        const QRectF r = item->mapRectToItem(content, QRectF(0, 0, item->width(), item->height()));
+        if (r.height() > 0 && r.width() > 0 && (!lowest || r.bottom() > bottom + 0.5)) {
+            lowest = item;
+            bottom = r.bottom();
+        }
+    }
+    if (view)
+        return;
+    for (const QQuickItem* child : item->childItems())
+        lowestControl(child, content, lowest, bottom);
+}
+
+// Items that carry a readable size of their own: drawings a page exists to show.
+void collectDrawings(const QQuickItem* item, QList<const QQuickItem*>& out) {
+    if (!item->isVisible() || item->opacity() <= 0)
+        return;
+    if (item->property(kReadableSize).toDouble() > 0)
+        out.append(item);
+    for (const QQuickItem* child : item->childItems())
+        collectDrawings(child, out);
 }
 
 // Two areas overlap when they share more than a pixel each way: the line boxes of texts set one
@@ -601,6 +665,60 @@ public:
             }
         }
         return found;
+    }
+
+    // The drawings that are shown smaller than they can be read: visible items with a readableSize
+    // property whose shorter side is below it, each as {path, area, readableSize}.
+    Q_INVOKABLE QVariantList squeezed() const {
+        QList<const QQuickItem*> drawings;
+        collectDrawings(m_window->contentItem(), drawings);
+        QVariantList found;
+        for (const QQuickItem* item : drawings) {
+            const double readable = item->property(kReadableSize).toDouble();
+            if (std::min(item->width(), item->height()) < readable - 0.5)
+                found.append(QVariantMap{{"path", itemPath(item)},
+                                         {"area", rectText(item->mapRectToScene(QRectF(
+                                                      0, 0, item->width(), item->height())))},
+                                         {"readableSize", readable}});
+        }
+        return found;
+    }
+
+    // Where the lowest control of a scrolling view lies, as the view is scrolled now (the caller
+    // scrolls it to its end): {control, area, problem}, problem empty when the control lies whole
+    // within the view and the window and clear of every header and footer above the view (the
+    // window's footer is the slew pad). A view without a control gives an empty map.
+    Q_INVOKABLE QVariantMap endOfView(QObject* object) const {
+        const auto* view = qobject_cast<const QQuickItem*>(object);
+        const auto* content = view ? view->property("contentItem").value<QQuickItem*>() : nullptr;
+        if (!content)
+            return {};
+        const QQuickItem* lowest = nullptr;
+        qreal bottom = 0;
+        lowestControl(content, content, lowest, bottom);
+        if (!lowest)
+            return {};
+        const QRectF area = lowest->mapRectToScene(QRectF(0, 0, lowest->width(), lowest->height()));
+        const QRectF viewport = view->mapRectToScene(QRectF(0, 0, view->width(), view->height()));
+        const QRectF window(0, 0, m_window->width(), m_window->height());
+        // Within a pixel: a row's divider may touch the view's edge.
+        auto holds = [](const QRectF& outer, const QRectF& inner) {
+            return outer.adjusted(-1, -1, 1, 1).contains(inner);
+        };
+        QString problem;
+        if (!holds(viewport, area))
+            problem =
+                QStringLiteral("outside its view at the view's end (%1)").arg(rectText(viewport));
+        else if (!holds(window, area))
+            problem = QStringLiteral("outside the window");
+        for (const QQuickItem* bar : barsAbove(view, m_window)) {
+            const QRectF barArea = bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height()));
+            if (problem.isEmpty() && overlapping(area, barArea))
+                problem = QStringLiteral("under ") + itemPath(bar);
+        }
+        return QVariantMap{{"control", describe(Piece{lowest, lowest})},
+                           {"area", rectText(area)},
+                           {"problem", problem}};
     }
 
     Q_INVOKABLE void fail(const QString& why) {

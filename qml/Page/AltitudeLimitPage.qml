@@ -27,6 +27,7 @@ Page {
     Flickable {
         anchors.fill: parent
         contentHeight: content.height
+        clip: true
         boundsBehavior: Flickable.StopAtBounds
 
         Column {

@@ -23,8 +23,12 @@ Page {
         title: qsTr("Polar Clock Utility")
     }
 
-    ColumnLayout {
+    // The page exists for the reticle: where the slew pad leaves too little room for it at a
+    // size that can be read, the page scrolls instead of shrinking it.
+    UI_ScrollColumn {
+        objectName: "scroll"
         anchors.fill: parent
+        margins: 0
         spacing: 0
 
         PolarScope_Drawing {
@@ -32,6 +36,7 @@ Page {
             objectName: "drawing"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.minimumHeight: implicitHeight
             active: root.StackView.visible
         }
         UI_Slider {

@@ -48,7 +48,10 @@ Item {
         onTriggered: root.refresh()
     }
 
+    implicitHeight: layout.implicitHeight
+
     ColumnLayout {
+        id: layout
         anchors.fill: parent
         spacing: 0
 
@@ -91,8 +94,12 @@ Item {
         Item {
             id: area
             objectName: "reticleArea"
+            // Below this, on the shorter side, the 5° ticks come closer than 5 px and the hour
+            // numbers fall under 8 points.
+            readonly property int readableSize: 180
             Layout.fillWidth: true
             Layout.fillHeight: true
+            Layout.minimumHeight: readableSize
         }
     }
 }

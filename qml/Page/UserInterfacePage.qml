@@ -28,6 +28,7 @@ Page {
     Flickable {
         anchors.fill: parent
         contentHeight: content.height
+        clip: true
         boundsBehavior: Flickable.StopAtBounds
 
         Column {

@@ -12,7 +12,7 @@ QtObject {
         ["AdvancedMenu", "cameraControl"], ["UserObjectsMenu", "celestialObjects"],
         ["UserObjectsMenu", "terrestrialObjects"], ["StarMenu", "namedStar"],
         ["AdvancedMenu", "log"], ["AdvancedMenu", "autoHome"], "AlignWithSyncPage",
-        "WifiConfigPage"]
+        "WifiConfigPage", ["SettingsMenu", "location"], ["AdvancedMenu", "polarScope"]]
 
     function scrollable(item) {
         return Find.held(item, o => o.contentHeight !== undefined && o.flick !== undefined
@@ -33,6 +33,16 @@ QtObject {
             for (const page of pages) {
                 const name = Array.isArray(page) ? page[0] + "_" + page[1] : page
                 const depth = Array.isArray(page) ? 3 : page === "MainMenu" ? 1 : 2
+                // Each page as it opens after the pad was put out; a page may fold it itself.
+                // The location page opens with the sensor on and no position yet: its state's
+                // row is the first to scroll under the header. The site was seen before, so no
+                // page asks for it.
+                list.push({ run: () => {
+                                w.inj_mainFooter.requestDisplay(true)
+                                w.inj_locationSensorSetttings.setSiteNoticeDone()
+                                w.inj_locationSensorSetttings.setUse(true)
+                            },
+                            wait: () => w.inj_mainFooter.displayControl })
                 if (Array.isArray(page)) {
                     list.push({ run: () => stack.push("qrc:/Page/" + page[0] + ".qml"),
                                 wait: () => stack.depth === 2 && !stack.busy })

@@ -11,7 +11,10 @@ import "../rig/Find.js" as Find
 //   pseudo-translation or is data; anything else is hard-coded;
 // - layout run (layout: true, at the probe's --window-size): no text overlaps another text or a
 //   control it is not part of, and nothing runs under the header or the slew pad (see the
-//   probe's overlaps()). Each finding names the stop, the language, the window size and the two.
+//   probe's overlaps()); no drawing is squeezed below the size it can be read at (the probe's
+//   squeezed()); and every scrolling view, scrolled to its end, shows its lowest control whole,
+//   clear of the header and the slew pad, with nothing it scrolled away over the header. Each
+//   finding names the stop, the language, the window size and what was found.
 // Nothing here searches for devices, downloads or opens another application: the connection
 // type stays the emulator, the comet list's Update is never pressed, help goes to a stand-in.
 QtObject {
@@ -147,19 +150,79 @@ QtObject {
         return t.lineCount > t.text.split(/[\s\-\/]+/).filter(w => w.length > 0).length
     }
 
+    // A layout finding, once under its key; the message names the stop, the language and size.
+    function layoutProblem(key, label, kind, what) {
+        if (problems[key])
+            return
+        problems[key] = true
+        problemCount += 1
+        const w = probe.window
+        console.info(kind + ": " + label + " (" + inj_languageManager.language + " " + w.width
+                     + "x" + w.height + ") " + what)
+    }
+
     // Toasts float above everything on purpose.
     function checkLayout(label) {
         const w = probe.window
-        const where = inj_languageManager.language + " " + w.width + "x" + w.height
-        for (const o of probe.overlaps([w.inj_toaster])) {
-            const key = o.kind + " " + o.first + " " + o.second
-            if (problems[key])
-                continue
-            problems[key] = true
-            problemCount += 1
-            console.info(o.kind + ": " + label + " (" + where + ") " + o.first + " at "
-                         + o.firstArea + " / " + o.second + " at " + o.secondArea)
+        for (const o of probe.overlaps([w.inj_toaster]))
+            layoutProblem(o.kind + " " + o.first + " " + o.second, label, o.kind,
+                          o.first + " at " + o.firstArea + " / " + o.second + " at " + o.secondArea)
+        for (const d of probe.squeezed())
+            layoutProblem("squeezed " + d.path, label, "squeezed below " + d.readableSize + " px",
+                          d.path + " at " + d.area)
+    }
+
+    // The scrolling views an item shows that scroll up and down (a tab bar scrolls sideways).
+    function viewsOf(item, out) {
+        if (!item || !item.visible)
+            return out
+        if (item.flick !== undefined && item.contentHeight !== undefined && item.interactive
+                && item.height > 1 && item.orientation !== ListView.Horizontal
+                && item.flickableDirection !== Flickable.HorizontalFlick)
+            out.push(item)
+        for (let i = 0; i < item.children.length; ++i)
+            viewsOf(item.children[i], out)
+        return out
+    }
+
+    // Each view, scrolled to its end, must show its lowest control there, and what it scrolled
+    // away must not show over a header; a view that does not scroll as far as its content is
+    // caught here. The view goes back to where it was.
+    function endVisits(label, item) {
+        if (!layout)
+            return []
+        const out = []
+        for (const view of viewsOf(item, [])) {
+            const name = label + " at the end of " + (view.objectName || "its view")
+            const kept = view.contentY
+            out.push(toEnd(name, view, 5))
+            out.push({ label: name + " back", run: () => view.contentY = kept })
         }
+        return out
+    }
+
+    // A list whose rows differ in height knows its full height only once the last rows are
+    // made: it is sent to its end again until it stays there.
+    function toEnd(name, view, tries) {
+        return { label: name,
+                 run: () => {
+                     if (view.positionViewAtEnd)
+                         view.positionViewAtEnd()
+                     else
+                         view.contentY = Math.max(view.originY - view.topMargin,
+                                                  view.originY + view.contentHeight
+                                                  + view.bottomMargin - view.height)
+                 },
+                 then: () => {
+                     if (!view.atYEnd && tries > 0)
+                         return [toEnd(name, view, tries - 1)]
+                     checkLayout(name)
+                     const end = probe.endOfView(view)
+                     if (end.problem)
+                         layoutProblem("unreachable " + end.control, name, "cannot be reached",
+                                       end.control + " at " + end.area + ", " + end.problem)
+                     return []
+                 } }
     }
 
     function check(label, owner) {
@@ -280,7 +343,10 @@ QtObject {
                 p.open()
             }
             out.push({ label: name, run: open, wait: () => p.opened,
-                       then: () => check(name, p.objectName) })
+                       then: () => {
+                           check(name, p.objectName)
+                           return endVisits(name, p.contentItem)
+                       } })
             out.push({ label: name + " closing", run: () => p.close(), wait: () => !p.visible })
         }
         return out
@@ -290,15 +356,24 @@ QtObject {
     function pageVisit(label, open) {
         const stack = probe.window.inj_stackView
         const a = { label: label }
+        const pad = probe.window.inj_mainFooter
         a.run = () => {
             a.depth = stack.depth
+            if (layout)
+                pad.requestDisplay(true)
             open()
         }
         a.wait = () => stack.depth > a.depth && !stack.busy && stack.currentItem.width > 0
         a.then = () => {
             check(label)
             const page = stack.currentItem
-            return popupVisits(label, popupsOf(page, [], 0)).concat(
+            // A page may fold the slew pad as it opens; the user can put it out again, and the
+            // page must still be usable in what the pad leaves of a small window.
+            const padOut = layout && !pad.displayControl
+                ? [{ label: label + " pad out", run: () => pad.requestDisplay(true),
+                     wait: () => pad.displayControl, then: () => check(label + " pad out") }]
+                : []
+            return padOut.concat(endVisits(label, page), popupVisits(label, popupsOf(page, [], 0)),
                 choiceVisits(label, combosOf(page, [], 0)), extraVisits(label, page), [
                 { label: label + " back", run: () => stack.pop(stack.get(a.depth - 1)),
                   wait: () => stack.depth === a.depth && !stack.busy }])
@@ -419,7 +494,11 @@ QtObject {
     }
 
     function phase(label) {
-        let list = [{ label: label + " main menu", then: () => check(label + " main menu") }]
+        const stack = probe.window.inj_stackView
+        let list = [{ label: label + " main menu", then: () => {
+                          check(label + " main menu")
+                          return endVisits(label + " main menu", stack.currentItem)
+                      } }]
         for (const name of menus)
             list.push(menuVisit(name))
         return list.concat(windowVisits())

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import "../rig"
 
@@ -11,6 +12,7 @@ TestCase {
 
     property var page: null
     property var refreshTimes: []
+    property var kept: null
 
     WindowRig {
         id: rig
@@ -44,6 +46,18 @@ TestCase {
 
     function initTestCase() {
         rig.createWindow()
+        kept = { width: rig.window.width, height: rig.window.height }
+    }
+
+    // A row that fails leaves the window as the next row expects it.
+    function cleanup() {
+        const stack = rig.window.inj_stackView
+        if (stack.depth > 1)
+            stack.pop(stack.get(0), StackView.Immediate)
+        tryVerify(() => !stack.busy)
+        inj_languageManager.language = "en"
+        rig.window.width = kept.width
+        rig.window.height = kept.height
     }
 
     function cleanupTestCase() {
@@ -71,6 +85,44 @@ TestCase {
         rig.window.inj_stackView.pop()
         verify(rig.window.header.visible)
         tryVerify(() => inj_polarScopePaintedItem.parent === null, 2000, "the reticle leaves with the page")
+    }
+
+    // The page exists for the reticle: with the slew pad out, in any window from the smallest
+    // and in a language with long rows, the reticle keeps the size it can be read at, and
+    // scrolled to, it shows whole between the page's header and the pad.
+    function test_reticleReadable_data() {
+        const rows = []
+        for (const code of ["en", "de"]) {
+            for (const [width, height] of [[320, 480], [360, 480], [360, 640], [428, 926]])
+                rows.push({ tag: code + " " + width + "x" + height, code: code, width: width,
+                            height: height })
+        }
+        return rows
+    }
+
+    function test_reticleReadable(data) {
+        const w = rig.window
+        w.width = data.width
+        w.height = data.height
+        inj_languageManager.language = data.code
+        w.inj_mainFooter.requestDisplay(true)
+        tryVerify(() => w.contentItem.width === data.width && w.inj_mainFooter.height > 150, 5000,
+                  "window " + w.contentItem.width + " wide, slew pad " + w.inj_mainFooter.height
+                  + " high")
+        open()
+        const area = findChild(page, "reticleArea")
+        const view = findChild(page, "scroll")
+        verify(area.readableSize >= 120, "a readable size is set")
+        tryVerify(() => view.height > 0 && Math.min(area.width, area.height) >= area.readableSize,
+                  5000, "reticle " + area.width + "x" + area.height)
+        compare(inj_polarScopePaintedItem.width, area.width)
+        compare(inj_polarScopePaintedItem.height, area.height)
+        const top = area.mapToItem(view.contentItem, 0, 0).y
+        view.contentY = Math.max(0, Math.min(top, view.contentHeight - view.height))
+        const shown = area.mapToItem(view, 0, 0).y
+        verify(shown >= -0.5 && shown + area.height <= view.height + 0.5,
+               "reticle " + area.height + " high at " + shown + " in a view " + view.height
+               + " high")
     }
 
     function test_refreshEvery2s() {

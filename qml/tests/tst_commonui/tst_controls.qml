@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import QtQuick.Layouts
 import QtTest
 import "qrc:/"
@@ -81,6 +82,90 @@ TestCase {
                 pushItem: pageComponent
             }
         }
+    }
+
+    // A page with its own header over a column of blue rows, in the window's day or night
+    // colours; the rows scroll in the shared column or in a view that does not clip.
+    component ScrolledPage: Page {
+        width: 320
+        height: 300
+        Material.theme: night.isNight ? Material.Dark : Material.Light
+        Material.background: night.isNight ? "black" : "#fafafa"
+        header: UI_PageHeader {
+            title: "Title"
+        }
+    }
+    Component {
+        id: sharedColumnPage
+        ScrolledPage {
+            UI_ScrollColumn {
+                objectName: "view"
+                anchors.fill: parent
+                Repeater {
+                    model: 12
+                    Rectangle {
+                        Layout.fillWidth: true
+                        implicitHeight: 40
+                        color: "blue"
+                    }
+                }
+            }
+        }
+    }
+    Component {
+        id: unclippedViewPage
+        ScrolledPage {
+            Flickable {
+                objectName: "view"
+                anchors.fill: parent
+                contentHeight: rows.height
+                Column {
+                    id: rows
+                    width: parent.width
+                    spacing: 10
+                    Repeater {
+                        model: 12
+                        Rectangle {
+                            width: parent.width
+                            height: 40
+                            color: "blue"
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // What a page scrolls up passes under its header and is hidden there: the header's empty
+    // right end shows the page's own colour, by day and by night, even over a view that does
+    // not clip.
+    function test_scrolledUnderHeader_data() {
+        return [
+            { tag: "shared column, day", page: sharedColumnPage, night: 0 },
+            { tag: "shared column, night", page: sharedColumnPage, night: 1 },
+            { tag: "view that does not clip, day", page: unclippedViewPage, night: 0 },
+            { tag: "view that does not clip, night", page: unclippedViewPage, night: 1 }
+        ]
+    }
+
+    function test_scrolledUnderHeader(data) {
+        night.setting = data.night
+        const page = createTemporaryObject(data.page, root)
+        const view = findChild(page, "view")
+        tryVerify(() => view.contentHeight > view.height + 2 * page.header.height)
+        view.contentY = view.contentHeight - view.height
+        waitForRendering(page)
+        const image = grabImage(page)
+        const background = page.Material.backgroundColor
+        let shown = []
+        for (let x = page.width - 40; x < page.width - 4; x += 3) {
+            for (let y = 4; y < page.header.height - 4; y += 3) {
+                if (!Qt.colorEqual(image.pixel(x, y), background))
+                    shown.push(x + "," + y + " " + image.pixel(x, y))
+            }
+        }
+        compare(shown.slice(0, 3), [], shown.length + " pixels of the header are not " + background)
+        night.setting = 0
     }
 
     function cleanup() {

@@ -98,4 +98,16 @@ private:
     const int m_waitMs;
 };
 
+// count clients that connect to port one after another and reset at once, as a burst of killed
+// programs does; false when one could not connect.
+inline bool resetBurst(uint16_t port, int count) {
+    for (int k = 0; k < count; ++k) {
+        ResetClient gone(port);
+        if (!gone.connected())
+            return false;
+        gone.go(ResetClient::AtOnce);
+    }
+    return true;
+}
+
 } // namespace Ko

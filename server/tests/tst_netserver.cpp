@@ -694,11 +694,7 @@ private slots:
             staying.push_back(std::make_unique<ResetClient>(port));
             QVERIFY(staying.back()->connected());
         }
-        for (int k = 0; k < resets; ++k) {
-            ResetClient gone(port);
-            QVERIFY(gone.connected());
-            gone.go(ResetClient::AtOnce);
-        }
+        QVERIFY(resetBurst(port, resets));
         ResetClient next(port);
         QVERIFY(next.connected());
         QVERIFY(next.send("g"));

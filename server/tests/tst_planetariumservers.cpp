@@ -460,11 +460,7 @@ private slots:
             QTRY_COMPARE(server.clientCount(), k + 1);
         }
         // From here to the check the event loop does not run.
-        for (int k = 0; k < resets; ++k) {
-            ResetClient gone(port);
-            QVERIFY(gone.connected());
-            gone.go(ResetClient::AtOnce);
-        }
+        QVERIFY(resetBurst(port, resets));
         ResetClient next(port);
         QVERIFY(next.connected());
         // The position port speaks first; the other answers its version.

@@ -102,15 +102,9 @@ void WindowHelper::watchTap(const QEvent* event) {
     const QPointF at = pointer->points().constFirst().scenePosition();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::TouchBegin: {
-        // A press inside the field is the field's own: it places the cursor or selects.
-        const QQuickItem* text = focusedText();
-        if (text && text->contains(text->mapFromScene(at)))
-            m_tapPress.reset();
-        else
-            m_tapPress = at;
+    case QEvent::TouchBegin:
+        m_tapPress = at;
         return;
-    }
     case QEvent::MouseMove:
     case QEvent::TouchUpdate:
         if (m_tapPress && (at - *m_tapPress).manhattanLength() >=

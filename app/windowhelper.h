@@ -37,8 +37,8 @@ namespace Ko {
 // the field loses the focus to its focus scope (its page), tidies its text and leaves the arrow
 // keys to the pad. Most of a page (its empty parts, its labels) takes no focus of its own, so
 // without this a tap beside a field left it typing. The helper only watches these events: the
-// items under the tap still get them. A press that starts inside the field (selecting its text)
-// and a drag (a scroll) end nothing.
+// items under the tap still get them. A drag (a scroll, or a selection that runs out of the
+// field) ends nothing.
 class WindowHelper : public QObject {
     Q_OBJECT
     Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)

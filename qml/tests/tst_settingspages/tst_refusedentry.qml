@@ -7,7 +7,7 @@ import ".."
 // took last and stores nothing else: the value settled before by Tab, a tap on the page, Enter
 // or a button, not the one it held when it first took the focus, nor a number passed on the way
 // ("15" of "150"). On leaving it shows that value. A tap on an empty part of the page ends the
-// typing as Tab does.
+// typing as Tab does; a drag (a scroll, a selection run out of the field) does not.
 WindowTestCase {
     id: testCase
     name: "RefusedEntry"
@@ -130,5 +130,53 @@ WindowTestCase {
         else
             compare(field.text, f.shown(second), "shown on leaving")
         closeTo(storedNumber(f.key), second, 1e-5, "stored at the end")
+    }
+
+    function test_tapEndsTyping_data() {
+        return [
+            { tag: "mouse tap below the rows", gesture: "tap", ends: true },
+            { tag: "touch tap below the rows", gesture: "touch", ends: true },
+            { tag: "mouse tap on a row's label", gesture: "label", ends: true },
+            { tag: "drag below the rows", gesture: "drag", ends: false },
+            { tag: "selection dragged out of the field", gesture: "fromField",
+              ends: false }
+        ]
+    }
+
+    function test_tapEndsTyping(data) {
+        const page = open("MagnitudeLimitPage")
+        const field = child(page, "faintestStar").field
+        retype(field, "6")
+        const x = page.width / 2
+        const y = page.height - 20
+        if (data.gesture === "tap") {
+            mouseClick(page, x, y)
+        } else if (data.gesture === "touch") {
+            const touches = touchEvent(page)
+            touches.press(0, page, x, y).commit()
+            touches.release(0, page, x, y).commit()
+        } else if (data.gesture === "label") {
+            // The label lies at the start of the row.
+            const row = child(page, "faintestOther")
+            mouseClick(row, 20, row.height / 2)
+        } else if (data.gesture === "drag") {
+            mousePress(page, x, y)
+            mouseMove(page, x, y - 60)
+            mouseRelease(page, x, y - 60)
+        } else {
+            const inField = field.mapToItem(page, field.width / 2, field.height / 2)
+            mousePress(page, inField.x, inField.y)
+            mouseMove(page, x, y)
+            mouseRelease(page, x, y)
+        }
+        if (data.ends) {
+            tryCompare(field, "activeFocus", false)
+            compare(field.text, "6.0", "tidied as on leaving")
+        } else {
+            // The release has been handled once the event is delivered; nothing waits after it.
+            compare(field.activeFocus, true, "still typing")
+            compare(field.text, "6")
+        }
+        closeTo(storedNumber("filter.vmag.dimmest"), 6, 1e-5, "stored")
     }
 }

@@ -5,6 +5,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QStyleHints>
 
 #include <utility>
 
@@ -71,9 +72,59 @@ QVariantList WindowHelper::availableScreenAreas() const {
     return areas;
 }
 
+QQuickItem* WindowHelper::focusedText() const {
+    QQuickItem* item = m_window ? m_window->activeFocusItem() : nullptr;
+    return item && (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"))
+               ? item
+               : nullptr;
+}
+
 bool WindowHelper::textHasFocus() const {
-    const QQuickItem* item = m_window ? m_window->activeFocusItem() : nullptr;
-    return item && (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit"));
+    return focusedText() != nullptr;
+}
+
+bool WindowHelper::boxOf(const QQuickItem* text, QPointF at) {
+    // An editable combo box or spin box types into a field of its own; its buttons and
+    // indicator are part of the typing.
+    for (const QQuickItem* item = text->parentItem(); item; item = item->parentItem()) {
+        if (item->inherits("QQuickComboBox") || item->inherits("QQuickSpinBox"))
+            return item->contains(item->mapFromScene(at));
+    }
+    return false;
+}
+
+void WindowHelper::watchTap(const QEvent* event) {
+    const auto* pointer = static_cast<const QPointerEvent*>(event);
+    if (pointer->pointCount() != 1) {
+        m_tapPress.reset();
+        return;
+    }
+    const QPointF at = pointer->points().constFirst().scenePosition();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        m_tapPress = at;
+        return;
+    case QEvent::MouseMove:
+    case QEvent::TouchUpdate:
+        if (m_tapPress && (at - *m_tapPress).manhattanLength() >=
+                              QGuiApplication::styleHints()->startDragDistance())
+            m_tapPress.reset();
+        return;
+    case QEvent::MouseButtonRelease:
+    case QEvent::TouchEnd: {
+        if (!std::exchange(m_tapPress, std::nullopt))
+            return;
+        // The press may have given the focus to another field; a tap inside it is its own.
+        QQuickItem* text = focusedText();
+        if (text && !text->contains(text->mapFromScene(at)) && !boxOf(text, at))
+            text->setFocus(false);
+        return;
+    }
+    default:
+        m_tapPress.reset();
+        return;
+    }
 }
 
 void WindowHelper::releaseNow(int key) {
@@ -98,9 +149,24 @@ void WindowHelper::releaseAll() {
 }
 
 bool WindowHelper::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_window ||
-        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    if (watched != m_window)
         return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        watchTap(event);
+        return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        break;
+    default:
+        return false;
+    }
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
     if (isBack(key)) {

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVariantList>
 
+#include <optional>
+
 #include <QQuickWindow>
 
 namespace Ko {
@@ -29,6 +31,14 @@ namespace Ko {
 // Escape does on a desktop what the back key does on a phone, and the helper takes both before
 // any item can: one backKey per press, none for its repeats. A popup that Escape closes by itself
 // takes that press first.
+//
+// A tap (a press and release of one mouse button or one finger that moved less than the drag
+// distance) outside the text field that has the keyboard ends the typing there, as Tab would:
+// the field loses the focus to its focus scope (its page), tidies its text and leaves the arrow
+// keys to the pad. Most of a page (its empty parts, its labels) takes no focus of its own, so
+// without this a tap beside a field left it typing. The helper only watches these events: the
+// items under the tap still get them. A drag (a scroll, or a selection that runs out of the
+// field) ends nothing.
 class WindowHelper : public QObject {
     Q_OBJECT
     Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
@@ -63,12 +73,21 @@ private:
     void releaseNow(int key);
     void flushPendingReleases();
     void releaseAll();
+    // The pointer half of eventFilter: watches taps, takes none.
+    void watchTap(const QEvent* event);
+
+    QQuickItem* focusedText() const;
+    // Whether at (window coordinates) lies on the combo box or spin box whose field text is.
+    static bool boxOf(const QQuickItem* text, QPointF at);
 
     QPointer<QQuickWindow> m_window;
     QSet<int> m_held;
     // Releases held back, by key: the timestamp of the release event.
     QHash<int, quint64> m_pendingRelease;
     QTimer m_releaseTimer;
+    // The tap under way: where it was pressed (window coordinates), until it moves too far or
+    // a second point joins it.
+    std::optional<QPointF> m_tapPress;
 };
 
 } // namespace Ko

@@ -25,13 +25,16 @@ TextField {
 
     // For an owner that keeps the value elsewhere (keeps: true, keptValue bound to it, stored
     // through keep): a number the field takes is kept as it stands, and an empty field keeps
-    // emptyValue where one is set. Typed text the field cannot take puts back the value from
-    // before the typing, so that the numbers passed on the way ("15" of "150") are not kept; on
+    // emptyValue where one is set. Typed text the field cannot take puts back the value the
+    // field took last, so that the numbers passed on the way ("15" of "150") are not kept; on
     // leaving, the field shows the value kept.
     property bool keeps: false
     property real keptValue: 0
     property var emptyValue: undefined
-    property real _before: 0
+    // What the field took last: the kept value when the field took the focus, and again at each
+    // step that settles a value while it has it (Enter, a button). Keys typed one by one settle
+    // nothing, or "15" would be what "150" puts back.
+    property real _taken: 0
 
     signal showText(real value)
     signal keep(real value)
@@ -65,17 +68,31 @@ TextField {
         if (value !== undefined)
             keep(value)
         else if (activeFocus && text !== "" && text !== "-")
-            keep(_before)
+            keep(_taken)
     }
     onActiveFocusChanged: {
         if (!keeps)
             return
         if (activeFocus) {
-            _before = keptValue
+            _taken = keptValue
             return
         }
         if (refused)
-            keep(_before)
+            keep(_taken)
+        text = textOf(keptValue)
+    }
+    // Enter settles what the field holds while the focus stays: the kept value, shown as kept.
+    // Not accepted here, so that the field still reports it as it would without this.
+    Keys.onReturnPressed: event => _settle(event)
+    Keys.onEnterPressed: event => _settle(event)
+
+    function _settle(event) {
+        event.accepted = false
+        if (!keeps)
+            return
+        if (refused)
+            keep(_taken)
+        _taken = keptValue
         text = textOf(keptValue)
     }
 
@@ -88,6 +105,9 @@ TextField {
         // Rounded so that repeated decimal steps do not collect binary noise.
         const next = Number((current + direction * adjParam).toFixed(10))
         showText(Math.min(maxValue, Math.max(minValue, next)))
+        // A step of the buttons is a value the user chose, not one passed on the way.
+        if (keeps)
+            _taken = keptValue
     }
 
     implicitWidth: Math.max(150, contentWidth + leftPadding + rightPadding)

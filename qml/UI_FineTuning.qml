@@ -25,9 +25,10 @@ TextField {
 
     // For an owner that keeps the value elsewhere (keeps: true, keptValue bound to it, stored
     // through keep): a number the field takes is kept as it stands, and an empty field keeps
-    // emptyValue where one is set. Typed text the field cannot take puts back the value the
-    // field took last, so that the numbers passed on the way ("15" of "150") are not kept; on
-    // leaving, the field shows the value kept.
+    // emptyValue where one is set. Typed text the field cannot take, and a field emptied where
+    // empty is no value, put back the value the field took last, so that the numbers passed on
+    // the way ("15" of "150", "5" of "57" deleted) are not kept; on leaving, the field shows the
+    // value kept.
     property bool keeps: false
     property real keptValue: 0
     property var emptyValue: undefined
@@ -64,11 +65,15 @@ TextField {
         if (!keeps)
             return
         // Read here, not through refused, whose binding may not have seen the text yet.
-        const value = text === "" ? emptyValue : numberOf(text)
+        const value = _valueOf(text)
         if (value !== undefined)
             keep(value)
-        else if (activeFocus && text !== "" && text !== "-")
+        else if (activeFocus)
             keep(_taken)
+    }
+    // The number the text stands for while typed: emptyValue for no text, where one is set.
+    function _valueOf(text) {
+        return text === "" ? emptyValue : numberOf(text)
     }
     onActiveFocusChanged: {
         if (!keeps)
@@ -77,7 +82,7 @@ TextField {
             _taken = keptValue
             return
         }
-        if (refused)
+        if (_valueOf(text) === undefined)
             keep(_taken)
         text = textOf(keptValue)
     }
@@ -90,7 +95,7 @@ TextField {
         event.accepted = false
         if (!keeps)
             return
-        if (refused)
+        if (_valueOf(text) === undefined)
             keep(_taken)
         _taken = keptValue
         text = textOf(keptValue)

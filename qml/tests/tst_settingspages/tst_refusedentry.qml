@@ -56,8 +56,14 @@ WindowTestCase {
         for (const name in fields) {
             for (const [settle, after] of ways)
                 rows.push({ tag: name + ", settled by " + settle + ", then " + after, field: name,
-                            settle: settle, after: after })
+                            settle: settle, after: after, emptied: false })
         }
+        // A field where empty is no value, emptied with Backspace after a number typed and not
+        // settled: the numbers passed on the way ("57", "5") are not kept either.
+        for (const [settle, after] of [["tap on the page", "Tab"], ["Enter", "tap on the page"],
+                                       ["tap on the page", "stay"]])
+            rows.push({ tag: "resend tries, settled by " + settle + ", emptied, then " + after,
+                        field: "resend tries", settle: settle, after: after, emptied: true })
         return rows
     }
 
@@ -116,9 +122,18 @@ WindowTestCase {
         compare(field.text, f.shown(second), "the settled value shown")
         closeTo(storedNumber(f.key), second, 1e-5, "second value")
 
-        retype(field, f.refused)
-        verify(child(field, "refusedTint").visible, "refused")
-        closeTo(storedNumber(f.key), second, 1e-5, "stored while the refused text shows")
+        if (data.emptied) {
+            retype(field, "57")
+            keyClick(Qt.Key_Backspace)
+            keyClick(Qt.Key_Backspace)
+            compare(field.text, "")
+            closeTo(storedNumber(f.key), second, 1e-5, "stored while the field is empty")
+        } else {
+            retype(field, f.refused)
+            verify(child(field, "refusedTint").visible, "refused")
+            closeTo(storedNumber(f.key), second, 1e-5, "stored while the refused text shows")
+        }
+        const left = data.emptied ? "" : f.refused
         if (data.after === "Tab") {
             keyClick(Qt.Key_Tab)
             tryCompare(field, "activeFocus", false)
@@ -126,7 +141,7 @@ WindowTestCase {
             tapOnPage(page, field)
         }
         if (data.after === "stay")
-            compare(field.text, f.refused, "the refused text stays while typed in")
+            compare(field.text, left, "the text stays while typed in")
         else
             compare(field.text, f.shown(second), "shown on leaving")
         closeTo(storedNumber(f.key), second, 1e-5, "stored at the end")

@@ -57,6 +57,11 @@ TextField {
         return value >= minValue && value <= maxValue ? value : undefined
     }
 
+    // The number the text stands for while typed: emptyValue for no text, where one is set.
+    function _valueOf(text) {
+        return text === "" ? emptyValue : numberOf(text)
+    }
+
     function textOf(value) {
         return decimals > 0 ? value.toFixed(decimals) : String(value)
     }
@@ -71,10 +76,6 @@ TextField {
         else if (activeFocus)
             keep(_taken)
     }
-    // The number the text stands for while typed: emptyValue for no text, where one is set.
-    function _valueOf(text) {
-        return text === "" ? emptyValue : numberOf(text)
-    }
     onActiveFocusChanged: {
         if (!keeps)
             return
@@ -82,9 +83,7 @@ TextField {
             _taken = keptValue
             return
         }
-        if (_valueOf(text) === undefined)
-            keep(_taken)
-        text = textOf(keptValue)
+        _putBack()
     }
     // Enter settles what the field holds while the focus stays: the kept value, shown as kept.
     // Not accepted here, so that the field still reports it as it would without this.
@@ -95,9 +94,15 @@ TextField {
         event.accepted = false
         if (!keeps)
             return
+        _putBack()
+        _taken = keptValue
+    }
+
+    // Text that stands for no number keeps the value taken last; the field then shows what is
+    // kept.
+    function _putBack() {
         if (_valueOf(text) === undefined)
             keep(_taken)
-        _taken = keptValue
         text = textOf(keptValue)
     }
 

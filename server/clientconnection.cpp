@@ -137,11 +137,9 @@ void ClientSocket::abort() {
     closeNow();
 }
 
-bool ClientSocket::closeIfReset() {
-    if (m_fd < 0 || !peerHasReset(m_fd))
-        return false;
-    closeNow();
-    return true;
+void ClientSocket::closeIfReset() {
+    if (m_fd >= 0 && peerHasReset(m_fd))
+        closeNow();
 }
 
 void ClientSocket::closeWhenSent() {

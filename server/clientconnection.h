@@ -66,8 +66,8 @@ public:
     // At once, dropping unsent bytes.
     void abort();
     // Closes the socket (emitting closed) when its peer has reset the connection, though the
-    // reset has not been read yet; true when it did.
-    bool closeIfReset();
+    // reset has not been read yet.
+    void closeIfReset();
     // Once every unsent byte has left.
     void closeWhenSent();
     const QString& peer() const { return m_peer; }

@@ -1,6 +1,7 @@
 #include "mount/slewingcontrol.h"
 #include "mount/trackingui.h"
 
+#include "base/tests/datarow.h"
 #include "mount/tests/mountcontrolrig.h"
 
 #include <QSignalSpy>
@@ -256,27 +257,15 @@ private slots:
         QTest::addColumn<QString>("press");
         QTest::addColumn<int>("pressedAxis");
         QTest::addColumn<int>("pressedSign");
-        QTest::newRow("park, then right") << "park"
-                                          << "0 0"
-                                          << "0" << 0 << 1;
-        QTest::newRow("park, then up") << "park"
-                                       << "0 0"
-                                       << "2" << 1 << 1;
-        QTest::newRow("park, then left") << "park"
-                                         << "0 0"
-                                         << "1" << 0 << -1;
-        QTest::newRow("pulse on axis 1, then right") << "pulse 1"
-                                                     << "0 1"
-                                                     << "0" << 0 << 1;
-        QTest::newRow("pulse on axis 2, then up") << "pulse 2"
-                                                  << "1 0"
-                                                  << "2" << 1 << 1;
-        QTest::newRow("GoTo, then up") << "goto"
-                                       << "0 0"
-                                       << "2" << 1 << 1;
-        QTest::newRow("GoTo, then down") << "goto"
-                                         << "0 0"
-                                         << "3" << 1 << -1;
+        const QString park("park"), goTo("goto"), both("0 0");
+        dataRow("park, then right", park, both, QString("0"), 0, 1);
+        dataRow("park, then up", park, both, QString("2"), 1, 1);
+        dataRow("park, then left", park, both, QString("1"), 0, -1);
+        dataRow("pulse on axis 1, then right", QString("pulse 1"), QString("0 1"), QString("0"), 0,
+                1);
+        dataRow("pulse on axis 2, then up", QString("pulse 2"), QString("1 0"), QString("2"), 1, 1);
+        dataRow("GoTo, then up", goTo, both, QString("2"), 1, 1);
+        dataRow("GoTo, then down", goTo, both, QString("3"), 1, -1);
     }
     void takenAxisEndsItsManualSlew() {
         QFETCH(QString, taker);

@@ -112,7 +112,6 @@ TestCase {
         open()
         const area = findChild(page, "reticleArea")
         const view = findChild(page, "scroll")
-        verify(area.readableSize >= 120, "a readable size is set")
         tryVerify(() => view.height > 0 && Math.min(area.width, area.height) >= area.readableSize,
                   5000, "reticle " + area.width + "x" + area.height)
         compare(inj_polarScopePaintedItem.width, area.width)

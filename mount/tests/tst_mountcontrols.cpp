@@ -250,7 +250,8 @@ private slots:
 
     // A slew commanded from outside the pad (a server) on both axes, then a task that takes one
     // or both axes over. Once the mount is still, a taken axis no longer counts as slewing, the
-    // change was announced, and a press of the pad in the slew's own direction moves the axis.
+    // change was announced and is not announced again, and a press of the pad in the slew's own
+    // direction moves the axis.
     void takenAxisEndsItsManualSlew_data() {
         QTest::addColumn<QString>("taker");
         QTest::addColumn<QString>("states");
@@ -296,7 +297,13 @@ private slots:
         }
         QCOMPARE(QStringLiteral("%1 %2").arg(mount->axisSlewState(0)).arg(mount->axisSlewState(1)),
                  states);
-        QVERIFY(announced.count.load() >= 1);
+        const int announcements = announced.count.load();
+        QVERIFY(announcements >= 1);
+        // A later task on an axis already free changes no slew state and announces nothing.
+        const int freeAxis = states.startsWith('0') ? 0 : 1;
+        mount->pulseGuideAxisAsync(freeAxis, true, 200);
+        QTRY_VERIFY(!mount->isPulseGuiding());
+        QCOMPARE(announced.count.load(), announcements);
 
         pad.inputButtons(buttons(press));
         const double padRate = pressedSign * kFactors[SlewingControl::kInitialRate];

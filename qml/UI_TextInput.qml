@@ -27,7 +27,8 @@ TextField {
     onActiveFocusChanged: _showStart()
 
     leftPadding: hasIconSearch ? 35 : 10
-    rightPadding: hasCloseBtn ? 35 : 10
+    // A greyed field has no use for its clear button; its text takes the room.
+    rightPadding: hasCloseBtn && enabled ? 35 : 10
     inputMethodHints: isOnlyNumber ? Qt.ImhFormattedNumbersOnly : Qt.ImhNone
     selectByMouse: true
     // The dark style's hint is grey; at night it is a dimmed red like every other text.
@@ -61,7 +62,7 @@ TextField {
         objectName: "clearButton"
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        visible: root.hasCloseBtn
+        visible: root.hasCloseBtn && root.enabled
         // Clearing starts the typing of a new text: the field is being edited while it shows none.
         onClicked: {
             root.clear()

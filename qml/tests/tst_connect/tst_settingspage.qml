@@ -177,14 +177,15 @@ WindowRig {
     }
 
     // Not being edited, the fixed address field shows the address stored, from its start, at
-    // the smallest window too: a part typed that is no address was not stored.
+    // the smallest window too: a part typed that is no address was not stored. Greyed, it has
+    // no clear button, whose room the address takes.
     function test_fixedIpShown_data() {
         return [
             { tag: "opened with Find Devices on, 320×480", search: true, width: 320,
               stored: "192.168.4.1" },
             { tag: "opened, 428×926", width: 428, stored: "192.168.4.1" },
             { tag: "long address typed, 320×480", width: 320, typed: "100.200.250.255",
-              stored: "100.200.250.255" },
+              stored: "100.200.250.255", overflows: true },
             { tag: "part of an address typed", width: 320, typed: "10.0.",
               stored: "192.168.4.1" },
             { tag: "emptied", width: 320, typed: "", stored: "192.168.4.1" },
@@ -215,12 +216,12 @@ WindowRig {
         compare(stored("cxn.ip"), data.stored)
         compare(field.text, data.stored, "left, it shows what is stored")
         compare(pagePart("fixedIpRow").enabled, !data.search)
-        if (data.width === 320) {
-            const room = field.width - field.leftPadding - field.rightPadding
+        const room = field.width - field.leftPadding - field.rightPadding
+        if (data.overflows)
             verify(field.contentWidth > room, "the address is wider than the field")
-        }
         // Positions count from the padding's inner edge.
         fuzzyCompare(field.positionToRectangle(0).x, 0, 0.5, "the first character at the start")
+        compare(findChild(field, "clearButton").visible, !data.search)
     }
 
     // Only whole numbers from 1 to 100 are stored, whatever the field holds on the way.

@@ -15,8 +15,20 @@ TextField {
         readonly property bool isNight: inj_nightManager.isNight
     }
 
+    // Not being edited, the field shows the start of its text. A text set from outside, or left
+    // with the cursor at its end, would otherwise show its end where it does not fit: the fixed
+    // address 192.168.4.1 read as "2.168.4.1".
+    function _showStart() {
+        if (!activeFocus)
+            cursorPosition = 0
+    }
+    Component.onCompleted: _showStart()
+    onTextChanged: _showStart()
+    onActiveFocusChanged: _showStart()
+
     leftPadding: hasIconSearch ? 35 : 10
-    rightPadding: hasCloseBtn ? 35 : 10
+    // A greyed field has no use for its clear button; its text takes the room.
+    rightPadding: hasCloseBtn && enabled ? 35 : 10
     inputMethodHints: isOnlyNumber ? Qt.ImhFormattedNumbersOnly : Qt.ImhNone
     selectByMouse: true
     // The dark style's hint is grey; at night it is a dimmed red like every other text.
@@ -50,8 +62,12 @@ TextField {
         objectName: "clearButton"
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        visible: root.hasCloseBtn
-        onClicked: root.clear()
+        visible: root.hasCloseBtn && root.enabled
+        // Clearing starts the typing of a new text: the field is being edited while it shows none.
+        onClicked: {
+            root.clear()
+            root.forceActiveFocus()
+        }
     }
 
     component ImageButtonClear: Item {

@@ -74,22 +74,11 @@ Page {
             portBox.editText = name
     }
 
-    // A half-typed or emptied field stores nothing: only a whole number within the range.
-    function wholeNumberIn(text, bottom, top) {
-        if (!/^\s*\d+\s*$/.test(text))
-            return undefined
-        const n = Number(text)
-        return n >= bottom && n <= top ? n : undefined
-    }
-
-    function writeReadTimeout(text) {
-        const n = wholeNumberIn(text, 0, 5000)
-        if (n === undefined)
-            return
+    function writeReadTimeout(value) {
         if (_m.isBle)
-            _m.settings.readTimeoutMs_BLE = n
+            _m.settings.readTimeoutMs_BLE = value
         else
-            _m.settings.readTimeoutMs_other = n
+            _m.settings.readTimeoutMs_other = value
     }
 
     function activate() {
@@ -236,6 +225,15 @@ Page {
                                 if (acceptableInput)
                                     _m.settings.fixedIP = text
                             }
+                            // Left, it shows the address stored: a part typed that is no
+                            // address ("192.168.", or nothing) was not stored.
+                            onActiveFocusChanged: {
+                                if (activeFocus || root.filling)
+                                    return
+                                if (acceptableInput)
+                                    _m.settings.fixedIP = text
+                                text = _m.settings.fixedIP
+                            }
                         }
                     }
                     CommonRows {
@@ -343,16 +341,22 @@ Page {
         UI_Row {
             paramText: qsTr("Read Timeout (ms)")
             paramTextWidth: rows.page ? rows.page.labelWidth : -1
-            UI_TextInput {
+            // Kept when the typing is settled, not at each key: a connection made meanwhile
+            // would wait 7 ms for a reply on the way to 750.
+            UI_NumberField {
                 id: timeoutField
                 objectName: "timeoutField" + rows.paneIndex
                 Layout.fillWidth: true
-                isOnlyNumber: true
-                validator: IntValidator {
-                    bottom: 0
-                    top: 5000
+                minValue: 0
+                maxValue: 5000
+                keeps: true
+                keepsAsTyped: false
+                keptValue: rows.settings.type === ConnectionType.BLE ? rows.settings.readTimeoutMs_BLE
+                                                                     : rows.settings.readTimeoutMs_other
+                onKeep: value => {
+                    if (rows.shown && !rows.page.filling)
+                        rows.page.writeReadTimeout(value)
                 }
-                onEditingFinished: rows.page.writeReadTimeout(text)
             }
         }
     }

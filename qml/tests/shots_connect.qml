@@ -125,7 +125,19 @@ QtObject {
             run: () => page.selectTab(i),
             wait: () => page.tabBar.currentIndex === i, shot: "settings_" + tab + "_" + mode
         }))
+        // The fixed address greyed while devices are searched for, shown from its start.
         steps.push({ run: () => {
+                inj_connectSettings.fixedIP = "192.168.4.1"
+                inj_connectSettings.searchIP = true
+                page.fill()
+                page.selectTab(0)
+            },
+            wait: () => page.tabBar.currentIndex === 0
+                        && !Find.named(page, "fixedIpRow").enabled,
+            shot: "settings_network_search_" + mode })
+        steps.push({ run: () => {
+                inj_connectSettings.searchIP = false
+                inj_connectSettings.fixedIP = "127.0.0.1"
                 page.selectTab(2)
                 w.inj_stackView.pop()
             },

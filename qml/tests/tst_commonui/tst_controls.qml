@@ -143,6 +143,97 @@ TestCase {
         night.setting = 0
     }
 
+    // The header's own parts lie over its background: the back icon and the title show over
+    // rows scrolled under the header. The icon's night tint is a shader effect, which the
+    // offscreen renderer of the tests does not draw; the night pictures show it.
+    function test_headerPartsShown_data() {
+        return [{ tag: "day", night: 0, parts: ["backButton", "title"] },
+                { tag: "night", night: 1, parts: ["title"] }]
+    }
+
+    function test_headerPartsShown(data) {
+        night.setting = data.night
+        const page = createTemporaryObject(unclippedViewPage, root)
+        const view = findChild(page, "view")
+        tryVerify(() => view.contentHeight > view.height + 2 * page.header.height)
+        view.contentY = view.contentHeight - view.height
+        waitForRendering(page)
+        const image = grabImage(page)
+        const background = page.Material.backgroundColor
+        for (const name of data.parts) {
+            const part = name === "title" ? page.header.titleLabel : findChild(page.header, name)
+            const at = part.mapToItem(page, 0, 0)
+            let drawn = 0
+            for (let x = Math.ceil(at.x); x < at.x + part.width; ++x) {
+                for (let y = Math.ceil(at.y); y < at.y + part.height; ++y) {
+                    if (!Qt.colorEqual(image.pixel(x, y), background))
+                        ++drawn
+                }
+            }
+            verify(drawn >= 20, name + ": " + drawn
+                   + " pixels differ from the background")
+        }
+        night.setting = 0
+    }
+
+    Component {
+        id: textInputComponent
+        UI_TextInput {}
+    }
+    Component {
+        id: numberFieldComponent
+        UI_NumberField {}
+    }
+    Component {
+        id: fineTuningComponent
+        UI_FineTuning {}
+    }
+
+    // A field too narrow for its text shows the text's start whenever it is not being edited:
+    // set from outside, left after typing at its end, or narrowed.
+    function test_startShown_data() {
+        const fields = [
+            { name: "text field", component: textInputComponent, text: "192.168.4.1" },
+            { name: "text field with clear button and search icon",
+              component: textInputComponent, text: "192.168.4.1",
+              properties: { hasCloseBtn: true, hasIconSearch: true } },
+            { name: "centred text field", component: textInputComponent, text: "192.168.4.1",
+              properties: { horizontalAlignment: TextInput.AlignHCenter } },
+            { name: "number field", component: numberFieldComponent, text: "1234567890123" },
+            { name: "stepped number field", component: fineTuningComponent,
+              text: "1234567890123" }
+        ]
+        const rows = []
+        for (const field of fields) {
+            for (const way of ["set", "typed and left", "narrowed"])
+                rows.push({ tag: field.name + ", " + way, field: field, way: way })
+        }
+        return rows
+    }
+
+    function test_startShown(data) {
+        const field = createTemporaryObject(data.field.component, root,
+                                            data.field.properties || {})
+        // Wide enough for the stepped field's buttons and a few digits, not for the text.
+        field.width = 130
+        const text = data.field.text
+        if (data.way === "typed and left") {
+            field.forceActiveFocus()
+            for (const c of text)
+                keyClick(c)
+            compare(field.text, text)
+            field.focus = false
+        } else {
+            field.text = text
+        }
+        if (data.way === "narrowed")
+            field.width = 120
+        const room = field.width - field.leftPadding - field.rightPadding
+        verify(field.contentWidth > room, "the text is wider than the field")
+        // Positions count from the padding's inner edge.
+        fuzzyCompare(field.positionToRectangle(0).x, 0, 0.5, "the first character at the start")
+    }
+
     function cleanup() {
         inj_languageManager.doubleLength = false
         inj_languageManager.language = "en"

@@ -21,6 +21,13 @@ WindowRig {
             window.inj_stackView.pop()
         tryCompare(window.inj_stackView, "depth", 1)
         page = null
+        // After the page is gone: a field that had the focus keeps its number on leaving.
+        inj_connectSettings.readTimeoutMs_other = 1500
+        inj_connectSettings.readTimeoutMs_BLE = 1000
+        inj_connectSettings.fixedIP = "127.0.0.1"
+        inj_connectSettings.searchIP = false
+        window.width = 428
+        window.height = 926
     }
 
     function stored(key) {
@@ -124,6 +131,97 @@ WindowRig {
         compare(stored(data.other), other)
         inj_connectSettings.readTimeoutMs_other = 1500
         inj_connectSettings.readTimeoutMs_BLE = 1000
+    }
+
+    // The read time-out as every number field: text it cannot take is tinted while typed, and
+    // nothing is stored until the typing is settled (no 7 ms of "750" on the way); left, the
+    // field shows what is stored.
+    function test_readTimeoutTyped_data() {
+        const network = { tab: 0, key: "cxn.resends", property: "readTimeoutMs_other" }
+        const ble = { tab: 1, key: "cxn.timeoutms_ble", property: "readTimeoutMs_BLE" }
+        return [
+            { tag: "above the top", pane: network, typed: "9999", tinted: true, stored: 1500 },
+            { tag: "negative", pane: network, typed: "-5", tinted: true, stored: 1500 },
+            { tag: "letters", pane: network, typed: "12a", tinted: true, stored: 1500 },
+            { tag: "emptied", pane: network, typed: "", tinted: false, stored: 1500 },
+            { tag: "top", pane: network, typed: "5000", tinted: false, stored: 5000 },
+            { tag: "zero", pane: network, typed: "0", tinted: false, stored: 0 },
+            { tag: "750 left with Enter", pane: network, typed: "750", enter: true,
+              tinted: false, stored: 750 },
+            { tag: "ble above the top", pane: ble, typed: "9999", tinted: true, stored: 1000 },
+            { tag: "ble 250", pane: ble, typed: "250", tinted: false, stored: 250 }
+        ]
+    }
+
+    function test_readTimeoutTyped(data) {
+        selectTab(data.pane.tab)
+        const field = pagePart("timeoutField" + data.pane.tab)
+        const before = stored(data.pane.key)
+        retype(field, data.typed)
+        compare(field.text, data.typed, "every key typed stays")
+        const tint = findChild(field, "refusedTint")
+        verify(tint, "the field tints what it refuses")
+        compare(tint.visible, data.tinted, "tinted while typed")
+        compare(stored(data.pane.key), before, "nothing stored while typed")
+        if (data.enter) {
+            keyClick(Qt.Key_Return)
+            compare(stored(data.pane.key), data.stored, "Enter settles")
+        }
+        keyClick(Qt.Key_Tab)
+        tryCompare(field, "activeFocus", false)
+        compare(inj_connectSettings[data.pane.property], data.stored)
+        if (stored(data.pane.key) !== undefined)
+            compare(stored(data.pane.key), data.stored)
+        compare(field.text, String(data.stored), "left, it shows what is stored")
+        compare(tint.visible, false)
+    }
+
+    // Not being edited, the fixed address field shows the address stored, from its start, at
+    // the smallest window too: a part typed that is no address was not stored. Greyed, it has
+    // no clear button, whose room the address takes.
+    function test_fixedIpShown_data() {
+        return [
+            { tag: "opened with Find Devices on, 320×480", search: true, width: 320,
+              stored: "192.168.4.1" },
+            { tag: "opened, 428×926", width: 428, stored: "192.168.4.1" },
+            { tag: "long address typed, 320×480", width: 320, typed: "100.200.250.255",
+              stored: "100.200.250.255", overflows: true },
+            { tag: "part of an address typed", width: 320, typed: "10.0.",
+              stored: "192.168.4.1" },
+            { tag: "emptied", width: 320, typed: "", stored: "192.168.4.1" },
+            { tag: "cleared with its button", width: 320, clear: true, stored: "192.168.4.1" }
+        ]
+    }
+
+    function test_fixedIpShown(data) {
+        window.inj_stackView.pop()
+        tryCompare(window.inj_stackView, "depth", 1)
+        inj_connectSettings.fixedIP = "192.168.4.1"
+        inj_connectSettings.searchIP = !!data.search
+        window.width = data.width
+        window.height = data.width === 320 ? 480 : 926
+        init()
+        tryCompare(page, "width", data.width)
+        selectTab(0)
+        const field = pagePart("fixedIpField")
+        if (data.typed !== undefined) {
+            retype(field, data.typed)
+            keyClick(Qt.Key_Tab)
+        } else if (data.clear) {
+            mouseClick(findChild(field, "clearButton"))
+            compare(field.text, "")
+            keyClick(Qt.Key_Tab)
+        }
+        tryCompare(field, "activeFocus", false)
+        compare(stored("cxn.ip"), data.stored)
+        compare(field.text, data.stored, "left, it shows what is stored")
+        compare(pagePart("fixedIpRow").enabled, !data.search)
+        const room = field.width - field.leftPadding - field.rightPadding
+        if (data.overflows)
+            verify(field.contentWidth > room, "the address is wider than the field")
+        // Positions count from the padding's inner edge.
+        fuzzyCompare(field.positionToRectangle(0).x, 0, 0.5, "the first character at the start")
+        compare(findChild(field, "clearButton").visible, !data.search)
     }
 
     // Only whole numbers from 1 to 100 are stored, whatever the field holds on the way.

@@ -37,7 +37,7 @@ WindowTestCase {
             page: "MagnitudeLimitPage", key: "filter.vmag.dimmest",
             field: page => child(page, "faintestStar").field,
             first: "6.5", second: "4.0", secondValue: 4, incremented: 6.7, refused: "abc",
-            shown: value => value.toFixed(1)
+            shown: value => value.toFixed(1), empty: 0
         },
         "resend tries": {
             page: "ConnectSettingsPage", key: "cxn.timeoutms", tab: "tab0",
@@ -58,12 +58,17 @@ WindowTestCase {
                 rows.push({ tag: name + ", settled by " + settle + ", then " + after, field: name,
                             settle: settle, after: after, emptied: false })
         }
-        // A field where empty is no value, emptied with Backspace after a number typed and not
-        // settled: the numbers passed on the way ("57", "5") are not kept either.
-        for (const [settle, after] of [["tap on the page", "Tab"], ["Enter", "tap on the page"],
-                                       ["tap on the page", "stay"]])
-            rows.push({ tag: "resend tries, settled by " + settle + ", emptied, then " + after,
-                        field: "resend tries", settle: settle, after: after, emptied: true })
+        // Emptied with Backspace after a number typed and not settled: the numbers passed on
+        // the way ("57", "5") are not kept. Where empty is no value (resend tries) the value
+        // taken last stays; where an empty field reads as a value (a magnitude, 0), that value
+        // is kept, also on leaving.
+        for (const name in fields) {
+            for (const [settle, after] of [["tap on the page", "Tab"],
+                                           ["Enter", "tap on the page"],
+                                           ["tap on the page", "stay"]])
+                rows.push({ tag: name + ", settled by " + settle + ", emptied, then " + after,
+                            field: name, settle: settle, after: after, emptied: true })
+        }
         return rows
     }
 
@@ -122,12 +127,13 @@ WindowTestCase {
         compare(field.text, f.shown(second), "the settled value shown")
         closeTo(storedNumber(f.key), second, 1e-5, "second value")
 
+        const kept = data.emptied && f.empty !== undefined ? f.empty : second
         if (data.emptied) {
             retype(field, "57")
             keyClick(Qt.Key_Backspace)
             keyClick(Qt.Key_Backspace)
             compare(field.text, "")
-            closeTo(storedNumber(f.key), second, 1e-5, "stored while the field is empty")
+            closeTo(storedNumber(f.key), kept, 1e-5, "stored while the field is empty")
         } else {
             retype(field, f.refused)
             verify(child(field, "refusedTint").visible, "refused")
@@ -143,8 +149,8 @@ WindowTestCase {
         if (data.after === "stay")
             compare(field.text, left, "the text stays while typed in")
         else
-            compare(field.text, f.shown(second), "shown on leaving")
-        closeTo(storedNumber(f.key), second, 1e-5, "stored at the end")
+            compare(field.text, f.shown(kept), "shown on leaving")
+        closeTo(storedNumber(f.key), kept, 1e-5, "stored at the end")
     }
 
     function test_tapEndsTyping_data() {

@@ -24,6 +24,8 @@ QtObject {
     property bool layout: false
     property bool disconnected: true
     property bool connected: true
+    // These pages alone (files under Page/), where the whole walk would say more than is asked.
+    property var onlyPages: []
 
     // Entries that start a workflow on the mount or leave the program; their pages and dialogs
     // are visited through the window's own instances below.
@@ -574,6 +576,9 @@ QtObject {
 
     function phase(label) {
         const stack = probe.window.inj_stackView
+        if (onlyPages.length > 0)
+            return onlyPages.map(name => pageVisit(label + " " + name,
+                                                   () => stack.push("qrc:/Page/" + name + ".qml")))
         let list = [{ label: label + " main menu", then: () => {
                           check(label + " main menu")
                           return endVisits(label + " main menu", stack.currentItem)
@@ -595,7 +600,7 @@ QtObject {
         if (connected) {
             list.push({ label: "connecting", run: () => inj_iConnectable.startSession(),
                         wait: () => inj_mountConnection.connected && !inj_iConnectable.busy })
-            list = list.concat(phase("connected"), alignmentVisits())
+            list = list.concat(phase("connected"), onlyPages.length > 0 ? [] : alignmentVisits())
         }
         return [{ run: () => start(list), wait: () => finished, timeoutMs: 110000 }]
     }

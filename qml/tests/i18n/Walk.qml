@@ -65,9 +65,8 @@ QtObject {
         function setSearchText(text) {
         }
     }
-    // The identify page over directions read aloud, not measured: the emulated mount points
-    // where it was parked, so its texts are short. The longest show a three-letter-wide compass
-    // point (translated), a three-digit azimuth and a negative two-digit altitude.
+    // The identify page over directions given to it, not read from the mount: the emulated
+    // mount points where it was parked, so its own texts are short (see directions()).
     property QtObject identifyStandIn: QtObject {
         signal readError
         property bool useDeviceOri: false

@@ -258,6 +258,8 @@ struct Piece {
     bool control;
     // A scrolling view: its viewport must stay clear of the header and footer.
     bool viewport;
+    // A divider between rows: no text may be drawn across it.
+    bool line = false;
 };
 
 // An opaque rectangle hides what was painted before it where it lies.
@@ -289,10 +291,41 @@ bool isAncestor(const QQuickItem* ancestor, const QQuickItem* item) {
     return false;
 }
 
+// A line at most this high and at least this wide is drawn between rows (or under a field).
+constexpr qreal kLineHeight = 2;
+constexpr qreal kLineWidth = 20;
+// How far a text's lines may reach past its item: the line box of a font may be a pixel taller.
+constexpr qreal kOverflow = 2;
+
+bool isLine(const QQuickItem* item) {
+    return item->inherits("QQuickRectangle") && item->height() > 0 &&
+           item->height() <= kLineHeight && item->width() >= kLineWidth &&
+           item->property("color").value<QColor>().alpha() > 0;
+}
+
+// The control a line is drawn for (a field's underline, a slider's track), if any: a text of the
+// same control may lie on it.
+const QQuickItem* controlOf(const QQuickItem* item) {
+    for (const QQuickItem* i = item; i; i = i->parentItem()) {
+        if (isInteractiveControl(i))
+            return i;
+    }
+    return nullptr;
+}
+
+// A line runs through a text when it lies across the text's lines, not along its edge: the line
+// boxes of a text may touch the divider below its row.
+bool crosses(const QRectF& text, const QRectF& line) {
+    const QRectF common = text & line;
+    return common.width() > 1 && line.center().y() > text.top() + 1 &&
+           line.center().y() < text.bottom() - 1;
+}
+
 // Visible texts and controls below item, with the area of each that can be seen: ancestors that
 // clip cut it down (what a clipping view hides is reached by scrolling it).
 void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickItem*>& skipped,
-                   QList<Piece>& out, QList<Occluder>& occluders, QList<const QQuickItem*>& bars) {
+                   QList<Piece>& out, QList<Occluder>& occluders, QList<const QQuickItem*>& bars,
+                   QList<Piece>& overflowing) {
     if (!item->isVisible() || item->opacity() <= 0 || skipped.contains(item))
         return;
     const QRectF own = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
@@ -306,6 +339,17 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
             // A field scrolls what is typed inside its own width.
             if (input)
                 painted &= own;
+            // Wrapped into more lines than its item is high (a row of a fixed height): drawn over
+            // what lies above or below the item. A field scrolls instead; a button's label may
+            // reach past its own item as long as it stays on the button.
+            const QQuickItem* control = controlOf(item->parentItem());
+            const QRectF bounds =
+                control ? control->mapRectToScene(QRectF(0, 0, control->width(), control->height()))
+                        : own;
+            if (!input && !item->clip() &&
+                (painted.top() < bounds.top() - kOverflow ||
+                 painted.bottom() > bounds.bottom() + kOverflow))
+                overflowing.append({item, item, painted & clip, true, false, false});
             painted &= clip;
             if (!painted.isEmpty())
                 out.append({item, item, painted, true, false, false});
@@ -333,6 +377,10 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
     }
     if (flickable && !(own & clip).isEmpty())
         out.append({item, item, own & clip, false, false, true});
+    if (isLine(item) && !(own & clip).isEmpty()) {
+        const QQuickItem* control = controlOf(item);
+        out.append({item, control ? control : item, own & clip, false, false, false, true});
+    }
     // A page's (or popup's) header and footer lie above its content.
     if (item->inherits("QQuickPage")) {
         for (const char* name : {"header", "footer"}) {
@@ -353,7 +401,7 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
     std::stable_sort(children.begin(), children.end(),
                      [](const QQuickItem* a, const QQuickItem* b) { return a->z() < b->z(); });
     for (const QQuickItem* child : children)
-        collectPieces(child, clip, skipped, out, occluders, bars);
+        collectPieces(child, clip, skipped, out, occluders, bars, overflowing);
 }
 
 // What an occluder leaves of a rectangle painted before it: nothing when it covers it, the rest
@@ -596,7 +644,9 @@ public:
         QList<Occluder> occluders;
         // Collected unbounded, so that what runs past the window's edge shows.
         const QRectF everywhere(-1e6, -1e6, 2e6, 2e6);
-        collectPieces(topPopup ? topPopup : root, everywhere, skip, pieces, occluders, bars);
+        QList<Piece> overflowing;
+        collectPieces(topPopup ? topPopup : root, everywhere, skip, pieces, occluders, bars,
+                      overflowing);
 
         QVariantList found;
         auto report = [&found](const QString& kind, const Piece& a, const QString& b,
@@ -632,7 +682,14 @@ public:
                        window);
             p.rect = inside;
         }
-        pieces.removeIf([](const Piece& p) { return p.rect.width() <= 1 || p.rect.height() <= 1; });
+        for (const Piece& p : overflowing) {
+            if (!(p.rect & window).isEmpty())
+                report(QStringLiteral("text runs out of its item"), p, itemPath(p.item),
+                       p.item->mapRectToScene(QRectF(0, 0, p.item->width(), p.item->height())));
+        }
+        pieces.removeIf([](const Piece& p) {
+            return p.rect.width() <= 1 || (p.rect.height() <= 1 && !p.line);
+        });
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             const Piece& a = pieces[i];
             const QQuickItem* aBar = barOf(a.item);
@@ -644,7 +701,17 @@ public:
             }
             for (qsizetype j = i + 1; j < pieces.size(); ++j) {
                 const Piece& b = pieces[j];
-                if ((!a.text && !b.text) || barOf(b.item) != aBar || !overlapping(a.rect, b.rect))
+                if ((!a.text && !b.text) || barOf(b.item) != aBar)
+                    continue;
+                if (a.line || b.line) {
+                    const Piece& text = a.text ? a : b;
+                    const Piece& line = a.line ? a : b;
+                    if (crosses(text.rect, line.rect) && !isAncestor(line.owner, text.item))
+                        report(QStringLiteral("text over a divider"), text, itemPath(line.item),
+                               line.rect);
+                    continue;
+                }
+                if (!overlapping(a.rect, b.rect))
                     continue;
                 // A text inside a control is part of it, and so is a text inside another item
                 // of the pair (a field's placeholder).
@@ -668,13 +735,16 @@ public:
     }
 
     // The drawings that are shown smaller than they can be read: visible items with a readableSize
-    // property whose shorter side is below it, each as {path, area, readableSize}.
-    Q_INVOKABLE QVariantList squeezed() const {
+    // property whose shorter side is below it, or below what needs gives for the item's
+    // objectName where that is more (a reader's need, stated by the caller rather than taken
+    // from the page), each as {path, area, readableSize}.
+    Q_INVOKABLE QVariantList squeezed(const QVariantMap& needs = {}) const {
         QList<const QQuickItem*> drawings;
         collectDrawings(m_window->contentItem(), drawings);
         QVariantList found;
         for (const QQuickItem* item : drawings) {
-            const double readable = item->property(kReadableSize).toDouble();
+            const double readable = std::max(item->property(kReadableSize).toDouble(),
+                                             needs.value(item->objectName()).toDouble());
             if (std::min(item->width(), item->height()) < readable - 0.5)
                 found.append(QVariantMap{{"path", itemPath(item)},
                                          {"area", rectText(item->mapRectToScene(QRectF(

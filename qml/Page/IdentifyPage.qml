@@ -56,73 +56,70 @@ Page {
             }
         }
 
-        UI_InfoHeader {
-            Layout.fillWidth: true
-            title: qsTr("Coordinates")
-        }
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.minimumHeight: 50
-            spacing: 0
-            Label {
-                Layout.preferredWidth: root.labelWidth
-                Layout.leftMargin: 10
-                text: qsTr("Azimuth/Altitude")
-                wrapMode: Text.WordWrap
-            }
-            Label {
-                objectName: "azAlt"
-                Layout.fillWidth: true
-                text: _m.identifyList.azAlt
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-            }
-            ImageButton {
-                objectName: "refresh"
-                Layout.preferredWidth: 40
-                Layout.preferredHeight: 40
-                Layout.rightMargin: 5
-                hasPressedColor: false
-                iconSource: "qrc:/icons/app/20x20/refresh.png"
-                iconWidth: 20
-                iconHeight: 20
-                onClicked: _m.identifyList.refresh()
-            }
-        }
-        UI_RowDivider {
-            Layout.fillWidth: true
-        }
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.minimumHeight: 50
-            spacing: 0
-            Label {
-                Layout.preferredWidth: root.labelWidth
-                Layout.leftMargin: 10
-                text: qsTr("R.A./Dec")
-                wrapMode: Text.WordWrap
-            }
-            Label {
-                objectName: "raDec"
-                Layout.fillWidth: true
-                Layout.rightMargin: 45
-                text: _m.identifyList.raDec
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-            }
-        }
-        UI_InfoHeader {
-            Layout.fillWidth: true
-            title: qsTr("Objects Nearby")
-        }
-        BaseAstroListPage {
-            id: nearby
-            objectName: "nearby"
+        // In a small window with the slew pad out, the rows above the list leave it less than a
+        // row when a value wraps: they then scroll with it, and the list keeps a row.
+        UI_ScrollColumn {
+            objectName: "scroll"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            hasSearchText: false
-            listModel: _m.identifyList.list
-            onSelectedIndex: index => _m.objectInfoPage.go(_m.identifyList.getAstroObj(index))
+            margins: 0
+            spacing: 0
+
+            UI_InfoHeader {
+                Layout.fillWidth: true
+                title: qsTr("Coordinates")
+            }
+            UI_Row {
+                paramText: qsTr("Azimuth/Altitude")
+                paramTextWidth: root.labelWidth
+
+                Label {
+                    objectName: "azAlt"
+                    Layout.fillWidth: true
+                    text: _m.identifyList.azAlt
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                }
+                ImageButton {
+                    objectName: "refresh"
+                    Layout.preferredWidth: 40
+                    Layout.preferredHeight: 40
+                    hasPressedColor: false
+                    iconSource: "qrc:/icons/app/20x20/refresh.png"
+                    iconWidth: 20
+                    iconHeight: 20
+                    onClicked: _m.identifyList.refresh()
+                }
+            }
+            UI_Row {
+                paramText: qsTr("R.A./Dec")
+                paramTextWidth: root.labelWidth
+                rowBottomDivider: false
+
+                Label {
+                    objectName: "raDec"
+                    Layout.fillWidth: true
+                    // Under the direction above it, clear of the refresh button's column.
+                    Layout.rightMargin: 50
+                    text: _m.identifyList.raDec
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                }
+            }
+            UI_InfoHeader {
+                Layout.fillWidth: true
+                title: qsTr("Objects Nearby")
+            }
+            BaseAstroListPage {
+                id: nearby
+                objectName: "nearby"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                Layout.minimumHeight: 48
+                hasSearchText: false
+                listModel: _m.identifyList.list
+                onSelectedIndex: index => _m.objectInfoPage.go(_m.identifyList.getAstroObj(index))
+            }
         }
     }
 }

@@ -24,6 +24,8 @@ QtObject {
     property bool layout: false
     property bool disconnected: true
     property bool connected: true
+    // These pages alone (files under Page/), where the whole walk would say more than is asked.
+    property var onlyPages: []
 
     // Entries that start a workflow on the mount or leave the program; their pages and dialogs
     // are visited through the window's own instances below.
@@ -45,6 +47,10 @@ QtObject {
     readonly property var dataPaths: [/BaseAstroListPage\.qml:row\//, /:languageBox\//,
         /^languageBox .*MenuItem/, /LogPage\.qml:logText$/]
 
+    // What a reader needs of a drawing, in pixels on its shorter side, whatever the page asks
+    // for: the polar clock's 5° ticks come about 5 px apart at 180.
+    readonly property var readableSizes: ({ reticleArea: 180 })
+
     // The names of the object on the object page, from the database.
     property var dataTexts: []
     property var problems: ({})
@@ -59,6 +65,52 @@ QtObject {
         function setSearchText(text) {
         }
     }
+    // The identify page over directions given to it, not read from the mount: the emulated
+    // mount points where it was parked, so its own texts are short (see directions()).
+    property QtObject identifyStandIn: QtObject {
+        signal readError
+        property bool useDeviceOri: false
+        property string azAlt: ""
+        property string raDec: ""
+        property var list: [{ isEnableListItem: true, a: "Alpheratz", b: "1°02′", c: "Star",
+                              d: "Magnitude 2.1" }]
+        function refresh() {
+        }
+        function getAstroObj(index) {
+            return null
+        }
+    }
+    // Short and long directions: the longest has the longest compass point of three-digit
+    // azimuths in the language, and a negative altitude.
+    function directions() {
+        let longest = ""
+        for (const [point, azimuth] of [["SE", "157°"], ["SW", "247°"], ["NW", "337°"]]) {
+            const text = qsTranslate("cardinal_direction", point) + " " + azimuth
+            if (text.length > longest.length)
+                longest = text
+        }
+        return [{ name: "short", azAlt: "N 0°  0°", raDec: "0h00m00s  0°00′00″" },
+                { name: "wrapping", azAlt: qsTranslate("cardinal_direction", "NW") + " 335° -14°",
+                  raDec: "7h04m12s +52°18′00″" },
+                { name: "longest", azAlt: longest + " -89°", raDec: "23h59m59s -89°59′59″" }]
+    }
+
+    // The identify page opened on each direction (a page laid out with its texts already there),
+    // then shown while the direction changes.
+    function identifyVisits() {
+        const stack = probe.window.inj_stackView
+        const out = []
+        for (const d of directions()) {
+            out.push({ label: "identify " + d.name, run: () => {
+                           identifyStandIn.azAlt = d.azAlt
+                           identifyStandIn.raDec = d.raDec
+                       } },
+                     pageVisit("IdentifyPage " + d.name + " \"" + d.azAlt + "\"",
+                               () => stack.push("qrc:/Page/IdentifyPage.qml")))
+        }
+        return out
+    }
+
     property QtObject helpStandIn: QtObject {
         property int opened: 0
         function openInExternalApp() {
@@ -167,7 +219,7 @@ QtObject {
         for (const o of probe.overlaps([w.inj_toaster]))
             layoutProblem(o.kind + " " + o.first + " " + o.second, label, o.kind,
                           o.first + " at " + o.firstArea + " / " + o.second + " at " + o.secondArea)
-        for (const d of probe.squeezed())
+        for (const d of probe.squeezed(readableSizes))
             layoutProblem("squeezed " + d.path, label, "squeezed below " + d.readableSize + " px",
                           d.path + " at " + d.area)
     }
@@ -194,11 +246,30 @@ QtObject {
         const out = []
         for (const view of viewsOf(item, [])) {
             const name = label + " at the end of " + (view.objectName || "its view")
-            const kept = view.contentY
+            // A view inside another is reached by scrolling the outer one to its end too.
+            const views = [view].concat(outerViews(view))
+            const kept = views.map(v => v.contentY)
+            for (const outer of views.slice(1).reverse())
+                out.push({ label: name + " outer", run: () => outer.contentY = endY(outer) })
             out.push(toEnd(name, view, 5))
-            out.push({ label: name + " back", run: () => view.contentY = kept })
+            out.push({ label: name + " back",
+                       run: () => views.forEach((v, i) => v.contentY = kept[i]) })
         }
         return out
+    }
+
+    function outerViews(view) {
+        const out = []
+        for (let p = view.parent; p; p = p.parent) {
+            if (p.flick !== undefined && p.contentHeight !== undefined)
+                out.push(p)
+        }
+        return out
+    }
+
+    function endY(view) {
+        return Math.max(view.originY - view.topMargin,
+                        view.originY + view.contentHeight + view.bottomMargin - view.height)
     }
 
     // A list whose rows differ in height knows its full height only once the last rows are
@@ -209,9 +280,7 @@ QtObject {
                      if (view.positionViewAtEnd)
                          view.positionViewAtEnd()
                      else
-                         view.contentY = Math.max(view.originY - view.topMargin,
-                                                  view.originY + view.contentHeight
-                                                  + view.bottomMargin - view.height)
+                         view.contentY = endY(view)
                  },
                  then: () => {
                      if (!view.atYEnd && tries > 0)
@@ -382,8 +451,18 @@ QtObject {
     }
 
     // What a page opens only on the user's request: the exposure group of the camera page (a
-    // new group) and the warning before observing the Sun.
+    // new group) and the warning before observing the Sun; and the identify page's direction,
+    // short and long.
     function extraVisits(label, page) {
+        if (label.endsWith("UtilityMenu/identify")) {
+            return directions().map(d => ({
+                label: label + " " + d.name,
+                run: () => {
+                    identifyStandIn.azAlt = d.azAlt
+                    identifyStandIn.raDec = d.raDec
+                },
+                then: () => check(label + " " + d.name + " \"" + d.azAlt + "\"") }))
+        }
         if (label === "AdvancedMenu/cameraControl") {
             return [pageVisit(label + "/group", () => {
                 inj_cameraControl.add()
@@ -449,6 +528,7 @@ QtObject {
         }
         for (const name of filePages)
             list.push(pageVisit(name, () => stack.push("qrc:/Page/" + name + ".qml")))
+        list.push(...identifyVisits())
         const toaster = w.inj_toaster
         list.push({ label: "help", run: () => {
                         stack.push("qrc:/Page/UtilityMenu.qml")
@@ -495,6 +575,9 @@ QtObject {
 
     function phase(label) {
         const stack = probe.window.inj_stackView
+        if (onlyPages.length > 0)
+            return onlyPages.map(name => pageVisit(label + " " + name,
+                                                   () => stack.push("qrc:/Page/" + name + ".qml")))
         let list = [{ label: label + " main menu", then: () => {
                           check(label + " main menu")
                           return endVisits(label + " main menu", stack.currentItem)
@@ -508,6 +591,7 @@ QtObject {
         let list = [{ label: "start", run: () => {
                           probe.publish("inj_helpFile", helpStandIn)
                           probe.publish("inj_astroList_comet", cometList)
+                          probe.publish("inj_identifyList", identifyStandIn)
                       },
                       wait: () => probe.window.inj_stackView.currentItem !== null }]
         if (disconnected)
@@ -515,7 +599,7 @@ QtObject {
         if (connected) {
             list.push({ label: "connecting", run: () => inj_iConnectable.startSession(),
                         wait: () => inj_mountConnection.connected && !inj_iConnectable.busy })
-            list = list.concat(phase("connected"), alignmentVisits())
+            list = list.concat(phase("connected"), onlyPages.length > 0 ? [] : alignmentVisits())
         }
         return [{ run: () => start(list), wait: () => finished, timeoutMs: 110000 }]
     }

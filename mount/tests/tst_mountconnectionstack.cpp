@@ -357,6 +357,7 @@ private slots:
         QCOMPARE(s.sim.counts(0), 0);
         QCOMPARE(s.sim.counts(1), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), 10000);
+        QVERIFY(!mount->lastGotoArrived());
         QVERIFY(!mount->trackingEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(!mount->realTracking(), 10000);
         // Connecting again sets the freshly started axes up as after switching on.

@@ -29,6 +29,8 @@ constexpr uint32_t kMinPeriod = 6;
 constexpr uint32_t kMaxPeriod = 0xFFFFFF;
 constexpr uint32_t kClassicPositionOffset = 0x800000;
 constexpr int64_t kStopPollMs = 100;
+// A status read older than this is read again before the axis moves.
+constexpr int64_t kStatusFreshMs = 2000;
 // An axis found moving at connection is given this long to come to rest after its stop: the
 // slowest deceleration from the fastest slew takes a few seconds.
 constexpr int kConnectStopPolls = 300;
@@ -101,6 +103,7 @@ CmdRetType_::E KoMountAxis::stopFoundMoving(AXISID axis) {
 void KoMountAxis::noteStatus(AXISID axis, const MotorStatus& status) {
     const size_t slot = axisSlot(axis);
     m_statusStale[slot].store(false);
+    m_statusReadMs[slot].store(m_clock->nowMs());
     if (status.initFlag == 0) {
         m_seenInitialised[slot].store(true);
         return;
@@ -123,7 +126,11 @@ void KoMountAxis::noteOutcome(CmdRetType_::E type) {
 CmdRetType_::E KoMountAxis::mayMove(AXISID axis) {
     if (m_restarted.load())
         return CmdRetType_::Other;
-    if (m_statusStale[axisSlot(axis)].load()) {
+    const size_t slot = axisSlot(axis);
+    // Only an axis seen initialised can tell a restart.
+    const bool stale = m_statusStale[slot].load() ||
+                       m_clock->nowMs() - m_statusReadMs[slot].load() > kStatusFreshMs;
+    if (m_seenInitialised[slot].load() && stale) {
         if (const auto s = readStatus(axis); !s.isOk())
             return s.type;
     }

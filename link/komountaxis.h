@@ -23,8 +23,10 @@ struct MountCmd;
 // A controller that restarts during a session comes back with its counters at home and its axes
 // not initialised; a position read then is no place in the sky. Once an axis that was seen
 // initialised reports itself not initialised, every motion is refused (Other) and
-// controllerRestarted fires once; stops still go out. After an exchange that went unanswered (the
-// controller may have restarted meanwhile) an axis reads its status before it moves again.
+// controllerRestarted fires once; stops still go out. An axis reads its status before it moves
+// when an exchange went unanswered since its last status read (the controller may have restarted
+// meanwhile) or when that read is older than a couple of seconds (a restart between two
+// exchanges); a GoTo, which polls the status, pays nothing for it.
 // initialize stops an axis that the controller reports moving, so that no motion runs that this
 // connection did not command.
 //
@@ -105,9 +107,10 @@ private:
     std::atomic<bool> m_extended{false};
     std::atomic<bool> m_restarted{false};
     // Per axis: a status read has shown it initialised; an exchange went unanswered since its
-    // last status read.
+    // last status read; the clock time of that read.
     std::array<std::atomic<bool>, 2> m_seenInitialised{false, false};
     std::array<std::atomic<bool>, 2> m_statusStale{false, false};
+    std::array<std::atomic<int64_t>, 2> m_statusReadMs{0, 0};
     mutable std::mutex m_mutex;
     std::array<AxisState, 2> m_axes;
 };

@@ -390,27 +390,34 @@ private slots:
     }
 
     // A controller that restarted (an axis seen initialised reports itself not initialised) is
-    // moved no more: it would go from its reset counters. After an unanswered exchange an axis
-    // reads its status before it moves; a link that only dropped out moves on.
+    // moved no more: it would go from its reset counters. After an unanswered exchange, or after
+    // a while without a status read, an axis reads its status before it moves; a link that only
+    // dropped out moves on, and a fresh status costs nothing.
     void restartedControllerIsNotMoved_data() {
         QTest::addColumn<bool>("extended");
         QTest::addColumn<bool>("dropOut");
+        QTest::addColumn<int>("idleMs");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QStringList>("sent");
         QTest::addColumn<int>("result");
         const QString extendedGoto = ":X204000003E80000000000000000";
-        dataRow("extended, restarted during a drop-out", true, true, "=100", QStringList{":f2"},
+        dataRow("extended, restarted during a drop-out", true, true, 0, "=100", QStringList{":f2"},
                 int(CmdRetType_::Other));
-        dataRow("extended, drop-out only", true, true, "=101", QStringList{":f2", extendedGoto},
+        dataRow("extended, drop-out only", true, true, 0, "=101", QStringList{":f2", extendedGoto},
                 int(CmdRetType_::Ok));
-        dataRow("extended, no drop-out", true, false, "=101", QStringList{extendedGoto},
+        dataRow("extended, status fresh", true, false, 2000, "=101", QStringList{extendedGoto},
                 int(CmdRetType_::Ok));
-        dataRow("classic, restarted", false, false, "=100", QStringList{":f2"},
+        dataRow("extended, restarted while idle", true, false, 2001, "=100", QStringList{":f2"},
+                int(CmdRetType_::Other));
+        dataRow("extended, idle, same controller", true, false, 60000, "=101",
+                QStringList{":f2", extendedGoto}, int(CmdRetType_::Ok));
+        dataRow("classic, restarted", false, false, 0, "=100", QStringList{":f2"},
                 int(CmdRetType_::Other));
     }
     void restartedControllerIsNotMoved() {
         QFETCH(bool, extended);
         QFETCH(bool, dropOut);
+        QFETCH(int, idleMs);
         QFETCH(QString, status);
         QFETCH(QStringList, sent);
         QFETCH(int, result);
@@ -421,6 +428,7 @@ private slots:
             QCOMPARE(x.axis->readPosition(0).type, CmdRetType_::Timeout);
             x.rig.fake.setSilent(false);
         }
+        x.clock->advance(idleMs);
         x.rig.status->set(1, {status.toStdString() + "\r"});
         x.rig.takeSent();
         QCOMPARE(int(x.axis->gotoPosition(1, 1000 * kCount)), result);

@@ -31,8 +31,8 @@ constexpr uint32_t kClassicPositionOffset = 0x800000;
 constexpr int64_t kStopPollMs = 100;
 // A status read older than this is read again before the axis moves.
 constexpr int64_t kStatusFreshMs = 2000;
-// An axis found moving at connection is given this long to come to rest after its stop: the
-// slowest deceleration from the fastest slew takes a few seconds.
+// An axis found moving at connection is given thirty seconds of status polls to come to rest after
+// its stop, well beyond the few seconds the slowest deceleration from the fastest slew takes.
 constexpr int kConnectStopPolls = 300;
 
 // The signed count of a position on the wire: classic counts are offset by kClassicPositionOffset,

@@ -60,6 +60,10 @@ public:
 
     // Fired at the start of every rate slew and GoTo on either axis.
     eventpp::CallbackList<void()> motionCommanded;
+    // Fired once, on the thread that read the status, when an axis that was seen initialised
+    // reports itself not initialised: the controller restarted and its counters are back at home.
+    // From then on the axes refuse every motion; stops still go out.
+    eventpp::CallbackList<void()> controllerRestarted;
 };
 
 } // namespace Ko

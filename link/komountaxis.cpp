@@ -3,6 +3,7 @@
 #include "base/cancellable.h"
 #include "base/clock.h"
 #include "base/ilocation.h"
+#include "base/log.h"
 #include "link/icmdxutil.h"
 #include "link/ikoconverser.h"
 #include "link/ipermountdatabasic.h"
@@ -28,6 +29,11 @@ constexpr uint32_t kMinPeriod = 6;
 constexpr uint32_t kMaxPeriod = 0xFFFFFF;
 constexpr uint32_t kClassicPositionOffset = 0x800000;
 constexpr int64_t kStopPollMs = 100;
+// A status read older than this is read again before the axis moves.
+constexpr int64_t kStatusFreshMs = 2000;
+// An axis found moving at connection is given thirty seconds of status polls to come to rest after
+// its stop, well beyond the few seconds the slowest deceleration from the fastest slew takes.
+constexpr int kConnectStopPolls = 300;
 
 // The signed count of a position on the wire: classic counts are offset by kClassicPositionOffset,
 // extended ones are two's complement.
@@ -61,8 +67,74 @@ CmdRetType_::E KoMountAxis::initialize() {
     if (!m_device->isInitialized())
         return CmdRetType_::Other;
     m_extended.store(m_device->supportsExtended());
+    // The device read both axes' status while it initialised.
+    for (AXISID axis : {0u, 1u}) {
+        const MotorStatus status = m_device->lastStatus(axis);
+        noteStatus(axis, status);
+        if (status.motion != 0)
+            if (const auto r = stopFoundMoving(axis); r != CmdRetType_::Ok)
+                return r;
+    }
     m_initialized.store(true);
     return CmdRetType_::Ok;
+}
+
+CmdRetType_::E KoMountAxis::stopFoundMoving(AXISID axis) {
+    // Left running by an earlier connection (or by a hand pad): nothing here commanded it, so
+    // nothing would show it or ever stop it.
+    Log("Axis %u was moving when the mount was connected: stopping it",
+        static_cast<unsigned>(axisSlot(axis)) + 1);
+    if (const auto r = m_extended.load() ? extendedSlew(axis, 0.0) : sendStop(axis);
+        r != CmdRetType_::Ok)
+        return r;
+    for (int poll = 0; poll < kConnectStopPolls; ++poll) {
+        const auto s = readStatus(axis);
+        if (!s.isOk())
+            return s.type;
+        if (s.value().motion == 0)
+            return CmdRetType_::Ok;
+        if (m_cancellable->sleep(kStopPollMs))
+            return CmdRetType_::Cancel;
+    }
+    Log("Axis %u did not come to rest after its stop", static_cast<unsigned>(axisSlot(axis)) + 1);
+    return CmdRetType_::Other;
+}
+
+void KoMountAxis::noteStatus(AXISID axis, const MotorStatus& status) {
+    const size_t slot = axisSlot(axis);
+    m_statusStale[slot].store(false);
+    m_statusReadMs[slot].store(m_clock->nowMs());
+    if (status.initFlag == 0) {
+        m_seenInitialised[slot].store(true);
+        return;
+    }
+    // An axis not yet initialised at connection is the preparation's to set up, no restart.
+    if (!m_seenInitialised[slot].load() || m_restarted.exchange(true))
+        return;
+    Log("Axis %u reports itself not initialised: the motor controller restarted",
+        static_cast<unsigned>(slot) + 1);
+    controllerRestarted();
+}
+
+void KoMountAxis::noteOutcome(CmdRetType_::E type) {
+    if (type != CmdRetType_::Timeout)
+        return;
+    for (auto& stale : m_statusStale)
+        stale.store(true);
+}
+
+CmdRetType_::E KoMountAxis::mayMove(AXISID axis) {
+    if (m_restarted.load())
+        return CmdRetType_::Other;
+    const size_t slot = axisSlot(axis);
+    // Only an axis seen initialised can tell a restart.
+    const bool stale = m_statusStale[slot].load() ||
+                       m_clock->nowMs() - m_statusReadMs[slot].load() > kStatusFreshMs;
+    if (m_seenInitialised[slot].load() && stale) {
+        if (const auto s = readStatus(axis); !s.isOk())
+            return s.type;
+    }
+    return m_restarted.load() ? CmdRetType_::Other : CmdRetType_::Ok;
 }
 
 Nullable<double> KoMountAxis::lastRate(AXISID axis) const {
@@ -93,7 +165,9 @@ void KoMountAxis::setInstantStop(bool on) {
 }
 
 CmdRetType_::E KoMountAxis::send(const MountCmd& cmd) {
-    return m_converser->converse(cmd).type;
+    const auto type = m_converser->converse(cmd).type;
+    noteOutcome(type);
+    return type;
 }
 
 CmdRetType_::E KoMountAxis::sendStop(AXISID axis) {
@@ -116,8 +190,10 @@ CmdResp<AxisAngleTime> KoMountAxis::readAngle(AXISID axis) {
     const bool extended = m_extended.load();
     const auto r = extended ? m_converser->converseValue32(MountCmd::makeXSub(axis, 0x03))
                             : m_converser->converseValue(MountCmd(axis, 'j'));
-    if (!r.isOk())
+    if (!r.isOk()) {
+        noteOutcome(r.type);
         return CmdResp<AxisAngleTime>(r.type);
+    }
     const double angle = countsToAngle(axis, wireCount(r.value(), extended));
     return CmdResp<AxisAngleTime>::ok(AxisAngleTime{angle, m_clock->nowMs()});
 }
@@ -169,9 +245,13 @@ std::pair<double, double> KoMountAxis::positionRange(AXISID axis) const {
 
 CmdResp<MotorStatus> KoMountAxis::readStatus(AXISID axis) {
     const auto r = m_device->readStatus(axis);
-    if (!r.isOk())
+    if (!r.isOk()) {
+        noteOutcome(r.type);
         return r;
-    return CmdResp<MotorStatus>::ok(m_device->lastStatus(axis));
+    }
+    const MotorStatus status = m_device->lastStatus(axis);
+    noteStatus(axis, status);
+    return CmdResp<MotorStatus>::ok(status);
 }
 
 MotorStatus KoMountAxis::lastStatus(AXISID axis) const {
@@ -240,6 +320,9 @@ CmdRetType_::E KoMountAxis::classicSlew(AXISID axis, double rate) {
     if (!keepRunning) {
         if (const auto s = stopAndWait(axis); s != CmdRetType_::Ok)
             return s;
+        // The stop read the status: a restart seen there moves nothing.
+        if (m_restarted.load())
+            return CmdRetType_::Other;
         if (const auto m = setMotionMode(axis, r > 0, fast, false); m != CmdRetType_::Ok)
             return m;
     }
@@ -275,9 +358,13 @@ CmdRetType_::E KoMountAxis::extendedSlew(AXISID axis, double rate) {
 CmdRetType_::E KoMountAxis::slewAtRate(AXISID axis, double rate) {
     if (!std::isfinite(rate))
         return CmdRetType_::Other;
-    motionCommanded();
     const double r = rate * speedFactor();
-    const auto result = m_extended.load() ? extendedSlew(axis, r) : classicSlew(axis, r);
+    // A stop always goes out; a motion only on a controller that still knows where it stands.
+    auto result = std::abs(r) <= kStopRate ? CmdRetType_::Ok : mayMove(axis);
+    if (result == CmdRetType_::Ok) {
+        motionCommanded();
+        result = m_extended.load() ? extendedSlew(axis, r) : classicSlew(axis, r);
+    }
     std::lock_guard lock(m_mutex);
     auto& a = m_axes[axisSlot(axis)];
     if (result == CmdRetType_::Ok) {
@@ -295,6 +382,8 @@ CmdRetType_::E KoMountAxis::slewAtRate(AXISID axis, double rate) {
 CmdRetType_::E KoMountAxis::classicGoto(AXISID axis, double target) {
     if (const auto s = stopAndWait(axis); s != CmdRetType_::Ok)
         return s;
+    if (m_restarted.load())
+        return CmdRetType_::Other;
     const auto current = readPosition(axis);
     if (!current.isOk())
         return current.type;
@@ -323,9 +412,11 @@ CmdRetType_::E KoMountAxis::extendedGoto(AXISID axis, double target, double rate
 CmdRetType_::E KoMountAxis::gotoPosition(AXISID axis, double target) {
     if (!std::isfinite(target))
         return CmdRetType_::Other;
-    motionCommanded();
-    const auto result =
-        m_extended.load() ? extendedGoto(axis, target, 0.0) : classicGoto(axis, target);
+    auto result = mayMove(axis);
+    if (result == CmdRetType_::Ok) {
+        motionCommanded();
+        result = m_extended.load() ? extendedGoto(axis, target, 0.0) : classicGoto(axis, target);
+    }
     const double p = lastPosition(axis).angle;
     std::lock_guard lock(m_mutex);
     auto& a = m_axes[axisSlot(axis)];
@@ -341,9 +432,12 @@ CmdRetType_::E KoMountAxis::gotoPosition(AXISID axis, double target) {
 CmdRetType_::E KoMountAxis::gotoPositionAtRate(AXISID axis, double target, double rate) {
     if (!std::isfinite(target) || !std::isfinite(rate))
         return CmdRetType_::Other;
-    motionCommanded();
     const double r = rate * speedFactor();
-    const auto result = extendedGoto(axis, target, r);
+    auto result = mayMove(axis);
+    if (result == CmdRetType_::Ok) {
+        motionCommanded();
+        result = extendedGoto(axis, target, r);
+    }
     std::lock_guard lock(m_mutex);
     auto& a = m_axes[axisSlot(axis)];
     if (result == CmdRetType_::Ok) {

@@ -19,6 +19,17 @@ struct MountCmd;
 
 // Both axes of a real mount: turns each request into the controller's classic 24-bit command
 // sequence or, on firmware that has them, the extended 'X' commands.
+//
+// A controller that restarts during a session comes back with its counters at home and its axes
+// not initialised; a position read then is no place in the sky. Once an axis that was seen
+// initialised reports itself not initialised, every motion is refused (Other) and
+// controllerRestarted fires once; stops still go out. An axis reads its status before it moves
+// when an exchange went unanswered since its last status read (the controller may have restarted
+// meanwhile) or when that read is older than a couple of seconds (a restart between two
+// exchanges); a GoTo, which polls the status, pays nothing for it.
+// initialize stops an axis that the controller reports moving, so that no motion runs that this
+// connection did not command.
+//
 // Threads: a task's own thread (every command blocks on the mount's replies).
 class KoMountAxis : public IMountAxis {
 public:
@@ -72,6 +83,15 @@ private:
     CmdRetType_::E extendedSlew(AXISID axis, double rate);
     CmdRetType_::E classicGoto(AXISID axis, double target);
     CmdRetType_::E extendedGoto(AXISID axis, double target, double rate);
+    // Stops an axis found moving at connection and waits until the controller reports it still.
+    CmdRetType_::E stopFoundMoving(AXISID axis);
+    // What a status reading says about a restart; fires controllerRestarted on the first one.
+    void noteStatus(AXISID axis, const MotorStatus& status);
+    // Timeout: the link dropped and the controller may have restarted meanwhile.
+    void noteOutcome(CmdRetType_::E type);
+    // Before a motion: Ok when the axis may move, the failure of the status read, or Other after
+    // a restart.
+    CmdRetType_::E mayMove(AXISID axis);
 
     std::shared_ptr<IKoConverser> m_converser;
     std::shared_ptr<IKoDevice> m_device;
@@ -85,6 +105,12 @@ private:
     std::atomic<bool> m_instantStop{false};
     std::atomic<bool> m_initialized{false};
     std::atomic<bool> m_extended{false};
+    std::atomic<bool> m_restarted{false};
+    // Per axis: a status read has shown it initialised; an exchange went unanswered since its
+    // last status read; the clock time of that read.
+    std::array<std::atomic<bool>, 2> m_seenInitialised{false, false};
+    std::array<std::atomic<bool>, 2> m_statusStale{false, false};
+    std::array<std::atomic<int64_t>, 2> m_statusReadMs{0, 0};
     mutable std::mutex m_mutex;
     std::array<AxisState, 2> m_axes;
 };

@@ -220,6 +220,9 @@ signals:
     void trailPointsTaskChanged();
     // Emitted on the main thread.
     void trailPointsProgress(Ko::TrailPointsProgress progress);
+    // The motor controller restarted during the session: where the mount points is no longer
+    // known, and this mount object moves it no more. Emitted once, on the thread that saw it.
+    void controllerRestarted();
 
 private:
     // An invalid QVariant when no run has started.

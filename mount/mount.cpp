@@ -73,6 +73,7 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
       m_axisTimesSubscription(m_axisTimes, &MountAxisTimeContainer::changed),
       m_slewToTargetsSubscription(m_slewToTargets, &SlewToTargetMAContainer::changed),
       m_tasksSubscription(m_taskManager, &IMountTaskManager::tasksChanged),
+      m_restartSubscription(m_axis, &IMountAxis::controllerRestarted),
       m_workerPool(std::make_unique<ThreadPool>(1)) {
     KO_ASSERT(m_device && m_axis && m_axisTimes && m_taskManager && m_taskFactory &&
               m_positionReadTask && m_astroCalc && m_altRange && m_slewToTargets && m_pae);
@@ -91,6 +92,7 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
     m_slewToTargetsSubscription.append([this] { slewToStateChanged(); });
     // Any start or end of a task may change whether tracking really runs.
     m_tasksSubscription.append([this] { emit realTrackingChanged(); });
+    m_restartSubscription.append([this] { onControllerRestarted(); });
     if (m_alignment) {
         m_alignmentSubscription.bind(std::shared_ptr<eventpp::CallbackList<void()>>(
             m_alignment, &m_alignment->flippingModeChanged));
@@ -111,6 +113,7 @@ Mount::~Mount() {
     m_taskManager->shutdown();
     // Queued operations use the mount directly: they all run before anything goes.
     m_workerPool.reset();
+    m_restartSubscription.removeAll();
     m_alignmentSubscription.removeAll();
     m_ppecPlaybackSubscription.removeAll();
     m_ppecTrainingSubscription.removeAll();
@@ -931,6 +934,27 @@ CmdRetType_::E Mount::prepareAfterConnect() {
     if (park.hasValue())
         m_perMountData->setParkAxisPositions({});
     return CmdRetType_::Ok;
+}
+
+void Mount::onControllerRestarted() {
+    // Its counters are back at home: any motion computed from them would drive the mount blind.
+    // The axes refuse to move from now on; the stop tasks end whatever ran, and nothing resumes.
+    {
+        std::lock_guard lock(m_mutex);
+        m_trackingEnabled = false;
+        startAxisStopLocked(0);
+        startAxisStopLocked(1);
+    }
+    trackingStateChanged();
+    announceEnds();
+    if (m_messageSink)
+        m_messageSink->sendShortMessage(
+            QCoreApplication::translate("mount",
+                                        "The mount restarted: where it points is no longer known. "
+                                        "Connect again, then park, home or align it.")
+                .toUtf8()
+                .constData());
+    emit controllerRestarted();
 }
 
 bool Mount::parked() const {

@@ -207,6 +207,8 @@ private:
     // With m_mutex released: fires what the ends above left unannounced.
     void announceEnds();
     void onTrailPointsFinished(const GotoTicket& run, CmdRet ret);
+    // The controller restarted: every motion ends, tracking goes off and the user is told.
+    void onControllerRestarted();
 
     using MotionHandle = eventpp::CallbackList<void()>::Handle;
     void parkNow(bool atHome);
@@ -267,6 +269,7 @@ private:
     CallbackSubscriptions<void()> m_alignmentSubscription;
     CallbackSubscriptions<void()> m_ppecTrainingSubscription;
     CallbackSubscriptions<void()> m_ppecPlaybackSubscription;
+    CallbackSubscriptions<void()> m_restartSubscription;
 
     std::weak_ptr<IMount> m_weakSelf;
     // One worker: the queued operations run one at a time, in order. Emptied by the destructor.

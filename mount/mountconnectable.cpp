@@ -268,6 +268,10 @@ void MountConnectable::publish(NewMount created) {
         // A link that is gone ends the session whatever the flag: every command would time out.
         connect(created.setup.converser.get(), &IConverser::linkLost, this, endThisMount,
                 Qt::QueuedConnection);
+        // A controller that restarted no longer knows where it points: the user connects again
+        // and sets the position up afresh, as after switching the mount on.
+        connect(created.mount.get(), &IMount::controllerRestarted, this, endThisMount,
+                Qt::QueuedConnection);
         if (m_timeoutIsDisconnect)
             connect(created.setup.converser.get(), &IConverser::converseTimeout, this, endThisMount,
                     Qt::QueuedConnection);

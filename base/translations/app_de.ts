@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>Die Montierung wurde anderswohin geschickt: nichts wurde gespeichert</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>Die Montierung wurde neu gestartet: Wohin sie zeigt, ist nicht mehr bekannt. Erneut verbinden, dann parken, zur Home-Position fahren oder ausrichten.</translation>
+    </message>
 </context>
 </TS>

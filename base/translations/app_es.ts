@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>La montura se envió a otro lugar: no se ha guardado nada</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>La montura se ha reiniciado: ya no se sabe hacia dónde apunta. Vuelva a conectar y después aparque la montura, llévela a la posición inicial o haga la alineación.</translation>
+    </message>
 </context>
 </TS>

@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>La monture a été envoyée ailleurs : rien n’a été enregistré</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>La monture a redémarré : on ne sait plus où elle pointe. Connectez-la à nouveau, puis parquez-la, ramenez-la à l&apos;origine ou refaites l&apos;alignement.</translation>
+    </message>
 </context>
 </TS>

@@ -1741,5 +1741,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>Montaža je poslana drugamo: ništa nije spremljeno</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>Montaža se ponovno pokrenula: više se ne zna kamo je usmjerena. Ponovno se povežite, a zatim je parkirajte, vratite u početni položaj ili napravite poravnanje.</translation>
+    </message>
 </context>
 </TS>

@@ -1739,5 +1739,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>A mechanikát máshová küldték: semmi sem lett rögzítve</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>A mechanika újraindult: már nem tudható, hová mutat. Csatlakozzon újra, majd parkolja, állítsa alaphelyzetbe vagy végezzen igazítást.</translation>
+    </message>
 </context>
 </TS>

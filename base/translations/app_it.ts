@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>La montatura è stata inviata altrove: non è stato registrato nulla</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>La montatura si è riavviata: non si sa più dove punta. Connetti di nuovo, poi parcheggiala, portala in posizione home o esegui l&apos;allineamento.</translation>
+    </message>
 </context>
 </TS>

@@ -1739,5 +1739,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>架台が別の場所へ移動されました：何も記録されていません</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>架台が再起動しました。どこを向いているか分からなくなりました。もう一度接続してから、パーク、ホーム（位置）への移動、またはアライメントを行ってください。</translation>
+    </message>
 </context>
 </TS>

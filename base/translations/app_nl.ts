@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>De montering is elders heen gestuurd: er is niets vastgelegd</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>De montering is opnieuw opgestart: waar ze naar wijst, is niet meer bekend. Verbind opnieuw en parkeer de montering, breng haar naar de homepositie of voer een uitlijning uit.</translation>
+    </message>
 </context>
 </TS>

@@ -1740,5 +1740,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>A montagem foi enviada para outro local: nada foi gravado</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>A montagem reiniciou: já não se sabe para onde aponta. Volte a conectar e depois estacione a montagem, leve-a à posição inicial ou faça o alinhamento.</translation>
+    </message>
 </context>
 </TS>

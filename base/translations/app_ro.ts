@@ -1741,5 +1741,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>Montura a fost trimisă în altă parte: nu s-a înregistrat nimic</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>Montura a repornit: nu se mai știe încotro este îndreptată. Conectați-vă din nou, apoi parcați-o, aduceți-o în poziția de origine sau faceți alinierea.</translation>
+    </message>
 </context>
 </TS>

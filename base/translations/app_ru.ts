@@ -1741,5 +1741,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>Монтировка отправлена в другое место: ничего не записано</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>Монтировка перезапустилась: куда она направлена, больше неизвестно. Подключитесь снова, затем выполните парковку, переход в исходную позицию или выравнивание.</translation>
+    </message>
 </context>
 </TS>

@@ -1739,5 +1739,9 @@
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>支架已被转向别处：未记录任何内容</translation>
     </message>
+    <message>
+        <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
+        <translation>支架已重新启动：已无法得知它指向何处。请重新连接，然后停放、归零或校准。</translation>
+    </message>
 </context>
 </TS>

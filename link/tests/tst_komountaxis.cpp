@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <atomic>
 #include <cmath>
 #include <numbers>
 #include <thread>
@@ -36,8 +37,14 @@ struct AxisRig {
     std::shared_ptr<Location2> location = std::make_shared<Location2>(nullptr);
     std::shared_ptr<PerMountDataBasic> perMount = std::make_shared<PerMountDataBasic>();
     std::shared_ptr<KoMountAxis> axis;
+    // What the axes' initialize sent after the device's own reads.
+    QStringList initializeSent;
+    std::atomic<int> restarts{0};
 
-    explicit AxisRig(bool extended, const char* version = nullptr, uint32_t timer = kTimer) {
+    // axis2Status: the status replies axis 2 gives in turn from the connection on.
+    explicit AxisRig(bool extended, const char* version = nullptr, uint32_t timer = kTimer,
+                     std::vector<std::string> axis2Status = {"=101\r"}) {
+        rig.status->set(1, std::move(axis2Status));
         rig.scriptController(extended, 0x00, kCpr, timer);
         if (version) {
             rig.reply(":e1", version);
@@ -45,17 +52,20 @@ struct AxisRig {
         }
         rig.reply(":g1", value24(16));
         rig.reply(":g2", value24(16));
-        for (const char* ok :
-             {":G110", ":G111", ":G130", ":G131", ":G112", ":G113", ":G120", ":G121", ":G100",
-              ":G101", ":G103", ":J1", ":K1", ":L1", ":J2", ":K2", ":M1AC0D00", ":W1080000"})
+        for (const char* ok : {":G110", ":G111", ":G130", ":G131", ":G112", ":G113", ":G120",
+                               ":G121", ":G100", ":G101", ":G103", ":J1", ":K1", ":L1", ":J2",
+                               ":K2", ":M1AC0D00", ":W1080000", ":X2020000000000000000"})
             rig.reply(ok, "=\r");
         axis = std::make_shared<KoMountAxis>(
             rig.converser, device, std::make_shared<CmdXUtil>(rig.converser, device),
             std::make_shared<TCCancellable>(token), clock, container, location, perMount);
-        if (device->initialize(false, 1) != CmdRetType_::Ok ||
-            axis->initialize() != CmdRetType_::Ok)
+        axis->controllerRestarted.append([this] { ++restarts; });
+        if (device->initialize(false, 1) != CmdRetType_::Ok)
             throw std::runtime_error("controller script incomplete");
         rig.takeSent();
+        if (axis->initialize() != CmdRetType_::Ok)
+            throw std::runtime_error("controller script incomplete");
+        initializeSent = rig.takeSent();
     }
 
     // Accepts any step period on axis 1.
@@ -351,6 +361,92 @@ private slots:
         QCOMPARE(x.rig.takeSent(),
                  (QStringList{":f1", ":K1", ":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00"}));
         QVERIFY(!x.axis->lastDirection(0).hasValue());
+    }
+
+    // An axis found moving at connection is stopped there; initialize returns once the controller
+    // reports it still.
+    void initializeStopsAnAxisFoundMoving_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<QStringList>("status");
+        QTest::addColumn<QStringList>("sent");
+        dataRow("classic, at rest", false, QStringList{"=101"}, QStringList{});
+        dataRow("classic, slewing, three reads to rest", false,
+                QStringList{"=111", "=111", "=111", "=101"},
+                QStringList{":K2", ":f2", ":f2", ":f2"});
+        dataRow("extended, going to a target", true, QStringList{"=011", "=011", "=001"},
+                QStringList{":X2020000000000000000", ":f2", ":f2"});
+    }
+    void initializeStopsAnAxisFoundMoving() {
+        QFETCH(bool, extended);
+        QFETCH(QStringList, status);
+        QFETCH(QStringList, sent);
+        std::vector<std::string> replies;
+        for (const QString& r : status)
+            replies.push_back(r.toStdString() + "\r");
+        AxisRig x(extended, nullptr, kTimer, replies);
+        QCOMPARE(x.initializeSent, sent);
+        QCOMPARE(x.axis->readStatus(1).value().motion, 0u);
+        QCOMPARE(x.restarts.load(), 0);
+    }
+
+    // A controller that restarted (an axis seen initialised reports itself not initialised) is
+    // moved no more: it would go from its reset counters. After an unanswered exchange, or after
+    // a while without a status read, an axis reads its status before it moves; a link that only
+    // dropped out moves on, and a fresh status costs nothing.
+    void restartedControllerIsNotMoved_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<bool>("dropOut");
+        QTest::addColumn<int>("idleMs");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("result");
+        const QString extendedGoto = ":X204000003E80000000000000000";
+        dataRow("extended, restarted during a drop-out", true, true, 0, "=100", QStringList{":f2"},
+                int(CmdRetType_::Other));
+        dataRow("extended, drop-out only", true, true, 0, "=101", QStringList{":f2", extendedGoto},
+                int(CmdRetType_::Ok));
+        dataRow("extended, status fresh", true, false, 2000, "=101", QStringList{extendedGoto},
+                int(CmdRetType_::Ok));
+        dataRow("extended, restarted while idle", true, false, 2001, "=100", QStringList{":f2"},
+                int(CmdRetType_::Other));
+        dataRow("extended, idle, same controller", true, false, 60000, "=101",
+                QStringList{":f2", extendedGoto}, int(CmdRetType_::Ok));
+        dataRow("classic, restarted", false, false, 0, "=100", QStringList{":f2"},
+                int(CmdRetType_::Other));
+    }
+    void restartedControllerIsNotMoved() {
+        QFETCH(bool, extended);
+        QFETCH(bool, dropOut);
+        QFETCH(int, idleMs);
+        QFETCH(QString, status);
+        QFETCH(QStringList, sent);
+        QFETCH(int, result);
+        AxisRig x(extended);
+        x.rig.reply(":X204000003E80000000000000000", "=\r");
+        if (dropOut) {
+            x.rig.fake.setSilent(true);
+            QCOMPARE(x.axis->readPosition(0).type, CmdRetType_::Timeout);
+            x.rig.fake.setSilent(false);
+        }
+        x.clock->advance(idleMs);
+        x.rig.status->set(1, {status.toStdString() + "\r"});
+        x.rig.takeSent();
+        QCOMPARE(int(x.axis->gotoPosition(1, 1000 * kCount)), result);
+        QCOMPARE(x.rig.takeSent(), sent);
+        const bool restarted = result != int(CmdRetType_::Ok);
+        QCOMPARE(x.restarts.load(), restarted ? 1 : 0);
+        if (!restarted)
+            return;
+        // Once for good: no motion on either axis, no second notice; a stop still goes out.
+        QCOMPARE(x.axis->slewAtRate(0, 10 * kSidereal), CmdRetType_::Other);
+        QCOMPARE(x.axis->gotoPosition(1, 1000 * kCount), CmdRetType_::Other);
+        QVERIFY(x.rig.takeSent().isEmpty());
+        QCOMPARE(x.axis->readStatus(1).type, CmdRetType_::Ok);
+        QCOMPARE(x.restarts.load(), 1);
+        if (!extended) {
+            QCOMPARE(x.axis->stop(1), CmdRetType_::Ok);
+            QCOMPARE(x.rig.takeSent(), (QStringList{":f2", ":K2"}));
+        }
     }
 
     void extendedGoto() {

@@ -3,6 +3,7 @@
 #include "base/backgroundwork.h"
 #include "base/tests/datarow.h"
 #include "link/iconnectablehelper.h"
+#include "link/tests/motorcontrollersim.h"
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
 #include "mount/mountconnectable.h"
@@ -15,6 +16,31 @@
 using namespace Ko;
 
 namespace {
+
+// The connection stack over UDP loopback to a controller with state, at a fixed address.
+struct SimRig {
+    SimRig() {
+        fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
+        port = fake.serveUdp();
+        rig.emplace(StackRig::loopbackRoutes(port));
+        rig->connectionSettings->setType(ConnectionType_::UDP);
+        rig->connectionSettings->setSearchIP(false);
+        rig->connectionSettings->setFixedIP("127.0.0.1");
+        // Queued to the main thread: the mount tells the user from its task threads.
+        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
+                         [this](const QString& text) { toasts << text; });
+    }
+    ~SimRig() {
+        rig.reset();
+        fake.stop();
+    }
+
+    MotorControllerSim sim;
+    FakeMotorController fake;
+    uint16_t port = 0;
+    std::optional<StackRig> rig;
+    QStringList toasts;
+};
 
 // Keeps the model filter the session installs, and finds nothing.
 class FilterKeepingHelper : public IConnectableHelper {
@@ -276,6 +302,104 @@ private slots:
         QVERIFY(!rig.modeContainer->mountMode().hasValue());
         QVERIFY(rig.mountChangesOnMainThread());
         QVERIFY(!rig.offMainThreadReports);
+    }
+
+    // A controller that restarts under a GoTo comes back with its counters at home: nothing may
+    // drive the mount from them, the session ends and the user is told why. A link that only
+    // dropped out carries on with the GoTo by itself.
+    void controllerRestartDuringGoto_data() {
+        QTest::addColumn<bool>("dropOut");
+        QTest::addColumn<bool>("restart");
+        dataRow("link drop-out only", true, false);
+        dataRow("power cycle during a drop-out", true, true);
+        dataRow("power cycle between two exchanges", false, true);
+    }
+    void controllerRestartDuringGoto() {
+        QFETCH(bool, dropOut);
+        QFETCH(bool, restart);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        StackRig& rig = *s.rig;
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        QVERIFY(s.sim.initialised(0) && s.sim.initialised(1));
+
+        // Both axes forward, so that the GoTo needs no approach from below.
+        const auto home = mount->axisPositions();
+        MountTarget target;
+        target.name = "axes";
+        target.coord = {home.first + 0.3, home.second + 0.2, CoordType::MountAxes};
+        QVERIFY(mount->slewToAsync(target));
+        QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(0) && s.sim.moving(1), 10000);
+        if (dropOut) {
+            s.fake.setSilent(true);
+            QTRY_VERIFY_WITH_TIMEOUT(rig.forwarder->timedout(), 10000);
+        }
+        s.sim.takeStarts();
+        if (restart)
+            s.sim.powerCycle();
+        s.fake.setSilent(false);
+
+        if (!restart) {
+            // The GoTo goes on to its end as if nothing happened.
+            QTRY_VERIFY_WITH_TIMEOUT((s.sim.arrive(), !mount->slewToTarget().hasValue()), 20000);
+            QVERIFY(mount->lastGotoArrived());
+            QVERIFY(rig.holder->connected());
+            QVERIFY(s.toasts.isEmpty());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 10000);
+        QCOMPARE(rig.session->statusText(), QStringLiteral("Disconnecting"));
+        QTRY_COMPARE_WITH_TIMEOUT(s.toasts.size(), 1, 10000);
+        QVERIFY2(s.toasts.first().contains("restarted"), qPrintable(s.toasts.first()));
+        // Nothing moved from the reset counters; the GoTo is over, and nothing tracks.
+        QCOMPARE(s.sim.takeStarts(), 0);
+        QCOMPARE(s.sim.counts(0), 0);
+        QCOMPARE(s.sim.counts(1), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->slewToTarget().hasValue(), 10000);
+        QVERIFY(!mount->lastGotoArrived());
+        QVERIFY(!mount->trackingEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->realTracking(), 10000);
+        // Connecting again sets the freshly started axes up as after switching on.
+        QVERIFY(rig.connectMount());
+        QVERIFY(s.sim.initialised(0) && s.sim.initialised(1));
+        QVERIFY(rig.holder->sharedMount() != mount);
+    }
+
+    // An axis that runs when the mount is connected (a slew the link lost, a hand pad) is stopped
+    // while connecting: the mount shows idle only once the controller reports it still.
+    void axisFoundMovingIsStoppedWhileConnecting_data() {
+        QTest::addColumn<bool>("axis1");
+        QTest::addColumn<bool>("axis2");
+        dataRow("nothing moves", false, false);
+        dataRow("axis 1 moving", true, false);
+        dataRow("axis 2 moving", false, true);
+        dataRow("both moving", true, true);
+    }
+    void axisFoundMovingIsStoppedWhileConnecting() {
+        QFETCH(bool, axis1);
+        QFETCH(bool, axis2);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        // The axes decelerate over three status reads after their stop.
+        s.sim.setStopReads(3);
+        if (axis1)
+            s.sim.startSlew(0, false);
+        if (axis2)
+            s.sim.startSlew(1, true);
+
+        QVERIFY(s.rig->connectMount());
+        QVERIFY(!s.sim.moving(0));
+        QVERIFY(!s.sim.moving(1));
+        QCOMPARE(s.sim.takeStops(), int(axis1) + int(axis2));
+        const auto mount = s.rig->holder->sharedMount();
+        QCOMPARE(mount->axisSlewState(0), 0);
+        QCOMPARE(mount->axisSlewState(1), 0);
+        QVERIFY(!mount->realTracking());
+        QVERIFY(!mount->slewToTarget().hasValue());
+        // The mount moves on the user's command as usual.
+        mount->slewAxisAsync(0, 0.01);
+        QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(0), 10000);
     }
 
     // A row picked in the device list while a mount is connected (a list still on screen) starts

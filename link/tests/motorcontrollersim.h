@@ -1,0 +1,71 @@
+#pragma once
+
+#include "base/cbytes.h"
+#include "base/nullable.h"
+#include "link/ikodevice.h"
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+namespace Ko {
+
+// A classic motor controller (firmware 3.26, board model 0, 0x200000 counts per turn) with state,
+// for the far side of a real link: its axes keep their counters, start and stop, and report their
+// motion and whether they have been initialised as the controller does. Time does not pass on its
+// own: a GoTo runs until arrive(), a stop takes effect after the number of status reads that
+// setStopReads gives (the deceleration), and a rate slew runs until it is stopped. powerCycle()
+// is the controller switched off and on: counters back at home, axes at rest and not initialised.
+//
+// Served through FakeMotorController::setHandler with answer(). Threads: any; one mutex guards the
+// state.
+class MotorControllerSim {
+public:
+    static constexpr uint32_t kCountsPerRev = 0x200000;
+
+    // The answer to one request frame.
+    Nullable<CBytes> answer(const CBytes& request);
+
+    void powerCycle();
+    // The axis runs at a rate in that direction, as a hand pad or an earlier connection left it;
+    // the axis is initialised.
+    void startSlew(AXISID axis, bool positive);
+    // Every GoTo under way ends at its target.
+    void arrive();
+    void setStopReads(int reads);
+
+    bool moving(AXISID axis) const;
+    bool initialised(AXISID axis) const;
+    int32_t counts(AXISID axis) const;
+    // Motions started with 'J' since the last call.
+    int takeStarts();
+    // Stops received since the last call.
+    int takeStops();
+
+private:
+    struct Axis {
+        int32_t counts = 0;
+        bool initialised = false;
+        bool moving = false;
+        bool gotoMode = false;
+        bool positive = true;
+        // Set by 'G', used by the next 'J'.
+        bool nextGoto = false;
+        bool nextPositive = true;
+        uint32_t increment = 0;
+        int32_t target = 0;
+        // Status reads left until a stop takes effect; -1 when no stop is under way.
+        int stopping = -1;
+    };
+
+    std::string statusReply(Axis& a);
+
+    mutable std::mutex m_mutex;
+    std::array<Axis, 2> m_axes;
+    int m_stopReads = 0;
+    int m_starts = 0;
+    int m_stops = 0;
+};
+
+} // namespace Ko

@@ -123,7 +123,7 @@ void KoMountAxis::noteOutcome(CmdRetType_::E type) {
         stale.store(true);
 }
 
-CmdRetType_::E KoMountAxis::mayMove(AXISID axis) {
+CmdRetType_::E KoMountAxis::checkNotRestarted(AXISID axis) {
     if (m_restarted.load())
         return CmdRetType_::Other;
     const size_t slot = axisSlot(axis);
@@ -187,6 +187,9 @@ double KoMountAxis::countsToAngle(AXISID axis, int32_t counts) const {
 }
 
 CmdResp<AxisAngleTime> KoMountAxis::readAngle(AXISID axis) {
+    // Counters back at home are no place in the sky.
+    if (const auto t = checkNotRestarted(axis); t != CmdRetType_::Ok)
+        return CmdResp<AxisAngleTime>(t);
     const bool extended = m_extended.load();
     const auto r = extended ? m_converser->converseValue32(MountCmd::makeXSub(axis, 0x03))
                             : m_converser->converseValue(MountCmd(axis, 'j'));
@@ -360,7 +363,7 @@ CmdRetType_::E KoMountAxis::slewAtRate(AXISID axis, double rate) {
         return CmdRetType_::Other;
     const double r = rate * speedFactor();
     // A stop always goes out; a motion only on a controller that still knows where it stands.
-    auto result = std::abs(r) <= kStopRate ? CmdRetType_::Ok : mayMove(axis);
+    auto result = std::abs(r) <= kStopRate ? CmdRetType_::Ok : checkNotRestarted(axis);
     if (result == CmdRetType_::Ok) {
         motionCommanded();
         result = m_extended.load() ? extendedSlew(axis, r) : classicSlew(axis, r);
@@ -412,7 +415,7 @@ CmdRetType_::E KoMountAxis::extendedGoto(AXISID axis, double target, double rate
 CmdRetType_::E KoMountAxis::gotoPosition(AXISID axis, double target) {
     if (!std::isfinite(target))
         return CmdRetType_::Other;
-    auto result = mayMove(axis);
+    auto result = checkNotRestarted(axis);
     if (result == CmdRetType_::Ok) {
         motionCommanded();
         result = m_extended.load() ? extendedGoto(axis, target, 0.0) : classicGoto(axis, target);
@@ -433,7 +436,7 @@ CmdRetType_::E KoMountAxis::gotoPositionAtRate(AXISID axis, double target, doubl
     if (!std::isfinite(target) || !std::isfinite(rate))
         return CmdRetType_::Other;
     const double r = rate * speedFactor();
-    auto result = mayMove(axis);
+    auto result = checkNotRestarted(axis);
     if (result == CmdRetType_::Ok) {
         motionCommanded();
         result = extendedGoto(axis, target, r);

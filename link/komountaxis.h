@@ -22,11 +22,12 @@ struct MountCmd;
 //
 // A controller that restarts during a session comes back with its counters at home and its axes
 // not initialised; a position read then is no place in the sky. Once an axis that was seen
-// initialised reports itself not initialised, every motion is refused (Other) and
-// controllerRestarted fires once; stops still go out. An axis reads its status before it moves
-// when an exchange went unanswered since its last status read (the controller may have restarted
-// meanwhile) or when that read is older than a couple of seconds (a restart between two
-// exchanges); a GoTo, which polls the status, pays nothing for it.
+// initialised reports itself not initialised, every motion and position read is refused (Other)
+// and controllerRestarted fires once; stops still go out. An axis reads its status before it moves
+// or reads its position when an exchange went unanswered since its last status read (the
+// controller may have restarted meanwhile) or when that read is older than a couple of seconds (a
+// restart between two exchanges, as while the mount only tracks): a GoTo, which polls the status,
+// pays nothing for it, and the periodic position read one status read per axis in that time.
 // initialize stops an axis that the controller reports moving, so that no motion runs that this
 // connection did not command.
 //
@@ -89,9 +90,9 @@ private:
     void noteStatus(AXISID axis, const MotorStatus& status);
     // Timeout: the link dropped and the controller may have restarted meanwhile.
     void noteOutcome(CmdRetType_::E type);
-    // Before a motion: Ok when the axis may move, the failure of the status read, or Other after
-    // a restart.
-    CmdRetType_::E mayMove(AXISID axis);
+    // Before a motion or a position read: Ok while the controller is the one seen at connection,
+    // the failure of the status read, or Other after a restart.
+    CmdRetType_::E checkNotRestarted(AXISID axis);
 
     std::shared_ptr<IKoConverser> m_converser;
     std::shared_ptr<IKoDevice> m_device;

@@ -115,7 +115,8 @@ private slots:
             QCOMPARE(x.axis->lastPosition(0).timeMs, int64_t(5000));
             QCOMPARE(x.axis->lastPosition(0).angle, r.value());
             QCOMPARE(fired, 1);
-            QCOMPARE(x.rig.takeSent(), QStringList{extended ? ":X10003" : ":j1"});
+            // The status read at connection is old by then: it is read again first.
+            QCOMPARE(x.rig.takeSent(), (QStringList{":f1", extended ? ":X10003" : ":j1"}));
         }
     }
 
@@ -137,7 +138,7 @@ private slots:
         QVERIFY(near(r.value().second, -2000 * kCount));
         QCOMPARE(x.axis->lastPosition(1), (AxisAngleTime{r.value().second, 7000}));
         QCOMPARE(fired, 1);
-        QCOMPARE(x.rig.takeSent(), (QStringList{":j1", ":j2", ":j1", ":j2"}));
+        QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":j1", ":f2", ":j2", ":j1", ":j2"}));
     }
 
     void setPosition() {
@@ -447,6 +448,49 @@ private slots:
             QCOMPARE(x.axis->stop(1), CmdRetType_::Ok);
             QCOMPARE(x.rig.takeSent(), (QStringList{":f2", ":K2"}));
         }
+    }
+
+    // The periodic position read while the mount only tracks is what sees a restart then: its
+    // counters back at home are not taken as a position, and nothing reads one afterwards.
+    void positionReadSeesARestart_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<int>("idleMs");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("result");
+        dataRow("classic, restarted while tracking", false, 2001, "=100", QStringList{":f1"},
+                int(CmdRetType_::Other));
+        dataRow("classic, status fresh", false, 2000, "=100", QStringList{":j1"},
+                int(CmdRetType_::Ok));
+        dataRow("extended, restarted while tracking", true, 2001, "=100", QStringList{":f1"},
+                int(CmdRetType_::Other));
+        dataRow("extended, same controller", true, 60000, "=101", QStringList{":f1", ":X10003"},
+                int(CmdRetType_::Ok));
+    }
+    void positionReadSeesARestart() {
+        QFETCH(bool, extended);
+        QFETCH(int, idleMs);
+        QFETCH(QString, status);
+        QFETCH(QStringList, sent);
+        QFETCH(int, result);
+        AxisRig x(extended);
+        if (extended)
+            x.rig.reply(":X10003", value32(0));
+        else
+            x.at(0);
+        const int64_t before = x.axis->lastPosition(0).timeMs;
+        x.clock->advance(idleMs);
+        x.rig.status->set(0, {status.toStdString() + "\r"});
+        QCOMPARE(int(x.axis->readPosition(0).type), result);
+        QCOMPARE(x.rig.takeSent(), sent);
+        const bool restarted = result != int(CmdRetType_::Ok);
+        QCOMPARE(x.restarts.load(), restarted ? 1 : 0);
+        QCOMPARE(x.axis->lastPosition(0).timeMs, restarted ? before : x.clock->nowMs());
+        if (!restarted)
+            return;
+        QCOMPARE(x.axis->readPositions().type, CmdRetType_::Other);
+        QVERIFY(x.rig.takeSent().isEmpty());
+        QCOMPARE(x.restarts.load(), 1);
     }
 
     void extendedGoto() {

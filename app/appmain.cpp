@@ -17,6 +17,7 @@
 #include <QQmlApplicationEngine>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 namespace Ko {
 
@@ -25,6 +26,30 @@ namespace {
 // How long the way out waits for background work: long enough for a link's last exchange to
 // time out, short enough that a hung one does not keep the program from ending.
 constexpr std::chrono::milliseconds kBackgroundWorkWait{5000};
+
+// Whether an instance on this data folder took this start's request. The name is claimed at
+// once when none did, so that a start soon after this one finds it; one that came in between
+// answers now.
+bool handedOver(UrlDelivery& urlDelivery, const QStringList& urls) {
+    if (urlDelivery.forward(urls))
+        return true;
+    return !urlDelivery.listen() && urlDelivery.forward(urls);
+}
+
+// Brings the program's windows back to the user: unminimised, shown, on top, with the keyboard.
+// A window manager may refuse the keyboard to a program that the user did not just click; the
+// window is on top all the same.
+void bringToFront(const QQmlApplicationEngine& engine) {
+    for (QObject* object : engine.rootObjects()) {
+        auto* window = qobject_cast<QWindow*>(object);
+        if (!window)
+            continue;
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->requestActivate();
+    }
+}
 
 } // namespace
 
@@ -53,14 +78,16 @@ int appMain(int argc, char** argv) {
     // service it may still call exists; the services go in publication order; the application
     // object goes last.
     QGuiApplication app(argc, argv);
-    // A URL that another application opens arrives as an argument; a running instance on the
-    // same data folder takes it, before this process builds anything.
+    // A second start on the same data folder (a URL that another application opens arrives as
+    // an argument; a double click may start the program twice) hands over to the instance that
+    // runs there and ends, before this process builds or writes anything: two instances would
+    // each write their own copy of the settings over the other's, and both would drive the mount.
     UrlDelivery urlDelivery(
         QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir()),
         QString::fromLatin1(UrlApiServer::kScheme));
     const QStringList urls =
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
-    if (!urls.isEmpty() && urlDelivery.forward(urls))
+    if (handedOver(urlDelivery, urls))
         return 0;
     QuitOnSignal quitOnSignal;
     QIcon::setThemeName(QStringLiteral("app"));
@@ -72,13 +99,16 @@ int appMain(int argc, char** argv) {
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:///"));
     dependencyInjectToQml(&engine, keepAlive, container);
-    // The scheme's handler exists from here on.
-    urlDelivery.listen();
-    QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });
+    QObject::connect(&urlDelivery, &UrlDelivery::activationRequested, &engine,
+                     [&engine] { bringToFront(engine); });
 
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);
     engine.load(url);
+    // The scheme's handler and the window exist from here on. This start's own URLs go before
+    // those of later starts.
+    QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });
+    urlDelivery.open();
     const int code = QGuiApplication::exec();
     // Background jobs use the services: they end (or are given up on) before anything goes. What
     // they handed to the main thread is delivered now, while its receivers exist: dropped with

@@ -6,7 +6,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 namespace Ko {
 
@@ -37,6 +40,8 @@ bool UrlDelivery::forward(const QStringList& urls) const {
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(kForwardTimeoutMs))
         return false;
+    if (urls.isEmpty())
+        socket.write("\n");
     for (const QString& url : urls)
         socket.write(url.toUtf8() + '\n');
     if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kForwardTimeoutMs))
@@ -56,10 +61,8 @@ bool UrlDelivery::listen() {
     // Asked first, not after a failed listen: a server with access options binds a socket file of
     // its own and renames it over the name, so its listen succeeds even while a running instance
     // answers there, and would take the name, and every later URL, from it.
-    if (answers(m_name)) {
-        Log("UrlDelivery: another instance answers on %s", qPrintable(m_name));
+    if (answers(m_name))
         return false;
-    }
     if (!m_server.listen(m_name)) {
         if (m_server.serverError() != QAbstractSocket::AddressInUseError)
             return false;
@@ -67,9 +70,32 @@ bool UrlDelivery::listen() {
         QLocalServer::removeServer(m_name);
         if (!m_server.listen(m_name))
             return false;
+        Log("UrlDelivery: took over the socket of an instance that ended without closing it");
     }
-    Log("UrlDelivery: listening on %s", qPrintable(m_name));
     return true;
+}
+
+void UrlDelivery::open() {
+    if (m_server.isListening())
+        Log("UrlDelivery: listening on %s", qPrintable(m_name));
+    // Once the event loop runs, as everything that arrives later, and before it.
+    QTimer::singleShot(0, this, [this] {
+        m_open = true;
+        carryOut(std::exchange(m_waitingUrls, {}), std::exchange(m_activationWaiting, false));
+    });
+}
+
+void UrlDelivery::carryOut(const QStringList& urls, bool activate) {
+    if (!m_open) {
+        m_waitingUrls << urls;
+        m_activationWaiting = m_activationWaiting || activate;
+        return;
+    }
+    if (activate) {
+        Log("UrlDelivery: another start asks for the window");
+        emit activationRequested();
+    }
+    deliver(urls);
 }
 
 void UrlDelivery::deliver(const QStringList& urls) const {
@@ -81,13 +107,19 @@ void UrlDelivery::takeConnection() {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            // One URL per line; a partial line waits for its end, but not beyond the limit.
+            // One request per line; a partial line waits for its end, but not beyond the limit.
             QStringList urls;
-            while (socket->canReadLine())
-                urls << QString::fromUtf8(socket->readLine()).trimmed();
+            bool activate = false;
+            while (socket->canReadLine()) {
+                const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+                if (line.isEmpty())
+                    activate = true;
+                else
+                    urls << line;
+            }
             if (socket->bytesAvailable() > kMaxForwardBytes)
                 socket->abort();
-            deliver(urls);
+            carryOut(urls, activate);
         });
     }
 }

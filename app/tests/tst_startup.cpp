@@ -1,14 +1,19 @@
 #include "app/tests/scratchhome.h"
+#include "app/urldelivery.h"
 #include "base/tests/datarow.h"
 #include "server/tests/loopbackrig.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +97,17 @@ class TestStartup : public QObject {
         QTest::addColumn<int>("signal");
         QTest::newRow("terminate") << int(SIGTERM);
         QTest::newRow("interrupt") << int(SIGINT);
+    }
+
+    // Every file of the data folders with its content.
+    QMap<QString, QByteArray> dataFiles() const {
+        QMap<QString, QByteArray> files;
+        QDirIterator it(dataHome(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            files.insert(f.fileName(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        }
+        return files;
     }
 
     QJsonObject settings() const {
@@ -335,6 +351,109 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, handled), 30000);
         QCOMPARE(firstErrors.count(handled), 1);
+        first->terminate();
+        finish(*first);
+        QCOMPARE(first->exitCode(), 0);
+    }
+
+    // A second start on the data folder of a running instance hands over to it and ends, having
+    // written nothing: a bare start brings the running window to the front, a start with a URL
+    // has the URL handled there. The socket file of an instance that was killed stops neither the
+    // next start nor the hand-over to it.
+    void secondStartHandsOver_data() {
+        const QString url = QStringLiteral("com-halvermoor-quorvel:/goto?name=M31");
+        const QByteArray handled = "UrlApiServer: handle: " + url.toUtf8();
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("killedBefore");
+        QTest::addColumn<QByteArray>("firstShows");
+        dataRow("bare start", QStringList{}, false, QByteArray("state: in front"));
+        dataRow("start with a URL", QStringList{url}, false, handled);
+        dataRow("bare start, socket of a killed instance", QStringList{}, true,
+                QByteArray("state: in front"));
+        dataRow("start with a URL, socket of a killed instance", QStringList{url}, true, handled);
+    }
+    void secondStartHandsOver() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, killedBefore);
+        QFETCH(QByteArray, firstShows);
+        writeSettings(R"({"lang_code": "en"})");
+        const QString socketFile =
+            QDir::tempPath() + '/' + Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro");
+        if (killedBefore) {
+            auto killed = start({}, true);
+            QVERIFY(killed->waitForStarted());
+            QByteArray errors;
+            QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*killed, errors, "UrlDelivery: listening"),
+                                     120000);
+            killed->kill();
+            QVERIFY(killed->waitForFinished(30000));
+            QVERIFY(QFileInfo::exists(socketFile));
+        }
+        // The user has put the window away, as minimised windows are: out of sight and without
+        // the keyboard.
+        const QString document = writeDocument("first.qml", R"(
+            import QtQuick
+            Window {
+                property bool wasBehind: false
+                readonly property bool inFront: visibility !== Window.Minimized && active
+                visible: true
+                onVisibilityChanged: {
+                    if (visibility === Window.Minimized && !wasBehind) {
+                        wasBehind = true
+                        console.log("state: behind")
+                    }
+                }
+                onInFrontChanged: if (inFront && wasBehind) console.log("state: in front")
+                Component.onCompleted: {
+                    inj_kvStore.saveString("first.wrote", "after its start")
+                    showMinimized()
+                }
+            }
+        )");
+        std::unique_ptr<QProcess> first;
+        std::unique_ptr<QProcess> second;
+        // A failed check leaves no program running.
+        const auto stopAll = qScopeGuard([&] {
+            for (QProcess* process : {first.get(), second.get()}) {
+                if (process && process->state() != QProcess::NotRunning) {
+                    process->kill();
+                    process->waitForFinished();
+                }
+            }
+        });
+        first = start(document, true);
+        QVERIFY(first->waitForStarted());
+        QByteArray firstErrors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "UrlDelivery: listening"),
+                                 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: behind"), 30000);
+        const QMap<QString, QByteArray> before = dataFiles();
+        QVERIFY(before.value(dataHome() + "/QuorvelPro/Settings.txt").contains("first.wrote"));
+
+        second = start(document, true, arguments);
+        QVERIFY(second->waitForStarted());
+        QVERIFY2(second->waitForFinished(30000), "the second start did not end");
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, firstShows), 30000);
+
+        // The running instance's log may have grown, by its own lines only; every other file is
+        // as it was, byte for byte.
+        QMap<QString, QByteArray> after = dataFiles();
+        const QString logFile = dataHome() + "/quorvel/vtflog.txt";
+        const QByteArray logBefore = before.value(logFile);
+        const QByteArray logAfter = after.value(logFile);
+        QVERIFY2(logAfter.startsWith(logBefore), "the log lost lines");
+        const QByteArray secondErrors = second->readAllStandardError();
+        for (const QByteArray& line : secondErrors.split('\n')) {
+            if (!line.trimmed().isEmpty())
+                QVERIFY2(!logAfter.mid(logBefore.size()).contains(line), line.constData());
+        }
+        after.insert(logFile, logBefore);
+        QCOMPARE(after.keys(), before.keys());
+        for (auto file = before.cbegin(); file != before.cend(); ++file)
+            QVERIFY2(after.value(file.key()) == file.value(), qPrintable(file.key()));
+
         first->terminate();
         finish(*first);
         QCOMPARE(first->exitCode(), 0);

@@ -1,6 +1,7 @@
 #include "app/platformurl.h"
 #include "app/urldelivery.h"
 #include "base/base64.h"
+#include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
 #include "base/tlvrecord.h"
 #include "base/uiblockingmessage.h"
@@ -413,9 +414,10 @@ private slots:
         const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
         const QString url = scheme + QStringLiteral(":/goto?name=M31");
         auto first = std::make_unique<UrlDelivery>(folder.path(), scheme);
-        if (running)
+        if (running) {
             QVERIFY(first->listen());
-        else
+            first->open();
+        } else
             QVERIFY(leaveStaleSocketFile(QDir::tempPath() + '/' +
                                          UrlDelivery::socketName(folder.path())));
         {
@@ -427,6 +429,39 @@ private slots:
         QCOMPARE(UrlDelivery(folder.path(), scheme).forward({url}), running);
         if (running)
             QTRY_COMPARE_WITH_TIMEOUT(recorder.urls, QStringList{url}, 10000);
+    }
+
+    // What a later start on the same data folder hands over: without URLs a request for the
+    // window and nothing else, with URLs each of them in order and nothing else.
+    void requestsOfALaterStart_data() {
+        const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
+        const QString m31 = scheme + QStringLiteral(":/goto?name=M31");
+        const QString connect = scheme + QStringLiteral(":/connect");
+        QTest::addColumn<QStringList>("urls");
+        QTest::addColumn<int>("activations");
+        dataRow("bare start", QStringList{}, 1);
+        dataRow("one URL", QStringList{m31}, 0);
+        dataRow("two URLs", QStringList{connect, m31}, 0);
+    }
+    void requestsOfALaterStart() {
+        QFETCH(QStringList, urls);
+        QFETCH(int, activations);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        SchemeRecorder recorder;
+        const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
+        UrlDelivery running(folder.path(), scheme);
+        QSignalSpy activated(&running, &UrlDelivery::activationRequested);
+        QVERIFY(running.listen());
+        running.open();
+        QVERIFY(UrlDelivery(folder.path(), scheme).forward(urls));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.urls == urls && activated.size() == activations, 10000);
+        // Nothing more came of it: a URL sent later is all that follows.
+        const QString later = scheme + QStringLiteral(":/later");
+        QVERIFY(UrlDelivery(folder.path(), scheme).forward({later}));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder.urls.contains(later), 10000);
+        QCOMPARE(recorder.urls, urls + QStringList{later});
+        QCOMPARE(activated.size(), activations);
     }
 
     // A forwarded line has a bound: a peer that sends more without a line end is dropped, a URL
@@ -452,6 +487,7 @@ private slots:
         const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
         UrlDelivery delivery(folder.path(), scheme);
         QVERIFY(delivery.listen());
+        delivery.open();
         QByteArray line = scheme.toUtf8() + ":/goto?name=";
         line += QByteArray(length - line.size(), 'x');
         QLocalSocket peer;

@@ -380,6 +380,10 @@ void fullPortRow(const std::shared_ptr<NetServer>& core, uint16_t port, int thre
     for (int fd : held)
         if (fd >= 0)
             ::close(fd);
+    tcp.socket().abort();
+    // The next row starts with every place free.
+    while (core->openConnections() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
 }
 
 } // namespace

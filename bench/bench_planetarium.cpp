@@ -11,10 +11,17 @@
 //   to the position port every 200 ms and timing its first position message, beside 50 clients
 //   that each send 64 "e" every 50 ms and read their replies, then beside 20 that send as much
 //   and never read (4 KiB receive buffers): median, 99th percentile and longest answer, the
-//   probes unanswered within 1 s (target: none), and the main thread's share of a core.
+//   probes unanswered within 1 s (target: none), and the main thread's share of a core;
+// - full ports: live clients hold every place of the hand-controller port (the probe among them)
+//   and then of the position port, while 8 threads connect, send "V" and close, 4000 a second
+//   and then as fast as they can (all refused), and a client probes "K~" every 50 ms on the
+//   hand-controller port: the main thread's CPU time per refusal, and the probes answered within 1
+//   s and their latency.
 // The servers run on the main thread's event loop as in the program; the clients are plain
 // blocking sockets on threads of their own, on 127.0.0.1.
 //   bench_planetarium [round trips per client, default 20000] [seconds per flood, default 20]
+//   bench_planetarium full-port [threads, default 8] [seconds, default 8] [newcomers a second,
+//   default 4000; 0 as fast as they can]: those rows alone
 
 #include "base/backgroundwork.h"
 #include "bench/benchsupport.h"
@@ -397,11 +404,107 @@ void printLatency(const char* what, const LatencyFigures& l) {
                 what, l.ms.size(), l.unanswered, l.p(0.5), l.p(0.99), l.max());
 }
 
+// Runs the main thread's event loop until done() holds, for at most ms milliseconds.
+template <class Done>
+bool serveUntil(Done done, int ms) {
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (!done() && Clock::now() < until)
+        serveFor(10);
+    return done();
+}
+
+// Live clients hold every place of flooded, the probe on qrpPort among them when flooded is
+// that port's server; threads connect to it, send "V" and close as fast as they can for seconds.
+void fullPortRow(const char* name, MountGatedServer& flooded, int places, uint16_t qrpPort,
+                 bool probeHoldsPlace, int threads, int seconds, int perSecond) {
+    const int probe = connectTo(qrpPort);
+    std::vector<int> held;
+    // One at a time, each taken before the next: the system queues only so many that the server
+    // has not taken, and it takes them on this thread.
+    for (int k = 0; k < places - (probeHoldsPlace ? 1 : 0); ++k) {
+        held.push_back(connectTo(flooded.listeningPort()));
+        serveUntil([&] { return flooded.clientCount() == k + 1 + (probeHoldsPlace ? 1 : 0); },
+                   5000);
+    }
+    if (!serveUntil([&] { return flooded.clientCount() == places; }, 5000)) {
+        std::printf("%s: the places are not all held (%d of %d)\n", name, flooded.clientCount(),
+                    places);
+        return;
+    }
+    LatencyFigures probed;
+    std::atomic<bool> stop{false};
+    std::atomic<bool> kept{false};
+    std::atomic<bool> proberEnded{false};
+    std::thread prober([&] {
+        auto next = Clock::now();
+        while (!stop) {
+            next += std::chrono::milliseconds(50);
+            std::this_thread::sleep_until(next);
+            const auto start = Clock::now();
+            char echo[2];
+            const bool ok = probe >= 0 && ::send(probe, "K~", 2, MSG_NOSIGNAL) == 2 &&
+                            readExactly(probe, echo, 2, 1000) && echo[0] == '~';
+            if (!kept)
+                continue;
+            if (ok)
+                probed.ms.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            else
+                ++probed.unanswered;
+        }
+        proberEnded = true;
+    });
+    // What the probe alone costs, taken off the flood's cost below.
+    const double idleCpuStart = Bench::cpuMs();
+    const auto idleWallStart = Clock::now();
+    serveFor(2000);
+    const double idleShare =
+        (Bench::cpuMs() - idleCpuStart) /
+        std::chrono::duration<double, std::milli>(Clock::now() - idleWallStart).count();
+    kept = true;
+    const double cpuStart = Bench::cpuMs();
+    const auto wallStart = Clock::now();
+    Bench::ConnectFlood flood(flooded.listeningPort(), threads, "V", perSecond);
+    serveFor(seconds * 1000);
+    const double cpuMs = Bench::cpuMs() - cpuStart;
+    const double wallMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - wallStart).count();
+    // The probe under way and the last newcomers are served while they end.
+    kept = false;
+    stop = true;
+    flood.requestStop();
+    serveUntil([&] { return proberEnded.load(); }, 3000);
+    flood.stop();
+    prober.join();
+    const int heldAfter = flooded.clientCount();
+    for (int fd : held)
+        if (fd >= 0)
+            ::close(fd);
+    if (probe >= 0)
+        ::close(probe);
+    serveUntil([&] { return flooded.clientCount() == 0; }, 5000);
+    const double answered =
+        100.0 * double(probed.ms.size()) /
+        double(std::max<size_t>(1, probed.ms.size() + size_t(probed.unanswered)));
+    const double refusalsCpuMs = std::max(0.0, cpuMs - idleShare * wallMs);
+    std::printf(
+        "full %s, %d places: %d threads (%s) made %lld newcomers in %.1f s (%.0f/s, %lld could "
+        "not connect), %d held after; main thread %.0f %% of a core (%.1f %% with the "
+        "probe alone), %.1f us per refusal; probes %.1f %% answered\n",
+        name, places, threads, perSecond > 0 ? "paced" : "unpaced", flood.connections(),
+        wallMs / 1000, double(flood.connections()) * 1000 / wallMs, flood.failures(), heldAfter,
+        100 * cpuMs / wallMs, 100 * idleShare,
+        flood.connections() > 0 ? 1000 * refusalsCpuMs / double(flood.connections()) : 0.0,
+        answered);
+    printLatency("\"K~\" on 11882 every 50 ms", probed);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    const bool fullPortOnly = argc > 1 && std::strcmp(argv[1], "full-port") == 0;
+    const int count = argc > 1 && !fullPortOnly ? std::max(1, std::atoi(argv[1])) : 20000;
     const int seconds = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 60) : 20;
 
     MountControlRig rig;
@@ -413,6 +516,20 @@ int main(int argc, char** argv) {
     if (port == 0) {
         std::fprintf(stderr, "the server does not listen\n");
         return 1;
+    }
+
+    if (fullPortOnly) {
+        StellariumServer positionServer(rig.astro, std::make_shared<AstroClock>(rig.clock),
+                                        rig.holder, limits.settings, 0);
+        positionServer.onMountEvent();
+        const int threads = argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 64) : 8;
+        const int floodSeconds = argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 60) : 8;
+        const int perSecond = argc > 4 ? std::max(0, std::atoi(argv[4])) : 4000;
+        fullPortRow("11882", server, QrpServer::kMaxClients, port, true, threads, floodSeconds,
+                    perSecond);
+        fullPortRow("10001", positionServer, StellariumServer::kMaxClients, port, false, threads,
+                    floodSeconds, perSecond);
+        return 0;
     }
 
     const Figures one = measure(port, 1, "KA", 2, count);
@@ -444,6 +561,11 @@ int main(int argc, char** argv) {
                     100 * flood.mainCpuShare, flood.floodersClosed);
         printLatency("\"K~\" on 11882 every 200 ms", flood.qrp);
         printLatency("first report on 10001", flood.position);
+    }
+    for (const int perSecond : {4000, 0}) {
+        fullPortRow("11882", server, QrpServer::kMaxClients, port, true, 8, 8, perSecond);
+        fullPortRow("10001", positionServer, StellariumServer::kMaxClients, port, false, 8, 8,
+                    perSecond);
     }
     return one.ok && eight.ok && position.ok && memory.inOrder ? 0 : 1;
 }

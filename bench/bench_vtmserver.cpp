@@ -1,13 +1,22 @@
 // Round trips of "ServerVersion" to the remote-method server over loopback UDP and TCP, with one
 // client and with 16 clients at once, each awaiting every reply: round trips per second and the
-// latency percentiles. Then two load rows:
+// latency percentiles. Then three load rows:
 // - a good client asking "ServerVersion" over UDP and over TCP every 0.5 s for 25 s, beside 3
 //   clients trickling trail-point uploads and 50 trickling requests, one byte every 0.9 s each:
 //   every request is to be answered, the 99th percentile under 1 s;
 // - five clients pushing 60 MB each as fast as they can: the resident size is to grow by at most
-//   64 MB and to come back within 24 MB once they have gone.
+//   64 MB and to come back within 24 MB once they have gone;
+// - a full port: 199 live clients and a good client hold all 200 places, 8 threads connect, send
+//   "ServerVersion" and close, 4000 a second and then as fast as they can (all refused), while
+//   the good client asks
+//   "ServerVersion" every 50 ms over UDP and over its TCP connection, giving up after 1 s: the
+//   server thread's CPU time per refusal, and the good client's answered share and latency
+//   (targets: at least 98 % answered, the 99th percentile well under 100 ms).
 //   bench_vtmserver [requests per client of the one-client runs]
+//   bench_vtmserver full-port [threads, default 8] [seconds, default 8] [newcomers a second,
+//   default 4000; 0 as fast as they can]: that row alone
 
+#include "bench/benchsupport.h"
 #include "mount/writablemountconnection.h"
 #include "server/netserver.h"
 #include "server/nopmsharing.h"
@@ -284,16 +293,116 @@ void pushRow(const std::shared_ptr<NetServer>& core, uint16_t port) {
                                                                    : "OUT OF BOUND");
 }
 
+void fullPortRow(const std::shared_ptr<NetServer>& core, uint16_t port, int threads, int seconds,
+                 int perSecond) {
+    const int places = NetServer::Limits{}.maxConnections;
+    std::vector<int> held;
+    for (int k = 0; k < places - 1; ++k)
+        held.push_back(connectLoopback(port));
+    TcpClient tcp(port);
+    while (core->openConnections() < size_t(places))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    QUdpSocket udp;
+    udp.bind(QHostAddress::LocalHost, 0);
+    constexpr int kGiveUpMs = 1000;
+    const QByteArray expected = "Ok,ServerVersion,2,1,12";
+    struct Probe {
+        std::vector<double> ms;
+        int asked = 0;
+    } overUdp, overTcp;
+    // The good client every 50 ms for so many seconds; the server thread's CPU milliseconds
+    // meanwhile and the wall time.
+    const auto probeFor = [&](int probeSeconds, bool kept) {
+        const double cpuBefore = Bench::threadCpuMs("NetServer");
+        const auto started = std::chrono::steady_clock::now();
+        // Every 50 ms of the wall clock; a tick that a slow answer overran is left out.
+        const auto end = started + std::chrono::seconds(probeSeconds);
+        for (auto tick = started; tick < end; tick += std::chrono::milliseconds(50)) {
+            if (std::chrono::steady_clock::now() > tick + std::chrono::milliseconds(50))
+                continue;
+            std::this_thread::sleep_until(tick);
+            for (bool overTcpNow : {false, true}) {
+                Probe& probe = overTcpNow ? overTcp : overUdp;
+                const auto start = std::chrono::steady_clock::now();
+                QByteArray got;
+                if (overTcpNow) {
+                    tcp.send("ServerVersion");
+                    got = tcp.receive(int(expected.size()), kGiveUpMs);
+                } else {
+                    while (udp.hasPendingDatagrams())
+                        udp.receiveDatagram();
+                    udp.writeDatagram("ServerVersion", QHostAddress::LocalHost, port);
+                    if (udp.waitForReadyRead(kGiveUpMs))
+                        got = udp.receiveDatagram().data();
+                }
+                const double ms = std::chrono::duration<double, std::milli>(
+                                      std::chrono::steady_clock::now() - start)
+                                      .count();
+                if (!kept)
+                    continue;
+                ++probe.asked;
+                if (got == expected && ms <= kGiveUpMs)
+                    probe.ms.push_back(ms);
+            }
+        }
+        return std::pair{
+            Bench::threadCpuMs("NetServer") - cpuBefore,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+                .count()};
+    };
+    // What the good client alone costs, taken off the flood's cost below.
+    const auto [idleCpuMs, idleWallMs] = probeFor(2, false);
+    Bench::ConnectFlood flood(port, threads, "ServerVersion", perSecond);
+    const auto [cpuMs, wallMs] = probeFor(seconds, true);
+    flood.stop();
+    const long long refused = flood.connections();
+    const size_t stillHeld = core->openConnections();
+    const double refusalsCpuMs = std::max(0.0, cpuMs - idleCpuMs * wallMs / idleWallMs);
+    std::printf(
+        "full port        %d threads (%s) made %lld newcomers in %.1f s (%.0f/s, %lld could not "
+        "connect) at %d held places (%zu held after)\n"
+        "                 server thread %.0f %% of a core (%.1f %% with the good client "
+        "alone), %.1f us per refusal\n",
+        threads, perSecond > 0 ? "paced" : "unpaced", refused, wallMs / 1000,
+        double(refused) * 1000 / wallMs, flood.failures(), places, stillHeld, 100 * cpuMs / wallMs,
+        100 * idleCpuMs / idleWallMs, refused > 0 ? 1000 * refusalsCpuMs / double(refused) : 0.0);
+    for (const auto& [name, probe] : {std::pair{"UDP", &overUdp}, std::pair{"TCP", &overTcp}}) {
+        const double share = 100.0 * double(probe->ms.size()) / std::max(1, probe->asked);
+        std::printf("                 beside them over %s: %zu/%d answered within 1 s (%.1f %%)   "
+                    "p50 %.2f ms   p99 %.2f ms   %s\n",
+                    name, probe->ms.size(), probe->asked, share,
+                    probe->ms.empty() ? 0.0 : percentile(probe->ms, 0.5),
+                    probe->ms.empty() ? 0.0 : percentile(probe->ms, 0.99),
+                    share >= 98 && !probe->ms.empty() && percentile(probe->ms, 0.99) < 100
+                        ? "within bound"
+                        : "OUT OF BOUND");
+    }
+    for (int fd : held)
+        if (fd >= 0)
+            ::close(fd);
+    tcp.socket().abort();
+    // The next row starts with every place free.
+    while (core->openConnections() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int requests = argc > 1 ? std::max(100, std::atoi(argv[1])) : 20000;
+    const bool fullPortOnly = argc > 1 && std::strcmp(argv[1], "full-port") == 0;
+    const int requests = argc > 1 && !fullPortOnly ? std::max(100, std::atoi(argv[1])) : 20000;
     const uint16_t port = freePort();
     auto core = std::make_shared<NetServer>();
     VtmServer server(nullptr, nullptr, nullptr, std::make_shared<WritableMountConnection>(),
                      nullptr, std::make_shared<NoPMSharing>(), nullptr, core, port);
     core->waitPosted();
+    if (fullPortOnly) {
+        fullPortRow(core, port, argc > 2 ? std::clamp(std::atoi(argv[2]), 1, 64) : 8,
+                    argc > 3 ? std::clamp(std::atoi(argv[3]), 1, 60) : 8,
+                    argc > 4 ? std::max(0, std::atoi(argv[4])) : 4000);
+        return 0;
+    }
     const Run runs[] = {{"UDP, 1 client", false, 1, requests},
                         {"TCP, 1 client", true, 1, requests},
                         {"UDP, 16 clients", false, 16, requests / 8},
@@ -302,5 +411,7 @@ int main(int argc, char** argv) {
         measure(port, run);
     slowClientsRow(port);
     pushRow(core, port);
+    fullPortRow(core, port, 8, 8, 4000);
+    fullPortRow(core, port, 8, 8, 0);
     return 0;
 }

@@ -84,9 +84,11 @@ uint16_t MountGatedServer::listeningPort() const {
 }
 
 void MountGatedServer::onNewConnection(qintptr descriptor) {
-    if (m_clientCount >= m_maxClients) {
+    if (m_clientCount >= m_maxClients && m_resets.anyReset()) {
         // Clients that connected and reset in the same burst as this one hold places until the
-        // loop reads each of them; they are gone already.
+        // loop reads each of them; they are gone already. Only then is each held client asked:
+        // a flood at a port full of live clients would otherwise ask each of them per newcomer,
+        // on the thread that also draws the window.
         for (ClientSocket* held : m_tcpServer->findChildren<ClientSocket*>())
             held->closeIfReset();
     }
@@ -98,6 +100,7 @@ void MountGatedServer::onNewConnection(qintptr descriptor) {
         return;
     }
     ++m_clientCount;
+    m_resets.add(descriptor);
     auto* socket = new ClientSocket(descriptor, m_tcpServer);
     // The place is free when the connection closes, not when its socket is deleted a moment
     // later; a socket deleted open (the server going) frees it then.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/callbacksubscriptions.h"
+#include "server/peerreset.h"
 
 #include <QObject>
 
@@ -69,6 +70,8 @@ private:
     bool m_refusalLogged = false;
     // Null while closed.
     QTcpServer* m_tcpServer = nullptr;
+    // The clients' connections, whichever server took them.
+    ResetWatch m_resets;
     CallbackSubscriptions<void()> m_mountSubscription;
 };
 

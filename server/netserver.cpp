@@ -15,6 +15,7 @@
 #include <QUdpSocket>
 
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -241,7 +242,8 @@ void NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
     const size_t i = m_tcp.size();
     auto server = owned(
         new TcpListener(nullptr, [this, i](qintptr descriptor) { acceptStep(i, descriptor); }));
-    m_tcp.push_back({server, std::make_shared<const TcpHandler>(std::move(handler)), port, true});
+    m_tcp.push_back({server, std::make_shared<const TcpHandler>(std::move(handler)), port, true,
+                     false, std::make_shared<ResetWatch>()});
     if (!server->listen(QHostAddress::Any, port)) {
         Log("NetServer TCP: listen on port %hu failed: %s", port,
             server->errorString().toStdString().c_str());
@@ -264,6 +266,18 @@ void NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
 }
 
 void NetServer::acceptStep(size_t i, qintptr descriptor) {
+    const SignalScope scope(m_inSignal);
+    if (!placeFree(i)) {
+        if (!m_tcp[i].refusing)
+            Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
+                m_limits.maxConnections);
+        m_tcp[i].refusing = true;
+        // Before any socket is made for it: at a full port a flood of newcomers costs no more
+        // than their refusal.
+        ::close(int(descriptor));
+        return;
+    }
+    m_tcp[i].resets->add(descriptor);
     // A child of the listener, which counts its connections.
     auto* socket = new Socket(m_tcp[i].server.get());
     if (!socket->setSocketDescriptor(descriptor, QAbstractSocket::ConnectedState,
@@ -275,29 +289,26 @@ void NetServer::acceptStep(size_t i, qintptr descriptor) {
     connectionStep(i, socket);
 }
 
-void NetServer::connectionStep(size_t i, Socket* socket) {
-    const SignalScope scope(m_inSignal);
+bool NetServer::placeFree(size_t i) {
     QTcpServer* const server = m_tcp[i].server.get();
-    // The connections the port holds, the new one not yet among them; one that has ended no
+    // The connections the port holds, the newcomer not yet among them; one that has ended no
     // longer counts, though its socket is deleted only a moment later.
-    const auto held = [server] { return server->findChildren<Connection*>(); };
-    if (held().size() >= m_limits.maxConnections) {
-        // Clients that connected and reset in the same burst as this one hold places until the
-        // loop reads each of them; they are gone already.
-        for (Connection* connection : held()) {
-            if (peerHasReset(connection->socket->socketDescriptor()))
-                closeStep(connection);
-        }
+    if (server->findChildren<Connection*>().size() < m_limits.maxConnections)
+        return true;
+    if (!m_tcp[i].resets->anyReset())
+        return false;
+    // Clients that connected and reset in the same burst as this one hold places until the loop
+    // reads each of them; they are gone already. Only now is each connection asked: a flood at a
+    // port full of live clients would otherwise ask each of them per newcomer, on the thread that
+    // also serves every request.
+    for (Connection* connection : server->findChildren<Connection*>()) {
+        if (peerHasReset(connection->socket->socketDescriptor()))
+            closeStep(connection);
     }
-    if (held().size() >= m_limits.maxConnections) {
-        if (!m_tcp[i].refusing)
-            Log("NetServer TCP: port %hu holds %d connections; refusing more", m_tcp[i].port,
-                m_limits.maxConnections);
-        m_tcp[i].refusing = true;
-        socket->abort();
-        delete socket;
-        return;
-    }
+    return server->findChildren<Connection*>().size() < m_limits.maxConnections;
+}
+
+void NetServer::connectionStep(size_t i, Socket* socket) {
     m_tcp[i].refusing = false;
     auto* connection = new Connection(socket, m_limits);
     connect(socket, &QAbstractSocket::readyRead, connection,

@@ -12,6 +12,8 @@ class QUdpSocket;
 
 namespace Ko {
 
+class ResetWatch;
+
 // The one network server core. Construction starts the server thread; destruction tears every
 // server down there and waits for the thread to end. The lists are touched only on the server
 // thread: the add operations post their duplicate check and append too, so no thread reads an
@@ -75,6 +77,8 @@ private:
         bool active = false;
         // Connections beyond the cap have been refused since the last one was accepted.
         bool refusing = false;
+        // The port's connections.
+        std::shared_ptr<ResetWatch> resets;
     };
     struct UdpServerEntry {
         std::shared_ptr<QUdpSocket> socket;
@@ -95,6 +99,9 @@ private:
     void addTcpStep(uint16_t port, TcpHandler handler);
     void addUdpStep(uint16_t port, UdpHandler handler);
     void acceptStep(size_t i, qintptr descriptor);
+    // Whether port i has a place for a newcomer, once the connections that have reset unseen are
+    // let go.
+    bool placeFree(size_t i);
     void connectionStep(size_t i, Socket* socket);
     // Takes what the connection's socket has received, within its bound, and hands it on.
     void dataStep(size_t i, Connection* connection);

@@ -67,6 +67,9 @@ public:
                                 ssize_t(bytes.size());
     }
 
+    // Ends the client's sending; it still reads.
+    bool endSending() { return m_fd >= 0 && ::shutdown(m_fd, SHUT_WR) == 0; }
+
     // Goes at the point when says. Waiting for a reply gives up after the client's wait, or at
     // once when the server closed or refused the connection; the client goes all the same.
     // Whether a reply came before it went.

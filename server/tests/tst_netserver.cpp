@@ -5,6 +5,7 @@
 
 #include "base/tests/datarow.h"
 #include "server/netserver.h"
+#include "server/peerreset.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -23,6 +24,9 @@
 using namespace Ko;
 
 namespace {
+
+// What the peer of a watched connection does.
+enum class Peer { Live, Sent, Ended, Reset, ResetBeforeWatched, ResetAndClosed };
 
 // A TCP handler that echoes what the stream holds, prefixed with a tag.
 INetServer::TcpHandler echo(const QByteArray& tag) {
@@ -653,20 +657,24 @@ private slots:
 
     // Clients that connect and reset while the server thread is busy are all taken in its next
     // pass, together with the client after them: the resets it has not read yet give their places
-    // to that client. Clients that are still connected keep theirs, and it is refused.
+    // to that client. Clients that are still connected keep theirs, and it is refused; so does a
+    // client that sent its request and ended its sending, which gets its answer.
     void resetsInOnePassGiveTheirPlaces_data() {
         QTest::addColumn<int>("resets");
         QTest::addColumn<int>("open");
+        QTest::addColumn<bool>("halfClosed");
         QTest::addColumn<bool>("answered");
         constexpr int kCap = 8;
-        dataRow("the port's places reset", kCap - 1, 0, true);
-        dataRow("three times the places reset", 3 * kCap, 0, true);
-        dataRow("some places open, the rest reset", 2 * kCap, kCap / 2, true);
-        dataRow("every place open", 0, kCap - 1, false);
+        dataRow("the port's places reset", kCap - 1, 0, false, true);
+        dataRow("three times the places reset", 3 * kCap, 0, true, true);
+        dataRow("some places open, the rest reset", 2 * kCap, kCap / 2, true, true);
+        dataRow("one place half closed, the rest reset", kCap, 0, true, true);
+        dataRow("every place open", 0, kCap - 1, false, false);
     }
     void resetsInOnePassGiveTheirPlaces() {
         QFETCH(int, resets);
         QFETCH(int, open);
+        QFETCH(bool, halfClosed);
         QFETCH(bool, answered);
         constexpr int kCap = 8;
         constexpr auto kHoldLimit = std::chrono::seconds(10);
@@ -694,6 +702,12 @@ private slots:
             staying.push_back(std::make_unique<ResetClient>(port));
             QVERIFY(staying.back()->connected());
         }
+        std::optional<ResetClient> ended;
+        if (halfClosed) {
+            ended.emplace(port);
+            QVERIFY(ended->send("g"));
+            QVERIFY(ended->endSending());
+        }
         QVERIFY(resetBurst(port, resets));
         ResetClient next(port);
         QVERIFY(next.connected());
@@ -702,6 +716,70 @@ private slots:
         QTRY_VERIFY(next.reply() != ResetClient::Reply::Waiting);
         QCOMPARE(next.reply() == ResetClient::Reply::Replied, answered);
         QTRY_COMPARE(holder.reply(), ResetClient::Reply::Replied);
+        if (ended) {
+            QTRY_VERIFY(ended->reply() != ResetClient::Reply::Waiting);
+            QCOMPARE(ended->reply(), ResetClient::Reply::Replied);
+        }
+    }
+
+    // What a full port asks before it looks at each of its connections: a reset is told of, once,
+    // also one that came before the connection was watched; a peer that only sent bytes or ended
+    // its sending, and a reset connection its owner has closed meanwhile, are not.
+    void resetWatchTells_data() {
+        QTest::addColumn<int>("peer");
+        QTest::addColumn<bool>("told");
+        dataRow("a live peer", int(Peer::Live), false);
+        dataRow("a peer that sent bytes", int(Peer::Sent), false);
+        dataRow("a peer that ended its sending", int(Peer::Ended), false);
+        dataRow("a peer that reset", int(Peer::Reset), true);
+        dataRow("a peer that reset before it was watched", int(Peer::ResetBeforeWatched), true);
+        dataRow("a reset connection closed by its owner", int(Peer::ResetAndClosed), false);
+    }
+    void resetWatchTells() {
+        QFETCH(int, peer);
+        QFETCH(bool, told);
+        QTcpServer listener;
+        QVERIFY(listener.listen(QHostAddress::LocalHost, 0));
+        ResetClient client(listener.serverPort());
+        QVERIFY(client.connected());
+        QVERIFY(listener.waitForNewConnection(5000));
+        QTcpSocket* accepted = listener.nextPendingConnection();
+        // The server's end of the connection, which Qt reads and closes no more from here on.
+        const int fd = ::dup(int(accepted->socketDescriptor()));
+        accepted->abort();
+        const auto arrived = [fd](short events) {
+            pollfd p{fd, events, 0};
+            return ::poll(&p, 1, 5000) == 1;
+        };
+        ResetWatch watch;
+        if (Peer(peer) != Peer::ResetBeforeWatched)
+            watch.add(fd);
+        switch (Peer(peer)) {
+        case Peer::Live:
+            break;
+        case Peer::Sent:
+            QVERIFY(client.send("g"));
+            QVERIFY(arrived(POLLIN));
+            break;
+        case Peer::Ended:
+            QVERIFY(client.endSending());
+            QVERIFY(arrived(POLLRDHUP));
+            break;
+        case Peer::Reset:
+        case Peer::ResetAndClosed:
+        case Peer::ResetBeforeWatched:
+            client.go(ResetClient::AtOnce);
+            QVERIFY(arrived(0));
+            break;
+        }
+        if (Peer(peer) == Peer::ResetBeforeWatched)
+            watch.add(fd);
+        if (Peer(peer) == Peer::ResetAndClosed)
+            ::close(fd);
+        QCOMPARE(watch.anyReset(), told);
+        QVERIFY(!watch.anyReset());
+        if (Peer(peer) != Peer::ResetAndClosed)
+            ::close(fd);
     }
 
     // A connection that sends nothing for the idle time is closed; one that keeps sending, at a

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 using namespace Ko;
@@ -148,6 +149,21 @@ class TestPlanetariumServers : public QObject {
         return m_rig->astro->convertNow(now, CoordType::RDJ2000);
     }
 
+    // A GoTo message of the position port to target.
+    static QByteArray gotoMessage(const U_ASTRO_COORD& target) {
+        QByteArray m(20, '\0');
+        qToLittleEndian(uint16_t(20), m.data());
+        qToLittleEndian(int32_t(std::lround(wrapToPi(target.a) * kStepsPerRadian)), m.data() + 12);
+        qToLittleEndian(int32_t(std::lround(target.b * kStepsPerRadian)), m.data() + 16);
+        return m;
+    }
+
+    // Five degrees south of where the emulated mount, near the pole, points: a short GoTo.
+    U_ASTRO_COORD nearTarget(IMount& mount) {
+        const U_ASTRO_COORD start = pointingJ2000(mount);
+        return {wrapTo2Pi(start.a + 10 * kDeg), start.b - 5 * kDeg, CoordType::RDJ2000};
+    }
+
 private slots:
     void init() {
         m_rig = std::make_unique<MountControlRig>();
@@ -195,10 +211,7 @@ private slots:
     void remoteGotoArrives() {
         QFETCH(bool, qrp);
         IMount* mount = m_rig->connect();
-        const U_ASTRO_COORD start = pointingJ2000(*mount);
-        // The emulated mount starts near the pole; five degrees south of it is a short GoTo.
-        const U_ASTRO_COORD target{wrapTo2Pi(start.a + 10 * kDeg), start.b - 5 * kDeg,
-                                   CoordType::RDJ2000};
+        const U_ASTRO_COORD target = nearTarget(*mount);
         std::mutex mutex;
         QStringList names;
         mount->slewToStateChanged.append([&] {
@@ -221,12 +234,7 @@ private slots:
             QCOMPARE(client.read(1), QByteArray("#"));
         } else {
             QVERIFY(client.connectTo(m_positionPort));
-            QByteArray m(20, '\0');
-            qToLittleEndian(uint16_t(20), m.data());
-            qToLittleEndian(int32_t(std::lround(wrapToPi(target.a) * kStepsPerRadian)),
-                            m.data() + 12);
-            qToLittleEndian(int32_t(std::lround(target.b * kStepsPerRadian)), m.data() + 16);
-            client.sendSegment(m);
+            client.sendSegment(gotoMessage(target));
         }
         QTRY_COMPARE_WITH_TIMEOUT(finished.load(), int(CmdRetType_::Ok), kGotoTimeoutMs);
         {
@@ -428,29 +436,33 @@ private slots:
 
     // Clients that connect and reset in one burst, and the client right after them, all reach
     // the server in the same pass of its event loop: the resets not yet read give their places
-    // to that client. Clients still connected keep theirs, so a port they fill refuses it. The
-    // port's other clients came before, one pass each.
+    // to that client. Clients still connected keep theirs, so a port they fill refuses it; so
+    // does a client that sent its request and ended its sending in the same pass, which is
+    // served: its version is answered, its GoTo carried out. The port's other clients came
+    // before, one pass each.
     void resetsInOnePassGiveTheirPlaces_data() {
         QTest::addColumn<bool>("qrp");
         QTest::addColumn<int>("open");
+        QTest::addColumn<bool>("halfClosed");
         QTest::addColumn<int>("resets");
         QTest::addColumn<bool>("answered");
         constexpr int kPosition = StellariumServer::kMaxClients;
         constexpr int kQrp = QrpServer::kMaxClients;
-        dataRow("10001: its places reset", false, 0, kPosition, true);
-        dataRow("10001: three times its places reset", false, 0, 3 * kPosition, true);
-        dataRow("10001: some places held, the rest reset", false, kPosition - 3, 3, true);
-        dataRow("10001: every place held", false, kPosition, 0, false);
-        dataRow("11882: a few places left, reset", true, kQrp - 4, 4, true);
-        dataRow("11882: more resets than places left", true, kQrp / 2, 40, true);
-        dataRow("11882: every place held", true, kQrp, 0, false);
+        dataRow("10001: its places reset", false, 0, false, kPosition, true);
+        dataRow("10001: three times its places reset", false, 0, true, 3 * kPosition, true);
+        dataRow("10001: some places held, the rest reset", false, kPosition - 3, true, 3, true);
+        dataRow("10001: every place held", false, kPosition, false, 0, false);
+        dataRow("11882: a few places left, reset", true, kQrp - 4, true, 4, true);
+        dataRow("11882: more resets than places left", true, kQrp / 2, true, 40, true);
+        dataRow("11882: every place held", true, kQrp, false, 0, false);
     }
     void resetsInOnePassGiveTheirPlaces() {
         QFETCH(bool, qrp);
         QFETCH(int, open);
+        QFETCH(bool, halfClosed);
         QFETCH(int, resets);
         QFETCH(bool, answered);
-        m_rig->connect();
+        IMount* mount = m_rig->connect();
         const uint16_t port = qrp ? m_qrpPort : m_positionPort;
         MountGatedServer& server = qrp ? static_cast<MountGatedServer&>(*m_qrp) : *m_position;
         std::vector<std::unique_ptr<ResetClient>> staying;
@@ -459,7 +471,15 @@ private slots:
             QVERIFY(staying.back()->connected());
             QTRY_COMPARE(server.clientCount(), k + 1);
         }
+        const U_ASTRO_COORD target = nearTarget(*mount);
+        const uint64_t gotos = mount->gotoGeneration();
         // From here to the check the event loop does not run.
+        std::optional<ResetClient> ended;
+        if (halfClosed) {
+            ended.emplace(port);
+            QVERIFY(ended->send(qrp ? QByteArray("V") : gotoMessage(target)));
+            QVERIFY(ended->endSending());
+        }
         QVERIFY(resetBurst(port, resets));
         ResetClient next(port);
         QVERIFY(next.connected());
@@ -467,6 +487,13 @@ private slots:
         QVERIFY(qrp ? next.send("V") : true);
         QTRY_VERIFY(next.reply() != ResetClient::Reply::Waiting);
         QCOMPARE(next.reply() == ResetClient::Reply::Replied, answered);
+        if (ended && qrp) {
+            QTRY_VERIFY(ended->reply() != ResetClient::Reply::Waiting);
+            QCOMPARE(ended->reply(), ResetClient::Reply::Replied);
+        } else if (ended) {
+            QTRY_COMPARE(mount->gotoGeneration(), gotos + 1);
+            mount->abortSlewAsync();
+        }
         QTRY_COMPARE(server.clientCount(), open + (answered ? 1 : 0));
     }
 };

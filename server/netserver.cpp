@@ -284,6 +284,8 @@ void NetServer::acceptStep(size_t i, qintptr descriptor) {
                                      QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         Log("NetServer TCP: cannot take a connection: %s", errorText(*socket).c_str());
         delete socket;
+        // A socket that could not take the descriptor does not own it.
+        ::close(int(descriptor));
         return;
     }
     connectionStep(i, socket);

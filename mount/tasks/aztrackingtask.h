@@ -93,6 +93,8 @@ private:
     const Nullable<MountTarget> m_mountTarget;
     const std::shared_ptr<IKoMCommand> m_command;
     const double m_baseRate;
+    // Told once the axes are stopped under this task's control: the mount took the change.
+    std::function<void(bool)> m_answered;
     eventpp::CallbackList<void()>::Handle m_alignmentSubscription;
 
     // Set by the model's change notification on any thread; everything below belongs to the

@@ -236,8 +236,7 @@ private slots:
         QTest::newRow("a drop-out shorter than the limit")
             << AnglePair{0.3, 0.2} << "pos1=" + dropOut << int(CmdRetType_::Ok) << limit / 2
             << limit / 2 + 8000;
-        // 330 degrees at 10 degrees per second: one pass longer than the limit, with no read of
-        // the axes while the status says they move.
+        // 330 degrees at 10 degrees per second: one pass longer than the limit.
         QTest::newRow("a slew longer than the limit")
             << AnglePair{5.76, 0.0} << "" << int(CmdRetType_::Ok) << 33000 << 40000;
     }

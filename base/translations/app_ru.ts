@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>Монтировка не отвечает. Возможно, она ещё движется.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Остановка…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1740,6 +1748,18 @@
     <message>
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>Монтировка отправлена в другое место: ничего не записано</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>Монтировка не приняла ведение: оно выключено.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>Монтировка не отвечает и, возможно, ещё движется. Команда остановки отправляется снова, пока она не ответит.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Наведение прервано: монтировка не продвигается уже %1 с. Она не отвечает, или её ответы искажены.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>支架没有响应，可能仍在移动。</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>正在停止…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1738,6 +1746,18 @@
     <message>
         <source>The mount was sent elsewhere: nothing was recorded</source>
         <translation>支架已被转向别处：未记录任何内容</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>支架未接受跟踪：跟踪已关闭。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>支架没有响应，可能仍在移动。停止命令会一直重发，直到它响应。</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>寻星已放弃：支架已 %1 秒没有进展。它没有响应，或者响应已损坏。</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,9 @@ public:
     std::set<int> resources() const override {
         return {MountResource::Axis1, MountResource::Axis2};
     }
+    void setAnswerListener(std::function<void(bool accepted)> listener) override {
+        m_answered = std::move(listener);
+    }
     CmdRetType_::E run() override;
 
     static constexpr int64_t kPassMs = 5000;

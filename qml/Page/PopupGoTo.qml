@@ -133,6 +133,7 @@ UI_Dialog {
             font.pointSize: 20
         }
         Label {
+            id: linkState
             objectName: "linkState"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
@@ -143,11 +144,12 @@ UI_Dialog {
             font.pointSize: 16
             font.bold: true
         }
+        // The message takes the ring's place: nothing is in progress that the ring could show.
         CirProgressBar {
             Layout.alignment: Qt.AlignHCenter
             Layout.preferredWidth: 100
             Layout.preferredHeight: 100
-            visible: root.visible
+            visible: root.visible && !linkState.visible
         }
         Item {
             Layout.fillHeight: true

@@ -80,8 +80,10 @@ UI_Dialog {
     }
     Connections {
         target: _m
+        // Only to close: a stop that settles opens nothing.
         function onStoppingChanged() {
-            root.follow()
+            if (_m.showing)
+                root.follow()
         }
     }
 

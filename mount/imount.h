@@ -225,7 +225,6 @@ public:
 signals:
     void positionChanged();
     void realTrackingChanged();
-    // stopPending changed; slewToStateChanged fires with it.
     void stopPendingChanged();
     void alignmentChanged_q();
     void duringAutoHomeChanged();

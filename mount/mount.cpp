@@ -413,10 +413,8 @@ void Mount::announceEnds() {
     }
     if (slewStateChanged)
         axisSlewStateChanged();
-    if (stopPendingChanged) {
+    if (stopPendingChanged)
         emit this->stopPendingChanged();
-        slewToStateChanged();
-    }
     if (gotoEnded) {
         m_slewToTargets->setTarget({});
         m_slewToTargets->changed();

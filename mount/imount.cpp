@@ -15,6 +15,14 @@ IMount::IMount(QObject* parent) : QObject(parent) {
 
 IMount::~IMount() = default;
 
+IMount::AcknowledgedTracking IMount::acknowledgedTracking() const {
+    return {trackingEnabled(), trackingRate(), trackingTarget()};
+}
+
+bool IMount::stopPending() const {
+    return false;
+}
+
 QVariant IMount::trailPointsTaskInfoVariant() const {
     const auto info = trailPointsTaskInfo();
     return info.hasValue() ? QVariant::fromValue(info.value()) : QVariant();

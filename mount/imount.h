@@ -39,6 +39,7 @@ class IMount : public QObject {
     Q_OBJECT
     Q_PROPERTY(Ko::MountMode_::E mountMode READ mountMode CONSTANT)
     Q_PROPERTY(bool realTracking READ realTracking NOTIFY realTrackingChanged)
+    Q_PROPERTY(bool stopPending READ stopPending NOTIFY stopPendingChanged)
     Q_PROPERTY(double speedFineAdjustmentPrecision READ speedFineAdjustmentPrecision CONSTANT)
     Q_PROPERTY(bool supportsAutoHome READ supportsAutoHome CONSTANT)
     Q_PROPERTY(bool duringAutoHome READ duringAutoHome NOTIFY duringAutoHomeChanged)
@@ -111,6 +112,19 @@ public:
     virtual Nullable<MountTarget> trackingTarget() const = 0;
     // AZ mounts only (ignored on EQ); clears the tracking rate.
     virtual void setTrackingTarget(const MountTarget& target) = 0;
+    // Tracking as the mount took it: a change of tracking that has not reached the mount (a dead
+    // link) leaves what the mount acknowledged last, and so does one it refused. The base
+    // answers with the wish.
+    struct AcknowledgedTracking {
+        bool on = false;
+        Nullable<TrackingRate> rate;
+        Nullable<MountTarget> target;
+    };
+    virtual AcknowledgedTracking acknowledgedTracking() const;
+    // A stop sent to an axis that may be moving (an abort, the end of a manual slew, a stop of
+    // tracking, the end of a GoTo that did not arrive) has not been acknowledged yet: the mount
+    // may still be moving. The stop is sent again until the mount answers. The base: false.
+    virtual bool stopPending() const;
 
     // Ends any motion of both axes; each goes on tracking or comes to rest.
     Q_INVOKABLE virtual void abortSlewAsync() = 0;
@@ -211,6 +225,7 @@ public:
 signals:
     void positionChanged();
     void realTrackingChanged();
+    void stopPendingChanged();
     void alignmentChanged_q();
     void duringAutoHomeChanged();
     void lastPpecTrainingChanged();

@@ -22,6 +22,7 @@
 #include "mount/tasks/imounttask.h"
 #include "mount/tasks/imounttaskfactory.h"
 #include "mount/tasks/imounttaskmanager.h"
+#include "mount/tasks/slewtotask.h"
 #include "mount/trackingrate.h"
 
 #include <QCoreApplication>
@@ -362,10 +363,15 @@ void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target
         std::lock_guard lock(m_mutex);
         // An axis that a newer task has claimed since this GoTo started belongs to that task.
         for (AXISID axis : {0u, 1u}) {
-            if (m_axisClaims[axis] == ticket.axisClaims[axis])
+            if (m_axisClaims[axis] == ticket.axisClaims[axis]) {
                 stopAxisOrResumeTrackingLocked(axis);
+                // Arrived: the axes were seen at rest on the target, nothing to wait for.
+                if (ret.isOk() && std::exchange(m_stopPending[axis], false))
+                    m_stopPendingUnannounced = true;
+            }
         }
     }
+    reportGotoFailure(ret);
     if (ret.isOk()) {
         {
             std::lock_guard lock(m_mutex);
@@ -400,14 +406,18 @@ void Mount::announceEnds() {
     bool gotoEnded = false;
     bool trailRunEnded = false;
     bool slewStateChanged = false;
+    bool stopPendingChanged = false;
     {
         std::lock_guard lock(m_mutex);
         gotoEnded = std::exchange(m_gotoEndUnannounced, false);
         trailRunEnded = std::exchange(m_trailRunEndUnannounced, false);
         slewStateChanged = std::exchange(m_slewStateUnannounced, false);
+        stopPendingChanged = std::exchange(m_stopPendingUnannounced, false);
     }
     if (slewStateChanged)
         axisSlewStateChanged();
+    if (stopPendingChanged)
+        emit this->stopPendingChanged();
     if (gotoEnded) {
         m_slewToTargets->setTarget({});
         m_slewToTargets->changed();
@@ -614,12 +624,147 @@ void Mount::applyTracking() {
 
 void Mount::startTrackingLocked() {
     m_trackingInForce = m_trackingChoice;
-    startTaskLocked(
-        m_taskFactory->createTrackingTask(m_mode, m_trackingChoice.rate, m_trackingChoice.target));
+    auto task =
+        m_taskFactory->createTrackingTask(m_mode, m_trackingChoice.rate, m_trackingChoice.target);
+    markStopPendingLocked(*task);
+    TaskCallback onFinished = acknowledgementLocked(*task, m_trackingChoice);
+    startTaskLocked(std::move(task), {}, std::move(onFinished));
 }
 
 void Mount::startAxisStopLocked(AXISID axis) {
-    startTaskLocked(m_taskFactory->createAxisStopTask(axis));
+    auto task = m_taskFactory->createAxisStopTask(axis);
+    markStopPendingLocked(*task);
+    TaskCallback onFinished = acknowledgementLocked(*task, std::nullopt);
+    startTaskLocked(std::move(task), {}, std::move(onFinished));
+}
+
+// --- Acknowledgements ---------------------------------------------------------------------------
+
+void Mount::markStopPendingLocked(const IMountTask& task) {
+    for (AXISID axis : {0u, 1u}) {
+        if (!claimsAxis(task, axis))
+            continue;
+        // An axis under a stop is at rest once that stop was accepted; tracking that only
+        // changes its rate is no stop. Anything else may be moving the axis now.
+        const uint32_t t = tag(static_cast<int>(axis));
+        const bool fromMotion =
+            t != MountTaskTag::AxisStop &&
+            (task.type() == MountTaskTag::AxisStop || t != MountTaskTag::Tracking);
+        if ((fromMotion || m_stopPending[axis]) && !std::exchange(m_stopPending[axis], true))
+            m_stopPendingUnannounced = true;
+    }
+}
+
+Mount::TaskCallback Mount::acknowledgementLocked(IMountTask& task,
+                                                 std::optional<TrackingChoice> tracking) {
+    // The claim numbers this task will hold: startTaskLocked counts it next.
+    std::array<uint64_t, 2> claims{0, 0};
+    for (AXISID axis : {0u, 1u})
+        if (claimsAxis(task, axis))
+            claims[axis] = m_axisClaims[axis] + 1;
+    std::weak_ptr<IMount> weak = m_weakSelf;
+    // Set before the manager has the task: no thread runs it yet.
+    task.setAnswerListener([weak, claims, tracking](bool accepted) {
+        auto self = weak.lock();
+        if (!self)
+            return;
+        auto* mount = static_cast<Mount*>(self.get());
+        if (accepted)
+            mount->onAcknowledged(claims, tracking, CmdRet(CmdRetType_::Ok));
+        else if (!tracking)
+            mount->onStopUnanswered();
+    });
+    // A task that ends without having been accepted (a tracking start the mount refused).
+    return [weak, claims, tracking](CmdRet ret) {
+        auto self = weak.lock();
+        if (self && !ret.isOk() && ret.type != CmdRetType_::Cancel)
+            static_cast<Mount*>(self.get())->onAcknowledged(claims, tracking, ret);
+    };
+}
+
+void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
+                           CmdRet ret) {
+    bool trackingChanged = false;
+    bool refused = false;
+    {
+        std::lock_guard lock(m_mutex);
+        // What a task took over since says more than this answer.
+        bool latest = false;
+        for (AXISID axis : {0u, 1u}) {
+            if (claims[axis] == 0 || m_axisClaims[axis] != claims[axis])
+                continue;
+            latest = true;
+            if (ret.isOk() && std::exchange(m_stopPending[axis], false))
+                m_stopPendingUnannounced = true;
+        }
+        if (!latest)
+            return;
+        if (!m_stopPending[0] && !m_stopPending[1])
+            m_stopUnansweredTold = false;
+        if (ret.isOk()) {
+            // A stop of axis 1 ends tracking on an equatorial mount, a stop of either axis on an
+            // altitude-azimuth one.
+            const bool on = tracking.has_value();
+            if (on || m_mode == MountMode_::AZ || claims[0] != 0) {
+                trackingChanged = on != m_trackingAcknowledgedOn ||
+                                  (on && !(*tracking == m_trackingAcknowledged));
+                m_trackingAcknowledgedOn = on;
+                if (on)
+                    m_trackingAcknowledged = *tracking;
+            }
+        } else if (tracking && m_trackingEnabled) {
+            refused = true;
+            m_trackingEnabled = false;
+        }
+    }
+    if (refused) {
+        m_messageSink->sendShortMessage(
+            QCoreApplication::translate("mount", "The mount did not take the tracking: it is off.")
+                .toUtf8()
+                .constData());
+        // Off again, and whatever the refused start left running is stopped.
+        applyTracking();
+        return;
+    }
+    if (trackingChanged)
+        trackingStateChanged();
+    announceEnds();
+}
+
+void Mount::onStopUnanswered() {
+    {
+        std::lock_guard lock(m_mutex);
+        if (std::exchange(m_stopUnansweredTold, true))
+            return;
+    }
+    m_messageSink->sendShortMessage(
+        QCoreApplication::translate(
+            "mount", "The mount does not answer and may still be moving. The stop is sent again "
+                     "until it answers.")
+            .toUtf8()
+            .constData());
+}
+
+void Mount::reportGotoFailure(CmdRet ret) {
+    if (ret.type != CmdRetType_::Timeout)
+        return;
+    m_messageSink->sendShortMessage(
+        QCoreApplication::translate("mount", "GoTo given up: the mount has made no progress "
+                                             "for %1 s. It does not answer, or its answers are "
+                                             "garbled.")
+            .arg(SlewToTask::kStallLimitMs / 1000)
+            .toUtf8()
+            .constData());
+}
+
+IMount::AcknowledgedTracking Mount::acknowledgedTracking() const {
+    std::lock_guard lock(m_mutex);
+    return {m_trackingAcknowledgedOn, m_trackingAcknowledged.rate, m_trackingAcknowledged.target};
+}
+
+bool Mount::stopPending() const {
+    std::lock_guard lock(m_mutex);
+    return m_stopPending[0] || m_stopPending[1];
 }
 
 std::shared_ptr<ICanceller> Mount::startTaskLocked(std::shared_ptr<IMountTask> task,

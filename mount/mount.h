@@ -117,6 +117,8 @@ public:
     bool isAZ() const override;
     Nullable<MountTarget> trackingTarget() const override;
     void setTrackingTarget(const MountTarget& target) override;
+    AcknowledgedTracking acknowledgedTracking() const override;
+    bool stopPending() const override;
 
     void abortSlewAsync() override;
     void stopAxisAsync(AXISID axis) override;
@@ -238,6 +240,17 @@ private:
                                                 TaskCallback onFinished = {});
     uint32_t tag(int resource) const;
 
+    // Acknowledgements: a stop, or tracking in place of a motion, counts as pending on each axis
+    // it takes from a motion until the mount has accepted it (or a newer task took the axis and
+    // was accepted). With m_mutex held, before the task is started.
+    void markStopPendingLocked(const IMountTask& task);
+    TaskCallback acknowledgementLocked(IMountTask& task, std::optional<TrackingChoice> tracking);
+    void onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
+                        CmdRet ret);
+    void onStopUnanswered();
+    // A GoTo that ended without arriving and without being cancelled: the user hears why.
+    void reportGotoFailure(CmdRet ret);
+
     // slewToFinished subscribers claimed by GoTos still to end, keyed by ticket number.
     void claimFinishSubscribers(uint64_t ticket);
     void fireSlewToFinished(uint64_t ticket, CmdRet ret);
@@ -303,6 +316,14 @@ private:
     bool m_gotoEndUnannounced = false;
     bool m_trailRunEndUnannounced = false;
     bool m_slewStateUnannounced = false;
+    bool m_stopPendingUnannounced = false;
+    // Per axis: a stop the mount has not acknowledged yet (see stopPending).
+    std::array<bool, 2> m_stopPending{false, false};
+    // The user has been told that a pending stop went unanswered; cleared once none is pending.
+    bool m_stopUnansweredTold = false;
+    // Tracking as the mount acknowledged it last.
+    bool m_trackingAcknowledgedOn = false;
+    TrackingChoice m_trackingAcknowledged{TrackingRate::Sidereal, {}};
     // The slewToFinished subscriptions each waiting GoTo took over when it was started.
     std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
 };

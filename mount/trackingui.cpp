@@ -16,9 +16,13 @@ TrackingUI::TrackingUI(std::shared_ptr<IMountConnection> connection)
 
 TrackingStatus_::E TrackingUI::trackingStatus() const {
     const std::shared_ptr<IMount> mount = m_connection->sharedMount();
-    if (!mount || !mount->trackingEnabled())
+    if (!mount)
         return TrackingStatus_::Idle;
-    const Nullable<TrackingRate> rate = mount->trackingRate();
+    // What the mount took, not what was asked: a choice that has not reached it is not shown.
+    const IMount::AcknowledgedTracking tracking = mount->acknowledgedTracking();
+    if (!tracking.on)
+        return TrackingStatus_::Idle;
+    const Nullable<TrackingRate> rate = tracking.rate;
     if (!rate.hasValue())
         return TrackingStatus_::PointAndTrack;
     switch (rate.value()) {
@@ -33,7 +37,8 @@ TrackingStatus_::E TrackingUI::trackingStatus() const {
 
 QString TrackingUI::pointAndTrackTarget() const {
     const std::shared_ptr<IMount> mount = m_connection->sharedMount();
-    const Nullable<MountTarget> target = mount ? mount->trackingTarget() : Nullable<MountTarget>();
+    const Nullable<MountTarget> target =
+        mount ? mount->acknowledgedTracking().target : Nullable<MountTarget>();
     return target.hasValue() ? QString::fromStdString(target.value().name) : QString();
 }
 

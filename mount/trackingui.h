@@ -15,7 +15,8 @@ class IMountConnection;
 // The tracking page: whether and how the current mount tracks, the choice of off, sidereal,
 // lunar or solar, and the name of the object a point-and-track follows. Holds no tracking state
 // of its own: everything is read from and written to the mount, and the page hears of a change
-// through the mount's tracking notification or a change of mount.
+// through the mount's tracking notification or a change of mount. It shows tracking as the mount
+// acknowledged it: a choice made while the link is dead shows once the mount has taken it.
 // Threads: main thread only for the getters and the setter; trackingStatusChanged may be emitted
 // from any thread.
 class TrackingUI : public QObject {

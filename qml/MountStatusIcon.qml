@@ -4,7 +4,8 @@ import QtQuick.Controls.Material
 import Ko.Quorvel
 import "CommonUI"
 
-// How the mount tracks; a busy indicator while the link's last exchange has timed out.
+// How the mount tracks; a busy indicator while the link's last exchange has timed out, and while
+// a stop has not reached the mount (it may still be moving).
 Item {
     id: root
 
@@ -19,6 +20,7 @@ Item {
     }
 
     readonly property bool busy: _m.converserTimeoutForwarder.timedout
+                                 || (!!_m.mountConnection.mount && _m.mountConnection.mount.stopPending)
     readonly property string iconName: {
         const mount = _m.mountConnection.mount
         if (!mount || !mount.realTracking)

@@ -244,8 +244,8 @@ VtmServer::MethodRet VtmServer::SlewingGet(const Args&) {
     IMount* mount = requestMount();
     const bool goTo = mount->slewToTarget().hasValue();
     const bool manual = mount->axisSlewState(0) != 0 || mount->axisSlewState(1) != 0;
-    // A pulse-guide move alone is not a slew.
-    return okInt(!mount->isPulseGuiding() && (goTo || manual) ? 1 : 0);
+    // A pulse-guide move alone is not a slew. A stop the mount has not taken yet leaves it moving.
+    return okInt((!mount->isPulseGuiding() && (goTo || manual)) || mount->stopPending() ? 1 : 0);
 }
 
 VtmServer::MethodRet VtmServer::TrackingGet(const Args&) {

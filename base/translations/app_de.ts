@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>Die Montierung antwortet nicht. Sie bewegt sich vielleicht noch.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>Die Montierung wurde neu gestartet: Wohin sie zeigt, ist nicht mehr bekannt. Erneut verbinden, dann parken, zur Home-Position fahren oder ausrichten.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>Die Montierung hat die Nachführung nicht übernommen: sie ist aus.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>Die Montierung antwortet nicht und bewegt sich vielleicht noch. Der Halt wird erneut gesendet, bis sie antwortet.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>GoTo aufgegeben: die Montierung kommt seit %1 s nicht voran. Sie antwortet nicht, oder ihre Antworten sind verstümmelt.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>La montura no responde. Puede que aún se esté moviendo.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>La montura se ha reiniciado: ya no se sabe hacia dónde apunta. Vuelva a conectar y después aparque la montura, llévela a la posición inicial o haga la alineación.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>La montura no aceptó el seguimiento: está desactivado.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>La montura no responde y puede que aún se esté moviendo. La orden de parada se reenvía hasta que responda.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Ir a abandonado: la montura no ha avanzado en %1 s. No responde o sus respuestas llegan dañadas.</translation>
     </message>
 </context>
 </TS>

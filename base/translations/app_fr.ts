@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>La monture ne répond pas. Elle est peut-être encore en mouvement.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>La monture a redémarré : on ne sait plus où elle pointe. Connectez-la à nouveau, puis parquez-la, ramenez-la à l&apos;origine ou refaites l&apos;alignement.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>La monture n’a pas pris le suivi : il est désactivé.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>La monture ne répond pas et est peut-être encore en mouvement. L’arrêt est renvoyé jusqu’à ce qu’elle réponde.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>GoTo abandonné : la monture n’a pas progressé depuis %1 s. Elle ne répond pas, ou ses réponses sont altérées.</translation>
     </message>
 </context>
 </TS>

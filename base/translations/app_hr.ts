@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Odustani</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>Montaža ne odgovara. Možda se još kreće.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Zaustavljanje…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1744,6 +1752,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>Montaža se ponovno pokrenula: više se ne zna kamo je usmjerena. Ponovno se povežite, a zatim je parkirajte, vratite u početni položaj ili napravite poravnanje.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>Montaža nije prihvatila praćenje: isključeno je.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>Montaža ne odgovara i možda se još kreće. Naredba za zaustavljanje šalje se ponovno dok ne odgovori.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Usmjeravanje odustalo: montaža nije napredovala %1 s. Ne odgovara ili su joj odgovori iskrivljeni.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Mégse</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>A mechanika nem válaszol. Lehet, hogy még mozog.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Leállítás…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1742,6 +1750,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>A mechanika újraindult: már nem tudható, hová mutat. Csatlakozzon újra, majd parkolja, állítsa alaphelyzetbe vagy végezzen igazítást.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>A mechanika nem vette át a követést: ki van kapcsolva.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>A mechanika nem válaszol, és lehet, hogy még mozog. A leállítást újra elküldjük, amíg nem válaszol.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Ráállás feladva: a mechanika %1 s óta nem halad. Nem válaszol, vagy a válaszai sérültek.</translation>
     </message>
 </context>
 </TS>

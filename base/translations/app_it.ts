@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>La montatura non risponde. Potrebbe essere ancora in movimento.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>La montatura si è riavviata: non si sa più dove punta. Connetti di nuovo, poi parcheggiala, portala in posizione home o esegui l&apos;allineamento.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>La montatura non ha accettato l’inseguimento: è spento.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>La montatura non risponde e potrebbe essere ancora in movimento. L’arresto viene inviato di nuovo finché non risponde.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>GoTo abbandonato: la montatura non avanza da %1 s. Non risponde, o le sue risposte sono alterate.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>架台が応答しません。まだ動いている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>停止中…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1742,6 +1750,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>架台が再起動しました。どこを向いているか分からなくなりました。もう一度接続してから、パーク、ホーム（位置）への移動、またはアライメントを行ってください。</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>架台は追尾を受け付けませんでした：追尾はオフです。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>架台が応答せず、まだ動いている可能性があります。応答があるまで停止コマンドを再送します。</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>導入を中止しました：架台が %1 秒間進んでいません。応答がないか、応答が壊れています。</translation>
     </message>
 </context>
 </TS>

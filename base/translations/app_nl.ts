@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>De montering antwoordt niet. Mogelijk beweegt ze nog.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Bezig met stoppen…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>De montering is opnieuw opgestart: waar ze naar wijst, is niet meer bekend. Verbind opnieuw en parkeer de montering, breng haar naar de homepositie of voer een uitlijning uit.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>De montering heeft de volgbeweging niet overgenomen: die staat uit.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>De montering antwoordt niet en beweegt mogelijk nog. De stop wordt opnieuw verzonden tot ze antwoordt.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>GoTo opgegeven: de montering is al %1 s niet verder gekomen. Ze antwoordt niet, of haar antwoorden zijn verminkt.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>A montagem não responde. Pode ainda estar em movimento.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>A parar…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1743,6 +1751,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>A montagem reiniciou: já não se sabe para onde aponta. Volte a conectar e depois estacione a montagem, leve-a à posição inicial ou faça o alinhamento.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>A montagem não aceitou o seguimento: está desligado.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>A montagem não responde e pode ainda estar em movimento. A paragem é reenviada até ela responder.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Ir para abandonado: a montagem não avança há %1 s. Não responde, ou as suas respostas chegam corrompidas.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Anulare</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>Montura nu răspunde. Poate încă se mișcă.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Se oprește…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1744,6 +1752,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>Montura a repornit: nu se mai știe încotro este îndreptată. Conectați-vă din nou, apoi parcați-o, aduceți-o în poziția de origine sau faceți alinierea.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>Montura nu a preluat urmărirea: este oprită.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>Montura nu răspunde și poate încă se mișcă. Oprirea este trimisă din nou până când răspunde.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Deplasare abandonată: montura nu a avansat de %1 s. Nu răspunde sau răspunsurile ei sunt alterate.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>Монтировка не отвечает. Возможно, она ещё движется.</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Остановка…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1744,6 +1752,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>Монтировка перезапустилась: куда она направлена, больше неизвестно. Подключитесь снова, затем выполните парковку, переход в исходную позицию или выравнивание.</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>Монтировка не приняла ведение: оно выключено.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>Монтировка не отвечает и, возможно, ещё движется. Команда остановки отправляется снова, пока она не ответит.</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>Наведение прервано: монтировка не продвигается уже %1 с. Она не отвечает, или её ответы искажены.</translation>
     </message>
 </context>
 </TS>

@@ -809,6 +809,14 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>The mount does not answer. It may still be moving.</source>
+        <translation>支架没有响应，可能仍在移动。</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>正在停止…</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1742,6 +1750,18 @@
     <message>
         <source>The mount restarted: where it points is no longer known. Connect again, then park, home or align it.</source>
         <translation>支架已重新启动：已无法得知它指向何处。请重新连接，然后停放、归零或校准。</translation>
+    </message>
+    <message>
+        <source>The mount did not take the tracking: it is off.</source>
+        <translation>支架未接受跟踪：跟踪已关闭。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer and may still be moving. The stop is sent again until it answers.</source>
+        <translation>支架没有响应，可能仍在移动。停止命令会一直重发，直到它响应。</translation>
+    </message>
+    <message>
+        <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
+        <translation>寻星已放弃：支架已 %1 秒没有进展。它没有响应，或者响应已损坏。</translation>
     </message>
 </context>
 </TS>

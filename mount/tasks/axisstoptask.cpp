@@ -4,6 +4,8 @@
 #include "base/koassert.h"
 #include "link/imountaxis.h"
 
+#include <utility>
+
 namespace Ko {
 
 AxisStopTask::AxisStopTask(std::shared_ptr<ITCCancellable> cancellable,
@@ -12,12 +14,21 @@ AxisStopTask::AxisStopTask(std::shared_ptr<ITCCancellable> cancellable,
     KO_ASSERT(m_cancellable && m_axes);
 }
 
+void AxisStopTask::setAnswerListener(std::function<void(bool accepted)> listener) {
+    m_answered = std::move(listener);
+}
+
 CmdRetType_::E AxisStopTask::run() {
     for (;;) {
-        if (m_axes->stop(m_axis) == CmdRetType_::Ok) {
+        const CmdRetType_::E r = m_axes->stop(m_axis);
+        if (r == CmdRetType_::Ok) {
             m_axes->assumeRate(m_axis, 0.0);
+            if (m_answered)
+                m_answered(true);
             return CmdRetType_::Ok;
         }
+        if (r != CmdRetType_::Cancel && !std::exchange(m_unansweredTold, true) && m_answered)
+            m_answered(false);
         if (m_cancellable->sleep(kRetryMs))
             return CmdRetType_::Cancel;
     }

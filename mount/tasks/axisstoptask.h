@@ -11,7 +11,8 @@ class IMountAxis;
 class ITCCancellable;
 
 // Stops one axis, retrying every 200 ms until the stop is accepted or the task is cancelled, and
-// then records the axis's rate as 0.
+// then records the axis's rate as 0. The answer listener hears of the first stop that failed
+// (until one is accepted, the axis may still be moving) and of the one accepted.
 // Threads: a task's own thread (run blocks on the mount).
 class AxisStopTask : public IMountTask {
 public:
@@ -21,6 +22,7 @@ public:
     uint32_t type() const override { return MountTaskTag::AxisStop; }
     std::set<int> resources() const override { return {static_cast<int>(m_axis)}; }
     CmdRetType_::E run() override;
+    void setAnswerListener(std::function<void(bool accepted)> listener) override;
 
     static constexpr int64_t kRetryMs = 200;
 
@@ -28,6 +30,8 @@ private:
     const std::shared_ptr<ITCCancellable> m_cancellable;
     const std::shared_ptr<IMountAxis> m_axes;
     const AXISID m_axis;
+    std::function<void(bool)> m_answered;
+    bool m_unansweredTold = false;
 };
 
 } // namespace Ko

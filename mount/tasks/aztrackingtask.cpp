@@ -81,6 +81,8 @@ CmdRetType_::E AZTrackingTask::run() {
         return r;
     if (const CmdRetType_::E r = m_axisUtil->waitAxesStopped(false); r != CmdRetType_::Ok)
         return r;
+    if (m_answered)
+        m_answered(true);
     if (rateMode()) {
         // A failed reference is taken again by a later pass.
         if (takeReference() == CmdRetType_::Cancel)

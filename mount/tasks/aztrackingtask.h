@@ -48,6 +48,9 @@ public:
     std::set<int> resources() const override {
         return {MountResource::Axis1, MountResource::Axis2};
     }
+    void setAnswerListener(std::function<void(bool accepted)> listener) override {
+        m_answered = std::move(listener);
+    }
     CmdRetType_::E run() override;
 
     static constexpr int64_t kPassMs = 5000;
@@ -93,6 +96,8 @@ private:
     const Nullable<MountTarget> m_mountTarget;
     const std::shared_ptr<IKoMCommand> m_command;
     const double m_baseRate;
+    // Told once the axes are stopped under this task's control: the mount took the change.
+    std::function<void(bool)> m_answered;
     eventpp::CallbackList<void()>::Handle m_alignmentSubscription;
 
     // Set by the model's change notification on any thread; everything below belongs to the

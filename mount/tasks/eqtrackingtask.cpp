@@ -30,6 +30,8 @@ CmdRetType_::E EQTrackingTask::run() {
     if (r != CmdRetType_::Ok)
         return r;
     m_axes->assumeRate(0, rate);
+    if (m_answered)
+        m_answered(true);
     return CmdRetType_::Ok;
 }
 

@@ -4,6 +4,7 @@
 #include "mount/trackingrate.h"
 
 #include <memory>
+#include <utility>
 
 namespace Ko {
 
@@ -27,12 +28,17 @@ public:
 
     static constexpr int64_t kRetryMs = 100;
 
+    void setAnswerListener(std::function<void(bool accepted)> listener) override {
+        m_answered = std::move(listener);
+    }
+
 private:
     const std::shared_ptr<ITCCancellable> m_cancellable;
     const std::shared_ptr<IMountAxis> m_axes;
     const std::shared_ptr<IMountAxisUtil> m_axisUtil;
     const std::shared_ptr<ILocation> m_location;
     const TrackingRate m_rate;
+    std::function<void(bool)> m_answered;
 };
 
 } // namespace Ko

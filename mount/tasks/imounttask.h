@@ -3,6 +3,7 @@
 #include "link/cmdret.h"
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -21,6 +22,11 @@ public:
     virtual uint32_t type() const = 0;
     virtual std::set<int> resources() const = 0;
     virtual CmdRetType_::E run() = 0;
+    // Set before the task is started; called on the task's thread: with false at most once, when
+    // the mount left the task's first command unanswered and the task goes on trying, and with
+    // true once, when the mount has accepted what the task is for (a stop, a tracking rate).
+    // Tasks without such a command ignore it.
+    virtual void setAnswerListener(std::function<void(bool accepted)> listener) { (void)listener; }
 };
 
 // A four-character tag packed big-endian, the first character in the most significant byte.

@@ -9,9 +9,11 @@
 #include "model/ialignment.h"
 #include "model/ipae.h"
 #include "mount/imountaxisutil.h"
+#include "mount/mountaxisutil.h"
 #include "mount/slewtosettings.h"
 #include "mount/slewtotargetmacontainer.h"
 
+#include <array>
 #include <cmath>
 
 namespace Ko {
@@ -56,7 +58,7 @@ CmdRetType_::E SlewToTask::prepareTarget() {
     case CoordType::HDObsv: {
         // Fixed on the ground or in hour angle: the axis angles are worked out once.
         const U_ASTRO_COORD hd = m_astroCalc->convertNow(m_target, CoordType::HDObsv);
-        const CmdResp<AnglePair> current = m_axisUtil->readPositionsRetry();
+        const CmdResp<AnglePair> current = readAxes();
         if (!current.isOk())
             return current.type;
         m_fixedAxisTarget.set(skyToAxes({hd.a, hd.b}, current.value()));
@@ -70,8 +72,76 @@ CmdRetType_::E SlewToTask::prepareTarget() {
     }
 }
 
+void SlewToTask::noteProgress() {
+    m_progressMs = m_clock->nowMs();
+    m_progressAxes = {m_axes->lastPosition(0).angle, m_axes->lastPosition(1).angle};
+}
+
+bool SlewToTask::moved() const {
+    // The cached angles follow every read, the mount's periodic ones as well as the GoTo's own.
+    const double tolerance = m_settings->toleranceRad.load();
+    return std::fabs(m_axes->lastPosition(0).angle - m_progressAxes.first) > tolerance ||
+           std::fabs(m_axes->lastPosition(1).angle - m_progressAxes.second) > tolerance;
+}
+
+bool SlewToTask::stalled() {
+    if (moved())
+        noteProgress();
+    if (m_clock->nowMs() - m_progressMs <= kStallLimitMs)
+        return false;
+    // A fresh look before giving up: a long slew may be under way with no reading since.
+    for (AXISID axis : {AXISID(0), AXISID(1)})
+        m_axes->readPosition(axis);
+    if (!moved())
+        return true;
+    noteProgress();
+    return false;
+}
+
+CmdResp<SlewToTask::AnglePair> SlewToTask::readAxes() {
+    std::array<Nullable<double>, 2> angles;
+    for (;;) {
+        for (AXISID axis : {AXISID(0), AXISID(1)}) {
+            if (angles[axis].hasValue())
+                continue;
+            const CmdResp<double> r = m_axes->readPosition(axis);
+            if (r.type == CmdRetType_::Cancel)
+                return CmdResp<AnglePair>::fail(CmdRetType_::Cancel);
+            if (r.isOk())
+                angles[axis] = r.value();
+        }
+        if (angles[0].hasValue() && angles[1].hasValue())
+            return CmdResp<AnglePair>::ok({angles[0].value(), angles[1].value()});
+        if (stalled())
+            return CmdResp<AnglePair>::fail(CmdRetType_::Timeout);
+        if (m_cancellable->sleep(MountAxisUtil::kPollMs))
+            return CmdResp<AnglePair>::fail(CmdRetType_::Cancel);
+    }
+}
+
+CmdRetType_::E SlewToTask::waitAxesStopped() {
+    std::array<bool, 2> stopped{};
+    for (;;) {
+        for (AXISID axis : {AXISID(0), AXISID(1)}) {
+            if (stopped[axis])
+                continue;
+            const CmdResp<MotorStatus> status = m_axes->readStatus(axis);
+            if (status.type == CmdRetType_::Cancel)
+                return CmdRetType_::Cancel;
+            if (status.isOk())
+                stopped[axis] = status.value().motion == 0;
+        }
+        if (stopped[0] && stopped[1])
+            return CmdRetType_::Ok;
+        if (stalled())
+            return CmdRetType_::Timeout;
+        if (m_cancellable->sleep(MountAxisUtil::kPollMs))
+            return CmdRetType_::Cancel;
+    }
+}
+
 CmdResp<unsigned> SlewToTask::pass() {
-    const CmdResp<AnglePair> read = m_axisUtil->readPositionsRetry();
+    const CmdResp<AnglePair> read = readAxes();
     if (!read.isOk())
         return CmdResp<unsigned>(read.type);
     const AnglePair current = read.value();
@@ -108,7 +178,7 @@ CmdResp<unsigned> SlewToTask::pass() {
         }
     }
 
-    const CmdRetType_::E stopped = m_axisUtil->waitAxesStopped(false);
+    const CmdRetType_::E stopped = waitAxesStopped();
     if (stopped != CmdRetType_::Ok)
         return CmdResp<unsigned>(stopped);
     if (approaching)
@@ -123,6 +193,7 @@ CmdResp<unsigned> SlewToTask::pass() {
 }
 
 CmdRetType_::E SlewToTask::run() {
+    noteProgress();
     const CmdRetType_::E prepared = prepareTarget();
     if (prepared != CmdRetType_::Ok)
         return prepared;
@@ -133,10 +204,16 @@ CmdRetType_::E SlewToTask::run() {
         if (r.type == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
         if (!r.isOk()) {
+            if (stalled()) {
+                Log("GoTo given up: no progress for %lld ms",
+                    static_cast<long long>(kStallLimitMs));
+                return CmdRetType_::Timeout;
+            }
             if (m_cancellable->sleep(kRetryMs))
                 return CmdRetType_::Cancel;
             continue;
         }
+        noteProgress();
         if (r.value() == Done)
             break;
         if (r.value() == Again && ++counted >= kMaxCountedPasses)

@@ -26,8 +26,9 @@ class SlewToTargetMAContainer;
 // pointing model at that moment, ends when the axes are within the tolerance, and otherwise
 // commands both axes (a sky target aimed kAheadMs ahead) and waits for them to stop. An axis that
 // has to move down first goes below its target, so that every final approach is upward and the
-// gears' backlash is always taken up the same way. Only cancellation ends a GoTo early: failed
-// passes are repeated.
+// gears' backlash is always taken up the same way. Failed passes are repeated; a GoTo ends early
+// when it is cancelled, or with Timeout when it has made no progress for kStallLimitMs (no axis
+// moved and no pass ended: a dead link, or replies so garbled that the axes never start).
 // Threads: a task's own thread (run blocks on the mount).
 class SlewToTask : public IMountTask {
 public:
@@ -59,12 +60,25 @@ public:
     // altitude-azimuth.
     static constexpr double kApproachOffsetEQ = 0.005817764173314431;
     static constexpr double kApproachOffsetAZ = 0.01308996938995747;
+    // Long enough to ride out a Wi-Fi drop-out while the access point reconnects (a few seconds,
+    // rarely above 20) and the longest stand-still of a GoTo that works (kSettleMs); short
+    // enough that a user watching a frozen GoTo learns within half a minute that it has failed.
+    static constexpr int64_t kStallLimitMs = 30000;
 
 private:
     enum PassOutcome : unsigned { Done = 0, Again = 1, Repeat = 2 };
 
     CmdRetType_::E prepareTarget();
     CmdResp<unsigned> pass();
+    // Both axes, each read until it answers; Timeout once the GoTo has stalled.
+    CmdResp<AnglePair> readAxes();
+    // Until both axes report standing still; Timeout once the GoTo has stalled.
+    CmdRetType_::E waitAxesStopped();
+    // Progress is an axis that moved by more than the tolerance since it was last looked at, or
+    // a pass that ended; stalled is none of that for kStallLimitMs.
+    void noteProgress();
+    bool moved() const;
+    bool stalled();
     AnglePair targetAxes(int64_t offsetMs, AnglePair current) const;
     // Corrected through the table and turned into axis angles near the reference.
     AnglePair skyToAxes(AnglePair observedHaDec, AnglePair reference) const;
@@ -84,6 +98,9 @@ private:
     // Right ascension and declination of date; the axis angles follow it at every pass.
     Nullable<AnglePair> m_skyTargetOfDate;
     Nullable<AnglePair> m_fixedAxisTarget;
+    // When the GoTo last made progress, and the axis angles it saw then.
+    int64_t m_progressMs = 0;
+    AnglePair m_progressAxes{0.0, 0.0};
     // Per axis: it has taken its approach offset, which it does at most once.
     std::array<bool, 2> m_approached{false, false};
 };

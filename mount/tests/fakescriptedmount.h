@@ -53,6 +53,7 @@ public:
         uint32_t motorControllerVersion[2] = {0, 0};
         FlippingMode_::E flippingMode = FlippingMode_::Auto;
         bool isPulseGuiding = false;
+        bool stopPending = false;
         bool canTrackTrailPoints = true;
         bool trailPointsTracking = false;
         Nullable<TrailPointsTaskInfo> trailPointsTaskInfo;
@@ -282,6 +283,7 @@ public:
         record("pulseGuideAxisAsync", {double(axis), double(direction), double(durationMs)});
     }
     bool isPulseGuiding() override { return values().isPulseGuiding; }
+    bool stopPending() const override { return values().stopPending; }
 
     bool canTrackTrailPoints() const override { return values().canTrackTrailPoints; }
     void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) override {

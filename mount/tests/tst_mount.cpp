@@ -939,8 +939,12 @@ private slots:
             {"lastPpecPlaybackChanged", &IMount::lastPpecPlaybackChanged}};
         FactoryRig rig(MountMode_::EQ);
         std::atomic<int> count{0};
+        // The connection ends with this row: the mount may outlive the rig for a moment (a task
+        // thread that holds it last hands its destruction over) and still report.
+        QObject receiver;
         QObject::connect(
-            rig.mount.get(), signals_.at(signal), this, [&] { ++count; }, Qt::DirectConnection);
+            rig.mount.get(), signals_.at(signal), &receiver, [&] { ++count; },
+            Qt::DirectConnection);
         if (action == "position updating")
             rig.mount->setPositionUpdating(true);
         else if (action == "track on")

@@ -7,11 +7,14 @@
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
 #include "mount/mountconnectable.h"
+#include "mount/trackingui.h"
 #include "mount/writablemountconnection.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Ko;
 
@@ -56,6 +59,43 @@ public:
     int starts = 0;
 };
 
+// How many times the controller received the request (without its carriage return).
+size_t timesSent(const FakeMotorController& fake, const std::string& request) {
+    size_t n = 0;
+    for (const auto& r : fake.requests())
+        n += text(r.bytes) == request + "\r" ? 1 : 0;
+    return n;
+}
+
+// An EQ mount on the classic controller over UDP loopback, the link kept when exchanges time
+// out; the toasts it sends, as the main thread hears them.
+struct DeadLinkRig {
+    FakeController controller;
+    std::unique_ptr<StackRig> rig;
+    std::shared_ptr<IMount> mount;
+    QStringList toasts;
+
+    bool connect() {
+        const uint16_t port = controller.fake.serveUdp();
+        if (port == 0)
+            return false;
+        rig = std::make_unique<StackRig>(StackRig::loopbackRoutes(port));
+        rig->connectionSettings->setType(ConnectionType_::UDP);
+        rig->connectionSettings->setSearchIP(false);
+        rig->connectionSettings->setFixedIP("127.0.0.1");
+        rig->session->setTimeoutIsDisconnect(false);
+        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
+                         [this](const QString& text) { toasts << text; });
+        if (!rig->connectMount())
+            return false;
+        mount = rig->holder->sharedMount();
+        return mount != nullptr;
+    }
+    bool told(const QString& words) const {
+        return std::any_of(toasts.begin(), toasts.end(),
+                           [&](const QString& t) { return t.contains(words); });
+    }
+};
 } // namespace
 
 class TestMountConnectionStack : public QObject {
@@ -564,6 +604,105 @@ private slots:
         target.coord = U_ASTRO_COORD{at.first + 0.01, at.second - 0.01, CoordType::MountAxes};
         QVERIFY(mount->slewToAsync(target));
         QTRY_VERIFY_WITH_TIMEOUT(slewStates >= 3 && !mount->slewToTarget().hasValue(), 10000);
+    }
+
+    // A stop given while the link is dead (the controller silent, the mount on the far side
+    // maybe still moving): until the mount has taken it, the stop is pending, so nothing reads
+    // the mount as still, and the user is told that the mount does not answer. The stop is sent
+    // again until the link is back, then taken, and the mount settles.
+    void stopOnADeadLinkIsPendingUntilTaken_data() {
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("stopRequest");
+        QTest::newRow("abort of a manual slew") << "slew1"
+                                                << "abort"
+                                                << ":K1";
+        QTest::newRow("pad released") << "slew2"
+                                      << "release2"
+                                      << ":K2";
+        QTest::newRow("tracking switched off") << "tracking"
+                                               << "trackingOff"
+                                               << ":K1";
+        QTest::newRow("GoTo cancelled") << "goto"
+                                        << "abort"
+                                        << ":K2";
+    }
+    void stopOnADeadLinkIsPendingUntilTaken() {
+        QFETCH(QString, motion);
+        QFETCH(QString, stop);
+        QFETCH(QString, stopRequest);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        const std::shared_ptr<IMount> mount = link.mount;
+
+        // The motion is under way: the mount has taken its start.
+        if (motion == "slew1") {
+            mount->slewAxisAsync(0, 0.01);
+            QTRY_VERIFY(timesSent(fake, ":J1") > 0);
+        } else if (motion == "slew2") {
+            mount->slewAxisAsync(1, 0.01);
+            QTRY_VERIFY(timesSent(fake, ":J2") > 0);
+        } else if (motion == "tracking") {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY(mount->acknowledgedTracking().on);
+        } else {
+            QVERIFY(mount->slewToAsync(MountTarget{"Target", {0.3, 0.2, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY(timesSent(fake, ":J1") > 0);
+        }
+        QTRY_VERIFY(!mount->stopPending());
+
+        fake.setSilent(true);
+        if (stop == "abort")
+            mount->abortSlewAsync();
+        else if (stop == "release2")
+            mount->slewAxisAsync(1, 0.0);
+        else
+            mount->setTrackingEnabled(false);
+        QVERIFY(mount->stopPending());
+        QTRY_VERIFY_WITH_TIMEOUT(link.told("does not answer"), 10000);
+        QVERIFY(mount->stopPending());
+        if (motion == "tracking")
+            QVERIFY(mount->acknowledgedTracking().on);
+
+        fake.clearRequests();
+        fake.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QVERIFY(timesSent(fake, stopRequest.toStdString()) > 0);
+        QVERIFY(!mount->acknowledgedTracking().on);
+    }
+
+    // A tracking choice made while the link is dead shows only once the mount has taken it.
+    void trackingChoiceShowsOnceTaken_data() {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("switched on")
+            << int(TrackingStatus_::Idle) << int(TrackingStatus_::Sidereal);
+        QTest::newRow("another rate")
+            << int(TrackingStatus_::Sidereal) << int(TrackingStatus_::Lunar);
+        QTest::newRow("switched off")
+            << int(TrackingStatus_::Sidereal) << int(TrackingStatus_::Idle);
+    }
+    void trackingChoiceShowsOnceTaken() {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        TrackingUI ui(link.rig->holder);
+
+        ui.setTrackingStatus(TrackingStatus_::E(before));
+        QTRY_COMPARE(int(ui.trackingStatus()), before);
+        fake.setSilent(true);
+        const size_t sent = fake.requestCount();
+        ui.setTrackingStatus(TrackingStatus_::E(after));
+        // Sent and sent again, unanswered.
+        QVERIFY(fake.waitForRequests(sent + 2, 10000));
+        QCoreApplication::processEvents();
+        QCOMPARE(int(ui.trackingStatus()), before);
+
+        fake.setSilent(false);
+        QTRY_COMPARE_WITH_TIMEOUT(int(ui.trackingStatus()), after, 10000);
     }
 };
 

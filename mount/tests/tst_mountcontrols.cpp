@@ -228,9 +228,10 @@ private slots:
         for (int i = 0; i < choices.size(); ++i) {
             QSignalSpy changes(&page, &TrackingUI::trackingStatusChanged);
             page.setTrackingStatus(TrackingStatus_::E(choices[i]));
-            QCOMPARE(int(page.trackingStatus()), statuses[i]);
-            // The page hears of its own choice only through the mount.
-            QCOMPARE(changes.isEmpty(), choices[i] == TrackingStatus_::PointAndTrack);
+            // The page shows a choice once the mount has taken it, and hears of it only through
+            // the mount.
+            QTRY_COMPARE(int(page.trackingStatus()), statuses[i]);
+            QTRY_COMPARE(changes.isEmpty(), choices[i] == TrackingStatus_::PointAndTrack);
             QTRY_COMPARE(mount->realTracking(), statuses[i] != TrackingStatus_::Idle);
         }
         QCOMPARE(page.pointAndTrackTarget(), QString());
@@ -239,11 +240,11 @@ private slots:
             // A target tracked from an object's page; a rate chosen here replaces it.
             mount->setTrackingTarget(MountTarget{"M 42", {1.46, -0.09, CoordType::RDJNow}, 0});
             mount->setTrackingEnabled(true);
-            QCOMPARE(page.trackingStatus(), TrackingStatus_::PointAndTrack);
+            QTRY_COMPARE(page.trackingStatus(), TrackingStatus_::PointAndTrack);
             QCOMPARE(page.pointAndTrackTarget(), QStringLiteral("M 42"));
             QTRY_VERIFY(mount->realTracking());
             page.setTrackingStatus(TrackingStatus_::Solar);
-            QCOMPARE(page.trackingStatus(), TrackingStatus_::Solar);
+            QTRY_COMPARE(page.trackingStatus(), TrackingStatus_::Solar);
             QCOMPARE(page.pointAndTrackTarget(), QString());
         }
     }

@@ -209,6 +209,55 @@ private slots:
             QCOMPARE(published.value(), target);
     }
 
+    // A GoTo that makes no progress (no axis moves, no pass ends) gives up with Timeout once
+    // that has lasted the limit, measured on the clock; one that moves, or whose link comes back
+    // before the limit, goes on to its target.
+    void stalledGotoGivesUp_data() {
+        QTest::addColumn<AnglePair>("target");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("result");
+        // The clock when the GoTo ended, from the start: at least, and at most.
+        QTest::addColumn<int>("fromMs");
+        QTest::addColumn<int>("toMs");
+
+        const int limit = int(SlewToTask::kStallLimitMs);
+        const QString dead = QString("T").repeated(2 * limit / 100);
+        const QString dropOut = QString("T").repeated(limit / 2 / 100);
+        QTest::newRow("reads never answered") << AnglePair{0.3, 0.2} << "pos1=" + dead
+                                              << int(CmdRetType_::Timeout) << limit << limit + 300;
+        QTest::newRow("GoTo commands never taken: the axes stay")
+            << AnglePair{0.3, 0.2} << "goto1=" + dead + " goto2=" + dead
+            << int(CmdRetType_::Timeout) << limit << limit + 300;
+        // Nothing reads the axes while the GoTo waits for them here: the look before giving up
+        // finds the move made at the start, and the limit runs again from there.
+        QTest::newRow("status reads never answered after the move")
+            << AnglePair{0.3, 0.2} << "st1=" + dead + dead << int(CmdRetType_::Timeout) << 2 * limit
+            << 2 * limit + 2000;
+        QTest::newRow("a drop-out shorter than the limit")
+            << AnglePair{0.3, 0.2} << "pos1=" + dropOut << int(CmdRetType_::Ok) << limit / 2
+            << limit / 2 + 8000;
+        // 330 degrees at 10 degrees per second: one pass longer than the limit.
+        QTest::newRow("a slew longer than the limit")
+            << AnglePair{5.76, 0.0} << "" << int(CmdRetType_::Ok) << 33000 << 40000;
+    }
+    void stalledGotoGivesUp() {
+        QFETCH(AnglePair, target);
+        QFETCH(QString, script);
+        QFETCH(int, result);
+        QFETCH(int, fromMs);
+        QFETCH(int, toMs);
+
+        Rig rig;
+        rig.axis->placeAt(0, 0.0);
+        rig.axis->placeAt(1, 0.0);
+        rig.axis->scriptAll(script);
+        auto task = rig.task(MountMode_::EQ,
+                             U_ASTRO_COORD{target.first, target.second, CoordType::MountAxes});
+        QCOMPARE(int(task->run()), result);
+        const int elapsed = int(rig.clock->nowMs() - kEpochMs);
+        QVERIFY2(elapsed >= fromMs && elapsed <= toMs, qPrintable(QString::number(elapsed)));
+    }
+
     // Sky targets, with every GoTo of axis 1 falling short so that the GoTo runs all its passes: a
     // target fixed to the ground or the meridian is turned into axis angles once, one that moves
     // with the stars at every pass; each goes through the correction table.

@@ -5,7 +5,9 @@ import ".."
 import "../CommonUI"
 
 // The progress of any GoTo, wherever it came from; it opens and closes with the mount's GoTo
-// state, and Cancel only asks the mount to stop.
+// state, and Cancel only asks the mount to stop. It covers the header's link indicator, so it says
+// itself when the mount does not answer, and it stays until the mount has taken the stop that
+// ended the GoTo: a stop still on its way leaves the mount moving.
 UI_Dialog {
     id: root
 
@@ -17,6 +19,8 @@ UI_Dialog {
         readonly property var gotoStatus: inj_gotoStatus
         readonly property var mountConnection: inj_mountConnection
         readonly property var uiSetting: inj_uiSetting
+        readonly property bool noAnswer: inj_converserTimeoutForwarder.timedout
+        readonly property bool stopping: !!mountConnection.mount && mountConnection.mount.stopPending
         // Set from open() to close(): the dialog stays visible while it fades out, and the end
         // of a GoTo may be reported more than once.
         property bool showing: false
@@ -50,6 +54,8 @@ UI_Dialog {
         // the dialog again and alerts when it arrives).
         if (!_m.showing)
             return
+        if (_m.stopping && _m.mountConnection.connected)
+            return
         _m.showing = false
         if (root.isDone && _m.mountConnection.connected && _m.gotoStatus.arrived)
             _m.uiSetting.platformAlert()
@@ -70,6 +76,14 @@ UI_Dialog {
         target: _m.gotoStatus
         function onValueChanged() {
             root.follow()
+        }
+    }
+    Connections {
+        target: _m
+        // Only to close: a stop that settles opens nothing.
+        function onStoppingChanged() {
+            if (_m.showing)
+                root.follow()
         }
     }
 
@@ -120,11 +134,24 @@ UI_Dialog {
             color: "grey"
             font.pointSize: 20
         }
+        Label {
+            id: linkState
+            objectName: "linkState"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            visible: text !== ""
+            text: _m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
+                              : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : "")
+            font.pointSize: 16
+            font.bold: true
+        }
+        // The message takes the ring's place: nothing is in progress that the ring could show.
         CirProgressBar {
             Layout.alignment: Qt.AlignHCenter
             Layout.preferredWidth: 100
             Layout.preferredHeight: 100
-            visible: root.visible
+            visible: root.visible && !linkState.visible
         }
         Item {
             Layout.fillHeight: true

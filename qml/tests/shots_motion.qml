@@ -3,13 +3,16 @@ import Ko.Quorvel
 import "rig/AlignRig.js" as AlignRig
 import "rig/GoToRig.js" as GoToRig
 
-// The GoTo dialog, the tracking page in each mode, the trail-point dialog running and ended,
+// The GoTo dialog (also with a link that does not answer), the tracking page in each mode, the trail-point dialog running and ended,
 // and the Sun warning with its quiz; every picture in day and night colours.
 QtObject {
     // The dialogs, found once the window exists.
     readonly property var my: ({})
     // The spinning rings are pictured once they have turned a while.
     property bool settled: false
+    property QtObject timedOutLink: QtObject {
+        property bool timedout: true
+    }
     property Timer settle: Timer {
         interval: 700
         onTriggered: settled = true
@@ -61,6 +64,11 @@ QtObject {
               wait: () => gotoPopup.opened && settled && inj_gotoStatus.remainingAngle !== "" },
             { shot: "goto_day" },
             { run: () => w.inj_nightManager.setting = 1, shot: "goto_night" },
+            { run: () => probe.publish("inj_converserTimeoutForwarder", timedOutLink),
+              wait: () => gotoPopup.opened, shot: "goto_noanswer_night" },
+            { run: () => w.inj_nightManager.setting = 0, wait: () => gotoPopup.opened,
+              shot: "goto_noanswer_day" },
+            { run: () => probe.restore("inj_converserTimeoutForwarder") },
             { run: () => w.inj_nightManager.setting = 0,
               wait: () => inj_gotoStatus.done && !gotoPopup.visible, timeoutMs: 30000 },
             { run: () => {

@@ -73,6 +73,7 @@ FakeScriptedMount::Values valuesFor(const QStringList& setup) {
     v.parked = setup.contains("parked");
     v.canTrackTrailPoints = !setup.contains("noTrail");
     v.isPulseGuiding = setup.contains("pulseGuiding");
+    v.stopPending = setup.contains("stopPending");
     v.sideOfPier = !setup.contains("flipped");
     v.trailPointsTracking = setup.contains("trailRunning");
     if (setup.contains("az"))
@@ -210,6 +211,9 @@ private slots:
         row("GoTo slews", "goTo", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
         row("axis 2 moving slews", "manual2", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
         row("guide pulse is no slew", "goTo pulseGuiding", {}, "SlewingGet", ok, "Ok,SlewingGet,0");
+        row("a stop not yet taken slews", "stopPending", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
+        row("a stop not yet taken during a guide pulse slews", "stopPending pulseGuiding", {},
+            "SlewingGet", ok, "Ok,SlewingGet,1");
         row("tracking on", "", {}, "TrackingSet,1", ok, "Ok,TrackingSet", "setTrackingEnabled(1)");
         row("lunar rate", "lunar", {}, "TrackingRateGet", ok, "Ok,TrackingRateGet,1");
         row("tracking a target", "kind2", {}, "TrackingRateGet", ok, "Ok,TrackingRateGet,2");

@@ -18,6 +18,21 @@ TestCase {
         id: rig
         testCase: testCase
     }
+    // The link as the header sees it, timed out.
+    QtObject {
+        id: deadLink
+        property bool timedout: true
+    }
+    // A connection whose mount has not taken its stop yet.
+    QtObject {
+        id: stoppingConnection
+        signal mountChanged_q
+        property bool connected: true
+        property QtObject mount: QtObject {
+            property bool stopPending: true
+            function abortSlewAsync() {}
+        }
+    }
     SignalSpy {
         id: closings
         signalName: "closed"
@@ -107,6 +122,33 @@ TestCase {
         tryVerify(() => !popup.visible)
         inj_catalogSettings.enableObserveSun = observeSun
         compare(uiSetting.alerts, 1)
+    }
+
+    // The dialog covers the header's link indicator: it says itself that the mount does not
+    // answer, and it stays, saying that the mount is stopping, until the mount has taken the
+    // stop that ended the GoTo.
+    function test_deadLinkIsShown() {
+        rig.startGoTo(1)
+        tryVerify(() => popup.opened, 2000)
+        const linkState = findChild(popup.contentItem, "linkState")
+        verify(!linkState.visible)
+        testHelper.publish("inj_converserTimeoutForwarder", deadLink)
+        tryVerify(() => linkState.visible && linkState.text.indexOf("does not answer") >= 0)
+        testHelper.restore("inj_converserTimeoutForwarder")
+        tryVerify(() => !linkState.visible)
+
+        const mount = inj_mountConnection.mount
+        testHelper.publish("inj_mountConnection", stoppingConnection)
+        mount.abortSlewAsync()
+        tryVerify(() => inj_gotoStatus.done)
+        wait(0)
+        verify(popup.visible, "open while the stop is pending")
+        tryVerify(() => linkState.visible && linkState.text !== "")
+        stoppingConnection.mount.stopPending = false
+        tryVerify(() => !popup.visible)
+        testHelper.restore("inj_mountConnection")
+        stoppingConnection.mount.stopPending = true
+        compare(uiSetting.alerts, 0)
     }
 
     function test_secondGoToKeepsDialogOpen() {

@@ -90,71 +90,81 @@ UI_Dialog {
     contentItem: ColumnLayout {
         spacing: 10
 
-        Item {
+        // What the GoTo shows scrolls where a long name in a small window would push Cancel off
+        // the screen; Cancel stays in reach.
+        UI_ScrollColumn {
+            objectName: "gotoDetails"
+            Layout.fillWidth: true
             Layout.fillHeight: true
-        }
-        Label {
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            text: qsTr("Go To")
-            font.pointSize: 32
-        }
-        Label {
-            objectName: "targetName"
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            text: _m.gotoStatus.targetName
-            font.pointSize: 28
-        }
-        // Two fixed labels, not a repeater over a fresh array: the array changes with every
-        // position report, and the layout must never hold items that are being replaced.
-        Label {
-            objectName: "targetPosition1"
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            text: _m.gotoStatus.targetPosition1
-            font.pointSize: 20
-            font.bold: true
-        }
-        Label {
-            objectName: "targetPosition2"
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            text: _m.gotoStatus.targetPosition2
-            font.pointSize: 20
-            font.bold: true
-        }
-        Label {
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            text: _m.gotoStatus.remainingAngle
-            color: "grey"
-            font.pointSize: 20
-        }
-        Label {
-            id: linkState
-            objectName: "linkState"
-            Layout.fillWidth: true
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            visible: text !== ""
-            text: _m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
-                              : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : "")
-            font.pointSize: 16
-            font.bold: true
-        }
-        // The message takes the ring's place: nothing is in progress that the ring could show.
-        CirProgressBar {
-            Layout.alignment: Qt.AlignHCenter
-            Layout.preferredWidth: 100
-            Layout.preferredHeight: 100
-            visible: root.visible && !linkState.visible
-        }
-        Item {
-            Layout.fillHeight: true
+            margins: 0
+            spacing: 10
+
+            Item {
+                Layout.fillHeight: true
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTr("Go To")
+                font.pointSize: 32
+            }
+            Label {
+                objectName: "targetName"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: _m.gotoStatus.targetName
+                font.pointSize: 28
+            }
+            // Two fixed labels, not a repeater over a fresh array: the array changes with every
+            // position report, and the layout must never hold items that are being replaced.
+            Label {
+                objectName: "targetPosition1"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: _m.gotoStatus.targetPosition1
+                font.pointSize: 20
+                font.bold: true
+            }
+            Label {
+                objectName: "targetPosition2"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: _m.gotoStatus.targetPosition2
+                font.pointSize: 20
+                font.bold: true
+            }
+            Label {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: _m.gotoStatus.remainingAngle
+                color: "grey"
+                font.pointSize: 20
+            }
+            Label {
+                id: linkState
+                objectName: "linkState"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                visible: text !== ""
+                text: _m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
+                                  : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : "")
+                font.pointSize: 16
+                font.bold: true
+            }
+            // The message takes the ring's place: nothing is in progress that the ring could show.
+            CirProgressBar {
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 100
+                Layout.preferredHeight: 100
+                visible: root.visible && !linkState.visible
+            }
+            Item {
+                Layout.fillHeight: true
+            }
         }
         Button {
             objectName: "cancelButton"

@@ -33,6 +33,17 @@ TestCase {
             function abortSlewAsync() {}
         }
     }
+    // A GoTo as the dialog sees it, with the texts a case sets.
+    QtObject {
+        id: shownGoTo
+        signal valueChanged
+        property bool done: true
+        property bool arrived: false
+        property string targetName: ""
+        property string targetPosition1: "R.A. 23h59m59s"
+        property string targetPosition2: "Dec -89°59′59″"
+        property string remainingAngle: "179°59′"
+    }
     SignalSpy {
         id: closings
         signalName: "closed"
@@ -149,6 +160,40 @@ TestCase {
         testHelper.restore("inj_mountConnection")
         stoppingConnection.mount.stopPending = true
         compare(uiSetting.alerts, 0)
+    }
+
+    // However long the target's name, Cancel stays within the smallest window and the largest.
+    function test_cancelInReach_data() {
+        const longName = "Große Magellansche Wolke, Nubecula Major, Zwerggalaxie im Schwertfisch"
+        return [
+            { tag: "short name, 320x480", name: "M 31", width: 320, height: 480 },
+            { tag: "long name, 320x480", name: longName, width: 320, height: 480 },
+            { tag: "long name, 428x926", name: longName, width: 428, height: 926 }
+        ]
+    }
+    function test_cancelInReach(data) {
+        const window = rig.window
+        const size = [window.width, window.height]
+        window.width = data.width
+        window.height = data.height
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        shownGoTo.targetName = data.name
+        shownGoTo.done = false
+        shownGoTo.valueChanged()
+        tryVerify(() => popup.opened, 2000)
+        const cancel = findChild(popup.contentItem, "cancelButton")
+        waitForRendering(window.contentItem)
+        const bottom = cancel.mapToItem(window.contentItem, 0, cancel.height).y
+        verify(cancel.visible && cancel.height >= 50, "Cancel shown")
+        verify(bottom <= window.height, "Cancel ends at " + bottom + " in a window " + window.height
+               + " high")
+        mouseClick(cancel)
+        shownGoTo.done = true
+        shownGoTo.valueChanged()
+        tryVerify(() => !popup.visible)
+        testHelper.restore("inj_gotoStatus")
+        window.width = size[0]
+        window.height = size[1]
     }
 
     function test_secondGoToKeepsDialogOpen() {

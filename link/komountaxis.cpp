@@ -87,7 +87,15 @@ CmdRetType_::E KoMountAxis::stopFoundMoving(AXISID axis) {
     if (const auto r = m_extended.load() ? extendedSlew(axis, 0.0) : sendStop(axis);
         r != CmdRetType_::Ok)
         return r;
-    for (int poll = 0; poll < kConnectStopPolls; ++poll) {
+    const auto r = waitUntilStill(axis, kConnectStopPolls);
+    if (r == CmdRetType_::Other)
+        Log("Axis %u did not come to rest after its stop",
+            static_cast<unsigned>(axisSlot(axis)) + 1);
+    return r;
+}
+
+CmdRetType_::E KoMountAxis::waitUntilStill(AXISID axis, int maxPolls) {
+    for (int poll = 0; maxPolls < 0 || poll < maxPolls; ++poll) {
         const auto s = readStatus(axis);
         if (!s.isOk())
             return s.type;
@@ -96,7 +104,6 @@ CmdRetType_::E KoMountAxis::stopFoundMoving(AXISID axis) {
         if (m_cancellable->sleep(kStopPollMs))
             return CmdRetType_::Cancel;
     }
-    Log("Axis %u did not come to rest after its stop", static_cast<unsigned>(axisSlot(axis)) + 1);
     return CmdRetType_::Other;
 }
 
@@ -269,15 +276,7 @@ CmdRetType_::E KoMountAxis::stopAndWait(AXISID axis) {
         return CmdRetType_::Ok;
     if (const auto r = sendStop(axis); r != CmdRetType_::Ok)
         return r;
-    for (;;) {
-        s = readStatus(axis);
-        if (!s.isOk())
-            return s.type;
-        if (s.value().motion == 0)
-            return CmdRetType_::Ok;
-        if (m_cancellable->sleep(kStopPollMs))
-            return CmdRetType_::Cancel;
-    }
+    return waitUntilStill(axis, -1);
 }
 
 CmdRetType_::E KoMountAxis::setMotionMode(AXISID axis, bool positive, bool fast, bool gotoMode) {

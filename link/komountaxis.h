@@ -86,6 +86,9 @@ private:
     CmdRetType_::E extendedGoto(AXISID axis, double target, double rate);
     // Stops an axis found moving at connection and waits until the controller reports it still.
     CmdRetType_::E stopFoundMoving(AXISID axis);
+    // Reads the status until the axis reports itself still: Ok, the failure of a read, Cancel, or
+    // Other after maxPolls reads (no bound when negative).
+    CmdRetType_::E waitUntilStill(AXISID axis, int maxPolls);
     // What a status reading says about a restart; fires controllerRestarted on the first one.
     void noteStatus(AXISID axis, const MotorStatus& status);
     // Timeout: the link dropped and the controller may have restarted meanwhile.

@@ -718,10 +718,8 @@ void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<Trackin
         }
     }
     if (refused) {
-        m_messageSink->sendShortMessage(
-            QCoreApplication::translate("mount", "The mount did not take the tracking: it is off.")
-                .toUtf8()
-                .constData());
+        tell(QCoreApplication::translate("mount",
+                                         "The mount did not take the tracking: it is off."));
         // Off again, and whatever the refused start left running is stopped.
         applyTracking();
         return;
@@ -737,24 +735,18 @@ void Mount::onStopUnanswered() {
         if (std::exchange(m_stopUnansweredTold, true))
             return;
     }
-    m_messageSink->sendShortMessage(
-        QCoreApplication::translate(
-            "mount", "The mount does not answer and may still be moving. The stop is sent again "
-                     "until it answers.")
-            .toUtf8()
-            .constData());
+    tell(QCoreApplication::translate(
+        "mount", "The mount does not answer and may still be moving. The stop is sent again "
+                 "until it answers."));
 }
 
 void Mount::reportGotoFailure(CmdRet ret) {
     if (ret.type != CmdRetType_::Timeout)
         return;
-    m_messageSink->sendShortMessage(
-        QCoreApplication::translate("mount", "GoTo given up: the mount has made no progress "
-                                             "for %1 s. It does not answer, or its answers are "
-                                             "garbled.")
-            .arg(SlewToTask::kStallLimitMs / 1000)
-            .toUtf8()
-            .constData());
+    tell(QCoreApplication::translate("mount", "GoTo given up: the mount has made no progress "
+                                              "for %1 s. It does not answer, or its answers are "
+                                              "garbled.")
+             .arg(SlewToTask::kStallLimitMs / 1000));
 }
 
 IMount::AcknowledgedTracking Mount::acknowledgedTracking() const {
@@ -1092,14 +1084,16 @@ void Mount::onControllerRestarted() {
     }
     trackingStateChanged();
     announceEnds();
-    if (m_messageSink)
-        m_messageSink->sendShortMessage(
-            QCoreApplication::translate("mount",
-                                        "The mount restarted: where it points is no longer known. "
-                                        "Connect again, then park, home or align it.")
-                .toUtf8()
-                .constData());
+    tell(QCoreApplication::translate("mount",
+                                     "The mount restarted: where it points is no longer known. "
+                                     "Connect again, then park, home or align it."));
     emit controllerRestarted();
+}
+
+void Mount::tell(const QString& text) const {
+    // Tests may build a mount that tells no one.
+    if (m_messageSink)
+        m_messageSink->sendShortMessage(text.toUtf8().constData());
 }
 
 bool Mount::parked() const {
@@ -1175,9 +1169,7 @@ void Mount::onMotionWhileParked() {
     m_axis->motionCommanded.remove(*handle);
     m_perMountData->setParkAxisPositions({});
     emit parkChanged();
-    if (m_messageSink)
-        m_messageSink->sendShortMessage(
-            QCoreApplication::translate("mount", "Hibernate data removed").toUtf8().constData());
+    tell(QCoreApplication::translate("mount", "Hibernate data removed"));
 }
 
 void Mount::unparkAsync() {

@@ -250,6 +250,8 @@ private:
     void onStopUnanswered();
     // A GoTo that ended without arriving and without being cancelled: the user hears why.
     void reportGotoFailure(CmdRet ret);
+    // A short message to the user, where the mount has someone to tell.
+    void tell(const QString& text) const;
 
     // slewToFinished subscribers claimed by GoTos still to end, keyed by ticket number.
     void claimFinishSubscribers(uint64_t ticket);

@@ -18,7 +18,12 @@ public:
             m_lines.append(QString::fromUtf8(line).trimmed());
         });
     }
-    ~LogCapture() { LogRemoveListener(m_id); }
+    ~LogCapture() {
+        LogRemoveListener(m_id);
+        // The last lines may have come from threads whose end this thread has not seen: taking
+        // their lock orders those writes before the lines go.
+        std::lock_guard lock(m_mutex);
+    }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 

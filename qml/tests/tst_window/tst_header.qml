@@ -57,7 +57,8 @@ TestCase {
         inj_trackingUI.setTrackingStatus(data.status)
         tryCompare(inj_mountConnection.mount, "realTracking", data.status !== TrackingStatus.Idle, 5000)
         tryCompare(icon, "iconName", data.icon, 5000)
-        compare(icon.busy, false)
+        // Busy until the mount has taken the stop that ends tracking.
+        tryCompare(icon, "busy", false, 5000)
     }
 
     function test_devEntry() {

@@ -152,9 +152,9 @@ TestCase {
         testHelper.publish("inj_mountConnection", stoppingConnection)
         mount.abortSlewAsync()
         tryVerify(() => inj_gotoStatus.done)
-        wait(0)
-        verify(popup.visible, "open while the stop is pending")
+        // "Stopping…" shows once the dialog has heard of the end: it is still open then.
         tryVerify(() => linkState.visible && linkState.text !== "")
+        verify(popup.visible, "open while the stop is pending")
         stoppingConnection.mount.stopPending = false
         tryVerify(() => !popup.visible)
         testHelper.restore("inj_mountConnection")

@@ -5,23 +5,27 @@
 #include "link/ikodevice.h"
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 namespace Ko {
 
 // Blocking operations over both axes of one mount, for the mount tasks. They wait only by
 // sleeping on the calling thread's current cancellation token and retry every failure except
-// Cancel, so each ends either in success or, once the task is cancelled, in Cancel.
+// Cancel, so each ends either in success or, once the task is cancelled, in Cancel. The waits
+// also end in Timeout once a caller's giveUp, asked before each sleep, says so.
 // Threads: a task's own thread.
 class IMountAxisUtil {
 public:
     virtual ~IMountAxisUtil() = default;
 
     // (axis 1, axis 2) angles in radians, each from the read that succeeded.
-    virtual CmdResp<std::pair<double, double>> readPositionsRetry() = 0;
+    virtual CmdResp<std::pair<double, double>>
+    readPositionsRetry(const std::function<bool()>& giveUp = {}) = 0;
     // With readPositions, each status read is followed by a position read, so the cached
     // positions follow the motion.
-    virtual CmdRetType_::E waitAxesStopped(bool readPositions) = 0;
+    virtual CmdRetType_::E waitAxesStopped(bool readPositions,
+                                           const std::function<bool()>& giveUp = {}) = 0;
     virtual CmdRetType_::E stopAxes() = 0;
     // How long a GoTo over this angle may take.
     virtual int64_t moveTimeoutMs(double angle) = 0;

@@ -40,7 +40,8 @@ CmdRetType_::E MountAxisUtil::repeatUntilOk(const std::function<CmdRetType_::E()
     }
 }
 
-CmdResp<std::pair<double, double>> MountAxisUtil::readPositionsRetry() {
+CmdResp<std::pair<double, double>>
+MountAxisUtil::readPositionsRetry(const std::function<bool()>& giveUp) {
     std::array<Nullable<double>, 2> angles;
     for (;;) {
         for (AXISID axis : kAxes) {
@@ -54,12 +55,15 @@ CmdResp<std::pair<double, double>> MountAxisUtil::readPositionsRetry() {
         }
         if (angles[0].hasValue() && angles[1].hasValue())
             return CmdResp<std::pair<double, double>>::ok({angles[0].value(), angles[1].value()});
+        if (giveUp && giveUp())
+            return CmdResp<std::pair<double, double>>::fail(CmdRetType_::Timeout);
         if (sleep(kPollMs))
             return CmdResp<std::pair<double, double>>::fail(CmdRetType_::Cancel);
     }
 }
 
-CmdRetType_::E MountAxisUtil::waitAxesStopped(bool readPositions) {
+CmdRetType_::E MountAxisUtil::waitAxesStopped(bool readPositions,
+                                              const std::function<bool()>& giveUp) {
     std::array<bool, 2> stopped{};
     for (;;) {
         for (AXISID axis : kAxes) {
@@ -75,6 +79,8 @@ CmdRetType_::E MountAxisUtil::waitAxesStopped(bool readPositions) {
         }
         if (stopped[0] && stopped[1])
             return CmdRetType_::Ok;
+        if (giveUp && giveUp())
+            return CmdRetType_::Timeout;
         if (sleep(kPollMs))
             return CmdRetType_::Cancel;
     }

@@ -19,8 +19,10 @@ public:
     MountAxisUtil(std::shared_ptr<IMountAxis> axis, std::shared_ptr<ITCCancellable> cancellable,
                   std::shared_ptr<AppCore> appCore);
 
-    CmdResp<std::pair<double, double>> readPositionsRetry() override;
-    CmdRetType_::E waitAxesStopped(bool readPositions) override;
+    CmdResp<std::pair<double, double>>
+    readPositionsRetry(const std::function<bool()>& giveUp) override;
+    CmdRetType_::E waitAxesStopped(bool readPositions,
+                                   const std::function<bool()>& giveUp) override;
     CmdRetType_::E stopAxes() override;
     int64_t moveTimeoutMs(double angle) override;
     CmdResp<bool> takeUpBacklashAxis(AXISID axis, double rate) override;

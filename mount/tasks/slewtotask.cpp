@@ -9,11 +9,9 @@
 #include "model/ialignment.h"
 #include "model/ipae.h"
 #include "mount/imountaxisutil.h"
-#include "mount/mountaxisutil.h"
 #include "mount/slewtosettings.h"
 #include "mount/slewtotargetmacontainer.h"
 
-#include <array>
 #include <cmath>
 
 namespace Ko {
@@ -58,7 +56,7 @@ CmdRetType_::E SlewToTask::prepareTarget() {
     case CoordType::HDObsv: {
         // Fixed on the ground or in hour angle: the axis angles are worked out once.
         const U_ASTRO_COORD hd = m_astroCalc->convertNow(m_target, CoordType::HDObsv);
-        const CmdResp<AnglePair> current = readAxes();
+        const CmdResp<AnglePair> current = m_axisUtil->readPositionsRetry(giveUp());
         if (!current.isOk())
             return current.type;
         m_fixedAxisTarget.set(skyToAxes({hd.a, hd.b}, current.value()));
@@ -84,6 +82,10 @@ bool SlewToTask::moved() const {
            std::fabs(m_axes->lastPosition(1).angle - m_progressAxes.second) > tolerance;
 }
 
+std::function<bool()> SlewToTask::giveUp() {
+    return [this] { return stalled(); };
+}
+
 bool SlewToTask::stalled() {
     if (moved())
         noteProgress();
@@ -98,50 +100,8 @@ bool SlewToTask::stalled() {
     return false;
 }
 
-CmdResp<SlewToTask::AnglePair> SlewToTask::readAxes() {
-    std::array<Nullable<double>, 2> angles;
-    for (;;) {
-        for (AXISID axis : {AXISID(0), AXISID(1)}) {
-            if (angles[axis].hasValue())
-                continue;
-            const CmdResp<double> r = m_axes->readPosition(axis);
-            if (r.type == CmdRetType_::Cancel)
-                return CmdResp<AnglePair>::fail(CmdRetType_::Cancel);
-            if (r.isOk())
-                angles[axis] = r.value();
-        }
-        if (angles[0].hasValue() && angles[1].hasValue())
-            return CmdResp<AnglePair>::ok({angles[0].value(), angles[1].value()});
-        if (stalled())
-            return CmdResp<AnglePair>::fail(CmdRetType_::Timeout);
-        if (m_cancellable->sleep(MountAxisUtil::kPollMs))
-            return CmdResp<AnglePair>::fail(CmdRetType_::Cancel);
-    }
-}
-
-CmdRetType_::E SlewToTask::waitAxesStopped() {
-    std::array<bool, 2> stopped{};
-    for (;;) {
-        for (AXISID axis : {AXISID(0), AXISID(1)}) {
-            if (stopped[axis])
-                continue;
-            const CmdResp<MotorStatus> status = m_axes->readStatus(axis);
-            if (status.type == CmdRetType_::Cancel)
-                return CmdRetType_::Cancel;
-            if (status.isOk())
-                stopped[axis] = status.value().motion == 0;
-        }
-        if (stopped[0] && stopped[1])
-            return CmdRetType_::Ok;
-        if (stalled())
-            return CmdRetType_::Timeout;
-        if (m_cancellable->sleep(MountAxisUtil::kPollMs))
-            return CmdRetType_::Cancel;
-    }
-}
-
 CmdResp<unsigned> SlewToTask::pass() {
-    const CmdResp<AnglePair> read = readAxes();
+    const CmdResp<AnglePair> read = m_axisUtil->readPositionsRetry(giveUp());
     if (!read.isOk())
         return CmdResp<unsigned>(read.type);
     const AnglePair current = read.value();
@@ -178,7 +138,7 @@ CmdResp<unsigned> SlewToTask::pass() {
         }
     }
 
-    const CmdRetType_::E stopped = waitAxesStopped();
+    const CmdRetType_::E stopped = m_axisUtil->waitAxesStopped(false, giveUp());
     if (stopped != CmdRetType_::Ok)
         return CmdResp<unsigned>(stopped);
     if (approaching)

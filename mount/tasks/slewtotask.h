@@ -7,6 +7,7 @@
 #include "mount/tasks/imounttask.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -70,10 +71,8 @@ private:
 
     CmdRetType_::E prepareTarget();
     CmdResp<unsigned> pass();
-    // Both axes, each read until it answers; Timeout once the GoTo has stalled.
-    CmdResp<AnglePair> readAxes();
-    // Until both axes report standing still; Timeout once the GoTo has stalled.
-    CmdRetType_::E waitAxesStopped();
+    // For the axis waits: they end in Timeout once the GoTo has stalled.
+    std::function<bool()> giveUp();
     // Progress is an axis that moved by more than the tolerance since it was last looked at, or
     // a pass that ended; stalled is none of that for kStallLimitMs.
     void noteProgress();

@@ -20,9 +20,9 @@ public:
                   std::shared_ptr<AppCore> appCore);
 
     CmdResp<std::pair<double, double>>
-    readPositionsRetry(const std::function<bool()>& giveUp) override;
+    readPositionsRetry(const std::function<bool()>& giveUp = {}) override;
     CmdRetType_::E waitAxesStopped(bool readPositions,
-                                   const std::function<bool()>& giveUp) override;
+                                   const std::function<bool()>& giveUp = {}) override;
     CmdRetType_::E stopAxes() override;
     int64_t moveTimeoutMs(double angle) override;
     CmdResp<bool> takeUpBacklashAxis(AXISID axis, double rate) override;

@@ -23,6 +23,10 @@ bool IMount::stopPending() const {
     return false;
 }
 
+bool IMount::linkAnswering() const {
+    return true;
+}
+
 QVariant IMount::trailPointsTaskInfoVariant() const {
     const auto info = trailPointsTaskInfo();
     return info.hasValue() ? QVariant::fromValue(info.value()) : QVariant();

@@ -40,6 +40,7 @@ class IMount : public QObject {
     Q_PROPERTY(Ko::MountMode_::E mountMode READ mountMode CONSTANT)
     Q_PROPERTY(bool realTracking READ realTracking NOTIFY realTrackingChanged)
     Q_PROPERTY(bool stopPending READ stopPending NOTIFY stopPendingChanged)
+    Q_PROPERTY(bool linkAnswering READ linkAnswering NOTIFY linkAnsweringChanged)
     Q_PROPERTY(double speedFineAdjustmentPrecision READ speedFineAdjustmentPrecision CONSTANT)
     Q_PROPERTY(bool supportsAutoHome READ supportsAutoHome CONSTANT)
     Q_PROPERTY(bool duringAutoHome READ duringAutoHome NOTIFY duringAutoHomeChanged)
@@ -125,6 +126,10 @@ public:
     // tracking, the end of a GoTo that did not arrive) has not been acknowledged yet: the mount
     // may still be moving. The stop is sent again until the mount answers. The base: false.
     virtual bool stopPending() const;
+    // The mount answers over its link: false from the moment an exchange went unanswered (the
+    // link dropped, or the controller no longer replies) until one is answered again. What the
+    // mount does meanwhile is not known; what it took last is kept. The base: true.
+    virtual bool linkAnswering() const;
 
     // Ends any motion of both axes; each goes on tracking or comes to rest.
     Q_INVOKABLE virtual void abortSlewAsync() = 0;
@@ -226,6 +231,8 @@ signals:
     void positionChanged();
     void realTrackingChanged();
     void stopPendingChanged();
+    // May be emitted on the thread that ran the exchange.
+    void linkAnsweringChanged();
     void alignmentChanged_q();
     void duringAutoHomeChanged();
     void lastPpecTrainingChanged();

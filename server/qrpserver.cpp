@@ -580,8 +580,10 @@ void QrpServer::syncRaDec(const Request& r) {
 }
 
 void QrpServer::trackingState(const Request& r) {
+    // What the mount took last, not what was asked: the protocol has no answer for "not known",
+    // so a mount that does not answer is reported as it was when it last did.
     const int state =
-        !r.mount->trackingEnabled() ? 0 : (r.mount->mountMode() == MountMode_::AZ ? 1 : 2);
+        !r.mount->acknowledgedTracking().on ? 0 : (r.mount->mountMode() == MountMode_::AZ ? 1 : 2);
     r.reply(bytes({state, '#'}));
 }
 

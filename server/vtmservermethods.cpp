@@ -79,6 +79,15 @@ bool azAltInRange(double azDeg, double altDeg) {
     return inRange(azDeg, 0.0, 360.0) && inRange(altDeg, 0.0, 90.0);
 }
 
+// Tracking as the mount took it, which is what a client asking about tracking is told: a change
+// that has not reached the mount (or that it refused) is not reported as made. Empty while the
+// mount does not answer, when what it does is not known.
+Nullable<IMount::AcknowledgedTracking> knownTracking(const IMount& mount) {
+    if (!mount.linkAnswering())
+        return {};
+    return mount.acknowledgedTracking();
+}
+
 } // namespace
 
 void VtmServer::installHandlers() {
@@ -249,7 +258,10 @@ VtmServer::MethodRet VtmServer::SlewingGet(const Args&) {
 }
 
 VtmServer::MethodRet VtmServer::TrackingGet(const Args&) {
-    return okInt(requestMount()->trackingEnabled() ? 1 : 0);
+    const Nullable<IMount::AcknowledgedTracking> tracking = knownTracking(*requestMount());
+    if (!tracking.hasValue())
+        return refused("Error");
+    return okInt(tracking.value().on ? 1 : 0);
 }
 
 VtmServer::MethodRet VtmServer::TrackingSet(const Args& args) {
@@ -260,14 +272,15 @@ VtmServer::MethodRet VtmServer::TrackingSet(const Args& args) {
 }
 
 VtmServer::MethodRet VtmServer::TrackingRateGet(const Args&) {
-    IMount* mount = requestMount();
-    const Nullable<TrackingRate> rate = mount->trackingRate();
+    const Nullable<IMount::AcknowledgedTracking> tracking = knownTracking(*requestMount());
+    if (!tracking.hasValue())
+        return refused("Error");
     uint32_t value = 0;
-    if (rate.hasValue()) {
-        value = uint32_t(rate.value());
+    if (tracking.value().rate.hasValue()) {
+        value = uint32_t(tracking.value().rate.value());
     } else {
         // The mount keeps a rate or a target; while it follows a target, the target's kind.
-        const Nullable<MountTarget> target = mount->trackingTarget();
+        const Nullable<MountTarget>& target = tracking.value().target;
         if (!target.hasValue())
             return refused("Error");
         value = target.value().kind;

@@ -54,6 +54,11 @@ public:
         FlippingMode_::E flippingMode = FlippingMode_::Auto;
         bool isPulseGuiding = false;
         bool stopPending = false;
+        // Tracking as the mount took it, when the test scripts it: a change of tracking then
+        // reaches it only when that operation's outcome is Ok (Timeout: it never arrived; Nak or
+        // Other: refused). Empty: every change is taken as asked.
+        Nullable<AcknowledgedTracking> acknowledgedTracking;
+        bool linkAnswering = true;
         bool canTrackTrailPoints = true;
         bool trailPointsTracking = false;
         Nullable<TrailPointsTaskInfo> trailPointsTaskInfo;
@@ -152,27 +157,38 @@ public:
     bool realTracking() override { return values().realTracking; }
     bool trackingEnabled() const override { return values().trackingEnabled; }
     void setTrackingEnabled(bool on) override {
-        record("setTrackingEnabled", {double(on)});
+        const bool taken = command("setTrackingEnabled", {double(on)}) == CmdRetType_::Ok;
         std::lock_guard lock(m_mutex);
         m_values.trackingEnabled = on;
+        acknowledgeLocked(taken);
     }
     Nullable<TrackingRate> trackingRate() const override { return values().trackingRate; }
     void setTrackingRate(TrackingRate rate) override {
-        record("setTrackingRate", {double(rate)});
+        const bool taken = command("setTrackingRate", {double(rate)}) == CmdRetType_::Ok;
         std::lock_guard lock(m_mutex);
         m_values.trackingRate = rate;
         m_values.trackingTarget.reset();
+        acknowledgeLocked(taken);
     }
     bool isAZ() const override { return values().isAZ; }
     Nullable<MountTarget> trackingTarget() const override { return values().trackingTarget; }
     void setTrackingTarget(const MountTarget& target) override {
         targeted("setTrackingTarget", target);
+        const bool taken = resultOf("setTrackingTarget") == CmdRetType_::Ok;
         std::lock_guard lock(m_mutex);
         if (m_values.isAZ) {
             m_values.trackingTarget = target;
             m_values.trackingRate.reset();
         }
+        acknowledgeLocked(taken);
     }
+    AcknowledgedTracking acknowledgedTracking() const override {
+        const Values v = values();
+        if (v.acknowledgedTracking.hasValue())
+            return v.acknowledgedTracking.value();
+        return {v.trackingEnabled, v.trackingRate, v.trackingTarget};
+    }
+    bool linkAnswering() const override { return values().linkAnswering; }
 
     void abortSlewAsync() override {
         record("abortSlewAsync", {});
@@ -322,6 +338,12 @@ private:
         std::lock_guard lock(m_mutex);
         auto it = m_results.find(name);
         return it == m_results.end() ? m_result : it->second;
+    }
+    // A scripted acknowledgement follows the wish once the mount has taken a change.
+    void acknowledgeLocked(bool taken) {
+        if (taken && m_values.acknowledgedTracking.hasValue())
+            m_values.acknowledgedTracking = AcknowledgedTracking{
+                m_values.trackingEnabled, m_values.trackingRate, m_values.trackingTarget};
     }
     // A motion of the axis, as the mount counts them.
     void moved(AXISID axis) {

@@ -1,3 +1,4 @@
+#include "planetariumrig.h"
 #include "vtmmethodsrig.h"
 #include "vtmserverrig.h"
 
@@ -518,6 +519,82 @@ private slots:
             const double got = fields[k + 2].toDouble(&number);
             QVERIFY2(number && std::abs(got - values[k]) < 0.01, reply.constData());
         }
+    }
+
+    // What the ports tell of tracking is what the mount took: a change asked over either port
+    // that did not reach the mount (Timeout) or that it refused (Nak) is not reported as made,
+    // and while the mount does not answer the remote-method port cannot say (Error); the
+    // hand-controller protocol, which has no such answer, tells what the mount took last. Each
+    // row starts from tracking as the mount took it and asks one change with one outcome.
+    void trackingAnswers_data() {
+        QTest::addColumn<QString>("setup");
+        // A remote-method request, or a hand-controller-protocol "T" command.
+        QTest::addColumn<QByteArray>("ask");
+        QTest::addColumn<CmdRetType_::E>("outcome");
+        QTest::addColumn<QByteArray>("tracking");
+        QTest::addColumn<QByteArray>("rate");
+        QTest::addColumn<int>("t");
+        const auto row = [](const char* name, const char* setup, const QByteArray& ask,
+                            CmdRetType_::E outcome, const char* tracking, const char* rate, int t) {
+            QTest::newRow(name) << QString(setup) << ask << outcome
+                                << "Ok,TrackingGet," + QByteArray(tracking)
+                                << "Ok,TrackingRateGet," + QByteArray(rate) << t;
+        };
+        const QByteArray off = "TrackingSet,0";
+        const QByteArray on = "TrackingSet,1";
+        const QByteArray tOff("T\0", 2);
+        const QByteArray lunar = "TrackingRateSet,1";
+        const auto timeout = CmdRetType_::Timeout;
+        row("off asked, not taken", "tracking", off, timeout, "1", "0", 2);
+        row("off asked over 11882, not taken", "tracking", tOff, timeout, "1", "0", 2);
+        row("off asked, taken", "tracking", off, CmdRetType_::Ok, "0", "0", 0);
+        row("off asked over 11882, taken", "tracking", tOff, CmdRetType_::Ok, "0", "0", 0);
+        row("on asked, refused", "", on, CmdRetType_::Nak, "0", "0", 0);
+        row("on asked, taken", "", on, CmdRetType_::Ok, "1", "0", 2);
+        row("lunar asked, not taken", "tracking", lunar, timeout, "1", "0", 2);
+        row("lunar asked, taken", "tracking", lunar, CmdRetType_::Ok, "1", "1", 2);
+        row("target followed, sidereal not taken", "tracking az kind2", "TrackingRateSet,0",
+            timeout, "1", "2", 1);
+        QTest::newRow("link not answering")
+            << QString("tracking silent") << off << timeout << QByteArray("Error,TrackingGet")
+            << QByteArray("Error,TrackingRateGet") << 2;
+    }
+    void trackingAnswers() {
+        QFETCH(QString, setup);
+        QFETCH(QByteArray, ask);
+        QFETCH(CmdRetType_::E, outcome);
+        QFETCH(QByteArray, tracking);
+        QFETCH(QByteArray, rate);
+        QFETCH(int, t);
+        VtmMethodsRig rig("scope-1", m_services);
+        const QStringList words = setup.split(' ', Qt::SkipEmptyParts);
+        FakeScriptedMount::Values values = valuesFor(words);
+        values.isAZ = values.mountMode == MountMode_::AZ;
+        values.acknowledgedTracking = IMount::AcknowledgedTracking{
+            values.trackingEnabled, values.trackingRate, values.trackingTarget};
+        values.linkAnswering = !words.contains("silent");
+        rig.scripted->setValues(values);
+        rig.scripted->setResult(outcome);
+        MountControlRig& base = rig.mountRig;
+        // Listens once a mount is connected.
+        QrpServer qrp(base.location, base.astro, base.astroClock, base.holder, base.container,
+                      rig.limits.settings, 0);
+        rig.connectScripted();
+        QVERIFY(qrp.isListening());
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(qrp.listeningPort()));
+        if (ask.startsWith('T') && ask.size() == 2) {
+            client.send(ask);
+            QCOMPARE(client.read(1), QByteArray("#"));
+        } else {
+            QVERIFY(rig.text(ask).startsWith("Ok,"));
+        }
+        // The change was asked of the mount either way.
+        QCOMPARE(rig.scripted->calls().size(), size_t(1));
+        QCOMPARE(rig.text("TrackingGet"), tracking);
+        QCOMPARE(rig.text("TrackingRateGet"), rate);
+        client.send("t");
+        QCOMPARE(client.read(2), QByteArray() + char(t) + '#');
     }
 
     // A serving device hands out its current model as one package that reads back whole.

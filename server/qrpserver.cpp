@@ -637,7 +637,8 @@ void QrpServer::aligned(const Request& r) {
 }
 
 void QrpServer::gotoInProgress(const Request& r) {
-    r.reply(r.mount->slewToTarget().hasValue() ? "1#" : "0#");
+    // A cancel the mount has not taken yet leaves it slewing: the client waits on.
+    r.reply(r.mount->slewToTarget().hasValue() || r.mount->stopPending() ? "1#" : "0#");
 }
 
 void QrpServer::cancelGoto(const Request& r) {

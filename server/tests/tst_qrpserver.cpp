@@ -23,7 +23,7 @@ using namespace Ko;
 namespace {
 
 // Mount states a row of the command table asks for.
-enum Setup { Tracking = 1, AzMode = 2, GotoRunning = 4, CommandsFail = 8 };
+enum Setup { Tracking = 1, AzMode = 2, GotoRunning = 4, CommandsFail = 8, StopPending = 16 };
 
 QByteArray raw(std::initializer_list<int> values) {
     QByteArray out;
@@ -163,6 +163,9 @@ private slots:
         QTest::newRow("L idle") << 0 << QByteArray("L") << QByteArray("0#") << QStringList();
         dataRow("L GoTo running", int(GotoRunning), QByteArray("L"), QByteArray("1#"),
                 QStringList());
+        // Cancelled, but the mount has not taken the stop: it may still be slewing.
+        dataRow("L stop not taken", int(StopPending), QByteArray("L"), QByteArray("1#"),
+                QStringList());
         dataRow("M cancels", 0, QByteArray("M"), QByteArray("#"), QStringList{"abortSlewAsync"});
         QTest::newRow("t off") << int(AzMode) << QByteArray("t") << raw({0, '#'}) << QStringList();
         dataRow("t EQ tracking", int(Tracking), QByteArray("t"), raw({2, '#'}), QStringList());
@@ -232,6 +235,7 @@ private slots:
         values.mountMode = setup & AzMode ? MountMode_::AZ : MountMode_::EQ;
         if (setup & GotoRunning)
             values.slewToTarget = MountTarget{"M 31", {}, 0};
+        values.stopPending = setup & StopPending;
         m_rig->mount->setValues(values);
         m_rig->mount->setResult(setup & CommandsFail ? CmdRetType_::Timeout : CmdRetType_::Ok);
         startServer();

@@ -47,6 +47,14 @@ public:
     ResetClient& operator=(const ResetClient&) = delete;
 
     bool connected() const { return m_connected; }
+    // The client's own port; 0 before it connected.
+    uint16_t localPort() const {
+        sockaddr_in self{};
+        socklen_t length = sizeof self;
+        if (m_fd < 0 || ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&self), &length) != 0)
+            return 0;
+        return ntohs(self.sin_port);
+    }
 
     // Without waiting: whether a reply has come (Replied), the server closed the connection
     // without one (Closed), or neither yet (Waiting). Nothing is read.

@@ -546,9 +546,11 @@ private slots:
         const QByteArray lunar = "TrackingRateSet,1";
         const auto timeout = CmdRetType_::Timeout;
         row("off asked, not taken", "tracking", off, timeout, "1", "0", 2);
-        row("off asked over 11882, not taken", "tracking", tOff, timeout, "1", "0", 2);
+        row("off asked by hand-controller protocol, not taken", "tracking", tOff, timeout, "1", "0",
+            2);
         row("off asked, taken", "tracking", off, CmdRetType_::Ok, "0", "0", 0);
-        row("off asked over 11882, taken", "tracking", tOff, CmdRetType_::Ok, "0", "0", 0);
+        row("off asked by hand-controller protocol, taken", "tracking", tOff, CmdRetType_::Ok, "0",
+            "0", 0);
         row("on asked, refused", "", on, CmdRetType_::Nak, "0", "0", 0);
         row("on asked, taken", "", on, CmdRetType_::Ok, "1", "0", 2);
         row("lunar asked, not taken", "tracking", lunar, timeout, "1", "0", 2);

@@ -42,6 +42,8 @@ public:
     eventpp::CallbackList<void()> changed;
 
     Q_INVOKABLE virtual Ko::CLocation location() const = 0;
+    // Stores the site and tells the subscribers; a site equal to the held one, field for field,
+    // is neither stored nor announced.
     Q_INVOKABLE virtual void setLocation(const Ko::CLocation& l) = 0;
     virtual double longitudeRad() const = 0;
     virtual double latitudeRad() const = 0;

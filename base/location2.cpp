@@ -53,6 +53,11 @@ CLocation Location2::location() const {
 void Location2::setLocation(const CLocation& l) {
     {
         std::lock_guard writeLock(m_writeMutex);
+        // The same site again (a sensor repeating its fix, a page left unchanged) is no news:
+        // a notice would have the default pointing model rebuilt, and every rebuild of the model
+        // drops the mount's correction points.
+        if (location() == l)
+            return;
         {
             std::lock_guard lock(m_mutex);
             m_loc = l;

@@ -4,7 +4,7 @@ import Ko.AstroBase
 import "Util.js" as Util
 
 // The observing site: from the location sensor, or typed in degrees, minutes and seconds. The
-// site is stored every time the page is left.
+// site is stored when the page is left showing another site than it opened with.
 Page {
     id: root
 
@@ -73,18 +73,26 @@ Page {
     }
 
     function deactivate() {
-        const site = _m.location.location()
-        if (hasReading) {
-            site.latitudeRad = reading.latitudeRad
-            site.longitudeRad = reading.longitudeRad
-        } else {
-            site.latitudeRad = Util.degToRad(latitudeInput.readFromUI())
-            site.longitudeRad = Util.degToRad(longitudeInput.readFromUI())
+        const latitudeDeg = hasReading ? Util.radToDeg(reading.latitudeRad)
+                                       : latitudeInput.readFromUI()
+        const longitudeDeg = hasReading ? Util.radToDeg(reading.longitudeRad)
+                                        : longitudeInput.readFromUI()
+        // Only a site that shows otherwise than the one the page opened with is stored. Read
+        // back from the rows, an unchanged site differs from the stored one in its last digits;
+        // stored, it would count as a new site, and a new site rebuilds the default pointing
+        // model and drops the mount's correction points.
+        if (latitudeInput.showsOtherThanWritten(latitudeDeg)
+                || longitudeInput.showsOtherThanWritten(longitudeDeg)) {
+            const site = _m.location.location()
+            site.latitudeRad = hasReading ? reading.latitudeRad : Util.degToRad(latitudeDeg)
+            site.longitudeRad = hasReading ? reading.longitudeRad : Util.degToRad(longitudeDeg)
+            site.mockLatitude = false
+            _m.location.setLocation(site)
         }
-        site.mockLatitude = false
-        _m.location.setLocation(site)
-        // The user has seen the site: no page need tell them to enter it.
-        _m.sensorSettings.setSiteNoticeDone()
+        // The user has seen the site: no page need tell them to enter it. Stored only while
+        // it matters, so that a look at the page writes nothing.
+        if (_m.sensorSettings.siteUnconfirmed())
+            _m.sensorSettings.setSiteNoticeDone()
         _m.sensor.active = false
         _m.mainUIUtil.showHeader.pop()
     }

@@ -14,19 +14,39 @@ Column {
     readonly property alias secondsField: seconds.field
     readonly property alias signInput: sign
 
+    // The angle last written, as the row showed it then (see asShown).
+    property real writtenDeg: 0
+
     function writeToUI(deg) {
         const p = Util.angleToStringParts(deg, "s", 2)
         degrees.field.text = p.a
         minutes.field.text = String(parseInt(p.m, 10))
         seconds.field.text = String(parseFloat(p.s))
         sign.setSign(deg)
+        writtenDeg = asShown(deg)
     }
 
     // In degrees. The composed angle never leaves the range of a site: 90° 59′ is still 90°.
     function readFromUI() {
-        const magnitude = degrees.field.number() + minutes.field.number() / 60
-            + seconds.field.number() / 3600
-        return sign.getSign() * Math.min(magnitude, isLatitude ? 90 : 180)
+        return _compose(sign.getSign(), degrees.field.number(), minutes.field.number(),
+                        seconds.field.number())
+    }
+
+    // deg as the row would show it, to the 0.01″ it shows, read back: what readFromUI gives
+    // after writeToUI(deg). Two angles the row shows alike are the same angle to the user,
+    // though their doubles differ in the last digits.
+    function asShown(deg) {
+        const p = Util.angleToStringParts(deg, "s", 2)
+        return _compose(deg >= 0 ? 1 : -1, Number(p.a), Number(p.m), Number(p.s))
+    }
+
+    // Whether the row would show deg otherwise than the angle last written.
+    function showsOtherThanWritten(deg) {
+        return asShown(deg) !== writtenDeg
+    }
+
+    function _compose(signValue, d, m, s) {
+        return signValue * Math.min(d + m / 60 + s / 3600, isLatitude ? 90 : 180)
     }
 
     width: parent ? parent.width : implicitWidth

@@ -193,6 +193,13 @@ QVariantMap QmlTestHelper::storedSettings() const {
     return QJsonDocument::fromJson(f.readAll()).object().toVariantMap();
 }
 
+QString QmlTestHelper::storedSettingsText() const {
+    QFile f(m_settingsPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(f.readAll().toBase64());
+}
+
 void QmlTestHelper::publish(const QString& name, QObject* standIn) {
     QQmlContext* context = m_engine->rootContext();
     if (!m_originals.contains(name))

@@ -49,6 +49,8 @@ public:
 
     // The settings file as it is stored now, read afresh.
     Q_INVOKABLE QVariantMap storedSettings() const;
+    // The settings file's bytes as they are now, in base64, for checks that nothing changed it.
+    Q_INVOKABLE QString storedSettingsText() const;
     // Publishes standIn under a service's root-context name (e.g. "inj_trackingUI"), in place of
     // the real service, for the pages created after this call; restore() puts the real one back.
     Q_INVOKABLE void publish(const QString& name, QObject* standIn);

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cmath>
 #include <future>
 #include <thread>
 
@@ -68,17 +69,54 @@ private slots:
         QCOMPARE(Location2(store).location(), east);
     }
 
-    void unchangedSiteStillSavesAndNotifiesOnce() {
+    // A site as a phone's fix gives it: not a whole number of seconds.
+    static CLocation phoneFix() {
+        CLocation l;
+        l.latitudeRad = 47.378 * M_PI / 180.0;
+        l.longitudeRad = -8.54 * M_PI / 180.0;
+        l.altitudeMeter = 408.5;
+        return l;
+    }
+
+    // Only a site that differs in some field, by however little, is saved and announced: every
+    // announcement rebuilds a default pointing model, which drops the correction points.
+    void onlyAChangedSiteIsSavedAndAnnounced_data() {
+        QTest::addColumn<CLocation>("next");
+        QTest::addColumn<bool>("saved");
+        const auto with = [](auto change) {
+            CLocation l = phoneFix();
+            change(l);
+            return l;
+        };
+        QTest::newRow("the same site") << phoneFix() << false;
+        QTest::newRow("latitude one step of the double higher")
+            << with([](CLocation& l) { l.latitudeRad = std::nextafter(l.latitudeRad, 1.0); })
+            << true;
+        QTest::newRow("longitude one step lower")
+            << with([](CLocation& l) { l.longitudeRad = std::nextafter(l.longitudeRad, -1.0); })
+            << true;
+        QTest::newRow("a mock latitude")
+            << with([](CLocation& l) { l.mockLatitude = true; }) << true;
+        QTest::newRow("altitude") << with([](CLocation& l) { l.altitudeMeter = 409; }) << true;
+        QTest::newRow("temperature")
+            << with([](CLocation& l) { l.temperatureCelsius = 10.5; }) << true;
+    }
+    void onlyAChangedSiteIsSavedAndAnnounced() {
+        QFETCH(CLocation, next);
+        QFETCH(bool, saved);
         auto store = memoryStore();
         Location2 loc(store);
+        loc.setLocation(phoneFix());
         int fired = 0;
         loc.changed.append([&] { ++fired; });
         QSignalSpy spy(&loc, &ILocation::locationChanged_q);
-        store->saveDouble("loc.lat", 0.9); // stale value behind the object's back
-        loc.setLocation(loc.location());
-        QCOMPARE(fired, 1);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(store->loadDouble("loc.lat", -1), 0.0);
+        // A stale value behind the object's back: only a save rewrites it.
+        store->saveDouble("loc.lat", 0.9);
+        loc.setLocation(next);
+        QCOMPARE(fired, saved ? 1 : 0);
+        QCOMPARE(spy.count(), saved ? 1 : 0);
+        QCOMPARE(store->loadDouble("loc.lat", -1), saved ? next.latitudeRad : 0.9);
+        QCOMPARE(loc.location(), saved ? next : phoneFix());
         QCOMPARE(store->json().size(), 5);
     }
 

@@ -284,6 +284,16 @@ bool isInteractiveControl(const QQuickItem* item) {
     return false;
 }
 
+// The control an interactive item stands for: a mouse or touch area that covers its parent
+// makes the parent the control (a tile, a button drawn as a rectangle).
+const QQuickItem* controlOwning(const QQuickItem* item) {
+    const QQuickItem* parent = item->parentItem();
+    if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
+        item->width() * item->height() >= 0.9 * parent->width() * parent->height())
+        return parent;
+    return item;
+}
+
 bool isAncestor(const QQuickItem* ancestor, const QQuickItem* item) {
     for (const QQuickItem* i = item; i; i = i->parentItem()) {
         if (i == ancestor)
@@ -358,12 +368,7 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
     }
     if (isInteractiveControl(item)) {
         const QRectF seen = own & clip;
-        // A mouse or touch area that covers its parent makes the parent the control.
-        const QQuickItem* owner = item;
-        const QQuickItem* parent = item->parentItem();
-        if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
-            item->width() * item->height() >= 0.9 * parent->width() * parent->height())
-            owner = parent;
+        const QQuickItem* owner = controlOwning(item);
         if (!seen.isEmpty()) {
             bool found = false;
             for (Piece& p : out) {
@@ -545,12 +550,7 @@ void collectCutControls(const QQuickItem* item, QList<ClipFrame> frames,
         return;
     const QRectF own = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
     if (isInteractiveControl(item) && own.width() > 0 && own.height() > 0) {
-        // A mouse area that covers its parent makes the parent the control, as in collectPieces.
-        const QQuickItem* control = item;
-        const QQuickItem* parent = item->parentItem();
-        if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
-            item->width() * item->height() >= 0.9 * parent->width() * parent->height())
-            control = parent;
+        const QQuickItem* control = controlOwning(item);
         const bool named = std::any_of(out.cbegin(), out.cend(), [control](const CutControl& c) {
             return isAncestor(c.control, control);
         });

@@ -4,8 +4,8 @@ import "rig/Find.js" as Find
 // The fields that must show the start of what they hold and the rows that must keep their
 // buttons in the window, at the probe's --window-size in its --language, in day and night
 // colours: the serial port of the connect settings (a long name and a short one, left by Tab
-// and after the page is opened again), the magnitude filter, help where nothing opens it, and
-// the connect popup's buttons while a mount is connected.
+// and after the page is opened again), the magnitude filter and the filter dialog, help where
+// nothing opens it, and the connect popup's buttons while a mount is connected.
 QtObject {
     id: driver
 
@@ -78,6 +78,19 @@ QtObject {
                   stack.push("qrc:/Page/MagnitudeLimitPage.qml")
               },
               wait: () => stack.depth === 2 && !stack.busy, shot: "magnitude_" + mode },
+            // The filter dialog with both filters on: each row's name whole beside its value.
+            { run: () => {
+                  inj_catalogSettings.enableAltRangeViewFilter = true
+                  w.inj_mainUIUtil.showCatalogMenu.push(1)
+                  w.header.popupFilter.open()
+              },
+              wait: () => w.header.popupFilter.opened, shot: "filter_on_" + mode },
+            { run: () => {
+                  w.header.popupFilter.close()
+                  w.inj_mainUIUtil.showCatalogMenu.pop()
+                  inj_catalogSettings.enableAltRangeViewFilter = false
+              },
+              wait: () => !w.header.popupFilter.visible },
             { run: () => inj_catalogSettings.enableVmagFilter = false,
               wait: () => !inj_catalogSettings.enableVmagFilter,
               shot: "magnitude_off_" + mode },

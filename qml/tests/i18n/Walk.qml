@@ -112,10 +112,12 @@ QtObject {
         return out
     }
 
+    // Answers as a desktop where no program opens the page: its notice is the longer one.
     property QtObject helpStandIn: QtObject {
         property int opened: 0
         function openInExternalApp() {
             opened += 1
+            return false
         }
     }
 

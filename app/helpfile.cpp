@@ -3,6 +3,7 @@
 #include "base/ifileutil.h"
 #include "base/ilanguagemanager.h"
 #include "base/iplatformurl.h"
+#include "base/log.h"
 
 #include <QString>
 
@@ -37,8 +38,12 @@ QUrl HelpFile::helpUrl() const {
     return QUrl(QString::fromStdString(helpUrlText()), QUrl::TolerantMode);
 }
 
-void HelpFile::openInExternalApp() {
-    m_platformUrl->openUrl(helpUrlText());
+bool HelpFile::openInExternalApp() {
+    const std::string url = helpUrlText();
+    if (m_platformUrl->openUrl(url))
+        return true;
+    Log("HelpFile: no program opens the help page %s", url.c_str());
+    return false;
 }
 
 std::string HelpFile::helpUrlText() const {

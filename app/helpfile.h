@@ -30,8 +30,8 @@ public:
              std::shared_ptr<IPlatformUrl> platformUrl, HelpPageRule rule);
 
     QUrl helpUrl() const override;
-    // Hands the page to the desktop's default application; its outcome is not looked at.
-    void openInExternalApp() override;
+    // Hands the page to the desktop's default application; a refusal is logged with the page.
+    bool openInExternalApp() override;
 
 private:
     std::string helpUrlText() const;

@@ -23,8 +23,8 @@ void PlatformUrl::unregisterUrlHandler(const std::string& scheme) {
     QDesktopServices::unsetUrlHandler(QString::fromStdString(scheme));
 }
 
-void PlatformUrl::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
+bool PlatformUrl::openUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
 }
 
 void PlatformUrl::dispatchUrl(const QUrl& url) {

@@ -22,7 +22,7 @@ public:
     void registerUrlHandler(const std::string& scheme,
                             std::function<void(std::string)> handler) override;
     void unregisterUrlHandler(const std::string& scheme) override;
-    void openUrl(const std::string& url) override;
+    bool openUrl(const std::string& url) override;
 
 public slots:
     void dispatchUrl(const QUrl& url);

@@ -21,8 +21,9 @@ public:
     virtual void registerUrlHandler(const std::string& scheme,
                                     std::function<void(std::string)> handler) = 0;
     virtual void unregisterUrlHandler(const std::string& scheme) = 0;
-    // url is UTF-8 text; whether the platform could open it is not reported.
-    virtual void openUrl(const std::string& url) = 0;
+    // url is UTF-8 text. True when the platform took the URL: a handler of its scheme, or a
+    // program of the desktop, was found to open it; false when nothing here opens it.
+    virtual bool openUrl(const std::string& url) = 0;
 };
 
 } // namespace Ko

@@ -30,6 +30,11 @@ UI_Dialog {
         // Both buttons are as wide as the wider one needs.
         readonly property real buttonWidth: Math.max(nextActionButton.implicitWidth,
                                                      cancelButton.implicitWidth)
+        // Side by side where the window has room for both (and the popup's margins), else one
+        // above the other: "DÉCONNECTER" and "ANNULER" side by side are wider than the smallest
+        // window, and Cancel lay past its edge.
+        readonly property real room: root.parent ? root.parent.width - 20 : Number.MAX_VALUE
+        readonly property bool sideBySide: 2 * buttonWidth + 10 + 50 <= room
     }
 
     modal: true
@@ -75,7 +80,8 @@ UI_Dialog {
 
         Item {
             // Wider where the buttons' texts need it.
-            implicitWidth: Math.max(220, 2 * _m.buttonWidth + 10) + 50
+            implicitWidth: Math.max(220, _m.sideBySide ? 2 * _m.buttonWidth + 10
+                                                       : _m.buttonWidth) + 50
             implicitHeight: column.implicitHeight + 50
 
             ColumnLayout {
@@ -145,9 +151,12 @@ UI_Dialog {
                         text: qsTr("No Device Found")
                     }
                 }
-                RowLayout {
+                GridLayout {
+                    objectName: "buttons"
                     Layout.fillWidth: true
-                    spacing: 10
+                    columns: _m.sideBySide ? 2 : 1
+                    columnSpacing: 10
+                    rowSpacing: 0
                     Button {
                         id: nextActionButton
                         objectName: "nextActionButton"

@@ -34,6 +34,27 @@ ComboBox {
         }
     }
 
+    // A box the user types into shows the start of its text when it is not being edited, as
+    // UI_TextInput does: its field scrolls to the cursor, which a text set from outside or typed
+    // leaves at the end, and a port "/dev/serial/by-id/usb-ABC" read "/usb-ABC".
+    function _showStart() {
+        const input = contentItem
+        if (editable && input && input.cursorPosition !== undefined && !input.activeFocus)
+            input.cursorPosition = 0
+    }
+    Component.onCompleted: _showStart()
+    onEditableChanged: _showStart()
+    Connections {
+        target: root.contentItem
+        ignoreUnknownSignals: true
+        function onTextChanged() {
+            root._showStart()
+        }
+        function onActiveFocusChanged() {
+            root._showStart()
+        }
+    }
+
     Connections {
         target: root.popup
         function onAboutToShow() {

@@ -31,7 +31,8 @@
 // paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
 // cannot be typed into. probe.overlaps(skipped) lists the texts that overlap another text or a
-// control they are not part of, and what runs under the header or the footer (see Probe).
+// control they are not part of, the controls cut off by the window's edge or by what clips them,
+// and what runs under the header or the footer (see Probe).
 // probe.squeezed() lists the drawings shown below the size they say can be read (an item's
 // readableSize property, in pixels on its shorter side); probe.endOfView(view) tells where the
 // lowest control of a scrolling view lies and whether it can be seen there.
@@ -283,6 +284,16 @@ bool isInteractiveControl(const QQuickItem* item) {
     return false;
 }
 
+// The control an interactive item stands for: a mouse or touch area that covers its parent
+// makes the parent the control (a tile, a button drawn as a rectangle).
+const QQuickItem* controlOwning(const QQuickItem* item) {
+    const QQuickItem* parent = item->parentItem();
+    if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
+        item->width() * item->height() >= 0.9 * parent->width() * parent->height())
+        return parent;
+    return item;
+}
+
 bool isAncestor(const QQuickItem* ancestor, const QQuickItem* item) {
     for (const QQuickItem* i = item; i; i = i->parentItem()) {
         if (i == ancestor)
@@ -357,12 +368,7 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
     }
     if (isInteractiveControl(item)) {
         const QRectF seen = own & clip;
-        // A mouse or touch area that covers its parent makes the parent the control.
-        const QQuickItem* owner = item;
-        const QQuickItem* parent = item->parentItem();
-        if (!item->inherits("QQuickControl") && !item->inherits("QQuickTextInput") && parent &&
-            item->width() * item->height() >= 0.9 * parent->width() * parent->height())
-            owner = parent;
+        const QQuickItem* owner = controlOwning(item);
         if (!seen.isEmpty()) {
             bool found = false;
             for (Piece& p : out) {
@@ -495,6 +501,85 @@ void collectDrawings(const QQuickItem* item, QList<const QQuickItem*>& out) {
         collectDrawings(child, out);
 }
 
+// Which ways a scrolling view moves its content for the user: what it clips, or what lies past
+// the window, that way is reached by scrolling. A view that cannot be flicked, or whose content
+// fits, reaches nothing.
+struct Scrolls {
+    bool vertical = false;
+    bool horizontal = false;
+};
+
+Scrolls scrollsOf(const QQuickItem* item) {
+    if (!item->inherits("QQuickFlickable") || !item->property("interactive").toBool())
+        return {};
+    // Flickable.AutoFlickDirection, HorizontalFlick, VerticalFlick, HorizontalAndVerticalFlick.
+    const int direction = item->property("flickableDirection").toInt();
+    const bool tall = item->property("contentHeight").toDouble() > item->height() + 0.5;
+    const bool wide = item->property("contentWidth").toDouble() > item->width() + 0.5;
+    return {direction == 2 || direction == 3 || (direction == 0 && tall),
+            direction == 1 || direction == 3 || (direction == 0 && wide)};
+}
+
+// An area that cuts what lies in it (the window, an item that clips), and the ways in which a
+// view between it and what it holds, or the area itself, scrolls past its edges.
+struct ClipFrame {
+    const QQuickItem* item; // null for the window
+    QRectF rect;
+    Scrolls scrolls;
+};
+
+// A control of which some part lies outside an area that cuts it, where no view scrolls it in.
+struct CutControl {
+    const QQuickItem* control;
+    QRectF rect;
+    ClipFrame frame;
+};
+
+// Within a pixel: a row's divider may touch an edge.
+bool holdsAlong(const QRectF& outer, const QRectF& inner, bool vertical) {
+    return vertical ? inner.top() >= outer.top() - 1 && inner.bottom() <= outer.bottom() + 1
+                    : inner.left() >= outer.left() - 1 && inner.right() <= outer.right() + 1;
+}
+
+// The controls below item that lie partly or wholly outside the window, or outside an item that
+// clips them, in a way that no view between scrolls. A control is named once, by its outermost
+// part (a button, not its mouse area).
+void collectCutControls(const QQuickItem* item, QList<ClipFrame> frames,
+                        const QSet<const QQuickItem*>& skipped, QList<CutControl>& out) {
+    if (!item->isVisible() || item->opacity() <= 0 || skipped.contains(item))
+        return;
+    const QRectF own = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    if (isInteractiveControl(item) && own.width() > 0 && own.height() > 0) {
+        const QQuickItem* control = controlOwning(item);
+        const bool named = std::any_of(out.cbegin(), out.cend(), [control](const CutControl& c) {
+            return isAncestor(c.control, control);
+        });
+        if (!named) {
+            const QRectF area =
+                control->mapRectToScene(QRectF(0, 0, control->width(), control->height()));
+            for (const ClipFrame& frame : frames) {
+                if ((!frame.scrolls.vertical && !holdsAlong(frame.rect, area, true)) ||
+                    (!frame.scrolls.horizontal && !holdsAlong(frame.rect, area, false))) {
+                    out.append({control, area, frame});
+                    break;
+                }
+            }
+        }
+    }
+    // A view scrolls what it holds past the edges of every area around it, and past its own.
+    const Scrolls scrolls = scrollsOf(item);
+    if (scrolls.vertical || scrolls.horizontal) {
+        for (ClipFrame& frame : frames) {
+            frame.scrolls.vertical = frame.scrolls.vertical || scrolls.vertical;
+            frame.scrolls.horizontal = frame.scrolls.horizontal || scrolls.horizontal;
+        }
+    }
+    if (item->clip())
+        frames.append({item, own, scrolls});
+    for (const QQuickItem* child : item->childItems())
+        collectCutControls(child, frames, skipped, out);
+}
+
 // Two areas overlap when they share more than a pixel each way: the line boxes of texts set one
 // below another may touch.
 bool overlapping(const QRectF& a, const QRectF& b) {
@@ -608,8 +693,9 @@ public:
     }
 
     // Texts that overlap another text or a control they are not part of or run past the window's
-    // edge, and texts, controls and scrolling views that run under a header or footer (the
-    // window's footer is the slew pad). Only the
+    // edge, controls that lie partly outside the window or outside an item that clips them where
+    // no view scrolls them in, and texts, controls and scrolling views that run under a header or
+    // footer (the window's footer is the slew pad). Only the
     // topmost popup is judged while one is open: it covers what lies beneath. The items of
     // skipped (e.g. the toasts, which float above everything on purpose) are left out. Each
     // finding is {kind, first, firstArea, second, secondArea}: the two by their paths and texts,
@@ -681,6 +767,20 @@ public:
                 report(QStringLiteral("cut off by the window's edge"), p, QStringLiteral("window"),
                        window);
             p.rect = inside;
+        }
+        // A control the user cannot reach whole: its part outside the window, or outside an item
+        // that clips it where no view scrolls it in, cannot be seen or touched.
+        QList<CutControl> cut;
+        collectCutControls(topPopup ? topPopup : root, {ClipFrame{nullptr, window, {}}}, skip, cut);
+        for (const CutControl& c : cut) {
+            const bool byWindow = c.frame.item == nullptr;
+            found.append(QVariantMap{
+                {"kind", byWindow ? QStringLiteral("control cut off by the window's edge")
+                                  : QStringLiteral("control cut off by what clips it")},
+                {"first", describe(Piece{c.control, c.control})},
+                {"firstArea", rectText(c.rect)},
+                {"second", byWindow ? QStringLiteral("window") : itemPath(c.frame.item)},
+                {"secondArea", rectText(c.frame.rect)}});
         }
         for (const Piece& p : overflowing) {
             if (!(p.rect & window).isEmpty())

@@ -2,6 +2,7 @@
 #include "app/platformurl.h"
 #include "app/uisetting.h"
 #include "base/languagemanager.h"
+#include "base/log.h"
 #include "base/qtfileutil.h"
 #include "base/qtkvstore.h"
 #include "base/tests/scratchsettings.h"
@@ -190,6 +191,44 @@ private slots:
         }
         QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(files.urls.size(), steps.size());
+    }
+
+    // Whether the desktop took the page reaches the caller: the user is told it opens only
+    // when it does, and the log names the page that could not be opened.
+    void helpSaysWhetherTaken_data() {
+        QTest::addColumn<bool>("handled");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("a program opens the page") << true << true;
+        QTest::newRow("nothing here opens it") << false << false;
+    }
+
+    void helpSaysWhetherTaken() {
+        QFETCH(bool, handled);
+        QFETCH(bool, taken);
+        if (!handled && !platformOpensNothing())
+            QSKIP("an unclaimed page would reach the desktop");
+        const QString resources = m_dir->filePath("Resources");
+        touch(resources + "/help/en/index.html");
+        UrlRecorder files;
+        if (handled)
+            QDesktopServices::setUrlHandler("file", &files, "open");
+        QStringList logged;
+        const int listener = LogAddListener([&](const char* line) {
+            if (QString::fromUtf8(line).contains("help"))
+                logged.append(QString::fromUtf8(line));
+        });
+        HelpFile help(std::make_shared<FakeFileUtil>(resources), nullptr,
+                      std::make_shared<PlatformUrl>(), &Ko::helpPageRule);
+        bool result = !taken;
+        QVERIFY(QMetaObject::invokeMethod(&help, "openInExternalApp", Q_RETURN_ARG(bool, result)));
+        LogRemoveListener(listener);
+        if (handled)
+            QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(result, taken);
+        QCOMPARE(files.urls.size(), handled ? 1 : 0);
+        QCOMPARE(logged.size(), taken ? 0 : 1);
+        if (!taken)
+            QVERIFY2(logged[0].contains(resources + "/help/en/index.html"), qPrintable(logged[0]));
     }
 
     void shippedHelpPagesHold() {

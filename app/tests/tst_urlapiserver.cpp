@@ -45,13 +45,13 @@ public:
     }
     ~RecordingPlatformUrl() override { QDesktopServices::unsetUrlHandler("other-app"); }
 
-    void openUrl(const std::string& url) override {
+    bool openUrl(const std::string& url) override {
         {
             std::lock_guard lock(mutex);
             opened << QString::fromStdString(url);
             onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
         }
-        PlatformUrl::openUrl(url);
+        return PlatformUrl::openUrl(url);
     }
     QStringList openedUrls() {
         std::lock_guard lock(mutex);

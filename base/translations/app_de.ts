@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Die Hilfeseite kann nicht geöffnet werden: Hier öffnet kein Programm Webseiten.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>No se puede abrir la página de ayuda: aquí ningún programa abre páginas web.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Impossible d&apos;ouvrir la page d&apos;aide : aucun programme n&apos;ouvre les pages web ici.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1203,6 +1203,10 @@
         <source>Help</source>
         <translation>Pomoć</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Stranica pomoći ne može se otvoriti: ovdje nijedan program ne otvara web-stranice.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1201,6 +1201,10 @@
         <source>Help</source>
         <translation>Súgó</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>A súgóoldal nem nyitható meg: itt egy program sem nyit meg weboldalakat.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

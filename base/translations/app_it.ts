@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Aiuto</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Impossibile aprire la pagina di aiuto: qui nessun programma apre le pagine web.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1201,6 +1201,10 @@
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>ヘルプページを開けません: ウェブページを開くプログラムがありません。</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>De helppagina kan niet worden geopend: hier opent geen programma webpagina&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1202,6 +1202,10 @@
         <source>Help</source>
         <translation>Ajuda</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Não é possível abrir a página de ajuda: aqui nenhum programa abre páginas da web.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

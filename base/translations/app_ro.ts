@@ -1203,6 +1203,10 @@
         <source>Help</source>
         <translation>Ajutor</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Pagina de ajutor nu poate fi deschisă: aici niciun program nu deschide pagini web.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1203,6 +1203,10 @@
         <source>Help</source>
         <translation>Справка</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>Не удаётся открыть страницу справки: здесь нет программы для веб-страниц.</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -1201,6 +1201,10 @@
         <source>Help</source>
         <translation>帮助</translation>
     </message>
+    <message>
+        <source>The help page cannot be opened: no program here opens web pages.</source>
+        <translation>无法打开帮助页面：此设备上没有可打开网页的程序。</translation>
+    </message>
 </context>
 <context>
     <name>WifiConfigPage</name>

@@ -15,14 +15,20 @@ Page {
 
     background: Pane {}
 
+    // Both rows give their labels half the page, so that the two fields line up, and each field
+    // keeps room for its buttons and a magnitude: a label of its natural width pushed the plus
+    // button past the window's edge in a small window ("Schwächster Stern").
     component MagnitudeRow: UI_Row {
         id: row
         property string setting
         property alias field: field
         enabled: _m.catalogSettings.enableVmagFilter
+        paramTextWidth: root.width / 2
         // Typed, a magnitude has one decimal, as shown; an empty field reads as 0.
         UI_FineTuning {
             id: field
+            Layout.fillWidth: true
+            Layout.minimumWidth: 150
             adjParam: 0.2
             decimals: 1
             minValue: -99

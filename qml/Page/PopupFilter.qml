@@ -56,17 +56,21 @@ UI_Dialog {
         property bool marked: false
         Layout.fillWidth: true
         implicitHeight: 48
+        // The row's name stays whole; its value takes what is left and is cut short there: a
+        // value of its full width ran the name into it ("HelligkeitStern: 2.4 …").
         contentItem: RowLayout {
             spacing: 8
             Label {
-                Layout.fillWidth: true
+                Layout.fillWidth: choice.value === ""
+                Layout.minimumWidth: implicitWidth
                 text: choice.text
             }
             Label {
-                Layout.maximumWidth: 200
+                Layout.fillWidth: true
                 visible: text !== ""
                 text: choice.value
                 opacity: 0.8
+                horizontalAlignment: Text.AlignRight
                 elide: Text.ElideRight
             }
             UI_Image {

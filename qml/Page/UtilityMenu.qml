@@ -27,8 +27,12 @@ MenuGrid {
             _m.stackView.push(inj_pageBrowserHelp)
             return
         }
-        _m.toaster.show(qsTr("Opening page in external app..."))
-        _m.helpFile.openInExternalApp()
+        // Said only once the desktop has taken the page: where no program opens web pages,
+        // a notice that it opens would be the user's only answer.
+        if (_m.helpFile.openInExternalApp())
+            _m.toaster.show(qsTr("Opening page in external app..."))
+        else
+            _m.toaster.show(qsTr("The help page cannot be opened: no program here opens web pages."))
     }
 
     Component.onCompleted: pmSharingPage = makePage("PMSharingPage")

@@ -10,8 +10,9 @@ import "../rig/Find.js" as Find
 // - pseudo run (the probe's --double-length): every text on screen is bracketed by the
 //   pseudo-translation or is data; anything else is hard-coded;
 // - layout run (layout: true, at the probe's --window-size): no text overlaps another text or a
-//   control it is not part of, and nothing runs under the header or the slew pad (see the
-//   probe's overlaps()); no drawing is squeezed below the size it can be read at (the probe's
+//   control it is not part of, and nothing runs under the header or the slew pad; every control
+//   lies whole inside the window, and inside what clips it, unless a view scrolls it in there
+//   (see the probe's overlaps()); no drawing is squeezed below the size it can be read at (the probe's
 //   squeezed()); and every scrolling view, scrolled to its end, shows its lowest control whole,
 //   clear of the header and the slew pad, with nothing it scrolled away over the header. Each
 //   finding names the stop, the language, the window size and what was found.
@@ -111,10 +112,12 @@ QtObject {
         return out
     }
 
+    // Answers as a desktop where no program opens the page: its notice is the longer one.
     property QtObject helpStandIn: QtObject {
         property int opened: 0
         function openInExternalApp() {
             opened += 1
+            return false
         }
     }
 

@@ -170,4 +170,40 @@ TestCase {
         fuzzyCompare(inj_catalogSettings.maxStarVmag, data.stored, 1e-5)
         inj_catalogSettings.enableVmagFilter = false
     }
+
+    // A row's name stays whole and apart from its value, which is cut short where the dialog has
+    // no room for it: the German magnitude row ran "Helligkeit" into "Stern: 6.5 Andere: …".
+    function test_rowNameApart_data() {
+        return [
+            { tag: "en", language: "en" },
+            { tag: "de", language: "de" },
+            { tag: "hu", language: "hu" },
+            { tag: "ru", language: "ru" }
+        ]
+    }
+
+    function test_rowNameApart(data) {
+        inj_languageManager.language = data.language
+        inj_catalogSettings.enableVmagFilter = true
+        inj_catalogSettings.enableAltRangeViewFilter = true
+        try {
+            const dialog = openFilter(1)
+            for (const name of ["altitudeFilter", "magnitudeFilter"]) {
+                const row = findChild(dialog.contentItem, name)
+                verify(row, name)
+                const labels = Array.from(row.contentItem.children).filter(c => c.text !== undefined && c.visible)
+                compare(labels.length, 2, name)
+                const [title, value] = labels
+                verify(title.width >= title.implicitWidth - 0.5, name + ": the name cut")
+                verify(title.x + title.width + row.contentItem.spacing <= value.x + 0.5,
+                       name + ": the name at " + title.x + "+" + title.width + ", the value at "
+                       + value.x)
+                verify(value.x + value.width <= row.contentItem.width + 0.5, name + ": the value")
+            }
+        } finally {
+            inj_catalogSettings.enableVmagFilter = false
+            inj_catalogSettings.enableAltRangeViewFilter = false
+            inj_languageManager.language = "en"
+        }
+    }
 }

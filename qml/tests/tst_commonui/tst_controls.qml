@@ -188,6 +188,12 @@ TestCase {
         id: fineTuningComponent
         UI_FineTuning {}
     }
+    Component {
+        id: editableComboComponent
+        UI_ComboBox {
+            editable: true
+        }
+    }
 
     // A field too narrow for its text shows the text's start whenever it is not being edited:
     // set from outside, left after typing at its end, or narrowed.
@@ -201,12 +207,21 @@ TestCase {
               properties: { horizontalAlignment: TextInput.AlignHCenter } },
             { name: "number field", component: numberFieldComponent, text: "1234567890123" },
             { name: "stepped number field", component: fineTuningComponent,
-              text: "1234567890123" }
+              text: "1234567890123" },
+            // A serial port: a name typed or stored that is not among those found, and one
+            // chosen from the list.
+            { name: "editable combo box", component: editableComboComponent,
+              text: "/dev/serial/by-id/usb-ABC" },
+            { name: "editable combo box, listed entry", component: editableComboComponent,
+              text: "/dev/serial/by-id/usb-ABC", listed: true }
         ]
         const rows = []
         for (const field of fields) {
-            for (const way of ["set", "typed and left", "narrowed"])
+            for (const way of ["set", "typed and left", "narrowed"]) {
+                if (field.listed && way === "typed and left")
+                    continue
                 rows.push({ tag: field.name + ", " + way, field: field, way: way })
+            }
         }
         return rows
     }
@@ -214,24 +229,35 @@ TestCase {
     function test_startShown(data) {
         const field = createTemporaryObject(data.field.component, root,
                                             data.field.properties || {})
+        // A combo box shows its text in a field of its own.
+        const combo = field.editText !== undefined
+        const input = combo ? field.contentItem : field
         // Wide enough for the stepped field's buttons and a few digits, not for the text.
         field.width = 130
         const text = data.field.text
         if (data.way === "typed and left") {
-            field.forceActiveFocus()
+            input.forceActiveFocus()
             for (const c of text)
                 keyClick(c)
-            compare(field.text, text)
+            compare(input.text, text)
+            input.focus = false
             field.focus = false
+            verify(!input.activeFocus, "left")
+        } else if (data.field.listed) {
+            field.model = ["/dev/ttyS0", text]
+            field.currentIndex = 1
+        } else if (combo) {
+            field.editText = text
         } else {
             field.text = text
         }
         if (data.way === "narrowed")
             field.width = 120
-        const room = field.width - field.leftPadding - field.rightPadding
-        verify(field.contentWidth > room, "the text is wider than the field")
+        compare(input.text, text)
+        const room = input.width - input.leftPadding - input.rightPadding
+        verify(input.contentWidth > room, "the text is wider than the field")
         // Positions count from the padding's inner edge.
-        fuzzyCompare(field.positionToRectangle(0).x, 0, 0.5, "the first character at the start")
+        fuzzyCompare(input.positionToRectangle(0).x, 0, 0.5, "the first character at the start")
     }
 
     function cleanup() {

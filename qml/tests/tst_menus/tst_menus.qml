@@ -44,11 +44,14 @@ TestCase {
         function setSearchText(text) {
         }
     }
+    // Answers as a desktop that takes the page or as one where no program opens it.
     QtObject {
         id: helpFile
         property int opens: 0
+        property bool takes: true
         function openInExternalApp() {
             ++opens
+            return takes
         }
     }
 
@@ -70,6 +73,8 @@ TestCase {
     }
 
     function cleanup() {
+        helpFile.takes = true
+        inj_languageManager.language = "en"
         for (const name of ["inj_mountConnection", "inj_alignmentRoutine", "inj_alignmentDataContainer",
                             "inj_helpFile", "inj_astroList_comet"])
             testHelper.restore(name)
@@ -288,5 +293,33 @@ TestCase {
         const toaster = window.inj_toaster
         compare(toaster.count, 1)
         compare(toaster.model.get(0).text, "Opening page in external app...")
+    }
+
+    // The notice says what became of the page: opening where the desktop took it, and in words
+    // that it cannot be opened where nothing took it, in the user's language.
+    function test_helpSaysWhetherOpened_data() {
+        return [
+            { tag: "taken", takes: true, language: "en", shown: "Opening page in external app..." },
+            { tag: "refused", takes: false, language: "en",
+              shown: "The help page cannot be opened: no program here opens web pages." },
+            { tag: "refused, German", takes: false, language: "de",
+              shown: "Die Hilfeseite kann nicht geöffnet werden: Hier öffnet kein Programm Webseiten." }
+        ]
+    }
+
+    function test_helpSaysWhetherOpened(data) {
+        const toaster = window.inj_toaster
+        // An earlier notice is gone before this row looks for its own.
+        tryCompare(toaster, "count", 0, 10000)
+        helpFile.opens = 0
+        helpFile.takes = data.takes
+        inj_languageManager.language = data.language
+        testHelper.publish("inj_helpFile", helpFile)
+        openMenu("utility")
+        mouseClick(entry("help"))
+        compare(helpFile.opens, 1)
+        compare(stack().depth, 2)
+        compare(toaster.count, 1)
+        compare(toaster.model.get(0).text, data.shown)
     }
 }

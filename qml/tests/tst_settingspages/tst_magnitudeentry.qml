@@ -76,4 +76,52 @@ WindowTestCase {
         home()
         compare(child(open("MagnitudeLimitPage"), data.row).field.text, shown)
     }
+
+    // Both rows whole in the window, their fields one above the other, with room for a magnitude
+    // between the buttons: the German labels of their natural width pushed the plus button past
+    // the smallest window's edge, and left the fields unaligned in wider windows.
+    function test_rowsFit_data() {
+        return [
+            { tag: "en 320x480", language: "en", width: 320, height: 480 },
+            { tag: "de 320x480", language: "de", width: 320, height: 480 },
+            { tag: "de 360x480", language: "de", width: 360, height: 480 },
+            { tag: "de 428x926", language: "de", width: 428, height: 926 },
+            { tag: "hu 320x480", language: "hu", width: 320, height: 480 }
+        ]
+    }
+
+    function test_rowsFit(data) {
+        const size = { width: window.width, height: window.height }
+        inj_languageManager.language = data.language
+        window.width = data.width
+        window.height = data.height
+        try {
+            const content = window.contentItem
+            // The window takes a new size when it is told of it, not when it is asked.
+            tryCompare(content, "width", data.width)
+            const page = open("MagnitudeLimitPage")
+            const fields = ["faintestStar", "faintestOther"].map(name => child(page, name).field)
+            tryVerify(() => fields.every(f => f.width > 0))
+            for (const field of fields) {
+                for (const name of ["decrementButton", "incrementButton"]) {
+                    const button = child(field, name)
+                    const at = button.mapToItem(content, 0, 0)
+                    verify(at.x >= 0 && at.x + button.width <= content.width + 0.5,
+                           name + " at " + at.x + ".." + (at.x + button.width) + " of "
+                           + content.width)
+                }
+                // Room between the buttons for "-99.0".
+                verify(field.width - field.leftPadding - field.rightPadding >= 40,
+                       "room " + (field.width - field.leftPadding - field.rightPadding))
+            }
+            const lefts = fields.map(f => f.mapToItem(content, 0, 0).x)
+            fuzzyCompare(lefts[0], lefts[1], 0.5, "the fields' left edges")
+            fuzzyCompare(fields[0].width, fields[1].width, 0.5, "the fields' widths")
+        } finally {
+            inj_languageManager.language = "en"
+            window.width = size.width
+            window.height = size.height
+            tryCompare(window.contentItem, "width", size.width)
+        }
+    }
 }

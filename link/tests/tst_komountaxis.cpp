@@ -493,6 +493,64 @@ private slots:
         QCOMPARE(x.restarts.load(), 1);
     }
 
+    // Every way a restart can be learnt on the road to a motion of axis 2, with its status
+    // fresh: the status read of the stop that a classic slew makes first, and the status read
+    // that a command lost on the link (a stop that timed out) makes due before the next motion.
+    // Once the restart is known, stops, by rate 0 too, still go out; motions do not.
+    // before: "" nothing, "stop lost" a stop unanswered on a silent link, "restart seen" a status
+    // read that saw the restart. motion: "slew", "goto" or "rate 0".
+    void restartOnTheWayToAMotion_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("result");
+        const QString extendedGoto = ":X204000003E80000000000000000";
+        const int ok = CmdRetType_::Ok, other = CmdRetType_::Other;
+        dataRow("classic slew: the stop's status read sees it", false, "", "=100", "slew",
+                QStringList{":f2"}, other);
+        dataRow("extended GoTo after a lost stop reads the status first", true, "stop lost", "=100",
+                "goto", QStringList{":f2"}, other);
+        dataRow("extended GoTo after a lost stop, same controller", true, "stop lost", "=101",
+                "goto", QStringList{":f2", extendedGoto}, ok);
+        dataRow("classic stop by rate 0 after a restart", false, "restart seen", "=100", "rate 0",
+                QStringList{":K2"}, ok);
+        dataRow("extended stop by rate 0 after a restart", true, "restart seen", "=100", "rate 0",
+                QStringList{":X2020000000000000000"}, ok);
+    }
+    void restartOnTheWayToAMotion() {
+        QFETCH(bool, extended);
+        QFETCH(QString, before);
+        QFETCH(QString, status);
+        QFETCH(QString, motion);
+        QFETCH(QStringList, sent);
+        QFETCH(int, result);
+        AxisRig x(extended);
+        x.rig.reply(":X204000003E80000000000000000", "=\r");
+        if (before == "stop lost") {
+            x.rig.fake.setSilent(true);
+            QCOMPARE(x.axis->stop(1), CmdRetType_::Timeout);
+            x.rig.fake.setSilent(false);
+        }
+        x.rig.status->set(1, {status.toStdString() + "\r"});
+        if (before == "restart seen") {
+            QCOMPARE(x.axis->readStatus(1).type, CmdRetType_::Ok);
+            QCOMPARE(x.restarts.load(), 1);
+        }
+        x.rig.takeSent();
+        CmdRetType_::E r = CmdRetType_::Ok;
+        if (motion == "slew")
+            r = x.axis->slewAtRate(1, 2 * kSidereal);
+        else if (motion == "goto")
+            r = x.axis->gotoPosition(1, 1000 * kCount);
+        else
+            r = x.axis->slewAtRate(1, 0.0);
+        QCOMPARE(int(r), result);
+        QCOMPARE(x.rig.takeSent(), sent);
+        QCOMPARE(x.restarts.load(), status == "=100" ? 1 : 0);
+    }
+
     void extendedGoto() {
         AxisRig x(true);
         x.rig.reply(":X204000003E80000000000000000", "=\r");

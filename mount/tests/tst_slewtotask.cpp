@@ -258,6 +258,47 @@ private slots:
         QVERIFY2(elapsed >= fromMs && elapsed <= toMs, qPrintable(QString::number(elapsed)));
     }
 
+    // What keeps a GoTo from being given up: either axis moving, and a pass that ends. Each row
+    // is a GoTo that must arrive though one kind of progress alone carries it past the limit.
+    void progressOfEitherKind_data() {
+        QTest::addColumn<AnglePair>("target");
+        // Every GoTo of both axes ends this far off its aim; each command takes latencyMs.
+        QTest::addColumn<double>("gotoError");
+        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<QString>("script");
+        // How many times axis 2 was commanded.
+        QTest::addColumn<int>("moves");
+
+        // 330 degrees of axis 2 at 10 degrees per second, axis 1 staying: only axis 2 moves.
+        dataRow("a slew of axis 2 alone, longer than the limit", AnglePair{0.0, 5.76}, 0.0, 0, "",
+                1);
+        // Every GoTo ends where the axes stand, short of the target: the axes never move, and
+        // each pass takes 24 s of link time. The third pass's first read is lost 56 s after
+        // the start, 8 s after the second pass ended.
+        dataRow("a lost read after passes that ended with the axes still", AnglePair{0.01, 0.01},
+                -0.01, 4000, "pos1=KKT", 6);
+    }
+    void progressOfEitherKind() {
+        QFETCH(AnglePair, target);
+        QFETCH(double, gotoError);
+        QFETCH(int, latencyMs);
+        QFETCH(QString, script);
+        QFETCH(int, moves);
+
+        Rig rig;
+        rig.axis->placeAt(0, 0.0);
+        rig.axis->placeAt(1, 0.0);
+        rig.axis->setGotoError(0, gotoError);
+        rig.axis->setGotoError(1, gotoError);
+        rig.axis->setLatencyMs(latencyMs);
+        rig.axis->scriptAll(script);
+        auto task = rig.task(MountMode_::EQ,
+                             U_ASTRO_COORD{target.first, target.second, CoordType::MountAxes});
+        QCOMPARE(int(task->run()), int(CmdRetType_::Ok));
+        QVERIFY(rig.clock->nowMs() - kEpochMs > SlewToTask::kStallLimitMs);
+        QCOMPARE(int(rig.log->text().count("goto2")), moves);
+    }
+
     // Sky targets, with every GoTo of axis 1 falling short so that the GoTo runs all its passes: a
     // target fixed to the ground or the meridian is turned into axis angles once, one that moves
     // with the stars at every pass; each goes through the correction table.

@@ -33,6 +33,21 @@ TestCase {
             function abortSlewAsync() {}
         }
     }
+    // A connection whose mount may have a stop pending, for a GoTo that the dialog follows.
+    QtObject {
+        id: pendingConnection
+        signal mountChanged_q
+        property bool connected: true
+        property QtObject mount: QtObject {
+            property bool stopPending: false
+            function abortSlewAsync() {}
+            // What the pages behind read of a mount.
+            property bool trailPointsTracking: false
+            property bool canTrackTrailPoints: false
+            property bool supportsPpec: false
+            property bool lastPpecPlayback: false
+        }
+    }
     // A GoTo as the dialog sees it, with the texts a case sets.
     QtObject {
         id: shownGoTo
@@ -160,6 +175,43 @@ TestCase {
         testHelper.restore("inj_mountConnection")
         stoppingConnection.mount.stopPending = true
         compare(uiSetting.alerts, 0)
+    }
+
+    // "Stopping…" is for the stop that ended the GoTo on screen: while the GoTo runs, a stop
+    // still pending from before it (an aborted slew whose stop is still on its way) leaves the
+    // progress ring in place.
+    function test_stoppingOnlyOnceOver_data() {
+        return [
+            { tag: "GoTo running, an older stop pending", done: false, stopPending: true,
+              stopping: false },
+            { tag: "GoTo over, its stop pending", done: true, stopPending: true, stopping: true },
+            { tag: "GoTo running, nothing pending", done: false, stopPending: false,
+              stopping: false }
+        ]
+    }
+    function test_stoppingOnlyOnceOver(data) {
+        const linkState = findChild(popup.contentItem, "linkState")
+        pendingConnection.mount.stopPending = data.stopPending
+        testHelper.publish("inj_mountConnection", pendingConnection)
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        try {
+            shownGoTo.targetName = "M 31"
+            shownGoTo.done = false
+            shownGoTo.valueChanged()
+            tryVerify(() => popup.opened, 2000)
+            shownGoTo.done = data.done
+            shownGoTo.valueChanged()
+            tryCompare(linkState, "visible", data.stopping)
+            compare(linkState.text, data.stopping ? "Stopping…" : "")
+            verify(popup.visible, "open while the GoTo runs or its stop is pending")
+        } finally {
+            shownGoTo.done = true
+            pendingConnection.mount.stopPending = false
+            shownGoTo.valueChanged()
+            tryVerify(() => !popup.visible)
+            testHelper.restore("inj_gotoStatus")
+            testHelper.restore("inj_mountConnection")
+        }
     }
 
     // However long the target's name, Cancel stays within the smallest window and the largest.

@@ -11,6 +11,28 @@ TestCase {
 
     property var window: null
 
+    // The link as the header sees it: timed out or answering. Garbled replies never time the
+    // link out, though the mount takes nothing.
+    QtObject {
+        id: linkStandIn
+        property bool timedout: false
+    }
+    // A connection whose mount may not have taken its stop yet.
+    QtObject {
+        id: connectionStandIn
+        signal mountChanged_q
+        property bool connected: true
+        property QtObject mount: QtObject {
+            property bool stopPending: false
+            property bool realTracking: false
+            // What the pages behind read of a mount.
+            property bool trailPointsTracking: false
+            property bool canTrackTrailPoints: false
+            property bool supportsPpec: false
+            property bool lastPpecPlayback: false
+        }
+    }
+
     function initTestCase() {
         const component = Qt.createComponent("qrc:/main.qml")
         compare(component.status, Component.Ready, component.errorString())
@@ -59,6 +81,34 @@ TestCase {
         tryCompare(icon, "iconName", data.icon, 5000)
         // Busy until the mount has taken the stop that ends tracking.
         tryCompare(icon, "busy", false, 5000)
+    }
+
+    // The icon is busy while the link times out, and while a stop has not reached the mount on a
+    // link that answers: the mount may still be moving either way.
+    function test_statusIconBusy_data() {
+        return [
+            { tag: "stop pending, link answering", timedout: false, stopPending: true, busy: true },
+            { tag: "link timed out, nothing pending", timedout: true, stopPending: false, busy: true },
+            { tag: "stop taken, link answering", timedout: false, stopPending: false, busy: false }
+        ]
+    }
+
+    function test_statusIconBusy(data) {
+        const icon = child("mountStatusIcon")
+        linkStandIn.timedout = data.timedout
+        connectionStandIn.mount.stopPending = data.stopPending
+        testHelper.publish("inj_converserTimeoutForwarder", linkStandIn)
+        testHelper.publish("inj_mountConnection", connectionStandIn)
+        try {
+            tryCompare(icon, "busy", data.busy)
+            compare(icon.iconName, "idle")
+            // What it shows is what it says.
+            compare(icon.children[0].visible, !data.busy, "the tracking icon")
+            compare(icon.children[1].visible, data.busy, "the busy indicator")
+        } finally {
+            testHelper.restore("inj_mountConnection")
+            testHelper.restore("inj_converserTimeoutForwarder")
+        }
     }
 
     function test_devEntry() {

@@ -1078,7 +1078,8 @@ CmdRetType_::E Mount::prepareAfterConnect() {
         if (const auto r = m_device->initializeAxis(0); r != CmdRetType_::Ok)
             return r;
     }
-    if (m_device->lastStatus(1).initFlag != 0) {
+    const bool axis2Fresh = m_device->lastStatus(1).initFlag != 0;
+    if (axis2Fresh) {
         if (const auto r = m_axis->setPosition(1, positions.second); r != CmdRetType_::Ok)
             return r;
         if (const auto r = m_device->initializeAxis(1); r != CmdRetType_::Ok)
@@ -1087,6 +1088,15 @@ CmdRetType_::E Mount::prepareAfterConnect() {
         for (AXISID axis : {0u, 1u})
             if (const auto r = m_axis->readPosition(axis); !r.isOk())
                 return r.type;
+    }
+
+    // An axis set up just now has not been seen initialised yet, and only one seen so can tell a
+    // restart: without this read, a restart before anything read its status would pass unseen.
+    for (AXISID axis : {0u, 1u}) {
+        if (!(axis == 0 ? axis1Fresh : axis2Fresh))
+            continue;
+        if (const auto r = m_axis->readStatus(axis); !r.isOk())
+            return r.type;
     }
 
     if (park.hasValue())

@@ -6,8 +6,6 @@
 
 #include <QObject>
 
-#include <cstdint>
-
 namespace Ko {
 
 // One request/reply exchange at byte level. A transport converser answers Ok with the reply bytes,
@@ -33,9 +31,6 @@ class IConverserTimeout {
 public:
     virtual ~IConverserTimeout() = default;
     virtual bool timedout() = 0;
-    // How many exchanges have ended on the link, answered or not: a count that has not moved
-    // over a while says the link was quiet meanwhile.
-    virtual uint64_t exchangeCount() = 0;
 
     // Fired with the new state whenever it changes, on the thread that ran the exchange.
     eventpp::CallbackList<void(bool)> timedoutChangedList;

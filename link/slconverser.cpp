@@ -47,11 +47,6 @@ bool SLConverser::timedout() {
     return m_timedout.load();
 }
 
-uint64_t SLConverser::exchangeCount() {
-    std::lock_guard lock(m_stateMutex);
-    return m_stateExchange;
-}
-
 void SLConverser::setLogEnabled(bool on) {
     m_log.store(on);
 }

@@ -19,7 +19,6 @@ public:
 
     CmdResp<CBytes> converse(const CBytes& request) override;
     bool timedout() override;
-    uint64_t exchangeCount() override;
 
     // Off after construction; when on, every exchange writes one "KoConv" line.
     void setLogEnabled(bool on);

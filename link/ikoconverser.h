@@ -4,9 +4,11 @@
 #include "link/cmdret.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace Ko {
 
+class IConverserTimeout;
 struct MountCmd;
 
 // The exchange in command records: encodes requests, classifies replies ('=' Ok, '!' Nak,
@@ -20,6 +22,8 @@ public:
     virtual CmdResp<uint32_t> converseValue(const MountCmd& cmd) = 0;
     virtual CmdResp<uint32_t> converseValue32(const MountCmd& cmd) = 0;
     virtual CmdResp<uint32_t> converseBytesValue32(const CBytes& request) = 0;
+    // The time-out state of the link underneath, where it keeps one; null otherwise.
+    virtual std::shared_ptr<IConverserTimeout> linkState() const { return nullptr; }
 };
 
 } // namespace Ko

@@ -6,9 +6,12 @@
 #include "link/ikodevice.h"
 #include "link/mountaxistimecontainer.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace Ko {
+
+class ICancellable;
 
 // 3.4 degrees per second: the fastest rate slew either kind of axis is asked to make.
 inline constexpr double kMaxAxisSlewRate = 0.059341194567807204;
@@ -57,6 +60,15 @@ public:
     virtual bool supportsAutoHome() const = 0;
     virtual CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) = 0;
     virtual CmdRetType_::E resetHomeSensor(AXISID axis) = 0;
+    // The clock time at which the last exchange of either axis with the controller ended,
+    // answered or not; 0 before any, and always for axes that have no link.
+    virtual int64_t lastExchangeMs() const { return 0; }
+
+    // Reads the status every kStillPollMs, sleeping on sleeper, until the axis reports itself
+    // still: Ok; the failure of a read; Cancel when a sleep was cancelled; Other after maxPolls
+    // reads (no bound when negative).
+    CmdRetType_::E waitUntilStill(AXISID axis, ICancellable& sleeper, int maxPolls = -1);
+    static constexpr int64_t kStillPollMs = 100;
 
     // Fired at the start of every rate slew and GoTo on either axis.
     eventpp::CallbackList<void()> motionCommanded;

@@ -31,7 +31,14 @@ void logErrorReply(const CBytes& request, const CBytes& reply) {
 } // namespace
 
 KoConverser::KoConverser(std::shared_ptr<IConverser> converser)
-    : m_converser(std::move(converser)) {}
+    : m_converser(std::move(converser)),
+      // Every transport's stack puts the serialising converser here; a bare transport keeps no
+      // state of the link.
+      m_linkState(std::dynamic_pointer_cast<IConverserTimeout>(m_converser)) {}
+
+std::shared_ptr<IConverserTimeout> KoConverser::linkState() const {
+    return m_linkState;
+}
 
 CmdResp<CBytes> KoConverser::converse(const MountCmd& cmd) {
     return converseBytes(MountCmd::encode(cmd));

@@ -18,9 +18,12 @@ public:
     CmdResp<uint32_t> converseValue(const MountCmd& cmd) override;
     CmdResp<uint32_t> converseValue32(const MountCmd& cmd) override;
     CmdResp<uint32_t> converseBytesValue32(const CBytes& request) override;
+    // The serialising converser below, which keeps the link's time-out state.
+    std::shared_ptr<IConverserTimeout> linkState() const override;
 
 private:
     std::shared_ptr<IConverser> m_converser;
+    std::shared_ptr<IConverserTimeout> m_linkState;
 };
 
 } // namespace Ko

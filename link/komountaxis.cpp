@@ -28,7 +28,6 @@ constexpr uint32_t kBrakeIncrement = 3500;
 constexpr uint32_t kMinPeriod = 6;
 constexpr uint32_t kMaxPeriod = 0xFFFFFF;
 constexpr uint32_t kClassicPositionOffset = 0x800000;
-constexpr int64_t kStopPollMs = 100;
 // A status read older than this is read again before the axis moves.
 constexpr int64_t kStatusFreshMs = 2000;
 // An axis found moving at connection is given thirty seconds of status polls to come to rest after
@@ -87,24 +86,11 @@ CmdRetType_::E KoMountAxis::stopFoundMoving(AXISID axis) {
     if (const auto r = m_extended.load() ? extendedSlew(axis, 0.0) : sendStop(axis);
         r != CmdRetType_::Ok)
         return r;
-    const auto r = waitUntilStill(axis, kConnectStopPolls);
+    const auto r = waitUntilStill(axis, *m_cancellable, kConnectStopPolls);
     if (r == CmdRetType_::Other)
         Log("Axis %u did not come to rest after its stop",
             static_cast<unsigned>(axisSlot(axis)) + 1);
     return r;
-}
-
-CmdRetType_::E KoMountAxis::waitUntilStill(AXISID axis, int maxPolls) {
-    for (int poll = 0; maxPolls < 0 || poll < maxPolls; ++poll) {
-        const auto s = readStatus(axis);
-        if (!s.isOk())
-            return s.type;
-        if (s.value().motion == 0)
-            return CmdRetType_::Ok;
-        if (m_cancellable->sleep(kStopPollMs))
-            return CmdRetType_::Cancel;
-    }
-    return CmdRetType_::Other;
 }
 
 void KoMountAxis::noteStatus(AXISID axis, const MotorStatus& status) {
@@ -123,7 +109,10 @@ void KoMountAxis::noteStatus(AXISID axis, const MotorStatus& status) {
     controllerRestarted();
 }
 
-void KoMountAxis::noteOutcome(CmdRetType_::E type) {
+void KoMountAxis::noteExchange(CmdRetType_::E type) {
+    // A cancelled exchange may not have reached the link at all.
+    if (type != CmdRetType_::Cancel)
+        m_lastExchangeMs.store(m_clock->nowMs());
     if (type != CmdRetType_::Timeout)
         return;
     for (auto& stale : m_statusStale)
@@ -173,7 +162,7 @@ void KoMountAxis::setInstantStop(bool on) {
 
 CmdRetType_::E KoMountAxis::send(const MountCmd& cmd) {
     const auto type = m_converser->converse(cmd).type;
-    noteOutcome(type);
+    noteExchange(type);
     return type;
 }
 
@@ -200,10 +189,9 @@ CmdResp<AxisAngleTime> KoMountAxis::readAngle(AXISID axis) {
     const bool extended = m_extended.load();
     const auto r = extended ? m_converser->converseValue32(MountCmd::makeXSub(axis, 0x03))
                             : m_converser->converseValue(MountCmd(axis, 'j'));
-    if (!r.isOk()) {
-        noteOutcome(r.type);
+    noteExchange(r.type);
+    if (!r.isOk())
         return CmdResp<AxisAngleTime>(r.type);
-    }
     const double angle = countsToAngle(axis, wireCount(r.value(), extended));
     return CmdResp<AxisAngleTime>::ok(AxisAngleTime{angle, m_clock->nowMs()});
 }
@@ -255,13 +243,16 @@ std::pair<double, double> KoMountAxis::positionRange(AXISID axis) const {
 
 CmdResp<MotorStatus> KoMountAxis::readStatus(AXISID axis) {
     const auto r = m_device->readStatus(axis);
-    if (!r.isOk()) {
-        noteOutcome(r.type);
+    noteExchange(r.type);
+    if (!r.isOk())
         return r;
-    }
     const MotorStatus status = m_device->lastStatus(axis);
     noteStatus(axis, status);
     return CmdResp<MotorStatus>::ok(status);
+}
+
+int64_t KoMountAxis::lastExchangeMs() const {
+    return m_lastExchangeMs.load();
 }
 
 MotorStatus KoMountAxis::lastStatus(AXISID axis) const {
@@ -276,7 +267,7 @@ CmdRetType_::E KoMountAxis::stopAndWait(AXISID axis) {
         return CmdRetType_::Ok;
     if (const auto r = sendStop(axis); r != CmdRetType_::Ok)
         return r;
-    return waitUntilStill(axis, -1);
+    return waitUntilStill(axis, *m_cancellable);
 }
 
 CmdRetType_::E KoMountAxis::setMotionMode(AXISID axis, bool positive, bool fast, bool gotoMode) {
@@ -297,6 +288,7 @@ CmdResp<uint32_t> KoMountAxis::highSpeedRatio(AXISID axis) {
             return CmdResp<uint32_t>::ok(cached.value());
     }
     auto r = m_converser->converseValue(MountCmd(axis, 'g'));
+    noteExchange(r.type);
     if (r.isOk()) {
         std::lock_guard lock(m_mutex);
         m_axes[axisSlot(axis)].highSpeedRatio.set(r.value());
@@ -471,6 +463,7 @@ CmdResp<HomeSensorReading> KoMountAxis::readHomeSensorPosition(AXISID axis) {
     const bool extended = m_extended.load();
     const auto r = extended ? m_converser->converseValue32(MountCmd::makeXSub(axis, 0x0B))
                             : m_converser->converseValue(MountCmd::makeQ(axis, 0));
+    noteExchange(r.type);
     if (!r.isOk())
         return CmdResp<HomeSensorReading>(r.type);
     const uint32_t value = r.value();

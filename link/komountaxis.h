@@ -59,6 +59,7 @@ public:
     bool supportsAutoHome() const override;
     CmdResp<HomeSensorReading> readHomeSensorPosition(AXISID axis) override;
     CmdRetType_::E resetHomeSensor(AXISID axis) override;
+    int64_t lastExchangeMs() const override;
 
     // Stops with 'L' (at once) instead of 'K' (decelerating). Off unless set.
     void setInstantStop(bool on);
@@ -86,13 +87,11 @@ private:
     CmdRetType_::E extendedGoto(AXISID axis, double target, double rate);
     // Stops an axis found moving at connection and waits until the controller reports it still.
     CmdRetType_::E stopFoundMoving(AXISID axis);
-    // Reads the status until the axis reports itself still: Ok, the failure of a read, Cancel, or
-    // Other after maxPolls reads (no bound when negative).
-    CmdRetType_::E waitUntilStill(AXISID axis, int maxPolls);
     // What a status reading says about a restart; fires controllerRestarted on the first one.
     void noteStatus(AXISID axis, const MotorStatus& status);
-    // Timeout: the link dropped and the controller may have restarted meanwhile.
-    void noteOutcome(CmdRetType_::E type);
+    // After every exchange: when it ended; a Timeout means the link dropped and the controller
+    // may have restarted meanwhile.
+    void noteExchange(CmdRetType_::E type);
     // Before a motion or a position read: Ok while the controller is the one seen at connection,
     // the failure of the status read, or Other after a restart.
     CmdRetType_::E checkNotRestarted(AXISID axis);
@@ -115,6 +114,7 @@ private:
     std::array<std::atomic<bool>, 2> m_seenInitialised{false, false};
     std::array<std::atomic<bool>, 2> m_statusStale{false, false};
     std::array<std::atomic<int64_t>, 2> m_statusReadMs{0, 0};
+    std::atomic<int64_t> m_lastExchangeMs{0};
     mutable std::mutex m_mutex;
     std::array<AxisState, 2> m_axes;
 };

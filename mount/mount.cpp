@@ -8,6 +8,8 @@
 #include "base/koassert.h"
 #include "base/log.h"
 #include "base/threadpool.h"
+#include "link/iconverser.h"
+#include "link/ikoconverser.h"
 #include "link/ikomcommand.h"
 #include "link/imountaxis.h"
 #include "link/mountaxistimecontainer.h"
@@ -17,6 +19,7 @@
 #include "mount/altrange.h"
 #include "mount/appcore.h"
 #include "mount/iparkdataoption.h"
+#include "mount/linkwatch.h"
 #include "mount/slewtosettings.h"
 #include "mount/slewtotargetmacontainer.h"
 #include "mount/tasks/imounttask.h"
@@ -75,6 +78,8 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
       m_slewToTargetsSubscription(m_slewToTargets, &SlewToTargetMAContainer::changed),
       m_tasksSubscription(m_taskManager, &IMountTaskManager::tasksChanged),
       m_restartSubscription(m_axis, &IMountAxis::controllerRestarted),
+      m_link(m_converser ? m_converser->linkState() : nullptr),
+      m_linkSubscription(m_link, &IConverserTimeout::timedoutChangedList),
       m_workerPool(std::make_unique<ThreadPool>(1)) {
     KO_ASSERT(m_device && m_axis && m_axisTimes && m_taskManager && m_taskFactory &&
               m_positionReadTask && m_astroCalc && m_altRange && m_slewToTargets && m_pae);
@@ -94,6 +99,7 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
     // Any start or end of a task may change whether tracking really runs.
     m_tasksSubscription.append([this] { emit realTrackingChanged(); });
     m_restartSubscription.append([this] { onControllerRestarted(); });
+    m_linkSubscription.append([this](bool) { emit linkAnsweringChanged(); });
     if (m_alignment) {
         m_alignmentSubscription.bind(std::shared_ptr<eventpp::CallbackList<void()>>(
             m_alignment, &m_alignment->flippingModeChanged));
@@ -110,10 +116,21 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
 }
 
 Mount::~Mount() {
+    std::unique_ptr<ThreadPool> watch;
+    {
+        std::lock_guard lock(m_mutex);
+        watch = std::move(m_linkWatchThread);
+    }
+    // It sees a restart through the axes' list and may be in the middle of telling it.
+    if (watch) {
+        m_linkWatchToken->cancel();
+        watch.reset();
+    }
     // Running tasks are cancelled first; their callbacks find no mount any more.
     m_taskManager->shutdown();
     // Queued operations use the mount directly: they all run before anything goes.
     m_workerPool.reset();
+    m_linkSubscription.removeAll();
     m_restartSubscription.removeAll();
     m_alignmentSubscription.removeAll();
     m_ppecPlaybackSubscription.removeAll();
@@ -759,6 +776,10 @@ bool Mount::stopPending() const {
     return m_stopPending[0] || m_stopPending[1];
 }
 
+bool Mount::linkAnswering() const {
+    return !m_link || !m_link->timedout();
+}
+
 std::shared_ptr<ICanceller> Mount::startTaskLocked(std::shared_ptr<IMountTask> task,
                                                    std::function<void()> onStarted,
                                                    TaskCallback onFinished) {
@@ -1057,7 +1078,8 @@ CmdRetType_::E Mount::prepareAfterConnect() {
         if (const auto r = m_device->initializeAxis(0); r != CmdRetType_::Ok)
             return r;
     }
-    if (m_device->lastStatus(1).initFlag != 0) {
+    const bool axis2Fresh = m_device->lastStatus(1).initFlag != 0;
+    if (axis2Fresh) {
         if (const auto r = m_axis->setPosition(1, positions.second); r != CmdRetType_::Ok)
             return r;
         if (const auto r = m_device->initializeAxis(1); r != CmdRetType_::Ok)
@@ -1068,9 +1090,31 @@ CmdRetType_::E Mount::prepareAfterConnect() {
                 return r.type;
     }
 
+    // An axis set up just now has not been seen initialised yet, and only one seen so can tell a
+    // restart: without this read, a restart before anything read its status would pass unseen.
+    for (AXISID axis : {0u, 1u}) {
+        if (!(axis == 0 ? axis1Fresh : axis2Fresh))
+            continue;
+        if (const auto r = m_axis->readStatus(axis); !r.isOk())
+            return r.type;
+    }
+
     if (park.hasValue())
         m_perMountData->setParkAxisPositions({});
+    startLinkWatch();
     return CmdRetType_::Ok;
+}
+
+void Mount::startLinkWatch() {
+    if (!m_link)
+        return;
+    std::lock_guard lock(m_mutex);
+    if (m_linkWatchThread)
+        return;
+    m_linkWatchToken = std::make_shared<ControlledCancellable>();
+    m_linkWatchThread = std::make_unique<ThreadPool>(1);
+    m_linkWatchThread->enqueue(
+        [watch = std::make_shared<LinkWatch>(m_linkWatchToken, m_clock, m_axis)] { watch->run(); });
 }
 
 void Mount::onControllerRestarted() {

@@ -17,9 +17,11 @@ namespace Ko {
 
 class AltRange;
 class AppCore;
+class ControlledCancellable;
 class IAstroCalc;
 class ICanceller;
 class IClock;
+class IConverserTimeout;
 class IKoConverser;
 class IKoMCommand;
 class IMountAxis;
@@ -57,6 +59,10 @@ struct SlewToSettings;
 // Trail-point runs likewise: the run's information is published when it is handed over, and its
 // result is stored before anything can read the run as over: when another task takes the axes
 // (an abort, a GoTo), the run counts as cancelled from that moment.
+//
+// The link: a mount over a real link watches it once prepared (see LinkWatch), so that a
+// controller that restarted or a link that stopped answering is seen within seconds even while
+// nothing else talks to the mount; linkAnswering follows the link's time-out state.
 //
 // Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
 // reference dropped on a task, worker or reading thread posts the destruction there.
@@ -119,6 +125,7 @@ public:
     void setTrackingTarget(const MountTarget& target) override;
     AcknowledgedTracking acknowledgedTracking() const override;
     bool stopPending() const override;
+    bool linkAnswering() const override;
 
     void abortSlewAsync() override;
     void stopAxisAsync(AXISID axis) override;
@@ -211,6 +218,8 @@ private:
     void onTrailPointsFinished(const GotoTicket& run, CmdRet ret);
     // The controller restarted: every motion ends, tracking goes off and the user is told.
     void onControllerRestarted();
+    // Once the mount is prepared: a link is watched while nothing else talks to it.
+    void startLinkWatch();
 
     using MotionHandle = eventpp::CallbackList<void()>::Handle;
     void parkNow(bool atHome);
@@ -285,10 +294,16 @@ private:
     CallbackSubscriptions<void()> m_ppecTrainingSubscription;
     CallbackSubscriptions<void()> m_ppecPlaybackSubscription;
     CallbackSubscriptions<void()> m_restartSubscription;
+    // The link's time-out state; null for the emulated mount, which has no link.
+    const std::shared_ptr<IConverserTimeout> m_link;
+    CallbackSubscriptions<void(bool)> m_linkSubscription;
 
     std::weak_ptr<IMount> m_weakSelf;
     // One worker: the queued operations run one at a time, in order. Emptied by the destructor.
     std::unique_ptr<ThreadPool> m_workerPool;
+    // The link watch's own thread and its token; the destructor cancels it and waits for it.
+    std::shared_ptr<ControlledCancellable> m_linkWatchToken;
+    std::unique_ptr<ThreadPool> m_linkWatchThread;
 
     mutable std::recursive_mutex m_mutex;
     std::shared_ptr<ICanceller> m_positionReadHandle;

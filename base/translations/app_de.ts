@@ -1018,6 +1018,10 @@
             <numerusform>Die Wiedergabe braucht bis zu %n Minuten, um stabil zu werden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

@@ -1018,6 +1018,10 @@
             <numerusform>La reproducción tarda hasta %n minutos en estabilizarse</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

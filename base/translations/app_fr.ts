@@ -1018,6 +1018,10 @@
             <numerusform>La lecture peut demander jusqu&apos;à %n minutes pour se stabiliser</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

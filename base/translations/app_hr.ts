@@ -1019,6 +1019,10 @@
             <numerusform>Reprodukciji treba do %n minuta da se stabilizira</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

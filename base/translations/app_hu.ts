@@ -1017,6 +1017,10 @@
             <numerusform>A lejátszás legfeljebb %n perc alatt stabilizálódik</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

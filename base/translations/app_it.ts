@@ -1018,6 +1018,10 @@
             <numerusform>La riproduzione richiede fino a %n minuti per stabilizzarsi</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

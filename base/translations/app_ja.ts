@@ -1017,6 +1017,10 @@
             <numerusform>再生が安定するまで最大%n分かかります</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

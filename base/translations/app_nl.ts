@@ -1018,6 +1018,10 @@
             <numerusform>Afspelen heeft tot %n minuten nodig om stabiel te worden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

@@ -1018,6 +1018,10 @@
             <numerusform>A reprodução precisa de até %n minutos para se estabilizar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

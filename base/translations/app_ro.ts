@@ -1019,6 +1019,10 @@
             <numerusform>Redarea necesită până la %n de minute pentru a se stabiliza</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

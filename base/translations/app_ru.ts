@@ -1019,6 +1019,10 @@
             <numerusform>Стабилизация воспроизведения занимает до %n минут</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

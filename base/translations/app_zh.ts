@@ -1017,6 +1017,10 @@
             <numerusform>回放最多需要%n分钟才能稳定</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
+    </message>
 </context>
 <context>
     <name>TrailPointsPopup</name>

@@ -155,6 +155,16 @@ void MotorControllerSim::setStopReads(int reads) {
     m_stopReads = reads;
 }
 
+void MotorControllerSim::settle() {
+    std::lock_guard lock(m_mutex);
+    for (Axis& a : m_axes) {
+        if (a.stopping < 0)
+            continue;
+        a.moving = false;
+        a.stopping = -1;
+    }
+}
+
 bool MotorControllerSim::moving(AXISID axis) const {
     std::lock_guard lock(m_mutex);
     return m_axes[axisSlot(axis)].moving;

@@ -34,6 +34,8 @@ public:
     // Every GoTo under way ends at its target.
     void arrive();
     void setStopReads(int reads);
+    // Every axis that is braking after a stop comes to rest now.
+    void settle();
 
     bool moving(AXISID axis) const;
     bool initialised(AXISID axis) const;

@@ -12,7 +12,10 @@ class ITCCancellable;
 
 // Stops one axis, retrying every 200 ms until the stop is accepted or the task is cancelled, and
 // then records the axis's rate as 0. The answer listener hears of the first stop that failed
-// (until one is accepted, the axis may still be moving) and of the one accepted.
+// (until one is accepted, the axis may still be moving) and of the end of the stop: an axis
+// decelerates for a while after it took the stop (a second and more from the fastest slew), so
+// with a listener the task reads the axis's status until it reports itself still, and only then
+// tells it and ends. Without one it ends as soon as the stop is accepted.
 // Threads: a task's own thread (run blocks on the mount).
 class AxisStopTask : public IMountTask {
 public:
@@ -27,6 +30,9 @@ public:
     static constexpr int64_t kRetryMs = 200;
 
 private:
+    // Ok once the axis is seen still, or Cancel; failed reads are tried again.
+    CmdRetType_::E waitUntilStill();
+
     const std::shared_ptr<ITCCancellable> m_cancellable;
     const std::shared_ptr<IMountAxis> m_axes;
     const AXISID m_axis;

@@ -24,8 +24,8 @@ public:
     virtual CmdRetType_::E run() = 0;
     // Set before the task is started; called on the task's thread: with false at most once, when
     // the mount left the task's first command unanswered and the task goes on trying, and with
-    // true once, when the mount has accepted what the task is for (a stop, a tracking rate).
-    // Tasks without such a command ignore it.
+    // true once, when the mount has accepted what the task is for (a tracking rate; a stop, once
+    // the axis is seen still after it). Tasks without such a command ignore it.
     virtual void setAnswerListener(std::function<void(bool accepted)> listener) { (void)listener; }
 };
 

@@ -258,6 +258,8 @@ public:
         }
         return CmdResp<HomeSensorReading>::ok(reading);
     }
+    // The clock time of the last command, whatever its answer.
+    int64_t lastExchangeMs() const override { return m_lastExchangeMs.load(); }
     CmdRetType_::E resetHomeSensor(AXISID axis) override {
         const CmdRetType_::E r = next("reset", axis);
         if (r == CmdRetType_::Ok) {
@@ -283,8 +285,10 @@ private:
     }
     // Logs the call as "<op><axis number><suffix>" and pops the scripted answer of op.
     CmdRetType_::E next(const QString& op, AXISID axis, const QString& suffix = {}) {
-        if (m_clock)
+        if (m_clock) {
             m_clock->advance(m_latencyMs);
+            m_lastExchangeMs.store(m_clock->nowMs());
+        }
         const QString key = op + QString::number(axis + 1);
         m_log->add(key + suffix);
         std::lock_guard lock(m_mutex);
@@ -355,6 +359,7 @@ private:
     Nullable<bool> m_direction[2];
     std::pair<double, double> m_range{-1, 1};
     std::atomic<int64_t> m_latencyMs{0};
+    std::atomic<int64_t> m_lastExchangeMs{0};
 };
 
 // The thread's cancellation token as a clock: each sleep is logged, moves the fake clock on by its

@@ -7,6 +7,7 @@
 #include "base/location2.h"
 #include "base/tests/datarow.h"
 #include "mount/appcore.h"
+#include "mount/linkwatch.h"
 #include "mount/mountaxisutil.h"
 #include "mount/tests/fakemountaxis.h"
 
@@ -184,6 +185,103 @@ private slots:
         QCOMPARE(after.hasValue(), !std::isnan(lastRateAfter));
         if (after.hasValue())
             QCOMPARE(after.value(), lastRateAfter);
+    }
+    // A stop that someone waits for (the mount listens to every stop it starts) is over only
+    // once the axis is seen still after taking it: the axis may brake for a while yet. What the
+    // task sends and sleeps, its result, and what the listener heard, in order.
+    void stopWaitsUntilTheAxisIsStill_data() {
+        QTest::addColumn<bool>("listened");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("cancelAtSleep");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<QString>("heard");
+        dataRow("taken, then read until still", true, "moving1=2", 0, 0,
+                "stop1 st1 sleep100 st1 sleep100 st1", "true");
+        dataRow("nobody listens: over once taken", false, "moving1=2", 0, 0, "stop1", "");
+        dataRow("already still when taken", true, "", 0, 0, "stop1 st1", "true");
+        dataRow("an unanswered status read is tried again", true, "st1=T moving1=1", 0, 0,
+                "stop1 st1 sleep200 st1 sleep100 st1", "true");
+        dataRow("refused first: heard unanswered, later still", true, "stop1=T moving1=1", 0, 0,
+                "stop1 sleep200 stop1 st1 sleep100 st1", "false true");
+        dataRow("cancelled while braking: never heard still", true, "moving1=5", 2, 3,
+                "stop1 st1 sleep100 st1 sleep100", "");
+    }
+    void stopWaitsUntilTheAxisIsStill() {
+        QFETCH(bool, listened);
+        QFETCH(QString, script);
+        QFETCH(int, cancelAtSleep);
+        QFETCH(int, result);
+        QFETCH(QString, calls);
+        QFETCH(QString, heard);
+        auto log = std::make_shared<CallLog>();
+        auto clock = std::make_shared<FakeClock>();
+        auto axis = std::make_shared<FakeMountAxis>(log, clock);
+        auto token = std::make_shared<FakeTCCancellable>(log, clock, cancelAtSleep);
+        axis->scriptAll(script);
+        AxisStopTask task(token, axis, 0);
+        QStringList answers;
+        if (listened)
+            task.setAnswerListener(
+                [&](bool accepted) { answers << QVariant(accepted).toString(); });
+
+        QCOMPARE(int(task.run()), result);
+        QCOMPARE(log->text(), calls);
+        QCOMPARE(answers.join(' '), heard);
+    }
+
+    // The link watch against scripted axes on a fake clock that its sleeps move on: once the axes
+    // have exchanged nothing for a second it reads a status, the axes in turn; any other exchange
+    // puts it off. Before it starts, the axes' last exchange was agoMs earlier (-1: none yet);
+    // otherTrafficAtSleep makes another exchange ("pos2") at the end of that sleep (1-based).
+    void linkWatchReadsOnlyOnAQuietLink_data() {
+        QTest::addColumn<int>("agoMs");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("otherTrafficAtSleep");
+        QTest::addColumn<int>("cancelAtSleep");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("calls");
+        dataRow("quiet from the start: at once, then each second", -1, "", 0, 3, 3,
+                "st1 sleep1000 st2 sleep1000 st1 sleep1000");
+        dataRow("busy 400 ms ago: the rest of the second first", 400, "", 0, 3, 3,
+                "pos1 sleep600 st1 sleep1000 st2 sleep1000");
+        dataRow("busy just now: a whole second", 0, "", 0, 2, 3, "pos1 sleep1000 st1 sleep1000");
+        dataRow("other traffic while it waits puts it off", -1, "", 1, 3, 3,
+                "st1 sleep1000 pos2 sleep1000 st2 sleep1000");
+        dataRow("traffic every second: it never reads", 0, "", -1, 3, 3,
+                "pos1 sleep1000 pos2 sleep1000 pos2 sleep1000");
+        dataRow("an unanswered read: the other axis a second later", -1, "st1=T", 0, 2, 3,
+                "st1 sleep1000 st2 sleep1000");
+        dataRow("Cancel from a read ends it", -1, "st1=C", 0, 0, 3, "st1");
+    }
+    void linkWatchReadsOnlyOnAQuietLink() {
+        QFETCH(int, agoMs);
+        QFETCH(QString, script);
+        QFETCH(int, otherTrafficAtSleep);
+        QFETCH(int, cancelAtSleep);
+        QFETCH(int, result);
+        QFETCH(QString, calls);
+        auto log = std::make_shared<CallLog>();
+        auto clock = std::make_shared<FakeClock>(1710892800000);
+        auto axis = std::make_shared<FakeMountAxis>(log, clock);
+        auto token = std::make_shared<FakeTCCancellable>(log, clock, cancelAtSleep);
+        if (agoMs >= 0) {
+            axis->readPosition(0);
+            clock->advance(agoMs);
+        }
+        int sleeps = 0;
+        // -1: at the end of every sleep.
+        token->cancelWhen([&](int64_t) {
+            ++sleeps;
+            if (otherTrafficAtSleep == -1 || sleeps == otherTrafficAtSleep)
+                axis->readPosition(1);
+            return false;
+        });
+        axis->scriptAll(script);
+
+        LinkWatch watch(token, clock, axis);
+        QCOMPARE(int(watch.run()), result);
+        QCOMPARE(log->text(), calls);
     }
 };
 

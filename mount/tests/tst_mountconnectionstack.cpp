@@ -59,6 +59,26 @@ public:
     int starts = 0;
 };
 
+// A restart or a dead link, while nothing but the link watch talks to the mount, is seen within
+// this: a quiet second, then one status read with its resend (600 ms on these links), with room
+// for a loaded machine.
+constexpr int kSeenWithinMs = 6000;
+
+// Status reads of the axis the controller received after the last stop of that axis; -1 when no
+// stop arrived.
+int statusReadsAfterStop(const FakeMotorController& fake, AXISID axis) {
+    const std::string n = axisSlot(axis) == 0 ? "1" : "2";
+    int reads = -1;
+    for (const auto& r : fake.requests()) {
+        const std::string t = text(r.bytes);
+        if (t == ":K" + n + "\r")
+            reads = 0;
+        else if (t == ":f" + n + "\r" && reads >= 0)
+            ++reads;
+    }
+    return reads;
+}
+
 // How many times the controller received the request (without its carriage return).
 size_t timesSent(const FakeMotorController& fake, const std::string& request) {
     size_t n = 0;
@@ -703,6 +723,175 @@ private slots:
 
         fake.setSilent(false);
         QTRY_COMPARE_WITH_TIMEOUT(int(ui.trackingStatus()), after, 10000);
+    }
+    // While the mount only tracks, or stands idle, nothing else talks to it: the link watch still
+    // sees a controller that restarted (the session ends, as for a restart under a GoTo) and a
+    // link that stopped answering (the header's time-out state and linkAnswering say so; what the
+    // mount took last still shows). A silent spell that ends without a restart leaves the mount
+    // as it was, tracking as it took it.
+    void linkWatchSeesWhatHappensWhileTheMountOnlyTracks_data() {
+        QTest::addColumn<bool>("tracking");
+        QTest::addColumn<bool>("silentSpell");
+        QTest::addColumn<bool>("restart");
+        dataRow("power cycle while only tracking", true, false, true);
+        dataRow("power cycle while idle", false, false, true);
+        dataRow("silent spell while only tracking", true, true, false);
+        dataRow("silent spell while idle", false, true, false);
+        dataRow("power cycle during a silent spell", true, true, true);
+    }
+    void linkWatchSeesWhatHappensWhileTheMountOnlyTracks() {
+        QFETCH(bool, tracking);
+        QFETCH(bool, silentSpell);
+        QFETCH(bool, restart);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        StackRig& rig = *s.rig;
+        rig.session->setTimeoutIsDisconnect(false);
+        QVERIFY(rig.connectMount());
+        const auto mount = rig.holder->sharedMount();
+        TrackingUI ui(rig.holder);
+        // Counted on this thread, as QML hears them.
+        int restarts = 0;
+        int answeringChanges = 0;
+        QObject::connect(mount.get(), &IMount::controllerRestarted, &rig.receiver,
+                         [&] { ++restarts; });
+        QObject::connect(mount.get(), &IMount::linkAnsweringChanged, &rig.receiver,
+                         [&] { ++answeringChanges; });
+        if (tracking) {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+            QVERIFY(s.sim.moving(0));
+        }
+        const int shown = int(tracking ? TrackingStatus_::Sidereal : TrackingStatus_::Idle);
+        QTRY_COMPARE(int(ui.trackingStatus()), shown);
+        // No page reads the position.
+        QVERIFY(!mount->positionUpdating());
+        QVERIFY(mount->linkAnswering());
+        QVERIFY(!rig.forwarder->timedout());
+
+        if (silentSpell) {
+            s.fake.setSilent(true);
+            QTRY_VERIFY_WITH_TIMEOUT(!mount->linkAnswering(), kSeenWithinMs);
+            QVERIFY(rig.forwarder->timedout());
+            QTRY_VERIFY(answeringChanges >= 1);
+            QCOMPARE(int(ui.trackingStatus()), shown);
+            QVERIFY(rig.holder->connected());
+        }
+        if (restart)
+            s.sim.powerCycle();
+        s.fake.setSilent(false);
+
+        if (restart) {
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), kSeenWithinMs);
+            QTRY_COMPARE(restarts, 1);
+            QTRY_VERIFY_WITH_TIMEOUT(!s.toasts.isEmpty(), 10000);
+            QVERIFY2(s.toasts.first().contains("restarted"), qPrintable(s.toasts.first()));
+            QVERIFY(!mount->trackingEnabled());
+            QCOMPARE(int(ui.trackingStatus()), int(TrackingStatus_::Idle));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering(), kSeenWithinMs);
+        QVERIFY(!rig.forwarder->timedout());
+        QTRY_VERIFY(answeringChanges >= 2);
+        QVERIFY(rig.holder->connected());
+        QCOMPARE(restarts, 0);
+        QVERIFY(s.toasts.isEmpty());
+        QCOMPARE(mount->trackingEnabled(), tracking);
+        QCOMPARE(mount->acknowledgedTracking().on, tracking);
+        QCOMPARE(mount->realTracking(), tracking);
+        QCOMPARE(int(ui.trackingStatus()), shown);
+        QCOMPARE(s.sim.moving(0), tracking);
+    }
+
+    // What the watch costs where nothing else talks to the mount: one status inquiry a second,
+    // the axes in turn. The figure is written to the test's output.
+    void linkWatchCostsOneStatusReadASecond_data() {
+        QTest::addColumn<bool>("tracking");
+        dataRow("idle", false);
+        dataRow("only tracking", true);
+    }
+    void linkWatchCostsOneStatusReadASecond() {
+        QFETCH(bool, tracking);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        QVERIFY(s.rig->connectMount());
+        const auto mount = s.rig->holder->sharedMount();
+        if (tracking) {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+        }
+
+        constexpr size_t kCounted = 5;
+        s.fake.clearRequests();
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(s.fake.waitForRequests(kCounted, 20000));
+        const double seconds = double(timer.elapsed()) / 1000;
+        const auto requests = s.fake.requests();
+        QVERIFY(requests.size() >= kCounted);
+        for (size_t i = 0; i < kCounted; ++i) {
+            const std::string r = text(requests[i].bytes);
+            QVERIFY2(r == ":f1\r" || r == ":f2\r", r.c_str());
+            if (i > 0)
+                QVERIFY(r != text(requests[i - 1].bytes));
+        }
+        // The first of them may come at once: kCounted - 1 whole intervals.
+        const double perSecond = double(kCounted - 1) / seconds;
+        qInfo("link watch, %s: %.2f exchanges per second", tracking ? "only tracking" : "idle",
+              perSecond);
+        QVERIFY2(perSecond <= 1.5, qPrintable(QString::number(perSecond)));
+    }
+
+    // An axis brakes for a while after it took a stop: until it is seen still, the stop is
+    // pending, so the servers read the mount as slewing and the GoTo dialog stays on "Stopping".
+    void stopStaysPendingUntilTheAxisIsSeenStill_data() {
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<int>("axis");
+        dataRow("abort of a slew", QString("slew1"), QString("abort"), 0);
+        dataRow("pad released", QString("slew2"), QString("release2"), 1);
+        dataRow("GoTo cancelled", QString("goto"), QString("abort"), 0);
+    }
+    void stopStaysPendingUntilTheAxisIsSeenStill() {
+        QFETCH(QString, motion);
+        QFETCH(QString, stop);
+        QFETCH(int, axis);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        QVERIFY(s.rig->connectMount());
+        const auto mount = s.rig->holder->sharedMount();
+        // A stop takes effect only once the test lets the axes settle.
+        s.sim.setStopReads(1 << 30);
+
+        if (motion == "slew1") {
+            mount->slewAxisAsync(0, 0.01);
+        } else if (motion == "slew2") {
+            mount->slewAxisAsync(1, 0.01);
+        } else {
+            const auto home = mount->axisPositions();
+            QVERIFY(mount->slewToAsync(MountTarget{
+                "Target", {home.first + 0.3, home.second + 0.2, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(1), 10000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(AXISID(axis)), 10000);
+        QVERIFY(!mount->stopPending());
+
+        s.fake.clearRequests();
+        if (stop == "abort")
+            mount->abortSlewAsync();
+        else
+            mount->slewAxisAsync(1, 0.0);
+        QVERIFY(mount->stopPending());
+        // The mount took the stop and has read the braking axis since, more than once.
+        QTRY_VERIFY_WITH_TIMEOUT(statusReadsAfterStop(s.fake, AXISID(axis)) >= 2, 10000);
+        QVERIFY(s.sim.moving(AXISID(axis)));
+        QVERIFY(mount->stopPending());
+        QVERIFY(!mount->slewToTarget().hasValue());
+
+        s.sim.settle();
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QVERIFY(!s.sim.moving(0));
+        QVERIFY(!s.sim.moving(1));
     }
 };
 

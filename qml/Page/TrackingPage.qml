@@ -14,6 +14,8 @@ Page {
         readonly property var mountConnection: inj_mountConnection
         readonly property var mount: mountConnection.mount
         readonly property bool connected: mountConnection.connected
+        // What the ticks show is what the mount took last; meanwhile it may have changed.
+        readonly property bool noAnswer: connected && !!mount && !mount.linkAnswering
         readonly property var trackingUI: inj_trackingUI
         readonly property var catalogSettings: inj_catalogSettings
     }
@@ -56,6 +58,15 @@ Page {
             id: column
             width: parent.width
             spacing: 0
+
+            Label {
+                objectName: "noAnswer"
+                Layout.fillWidth: true
+                Layout.margins: 10
+                visible: _m.noAnswer
+                wrapMode: Text.WordWrap
+                text: qsTr("The mount does not answer.")
+            }
 
             ColumnLayout {
                 objectName: "rates"

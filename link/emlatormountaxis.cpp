@@ -130,6 +130,10 @@ void EmlatorMountAxis::awaitReads() {
 
 CmdResp<double> EmlatorMountAxis::readPosition(AXISID axis) {
     awaitReads();
+    return CmdResp<double>::ok(stepPosition(axis));
+}
+
+double EmlatorMountAxis::stepPosition(AXISID axis) {
     AxisAngleTime reading;
     {
         std::lock_guard lock(m_mutex);
@@ -137,7 +141,7 @@ CmdResp<double> EmlatorMountAxis::readPosition(AXISID axis) {
     }
     // Outside the lock: the container's listeners may read the axes again.
     m_container->set(axis, reading);
-    return CmdResp<double>::ok(reading.angle);
+    return reading.angle;
 }
 
 CmdResp<std::pair<double, double>> EmlatorMountAxis::readPositions() {
@@ -175,7 +179,7 @@ std::pair<double, double> EmlatorMountAxis::positionRange(AXISID) const {
 }
 
 CmdResp<MotorStatus> EmlatorMountAxis::readStatus(AXISID axis) {
-    readPosition(axis);
+    stepPosition(axis);
     return CmdResp<MotorStatus>::ok(lastStatus(axis));
 }
 

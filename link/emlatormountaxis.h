@@ -52,8 +52,9 @@ public:
     // answer of a command whose wait for the reply was called off, ends a GoTo there, without
     // arriving. Ok lets motions through again.
     void setMotionFault(CmdRetType_::E answer);
-    // While held, every position read (readStatus reads one too) waits on its caller's thread, as
-    // on a slow link, until releaseReads(); heldReads() counts the reads that wait.
+    // While held, every position read waits on its caller's thread, as on a slow link, until
+    // releaseReads(); heldReads() counts the reads that wait. Status reads pass: a test holds the
+    // reading of the axes it is about, not the stops that poll an axis until it is still.
     void holdReads();
     void releaseReads();
     int heldReads() const;
@@ -93,6 +94,8 @@ private:
     CmdRetType_::E motionFault() const;
     // Returns once reads are no longer held.
     void awaitReads();
+    // Moves the axis on to the clock's time and records the position reached.
+    double stepPosition(AXISID axis);
 
     // All of these run with m_mutex held.
     Current currentLocked(const AxisState& a, int64_t now) const;

@@ -27,6 +27,10 @@ TestCase {
         property bool supportsPpec: true
         property bool lastPpecPlayback: false
         property double pePeriodSec: 479
+        property bool linkAnswering: true
+        // Read by the window's header and dialogs while this mount is the current one.
+        property bool stopPending: false
+        property bool trailPointsTracking: false
         property int writes: 0
         function setPpecPlaybackAsync(on) {
             ++writes
@@ -127,5 +131,34 @@ TestCase {
         silentMount.lastPpecPlayback = false
         silentMount.pePeriodSec = 479
         compare(text, data.want)
+    }
+
+    // While the mount does not answer, the page says so above the rows, whose tick shows what the
+    // mount took last; it says so only of a connected mount, and takes it back when it answers.
+    function test_noAnswerShown_data() {
+        return [
+            { tag: "answering", connected: true, answering: true, shown: false },
+            { tag: "not answering", connected: true, answering: false, shown: true },
+            { tag: "not connected", connected: false, answering: false, shown: false }
+        ]
+    }
+
+    function test_noAnswerShown(data) {
+        connectionWithSilentMount.connected = data.connected
+        silentMount.linkAnswering = data.answering
+        testHelper.publish("inj_mountConnection", connectionWithSilentMount)
+        // Over the window's own content, where what is visible shows.
+        const own = createTemporaryObject(Qt.createComponent("qrc:/Page/TrackingPage.qml"),
+                                          rig.window.contentItem, { width: 400, height: 600 })
+        const line = findChild(own, "noAnswer")
+        const shown = line.visible
+        const text = line.text
+        silentMount.linkAnswering = true
+        const shownOnceAnswered = line.visible
+        testHelper.restore("inj_mountConnection")
+        connectionWithSilentMount.connected = true
+        compare(shown, data.shown)
+        compare(text, "The mount does not answer.")
+        verify(!shownOnceAnswered)
     }
 }

@@ -3,7 +3,8 @@ import Ko.Quorvel
 import "rig/AlignRig.js" as AlignRig
 import "rig/GoToRig.js" as GoToRig
 
-// The GoTo dialog (also with a link that does not answer), the tracking page in each mode, the trail-point dialog running and ended,
+// The GoTo dialog (also with a link that does not answer), the tracking page in each mode and with
+// a mount that does not answer, the trail-point dialog running and ended,
 // and the Sun warning with its quiz; every picture in day and night colours.
 QtObject {
     // The dialogs, found once the window exists.
@@ -12,6 +13,24 @@ QtObject {
     property bool settled: false
     property QtObject timedOutLink: QtObject {
         property bool timedout: true
+    }
+    // A connected mount that no longer answers, with what the header and the pages read of it.
+    property QtObject silentMount: QtObject {
+        property bool linkAnswering: false
+        property bool stopPending: false
+        property bool realTracking: true
+        property bool trailPointsTracking: false
+        property var trailPointsTaskInfo: null
+        property int mountMode: 0
+        property int flippingMode: 0
+        property bool supportsPpec: false
+        property bool lastPpecPlayback: false
+        property double pePeriodSec: 0
+    }
+    property QtObject silentConnection: QtObject {
+        property bool connected: true
+        property var mount: silentMount
+        signal mountChanged_q
     }
     property Timer settle: Timer {
         interval: 700
@@ -77,7 +96,18 @@ QtObject {
                   w.inj_stackView.push(w.inj_trackingPage)
               } }
         ].concat(trackingMode(TrackingStatus.Idle), trackingMode(TrackingStatus.Sidereal),
-                 trackingMode(TrackingStatus.Lunar), trackingMode(TrackingStatus.Solar), [
+                 trackingMode(TrackingStatus.Lunar), trackingMode(TrackingStatus.Solar),
+                 // The header's busy indicator fades in: pictured once it has turned a while.
+                 both("tracking_noanswer", () => {
+                          probe.publish("inj_converserTimeoutForwarder", timedOutLink)
+                          probe.publish("inj_mountConnection", silentConnection)
+                          settled = false
+                          settle.restart()
+                      }, () => settled), [
+            { run: () => {
+                  probe.restore("inj_mountConnection")
+                  probe.restore("inj_converserTimeoutForwarder")
+              } },
             { run: () => {
                   inj_trackingUI.setTrackingStatus(TrackingStatus.Sidereal)
                   w.inj_mainUIUtil.goHome()

@@ -696,14 +696,16 @@ private slots:
         QFETCH(QStringList, seen);
         QFETCH(QList<int>, results);
 
+        // The probes outlive the rig: a stop's task may still tell of the end after the last
+        // check, and the rig's end waits for it.
+        GotoStateProbe state;
+        // Each GoTo has its own subscriber, appended before it starts.
+        std::vector<std::unique_ptr<FinishProbe>> finishes;
         ManualRig rig(MountMode_::EQ);
         IMount& mount = *rig.mount;
         const std::shared_ptr<IMount> shared = rig.mount;
         GotoClaim claim;
-        GotoStateProbe state;
         state.subscribe(mount);
-        // Each GoTo has its own subscriber, appended before it starts.
-        std::vector<std::unique_ptr<FinishProbe>> finishes;
         const std::map<QString, AnglePair> goals{
             {"A", {0.8, 0.3}}, {"B", {-1.9, 1.3}}, {"C", {0.4, -0.6}}};
         for (const QString& op : ops) {
@@ -765,7 +767,9 @@ private slots:
             return got;
         };
         QTRY_COMPARE_WITH_TIMEOUT(heard(), results, kGotoTimeoutMs);
-        QCOMPARE(state.get(), seen);
+        // The end of a GoTo dropped before it started may be announced from a task's thread
+        // after the last step, with the next announcement of the mount's.
+        QTRY_COMPARE_WITH_TIMEOUT(state.get(), seen, kGotoTimeoutMs);
         QVERIFY(!mount.slewToTarget().hasValue());
         QTRY_COMPARE(rig.manager->taskType(MountResource::PositionReading), 0u);
     }

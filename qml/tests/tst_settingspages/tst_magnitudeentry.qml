@@ -77,9 +77,8 @@ WindowTestCase {
         compare(child(open("MagnitudeLimitPage"), data.row).field.text, shown)
     }
 
-    // Both rows whole in the window, their fields one above the other, with room for a magnitude
-    // between the buttons: the German labels of their natural width pushed the plus button past
-    // the smallest window's edge, and left the fields unaligned in wider windows.
+    // The two rows' fields one above the other, with room for a magnitude between the buttons:
+    // the German labels of their natural width squeezed the fields and left them unaligned.
     function test_rowsFit_data() {
         return [
             { tag: "en 320x480", language: "en", width: 320, height: 480 },
@@ -102,18 +101,11 @@ WindowTestCase {
             const page = open("MagnitudeLimitPage")
             const fields = ["faintestStar", "faintestOther"].map(name => child(page, name).field)
             tryVerify(() => fields.every(f => f.width > 0))
-            for (const field of fields) {
-                for (const name of ["decrementButton", "incrementButton"]) {
-                    const button = child(field, name)
-                    const at = button.mapToItem(content, 0, 0)
-                    verify(at.x >= 0 && at.x + button.width <= content.width + 0.5,
-                           name + " at " + at.x + ".." + (at.x + button.width) + " of "
-                           + content.width)
-                }
-                // Room between the buttons for "-99.0".
+            // Room between the buttons for "-99.0"; that the buttons lie inside the window, the
+            // layout walk checks in every language and size.
+            for (const field of fields)
                 verify(field.width - field.leftPadding - field.rightPadding >= 40,
                        "room " + (field.width - field.leftPadding - field.rightPadding))
-            }
             const lefts = fields.map(f => f.mapToItem(content, 0, 0).x)
             fuzzyCompare(lefts[0], lefts[1], 0.5, "the fields' left edges")
             fuzzyCompare(fields[0].width, fields[1].width, 0.5, "the fields' widths")

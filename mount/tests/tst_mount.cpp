@@ -40,6 +40,7 @@
 #include "mount/tests/fakefastclock.h"
 #include "mount/tests/mountcontrolrig.h"
 
+#include <QPointer>
 #include <QTest>
 #include <QThread>
 
@@ -181,6 +182,19 @@ CLocation site() {
 // What every mount shares: a site at 40 degrees north, 75 west, the fast clock, the coordinate
 // chain, settings in a scratch folder, per-mount data announcing the emulated mount of the mode,
 // and so the default model of that mode with an empty correction table.
+// Lets go of a mount and waits until it is destroyed. A task thread that held the last reference
+// for a moment hands the destruction to this thread's event loop, and until then the mount's
+// tasks run on, into callbacks of a test row that has ended.
+template <class M>
+void letGo(std::shared_ptr<M>& mount) {
+    if (!mount)
+        return;
+    QPointer<QObject> alive(mount.get());
+    mount.reset();
+    if (!QTest::qWaitFor([&] { return alive.isNull(); }, 30000))
+        qWarning("the mount outlived its rig");
+}
+
 struct Shared : MountControlRig {
     explicit Shared(MountMode_::E mode)
         : MountControlRig({site().latitudeRad, site().longitudeRad, kEpochMs, {}, mode}) {}
@@ -203,6 +217,12 @@ struct FactoryRig : Shared {
     std::shared_ptr<IMount> mount;
     std::shared_ptr<IMountFactory::ISession> session;
     std::shared_ptr<IMountAxis> axis;
+
+    ~FactoryRig() {
+        axis.reset();
+        session.reset();
+        letGo(mount);
+    }
 };
 
 // The real task manager, with a look at the mount on the thread that starts a task, right after
@@ -284,7 +304,10 @@ struct ManualRig : Shared {
     std::shared_ptr<RecordingTaskFactory> tasks;
     std::shared_ptr<Mount> mount;
 
-    ~ManualRig() { tasks->releaseSlews(); }
+    ~ManualRig() {
+        tasks->releaseSlews();
+        letGo(mount);
+    }
 };
 
 // What the GoTo state reads each time the mount says it changed, read on the thread that says
@@ -383,15 +406,16 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, tracking);
 
+        // The probes outlive the rig, whose tasks may still tell of a change after the checks.
+        FinishProbe finish;
+        std::atomic<int> states{0};
+        std::atomic<int> positions{0};
         FactoryRig rig{MountMode_::E(mode)};
         if (target.type == CoordType::RDJNow || target.type == CoordType::RDJ2000)
             target.a += rig.astro->localSiderealRad();
         const MountTarget goal{"goal", target, uint32_t(kind)};
-        FinishProbe finish;
         finish.subscribe(*rig.mount);
-        std::atomic<int> states{0};
         rig.mount->slewToStateChanged.append([&] { ++states; });
-        std::atomic<int> positions{0};
         QObject::connect(
             rig.mount.get(), &IMount::positionChanged, this, [&] { ++positions; },
             Qt::DirectConnection);
@@ -406,7 +430,8 @@ private slots:
         // Start, end, and the readings in between.
         QVERIFY(states >= 3);
         QVERIFY(positions > 0);
-        QCOMPARE(rig.mount->trackingEnabled(), tracking);
+        // The finish is told first; the tracking it leads to follows on the task's thread.
+        QTRY_COMPARE(rig.mount->trackingEnabled(), tracking);
         if (tracking) {
             QCOMPARE(rig.mount->trackingRate(), Nullable<TrackingRate>(TrackingRate(kind)));
             QVERIFY(!rig.mount->trackingTarget().hasValue());
@@ -578,7 +603,8 @@ private slots:
         const auto axis2StandsStill = [&rig] {
             const double at = rig.axis->readPosition(1).value();
             const int64_t atMs = rig.axis->lastPosition(1).timeMs;
-            QTest::qWaitFor([&] { return rig.clock->nowMs() - atMs >= 1000; });
+            if (!QTest::qWaitFor([&] { return rig.clock->nowMs() - atMs >= 1000; }))
+                return false;
             return rig.axis->readPosition(1).value() == at;
         };
         QTRY_VERIFY(axis2StandsStill());

@@ -855,9 +855,10 @@ public:
     }
 
     // Where the lowest control of a scrolling view lies, as the view is scrolled now (the caller
-    // scrolls it to its end): {control, area, problem}, problem empty when the control lies whole
-    // within the view and the window and clear of every header and footer above the view (the
-    // window's footer is the slew pad). A view without a control gives an empty map.
+    // scrolls it to its end), or at the view's top where the end has scrolled it past:
+    // {control, area, problem}, problem empty when the control lies whole within the view and the
+    // window and clear of every header and footer above the view (the window's footer is the slew
+    // pad). A view without a control gives an empty map.
     Q_INVOKABLE QVariantMap endOfView(QObject* object) const {
         const auto* view = qobject_cast<const QQuickItem*>(object);
         const auto* content = view ? view->property("contentItem").value<QQuickItem*>() : nullptr;
@@ -868,8 +869,12 @@ public:
         lowestControl(content, content, lowest, bottom);
         if (!lowest)
             return {};
-        const QRectF area = lowest->mapRectToScene(QRectF(0, 0, lowest->width(), lowest->height()));
+        QRectF area = lowest->mapRectToScene(QRectF(0, 0, lowest->width(), lowest->height()));
         const QRectF viewport = view->mapRectToScene(QRectF(0, 0, view->width(), view->height()));
+        // Rows without a control may follow the lowest control and scroll it past the view's top
+        // at the end: it is judged where the view showed it on the way, at the view's top.
+        if (area.top() < viewport.top())
+            area.moveTop(viewport.top());
         const QRectF window(0, 0, m_window->width(), m_window->height());
         // Within a pixel: a row's divider may touch the view's edge.
         auto holds = [](const QRectF& outer, const QRectF& inner) {

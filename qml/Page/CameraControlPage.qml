@@ -70,91 +70,116 @@ Page {
         onRequestSaveProfile: _m.camera.save(profile)
     }
 
-    ColumnLayout {
+    // What the page needs at least: in timer mode a whole row of the list, in bulb mode the
+    // count and the smallest button. Less than that, where a small window has the slew pad out,
+    // and the page scrolls.
+    readonly property real smallestHeight: modeBar.height + (modeBar.currentIndex === 0
+        ? startButton.implicitHeight + 20 + pane.headerHeight + pane.rowHeight
+        : countText.implicitHeight + bulbButton.Layout.minimumHeight + 20)
+
+    Flickable {
+        id: scroller
+        objectName: "pageScroller"
         anchors.fill: parent
-        spacing: 0
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        contentWidth: width
+        contentHeight: Math.max(height, root.smallestHeight)
 
-        TabBar {
-            id: modeBar
-            objectName: "modeBar"
-            Layout.fillWidth: true
-            Layout.minimumHeight: 50
-            onCurrentIndexChanged: root.setMode(currentIndex)
-            UI_TabButton {
-                text: qsTr("Timer")
-                height: parent.height
-            }
-            UI_TabButton {
-                text: qsTr("Bulb")
-                height: parent.height
-            }
-        }
+        ColumnLayout {
+            width: scroller.width
+            height: scroller.contentHeight
+            spacing: 0
 
-        StackLayout {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            currentIndex: modeBar.currentIndex
-
-            ColumnLayout {
-                spacing: 0
-                Button {
-                    objectName: "startButton"
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    text: root.isRunning ? qsTr("Stop") : qsTr("Start")
-                    enabled: root.connected && root.groups.length > 0
-                    onClicked: root.isRunning ? _m.camera.stopTask() : _m.camera.startTask()
+            TabBar {
+                id: modeBar
+                objectName: "modeBar"
+                Layout.fillWidth: true
+                Layout.minimumHeight: 50
+                onCurrentIndexChanged: root.setMode(currentIndex)
+                UI_TabButton {
+                    text: qsTr("Timer")
+                    height: parent.height
                 }
-                CameraControlPane {
-                    id: pane
-                    objectName: "pane"
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
-                    toolbarText: qsTr("Exposure Groups")
-                    listModel: root.groups
-                    isRunning: root.isRunning
-                    onRequestLoadProfile: index => root.editGroup(index)
-                    onRequestSaveProfile: _m.camera.add()
-                    onRequestUpdateList: array => _m.camera.list = array
+                UI_TabButton {
+                    text: qsTr("Bulb")
+                    height: parent.height
                 }
             }
 
-            ColumnLayout {
-                spacing: 0
-                Item {
-                    Layout.fillHeight: true
-                }
-                Label {
-                    objectName: "countText"
-                    Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignHCenter
-                    font.pixelSize: 60
-                    color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
-                    text: _m.camera.count
-                }
-                Item {
-                    Layout.fillHeight: true
-                }
-                ImageButton {
-                    id: bulbButton
-                    objectName: "bulbButton"
-                    Layout.fillWidth: true
-                    Layout.margins: 10
-                    implicitHeight: 120
-                    enabled: root.connected
-                    opacity: enabled ? 1 : 0.5
-                    fontPixelSize: 20
-                    text: qsTr("Bulb Shutter")
-                    onPressed: root.openShutter()
-                    onReleased: root.closeShutter()
-                    // Losing the button (it is disabled or hidden while held) ends the hold.
-                    onEnabledChanged: {
-                        if (!enabled)
-                            root.closeShutter()
+            StackLayout {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                currentIndex: modeBar.currentIndex
+
+                ColumnLayout {
+                    spacing: 0
+                    Button {
+                        id: startButton
+                        objectName: "startButton"
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        text: root.isRunning ? qsTr("Stop") : qsTr("Start")
+                        enabled: root.connected && root.groups.length > 0
+                        onClicked: root.isRunning ? _m.camera.stopTask() : _m.camera.startTask()
                     }
-                    onVisibleChanged: {
-                        if (!visible)
-                            root.closeShutter()
+                    CameraControlPane {
+                        id: pane
+                        objectName: "pane"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                        toolbarText: qsTr("Exposure Groups")
+                        listModel: root.groups
+                        isRunning: root.isRunning
+                        onRequestLoadProfile: index => root.editGroup(index)
+                        onRequestSaveProfile: _m.camera.add()
+                        onRequestUpdateList: array => _m.camera.list = array
+                    }
+                }
+
+                ColumnLayout {
+                    spacing: 0
+                    Item {
+                        Layout.fillHeight: true
+                    }
+                    Label {
+                        id: countText
+                        objectName: "countText"
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        font.pixelSize: 60
+                        color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
+                        text: _m.camera.count
+                    }
+                    Item {
+                        Layout.fillHeight: true
+                    }
+                    ImageButton {
+                        id: bulbButton
+                        objectName: "bulbButton"
+                        Layout.fillWidth: true
+                        Layout.margins: 10
+                        // Smaller where the window leaves the page little height (a small window
+                        // with the slew pad out): the stack of both modes is as tall as this one.
+                        Layout.fillHeight: true
+                        Layout.minimumHeight: 48
+                        Layout.maximumHeight: 120
+                        implicitHeight: 120
+                        enabled: root.connected
+                        opacity: enabled ? 1 : 0.5
+                        fontPixelSize: 20
+                        text: qsTr("Bulb Shutter")
+                        onPressed: root.openShutter()
+                        onReleased: root.closeShutter()
+                        // Losing the button (it is disabled or hidden while held) ends the hold.
+                        onEnabledChanged: {
+                            if (!enabled)
+                                root.closeShutter()
+                        }
+                        onVisibleChanged: {
+                            if (!visible)
+                                root.closeShutter()
+                        }
                     }
                 }
             }

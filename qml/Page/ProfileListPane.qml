@@ -27,6 +27,10 @@ ColumnLayout {
     property bool editMode: false
     readonly property alias currentIndex: list.currentIndex
     readonly property int rowCount: list.count
+    // The title bar and the line under it: what the pane needs above its rows.
+    readonly property real headerHeight: bar.height + divider.height
+    // One row of the list.
+    readonly property real rowHeight: 48
 
     signal requestLoadProfile(int index)
     signal requestSaveProfile
@@ -78,6 +82,7 @@ ColumnLayout {
     spacing: 0
 
     Rectangle {
+        id: bar
         Layout.fillWidth: true
         implicitHeight: Math.max(48, toolbar.implicitHeight)
         color: "transparent"
@@ -185,6 +190,7 @@ ColumnLayout {
     }
 
     UI_RowDivider {
+        id: divider
         Layout.fillWidth: true
     }
 
@@ -209,7 +215,7 @@ ColumnLayout {
             required property var modelData
             required property int index
             width: ListView.view.width
-            height: 48
+            height: root.rowHeight
 
             MouseArea {
                 anchors.fill: parent

@@ -3,7 +3,8 @@ import "rig/Find.js" as Find
 
 // The menus and the pages whose layout gives way in a small window, at the probe's
 // --window-size in its --language, connected (the alignment entries enabled), in day and night
-// colours: each page as it opens, and a page that scrolls once more scrolled to its end.
+// colours, under the Sun warning: each page as it opens, and a page that scrolls once more
+// scrolled to its end.
 QtObject {
     // A page file, or a menu and the entry that opens the page.
     readonly property var pages: ["MainMenu", "AlignmentMenu", "StarMenu", "DeepSkyMenu",
@@ -23,9 +24,12 @@ QtObject {
     function steps() {
         const w = probe.window
         const stack = w.inj_stackView
+        // Connected by day or by night, the pages stand under the Sun warning: the least room.
+        const banner = Find.named(w.footer, "sunWarningBanner")
         let list = [{ run: () => inj_iConnectable.startSession(),
                       wait: () => inj_mountConnection.connected && !inj_iConnectable.busy
-                                  && stack.currentItem !== null }]
+                                  && stack.currentItem !== null },
+                    { run: () => banner.show(), wait: () => banner.visible && banner.height > 0 }]
         for (const night of [0, 1]) {
             const colours = night ? "night" : "day"
             list.push({ run: () => w.inj_nightManager.setting = night,

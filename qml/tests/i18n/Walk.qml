@@ -602,6 +602,11 @@ QtObject {
         if (connected) {
             list.push({ label: "connecting", run: () => inj_iConnectable.startSession(),
                         wait: () => inj_mountConnection.connected && !inj_iConnectable.busy })
+            // Connecting by day shows the Sun warning above the slew pad, by night not: the walk
+            // shows it whatever the hour, the pages being shortest under it.
+            const banner = Find.named(probe.window.footer, "sunWarningBanner")
+            list.push({ label: "sun warning", run: () => banner.show(),
+                        wait: () => banner.visible && banner.height > 0 })
             list = list.concat(phase("connected"), onlyPages.length > 0 ? [] : alignmentVisits())
         }
         return [{ run: () => start(list), wait: () => finished, timeoutMs: 110000 }]

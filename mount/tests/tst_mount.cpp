@@ -179,9 +179,6 @@ CLocation site() {
     return l;
 }
 
-// What every mount shares: a site at 40 degrees north, 75 west, the fast clock, the coordinate
-// chain, settings in a scratch folder, per-mount data announcing the emulated mount of the mode,
-// and so the default model of that mode with an empty correction table.
 // Lets go of a mount and waits until it is destroyed. A task thread that held the last reference
 // for a moment hands the destruction to this thread's event loop, and until then the mount's
 // tasks run on, into callbacks of a test row that has ended.
@@ -195,6 +192,9 @@ void letGo(std::shared_ptr<M>& mount) {
         QTest::qFail("the mount outlived its rig", __FILE__, __LINE__);
 }
 
+// What every mount shares: a site at 40 degrees north, 75 west, the fast clock, the coordinate
+// chain, settings in a scratch folder, per-mount data announcing the emulated mount of the mode,
+// and so the default model of that mode with an empty correction table.
 struct Shared : MountControlRig {
     explicit Shared(MountMode_::E mode)
         : MountControlRig({site().latitudeRad, site().longitudeRad, kEpochMs, {}, mode}) {}

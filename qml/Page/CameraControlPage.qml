@@ -74,8 +74,10 @@ Page {
     // count and the smallest button. Less than that, where a small window has the slew pad out,
     // and the page scrolls.
     readonly property real smallestHeight: modeBar.height + (modeBar.currentIndex === 0
-        ? startButton.implicitHeight + 20 + pane.headerHeight + pane.rowHeight
-        : countText.implicitHeight + bulbButton.Layout.minimumHeight + 20)
+        ? startButton.implicitHeight + startButton.Layout.topMargin
+          + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
+        : countText.implicitHeight + bulbButton.Layout.minimumHeight
+          + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin)
 
     Flickable {
         id: scroller

@@ -685,8 +685,12 @@ void Mount::markStopPendingLocked(const IMountTask& task) {
         const bool fromMotion =
             t != MountTaskTag::AxisStop &&
             (task.type() == MountTaskTag::AxisStop || t != MountTaskTag::Tracking);
-        if ((fromMotion || m_stopPending[axis]) && !std::exchange(m_stopPending[axis], true))
+        if (!fromMotion && !m_stopPending[axis])
+            continue;
+        if (!std::exchange(m_stopPending[axis], true)) {
+            m_stopPendingMotions[axis] = 0;
             m_stopPendingUnannounced = true;
+        }
         // A stop given over one still pending may find either motion running.
         if (fromMotion)
             m_stopPendingMotions[axis] |= stoppedMotionBit(t);
@@ -822,7 +826,10 @@ bool Mount::stopPending() const {
 bool Mount::stopPendingOf(StoppedMotion motion) const {
     const uint8_t bit = stoppedMotionBit(motion);
     std::lock_guard lock(m_mutex);
-    return ((m_stopPendingMotions[0] | m_stopPendingMotions[1]) & bit) != 0;
+    for (AXISID axis : {0u, 1u})
+        if (m_stopPending[axis] && (m_stopPendingMotions[axis] & bit) != 0)
+            return true;
+    return false;
 }
 
 bool Mount::linkAnswering() const {

@@ -23,6 +23,10 @@ bool IMount::stopPending() const {
     return false;
 }
 
+bool IMount::stopPendingOf(StoppedMotion) const {
+    return false;
+}
+
 bool IMount::linkAnswering() const {
     return true;
 }

@@ -120,12 +120,21 @@ public:
         bool on = false;
         Nullable<TrackingRate> rate;
         Nullable<MountTarget> target;
+        // False while a change of tracking is only partly taken: the mount left a command of it
+        // unanswered and is still being asked, so it may have left what it took last (a rate
+        // change stops the axis before restarting it) without having taken the new state.
+        bool known = true;
     };
     virtual AcknowledgedTracking acknowledgedTracking() const;
     // A stop sent to an axis that may be moving (an abort, the end of a manual slew, a stop of
     // tracking, the end of a GoTo that did not arrive) has not been acknowledged yet: the mount
     // may still be moving. The stop is sent again until the mount answers. The base: false.
     virtual bool stopPending() const;
+    // What an axis was doing when a stop still pending was given to it: the motion that may
+    // still be running.
+    enum class StoppedMotion { GoTo, ManualSlew, Tracking, Other };
+    // A stop of that kind of motion is pending (see stopPending). The base: false.
+    virtual bool stopPendingOf(StoppedMotion motion) const;
     // The mount answers over its link: false from the moment an exchange went unanswered (the
     // link dropped, or the controller no longer replies) until one is answered again. What the
     // mount does meanwhile is not known; what it took last is kept. The base: true.

@@ -50,6 +50,24 @@ AXISID otherAxis(AXISID axis) {
     return axisSlot(axis) == 0 ? 1 : 0;
 }
 
+uint8_t stoppedMotionBit(IMount::StoppedMotion motion) {
+    return static_cast<uint8_t>(1u << static_cast<unsigned>(motion));
+}
+
+// The motion an axis runs under a task of that tag.
+uint8_t stoppedMotionBit(uint32_t tag) {
+    switch (tag) {
+    case MountTaskTag::SlewTo:
+        return stoppedMotionBit(IMount::StoppedMotion::GoTo);
+    case MountTaskTag::AxisSlew:
+        return stoppedMotionBit(IMount::StoppedMotion::ManualSlew);
+    case MountTaskTag::Tracking:
+        return stoppedMotionBit(IMount::StoppedMotion::Tracking);
+    default:
+        return stoppedMotionBit(IMount::StoppedMotion::Other);
+    }
+}
+
 } // namespace
 
 Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
@@ -383,7 +401,7 @@ void Mount::onSlewToFinished(const GotoTicket& ticket, const MountTarget& target
             if (m_axisClaims[axis] == ticket.axisClaims[axis]) {
                 stopAxisOrResumeTrackingLocked(axis);
                 // Arrived: the axes were seen at rest on the target, nothing to wait for.
-                if (ret.isOk() && std::exchange(m_stopPending[axis], false))
+                if (ret.isOk() && clearStopPendingLocked(axis))
                     m_stopPendingUnannounced = true;
             }
         }
@@ -667,9 +685,21 @@ void Mount::markStopPendingLocked(const IMountTask& task) {
         const bool fromMotion =
             t != MountTaskTag::AxisStop &&
             (task.type() == MountTaskTag::AxisStop || t != MountTaskTag::Tracking);
-        if ((fromMotion || m_stopPending[axis]) && !std::exchange(m_stopPending[axis], true))
+        if (!fromMotion && !m_stopPending[axis])
+            continue;
+        if (!std::exchange(m_stopPending[axis], true)) {
+            m_stopPendingMotions[axis] = 0;
             m_stopPendingUnannounced = true;
+        }
+        // A stop given over one still pending may find either motion running.
+        if (fromMotion)
+            m_stopPendingMotions[axis] |= stoppedMotionBit(t);
     }
+}
+
+bool Mount::clearStopPendingLocked(AXISID axis) {
+    m_stopPendingMotions[axis] = 0;
+    return std::exchange(m_stopPending[axis], false);
 }
 
 Mount::TaskCallback Mount::acknowledgementLocked(IMountTask& task,
@@ -690,6 +720,8 @@ Mount::TaskCallback Mount::acknowledgementLocked(IMountTask& task,
             mount->onAcknowledged(claims, tracking, CmdRet(CmdRetType_::Ok));
         else if (!tracking)
             mount->onStopUnanswered();
+        else
+            mount->onTrackingUnanswered(claims);
     });
     // A task that ends without having been accepted (a tracking start the mount refused).
     return [weak, claims, tracking](CmdRet ret) {
@@ -711,7 +743,7 @@ void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<Trackin
             if (claims[axis] == 0 || m_axisClaims[axis] != claims[axis])
                 continue;
             latest = true;
-            if (ret.isOk() && std::exchange(m_stopPending[axis], false))
+            if (ret.isOk() && clearStopPendingLocked(axis))
                 m_stopPendingUnannounced = true;
         }
         if (!latest)
@@ -723,7 +755,8 @@ void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<Trackin
             // altitude-azimuth one.
             const bool on = tracking.has_value();
             if (on || m_mode == MountMode_::AZ || claims[0] != 0) {
-                trackingChanged = on != m_trackingAcknowledgedOn ||
+                const bool wasInDoubt = std::exchange(m_trackingInDoubt, false);
+                trackingChanged = wasInDoubt || on != m_trackingAcknowledgedOn ||
                                   (on && !(*tracking == m_trackingAcknowledged));
                 m_trackingAcknowledgedOn = on;
                 if (on)
@@ -757,6 +790,19 @@ void Mount::onStopUnanswered() {
                  "until it answers."));
 }
 
+void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
+    {
+        std::lock_guard lock(m_mutex);
+        // A task that took the axes since says more than this silence.
+        bool latest = false;
+        for (AXISID axis : {0u, 1u})
+            latest = latest || (claims[axis] != 0 && m_axisClaims[axis] == claims[axis]);
+        if (!latest || std::exchange(m_trackingInDoubt, true))
+            return;
+    }
+    trackingStateChanged();
+}
+
 void Mount::reportGotoFailure(CmdRet ret) {
     if (ret.type != CmdRetType_::Timeout)
         return;
@@ -768,12 +814,22 @@ void Mount::reportGotoFailure(CmdRet ret) {
 
 IMount::AcknowledgedTracking Mount::acknowledgedTracking() const {
     std::lock_guard lock(m_mutex);
-    return {m_trackingAcknowledgedOn, m_trackingAcknowledged.rate, m_trackingAcknowledged.target};
+    return {m_trackingAcknowledgedOn, m_trackingAcknowledged.rate, m_trackingAcknowledged.target,
+            !m_trackingInDoubt};
 }
 
 bool Mount::stopPending() const {
     std::lock_guard lock(m_mutex);
     return m_stopPending[0] || m_stopPending[1];
+}
+
+bool Mount::stopPendingOf(StoppedMotion motion) const {
+    const uint8_t bit = stoppedMotionBit(motion);
+    std::lock_guard lock(m_mutex);
+    for (AXISID axis : {0u, 1u})
+        if (m_stopPending[axis] && (m_stopPendingMotions[axis] & bit) != 0)
+            return true;
+    return false;
 }
 
 bool Mount::linkAnswering() const {

@@ -125,6 +125,7 @@ public:
     void setTrackingTarget(const MountTarget& target) override;
     AcknowledgedTracking acknowledgedTracking() const override;
     bool stopPending() const override;
+    bool stopPendingOf(StoppedMotion motion) const override;
     bool linkAnswering() const override;
 
     void abortSlewAsync() override;
@@ -257,6 +258,10 @@ private:
     void onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
                         CmdRet ret);
     void onStopUnanswered();
+    // A tracking start left its first command unanswered and goes on trying.
+    void onTrackingUnanswered(std::array<uint64_t, 2> claims);
+    // With m_mutex held: the axis's pending stop is over; true when one was pending.
+    bool clearStopPendingLocked(AXISID axis);
     // A GoTo that ended without arriving and without being cancelled: the user hears why.
     void reportGotoFailure(CmdRet ret);
     // A short message to the user, where the mount has someone to tell.
@@ -336,11 +341,15 @@ private:
     bool m_stopPendingUnannounced = false;
     // Per axis: a stop the mount has not acknowledged yet (see stopPending).
     std::array<bool, 2> m_stopPending{false, false};
+    // Per axis: the kinds of motion (bits of StoppedMotion) the pending stop was given to.
+    std::array<uint8_t, 2> m_stopPendingMotions{0, 0};
     // The user has been told that a pending stop went unanswered; cleared once none is pending.
     bool m_stopUnansweredTold = false;
     // Tracking as the mount acknowledged it last.
     bool m_trackingAcknowledgedOn = false;
     TrackingChoice m_trackingAcknowledged{TrackingRate::Sidereal, {}};
+    // A change of tracking is partly taken: the mount may have left what it acknowledged last.
+    bool m_trackingInDoubt = false;
     // The slewToFinished subscriptions each waiting GoTo took over when it was started.
     std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
 };

@@ -581,9 +581,16 @@ void QrpServer::syncRaDec(const Request& r) {
 
 void QrpServer::trackingState(const Request& r) {
     // What the mount took last, not what was asked: the protocol has no answer for "not known",
-    // so a mount that does not answer is reported as it was when it last did.
+    // so a mount that does not answer is reported as it was when it last did. A change of
+    // tracking that the mount answers but has only partly taken reads as not tracking: the
+    // controller changes a rate by stopping the axis before restarting it, and the stop has gone
+    // through to a controller that answers, so the axis may stand until the restart is taken. A
+    // client told it does not track at worst switches tracking on again, which changes nothing;
+    // one told it tracks would trust a standing mount to follow the sky.
+    const IMount::AcknowledgedTracking tracking = r.mount->acknowledgedTracking();
+    const bool leaving = !tracking.known && r.mount->linkAnswering();
     const int state =
-        !r.mount->acknowledgedTracking().on ? 0 : (r.mount->mountMode() == MountMode_::AZ ? 1 : 2);
+        !tracking.on || leaving ? 0 : (r.mount->mountMode() == MountMode_::AZ ? 1 : 2);
     r.reply(bytes({state, '#'}));
 }
 
@@ -637,8 +644,10 @@ void QrpServer::aligned(const Request& r) {
 }
 
 void QrpServer::gotoInProgress(const Request& r) {
-    // A cancel the mount has not taken yet leaves it slewing: the client waits on.
-    r.reply(r.mount->slewToTarget().hasValue() || r.mount->stopPending() ? "1#" : "0#");
+    // A cancel the mount has not taken yet leaves the GoTo running: the client waits on. Any
+    // other stop (of tracking, of a manual move) ends no GoTo.
+    const bool cancelling = r.mount->stopPendingOf(IMount::StoppedMotion::GoTo);
+    r.reply(r.mount->slewToTarget().hasValue() || cancelling ? "1#" : "0#");
 }
 
 void QrpServer::cancelGoto(const Request& r) {

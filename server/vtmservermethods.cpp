@@ -80,12 +80,22 @@ bool azAltInRange(double azDeg, double altDeg) {
 }
 
 // Tracking as the mount took it, which is what a client asking about tracking is told: a change
-// that has not reached the mount (or that it refused) is not reported as made. Empty while the
-// mount does not answer, when what it does is not known.
+// that has not reached the mount (or that it refused) is not reported as made. Empty when what
+// the mount does is not known: while it does not answer, and while a change of tracking is only
+// partly taken (the mount may have left the old state without having taken the new one).
 Nullable<IMount::AcknowledgedTracking> knownTracking(const IMount& mount) {
     if (!mount.linkAnswering())
         return {};
-    return mount.acknowledgedTracking();
+    IMount::AcknowledgedTracking tracking = mount.acknowledgedTracking();
+    if (!tracking.known)
+        return {};
+    // A mount that does not track has no rate of its own: the rate it will start at is the one
+    // chosen last.
+    if (!tracking.on) {
+        tracking.rate = mount.trackingRate();
+        tracking.target = mount.trackingTarget();
+    }
+    return tracking;
 }
 
 } // namespace
@@ -253,8 +263,12 @@ VtmServer::MethodRet VtmServer::SlewingGet(const Args&) {
     IMount* mount = requestMount();
     const bool goTo = mount->slewToTarget().hasValue();
     const bool manual = mount->axisSlewState(0) != 0 || mount->axisSlewState(1) != 0;
-    // A pulse-guide move alone is not a slew. A stop the mount has not taken yet leaves it moving.
-    return okInt((!mount->isPulseGuiding() && (goTo || manual)) || mount->stopPending() ? 1 : 0);
+    // A pulse-guide move alone is not a slew. A stop the mount has not taken yet leaves it moving,
+    // which is slewing only for a motion reported as such while it ran: a stop of tracking, or of
+    // a guide pulse, is no slew.
+    const bool stopping = mount->stopPendingOf(IMount::StoppedMotion::GoTo) ||
+                          mount->stopPendingOf(IMount::StoppedMotion::ManualSlew);
+    return okInt((!mount->isPulseGuiding() && (goTo || manual)) || stopping ? 1 : 0);
 }
 
 VtmServer::MethodRet VtmServer::TrackingGet(const Args&) {

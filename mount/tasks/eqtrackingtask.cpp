@@ -5,7 +5,8 @@
 #include "base/koassert.h"
 #include "link/imountaxis.h"
 #include "mount/imountaxisutil.h"
-#include "mount/tasks/axisslewtask.h"
+
+#include <utility>
 
 namespace Ko {
 
@@ -26,9 +27,18 @@ CmdRetType_::E EQTrackingTask::run() {
     const CmdResp<bool> takeUp = m_axisUtil->takeUpBacklashAxis(0, rate);
     if (!takeUp.isOk())
         return takeUp.type;
-    const CmdRetType_::E r = slewAtRateUntilOk(*m_axes, *m_cancellable, 0, rate, kRetryMs);
-    if (r != CmdRetType_::Ok)
-        return r;
+    // A change of rate stops the axis before it restarts it: a failed attempt may have left the
+    // axis at rest, so whoever waits for the rate hears of it once.
+    bool unansweredTold = false;
+    for (;;) {
+        const CmdRetType_::E r = m_axes->slewAtRate(0, rate);
+        if (r == CmdRetType_::Ok)
+            break;
+        if (r != CmdRetType_::Cancel && !std::exchange(unansweredTold, true) && m_answered)
+            m_answered(false);
+        if (m_cancellable->sleep(kRetryMs))
+            return CmdRetType_::Cancel;
+    }
     m_axes->assumeRate(0, rate);
     if (m_answered)
         m_answered(true);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ public:
         FlippingMode_::E flippingMode = FlippingMode_::Auto;
         bool isPulseGuiding = false;
         bool stopPending = false;
+        // The motions the pending stops were given to; any makes the stop pending.
+        std::set<StoppedMotion> stoppingMotions;
         // Tracking as the mount took it, when the test scripts it: a change of tracking then
         // reaches it only when that operation's outcome is Ok (Timeout: it never arrived; Nak or
         // Other: refused). Empty: every change is taken as asked.
@@ -299,7 +302,13 @@ public:
         record("pulseGuideAxisAsync", {double(axis), double(direction), double(durationMs)});
     }
     bool isPulseGuiding() override { return values().isPulseGuiding; }
-    bool stopPending() const override { return values().stopPending; }
+    bool stopPending() const override {
+        const Values v = values();
+        return v.stopPending || !v.stoppingMotions.empty();
+    }
+    bool stopPendingOf(StoppedMotion motion) const override {
+        return values().stoppingMotions.count(motion) > 0;
+    }
 
     bool canTrackTrailPoints() const override { return values().canTrackTrailPoints; }
     void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) override {

@@ -23,7 +23,15 @@ using namespace Ko;
 namespace {
 
 // Mount states a row of the command table asks for.
-enum Setup { Tracking = 1, AzMode = 2, GotoRunning = 4, CommandsFail = 8, StopPending = 16 };
+enum Setup {
+    Tracking = 1,
+    AzMode = 2,
+    GotoRunning = 4,
+    CommandsFail = 8,
+    GotoStopPending = 16,
+    SlewStopPending = 32,
+    TrackingStopPending = 64
+};
 
 QByteArray raw(std::initializer_list<int> values) {
     QByteArray out;
@@ -164,8 +172,13 @@ private slots:
         dataRow("L GoTo running", int(GotoRunning), QByteArray("L"), QByteArray("1#"),
                 QStringList());
         // Cancelled, but the mount has not taken the stop: it may still be slewing.
-        dataRow("L stop not taken", int(StopPending), QByteArray("L"), QByteArray("1#"),
+        dataRow("L GoTo cancelled, stop not taken", int(GotoStopPending), QByteArray("L"),
+                QByteArray("1#"), QStringList());
+        // Other stops end no GoTo.
+        dataRow("L manual move braking", int(SlewStopPending), QByteArray("L"), QByteArray("0#"),
                 QStringList());
+        dataRow("L tracking stop not taken", (Tracking | TrackingStopPending), QByteArray("L"),
+                QByteArray("0#"), QStringList());
         dataRow("M cancels", 0, QByteArray("M"), QByteArray("#"), QStringList{"abortSlewAsync"});
         QTest::newRow("t off") << int(AzMode) << QByteArray("t") << raw({0, '#'}) << QStringList();
         dataRow("t EQ tracking", int(Tracking), QByteArray("t"), raw({2, '#'}), QStringList());
@@ -235,7 +248,12 @@ private slots:
         values.mountMode = setup & AzMode ? MountMode_::AZ : MountMode_::EQ;
         if (setup & GotoRunning)
             values.slewToTarget = MountTarget{"M 31", {}, 0};
-        values.stopPending = setup & StopPending;
+        if (setup & GotoStopPending)
+            values.stoppingMotions.insert(IMount::StoppedMotion::GoTo);
+        if (setup & SlewStopPending)
+            values.stoppingMotions.insert(IMount::StoppedMotion::ManualSlew);
+        if (setup & TrackingStopPending)
+            values.stoppingMotions.insert(IMount::StoppedMotion::Tracking);
         m_rig->mount->setValues(values);
         m_rig->mount->setResult(setup & CommandsFail ? CmdRetType_::Timeout : CmdRetType_::Ok);
         startServer();

@@ -75,6 +75,14 @@ FakeScriptedMount::Values valuesFor(const QStringList& setup) {
     v.canTrackTrailPoints = !setup.contains("noTrail");
     v.isPulseGuiding = setup.contains("pulseGuiding");
     v.stopPending = setup.contains("stopPending");
+    const std::pair<const char*, IMount::StoppedMotion> stops[] = {
+        {"stopGoTo", IMount::StoppedMotion::GoTo},
+        {"stopSlew", IMount::StoppedMotion::ManualSlew},
+        {"stopTracking", IMount::StoppedMotion::Tracking},
+        {"stopGuide", IMount::StoppedMotion::Other}};
+    for (const auto& [word, motion] : stops)
+        if (setup.contains(word))
+            v.stoppingMotions.insert(motion);
     v.sideOfPier = !setup.contains("flipped");
     v.trailPointsTracking = setup.contains("trailRunning");
     if (setup.contains("az"))
@@ -212,9 +220,16 @@ private slots:
         row("GoTo slews", "goTo", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
         row("axis 2 moving slews", "manual2", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
         row("guide pulse is no slew", "goTo pulseGuiding", {}, "SlewingGet", ok, "Ok,SlewingGet,0");
-        row("a stop not yet taken slews", "stopPending", {}, "SlewingGet", ok, "Ok,SlewingGet,1");
-        row("a stop not yet taken during a guide pulse slews", "stopPending pulseGuiding", {},
+        row("a GoTo cancelled, its stop not yet taken, slews", "stopGoTo", {}, "SlewingGet", ok,
+            "Ok,SlewingGet,1");
+        row("a manual move ended, its stop not yet taken, slews", "stopSlew", {}, "SlewingGet", ok,
+            "Ok,SlewingGet,1");
+        row("a stop not yet taken during a guide pulse slews", "stopSlew pulseGuiding", {},
             "SlewingGet", ok, "Ok,SlewingGet,1");
+        row("tracking switched off, its stop not yet taken, is no slew", "tracking stopTracking",
+            {}, "SlewingGet", ok, "Ok,SlewingGet,0");
+        row("a guide pulse cut short, its stop not yet taken, is no slew", "stopGuide", {},
+            "SlewingGet", ok, "Ok,SlewingGet,0");
         row("tracking on", "", {}, "TrackingSet,1", ok, "Ok,TrackingSet", "setTrackingEnabled(1)");
         row("lunar rate", "lunar", {}, "TrackingRateGet", ok, "Ok,TrackingRateGet,1");
         row("tracking a target", "kind2", {}, "TrackingRateGet", ok, "Ok,TrackingRateGet,2");
@@ -551,9 +566,19 @@ private slots:
         row("lunar asked, taken", "tracking", lunar, CmdRetType_::Ok, "1", "1", 2);
         row("target followed, sidereal not taken", "tracking az kind2", "TrackingRateSet,0",
             timeout, "1", "2", 1);
+        // Off, the mount has no rate of its own: the one it will start at is the one chosen.
+        row("solar chosen while off", "", "TrackingRateSet,2", timeout, "0", "2", 0);
         QTest::newRow("link not answering")
             << QString("tracking silent") << off << timeout << QByteArray("Error,TrackingGet")
             << QByteArray("Error,TrackingRateGet") << 2;
+        // The mount may stand still between the stop and the restart of a rate change.
+        QTest::newRow("lunar asked, partly taken")
+            << QString("tracking doubt") << lunar << timeout << QByteArray("Error,TrackingGet")
+            << QByteArray("Error,TrackingRateGet") << 0;
+        // Nothing reaches a dead link: the mount goes on as it was.
+        QTest::newRow("lunar asked, partly taken, link not answering")
+            << QString("tracking doubt silent") << lunar << timeout
+            << QByteArray("Error,TrackingGet") << QByteArray("Error,TrackingRateGet") << 2;
     }
     void trackingAnswers() {
         QFETCH(QString, setup);
@@ -566,8 +591,9 @@ private slots:
         const QStringList words = setup.split(' ', Qt::SkipEmptyParts);
         FakeScriptedMount::Values values = valuesFor(words);
         values.isAZ = values.mountMode == MountMode_::AZ;
-        values.acknowledgedTracking = IMount::AcknowledgedTracking{
-            values.trackingEnabled, values.trackingRate, values.trackingTarget};
+        values.acknowledgedTracking =
+            IMount::AcknowledgedTracking{values.trackingEnabled, values.trackingRate,
+                                         values.trackingTarget, !words.contains("doubt")};
         values.linkAnswering = !words.contains("silent");
         rig.scripted->setValues(values);
         rig.scripted->setResult(outcome);

@@ -47,6 +47,31 @@ public:
     bool serving() const override { return on.load(); }
 };
 
+// One request over UDP to the remote-method server on port, and its reply; nullopt for silence.
+// A marker request follows on the same socket: the server answers in order, so its reply
+// arriving first proves silence without waiting out a timeout.
+inline std::optional<QByteArray> askRemoteMethod(uint16_t port, const QByteArray& request) {
+    // A name outside the table: answered with or without a mount.
+    static const QByteArray marker = "NoSuchMethod-marker";
+    QUdpSocket socket;
+    socket.bind(QHostAddress::LocalHost, 0);
+    socket.writeDatagram(request, QHostAddress::LocalHost, port);
+    socket.writeDatagram(marker, QHostAddress::LocalHost, port);
+    std::optional<QByteArray> reply;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 10000) {
+        if (!socket.hasPendingDatagrams() &&
+            !socket.waitForReadyRead(int(std::max<qint64>(1, 10000 - timer.elapsed()))))
+            continue;
+        const QByteArray got = socket.receiveDatagram().data();
+        if (got == "Unknown," + marker)
+            return reply;
+        reply = got;
+    }
+    return reply;
+}
+
 // The remote-method server with its handlers on a free loopback port, over the real network
 // core, the real mount holder and the site, clock, coordinate and model services of the mount
 // rig. The mount is the scripted one or the rig's emulated one, as the test connects.
@@ -81,29 +106,8 @@ struct VtmMethodsRig {
 
     void connectScripted() { mountRig.holder->setMount(scripted); }
 
-    // One request over UDP and its reply, nullopt for silence. A marker request follows on the
-    // same socket: the server answers in order, so its reply arriving first proves silence
-    // without waiting out a timeout.
     std::optional<QByteArray> ask(const QByteArray& request) const {
-        // A name outside the table: answered with or without a mount.
-        static const QByteArray marker = "NoSuchMethod-marker";
-        QUdpSocket socket;
-        socket.bind(QHostAddress::LocalHost, 0);
-        socket.writeDatagram(request, QHostAddress::LocalHost, port);
-        socket.writeDatagram(marker, QHostAddress::LocalHost, port);
-        std::optional<QByteArray> reply;
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 10000) {
-            if (!socket.hasPendingDatagrams() &&
-                !socket.waitForReadyRead(int(std::max<qint64>(1, 10000 - timer.elapsed()))))
-                continue;
-            const QByteArray got = socket.receiveDatagram().data();
-            if (got == "Unknown," + marker)
-                return reply;
-            reply = got;
-        }
-        return reply;
+        return askRemoteMethod(port, request);
     }
     // The reply text, "(silence)" for none.
     QByteArray text(const QByteArray& request) const { return ask(request).value_or("(silence)"); }

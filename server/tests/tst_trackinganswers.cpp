@@ -1,0 +1,294 @@
+#include "link/tests/motorcontrollersim.h"
+#include "mount/tests/mountstackrig.h"
+#include "server/qrpserver.h"
+#include "server/tests/planetariumrig.h"
+#include "server/tests/vtmmethodsrig.h"
+
+#include <QTest>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+using namespace Ko;
+
+namespace {
+
+// The controller's side of a lossy link: replies to a request pass or come back garbled (their
+// marker lost, so the program cannot read them), while the controller has taken the request
+// either way. Once armed, the pattern starts at the first request that begins with the given
+// text: that reply is garbled, and every n-th one after it.
+class GarblingRelay {
+public:
+    explicit GarblingRelay(MotorControllerSim& sim) : m_sim(sim) {}
+
+    Nullable<CBytes> answer(const CBytes& request) {
+        Nullable<CBytes> reply = m_sim.answer(request);
+        const int every = m_every.load();
+        if (every == 0 || !reply.hasValue())
+            return reply;
+        if (m_count < 0 && text(request).rfind(m_from, 0) != 0)
+            return reply;
+        m_count = m_count < 0 ? 0 : m_count + 1;
+        if (m_count % every != 0)
+            return reply;
+        CBytes garbled = reply.value();
+        for (auto& b : garbled)
+            if (b == '=' || b == '!')
+                b = '?';
+        return garbled;
+    }
+    // Called before the requests it concerns are sent; the relay's thread reads it after.
+    void arm(int every, std::string from) {
+        m_from = std::move(from);
+        m_count = -1;
+        m_every.store(every);
+    }
+    void disarm() { m_every.store(0); }
+
+private:
+    MotorControllerSim& m_sim;
+    std::atomic<int> m_every{0};
+    // Touched on the relay's thread only once armed.
+    std::string m_from;
+    int m_count = -1;
+};
+
+// An EQ mount on the simulated controller over UDP loopback, the link kept when exchanges time
+// out, with both remote-control ports serving it: the remote methods over UDP, the
+// hand-controller protocol over TCP.
+struct TrackingRig {
+    TrackingRig() {
+        fake.setHandler([this](const CBytes& request) { return relay.answer(request); });
+        port = fake.serveUdp();
+        stack.emplace(StackRig::loopbackRoutes(port));
+        stack->connectionSettings->setType(ConnectionType_::UDP);
+        stack->connectionSettings->setSearchIP(false);
+        stack->connectionSettings->setFixedIP("127.0.0.1");
+        stack->session->setTimeoutIsDisconnect(false);
+        limits.emplace(stack->store, stack->clock, stack->altRange, stack->astroClock,
+                       stack->astro);
+        methods = std::make_unique<VtmServer>(
+            stack->location, stack->astro, stack->astroClock, stack->holder, stack->container,
+            sharing, aligner, core, methodsPort, VtmServer::DeviceName{}, limits->settings);
+        core->waitPosted();
+        handController =
+            std::make_unique<QrpServer>(stack->location, stack->astro, stack->astroClock,
+                                        stack->holder, stack->container, limits->settings, 0);
+    }
+    ~TrackingRig() {
+        relay.disarm();
+        fake.setSilent(false);
+        // A stop still pending is taken, and the session ends on a sound link.
+        sim.settle();
+        handController.reset();
+        methods.reset();
+        stack.reset();
+        fake.stop();
+    }
+
+    bool connect() {
+        if (port == 0 || !stack->connectMount())
+            return false;
+        mount = stack->holder->sharedMount();
+        return mount && handController->isListening() &&
+               client.connectTo(handController->listeningPort());
+    }
+    QByteArray text(const QByteArray& request) const {
+        return askRemoteMethod(methodsPort, request).value_or("(silence)");
+    }
+    QByteArray hand(const QByteArray& command, int replyBytes) {
+        client.send(command);
+        return client.read(replyBytes);
+    }
+    // Tracking on at the sidereal rate, as the mount took it.
+    bool trackSidereal() {
+        if (text("TrackingSet,1") != "Ok,TrackingSet")
+            return false;
+        return QTest::qWaitFor([this] { return mount->acknowledgedTracking().on; }, 10000) &&
+               sim.moving(0);
+    }
+
+    MotorControllerSim sim;
+    GarblingRelay relay{sim};
+    FakeMotorController fake;
+    uint16_t port = 0;
+    std::optional<StackRig> stack;
+    std::optional<GoToLimitsRig> limits;
+    std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
+    std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
+    std::shared_ptr<NetServer> core = std::make_shared<NetServer>();
+    uint16_t methodsPort = freePort();
+    std::unique_ptr<VtmServer> methods;
+    std::unique_ptr<QrpServer> handController;
+    PlanetariumClient client;
+    std::shared_ptr<IMount> mount;
+};
+
+QByteArray trackingByte(int state) {
+    return QByteArray(1, char(state)) + '#';
+}
+
+} // namespace
+
+class TestTrackingAnswers : public QObject {
+    Q_OBJECT
+private slots:
+    // A rate chosen while the mount does not track is the rate tracking will start at, and reads
+    // back at once; while the mount tracks, the rate reads back once the mount has taken it.
+    // steps: "on" tracking switched on and taken, "off" switched off and taken, "rateN" the
+    // rate N chosen.
+    void chosenRateReadsBack_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QByteArray>("rate");
+        QTest::addColumn<bool>("tracking");
+        QTest::newRow("never tracked, solar chosen") << "rate2" << QByteArray("2") << false;
+        QTest::newRow("tracked sidereal, off, lunar chosen")
+            << "on off rate1" << QByteArray("1") << false;
+        QTest::newRow("lunar chosen while off, then on") << "rate1 on" << QByteArray("1") << true;
+        QTest::newRow("tracking, lunar chosen") << "on rate1" << QByteArray("1") << true;
+    }
+    void chosenRateReadsBack() {
+        QFETCH(QString, steps);
+        QFETCH(QByteArray, rate);
+        QFETCH(bool, tracking);
+        TrackingRig rig;
+        QVERIFY(rig.connect());
+        for (const QString& step : steps.split(' ')) {
+            if (step == "on" || step == "off") {
+                const bool on = step == "on";
+                QCOMPARE(rig.text(on ? "TrackingSet,1" : "TrackingSet,0"),
+                         QByteArray("Ok,TrackingSet"));
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    rig.mount->acknowledgedTracking().on == on && !rig.mount->stopPending(), 10000);
+            } else {
+                const QByteArray request = "TrackingRateSet," + step.mid(4).toLatin1();
+                QCOMPARE(rig.text(request), QByteArray("Ok,TrackingRateSet"));
+            }
+        }
+        const QByteArray expected = "Ok,TrackingRateGet," + rate;
+        if (tracking)
+            QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackingRateGet"), expected, 10000);
+        else
+            QCOMPARE(rig.text("TrackingRateGet"), expected);
+        QCOMPARE(rig.text("TrackingGet"), "Ok,TrackingGet," + QByteArray(tracking ? "1" : "0"));
+    }
+
+    // While a stop is pending (the link cut, or the axis braking), the motion it stops is
+    // reported as it was while it ran: a GoTo or a manual move slews, tracking does not. "L"
+    // tells of a GoTo only, also of one cancelled whose axes are not seen at rest yet. Once the
+    // stop is taken, nothing slews.
+    // motion: "tracking", "move1" a remote move of axis 1, "goto"; how: "cut" the controller
+    // falls silent before the stop, "braking" the axis takes many status reads to come to rest.
+    void pendingStopsAsSlewing_data() {
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QByteArray>("slewing");
+        QTest::addColumn<QByteArray>("gotoInProgress");
+        QTest::newRow("tracking switched off on a cut link")
+            << "tracking"
+            << "cut" << QByteArray("0") << QByteArray("0#");
+        QTest::newRow("tracking switched off, axis braking")
+            << "tracking"
+            << "braking" << QByteArray("0") << QByteArray("0#");
+        QTest::newRow("manual move ended on a cut link")
+            << "move1"
+            << "cut" << QByteArray("1") << QByteArray("0#");
+        QTest::newRow("manual move ended, axis braking")
+            << "move1"
+            << "braking" << QByteArray("1") << QByteArray("0#");
+        QTest::newRow("GoTo cancelled on a cut link")
+            << "goto"
+            << "cut" << QByteArray("1") << QByteArray("1#");
+        QTest::newRow("GoTo cancelled, axes braking")
+            << "goto"
+            << "braking" << QByteArray("1") << QByteArray("1#");
+    }
+    void pendingStopsAsSlewing() {
+        QFETCH(QString, motion);
+        QFETCH(QString, how);
+        QFETCH(QByteArray, slewing);
+        QFETCH(QByteArray, gotoInProgress);
+        TrackingRig rig;
+        QVERIFY(rig.connect());
+        if (motion == "tracking") {
+            QVERIFY(rig.trackSidereal());
+        } else if (motion == "move1") {
+            QCOMPARE(rig.text("MoveAxis,0,1"), QByteArray("Ok,MoveAxis"));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0), 10000);
+        } else {
+            const auto at = rig.mount->axisPositions();
+            QVERIFY(rig.mount->slewToAsync(
+                MountTarget{"Target", {at.first + 0.3, at.second + 0.2, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0) && rig.sim.moving(1), 10000);
+            QCOMPARE(rig.hand("L", 2), QByteArray("1#"));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 10000);
+        QCOMPARE(rig.text("SlewingGet"),
+                 "Ok,SlewingGet," + QByteArray(motion == "tracking" ? "0" : "1"));
+
+        rig.sim.takeStops();
+        if (how == "cut")
+            rig.fake.setSilent(true);
+        else
+            rig.sim.setStopReads(1000000);
+        if (motion == "tracking")
+            QCOMPARE(rig.text("TrackingSet,0"), QByteArray("Ok,TrackingSet"));
+        else if (motion == "move1")
+            QCOMPARE(rig.text("MoveAxis,0,0"), QByteArray("Ok,MoveAxis"));
+        else
+            QCOMPARE(rig.hand("M", 1), QByteArray("#"));
+        QVERIFY(rig.mount->stopPending());
+        // Braking: the controller has taken the stop, and the axis is still seen moving.
+        if (how == "braking") {
+            int stops = 0;
+            QTRY_VERIFY_WITH_TIMEOUT((stops += rig.sim.takeStops()) > 0, 10000);
+        }
+        QCOMPARE(rig.text("SlewingGet"), "Ok,SlewingGet," + slewing);
+        QCOMPARE(rig.hand("L", 2), gotoInProgress);
+        QVERIFY(rig.mount->stopPending());
+
+        rig.fake.setSilent(false);
+        rig.sim.setStopReads(0);
+        rig.sim.settle();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 10000);
+        QCOMPARE(rig.text("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
+        QCOMPARE(rig.hand("L", 2), QByteArray("0#"));
+    }
+
+    // A rate change on a link that garbles replies: the controller takes the stop that comes
+    // before the new rate, and the axis stands still while the restart goes unread. What the
+    // mount does then is not known, and no port reports the old tracking as running; once the
+    // link is sound again the restart is taken and every answer tells the new rate.
+    void partlyTakenChange_data() {
+        QTest::addColumn<int>("every");
+        QTest::newRow("every second reply garbled") << 2;
+        QTest::newRow("every third reply garbled") << 3;
+    }
+    void partlyTakenChange() {
+        QFETCH(int, every);
+        TrackingRig rig;
+        QVERIFY(rig.connect());
+        QVERIFY(rig.trackSidereal());
+        QCOMPARE(rig.hand("t", 2), trackingByte(2));
+
+        // The rate command's reply is the first garbled.
+        rig.relay.arm(every, ":I1");
+        QCOMPARE(rig.text("TrackingRateSet,1"), QByteArray("Ok,TrackingRateSet"));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.sim.moving(0), 10000);
+        // No run of replies read whole is long enough for the restart, so the axis stays at rest.
+        QCOMPARE(rig.text("TrackingGet"), QByteArray("Error,TrackingGet"));
+        QCOMPARE(rig.text("TrackingRateGet"), QByteArray("Error,TrackingRateGet"));
+        QCOMPARE(rig.hand("t", 2), trackingByte(0));
+        QVERIFY(!rig.sim.moving(0));
+
+        rig.relay.disarm();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackingGet"), QByteArray("Ok,TrackingGet,1"), 10000);
+        QCOMPARE(rig.text("TrackingRateGet"), QByteArray("Ok,TrackingRateGet,1"));
+        QCOMPARE(rig.hand("t", 2), trackingByte(2));
+    }
+};
+
+QTEST_MAIN(TestTrackingAnswers)
+#include "tst_trackinganswers.moc"

@@ -44,8 +44,11 @@ ProfileListPane {
                 Layout.minimumWidth: 0
                 text: cell.value
                 fontSizeMode: Text.HorizontalFit
+                minimumPointSize: 7
                 minimumPixelSize: 9
                 elide: Text.ElideRight
+                // A value drawn smaller keeps the middle of the line, level with its neighbours.
+                verticalAlignment: Text.AlignVCenter
                 color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
             }
             Label {
@@ -55,8 +58,10 @@ ProfileListPane {
                 text: cell.current
                 font.pixelSize: 11
                 fontSizeMode: Text.HorizontalFit
+                minimumPointSize: 6
                 minimumPixelSize: 8
                 elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
                 color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
                 opacity: 0.7
             }

@@ -93,7 +93,7 @@ QtObject {
         }
     }
 
-    // The same, in a view whose content the user scrolls to reach the button.
+    // The same, in a view whose content the user scrolls to reach the slider.
     property Component scrolledScene: Component {
         Flickable {
             width: 200
@@ -108,7 +108,7 @@ QtObject {
     }
 
     // A row of two equal cells, a text and an icon: a text wider than its cell runs on into the
-    // icon. Tinted, the icon is drawn by night, as its red copy.
+    // icon. By night the icon is drawn as its red copy, a shader effect.
     component RowCells: RowLayout {
         property alias text: label.text
         width: 120

@@ -67,8 +67,8 @@ QtObject {
         }
     }
 
-    // Half of the slider lies past the window's right edge (a control without a text, which would
-    // be cut off too, and found on its own).
+    // Half of the slider lies past the window's right edge. A control without a text: a button's
+    // text would be cut off with it, a finding of another kind.
     property Component pastWindowScene: Component {
         Item {
             anchors.fill: parent

@@ -23,6 +23,9 @@ ComboBox {
     popup.exit: null
     popup.modal: true
     popup.dim: false
+    // The box's own policy keeps the list open on a press on the box, which the box then takes
+    // to close it; modal, the box never sees that press, and ▾ would no longer close the list.
+    popup.closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
     // The style draws the list's background only through its shadow, a shader that software
     // rendering lacks: there the entries would lie over the page's own text.
     popup.background: Rectangle {
@@ -36,10 +39,14 @@ ComboBox {
 
     // A box the user types into shows the start of its text when it is not being edited, as
     // UI_TextInput does: its field scrolls to the cursor, which a text set from outside or typed
-    // leaves at the end, and a port "/dev/serial/by-id/usb-ABC" read "/usb-ABC".
+    // leaves at the end, and a port "/dev/serial/by-id/usb-ABC" read "/usb-ABC". The style's
+    // field is read-only while the list is down, and each switch of that puts the cursor at the
+    // end without the field taking focus: whatever moves the cursor of a field that is not being
+    // edited, it goes back to the start.
     function _showStart() {
         const input = contentItem
-        if (editable && input && input.cursorPosition !== undefined && !input.activeFocus)
+        if (editable && input && input.cursorPosition !== undefined && !input.activeFocus
+                && input.cursorPosition !== 0)
             input.cursorPosition = 0
     }
     Component.onCompleted: _showStart()
@@ -51,6 +58,9 @@ ComboBox {
             root._showStart()
         }
         function onActiveFocusChanged() {
+            root._showStart()
+        }
+        function onCursorPositionChanged() {
             root._showStart()
         }
     }

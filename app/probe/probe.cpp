@@ -31,8 +31,9 @@
 // paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
 // cannot be typed into. probe.overlaps(skipped) lists the texts that overlap another text or a
-// control they are not part of, the controls cut off by the window's edge or by what clips them,
-// and what runs under the header or the footer (see Probe).
+// control they are not part of, or a picture (an icon) that a layout set beside them, the controls
+// cut off by the window's edge or by what clips them, and what runs under the header or the
+// footer (see Probe).
 // probe.squeezed() lists the drawings shown below the size they say can be read (an item's
 // readableSize property, in pixels on its shorter side); probe.endOfView(view) tells where the
 // lowest control of a scrolling view lies and whether it can be seen there.
@@ -261,6 +262,8 @@ struct Piece {
     bool viewport;
     // A divider between rows: no text may be drawn across it.
     bool line = false;
+    // A picture (an icon, a tinted icon, a drawing): no text laid out beside it may run into it.
+    bool drawing = false;
 };
 
 // An opaque rectangle hides what was painted before it where it lies.
@@ -312,6 +315,32 @@ bool isLine(const QQuickItem* item) {
     return item->inherits("QQuickRectangle") && item->height() > 0 &&
            item->height() <= kLineHeight && item->width() >= kLineWidth &&
            item->property("color").value<QColor>().alpha() > 0;
+}
+
+// What draws a picture of its own: an image (an icon by day), a shader effect (its tinted copy at
+// night), a canvas or a painted item.
+bool isDrawing(const QQuickItem* item) {
+    if (item->inherits("QQuickImage"))
+        return !item->property("source").toUrl().isEmpty();
+    return item->inherits("QQuickShaderEffect") || item->inherits("QQuickCanvasItem") ||
+           item->inherits("QQuickPaintedItem");
+}
+
+// The innermost item that holds both.
+const QQuickItem* commonAncestor(const QQuickItem* a, const QQuickItem* b) {
+    for (const QQuickItem* i = a; i; i = i->parentItem()) {
+        if (isAncestor(i, b))
+            return i;
+    }
+    return nullptr;
+}
+
+// Two items that a layout or positioner sets beside (or above) one another through the items
+// that hold them: what it places never overlaps, unless one runs past the room it was given.
+bool laidOutApart(const QQuickItem* a, const QQuickItem* b) {
+    const QQuickItem* common = commonAncestor(a, b);
+    return common && common != a && common != b &&
+           (common->inherits("QQuickLayout") || common->inherits("QQuickBasePositioner"));
 }
 
 // The control a line is drawn for (a field's underline, a slider's track), if any: a text of the
@@ -387,6 +416,10 @@ void collectPieces(const QQuickItem* item, QRectF clip, const QSet<const QQuickI
         const QQuickItem* control = controlOf(item);
         out.append({item, control ? control : item, own & clip, false, false, false, true});
     }
+    // A control's own pictures (its icon, the glow of its shadow, which reaches past it) are
+    // judged as the control.
+    if (isDrawing(item) && !controlOf(item) && !(own & clip).isEmpty())
+        out.append({item, item, own & clip, false, false, false, false, true});
     // A page's (or popup's) header and footer lie above its content.
     if (item->inherits("QQuickPage")) {
         for (const char* name : {"header", "footer"}) {
@@ -692,10 +725,11 @@ public:
         return list;
     }
 
-    // Texts that overlap another text or a control they are not part of or run past the window's
-    // edge, controls that lie partly outside the window or outside an item that clips them where
-    // no view scrolls them in, and texts, controls and scrolling views that run under a header or
-    // footer (the window's footer is the slew pad). Only the
+    // Texts that overlap another text or a control they are not part of, or a picture that a
+    // layout or positioner set beside them (a cell's text running into the next cell's icon), or
+    // run past the window's edge, controls that lie partly outside the window or outside an item
+    // that clips them where no view scrolls them in, and texts, controls and scrolling views that
+    // run under a header or footer (the window's footer is the slew pad). Only the
     // topmost popup is judged while one is open: it covers what lies beneath. The items of
     // skipped (e.g. the toasts, which float above everything on purpose) are left out. Each
     // finding is {kind, first, firstArea, second, secondArea}: the two by their paths and texts,
@@ -794,6 +828,8 @@ public:
             const Piece& a = pieces[i];
             const QQuickItem* aBar = barOf(a.item);
             for (const QQuickItem* bar : bars) {
+                if (a.drawing)
+                    break;
                 const QRectF area =
                     bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height())) & window;
                 if (!isAncestor(bar, a.item) && overlapping(a.rect, area))
@@ -820,10 +856,17 @@ public:
                     (a.control && isAncestor(a.owner, b.item)))
                     continue;
                 const bool twoTexts = a.text && b.text;
-                if (!twoTexts && !((a.text && b.control) || (b.text && a.control)))
-                    continue;
                 const Piece& text = a.text ? a : b;
                 const Piece& other = a.text ? b : a;
+                // A text that runs past the room its row gave it, into a picture of the row.
+                if (other.drawing) {
+                    if (laidOutApart(text.item, other.item))
+                        report(QStringLiteral("text over a picture beside it"), text,
+                               itemPath(other.item), other.rect);
+                    continue;
+                }
+                if (!twoTexts && !other.control)
+                    continue;
                 // A tile's mouse and touch areas are one control: named once, by the tile.
                 report(twoTexts ? QStringLiteral("text over text")
                                 : QStringLiteral("text over a control"),

@@ -70,10 +70,17 @@ Page {
         onRequestSaveProfile: _m.camera.save(profile)
     }
 
+    // The mode tabs' height, fixed: their names take a second line or a smaller font within it.
+    // Following the tabs' own height instead, the page's height would follow the names' lines,
+    // which are laid out again as the page's layout places the tabs: a name in a script without
+    // blanks ("定时") breaks into a line a character while the tabs are still narrow, and placing
+    // the page by its height changed that height again.
+    readonly property real modeBarHeight: 50
+
     // What the page needs at least: in timer mode a whole row of the list, in bulb mode the
     // count and the smallest button. Less than that, where a small window has the slew pad out,
     // and the page scrolls.
-    readonly property real smallestHeight: modeBar.height + (modeBar.currentIndex === 0
+    readonly property real smallestHeight: modeBarHeight + (modeBar.currentIndex === 0
         ? startButton.implicitHeight + startButton.Layout.topMargin
           + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
         : countText.implicitHeight + bulbButton.Layout.minimumHeight
@@ -97,7 +104,8 @@ Page {
                 id: modeBar
                 objectName: "modeBar"
                 Layout.fillWidth: true
-                Layout.minimumHeight: 50
+                Layout.minimumHeight: root.modeBarHeight
+                Layout.preferredHeight: root.modeBarHeight
                 onCurrentIndexChanged: root.setMode(currentIndex)
                 UI_TabButton {
                     text: qsTr("Timer")

@@ -32,16 +32,36 @@ ProfileListPane {
         UI_Image {
             source: cell.icon
         }
+        // The rest of the cell, however long a value reads in the language ("3600mp", "3600秒"
+        // in a small window): a value wider than that is drawn smaller, and cut short only below
+        // the smallest size, rather than run on into the next cell's icon.
         ColumnLayout {
+            Layout.fillWidth: true
+            Layout.minimumWidth: 0
             spacing: 0
             Label {
+                Layout.fillWidth: true
+                Layout.minimumWidth: 0
                 text: cell.value
+                fontSizeMode: Text.HorizontalFit
+                minimumPointSize: 7
+                minimumPixelSize: 9
+                elide: Text.ElideRight
+                // A value drawn smaller keeps the middle of the line, level with its neighbours.
+                verticalAlignment: Text.AlignVCenter
                 color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
             }
             Label {
+                Layout.fillWidth: true
+                Layout.minimumWidth: 0
                 visible: root.isRunning
                 text: cell.current
                 font.pixelSize: 11
+                fontSizeMode: Text.HorizontalFit
+                minimumPointSize: 6
+                minimumPixelSize: 8
+                elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
                 color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
                 opacity: 0.7
             }

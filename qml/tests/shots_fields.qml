@@ -3,9 +3,10 @@ import "rig/Find.js" as Find
 
 // The fields that must show the start of what they hold and the rows that must keep their
 // buttons in the window, at the probe's --window-size in its --language, in day and night
-// colours: the serial port of the connect settings (a long name and a short one, left by Tab
-// and after the page is opened again), the magnitude filter and the filter dialog, help where
-// nothing opens it, and the connect popup's buttons while a mount is connected.
+// colours: the serial port of the connect settings (a long name and a short one, left by Tab,
+// after its list was opened and closed, and after the page is opened again), the magnitude
+// filter and the filter dialog, help where nothing opens it, and the connect popup's buttons
+// while a mount is connected.
 QtObject {
     id: driver
 
@@ -66,6 +67,13 @@ QtObject {
                   input.nextItemInFocusChain(true).forceActiveFocus()
               },
               wait: () => !portBox().contentItem.activeFocus, shot: "serial_long_left_" + mode },
+            // Its list opened and put away, and left: the field was read-only while the list
+            // was down.
+            { run: () => portBox().popup.open(), wait: () => portBox().popup.opened },
+            { run: () => portBox().popup.close(), wait: () => !portBox().popup.visible },
+            { run: () => portBox().contentItem.nextItemInFocusChain(true).forceActiveFocus(),
+              wait: () => !portBox().contentItem.activeFocus,
+              shot: "serial_long_list_closed_" + mode },
             closeSettings(),
             openSettings("/dev/serial/by-id/usb-ABC"),
             { wait: () => !stack.busy, shot: "serial_long_reopened_" + mode },

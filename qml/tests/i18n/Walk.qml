@@ -467,7 +467,11 @@ QtObject {
                 then: () => check(label + " " + d.name + " \"" + d.azAlt + "\"") }))
         }
         if (label === "AdvancedMenu/cameraControl") {
-            return [pageVisit(label + "/group", () => {
+            const name = label + " with long groups"
+            return [{ label: name, run: storeLongGroups,
+                      wait: () => inj_cameraControl.list.length === longGroups.length,
+                      then: () => check(name) },
+                    pageVisit(label + "/group", () => {
                 inj_cameraControl.add()
                 page.editGroup(0)
             })]
@@ -481,6 +485,22 @@ QtObject {
                       wait: () => !page.popupObsSun.visible }]
         }
         return []
+    }
+
+    // Exposure groups whose values read longest in a row of the camera page: an hour every two
+    // minutes 999 times, ten minutes every minute, and a fraction of a second.
+    readonly property var longGroups: [[999, 3600, 120], [12, 600, 60], [1, 45.5, 45.5]]
+
+    function storeLongGroups() {
+        inj_cameraControl.list = []
+        for (const [photos, exposure, pause] of longGroups) {
+            inj_cameraControl.add()
+            const g = inj_cameraControl.load(inj_cameraControl.list.length - 1)
+            g.photos = photos
+            g.exposureSec = exposure
+            g.photoIntervalSec = pause
+            inj_cameraControl.save(g)
+        }
     }
 
     function menuEntries(item, out) {

@@ -14,6 +14,7 @@ TestCase {
     function initTestCase() {
         window = Qt.createComponent("qrc:/main.qml").createObject(testCase)
         verify(window)
+        shownSize = Qt.size(window.width, window.height)
     }
 
     function cleanupTestCase() {
@@ -34,6 +35,52 @@ TestCase {
             inj_cameraControl.stopTask()
         window.inj_mainUIUtil.goHome()
         page = null
+        inj_languageManager.language = "en"
+        window.width = shownSize.width
+        window.height = shownSize.height
+    }
+
+    // The window's size as the tests start it.
+    property size shownSize
+
+    // Opening the page lays out its tabs, its list and its rows afresh, at their widths: in no
+    // language, mode or window size may that feed back into the page's height while the page
+    // places its parts by it.
+    function test_opensWithoutBindingLoop_data() {
+        const rows = []
+        for (const language of ["en", "de", "es", "fr", "it", "ja", "zh", "ru", "hr", "hu", "nl",
+                                "pt", "ro"]) {
+            for (const size of [[320, 480], [360, 640], [428, 926]]) {
+                for (const bulb of [false, true]) {
+                    rows.push({ tag: language + " " + size[0] + "x" + size[1]
+                                     + (bulb ? " bulb" : " timer"),
+                                language: language, width: size[0], height: size[1],
+                                bulb: bulb })
+                }
+            }
+        }
+        return rows
+    }
+
+    function test_opensWithoutBindingLoop(data) {
+        window.inj_stackView.pop()
+        failOnWarning(/Binding loop detected/)
+        inj_languageManager.language = data.language
+        window.width = data.width
+        window.height = data.height
+        inj_cameraControl.isBulb = data.bulb
+        for (const [photos, exposure, pause] of [[999, 3600, 120], [12, 600, 60]]) {
+            inj_cameraControl.add()
+            const g = inj_cameraControl.load(inj_cameraControl.list.length - 1)
+            g.photos = photos
+            g.exposureSec = exposure
+            g.photoIntervalSec = pause
+            inj_cameraControl.save(g)
+        }
+        page = window.inj_stackView.push("qrc:/Page/CameraControlPage.qml")
+        tryCompare(window.inj_stackView, "busy", false)
+        waitForRendering(page)
+        compare(child("modeBar").currentIndex, data.bulb ? 1 : 0)
     }
 
     function child(name) {

@@ -194,9 +194,17 @@ TestCase {
             editable: true
         }
     }
+    Component {
+        id: otherFieldComponent
+        TextField {
+            width: 100
+        }
+    }
 
     // A field too narrow for its text shows the text's start whenever it is not being edited:
-    // set from outside, left after typing at its end, or narrowed.
+    // set from outside, left after typing at its end, or narrowed; a combo box's also after its
+    // list was opened and closed, however the list was put away and the box left, by a mouse or
+    // a finger.
     function test_startShown_data() {
         const fields = [
             { name: "text field", component: textInputComponent, text: "192.168.4.1" },
@@ -222,8 +230,57 @@ TestCase {
                     continue
                 rows.push({ tag: field.name + ", " + way, field: field, way: way })
             }
+            if (field.component !== editableComboComponent)
+                continue
+            // Each row's box lies apart from the last one's: two touches at one place in quick
+            // succession are a double tap, not two taps.
+            let apart = 0
+            for (const pointer of ["mouse", "touch"]) {
+                for (const close of ["Escape", "▾ again", "a tap beside"]) {
+                    for (const leave of ["a tap on another field", "Tab"]) {
+                        rows.push({ tag: field.name + ", list opened by " + pointer
+                                         + ", closed by " + close + ", left by " + leave,
+                                    field: field, way: "list", pointer: pointer, close: close,
+                                    leave: leave, x: 200 * (apart++ % 2) })
+                    }
+                }
+            }
         }
         return rows
+    }
+
+    function tap(pointer, item, x, y) {
+        if (pointer === "mouse") {
+            mouseClick(item, x, y)
+            return
+        }
+        touchEvent(item).press(0, item, x, y).commit()
+        touchEvent(item).release(0, item, x, y).commit()
+    }
+
+    // Opens the list by its ▾, puts it away and leaves the box for another field.
+    function openCloseAndLeave(box, data) {
+        box.x = data.x
+        const other = createTemporaryObject(otherFieldComponent, root, { y: box.height + 40 })
+        const arrowX = box.indicator.x + box.indicator.width / 2
+        tap(data.pointer, box, arrowX, box.height / 2)
+        tryVerify(() => box.popup.opened, 1000, "the list is open")
+        if (data.close === "Escape")
+            keyClick(Qt.Key_Escape)
+        else if (data.close === "a tap beside")
+            tap(data.pointer, root, root.width - 20, root.height - 20)
+        else
+            tap(data.pointer, box, arrowX, box.height / 2)
+        tryVerify(() => !box.popup.visible, 1000, "the list is closed")
+        // Tab goes from the box into its field, and on to the next.
+        if (data.leave === "Tab") {
+            for (let i = 0; i < 3 && !other.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+        } else {
+            tap(data.pointer, other, other.width / 2, other.height / 2)
+        }
+        tryVerify(() => other.activeFocus, 1000, "the other field took the focus")
+        verify(!box.contentItem.activeFocus, "left")
     }
 
     function test_startShown(data) {
@@ -253,6 +310,8 @@ TestCase {
         }
         if (data.way === "narrowed")
             field.width = 120
+        if (data.way === "list")
+            openCloseAndLeave(field, data)
         compare(input.text, text)
         const room = input.width - input.leftPadding - input.rightPadding
         verify(input.contentWidth > room, "the text is wider than the field")

@@ -1,0 +1,182 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "qrc:/"
+
+// The layout check of the probe on small scenes built to hold one fault each, beside sound ones
+// that must give nothing: a check that never finds anything passes every walk. Each scene lies
+// in a popup over the whole window, which the check then judges alone; a scene lists the kinds
+// of finding it must give, no more and no fewer.
+QtObject {
+    id: driver
+
+    property Popup shown: null
+    property bool checked: false
+    property var failures: []
+
+    readonly property var scenes: [
+        { name: "sound scene", kinds: [], component: soundScene },
+        { name: "control partly outside the window", component: pastWindowScene,
+          kinds: ["control cut off by the window's edge"] },
+        { name: "control outside an item that clips it, no view to scroll it in",
+          component: clippedScene, kinds: ["control cut off by what clips it"] },
+        { name: "control outside a view that scrolls it in", kinds: [],
+          component: scrolledScene },
+        { name: "text of a row running into the row's icon", component: crowdedRowScene,
+          kinds: ["text over a picture beside it"] },
+        { name: "text of a row that fits beside the row's icon", kinds: [],
+          component: fittingRowScene },
+        { name: "text of a row running into the row's icon, by night", night: true,
+          component: crowdedRowScene, kinds: ["text over a picture beside it"] },
+        { name: "text of a row that fits beside the row's icon, by night", night: true,
+          kinds: [], component: fittingRowScene }
+    ]
+
+    // A popup over the whole window, its scene as content; the probe judges it alone.
+    property Component frame: Component {
+        Popup {
+            parent: Overlay.overlay
+            width: parent.width
+            height: parent.height
+            padding: 0
+            closePolicy: Popup.NoAutoClose
+            background: Rectangle {
+                color: "white"
+            }
+        }
+    }
+
+    property Component soundScene: Component {
+        ColumnLayout {
+            width: 300
+            Label {
+                text: "Exposure"
+            }
+            Button {
+                text: "Start"
+            }
+            RowLayout {
+                Image {
+                    source: "qrc:/image/Camera_icon/pause.png"
+                    sourceSize: Qt.size(20, 20)
+                }
+                Label {
+                    text: "60 s"
+                }
+            }
+        }
+    }
+
+    // Half of the slider lies past the window's right edge. A control without a text: a button's
+    // text would be cut off with it, a finding of another kind.
+    property Component pastWindowScene: Component {
+        Item {
+            anchors.fill: parent
+            Slider {
+                x: parent.width - width / 2
+                y: 40
+                width: 100
+            }
+        }
+    }
+
+    // The slider hangs below a box that clips it, and nothing scrolls the box.
+    property Component clippedScene: Component {
+        Item {
+            width: 200
+            height: 60
+            clip: true
+            Slider {
+                y: 30
+                width: 100
+            }
+        }
+    }
+
+    // The same, in a view whose content the user scrolls to reach the slider.
+    property Component scrolledScene: Component {
+        Flickable {
+            width: 200
+            height: 60
+            clip: true
+            contentHeight: 300
+            Slider {
+                y: 200
+                width: 100
+            }
+        }
+    }
+
+    // A row of two equal cells, a text and an icon: a text wider than its cell runs on into the
+    // icon. By night the icon is drawn as its red copy, a shader effect.
+    component RowCells: RowLayout {
+        property alias text: label.text
+        width: 120
+        spacing: 6
+        Label {
+            id: label
+            Layout.fillWidth: true
+            Layout.minimumWidth: 0
+            Layout.preferredWidth: 1
+        }
+        UI_Image {
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            source: "qrc:/image/Camera_icon/pause.png"
+        }
+    }
+
+    property Component crowdedRowScene: Component {
+        RowCells {
+            text: "3600 seconds and more"
+        }
+    }
+    property Component fittingRowScene: Component {
+        RowCells {
+            text: "60 s"
+        }
+    }
+
+    function kindsOf(findings) {
+        return [...new Set(findings.map(f => f.kind))].sort()
+    }
+
+    function open(scene) {
+        probe.window.inj_nightManager.setting = scene.night ? 1 : 0
+        const popup = frame.createObject(probe.window.contentItem)
+        scene.component.createObject(popup.contentItem)
+        popup.open()
+        shown = popup
+        checked = false
+    }
+
+    function check(scene) {
+        const findings = probe.overlaps([probe.window.inj_toaster])
+        const found = kindsOf(findings)
+        const wanted = scene.kinds.slice().sort()
+        if (JSON.stringify(found) !== JSON.stringify(wanted)) {
+            failures.push(scene.name + ": found " + JSON.stringify(found) + ", wanted "
+                          + JSON.stringify(wanted))
+            for (const f of findings)
+                console.info("  " + f.kind + ": " + f.first + " at " + f.firstArea + " / "
+                             + f.second + " at " + f.secondArea)
+        }
+        shown.close()
+        shown.destroy()
+        shown = null
+        checked = true
+    }
+
+    function steps() {
+        const list = []
+        for (const scene of scenes) {
+            list.push({ run: () => open(scene), wait: () => shown !== null && shown.opened })
+            list.push({ run: () => probe.afterFrame(() => check(scene)), wait: () => checked })
+        }
+        list.push({ run: () => {
+            if (failures.length)
+                probe.fail(failures.join("; "))
+        } })
+        return list
+    }
+}

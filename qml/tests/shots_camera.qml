@@ -1,0 +1,77 @@
+import QtQuick
+import "rig/Find.js" as Find
+
+// The camera page's rows with the longest values, at the probe's --window-size in its
+// --language, in day and night colours: the groups as stored, and while the program runs, with
+// the values left under them. Nothing of a row may overlap another part of it (the probe's
+// layout check), running or not.
+QtObject {
+    id: driver
+
+    property var page: null
+
+    // An hour every two minutes 999 times, ten minutes every minute, and a fraction of a second.
+    readonly property var groups: [[999, 3600, 120], [12, 600, 60], [1, 45.5, 45.5]]
+
+    function storeGroups() {
+        inj_cameraControl.list = []
+        for (const [photos, exposure, pause] of groups) {
+            inj_cameraControl.add()
+            const g = inj_cameraControl.load(inj_cameraControl.list.length - 1)
+            g.photos = photos
+            g.exposureSec = exposure
+            g.photoIntervalSec = pause
+            inj_cameraControl.save(g)
+        }
+    }
+
+    function checkLayout(name) {
+        const found = probe.overlaps([probe.window.inj_toaster])
+        if (found.length > 0)
+            probe.fail(name + ": " + found.map(o => o.kind + ": " + o.first + " at " + o.firstArea
+                                               + " / " + o.second + " at " + o.secondArea)
+                                          .join("; "))
+    }
+
+    function rowsShown() {
+        const list = Find.itemNamed(page, "profileList")
+        return list !== null && list.count === groups.length && list.itemAtIndex(0) !== null
+    }
+
+    function phase(mode) {
+        const w = probe.window
+        const stack = w.inj_stackView
+        return [
+            { run: () => w.inj_nightManager.setting = mode === "night" ? 1 : 0,
+              wait: () => w.inj_nightManager.isNight === (mode === "night") },
+            { run: () => {
+                  storeGroups()
+                  inj_cameraControl.isBulb = false
+                  page = stack.push("qrc:/Page/CameraControlPage.qml")
+              },
+              wait: () => page !== null && !stack.busy && rowsShown(),
+              shot: "camera_groups_" + mode },
+            { run: () => checkLayout("camera_groups_" + mode) },
+            { run: () => Find.itemNamed(page, "startButton").clicked(),
+              wait: () => inj_cameraControl.isRunning && inj_cameraControl.list[0].exposureCur !== "",
+              shot: "camera_running_" + mode },
+            { run: () => checkLayout("camera_running_" + mode) },
+            { run: () => {
+                  inj_cameraControl.stopTask()
+                  stack.pop()
+              },
+              wait: () => !inj_cameraControl.isRunning && stack.depth === 1 && !stack.busy }
+        ]
+    }
+
+    function steps() {
+        return [
+            { run: () => inj_iConnectable.startSession(),
+              wait: () => inj_mountConnection.connected && !inj_iConnectable.busy,
+              timeoutMs: 15000 }
+        ].concat(phase("day"), phase("night"), [
+            { run: () => inj_iConnectable.startNextAction(),
+              wait: () => !inj_mountConnection.connected }
+        ])
+    }
+}

@@ -21,8 +21,8 @@ Page {
 
     // The slider's place for the stored padding: on its step where the padding is one a step
     // gives (13 px, step 11), between two steps where none does (11 px, between 10 and 13).
-    // Padding p comes of the last step at or below ln(p) / ln(10) * 10 when that step lies above
-    // the place of p - 1 pixels. Ten and a hundred pixels come back a hair above their steps.
+    // Pixels p come of the last step at or below the place of p when that step lies beyond the
+    // place of p - 1. Ten and a hundred pixels come back a hair above their steps.
     function paddingPosition() {
         const px = _m.uiSetting.footerPadding
         const position = _m.uiSetting.padding_PxToEx(px)
@@ -92,10 +92,11 @@ Page {
                 valueMin: 0
                 valueMax: 20
                 stepSize: 1
-                // Only a move of the user's is stored: a padding between two steps, put on one
-                // by the page, would be rewritten by a look at it. A drag ends on a step; a key
-                // moves the handle by a step from where it stood, which between two steps is to
-                // the next step that way: 11 px goes to 10 or to 13, never past 10 to 8.
+                // Only the user's moves are stored, not the page placing the handle: stored at
+                // every change of the value, a padding between two steps became the step below
+                // at a mere look. A drag ends on a step; a key moves the handle by a step from
+                // where it stood, which between two steps is on to the next step that way:
+                // 11 px goes to 10 or to 13, never past 10 to 8.
                 onMoved: {
                     const step = value > root.paddingPosition() ? Math.floor(value + 1e-9)
                                                                 : Math.ceil(value - 1e-9)

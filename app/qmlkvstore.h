@@ -26,6 +26,9 @@ public:
     Q_INVOKABLE void saveInt(const QString& key, int val);
     Q_INVOKABLE void saveDouble(const QString& key, double val);
 
+    // The store itself, for a service built over it after start (tests build one afresh).
+    const std::shared_ptr<IKVStore>& store() const { return m_store; }
+
 private:
     std::shared_ptr<IKVStore> m_store;
 };

@@ -81,7 +81,7 @@ TextField {
         // Read here, not through refused, whose binding may not have seen the text yet.
         const value = _valueOf(text)
         if (value !== undefined)
-            keep(value)
+            _keepChanged(value)
         else if (activeFocus)
             keep(_taken)
     }
@@ -112,8 +112,19 @@ TextField {
     // kept.
     function _putBack() {
         const value = _valueOf(text)
-        keep(value === undefined ? _taken : value)
+        if (value === undefined)
+            keep(_taken)
+        else
+            _keepChanged(value)
         text = textOf(keptValue)
+    }
+
+    // The text showing the kept value stands for that value, not for the number it reads as:
+    // a magnitude of 7.35 shows "7.3", and the owner filling the field with it, or the user
+    // leaving it so, changes nothing. Kept, the number would store the value rounded on a look.
+    function _keepChanged(value) {
+        if (value !== numberOf(textOf(keptValue)))
+            keep(value)
     }
 
     inputMethodHints: Qt.ImhFormattedNumbersOnly

@@ -2,7 +2,11 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// A titled slider; hasChanged tells the owner when the user lets go of the handle.
+// A titled slider; hasChanged tells the owner when the user lets go of the handle (or the key)
+// on another value than it held when taken, moved each time the user moves it, by touch or by a
+// key. Neither comes of the owner setting the value, nor of a handle let go where it stood: told
+// so, an owner would store the value shown, which may be rounded (an altitude limit of 80.4°
+// shown at 80°).
 Pane {
     id: root
 
@@ -16,6 +20,10 @@ Pane {
     property bool rowBottomDivider: true
 
     signal hasChanged
+    signal moved
+
+    // The value when the user took the handle: the slider is pressed before it moves.
+    property real _takenAt: 0
 
     width: parent ? parent.width : implicitWidth
     Layout.fillWidth: true
@@ -48,8 +56,11 @@ Pane {
             id: slider
             Layout.fillWidth: true
             snapMode: Slider.SnapOnRelease
+            onMoved: root.moved()
             onPressedChanged: {
-                if (!pressed)
+                if (pressed)
+                    root._takenAt = value
+                else if (value !== root._takenAt)
                     root.hasChanged()
             }
         }

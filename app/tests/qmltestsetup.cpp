@@ -5,9 +5,11 @@
 #include "align/ialignerhelper.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
+#include "app/qmlkvstore.h"
 #include "app/qmlregistration.h"
 #include "app/tests/scratchhome.h"
 #include "app/tests/testports.h"
+#include "app/uisetting.h"
 #include "base/log.h"
 #include "base/qtlocationsensor.h"
 #include "mount/tests/fakemount.h"
@@ -356,6 +358,15 @@ void QmlTestHelper::useRecordingMount() {
 void QmlTestHelper::restoreMount() {
     holder()->setMount(m_replacedMount);
     m_replacedMount.reset();
+}
+
+void QmlTestHelper::reloadUiSetting() {
+    auto* kvStore = qobject_cast<QmlKVStore*>(service("inj_kvStore"));
+    if (!kvStore)
+        qFatal("no settings store to build the UI settings over");
+    auto* fresh = new UISetting(kvStore->store());
+    fresh->setParent(this);
+    publish(QStringLiteral("inj_uiSetting"), fresh);
 }
 
 QVariantList QmlTestHelper::shutterCalls() const {

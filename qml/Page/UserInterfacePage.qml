@@ -19,8 +19,19 @@ Page {
     // Copied once: the list does not change while the program runs.
     readonly property var languages: Array.from(_m.languageManager.availableLanguages)
 
+    // The slider's place for the stored padding: on its step where the padding is one a step
+    // gives (13 px, step 11), between two steps where none does (11 px, between 10 and 13).
+    // Pixels p come of the last step at or below the place of p when that step lies beyond the
+    // place of p - 1. Ten and a hundred pixels come back a hair above their steps.
+    function paddingPosition() {
+        const px = _m.uiSetting.footerPadding
+        const position = _m.uiSetting.padding_PxToEx(px)
+        const step = Math.floor(position + 1e-9)
+        return px <= 1 || step > _m.uiSetting.padding_PxToEx(px - 1) ? step : position
+    }
+
     StackView.onActivated: {
-        paddingSlider.value = _m.uiSetting.padding_PxToEx(_m.uiSetting.footerPadding)
+        paddingSlider.value = paddingPosition()
         vibrationSwitch.checked = _m.uiSetting.feedbackUtil
         keepScreenOnSwitch.checked = _m.uiSetting.keepScreenOn
     }
@@ -81,7 +92,17 @@ Page {
                 valueMin: 0
                 valueMax: 20
                 stepSize: 1
-                onValueChanged: _m.uiSetting.footerPadding = value
+                // Only the user's moves are stored, not the page placing the handle: stored at
+                // every change of the value, a padding between two steps became the step below
+                // at a mere look. A drag ends on a step; a key moves the handle by a step from
+                // where it stood, which between two steps is on to the next step that way:
+                // 11 px goes to 10 or to 13, never past 10 to 8.
+                onMoved: {
+                    const step = value > root.paddingPosition() ? Math.floor(value + 1e-9)
+                                                                : Math.ceil(value - 1e-9)
+                    _m.uiSetting.footerPadding = step
+                    value = step
+                }
             }
             UI_Row {
                 paramText: qsTr("Vibration")

@@ -46,18 +46,21 @@ WindowTestCase {
         home()
     }
 
-    // The slider works on an exponent; its text is the padding in pixels.
+    // The slider works on an exponent; its text is the padding in pixels. The user taps either
+    // end of it.
     function test_footerPadding_data() {
         return [
-            { tag: "20 is 100 px", position: 20, text: "100" },
-            { tag: "0 is 1 px", position: 0, text: "1" }
+            { tag: "20 is 100 px", position: 20, text: "100", end: 1 },
+            { tag: "0 is 1 px", position: 0, text: "1", end: 0 }
         ]
     }
 
     function test_footerPadding(data) {
         const page = open("UserInterfacePage")
         const slider = child(page, "paddingSlider")
-        slider.value = data.position
+        const track = slider.slider
+        mouseClick(track, data.end * (track.width - 1), track.height / 2)
+        compare(slider.value, data.position)
         compare(slider.valueText, data.text)
         compare(stored("ui.slew_padding.bottom"), Number(data.text))
         home()

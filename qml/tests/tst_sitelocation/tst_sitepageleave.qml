@@ -48,7 +48,8 @@ WindowTestCase {
         inj_kvStore.saveBool("loc.fix_seen", !!data.fixes)
         testHelper.setLocationFixes(data.fixes || [])
         const site = inj_location.location()
-        site.latitudeRad = phoneSite[0]
+        site.latitudeRad = data.siteLatDeg === undefined ? phoneSite[0]
+                                                         : data.siteLatDeg * Math.PI / 180
         site.longitudeRad = phoneSite[1]
         site.mockLatitude = !!data.mock
         inj_location.setLocation(site)
@@ -97,6 +98,34 @@ WindowTestCase {
                                   fixes: [[phoneLatDeg + 1 / 3600, phoneLonDeg]], written: true,
                                   latDeg: phoneLatDeg + 1 / 3600, lonDeg: phoneLonDeg,
                                   tolerance: 1e-7 }, back))
+        // A receiver step away, 22.6801′ and 22.6802′ (40.806″ and 40.812″), both shown as
+        // 40.81″: the same site to the user, though not the same double.
+        rows.push(Object.assign({ tag: "sensor fix a receiver step from the stored site",
+                                  siteLatDeg: 47 + 22.6801 / 60,
+                                  fixes: [[47 + 22.6802 / 60, phoneLonDeg]] }, back, untouched))
+        // Only the hemisphere flipped: the same degrees, minutes and seconds on the other side.
+        const tab = (p, latitude, index) => (latitude ? p.latitudeInput : p.longitudeInput)
+                                            .signInput.itemAt(index)
+        const byTouch = (latitude, index) => (p => mouseClick(tab(p, latitude, index)))
+        const byKey = (latitude, index) => (p => {
+                                                const t = tab(p, latitude, index)
+                                                t.forceActiveFocus()
+                                                verify(testHelper.sendKey(t, Qt.Key_Space, true))
+                                                verify(testHelper.sendKey(t, Qt.Key_Space, false))
+                                            })
+        const south = { written: true, latDeg: -phoneLatDeg, lonDeg: phoneLonDeg,
+                        tolerance: 1e-12 }
+        const west = { written: true, latDeg: phoneLatDeg, lonDeg: -phoneLonDeg,
+                       tolerance: 1e-12 }
+        for (const w of [back, ways[1]]) {
+            rows.push(Object.assign({ tag: "North to South by touch, " + w.way,
+                                      edit: byTouch(true, 1) }, w, south))
+            rows.push(Object.assign({ tag: "East to West by touch, " + w.way,
+                                      edit: byTouch(false, 0) }, w, west))
+        }
+        rows.push(Object.assign({ tag: "North to South by key", edit: byKey(true, 1) }, back,
+                                south))
+        rows.push(Object.assign({ tag: "East to West by key", edit: byKey(false, 0) }, back, west))
         return rows
     }
 

@@ -1,0 +1,5 @@
+#include "app/tests/qmltestsetup.h"
+
+#include <QtQuickTest>
+
+KO_QUICK_TEST_MAIN(settingslook)

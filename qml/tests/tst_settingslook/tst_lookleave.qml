@@ -1,0 +1,213 @@
+import QtQuick
+import QtTest
+import ".."
+
+// Settings pages whose controls cannot show every stored value as it is: the footer padding on
+// a slider of steps (11 px lies between the steps of 10 and 13), the faintest magnitudes to one
+// decimal (7.35 shows "7.3"), the altitude limits in whole degrees. Looked at and left, whichever
+// way, or with a field or handle tapped and nothing changed, they store nothing: the settings
+// file stays the same byte for byte. Moved or typed by the user, the value is stored on the
+// page's step from what the user chose. Pages that put the shown value back stored 10 for 11 px
+// on opening, and 7.3 for 7.35 while open.
+WindowTestCase {
+    name: "SettingsLook"
+    when: windowShown
+
+    function cleanup() {
+        testHelper.restore("inj_uiSetting")
+        window.inj_mainUIUtil.goHome()
+    }
+
+    // As the platform delivers a key: to the window, which goes back on the press.
+    function pressAtWindow(key) {
+        verify(testHelper.sendKey(window, key, true))
+        verify(testHelper.sendKey(window, key, false))
+    }
+
+    // A key pressed and let go on the focused control.
+    function pressKey(item, key) {
+        item.forceActiveFocus()
+        verify(testHelper.sendKey(item, key, true), "key taken")
+        testHelper.sendKey(item, key, false)
+    }
+
+    readonly property var ways: [
+        { way: "back button", leave: () => mouseClick(child(window.header, "backButton")) },
+        { way: "Escape", leave: () => pressAtWindow(Qt.Key_Escape) },
+        { way: "back key", leave: () => pressAtWindow(Qt.Key_Back) }
+    ]
+
+    // The padding as a start finds it in the file, in pixels.
+    function storePadding(px) {
+        inj_kvStore.saveInt("ui.slew_padding.bottom", px)
+        testHelper.reloadUiSetting()
+        compare(inj_uiSetting.footerPadding, px)
+    }
+
+    // Both faintest magnitudes, with the filter on, so that the rows can be edited.
+    function storeMagnitudes(vmag) {
+        inj_catalogSettings.enableVmagFilter = true
+        inj_catalogSettings.maxStarVmag = vmag
+        inj_catalogSettings.maxDsoVmag = vmag
+    }
+
+    // Altitude limits of no whole degree, as a file of another program may hold them; the page
+    // shows them rounded, at 80° and -4°.
+    function storeAltitudes() {
+        inj_altRange.maxAlt = 80.4 * Math.PI / 180
+        inj_altRange.minAlt = -3.6 * Math.PI / 180
+    }
+
+    function magnitudeField(page, row) {
+        return child(page, row).field
+    }
+
+    function test_lookedAtAndLeft_data() {
+        const rows = []
+        for (const w of ways) {
+            // On a step, 10 and 13 px (steps 10 and 11, though 13 px reads back as 11.14);
+            // between two steps, 11 and 14 px.
+            for (const px of [10, 11, 13, 14])
+                rows.push({ tag: "padding " + px + " px, " + w.way, leave: w.leave,
+                            store: () => storePadding(px), page: "UserInterfacePage" })
+            for (const vmag of [6.5, 7.35, 11.25, 9.95]) {
+                const look = { leave: w.leave, store: () => storeMagnitudes(vmag),
+                               page: "MagnitudeLimitPage", shown: vmag.toFixed(1) }
+                rows.push(Object.assign({ tag: "magnitude " + vmag + ", " + w.way }, look))
+                // Tapped into, nothing typed, and left.
+                rows.push(Object.assign({ tag: "magnitude " + vmag + " field tapped, " + w.way,
+                                          tap: "faintestStar" }, look))
+            }
+            const altitudes = { leave: w.leave, store: storeAltitudes, page: "AltitudeLimitPage" }
+            rows.push(Object.assign({ tag: "altitude limits 80.4° and -3.6°, " + w.way },
+                                    altitudes))
+            // Pressed and let go where it stood.
+            rows.push(Object.assign({ tag: "altitude limits, handles tapped, " + w.way,
+                                      handles: ["upperSlider", "lowerSlider"] }, altitudes))
+        }
+        return rows
+    }
+
+    function test_lookedAtAndLeft(data) {
+        waitConnected()
+        data.store()
+        const before = testHelper.storedSettingsText()
+        const page = open(data.page)
+        if (data.shown) {
+            for (const row of ["faintestStar", "faintestOther"])
+                compare(magnitudeField(page, row).text, data.shown, row)
+        }
+        if (data.tap) {
+            const field = magnitudeField(page, data.tap)
+            mouseClick(field)
+            tryCompare(field, "activeFocus", true)
+        }
+        for (const name of data.handles || []) {
+            const slider = child(page, name).slider
+            const value = slider.value
+            mouseClick(slider.handle)
+            compare(slider.pressed, false)
+            compare(slider.value, value, name)
+        }
+        compare(testHelper.storedSettingsText(), before, "the settings file while open")
+        data.leave()
+        tryCompare(stackView, "depth", 1)
+        compare(testHelper.storedSettingsText(), before, "the settings file")
+    }
+
+    // The padding moved by the user: a key moves it to the next step that way, a tap on the
+    // slider to the step there.
+    function test_paddingMoved_data() {
+        return [
+            { tag: "11 px, right key", px: 11, key: Qt.Key_Right, stored: 13, step: 11 },
+            { tag: "11 px, left key", px: 11, key: Qt.Key_Left, stored: 10, step: 10 },
+            { tag: "14 px, right key", px: 14, key: Qt.Key_Right, stored: 16, step: 12 },
+            { tag: "14 px, left key", px: 14, key: Qt.Key_Left, stored: 13, step: 11 },
+            { tag: "13 px, left key", px: 13, key: Qt.Key_Left, stored: 10, step: 10 },
+            { tag: "13 px, right key", px: 13, key: Qt.Key_Right, stored: 16, step: 12 },
+            { tag: "10 px, left key", px: 10, key: Qt.Key_Left, stored: 8, step: 9 },
+            { tag: "11 px, tapped at the right end", px: 11, end: 1, stored: 100, step: 20 },
+            { tag: "14 px, tapped at the left end", px: 14, end: 0, stored: 1, step: 0 }
+        ]
+    }
+
+    function test_paddingMoved(data) {
+        storePadding(data.px)
+        const page = open("UserInterfacePage")
+        const slider = child(page, "paddingSlider")
+        const track = slider.slider
+        if (data.key) {
+            pressKey(track, data.key)
+        } else {
+            mouseClick(track, data.end * (track.width - 1), track.height / 2)
+        }
+        compare(stored("ui.slew_padding.bottom"), data.stored)
+        compare(slider.valueText, String(data.stored))
+        // The handle stands on the step stored, and the page shows it there again.
+        compare(slider.value, data.step)
+        mouseClick(child(window.header, "backButton"))
+        tryCompare(stackView, "depth", 1)
+        compare(stored("ui.slew_padding.bottom"), data.stored)
+        compare(child(open("UserInterfacePage"), "paddingSlider").value, data.step)
+    }
+
+    // An altitude limit moved by the user from one shown rounded: stored on the step chosen.
+    function test_altitudeMoved_data() {
+        return [
+            { tag: "upper 80.4°, right key", slider: "upperSlider", key: Qt.Key_Right,
+              setting: "altitude.max", stored: 81, other: "altitude.min" },
+            { tag: "upper 80.4°, left key", slider: "upperSlider", key: Qt.Key_Left,
+              setting: "altitude.max", stored: 79, other: "altitude.min" },
+            { tag: "lower -3.6°, right key", slider: "lowerSlider", key: Qt.Key_Right,
+              setting: "altitude.min", stored: -3, other: "altitude.max" }
+        ]
+    }
+
+    function test_altitudeMoved(data) {
+        storeAltitudes()
+        const other = stored(data.other)
+        const page = open("AltitudeLimitPage")
+        pressKey(child(page, data.slider).slider, data.key)
+        closeTo(stored(data.setting), data.stored * Math.PI / 180, 1e-12, data.setting)
+        compare(stored(data.other), other, data.other)
+    }
+
+    // A magnitude the user changed is stored as the user chose it, to one decimal; the other row
+    // keeps its own.
+    function test_magnitudeChanged_data() {
+        const typed = text => (field => {
+                                   field.forceActiveFocus()
+                                   field.selectAll()
+                                   for (const c of text)
+                                       keyClick(c)
+                               })
+        const button = name => (field => mouseClick(child(field, name)))
+        return [
+            { tag: "7.35 typed 7.4", vmag: 7.35, act: typed("7.4"), stored: 7.4, shown: "7.4" },
+            { tag: "9.95 typed as shown, 9.9", vmag: 9.95, act: typed("9.9"), stored: 9.9,
+              shown: "9.9" },
+            { tag: "7.35 plus", vmag: 7.35, act: button("incrementButton"), stored: 7.5,
+              shown: "7.5" },
+            { tag: "7.35 minus", vmag: 7.35, act: button("decrementButton"), stored: 7.1,
+              shown: "7.1" },
+            { tag: "11.25 plus", vmag: 11.25, act: button("incrementButton"), stored: 11.5,
+              shown: "11.5" },
+            { tag: "6.5 minus", vmag: 6.5, act: button("decrementButton"), stored: 6.3,
+              shown: "6.3" }
+        ]
+    }
+
+    function test_magnitudeChanged(data) {
+        storeMagnitudes(data.vmag)
+        const other = inj_catalogSettings.maxDsoVmag
+        const page = open("MagnitudeLimitPage")
+        const field = magnitudeField(page, "faintestStar")
+        data.act(field)
+        mouseClick(child(window.header, "backButton"))
+        tryCompare(stackView, "depth", 1)
+        // Stored as a float.
+        fuzzyCompare(stored("filter.vmag.dimmest"), data.stored, 1e-6)
+        compare(stored("filter.vmag.dimmest_dso"), other)
+        compare(magnitudeField(open("MagnitudeLimitPage"), "faintestStar").text, data.shown)
+    }
+}

@@ -25,24 +25,35 @@ void initialiseEarlier(MotorControllerSim& sim, AXISID axis) {
 // mount is published (the Wi-Fi module's own requests left out): a fresh controller, or one whose
 // axes an earlier connection set up.
 std::vector<std::string> setupRequests(bool initialisedBefore) {
+    // Counted when the mount is published: the link watch reads a second after the last exchange
+    // at the earliest, however late the test's thread looks. Outlives the rig, which fires once
+    // more as it ends the session.
+    size_t published = 0;
     SimRig s;
     if (initialisedBefore) {
         initialiseEarlier(s.sim, 0);
         initialiseEarlier(s.sim, 1);
     }
+    s.rig->holder->mountChanged.append([&] {
+        if (published == 0)
+            published = s.fake.requestCount();
+    });
     if (s.port == 0 || !s.rig->connectMount())
         return {};
-    // The link watch reads a second after the last exchange at the earliest.
+    const auto all = s.fake.requests();
     std::vector<std::string> requests;
-    for (const auto& r : s.fake.requests())
-        if (text(r.bytes).starts_with(':'))
-            requests.push_back(text(r.bytes));
+    for (size_t i = 0; i < std::min(published, all.size()); ++i)
+        if (text(all[i].bytes).starts_with(':'))
+            requests.push_back(text(all[i].bytes));
     return requests;
 }
 
-bool anyStartsWith(const std::vector<std::string>& requests, size_t count, const std::string& of) {
-    return std::any_of(requests.begin(), requests.begin() + static_cast<ptrdiff_t>(count),
-                       [&](const std::string& r) { return of.find(r[1]) != std::string::npos; });
+// Whether one of the first count commands is one of the command letters.
+bool anyCommandOf(const std::vector<std::string>& requests, size_t count,
+                  const std::string& letters) {
+    return std::any_of(
+        requests.begin(), requests.begin() + static_cast<ptrdiff_t>(count),
+        [&](const std::string& r) { return letters.find(r[1]) != std::string::npos; });
 }
 
 double countsToRad(int32_t counts) {
@@ -61,14 +72,14 @@ class TestMountConnectRestart : public QObject {
 private slots:
     void initTestCase() { qRegisterMetaType<TrailPointsTaskInfo>(); }
 
-    // The controller restarts at one step of the connection's setup: it answers the requests
+    // The controller restarts at one step of the connection's setup: it answers the commands
     // before it, loses that one and answers its resend as a fresh controller (not initialised,
     // counting from home). A restart once the setup has read a status from the controller it
     // replaces, and after that controller held anything (an earlier set-up, a position or an
     // initialisation this setup sent), leaves a controller that does not hold what the program
     // believes: it is found before the mount is published, nothing moves, and the user is told.
     // A restart before that is a fresh controller like any other, which the setup sets up in
-    // full. One row per request of the real setup; the last row restarts at the link watch's
+    // full. One row per command of the real setup; the last row restarts at the link watch's
     // first status read, once the mount is published.
     void restartAtEveryStepOfTheSetup_data() {
         QTest::addColumn<bool>("initialisedBefore");
@@ -80,8 +91,8 @@ private slots:
             QVERIFY2(requests.size() > 10, "the setup did not connect");
             for (size_t n = 0; n <= requests.size(); ++n) {
                 const bool afterSetup = n == requests.size();
-                const bool seen = !afterSetup && anyStartsWith(requests, n, "f") &&
-                                  (initialisedBefore || anyStartsWith(requests, n, "EF"));
+                const bool seen = !afterSetup && anyCommandOf(requests, n, "f") &&
+                                  (initialisedBefore || anyCommandOf(requests, n, "EF"));
                 std::string lost = afterSetup ? "first link-watch read" : requests[n];
                 lost.erase(std::remove(lost.begin(), lost.end(), '\r'), lost.end());
                 QTest::addRow("%s controller, restart at command %d (%s)%s",
@@ -115,7 +126,6 @@ private slots:
             QCOMPARE(rig.session->statusDetailText(), QStringLiteral("Unexpected response"));
             QTRY_VERIFY_WITH_TIMEOUT(told(s.toasts, "restarted"), 10000);
             QCOMPARE(s.toasts.size(), 1);
-            QVERIFY(!rig.holder->connected());
             QCOMPARE(rig.sessionsDone, 0);
             QCOMPARE(s.sim.takeStarts(), 0);
             QVERIFY(!s.sim.moving(0) && !s.sim.moving(1));

@@ -1073,6 +1073,10 @@ constexpr double kGotoToleranceRad[] = {0.0005817764173314432, 0.001454441043328
 // Old boards (models 0x80 to 0x82 up to firmware 1.09) stop less precisely: 0.1 degree.
 constexpr double kOldBoardToleranceRad = 0.0017453292519943296;
 constexpr uint32_t kLastOldBoardFirmware = 0x109;
+// How far an axis set up while connecting may read back from where it was set: the set angle
+// rounds to the nearest count, and the axis stands still. Any more and the counter is not the one
+// that was set.
+constexpr int32_t kSetupSlackCounts = 2;
 
 // The autoguider-port speeds, fastest first, as factors of the sidereal rate.
 struct GuideSpeed {
@@ -1127,12 +1131,14 @@ CmdRetType_::E Mount::prepareAfterConnect() {
 
     // An axis whose controller has just powered up learns where it stands; otherwise the mount
     // knows better than any stored value.
+    std::array<Nullable<double>, 2> setUp;
     const bool axis1Fresh = m_device->lastStatus(0).initFlag != 0;
     if (axis1Fresh) {
         if (const auto r = m_axis->setPosition(0, positions.first); r != CmdRetType_::Ok)
             return r;
         if (const auto r = m_device->initializeAxis(0); r != CmdRetType_::Ok)
             return r;
+        setUp[0].set(positions.first);
     }
     const bool axis2Fresh = m_device->lastStatus(1).initFlag != 0;
     if (axis2Fresh) {
@@ -1140,25 +1146,65 @@ CmdRetType_::E Mount::prepareAfterConnect() {
             return r;
         if (const auto r = m_device->initializeAxis(1); r != CmdRetType_::Ok)
             return r;
+        setUp[1].set(positions.second);
     } else if (!axis1Fresh) {
         for (AXISID axis : {0u, 1u})
             if (const auto r = m_axis->readPosition(axis); !r.isOk())
                 return r.type;
     }
-
-    // An axis set up just now has not been seen initialised yet, and only one seen so can tell a
-    // restart: without this read, a restart before anything read its status would pass unseen.
-    for (AXISID axis : {0u, 1u}) {
-        if (!(axis == 0 ? axis1Fresh : axis2Fresh))
-            continue;
-        if (const auto r = m_axis->readStatus(axis); !r.isOk())
-            return r.type;
-    }
+    if (const auto r = confirmSetup(setUp, !axis1Fresh && !axis2Fresh); r != CmdRetType_::Ok)
+        return r;
 
     if (park.hasValue())
         m_perMountData->setParkAxisPositions({});
     startLinkWatch();
     return CmdRetType_::Ok;
+}
+
+CmdRetType_::E Mount::confirmSetup(const std::array<Nullable<double>, 2>& setUp,
+                                   bool positionsRead) {
+    // An emulated mount has no controller that could restart.
+    if (!m_converser)
+        return CmdRetType_::Ok;
+    // A controller that restarted at any step above is a fresh one, not initialised and counting
+    // from home, that saw only the steps after it: its status, read last, shows it unless an axis
+    // was initialised after the restart, and then that axis's position shows it unless the
+    // restart came before the position was set (and then the fresh controller holds all of it).
+    if (!positionsRead) {
+        for (AXISID axis : {0u, 1u}) {
+            const auto r = m_axis->readPosition(axis);
+            if (!r.isOk())
+                return r.type;
+            const auto& set = setUp[axisSlot(axis)];
+            const double slack = std::abs(m_device->countsToRad(axis, kSetupSlackCounts));
+            if (set.hasValue() && !(std::abs(r.value() - set.value()) <= slack)) {
+                Log("Axis %u reads %.7f rad back, set to %.7f rad while connecting: the motor "
+                    "controller restarted",
+                    static_cast<unsigned>(axisSlot(axis)) + 1, r.value(), set.value());
+                return restartedWhileConnecting();
+            }
+        }
+    }
+    // Last, so that a restart after any reading above shows here; each axis is then also seen
+    // initialised, which lets the axes tell a restart from now on.
+    for (AXISID axis : {0u, 1u}) {
+        const auto r = m_axis->readStatus(axis);
+        if (!r.isOk())
+            return r.type;
+        if (r.value().initFlag != 0) {
+            Log("Axis %u is not initialised after connecting: the motor controller restarted",
+                static_cast<unsigned>(axisSlot(axis)) + 1);
+            return restartedWhileConnecting();
+        }
+    }
+    return CmdRetType_::Ok;
+}
+
+CmdRetType_::E Mount::restartedWhileConnecting() {
+    // Told as a restart seen later is; the session does not publish a mount that failed its
+    // preparation, so nothing drives it from what the fresh controller does not hold.
+    onControllerRestarted();
+    return CmdRetType_::Other;
 }
 
 void Mount::startLinkWatch() {
@@ -1174,6 +1220,9 @@ void Mount::startLinkWatch() {
 }
 
 void Mount::onControllerRestarted() {
+    // The axes and the preparation may both see the same restart: it is told once.
+    if (m_restartSeen.exchange(true))
+        return;
     // Its counters are back at home: any motion computed from them would drive the mount blind.
     // The axes refuse to move from now on; the stop tasks end whatever ran, and nothing resumes.
     {

@@ -5,6 +5,7 @@
 #include "mount/imount.h"
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -62,7 +63,10 @@ struct SlewToSettings;
 //
 // The link: a mount over a real link watches it once prepared (see LinkWatch), so that a
 // controller that restarted or a link that stopped answering is seen within seconds even while
-// nothing else talks to the mount; linkAnswering follows the link's time-out state.
+// nothing else talks to the mount; linkAnswering follows the link's time-out state. The
+// preparation ends by reading back what it set up, so that a controller that restarted while it
+// ran is found before the mount is published: the preparation then fails, and the user is told
+// as for a restart seen later.
 //
 // Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
 // reference dropped on a task, worker or reading thread posts the destruction there.
@@ -217,8 +221,15 @@ private:
     // With m_mutex released: fires what the ends above left unannounced.
     void announceEnds();
     void onTrailPointsFinished(const GotoTicket& run, CmdRet ret);
-    // The controller restarted: every motion ends, tracking goes off and the user is told.
+    // The controller restarted: every motion ends, tracking goes off and the user is told, once.
     void onControllerRestarted();
+    // The end of the preparation over a link: reads back each axis's position (unless the
+    // preparation read them itself) and then its status. An axis set to a position (setUp) that
+    // reads back elsewhere, or an axis not initialised, means the controller restarted during the
+    // preparation: that is told as a restart, and the result is Other. Otherwise Ok, or the
+    // failure of a read.
+    CmdRetType_::E confirmSetup(const std::array<Nullable<double>, 2>& setUp, bool positionsRead);
+    CmdRetType_::E restartedWhileConnecting();
     // Once the mount is prepared: a link is watched while nothing else talks to it.
     void startLinkWatch();
 
@@ -309,6 +320,7 @@ private:
     // The link watch's own thread and its token; the destructor cancels it and waits for it.
     std::shared_ptr<ControlledCancellable> m_linkWatchToken;
     std::unique_ptr<ThreadPool> m_linkWatchThread;
+    std::atomic<bool> m_restartSeen{false};
 
     mutable std::recursive_mutex m_mutex;
     std::shared_ptr<ICanceller> m_positionReadHandle;

@@ -234,6 +234,13 @@ void MountConnectable::createMount(MountMode_::E mode, const DeviceSetupFinished
     created.mount->moveToThread(QCoreApplication::instance()->thread());
     if (setup.converser && !setup.deviceName.empty())
         created.wifi = m_wifiFactory->create(setup.converser, setup.deviceName);
+    // A controller that restarted no longer knows where it points: the user connects again and
+    // sets the position up afresh, as after switching the mount on. Connected before the
+    // preparation starts the link watch, so that a restart it sees before the publication is not
+    // lost: queued behind the publication, it ends the session the publication starts.
+    if (setup.converser)
+        connect(created.mount.get(), &IMount::controllerRestarted, this,
+                endsThisMount(created.mount), Qt::QueuedConnection);
 
     const CmdRetType_::E prepared = created.mount->prepareAfterConnect();
     if (prepared != CmdRetType_::Ok) {
@@ -260,22 +267,22 @@ void MountConnectable::publish(NewMount created) {
         // Queued: the exchange that timed out runs on a mount worker or task thread, which the
         // disconnect must not pull the mount from under. Only this connection's mount is ended
         // by its link; a late report of an earlier link finds another mount, or none.
-        const auto endThisMount = [this, weakMount = std::weak_ptr<IMount>(created.mount)] {
-            const auto mount = weakMount.lock();
-            if (mount && mount == m_mountConnection->sharedMount())
-                disconnectProcedure();
-        };
+        const auto endThisMount = endsThisMount(created.mount);
         // A link that is gone ends the session whatever the flag: every command would time out.
         connect(created.setup.converser.get(), &IConverser::linkLost, this, endThisMount,
-                Qt::QueuedConnection);
-        // A controller that restarted no longer knows where it points: the user connects again
-        // and sets the position up afresh, as after switching the mount on.
-        connect(created.mount.get(), &IMount::controllerRestarted, this, endThisMount,
                 Qt::QueuedConnection);
         if (m_timeoutIsDisconnect)
             connect(created.setup.converser.get(), &IConverser::converseTimeout, this, endThisMount,
                     Qt::QueuedConnection);
     }
+}
+
+std::function<void()> MountConnectable::endsThisMount(const std::shared_ptr<IMount>& mount) {
+    return [this, weakMount = std::weak_ptr<IMount>(mount)] {
+        const auto current = weakMount.lock();
+        if (current && current == m_mountConnection->sharedMount())
+            disconnectProcedure();
+    };
 }
 
 void MountConnectable::disconnectProcedure() {

@@ -87,6 +87,9 @@ private:
 
     // On the main thread.
     void publish(NewMount created);
+    // Ends the session when it is still the one of this mount: a late report of an earlier link
+    // or mount finds another mount, or none.
+    std::function<void()> endsThisMount(const std::shared_ptr<IMount>& mount);
     void callDone(bool ok);
 
     // Runs work on the main thread: at once when called there, else posted, holding the session.

@@ -33,6 +33,16 @@ std::string value24(uint32_t v) {
 
 Nullable<CBytes> MotorControllerSim::answer(const CBytes& request) {
     std::string r(request.begin(), request.end());
+    if (!r.empty() && r[0] == ':') {
+        std::lock_guard lock(m_mutex);
+        if (m_answersBeforeRestart == 0) {
+            m_answersBeforeRestart = -1;
+            m_axes = {};
+            return {};
+        }
+        if (m_answersBeforeRestart > 0)
+            --m_answersBeforeRestart;
+    }
     if (r.size() < 4 || r[0] != ':' || r.back() != '\r' || (r[2] != '1' && r[2] != '2'))
         return CBytes::fromStdString("!0\r");
     r.pop_back();
@@ -128,6 +138,18 @@ std::string MotorControllerSim::statusReply(Axis& a) {
 void MotorControllerSim::powerCycle() {
     std::lock_guard lock(m_mutex);
     m_axes = {};
+}
+
+void MotorControllerSim::restartAfter(int n) {
+    std::lock_guard lock(m_mutex);
+    m_answersBeforeRestart = n;
+}
+
+void MotorControllerSim::initialise(AXISID axis, int32_t counts) {
+    std::lock_guard lock(m_mutex);
+    Axis& a = m_axes[axisSlot(axis)];
+    a.initialised = true;
+    a.counts = counts;
 }
 
 void MotorControllerSim::startSlew(AXISID axis, bool positive) {

@@ -28,6 +28,13 @@ public:
     Nullable<CBytes> answer(const CBytes& request);
 
     void powerCycle();
+    // The controller answers the next n commands (requests that begin with ':'; the Wi-Fi
+    // module's own requests do not count), then restarts: the command after them is lost (neither
+    // acted on nor answered) and the controller comes back as powerCycle leaves it, so that a
+    // resend of that command reaches the fresh controller.
+    void restartAfter(int n);
+    // The axis stands initialised at a count, as a controller set up by an earlier connection.
+    void initialise(AXISID axis, int32_t counts);
     // The axis runs at a rate in that direction, as a hand pad or an earlier connection left it;
     // the axis is initialised.
     void startSlew(AXISID axis, bool positive);
@@ -66,6 +73,8 @@ private:
     mutable std::mutex m_mutex;
     std::array<Axis, 2> m_axes;
     int m_stopReads = 0;
+    // Requests left to answer before the restart; -1 when none is due.
+    int m_answersBeforeRestart = -1;
     int m_starts = 0;
     int m_stops = 0;
 };

@@ -1,12 +1,13 @@
 #pragma once
 
 // The connection stack as the composition root builds it, and a classic motor controller for the
-// far side of a real link.
+// far side of a real link, scripted (classicController) or with state (SimRig).
 
 #include "link/conversertimeoutforwarder.h"
 #include "link/tests/bytetext.h"
 #include "link/tests/fakegatt.h"
 #include "link/tests/fakemotorcontroller.h"
+#include "link/tests/motorcontrollersim.h"
 #include "mount/iconnectable.h"
 #include "mount/mountconnectionstack.h"
 #include "mount/mountmodepopupstub.h"
@@ -18,6 +19,7 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace Ko {
@@ -161,6 +163,31 @@ struct StackRig : MountControlRig {
 struct FakeController {
     FakeController() { fake.setHandler(classicController); }
     FakeMotorController fake;
+};
+
+// The connection stack over UDP loopback to a controller with state, at a fixed address.
+struct SimRig {
+    SimRig() {
+        fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
+        port = fake.serveUdp();
+        rig.emplace(StackRig::loopbackRoutes(port));
+        rig->connectionSettings->setType(ConnectionType_::UDP);
+        rig->connectionSettings->setSearchIP(false);
+        rig->connectionSettings->setFixedIP("127.0.0.1");
+        // Queued to the main thread: the mount tells the user from its task threads.
+        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
+                         [this](const QString& text) { toasts << text; });
+    }
+    ~SimRig() {
+        rig.reset();
+        fake.stop();
+    }
+
+    MotorControllerSim sim;
+    FakeMotorController fake;
+    uint16_t port = 0;
+    std::optional<StackRig> rig;
+    QStringList toasts;
 };
 
 } // namespace Ko

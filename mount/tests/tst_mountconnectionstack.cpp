@@ -3,7 +3,6 @@
 #include "base/backgroundwork.h"
 #include "base/tests/datarow.h"
 #include "link/iconnectablehelper.h"
-#include "link/tests/motorcontrollersim.h"
 #include "link/wifimodule/wmprogrammer.h"
 #include "link/wifimodule/wmprogrammerplanner.h"
 #include "mount/mountconnectable.h"
@@ -19,31 +18,6 @@
 using namespace Ko;
 
 namespace {
-
-// The connection stack over UDP loopback to a controller with state, at a fixed address.
-struct SimRig {
-    SimRig() {
-        fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
-        port = fake.serveUdp();
-        rig.emplace(StackRig::loopbackRoutes(port));
-        rig->connectionSettings->setType(ConnectionType_::UDP);
-        rig->connectionSettings->setSearchIP(false);
-        rig->connectionSettings->setFixedIP("127.0.0.1");
-        // Queued to the main thread: the mount tells the user from its task threads.
-        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
-                         [this](const QString& text) { toasts << text; });
-    }
-    ~SimRig() {
-        rig.reset();
-        fake.stop();
-    }
-
-    MotorControllerSim sim;
-    FakeMotorController fake;
-    uint16_t port = 0;
-    std::optional<StackRig> rig;
-    QStringList toasts;
-};
 
 // Keeps the model filter the session installs, and finds nothing.
 class FilterKeepingHelper : public IConnectableHelper {
@@ -840,6 +814,53 @@ private slots:
         qInfo("link watch, %s: %.2f exchanges per second", tracking ? "only tracking" : "idle",
               perSecond);
         QVERIFY2(perSecond <= 1.5, qPrintable(QString::number(perSecond)));
+    }
+
+    // While the periodic position read keeps the link busy, the watch pays nothing: the only
+    // status reads are the axes' own checks before a position read (each followed at once by that
+    // axis's position), one per axis every couple of seconds. A watch that read its second anyway
+    // would put status reads of its own between them.
+    void linkWatchPaysNothingWhileThePositionIsRead_data() {
+        QTest::addColumn<bool>("tracking");
+        dataRow("idle", false);
+        dataRow("only tracking", true);
+    }
+    void linkWatchPaysNothingWhileThePositionIsRead() {
+        QFETCH(bool, tracking);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        QVERIFY(s.rig->connectMount());
+        const auto mount = s.rig->holder->sharedMount();
+        if (tracking) {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+        }
+        mount->setPositionUpdating(true);
+        QVERIFY(s.fake.waitForRequests(s.fake.requestCount() + 2, 10000));
+
+        // Four seconds of position reads, two a second per axis: the watch would have read four
+        // times in them.
+        constexpr size_t kPositionReads = 16;
+        s.fake.clearRequests();
+        QVERIFY(s.fake.waitForRequests(kPositionReads + 8, 20000));
+        const auto requests = s.fake.requests();
+        size_t positions = 0;
+        size_t statuses = 0;
+        for (size_t i = 0; i < requests.size(); ++i) {
+            const std::string r = text(requests[i].bytes);
+            if (r == ":j1\r" || r == ":j2\r") {
+                ++positions;
+                continue;
+            }
+            QVERIFY2(r == ":f1\r" || r == ":f2\r", r.c_str());
+            ++statuses;
+            // The last request may be a status read whose position read has not arrived yet.
+            if (i + 1 < requests.size())
+                QCOMPARE(text(requests[i + 1].bytes), ":j" + r.substr(2));
+        }
+        QVERIFY2(positions >= kPositionReads, qPrintable(QString::number(positions)));
+        qInfo("link busy with the position read: %zu status reads to %zu position reads", statuses,
+              positions);
     }
 
     // An axis brakes for a while after it took a stop: until it is seen still, the stop is

@@ -227,11 +227,8 @@ private slots:
         QFETCH(QString, opened);
         FakeController controller;
         UrlRig rig({}, udp ? controller.fake.serveUdp() : 0);
-        if (udp) {
-            rig.stack.connectionSettings->setType(ConnectionType_::UDP);
-            rig.stack.connectionSettings->setSearchIP(false);
-            rig.stack.connectionSettings->setFixedIP("127.0.0.1");
-        }
+        if (udp)
+            rig.stack.useLoopbackUdp();
         QVERIFY(rig.stack.connectMount());
         QElapsedTimer timer;
         timer.start();

@@ -6,15 +6,23 @@
 #include "link/imountaxis.h"
 #include "mount/imountaxisutil.h"
 
+#include <utility>
+
 namespace Ko {
 
 CmdRetType_::E slewAtRateUntilOk(IMountAxis& axes, ITCCancellable& cancellable, AXISID axis,
-                                 double rate, int64_t retryMs) {
-    while (axes.slewAtRate(axis, rate) != CmdRetType_::Ok) {
+                                 double rate, int64_t retryMs,
+                                 const std::function<void()>& firstUnanswered) {
+    bool told = false;
+    for (;;) {
+        const CmdRetType_::E r = axes.slewAtRate(axis, rate);
+        if (r == CmdRetType_::Ok)
+            return CmdRetType_::Ok;
+        if (r != CmdRetType_::Cancel && firstUnanswered && !std::exchange(told, true))
+            firstUnanswered();
         if (cancellable.sleep(retryMs))
             return CmdRetType_::Cancel;
     }
-    return CmdRetType_::Ok;
 }
 
 AxisSlewTask::AxisSlewTask(std::shared_ptr<ITCCancellable> cancellable,

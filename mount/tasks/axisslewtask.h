@@ -3,6 +3,7 @@
 #include "link/ikodevice.h"
 #include "mount/tasks/imounttask.h"
 
+#include <functional>
 #include <memory>
 
 namespace Ko {
@@ -39,7 +40,9 @@ private:
 };
 
 // Sends the rate command until it is accepted, pausing between tries; Cancel once cancelled.
+// firstUnanswered, when given, runs once, after the first try that failed.
 CmdRetType_::E slewAtRateUntilOk(IMountAxis& axes, ITCCancellable& cancellable, AXISID axis,
-                                 double rate, int64_t retryMs);
+                                 double rate, int64_t retryMs,
+                                 const std::function<void()>& firstUnanswered = {});
 
 } // namespace Ko

@@ -5,8 +5,7 @@
 #include "base/koassert.h"
 #include "link/imountaxis.h"
 #include "mount/imountaxisutil.h"
-
-#include <utility>
+#include "mount/tasks/axisslewtask.h"
 
 namespace Ko {
 
@@ -29,16 +28,12 @@ CmdRetType_::E EQTrackingTask::run() {
         return takeUp.type;
     // A change of rate stops the axis before it restarts it: a failed attempt may have left the
     // axis at rest, so whoever waits for the rate hears of it once.
-    bool unansweredTold = false;
-    for (;;) {
-        const CmdRetType_::E r = m_axes->slewAtRate(0, rate);
-        if (r == CmdRetType_::Ok)
-            break;
-        if (r != CmdRetType_::Cancel && !std::exchange(unansweredTold, true) && m_answered)
+    const CmdRetType_::E r = slewAtRateUntilOk(*m_axes, *m_cancellable, 0, rate, kRetryMs, [this] {
+        if (m_answered)
             m_answered(false);
-        if (m_cancellable->sleep(kRetryMs))
-            return CmdRetType_::Cancel;
-    }
+    });
+    if (r != CmdRetType_::Ok)
+        return r;
     m_axes->assumeRate(0, rate);
     if (m_answered)
         m_answered(true);

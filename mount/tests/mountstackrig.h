@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -132,6 +133,13 @@ struct StackRig : MountControlRig {
         return true;
     }
 
+    // The UDP link to the controller at 127.0.0.1, with no search: its port is the routes' one.
+    void useLoopbackUdp() {
+        connectionSettings->setType(ConnectionType_::UDP);
+        connectionSettings->setSearchIP(false);
+        connectionSettings->setFixedIP("127.0.0.1");
+    }
+
     // Connects with the current settings; false when no mount arrived.
     bool connectMount() {
         session->startSession();
@@ -171,9 +179,7 @@ struct SimRig {
         fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
         port = fake.serveUdp();
         rig.emplace(StackRig::loopbackRoutes(port));
-        rig->connectionSettings->setType(ConnectionType_::UDP);
-        rig->connectionSettings->setSearchIP(false);
-        rig->connectionSettings->setFixedIP("127.0.0.1");
+        rig->useLoopbackUdp();
         // Queued to the main thread: the mount tells the user from its task threads.
         QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
                          [this](const QString& text) { toasts << text; });
@@ -181,6 +187,10 @@ struct SimRig {
     ~SimRig() {
         rig.reset();
         fake.stop();
+    }
+    bool told(const QString& words) const {
+        return std::any_of(toasts.begin(), toasts.end(),
+                           [&](const QString& t) { return t.contains(words); });
     }
 
     MotorControllerSim sim;

@@ -377,9 +377,7 @@ private slots:
         const uint16_t port = controller.fake.serveUdp();
         QVERIFY(port != 0);
         StackRig stack(StackRig::loopbackRoutes(port));
-        stack.connectionSettings->setType(ConnectionType_::UDP);
-        stack.connectionSettings->setSearchIP(false);
-        stack.connectionSettings->setFixedIP("127.0.0.1");
+        stack.useLoopbackUdp();
         QVERIFY(stack.connectMount());
         CameraControlList list(std::make_shared<TaskProfileJSON_Camera>(
                                    std::make_shared<TaskProfile_Camera_Factory>()),

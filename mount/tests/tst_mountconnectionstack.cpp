@@ -74,9 +74,7 @@ struct DeadLinkRig {
         if (port == 0)
             return false;
         rig = std::make_unique<StackRig>(StackRig::loopbackRoutes(port));
-        rig->connectionSettings->setType(ConnectionType_::UDP);
-        rig->connectionSettings->setSearchIP(false);
-        rig->connectionSettings->setFixedIP("127.0.0.1");
+        rig->useLoopbackUdp();
         rig->session->setTimeoutIsDisconnect(false);
         QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
                          [this](const QString& text) { toasts << text; });
@@ -307,9 +305,7 @@ private slots:
         const uint16_t port = controller.fake.serveUdp();
         QVERIFY(port != 0);
         StackRig rig(StackRig::loopbackRoutes(port));
-        rig.connectionSettings->setType(ConnectionType_::UDP);
-        rig.connectionSettings->setSearchIP(false);
-        rig.connectionSettings->setFixedIP("127.0.0.1");
+        rig.useLoopbackUdp();
         rig.session->setTimeoutIsDisconnect(true);
 
         QVERIFY(rig.connectMount());

@@ -60,11 +60,6 @@ double countsToRad(int32_t counts) {
     return counts * 2 * std::numbers::pi / MotorControllerSim::kCountsPerRev;
 }
 
-bool told(const QStringList& toasts, const QString& words) {
-    return std::any_of(toasts.begin(), toasts.end(),
-                       [&](const QString& t) { return t.contains(words); });
-}
-
 } // namespace
 
 class TestMountConnectRestart : public QObject {
@@ -124,7 +119,7 @@ private slots:
                 10000);
             QVERIFY(!rig.holder->connected());
             QCOMPARE(rig.session->statusDetailText(), QStringLiteral("Unexpected response"));
-            QTRY_VERIFY_WITH_TIMEOUT(told(s.toasts, "restarted"), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
             QCOMPARE(s.toasts.size(), 1);
             QCOMPARE(rig.sessionsDone, 0);
             QCOMPARE(s.sim.takeStarts(), 0);
@@ -138,7 +133,7 @@ private slots:
         const auto mount = rig.holder->sharedMount();
         if (afterSetup) {
             QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 10000);
-            QTRY_VERIFY_WITH_TIMEOUT(told(s.toasts, "restarted"), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
             QCOMPARE(s.sim.takeStarts(), 0);
             return;
         }
@@ -190,7 +185,7 @@ private slots:
         s.sim.powerCycle();
         mount->slewAxisAsync(AXISID(moved), 0.01);
         QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(told(s.toasts, "restarted"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
         QCOMPARE(s.sim.takeStarts(), 0);
         QVERIFY(!s.sim.moving(0) && !s.sim.moving(1));
     }

@@ -62,9 +62,7 @@ struct TrackingRig {
         fake.setHandler([this](const CBytes& request) { return relay.answer(request); });
         port = fake.serveUdp();
         stack.emplace(StackRig::loopbackRoutes(port));
-        stack->connectionSettings->setType(ConnectionType_::UDP);
-        stack->connectionSettings->setSearchIP(false);
-        stack->connectionSettings->setFixedIP("127.0.0.1");
+        stack->useLoopbackUdp();
         stack->session->setTimeoutIsDisconnect(false);
         limits.emplace(stack->store, stack->clock, stack->altRange, stack->astroClock,
                        stack->astro);

@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace Ko {
 
@@ -17,6 +19,26 @@ UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
     : m_name(socketName(dataFolder)), m_scheme(scheme) {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &UrlDelivery::takeConnection);
+}
+
+// A start that hears its request dropped claims the name at once. Told while the closing server
+// has yet to remove its socket file, it could claim the name just before that removal takes it
+// away again, and run where no later start finds it. So the waiting connections, also those not
+// accepted yet, are held apart from the server until it has let the name go.
+UrlDelivery::~UrlDelivery() {
+    m_stopped = true;
+    std::vector<std::unique_ptr<QLocalSocket>> waiting;
+    const auto holdApart = [&waiting](QLocalSocket* socket) {
+        socket->setParent(nullptr);
+        waiting.emplace_back(socket);
+    };
+    for (QLocalSocket* socket : m_server.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly))
+        holdApart(socket);
+    while (m_server.hasPendingConnections() || m_server.waitForNewConnection(0)) {
+        while (QLocalSocket* socket = m_server.nextPendingConnection())
+            holdApart(socket);
+    }
+    m_server.close();
 }
 
 QString UrlDelivery::socketName(const QString& dataFolder) {

@@ -31,6 +31,8 @@ public:
     static constexpr qint64 kMaxForwardBytes = 64 * 1024;
 
     UrlDelivery(const QString& dataFolder, const QString& scheme);
+    // Lets the name go, and only then the connections of starts still waiting for an answer.
+    ~UrlDelivery() override;
 
     static QString socketName(const QString& dataFolder);
     // The arguments that are URLs of scheme, in order.
@@ -38,8 +40,8 @@ public:
 
     // Hands the URLs, or with none the request to come to the front, to the instance that
     // listens; false when none took them, also when the one that listens drops them unanswered
-    // because it is ending. Logs nothing: a start that hands over leaves the
-    // running instance's files alone, its log included.
+    // because it is ending. Logs nothing: a start that hands over leaves the running instance's
+    // files alone, its log included.
     bool forward(const QStringList& urls) const;
     // Claims the name, so that later starts hand over to this process; false when another
     // instance answers on it, which then keeps it. A socket file that nothing answers on (left by

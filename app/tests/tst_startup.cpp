@@ -22,10 +22,10 @@
 
 namespace {
 
-// From the close of the window to the end of the process: a close without background work to
-// wait for takes a second at most under the sanitizers; the wait for background work alone is
-// bounded at 5 s.
-constexpr qint64 kCloseBoundMs = 3000;
+// From the close of the window to the end of the process. A close without background work to
+// wait for takes under a second at rest under the sanitizers, and up to about 3.5 s on a machine
+// loaded three times over; waiting for the work, it takes at least the 5 s bound of that wait.
+constexpr qint64 kCloseBoundMs = 5000;
 
 } // namespace
 
@@ -431,7 +431,6 @@ private slots:
             QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0,
                      errors.constData());
             QVERIFY2(!errors.contains("still running after"), errors.constData());
-            // Waiting for the connection's work would take that wait's 5 s bound twice over.
             QVERIFY2(took < kCloseBoundMs,
                      qPrintable(QStringLiteral("%1: %2 ms").arg(round).arg(took)));
             QVERIFY2(settings().contains("ui.winrect.width"), round);

@@ -101,6 +101,9 @@ int appMain(int argc, char** argv) {
     dependencyInjectToQml(&engine, keepAlive, container);
     QObject::connect(&urlDelivery, &UrlDelivery::activationRequested, &engine,
                      [&engine] { bringToFront(engine); });
+    // A start from now on opens a window of its own once this instance has written everything
+    // and let the name go (if that comes within the time a hand-over waits).
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &urlDelivery, &UrlDelivery::stopTaking);
 
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);

@@ -42,6 +42,7 @@
 #include "mount/imountconnection.h"
 #include "mount/mountaxislimit.h"
 #include "mount/mountservices.h"
+#include "mount/parkdataloaduistub.h"
 #include "mount/slewingcontrol.h"
 #include "mount/testaztracking.h"
 #include "pages/pagesservices.h"
@@ -52,6 +53,7 @@
 #include "server/urlapiserver.h"
 #include "server/vtmserver.h"
 
+#include <QCoreApplication>
 #include <QQmlContext>
 #include <QQmlEngine>
 
@@ -283,6 +285,11 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
          shell.altRange, shell.appCore, model.alignment, model.pae, shell.perMountData,
          model.modeContainer, mountAxes, shell.toast, catalog.catalogSettings},
         published);
+    // A connection may wait on the park-data question while the window closes: the way out
+    // answers it, so that the connection ends before the wait for background work begins
+    // instead of holding the program there.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                     mount.parkDataLoadUIStub.get(), &ParkDataLoadUIStub::closeForExit);
     const AlignServices align = makeAlignServices(
         {shell.location, shell.clock, shell.astroClock, shell.astroCalc, shell.astroFormat,
          shell.altRange, shell.perMountData, model.alignmentDataContainer, mount.mountConnection,

@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace Ko {
 
@@ -17,6 +19,26 @@ UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
     : m_name(socketName(dataFolder)), m_scheme(scheme) {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &UrlDelivery::takeConnection);
+}
+
+// A start that hears its request dropped claims the name at once. Told while the closing server
+// has yet to remove its socket file, it could claim the name just before that removal takes it
+// away again, and run where no later start finds it. So the waiting connections, also those not
+// accepted yet, are held apart from the server until it has let the name go.
+UrlDelivery::~UrlDelivery() {
+    m_stopped = true;
+    std::vector<std::unique_ptr<QLocalSocket>> waiting;
+    const auto holdApart = [&waiting](QLocalSocket* socket) {
+        socket->setParent(nullptr);
+        waiting.emplace_back(socket);
+    };
+    for (QLocalSocket* socket : m_server.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly))
+        holdApart(socket);
+    while (m_server.hasPendingConnections() || m_server.waitForNewConnection(0)) {
+        while (QLocalSocket* socket = m_server.nextPendingConnection())
+            holdApart(socket);
+    }
+    m_server.close();
 }
 
 QString UrlDelivery::socketName(const QString& dataFolder) {
@@ -46,7 +68,14 @@ bool UrlDelivery::forward(const QStringList& urls) const {
         socket.write(url.toUtf8() + '\n');
     if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kForwardTimeoutMs))
         return false;
-    // Written means in the receiver's socket buffer: it reads them even after this end closes.
+    // An instance that carries requests out answers at once. One on its way out no longer reads
+    // them and drops the connection unanswered when it lets the name go, which it does once it
+    // has written everything: this start then runs by itself instead of ending without a window.
+    // Written and still connected (an instance too busy to answer) means in the receiver's socket
+    // buffer, which it reads even after this end closes.
+    if (!socket.waitForReadyRead(kForwardTimeoutMs) &&
+        socket.state() != QLocalSocket::ConnectedState)
+        return false;
     socket.disconnectFromServer();
     return true;
 }
@@ -103,10 +132,18 @@ void UrlDelivery::deliver(const QStringList& urls) const {
         QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
+void UrlDelivery::stopTaking() {
+    m_stopped = true;
+}
+
 void UrlDelivery::takeConnection() {
+    if (m_stopped)
+        return;
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (m_stopped)
+                return;
             // One request per line; a partial line waits for its end, but not beyond the limit.
             QStringList urls;
             bool activate = false;
@@ -117,8 +154,12 @@ void UrlDelivery::takeConnection() {
                 else
                     urls << line;
             }
-            if (socket->bytesAvailable() > kMaxForwardBytes)
+            if (socket->bytesAvailable() > kMaxForwardBytes) {
                 socket->abort();
+            } else if (!urls.isEmpty() || activate) {
+                // Taken: the start that sent them may end.
+                socket->write("\n");
+            }
             carryOut(urls, activate);
         });
     }

@@ -18,7 +18,8 @@ namespace Ko {
 // user may connect.
 //
 // What a connection sends is one request per line: a URL, or an empty line for "come to the
-// front".
+// front"; the instance answers a line once it has taken requests. An instance that is ending
+// answers nothing, so that a start in the last moments of another one runs by itself.
 // Threads: main thread only.
 class UrlDelivery : public QObject {
     Q_OBJECT
@@ -30,14 +31,17 @@ public:
     static constexpr qint64 kMaxForwardBytes = 64 * 1024;
 
     UrlDelivery(const QString& dataFolder, const QString& scheme);
+    // Lets the name go, and only then the connections of starts still waiting for an answer.
+    ~UrlDelivery() override;
 
     static QString socketName(const QString& dataFolder);
     // The arguments that are URLs of scheme, in order.
     static QStringList urlsOfScheme(const QStringList& arguments, const QString& scheme);
 
     // Hands the URLs, or with none the request to come to the front, to the instance that
-    // listens; false when none took them. Logs nothing: a start that hands over leaves the
-    // running instance's files alone, its log included.
+    // listens; false when none took them, also when the one that listens drops them unanswered
+    // because it is ending. Logs nothing: a start that hands over leaves the running instance's
+    // files alone, its log included.
     bool forward(const QStringList& urls) const;
     // Claims the name, so that later starts hand over to this process; false when another
     // instance answers on it, which then keeps it. A socket file that nothing answers on (left by
@@ -49,6 +53,9 @@ public:
     // Hands every URL of the scheme to its handler through QDesktopServices; other URLs are
     // dropped, so a forwarding process cannot make this one open local files.
     void deliver(const QStringList& urls) const;
+    // The program is ending: requests that arrive from now on stay unanswered, and their
+    // connections go with the name, so that the starts that sent them run by themselves.
+    void stopTaking();
 
 signals:
     // A later start without URLs on this data folder: the user wants the program in front.
@@ -64,6 +71,7 @@ private:
     const QString m_scheme;
     QLocalServer m_server;
     bool m_open = false;
+    bool m_stopped = false;
     // What came before open().
     QStringList m_waitingUrls;
     bool m_activationWaiting = false;

@@ -5,15 +5,15 @@ namespace Ko {
 ParkDataLoadUIStub::ParkDataLoadUIStub(QObject* parent) : QObject(parent) {}
 
 ParkDataLoadUIStub::~ParkDataLoadUIStub() {
-    // A connection still waiting (only at application exit) gives up instead of hanging.
-    std::lock_guard lock(m_mutex);
-    answerLocked(ParkDataLoadOption_::Cancel);
+    closeForExit();
 }
 
 ParkDataLoadOption_::E ParkDataLoadUIStub::ask() {
     std::future<ParkDataLoadOption_::E> pending;
     {
         std::lock_guard lock(m_mutex);
+        if (m_closed)
+            return ParkDataLoadOption_::Cancel;
         // An answer given while nobody asked stays in the old promise and is dropped with it.
         m_promise = std::promise<ParkDataLoadOption_::E>();
         m_answered = false;
@@ -31,6 +31,12 @@ ParkDataLoadOption_::E ParkDataLoadUIStub::ask() {
 void ParkDataLoadUIStub::setResult(ParkDataLoadOption_::E value) {
     std::lock_guard lock(m_mutex);
     answerLocked(value);
+}
+
+void ParkDataLoadUIStub::closeForExit() {
+    std::lock_guard lock(m_mutex);
+    m_closed = true;
+    answerLocked(ParkDataLoadOption_::Cancel);
 }
 
 bool ParkDataLoadUIStub::answerLocked(ParkDataLoadOption_::E value) {

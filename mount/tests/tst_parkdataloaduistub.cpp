@@ -2,16 +2,25 @@
 
 #include "base/tests/onthread.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace Ko;
 using Option = ParkDataLoadOption_::E;
 
 Q_DECLARE_METATYPE(QList<Ko::ParkDataLoadOption_::E>)
 
-namespace {} // namespace
+namespace {
+
+// How the program's end reaches the question.
+enum class End { Destroy, CloseWhileAsked, CloseBeforeAsked };
+
+} // namespace
+
+Q_DECLARE_METATYPE(End)
 
 // The connection side asks on a worker thread; the test stands in for the QML dialog and answers
 // on the main thread once the question reaches it through the queued signal.
@@ -77,19 +86,53 @@ private slots:
         QCOMPARE(shown, 2);
     }
 
-    // At application exit the stub may go while a connection still waits: the wait ends with
-    // Cancel instead of blocking that thread for ever.
-    void destroyedWhileWaiting() {
+    // At the program's end a connection may still wait on the question, or ask it while the end
+    // is under way: the wait ends with Cancel instead of holding that thread, and a question
+    // asked afterwards is neither shown nor waited on. An answer that the closing dialog gives
+    // late changes nothing.
+    void programEndAnswersCancel_data() {
+        QTest::addColumn<End>("end");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("destroyed while a question waits") << End::Destroy << true;
+        QTest::newRow("closed while a question waits") << End::CloseWhileAsked << true;
+        QTest::newRow("asked after the close") << End::CloseBeforeAsked << false;
+    }
+    void programEndAnswersCancel() {
+        QFETCH(End, end);
+        QFETCH(bool, shown);
         auto stub = std::make_unique<ParkDataLoadUIStub>();
-        bool shown = false;
+        int shows = 0;
         connect(
-            stub.get(), &ParkDataLoadUIStub::shouldShow, this, [&] { shown = true; },
+            stub.get(), &ParkDataLoadUIStub::shouldShow, this, [&] { ++shows; },
             Qt::QueuedConnection);
+        if (end == End::CloseBeforeAsked)
+            stub->closeForExit();
         auto result = onThread([s = stub.get()] { return s->ask(); });
-        QTRY_VERIFY(shown);
-        QVERIFY(!isReady(result));
-        stub.reset();
+        std::optional<ThreadFuture<Option>> later;
+        // A wait left open fails the row instead of hanging it: the stub goes before the threads
+        // are joined.
+        const auto release = qScopeGuard([&] { stub.reset(); });
+        if (shown) {
+            QTRY_COMPARE(shows, 1);
+            QVERIFY(!isReady(result));
+        }
+        if (end == End::Destroy) {
+            stub.reset();
+        } else {
+            if (end == End::CloseWhileAsked)
+                stub->closeForExit();
+            stub->setResult(ParkDataLoadOption_::Load);
+        }
+        QTRY_VERIFY(isReady(result));
         QCOMPARE(result.get(), ParkDataLoadOption_::Cancel);
+        if (stub) {
+            later.emplace(onThread([s = stub.get()] { return s->ask(); }));
+            QTRY_VERIFY(isReady(*later));
+            QCOMPARE(later->get(), ParkDataLoadOption_::Cancel);
+        }
+        // A show of either question, queued before its ask returned, has arrived by now.
+        QCoreApplication::processEvents();
+        QCOMPARE(shows, shown ? 1 : 0);
     }
 };
 

@@ -47,13 +47,14 @@ function keepWhole(text, language) {
 
 // The parts of a text that no line break splits, for the width its widest needs: words between
 // blanks, a hyphen or a slash ending its part, and in a text of ideographs or kana each run that
-// a word joiner holds together, or a single character.
+// a word joiner holds together, or a single character. Punctuation other than an opening bracket,
+// a small kana and the long mark never start a line: they stay with what they follow.
 function unbreakableParts(text) {
     const parts = []
     for (const word of text.replace(/([-\/])/g, "$1 ").split(/\s+/)) {
         if (!/[\u3040-\u30ff\u3400-\u9fff\uf900-\ufaff\uff66-\uff9f]/.test(word)) {
             if (word !== "")
-                parts.push(word)
+                parts.push(word.replace(/\u2060/g, ""))
             continue
         }
         let part = ""
@@ -63,9 +64,9 @@ function unbreakableParts(text) {
                 joined = true
                 continue
             }
-            // A closing mark or a small kana never starts a line: it stays with what it follows.
-            const follows = /[、。，．）」』】〕〉》！？ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー]/.test(c)
-            if (!joined && !follows && part !== "") {
+            const starts = (_kind(c) !== "" || /[（「『【〔〈《(\[{]/.test(c))
+                    && !/[ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー]/.test(c)
+            if (!joined && starts && part !== "") {
                 parts.push(part)
                 part = ""
             }

@@ -715,8 +715,11 @@ bool splitsWord(QChar before, QChar after, bool ideographs) {
 }
 
 // Where a text's lines are not known, a text of a script written with spaces in more lines than
-// words (a blank, hyphen or slash may end a line) split one.
+// words (a blank, hyphen or slash may end a line) split one; an empty line between paragraphs
+// is a line without a word.
 bool moreLinesThanWords(const QString& text, int lineCount) {
+    if (text.contains(QLatin1String("\n\n")))
+        return false;
     for (const QChar c : text) {
         if (c.isLetterOrNumber() && !isSpacedLetter(c))
             return false;

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Material
+import "Words.js" as Words
 
 // One notice: fades in, stays for durationMs, fades out and then removes its own entry.
 Rectangle {
@@ -27,7 +28,7 @@ Rectangle {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         anchors.margins: 5
-        text: root.text
+        text: Words.keepWhole(root.text, inj_languageManager ? inj_languageManager.language : "")
         objectName: "toastText"
         color: root.isNight ? Material.color(Material.Red) : "white"
         wrapMode: Text.WordWrap

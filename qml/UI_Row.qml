@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "Words.js" as Words
 
 // A labelled setting: the label at the left, the row's own children after it.
 Pane {
@@ -63,7 +64,7 @@ Pane {
         UI_WordFitLabel {
             id: label
             visible: root.paramText !== ""
-            text: root.paramText
+            text: Words.keepWhole(root.paramText, inj_languageManager.language)
             roomWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6
             Layout.preferredWidth: root.paramTextWidth >= 0 ? root._labelWidth : implicitWidth
             Layout.maximumWidth: root.paramTextWidth >= 0 ? root._labelWidth : row.width * 0.6

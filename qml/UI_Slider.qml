@@ -7,6 +7,12 @@ import QtQuick.Layouts
 // key. Neither comes of the owner setting the value, nor of a handle let go where it stood: told
 // so, an owner would store the value shown, which may be rounded (an altitude limit of 80.4°
 // shown at 80°).
+//
+// A press and release on the handle without a drag changes nothing, wherever on the handle it
+// lands: the slider itself would put the value at the point let go, snapped to a step, which
+// moves a value that lies between two steps (a footer padding of 11 px, a backlash of 2.5′), or
+// by a step where the steps are narrower than the handle. A tap elsewhere on the track and a drag
+// still move the handle.
 Pane {
     id: root
 
@@ -24,11 +30,24 @@ Pane {
 
     // The value when the user took the handle: the slider is pressed before it moves.
     property real _takenAt: 0
+    // Whether the pointer now down went down on the handle, where, and whether it has since
+    // moved further than a drag needs. The slider cannot tell: pressed by the mouse it puts
+    // the handle at the pointer at once, and it puts it there again on the release.
+    property bool _pressOnHandle: false
+    property real _pressX: 0
+    property bool _dragged: false
+    // The least width, in pixels, of the part of the track around the handle's centre that counts
+    // as the handle: the drawn handle is narrower than a fingertip.
+    readonly property real gripWidth: 24
 
     width: parent ? parent.width : implicitWidth
     Layout.fillWidth: true
     padding: 0
     implicitHeight: column.implicitHeight + 12
+
+    // The pointer went down on the handle and has not been dragged: the slider's moves of the
+    // handle are not the user's.
+    readonly property bool _held: _pressOnHandle && !_dragged
 
     ColumnLayout {
         id: column
@@ -56,12 +75,42 @@ Pane {
             id: slider
             Layout.fillWidth: true
             snapMode: Slider.SnapOnRelease
-            onMoved: root.moved()
+            onMoved: {
+                if (!root._held)
+                    root.moved()
+            }
             onPressedChanged: {
-                if (pressed)
+                if (pressed) {
                     root._takenAt = value
+                    return
+                }
+                const held = root._held
+                root._pressOnHandle = false
+                if (held)
+                    value = root._takenAt
                 else if (value !== root._takenAt)
                     root.hasChanged()
+            }
+
+            // Follows the pointer beside the slider's own handling, and hears of each of its
+            // changes first; it takes no grab from the slider.
+            PointHandler {
+                id: grip
+                onActiveChanged: {
+                    if (!active)
+                        return
+                    const handle = slider.handle
+                    const centre = handle.x + handle.width / 2
+                    const half = Math.max(handle.width, root.gripWidth) / 2
+                    root._pressX = point.position.x
+                    root._pressOnHandle = Math.abs(root._pressX - centre) <= half
+                    root._dragged = false
+                }
+                onPointChanged: {
+                    if (active && Math.abs(point.position.x - root._pressX)
+                            > Qt.styleHints.startDragDistance)
+                        root._dragged = true
+                }
             }
         }
     }

@@ -1,17 +1,19 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
+import "Words.js" as Words
 
 // A tab button whose text takes a second line rather than being cut short: the names of the
 // tabs are long in several languages and the tabs share the page's width. Lines break between
-// words only; a word longer than the tab, or a third line, makes the font smaller instead.
+// words only (a Japanese word held together, see Words.js); a word longer than the tab, or a
+// third line, makes the font smaller instead.
 TabButton {
     id: control
 
     leftPadding: 4
     rightPadding: 4
     contentItem: Text {
-        text: control.text
+        text: Words.keepWhole(control.text, inj_languageManager.language)
         font: control.font
         color: !control.enabled ? control.Material.hintTextColor
                                 : control.down || control.checked ? control.Material.accentColor

@@ -1,10 +1,13 @@
 import QtQuick
 import QtQuick.Controls
+import "Words.js" as Words
 
 // A label that wraps between words, never inside one: a word wider than the label makes the
 // font smaller rather than running past the label's edge onto what lies beside it. Its size is
 // basePointSize (the style's own size by default), or basePixelSize where that is set; bold
-// stands for font.bold, which this label sets together with the size.
+// stands for font.bold, which this label sets together with the size. A Japanese text is held
+// together where a line must not break by its owner (Words.keepWhole); its parts are then the
+// words measured here.
 Label {
     id: root
 
@@ -22,7 +25,7 @@ Label {
         metrics.font
         const room = roomWidth - leftPadding - rightPadding
         let widest = 0
-        for (const word of text.replace(/([-\/])/g, "$1 ").split(/\s+/))
+        for (const word of Words.unbreakableParts(text))
             widest = Math.max(widest, metrics.advanceWidth(word))
         return room > 0 && widest > room ? Math.max(minimumScale, room / widest) : 1
     }

@@ -30,10 +30,11 @@
 // {path, text, input, readOnly, comboText, wraps, elides, truncated (elided now), lineCount, width,
 // paddingWidth (left and right padding), implicitWidth, contentWidth}, contentWidth being the
 // widest line of a wrapped text and comboText true for the shown choice of a combo box that
-// cannot be typed into. probe.overlaps(skipped) lists the texts that overlap another text or a
-// control they are not part of, or a picture (an icon) that a layout set beside them, the controls
-// cut off by the window's edge or by what clips them, and what runs under the header or the
-// footer (see Probe).
+// cannot be typed into. probe.brokenWords() lists the wrapped texts whose lines break inside a
+// word, with their lines as laid out. probe.overlaps(skipped) lists the texts that overlap
+// another text or a control they are not part of, or a picture (an icon) that a layout set beside
+// them, the controls cut off by the window's edge or by what clips them, and what runs under the
+// header or the footer (see Probe).
 // probe.squeezed() lists the drawings shown below the size they say can be read (an item's
 // readableSize property, in pixels on its shorter side); probe.endOfView(view) tells where the
 // lowest control of a scrolling view lies and whether it can be seen there.
@@ -73,6 +74,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -82,7 +84,10 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
 
@@ -619,6 +624,136 @@ bool overlapping(const QRectF& a, const QRectF& b) {
     const QRectF common = a & b;
     return common.width() > 1 && common.height() > 1;
 }
+
+// A text's lines as its item lays them out, found by laying the text out again the same way:
+// as plain text in the item's font (or, where the item shrinks its font to fit, the largest
+// size at which it fits), with its wrap mode, inside its padding. Empty where that does not give
+// the item's own number of lines (styled text, a line limit, an elided last line).
+QStringList laidOutLines(const QQuickItem* item) {
+    const int lineCount = item->property("lineCount").toInt();
+    const int wrapMode = item->property("wrapMode").toInt();
+    QString text = item->property("text").toString();
+    const int format = item->property("textFormat").toInt();
+    const bool plain =
+        format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text));
+    if (lineCount < 2 || wrapMode == QTextOption::NoWrap || !plain)
+        return {};
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    const qreal width = item->width() - item->property("leftPadding").toDouble() -
+                        item->property("rightPadding").toDouble();
+    const qreal height = item->height() - item->property("topPadding").toDouble() -
+                         item->property("bottomPadding").toDouble();
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapMode(wrapMode));
+    // The item's own rendering: design metrics, unless it asks for the platform's.
+    constexpr int kNativeRendering = 1;
+    option.setUseDesignMetrics(item->property("renderType").toInt() != kNativeRendering);
+    struct Laid {
+        QStringList lines;
+        qreal widest = 0;
+        qreal height = 0;
+    };
+    auto layOut = [&](const QFont& font) {
+        QTextLayout layout(text, font);
+        layout.setTextOption(option);
+        Laid laid;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            laid.lines.append(text.mid(line.textStart(), line.textLength()));
+            laid.widest = std::max(laid.widest, line.naturalTextWidth());
+            laid.height += line.height();
+        }
+        layout.endLayout();
+        return laid;
+    };
+    QFont font = item->property("font").value<QFont>();
+    // FixedSize 0, HorizontalFit 1, VerticalFit 2, Fit 3.
+    const int sizeMode = item->property("fontSizeMode").toInt();
+    Laid laid = layOut(font);
+    if (sizeMode != 0) {
+        const bool byPixels = font.pixelSize() > 0;
+        const int largest = byPixels ? font.pixelSize() : QFontInfo(font).pixelSize();
+        const int smallest =
+            byPixels ? item->property("minimumPixelSize").toInt()
+                     : QFontInfo(QFont(font.family(), item->property("minimumPointSize").toInt()))
+                           .pixelSize();
+        for (int size = largest; size >= std::max(1, smallest); --size) {
+            font.setPixelSize(size);
+            laid = layOut(font);
+            const bool wide = (sizeMode & 1) && laid.widest > width + 0.5;
+            const bool tall = (sizeMode & 2) && laid.height > height + 0.5;
+            if (!wide && !tall)
+                break;
+        }
+    }
+    return laid.lines.size() == lineCount ? laid.lines : QStringList();
+}
+
+// Katakana, in which Japanese writes a borrowed word without spaces: one word to a reader.
+bool isKatakana(QChar c) {
+    constexpr char16_t kProlongedSoundMark = 0x30FC;
+    return c.script() == QChar::Script_Katakana || c == QChar(kProlongedSoundMark);
+}
+
+// A letter or digit of a script written with spaces between words.
+bool isSpacedLetter(QChar c) {
+    const QChar::Script script = c.script();
+    return c.isLetterOrNumber() && script != QChar::Script_Han &&
+           script != QChar::Script_Hiragana && !isKatakana(c) && script != QChar::Script_Bopomofo &&
+           script != QChar::Script_Yi;
+}
+
+// A line ending in before and the next starting with after split one word: a line may end on a
+// blank, a hyphen or a slash, and between two ideographs or kana other than katakana. With
+// ideographs, as Japanese reads them, a run of ideographs is one word too (a compound: "架台").
+bool splitsWord(QChar before, QChar after, bool ideographs) {
+    return (isKatakana(before) && isKatakana(after)) ||
+           (isSpacedLetter(before) && isSpacedLetter(after)) ||
+           (ideographs && before.script() == QChar::Script_Han &&
+            after.script() == QChar::Script_Han);
+}
+
+// Where a text's lines are not known, a text of a script written with spaces in more lines than
+// words (a blank, hyphen or slash may end a line) split one; an empty line between paragraphs
+// is a line without a word.
+bool moreLinesThanWords(const QString& text, int lineCount) {
+    if (text.contains(QLatin1String("\n\n")))
+        return false;
+    for (const QChar c : text) {
+        if (c.isLetterOrNumber() && !isSpacedLetter(c))
+            return false;
+    }
+    static const QRegularExpression kBetweenWords(QStringLiteral("[\\s\\-/]+"));
+    return lineCount > text.split(kBetweenWords, Qt::SkipEmptyParts).size();
+}
+
+// Visible wrapped texts below item that break a line inside a word.
+void collectBrokenWords(const QQuickItem* item, bool ideographs, QVariantList& out) {
+    if (!item->isVisible() || item->opacity() <= 0)
+        return;
+    if (item->inherits("QQuickText") && item->property("wrapMode").toInt() != 0 &&
+        item->property("lineCount").toInt() > 1) {
+        const QString text = item->property("text").toString();
+        const QStringList lines = laidOutLines(item);
+        int at = -1;
+        for (qsizetype i = 1; i < lines.size() && at < 0; ++i) {
+            if (!lines[i - 1].isEmpty() && !lines[i].isEmpty() &&
+                splitsWord(lines[i - 1].back(), lines[i].front(), ideographs))
+                at = int(i);
+        }
+        if (at > 0 ||
+            (lines.isEmpty() && moreLinesThanWords(text, item->property("lineCount").toInt())))
+            out.append(QVariantMap{{"path", itemPath(item)},
+                                   {"text", text},
+                                   {"lines", lines},
+                                   {"lineCount", item->property("lineCount")},
+                                   {"at", at}});
+    }
+    for (const QQuickItem* child : item->childItems())
+        collectBrokenWords(child, ideographs, out);
+}
+
 } // namespace
 
 class Probe : public QObject {
@@ -722,6 +857,17 @@ public:
     Q_INVOKABLE QVariantList texts() const {
         QVariantList list;
         collectTexts(m_window->contentItem(), list);
+        return list;
+    }
+
+    // Wrapped texts that break a line inside a word, each as {path, text, lines (as laid out;
+    // empty where they cannot be told, judged then by their number), lineCount, at (the line
+    // that starts inside the word, -1 where unknown)}. A word is a run of letters and digits of
+    // a script written with spaces, or of katakana; a line may break after a blank, a hyphen or
+    // a slash, and between ideographs or other kana.
+    Q_INVOKABLE QVariantList brokenWords(bool ideographs = false) const {
+        QVariantList list;
+        collectBrokenWords(m_window->contentItem(), ideographs, list);
         return list;
     }
 

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
+import "../Words.js" as Words
 
 // A confirmation: one "OK" that only closes, or "Cancel" beside an "OK" that emits clicked and
 // leaves the closing to the owner.
@@ -29,7 +30,7 @@ UI_Dialog {
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: 250
             visible: root.heading !== ""
-            text: root.heading
+            text: Words.keepWhole(root.heading, inj_languageManager.language)
             font.pixelSize: 20
             font.bold: true
             wrapMode: Text.WordWrap
@@ -38,7 +39,7 @@ UI_Dialog {
         Label {
             Layout.alignment: Qt.AlignHCenter
             Layout.preferredWidth: 250
-            text: root.content
+            text: Words.keepWhole(root.content, inj_languageManager.language)
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
         }

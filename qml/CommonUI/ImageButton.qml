@@ -1,5 +1,6 @@
 import QtQuick
 import Qt5Compat.GraphicalEffects
+import "../Words.js" as Words
 
 // A button of an icon and a text. At night a red overlay of the same shape replaces both.
 Rectangle {
@@ -78,7 +79,7 @@ Rectangle {
             anchors.top: root.textUnderIcon ? iconArea.bottom : parent.top
             anchors.topMargin: root.textUnderIcon ? root.labelGap : 0
             anchors.bottom: parent.bottom
-            text: root.text
+            text: Words.keepWhole(root.text, inj_languageManager.language)
             font.pixelSize: root.fontPixelSize
             wrapMode: Text.WordWrap
             fontSizeMode: root.textUnderIcon ? Text.Fit : Text.FixedSize

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
 import "../Util.js" as Util
+import "../Words.js" as Words
 
 // The altitudes between which GoTo is allowed, and whether the catalogs hide what lies below.
 Page {
@@ -72,7 +73,8 @@ Page {
                 topPadding: 10
                 font.pixelSize: 14
                 wrapMode: Text.WordWrap
-                text: qsTr("Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog.")
+                text: Words.keepWhole(qsTr("Enable Catalog Filter to filter out objects below Lower Go To Limit from catalog."),
+                                      inj_languageManager.language)
             }
         }
     }

@@ -78,37 +78,54 @@ Page {
                     anchors.bottomMargin: 3
                     spacing: 6
 
-                    GridLayout {
+                    // Each line shares its width alone: in a grid the second line's long
+                    // separation text took the width of the name above it too. The name gives
+                    // way to its magnitude; the position is shown whole, its neighbour (a
+                    // separation, a constellation) gives way to it, smaller first, then cut.
+                    ColumnLayout {
                         Layout.fillWidth: true
                         Layout.fillHeight: true
-                        columns: 2
-                        rowSpacing: 0
-                        columnSpacing: 6
+                        spacing: 0
 
-                        Label {
+                        RowLayout {
                             Layout.fillWidth: true
-                            text: row.modelData.a
-                            elide: Text.ElideRight
-                            font.pixelSize: 15
+                            spacing: 6
+                            Label {
+                                objectName: "name"
+                                Layout.fillWidth: true
+                                text: row.modelData.a
+                                elide: Text.ElideRight
+                                font.pixelSize: 15
+                            }
+                            Label {
+                                objectName: "magnitude"
+                                Layout.minimumWidth: implicitWidth
+                                text: row.modelData.b
+                                opacity: 0.8
+                                font.pixelSize: 13
+                            }
                         }
-                        Label {
-                            Layout.alignment: Qt.AlignRight
-                            text: row.modelData.b
-                            opacity: 0.8
-                            font.pixelSize: 13
-                        }
-                        Label {
+                        RowLayout {
                             Layout.fillWidth: true
-                            text: row.modelData.c
-                            opacity: 0.8
-                            elide: Text.ElideRight
-                            font.pixelSize: 13
-                        }
-                        Label {
-                            Layout.alignment: Qt.AlignRight
-                            text: row.modelData.d
-                            opacity: 0.8
-                            font.pixelSize: 13
+                            spacing: 6
+                            Label {
+                                objectName: "position"
+                                Layout.minimumWidth: implicitWidth
+                                text: row.modelData.c
+                                opacity: 0.8
+                                font.pixelSize: 13
+                            }
+                            Label {
+                                objectName: "detail"
+                                Layout.fillWidth: true
+                                text: row.modelData.d
+                                horizontalAlignment: Text.AlignRight
+                                opacity: 0.8
+                                font.pixelSize: 13
+                                fontSizeMode: Text.HorizontalFit
+                                minimumPixelSize: 10
+                                elide: Text.ElideRight
+                            }
                         }
                     }
                     UI_Image {

@@ -4,6 +4,7 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // Shares this device's pointing model with others, or lists the models that other devices share
 // and loads the one the user picks.
@@ -171,7 +172,8 @@ Page {
         Label {
             width: 250
             wrapMode: Text.WordWrap
-            text: qsTr("Load pointing model from another device and overwrite local data?")
+            text: Words.keepWhole(qsTr("Load pointing model from another device and overwrite local data?"),
+                                  inj_languageManager.language)
         }
         footer: DialogButtonBox {
             Button {

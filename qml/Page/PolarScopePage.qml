@@ -49,7 +49,11 @@ Page {
             valueMin: 0
             valueMax: 10
             stepSize: 1
-            value: Math.round(_m.appCore.pScopeLight * 10)
+            // Follows the stored light by hand, not by a binding: the slider puts its value back
+            // after a tap on its handle, which would end a binding.
+            readonly property int storedLight: Math.round(_m.appCore.pScopeLight * 10)
+            onStoredLightChanged: value = storedLight
+            Component.onCompleted: value = storedLight
             enabled: _m.mount !== null && _m.mount.hasPolarScopeLED()
             onHasChanged: {
                 const v = Math.round(value)

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../CommonUI"
 import ".."
+import "../Words.js" as Words
 
 // Title and value rows grouped under section headers that stay at the top while their rows
 // scroll under them. A row without a title centres its value across the row.
@@ -59,24 +60,24 @@ ListView {
             anchors.rightMargin: 10
             spacing: 10
 
-            Label {
+            // Lines break between words; a word wider than its half of the row makes the font
+            // smaller ("Uhrzeigerposition" came out split in two).
+            UI_WordFitLabel {
                 id: titleLabel
                 objectName: "title"
                 visible: row.title !== ""
                 Layout.preferredWidth: (row.width - 30) / 2
-                text: row.title
-                wrapMode: Text.Wrap
+                text: Words.keepWhole(row.title, inj_languageManager.language)
                 horizontalAlignment: Text.AlignRight
                 verticalAlignment: Text.AlignVCenter
                 color: _m.isNight ? "red" : "grey"
                 opacity: _m.isNight ? 0.7 : 1
             }
-            Label {
+            UI_WordFitLabel {
                 id: valueLabel
                 objectName: "value"
                 Layout.fillWidth: true
-                text: row.value
-                wrapMode: Text.Wrap
+                text: Words.keepWhole(row.value, inj_languageManager.language)
                 horizontalAlignment: row.title !== "" ? Text.AlignLeft : Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
             }

@@ -2,11 +2,12 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import "qrc:/"
+import "qrc:/Words.js" as Words
 
 // The layout check of the probe on small scenes built to hold one fault each, beside sound ones
 // that must give nothing: a check that never finds anything passes every walk. Each scene lies
 // in a popup over the whole window, which the check then judges alone; a scene lists the kinds
-// of finding it must give, no more and no fewer.
+// of finding it must give, no more and no fewer, and the texts that break inside a word.
 QtObject {
     id: driver
 
@@ -29,7 +30,25 @@ QtObject {
         { name: "text of a row running into the row's icon, by night", night: true,
           component: crowdedRowScene, kinds: ["text over a picture beside it"] },
         { name: "text of a row that fits beside the row's icon, by night", night: true,
-          kinds: [], component: fittingRowScene }
+          kinds: [], component: fittingRowScene },
+        // A German word split at the end of the label, in a text of as many lines as words.
+        { name: "a word split by wrapping anywhere", kinds: [], component: wrapAnywhereScene,
+          broken: ["Uhrzeigerposition des Polarsterns"] },
+        { name: "words wrapped between them", kinds: [], component: wordWrapScene, broken: [] },
+        { name: "a katakana word split", kinds: [], component: katakanaScene,
+          broken: ["アライメントをリセット"] },
+        { name: "a katakana word held together", kinds: [], component: katakanaKeptScene,
+          broken: [] },
+        // Chinese breaks between any two characters.
+        { name: "Chinese broken between characters", kinds: [], component: chineseScene,
+          broken: [] },
+        // Read as Japanese, a compound of ideographs is one word.
+        { name: "a compound of ideographs split", kinds: [], component: compoundScene,
+          ideographs: true, broken: ["AZ/EQ両用架台"] },
+        { name: "a compound of ideographs split, not read as Japanese", kinds: [],
+          component: compoundScene, broken: [] },
+        { name: "a compound of ideographs held together", kinds: [], ideographs: true,
+          component: compoundKeptScene, broken: [] }
     ]
 
     // A popup over the whole window, its scene as content; the probe judges it alone.
@@ -137,6 +156,55 @@ QtObject {
         }
     }
 
+    component WrappedLabel: Label {
+        width: 150
+        font.pixelSize: 14
+        wrapMode: Text.WordWrap
+    }
+    property Component wrapAnywhereScene: Component {
+        WrappedLabel {
+            width: 110
+            wrapMode: Text.Wrap
+            text: "Uhrzeigerposition des Polarsterns"
+        }
+    }
+    property Component wordWrapScene: Component {
+        WrappedLabel {
+            text: "Uhrzeigerposition des Polarsterns"
+        }
+    }
+    property Component katakanaScene: Component {
+        WrappedLabel {
+            width: 120
+            text: "アライメントをリセット"
+        }
+    }
+    property Component katakanaKeptScene: Component {
+        WrappedLabel {
+            width: 120
+            text: Words.keepWhole("アライメントをリセット", "ja")
+        }
+    }
+    property Component chineseScene: Component {
+        WrappedLabel {
+            width: 60
+            text: "连接设置网络模拟器"
+        }
+    }
+
+    property Component compoundScene: Component {
+        WrappedLabel {
+            width: 80
+            text: "AZ/EQ両用架台"
+        }
+    }
+    property Component compoundKeptScene: Component {
+        WrappedLabel {
+            width: 80
+            text: Words.keepWhole("AZ/EQ両用架台", "ja")
+        }
+    }
+
     function kindsOf(findings) {
         return [...new Set(findings.map(f => f.kind))].sort()
     }
@@ -161,6 +229,10 @@ QtObject {
                 console.info("  " + f.kind + ": " + f.first + " at " + f.firstArea + " / "
                              + f.second + " at " + f.secondArea)
         }
+        const broken = probe.brokenWords(!!scene.ideographs).map(b => b.text.replace(/\u2060/g, "")).sort()
+        if (JSON.stringify(broken) !== JSON.stringify((scene.broken || []).slice().sort()))
+            failures.push(scene.name + ": broken inside a word " + JSON.stringify(broken)
+                          + ", wanted " + JSON.stringify(scene.broken || []))
         shown.close()
         shown.destroy()
         shown = null

@@ -6,7 +6,8 @@ import "../rig/Find.js" as Find
 // each stop. With the mount disconnected, then connected (connect: false leaves out the second
 // half, disconnect: false the first). Two checks:
 // - translated run: no lookup stays unanswered outside the developer pages, every text that
-//   neither wraps nor elides fits its item, and no wrapped text splits a word;
+//   neither wraps nor elides fits its item, and no wrapped text splits a word (nor in the
+//   layout run: a word of a script written with spaces, or of katakana);
 // - pseudo run (the probe's --double-length): every text on screen is bracketed by the
 //   pseudo-translation or is data; anything else is hard-coded;
 // - layout run (layout: true, at the probe's --window-size): no text overlaps another text or a
@@ -196,13 +197,14 @@ QtObject {
         return !/[A-Za-z\u00c0-\u024f\u0370-\u04ff]{2,}|[\u3040-\u30ff\u4e00-\u9fff]/.test(text)
     }
 
-    // More lines than words (a blank, hyphen or slash may end a line): a word was split. Scripts
-    // without blanks break between any two characters and are not judged.
-    function breaksInsideAWord(t) {
-        if (!t.wraps || !(t.lineCount > 1) || /[\u3040-\u30ff\u4e00-\u9fff]/.test(t.text)
-                || t.text.indexOf("\n\n") >= 0)
-            return false
-        return t.lineCount > t.text.split(/[\s\-\/]+/).filter(w => w.length > 0).length
+    // Wrapped texts split inside a word, in every run: a word of a script written with spaces,
+    // or of katakana (see the probe's brokenWords()).
+    function checkWords(label) {
+        for (const b of probe.brokenWords()) {
+            const where = b.at > 0 ? b.lines.slice(b.at - 1, b.at + 1).join("|") : b.lineCount
+                                                                                    + " lines"
+            problem("breaks inside a word (" + where + ")", label, b)
+        }
     }
 
     // A layout finding, once under its key; the message names the stop, the language and size.
@@ -298,6 +300,8 @@ QtObject {
     }
 
     function check(label, owner) {
+        if (!pseudo)
+            checkWords(label)
         if (layout) {
             checkLayout(label)
             return
@@ -312,8 +316,6 @@ QtObject {
             // A field the user types into scrolls; a combo box's shown choice does not.
             if (t.input && !t.readOnly && !t.comboText)
                 continue
-            if (breaksInsideAWord(t))
-                problem("breaks inside a word (" + t.lineCount + " lines)", label, t)
             // Cut short with an ellipsis: allowed, but worth a look in the pictures.
             if (t.elides) {
                 if (t.truncated)

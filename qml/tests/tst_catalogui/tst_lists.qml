@@ -42,6 +42,9 @@ TestCase {
     RecordingList {
         id: doubleBest
     }
+    RecordingList {
+        id: doubleStars
+    }
 
     function initTestCase() {
         const component = Qt.createComponent("qrc:/main.qml")
@@ -59,7 +62,8 @@ TestCase {
     function cleanup() {
         window.inj_mainUIUtil.goHome()
         for (const name of ["inj_astroList_star", "inj_astroList_comet", "inj_astroList_dso_bt",
-                            "inj_astroList_ss_bt", "inj_astroList_double_bt"])
+                            "inj_astroList_ss_bt", "inj_astroList_double_bt",
+                            "inj_astroList_double"])
             testHelper.restore(name)
     }
 
@@ -181,5 +185,58 @@ TestCase {
         stack().pop()
         compare(page.searchText, "Sirius", "the list page keeps its search")
         page.searchText = ""
+    }
+
+    // A double star's row in the smallest window shows its name and its whole position: laid
+    // out as one grid with the line below, the long separation text took the name's width too,
+    // and Hungarian lost the altitude ("DNy 231° +…"), Russian and German the names.
+    function test_doubleStarRowWhole_data() {
+        return ["en", "de", "hu", "ru", "ja", "fr"].map(code => ({ tag: code, language: code }))
+    }
+
+    function test_doubleStarRowWhole(data) {
+        const kept = { width: window.width, height: window.height }
+        inj_languageManager.language = data.language
+        try {
+            window.width = 320
+            window.height = 480
+            const separation = qsTranslate("mount", "Separation (arcsec)") + ": "
+            const point = code => qsTranslate("cardinal_direction", code)
+            doubleStars.list = [
+                { isEnableListItem: true, a: "Omicron1 Cygni", b: "3.8",
+                  c: point("SW") + " 231° -14°", d: separation + "106.7" },
+                { isEnableListItem: true, a: "Ксамидимура", b: "-0.7",
+                  c: point("NW") + " 337° +89°", d: separation + "34.5" }
+            ]
+            testHelper.publish("inj_astroList_double", doubleStars)
+            click("star")
+            click("doubleStar")
+            const view = findChild(stack().currentItem, "astroList")
+            tryCompare(view, "count", 2)
+            waitForRendering(view)
+            for (let i = 0; i < view.count; ++i) {
+                const row = view.itemAtIndex(i)
+                const label = name => {
+                    const item = findChild(row, name)
+                    verify(item, name)
+                    return item
+                }
+                const [name, magnitude, position, detail] =
+                    ["name", "magnitude", "position", "detail"].map(label)
+                const what = doubleStars.list[i].a + ": "
+                verify(!name.truncated, what + "the name cut")
+                verify(!position.truncated && position.width >= position.implicitWidth - 0.5,
+                       what + "the position cut, " + position.width + " of "
+                       + position.implicitWidth)
+                verify(name.x + name.width <= magnitude.x + 0.5, what + "the name on the magnitude")
+                verify(position.x + position.width <= detail.x + 0.5,
+                       what + "the position on the separation")
+                verify(detail.x + detail.width <= row.width, what + "the separation past the row")
+            }
+        } finally {
+            inj_languageManager.language = "en"
+            window.width = kept.width
+            window.height = kept.height
+        }
     }
 }

@@ -15,6 +15,7 @@ WindowTestCase {
 
     function cleanup() {
         testHelper.restore("inj_uiSetting")
+        testHelper.restore("inj_mountConnection")
         window.inj_mainUIUtil.goHome()
     }
 
@@ -209,5 +210,125 @@ WindowTestCase {
         fuzzyCompare(stored("filter.vmag.dimmest"), data.stored, 1e-6)
         compare(stored("filter.vmag.dimmest_dso"), other)
         compare(magnitudeField(open("MagnitudeLimitPage"), "faintestStar").text, data.shown)
+    }
+
+    // A mount with the polar-scope illuminator, so that its slider takes the pointer.
+    QtObject {
+        id: ledMount
+        function hasPolarScopeLED() {
+            return true
+        }
+        function setPolarLEDBrightness(v) {
+        }
+    }
+    QtObject {
+        id: ledConnection
+        property bool connected: true
+        property var mount: ledMount
+        signal mountChanged_q
+    }
+
+    function arcminutes(a) {
+        return a / 60 * Math.PI / 180
+    }
+
+    // Every slider, from a stored value that lies between its steps or that it shows rounded,
+    // and what the user's choice of a slider value stores.
+    readonly property var sliders: [
+        { name: "padding 11 px", page: "UserInterfacePage", slider: "paddingSlider",
+          store: () => storePadding(11), read: () => stored("ui.slew_padding.bottom"),
+          expected: v => Math.ceil(Math.pow(10, v / 10) - 1e-9) },
+        { name: "backlash 2.5′", page: "BacklashPage", slider: "axis1Slider",
+          store: () => inj_appCore.backlashAxis1 = arcminutes(2.5),
+          read: () => inj_appCore.backlashAxis1, expected: v => v },
+        { name: "backlash 7.5′", page: "BacklashPage", slider: "axis2Slider",
+          store: () => inj_appCore.backlashAxis2 = arcminutes(7.5),
+          read: () => inj_appCore.backlashAxis2, expected: v => v },
+        { name: "upper limit 80.4°", page: "AltitudeLimitPage", slider: "upperSlider",
+          store: storeAltitudes, read: () => inj_altRange.maxAlt,
+          expected: v => v * Math.PI / 180 },
+        { name: "lower limit -3.6°", page: "AltitudeLimitPage", slider: "lowerSlider",
+          store: storeAltitudes, read: () => inj_altRange.minAlt,
+          expected: v => v * Math.PI / 180 },
+        { name: "polar light 0.25", page: "PolarScopePage", slider: "illuminator",
+          store: () => {
+              testHelper.publish("inj_mountConnection", ledConnection)
+              inj_appCore.pScopeLight = 0.25
+          },
+          read: () => inj_appCore.pScopeLight, expected: v => v / 10 }
+    ]
+
+    // The slider of a row on its page, placed, with its handle where the value puts it.
+    function openSlider(data) {
+        waitConnected()
+        data.store()
+        const page = open(data.page)
+        const slider = child(page, data.slider).slider
+        verify(slider.enabled, data.slider)
+        waitForRendering(slider)
+        return slider
+    }
+
+    // Pressed and let go on the handle without a drag, on its middle or near either edge, by
+    // mouse or by touch: the handle stays, nothing is stored. Let go where the slider put it, a
+    // value between two steps went to the step there, and a tap off the middle of the handle
+    // moved a value by a step where the steps are narrower than the handle.
+    function test_handleTapped_data() {
+        const rows = []
+        for (const s of sliders) {
+            for (const [where, at] of [["middle", 0.5], ["left edge", 0.05], ["right edge", 0.95]])
+                rows.push(Object.assign({ tag: s.name + ", " + where, at: at }, s))
+            rows.push(Object.assign({ tag: s.name + ", touched", at: 0.5, touch: true }, s))
+        }
+        return rows
+    }
+
+    function test_handleTapped(data) {
+        const slider = openSlider(data)
+        const value = slider.value
+        const handleX = slider.handle.x
+        const before = testHelper.storedSettingsText()
+        const read = data.read()
+        const x = slider.handle.x + data.at * slider.handle.width
+        const y = slider.handle.y + slider.handle.height / 2
+        if (data.touch) {
+            const touch = touchEvent(slider)
+            touch.press(0, slider, x, y).commit()
+            touch.release(0, slider, x, y).commit()
+        } else {
+            mouseClick(slider, x, y)
+        }
+        compare(slider.pressed, false)
+        compare(slider.value, value)
+        compare(slider.handle.x, handleX)
+        compare(data.read(), read)
+        compare(testHelper.storedSettingsText(), before, "the settings file")
+    }
+
+    // Dragged from the handle, or tapped on the track away from it: the value there is stored.
+    function test_sliderMoved_data() {
+        const rows = []
+        for (const s of sliders) {
+            rows.push(Object.assign({ tag: s.name + ", dragged right", drag: 60 }, s))
+            rows.push(Object.assign({ tag: s.name + ", dragged left", drag: -60 }, s))
+            rows.push(Object.assign({ tag: s.name + ", tapped beyond the handle", drag: 0 }, s))
+        }
+        return rows
+    }
+
+    function test_sliderMoved(data) {
+        const slider = openSlider(data)
+        const value = slider.value
+        const x = slider.handle.x + slider.handle.width / 2
+        const y = slider.handle.y + slider.handle.height / 2
+        const dx = data.drag || (x > slider.width / 2 ? -80 : 80)
+        if (data.drag)
+            mouseDrag(slider, x, y, dx, 0)
+        else
+            mouseClick(slider, x + dx, y)
+        compare(slider.pressed, false)
+        verify(dx > 0 ? slider.value > value : slider.value < value,
+               "the handle moved from " + value + " to " + slider.value)
+        closeTo(data.read(), data.expected(slider.value), 1e-9, "stored")
     }
 }

@@ -1,0 +1,80 @@
+.pragma library
+
+// Where the lines of a wrapped label may break. Japanese is written without spaces, and a text
+// layout breaks it between any two characters: a borrowed word in katakana ("ネットワーク") or a
+// compound of ideographs came out split over two lines. A reader breaks a Japanese line after
+// the kana that end a phrase (the particle of "アライメントを|リセット"), and a label does so too
+// once a word joiner holds together every other pair of neighbouring letters. The joiner is not
+// drawn and takes no width. Texts of other languages are returned as they are: those written
+// with spaces break only at them (with word wrapping), and Chinese between any two characters.
+
+const kWordJoiner = "\u2060"
+
+// Hiragana, katakana (with the prolonged sound mark), ideographs (with the repetition marks), and
+// letters or digits of the scripts written with spaces, among them the full-width ones.
+function _kind(c) {
+    const u = c.charCodeAt(0)
+    if (u >= 0x3041 && u <= 0x309f)
+        return "hiragana"
+    if ((u >= 0x30a0 && u <= 0x30ff && u !== 0x30fb) || (u >= 0x31f0 && u <= 0x31ff)
+            || (u >= 0xff66 && u <= 0xff9f))
+        return "katakana"
+    if ((u >= 0x4e00 && u <= 0x9fff) || (u >= 0x3400 && u <= 0x4dbf)
+            || (u >= 0xf900 && u <= 0xfaff) || (u >= 0x3005 && u <= 0x3007))
+        return "ideograph"
+    if (/[0-9A-Za-z\u00c0-\u024f\u0370-\u04ff\uff10-\uff19\uff21-\uff3a\uff41-\uff5a]/.test(c))
+        return "letter"
+    return ""
+}
+
+// text with a word joiner wherever a Japanese line must not break: between two letters unless
+// the first is hiragana and the second is not. Punctuation, blanks and symbols keep the layout's
+// own rules. language is the code of the language shown ("ja").
+function keepWhole(text, language) {
+    if (language !== "ja" || !text)
+        return text
+    let out = ""
+    let before = ""
+    for (const c of text) {
+        const kind = _kind(c)
+        if (before !== "" && kind !== "" && !(before === "hiragana" && kind !== "hiragana"))
+            out += kWordJoiner
+        out += c
+        before = kind
+    }
+    return out
+}
+
+// The parts of a text that no line break splits, for the width its widest needs: words between
+// blanks, a hyphen or a slash ending its part, and in a text of ideographs or kana each run that
+// a word joiner holds together, or a single character. Punctuation other than an opening bracket,
+// a small kana and the long mark never start a line: they stay with what they follow.
+function unbreakableParts(text) {
+    const parts = []
+    for (const word of text.replace(/([-\/])/g, "$1 ").split(/\s+/)) {
+        if (!/[\u3040-\u30ff\u3400-\u9fff\uf900-\ufaff\uff66-\uff9f]/.test(word)) {
+            if (word !== "")
+                parts.push(word.replace(/\u2060/g, ""))
+            continue
+        }
+        let part = ""
+        let joined = true
+        for (const c of word) {
+            if (c === kWordJoiner) {
+                joined = true
+                continue
+            }
+            const starts = (_kind(c) !== "" || /[（「『【〔〈《(\[{]/.test(c))
+                    && !/[ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー]/.test(c)
+            if (!joined && starts && part !== "") {
+                parts.push(part)
+                part = ""
+            }
+            part += c
+            joined = false
+        }
+        if (part !== "")
+            parts.push(part)
+    }
+    return parts
+}

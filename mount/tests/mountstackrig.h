@@ -58,6 +58,22 @@ inline Nullable<CBytes> classicController(const CBytes& request) {
     }
 }
 
+// The Bluetooth LE world of one device, "Mount" at 00:00:00:00:00:01, that answers as
+// classicController does.
+inline std::shared_ptr<FakeGattPlatform> bluetoothController() {
+    auto gatt = std::make_shared<FakeGattPlatform>();
+    gatt->devices.push_back({advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
+                             {controllerServiceScript()},
+                             false});
+    gatt->answer = [](const QByteArray& request) {
+        const Nullable<CBytes> reply =
+            classicController(CBytes::fromStdString(request.toStdString()));
+        return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
+                                : QByteArray();
+    };
+    return gatt;
+}
+
 // The connection stack as the composition root builds it, on the services of a mount-control rig
 // that runs on the wall clock at the default site, with a record of what the session and the
 // holder report and on which thread. Its settings live in the folder given, else in a scratch

@@ -92,21 +92,6 @@ bool runPostedChains() {
     return QTest::qWaitFor([&] { return left == 0; }, 10000);
 }
 
-// The Bluetooth LE world of one scripted classic controller.
-std::shared_ptr<FakeGattPlatform> bluetoothController() {
-    auto gatt = std::make_shared<FakeGattPlatform>();
-    gatt->devices.push_back({advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
-                             {controllerServiceScript()},
-                             false});
-    gatt->answer = [](const QByteArray& request) {
-        const Nullable<CBytes> reply =
-            classicController(CBytes::fromStdString(request.toStdString()));
-        return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
-                                : QByteArray();
-    };
-    return gatt;
-}
-
 QString heldAsBelievedText(const SimRig& s) {
     const auto believed = s.rig->holder->sharedMount()->axisPositions();
     return QStringLiteral("controller %1, %2 counts; mount %3, %4 counts")

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -80,18 +81,6 @@ bool heldAsBelieved(const SimRig& s) {
     return std::abs(countsToRad(s.sim.counts(0)) - believed.first) <= countRad &&
            std::abs(countsToRad(s.sim.counts(1)) - believed.second) <= countRad;
 }
-// Lets the main thread run every post queued so far and the posts those make, up to chains of
-// ten: a report that travels through a few queued hops has arrived once this returns true.
-bool runPostedChains() {
-    int left = 10;
-    std::function<void()> hop = [&] {
-        if (--left > 0)
-            QMetaObject::invokeMethod(qApp, hop, Qt::QueuedConnection);
-    };
-    QMetaObject::invokeMethod(qApp, hop, Qt::QueuedConnection);
-    return QTest::qWaitFor([&] { return left == 0; }, 10000);
-}
-
 QString heldAsBelievedText(const SimRig& s) {
     const auto believed = s.rig->holder->sharedMount()->axisPositions();
     return QStringLiteral("controller %1, %2 counts; mount %3, %4 counts")
@@ -99,6 +88,21 @@ QString heldAsBelievedText(const SimRig& s) {
         .arg(s.sim.counts(1))
         .arg(believed.first / countsToRad(1))
         .arg(believed.second / countsToRad(1));
+}
+
+// Lets the main thread run every post queued so far and the posts those make, up to chains of
+// ten: a report that travels through a few queued hops has arrived once this returns true.
+bool runPostedChains() {
+    // Shared with the posts: one may still be queued when the wait gives up.
+    const auto left = std::make_shared<int>(10);
+    const auto hop = std::make_shared<std::function<void()>>();
+    *hop = [left, weakHop = std::weak_ptr(hop)] {
+        if (--*left > 0)
+            if (const auto next = weakHop.lock())
+                QMetaObject::invokeMethod(qApp, *next, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(qApp, *hop, Qt::QueuedConnection);
+    return QTest::qWaitFor([&] { return *left <= 0; }, 10000);
 }
 
 } // namespace

@@ -38,6 +38,17 @@ public:
     // The correction table as stored text.
     virtual std::string paeData() const = 0;
     virtual void setPaeData(const std::string& text) = 0;
+
+    // The axes, as kAxis1 | kAxis2, that a connection to a motor controller of the version began
+    // to set up and did not see through; 0 when there are none. Kept apart from the mount's set:
+    // it outlives the program and the connections of other mounts, so that the mount whose
+    // set-up was cut is set up afresh whenever it next connects.
+    static constexpr uint32_t kAxis1 = 1;
+    static constexpr uint32_t kAxis2 = 2;
+    virtual uint32_t unfinishedSetup(uint32_t version) const = 0;
+    // Records the axes a set-up is about to set on a controller of the version, in place of any
+    // earlier record; with none (0), the set-up completed and only that version's record goes.
+    virtual void setUnfinishedSetup(uint32_t version, uint32_t axes) = 0;
 };
 
 } // namespace Ko

@@ -12,6 +12,8 @@ namespace {
 constexpr int32_t kNoMountMode = MountMode_::AZ;
 constexpr uint8_t kNoMountVersionByte = 0xFF;
 constexpr int32_t kNoMountKind = 7;
+constexpr uint32_t kVersionMask = 0xFFFFFF;
+constexpr int kSetupAxesShift = 24;
 
 } // namespace
 
@@ -20,7 +22,8 @@ PerMountData::PerMountData(std::shared_ptr<IKVStore> store, QObject* parent)
       m_speed(m_store, "mount.speed_fine_factor", 1.0), m_parkAxis1(m_store, "align.axis1", 0.0),
       m_parkAxis2(m_store, "align.axis2", 0.0), m_alignmentData(m_store, "align.data", ""),
       m_paeData(m_store, "align.pae", ""), m_lastMcv(m_store, "lastmount.mcv", 0),
-      m_lastMode(m_store, "lastmount.mmode", MountMode_::AZ) {
+      m_lastMode(m_store, "lastmount.mmode", MountMode_::AZ),
+      m_unfinishedSetup(m_store, "lastmount.unfinished_setup", 0) {
     // Only the first key decides whether a pair is stored.
     if (m_store && m_store->contains(m_parkAxis1.key()))
         m_park = std::pair{m_parkAxis1.value(), m_parkAxis2.value()};
@@ -140,6 +143,22 @@ std::string PerMountData::paeData() const {
 
 void PerMountData::setPaeData(const std::string& text) {
     m_paeData.write(text);
+}
+
+uint32_t PerMountData::unfinishedSetup(uint32_t version) const {
+    const auto record = static_cast<uint32_t>(m_unfinishedSetup.value());
+    if (record == 0 || (record & kVersionMask) != (version & kVersionMask))
+        return 0;
+    return record >> kSetupAxesShift;
+}
+
+void PerMountData::setUnfinishedSetup(uint32_t version, uint32_t axes) {
+    std::lock_guard lock(m_unfinishedSetupMutex);
+    axes &= kAxis1 | kAxis2;
+    if (axes != 0)
+        m_unfinishedSetup.set(static_cast<int>(axes << kSetupAxesShift | (version & kVersionMask)));
+    else if (unfinishedSetup(version) != 0)
+        m_unfinishedSetup.remove();
 }
 
 } // namespace Ko

@@ -36,6 +36,8 @@ public:
     void setAlignmentData(const std::string& text) override;
     std::string paeData() const override;
     void setPaeData(const std::string& text) override;
+    uint32_t unfinishedSetup(uint32_t version) const override;
+    void setUnfinishedSetup(uint32_t version, uint32_t axes) override;
 
     // The stored form of a version: its lowest and highest bytes exchanged.
     static int32_t storedVersion(uint32_t version);
@@ -57,6 +59,11 @@ private:
     KVCachedSetting<std::string> m_paeData;
     KVCachedSetting<int> m_lastMcv;
     KVCachedSetting<int> m_lastMode;
+    // The unfinished set-up as one key, so that its version and axes are written together: the
+    // axes in bits 24 and 25 over the 24-bit version; 0 when there is none.
+    KVCachedSetting<int> m_unfinishedSetup;
+    // Makes the compare and removal of a completed set-up's record one step.
+    std::mutex m_unfinishedSetupMutex;
     // Serialises the store writes of the park pair, so the file ends with both keys of the last
     // write (or neither); held while the store writes, never by a reader.
     std::mutex m_parkWriteMutex;

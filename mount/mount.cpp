@@ -1130,9 +1130,23 @@ CmdRetType_::E Mount::prepareAfterConnect() {
     }
 
     // An axis whose controller has just powered up learns where it stands; otherwise the mount
-    // knows better than any stored value.
+    // knows better than any stored value. Not so an axis an earlier connection began to set up
+    // and did not see through: a controller that restarted between its position and its
+    // initialisation holds the axis initialised at its power-up count, and nothing has moved
+    // since, so the position set then is still the right one. The axes about to be set are
+    // recorded first, so that a set-up cut at any step, even by the end of the program, is
+    // done afresh by the next connection; the record goes once the set-up is confirmed.
+    const uint32_t version = m_device->version(0);
+    const uint32_t unfinished = m_converser ? m_perMountData->unfinishedSetup(version) : 0;
+    const bool axis1Fresh =
+        m_device->lastStatus(0).initFlag != 0 || (unfinished & IPerMountData::kAxis1) != 0;
+    const bool axis2Fresh =
+        m_device->lastStatus(1).initFlag != 0 || (unfinished & IPerMountData::kAxis2) != 0;
+    const uint32_t settingUp =
+        (axis1Fresh ? IPerMountData::kAxis1 : 0u) | (axis2Fresh ? IPerMountData::kAxis2 : 0u);
+    if (m_converser && settingUp != 0)
+        m_perMountData->setUnfinishedSetup(version, settingUp);
     std::array<Nullable<double>, 2> setUp;
-    const bool axis1Fresh = m_device->lastStatus(0).initFlag != 0;
     if (axis1Fresh) {
         if (const auto r = m_axis->setPosition(0, positions.first); r != CmdRetType_::Ok)
             return r;
@@ -1140,7 +1154,6 @@ CmdRetType_::E Mount::prepareAfterConnect() {
             return r;
         setUp[0].set(positions.first);
     }
-    const bool axis2Fresh = m_device->lastStatus(1).initFlag != 0;
     if (axis2Fresh) {
         if (const auto r = m_axis->setPosition(1, positions.second); r != CmdRetType_::Ok)
             return r;
@@ -1154,6 +1167,8 @@ CmdRetType_::E Mount::prepareAfterConnect() {
     }
     if (const auto r = confirmSetup(setUp, !axis1Fresh && !axis2Fresh); r != CmdRetType_::Ok)
         return r;
+    if (m_converser && settingUp != 0)
+        m_perMountData->setUnfinishedSetup(version, 0);
 
     if (park.hasValue())
         m_perMountData->setParkAxisPositions({});

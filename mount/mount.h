@@ -66,7 +66,9 @@ struct SlewToSettings;
 // nothing else talks to the mount; linkAnswering follows the link's time-out state. The
 // preparation ends by reading back what it set up, so that a controller that restarted while it
 // ran is found before the mount is published: the preparation then fails, and the user is told
-// as for a restart seen later.
+// as for a restart seen later. The axes it sets are recorded in the per-mount data until that
+// read-back confirms them, so that the next connection, in this run or a later one, sets again
+// the axes of a set-up cut at any step instead of trusting what a restarted controller holds.
 //
 // Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
 // reference dropped on a task, worker or reading thread posts the destruction there.

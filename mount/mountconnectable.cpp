@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
 #include <exception>
 #include <tuple>
 #include <utility>
@@ -30,6 +31,8 @@ namespace {
 
 const QString kConnecting = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Connecting"));
 const QString kCannotConnect = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Cannot Connect"));
+const QString kRestartedWhileConnecting = QStringLiteral(
+    QT_TRANSLATE_NOOP("mount", "The mount restarted while connecting. Connect again."));
 
 // Model ids 8 and 10 answer the version inquiry but are not mounts this program drives.
 bool acceptModel(uint8_t modelId) {
@@ -241,10 +244,19 @@ void MountConnectable::createMount(MountMode_::E mode, const DeviceSetupFinished
     if (setup.converser)
         connect(created.mount.get(), &IMount::controllerRestarted, this,
                 endsThisMount(created.mount), Qt::QueuedConnection);
+    // A preparation that failed because the controller restarted is told as such: "unexpected
+    // response" would send the user looking for a fault in the link. Set on whichever thread
+    // the mount sees the restart.
+    const auto restarted = std::make_shared<std::atomic<bool>>(false);
+    connect(
+        created.mount.get(), &IMount::controllerRestarted, created.mount.get(),
+        [restarted] { restarted->store(true); }, Qt::DirectConnection);
 
     const CmdRetType_::E prepared = created.mount->prepareAfterConnect();
     if (prepared != CmdRetType_::Ok) {
-        setStatus(false, kCannotConnect, QString::fromUtf8(cmdRetTypeText(prepared)));
+        setStatus(false, kCannotConnect,
+                  restarted->load() ? kRestartedWhileConnecting
+                                    : QString::fromUtf8(cmdRetTypeText(prepared)));
         return;
     }
     onMainThread(

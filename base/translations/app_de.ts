@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo aufgegeben: die Montierung kommt seit %1 s nicht voran. Sie antwortet nicht, oder ihre Antworten sind verstümmelt.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>Die Montierung ist beim Verbinden neu gestartet. Bitte erneut verbinden.</translation>
+    </message>
 </context>
 </TS>

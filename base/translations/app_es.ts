@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ir a abandonado: la montura no ha avanzado en %1 s. No responde o sus respuestas llegan dañadas.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>La montura se reinició durante la conexión. Conecte de nuevo.</translation>
+    </message>
 </context>
 </TS>

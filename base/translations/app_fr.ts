@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abandonné : la monture n’a pas progressé depuis %1 s. Elle ne répond pas, ou ses réponses sont altérées.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>La monture a redémarré pendant la connexion. Connectez-vous à nouveau.</translation>
+    </message>
 </context>
 </TS>

@@ -1773,5 +1773,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Usmjeravanje odustalo: montaža nije napredovala %1 s. Ne odgovara ili su joj odgovori iskrivljeni.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>Montaža se ponovno pokrenula tijekom povezivanja. Povežite se ponovno.</translation>
+    </message>
 </context>
 </TS>

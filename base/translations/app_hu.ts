@@ -1771,5 +1771,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ráállás feladva: a mechanika %1 s óta nem halad. Nem válaszol, vagy a válaszai sérültek.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>A mechanika csatlakozás közben újraindult. Csatlakozzon újra.</translation>
+    </message>
 </context>
 </TS>

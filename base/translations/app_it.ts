@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abbandonato: la montatura non avanza da %1 s. Non risponde, o le sue risposte sono alterate.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>La montatura si è riavviata durante la connessione. Connetti di nuovo.</translation>
+    </message>
 </context>
 </TS>

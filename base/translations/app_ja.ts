@@ -1771,5 +1771,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>導入を中止しました：架台が %1 秒間進んでいません。応答がないか、応答が壊れています。</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>接続中に架台が再起動しました。もう一度接続してください。</translation>
+    </message>
 </context>
 </TS>

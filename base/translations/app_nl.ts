@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo opgegeven: de montering is al %1 s niet verder gekomen. Ze antwoordt niet, of haar antwoorden zijn verminkt.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>De montering is tijdens het verbinden opnieuw opgestart. Verbind opnieuw.</translation>
+    </message>
 </context>
 </TS>

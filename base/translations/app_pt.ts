@@ -1772,5 +1772,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ir para abandonado: a montagem não avança há %1 s. Não responde, ou as suas respostas chegam corrompidas.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>A montagem reiniciou durante a conexão. Volte a conectar.</translation>
+    </message>
 </context>
 </TS>

@@ -1773,5 +1773,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Deplasare abandonată: montura nu a avansat de %1 s. Nu răspunde sau răspunsurile ei sunt alterate.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>Montura a repornit în timpul conectării. Conectați-vă din nou.</translation>
+    </message>
 </context>
 </TS>

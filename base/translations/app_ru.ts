@@ -1773,5 +1773,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Наведение прервано: монтировка не продвигается уже %1 с. Она не отвечает, или её ответы искажены.</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>Монтировка перезапустилась во время подключения. Подключитесь снова.</translation>
+    </message>
 </context>
 </TS>

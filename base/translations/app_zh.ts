@@ -1771,5 +1771,9 @@
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>寻星已放弃：支架已 %1 秒没有进展。它没有响应，或者响应已损坏。</translation>
     </message>
+    <message>
+        <source>The mount restarted while connecting. Connect again.</source>
+        <translation>连接过程中支架重新启动了。请重新连接。</translation>
+    </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "model/mountmode.h"
 #include "model/tests/modelrig.h"
 #include "model/tests/synthetic.h"
@@ -277,6 +278,53 @@ private slots:
         rig.perMount->setParkAxisPositions({});
         QVERIFY(!rig.perMount->parkAxisPositions().hasValue());
         QVERIFY(!rig.file().contains("align.axis1") && !rig.file().contains("align.axis2"));
+    }
+
+    // A set-up cut on a controller is remembered for that controller's version, across program
+    // starts and other mounts' connections, until a set-up of that version completes or another
+    // cut one takes its place.
+    void unfinishedSetup_data() {
+        constexpr uint32_t other = 0x010204;
+        constexpr uint32_t both = IPerMountData::kAxis1 | IPerMountData::kAxis2;
+        QTest::addColumn<uint>("recorded");    // axes of a set-up of kVersion that was cut
+        QTest::addColumn<uint>("thenVersion"); // a later set-up, of this version...
+        QTest::addColumn<uint>("thenAxes");    // ...that was cut with these axes, or completed (0)
+        QTest::addColumn<bool>("otherMountBetween"); // another mount announced in between
+        QTest::addColumn<bool>("newStart");
+        QTest::addColumn<uint>("expected");      // the axes still to set on kVersion
+        QTest::addColumn<uint>("expectedOther"); // and on the other version
+        dataRow("both axes cut", both, kVersion, both, false, false, both, 0u);
+        dataRow("axis 2 cut", uint(IPerMountData::kAxis2), kVersion, uint(IPerMountData::kAxis2),
+                false, false, uint(IPerMountData::kAxis2), 0u);
+        dataRow("cut, then a new start", both, kVersion, both, false, true, both, 0u);
+        dataRow("cut, then another mount connects in full", both, other, 0u, true, true, both, 0u);
+        dataRow("cut, then completed", both, kVersion, 0u, false, false, 0u, 0u);
+        dataRow("cut, then completed, then a new start", both, kVersion, 0u, false, true, 0u, 0u);
+        dataRow("cut, then another mount's set-up cut", both, other, uint(IPerMountData::kAxis1),
+                true, true, 0u, uint(IPerMountData::kAxis1));
+    }
+    void unfinishedSetup() {
+        QFETCH(uint, recorded);
+        QFETCH(uint, thenVersion);
+        QFETCH(uint, thenAxes);
+        QFETCH(bool, otherMountBetween);
+        QFETCH(bool, newStart);
+        QFETCH(uint, expected);
+        QFETCH(uint, expectedOther);
+        ModelRig rig;
+        QCOMPARE(rig.perMount->unfinishedSetup(kVersion), 0u);
+        rig.perMount->setConnectedMount(MountMode_::EQ, kVersion, 3);
+        rig.perMount->setUnfinishedSetup(kVersion, recorded);
+        if (otherMountBetween)
+            rig.perMount->setConnectedMount(MountMode_::EQ, thenVersion, 3);
+        rig.perMount->setUnfinishedSetup(thenVersion, thenAxes);
+        if (newStart)
+            rig.start();
+        QCOMPARE(rig.perMount->unfinishedSetup(kVersion), expected);
+        QCOMPARE(rig.perMount->unfinishedSetup(0x010204), expectedOther);
+        // Nothing stays in the file once no set-up is unfinished.
+        QCOMPARE(rig.file().contains("lastmount.unfinished_setup"),
+                 expected != 0 || expectedOther != 0);
     }
 
     // The park pair is one record. Another step that lands right after the first settings access

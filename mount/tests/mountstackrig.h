@@ -58,12 +58,29 @@ inline Nullable<CBytes> classicController(const CBytes& request) {
     }
 }
 
+// The Bluetooth LE world of one device, "Mount" at 00:00:00:00:00:01, that answers as
+// classicController does.
+inline std::shared_ptr<FakeGattPlatform> bluetoothController() {
+    auto gatt = std::make_shared<FakeGattPlatform>();
+    gatt->devices.push_back({advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
+                             {controllerServiceScript()},
+                             false});
+    gatt->answer = [](const QByteArray& request) {
+        const Nullable<CBytes> reply =
+            classicController(CBytes::fromStdString(request.toStdString()));
+        return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
+                                : QByteArray();
+    };
+    return gatt;
+}
+
 // The connection stack as the composition root builds it, on the services of a mount-control rig
 // that runs on the wall clock at the default site, with a record of what the session and the
-// holder report and on which thread.
+// holder report and on which thread. Its settings live in the folder given, else in a scratch
+// folder of its own.
 struct StackRig : MountControlRig {
-    explicit StackRig(MountLinkRoutes routes = loopbackRoutes(0))
-        : MountControlRig({0, 0, QDateTime::currentMSecsSinceEpoch(), {}, {}, 1, true}) {
+    explicit StackRig(MountLinkRoutes routes = loopbackRoutes(0), const QString& folder = {})
+        : MountControlRig({0, 0, QDateTime::currentMSecsSinceEpoch(), folder, {}, 1, true}) {
         connectionSettings->setMaxRetryCount(kRetries);
         connectionSettings->setReadTimeoutMs_other(kReadTimeoutMs);
         connectionSettings->setType(ConnectionType_::Emulator);
@@ -173,16 +190,19 @@ struct FakeController {
     FakeMotorController fake;
 };
 
-// The connection stack over UDP loopback to a controller with state, at a fixed address.
+// The connection stack over UDP loopback to a controller with state, at a fixed address, with
+// its settings in a folder that outlives the stack.
 struct SimRig {
     SimRig() {
         fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
         port = fake.serveUdp();
-        rig.emplace(StackRig::loopbackRoutes(port));
-        rig->useLoopbackUdp();
-        // Queued to the main thread: the mount tells the user from its task threads.
-        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
-                         [this](const QString& text) { toasts << text; });
+        startProgram();
+    }
+    // The program ends and starts again on the same settings; the controller stays as it is.
+    // What the user was told before stays in toasts.
+    void restartProgram() {
+        rig.reset();
+        startProgram();
     }
     ~SimRig() {
         rig.reset();
@@ -196,8 +216,18 @@ struct SimRig {
     MotorControllerSim sim;
     FakeMotorController fake;
     uint16_t port = 0;
+    QTemporaryDir folder;
     std::optional<StackRig> rig;
     QStringList toasts;
+
+private:
+    void startProgram() {
+        rig.emplace(StackRig::loopbackRoutes(port), folder.path());
+        rig->useLoopbackUdp();
+        // Queued to the main thread: the mount tells the user from its task threads.
+        QObject::connect(rig->toasts.get(), &ToastManagerUIStub::shouldToast, &rig->receiver,
+                         [this](const QString& text) { toasts << text; });
+    }
 };
 
 } // namespace Ko

@@ -478,17 +478,7 @@ private slots:
     // flag says, and no time-out of a command is needed to notice.
     void lostBluetoothDeviceEndsTheConnection() {
         QFETCH(bool, timeoutIsDisconnect);
-        auto gatt = std::make_shared<FakeGattPlatform>();
-        gatt->devices.push_back(
-            {advertisedDevice(QStringLiteral("00:00:00:00:00:01"), "Mount", -50),
-             {controllerServiceScript()},
-             false});
-        gatt->answer = [](const QByteArray& request) {
-            const Nullable<CBytes> reply =
-                classicController(CBytes::fromStdString(request.toStdString()));
-            return reply.hasValue() ? QByteArray::fromStdString(reply.value().toStdString())
-                                    : QByteArray();
-        };
+        const auto gatt = bluetoothController();
         MountLinkRoutes routes = StackRig::loopbackRoutes(0);
         routes.gattPlatform = gatt;
         StackRig rig(std::move(routes));

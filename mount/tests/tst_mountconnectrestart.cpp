@@ -5,7 +5,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -14,6 +17,9 @@ using namespace Ko;
 
 namespace {
 
+// The scripted Bluetooth LE device advertises at once: a short scan finds it.
+constexpr int kScanMs = 300;
+
 // Where an earlier connection left the axes of a controller that stayed on.
 constexpr int32_t kEarlierCounts[] = {123456, -654321};
 
@@ -21,10 +27,16 @@ void initialiseEarlier(MotorControllerSim& sim, AXISID axis) {
     sim.initialise(axis, kEarlierCounts[axisSlot(axis)]);
 }
 
-// The commands of a whole connection to the simulated controller, in order, up to the moment the
-// mount is published (the Wi-Fi module's own requests left out): a fresh controller, or one whose
-// axes an earlier connection set up.
-std::vector<std::string> setupRequests(bool initialisedBefore) {
+// What a whole connection to the simulated controller does, up to the moment the mount is
+// published: its commands in order (the Wi-Fi module's own requests left out), and the counts it
+// leaves on the axes.
+struct RecordedSetup {
+    std::vector<std::string> requests;
+    std::array<int32_t, 2> counts{};
+};
+
+// A connection to a fresh controller, or to one whose axes an earlier connection set up.
+RecordedSetup recordSetup(bool initialisedBefore) {
     // Counted when the mount is published: the link watch reads a second after the last exchange
     // at the earliest, however late the test's thread looks. Outlives the rig, which fires once
     // more as it ends the session.
@@ -40,12 +52,13 @@ std::vector<std::string> setupRequests(bool initialisedBefore) {
     });
     if (s.port == 0 || !s.rig->connectMount())
         return {};
+    RecordedSetup setup;
+    setup.counts = {s.sim.counts(0), s.sim.counts(1)};
     const auto all = s.fake.requests();
-    std::vector<std::string> requests;
     for (size_t i = 0; i < std::min(published, all.size()); ++i)
         if (text(all[i].bytes).starts_with(':'))
-            requests.push_back(text(all[i].bytes));
-    return requests;
+            setup.requests.push_back(text(all[i].bytes));
+    return setup;
 }
 
 // Whether one of the first count commands is one of the command letters.
@@ -60,6 +73,38 @@ double countsToRad(int32_t counts) {
     return counts * 2 * std::numbers::pi / MotorControllerSim::kCountsPerRev;
 }
 
+// Whether the connected mount believes its axes where the controller's counters put them, to a
+// count.
+bool heldAsBelieved(const SimRig& s) {
+    const auto believed = s.rig->holder->sharedMount()->axisPositions();
+    const double countRad = countsToRad(1);
+    return std::abs(countsToRad(s.sim.counts(0)) - believed.first) <= countRad &&
+           std::abs(countsToRad(s.sim.counts(1)) - believed.second) <= countRad;
+}
+QString heldAsBelievedText(const SimRig& s) {
+    const auto believed = s.rig->holder->sharedMount()->axisPositions();
+    return QStringLiteral("controller %1, %2 counts; mount %3, %4 counts")
+        .arg(s.sim.counts(0))
+        .arg(s.sim.counts(1))
+        .arg(believed.first / countsToRad(1))
+        .arg(believed.second / countsToRad(1));
+}
+
+// Lets the main thread run every post queued so far and the posts those make, up to chains of
+// ten: a report that travels through a few queued hops has arrived once this returns true.
+bool runPostedChains() {
+    // Shared with the posts: one may still be queued when the wait gives up.
+    const auto left = std::make_shared<int>(10);
+    const auto hop = std::make_shared<std::function<void()>>();
+    *hop = [left, weakHop = std::weak_ptr(hop)] {
+        if (--*left > 0)
+            if (const auto next = weakHop.lock())
+                QMetaObject::invokeMethod(qApp, *next, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(qApp, *hop, Qt::QueuedConnection);
+    return QTest::qWaitFor([&] { return *left <= 0; }, 10000);
+}
+
 } // namespace
 
 class TestMountConnectRestart : public QObject {
@@ -72,17 +117,30 @@ private slots:
     // counting from home). A restart once the setup has read a status from the controller it
     // replaces, and after that controller held anything (an earlier set-up, a position or an
     // initialisation this setup sent), leaves a controller that does not hold what the program
-    // believes: it is found before the mount is published, nothing moves, and the user is told.
-    // A restart before that is a fresh controller like any other, which the setup sets up in
-    // full. One row per command of the real setup; the last row restarts at the link watch's
-    // first status read, once the mount is published.
+    // believes: it is found before the mount is published, nothing moves, and the user is told,
+    // in the connect popup too. A restart before that is a fresh controller like any other, which
+    // the setup sets up in full. One row per command of the real setup; the last row restarts at
+    // the link watch's first status read, once the mount is published.
+    //
+    // Whatever the step, the next connection, in the same run or after the program started again
+    // on the same settings, leaves both axes initialised at the counts a clean connection sets: a
+    // restart between an axis's position and its initialisation leaves that axis initialised at
+    // the fresh controller's power-up count, which nothing may trust. The set-up that completes
+    // then is trusted by the connection after it, as any completed one is.
     void restartAtEveryStepOfTheSetup_data() {
         QTest::addColumn<bool>("initialisedBefore");
         QTest::addColumn<int>("answered");
         QTest::addColumn<bool>("seenInSetup");
         QTest::addColumn<bool>("afterSetup");
+        QTest::addColumn<bool>("newStart");
+        QTest::addColumn<int>("clean1");
+        QTest::addColumn<int>("clean2");
+        const RecordedSetup clean = recordSetup(false);
+        // A fresh controller counts from 0: a clean set-up that left an axis there could not
+        // tell a trusted power-up count from a position set.
+        QVERIFY2(clean.counts[0] != 0 && clean.counts[1] != 0, "the setup left an axis at home");
         for (const bool initialisedBefore : {false, true}) {
-            const auto requests = setupRequests(initialisedBefore);
+            const auto requests = initialisedBefore ? recordSetup(true).requests : clean.requests;
             QVERIFY2(requests.size() > 10, "the setup did not connect");
             for (size_t n = 0; n <= requests.size(); ++n) {
                 const bool afterSetup = n == requests.size();
@@ -90,10 +148,12 @@ private slots:
                                   (initialisedBefore || anyCommandOf(requests, n, "EF"));
                 std::string lost = afterSetup ? "first link-watch read" : requests[n];
                 lost.erase(std::remove(lost.begin(), lost.end(), '\r'), lost.end());
-                QTest::addRow("%s controller, restart at command %d (%s)%s",
-                              initialisedBefore ? "set-up" : "fresh", int(n), lost.c_str(),
-                              seen ? ", seen" : "")
-                    << initialisedBefore << int(n) << seen << afterSetup;
+                for (const bool newStart : {false, true})
+                    QTest::addRow("%s controller, restart at command %d (%s)%s, then %s",
+                                  initialisedBefore ? "set-up" : "fresh", int(n), lost.c_str(),
+                                  seen ? ", seen" : "", newStart ? "a new start" : "the same run")
+                        << initialisedBefore << int(n) << seen << afterSetup << newStart
+                        << int(clean.counts[0]) << int(clean.counts[1]);
             }
         }
     }
@@ -102,9 +162,11 @@ private slots:
         QFETCH(int, answered);
         QFETCH(bool, seenInSetup);
         QFETCH(bool, afterSetup);
+        QFETCH(bool, newStart);
+        QFETCH(int, clean1);
+        QFETCH(int, clean2);
         SimRig s;
         QVERIFY(s.port != 0);
-        StackRig& rig = *s.rig;
         if (initialisedBefore) {
             initialiseEarlier(s.sim, 0);
             initialiseEarlier(s.sim, 1);
@@ -112,43 +174,108 @@ private slots:
         s.sim.restartAfter(answered);
 
         if (seenInSetup) {
+            StackRig& rig = *s.rig;
             rig.session->startSession();
             QTRY_VERIFY_WITH_TIMEOUT(
                 !rig.session->busy() &&
                     (rig.session->statusText() == "Cannot Connect" || rig.holder->connected()),
                 10000);
             QVERIFY(!rig.holder->connected());
-            QCOMPARE(rig.session->statusDetailText(), QStringLiteral("Unexpected response"));
+            QCOMPARE(rig.session->statusDetailText(),
+                     QStringLiteral("The mount restarted while connecting. Connect again."));
             QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
             QCOMPARE(s.toasts.size(), 1);
             QCOMPARE(rig.sessionsDone, 0);
             QCOMPARE(s.sim.takeStarts(), 0);
             QVERIFY(!s.sim.moving(0) && !s.sim.moving(1));
-            // Connecting again sets the fresh controller up.
+        } else if (afterSetup) {
+            StackRig& rig = *s.rig;
             QVERIFY(rig.connectMount());
-            QVERIFY(s.sim.initialised(0) && s.sim.initialised(1));
-            return;
-        }
-        QVERIFY(rig.connectMount());
-        const auto mount = rig.holder->sharedMount();
-        if (afterSetup) {
             QTRY_VERIFY_WITH_TIMEOUT(!rig.holder->connected(), 10000);
             QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
             QCOMPARE(s.sim.takeStarts(), 0);
-            return;
+        } else {
+            // The controller holds what the mount believes, and the mount drives it as usual.
+            StackRig& rig = *s.rig;
+            QVERIFY(rig.connectMount());
+            QVERIFY(s.toasts.isEmpty());
+            QVERIFY(s.sim.initialised(0) && s.sim.initialised(1));
+            QVERIFY2(heldAsBelieved(s), qPrintable(heldAsBelievedText(s)));
+            rig.holder->sharedMount()->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(0), 10000);
+            QVERIFY(rig.holder->connected());
+            QVERIFY(rig.disconnectMount());
         }
-        // The controller holds what the mount believes, and the mount drives it as usual.
-        QVERIFY(s.toasts.isEmpty());
+
+        // Connecting again, as the notice asks, sets the controller up as a clean connection does.
+        const auto told = s.toasts.size();
+        if (newStart)
+            s.restartProgram();
+        QVERIFY(s.rig->connectMount());
         QVERIFY(s.sim.initialised(0) && s.sim.initialised(1));
-        const auto believed = mount->axisPositions();
-        const double countRad = countsToRad(1);
-        QVERIFY2(std::abs(countsToRad(s.sim.counts(0)) - believed.first) <= countRad,
-                 qPrintable(QString::number(s.sim.counts(0))));
-        QVERIFY2(std::abs(countsToRad(s.sim.counts(1)) - believed.second) <= countRad,
-                 qPrintable(QString::number(s.sim.counts(1))));
-        mount->setTrackingEnabled(true);
-        QTRY_VERIFY_WITH_TIMEOUT(s.sim.moving(0), 10000);
+        QCOMPARE(s.sim.counts(0), clean1);
+        QCOMPARE(s.sim.counts(1), clean2);
+        QVERIFY2(heldAsBelieved(s), qPrintable(heldAsBelievedText(s)));
+        QCOMPARE(s.toasts.size(), told);
+
+        // That set-up completed: the next connection trusts the controller, which a hand pad
+        // moved in between.
+        QVERIFY(s.rig->disconnectMount());
+        initialiseEarlier(s.sim, 0);
+        initialiseEarlier(s.sim, 1);
+        if (newStart)
+            s.restartProgram();
+        QVERIFY(s.rig->connectMount());
+        QCOMPARE(s.sim.counts(0), kEarlierCounts[0]);
+        QCOMPARE(s.sim.counts(1), kEarlierCounts[1]);
+        QVERIFY2(heldAsBelieved(s), qPrintable(heldAsBelievedText(s)));
+        QCOMPARE(s.toasts.size(), told);
+    }
+
+    // A session ends on a restart or a lost link of its own mount only. The mount of an earlier
+    // connection, still held by a task that has not let it go, may report either once a new
+    // connection is up: the new session goes on. Time-outs end sessions here, so that the earlier
+    // link's end reaches the session by both of its ways.
+    void lateReportOfAnEarlierMountKeepsTheNewSession_data() {
+        QTest::addColumn<bool>("restart");
+        dataRow("the earlier controller restarts", true);
+        dataRow("the earlier Bluetooth link is lost", false);
+    }
+    void lateReportOfAnEarlierMountKeepsTheNewSession() {
+        QFETCH(bool, restart);
+        SimRig s;
+        QVERIFY(s.port != 0);
+        const auto gatt = bluetoothController();
+        if (!restart) {
+            MountLinkRoutes routes = StackRig::loopbackRoutes(s.port);
+            routes.gattPlatform = gatt;
+            s.rig.emplace(std::move(routes));
+            s.rig->connectionSettings->setType(ConnectionType_::BLE);
+            s.rig->connectionSettings->setDiscoveryTimeoutMs_BLE(kScanMs);
+        }
+        StackRig& rig = *s.rig;
+        rig.session->setTimeoutIsDisconnect(true);
+        QVERIFY(rig.connectMount());
+        const auto earlier = rig.holder->sharedMount();
+        QVERIFY(rig.disconnectMount());
+        rig.connectionSettings->setType(ConnectionType_::Emulator);
+        QVERIFY(rig.connectMount());
+        const auto current = rig.holder->sharedMount();
+        QVERIFY(current != earlier);
+        const int done = rig.sessionsDone;
+
+        if (restart) {
+            // The earlier mount's link watch reads on while it is held, and sees the restart.
+            s.sim.powerCycle();
+            QTRY_VERIFY_WITH_TIMEOUT(s.told("restarted"), 10000);
+        } else {
+            gatt->controllersOf(QStringLiteral("00:00:00:00:00:01")).back()->dropLink();
+        }
+        QVERIFY(runPostedChains());
         QVERIFY(rig.holder->connected());
+        QCOMPARE(rig.holder->sharedMount(), current);
+        QCOMPARE(rig.session->statusText(), QStringLiteral("Connected"));
+        QCOMPARE(rig.sessionsDone, done);
     }
 
     // Only an axis seen initialised can tell a restart: each axis the setup left must have been

@@ -1,16 +1,23 @@
 import QtQuick
+import "tst_connect"
 import "rig/Find.js" as Find
 
 // The fields that must show the start of what they hold and the rows that must keep their
 // buttons in the window, at the probe's --window-size in its --language, in day and night
 // colours: the serial port of the connect settings (a long name and a short one, left by Tab,
 // after its list was opened and closed, and after the page is opened again), the magnitude
-// filter and the filter dialog, help where nothing opens it, and the connect popup's buttons
-// while a mount is connected.
+// filter and the filter dialog, help where nothing opens it, the connect popup's buttons
+// while a mount is connected, and the popup's account of a mount that restarted while connecting.
 QtObject {
     id: driver
 
     property var page: null
+
+    // A session that ended because the mount restarted while connecting.
+    property StandInSession restartedSession: StandInSession {
+        statusText: "Cannot Connect"
+        statusDetailText: "The mount restarted while connecting. Connect again."
+    }
 
     // A desktop on which no program opens web pages.
     property QtObject refusingHelp: QtObject {
@@ -129,7 +136,17 @@ QtObject {
             { run: () => inj_iConnectable.startSession(),
               wait: () => connectPopup().opened && !inj_iConnectable.busy,
               shot: "popup_connected_" + mode },
-            { run: () => connectPopup().close(), wait: () => !connectPopup().visible }
+            { run: () => connectPopup().close(), wait: () => !connectPopup().visible },
+            { run: () => {
+                  probe.publish("inj_iConnectable", restartedSession)
+                  restartedSession.startSession()
+              },
+              wait: () => connectPopup().opened, shot: "popup_restarted_" + mode },
+            { run: () => {
+                  connectPopup().close()
+                  probe.restore("inj_iConnectable")
+              },
+              wait: () => !connectPopup().visible }
         ]
     }
 

@@ -723,6 +723,10 @@ Mount::TaskCallback Mount::acknowledgementLocked(IMountTask& task,
         else
             mount->onTrackingUnanswered(claims);
     });
+    task.setRestListener([weak, claims] {
+        if (auto self = weak.lock())
+            static_cast<Mount*>(self.get())->onAxesAtRest(claims);
+    });
     // A task that ends without having been accepted (a tracking start the mount refused).
     return [weak, claims, tracking](CmdRet ret) {
         auto self = weak.lock();
@@ -801,6 +805,32 @@ void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
             return;
     }
     trackingStateChanged();
+}
+
+void Mount::onAxesAtRest(std::array<uint64_t, 2> claims) {
+    bool trackingChanged = false;
+    {
+        std::lock_guard lock(m_mutex);
+        bool latest = false;
+        for (AXISID axis : {0u, 1u}) {
+            if (claims[axis] == 0 || m_axisClaims[axis] != claims[axis])
+                continue;
+            latest = true;
+            if (clearStopPendingLocked(axis))
+                m_stopPendingUnannounced = true;
+        }
+        if (!latest)
+            return;
+        if (!m_stopPending[0] && !m_stopPending[1])
+            m_stopUnansweredTold = false;
+        // The axes stand: tracking the mount took before no longer runs, and the new one is not
+        // taken yet.
+        if (m_trackingAcknowledgedOn && !std::exchange(m_trackingInDoubt, true))
+            trackingChanged = true;
+    }
+    if (trackingChanged)
+        trackingStateChanged();
+    announceEnds();
 }
 
 void Mount::reportGotoFailure(CmdRet ret) {

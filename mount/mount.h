@@ -271,6 +271,9 @@ private:
     void onStopUnanswered();
     // A tracking start left its first command unanswered and goes on trying.
     void onTrackingUnanswered(std::array<uint64_t, 2> claims);
+    // A task that took the axes from a motion has seen them stand before it set them going: the
+    // stops given with it are taken.
+    void onAxesAtRest(std::array<uint64_t, 2> claims);
     // With m_mutex held: the axis's pending stop is over; true when one was pending.
     bool clearStopPendingLocked(AXISID axis);
     // A GoTo that ended without arriving and without being cancelled: the user hears why.

@@ -57,9 +57,10 @@ struct TrackingRig {
         stack->session->setTimeoutIsDisconnect(false);
         limits.emplace(stack->store, stack->clock, stack->altRange, stack->astroClock,
                        stack->astro);
-        methods = std::make_unique<VtmServer>(
-            stack->location, stack->astro, stack->astroClock, stack->holder, stack->container,
-            sharing, aligner, core, methodsPort, VtmServer::DeviceName{}, limits->settings);
+        methods = std::make_unique<VtmServer>(stack->location, stack->astro, stack->astroClock,
+                                              stack->holder, stack->container, sharing, aligner,
+                                              core, 0, VtmServer::DeviceName{}, limits->settings);
+        methodsPort = methods->port();
         core->waitPosted();
         handController =
             std::make_unique<QrpServer>(stack->location, stack->astro, stack->astroClock,
@@ -77,7 +78,7 @@ struct TrackingRig {
     }
 
     bool connect() {
-        if (port == 0 || !stack->connectMount())
+        if (port == 0 || methodsPort == 0 || !stack->connectMount())
             return false;
         mount = stack->holder->sharedMount();
         return mount && handController->isListening() &&
@@ -107,7 +108,7 @@ struct TrackingRig {
     std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
     std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
     std::shared_ptr<NetServer> core = std::make_shared<NetServer>();
-    uint16_t methodsPort = freePort();
+    uint16_t methodsPort = 0;
     std::unique_ptr<VtmServer> methods;
     std::unique_ptr<QrpServer> handController;
     PlanetariumClient client;

@@ -87,7 +87,8 @@ private:
     CmdResp<AnglePair> rates();
     CmdRetType_::E ratePass();
     CmdRetType_::E timedTargetPass();
-    // An exchange went unanswered before the first pass set the axes going: told once.
+    // An exchange went unanswered, or a pass failed, before the first pass set the axes going:
+    // told once.
     void noteUnanswered();
 
     const std::shared_ptr<ITCCancellable> m_cancellable;

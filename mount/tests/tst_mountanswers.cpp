@@ -192,17 +192,18 @@ struct AnswerRig : MountControlRig {
                               linkClock);
         QObject::connect(toasts.get(), &ToastManagerUIStub::shouldToast, &receiver,
                          [this](const QString& text) { told << text; });
-        mount->slewToFinished.append([this](CmdRet r) {
-            std::lock_guard lock(mutex);
-            finished << int(r.type);
+        // A task thread may hold the mount a moment past the rig: what they write is shared.
+        mount->slewToFinished.append([heard = heard](CmdRet r) {
+            std::lock_guard lock(heard->mutex);
+            heard->finished << int(r.type);
         });
         // As each change is told, on the thread that made it.
-        mount->trackingStateChanged.append([this, m = mount.get()] {
+        mount->trackingStateChanged.append([heard = heard, m = mount.get()] {
             const IMount::AcknowledgedTracking t = m->acknowledgedTracking();
             const QString state = QString(!t.known ? "unknown" : (t.on ? "on" : "off")) +
                                   (m->stopPending() ? "+stopping" : "");
-            std::lock_guard lock(mutex);
-            states << state;
+            std::lock_guard lock(heard->mutex);
+            heard->states << state;
         });
     }
     ~AnswerRig() {
@@ -210,17 +211,15 @@ struct AnswerRig : MountControlRig {
         axis->setCut(false);
         axis->releaseAll();
         command->setRefuse(false);
-        // Before the lists its callbacks write go.
-        mount.reset();
     }
 
     QStringList trackingStates() {
-        std::lock_guard lock(mutex);
-        return states;
+        std::lock_guard lock(heard->mutex);
+        return heard->states;
     }
     void clearTrackingStates() {
-        std::lock_guard lock(mutex);
-        states.clear();
+        std::lock_guard lock(heard->mutex);
+        heard->states.clear();
     }
 
     // The link is cut from now on, or mended.
@@ -240,8 +239,8 @@ struct AnswerRig : MountControlRig {
     }
     int toldOf(const QString& words) const { return int(told.filter(words).size()); }
     QList<int> gotoResults() {
-        std::lock_guard lock(mutex);
-        return finished;
+        std::lock_guard lock(heard->mutex);
+        return heard->finished;
     }
     // The axis runs at a rate the mount commanded.
     bool slewing(AXISID a) const {
@@ -261,9 +260,13 @@ struct AnswerRig : MountControlRig {
     bool cut = false;
     QObject receiver;
     QStringList told;
-    std::mutex mutex;
-    QList<int> finished;
-    QStringList states;
+    // What the mount's callbacks report: the GoTo results and the tracking states.
+    struct Heard {
+        std::mutex mutex;
+        QList<int> finished;
+        QStringList states;
+    };
+    const std::shared_ptr<Heard> heard = std::make_shared<Heard>();
 };
 
 const QString kNoAnswer = QStringLiteral("may still be moving");

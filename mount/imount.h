@@ -122,7 +122,8 @@ public:
         Nullable<MountTarget> target;
         // False while a change of tracking is only partly taken: the mount left a command of it
         // unanswered and is still being asked, so it may have left what it took last (a rate
-        // change stops the axis before restarting it) without having taken the new state.
+        // change stops the axis before restarting it) without having taken the new state; or
+        // the axes were seen to stand for the change while the tracking taken last was on.
         bool known = true;
     };
     virtual AcknowledgedTracking acknowledgedTracking() const;

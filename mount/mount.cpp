@@ -697,6 +697,20 @@ void Mount::markStopPendingLocked(const IMountTask& task) {
     }
 }
 
+bool Mount::answeredLocked(std::array<uint64_t, 2> claims, bool stopsTaken) {
+    bool latest = false;
+    for (AXISID axis : {0u, 1u}) {
+        if (claims[axis] == 0 || m_axisClaims[axis] != claims[axis])
+            continue;
+        latest = true;
+        if (stopsTaken && clearStopPendingLocked(axis))
+            m_stopPendingUnannounced = true;
+    }
+    if (latest && !m_stopPending[0] && !m_stopPending[1])
+        m_stopUnansweredTold = false;
+    return latest;
+}
+
 bool Mount::clearStopPendingLocked(AXISID axis) {
     m_stopPendingMotions[axis] = 0;
     return std::exchange(m_stopPending[axis], false);
@@ -723,6 +737,10 @@ Mount::TaskCallback Mount::acknowledgementLocked(IMountTask& task,
         else
             mount->onTrackingUnanswered(claims);
     });
+    task.setRestListener([weak, claims] {
+        if (auto self = weak.lock())
+            static_cast<Mount*>(self.get())->onAxesAtRest(claims);
+    });
     // A task that ends without having been accepted (a tracking start the mount refused).
     return [weak, claims, tracking](CmdRet ret) {
         auto self = weak.lock();
@@ -738,18 +756,8 @@ void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<Trackin
     {
         std::lock_guard lock(m_mutex);
         // What a task took over since says more than this answer.
-        bool latest = false;
-        for (AXISID axis : {0u, 1u}) {
-            if (claims[axis] == 0 || m_axisClaims[axis] != claims[axis])
-                continue;
-            latest = true;
-            if (ret.isOk() && clearStopPendingLocked(axis))
-                m_stopPendingUnannounced = true;
-        }
-        if (!latest)
+        if (!answeredLocked(claims, ret.isOk()))
             return;
-        if (!m_stopPending[0] && !m_stopPending[1])
-            m_stopUnansweredTold = false;
         if (ret.isOk()) {
             // A stop of axis 1 ends tracking on an equatorial mount, a stop of either axis on an
             // altitude-azimuth one.
@@ -801,6 +809,22 @@ void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
             return;
     }
     trackingStateChanged();
+}
+
+void Mount::onAxesAtRest(std::array<uint64_t, 2> claims) {
+    bool trackingChanged = false;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!answeredLocked(claims, true))
+            return;
+        // The axes stand: tracking the mount took before no longer runs, and the new one is not
+        // taken yet.
+        if (m_trackingAcknowledgedOn && !std::exchange(m_trackingInDoubt, true))
+            trackingChanged = true;
+    }
+    if (trackingChanged)
+        trackingStateChanged();
+    announceEnds();
 }
 
 void Mount::reportGotoFailure(CmdRet ret) {

@@ -264,8 +264,9 @@ private:
     uint32_t tag(int resource) const;
 
     // Acknowledgements: a stop, or tracking in place of a motion, counts as pending on each axis
-    // it takes from a motion until the mount has accepted it (or a newer task took the axis and
-    // was accepted). With m_mutex held, before the task is started.
+    // it takes from a motion until the mount has accepted it, or answered that the axes stand
+    // while tracking restarts (or a newer task took the axis and was accepted). With m_mutex
+    // held, before the task is started.
     void markStopPendingLocked(const IMountTask& task);
     TaskCallback acknowledgementLocked(IMountTask& task, std::optional<TrackingChoice> tracking);
     void onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
@@ -273,8 +274,14 @@ private:
     void onStopUnanswered();
     // A tracking start left its first command unanswered and goes on trying.
     void onTrackingUnanswered(std::array<uint64_t, 2> claims);
+    // A task that took the axes from a motion has seen them stand before it set them going: the
+    // stops given with it are taken.
+    void onAxesAtRest(std::array<uint64_t, 2> claims);
     // With m_mutex held: the axis's pending stop is over; true when one was pending.
     bool clearStopPendingLocked(AXISID axis);
+    // With m_mutex held: whether the task of these claims still holds an axis; when it does and
+    // its stops are taken, none is pending on its axes any more.
+    bool answeredLocked(std::array<uint64_t, 2> claims, bool stopsTaken);
     // A GoTo that ended without arriving and without being cancelled: the user hears why.
     void reportGotoFailure(CmdRet ret);
     // A short message to the user, where the mount has someone to tell.

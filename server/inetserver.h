@@ -64,6 +64,11 @@ public:
     virtual void addTcpServer(uint16_t port, TcpHandler handler) = 0;
     virtual void removeTcpServer(uint16_t port) = 0;
     virtual void removeUdpServer(uint16_t port) = 0;
+    // Binds UDP on every address at a port the system picks and listens on TCP at the same port,
+    // picking again while TCP cannot have it, so that no one can take the port between the
+    // choice and the binding; the port once both serve, 0 when none could be had. Removed as
+    // any other. Waits for the server thread: never on it.
+    virtual uint16_t addOnFreePort(TcpHandler tcpHandler, UdpHandler udpHandler) = 0;
     // Returns once every step posted before the call has run on the server thread, so that a
     // removed handler is neither running nor called again. On the server thread it returns at
     // once.

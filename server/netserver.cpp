@@ -235,10 +235,25 @@ void NetServer::addUdpServer(uint16_t port, UdpHandler handler) {
     });
 }
 
-void NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
+uint16_t NetServer::addOnFreePort(TcpHandler tcpHandler, UdpHandler udpHandler) {
+    return diagnostic<uint16_t>([&] {
+        for (int attempt = 0; attempt < kFreePortAttempts; ++attempt) {
+            const uint16_t port = addUdpStep(0, udpHandler);
+            if (port == 0)
+                return uint16_t{0};
+            if (addTcpStep(port, tcpHandler))
+                return port;
+            removeUdpStep(port);
+        }
+        Log("NetServer: no port free for both TCP and UDP in %d attempts", kFreePortAttempts);
+        return uint16_t{0};
+    });
+}
+
+bool NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
     if (std::any_of(m_tcp.begin(), m_tcp.end(),
                     [port](const TcpServerEntry& e) { return e.active && e.port == port; }))
-        return;
+        return false;
     const size_t i = m_tcp.size();
     auto server = owned(
         new TcpListener(nullptr, [this, i](qintptr descriptor) { acceptStep(i, descriptor); }));
@@ -248,13 +263,16 @@ void NetServer::addTcpStep(uint16_t port, TcpHandler handler) {
         Log("NetServer TCP: listen on port %hu failed: %s", port,
             server->errorString().toStdString().c_str());
         m_tcp[i] = {};
+        return false;
     }
+    return true;
 }
 
-void NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
-    if (std::any_of(m_udp.begin(), m_udp.end(),
-                    [port](const UdpServerEntry& e) { return e.active && e.port == port; }))
-        return;
+uint16_t NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
+    if (port != 0 && std::any_of(m_udp.begin(), m_udp.end(), [port](const UdpServerEntry& e) {
+            return e.active && e.port == port;
+        }))
+        return 0;
     auto socket = owned(new QUdpSocket);
     m_udp.push_back({socket, std::make_shared<const UdpHandler>(std::move(handler)), port, true});
     const size_t i = m_udp.size() - 1;
@@ -262,7 +280,11 @@ void NetServer::addUdpStep(uint16_t port, UdpHandler handler) {
     if (!socket->bind(QHostAddress::Any, port)) {
         Log("NetServer UDP: bind failed: %s", errorText(*socket).c_str());
         m_udp[i] = {};
+        return 0;
     }
+    // Port 0 asked the system for one: the entry goes by the one it gave.
+    m_udp[i].port = socket->localPort();
+    return m_udp[i].port;
 }
 
 void NetServer::acceptStep(size_t i, qintptr descriptor) {
@@ -545,13 +567,15 @@ void NetServer::removeTcpServer(uint16_t port) {
 }
 
 void NetServer::removeUdpServer(uint16_t port) {
-    post([this, port] {
-        for (UdpServerEntry& e : m_udp)
-            if (e.active && e.port == port) {
-                e = {};
-                return;
-            }
-    });
+    post([this, port] { removeUdpStep(port); });
+}
+
+void NetServer::removeUdpStep(uint16_t port) {
+    for (UdpServerEntry& e : m_udp)
+        if (e.active && e.port == port) {
+            e = {};
+            return;
+        }
 }
 
 void NetServer::teardownStep() {

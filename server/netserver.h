@@ -36,6 +36,9 @@ public:
     static constexpr int kHandlerDeadlineMs = 10000;
     // Replies that a client does not read pile up in its socket; past this the connection goes.
     static constexpr int64_t kMaxUnsentBytes = 256 * 1024;
+    // Ports the system picks for UDP before one is also free for TCP: a port taken for TCP
+    // alone is rare, many in a row mean no port will do.
+    static constexpr int kFreePortAttempts = 20;
 
     struct Limits {
         int requestDeadlineMs = kHandlerDeadlineMs;
@@ -59,6 +62,7 @@ public:
     void addTcpServer(uint16_t port, TcpHandler handler) override;
     void removeTcpServer(uint16_t port) override;
     void removeUdpServer(uint16_t port) override;
+    uint16_t addOnFreePort(TcpHandler tcpHandler, UdpHandler udpHandler) override;
     void waitPosted() override;
     // Accepted connections not yet closed; waits for the server thread. For diagnostics.
     size_t openConnections();
@@ -96,8 +100,11 @@ private:
     template <class T>
     T diagnostic(std::function<T()> count);
     // Server thread only, from here on.
-    void addTcpStep(uint16_t port, TcpHandler handler);
-    void addUdpStep(uint16_t port, UdpHandler handler);
+    // Whether the port now serves the handler.
+    bool addTcpStep(uint16_t port, TcpHandler handler);
+    // The port that now serves the handler (the system's pick for 0); 0 when none does.
+    uint16_t addUdpStep(uint16_t port, UdpHandler handler);
+    void removeUdpStep(uint16_t port);
     void acceptStep(size_t i, qintptr descriptor);
     // Whether port i has a place for a newcomer, once the connections that have reset unseen are
     // let go.

@@ -185,7 +185,7 @@ VtmServer::VtmServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
       m_alignmentData(std::move(alignmentData)), m_pmSharing(std::move(pmSharing)),
       m_alignerHelper(std::move(alignerHelper)), m_netServer(std::move(netServer)),
       m_deviceName(std::move(deviceName)), m_goToLimits(std::move(goToLimits)),
-      m_trailPointsName("TrackTrailPoints"), m_port(port) {
+      m_trailPointsName("TrackTrailPoints"), m_requestedPort(port), m_port(port) {
     for (const auto& [name, needsMount] : methodTable())
         m_methods[name] = Method{{}, needsMount};
     installHandlers();
@@ -197,9 +197,14 @@ VtmServer::~VtmServer() {
 }
 
 void VtmServer::start() {
-    m_netServer->addTcpServer(m_port, [this](INetServer::IStream* stream) { onTcpStream(stream); });
-    m_netServer->addUdpServer(m_port,
-                              [this](const CBytes& datagram) { return onUdpDatagram(datagram); });
+    INetServer::TcpHandler tcp = [this](INetServer::IStream* stream) { onTcpStream(stream); };
+    INetServer::UdpHandler udp = [this](const CBytes& datagram) { return onUdpDatagram(datagram); };
+    if (m_requestedPort == 0) {
+        m_port = m_netServer->addOnFreePort(std::move(tcp), std::move(udp));
+        return;
+    }
+    m_netServer->addTcpServer(m_port, std::move(tcp));
+    m_netServer->addUdpServer(m_port, std::move(udp));
 }
 
 void VtmServer::stop() {

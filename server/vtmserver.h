@@ -83,8 +83,11 @@ public:
 
     // Main thread only. stop returns once the ports are closed on the core's thread and no request
     // runs any more; a running request ends first, and an awaited upload is dropped unanswered.
+    // Given port 0, start serves on one the system picks for both TCP and UDP.
     void start();
     void stop();
+    // Main thread only: the port served since start; 0 when given 0 and none could be had.
+    uint16_t port() const { return m_port; }
 
     // The core's thread, from here on.
     void onTcpStream(INetServer::IStream* stream);
@@ -211,7 +214,9 @@ private:
 
     class MountHold;
 
-    const uint16_t m_port;
+    const uint16_t m_requestedPort;
+    // Main thread only.
+    uint16_t m_port;
     std::unordered_map<std::string, Method> m_methods;
     std::shared_ptr<IMount> m_requestMount;
 };

@@ -12,14 +12,13 @@ namespace Ko {
 
 CmdRetType_::E slewAtRateUntilOk(IMountAxis& axes, ITCCancellable& cancellable, AXISID axis,
                                  double rate, int64_t retryMs,
-                                 const std::function<void()>& firstUnanswered) {
-    bool told = false;
+                                 const std::function<void()>& unanswered) {
     for (;;) {
         const CmdRetType_::E r = axes.slewAtRate(axis, rate);
         if (r == CmdRetType_::Ok)
             return CmdRetType_::Ok;
-        if (r != CmdRetType_::Cancel && firstUnanswered && !std::exchange(told, true))
-            firstUnanswered();
+        if (r != CmdRetType_::Cancel && unanswered)
+            unanswered();
         if (cancellable.sleep(retryMs))
             return CmdRetType_::Cancel;
     }

@@ -40,9 +40,9 @@ private:
 };
 
 // Sends the rate command until it is accepted, pausing between tries; Cancel once cancelled.
-// firstUnanswered, when given, runs once, after the first try that failed.
+// unanswered, when given, runs after each try that failed, before the pause.
 CmdRetType_::E slewAtRateUntilOk(IMountAxis& axes, ITCCancellable& cancellable, AXISID axis,
                                  double rate, int64_t retryMs,
-                                 const std::function<void()>& firstUnanswered = {});
+                                 const std::function<void()>& unanswered = {});
 
 } // namespace Ko

@@ -81,8 +81,10 @@ CmdRetType_::E AZTrackingTask::run() {
         return r;
     if (const CmdRetType_::E r = m_axisUtil->waitAxesStopped(false); r != CmdRetType_::Ok)
         return r;
-    if (m_answered)
-        m_answered(true);
+    // The axes stand: what ran before is over, and the tracking is taken only once the first
+    // pass has set them going.
+    if (m_atRest)
+        m_atRest();
     if (rateMode()) {
         // A failed reference is taken again by a later pass.
         if (takeReference() == CmdRetType_::Cancel)
@@ -107,6 +109,15 @@ CmdRetType_::E AZTrackingTask::run() {
         }
         if (r == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
+        if (!m_motionTaken) {
+            if (r == CmdRetType_::Ok) {
+                m_motionTaken = true;
+                if (m_answered)
+                    m_answered(true);
+            } else {
+                noteUnanswered();
+            }
+        }
         if (sleep(std::max<int64_t>(0, t0 + kPassMs - m_clock->nowMs())))
             return CmdRetType_::Cancel;
     }
@@ -121,6 +132,7 @@ CmdRetType_::E AZTrackingTask::readAxisUntilOk(AXISID axis) {
         }
         if (r.type == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
+        noteUnanswered();
         // A link that fails at once is not hammered.
         if (sleep(kRetryMs))
             return CmdRetType_::Cancel;
@@ -258,6 +270,9 @@ CmdRetType_::E AZTrackingTask::ratePass() {
             return r.type;
     }
     const AnglePair commanded{axisRateLimit(r.value().first), axisRateLimit(r.value().second)};
+    // Both axes are given their rate even when the first refuses; the pass counts as taken only
+    // when both took it.
+    CmdRetType_::E result = CmdRetType_::Ok;
     for (AXISID axis : {AXISID{0}, AXISID{1}}) {
         const double rate = axis == 0 ? commanded.first : commanded.second;
         const CmdRetType_::E slew = m_axes->slewAtRate(axis, rate);
@@ -265,15 +280,28 @@ CmdRetType_::E AZTrackingTask::ratePass() {
             m_axes->assumeRate(axis, rate);
         else if (slew == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
+        else
+            result = slew;
     }
-    return CmdRetType_::Ok;
+    return result;
+}
+
+void AZTrackingTask::noteUnanswered() {
+    if (m_motionTaken || m_unansweredTold)
+        return;
+    m_unansweredTold = true;
+    if (m_answered)
+        m_answered(false);
 }
 
 CmdRetType_::E AZTrackingTask::timedTargetPass() {
     for (;;) {
         CmdResp<AnglePair> read = m_axes->readPositions();
         while (!read.isOk()) {
-            if (read.type == CmdRetType_::Cancel || sleep(kRetryMs))
+            if (read.type == CmdRetType_::Cancel)
+                return CmdRetType_::Cancel;
+            noteUnanswered();
+            if (sleep(kRetryMs))
                 return CmdRetType_::Cancel;
             read = m_axes->readPositions();
         }
@@ -300,6 +328,8 @@ CmdRetType_::E AZTrackingTask::timedTargetPass() {
         if (count == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
         if (count != CmdRetType_::Ok || freeSlots == 0) {
+            if (count != CmdRetType_::Ok)
+                noteUnanswered();
             if (sleep(kRetryMs))
                 return CmdRetType_::Cancel;
             continue;

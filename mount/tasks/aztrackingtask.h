@@ -51,6 +51,9 @@ public:
     void setAnswerListener(std::function<void(bool accepted)> listener) override {
         m_answered = std::move(listener);
     }
+    void setRestListener(std::function<void()> listener) override {
+        m_atRest = std::move(listener);
+    }
     CmdRetType_::E run() override;
 
     static constexpr int64_t kPassMs = 5000;
@@ -84,6 +87,9 @@ private:
     CmdResp<AnglePair> rates();
     CmdRetType_::E ratePass();
     CmdRetType_::E timedTargetPass();
+    // An exchange went unanswered, or a pass failed, before the first pass set the axes going:
+    // told once.
+    void noteUnanswered();
 
     const std::shared_ptr<ITCCancellable> m_cancellable;
     const std::shared_ptr<IMountAxis> m_axes;
@@ -96,8 +102,11 @@ private:
     const Nullable<MountTarget> m_mountTarget;
     const std::shared_ptr<IKoMCommand> m_command;
     const double m_baseRate;
-    // Told once the axes are stopped under this task's control: the mount took the change.
+    // Told the axes stand once they are stopped under this task's control, and that the mount
+    // took the change once the first pass has set both axes going. Until then, the first
+    // exchange that goes unanswered is told: the mount may stand without tracking.
     std::function<void(bool)> m_answered;
+    std::function<void()> m_atRest;
     eventpp::CallbackList<void()>::Handle m_alignmentSubscription;
 
     // Set by the model's change notification on any thread; everything below belongs to the
@@ -114,6 +123,8 @@ private:
     AnglePair m_previousError{0.0, 0.0};
     bool m_firstPass = false;
     Nullable<int64_t> m_lastTargetTimeMs;
+    bool m_motionTaken = false;
+    bool m_unansweredTold = false;
 };
 
 } // namespace Ko

@@ -7,6 +7,8 @@
 #include "mount/imountaxisutil.h"
 #include "mount/tasks/axisslewtask.h"
 
+#include <utility>
+
 namespace Ko {
 
 EQTrackingTask::EQTrackingTask(std::shared_ptr<ITCCancellable> cancellable,
@@ -27,10 +29,21 @@ CmdRetType_::E EQTrackingTask::run() {
     if (!takeUp.isOk())
         return takeUp.type;
     // A change of rate stops the axis before it restarts it: a failed attempt may have left the
-    // axis at rest, so whoever waits for the rate hears of it once.
-    const CmdRetType_::E r = slewAtRateUntilOk(*m_axes, *m_cancellable, 0, rate, kRetryMs, [this] {
-        if (m_answered)
+    // axis at rest, so whoever waits for the rate hears of it once. Whoever waits for the axis to
+    // stand (a cancelled GoTo that tracking takes over) hears of it once the axis is seen still,
+    // although the restart is still being asked for.
+    bool unansweredTold = false;
+    bool restTold = false;
+    const CmdRetType_::E r = slewAtRateUntilOk(*m_axes, *m_cancellable, 0, rate, kRetryMs, [&] {
+        if (m_answered && !std::exchange(unansweredTold, true))
             m_answered(false);
+        if (!m_atRest || restTold)
+            return;
+        const CmdResp<MotorStatus> status = m_axes->readStatus(0);
+        if (status.isOk() && status.value().motion == 0) {
+            restTold = true;
+            m_atRest();
+        }
     });
     if (r != CmdRetType_::Ok)
         return r;

@@ -14,7 +14,9 @@ class IMountAxisUtil;
 class ITCCancellable;
 
 // Starts axis 1 of an equatorial mount at the tracking rate (reversed south of the equator),
-// taking up backlash first, records the rate and ends. Axis 2 is left alone.
+// taking up backlash first, records the rate and ends. Axis 2 is left alone. While the rate goes
+// unanswered, the axis's status is read after each failed try until it reads still (the rate
+// command stops the axis before it restarts it), for the rest listener.
 // Threads: a task's own thread (run blocks on the mount).
 class EQTrackingTask : public IMountTask {
 public:
@@ -31,6 +33,9 @@ public:
     void setAnswerListener(std::function<void(bool accepted)> listener) override {
         m_answered = std::move(listener);
     }
+    void setRestListener(std::function<void()> listener) override {
+        m_atRest = std::move(listener);
+    }
 
 private:
     const std::shared_ptr<ITCCancellable> m_cancellable;
@@ -39,6 +44,7 @@ private:
     const std::shared_ptr<ILocation> m_location;
     const TrackingRate m_rate;
     std::function<void(bool)> m_answered;
+    std::function<void()> m_atRest;
 };
 
 } // namespace Ko

@@ -27,6 +27,12 @@ public:
     // true once, when the mount has accepted what the task is for (a tracking rate; a stop, once
     // the axis is seen still after it). Tasks without such a command ignore it.
     virtual void setAnswerListener(std::function<void(bool accepted)> listener) { (void)listener; }
+    // Set before the task is started, like the answer listener; called on the task's thread at
+    // most once, before the answer true: when the mount has answered that the axes the task took
+    // stand, while what the task is for is not taken yet (a tracking start that stops the axes
+    // before it sets them going, or whose restart goes unanswered). Tasks that never leave the
+    // axes standing ignore it.
+    virtual void setRestListener(std::function<void()> listener) { (void)listener; }
 };
 
 // A four-character tag packed big-endian, the first character in the most significant byte.

@@ -19,6 +19,8 @@
 #include <QTest>
 
 #include <atomic>
+#include <condition_variable>
+#include <map>
 #include <mutex>
 
 using namespace Ko;
@@ -38,9 +40,42 @@ public:
         : FakeMountAxis(std::move(log), clock), m_clock(std::move(clock)) {}
 
     void setCut(bool cut) { m_cut = cut; }
+    // From hold until release, the commands of op ("pos" single position reads, "slew", "goto"
+    // or "stop") wait; released, the
+    // one waiting goes out, or fails as on a cut link.
+    void hold(const QString& op) {
+        std::lock_guard lock(m_holdMutex);
+        m_holds[op] = Hold{};
+    }
+    void release(const QString& op, bool fail) {
+        {
+            std::lock_guard lock(m_holdMutex);
+            auto it = m_holds.find(op);
+            if (it == m_holds.end())
+                return;
+            it->second.released = true;
+            it->second.fail = fail;
+        }
+        m_released.notify_all();
+    }
+    void releaseAll() {
+        {
+            std::lock_guard lock(m_holdMutex);
+            for (auto& [op, hold] : m_holds)
+                hold.released = true;
+        }
+        m_released.notify_all();
+    }
+    // How many commands of op have come to wait since it was held.
+    int waiting(const QString& op) const {
+        std::lock_guard lock(m_holdMutex);
+        const auto it = m_holds.find(op);
+        return it == m_holds.end() ? 0 : it->second.arrived;
+    }
 
     CmdResp<double> readPosition(AXISID axis) override {
-        return lost() ? CmdResp<double>(CmdRetType_::Timeout) : FakeMountAxis::readPosition(axis);
+        return waitHeld("pos") || lost() ? CmdResp<double>(CmdRetType_::Timeout)
+                                         : FakeMountAxis::readPosition(axis);
     }
     CmdResp<std::pair<double, double>> readPositions() override {
         return lost() ? CmdResp<std::pair<double, double>>(CmdRetType_::Timeout)
@@ -51,12 +86,16 @@ public:
                       : FakeMountAxis::readStatus(axis);
     }
     CmdRetType_::E slewAtRate(AXISID axis, double rate) override {
-        return lost() ? CmdRetType_::Timeout : FakeMountAxis::slewAtRate(axis, rate);
+        return waitHeld("slew") || lost() ? CmdRetType_::Timeout
+                                          : FakeMountAxis::slewAtRate(axis, rate);
     }
     CmdRetType_::E gotoPosition(AXISID axis, double target) override {
-        return lost() ? CmdRetType_::Timeout : FakeMountAxis::gotoPosition(axis, target);
+        return waitHeld("goto") || lost() ? CmdRetType_::Timeout
+                                          : FakeMountAxis::gotoPosition(axis, target);
     }
     CmdRetType_::E stop(AXISID axis) override {
+        if (waitHeld("stop"))
+            return CmdRetType_::Timeout;
         if (!lost())
             return FakeMountAxis::stop(axis);
         ++m_lostStops[axis];
@@ -66,16 +105,37 @@ public:
     int lostStops(AXISID axis) const { return m_lostStops[axis]; }
 
 private:
+    struct Hold {
+        int arrived = 0;
+        bool released = false;
+        bool fail = false;
+    };
+
     bool lost() {
         if (!m_cut)
             return false;
         m_clock->advance(kLinkTimeoutMs);
         return true;
     }
+    // Waits while op is held; true when the command is to fail. A released hold is over.
+    bool waitHeld(const QString& op) {
+        std::unique_lock lock(m_holdMutex);
+        auto it = m_holds.find(op);
+        if (it == m_holds.end())
+            return false;
+        ++it->second.arrived;
+        m_released.wait(lock, [&] { return m_holds.at(op).released; });
+        const bool fail = m_holds.at(op).fail;
+        m_holds.erase(op);
+        return fail;
+    }
 
     const std::shared_ptr<FakeClock> m_clock;
     std::atomic<bool> m_cut{false};
     std::atomic<int> m_lostStops[2] = {0, 0};
+    mutable std::mutex m_holdMutex;
+    std::condition_variable m_released;
+    std::map<QString, Hold> m_holds;
 };
 
 // The extended commands of an altitude-azimuth mount that can refuse to stop its timed-target
@@ -132,15 +192,45 @@ struct AnswerRig : MountControlRig {
                               linkClock);
         QObject::connect(toasts.get(), &ToastManagerUIStub::shouldToast, &receiver,
                          [this](const QString& text) { told << text; });
-        mount->slewToFinished.append([this](CmdRet r) {
-            std::lock_guard lock(mutex);
-            finished << int(r.type);
+        // A task thread may hold the mount a moment past the rig: what they write is shared.
+        mount->slewToFinished.append([heard = heard](CmdRet r) {
+            std::lock_guard lock(heard->mutex);
+            heard->finished << int(r.type);
+        });
+        // As each change is told, on the thread that made it.
+        mount->trackingStateChanged.append([heard = heard, m = mount.get()] {
+            const IMount::AcknowledgedTracking t = m->acknowledgedTracking();
+            const QString state = QString(!t.known ? "unknown" : (t.on ? "on" : "off")) +
+                                  (m->stopPending() ? "+stopping" : "");
+            std::lock_guard lock(heard->mutex);
+            heard->states << state;
         });
     }
     ~AnswerRig() {
         // Whatever still waits for an answer gets one, and ends.
         axis->setCut(false);
+        axis->releaseAll();
         command->setRefuse(false);
+    }
+
+    QStringList trackingStates() {
+        std::lock_guard lock(heard->mutex);
+        return heard->states;
+    }
+    void clearTrackingStates() {
+        std::lock_guard lock(heard->mutex);
+        heard->states.clear();
+    }
+
+    // The link is cut from now on, or mended.
+    void setCut(bool on) {
+        cut = on;
+        axis->setCut(on);
+    }
+    // A pad slew of the axis; on a sound link, true once it runs.
+    bool startSlew(AXISID a) {
+        mount->slewAxisAsync(a, 0.01);
+        return cut || QTest::qWaitFor([&] { return slewing(a); }, 10000);
     }
 
     QString tags() const {
@@ -149,8 +239,8 @@ struct AnswerRig : MountControlRig {
     }
     int toldOf(const QString& words) const { return int(told.filter(words).size()); }
     QList<int> gotoResults() {
-        std::lock_guard lock(mutex);
-        return finished;
+        std::lock_guard lock(heard->mutex);
+        return heard->finished;
     }
     // The axis runs at a rate the mount commanded.
     bool slewing(AXISID a) const {
@@ -167,10 +257,16 @@ struct AnswerRig : MountControlRig {
     std::shared_ptr<MountAxisTimeContainer> axisTimes = std::make_shared<MountAxisTimeContainer>();
     std::shared_ptr<MountTaskManager> manager = std::make_shared<MountTaskManager>(token);
     std::shared_ptr<Mount> mount;
+    bool cut = false;
     QObject receiver;
     QStringList told;
-    std::mutex mutex;
-    QList<int> finished;
+    // What the mount's callbacks report: the GoTo results and the tracking states.
+    struct Heard {
+        std::mutex mutex;
+        QList<int> finished;
+        QStringList states;
+    };
+    const std::shared_ptr<Heard> heard = std::make_shared<Heard>();
 };
 
 const QString kNoAnswer = QStringLiteral("may still be moving");
@@ -206,20 +302,15 @@ private slots:
         QFETCH(int, givenUp);
         AnswerRig rig(MountMode_::EQ);
         const std::shared_ptr<Mount>& mount = rig.mount;
-        bool cut = false;
+        const bool& cut = rig.cut;
         for (const QString& step : steps.split(' ')) {
             const AXISID a = step.endsWith('2') ? 1 : 0;
-            if (step == "cut") {
-                cut = true;
-                rig.axis->setCut(true);
-            } else if (step == "mend") {
-                cut = false;
-                rig.axis->setCut(false);
-                QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
-            } else if (step.startsWith("slew")) {
-                mount->slewAxisAsync(a, 0.01);
+            if (step == "cut" || step == "mend") {
+                rig.setCut(step == "cut");
                 if (!cut)
-                    QTRY_VERIFY_WITH_TIMEOUT(rig.slewing(a), 10000);
+                    QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+            } else if (step.startsWith("slew")) {
+                QVERIFY(rig.startSlew(a));
             } else if (step.startsWith("release")) {
                 const int lost = rig.axis->lostStops(a);
                 mount->slewAxisAsync(a, 0.0);
@@ -259,6 +350,161 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(rig.toldOf(kNoAnswer), noAnswer);
         QCOMPARE(rig.toldOf(kGivenUp), givenUp);
+    }
+
+    // A pending stop tells what it stopped on either axis, and a stop given over one still
+    // pending adds what it stops to what the first one stopped: a manual move ended on a cut link
+    // or while it brakes slews until its stop is taken, whatever tracking does meanwhile.
+    // Steps: "cut" the link; "slewN" starts axis N on a sound link; "brakeN" has axis N read as
+    // moving from now on; "releaseN" ends that slew, and waits for the stop to be taken when the
+    // link is sound; "on"/"off" switch tracking.
+    void pendingStopTellsWhatItStopped_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<bool>("tracking");
+        dataRow("manual move of axis 2 ended on a cut link", "slew2 cut release2", true, false);
+        dataRow("manual move of axis 2 braking", "slew2 brake2 release2", true, false);
+        dataRow("manual move of axis 1 ended, tracking on and off on the cut link",
+                "slew1 cut release1 on off", true, true);
+        dataRow("tracking switched off on a cut link", "on cut off", false, true);
+    }
+    void pendingStopTellsWhatItStopped() {
+        QFETCH(QString, steps);
+        QFETCH(bool, manual);
+        QFETCH(bool, tracking);
+        AnswerRig rig(MountMode_::EQ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        for (const QString& step : steps.split(' ')) {
+            const AXISID a = step.endsWith('2') ? 1 : 0;
+            if (step == "cut") {
+                rig.setCut(true);
+            } else if (step.startsWith("slew")) {
+                QVERIFY(rig.startSlew(a));
+            } else if (step.startsWith("brake")) {
+                rig.axis->setMovingReads(a, 1000000);
+            } else if (step.startsWith("release")) {
+                mount->slewAxisAsync(a, 0.0);
+                if (!rig.cut)
+                    QTRY_COMPARE_WITH_TIMEOUT(rig.axis->lastRate(a).valueOr(-1), 0.0, 10000);
+            } else if (step == "on" || step == "off") {
+                mount->setTrackingEnabled(step == "on");
+                if (!rig.cut)
+                    QTRY_COMPARE_WITH_TIMEOUT(mount->acknowledgedTracking().on, step == "on",
+                                              10000);
+            } else {
+                QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+        QVERIFY(mount->stopPending());
+        QCOMPARE(mount->stopPendingOf(IMount::StoppedMotion::ManualSlew), manual);
+        QCOMPARE(mount->stopPendingOf(IMount::StoppedMotion::Tracking), tracking);
+        QVERIFY(!mount->stopPendingOf(IMount::StoppedMotion::GoTo));
+
+        rig.setCut(false);
+        rig.axis->setMovingReads(0, 0);
+        rig.axis->setMovingReads(1, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QVERIFY(!mount->stopPendingOf(IMount::StoppedMotion::ManualSlew));
+    }
+
+    // What a tracking start reports after another task has taken the axes says nothing of what
+    // the mount does now: the state the mount acknowledged last stands. The start's rate command
+    // is held until the other task waits for the axes, then fails.
+    // taker: "goto" a GoTo, "stop" tracking switched off.
+    void olderTrackingReportIgnored_data() {
+        QTest::addColumn<QString>("taker");
+        dataRow("a GoTo took the axes", "goto");
+        dataRow("a stop took the axes", "stop");
+    }
+    void olderTrackingReportIgnored() {
+        QFETCH(QString, taker);
+        AnswerRig rig(MountMode_::EQ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        mount->setTrackingEnabled(true);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+
+        rig.axis->hold("slew");
+        mount->setTrackingRate(TrackingRate::Lunar);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("slew"), 1, 10000);
+        const QString next = taker == "goto" ? "goto" : "stop";
+        rig.axis->hold(next);
+        if (taker == "goto") {
+            const MountTarget target{"axes",
+                                     {rig.axis->positionNow(0) + 0.3,
+                                      rig.axis->positionNow(1) + 0.2, CoordType::MountAxes},
+                                     0};
+            QVERIFY(mount->slewToAsync(target));
+        } else {
+            mount->setTrackingEnabled(false);
+        }
+        rig.axis->release("slew", true);
+        // The taker starts once the tracking start has ended, its report told.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting(next), 1, 10000);
+        const IMount::AcknowledgedTracking acknowledged = mount->acknowledgedTracking();
+        QVERIFY(acknowledged.known);
+        QVERIFY(acknowledged.on);
+        QCOMPARE(acknowledged.rate.valueOr(TrackingRate::Lunar), TrackingRate::Sidereal);
+        rig.axis->release(next, false);
+    }
+
+    // A tracking start that stops the axes before it sets them going: once they stand, the
+    // stops given with it are taken and tracking reads as not known until the first motion is
+    // taken; the timed targets of the first passes go unanswered.
+    // from: what ran before, "goto" a GoTo aborted while tracking is on, "tracking" tracking at
+    // another rate, "rest" nothing.
+    void azTrackingStartPartlyTaken_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("rate");
+        dataRow("GoTo aborted while tracking is on", "goto", int(TrackingRate::Sidereal));
+        dataRow("rate changed while tracking", "tracking", int(TrackingRate::Lunar));
+        dataRow("switched on from rest", "rest", int(TrackingRate::Sidereal));
+    }
+    void azTrackingStartPartlyTaken() {
+        QFETCH(QString, from);
+        QFETCH(int, rate);
+        AnswerRig rig(MountMode_::AZ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        if (from != "rest") {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+        }
+        if (from == "goto") {
+            const MountTarget target{
+                "axes",
+                {rig.axis->positionNow(0) + 3, rig.axis->positionNow(1) + 2, CoordType::MountAxes},
+                0};
+            QVERIFY(mount->slewToAsync(target));
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.axis->aims(1).isEmpty(), 10000);
+        }
+        rig.command->scriptTargets({CmdRetType_::Timeout, CmdRetType_::Timeout});
+        rig.clearTrackingStates();
+        rig.axis->hold("stop");
+        if (from == "goto") {
+            mount->abortSlewAsync();
+            QVERIFY(mount->stopPendingOf(IMount::StoppedMotion::GoTo));
+        } else if (from == "tracking") {
+            mount->setTrackingRate(TrackingRate::Lunar);
+        } else {
+            mount->setTrackingEnabled(true);
+        }
+        // Stopped, and read still: the start reads where the axes stand before it moves them.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("stop"), 1, 10000);
+        rig.axis->hold("pos");
+        rig.axis->release("stop", false);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("pos"), 1, 10000);
+        const IMount::AcknowledgedTracking standing = mount->acknowledgedTracking();
+        QVERIFY(!(standing.known && standing.on));
+        QVERIFY(!mount->stopPending());
+        rig.axis->release("pos", false);
+        // The axes were seen at rest with nothing pending, and not known to track.
+        QTRY_VERIFY_WITH_TIMEOUT(rig.trackingStates().contains("unknown"), 10000);
+        QVERIFY2(!rig.trackingStates().contains("unknown+stopping"),
+                 qPrintable(rig.trackingStates().join(' ')));
+        QTRY_COMPARE_WITH_TIMEOUT(rig.trackingStates().last(), QString("on"), 10000);
+        const IMount::AcknowledgedTracking acknowledged = mount->acknowledgedTracking();
+        QVERIFY(acknowledged.known && acknowledged.on);
+        QCOMPARE(acknowledged.rate.valueOr(TrackingRate::Solar), TrackingRate(rate));
+        QVERIFY(!mount->stopPending());
     }
 
     // A tracking start the mount refuses turns tracking off, and what the start took over is
@@ -331,9 +577,11 @@ private slots:
         QCOMPARE(mount->axisSlewState(0), 0);
         QCOMPARE(mount->axisSlewState(1), 0);
         QTRY_COMPARE_WITH_TIMEOUT(rig.tags(), QString("stop/stop"), 10000);
+        // Each stop is waited for on its own: one given to an axis already at rest (axis 1 when
+        // only axis 2 moved) is no pending stop, so nothing pending says whether it went out.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->lastRate(0).valueOr(-1), 0.0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->lastRate(1).valueOr(-1), 0.0, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
-        QCOMPARE(rig.axis->lastRate(0).valueOr(-1), 0.0);
-        QCOMPARE(rig.axis->lastRate(1).valueOr(-1), 0.0);
         QVERIFY(!mount->realTracking());
         QTRY_COMPARE_WITH_TIMEOUT(rig.toldOf("restarted"), 1, 10000);
     }

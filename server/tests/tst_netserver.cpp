@@ -89,12 +89,10 @@ NetServer::Limits limitsOf(int waitMs, int requestDeadlineMs) {
     return limits;
 }
 
-// Serves handler over TCP on a free port, once the core has taken it, and returns the port.
+// Serves handler over TCP on a port the system picks, once the core has taken it, and returns
+// the port; UDP on it answers nothing.
 uint16_t serveTcp(NetServer& core, INetServer::TcpHandler handler) {
-    const uint16_t port = freePort();
-    core.addTcpServer(port, std::move(handler));
-    core.waitPosted();
-    return port;
+    return core.addOnFreePort(std::move(handler), [](const CBytes&) { return std::string(); });
 }
 
 // What a handler records on the server thread, under mutex, for the test thread to read.
@@ -179,6 +177,32 @@ private slots:
         core.addUdpServer(port, [](const CBytes&) { return std::string(); });
         core.waitPosted();
         QVERIFY(!udpRequest(port, "quiet", kSilenceMs));
+    }
+
+    // Servers on ports the system picks: each gets one of its own that serves both its handlers,
+    // TCP and UDP, until it is removed.
+    void serversOnPickedPorts() {
+        NetServer core;
+        const std::string tags[2] = {"a:", "b:"};
+        uint16_t ports[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            ports[k] =
+                core.addOnFreePort(echo(QByteArray::fromStdString(tags[k])), udpEcho(tags[k]));
+            QVERIFY(ports[k] != 0);
+        }
+        QVERIFY(ports[0] != ports[1]);
+        for (int k = 0; k < 2; ++k) {
+            const QByteArray tag = QByteArray::fromStdString(tags[k]);
+            TcpClient client(ports[k]);
+            QCOMPARE(client.request("x"), tag + "x");
+            QCOMPARE(udpRequest(ports[k], "y").value_or("none"), tag + "y");
+        }
+        core.removeTcpServer(ports[0]);
+        core.removeUdpServer(ports[0]);
+        core.waitPosted();
+        QVERIFY(!udpRequest(ports[0], "z", kSilenceMs));
+        QVERIFY(!TcpClient(ports[0]).connected());
+        QCOMPARE(udpRequest(ports[1], "z").value_or("none"), QByteArray("b:z"));
     }
 
     void portHeldElsewhere_data() {
@@ -468,9 +492,8 @@ private slots:
     // A datagram of no bytes is read and dropped; one left unread would silence the socket.
     void emptyDatagramThenNormal() {
         NetServer core;
-        const uint16_t port = freePort();
-        core.addUdpServer(port, udpEcho("got:"));
-        core.waitPosted();
+        const uint16_t port = core.addOnFreePort(echo("tcp:"), udpEcho("got:"));
+        QVERIFY(port != 0);
         QUdpSocket client;
         client.bind(QHostAddress::LocalHost, 0);
         client.writeDatagram(QByteArray(), QHostAddress::LocalHost, port);
@@ -489,20 +512,20 @@ private slots:
         QFETCH(bool, tcp);
         LogCapture log;
         NetServer core;
-        const uint16_t port = freePort();
-        core.addTcpServer(port, [](INetServer::IStream* s) {
-            char c = 0;
-            s->skip(s->peek(&c, 1));
-            if (c == 't')
-                throw std::runtime_error("boom");
-            s->write("fine", 4);
-        });
-        core.addUdpServer(port, [](const CBytes& d) -> std::string {
-            if (d.toStdString() == "t")
-                throw std::runtime_error("boom");
-            return "fine";
-        });
-        core.waitPosted();
+        const uint16_t port = core.addOnFreePort(
+            [](INetServer::IStream* s) {
+                char c = 0;
+                s->skip(s->peek(&c, 1));
+                if (c == 't')
+                    throw std::runtime_error("boom");
+                s->write("fine", 4);
+            },
+            [](const CBytes& d) -> std::string {
+                if (d.toStdString() == "t")
+                    throw std::runtime_error("boom");
+                return "fine";
+            });
+        QVERIFY(port != 0);
         if (tcp) {
             TcpClient client(port);
             client.send("t");

@@ -333,13 +333,15 @@ private slots:
         m_qrp->setStallLimit(std::chrono::milliseconds(300));
         std::shared_ptr<NetServer> core;
         std::unique_ptr<VtmServer> rpc;
-        const uint16_t rpcPort = after == "GoTo on 11881" ? freePort() : 0;
-        if (rpcPort) {
+        uint16_t rpcPort = 0;
+        if (after == "GoTo on 11881") {
             core = std::make_shared<NetServer>();
             rpc = std::make_unique<VtmServer>(m_rig->location, m_rig->astro, m_rig->astroClock,
                                               m_rig->holder, m_rig->container,
-                                              std::make_shared<NoPMSharing>(), nullptr, core,
-                                              rpcPort, VtmServer::DeviceName{}, m_limits->settings);
+                                              std::make_shared<NoPMSharing>(), nullptr, core, 0,
+                                              VtmServer::DeviceName{}, m_limits->settings);
+            rpcPort = rpc->port();
+            QVERIFY(rpcPort != 0);
             core->waitPosted();
         }
 
@@ -405,11 +407,12 @@ private slots:
         const std::shared_ptr<IMount> mount = stillOnEquator();
         if (!mount)
             return;
-        const uint16_t rpcPort = freePort();
         auto core = std::make_shared<NetServer>();
         VtmServer rpc(m_rig->location, m_rig->astro, m_rig->astroClock, m_rig->holder,
-                      m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, rpcPort,
+                      m_rig->container, std::make_shared<NoPMSharing>(), nullptr, core, 0,
                       VtmServer::DeviceName{}, m_limits->settings);
+        const uint16_t rpcPort = rpc.port();
+        QVERIFY(rpcPort != 0);
         core->waitPosted();
         PlanetariumClient slewing;
         QVERIFY(slewing.connectTo(m_qrpPort));

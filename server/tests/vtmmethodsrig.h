@@ -72,7 +72,7 @@ inline std::optional<QByteArray> askRemoteMethod(uint16_t port, const QByteArray
     return reply;
 }
 
-// The remote-method server with its handlers on a free loopback port, over the real network
+// The remote-method server with its handlers on a port the system picks, over the real network
 // core, the real mount holder and the site, clock, coordinate and model services of the mount
 // rig. The mount is the scripted one or the rig's emulated one, as the test connects.
 struct VtmMethodsRig {
@@ -83,7 +83,8 @@ struct VtmMethodsRig {
     std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
     std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
     std::shared_ptr<NetServer> core = std::make_shared<NetServer>();
-    uint16_t port = freePort();
+    // The server's, picked by the system when the server binds it.
+    uint16_t port = 0;
     const std::string deviceName;
     GoToLimitsRig limits{mountRig.store, mountRig.clock, mountRig.altRange, mountRig.astroClock,
                          mountRig.astro};
@@ -95,8 +96,9 @@ struct VtmMethodsRig {
           mountRig(*services), deviceName(std::move(name)) {
         server = std::make_unique<VtmServer>(
             mountRig.location, mountRig.astro, mountRig.astroClock, mountRig.holder,
-            mountRig.container, sharing, aligner, core, port, [this] { return deviceName; },
+            mountRig.container, sharing, aligner, core, 0, [this] { return deviceName; },
             limits.settings);
+        port = server->port();
         core->waitPosted();
     }
     ~VtmMethodsRig() {

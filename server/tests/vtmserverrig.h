@@ -14,14 +14,15 @@
 
 namespace Ko {
 
-// The remote-method server on a free loopback port, over the real network core and the real
+// The remote-method server on a port the system picks, over the real network core and the real
 // mount holder, with a scripted mount that the test connects or not. The frame needs none of
 // the site, time and model services.
 struct VtmServerRig {
     std::shared_ptr<WritableMountConnection> holder = std::make_shared<WritableMountConnection>();
     std::shared_ptr<FakeScriptedMount> mount = std::make_shared<FakeScriptedMount>();
     std::shared_ptr<NetServer> core;
-    uint16_t port = freePort();
+    // The server's, picked by the system when the server binds it.
+    uint16_t port = 0;
     std::unique_ptr<VtmServer> server;
 
     explicit VtmServerRig(bool connected, NetServer::Limits limits = {})
@@ -29,7 +30,8 @@ struct VtmServerRig {
         if (connected)
             holder->setMount(mount);
         server = std::make_unique<VtmServer>(nullptr, nullptr, nullptr, holder, nullptr,
-                                             std::make_shared<NoPMSharing>(), nullptr, core, port);
+                                             std::make_shared<NoPMSharing>(), nullptr, core, 0);
+        port = server->port();
         core->waitPosted();
     }
     ~VtmServerRig() { server.reset(); }

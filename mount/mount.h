@@ -269,6 +269,8 @@ private:
     void onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
                         CmdRet ret);
     void onStopUnanswered();
+    // From the destructor: a stop still pending goes with the mount, and the user hears so.
+    void tellStopLeftPending();
     // A tracking start left its first command unanswered and goes on trying.
     void onTrackingUnanswered(std::array<uint64_t, 2> claims);
     // With m_mutex held: the axis's pending stop is over; true when one was pending.

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Wird angehalten…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Der Halt hat die Montierung nicht erreicht: sie bewegt sich vielleicht noch. Er wird erneut gesendet, bis die Montierung antwortet.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1771,6 +1779,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo aufgegeben: die Montierung kommt seit %1 s nicht voran. Sie antwortet nicht, oder ihre Antworten sind verstümmelt.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Die Verbindung endete, bevor der Halt die Montierung erreichte: sie bewegt sich vielleicht noch. Erneut verbinden, um sie anzuhalten.</translation>
     </message>
 </context>
 </TS>

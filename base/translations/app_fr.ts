@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Arrêt en cours…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>L’arrêt n’a pas atteint la monture : elle est peut-être encore en mouvement. Il est renvoyé jusqu’à ce que la monture réponde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1771,6 +1779,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abandonné : la monture n’a pas progressé depuis %1 s. Elle ne répond pas, ou ses réponses sont altérées.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>La connexion a pris fin avant que l’arrêt n’atteigne la monture : elle est peut-être encore en mouvement. Connectez-vous à nouveau pour l’arrêter.</translation>
     </message>
 </context>
 </TS>

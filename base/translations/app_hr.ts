@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Zaustavljanje…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Naredba za zaustavljanje nije stigla do montaže: možda se još kreće. Šalje se ponovno dok montaža ne odgovori.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1772,6 +1780,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Usmjeravanje odustalo: montaža nije napredovala %1 s. Ne odgovara ili su joj odgovori iskrivljeni.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Veza je prekinuta prije nego što je naredba za zaustavljanje stigla do montaže: možda se još kreće. Ponovno se povežite da biste je zaustavili.</translation>
     </message>
 </context>
 </TS>

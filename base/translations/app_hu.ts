@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Leállítás…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>A leállítás nem jutott el a mechanikáig: lehet, hogy még mozog. Újra elküldjük, amíg a mechanika nem válaszol.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1770,6 +1778,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ráállás feladva: a mechanika %1 s óta nem halad. Nem válaszol, vagy a válaszai sérültek.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>A kapcsolat megszakadt, mielőtt a leállítás eljutott volna a mechanikáig: lehet, hogy még mozog. Csatlakozzon újra a leállításhoz.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Arresto in corso…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>L’arresto non ha raggiunto la montatura: potrebbe essere ancora in movimento. Viene inviato di nuovo finché la montatura non risponde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1771,6 +1779,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abbandonato: la montatura non avanza da %1 s. Non risponde, o le sue risposte sono alterate.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>La connessione si è chiusa prima che l’arresto raggiungesse la montatura: potrebbe essere ancora in movimento. Connetti di nuovo per fermarla.</translation>
     </message>
 </context>
 </TS>

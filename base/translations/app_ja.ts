@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>停止中…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>停止コマンドが架台に届いていません。まだ動いている可能性があります。架台が応答するまで再送します。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1770,6 +1778,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>導入を中止しました：架台が %1 秒間進んでいません。応答がないか、応答が壊れています。</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>停止コマンドが架台に届く前に接続が終了しました。まだ動いている可能性があります。停止するには再接続してください。</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Bezig met stoppen…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>De stop heeft de montering niet bereikt: ze beweegt mogelijk nog. Hij wordt opnieuw verzonden tot de montering antwoordt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1771,6 +1779,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo opgegeven: de montering is al %1 s niet verder gekomen. Ze antwoordt niet, of haar antwoorden zijn verminkt.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>De verbinding is verbroken voordat de stop de montering bereikte: ze beweegt mogelijk nog. Verbind opnieuw om haar te stoppen.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>A parar…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>A paragem não chegou à montagem: pode ainda estar em movimento. É reenviada até a montagem responder.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1771,6 +1779,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ir para abandonado: a montagem não avança há %1 s. Não responde, ou as suas respostas chegam corrompidas.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>A ligação terminou antes de a paragem chegar à montagem: pode ainda estar em movimento. Volte a conectar para a parar.</translation>
     </message>
 </context>
 </TS>

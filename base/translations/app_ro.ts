@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Se oprește…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Oprirea nu a ajuns la montură: poate încă se mișcă. Este trimisă din nou până când montura răspunde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închidere</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1772,6 +1780,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Deplasare abandonată: montura nu a avansat de %1 s. Nu răspunde sau răspunsurile ei sunt alterate.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Conexiunea s-a încheiat înainte ca oprirea să ajungă la montură: poate încă se mișcă. Conectați-vă din nou pentru a o opri.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Остановка…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Команда остановки не дошла до монтировки: возможно, она ещё движется. Команда отправляется снова, пока монтировка не ответит.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1772,6 +1780,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Наведение прервано: монтировка не продвигается уже %1 с. Она не отвечает, или её ответы искажены.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Соединение прервалось до того, как команда остановки дошла до монтировки: возможно, она ещё движется. Подключитесь снова, чтобы остановить её.</translation>
     </message>
 </context>
 </TS>

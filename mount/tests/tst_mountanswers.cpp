@@ -148,6 +148,11 @@ struct AnswerRig : MountControlRig {
                                       mountTaskTagText(manager->taskType(1)));
     }
     int toldOf(const QString& words) const { return int(told.filter(words).size()); }
+    // A GoTo target that far (radians) from where the axes are now.
+    MountTarget axesAwayBy(double a, double b) {
+        return {
+            "axes", {axis->positionNow(0) + a, axis->positionNow(1) + b, CoordType::MountAxes}, 0};
+    }
     QList<int> gotoResults() {
         std::lock_guard lock(mutex);
         return finished;
@@ -235,11 +240,7 @@ private slots:
                 }
             } else if (step == "goto") {
                 const int ends = int(rig.gotoResults().size());
-                const MountTarget target{"axes",
-                                         {rig.axis->positionNow(0) + 0.3,
-                                          rig.axis->positionNow(1) + 0.2, CoordType::MountAxes},
-                                         0};
-                QVERIFY(mount->slewToAsync(target));
+                QVERIFY(mount->slewToAsync(rig.axesAwayBy(0.3, 0.2)));
                 // Over once its end has put both axes under stops.
                 QTRY_VERIFY_WITH_TIMEOUT(
                     rig.gotoResults().size() > ends && rig.tags() == "stop/stop", 10000);
@@ -295,12 +296,8 @@ private slots:
         };
         for (const QString& step : steps.split(' ')) {
             if (step == "goto") {
-                // Far: at 100 ms of link time per exchange it runs for a few hundred exchanges.
-                const MountTarget target{"axes",
-                                         {rig.axis->positionNow(0) + 2.5,
-                                          rig.axis->positionNow(1) + 2.0, CoordType::MountAxes},
-                                         0};
-                QVERIFY(mount->slewToAsync(target));
+                // Far: at 100 ms of link time per exchange it lasts well over a hundred exchanges.
+                QVERIFY(mount->slewToAsync(rig.axesAwayBy(2.5, 2.0)));
                 QTRY_VERIFY_WITH_TIMEOUT(
                     !rig.axis->aims(0).isEmpty() && !rig.axis->aims(1).isEmpty(), 10000);
                 QVERIFY(mount->slewToTarget().hasValue());

@@ -148,6 +148,7 @@ Mount::~Mount() {
     m_taskManager->shutdown();
     // Queued operations use the mount directly: they all run before anything goes.
     m_workerPool.reset();
+    tellStopLeftPending();
     m_linkSubscription.removeAll();
     m_restartSubscription.removeAll();
     m_alignmentSubscription.removeAll();
@@ -796,6 +797,17 @@ void Mount::onStopUnanswered() {
     tell(QCoreApplication::translate(
         "mount", "The mount does not answer and may still be moving. The stop is sent again "
                  "until it answers."));
+}
+
+void Mount::tellStopLeftPending() {
+    // Nothing is sent on this mount's behalf any more, and no later answer can clear the stop. A
+    // controller that restarted has halted its motors by itself.
+    if (!stopPending() || m_restartSeen)
+        return;
+    Log("Mount released while a stop had not reached it");
+    tell(QCoreApplication::translate("mount",
+                                     "The connection ended before the stop reached the mount: it "
+                                     "may still be moving. Connect again to stop it."));
 }
 
 void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {

@@ -272,6 +272,8 @@ private:
     void onAcknowledged(std::array<uint64_t, 2> claims, std::optional<TrackingChoice> tracking,
                         CmdRet ret);
     void onStopUnanswered();
+    // From the destructor: a stop still pending goes with the mount, and the user hears so.
+    void tellStopLeftPending();
     // A tracking start left its first command unanswered and goes on trying.
     void onTrackingUnanswered(std::array<uint64_t, 2> claims);
     // A task that took the axes from a motion has seen them stand before it set them going: the

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Wird angehalten…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Der Halt hat die Montierung nicht erreicht: sie bewegt sich vielleicht noch. Er wird erneut gesendet, bis die Montierung antwortet.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>Die Montierung ist beim Verbinden neu gestartet. Bitte erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Die Verbindung endete, bevor der Halt die Montierung erreichte: sie bewegt sich vielleicht noch. Erneut verbinden, um sie anzuhalten.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Deteniendo…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>La orden de parada no ha llegado a la montura: puede que aún se esté moviendo. Se reenvía hasta que la montura responda.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>La montura se reinició durante la conexión. Conecte de nuevo.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>La conexión terminó antes de que la orden de parada llegara a la montura: puede que aún se esté moviendo. Vuelva a conectar para detenerla.</translation>
     </message>
 </context>
 </TS>

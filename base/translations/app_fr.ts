@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Arrêt en cours…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>L’arrêt n’a pas atteint la monture : elle est peut-être encore en mouvement. Il est renvoyé jusqu’à ce que la monture réponde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>La monture a redémarré pendant la connexion. Connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>La connexion a pris fin avant que l’arrêt n’atteigne la monture : elle est peut-être encore en mouvement. Connectez-vous à nouveau pour l’arrêter.</translation>
     </message>
 </context>
 </TS>

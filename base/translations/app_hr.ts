@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Zaustavljanje…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Naredba za zaustavljanje nije stigla do montaže: možda se još kreće. Šalje se ponovno dok montaža ne odgovori.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1776,6 +1784,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>Montaža se ponovno pokrenula tijekom povezivanja. Povežite se ponovno.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Veza je prekinuta prije nego što je naredba za zaustavljanje stigla do montaže: možda se još kreće. Ponovno se povežite da biste je zaustavili.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Leállítás…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>A leállítás nem jutott el a mechanikáig: lehet, hogy még mozog. Újra elküldjük, amíg a mechanika nem válaszol.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1774,6 +1782,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>A mechanika csatlakozás közben újraindult. Csatlakozzon újra.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>A kapcsolat megszakadt, mielőtt a leállítás eljutott volna a mechanikáig: lehet, hogy még mozog. Csatlakozzon újra a leállításhoz.</translation>
     </message>
 </context>
 </TS>

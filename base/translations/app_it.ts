@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Arresto in corso…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>L’arresto non ha raggiunto la montatura: potrebbe essere ancora in movimento. Viene inviato di nuovo finché la montatura non risponde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>La montatura si è riavviata durante la connessione. Connetti di nuovo.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>La connessione si è chiusa prima che l’arresto raggiungesse la montatura: potrebbe essere ancora in movimento. Connetti di nuovo per fermarla.</translation>
     </message>
 </context>
 </TS>

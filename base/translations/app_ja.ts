@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>停止中…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>停止コマンドが架台に届いていません。まだ動いている可能性があります。架台が応答するまで再送します。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1774,6 +1782,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>接続中に架台が再起動しました。もう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>停止コマンドが架台に届く前に接続が終了しました。まだ動いている可能性があります。停止するには再接続してください。</translation>
     </message>
 </context>
 </TS>

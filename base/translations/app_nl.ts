@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Bezig met stoppen…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>De stop heeft de montering niet bereikt: ze beweegt mogelijk nog. Hij wordt opnieuw verzonden tot de montering antwoordt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>De montering is tijdens het verbinden opnieuw opgestart. Verbind opnieuw.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>De verbinding is verbroken voordat de stop de montering bereikte: ze beweegt mogelijk nog. Verbind opnieuw om haar te stoppen.</translation>
     </message>
 </context>
 </TS>

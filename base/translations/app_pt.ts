@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>A parar…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>A paragem não chegou à montagem: pode ainda estar em movimento. É reenviada até a montagem responder.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1775,6 +1783,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>A montagem reiniciou durante a conexão. Volte a conectar.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>A ligação terminou antes de a paragem chegar à montagem: pode ainda estar em movimento. Volte a conectar para a parar.</translation>
     </message>
 </context>
 </TS>

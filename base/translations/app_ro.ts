@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Se oprește…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Oprirea nu a ajuns la montură: poate încă se mișcă. Este trimisă din nou până când montura răspunde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închidere</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1776,6 +1784,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>Montura a repornit în timpul conectării. Conectați-vă din nou.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Conexiunea s-a încheiat înainte ca oprirea să ajungă la montură: poate încă se mișcă. Conectați-vă din nou pentru a o opri.</translation>
     </message>
 </context>
 </TS>

@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>Остановка…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>Команда остановки не дошла до монтировки: возможно, она ещё движется. Команда отправляется снова, пока монтировка не ответит.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1776,6 +1784,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>Монтировка перезапустилась во время подключения. Подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>Соединение прервалось до того, как команда остановки дошла до монтировки: возможно, она ещё движется. Подключитесь снова, чтобы остановить её.</translation>
     </message>
 </context>
 </TS>

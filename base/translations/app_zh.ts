@@ -817,6 +817,14 @@
         <source>Stopping…</source>
         <translation>正在停止…</translation>
     </message>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.</source>
+        <translation>停止命令尚未送达支架：它可能仍在移动。停止命令会一直重发，直到支架响应。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>PopupLoadParkData</name>
@@ -1774,6 +1782,10 @@
     <message>
         <source>The mount restarted while connecting. Connect again.</source>
         <translation>连接过程中支架重新启动了。请重新连接。</translation>
+    </message>
+    <message>
+        <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
+        <translation>停止命令送达支架之前连接已断开：它可能仍在移动。请重新连接以停止它。</translation>
     </message>
 </context>
 </TS>

@@ -238,6 +238,11 @@ struct AnswerRig : MountControlRig {
                                       mountTaskTagText(manager->taskType(1)));
     }
     int toldOf(const QString& words) const { return int(told.filter(words).size()); }
+    // A GoTo target that far (radians) from where the axes are now.
+    MountTarget axesAwayBy(double a, double b) {
+        return {
+            "axes", {axis->positionNow(0) + a, axis->positionNow(1) + b, CoordType::MountAxes}, 0};
+    }
     QList<int> gotoResults() {
         std::lock_guard lock(heard->mutex);
         return heard->finished;
@@ -271,6 +276,12 @@ struct AnswerRig : MountControlRig {
 
 const QString kNoAnswer = QStringLiteral("may still be moving");
 const QString kGivenUp = QStringLiteral("GoTo given up");
+const QString kReleased = QStringLiteral("before the stop reached the mount");
+
+// The stops of the axis that reached the controller.
+int stopsSent(const AnswerRig& rig, AXISID axis) {
+    return int(rig.log->text().split(' ').count(QStringLiteral("stop%1").arg(axis + 1)));
+}
 
 } // namespace
 
@@ -320,11 +331,7 @@ private slots:
                 }
             } else if (step == "goto") {
                 const int ends = int(rig.gotoResults().size());
-                const MountTarget target{"axes",
-                                         {rig.axis->positionNow(0) + 0.3,
-                                          rig.axis->positionNow(1) + 0.2, CoordType::MountAxes},
-                                         0};
-                QVERIFY(mount->slewToAsync(target));
+                QVERIFY(mount->slewToAsync(rig.axesAwayBy(0.3, 0.2)));
                 // Over once its end has put both axes under stops.
                 QTRY_VERIFY_WITH_TIMEOUT(
                     rig.gotoResults().size() > ends && rig.tags() == "stop/stop", 10000);
@@ -505,6 +512,73 @@ private slots:
         QVERIFY(acknowledged.known && acknowledged.on);
         QCOMPARE(acknowledged.rate.valueOr(TrackingRate::Solar), TrackingRate(rate));
         QVERIFY(!mount->stopPending());
+    }
+
+    // A GoTo cancelled after its link died keeps its stops pending: they reach the mount when the
+    // link returns. A mount let go (a disconnect, the program's end) while they are still pending
+    // tells the user that the mount may still be moving; one whose stops were taken, or whose
+    // controller restarted (its motors halt by themselves), says nothing.
+    // Steps: "goto" starts a GoTo and waits until it runs; "cut" and "mend" the link (a mend
+    // waits until the axes are at rest); "cancel" aborts; "restart" is a controller restart.
+    void stopPendingWhenReleased_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("pendingAtRelease");
+        QTest::addColumn<int>("toldOfRelease");
+        dataRow("cancelled on a dead link that returns", "goto cut cancel mend", false, 0);
+        dataRow("cancelled on a dead link, then released", "goto cut cancel", true, 1);
+        dataRow("cancelled on a sound link", "goto cancel", false, 0);
+        dataRow("cancelled on a dead link, then the controller restarted",
+                "goto cut cancel restart", true, 0);
+    }
+    void stopPendingWhenReleased() {
+        QFETCH(QString, steps);
+        QFETCH(bool, pendingAtRelease);
+        QFETCH(int, toldOfRelease);
+        AnswerRig rig(MountMode_::EQ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        auto atRest = [&rig](AXISID a) {
+            const auto s = rig.axis->readStatus(a);
+            return s.isOk() && s.value().motion == 0;
+        };
+        for (const QString& step : steps.split(' ')) {
+            if (step == "goto") {
+                // Far: at 100 ms of link time per exchange it lasts well over a hundred exchanges.
+                QVERIFY(mount->slewToAsync(rig.axesAwayBy(2.5, 2.0)));
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    !rig.axis->aims(0).isEmpty() && !rig.axis->aims(1).isEmpty(), 10000);
+                QVERIFY(mount->slewToTarget().hasValue());
+            } else if (step == "cut") {
+                rig.setCut(true);
+            } else if (step == "mend") {
+                const int stops[2] = {stopsSent(rig, 0), stopsSent(rig, 1)};
+                rig.setCut(false);
+                QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+                // Taken by the mount, not merely forgotten.
+                QVERIFY(stopsSent(rig, 0) > stops[0] && stopsSent(rig, 1) > stops[1]);
+                QVERIFY(atRest(0) && atRest(1));
+            } else if (step == "cancel") {
+                const int lost[2] = {rig.axis->lostStops(0), rig.axis->lostStops(1)};
+                mount->abortSlewAsync();
+                QVERIFY(mount->stopPending());
+                if (steps.contains("cut"))
+                    QTRY_VERIFY_WITH_TIMEOUT(rig.axis->lostStops(0) > lost[0] &&
+                                                 rig.axis->lostStops(1) > lost[1],
+                                             10000);
+                else
+                    QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+            } else if (step == "restart") {
+                rig.axis->controllerRestarted();
+                QTRY_COMPARE_WITH_TIMEOUT(rig.toldOf("restarted"), 1, 10000);
+            } else {
+                QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+        QCOMPARE(mount->stopPending(), pendingAtRelease);
+        // The rig holds the one reference: the mount goes, as at a disconnect.
+        rig.mount.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.toldOf(kReleased), toldOfRelease, 10000);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.toldOf(kReleased), toldOfRelease);
     }
 
     // A tracking start the mount refuses turns tracking off, and what the start took over is

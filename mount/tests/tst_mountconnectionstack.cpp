@@ -652,6 +652,40 @@ private slots:
         QVERIFY(!mount->acknowledgedTracking().on);
     }
 
+    // The user disconnects after a GoTo was cancelled on a dead link: a stop still pending goes
+    // with the mount, and the user hears that the mount may still be moving; a stop the mount took
+    // before leaves nothing to say.
+    void disconnectWithAStopPending_data() {
+        QTest::addColumn<bool>("linkBack");
+        dataRow("link still dead", false);
+        dataRow("link back, stop taken", true);
+    }
+    void disconnectWithAStopPending() {
+        QFETCH(bool, linkBack);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        QVERIFY(
+            link.mount->slewToAsync(MountTarget{"Target", {0.3, 0.2, CoordType::MountAxes}, 0}));
+        QTRY_VERIFY(timesSent(fake, ":J1") > 0);
+        fake.setSilent(true);
+        link.mount->abortSlewAsync();
+        QTRY_VERIFY_WITH_TIMEOUT(link.told("does not answer"), 10000);
+        if (linkBack) {
+            fake.setSilent(false);
+            QTRY_VERIFY_WITH_TIMEOUT(!link.mount->stopPending(), 10000);
+        }
+        QCOMPARE(link.mount->stopPending(), !linkBack);
+
+        const std::weak_ptr<IMount> released = std::exchange(link.mount, nullptr);
+        QVERIFY(link.rig->disconnectMount());
+        QTRY_VERIFY_WITH_TIMEOUT(released.expired(), 10000);
+        const QString words = QStringLiteral("before the stop reached the mount");
+        QTRY_COMPARE_WITH_TIMEOUT(int(link.toasts.filter(words).size()), linkBack ? 0 : 1, 10000);
+        QCoreApplication::processEvents();
+        QCOMPARE(int(link.toasts.filter(words).size()), linkBack ? 0 : 1);
+    }
+
     // A tracking choice made while the link is dead shows only once the mount has taken it.
     void trackingChoiceShowsOnceTaken_data() {
         QTest::addColumn<int>("before");

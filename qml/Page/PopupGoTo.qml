@@ -7,7 +7,10 @@ import "../CommonUI"
 // The progress of any GoTo, wherever it came from; it opens and closes with the mount's GoTo
 // state, and Cancel only asks the mount to stop. It covers the header's link indicator, so it says
 // itself when the mount does not answer, and it stays until the mount has taken the stop that
-// ended the GoTo: a stop still on its way leaves the mount moving.
+// ended the GoTo: a stop still on its way leaves the mount moving. While the link does not answer,
+// that may take for ever, and the dialog covers Disconnect and Connect, the user's one way to reach
+// the mount again: the user may then close it. The stop stays pending and is sent when the link
+// comes back; the header's indicator and a toast go on saying that the mount may be moving.
 UI_Dialog {
     id: root
 
@@ -19,14 +22,22 @@ UI_Dialog {
         readonly property var gotoStatus: inj_gotoStatus
         readonly property var mountConnection: inj_mountConnection
         readonly property var uiSetting: inj_uiSetting
+        readonly property var toaster: inj_toaster
         readonly property bool noAnswer: inj_converserTimeoutForwarder.timedout
         readonly property bool stopping: !!mountConnection.mount && mountConnection.mount.stopPending
+        // The GoTo is over, its stop has not reached the mount, and the link does not answer.
+        readonly property bool stranded: noAnswer && stopping && gotoStatus.done
+                                         && mountConnection.connected
         // Set from open() to close(): the dialog stays visible while it fades out, and the end
         // of a GoTo may be reported more than once.
         property bool showing: false
     }
 
     function cancel() {
+        if (_m.stranded) {
+            leave()
+            return
+        }
         const mount = _m.mountConnection.mount
         if (!mount)
             return
@@ -34,9 +45,18 @@ UI_Dialog {
         root.isDone = false
     }
 
-    // The back key and Escape are Cancel; the dialog closes when the mount has stopped.
+    // The back key and Escape are Cancel; the dialog closes when the mount has stopped, or at
+    // once when the mount does not answer and the stop is still on its way.
     function back() {
         cancel()
+    }
+
+    // Closes without waiting for the stop; the mount keeps it pending.
+    function leave() {
+        _m.showing = false
+        root.close()
+        _m.toaster.show(qsTr("The stop has not reached the mount: it may still be moving. It is sent again until the mount answers."),
+                        6000)
     }
 
     function follow() {
@@ -170,7 +190,7 @@ UI_Dialog {
             objectName: "cancelButton"
             Layout.fillWidth: true
             Layout.minimumHeight: 50
-            text: qsTr("Cancel")
+            text: _m.stranded ? qsTr("Close") : qsTr("Cancel")
             onClicked: root.cancel()
         }
     }

@@ -3,7 +3,8 @@ import Ko.Quorvel
 import "rig/AlignRig.js" as AlignRig
 import "rig/GoToRig.js" as GoToRig
 
-// The GoTo dialog (also with a link that does not answer), the tracking page in each mode and with
+// The GoTo dialog (also with a link that does not answer, and left while its stop cannot reach
+// the mount), the tracking page in each mode and with
 // a mount that does not answer, the trail-point dialog running and ended,
 // and the Sun warning with its quiz; every picture in day and night colours.
 QtObject {
@@ -31,6 +32,16 @@ QtObject {
         property bool connected: true
         property var mount: silentMount
         signal mountChanged_q
+    }
+    // A GoTo over, as the dialog sees it, whose stop the silent mount has not taken.
+    property QtObject stoppedGoTo: QtObject {
+        signal valueChanged
+        property bool done: true
+        property bool arrived: false
+        property string targetName: "M 31"
+        property string targetPosition1: "R.A. 0h42m44s"
+        property string targetPosition2: "Dec +41°16′09″"
+        property string remainingAngle: "12°30′"
     }
     property Timer settle: Timer {
         interval: 700
@@ -87,6 +98,34 @@ QtObject {
               wait: () => gotoPopup.opened, shot: "goto_noanswer_night" },
             { run: () => w.inj_nightManager.setting = 0, wait: () => gotoPopup.opened,
               shot: "goto_noanswer_day" },
+            // Cancelled on the dead link: Close leaves the dialog while the stop is pending, and
+            // a toast and the header's indicator say that the mount may still be moving. In the
+            // smallest window, where the longest texts wrap most.
+            { run: () => {
+                  my.size = [w.width, w.height]
+                  w.width = 320
+                  w.height = 480
+                  silentMount.stopPending = true
+                  probe.publish("inj_mountConnection", silentConnection)
+                  probe.publish("inj_gotoStatus", stoppedGoTo)
+              },
+              wait: () => gotoPopup.opened && w.width === 320 && w.height === 480,
+              shot: "goto_stranded_day" },
+            { run: () => w.inj_nightManager.setting = 1, shot: "goto_stranded_night" },
+            { run: () => {
+                  gotoPopup.back()
+                  settled = false
+                  settle.restart()
+              },
+              wait: () => !gotoPopup.visible && settled, shot: "goto_left_night" },
+            { run: () => w.inj_nightManager.setting = 0, shot: "goto_left_day" },
+            { run: () => {
+                  probe.restore("inj_gotoStatus")
+                  probe.restore("inj_mountConnection")
+                  silentMount.stopPending = false
+                  w.width = my.size[0]
+                  w.height = my.size[1]
+              } },
             { run: () => probe.restore("inj_converserTimeoutForwarder") },
             { run: () => w.inj_nightManager.setting = 0,
               wait: () => inj_gotoStatus.done && !gotoPopup.visible, timeoutMs: 30000 },

@@ -40,7 +40,10 @@ TestCase {
         property bool connected: true
         property QtObject mount: QtObject {
             property bool stopPending: false
-            function abortSlewAsync() {}
+            property int aborts: 0
+            function abortSlewAsync() {
+                ++aborts
+            }
             // What the pages behind read of a mount.
             property bool trailPointsTracking: false
             property bool canTrackTrailPoints: false
@@ -207,6 +210,79 @@ TestCase {
         } finally {
             shownGoTo.done = true
             pendingConnection.mount.stopPending = false
+            shownGoTo.valueChanged()
+            tryVerify(() => !popup.visible)
+            testHelper.restore("inj_gotoStatus")
+            testHelper.restore("inj_mountConnection")
+        }
+    }
+
+    // A GoTo whose link dies before Cancel: the stop cannot reach the mount, and the dialog
+    // covers Disconnect and Connect. The user may leave it at once (Cancel a second time, the back
+    // key or Escape), and hears that the mount may still be moving; the header goes on showing it.
+    // The stop stays the mount's: nothing more is sent, and when the link returns and the stop is
+    // taken, no dialog comes back. On a link that answers the dialog waits for the stop as before.
+    function test_leaveWhileStopUnanswered_data() {
+        return [
+            { tag: "Cancel again", leave: () => mouseClick(findChild(popup.contentItem, "cancelButton")),
+              dead: true },
+            { tag: "back key", leave: () => rig.window.goBack(), dead: true },
+            { tag: "Escape", leave: () => keyClick(Qt.Key_Escape), dead: true },
+            { tag: "Cancel again, link answering",
+              leave: () => mouseClick(findChild(popup.contentItem, "cancelButton")), dead: false }
+        ]
+    }
+    function test_leaveWhileStopUnanswered(data) {
+        const mount = pendingConnection.mount
+        const cancel = findChild(popup.contentItem, "cancelButton")
+        const toasts = rig.window.inj_toaster.model
+        const toastsBefore = toasts.count
+        mount.stopPending = false
+        mount.aborts = 0
+        testHelper.publish("inj_mountConnection", pendingConnection)
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        try {
+            shownGoTo.targetName = "M 31"
+            shownGoTo.done = false
+            shownGoTo.valueChanged()
+            tryVerify(() => popup.opened, 2000)
+            if (data.dead)
+                testHelper.publish("inj_converserTimeoutForwarder", deadLink)
+            mouseClick(cancel)
+            compare(mount.aborts, 1)
+            // The mount has given the axes to its stops, which the link has not carried.
+            mount.stopPending = true
+            shownGoTo.done = true
+            shownGoTo.valueChanged()
+            verify(popup.visible, "open until the user leaves")
+            compare(cancel.text, data.dead ? "Close" : "Cancel")
+
+            rig.window.requestActivate()
+            tryCompare(rig.window, "active", true)
+            data.leave()
+            if (!data.dead) {
+                verify(popup.visible, "waits for the stop on a link that answers")
+                mount.stopPending = false
+                tryVerify(() => !popup.visible)
+                return
+            }
+            tryVerify(() => !popup.visible)
+            compare(mount.aborts, 1, "leaving sends nothing")
+            verify(mount.stopPending, "the stop stays pending")
+            compare(toasts.count, toastsBefore + 1)
+            verify(toasts.get(0).text.indexOf("may still be moving") >= 0, toasts.get(0).text)
+            compare(rig.find("mountStatusIcon").busy, true)
+            compare(rig.window.inj_stackView.depth, 1, "the key went no further")
+
+            // The link returns and the mount takes the stop.
+            testHelper.restore("inj_converserTimeoutForwarder")
+            mount.stopPending = false
+            verify(!popup.visible, "no dialog for a stop taken later")
+            compare(uiSetting.alerts, 0)
+        } finally {
+            testHelper.restore("inj_converserTimeoutForwarder")
+            shownGoTo.done = true
+            mount.stopPending = false
             shownGoTo.valueChanged()
             tryVerify(() => !popup.visible)
             testHelper.restore("inj_gotoStatus")

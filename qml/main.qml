@@ -113,7 +113,18 @@ ApplicationWindow {
         if (inj_locationUpdater)
             inj_locationUpdater.updateOnce()
     }
-    onClosing: saveGeometry()
+    onClosing: close => {
+        if (quitWhileStopping.holdsClose()) {
+            close.accepted = false
+            return
+        }
+        saveGeometry()
+    }
+
+    PopupQuitWhileStopping {
+        id: quitWhileStopping
+        appWindow: window
+    }
 
     Component {
         id: timerComponent

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>Der Halt hat die Montierung nicht erreicht: sie bewegt sich vielleicht noch. Nach dem Beenden sendet niemand den Halt erneut.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Bleiben</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Trotzdem beenden</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>La orden de parada no ha llegado a la montura: puede que aún se esté moviendo. Al salir, nadie volverá a enviarla.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Quedarse</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Salir de todos modos</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

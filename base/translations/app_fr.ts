@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>L’arrêt n’a pas atteint la monture : elle est peut-être encore en mouvement. Après la fermeture, plus rien ne le renverra.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Rester</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Quitter quand même</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>Naredba za zaustavljanje nije stigla do montaže: možda se još kreće. Nakon izlaska nitko je više neće poslati.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Ostani</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Ipak izađi</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

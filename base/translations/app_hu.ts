@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>A leállítás nem jutott el a mechanikáig: lehet, hogy még mozog. Kilépés után senki sem küldi el újra.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Maradok</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Kilépés mégis</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>L’arresto non ha raggiunto la montatura: potrebbe essere ancora in movimento. Dopo l’uscita nessuno lo invierà di nuovo.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Esci comunque</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

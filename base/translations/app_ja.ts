@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>停止コマンドが架台に届いていません。まだ動いている可能性があります。終了すると、停止コマンドは再送されません。</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>残る</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>それでも終了</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>De stop heeft de montering niet bereikt: ze beweegt mogelijk nog. Na het afsluiten verzendt niets de stop opnieuw.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Blijven</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Toch afsluiten</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>A paragem não chegou à montagem: pode ainda estar em movimento. Depois de sair, nada a volta a enviar.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Ficar</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Sair mesmo assim</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

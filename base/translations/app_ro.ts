@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>Oprirea nu a ajuns la montură: poate încă se mișcă. După ieșire, nimic nu o mai trimite din nou.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Rămâi</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Ieși oricum</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>Команда остановки не дошла до монтировки: возможно, она ещё движется. После выхода её больше никто не отправит.</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Остаться</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>Всё равно выйти</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

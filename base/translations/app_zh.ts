@@ -876,6 +876,21 @@
     </message>
 </context>
 <context>
+    <name>PopupQuitWhileStopping</name>
+    <message>
+        <source>The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.</source>
+        <translation>停止命令尚未送达支架：它可能仍在移动。退出后，不会再重发停止命令。</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>留下</translation>
+    </message>
+    <message>
+        <source>Quit anyway</source>
+        <translation>仍然退出</translation>
+    </message>
+</context>
+<context>
     <name>PpecPage</name>
     <message>
         <source>PPEC Training</source>

@@ -4,7 +4,7 @@ import "rig/AlignRig.js" as AlignRig
 import "rig/GoToRig.js" as GoToRig
 
 // The GoTo dialog (also with a link that does not answer, and left while its stop cannot reach
-// the mount), the tracking page in each mode and with
+// the mount, and the question a close asks then), the tracking page in each mode and with
 // a mount that does not answer, the trail-point dialog running and ended,
 // and the Sun warning with its quiz; every picture in day and night colours.
 QtObject {
@@ -119,6 +119,16 @@ QtObject {
               },
               wait: () => !gotoPopup.visible && settled, shot: "goto_left_night" },
             { run: () => w.inj_nightManager.setting = 0, shot: "goto_left_day" },
+            // Closing the window then asks first.
+            { run: () => w.close(),
+              wait: () => byName(w, "quitWhileStoppingDialog").opened
+                          && w.inj_toaster.model.count === 0,
+              timeoutMs: 15000, shot: "quit_stopping_day" },
+            { run: () => w.inj_nightManager.setting = 1, shot: "quit_stopping_night" },
+            { run: () => {
+                  byName(w, "quitWhileStoppingDialog").close()
+                  w.inj_nightManager.setting = 0
+              }, wait: () => !byName(w, "quitWhileStoppingDialog").visible },
             { run: () => {
                   probe.restore("inj_gotoStatus")
                   probe.restore("inj_mountConnection")

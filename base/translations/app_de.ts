@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb-Auslöser</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Der Verschluss ist vielleicht noch offen.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo aufgegeben: die Montierung kommt seit %1 s nicht voran. Sie antwortet nicht, oder ihre Antworten sind verstümmelt.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Disparo en pose B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Puede que el obturador siga abierto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ir a abandonado: la montura no ha avanzado en %1 s. No responde o sus respuestas llegan dañadas.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
     </message>
 </context>
 </TS>

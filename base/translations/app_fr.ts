@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Déclencheur pose B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>L&apos;obturateur est peut-être encore ouvert.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Suivant</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abandonné : la monture n’a pas progressé depuis %1 s. Elle ne répond pas, ou ses réponses sont altérées.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
     </message>
 </context>
 </TS>

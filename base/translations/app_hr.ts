@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Zatvarač (Bulb)</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Zatvarač je možda još otvoren.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1334,6 +1342,10 @@
         <source>Next</source>
         <translation>Dalje</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1772,6 +1784,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Usmjeravanje odustalo: montaža nije napredovala %1 s. Ne odgovara ili su joj odgovori iskrivljeni.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb exponálás</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Lehet, hogy a zár még nyitva van.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1332,6 +1340,10 @@
         <source>Next</source>
         <translation>Tovább</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1770,6 +1782,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ráállás feladva: a mechanika %1 s óta nem halad. Nem válaszol, vagy a válaszai sérültek.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
     </message>
 </context>
 </TS>

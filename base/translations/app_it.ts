@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Scatto in posa B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>L&apos;otturatore potrebbe essere ancora aperto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Avanti</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo abbandonato: la montatura non avanza da %1 s. Non risponde, o le sue risposte sono alterate.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>バルブシャッター</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>シャッターがまだ開いている可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1332,6 +1340,10 @@
         <source>Next</source>
         <translation>次へ</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1770,6 +1782,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>導入を中止しました：架台が %1 秒間進んでいません。応答がないか、応答が壊れています。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
     </message>
 </context>
 </TS>

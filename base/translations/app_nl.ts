@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb-ontspanner</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>De sluiter staat misschien nog open.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Volgende</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>GoTo opgegeven: de montering is al %1 s niet verder gekomen. Ze antwoordt niet, of haar antwoorden zijn verminkt.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
     </message>
 </context>
 </TS>

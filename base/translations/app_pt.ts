@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Disparo em modo B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>O obturador pode ainda estar aberto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1333,6 +1341,10 @@
         <source>Next</source>
         <translation>Avançar</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1771,6 +1783,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Ir para abandonado: a montagem não avança há %1 s. Não responde, ou as suas respostas chegam corrompidas.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
     </message>
 </context>
 </TS>

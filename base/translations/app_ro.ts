@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Declanșare Bulb</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Obturatorul poate fi încă deschis.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1334,6 +1342,10 @@
         <source>Next</source>
         <translation>Următorul</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1772,6 +1784,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Deplasare abandonată: montura nu a avansat de %1 s. Nu răspunde sau răspunsurile ei sunt alterate.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
     </message>
 </context>
 </TS>

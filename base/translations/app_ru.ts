@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Затвор (Bulb)</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Затвор, возможно, всё ещё открыт.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1334,6 +1342,10 @@
         <source>Next</source>
         <translation>Далее</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1772,6 +1784,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>Наведение прервано: монтировка не продвигается уже %1 с. Она не отвечает, или её ответы искажены.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
     </message>
 </context>
 </TS>

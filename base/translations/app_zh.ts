@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>B门快门</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>快门可能仍处于打开状态。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1332,6 +1340,10 @@
         <source>Next</source>
         <translation>下一步</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1770,6 +1782,10 @@
     <message>
         <source>GoTo given up: the mount has made no progress for %1 s. It does not answer, or its answers are garbled.</source>
         <translation>寻星已放弃：支架已 %1 秒没有进展。它没有响应，或者响应已损坏。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,13 @@ QtObject {
                                           .join("; "))
     }
 
+    // The mode bar slides its underline to the chosen tab: pictured once it has arrived.
+    function tabArrived() {
+        const tabs = Find.itemNamed(page, "modeBar").contentItem
+        return tabs.currentItem !== null && tabs.highlightItem !== null
+               && Math.abs(tabs.highlightItem.x - tabs.currentItem.x) < 0.5
+    }
+
     function rowsShown() {
         const list = Find.itemNamed(page, "profileList")
         return list !== null && list.count === groups.length && list.itemAtIndex(0) !== null
@@ -86,8 +93,7 @@ QtObject {
                   probe.publish("inj_mountConnection", deadLink)
                   page = stack.push("qrc:/Page/CameraControlPage.qml")
               },
-              wait: () => page !== null && !stack.busy
-                          && Find.itemNamed(page, "closePending") !== null
+              wait: () => page !== null && !stack.busy && tabArrived()
                           && Find.itemNamed(page, "closePending").visible,
               shot: "camera_bulb_unanswered_" + mode },
             { run: () => checkLayout("camera_bulb_unanswered_" + mode) },

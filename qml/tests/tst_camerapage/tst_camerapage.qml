@@ -202,6 +202,15 @@ TestCase {
     // still be open, until the close, sent again once the mount answers, has been taken.
     function test_bulbReleasedOnADeadLink() {
         testHelper.useRecordingMount()
+        // A failure half-way must not leave the silent mount to the tests after this one.
+        try {
+            releasedOnADeadLink()
+        } finally {
+            testHelper.restoreMount()
+        }
+    }
+
+    function releasedOnADeadLink() {
         child("modeBar").currentIndex = 1
         const bulb = child("bulbButton")
         const note = child("closePending")
@@ -216,7 +225,6 @@ TestCase {
         testHelper.setRecordingMountAnswering(true)
         tryVerify(() => !note.visible)
         compare(testHelper.shutterCalls(), [true, false, false])
-        testHelper.restoreMount()
     }
 
     function test_tabFollowsMode() {

@@ -103,6 +103,8 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     Next measured(const Measure& m, const ALIGNMENT_PAIR& pair);
     // false, and the user is told, when another GoTo has sent the mount away from the star.
     bool stillThere(const Measure& m, const std::shared_ptr<IMount>& mount);
+    // false, and the user is told, when the mount did not take what the measurement asked.
+    bool answered(const Measure& m, CmdRetType_::E ret, const char* what);
     // The claim of the centring that comes next in run forRun.
     void claimFor(uint64_t forRun, const GotoClaim& c);
     // The centring page of run forRun is about to be shown: the press is awaited; its claim.
@@ -131,6 +133,17 @@ bool AlignmentRoutine::Steps::stillThere(const Measure& m, const std::shared_ptr
         return true;
     Log("AlignmentRoutine: %s not measured, the mount was sent elsewhere", m.star.name.c_str());
     messages->sendShortMessage(CenteringUIStub::movedAwayText().toUtf8().constData());
+    return false;
+}
+
+bool AlignmentRoutine::Steps::answered(const Measure& m, CmdRetType_::E ret, const char* what) {
+    if (ret == CmdRetType_::Ok)
+        return true;
+    // The centring page has closed already: without a word the user would find the run back at
+    // its start with no star recorded, and no reason.
+    Log("AlignmentRoutine: %s not measured, %s failed: %s", m.star.name.c_str(), what,
+        cmdRetTypeText(ret));
+    messages->sendShortMessage(IMount::noAnswerText().toUtf8().constData());
     return false;
 }
 
@@ -327,7 +340,7 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
         return;
     if (m.northLevel) {
         // The level, north-pointing tube is where both axes read 0.
-        if (mount->setAxisPositions(0.0, 0.0) != CmdRetType_::Ok)
+        if (!answered(m, mount->setAxisPositions(0.0, 0.0), "setting the axes"))
             return;
         {
             std::lock_guard lock(mutex);
@@ -348,12 +361,12 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
             aligner->reapply();
         }
         const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
-        if (mount->syncPosition(sky.a, sky.b) != CmdRetType_::Ok)
+        if (!answered(m, mount->syncPosition(sky.a, sky.b), "the sync"))
             return;
         mount->setTrackingEnabled(true);
     }
     const CmdResp<IMount::AnglePair> axes = mount->readAxisPositions();
-    if (!axes.isOk())
+    if (!answered(m, axes.type, "reading the axes"))
         return;
     // A GoTo accepted while the axes were read may have moved them already.
     if (!stillThere(m, mount))

@@ -101,6 +101,16 @@ CmdRetType_::E EmlatorMountAxis::motionFault() const {
     return m_motionFault;
 }
 
+void EmlatorMountAxis::setReadFault(CmdRetType_::E answer) {
+    std::lock_guard lock(m_mutex);
+    m_readFault = answer;
+}
+
+CmdRetType_::E EmlatorMountAxis::readFault() const {
+    std::lock_guard lock(m_mutex);
+    return m_readFault;
+}
+
 void EmlatorMountAxis::holdReads() {
     std::lock_guard lock(m_readGateMutex);
     m_readsHeld = true;
@@ -130,6 +140,8 @@ void EmlatorMountAxis::awaitReads() {
 
 CmdResp<double> EmlatorMountAxis::readPosition(AXISID axis) {
     awaitReads();
+    if (const CmdRetType_::E fault = readFault(); fault != CmdRetType_::Ok)
+        return CmdResp<double>(fault);
     return CmdResp<double>::ok(stepPosition(axis));
 }
 
@@ -146,6 +158,8 @@ double EmlatorMountAxis::stepPosition(AXISID axis) {
 
 CmdResp<std::pair<double, double>> EmlatorMountAxis::readPositions() {
     awaitReads();
+    if (const CmdRetType_::E fault = readFault(); fault != CmdRetType_::Ok)
+        return CmdResp<std::pair<double, double>>(fault);
     AxisAngleTime first, second;
     {
         std::lock_guard lock(m_mutex);

@@ -52,6 +52,9 @@ public:
     // answer of a command whose wait for the reply was called off, ends a GoTo there, without
     // arriving. Ok lets motions through again.
     void setMotionFault(CmdRetType_::E answer);
+    // Likewise for position reads: while set to anything but Ok, every one answers it and reads
+    // nothing, as over a link that no longer answers.
+    void setReadFault(CmdRetType_::E answer);
     // While held, every position read waits on its caller's thread, as on a slow link, until
     // releaseReads(); heldReads() counts the reads that wait. Status reads pass: a test holds the
     // reading of the axes it is about, not the stops that poll an axis until it is still.
@@ -92,6 +95,7 @@ private:
     };
 
     CmdRetType_::E motionFault() const;
+    CmdRetType_::E readFault() const;
     // Returns once reads are no longer held.
     void awaitReads();
     // Moves the axis on to the clock's time and records the position reached.
@@ -119,6 +123,7 @@ private:
     bool m_initialized = false;
     std::array<AxisState, 2> m_axes;
     CmdRetType_::E m_motionFault = CmdRetType_::Ok;
+    CmdRetType_::E m_readFault = CmdRetType_::Ok;
 
     // Guards the two below; never taken with m_mutex held.
     mutable std::mutex m_readGateMutex;

@@ -1,5 +1,6 @@
 #include "mount/imount.h"
 
+#include <QCoreApplication>
 #include <QMetaType>
 
 namespace Ko {
@@ -29,6 +30,10 @@ bool IMount::stopPendingOf(StoppedMotion) const {
 
 bool IMount::linkAnswering() const {
     return true;
+}
+
+QString IMount::noAnswerText() {
+    return QCoreApplication::translate("mount", "The mount does not answer.");
 }
 
 QVariant IMount::trailPointsTaskInfoVariant() const {

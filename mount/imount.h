@@ -140,6 +140,9 @@ public:
     // link dropped, or the controller no longer replies) until one is answered again. What the
     // mount does meanwhile is not known; what it took last is kept. The base: true.
     virtual bool linkAnswering() const;
+    // What the user is told when an operation came to nothing because the mount did not answer:
+    // the words the pages use for it.
+    static QString noAnswerText();
 
     // Ends any motion of both axes; each goes on tracking or comes to rest.
     Q_INVOKABLE virtual void abortSlewAsync() = 0;

@@ -30,6 +30,7 @@ class IWifiConfig : public QObject {
     Q_PROPERTY(QVariant currentSetting READ shownCurrentSetting NOTIFY shownChanged)
     // A WMWriteResult, or undefined.
     Q_PROPERTY(QVariant lastWriteResult READ shownLastWriteResult NOTIFY shownChanged)
+    Q_PROPERTY(bool readFailed READ shownReadFailed NOTIFY shownChanged)
 public:
     using QObject::QObject;
 
@@ -38,6 +39,9 @@ public:
     // The module's settings as last read; invalid when not read or changed since.
     virtual QVariant currentSetting() const = 0;
     virtual QVariant lastWriteResult() const = 0;
+    // The last read of the module came back without its settings (it did not answer); cleared
+    // by the next read that brings them.
+    virtual bool readFailed() const = 0;
     // Reads the module unless a write result is still waiting for the user.
     Q_INVOKABLE virtual void enterPage() = 0;
     // Puts the module in mode Both, then reads it again.
@@ -50,12 +54,13 @@ public:
 
     bool hasCurrentSetting() const { return currentSetting().isValid(); }
 
-    // The shown copy of busy(), currentSetting() and lastWriteResult(), as of the last
-    // shownChanged.
+    // The shown copy of busy(), currentSetting(), lastWriteResult() and readFailed(), as of the
+    // last shownChanged.
     bool shownBusy() const { return m_shown.busy; }
     bool shownHasCurrentSetting() const { return m_shown.currentSetting.isValid(); }
     QVariant shownCurrentSetting() const { return m_shown.currentSetting; }
     QVariant shownLastWriteResult() const { return m_shown.lastWriteResult; }
+    bool shownReadFailed() const { return m_shown.readFailed; }
 
     // Empty values for the page to fill.
     Q_INVOKABLE Ko::WifiSetting newWifiSetting() const { return {}; }
@@ -72,6 +77,7 @@ protected:
         bool busy = false;
         QVariant currentSetting;
         QVariant lastWriteResult;
+        bool readFailed = false;
     };
     // Hands one state, taken whole at a change, to the main thread. Call it for every change, in
     // the order the changes happened, from any thread.

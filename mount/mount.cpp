@@ -1315,9 +1315,12 @@ void Mount::parkNow(bool atHome) {
         std::tie(target.coord.a, target.coord.b) = m_alignment->referenceAxes();
     } else {
         const auto r = readAxisPositions();
-        // A failed read leaves the mount as it is; the user sees it is not parked.
-        if (!r.isOk())
+        // A failed read leaves the mount as it is, and nothing parks later when the link comes
+        // back: the user is told, and asks again.
+        if (!r.isOk()) {
+            tell(noAnswerText());
             return;
+        }
         std::tie(target.coord.a, target.coord.b) = r.value();
     }
     std::weak_ptr<IMount> weak;

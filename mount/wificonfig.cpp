@@ -44,6 +44,7 @@ IWifiConfig::Shown WifiConfig::stateLocked() const {
         state.currentSetting = QVariant::fromValue(m_currentSetting.value());
     if (m_lastWriteResult.hasValue())
         state.lastWriteResult = QVariant::fromValue(m_lastWriteResult.value());
+    state.readFailed = m_readFailed;
     return state;
 }
 
@@ -60,6 +61,11 @@ QVariant WifiConfig::currentSetting() const {
 QVariant WifiConfig::lastWriteResult() const {
     std::lock_guard lock(m_mutex);
     return stateLocked().lastWriteResult;
+}
+
+bool WifiConfig::readFailed() const {
+    std::lock_guard lock(m_mutex);
+    return m_readFailed;
 }
 
 void WifiConfig::enterPage() {
@@ -99,8 +105,14 @@ void WifiConfig::readJob() {
     if (!planner)
         return;
     BusyScope busy(*this);
-    Nullable<WifiSetting> setting = planner->readAll();
+    read(*planner);
+}
+
+void WifiConfig::read(IWMProgrammerPlanner& planner) {
+    Nullable<WifiSetting> setting = planner.readAll();
     std::lock_guard lock(m_mutex);
+    // Without its settings the page offers the read again, and says why it came to nothing.
+    m_readFailed = !setting.hasValue();
     m_currentSetting = std::move(setting);
 }
 
@@ -111,9 +123,7 @@ void WifiConfig::modeBothJob() {
     BusyScope busy(*this);
     if (!planner->writeMode())
         return;
-    Nullable<WifiSetting> setting = planner->readAll();
-    std::lock_guard lock(m_mutex);
-    m_currentSetting = std::move(setting);
+    read(*planner);
 }
 
 void WifiConfig::proceedJob() {
@@ -147,6 +157,7 @@ void WifiConfig::writeStep(const WifiSetting& target) {
         std::lock_guard lock(m_mutex);
         // The module has changed: it is read again before the next step.
         m_currentSetting.reset();
+        m_readFailed = false;
         if (result.ok && result.allDone)
             m_pendingSetting.reset();
         else

@@ -9,6 +9,7 @@
 namespace Ko {
 
 class IMountConnection;
+class IWMProgrammerPlanner;
 
 // Runs every job on a pool of one worker, so jobs never overlap and talk to the module in the
 // order queued. A job finds the module through the connection when it starts; with none it
@@ -26,6 +27,7 @@ public:
     bool busy() const override;
     QVariant currentSetting() const override;
     QVariant lastWriteResult() const override;
+    bool readFailed() const override;
     void enterPage() override;
     void writeWifiBothAndReadAsync() override;
     void writeAsync(WifiSetting settings) override;
@@ -38,6 +40,8 @@ private:
     Shown stateLocked() const;
 
     void readJob();
+    // Reads the module into the current setting; the busy scope is the caller's.
+    void read(IWMProgrammerPlanner& planner);
     void modeBothJob();
     void proceedJob();
     // One write step towards target, from the setting last read.
@@ -50,6 +54,7 @@ private:
     // The setting being written step by step; kept after a failed step, so "Next" retries it.
     Nullable<WifiSetting> m_pendingSetting;
     Nullable<WMWriteResult> m_lastWriteResult;
+    bool m_readFailed = false;
     // Last: stopped first, so the jobs it still runs find every other member alive.
     ThreadPool m_pool{1};
 };

@@ -342,6 +342,70 @@ private slots:
         QCOMPARE(rig->closed.count(), 0);
     }
 
+    // A centring whose axes the mount does not read out (the link no longer answers) records
+    // nothing, goes no further, and the user is told that the mount does not answer: at the one
+    // star of a one-star run and at the second star of a two-star run. The same press with the
+    // link answering records the star.
+    void unansweredCentringTellsTheUser_data() {
+        QTest::addColumn<AlignmentType_::E>("type");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<CmdRetType_::E>("fault");
+        QTest::addColumn<QStringList>("stored");
+        const QStringList one{"Alpha"}, two{"Alpha", "Beta"};
+        dataRow("one star, unanswered", AlignmentType_::Star1, one, CmdRetType_::Timeout,
+                QStringList{});
+        dataRow("second of two stars, unanswered", AlignmentType_::Star2, two, CmdRetType_::Timeout,
+                one);
+        dataRow("second of two stars, answered", AlignmentType_::Star2, two, CmdRetType_::Ok, two);
+    }
+    void unansweredCentringTellsTheUser() {
+        QFETCH(AlignmentType_::E, type);
+        QFETCH(QStringList, picks);
+        QFETCH(CmdRetType_::E, fault);
+        QFETCH(QStringList, stored);
+        auto rig = makeRig();
+        const std::shared_ptr<EmlatorMountAxis> axes = rig->emulatedAxes();
+        QVERIFY(axes);
+        const auto restore = qScopeGuard([&] {
+            axes->setReadFault(CmdRetType_::Ok);
+            rig->clock->resume();
+        });
+        QueuedSpy toasts(rig->toasts.get(), &ToastManagerUIStub::shouldToast);
+
+        rig->routine.start(type);
+        for (int i = 0; i < picks.size(); ++i)
+            rig->pick(i, picks[i].toStdString());
+        rig->selectionStub->start();
+        for (int i = 0; i + 1 < picks.size(); ++i) {
+            rig->awaitCentering(i + 1);
+            rig->centreAndMeasure(picks[i].toStdString(), i + 1);
+        }
+        const int last = int(picks.size());
+        rig->awaitCentering(last);
+        QCOMPARE(rig->centerings.count(), last);
+        rig->clock->freeze();
+        rig->centre(picks.back().toStdString());
+        axes->setReadFault(fault);
+        rig->centering->center();
+        awaitStep([&] { return toasts.count() > 0 || rig->closed.count() > 0; },
+                  [&] { return rig->centerings.count() > last; });
+
+        QStringList names;
+        for (const std::string& name : rig->storedNames())
+            names << QString::fromStdString(name);
+        QCOMPARE(names, stored);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig->centerings.count(), last);
+        if (fault == CmdRetType_::Ok) {
+            QCOMPARE(toasts.count(), 0);
+            QCOMPARE(rig->closed.count(), 1);
+        } else {
+            QCOMPARE(toasts.count(), 1);
+            QCOMPARE(toasts[0][0].toString(), QString("The mount does not answer."));
+            QCOMPARE(rig->closed.count(), 0);
+        }
+    }
+
     // A GoTo that the altitude limits refuse tells the user why and leaves no subscription
     // behind: the next GoTo, started by someone else, opens no centering page.
     void refusedGotoLeavesNoSubscription() {

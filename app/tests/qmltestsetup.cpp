@@ -377,6 +377,14 @@ QVariantList QmlTestHelper::shutterCalls() const {
     return out;
 }
 
+void QmlTestHelper::setRecordingMountAnswering(bool answering) {
+    if (!m_recordingMount)
+        return;
+    m_recordingMount->shutterAnswer = answering;
+    m_recordingMount->shutterFailure = CmdRetType_::Timeout;
+    m_recordingMount->setLinkAnswering(answering);
+}
+
 QmlTestSetup::QmlTestSetup(QString testDir) : m_testDir(std::move(testDir)) {
     useScratchHome(m_home.path());
     useTestServerPorts();

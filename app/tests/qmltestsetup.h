@@ -96,6 +96,8 @@ public:
     Q_INVOKABLE void restoreMount();
     // The camera shutter switches the recording mount was asked for, in order.
     Q_INVOKABLE QVariantList shutterCalls() const;
+    // The recording mount's link answers, or goes silent: its shutter switches then time out.
+    Q_INVOKABLE void setRecordingMountAnswering(bool answering);
     // Publishes a UI-settings service built afresh over the program's store in place of the
     // current one, as the next start builds it: it reads what the store holds now, such as a
     // padding saved through inj_kvStore that no slider position gives (11 px). restore() puts

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb-Auslöser</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Der Verschluss ist vielleicht noch offen.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>Die Verbindung endete, bevor der Halt die Montierung erreichte: sie bewegt sich vielleicht noch. Erneut verbinden, um sie anzuhalten.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Die Montierung antwortet nicht.</translation>
     </message>
 </context>
 </TS>

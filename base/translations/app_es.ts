@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Disparo en pose B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Puede que el obturador siga abierto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>La conexión terminó antes de que la orden de parada llegara a la montura: puede que aún se esté moviendo. Vuelva a conectar para detenerla.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montura no responde.</translation>
     </message>
 </context>
 </TS>

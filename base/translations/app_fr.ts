@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Déclencheur pose B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>L&apos;obturateur est peut-être encore ouvert.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Suivant</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>La connexion a pris fin avant que l’arrêt n’atteigne la monture : elle est peut-être encore en mouvement. Connectez-vous à nouveau pour l’arrêter.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La monture ne répond pas.</translation>
     </message>
 </context>
 </TS>

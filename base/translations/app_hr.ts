@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Zatvarač (Bulb)</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Zatvarač je možda još otvoren.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1357,6 +1365,10 @@
         <source>Next</source>
         <translation>Dalje</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1803,6 +1815,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>Veza je prekinuta prije nego što je naredba za zaustavljanje stigla do montaže: možda se još kreće. Ponovno se povežite da biste je zaustavili.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montaža ne odgovara.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb exponálás</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Lehet, hogy a zár még nyitva van.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1355,6 +1363,10 @@
         <source>Next</source>
         <translation>Tovább</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1801,6 +1813,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>A kapcsolat megszakadt, mielőtt a leállítás eljutott volna a mechanikáig: lehet, hogy még mozog. Csatlakozzon újra a leállításhoz.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A mechanika nem válaszol.</translation>
     </message>
 </context>
 </TS>

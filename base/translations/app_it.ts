@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Scatto in posa B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>L&apos;otturatore potrebbe essere ancora aperto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Avanti</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>La connessione si è chiusa prima che l’arresto raggiungesse la montatura: potrebbe essere ancora in movimento. Connetti di nuovo per fermarla.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>La montatura non risponde.</translation>
     </message>
 </context>
 </TS>

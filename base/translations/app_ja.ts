@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>バルブシャッター</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>シャッターがまだ開いている可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1355,6 +1363,10 @@
         <source>Next</source>
         <translation>次へ</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1801,6 +1813,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>停止コマンドが架台に届く前に接続が終了しました。まだ動いている可能性があります。停止するには再接続してください。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>架台が応答しません。</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Bulb-ontspanner</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>De sluiter staat misschien nog open.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Volgende</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>De verbinding is verbroken voordat de stop de montering bereikte: ze beweegt mogelijk nog. Verbind opnieuw om haar te stoppen.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>De montering antwoordt niet.</translation>
     </message>
 </context>
 </TS>

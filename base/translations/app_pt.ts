@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Disparo em modo B</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>O obturador pode ainda estar aberto.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1356,6 +1364,10 @@
         <source>Next</source>
         <translation>Avançar</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1802,6 +1814,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>A ligação terminou antes de a paragem chegar à montagem: pode ainda estar em movimento. Volte a conectar para a parar.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>A montagem não responde.</translation>
     </message>
 </context>
 </TS>

@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Declanșare Bulb</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Obturatorul poate fi încă deschis.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1357,6 +1365,10 @@
         <source>Next</source>
         <translation>Următorul</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1803,6 +1815,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>Conexiunea s-a încheiat înainte ca oprirea să ajungă la montură: poate încă se mișcă. Conectați-vă din nou pentru a o opri.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Montura nu răspunde.</translation>
     </message>
 </context>
 </TS>

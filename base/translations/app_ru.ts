@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>Затвор (Bulb)</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>Затвор, возможно, всё ещё открыт.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1357,6 +1365,10 @@
         <source>Next</source>
         <translation>Далее</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1803,6 +1815,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>Соединение прервалось до того, как команда остановки дошла до монтировки: возможно, она ещё движется. Подключитесь снова, чтобы остановить её.</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>Монтировка не отвечает.</translation>
     </message>
 </context>
 </TS>

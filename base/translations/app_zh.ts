@@ -292,6 +292,14 @@
         <source>Bulb Shutter</source>
         <translation>B门快门</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
+    </message>
+    <message>
+        <source>The shutter may still be open.</source>
+        <translation>快门可能仍处于打开状态。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>
@@ -1355,6 +1363,10 @@
         <source>Next</source>
         <translation>下一步</translation>
     </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>
@@ -1801,6 +1813,10 @@
     <message>
         <source>The connection ended before the stop reached the mount: it may still be moving. Connect again to stop it.</source>
         <translation>停止命令送达支架之前连接已断开：它可能仍在移动。请重新连接以停止它。</translation>
+    </message>
+    <message>
+        <source>The mount does not answer.</source>
+        <translation>支架没有响应。</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,12 @@ CameraControlList::CameraControlList(std::shared_ptr<ITaskProfile_Camera_JSON> c
     m_timer.setInterval(tickMs);
     connect(&m_timer, &QTimer::timeout, this, &CameraControlList::tick);
     m_cachedList = readProfileList(m_store.get(), kKey, *m_codec);
+    if (m_mountConnection) {
+        // Queued: the holder announces a new mount on the thread that connected it.
+        connect(m_mountConnection.get(), &IMountConnection::mountChanged_q, this,
+                &CameraControlList::followMount, Qt::QueuedConnection);
+        followMount();
+    }
 }
 
 QList<QObject*> CameraControlList::list() const {
@@ -49,6 +55,10 @@ void CameraControlList::setIsBulb(bool bulb) {
 
 bool CameraControlList::isRunning() const {
     return m_isRunning;
+}
+
+bool CameraControlList::closePending() const {
+    return m_closePending;
 }
 
 ITaskProfile_Camera* CameraControlList::load(int index) {
@@ -89,26 +99,74 @@ void CameraControlList::shutterOnOff(bool on) {
     // A timed run owns the shutter and the timer.
     if (m_isRunning && !m_isBulb)
         return;
-    const std::shared_ptr<IMount> mount =
-        m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+    const std::shared_ptr<IMount> mount = currentMount();
     if (!mount)
         return;
-    sendShutter(*mount, on, [this, on](CmdRet r) {
-        if (!r.isOk()) {
+    if (on) {
+        ++m_opens;
+        setClosePending(false);
+    }
+    sendShutter(*mount, on, [this, on, opens = m_opens](CmdRet r) {
+        if (!r.isOk())
             emit commandError();
-            return;
-        }
-        // A timed run started since owns the timer.
+        // A timed run started since owns the timer and the shutter.
         if (m_isRunning && !m_isBulb)
             return;
-        if (on) {
-            m_ticks = 0;
-            emit countChanged();
-            m_timer.start();
-        } else {
+        if (!on) {
             m_timer.stop();
+            closeAnswered(opens, r);
+            return;
         }
+        if (!r.isOk())
+            return;
+        m_ticks = 0;
+        emit countChanged();
+        m_timer.start();
     });
+}
+
+std::shared_ptr<IMount> CameraControlList::currentMount() const {
+    return m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
+}
+
+void CameraControlList::followMount() {
+    disconnect(m_linkAnswering);
+    const std::shared_ptr<IMount> mount = currentMount();
+    if (!mount)
+        return;
+    // Queued: the mount announces from the thread of the exchange that saw the change.
+    m_linkAnswering = connect(mount.get(), &IMount::linkAnsweringChanged, this,
+                              &CameraControlList::closeIfPending, Qt::QueuedConnection);
+    closeIfPending();
+}
+
+void CameraControlList::closeIfPending() {
+    if (!m_closePending || m_closeInFlight)
+        return;
+    const std::shared_ptr<IMount> mount = currentMount();
+    if (!mount || !mount->linkAnswering())
+        return;
+    m_closeInFlight = true;
+    sendShutter(*mount, false, [this, opens = m_opens](CmdRet r) {
+        m_closeInFlight = false;
+        closeAnswered(opens, r);
+    });
+}
+
+void CameraControlList::closeAnswered(uint64_t opens, CmdRet r) {
+    // Opened again since: the close of that opening is the one that counts.
+    if (opens != m_opens)
+        return;
+    setClosePending(!r.isOk());
+    // A close that timed out while the link answers again now: the link came back while it
+    // waited, and no change of the link's state is left to announce it.
+    if (r.type == CmdRetType_::Timeout)
+        closeIfPending();
+}
+
+void CameraControlList::setClosePending(bool pending) {
+    if (std::exchange(m_closePending, pending) != pending)
+        emit closePendingChanged();
 }
 
 void CameraControlList::startTask() {
@@ -121,6 +179,9 @@ void CameraControlList::startTask() {
     m_intervalLeft = -1;
     m_isRunning = true;
     ++m_run;
+    // The run opens and closes the shutter itself: a close still pending would cut its exposure.
+    ++m_opens;
+    setClosePending(false);
     m_timer.start();
     emit isRunningChanged();
 }

@@ -24,6 +24,13 @@ class ITaskProfile_Camera_JSON;
 // it was sent for (not a later one). In bulb mode the open-time count starts and stops when the
 // mount acknowledged the switch.
 //
+// A close in bulb mode that the mount did not acknowledge (the link died while the button was
+// held) stops the count at once, since the open time is no longer known, and stays pending: the
+// shutter may still be open, and nothing else would ever close it. Like a pending stop of the
+// axes, it is sent again once the mount answers again (the current mount's link comes back, or a
+// mount is connected in its place), until the mount takes it. Opening the shutter again, by the
+// button or a timed run, drops it: that open brings its own close.
+//
 // A run steps once a second (every tenth tick): open the shutter, count the exposure down and
 // close it, count the interval down, and after the program's last photo go on with the next
 // enabled program. Exposures and intervals that are not whole seconds end at the first step that
@@ -48,6 +55,7 @@ public:
     bool isBulb() const override;
     void setIsBulb(bool bulb) override;
     bool isRunning() const override;
+    bool closePending() const override;
     ITaskProfile_Camera* load(int index) override;
     void save(ITaskProfile_Camera* profile) override;
     void add() override;
@@ -72,6 +80,14 @@ private:
     void sendShutter(IMount& mount, bool on, std::function<void(CmdRet)> then);
     // A switch within the run: a refusal ends the run it was sent for.
     void switchShutterInRun(IMount& mount, bool on);
+    std::shared_ptr<IMount> currentMount() const;
+    // Listens to the link of the mount now connected, and closes the shutter there if pending.
+    void followMount();
+    // Sends the pending close, unless one is on its way or the mount does not answer now.
+    void closeIfPending();
+    // The mount's answer to a bulb close sent after the open numbered opens.
+    void closeAnswered(uint64_t opens, CmdRet r);
+    void setClosePending(bool pending);
 
     const std::shared_ptr<ITaskProfile_Camera_JSON> m_codec;
     const std::shared_ptr<IKVStore> m_store;
@@ -93,6 +109,12 @@ private:
     bool m_isRunning = false;
     // Counts the runs started, so that a late answer finds the run it belongs to.
     uint64_t m_run = 0;
+    // Counts the shutter's openings (the button's and the runs'), so that a close answered late
+    // knows whether the shutter was opened again since.
+    uint64_t m_opens = 0;
+    bool m_closePending = false;
+    bool m_closeInFlight = false;
+    QMetaObject::Connection m_linkAnswering;
 };
 
 } // namespace Ko

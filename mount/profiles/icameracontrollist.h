@@ -18,6 +18,7 @@ class ICameraControlList : public QObject {
     Q_PROPERTY(QString count READ count NOTIFY countChanged)
     Q_PROPERTY(bool isBulb READ isBulb WRITE setIsBulb NOTIFY isBulbChanged)
     Q_PROPERTY(bool isRunning READ isRunning NOTIFY isRunningChanged)
+    Q_PROPERTY(bool closePending READ closePending NOTIFY closePendingChanged)
 public:
     using QObject::QObject;
 
@@ -31,6 +32,10 @@ public:
     // Emits isBulbChanged even when the mode is the same.
     virtual void setIsBulb(bool bulb) = 0;
     virtual bool isRunning() const = 0;
+    // A close of the bulb shutter that the mount did not acknowledge: the shutter may still be
+    // open. It is sent again once the mount answers, until the mount takes it or the shutter is
+    // opened again.
+    virtual bool closePending() const = 0;
     // A copy of the program at index (0 or less: the first), owned by the caller; null past the
     // end. Remembers the program for save.
     Q_INVOKABLE virtual Ko::ITaskProfile_Camera* load(int index) = 0;
@@ -49,6 +54,7 @@ signals:
     void countChanged();
     void isBulbChanged();
     void isRunningChanged();
+    void closePendingChanged();
     // A run went through the whole list.
     void taskDone();
     // The mount did not acknowledge a shutter command.

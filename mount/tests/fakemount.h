@@ -2,6 +2,7 @@
 
 #include "mount/tests/fakeidlemount.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <vector>
@@ -21,6 +22,8 @@ public:
     // Read by setCameraShutterAsync to stamp each call.
     const int* tickCounter = nullptr;
     bool shutterAnswer = true;
+    // What a shutter switch answers while shutterAnswer is false.
+    CmdRetType_::E shutterFailure = CmdRetType_::Other;
     bool slewAnswer = true;
 
     std::vector<ShutterCall> shutterCalls() const {
@@ -53,13 +56,18 @@ public:
         std::lock_guard lock(m_mutex);
         return m_readsStarted;
     }
+    // Announced as the mount announces a change of its link.
+    void setLinkAnswering(bool answering) {
+        m_answering = answering;
+        emit linkAnsweringChanged();
+    }
+    bool linkAnswering() const override { return m_answering; }
 
     // Recorded at the call; the answer comes as the mount's would, through the future.
     QFuture<CmdRet> setCameraShutterAsync(bool on) override {
         std::lock_guard lock(m_mutex);
         m_shutterCalls.push_back({tickCounter ? *tickCounter : -1, on});
-        return QtFuture::makeReadyFuture(
-            CmdRet(shutterAnswer ? CmdRetType_::Ok : CmdRetType_::Other));
+        return QtFuture::makeReadyFuture(CmdRet(shutterAnswer ? CmdRetType_::Ok : shutterFailure));
     }
     bool slewToAsync(const MountTarget& target) override {
         std::lock_guard lock(m_mutex);
@@ -84,6 +92,7 @@ private:
     CmdResp<AnglePair> m_sky;
     CmdResp<AnglePair> m_axes;
     bool m_held = false;
+    std::atomic<bool> m_answering = true;
     int m_readsStarted = 0;
 };
 

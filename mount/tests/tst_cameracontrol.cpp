@@ -233,12 +233,13 @@ private slots:
         rig.list->shutterOnOff(true);
         QTRY_COMPARE(rig.list->count(), "0.0");
         QTRY_VERIFY(rig.timerActive());
-        // A refused command changes nothing else.
+        // A refused close stops the count: how long the shutter stays open is not known.
         rig.mount->shutterAnswer = false;
         QSignalSpy error(rig.list.get(), &ICameraControlList::commandError);
         rig.list->shutterOnOff(false);
         QTRY_COMPARE(error.size(), 1);
-        QVERIFY(rig.timerActive());
+        QVERIFY(!rig.timerActive());
+        QVERIFY(rig.list->closePending());
         // Losing the mount stops the count and sets it to zero; without a mount the button does
         // nothing.
         rig.tick(5);
@@ -249,6 +250,84 @@ private slots:
         rig.list->shutterOnOff(true);
         QCOMPARE(rig.mount->shutterCalls().size(), size_t(4));
         QVERIFY(!rig.timerActive());
+    }
+
+    // A bulb close the mount did not take: the count stops, the close is pending (the shutter
+    // may still be open) and is sent again once the mount answers, to the mount connected then,
+    // until taken; an opening in between (the button held again, a timed run) drops it. Steps:
+    // open, close, tick (five tenths), dead (the link stops answering), back (it answers again),
+    // refusing (it answers, refusing the switch), swap (another mount is connected), run (a
+    // timed run starts); "pending" and "closed" check the pending close there. calls: each
+    // mount's shutter switches, mounts separated by '|'.
+    void unansweredCloseIsSentAgain_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("calls");
+        using L = QStringList;
+        dataRow("taken at once", L{"open", "tick", "close", "closed"}, "0+ 5-");
+        dataRow("sent again when the link is back",
+                L{"open", "tick", "dead", "close", "pending", "back", "closed"}, "0+ 5- 5-");
+        dataRow("refused when back, taken at the next return",
+                L{"open", "tick", "dead", "close", "refusing", "pending", "dead", "back", "closed"},
+                "0+ 5- 5- 5-");
+        dataRow("held open again before the link is back",
+                L{"open", "tick", "dead", "close", "pending", "open", "closed", "back"},
+                "0+ 5- 5+");
+        dataRow("held open again and released on a dead link",
+                L{"open", "tick", "dead", "close", "open", "close", "pending", "back", "closed"},
+                "0+ 5- 5+ 5- 5-");
+        dataRow("another mount connected in its place",
+                L{"open", "tick", "dead", "close", "pending", "swap", "closed"}, "0+ 5- | 5-");
+        dataRow("a timed run started meanwhile", L{"open", "tick", "dead", "close", "run", "back"},
+                "0+ 5-");
+    }
+    void unansweredCloseIsSentAgain() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, calls);
+        Rig rig("1 1 1 on");
+        rig.list->setIsBulb(true);
+        std::vector<std::shared_ptr<FakeMount>> mounts{rig.mount};
+        // Every answer sent has been taken by the service.
+        const auto settled = [&] {
+            return rig.list->findChildren<QFutureWatcherBase*>().isEmpty();
+        };
+        for (const QString& step : steps) {
+            FakeMount& mount = *rig.mount;
+            if (step == "open") {
+                rig.list->shutterOnOff(true);
+            } else if (step == "close") {
+                rig.list->shutterOnOff(false);
+            } else if (step == "tick") {
+                rig.tick(5);
+            } else if (step == "dead") {
+                mount.shutterAnswer = false;
+                mount.shutterFailure = CmdRetType_::Timeout;
+                mount.setLinkAnswering(false);
+            } else if (step == "back" || step == "refusing") {
+                mount.shutterAnswer = step == "back";
+                mount.shutterFailure = CmdRetType_::Nak;
+                mount.setLinkAnswering(true);
+            } else if (step == "swap") {
+                rig.mount = std::make_shared<FakeMount>();
+                rig.mount->tickCounter = &rig.ticks;
+                mounts.push_back(rig.mount);
+                rig.connection->setMount(rig.mount);
+            } else if (step == "run") {
+                rig.list->setIsBulb(false);
+                rig.list->startTask();
+            } else if (step == "pending") {
+                QVERIFY(rig.list->closePending());
+                QVERIFY(!rig.timerActive());
+            } else {
+                QVERIFY(!rig.list->closePending());
+            }
+            // The mount's and the holder's news come queued.
+            QCoreApplication::processEvents();
+            QTRY_VERIFY(settled());
+        }
+        QStringList made;
+        for (const auto& m : mounts)
+            made << shutterText(m->shutterCalls());
+        QCOMPARE(made.join(" | "), calls);
     }
 
     // Outside bulb mode the button never steps a program, and during a timed run it is ignored.
@@ -371,13 +450,16 @@ private slots:
     // The shutter through a real mount on a UDP link: acknowledged, the count runs; once the link
     // has gone silent, the switch returns at once and the main thread goes on serving its events
     // (a timer here keeps beating) while the exchange waits out its time-out and its resend; the
-    // refusal then arrives as commandError, and the count goes on, the shutter being still open.
+    // failure then arrives as commandError, the count stops and the close is pending, the shutter
+    // being maybe still open. Once the controller answers again, the close reaches it.
     void silentLinkLeavesTheMainThreadFree() {
         FakeController controller;
         const uint16_t port = controller.fake.serveUdp();
         QVERIFY(port != 0);
         StackRig stack(StackRig::loopbackRoutes(port));
         stack.useLoopbackUdp();
+        // The mount stays while the link is silent, as after a short drop-out of its Wi-Fi.
+        stack.session->setTimeoutIsDisconnect(false);
         QVERIFY(stack.connectMount());
         CameraControlList list(std::make_shared<TaskProfileJSON_Camera>(
                                    std::make_shared<TaskProfile_Camera_Factory>()),
@@ -405,7 +487,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(error.size(), 1, 10000);
         // Beats every 10 ms while the main thread waited for an answer for 600 ms or more.
         QVERIFY2(beats > 0, qPrintable(QString::number(beats)));
-        QVERIFY(timerActive());
+        QVERIFY(!timerActive());
+        QVERIFY(list.closePending());
+
+        const auto closesSent = [&] {
+            int n = 0;
+            for (const auto& r : controller.fake.requests())
+                n += r.bytes.toStdString() == ":O10\r" ? 1 : 0;
+            return n;
+        };
+        controller.fake.clearRequests();
+        controller.fake.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!list.closePending(), 10000);
+        QVERIFY(closesSent() > 0);
+        QCOMPARE(error.size(), 1);
     }
 
     // The real timer drives a run to its end.

@@ -686,6 +686,37 @@ private slots:
         QCOMPARE(int(link.toasts.filter(words).size()), linkBack ? 0 : 1);
     }
 
+    // Hibernating where the mount stands reads its axes first. On a dead link that read fails:
+    // nothing parks, the user is told that the mount does not answer, and no park follows when
+    // the link is back. On a live link the mount parks without a word.
+    void hibernateHereOnADeadLink_data() {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("link dead") << true;
+        QTest::newRow("link alive") << false;
+    }
+    void hibernateHereOnADeadLink() {
+        QFETCH(bool, silent);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        const std::shared_ptr<IMount> mount = link.mount;
+        const QString noAnswer = IMount::noAnswerText();
+
+        fake.setSilent(silent);
+        mount->parkAsync(false);
+        if (!silent) {
+            QTRY_VERIFY_WITH_TIMEOUT(mount->parked(), 10000);
+            QVERIFY(!link.told(noAnswer));
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(link.told(noAnswer), 10000);
+        QVERIFY(!mount->parked());
+        fake.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering(), 10000);
+        QVERIFY(!mount->parked());
+        QCOMPARE(link.toasts.count(noAnswer), 1);
+    }
+
     // A tracking choice made while the link is dead shows only once the mount has taken it.
     void trackingChoiceShowsOnceTaken_data() {
         QTest::addColumn<int>("before");

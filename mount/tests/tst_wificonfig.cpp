@@ -16,9 +16,10 @@ using namespace Ko;
 
 namespace {
 
-// A view of the service: "current A, result done, busy" and the like.
+// A view of the service: "current A, result done, busy" and the like; "unanswered" when the
+// last read came back without the settings.
 QString stateText(bool busy, const QVariant& current, const QVariant& result,
-                  bool hasCurrentSetting) {
+                  bool hasCurrentSetting, bool readFailed) {
     QString resultText = QStringLiteral("-");
     if (result.isValid()) {
         const auto r = result.value<WMWriteResult>();
@@ -33,20 +34,23 @@ QString stateText(bool busy, const QVariant& current, const QVariant& result,
                  resultText);
     if (hasCurrentSetting != current.isValid())
         text += QStringLiteral(", hasCurrentSetting disagrees");
+    if (readFailed)
+        text += QStringLiteral(", unanswered");
     return busy ? text + QStringLiteral(", busy") : text;
 }
 
 // The live state.
 QString stateText(const IWifiConfig& config) {
     return stateText(config.busy(), config.currentSetting(), config.lastWriteResult(),
-                     config.hasCurrentSetting());
+                     config.hasCurrentSetting(), config.readFailed());
 }
 
 // The copy the page reads, through the properties it reads.
 QString shownText(const IWifiConfig& config) {
     return stateText(config.property("busy").toBool(), config.property("currentSetting"),
                      config.property("lastWriteResult"),
-                     config.property("hasCurrentSetting").toBool());
+                     config.property("hasCurrentSetting").toBool(),
+                     config.property("readFailed").toBool());
 }
 
 // Counts stateChanged on the thread that emits it; waitFor blocks the caller (and its event
@@ -92,7 +96,9 @@ private slots:
         dataRow("opening the page reads the module", true, L{"enter"}, L{"A"}, L{}, true, L{"read"},
                 "current A, result -", 2);
         dataRow("a read the module does not answer", true, L{"enter"}, L{"-"}, L{}, true, L{"read"},
-                "current -, result -", 2);
+                "current -, result -, unanswered", 2);
+        dataRow("a read that answers after one that did not", true, L{"enter", "wait 1", "next"},
+                L{"-", "A"}, L{}, true, L{"read", "read"}, "current A, result -", 4);
         dataRow("a write before any read does nothing", true, L{"write B", "enter"}, L{"A"}, L{},
                 true, L{"read"}, "current A, result -", 2);
         dataRow("a write in one step", true, L{"enter", "write B"}, L{"A"}, L{"done"}, true,
@@ -116,7 +122,7 @@ private slots:
                 L{"read", "apply 0 A>B"}, "current -, result -", 4);
         dataRow("next with a read that fails writes nothing", true,
                 L{"enter", "write B", "wait 2", "next"}, L{"A", "-"}, L{"step"}, true,
-                L{"read", "apply 0 A>B", "read"}, "current -, result step", 6);
+                L{"read", "apply 0 A>B", "read"}, "current -, result step, unanswered", 6);
         dataRow("mode Both, then the settings", true, L{"both"}, L{"C"}, L{}, true,
                 L{"mode", "read"}, "current C, result -", 2);
         dataRow("mode Both refused keeps what was read", true, L{"enter", "both"}, L{"A"}, L{},
@@ -183,8 +189,8 @@ private slots:
         dataRow("a read replaces the setting", "enter", L{"A", "B"}, "current B, result -",
                 first + L{"current A, result -, busy", "current B, result -"});
         dataRow("a read the module does not answer clears it", "enter", L{"A", "-"},
-                "current -, result -",
-                first + L{"current A, result -, busy", "current -, result -"});
+                "current -, result -, unanswered",
+                first + L{"current A, result -, busy", "current -, result -, unanswered"});
         dataRow("a write step clears it", "write B", L{"A"}, "current -, result step",
                 first + L{"current A, result -, busy", "current -, result step"});
     }

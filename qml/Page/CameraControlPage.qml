@@ -14,6 +14,7 @@ Page {
         id: _m
         readonly property var camera: inj_cameraControl
         readonly property var mountConnection: inj_mountConnection
+        readonly property var mount: mountConnection.mount
         readonly property var toaster: inj_toaster
         readonly property var mainFooter: inj_mainFooter
         readonly property var stackView: inj_stackView
@@ -84,7 +85,8 @@ Page {
         ? startButton.implicitHeight + startButton.Layout.topMargin
           + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
         : countText.implicitHeight + bulbButton.Layout.minimumHeight
-          + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin)
+          + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin
+          + (closePendingText.visible ? closePendingText.implicitHeight : 0))
 
     Flickable {
         id: scroller
@@ -160,6 +162,22 @@ Page {
                         font.pixelSize: 60
                         color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
                         text: _m.camera.count
+                    }
+                    // A close the mount has not taken: it is sent again once the mount answers.
+                    Label {
+                        id: closePendingText
+                        objectName: "closePending"
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 10
+                        Layout.rightMargin: 10
+                        visible: _m.camera.closePending
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        font.bold: true
+                        color: countText.color
+                        text: (_m.mount && !_m.mount.linkAnswering
+                               ? qsTr("The mount does not answer.") + " " : "")
+                              + qsTr("The shutter may still be open.")
                     }
                     Item {
                         Layout.fillHeight: true

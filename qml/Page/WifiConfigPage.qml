@@ -474,7 +474,21 @@ Page {
             height: 100
             visible: _m.wifiConfig.busy
         }
+        // The last read came back empty: said above the button that offers it again.
+        Label {
+            objectName: "noAnswer"
+            anchors.bottom: readButton.top
+            anchors.bottomMargin: 16
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: parent.width - 40
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            color: _m.textColor
+            visible: !_m.wifiConfig.busy && _m.wifiConfig.readFailed
+            text: qsTr("The mount does not answer.")
+        }
         Button {
+            id: readButton
             objectName: "readButton"
             anchors.centerIn: parent
             visible: !_m.wifiConfig.busy

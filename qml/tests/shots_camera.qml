@@ -4,7 +4,8 @@ import "rig/Find.js" as Find
 // The camera page's rows with the longest values, at the probe's --window-size in its
 // --language, in day and night colours: the groups as stored, and while the program runs, with
 // the values left under them. Nothing of a row may overlap another part of it (the probe's
-// layout check), running or not.
+// layout check), running or not. Then the bulb view after a release the mount did not answer:
+// the count stopped and the word that the shutter may still be open.
 QtObject {
     id: driver
 
@@ -12,6 +13,25 @@ QtObject {
 
     // An hour every two minutes 999 times, ten minutes every minute, and a fraction of a second.
     readonly property var groups: [[999, 3600, 120], [12, 600, 60], [1, 45.5, 45.5]]
+
+    // The camera service with a bulb close still pending, and a connected mount whose link does
+    // not answer.
+    readonly property QtObject pendingClose: QtObject {
+        property bool isBulb: true
+        property bool isRunning: false
+        property bool closePending: true
+        property string count: "754.3"
+        property var list: []
+        signal taskDone()
+        function shutterOnOff(on) {}
+    }
+    readonly property QtObject deadLink: QtObject {
+        property bool connected: true
+        property bool hasWifi: false
+        property QtObject mount: QtObject {
+            property bool linkAnswering: false
+        }
+    }
 
     function storeGroups() {
         inj_cameraControl.list = []
@@ -31,6 +51,13 @@ QtObject {
             probe.fail(name + ": " + found.map(o => o.kind + ": " + o.first + " at " + o.firstArea
                                                + " / " + o.second + " at " + o.secondArea)
                                           .join("; "))
+    }
+
+    // The mode bar slides its underline to the chosen tab: pictured once it has arrived.
+    function tabArrived() {
+        const tabs = Find.itemNamed(page, "modeBar").contentItem
+        return tabs.currentItem !== null && tabs.highlightItem !== null
+               && Math.abs(tabs.highlightItem.x - tabs.currentItem.x) < 0.5
     }
 
     function rowsShown() {
@@ -60,7 +87,22 @@ QtObject {
                   inj_cameraControl.stopTask()
                   stack.pop()
               },
-              wait: () => !inj_cameraControl.isRunning && stack.depth === 1 && !stack.busy }
+              wait: () => !inj_cameraControl.isRunning && stack.depth === 1 && !stack.busy },
+            { run: () => {
+                  probe.publish("inj_cameraControl", pendingClose)
+                  probe.publish("inj_mountConnection", deadLink)
+                  page = stack.push("qrc:/Page/CameraControlPage.qml")
+              },
+              wait: () => page !== null && !stack.busy && tabArrived()
+                          && Find.itemNamed(page, "closePending").visible,
+              shot: "camera_bulb_unanswered_" + mode },
+            { run: () => checkLayout("camera_bulb_unanswered_" + mode) },
+            { run: () => {
+                  stack.pop()
+                  probe.restore("inj_cameraControl")
+                  probe.restore("inj_mountConnection")
+              },
+              wait: () => stack.depth === 1 && !stack.busy }
         ]
     }
 

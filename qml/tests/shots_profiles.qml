@@ -26,6 +26,7 @@ QtObject {
             state: WMState.AD
         })
         property var lastWriteResult: undefined
+        property bool readFailed: false
         signal shownChanged
         function enterPage() {}
         function proceedNextAsync() {}
@@ -51,9 +52,12 @@ QtObject {
         page = null
     }
 
-    function setWifi(busy, result) {
+    // unanswered: the last read came back without the settings.
+    function setWifi(busy, result, unanswered) {
         wifi.busy = busy
         wifi.lastWriteResult = result
+        wifi.hasCurrentSetting = !unanswered
+        wifi.readFailed = !!unanswered
         wifi.shownChanged()
     }
 
@@ -105,6 +109,9 @@ QtObject {
               wait: () => !page.applyEnabled, shot: "wifi_invalid_" + mode },
             { run: () => setWifi(true, undefined), wait: () => page.showBusyLayer,
               shot: "wifi_busy_" + mode },
+            { run: () => setWifi(false, undefined, true),
+              wait: () => page.showBusyLayer && Find.itemNamed(page, "noAnswer").visible,
+              shot: "wifi_unanswered_" + mode },
             { run: () => setWifi(false, { ok: true, allDone: false, needConnect: WifiMode.AP }),
               wait: () => page.showResultLayer, shot: "wifi_result_" + mode },
             { run: () => {

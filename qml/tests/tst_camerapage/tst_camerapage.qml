@@ -198,6 +198,35 @@ TestCase {
         testHelper.restoreMount()
     }
 
+    // Released while the mount does not answer: the page says so and that the shutter may
+    // still be open, until the close, sent again once the mount answers, has been taken.
+    function test_bulbReleasedOnADeadLink() {
+        testHelper.useRecordingMount()
+        // A failure half-way must not leave the silent mount to the tests after this one.
+        try {
+            releasedOnADeadLink()
+        } finally {
+            testHelper.restoreMount()
+        }
+    }
+
+    function releasedOnADeadLink() {
+        child("modeBar").currentIndex = 1
+        const bulb = child("bulbButton")
+        const note = child("closePending")
+        tryVerify(() => bulb.enabled)
+        mousePress(bulb)
+        tryVerify(() => child("countText").text !== "0.0")
+        testHelper.setRecordingMountAnswering(false)
+        mouseRelease(bulb)
+        tryVerify(() => note.visible)
+        compare(note.text, "The mount does not answer. The shutter may still be open.")
+        compare(testHelper.shutterCalls(), [true, false])
+        testHelper.setRecordingMountAnswering(true)
+        tryVerify(() => !note.visible)
+        compare(testHelper.shutterCalls(), [true, false, false])
+    }
+
     function test_tabFollowsMode() {
         inj_cameraControl.isBulb = true
         window.inj_stackView.pop()

@@ -277,6 +277,34 @@ TestCase {
         }
     }
 
+    // A read the module does not answer brings "Read settings" back with word that the mount does
+    // not answer; the word goes while the next read runs, and stays away once a read answers.
+    function test_unansweredRead_data() {
+        return [
+            { tag: "unanswered", reads: ["-"], told: true },
+            { tag: "unanswered, then answered", reads: ["-", both], told: false },
+            { tag: "answered", reads: [both], told: false }
+        ]
+    }
+
+    function test_unansweredRead(data) {
+        testHelper.attachWifi(data.reads, [])
+        page = window.inj_stackView.push("qrc:/Page/WifiConfigPage.qml")
+        tryVerify(() => testHelper.wifiReadCount() === 1 && !inj_wifiConfig.busy)
+        if (data.reads[0] === "-") {
+            tryVerify(() => child("readButton").visible && child("noAnswer").visible)
+            compare(child("noAnswer").text, "The mount does not answer.")
+            testHelper.holdWifi(true)
+            mouseClick(child("readButton"))
+            tryVerify(() => inj_wifiConfig.busy)
+            verify(!child("noAnswer").visible)
+            testHelper.holdWifi(false)
+            tryVerify(() => testHelper.wifiReadCount() === 2 && !inj_wifiConfig.busy)
+        }
+        tryCompare(child("busyLayer"), "visible", data.told)
+        compare(child("noAnswer").visible, data.told)
+    }
+
     function test_windowBarsHidden() {
         open([both])
         verify(!window.header.visible)

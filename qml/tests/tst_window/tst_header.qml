@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtTest
+import "../rig"
 import Ko.Quorvel
 
 // The real window on the real composition root, with the emulated mount connecting at launch.
@@ -17,20 +18,8 @@ TestCase {
         id: linkStandIn
         property bool timedout: false
     }
-    // A connection whose mount may not have taken its stop yet.
-    QtObject {
+    ConnectionStandIn {
         id: connectionStandIn
-        signal mountChanged_q
-        property bool connected: true
-        property QtObject mount: QtObject {
-            property bool stopPending: false
-            property bool realTracking: false
-            // What the pages behind read of a mount.
-            property bool trailPointsTracking: false
-            property bool canTrackTrailPoints: false
-            property bool supportsPpec: false
-            property bool lastPpecPlayback: false
-        }
     }
 
     function initTestCase() {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtTest
+import "../rig"
 
 // Closing the window while a stop has not reached the mount asks first: the program is the only
 // one that sends that stop again.
@@ -11,20 +12,8 @@ TestCase {
 
     property var window: null
 
-    // A connection whose mount may not have taken its stop yet.
-    QtObject {
+    ConnectionStandIn {
         id: connectionStandIn
-        signal mountChanged_q
-        property bool connected: true
-        property QtObject mount: QtObject {
-            property bool stopPending: false
-            property bool realTracking: false
-            // What the pages behind read of a mount.
-            property bool trailPointsTracking: false
-            property bool canTrackTrailPoints: false
-            property bool supportsPpec: false
-            property bool lastPpecPlayback: false
-        }
     }
 
     function initTestCase() {

@@ -1,0 +1,16 @@
+import QtQuick
+
+// A connection whose mount may not have taken its stop yet, with what the header and the pages
+// behind read of a mount.
+QtObject {
+    signal mountChanged_q
+    property bool connected: true
+    property QtObject mount: QtObject {
+        property bool stopPending: false
+        property bool realTracking: false
+        property bool trailPointsTracking: false
+        property bool canTrackTrailPoints: false
+        property bool supportsPpec: false
+        property bool lastPpecPlayback: false
+    }
+}

@@ -78,3 +78,15 @@ function unbreakableParts(text) {
     }
     return parts
 }
+
+// Sentences shown as one text: a blank between two, except after a full stop of the scripts
+// written without blanks ("。"), which ends the sentence by itself.
+function sentences(list) {
+    let text = ""
+    for (const sentence of list) {
+        if (text !== "" && !/[。！？]$/.test(text))
+            text += " "
+        text += sentence
+    }
+    return text
+}

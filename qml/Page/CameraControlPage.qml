@@ -4,6 +4,7 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // Camera exposures through the mount's shutter output: timed programs of exposure groups, or bulb
 // mode, where the shutter stays open while the button is held.
@@ -175,9 +176,10 @@ Page {
                         wrapMode: Text.WordWrap
                         font.bold: true
                         color: countText.color
-                        text: (_m.mount && !_m.mount.linkAnswering
-                               ? qsTr("The mount does not answer.") + " " : "")
-                              + qsTr("The shutter may still be open.")
+                        text: Words.sentences(
+                                  (_m.mount && !_m.mount.linkAnswering
+                                   ? [qsTr("The mount does not answer.")] : [])
+                                  .concat([qsTr("The shutter may still be open.")]))
                     }
                     Item {
                         Layout.fillHeight: true

@@ -44,4 +44,19 @@ TestCase {
             compare(kept, data.text)
         compare(Words.unbreakableParts(kept), data.parts)
     }
+
+    function test_sentences_data() {
+        return [
+            { tag: "English", list: ["The mount does not answer.", "The shutter may still be open."],
+              text: "The mount does not answer. The shutter may still be open." },
+            { tag: "Japanese", list: ["架台が応答しません。", "シャッターが開いています。"],
+              text: "架台が応答しません。シャッターが開いています。" },
+            { tag: "one", list: ["The shutter may still be open."],
+              text: "The shutter may still be open." }
+        ]
+    }
+
+    function test_sentences(data) {
+        compare(Words.sentences(data.list), data.text)
+    }
 }

@@ -103,6 +103,10 @@ struct AlignmentRoutine::Steps : std::enable_shared_from_this<Steps> {
     Next measured(const Measure& m, const ALIGNMENT_PAIR& pair);
     // false, and the user is told, when another GoTo has sent the mount away from the star.
     bool stillThere(const Measure& m, const std::shared_ptr<IMount>& mount);
+    // The brightest-star run's first centring: the model is reset and the axes synced to the
+    // star. false, and the user is told, when the sync did not go through; tracking is then as
+    // it was before.
+    bool syncToFirstStar(const Measure& m, const std::shared_ptr<IMount>& mount);
     // false, and the user is told, when the mount did not take what the measurement asked.
     bool answered(const Measure& m, CmdRetType_::E ret, const char* what);
     // The claim of the centring that comes next in run forRun.
@@ -352,19 +356,8 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
         gotoCurrentStar(m.run);
         return;
     }
-    if (m.type == AlignmentType_::BrightestStar && m.index == 0) {
-        mount->setTrackingEnabled(false);
-        {
-            std::lock_guard lock(mutex);
-            if (m.run != run)
-                return;
-            aligner->reapply();
-        }
-        const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
-        if (!answered(m, mount->syncPosition(sky.a, sky.b), "the sync"))
-            return;
-        mount->setTrackingEnabled(true);
-    }
+    if (m.type == AlignmentType_::BrightestStar && m.index == 0 && !syncToFirstStar(m, mount))
+        return;
     const CmdResp<IMount::AnglePair> axes = mount->readAxisPositions();
     if (!answered(m, axes.type, "reading the axes"))
         return;
@@ -389,6 +382,31 @@ void AlignmentRoutine::Steps::measureCurrentStar(const Measure& m) {
     case Next::Stop:
         break;
     }
+}
+
+bool AlignmentRoutine::Steps::syncToFirstStar(const Measure& m,
+                                              const std::shared_ptr<IMount>& mount) {
+    // The axes are set only while they stand, so tracking pauses for the sync. On a link that
+    // is known to be down, that pause would be a stop left pending, which ends tracking behind
+    // the user's back once the link returns: nothing is touched then.
+    if (!mount->linkAnswering())
+        return answered(m, CmdRetType_::Timeout, "the sync");
+    const bool wasTracking = mount->trackingEnabled();
+    mount->setTrackingEnabled(false);
+    bool current;
+    {
+        std::lock_guard lock(mutex);
+        current = m.run == run;
+        if (current)
+            aligner->reapply();
+    }
+    const U_ASTRO_COORD sky = astroCalc->convertNow(raDecOf(m.star), CoordType::HDObsv);
+    const CmdRetType_::E synced = current ? mount->syncPosition(sky.a, sky.b) : CmdRetType_::Cancel;
+    // Tracking goes back as it was whatever became of the sync; when the link has gone down
+    // meanwhile, the mount keeps asking for it, so that the stop still pending does not end it
+    // once the link returns. A sync that went through leaves the star tracked for the next one.
+    mount->setTrackingEnabled(synced == CmdRetType_::Ok || wasTracking);
+    return current && answered(m, synced, "the sync");
 }
 
 AlignmentRoutine::Steps::Next AlignmentRoutine::Steps::measured(const Measure& m,

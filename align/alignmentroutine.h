@@ -24,9 +24,10 @@ class IShortMessageSink;
 // the axes are read and the model is solved from the stars so far. A failed GoTo or solve ends
 // the run silently; a read, sync or setting of the axes that the mount did not take ends it with
 // word that the mount does not answer (the centring page is gone by then, and nothing else would
-// say why no star was recorded). The model stays as the solver last stored it. A centring belongs
-// to where its step left the mount: once another GoTo has sent the mount elsewhere, nothing is
-// measured or synced and the user is told why.
+// say why no star was recorded). The model stays as the solver last stored it, and tracking, which
+// pauses for the brightest-star run's sync, as it was before. A centring belongs to where its step
+// left the mount: once another GoTo has sent the mount elsewhere, nothing is measured or synced
+// and the user is told why.
 //
 // start and the page callbacks run on the main thread, the GoTo-finished callbacks on the mount's
 // task threads and each measurement on a thread of its own. Every run (start, or Begin pressed

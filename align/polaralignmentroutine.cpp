@@ -279,7 +279,10 @@ void PolarAlignmentRoutine::Steps::measureAndShiftElevation(uint64_t forRun) {
         return;
     const CmdResp<IMount::AnglePair> position = mount->readPosition();
     if (!position.isOk()) {
-        send(QT_TRANSLATE_NOOP("mount", "Error: Cannot read axis coordinates"));
+        // The words the other routines and the pages use when the mount stays silent.
+        Log("PolarAlignmentRoutine: star not measured, reading the position failed: %s",
+            cmdRetTypeText(position.type));
+        toast->sendShortMessage(IMount::noAnswerText().toUtf8().constData());
         return;
     }
     // The page checked the claim at the press; a GoTo may have come since, up to the read.

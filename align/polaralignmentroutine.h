@@ -21,8 +21,9 @@ class ToastManagerUIStub;
 // two- or three-star alignment measured: the mount goes to a chosen star, the user centres it,
 // the mount moves by what the elevation error displaces the star and the user brings it back with
 // the latitude adjustment; then the same for azimuth. After each adjustment the stored model is
-// re-solved as if the axis had been corrected. A failed GoTo ends the run silently. Each step
-// belongs to the GoTo before it: once another GoTo (from the window or a client) has sent the
+// re-solved as if the axis had been corrected. A failed GoTo ends the run silently; a centring
+// whose position the mount does not give ends it with word that the mount does not answer. Each
+// step belongs to the GoTo before it: once another GoTo (from the window or a client) has sent the
 // mount elsewhere, the centring or adjustment page in front closes, nothing is measured or
 // corrected, and the user is told why.
 //

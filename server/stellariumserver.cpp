@@ -16,6 +16,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace Ko {
 
@@ -189,20 +190,32 @@ void StellariumServer::queueGoto(const std::shared_ptr<ClientConnection>& client
 }
 
 void StellariumServer::reportLoop(ClientConnection& client, ReportLoop& loop) {
-    try {
-        do {
+    // A client whose reports stopped while its connection stays open would show a frozen
+    // position and could not tell: a pass without a position skips its report, and the next
+    // pass tries again. Only the client's going (or the server's) ends the loop.
+    bool skipping = false;
+    do {
+        try {
             const std::shared_ptr<IMount> mount = m_mountConnection->sharedMount();
-            if (!mount)
-                break;
-            const auto read = mount->readPosition();
-            if (!read.isOk())
-                break;
+            const auto read = mount ? mount->readPosition() : CmdResp<IMount::AnglePair>();
+            if (!read.isOk()) {
+                if (!std::exchange(skipping, true))
+                    Log("planetarium position server: position read failed (%s); reports wait "
+                        "for a read that succeeds",
+                        mount ? cmdRetTypeText(read.type) : "no mount");
+                continue;
+            }
             const U_ASTRO_COORD j2000 = j2000OfObserved(*m_astroCalc, read.value());
             client.send(positionMessage(m_astroClock->nowMs(), j2000.a, j2000.b));
-        } while (!loop.waitForStop(kReportPeriod));
-    } catch (const std::exception& e) {
-        Log("planetarium position server: reports end: %s", e.what());
-    }
+            if (std::exchange(skipping, false))
+                Log("planetarium position server: reports go on");
+        } catch (const std::exception& e) {
+            // A read that said Ok without a position, or a frame the chain did not give: this
+            // report is lost, not the ones after it.
+            if (!std::exchange(skipping, true))
+                Log("planetarium position server: report skipped: %s", e.what());
+        }
+    } while (!loop.waitForStop(kReportPeriod));
     loop.finished = true;
 }
 

@@ -34,8 +34,9 @@ class ICatalogSettings;
 //
 // Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
 // GoTos of all clients in arrival order. Each client has a report thread of its own, which reads
-// the mount and hands its messages to the main thread; it ends at the first failed read, when no
-// mount is held, or when its client goes. The server serves at most kMaxClients clients at once.
+// the mount and hands its messages to the main thread; a pass whose read fails (or that finds no
+// mount) sends nothing and the next pass reads again, so the stream goes on once reads succeed.
+// The thread ends when its client goes. The server serves at most kMaxClients clients at once.
 // Threads: main thread only; the GoTos and the reports run on threads of their own.
 class StellariumServer : public MountGatedServer {
     Q_OBJECT

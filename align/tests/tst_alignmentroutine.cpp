@@ -9,6 +9,7 @@
 #include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
 #include "base/tests/queuedspy.h"
+#include "mount/tests/mountstackrig.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -29,6 +30,35 @@ const QString kNorthLevel = "Level your telescope and point it to north.";
 const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 using Names = std::vector<std::string>;
+
+// How often the controller received the request, e.g. ":K1".
+size_t timesSent(const FakeMotorController& fake, const std::string& request) {
+    size_t n = 0;
+    for (const auto& r : fake.requests())
+        n += text(r.bytes) == request + "\r" ? 1 : 0;
+    return n;
+}
+
+// An EQ mount as the connection stack builds it, over UDP loopback to a controller that can fall
+// silent, the link kept when exchanges time out.
+struct ControllerLink {
+    FakeController controller;
+    std::unique_ptr<StackRig> stack;
+    std::shared_ptr<IMount> mount;
+
+    bool connect() {
+        const uint16_t port = controller.fake.serveUdp();
+        if (port == 0)
+            return false;
+        stack = std::make_unique<StackRig>(StackRig::loopbackRoutes(port));
+        stack->useLoopbackUdp();
+        stack->session->setTimeoutIsDisconnect(false);
+        if (!stack->connectMount())
+            return false;
+        mount = stack->holder->sharedMount();
+        return mount != nullptr;
+    }
+};
 
 } // namespace
 
@@ -404,6 +434,63 @@ private slots:
             QCOMPARE(toasts[0][0].toString(), QString("The mount does not answer."));
             QCOMPARE(rig->closed.count(), 0);
         }
+    }
+
+    // The brightest-star run pauses tracking for the sync at its first star. When the link dies
+    // at the press, the sync fails, the user hears that the mount does not answer, and tracking
+    // is asked for as it was: once the link is back the mount tracks as before, not stopped by
+    // the pause left pending. A link already seen dead is not touched: no stop is sent at all.
+    void brightestStarSyncOnADeadLink_data() {
+        QTest::addColumn<bool>("trackingBefore");
+        QTest::addColumn<bool>("seenDead");
+        dataRow("link dies at the press, tracking on", true, false);
+        dataRow("link dies at the press, tracking switched off", false, false);
+        dataRow("link seen dead before the press", true, true);
+    }
+    void brightestStarSyncOnADeadLink() {
+        QFETCH(bool, trackingBefore);
+        QFETCH(bool, seenDead);
+        // Declared first: the routine's rig lets go of the mount before the link goes.
+        ControllerLink link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        const std::shared_ptr<IMount> mount = link.mount;
+        auto rig = makeRig();
+        rig->holder->setMount(mount);
+        const auto mend = qScopeGuard([&] { fake.setSilent(false); });
+        QueuedSpy toasts(rig->toasts.get(), &ToastManagerUIStub::shouldToast);
+
+        rig->routine.start(AlignmentType_::BrightestStar);
+        rig->pick(0, "Beta");
+        rig->pick(1, "Alpha");
+        rig->selectionStub->start();
+        rig->awaitCentering(1);
+        QCOMPARE(rig->centerings.count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+        if (!trackingBefore) {
+            mount->setTrackingEnabled(false);
+            QTRY_VERIFY_WITH_TIMEOUT(!mount->acknowledgedTracking().on && !mount->stopPending(),
+                                     10000);
+        }
+        fake.setSilent(true);
+        fake.clearRequests();
+        if (seenDead)
+            QTRY_VERIFY_WITH_TIMEOUT(!mount->linkAnswering(), 10000);
+        rig->centering->center();
+        QTRY_VERIFY_WITH_TIMEOUT(toasts.count() > 0, 10000);
+        QCOMPARE(toasts[0][0].toString(), IMount::noAnswerText());
+        QCOMPARE(mount->trackingEnabled(), trackingBefore);
+        if (seenDead)
+            QCOMPARE(timesSent(fake, ":K1"), size_t(0));
+
+        fake.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering() && !mount->stopPending(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().known, 10000);
+        QCOMPARE(mount->acknowledgedTracking().on, trackingBefore);
+        QCOMPARE(mount->trackingEnabled(), trackingBefore);
+        QCOMPARE(toasts.count(), 1);
+        QCOMPARE(rig->closed.count(), 0);
+        QCOMPARE(rig->centerings.count(), 1);
     }
 
     // A GoTo that the altitude limits refuse tells the user why and leaves no subscription

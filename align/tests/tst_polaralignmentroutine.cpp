@@ -6,6 +6,7 @@
 #include "base/tests/queuedspy.h"
 #include "mountrig.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -234,6 +235,49 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(rig->messages().size(), 1);
         QCOMPARE(rig->steps.count(), 1);
+    }
+
+    // A centring whose position the mount does not give (the link no longer answers, or it
+    // refuses the read) shifts nothing, shows no adjustment and leaves the model alone; the user
+    // hears what the other routines say then. The same press with the link answering goes on to
+    // the latitude step.
+    void centringOnADeadLink_data() {
+        QTest::addColumn<CmdRetType_::E>("fault");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("steps");
+        const QStringList noAnswer{"The mount does not answer."};
+        dataRow("link dead", CmdRetType_::Timeout, noAnswer, 0);
+        dataRow("read refused", CmdRetType_::Nak, noAnswer, 0);
+        dataRow("link answering", CmdRetType_::Ok, QStringList{}, 1);
+    }
+    void centringOnADeadLink() {
+        QFETCH(CmdRetType_::E, fault);
+        QFETCH(QStringList, messages);
+        QFETCH(int, steps);
+        auto rig = makeRig();
+        QVERIFY(rig->alignTwoStars());
+        const ALIGNMENT_DATA before = rig->container->get();
+        const std::shared_ptr<EmlatorMountAxis> axes = rig->emulatedAxes();
+        QVERIFY(axes);
+        const auto mend = qScopeGuard([&] { axes->setReadFault(CmdRetType_::Ok); });
+        rig->routine.start();
+        const int row = rig->rowOf(0, "Alpha");
+        QVERIFY(row >= 0);
+        rig->listStubs->select(0, row);
+        awaitStep([&] { return rig->centerings.count() >= 1; }, [&] { return rig->wentWrong(); });
+        QCOMPARE(rig->centerings.count(), 1);
+        rig->centre("Alpha");
+        axes->setReadFault(fault);
+        rig->centering->center();
+        awaitStep([&] { return rig->steps.count() >= 1 || rig->toasts.count() > 0; },
+                  [&] { return rig->closed.count() > 0; });
+
+        QCOMPARE(rig->messages(), messages);
+        QCOMPARE(rig->steps.count(), steps);
+        QVERIFY(rig->container->get() == before);
+        QCOMPARE(rig->closed.count(), 0);
+        if (steps == 0)
+            QVERIFY(!rig->mount->slewToTarget().hasValue());
     }
 
     // With no mount the user's steps do nothing.

@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <cstdio>
+
 namespace Ko {
 
 namespace {
@@ -26,15 +28,6 @@ namespace {
 // How long the way out waits for background work: long enough for a link's last exchange to
 // time out, short enough that a hung one does not keep the program from ending.
 constexpr std::chrono::milliseconds kBackgroundWorkWait{5000};
-
-// Whether an instance on this data folder took this start's request. The name is claimed at
-// once when none did, so that a start soon after this one finds it; one that came in between
-// answers now.
-bool handedOver(UrlDelivery& urlDelivery, const QStringList& urls) {
-    if (urlDelivery.forward(urls))
-        return true;
-    return !urlDelivery.listen() && urlDelivery.forward(urls);
-}
 
 // Brings the program's windows back to the user: unminimised, shown, on top, with the keyboard.
 // A window manager may refuse the keyboard to a program that the user did not just click; the
@@ -78,17 +71,28 @@ int appMain(int argc, char** argv) {
     // service it may still call exists; the services go in publication order; the application
     // object goes last.
     QGuiApplication app(argc, argv);
-    // A second start on the same data folder (a URL that another application opens arrives as
-    // an argument; a double click may start the program twice) hands over to the instance that
-    // runs there and ends, before this process builds or writes anything: two instances would
-    // each write their own copy of the settings over the other's, and both would drive the mount.
+    // Before anything is built or written: this process claims the data folder, or hands its
+    // URLs (a URL that another application opens arrives as an argument) to the process that
+    // holds it and ends. Two instances would each write their own copy of the settings over the
+    // other's, and both would drive the mount. Declared first after the application object, it
+    // holds the folder until every service has gone and written its last file.
     UrlDelivery urlDelivery(
         QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir()),
         QString::fromLatin1(UrlApiServer::kScheme));
     const QStringList urls =
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
-    if (handedOver(urlDelivery, urls))
+    switch (urlDelivery.claimOrHandOver(urls)) {
+    case UrlDelivery::Start::Run:
+        break;
+    case UrlDelivery::Start::HandedOver:
         return 0;
+    case UrlDelivery::Start::GaveUp:
+        // Not logged: the log file is the holder's.
+        std::fputs("Another instance holds this data folder and neither takes requests nor "
+                   "ends\n",
+                   stderr);
+        return 1;
+    }
     QuitOnSignal quitOnSignal;
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
@@ -101,8 +105,8 @@ int appMain(int argc, char** argv) {
     dependencyInjectToQml(&engine, keepAlive, container);
     QObject::connect(&urlDelivery, &UrlDelivery::activationRequested, &engine,
                      [&engine] { bringToFront(engine); });
-    // A start from now on opens a window of its own once this instance has written everything
-    // and let the name go (if that comes within the time a hand-over waits).
+    // A start from now on waits until this instance has written everything and let the folder
+    // go, and then opens a window of its own.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &urlDelivery, &UrlDelivery::stopTaking);
 
     const QUrl url = rootDocumentUrl();

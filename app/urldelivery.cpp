@@ -9,22 +9,42 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
 
 namespace Ko {
 
+namespace {
+
+// How long a start waits for the folder when nobody took its request: the holder is within
+// moments of letting the folder go, or of listening after it took it.
+constexpr std::chrono::milliseconds kFolderWait{300};
+
+// Marks a connection whose start was told that its request was taken.
+constexpr char kAnswered[] = "answered";
+
+std::chrono::milliseconds remaining(const QDeadlineTimer& deadline) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline.remainingTimeAsDuration());
+}
+
+int waitMs(const QDeadlineTimer& deadline) {
+    return int(remaining(deadline).count());
+}
+
+} // namespace
+
 UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
-    : m_name(socketName(dataFolder)), m_scheme(scheme) {
+    : m_name(socketName(dataFolder)), m_scheme(scheme), m_folder(dataFolder), m_server(this) {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &UrlDelivery::takeConnection);
 }
 
-// A start that hears its request dropped claims the name at once. Told while the closing server
-// has yet to remove its socket file, it could claim the name just before that removal takes it
-// away again, and run where no later start finds it. So the waiting connections, also those not
-// accepted yet, are held apart from the server until it has let the name go.
+// A start that hears its request dropped takes the folder at once. So the waiting connections,
+// also those not accepted yet, are held apart from the server until it has let the name go and
+// the folder is free: dropped before, they would find it still held and have to wait for it.
 UrlDelivery::~UrlDelivery() {
     m_stopped = true;
     std::vector<std::unique_ptr<QLocalSocket>> waiting;
@@ -32,13 +52,21 @@ UrlDelivery::~UrlDelivery() {
         socket->setParent(nullptr);
         waiting.emplace_back(socket);
     };
-    for (QLocalSocket* socket : m_server.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly))
-        holdApart(socket);
+    disconnect(&m_server, nullptr, this, nullptr);
     while (m_server.hasPendingConnections() || m_server.waitForNewConnection(0)) {
         while (QLocalSocket* socket = m_server.nextPendingConnection())
             holdApart(socket);
     }
+    for (QLocalSocket* socket : m_server.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly))
+        holdApart(socket);
+    const auto unanswered = std::count_if(waiting.cbegin(), waiting.cend(), [](const auto& s) {
+        return !s->property(kAnswered).toBool();
+    });
+    if (unanswered > 0)
+        Log("UrlDelivery: starts that waited for this instance to end: %d", int(unanswered));
+    // Removes the socket file, which only the holder of the folder ever binds.
     m_server.close();
+    m_folder.release();
 }
 
 QString UrlDelivery::socketName(const QString& dataFolder) {
@@ -57,45 +85,97 @@ QStringList UrlDelivery::urlsOfScheme(const QStringList& arguments, const QStrin
     return urls;
 }
 
-bool UrlDelivery::forward(const QStringList& urls) const {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(kForwardTimeoutMs))
-        return false;
-    if (urls.isEmpty())
-        socket.write("\n");
-    for (const QString& url : urls)
-        socket.write(url.toUtf8() + '\n');
-    if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(kForwardTimeoutMs))
-        return false;
-    // An instance that carries requests out answers at once. One on its way out no longer reads
-    // them and drops the connection unanswered when it lets the name go, which it does once it
-    // has written everything: this start then runs by itself instead of ending without a window.
-    // Written and still connected (an instance too busy to answer) means in the receiver's socket
-    // buffer, which it reads even after this end closes.
-    if (!socket.waitForReadyRead(kForwardTimeoutMs) &&
-        socket.state() != QLocalSocket::ConnectedState)
-        return false;
-    socket.disconnectFromServer();
-    return true;
+UrlDelivery::Start UrlDelivery::claimOrHandOver(const QStringList& urls,
+                                                std::chrono::milliseconds limit) {
+    const QDeadlineTimer deadline(limit);
+    DataFolderLock::Take take = m_folder.tryTake();
+    while (take == DataFolderLock::Take::HeldElsewhere) {
+        switch (offer(urls, deadline)) {
+        case Offer::Taken:
+            return Start::HandedOver;
+        case Offer::Unanswered:
+            return Start::GaveUp;
+        case Offer::NotTaken:
+            break;
+        }
+        // Dropped unanswered: the holder has just let the folder go. Nobody listening: the
+        // holder has taken the folder and is about to listen, or has closed and is about to let
+        // the folder go.
+        take = m_folder.take(std::min(kFolderWait, remaining(deadline)));
+        if (take == DataFolderLock::Take::HeldElsewhere && deadline.hasExpired())
+            return Start::GaveUp;
+    }
+    if (take == DataFolderLock::Take::Unavailable) {
+        // Without a lock file nothing can be told about other instances; running beats not
+        // starting, and the settings cannot be written there either.
+        Log("UrlDelivery: cannot lock the data folder (%s); running without the claim",
+            qPrintable(m_folder.filePath()));
+    } else if (m_folder.tookOverStaleLock()) {
+        Log("UrlDelivery: took over the data folder from an instance that ended without "
+            "releasing it");
+    }
+    listenHoldingFolder();
+    return Start::Run;
 }
 
-bool UrlDelivery::answers(const QString& name) {
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    return probe.waitForConnected(kForwardTimeoutMs);
+bool UrlDelivery::forward(const QStringList& urls, std::chrono::milliseconds limit) const {
+    return offer(urls, QDeadlineTimer(limit)) == Offer::Taken;
+}
+
+UrlDelivery::Offer UrlDelivery::offer(const QStringList& urls,
+                                      const QDeadlineTimer& deadline) const {
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    if (!socket.waitForConnected(waitMs(deadline)))
+        return deadline.hasExpired() ? Offer::Unanswered : Offer::NotTaken;
+    QByteArray request;
+    for (const QString& url : urls) {
+        // The holder would drop the whole connection for it, and the start would offer it again
+        // until its time is up.
+        const QByteArray line = url.toUtf8() + '\n';
+        if (line.size() < kMaxForwardBytes)
+            request += line;
+    }
+    socket.write(request.isEmpty() ? QByteArray("\n") : request);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(waitMs(deadline)))
+            return socket.state() == QLocalSocket::ConnectedState ? Offer::Unanswered
+                                                                  : Offer::NotTaken;
+    }
+    // A holder that carries requests out answers as soon as its event loop runs. One on its way
+    // out answers nothing and drops the connection once it has let the folder go. Silence is
+    // neither: the holder is still busy starting or ending, and the request waits for it.
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(waitMs(deadline)))
+            return socket.state() == QLocalSocket::ConnectedState ? Offer::Unanswered
+                                                                  : Offer::NotTaken;
+    }
+    socket.disconnectFromServer();
+    return Offer::Taken;
 }
 
 bool UrlDelivery::listen() {
-    // Asked first, not after a failed listen: a server with access options binds a socket file of
-    // its own and renames it over the name, so its listen succeeds even while a running instance
-    // answers there, and would take the name, and every later URL, from it.
-    if (answers(m_name))
+    switch (m_folder.tryTake()) {
+    case DataFolderLock::Take::HeldElsewhere:
         return false;
+    case DataFolderLock::Take::Unavailable:
+    case DataFolderLock::Take::Taken:
+        break;
+    }
+    return listenHoldingFolder();
+}
+
+bool UrlDelivery::listenHoldingFolder() {
+    if (m_server.isListening())
+        return true;
+    // With the folder held, a socket file under the name is one that a holder left when it
+    // crashed: listening binds a file of its own and renames it over that one.
     if (!m_server.listen(m_name)) {
-        if (m_server.serverError() != QAbstractSocket::AddressInUseError)
+        if (m_server.serverError() != QAbstractSocket::AddressInUseError) {
+            Log("UrlDelivery: cannot listen on %s: %s", qPrintable(m_name),
+                qPrintable(m_server.errorString()));
             return false;
-        // The socket file of an instance that crashed: nothing answered on it above.
+        }
         QLocalServer::removeServer(m_name);
         if (!m_server.listen(m_name))
             return false;
@@ -133,13 +213,19 @@ void UrlDelivery::deliver(const QStringList& urls) const {
 }
 
 void UrlDelivery::stopTaking() {
+    if (m_stopped)
+        return;
     m_stopped = true;
+    Log("UrlDelivery: ending; later starts wait until this instance has let the data folder go");
 }
 
 void UrlDelivery::takeConnection() {
-    if (m_stopped)
-        return;
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        if (m_stopped) {
+            // Kept unread until this object goes: the start runs once the folder is free.
+            Log("UrlDelivery: a start waits until this instance has ended");
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (m_stopped)
@@ -159,6 +245,7 @@ void UrlDelivery::takeConnection() {
             } else if (!urls.isEmpty() || activate) {
                 // Taken: the start that sent them may end.
                 socket->write("\n");
+                socket->setProperty(kAnswered, true);
             }
             carryOut(urls, activate);
         });

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "app/datafolderlock.h"
+
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QObject>
 #include <QStringList>
+
+#include <chrono>
 
 namespace Ko {
 
@@ -10,42 +15,67 @@ namespace Ko {
 // opens reaches it on Linux. The desktop starts the program with the URL as an argument (the
 // desktop entry in resources/ declares the scheme handler), and a double click may start it a
 // second time. Two instances on one data folder would each write their own copy of the settings
-// over the other's and would both drive the mount, so a start that finds an instance on its data
-// folder hands over to it over a local socket and ends before it builds or writes anything: its
-// URLs, or, without any, a request to come to the front. Otherwise the program takes that role
-// itself and hands the URLs to its own handler. The socket's name derives from the data folder,
-// so instances on other data folders (tests on scratch folders) never meet, and only the same
-// user may connect.
+// over the other's and would both drive the mount.
+//
+// So a start first claims the data folder (DataFolderLock: atomic, and a lock left by a crashed
+// holder is taken over). The process that holds the folder listens on a local socket whose name
+// derives from the folder, and is the only one that ever binds or removes that socket file. A
+// start that finds the folder held hands over to the holder over that socket and ends, before it
+// builds or writes anything: its URLs, or, without any, a request to come to the front. Only the
+// same user may connect, and instances on other data folders (tests on scratch folders) never
+// meet.
 //
 // What a connection sends is one request per line: a URL, or an empty line for "come to the
-// front"; the instance answers a line once it has taken requests. An instance that is ending
-// answers nothing, so that a start in the last moments of another one runs by itself.
-// Threads: main thread only.
+// front"; the holder answers a line once it has taken them. A holder on its way out answers
+// nothing and keeps the connection open until it has written its last file and let the folder
+// go; only then does it drop it. A start therefore never takes silence for an answer: it waits
+// for the answer or for the drop, and on a drop takes the folder and runs itself, with its window
+// and its own URLs. Nothing a start carries is lost, and an ending program never looks like a
+// running one.
+// Threads: main thread only (the blocking start-up calls may run on any one thread, as long as no
+// other member is called meanwhile).
 class UrlDelivery : public QObject {
     Q_OBJECT
 public:
-    // A start gives up on a running instance that does not take its request in this time and
-    // runs by itself.
-    static constexpr int kForwardTimeoutMs = 3000;
+    // What a start does after claimOrHandOver().
+    enum class Start {
+        // This process holds the data folder (or nobody can hold it) and runs.
+        Run,
+        // The holder took the request: this process ends.
+        HandedOver,
+        // The holder neither took the request nor ended within the time given: it hangs.
+        GaveUp,
+    };
+
+    // How long a start waits for the holder to take its request or to end. A holder answers once
+    // its event loop runs, which a loaded machine may delay for tens of seconds at its own start;
+    // one that ends has let the folder go within seconds.
+    static constexpr std::chrono::milliseconds kStartLimit{120000};
     // More than any URL of the scheme needs; a connection that sends more is dropped.
     static constexpr qint64 kMaxForwardBytes = 64 * 1024;
 
     UrlDelivery(const QString& dataFolder, const QString& scheme);
-    // Lets the name go, and only then the connections of starts still waiting for an answer.
+    // Lets the name go, then the data folder, and only then the connections of starts still
+    // waiting for an answer: they find the folder free when they hear the drop.
     ~UrlDelivery() override;
 
     static QString socketName(const QString& dataFolder);
     // The arguments that are URLs of scheme, in order.
     static QStringList urlsOfScheme(const QStringList& arguments, const QString& scheme);
 
-    // Hands the URLs, or with none the request to come to the front, to the instance that
-    // listens; false when none took them, also when the one that listens drops them unanswered
-    // because it is ending. Logs nothing: a start that hands over leaves the running instance's
-    // files alone, its log included.
-    bool forward(const QStringList& urls) const;
-    // Claims the name, so that later starts hand over to this process; false when another
-    // instance answers on it, which then keeps it. A socket file that nothing answers on (left by
-    // an instance that crashed) is taken over. What arrives waits until open().
+    // A start: claims the data folder and listens, or hands the URLs (with none, the request to
+    // come to the front) to the process that holds it. Blocks until one of them has happened, or
+    // limit has passed with the holder alive but silent. Logs nothing unless this process claims
+    // the folder: a start that hands over leaves the running instance's files alone, its log
+    // included.
+    Start claimOrHandOver(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit);
+    // Hands the URLs, or with none the request to come to the front, to the process that listens;
+    // true once it has answered that it took them. False when nobody listens, when the listener
+    // drops them unanswered because it is ending, or when limit passes without an answer.
+    bool forward(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit) const;
+    // Claims the data folder and the name, so that later starts hand over to this process; false
+    // when another process holds the folder. A socket file left by a holder that crashed is
+    // replaced. What arrives waits until open().
     bool listen();
     // Carries out what later starts asked for, from now on and what came before: URLs go to
     // deliver(), a request to come to the front to activationRequested.
@@ -53,8 +83,9 @@ public:
     // Hands every URL of the scheme to its handler through QDesktopServices; other URLs are
     // dropped, so a forwarding process cannot make this one open local files.
     void deliver(const QStringList& urls) const;
-    // The program is ending: requests that arrive from now on stay unanswered, and their
-    // connections go with the name, so that the starts that sent them run by themselves.
+    // The program is ending: requests that arrive from now on stay unanswered, their connections
+    // open until this object goes, so that the starts that sent them run once this process has
+    // let the folder go.
     void stopTaking();
 
 signals:
@@ -62,13 +93,16 @@ signals:
     void activationRequested();
 
 private:
-    // Whether a server accepts a connection on name within the forwarding time.
-    static bool answers(const QString& name);
+    enum class Offer { Taken, NotTaken, Unanswered };
+    Offer offer(const QStringList& urls, const QDeadlineTimer& deadline) const;
+    bool listenHoldingFolder();
     void takeConnection();
     void carryOut(const QStringList& urls, bool activate);
 
     const QString m_name;
     const QString m_scheme;
+    DataFolderLock m_folder;
+    // A child, so that it moves with this object to another thread.
     QLocalServer m_server;
     bool m_open = false;
     bool m_stopped = false;

@@ -1,6 +1,7 @@
 #include "app/tests/scratchhome.h"
 #include "app/urldelivery.h"
 #include "base/tests/datarow.h"
+#include "link/iudpkodevicefactory.h"
 #include "server/tests/loopbackrig.h"
 
 #include <QDir>
@@ -15,8 +16,10 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 #include <QtTest>
 
+#include <array>
 #include <csignal>
 #include <memory>
 
@@ -588,6 +591,140 @@ private slots:
         first->terminate();
         finish(*first);
         QCOMPARE(first->exitCode(), 0);
+    }
+
+    // Starts at the same moment on one data folder, where none runs, as a desktop that opens two
+    // of the program's URLs at once or a double click makes them: exactly one runs, every other
+    // hands over to it and ends, and nothing they carry is lost. Every pair races anew on the
+    // same folder; the winner of one pair has ended before the next.
+    void startsAtTheSameMoment_data() {
+        QTest::addColumn<bool>("withUrls");
+        QTest::addColumn<int>("pairs");
+        dataRow("bare starts: the runner is asked for the window", false, 15);
+        dataRow("starts with a URL each: the runner handles both", true, 15);
+    }
+    void startsAtTheSameMoment() {
+        QFETCH(bool, withUrls);
+        QFETCH(int, pairs);
+        writeSettings(R"({"lang_code": "en"})");
+        // No window or page to build: each pair costs little more than the services.
+        const QString idle = writeDocument("idle.qml", "import QtQuick\nItem {}\n");
+        const QString scheme = QStringLiteral("com-halvermoor-quorvel:/goto?name=");
+        std::array<std::unique_ptr<QProcess>, 2> starts;
+        const auto stopAll = qScopeGuard([&] {
+            for (auto& process : starts) {
+                if (process && process->state() != QProcess::NotRunning) {
+                    process->kill();
+                    process->waitForFinished();
+                }
+            }
+        });
+        for (int pair = 0; pair < pairs; ++pair) {
+            const QString round = QStringLiteral("pair %1").arg(pair);
+            std::array<QString, 2> urls;
+            for (int k = 0; k < 2; ++k) {
+                if (withUrls)
+                    urls[k] = scheme + QStringLiteral("P%1S%2").arg(pair).arg(k);
+            }
+            for (int k = 0; k < 2; ++k) {
+                starts[k] = start(idle, true, withUrls ? QStringList{urls[k]} : QStringList{});
+            }
+            std::array<QByteArray, 2> errors;
+            const auto listening = [&](int k) {
+                return errorsReach(*starts[k], errors[k], "UrlDelivery: listening");
+            };
+            const auto ended = [&](int k) { return starts[k]->state() == QProcess::NotRunning; };
+            // Decided: one runs and the other has ended, or, at fault, both run or both ended.
+            const auto decided = [&] {
+                const bool runs[] = {listening(0), listening(1)};
+                const bool gone[] = {ended(0), ended(1)};
+                return (runs[0] || gone[0]) && (runs[1] || gone[1]);
+            };
+            QTRY_VERIFY2_WITH_TIMEOUT(decided(), qPrintable(round), 120000);
+            QVERIFY2(listening(0) != listening(1),
+                     qPrintable(round + (listening(0) ? ": both run" : ": none runs")));
+            const int runner = listening(0) ? 0 : 1;
+            const int other = 1 - runner;
+            errors[other] += starts[other]->readAllStandardError();
+            QVERIFY2(starts[other]->exitStatus() == QProcess::NormalExit &&
+                         starts[other]->exitCode() == 0,
+                     errors[other].constData());
+            QVERIFY2(!errors[other].contains("UrlDelivery: listening"), qPrintable(round));
+            if (withUrls) {
+                for (const QString& url : urls) {
+                    const QByteArray handled = "UrlApiServer: handle: " + url.toUtf8();
+                    QTRY_VERIFY2_WITH_TIMEOUT(errorsReach(*starts[runner], errors[runner], handled),
+                                              qPrintable(round + ": " + url), 30000);
+                    QCOMPARE(errors[runner].count(handled), 1);
+                }
+            } else {
+                QTRY_VERIFY2_WITH_TIMEOUT(
+                    errorsReach(*starts[runner], errors[runner],
+                                "UrlDelivery: another start asks for the window"),
+                    qPrintable(round), 30000);
+            }
+            QCOMPARE(starts[runner]->state(), QProcess::Running);
+            starts[runner]->terminate();
+            finish(*starts[runner]);
+            QCOMPARE(starts[runner]->exitCode(), 0);
+        }
+    }
+
+    // A start while the program is on a slow way out (its window closed while a connection waits
+    // on a mount that does not answer, with long read timeouts) waits until that program has
+    // written its last file, and then runs itself, with its window.
+    void startDuringASlowClose() {
+        // The mount: bound, so that its requests arrive here, and silent.
+        QUdpSocket mount;
+        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+            QSKIP("the mount's UDP port is held by another program");
+        // The read timeout and the resends at what the settings page allows for them.
+        writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
+                          "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
+                          "cxn.resends": 1000, "cxn.timeoutms": 3})");
+        std::unique_ptr<QProcess> first = start({}, true);
+        std::unique_ptr<QProcess> second;
+        const auto stopAll = qScopeGuard([&] {
+            for (QProcess* process : {first.get(), second.get()}) {
+                if (process && process->state() != QProcess::NotRunning) {
+                    process->kill();
+                    process->waitForFinished();
+                }
+            }
+        });
+        QVERIFY(first->waitForStarted());
+        QByteArray firstErrors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "UrlDelivery: listening"),
+                                 120000);
+        // The connection is under way and waits for the mount's answer.
+        QTRY_VERIFY_WITH_TIMEOUT(mount.hasPendingDatagrams(), 60000);
+        // The windows close as the user closes them.
+        ::kill(pid_t(first->processId()), SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "UrlDelivery: ending"), 60000);
+        second = start({}, true);
+        QVERIFY(second->waitForStarted());
+
+        QByteArray secondErrors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*second, secondErrors, "UrlDelivery: listening") ||
+                                     second->state() == QProcess::NotRunning,
+                                 120000);
+        secondErrors += second->readAllStandardError();
+        QVERIFY2(secondErrors.contains("UrlDelivery: listening"), secondErrors.constData());
+        // The first ends as a close does.
+        QVERIFY2(first->state() == QProcess::NotRunning || first->waitForFinished(30000),
+                 "the closing program did not end");
+        firstErrors += first->readAllStandardError();
+        QVERIFY2(first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0,
+                 firstErrors.constData());
+        // The second came while the first was on its way out, not after.
+        QVERIFY2(
+            firstErrors.contains("UrlDelivery: starts that waited for this instance to end") ||
+                firstErrors.contains("UrlDelivery: a start waits until this instance has ended"),
+            firstErrors.constData());
+        QCOMPARE(second->state(), QProcess::Running);
+        second->terminate();
+        finish(*second);
+        QCOMPARE(second->exitCode(), 0);
     }
 
     // Other applications reach the remote-method server from start-up, on both transports,

@@ -3,6 +3,7 @@
 #include "base/base64.h"
 #include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
+#include "base/tests/onthread.h"
 #include "base/tlvrecord.h"
 #include "base/uiblockingmessage.h"
 #include "model/transportalignmentdata.h"
@@ -137,6 +138,16 @@ struct SchemeRecorder {
     std::shared_ptr<PlatformUrl> platform = std::make_shared<PlatformUrl>();
     QStringList urls;
 };
+
+// A later start's hand-over, from a thread of its own as in a second process, while the
+// instance answers on this thread's event loop; whether the instance took it.
+bool laterStartForwards(const QString& folder, const QStringList& urls) {
+    const QString scheme = QString::fromLatin1(UrlApiServer::kScheme);
+    auto forwarded = onThread([=] { return UrlDelivery(folder, scheme).forward(urls); });
+    if (!QTest::qWaitFor([&] { return isReady(forwarded); }, 30000))
+        return false;
+    return forwarded.get();
+}
 
 // Leaves a socket file on the path that nothing listens on, as an instance that crashed does.
 bool leaveStaleSocketFile(const QString& path) {
@@ -423,7 +434,7 @@ private slots:
             // The newcomer is gone (it ended, or it was never started): the name still answers
             // when an instance listened on it, and takes the next URL.
         }
-        QCOMPARE(UrlDelivery(folder.path(), scheme).forward({url}), running);
+        QCOMPARE(laterStartForwards(folder.path(), {url}), running);
         if (running)
             QTRY_COMPARE_WITH_TIMEOUT(recorder.urls, QStringList{url}, 10000);
     }
@@ -451,11 +462,11 @@ private slots:
         QSignalSpy activated(&running, &UrlDelivery::activationRequested);
         QVERIFY(running.listen());
         running.open();
-        QVERIFY(UrlDelivery(folder.path(), scheme).forward(urls));
+        QVERIFY(laterStartForwards(folder.path(), urls));
         QTRY_VERIFY_WITH_TIMEOUT(recorder.urls == urls && activated.size() == activations, 10000);
         // Nothing more came of it: a URL sent later is all that follows.
         const QString later = scheme + QStringLiteral(":/later");
-        QVERIFY(UrlDelivery(folder.path(), scheme).forward({later}));
+        QVERIFY(laterStartForwards(folder.path(), {later}));
         QTRY_VERIFY_WITH_TIMEOUT(recorder.urls.contains(later), 10000);
         QCOMPARE(recorder.urls, urls + QStringList{later});
         QCOMPARE(activated.size(), activations);

@@ -4,6 +4,7 @@
 #include "base/nullable.h"
 #include "link/ipermountdatabasic.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -40,14 +41,18 @@ public:
     virtual void setPaeData(const std::string& text) = 0;
 
     // The axes, as kAxis1 | kAxis2, that a connection to a motor controller of the version began
-    // to set up and did not see through; 0 when there are none. Kept apart from the mount's set:
-    // it outlives the program and the connections of other mounts, so that the mount whose
-    // set-up was cut is set up afresh whenever it next connects.
+    // to set up and did not see through; 0 when there are none. Each version has a record of its
+    // own, kept apart from the mount's set: it outlives the program and the connections of other
+    // mounts, so that the mount whose set-up was cut is set up afresh whenever it next connects.
+    // The version is all that tells controllers apart: two controllers of one version share a
+    // record. The kMaxUnfinishedSetups most recent records are kept.
     static constexpr uint32_t kAxis1 = 1;
     static constexpr uint32_t kAxis2 = 2;
+    static constexpr size_t kMaxUnfinishedSetups = 8;
     virtual uint32_t unfinishedSetup(uint32_t version) const = 0;
-    // Records the axes a set-up is about to set on a controller of the version, in place of any
-    // earlier record; with none (0), the set-up completed and only that version's record goes.
+    // Records the axes a set-up is about to set on a controller of the version, in place of that
+    // version's earlier record; with none (0), the set-up completed and that version's record
+    // goes. The records of other versions stay.
     virtual void setUnfinishedSetup(uint32_t version, uint32_t axes) = 0;
 };
 

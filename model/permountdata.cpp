@@ -4,6 +4,12 @@
 #include "model/mountmode.h"
 #include "model/transportalignmentdata.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <algorithm>
+
 namespace Ko {
 
 namespace {
@@ -14,6 +20,22 @@ constexpr uint8_t kNoMountVersionByte = 0xFF;
 constexpr int32_t kNoMountKind = 7;
 constexpr uint32_t kVersionMask = 0xFFFFFF;
 constexpr int kSetupAxesShift = 24;
+constexpr uint32_t kSetupAxesMask = (IPerMountData::kAxis1 | IPerMountData::kAxis2)
+                                    << kSetupAxesShift;
+// An array of records, most recent first; a single number there is the one record an earlier
+// version of the program kept.
+const QString kUnfinishedSetupsKey = QStringLiteral("lastmount.unfinished_setup");
+
+// A record as stored, when it is one: some axes over a version, and nothing else.
+Nullable<uint32_t> setupRecord(const QJsonValue& value) {
+    const double number = value.toDouble(-1);
+    if (!(number >= 0 && number <= double(kSetupAxesMask | kVersionMask)))
+        return {};
+    const auto record = static_cast<uint32_t>(number);
+    if (double(record) != number || (record & kSetupAxesMask) == 0)
+        return {};
+    return record;
+}
 
 } // namespace
 
@@ -22,8 +44,7 @@ PerMountData::PerMountData(std::shared_ptr<IKVStore> store, QObject* parent)
       m_speed(m_store, "mount.speed_fine_factor", 1.0), m_parkAxis1(m_store, "align.axis1", 0.0),
       m_parkAxis2(m_store, "align.axis2", 0.0), m_alignmentData(m_store, "align.data", ""),
       m_paeData(m_store, "align.pae", ""), m_lastMcv(m_store, "lastmount.mcv", 0),
-      m_lastMode(m_store, "lastmount.mmode", MountMode_::AZ),
-      m_unfinishedSetup(m_store, "lastmount.unfinished_setup", 0) {
+      m_lastMode(m_store, "lastmount.mmode", MountMode_::AZ) {
     // Only the first key decides whether a pair is stored.
     if (m_store && m_store->contains(m_parkAxis1.key()))
         m_park = std::pair{m_parkAxis1.value(), m_parkAxis2.value()};
@@ -145,20 +166,60 @@ void PerMountData::setPaeData(const std::string& text) {
     m_paeData.write(text);
 }
 
+std::vector<uint32_t>& PerMountData::unfinishedSetupsLocked() const {
+    if (m_unfinishedSetups)
+        return *m_unfinishedSetups;
+    std::vector<uint32_t> records;
+    const QJsonValue stored = m_store ? m_store->json().value(kUnfinishedSetupsKey) : QJsonValue();
+    const QJsonArray list = stored.isArray() ? stored.toArray() : QJsonArray{stored};
+    for (const QJsonValue& value : list) {
+        const auto record = setupRecord(value);
+        // A hand-edited file may name a version twice: the first, most recent record counts.
+        const auto sameVersion = [&](uint32_t r) {
+            return (r & kVersionMask) == (record.value() & kVersionMask);
+        };
+        if (record.hasValue() && records.size() < kMaxUnfinishedSetups &&
+            std::none_of(records.begin(), records.end(), sameVersion))
+            records.push_back(record.value());
+    }
+    return m_unfinishedSetups.emplace(std::move(records));
+}
+
 uint32_t PerMountData::unfinishedSetup(uint32_t version) const {
-    const auto record = static_cast<uint32_t>(m_unfinishedSetup.value());
-    if (record == 0 || (record & kVersionMask) != (version & kVersionMask))
-        return 0;
-    return record >> kSetupAxesShift;
+    std::lock_guard lock(m_unfinishedSetupMutex);
+    for (const uint32_t record : unfinishedSetupsLocked())
+        if ((record & kVersionMask) == (version & kVersionMask))
+            return record >> kSetupAxesShift;
+    return 0;
 }
 
 void PerMountData::setUnfinishedSetup(uint32_t version, uint32_t axes) {
     std::lock_guard lock(m_unfinishedSetupMutex);
+    auto& records = unfinishedSetupsLocked();
+    const std::vector<uint32_t> before = records;
+    std::erase_if(records,
+                  [&](uint32_t r) { return (r & kVersionMask) == (version & kVersionMask); });
     axes &= kAxis1 | kAxis2;
-    if (axes != 0)
-        m_unfinishedSetup.set(static_cast<int>(axes << kSetupAxesShift | (version & kVersionMask)));
-    else if (unfinishedSetup(version) != 0)
-        m_unfinishedSetup.remove();
+    if (axes != 0) {
+        records.insert(records.begin(), axes << kSetupAxesShift | (version & kVersionMask));
+        // The oldest goes: a controller not seen through so many other cut set-ups since is
+        // most likely set up by now, or gone.
+        if (records.size() > kMaxUnfinishedSetups)
+            records.resize(kMaxUnfinishedSetups);
+    }
+    if (records == before || !m_store)
+        return;
+    QJsonArray list;
+    for (const uint32_t record : records)
+        list.append(static_cast<qint64>(record));
+    // One key rewritten, whatever else another thread writes meanwhile; none once nothing is
+    // unfinished.
+    m_store->updateJson([&](QJsonObject& settings) {
+        if (list.isEmpty())
+            settings.remove(kUnfinishedSetupsKey);
+        else
+            settings.insert(kUnfinishedSetupsKey, list);
+    });
 }
 
 } // namespace Ko

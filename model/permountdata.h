@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace Ko {
 
@@ -59,11 +61,12 @@ private:
     KVCachedSetting<std::string> m_paeData;
     KVCachedSetting<int> m_lastMcv;
     KVCachedSetting<int> m_lastMode;
-    // The unfinished set-up as one key, so that its version and axes are written together: the
-    // axes in bits 24 and 25 over the 24-bit version; 0 when there is none.
-    KVCachedSetting<int> m_unfinishedSetup;
-    // Makes the compare and removal of a completed set-up's record one step.
-    std::mutex m_unfinishedSetupMutex;
+    // The unfinished set-ups, most recent first, each one number so that its version and axes
+    // are written together: the axes in bits 24 and 25 over the 24-bit version. Loaded on first
+    // use; the mutex makes each read-modify-write of the list one step.
+    std::vector<uint32_t>& unfinishedSetupsLocked() const;
+    mutable std::mutex m_unfinishedSetupMutex;
+    mutable std::optional<std::vector<uint32_t>> m_unfinishedSetups;
     // Serialises the store writes of the park pair, so the file ends with both keys of the last
     // write (or neither); held while the store writes, never by a reader.
     std::mutex m_parkWriteMutex;

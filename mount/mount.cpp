@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -1113,6 +1114,10 @@ constexpr uint32_t kLastOldBoardFirmware = 0x109;
 // rounds to the nearest count, and the axis stands still. Any more and the counter is not the one
 // that was set.
 constexpr int32_t kSetupSlackCounts = 2;
+// How long a controller that lost its power takes at most to answer again, and the pause between
+// the questions that wait for it.
+constexpr int64_t kBootMs = 6000;
+constexpr int64_t kBootProbeGapMs = 100;
 
 // The autoguider-port speeds, fastest first, as factors of the sidereal rate.
 struct GuideSpeed {
@@ -1137,8 +1142,19 @@ double Mount::gotoToleranceRad(MountMode_::E mode, uint32_t axis1Version) {
 }
 
 CmdRetType_::E Mount::prepareAfterConnect() {
+    SetupProgress progress;
+    const CmdRetType_::E prepared = prepareSteps(progress);
+    if (prepared == CmdRetType_::Timeout)
+        return afterSetupTimeout(progress);
+    return prepared;
+}
+
+CmdRetType_::E Mount::prepareSteps(SetupProgress& progress) {
     if (const auto r = m_device->initialize(false, 1); r != CmdRetType_::Ok)
         return r;
+    // The device has read both statuses: what they show initialised, a restart would undo.
+    for (AXISID axis : {0u, 1u})
+        progress.initialised[axisSlot(axis)] = m_device->lastStatus(axis).initFlag == 0;
     if (const auto r = m_device->statusEx(); !r.isOk())
         return r.type;
     if (const auto r = m_axis->initialize(); r != CmdRetType_::Ok)
@@ -1172,36 +1188,58 @@ CmdRetType_::E Mount::prepareAfterConnect() {
     // since, so the position set then is still the right one. The axes about to be set are
     // recorded first, so that a set-up cut at any step, even by the end of the program, is
     // done afresh by the next connection; the record goes once the set-up is confirmed.
+    //
+    // Controllers of one version cannot be told apart: one that an earlier connection set up in
+    // full may stand anywhere when the record of another's cut set-up names its axis. An axis at
+    // its power-up count is what the cut leaves, and one at the position about to be set loses
+    // nothing; one elsewhere is set all the same, and the user is told that where the mount
+    // points is not known.
     const uint32_t version = m_device->version(0);
     const uint32_t unfinished = m_converser ? m_perMountData->unfinishedSetup(version) : 0;
-    const bool axis1Fresh =
-        m_device->lastStatus(0).initFlag != 0 || (unfinished & IPerMountData::kAxis1) != 0;
-    const bool axis2Fresh =
-        m_device->lastStatus(1).initFlag != 0 || (unfinished & IPerMountData::kAxis2) != 0;
+    constexpr uint32_t kAxisBits[] = {IPerMountData::kAxis1, IPerMountData::kAxis2};
+    const double targets[] = {positions.first, positions.second};
+    std::array<bool, 2> fresh{};
+    bool suspected = false;
+    for (AXISID axis : {0u, 1u}) {
+        const size_t slot = axisSlot(axis);
+        const bool recorded = (unfinished & kAxisBits[slot]) != 0;
+        fresh[slot] = !progress.initialised[slot] || recorded;
+        if (!progress.initialised[slot] || !recorded)
+            continue;
+        const auto r = m_axis->readPosition(axis);
+        if (!r.isOk())
+            return r.type;
+        const double slack = std::abs(m_device->countsToRad(axis, kSetupSlackCounts));
+        if (!atPowerUpCount(axis, r.value()) && !(std::abs(r.value() - targets[slot]) <= slack)) {
+            Log("Axis %u of a controller whose set-up was cut reads %.7f rad: it may be another "
+                "controller of the same version",
+                static_cast<unsigned>(slot) + 1, r.value());
+            suspected = true;
+        }
+    }
     const uint32_t settingUp =
-        (axis1Fresh ? IPerMountData::kAxis1 : 0u) | (axis2Fresh ? IPerMountData::kAxis2 : 0u);
+        (fresh[0] ? IPerMountData::kAxis1 : 0u) | (fresh[1] ? IPerMountData::kAxis2 : 0u);
     if (m_converser && settingUp != 0)
         m_perMountData->setUnfinishedSetup(version, settingUp);
-    std::array<Nullable<double>, 2> setUp;
-    if (axis1Fresh) {
-        if (const auto r = m_axis->setPosition(0, positions.first); r != CmdRetType_::Ok)
+    for (AXISID axis : {0u, 1u}) {
+        const size_t slot = axisSlot(axis);
+        if (!fresh[slot])
+            continue;
+        if (const auto r = m_axis->setPosition(axis, targets[slot]); r != CmdRetType_::Ok)
             return r;
-        if (const auto r = m_device->initializeAxis(0); r != CmdRetType_::Ok)
+        progress.positions[slot].set(targets[slot]);
+        if (const auto r = m_device->initializeAxis(axis); r != CmdRetType_::Ok)
             return r;
-        setUp[0].set(positions.first);
+        progress.initialised[slot] = true;
     }
-    if (axis2Fresh) {
-        if (const auto r = m_axis->setPosition(1, positions.second); r != CmdRetType_::Ok)
-            return r;
-        if (const auto r = m_device->initializeAxis(1); r != CmdRetType_::Ok)
-            return r;
-        setUp[1].set(positions.second);
-    } else if (!axis1Fresh) {
+    // Only axis 1 set up: axis 2 is neither set nor read.
+    if (!fresh[0] && !fresh[1]) {
         for (AXISID axis : {0u, 1u})
             if (const auto r = m_axis->readPosition(axis); !r.isOk())
                 return r.type;
     }
-    if (const auto r = confirmSetup(setUp, !axis1Fresh && !axis2Fresh); r != CmdRetType_::Ok)
+    if (const auto r = confirmSetup(progress.positions, !fresh[0] && !fresh[1]);
+        r != CmdRetType_::Ok)
         return r;
     if (m_converser && settingUp != 0)
         m_perMountData->setUnfinishedSetup(version, 0);
@@ -1209,7 +1247,65 @@ CmdRetType_::E Mount::prepareAfterConnect() {
     if (park.hasValue())
         m_perMountData->setParkAxisPositions({});
     startLinkWatch();
+    if (suspected)
+        tell(QCoreApplication::translate("mount",
+                                         "The setup of a mount like this one was cut off: "
+                                         "where it points is not known. Park, home or align "
+                                         "it."));
     return CmdRetType_::Ok;
+}
+
+bool Mount::atPowerUpCount(AXISID axis, double rad) const {
+    const double powerUp = m_device->removeAxisOffset(axis, m_device->countsToRad(axis, 0));
+    const double slack = std::abs(m_device->countsToRad(axis, kSetupSlackCounts));
+    return std::abs(rad - powerUp) <= slack;
+}
+
+CmdRetType_::E Mount::afterSetupTimeout(const SetupProgress& progress) {
+    // A controller that held nothing yet tells nothing by answering as a fresh one.
+    const bool held =
+        std::ranges::any_of(progress.initialised, std::identity{}) ||
+        std::ranges::any_of(progress.positions, [](const auto& p) { return p.hasValue(); });
+    if (!m_converser || !held)
+        return CmdRetType_::Timeout;
+    // A controller that lost its power is silent while it boots, for seconds; a link that lost a
+    // few answers is back at once. Either answers within the boot time, or the link is gone.
+    NullCancellable pause;
+    const int64_t deadline = m_clock->nowMs() + kBootMs;
+    for (;;) {
+        const auto r = m_axis->readStatus(0);
+        if (r.isOk())
+            break;
+        if (r.type != CmdRetType_::Timeout || m_clock->nowMs() >= deadline)
+            return CmdRetType_::Timeout;
+        pause.sleep(kBootProbeGapMs);
+    }
+    for (AXISID axis : {0u, 1u}) {
+        const size_t slot = axisSlot(axis);
+        const auto status = m_axis->readStatus(axis);
+        if (!status.isOk())
+            return CmdRetType_::Timeout;
+        if (progress.initialised[slot] && status.value().initFlag != 0) {
+            Log("Axis %u is not initialised after the link timed out while connecting: the motor "
+                "controller restarted",
+                static_cast<unsigned>(slot) + 1);
+            return restartedWhileConnecting();
+        }
+        if (!progress.positions[slot].hasValue())
+            continue;
+        const auto read = m_axis->readPosition(axis);
+        if (!read.isOk())
+            return CmdRetType_::Timeout;
+        const double slack = std::abs(m_device->countsToRad(axis, kSetupSlackCounts));
+        if (!(std::abs(read.value() - progress.positions[slot].value()) <= slack)) {
+            Log("Axis %u reads %.7f rad back after the link timed out while connecting, set to "
+                "%.7f rad: the motor controller restarted",
+                static_cast<unsigned>(slot) + 1, read.value(), progress.positions[slot].value());
+            return restartedWhileConnecting();
+        }
+    }
+    // The controller holds all it was given: only the link faltered.
+    return CmdRetType_::Timeout;
 }
 
 CmdRetType_::E Mount::confirmSetup(const std::array<Nullable<double>, 2>& setUp,

@@ -69,6 +69,10 @@ struct SlewToSettings;
 // as for a restart seen later. The axes it sets are recorded in the per-mount data until that
 // read-back confirms them, so that the next connection, in this run or a later one, sets again
 // the axes of a set-up cut at any step instead of trusting what a restarted controller holds.
+// An axis found initialised away from its power-up count despite such a record may be another
+// controller of the same version: it is set all the same, and the user is told that where the
+// mount points is not known. A preparation whose exchange timed out waits for a booting
+// controller to answer again, so that a restart is told as one rather than as a link fault.
 //
 // Lifetime: made by create, whose pointer destroys the mount on the thread it lives on: a last
 // reference dropped on a task, worker or reading thread posts the destruction there.
@@ -232,6 +236,19 @@ private:
     // failure of a read.
     CmdRetType_::E confirmSetup(const std::array<Nullable<double>, 2>& setUp, bool positionsRead);
     CmdRetType_::E restartedWhileConnecting();
+    // What the controller should hold at a step of the preparation: each axis initialised (found
+    // so, or initialised by the preparation), and the positions the preparation set.
+    struct SetupProgress {
+        std::array<bool, 2> initialised{};
+        std::array<Nullable<double>, 2> positions;
+    };
+    CmdRetType_::E prepareSteps(SetupProgress& progress);
+    // After an exchange of the preparation timed out: waits, as long as a controller takes to
+    // boot, for the controller to answer again, and tells a restart if it then holds less than
+    // the progress says. Timeout otherwise.
+    CmdRetType_::E afterSetupTimeout(const SetupProgress& progress);
+    // Whether an angle read from the axis is the count a controller starts from at power-up.
+    bool atPowerUpCount(AXISID axis, double rad) const;
     // Once the mount is prepared: a link is watched while nothing else talks to it.
     void startLinkWatch();
 

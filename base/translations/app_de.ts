@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>Die Montierung antwortet nicht.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Die Einrichtung einer gleichartigen Montierung wurde abgebrochen: Wohin diese zeigt, ist nicht bekannt. Parken, zur Home-Position fahren oder ausrichten.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>La montura no responde.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Se interrumpió la preparación de una montura como esta: no se sabe hacia dónde apunta. Aparque la montura, llévela a la posición inicial o haga la alineación.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>La monture ne répond pas.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>La préparation d&apos;une monture semblable a été interrompue : on ne sait pas où celle-ci pointe. Parquez-la, ramenez-la à l&apos;origine ou refaites l&apos;alignement.</translation>
+    </message>
 </context>
 </TS>

@@ -1820,5 +1820,9 @@
         <source>The mount does not answer.</source>
         <translation>Montaža ne odgovara.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Postavljanje montaže poput ove je prekinuto: ne zna se kamo je usmjerena. Parkirajte je, vratite u početni položaj ili napravite poravnanje.</translation>
+    </message>
 </context>
 </TS>

@@ -1818,5 +1818,9 @@
         <source>The mount does not answer.</source>
         <translation>A mechanika nem válaszol.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Egy ilyen mechanika beállítása megszakadt: nem tudható, hová mutat. Parkolja, állítsa alaphelyzetbe vagy végezzen igazítást.</translation>
+    </message>
 </context>
 </TS>

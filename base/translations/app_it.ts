@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>La montatura non risponde.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>La preparazione di una montatura come questa è stata interrotta: non si sa dove punta. Parcheggiala, portala in posizione home o esegui l&apos;allineamento.</translation>
+    </message>
 </context>
 </TS>

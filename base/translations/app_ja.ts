@@ -1818,5 +1818,9 @@
         <source>The mount does not answer.</source>
         <translation>架台が応答しません。</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>同じ種類の架台の設定が中断されました。どこを向いているか分かりません。パーク、ホーム（位置）への移動、またはアライメントを行ってください。</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>De montering antwoordt niet.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Het instellen van een montering als deze is afgebroken: waar ze naar wijst, is niet bekend. Parkeer de montering, breng haar naar de homepositie of voer een uitlijning uit.</translation>
+    </message>
 </context>
 </TS>

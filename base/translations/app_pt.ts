@@ -1819,5 +1819,9 @@
         <source>The mount does not answer.</source>
         <translation>A montagem não responde.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>A preparação de uma montagem como esta foi interrompida: não se sabe para onde aponta. Estacione a montagem, leve-a à posição inicial ou faça o alinhamento.</translation>
+    </message>
 </context>
 </TS>

@@ -1820,5 +1820,9 @@
         <source>The mount does not answer.</source>
         <translation>Montura nu răspunde.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Pregătirea unei monturi ca aceasta a fost întreruptă: nu se știe încotro este îndreptată. Parcați-o, aduceți-o în poziția de origine sau faceți alinierea.</translation>
+    </message>
 </context>
 </TS>

@@ -1820,5 +1820,9 @@
         <source>The mount does not answer.</source>
         <translation>Монтировка не отвечает.</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>Настройка такой же монтировки была прервана: куда она направлена, неизвестно. Выполните парковку, переход в исходную позицию или выравнивание.</translation>
+    </message>
 </context>
 </TS>

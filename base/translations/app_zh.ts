@@ -1818,5 +1818,9 @@
         <source>The mount does not answer.</source>
         <translation>支架没有响应。</translation>
     </message>
+    <message>
+        <source>The setup of a mount like this one was cut off: where it points is not known. Park, home or align it.</source>
+        <translation>同类支架的设置曾被中断：无法得知它指向何处。请停放、归零或校准。</translation>
+    </message>
 </context>
 </TS>

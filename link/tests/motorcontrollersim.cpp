@@ -37,7 +37,12 @@ Nullable<CBytes> MotorControllerSim::answer(const CBytes& request) {
         std::lock_guard lock(m_mutex);
         if (m_answersBeforeRestart == 0) {
             m_answersBeforeRestart = -1;
-            m_axes = {};
+            m_lostLeft = m_lostToRestart;
+            if (m_restartWhenLost)
+                restartLocked();
+        }
+        if (m_lostLeft > 0) {
+            --m_lostLeft;
             return {};
         }
         if (m_answersBeforeRestart > 0)
@@ -52,7 +57,7 @@ Nullable<CBytes> MotorControllerSim::answer(const CBytes& request) {
     std::string reply = "=\r";
     switch (r[1]) {
     case 'e':
-        reply = "=032600\r";
+        reply = m_versionReply;
         break;
     case 'a':
         reply = value24(kCountsPerRev);
@@ -137,12 +142,41 @@ std::string MotorControllerSim::statusReply(Axis& a) {
 
 void MotorControllerSim::powerCycle() {
     std::lock_guard lock(m_mutex);
-    m_axes = {};
+    restartLocked();
 }
 
-void MotorControllerSim::restartAfter(int n) {
+void MotorControllerSim::restartLocked() {
+    for (Axis& a : m_axes)
+        a = Axis{.travelled = a.travelled};
+}
+
+void MotorControllerSim::restartAfter(int n, int lost) {
     std::lock_guard lock(m_mutex);
     m_answersBeforeRestart = n;
+    m_lostToRestart = lost;
+    m_restartWhenLost = true;
+}
+
+void MotorControllerSim::falterAfter(int n, int lost) {
+    std::lock_guard lock(m_mutex);
+    m_answersBeforeRestart = n;
+    m_lostToRestart = lost;
+    m_restartWhenLost = false;
+}
+
+void MotorControllerSim::endBoot() {
+    std::lock_guard lock(m_mutex);
+    m_lostLeft = 0;
+}
+
+void MotorControllerSim::setVersionDigits(const std::string& digits) {
+    std::lock_guard lock(m_mutex);
+    m_versionReply = "=" + digits + "\r";
+}
+
+int64_t MotorControllerSim::travelled(AXISID axis) const {
+    std::lock_guard lock(m_mutex);
+    return m_axes[axisSlot(axis)].travelled;
 }
 
 void MotorControllerSim::initialise(AXISID axis, int32_t counts) {
@@ -166,6 +200,7 @@ void MotorControllerSim::arrive() {
     for (Axis& a : m_axes) {
         if (!a.moving || !a.gotoMode)
             continue;
+        a.travelled += a.target - a.counts;
         a.counts = a.target;
         a.moving = false;
         a.stopping = -1;

@@ -31,8 +31,19 @@ public:
     // The controller answers the next n commands (requests that begin with ':'; the Wi-Fi
     // module's own requests do not count), then restarts: the command after them is lost (neither
     // acted on nor answered) and the controller comes back as powerCycle leaves it, so that a
-    // resend of that command reaches the fresh controller.
-    void restartAfter(int n);
+    // resend of that command reaches the fresh controller. A controller that boots for a while
+    // loses more: the commands sent while it boots, lost in all.
+    void restartAfter(int n, int lost = 1);
+    // As restartAfter, with the lost commands lost on the link: the controller keeps its state.
+    void falterAfter(int n, int lost);
+    // The boot is over: the commands from now on are answered.
+    void endBoot();
+    // The version it reports, as the six hex digits of its answer ("032600" by default): another
+    // controller of another firmware or board.
+    void setVersionDigits(const std::string& digits);
+    // How many counts the axis has turned under its motor since the simulation began: where it
+    // points, whatever its counter was set to or restarted at.
+    int64_t travelled(AXISID axis) const;
     // The axis stands initialised at a count, as a controller set up by an earlier connection.
     void initialise(AXISID axis, int32_t counts);
     // The axis runs at a rate in that direction, as a hand pad or an earlier connection left it;
@@ -66,7 +77,11 @@ private:
         int32_t target = 0;
         // Status reads left until a stop takes effect; -1 when no stop is under way.
         int stopping = -1;
+        // Counts turned under the motor; kept through restarts.
+        int64_t travelled = 0;
     };
+    // Back at home after a restart; the axes still point where they did.
+    void restartLocked();
 
     std::string statusReply(Axis& a);
 
@@ -75,6 +90,12 @@ private:
     int m_stopReads = 0;
     // Requests left to answer before the restart; -1 when none is due.
     int m_answersBeforeRestart = -1;
+    // How many commands the restart (or, without one, the link) loses when it comes, whether it
+    // restarts, and how many are still to lose.
+    int m_lostToRestart = 0;
+    bool m_restartWhenLost = true;
+    int m_lostLeft = 0;
+    std::string m_versionReply = "=032600\r";
     int m_starts = 0;
     int m_stops = 0;
 };

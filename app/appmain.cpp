@@ -2,6 +2,7 @@
 
 #include "app/appversion.h"
 #include "app/compositionroot.h"
+#include "app/displayloss.h"
 #include "app/pdepcontainer.h"
 #include "app/platformhooks.h"
 #include "app/qmlregistration.h"
@@ -12,12 +13,17 @@
 #include "server/urlapiserver.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace Ko {
 
@@ -51,7 +57,65 @@ void bringToFront(const QQmlApplicationEngine& engine) {
     }
 }
 
+// A background job that the close gave up waiting for still holds the services it uses. Were the
+// last of them to go on the job's thread once the application object is gone, their destructors
+// would find no application (translators to remove, timers to stop, deletions to post). So the
+// application object waits for the jobs once more after the services were let go, and when some
+// still run, the process ends there, leaving them and what they hold to the system.
+// Declared after the application object and before the services, so that it goes between them.
+class JobsBeforeApplication {
+public:
+    JobsBeforeApplication() = default;
+    JobsBeforeApplication(const JobsBeforeApplication&) = delete;
+    JobsBeforeApplication& operator=(const JobsBeforeApplication&) = delete;
+    ~JobsBeforeApplication() {
+        const bool allEnded = finishBackgroundWork(kBackgroundWorkWait);
+        // What the jobs and the services' destructors handed to the main thread, while its
+        // receivers exist.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!allEnded) {
+            std::fflush(nullptr);
+            std::_Exit(m_code);
+        }
+    }
+
+    void setExitCode(int code) { m_code = code; }
+
+private:
+    int m_code = 0;
+};
+
+// What a quit writes, for an end that cannot close the window: the display is gone.
+void endWithoutDisplay() {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
+}
+
 } // namespace
+
+void takeDownQml(QQmlApplicationEngine& engine) {
+    QList<QPointer<QObject>> roots;
+    for (QObject* root : engine.rootObjects())
+        roots.append(root);
+    // A page made from a file outlives its own context by a moment once it leaves its stack: it
+    // goes while every object its bindings read is still there, and the event loop's deletion
+    // queue is emptied here, as the loop would.
+    QList<QPointer<QObject>> stacks;
+    for (const auto& root : roots) {
+        for (QObject* object : root->findChildren<QObject*>()) {
+            if (object->inherits("QQuickStackView"))
+                stacks.append(object);
+        }
+    }
+    for (const auto& stack : stacks) {
+        if (stack)
+            QMetaObject::invokeMethod(stack.data(), "clear");
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const auto& root : roots)
+        delete root.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QUrl rootDocumentUrl() {
     const QString other = qEnvironmentVariable(kRootDocumentEnv);
@@ -90,6 +154,8 @@ int appMain(int argc, char** argv) {
     if (handedOver(urlDelivery, urls))
         return 0;
     QuitOnSignal quitOnSignal;
+    DisplayLoss::install(&endWithoutDisplay);
+    JobsBeforeApplication jobsBeforeApplication;
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
     registerMetaTypes();
@@ -120,6 +186,9 @@ int appMain(int argc, char** argv) {
     finishBackgroundWork(kBackgroundWorkWait);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The pages and the windows go before the engine, its context properties and the services.
+    takeDownQml(engine);
+    jobsBeforeApplication.setExitCode(code);
     return code;
 }
 

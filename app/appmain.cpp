@@ -57,41 +57,26 @@ void bringToFront(const QQmlApplicationEngine& engine) {
     }
 }
 
-// A background job that the close gave up waiting for still holds the services it uses. Were the
-// last of them to go on the job's thread once the application object is gone, their destructors
-// would find no application (translators to remove, timers to stop, deletions to post). So the
-// application object waits for the jobs once more after the services were let go, and when some
-// still run, the process ends there, leaving them and what they hold to the system.
-// Declared after the application object and before the services, so that it goes between them.
-class JobsBeforeApplication {
-public:
-    JobsBeforeApplication() = default;
-    JobsBeforeApplication(const JobsBeforeApplication&) = delete;
-    JobsBeforeApplication& operator=(const JobsBeforeApplication&) = delete;
-    ~JobsBeforeApplication() {
-        const bool allEnded = finishBackgroundWork(kBackgroundWorkWait);
-        // What the jobs and the services' destructors handed to the main thread, while its
-        // receivers exist.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (!allEnded) {
-            std::fflush(nullptr);
-            std::_Exit(m_code);
-        }
-    }
-
-    void setExitCode(int code) { m_code = code; }
-
-private:
-    int m_code = 0;
-};
-
 // What a quit writes, for an end that cannot close the window: the display is gone.
 void endWithoutDisplay() {
     QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
 }
 
 } // namespace
+
+JobsBeforeApplication::JobsBeforeApplication(std::chrono::milliseconds wait) : m_wait(wait) {}
+
+JobsBeforeApplication::~JobsBeforeApplication() {
+    const bool allEnded = finishBackgroundWork(m_wait);
+    // What the jobs and the services' destructors handed to the main thread, while its receivers
+    // exist.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!allEnded) {
+        std::fflush(nullptr);
+        std::_Exit(m_code);
+    }
+}
 
 void takeDownQml(QQmlApplicationEngine& engine) {
     QList<QPointer<QObject>> roots;
@@ -155,7 +140,7 @@ int appMain(int argc, char** argv) {
         return 0;
     QuitOnSignal quitOnSignal;
     DisplayLoss::install(&endWithoutDisplay);
-    JobsBeforeApplication jobsBeforeApplication;
+    JobsBeforeApplication jobsBeforeApplication(kBackgroundWorkWait);
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
     registerMetaTypes();

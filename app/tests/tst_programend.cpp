@@ -279,7 +279,7 @@ private slots:
         for (int i = 0; i < kRuns; ++i)
             runs[i].start(walkerDocument(end, false, wanderSteps, i + 1), {});
         for (Run& run : runs) {
-            QVERIFY(run.process->waitForStarted());
+            QVERIFY2(run.process->waitForStarted(60000), qPrintable(run.process->errorString()));
             QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
             if (end == End::Signal)
                 ::kill(pid_t(run.process->processId()), signal);

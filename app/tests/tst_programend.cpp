@@ -153,7 +153,14 @@ struct Run {
 
     QString dataHome() const { return home->filePath("data"); }
 
-    void start(const QByteArray& document, const QProcessEnvironment& extra) {
+    void start(const QByteArray& document, const QProcessEnvironment& extra,
+               const QByteArray& settings = {}) {
+        if (!settings.isEmpty()) {
+            QVERIFY(QDir().mkpath(dataHome() + "/QuorvelPro"));
+            QFile stored(dataHome() + "/QuorvelPro/Settings.txt");
+            QVERIFY(stored.open(QIODevice::WriteOnly));
+            stored.write(settings);
+        }
         const QString path = home->filePath("walker.qml");
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -264,20 +271,30 @@ private slots:
         QTest::addColumn<End>("end");
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("wanderSteps");
-        dataRow("terminated with every page open", End::Signal, int(SIGTERM), 0);
-        dataRow("interrupted with every page open", End::Signal, int(SIGINT), 0);
-        dataRow("window closed with every page open", End::WindowClose, 0, 0);
-        dataRow("terminated after wandering the pages", End::Signal, int(SIGTERM), 300);
+        QTest::addColumn<QByteArray>("settings");
+        dataRow("terminated with every page open", End::Signal, int(SIGTERM), 0, QByteArray());
+        dataRow("interrupted with every page open", End::Signal, int(SIGINT), 0, QByteArray());
+        dataRow("window closed with every page open", End::WindowClose, 0, 0, QByteArray());
+        dataRow("terminated after wandering the pages", End::Signal, int(SIGTERM), 300,
+                QByteArray());
+        // Dutch texts, night colours and the smallest window, the emulated mount connecting at
+        // the start: pages that lay themselves out again and follow the mount while they go.
+        dataRow("wandered in Dutch at night, connected, in the smallest window", End::Signal,
+                int(SIGTERM), 300,
+                QByteArray(R"({"lang_code": "nl", "night_mode": 1, "ui.winrect.width": 320,
+                               "ui.winrect.height": 480, "cxn.commtype": 1,
+                               "connect_multi_mountmode": 1, "connect_at_start": true})"));
     }
     void endsCleanlyAfterTheWalk() {
         QFETCH(End, end);
         QFETCH(int, signal);
         QFETCH(int, wanderSteps);
+        QFETCH(QByteArray, settings);
         // Programs at once, so that the runs fit the time of one test on two cores.
         constexpr int kRuns = 6;
         std::vector<Run> runs(kRuns);
         for (int i = 0; i < kRuns; ++i)
-            runs[i].start(walkerDocument(end, false, wanderSteps, i + 1), {});
+            runs[i].start(walkerDocument(end, false, wanderSteps, i + 1), {}, settings);
         for (Run& run : runs) {
             // A run that closes its own window may have ended by now: only a failed start counts.
             run.process->waitForStarted(60000);

@@ -244,9 +244,19 @@ public:
 
     QString display() const { return QString(":%1").arg(m_display); }
 
+    // Abruptly, as a display that drops; a server killed so leaves its lock and socket behind,
+    // which are removed when they are this server's.
     void kill() {
+        const qint64 pid = m_process->processId();
         m_process->kill();
         m_process->waitForFinished();
+        QFile lock(QString("/tmp/.X%1-lock").arg(m_display));
+        if (m_display >= 0 && lock.open(QIODevice::ReadOnly) &&
+            lock.readAll().trimmed().toLongLong() == pid) {
+            lock.close();
+            QFile::remove(QString("/tmp/.X11-unix/X%1").arg(m_display));
+            QFile::remove(lock.fileName());
+        }
     }
 
     ~XServer() {

@@ -2,6 +2,7 @@
 
 #include "app/appversion.h"
 #include "app/compositionroot.h"
+#include "app/displayloss.h"
 #include "app/pdepcontainer.h"
 #include "app/platformhooks.h"
 #include "app/qmlregistration.h"
@@ -12,14 +13,17 @@
 #include "server/urlapiserver.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace Ko {
 
@@ -44,7 +48,50 @@ void bringToFront(const QQmlApplicationEngine& engine) {
     }
 }
 
+// What a quit writes, for an end that cannot close the window: the display is gone.
+void endWithoutDisplay() {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
+}
+
 } // namespace
+
+JobsBeforeApplication::JobsBeforeApplication(std::chrono::milliseconds wait) : m_wait(wait) {}
+
+JobsBeforeApplication::~JobsBeforeApplication() {
+    const bool allEnded = finishBackgroundWork(m_wait);
+    // What the jobs and the services' destructors handed to the main thread, while its receivers
+    // exist.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!allEnded) {
+        std::fflush(nullptr);
+        std::_Exit(m_code);
+    }
+}
+
+void takeDownQml(QQmlApplicationEngine& engine) {
+    QList<QPointer<QObject>> roots;
+    for (QObject* root : engine.rootObjects())
+        roots.append(root);
+    // A page made from a file outlives its own context by a moment once it leaves its stack: it
+    // goes while every object its bindings read is still there, and the event loop's deletion
+    // queue is emptied here, as the loop would.
+    QList<QPointer<QObject>> stacks;
+    for (const auto& root : roots) {
+        for (QObject* object : root->findChildren<QObject*>()) {
+            if (object->inherits("QQuickStackView"))
+                stacks.append(object);
+        }
+    }
+    for (const auto& stack : stacks) {
+        if (stack)
+            QMetaObject::invokeMethod(stack.data(), "clear");
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const auto& root : roots)
+        delete root.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QUrl rootDocumentUrl() {
     const QString other = qEnvironmentVariable(kRootDocumentEnv);
@@ -94,6 +141,8 @@ int appMain(int argc, char** argv) {
         return 1;
     }
     QuitOnSignal quitOnSignal;
+    DisplayLoss::install(&endWithoutDisplay);
+    JobsBeforeApplication jobsBeforeApplication(kBackgroundWorkWait);
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
     registerMetaTypes();
@@ -124,6 +173,9 @@ int appMain(int argc, char** argv) {
     finishBackgroundWork(kBackgroundWorkWait);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The pages and the windows go before the engine, its context properties and the services.
+    takeDownQml(engine);
+    jobsBeforeApplication.setExitCode(code);
     return code;
 }
 

@@ -121,6 +121,14 @@ ApplicationWindow {
         saveGeometry()
     }
 
+    // An end that closes no window (the display went away) still keeps its place and size.
+    Connections {
+        target: Qt.application
+        function onAboutToQuit() {
+            window.saveGeometry()
+        }
+    }
+
     PopupQuitWhileStopping {
         id: quitWhileStopping
         appWindow: window

@@ -60,6 +60,7 @@
 // light-grey pixel (every channel at kNightLightest or above): at night every text and icon is
 // red or dimmed red, so that the eyes stay adapted to the dark. The probe exits with 0
 // when every step ran, 1 on a failure, 2 on bad arguments, -1 when the window was not created.
+#include "app/appmain.h"
 #include "app/appversion.h"
 #include "app/compositionroot.h"
 #include "app/pdepcontainer.h"
@@ -1235,6 +1236,7 @@ int main(int argc, char** argv) {
     const int code = QGuiApplication::exec();
     runner.reset();
     driver.reset();
+    Ko::takeDownQml(engine);
     return code;
 }
 

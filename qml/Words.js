@@ -7,9 +7,9 @@
 // "アライメントを|リセット"), and a label does so too once a word joiner holds together every
 // other pair of neighbouring letters. The joiner is not drawn and takes no width. A term and its
 // value ("Tilt=00.0′") stay together in every language: between an ideograph or kana and the
-// sign, the layout would break. Texts of other languages are otherwise returned as they are:
-// those written with spaces break only at them (with word wrapping), and Chinese between any two
-// characters.
+// sign, or inside a Chinese term, the layout would break. Texts of other languages are otherwise
+// returned as they are: those written with spaces break only at them (with word wrapping), and
+// Chinese between any two characters.
 
 const kWordJoiner = "\u2060"
 
@@ -49,8 +49,8 @@ function _endsPhrase(chars, i) {
 }
 
 // text with a word joiner wherever a line must not break. language is the code of the language
-// shown ("ja"). In every language, on both sides of an equals sign between two characters that
-// are not blanks. In Japanese, between two letters unless the first is hiragana that ends a word:
+// shown ("ja"). In every language, between the characters of a term and its value ("倾斜=00.0′",
+// the characters between blanks around an equals sign). In Japanese, between two letters unless the first is hiragana that ends a word:
 // before a letter that is not hiragana, or, as a particle, before any. Punctuation, blanks and
 // symbols keep the layout's own rules.
 function keepWhole(text, language) {
@@ -58,14 +58,24 @@ function keepWhole(text, language) {
         return text
     const chars = Array.from(text)
     const japanese = language === "ja"
+    // Whether each character lies in a run of characters between blanks that holds "=".
+    const inTerm = []
+    for (let start = 0; start < chars.length;) {
+        let end = start
+        while (end < chars.length && /\S/.test(chars[end]))
+            ++end
+        const term = chars.slice(start, end).includes("=")
+        for (let i = start; i < Math.max(end, start + 1); ++i)
+            inTerm[i] = term
+        start = Math.max(end, start + 1)
+    }
     let out = ""
     for (let i = 0; i < chars.length; ++i) {
         const c = chars[i]
         if (i > 0) {
             const before = _kind(chars[i - 1])
             const kind = _kind(c)
-            const term = (c === "=" || chars[i - 1] === "=") && /\S/.test(chars[i - 1])
-                    && /\S/.test(c)
+            const term = inTerm[i - 1] && inTerm[i]
             const letters = japanese && before !== "" && kind !== ""
                     && !(before === "hiragana"
                          && (kind !== "hiragana" || _endsPhrase(chars, i - 1)))

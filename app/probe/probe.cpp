@@ -627,8 +627,8 @@ bool overlapping(const QRectF& a, const QRectF& b) {
     return common.width() > 1 && common.height() > 1;
 }
 
-// The lines of an edited text's document as it lays them out, empty where they are not
-// lineCount (a rich text or a layout not yet done).
+// The lines of an edited text's document as it lays them out, each paragraph's last line ending
+// in a line separator; empty where they are not lineCount (a layout not yet done).
 QStringList documentLines(QTextDocument* document, int lineCount) {
     if (!document || lineCount < 2)
         return {};
@@ -641,6 +641,9 @@ QStringList documentLines(QTextDocument* document, int lineCount) {
             const QTextLine line = layout->lineAt(i);
             lines.append(block.text().mid(line.textStart(), line.textLength()));
         }
+        // The paragraph ends the line, as a line separator does in a text item's lines.
+        if (!lines.isEmpty() && block.next().isValid())
+            lines.last().append(QChar::LineSeparator);
     }
     return lines.size() == lineCount ? lines : QStringList();
 }
@@ -753,16 +756,25 @@ bool endsPhrase(const QString& text, QChar next) {
     return !kNotParticle.match(QString(last) + next).hasMatch();
 }
 
-// A line ending in before (without word joiners) and the next starting with after split one
-// word: a line may end on a blank, a hyphen or a slash, and between two ideographs or kana other
-// than katakana. A term and its value ("Tilt=00.0′") are one word. Read as Japanese, a line
-// between two letters may end only after hiragana that ends a word: before a letter that is not
-// hiragana, or after a particle (see endsPhrase); a compound of ideographs ("架台") and a verb
-// with its ending ("あります") are one word.
-bool splitsWord(const QString& before, QChar after, bool japanese) {
+// A line ending in before and the next line, next (both without word joiners), split one word:
+// a line may end on a blank, a hyphen or a slash, and between two ideographs or kana other than
+// katakana. A term and its value ("Tilt=00.0′", "倾斜=00.0′": the characters between blanks
+// around an equals sign) are one word. Read as Japanese, a line between two letters may end only
+// after hiragana that ends a word: before a letter that is not hiragana, or after a particle (see
+// endsPhrase); a compound of ideographs ("架台") and a verb with its ending ("あります") are one
+// word.
+bool splitsWord(const QString& before, const QString& next, bool japanese) {
     const QChar last = before.back();
+    const QChar after = next.front();
+    if (last.isSpace() || after.isSpace())
+        return false;
+    // The characters between blanks on both sides of the break.
+    const auto blank = [](QChar c) { return c.isSpace(); };
+    const auto head = std::find_if(before.rbegin(), before.rend(), blank).base();
+    const auto tail = std::find_if(next.begin(), next.end(), blank);
     const QChar equals = QLatin1Char('=');
-    if ((last == equals && !after.isSpace()) || (after == equals && !last.isSpace()))
+    if (std::find(head, before.end(), equals) != before.end() ||
+        std::find(next.begin(), tail, equals) != tail)
         return true;
     if (japanese)
         return isJapaneseLetter(last) && isJapaneseLetter(after) &&
@@ -797,8 +809,7 @@ void collectBrokenWords(const QQuickItem* item, bool japanese, QVariantList& out
         for (qsizetype i = 1; i < lines.size() && at < 0; ++i) {
             const QString before = QString(lines[i - 1]).remove(QChar(kWordJoiner));
             const QString after = QString(lines[i]).remove(QChar(kWordJoiner));
-            if (!before.isEmpty() && !after.isEmpty() &&
-                splitsWord(before, after.front(), japanese))
+            if (!before.isEmpty() && !after.isEmpty() && splitsWord(before, after, japanese))
                 at = int(i);
         }
         if (at > 0 ||

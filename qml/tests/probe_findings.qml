@@ -60,14 +60,17 @@ QtObject {
         { name: "a Japanese term held to its value", kinds: [], component: termScene,
           ideographs: true, text: "傾き=00.0′", language: "ja", broken: [] },
         { name: "an English term and its value", kinds: [], component: termScene,
-          text: "Tilt=00.0′", broken: [] }
+          text: "Tilt=00.0′", broken: [] },
+        // Held at its sign only, a Chinese term breaks inside.
+        { name: "a Chinese term split inside", kinds: [], component: japaneseScene,
+          text: "倾斜\u2060=\u206000.0′", width: 20, broken: ["倾斜=00.0′"] }
     ].concat(japaneseScenes())
 
     // Japanese sentences of the dialogs and pages, laid out as they are and held together where
     // a line must not break. As they are, each sentence is given the width of its text up to
     // the place where it split a word ("可|能性", "ありま|す"), and breaks there; held together,
-    // none of them breaks inside a word, read as Japanese. The whole texts too, in a width where
-    // they break in several places.
+    // none of them breaks inside a word, read as Japanese. The longest text too, in a width where
+    // it breaks in several places, also as an edited text.
     readonly property var japaneseTexts: [
         { text: "まだ動いている可能性があります。", after: "まだ動いている可" },
         { text: "停止コマンドが架台に届いていません。", after: "停止コマンドが架台に届いてい" },
@@ -81,11 +84,6 @@ QtObject {
           after: "内部にこもる熱で望遠鏡の光学素子が損" },
         { text: "ハイバネートデータがあります。", after: "ハイバネートデータがありま" },
         { text: "架台の状態を復元しますか？", after: "架台の状態を復元します" },
-        { text: "架台が応答しません。まだ動いている可能性があります。", width: 150 },
-        { text: "停止コマンドが架台に届いていません。まだ動いている可能性があります。終了すると、停止コマンドは再送されません。",
-          width: 250 },
-        { text: "Mel・Mazの測定値がありません。2星または3星アライメントを行ってください。",
-          width: 300 },
         { text: "望遠鏡で太陽を直接見ないでください。目に回復不能な障害が残ります。太陽を見るときは、望遠鏡の前面にしっかりと取り付けた適切な太陽フィルターを使用してください。",
           width: 250 }
     ]

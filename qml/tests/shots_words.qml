@@ -64,6 +64,14 @@ QtObject {
         return null
     }
 
+    // The camera page's mode bar slides its underline to the chosen tab: pictured once it has
+    // arrived.
+    function tabArrived() {
+        const tabs = Find.itemNamed(page, "modeBar").contentItem
+        return tabs.currentItem !== null && tabs.highlightItem !== null
+               && Math.abs(tabs.highlightItem.x - tabs.currentItem.x) < 0.5
+    }
+
     // Fails the run on a wrapped text that breaks inside a word where the picture was taken.
     function checkWords(name) {
         const broken = probe.brokenWords(inj_languageManager.language === "ja")
@@ -147,7 +155,7 @@ QtObject {
                   page = stack.push("qrc:/Page/CameraControlPage.qml")
               } }
         ], shot("camera_bulb_unanswered_" + colours,
-                () => page !== null && !stack.busy
+                () => page !== null && !stack.busy && tabArrived()
                       && Find.itemNamed(page, "closePending").visible), [
             { run: () => {
                   stack.pop()

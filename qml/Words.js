@@ -50,9 +50,9 @@ function _endsPhrase(chars, i) {
 
 // text with a word joiner wherever a line must not break. language is the code of the language
 // shown ("ja"). In every language, between the characters of a term and its value ("倾斜=00.0′",
-// the characters between blanks around an equals sign). In Japanese, between two letters unless the first is hiragana that ends a word:
-// before a letter that is not hiragana, or, as a particle, before any. Punctuation, blanks and
-// symbols keep the layout's own rules.
+// the characters between blanks around an equals sign). In Japanese, between two letters unless
+// the first is hiragana that ends a word: before a letter that is not hiragana, or, as a
+// particle, before any. Punctuation, blanks and symbols keep the layout's own rules.
 function keepWhole(text, language) {
     if (!text)
         return text

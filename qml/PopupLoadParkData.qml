@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Ko.Quorvel
+import "Words.js" as Words
 
 // Whether the hibernate data stored at the last park goes back into the mount; the connection
 // waits for the answer. Dismissed, it answers Cancel.
@@ -44,7 +45,8 @@ UI_Dialog {
     contentItem: ColumnLayout {
         Label {
             Layout.fillWidth: true
-            text: qsTr("Hibernate data present. Restore state to mount?")
+            text: Words.keepWhole(qsTr("Hibernate data present. Restore state to mount?"),
+                                  inj_languageManager.language)
             wrapMode: Text.WordWrap
         }
     }

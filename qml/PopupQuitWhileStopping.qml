@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import "Words.js" as Words
 
 // Asked when the window closes while a stop has not reached the mount: the mount may still be
 // moving, and once the program has ended nothing sends that stop again. Quit closes anyway; Stay
@@ -57,7 +58,8 @@ UI_Dialog {
         Label {
             objectName: "quitWhileStoppingText"
             Layout.fillWidth: true
-            text: qsTr("The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again.")
+            text: Words.keepWhole(qsTr("The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again."),
+                                  inj_languageManager.language)
             wrapMode: Text.WordWrap
         }
     }

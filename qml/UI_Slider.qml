@@ -12,7 +12,9 @@ import QtQuick.Layouts
 // lands: the slider itself would put the value at the point let go, snapped to a step, which
 // moves a value that lies between two steps (a footer padding of 11 px, a backlash of 2.5′), or
 // by a step where the steps are narrower than the handle. A tap elsewhere on the track and a drag
-// still move the handle.
+// still move the handle. A drag is a move of the pointer by the platform's drag distance or by
+// one step of the track, whichever is shorter: at 320 px a step of the lower altitude limit is
+// 7 px, and a drag of one step, under the drag distance, came back as a tap.
 Pane {
     id: root
 
@@ -31,14 +33,24 @@ Pane {
     // The value when the user took the handle: the slider is pressed before it moves.
     property real _takenAt: 0
     // Whether the pointer now down went down on the handle, where, and whether it has since
-    // moved further than a drag needs. The slider cannot tell: pressed by the mouse it puts
-    // the handle at the pointer at once, and it puts it there again on the release.
+    // moved as far as a drag needs. The slider cannot tell: pressed by the mouse it puts
+    // the handle at the pointer at once, and it puts it there again on the release. Each press
+    // starts undragged: a drag before must not turn the next tap into a move.
     property bool _pressOnHandle: false
     property real _pressX: 0
     property bool _dragged: false
     // The least width, in pixels, of the part of the track around the handle's centre that counts
     // as the handle: the drawn handle is narrower than a fingertip.
     readonly property real gripWidth: 24
+    // How far the pointer moves in a drag, in pixels: one step of the track where that is
+    // shorter than the platform's drag distance. The handle's centre runs along the track less
+    // the handle's width.
+    readonly property real dragDistance: {
+        const span = Math.abs(slider.to - slider.from)
+        const step = slider.stepSize > 0 && span > 0
+                ? (slider.availableWidth - slider.handle.width) * slider.stepSize / span : Infinity
+        return Math.max(1, Math.min(Qt.styleHints.startDragDistance, step))
+    }
 
     width: parent ? parent.width : implicitWidth
     Layout.fillWidth: true
@@ -107,8 +119,7 @@ Pane {
                     root._dragged = false
                 }
                 onPointChanged: {
-                    if (active && Math.abs(point.position.x - root._pressX)
-                            > Qt.styleHints.startDragDistance)
+                    if (active && Math.abs(point.position.x - root._pressX) >= root.dragDistance)
                         root._dragged = true
                 }
             }

@@ -1,12 +1,15 @@
 .pragma library
 
 // Where the lines of a wrapped label may break. Japanese is written without spaces, and a text
-// layout breaks it between any two characters: a borrowed word in katakana ("ネットワーク") or a
-// compound of ideographs came out split over two lines. A reader breaks a Japanese line after
-// the kana that end a phrase (the particle of "アライメントを|リセット"), and a label does so too
-// once a word joiner holds together every other pair of neighbouring letters. The joiner is not
-// drawn and takes no width. Texts of other languages are returned as they are: those written
-// with spaces break only at them (with word wrapping), and Chinese between any two characters.
+// layout breaks it between any two characters: a borrowed word in katakana ("ネットワーク"), a
+// compound of ideographs or a verb and its ending ("ありま|す") came out split over two lines. A
+// reader breaks a Japanese line after the kana that end a phrase (the particle of
+// "アライメントを|リセット"), and a label does so too once a word joiner holds together every
+// other pair of neighbouring letters. The joiner is not drawn and takes no width. A term and its
+// value ("Tilt=00.0′") stay together in every language: between an ideograph or kana and the
+// sign, or inside a Chinese term, the layout would break. Texts of other languages are otherwise
+// returned as they are: those written with spaces break only at them (with word wrapping), and
+// Chinese between any two characters.
 
 const kWordJoiner = "\u2060"
 
@@ -27,20 +30,59 @@ function _kind(c) {
     return ""
 }
 
-// text with a word joiner wherever a Japanese line must not break: between two letters unless
-// the first is hiragana and the second is not. Punctuation, blanks and symbols keep the layout's
-// own rules. language is the code of the language shown ("ja").
+// The kana that end a phrase when they follow the word they mark ("架台が", "星で"): the kana
+// written after an ideograph are otherwise the rest of its word, a verb ending among them
+// ("届いていません"). Some of them start a verb ending themselves ("下がる", "できる") or a word
+// ("のみ"). を is never part of a word.
+const kParticles = "がはにでともへの"
+const kNotParticle = /^(が[らりるれろっ]|でき|のみ)/
+
+// Whether the hiragana at index i of chars ends a phrase.
+function _endsPhrase(chars, i) {
+    if (chars[i] === "を")
+        return true
+    if (i === 0 || !kParticles.includes(chars[i]))
+        return false
+    const before = _kind(chars[i - 1])
+    return before !== "" && before !== "hiragana"
+            && !kNotParticle.test(chars[i] + (i + 1 < chars.length ? chars[i + 1] : ""))
+}
+
+// text with a word joiner wherever a line must not break. language is the code of the language
+// shown ("ja"). In every language, between the characters of a term and its value ("倾斜=00.0′",
+// the characters between blanks around an equals sign). In Japanese, between two letters unless
+// the first is hiragana that ends a word: before a letter that is not hiragana, or, as a
+// particle, before any. Punctuation, blanks and symbols keep the layout's own rules.
 function keepWhole(text, language) {
-    if (language !== "ja" || !text)
+    if (!text)
         return text
+    const chars = Array.from(text)
+    const japanese = language === "ja"
+    // Whether each character lies in a run of characters between blanks that holds "=".
+    const inTerm = []
+    for (let start = 0; start < chars.length;) {
+        let end = start
+        while (end < chars.length && /\S/.test(chars[end]))
+            ++end
+        const term = chars.slice(start, end).includes("=")
+        for (let i = start; i < Math.max(end, start + 1); ++i)
+            inTerm[i] = term
+        start = Math.max(end, start + 1)
+    }
     let out = ""
-    let before = ""
-    for (const c of text) {
-        const kind = _kind(c)
-        if (before !== "" && kind !== "" && !(before === "hiragana" && kind !== "hiragana"))
-            out += kWordJoiner
+    for (let i = 0; i < chars.length; ++i) {
+        const c = chars[i]
+        if (i > 0) {
+            const before = _kind(chars[i - 1])
+            const kind = _kind(c)
+            const term = inTerm[i - 1] && inTerm[i]
+            const letters = japanese && before !== "" && kind !== ""
+                    && !(before === "hiragana"
+                         && (kind !== "hiragana" || _endsPhrase(chars, i - 1)))
+            if (term || letters)
+                out += kWordJoiner
+        }
         out += c
-        before = kind
     }
     return out
 }
@@ -48,7 +90,10 @@ function keepWhole(text, language) {
 // The parts of a text that no line break splits, for the width its widest needs: words between
 // blanks, a hyphen or a slash ending its part, and in a text of ideographs or kana each run that
 // a word joiner holds together, or a single character. Punctuation other than an opening bracket,
-// a small kana and the long mark never start a line: they stay with what they follow.
+// a small kana and the long mark never start a line: they stay with what they follow. Letters,
+// digits and signs of the scripts written with spaces break only next to an ideograph, a kana or
+// their punctuation ("00.0′" is one part).
+const kIdeographic = /[\u3000-\u30ff\u3400-\u9fff\uf900-\ufaff\uff00-\uffef]/
 function unbreakableParts(text) {
     const parts = []
     for (const word of text.replace(/([-\/])/g, "$1 ").split(/\s+/)) {
@@ -59,6 +104,7 @@ function unbreakableParts(text) {
         }
         let part = ""
         let joined = true
+        let before = ""
         for (const c of word) {
             if (c === kWordJoiner) {
                 joined = true
@@ -66,12 +112,14 @@ function unbreakableParts(text) {
             }
             const starts = (_kind(c) !== "" || /[（「『【〔〈《(\[{]/.test(c))
                     && !/[ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー]/.test(c)
-            if (!joined && starts && part !== "") {
+            if (!joined && starts && part !== ""
+                    && (kIdeographic.test(c) || kIdeographic.test(before))) {
                 parts.push(part)
                 part = ""
             }
             part += c
             joined = false
+            before = c
         }
         if (part !== "")
             parts.push(part)

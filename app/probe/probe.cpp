@@ -84,9 +84,11 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickTextDocument>
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
@@ -626,11 +628,34 @@ bool overlapping(const QRectF& a, const QRectF& b) {
     return common.width() > 1 && common.height() > 1;
 }
 
+// The lines of an edited text's document as it lays them out, each paragraph's last line ending
+// in a line separator; empty where they are not lineCount (a layout not yet done).
+QStringList documentLines(QTextDocument* document, int lineCount) {
+    if (!document || lineCount < 2)
+        return {};
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (!layout)
+            return {};
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.append(block.text().mid(line.textStart(), line.textLength()));
+        }
+        // The paragraph ends the line, as a line separator does in a text item's lines.
+        if (!lines.isEmpty() && block.next().isValid())
+            lines.last().append(QChar::LineSeparator);
+    }
+    return lines.size() == lineCount ? lines : QStringList();
+}
+
 // A text's lines as its item lays them out, found by laying the text out again the same way:
 // as plain text in the item's font (or, where the item shrinks its font to fit, the largest
 // size at which it fits), with its wrap mode, inside its padding. Empty where that does not give
 // the item's own number of lines (styled text, a line limit, an elided last line).
 QStringList laidOutLines(const QQuickItem* item) {
+    if (const auto* document = item->property("textDocument").value<QQuickTextDocument*>())
+        return documentLines(document->textDocument(), item->property("lineCount").toInt());
     const int lineCount = item->property("lineCount").toInt();
     const int wrapMode = item->property("wrapMode").toInt();
     QString text = item->property("text").toString();
@@ -705,14 +730,58 @@ bool isSpacedLetter(QChar c) {
            script != QChar::Script_Yi;
 }
 
-// A line ending in before and the next starting with after split one word: a line may end on a
-// blank, a hyphen or a slash, and between two ideographs or kana other than katakana. With
-// ideographs, as Japanese reads them, a run of ideographs is one word too (a compound: "架台").
-bool splitsWord(QChar before, QChar after, bool ideographs) {
-    return (isKatakana(before) && isKatakana(after)) ||
-           (isSpacedLetter(before) && isSpacedLetter(after)) ||
-           (ideographs && before.script() == QChar::Script_Han &&
-            after.script() == QChar::Script_Han);
+constexpr char16_t kWordJoiner = 0x2060;
+
+bool isHiragana(QChar c) {
+    return c.script() == QChar::Script_Hiragana;
+}
+
+// A letter of a Japanese word: kana, an ideograph, or a letter or digit of a script written with
+// spaces.
+bool isJapaneseLetter(QChar c) {
+    return isHiragana(c) || isKatakana(c) || c.script() == QChar::Script_Han || isSpacedLetter(c);
+}
+
+// Whether the last kana of text, hiragana, ends a phrase before next: as a particle written
+// straight after the word it marks ("架台が"), where it does not start a verb ending ("下がる",
+// "できる") or a word ("のみ"); を everywhere. The kana after a word are otherwise its ending.
+bool endsPhrase(const QString& text, QChar next) {
+    const QChar last = text.back();
+    if (last == QChar(0x3092)) // を
+        return true;
+    static const QString kParticles = QStringLiteral("がはにでともへの");
+    static const QRegularExpression kNotParticle(QStringLiteral("^(が[らりるれろっ]|でき|のみ)"));
+    if (text.size() < 2 || !kParticles.contains(last) || !isJapaneseLetter(text[text.size() - 2]) ||
+        isHiragana(text[text.size() - 2]))
+        return false;
+    return !kNotParticle.match(QString(last) + next).hasMatch();
+}
+
+// A line ending in before and the next line, next (both without word joiners), split one word:
+// a line may end on a blank, a hyphen or a slash, and between two ideographs or kana other than
+// katakana. A term and its value ("Tilt=00.0′", "倾斜=00.0′": the characters between blanks
+// around an equals sign) are one word. Read as Japanese, a line between two letters may end only
+// after hiragana that ends a word: before a letter that is not hiragana, or after a particle (see
+// endsPhrase); a compound of ideographs ("架台") and a verb with its ending ("あります") are one
+// word.
+bool splitsWord(const QString& before, const QString& next, bool japanese) {
+    const QChar last = before.back();
+    const QChar after = next.front();
+    if (last.isSpace() || after.isSpace())
+        return false;
+    // The characters between blanks on both sides of the break.
+    const auto blank = [](QChar c) { return c.isSpace(); };
+    const auto head = std::find_if(before.rbegin(), before.rend(), blank).base();
+    const auto tail = std::find_if(next.begin(), next.end(), blank);
+    const QChar equals = QLatin1Char('=');
+    if (std::find(head, before.end(), equals) != before.end() ||
+        std::find(next.begin(), tail, equals) != tail)
+        return true;
+    if (japanese)
+        return isJapaneseLetter(last) && isJapaneseLetter(after) &&
+               !(isHiragana(last) && (!isHiragana(after) || endsPhrase(before, after)));
+    return (isKatakana(last) && isKatakana(after)) ||
+           (isSpacedLetter(last) && isSpacedLetter(after));
 }
 
 // Where a text's lines are not known, a text of a script written with spaces in more lines than
@@ -730,17 +799,18 @@ bool moreLinesThanWords(const QString& text, int lineCount) {
 }
 
 // Visible wrapped texts below item that break a line inside a word.
-void collectBrokenWords(const QQuickItem* item, bool ideographs, QVariantList& out) {
+void collectBrokenWords(const QQuickItem* item, bool japanese, QVariantList& out) {
     if (!item->isVisible() || item->opacity() <= 0)
         return;
-    if (item->inherits("QQuickText") && item->property("wrapMode").toInt() != 0 &&
-        item->property("lineCount").toInt() > 1) {
+    if ((item->inherits("QQuickText") || item->inherits("QQuickTextEdit")) &&
+        item->property("wrapMode").toInt() != 0 && item->property("lineCount").toInt() > 1) {
         const QString text = item->property("text").toString();
         const QStringList lines = laidOutLines(item);
         int at = -1;
         for (qsizetype i = 1; i < lines.size() && at < 0; ++i) {
-            if (!lines[i - 1].isEmpty() && !lines[i].isEmpty() &&
-                splitsWord(lines[i - 1].back(), lines[i].front(), ideographs))
+            const QString before = QString(lines[i - 1]).remove(QChar(kWordJoiner));
+            const QString after = QString(lines[i]).remove(QChar(kWordJoiner));
+            if (!before.isEmpty() && !after.isEmpty() && splitsWord(before, after, japanese))
                 at = int(i);
         }
         if (at > 0 ||
@@ -752,7 +822,7 @@ void collectBrokenWords(const QQuickItem* item, bool ideographs, QVariantList& o
                                    {"at", at}});
     }
     for (const QQuickItem* child : item->childItems())
-        collectBrokenWords(child, ideographs, out);
+        collectBrokenWords(child, japanese, out);
 }
 
 } // namespace
@@ -861,14 +931,16 @@ public:
         return list;
     }
 
-    // Wrapped texts that break a line inside a word, each as {path, text, lines (as laid out;
-    // empty where they cannot be told, judged then by their number), lineCount, at (the line
-    // that starts inside the word, -1 where unknown)}. A word is a run of letters and digits of
-    // a script written with spaces, or of katakana; a line may break after a blank, a hyphen or
-    // a slash, and between ideographs or other kana.
-    Q_INVOKABLE QVariantList brokenWords(bool ideographs = false) const {
+    // Wrapped texts (also edited ones) that break a line inside a word, each as {path, text,
+    // lines (as laid out; empty where they cannot be told, judged then by their number),
+    // lineCount, at (the line that starts inside the word, -1 where unknown)}. A word is a run of
+    // letters and digits of a script written with spaces, or of katakana, or a term and its value
+    // joined by "="; a line may break after a blank, a hyphen or a slash, and between ideographs
+    // or other kana. Read as Japanese (japanese true), a line between two letters may end only
+    // after hiragana that ends a word (see splitsWord).
+    Q_INVOKABLE QVariantList brokenWords(bool japanese = false) const {
         QVariantList list;
-        collectBrokenWords(m_window->contentItem(), ideographs, list);
+        collectBrokenWords(m_window->contentItem(), japanese, list);
         return list;
     }
 

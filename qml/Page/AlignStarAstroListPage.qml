@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // One of the three star lists of an alignment; the workflow asks for a star from it and hears
 // which one the user tapped.
@@ -57,7 +58,7 @@ AlignWorkflowPage {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap
-            text: root.title
+            text: Words.keepWhole(root.title, inj_languageManager.language)
             font.bold: true
         }
         UI_RowDivider {

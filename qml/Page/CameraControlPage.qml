@@ -176,10 +176,11 @@ Page {
                         wrapMode: Text.WordWrap
                         font.bold: true
                         color: countText.color
-                        text: Words.sentences(
+                        text: Words.keepWhole(Words.sentences(
                                   (_m.mount && !_m.mount.linkAnswering
                                    ? [qsTr("The mount does not answer.")] : [])
-                                  .concat([qsTr("The shutter may still be open.")]))
+                                  .concat([qsTr("The shutter may still be open.")])),
+                                  inj_languageManager.language)
                     }
                     Item {
                         Layout.fillHeight: true

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // Parks the mount where it stands or at home, so that its state survives powering it off.
 Page {
@@ -60,8 +61,9 @@ Page {
             wrapMode: Text.WordWrap
             font.pixelSize: 14
             color: _m.noteColor
-            text: qsTr("Hibernate saves the state of the mount to the app before you turn the mount off.")
-                  + "\n" + qsTr("You can optionally move the mount to its home position before hibernating.")
+            text: Words.keepWhole(qsTr("Hibernate saves the state of the mount to the app before you turn the mount off.")
+                                  + "\n" + qsTr("You can optionally move the mount to its home position before hibernating."),
+                                  inj_languageManager.language)
         }
         Item {
             Layout.fillHeight: true

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // The progress of any GoTo, wherever it came from; it opens and closes with the mount's GoTo
 // state, and Cancel only asks the mount to stop. It covers the header's link indicator, so it says
@@ -170,8 +171,9 @@ UI_Dialog {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 visible: text !== ""
-                text: _m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
-                                  : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : "")
+                text: Words.keepWhole(_m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
+                                                  : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : ""),
+                                      inj_languageManager.language)
                 font.pointSize: 16
                 font.bold: true
             }

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 import QtQuick.Layouts
 import ".."
+import "../Words.js" as Words
 
 // Allowing Sun observation takes the warning and a small sum, so that it is never given by a
 // stray tap.
@@ -91,7 +92,8 @@ UI_Dialog {
             TextArea {
                 readOnly: true
                 wrapMode: TextEdit.WordWrap
-                text: qsTr("Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements.")
+                text: Words.keepWhole(qsTr("Never use your telescope to look directly at the Sun. Permanent eye damage will result. Use a proper solar filter firmly mounted on the front of the telescope for viewing the Sun. When observing the Sun, place a dust cap over your finderscope or remove it to protect you from accidental exposure. Never use an eyepiece-type solar filter and never use your telescope to project sunlight onto another surface, the internal heat build-up will damage the telescope optical elements."),
+                                      inj_languageManager.language)
                 background: Rectangle {
                     color: _m.isNight ? "black" : "white"
                     border.color: _m.isNight ? "red" : "grey"
@@ -102,7 +104,8 @@ UI_Dialog {
             Layout.fillWidth: true
             visible: !root.quiz
             wrapMode: Text.WordWrap
-            text: qsTr("Confirm allowing Sun observation?")
+            text: Words.keepWhole(qsTr("Confirm allowing Sun observation?"),
+                                  inj_languageManager.language)
         }
         Item {
             Layout.fillHeight: true

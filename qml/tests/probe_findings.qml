@@ -48,8 +48,71 @@ QtObject {
         { name: "a compound of ideographs split, not read as Japanese", kinds: [],
           component: compoundScene, broken: [] },
         { name: "a compound of ideographs held together", kinds: [], ideographs: true,
-          component: compoundKeptScene, broken: [] }
+          component: compoundKeptScene, broken: [] },
+        // A term and its value are one word in every language; between an ideograph or kana
+        // and the sign the layout breaks.
+        { name: "a Chinese term broken from its value", kinds: [], component: termScene,
+          text: "倾斜=00.0′", broken: ["倾斜=00.0′"] },
+        { name: "a Chinese term held to its value", kinds: [], component: termScene,
+          text: "倾斜=00.0′", language: "zh", broken: [] },
+        { name: "a Japanese term broken from its value", kinds: [], component: termScene,
+          ideographs: true, text: "傾き=00.0′", broken: ["傾き=00.0′"] },
+        { name: "a Japanese term held to its value", kinds: [], component: termScene,
+          ideographs: true, text: "傾き=00.0′", language: "ja", broken: [] },
+        { name: "an English term and its value", kinds: [], component: termScene,
+          text: "Tilt=00.0′", broken: [] },
+        // Held at its sign only, a Chinese term breaks inside.
+        { name: "a Chinese term split inside", kinds: [], component: japaneseScene,
+          text: "倾斜\u2060=\u206000.0′", width: 20, broken: ["倾斜=00.0′"] }
+    ].concat(japaneseScenes())
+
+    // Japanese sentences of the dialogs and pages, laid out as they are and held together where
+    // a line must not break. As they are, each sentence is given the width of its text up to
+    // the place where it split a word ("可|能性", "ありま|す"), and breaks there; held together,
+    // none of them breaks inside a word, read as Japanese. The longest text too, in a width where
+    // it breaks in several places, also as an edited text.
+    readonly property var japaneseTexts: [
+        { text: "まだ動いている可能性があります。", after: "まだ動いている可" },
+        { text: "停止コマンドが架台に届いていません。", after: "停止コマンドが架台に届いてい" },
+        { text: "シャッターがまだ開いている可能性があります。",
+          after: "シャッターがまだ開いている可能性がありま" },
+        { text: "Mel・Mazの測定値がありません。", after: "Mel・Mazの測定値がありませ" },
+        { text: "目に回復不能な障害が残ります。", after: "目に回復不能な障" },
+        { text: "望遠鏡の前面にしっかりと取り付けた", after: "望遠鏡の前面にしっか" },
+        { text: "望遠鏡で太陽を直接見ないでください。", after: "望遠鏡で太陽を直接見ないでくださ" },
+        { text: "内部にこもる熱で望遠鏡の光学素子が損傷します。",
+          after: "内部にこもる熱で望遠鏡の光学素子が損" },
+        { text: "ハイバネートデータがあります。", after: "ハイバネートデータがありま" },
+        { text: "架台の状態を復元しますか？", after: "架台の状態を復元します" },
+        { text: "望遠鏡で太陽を直接見ないでください。目に回復不能な障害が残ります。太陽を見るときは、望遠鏡の前面にしっかりと取り付けた適切な太陽フィルターを使用してください。",
+          width: 250 }
     ]
+    property FontMetrics japaneseMetrics: FontMetrics {
+        font.pixelSize: 14
+    }
+    // Room for the text up to after, not for the next character.
+    function widthOf(t) {
+        return t.width || Math.ceil(japaneseMetrics.advanceWidth(t.after)) + 6
+    }
+    function japaneseScenes() {
+        const list = []
+        for (const t of japaneseTexts) {
+            const head = t.after ? t.after + "|" : t.text.slice(0, 8) + "…"
+            list.push({ name: head + " as it is", kinds: [], component: japaneseScene,
+                        ideographs: true, text: t.text, width: widthOf(t), broken: [t.text] })
+            list.push({ name: head + " held together", kinds: [], component: japaneseScene,
+                        ideographs: true, text: t.text, width: widthOf(t), language: "ja",
+                        broken: [] })
+        }
+        const sun = japaneseTexts[japaneseTexts.length - 1]
+        list.push({ name: "an edited text as it is", kinds: [], component: editedScene,
+                    ideographs: true, text: sun.text, width: sun.width, broken: [sun.text] })
+        list.push({ name: "an edited text held together", kinds: [], component: editedScene,
+                    ideographs: true, text: sun.text, width: sun.width, language: "ja",
+                    broken: [] })
+        return list
+    }
+
 
     // A popup over the whole window, its scene as content; the probe judges it alone.
     property Component frame: Component {
@@ -205,6 +268,35 @@ QtObject {
         }
     }
 
+    // The scene being opened, for the scenes made from its text: as it is, or held together
+    // for its language.
+    property var scene: null
+    function sceneText() {
+        return scene.language ? Words.keepWhole(scene.text, scene.language) : scene.text
+    }
+
+    property Component termScene: Component {
+        WrappedLabel {
+            width: 40
+            text: driver.sceneText()
+        }
+    }
+    property Component japaneseScene: Component {
+        WrappedLabel {
+            width: driver.scene.width
+            text: driver.sceneText()
+        }
+    }
+    property Component editedScene: Component {
+        TextEdit {
+            width: driver.scene.width
+            readOnly: true
+            font.pixelSize: 14
+            wrapMode: TextEdit.WordWrap
+            text: driver.sceneText()
+        }
+    }
+
     function kindsOf(findings) {
         return [...new Set(findings.map(f => f.kind))].sort()
     }
@@ -212,6 +304,7 @@ QtObject {
     function open(scene) {
         probe.window.inj_nightManager.setting = scene.night ? 1 : 0
         const popup = frame.createObject(probe.window.contentItem)
+        driver.scene = scene
         scene.component.createObject(popup.contentItem)
         popup.open()
         shown = popup
@@ -229,10 +322,12 @@ QtObject {
                 console.info("  " + f.kind + ": " + f.first + " at " + f.firstArea + " / "
                              + f.second + " at " + f.secondArea)
         }
-        const broken = probe.brokenWords(!!scene.ideographs).map(b => b.text.replace(/\u2060/g, "")).sort()
+        const words = probe.brokenWords(!!scene.ideographs)
+        const broken = words.map(b => b.text.replace(/\u2060/g, "")).sort()
         if (JSON.stringify(broken) !== JSON.stringify((scene.broken || []).slice().sort()))
             failures.push(scene.name + ": broken inside a word " + JSON.stringify(broken)
-                          + ", wanted " + JSON.stringify(scene.broken || []))
+                          + ", wanted " + JSON.stringify(scene.broken || []) + " "
+                          + JSON.stringify(words.map(b => b.lines.join("|"))))
         shown.close()
         shown.destroy()
         shown = null

@@ -198,9 +198,10 @@ QtObject {
     }
 
     // Wrapped texts split inside a word, in every run: a word of a script written with spaces,
-    // or of katakana (see the probe's brokenWords()).
+    // of katakana, or a term and its value; in Japanese, also a compound of ideographs or a word
+    // and its kana ending (see the probe's brokenWords()).
     function checkWords(label) {
-        for (const b of probe.brokenWords()) {
+        for (const b of probe.brokenWords(inj_languageManager.language === "ja")) {
             const where = b.at > 0 ? b.lines.slice(b.at - 1, b.at + 1).join("|") : b.lineCount
                                                                                     + " lines"
             problem("breaks inside a word (" + where + ")", label, b)

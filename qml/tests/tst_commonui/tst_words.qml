@@ -33,6 +33,31 @@ TestCase {
             // Shown in another language, the small kana and the long mark still follow.
             { tag: "katakana in another language", text: "ネットワーク", language: "en",
               parts: ["ネッ", "ト", "ワー", "ク"], same: true },
+            { tag: "a verb ending after a particle", text: "可能性があります", language: "ja",
+              parts: ["可能性が", "あります"] },
+            { tag: "a verb and its ending", text: "届いていません", language: "ja",
+              parts: ["届いていません"] },
+            { tag: "a question and its particle", text: "復元しますか？", language: "ja",
+              parts: ["復元しますか？"] },
+            { tag: "kana that start a verb ending", text: "下がります", language: "ja",
+              parts: ["下がります"] },
+            { tag: "できる after a compound", text: "接続できません", language: "ja",
+              parts: ["接続できません"] },
+            { tag: "a word of kana", text: "しっかりと", language: "ja", parts: ["しっかりと"] },
+            { tag: "を after kana", text: "ことをください", language: "ja",
+              parts: ["ことを", "ください"] },
+            { tag: "the topic particle after katakana", text: "データはありません", language: "ja",
+              parts: ["データは", "ありません"] },
+            { tag: "a Japanese term and its value", text: "Maz=0.1′   傾き=00.0′", language: "ja",
+              parts: ["Maz=0.1′", "傾き=00.0′"] },
+            { tag: "a Chinese term and its value", text: "倾斜=00.0′", language: "zh",
+              parts: ["倾斜=00.0′"] },
+            { tag: "Chinese terms and a text between them", text: "倾斜=0′ 连接设置", language: "zh",
+              parts: ["倾斜=0′", "连", "接", "设", "置"] },
+            { tag: "an English term and its value", text: "Tilt=00.0′", language: "en",
+              parts: ["Tilt=00.0′"] },
+            { tag: "a blank around the sign", text: "a = b", language: "en",
+              parts: ["a", "=", "b"], same: true },
             { tag: "nothing", text: "", language: "ja", parts: [], same: true }
         ]
     }
@@ -43,6 +68,9 @@ TestCase {
         if (data.same)
             compare(kept, data.text)
         compare(Words.unbreakableParts(kept), data.parts)
+        // The sign is held on both sides wherever it stands between two characters.
+        if (/\S=\S/.test(data.text))
+            verify(/\u2060=\u2060/.test(kept), "the sign held to the term and its value")
     }
 
     function test_sentences_data() {

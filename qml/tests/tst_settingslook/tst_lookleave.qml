@@ -14,6 +14,7 @@ WindowTestCase {
     when: windowShown
 
     function cleanup() {
+        restoreSize()
         testHelper.restore("inj_uiSetting")
         testHelper.restore("inj_mountConnection")
         window.inj_mainUIUtil.goHome()
@@ -330,5 +331,136 @@ WindowTestCase {
         verify(dx > 0 ? slider.value > value : slider.value < value,
                "the handle moved from " + value + " to " + slider.value)
         closeTo(data.read(), data.expected(slider.value), 1e-9, "stored")
+    }
+
+    // The altitude limits at the smallest window, where a step of the lower limit is shorter
+    // than the platform's drag distance. The window goes back to its size after each test.
+    property var keptSize: null
+    function openNarrowLimits(minDeg, maxDeg) {
+        waitConnected()
+        keptSize = Qt.size(window.width, window.height)
+        window.width = 320
+        window.height = 480
+        inj_altRange.minAlt = minDeg * Math.PI / 180
+        inj_altRange.maxAlt = maxDeg * Math.PI / 180
+        const page = open("AltitudeLimitPage")
+        const row = child(page, "lowerSlider")
+        tryVerify(() => row.slider.width > 0 && row.slider.width <= 320, 5000, "placed")
+        waitForRendering(row.slider)
+        return row
+    }
+    function restoreSize() {
+        if (keptSize) {
+            window.width = keptSize.width
+            window.height = keptSize.height
+            keptSize = null
+        }
+    }
+
+    // The pixels between two steps of a slider row's track.
+    function stepPixels(row) {
+        const s = row.slider
+        return (s.availableWidth - s.handle.width) * s.stepSize / (s.to - s.from)
+    }
+
+    // A gesture on a slider row: pressed at a share of the handle's width, moved by some steps of
+    // the track (in as many pointer moves as the list holds), let go there; by mouse or by touch.
+    function gesture(row, g) {
+        const s = row.slider
+        const x = s.handle.x + g.at * s.handle.width
+        const y = s.handle.y + s.handle.height / 2
+        const moves = (g.moves || []).map(m => x + m * stepPixels(row))
+        const end = moves.length ? moves[moves.length - 1] : x
+        if (g.touch) {
+            const touch = touchEvent(s)
+            touch.press(0, s, x, y).commit()
+            for (const m of moves)
+                touch.move(0, s, m, y).commit()
+            touch.release(0, s, end, y).commit()
+        } else {
+            mousePress(s, x, y)
+            for (const m of moves)
+                mouseMove(s, m, y, -1, Qt.LeftButton)
+            mouseRelease(s, end, y)
+        }
+        compare(s.pressed, false)
+    }
+
+    // A drag of the lower limit shorter than the drag distance but of a step or more stores the
+    // step it reached; a press that moves less than a step, off the handle's middle, stores
+    // nothing. The value lies on a step: -5°.
+    function test_shortDrag_data() {
+        const rows = []
+        for (const touch of [false, true]) {
+            const by = touch ? ", touch" : ", mouse"
+            rows.push({ tag: "one step right" + by, touch: touch, at: 0.5, moves: [0.5, 1.1],
+                        stored: -4 })
+            rows.push({ tag: "one step left" + by, touch: touch, at: 0.5, moves: [-0.5, -1.1],
+                        stored: -6 })
+            rows.push({ tag: "two steps right" + by, touch: touch, at: 0.5, moves: [1, 2.1],
+                        stored: -3 })
+            rows.push({ tag: "less than a step from the right edge" + by, touch: touch,
+                        at: 0.95, moves: [0.3, 0.6], stored: -5 })
+            rows.push({ tag: "less than a step from the left edge" + by, touch: touch,
+                        at: 0.05, moves: [-0.3, -0.6], stored: -5 })
+        }
+        return rows
+    }
+
+    function test_shortDrag(data) {
+        const row = openNarrowLimits(-5, 80)
+        const upper = stored("altitude.max")
+        verify(stepPixels(row) * 1.1 < Qt.styleHints.startDragDistance,
+               "a step (" + stepPixels(row) + " px) within the drag distance")
+        const before = testHelper.storedSettingsText()
+        gesture(row, data)
+        compare(row.value, data.stored, "the handle")
+        if (data.stored === -5)
+            compare(testHelper.storedSettingsText(), before, "the settings file")
+        else
+            closeTo(stored("altitude.min"), data.stored * Math.PI / 180, 1e-12, "stored")
+        compare(stored("altitude.max"), upper, "the upper limit")
+    }
+
+    // Several gestures in one visit of the page, each with the value it leaves shown and stored:
+    // a tap after a drag is a tap again, wherever on the handle it lands.
+    function test_gesturesInOneVisit_data() {
+        const drag = (steps, touch) => ({ at: 0.5, moves: [steps / 2, steps + 0.1 * Math.sign(steps)],
+                                          touch: !!touch })
+        const tap = (at, touch) => ({ at: at, touch: !!touch })
+        return [
+            { tag: "dragged a step right, then its right edge tapped",
+              gestures: [drag(1), tap(0.95)], values: [-4, -4] },
+            { tag: "dragged a step left, then its left edge tapped",
+              gestures: [drag(-1), tap(0.05)], values: [-6, -6] },
+            { tag: "dragged a step right, then both edges tapped",
+              gestures: [drag(1), tap(0.05), tap(0.95)], values: [-4, -4, -4] },
+            { tag: "dragged far right, then its left edge tapped",
+              gestures: [drag(8), tap(0.05)], values: [3, 3] },
+            { tag: "dragged by touch, then its right edge touched",
+              gestures: [drag(1, true), tap(0.95, true)], values: [-4, -4] },
+            { tag: "dragged by touch, then its right edge clicked",
+              gestures: [drag(-1, true), tap(0.95)], values: [-6, -6] },
+            { tag: "tapped, dragged, tapped, dragged back, tapped",
+              gestures: [tap(0.95), drag(1), tap(0.95), drag(-1), tap(0.05)],
+              values: [-5, -4, -4, -5, -5] }
+        ]
+    }
+
+    function test_gesturesInOneVisit(data) {
+        const row = openNarrowLimits(-5, 80)
+        const page = stackView.currentItem
+        for (let i = 0; i < data.gestures.length; ++i) {
+            const before = testHelper.storedSettingsText()
+            const was = row.value
+            gesture(row, data.gestures[i])
+            const what = "after gesture " + (i + 1)
+            compare(stackView.currentItem, page, "the same visit")
+            compare(row.value, data.values[i], what)
+            closeTo(stored("altitude.min"), data.values[i] * Math.PI / 180, 1e-12,
+                    what + ", stored")
+            if (data.values[i] === was)
+                compare(testHelper.storedSettingsText(), before, what + ", the settings file")
+        }
     }
 }

@@ -246,6 +246,72 @@ private slots:
         QCOMPARE(rig.hand("L", 2), QByteArray("0#"));
     }
 
+    // A stop whose replies, or the status replies, come back garbled while the controller takes
+    // the stop: once the mount has answered that the axes stand (or, with the status unreadable,
+    // once they have had the time to brake), neither port tells of a slew and tracking reads
+    // as off, while the garbling goes on.
+    // motion: "tracking", "move1" a remote move of axis 1, "goto"; stop: the request that stops
+    // it; garbled: the requests whose replies are garbled.
+    void garbledStopIsTaken_data() {
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("garbled");
+        QTest::newRow("tracking off, stop replies garbled") << "tracking"
+                                                            << "TrackingSet,0"
+                                                            << ":K";
+        QTest::newRow("tracking off, status replies garbled") << "tracking"
+                                                              << "TrackingSet,0"
+                                                              << ":f";
+        QTest::newRow("move ended, stop replies garbled") << "move1"
+                                                          << "MoveAxis,0,0"
+                                                          << ":K";
+        QTest::newRow("move ended, status replies garbled") << "move1"
+                                                            << "MoveAxis,0,0"
+                                                            << ":f";
+        QTest::newRow("GoTo cancelled by M, stop replies garbled") << "goto"
+                                                                   << "M"
+                                                                   << ":K";
+        QTest::newRow("GoTo cancelled by AbortSlew, stop replies garbled") << "goto"
+                                                                           << "AbortSlew"
+                                                                           << ":K";
+        QTest::newRow("GoTo cancelled by M, status replies garbled") << "goto"
+                                                                     << "M"
+                                                                     << ":f";
+    }
+    void garbledStopIsTaken() {
+        QFETCH(QString, motion);
+        QFETCH(QString, stop);
+        QFETCH(QString, garbled);
+        TrackingRig rig;
+        QVERIFY(rig.connect());
+        if (motion == "tracking") {
+            QVERIFY(rig.trackSidereal());
+        } else if (motion == "move1") {
+            QCOMPARE(rig.text("MoveAxis,0,1"), QByteArray("Ok,MoveAxis"));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0), 10000);
+        } else {
+            const auto at = rig.mount->axisPositions();
+            QVERIFY(rig.mount->slewToAsync(
+                MountTarget{"Target", {at.first + 0.3, at.second + 0.2, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0) && rig.sim.moving(1), 10000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 10000);
+
+        rig.relay.arm(garbled.toStdString());
+        if (stop == "M")
+            QCOMPARE(rig.hand("M", 1), QByteArray("#"));
+        else
+            QCOMPARE(rig.text(stop.toLatin1()), "Ok," + stop.section(',', 0, 0).toLatin1());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.sim.moving(0) && !rig.sim.moving(1), 10000);
+        // The braking time with every status read garbled is some twenty reads of the link.
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 60000);
+        QCOMPARE(rig.text("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
+        QCOMPARE(rig.hand("L", 2), QByteArray("0#"));
+        QCOMPARE(rig.text("TrackingGet"), QByteArray("Ok,TrackingGet,0"));
+        QCOMPARE(rig.hand("t", 2), trackingByte(0));
+        rig.relay.disarm();
+    }
+
     // A GoTo aborted while tracking is on, the restart of tracking on axis 1 garbled: once the
     // mount has answered that both axes stand, the pending restart leaves neither port telling
     // of a slew, and tracking reads as not known until the restart is taken.

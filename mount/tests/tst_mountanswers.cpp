@@ -707,6 +707,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
 
+        const int sent = stopsSent(rig, 0) + stopsSent(rig, 1);
         rig.axis->setGarbled(garbled, true);
         if (stop == "release")
             mount->slewAxisAsync(motion.endsWith('2') ? 1 : 0, 0.0);
@@ -714,8 +715,9 @@ private slots:
             mount->setTrackingEnabled(false);
         else
             mount->abortSlewAsync();
-        QVERIFY(mount->stopPending());
+        // Pending from the request on, unless the mount took it already.
         QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QVERIFY(stopsSent(rig, 0) + stopsSent(rig, 1) > sent);
         QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().known &&
                                      mount->acknowledgedTracking().on == tracking,
                                  10000);
@@ -816,8 +818,12 @@ private slots:
             // The restart has seen the axes stand, and waits for its first reading.
             QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("pos"), 1, 10000);
         } else {
+            // Held, the stop is pending when the request announces it.
+            rig.axis->hold("stop");
             rig.axis->setGarbled("stop", how == "garbled");
             mount->slewAxisAsync(0, 0.0);
+            QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("stop"), 1, 10000);
+            rig.axis->release("stop", false);
         }
         QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -371,9 +371,11 @@ private slots:
         rig.fake.setDelayMs(0);
         QTRY_VERIFY_WITH_TIMEOUT((rig.sim.arrive(), rig.text("SlewingGet") == "Ok,SlewingGet,0"),
                                  20000);
+        // Tracking is known again at its first pass taken; a pass that fails waits 5 s for the
+        // next.
         QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackingGet"),
                                   "Ok,TrackingGet," + QByteArray(port == "hand" ? "1" : "0"),
-                                  10000);
+                                  30000);
     }
 
     // A GoTo aborted while tracking is on, the restart of tracking on axis 1 garbled: once the

@@ -444,13 +444,17 @@ void Mount::announceEnds() {
     bool trailRunEnded = false;
     bool slewStateChanged = false;
     bool stopPendingChanged = false;
+    bool trackingChanged = false;
     {
         std::lock_guard lock(m_mutex);
         gotoEnded = std::exchange(m_gotoEndUnannounced, false);
         trailRunEnded = std::exchange(m_trailRunEndUnannounced, false);
         slewStateChanged = std::exchange(m_slewStateUnannounced, false);
         stopPendingChanged = std::exchange(m_stopPendingUnannounced, false);
+        trackingChanged = std::exchange(m_trackingStateUnannounced, false);
     }
+    if (trackingChanged)
+        trackingStateChanged();
     if (slewStateChanged)
         axisSlewStateChanged();
     if (stopPendingChanged)
@@ -766,6 +770,7 @@ void Mount::onAcknowledged(std::array<uint64_t, 2> claims, std::optional<Trackin
             const bool on = tracking.has_value();
             if (on || m_mode == MountMode_::AZ || claims[0] != 0) {
                 const bool wasInDoubt = std::exchange(m_trackingInDoubt, false);
+                m_restDoubtClaims = {0, 0};
                 trackingChanged = wasInDoubt || on != m_trackingAcknowledgedOn ||
                                   (on && !(*tracking == m_trackingAcknowledged));
                 m_trackingAcknowledgedOn = on;
@@ -818,7 +823,11 @@ void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
         bool latest = false;
         for (AXISID axis : {0u, 1u})
             latest = latest || (claims[axis] != 0 && m_axisClaims[axis] == claims[axis]);
-        if (!latest || std::exchange(m_trackingInDoubt, true))
+        if (!latest)
+            return;
+        // Unanswered, the change may have been taken in part: no later task settles that.
+        m_restDoubtClaims = {0, 0};
+        if (std::exchange(m_trackingInDoubt, true))
             return;
     }
     trackingStateChanged();
@@ -832,8 +841,10 @@ void Mount::onAxesAtRest(std::array<uint64_t, 2> claims) {
             return;
         // The axes stand: tracking the mount took before no longer runs, and the new one is not
         // taken yet.
-        if (m_trackingAcknowledgedOn && !std::exchange(m_trackingInDoubt, true))
+        if (m_trackingAcknowledgedOn && !std::exchange(m_trackingInDoubt, true)) {
             trackingChanged = true;
+            m_restDoubtClaims = claims;
+        }
     }
     if (trackingChanged)
         trackingStateChanged();
@@ -876,6 +887,23 @@ bool Mount::linkAnswering() const {
 std::shared_ptr<ICanceller> Mount::startTaskLocked(std::shared_ptr<IMountTask> task,
                                                    std::function<void()> onStarted,
                                                    TaskCallback onFinished) {
+    // A GoTo (or a park, a homing) cancels the tracking start that left the axes standing before
+    // it set them going: tracking is as the mount acknowledged it last, and resumes after the
+    // motion like any other. A motion of one axis leaves the other standing, not tracking.
+    if (m_trackingInDoubt && task->type() != MountTaskTag::Tracking &&
+        task->type() != MountTaskTag::AxisStop &&
+        (m_restDoubtClaims[0] != 0 || m_restDoubtClaims[1] != 0)) {
+        bool takesAll = true;
+        for (AXISID axis : {0u, 1u})
+            if (m_restDoubtClaims[axis] != 0)
+                takesAll = takesAll && claimsAxis(*task, axis) &&
+                           m_restDoubtClaims[axis] == m_axisClaims[axis];
+        if (takesAll) {
+            m_trackingInDoubt = false;
+            m_restDoubtClaims = {0, 0};
+            m_trackingStateUnannounced = true;
+        }
+    }
     bool takesAxes = false;
     for (AXISID axis : {0u, 1u}) {
         if (!claimsAxis(*task, axis))

@@ -291,7 +291,8 @@ private:
     void onStopUnanswered();
     // From the destructor: a stop still pending goes with the mount, and the user hears so.
     void tellStopLeftPending();
-    // A tracking start left its first command unanswered and goes on trying.
+    // A tracking start left its first command unanswered and goes on trying, or tracking that
+    // was taken had a later rate go unanswered.
     void onTrackingUnanswered(std::array<uint64_t, 2> claims);
     // A task that took the axes from a motion has seen them stand before it set them going: the
     // stops given with it are taken.
@@ -390,6 +391,11 @@ private:
     TrackingChoice m_trackingAcknowledged{TrackingRate::Sidereal, {}};
     // A change of tracking is partly taken: the mount may have left what it acknowledged last.
     bool m_trackingInDoubt = false;
+    // The doubt comes only from a tracking start that stopped the axes and holds them with these
+    // claims: should another task take them before the start set them going, nothing was
+    // changed that the mount did not take, and the doubt is over.
+    std::array<uint64_t, 2> m_restDoubtClaims{0, 0};
+    bool m_trackingStateUnannounced = false;
     // The slewToFinished subscriptions each waiting GoTo took over when it was started.
     std::map<uint64_t, std::vector<eventpp::CallbackList<void(CmdRet)>::Handle>> m_finishClaims;
 };

@@ -10,6 +10,7 @@
 #include "link/imountaxis.h"
 #include "model/ialignment.h"
 #include "mount/imountaxisutil.h"
+#include "mount/tasks/axisstoptask.h"
 #include "mount/tasks/aztrackinglogger.h"
 
 #include <algorithm>
@@ -77,8 +78,11 @@ CmdRetType_::E AZTrackingTask::run() {
         if (const CmdRetType_::E r = m_command->stopExtendedMotion(); r != CmdRetType_::Ok)
             return r;
     }
-    if (const CmdRetType_::E r = m_axisUtil->stopAxes(); r != CmdRetType_::Ok)
-        return r;
+    // A stop whose reply was lost counts once the axis reports itself still.
+    for (AXISID axis : {AXISID{0}, AXISID{1}})
+        if (const CmdResp<bool> r = stopUntilTaken(*m_axes, *m_cancellable, axis, kRetryMs);
+            !r.isOk())
+            return r.type;
     if (const CmdRetType_::E r = m_axisUtil->waitAxesStopped(false); r != CmdRetType_::Ok)
         return r;
     // The axes stand: what ran before is over, and the tracking is taken only once the first
@@ -102,6 +106,7 @@ CmdRetType_::E AZTrackingTask::run() {
 
     for (;;) {
         const int64_t t0 = m_clock->nowMs();
+        m_rateUnanswered = false;
         CmdRetType_::E r;
         {
             const LogIndentScope passIndent;
@@ -109,14 +114,19 @@ CmdRetType_::E AZTrackingTask::run() {
         }
         if (r == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
-        if (!m_motionTaken) {
-            if (r == CmdRetType_::Ok) {
-                m_motionTaken = true;
+        if (r == CmdRetType_::Ok) {
+            // Taken, or taken again after a rate that went unanswered.
+            if (!std::exchange(m_motionTaken, true) || std::exchange(m_rateInDoubt, false)) {
                 if (m_answered)
                     m_answered(true);
-            } else {
-                noteUnanswered();
             }
+        } else if (!m_motionTaken) {
+            noteUnanswered();
+        } else if (m_rateUnanswered && !std::exchange(m_rateInDoubt, true)) {
+            // A lost read leaves the axes at their rates, but a rate command may stop an axis
+            // before it restarts it: until a pass is taken again, the mount may stand.
+            if (m_answered)
+                m_answered(false);
         }
         if (sleep(std::max<int64_t>(0, t0 + kPassMs - m_clock->nowMs())))
             return CmdRetType_::Cancel;
@@ -276,12 +286,14 @@ CmdRetType_::E AZTrackingTask::ratePass() {
     for (AXISID axis : {AXISID{0}, AXISID{1}}) {
         const double rate = axis == 0 ? commanded.first : commanded.second;
         const CmdRetType_::E slew = m_axes->slewAtRate(axis, rate);
-        if (slew == CmdRetType_::Ok)
-            m_axes->assumeRate(axis, rate);
-        else if (slew == CmdRetType_::Cancel)
+        if (slew == CmdRetType_::Cancel)
             return CmdRetType_::Cancel;
-        else
+        if (slew == CmdRetType_::Ok) {
+            m_axes->assumeRate(axis, rate);
+        } else {
+            m_rateUnanswered = true;
             result = slew;
+        }
     }
     return result;
 }
@@ -345,8 +357,10 @@ CmdRetType_::E AZTrackingTask::timedTargetPass() {
             const Prediction at = predict(t);
             if (const CmdRetType_::E r =
                     m_command->sendTimedTarget(t, at.axes, {}, nullptr, nullptr, nullptr);
-                r != CmdRetType_::Ok)
+                r != CmdRetType_::Ok) {
+                m_rateUnanswered = r != CmdRetType_::Cancel;
                 return r;
+            }
             m_lastTargetTimeMs.set(t);
             if (!sent) {
                 m_axes->assumeRate(0, now.rates.first);

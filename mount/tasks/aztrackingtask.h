@@ -104,7 +104,9 @@ private:
     const double m_baseRate;
     // Told the axes stand once they are stopped under this task's control, and that the mount
     // took the change once the first pass has set both axes going. Until then, the first
-    // exchange that goes unanswered is told: the mount may stand without tracking.
+    // exchange that goes unanswered is told: the mount may stand without tracking. Once taken,
+    // a lost read changes nothing (the axes keep their rates); a pass whose rate went unanswered
+    // is told, and the next pass taken is told again.
     std::function<void(bool)> m_answered;
     std::function<void()> m_atRest;
     eventpp::CallbackList<void()>::Handle m_alignmentSubscription;
@@ -125,6 +127,10 @@ private:
     Nullable<int64_t> m_lastTargetTimeMs;
     bool m_motionTaken = false;
     bool m_unansweredTold = false;
+    // A rate (or timed target) of this pass went unanswered.
+    bool m_rateUnanswered = false;
+    // Told that a pass's rate went unanswered after the motion was taken, and not taken since.
+    bool m_rateInDoubt = false;
 };
 
 } // namespace Ko

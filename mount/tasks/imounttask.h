@@ -25,7 +25,9 @@ public:
     // Set before the task is started; called on the task's thread: with false at most once, when
     // the mount left the task's first command unanswered and the task goes on trying, and with
     // true once, when the mount has accepted what the task is for (a tracking rate; a stop, once
-    // the axis is seen still after it). Tasks without such a command ignore it.
+    // the axis is seen still after it). A task that keeps setting rates may tell false again
+    // after true, when a later rate went unanswered, and true once a rate is taken again. Tasks
+    // without such a command ignore it.
     virtual void setAnswerListener(std::function<void(bool accepted)> listener) { (void)listener; }
     // Set before the task is started, like the answer listener; called on the task's thread at
     // most once, before the answer true: when the mount has answered that the axes the task took

@@ -70,16 +70,37 @@ CmdRetType_::E SlewToTask::prepareTarget() {
     }
 }
 
+Nullable<double> SlewToTask::distanceToTarget(AnglePair axes) const {
+    if (!m_fixedAxisTarget.hasValue() && !m_skyTargetOfDate.hasValue())
+        return {};
+    const AnglePair target = targetAxes(0, axes);
+    return std::fabs(target.first - axes.first) + std::fabs(target.second - axes.second);
+}
+
 void SlewToTask::noteProgress() {
     m_progressMs = m_clock->nowMs();
     m_progressAxes = {m_axes->lastPosition(0).angle, m_axes->lastPosition(1).angle};
+    m_progressDistance = distanceToTarget(m_progressAxes);
 }
 
-bool SlewToTask::moved() const {
+bool SlewToTask::moved() {
     // The cached angles follow every read, the mount's periodic ones as well as the GoTo's own.
+    const AnglePair now{m_axes->lastPosition(0).angle, m_axes->lastPosition(1).angle};
     const double tolerance = m_settings->toleranceRad.load();
-    return std::fabs(m_axes->lastPosition(0).angle - m_progressAxes.first) > tolerance ||
-           std::fabs(m_axes->lastPosition(1).angle - m_progressAxes.second) > tolerance;
+    const Nullable<double> distance = distanceToTarget(now);
+    if (!distance.hasValue())
+        return std::fabs(now.first - m_progressAxes.first) > tolerance ||
+               std::fabs(now.second - m_progressAxes.second) > tolerance;
+    if (!m_progressDistance.hasValue()) {
+        // The target is known only now: progress is measured from here.
+        m_progressDistance = distance;
+        return false;
+    }
+    // Only closing in on the target is progress: an axis that tracks (or a target that moves
+    // with the sky) changes the distance by no more than the drift.
+    const double drift =
+        kMaxDriftRate * static_cast<double>(m_clock->nowMs() - m_progressMs) / 1000.0;
+    return distance.value() < m_progressDistance.value() - tolerance - drift;
 }
 
 std::function<bool()> SlewToTask::giveUp() {

@@ -29,7 +29,8 @@ class SlewToTargetMAContainer;
 // has to move down first goes below its target, so that every final approach is upward and the
 // gears' backlash is always taken up the same way. Failed passes are repeated; a GoTo ends early
 // when it is cancelled, or with Timeout when it has made no progress for kStallLimitMs (no axis
-// moved and no pass ended: a dead link, or replies so garbled that the axes never start).
+// came closer to its target and no pass ended: a dead link, or replies so garbled that the axes
+// never start, while an axis that tracks drifts).
 // Threads: a task's own thread (run blocks on the mount).
 class SlewToTask : public IMountTask {
 public:
@@ -65,6 +66,9 @@ public:
     // rarely above 20) and the longest stand-still of a GoTo that works (kSettleMs); short
     // enough that a user watching a frozen GoTo learns within half a minute that it has failed.
     static constexpr int64_t kStallLimitMs = 30000;
+    // Twice the sidereal rate (rad/s): what tracking, or a target that moves with the sky, can
+    // change the distance to the target by without the GoTo moving at all.
+    static constexpr double kMaxDriftRate = 1.458423169e-4;
 
 private:
     enum PassOutcome : unsigned { Done = 0, Again = 1, Repeat = 2 };
@@ -73,10 +77,13 @@ private:
     CmdResp<unsigned> pass();
     // For the axis waits: they end in Timeout once the GoTo has stalled.
     std::function<bool()> giveUp();
-    // Progress is an axis that moved by more than the tolerance since it was last looked at, or
-    // a pass that ended; stalled is none of that for kStallLimitMs.
+    // Progress is a distance to the target that shrank by more than the tolerance and the drift
+    // since it was last looked at (before the target is known, an axis that moved by more than
+    // the tolerance), or a pass that ended; stalled is none of that for kStallLimitMs.
     void noteProgress();
-    bool moved() const;
+    bool moved();
+    // The sum of both axes' distances to the target; none before the target is known.
+    Nullable<double> distanceToTarget(AnglePair axes) const;
     bool stalled();
     AnglePair targetAxes(int64_t offsetMs, AnglePair current) const;
     // Corrected through the table and turned into axis angles near the reference.
@@ -100,6 +107,7 @@ private:
     // When the GoTo last made progress, and the axis angles it saw then.
     int64_t m_progressMs = 0;
     AnglePair m_progressAxes{0.0, 0.0};
+    Nullable<double> m_progressDistance;
     // Per axis: it has taken its approach offset, which it does at most once.
     std::array<bool, 2> m_approached{false, false};
 };

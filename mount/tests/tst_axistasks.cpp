@@ -75,10 +75,14 @@ private slots:
 
         dataRow("stop: accepted at once", "stop", "", kSid, 0.0, false, 0, 0, 0, 0, "stop1",
                 Rates{}, 0.0);
-        dataRow("stop: refused twice, retried every 200 ms", "stop", "stop1=NT", kSid, 0.0, false,
-                0, 0, 0, 0, "stop1 sleep200 stop1 sleep200 stop1", Rates{}, 0.0);
-        dataRow("stop: cancelled while retrying keeps the rate", "stop", "stop1=OOO", kSid, 0.0,
-                false, 0, 0, 2, 3, "stop1 sleep200 stop1 sleep200", Rates{}, kSid);
+        dataRow("stop: refused twice while moving, retried every 200 ms", "stop",
+                "stop1=NT moving1=2", kSid, 0.0, false, 0, 0, 0, 0,
+                "stop1 st1 sleep200 stop1 st1 sleep200 stop1", Rates{}, 0.0);
+        dataRow("stop: cancelled while retrying keeps the rate", "stop", "stop1=OOO moving1=3",
+                kSid, 0.0, false, 0, 0, 2, 3, "stop1 st1 sleep200 stop1 st1 sleep200", Rates{},
+                kSid);
+        dataRow("stop: unanswered, the axis read still", "stop", "stop1=T", kSid, 0.0, false, 0, 0,
+                0, 0, "stop1 st1", Rates{}, 0.0);
 
         dataRow("slew: relative rides on tracking", "slew", "", kSid, 0.001, false, 0, 0, 0, 0,
                 "slew1+", Rates{0.001 + kSid}, 0.001 + kSid);
@@ -202,8 +206,30 @@ private slots:
         dataRow("already still when taken", true, "", 0, 0, "stop1 st1", "true");
         dataRow("an unanswered status read is tried again", true, "st1=T moving1=1", 0, 0,
                 "stop1 st1 sleep200 st1 sleep100 st1", "true");
-        dataRow("refused first: heard unanswered, later still", true, "stop1=T moving1=1", 0, 0,
-                "stop1 sleep200 stop1 st1 sleep100 st1", "false true");
+        dataRow("refused first: heard unanswered, later still", true, "stop1=T moving1=2", 0, 0,
+                "stop1 st1 sleep200 stop1 st1 sleep100 st1", "false true");
+        dataRow("reply lost, the axis read still: taken unheard", true, "stop1=T", 0, 0,
+                "stop1 st1", "true");
+        dataRow("nobody listens: reply lost, the axis read still", false, "stop1=T", 0, 0,
+                "stop1 st1", "");
+        dataRow("reply and status lost, then the axis read moving, then taken", true,
+                "stop1=TT st1=T moving1=1", 0, 0, "stop1 st1 sleep200 stop1 st1 sleep200 stop1 st1",
+                "false true");
+        dataRow("reply and status lost for good: never taken", true, "stop1=TTT st1=TTT moving1=5",
+                3, 3, "stop1 st1 sleep200 stop1 st1 sleep200 stop1 st1 sleep200", "false");
+        // Taken, then the status unreadable: braking is over once enough reads in a row failed.
+        const int brake = AxisStopTask::kBrakeReads;
+        const QString lost = QString("T").repeated(brake);
+        const QString lostReads = QString("st1 sleep200 ").repeated(brake - 1) + "st1";
+        dataRow("taken, the status unreadable: at rest after the braking time", true, "st1=" + lost,
+                0, 0, "stop1 " + lostReads, "true");
+        dataRow("taken, a read moving between unreadable ones: the braking time counts again", true,
+                "moving1=1 st1=" + lost.chopped(1) + "K" + lost, 0, 0,
+                "stop1 " + QString("st1 sleep200 ").repeated(brake - 1) + "st1 sleep100 " +
+                    lostReads,
+                "true");
+        dataRow("taken, the status unreadable a while: read still", true, "st1=" + lost.chopped(1),
+                0, 0, "stop1 " + QString("st1 sleep200 ").repeated(brake - 1) + "st1", "true");
         dataRow("cancelled while braking: never heard still", true, "moving1=5", 2, 3,
                 "stop1 st1 sleep100 st1 sleep100", "");
     }

@@ -4,6 +4,7 @@
 #include "mount/tests/fakekomcommand.h"
 
 #include "base/log.h"
+#include "base/tests/datarow.h"
 
 #include <QTest>
 
@@ -273,6 +274,49 @@ private slots:
         QCOMPARE(referenceLines.count(), 0);
         QVERIFY(std::abs(rig.axes->lastRate(0).value() - rate1) < 1e-12);
         QVERIFY(std::abs(rig.axes->lastRate(1).value() - rate2) < 1e-12);
+    }
+
+    // What a tracking start tells whoever waits for it, pass by pass: the axes at rest, then
+    // taken once a pass has given both axes their rates. A pass in which either rate went
+    // unanswered is not taken. Once taken, a lost read tells nothing (the axes keep their rates),
+    // while a rate that went unanswered tells that the mount may stand, until a pass is taken
+    // again. script: the fake axes' scripted answers; told: what was heard in three passes.
+    void answersFollowTheRates_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("told");
+        dataRow("every pass taken", "", "rest taken");
+        dataRow("azimuth rate of the first pass unanswered", "slew1=T", "rest unanswered taken");
+        dataRow("altitude rate of the first pass unanswered", "slew2=T", "rest unanswered taken");
+        dataRow("a read of the second pass lost", "pos1=KKT", "rest taken");
+        dataRow("a read of every pass after the first lost", "pos1=KKTKTK", "rest taken");
+        dataRow("azimuth rate of the second pass unanswered", "slew1=KT",
+                "rest taken unanswered taken");
+        dataRow("azimuth rates of the last two passes unanswered", "slew1=KTT",
+                "rest taken unanswered");
+    }
+    void answersFollowTheRates() {
+        QFETCH(QString, script);
+        QFETCH(QString, told);
+        const auto calls = std::make_shared<CallLog>();
+        const auto clock = std::make_shared<FakeClock>();
+        clock->set(kStartMs);
+        const auto token = std::make_shared<FakeTCCancellable>(calls, clock);
+        // Cancelled in the wait after the third pass.
+        std::atomic<int> passes{0};
+        token->cancelWhen([&](int64_t ms) { return ms >= 1000 && ++passes == 3; });
+        const EmulatedMountRig rig(clock, token, 1, 40.0, {0.0, 0.0});
+        const auto axes = std::make_shared<FakeMountAxis>(calls);
+        axes->scriptAll(script);
+        const auto util = std::make_shared<MountAxisUtil>(
+            axes, token, std::make_shared<AppCore>(nullptr, nullptr));
+        AZTrackingTask task(token, axes, util, rig.location, rig.astro, clock, rig.model,
+                            TrackingRate::Sidereal, {}, rig.command);
+        QStringList heard;
+        task.setRestListener([&] { heard << "rest"; });
+        task.setAnswerListener([&](bool taken) { heard << (taken ? "taken" : "unanswered"); });
+        QCOMPARE(task.run(), CmdRetType_::Cancel);
+        QCOMPARE(passes.load(), 3);
+        QCOMPARE(heard.join(' '), told);
     }
 
     void failedReadsPauseBeforeTheNextTry_data() {

@@ -82,8 +82,8 @@ public:
                       : FakeMountAxis::readPositions();
     }
     CmdResp<MotorStatus> readStatus(AXISID axis) override {
-        return lost() ? CmdResp<MotorStatus>(CmdRetType_::Timeout)
-                      : FakeMountAxis::readStatus(axis);
+        return lost() || m_garbledStatus ? CmdResp<MotorStatus>(CmdRetType_::Timeout)
+                                         : FakeMountAxis::readStatus(axis);
     }
     CmdRetType_::E slewAtRate(AXISID axis, double rate) override {
         return waitHeld("slew") || lost() ? CmdRetType_::Timeout
@@ -96,10 +96,17 @@ public:
     CmdRetType_::E stop(AXISID axis) override {
         if (waitHeld("stop"))
             return CmdRetType_::Timeout;
-        if (!lost())
-            return FakeMountAxis::stop(axis);
-        ++m_lostStops[axis];
-        return CmdRetType_::Timeout;
+        if (lost()) {
+            ++m_lostStops[axis];
+            return CmdRetType_::Timeout;
+        }
+        const CmdRetType_::E r = FakeMountAxis::stop(axis);
+        return m_garbledStops ? CmdRetType_::Timeout : r;
+    }
+    // From now on the replies to every stop ("stop") or status read ("st") are garbled, or no
+    // longer: the axes take a stop all the same.
+    void setGarbled(const QString& op, bool on) {
+        (op == "stop" ? m_garbledStops : m_garbledStatus).store(on);
     }
     // The stops of the axis sent while the link was cut.
     int lostStops(AXISID axis) const { return m_lostStops[axis]; }
@@ -132,6 +139,8 @@ private:
 
     const std::shared_ptr<FakeClock> m_clock;
     std::atomic<bool> m_cut{false};
+    std::atomic<bool> m_garbledStops{false};
+    std::atomic<bool> m_garbledStatus{false};
     std::atomic<int> m_lostStops[2] = {0, 0};
     mutable std::mutex m_holdMutex;
     std::condition_variable m_released;
@@ -197,6 +206,16 @@ struct AnswerRig : MountControlRig {
             std::lock_guard lock(heard->mutex);
             heard->finished << int(r.type);
         });
+        // Whether a stop is pending, as each change of it is announced, on the thread that
+        // announces it.
+        QObject::connect(
+            mount.get(), &IMount::stopPendingChanged, &receiver,
+            [heard = heard, m = mount.get()] {
+                const bool pending = m->stopPending();
+                std::lock_guard lock(heard->mutex);
+                heard->pending << pending;
+            },
+            Qt::DirectConnection);
         // As each change is told, on the thread that made it.
         mount->trackingStateChanged.append([heard = heard, m = mount.get()] {
             const IMount::AcknowledgedTracking t = m->acknowledgedTracking();
@@ -209,6 +228,8 @@ struct AnswerRig : MountControlRig {
     ~AnswerRig() {
         // Whatever still waits for an answer gets one, and ends.
         axis->setCut(false);
+        axis->setGarbled("stop", false);
+        axis->setGarbled("st", false);
         axis->releaseAll();
         command->setRefuse(false);
     }
@@ -270,7 +291,27 @@ struct AnswerRig : MountControlRig {
         std::mutex mutex;
         QList<int> finished;
         QStringList states;
+        QList<bool> pending;
     };
+    QList<bool> pendingAnnounced() {
+        std::lock_guard lock(heard->mutex);
+        return heard->pending;
+    }
+    // A GoTo runs on both axes.
+    bool startGoto() {
+        return mount->slewToAsync(axesAwayBy(0.3, 0.2)) &&
+               QTest::qWaitFor([&] { return !axis->aims(0).isEmpty() && !axis->aims(1).isEmpty(); },
+                               10000);
+    }
+    // Both axes report themselves still.
+    bool atRest() {
+        for (AXISID a : {0u, 1u}) {
+            const auto s = axis->readStatus(a);
+            if (!s.isOk() || s.value().motion != 0)
+                return false;
+        }
+        return true;
+    }
     const std::shared_ptr<Heard> heard = std::make_shared<Heard>();
 };
 
@@ -613,6 +654,183 @@ private slots:
         QCOMPARE(rig.axis->lastRate(0).valueOr(-1), 0.0);
         QCOMPARE(rig.axis->lastRate(1).valueOr(-1), 0.0);
         QVERIFY(!mount->acknowledgedTracking().on);
+    }
+
+    // A stop whose replies come back garbled has reached the mount all the same: once the mount
+    // has answered that the axis stands (read at once when the stop's reply was lost; when the
+    // status replies are lost, after the braking time), the stop counts as taken and tracking is
+    // as the mount took it. The user hears nothing of a stop whose axis was read still.
+    // motion: "padN" a pad slew of axis N, "track" tracking, "goto" a GoTo with tracking as
+    // given; stop: "release" the pad, "off" tracking, "abort" the GoTo; garbled: "stop" the
+    // stops' replies, "st" the status replies; tracking: on afterwards.
+    void garbledStopsAreTaken_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("garbled");
+        QTest::addColumn<bool>("tracking");
+        const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
+        dataRow("equatorial: pad 1 released, stop replies garbled", EQ, "pad1", "release", "stop",
+                false);
+        dataRow("equatorial: pad 2 released, status replies garbled", EQ, "pad2", "release", "st",
+                false);
+        dataRow("equatorial: tracking off, stop replies garbled", EQ, "track", "off", "stop",
+                false);
+        dataRow("equatorial: tracking off, status replies garbled", EQ, "track", "off", "st",
+                false);
+        dataRow("equatorial: GoTo aborted, stop replies garbled", EQ, "goto", "abort", "stop",
+                false);
+        dataRow("altitude-azimuth: tracking off, stop replies garbled", AZ, "track", "off", "stop",
+                false);
+        dataRow("altitude-azimuth: pad 2 released, stop replies garbled", AZ, "pad2", "release",
+                "stop", false);
+        dataRow("altitude-azimuth: GoTo aborted while tracking, stop replies garbled", AZ,
+                "track goto", "abort", "stop", true);
+    }
+    void garbledStopsAreTaken() {
+        QFETCH(int, mode);
+        QFETCH(QString, motion);
+        QFETCH(QString, stop);
+        QFETCH(QString, garbled);
+        QFETCH(bool, tracking);
+        AnswerRig rig(static_cast<MountMode_::E>(mode));
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        for (const QString& m : motion.split(' ')) {
+            if (m == "track") {
+                mount->setTrackingEnabled(true);
+                QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+            } else if (m == "goto") {
+                QVERIFY(rig.startGoto());
+            } else {
+                QVERIFY(rig.startSlew(m.endsWith('2') ? 1 : 0));
+            }
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+
+        const int sent = stopsSent(rig, 0) + stopsSent(rig, 1);
+        rig.axis->setGarbled(garbled, true);
+        if (stop == "release")
+            mount->slewAxisAsync(motion.endsWith('2') ? 1 : 0, 0.0);
+        else if (stop == "off")
+            mount->setTrackingEnabled(false);
+        else
+            mount->abortSlewAsync();
+        // Pending from the request on, unless the mount took it already.
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QVERIFY(stopsSent(rig, 0) + stopsSent(rig, 1) > sent);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().known &&
+                                     mount->acknowledgedTracking().on == tracking,
+                                 10000);
+        QVERIFY(!mount->slewToTarget().hasValue());
+        rig.axis->setGarbled(garbled, false);
+        if (!tracking)
+            QVERIFY(rig.atRest());
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.toldOf(kNoAnswer), 0);
+    }
+
+    // An altitude-azimuth GoTo aborted while tracking restarts tracking, which stops the axes and
+    // reads as not known until its first pass. A motion that cancels the restart before that
+    // pass leaves tracking as the mount took it last. A pad slew of one axis leaves the other
+    // standing, and a restart whose first reading went unanswered may have been taken in part: both
+    // stay in doubt. next: what takes the axes while the restart waits for its first reading:
+    // "goto" a GoTo, "pad1" a pad slew, "none" nothing (the reading comes); lost: the held reading
+    // fails first.
+    void cancelledRestartLeavesTrackingKnown_data() {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("lost");
+        QTest::addColumn<bool>("knownDuring");
+        dataRow("a GoTo cancels the restart", "goto", false, true);
+        dataRow("a pad slew cancels the restart", "pad1", false, false);
+        dataRow("a GoTo cancels a restart whose reading went unanswered", "goto", true, false);
+    }
+    void cancelledRestartLeavesTrackingKnown() {
+        QFETCH(QString, next);
+        QFETCH(bool, lost);
+        QFETCH(bool, knownDuring);
+        AnswerRig rig(MountMode_::AZ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        mount->setTrackingEnabled(true);
+        QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+        QVERIFY(rig.startGoto());
+
+        rig.axis->hold("pos");
+        mount->abortSlewAsync();
+        // The restart has seen the axes stand and waits for its first reading: not known.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("pos"), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->acknowledgedTracking().known, 10000);
+        if (lost) {
+            // The reading and the ones after it go unanswered: each costs a second of link time.
+            const int64_t cutAt = rig.linkClock->nowMs();
+            rig.setCut(true);
+            rig.axis->release("pos", false);
+            QTRY_VERIFY_WITH_TIMEOUT(rig.linkClock->nowMs() - cutAt >= 2 * kLinkTimeoutMs, 10000);
+        }
+        rig.clearTrackingStates();
+        if (next == "goto")
+            QVERIFY(mount->slewToAsync(rig.axesAwayBy(0.3, 0.2)));
+        else
+            mount->slewAxisAsync(0, 0.01);
+        // Ends the restart's wait (in vain): it learns of its cancel at its next pause.
+        rig.axis->release("pos", true);
+        QTRY_VERIFY_WITH_TIMEOUT(next == "goto"
+                                     ? mount->slewToTarget().hasValue() && rig.tags() == "slto/slto"
+                                     : rig.tags().startsWith("slew"),
+                                 10000);
+        const IMount::AcknowledgedTracking during = mount->acknowledgedTracking();
+        QCOMPARE(during.known, knownDuring);
+        QVERIFY(during.on);
+        if (knownDuring)
+            QTRY_VERIFY_WITH_TIMEOUT(rig.trackingStates().contains("on"), 10000);
+    }
+
+    // Whoever shows a pending stop hears when it ends: the change is announced when the mount
+    // takes the stop, when it takes a stop whose reply was lost, and when a tracking start sees
+    // the axes at rest before it sets them going.
+    // how: "taken" a pad's stop, "garbled" a pad's stop whose reply is lost, "rest" an
+    // altitude-azimuth GoTo aborted while tracking, its restart held before its first reading.
+    void stopEndAnnounced_data() {
+        QTest::addColumn<QString>("how");
+        dataRow("a pad's stop taken", "taken");
+        dataRow("a pad's stop taken, its reply lost", "garbled");
+        dataRow("a tracking restart sees the axes at rest", "rest");
+    }
+    void stopEndAnnounced() {
+        QFETCH(QString, how);
+        AnswerRig rig(how == "rest" ? MountMode_::AZ : MountMode_::EQ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        if (how == "rest") {
+            mount->setTrackingEnabled(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+            QVERIFY(rig.startGoto());
+        } else {
+            QVERIFY(rig.startSlew(0));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        const int before = int(rig.pendingAnnounced().size());
+
+        if (how == "rest") {
+            rig.axis->hold("stop");
+            mount->abortSlewAsync();
+            QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("stop"), 1, 10000);
+            rig.axis->hold("pos");
+            rig.axis->release("stop", false);
+            // The restart has seen the axes stand, and waits for its first reading.
+            QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("pos"), 1, 10000);
+        } else {
+            // Held, the stop is pending when the request announces it.
+            rig.axis->hold("stop");
+            rig.axis->setGarbled("stop", how == "garbled");
+            mount->slewAxisAsync(0, 0.0);
+            QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting("stop"), 1, 10000);
+            rig.axis->release("stop", false);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            rig.pendingAnnounced().size() >= before + 2 && !rig.pendingAnnounced().last(), 10000);
+        const QList<bool> announced = rig.pendingAnnounced().mid(before);
+        QVERIFY(announced.first());
+        rig.axis->release("pos", false);
     }
 
     // A controller that restarted has its counters back at home: every axis is stopped, whatever

@@ -97,6 +97,40 @@ struct Rig {
     int passes() const { return log->text().count("pos1"); }
 };
 
+// The scripted axes behind a relay that garbles every nth reply (none while 0): the controller
+// has taken the command either way, and the task reads a failure.
+class GarblingAxis : public FakeMountAxis {
+public:
+    using FakeMountAxis::FakeMountAxis;
+    void garbleEvery(int n) { m_every.store(n); }
+
+    CmdResp<double> readPosition(AXISID axis) override {
+        return garbled(FakeMountAxis::readPosition(axis));
+    }
+    CmdResp<AnglePair> readPositions() override { return garbled(FakeMountAxis::readPositions()); }
+    CmdResp<MotorStatus> readStatus(AXISID axis) override {
+        return garbled(FakeMountAxis::readStatus(axis));
+    }
+    CmdRetType_::E gotoPosition(AXISID axis, double target) override {
+        return garbled(CmdResp<bool>(FakeMountAxis::gotoPosition(axis, target), true)).type;
+    }
+    CmdRetType_::E stop(AXISID axis) override {
+        return garbled(CmdResp<bool>(FakeMountAxis::stop(axis), true)).type;
+    }
+
+private:
+    template <typename T>
+    CmdResp<T> garbled(CmdResp<T> reply) {
+        const int every = m_every.load();
+        if (every > 0 && ++m_replies % every == 0)
+            return CmdResp<T>(CmdRetType_::Timeout);
+        return reply;
+    }
+
+    std::atomic<int> m_every{0};
+    std::atomic<int> m_replies{0};
+};
+
 // The task threads' token on a fake clock that each of their sleeps moves on at once: the
 // emulated axes, which move by the clock, and the sky reach the same moments however late a
 // loaded machine runs the thread.
@@ -255,6 +289,68 @@ private slots:
                              U_ASTRO_COORD{target.first, target.second, CoordType::MountAxes});
         QCOMPARE(int(task->run()), result);
         const int elapsed = int(rig.clock->nowMs() - kEpochMs);
+        QVERIFY2(elapsed >= fromMs && elapsed <= toMs, qPrintable(QString::number(elapsed)));
+    }
+
+    // Only closing in on the target is progress: an equatorial mount whose axis 1 tracks while
+    // every GoTo command fails gives up once the limit has passed on the clock, whether the
+    // target moves with the sky or is fixed on the axes ahead of the tracking; one whose replies
+    // are garbled now and then still arrives.
+    // target: "sky" a star two hours east, "axes" axis 1's target 0.3 rad ahead of its tracking;
+    // script: the scripted answers; garbleEvery: every nth reply garbled (0: none).
+    void trackingDriftIsNoProgress_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("tracking");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("garbleEvery");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("fromMs");
+        QTest::addColumn<int>("toMs");
+
+        const int limit = int(SlewToTask::kStallLimitMs);
+        // Four times the limit's worth of failed passes, one every kRetryMs.
+        const QString dead = QString("T").repeated(4 * limit / int(SlewToTask::kRetryMs));
+        const QString never = "goto1=" + dead + " goto2=" + dead;
+        const int timeout = int(CmdRetType_::Timeout), ok = int(CmdRetType_::Ok);
+        dataRow("star, axis 1 tracking, GoTos never taken", "sky", true, never, 0, timeout, limit,
+                limit + 1000);
+        dataRow("axes ahead of the tracking, GoTos never taken", "axes", true, never, 0, timeout,
+                limit, limit + 1000);
+        dataRow("star, axes standing, GoTos never taken", "sky", false, never, 0, timeout, limit,
+                limit + 1000);
+        dataRow("star, axis 1 tracking, every 5th reply garbled", "sky", true, "", 5, ok, 0, limit);
+        dataRow("axes ahead, axis 1 tracking, every 5th reply garbled", "axes", true, "", 5, ok, 0,
+                limit);
+    }
+    void trackingDriftIsNoProgress() {
+        QFETCH(QString, target);
+        QFETCH(bool, tracking);
+        QFETCH(QString, script);
+        QFETCH(int, garbleEvery);
+        QFETCH(int, result);
+        QFETCH(int, fromMs);
+        QFETCH(int, toMs);
+
+        Rig rig;
+        auto garbling = std::make_shared<GarblingAxis>(rig.log, rig.clock);
+        rig.axis = garbling;
+        const AnglePair park =
+            defaultModel(MountMode_::EQ, rig.location->location())->referenceAxes();
+        rig.axis->placeAt(0, park.first);
+        rig.axis->placeAt(1, park.second);
+        rig.axis->readPositions();
+        if (tracking)
+            QCOMPARE(rig.axis->slewAtRate(0, kSiderealRate), CmdRetType_::Ok);
+        rig.axis->scriptAll(script);
+        garbling->garbleEvery(garbleEvery);
+        const U_ASTRO_COORD goal =
+            target == "sky"
+                ? U_ASTRO_COORD{rig.astro->localSiderealRad() + 30 * kDeg, 20 * kDeg,
+                                CoordType::RDJNow}
+                : U_ASTRO_COORD{park.first + 0.3, park.second + 0.2, CoordType::MountAxes};
+        const int64_t start = rig.clock->nowMs();
+        QCOMPARE(int(rig.task(MountMode_::EQ, goal)->run()), result);
+        const int elapsed = int(rig.clock->nowMs() - start);
         QVERIFY2(elapsed >= fromMs && elapsed <= toMs, qPrintable(QString::number(elapsed)));
     }
 

@@ -22,6 +22,9 @@ public:
     explicit GarblingRelay(MotorControllerSim& sim) : m_sim(sim) {}
 
     Nullable<CBytes> answer(const CBytes& request) {
+        // The board of an altitude-azimuth mount, which the controller's state does not change.
+        if (m_altAzimuth.load() && text(request).rfind(":e", 0) == 0)
+            return CBytes::fromStdString("=032680\r");
         Nullable<CBytes> reply = m_sim.answer(request);
         if (!m_armed.load() || !reply.hasValue() || text(request).rfind(m_of, 0) != 0)
             return reply;
@@ -37,19 +40,23 @@ public:
         m_armed.store(true);
     }
     void disarm() { m_armed.store(false); }
+    // The controller reports an altitude-azimuth board; set before connecting.
+    void setAltAzimuth(bool on) { m_altAzimuth.store(on); }
 
 private:
     MotorControllerSim& m_sim;
+    std::atomic<bool> m_altAzimuth{false};
     std::atomic<bool> m_armed{false};
     // Written before arming only.
     std::string m_of;
 };
 
-// An EQ mount on the simulated controller over UDP loopback, the link kept when exchanges time
-// out, with both remote-control ports serving it: the remote methods over UDP, the
-// hand-controller protocol over TCP.
+// An EQ mount (or an altitude-azimuth one) on the simulated controller over UDP loopback, the
+// link kept when exchanges time out, with both remote-control ports serving it: the remote
+// methods over UDP, the hand-controller protocol over TCP.
 struct TrackingRig {
-    TrackingRig() {
+    explicit TrackingRig(bool altAzimuth = false) {
+        relay.setAltAzimuth(altAzimuth);
         fake.setHandler([this](const CBytes& request) { return relay.answer(request); });
         port = fake.serveUdp();
         stack.emplace(StackRig::loopbackRoutes(port));
@@ -244,6 +251,131 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 10000);
         QCOMPARE(rig.text("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
         QCOMPARE(rig.hand("L", 2), QByteArray("0#"));
+    }
+
+    // A stop whose replies, or the status replies, come back garbled while the controller takes
+    // the stop: once the mount has answered that the axes stand (or, with the status unreadable,
+    // once they have had the time to brake), neither port tells of a slew and tracking reads
+    // as off, while the garbling goes on.
+    // motion: "tracking", "move1" a remote move of axis 1, "goto"; stop: the request that stops
+    // it; garbled: the requests whose replies are garbled.
+    void garbledStopIsTaken_data() {
+        QTest::addColumn<QString>("motion");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("garbled");
+        QTest::newRow("tracking off, stop replies garbled") << "tracking"
+                                                            << "TrackingSet,0"
+                                                            << ":K";
+        QTest::newRow("tracking off, status replies garbled") << "tracking"
+                                                              << "TrackingSet,0"
+                                                              << ":f";
+        QTest::newRow("move ended, stop replies garbled") << "move1"
+                                                          << "MoveAxis,0,0"
+                                                          << ":K";
+        QTest::newRow("move ended, status replies garbled") << "move1"
+                                                            << "MoveAxis,0,0"
+                                                            << ":f";
+        QTest::newRow("GoTo cancelled by M, stop replies garbled") << "goto"
+                                                                   << "M"
+                                                                   << ":K";
+        QTest::newRow("GoTo cancelled by AbortSlew, stop replies garbled") << "goto"
+                                                                           << "AbortSlew"
+                                                                           << ":K";
+        QTest::newRow("GoTo cancelled by M, status replies garbled") << "goto"
+                                                                     << "M"
+                                                                     << ":f";
+    }
+    void garbledStopIsTaken() {
+        QFETCH(QString, motion);
+        QFETCH(QString, stop);
+        QFETCH(QString, garbled);
+        TrackingRig rig;
+        QVERIFY(rig.connect());
+        if (motion == "tracking") {
+            QVERIFY(rig.trackSidereal());
+        } else if (motion == "move1") {
+            QCOMPARE(rig.text("MoveAxis,0,1"), QByteArray("Ok,MoveAxis"));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0), 10000);
+        } else {
+            const auto at = rig.mount->axisPositions();
+            QVERIFY(rig.mount->slewToAsync(
+                MountTarget{"Target", {at.first + 0.3, at.second + 0.2, CoordType::MountAxes}, 0}));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.sim.moving(0) && rig.sim.moving(1), 10000);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 10000);
+
+        rig.relay.arm(garbled.toStdString());
+        if (stop == "M")
+            QCOMPARE(rig.hand("M", 1), QByteArray("#"));
+        else
+            QCOMPARE(rig.text(stop.toLatin1()), "Ok," + stop.section(',', 0, 0).toLatin1());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.sim.moving(0) && !rig.sim.moving(1), 10000);
+        // The braking time with every status read garbled is some twenty reads of the link.
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.mount->stopPending(), 60000);
+        QCOMPARE(rig.text("SlewingGet"), QByteArray("Ok,SlewingGet,0"));
+        QCOMPARE(rig.hand("L", 2), QByteArray("0#"));
+        QCOMPARE(rig.text("TrackingGet"), QByteArray("Ok,TrackingGet,0"));
+        QCOMPARE(rig.hand("t", 2), trackingByte(0));
+        rig.relay.disarm();
+    }
+
+    // An altitude-azimuth mount that tracks, on a link that delays every reply by some ten
+    // milliseconds: the GoTo a client starts on either port aborts what runs first, which
+    // restarts tracking, and cancels that restart once it has stopped the axes. Tracking reads
+    // as on for the whole GoTo, as the mount took it last, and not as not known.
+    // port: "methods" the remote methods, "hand" the hand-controller protocol.
+    void azGotoKeepsTrackingKnown_data() {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("remote methods, SlewToAltAzAsync") << "methods";
+        QTest::newRow("hand-controller protocol, B") << "hand";
+    }
+    void azGotoKeepsTrackingKnown() {
+        QFETCH(QString, port);
+        TrackingRig rig(true);
+        QVERIFY(rig.connect());
+        QCOMPARE(rig.mount->mountMode(), MountMode_::AZ);
+        QCOMPARE(rig.text("TrackingSet,1"), QByteArray("Ok,TrackingSet"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.mount->acknowledgedTracking().on, 10000);
+        QCOMPARE(rig.text("TrackingGet"), QByteArray("Ok,TrackingGet,1"));
+        rig.fake.setDelayMs(12);
+
+        // Four points around the sky: the Sun's guard can refuse two at the most.
+        bool started = false;
+        for (int az : {0, 90, 180, 270}) {
+            if (port == "methods") {
+                started = rig.text("SlewToAltAzAsync," + QByteArray::number(az) + ",45") ==
+                          "Ok,SlewToAltAzAsync";
+            } else {
+                const auto hex = [](double deg) {
+                    return QByteArray::number(qRound(deg / 360 * 65536) & 0xFFFF, 16)
+                        .toUpper()
+                        .rightJustified(4, '0');
+                };
+                started = rig.hand("B" + hex(az) + "," + hex(45), 1) == "#" &&
+                          QTest::qWaitFor([&] { return rig.hand("L", 2) == "1#"; }, 2000);
+            }
+            if (started)
+                break;
+        }
+        QVERIFY(started);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.mount->slewToTarget().hasValue() &&
+                                     (rig.sim.moving(0) || rig.sim.moving(1)),
+                                 10000);
+        QCOMPARE(rig.text("SlewingGet"), QByteArray("Ok,SlewingGet,1"));
+        QCOMPARE(rig.text("TrackingGet"), QByteArray("Ok,TrackingGet,1"));
+        QCOMPARE(rig.hand("t", 2), trackingByte(1));
+
+        // Each pass ends where it aimed. "B" gives its target as right ascension and
+        // declination, which tracking follows once the GoTo is over; an alt-azimuth target
+        // leaves tracking off.
+        rig.fake.setDelayMs(0);
+        QTRY_VERIFY_WITH_TIMEOUT((rig.sim.arrive(), rig.text("SlewingGet") == "Ok,SlewingGet,0"),
+                                 20000);
+        // Tracking is known again at its first pass taken; a pass that fails waits 5 s for the
+        // next.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackingGet"),
+                                  "Ok,TrackingGet," + QByteArray(port == "hand" ? "1" : "0"),
+                                  30000);
     }
 
     // A GoTo aborted while tracking is on, the restart of tracking on axis 1 garbled: once the

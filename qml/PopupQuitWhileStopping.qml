@@ -31,9 +31,11 @@ UI_Dialog {
         readonly property bool pending: stopPending || shutterPending
         readonly property bool linkAnswering: !!mount && mount.linkAnswering !== false
         property bool quitting: false
+        // The question was asked and not answered yet, even while it still fades in.
+        property bool asking: false
 
         onPendingChanged: {
-            if (!pending && (root.opened || graceTimer.running)) {
+            if (!pending && (asking || graceTimer.running)) {
                 graceTimer.stop()
                 root.quit()
             }
@@ -73,6 +75,9 @@ UI_Dialog {
                         6000)
         }
     }
+
+    onAboutToShow: _m.asking = true
+    onAboutToHide: _m.asking = false
 
     // For the window's close: true when the close is held back, to wait for what is pending or
     // to ask. slewStopped: the close itself has just stopped a held slew.

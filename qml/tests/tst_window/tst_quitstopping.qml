@@ -70,7 +70,9 @@ TestCase {
             { tag: "stop pending, Escape", pending: true, answer: "escape", closed: false },
             { tag: "stop pending, back key", pending: true, answer: "back", closed: false },
             { tag: "stop pending, Quit anyway", pending: true, answer: "quit", closed: true },
-            { tag: "stop taken while asking", pending: true, answer: "taken", closed: true }
+            { tag: "stop taken while asking", pending: true, answer: "taken", closed: true },
+            { tag: "stop taken as the question opens", pending: true, answer: "taken at once",
+              closed: true }
         ]
     }
     function test_closeAsks(data) {
@@ -83,7 +85,10 @@ TestCase {
 
         window.close()
         compare(dialog.visible || dialog.opened, data.pending, "asked only with a stop pending")
-        if (data.pending) {
+        if (data.answer === "taken at once") {
+            verify(window.visible, "the window stays while asking")
+            connectionStandIn.mount.stopPending = false
+        } else if (data.pending) {
             verify(window.visible, "the window stays while asking")
             tryCompare(dialog, "opened", true)
             const text = findChild(window, "quitWhileStoppingText").text

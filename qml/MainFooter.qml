@@ -8,7 +8,7 @@ import "CommonUI"
 //
 // No slew outlives what started it: a touch point that is cancelled (a modal dialog opening over
 // it, the pad folded or hidden) counts as a release, a key release is kept even during a GoTo,
-// and the held keys are let go when the window loses the keyboard.
+// and the held keys are let go when the window loses the keyboard or closes.
 Pane {
     id: root
 
@@ -87,6 +87,15 @@ Pane {
         keyHeld = [false, false, false, false, false, false, false, false]
         if (_m.slewingControl)
             _send()
+    }
+
+    // The program is about to end: the slew that a finger or a key holds stops now, while the
+    // link is still there to carry the stop. True when one was held.
+    function releaseForQuit() {
+        const held = screenHeld.includes(true) || keyHeld.includes(true)
+        releaseScreen()
+        releaseKeys()
+        return held
     }
 
     padding: 0

@@ -3,25 +3,58 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "Words.js" as Words
 
-// Asked when the window closes while a stop has not reached the mount: the mount may still be
-// moving, and once the program has ended nothing sends that stop again. Quit closes anyway; Stay
-// (and the back key or Escape) keeps the program, which goes on sending the stop. A stop taken
-// while the question shows ends the program as asked.
+// Asked when the window closes while a stop, or a close of the bulb shutter, has not reached the
+// mount: the mount may still be moving or the shutter still open, and once the program has ended
+// nothing sends them again. Quit closes anyway; Stay (and the back key or Escape) keeps the
+// program, which goes on sending them. Everything taken while the question shows ends the program
+// as asked.
+//
+// A slew that the close itself has just stopped is waited for without a word while the link
+// answers: its stop is usually taken at once. The question shows if the link falls silent or the
+// stop is still not taken after a while.
+//
+// It also tells the user when a disconnection leaves a shutter close pending, since the camera
+// page that says so may not be open.
 UI_Dialog {
     id: root
 
     required property var appWindow
+    // How long a stop sent by the close itself may take before the question shows.
+    property int stopGraceMs: 1500
 
     QtObject {
         id: _m
         readonly property var mountConnection: inj_mountConnection
-        readonly property bool stopPending: !!mountConnection && !!mountConnection.mount
-                                            && !!mountConnection.mount.stopPending
+        readonly property var camera: inj_cameraControl
+        readonly property var mount: !!mountConnection ? mountConnection.mount : null
+        readonly property bool stopPending: !!mount && !!mount.stopPending
+        readonly property bool shutterPending: !!camera && !!camera.closePending
+        readonly property bool pending: stopPending || shutterPending
+        readonly property bool linkAnswering: !!mount && mount.linkAnswering !== false
         property bool quitting: false
+        // The question was asked and not answered yet, even while it still fades in.
+        property bool asking: false
 
-        onStopPendingChanged: {
-            if (!stopPending && root.opened)
+        onPendingChanged: {
+            if (!pending && (asking || graceTimer.running)) {
+                graceTimer.stop()
                 root.quit()
+            }
+        }
+        onLinkAnsweringChanged: {
+            if (!linkAnswering && graceTimer.running) {
+                graceTimer.stop()
+                root.open()
+            }
+        }
+    }
+
+    Timer {
+        id: graceTimer
+        interval: root.stopGraceMs
+        onTriggered: {
+            if (_m.pending && !_m.quitting)
+                root.open()
         }
     }
 
@@ -34,10 +67,30 @@ UI_Dialog {
         }
     }
 
-    // For the window's close: true when the question holds it back and shows instead.
-    function holdsClose() {
-        if (_m.quitting || !_m.stopPending)
+    Connections {
+        target: _m.camera
+        ignoreUnknownSignals: true
+        function onCloseLeftPending() {
+            root.appWindow.inj_toaster.show(
+                        qsTr("Disconnected before the shutter closed: it may still be open. Connect again to close it."),
+                        6000)
+        }
+    }
+
+    onAboutToShow: _m.asking = true
+    onAboutToHide: _m.asking = false
+
+    // For the window's close: true when the close is held back, to wait for what is pending or
+    // to ask. slewStopped: the close itself has just stopped a held slew.
+    function holdsClose(slewStopped) {
+        if (_m.quitting || !_m.pending)
             return false
+        if (graceTimer.running)
+            return true
+        if (slewStopped && _m.stopPending && _m.linkAnswering && !opened) {
+            graceTimer.start()
+            return true
+        }
         open()
         return true
     }
@@ -58,7 +111,16 @@ UI_Dialog {
         Label {
             objectName: "quitWhileStoppingText"
             Layout.fillWidth: true
+            visible: _m.stopPending || !_m.shutterPending
             text: Words.keepWhole(qsTr("The stop has not reached the mount: it may still be moving. After quitting, nothing sends the stop again."),
+                                  inj_languageManager.language)
+            wrapMode: Text.WordWrap
+        }
+        Label {
+            objectName: "quitWhileShutterOpenText"
+            Layout.fillWidth: true
+            visible: _m.shutterPending
+            text: Words.keepWhole(qsTr("The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again."),
                                   inj_languageManager.language)
             wrapMode: Text.WordWrap
         }

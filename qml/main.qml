@@ -114,7 +114,10 @@ ApplicationWindow {
             inj_locationUpdater.updateOnce()
     }
     onClosing: close => {
-        if (quitWhileStopping.holdsClose()) {
+        // Once the window has gone, the program's end takes the link before a later release
+        // could reach the mount: a held slew stops here, and the close waits for that stop.
+        const slewStopped = mainFooter.releaseForQuit()
+        if (quitWhileStopping.holdsClose(slewStopped)) {
             close.accepted = false
             return
         }

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Trotzdem beenden</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Getrennt, bevor sich der Verschluss schloss: er ist vielleicht noch offen. Erneut verbinden, um ihn zu schließen.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>Das Schließen des Verschlusses hat die Montierung nicht erreicht: er ist vielleicht noch offen. Nach dem Beenden sendet niemand das Schließen erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

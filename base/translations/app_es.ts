@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Salir de todos modos</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Desconectado antes de cerrarse el obturador: puede que siga abierto. Vuelva a conectar para cerrarlo.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>La orden de cerrar el obturador no ha llegado a la montura: puede que siga abierto. Al salir, nadie volverá a enviarla.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Quitter quand même</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Déconnecté avant la fermeture de l’obturateur : il est peut-être encore ouvert. Connectez-vous à nouveau pour le fermer.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>La fermeture de l’obturateur n’a pas atteint la monture : il est peut-être encore ouvert. Après la fermeture, plus rien ne la renverra.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Ipak izađi</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Veza je prekinuta prije zatvaranja zatvarača: možda je još otvoren. Ponovno se povežite da biste ga zatvorili.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>Naredba za zatvaranje zatvarača nije stigla do montaže: zatvarač je možda još otvoren. Nakon izlaska nitko je više neće poslati.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

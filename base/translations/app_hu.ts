@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Kilépés mégis</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>A kapcsolat a zár zárása előtt megszakadt: lehet, hogy még nyitva van. Csatlakozzon újra a zárásához.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>A zár zárása nem jutott el a mechanikáig: lehet, hogy a zár még nyitva van. Kilépés után senki sem küldi el újra.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Esci comunque</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Disconnesso prima della chiusura dell’otturatore: potrebbe essere ancora aperto. Connetti di nuovo per chiuderlo.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>La chiusura dell’otturatore non ha raggiunto la montatura: potrebbe essere ancora aperto. Dopo l’uscita nessuno la invierà di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>それでも終了</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>シャッターが閉じる前に切断されました。まだ開いている可能性があります。閉じるには再接続してください。</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>シャッターを閉じるコマンドが架台に届いていません。シャッターがまだ開いている可能性があります。終了すると、このコマンドは再送されません。</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Toch afsluiten</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Verbroken voordat de sluiter sloot: hij staat misschien nog open. Verbind opnieuw om hem te sluiten.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>Het sluiten van de sluiter heeft de montering niet bereikt: hij staat misschien nog open. Na het afsluiten verzendt niets het sluiten opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

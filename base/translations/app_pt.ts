@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Sair mesmo assim</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Desligado antes de o obturador fechar: pode ainda estar aberto. Volte a conectar para o fechar.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>A ordem de fechar o obturador não chegou à montagem: pode ainda estar aberto. Depois de sair, nada a volta a enviar.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Ieși oricum</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Deconectat înainte ca obturatorul să se închidă: poate fi încă deschis. Conectați-vă din nou pentru a-l închide.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>Închiderea obturatorului nu a ajuns la montură: obturatorul poate fi încă deschis. După ieșire, nimic nu o mai trimite din nou.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>Всё равно выйти</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>Соединение прервалось до закрытия затвора: возможно, он ещё открыт. Подключитесь снова, чтобы закрыть его.</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>Команда закрытия затвора не дошла до монтировки: затвор, возможно, всё ещё открыт. После выхода её больше никто не отправит.</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

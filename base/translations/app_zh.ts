@@ -897,6 +897,14 @@
         <source>Quit anyway</source>
         <translation>仍然退出</translation>
     </message>
+    <message>
+        <source>Disconnected before the shutter closed: it may still be open. Connect again to close it.</source>
+        <translation>快门关闭前连接已断开：快门可能仍处于打开状态。请重新连接以关闭它。</translation>
+    </message>
+    <message>
+        <source>The shutter close has not reached the mount: the shutter may still be open. After quitting, nothing sends the close again.</source>
+        <translation>关闭快门的命令尚未送达支架：快门可能仍处于打开状态。退出后，不会再重发该命令。</translation>
+    </message>
 </context>
 <context>
     <name>PpecPage</name>

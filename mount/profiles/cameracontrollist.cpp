@@ -113,6 +113,9 @@ void CameraControlList::shutterOnOff(bool on) {
         if (m_isRunning && !m_isBulb)
             return;
         if (!on) {
+            // Opened again since: the count runs for that opening now, and its own close follows.
+            if (opens != m_opens)
+                return;
             m_timer.stop();
             closeAnswered(opens, r);
             return;
@@ -132,8 +135,14 @@ std::shared_ptr<IMount> CameraControlList::currentMount() const {
 void CameraControlList::followMount() {
     disconnect(m_linkAnswering);
     const std::shared_ptr<IMount> mount = currentMount();
-    if (!mount)
+    if (!mount) {
+        // Nothing sends the close until a mount is connected again, and the page that says so
+        // may not be open.
+        if (std::exchange(m_followsMount, false) && m_closePending)
+            emit closeLeftPending();
         return;
+    }
+    m_followsMount = true;
     // Queued: the mount announces from the thread of the exchange that saw the change.
     m_linkAnswering = connect(mount.get(), &IMount::linkAnsweringChanged, this,
                               &CameraControlList::closeIfPending, Qt::QueuedConnection);

@@ -29,7 +29,9 @@ class ITaskProfile_Camera_JSON;
 // shutter may still be open, and nothing else would ever close it. Like a pending stop of the
 // axes, it is sent again once the mount answers again (the current mount's link comes back, or a
 // mount is connected in its place), until the mount takes it. Opening the shutter again, by the
-// button or a timed run, drops it: that open brings its own close.
+// button or a timed run, drops it: that open brings its own close, and a late answer to the old
+// close neither stops the new count nor sends that close again. A disconnection that leaves the
+// close pending is announced (closeLeftPending).
 //
 // A run steps once a second (every tenth tick): open the shutter, count the exposure down and
 // close it, count the interval down, and after the program's last photo go on with the next
@@ -114,6 +116,8 @@ private:
     uint64_t m_opens = 0;
     bool m_closePending = false;
     bool m_closeInFlight = false;
+    // A mount was connected when the holder last announced one.
+    bool m_followsMount = false;
     QMetaObject::Connection m_linkAnswering;
 };
 

@@ -59,6 +59,9 @@ signals:
     void taskDone();
     // The mount did not acknowledge a shutter command.
     void commandError();
+    // The mount was disconnected while a close was pending: the shutter may still be open, and
+    // the close waits for the next connection.
+    void closeLeftPending();
 };
 
 } // namespace Ko

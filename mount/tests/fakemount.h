@@ -2,9 +2,13 @@
 
 #include "mount/tests/fakeidlemount.h"
 
+#include <QPromise>
+
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace Ko {
@@ -24,6 +28,9 @@ public:
     bool shutterAnswer = true;
     // What a shutter switch answers while shutterAnswer is false.
     CmdRetType_::E shutterFailure = CmdRetType_::Other;
+    // The next shutter switch is answered only at answerHeldShutters(), with what was due at the
+    // call: an exchange still under way while the test changes the link.
+    bool holdNextShutterAnswer = false;
     bool slewAnswer = true;
 
     std::vector<ShutterCall> shutterCalls() const {
@@ -67,7 +74,29 @@ public:
     QFuture<CmdRet> setCameraShutterAsync(bool on) override {
         std::lock_guard lock(m_mutex);
         m_shutterCalls.push_back({tickCounter ? *tickCounter : -1, on});
-        return QtFuture::makeReadyFuture(CmdRet(shutterAnswer ? CmdRetType_::Ok : shutterFailure));
+        const CmdRet answer(shutterAnswer ? CmdRetType_::Ok : shutterFailure);
+        if (!std::exchange(holdNextShutterAnswer, false))
+            return QtFuture::makeReadyFuture(answer);
+        auto promise = std::make_shared<QPromise<CmdRet>>();
+        promise->start();
+        m_heldAnswers.push_back({promise, answer});
+        return promise->future();
+    }
+    // Answers the held switches, oldest first.
+    void answerHeldShutters() {
+        decltype(m_heldAnswers) held;
+        {
+            std::lock_guard lock(m_mutex);
+            held.swap(m_heldAnswers);
+        }
+        for (auto& [promise, answer] : held) {
+            promise->addResult(answer);
+            promise->finish();
+        }
+    }
+    int heldShutterAnswers() const {
+        std::lock_guard lock(m_mutex);
+        return int(m_heldAnswers.size());
     }
     bool slewToAsync(const MountTarget& target) override {
         std::lock_guard lock(m_mutex);
@@ -88,6 +117,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_released;
     std::vector<ShutterCall> m_shutterCalls;
+    std::vector<std::pair<std::shared_ptr<QPromise<CmdRet>>, CmdRet>> m_heldAnswers;
     std::vector<MountTarget> m_slews;
     CmdResp<AnglePair> m_sky;
     CmdResp<AnglePair> m_axes;

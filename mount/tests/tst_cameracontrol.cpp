@@ -257,8 +257,11 @@ private slots:
     // until taken; an opening in between (the button held again, a timed run) drops it. Steps:
     // open, close, tick (five tenths), dead (the link stops answering), back (it answers again),
     // refusing (it answers, refusing the switch), swap (another mount is connected), run (a
-    // timed run starts); "pending" and "closed" check the pending close there. calls: each
-    // mount's shutter switches, mounts separated by '|'.
+    // timed run starts), hold (the next switch is answered only at "answer", with what was due
+    // when it was sent), unplug (the mount is disconnected); "pending" and "closed" check the
+    // pending close there, "counting" that the open time counts, "told" and "untold" whether a
+    // disconnection left the close pending. calls: each mount's shutter switches, mounts
+    // separated by '|'.
     void unansweredCloseIsSentAgain_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("calls");
@@ -279,6 +282,24 @@ private slots:
                 L{"open", "tick", "dead", "close", "pending", "swap", "closed"}, "0+ 5- | 5-");
         dataRow("a timed run started meanwhile", L{"open", "tick", "dead", "close", "run", "back"},
                 "0+ 5-");
+        dataRow("timed out after the link was back: sent again",
+                L{"open", "tick", "dead", "hold", "close", "back", "answer", "closed"}, "0+ 5- 5-");
+        dataRow("late failure of the released close after opening again",
+                L{"open", "tick", "dead", "hold", "close", "back", "open", "counting", "answer",
+                  "counting", "closed"},
+                "0+ 5- 5+");
+        dataRow("late refusal of the resent close after opening again",
+                L{"open", "tick", "dead", "close", "pending", "hold", "refusing", "back", "open",
+                  "counting", "answer", "counting", "closed", "dead", "back"},
+                "0+ 5- 5- 5+");
+        dataRow("disconnected with the close pending: told, sent to the next mount",
+                L{"open", "tick", "dead", "close", "untold", "unplug", "told", "pending", "swap",
+                  "closed"},
+                "0+ 5- | 5-");
+        dataRow("disconnected after the close was taken: nothing told",
+                L{"open", "tick", "close", "unplug", "untold"}, "0+ 5-");
+        dataRow("another mount in its place: nothing told",
+                L{"open", "tick", "dead", "close", "swap", "untold", "closed"}, "0+ 5- | 5-");
     }
     void unansweredCloseIsSentAgain() {
         QFETCH(QStringList, steps);
@@ -286,9 +307,13 @@ private slots:
         Rig rig("1 1 1 on");
         rig.list->setIsBulb(true);
         std::vector<std::shared_ptr<FakeMount>> mounts{rig.mount};
-        // Every answer sent has been taken by the service.
+        QSignalSpy left(rig.list.get(), &ICameraControlList::closeLeftPending);
+        // Every answer sent, and not held, has been taken by the service.
         const auto settled = [&] {
-            return rig.list->findChildren<QFutureWatcherBase*>().isEmpty();
+            int held = 0;
+            for (const auto& m : mounts)
+                held += m->heldShutterAnswers();
+            return rig.list->findChildren<QFutureWatcherBase*>().size() == held;
         };
         for (const QString& step : steps) {
             FakeMount& mount = *rig.mount;
@@ -314,9 +339,20 @@ private slots:
             } else if (step == "run") {
                 rig.list->setIsBulb(false);
                 rig.list->startTask();
+            } else if (step == "hold") {
+                mount.holdNextShutterAnswer = true;
+            } else if (step == "answer") {
+                mount.answerHeldShutters();
+            } else if (step == "unplug") {
+                rig.connection->disconnect();
             } else if (step == "pending") {
                 QVERIFY(rig.list->closePending());
                 QVERIFY(!rig.timerActive());
+            } else if (step == "counting") {
+                QVERIFY(rig.timerActive());
+                QVERIFY(!rig.list->closePending());
+            } else if (step == "told" || step == "untold") {
+                QCOMPARE(left.size(), step == "told" ? 1 : 0);
             } else {
                 QVERIFY(!rig.list->closePending());
             }

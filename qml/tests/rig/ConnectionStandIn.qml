@@ -7,6 +7,7 @@ QtObject {
     property bool connected: true
     property QtObject mount: QtObject {
         property bool stopPending: false
+        property bool linkAnswering: true
         property bool realTracking: false
         property bool trailPointsTracking: false
         property bool canTrackTrailPoints: false

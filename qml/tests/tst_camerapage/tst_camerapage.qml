@@ -227,6 +227,88 @@ TestCase {
         compare(testHelper.shutterCalls(), [true, false, false])
     }
 
+    // A bulb close the mount has not taken counts like a pending stop: closing the window asks
+    // first, with the same question and its buttons, and a disconnection says that the shutter
+    // may still be open. then: what follows the release on a dead link ("stay": the question
+    // is answered Stay; "taken": the link answers again, the close is sent again and taken,
+    // and the program ends as asked; "disconnect": the mount is disconnected).
+    function test_pendingCloseHoldsTheEnd_data() {
+        return [
+            { tag: "closing asks, Stay keeps the program", then: "stay" },
+            { tag: "closing asks, the close taken ends the program", then: "taken" },
+            { tag: "a disconnection says the shutter may be open", then: "disconnect" }
+        ]
+    }
+
+    function test_pendingCloseHoldsTheEnd(data) {
+        testHelper.useRecordingMount()
+        try {
+            pendingCloseHoldsTheEnd(data)
+        } finally {
+            // The close still pending goes to the emulated mount, so that no later test finds it
+            // pending.
+            testHelper.setRecordingMountAnswering(true)
+            testHelper.restoreMount()
+            tryVerify(() => !inj_cameraControl.closePending)
+            const dialog = findChild(window, "quitWhileStoppingDialog")
+            dialog.close()
+            // A modal question still fading out would take the next test's presses.
+            tryVerify(() => !dialog.visible)
+            window.show()
+            tryVerify(() => window.visible)
+        }
+    }
+
+    function toastTexts() {
+        const model = window.inj_toaster.model
+        const texts = []
+        for (let i = 0; i < model.count; ++i)
+            texts.push(model.get(i).text)
+        return texts
+    }
+
+    function pendingCloseHoldsTheEnd(data) {
+        child("modeBar").currentIndex = 1
+        const bulb = child("bulbButton")
+        tryVerify(() => bulb.enabled)
+        mousePress(bulb)
+        tryVerify(() => child("countText").text !== "0.0")
+        testHelper.setRecordingMountAnswering(false)
+        mouseRelease(bulb)
+        tryVerify(() => inj_cameraControl.closePending)
+
+        const told = () => toastTexts().some(t => t.indexOf("shutter") >= 0
+                                                  && t.indexOf("may still be open") >= 0)
+        if (data.then === "disconnect") {
+            verify(!told())
+            testHelper.disconnectMount()
+            tryVerify(told, 5000, "the disconnection says the shutter may still be open")
+            return
+        }
+        const dialog = findChild(window, "quitWhileStoppingDialog")
+        window.close()
+        verify(window.visible, "the window stays while asking")
+        tryCompare(dialog, "opened", true)
+        const text = findChild(window, "quitWhileShutterOpenText")
+        verify(text.visible && text.text.indexOf("shutter may still be open") >= 0, text.text)
+        verify(!findChild(window, "quitWhileStoppingText").visible, "no stop is pending")
+        verify(findChild(window, "quitButton").visible)
+        if (data.then === "stay") {
+            mouseClick(findChild(window, "stayButton"))
+            tryVerify(() => !dialog.visible)
+            verify(window.visible)
+            // Asked again at the next close, for as long as the close is pending.
+            window.close()
+            tryCompare(dialog, "opened", true)
+            verify(window.visible)
+            compare(testHelper.shutterCalls(), [true, false])
+        } else {
+            testHelper.setRecordingMountAnswering(true)
+            tryCompare(window, "visible", false)
+            compare(testHelper.shutterCalls(), [true, false, false])
+        }
+    }
+
     function test_tabFollowsMode() {
         inj_cameraControl.isBulb = true
         window.inj_stackView.pop()

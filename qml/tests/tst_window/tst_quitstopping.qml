@@ -25,15 +25,35 @@ TestCase {
         tryCompare(inj_iConnectable, "busy", false)
     }
 
+    SignalSpy {
+        id: slewInputs
+        target: inj_slewingControl
+        signalName: "enButtonChanged"
+    }
+
     function cleanup() {
         connectionStandIn.mount.stopPending = false
+        connectionStandIn.mount.linkAnswering = true
+        inj_generalInfoList.setUpdating(false)
         testHelper.restore("inj_mountConnection")
         const dialog = findChild(window, "quitWhileStoppingDialog")
         dialog.close()
         tryVerify(() => !dialog.visible)
         window.show()
         tryVerify(() => window.visible)
+        // What the test held is let go where the window can hear it again; the pad has let it go.
+        if (held === "key")
+            testHelper.sendKey(window, Qt.Key_Right, false, false, stamp += 1000)
+        else if (held === "pad")
+            mouseRelease(findChild(window.inj_mainFooter, "direction0"))
+        held = ""
+        compare(window.inj_mainFooter.buttonVector.includes(true), false)
     }
+
+    // What the test holds down: "key", "pad" or "".
+    property string held: ""
+    // Timestamps of hand-made key events.
+    property real stamp: 1e9
 
     function clickNamed(name) {
         const button = findChild(window, name)
@@ -50,7 +70,9 @@ TestCase {
             { tag: "stop pending, Escape", pending: true, answer: "escape", closed: false },
             { tag: "stop pending, back key", pending: true, answer: "back", closed: false },
             { tag: "stop pending, Quit anyway", pending: true, answer: "quit", closed: true },
-            { tag: "stop taken while asking", pending: true, answer: "taken", closed: true }
+            { tag: "stop taken while asking", pending: true, answer: "taken", closed: true },
+            { tag: "stop taken as the question opens", pending: true, answer: "taken at once",
+              closed: true }
         ]
     }
     function test_closeAsks(data) {
@@ -63,7 +85,10 @@ TestCase {
 
         window.close()
         compare(dialog.visible || dialog.opened, data.pending, "asked only with a stop pending")
-        if (data.pending) {
+        if (data.answer === "taken at once") {
+            verify(window.visible, "the window stays while asking")
+            connectionStandIn.mount.stopPending = false
+        } else if (data.pending) {
             verify(window.visible, "the window stays while asking")
             tryCompare(dialog, "opened", true)
             const text = findChild(window, "quitWhileStoppingText").text
@@ -87,5 +112,125 @@ TestCase {
             tryCompare(dialog, "opened", true)
             verify(window.visible)
         }
+    }
+
+    // The text of the axis row of the information list, which follows the mount's position.
+    function axisText() {
+        const model = inj_generalInfoList.listModel
+        for (let i = 0; i < model.rowCount(); ++i) {
+            const index = model.index(i, 0)
+            if (model.data(index, Qt.UserRole + 2) === "Axis")
+                return model.data(index, Qt.UserRole + 3)
+        }
+        return undefined
+    }
+
+    // True once the axis text has stayed the same for twenty reads in a row.
+    function waitStill() {
+        let last = null
+        let same = 0
+        tryVerify(() => {
+            const text = axisText()
+            if (text === undefined || text === "")
+                return false
+            same = text === last ? same + 1 : 0
+            last = text
+            return same >= 20
+        }, 15000, "the axes stand")
+    }
+
+    function holdSlew(by) {
+        const footer = window.inj_mainFooter
+        held = by
+        if (by === "key") {
+            // Stamped later than every key before, so that no press reads as a repeat.
+            stamp += 10000
+            verify(testHelper.sendKey(window, Qt.Key_Right, true, false, stamp))
+            verify(footer.keyHeld.includes(true), "the key holds a slew")
+        } else {
+            const button = findChild(window.inj_mainFooter, "direction0")
+            verify(button)
+            mousePress(button)
+            verify(footer.screenHeld[0], "the pad button holds a slew")
+        }
+    }
+
+    // A slew that a key or a pad button holds when the window closes is stopped by the close,
+    // and the window goes only once the mount has taken that stop, since the program's end
+    // takes the link at once. by: what holds the slew. link: "emulated" (the emulated mount,
+    // which takes the stop), "slow" (a stand-in whose stop stays pending while its link
+    // answers: the question shows after a while) or "silent" (a stand-in whose link does not
+    // answer: the question shows at once).
+    function test_closeStopsAHeldSlew_data() {
+        return [
+            { tag: "arrow key held", by: "key", link: "emulated" },
+            { tag: "pad button held", by: "pad", link: "emulated" },
+            { tag: "key held, stop not taken: asks after a while", by: "key", link: "slow" },
+            { tag: "pad held, link silent: asks at once", by: "pad", link: "silent" }
+        ]
+    }
+    // What the program's end would find, taken as the window goes; recorded while
+    // inputsAtClose (the slewing control's inputs when the close came) is not -1.
+    property var atEnd: null
+    property int inputsAtClose: -1
+    Connections {
+        target: testCase.window
+        enabled: testCase.inputsAtClose >= 0
+        // After the window's own handler: an accepted close is the window going.
+        function onClosing(close) {
+            const window = testCase.window
+            if (!close.accepted || testCase.atEnd)
+                return
+            testCase.atEnd = { held: window.inj_mainFooter.buttonVector.includes(true),
+                               released: slewInputs.count > testCase.inputsAtClose,
+                               stopPending: inj_mountConnection.mount.stopPending }
+        }
+    }
+
+    function test_closeStopsAHeldSlew(data) {
+        const dialog = findChild(window, "quitWhileStoppingDialog")
+        // Input reaches a window only once it is on screen, keys only with the pages' focus.
+        waitForRendering(window.contentItem)
+        window.requestActivate()
+        tryCompare(window, "active", true)
+        window.inj_stackView.forceActiveFocus()
+        inj_generalInfoList.setUpdating(true)
+        waitStill()
+        const before = axisText()
+        if (data.link !== "emulated") {
+            testHelper.publish("inj_mountConnection", connectionStandIn)
+            connectionStandIn.mount.stopPending = true
+            connectionStandIn.mount.linkAnswering = data.link === "slow"
+        }
+        holdSlew(data.by)
+        tryVerify(() => axisText() !== before, 10000, "the axis moves while held")
+        const inputs = slewInputs.count
+
+        atEnd = null
+        inputsAtClose = inputs
+        try {
+            window.close()
+            if (data.link !== "emulated") {
+                verify(window.visible, "the window stays while the stop is pending")
+                verify(slewInputs.count > inputs, "the close let the slew go")
+                compare(dialog.visible || dialog.opened, data.link === "silent",
+                        "asked at once only when the link is silent")
+                tryCompare(dialog, "opened", true)
+                const text = findChild(window, "quitWhileStoppingText")
+                verify(text.visible && text.text.indexOf("may still be moving") >= 0, text.text)
+                connectionStandIn.mount.stopPending = false
+            }
+            tryCompare(window, "visible", false, 10000)
+        } finally {
+            inputsAtClose = -1
+        }
+        testHelper.restore("inj_mountConnection")
+        verify(atEnd, "the window went")
+        verify(!atEnd.held, "nothing held the slew when the window went")
+        verify(atEnd.released, "the release reached the slewing control first")
+        // A stand-in's stop was taken by the test itself, which made the window go.
+        verify(!atEnd.stopPending, "the mount had taken the stop when the window went")
+        // And the mount stands after the end.
+        waitStill()
     }
 }

@@ -81,8 +81,8 @@ public:
 
     // A scripted Wi-Fi module for the mount holder, since the emulated mount has none. reads are
     // answered in order: a map {mode, ap: {ssid, pass, channel, wifiSec}, sta: {ssid, pass,
-    // fixedIp}, state}, or "-" for a read the module does not answer; steps as the fake planner
-    // takes them ("step", "done", "fail", "cut AP", "cut STA").
+    // fixedIp}, state}, "-" for a read the module does not answer, or "!" for one it refuses; steps
+    // as the fake planner takes them ("step", "done", "fail", "cut AP", "cut STA").
     Q_INVOKABLE void attachWifi(const QVariantList& reads, const QStringList& steps);
     Q_INVOKABLE void detachWifi();
     // While held, the module's reads wait, so the service stays busy.

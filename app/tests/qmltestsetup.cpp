@@ -385,6 +385,23 @@ QVariantList QmlTestHelper::shutterCalls() const {
     return out;
 }
 
+void QmlTestHelper::setRecordingMountPosition(const QVariantList& angles) {
+    if (!m_recordingMount)
+        return;
+    using Reading = CmdResp<IMount::AnglePair>;
+    if (angles.size() < 4) {
+        m_recordingMount->setReadings(Reading::fail(CmdRetType_::Timeout),
+                                      Reading::fail(CmdRetType_::Timeout));
+        return;
+    }
+    m_recordingMount->setReadings(Reading::ok({angles[0].toDouble(), angles[1].toDouble()}),
+                                  Reading::ok({angles[2].toDouble(), angles[3].toDouble()}));
+}
+
+int QmlTestHelper::recordingMountSlewCount() const {
+    return m_recordingMount ? int(m_recordingMount->slews().size()) : 0;
+}
+
 void QmlTestHelper::setRecordingMountAnswering(bool answering) {
     if (!m_recordingMount)
         return;

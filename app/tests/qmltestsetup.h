@@ -98,6 +98,11 @@ public:
     Q_INVOKABLE QVariantList shutterCalls() const;
     // The recording mount's link answers, or goes silent: its shutter switches then time out.
     Q_INVOKABLE void setRecordingMountAnswering(bool answering);
+    // What the recording mount's position reads give: [hour angle, declination, axis 1, axis 2]
+    // in radians, or an empty list for reads that time out (as they do until this is called).
+    Q_INVOKABLE void setRecordingMountPosition(const QVariantList& angles);
+    // How many GoTos the recording mount was sent.
+    Q_INVOKABLE int recordingMountSlewCount() const;
     // Publishes a UI-settings service built afresh over the program's store in place of the
     // current one, as the next start builds it: it reads what the store holds now, such as a
     // padding saved through inj_kvStore that no slider position gives (11 px). restore() puts

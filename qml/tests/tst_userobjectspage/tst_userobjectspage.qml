@@ -383,6 +383,9 @@ TestCase {
         const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
         // Whether the GoTo goes, not where the Sun stands at the hour the test runs.
         inj_catalogSettings.enableObserveSun = true
+        // The emulated mount is in place before the recording one takes its seat.
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
         testHelper.useRecordingMount()
         testHelper.setRecordingMountAnswering(false)
         try {

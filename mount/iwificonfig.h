@@ -31,6 +31,8 @@ class IWifiConfig : public QObject {
     // A WMWriteResult, or undefined.
     Q_PROPERTY(QVariant lastWriteResult READ shownLastWriteResult NOTIFY shownChanged)
     Q_PROPERTY(bool readFailed READ shownReadFailed NOTIFY shownChanged)
+    // With readFailed: the module replied, with an error, rather than not at all.
+    Q_PROPERTY(bool readRefused READ shownReadRefused NOTIFY shownChanged)
 public:
     using QObject::QObject;
 
@@ -42,6 +44,9 @@ public:
     // The last read of the module came back without its settings (it did not answer); cleared
     // by the next read that brings them.
     virtual bool readFailed() const = 0;
+    // The read that failed was refused by the module, which did reply; false when it failed
+    // because nothing came back. Cleared with readFailed.
+    virtual bool readRefused() const = 0;
     // Reads the module unless a write result is still waiting for the user.
     Q_INVOKABLE virtual void enterPage() = 0;
     // Puts the module in mode Both, then reads it again.
@@ -54,13 +59,14 @@ public:
 
     bool hasCurrentSetting() const { return currentSetting().isValid(); }
 
-    // The shown copy of busy(), currentSetting(), lastWriteResult() and readFailed(), as of the
-    // last shownChanged.
+    // The shown copy of busy(), currentSetting(), lastWriteResult(), readFailed() and
+    // readRefused(), as of the last shownChanged.
     bool shownBusy() const { return m_shown.busy; }
     bool shownHasCurrentSetting() const { return m_shown.currentSetting.isValid(); }
     QVariant shownCurrentSetting() const { return m_shown.currentSetting; }
     QVariant shownLastWriteResult() const { return m_shown.lastWriteResult; }
     bool shownReadFailed() const { return m_shown.readFailed; }
+    bool shownReadRefused() const { return m_shown.readRefused; }
 
     // Empty values for the page to fill.
     Q_INVOKABLE Ko::WifiSetting newWifiSetting() const { return {}; }
@@ -78,6 +84,7 @@ protected:
         QVariant currentSetting;
         QVariant lastWriteResult;
         bool readFailed = false;
+        bool readRefused = false;
     };
     // Hands one state, taken whole at a change, to the main thread. Call it for every change, in
     // the order the changes happened, from any thread.

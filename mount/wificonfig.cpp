@@ -45,6 +45,7 @@ IWifiConfig::Shown WifiConfig::stateLocked() const {
     if (m_lastWriteResult.hasValue())
         state.lastWriteResult = QVariant::fromValue(m_lastWriteResult.value());
     state.readFailed = m_readFailed;
+    state.readRefused = m_readRefused;
     return state;
 }
 
@@ -66,6 +67,11 @@ QVariant WifiConfig::lastWriteResult() const {
 bool WifiConfig::readFailed() const {
     std::lock_guard lock(m_mutex);
     return m_readFailed;
+}
+
+bool WifiConfig::readRefused() const {
+    std::lock_guard lock(m_mutex);
+    return m_readRefused;
 }
 
 void WifiConfig::enterPage() {
@@ -110,9 +116,13 @@ void WifiConfig::readJob() {
 
 void WifiConfig::read(IWMProgrammerPlanner& planner) {
     Nullable<WifiSetting> setting = planner.readAll();
+    const bool refused = !setting.hasValue() && planner.lastReadRefused();
     std::lock_guard lock(m_mutex);
-    // Without its settings the page offers the read again, and says why it came to nothing.
+    // Without its settings the page offers the read again, and says why it came to nothing: a
+    // module that refused is there and may need another mode or a restart, while silence points
+    // at the link.
     m_readFailed = !setting.hasValue();
+    m_readRefused = refused;
     m_currentSetting = std::move(setting);
 }
 
@@ -158,6 +168,7 @@ void WifiConfig::writeStep(const WifiSetting& target) {
         // The module has changed: it is read again before the next step.
         m_currentSetting.reset();
         m_readFailed = false;
+        m_readRefused = false;
         if (result.ok && result.allDone)
             m_pendingSetting.reset();
         else

@@ -28,6 +28,7 @@ public:
     QVariant currentSetting() const override;
     QVariant lastWriteResult() const override;
     bool readFailed() const override;
+    bool readRefused() const override;
     void enterPage() override;
     void writeWifiBothAndReadAsync() override;
     void writeAsync(WifiSetting settings) override;
@@ -55,6 +56,7 @@ private:
     Nullable<WifiSetting> m_pendingSetting;
     Nullable<WMWriteResult> m_lastWriteResult;
     bool m_readFailed = false;
+    bool m_readRefused = false;
     // Last: stopped first, so the jobs it still runs find every other member alive.
     ThreadPool m_pool{1};
 };

@@ -1,21 +1,59 @@
 import QtQuick
 import QtQuick.Controls
+import "Script/Popups.js" as Popups
 
-// Every toast at once, newest at the bottom; no queue and no limit. Drawn above dialogs too.
+// Every toast at once, newest at the bottom; no queue and no limit. Drawn above dialogs too, but
+// never over an open question: while one shows, the toasts keep to the larger band above or below
+// it, and what does not fit there is cut off rather than laid over its text or its buttons.
 ListView {
     id: root
 
     property int _nextId: 0
+    // toastId -> the texts that toast says again, in other words: while it shows, they are not
+    // shown beside it.
+    property var _covers: ({})
+    // The dialog on top of this window, whatever it is (see _question).
+    property var _topPopup: null
+    // A modal dialog that leaves room around it: a question whose text and buttons must stay in
+    // sight. One that fills the window (the GoTo progress) leaves nowhere else to go.
+    readonly property var _question: _topPopup && _topPopup.modal && _topPopup.visible
+                                     && _topPopup.height < _window.height - 20 ? _topPopup : null
+    readonly property Item _window: parent ? parent : root
+    readonly property real _footerRoom: 10 + (ApplicationWindow.footer && ApplicationWindow.footer.visible
+                                              ? ApplicationWindow.footer.height : 0)
+    // The free bands above and below the question, less a gap of 10 to it.
+    readonly property real _roomAbove: _question ? Math.max(0, _question.y - 10) : 0
+    readonly property real _roomBelow: _question
+        ? Math.max(0, _window.height - _footerRoom - (_question.y + _question.height + 10)) : 0
+    readonly property bool _above: _roomAbove >= _roomBelow
 
-    function show(text, durationMs) {
+    // covers: texts that this one says again in other words, as a page's notice repeats what a
+    // service told a moment before; a toast with one of them on screen goes, and one that comes
+    // while this one shows is not shown.
+    function show(text, durationMs, covers) {
+        for (let i = 0; i < model.count; ++i) {
+            const shown = _covers[model.get(i).toastId]
+            if (shown && shown.indexOf(text) >= 0)
+                return
+        }
+        if (covers) {
+            for (let i = model.count - 1; i >= 0; --i) {
+                if (covers.indexOf(model.get(i).text) >= 0)
+                    remove(model.get(i).toastId)
+            }
+        }
+        const toastId = _nextId++
+        if (covers)
+            _covers[toastId] = covers
         model.insert(0, {
             "text": text,
             "durationMs": durationMs === undefined ? 3000 : durationMs,
-            "toastId": _nextId++
+            "toastId": toastId
         })
     }
 
     function remove(toastId) {
+        delete _covers[toastId]
         for (let i = 0; i < model.count; ++i) {
             if (model.get(i).toastId === toastId) {
                 model.remove(i)
@@ -24,12 +62,24 @@ ListView {
         }
     }
 
+    function _followPopups() {
+        const top = Popups.top(root.parent)
+        _topPopup = top ? top.popup : null
+    }
+
+    Component.onCompleted: {
+        Popups.watch(_followPopups)
+        _followPopups()
+    }
+    Component.onDestruction: Popups.unwatch(_followPopups)
+
     parent: Overlay.overlay
     anchors.fill: parent
     // Above the window's footer, so that a toast never covers the pad's buttons (fold, home and
     // the lower arrows) while it is shown.
-    anchors.bottomMargin: 10 + (ApplicationWindow.footer && ApplicationWindow.footer.visible
-                                ? ApplicationWindow.footer.height : 0)
+    anchors.topMargin: _question && !_above ? _question.y + _question.height + 10 : 0
+    anchors.bottomMargin: _question && _above ? _window.height - _question.y + 10 : _footerRoom
+    clip: !!_question
     z: 1000
     interactive: false
     // Takes no input: a press on the list, which lies over every popup, would count as a press

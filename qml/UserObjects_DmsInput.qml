@@ -12,6 +12,16 @@ UI_Row {
     readonly property alias firstField: first.field
     readonly property alias minutesField: minutes.field
     readonly property alias secondsField: seconds.field
+    // Nothing shown: no angle was read or typed.
+    readonly property bool blank: first.field.text === "" && minutes.field.text === ""
+                                  && seconds.field.text === ""
+
+    // Shows no angle: the dashes in the empty fields say that none is known.
+    function clear() {
+        first.field.text = ""
+        minutes.field.text = ""
+        seconds.field.text = ""
+    }
 
     function writeToUI(deg) {
         const p = Util.angleToStringParts(deg, "s", 0)
@@ -39,17 +49,20 @@ UI_Row {
 
     DmsUnitField {
         id: first
+        field.placeholderText: "–"
         unit: root.isHours ? qsTr("h") : "°"
         field.minValue: root.isHours ? 0 : root.valType === "a" ? -540 : -180
         field.maxValue: root.isHours ? 24 : root.valType === "a" ? 540 : 180
     }
     DmsUnitField {
         id: minutes
+        field.placeholderText: "–"
         unit: root.isHours ? qsTr("m") : "′"
         field.maxValue: 59
     }
     DmsUnitField {
         id: seconds
+        field.placeholderText: "–"
         unit: root.isHours ? qsTr("s") : "″"
         field.maxValue: 59
     }

@@ -43,9 +43,10 @@ namespace Ko {
 // settings each write step was asked to reach. Reads and steps run on the service's worker.
 class ScriptedWifiModule : public FakeWMProgrammerPlanner {
 public:
-    void queueRead(Nullable<WifiSetting> setting) {
+    // An absent setting with refused: the module replied with an error; without: no reply.
+    void queueRead(Nullable<WifiSetting> setting, bool refused = false) {
         std::lock_guard lock(m_mutex);
-        m_reads.push_back(std::move(setting));
+        m_reads.push_back({std::move(setting), refused});
     }
     void hold(bool held) {
         {
@@ -68,13 +69,19 @@ public:
             std::unique_lock lock(m_mutex);
             m_released.wait(lock, [this] { return !m_held; });
             ++m_readCount;
+            m_refused = false;
             if (!m_reads.empty()) {
-                Nullable<WifiSetting> next = m_reads.front();
+                auto [next, refused] = m_reads.front();
                 m_reads.pop_front();
+                m_refused = refused;
                 return next;
             }
         }
         return FakeWMProgrammerPlanner::readAll();
+    }
+    bool lastReadRefused() const override {
+        std::lock_guard lock(m_mutex);
+        return m_refused || FakeWMProgrammerPlanner::lastReadRefused();
     }
     WMWriteResult apply(bool staWritten, const WifiSetting& current,
                         const WifiSetting& finalSetting) override {
@@ -88,7 +95,8 @@ public:
 private:
     mutable std::mutex m_mutex;
     std::condition_variable m_released;
-    std::deque<Nullable<WifiSetting>> m_reads;
+    std::deque<std::pair<Nullable<WifiSetting>, bool>> m_reads;
+    bool m_refused = false;
     std::vector<WifiSetting> m_targets;
     bool m_held = false;
     int m_readCount = 0;
@@ -323,7 +331,7 @@ void QmlTestHelper::attachWifi(const QVariantList& reads, const QStringList& ste
     // The service's worker may still be inside an earlier module: keep them all.
     m_wifiModules.push_back(m_wifi);
     for (const QVariant& read : reads)
-        m_wifi->queueRead(settingFromMap(read));
+        m_wifi->queueRead(settingFromMap(read), read.toString() == QStringLiteral("!"));
     m_wifi->scriptSteps(steps);
     holder()->setWifi(m_wifi, "scripted module");
 }
@@ -375,6 +383,23 @@ QVariantList QmlTestHelper::shutterCalls() const {
         for (const FakeMount::ShutterCall& call : m_recordingMount->shutterCalls())
             out << call.on;
     return out;
+}
+
+void QmlTestHelper::setRecordingMountPosition(const QVariantList& angles) {
+    if (!m_recordingMount)
+        return;
+    using Reading = CmdResp<IMount::AnglePair>;
+    if (angles.size() < 4) {
+        m_recordingMount->setReadings(Reading::fail(CmdRetType_::Timeout),
+                                      Reading::fail(CmdRetType_::Timeout));
+        return;
+    }
+    m_recordingMount->setReadings(Reading::ok({angles[0].toDouble(), angles[1].toDouble()}),
+                                  Reading::ok({angles[2].toDouble(), angles[3].toDouble()}));
+}
+
+int QmlTestHelper::recordingMountSlewCount() const {
+    return m_recordingMount ? int(m_recordingMount->slews().size()) : 0;
 }
 
 void QmlTestHelper::setRecordingMountAnswering(bool answering) {

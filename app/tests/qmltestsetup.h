@@ -81,8 +81,8 @@ public:
 
     // A scripted Wi-Fi module for the mount holder, since the emulated mount has none. reads are
     // answered in order: a map {mode, ap: {ssid, pass, channel, wifiSec}, sta: {ssid, pass,
-    // fixedIp}, state}, or "-" for a read the module does not answer; steps as the fake planner
-    // takes them ("step", "done", "fail", "cut AP", "cut STA").
+    // fixedIp}, state}, "-" for a read the module does not answer, or "!" for one it refuses; steps
+    // as the fake planner takes them ("step", "done", "fail", "cut AP", "cut STA").
     Q_INVOKABLE void attachWifi(const QVariantList& reads, const QStringList& steps);
     Q_INVOKABLE void detachWifi();
     // While held, the module's reads wait, so the service stays busy.
@@ -98,6 +98,11 @@ public:
     Q_INVOKABLE QVariantList shutterCalls() const;
     // The recording mount's link answers, or goes silent: its shutter switches then time out.
     Q_INVOKABLE void setRecordingMountAnswering(bool answering);
+    // What the recording mount's position reads give: [hour angle, declination, axis 1, axis 2]
+    // in radians, or an empty list for reads that time out (as they do until this is called).
+    Q_INVOKABLE void setRecordingMountPosition(const QVariantList& angles);
+    // How many GoTos the recording mount was sent.
+    Q_INVOKABLE int recordingMountSlewCount() const;
     // Publishes a UI-settings service built afresh over the program's store in place of the
     // current one, as the next start builds it: it reads what the store holds now, such as a
     // padding saved through inj_kvStore that no slider position gives (11 px). restore() puts

@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>Die Montierung antwortet nicht.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Das WLAN-Modul hat die Herausgabe seiner Einstellungen verweigert.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>La montura no responde.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>El módulo Wi-Fi se negó a dar sus ajustes.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

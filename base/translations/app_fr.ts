@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>La monture ne répond pas.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Le module Wi-Fi a refusé de fournir ses réglages.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -1377,6 +1377,10 @@
         <source>The mount does not answer.</source>
         <translation>Montaža ne odgovara.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Wi-Fi modul odbio je dati svoje postavke.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

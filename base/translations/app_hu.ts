@@ -1375,6 +1375,10 @@
         <source>The mount does not answer.</source>
         <translation>A mechanika nem válaszol.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>A Wi-Fi modul megtagadta a beállításai kiadását.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

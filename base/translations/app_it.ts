@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>La montatura non risponde.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Il modulo Wi-Fi ha rifiutato di fornire le sue impostazioni.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

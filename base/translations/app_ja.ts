@@ -1375,6 +1375,10 @@
         <source>The mount does not answer.</source>
         <translation>架台が応答しません。</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Wi-Fiモジュールが設定の読み出しを拒否しました。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

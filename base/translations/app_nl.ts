@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>De montering antwoordt niet.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>De wifimodule weigerde zijn instellingen te geven.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

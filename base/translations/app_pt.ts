@@ -1376,6 +1376,10 @@
         <source>The mount does not answer.</source>
         <translation>A montagem não responde.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>O módulo Wi-Fi recusou-se a fornecer os seus ajustes.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

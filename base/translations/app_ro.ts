@@ -1377,6 +1377,10 @@
         <source>The mount does not answer.</source>
         <translation>Montura nu răspunde.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Modulul Wi-Fi a refuzat să își dea setările.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -1377,6 +1377,10 @@
         <source>The mount does not answer.</source>
         <translation>Монтировка не отвечает.</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Модуль Wi-Fi отказался выдать свои настройки.</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

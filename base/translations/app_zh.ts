@@ -1375,6 +1375,10 @@
         <source>The mount does not answer.</source>
         <translation>支架没有响应。</translation>
     </message>
+    <message>
+        <source>The Wi-Fi module refused to give its settings.</source>
+        <translation>Wi-Fi模块拒绝提供其设置。</translation>
+    </message>
 </context>
 <context>
     <name>mount</name>

@@ -1,3 +1,4 @@
+#include "base/tests/datarow.h"
 #include "link/tests/fakewifimodule.h"
 #include "link/tests/udplinkrig.h"
 #include "link/wifimodule/wififactory.h"
@@ -424,6 +425,43 @@ private slots:
         QFETCH(QByteArray, ssid);
         QFETCH(QByteArray, fixedIp);
         QCOMPARE(sta, (WifiSTASetting{ssid.toStdString(), "", fixedIp.toStdString()}));
+    }
+
+    // A failed read tells a module that refused (its error line, or an error frame from the link
+    // in place of its text) from one that stayed silent; each command says it afresh.
+    void failedReadTellsRefusalFromSilence_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("replied");
+        const QByteArray mode = "+CWMODE_CUR:2\r\n\r\nOK\r\n";
+        dataRow("read", mode, mode, true, true);
+        dataRow("the module's error line", mode, QByteArray("ERROR\r\n"), false, true);
+        dataRow("an error frame", mode, QByteArray("!0\r"), false, true);
+        dataRow("a reply without OK", mode, QByteArray("+CWMODE_CUR:2\r\n"), false, true);
+        dataRow("silence", mode, QByteArray(), false, false);
+        dataRow("silence after a refusal", QByteArray("ERROR\r\n"), QByteArray(), false, false);
+        dataRow("a refusal after silence", QByteArray(), QByteArray("ERROR\r\n"), false, true);
+    }
+    void failedReadTellsRefusalFromSilence() {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(bool, ok);
+        QFETCH(bool, replied);
+        WifiRig w;
+        WifiMode_::E mode = WifiMode_::STA;
+        WMState_::E state = WMState_::SD;
+        const auto answer = [&](const QByteArray& reply) {
+            w.rig.fake.setSilent(reply.isEmpty());
+            w.rig.fake.clearReplies();
+            if (!reply.isEmpty())
+                w.rig.fake.setReply("AT+CWMODE_CUR?\r\n", reply.toStdString());
+        };
+        answer(first);
+        w.programmer->readMode(mode, state);
+        answer(second);
+        QCOMPARE(w.programmer->readMode(mode, state), ok);
+        QCOMPARE(w.programmer->lastReplied(), replied);
     }
 
     // The factory's probe decides the form every later command takes; a write that cuts the link

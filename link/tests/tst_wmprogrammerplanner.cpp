@@ -6,16 +6,19 @@
 #include <QTest>
 
 #include <stdexcept>
+#include <utility>
 
 using namespace Ko;
 
 namespace {
 
-// Records every call as one line; a call whose line is listed in failing returns false.
+// Records every call as one line; a call whose line is listed in failing returns false, as a
+// refusal of the module, or as silence when it is also listed in silent.
 class FakeWMProgrammer : public IWMProgrammer {
 public:
     QStringList calls;
     QStringList failing;
+    QStringList silent;
     WifiMode_::E mode = WifiMode_::AP;
     WMState_::E state = WMState_::AA;
     WifiAPSetting ap;
@@ -62,11 +65,16 @@ public:
         return record("writeFixedIp " + QString::fromStdString(address));
     }
 
+    bool lastReplied() const override { return m_replied; }
+
 private:
     bool record(const QString& call) {
         calls << call;
+        m_replied = !silent.contains(call);
         return !failing.contains(call);
     }
+
+    bool m_replied = false;
 };
 
 // Stands in for the clock of a cancellable wait: records each wait and returns at once, reporting
@@ -298,23 +306,37 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<bool>("read");
-        dataRow("AP", int(WifiMode_::AP), "", QStringList{"readMode", "readAPSetting"}, true);
-        dataRow("STA", int(WifiMode_::STA), "", QStringList{"readMode", "readSTASetting"}, true);
+        // "refused": the module replied to the read that failed; otherwise it was silent.
+        QTest::addColumn<bool>("refused");
+        dataRow("AP", int(WifiMode_::AP), "", QStringList{"readMode", "readAPSetting"}, true,
+                false);
+        dataRow("STA", int(WifiMode_::STA), "", QStringList{"readMode", "readSTASetting"}, true,
+                false);
         dataRow("Both", int(WifiMode_::Both), "",
-                QStringList{"readMode", "readAPSetting", "readSTASetting"}, true);
-        dataRow("mode unread", int(WifiMode_::Both), "readMode", QStringList{"readMode"}, false);
+                QStringList{"readMode", "readAPSetting", "readSTASetting"}, true, false);
+        dataRow("mode unread", int(WifiMode_::Both), "readMode", QStringList{"readMode"}, false,
+                false);
         dataRow("access point unread", int(WifiMode_::Both), "readAPSetting",
-                QStringList{"readMode", "readAPSetting"}, false);
+                QStringList{"readMode", "readAPSetting"}, false, false);
         dataRow("station unread", int(WifiMode_::Both), "readSTASetting",
-                QStringList{"readMode", "readAPSetting", "readSTASetting"}, false);
+                QStringList{"readMode", "readAPSetting", "readSTASetting"}, false, false);
+        dataRow("mode refused", int(WifiMode_::Both), "readMode", QStringList{"readMode"}, false,
+                true);
+        dataRow("access point refused", int(WifiMode_::Both), "readAPSetting",
+                QStringList{"readMode", "readAPSetting"}, false, true);
+        dataRow("station refused", int(WifiMode_::Both), "readSTASetting",
+                QStringList{"readMode", "readAPSetting", "readSTASetting"}, false, true);
     }
     void readAll() {
         QFETCH(int, mode);
         QFETCH(QString, failing);
         QFETCH(QStringList, calls);
         QFETCH(bool, read);
+        QFETCH(bool, refused);
         auto programmer = std::make_shared<FakeWMProgrammer>();
         programmer->failing = QStringList{failing};
+        if (!refused)
+            programmer->silent = QStringList{failing};
         programmer->mode = WifiMode_::E(mode);
         programmer->state = WMState_::SD;
         programmer->ap = kNewAp;
@@ -322,9 +344,19 @@ private slots:
         WMProgrammerPlanner planner(
             programmer, std::make_shared<TCCancellable>(std::make_shared<FakeSleepToken>(false)));
 
+        // A refusal is not carried over to a read that follows it.
+        programmer->failing = QStringList{"readMode"};
+        const QStringList silent = std::exchange(programmer->silent, {});
+        QVERIFY(!planner.readAll().hasValue());
+        QVERIFY(planner.lastReadRefused());
+        programmer->failing = QStringList{failing};
+        programmer->silent = silent;
+        programmer->calls.clear();
+
         const Nullable<WifiSetting> got = planner.readAll();
         QCOMPARE(programmer->calls, calls);
         QCOMPARE(got.hasValue(), read);
+        QCOMPARE(planner.lastReadRefused(), refused);
         if (!read)
             return;
         WifiSetting expected;

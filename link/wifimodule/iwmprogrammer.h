@@ -28,6 +28,9 @@ public:
     virtual bool writeSTASetting(const std::string& ssid, const std::string& pass) = 0;
     virtual bool writeDHCP() = 0;
     virtual bool writeFixedIp(const std::string& address) = 0;
+    // Whether the module replied to the last command, even if only to refuse it: a failed
+    // command that went unanswered says nothing about what the module would have said.
+    virtual bool lastReplied() const = 0;
 };
 
 } // namespace Ko

@@ -12,6 +12,9 @@ public:
     virtual ~IWMProgrammerPlanner() = default;
     // Absent when any part could not be read.
     virtual Nullable<WifiSetting> readAll() = 0;
+    // After a readAll that came back absent: the module replied, but with an error or without
+    // the settings, rather than not at all.
+    virtual bool lastReadRefused() const = 0;
     // Runs the steps that lead from current (as read, with its state) to finalSetting (without a
     // state). A write that cuts the link stops there and names the network to reconnect to; the
     // caller then reads the setting again and calls apply once more with the same finalSetting

@@ -39,6 +39,8 @@ std::string WMProgrammer::suffix(const char* form) const {
 
 bool WMProgrammer::sendCommand(const std::string& command, std::string& reply, bool requireOK) {
     const CmdResp<CBytes> resp = m_converser->converse(CBytes::fromStdString(command));
+    // Anything but silence is a reply: an error frame in place of the module's text too.
+    m_lastReplied = resp.type != CmdRetType_::Timeout && resp.type != CmdRetType_::Cancel;
     if (!resp.isOk())
         return false;
     const CBytes& bytes = resp.value();

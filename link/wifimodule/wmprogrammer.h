@@ -33,6 +33,7 @@ public:
     bool writeSTASetting(const std::string& ssid, const std::string& pass) override;
     bool writeDHCP() override;
     bool writeFixedIp(const std::string& address) override;
+    bool lastReplied() const override { return m_lastReplied; }
 
     bool oldForm() const { return m_oldForm; }
 
@@ -60,6 +61,7 @@ private:
                      const std::vector<bool>& addDoubleQuotes);
 
     bool m_oldForm = false;
+    bool m_lastReplied = false;
     std::shared_ptr<IConverser> m_converser;
     std::string m_peerAddress;
 };

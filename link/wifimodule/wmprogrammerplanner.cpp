@@ -61,23 +61,29 @@ WMProgrammerPlanner::WMProgrammerPlanner(std::shared_ptr<IWMProgrammer> programm
     : m_programmer(std::move(programmer)), m_cancellable(std::move(cancellable)) {}
 
 Nullable<WifiSetting> WMProgrammerPlanner::readAll() {
+    m_readRefused = false;
+    // Each read that fails tells whether the module said so or stayed silent.
+    const auto failed = [this]() -> Nullable<WifiSetting> {
+        m_readRefused = m_programmer->lastReplied();
+        return {};
+    };
     WifiSetting setting;
     WifiMode_::E mode = WifiMode_::AP;
     WMState_::E state = WMState_::AA;
     if (!m_programmer->readMode(mode, state))
-        return {};
+        return failed();
     setting.mode = mode;
     setting.state = state;
     if (mode != WifiMode_::STA) {
         WifiAPSetting ap;
         if (!m_programmer->readAPSetting(ap))
-            return {};
+            return failed();
         setting.ap = ap;
     }
     if (mode != WifiMode_::AP) {
         WifiSTASetting sta;
         if (!m_programmer->readSTASetting(sta))
-            return {};
+            return failed();
         setting.sta = sta;
     }
     return setting;

@@ -42,6 +42,7 @@ public:
                         std::shared_ptr<ITCCancellable> cancellable);
 
     Nullable<WifiSetting> readAll() override;
+    bool lastReadRefused() const override { return m_readRefused; }
     WMWriteResult apply(bool staWritten, const WifiSetting& current,
                         const WifiSetting& finalSetting) override;
     bool writeMode() override;
@@ -60,6 +61,7 @@ private:
 
     std::shared_ptr<IWMProgrammer> m_programmer;
     std::shared_ptr<ITCCancellable> m_cancellable;
+    bool m_readRefused = false;
 };
 
 } // namespace Ko

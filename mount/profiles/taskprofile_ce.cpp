@@ -21,7 +21,7 @@ TaskProfile_CE::TaskProfile_CE(std::shared_ptr<IAstroCalc> astroCalc,
 void TaskProfile_CE::startGoTo() {
     const std::shared_ptr<IMount> mount =
         m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
-    if (!mount)
+    if (!mount || !m_hasPosition)
         return;
     KO_ASSERT(m_goToGuard);
     U_ASTRO_COORD coord{m_ra * pi / 12, m_dec / 180 * pi, CoordType::RDJ2000};
@@ -63,6 +63,7 @@ TaskProfile_CE* TaskProfile_CE::clone() const {
     copy->m_ra = m_ra;
     copy->m_dec = m_dec;
     copy->m_isJ2000 = m_isJ2000;
+    copy->m_hasPosition = m_hasPosition;
     return copy;
 }
 
@@ -81,11 +82,13 @@ bool TaskProfile_CE::isJ2000() const {
 void TaskProfile_CE::setRa(double hours) {
     m_ra = hours;
     emit valueChanged();
+    setHasPosition(true);
 }
 
 void TaskProfile_CE::setDec(double degrees) {
     m_dec = degrees;
     emit valueChanged();
+    setHasPosition(true);
 }
 
 void TaskProfile_CE::setIsJ2000(bool j2000) {

@@ -12,7 +12,7 @@ using std::numbers::pi;
 void TaskProfile_TE::startGoTo() {
     const std::shared_ptr<IMount> mount =
         m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
-    if (!mount)
+    if (!mount || !m_hasPosition)
         return;
     // Axis targets are driven to directly: no sky conversion and no altitude limits, so the
     // result needs no answer.
@@ -40,6 +40,7 @@ TaskProfile_TE* TaskProfile_TE::clone() const {
     copy->m_name = m_name;
     copy->m_axis1 = m_axis1;
     copy->m_axis2 = m_axis2;
+    copy->m_hasPosition = m_hasPosition;
     return copy;
 }
 
@@ -54,11 +55,13 @@ double TaskProfile_TE::axis2() const {
 void TaskProfile_TE::setAxis1(double degrees) {
     m_axis1 = degrees;
     emit valueChanged();
+    setHasPosition(true);
 }
 
 void TaskProfile_TE::setAxis2(double degrees) {
     m_axis2 = degrees;
     emit valueChanged();
+    setHasPosition(true);
 }
 
 } // namespace Ko

@@ -49,11 +49,14 @@ public:
         emit this->nameChanged();
     }
 
+    bool hasPosition() const override { return m_hasPosition; }
+
     void loadCurrentAsync() override {
         m_name = QStringLiteral(QT_TRANSLATE_NOOP("mount", "Current object"));
         readUserObjectAsync(this, m_mountConnection, reader(),
                             [this](const UserObjectReading& reading) {
                                 setReading(reading);
+                                setHasPosition(!reading.readError);
                                 if (reading.readError)
                                     emit this->readError();
                                 emit this->valueChanged();
@@ -66,10 +69,15 @@ protected:
     virtual UserObjectReader reader() const = 0;
     // Writes the values without the setters' signals.
     virtual void setReading(const UserObjectReading& reading) = 0;
+    void setHasPosition(bool has) {
+        if (std::exchange(m_hasPosition, has) != has)
+            emit this->hasPositionChanged();
+    }
 
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IMountConnection> m_mountConnection;
     QString m_name;
+    bool m_hasPosition = true;
 };
 
 // Makes records of kind Record with the defaults, each given the same two services.

@@ -27,7 +27,7 @@ public:
     static QString name(const WifiSetting& s) {
         return s.ap.hasValue() ? QString::fromStdString(s.ap.value().ssid) : QStringLiteral("?");
     }
-    // "-" is a read the module does not answer; "throw" makes the call throw.
+    // "-" is a read the module does not answer, "!" one it refuses; "throw" makes the call throw.
     void scriptReads(const QStringList& names) {
         std::lock_guard lock(m_mutex);
         m_reads.insert(m_reads.end(), names.begin(), names.end());
@@ -54,11 +54,19 @@ public:
 
     Nullable<WifiSetting> readAll() override {
         const QString next = enter(QStringLiteral("read"), m_reads);
+        {
+            std::lock_guard lock(m_mutex);
+            m_readRefused = next == QStringLiteral("!");
+        }
         if (next == QStringLiteral("throw"))
             throw std::runtime_error("module gone");
-        if (next.isEmpty() || next == QStringLiteral("-"))
+        if (next.isEmpty() || next == QStringLiteral("-") || next == QStringLiteral("!"))
             return {};
         return setting(next);
+    }
+    bool lastReadRefused() const override {
+        std::lock_guard lock(m_mutex);
+        return m_readRefused;
     }
 
     WMWriteResult apply(bool staWritten, const WifiSetting& current,
@@ -104,6 +112,7 @@ private:
     std::deque<QString> m_steps;
     std::deque<QString> m_none;
     bool m_modeOk = true;
+    bool m_readRefused = false;
     QStringList m_calls;
     QThread* const m_callerThread = QThread::currentThread();
     int m_onCallerThread = 0;

@@ -272,6 +272,60 @@ private slots:
         QCOMPARE(values(kept.get()), QPointF(0.3 / pi * 180, 0.4 / pi * 180));
     }
 
+    // A read that failed leaves zeros that nobody read: the record has no position and a GoTo
+    // sends nothing, until a value is set by hand or a later read succeeds. A copy made in
+    // between has no position either.
+    void goToAfterAFailedRead_data() {
+        QTest::addColumn<bool>("celestial");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("hasPosition");
+        QTest::addColumn<int>("positionChanges");
+        for (bool celestial : {true, false}) {
+            const char* kind = celestial ? "celestial" : "terrestrial";
+            QTest::addRow("%s, failed read", kind) << celestial << "" << false << 1;
+            QTest::addRow("%s, failed read, copied", kind) << celestial << "copy" << false << 1;
+            QTest::addRow("%s, failed read, then typed", kind) << celestial << "type" << true << 2;
+            QTest::addRow("%s, failed read twice", kind) << celestial << "fail" << false << 1;
+            QTest::addRow("%s, failed read, then read", kind) << celestial << "read" << true << 2;
+        }
+    }
+    void goToAfterAFailedRead() {
+        QFETCH(bool, celestial);
+        QFETCH(QString, then);
+        QFETCH(bool, hasPosition);
+        QFETCH(int, positionChanges);
+        Rig rig;
+        rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout),
+                               CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout));
+        std::unique_ptr<IUserObject> record(rig.list(celestial).objectLoadCurrent());
+        QVERIFY(record->hasPosition());
+        QSignalSpy changes(record.get(), &IUserObject::hasPositionChanged);
+        QSignalSpy loaded(record.get(), &IUserObject::loaded);
+        record->loadCurrentAsync();
+        QTRY_COMPARE(loaded.size(), 1);
+        QVERIFY(!record->hasPosition());
+
+        if (then == "copy") {
+            record.reset(record->clone());
+        } else if (then == "type") {
+            if (auto* ce = qobject_cast<ITaskProfile_CE*>(record.get()))
+                ce->setRa(5);
+            else
+                qobject_cast<ITaskProfile_TE*>(record.get())->setAxis1(5);
+        } else if (then == "fail" || then == "read") {
+            if (then == "read")
+                rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok({0.1, 0.2}),
+                                       CmdResp<IMount::AnglePair>::ok({0.3, 0.4}));
+            record->loadCurrentAsync();
+            QTRY_COMPARE(loaded.size(), 2);
+        }
+        QCOMPARE(record->hasPosition(), hasPosition);
+        if (then != "copy")
+            QCOMPARE(changes.size(), positionChanges);
+        record->startGoTo();
+        QCOMPARE(rig.mount->slews().size(), size_t(hasPosition ? 1 : 0));
+    }
+
     // GoTo: the target the mount is given, and the altitude refusal.
     void goTo_data() {
         QTest::addColumn<bool>("celestial");

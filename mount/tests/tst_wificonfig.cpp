@@ -17,9 +17,9 @@ using namespace Ko;
 namespace {
 
 // A view of the service: "current A, result done, busy" and the like; "unanswered" when the
-// last read came back without the settings.
+// last read came back without the settings, "refused" when the module replied with an error.
 QString stateText(bool busy, const QVariant& current, const QVariant& result,
-                  bool hasCurrentSetting, bool readFailed) {
+                  bool hasCurrentSetting, bool readFailed, bool readRefused) {
     QString resultText = QStringLiteral("-");
     if (result.isValid()) {
         const auto r = result.value<WMWriteResult>();
@@ -36,21 +36,23 @@ QString stateText(bool busy, const QVariant& current, const QVariant& result,
         text += QStringLiteral(", hasCurrentSetting disagrees");
     if (readFailed)
         text += QStringLiteral(", unanswered");
+    if (readRefused)
+        text += QStringLiteral(", refused");
     return busy ? text + QStringLiteral(", busy") : text;
 }
 
 // The live state.
 QString stateText(const IWifiConfig& config) {
     return stateText(config.busy(), config.currentSetting(), config.lastWriteResult(),
-                     config.hasCurrentSetting(), config.readFailed());
+                     config.hasCurrentSetting(), config.readFailed(), config.readRefused());
 }
 
 // The copy the page reads, through the properties it reads.
 QString shownText(const IWifiConfig& config) {
-    return stateText(config.property("busy").toBool(), config.property("currentSetting"),
-                     config.property("lastWriteResult"),
-                     config.property("hasCurrentSetting").toBool(),
-                     config.property("readFailed").toBool());
+    return stateText(
+        config.property("busy").toBool(), config.property("currentSetting"),
+        config.property("lastWriteResult"), config.property("hasCurrentSetting").toBool(),
+        config.property("readFailed").toBool(), config.property("readRefused").toBool());
 }
 
 // Counts stateChanged on the thread that emits it; waitFor blocks the caller (and its event
@@ -99,6 +101,15 @@ private slots:
                 "current -, result -, unanswered", 2);
         dataRow("a read that answers after one that did not", true, L{"enter", "wait 1", "next"},
                 L{"-", "A"}, L{}, true, L{"read", "read"}, "current A, result -", 4);
+        dataRow("a read the module refuses", true, L{"enter"}, L{"!"}, L{}, true, L{"read"},
+                "current -, result -, unanswered, refused", 2);
+        dataRow("a read that answers after a refusal", true, L{"enter", "wait 1", "next"},
+                L{"!", "A"}, L{}, true, L{"read", "read"}, "current A, result -", 4);
+        dataRow("silence after a refusal", true, L{"enter", "wait 1", "next"}, L{"!", "-"}, L{},
+                true, L{"read", "read"}, "current -, result -, unanswered", 4);
+        dataRow("a write step after a refused read", true, L{"enter", "write B", "wait 2", "next"},
+                L{"A", "!"}, L{"step"}, true, L{"read", "apply 0 A>B", "read"},
+                "current -, result step, unanswered, refused", 6);
         dataRow("a write before any read does nothing", true, L{"write B", "enter"}, L{"A"}, L{},
                 true, L{"read"}, "current A, result -", 2);
         dataRow("a write in one step", true, L{"enter", "write B"}, L{"A"}, L{"done"}, true,
@@ -191,6 +202,9 @@ private slots:
         dataRow("a read the module does not answer clears it", "enter", L{"A", "-"},
                 "current -, result -, unanswered",
                 first + L{"current A, result -, busy", "current -, result -, unanswered"});
+        dataRow("a read the module refuses clears it", "enter", L{"A", "!"},
+                "current -, result -, unanswered, refused",
+                first + L{"current A, result -, busy", "current -, result -, unanswered, refused"});
         dataRow("a write step clears it", "write B", L{"A"}, "current -, result step",
                 first + L{"current A, result -, busy", "current -, result step"});
     }

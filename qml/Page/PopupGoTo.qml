@@ -52,12 +52,14 @@ UI_Dialog {
         cancel()
     }
 
-    // Closes without waiting for the stop; the mount keeps it pending.
+    // Closes without waiting for the stop; the mount keeps it pending. The mount says much the
+    // same when its stop goes unanswered, often just before: one notice says it.
     function leave() {
         _m.showing = false
         root.close()
         _m.toaster.show(qsTr("The stop has not reached the mount: it may still be moving. It is sent again until the mount answers."),
-                        6000)
+                        6000,
+                        [qsTranslate("mount", "The mount does not answer and may still be moving. The stop is sent again until it answers.")])
     }
 
     function follow() {

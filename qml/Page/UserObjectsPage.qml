@@ -27,6 +27,12 @@ Page {
     readonly property bool connected: _m.mountConnection.connected
     readonly property bool isActive: StackView.status === StackView.Active
     readonly property bool _activeAndConnected: isActive && connected
+    // The rows show a position, read, loaded or typed. A read that failed or is still under way
+    // shows none, and Go To has nothing to drive to: zeros there would send the mount far off.
+    readonly property bool positionShown: isAxis ? !axis1Row.blank && !axis2Row.blank
+                                                 : !raRow.blank && !decRow.blank
+    // The mount whose link is watched, to read again when it answers after a failed read.
+    readonly property var _mount: _m.mountConnection.mount
 
     on_ActiveAndConnectedChanged: {
         if (isActive)
@@ -44,7 +50,16 @@ Page {
         if (!profileList)
             return
         profile = profileList.objectLoadCurrent()
+        // The blank record's zeros are no position: the rows stay empty until the read is in.
+        clearRows()
         profile.loadCurrentAsync()
+    }
+
+    function clearRows() {
+        raRow.clear()
+        decRow.clear()
+        axis1Row.clear()
+        axis2Row.clear()
     }
 
     function fillFields() {
@@ -53,6 +68,10 @@ Page {
         // The record's default name is the service's text; a name the user gave has no
         // translation and stays as it is.
         nameField.text = qsTranslate("mount", profile.name)
+        if (!profile.hasPosition) {
+            clearRows()
+            return
+        }
         if (isAxis) {
             axis1Row.writeToUI(profile.axis1)
             axis2Row.writeToUI(profile.axis2)
@@ -86,13 +105,16 @@ Page {
     }
 
     function goTo() {
-        if (!profile)
+        if (!profile || !positionShown)
             return
         copyFieldsTo(profile)
         profile.startGoTo()
     }
 
     function save() {
+        // Empty rows after a failed read hold no position to keep.
+        if (profile && !positionShown)
+            return
         // Without a mount nothing was loaded: the typed entry becomes a new object.
         const p = profile ? profile : profileList.objectLoadCurrent()
         copyFieldsTo(p)
@@ -118,6 +140,18 @@ Page {
         }
     }
 
+    // A read that failed is made again once the link answers, while the page is shown and the
+    // rows still hold no position.
+    Connections {
+        target: root._mount
+        ignoreUnknownSignals: true
+        function onLinkAnsweringChanged() {
+            if (root._mount.linkAnswering && root.isActive && root.profile
+                    && !root.profile.hasPosition && !root.positionShown)
+                root.loadCurrent()
+        }
+    }
+
     // Scrolls where the window leaves the list less than a few rows above the slew pad.
     UI_ScrollColumn {
         anchors.fill: parent
@@ -129,7 +163,7 @@ Page {
             Layout.fillWidth: true
             Layout.margins: 10
             text: qsTr("Go To")
-            enabled: root.connected
+            enabled: root.connected && root.positionShown
             onClicked: root.goTo()
         }
 

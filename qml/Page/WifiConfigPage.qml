@@ -5,6 +5,7 @@ import QtQuick.Layouts
 import Ko.AstroBase
 import ".."
 import "../CommonUI"
+import "../Words.js" as Words
 
 // The mount's Wi-Fi module: its own access point and its station link to another network. The
 // service reads and writes the module; this page shows its state, checks the input and hands over
@@ -474,7 +475,8 @@ Page {
             height: 100
             visible: _m.wifiConfig.busy
         }
-        // The last read came back empty: said above the button that offers it again.
+        // The last read came back empty: said above the button that offers it again, with whether
+        // the module refused or nothing came back at all.
         Label {
             objectName: "noAnswer"
             anchors.bottom: readButton.top
@@ -485,7 +487,10 @@ Page {
             wrapMode: Text.WordWrap
             color: _m.textColor
             visible: !_m.wifiConfig.busy && _m.wifiConfig.readFailed
-            text: qsTr("The mount does not answer.")
+            text: Words.keepWhole(_m.wifiConfig.readRefused
+                                      ? qsTr("The Wi-Fi module refused to give its settings.")
+                                      : qsTr("The mount does not answer."),
+                                  inj_languageManager ? inj_languageManager.language : "")
         }
         Button {
             id: readButton

@@ -5,14 +5,33 @@
 // the window (its overlay item), back is what the key does to that popup.
 
 let _open = []
+// Called after every change of the open popups, such as the toasts that keep clear of a question.
+let _watchers = []
 
 function opened(popup, overlay, back) {
-    closed(popup)
+    _open = _open.filter(entry => entry.popup !== popup)
     _open.push({ popup: popup, overlay: overlay, back: back })
+    _changed()
 }
 
 function closed(popup) {
+    const before = _open.length
     _open = _open.filter(entry => entry.popup !== popup)
+    if (_open.length !== before)
+        _changed()
+}
+
+function watch(watcher) {
+    _watchers.push(watcher)
+}
+
+function unwatch(watcher) {
+    _watchers = _watchers.filter(w => w !== watcher)
+}
+
+function _changed() {
+    for (const watcher of _watchers.slice())
+        watcher()
 }
 
 // The entry of the popup on top in the window of overlay, or null when none is open there.

@@ -125,6 +125,12 @@ QtObject {
                           && w.inj_toaster.model.count === 0,
               timeoutMs: 15000, shot: "quit_stopping_day" },
             { run: () => w.inj_nightManager.setting = 1, shot: "quit_stopping_night" },
+            // A notice while the question shows keeps clear of its text and buttons.
+            { run: () => w.inj_toaster.show("The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.", 6000),
+              wait: () => w.inj_toaster.count === 1 && w.inj_toaster.itemAtIndex(0) !== null
+                          && w.inj_toaster.itemAtIndex(0).opacity >= 0.9,
+              shot: "quit_stopping_toast_night" },
+            { run: () => w.inj_nightManager.setting = 0, shot: "quit_stopping_toast_day" },
             { run: () => {
                   byName(w, "quitWhileStoppingDialog").close()
                   w.inj_nightManager.setting = 0

@@ -27,6 +27,7 @@ QtObject {
         })
         property var lastWriteResult: undefined
         property bool readFailed: false
+        property bool readRefused: false
         signal shownChanged
         function enterPage() {}
         function proceedNextAsync() {}
@@ -52,13 +53,35 @@ QtObject {
         page = null
     }
 
-    // unanswered: the last read came back without the settings.
-    function setWifi(busy, result, unanswered) {
+    // unanswered: the last read came back without the settings; refused: the module said no.
+    function setWifi(busy, result, unanswered, refused) {
         wifi.busy = busy
         wifi.lastWriteResult = result
         wifi.hasCurrentSetting = !unanswered
         wifi.readFailed = !!unanswered
+        wifi.readRefused = !!refused
         wifi.shownChanged()
+    }
+
+    // A user-object list whose position read has failed: the page shows no position.
+    property QtObject unreadList: QtObject {
+        property var list: []
+        function objectLoadCurrent() {
+            return unreadRecord.createObject(driver)
+        }
+    }
+    property Component unreadRecord: Component {
+        QtObject {
+            property string name: "Current object"
+            property bool hasPosition: false
+            property real ra: 0
+            property real dec: 0
+            property bool isJ2000: true
+            signal loaded
+            function loadCurrentAsync() {
+                loaded()
+            }
+        }
     }
 
     function addObjects() {
@@ -112,6 +135,10 @@ QtObject {
             { run: () => setWifi(false, undefined, true),
               wait: () => page.showBusyLayer && Find.itemNamed(page, "noAnswer").visible,
               shot: "wifi_unanswered_" + mode },
+            { run: () => setWifi(false, undefined, true, true),
+              wait: () => page.showBusyLayer && Find.itemNamed(page, "noAnswer").visible
+                          && wifi.readRefused,
+              shot: "wifi_refused_" + mode },
             { run: () => setWifi(false, { ok: true, allDone: false, needConnect: WifiMode.AP }),
               wait: () => page.showResultLayer, shot: "wifi_result_" + mode },
             { run: () => {
@@ -125,6 +152,12 @@ QtObject {
               shot: "celestial_" + mode },
             { run: () => Find.itemNamed(page, "editButton").clicked(), wait: () => Find.itemNamed(page, "pane").editMode,
               shot: "celestial_edit_" + mode },
+            { run: () => {
+                  home()
+                  push("qrc:/Page/UserObjectsPage.qml", { isAxis: false, profileList: unreadList })
+              },
+              wait: () => page !== null && page.profile !== null && !page.positionShown,
+              shot: "celestial_unread_" + mode },
             { run: () => {
                   home()
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: true, profileList: inj_userObject_TE })

@@ -217,6 +217,57 @@ TestCase {
         }
     }
 
+    // While the GoTo runs, the button is Cancel and asks the mount to stop, whatever the link and
+    // an older stop still on its way: only the stop that ended the GoTo on screen lets the user
+    // close the dialog without one. A dialog that closed here would leave the GoTo to go on when
+    // the link returns.
+    function test_cancelWhileGoToRuns_data() {
+        return [
+            { tag: "link dead, an older stop pending", dead: true, stopPending: true },
+            { tag: "link dead, nothing pending", dead: true, stopPending: false },
+            { tag: "link answering, an older stop pending", dead: false, stopPending: true },
+            { tag: "link answering, nothing pending", dead: false, stopPending: false }
+        ]
+    }
+    function test_cancelWhileGoToRuns(data) {
+        const mount = pendingConnection.mount
+        const cancel = findChild(popup.contentItem, "cancelButton")
+        const toasts = rig.window.inj_toaster.model
+        mount.stopPending = false
+        mount.aborts = 0
+        testHelper.publish("inj_mountConnection", pendingConnection)
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        try {
+            shownGoTo.targetName = "M 31"
+            shownGoTo.done = false
+            shownGoTo.valueChanged()
+            tryVerify(() => popup.opened, 2000)
+            mount.stopPending = data.stopPending
+            if (data.dead)
+                testHelper.publish("inj_converserTimeoutForwarder", deadLink)
+            const toastsBefore = toasts.count
+            compare(cancel.text, "Cancel")
+            mouseClick(cancel)
+            compare(mount.aborts, 1, "the GoTo is asked to stop")
+            verify(popup.visible, "open until the GoTo has ended")
+            compare(toasts.count, toastsBefore, "nothing said of a stop left behind")
+            // The back key is Cancel as well.
+            rig.window.requestActivate()
+            tryCompare(rig.window, "active", true)
+            rig.window.goBack()
+            compare(mount.aborts, 2)
+            verify(popup.visible)
+        } finally {
+            testHelper.restore("inj_converserTimeoutForwarder")
+            shownGoTo.done = true
+            mount.stopPending = false
+            shownGoTo.valueChanged()
+            tryVerify(() => !popup.visible)
+            testHelper.restore("inj_gotoStatus")
+            testHelper.restore("inj_mountConnection")
+        }
+    }
+
     // A GoTo whose link dies before Cancel: the stop cannot reach the mount, and the dialog
     // covers Disconnect and Connect. The user may leave it at once (Cancel a second time, the back
     // key or Escape), and hears that the mount may still be moving; the header goes on showing it.
@@ -279,6 +330,62 @@ TestCase {
             mount.stopPending = false
             verify(!popup.visible, "no dialog for a stop taken later")
             compare(uiSetting.alerts, 0)
+        } finally {
+            testHelper.restore("inj_converserTimeoutForwarder")
+            shownGoTo.done = true
+            mount.stopPending = false
+            shownGoTo.valueChanged()
+            tryVerify(() => !popup.visible)
+            testHelper.restore("inj_gotoStatus")
+            testHelper.restore("inj_mountConnection")
+        }
+    }
+
+    // Leaving the dialog while the stop has not reached the mount says so once: the mount's own
+    // word that its stop goes unanswered, told just before or just after, is not shown beside it.
+    // Other notices stay.
+    function test_oneNoticeOfAStopLeftBehind_data() {
+        const unanswered = qsTranslate("mount", "The mount does not answer and may still be moving. The stop is sent again until it answers.")
+        return [
+            { tag: "the mount told just before", before: [unanswered], after: [], shown: 1 },
+            { tag: "the mount tells just after", before: [], after: [unanswered], shown: 1 },
+            { tag: "the mount said nothing", before: [], after: [], shown: 1 },
+            { tag: "another notice stays", before: ["Tracking is off."], after: [], shown: 2 },
+            { tag: "another notice after", before: [unanswered], after: ["Tracking is off."],
+              shown: 2 }
+        ]
+    }
+    function test_oneNoticeOfAStopLeftBehind(data) {
+        const mount = pendingConnection.mount
+        const cancel = findChild(popup.contentItem, "cancelButton")
+        const toaster = rig.window.inj_toaster
+        // Without the toasts of earlier cases.
+        toaster.model.clear()
+        mount.stopPending = false
+        testHelper.publish("inj_mountConnection", pendingConnection)
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        try {
+            shownGoTo.done = false
+            shownGoTo.valueChanged()
+            tryVerify(() => popup.opened, 2000)
+            testHelper.publish("inj_converserTimeoutForwarder", deadLink)
+            mouseClick(cancel)
+            mount.stopPending = true
+            shownGoTo.done = true
+            shownGoTo.valueChanged()
+            for (const text of data.before)
+                inj_toastManagerUIStub.shouldToast(text)
+            compare(cancel.text, "Close")
+            mouseClick(cancel)
+            tryVerify(() => !popup.visible)
+            for (const text of data.after)
+                inj_toastManagerUIStub.shouldToast(text)
+            const texts = []
+            for (let i = 0; i < toaster.count; ++i)
+                texts.push(toaster.model.get(i).text)
+            compare(texts.length, data.shown, texts.join(" | "))
+            compare(texts.filter(t => t.indexOf("may still be moving") >= 0).length, 1,
+                    texts.join(" | "))
         } finally {
             testHelper.restore("inj_converserTimeoutForwarder")
             shownGoTo.done = true

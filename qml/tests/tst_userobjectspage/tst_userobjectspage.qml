@@ -369,6 +369,60 @@ TestCase {
         compare(stored("userobj.radec").length, 0)
     }
 
+    // A position read that fails shows no position: empty rows, Go To disabled and nothing sent.
+    // The page reads again when the link answers, or takes what the user types.
+    function test_failedReadShowsNoPosition_data() {
+        return [
+            { tag: "celestial, link returns", isAxis: false, then: "answer" },
+            { tag: "terrestrial, link returns", isAxis: true, then: "answer" },
+            { tag: "celestial, typed", isAxis: false, then: "type" },
+            { tag: "terrestrial, typed", isAxis: true, then: "type" }
+        ]
+    }
+    function test_failedReadShowsNoPosition(data) {
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        // Whether the GoTo goes, not where the Sun stands at the hour the test runs.
+        inj_catalogSettings.enableObserveSun = true
+        // The emulated mount is in place before the recording one takes its seat.
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+        testHelper.useRecordingMount()
+        testHelper.setRecordingMountAnswering(false)
+        try {
+            open(data.isAxis)
+            tryVerify(() => page.profile && !page.profile.hasPosition, 5000)
+            for (const row of rows)
+                compare(rowText(row), ["", "", ""], row)
+            const goTo = child("goToButton")
+            verify(!goTo.enabled, "nothing to drive to")
+            page.goTo()
+            mouseClick(goTo)
+            compare(testHelper.recordingMountSlewCount(), 0)
+
+            if (data.then === "answer") {
+                // Hour angle and declination, then the axes: 0.5, -0.25 rad.
+                testHelper.setRecordingMountPosition([-0.7, 0.35, 0.5, -0.25])
+                testHelper.setRecordingMountAnswering(true)
+                tryVerify(() => page.profile.hasPosition && page.positionShown, 5000)
+                if (data.isAxis) {
+                    fuzzyCompare(child("axis1Row").readFromUI(), 0.5 * 180 / Math.PI, 1 / 3600)
+                    fuzzyCompare(child("axis2Row").readFromUI(), -0.25 * 180 / Math.PI, 1 / 3600)
+                } else {
+                    verify(page.profile.ra !== 0 || page.profile.dec !== 0)
+                }
+            } else {
+                setRow(rows[0], ["10", "0", "0"])
+                setRow(rows[1], ["20", "0", "0"])
+            }
+            tryVerify(() => goTo.enabled)
+            mouseClick(goTo)
+            tryVerify(() => testHelper.recordingMountSlewCount() === 1)
+        } finally {
+            testHelper.setRecordingMountAnswering(true)
+            testHelper.restoreMount()
+        }
+    }
+
     // A page that has not been shown has loaded nothing, as without a mount: Save keeps the
     // typed entry as a new object.
     function test_saveWithoutLoadedObject() {

@@ -60,6 +60,24 @@ std::shared_ptr<AZTrackingTask> rateTask(const EmulatedMountRig& rig, uint32_t r
                                             Nullable<MountTarget>(), std::move(command));
 }
 
+// Scripted axes whose position reads of the azimuth axis stray from the nth on: each lands 10
+// degrees further than the one before, as from an encoder that slips. No model places such a
+// reading.
+class StrayingAxes : public FakeMountAxis {
+public:
+    StrayingAxes(std::shared_ptr<CallLog> log, int strayFrom)
+        : FakeMountAxis(std::move(log)), m_strayFrom(strayFrom) {}
+    CmdResp<double> readPosition(AXISID axis) override {
+        if (axis == 0 && m_strayFrom > 0 && ++m_reads >= m_strayFrom)
+            placeAt(0, positionNow(0) + 10 * kDeg);
+        return FakeMountAxis::readPosition(axis);
+    }
+
+private:
+    const int m_strayFrom;
+    int m_reads = 0;
+};
+
 } // namespace
 
 class TstAZTrackingTask : public QObject {
@@ -278,44 +296,78 @@ private slots:
 
     // What a tracking start tells whoever waits for it, pass by pass: the axes at rest, then
     // taken once a pass has given both axes their rates. A pass in which either rate went
-    // unanswered is not taken. Once taken, a lost read tells nothing (the axes keep their rates),
-    // while a rate that went unanswered tells that the mount may stand, until a pass is taken
-    // again. script: the fake axes' scripted answers; told: what was heard in three passes.
+    // unanswered is not taken; on controllers with the extended commands, a timed target that went
+    // unanswered counts as such a rate. Once taken, a lost read tells nothing (the axes keep their
+    // rates), nor does a pass that sends nothing because its reading cannot be placed, while a
+    // rate that went unanswered tells that the mount may stand, until a pass is taken again.
+    // script: the fake axes' scripted answers; targets: the extended commands' answers to the
+    // timed targets, three to a pass (empty: a controller without them); strayFrom: from this
+    // position read of the azimuth axis on, each lands 10 degrees further (0: never); told: what
+    // was heard in that many passes.
     void answersFollowTheRates_data() {
         QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("targets");
+        QTest::addColumn<int>("strayFrom");
+        QTest::addColumn<int>("passes");
         QTest::addColumn<QString>("told");
-        dataRow("every pass taken", "", "rest taken");
-        dataRow("azimuth rate of the first pass unanswered", "slew1=T", "rest unanswered taken");
-        dataRow("altitude rate of the first pass unanswered", "slew2=T", "rest unanswered taken");
-        dataRow("a read of the second pass lost", "pos1=KKT", "rest taken");
-        dataRow("a read of every pass after the first lost", "pos1=KKTKTK", "rest taken");
-        dataRow("azimuth rate of the second pass unanswered", "slew1=KT",
+        dataRow("every pass taken", "", "", 0, 3, "rest taken");
+        dataRow("azimuth rate of the first pass unanswered", "slew1=T", "", 0, 3,
+                "rest unanswered taken");
+        dataRow("altitude rate of the first pass unanswered", "slew2=T", "", 0, 3,
+                "rest unanswered taken");
+        dataRow("a read of the second pass lost", "pos1=KKT", "", 0, 3, "rest taken");
+        dataRow("a read of every pass after the first lost", "pos1=KKTKTK", "", 0, 3, "rest taken");
+        dataRow("azimuth rate of the second pass unanswered", "slew1=KT", "", 0, 3,
                 "rest taken unanswered taken");
-        dataRow("azimuth rates of the last two passes unanswered", "slew1=KTT",
+        dataRow("azimuth rates of the last two passes unanswered", "slew1=KTT", "", 0, 3,
                 "rest taken unanswered");
+        dataRow("the reading of the third pass cannot be placed", "", "", 4, 3, "rest taken");
+        dataRow("the reading of the fourth pass cannot be placed, after a rate went unanswered "
+                "and was taken again",
+                "slew1=KT", "", 5, 4, "rest taken unanswered taken");
+        dataRow("timed targets: every pass taken", "", "K", 0, 3, "rest taken");
+        dataRow("timed targets: the first target of the second pass unanswered", "", "KKKT", 0, 3,
+                "rest taken unanswered taken");
+        dataRow("timed targets: the last target of the second pass unanswered", "", "KKKKKT", 0, 3,
+                "rest taken unanswered taken");
+        dataRow("timed targets: a read of the second pass lost", "pos1=KKKT", "K", 0, 3,
+                "rest taken");
     }
     void answersFollowTheRates() {
         QFETCH(QString, script);
+        QFETCH(QString, targets);
+        QFETCH(int, strayFrom);
+        QFETCH(int, passes);
         QFETCH(QString, told);
         const auto calls = std::make_shared<CallLog>();
         const auto clock = std::make_shared<FakeClock>();
         clock->set(kStartMs);
         const auto token = std::make_shared<FakeTCCancellable>(calls, clock);
-        // Cancelled in the wait after the third pass.
-        std::atomic<int> passes{0};
-        token->cancelWhen([&](int64_t ms) { return ms >= 1000 && ++passes == 3; });
+        // Cancelled in the wait after the last pass.
+        std::atomic<int> passesRun{0};
+        token->cancelWhen([&](int64_t ms) { return ms >= 1000 && ++passesRun == passes; });
         const EmulatedMountRig rig(clock, token, 1, 40.0, {0.0, 0.0});
-        const auto axes = std::make_shared<FakeMountAxis>(calls);
+        const auto axes = std::make_shared<StrayingAxes>(calls, strayFrom);
         axes->scriptAll(script);
         const auto util = std::make_shared<MountAxisUtil>(
             axes, token, std::make_shared<AppCore>(nullptr, nullptr));
+        std::shared_ptr<IKoMCommand> command = rig.command;
+        if (!targets.isEmpty()) {
+            const auto extended = std::make_shared<FakeKoMCommand>(calls, clock, 3);
+            std::deque<CmdRetType_::E> answers;
+            for (QChar c : targets)
+                answers.push_back(FakeMountAxis::resultCode(c));
+            extended->scriptTargets(answers);
+            command = extended;
+        }
         AZTrackingTask task(token, axes, util, rig.location, rig.astro, clock, rig.model,
-                            TrackingRate::Sidereal, {}, rig.command);
+                            TrackingRate::Sidereal, {}, command);
         QStringList heard;
         task.setRestListener([&] { heard << "rest"; });
         task.setAnswerListener([&](bool taken) { heard << (taken ? "taken" : "unanswered"); });
         QCOMPARE(task.run(), CmdRetType_::Cancel);
-        QCOMPARE(passes.load(), 3);
+        QCOMPARE(passesRun.load(), passes);
+        QVERIFY2(targets.isEmpty() || calls->text().contains("target"), qPrintable(calls->text()));
         QCOMPARE(heard.join(' '), told);
     }
 

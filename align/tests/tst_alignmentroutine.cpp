@@ -440,21 +440,29 @@ private slots:
     // at the press, the sync fails, the user hears that the mount does not answer, and tracking
     // is asked for as it was: once the link is back the mount tracks as before, not stopped by
     // the pause left pending. A link already seen dead is not touched: no stop is sent at all.
-    void brightestStarSyncOnADeadLink_data() {
+    // A sync that goes through leaves the star tracked, whatever tracking was before, and the
+    // model holds the star. link: "dies" at the press, "dead" seen dead before it, "answers".
+    void trackingAfterBrightestStarSync_data() {
         QTest::addColumn<bool>("trackingBefore");
-        QTest::addColumn<bool>("seenDead");
-        dataRow("link dies at the press, tracking on", true, false);
-        dataRow("link dies at the press, tracking switched off", false, false);
-        dataRow("link seen dead before the press", true, true);
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("trackingAfter");
+        dataRow("link dies at the press, tracking on", true, "dies", true);
+        dataRow("link dies at the press, tracking switched off", false, "dies", false);
+        dataRow("link seen dead before the press", true, "dead", true);
+        dataRow("link answering, tracking on", true, "answers", true);
+        dataRow("link answering, tracking switched off: the synced star is tracked", false,
+                "answers", true);
     }
-    void brightestStarSyncOnADeadLink() {
+    void trackingAfterBrightestStarSync() {
         QFETCH(bool, trackingBefore);
-        QFETCH(bool, seenDead);
+        QFETCH(QString, link);
+        QFETCH(bool, trackingAfter);
+        const bool answers = link == "answers";
         // Declared first: the routine's rig lets go of the mount before the link goes.
-        ControllerLink link;
-        QVERIFY(link.connect());
-        FakeMotorController& fake = link.controller.fake;
-        const std::shared_ptr<IMount> mount = link.mount;
+        ControllerLink controllerLink;
+        QVERIFY(controllerLink.connect());
+        FakeMotorController& fake = controllerLink.controller.fake;
+        const std::shared_ptr<IMount> mount = controllerLink.mount;
         auto rig = makeRig();
         rig->holder->setMount(mount);
         const auto mend = qScopeGuard([&] { fake.setSilent(false); });
@@ -472,25 +480,42 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!mount->acknowledgedTracking().on && !mount->stopPending(),
                                      10000);
         }
-        fake.setSilent(true);
+        fake.setSilent(!answers);
         fake.clearRequests();
-        if (seenDead)
+        if (link == "dead")
             QTRY_VERIFY_WITH_TIMEOUT(!mount->linkAnswering(), 10000);
         rig->centering->center();
-        QTRY_VERIFY_WITH_TIMEOUT(toasts.count() > 0, 10000);
-        QCOMPARE(toasts[0][0].toString(), IMount::noAnswerText());
-        QCOMPARE(mount->trackingEnabled(), trackingBefore);
-        if (seenDead)
+        if (answers) {
+            // The model holds the synced star. What the run does next (a GoTo to the second star)
+            // depends on the hour at the link's site, and is left out.
+            awaitStep([&] { return rig->storedNames().size() >= 1; },
+                      [&] { return rig->closed.count() > 0; });
+            QCOMPARE(rig->storedNames(), Names{"Beta"});
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(toasts.count() > 0, 10000);
+            QCOMPARE(toasts[0][0].toString(), IMount::noAnswerText());
+        }
+        QCOMPARE(mount->trackingEnabled(), trackingAfter);
+        if (link == "dead")
             QCOMPARE(timesSent(fake, ":K1"), size_t(0));
 
         fake.setSilent(false);
         QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering() && !mount->stopPending(), 10000);
+        // A GoTo to the second star may run first, and tracking resumes after it.
+        if (answers)
+            QTRY_VERIFY_WITH_TIMEOUT(
+                mount->acknowledgedTracking().known && mount->acknowledgedTracking().on, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().known, 10000);
-        QCOMPARE(mount->acknowledgedTracking().on, trackingBefore);
-        QCOMPARE(mount->trackingEnabled(), trackingBefore);
-        QCOMPARE(toasts.count(), 1);
+        QCOMPARE(mount->acknowledgedTracking().on, trackingAfter);
+        QCOMPARE(mount->trackingEnabled(), trackingAfter);
         QCOMPARE(rig->closed.count(), 0);
-        QCOMPARE(rig->centerings.count(), 1);
+        if (answers) {
+            for (qsizetype i = 0; i < toasts.count(); ++i)
+                QVERIFY(toasts[i][0].toString() != IMount::noAnswerText());
+        } else {
+            QCOMPARE(toasts.count(), 1);
+            QCOMPARE(rig->centerings.count(), 1);
+        }
     }
 
     // A GoTo that the altitude limits refuse tells the user why and leaves no subscription

@@ -355,6 +355,14 @@ private slots:
         dataRow("an earlier program's record, then another mount's set-up cut", "33620481", "2:1 /",
                 "1:2 2:1", 2);
         dataRow("more set-ups cut than kept: the oldest goes", "", nineCut, "1:0 2:3 8:3 9:3", 8);
+        dataRow("as many set-ups cut as kept: all are kept", "", "1:3 2:3 3:3 4:3 5:3 6:3 7:3 8:3",
+                "1:3 2:3 3:3 4:3 5:3 6:3 7:3 8:3", 8);
+        dataRow("one more set-up cut than kept: only the oldest goes", "", nineCut,
+                "1:0 2:3 3:3 4:3 5:3 6:3 7:3 8:3 9:3", 8);
+        dataRow("a file that holds one record more than kept: the oldest is not read",
+                "[50397697, 50397698, 50397699, 50397700, 50397701, 50397702, 50397703, 50397704, "
+                "50397705]",
+                "", "1:3 2:3 3:3 4:3 5:3 6:3 7:3 8:3 9:0", 9);
         dataRow("a version cut again counts as the most recent", "",
                 "1:3 2:3 3:3 4:3 5:3 6:3 7:3 8:3 1:1 9:3", "1:1 2:0 9:3", 8);
         dataRow("what is no record is passed over",

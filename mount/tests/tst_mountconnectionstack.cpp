@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 
 using namespace Ko;
 
@@ -721,6 +722,53 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering(), 10000);
         QVERIFY(!mount->parked());
         QCOMPARE(link.toasts.count(noAnswer), 1);
+    }
+
+    // PPEC training started, or stopped while it runs, on a dead link: the command goes out
+    // unanswered, the user hears that the mount does not answer, and the mount reports the
+    // training as it confirmed it last. On a live link the command is taken without a word.
+    void ppecTrainingOnADeadLink_data() {
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<bool>("silent");
+        dataRow("start, link dead", true, true);
+        dataRow("stop during training, link dead", false, true);
+        dataRow("start, link alive", true, false);
+        dataRow("stop during training, link alive", false, false);
+    }
+    void ppecTrainingOnADeadLink() {
+        QFETCH(bool, start);
+        QFETCH(bool, silent);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        const std::shared_ptr<IMount> mount = link.mount;
+        const QString noAnswer = IMount::noAnswerText();
+        if (!start) {
+            mount->setPpecTrainingAsync(true);
+            QTRY_VERIFY_WITH_TIMEOUT(mount->lastPpecTraining(), 10000);
+        }
+        // Announced on the worker that ran the exchange.
+        std::atomic<int> changes{0};
+        QObject receiver;
+        QObject::connect(
+            mount.get(), &IMount::lastPpecTrainingChanged, &receiver, [&] { ++changes; },
+            Qt::DirectConnection);
+        fake.clearRequests();
+        fake.setSilent(silent);
+        const std::string request = start ? ":W1000000" : ":W1010000";
+        mount->setPpecTrainingAsync(start);
+        if (silent) {
+            QTRY_VERIFY_WITH_TIMEOUT(link.told(noAnswer), 10000);
+            QVERIFY(timesSent(fake, request) > 0);
+            QCOMPARE(mount->lastPpecTraining(), !start);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(mount->lastPpecTraining(), start, 10000);
+            QCOMPARE(timesSent(fake, request), size_t(1));
+        }
+        QTRY_COMPARE(changes.load(), silent ? 0 : 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(int(link.toasts.count(noAnswer)), silent ? 1 : 0);
+        QCOMPARE(changes.load(), silent ? 0 : 1);
     }
 
     // A tracking choice made while the link is dead shows only once the mount has taken it.

@@ -724,45 +724,63 @@ private slots:
         QCOMPARE(link.toasts.count(noAnswer), 1);
     }
 
-    // PPEC training started, or stopped while it runs, on a dead link: the command goes out
-    // unanswered, the user hears that the mount does not answer, and the mount reports the
-    // training as it confirmed it last. On a live link the command is taken without a word.
-    void ppecTrainingOnADeadLink_data() {
-        QTest::addColumn<bool>("start");
+    // PPEC training started, or stopped while it runs, on a dead link (and playback switched the
+    // same way): the command goes out unanswered, the user hears that the mount does not answer,
+    // and the mount reports the state as it confirmed it last. On a live link the command is
+    // taken without a word.
+    void ppecOnADeadLink_data() {
+        QTest::addColumn<bool>("playback");
+        QTest::addColumn<bool>("on");
         QTest::addColumn<bool>("silent");
-        dataRow("start, link dead", true, true);
-        dataRow("stop during training, link dead", false, true);
-        dataRow("start, link alive", true, false);
-        dataRow("stop during training, link alive", false, false);
+        dataRow("training start, link dead", false, true, true);
+        dataRow("training stop during training, link dead", false, false, true);
+        dataRow("training start, link alive", false, true, false);
+        dataRow("training stop during training, link alive", false, false, false);
+        dataRow("playback on, link dead", true, true, true);
+        dataRow("playback off while on, link dead", true, false, true);
+        dataRow("playback on, link alive", true, true, false);
     }
-    void ppecTrainingOnADeadLink() {
-        QFETCH(bool, start);
+    void ppecOnADeadLink() {
+        QFETCH(bool, playback);
+        QFETCH(bool, on);
         QFETCH(bool, silent);
         DeadLinkRig link;
         QVERIFY(link.connect());
         FakeMotorController& fake = link.controller.fake;
         const std::shared_ptr<IMount> mount = link.mount;
         const QString noAnswer = IMount::noAnswerText();
-        if (!start) {
-            mount->setPpecTrainingAsync(true);
-            QTRY_VERIFY_WITH_TIMEOUT(mount->lastPpecTraining(), 10000);
+        const auto set = [&](bool value) {
+            if (playback)
+                mount->setPpecPlaybackAsync(value);
+            else
+                mount->setPpecTrainingAsync(value);
+        };
+        const auto confirmed = [&] {
+            return playback ? mount->lastPpecPlayback() : mount->lastPpecTraining();
+        };
+        if (!on) {
+            set(true);
+            QTRY_VERIFY_WITH_TIMEOUT(confirmed(), 10000);
         }
         // Announced on the worker that ran the exchange.
         std::atomic<int> changes{0};
         QObject receiver;
         QObject::connect(
-            mount.get(), &IMount::lastPpecTrainingChanged, &receiver, [&] { ++changes; },
-            Qt::DirectConnection);
+            mount.get(),
+            playback ? &IMount::lastPpecPlaybackChanged : &IMount::lastPpecTrainingChanged,
+            &receiver, [&] { ++changes; }, Qt::DirectConnection);
         fake.clearRequests();
         fake.setSilent(silent);
-        const std::string request = start ? ":W1000000" : ":W1010000";
-        mount->setPpecTrainingAsync(start);
+        // Training on, off; playback on, off.
+        const std::string request =
+            playback ? (on ? ":W1020000" : ":W1030000") : (on ? ":W1000000" : ":W1010000");
+        set(on);
         if (silent) {
             QTRY_VERIFY_WITH_TIMEOUT(link.told(noAnswer), 10000);
             QVERIFY(timesSent(fake, request) > 0);
-            QCOMPARE(mount->lastPpecTraining(), !start);
+            QCOMPARE(confirmed(), !on);
         } else {
-            QTRY_COMPARE_WITH_TIMEOUT(mount->lastPpecTraining(), start, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(confirmed(), on, 10000);
             QCOMPARE(timesSent(fake, request), size_t(1));
         }
         QTRY_COMPARE(changes.load(), silent ? 0 : 1);

@@ -200,6 +200,8 @@ public:
     virtual bool duringAutoHome() = 0;
     Q_INVOKABLE virtual void autoHomeAsync(double decOffsetRad) = 0;
 
+    // The PPEC states are what the mount confirmed last: a set that the mount takes changes them,
+    // one it does not answer leaves them and tells the user noAnswerText().
     virtual bool supportsPpec() const = 0;
     virtual bool lastPpecTraining() const = 0;
     Q_INVOKABLE virtual void updatePpecTrainingAsync() = 0;

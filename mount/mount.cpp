@@ -1066,8 +1066,13 @@ void Mount::updatePpecTrainingAsync() {
 }
 
 void Mount::setPpecTrainingAsync(bool start) {
+    // Unanswered, the training stays as the mount confirmed it last, and nothing is sent again:
+    // the user is told, as after any command the mount did not answer, and asks again.
     if (m_command)
-        m_workerPool->enqueue([this, start] { m_command->setPpecTraining(start); });
+        m_workerPool->enqueue([this, start] {
+            if (m_command->setPpecTraining(start) == CmdRetType_::Timeout)
+                tell(noAnswerText());
+        });
 }
 
 bool Mount::lastPpecPlayback() const {
@@ -1080,8 +1085,12 @@ void Mount::updatePpecPlaybackAsync() {
 }
 
 void Mount::setPpecPlaybackAsync(bool on) {
+    // As a training command: unanswered, the playback stays as the mount confirmed it last.
     if (m_command)
-        m_workerPool->enqueue([this, on] { m_command->setPpecPlayback(on); });
+        m_workerPool->enqueue([this, on] {
+            if (m_command->setPpecPlayback(on) == CmdRetType_::Timeout)
+                tell(noAnswerText());
+        });
 }
 
 double Mount::pePeriodSec() const {

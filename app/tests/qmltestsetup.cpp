@@ -262,6 +262,7 @@ void ScriptedMountHandle::set(const QVariantMap& values) {
     v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
     v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
     v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
+    v.linkAnswering = values.value("linkAnswering", v.linkAnswering).toBool();
     m_mount->setValues(v);
     if (v.parked != before.parked)
         emit m_mount->parkChanged();
@@ -269,6 +270,8 @@ void ScriptedMountHandle::set(const QVariantMap& values) {
         emit m_mount->duringAutoHomeChanged();
     if (v.lastPpecTraining != before.lastPpecTraining)
         emit m_mount->lastPpecTrainingChanged();
+    if (v.linkAnswering != before.linkAnswering)
+        emit m_mount->linkAnsweringChanged();
 }
 
 QVariantList ScriptedMountHandle::calls(const QString& name) const {

@@ -26,8 +26,8 @@ public:
     ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount, QObject* parent);
 
     // Sets the named states (parked, duringAutoHome, supportsAutoHome, supportsPpec,
-    // lastPpecTraining, pePeriodSec) and then emits the mount's signal of each that changed, as
-    // the mount does when it learns a new state.
+    // lastPpecTraining, pePeriodSec, linkAnswering) and then emits the mount's signal of each that
+    // changed, as the mount does when it learns a new state.
     Q_INVOKABLE void set(const QVariantMap& values);
     // The numeric arguments of every call of the operation, in order.
     Q_INVOKABLE QVariantList calls(const QString& name) const;

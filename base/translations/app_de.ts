@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Nichts gespeichert: Es wird keine Position angezeigt. Verbinden Sie die Montierung oder geben Sie eine ein.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

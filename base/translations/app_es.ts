@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Objetos</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>No se ha guardado nada: no se muestra ninguna posición. Conecte la montura o escriba una.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Objets</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Rien n’a été enregistré : aucune position n’est affichée. Connectez la monture ou saisissez-en une.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

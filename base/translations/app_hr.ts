@@ -1181,6 +1181,10 @@
         <source>Objects</source>
         <translation>Objekti</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Ništa nije spremljeno: nije prikazan nijedan položaj. Povežite montažu ili ga upišite.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

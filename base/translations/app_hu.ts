@@ -1179,6 +1179,10 @@
         <source>Objects</source>
         <translation>Objektumok</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Nincs mentés: nem látható pozíció. Csatlakoztassa a mechanikát, vagy írjon be egyet.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

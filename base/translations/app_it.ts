@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Oggetti</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Nulla salvato: non è mostrata alcuna posizione. Connetti la montatura o inseriscine una.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1179,6 +1179,10 @@
         <source>Objects</source>
         <translation>目標一覧</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>保存していません：位置が表示されていません。架台を接続するか、位置を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Objecten</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Niets opgeslagen: er wordt geen positie getoond. Verbind de montering of voer er een in.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1180,6 +1180,10 @@
         <source>Objects</source>
         <translation>Objetos</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Nada foi guardado: nenhuma posição é mostrada. Conecte a montagem ou introduza uma.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1181,6 +1181,10 @@
         <source>Objects</source>
         <translation>Obiecte</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Nu s-a salvat nimic: nu este afișată nicio poziție. Conectați montura sau introduceți una.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1181,6 +1181,10 @@
         <source>Objects</source>
         <translation>Объекты</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>Ничего не сохранено: положение не показано. Подключите монтировку или введите его вручную.</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1179,6 +1179,10 @@
         <source>Objects</source>
         <translation>目标列表</translation>
     </message>
+    <message>
+        <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
+        <translation>未保存：没有显示位置。请连接支架，或输入一个位置。</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

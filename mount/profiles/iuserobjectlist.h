@@ -24,7 +24,8 @@ public:
     // end.
     Q_INVOKABLE virtual Ko::IUserObject* load(int index) = 0;
     // A copy of profile goes to the top, in place of a record of exactly the same name. Stored at
-    // once.
+    // once. A record without a position is not saved: it would put zeros in place of a stored
+    // object.
     Q_INVOKABLE virtual void save(Ko::IUserObject* profile) = 0;
     // A new record with the defaults, owned by the caller, to be filled from the mount.
     Q_INVOKABLE virtual Ko::IUserObject* objectLoadCurrent() = 0;

@@ -43,7 +43,7 @@ IUserObject* UserObjectList::load(int index) {
 }
 
 void UserObjectList::save(IUserObject* profile) {
-    if (!profile)
+    if (!profile || !profile->hasPosition())
         return;
     // Copied first: profile may itself be one of the records about to be released.
     std::shared_ptr<IUserObject> copy(profile->clone());

@@ -19,7 +19,7 @@ using UserObjectPair = std::pair<double, double>;
 using UserObjectReader = std::function<CmdResp<UserObjectPair>(IMount&)>;
 
 // The outcome of reading a record's values from the mount: from the mount, failed (zeros), or
-// zeros because no mount was connected.
+// zeros because no mount was connected. Only values from the mount are a position.
 struct UserObjectReading {
     UserObjectPair values{0, 0};
     bool fromMount = false;
@@ -56,7 +56,10 @@ public:
         readUserObjectAsync(this, m_mountConnection, reader(),
                             [this](const UserObjectReading& reading) {
                                 setReading(reading);
-                                setHasPosition(!reading.readError);
+                                // Without a mount nothing was read: the zeros are no more a
+                                // position than after a failed read, and saving them would
+                                // replace a stored object with 0h/0°.
+                                setHasPosition(reading.fromMount);
                                 if (reading.readError)
                                     emit this->readError();
                                 emit this->valueChanged();

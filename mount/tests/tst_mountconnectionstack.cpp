@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 
 using namespace Ko;
 
@@ -721,6 +722,71 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering(), 10000);
         QVERIFY(!mount->parked());
         QCOMPARE(link.toasts.count(noAnswer), 1);
+    }
+
+    // PPEC training started, or stopped while it runs, on a dead link (and playback switched the
+    // same way): the command goes out unanswered, the user hears that the mount does not answer,
+    // and the mount reports the state as it confirmed it last. On a live link the command is
+    // taken without a word.
+    void ppecOnADeadLink_data() {
+        QTest::addColumn<bool>("playback");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("silent");
+        dataRow("training start, link dead", false, true, true);
+        dataRow("training stop during training, link dead", false, false, true);
+        dataRow("training start, link alive", false, true, false);
+        dataRow("training stop during training, link alive", false, false, false);
+        dataRow("playback on, link dead", true, true, true);
+        dataRow("playback off while on, link dead", true, false, true);
+        dataRow("playback on, link alive", true, true, false);
+    }
+    void ppecOnADeadLink() {
+        QFETCH(bool, playback);
+        QFETCH(bool, on);
+        QFETCH(bool, silent);
+        DeadLinkRig link;
+        QVERIFY(link.connect());
+        FakeMotorController& fake = link.controller.fake;
+        const std::shared_ptr<IMount> mount = link.mount;
+        const QString noAnswer = IMount::noAnswerText();
+        const auto set = [&](bool value) {
+            if (playback)
+                mount->setPpecPlaybackAsync(value);
+            else
+                mount->setPpecTrainingAsync(value);
+        };
+        const auto confirmed = [&] {
+            return playback ? mount->lastPpecPlayback() : mount->lastPpecTraining();
+        };
+        if (!on) {
+            set(true);
+            QTRY_VERIFY_WITH_TIMEOUT(confirmed(), 10000);
+        }
+        // Announced on the worker that ran the exchange.
+        std::atomic<int> changes{0};
+        QObject receiver;
+        QObject::connect(
+            mount.get(),
+            playback ? &IMount::lastPpecPlaybackChanged : &IMount::lastPpecTrainingChanged,
+            &receiver, [&] { ++changes; }, Qt::DirectConnection);
+        fake.clearRequests();
+        fake.setSilent(silent);
+        // Training on, off; playback on, off.
+        const std::string request =
+            playback ? (on ? ":W1020000" : ":W1030000") : (on ? ":W1000000" : ":W1010000");
+        set(on);
+        if (silent) {
+            QTRY_VERIFY_WITH_TIMEOUT(link.told(noAnswer), 10000);
+            QVERIFY(timesSent(fake, request) > 0);
+            QCOMPARE(confirmed(), !on);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(confirmed(), on, 10000);
+            QCOMPARE(timesSent(fake, request), size_t(1));
+        }
+        QTRY_COMPARE(changes.load(), silent ? 0 : 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(int(link.toasts.count(noAnswer)), silent ? 1 : 0);
+        QCOMPARE(changes.load(), silent ? 0 : 1);
     }
 
     // A tracking choice made while the link is dead shows only once the mount has taken it.

@@ -220,6 +220,8 @@ private slots:
         QCOMPARE(errors.size(), readError ? 1 : 0);
         QCOMPARE(nameChanged.size(), 0);
 
+        // Only a value read from the mount is a position; zeros without a mount are none.
+        QCOMPARE(record->hasPosition(), mountState == "ok");
         const QPointF v = values(record.get());
         if (mountState != "ok") {
             QCOMPARE(v, QPointF(0, 0));
@@ -324,6 +326,67 @@ private slots:
             QCOMPARE(changes.size(), positionChanges);
         record->startGoTo();
         QCOMPARE(rig.mount->slews().size(), size_t(hasPosition ? 1 : 0));
+    }
+
+    // After a Disconnect (or a failed read), a record filled from the mount has no position, and
+    // saving it under a stored object's name leaves that object, in the list and in the settings
+    // file, as it was. A read that succeeds replaces it.
+    void saveAfterDisconnect_data() {
+        QTest::addColumn<bool>("celestial");
+        QTest::addColumn<QString>("mountState");
+        for (bool celestial : {true, false}) {
+            const char* kind = celestial ? "celestial" : "terrestrial";
+            QTest::addRow("%s, disconnected", kind) << celestial << "none";
+            QTest::addRow("%s, read timed out", kind) << celestial << "timeout";
+            QTest::addRow("%s, read", kind) << celestial << "ok";
+        }
+    }
+    void saveAfterDisconnect() {
+        QFETCH(bool, celestial);
+        QFETCH(QString, mountState);
+        Rig rig;
+        UserObjectList& list = rig.list(celestial);
+        const QString key = celestial ? "userobj.radec" : "userobj.axis";
+        // Saved once while connected: a position near the pole, of date.
+        std::unique_ptr<IUserObject> saved(list.objectLoadCurrent());
+        saved->setName("Current object");
+        if (auto* ce = qobject_cast<ITaskProfile_CE*>(saved.get())) {
+            ce->setRa(22.19);
+            ce->setDec(89.43);
+            ce->setIsJ2000(false);
+        } else {
+            auto* te = qobject_cast<ITaskProfile_TE*>(saved.get());
+            te->setAxis1(22.19);
+            te->setAxis2(89.43);
+        }
+        list.save(saved.get());
+        const QJsonArray before = rig.newStore()->json().value(key).toArray();
+        QCOMPARE(before.size(), 1);
+
+        if (mountState == "none")
+            rig.holder->disconnect();
+        else if (mountState == "ok")
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok({-0.7, 0.35}),
+                                   CmdResp<IMount::AnglePair>::ok({0.5, -0.25}));
+        else
+            rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout),
+                                   CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout));
+        std::unique_ptr<IUserObject> current(list.objectLoadCurrent());
+        QSignalSpy loaded(current.get(), &IUserObject::loaded);
+        current->loadCurrentAsync();
+        QTRY_COMPARE(loaded.size(), 1);
+        QCOMPARE(current->name(), "Current object");
+        QSignalSpy changed(&list, &IUserObjectList::listChanged);
+        list.save(current.get());
+
+        const bool replaced = mountState == "ok";
+        QCOMPARE(changed.size(), replaced ? 1 : 0);
+        QCOMPARE(list.list().size(), 1);
+        const QPointF kept(22.19, 89.43);
+        QCOMPARE(values(qobject_cast<IUserObject*>(list.list().front())) == kept, !replaced);
+        const QJsonArray after = rig.newStore()->json().value(key).toArray();
+        QCOMPARE(after.size(), 1);
+        QCOMPARE(after == before, !replaced);
     }
 
     // GoTo: the target the mount is given, and the altitude refusal.

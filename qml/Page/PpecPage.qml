@@ -38,6 +38,13 @@ Page {
                 _m.startMs = Date.now()
             _m.timersOn = _m.mount.lastPpecTraining
         }
+        // A Start or Stop that went unanswered on a dead link may have reached the mount all the
+        // same: once it answers again, the training is read so that the page shows what the
+        // mount holds, not what it last confirmed before the outage.
+        function onLinkAnsweringChanged() {
+            if (_m.mount.linkAnswering && _m.supported)
+                _m.mount.updatePpecTrainingAsync()
+        }
     }
 
     Timer {

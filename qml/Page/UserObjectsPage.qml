@@ -112,9 +112,13 @@ Page {
     }
 
     function save() {
-        // Empty rows after a failed read hold no position to keep.
-        if (profile && !positionShown)
+        // Empty rows, after a failed read or without a mount, hold no position to keep: zeros
+        // saved in their place would replace a stored object of the same name.
+        if (!positionShown) {
+            _m.toaster.show(
+                qsTr("Nothing saved: no position is shown. Connect the mount, or type one in."))
             return
+        }
         // Without a mount nothing was loaded: the typed entry becomes a new object.
         const p = profile ? profile : profileList.objectLoadCurrent()
         copyFieldsTo(p)

@@ -158,6 +158,13 @@ QtObject {
               },
               wait: () => page !== null && page.profile !== null && !page.positionShown,
               shot: "celestial_unread_" + mode },
+            // Save with no position: the toast says why nothing was saved.
+            { run: () => {
+                  Find.itemNamed(Find.itemNamed(page, "pane"), "saveButton").clicked()
+                  settled = false
+                  settle.restart()
+              },
+              wait: () => w.inj_toaster.count > 0 && settled, shot: "celestial_unread_save_" + mode },
             { run: () => {
                   home()
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: true, profileList: inj_userObject_TE })

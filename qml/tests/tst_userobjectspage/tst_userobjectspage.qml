@@ -423,6 +423,105 @@ TestCase {
         }
     }
 
+    // Rows that show no position, after a Disconnect or after a failed read, save nothing: a
+    // stored object of the same name stays as it was, the list keeps its count, and the user is
+    // told why.
+    function test_saveWithoutPosition_data() {
+        return [
+            { tag: "celestial, disconnected", isAxis: false, cause: "disconnect" },
+            { tag: "terrestrial, disconnected", isAxis: true, cause: "disconnect" },
+            { tag: "celestial, failed read", isAxis: false, cause: "failedRead" },
+            { tag: "terrestrial, failed read", isAxis: true, cause: "failedRead" }
+        ]
+    }
+    function test_saveWithoutPosition(data) {
+        const key = data.isAxis ? "userobj.axis" : "userobj.radec"
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        const list = data.isAxis ? inj_userObject_TE : inj_userObject_CE
+        const why = "Nothing saved: no position is shown. Connect the mount, or type one in."
+        const toaster = window.inj_toaster
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+        const failedRead = data.cause === "failedRead"
+        if (failedRead) {
+            testHelper.useRecordingMount()
+            // Hour angle and declination, then the axes: 0.5, -0.25 rad.
+            testHelper.setRecordingMountPosition([-0.7, 0.35, 0.5, -0.25])
+            testHelper.setRecordingMountAnswering(true)
+        }
+        try {
+            open(data.isAxis)
+            tryVerify(() => page.profile.hasPosition && page.positionShown, 5000, "read")
+            // Saved once as read, and a second object typed beside it.
+            saveAs("Current object", null, null)
+            child("nameField").text = "Other"
+            setRow(rows[0], ["1", "2", "3"])
+            setRow(rows[1], ["4", "5", "6"])
+            saveAs("Other", null, null)
+            const before = JSON.stringify(stored(key))
+            compare(names(list.list), ["Other", "Current object"])
+
+            if (failedRead) {
+                // The link is cut: the next read times out.
+                testHelper.setRecordingMountPosition([])
+                testHelper.setRecordingMountAnswering(false)
+                window.inj_mainUIUtil.goHome()
+                open(data.isAxis)
+            } else {
+                inj_iConnectable.startNextAction()
+                tryCompare(inj_mountConnection, "connected", false, 15000)
+            }
+            tryVerify(() => page.profile && !page.profile.hasPosition, 5000, "no position")
+            for (const row of rows)
+                compare(rowText(row), ["", "", ""], row)
+            compare(child("nameField").text, "Current object")
+
+            const toasts = toaster.count
+            mouseClick(button("saveButton"))
+            tryVerify(() => toaster.count > toasts && toaster.model.get(0).text === why, 5000,
+                      "told why")
+            compare(names(list.list), ["Other", "Current object"])
+            compare(JSON.stringify(stored(key)), before)
+        } finally {
+            if (failedRead) {
+                testHelper.setRecordingMountAnswering(true)
+                testHelper.restoreMount()
+            } else if (!inj_mountConnection.connected) {
+                inj_iConnectable.startSession()
+                tryCompare(inj_mountConnection, "connected", true, 15000)
+            }
+        }
+    }
+
+    // A value in any field of both rows is a position: hours and degrees alone ("10 h", "20°")
+    // are one, and Go To drives to it; a row left empty is none.
+    function test_typedPosition_data() {
+        return [
+            { tag: "hours and degrees alone", isAxis: false, first: ["10", "", ""],
+              second: ["20", "", ""], shown: true, values: [10, 20] },
+            { tag: "minutes and seconds alone", isAxis: false, first: ["", "30", ""],
+              second: ["", "", "36"], shown: true, values: [0.5, 0.01] },
+            { tag: "axis degrees alone", isAxis: true, first: ["-300", "", ""],
+              second: ["20", "", ""], shown: true, values: [-300, 20] },
+            { tag: "declination left empty", isAxis: false, first: ["10", "", ""],
+              second: ["", "", ""], shown: false },
+            { tag: "second axis left empty", isAxis: true, first: ["10", "", ""],
+              second: ["", "", ""], shown: false }
+        ]
+    }
+    function test_typedPosition(data) {
+        open(data.isAxis)
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        setRow(rows[0], data.first)
+        setRow(rows[1], data.second)
+        compare(page.positionShown, data.shown)
+        compare(child("goToButton").enabled, data.shown)
+        if (data.shown) {
+            fuzzyCompare(child(rows[0]).readFromUI(), data.values[0], 1e-9)
+            fuzzyCompare(child(rows[1]).readFromUI(), data.values[1], 1e-9)
+        }
+    }
+
     // A page that has not been shown has loaded nothing, as without a mount: Save keeps the
     // typed entry as a new object.
     function test_saveWithoutLoadedObject() {

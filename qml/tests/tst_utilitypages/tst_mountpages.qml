@@ -225,6 +225,34 @@ TestCase {
         compare(mount.calls("updatePpecTrainingAsync").length, count)
     }
 
+    // A Start or Stop lost on a dead link may have reached the mount: when the link answers
+    // again the page reads the training once, and the button follows what the mount then says.
+    function test_ppecReadOnLinkReturn_data() {
+        return [
+            { tag: "link answers again", supported: true, from: false, to: true, reads: 1 },
+            { tag: "link falls silent", supported: true, from: true, to: false, reads: 0 },
+            { tag: "link answers again, no PPEC", supported: false, from: false, to: true,
+              reads: 0 }
+        ]
+    }
+
+    function test_ppecReadOnLinkReturn(data) {
+        const page = showPage("PpecPage")
+        mount = testHelper.connectScriptedMount({ supportsPpec: data.supported, pePeriodSec: 100,
+                                                  linkAnswering: data.from })
+        const start = child(page, "startStop")
+        if (data.supported)
+            mouseClick(start)
+        compare(start.text, "Start", "the unanswered start shows nothing")
+        mount.set({ linkAnswering: data.to })
+        compare(mount.calls("updatePpecTrainingAsync").length, data.reads)
+        if (data.reads) {
+            // The mount took the start after all.
+            mount.set({ lastPpecTraining: true })
+            compare(start.text, "Stop")
+        }
+    }
+
     function test_ppecUnsupported() {
         mount = testHelper.connectScriptedMount({ supportsPpec: false, pePeriodSec: 0 })
         const page = showPage("PpecPage")

@@ -4,7 +4,10 @@ import "Script/Popups.js" as Popups
 
 // Every toast at once, newest at the bottom; no queue and no limit. Drawn above dialogs too, but
 // never over an open question: while one shows, the toasts keep to the larger band above or below
-// it, and what does not fit there is cut off rather than laid over its text or its buttons.
+// it, and what does not fit there is cut off rather than laid over its text or its buttons. A
+// dialog that fills the window leaves no band: one that makes room for the toasts inside it (its
+// toastRoom, an item that opens as high as toastsHeight asks) has them there, the others have them
+// at the bottom as usual.
 ListView {
     id: root
 
@@ -14,10 +17,23 @@ ListView {
     property var _covers: ({})
     // The dialog on top of this window, whatever it is (see _question).
     property var _topPopup: null
+    // The room that the dialog on top makes for the toasts, or null.
+    readonly property Item _room: _topPopup && _topPopup.visible && _topPopup.toastRoom
+                                  ? _topPopup.toastRoom : null
     // A modal dialog that leaves room around it: a question whose text and buttons must stay in
     // sight. One that fills the window (the GoTo progress) leaves nowhere else to go.
-    readonly property var _question: _topPopup && _topPopup.modal && _topPopup.visible
+    readonly property var _question: !_room && _topPopup && _topPopup.modal && _topPopup.visible
                                      && _topPopup.height < _window.height - 20 ? _topPopup : null
+    // Where the room lies in the window. A mapping binds to nothing: the binding names what moves
+    // the room.
+    readonly property real _roomTop: {
+        if (!_room)
+            return 0
+        void [_room.y, _room.height, _topPopup.x, _topPopup.y, _topPopup.height, _window.height]
+        return _room.mapToItem(_window, 0, 0).y
+    }
+    // The height that every toast on show takes, with the spacing between them.
+    readonly property real toastsHeight: count > 0 ? contentHeight : 0
     readonly property Item _window: parent ? parent : root
     readonly property real _footerRoom: 10 + (ApplicationWindow.footer && ApplicationWindow.footer.visible
                                               ? ApplicationWindow.footer.height : 0)
@@ -77,15 +93,21 @@ ListView {
     anchors.fill: parent
     // Above the window's footer, so that a toast never covers the pad's buttons (fold, home and
     // the lower arrows) while it is shown.
-    anchors.topMargin: _question && !_above ? _question.y + _question.height + 10 : 0
-    anchors.bottomMargin: _question && _above ? _window.height - _question.y + 10 : _footerRoom
-    clip: !!_question
+    anchors.topMargin: _room ? _roomTop
+                             : _question && !_above ? _question.y + _question.height + 10 : 0
+    anchors.bottomMargin: _room ? _window.height - _roomTop - _room.height
+                                : _question && _above ? _window.height - _question.y + 10
+                                                      : _footerRoom
+    clip: !!_question || !!_room
     z: 1000
     interactive: false
     // Takes no input: a press on the list, which lies over every popup, would count as a press
     // outside a modal popup, and the overlay would swallow it before the popup's buttons.
     enabled: false
     verticalLayoutDirection: ListView.BottomToTop
+    // Every toast is made, also those that its band cuts off: each one goes when its time is up,
+    // and toastsHeight counts them all (a room opens only as high as the toasts already made).
+    cacheBuffer: 10000
     spacing: 5
     model: ListModel {}
     delegate: Toast {

@@ -37,6 +37,16 @@ function _kind(c) {
 const kParticles = "がはにでともへの"
 const kNotParticle = /^(が[らりるれろっ]|でき|のみ)/
 
+// The kana that end a verb's stem where a second verb follows it in one word ("読み出し",
+// "取り付け", "書き込み"): written between two ideographs, they end no word.
+const kStemEnds = "きしちひみりぎび"
+
+// Whether the hiragana at index i of chars ends the stem of a verb compounded with the next.
+function _endsStem(chars, i) {
+    return i > 0 && i + 1 < chars.length && kStemEnds.includes(chars[i])
+            && _kind(chars[i - 1]) === "ideograph" && _kind(chars[i + 1]) === "ideograph"
+}
+
 // Whether the hiragana at index i of chars ends a phrase.
 function _endsPhrase(chars, i) {
     if (chars[i] === "を")
@@ -51,8 +61,8 @@ function _endsPhrase(chars, i) {
 // text with a word joiner wherever a line must not break. language is the code of the language
 // shown ("ja"). In every language, between the characters of a term and its value ("倾斜=00.0′",
 // the characters between blanks around an equals sign). In Japanese, between two letters unless
-// the first is hiragana that ends a word: before a letter that is not hiragana, or, as a
-// particle, before any. Punctuation, blanks and symbols keep the layout's own rules.
+// the first is hiragana that ends a word: before a letter that is not hiragana (unless it ends a
+// verb's stem inside a compound), or, as a particle, before any. Punctuation, blanks and symbols keep the layout's own rules.
 function keepWhole(text, language) {
     if (!text)
         return text
@@ -78,7 +88,8 @@ function keepWhole(text, language) {
             const term = inTerm[i - 1] && inTerm[i]
             const letters = japanese && before !== "" && kind !== ""
                     && !(before === "hiragana"
-                         && (kind !== "hiragana" || _endsPhrase(chars, i - 1)))
+                         && ((kind !== "hiragana" && !_endsStem(chars, i - 1))
+                             || _endsPhrase(chars, i - 1)))
             if (term || letters)
                 out += kWordJoiner
         }

@@ -757,13 +757,22 @@ bool endsPhrase(const QString& text, QChar next) {
     return !kNotParticle.match(QString(last) + next).hasMatch();
 }
 
+// Whether the last kana of before, hiragana, ends the stem of a verb that a second verb follows in
+// one word ("読み|出し", "取り|付け"): a kana of the stem's ending between two ideographs.
+bool endsStem(const QString& before, QChar next) {
+    static const QString kStemEnds = QStringLiteral("きしちひみりぎび");
+    return before.size() >= 2 && kStemEnds.contains(before.back()) &&
+           before[before.size() - 2].script() == QChar::Script_Han &&
+           next.script() == QChar::Script_Han;
+}
+
 // A line ending in before and the next line, next (both without word joiners), split one word:
 // a line may end on a blank, a hyphen or a slash, and between two ideographs or kana other than
 // katakana. A term and its value ("Tilt=00.0′", "倾斜=00.0′": the characters between blanks
 // around an equals sign) are one word. Read as Japanese, a line between two letters may end only
 // after hiragana that ends a word: before a letter that is not hiragana, or after a particle (see
-// endsPhrase); a compound of ideographs ("架台") and a verb with its ending ("あります") are one
-// word.
+// endsPhrase); a compound of ideographs ("架台"), a verb with its ending ("あります") and two verbs
+// in one ("読み出し", see endsStem) are one word.
 bool splitsWord(const QString& before, const QString& next, bool japanese) {
     const QChar last = before.back();
     const QChar after = next.front();
@@ -779,7 +788,8 @@ bool splitsWord(const QString& before, const QString& next, bool japanese) {
         return true;
     if (japanese)
         return isJapaneseLetter(last) && isJapaneseLetter(after) &&
-               !(isHiragana(last) && (!isHiragana(after) || endsPhrase(before, after)));
+               !(isHiragana(last) &&
+                 ((!isHiragana(after) && !endsStem(before, after)) || endsPhrase(before, after)));
     return (isKatakana(last) && isKatakana(after)) ||
            (isSpacedLetter(last) && isSpacedLetter(after));
 }

@@ -29,6 +29,9 @@ UI_Dialog {
         // The GoTo is over, its stop has not reached the mount, and the link does not answer.
         readonly property bool stranded: noAnswer && stopping && gotoStatus.done
                                          && mountConnection.connected
+        // The details' texts shrink in a short window, down to 70 %, so that they fit above the
+        // message and Cancel there too: at full size they would scroll.
+        readonly property real textScale: Math.max(0.7, Math.min(1, root.height / 800))
         // Set from open() to close(): the dialog stays visible while it fades out, and the end
         // of a GoTo may be reported more than once.
         property bool showing: false
@@ -85,6 +88,9 @@ UI_Dialog {
         root.close()
     }
 
+    // Where the toasts show while the dialog is open.
+    readonly property Item toastRoom: room
+
     modal: true
     closePolicy: Popup.NoAutoClose
     // No transitions: it follows the mount at once. A GoTo may end while the dialog is still
@@ -129,7 +135,7 @@ UI_Dialog {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTr("Go To")
-                font.pointSize: 32
+                font.pointSize: Math.round(32 * _m.textScale)
             }
             Label {
                 objectName: "targetName"
@@ -137,7 +143,7 @@ UI_Dialog {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: _m.gotoStatus.targetName
-                font.pointSize: 28
+                font.pointSize: Math.round(28 * _m.textScale)
             }
             // Two fixed labels, not a repeater over a fresh array: the array changes with every
             // position report, and the layout must never hold items that are being replaced.
@@ -147,7 +153,7 @@ UI_Dialog {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: _m.gotoStatus.targetPosition1
-                font.pointSize: 20
+                font.pointSize: Math.round(20 * _m.textScale)
                 font.bold: true
             }
             Label {
@@ -156,7 +162,7 @@ UI_Dialog {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: _m.gotoStatus.targetPosition2
-                font.pointSize: 20
+                font.pointSize: Math.round(20 * _m.textScale)
                 font.bold: true
             }
             Label {
@@ -164,20 +170,7 @@ UI_Dialog {
                 horizontalAlignment: Text.AlignHCenter
                 text: _m.gotoStatus.remainingAngle
                 color: "grey"
-                font.pointSize: 20
-            }
-            Label {
-                id: linkState
-                objectName: "linkState"
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                visible: text !== ""
-                text: Words.keepWhole(_m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
-                                                  : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : ""),
-                                      inj_languageManager.language)
-                font.pointSize: 16
-                font.bold: true
+                font.pointSize: Math.round(20 * _m.textScale)
             }
             // The message takes the ring's place: nothing is in progress that the ring could show.
             CirProgressBar {
@@ -189,6 +182,33 @@ UI_Dialog {
             Item {
                 Layout.fillHeight: true
             }
+        }
+        // The toasts show here while the dialog is open (see ToastManager): the dialog fills the
+        // window, and anywhere else a toast would cover its texts or Cancel. The room opens as
+        // high as the toasts ask, up to a third of the dialog; the details above scroll in what
+        // is left.
+        Item {
+            id: room
+            objectName: "toastRoom"
+            Layout.fillWidth: true
+            Layout.preferredHeight: Math.min(_m.toaster ? _m.toaster.toastsHeight : 0,
+                                             root.height / 3)
+            visible: Layout.preferredHeight > 0
+        }
+        // Beside Cancel, not among the details that scroll: the message that the mount does not
+        // answer is the one the user must read whole, in the smallest window too.
+        Label {
+            id: linkState
+            objectName: "linkState"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            visible: text !== ""
+            text: Words.keepWhole(_m.noAnswer ? qsTr("The mount does not answer. It may still be moving.")
+                                              : (_m.stopping && _m.gotoStatus.done ? qsTr("Stopping…") : ""),
+                                  inj_languageManager.language)
+            font.pointSize: 16
+            font.bold: true
         }
         Button {
             objectName: "cancelButton"

@@ -256,8 +256,9 @@ Page {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: _m.textColor
-                text: qsTr("Connected via %1 network").arg(
-                          root.viaStation ? qsTr("Station") : qsTr("Access Point"))
+                text: Words.keepWhole(qsTr("Connected via %1 network").arg(
+                                          root.viaStation ? qsTr("Station") : qsTr("Access Point")),
+                                      inj_languageManager ? inj_languageManager.language : "")
             }
 
             UI_CheckBox {

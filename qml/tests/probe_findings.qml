@@ -68,9 +68,9 @@ QtObject {
 
     // Japanese sentences of the dialogs and pages, laid out as they are and held together where
     // a line must not break. As they are, each sentence is given the width of its text up to
-    // the place where it split a word ("可|能性", "ありま|す"), and breaks there; held together,
-    // none of them breaks inside a word, read as Japanese. The longest text too, in a width where
-    // it breaks in several places, also as an edited text.
+    // the place where it split a word ("可|能性", "ありま|す", "読み|出し"), and breaks there;
+    // held together, none of them breaks inside a word, read as Japanese. The longest text too,
+    // in a width where it breaks in several places, also as an edited text.
     readonly property var japaneseTexts: [
         { text: "まだ動いている可能性があります。", after: "まだ動いている可" },
         { text: "停止コマンドが架台に届いていません。", after: "停止コマンドが架台に届いてい" },
@@ -84,6 +84,7 @@ QtObject {
           after: "内部にこもる熱で望遠鏡の光学素子が損" },
         { text: "ハイバネートデータがあります。", after: "ハイバネートデータがありま" },
         { text: "架台の状態を復元しますか？", after: "架台の状態を復元します" },
+        { text: "Wi-Fiモジュールが設定の読み出しを拒否しました。", after: "Wi-Fiモジュールが設定の読み" },
         { text: "望遠鏡で太陽を直接見ないでください。目に回復不能な障害が残ります。太陽を見るときは、望遠鏡の前面にしっかりと取り付けた適切な太陽フィルターを使用してください。",
           width: 250 }
     ]

@@ -1,5 +1,6 @@
 import QtQuick
 import Ko.AstroBase
+import "rig"
 import "rig/Find.js" as Find
 
 // The Wi-Fi page (over a stand-in service: the emulated mount has no Wi-Fi module), the
@@ -16,27 +17,7 @@ QtObject {
     }
 
     // What the Wi-Fi page reads of its service, set per picture.
-    property QtObject wifi: QtObject {
-        property bool busy: false
-        property bool hasCurrentSetting: true
-        property var currentSetting: ({
-            mode: WifiMode.Both,
-            ap: { ssid: "Mount-AP", pass: "apsecret1", channel: 6, wifiSec: WifiSec.WPA2_PSK },
-            sta: { ssid: "Home network", pass: "", fixedIp: "192.168.1.40" },
-            state: WMState.AD
-        })
-        property var lastWriteResult: undefined
-        property bool readFailed: false
-        property bool readRefused: false
-        signal shownChanged
-        function enterPage() {}
-        function proceedNextAsync() {}
-        function writeAsync(s) {}
-        function writeWifiBothAndReadAsync() {}
-        function newWifiSetting() { return {} }
-        function newWifiAPSetting() { return {} }
-        function newWifiSTASetting() { return {} }
-    }
+    property WifiConfigStandIn wifi: WifiConfigStandIn {}
     property QtObject wifiLink: QtObject {
         property bool hasWifi: true
         property bool connected: true

@@ -1,4 +1,5 @@
 import QtQuick
+import "rig"
 import "rig/Find.js" as Find
 
 // The pages whose labels wrap or give way in a small window, at the probe's --window-size in its
@@ -7,8 +8,9 @@ import "rig/Find.js" as Find
 // values between their steps; then the texts of sentences: the GoTo dialog on a link that does
 // not answer, the question a close asks while a stop is on its way, the bulb view after a
 // release the mount did not answer, the polar alignment's star list without a measured model,
-// the Sun warning and the question on hibernate data. At each picture no wrapped text may break
-// inside a word, read as Japanese in Japanese (the probe's brokenWords()).
+// the Sun warning, the question on hibernate data and the Wi-Fi page whose module refused to give
+// its settings. At each picture no wrapped text may break inside a word, read as Japanese in
+// Japanese (the probe's brokenWords()).
 QtObject {
     id: driver
 
@@ -50,6 +52,17 @@ QtObject {
         property QtObject mount: QtObject {
             property bool linkAnswering: false
         }
+    }
+    // A Wi-Fi module that refused to give its settings.
+    readonly property WifiConfigStandIn refusingWifi: WifiConfigStandIn {
+        hasCurrentSetting: false
+        readFailed: true
+        readRefused: true
+    }
+    readonly property QtObject wifiLink: QtObject {
+        property bool hasWifi: true
+        property bool connected: true
+        property var mount: null
     }
     readonly property QtObject parkStub: QtObject {
         signal shouldShow
@@ -182,7 +195,20 @@ QtObject {
               } }
         ], shot("question_hibernate_" + colours, () => parkQuestion.opened), [
             { run: () => parkQuestion.close(), wait: () => !parkQuestion.visible },
-            { run: () => probe.restore("inj_parkDataLoadUIStub") }
+            { run: () => {
+                  probe.restore("inj_parkDataLoadUIStub")
+                  probe.publish("inj_wifiConfig", refusingWifi)
+                  probe.publish("inj_mountConnection", wifiLink)
+                  page = stack.push("qrc:/Page/WifiConfigPage.qml")
+              } }
+        ], shot("wifi_refused_" + colours,
+                () => page !== null && !stack.busy && Find.itemNamed(page, "noAnswer").visible), [
+            { run: () => {
+                  stack.pop()
+                  probe.restore("inj_wifiConfig")
+                  probe.restore("inj_mountConnection")
+              },
+              wait: () => stack.depth === 1 && !stack.busy }
         ])
     }
 

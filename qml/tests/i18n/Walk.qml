@@ -1,6 +1,8 @@
 import QtQuick
 import Ko.Quorvel
+import "../rig"
 import "../rig/Find.js" as Find
+import "../rig/Geometry.js" as Geometry
 
 // Visits every menu, page, popup and dialog of the program and checks the texts on screen at
 // each stop. With the mount disconnected, then connected (connect: false leaves out the second
@@ -15,8 +17,10 @@ import "../rig/Find.js" as Find
 //   lies whole inside the window, and inside what clips it, unless a view scrolls it in there
 //   (see the probe's overlaps()); no drawing is squeezed below the size it can be read at (the probe's
 //   squeezed()); and every scrolling view, scrolled to its end, shows its lowest control whole,
-//   clear of the header and the slew pad, with nothing it scrolled away over the header. Each
-//   finding names the stop, the language, the window size and what was found.
+//   clear of the header and the slew pad, with nothing it scrolled away over the header; and a
+//   toast shown over the GoTo dialog on a link that does not answer is seen whole, clear of the
+//   dialog's texts and controls. Each finding names the stop, the language, the window size and
+//   what was found.
 // Nothing here searches for devices, downloads or opens another application: the connection
 // type stays the emulator, the comet list's Update is never pressed, help goes to a stand-in.
 QtObject {
@@ -111,6 +115,11 @@ QtObject {
                                () => stack.push("qrc:/Page/IdentifyPage.qml")))
         }
         return out
+    }
+
+    // The GoTo dialog on a link that does not answer.
+    property DeadLinkGoTo deadGoTo: DeadLinkGoTo {
+        publisher: probe
     }
 
     // Answers as a desktop where no program opens the page: its notice is the longer one.
@@ -228,6 +237,93 @@ QtObject {
         for (const d of probe.squeezed(readableSizes))
             layoutProblem("squeezed " + d.path, label, "squeezed below " + d.readableSize + " px",
                           d.path + " at " + d.area)
+    }
+
+    function shownRect(item) {
+        return Geometry.shownRect(item, probe.window.inj_toaster.parent)
+    }
+
+    function rectText(r) {
+        return Math.round(r.x) + "," + Math.round(r.y) + " " + Math.round(r.width) + "x"
+                + Math.round(r.height)
+    }
+
+    // The texts and controls a dialog shows, each as {item, rect}.
+    function shownParts(item, out) {
+        if (!item || !item.visible || item.opacity <= 0)
+            return out
+        const text = item.text !== undefined && item.font !== undefined
+                     && item.contentHeight !== undefined
+        const control = item.pressed !== undefined && item.clicked !== undefined
+        if ((text && item.text !== "") || control) {
+            const r = shownRect(item)
+            if (r.width > 1 && r.height > 1)
+                out.push({ item: item, rect: r })
+        }
+        for (let i = 0; i < item.children.length; ++i)
+            shownParts(item.children[i], out)
+        return out
+    }
+
+    // The newest toast, shown over popup, is whole in the window and lies over none of the
+    // dialog's texts and controls.
+    function checkToasts(label, popup) {
+        const toaster = probe.window.inj_toaster
+        const toast = toaster.itemAtIndex(0)
+        if (!toast) {
+            layoutProblem("no toast " + label, label, "toast not shown", "")
+            return
+        }
+        const shown = shownRect(toast)
+        if (shown.height < toast.height - 1 || shown.width < toast.width - 1)
+            layoutProblem("toast cut " + label, label, "toast cut off",
+                          rectText(shown) + " of " + toast.width + "x" + toast.height)
+        for (const part of shownParts(popup.contentItem, [])) {
+            const r = part.rect
+            if (shown.x < r.x + r.width && r.x < shown.x + shown.width
+                    && shown.y < r.y + r.height && r.y < shown.y + shown.height)
+                layoutProblem("toast over " + label + " " + part.item.objectName, label,
+                              "toast over the dialog", rectText(shown) + " / "
+                              + (part.item.objectName || part.item.toString()) + " \""
+                              + (part.item.text || "") + "\" at " + rectText(r))
+        }
+    }
+
+    // The GoTo dialog on a dead link with a toast over it: running, then stranded.
+    function deadGoToVisits() {
+        const w = probe.window
+        const popup = Find.named(w, "popupGoTo")
+        const toaster = w.inj_toaster
+        const cancel = Find.itemNamed(popup.contentItem, "cancelButton")
+        // The toast is made (its height tells, as the item itself does not), and where it has a
+        // room, the room has opened to it.
+        const visit = (name, wait) => ({
+            label: name, wait: () => wait() && toaster.toastsHeight > 0
+                                     && toaster.itemAtIndex(0) !== null
+                                     && toaster.height >= toaster.itemAtIndex(0).height,
+            then: () => {
+                check(name, popup.objectName)
+                if (layout)
+                    checkToasts(name, popup)
+                return endVisits(name, popup.contentItem)
+            } })
+        const running = visit("window>popupGoTo on a dead link", () => popup.opened)
+        running.run = () => {
+            toaster.model.clear()
+            deadGoTo.publish()
+            toaster.show(qsTranslate("mount", "The mount does not answer and may still be moving. The stop is sent again until it answers."), 60000)
+        }
+        const close = qsTranslate("PopupGoTo", "Close")
+        const stranded = visit("window>popupGoTo stranded on a dead link",
+                               () => popup.visible && cancel.text === close)
+        stranded.run = () => deadGoTo.strand()
+        return [running, stranded, {
+            label: "window>popupGoTo closing",
+            run: () => {
+                deadGoTo.end()
+                toaster.model.clear()
+            },
+            wait: () => !popup.visible }]
     }
 
     // The scrolling views an item shows that scroll up and down (a tab bar scrolls sideways).
@@ -566,7 +662,7 @@ QtObject {
                         stack.pop()
                     } })
         const popups = popupsOf(w, popupsOf(w.header, [], 0), 0)
-        return list.concat(popupVisits("window", popups))
+        return list.concat(popupVisits("window", popups), deadGoToVisits())
     }
 
 

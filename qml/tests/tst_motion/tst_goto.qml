@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import "../rig"
+import "../rig/Geometry.js" as Geometry
 
 // The GoTo dialog follows every GoTo, and the platform alert marks only one that ended by
 // itself.
@@ -429,6 +430,83 @@ TestCase {
         testHelper.restore("inj_gotoStatus")
         window.width = size[0]
         window.height = size[1]
+    }
+
+    function shownRect(item) {
+        return Geometry.shownRect(item, rig.window.inj_toaster.parent)
+    }
+
+    // On a dead link the message that the mount does not answer, the one the user must read, is
+    // shown whole beside Cancel or Close in the smallest window, in every language, however long
+    // the target's name: nothing clips it, nor must it be scrolled to.
+    function test_messageWhole_data() {
+        const longName = "Große Magellansche Wolke, Nubecula Major, Zwerggalaxie im Schwertfisch"
+        const rows = []
+        for (const entry of inj_languageManager.availableLanguages) {
+            const language = entry.languageCode
+            rows.push({ tag: language + ", under way", language: language, stranded: false,
+                        name: "Venus" })
+            rows.push({ tag: language + ", stop not taken", language: language, stranded: true,
+                        name: "Venus" })
+        }
+        rows.push({ tag: "en, long name, stop not taken", language: "en", stranded: true,
+                    name: longName })
+        return rows
+    }
+    function test_messageWhole(data) {
+        const window = rig.window
+        const size = [window.width, window.height]
+        const positions = [shownGoTo.targetPosition1, shownGoTo.targetPosition2]
+        const mount = pendingConnection.mount
+        // As the mount's GoTo gives them: each wraps in the smallest window.
+        shownGoTo.targetPosition1 = "2h31m49s +12°15′51″"
+        shownGoTo.targetPosition2 = "WNW 285°12′34″ +24°30′12″"
+        window.width = 320
+        window.height = 480
+        inj_languageManager.language = data.language
+        mount.stopPending = false
+        testHelper.publish("inj_mountConnection", pendingConnection)
+        testHelper.publish("inj_gotoStatus", shownGoTo)
+        testHelper.publish("inj_converserTimeoutForwarder", deadLink)
+        try {
+            shownGoTo.targetName = data.name
+            shownGoTo.done = false
+            shownGoTo.valueChanged()
+            tryVerify(() => popup.opened, 2000)
+            if (data.stranded) {
+                mount.stopPending = true
+                shownGoTo.done = true
+                shownGoTo.valueChanged()
+            }
+            const message = findChild(popup.contentItem, "linkState")
+            const button = findChild(popup.contentItem, "cancelButton")
+            compare(message.text.replace(/\u2060/g, ""),
+                    qsTranslate("PopupGoTo", "The mount does not answer. It may still be moving."))
+            tryVerify(() => message.visible && message.lineCount > 0)
+            waitForRendering(window.contentItem)
+            const shown = shownRect(message)
+            verify(message.height >= message.contentHeight - 0.5,
+                   message.lineCount + " lines in " + message.height)
+            verify(shown.height >= message.height - 0.5 && shown.width >= message.width - 0.5,
+                   "the message, " + message.width + " x " + message.height + ", shown as "
+                   + JSON.stringify(shown))
+            const cancel = shownRect(button)
+            verify(cancel.height >= button.height - 0.5, "the button shown whole")
+            verify(shown.y + shown.height <= cancel.y, "the message above the button")
+        } finally {
+            inj_languageManager.language = "en"
+            shownGoTo.done = true
+            mount.stopPending = false
+            shownGoTo.valueChanged()
+            tryVerify(() => !popup.visible)
+            testHelper.restore("inj_converserTimeoutForwarder")
+            testHelper.restore("inj_gotoStatus")
+            testHelper.restore("inj_mountConnection")
+            shownGoTo.targetPosition1 = positions[0]
+            shownGoTo.targetPosition2 = positions[1]
+            window.width = size[0]
+            window.height = size[1]
+        }
     }
 
     function test_secondGoToKeepsDialogOpen() {

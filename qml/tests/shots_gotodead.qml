@@ -1,0 +1,69 @@
+import QtQuick
+import "rig"
+import "rig/Find.js" as Find
+
+// The GoTo dialog on a link that does not answer, at the probe's --window-size in its --language,
+// by day and by night: under way with the mount's notice that its stop goes unanswered, then over
+// with the stop still on its way (Close), the notice still shown. The toast shows in the room the
+// dialog makes for it; the message stays whole beside Close. At each picture no wrapped text may
+// break inside a word, read as Japanese in Japanese (the probe's brokenWords()).
+QtObject {
+    id: driver
+
+    property DeadLinkGoTo deadGoTo: DeadLinkGoTo {
+        publisher: probe
+    }
+
+    function checkWords(name) {
+        const broken = probe.brokenWords(inj_languageManager.language === "ja")
+        if (broken.length > 0)
+            probe.fail(name + ": " + broken.map(b => "\"" + b.lines.join("|") + "\" at "
+                                                     + b.path).join("; "))
+    }
+
+    // The picture by day and by night once wait holds, each checked for broken words.
+    function both(name, wait) {
+        const w = probe.window
+        const list = []
+        for (const night of [0, 1]) {
+            const shot = name + (night ? "_night" : "_day")
+            list.push({ run: () => w.inj_nightManager.setting = night,
+                        wait: () => wait() && w.inj_nightManager.isNight === (night === 1),
+                        shot: shot })
+            list.push({ run: () => checkWords(shot) })
+        }
+        return list
+    }
+
+    function steps() {
+        const w = probe.window
+        const popup = Find.named(w, "popupGoTo")
+        if (!popup)
+            probe.fail("the GoTo dialog is missing")
+        const toaster = w.inj_toaster
+        const cancel = Find.itemNamed(popup.contentItem, "cancelButton")
+        // The newest toast is made (its height tells, as the item itself does not), has faded in,
+        // and its room has opened to it.
+        const toastShown = () => toaster.count === 1 && toaster.toastsHeight > 0
+                                 && toaster.itemAtIndex(0) !== null
+                                 && toaster.itemAtIndex(0).opacity >= 0.9
+                                 && toaster.height >= toaster.itemAtIndex(0).height
+        return [
+            { run: () => {
+                  deadGoTo.publish()
+                  toaster.show(qsTranslate("mount", "The mount does not answer and may still be moving. The stop is sent again until it answers."), 60000)
+              },
+              wait: () => popup.opened }
+        ].concat(both("goto_noanswer_toast", () => popup.opened && toastShown()), [
+            { run: () => deadGoTo.strand(),
+              wait: () => cancel.text === qsTranslate("PopupGoTo", "Close") }
+        ], both("goto_stranded_toast", () => popup.visible && toastShown()), [
+            { run: () => {
+                  toaster.model.clear()
+                  w.inj_nightManager.setting = 0
+              } }
+        ], both("goto_stranded", () => popup.visible && toaster.count === 0), [
+            { run: () => deadGoTo.end(), wait: () => !popup.visible }
+        ])
+    }
+}

@@ -135,13 +135,13 @@ int appMain(int argc, char** argv) {
     // holds it and ends. Two instances would each write their own copy of the settings over the
     // other's, and both would drive the mount. Declared first after the application object, it
     // holds the folder until every service has gone and written its last file.
-    UrlDelivery urlDelivery(
-        QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir()),
-        QString::fromLatin1(UrlApiServer::kScheme));
+    const QString dataFolder =
+        QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir());
+    UrlDelivery urlDelivery(dataFolder, QString::fromLatin1(UrlApiServer::kScheme));
     const QStringList urls =
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
     // A holder that does not answer keeps this start waiting: the user is told why on the screen.
-    switch (StartNotice::claim(urlDelivery, urls)) {
+    switch (StartNotice::claim(urlDelivery, dataFolder + QStringLiteral("/Settings.txt"), urls)) {
     case UrlDelivery::Start::Run:
         break;
     case UrlDelivery::Start::HandedOver:

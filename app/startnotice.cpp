@@ -1,9 +1,15 @@
 #include "app/startnotice.h"
 
+#include "app/qmlkvstore.h"
 #include "base/languagemanager.h"
+#include "base/qtkvstore.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -17,13 +23,20 @@ namespace Ko {
 
 namespace {
 
-// The window and what it needs: the engine, and the system language's catalogues while it shows.
+// The window and what it needs: the engine, a copy of the stored settings held in memory (the
+// day or night setting is read from it), and the stored language's catalogues while it shows.
 struct NoticeWindow {
     QQmlApplicationEngine engine;
+    std::shared_ptr<QtKVStore> settings = std::make_shared<QtKVStore>(QString(), nullptr);
+    QmlKVStore qmlSettings{settings};
     std::unique_ptr<LanguageManager> language;
 
-    NoticeWindow() {
-        language = std::make_unique<LanguageManager>(nullptr, &engine);
+    explicit NoticeWindow(const QString& settingsFile) {
+        QFile file(settingsFile);
+        if (file.open(QIODevice::ReadOnly))
+            settings->setJson(QJsonDocument::fromJson(file.readAll()).object());
+        language = std::make_unique<LanguageManager>(settings, &engine);
+        engine.rootContext()->setContextProperty(QStringLiteral("inj_kvStore"), &qmlSettings);
         engine.setInitialProperties({{QStringLiteral("language"), language->languageCode()}});
         engine.load(QUrl(QStringLiteral("qrc:/StartNotice.qml")));
     }
@@ -40,8 +53,8 @@ struct NoticeWindow {
 
 } // namespace
 
-UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QStringList& urls,
-                                      std::chrono::milliseconds limit,
+UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& settingsFile,
+                                      const QStringList& urls, std::chrono::milliseconds limit,
                                       std::chrono::milliseconds noticeAfter,
                                       std::chrono::milliseconds closeAfter) {
     QThread* const home = QThread::currentThread();
@@ -58,8 +71,8 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QStringList& 
     std::unique_ptr<NoticeWindow> notice;
     QTimer later;
     later.setSingleShot(true);
-    QObject::connect(&later, &QTimer::timeout, &loop, [&notice] {
-        notice = std::make_unique<NoticeWindow>();
+    QObject::connect(&later, &QTimer::timeout, &loop, [&notice, &settingsFile] {
+        notice = std::make_unique<NoticeWindow>(settingsFile);
         if (notice->window()) {
             std::fputs(kShownLine, stderr);
             std::fflush(stderr);
@@ -73,7 +86,7 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QStringList& 
 
     if (*start == UrlDelivery::Start::GaveUp) {
         if (!notice)
-            notice = std::make_unique<NoticeWindow>();
+            notice = std::make_unique<NoticeWindow>(settingsFile);
         if (QWindow* window = notice->window()) {
             window->setProperty("gaveUp", true);
             // Until the user has read it, but not for ever: nobody may be looking.

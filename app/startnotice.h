@@ -2,6 +2,7 @@
 
 #include "app/urldelivery.h"
 
+#include <QString>
 #include <QStringList>
 
 #include <chrono>
@@ -15,8 +16,8 @@ namespace Ko {
 // own while this thread shows a small window after noticeAfter, and, when the start gives up, says
 // so in the same window until the user closes it or closeAfter has passed.
 //
-// The window is made before the settings are read or anything is written: the data folder may be
-// another instance's. It reads in the system's language.
+// The data folder may be another instance's: the window reads the stored language and day or
+// night setting from a copy of the settings, and writes nothing.
 // Threads: main thread only, before the program's own engine exists.
 class StartNotice {
 public:
@@ -28,7 +29,9 @@ public:
                                          "not answer yet: told the user on the screen\n";
 
     // What delivery.claimOrHandOver(urls, limit) answers; delivery is back on this thread after.
-    static UrlDelivery::Start claim(UrlDelivery& delivery, const QStringList& urls,
+    // settingsFile: the stored settings of the data folder.
+    static UrlDelivery::Start claim(UrlDelivery& delivery, const QString& settingsFile,
+                                    const QStringList& urls,
                                     std::chrono::milliseconds limit = UrlDelivery::kStartLimit,
                                     std::chrono::milliseconds noticeAfter = kNoticeAfter,
                                     std::chrono::milliseconds closeAfter = kCloseAfter);

@@ -4,8 +4,8 @@ import QtQuick.Layouts
 import "Words.js" as Words
 
 // What a start shows while another instance holds the data folder and does not answer: without
-// it, nothing would open for up to two minutes. Made before the program reads its settings, so it
-// reads in the system's language, by day. When the start gives up, it says so and how to go on.
+// it, nothing would open for up to two minutes. In the stored language, by day or by night as
+// the window would be. When the start gives up, it says so and how to go on.
 ApplicationWindow {
     id: root
 
@@ -18,6 +18,11 @@ ApplicationWindow {
     width: 320
     height: 240
     visible: true
+
+    NightManager {
+        appWindow: root
+        footer: root.contentItem
+    }
 
     ColumnLayout {
         anchors.fill: parent

@@ -15,9 +15,9 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
-#include <optional>
 
 namespace Ko {
 
@@ -58,11 +58,13 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
                                       std::chrono::milliseconds noticeAfter,
                                       std::chrono::milliseconds closeAfter) {
     QThread* const home = QThread::currentThread();
-    // Written by the claim's thread, read once it has ended.
-    std::optional<UrlDelivery::Start> start;
+    // Stored by the claim's thread once it is done with delivery, read once it has ended: what it
+    // did to delivery is seen here too.
+    std::atomic<int> start{-1};
     std::unique_ptr<QThread> claiming(QThread::create([&delivery, &start, &urls, limit, home] {
-        start = delivery.claimOrHandOver(urls, limit);
+        const UrlDelivery::Start claimed = delivery.claimOrHandOver(urls, limit);
         delivery.moveToThread(home);
+        start.store(int(claimed), std::memory_order_release);
     }));
     delivery.moveToThread(claiming.get());
 
@@ -83,8 +85,9 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
     loop.exec();
     claiming->wait();
     later.stop();
+    const auto claimed = UrlDelivery::Start(start.load(std::memory_order_acquire));
 
-    if (*start == UrlDelivery::Start::GaveUp) {
+    if (claimed == UrlDelivery::Start::GaveUp) {
         if (!notice)
             notice = std::make_unique<NoticeWindow>(settingsFile);
         if (QWindow* window = notice->window()) {
@@ -98,7 +101,7 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
             loop.exec();
         }
     }
-    return *start;
+    return claimed;
 }
 
 } // namespace Ko

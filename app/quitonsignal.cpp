@@ -46,8 +46,13 @@ QuitOnSignal::QuitOnSignal() {
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < std::size(kSignals); ++i)
-        ::sigaction(kSignals[i], &sa, &g_old[i]);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        ::sigaction(kSignals[i], nullptr, &g_old[i]);
+        // A signal ignored by whoever started the program stays ignored: a start under nohup
+        // outlives the terminal, a background job of a script is not meant for Ctrl+C.
+        if (g_old[i].sa_handler != SIG_IGN)
+            ::sigaction(kSignals[i], &sa, nullptr);
+    }
     // Not at the first signal: its quit may be held back by a close that waits for a stop, and
     // the user may choose to stay, after which a signal must ask again rather than kill. Once the
     // loop ends, nothing asks any more, and a second Ctrl+C ends a teardown that hangs.

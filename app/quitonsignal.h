@@ -13,6 +13,7 @@ namespace Ko {
 // and when the user chooses to stay, a later signal asks again in the same way.
 // Once the program is on its way out (aboutToQuit), the previous handlers come back, so that a
 // further signal ends a teardown that hangs.
+// A signal that whoever started the program ignores (nohup) stays ignored.
 // One instance at a time; the previous handlers come back when it goes.
 // Threads: main thread only.
 class QuitOnSignal : public QObject {

@@ -64,6 +64,13 @@ class TestStartup : public QObject {
     // it through.
     std::unique_ptr<QProcess> start(const QString& rootDocument = {}, bool captureErrors = false,
                                     const QStringList& arguments = {}) const {
+        auto process = prepare(rootDocument, captureErrors);
+        process->start(KO_QUORVEL_BINARY, arguments);
+        return process;
+    }
+
+    // The program's process as start() makes it, not started yet.
+    std::unique_ptr<QProcess> prepare(const QString& rootDocument, bool captureErrors) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -86,7 +93,6 @@ class TestStartup : public QObject {
         process->setWorkingDirectory(m_home->path());
         process->setProcessChannelMode(captureErrors ? QProcess::SeparateChannels
                                                      : QProcess::ForwardedErrorChannel);
-        process->start(KO_QUORVEL_BINARY, arguments);
         return process;
     }
 
@@ -260,6 +266,45 @@ private slots:
         errors += process->readAllStandardError();
         QVERIFY2(process->exitStatus() == QProcess::NormalExit && errors.contains("state: close 2"),
                  errors.constData());
+        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // A signal that the program was started to ignore (nohup, a script's background job) stays
+    // ignored: the program runs on, and ends at the next signal it takes.
+    void ignoredSignalStaysIgnored_data() { signalRows(); }
+    void ignoredSignalStaysIgnored() {
+        QFETCH(int, signal);
+        const QString path = writeDocument("ticks.qml", R"(
+            import QtQuick
+            Item {
+                property int ticks: 0
+                Timer {
+                    interval: 100
+                    repeat: true
+                    running: true
+                    onTriggered: console.log("state: tick " + ++parent.ticks)
+                }
+            }
+        )");
+        std::unique_ptr<QProcess> process = prepare(path, true);
+        process->setChildProcessModifier([signal] { ::signal(signal, SIG_IGN); });
+        process->start(KO_QUORVEL_BINARY, QStringList{});
+        const auto stopAll = stopping({&process});
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: tick 1\n"), 120000);
+        ::kill(pid_t(process->processId()), signal);
+        // Ticks after the signal: the loop runs on, and a quit would have come before them.
+        const int from = errors.count("state: tick");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            errorsReach(*process, errors, "state: tick " + QByteArray::number(from + 5)) ||
+                process->state() == QProcess::NotRunning,
+            60000);
+        QVERIFY2(process->state() == QProcess::Running && !errors.contains("UrlDelivery: ending"),
+                 errors.constData());
+        ::kill(pid_t(process->processId()), signal == SIGTERM ? SIGINT : SIGTERM);
+        QVERIFY2(process->waitForFinished(180000), "the program did not end");
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(process->exitCode(), 0);
     }
 

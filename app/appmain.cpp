@@ -7,6 +7,7 @@
 #include "app/platformhooks.h"
 #include "app/qmlregistration.h"
 #include "app/quitonsignal.h"
+#include "app/startnotice.h"
 #include "app/urldelivery.h"
 #include "base/backgroundwork.h"
 #include "base/qtfileutil.h"
@@ -45,6 +46,17 @@ void bringToFront(const QQmlApplicationEngine& engine) {
         window->show();
         window->raise();
         window->requestActivate();
+    }
+}
+
+// A start while the window's close is held back for a stop not yet taken: the user asked for the
+// program again, so the close is let go and this program stays, rather than ending right after
+// it has taken the start's request.
+void keepForANewStart(const QQmlApplicationEngine& engine) {
+    for (QObject* root : engine.rootObjects()) {
+        for (QObject* held :
+             root->findChildren<QObject*>(QStringLiteral("quitWhileStoppingDialog")))
+            QMetaObject::invokeMethod(held, "keepForANewStart");
     }
 }
 
@@ -123,12 +135,13 @@ int appMain(int argc, char** argv) {
     // holds it and ends. Two instances would each write their own copy of the settings over the
     // other's, and both would drive the mount. Declared first after the application object, it
     // holds the folder until every service has gone and written its last file.
-    UrlDelivery urlDelivery(
-        QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir()),
-        QString::fromLatin1(UrlApiServer::kScheme));
+    const QString dataFolder =
+        QString::fromStdString(QtFileUtil(AppVersion::appFolderName()).appDataDir());
+    UrlDelivery urlDelivery(dataFolder, QString::fromLatin1(UrlApiServer::kScheme));
     const QStringList urls =
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
-    switch (urlDelivery.claimOrHandOver(urls)) {
+    // A holder that does not answer keeps this start waiting: the user is told why on the screen.
+    switch (StartNotice::claim(urlDelivery, dataFolder + QStringLiteral("/Settings.txt"), urls)) {
     case UrlDelivery::Start::Run:
         break;
     case UrlDelivery::Start::HandedOver:
@@ -152,6 +165,8 @@ int appMain(int argc, char** argv) {
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:///"));
     dependencyInjectToQml(&engine, keepAlive, container);
+    QObject::connect(&urlDelivery, &UrlDelivery::startArrived, &engine,
+                     [&engine] { keepForANewStart(engine); });
     QObject::connect(&urlDelivery, &UrlDelivery::activationRequested, &engine,
                      [&engine] { bringToFront(engine); });
     // A start from now on waits until this instance has written everything and let the folder

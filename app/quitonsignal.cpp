@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,8 +18,8 @@ namespace {
 // picks up through the socket notifier. Non-blocking, so that a burst of signals can never
 // block the handler on a full socket.
 int g_sockets[2] = {-1, -1};
-struct sigaction g_oldInt;
-struct sigaction g_oldTerm;
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction g_old[std::size(kSignals)];
 
 void onSignal(int) {
     const char byte = 1;
@@ -27,8 +28,8 @@ void onSignal(int) {
 }
 
 void restoreHandlers() {
-    ::sigaction(SIGINT, &g_oldInt, nullptr);
-    ::sigaction(SIGTERM, &g_oldTerm, nullptr);
+    for (size_t i = 0; i < std::size(kSignals); ++i)
+        ::sigaction(kSignals[i], &g_old[i], nullptr);
 }
 
 } // namespace
@@ -45,8 +46,17 @@ QuitOnSignal::QuitOnSignal() {
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &sa, &g_oldInt);
-    ::sigaction(SIGTERM, &sa, &g_oldTerm);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        ::sigaction(kSignals[i], nullptr, &g_old[i]);
+        // A signal ignored by whoever started the program stays ignored: a start under nohup
+        // outlives the terminal, a background job of a script is not meant for Ctrl+C.
+        if (g_old[i].sa_handler != SIG_IGN)
+            ::sigaction(kSignals[i], &sa, nullptr);
+    }
+    // Not at the first signal: its quit may be held back by a close that waits for a stop, and
+    // the user may choose to stay, after which a signal must ask again rather than kill. Once the
+    // loop ends, nothing asks any more, and a second Ctrl+C ends a teardown that hangs.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &restoreHandlers);
 }
 
 QuitOnSignal::~QuitOnSignal() {
@@ -61,8 +71,6 @@ void QuitOnSignal::onReadable() {
     char bytes[64];
     while (::read(g_sockets[1], bytes, sizeof bytes) > 0) {
     }
-    // A second Ctrl+C while the teardown hangs ends the process the usual way.
-    restoreHandlers();
     // quit(), not exit(): it closes the windows before the loop ends, so the program leaves as it
     // does when the user closes the window (which keeps its place and size for the next start).
     QCoreApplication::quit();

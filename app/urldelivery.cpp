@@ -200,6 +200,8 @@ void UrlDelivery::carryOut(const QStringList& urls, bool activate) {
         m_activationWaiting = m_activationWaiting || activate;
         return;
     }
+    if (activate || !urls.isEmpty())
+        emit startArrived();
     if (activate) {
         Log("UrlDelivery: another start asks for the window");
         emit activationRequested();
@@ -217,6 +219,8 @@ void UrlDelivery::stopTaking() {
         return;
     m_stopped = true;
     Log("UrlDelivery: ending; later starts wait until this instance has let the data folder go");
+    if (qEnvironmentVariableIsSet(kEndAwaitsAStartEnv) && !m_server.hasPendingConnections())
+        m_server.waitForNewConnection(60000);
 }
 
 void UrlDelivery::takeConnection() {

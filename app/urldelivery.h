@@ -88,9 +88,16 @@ public:
     // let the folder go.
     void stopTaking();
 
+    // Test hook: with it set, stopTaking() holds the end until a start has come (up to a minute),
+    // so that a test of a start during the end does not depend on which process gets there first.
+    static constexpr char kEndAwaitsAStartEnv[] = "KO_END_AWAITS_A_START";
+
 signals:
     // A later start without URLs on this data folder: the user wants the program in front.
     void activationRequested();
+    // A later start, with URLs or without: the user wants this program to run on. Comes before
+    // activationRequested and the URLs' delivery.
+    void startArrived();
 
 private:
     enum class Offer { Taken, NotTaken, Unanswered };

@@ -95,6 +95,14 @@ UI_Dialog {
         return true
     }
 
+    // The program was started again while its close is held back: the user wants it after all.
+    // The close is let go, and the program stays with its window, as after Stay.
+    function keepForANewStart() {
+        graceTimer.stop()
+        if (opened || _m.asking)
+            close()
+    }
+
     function quit() {
         _m.quitting = true
         close()

@@ -23,13 +23,25 @@ struct NeedsApplication {
     }
 };
 
+// The same, for an object of the main thread that its last holder hands back to be deleted there.
+class NeedsApplicationLater : public QObject {
+public:
+    ~NeedsApplicationLater() override { NeedsApplication(); }
+};
+
 // The program's end in small: the application, the guard, a service that only a background job
-// still holds. The job runs until the test closes this process's standard input.
-int childMain(int argc, char** argv, int waitMs) {
+// still holds. The job runs until the test closes this process's standard input. deletedLater:
+// the job's reference, when it goes, queues the service's deletion on the main thread.
+int childMain(int argc, char** argv, int waitMs, bool deletedLater) {
     {
         QCoreApplication app(argc, argv);
         Ko::JobsBeforeApplication jobsBeforeApplication{std::chrono::milliseconds(waitMs)};
-        auto service = std::make_shared<NeedsApplication>();
+        std::shared_ptr<void> service;
+        if (deletedLater)
+            service.reset(new NeedsApplicationLater,
+                          [](QObject* object) { object->deleteLater(); });
+        else
+            service = std::make_shared<NeedsApplication>();
         Ko::runInBackground("held service", [service] {
             char byte;
             while (::read(STDIN_FILENO, &byte, 1) > 0) {
@@ -60,20 +72,24 @@ public:
 private slots:
     void nothingRunsAfterTheApplication_data() {
         QTest::addColumn<bool>("jobEnds");
+        QTest::addColumn<bool>("deletedLater");
         QTest::addColumn<int>("waitMs");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("expected");
-        dataRow("job ends within the wait", true, 60000, 0,
+        dataRow("job ends within the wait", true, false, 60000, 0,
                 QByteArray("service gone with application"));
-        dataRow("job outlasts the wait", false, 200, 3, QByteArray("job started"));
+        dataRow("job ends within the wait, its service deleted later", true, true, 60000, 0,
+                QByteArray("service gone with application"));
+        dataRow("job outlasts the wait", false, false, 200, 3, QByteArray("job started"));
     }
     void nothingRunsAfterTheApplication() {
         QFETCH(bool, jobEnds);
+        QFETCH(bool, deletedLater);
         QFETCH(int, waitMs);
         QFETCH(int, exitCode);
         QFETCH(QByteArray, expected);
         QProcess child;
-        child.start(m_self, {"--child", QString::number(waitMs)});
+        child.start(m_self, {"--child", QString::number(waitMs), deletedLater ? "later" : "now"});
         QVERIFY(child.waitForStarted());
         QByteArray out;
         const auto said = [&](const QByteArray& text) {
@@ -97,8 +113,8 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (argc > 2 && qstrcmp(argv[1], "--child") == 0)
-        return childMain(argc, argv, std::atoi(argv[2]));
+    if (argc > 3 && qstrcmp(argv[1], "--child") == 0)
+        return childMain(argc, argv, std::atoi(argv[2]), qstrcmp(argv[3], "later") == 0);
     QCoreApplication app(argc, argv);
     TestJobsBeforeApplication test(QCoreApplication::applicationFilePath());
     return QTest::qExec(&test, argc, argv);

@@ -1,7 +1,9 @@
+#include "app/datafolderlock.h"
 #include "app/tests/scratchhome.h"
 #include "app/urldelivery.h"
 #include "base/tests/datarow.h"
 #include "link/iudpkodevicefactory.h"
+#include "link/tests/motorcontrollersim.h"
 #include "server/tests/loopbackrig.h"
 
 #include <QDir>
@@ -12,7 +14,9 @@
 #include <QHostInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalServer>
 #include <QMap>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -21,7 +25,9 @@
 
 #include <array>
 #include <csignal>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -40,6 +46,8 @@ class TestStartup : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
     // The remote-method port of the program; 0 leaves it on its fixed port.
     uint16_t m_rpcPort = 0;
+    // Further variables for the next starts.
+    QMap<QString, QString> m_env;
 
     QString dataHome() const { return m_home->filePath("data"); }
 
@@ -56,6 +64,13 @@ class TestStartup : public QObject {
     // it through.
     std::unique_ptr<QProcess> start(const QString& rootDocument = {}, bool captureErrors = false,
                                     const QStringList& arguments = {}) const {
+        auto process = prepare(rootDocument, captureErrors);
+        process->start(KO_QUORVEL_BINARY, arguments);
+        return process;
+    }
+
+    // The program's process as start() makes it, not started yet.
+    std::unique_ptr<QProcess> prepare(const QString& rootDocument, bool captureErrors) const {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -72,11 +87,12 @@ class TestStartup : public QObject {
         env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
         if (!rootDocument.isEmpty())
             env.insert("KO_ROOT_QML", rootDocument);
+        for (auto it = m_env.cbegin(); it != m_env.cend(); ++it)
+            env.insert(it.key(), it.value());
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(m_home->path());
         process->setProcessChannelMode(captureErrors ? QProcess::SeparateChannels
                                                      : QProcess::ForwardedErrorChannel);
-        process->start(KO_QUORVEL_BINARY, arguments);
         return process;
     }
 
@@ -109,6 +125,24 @@ class TestStartup : public QObject {
         QTest::addColumn<int>("signal");
         QTest::newRow("terminate") << int(SIGTERM);
         QTest::newRow("interrupt") << int(SIGINT);
+        QTest::newRow("hang-up") << int(SIGHUP);
+    }
+
+    // The data folder's lock file as the program names it.
+    QString lockFile() const {
+        return dataHome() + "/QuorvelPro/" + QString::fromLatin1(Ko::DataFolderLock::kFileName);
+    }
+
+    // Kills what still runs when a check fails.
+    static auto stopping(std::initializer_list<std::unique_ptr<QProcess>*> processes) {
+        return qScopeGuard([list = std::vector(processes)] {
+            for (auto* process : list) {
+                if (*process && (*process)->state() != QProcess::NotRunning) {
+                    (*process)->kill();
+                    (*process)->waitForFinished();
+                }
+            }
+        });
     }
 
     // Every file of the data folders with its content.
@@ -135,6 +169,7 @@ private slots:
         QVERIFY(m_home->isValid());
         m_rpcPort = Ko::freePort();
         QVERIFY(m_rpcPort);
+        m_env.clear();
     }
 
     void brokenRootDocumentExitsWithMinusOne_data() {
@@ -192,6 +227,171 @@ private slots:
         QVERIFY2(process->waitForFinished(20000), "the second signal did not end the program");
         QCOMPARE(process->exitStatus(), QProcess::CrashExit);
         QCOMPARE(process->exitCode(), signal);
+    }
+
+    // A signal's quit goes through the window's close, which may be held back (a stop not yet
+    // taken) and cancelled (the user stays). A signal after that asks again in the same way,
+    // rather than killing the program with a slew running: the window here holds back its first
+    // close as the quit question's Stay does, and takes the second.
+    void signalAfterStayQuitsNormally_data() { signalRows(); }
+    void signalAfterStayQuitsNormally() {
+        QFETCH(int, signal);
+        const QString path = writeDocument("stays.qml", R"(
+            import QtQuick
+            import QtQuick.Window
+            Window {
+                property int closes: 0
+                visible: true
+                Component.onCompleted: console.log("state: running")
+                onClosing: close => {
+                    closes += 1
+                    console.log("state: close " + closes)
+                    close.accepted = closes > 1
+                }
+            }
+        )");
+        auto process = start(path, true);
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: running"), 120000);
+        ::kill(pid_t(process->processId()), signal);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: close 1"), 60000);
+        ::kill(pid_t(process->processId()), signal);
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: close 2") ||
+                                     process->state() == QProcess::NotRunning,
+                                 60000);
+        // waitForFinished answers false for a process that has already ended.
+        QVERIFY2(process->state() == QProcess::NotRunning || process->waitForFinished(180000),
+                 "the program did not end");
+        errors += process->readAllStandardError();
+        QVERIFY2(process->exitStatus() == QProcess::NormalExit && errors.contains("state: close 2"),
+                 errors.constData());
+        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // A signal that the program was started to ignore (nohup, a script's background job) stays
+    // ignored: the program runs on, and ends at the next signal it takes.
+    void ignoredSignalStaysIgnored_data() { signalRows(); }
+    void ignoredSignalStaysIgnored() {
+        QFETCH(int, signal);
+        const QString path = writeDocument("ticks.qml", R"(
+            import QtQuick
+            Item {
+                property int ticks: 0
+                Timer {
+                    interval: 100
+                    repeat: true
+                    running: true
+                    onTriggered: console.log("state: tick " + ++parent.ticks)
+                }
+            }
+        )");
+        std::unique_ptr<QProcess> process = prepare(path, true);
+        process->setChildProcessModifier([signal] { ::signal(signal, SIG_IGN); });
+        process->start(KO_QUORVEL_BINARY, QStringList{});
+        const auto stopAll = stopping({&process});
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "state: tick 1\n"), 120000);
+        ::kill(pid_t(process->processId()), signal);
+        // Ticks after the signal: the loop runs on, and a quit would have come before them.
+        const int from = errors.count("state: tick");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            errorsReach(*process, errors, "state: tick " + QByteArray::number(from + 5)) ||
+                process->state() == QProcess::NotRunning,
+            60000);
+        QVERIFY2(process->state() == QProcess::Running && !errors.contains("UrlDelivery: ending"),
+                 errors.constData());
+        ::kill(pid_t(process->processId()), signal == SIGTERM ? SIGINT : SIGTERM);
+        QVERIFY2(process->waitForFinished(180000), "the program did not end");
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // A lock file that cannot be read as one names no live process: the start takes the folder
+    // over and runs, rather than waiting for a holder that does not exist.
+    void brokenLockFileIsTakenOver_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("empty file") << "empty";
+        QTest::newRow("garbage bytes") << "garbage";
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("dangling symbolic link") << "dangling link";
+    }
+    void brokenLockFileIsTakenOver() {
+        QFETCH(QString, kind);
+        writeSettings(R"({"lang_code": "en"})");
+        if (kind == "directory") {
+            QVERIFY(QDir().mkpath(lockFile() + "/inside"));
+        } else if (kind == "dangling link") {
+            QVERIFY(QFile::link(m_home->filePath("gone"), lockFile()));
+        } else {
+            QFile file(lockFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (kind == "garbage")
+                file.write("\x7f"
+                           "ELF garbage\n\n\n");
+        }
+        const QString idle = writeDocument("idle.qml", "import QtQuick\nItem {}\n");
+        std::unique_ptr<QProcess> process = start(idle, true);
+        const auto stopAll = stopping({&process});
+        QVERIFY(process->waitForStarted());
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "UrlDelivery: listening") ||
+                                     process->state() == QProcess::NotRunning,
+                                 120000);
+        errors += process->readAllStandardError();
+        QVERIFY2(errors.contains("UrlDelivery: listening"), errors.constData());
+        QVERIFY2(errors.contains("took over the data folder"), errors.constData());
+        QVERIFY(QFileInfo(lockFile()).isFile());
+        process->terminate();
+        finish(*process);
+        QCOMPARE(process->exitCode(), 0);
+        // Let go at the end, as any lock of the program.
+        QVERIFY(!QFileInfo::exists(lockFile()));
+    }
+
+    // A start that finds the folder held by an instance that does not answer says so on the
+    // screen within seconds, rather than showing nothing until it gives up two minutes later;
+    // once the holder lets the folder go, it runs.
+    void startWaitingOnASilentHolderTellsTheUser_data() {
+        QTest::addColumn<bool>("listens");
+        QTest::newRow("the holder does not listen") << false;
+        QTest::newRow("the holder takes the connection and never answers") << true;
+    }
+    void startWaitingOnASilentHolderTellsTheUser() {
+        QFETCH(bool, listens);
+        writeSettings(R"({"lang_code": "en"})");
+        auto lock = std::make_unique<Ko::DataFolderLock>(dataHome() + "/QuorvelPro");
+        QCOMPARE(lock->tryTake(), Ko::DataFolderLock::Take::Taken);
+        auto holder = std::make_unique<QLocalServer>();
+        if (listens)
+            QVERIFY(holder->listen(Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro")));
+        std::unique_ptr<QProcess> process = start({}, true);
+        const auto stopAll = stopping({&process});
+        QVERIFY(process->waitForStarted());
+        QElapsedTimer waiting;
+        waiting.start();
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "told the user on the screen") ||
+                                     process->state() == QProcess::NotRunning,
+                                 60000);
+        QVERIFY2(process->state() == QProcess::Running, errors.constData());
+        QVERIFY2(waiting.elapsed() < 60000, qPrintable(QString::number(waiting.elapsed())));
+        if (listens)
+            QVERIFY(holder->hasPendingConnections() || holder->waitForNewConnection(10000));
+        // The holder ends: its connections drop with it, and the folder is free.
+        holder.reset();
+        lock.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "UrlDelivery: listening") ||
+                                     process->state() == QProcess::NotRunning,
+                                 120000);
+        errors += process->readAllStandardError();
+        QVERIFY2(errors.contains("UrlDelivery: listening"), errors.constData());
+        // The notice's window went, and the program's own keeps it running.
+        QVERIFY2(!process->waitForFinished(3000), "the program ended on its own");
+        process->terminate();
+        finish(*process);
+        QCOMPARE(process->exitCode(), 0);
     }
 
     // Ended by a signal, from a terminal or a supervisor, the program keeps the window's place
@@ -672,7 +872,8 @@ private slots:
 
     // A start while the program is on a slow way out (its window closed while a connection waits
     // on a mount that does not answer, with long read timeouts) waits until that program has
-    // written its last file, and then runs itself, with its window.
+    // written its last file, and then runs itself, with its window. The first program holds its
+    // end until the start has come, however late a loaded machine lets it come.
     void startDuringASlowClose() {
         // The mount: bound, so that its requests arrive here, and silent.
         QUdpSocket mount;
@@ -682,7 +883,9 @@ private slots:
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
                           "cxn.resends": 1000, "cxn.timeoutms": 3})");
+        m_env.insert(Ko::UrlDelivery::kEndAwaitsAStartEnv, "1");
         std::unique_ptr<QProcess> first = start({}, true);
+        m_env.clear();
         std::unique_ptr<QProcess> second;
         const auto stopAll = qScopeGuard([&] {
             for (QProcess* process : {first.get(), second.get()}) {
@@ -716,15 +919,117 @@ private slots:
         firstErrors += first->readAllStandardError();
         QVERIFY2(first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0,
                  firstErrors.constData());
-        // The second came while the first was on its way out, not after.
-        QVERIFY2(
-            firstErrors.contains("UrlDelivery: starts that waited for this instance to end") ||
-                firstErrors.contains("UrlDelivery: a start waits until this instance has ended"),
-            firstErrors.constData());
+        // The second came while the first was on its way out, and waited for it.
+        QVERIFY2(firstErrors.contains("UrlDelivery: a start waits until this instance has ended"),
+                 firstErrors.constData());
         QCOMPARE(second->state(), QProcess::Running);
         second->terminate();
         finish(*second);
         QCOMPARE(second->exitCode(), 0);
+    }
+
+    // A start while the close waits for the stop of a held slew on a link that has fallen silent:
+    // the user wants the program after all. The closing program lets its close go and stays with
+    // its window, also once the stop is taken; the start hands over to it and ends; a URL it
+    // carries is handled there once, with its return URL.
+    void startDuringAHeldClose_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("bare start") << QStringList{};
+        QTest::newRow("start with a connect URL") << QStringList{
+            "com-halvermoor-quorvel:/connect?returnUrl=com-halvermoor-quorvel%3A%2Freturned"};
+    }
+    void startDuringAHeldClose() {
+        QFETCH(QStringList, arguments);
+        // The mount, on its fixed port, answers until the test makes it fall silent.
+        Ko::MotorControllerSim sim;
+        bool silent = false;
+        QUdpSocket mount;
+        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+            QSKIP("the mount's UDP port is held by another program");
+        int stopsWhileSilent = 0;
+        connect(&mount, &QUdpSocket::readyRead, &mount, [&] {
+            while (mount.hasPendingDatagrams()) {
+                const QNetworkDatagram request = mount.receiveDatagram();
+                const QByteArray bytes = request.data();
+                if (silent) {
+                    stopsWhileSilent += bytes.startsWith(":K") ? 1 : 0;
+                    continue;
+                }
+                const auto reply =
+                    sim.answer(Ko::CBytes::fromData(bytes.constData(), bytes.size()));
+                if (reply.hasValue()) {
+                    mount.writeDatagram(QByteArray::fromStdString(reply.value().toStdString()),
+                                        request.senderAddress(), quint16(request.senderPort()));
+                }
+            }
+        });
+        // A read timeout of a second and three resends.
+        writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
+                          "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
+                          "cxn.resends": 1000, "cxn.timeoutms": 3})");
+        // The program's own window; once connected, a finger holds a direction on the pad.
+        const QString document = writeDocument("holder.qml", R"(
+            import QtQuick
+            QtObject {
+                id: root
+                property bool held: false
+                property var window: Qt.createComponent("qrc:/main.qml").createObject(root)
+                property Connections connected: Connections {
+                    target: inj_mountConnection
+                    function onMountChanged_q() {
+                        if (inj_mountConnection.connected && !root.held) {
+                            root.held = true
+                            root.window.inj_mainFooter.screenInput(1, true)
+                            console.log("state: holding")
+                        }
+                    }
+                }
+                property Connections stop: Connections {
+                    target: inj_mountConnection.mount
+                    ignoreUnknownSignals: true
+                    function onStopPendingChanged() {
+                        if (!inj_mountConnection.mount.stopPending)
+                            console.log("state: stop taken")
+                    }
+                }
+            }
+        )");
+        std::unique_ptr<QProcess> first = start(document, true);
+        std::unique_ptr<QProcess> second;
+        const auto stopAll = stopping({&first, &second});
+        QVERIFY(first->waitForStarted());
+        QByteArray firstErrors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: holding"), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.moving(0) || sim.moving(1), 30000);
+        silent = true;
+        ::kill(pid_t(first->processId()), SIGTERM);
+        // The close has sent the stop, which the mount does not answer: the close is held.
+        QTRY_VERIFY_WITH_TIMEOUT(stopsWhileSilent > 0, 30000);
+        second = start(document, true, arguments);
+        QVERIFY(second->waitForStarted());
+        QVERIFY2(second->waitForFinished(60000), "the second start did not end");
+        const QByteArray secondErrors = second->readAllStandardError();
+        QVERIFY2(second->exitStatus() == QProcess::NormalExit && second->exitCode() == 0,
+                 secondErrors.constData());
+        QVERIFY2(!secondErrors.contains("UrlDelivery: listening"), secondErrors.constData());
+
+        // The link comes back and the stop is taken: the program stays all the same.
+        silent = false;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: stop taken") ||
+                                     first->state() == QProcess::NotRunning,
+                                 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.moving(0) && !sim.moving(1), 30000);
+        QVERIFY2(!first->waitForFinished(2000), firstErrors.constData());
+        if (!arguments.isEmpty()) {
+            const QByteArray returned = "UrlApiServer: handle: com-halvermoor-quorvel:/returned";
+            QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, returned), 60000);
+            QCOMPARE(firstErrors.count("UrlApiServer: handle: com-halvermoor-quorvel:/connect"), 1);
+            QCOMPARE(firstErrors.count(returned), 1);
+        }
+        QCOMPARE(first->state(), QProcess::Running);
+        first->terminate();
+        finish(*first);
+        QCOMPARE(first->exitCode(), 0);
     }
 
     // Other applications reach the remote-method server from start-up, on both transports,

@@ -5,14 +5,18 @@
 #include "base/tests/logcapture.h"
 #include "base/tests/onthread.h"
 
+#include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QUrl>
 #include <QtTest>
 
 #include <cstring>
@@ -20,6 +24,8 @@
 #include <memory>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -112,6 +118,16 @@ bool leaveStaleSocket(const QString& name) {
 }
 
 } // namespace
+
+// Stands for the scheme's handler: what the holder hands to it.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void handle(const QUrl& url) { urls << url; }
+};
 
 Q_DECLARE_METATYPE(Holder)
 Q_DECLARE_METATYPE(UrlDelivery::Start)
@@ -221,6 +237,48 @@ private slots:
         QCOMPARE(probe.tryTake(), DataFolderLock::Take::Taken);
     }
 
+    // A URL longer than any of the scheme needs is not sent: the holder would drop the whole
+    // connection for it. What is left is delivered; a start left with no URL asks for the window.
+    void urlsOverTheBound_data() {
+        QTest::addColumn<QList<int>>("lengths");
+        QTest::addColumn<int>("windowRequests");
+        QTest::addColumn<int>("delivered");
+        dataRow("the only URL, over the bound", QList<int>{70000}, 1, 0);
+        dataRow("the only URL, under the bound", QList<int>{60000}, 0, 1);
+        dataRow("one URL over, one under", QList<int>{70000, 100}, 0, 1);
+    }
+    void urlsOverTheBound() {
+        QFETCH(QList<int>, lengths);
+        QFETCH(int, windowRequests);
+        QFETCH(int, delivered);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(kScheme, &catcher, "handle");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(kScheme); });
+        UrlDelivery holder(folder.path(), kScheme);
+        QVERIFY(holder.listen());
+        holder.open();
+        QSignalSpy activations(&holder, &UrlDelivery::activationRequested);
+        QStringList urls;
+        for (int length : lengths) {
+            const QString prefix = kScheme + QStringLiteral(":/goto?name=");
+            urls << prefix + QString(length - int(prefix.size()), QLatin1Char('M'));
+        }
+        auto forwarded = onThread([&folder, urls] {
+            return UrlDelivery(folder.path(), kScheme).forward(urls, std::chrono::seconds(30));
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(isReady(forwarded), 30000);
+        QVERIFY(forwarded.get());
+        QTRY_COMPARE(activations.count() + catcher.urls.size(), windowRequests + delivered);
+        // Nothing more comes once the request is carried out.
+        QCoreApplication::processEvents();
+        QCOMPARE(activations.count(), windowRequests);
+        QCOMPARE(catcher.urls.size(), delivered);
+        for (const QUrl& url : catcher.urls)
+            QVERIFY(url.toString().size() < UrlDelivery::kMaxForwardBytes);
+    }
+
     // Only the holder of the folder binds the name, and only it removes it: a start that handed
     // over, or that gave up on a holder too busy to answer, leaves the name answering for the
     // holder.
@@ -263,6 +321,23 @@ private slots:
                 false);
         dataRow("left by a process that has ended", QStringLiteral("ended"),
                 DataFolderLock::Take::Taken, true);
+        dataRow("held by a live process on another host", QStringLiteral("other host"),
+                DataFolderLock::Take::HeldElsewhere, false);
+        // What a power cut, a crash or a user can leave under the lock's name: it names no
+        // process, so nobody holds the folder.
+        dataRow("an empty file", QStringLiteral("empty"), DataFolderLock::Take::Taken, true);
+        dataRow("garbage bytes", QStringLiteral("garbage"), DataFolderLock::Take::Taken, true);
+        dataRow("a directory with a file in it", QStringLiteral("directory"),
+                DataFolderLock::Take::Taken, true);
+        dataRow("a dangling symbolic link", QStringLiteral("dangling link"),
+                DataFolderLock::Take::Taken, true);
+        dataRow("a file that cannot be opened", QStringLiteral("unreadable"),
+                DataFolderLock::Take::Taken, true);
+        // A live holder's lock, between its making and its process being written into it.
+        dataRow("an empty file just made", QStringLiteral("empty, just made"),
+                DataFolderLock::Take::HeldElsewhere, false);
+        dataRow("garbage held under a file lock", QStringLiteral("garbage, file-locked"),
+                DataFolderLock::Take::HeldElsewhere, false);
     }
     void folderLock() {
         QFETCH(QString, before);
@@ -271,7 +346,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         DataFolderLock other(folder.path());
-        if (!before.isEmpty())
+        if (before == "held" || before == "released" || before == "ended")
             QCOMPARE(other.tryTake(), DataFolderLock::Take::Taken);
         if (before == "released")
             other.release();
@@ -291,6 +366,51 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(lines.join('\n'));
             file.close();
+        }
+        const QByteArray path = QFile::encodeName(other.filePath());
+        int fileLock = -1;
+        const auto closeFileLock = qScopeGuard([&fileLock] {
+            if (fileLock >= 0)
+                ::close(fileLock);
+        });
+        if (before == "other host") {
+            QCOMPARE(other.tryTake(), DataFolderLock::Take::Taken);
+            QFile file(other.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QList<QByteArray> lines = file.readAll().split('\n');
+            file.close();
+            other.release();
+            // This process lives, but on that host it is another one.
+            lines[0] = QByteArray::number(QCoreApplication::applicationPid());
+            lines[2] = "elsewhere";
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(lines.join('\n'));
+        } else if (before.startsWith("empty") || before.startsWith("garbage") ||
+                   before == "unreadable") {
+            QFile file(other.filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (before.startsWith("garbage"))
+                file.write(QByteArray("\x01\xfe\x00", 3) + " not a lock\n\xff");
+            // Left long ago, but for the one in the making.
+            QVERIFY(file.flush());
+            if (!before.endsWith("just made")) {
+                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                         QFileDevice::FileModificationTime));
+            }
+            file.close();
+            if (before == "unreadable")
+                QVERIFY(file.setPermissions(QFileDevice::Permissions()));
+        } else if (before == "directory") {
+            QVERIFY(QDir().mkpath(other.filePath() + "/inside"));
+            QFile inside(other.filePath() + "/inside/file");
+            QVERIFY(inside.open(QIODevice::WriteOnly));
+        } else if (before == "dangling link") {
+            QVERIFY(QFile::link(folder.filePath("gone"), other.filePath()));
+        }
+        if (before.endsWith("file-locked")) {
+            fileLock = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+            QVERIFY(fileLock >= 0);
+            QCOMPARE(::flock(fileLock, LOCK_EX | LOCK_NB), 0);
         }
         DataFolderLock lock(folder.path());
         QCOMPARE(lock.tryTake(), take);

@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>Warten auf das laufende Programm</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>Das Programm, das bereits mit diesem Datenordner läuft, antwortet nicht und endet nicht. Es beenden und das Programm dann erneut starten.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>Das Programm läuft bereits mit diesem Datenordner und antwortet noch nicht. Ein Fenster öffnet sich, sobald es antwortet oder endet.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>Esperando al programa en ejecución</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>El programa que ya se ejecuta con esta carpeta de datos no responde ni se cierra. Ciérrelo y vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>El programa ya se está ejecutando con esta carpeta de datos y aún no responde. Se abrirá una ventana en cuanto responda o se cierre.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

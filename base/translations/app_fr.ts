@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>En attente du programme en cours</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>Le programme déjà en cours sur ce dossier de données ne répond pas et ne se termine pas. Fermez-le, puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>Le programme est déjà en cours sur ce dossier de données et ne répond pas encore. Une fenêtre s’ouvrira dès qu’il répondra ou se terminera.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

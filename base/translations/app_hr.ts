@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>Čekanje na pokrenuti program</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>Program koji već radi s ovom mapom podataka ne odgovara i ne završava. Zatvorite ga, a zatim ponovno pokrenite program.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>Program već radi s ovom mapom podataka i još ne odgovara. Prozor će se otvoriti čim odgovori ili završi.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

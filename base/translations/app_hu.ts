@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>Várakozás a futó programra</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>Az ezzel az adatmappával már futó program nem válaszol, és nem is lép ki. Zárja be, majd indítsa újra a programot.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>A program már fut ezzel az adatmappával, de még nem válaszol. Amint válaszol vagy kilép, megnyílik egy ablak.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

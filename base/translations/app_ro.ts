@@ -1003,6 +1003,25 @@
     </message>
 </context>
 <context>
+    <name>StartNotice</name>
+    <message>
+        <source>Waiting for the running program</source>
+        <translation>Se așteaptă programul care rulează</translation>
+    </message>
+    <message>
+        <source>The program already running on this data folder does not answer and does not end. End it, then start the program again.</source>
+        <translation>Programul care rulează deja cu acest dosar de date nu răspunde și nu se încheie. Închideți-l, apoi porniți din nou programul.</translation>
+    </message>
+    <message>
+        <source>The program is already running on this data folder and does not answer yet. A window opens as soon as it answers or ends.</source>
+        <translation>Programul rulează deja cu acest dosar de date și încă nu răspunde. O fereastră se va deschide imediat ce răspunde sau se încheie.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închidere</translation>
+    </message>
+</context>
+<context>
     <name>SunWarningBanner</name>
     <message>
         <source>To avoid eye injury, only use a certified solar telescope to look at the Sun.</source>

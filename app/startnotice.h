@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/urldelivery.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+namespace Ko {
+
+// A start's claim of its data folder, with the user told on the screen why nothing opens when it
+// takes long. A start that finds the folder held by an instance that does not answer (busy, hung,
+// or holding it from another host) waits up to UrlDelivery::kStartLimit; without a word, the user
+// would see nothing for two minutes and then nothing at all. So the claim runs on a thread of its
+// own while this thread shows a small window after noticeAfter, and, when the start gives up, says
+// so in the same window until the user closes it or closeAfter has passed.
+//
+// The data folder may be another instance's: the window reads the stored language and day or
+// night setting from a copy of the settings, and writes nothing.
+// Threads: main thread only, before the program's own engine exists.
+class StartNotice {
+public:
+    static constexpr std::chrono::milliseconds kNoticeAfter{2500};
+    static constexpr std::chrono::milliseconds kCloseAfter{60000};
+    // What the start prints on standard error when it shows the window (the log file is the
+    // holder's).
+    static constexpr char kShownLine[] = "The data folder is held by another instance that does "
+                                         "not answer yet: told the user on the screen\n";
+
+    // What delivery.claimOrHandOver(urls, limit) answers; delivery is back on this thread after.
+    // settingsFile: the stored settings of the data folder.
+    static UrlDelivery::Start claim(UrlDelivery& delivery, const QString& settingsFile,
+                                    const QStringList& urls,
+                                    std::chrono::milliseconds limit = UrlDelivery::kStartLimit,
+                                    std::chrono::milliseconds noticeAfter = kNoticeAfter,
+                                    std::chrono::milliseconds closeAfter = kCloseAfter);
+};
+
+} // namespace Ko

@@ -24,7 +24,7 @@ WindowRig {
         // After the page is gone: a field that had the focus keeps its number on leaving.
         inj_connectSettings.readTimeoutMs_other = 1500
         inj_connectSettings.readTimeoutMs_BLE = 1000
-        inj_connectSettings.fixedIP = "127.0.0.1"
+        inj_connectSettings.fixedIP = "127.0.0.13"
         inj_connectSettings.searchIP = false
         window.width = 428
         window.height = 926
@@ -108,7 +108,7 @@ WindowRig {
         retype(field, data.typed)
         keyClick(Qt.Key_Return)
         compare(stored("cxn.ip"), data.stored)
-        inj_connectSettings.fixedIP = "127.0.0.1"
+        inj_connectSettings.fixedIP = "127.0.0.13"
     }
 
     // The BLE tab has its own read time-out; the network and serial tabs share the other one.

@@ -124,6 +124,24 @@ ApplicationWindow {
         saveGeometry()
     }
 
+    // Lets go of everything held for an end that has no window to close (the display went away).
+    function releaseAllForEnd() {
+        return mainFooter.releaseForQuit()
+    }
+
+    // The place and size are stored once the window has settled after a move or a resize, so that
+    // an end that cannot run the quit's writes (a display gone while the main thread is stuck)
+    // still keeps them.
+    onXChanged: geometrySettled.restart()
+    onYChanged: geometrySettled.restart()
+    onWidthChanged: geometrySettled.restart()
+    onHeightChanged: geometrySettled.restart()
+    Timer {
+        id: geometrySettled
+        interval: 1000
+        onTriggered: window.saveGeometry()
+    }
+
     // An end that closes no window (the display went away) still keeps its place and size.
     Connections {
         target: Qt.application

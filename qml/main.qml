@@ -106,6 +106,8 @@ ApplicationWindow {
 
     Component.onCompleted: {
         restoreGeometry()
+        // The first place too, which a restore that changes nothing does not announce.
+        saveGeometry()
         if (!_m.locationOpenSetting.enable)
             _m.locationOpenSetting.open()
         if (!_m.bluetoothOpenSetting.enable)

@@ -106,35 +106,34 @@ struct Run {
     }
 };
 
-// An X server of the test's own, on a display from :120 up that no other holds.
+// An X server of the test's own, on a display that no other holds.
 class XServer {
 public:
     bool start() {
-        for (int display = 120; display < 200; ++display) {
-            if (QFileInfo::exists(QString("/tmp/.X%1-lock").arg(display)) ||
-                QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(display)))
-                continue;
-            m_process = std::make_unique<QProcess>();
-            m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            m_process->start("Xvfb", {QString(":%1").arg(display), "-nolisten", "tcp", "-screen",
-                                      "0", "1024x768x24"});
-            if (!m_process->waitForStarted())
-                return false;
-            const QString socket = QString("/tmp/.X11-unix/X%1").arg(display);
-            // Up once it listens; another server that won the number a moment ago ends this one.
-            QTest::qWaitFor(
-                [&] {
-                    return QFileInfo::exists(socket) || m_process->state() == QProcess::NotRunning;
-                },
-                30000);
-            if (m_process->state() == QProcess::Running && QFileInfo::exists(socket)) {
-                m_display = display;
-                return true;
-            }
+        m_process = std::make_unique<QProcess>();
+        m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The server picks a display that no other holds and names it on its output once it
+        // listens: tests that start servers at once cannot end up sharing one.
+        m_process->start("Xvfb",
+                         {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+        if (!m_process->waitForStarted())
+            return false;
+        QByteArray said;
+        QTest::qWaitFor(
+            [&] {
+                said += m_process->readAllStandardOutput();
+                return said.contains('\n') || m_process->state() == QProcess::NotRunning;
+            },
+            30000);
+        bool number = false;
+        const int display = said.trimmed().toInt(&number);
+        if (!number || m_process->state() != QProcess::Running) {
             m_process->kill();
             m_process->waitForFinished();
+            return false;
         }
-        return false;
+        m_display = display;
+        return true;
     }
 
     QString display() const { return QString(":%1").arg(m_display); }

@@ -119,6 +119,10 @@ void watch() {
             deadline = *g_teardownAt + kTeardownLook;
             overrun = "The display went away: ending at once, since the teardown overran";
         }
+        if (!overrun) {
+            g_watchChanged.wait(lock);
+            continue;
+        }
         if (now < deadline) {
             g_watchChanged.wait_until(lock, deadline);
             continue;

@@ -10,7 +10,10 @@
 #include "app/startnotice.h"
 #include "app/urldelivery.h"
 #include "base/backgroundwork.h"
+#include "base/log.h"
 #include "base/qtfileutil.h"
+#include "mount/imountconnection.h"
+#include "mount/profiles/icameracontrollist.h"
 #include "server/urlapiserver.h"
 
 #include <QDir>
@@ -19,12 +22,17 @@
 #include <QIcon>
 #include <QPointer>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace Ko {
 
@@ -60,9 +68,82 @@ void keepForANewStart(const QQmlApplicationEngine& engine) {
     }
 }
 
+// How long an end without a display waits for the stops it sent: a link's usual answer and a
+// resend or two, and no longer, since nobody can be asked whether to wait on.
+constexpr std::chrono::milliseconds kStopWaitWithoutDisplay{3000};
+
 // What a quit writes, for an end that cannot close the window: the display is gone.
-void endWithoutDisplay() {
+void writeAsAQuit() {
     QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection);
+}
+
+template <class T>
+T* published(const QQmlApplicationEngine& engine, const char* name) {
+    return qobject_cast<T*>(
+        engine.rootContext()->contextProperty(QLatin1String(name)).value<QObject*>());
+}
+
+// The display is gone, and with it every key, pad button and bulb shutter the user held: they are
+// let go as at a close, every open-ended motion is stopped, and the end waits a bounded time for
+// the stops and a shutter close to be taken, since there is no window to ask in.
+void endWithoutDisplay(const QQmlApplicationEngine& engine) {
+    for (QObject* root : engine.rootObjects()) {
+        if (root->metaObject()->indexOfMethod("releaseAllForEnd()") >= 0)
+            QMetaObject::invokeMethod(root, "releaseAllForEnd", Qt::DirectConnection);
+    }
+    auto* connection = published<IMountConnection>(engine, "inj_mountConnection");
+    const QPointer<IMount> mount = connection ? connection->mount() : nullptr;
+    const QPointer<ICameraControlList> camera =
+        published<ICameraControlList>(engine, "inj_cameraControl");
+    std::vector<QMetaObject::Connection> wakers;
+    if (mount) {
+        // Emitted on the threads that ran the exchanges.
+        wakers.push_back(
+            QObject::connect(mount, &IMount::stopPendingChanged, &DisplayLoss::wakeWait));
+        wakers.push_back(
+            QObject::connect(mount, &IMount::linkAnsweringChanged, &DisplayLoss::wakeWait));
+    }
+    if (camera)
+        wakers.push_back(QObject::connect(camera, &ICameraControlList::closePendingChanged,
+                                          &DisplayLoss::wakeWait));
+    const bool taken = DisplayLoss::waitWithoutDisplay(
+        [&mount, &camera] {
+            return (!mount || !mount->stopPending()) && (!camera || !camera->closePending());
+        },
+        kStopWaitWithoutDisplay);
+    for (const auto& waker : wakers)
+        QObject::disconnect(waker);
+    if (!taken)
+        Log("The display went away before the mount took every stop: the mount may still move");
+    writeAsAQuit();
+}
+
+// On the watchdog's thread, when the main thread is stuck after the loss and let go of nothing:
+// the slews at a rate are stopped through the mount itself, which any thread may ask.
+void stopMotionsFromAnyThread(const IMountConnection& connection) {
+    const std::shared_ptr<IMount> mount = connection.sharedMount();
+    if (!mount)
+        return;
+    std::mutex mutex;
+    std::condition_variable changed;
+    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [&] {
+        std::lock_guard lock(mutex);
+        changed.notify_all();
+    });
+    if (mount->metaObject()->indexOfMethod("stopOpenEndedMotions()") >= 0) {
+        QMetaObject::invokeMethod(mount.get(), "stopOpenEndedMotions", Qt::DirectConnection);
+    } else {
+        // A mount without the whole-program stop: at least the slews this program set going.
+        for (AXISID axis : {0u, 1u}) {
+            if (mount->axisSlewState(axis) != 0)
+                mount->slewAxisAsync(axis, 0);
+        }
+    }
+    {
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, kStopWaitWithoutDisplay, [&] { return !mount->stopPending(); });
+    }
+    QObject::disconnect(waker);
 }
 
 } // namespace
@@ -154,7 +235,8 @@ int appMain(int argc, char** argv) {
         return 1;
     }
     QuitOnSignal quitOnSignal;
-    DisplayLoss::install(&endWithoutDisplay);
+    DisplayLoss::install(&writeAsAQuit);
+    const auto teardownOver = qScopeGuard(&DisplayLoss::teardownEnded);
     JobsBeforeApplication jobsBeforeApplication(kBackgroundWorkWait);
     QIcon::setThemeName(QStringLiteral("app"));
     registerQmlModules();
@@ -176,11 +258,15 @@ int appMain(int argc, char** argv) {
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);
     engine.load(url);
+    DisplayLoss::setEnding([&engine] { endWithoutDisplay(engine); });
+    if (const auto* connection = published<IMountConnection>(engine, "inj_mountConnection"))
+        DisplayLoss::setLastResort([connection] { stopMotionsFromAnyThread(*connection); });
     // The scheme's handler and the window exist from here on. This start's own URLs go before
     // those of later starts.
     QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });
     urlDelivery.open();
     const int code = QGuiApplication::exec();
+    DisplayLoss::teardownBegins();
     // Background jobs use the services: they end (or are given up on) before anything goes. What
     // they handed to the main thread is delivered now, while its receivers exist: dropped with
     // the application object instead, a call holding the last reference to a service would
@@ -188,8 +274,12 @@ int appMain(int argc, char** argv) {
     finishBackgroundWork(kBackgroundWorkWait);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Taking the windows down on a dead display would wait on the X server.
+    DisplayLoss::endIfLost();
     // The pages and the windows go before the engine, its context properties and the services.
     takeDownQml(engine);
+    // The services go next; the windows that could hold the main thread have gone.
+    DisplayLoss::setLastResort({});
     jobsBeforeApplication.setExitCode(code);
     return code;
 }

@@ -4,6 +4,7 @@
 #include "base/log.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -16,6 +17,8 @@
 #include <cstdlib>
 #include <dlfcn.h>
 #include <mutex>
+#include <optional>
+#include <thread>
 #include <unistd.h>
 
 namespace Ko::DisplayLoss {
@@ -33,20 +36,44 @@ using IOErrorExitHandler = void (*)(XDisplay*, void*);
 using SetIOErrorExitHandler = void (*)(XDisplay*, IOErrorExitHandler, void*);
 using ConnectionHasError = int (*)(void*);
 
+using Clock = std::chrono::steady_clock;
+
+// The answers that the ending waits for are posted to the main thread, and nothing tells a main
+// thread that does not run its event loop that something was posted: the wait looks that often.
+constexpr std::chrono::milliseconds kPostedLook{20};
+
 std::atomic<bool> g_lost{false};
-// Set by the main thread when it begins the ending; a thread held at the loss waits for it.
+// The ending, the hold of other threads and the watchdog, under one lock.
 std::mutex g_endingMutex;
 std::condition_variable g_endingBegun;
-bool g_ending = false; // guarded by g_endingMutex; written on the main thread only
+std::condition_variable g_watchChanged;
+// Guarded by g_endingMutex.
+bool g_ending = false; // written on the main thread only
+bool g_endingDone = false;
+std::optional<Clock::time_point> g_lossAt;
+std::optional<Clock::time_point> g_endingAt;
+std::optional<Clock::time_point> g_teardownAt;
+bool g_teardownBegun = false;
+bool g_watchClosed = false;
+bool g_watchQuit = false;
 std::chrono::milliseconds g_holdLimit = kHoldLimit;
+std::chrono::milliseconds g_endingLimit = kEndingLimit;
+std::thread g_watchdog; // started and joined on the main thread, or started by connectionLost
+// The wait in the ending.
+std::mutex g_waitMutex;
+std::condition_variable g_waitWoken;
+bool g_woken = false; // guarded by g_waitMutex
 // Main thread only.
 std::function<void()> g_endingWork;
+std::function<void()> g_lastResort; // guarded by g_endingMutex; called on the watchdog's thread
 std::function<void(int)> g_endProcess;
 std::function<void()> g_stopThread;
+QObject* g_noDrawing = nullptr;
 // Set once by install, before any handler can run.
 ConnectionHasError g_hasError = nullptr;
 void* g_connection = nullptr;
 QtMessageHandler g_previousMessageHandler = nullptr;
+bool g_watchingMessages = false;
 
 bool onMainThread() {
     const QCoreApplication* app = QCoreApplication::instance();
@@ -71,13 +98,80 @@ bool endingBegun() {
     return g_ending;
 }
 
-// A thread other than the main one, after the loss: stops for good once the main thread ends the
-// program, or goes on after kHoldLimit.
+// The watchdog's thread: ends the process when the main thread is stuck after the loss (see the
+// header), and otherwise returns once the ending or the teardown is over.
+void watch() {
+    std::unique_lock lock(g_endingMutex);
+    for (;;) {
+        if (g_watchQuit || g_endingDone)
+            return;
+        const Clock::time_point now = Clock::now();
+        Clock::time_point deadline = Clock::time_point::max();
+        const char* overrun = nullptr;
+        if (g_endingAt) {
+            deadline = *g_endingAt + g_endingLimit;
+            overrun = "The display went away: ending at once, since the ending overran";
+        } else if (g_lossAt) {
+            deadline = *g_lossAt + g_holdLimit;
+            overrun = "The display went away: ending at once, since the main thread does not "
+                      "come to the ending";
+        } else if (g_teardownAt) {
+            deadline = *g_teardownAt + kTeardownLook;
+            overrun = "The display went away: ending at once, since the teardown overran";
+        }
+        if (!overrun) {
+            g_watchChanged.wait(lock);
+            continue;
+        }
+        if (now < deadline) {
+            g_watchChanged.wait_until(lock, deadline);
+            continue;
+        }
+        if (!g_endingAt && !g_lossAt && !connectionBroken()) {
+            // A slow teardown on a display that holds: nothing to cut short.
+            g_teardownAt = now;
+            continue;
+        }
+        g_endingDone = true;
+        // The ending let go of nothing: what any thread can stop is stopped here.
+        const std::function<void()> lastResort = g_endingAt ? nullptr : g_lastResort;
+        lock.unlock();
+        Log("%s", overrun);
+        if (lastResort)
+            lastResort();
+        endProcess(kExitCode);
+        return;
+    }
+}
+
+// Under g_endingMutex: the watchdog runs from now on, unless the teardown is over.
+void armWatchdog() {
+    if (g_watchClosed || g_endingDone)
+        return;
+    if (!g_watchdog.joinable())
+        g_watchdog = std::thread(&watch);
+    g_watchChanged.notify_all();
+}
+
+void stopWatchdog() {
+    std::thread watchdog;
+    {
+        std::lock_guard lock(g_endingMutex);
+        g_watchQuit = true;
+        watchdog = std::move(g_watchdog);
+    }
+    g_watchChanged.notify_all();
+    if (watchdog.joinable())
+        watchdog.join();
+}
+
+// A thread other than the main one, after the loss: stops for good once the main thread begins the
+// ending. Let go into the dead connection instead, the GL driver writes through the broken
+// display; should the main thread never come, the watchdog ends the process.
 void holdThread() {
     {
         std::unique_lock lock(g_endingMutex);
-        if (!g_endingBegun.wait_for(lock, g_holdLimit, [] { return g_ending; }))
-            return;
+        g_endingBegun.wait(lock, [] { return g_ending; });
     }
     if (g_stopThread) {
         g_stopThread();
@@ -88,20 +182,60 @@ void holdThread() {
         ::pause();
 }
 
+// Everything the windows would take on the main thread that draws or asks the X server: an update
+// would start a frame (on the main thread, or one the main thread waits for in the render loop),
+// an exposure a new frame. What reaches other objects passes.
+class NoDrawing : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWindowType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MetaCall:
+        case QEvent::DeferredDelete:
+            return false;
+        default:
+            return true;
+        }
+    }
+};
+
+void stopDrawing() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || g_noDrawing)
+        return;
+    g_noDrawing = new NoDrawing(app);
+    app->installEventFilter(g_noDrawing);
+}
+
 // Main thread.
 void endNow() {
+    bool teardownBegun = false;
     {
         std::lock_guard lock(g_endingMutex);
         if (g_ending)
             return;
         g_ending = true;
+        g_endingAt = Clock::now();
+        teardownBegun = g_teardownBegun;
+        armWatchdog();
     }
     g_endingBegun.notify_all();
     g_lost = true;
+    stopDrawing();
     Log("The display went away: ending");
-    if (g_endingWork)
+    // After the event loop the quit has done all of it, and the windows may be half gone.
+    if (g_endingWork && !teardownBegun)
         g_endingWork();
     finishBackgroundWork(kBackgroundWorkWait);
+    {
+        std::lock_guard lock(g_endingMutex);
+        g_endingDone = true;
+    }
+    g_watchChanged.notify_all();
     endProcess(kExitCode);
 }
 
@@ -133,8 +267,17 @@ void onMessage(QtMsgType type, const QMessageLogContext& context, const QString&
 
 // Should the plugin end the process without a word, the ending runs inside its exit.
 void onExit() {
-    if (onMainThread() && !endingBegun() && connectionBroken())
-        endNow();
+    if (!onMainThread())
+        return;
+    if (!endingBegun()) {
+        if (connectionBroken())
+            endNow();
+        return;
+    }
+    // The plugin ends the process from inside the ending: no exit handler and no static
+    // destructor may run under the threads that still run.
+    std::fflush(nullptr);
+    ::_exit(kExitCode);
 }
 
 template <class F>
@@ -168,9 +311,63 @@ bool install(std::function<void()> ending) {
     } else {
         setHandler(&onIOErrorWithoutExitHandler);
     }
-    g_previousMessageHandler = qInstallMessageHandler(&onMessage);
+    Detail::watchMessages();
     std::atexit(&onExit);
     return true;
+}
+
+void setEnding(std::function<void()> ending) {
+    g_endingWork = std::move(ending);
+}
+
+void setLastResort(std::function<void()> lastResort) {
+    std::lock_guard lock(g_endingMutex);
+    g_lastResort = std::move(lastResort);
+}
+
+bool waitWithoutDisplay(const std::function<bool()>& settled, std::chrono::milliseconds limit) {
+    const Clock::time_point deadline = Clock::now() + limit;
+    for (;;) {
+        QCoreApplication::sendPostedEvents();
+        if (settled())
+            return true;
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline)
+            return false;
+        std::unique_lock lock(g_waitMutex);
+        g_waitWoken.wait_until(lock, std::min(deadline, now + kPostedLook),
+                               [] { return std::exchange(g_woken, false); });
+    }
+}
+
+void wakeWait() {
+    {
+        std::lock_guard lock(g_waitMutex);
+        g_woken = true;
+    }
+    g_waitWoken.notify_all();
+}
+
+void teardownBegins() {
+    std::lock_guard lock(g_endingMutex);
+    g_teardownBegun = true;
+    g_teardownAt = Clock::now();
+    armWatchdog();
+}
+
+void teardownEnded() {
+    {
+        std::lock_guard lock(g_endingMutex);
+        g_watchClosed = true;
+    }
+    stopWatchdog();
+    // The platform's own teardown would close the GL driver on the dead connection.
+    endIfLost();
+}
+
+void endIfLost() {
+    if (connectionBroken())
+        endNow();
 }
 
 namespace Detail {
@@ -178,6 +375,11 @@ namespace Detail {
 void connectionLost() {
     if (g_lost.exchange(true))
         return;
+    {
+        std::lock_guard lock(g_endingMutex);
+        g_lossAt = Clock::now();
+        armWatchdog();
+    }
     // Posting is safe from any thread; the main thread may be waiting in its event loop.
     if (QCoreApplication* app = QCoreApplication::instance())
         QMetaObject::invokeMethod(app, &endNow, Qt::QueuedConnection);
@@ -197,17 +399,39 @@ bool lost() {
 }
 
 void setEndings(std::function<void(int)> endProcess, std::function<void()> stopThread,
-                std::chrono::milliseconds holdLimit) {
+                std::chrono::milliseconds holdLimit, std::chrono::milliseconds endingLimit) {
+    std::lock_guard lock(g_endingMutex);
     g_endProcess = std::move(endProcess);
     g_stopThread = std::move(stopThread);
     g_holdLimit = holdLimit;
+    g_endingLimit = endingLimit;
+}
+
+void watchMessages() {
+    if (std::exchange(g_watchingMessages, true))
+        return;
+    g_previousMessageHandler = qInstallMessageHandler(&onMessage);
 }
 
 void reset(std::function<void()> ending) {
+    stopWatchdog();
     g_lost = false;
     {
         std::lock_guard lock(g_endingMutex);
         g_ending = false;
+        g_endingDone = false;
+        g_lossAt.reset();
+        g_endingAt.reset();
+        g_teardownAt.reset();
+        g_teardownBegun = false;
+        g_watchClosed = false;
+        g_watchQuit = false;
+        g_lastResort = nullptr;
+    }
+    if (g_noDrawing) {
+        QCoreApplication::instance()->removeEventFilter(g_noDrawing);
+        delete g_noDrawing;
+        g_noDrawing = nullptr;
     }
     g_endingWork = std::move(ending);
 }

@@ -14,28 +14,42 @@ namespace Ko {
 // answers its own discovery of the loss the same way on the main thread, from inside its event
 // processing.
 //
-// In their place: the main thread, and only it, ends the program. It runs the ending given to
-// install (what a quit writes: the window's place, what listens for the quit), waits for the
-// background work as a close does, and ends the process with kExitCode without running exit
-// handlers, so that nothing is destroyed under a thread that still runs. Any other thread that
-// meets the loss tells the main thread and waits there, without ending the process: once the
-// main thread begins the ending, it stops for good and goes with the process. When the main
-// thread does not begin within a limit, it is taken to wait for that very thread (the render loop
-// waits for its frame), and the thread goes on: the dead connection answers each later call at
-// once with an error.
+// In their place: the main thread, and only it, ends the program. It stops drawing, runs the
+// ending given to install (what a quit does: let go of what is held, wait a bounded time for the
+// stops, write the window's place), waits for the background work as a close does, and ends the
+// process with kExitCode without running exit handlers and without taking the windows down (that
+// talks to the X server), so that nothing is destroyed under a thread that still runs. Any other
+// thread that meets the loss tells the main thread and stops there for good: a thread let go into
+// the dead connection corrupts memory inside the GL driver.
 //
-// Threads: install on the main thread, after the application object exists; the handlers that
+// The main thread may itself be stuck: waiting for the very thread that met the loss (the render
+// loop waits for its frame), or inside Xlib for an answer that never comes (a window's surface
+// destroyed in the teardown). A watchdog then ends the process with kExitCode: when the main
+// thread has not begun the ending kHoldLimit after the loss was noted, when the ending overruns
+// kEndingLimit, and when the teardown after the event loop overruns kTeardownLook on a connection
+// that has broken. The settings are written as they change, each file replaced whole, so an end
+// by the watchdog keeps everything stored but the window's last place.
+//
+// Threads: install, setEnding, setLastResort, waitWithoutDisplay, teardownBegins, teardownEnded and
+// endIfLost on the main thread, after the application object exists; wakeWait and the handlers that
 // Xlib calls on any thread.
 namespace DisplayLoss {
 
 // The exit code of a program whose display went away.
 inline constexpr int kExitCode = 1;
 
-// How long a thread that met the loss waits for the main thread to begin the ending. The main
-// thread may itself be waiting for that thread (the render loop waits for its frame): then it
-// is let go into the dead connection, which now answers every call at once with an error, and the
-// main thread comes to the ending after the frame. A main thread that is free begins at once.
-inline constexpr std::chrono::milliseconds kHoldLimit{2000};
+// How long after the loss was noted the main thread may take to begin the ending. A main thread
+// that is free begins at once; one that has not begun by then waits for something that will not
+// come, and the watchdog ends the process.
+inline constexpr std::chrono::milliseconds kHoldLimit{3000};
+
+// How long the ending may take once begun: the wait for the stops, the quit's writes and the
+// wait for the background work, with room for a loaded machine.
+inline constexpr std::chrono::milliseconds kEndingLimit{15000};
+
+// How long the teardown after the event loop runs before the watchdog looks at the connection;
+// a teardown that overruns on a connection that still holds is looked at again as long again.
+inline constexpr std::chrono::milliseconds kTeardownLook{10000};
 
 // Watches the application's X connection when the platform is xcb; otherwise does nothing and
 // returns false. Xlib is reached through the copy that the platform plugin loaded, so a run on
@@ -43,21 +57,51 @@ inline constexpr std::chrono::milliseconds kHoldLimit{2000};
 // the background work.
 bool install(std::function<void()> ending);
 
+// Replaces the ending, e.g. once the window that has something to let go of exists.
+void setEnding(std::function<void()> ending);
+// What the watchdog does, on its own thread, before it ends the process when the main thread did
+// not come to the ending: whatever can be stopped from any thread, bounded by the caller.
+void setLastResort(std::function<void()> lastResort);
+
+// In the ending only: waits until settled() holds or limit has passed, and returns settled(). The
+// event loop cannot run here: the platform plugin ends the process as soon as it looks at the dead
+// connection again. Nothing is drawn meanwhile; what other threads post to the main thread (the
+// answers to what the ending sent) is delivered, and settled() is asked again at each wakeWait.
+bool waitWithoutDisplay(const std::function<bool()>& settled, std::chrono::milliseconds limit);
+// Any thread: what waitWithoutDisplay waits for may have changed.
+void wakeWait();
+
+// The event loop has returned and the teardown begins: the quit has let go of everything and
+// written it, so an ending from now on only waits for the background work. The watchdog watches
+// the teardown from here.
+void teardownBegins();
+// Everything that could talk to the X server has gone but the application object: the watchdog
+// stops, and a connection that broke meanwhile ends the program here (the platform's teardown
+// would work on the dead connection).
+void teardownEnded();
+// Before the teardown takes the windows down: a connection already broken ends the program here,
+// with the windows left as they are.
+void endIfLost();
+
 // The seams of the tests: what the handlers do, and how the process ends and a thread stops.
 namespace Detail {
 // Any thread: the connection broke. Notes it and wakes the main thread.
 void connectionLost();
 // Any thread: where Xlib would end the process. On the main thread: ends the program now. On
-// another thread: connectionLost(), then holds the thread as above.
+// another thread: connectionLost(), then holds the thread for good.
 void exitRequested();
 // Whether the loss was noted.
 bool lost();
-// Replaces how the process ends (after the wait), how a thread other than the main one stops for
-// good, and how long it waits for the ending; empty functions restore the real ones (_exit and a
-// wait that never ends). For tests only.
+// Replaces how the process ends (after the wait, or by the watchdog on its thread), how a thread
+// other than the main one stops for good once the ending began, and the watchdog's limits; empty
+// functions restore the real ones (_exit and a wait that never ends). For tests only.
 void setEndings(std::function<void(int)> endProcess, std::function<void()> stopThread,
-                std::chrono::milliseconds holdLimit = kHoldLimit);
-// Forgets the loss and the ending, as before install. For tests only.
+                std::chrono::milliseconds holdLimit = kHoldLimit,
+                std::chrono::milliseconds endingLimit = kEndingLimit);
+// Watches the messages as install does on xcb, without Xlib. For tests only.
+void watchMessages();
+// Stops the watchdog and forgets the loss, the ending and the teardown, as before install. For
+// tests only.
 void reset(std::function<void()> ending);
 } // namespace Detail
 

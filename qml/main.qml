@@ -106,6 +106,8 @@ ApplicationWindow {
 
     Component.onCompleted: {
         restoreGeometry()
+        // The first place too, which a restore that changes nothing does not announce.
+        saveGeometry()
         if (!_m.locationOpenSetting.enable)
             _m.locationOpenSetting.open()
         if (!_m.bluetoothOpenSetting.enable)
@@ -122,6 +124,24 @@ ApplicationWindow {
             return
         }
         saveGeometry()
+    }
+
+    // Lets go of everything held for an end that has no window to close (the display went away).
+    function releaseAllForEnd() {
+        return mainFooter.releaseForQuit()
+    }
+
+    // The place and size are stored once the window has settled after a move or a resize, so that
+    // an end that cannot run the quit's writes (a display gone while the main thread is stuck)
+    // still keeps them.
+    onXChanged: geometrySettled.restart()
+    onYChanged: geometrySettled.restart()
+    onWidthChanged: geometrySettled.restart()
+    onHeightChanged: geometrySettled.restart()
+    Timer {
+        id: geometrySettled
+        interval: 1000
+        onTriggered: window.saveGeometry()
     }
 
     // An end that closes no window (the display went away) still keeps its place and size.

@@ -1,14 +1,18 @@
 #include "app/displayloss.h"
+#include "base/backgroundwork.h"
 #include "base/tests/datarow.h"
 
+#include <QElapsedTimer>
 #include <QSemaphore>
 #include <QThread>
 #include <QtTest>
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace Ko {
@@ -30,7 +34,34 @@ class TestDisplayLoss : public QObject {
         std::vector<int> codes;
         std::atomic<int> stopped{0};
         QSemaphore release;
+        std::condition_variable ended;
+
+        // Without taking events: the main thread of these cases is stuck.
+        bool waitForProcessEnd(std::chrono::milliseconds limit) {
+            std::unique_lock lock(mutex);
+            return ended.wait_for(lock, limit, [this] { return !processEnds.empty(); });
+        }
     };
+
+    // How the process ends and a thread stops, into m_record, with the watchdog's limits.
+    void recordEndings(std::chrono::milliseconds holdLimit = kHoldLimit,
+                       std::chrono::milliseconds endingLimit = kEndingLimit) {
+        const auto record = m_record;
+        Detail::setEndings(
+            [record](int code) {
+                {
+                    std::lock_guard lock(record->mutex);
+                    record->processEnds.push_back(QThread::currentThread());
+                    record->codes.push_back(code);
+                }
+                record->ended.notify_all();
+            },
+            [record] {
+                ++record->stopped;
+                record->release.acquire();
+            },
+            holdLimit, endingLimit);
+    }
     std::shared_ptr<Record> m_record;
 
 private slots:
@@ -41,20 +72,12 @@ private slots:
             std::lock_guard lock(record->mutex);
             record->endingThreads.push_back(QThread::currentThread());
         });
-        Detail::setEndings(
-            [record](int code) {
-                std::lock_guard lock(record->mutex);
-                record->processEnds.push_back(QThread::currentThread());
-                record->codes.push_back(code);
-            },
-            [record] {
-                ++record->stopped;
-                record->release.acquire();
-            });
+        recordEndings();
     }
     void cleanup() {
-        Detail::setEndings({}, {});
+        // Every thread held in a case is let go by now; the watchdog goes before its endings.
         Detail::reset({});
+        Detail::setEndings({}, {});
     }
 
     void theMainThreadAloneEnds_data() {
@@ -113,28 +136,29 @@ private slots:
     }
 
     // The main thread may be the one waiting, for the very thread that met the loss (the render
-    // loop waits for its frame): that thread goes on after the hold, and the main thread, free
-    // again, ends the program. A main thread that comes in time stops it for good.
-    void aHeldThreadGoesOnWhenTheMainThreadWaitsForIt_data() {
+    // loop waits for its frame), or stuck in its ending: the watchdog then ends the process from
+    // its own thread with the code of a lost display, and the thread that met the loss stays
+    // held rather than going on into the dead connection. A main thread that comes in time ends
+    // the program itself and stops that thread for good.
+    void aStuckMainThreadIsEndedByTheWatchdog_data() {
         QTest::addColumn<bool>("mainWaitsForIt");
-        dataRow("main thread waits for the frame", true);
-        dataRow("main thread free", false);
+        QTest::addColumn<bool>("endingHangs");
+        dataRow("main thread waits for the frame", true, false);
+        dataRow("main thread free", false, false);
+        dataRow("main thread stuck in its ending", false, true);
     }
-    void aHeldThreadGoesOnWhenTheMainThreadWaitsForIt() {
+    void aStuckMainThreadIsEndedByTheWatchdog() {
         QFETCH(bool, mainWaitsForIt);
+        QFETCH(bool, endingHangs);
+        // Short where they must run out, long where they must not.
+        using std::chrono::milliseconds;
+        recordEndings(mainWaitsForIt ? milliseconds(200) : milliseconds(60000),
+                      endingHangs ? milliseconds(200) : milliseconds(60000));
         const auto record = m_record;
-        Detail::setEndings(
-            [record](int code) {
-                std::lock_guard lock(record->mutex);
-                record->processEnds.push_back(QThread::currentThread());
-                record->codes.push_back(code);
-            },
-            [record] {
-                ++record->stopped;
-                record->release.acquire();
-            },
-            // Short where it must run out, long where it must not.
-            mainWaitsForIt ? std::chrono::milliseconds(200) : std::chrono::milliseconds(60000));
+        // Stuck until something else ends the process.
+        if (endingHangs)
+            Detail::reset(
+                [record] { record->waitForProcessEnd(std::chrono::milliseconds(30000)); });
         std::atomic<bool> returned{false};
         std::unique_ptr<QThread> render(QThread::create([&returned] {
             Detail::exitRequested();
@@ -142,19 +166,161 @@ private slots:
         }));
         render->start();
         if (mainWaitsForIt) {
-            // No event is taken meanwhile: the thread must come back by itself.
-            QVERIFY(render->wait(30000));
-            QVERIFY(returned.load());
+            // No event is taken meanwhile: the end comes from elsewhere.
+            QVERIFY(m_record->waitForProcessEnd(milliseconds(30000)));
+            QVERIFY(!returned.load());
             QCOMPARE(m_record->stopped.load(), 0);
+            std::lock_guard lock(m_record->mutex);
+            QVERIFY(m_record->processEnds.front() != QThread::currentThread());
+            QCOMPARE(m_record->codes.front(), kExitCode);
+        }
+        // The main thread comes at last (or in time): the held thread stops.
+        QTRY_COMPARE(m_record->stopped.load(), 1);
+        QVERIFY(!returned.load());
+        {
+            std::lock_guard lock(m_record->mutex);
+            const bool watchdogEnded = mainWaitsForIt || endingHangs;
+            QCOMPARE(m_record->processEnds.front() != QThread::currentThread(), watchdogEnded);
+        }
+        m_record->release.release(1);
+        QVERIFY(render->wait(30000));
+    }
+
+    // The ending waits for the background work as a close does: a link's last exchange, a file
+    // being written. Whichever thread met the loss, a job in flight when the main thread ends the
+    // program has finished by the time the process ends.
+    void theEndingWaitsForBackgroundWork_data() {
+        QTest::addColumn<bool>("mainMeetsIt");
+        dataRow("the main thread meets the loss", true);
+        dataRow("the render thread meets the loss", false);
+    }
+    void theEndingWaitsForBackgroundWork() {
+        QFETCH(bool, mainMeetsIt);
+        const auto record = m_record;
+        auto jobDone = std::make_shared<std::atomic<bool>>(false);
+        auto doneAtEnd = std::make_shared<std::vector<bool>>();
+        Detail::setEndings(
+            [record, jobDone, doneAtEnd](int code) {
+                std::lock_guard lock(record->mutex);
+                record->processEnds.push_back(QThread::currentThread());
+                record->codes.push_back(code);
+                doneAtEnd->push_back(jobDone->load());
+            },
+            [record] {
+                ++record->stopped;
+                record->release.acquire();
+            },
+            std::chrono::milliseconds(60000), std::chrono::milliseconds(60000));
+        QSemaphore jobStarted;
+        runInBackground("a last exchange", [jobDone, &jobStarted] {
+            jobStarted.release();
+            // The job's own work, not a wait of the test.
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            *jobDone = true;
+        });
+        QVERIFY(jobStarted.tryAcquire(1, 30000));
+        std::unique_ptr<QThread> render;
+        if (mainMeetsIt) {
+            Detail::exitRequested();
+        } else {
+            render.reset(QThread::create([] { Detail::exitRequested(); }));
+            render->start();
         }
         QTRY_VERIFY(!m_record->processEnds.empty());
-        QCOMPARE(m_record->processEnds.front(), QThread::currentThread());
-        if (!mainWaitsForIt) {
+        {
+            std::lock_guard lock(m_record->mutex);
+            QCOMPARE(m_record->processEnds.front(), QThread::currentThread());
+            QCOMPARE(*doneAtEnd, std::vector<bool>{true});
+        }
+        if (render) {
             QTRY_COMPARE(m_record->stopped.load(), 1);
-            QVERIFY(!returned.load());
             m_record->release.release(1);
             QVERIFY(render->wait(30000));
         }
+    }
+
+    // The platform plugin's warning about the broken connection is where the main thread learns
+    // of it; the same warnings from other threads (a link's, a worker's) leave the ending to the
+    // main thread, which takes the loss's wake-up in its event loop.
+    void aMessageOffTheMainThreadLeavesTheEndingToIt_data() {
+        QTest::addColumn<bool>("onMainThread");
+        QTest::addColumn<int>("type");
+        dataRow("a warning on a worker thread", false, int(QtWarningMsg));
+        dataRow("a critical message on a worker thread", false, int(QtCriticalMsg));
+        dataRow("a debug line on a worker thread", false, int(QtDebugMsg));
+        dataRow("a warning on the main thread ends at once", true, int(QtWarningMsg));
+    }
+    void aMessageOffTheMainThreadLeavesTheEndingToIt() {
+        QFETCH(bool, onMainThread);
+        QFETCH(int, type);
+        Detail::watchMessages();
+        Detail::connectionLost();
+        const auto say = [type] {
+            const QMessageLogger logger;
+            if (type == QtWarningMsg)
+                logger.warning("The connection broke");
+            else if (type == QtCriticalMsg)
+                logger.critical("The connection broke");
+            else
+                logger.debug("The connection broke");
+        };
+        if (onMainThread) {
+            say();
+        } else {
+            std::unique_ptr<QThread> worker(QThread::create(say));
+            worker->start();
+            QVERIFY(worker->wait(30000));
+        }
+        {
+            std::lock_guard lock(m_record->mutex);
+            QCOMPARE(m_record->endingThreads.size(), size_t(onMainThread ? 1 : 0));
+        }
+        // The wake-up that connectionLost posted.
+        QTRY_VERIFY(!m_record->processEnds.empty());
+        QCoreApplication::processEvents();
+        std::lock_guard lock(m_record->mutex);
+        QCOMPARE(m_record->endingThreads, std::vector<QThread*>{QThread::currentThread()});
+        QCOMPARE(m_record->processEnds, std::vector<QThread*>{QThread::currentThread()});
+    }
+
+    // The ending's wait for the stops runs no event loop: it comes back as soon as what it waits
+    // for holds, whether a task thread changed it or an answer posted to the main thread did, and
+    // at its limit otherwise.
+    void theWaitWithoutDisplayEndsWhenSettled_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("settles");
+        dataRow("a stop taken on a task thread", QString("task thread"), true);
+        dataRow("an answer posted to the main thread", QString("posted"), true);
+        dataRow("nothing taken", QString("none"), false);
+    }
+    void theWaitWithoutDisplayEndsWhenSettled() {
+        QFETCH(QString, change);
+        QFETCH(bool, settles);
+        QObject receiver;
+        std::atomic<bool> settled{false};
+        std::unique_ptr<QThread> task;
+        if (change == "task thread") {
+            task.reset(QThread::create([&settled] {
+                settled = true;
+                wakeWait();
+            }));
+        } else if (change == "posted") {
+            task.reset(QThread::create([&receiver, &settled] {
+                QMetaObject::invokeMethod(
+                    &receiver, [&settled] { settled = true; }, Qt::QueuedConnection);
+            }));
+        }
+        if (task)
+            task->start();
+        // Long where it must not be reached.
+        const auto limit = std::chrono::milliseconds(settles ? 60000 : 300);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(waitWithoutDisplay([&settled] { return settled.load(); }, limit), settles);
+        if (!settles)
+            QVERIFY(clock.elapsed() >= limit.count());
+        if (task)
+            QVERIFY(task->wait(30000));
     }
 };
 

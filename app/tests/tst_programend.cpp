@@ -1,21 +1,17 @@
-#include "app/tests/scratchhome.h"
+#include "app/tests/programruns.h"
 #include "base/tests/datarow.h"
-#include "server/tests/loopbackrig.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
-#include <memory>
 #include <vector>
 
 namespace {
+
+using namespace Ko::ProgramRuns;
 
 // Pages that bind to the services and to the window's own objects, opened one over the other and
 // left open when the program ends: the menus, lists, settings and utility pages of every area.
@@ -44,13 +40,6 @@ const char* const kPages[] = {
     "Page/UserObjectsPage.qml",
     "Page/CameraControlPage.qml",
     "Page/IdentifyPage.qml",
-};
-
-// What a program must never print on its way out: a sanitizer's report, a binding that ran
-// against something already gone, or work that ran after the application object.
-const char* const kFaults[] = {
-    "AddressSanitizer", "LeakSanitizer",      "runtime error:",           "TypeError",
-    "ReferenceError",   "Please instantiate", "Timers cannot be stopped", "QObject::~QObject",
 };
 
 // How the walk ends the program, when the test does not.
@@ -144,130 +133,6 @@ QByteArray walkerDocument(End end, bool keepDrawing, int wanderSteps = 0, int se
         .replace("%WANDER%", QByteArray::number(wanderSteps))
         .replace("%CLOSE%", end == End::WindowClose ? "true" : "false");
 }
-
-// One run of the real program on a scratch data folder of its own, on its own ports.
-struct Run {
-    std::unique_ptr<QTemporaryDir> home = std::make_unique<QTemporaryDir>();
-    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
-    QByteArray errors;
-
-    QString dataHome() const { return home->filePath("data"); }
-
-    void start(const QByteArray& document, const QProcessEnvironment& extra,
-               const QByteArray& settings = {}) {
-        if (!settings.isEmpty()) {
-            QVERIFY(QDir().mkpath(dataHome() + "/QuorvelPro"));
-            QFile stored(dataHome() + "/QuorvelPro/Settings.txt");
-            QVERIFY(stored.open(QIODevice::WriteOnly));
-            stored.write(settings);
-        }
-        const QString path = home->filePath("walker.qml");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(document);
-        f.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        for (const auto& [name, value] : scratchHomeVariables(home->path()))
-            env.insert(name, value);
-        env.insert("KO_ROOT_QML", path);
-        env.insert("KO_BROADCAST_LOOPBACK", "1");
-        env.insert("KO_COMET_URL", "http://127.0.0.1:1/CometEls.txt");
-        env.insert("KO_RPC_PORT", QString::number(Ko::freePort()));
-        env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
-        env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
-        for (const QString& name : extra.keys())
-            env.insert(name, extra.value(name));
-        process->setProcessEnvironment(env);
-        process->setWorkingDirectory(home->path());
-        process->setProcessChannelMode(QProcess::SeparateChannels);
-        process->start(KO_QUORVEL_BINARY);
-    }
-
-    bool said(const QByteArray& text) {
-        errors += process->readAllStandardError();
-        return errors.contains(text);
-    }
-
-    bool walked() { return said("walk: done") || process->state() == QProcess::NotRunning; }
-
-    // The faults printed after the walk.
-    QByteArray faultsAfterWalk() {
-        errors += process->readAllStandardError();
-        const QByteArray tail = errors.mid(qMax(0, int(errors.indexOf("walk: done"))));
-        QByteArray found;
-        for (const char* fault : kFaults) {
-            if (tail.contains(fault))
-                found += QByteArray(fault) + "; ";
-        }
-        return found;
-    }
-
-    QJsonObject settings() const {
-        QFile f(dataHome() + "/QuorvelPro/Settings.txt");
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QJsonDocument::fromJson(f.readAll()).object();
-    }
-};
-
-// An X server of the test's own, on a display from :120 up that no other holds.
-class XServer {
-public:
-    bool start() {
-        for (int display = 120; display < 200; ++display) {
-            if (QFileInfo::exists(QString("/tmp/.X%1-lock").arg(display)) ||
-                QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(display)))
-                continue;
-            m_process = std::make_unique<QProcess>();
-            m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            m_process->start("Xvfb", {QString(":%1").arg(display), "-nolisten", "tcp", "-screen",
-                                      "0", "1024x768x24"});
-            if (!m_process->waitForStarted())
-                return false;
-            const QString socket = QString("/tmp/.X11-unix/X%1").arg(display);
-            // Up once it listens; another server that won the number a moment ago ends this one.
-            QTest::qWaitFor(
-                [&] {
-                    return QFileInfo::exists(socket) || m_process->state() == QProcess::NotRunning;
-                },
-                30000);
-            if (m_process->state() == QProcess::Running && QFileInfo::exists(socket)) {
-                m_display = display;
-                return true;
-            }
-            m_process->kill();
-            m_process->waitForFinished();
-        }
-        return false;
-    }
-
-    QString display() const { return QString(":%1").arg(m_display); }
-
-    // Abruptly, as a display that drops; a server killed so leaves its lock and socket behind,
-    // which are removed when they are this server's.
-    void kill() {
-        const qint64 pid = m_process->processId();
-        m_process->kill();
-        m_process->waitForFinished();
-        QFile lock(QString("/tmp/.X%1-lock").arg(m_display));
-        if (m_display >= 0 && lock.open(QIODevice::ReadOnly) &&
-            lock.readAll().trimmed().toLongLong() == pid) {
-            lock.close();
-            QFile::remove(QString("/tmp/.X11-unix/X%1").arg(m_display));
-            QFile::remove(lock.fileName());
-        }
-    }
-
-    ~XServer() {
-        if (m_process && m_process->state() != QProcess::NotRunning)
-            kill();
-    }
-
-private:
-    std::unique_ptr<QProcess> m_process;
-    int m_display = -1;
-};
 
 } // namespace
 

@@ -28,6 +28,10 @@ bool IMount::stopPendingOf(StoppedMotion) const {
     return false;
 }
 
+bool IMount::stopOpenEndedMotions() {
+    return false;
+}
+
 bool IMount::linkAnswering() const {
     return true;
 }

@@ -146,6 +146,11 @@ public:
 
     // Ends any motion of both axes; each goes on tracking or comes to rest.
     Q_INVOKABLE virtual void abortSlewAsync() = 0;
+    // For the program's end: stops every axis whose motion is a slew at a rate, whoever started
+    // it (a key, the pad, a remote client), since nothing ends such a slew once the program has
+    // gone. A GoTo runs on to its target and tracking goes on. true when it stopped an axis: the
+    // stop is then pending (see stopPending) until the mount takes it. The base: false.
+    Q_INVOKABLE virtual bool stopOpenEndedMotions();
     virtual void stopAxisAsync(AXISID axis) = 0;
     // rad/s; 0 ends the slew.
     virtual void slewAxisAsync(AXISID axis, double rate) = 0;

@@ -523,6 +523,34 @@ void Mount::abortSlewAsync() {
     announceEnds();
 }
 
+bool Mount::stopOpenEndedMotions() {
+    bool stopped = false;
+    {
+        std::lock_guard lock(m_mutex);
+        const bool nudged = trailPointsTracking();
+        for (AXISID axis : {0u, 1u}) {
+            // The run's path ends by itself; only the nudge a key gave it is open-ended.
+            if (nudged) {
+                if (std::exchange(m_axisSlewState[axis], 0) != 0) {
+                    m_slewStateUnannounced = true;
+                    nudgeTrailRun(axis, 0.0);
+                }
+                continue;
+            }
+            // An axis keeps the tag of its last task after that task ended, so a slew whose
+            // start went unanswered on a silent link is stopped too: it may be running.
+            if (tag(static_cast<int>(axis)) != MountTaskTag::AxisSlew)
+                continue;
+            stopAxisOrResumeTrackingLocked(axis);
+            stopped = true;
+        }
+    }
+    announceEnds();
+    if (stopped)
+        Log("Open-ended slews stopped for the end");
+    return stopped;
+}
+
 // --- Axis slews, stop and tracking ------------------------------------------------------------
 
 void Mount::stopAxisAsync(AXISID axis) {

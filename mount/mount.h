@@ -139,6 +139,7 @@ public:
     bool linkAnswering() const override;
 
     void abortSlewAsync() override;
+    bool stopOpenEndedMotions() override;
     void stopAxisAsync(AXISID axis) override;
     void slewAxisAsync(AXISID axis, double rate) override;
     void slewAxisAsyncFlagged(AXISID axis, double rate) override;

@@ -9,9 +9,9 @@ import "Words.js" as Words
 // program, which goes on sending them. Everything taken while the question shows ends the program
 // as asked.
 //
-// A slew that the close itself has just stopped is waited for without a word while the link
-// answers: its stop is usually taken at once. The question shows if the link falls silent or the
-// stop is still not taken after a while.
+// A slew that the close itself has just stopped, or a bulb shutter it has just closed, is waited
+// for without a word while the link answers: the mount usually takes it at once. The question
+// shows if the link falls silent or it is still not taken after a while.
 //
 // It also tells the user when a disconnection leaves a shutter close pending, since the camera
 // page that says so may not be open.
@@ -52,9 +52,15 @@ UI_Dialog {
     Timer {
         id: graceTimer
         interval: root.stopGraceMs
+        // Never a held close without an end or a question: a grace that finds nothing pending
+        // any more ends the program, as the stop taken during it would have.
         onTriggered: {
-            if (_m.pending && !_m.quitting)
+            if (_m.quitting)
+                return
+            if (_m.pending)
                 root.open()
+            else
+                root.quit()
         }
     }
 
@@ -81,13 +87,13 @@ UI_Dialog {
     onAboutToHide: _m.asking = false
 
     // For the window's close: true when the close is held back, to wait for what is pending or
-    // to ask. slewStopped: the close itself has just stopped a held slew.
+    // to ask. slewStopped: the close itself has just sent a stop or a shutter close.
     function holdsClose(slewStopped) {
         if (_m.quitting || !_m.pending)
             return false
         if (graceTimer.running)
             return true
-        if (slewStopped && _m.stopPending && _m.linkAnswering && !opened) {
+        if (slewStopped && _m.linkAnswering && !opened) {
             graceTimer.start()
             return true
         }

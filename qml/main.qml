@@ -115,11 +115,31 @@ ApplicationWindow {
         if (inj_locationUpdater)
             inj_locationUpdater.updateOnce()
     }
+    // The program is about to end: everything held lets go, the camera page its bulb shutter.
+    signal releasingForEnd()
+
+    // For every way the program ends: lets go of every key, pad button and the held bulb
+    // shutter, and stops every slew at a rate, whoever started it (a remote client too), while
+    // the link is still there to carry the stops; a GoTo runs on and tracking goes on. True when
+    // a stop or a shutter close was sent here, which the end then waits for.
+    function releaseAllForEnd() {
+        const held = mainFooter.releaseForQuit()
+        const camera = inj_cameraControl
+        const shutterWasPending = !!camera && camera.closePending
+        releasingForEnd()
+        const shutterClosed = !!camera && camera.closePending && !shutterWasPending
+        const mount = inj_mountConnection ? inj_mountConnection.mount : null
+        const stopped = !!mount && typeof mount.stopOpenEndedMotions === "function"
+                && mount.stopOpenEndedMotions()
+        return held || shutterClosed || stopped
+    }
+
     onClosing: close => {
         // Once the window has gone, the program's end takes the link before a later release
-        // could reach the mount: a held slew stops here, and the close waits for that stop.
-        const slewStopped = mainFooter.releaseForQuit()
-        if (quitWhileStopping.holdsClose(slewStopped)) {
+        // could reach the mount: what is held and every open-ended slew stop here, and the close
+        // waits for those stops.
+        const stopsSent = releaseAllForEnd()
+        if (quitWhileStopping.holdsClose(stopsSent)) {
             close.accepted = false
             return
         }

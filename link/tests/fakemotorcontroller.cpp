@@ -180,7 +180,7 @@ void FakeMotorController::clearRequests() {
     m_requestCount = 0;
 }
 
-uint16_t FakeMotorController::serveUdp() {
+uint16_t FakeMotorController::serveUdp(uint16_t port) {
     KO_ASSERT(!m_thread.joinable());
     m_udpFd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (m_udpFd < 0)
@@ -188,7 +188,7 @@ uint16_t FakeMotorController::serveUdp() {
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
+    addr.sin_port = htons(port);
     socklen_t len = sizeof addr;
     if (::bind(m_udpFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
         ::getsockname(m_udpFd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {

@@ -84,8 +84,9 @@ public:
     // Waits until at least n replies have gone out.
     bool waitForReplies(size_t n, int timeoutMs) const;
 
-    // Binds 127.0.0.1 on an ephemeral port and serves it; returns the port, 0 on failure.
-    uint16_t serveUdp();
+    // Binds 127.0.0.1 on the port (0: an ephemeral one) and serves it; returns the port, 0 on
+    // failure (the port is held).
+    uint16_t serveUdp(uint16_t port = 0);
     // Serves the master side of a pseudo-terminal; portSideFd is a descriptor of the slave side,
     // used only to read its line speed. Both stay owned by the caller and must outlive stop().
     bool serveSerial(int masterFd, int portSideFd);

@@ -105,8 +105,15 @@ void CameraControlList::shutterOnOff(bool on) {
     if (on) {
         ++m_opens;
         setClosePending(false);
+    } else if (m_isBulb) {
+        // Pending from the moment it is sent: the program's end must not take the link from
+        // under a close still on its way. No resend while it is.
+        m_closeInFlight = m_opens;
+        setClosePending(true);
     }
     sendShutter(*mount, on, [this, on, opens = m_opens](CmdRet r) {
+        if (!on && m_closeInFlight == opens)
+            m_closeInFlight.reset();
         if (!r.isOk())
             emit commandError();
         // A timed run started since owns the timer and the shutter.
@@ -150,14 +157,15 @@ void CameraControlList::followMount() {
 }
 
 void CameraControlList::closeIfPending() {
-    if (!m_closePending || m_closeInFlight)
+    if (!m_closePending || m_closeInFlight == m_opens)
         return;
     const std::shared_ptr<IMount> mount = currentMount();
     if (!mount || !mount->linkAnswering())
         return;
-    m_closeInFlight = true;
+    m_closeInFlight = m_opens;
     sendShutter(*mount, false, [this, opens = m_opens](CmdRet r) {
-        m_closeInFlight = false;
+        if (m_closeInFlight == opens)
+            m_closeInFlight.reset();
         closeAnswered(opens, r);
     });
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ko {
@@ -24,8 +25,10 @@ class ITaskProfile_Camera_JSON;
 // it was sent for (not a later one). In bulb mode the open-time count starts and stops when the
 // mount acknowledged the switch.
 //
-// A close in bulb mode that the mount did not acknowledge (the link died while the button was
-// held) stops the count at once, since the open time is no longer known, and stays pending: the
+// A close in bulb mode is pending from the moment it is sent until the mount acknowledges it, so
+// that the program's end waits for it. One the mount did not acknowledge (the link died while the
+// button was held) stops the count at once, since the open time is no longer known, and stays
+// pending: the
 // shutter may still be open, and nothing else would ever close it. Like a pending stop of the
 // axes, it is sent again once the mount answers again (the current mount's link comes back, or a
 // mount is connected in its place), until the mount takes it. Opening the shutter again, by the
@@ -115,7 +118,8 @@ private:
     // knows whether the shutter was opened again since.
     uint64_t m_opens = 0;
     bool m_closePending = false;
-    bool m_closeInFlight = false;
+    // The opening whose close is on its way to the mount, if any.
+    std::optional<uint64_t> m_closeInFlight;
     // A mount was connected when the holder last announced one.
     bool m_followsMount = false;
     QMetaObject::Connection m_linkAnswering;

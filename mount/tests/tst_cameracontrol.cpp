@@ -300,6 +300,16 @@ private slots:
                 L{"open", "tick", "close", "unplug", "untold"}, "0+ 5-");
         dataRow("another mount in its place: nothing told",
                 L{"open", "tick", "dead", "close", "swap", "untold", "closed"}, "0+ 5- | 5-");
+        dataRow("pending from the moment it is sent until taken",
+                L{"open", "tick", "hold", "close", "sent", "answer", "closed"}, "0+ 5-");
+        dataRow(
+            "on its way while the link drops and returns: not sent twice",
+            L{"open", "tick", "hold", "close", "sent", "dead", "back", "sent", "answer", "closed"},
+            "0+ 5-");
+        dataRow(
+            "held open again while the close is on its way",
+            L{"open", "tick", "hold", "close", "sent", "open", "counting", "answer", "counting"},
+            "0+ 5- 5+");
     }
     void unansweredCloseIsSentAgain() {
         QFETCH(QStringList, steps);
@@ -348,6 +358,8 @@ private slots:
             } else if (step == "pending") {
                 QVERIFY(rig.list->closePending());
                 QVERIFY(!rig.timerActive());
+            } else if (step == "sent") {
+                QVERIFY(rig.list->closePending());
             } else if (step == "counting") {
                 QVERIFY(rig.timerActive());
                 QVERIFY(!rig.list->closePending());

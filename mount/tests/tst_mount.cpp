@@ -578,6 +578,81 @@ private slots:
         }
     }
 
+    // The program's end stops what only a release would have stopped: each axis whose motion is
+    // a slew at a rate, whoever started it, and nothing that ends by itself. ops as in
+    // endOfMotionRule, "goto" a GoTo under way. stopped: what stopOpenEndedMotions answers; tasks
+    // and tags: what it asked for and what the axes end with.
+    void stopsOpenEndedMotions_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("ops");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QStringList>("tasks");
+        QTest::addColumn<QString>("tags");
+
+        const int EQ = MountMode_::EQ, AZ = MountMode_::AZ;
+        dataRow("nothing moves: nothing to stop", EQ, QStringList{}, false, QStringList{},
+                "stop/stop");
+        dataRow("axis 1 slews: stopped", EQ, QStringList{"+8 1"}, true, QStringList{"stop 1"},
+                "stop/stop");
+        dataRow("axis 2 slews: stopped", EQ, QStringList{"-400 2"}, true, QStringList{"stop 2"},
+                "stop/stop");
+        dataRow("both slew: both stopped", EQ, QStringList{"+8 1", "-8 2"}, true,
+                QStringList{"stop 1", "stop 2"}, "stop/stop");
+        dataRow("EQ tracking on, axis 1 slews: tracking resumes", EQ,
+                QStringList{"track on", "+8 1"}, true, QStringList{"trck"}, "trck/stop");
+        dataRow("AZ tracking on, both slew: tracking resumes", AZ,
+                QStringList{"track on", "+8 1", "+8 2"}, true, QStringList{"stop 1", "trck"},
+                "trck/trck");
+        dataRow("tracking alone goes on", EQ, QStringList{"track on"}, false, QStringList{},
+                "trck/stop");
+        dataRow("a slew already let go is not stopped again", EQ, QStringList{"+8 1", "0 1"}, false,
+                QStringList{}, "stop/stop");
+        dataRow("a GoTo runs on", EQ, QStringList{"track on", "goto"}, false, QStringList{},
+                "slto/slto");
+    }
+    void stopsOpenEndedMotions() {
+        QFETCH(int, mode);
+        QFETCH(QStringList, ops);
+        QFETCH(bool, stopped);
+        QFETCH(QStringList, tasks);
+        QFETCH(QString, tags);
+
+        ManualRig rig{MountMode_::E(mode)};
+        IMount& mount = *rig.mount;
+        for (const QString& op : ops) {
+            const QStringList w = op.split(' ');
+            if (op == "track on") {
+                mount.setTrackingEnabled(true);
+            } else if (op == "goto") {
+                QVERIFY(mount.slewToAsync(
+                    MountTarget{"far", U_ASTRO_COORD{0.5, 1.0, CoordType::MountAxes}, 0}));
+                QTRY_VERIFY(mount.remainingSlewAngle().hasValue());
+            } else {
+                mount.slewAxisAsync(w[1].toUInt() - 1, w[0].toDouble() * kSiderealRate);
+            }
+        }
+        rig.tasks->take();
+        // Announced from the task threads too, hence counted rather than spied on.
+        auto announced = std::make_shared<std::atomic<int>>(0);
+        const QMetaObject::Connection counting = QObject::connect(
+            rig.mount.get(), &IMount::stopPendingChanged, [announced] { ++*announced; });
+        const auto disconnect = qScopeGuard([&counting] { QObject::disconnect(counting); });
+        QCOMPARE(mount.stopOpenEndedMotions(), stopped);
+        QCOMPARE(rig.tasks->take(), tasks);
+        QCOMPARE(rig.tags(), tags);
+        QCOMPARE(mount.axisSlewState(0), 0);
+        QCOMPARE(mount.axisSlewState(1), 0);
+        if (stopped) {
+            // Pending from the moment it is given, so that the close waits for it.
+            QVERIFY(*announced > 0);
+            QTRY_VERIFY(!mount.stopPending());
+        }
+        if (ops.contains("goto"))
+            QVERIFY(mount.slewToTarget().hasValue());
+        // A second end finds nothing left to stop.
+        QCOMPARE(mount.stopOpenEndedMotions(), false);
+    }
+
     // An abort during a GoTo with tracking on ends it with Cancel; axis 1 goes on tracking, axis 2
     // stops, and the GoTo's bookkeeping is cleared. Where the axes are then depends on how far the
     // GoTo had come (on a slow machine, to its last pass near the target), so the controller's

@@ -22,6 +22,22 @@ Page {
         readonly property bool isNight: inj_nightManager.isNight
         // The shutter was opened by the bulb button and not closed yet.
         property bool shutterHeld: false
+        // A close counts as pending from the moment it is sent; the page says so only once the
+        // mount has left it untaken a moment, or does not answer, so that a release on a link
+        // that answers shows nothing.
+        property bool closeLate: false
+        readonly property bool closeUntaken: camera.closePending
+                                             && (closeLate || (!!mount && !mount.linkAnswering))
+        // Once said, it stays said until the mount has taken the close.
+        onCloseUntakenChanged: if (closeUntaken) closeLate = true
+        // One left pending before the page opened is late already.
+        Component.onCompleted: closeLate = camera.closePending
+    }
+
+    Timer {
+        id: closeLateTimer
+        interval: 500
+        onTriggered: _m.closeLate = _m.camera.closePending
     }
 
     readonly property bool connected: _m.mountConnection.connected
@@ -59,8 +75,25 @@ Page {
     StackView.onDeactivated: closeShutter()
     Component.onDestruction: closeShutter()
 
+    // The program's end lets go of the shutter as of a held key, while the link can carry it.
+    Connections {
+        target: root.Window.window
+        ignoreUnknownSignals: true
+        function onReleasingForEnd() {
+            root.closeShutter()
+        }
+    }
+
     Connections {
         target: _m.camera
+        function onClosePendingChanged() {
+            if (_m.camera.closePending) {
+                closeLateTimer.restart()
+            } else {
+                closeLateTimer.stop()
+                _m.closeLate = false
+            }
+        }
         function onTaskDone() {
             _m.toaster.show("Groups exposure finished")
         }
@@ -171,7 +204,7 @@ Page {
                         Layout.fillWidth: true
                         Layout.leftMargin: 10
                         Layout.rightMargin: 10
-                        visible: _m.camera.closePending
+                        visible: _m.closeUntaken
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
                         font.bold: true

@@ -13,5 +13,15 @@ QtObject {
         property bool canTrackTrailPoints: false
         property bool supportsPpec: false
         property bool lastPpecPlayback: false
+        // A slew at a rate that no key or pad button holds (a remote client's): the end's stop
+        // of it is then pending.
+        property bool openEndedSlew: false
+        function stopOpenEndedMotions() {
+            if (!openEndedSlew)
+                return false
+            openEndedSlew = false
+            stopPending = true
+            return true
+        }
     }
 }

@@ -83,6 +83,12 @@ TestCase {
         compare(child("modeBar").currentIndex, data.bulb ? 1 : 0)
     }
 
+    SignalSpy {
+        id: shutterErrors
+        target: inj_cameraControl
+        signalName: "commandError"
+    }
+
     function child(name) {
         const item = findChild(page, name)
         verify(item, name)
@@ -185,6 +191,12 @@ TestCase {
         tryVerify(() => bulb.enabled)
         mousePress(bulb)
         compare(testHelper.shutterCalls(), [true])
+        // A close the mount takes at once is pending only while on its way: the page says
+        // nothing of it.
+        const note = child("closePending")
+        let noteShown = false
+        const watch = () => { noteShown = noteShown || note.visible }
+        note.visibleChanged.connect(watch)
         if (data.end === "release")
             mouseRelease(bulb)
         else if (data.end === "cancel")
@@ -192,6 +204,11 @@ TestCase {
         else
             window.inj_stackView.pop()
         compare(testHelper.shutterCalls(), [true, false])
+        if (data.end === "release") {
+            tryVerify(() => !inj_cameraControl.closePending)
+            note.visibleChanged.disconnect(watch)
+            verify(!noteShown, "nothing said of a close the mount took")
+        }
         // The hand lifts later: nothing more is sent.
         mouseRelease(window.contentItem)
         compare(testHelper.shutterCalls(), [true, false])
@@ -218,9 +235,12 @@ TestCase {
         mousePress(bulb)
         tryVerify(() => child("countText").text !== "0.0")
         testHelper.setRecordingMountAnswering(false)
+        const errors = shutterErrors.count
         mouseRelease(bulb)
         tryVerify(() => note.visible)
         compare(note.text, "The mount does not answer. The shutter may still be open.")
+        // The close is pending as it is sent; its failure comes back later.
+        tryVerify(() => shutterErrors.count > errors)
         compare(testHelper.shutterCalls(), [true, false])
         testHelper.setRecordingMountAnswering(true)
         tryVerify(() => !note.visible)
@@ -306,6 +326,65 @@ TestCase {
             testHelper.setRecordingMountAnswering(true)
             tryCompare(window, "visible", false)
             compare(testHelper.shutterCalls(), [true, false, false])
+        }
+    }
+
+    // The end lets go of a held bulb shutter as of a held key: the close is sent while the link
+    // is there, and the window goes once the mount has taken it; a mount that does not answer
+    // gets the question with the shutter's line at once. link: whether the mount answers.
+    function test_heldShutterLetGoAtTheEnd_data() {
+        return [
+            { tag: "mount answers: closed, then the window goes", link: true },
+            { tag: "mount silent: closed, and the question asks", link: false }
+        ]
+    }
+
+    function test_heldShutterLetGoAtTheEnd(data) {
+        testHelper.useRecordingMount()
+        const dialog = findChild(window, "quitWhileStoppingDialog")
+        try {
+            heldShutterLetGoAtTheEnd(data, dialog)
+        } finally {
+            testHelper.setRecordingMountAnswering(true)
+            testHelper.restoreMount()
+            tryVerify(() => !inj_cameraControl.closePending)
+            dialog.close()
+            tryVerify(() => !dialog.visible)
+            window.show()
+            tryVerify(() => window.visible)
+            // The hand lifts later, where the window hears it.
+            mouseRelease(window.contentItem)
+        }
+    }
+
+    property int questionsShown: 0
+    Connections {
+        target: testCase.window ? findChild(testCase.window, "quitWhileStoppingDialog") : null
+        function onAboutToShow() {
+            testCase.questionsShown += 1
+        }
+    }
+
+    function heldShutterLetGoAtTheEnd(data, dialog) {
+        child("modeBar").currentIndex = 1
+        const bulb = child("bulbButton")
+        tryVerify(() => bulb.enabled)
+        mousePress(bulb)
+        tryVerify(() => child("countText").text !== "0.0")
+        testHelper.setRecordingMountAnswering(data.link)
+        questionsShown = 0
+
+        window.close()
+        compare(testHelper.shutterCalls(), [true, false], "the close let the shutter go")
+        if (data.link) {
+            tryCompare(window, "visible", false)
+            compare(questionsShown, 0, "nothing asked: the mount took the close")
+            verify(!inj_cameraControl.closePending)
+        } else {
+            verify(window.visible, "the window stays while asking")
+            tryCompare(dialog, "opened", true)
+            const text = findChild(window, "quitWhileShutterOpenText")
+            verify(text.visible && text.text.indexOf("shutter may still be open") >= 0, text.text)
         }
     }
 

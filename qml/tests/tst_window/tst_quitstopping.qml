@@ -34,6 +34,8 @@ TestCase {
     function cleanup() {
         connectionStandIn.mount.stopPending = false
         connectionStandIn.mount.linkAnswering = true
+        connectionStandIn.mount.openEndedSlew = false
+        findChild(window, "quitWhileStoppingDialog").stopGraceMs = 1500
         inj_generalInfoList.setUpdating(false)
         testHelper.restore("inj_mountConnection")
         const dialog = findChild(window, "quitWhileStoppingDialog")
@@ -231,6 +233,121 @@ TestCase {
         // A stand-in's stop was taken by the test itself, which made the window go.
         verify(!atEnd.stopPending, "the mount had taken the stop when the window went")
         // And the mount stands after the end.
+        waitStill()
+    }
+
+    property int questionsShown: 0
+    Connections {
+        target: testCase.window ? findChild(testCase.window, "quitWhileStoppingDialog") : null
+        function onAboutToShow() {
+            testCase.questionsShown += 1
+        }
+    }
+
+    // A close that waits for the stop it sent, while the mount's link answers, never ends up
+    // holding the window without a question or an end. The grace is made long, so that whatever
+    // asks or ends comes from the row's event and not from the grace running out.
+    // held: what holds a slew at the close ("key", or "remote": a slew no key holds, stopped by
+    // the end all the same). then: what happens during the grace ("silent": the link falls
+    // silent; "second close, then taken": the window is closed again and then the stop is
+    // taken; "taken"). asks: the question shows; closed: the window goes.
+    function test_closeDuringTheGrace_data() {
+        return [
+            { tag: "link falls silent: asks at once", held: "key", then: "silent", asks: true,
+              closed: false },
+            { tag: "second close, then the stop taken: goes without a word", held: "key",
+              then: "second close, then taken", asks: false, closed: true },
+            { tag: "remote slew stopped by the end, taken: goes", held: "remote", then: "taken",
+              asks: false, closed: true },
+            { tag: "remote slew stopped by the end, link silent: asks", held: "remote",
+              then: "silent", asks: true, closed: false }
+        ]
+    }
+    function test_closeDuringTheGrace(data) {
+        const dialog = findChild(window, "quitWhileStoppingDialog")
+        waitForRendering(window.contentItem)
+        window.requestActivate()
+        tryCompare(window, "active", true)
+        window.inj_stackView.forceActiveFocus()
+        testHelper.publish("inj_mountConnection", connectionStandIn)
+        dialog.stopGraceMs = 600000
+        if (data.held === "remote")
+            connectionStandIn.mount.openEndedSlew = true
+        else
+            holdSlew(data.held)
+        // The stop the close sends stays pending until the row takes it.
+        connectionStandIn.mount.stopPending = data.held !== "remote"
+        questionsShown = 0
+
+        window.close()
+        verify(window.visible, "the close waits for the stop it sent")
+        compare(questionsShown, 0, "nothing asked while the link answers")
+        compare(connectionStandIn.mount.stopPending, true, "the stop is pending")
+        if (data.then === "silent") {
+            connectionStandIn.mount.linkAnswering = false
+        } else {
+            if (data.then === "second close, then taken") {
+                window.close()
+                verify(window.visible, "the second close waits as the first")
+                compare(questionsShown, 0, "the second close asks nothing while the link answers")
+            }
+            connectionStandIn.mount.stopPending = false
+        }
+        if (data.asks)
+            tryCompare(dialog, "opened", true, 5000)
+        tryCompare(window, "visible", !data.closed)
+        compare(questionsShown > 0, data.asks)
+        verify(!window.inj_mainFooter.buttonVector.includes(true), "nothing holds the slew")
+    }
+
+    // A close that comes while the question fades out after an answer asks again once it has
+    // gone, rather than holding the window without a word; what was taken meanwhile ends the
+    // program. taken: the stop is taken before the question has gone.
+    function test_closeWhileTheQuestionFadesOut_data() {
+        return [
+            { tag: "stop still pending: asked again", taken: false },
+            { tag: "stop taken meanwhile: the window goes", taken: true }
+        ]
+    }
+    function test_closeWhileTheQuestionFadesOut(data) {
+        testHelper.publish("inj_mountConnection", connectionStandIn)
+        connectionStandIn.mount.stopPending = true
+        const dialog = findChild(window, "quitWhileStoppingDialog")
+        window.close()
+        tryCompare(dialog, "opened", true)
+        clickNamed("stayButton")
+        verify(!dialog.opened, "Stay answers at once")
+        window.close()
+        verify(window.visible, "the window stays while the stop is pending")
+        if (data.taken)
+            connectionStandIn.mount.stopPending = false
+        tryCompare(window, "visible", !data.taken)
+        if (!data.taken) {
+            tryCompare(dialog, "opened", true)
+            verify(window.visible)
+        }
+    }
+
+    // A slew that no key or pad button holds (as a remote client's) on the emulated mount: the
+    // close stops it, waits for that stop, and the mount stands after the end.
+    function test_closeStopsASlewNothingHolds() {
+        waitForRendering(window.contentItem)
+        inj_generalInfoList.setUpdating(true)
+        waitStill()
+        const before = axisText()
+        inj_slewingControl.inputButtons([true, false, false, false, false, false, false, false])
+        tryVerify(() => axisText() !== before, 10000, "the axis moves")
+        verify(!window.inj_mainFooter.buttonVector.includes(true), "nothing in the window holds it")
+        atEnd = null
+        inputsAtClose = slewInputs.count
+        try {
+            window.close()
+            tryCompare(window, "visible", false, 10000)
+        } finally {
+            inputsAtClose = -1
+        }
+        verify(atEnd, "the window went")
+        verify(!atEnd.stopPending, "the mount had taken the stop when the window went")
         waitStill()
     }
 }

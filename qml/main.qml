@@ -146,11 +146,6 @@ ApplicationWindow {
         saveGeometry()
     }
 
-    // Lets go of everything held for an end that has no window to close (the display went away).
-    function releaseAllForEnd() {
-        return mainFooter.releaseForQuit()
-    }
-
     // The place and size are stored once the window has settled after a move or a resize, so that
     // an end that cannot run the quit's writes (a display gone while the main thread is stuck)
     // still keeps them.

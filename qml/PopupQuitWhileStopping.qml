@@ -38,7 +38,7 @@ UI_Dialog {
         onPendingChanged: {
             if (!pending && (asking || graceTimer.running)) {
                 graceTimer.stop()
-                root.quit()
+                root.endAfterStops()
             }
         }
         onLinkAnsweringChanged: {
@@ -60,7 +60,7 @@ UI_Dialog {
             if (_m.pending)
                 root.open()
             else
-                root.quit()
+                root.endAfterStops()
         }
     }
 
@@ -109,10 +109,21 @@ UI_Dialog {
             close()
     }
 
+    // The user chose to quit: nothing is waited for any more.
     function quit() {
         _m.quitting = true
         close()
         appWindow.close()
+    }
+
+    // What was pending has been taken. The close that follows still lets go of what was set going
+    // meanwhile (a remote client may have started a slew during the wait) and waits for that
+    // stop in turn, since this close is the last chance to send it. Called on a change of what
+    // is pending, the close comes after that change has settled: the stops it sends change it
+    // again.
+    function endAfterStops() {
+        close()
+        Qt.callLater(appWindow.close)
     }
 
     objectName: "quitWhileStoppingDialog"

@@ -260,7 +260,9 @@ TestCase {
             { tag: "remote slew stopped by the end, taken: goes", held: "remote", then: "taken",
               asks: false, closed: true },
             { tag: "remote slew stopped by the end, link silent: asks", held: "remote",
-              then: "silent", asks: true, closed: false }
+              then: "silent", asks: true, closed: false },
+            { tag: "a remote slew started during the grace: its stop is waited for too",
+              held: "key", then: "remote slew, then taken", asks: false, closed: true }
         ]
     }
     function test_closeDuringTheGrace(data) {
@@ -290,6 +292,14 @@ TestCase {
                 window.close()
                 verify(window.visible, "the second close waits as the first")
                 compare(questionsShown, 0, "the second close asks nothing while the link answers")
+            }
+            if (data.then === "remote slew, then taken") {
+                connectionStandIn.mount.openEndedSlew = true
+                connectionStandIn.mount.stopPending = false
+                tryCompare(connectionStandIn.mount, "openEndedSlew", false)
+                verify(window.visible, "the slew set going during the wait is waited for")
+                compare(connectionStandIn.mount.stopPending, true)
+                compare(questionsShown, 0, "nothing asked while the link answers")
             }
             connectionStandIn.mount.stopPending = false
         }

@@ -369,14 +369,12 @@ private slots:
         std::unique_ptr<QProcess> process = start({}, true);
         const auto stopAll = stopping({&process});
         QVERIFY(process->waitForStarted());
-        QElapsedTimer waiting;
-        waiting.start();
         QByteArray errors;
+        // Told while the start still waits, long before it would give up.
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*process, errors, "told the user on the screen") ||
                                      process->state() == QProcess::NotRunning,
                                  60000);
         QVERIFY2(process->state() == QProcess::Running, errors.constData());
-        QVERIFY2(waiting.elapsed() < 60000, qPrintable(QString::number(waiting.elapsed())));
         if (listens)
             QVERIFY(holder->hasPendingConnections() || holder->waitForNewConnection(10000));
         // The holder ends: its connections drop with it, and the folder is free.

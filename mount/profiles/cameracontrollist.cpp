@@ -250,10 +250,7 @@ void CameraControlList::tick() {
         // Only a program deleted from the list while it exposed ends a run with the shutter
         // open: nothing is left to run it down.
         if (m_phase == 1)
-            sendShutter(*mount, false, [this](CmdRet r) {
-                if (!r.isOk())
-                    emit commandError();
-            });
+            switchShutterInRun(*mount, false);
         stopTask();
         emit taskDone();
     } else {
@@ -312,12 +309,39 @@ void CameraControlList::sendShutter(IMount& mount, bool on, std::function<void(C
 }
 
 void CameraControlList::switchShutterInRun(IMount& mount, bool on) {
-    sendShutter(mount, on, [this, run = m_run](CmdRet r) {
-        if (r.isOk())
-            return;
-        emit commandError();
-        if (m_isRunning && m_run == run)
-            stopTask();
+    if (on) {
+        // As the button's opening: it brings its own close, and an older one pending is dropped.
+        ++m_opens;
+        setClosePending(false);
+        sendShutter(mount, true, [this, run = m_run](CmdRet r) {
+            if (r.isOk())
+                return;
+            emit commandError();
+            if (m_isRunning && m_run == run)
+                stopTask();
+        });
+        return;
+    }
+    // As the button's close: pending from the moment it is sent, and sent again until taken.
+    m_closeInFlight = m_opens;
+    setClosePending(true);
+    sendShutter(mount, false, [this, run = m_run, opens = m_opens](CmdRet r) {
+        if (m_closeInFlight == opens)
+            m_closeInFlight.reset();
+        if (!r.isOk()) {
+            emit commandError();
+            if (m_isRunning && m_run == run) {
+                // Failed only once the run had opened the shutter again: ending the run now
+                // leaves nothing to close that exposure, so its close is owed at once.
+                const bool exposing = m_phase == 1;
+                stopTask();
+                if (exposing) {
+                    setClosePending(true);
+                    closeIfPending();
+                }
+            }
+        }
+        closeAnswered(opens, r);
     });
 }
 

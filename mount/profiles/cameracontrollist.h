@@ -25,16 +25,17 @@ class ITaskProfile_Camera_JSON;
 // it was sent for (not a later one). In bulb mode the open-time count starts and stops when the
 // mount acknowledged the switch.
 //
-// A close in bulb mode is pending from the moment it is sent until the mount acknowledges it, so
-// that the program's end waits for it. One the mount did not acknowledge (the link died while the
-// button was held) stops the count at once, since the open time is no longer known, and stays
-// pending: the
-// shutter may still be open, and nothing else would ever close it. Like a pending stop of the
-// axes, it is sent again once the mount answers again (the current mount's link comes back, or a
-// mount is connected in its place), until the mount takes it. Opening the shutter again, by the
-// button or a timed run, drops it: that open brings its own close, and a late answer to the old
-// close neither stops the new count nor sends that close again. A disconnection that leaves the
-// close pending is announced (closeLeftPending).
+// A close, the button's or a timed run's, is pending from the moment it is sent until the mount
+// acknowledges it, so that the program's end waits for it. One the mount did not acknowledge (the
+// link died while the button was held, or during a run's exposure) stops the count or the run at
+// once, since the open time is no longer known, and stays pending: the shutter may still be open,
+// and nothing else would ever close it. A run ended by a close refused late, while it was already
+// exposing again, owes that exposure its close as well. Like a pending stop of the axes, it is
+// sent again once the mount answers again (the current mount's link comes back, or a mount is
+// connected in its place), until the mount takes it. Opening the shutter again, by the button or
+// a timed run, drops it: that open brings its own close, and a late answer to the old close
+// neither stops the new count nor sends that close again. A disconnection that leaves the close
+// pending is announced (closeLeftPending).
 //
 // A run steps once a second (every tenth tick): open the shutter, count the exposure down and
 // close it, count the interval down, and after the program's last photo go on with the next
@@ -90,7 +91,7 @@ private:
     void followMount();
     // Sends the pending close, unless one is on its way or the mount does not answer now.
     void closeIfPending();
-    // The mount's answer to a bulb close sent after the open numbered opens.
+    // The mount's answer to a close sent after the open numbered opens.
     void closeAnswered(uint64_t opens, CmdRet r);
     void setClosePending(bool pending);
 

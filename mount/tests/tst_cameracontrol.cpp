@@ -252,16 +252,18 @@ private slots:
         QVERIFY(!rig.timerActive());
     }
 
-    // A bulb close the mount did not take: the count stops, the close is pending (the shutter
-    // may still be open) and is sent again once the mount answers, to the mount connected then,
-    // until taken; an opening in between (the button held again, a timed run) drops it. Steps:
-    // open, close, tick (five tenths), dead (the link stops answering), back (it answers again),
-    // refusing (it answers, refusing the switch), swap (another mount is connected), run (a
-    // timed run starts), hold (the next switch is answered only at "answer", with what was due
-    // when it was sent), unplug (the mount is disconnected); "pending" and "closed" check the
-    // pending close there, "counting" that the open time counts, "told" and "untold" whether a
-    // disconnection left the close pending. calls: each mount's shutter switches, mounts
-    // separated by '|'.
+    // A close the mount did not take, the button's or a timed run's: the count or the run stops,
+    // the close is pending (the shutter may still be open) and is sent again once the mount
+    // answers, to the mount connected then, until taken; an opening in between (the button held
+    // again, a timed run) drops it. Steps: open, close, tick (five tenths), dead (the link stops
+    // answering), back (it answers again), refusing (it answers, refusing the switch), swap
+    // (another mount is connected), run (a timed run starts), step (ten tenths: one step of the
+    // run, at the first of them), hold (the next switch is answered only at "answer", with what
+    // was due when it was sent), unplug (the mount is disconnected); "pending" and "closed" check
+    // the pending close there, "counting" that the open time or the run counts, "stopped" that
+    // the run has ended, "told" and "untold" whether a disconnection left the close pending.
+    // The run's program: photos of one second, none between them, three of them. calls: each
+    // mount's shutter switches, mounts separated by '|'.
     void unansweredCloseIsSentAgain_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("calls");
@@ -310,11 +312,35 @@ private slots:
             "held open again while the close is on its way",
             L{"open", "tick", "hold", "close", "sent", "open", "counting", "answer", "counting"},
             "0+ 5- 5+");
+        dataRow("a run's close taken: nothing pending",
+                L{"run", "step", "step", "closed", "counting"}, "1+ 11-");
+        dataRow("a run's close on a dead link: the run ends, sent again when the link is back",
+                L{"run", "step", "dead", "step", "stopped", "pending", "back", "closed"},
+                "1+ 11- 20-");
+        dataRow("a run's close refused: the run ends, sent at the link's next return",
+                L{"run", "step", "refusing", "step", "stopped", "pending", "back", "closed"},
+                "1+ 11- 20-");
+        dataRow("a run's close pending at a disconnection: told, sent to the next mount",
+                L{"run", "step", "dead", "step", "untold", "unplug", "told", "pending", "swap",
+                  "closed"},
+                "1+ 11- | 20-");
+        dataRow("a run's close failing once the next photo is open: that photo's close is sent",
+                L{"run", "step", "hold", "refusing", "step", "sent", "back", "step", "step",
+                  "counting", "answer", "stopped", "closed"},
+                "1+ 11- 31+ 40-");
+        dataRow("a run's close taken late, after the next photo opened: the run goes on",
+                L{"run", "step", "hold", "step", "sent", "step", "step", "counting", "answer",
+                  "counting", "step", "closed"},
+                "1+ 11- 31+ 41-");
+        dataRow("an earlier photo's close on its way does not hold back the open photo's close",
+                L{"run", "step", "hold", "refusing", "step", "back", "step", "step", "hold", "step",
+                  "step", "step", "counting", "answer", "stopped", "closed"},
+                "1+ 11- 31+ 41- 61+ 70-");
     }
     void unansweredCloseIsSentAgain() {
         QFETCH(QStringList, steps);
         QFETCH(QString, calls);
-        Rig rig("1 1 1 on");
+        Rig rig("1 0 3 on");
         rig.list->setIsBulb(true);
         std::vector<std::shared_ptr<FakeMount>> mounts{rig.mount};
         QSignalSpy left(rig.list.get(), &ICameraControlList::closeLeftPending);
@@ -333,6 +359,8 @@ private slots:
                 rig.list->shutterOnOff(false);
             } else if (step == "tick") {
                 rig.tick(5);
+            } else if (step == "step") {
+                rig.tick(10);
             } else if (step == "dead") {
                 mount.shutterAnswer = false;
                 mount.shutterFailure = CmdRetType_::Timeout;
@@ -363,6 +391,9 @@ private slots:
             } else if (step == "counting") {
                 QVERIFY(rig.timerActive());
                 QVERIFY(!rig.list->closePending());
+            } else if (step == "stopped") {
+                QVERIFY(!rig.list->isRunning());
+                QVERIFY(!rig.timerActive());
             } else if (step == "told" || step == "untold") {
                 QCOMPARE(left.size(), step == "told" ? 1 : 0);
             } else {

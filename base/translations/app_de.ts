@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Der Verschluss ist vielleicht noch offen.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>Die Montierung hat den Verschlussbefehl nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Die Belichtungen wurden gestoppt.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

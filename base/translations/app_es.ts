@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Puede que el obturador siga abierto.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>La montura no aceptó la orden del obturador.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Las exposiciones se han detenido.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>L&apos;obturateur est peut-être encore ouvert.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>La monture n’a pas accepté la commande de l’obturateur.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Les poses sont arrêtées.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Zatvarač je možda još otvoren.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>Montaža nije prihvatila naredbu zatvarača.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Ekspozicije su zaustavljene.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Lehet, hogy a zár még nyitva van.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>A mechanika nem fogadta el a zár parancsát.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Az expozíciók leálltak.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>L&apos;otturatore potrebbe essere ancora aperto.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>La montatura non ha accettato il comando dell’otturatore.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Le pose sono state fermate.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

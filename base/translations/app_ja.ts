@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>シャッターがまだ開いている可能性があります。</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>架台がシャッターのコマンドを受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>露出を停止しました。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>De sluiter staat misschien nog open.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>De montering heeft het sluitercommando niet aangenomen.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>De belichtingen zijn gestopt.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>O obturador pode ainda estar aberto.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>A montagem não aceitou o comando do obturador.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>As exposições pararam.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

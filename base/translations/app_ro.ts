@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Obturatorul poate fi încă deschis.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>Montura nu a acceptat comanda obturatorului.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Expunerile s-au oprit.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

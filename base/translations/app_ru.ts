@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>Затвор, возможно, всё ещё открыт.</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>Монтировка не приняла команду затвора.</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>Экспозиции остановлены.</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

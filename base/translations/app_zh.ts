@@ -300,6 +300,14 @@
         <source>The shutter may still be open.</source>
         <translation>快门可能仍处于打开状态。</translation>
     </message>
+    <message>
+        <source>The mount did not take the shutter command.</source>
+        <translation>支架未接受快门指令。</translation>
+    </message>
+    <message>
+        <source>The exposures have stopped.</source>
+        <translation>曝光已停止。</translation>
+    </message>
 </context>
 <context>
     <name>CameraControlPane</name>

@@ -24,12 +24,12 @@ Page {
         property bool shutterHeld: false
         // A close counts as pending from the moment it is sent; the page says so only once the
         // mount has left it untaken a moment, or does not answer, so that a release on a link
-        // that answers shows nothing.
+        // that answers shows nothing. Once late, it stays said until the mount has taken the
+        // close. Set where the close goes pending and by the timer, never from a change of
+        // closeUntaken or of what it reads, which would feed back into it.
         property bool closeLate: false
-        readonly property bool closeUntaken: camera.closePending
-                                             && (closeLate || (!!mount && !mount.linkAnswering))
-        // Once said, it stays said until the mount has taken the close.
-        onCloseUntakenChanged: if (closeUntaken) closeLate = true
+        readonly property bool linkSilent: !!mount && !mount.linkAnswering
+        readonly property bool closeUntaken: camera.closePending && (closeLate || linkSilent)
         // One left pending before the page opened is late already.
         Component.onCompleted: closeLate = camera.closePending
     }
@@ -88,6 +88,8 @@ Page {
         target: _m.camera
         function onClosePendingChanged() {
             if (_m.camera.closePending) {
+                if (_m.linkSilent)
+                    _m.closeLate = true
                 closeLateTimer.restart()
             } else {
                 closeLateTimer.stop()
@@ -97,12 +99,41 @@ Page {
         function onTaskDone() {
             _m.toaster.show("Groups exposure finished")
         }
+        // A switch the mount did not take ends the run it was sent for.
+        function onCommandError() {
+            _m.toaster.show(Words.sentences([qsTr("The mount did not take the shutter command.")]
+                                            .concat(_m.camera.isBulb
+                                                    ? [] : [qsTr("The exposures have stopped.")])))
+        }
     }
 
     ExposureGroupPage {
         id: groupPage
         visible: false
         onRequestSaveProfile: _m.camera.save(profile)
+    }
+
+    // A close the mount has not taken: it is sent again once the mount answers. One in each
+    // mode's view, shown in the view on show alone: the stack of the views is as tall as the
+    // taller of them, hidden or not, and a note in the hidden one would make the page's view
+    // taller than the page leaves it. Never shorter than its lines, which the button and the
+    // list give way to instead.
+    component ClosePendingNote: Label {
+        required property int mode
+        Layout.fillWidth: true
+        Layout.leftMargin: 10
+        Layout.rightMargin: 10
+        Layout.minimumHeight: implicitHeight
+        visible: _m.closeUntaken && modeBar.currentIndex === mode
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        font.bold: true
+        color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
+        text: Words.keepWhole(Words.sentences(
+                  (_m.mount && !_m.mount.linkAnswering
+                   ? [qsTr("The mount does not answer.")] : [])
+                  .concat([qsTr("The shutter may still be open.")])),
+                  inj_languageManager.language)
     }
 
     // The mode tabs' height, fixed: their names take a second line or a smaller font within it.
@@ -113,14 +144,17 @@ Page {
     readonly property real modeBarHeight: 50
 
     // What the page needs at least: in timer mode a whole row of the list, in bulb mode the
-    // count and the smallest button. Less than that, where a small window has the slew pad out,
-    // and the page scrolls.
-    readonly property real smallestHeight: modeBarHeight + (modeBar.currentIndex === 0
-        ? startButton.implicitHeight + startButton.Layout.topMargin
-          + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
-        : countText.implicitHeight + bulbButton.Layout.minimumHeight
-          + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin
-          + (closePendingText.visible ? closePendingText.implicitHeight : 0))
+    // count and the smallest button, each with the note of a close not taken where it shows.
+    // Less than that, where a small window has the slew pad out, and the page scrolls. The stack
+    // of the two views is as tall as the taller of them, hidden or not: so is the page.
+    readonly property real timerHeight: startButton.implicitHeight + startButton.Layout.topMargin
+        + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
+        + (runClosePendingText.visible ? runClosePendingText.implicitHeight
+                                         + runClosePendingText.Layout.bottomMargin : 0)
+    readonly property real bulbHeight: countText.implicitHeight + bulbButton.Layout.minimumHeight
+        + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin
+        + (closePendingText.visible ? closePendingText.implicitHeight : 0)
+    readonly property real smallestHeight: modeBarHeight + Math.max(timerHeight, bulbHeight)
 
     Flickable {
         id: scroller
@@ -169,6 +203,12 @@ Page {
                         enabled: root.connected && root.groups.length > 0
                         onClicked: root.isRunning ? _m.camera.stopTask() : _m.camera.startTask()
                     }
+                    ClosePendingNote {
+                        id: runClosePendingText
+                        objectName: "runClosePending"
+                        mode: 0
+                        Layout.bottomMargin: 10
+                    }
                     CameraControlPane {
                         id: pane
                         objectName: "pane"
@@ -192,28 +232,16 @@ Page {
                         id: countText
                         objectName: "countText"
                         Layout.fillWidth: true
+                        Layout.minimumHeight: implicitHeight
                         horizontalAlignment: Text.AlignHCenter
                         font.pixelSize: 60
                         color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
                         text: _m.camera.count
                     }
-                    // A close the mount has not taken: it is sent again once the mount answers.
-                    Label {
+                    ClosePendingNote {
                         id: closePendingText
                         objectName: "closePending"
-                        Layout.fillWidth: true
-                        Layout.leftMargin: 10
-                        Layout.rightMargin: 10
-                        visible: _m.closeUntaken
-                        horizontalAlignment: Text.AlignHCenter
-                        wrapMode: Text.WordWrap
-                        font.bold: true
-                        color: countText.color
-                        text: Words.keepWhole(Words.sentences(
-                                  (_m.mount && !_m.mount.linkAnswering
-                                   ? [qsTr("The mount does not answer.")] : [])
-                                  .concat([qsTr("The shutter may still be open.")])),
-                                  inj_languageManager.language)
+                        mode: 1
                     }
                     Item {
                         Layout.fillHeight: true

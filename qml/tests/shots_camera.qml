@@ -5,7 +5,9 @@ import "rig/Find.js" as Find
 // --language, in day and night colours: the groups as stored, and while the program runs, with
 // the values left under them. Nothing of a row may overlap another part of it (the probe's
 // layout check), running or not. Then the bulb view after a release the mount did not answer:
-// the count stopped and the word that the shutter may still be open.
+// the count stopped and the word that the shutter may still be open, with the slew pad folded
+// and then put out, which leaves the page the least height; and the same word in timer mode,
+// after a run whose close the mount did not take.
 QtObject {
     id: driver
 
@@ -23,6 +25,7 @@ QtObject {
         property string count: "754.3"
         property var list: []
         signal taskDone()
+        signal commandError()
         function shutterOnOff(on) {}
     }
     readonly property QtObject deadLink: QtObject {
@@ -89,6 +92,7 @@ QtObject {
               },
               wait: () => !inj_cameraControl.isRunning && stack.depth === 1 && !stack.busy },
             { run: () => {
+                  pendingClose.isBulb = true
                   probe.publish("inj_cameraControl", pendingClose)
                   probe.publish("inj_mountConnection", deadLink)
                   page = stack.push("qrc:/Page/CameraControlPage.qml")
@@ -97,6 +101,14 @@ QtObject {
                           && Find.itemNamed(page, "closePending").visible,
               shot: "camera_bulb_unanswered_" + mode },
             { run: () => checkLayout("camera_bulb_unanswered_" + mode) },
+            { run: () => w.inj_mainFooter.requestDisplay(true),
+              wait: () => w.inj_mainFooter.displayControl,
+              shot: "camera_bulb_unanswered_pad_" + mode },
+            { run: () => checkLayout("camera_bulb_unanswered_pad_" + mode) },
+            { run: () => Find.itemNamed(page, "modeBar").currentIndex = 0,
+              wait: () => tabArrived() && Find.itemNamed(page, "runClosePending").visible,
+              shot: "camera_timer_unanswered_pad_" + mode },
+            { run: () => checkLayout("camera_timer_unanswered_pad_" + mode) },
             { run: () => {
                   stack.pop()
                   probe.restore("inj_cameraControl")

@@ -573,7 +573,18 @@ QtObject {
                     pageVisit(label + "/group", () => {
                 inj_cameraControl.add()
                 page.editGroup(0)
-            })]
+            }),
+                    // The slew pad stays out in bulb mode: the note of a close the mount has
+                    // not taken must fit beside the count and the button in what it leaves.
+                    pageVisit(label + "/bulb on a dead link", () => {
+                probe.publish("inj_cameraControl", pendingBulbClose)
+                probe.publish("inj_mountConnection", deadGoTo.connection)
+                probe.window.inj_stackView.push("qrc:/Page/CameraControlPage.qml")
+            }),
+                    { label: label + "/bulb on a dead link ended", run: () => {
+                          probe.restore("inj_cameraControl")
+                          probe.restore("inj_mountConnection")
+                      } }]
         }
         if (label === "SettingsMenu/advancedSettings") {
             const name = label + ">popupObsSun"
@@ -584,6 +595,19 @@ QtObject {
                       wait: () => !page.popupObsSun.visible }]
         }
         return []
+    }
+
+    // The camera service in bulb mode with a close the mount has not taken.
+    property QtObject pendingBulbClose: QtObject {
+        property bool isBulb: true
+        property bool isRunning: false
+        property bool closePending: true
+        property string count: "754.3"
+        property var list: []
+        signal taskDone()
+        signal commandError()
+        function shutterOnOff(on) {
+        }
     }
 
     // Exposure groups whose values read longest in a row of the camera page: an hour every two

@@ -218,6 +218,7 @@ TestCase {
     // Released while the mount does not answer: the page says so and that the shutter may
     // still be open, until the close, sent again once the mount answers, has been taken.
     function test_bulbReleasedOnADeadLink() {
+        failOnWarning(/Binding loop detected/)
         testHelper.useRecordingMount()
         // A failure half-way must not leave the silent mount to the tests after this one.
         try {
@@ -245,6 +246,68 @@ TestCase {
         testHelper.setRecordingMountAnswering(true)
         tryVerify(() => !note.visible)
         compare(testHelper.shutterCalls(), [true, false, false])
+    }
+
+    // A timed run whose shutter switch the mount does not take, as its link drops: the run ends
+    // and the page says so; a close not taken is a bulb close not taken, said on the page and
+    // sent again once the mount answers. drop: the switch the link drops before; calls: the
+    // switches the mount was asked for by then; note: whether the shutter may still be open.
+    function test_runSwitchNotTaken_data() {
+        return [
+            { tag: "close, during the exposure", drop: "close", calls: [true, false],
+              note: true },
+            { tag: "open, before the run starts", drop: "open", calls: [true], note: false }
+        ]
+    }
+
+    function test_runSwitchNotTaken(data) {
+        failOnWarning(/Binding loop detected/)
+        testHelper.useRecordingMount()
+        try {
+            runSwitchNotTaken(data)
+        } finally {
+            testHelper.setRecordingMountAnswering(true)
+            testHelper.restoreMount()
+            tryVerify(() => !inj_cameraControl.closePending)
+        }
+    }
+
+    function runSwitchNotTaken(data) {
+        mouseClick(paneButton("saveButton"))
+        // Long enough that the link drops well within it.
+        editGroup(0, { enabled: true, photos: "3", exposure: "2", pause: "2" })
+        const start = child("startButton")
+        const note = child("runClosePending")
+        tryVerify(() => start.enabled)
+        const errors = shutterErrors.count
+        if (data.drop === "open")
+            testHelper.setRecordingMountAnswering(false)
+        mouseClick(start)
+        verify(inj_cameraControl.isRunning)
+        if (data.drop === "close") {
+            tryVerify(() => testHelper.shutterCalls().length === 1)
+            testHelper.setRecordingMountAnswering(false)
+        }
+        tryVerify(() => shutterErrors.count > errors, 10000)
+        tryCompare(inj_cameraControl, "isRunning", false)
+        compare(start.text, "Start")
+        compare(testHelper.shutterCalls(), data.calls)
+        const said = "The mount did not take the shutter command. The exposures have stopped."
+        tryVerify(() => toastTexts().indexOf(said) >= 0, 5000, "the page tells of the failure")
+        if (data.note) {
+            tryVerify(() => note.visible)
+            compare(note.text, "The mount does not answer. The shutter may still be open.")
+        } else {
+            verify(!note.visible)
+            verify(!inj_cameraControl.closePending, "a refused open leaves nothing to close")
+        }
+        testHelper.setRecordingMountAnswering(true)
+        if (data.note) {
+            tryVerify(() => !note.visible)
+            compare(testHelper.shutterCalls(), data.calls.concat([false]))
+        } else {
+            compare(testHelper.shutterCalls(), data.calls)
+        }
     }
 
     // A bulb close the mount has not taken counts like a pending stop: closing the window asks

@@ -56,6 +56,10 @@ QtObject {
                                           .join("; "))
     }
 
+    function banner() {
+        return Find.named(probe.window.footer, "sunWarningBanner")
+    }
+
     // The mode bar slides its underline to the chosen tab: pictured once it has arrived.
     function tabArrived() {
         const tabs = Find.itemNamed(page, "modeBar").contentItem
@@ -109,7 +113,21 @@ QtObject {
               wait: () => tabArrived() && Find.itemNamed(page, "runClosePending").visible,
               shot: "camera_timer_unanswered_pad_" + mode },
             { run: () => checkLayout("camera_timer_unanswered_pad_" + mode) },
+            // Opened straight into the least height: the slew pad out and the Sun warning over
+            // it, as the page is laid out the first time.
             { run: () => {
+                  stack.pop()
+                  banner().show()
+                  pendingClose.isBulb = true
+              },
+              wait: () => stack.depth === 1 && !stack.busy && banner().height > 0 },
+            { run: () => page = stack.push("qrc:/Page/CameraControlPage.qml"),
+              wait: () => page !== null && !stack.busy && tabArrived()
+                          && Find.itemNamed(page, "closePending").visible,
+              shot: "camera_bulb_unanswered_opened_small_" + mode },
+            { run: () => checkLayout("camera_bulb_unanswered_opened_small_" + mode) },
+            { run: () => {
+                  banner().visible = false
                   stack.pop()
                   probe.restore("inj_cameraControl")
                   probe.restore("inj_mountConnection")

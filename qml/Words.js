@@ -7,9 +7,11 @@
 // "アライメントを|リセット"), and a label does so too once a word joiner holds together every
 // other pair of neighbouring letters. The joiner is not drawn and takes no width. A term and its
 // value ("Tilt=00.0′") stay together in every language: between an ideograph or kana and the
-// sign, or inside a Chinese term, the layout would break. Texts of other languages are otherwise
-// returned as they are: those written with spaces break only at them (with word wrapping), and
-// Chinese between any two characters.
+// sign, or inside a Chinese term, the layout would break. Chinese is written without spaces too,
+// and a reader takes a break between most two characters, but not inside a word of two
+// ("仍在移|动"): the words of the texts that run over lines in a narrow window stay whole (see
+// kChineseWords). Texts of other languages are otherwise returned as they are: those written with
+// spaces break only at them (with word wrapping).
 
 const kWordJoiner = "\u2060"
 
@@ -47,6 +49,29 @@ function _endsStem(chars, i) {
             && _kind(chars[i - 1]) === "ideograph" && _kind(chars[i + 1]) === "ideograph"
 }
 
+// The Chinese words that a line must not split, each two ideographs: those of the GoTo dialog's
+// messages, which wrap beside Cancel at the smallest window. Chinese words are not told apart by
+// their letters as Japanese ones are by their kana, so the words are named; any other pair of
+// ideographs may still break. The probe (app/probe/probe.cpp, chineseWords) reads a line break
+// with the same list: keep the two in step.
+const kChineseWords = ["寻星", "支架", "没有", "响应", "可能", "仍在", "移动", "正在", "停止", "命令",
+                       "尚未", "送达", "一直", "重发", "直到", "取消", "关闭"]
+
+// For each index i of chars, whether chars[i - 1] and chars[i] lie in one of kChineseWords.
+function _inChineseWord(chars) {
+    const joined = []
+    for (let i = 0; i < chars.length; ++i) {
+        for (const word of kChineseWords) {
+            const letters = Array.from(word)
+            if (chars.slice(i, i + letters.length).join("") !== word)
+                continue
+            for (let k = 1; k < letters.length; ++k)
+                joined[i + k] = true
+        }
+    }
+    return joined
+}
+
 // Whether the hiragana at index i of chars ends a phrase.
 function _endsPhrase(chars, i) {
     if (chars[i] === "を")
@@ -62,12 +87,15 @@ function _endsPhrase(chars, i) {
 // shown ("ja"). In every language, between the characters of a term and its value ("倾斜=00.0′",
 // the characters between blanks around an equals sign). In Japanese, between two letters unless
 // the first is hiragana that ends a word: before a letter that is not hiragana (unless it ends a
-// verb's stem inside a compound), or, as a particle, before any. Punctuation, blanks and symbols keep the layout's own rules.
+// verb's stem inside a compound), or, as a particle, before any. In Chinese, between the
+// characters of a word of kChineseWords. Punctuation, blanks and symbols keep the layout's own
+// rules.
 function keepWhole(text, language) {
     if (!text)
         return text
     const chars = Array.from(text)
     const japanese = language === "ja"
+    const inWord = language === "zh" ? _inChineseWord(chars) : []
     // Whether each character lies in a run of characters between blanks that holds "=".
     const inTerm = []
     for (let start = 0; start < chars.length;) {
@@ -90,7 +118,7 @@ function keepWhole(text, language) {
                     && !(before === "hiragana"
                          && ((kind !== "hiragana" && !_endsStem(chars, i - 1))
                              || _endsPhrase(chars, i - 1)))
-            if (term || letters)
+            if (term || letters || inWord[i])
                 out += kWordJoiner
         }
         out += c

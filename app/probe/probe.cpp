@@ -766,14 +766,36 @@ bool endsStem(const QString& before, QChar next) {
            next.script() == QChar::Script_Han;
 }
 
+// The Chinese words that a line must not split, as Words.js keeps them whole (kChineseWords there:
+// keep the two in step).
+const QStringList& chineseWords() {
+    static const QStringList kWords =
+        QString::fromUtf8("寻星 支架 没有 响应 可能 仍在 移动 正在 停止 命令 "
+                          "尚未 送达 一直 重发 直到 取消 关闭")
+            .split(QLatin1Char(' '));
+    return kWords;
+}
+
+// Whether one of chineseWords begins at the end of before and ends at the start of next.
+bool splitsChineseWord(const QString& before, const QString& next) {
+    for (const QString& word : chineseWords()) {
+        for (qsizetype k = 1; k < word.size(); ++k) {
+            if (before.endsWith(word.left(k)) && next.startsWith(word.mid(k)))
+                return true;
+        }
+    }
+    return false;
+}
+
 // A line ending in before and the next line, next (both without word joiners), split one word:
 // a line may end on a blank, a hyphen or a slash, and between two ideographs or kana other than
 // katakana. A term and its value ("Tilt=00.0′", "倾斜=00.0′": the characters between blanks
 // around an equals sign) are one word. Read as Japanese, a line between two letters may end only
 // after hiragana that ends a word: before a letter that is not hiragana, or after a particle (see
 // endsPhrase); a compound of ideographs ("架台"), a verb with its ending ("あります") and two verbs
-// in one ("読み出し", see endsStem) are one word.
-bool splitsWord(const QString& before, const QString& next, bool japanese) {
+// in one ("読み出し", see endsStem) are one word. Read as Chinese, so is each of chineseWords.
+bool splitsWord(const QString& before, const QString& next, const QString& language) {
+    const bool japanese = language == QLatin1String("ja");
     const QChar last = before.back();
     const QChar after = next.front();
     if (last.isSpace() || after.isSpace())
@@ -790,6 +812,8 @@ bool splitsWord(const QString& before, const QString& next, bool japanese) {
         return isJapaneseLetter(last) && isJapaneseLetter(after) &&
                !(isHiragana(last) &&
                  ((!isHiragana(after) && !endsStem(before, after)) || endsPhrase(before, after)));
+    if (language == QLatin1String("zh") && splitsChineseWord(before, next))
+        return true;
     return (isKatakana(last) && isKatakana(after)) ||
            (isSpacedLetter(last) && isSpacedLetter(after));
 }
@@ -809,7 +833,7 @@ bool moreLinesThanWords(const QString& text, int lineCount) {
 }
 
 // Visible wrapped texts below item that break a line inside a word.
-void collectBrokenWords(const QQuickItem* item, bool japanese, QVariantList& out) {
+void collectBrokenWords(const QQuickItem* item, const QString& language, QVariantList& out) {
     if (!item->isVisible() || item->opacity() <= 0)
         return;
     if ((item->inherits("QQuickText") || item->inherits("QQuickTextEdit")) &&
@@ -820,7 +844,7 @@ void collectBrokenWords(const QQuickItem* item, bool japanese, QVariantList& out
         for (qsizetype i = 1; i < lines.size() && at < 0; ++i) {
             const QString before = QString(lines[i - 1]).remove(QChar(kWordJoiner));
             const QString after = QString(lines[i]).remove(QChar(kWordJoiner));
-            if (!before.isEmpty() && !after.isEmpty() && splitsWord(before, after, japanese))
+            if (!before.isEmpty() && !after.isEmpty() && splitsWord(before, after, language))
                 at = int(i);
         }
         if (at > 0 ||
@@ -832,7 +856,7 @@ void collectBrokenWords(const QQuickItem* item, bool japanese, QVariantList& out
                                    {"at", at}});
     }
     for (const QQuickItem* child : item->childItems())
-        collectBrokenWords(child, japanese, out);
+        collectBrokenWords(child, language, out);
 }
 
 } // namespace
@@ -946,11 +970,12 @@ public:
     // lineCount, at (the line that starts inside the word, -1 where unknown)}. A word is a run of
     // letters and digits of a script written with spaces, or of katakana, or a term and its value
     // joined by "="; a line may break after a blank, a hyphen or a slash, and between ideographs
-    // or other kana. Read as Japanese (japanese true), a line between two letters may end only
-    // after hiragana that ends a word (see splitsWord).
-    Q_INVOKABLE QVariantList brokenWords(bool japanese = false) const {
+    // or other kana. Read as Japanese (language "ja"), a line between two letters may end only
+    // after hiragana that ends a word; read as Chinese ("zh"), not inside a word that the labels
+    // keep whole (see splitsWord).
+    Q_INVOKABLE QVariantList brokenWords(const QString& language = {}) const {
         QVariantList list;
-        collectBrokenWords(m_window->contentItem(), japanese, list);
+        collectBrokenWords(m_window->contentItem(), language, list);
         return list;
     }
 

@@ -960,6 +960,66 @@ private slots:
         QCOMPARE(wrong, QStringList());
     }
 
+    // The program's end during a trail-point run: the run's path ends by itself and goes on, but
+    // the nudge a key gave an axis along it is open-ended, and the end takes it back. The run
+    // waits at its first point (an hour ahead), where its own rate is none: the nudge moves the
+    // emulated axis at its rate, and once taken back the axis stands still again. nudge: the
+    // key's rate, in sidereal rates.
+    void endTakesBackTrailRunNudge_data() {
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<double>("nudge");
+        dataRow("axis 1 nudged forward", 0, 8.0);
+        dataRow("axis 2 nudged back fast", 1, -400.0);
+    }
+    void endTakesBackTrailRunNudge() {
+        QFETCH(int, axis);
+        QFETCH(double, nudge);
+
+        ManualRig rig(MountMode_::EQ);
+        IMount& mount = *rig.mount;
+        QVERIFY(mount.canTrackTrailPoints());
+        std::atomic<bool> waiting{false};
+        const QMetaObject::Connection watching = QObject::connect(
+            &mount, &IMount::trailPointsProgress, this,
+            [&waiting](const TrailPointsProgress& progress) {
+                if (progress.state == TrailPointsDetailedState_::Waiting)
+                    waiting = true;
+            },
+            Qt::DirectConnection);
+        // A report still queued when the rig lets go of the mount must not reach this frame.
+        const auto unwatch = qScopeGuard([&watching] { QObject::disconnect(watching); });
+        TrailPointsParam param;
+        param.name = "trail";
+        param.intervalUs = 100000;
+        param.startTimeMs = rig.clock->nowMs() + 3600000;
+        param.frame = 2;
+        for (int i = 0; i < 50; ++i)
+            param.points.emplace_back(-0.3 + i * 1e-4, 0.8);
+        mount.trackTrailPointsAsync(std::move(param));
+        QTRY_VERIFY_WITH_TIMEOUT(waiting, kGotoTimeoutMs);
+
+        const double rate = nudge * kSiderealRate;
+        mount.slewAxisAsync(AXISID(axis), rate);
+        QTRY_COMPARE(rig.axis->lastRate(AXISID(axis)).valueOr(0.0), rate);
+        // Moving: the controller's motion is 0 only at rest.
+        QVERIFY(rig.axis->lastStatus(AXISID(axis)).motion != 0);
+        rig.tasks->take();
+
+        mount.stopOpenEndedMotions();
+        QCOMPARE(mount.axisSlewState(AXISID(axis)), 0);
+        QTRY_COMPARE(rig.axis->lastRate(AXISID(axis)).valueOr(-1.0), 0.0);
+        QCOMPARE(rig.axis->lastStatus(AXISID(axis)).motion, 0u);
+        // The run goes on: nothing took its axes, and it has no result.
+        QVERIFY(mount.trailPointsTracking());
+        QCOMPARE(rig.tasks->take(), QStringList());
+        QCOMPARE(rig.tags(), QString("trps/trps"));
+        QVERIFY(!mount.trailPointsTaskInfo().value().cmdRet.hasValue());
+
+        mount.abortSlewAsync();
+        QTRY_VERIFY(!mount.trailPointsTracking());
+        QTRY_COMPARE(rig.tags(), QString("stop/stop"));
+    }
+
     // A pier flip takes the mount to the other side and back to what it pointed at: a tracking
     // mount to the same star (the sky has moved on meanwhile), tracking on at the rate it had; a
     // mount at rest to the same hour angle, still at rest. Asking for the side it is on moves

@@ -7,7 +7,8 @@ import "qrc:/Words.js" as Words
 // The layout check of the probe on small scenes built to hold one fault each, beside sound ones
 // that must give nothing: a check that never finds anything passes every walk. Each scene lies
 // in a popup over the whole window, which the check then judges alone; a scene lists the kinds
-// of finding it must give, no more and no fewer, and the texts that break inside a word.
+// of finding it must give, no more and no fewer, and the texts that break inside a word, read in
+// the language readAs (none: by the rules of every language).
 QtObject {
     id: driver
 
@@ -44,10 +45,10 @@ QtObject {
           broken: [] },
         // Read as Japanese, a compound of ideographs is one word.
         { name: "a compound of ideographs split", kinds: [], component: compoundScene,
-          ideographs: true, broken: ["AZ/EQ両用架台"] },
+          readAs: "ja", broken: ["AZ/EQ両用架台"] },
         { name: "a compound of ideographs split, not read as Japanese", kinds: [],
           component: compoundScene, broken: [] },
-        { name: "a compound of ideographs held together", kinds: [], ideographs: true,
+        { name: "a compound of ideographs held together", kinds: [], readAs: "ja",
           component: compoundKeptScene, broken: [] },
         // A term and its value are one word in every language; between an ideograph or kana
         // and the sign the layout breaks.
@@ -56,15 +57,16 @@ QtObject {
         { name: "a Chinese term held to its value", kinds: [], component: termScene,
           text: "倾斜=00.0′", language: "zh", broken: [] },
         { name: "a Japanese term broken from its value", kinds: [], component: termScene,
-          ideographs: true, text: "傾き=00.0′", broken: ["傾き=00.0′"] },
+          readAs: "ja", text: "傾き=00.0′", broken: ["傾き=00.0′"] },
         { name: "a Japanese term held to its value", kinds: [], component: termScene,
-          ideographs: true, text: "傾き=00.0′", language: "ja", broken: [] },
+          readAs: "ja", text: "傾き=00.0′", language: "ja", broken: [] },
         { name: "an English term and its value", kinds: [], component: termScene,
           text: "Tilt=00.0′", broken: [] },
         // Held at its sign only, a Chinese term breaks inside.
         { name: "a Chinese term split inside", kinds: [], component: japaneseScene,
           text: "倾斜\u2060=\u206000.0′", width: 20, broken: ["倾斜=00.0′"] }
-    ].concat(japaneseScenes())
+    ].concat(sentenceScenes(japaneseTexts, "ja"), sentenceScenes(chineseTexts, "zh"),
+             editedScenes())
 
     // Japanese sentences of the dialogs and pages, laid out as they are and held together where
     // a line must not break. As they are, each sentence is given the width of its text up to
@@ -88,6 +90,14 @@ QtObject {
         { text: "望遠鏡で太陽を直接見ないでください。目に回復不能な障害が残ります。太陽を見るときは、望遠鏡の前面にしっかりと取り付けた適切な太陽フィルターを使用してください。",
           width: 250 }
     ]
+    // Chinese sentences of the GoTo dialog, the same way: as they are, each breaks inside a word
+    // ("仍在移|动"); held together, none does, read as Chinese. Read by the rules of every
+    // language, a break between two ideographs splits nothing.
+    readonly property var chineseTexts: [
+        { text: "支架没有响应，可能仍在移动。", after: "支架没有响应，可能仍在移" },
+        { text: "停止命令尚未送达支架：它可能仍在移动。", after: "停止命令尚" },
+        { text: "停止命令会一直重发，直到支架响应。", after: "停止命令会一直重" }
+    ]
     property FontMetrics japaneseMetrics: FontMetrics {
         font.pixelSize: 14
     }
@@ -95,21 +105,29 @@ QtObject {
     function widthOf(t) {
         return t.width || Math.ceil(japaneseMetrics.advanceWidth(t.after)) + 6
     }
-    function japaneseScenes() {
+    function sentenceScenes(texts, language) {
         const list = []
-        for (const t of japaneseTexts) {
+        for (const t of texts) {
             const head = t.after ? t.after + "|" : t.text.slice(0, 8) + "…"
             list.push({ name: head + " as it is", kinds: [], component: japaneseScene,
-                        ideographs: true, text: t.text, width: widthOf(t), broken: [t.text] })
+                        readAs: language, text: t.text, width: widthOf(t), broken: [t.text] })
             list.push({ name: head + " held together", kinds: [], component: japaneseScene,
-                        ideographs: true, text: t.text, width: widthOf(t), language: "ja",
+                        readAs: language, text: t.text, width: widthOf(t), language: language,
                         broken: [] })
+            if (language !== "ja")
+                list.push({ name: head + " as it is, not read as " + language, kinds: [],
+                            component: japaneseScene, text: t.text, width: widthOf(t),
+                            broken: [] })
         }
+        return list
+    }
+    function editedScenes() {
+        const list = []
         const sun = japaneseTexts[japaneseTexts.length - 1]
         list.push({ name: "an edited text as it is", kinds: [], component: editedScene,
-                    ideographs: true, text: sun.text, width: sun.width, broken: [sun.text] })
+                    readAs: "ja", text: sun.text, width: sun.width, broken: [sun.text] })
         list.push({ name: "an edited text held together", kinds: [], component: editedScene,
-                    ideographs: true, text: sun.text, width: sun.width, language: "ja",
+                    readAs: "ja", text: sun.text, width: sun.width, language: "ja",
                     broken: [] })
         return list
     }
@@ -323,7 +341,7 @@ QtObject {
                 console.info("  " + f.kind + ": " + f.first + " at " + f.firstArea + " / "
                              + f.second + " at " + f.secondArea)
         }
-        const words = probe.brokenWords(!!scene.ideographs)
+        const words = probe.brokenWords(scene.readAs || "")
         const broken = words.map(b => b.text.replace(/\u2060/g, "")).sort()
         if (JSON.stringify(broken) !== JSON.stringify((scene.broken || []).slice().sort()))
             failures.push(scene.name + ": broken inside a word " + JSON.stringify(broken)

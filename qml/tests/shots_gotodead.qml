@@ -6,7 +6,7 @@ import "rig/Find.js" as Find
 // by day and by night: under way with the mount's notice that its stop goes unanswered, then over
 // with the stop still on its way (Close), the notice still shown. The toast shows in the room the
 // dialog makes for it; the message stays whole beside Close. At each picture no wrapped text may
-// break inside a word, read as Japanese in Japanese (the probe's brokenWords()).
+// break inside a word, read in the language shown (the probe's brokenWords()).
 QtObject {
     id: driver
 
@@ -15,7 +15,7 @@ QtObject {
     }
 
     function checkWords(name) {
-        const broken = probe.brokenWords(inj_languageManager.language === "ja")
+        const broken = probe.brokenWords(inj_languageManager.language)
         if (broken.length > 0)
             probe.fail(name + ": " + broken.map(b => "\"" + b.lines.join("|") + "\" at "
                                                      + b.path).join("; "))

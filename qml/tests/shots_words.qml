@@ -9,8 +9,8 @@ import "rig/Find.js" as Find
 // not answer, the question a close asks while a stop is on its way, the bulb view after a
 // release the mount did not answer, the polar alignment's star list without a measured model,
 // the Sun warning, the question on hibernate data and the Wi-Fi page whose module refused to give
-// its settings. At each picture no wrapped text may break inside a word, read as Japanese in
-// Japanese (the probe's brokenWords()).
+// its settings. At each picture no wrapped text may break inside a word, read in the language
+// shown (the probe's brokenWords()).
 QtObject {
     id: driver
 
@@ -87,7 +87,7 @@ QtObject {
 
     // Fails the run on a wrapped text that breaks inside a word where the picture was taken.
     function checkWords(name) {
-        const broken = probe.brokenWords(inj_languageManager.language === "ja")
+        const broken = probe.brokenWords(inj_languageManager.language)
         if (broken.length > 0)
             probe.fail(name + ": " + broken.map(b => "\"" + b.lines.join("|") + "\" at "
                                                      + b.path).join("; "))

@@ -208,9 +208,10 @@ QtObject {
 
     // Wrapped texts split inside a word, in every run: a word of a script written with spaces,
     // of katakana, or a term and its value; in Japanese, also a compound of ideographs or a word
-    // and its kana ending (see the probe's brokenWords()).
+    // and its kana ending; in Chinese, a word the labels keep whole (see the probe's
+    // brokenWords()).
     function checkWords(label) {
-        for (const b of probe.brokenWords(inj_languageManager.language === "ja")) {
+        for (const b of probe.brokenWords(inj_languageManager.language)) {
             const where = b.at > 0 ? b.lines.slice(b.at - 1, b.at + 1).join("|") : b.lineCount
                                                                                     + " lines"
             problem("breaks inside a word (" + where + ")", label, b)

@@ -182,20 +182,27 @@ TestCase {
     // room the dialog makes for it between its details and its message, clear of the details'
     // texts, of the message that the mount does not answer and of Cancel or Close. stranded: the
     // GoTo is over and its stop cannot reach the mount (Close); otherwise it runs (Cancel).
+    // toasts: how many show at once; however many, their room takes at most a third of the
+    // dialog, and the message and Cancel keep their whole height.
     function test_toastsInGoToDialog_data() {
         const rows = []
         for (const size of [[320, 480], [480, 800]]) {
             for (const language of ["en", "hu", "ja"]) {
                 rows.push({ tag: language + ", " + size.join("x") + ", stranded, toast after",
-                            language: language, size: size, stranded: true, first: "dialog" })
+                            language: language, size: size, stranded: true, first: "dialog",
+                            toasts: 1 })
             }
         }
         rows.push({ tag: "en, 320x480, running, toast after", language: "en", size: [320, 480],
-                    stranded: false, first: "dialog" })
+                    stranded: false, first: "dialog", toasts: 1 })
         rows.push({ tag: "hu, 320x480, stranded, toast before", language: "hu", size: [320, 480],
-                    stranded: true, first: "toast" })
+                    stranded: true, first: "toast", toasts: 1 })
         rows.push({ tag: "ja, 480x800, running, toast before", language: "ja", size: [480, 800],
-                    stranded: false, first: "toast" })
+                    stranded: false, first: "toast", toasts: 1 })
+        rows.push({ tag: "en, 320x480, running, 8 toasts after", language: "en", size: [320, 480],
+                    stranded: false, first: "dialog", toasts: 8 })
+        rows.push({ tag: "zh, 320x480, stranded, 8 toasts after", language: "zh",
+                    size: [320, 480], stranded: true, first: "dialog", toasts: 8 })
         return rows
     }
     function test_toastsInGoToDialog(data) {
@@ -208,8 +215,13 @@ TestCase {
         const toaster = window.inj_toaster
         const dialog = findChild(window, "popupGoTo")
         tryCompare(toaster.parent, "height", data.size[1])
+        // Each toast its own text: a toast does not show twice.
+        const showToasts = () => {
+            for (let i = 0; i < data.toasts; ++i)
+                toaster.show(i === 0 ? longToast : longToast + " (" + i + ")", 6000)
+        }
         if (data.first === "toast")
-            toaster.show(longToast, 6000)
+            showToasts()
         shownGoTo.done = false
         shownGoTo.valueChanged()
         tryCompare(dialog, "opened", true)
@@ -222,8 +234,8 @@ TestCase {
         compare(button.text, qsTranslate("PopupGoTo", data.stranded ? "Close" : "Cancel"))
         verify(dialog.visible)
         if (data.first === "dialog")
-            toaster.show(longToast, 6000)
-        tryVerify(() => toaster.count === 1 && toaster.itemAtIndex(0) !== null)
+            showToasts()
+        tryVerify(() => toaster.count === data.toasts && toaster.itemAtIndex(0) !== null)
         const newest = toaster.itemAtIndex(0)
         // Until the room has opened to the toast's height.
         tryVerify(() => rectOf(toaster).height >= newest.height)
@@ -246,6 +258,18 @@ TestCase {
         const message = rectOf(findChild(dialog.contentItem, "linkState"))
         verify(message.y >= 0 && message.y + message.height <= window.height,
                "the message " + describe(message))
+        // However many toasts ask for room, they get at most a third of the dialog: the message
+        // and Cancel keep their height, and the details what is left.
+        const room = findChild(dialog.contentItem, "toastRoom")
+        verify(room.height <= dialog.height / 3 + 0.5,
+               "the room " + room.height + " of " + dialog.height)
+        for (const name of ["linkState", "cancelButton"]) {
+            const item = findChild(dialog.contentItem, name)
+            const r = rectOf(item)
+            verify(item.height >= item.implicitHeight - 0.5 && r.y >= 0
+                   && r.y + r.height <= window.height,
+                   name + " " + describe(r) + " of height " + item.implicitHeight)
+        }
 
         // The toast goes: the room closes, and the details have their place back.
         const detailsWithToast = findChild(dialog.contentItem, "gotoDetails").height

@@ -31,7 +31,10 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace Ko {
@@ -83,6 +86,15 @@ T* published(const QQmlApplicationEngine& engine, const char* name) {
         engine.rootContext()->contextProperty(QLatin1String(name)).value<QObject*>());
 }
 
+// What a display lost at the end left to the mount, in the log: what may still run there.
+void logWhatWasLeft(bool stopPending, bool closePending) {
+    if (stopPending)
+        Log("The display went away before the mount took every stop: the mount may still move");
+    if (closePending)
+        Log("The display went away before the mount took the shutter's close: the shutter may "
+            "still be open");
+}
+
 // The display is gone, and with it every key, pad button and bulb shutter the user held: they are
 // let go as at a close, every open-ended motion is stopped, and the end waits a bounded time for
 // the stops and a shutter close to be taken, since there is no window to ask in.
@@ -115,28 +127,68 @@ void endWithoutDisplay(const QQmlApplicationEngine& engine) {
     for (const auto& waker : wakers)
         QObject::disconnect(waker);
     if (!taken)
-        Log("The display went away before the mount took every stop: the mount may still move");
+        logWhatWasLeft(mount && mount->stopPending(), camera && camera->closePending());
     writeAsAQuit();
 }
 
 // On the watchdog's thread, when the main thread is stuck after the loss and let go of nothing:
-// the slews at a rate are stopped through the mount itself, which any thread may ask.
-void stopMotionsFromAnyThread(const IMountConnection& connection) {
+// the slews at a rate are stopped through the mount itself, and a shutter that this program
+// opened is closed through the camera's list, both of which any thread may ask. What the mount
+// has not taken by the end of the wait is logged, as an end on the main thread does.
+void stopMotionsFromAnyThread(const IMountConnection& connection, ICameraControlList* camera) {
+    // Shared with the close's answer, which may come after this has returned.
+    struct Wait {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool closeAnswered = false;
+        bool closeTaken = false;
+    };
+    const auto wait = std::make_shared<Wait>();
     const std::shared_ptr<IMount> mount = connection.sharedMount();
-    if (!mount)
-        return;
-    std::mutex mutex;
-    std::condition_variable changed;
-    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [&] {
-        std::lock_guard lock(mutex);
-        changed.notify_all();
-    });
-    mount->stopOpenEndedMotions();
-    {
-        std::unique_lock lock(mutex);
-        changed.wait_for(lock, kStopWaitWithoutDisplay, [&] { return !mount->stopPending(); });
+    QMetaObject::Connection waker;
+    if (mount) {
+        waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [wait] {
+            std::lock_guard lock(wait->mutex);
+            wait->changed.notify_all();
+        });
+        mount->stopOpenEndedMotions();
     }
-    QObject::disconnect(waker);
+    const auto stopsTaken = [&mount] { return !mount || !mount->stopPending(); };
+    // false when no shutter of this program may be open.
+    const auto sendClose = [camera, wait] {
+        std::optional<QFuture<CmdRet>> close =
+            camera ? camera->closeOpenedShutterFromAnyThread() : std::nullopt;
+        if (!close)
+            return false;
+        close->then(QtFuture::Launch::Sync, [wait](CmdRet r) {
+            std::lock_guard lock(wait->mutex);
+            wait->closeAnswered = true;
+            wait->closeTaken = r.isOk();
+            wait->changed.notify_all();
+        });
+        return true;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + kStopWaitWithoutDisplay;
+    bool closeTaken = !sendClose();
+    {
+        std::unique_lock lock(wait->mutex);
+        while (wait->changed.wait_until(
+            lock, deadline, [&] { return wait->closeAnswered || (closeTaken && stopsTaken()); })) {
+            if (!std::exchange(wait->closeAnswered, false))
+                break;
+            closeTaken = wait->closeTaken;
+            if (closeTaken)
+                continue;
+            // A close the link lost is sent again while the wait lasts, as the mount resends
+            // its stops.
+            lock.unlock();
+            closeTaken = !sendClose();
+            lock.lock();
+        }
+    }
+    if (waker)
+        QObject::disconnect(waker);
+    logWhatWasLeft(!stopsTaken(), !closeTaken);
 }
 
 } // namespace
@@ -252,8 +304,11 @@ int appMain(int argc, char** argv) {
     exitWhenRootNotCreated(engine, &app, url);
     engine.load(url);
     DisplayLoss::setEnding([&engine] { endWithoutDisplay(engine); });
-    if (const auto* connection = published<IMountConnection>(engine, "inj_mountConnection"))
-        DisplayLoss::setLastResort([connection] { stopMotionsFromAnyThread(*connection); });
+    if (const auto* connection = published<IMountConnection>(engine, "inj_mountConnection")) {
+        auto* camera = published<ICameraControlList>(engine, "inj_cameraControl");
+        DisplayLoss::setLastResort(
+            [connection, camera] { stopMotionsFromAnyThread(*connection, camera); });
+    }
     // The scheme's handler and the window exist from here on. This start's own URLs go before
     // those of later starts.
     QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });

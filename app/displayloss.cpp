@@ -38,6 +38,16 @@ using ConnectionHasError = int (*)(void*);
 
 using Clock = std::chrono::steady_clock;
 
+// A test that needs a teardown to outlast the look sets a shorter one here, rather than spend
+// kTeardownLook and more on every run; the program itself never sets it.
+constexpr const char* kTeardownLookEnv = "KO_TEARDOWN_LOOK_MS";
+
+std::chrono::milliseconds teardownLook() {
+    bool valid = false;
+    const int ms = qEnvironmentVariableIntValue(kTeardownLookEnv, &valid);
+    return valid && ms > 0 ? std::chrono::milliseconds(ms) : kTeardownLook;
+}
+
 // The answers that the ending waits for are posted to the main thread, and nothing tells a main
 // thread that does not run its event loop that something was posted: the wait looks that often.
 constexpr std::chrono::milliseconds kPostedLook{20};
@@ -58,6 +68,7 @@ bool g_watchClosed = false;
 bool g_watchQuit = false;
 std::chrono::milliseconds g_holdLimit = kHoldLimit;
 std::chrono::milliseconds g_endingLimit = kEndingLimit;
+std::chrono::milliseconds g_teardownLook = kTeardownLook;
 std::thread g_watchdog; // started and joined on the main thread, or started by connectionLost
 // The wait in the ending.
 std::mutex g_waitMutex;
@@ -66,22 +77,42 @@ bool g_woken = false; // guarded by g_waitMutex
 // Main thread only.
 std::function<void()> g_endingWork;
 std::function<void()> g_lastResort; // guarded by g_endingMutex; called on the watchdog's thread
+// Guarded by g_endingMutex: the last resort runs, and what it uses must stay until it returns.
+bool g_lastResortRuns = false;
+std::condition_variable g_lastResortDone;
 std::function<void(int)> g_endProcess;
 std::function<void()> g_stopThread;
 QObject* g_noDrawing = nullptr;
-// Set once by install, before any handler can run.
+// Set once by install, before any handler can run. The application object is gone by the time
+// the platform closes the display, and an error met there must still find the main thread.
+std::atomic<std::thread::id> g_mainThread{};
 ConnectionHasError g_hasError = nullptr;
-void* g_connection = nullptr;
+// Cleared at teardownEnded: the platform closes the connection with the application object, and
+// the exit handler and a late message must not ask a connection that has gone.
+std::atomic<void*> g_connection{nullptr};
 QtMessageHandler g_previousMessageHandler = nullptr;
 bool g_watchingMessages = false;
 
 bool onMainThread() {
+    const std::thread::id main = g_mainThread.load();
+    if (main != std::thread::id())
+        return std::this_thread::get_id() == main;
     const QCoreApplication* app = QCoreApplication::instance();
     return app && QThread::currentThread() == app->thread();
 }
 
+// Whether teardownEnded has passed: nothing is left to end the program in order, and nothing
+// would come to let a held thread go.
+bool teardownOver() {
+    std::lock_guard lock(g_endingMutex);
+    return g_watchClosed;
+}
+
 bool connectionBroken() {
-    return g_lost.load() || (g_hasError && g_connection && g_hasError(g_connection) != 0);
+    if (g_lost.load())
+        return true;
+    void* const connection = g_connection.load();
+    return g_hasError && connection && g_hasError(connection) != 0;
 }
 
 void endProcess(int code) {
@@ -116,7 +147,7 @@ void watch() {
             overrun = "The display went away: ending at once, since the main thread does not "
                       "come to the ending";
         } else if (g_teardownAt) {
-            deadline = *g_teardownAt + kTeardownLook;
+            deadline = *g_teardownAt + g_teardownLook;
             overrun = "The display went away: ending at once, since the teardown overran";
         }
         if (!overrun) {
@@ -135,11 +166,16 @@ void watch() {
         g_endingDone = true;
         // The ending let go of nothing: what any thread can stop is stopped here.
         const std::function<void()> lastResort = g_endingAt ? nullptr : g_lastResort;
+        g_lastResortRuns = bool(lastResort);
         lock.unlock();
         Log("%s", overrun);
         if (lastResort)
             lastResort();
         endProcess(kExitCode);
+        // Only an ending of the tests comes back here.
+        lock.lock();
+        g_lastResortRuns = false;
+        g_lastResortDone.notify_all();
         return;
     }
 }
@@ -220,7 +256,8 @@ void endNow() {
             return;
         g_ending = true;
         g_endingAt = Clock::now();
-        teardownBegun = g_teardownBegun;
+        // Past teardownEnded too: what the ending would use has gone.
+        teardownBegun = g_teardownBegun || g_watchClosed;
         armWatchdog();
     }
     g_endingBegun.notify_all();
@@ -288,6 +325,7 @@ F symbol(void* library, const char* name) {
 } // namespace
 
 bool install(std::function<void()> ending) {
+    g_mainThread = std::this_thread::get_id();
     g_endingWork = std::move(ending);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
@@ -321,7 +359,9 @@ void setEnding(std::function<void()> ending) {
 }
 
 void setLastResort(std::function<void()> lastResort) {
-    std::lock_guard lock(g_endingMutex);
+    std::unique_lock lock(g_endingMutex);
+    // The caller may destroy what the last resort under way uses as soon as this returns.
+    g_lastResortDone.wait(lock, [] { return !g_lastResortRuns; });
     g_lastResort = std::move(lastResort);
 }
 
@@ -349,7 +389,9 @@ void wakeWait() {
 }
 
 void teardownBegins() {
+    const std::chrono::milliseconds look = teardownLook();
     std::lock_guard lock(g_endingMutex);
+    g_teardownLook = look;
     g_teardownBegun = true;
     g_teardownAt = Clock::now();
     armWatchdog();
@@ -363,6 +405,8 @@ void teardownEnded() {
     stopWatchdog();
     // The platform's own teardown would close the GL driver on the dead connection.
     endIfLost();
+    // From here on only Xlib's handler tells of a loss, from inside the platform's close.
+    g_connection = nullptr;
 }
 
 void endIfLost() {
@@ -388,6 +432,14 @@ void connectionLost() {
 void exitRequested() {
     if (onMainThread()) {
         endNow();
+        return;
+    }
+    if (teardownOver()) {
+        // The watchdog has stopped and the main thread no longer looks at the loss: a thread held
+        // here would hold the process for good.
+        g_lost = true;
+        Log("The display went away at the end: ending at once");
+        endProcess(kExitCode);
         return;
     }
     connectionLost();

@@ -30,9 +30,14 @@ namespace Ko {
 // that has broken. The settings are written as they change, each file replaced whole, so an end
 // by the watchdog keeps everything stored but the window's last place.
 //
+// The loss may also come after the teardown, as the platform closes the display once the
+// application object has gone: the main thread is known by the id install recorded, and whichever
+// thread meets the loss after teardownEnded ends the process at once, since nothing is left to end
+// it in order and nothing would let a held thread go.
+//
 // Threads: install, setEnding, setLastResort, waitWithoutDisplay, teardownBegins, teardownEnded and
 // endIfLost on the main thread, after the application object exists; wakeWait and the handlers that
-// Xlib calls on any thread.
+// Xlib calls on any thread, also once the application object has gone.
 namespace DisplayLoss {
 
 // The exit code of a program whose display went away.
@@ -48,19 +53,22 @@ inline constexpr std::chrono::milliseconds kHoldLimit{3000};
 inline constexpr std::chrono::milliseconds kEndingLimit{15000};
 
 // How long the teardown after the event loop runs before the watchdog looks at the connection;
-// a teardown that overruns on a connection that still holds is looked at again as long again.
+// a teardown that overruns on a connection that still holds is looked at again as long again, and
+// is never cut short. A test may shorten it through the environment (see displayloss.cpp).
 inline constexpr std::chrono::milliseconds kTeardownLook{10000};
 
-// Watches the application's X connection when the platform is xcb; otherwise does nothing and
-// returns false. Xlib is reached through the copy that the platform plugin loaded, so a run on
-// another platform loads nothing of X. ending runs once, on the main thread, before the wait for
-// the background work.
+// Records the calling thread as the main one, and watches the application's X connection when the
+// platform is xcb; otherwise watches nothing and returns false. Xlib is reached through the copy
+// that the platform plugin loaded, so a run on another platform loads nothing of X. ending runs
+// once, on the main thread, before the wait for the background work.
 bool install(std::function<void()> ending);
 
 // Replaces the ending, e.g. once the window that has something to let go of exists.
 void setEnding(std::function<void()> ending);
 // What the watchdog does, on its own thread, before it ends the process when the main thread did
-// not come to the ending: whatever can be stopped from any thread, bounded by the caller.
+// not come to the ending: whatever can be stopped from any thread, bounded by the caller, and a log
+// line of what it could not stop. Waits for a last resort under way, which ends the process: once
+// this returns, what the one replaced used may go.
 void setLastResort(std::function<void()> lastResort);
 
 // In the ending only: waits until settled() holds or limit has passed, and returns settled(). The
@@ -88,7 +96,8 @@ namespace Detail {
 // Any thread: the connection broke. Notes it and wakes the main thread.
 void connectionLost();
 // Any thread: where Xlib would end the process. On the main thread: ends the program now. On
-// another thread: connectionLost(), then holds the thread for good.
+// another thread: connectionLost(), then holds the thread for good; after teardownEnded, ends the
+// process at once.
 void exitRequested();
 // Whether the loss was noted.
 bool lost();

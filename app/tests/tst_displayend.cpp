@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,10 +19,16 @@ using namespace Ko::ProgramRuns;
 
 enum class End { Signal, WindowClose };
 
-// The program's own window, drawing without pause; once it shows (and, with holdSlew, once the
-// mount is connected and the Right key, or the pad's padButton, is held down on it), it says so. It
-// closes its window itself when close is set.
-QByteArray endDocument(bool holdSlew, bool close, int padButton = -1) {
+// What the program's user holds when the display goes.
+enum class Hold { Nothing, Key, PadButton, BulbShutter };
+
+// The program's own window, drawing without pause; once it shows (and, with something to hold,
+// once the mount is connected and the Right key, a pad button or the Camera Control page's bulb
+// shutter is held down on it), it says so. It closes its window itself when close is set. With
+// stuck, the main thread is then held in a long piece of work (the display may go meanwhile)
+// while the render thread goes on drawing an animator's turns. An aboutToQuit listener says when
+// the quit's writes run, and the document's own destruction takes teardownMs.
+QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs = 0) {
     return QByteArray(R"(
         import QtQuick
         QtObject {
@@ -45,26 +52,54 @@ QByteArray endDocument(bool holdSlew, bool close, int padButton = -1) {
                     Qt.callLater(walker.ready)
                 }
             }
+            property Connections quitting: Connections {
+                target: Qt.application
+                function onAboutToQuit() {
+                    console.log("walk: about to quit")
+                }
+            }
             function ready() {
                 if (!started || done)
                     return
-                if (%HOLD%) {
+                if (%HOLD% !== 0) {
                     if (!inj_mountConnection.connected)
                         return
-                    if (%PAD% >= 0)
-                        program.inj_mainFooter.screenInput(%PAD%, true)
-                    else
+                    if (%HOLD% === 1) {
                         program.directionKey(Qt.Key_Right, true)
+                    } else if (%HOLD% === 2) {
+                        program.inj_mainFooter.screenInput(0, true)
+                    } else {
+                        const page = program.inj_stackView.push("qrc:/Page/CameraControlPage.qml")
+                        page.setMode(1)
+                        page.openShutter()
+                    }
                 }
                 done = true
                 console.log("walk: done at depth 0")
                 if (%CLOSE%)
                     Qt.callLater(() => program.close())
+                if (%STUCK%) {
+                    const animator = animatorComponent.createObject(program.contentItem)
+                    animator.turns.start()
+                    Qt.callLater(walker.holdMainThread)
+                }
             }
             property bool done: false
+            // Work that never yields, standing in for a main thread that does not come back to
+            // its event loop; bounded, so that a run that goes wrong still ends.
+            function holdMainThread() {
+                console.log("walk: main thread held")
+                const until = Date.now() + 60000
+                while (Date.now() < until) {}
+            }
             // This document stands in for the window as the root object.
             function releaseAllForEnd() {
                 return program.releaseAllForEnd()
+            }
+            // A teardown that takes its time on a display that holds.
+            Component.onDestruction: {
+                const until = Date.now() + %TEARDOWN%
+                while (Date.now() < until) {}
             }
             property Component spinnerComponent: Component {
                 Rectangle {
@@ -77,15 +112,30 @@ QByteArray endDocument(bool holdSlew, bool close, int padButton = -1) {
                     }
                 }
             }
+            // Turned by the render thread, whatever the main thread does.
+            property Component animatorComponent: Component {
+                Rectangle {
+                    property alias turns: turns
+                    x: 60; width: 40; height: 40; color: "blue"
+                    RotationAnimator on rotation {
+                        id: turns
+                        running: false
+                        from: 0; to: 360; duration: 500; loops: Animation.Infinite
+                    }
+                }
+            }
         }
     )")
-        .replace("%HOLD%", holdSlew ? "true" : "false")
+        .replace("%HOLD%", QByteArray::number(int(hold)))
         .replace("%CLOSE%", close ? "true" : "false")
-        .replace("%PAD%", QByteArray::number(padButton));
+        .replace("%STUCK%", stuck ? "true" : "false")
+        .replace("%TEARDOWN%", QByteArray::number(teardownMs));
 }
 
 // The simulated motor controller on the mount's UDP port of this host, answered on the test's
-// thread whenever it takes events.
+// thread whenever it takes events. The test may have it lose the first command of a kind from a
+// moment on (neither acted on nor answered, as a datagram the network dropped), or every command
+// (a link cut); the commands it answered are kept in order.
 class SimulatedMount {
 public:
     bool open() {
@@ -93,12 +143,16 @@ public:
             while (m_socket.hasPendingDatagrams()) {
                 const QNetworkDatagram request = m_socket.receiveDatagram();
                 const QByteArray bytes = request.data();
+                if (m_cut || lose(bytes))
+                    continue;
                 const auto reply = sim.answer(Ko::CBytes(bytes.begin(), bytes.end()));
-                if (reply.hasValue())
-                    m_socket.writeDatagram(
-                        QByteArray(reinterpret_cast<const char*>(reply.value().data()),
-                                   int(reply.value().size())),
-                        request.senderAddress(), quint16(request.senderPort()));
+                if (!reply.hasValue())
+                    continue;
+                answered.append(bytes);
+                m_socket.writeDatagram(
+                    QByteArray(reinterpret_cast<const char*>(reply.value().data()),
+                               int(reply.value().size())),
+                    request.senderAddress(), quint16(request.senderPort()));
             }
         });
         return m_socket.bind(QHostAddress::LocalHost, Ko::kMountUdpPort);
@@ -106,11 +160,48 @@ public:
 
     bool moving() const { return sim.moving(0) || sim.moving(1); }
 
+    // The next command that begins with one of prefixes is lost.
+    void loseFirst(QList<QByteArray> prefixes) { m_toLose = std::move(prefixes); }
+    // From now on nothing is answered.
+    void cut() { m_cut = true; }
+    // The last shutter switch answered: ":O11\r" open, ":O10\r" closed, empty for none.
+    QByteArray shutter() const {
+        for (auto it = answered.rbegin(); it != answered.rend(); ++it) {
+            if (it->startsWith(":O1"))
+                return *it;
+        }
+        return {};
+    }
+
     Ko::MotorControllerSim sim;
+    QList<QByteArray> answered;
+    QList<QByteArray> lost;
 
 private:
+    bool lose(const QByteArray& bytes) {
+        for (const QByteArray& prefix : m_toLose) {
+            if (bytes.startsWith(prefix)) {
+                m_toLose.clear();
+                lost.append(bytes);
+                return true;
+            }
+        }
+        return false;
+    }
+
     QUdpSocket m_socket;
+    QList<QByteArray> m_toLose;
+    bool m_cut = false;
 };
+
+// The program connected to the mount over UDP on this host, with a read time-out long enough that
+// a lost command's resend comes well after an end that did not wait for it would be over.
+const QByteArray kConnectedSettings(R"({"lang_code": "en", "connect_at_start": true,
+    "cxn.commtype": 0, "cxn.dosearch": false, "cxn.ip": "127.0.0.1", "cxn.resends": 1200})");
+
+// What a mount left to the end: a stop or a shutter's close that it may not have taken.
+constexpr const char* kMayMove = "the mount may still move";
+constexpr const char* kMayBeOpen = "the shutter may still be open";
 
 } // namespace
 
@@ -168,7 +259,9 @@ private slots:
             // driver leaves allocations behind in a module unloaded by then, which no suppression
             // can name. Memory errors are still reported.
             extra.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
-            runs[i].start(endDocument(holdSlew, end == End::WindowClose), extra, settings);
+            runs[i].start(
+                endDocument(holdSlew ? Hold::Key : Hold::Nothing, end == End::WindowClose), extra,
+                settings);
         }
         for (int i = 0; i < kRuns; ++i) {
             Run& run = runs[i];
@@ -222,7 +315,7 @@ private slots:
         extra.insert("DISPLAY", server.display());
         extra.insert("XAUTHORITY", "/nonexistent");
         Run run;
-        run.start(endDocument(true, false, padButton), extra,
+        run.start(endDocument(padButton < 0 ? Hold::Key : Hold::PadButton, false), extra,
                   R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                       "cxn.dosearch": false, "cxn.ip": "127.0.0.1"})");
         QVERIFY(run.process->waitForStarted(60000));
@@ -236,6 +329,178 @@ private slots:
         QCOMPARE(run.process->exitCode(), 1);
         QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
         QVERIFY2(!mount.moving(), run.errors.constData());
+    }
+
+    // The end without a display lets go of what the user held, waits for the mount to take the
+    // stop or the shutter's close (a command the network lost is sent again meanwhile), and runs
+    // the quit's writes whether or not the mount took them, with the simulated controller as the
+    // truth. The main thread draws, so that it is the one that meets the loss.
+    void theEndWaitsForWhatItLetGo_data() {
+        QTest::addColumn<Hold>("hold");
+        QTest::addColumn<QList<QByteArray>>("lose");
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<QByteArray>("left");
+        const QList<QByteArray> stops{":K", ":L"};
+        dataRow("bulb shutter held", Hold::BulbShutter, QList<QByteArray>(), false, QByteArray());
+        dataRow("bulb shutter held, the first close lost", Hold::BulbShutter,
+                QList<QByteArray>{":O10"}, false, QByteArray());
+        dataRow("Right key held, the first stop lost", Hold::Key, stops, false, QByteArray());
+        dataRow("bulb shutter held, link cut", Hold::BulbShutter, QList<QByteArray>(), true,
+                QByteArray(kMayBeOpen));
+        dataRow("Right key held, link cut", Hold::Key, QList<QByteArray>(), true,
+                QByteArray(kMayMove));
+    }
+    void theEndWaitsForWhatItLetGo() {
+        QFETCH(Hold, hold);
+        QFETCH(QList<QByteArray>, lose);
+        QFETCH(bool, cut);
+        QFETCH(QByteArray, left);
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+            QSKIP("Xvfb is not installed");
+        SimulatedMount mount;
+        if (!mount.open())
+            QSKIP("the mount's UDP port is held by another program");
+        XServer server;
+        Run run;
+        startHolding(run, server, mount, hold, false);
+        if (QTest::currentTestFailed())
+            return;
+        mount.loseFirst(lose);
+        if (cut)
+            mount.cut();
+        server.kill();
+        // The controller answers while the program ends.
+        QTRY_VERIFY_WITH_TIMEOUT(run.process->state() == QProcess::NotRunning, 60000);
+        const QByteArray faults = run.faultsAfterWalk();
+        QVERIFY2(run.process->exitStatus() == QProcess::NormalExit, run.errors.constData());
+        QCOMPARE(run.process->exitCode(), 1);
+        QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
+        QVERIFY2(run.said("The display went away: ending"), run.errors.constData());
+        QVERIFY2(run.said("walk: about to quit"), run.errors.constData());
+        QCOMPARE(mount.lost.size(), lose.size() ? 1 : 0);
+        if (cut) {
+            QVERIFY2(run.said(left), run.errors.constData());
+            const char* other = left == kMayMove ? kMayBeOpen : kMayMove;
+            QVERIFY2(!run.said(other), run.errors.constData());
+            return;
+        }
+        QVERIFY2(!run.said(kMayMove) && !run.said(kMayBeOpen), run.errors.constData());
+        if (hold == Hold::BulbShutter)
+            QCOMPARE(mount.shutter(), QByteArray(":O10\r"));
+        else
+            QVERIFY2(!mount.moving(), run.errors.constData());
+    }
+
+    // The main thread does not come to the ending (held in its work while the render thread meets
+    // the loss): the watchdog's last resort stops the slew and closes the bulb shutter that the
+    // program opened, logs what the mount did not take, and ends the process.
+    void theWatchdogLetsGoWhatItCan_data() {
+        QTest::addColumn<Hold>("hold");
+        QTest::addColumn<bool>("cut");
+        QTest::addColumn<QByteArray>("left");
+        dataRow("bulb shutter open", Hold::BulbShutter, false, QByteArray());
+        dataRow("Right key held", Hold::Key, false, QByteArray());
+        dataRow("bulb shutter open, link cut", Hold::BulbShutter, true, QByteArray(kMayBeOpen));
+        dataRow("Right key held, link cut", Hold::Key, true, QByteArray(kMayMove));
+    }
+    void theWatchdogLetsGoWhatItCan() {
+        QFETCH(Hold, hold);
+        QFETCH(bool, cut);
+        QFETCH(QByteArray, left);
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+            QSKIP("Xvfb is not installed");
+        SimulatedMount mount;
+        if (!mount.open())
+            QSKIP("the mount's UDP port is held by another program");
+        XServer server;
+        Run run;
+        startHolding(run, server, mount, hold, true);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(run.said("walk: main thread held"), 60000);
+        if (cut)
+            mount.cut();
+        server.kill();
+        QTRY_VERIFY_WITH_TIMEOUT(run.process->state() == QProcess::NotRunning, 60000);
+        const QByteArray faults = run.faultsAfterWalk();
+        QVERIFY2(run.process->exitStatus() == QProcess::NormalExit, run.errors.constData());
+        QCOMPARE(run.process->exitCode(), 1);
+        QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
+        QVERIFY2(run.said("since the main thread does not come to the ending"),
+                 run.errors.constData());
+        if (cut) {
+            QVERIFY2(run.said(left), run.errors.constData());
+            const char* other = left == kMayMove ? kMayBeOpen : kMayMove;
+            QVERIFY2(!run.said(other), run.errors.constData());
+            return;
+        }
+        QVERIFY2(!run.said(kMayMove) && !run.said(kMayBeOpen), run.errors.constData());
+        if (hold == Hold::BulbShutter)
+            QCOMPARE(mount.shutter(), QByteArray(":O10\r"));
+        else
+            QVERIFY2(!mount.moving(), run.errors.constData());
+    }
+
+    // The watchdog looks at a teardown that overruns, and cuts it only on a connection that
+    // broke: a slow teardown on a display that holds, or with no X display at all, ends in its
+    // own time with the code of an ordinary end. The look is shortened for the run, so that a
+    // teardown of a second and a half outlasts it several times over.
+    void aSlowTeardownOnAHealthyDisplayIsNotCut_data() {
+        QTest::addColumn<bool>("onX");
+        dataRow("offscreen", false);
+        dataRow("X display that holds", true);
+    }
+    void aSlowTeardownOnAHealthyDisplayIsNotCut() {
+        QFETCH(bool, onX);
+        XServer server;
+        QProcessEnvironment extra;
+        extra.insert("KO_TEARDOWN_LOOK_MS", "200");
+        if (onX) {
+            if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+                QSKIP("Xvfb is not installed");
+            QVERIFY(server.start());
+            extra.insert("QT_QPA_PLATFORM", "xcb");
+            extra.insert("DISPLAY", server.display());
+            extra.insert("XAUTHORITY", "/nonexistent");
+            // As above: the GL driver's allocations outlive the module that made them.
+            extra.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
+        }
+        Run run;
+        run.start(endDocument(Hold::Nothing, false, false, 1500), extra, R"({"lang_code": "en"})");
+        QVERIFY(run.process->waitForStarted(60000));
+        QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
+        QVERIFY2(run.process->state() == QProcess::Running && run.process->processId() > 0,
+                 run.errors.constData());
+        ::kill(pid_t(run.process->processId()), SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(run.process->state() == QProcess::NotRunning, 60000);
+        const QByteArray faults = run.faultsAfterWalk();
+        QVERIFY2(run.process->exitStatus() == QProcess::NormalExit, run.errors.constData());
+        QVERIFY2(run.process->exitCode() == 0, run.errors.constData());
+        QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
+        QVERIFY2(!run.said("overran"), run.errors.constData());
+    }
+
+private:
+    // The program under server, connected to the open mount, with hold held on the mount once it
+    // shows (and, with stuck, its main thread then held): returns once the controller has taken it.
+    static void startHolding(Run& run, XServer& server, SimulatedMount& mount, Hold hold,
+                             bool stuck) {
+        QVERIFY(server.start());
+        QProcessEnvironment extra;
+        extra.insert("QT_QPA_PLATFORM", "xcb");
+        extra.insert("DISPLAY", server.display());
+        extra.insert("XAUTHORITY", "/nonexistent");
+        // The main thread draws and meets the loss itself, unless it is the one held; then the
+        // render thread draws the animator's turns and meets it.
+        extra.insert("QSG_RENDER_LOOP", stuck ? "threaded" : "basic");
+        run.start(endDocument(hold, false, stuck), extra, kConnectedSettings);
+        QVERIFY(run.process->waitForStarted(60000));
+        QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
+        QVERIFY2(run.process->state() == QProcess::Running, run.errors.constData());
+        if (hold == Hold::BulbShutter)
+            QTRY_COMPARE_WITH_TIMEOUT(mount.shutter(), QByteArray(":O11\r"), 30000);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(mount.moving(), 30000);
     }
 };
 

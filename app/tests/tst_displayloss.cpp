@@ -3,13 +3,17 @@
 #include "base/tests/datarow.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSemaphore>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -19,6 +23,52 @@ namespace Ko {
 
 using namespace DisplayLoss;
 
+namespace {
+
+// Where the child's run ends should the handler come back, or the program go on to its own end:
+// neither is the code of a lost display.
+constexpr int kHandlerReturned = 2;
+constexpr int kProgramReturned = 3;
+
+// The program's end in small, with the real process end: the application object, install, the
+// teardown, and the loss met at where: "after teardown, main" (the platform closes the display
+// once the application object has gone), "after teardown, main warned" (the platform finds the
+// connection broken then and warns before it ends the process), "after teardown, worker" (a thread
+// of the platform's meets it then), or "in teardown, main" (the windows go while the application
+// object still exists).
+int childMain(const char* where) {
+    int argc = 1;
+    char name[] = "tst_displayloss";
+    char* argv[] = {name, nullptr};
+    const bool afterTeardown = std::strncmp(where, "after teardown", 14) == 0;
+    {
+        QCoreApplication app(argc, argv);
+        install({});
+        Detail::watchMessages();
+        teardownBegins();
+        if (!afterTeardown) {
+            Detail::exitRequested();
+            return kHandlerReturned;
+        }
+        teardownEnded();
+    }
+    if (std::strcmp(where, "after teardown, main") == 0) {
+        Detail::exitRequested();
+        return kHandlerReturned;
+    }
+    if (std::strcmp(where, "after teardown, main warned") == 0) {
+        // The platform's own discovery: it warns on the main thread before it ends the process.
+        Detail::connectionLost();
+        qWarning("The X11 connection broke");
+        return kProgramReturned;
+    }
+    std::thread platformThread([] { Detail::exitRequested(); });
+    platformThread.join();
+    return kProgramReturned;
+}
+
+} // namespace
+
 // The rule of the way out when the display goes: whichever threads meet the loss, and in which
 // order, the ending runs once, on the main thread, and the process ends there with the code of a
 // lost display; every other thread that meets it stops, and none ends the process. Xlib's
@@ -26,6 +76,12 @@ using namespace DisplayLoss;
 // by recorders.
 class TestDisplayLoss : public QObject {
     Q_OBJECT
+
+public:
+    explicit TestDisplayLoss(QString self) : m_self(std::move(self)) {}
+
+private:
+    const QString m_self;
 
     struct Record {
         std::mutex mutex;
@@ -322,9 +378,50 @@ private slots:
         if (task)
             QVERIFY(task->wait(30000));
     }
+
+    // The platform closes the display as the application object goes, after the teardown: an
+    // error met there, on the main thread or another, reaches the process's end with the code of
+    // a lost display rather than holding the thread for good. A run of this test's own program
+    // does it, so that the real end is taken; a thread held there would keep it for good.
+    void aLossAfterTheTeardownEndsTheProcess_data() {
+        QTest::addColumn<QString>("where");
+        dataRow("main thread, application object gone", QString("after teardown, main"));
+        dataRow("main thread warned, application object gone",
+                QString("after teardown, main warned"));
+        dataRow("another thread, application object gone", QString("after teardown, worker"));
+        dataRow("main thread, in the teardown", QString("in teardown, main"));
+    }
+    void aLossAfterTheTeardownEndsTheProcess() {
+        QFETCH(QString, where);
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
+            env.insert(name, scratch.path());
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(scratch.path());
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(m_self, {"--child", where});
+        QVERIFY(child.waitForStarted(60000));
+        const bool ended = child.waitForFinished(60000);
+        if (!ended) {
+            child.kill();
+            child.waitForFinished();
+        }
+        QVERIFY2(ended, "the process was held");
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), kExitCode);
+    }
 };
 
 } // namespace Ko
 
-QTEST_GUILESS_MAIN(Ko::TestDisplayLoss)
+int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return Ko::childMain(argv[2]);
+    QCoreApplication app(argc, argv);
+    Ko::TestDisplayLoss test(QCoreApplication::applicationFilePath());
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_displayloss.moc"

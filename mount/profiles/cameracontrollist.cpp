@@ -297,14 +297,21 @@ void CameraControlList::step(IMount& mount) {
 }
 
 void CameraControlList::sendShutter(IMount& mount, bool on, std::function<void(CmdRet)> then) {
+    const uint64_t send = ++m_shutterSends;
+    m_shutterMayBeOpen = true;
     // Parented here: gone with this, and with it the answer nobody is left to hear.
     auto* watcher = new QFutureWatcher<CmdRet>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, then = std::move(then)] {
-        const QFuture<CmdRet> future = watcher->future();
-        // A mount torn down before it answered said nothing: not acknowledged.
-        then(future.resultCount() > 0 ? future.result() : CmdRet(CmdRetType_::Other));
-        watcher->deleteLater();
-    });
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, on, send, then = std::move(then)] {
+                const QFuture<CmdRet> future = watcher->future();
+                // A mount torn down before it answered said nothing: not acknowledged.
+                const CmdRet r =
+                    future.resultCount() > 0 ? future.result() : CmdRet(CmdRetType_::Other);
+                if (!on && r.isOk() && m_shutterSends == send)
+                    m_shutterMayBeOpen = false;
+                then(r);
+                watcher->deleteLater();
+            });
     watcher->setFuture(mount.setCameraShutterAsync(on));
 }
 
@@ -366,6 +373,16 @@ void CameraControlList::followCurrent() {
 
 void CameraControlList::store() {
     writeProfileList(m_store.get(), kKey, *m_codec, m_cachedList);
+}
+
+std::optional<QFuture<CmdRet>> CameraControlList::closeOpenedShutterFromAnyThread() {
+    if (!m_shutterMayBeOpen.load())
+        return std::nullopt;
+    // The holder hands out the mount on any thread and keeps it alive while the close is sent.
+    const std::shared_ptr<IMount> mount = currentMount();
+    if (!mount)
+        return QtFuture::makeReadyFuture(CmdRet(CmdRetType_::Other));
+    return mount->setCameraShutterAsync(false);
 }
 
 } // namespace Ko

@@ -6,6 +6,7 @@
 
 #include <QTimer>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -72,6 +73,9 @@ public:
     // What the timer does every tick; public so that a test can step the service itself.
     void tick();
 
+    // Any thread (see ICameraControlList).
+    std::optional<QFuture<CmdRet>> closeOpenedShutterFromAnyThread() override;
+
 private:
     using Program = std::shared_ptr<ITaskProfile_Camera>;
 
@@ -124,6 +128,11 @@ private:
     // A mount was connected when the holder last announced one.
     bool m_followsMount = false;
     QMetaObject::Connection m_linkAnswering;
+
+    // For closeOpenedShutterFromAnyThread, on any thread: the switches sent so far, and whether
+    // the shutter may be open after them (an open sent, or a close not yet acknowledged here).
+    std::atomic<uint64_t> m_shutterSends{0};
+    std::atomic<bool> m_shutterMayBeOpen{false};
 };
 
 } // namespace Ko

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "link/cmdret.h"
 #include "mount/profiles/itaskprofile_camera.h"
 
+#include <QFuture>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace Ko {
 
@@ -48,6 +52,13 @@ public:
     Q_INVOKABLE virtual void startTask() = 0;
     // Ends a run; the shutter is left as it is.
     Q_INVOKABLE virtual void stopTask() = 0;
+
+    // Any thread, also while the main thread is held (the last resort of a program whose display
+    // went away): sends a close of the shutter this program opened and has not seen closed, by
+    // the bulb button or a timed run, to the mount connected now, and returns its answer. Empty
+    // when no shutter of this program may be open; a close that no mount could take comes back
+    // unacknowledged.
+    virtual std::optional<QFuture<Ko::CmdRet>> closeOpenedShutterFromAnyThread() = 0;
 
 signals:
     void listChanged();

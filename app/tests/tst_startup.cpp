@@ -1016,9 +1016,13 @@ private slots:
         QVERIFY2(!secondErrors.contains("told the user on the screen"), secondErrors.constData());
         if (!arguments.isEmpty()) {
             const QByteArray handled = "UrlApiServer: handle: com-halvermoor-quorvel:/goto?name=X";
-            const QByteArray returned = "UrlApiServer: handle: com-halvermoor-quorvel:/returned";
-            QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*second, secondErrors, returned), 60000);
-            QVERIFY2(!firstErrors.contains("UrlApiServer: handle:"), firstErrors.constData());
+            // Opened through the platform, which offscreen says it cannot do, naming the URL.
+            const QByteArray returned = "com-halvermoor-quorvel:/returned?result=";
+            QTRY_VERIFY2_WITH_TIMEOUT(errorsReach(*second, secondErrors, returned),
+                                      secondErrors.constData(), 60000);
+            QVERIFY2(!firstErrors.contains("UrlApiServer: handle:") &&
+                         !firstErrors.contains(returned),
+                     firstErrors.constData());
             QCOMPARE(secondErrors.count(handled), 1);
             QCOMPARE(secondErrors.count(returned), 1);
         }

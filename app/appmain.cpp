@@ -10,6 +10,7 @@
 #include "app/startnotice.h"
 #include "app/urldelivery.h"
 #include "base/backgroundwork.h"
+#include "base/endingstate.h"
 #include "base/log.h"
 #include "base/qtfileutil.h"
 #include "mount/imountconnection.h"
@@ -267,7 +268,12 @@ int appMain(int argc, char** argv) {
     const QStringList urls =
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
     // A holder that does not answer keeps this start waiting: the user is told why on the screen.
-    switch (StartNotice::claim(urlDelivery, dataFolder + QStringLiteral("/Settings.txt"), urls)) {
+    const bool shortLimits = qEnvironmentVariableIsSet(StartNotice::kShortLimitsEnv);
+    switch (StartNotice::claim(urlDelivery, dataFolder + QStringLiteral("/Settings.txt"), urls,
+                               shortLimits ? StartNotice::kShortLimit : UrlDelivery::kStartLimit,
+                               StartNotice::kNoticeAfter,
+                               shortLimits ? StartNotice::kShortCloseAfter
+                                           : StartNotice::kCloseAfter)) {
     case UrlDelivery::Start::Run:
         break;
     case UrlDelivery::Start::HandedOver:
@@ -277,6 +283,11 @@ int appMain(int argc, char** argv) {
         std::fputs("Another instance holds this data folder and neither takes requests nor "
                    "ends\n",
                    stderr);
+        if (!urlDelivery.holderMachine().isEmpty()) {
+            std::fprintf(stderr, StartNotice::kElsewhereLine,
+                         qPrintable(urlDelivery.holderMachine()),
+                         qPrintable(urlDelivery.lockFile()));
+        }
         return 1;
     }
     QuitOnSignal quitOnSignal;
@@ -303,6 +314,14 @@ int appMain(int argc, char** argv) {
     const QUrl url = rootDocumentUrl();
     exitWhenRootNotCreated(engine, &app, url);
     engine.load(url);
+    // From the moment the end begins, a start's request is left to that start, unless the end is
+    // called off for it (a close held back for a stop is let go when a start comes). Looked up by
+    // name: a root document of a test may run without it.
+    if (auto* ending = published<EndingState>(engine, "inj_endingState")) {
+        QObject::connect(ending, &EndingState::endingChanged, &urlDelivery,
+                         &UrlDelivery::setEnding);
+        urlDelivery.setEnding(ending->ending());
+    }
     DisplayLoss::setEnding([&engine] { endWithoutDisplay(engine); });
     if (const auto* connection = published<IMountConnection>(engine, "inj_mountConnection")) {
         auto* camera = published<ICameraControlList>(engine, "inj_cameraControl");

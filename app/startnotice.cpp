@@ -4,6 +4,7 @@
 #include "base/languagemanager.h"
 #include "base/qtkvstore.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
@@ -73,13 +74,34 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
     std::unique_ptr<NoticeWindow> notice;
     QTimer later;
     later.setSingleShot(true);
-    QObject::connect(&later, &QTimer::timeout, &loop, [&notice, &settingsFile] {
+    // The holder on another machine, from the claim's thread once it knows.
+    QString machine;
+    QString lockFile;
+    const auto nameTheHolder = [&notice, &machine, &lockFile] {
+        QWindow* const window = notice ? notice->window() : nullptr;
+        if (!window || machine.isEmpty())
+            return;
+        window->setProperty("holderMachine", machine);
+        window->setProperty("lockFile", QDir::toNativeSeparators(lockFile));
+        std::fprintf(stderr, kElsewhereLine, qPrintable(machine), qPrintable(lockFile));
+        std::fflush(stderr);
+    };
+    QObject::connect(&later, &QTimer::timeout, &loop, [&notice, &settingsFile, &nameTheHolder] {
         notice = std::make_unique<NoticeWindow>(settingsFile);
         if (notice->window()) {
             std::fputs(kShownLine, stderr);
             std::fflush(stderr);
+            nameTheHolder();
         }
     });
+    QObject::connect(&delivery, &UrlDelivery::heldOnAnotherMachine, &loop,
+                     [&machine, &lockFile, &nameTheHolder](const QString& m, const QString& f) {
+                         machine = m;
+                         lockFile = f;
+                         nameTheHolder();
+                     });
+    // Only the end of the holder is awaited, and it is under way.
+    QObject::connect(&delivery, &UrlDelivery::holderEnding, &loop, [&later] { later.stop(); });
     later.start(noticeAfter);
     claiming->start();
     loop.exec();
@@ -88,8 +110,10 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
     const auto claimed = UrlDelivery::Start(start.load(std::memory_order_acquire));
 
     if (claimed == UrlDelivery::Start::GaveUp) {
-        if (!notice)
+        if (!notice) {
             notice = std::make_unique<NoticeWindow>(settingsFile);
+            nameTheHolder();
+        }
         if (QWindow* window = notice->window()) {
             window->setProperty("gaveUp", true);
             // Until the user has read it, but not for ever: nobody may be looking.

@@ -14,7 +14,9 @@ namespace Ko {
 // or holding it from another host) waits up to UrlDelivery::kStartLimit; without a word, the user
 // would see nothing for two minutes and then nothing at all. So the claim runs on a thread of its
 // own while this thread shows a small window after noticeAfter, and, when the start gives up, says
-// so in the same window until the user closes it or closeAfter has passed.
+// so in the same window until the user closes it or closeAfter has passed. A holder on another
+// machine is named there, with the lock file, so that the user knows what to end or remove. A
+// start that only waits for a holder's end (the holder said so) shows nothing: the end is near.
 //
 // The data folder may be another instance's: the window reads the stored language and day or
 // night setting from a copy of the settings, and writes nothing.
@@ -27,6 +29,13 @@ public:
     // holder's).
     static constexpr char kShownLine[] = "The data folder is held by another instance that does "
                                          "not answer yet: told the user on the screen\n";
+    // Printed after it when the holder is on another machine, with the machine and the lock file.
+    static constexpr char kElsewhereLine[] = "Held on the machine %s: %s\n";
+    // Test hook: with it set, a start gives up after 3 s and its notice closes 2 s later, so that
+    // a test of a start that gives up need not wait minutes.
+    static constexpr char kShortLimitsEnv[] = "KO_START_SHORT_LIMITS";
+    static constexpr std::chrono::milliseconds kShortLimit{3000};
+    static constexpr std::chrono::milliseconds kShortCloseAfter{2000};
 
     // What delivery.claimOrHandOver(urls, limit) answers; delivery is back on this thread after.
     // settingsFile: the stored settings of the data folder.

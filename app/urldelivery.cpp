@@ -5,14 +5,20 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
+
+#include <sys/socket.h>
 
 namespace Ko {
 
@@ -24,6 +30,21 @@ constexpr std::chrono::milliseconds kFolderWait{300};
 
 // Marks a connection whose start was told that its request was taken.
 constexpr char kAnswered[] = "answered";
+// What a holder answers: it has taken the request, or it is on its way out and the start waits
+// for its end.
+constexpr char kTakenLine[] = "\n";
+constexpr char kEndingLine[] = "ending\n";
+
+// Written past the socket's buffer, so that whether it reached the start is known at once: a
+// start that has withdrawn can no longer be written to.
+bool answer(qintptr fd, const char* line) {
+    const size_t size = std::strlen(line);
+    ssize_t sent = -1;
+    do {
+        sent = ::send(int(fd), line, size, MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    return sent == ssize_t(size);
+}
 
 std::chrono::milliseconds remaining(const QDeadlineTimer& deadline) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -46,6 +67,13 @@ UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
 // also those not accepted yet, are held apart from the server until it has let the name go and
 // the folder is free: dropped before, they would find it still held and have to wait for it.
 UrlDelivery::~UrlDelivery() {
+    if (m_endThread) {
+        QThread* const home = QThread::currentThread();
+        QMetaObject::invokeMethod(
+            this, [this, home] { moveToThread(home); }, Qt::BlockingQueuedConnection);
+        m_endThread->quit();
+        m_endThread->wait();
+    }
     m_stopped = true;
     std::vector<std::unique_ptr<QLocalSocket>> waiting;
     const auto holdApart = [&waiting](QLocalSocket* socket) {
@@ -70,7 +98,12 @@ UrlDelivery::~UrlDelivery() {
 }
 
 QString UrlDelivery::socketName(const QString& dataFolder) {
-    const QByteArray folder = QDir::cleanPath(QDir(dataFolder).absolutePath()).toUtf8();
+    // The folder as it is, not as a path names it: every path to one folder (a link, a linked
+    // parent) reaches the one program that holds its lock file.
+    const QString canonical = QFileInfo(dataFolder).canonicalFilePath();
+    const QByteArray folder =
+        (canonical.isEmpty() ? QDir::cleanPath(QDir(dataFolder).absolutePath()) : canonical)
+            .toUtf8();
     const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex();
     return QStringLiteral("quorvel-url-") + QString::fromLatin1(hash.left(16));
 }
@@ -89,7 +122,12 @@ UrlDelivery::Start UrlDelivery::claimOrHandOver(const QStringList& urls,
                                                 std::chrono::milliseconds limit) {
     const QDeadlineTimer deadline(limit);
     DataFolderLock::Take take = m_folder.tryTake();
+    QString elsewhere;
     while (take == DataFolderLock::Take::HeldElsewhere) {
+        if (m_folder.holderMachine() != elsewhere) {
+            elsewhere = m_folder.holderMachine();
+            emit heldOnAnotherMachine(elsewhere, m_folder.filePath());
+        }
         switch (offer(urls, deadline)) {
         case Offer::Taken:
             return Start::HandedOver;
@@ -118,12 +156,11 @@ UrlDelivery::Start UrlDelivery::claimOrHandOver(const QStringList& urls,
     return Start::Run;
 }
 
-bool UrlDelivery::forward(const QStringList& urls, std::chrono::milliseconds limit) const {
+bool UrlDelivery::forward(const QStringList& urls, std::chrono::milliseconds limit) {
     return offer(urls, QDeadlineTimer(limit)) == Offer::Taken;
 }
 
-UrlDelivery::Offer UrlDelivery::offer(const QStringList& urls,
-                                      const QDeadlineTimer& deadline) const {
+UrlDelivery::Offer UrlDelivery::offer(const QStringList& urls, const QDeadlineTimer& deadline) {
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(waitMs(deadline)))
@@ -136,19 +173,40 @@ UrlDelivery::Offer UrlDelivery::offer(const QStringList& urls,
         if (line.size() < kMaxForwardBytes)
             request += line;
     }
+    // Whether an answer line that says the request was taken has come; "ending" lines say only
+    // that the holder is on its way out.
+    bool toldEnding = false;
+    const auto taken = [&socket, &toldEnding, this] {
+        while (socket.canReadLine()) {
+            if (socket.readLine() != kEndingLine)
+                return true;
+            if (!std::exchange(toldEnding, true))
+                emit holderEnding();
+        }
+        return false;
+    };
+    // Given up: withdrawn before the last look, so that the holder either wrote its answer before
+    // (and carries the request out) or can no longer write it (and drops the request).
+    const auto withdraw = [&socket, &taken] {
+        ::shutdown(int(socket.socketDescriptor()), SHUT_RD);
+        while (socket.waitForReadyRead(0)) {
+        }
+        return taken() ? Offer::Taken : Offer::Unanswered;
+    };
     socket.write(request.isEmpty() ? QByteArray("\n") : request);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(waitMs(deadline)))
-            return socket.state() == QLocalSocket::ConnectedState ? Offer::Unanswered
-                                                                  : Offer::NotTaken;
+            return socket.state() == QLocalSocket::ConnectedState ? withdraw() : Offer::NotTaken;
     }
     // A holder that carries requests out answers as soon as its event loop runs. One on its way
-    // out answers nothing and drops the connection once it has let the folder go. Silence is
+    // out answers "ending" and drops the connection once it has let the folder go. Silence is
     // neither: the holder is still busy starting or ending, and the request waits for it.
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(waitMs(deadline)))
-            return socket.state() == QLocalSocket::ConnectedState ? Offer::Unanswered
-                                                                  : Offer::NotTaken;
+    while (!taken()) {
+        if (!socket.waitForReadyRead(waitMs(deadline))) {
+            if (socket.state() != QLocalSocket::ConnectedState)
+                return taken() ? Offer::Taken : Offer::NotTaken;
+            return withdraw();
+        }
     }
     socket.disconnectFromServer();
     return Offer::Taken;
@@ -214,46 +272,92 @@ void UrlDelivery::deliver(const QStringList& urls) const {
         QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
+void UrlDelivery::setEnding(bool ending) {
+    if (m_ending == ending)
+        return;
+    m_ending = ending;
+    if (ending || m_stopped)
+        return;
+    // Called off: what waited for the end is taken now, if its start still waits.
+    for (Waiting& waiting : std::exchange(m_waitingForEnd, {})) {
+        if (!waiting.socket || waiting.socket->state() != QLocalSocket::ConnectedState ||
+            !answer(waiting.socket->socketDescriptor(), kTakenLine))
+            continue;
+        waiting.socket->setProperty(kAnswered, true);
+        carryOut(waiting.urls, waiting.activate);
+    }
+}
+
 void UrlDelivery::stopTaking() {
     if (m_stopped)
         return;
     m_stopped = true;
+    m_waitingForEnd.clear();
     Log("UrlDelivery: ending; later starts wait until this instance has let the data folder go");
     if (qEnvironmentVariableIsSet(kEndAwaitsAStartEnv) && !m_server.hasPendingConnections())
         m_server.waitForNewConnection(60000);
+    // Those that came before are told here; those that come while the rest of the program goes,
+    // with the event loop over, on a thread of their own until this object goes.
+    while (m_server.hasPendingConnections() || m_server.waitForNewConnection(0))
+        takeConnection();
+    if (m_server.isListening() && !parent() && thread() == QThread::currentThread()) {
+        m_endThread = std::make_unique<QThread>();
+        m_endThread->start();
+        moveToThread(m_endThread.get());
+    }
 }
 
 void UrlDelivery::takeConnection() {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         if (m_stopped) {
-            // Kept unread until this object goes: the start runs once the folder is free.
+            // Kept until this object goes: the start runs once the folder is free.
             Log("UrlDelivery: a start waits until this instance has ended");
+            answer(socket->socketDescriptor(), kEndingLine);
             continue;
         }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (m_stopped)
-                return;
-            // One request per line; a partial line waits for its end, but not beyond the limit.
-            QStringList urls;
-            bool activate = false;
-            while (socket->canReadLine()) {
-                const QString line = QString::fromUtf8(socket->readLine()).trimmed();
-                if (line.isEmpty())
-                    activate = true;
-                else
-                    urls << line;
-            }
-            if (socket->bytesAvailable() > kMaxForwardBytes) {
-                socket->abort();
-            } else if (!urls.isEmpty() || activate) {
-                // Taken: the start that sent them may end.
-                socket->write("\n");
-                socket->setProperty(kAnswered, true);
-            }
-            carryOut(urls, activate);
-        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { takeRequest(socket); });
     }
+}
+
+void UrlDelivery::takeRequest(QLocalSocket* socket) {
+    if (m_stopped)
+        return;
+    // One request per line; a partial line waits for its end, but not beyond the limit.
+    QStringList urls;
+    bool activate = false;
+    while (socket->canReadLine()) {
+        const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+        if (line.isEmpty())
+            activate = true;
+        else
+            urls << line;
+    }
+    if (socket->bytesAvailable() > kMaxForwardBytes) {
+        socket->abort();
+        return;
+    }
+    if (urls.isEmpty() && !activate)
+        return;
+    if (m_ending) {
+        // The user asked for the program again: a close held back is let go, which may call the
+        // end off.
+        emit startArrived();
+    }
+    if (m_ending || m_stopped) {
+        Log("UrlDelivery: a start waits until this instance has ended");
+        answer(socket->socketDescriptor(), kEndingLine);
+        m_waitingForEnd.push_back({socket, urls, activate});
+        return;
+    }
+    // Taken only if the start still waits for the answer: one that gave up has withdrawn, and
+    // its request is not carried out, however late this process comes to it.
+    if (!answer(socket->socketDescriptor(), kTakenLine)) {
+        Log("UrlDelivery: a start gave up before its request was read; not carried out");
+        return;
+    }
+    socket->setProperty(kAnswered, true);
+    carryOut(urls, activate);
 }
 
 } // namespace Ko

@@ -5,9 +5,15 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <chrono>
+#include <memory>
+#include <vector>
+
+class QLocalSocket;
+class QThread;
 
 namespace Ko {
 
@@ -26,14 +32,22 @@ namespace Ko {
 // meet.
 //
 // What a connection sends is one request per line: a URL, or an empty line for "come to the
-// front"; the holder answers a line once it has taken them. A holder on its way out answers
-// nothing and keeps the connection open until it has written its last file and let the folder
-// go; only then does it drop it. A start therefore never takes silence for an answer: it waits
-// for the answer or for the drop, and on a drop takes the folder and runs itself, with its window
-// and its own URLs. Nothing a start carries is lost, and an ending program never looks like a
-// running one.
+// front"; the holder answers an empty line once it has taken them, and only then carries them
+// out. A start that gives up withdraws first (it shuts its side for reading, so that an answer
+// can no longer reach it) and then looks whether the answer came before: an answer that the
+// holder could still write was read, and a request whose start gave up is never carried out.
+//
+// A holder on its way out (from the moment its end begins, see setEnding()) carries nothing out:
+// it answers "ending" and keeps the connection open until it has written its last file and let
+// the folder go; only then does it drop it. A start therefore never takes silence for an answer:
+// it waits for the answer or for the drop, and on a drop takes the folder and runs itself, with
+// its window and its own URLs. Nothing a start carries is lost or carried out twice, and an
+// ending program never looks like a running one. If the end is called off (the user stays),
+// what waited is taken then.
 // Threads: main thread only (the blocking start-up calls may run on any one thread, as long as no
-// other member is called meanwhile).
+// other member is called meanwhile; the signals they emit come on that thread). After stopTaking()
+// the object lives on a thread of its own, and only its destructor may be called, on the thread
+// that called stopTaking().
 class UrlDelivery : public QObject {
     Q_OBJECT
 public:
@@ -72,7 +86,7 @@ public:
     // Hands the URLs, or with none the request to come to the front, to the process that listens;
     // true once it has answered that it took them. False when nobody listens, when the listener
     // drops them unanswered because it is ending, or when limit passes without an answer.
-    bool forward(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit) const;
+    bool forward(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit);
     // Claims the data folder and the name, so that later starts hand over to this process; false
     // when another process holds the folder. A socket file left by a holder that crashed is
     // replaced. What arrives waits until open().
@@ -83,10 +97,18 @@ public:
     // Hands every URL of the scheme to its handler through QDesktopServices; other URLs are
     // dropped, so a forwarding process cannot make this one open local files.
     void deliver(const QStringList& urls) const;
-    // The program is ending: requests that arrive from now on stay unanswered, their connections
-    // open until this object goes, so that the starts that sent them run once this process has
-    // let the folder go.
+    // The program's end has begun (true), or has been called off (false): while it has begun,
+    // requests are answered "ending" and wait, and are taken when it is called off. A start's
+    // request still emits startArrived first, which may call the end off.
+    void setEnding(bool ending);
+    // The program is ending for good: requests that arrive from now on are answered "ending" and
+    // wait, their connections open until this object goes, so that the starts that sent them run
+    // once this process has let the folder go. As the caller's event loop ends after it, this
+    // object then answers on a thread of its own until it goes; it must have no parent.
     void stopTaking();
+    // After a claim: the machine the folder's holder is on, when it is another one.
+    QString holderMachine() const { return m_folder.holderMachine(); }
+    QString lockFile() const { return m_folder.filePath(); }
 
     // Test hook: with it set, stopTaking() holds the end until a start has come (up to a minute),
     // so that a test of a start during the end does not depend on which process gets there first.
@@ -96,15 +118,30 @@ signals:
     // A later start without URLs on this data folder: the user wants the program in front.
     void activationRequested();
     // A later start, with URLs or without: the user wants this program to run on. Comes before
-    // activationRequested and the URLs' delivery.
+    // activationRequested and the URLs' delivery, and also when the end has begun, so that a
+    // close held back can be let go.
     void startArrived();
+    // From a start's claim: the holder answered that it is on its way out, and the start waits
+    // only for its end.
+    void holderEnding();
+    // From a start's claim: the folder's lock is held on another machine (a shared network
+    // folder), which no request can reach.
+    void heldOnAnotherMachine(const QString& machine, const QString& lockFile);
 
 private:
     enum class Offer { Taken, NotTaken, Unanswered };
-    Offer offer(const QStringList& urls, const QDeadlineTimer& deadline) const;
+    Offer offer(const QStringList& urls, const QDeadlineTimer& deadline);
     bool listenHoldingFolder();
     void takeConnection();
+    void takeRequest(QLocalSocket* socket);
     void carryOut(const QStringList& urls, bool activate);
+
+    // A request answered "ending", taken if the end is called off.
+    struct Waiting {
+        QPointer<QLocalSocket> socket;
+        QStringList urls;
+        bool activate = false;
+    };
 
     const QString m_name;
     const QString m_scheme;
@@ -112,7 +149,12 @@ private:
     // A child, so that it moves with this object to another thread.
     QLocalServer m_server;
     bool m_open = false;
+    bool m_ending = false;
     bool m_stopped = false;
+    std::vector<Waiting> m_waitingForEnd;
+    // Tells the starts that come once the event loop is over, from stopTaking() until this object
+    // goes; this object lives there meanwhile.
+    std::unique_ptr<QThread> m_endThread;
     // What came before open().
     QStringList m_waitingUrls;
     bool m_activationWaiting = false;

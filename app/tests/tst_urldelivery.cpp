@@ -14,11 +14,13 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 #include <QtTest>
 
+#include <atomic>
 #include <cstring>
 #include <future>
 #include <memory>
@@ -27,6 +29,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -66,13 +69,17 @@ struct Started {
 // to the caller's thread, where it answers later starts once it is open.
 class StartOnThread {
 public:
-    StartOnThread(const QString& folder, std::chrono::milliseconds limit) {
+    StartOnThread(const QString& folder, std::chrono::milliseconds limit,
+                  const QStringList& urls = {}) {
         QThread* const home = QThread::currentThread();
         m_result = m_promise.get_future();
-        m_thread.reset(QThread::create([this, folder, limit, home] {
+        m_thread.reset(QThread::create([this, folder, limit, home, urls] {
             auto run = [&] {
                 auto delivery = std::make_unique<UrlDelivery>(folder, kScheme);
-                const UrlDelivery::Start start = delivery->claimOrHandOver({}, limit);
+                QObject::connect(
+                    delivery.get(), &UrlDelivery::holderEnding, delivery.get(),
+                    [this] { m_heardEnding.store(true); }, Qt::DirectConnection);
+                const UrlDelivery::Start start = delivery->claimOrHandOver(urls, limit);
                 delivery->moveToThread(home);
                 return Started{start, std::move(delivery)};
             };
@@ -85,8 +92,11 @@ public:
     bool isReady() const { return Ko::isReady(m_result); }
     void wait() const { m_result.wait(); }
     Started get() { return m_result.get(); }
+    // Whether the holder told the start that it is on its way out.
+    bool heardEnding() const { return m_heardEnding.load(); }
 
 private:
+    std::atomic<bool> m_heardEnding{false};
     std::promise<Started> m_promise;
     std::future<Started> m_result;
     std::unique_ptr<QThread> m_thread;
@@ -100,21 +110,26 @@ bool laterStartHandsOver(const QString& folder) {
     return forwarded.get();
 }
 
-// Leaves a socket file under name that nothing listens on, as a process killed while it listened
-// does.
-bool leaveStaleSocket(const QString& name) {
-    const QByteArray path = QFile::encodeName(QDir::tempPath() + '/' + name);
+// Leaves a unix socket file at path, which nothing listens on and which cannot be opened.
+bool leaveSocketFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (size_t(path.size()) >= sizeof(address.sun_path))
+    if (size_t(name.size()) >= sizeof(address.sun_path))
         return false;
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     if (fd < 0)
         return false;
     const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
     ::close(fd);
     return bound;
+}
+
+// Leaves a socket file under name that nothing listens on, as a process killed while it listened
+// does.
+bool leaveStaleSocket(const QString& name) {
+    return leaveSocketFile(QDir::tempPath() + '/' + name);
 }
 
 } // namespace
@@ -309,94 +324,114 @@ private slots:
     }
 
     // The folder's lock: one holder at a time, free again once released, and a lock whose holder
-    // has ended is taken over.
+    // has ended is taken over, wherever it ran. What else lies under the lock's name is taken
+    // over too, and never opened in a way that blocks.
     void folderLock_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<DataFolderLock::Take>("take");
         QTest::addColumn<bool>("stale");
-        dataRow("a free folder", QString(), DataFolderLock::Take::Taken, false);
-        dataRow("held by a live process", QStringLiteral("held"),
-                DataFolderLock::Take::HeldElsewhere, false);
-        dataRow("released by its holder", QStringLiteral("released"), DataFolderLock::Take::Taken,
-                false);
-        dataRow("left by a process that has ended", QStringLiteral("ended"),
-                DataFolderLock::Take::Taken, true);
-        dataRow("held by a live process on another host", QStringLiteral("other host"),
-                DataFolderLock::Take::HeldElsewhere, false);
+        QTest::addColumn<QString>("holderMachine");
+        const auto row = [](const char* name, const char* before, DataFolderLock::Take take,
+                            bool stale, const char* machine = "") {
+            QTest::newRow(name) << QString::fromLatin1(before) << take << stale
+                                << QString::fromLatin1(machine);
+        };
+        using T = DataFolderLock::Take;
+        row("a free folder", "", T::Taken, false);
+        row("held by a live process", "held", T::HeldElsewhere, false);
+        row("released by its holder", "released", T::Taken, false);
+        row("left by a process that has ended", "ended", T::Taken, true);
+        // A home folder restored from a backup, or kept across a reinstall: nobody holds a file
+        // lock on it, whatever it names.
+        row("another machine's lock, its process ended", "other machine", T::Taken, true);
+        row("another machine's lock in the older three-line form", "other machine, three lines",
+            T::Taken, true);
+        row("this host's name with another machine's identity", "other machine id", T::Taken, true);
+        row("another host's lock naming a process alive here", "other host", T::Taken, true);
+        // A holder on another machine of a shared folder: kept, and named.
+        row("another machine's lock held under a file lock", "other machine, file-locked",
+            T::HeldElsewhere, false, "elsewhere");
         // What a power cut, a crash or a user can leave under the lock's name: it names no
         // process, so nobody holds the folder.
-        dataRow("an empty file", QStringLiteral("empty"), DataFolderLock::Take::Taken, true);
-        dataRow("garbage bytes", QStringLiteral("garbage"), DataFolderLock::Take::Taken, true);
-        dataRow("a directory with a file in it", QStringLiteral("directory"),
-                DataFolderLock::Take::Taken, true);
-        dataRow("a dangling symbolic link", QStringLiteral("dangling link"),
-                DataFolderLock::Take::Taken, true);
-        dataRow("a file that cannot be opened", QStringLiteral("unreadable"),
-                DataFolderLock::Take::Taken, true);
+        row("an empty file", "empty", T::Taken, true);
+        row("garbage bytes", "garbage", T::Taken, true);
+        row("garbage dated ahead of a clock set back", "garbage, in the future", T::Taken, true);
+        row("a directory with a file in it", "directory", T::Taken, true);
+        row("a dangling symbolic link", "dangling link", T::Taken, true);
+        row("a file that cannot be opened", "unreadable", T::Taken, true);
+        row("a unix socket file, which cannot be opened", "socket", T::Taken, true);
+        row("a FIFO, whose opening would wait for a writer", "fifo", T::Taken, true);
         // A live holder's lock, between its making and its process being written into it.
-        dataRow("an empty file just made", QStringLiteral("empty, just made"),
-                DataFolderLock::Take::HeldElsewhere, false);
-        dataRow("garbage held under a file lock", QStringLiteral("garbage, file-locked"),
-                DataFolderLock::Take::HeldElsewhere, false);
+        row("an empty file just made", "empty, just made", T::HeldElsewhere, false);
+        // Young enough to be one in the making on a loaded machine, well past a moment's grace.
+        row("an empty file made a third of a second ago", "empty, moments old", T::HeldElsewhere,
+            false);
+        row("garbage held under a file lock", "garbage, file-locked", T::HeldElsewhere, false);
     }
     void folderLock() {
         QFETCH(QString, before);
         QFETCH(DataFolderLock::Take, take);
         QFETCH(bool, stale);
+        QFETCH(QString, holderMachine);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         DataFolderLock other(folder.path());
-        if (before == "held" || before == "released" || before == "ended")
+        if (before == "held" || before == "released")
             QCOMPARE(other.tryTake(), DataFolderLock::Take::Taken);
         if (before == "released")
             other.release();
-        if (before == "ended") {
-            // The same lock, naming a process that has ended since.
+        const QByteArray path = QFile::encodeName(other.filePath());
+        // As the program writes it: its process, its name, the host, the machine and the boot.
+        const auto writeLock = [&other](qint64 pid, const QByteArray& host,
+                                        const QByteArray& machine, const QByteArray& boot,
+                                        bool threeLines) {
             QFile file(other.filePath());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QList<QByteArray> lines = file.readAll().split('\n');
-            file.close();
+            if (!file.open(QIODevice::WriteOnly))
+                return false;
+            QByteArray text = QByteArray::number(pid) + "\nquorvel\n" + host + '\n';
+            if (!threeLines)
+                text += machine + '\n' + boot + '\n';
+            return file.write(text) == text.size();
+        };
+        qint64 endedPid = 0;
+        if (before == "ended" || before.startsWith("other machine")) {
             QProcess ended;
             ended.start(QStringLiteral("true"), QStringList{});
             QVERIFY(ended.waitForStarted(30000));
-            const qint64 pid = ended.processId();
+            endedPid = ended.processId();
             QVERIFY(ended.waitForFinished(30000));
-            lines[0] = QByteArray::number(pid);
-            other.release();
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(lines.join('\n'));
-            file.close();
         }
-        const QByteArray path = QFile::encodeName(other.filePath());
-        int fileLock = -1;
-        const auto closeFileLock = qScopeGuard([&fileLock] {
-            if (fileLock >= 0)
-                ::close(fileLock);
-        });
-        if (before == "other host") {
-            QCOMPARE(other.tryTake(), DataFolderLock::Take::Taken);
-            QFile file(other.filePath());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QList<QByteArray> lines = file.readAll().split('\n');
-            file.close();
-            other.release();
+        const QByteArray here = QSysInfo::machineHostName().toUtf8();
+        const QByteArray otherId = "0123456789abcdef0123456789abcdef";
+        if (before == "ended") {
+            QVERIFY(writeLock(endedPid, here, QSysInfo::machineUniqueId(), QSysInfo::bootUniqueId(),
+                              false));
+        } else if (before == "other machine" || before == "other machine, file-locked") {
+            QVERIFY(writeLock(endedPid, "elsewhere", otherId, otherId, false));
+        } else if (before == "other machine, three lines") {
+            QVERIFY(writeLock(endedPid, "elsewhere", {}, {}, true));
+        } else if (before == "other machine id") {
+            QVERIFY(writeLock(endedPid, here, otherId, otherId, false));
+        } else if (before == "other host") {
             // This process lives, but on that host it is another one.
-            lines[0] = QByteArray::number(QCoreApplication::applicationPid());
-            lines[2] = "elsewhere";
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(lines.join('\n'));
+            QVERIFY(writeLock(QCoreApplication::applicationPid(), "elsewhere", otherId, otherId,
+                              false));
         } else if (before.startsWith("empty") || before.startsWith("garbage") ||
                    before == "unreadable") {
             QFile file(other.filePath());
             QVERIFY(file.open(QIODevice::WriteOnly));
             if (before.startsWith("garbage"))
                 file.write(QByteArray("\x01\xfe\x00", 3) + " not a lock\n\xff");
-            // Left long ago, but for the one in the making.
             QVERIFY(file.flush());
-            if (!before.endsWith("just made")) {
-                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                                         QFileDevice::FileModificationTime));
-            }
+            // Left long ago, but for the one in the making.
+            QDateTime made = QDateTime::currentDateTime().addDays(-2);
+            if (before.endsWith("just made"))
+                made = QDateTime::currentDateTime();
+            else if (before.endsWith("moments old"))
+                made = QDateTime::currentDateTime().addMSecs(-300);
+            else if (before.endsWith("in the future"))
+                made = QDateTime::currentDateTime().addDays(2);
+            QVERIFY(file.setFileTime(made, QFileDevice::FileModificationTime));
             file.close();
             if (before == "unreadable")
                 QVERIFY(file.setPermissions(QFileDevice::Permissions()));
@@ -406,18 +441,190 @@ private slots:
             QVERIFY(inside.open(QIODevice::WriteOnly));
         } else if (before == "dangling link") {
             QVERIFY(QFile::link(folder.filePath("gone"), other.filePath()));
+        } else if (before == "socket") {
+            QVERIFY(leaveSocketFile(other.filePath()));
+        } else if (before == "fifo") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
         }
+        int fileLock = -1;
+        const auto closeFileLock = qScopeGuard([&fileLock] {
+            if (fileLock >= 0)
+                ::close(fileLock);
+        });
         if (before.endsWith("file-locked")) {
             fileLock = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
             QVERIFY(fileLock >= 0);
             QCOMPARE(::flock(fileLock, LOCK_EX | LOCK_NB), 0);
         }
         DataFolderLock lock(folder.path());
-        QCOMPARE(lock.tryTake(), take);
+        // On a thread of its own: a take that blocks is let go by a writer, and fails.
+        auto taking = onThread([&lock] { return lock.tryTake(); });
+        if (!QTest::qWaitFor([&] { return isReady(taking); }, 20000)) {
+            const int writer = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            taking.wait();
+            if (writer >= 0)
+                ::close(writer);
+            QFAIL("the take blocked");
+        }
+        QCOMPARE(taking.get(), take);
         QCOMPARE(lock.held(), take == DataFolderLock::Take::Taken);
         QCOMPARE(lock.tookOverStaleLock(), stale);
+        QCOMPARE(lock.holderMachine(), holderMachine);
+        if (take == DataFolderLock::Take::Taken) {
+            // What it made is a lock file of its own; a link's target was left alone.
+            QVERIFY(QFileInfo(lock.filePath()).isFile());
+            QVERIFY(!QFileInfo(lock.filePath()).isSymLink());
+        }
         // Whoever holds it, one more comer finds it held.
         QCOMPARE(DataFolderLock(folder.path()).tryTake(), DataFolderLock::Take::HeldElsewhere);
+    }
+
+    // Two starts that find the same stale entry under the lock's name: the one that comes to
+    // remove it after the other has already taken the folder leaves the other's new lock alone.
+    void aSlowerStartLeavesTheLockAFasterOneMade_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("a dangling symbolic link") << "dangling link";
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("an empty directory") << "directory";
+        QTest::newRow("a unix socket file") << "socket";
+    }
+    void aSlowerStartLeavesTheLockAFasterOneMade() {
+        QFETCH(QString, entry);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        DataFolderLock slower(folder.path());
+        DataFolderLock faster(folder.path());
+        const QByteArray path = QFile::encodeName(slower.filePath());
+        if (entry == "dangling link")
+            QVERIFY(QFile::link(folder.filePath("gone"), slower.filePath()));
+        else if (entry == "fifo")
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        else if (entry == "directory")
+            QVERIFY(QDir().mkpath(slower.filePath()));
+        else
+            QVERIFY(leaveSocketFile(slower.filePath()));
+        // The faster start comes and goes between the slower one's judgement and its removal.
+        int fasterTakes = 0;
+        DataFolderLock::Take fasterTook = DataFolderLock::Take::Unavailable;
+        slower.setBeforeRemoval([&] {
+            if (fasterTakes++ == 0)
+                fasterTook = faster.tryTake();
+        });
+        QCOMPARE(slower.tryTake(), DataFolderLock::Take::HeldElsewhere);
+        QCOMPARE(fasterTook, DataFolderLock::Take::Taken);
+        QVERIFY(faster.held());
+        QVERIFY(QFileInfo(faster.filePath()).isFile());
+        QCOMPARE(DataFolderLock(folder.path()).tryTake(), DataFolderLock::Take::HeldElsewhere);
+        faster.release();
+        QCOMPARE(slower.tryTake(), DataFolderLock::Take::Taken);
+    }
+
+    // Every path to one data folder reaches the program that holds it: the hand-over's name
+    // comes from the folder, not from the path.
+    void everyPathToTheFolderReachesItsHolder_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("the folder's own path") << "data";
+        QTest::newRow("a symbolic link to the folder") << "datalink";
+        QTest::newRow("a path through a linked parent") << "baselink/data";
+        QTest::newRow("a path with dots in it") << "data/../data/.";
+    }
+    void everyPathToTheFolderReachesItsHolder() {
+        QFETCH(QString, path);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        QVERIFY(QDir().mkpath(base.filePath("data")));
+        QVERIFY(QFile::link(base.filePath("data"), base.filePath("datalink")));
+        QVERIFY(QFile::link(base.path(), base.filePath("baselink")));
+        UrlDelivery holder(base.filePath("data"), kScheme);
+        QVERIFY(holder.listen());
+        holder.open();
+        QSignalSpy asked(&holder, &UrlDelivery::activationRequested);
+        StartOnThread started(base.filePath(path), std::chrono::seconds(20));
+        QTRY_VERIFY_WITH_TIMEOUT(started.isReady(), 30000);
+        QCOMPARE(started.get().start, UrlDelivery::Start::HandedOver);
+        QTRY_COMPARE(asked.count(), 1);
+    }
+
+    // A start that gave up on a holder too busy to answer has told its user so: the holder, once
+    // it comes to the request, leaves it undone, and takes the next start's as before.
+    void aRequestGivenUpOnIsNotCarriedOut_data() {
+        QTest::addColumn<QStringList>("urls");
+        QTest::newRow("a URL") << QStringList{kScheme + ":/goto?name=X"};
+        QTest::newRow("a request for the window") << QStringList{};
+    }
+    void aRequestGivenUpOnIsNotCarriedOut() {
+        QFETCH(QStringList, urls);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(kScheme, &catcher, "handle");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(kScheme); });
+        LogCapture log;
+        UrlDelivery holder(folder.path(), kScheme);
+        QVERIFY(holder.listen());
+        holder.open();
+        QSignalSpy arrived(&holder, &UrlDelivery::startArrived);
+        {
+            // Busy: this thread runs no events until the start has given up.
+            StartOnThread started(folder.path(), std::chrono::milliseconds(500), urls);
+            started.wait();
+            QCOMPARE(started.get().start, UrlDelivery::Start::GaveUp);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.count(QStringLiteral("a start gave up before its request")) == 1, 10000);
+        QCOMPARE(arrived.count(), 0);
+        QCOMPARE(catcher.urls.size(), 0);
+        QVERIFY(laterStartHandsOver(folder.path()));
+        QTRY_COMPARE(arrived.count(), 1);
+    }
+
+    // A start that comes once the holder's end has begun: the holder says it is ending and leaves
+    // the request to the start, which runs once the holder has gone and carries its URL out
+    // itself; called off, the end lets the holder take the request after all. Either way the
+    // URL is carried out once.
+    void aStartDuringTheEnd_data() {
+        QTest::addColumn<bool>("calledOff");
+        QTest::newRow("the end goes on: the start runs") << false;
+        QTest::newRow("the end is called off: the holder takes the request") << true;
+    }
+    void aStartDuringTheEnd() {
+        QFETCH(bool, calledOff);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(kScheme, &catcher, "handle");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(kScheme); });
+        LogCapture log;
+        auto holder = std::make_unique<UrlDelivery>(folder.path(), kScheme);
+        QVERIFY(holder->listen());
+        holder->open();
+        QSignalSpy arrived(holder.get(), &UrlDelivery::startArrived);
+        holder->setEnding(true);
+        const QString url = kScheme + ":/goto?name=X";
+        StartOnThread started(folder.path(), UrlDelivery::kStartLimit, {url});
+        QTRY_VERIFY_WITH_TIMEOUT(started.heardEnding(), 30000);
+        // A close held back for a stop may be let go for it.
+        QCOMPARE(arrived.count(), 1);
+        QCOMPARE(log.count(kStartWaits), 1);
+        QVERIFY(!started.isReady());
+        QCOMPARE(catcher.urls.size(), 0);
+        if (calledOff)
+            holder->setEnding(false);
+        else
+            holder.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(started.isReady(), 30000);
+        Started result = started.get();
+        QCOMPARE(result.start,
+                 calledOff ? UrlDelivery::Start::HandedOver : UrlDelivery::Start::Run);
+        if (!calledOff) {
+            // The start carries its own URL out, as the program does once it runs.
+            result.delivery->open();
+            result.delivery->deliver({url});
+        }
+        QTRY_COMPARE(catcher.urls.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(catcher.urls.size(), 1);
+        QCOMPARE(catcher.urls.first(), QUrl(url));
     }
 };
 

@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Das Programm auf dem Computer %1 hält diesen Datenordner und endet nicht. Es dort beenden. Läuft es dort nicht mehr, die Datei %2 entfernen. Dann das Programm erneut starten.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Das Programm läuft auf dem Computer %1 mit diesem Datenordner. Ein Fenster öffnet sich, sobald es dort endet.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

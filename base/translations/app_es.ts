@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>El programa del equipo %1 ocupa esta carpeta de datos y no se cierra. Ciérrelo allí. Si ya no se ejecuta allí, elimine el archivo %2. Después, vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>El programa se está ejecutando en el equipo %1 con esta carpeta de datos. Se abrirá una ventana en cuanto se cierre allí.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Le programme de l’ordinateur %1 occupe ce dossier de données et ne se termine pas. Fermez-le sur cet ordinateur. S’il n’y tourne plus, supprimez le fichier %2. Puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Le programme est en cours sur l’ordinateur %1 avec ce dossier de données. Une fenêtre s’ouvrira dès qu’il s’y terminera.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Zatvori</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Program na računalu %1 drži ovu mapu podataka i ne završava. Zatvorite ga ondje. Ako ondje više ne radi, uklonite datoteku %2. Zatim ponovno pokrenite program.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Program radi na računalu %1 s ovom mapom podataka. Prozor će se otvoriti čim ondje završi.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

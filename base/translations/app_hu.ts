@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Bezárás</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>A(z) %1 számítógépen futó program foglalja ezt az adatmappát, és nem lép ki. Zárja be ott. Ha ott már nem fut, törölje a(z) %2 fájlt. Ezután indítsa újra a programot.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>A program a(z) %1 számítógépen fut ezzel az adatmappával. Amint ott kilép, megnyílik egy ablak.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

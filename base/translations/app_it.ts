@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Il programma sul computer %1 occupa questa cartella dati e non termina. Chiudilo su quel computer. Se lì non è più in esecuzione, rimuovi il file %2. Poi avvia di nuovo il programma.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Il programma è in esecuzione sul computer %1 con questa cartella dati. Una finestra si aprirà non appena lì termina.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

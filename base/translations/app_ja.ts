@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>コンピューター%1のプログラムがこのデータフォルダーを使用中で、終了しません。そのコンピューターで終了してください。そこでもう実行されていない場合は、ファイル%2を削除してください。その後、もう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>プログラムがコンピューター%1でこのデータフォルダーを使って実行中です。そこで終了すると、ウィンドウが開きます。</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Het programma op de computer %1 houdt deze gegevensmap bezet en sluit niet af. Sluit het daar af. Draait het daar niet meer, verwijder dan het bestand %2. Start daarna het programma opnieuw.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Het programma draait op de computer %1 met deze gegevensmap. Er opent een venster zodra het daar afsluit.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

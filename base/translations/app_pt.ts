@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>O programa no computador %1 ocupa esta pasta de dados e não termina. Encerre-o lá. Se ele não estiver mais em execução lá, remova o arquivo %2. Depois, inicie o programa novamente.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>O programa está em execução no computador %1 com esta pasta de dados. Uma janela se abre assim que ele terminar lá.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

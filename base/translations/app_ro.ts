@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Închidere</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Programul de pe calculatorul %1 ține ocupat acest dosar de date și nu se încheie. Închideți-l acolo. Dacă nu mai rulează acolo, ștergeți fișierul %2. Apoi porniți din nou programul.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Programul rulează pe calculatorul %1 cu acest dosar de date. O fereastră se va deschide imediat ce se încheie acolo.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

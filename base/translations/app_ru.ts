@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>Программа на компьютере %1 занимает эту папку данных и не завершается. Завершите её там. Если она там больше не работает, удалите файл %2. Затем снова запустите программу.</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>Программа работает на компьютере %1 с этой папкой данных. Окно откроется, как только она там завершится.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1028,6 +1028,14 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>The program on the computer %1 holds this data folder and does not end. End it there. If it no longer runs there, remove the file %2. Then start the program again.</source>
+        <translation>计算机 %1 上的程序占用着此数据文件夹，且没有退出。请在那台计算机上结束它。如果它已不在那里运行，请删除文件 %2，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
+        <translation>程序正在计算机 %1 上使用此数据文件夹运行。它在那里一退出，就会打开窗口。</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -190,15 +190,23 @@ public:
     // Switches the camera shutter (the auxiliary switch) on the mount's worker, after the
     // operations queued before it; the result is Ok once the mount acknowledged it.
     virtual QFuture<Ko::CmdRet> setCameraShutterAsync(bool on) = 0;
+    // The settings below (auxiliary encoders, autoguider speed, polar-scope light) cannot be read
+    // back from the mount: what it confirmed last is kept (lastEnableDualEncoders, and the
+    // AppCore's autoguider speeds and light, written only once the mount took them). A write
+    // ends with the mount's answer, on the mount's worker, after the operations queued before
+    // it; one it does not answer tells the user noAnswerText() and, once the link answers again,
+    // is followed by the value confirmed last, so that the mount holds what the pages show.
     Q_INVOKABLE virtual bool hasDualEncoders() const = 0;
     Q_INVOKABLE virtual bool lastEnableDualEncoders() const = 0;
-    Q_INVOKABLE virtual void setEnableDualEncodersAsync(bool on) = 0;
+    Q_INVOKABLE virtual QFuture<Ko::CmdRet> setEnableDualEncodersAsync(bool on) = 0;
     Q_INVOKABLE virtual bool hasPolarScopeLED() const = 0;
-    Q_INVOKABLE virtual void setGuidingSpeed(bool isAxis1, Ko::GuidingSpeed_::E speed) = 0;
+    Q_INVOKABLE virtual QFuture<Ko::CmdRet> setGuidingSpeed(bool isAxis1,
+                                                            Ko::GuidingSpeed_::E speed) = 0;
     // The nearest autoguider speed to rate (rad/s); false when the mount refused it.
     virtual bool setGuideRate(AXISID axis, double rate) = 0;
     virtual double guideRate(AXISID axis) const = 0;
-    Q_INVOKABLE virtual void setPolarLEDBrightness(double brightness) = 0;
+    // 0 (off) to 1 (full).
+    Q_INVOKABLE virtual QFuture<Ko::CmdRet> setPolarLEDBrightness(double brightness) = 0;
     virtual double speedFineAdjustmentPrecision() const = 0;
 
     virtual bool supportsAutoHome() const = 0;
@@ -206,14 +214,16 @@ public:
     Q_INVOKABLE virtual void autoHomeAsync(double decOffsetRad) = 0;
 
     // The PPEC states are what the mount confirmed last: a set that the mount takes changes them,
-    // one it does not answer leaves them and tells the user noAnswerText().
+    // one it does not answer leaves them and tells the user noAnswerText(), and has both read
+    // from the mount once the link answers again: it may have taken the set all the same.
     virtual bool supportsPpec() const = 0;
     virtual bool lastPpecTraining() const = 0;
     Q_INVOKABLE virtual void updatePpecTrainingAsync() = 0;
     Q_INVOKABLE virtual void setPpecTrainingAsync(bool start) = 0;
     virtual bool lastPpecPlayback() const = 0;
     Q_INVOKABLE virtual void updatePpecPlaybackAsync() = 0;
-    Q_INVOKABLE virtual void setPpecPlaybackAsync(bool on) = 0;
+    // Ends with the mount's answer, as the writes of the settings above do.
+    Q_INVOKABLE virtual QFuture<Ko::CmdRet> setPpecPlaybackAsync(bool on) = 0;
     virtual double pePeriodSec() const = 0;
 
     virtual bool parked() const = 0;
@@ -257,6 +267,8 @@ signals:
     void duringAutoHomeChanged();
     void lastPpecTrainingChanged();
     void lastPpecPlaybackChanged();
+    // After a write of the auxiliary encoders ended, taken or not.
+    void dualEncodersChanged();
     void parkChanged();
     void flippingModeChanged();
     void trailPointsTaskChanged();

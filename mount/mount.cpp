@@ -118,7 +118,11 @@ Mount::Mount(MountMode_::E mode, std::shared_ptr<IKoConverser> converser,
     // Any start or end of a task may change whether tracking really runs.
     m_tasksSubscription.append([this] { emit realTrackingChanged(); });
     m_restartSubscription.append([this] { onControllerRestarted(); });
-    m_linkSubscription.append([this](bool) { emit linkAnsweringChanged(); });
+    m_linkSubscription.append([this](bool timedout) {
+        emit linkAnsweringChanged();
+        if (!timedout)
+            recheckSettingsAsync();
+    });
     if (m_alignment) {
         m_alignmentSubscription.bind(std::shared_ptr<eventpp::CallbackList<void()>>(
             m_alignment, &m_alignment->flippingModeChanged));
@@ -147,7 +151,12 @@ Mount::~Mount() {
     }
     // Running tasks are cancelled first; their callbacks find no mount any more.
     m_taskManager->shutdown();
-    // Queued operations use the mount directly: they all run before anything goes.
+    // Queued operations use the mount directly: they all run before anything goes, and an
+    // exchange of theirs that the link answers again queues nothing more.
+    {
+        std::lock_guard lock(m_workerOpenMutex);
+        m_workerOpen = false;
+    }
     m_workerPool.reset();
     tellStopLeftPending();
     m_linkSubscription.removeAll();
@@ -1042,30 +1051,110 @@ bool Mount::lastEnableDualEncoders() const {
            (m_command->lastEnableDualEncoders(0) || m_command->lastEnableDualEncoders(1));
 }
 
-void Mount::setEnableDualEncodersAsync(bool on) {
-    if (!m_command)
-        return;
-    m_workerPool->enqueue([this, on] {
-        if (m_command->setEnableDualEncoders(0, on) == CmdRetType_::Ok)
-            m_command->setEnableDualEncoders(1, on);
-    });
+QFuture<CmdRet> Mount::setEnableDualEncodersAsync(bool on) {
+    return writeSetting(
+        SettingRecheck::Setting::DualEncoders,
+        [this, on] {
+            // Axis 2 follows only once axis 1 took it, so that a refusal leaves both as they were.
+            CmdRetType_::E r = m_command->setEnableDualEncoders(0, on);
+            if (r == CmdRetType_::Ok)
+                r = m_command->setEnableDualEncoders(1, on);
+            emit dualEncodersChanged();
+            return r;
+        },
+        [this] {
+            for (AXISID axis : {AXISID(0), AXISID(1)}) {
+                const bool confirmed = m_command->lastEnableDualEncoders(axis);
+                if (const auto r = m_command->setEnableDualEncoders(axis, confirmed);
+                    r != CmdRetType_::Ok)
+                    return r;
+            }
+            emit dualEncodersChanged();
+            return CmdRetType_::Ok;
+        });
 }
 
 bool Mount::hasPolarScopeLED() const {
     return (m_device->features() & DeviceFeatures::PolarScopeLedBit) != 0;
 }
 
-void Mount::setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) {
+QFuture<CmdRet> Mount::setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) {
     const AXISID axis = isAxis1 ? 0 : 1;
-    if (m_command)
-        m_command->setGuidingSpeed(axis, speed);
-    if (m_appCore)
-        m_appCore->setAutoguiderRate(static_cast<int>(axis), speed);
+    return writeSetting(
+        guideSpeedSetting(axis), [this, axis, speed] { return sendGuideSpeed(axis, speed); },
+        guideSpeedCheck(axis));
 }
 
-void Mount::setPolarLEDBrightness(double brightness) {
-    if (m_command)
-        m_command->setPolarLEDBrightness(brightness);
+CmdRetType_::E Mount::sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed) {
+    const CmdRetType_::E r = m_command->setGuidingSpeed(axis, speed);
+    if (r == CmdRetType_::Ok && m_appCore)
+        m_appCore->setAutoguiderRate(static_cast<int>(axisSlot(axis)), speed);
+    return r;
+}
+
+SettingRecheck::Setting Mount::guideSpeedSetting(AXISID axis) {
+    return axisSlot(axis) == 0 ? SettingRecheck::Setting::GuideSpeedAxis1
+                               : SettingRecheck::Setting::GuideSpeedAxis2;
+}
+
+SettingRecheck::Check Mount::guideSpeedCheck(AXISID axis) {
+    // The speed is sent as the store holds it when the link is back, not as it was when the
+    // write failed: a write taken in between has the last word.
+    return [this, axis] {
+        if (!m_appCore)
+            return CmdRetType_::Ok;
+        const GuidingSpeed_::E confirmed =
+            axisSlot(axis) == 0 ? m_appCore->autoguiderRate1() : m_appCore->autoguiderRate2();
+        return m_command->setGuidingSpeed(axis, confirmed);
+    };
+}
+
+QFuture<CmdRet> Mount::setPolarLEDBrightness(double brightness) {
+    return writeSetting(
+        SettingRecheck::Setting::PolarScopeLight,
+        [this, brightness] {
+            const CmdRetType_::E r = m_command->setPolarLEDBrightness(brightness);
+            if (r == CmdRetType_::Ok && m_appCore)
+                m_appCore->setPScopeLight(brightness);
+            return r;
+        },
+        [this] {
+            return m_appCore ? m_command->setPolarLEDBrightness(m_appCore->pScopeLight())
+                             : CmdRetType_::Ok;
+        });
+}
+
+QFuture<CmdRet> Mount::writeSetting(SettingRecheck::Setting setting,
+                                    std::function<CmdRetType_::E()> write,
+                                    SettingRecheck::Check check) {
+    auto promise = std::make_shared<QPromise<CmdRet>>();
+    QFuture<CmdRet> future = promise->future();
+    promise->start();
+    if (!m_command) {
+        promise->addResult(CmdRet(CmdRetType_::Other));
+        promise->finish();
+        return future;
+    }
+    // On the worker: a dead link holds the exchange for its time-out and every resend, and a
+    // write made later never overtakes one made earlier.
+    m_workerPool->enqueue(
+        [this, promise, setting, write = std::move(write), check = std::move(check)]() mutable {
+            const CmdRetType_::E r = write();
+            m_settingRecheck.written(setting, r, std::move(check));
+            if (r == CmdRetType_::Timeout)
+                tell(noAnswerText());
+            promise->addResult(CmdRet(r));
+            promise->finish();
+        });
+    return future;
+}
+
+void Mount::recheckSettingsAsync() {
+    // Not m_mutex: the exchange that fired this may run on a task whose end a holder of m_mutex
+    // waits for.
+    std::lock_guard lock(m_workerOpenMutex);
+    if (m_workerOpen)
+        m_workerPool->enqueue([this] { m_settingRecheck.recheck(); });
 }
 
 double Mount::speedFineAdjustmentPrecision() const {
@@ -1095,12 +1184,16 @@ void Mount::updatePpecTrainingAsync() {
 
 void Mount::setPpecTrainingAsync(bool start) {
     // Unanswered, the training stays as the mount confirmed it last, and nothing is sent again:
-    // the user is told, as after any command the mount did not answer, and asks again.
-    if (m_command)
-        m_workerPool->enqueue([this, start] {
-            if (m_command->setPpecTraining(start) == CmdRetType_::Timeout)
-                tell(noAnswerText());
-        });
+    // the user is told, as after any command the mount did not answer, and asks again. The mount
+    // may have taken it all the same: once the link is back, it is asked.
+    writeSetting(
+        SettingRecheck::Setting::PpecTraining,
+        [this, start] { return m_command->setPpecTraining(start); }, ppecCheck());
+}
+
+SettingRecheck::Check Mount::ppecCheck() {
+    // One status read gives both training and playback, and announces each that changed.
+    return [this] { return m_command->updatePpecPlayback().type; };
 }
 
 bool Mount::lastPpecPlayback() const {
@@ -1112,13 +1205,11 @@ void Mount::updatePpecPlaybackAsync() {
         m_workerPool->enqueue([this] { m_command->updatePpecPlayback(); });
 }
 
-void Mount::setPpecPlaybackAsync(bool on) {
-    // As a training command: unanswered, the playback stays as the mount confirmed it last.
-    if (m_command)
-        m_workerPool->enqueue([this, on] {
-            if (m_command->setPpecPlayback(on) == CmdRetType_::Timeout)
-                tell(noAnswerText());
-        });
+QFuture<CmdRet> Mount::setPpecPlaybackAsync(bool on) {
+    // As a training command.
+    return writeSetting(
+        SettingRecheck::Setting::PpecPlayback,
+        [this, on] { return m_command->setPpecPlayback(on); }, ppecCheck());
 }
 
 double Mount::pePeriodSec() const {
@@ -1595,11 +1686,9 @@ bool Mount::setGuideRate(AXISID axis, double rate) {
             std::abs(rate - best->factor * kSiderealRate))
             best = &s;
     }
-    if (m_command->setGuidingSpeed(axis, best->speed) != CmdRetType_::Ok)
-        return false;
-    if (m_appCore)
-        m_appCore->setAutoguiderRate(static_cast<int>(axisSlot(axis)), best->speed);
-    return true;
+    const CmdRetType_::E r = sendGuideSpeed(axis, best->speed);
+    m_settingRecheck.written(guideSpeedSetting(axis), r, guideSpeedCheck(axis));
+    return r == CmdRetType_::Ok;
 }
 
 double Mount::guideRate(AXISID axis) const {

@@ -3,6 +3,7 @@
 #include "base/backgroundwork.h"
 #include "base/callbacksubscriptions.h"
 #include "mount/imount.h"
+#include "mount/settingrecheck.h"
 
 #include <array>
 #include <atomic>
@@ -157,12 +158,12 @@ public:
     QFuture<CmdRet> setCameraShutterAsync(bool on) override;
     bool hasDualEncoders() const override;
     bool lastEnableDualEncoders() const override;
-    void setEnableDualEncodersAsync(bool on) override;
+    QFuture<CmdRet> setEnableDualEncodersAsync(bool on) override;
     bool hasPolarScopeLED() const override;
-    void setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override;
+    QFuture<CmdRet> setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override;
     bool setGuideRate(AXISID axis, double rate) override;
     double guideRate(AXISID axis) const override;
-    void setPolarLEDBrightness(double brightness) override;
+    QFuture<CmdRet> setPolarLEDBrightness(double brightness) override;
     double speedFineAdjustmentPrecision() const override;
 
     bool supportsAutoHome() const override;
@@ -175,7 +176,7 @@ public:
     void setPpecTrainingAsync(bool start) override;
     bool lastPpecPlayback() const override;
     void updatePpecPlaybackAsync() override;
-    void setPpecPlaybackAsync(bool on) override;
+    QFuture<CmdRet> setPpecPlaybackAsync(bool on) override;
     double pePeriodSec() const override;
 
     bool parked() const override;
@@ -305,6 +306,18 @@ private:
     bool answeredLocked(std::array<uint64_t, 2> claims, bool stopsTaken);
     // A GoTo that ended without arriving and without being cancelled: the user hears why.
     void reportGotoFailure(CmdRet ret);
+    // Writes a setting on the worker (see the settings' part of IMount): one left unanswered is
+    // told to the user and its check waits for the link.
+    QFuture<CmdRet> writeSetting(SettingRecheck::Setting setting,
+                                 std::function<CmdRetType_::E()> write,
+                                 SettingRecheck::Check check);
+    // From the link's list, on the thread that ran the exchange: the link answers again.
+    void recheckSettingsAsync();
+    // On the worker or a task's thread: the speed sent, and stored once the mount took it.
+    CmdRetType_::E sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed);
+    static SettingRecheck::Setting guideSpeedSetting(AXISID axis);
+    SettingRecheck::Check guideSpeedCheck(AXISID axis);
+    SettingRecheck::Check ppecCheck();
     // A short message to the user, where the mount has someone to tell.
     void tell(const QString& text) const;
 
@@ -347,6 +360,12 @@ private:
     std::weak_ptr<IMount> m_weakSelf;
     // One worker: the queued operations run one at a time, in order. Emptied by the destructor.
     std::unique_ptr<ThreadPool> m_workerPool;
+    // Cleared by the destructor before it empties the worker: no check is queued after that.
+    std::mutex m_workerOpenMutex;
+    // Guarded by m_workerOpenMutex.
+    bool m_workerOpen = true;
+    // The settings whose last write went unanswered, made sure once the link is back.
+    SettingRecheck m_settingRecheck;
     // The link watch's own thread and its token; the destructor cancels it and waits for it.
     std::shared_ptr<ControlledCancellable> m_linkWatchToken;
     std::unique_ptr<ThreadPool> m_linkWatchThread;

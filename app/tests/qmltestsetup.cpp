@@ -262,6 +262,8 @@ void ScriptedMountHandle::set(const QVariantMap& values) {
     v.supportsPpec = values.value("supportsPpec", v.supportsPpec).toBool();
     v.lastPpecTraining = values.value("lastPpecTraining", v.lastPpecTraining).toBool();
     v.pePeriodSec = values.value("pePeriodSec", v.pePeriodSec).toDouble();
+    v.lastPpecPlayback = values.value("lastPpecPlayback", v.lastPpecPlayback).toBool();
+    v.hasPolarScopeLED = values.value("hasPolarScopeLED", v.hasPolarScopeLED).toBool();
     v.linkAnswering = values.value("linkAnswering", v.linkAnswering).toBool();
     m_mount->setValues(v);
     if (v.parked != before.parked)
@@ -270,8 +272,14 @@ void ScriptedMountHandle::set(const QVariantMap& values) {
         emit m_mount->duringAutoHomeChanged();
     if (v.lastPpecTraining != before.lastPpecTraining)
         emit m_mount->lastPpecTrainingChanged();
+    if (v.lastPpecPlayback != before.lastPpecPlayback)
+        emit m_mount->lastPpecPlaybackChanged();
     if (v.linkAnswering != before.linkAnswering)
         emit m_mount->linkAnsweringChanged();
+}
+
+void ScriptedMountHandle::setResult(const QString& operation, int type) {
+    m_mount->setResult(operation.toStdString(), CmdRetType_::E(type));
 }
 
 QVariantList ScriptedMountHandle::calls(const QString& name) const {
@@ -303,6 +311,10 @@ QObject* QmlTestHelper::connectScriptedMount(const QVariantMap& values) {
 void QmlTestHelper::disconnectMount() {
     if (auto* holder = qobject_cast<WritableMountConnection*>(service("inj_mountConnection")))
         holder->disconnect();
+}
+
+QFuture<CmdRet> QmlTestHelper::commandResult(int type) const {
+    return QtFuture::makeReadyFuture(CmdRet(CmdRetType_::E(type)));
 }
 
 void QmlTestHelper::log(const QString& line) {

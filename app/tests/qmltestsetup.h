@@ -1,5 +1,8 @@
 #pragma once
 
+#include "link/cmdret.h"
+
+#include <QFuture>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -26,9 +29,11 @@ public:
     ScriptedMountHandle(std::shared_ptr<FakeScriptedMount> mount, QObject* parent);
 
     // Sets the named states (parked, duringAutoHome, supportsAutoHome, supportsPpec,
-    // lastPpecTraining, pePeriodSec, linkAnswering) and then emits the mount's signal of each that
-    // changed, as the mount does when it learns a new state.
+    // lastPpecTraining, lastPpecPlayback, pePeriodSec, linkAnswering, hasPolarScopeLED) and then
+    // emits the mount's signal of each that changed, as the mount does when it learns a new state.
     Q_INVOKABLE void set(const QVariantMap& values);
+    // How the operation's commands end from now on: a CmdRetType value (Ok, Nak, Timeout...).
+    Q_INVOKABLE void setResult(const QString& operation, int type);
     // The numeric arguments of every call of the operation, in order.
     Q_INVOKABLE QVariantList calls(const QString& name) const;
 
@@ -69,6 +74,9 @@ public:
     Q_INVOKABLE QObject* connectScriptedMount(const QVariantMap& values);
     // Empties the holder, as a disconnection does.
     Q_INVOKABLE void disconnectMount();
+    // The finished result of a mount command with the outcome type (a CmdRetType), as a mount's
+    // write gives it, for the stand-ins of a mount that QML tests make.
+    Q_INVOKABLE QFuture<Ko::CmdRet> commandResult(int type) const;
     // Writes a line to the program's log.
     Q_INVOKABLE void log(const QString& line);
     // Sends one request to the window's remote method server over UDP on loopback, as another

@@ -59,12 +59,14 @@ public:
     }
     bool hasDualEncoders() const override { return false; }
     bool lastEnableDualEncoders() const override { return false; }
-    void setEnableDualEncodersAsync(bool on) override {}
+    QFuture<CmdRet> setEnableDualEncodersAsync(bool on) override { return failed(); }
     bool hasPolarScopeLED() const override { return false; }
-    void setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override {}
+    QFuture<CmdRet> setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override {
+        return failed();
+    }
     bool setGuideRate(AXISID axis, double rate) override { return false; }
     double guideRate(AXISID axis) const override { return 0.0; }
-    void setPolarLEDBrightness(double brightness) override {}
+    QFuture<CmdRet> setPolarLEDBrightness(double brightness) override { return failed(); }
     double speedFineAdjustmentPrecision() const override { return 0.0; }
     bool supportsAutoHome() const override { return false; }
     bool duringAutoHome() override { return false; }
@@ -75,7 +77,7 @@ public:
     void setPpecTrainingAsync(bool start) override {}
     bool lastPpecPlayback() const override { return false; }
     void updatePpecPlaybackAsync() override {}
-    void setPpecPlaybackAsync(bool on) override {}
+    QFuture<CmdRet> setPpecPlaybackAsync(bool on) override { return failed(); }
     double pePeriodSec() const override { return 0.0; }
     bool parked() const override { return false; }
     void parkAsync(bool atHome) override {}
@@ -98,6 +100,11 @@ public:
     bool destinationSideOfPier(AnglePair raDec) override { return false; }
     CmdResp<bool> sideOfPier() override { return CmdResp<bool>(CmdRetType_::Other); }
     CmdRetType_::E setSideOfPier(int side) override { return CmdRetType_::Other; }
+
+protected:
+    static QFuture<CmdRet> failed() {
+        return QtFuture::makeReadyFuture(CmdRet(CmdRetType_::Other));
+    }
 };
 
 } // namespace Ko

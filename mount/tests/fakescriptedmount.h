@@ -7,6 +7,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Ko {
@@ -249,19 +250,28 @@ public:
     }
     bool hasDualEncoders() const override { return values().hasDualEncoders; }
     bool lastEnableDualEncoders() const override { return values().lastEnableDualEncoders; }
-    void setEnableDualEncodersAsync(bool on) override {
-        record("setEnableDualEncodersAsync", {double(on)});
+    // The writes below end at once with their scripted outcome; one taken (Ok) changes the
+    // confirmed state the mount reports, and announces it as the mount does.
+    QFuture<CmdRet> setEnableDualEncodersAsync(bool on) override {
+        const bool taken = command("setEnableDualEncodersAsync", {double(on)}) == CmdRetType_::Ok;
+        if (taken) {
+            std::lock_guard lock(m_mutex);
+            m_values.lastEnableDualEncoders = on;
+        }
+        emit dualEncodersChanged();
+        return outcome(taken, "setEnableDualEncodersAsync");
     }
     bool hasPolarScopeLED() const override { return values().hasPolarScopeLED; }
-    void setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override {
-        record("setGuidingSpeed", {double(isAxis1), double(speed)});
+    QFuture<CmdRet> setGuidingSpeed(bool isAxis1, GuidingSpeed_::E speed) override {
+        return QtFuture::makeReadyFuture(
+            CmdRet(command("setGuidingSpeed", {double(isAxis1), double(speed)})));
     }
     bool setGuideRate(AXISID axis, double rate) override {
         return command("setGuideRate", {double(axis), rate}) == CmdRetType_::Ok;
     }
     double guideRate(AXISID axis) const override { return values().guideRate[axisSlot(axis)]; }
-    void setPolarLEDBrightness(double brightness) override {
-        record("setPolarLEDBrightness", {brightness});
+    QFuture<CmdRet> setPolarLEDBrightness(double brightness) override {
+        return QtFuture::makeReadyFuture(CmdRet(command("setPolarLEDBrightness", {brightness})));
     }
     double speedFineAdjustmentPrecision() const override {
         return values().speedFineAdjustmentPrecision;
@@ -279,7 +289,17 @@ public:
     }
     bool lastPpecPlayback() const override { return values().lastPpecPlayback; }
     void updatePpecPlaybackAsync() override { record("updatePpecPlaybackAsync", {}); }
-    void setPpecPlaybackAsync(bool on) override { record("setPpecPlaybackAsync", {double(on)}); }
+    QFuture<CmdRet> setPpecPlaybackAsync(bool on) override {
+        const bool taken = command("setPpecPlaybackAsync", {double(on)}) == CmdRetType_::Ok;
+        bool changed = false;
+        if (taken) {
+            std::lock_guard lock(m_mutex);
+            changed = std::exchange(m_values.lastPpecPlayback, on) != on;
+        }
+        if (changed)
+            emit lastPpecPlaybackChanged();
+        return outcome(taken, "setPpecPlaybackAsync");
+    }
     double pePeriodSec() const override { return values().pePeriodSec; }
 
     bool parked() const override { return values().parked; }
@@ -343,6 +363,9 @@ public:
     }
 
 private:
+    QFuture<CmdRet> outcome(bool taken, const std::string& name) const {
+        return QtFuture::makeReadyFuture(CmdRet(taken ? CmdRetType_::Ok : resultOf(name)));
+    }
     CmdRetType_::E resultOf(const std::string& name) const {
         std::lock_guard lock(m_mutex);
         auto it = m_results.find(name);

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(mount->guideRate(1), factor * kSiderealRate);
         QCOMPARE(rig.appCore->autoguiderRate1(), GuidingSpeed_::X5);
 
-        mount->setGuidingSpeed(true, GuidingSpeed_::X125);
+        mount->setGuidingSpeed(true, GuidingSpeed_::X125).waitForFinished();
         QCOMPARE(mount->guideRate(0), 9.115144806526758e-06);
     }
 

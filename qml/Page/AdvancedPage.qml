@@ -48,8 +48,8 @@ Page {
     function refreshFromMount() {
         clearTimeout(_encoderTimer)
         syncEncoders()
-        guide1Box.tr_setFromValue(_m.appCore.autoguiderRate1)
-        guide2Box.tr_setFromValue(_m.appCore.autoguiderRate2)
+        guide1Setting.refresh()
+        guide2Setting.refresh()
         if (_m.mount && _m.mount.mountMode === MountMode.EQ)
             flippingBox.tr_setFromValue(_m.mount.flippingMode)
         fillSpeedField()
@@ -80,6 +80,27 @@ Page {
     }
     // The pending re-sync must not reach into a page that is gone.
     StackView.onRemoved: clearTimeout(_encoderTimer)
+
+    // The guiding rates show what the mount took: the store holds a rate only once it has.
+    MountSetting {
+        id: guide1Setting
+        confirmed: _m.appCore.autoguiderRate1
+        onShow: value => guide1Box.tr_setFromValue(value)
+    }
+    MountSetting {
+        id: guide2Setting
+        confirmed: _m.appCore.autoguiderRate2
+        onShow: value => guide2Box.tr_setFromValue(value)
+    }
+    // A write that ends after the settling time (a slow link) shows its outcome all the same.
+    Connections {
+        target: _m.mount
+        ignoreUnknownSignals: true
+        function onDualEncodersChanged() {
+            if (!root._encoderTimer)
+                root.syncEncoders()
+        }
+    }
 
     Flickable {
         anchors.fill: parent
@@ -115,7 +136,8 @@ Page {
                     id: guide1Box
                     enabled: _m.connected
                     objectName: "guide1Box"
-                    onActivated: index => _m.mount.setGuidingSpeed(true, tr_model[index].value)
+                    onActivated: index => guide1Setting.write(
+                                     _m.mount.setGuidingSpeed(true, tr_model[index].value))
                 }
             }
             UI_Row {
@@ -126,7 +148,8 @@ Page {
                     id: guide2Box
                     enabled: _m.connected
                     objectName: "guide2Box"
-                    onActivated: index => _m.mount.setGuidingSpeed(false, tr_model[index].value)
+                    onActivated: index => guide2Setting.write(
+                                     _m.mount.setGuidingSpeed(false, tr_model[index].value))
                 }
             }
             UI_Row {

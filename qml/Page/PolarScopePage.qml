@@ -49,18 +49,17 @@ Page {
             valueMin: 0
             valueMax: 10
             stepSize: 1
-            // Follows the stored light by hand, not by a binding: the slider puts its value back
-            // after a tap on its handle, which would end a binding.
-            readonly property int storedLight: Math.round(_m.appCore.pScopeLight * 10)
-            onStoredLightChanged: value = storedLight
-            Component.onCompleted: value = storedLight
             enabled: _m.mount !== null && _m.mount.hasPolarScopeLED()
-            onHasChanged: {
-                const v = Math.round(value)
-                if (_m.mount)
-                    _m.mount.setPolarLEDBrightness(v / 10)
-                _m.appCore.pScopeLight = v / 10
-            }
+            onHasChanged: lightSetting.write(_m.mount ? _m.mount.setPolarLEDBrightness(
+                                                           Math.round(value) / 10) : null)
         }
+    }
+
+    // The light the mount took, which the store holds only once it has. Set by hand, not by a
+    // binding: the slider puts its value back after a tap on its handle, which would end one.
+    MountSetting {
+        id: lightSetting
+        confirmed: Math.round(_m.appCore.pScopeLight * 10)
+        onShow: value => light.value = value
     }
 }

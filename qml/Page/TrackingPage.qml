@@ -119,14 +119,10 @@ Page {
                 UI_Switch {
                     id: ppecSwitch
                     objectName: "ppecSwitch"
-                    checked: _m.mount ? _m.mount.lastPpecPlayback : false
-                    onToggled: {
-                        if (!_m.mount)
-                            return
-                        _m.mount.setPpecPlaybackAsync(checked)
-                        enabled = false
-                        ppecTimer.restart()
-                    }
+                    // One write at a time: the switch waits for the mount's answer.
+                    enabled: !ppecSetting.writing
+                    onToggled: ppecSetting.write(_m.mount ? _m.mount.setPpecPlaybackAsync(checked)
+                                                          : null)
                 }
             }
 
@@ -143,24 +139,9 @@ Page {
         }
     }
 
-    // A write the mount never confirms shows the mount's state again after 2 s.
-    function rebindPpec() {
-        ppecTimer.stop()
-        ppecSwitch.checked = Qt.binding(() => _m.mount ? _m.mount.lastPpecPlayback : false)
-        ppecSwitch.enabled = true
-    }
-
-    Timer {
-        id: ppecTimer
-        interval: 2000
-        onTriggered: root.rebindPpec()
-    }
-
-    Connections {
-        target: _m.mount
-        ignoreUnknownSignals: true
-        function onLastPpecPlaybackChanged() {
-            root.rebindPpec()
-        }
+    MountSetting {
+        id: ppecSetting
+        confirmed: !!_m.mount && _m.mount.lastPpecPlayback === true
+        onShow: value => ppecSwitch.checked = value
     }
 }

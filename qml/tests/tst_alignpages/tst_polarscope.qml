@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtTest
+import Ko.AstroBase
 import "../rig"
 
 // The polar-scope page: either hemisphere, refreshed every 2 s and at once on a switch, and the
@@ -33,8 +34,11 @@ TestCase {
         function hasPolarScopeLED() {
             return led
         }
+        // Takes every light, which the store then holds, as the mount's own write stores it.
         function setPolarLEDBrightness(v) {
             brightness = v
+            inj_appCore.pScopeLight = v
+            return testHelper.commandResult(CmdRetType.Ok)
         }
     }
     QtObject {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Ko.AstroBase
 import Ko.Quorvel
 import "../rig"
 
@@ -21,7 +22,7 @@ TestCase {
         testCase: testCase
     }
 
-    // A mount that never confirms a playback write.
+    // A mount that answers no playback write.
     QtObject {
         id: silentMount
         property bool supportsPpec: true
@@ -34,6 +35,7 @@ TestCase {
         property int writes: 0
         function setPpecPlaybackAsync(on) {
             ++writes
+            return testHelper.commandResult(CmdRetType.Timeout)
         }
     }
     QtObject {

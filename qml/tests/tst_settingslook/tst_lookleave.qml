@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Ko.AstroBase
 import ".."
 
 // Settings pages whose controls cannot show every stored value as it is: the footer padding on
@@ -213,13 +214,16 @@ WindowTestCase {
         compare(magnitudeField(open("MagnitudeLimitPage"), "faintestStar").text, data.shown)
     }
 
-    // A mount with the polar-scope illuminator, so that its slider takes the pointer.
+    // A mount with the polar-scope illuminator, so that its slider takes the pointer; it takes
+    // every light, which the store then holds, as the mount's own write stores it.
     QtObject {
         id: ledMount
         function hasPolarScopeLED() {
             return true
         }
         function setPolarLEDBrightness(v) {
+            inj_appCore.pScopeLight = v
+            return testHelper.commandResult(CmdRetType.Ok)
         }
     }
     QtObject {

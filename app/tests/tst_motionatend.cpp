@@ -366,7 +366,7 @@ private slots:
         mount.sim.settle();
 
         QTRY_VERIFY2_WITH_TIMEOUT(program->state() == QProcess::NotRunning,
-                                  (errors += program->readAllStandardError()).constData(), 60000);
+                                  (errors += program->readAllStandardError()).constData(), 120000);
         errors += program->readAllStandardError();
         QVERIFY2(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0,
                  errors.constData());

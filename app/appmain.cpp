@@ -15,7 +15,9 @@
 #include "base/qtfileutil.h"
 #include "mount/imountconnection.h"
 #include "mount/profiles/icameracontrollist.h"
+#include "server/mountgatedserver.h"
 #include "server/urlapiserver.h"
+#include "server/vtmserver.h"
 
 #include <QDir>
 #include <QEvent>
@@ -100,6 +102,8 @@ void logWhatWasLeft(bool stopPending, bool closePending) {
 // let go as at a close, every open-ended motion is stopped, and the end waits a bounded time for
 // the stops and a shutter close to be taken, since there is no window to ask in.
 void endWithoutDisplay(const QQmlApplicationEngine& engine) {
+    if (auto* ending = published<EndingState>(engine, "inj_endingState"))
+        ending->begin();
     // A root document of a test may lack the window's function: nothing is held there.
     for (QObject* root : engine.rootObjects()) {
         if (root->metaObject()->indexOfMethod("releaseAllForEnd()") >= 0)
@@ -249,6 +253,46 @@ void exitWhenRootNotCreated(QQmlApplicationEngine& engine, QObject* context, con
         Qt::QueuedConnection);
 }
 
+namespace {
+
+// How long the last stop waits to be taken: as long as an end without a display waits for its
+// stops, since nobody is asked any more either.
+constexpr std::chrono::milliseconds kLastStopWait{3000};
+
+// The last of the end, once the event loop has returned, while the mount and its link still
+// exist: the end holds (whichever way it came, the user's Stay no longer counts), the remote
+// servers close, and an open-ended slew that anyone set going however late is stopped, the end
+// waiting a bounded time for the mount to take that stop. A GoTo runs on and tracking goes on.
+void endRemoteMotion(const QQmlApplicationEngine& engine, const PDepContainer& container) {
+    if (auto* ending = published<EndingState>(engine, "inj_endingState"))
+        ending->begin();
+    if (container.vtmServer)
+        container.vtmServer->stop();
+    for (const char* name : {"inj_qrpServer", "inj_stellariumServer"}) {
+        if (auto* server = published<MountGatedServer>(engine, name))
+            server->closeForEnd();
+    }
+    const auto* connection = published<IMountConnection>(engine, "inj_mountConnection");
+    const std::shared_ptr<IMount> mount = connection ? connection->sharedMount() : nullptr;
+    if (!mount)
+        return;
+    std::mutex mutex;
+    std::condition_variable changed;
+    // Emitted on the threads that ran the exchanges.
+    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [&] {
+        std::lock_guard lock(mutex);
+        changed.notify_all();
+    });
+    if (mount->stopOpenEndedMotions()) {
+        std::unique_lock lock(mutex);
+        if (!changed.wait_for(lock, kLastStopWait, [&] { return !mount->stopPending(); }))
+            Log("The last stop of the end was not taken: the mount may still move");
+    }
+    QObject::disconnect(waker);
+}
+
+} // namespace
+
 int appMain(int argc, char** argv) {
     linkPlatformInit();
     startupNoOp();
@@ -333,6 +377,7 @@ int appMain(int argc, char** argv) {
     QTimer::singleShot(0, &urlDelivery, [&urlDelivery, urls] { urlDelivery.deliver(urls); });
     urlDelivery.open();
     const int code = QGuiApplication::exec();
+    endRemoteMotion(engine, container);
     DisplayLoss::teardownBegins();
     // Background jobs use the services: they end (or are given up on) before anything goes. What
     // they handed to the main thread is delivered now, while its receivers exist: dropped with

@@ -17,6 +17,7 @@
 #include "astro/qastroformat.h"
 #include "astro/visibility.h"
 #include "base/clock.h"
+#include "base/endingstate.h"
 #include "base/languagemanager.h"
 #include "base/location2.h"
 #include "base/platformsettingopener.h"
@@ -70,6 +71,7 @@ using namespace Ko;
 // after the listed ones, in the order its assembly appended it.
 const char* const kPublicationOrder[] = {
     "inj_kvStore",
+    "inj_endingState",
     "inj_languageManager",
     "inj_location",
     "inj_locationSensor",
@@ -152,6 +154,9 @@ struct ShellServices {
     std::shared_ptr<UiBlockingMessage> blockingMessage;
     std::shared_ptr<OriSensor> oriSensor;
     std::shared_ptr<PlatformUrl> platformUrl;
+    // Set by every way the program ends, before the end's stops; every server that can start a
+    // motion asks it.
+    std::shared_ptr<EndingState> ending;
 };
 
 ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
@@ -159,6 +164,8 @@ ShellServices makeShellServices(QQmlEngine* engine, PublishedRows& published) {
     const auto publish = [&](const char* name, std::shared_ptr<QObject> object) {
         published.emplace_back(name, std::move(object));
     };
+    s.ending = std::make_shared<EndingState>();
+    publish("inj_endingState", s.ending);
     s.fileUtil = std::make_shared<QtFileUtil>(AppVersion::appFolderName());
     s.kvStore = std::make_shared<QtKVStore>(QStringLiteral("Settings.txt"), s.fileUtil);
     publish("inj_kvStore", std::make_shared<QmlKVStore>(s.kvStore));
@@ -210,16 +217,18 @@ void makeServerServices(const ShellServices& shell, const ModelServices& model,
     published.emplace_back("inj_stellariumServer",
                            std::make_shared<StellariumServer>(
                                shell.astroCalc, shell.astroClock, mount.mountConnection, goToLimits,
-                               envPort(kPositionPortEnv, StellariumServer::kDefaultPort)));
+                               envPort(kPositionPortEnv, StellariumServer::kDefaultPort),
+                               shell.ending));
     published.emplace_back(
         "inj_qrpServer",
         std::make_shared<QrpServer>(shell.location, shell.astroCalc, shell.astroClock,
                                     mount.mountConnection, model.alignmentDataContainer, goToLimits,
-                                    envPort(kQrpPortEnv, QrpServer::kDefaultPort)));
+                                    envPort(kQrpPortEnv, QrpServer::kDefaultPort),
+                                    QTimeZone::systemTimeZone(), shell.ending));
     // Claims the program's URL scheme until the container lets it go.
     container.urlApiServer = std::make_shared<UrlApiServer>(
         shell.platformUrl, model.alignmentDataContainer, mount.mountConnection,
-        shell.blockingMessage, mount.connectable);
+        shell.blockingMessage, mount.connectable, shell.ending);
     // Pointing-model sharing searches every network of the machine; tests keep it on loopback.
     const auto udpBroadcaster =
         qEnvironmentVariableIsSet(kBroadcastLoopbackEnv)
@@ -236,7 +245,7 @@ void makeServerServices(const ShellServices& shell, const ModelServices& model,
     container.vtmServer = std::make_shared<VtmServer>(
         shell.location, shell.astroCalc, shell.astroClock, mount.mountConnection,
         model.alignmentDataContainer, pmSharing, align.alignerHelper, std::make_shared<NetServer>(),
-        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName, goToLimits);
+        envPort(kRpcPortEnv, VtmServer::kPort), &AppVersion::deviceName, goToLimits, shell.ending);
 }
 
 // Sets each row as a root-context property, in the publication order, and hands its object to

@@ -6,8 +6,8 @@ import "Words.js" as Words
 // Asked when the window closes while a stop, or a close of the bulb shutter, has not reached the
 // mount: the mount may still be moving or the shutter still open, and once the program has ended
 // nothing sends them again. Quit closes anyway; Stay (and the back key or Escape) keeps the
-// program, which goes on sending them. Everything taken while the question shows ends the program
-// as asked.
+// program, which goes on sending them, and takes remote clients' motions again. Everything taken
+// while the question shows ends the program as asked.
 //
 // A slew that the close itself has just stopped, or a bulb shutter it has just closed, is waited
 // for without a word while the link answers: the mount usually takes it at once. The question
@@ -32,6 +32,8 @@ UI_Dialog {
         readonly property bool pending: stopPending || shutterPending
         readonly property bool linkAnswering: !!mount && mount.linkAnswering !== false
         property bool quitting: false
+        // The dialog closes to end the program (Quit, or everything taken), not to stay.
+        property bool leaving: false
         // The question was asked and not answered yet, even while it still fades in.
         property bool asking: false
 
@@ -83,8 +85,16 @@ UI_Dialog {
         }
     }
 
-    onAboutToShow: _m.asking = true
-    onAboutToHide: _m.asking = false
+    onAboutToShow: {
+        _m.asking = true
+        _m.leaving = false
+    }
+    onAboutToHide: {
+        _m.asking = false
+        // Stay, the back key or Escape: the program goes on.
+        if (!_m.leaving)
+            inj_endingState.cancel()
+    }
 
     // For the window's close: true when the close is held back, to wait for what is pending or
     // to ask. slewStopped: the close itself has just sent a stop or a shutter close.
@@ -107,11 +117,13 @@ UI_Dialog {
         graceTimer.stop()
         if (opened || _m.asking)
             close()
+        inj_endingState.cancel()
     }
 
     // The user chose to quit: nothing is waited for any more.
     function quit() {
         _m.quitting = true
+        _m.leaving = true
         close()
         appWindow.close()
     }
@@ -122,6 +134,7 @@ UI_Dialog {
     // is pending, the close comes after that change has settled: the stops it sends change it
     // again.
     function endAfterStops() {
+        _m.leaving = true
         close()
         Qt.callLater(appWindow.close)
     }

@@ -137,7 +137,9 @@ ApplicationWindow {
     onClosing: close => {
         // Once the window has gone, the program's end takes the link before a later release
         // could reach the mount: what is held and every open-ended slew stop here, and the close
-        // waits for those stops.
+        // waits for those stops. No remote client starts a motion from here on, so none can
+        // cancel those stops or outlive the program; Stay takes that back.
+        inj_endingState.begin()
         const stopsSent = releaseAllForEnd()
         if (quitWhileStopping.holdsClose(stopsSent)) {
             close.accepted = false

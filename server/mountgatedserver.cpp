@@ -46,7 +46,8 @@ void MountGatedServer::onMountEvent() {
 }
 
 void MountGatedServer::start() {
-    if (m_tcpServer)
+    // A mount event queued before the end closed the port does not open it again.
+    if (m_tcpServer || m_closedForEnd)
         return;
     auto* server =
         new TcpListener(this, [this](qintptr descriptor) { onNewConnection(descriptor); });
@@ -73,6 +74,12 @@ void MountGatedServer::stop() {
     delete m_tcpServer;
     m_tcpServer = nullptr;
     Log("%s: closed", m_name);
+}
+
+void MountGatedServer::closeForEnd() {
+    m_closedForEnd = true;
+    unsubscribe();
+    stop();
 }
 
 bool MountGatedServer::isListening() const {

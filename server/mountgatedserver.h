@@ -35,6 +35,9 @@ public:
     void onMountEvent();
     void start();
     void stop();
+    // For the program's end: closes the port for good, dropping every client; no mount event
+    // opens it again.
+    void closeForEnd();
     bool isListening() const;
     // The port that is open (the one asked for, or the system's choice for 0); 0 while closed.
     uint16_t listeningPort() const;
@@ -68,6 +71,8 @@ private:
     int m_clientCount = 0;
     // The refusals of the current full spell have been logged.
     bool m_refusalLogged = false;
+    // Closed for the program's end.
+    bool m_closedForEnd = false;
     // Null while closed.
     QTcpServer* m_tcpServer = nullptr;
     // The clients' connections, whichever server took them.

@@ -1,6 +1,8 @@
 #include "server/planetariumcommon.h"
 
 #include "astro/iastrocalc.h"
+#include "base/endingstate.h"
+#include "base/log.h"
 #include "mount/imountconnection.h"
 
 #include <chrono>
@@ -43,13 +45,25 @@ const char* prohibitionText(SlewToProhibition_::E prohibition) {
     return "refused";
 }
 
-void remoteGoTo(const IMountConnection& connection, const std::shared_ptr<IMount>& mount,
-                const MountTarget& target) {
+bool remoteGoTo(const IMountConnection& connection, const std::shared_ptr<IMount>& mount,
+                const MountTarget& target, EndingState* ending) {
     mount->abortSlewAsync();
     std::this_thread::sleep_for(kSettle);
     if (connection.sharedMount() != mount)
-        return;
+        return false;
+    // Asked after the pause, which no admission may span: the end may have begun during it.
+    const EndingState::Admission admission(ending);
+    if (!admission)
+        return false;
     mount->slewToAsync(target);
+    return true;
+}
+
+bool refuseWhileEnding(const EndingState* ending, const char* server, const char* what) {
+    if (!ending || !ending->ending())
+        return false;
+    Log("%s: %s refused, the program is ending", server, what);
+    return true;
 }
 
 } // namespace Ko

@@ -9,6 +9,7 @@
 
 namespace Ko {
 
+class EndingState;
 class IAstroCalc;
 class IMount;
 class IMountConnection;
@@ -34,9 +35,14 @@ const char* prohibitionText(SlewToProhibition_::E prohibition);
 
 // The GoTo that a remote client asks for and that remoteGoToProhibition allowed, run on a
 // server's worker thread: stops whatever the mount is doing, lets it settle for 100 ms, then
-// starts the GoTo. Nothing starts when the holder no longer has this mount by then. The outcome
-// is the mount's to report, through its GoTo status; the client hears nothing of it.
-void remoteGoTo(const IMountConnection& connection, const std::shared_ptr<IMount>& mount,
-                const MountTarget& target);
+// starts the GoTo. Nothing starts when the holder no longer has this mount by then, nor when the
+// program has begun to end meanwhile (ending may be null: a program that never ends); false
+// then. The outcome is the mount's to report, through its GoTo status; the client hears nothing
+// of it.
+bool remoteGoTo(const IMountConnection& connection, const std::shared_ptr<IMount>& mount,
+                const MountTarget& target, EndingState* ending);
+// Whether the program has begun to end, for the servers whose protocol has no reply to refuse
+// with: logs the refusal of what under the server's name.
+bool refuseWhileEnding(const EndingState* ending, const char* server, const char* what);
 
 } // namespace Ko

@@ -5,6 +5,7 @@
 #include "base/backgroundwork.h"
 #include "base/byteutil.h"
 #include "base/clock.h"
+#include "base/endingstate.h"
 #include "base/ilocation.h"
 #include "base/log.h"
 #include "base/threadpool.h"
@@ -146,14 +147,14 @@ QrpServer::QrpServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
                      std::shared_ptr<IMountConnection> mountConnection,
                      std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer,
                      std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port,
-                     QTimeZone zone)
+                     QTimeZone zone, std::shared_ptr<EndingState> ending)
     : MountGatedServer(std::move(mountConnection), port, "hand-controller-protocol server",
                        kMaxClients),
       m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
       m_astroClock(std::move(astroClock)),
       m_alignmentDataContainer(std::move(alignmentDataContainer)),
       m_catalogSettings(std::move(catalogSettings)), m_zone(std::move(zone)),
-      m_handover(std::make_unique<Handover>(this)),
+      m_ending(std::move(ending)), m_handover(std::make_unique<Handover>(this)),
       m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 QrpServer::~QrpServer() {
@@ -444,13 +445,19 @@ void QrpServer::stopSlewsOf(const std::shared_ptr<Client>& client) {
     queueJob(client, std::move(leave));
 }
 
-void QrpServer::slewAxis(const Request& r, uint32_t axis, double rate) {
+bool QrpServer::slewAxis(const Request& r, uint32_t axis, double rate) {
     if (rate == 0) {
         r.mount->stopAxisAsync(axis);
         r.client->slews[axis].reset();
-        return;
+        return true;
+    }
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission) {
+        Log("hand-controller-protocol server: slew refused, the program is ending");
+        return false;
     }
     r.client->slews[axis] = Slew{r.mount, r.mount->slewAxisCounted(axis, rate)};
+    return true;
 }
 
 void QrpServer::axisCommand(const Request& r) {
@@ -468,15 +475,15 @@ void QrpServer::axisCommand(const Request& r) {
     case 2: // fixed-rate slew
         if ((a[2] == 36 || a[2] == 37) && a[3] < 10) {
             const double rate = a[3] == 0 ? 0 : kFixedRates[a[3] - 1] * kSiderealRate;
-            slewAxis(r, axis, a[2] == 37 ? -rate : rate);
-            r.reply("#");
+            if (slewAxis(r, axis, a[2] == 37 ? -rate : rate))
+                r.reply("#");
         }
         return;
     case 3: // variable-rate slew
         if (a[2] == 6 || a[2] == 7) {
             const double rate = (a[3] * 256 + a[4]) * kVariableRateStep;
-            slewAxis(r, axis, a[2] == 7 ? -rate : rate);
-            r.reply("#");
+            if (slewAxis(r, axis, a[2] == 7 ? -rate : rate))
+                r.reply("#");
         }
         return;
     case 4: // set axis position
@@ -544,12 +551,20 @@ void QrpServer::startGoto(const Request& r, const U_ASTRO_COORD& target) {
             prohibitionText(prohibition.value()));
         return;
     }
-    r.reply("#");
-    if (r.superseded)
+    if (refuseWhileEnding(m_ending.get(), "hand-controller-protocol server", "GoTo"))
         return;
+    if (r.superseded) {
+        r.reply("#");
+        return;
+    }
     // The GoTo stops the client's slews as well.
     r.client->slews = {};
-    remoteGoTo(*m_mountConnection, r.mount, MountTarget{"PC Target", target, 0});
+    // Answered once the GoTo was handed to the mount: the end may begin during its pause.
+    if (remoteGoTo(*m_mountConnection, r.mount, MountTarget{"PC Target", target, 0},
+                   m_ending.get()))
+        r.reply("#");
+    else
+        refuseWhileEnding(m_ending.get(), "hand-controller-protocol server", "GoTo");
 }
 
 void QrpServer::gotoRaDec(const Request& r) {
@@ -597,12 +612,19 @@ void QrpServer::trackingState(const Request& r) {
 void QrpServer::setTracking(const Request& r) {
     const uint8_t mode = r.args[0];
     const bool az = r.mount->mountMode() == MountMode_::AZ;
-    if (mode == 0)
+    if (mode == 0) {
         r.mount->setTrackingEnabled(false);
-    else if ((mode == 1 && az) || (mode == 2 && !az))
+    } else if ((mode == 1 && az) || (mode == 2 && !az)) {
+        // Tracking started while the end waits would take axis 1 from the end's stop.
+        const EndingState::Admission admission(m_ending.get());
+        if (!admission) {
+            Log("hand-controller-protocol server: tracking refused, the program is ending");
+            return;
+        }
         r.mount->setTrackingEnabled(true);
-    else
+    } else {
         return;
+    }
     r.reply("#");
 }
 

@@ -22,6 +22,7 @@ class ThreadPool;
 
 namespace Ko {
 
+class EndingState;
 class Handover;
 class IAlignmentDataContainer;
 class IAstroCalc;
@@ -53,7 +54,9 @@ class IMount;
 // answered; then its connection closes. An axis slew that a client started stops when that
 // client goes or ends its sending, once the commands it sent before have run, unless something
 // else has moved the axis since (another client, the window, a task): a leaving client stops only
-// its own motion. Nothing that a client sent runs after that stop. At most kMaxClients
+// its own motion. Nothing that a client sent runs after that stop. Once the program has begun to
+// end, a slew at a rate, a GoTo and a start of tracking are refused like a forbidden GoTo
+// (no reply, a log line that says why); a stop is still taken. At most kMaxClients
 // clients at once; one that sends nothing for the idle limit is closed.
 // Threads: main thread only; the commands run on its worker.
 class QrpServer : public MountGatedServer {
@@ -72,7 +75,8 @@ public:
               std::shared_ptr<IMountConnection> mountConnection,
               std::shared_ptr<IAlignmentDataContainer> alignmentDataContainer,
               std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port = kDefaultPort,
-              QTimeZone zone = QTimeZone::systemTimeZone());
+              QTimeZone zone = QTimeZone::systemTimeZone(),
+              std::shared_ptr<EndingState> ending = nullptr);
     // Waits for the command running on the worker; those still queued are dropped.
     ~QrpServer() override;
 
@@ -160,11 +164,12 @@ private:
 
     // The RA/Dec of date of a J2000 position.
     U_ASTRO_COORD ofDate(double ra, double dec) const;
-    // Answers "#" and starts the GoTo, unless the user's limits forbid it (no reply then).
+    // Starts the GoTo and answers "#", unless the user's limits forbid it or the program is
+    // ending (no reply then).
     void startGoto(const Request& r, const U_ASTRO_COORD& target);
     // Starts or stops the axis and keeps or clears the client's slew of it, so that its going
-    // can stop it.
-    void slewAxis(const Request& r, uint32_t axis, double rate);
+    // can stop it. false when a slew was refused because the program is ending.
+    bool slewAxis(const Request& r, uint32_t axis, double rate);
 
     static const std::array<CommandEntry, 24> kCommands;
 
@@ -174,6 +179,7 @@ private:
     const std::shared_ptr<IAlignmentDataContainer> m_alignmentDataContainer;
     const std::shared_ptr<ICatalogSettings> m_catalogSettings;
     const QTimeZone m_zone;
+    const std::shared_ptr<EndingState> m_ending;
     // Main thread only.
     std::chrono::milliseconds m_idleLimit = kIdleLimit;
     std::chrono::milliseconds m_stallLimit = ClientConnection::kStallLimit;

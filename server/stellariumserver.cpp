@@ -3,6 +3,7 @@
 #include "astro/angleutil.h"
 #include "astro/iastrocalc.h"
 #include "base/clock.h"
+#include "base/endingstate.h"
 #include "base/log.h"
 #include "base/threadpool.h"
 #include "mount/imountconnection.h"
@@ -68,11 +69,12 @@ struct StellariumServer::ReportLoop {
 StellariumServer::StellariumServer(std::shared_ptr<IAstroCalc> astroCalc,
                                    std::shared_ptr<IAstroClock> astroClock,
                                    std::shared_ptr<IMountConnection> mountConnection,
-                                   std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port)
+                                   std::shared_ptr<ICatalogSettings> catalogSettings, uint16_t port,
+                                   std::shared_ptr<EndingState> ending)
     : MountGatedServer(std::move(mountConnection), port, "planetarium position server",
                        kMaxClients),
       m_astroCalc(std::move(astroCalc)), m_astroClock(std::move(astroClock)),
-      m_catalogSettings(std::move(catalogSettings)),
+      m_catalogSettings(std::move(catalogSettings)), m_ending(std::move(ending)),
       m_writeBatch(std::make_shared<WriteBatch>(this)), m_pool(std::make_unique<ThreadPool>(1)) {}
 
 StellariumServer::~StellariumServer() {
@@ -168,8 +170,9 @@ void StellariumServer::queueGoto(const std::shared_ptr<ClientConnection>& client
         // A client that has gone takes its GoTos with it.
         const std::shared_ptr<IMount> mount =
             m_closing || client->closed() ? nullptr : m_mountConnection->sharedMount();
+        constexpr const char* kName = "planetarium position server";
         try {
-            if (mount) {
+            if (mount && !refuseWhileEnding(m_ending.get(), kName, "GoTo")) {
                 const U_ASTRO_COORD j2000{position.first, position.second, CoordType::RDJ2000};
                 const U_ASTRO_COORD ofDate = m_astroCalc->convertNow(j2000, CoordType::RDJNow);
                 const auto prohibition =
@@ -177,9 +180,9 @@ void StellariumServer::queueGoto(const std::shared_ptr<ClientConnection>& client
                 if (prohibition.hasValue())
                     Log("planetarium position server: GoTo refused, %s",
                         prohibitionText(prohibition.value()));
-                else
-                    remoteGoTo(*m_mountConnection, mount,
-                               MountTarget{"Stellarium Target", ofDate, 0});
+                else if (!remoteGoTo(*m_mountConnection, mount,
+                                     MountTarget{"Stellarium Target", ofDate, 0}, m_ending.get()))
+                    refuseWhileEnding(m_ending.get(), kName, "GoTo");
             }
         } catch (const std::exception& e) {
             Log("planetarium position server: GoTo failed: %s", e.what());

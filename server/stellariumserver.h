@@ -18,6 +18,7 @@ namespace Ko {
 
 class ClientConnection;
 class ClientSocket;
+class EndingState;
 class IAstroCalc;
 class WriteBatch;
 class IAstroClock;
@@ -29,7 +30,8 @@ class ICatalogSettings;
 // are framed, and a client that ends its sending has its GoTos run before its connection closes.
 // A GoTo that the user's limits forbid (the check the pages make) moves nothing and is logged
 // with its reason, since the protocol has no reply; any other stops the mount and goes to the
-// position under the name "Stellarium Target".
+// position under the name "Stellarium Target". Once the program has begun to end, a GoTo is
+// refused in the same way, logged as such; one already under way runs on.
 // A client with more than ClientConnection::kMaxQueuedJobs GoTos waiting or running is closed.
 //
 // Main thread: the listening server, the clients' sockets, the GoTo messages. One worker runs the
@@ -51,7 +53,7 @@ public:
     StellariumServer(std::shared_ptr<IAstroCalc> astroCalc, std::shared_ptr<IAstroClock> astroClock,
                      std::shared_ptr<IMountConnection> mountConnection,
                      std::shared_ptr<ICatalogSettings> catalogSettings,
-                     uint16_t port = kDefaultPort);
+                     uint16_t port = kDefaultPort, std::shared_ptr<EndingState> ending = nullptr);
     // Waits for the report threads, which may be inside a mount read, and for the GoTo running on
     // the worker; GoTos still queued are dropped.
     ~StellariumServer() override;
@@ -81,6 +83,7 @@ private:
     const std::shared_ptr<IAstroCalc> m_astroCalc;
     const std::shared_ptr<IAstroClock> m_astroClock;
     const std::shared_ptr<ICatalogSettings> m_catalogSettings;
+    const std::shared_ptr<EndingState> m_ending;
     // Main thread only.
     std::vector<std::shared_ptr<ReportLoop>> m_loops;
     // Set by the destructor: GoTos still queued then are dropped.

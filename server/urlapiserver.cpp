@@ -2,6 +2,7 @@
 
 #include "base/backgroundwork.h"
 #include "base/base64.h"
+#include "base/endingstate.h"
 #include "base/iplatformurl.h"
 #include "base/iuiblockingmessage.h"
 #include "base/log.h"
@@ -24,6 +25,8 @@ namespace {
 constexpr char kResultOk[] = "ok";
 constexpr char kResultCancel[] = "cancel";
 constexpr char kResultError[] = "error";
+// Why an error was answered, where the caller may want to know: it may ask again in a new start.
+constexpr char kReasonEnding[] = "ending";
 
 constexpr uint32_t tag(const char (&t)[5]) {
     return TlvRecord::tagOf(t);
@@ -55,10 +58,11 @@ UrlApiServer::UrlApiServer(std::shared_ptr<IPlatformUrl> platformUrl,
                            std::shared_ptr<IAlignmentDataContainer> alignmentData,
                            std::shared_ptr<IMountConnection> mountConnection,
                            std::shared_ptr<IUiBlockingMessage> blockingMessage,
-                           std::shared_ptr<IConnectable> connectable)
+                           std::shared_ptr<IConnectable> connectable,
+                           std::shared_ptr<EndingState> ending)
     : m_platformUrl(std::move(platformUrl)), m_alignmentData(std::move(alignmentData)),
       m_mountConnection(std::move(mountConnection)), m_blockingMessage(std::move(blockingMessage)),
-      m_connectable(std::move(connectable)) {
+      m_connectable(std::move(connectable)), m_ending(std::move(ending)) {
     m_platformUrl->registerUrlHandler(kScheme, [this](std::string url) { handle(url); });
 }
 
@@ -104,6 +108,13 @@ void UrlApiServer::handle(const std::string& url) {
     // Exact and case-sensitive; the "//host" form has an empty path and is ignored like any
     // other path.
     const std::string path = urlPath(url);
+    const bool known = path == "/goto" || path == "/getAlignData" || path == "/connect";
+    if (known && m_ending && m_ending->ending()) {
+        Log("UrlApiServer: %s refused, the program is ending", path.c_str());
+        if (returnUrl.hasValue())
+            replyResult(appendQueryItem(returnUrl.value(), "reason", kReasonEnding), kResultError);
+        return;
+    }
     if (path == "/goto")
         handle_Goto(url, returnUrl);
     else if (path == "/getAlignData")

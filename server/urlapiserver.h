@@ -7,6 +7,7 @@
 
 namespace Ko {
 
+class EndingState;
 class IAlignmentDataContainer;
 class IConnectable;
 class IMountConnection;
@@ -18,7 +19,9 @@ class IUiBlockingMessage;
 // model, "/goto" is refused. Each answer opens the caller's "returnUrl" with items appended.
 // Before a data answer the program makes sure a mount is connected (the connect session runs
 // when none is) and shows "Please wait" for the overlay's delay. Only the newest waiting request
-// is answered: a new one replaces the session's and the overlay's pending job.
+// is answered: a new one replaces the session's and the overlay's pending job. Once the program
+// has begun to end, every request is answered at once with result=error and reason=ending: a
+// connect session would outlive the program, and no GoTo is started then by anyone.
 //
 // Threads: main thread only: construction, destruction and handle. A session completion that
 // arrives on another thread is posted to the main thread, where the mount and the Wi-Fi access are
@@ -36,7 +39,8 @@ public:
                  std::shared_ptr<IAlignmentDataContainer> alignmentData,
                  std::shared_ptr<IMountConnection> mountConnection,
                  std::shared_ptr<IUiBlockingMessage> blockingMessage,
-                 std::shared_ptr<IConnectable> connectable);
+                 std::shared_ptr<IConnectable> connectable,
+                 std::shared_ptr<EndingState> ending = nullptr);
     ~UrlApiServer();
     UrlApiServer(const UrlApiServer&) = delete;
     UrlApiServer& operator=(const UrlApiServer&) = delete;
@@ -72,6 +76,7 @@ private:
     const std::shared_ptr<IMountConnection> m_mountConnection;
     const std::shared_ptr<IUiBlockingMessage> m_blockingMessage;
     const std::shared_ptr<IConnectable> m_connectable;
+    const std::shared_ptr<EndingState> m_ending;
     // Expires with this object; callbacks that outlive it hold it weakly and check it on the
     // main thread, where it is destroyed.
     const std::shared_ptr<int> m_alive = std::make_shared<int>(0);

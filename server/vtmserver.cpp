@@ -1,5 +1,6 @@
 #include "server/vtmserver.h"
 
+#include "base/endingstate.h"
 #include "base/log.h"
 #include "mount/imountconnection.h"
 
@@ -179,13 +180,15 @@ VtmServer::VtmServer(std::shared_ptr<ILocation> location, std::shared_ptr<IAstro
                      std::shared_ptr<IPMSharing> pmSharing,
                      std::shared_ptr<IAlignerHelper> alignerHelper,
                      std::shared_ptr<INetServer> netServer, uint16_t port, DeviceName deviceName,
-                     std::shared_ptr<ICatalogSettings> goToLimits)
+                     std::shared_ptr<ICatalogSettings> goToLimits,
+                     std::shared_ptr<EndingState> ending)
     : m_location(std::move(location)), m_astroCalc(std::move(astroCalc)),
       m_astroClock(std::move(astroClock)), m_mountConnection(std::move(mountConnection)),
       m_alignmentData(std::move(alignmentData)), m_pmSharing(std::move(pmSharing)),
       m_alignerHelper(std::move(alignerHelper)), m_netServer(std::move(netServer)),
       m_deviceName(std::move(deviceName)), m_goToLimits(std::move(goToLimits)),
-      m_trailPointsName("TrackTrailPoints"), m_requestedPort(port), m_port(port) {
+      m_ending(std::move(ending)), m_trailPointsName("TrackTrailPoints"), m_requestedPort(port),
+      m_port(port) {
     for (const auto& [name, needsMount] : methodTable())
         m_methods[name] = Method{{}, needsMount};
     installHandlers();
@@ -312,6 +315,11 @@ VtmServer::MethodRet VtmServer::fromCmdRet(CmdRetType_::E type) {
     }
 }
 
+VtmServer::MethodRet VtmServer::refusedWhileEnding() {
+    // The status a client meets for a command that cannot run now; the value says why.
+    return {0, "InvalidOperation", {"ProgramEnding"}};
+}
+
 std::optional<VtmServer::MethodRet> VtmServer::handleTrailPoints(INetServer::IStream* stream) {
     const size_t prefix = m_trailPointsName.size() + 1;
     const int64_t available = stream->bytesAvailable();
@@ -329,6 +337,9 @@ std::optional<VtmServer::MethodRet> VtmServer::handleTrailPoints(INetServer::ISt
     if (read.outcome != RecordRead::Accepted)
         return MethodRet{0, "Error", {}};
     const MountHold hold(*this);
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
     if (m_requestMount)
         m_requestMount->trackTrailPointsAsync(std::move(param));
     return MethodRet{0, "Ok", {}};

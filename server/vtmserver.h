@@ -25,6 +25,7 @@ class IAlignmentDataContainer;
 class IAstroCalc;
 class IAstroClock;
 class ICatalogSettings;
+class EndingState;
 class ILocation;
 class IMount;
 class IMountConnection;
@@ -75,7 +76,8 @@ public:
               std::shared_ptr<IAlignmentDataContainer> alignmentData,
               std::shared_ptr<IPMSharing> pmSharing, std::shared_ptr<IAlignerHelper> alignerHelper,
               std::shared_ptr<INetServer> netServer, uint16_t port = kPort,
-              DeviceName deviceName = {}, std::shared_ptr<ICatalogSettings> goToLimits = nullptr);
+              DeviceName deviceName = {}, std::shared_ptr<ICatalogSettings> goToLimits = nullptr,
+              std::shared_ptr<EndingState> ending = nullptr);
     virtual ~VtmServer();
 
     VtmServer(const VtmServer&) = delete;
@@ -113,6 +115,8 @@ public:
 
     static std::string formatReply(const MethodRet& ret, const std::string& name);
     static MethodRet fromCmdRet(CmdRetType_::E type);
+    // The answer to a request for a new motion once the program has begun to end.
+    static MethodRet refusedWhileEnding();
     // The 92 method names in table order.
     static const std::vector<std::string>& methodNames();
 
@@ -206,6 +210,8 @@ private:
     const DeviceName m_deviceName;
     // The user's GoTo limits, which every GoTo asks first; without them every GoTo is refused.
     const std::shared_ptr<ICatalogSettings> m_goToLimits;
+    // Once the program has begun to end, no request starts a motion; a stop is still taken.
+    const std::shared_ptr<EndingState> m_ending;
     const std::string m_trailPointsName;
     // Kept between requests, on the core's thread only.
     Nullable<double> m_targetRa;

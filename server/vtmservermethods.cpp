@@ -7,6 +7,7 @@
 #include "astro/angleutil.h"
 #include "astro/iastrocalc.h"
 #include "base/clock.h"
+#include "base/endingstate.h"
 #include "base/ilocation.h"
 #include "base/log.h"
 #include "model/ialignmentdatacontainer.h"
@@ -281,7 +282,12 @@ VtmServer::MethodRet VtmServer::TrackingGet(const Args&) {
 VtmServer::MethodRet VtmServer::TrackingSet(const Args& args) {
     if (!argsAre(args, "i"))
         return refused("Error");
-    requestMount()->setTrackingEnabled(args[0].toInt() != 0);
+    const bool on = args[0].toInt() != 0;
+    // Tracking started while the end waits would take axis 1 from the end's stop.
+    const EndingState::Admission admission(on ? m_ending.get() : nullptr);
+    if (!admission)
+        return refusedWhileEnding();
+    requestMount()->setTrackingEnabled(on);
     return ok();
 }
 
@@ -310,6 +316,10 @@ VtmServer::MethodRet VtmServer::TrackingRateSet(const Args& args) {
     const unsigned rate = unsigned(args[0].toInt());
     if (rate >= 3)
         return refused("InvalidValue");
+    // A new rate restarts tracking, which would take axis 1 from the end's stop.
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
     requestMount()->setTrackingRate(TrackingRate(rate));
     return ok();
 }
@@ -437,6 +447,10 @@ VtmServer::MethodRet VtmServer::MoveAxis(const Args& args) {
     IMount* mount = requestMount();
     if (mount->parked())
         return refused("InvalidOperation");
+    // A rate of 0 is a stop, which the end wants as much as the client.
+    const EndingState::Admission admission(rate != 0 ? m_ending.get() : nullptr);
+    if (!admission)
+        return refusedWhileEnding();
     mount->slewAxisAsyncFlagged(axis, rate * kDeg);
     return ok();
 }
@@ -445,6 +459,8 @@ VtmServer::MethodRet VtmServer::startGoTo(const std::function<MountTarget()>& ta
     IMount* mount = requestMount();
     if (mount->parked())
         return refused("InvalidOperation");
+    if (m_ending && m_ending->ending())
+        return refusedWhileEnding();
     // Asked before anything moves, so that a refused target leaves the running GoTo alone.
     const MountTarget goal = target();
     if (!m_goToLimits) {
@@ -458,6 +474,10 @@ VtmServer::MethodRet VtmServer::startGoTo(const std::function<MountTarget()>& ta
     }
     mount->abortSlewAsync();
     std::this_thread::sleep_for(kGoToPause);
+    // Asked again: the end may have begun during the pause, which no admission may span.
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
     return mount->slewToAsync(goal) ? ok() : refused("Error");
 }
 
@@ -558,8 +578,12 @@ VtmServer::MethodRet VtmServer::SyncToTarget(const Args&) {
 
 VtmServer::MethodRet VtmServer::Park(const Args&) {
     IMount* mount = requestMount();
-    if (!mount->parked())
-        mount->parkAsync(false);
+    if (mount->parked())
+        return ok();
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
+    mount->parkAsync(false);
     return ok();
 }
 
@@ -594,6 +618,10 @@ VtmServer::MethodRet VtmServer::SideOfPierSet(const Args& args) {
     const int side = args[0].toInt();
     if (side != 0 && side != 1)
         return refused("InvalidValue");
+    // A change of side is a meridian flip, a GoTo: refused once the end has begun, without an
+    // admission, since the mount reads its position first over the link.
+    if (m_ending && m_ending->ending())
+        return refusedWhileEnding();
     return requestMount()->setSideOfPier(side) == CmdRetType_::Ok ? ok() : refused("Error");
 }
 
@@ -619,6 +647,9 @@ VtmServer::MethodRet VtmServer::PulseGuide(const Args& args) {
     IMount* mount = requestMount();
     if (mount->parked())
         return refused("InvalidOperation");
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
     // 0 and 1 move declination (axis 2), 2 and 3 right ascension; even directions are positive.
     const AXISID axis = direction < 2 ? 1 : 0;
     mount->pulseGuideAxisAsync(axis, direction % 2 == 0, durationMs);

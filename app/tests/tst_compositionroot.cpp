@@ -24,7 +24,7 @@ namespace {
 // Every root-context property of the finished application, in publication order. Services that
 // are not built yet are simply absent; those present must keep this order.
 const QStringList kPublicationOrder =
-    QString("inj_kvStore inj_languageManager inj_location inj_locationSensor "
+    QString("inj_kvStore inj_endingState inj_languageManager inj_location inj_locationSensor "
             "inj_locationOpenSetting inj_bluetoothOpenSetting inj_polarScopePaintedItem "
             "inj_polarScopeInfo inj_cometFile inj_perMountData inj_appCore inj_sunVisibility "
             "inj_catalogSettings inj_altRange inj_astroList_ss inj_astroList_star "
@@ -97,8 +97,8 @@ private slots:
         m_rpcPort = Ko::freePort();
         QVERIFY(m_rpcPort);
         qputenv("KO_RPC_PORT", QByteArray::number(m_rpcPort));
-        QCOMPARE(kPublicationOrder.size(), 62);
-        QCOMPARE(QSet<QString>(kPublicationOrder.begin(), kPublicationOrder.end()).size(), 62);
+        QCOMPARE(kPublicationOrder.size(), 63);
+        QCOMPARE(QSet<QString>(kPublicationOrder.begin(), kPublicationOrder.end()).size(), 63);
 
         QIcon::setThemeName("app");
         Ko::registerQmlModules();

@@ -1,3 +1,4 @@
+#include "app/tests/programruns.h"
 #include "app/tests/scratchhome.h"
 #include "base/tests/datarow.h"
 #include "link/iudpkodevicefactory.h"
@@ -7,12 +8,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <climits>
 #include <csignal>
 #include <memory>
+#include <thread>
+#include <utility>
 
 using namespace Ko;
 
@@ -33,6 +46,135 @@ struct SimOnMountPort {
     void stop() { fake.stop(); }
 };
 
+// The simulated motor controller on the mount's UDP port of a loopback address that only these
+// tests use, so that a run elsewhere on this machine that holds the port on 127.0.0.1 leaves them
+// be; answered on a thread of its own, started only once the program runs (no thread of the
+// test's may be running when the program is forked), so that the test may block on a client.
+class SimOnOwnAddress {
+public:
+    static constexpr char kAddress[] = "127.0.0.86";
+
+    ~SimOnOwnAddress() { stop(); }
+
+    bool start() {
+        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        const sockaddr_in address = where();
+        if (m_fd < 0 ||
+            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            stop();
+            return false;
+        }
+        m_thread = std::thread([this] { serve(); });
+        return true;
+    }
+    // Ends the answers: a datagram of its own wakes the thread to see that it is stopping.
+    void stop() {
+        if (m_thread.joinable()) {
+            m_stopping = true;
+            const int waker = ::socket(AF_INET, SOCK_DGRAM, 0);
+            const sockaddr_in address = where();
+            ::sendto(waker, "", 0, 0, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+            ::close(waker);
+            m_thread.join();
+        }
+        if (m_fd >= 0)
+            ::close(std::exchange(m_fd, -1));
+    }
+
+    MotorControllerSim sim;
+
+private:
+    static sockaddr_in where() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(kMountUdpPort);
+        ::inet_pton(AF_INET, kAddress, &address.sin_addr);
+        return address;
+    }
+    void serve() {
+        char request[512];
+        for (;;) {
+            sockaddr_in from{};
+            socklen_t length = sizeof from;
+            const ssize_t size = ::recvfrom(m_fd, request, sizeof request, 0,
+                                            reinterpret_cast<sockaddr*>(&from), &length);
+            if (m_stopping || size < 0)
+                return;
+            const auto reply = sim.answer(CBytes(request, request + size));
+            if (reply.hasValue())
+                ::sendto(m_fd, reply.value().data(), reply.value().size(), 0,
+                         reinterpret_cast<const sockaddr*>(&from), length);
+        }
+    }
+
+    int m_fd = -1;
+    std::atomic<bool> m_stopping{false};
+    std::thread m_thread;
+};
+
+// A remote-method client that slews axis 1 back and forth every 50 ms over UDP, from its start
+// until it goes: the client that never stops asking.
+class ReversingClient {
+public:
+    explicit ReversingClient(uint16_t port) : m_port(port) {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_positive = !m_positive;
+            m_socket.writeDatagram(m_positive ? "MoveAxis,0,2.0" : "MoveAxis,0,-2.0",
+                                   QHostAddress::LocalHost, m_port);
+            // The answers are not looked at; they must not pile up.
+            while (m_socket.hasPendingDatagrams())
+                m_socket.receiveDatagram();
+        });
+        m_timer.start(50);
+    }
+
+private:
+    const uint16_t m_port;
+    QUdpSocket m_socket;
+    QTimer m_timer;
+    bool m_positive = false;
+};
+
+// The program inside a document of the test's, which stands in for the window as the root: it
+// says "walk: done" once the mount is connected, and with close it closes the window a moment
+// later, as a user would.
+QByteArray connectedDocument(bool close) {
+    return QByteArray(R"(
+        import QtQuick
+        QtObject {
+            id: walker
+            property var program: Qt.createComponent("qrc:/main.qml").createObject(walker)
+            property bool done: false
+            property Connections connected: Connections {
+                target: inj_mountConnection
+                function onMountChanged_q() {
+                    Qt.callLater(walker.ready)
+                }
+            }
+            property Timer closer: Timer {
+                interval: 1000
+                onTriggered: walker.program.close()
+            }
+            function ready() {
+                if (done || !inj_mountConnection.connected)
+                    return
+                done = true
+                console.log("walk: done")
+                if (%CLOSE%)
+                    closer.start()
+            }
+            // This document stands in for the window as the root object.
+            function releaseAllForEnd() {
+                return program.releaseAllForEnd()
+            }
+        }
+    )")
+        .replace("%CLOSE%", close ? "true" : "false");
+}
+
+enum class End { WindowClose, Terminated, DisplayLost };
+
 } // namespace
 
 // The real program, connected over UDP to the simulated motor controller, ends with an
@@ -40,6 +182,10 @@ struct SimOnMountPort {
 // it before the link goes, and the mount stands afterwards.
 class TestMotionAtEnd : public QObject {
     Q_OBJECT
+
+    // The hand-controller protocol's fixed-rate slew of axis 1 at rate 9, and the same backwards.
+    static constexpr char kQrpSlew[] = "P\x02\x10\x24\x09\x00\x00\x00";
+    static constexpr char kQrpReversed[] = "P\x02\x10\x25\x09\x00\x00\x00";
 
     std::unique_ptr<QTemporaryDir> m_home;
     uint16_t m_rpcPort = 0;
@@ -64,14 +210,16 @@ class TestMotionAtEnd : public QObject {
         return process;
     }
 
-    void writeSettings() const {
+    // ip: where the mount is reached.
+    void writeSettings(const char* ip = "127.0.0.1") const {
         const QString folder = m_home->filePath("data/QuorvelPro");
         QVERIFY(QDir().mkpath(folder));
         QFile f(folder + "/Settings.txt");
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
-                    "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
-                    "connect_multi_mountmode": 1})");
+        f.write(QByteArray(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
+                               "cxn.dosearch": false, "cxn.ip": "%IP%",
+                               "connect_multi_mountmode": 1})")
+                    .replace("%IP%", ip));
     }
 
     // Starts the source's slew of axis 1 once the program takes it; the client it used, kept
@@ -88,7 +236,7 @@ class TestMotionAtEnd : public QObject {
             return std::make_unique<TcpClient>(port);
         }
         // Pass-through fixed-rate slew of axis 1 at rate 9, the connection kept.
-        const QByteArray slew("P\x02\x10\x24\x09\x00\x00\x00", 8);
+        const QByteArray slew(kQrpSlew, 8);
         if (client->request(slew, 2000) != "#")
             return nullptr;
         return client;
@@ -166,6 +314,121 @@ private slots:
             QVERIFY2(!errors.contains("Mount released while a stop had not reached it"),
                      errors.constData());
         }
+    }
+
+    // A client reverses the slew of axis 1 while the end waits for its stop, which the mount
+    // takes only once the axis has braked: the reversal is refused, the end's stop is not
+    // cancelled, and the program ends with the axis at rest.
+    void reversalDuringTheEndsWait_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("signal");
+        dataRow("MoveAxis reversed, terminated", QString("11881"), int(SIGTERM));
+        dataRow("hand-controller client's slew reversed, interrupted", QString("11882"),
+                int(SIGINT));
+    }
+    void reversalDuringTheEndsWait() {
+        QFETCH(QString, source);
+        QFETCH(int, signal);
+        writeSettings(SimOnOwnAddress::kAddress);
+        SimOnOwnAddress mount;
+        std::unique_ptr<QProcess> program = start();
+        const auto killLeft = qScopeGuard([&] {
+            if (program->state() != QProcess::NotRunning) {
+                program->kill();
+                program->waitForFinished();
+            }
+        });
+        QVERIFY(program->waitForStarted());
+        QVERIFY2(mount.start(), "the mount's UDP port on the tests' own address is held");
+        const uint16_t port = source == "11881" ? m_rpcPort : m_qrpPort;
+        std::unique_ptr<TcpClient> client;
+        QTRY_VERIFY_WITH_TIMEOUT((client = startSlew(source, port)) != nullptr, 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(mount.sim.moving(0), 30000);
+        // The axis brakes until the test lets it rest: the end waits for its stop until then.
+        mount.sim.setStopReads(INT_MAX);
+
+        ::kill(pid_t(program->processId()), signal);
+        // The program says that the end has stopped the slew: the end has begun. (A stop that
+        // reaches the mount proves less: a slew's own start may send one.)
+        QByteArray errors;
+        QTRY_VERIFY_WITH_TIMEOUT((errors += program->readAllStandardError())
+                                     .contains("Open-ended slews stopped for the end"),
+                                 30000);
+        if (source == "11881") {
+            TcpClient reversing(port);
+            QVERIFY(reversing.connected());
+            QCOMPARE(reversing.request("MoveAxis,0,-2.0"),
+                     QByteArray("InvalidOperation,MoveAxis,ProgramEnding"));
+        } else {
+            // No answer is the protocol's refusal; the echo after it proves the silence.
+            QCOMPARE(client->request(QByteArray(kQrpReversed, 8) + "K~"), QByteArray("~#"));
+        }
+        mount.sim.settle();
+
+        QTRY_VERIFY2_WITH_TIMEOUT(program->state() == QProcess::NotRunning,
+                                  (errors += program->readAllStandardError()).constData(), 120000);
+        errors += program->readAllStandardError();
+        QVERIFY2(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0,
+                 errors.constData());
+        mount.stop();
+        mount.sim.settle();
+        QVERIFY2(!mount.sim.moving(0) && !mount.sim.moving(1), errors.constData());
+    }
+
+    // A client that slews back and forth every 50 ms, from before the end until the program has
+    // gone, neither holds the end open nor leaves a slew running: the program ends, and the
+    // simulated mount stands.
+    void clientSendingThroughTheEnd_data() {
+        QTest::addColumn<int>("end");
+        dataRow("window closed", int(End::WindowClose));
+        dataRow("terminated", int(End::Terminated));
+        dataRow("display lost", int(End::DisplayLost));
+    }
+    void clientSendingThroughTheEnd() {
+        QFETCH(int, end);
+        ProgramRuns::XServer server;
+        QProcessEnvironment extra;
+        extra.insert("KO_RPC_PORT", QString::number(m_rpcPort));
+        if (End(end) == End::DisplayLost) {
+            if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+                QSKIP("Xvfb is not installed");
+            QVERIFY(server.start());
+            extra.insert("QT_QPA_PLATFORM", "xcb");
+            extra.insert("DISPLAY", server.display());
+            extra.insert("XAUTHORITY", "/nonexistent");
+        }
+        SimOnOwnAddress mount;
+        ProgramRuns::Run run;
+        run.start(connectedDocument(End(end) == End::WindowClose), extra,
+                  QByteArray(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
+                                 "cxn.dosearch": false, "cxn.ip": "%IP%"})")
+                      .replace("%IP%", SimOnOwnAddress::kAddress));
+        const auto killLeft = qScopeGuard([&] {
+            if (run.process->state() != QProcess::NotRunning) {
+                run.process->kill();
+                run.process->waitForFinished();
+            }
+        });
+        QVERIFY(run.process->waitForStarted(60000));
+        QVERIFY2(mount.start(), "the mount's UDP port on the tests' own address is held");
+        const ReversingClient client(m_rpcPort);
+        QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
+        if (End(end) != End::WindowClose) {
+            QTRY_VERIFY_WITH_TIMEOUT(mount.sim.moving(0), 30000);
+            if (End(end) == End::Terminated)
+                ::kill(pid_t(run.process->processId()), SIGTERM);
+            else
+                server.kill();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(run.process->state() == QProcess::NotRunning, 60000);
+        const QByteArray faults = run.faultsAfterWalk();
+        QVERIFY2(run.process->exitStatus() == QProcess::NormalExit, run.errors.constData());
+        QCOMPARE(run.process->exitCode(), End(end) == End::DisplayLost ? 1 : 0);
+        QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
+        // Whatever deceleration was left, the axes come to rest.
+        mount.stop();
+        mount.sim.settle();
+        QVERIFY2(!mount.sim.moving(0) && !mount.sim.moving(1), run.errors.constData());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/platformurl.h"
 #include "app/urldelivery.h"
 #include "base/base64.h"
+#include "base/endingstate.h"
 #include "base/tests/datarow.h"
 #include "base/tests/logcapture.h"
 #include "base/tests/onthread.h"
@@ -90,7 +91,7 @@ struct UrlRig {
     explicit UrlRig(std::shared_ptr<IConnectable> session = {}, uint16_t udpPort = 0)
         : stack(StackRig::loopbackRoutes(udpPort)),
           server(std::make_unique<UrlApiServer>(urls, stack.container, stack.holder, overlay,
-                                                session ? session : stack.session)) {
+                                                session ? session : stack.session, ending)) {
         QObject::connect(stack.session.get(), &IConnectable::sessionStarted, &stack.receiver,
                          [this] { ++sessionsStarted; });
     }
@@ -118,6 +119,8 @@ struct UrlRig {
     StackRig stack;
     std::shared_ptr<RecordingPlatformUrl> urls = std::make_shared<RecordingPlatformUrl>();
     std::shared_ptr<UiBlockingMessage> overlay = std::make_shared<UiBlockingMessage>();
+    // The program's end, which a test begins and takes back.
+    std::shared_ptr<EndingState> ending = std::make_shared<EndingState>();
     std::unique_ptr<UrlApiServer> server;
     int sessionsStarted = 0;
 };
@@ -212,6 +215,39 @@ private slots:
         QCOMPARE(rig.sessionsStarted, 0);
         QVERIFY(!rig.stack.holder->connected());
         QVERIFY(!rig.overlay->showing());
+    }
+
+    // Once the program has begun to end, every request is answered at once with the reason, and
+    // nothing starts; once the user stays, each is taken as before. afterStay: the answer then,
+    // empty where the request waits for the session.
+    void requestsWhileEnding_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("afterStay");
+        QTest::newRow("goto") << "/goto?name=M31&" + kDone
+                              << QString("other-app://done?result=error");
+        QTest::newRow("connect") << "/connect?" + kDone << QString();
+        QTest::newRow("model") << "/getAlignData?" + kDone << QString();
+    }
+    void requestsWhileEnding() {
+        QFETCH(QString, request);
+        QFETCH(QString, afterStay);
+        const auto session = std::make_shared<ScriptedSession>();
+        UrlRig rig(session);
+        QVERIFY(rig.ending->begin());
+        rig.request(request);
+        const QStringList refused{"other-app://done?reason=ending&result=error"};
+        QCOMPARE(rig.urls->openedUrls(), refused);
+        QVERIFY(!session->done);
+        QVERIFY(!rig.overlay->showing());
+
+        QVERIFY(rig.ending->cancel());
+        rig.request(request);
+        if (afterStay.isEmpty()) {
+            QVERIFY(session->done);
+            QCOMPARE(rig.urls->openedUrls(), refused);
+        } else {
+            QCOMPARE(rig.urls->openedUrls(), refused + QStringList{afterStay});
+        }
     }
 
     // A connected mount: "Please wait" for its delay, then the data with result=ok.

@@ -6,6 +6,7 @@
 
 #include "astro/astrocalc.h"
 #include "base/clock.h"
+#include "base/endingstate.h"
 #include "base/tests/fakeclock.h"
 #include "mount/tests/fakescriptedmount.h"
 #include "mount/tests/mountcontrolrig.h"
@@ -194,11 +195,11 @@ struct ScriptedMountRig {
     }
     std::unique_ptr<QrpServer> qrpServer(QTimeZone zone = QTimeZone::utc()) {
         return std::make_unique<QrpServer>(base.location, astro, astroClock, base.holder,
-                                           base.container, limits.settings, 0, zone);
+                                           base.container, limits.settings, 0, zone, ending);
     }
     std::unique_ptr<StellariumServer> stellariumServer() {
         return std::make_unique<StellariumServer>(astro, astroClock, base.holder, limits.settings,
-                                                  0);
+                                                  0, ending);
     }
 
     MountControlRig base;
@@ -207,6 +208,8 @@ struct ScriptedMountRig {
     std::shared_ptr<AstroCalc> astro = std::make_shared<AstroCalc>(base.location, astroClock);
     std::shared_ptr<FakeScriptedMount> mount = std::make_shared<FakeScriptedMount>();
     GoToLimitsRig limits{base.store, clock, base.altRange, astroClock, astro};
+    // The program's end, which a test begins and takes back.
+    std::shared_ptr<EndingState> ending = std::make_shared<EndingState>();
 };
 
 } // namespace Ko

@@ -479,6 +479,60 @@ private slots:
         QCOMPARE(log.lines("hand-controller-protocol server: GoTo refused").size(), 0);
     }
 
+    // Once the program has begun to end, a slew at a rate, a GoTo and a start of tracking get no
+    // reply and reach nothing, and the log says why; a stop is still taken. Once the user
+    // stays, each is taken again. calls: the names of the mount calls it makes when taken.
+    void motionWhileEnding_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("motion");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("refusal");
+        dataRow("P fixed-rate slew", raw({'P', 2, 17, 37, 9, 0, 0, 0}), true,
+                QStringList{"slewAxisAsync"}, QString("slew"));
+        dataRow("P variable-rate slew", raw({'P', 3, 16, 6, 0, 60, 0, 0}), true,
+                QStringList{"slewAxisAsync"}, QString("slew"));
+        dataRow("B GoTo", QByteArray("B4000,1000"), true,
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"));
+        dataRow("r GoTo", QByteArray("r4AAAAA00,EAAAAAFF"), true,
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"));
+        dataRow("T 2 starts tracking", raw({'T', 2}), true, QStringList{"setTrackingEnabled"},
+                QString("tracking"));
+        dataRow("P fixed stop still taken", raw({'P', 2, 16, 36, 0, 0, 0, 0}), false,
+                QStringList{"stopAxisAsync"}, QString());
+        dataRow("M cancel still taken", QByteArray("M"), false, QStringList{"abortSlewAsync"},
+                QString());
+        dataRow("T 0 tracking off still taken", raw({'T', 0}), false,
+                QStringList{"setTrackingEnabled"}, QString());
+    }
+    void motionWhileEnding() {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, motion);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, refusal);
+        const auto callNames = [this] {
+            QStringList names;
+            for (const auto& call : m_rig->mount->calls())
+                names << QString::fromStdString(call.name);
+            return names;
+        };
+        LogCapture log;
+        startServer();
+        QVERIFY(m_rig->ending->begin());
+        m_client->send(request + "K~");
+        QCOMPARE(m_client->read(motion ? 2 : 3), motion ? QByteArray("~#") : QByteArray("#~#"));
+        QCOMPARE(callNames(), motion ? QStringList() : calls);
+        const QString line =
+            "hand-controller-protocol server: " + refusal + " refused, the program is ending";
+        QCOMPARE(log.lines(line).size(), motion ? 1 : 0);
+
+        m_rig->mount->clearCalls();
+        QVERIFY(m_rig->ending->cancel());
+        m_client->send(request + "K~");
+        QCOMPARE(m_client->read(3), QByteArray("#~#"));
+        QCOMPARE(callNames(), calls);
+        QCOMPARE(log.lines(line).size(), motion ? 1 : 0);
+    }
+
     // "w": the site in whole degrees, minutes and seconds, with the hemisphere flags.
     void siteReply_data() {
         QTest::addColumn<double>("latitude");

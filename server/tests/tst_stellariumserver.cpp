@@ -334,6 +334,36 @@ private slots:
         QCOMPARE(log.lines("planetarium position server: GoTo refused").size(), 0);
     }
 
+    // Once the program has begun to end, a GoTo moves nothing (the GoTo under way runs on) and
+    // the log says why; once the user stays, GoTos go again.
+    void gotoWhileEnding_data() {
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("while the end waits") << false;
+        QTest::newRow("after the user stays") << true;
+    }
+    void gotoWhileEnding() {
+        QFETCH(bool, stays);
+        LogCapture log;
+        m_rig->goToRunningAt(0, false);
+        startServer();
+        QVERIFY(m_rig->ending->begin());
+        if (stays)
+            QVERIFY(m_rig->ending->cancel());
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(m_server->listeningPort()));
+        client.sendSegment(gotoMessage(kQuarter, 0));
+        const QString refusal = "planetarium position server: GoTo refused, the program is ending";
+        if (!stays) {
+            QTRY_COMPARE(log.lines(refusal).size(), 1);
+            QTRY_COMPARE(m_server->queuedGotos(), 0);
+            QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(0));
+            QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+            return;
+        }
+        QTRY_COMPARE(m_rig->mount->targets().size(), size_t(1));
+        QCOMPARE(log.lines(refusal).size(), 0);
+    }
+
     // Each client gets the mount's J2000 position about once a second.
     void reportsEverySecond() {
         const U_ASTRO_COORD observed =

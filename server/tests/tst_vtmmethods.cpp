@@ -433,6 +433,48 @@ private slots:
         QCOMPARE(record(*rig.scripted, *rig.aligner), calls);
     }
 
+    // Once the program has begun to end, a request for a new motion is refused with the reason
+    // and reaches nothing; a stop is still taken. Once the user stays, each is taken again.
+    void motionWhileEnding_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("motion");
+        QTest::addColumn<QString>("calls");
+        const auto row = [](const char* name, const char* request, bool motion, const char* calls) {
+            QTest::newRow(name) << QByteArray(request) << motion << QString(calls);
+        };
+        row("move at a rate", "MoveAxis,0,2", true, "slewAxisAsyncFlagged(0,0.0349)");
+        row("move backwards", "MoveAxis,1,-4", true, "slewAxisAsyncFlagged(1,-0.0698)");
+        row("alt-az GoTo", "SlewToAltAzAsync,360,0", true,
+            "abortSlewAsync(); slewToAsync(6.2832,0,0); names(\"\")");
+        row("park", "Park", true, "parkAsync(0)");
+        row("guide pulse", "PulseGuide,2,500", true, "pulseGuideAxisAsync(0,1,500)");
+        row("tracking on", "TrackingSet,1", true, "setTrackingEnabled(1)");
+        row("tracking rate", "TrackingRateSet,2", true, "setTrackingRate(2)");
+        row("side of pier", "SideOfPierSet,1", true, "setSideOfPier(1)");
+        row("move at 0 still stops", "MoveAxis,0,0", false, "slewAxisAsyncFlagged(0,0)");
+        row("abort still stops", "AbortSlew", false, "abortSlewAsync()");
+        row("tracking off still taken", "TrackingSet,0", false, "setTrackingEnabled(0)");
+    }
+    void motionWhileEnding() {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, motion);
+        QFETCH(QString, calls);
+        VtmMethodsRig rig("scope-1", m_services);
+        rig.scripted->setValues(valuesFor({}));
+        rig.connectScripted();
+        const QByteArray name = request.split(',').front();
+
+        QVERIFY(rig.ending->begin());
+        QCOMPARE(rig.text(request),
+                 motion ? "InvalidOperation," + name + ",ProgramEnding" : "Ok," + name);
+        QCOMPARE(record(*rig.scripted, *rig.aligner), motion ? QString() : calls);
+
+        rig.scripted->clearCalls();
+        QVERIFY(rig.ending->cancel());
+        QCOMPARE(rig.text(request), "Ok," + name);
+        QCOMPARE(record(*rig.scripted, *rig.aligner), calls);
+    }
+
     // A GoTo asks the user's limits first, as the pages do: aimed at the Sun while observing it
     // is off it is refused before anything moves; with it on it goes.
     void goToLimits_data() {

@@ -3,6 +3,7 @@
 #include "loopbackrig.h"
 
 #include "align/ialignerhelper.h"
+#include "base/endingstate.h"
 #include "mount/tests/fakescriptedmount.h"
 #include "mount/tests/mountcontrolrig.h"
 #include "server/ipmsharing.h"
@@ -83,6 +84,8 @@ struct VtmMethodsRig {
     std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
     std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
     std::shared_ptr<NetServer> core = std::make_shared<NetServer>();
+    // The program's end, which the test begins and takes back.
+    std::shared_ptr<EndingState> ending = std::make_shared<EndingState>();
     // The server's, picked by the system when the server binds it.
     uint16_t port = 0;
     const std::string deviceName;
@@ -97,7 +100,7 @@ struct VtmMethodsRig {
         server = std::make_unique<VtmServer>(
             mountRig.location, mountRig.astro, mountRig.astroClock, mountRig.holder,
             mountRig.container, sharing, aligner, core, 0, [this] { return deviceName; },
-            limits.settings);
+            limits.settings, ending);
         port = server->port();
         core->waitPosted();
     }

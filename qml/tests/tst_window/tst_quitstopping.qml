@@ -36,6 +36,8 @@ TestCase {
         connectionStandIn.mount.linkAnswering = true
         connectionStandIn.mount.openEndedSlew = false
         findChild(window, "quitWhileStoppingDialog").stopGraceMs = 1500
+        // The program of this test goes on after each close.
+        inj_endingState.cancel()
         inj_generalInfoList.setUpdating(false)
         testHelper.restore("inj_mountConnection")
         const dialog = findChild(window, "quitWhileStoppingDialog")
@@ -108,6 +110,8 @@ TestCase {
             tryVerify(() => !dialog.visible)
         }
         tryCompare(window, "visible", !data.closed)
+        // Remote clients start no motion from the close on, until the user stays.
+        compare(inj_endingState.ending, data.closed, "the end holds only while the program ends")
         if (!data.closed) {
             // Asked again at the next close, for as long as the stop is pending.
             window.close()

@@ -65,9 +65,15 @@ Page {
     StackView.onActivated: {
         if (_m.mainFooter)
             _m.mainFooter.requestDisplay(false)
+        // A notice of six seconds, as after a GoTo left on a dead link, would hide Save.
+        _m.toaster.keepClearOf(pane.actionStrip)
     }
+    StackView.onDeactivating: _m.toaster.releaseClear(pane.actionStrip)
     // Left, the page forgets the entry; the next visit starts from the mount's position.
-    StackView.onRemoved: forget()
+    StackView.onRemoved: {
+        _m.toaster.releaseClear(pane.actionStrip)
+        forget()
+    }
 
     // Where the mount points now, read in the background into a new object; it fills the fields
     // that are the page's own when it is in.

@@ -797,4 +797,54 @@ TestCase {
             ? [page.profile.axis1, page.profile.axis2] : [page.profile.ra, page.profile.dec]
         fuzzyCompare(child(data.rows[0]).readFromUI(), values[0], 1 / 3600)
     }
+
+    // A toast that would lie over Save and Edit shows above them, whole and below the header;
+    // where the row lies above the toasts, they stay at the bottom of the window.
+    function test_toastClearOfActions_data() {
+        return [
+            { tag: "320x480, the row low", width: 320, height: 480, moved: true },
+            { tag: "480x800, the row high", width: 480, height: 800, moved: false }
+        ]
+    }
+
+    function test_toastClearOfActions(data) {
+        const size = Qt.size(window.width, window.height)
+        const toaster = window.inj_toaster
+        window.width = data.width
+        window.height = data.height
+        try {
+            tryVerify(() => window.inj_stackView.width === data.width, 5000, "resized")
+            open(false)
+            waitForItemPolished(page)
+            toaster.model.clear()
+            toaster.show("The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.",
+                         60000)
+            tryVerify(() => toaster.itemAtIndex(0) !== null && toaster.toastsHeight > 0, 5000)
+            const overlay = toaster.parent
+            const toast = toaster.itemAtIndex(0)
+            const rect = item => {
+                const p = item.mapToItem(overlay, 0, 0)
+                return { top: p.y, bottom: p.y + item.height, left: p.x, right: p.x + item.width }
+            }
+            // Where it ends once the list has placed it.
+            tryVerify(() => {
+                const t = rect(toast)
+                return data.moved ? t.bottom <= rect(button("saveButton")).top
+                                  : t.bottom >= overlay.height - window.footer.height - 11
+            }, 5000, "placed")
+            const t = rect(toast)
+            for (const name of ["saveButton", "editButton"]) {
+                const r = rect(button(name))
+                verify(t.bottom <= r.top || t.top >= r.bottom || t.right <= r.left
+                       || t.left >= r.right, name + " in sight")
+            }
+            verify(t.top >= window.header.height, "below the header")
+            const bottom = overlay.height - (window.footer.visible ? window.footer.height : 0) - 10
+            compare(Math.abs(t.bottom - bottom) < 1, !data.moved, "at the bottom")
+        } finally {
+            toaster.model.clear()
+            window.width = size.width
+            window.height = size.height
+        }
+    }
 }

@@ -7,7 +7,8 @@ import "Script/Popups.js" as Popups
 // it, and what does not fit there is cut off rather than laid over its text or its buttons. A
 // dialog that fills the window leaves no band: one that makes room for the toasts inside it (its
 // toastRoom, an item that opens as high as toastsHeight asks) has them there, the others have them
-// at the bottom as usual.
+// at the bottom as usual. A page may keep a strip clear of them, as its row of actions: toasts that
+// would lie over it show above it instead (keepClearOf).
 ListView {
     id: root
 
@@ -42,6 +43,23 @@ ListView {
     readonly property real _roomBelow: _question
         ? Math.max(0, _window.height - _footerRoom - (_question.y + _question.height + 10)) : 0
     readonly property bool _above: _roomAbove >= _roomBelow
+    // The strip kept clear, in the window, from its top to its bottom (see keepClearOf); measured
+    // again whenever the item or anything it lies in moves or changes height, as a view scrolls.
+    property Item _clearItem: null
+    property real _clearTop: 0
+    property real _clearBottom: 0
+    property var _clearWatched: []
+    // Where the toasts would end at the bottom, and whether they would lie over the strip there:
+    // then they end above it, where the window leaves them room for all of them below the
+    // header.
+    readonly property real _usualBottom: _window.height - _footerRoom
+    readonly property real _headerRoom: ApplicationWindow.header && ApplicationWindow.header.visible
+                                        ? ApplicationWindow.header.height : 0
+    readonly property bool _overStrip: !!_clearItem && toastsHeight > 0
+                                       && _clearTop < _usualBottom
+                                       && _clearBottom > _usualBottom - toastsHeight
+                                       && _clearTop - 10 - toastsHeight >= _headerRoom
+    readonly property real _stripBottomMargin: _window.height - _clearTop + 10
 
     // covers: texts that this one says again in other words, as a page's notice repeats what a
     // service told a moment before; a toast with one of them on screen goes, and one that comes
@@ -78,6 +96,54 @@ ListView {
         }
     }
 
+    // While a page shows, item covers a row the user acts on: a toast that would lie over it
+    // shows above it. A later call takes the place of an earlier one; releaseClear(item) ends it.
+    // Main thread, as every item.
+    function keepClearOf(item) {
+        _watchClear(false)
+        _clearItem = item
+        _watchClear(true)
+        _measureClear()
+    }
+
+    function releaseClear(item) {
+        if (_clearItem !== item)
+            return
+        _watchClear(false)
+        _clearItem = null
+    }
+
+    // The item and every item it lies in, up to the window: a view that scrolls moves its
+    // content item.
+    function _watchClear(on) {
+        if (!on) {
+            for (const a of _clearWatched) {
+                // Gone with its page.
+                if (!a || !a.yChanged)
+                    continue
+                a.yChanged.disconnect(_measureClear)
+                a.heightChanged.disconnect(_measureClear)
+            }
+            _clearWatched = []
+            return
+        }
+        const list = []
+        for (let a = _clearItem; a && a !== _window; a = a.parent) {
+            a.yChanged.connect(_measureClear)
+            a.heightChanged.connect(_measureClear)
+            list.push(a)
+        }
+        _clearWatched = list
+    }
+
+    function _measureClear() {
+        if (!_clearItem)
+            return
+        const top = _clearItem.mapToItem(_window, 0, 0).y
+        _clearTop = top
+        _clearBottom = top + _clearItem.height
+    }
+
     function _followPopups() {
         const top = Popups.top(root.parent)
         _topPopup = top ? top.popup : null
@@ -87,7 +153,11 @@ ListView {
         Popups.watch(_followPopups)
         _followPopups()
     }
-    Component.onDestruction: Popups.unwatch(_followPopups)
+    Component.onDestruction: {
+        Popups.unwatch(_followPopups)
+        _watchClear(false)
+    }
+    on_WindowChanged: _measureClear()
 
     parent: Overlay.overlay
     anchors.fill: parent
@@ -97,7 +167,7 @@ ListView {
                              : _question && !_above ? _question.y + _question.height + 10 : 0
     anchors.bottomMargin: _room ? _window.height - _roomTop - _room.height
                                 : _question && _above ? _window.height - _question.y + 10
-                                                      : _footerRoom
+                                : _overStrip ? _stripBottomMargin : _footerRoom
     clip: !!_question || !!_room
     z: 1000
     interactive: false

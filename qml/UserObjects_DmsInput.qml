@@ -15,15 +15,41 @@ UI_Row {
     // Nothing shown: no angle was read or typed.
     readonly property bool blank: first.field.text === "" && minutes.field.text === ""
                                   && seconds.field.text === ""
+    // The row shows something else than the page last wrote (writeToUI, clear): what the user
+    // typed, which the page keeps. Whatever the way of typing, as keys, a paste or the field's
+    // own correction, the texts tell.
+    readonly property bool typed: first.field.text !== _written[0]
+                                  || minutes.field.text !== _written[1]
+                                  || seconds.field.text !== _written[2]
+    property var _written: ["", "", ""]
 
     // Shows no angle: the dashes in the empty fields say that none is known.
     function clear() {
         first.field.text = ""
         minutes.field.text = ""
         seconds.field.text = ""
+        _written = ["", "", ""]
     }
 
     function writeToUI(deg) {
+        _show(deg)
+        _written = [first.field.text, minutes.field.text, seconds.field.text]
+    }
+
+    // Shows deg in place of a value out of bounds: typed, the row stays the user's.
+    function correctTo(deg) {
+        if (typed)
+            _show(deg)
+        else
+            writeToUI(deg)
+    }
+
+    // What the row shows now becomes the page's own, as after a save.
+    function adopt() {
+        _written = [first.field.text, minutes.field.text, seconds.field.text]
+    }
+
+    function _show(deg) {
         const p = Util.angleToStringParts(deg, "s", 0)
         first.field.text = p.sign + p.a
         minutes.field.text = String(parseInt(p.m, 10))
@@ -40,7 +66,7 @@ UI_Row {
         const value = first.field.text.startsWith("-") ? -magnitude : magnitude
         const held = Math.max(first.field.minValue, Math.min(first.field.maxValue, value))
         if (held !== value)
-            writeToUI(held)
+            correctTo(held)
         return held
     }
 

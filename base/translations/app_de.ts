@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Nichts gespeichert: Es wird keine Position angezeigt. Verbinden Sie die Montierung oder geben Sie eine ein.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Nichts gespeichert: Die Position ist nur halb eingegeben. Es fehlt: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

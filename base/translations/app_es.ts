@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>No se ha guardado nada: no se muestra ninguna posición. Conecte la montura o escriba una.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>No se ha guardado nada: la posición solo está escrita a medias. Falta: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

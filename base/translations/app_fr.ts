@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Rien n’a été enregistré : aucune position n’est affichée. Connectez la monture ou saisissez-en une.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Rien n’a été enregistré&#xa0;: la position n’est saisie qu’à moitié. Manque&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1220,6 +1220,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Ništa nije spremljeno: nije prikazan nijedan položaj. Povežite montažu ili ga upišite.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Ništa nije spremljeno: položaj je upisan samo napola. Nedostaje: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1218,6 +1218,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Nincs mentés: nem látható pozíció. Csatlakoztassa a mechanikát, vagy írjon be egyet.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Nincs mentés: a pozíció csak félig van beírva. Hiányzik: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

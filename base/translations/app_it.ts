@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Nulla salvato: non è mostrata alcuna posizione. Connetti la montatura o inseriscine una.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Nulla salvato: la posizione è inserita solo a metà. Manca: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

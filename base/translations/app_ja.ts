@@ -1218,6 +1218,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>保存していません：位置が表示されていません。架台を接続するか、位置を入力してください。</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>保存していません：位置の入力が途中です。未入力：%1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

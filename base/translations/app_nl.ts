@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Niets opgeslagen: er wordt geen positie getoond. Verbind de montering of voer er een in.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Niets opgeslagen: de positie is maar half ingevoerd. Ontbreekt: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

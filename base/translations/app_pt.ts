@@ -1219,6 +1219,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Nada foi guardado: nenhuma posição é mostrada. Conecte a montagem ou introduza uma.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Nada foi guardado: a posição só foi introduzida em parte. Falta: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

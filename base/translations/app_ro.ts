@@ -1220,6 +1220,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Nu s-a salvat nimic: nu este afișată nicio poziție. Conectați montura sau introduceți una.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Nu s-a salvat nimic: poziția este introdusă doar pe jumătate. Lipsește: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

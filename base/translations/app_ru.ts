@@ -1220,6 +1220,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>Ничего не сохранено: положение не показано. Подключите монтировку или введите его вручную.</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>Ничего не сохранено: положение введено лишь наполовину. Не хватает: %1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1218,6 +1218,10 @@
         <source>Nothing saved: no position is shown. Connect the mount, or type one in.</source>
         <translation>未保存：没有显示位置。请连接支架，或输入一个位置。</translation>
     </message>
+    <message>
+        <source>Nothing saved: the position is only half typed in. Missing: %1</source>
+        <translation>未保存：位置只输入了一半。缺少：%1</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -8,12 +8,19 @@ import "../CommonUI"
 // The user's own objects of one kind: celestial ones by right ascension and declination, or
 // terrestrial ones by the mount's axis positions. The page edits a copy; only Save, a reorder or a
 // deletion reaches the stored list.
+//
+// The fields belong to whoever wrote them last. A reading of the mount, on opening, on Connect or
+// Disconnect and when the link answers again, fills only the fields the page wrote itself: what the
+// user typed, and a stored object loaded, stay until the user saves, loads another or leaves the
+// page. A reading that took a typed name or row away would have the next Save store the mount's
+// position under "Current object", over a stored object of that name.
 Page {
     id: root
 
     property bool isAxis: false
     property var profileList: null
-    // The object being edited, owned by the page.
+    // The object being edited, owned by the page: the last reading of the mount, or a stored object
+    // loaded. The fields, not the record, hold the entry: Go To and Save copy them into it.
     property var profile: null
 
     QtObject {
@@ -24,6 +31,20 @@ Page {
         readonly property bool isNight: inj_nightManager.isNight
     }
 
+    // What the page itself last wrote in the name field and the frame tab (the rows keep their own,
+    // see UserObjects_DmsInput): a field that shows anything else holds the user's choice.
+    QtObject {
+        id: _entry
+        property string name: qsTr("Current object")
+        property int frame: 0
+        // A stored object is on show, whole: no reading fills any of its fields.
+        property bool loaded: false
+        property bool reading: false
+    }
+
+    // A reading of the mount is under way: the rows it may fill show nothing until it is in.
+    readonly property bool reading: _entry.reading
+
     readonly property bool connected: _m.mountConnection.connected
     readonly property bool isActive: StackView.status === StackView.Active
     readonly property bool _activeAndConnected: isActive && connected
@@ -33,53 +54,120 @@ Page {
                                                  : !raRow.blank && !decRow.blank
     // The mount whose link is watched, to read again when it answers after a failed read.
     readonly property var _mount: _m.mountConnection.mount
+    readonly property bool _nameTyped: _entry.loaded || nameField.text !== _entry.name
+    readonly property bool _frameTyped: _entry.loaded || frameBar.currentIndex !== _entry.frame
 
     on_ActiveAndConnectedChanged: {
         if (isActive)
             loadCurrent()
     }
-    onProfileChanged: fillFields()
 
     StackView.onActivated: {
         if (_m.mainFooter)
             _m.mainFooter.requestDisplay(false)
+        // A notice of six seconds, as after a GoTo left on a dead link, would hide Save.
+        _m.toaster.keepClearOf(pane.actionStrip)
+    }
+    StackView.onDeactivating: _m.toaster.releaseClear(pane.actionStrip)
+    // Left, the page forgets the entry; the next visit starts from the mount's position.
+    StackView.onRemoved: {
+        _m.toaster.releaseClear(pane.actionStrip)
+        forget()
     }
 
-    // Where the mount points now, read in the background into a new object.
+    // Where the mount points now, read in the background into a new object; it fills the fields
+    // that are the page's own when it is in.
     function loadCurrent() {
         if (!profileList)
             return
         profile = profileList.objectLoadCurrent()
-        // The blank record's zeros are no position: the rows stay empty until the read is in.
-        clearRows()
+        _entry.reading = true
         profile.loadCurrentAsync()
-    }
-
-    function clearRows() {
-        raRow.clear()
-        decRow.clear()
-        axis1Row.clear()
-        axis2Row.clear()
-    }
-
-    function fillFields() {
-        if (!profile)
-            return
-        // The record's default name is the service's text; a name the user gave has no
-        // translation and stays as it is.
-        nameField.text = qsTranslate("mount", profile.name)
-        if (!profile.hasPosition) {
-            clearRows()
-            return
+        // The rows it may fill show nothing until the read is in: what they held was read before,
+        // and the new record's zeros are no position.
+        for (const row of _rows()) {
+            if (_own(row))
+                row.clear()
         }
+        _takeName()
+    }
+
+    function forget() {
+        profile = null
+        _entry.reading = false
+        _entry.loaded = false
+        _writeName(qsTr("Current object"))
+        _entry.frame = frameBar.currentIndex
+        for (const row of _rows())
+            row.clear()
+    }
+
+    function loadStored(index) {
+        const p = profileList.load(index)
+        if (!p)
+            return
+        profile = p
+        _entry.reading = false
+        _writeName(qsTranslate("mount", p.name))
         if (isAxis) {
-            axis1Row.writeToUI(profile.axis1)
-            axis2Row.writeToUI(profile.axis2)
+            axis1Row.writeToUI(p.axis1)
+            axis2Row.writeToUI(p.axis2)
         } else {
-            raRow.writeToUI(profile.ra)
-            decRow.writeToUI(profile.dec)
-            frameBar.currentIndex = profile.isJ2000 ? 1 : 0
+            raRow.writeToUI(p.ra)
+            decRow.writeToUI(p.dec)
+            _writeFrame(p.isJ2000 ? 1 : 0)
         }
+        _entry.loaded = true
+    }
+
+    function _rows() {
+        return isAxis ? [axis1Row, axis2Row] : [raRow, decRow]
+    }
+
+    function _own(row) {
+        return !_entry.loaded && !row.typed
+    }
+
+    function _writeName(text) {
+        nameField.text = text
+        _entry.name = text
+    }
+
+    function _writeFrame(index) {
+        frameBar.currentIndex = index
+        _entry.frame = index
+    }
+
+    // A reading is named as the service names it, also where the page's own name was that of an
+    // object just saved: the rows about to show the mount's position are no more that object.
+    function _takeName() {
+        if (!_nameTyped)
+            _writeName(qsTranslate("mount", "Current object"))
+    }
+
+    // The reading is in: each row of the page's own takes its value. A position of date goes in
+    // beside a typed row or a chosen frame only while the tab shows that frame: mixed with J2000,
+    // it would point elsewhere.
+    function _takeReading() {
+        if (!profile.hasPosition)
+            return
+        if (isAxis) {
+            if (_own(axis1Row))
+                axis1Row.writeToUI(profile.axis1)
+            if (_own(axis2Row))
+                axis2Row.writeToUI(profile.axis2)
+            return
+        }
+        const frame = profile.isJ2000 ? 1 : 0
+        const positionOwn = !_frameTyped && _own(raRow) && _own(decRow)
+        if (frame !== frameBar.currentIndex && !positionOwn)
+            return
+        if (_own(raRow))
+            raRow.writeToUI(profile.ra)
+        if (_own(decRow))
+            decRow.writeToUI(profile.dec)
+        if (!_frameTyped)
+            _writeFrame(frame)
     }
 
     // The declination row takes -180 to 180; a declination lies within ±90, so the row is
@@ -88,7 +176,7 @@ Page {
         const dec = decRow.readFromUI()
         const clamped = Math.max(-90, Math.min(90, dec))
         if (clamped !== dec)
-            decRow.writeToUI(clamped)
+            decRow.correctTo(clamped)
         return clamped
     }
 
@@ -105,18 +193,25 @@ Page {
     }
 
     function goTo() {
-        if (!profile || !positionShown)
+        if (!positionShown)
             return
+        // Typed while no reading was made, the entry has no record yet.
+        if (!profile)
+            profile = profileList.objectLoadCurrent()
         copyFieldsTo(profile)
         profile.startGoTo()
     }
 
     function save() {
         // Empty rows, after a failed read or without a mount, hold no position to keep: zeros
-        // saved in their place would replace a stored object of the same name.
+        // saved in their place would replace a stored object of the same name. One row empty is
+        // a position half typed in, and the user is told which half is missing.
         if (!positionShown) {
-            _m.toaster.show(
-                qsTr("Nothing saved: no position is shown. Connect the mount, or type one in."))
+            const missing = _rows().filter(row => row.blank)
+            _m.toaster.show(missing.length === 1
+                ? qsTr("Nothing saved: the position is only half typed in. Missing: %1")
+                      .arg(missing[0].paramText)
+                : qsTr("Nothing saved: no position is shown. Connect the mount, or type one in."))
             return
         }
         // Without a mount nothing was loaded: the typed entry becomes a new object.
@@ -124,13 +219,20 @@ Page {
         copyFieldsTo(p)
         profileList.save(p)
         profile = p
+        // Saved, the entry is kept in the list: the fields are the page's own again.
+        _entry.loaded = false
+        _entry.name = nameField.text
+        _entry.frame = frameBar.currentIndex
+        for (const row of _rows())
+            row.adopt()
     }
 
     Connections {
         target: root.profile
         ignoreUnknownSignals: true
         function onLoaded() {
-            root.fillFields()
+            _entry.reading = false
+            root._takeReading()
         }
         function onReadError() {
             _m.toaster.show("Cannot read mount position")
@@ -241,7 +343,7 @@ Page {
             Layout.topMargin: 10
             toolbarText: qsTr("Objects")
             listModel: root.profileList ? root.profileList.list : []
-            onRequestLoadProfile: index => root.profile = root.profileList.load(index)
+            onRequestLoadProfile: index => root.loadStored(index)
             onRequestSaveProfile: root.save()
             onRequestUpdateList: array => root.profileList.list = array
         }

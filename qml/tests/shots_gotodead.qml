@@ -64,6 +64,48 @@ QtObject {
               } }
         ], both("goto_stranded", () => popup.visible && toaster.count === 0), [
             { run: () => deadGoTo.end(), wait: () => !popup.visible }
+        ], leftOverPage())
+    }
+
+    // The same GoTo over the celestial objects' page, closed with Close: the notice that the stop
+    // is on its way shows above the row of Save and Edit.
+    function leftOverPage() {
+        const w = probe.window
+        const stack = w.inj_stackView
+        const popup = Find.named(w, "popupGoTo")
+        const toaster = w.inj_toaster
+        const cancel = Find.itemNamed(popup.contentItem, "cancelButton")
+        const shown = () => !popup.visible && toaster.count === 1 && toaster.itemAtIndex(0) !== null
+                            && toaster.itemAtIndex(0).opacity >= 0.9
+        return [
+            { run: () => {
+                  w.inj_nightManager.setting = 0
+                  stack.push("qrc:/Page/UserObjectsPage.qml",
+                             { isAxis: false, profileList: inj_userObject_CE })
+              },
+              wait: () => stack.depth === 2 && !stack.busy },
+            { run: () => {
+                  deadGoTo.publish()
+                  deadGoTo.strand()
+              },
+              wait: () => popup.opened && cancel.text === qsTranslate("PopupGoTo", "Close") },
+            // Long enough to take both pictures, as the six seconds of the real one may not be.
+            { run: () => {
+                  toaster.model.clear()
+                  cancel.clicked()
+                  const text = toaster.model.get(0).text
+                  toaster.model.clear()
+                  toaster.show(text, 60000)
+              },
+              wait: shown }
+        ].concat(both("goto_left_userobjects", shown), [
+            { run: () => {
+                  deadGoTo.end()
+                  toaster.model.clear()
+                  w.inj_nightManager.setting = 0
+                  stack.pop()
+              },
+              wait: () => stack.depth === 1 && !stack.busy }
         ])
     }
 }

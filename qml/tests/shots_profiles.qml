@@ -128,7 +128,7 @@ QtObject {
                   probe.restore("inj_mountConnection")
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: false, profileList: inj_userObject_CE })
               },
-              wait: () => page !== null && page.profile !== null, timeoutMs: 5000 },
+              wait: () => page !== null && page.profile !== null && !page.reading, timeoutMs: 5000 },
             { wait: () => Find.itemNamed(page, "nameField").text === "Current object",
               shot: "celestial_" + mode },
             { run: () => Find.itemNamed(page, "editButton").clicked(), wait: () => Find.itemNamed(page, "pane").editMode,
@@ -150,7 +150,8 @@ QtObject {
                   home()
                   push("qrc:/Page/UserObjectsPage.qml", { isAxis: true, profileList: inj_userObject_TE })
               },
-              wait: () => page !== null && page.profile !== null, shot: "terrestrial_" + mode },
+              wait: () => page !== null && page.profile !== null && !page.reading,
+              shot: "terrestrial_" + mode },
             { run: () => Find.itemNamed(page, "editButton").clicked(), wait: () => Find.itemNamed(page, "pane").editMode,
               shot: "terrestrial_edit_" + mode },
             { run: () => {

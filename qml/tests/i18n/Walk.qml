@@ -324,7 +324,71 @@ QtObject {
                 deadGoTo.end()
                 toaster.model.clear()
             },
-            wait: () => !popup.visible }]
+            wait: () => !popup.visible }].concat(deadGoToLeftVisits())
+    }
+
+    // The GoTo dialog stranded on a dead link over the celestial objects' page, closed: the
+    // notice that the stop is still on its way shows for some seconds, whole, and clear of the
+    // page's row of Save and Edit.
+    function deadGoToLeftVisits() {
+        const w = probe.window
+        const stack = w.inj_stackView
+        const popup = Find.named(w, "popupGoTo")
+        const toaster = w.inj_toaster
+        const cancel = Find.itemNamed(popup.contentItem, "cancelButton")
+        const label = "UserObjectsPage after Close of popupGoTo on a dead link"
+        const a = {}
+        return [{ label: label + " opening",
+                  run: () => {
+                      a.depth = stack.depth
+                      stack.push("qrc:/Page/UserObjectsPage.qml",
+                                 { isAxis: false, profileList: inj_userObject_CE })
+                  },
+                  wait: () => stack.depth > a.depth && !stack.busy },
+                { label: label + " stranding",
+                  run: () => {
+                      deadGoTo.publish()
+                      deadGoTo.strand()
+                  },
+                  wait: () => popup.opened && cancel.text === qsTranslate("PopupGoTo", "Close") },
+                { label: label,
+                  run: () => {
+                      toaster.model.clear()
+                      cancel.clicked()
+                  },
+                  wait: () => !popup.visible && toaster.count === 1
+                              && toaster.itemAtIndex(0) !== null
+                              && toaster.itemAtIndex(0).opacity >= 0.9,
+                  then: () => {
+                      check(label)
+                      if (layout)
+                          checkToastClear(label, ["saveButton", "editButton"].map(
+                              name => Find.itemNamed(stack.currentItem, name)))
+                  } },
+                { label: label + " back",
+                  run: () => {
+                      deadGoTo.end()
+                      toaster.model.clear()
+                      stack.pop(stack.get(a.depth - 1))
+                  },
+                  wait: () => stack.depth === a.depth && !stack.busy }]
+    }
+
+    // The newest toast is whole in the window and lies over none of items.
+    function checkToastClear(label, items) {
+        const toast = probe.window.inj_toaster.itemAtIndex(0)
+        const shown = shownRect(toast)
+        if (shown.height < toast.height - 1 || shown.width < toast.width - 1)
+            layoutProblem("toast cut " + label, label, "toast cut off",
+                          rectText(shown) + " of " + toast.width + "x" + toast.height)
+        for (const item of items) {
+            const r = shownRect(item)
+            if (r.width > 1 && r.height > 1 && shown.x < r.x + r.width && r.x < shown.x + shown.width
+                    && shown.y < r.y + r.height && r.y < shown.y + shown.height)
+                layoutProblem("toast over " + label + " " + item.objectName, label,
+                              "toast over the page's actions", rectText(shown) + " / "
+                              + item.objectName + " \"" + item.text + "\" at " + rectText(r))
+        }
     }
 
     // The scrolling views an item shows that scroll up and down (a tab bar scrolls sideways).

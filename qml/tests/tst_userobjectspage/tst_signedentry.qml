@@ -53,7 +53,8 @@ TestCase {
             profileList: isAxis ? inj_userObject_TE : inj_userObject_CE
         })
         verify(page)
-        tryCompare(child("nameField"), "text", "Current object", 5000)
+        tryVerify(() => !page.reading, 5000, "the reading")
+        compare(child("nameField").text, "Current object")
         waitForItemPolished(page)
     }
 

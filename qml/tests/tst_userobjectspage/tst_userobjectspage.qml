@@ -51,8 +51,9 @@ TestCase {
         page = window.inj_stackView.push("qrc:/Page/UserObjectsPage.qml",
                                          { isAxis: isAxis, profileList: list })
         verify(page)
-        // The object read from the mount is named so; the blank one it replaces is not.
-        tryCompare(child("nameField"), "text", "Current object", 5000)
+        // Until the reading is in, the rows it fills show nothing.
+        tryVerify(() => !page.reading, 5000, "the reading")
+        compare(child("nameField").text, "Current object")
         return page
     }
 
@@ -522,23 +523,328 @@ TestCase {
         }
     }
 
-    // A page that has not been shown has loaded nothing, as without a mount: Save keeps the
-    // typed entry as a new object.
-    function test_saveWithoutLoadedObject() {
+    // A page that has not been shown has loaded nothing, as without a mount: Save keeps a typed
+    // entry as a new object, and empty or half-empty rows save nothing, neither under a new name
+    // nor over a stored object of the typed name, which keeps its position.
+    function test_saveWithoutLoadedObject_data() {
+        const none = "Nothing saved: no position is shown. Connect the mount, or type one in."
+        return [
+            { tag: "typed entry becomes a new object", name: "Typed offline", ra: ["3", "0", "0"],
+              dec: ["20", "0", "0"], saved: { ra: 3, dec: 20 } },
+            { tag: "empty rows keep a stored object of the typed name", name: "Vega",
+              ra: ["", "", ""], dec: ["", "", ""], told: none },
+            { tag: "empty rows under a new name save nothing", name: "New", ra: ["", "", ""],
+              dec: ["", "", ""], told: none },
+            { tag: "R.A. alone keeps a stored object of the typed name", name: "Vega",
+              ra: ["5", "0", "0"], dec: ["", "", ""],
+              told: "Nothing saved: the position is only half typed in. Missing: Dec" }
+        ]
+    }
+
+    function test_saveWithoutLoadedObject(data) {
         tryCompare(inj_mountConnection, "connected", true, 10000)
+        const vega = inj_userObject_CE.objectLoadCurrent()
+        vega.name = "Vega"
+        vega.ra = 18.6
+        vega.dec = 38.8
+        inj_userObject_CE.save(vega)
+        const before = JSON.stringify(stored("userobj.radec"))
+        // Made here, outside the window, the page finds the window's toasts only so.
+        testHelper.publish("inj_toaster", window.inj_toaster)
         page = Qt.createComponent("qrc:/Page/UserObjectsPage.qml").createObject(testCase, {
             isAxis: false,
             profileList: inj_userObject_CE
         })
-        verify(!page.profile)
-        child("nameField").text = "Typed offline"
-        setRow("raRow", ["3", "0", "0"])
-        setRow("decRow", ["20", "0", "0"])
-        button("saveButton").clicked()
-        compare(names(inj_userObject_CE.list), ["Typed offline"])
-        const saved = stored("userobj.radec")[0]
-        fuzzyCompare(saved.ra, 3, 1e-9)
-        fuzzyCompare(saved.dec, 20, 1e-9)
-        page.destroy()
+        try {
+            verify(!page.profile)
+            child("nameField").text = data.name
+            setRow("raRow", data.ra)
+            setRow("decRow", data.dec)
+            const toaster = window.inj_toaster
+            const toasts = toaster.count
+            button("saveButton").clicked()
+            if (data.saved) {
+                compare(names(inj_userObject_CE.list), [data.name, "Vega"])
+                const saved = stored("userobj.radec")[0]
+                fuzzyCompare(saved.ra, data.saved.ra, 1e-9)
+                fuzzyCompare(saved.dec, data.saved.dec, 1e-9)
+            } else {
+                compare(toaster.count, toasts + 1)
+                compare(toaster.model.get(0).text, data.told)
+                compare(names(inj_userObject_CE.list), ["Vega"])
+                compare(JSON.stringify(stored("userobj.radec")), before)
+            }
+        } finally {
+            page.destroy()
+            testHelper.restore("inj_toaster")
+        }
+    }
+
+    // Save with one row typed and the other empty names the half that is missing, whatever
+    // field of the row holds the value; with both empty, it says that no position is shown.
+    // Nothing is stored.
+    function test_halfTypedPositionNamed_data() {
+        const half = "Nothing saved: the position is only half typed in. Missing: "
+        return [
+            { tag: "R.A. alone", isAxis: false, first: ["5", "30", ""], second: ["", "", ""],
+              told: half + "Dec" },
+            { tag: "declination seconds alone", isAxis: false, first: ["", "", ""],
+              second: ["", "", "12"], told: half + "R.A." },
+            { tag: "first axis alone", isAxis: true, first: ["-300", "", ""],
+              second: ["", "", ""], told: half + "Axis2" },
+            { tag: "second axis alone", isAxis: true, first: ["", "", ""], second: ["20", "", ""],
+              told: half + "Axis1" },
+            { tag: "celestial, both rows empty", isAxis: false, first: ["", "", ""],
+              second: ["", "", ""],
+              told: "Nothing saved: no position is shown. Connect the mount, or type one in." }
+        ]
+    }
+
+    function test_halfTypedPositionNamed(data) {
+        open(data.isAxis)
+        const list = data.isAxis ? inj_userObject_TE : inj_userObject_CE
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        child("nameField").text = "Half"
+        setRow(rows[0], data.first)
+        setRow(rows[1], data.second)
+        const toaster = window.inj_toaster
+        const toasts = toaster.count
+        mouseClick(button("saveButton"))
+        tryVerify(() => toaster.count > toasts, 5000, "told")
+        compare(toaster.model.get(0).text, data.told)
+        compare(list.list.length, 0)
+    }
+
+    // The page on a link that does not answer, and what the user typed there. The recording
+    // mount reads [hour angle, declination, axis 1, axis 2] = [-0.7, 0.35, 0.5, -0.25] rad.
+    function useDeadLink() {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        tryCompare(inj_iConnectable, "busy", false)
+        testHelper.useRecordingMount()
+        testHelper.setRecordingMountAnswering(false)
+    }
+
+    function reviveLink() {
+        testHelper.setRecordingMountPosition([-0.7, 0.35, 0.5, -0.25])
+        testHelper.setRecordingMountAnswering(true)
+    }
+
+    function disconnect() {
+        tryCompare(inj_iConnectable, "busy", false)
+        inj_iConnectable.startNextAction()
+        tryCompare(inj_mountConnection, "connected", false, 15000)
+    }
+
+    function connect() {
+        inj_iConnectable.startSession()
+        tryCompare(inj_mountConnection, "connected", true, 15000)
+    }
+
+    function restoreLink(cause) {
+        if (cause === "answer") {
+            testHelper.setRecordingMountAnswering(true)
+            testHelper.restoreMount()
+        } else if (!inj_mountConnection.connected) {
+            connect()
+        }
+    }
+
+    // Until the reading made after before is in: a record of its own, with a position.
+    function waitForReading(before) {
+        tryVerify(() => page.profile && page.profile !== before && !page.reading
+                        && page.profile.hasPosition, 10000, "the reading")
+    }
+
+    // What the user typed stays when the mount's position is read again, on a link that answers
+    // again or on Connect: name and rows typed, or a stored object loaded. Only a row the user
+    // left empty takes the mount's value, and an untyped name the reading's.
+    function test_typedEntryKept_data() {
+        return [
+            { tag: "name and R.A. typed, Dec empty, link returns", isAxis: false, cause: "answer",
+              name: "Zeta", first: ["5", "30", ""], second: null },
+            { tag: "second axis typed, link returns", isAxis: true, cause: "answer", name: null,
+              first: null, second: ["20", "15", ""] },
+            { tag: "whole entry typed while disconnected, Connect", isAxis: false,
+              cause: "connect", name: "Theta", first: ["10", "", ""], second: ["20", "", ""] },
+            { tag: "first axis typed while disconnected, Connect", isAxis: true, cause: "connect",
+              name: "Mast", first: ["-300", "30", "0"], second: null },
+            { tag: "stored object loaded while disconnected, Connect", isAxis: false,
+              cause: "connect", stored: true }
+        ]
+    }
+
+    function test_typedEntryKept(data) {
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        if (data.cause === "answer")
+            useDeadLink()
+        try {
+            open(data.isAxis)
+            if (data.stored)
+                saveAs("Stored", ["7", "8", "9"], ["-10", "11", "12"])
+            if (data.cause === "answer")
+                tryVerify(() => page.profile && !page.profile.hasPosition, 5000, "read failed")
+            else
+                disconnect()
+            for (const row of rows)
+                compare(rowText(row), ["", "", ""], row)
+            let expected = { name: "Current object", first: ["", "", ""], second: ["", "", ""] }
+            if (data.stored) {
+                mouseClick(rowButton(0))
+                expected = { name: "Stored", first: ["7", "8", "9"], second: ["-10", "11", "12"] }
+            }
+            if (data.name)
+                child("nameField").text = expected.name = data.name
+            if (data.first)
+                setRow(rows[0], expected.first = data.first)
+            if (data.second)
+                setRow(rows[1], expected.second = data.second)
+            const before = page.profile
+            if (data.cause === "answer")
+                reviveLink()
+            else
+                connect()
+            waitForReading(before)
+
+            compare(child("nameField").text, expected.name)
+            const values = data.isAxis ? [page.profile.axis1, page.profile.axis2]
+                                       : [page.profile.ra, page.profile.dec]
+            for (const [i, typed] of [expected.first, expected.second].entries()) {
+                if (typed.join("") !== "")
+                    compare(rowText(rows[i]), typed, rows[i])
+                else
+                    fuzzyCompare(child(rows[i]).readFromUI(), values[i], 1 / 3600)
+            }
+        } finally {
+            restoreLink(data.cause)
+        }
+    }
+
+    // The frame tab stays where it was, JNow or J2000, when the rows go blank after a
+    // Disconnect or a failed read, and when the link answers again; a position typed then is
+    // stored in the frame the tab shows. Beside a chosen J2000 the mount's position, of date,
+    // fills no row.
+    function test_frameKept_data() {
+        return [
+            { tag: "JNow, Disconnect", frame: 0, cause: "disconnect" },
+            { tag: "J2000 chosen, Disconnect", frame: 1, cause: "disconnect" },
+            { tag: "JNow, failed read on opening", frame: 0, cause: "failedRead" },
+            { tag: "J2000 chosen after a failed read, link returns", frame: 1, cause: "answer" }
+        ]
+    }
+
+    function test_frameKept(data) {
+        const dead = data.cause !== "disconnect"
+        if (dead)
+            useDeadLink()
+        try {
+            open(false)
+            const bar = child("frameBar")
+            if (dead) {
+                tryVerify(() => page.profile && !page.profile.hasPosition && !page.reading, 5000,
+                          "read failed")
+                compare(bar.currentIndex, 0, "as on opening")
+                bar.currentIndex = data.frame
+                if (data.cause === "answer") {
+                    const before = page.profile
+                    reviveLink()
+                    waitForReading(before)
+                }
+            } else {
+                tryVerify(() => page.positionShown && !page.reading, 5000, "read")
+                compare(bar.currentIndex, 0, "a reading is of date")
+                bar.currentIndex = data.frame
+                disconnect()
+                tryVerify(() => !page.profile.hasPosition && !page.reading, 5000, "blank rows")
+            }
+            compare(rowText("raRow"), ["", "", ""])
+            compare(rowText("decRow"), ["", "", ""])
+            compare(bar.currentIndex, data.frame)
+            saveAs("Typed", ["6", "0", "0"], ["30", "0", "0"])
+            compare(stored("userobj.radec")[0].j2000, data.frame === 1)
+        } finally {
+            restoreLink(dead ? "answer" : "disconnect")
+        }
+    }
+
+    // Leaving the page forgets what was typed: the page the menu keeps opens again on the
+    // mount's position and name.
+    function test_leavingForgetsEntry_data() {
+        return [
+            { tag: "celestial", entry: "celestialObjects", rows: ["raRow", "decRow"] },
+            { tag: "terrestrial", entry: "terrestrialObjects", rows: ["axis1Row", "axis2Row"] }
+        ]
+    }
+
+    function test_leavingForgetsEntry(data) {
+        tryCompare(inj_mountConnection, "connected", true, 10000)
+        const stack = window.inj_stackView
+        const menu = stack.push("qrc:/Page/UserObjectsMenu.qml")
+        tryCompare(stack, "busy", false)
+        const entry = findChild(menu, data.entry)
+        entry.clicked()
+        tryVerify(() => stack.currentItem !== menu && !stack.busy, 5000, "the page")
+        page = stack.currentItem
+        waitForReading(null)
+        child("nameField").text = "Typed"
+        setRow(data.rows[0], ["1", "2", "3"])
+        stack.pop()
+        tryVerify(() => stack.currentItem === menu && !stack.busy, 5000, "back")
+        entry.clicked()
+        tryVerify(() => stack.currentItem === page && !stack.busy, 5000, "the page again")
+        waitForReading(null)
+        compare(child("nameField").text, "Current object")
+        const values = data.entry === "terrestrialObjects"
+            ? [page.profile.axis1, page.profile.axis2] : [page.profile.ra, page.profile.dec]
+        fuzzyCompare(child(data.rows[0]).readFromUI(), values[0], 1 / 3600)
+    }
+
+    // A toast that would lie over Save and Edit shows above them, whole and below the header;
+    // where the row lies above the toasts, they stay at the bottom of the window.
+    function test_toastClearOfActions_data() {
+        return [
+            { tag: "320x480, the row low", width: 320, height: 480, moved: true },
+            { tag: "480x800, the row high", width: 480, height: 800, moved: false }
+        ]
+    }
+
+    function test_toastClearOfActions(data) {
+        const size = Qt.size(window.width, window.height)
+        const toaster = window.inj_toaster
+        window.width = data.width
+        window.height = data.height
+        try {
+            tryVerify(() => window.inj_stackView.width === data.width, 5000, "resized")
+            open(false)
+            waitForItemPolished(page)
+            toaster.model.clear()
+            toaster.show("The stop has not reached the mount: it may still be moving. It is sent again until the mount answers.",
+                         60000)
+            tryVerify(() => toaster.itemAtIndex(0) !== null && toaster.toastsHeight > 0, 5000)
+            const overlay = toaster.parent
+            const toast = toaster.itemAtIndex(0)
+            const rect = item => {
+                const p = item.mapToItem(overlay, 0, 0)
+                return { top: p.y, bottom: p.y + item.height, left: p.x, right: p.x + item.width }
+            }
+            // Where it ends once the list has placed it.
+            tryVerify(() => {
+                const t = rect(toast)
+                return data.moved ? t.bottom <= rect(button("saveButton")).top
+                                  : t.bottom >= overlay.height - window.footer.height - 11
+            }, 5000, "placed")
+            const t = rect(toast)
+            for (const name of ["saveButton", "editButton"]) {
+                const r = rect(button(name))
+                verify(t.bottom <= r.top || t.top >= r.bottom || t.right <= r.left
+                       || t.left >= r.right, name + " in sight")
+            }
+            verify(t.top >= window.header.height, "below the header")
+            const bottom = overlay.height - (window.footer.visible ? window.footer.height : 0) - 10
+            compare(Math.abs(t.bottom - bottom) < 1, !data.moved, "at the bottom")
+        } finally {
+            toaster.model.clear()
+            window.width = size.width
+            window.height = size.height
+        }
     }
 }

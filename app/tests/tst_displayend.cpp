@@ -203,6 +203,23 @@ const QByteArray kConnectedSettings(R"({"lang_code": "en", "connect_at_start": t
 constexpr const char* kMayMove = "the mount may still move";
 constexpr const char* kMayBeOpen = "the shutter may still be open";
 
+// After an end without a display: on a cut link the log names what was left, and only that;
+// otherwise nothing was left, and the simulated mount holds the shutter closed or stands.
+void checkWhatWasLeft(Run& run, SimulatedMount& mount, Hold hold, bool cut,
+                      const QByteArray& left) {
+    if (cut) {
+        QVERIFY2(run.said(left), run.errors.constData());
+        const char* other = left == kMayMove ? kMayBeOpen : kMayMove;
+        QVERIFY2(!run.said(other), run.errors.constData());
+        return;
+    }
+    QVERIFY2(!run.said(kMayMove) && !run.said(kMayBeOpen), run.errors.constData());
+    if (hold == Hold::BulbShutter)
+        QCOMPARE(mount.shutter(), QByteArray(":O10\r"));
+    else
+        QVERIFY2(!mount.moving(), run.errors.constData());
+}
+
 } // namespace
 
 // The program's end when the X server goes away under it: while it runs with a held slew, and in
@@ -378,17 +395,7 @@ private slots:
         QVERIFY2(run.said("The display went away: ending"), run.errors.constData());
         QVERIFY2(run.said("walk: about to quit"), run.errors.constData());
         QCOMPARE(mount.lost.size(), lose.size() ? 1 : 0);
-        if (cut) {
-            QVERIFY2(run.said(left), run.errors.constData());
-            const char* other = left == kMayMove ? kMayBeOpen : kMayMove;
-            QVERIFY2(!run.said(other), run.errors.constData());
-            return;
-        }
-        QVERIFY2(!run.said(kMayMove) && !run.said(kMayBeOpen), run.errors.constData());
-        if (hold == Hold::BulbShutter)
-            QCOMPARE(mount.shutter(), QByteArray(":O10\r"));
-        else
-            QVERIFY2(!mount.moving(), run.errors.constData());
+        checkWhatWasLeft(run, mount, hold, cut, left);
     }
 
     // The main thread does not come to the ending (held in its work while the render thread meets
@@ -428,17 +435,7 @@ private slots:
         QVERIFY2(faults.isEmpty(), (faults + "\n" + run.errors).constData());
         QVERIFY2(run.said("since the main thread does not come to the ending"),
                  run.errors.constData());
-        if (cut) {
-            QVERIFY2(run.said(left), run.errors.constData());
-            const char* other = left == kMayMove ? kMayBeOpen : kMayMove;
-            QVERIFY2(!run.said(other), run.errors.constData());
-            return;
-        }
-        QVERIFY2(!run.said(kMayMove) && !run.said(kMayBeOpen), run.errors.constData());
-        if (hold == Hold::BulbShutter)
-            QCOMPARE(mount.shutter(), QByteArray(":O10\r"));
-        else
-            QVERIFY2(!mount.moving(), run.errors.constData());
+        checkWhatWasLeft(run, mount, hold, cut, left);
     }
 
     // The watchdog looks at a teardown that overruns, and cuts it only on a connection that

@@ -196,7 +196,9 @@ QtObject {
     // A text is data when no word of two or more letters is left once units are set aside
     // (12h 34m 56s, 45°12', N, 3.5), or it is a name the program does not translate.
     function isData(t, owner) {
-        if (t.text === inj_appVersion.appName || dataTexts.includes(t.text))
+        // The application's edition and version, the information page's App row.
+        if (t.text === inj_appVersion.appName || dataTexts.includes(t.text)
+                || /^Pro \d+\.\d+\.\d+$/.test(t.text))
             return true
         for (const re of dataPaths) {
             if (re.test(t.path) || re.test(owner + " " + t.path))

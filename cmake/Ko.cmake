@@ -149,7 +149,7 @@ function(ko_add_test name)
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
-        TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
+        TIMEOUT 300 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()
 
 # ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program
@@ -202,7 +202,7 @@ function(ko_add_qml_test name)
     add_test(NAME ${test} COMMAND ${test} -input ${dir} WORKING_DIRECTORY ${home})
     set_tests_properties(${test} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config"
-        TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
+        TIMEOUT 300 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()
 
 # ko_add_shots_test(<area> [SETTINGS <file>] [DRIVER <name>] [ARGS <probe options>...])
@@ -237,5 +237,5 @@ function(ko_add_shots_test area)
     # same code for leaks offscreen.
     set_tests_properties(${test} PROPERTIES
         ENVIRONMENT "HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;ASAN_OPTIONS=detect_leaks=0"
-        LABELS screenshots TIMEOUT 120 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
+        LABELS screenshots TIMEOUT 300 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()

@@ -38,6 +38,11 @@ QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs
             property Connections shown: Connections {
                 target: walker.program
                 function onFrameSwapped() {
+                    // The animator runs on the render thread only from the frame that took it:
+                    // held before that, the main thread would leave the render thread idle, and
+                    // nothing would meet the loss but the main thread itself.
+                    if (walker.framesBeforeHold > 0 && --walker.framesBeforeHold === 0)
+                        Qt.callLater(walker.holdMainThread)
                     if (walker.started)
                         return
                     walker.started = true
@@ -81,10 +86,11 @@ QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs
                 if (%STUCK%) {
                     const animator = animatorComponent.createObject(program.contentItem)
                     animator.turns.start()
-                    Qt.callLater(walker.holdMainThread)
+                    walker.framesBeforeHold = 2
                 }
             }
             property bool done: false
+            property int framesBeforeHold: 0
             // Work that never yields, standing in for a main thread that does not come back to
             // its event loop; bounded, so that a run that goes wrong still ends.
             function holdMainThread() {

@@ -375,7 +375,7 @@ private slots:
         // next.
         QTRY_COMPARE_WITH_TIMEOUT(rig.text("TrackingGet"),
                                   "Ok,TrackingGet," + QByteArray(port == "hand" ? "1" : "0"),
-                                  30000);
+                                  60000);
     }
 
     // A GoTo aborted while tracking is on, the restart of tracking on axis 1 garbled: once the

@@ -276,16 +276,20 @@ void endRemoteMotion(const QQmlApplicationEngine& engine, const PDepContainer& c
     const std::shared_ptr<IMount> mount = connection ? connection->sharedMount() : nullptr;
     if (!mount)
         return;
-    std::mutex mutex;
-    std::condition_variable changed;
-    // Emitted on the threads that ran the exchanges.
-    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [&] {
-        std::lock_guard lock(mutex);
-        changed.notify_all();
+    // Emitted on the threads that ran the exchanges: a call under way there may outlast the
+    // disconnection, so what it touches is shared with it rather than left on this stack.
+    struct Wait {
+        std::mutex mutex;
+        std::condition_variable changed;
+    };
+    const auto wait = std::make_shared<Wait>();
+    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [wait] {
+        std::lock_guard lock(wait->mutex);
+        wait->changed.notify_all();
     });
     if (mount->stopOpenEndedMotions()) {
-        std::unique_lock lock(mutex);
-        if (!changed.wait_for(lock, kLastStopWait, [&] { return !mount->stopPending(); }))
+        std::unique_lock lock(wait->mutex);
+        if (!wait->changed.wait_for(lock, kLastStopWait, [&] { return !mount->stopPending(); }))
             Log("The last stop of the end was not taken: the mount may still move");
     }
     QObject::disconnect(waker);

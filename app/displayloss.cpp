@@ -273,6 +273,9 @@ void endNow() {
         g_endingDone = true;
     }
     g_watchChanged.notify_all();
+    // The ending is over, and the watchdog with it: its thread is joined rather than left to the
+    // process's end.
+    stopWatchdog();
     endProcess(kExitCode);
 }
 

@@ -13,8 +13,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -69,8 +71,28 @@ UrlDelivery::UrlDelivery(const QString& dataFolder, const QString& scheme)
 UrlDelivery::~UrlDelivery() {
     if (m_endThread) {
         QThread* const home = QThread::currentThread();
+        // Queued, and waited for here on a flag of its own: a blocking call would leave the end
+        // thread reading this thread's stack after the call, unordered for a checker that cannot
+        // see Qt's own wait.
+        struct HandBack {
+            std::mutex mutex;
+            std::condition_variable done;
+            bool back = false;
+        };
+        const auto handBack = std::make_shared<HandBack>();
         QMetaObject::invokeMethod(
-            this, [this, home] { moveToThread(home); }, Qt::BlockingQueuedConnection);
+            this,
+            [this, home, handBack] {
+                moveToThread(home);
+                std::lock_guard lock(handBack->mutex);
+                handBack->back = true;
+                handBack->done.notify_all();
+            },
+            Qt::QueuedConnection);
+        {
+            std::unique_lock lock(handBack->mutex);
+            handBack->done.wait(lock, [&] { return handBack->back; });
+        }
         m_endThread->quit();
         m_endThread->wait();
     }

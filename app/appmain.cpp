@@ -331,11 +331,6 @@ int appMain(int argc, char** argv) {
         std::fputs("Another instance holds this data folder and neither takes requests nor "
                    "ends\n",
                    stderr);
-        if (!urlDelivery.holderMachine().isEmpty()) {
-            std::fprintf(stderr, StartNotice::kElsewhereLine,
-                         qPrintable(urlDelivery.holderMachine()),
-                         qPrintable(urlDelivery.lockFile()));
-        }
         return 1;
     }
     QuitOnSignal quitOnSignal;

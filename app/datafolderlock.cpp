@@ -295,9 +295,6 @@ bool DataFolderLock::removeStale() {
         case FileLock::Free:
             break;
         }
-        if (m_beforeRemoval)
-            m_beforeRemoval();
-        return removeJudged(m_path, entry);
     }
     if (m_beforeRemoval)
         m_beforeRemoval();

@@ -83,8 +83,6 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
             return;
         window->setProperty("holderMachine", machine);
         window->setProperty("lockFile", QDir::toNativeSeparators(lockFile));
-        std::fprintf(stderr, kElsewhereLine, qPrintable(machine), qPrintable(lockFile));
-        std::fflush(stderr);
     };
     QObject::connect(&later, &QTimer::timeout, &loop, [&notice, &settingsFile, &nameTheHolder] {
         notice = std::make_unique<NoticeWindow>(settingsFile);
@@ -98,6 +96,10 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& sett
                      [&machine, &lockFile, &nameTheHolder](const QString& m, const QString& f) {
                          machine = m;
                          lockFile = f;
+                         // Also for a start without a display, where no window says it.
+                         std::fprintf(stderr, kElsewhereLine, qPrintable(machine),
+                                      qPrintable(lockFile));
+                         std::fflush(stderr);
                          nameTheHolder();
                      });
     // Only the end of the holder is awaited, and it is under way.

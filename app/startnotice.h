@@ -29,7 +29,8 @@ public:
     // holder's).
     static constexpr char kShownLine[] = "The data folder is held by another instance that does "
                                          "not answer yet: told the user on the screen\n";
-    // Printed after it when the holder is on another machine, with the machine and the lock file.
+    // Printed once the holder turns out to be on another machine, with the machine and the lock
+    // file.
     static constexpr char kElsewhereLine[] = "Held on the machine %s: %s\n";
     // Test hook: with it set, a start gives up after 3 s and its notice closes 2 s later, so that
     // a test of a start that gives up need not wait minutes.

@@ -106,9 +106,6 @@ public:
     // once this process has let the folder go. As the caller's event loop ends after it, this
     // object then answers on a thread of its own until it goes; it must have no parent.
     void stopTaking();
-    // After a claim: the machine the folder's holder is on, when it is another one.
-    QString holderMachine() const { return m_folder.holderMachine(); }
-    QString lockFile() const { return m_folder.filePath(); }
 
     // Test hook: with it set, stopTaking() holds the end until a start has come (up to a minute),
     // so that a test of a start during the end does not depend on which process gets there first.

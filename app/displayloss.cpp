@@ -13,6 +13,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -51,6 +52,24 @@ std::chrono::milliseconds teardownLook() {
 // The answers that the ending waits for are posted to the main thread, and nothing tells a main
 // thread that does not run its event loop that something was posted: the wait looks that often.
 constexpr std::chrono::milliseconds kPostedLook{20};
+
+void onBrokenPipe(int) {}
+
+// A write to a connection whose other end has gone raises SIGPIPE, whose default ends the process
+// on the spot: the X server killed while a frame goes out would end it before the loss is seen,
+// without the ending and its stops. With a handler that does nothing the write fails instead, and
+// Xlib learns of the loss as from a read. A handler rather than SIG_IGN, which would pass on to the
+// programs this one starts; a disposition set by whoever started this program is kept.
+void keepPipeBreaksFromEndingTheProcess() {
+    struct sigaction old = {};
+    if (::sigaction(SIGPIPE, nullptr, &old) != 0 || old.sa_handler != SIG_DFL)
+        return;
+    struct sigaction sa = {};
+    sa.sa_handler = onBrokenPipe;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGPIPE, &sa, nullptr);
+}
 
 std::atomic<bool> g_lost{false};
 // The ending, the hold of other threads and the watchdog, under one lock.
@@ -330,6 +349,7 @@ F symbol(void* library, const char* name) {
 bool install(std::function<void()> ending) {
     g_mainThread = std::this_thread::get_id();
     g_endingWork = std::move(ending);
+    keepPipeBreaksFromEndingTheProcess();
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return false;
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();

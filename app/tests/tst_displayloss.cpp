@@ -10,13 +10,17 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <sys/socket.h>
+#include <sys/uio.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace Ko {
@@ -29,6 +33,23 @@ namespace {
 // neither is the code of a lost display.
 constexpr int kHandlerReturned = 2;
 constexpr int kProgramReturned = 3;
+// Where a write to a connection that the other end has closed failed and the program went on.
+constexpr int kWriteFailed = 4;
+
+// The X library's write to a server that has gone: one writev on a stream socket whose peer
+// closed.
+int writeToAClosedConnection() {
+    int sockets[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) != 0)
+        return kProgramReturned;
+    ::close(sockets[1]);
+    char request[32] = {};
+    iovec vector{request, sizeof request};
+    const ssize_t written = ::writev(sockets[0], &vector, 1);
+    const bool broken = written < 0 && errno == EPIPE;
+    ::close(sockets[0]);
+    return broken ? kWriteFailed : kProgramReturned;
+}
 
 // The program's end in small, with the real process end: the application object, install, the
 // teardown, and the loss met at where: "after teardown, main" (the platform closes the display
@@ -40,6 +61,11 @@ int childMain(const char* where) {
     int argc = 1;
     char name[] = "tst_displayloss";
     char* argv[] = {name, nullptr};
+    if (std::strcmp(where, "write to a closed connection") == 0) {
+        QCoreApplication app(argc, argv);
+        install({});
+        return writeToAClosedConnection();
+    }
     const bool afterTeardown = std::strncmp(where, "after teardown", 14) == 0;
     {
         QCoreApplication app(argc, argv);
@@ -382,17 +408,25 @@ private slots:
     // The platform closes the display as the application object goes, after the teardown: an
     // error met there, on the main thread or another, reaches the process's end with the code of
     // a lost display rather than holding the thread for good. A run of this test's own program
-    // does it, so that the real end is taken; a thread held there would keep it for good.
+    // does it, so that the real end is taken; a thread held there would keep it for good. A write
+    // to the closed connection fails there and the program goes on.
     void aLossAfterTheTeardownEndsTheProcess_data() {
         QTest::addColumn<QString>("where");
-        dataRow("main thread, application object gone", QString("after teardown, main"));
+        QTest::addColumn<int>("code");
+        dataRow("main thread, application object gone", QString("after teardown, main"), kExitCode);
         dataRow("main thread warned, application object gone",
-                QString("after teardown, main warned"));
-        dataRow("another thread, application object gone", QString("after teardown, worker"));
-        dataRow("main thread, in the teardown", QString("in teardown, main"));
+                QString("after teardown, main warned"), kExitCode);
+        dataRow("another thread, application object gone", QString("after teardown, worker"),
+                kExitCode);
+        dataRow("main thread, in the teardown", QString("in teardown, main"), kExitCode);
+        // The X server killed while a frame goes out: the write fails, and the loss is met as
+        // from a read, rather than the process ending on the spot through SIGPIPE.
+        dataRow("a write to the closed connection", QString("write to a closed connection"),
+                kWriteFailed);
     }
     void aLossAfterTheTeardownEndsTheProcess() {
         QFETCH(QString, where);
+        QFETCH(int, code);
         QTemporaryDir scratch;
         QVERIFY(scratch.isValid());
         QProcess child;
@@ -416,7 +450,7 @@ private slots:
         }
         QVERIFY2(ended, "the process was held");
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), kExitCode);
+        QCOMPARE(child.exitCode(), code);
     }
 };
 

@@ -145,16 +145,30 @@ Page {
 
     // What the page needs at least: in timer mode a whole row of the list, in bulb mode the
     // count and the smallest button, each with the note of a close not taken where it shows.
-    // Less than that, where a small window has the slew pad out, and the page scrolls. The stack
-    // of the two views is as tall as the taller of them, hidden or not: so is the page.
+    // Less than that, where a small window has the slew pad out, and the page scrolls. What the
+    // hidden view would need does not count: the timer's list must not make the bulb mode scroll.
     readonly property real timerHeight: startButton.implicitHeight + startButton.Layout.topMargin
         + startButton.Layout.bottomMargin + pane.headerHeight + pane.rowHeight
         + (runClosePendingText.visible ? runClosePendingText.implicitHeight
                                          + runClosePendingText.Layout.bottomMargin : 0)
-    readonly property real bulbHeight: countText.implicitHeight + bulbButton.Layout.minimumHeight
-        + bulbButton.Layout.topMargin + bulbButton.Layout.bottomMargin
+    readonly property real bulbRest: bulbButton.Layout.minimumHeight + bulbButton.Layout.topMargin
+        + bulbButton.Layout.bottomMargin
         + (closePendingText.visible ? closePendingText.implicitHeight : 0)
-    readonly property real smallestHeight: modeBarHeight + Math.max(timerHeight, bulbHeight)
+    readonly property real bulbHeight: countText.implicitHeight + bulbRest
+    // The count's figures shrink where the page would otherwise scroll in bulb mode (a small
+    // window with the slew pad and the Sun warning out, the note of a close not taken shown), so
+    // that the button stays whole under them. Judged with the full size's metrics, not the
+    // label's own height, which this choice changes.
+    readonly property int countPixelSize: 60
+    readonly property int smallCountPixelSize: 30
+    readonly property bool countSmall: scroller.height < modeBarHeight + fullCount.height + bulbRest
+    FontMetrics {
+        id: fullCount
+        font.family: countText.font.family
+        font.pixelSize: root.countPixelSize
+    }
+    readonly property real smallestHeight: modeBarHeight
+        + (modeBar.currentIndex === 1 ? bulbHeight : timerHeight)
 
     Flickable {
         id: scroller
@@ -234,7 +248,8 @@ Page {
                         Layout.fillWidth: true
                         Layout.minimumHeight: implicitHeight
                         horizontalAlignment: Text.AlignHCenter
-                        font.pixelSize: 60
+                        font.pixelSize: root.countSmall ? root.smallCountPixelSize
+                                                        : root.countPixelSize
                         color: _m.isNight ? Material.color(Material.Red) : "#dd000000"
                         text: _m.camera.count
                     }

@@ -228,7 +228,8 @@ TestCase {
         }
     }
 
-    function releasedOnADeadLink() {
+    // whileUntaken: what to look at while the note says so.
+    function releasedOnADeadLink(whileUntaken) {
         child("modeBar").currentIndex = 1
         const bulb = child("bulbButton")
         const note = child("closePending")
@@ -239,13 +240,61 @@ TestCase {
         const errors = shutterErrors.count
         mouseRelease(bulb)
         tryVerify(() => note.visible)
-        compare(note.text, "The mount does not answer. The shutter may still be open.")
+        if (inj_languageManager.language === "en")
+            compare(note.text, "The mount does not answer. The shutter may still be open.")
         // The close is pending as it is sent; its failure comes back later.
         tryVerify(() => shutterErrors.count > errors)
         compare(testHelper.shutterCalls(), [true, false])
+        if (whileUntaken)
+            whileUntaken()
         testHelper.setRecordingMountAnswering(true)
         tryVerify(() => !note.visible)
         compare(testHelper.shutterCalls(), [true, false, false])
+    }
+
+    // The least height the page gets: 320x480, the slew pad out with the Sun warning over it,
+    // and the note of a close not taken shown. The count, the whole note and the whole button
+    // stay in view, one under the other, without a scroll, in the languages of the longest
+    // notes.
+    function test_bulbWholeAtTheLeastHeight_data() {
+        return ["en", "de", "hu", "ja", "zh"].map(language => ({ tag: language,
+                                                                  language: language }))
+    }
+
+    function test_bulbWholeAtTheLeastHeight(data) {
+        inj_languageManager.language = data.language
+        window.width = 320
+        window.height = 480
+        const footer = window.inj_mainFooter
+        const banner = findChild(window.footer, "sunWarningBanner")
+        testHelper.useRecordingMount()
+        // After the mount's change, which hides the warning while the Sun is down.
+        footer.requestDisplay(true)
+        banner.show()
+        try {
+            releasedOnADeadLink(() => {
+                tryVerify(() => footer.displayControl && banner.visible && banner.height > 0)
+                waitForRendering(page)
+                const scroller = child("pageScroller")
+                compare(scroller.contentY, 0)
+                const inView = name => {
+                    const item = child(name)
+                    const top = item.mapToItem(scroller, 0, 0).y
+                    verify(top >= 0 && top + item.height <= scroller.height + 0.5,
+                           name + " at " + top + ", " + item.height + " high, in "
+                           + scroller.height)
+                    return { top: top, bottom: top + item.height }
+                }
+                const count = inView("countText")
+                const note = inView("closePending")
+                const bulb = inView("bulbButton")
+                verify(count.bottom <= note.top + 0.5 && note.bottom <= bulb.top + 0.5)
+            })
+        } finally {
+            testHelper.restoreMount()
+            banner.visible = false
+            footer.requestDisplay(false)
+        }
     }
 
     // A timed run whose shutter switch the mount does not take, as its link drops: the run ends
@@ -296,6 +345,7 @@ TestCase {
         tryVerify(() => toastTexts().indexOf(said) >= 0, 5000, "the page tells of the failure")
         if (data.note) {
             tryVerify(() => note.visible)
+            if (inj_languageManager.language === "en")
             compare(note.text, "The mount does not answer. The shutter may still be open.")
         } else {
             verify(!note.visible)

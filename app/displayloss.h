@@ -60,9 +60,9 @@ inline constexpr std::chrono::milliseconds kTeardownLook{10000};
 // Records the calling thread as the main one, and watches the application's X connection when the
 // platform is xcb; otherwise watches nothing and returns false. On every platform, a write to a
 // connection that the other end has closed (the X server's, among others) fails from then on
-// rather than end the process through SIGPIPE. Xlib is reached through the copy
-// that the platform plugin loaded, so a run on another platform loads nothing of X. ending runs
-// once, on the main thread, before the wait for the background work.
+// rather than end the process through SIGPIPE. Xlib is reached through the copy that the platform
+// plugin loaded, so a run on another platform loads nothing of X. ending runs once, on the main
+// thread, before the wait for the background work.
 bool install(std::function<void()> ending);
 
 // Replaces the ending, e.g. once the window that has something to let go of exists.

@@ -259,6 +259,17 @@ namespace {
 // stops, since nobody is asked any more either.
 constexpr std::chrono::milliseconds kLastStopWait{3000};
 
+// What the last stop's wait is woken through. The mount tells of its stops on the threads that ran
+// the exchanges, and a call under way there may outlast the wait: so this is not on the waiting
+// stack, and the slot captures nothing, since what a slot holds would reach the other threads
+// through the connection's list, which the thread checker cannot follow. Made before any thread
+// starts, it outlives the mount's threads.
+struct LastStopWait {
+    std::mutex mutex;
+    std::condition_variable changed;
+};
+LastStopWait g_lastStopWait;
+
 // The last of the end, once the event loop has returned, while the mount and its link still
 // exist: the end holds (whichever way it came, the user's Stay no longer counts), the remote
 // servers close, and an open-ended slew that anyone set going however late is stopped, the end
@@ -276,20 +287,14 @@ void endRemoteMotion(const QQmlApplicationEngine& engine, const PDepContainer& c
     const std::shared_ptr<IMount> mount = connection ? connection->sharedMount() : nullptr;
     if (!mount)
         return;
-    // Emitted on the threads that ran the exchanges: a call under way there may outlast the
-    // disconnection, so what it touches is shared with it rather than left on this stack.
-    struct Wait {
-        std::mutex mutex;
-        std::condition_variable changed;
-    };
-    const auto wait = std::make_shared<Wait>();
-    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [wait] {
-        std::lock_guard lock(wait->mutex);
-        wait->changed.notify_all();
+    const auto waker = QObject::connect(mount.get(), &IMount::stopPendingChanged, [] {
+        std::lock_guard lock(g_lastStopWait.mutex);
+        g_lastStopWait.changed.notify_all();
     });
     if (mount->stopOpenEndedMotions()) {
-        std::unique_lock lock(wait->mutex);
-        if (!wait->changed.wait_for(lock, kLastStopWait, [&] { return !mount->stopPending(); }))
+        std::unique_lock lock(g_lastStopWait.mutex);
+        if (!g_lastStopWait.changed.wait_for(lock, kLastStopWait,
+                                             [&] { return !mount->stopPending(); }))
             Log("The last stop of the end was not taken: the mount may still move");
     }
     QObject::disconnect(waker);

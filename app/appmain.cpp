@@ -373,8 +373,15 @@ int appMain(int argc, char** argv) {
     DisplayLoss::setEnding([&engine] { endWithoutDisplay(engine); });
     if (const auto* connection = published<IMountConnection>(engine, "inj_mountConnection")) {
         auto* camera = published<ICameraControlList>(engine, "inj_cameraControl");
-        DisplayLoss::setLastResort(
-            [connection, camera] { stopMotionsFromAnyThread(*connection, camera); });
+        auto* ending = published<EndingState>(engine, "inj_endingState");
+        DisplayLoss::setLastResort([connection, camera, ending] {
+            // The main thread, held, has not begun the end: the servers, on threads of their
+            // own, would go on starting the slews their clients ask for, and a slew would cancel
+            // the stop below or outlive the process.
+            if (ending)
+                ending->begin();
+            stopMotionsFromAnyThread(*connection, camera);
+        });
     }
     // The scheme's handler and the window exist from here on. This start's own URLs go before
     // those of later starts.

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -104,6 +105,30 @@ struct Run {
             return {};
         return QJsonDocument::fromJson(f.readAll()).object();
     }
+};
+
+// A remote-method client that slews axis 1 back and forth every intervalMs over UDP, from its
+// start until it goes: the client that never stops asking.
+class ReversingClient {
+public:
+    explicit ReversingClient(uint16_t port, int intervalMs = 50) : m_port(port) {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_positive = !m_positive;
+            m_socket.writeDatagram(m_positive ? "MoveAxis,0,2.0" : "MoveAxis,0,-2.0",
+                                   QHostAddress::LocalHost, m_port);
+            // The answers are not looked at; they must not pile up.
+            while (m_socket.hasPendingDatagrams())
+                m_socket.receiveDatagram();
+        });
+        m_timer.start(intervalMs);
+    }
+
+private:
+    const uint16_t m_port;
+    QUdpSocket m_socket;
+    QTimer m_timer;
+    bool m_positive = false;
 };
 
 // An X server of the test's own, on a display that no other holds.

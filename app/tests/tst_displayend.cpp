@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -145,23 +146,24 @@ QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs
 class SimulatedMount {
 public:
     bool open() {
-        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] {
-            while (m_socket.hasPendingDatagrams()) {
-                const QNetworkDatagram request = m_socket.receiveDatagram();
-                const QByteArray bytes = request.data();
-                if (m_cut || lose(bytes))
-                    continue;
-                const auto reply = sim.answer(Ko::CBytes(bytes.begin(), bytes.end()));
-                if (!reply.hasValue())
-                    continue;
-                answered.append(bytes);
-                m_socket.writeDatagram(
-                    QByteArray(reinterpret_cast<const char*>(reply.value().data()),
-                               int(reply.value().size())),
-                    request.senderAddress(), quint16(request.senderPort()));
-            }
-        });
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { answerWaiting(); });
         return m_socket.bind(QHostAddress::LocalHost, Ko::kMountUdpPort);
+    }
+    // Acts on every command that has arrived: once the program has gone, the last it sent.
+    void answerWaiting() {
+        while (m_socket.hasPendingDatagrams()) {
+            const QNetworkDatagram request = m_socket.receiveDatagram();
+            const QByteArray bytes = request.data();
+            if (m_cut || lose(bytes))
+                continue;
+            const auto reply = sim.answer(Ko::CBytes(bytes.begin(), bytes.end()));
+            if (!reply.hasValue())
+                continue;
+            answered.append(bytes);
+            m_socket.writeDatagram(QByteArray(reinterpret_cast<const char*>(reply.value().data()),
+                                              int(reply.value().size())),
+                                   request.senderAddress(), quint16(request.senderPort()));
+        }
     }
 
     bool moving() const { return sim.moving(0) || sim.moving(1); }
@@ -360,29 +362,36 @@ private slots:
     // truth. Where the main thread draws, it is the one that meets the loss. Where it is held in
     // its work (stuck) while the render thread meets the loss, the watchdog's last resort stops
     // the slew and closes the bulb shutter that the program opened, logs what the mount did not
-    // take, and ends the process.
+    // take, and ends the process. A remote client that slews the mount every 5 ms, faster than a
+    // stop is taken, is refused from the last resort on: none of its slews cancels the last stop
+    // or outlives the program.
     void theEndWithoutDisplayLetsGo_data() {
         QTest::addColumn<Hold>("hold");
         QTest::addColumn<bool>("stuck");
         QTest::addColumn<QList<QByteArray>>("lose");
         QTest::addColumn<bool>("cut");
         QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<bool>("slewingClient");
         const QList<QByteArray> none;
         const QList<QByteArray> stops{":K", ":L"};
-        dataRow("bulb shutter held", Hold::BulbShutter, false, none, false, QByteArray());
+        dataRow("bulb shutter held", Hold::BulbShutter, false, none, false, QByteArray(), false);
         dataRow("bulb shutter held, the first close lost", Hold::BulbShutter, false,
-                QList<QByteArray>{":O10"}, false, QByteArray());
-        dataRow("Right key held, the first stop lost", Hold::Key, false, stops, false,
-                QByteArray());
+                QList<QByteArray>{":O10"}, false, QByteArray(), false);
+        dataRow("Right key held, the first stop lost", Hold::Key, false, stops, false, QByteArray(),
+                false);
         dataRow("bulb shutter held, link cut", Hold::BulbShutter, false, none, true,
-                QByteArray(kMayBeOpen));
-        dataRow("Right key held, link cut", Hold::Key, false, none, true, QByteArray(kMayMove));
-        dataRow("stuck, bulb shutter open", Hold::BulbShutter, true, none, false, QByteArray());
-        dataRow("stuck, Right key held", Hold::Key, true, none, false, QByteArray());
+                QByteArray(kMayBeOpen), false);
+        dataRow("Right key held, link cut", Hold::Key, false, none, true, QByteArray(kMayMove),
+                false);
+        dataRow("stuck, bulb shutter open", Hold::BulbShutter, true, none, false, QByteArray(),
+                false);
+        dataRow("stuck, Right key held", Hold::Key, true, none, false, QByteArray(), false);
         dataRow("stuck, bulb shutter open, link cut", Hold::BulbShutter, true, none, true,
-                QByteArray(kMayBeOpen));
+                QByteArray(kMayBeOpen), false);
         dataRow("stuck, Right key held, link cut", Hold::Key, true, none, true,
-                QByteArray(kMayMove));
+                QByteArray(kMayMove), false);
+        dataRow("stuck, Right key held, a client slewing", Hold::Key, true, none, false,
+                QByteArray(), true);
     }
     void theEndWithoutDisplayLetsGo() {
         QFETCH(Hold, hold);
@@ -390,6 +399,7 @@ private slots:
         QFETCH(QList<QByteArray>, lose);
         QFETCH(bool, cut);
         QFETCH(QByteArray, left);
+        QFETCH(bool, slewingClient);
         if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             QSKIP("Xvfb is not installed");
         SimulatedMount mount;
@@ -397,17 +407,27 @@ private slots:
             QSKIP("the mount's UDP port is held by another program");
         XServer server;
         Run run;
-        startHolding(run, server, mount, hold, stuck);
+        const uint16_t rpcPort = Ko::freePort();
+        startHolding(run, server, mount, hold, stuck, rpcPort);
         if (QTest::currentTestFailed())
             return;
         if (stuck)
             QTRY_VERIFY_WITH_TIMEOUT(run.said("walk: main thread held"), 60000);
+        std::optional<ReversingClient> client;
+        if (slewingClient) {
+            mount.sim.takeStarts();
+            client.emplace(rpcPort, 5);
+            // Its slews reach the mount while the main thread is held.
+            int starts = 0;
+            QTRY_VERIFY_WITH_TIMEOUT((starts += mount.sim.takeStarts()) >= 3, 30000);
+        }
         mount.loseFirst(lose);
         if (cut)
             mount.cut();
         server.kill();
         // The controller answers while the program ends.
         QTRY_VERIFY_WITH_TIMEOUT(run.process->state() == QProcess::NotRunning, 60000);
+        mount.answerWaiting();
         const QByteArray faults = run.faultsAfterWalk();
         QVERIFY2(run.process->exitStatus() == QProcess::NormalExit, run.errors.constData());
         QCOMPARE(run.process->exitCode(), 1);
@@ -465,10 +485,13 @@ private slots:
 private:
     // The program under server, connected to the open mount, with hold held on the mount once it
     // shows (and, with stuck, its main thread then held): returns once the controller has taken it.
+    // rpcPort: the remote-method server's port, when the test talks to it.
     static void startHolding(Run& run, XServer& server, SimulatedMount& mount, Hold hold,
-                             bool stuck) {
+                             bool stuck, uint16_t rpcPort = 0) {
         QVERIFY(server.start());
         QProcessEnvironment extra;
+        if (rpcPort != 0)
+            extra.insert("KO_RPC_PORT", QString::number(rpcPort));
         extra.insert("QT_QPA_PLATFORM", "xcb");
         extra.insert("DISPLAY", server.display());
         extra.insert("XAUTHORITY", "/nonexistent");

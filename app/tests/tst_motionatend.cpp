@@ -112,30 +112,6 @@ private:
     std::thread m_thread;
 };
 
-// A remote-method client that slews axis 1 back and forth every 50 ms over UDP, from its start
-// until it goes: the client that never stops asking.
-class ReversingClient {
-public:
-    explicit ReversingClient(uint16_t port) : m_port(port) {
-        m_socket.bind(QHostAddress::LocalHost, 0);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_positive = !m_positive;
-            m_socket.writeDatagram(m_positive ? "MoveAxis,0,2.0" : "MoveAxis,0,-2.0",
-                                   QHostAddress::LocalHost, m_port);
-            // The answers are not looked at; they must not pile up.
-            while (m_socket.hasPendingDatagrams())
-                m_socket.receiveDatagram();
-        });
-        m_timer.start(50);
-    }
-
-private:
-    const uint16_t m_port;
-    QUdpSocket m_socket;
-    QTimer m_timer;
-    bool m_positive = false;
-};
-
 // The program inside a document of the test's, which stands in for the window as the root: it
 // says "walk: done" once the mount is connected, and with close it closes the window a moment
 // later, as a user would.
@@ -411,7 +387,7 @@ private slots:
         });
         QVERIFY(run.process->waitForStarted(60000));
         QVERIFY2(mount.start(), "the mount's UDP port on the tests' own address is held");
-        const ReversingClient client(m_rpcPort);
+        const ProgramRuns::ReversingClient client(m_rpcPort);
         QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
         if (End(end) != End::WindowClose) {
             QTRY_VERIFY_WITH_TIMEOUT(mount.sim.moving(0), 30000);

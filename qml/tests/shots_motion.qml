@@ -43,6 +43,17 @@ QtObject {
         property string targetPosition2: "Dec +41°16′09″"
         property string remainingAngle: "12°30′"
     }
+    // The GoTo under way as its dialog first showed it, held still: on a busy machine the real
+    // one, a few degrees long, can end while the pictures are taken, and its dialog close.
+    property QtObject heldGoTo: QtObject {
+        signal valueChanged
+        property bool done: false
+        property bool arrived: false
+        property string targetName
+        property string targetPosition1
+        property string targetPosition2
+        property string remainingAngle
+    }
     property Timer settle: Timer {
         interval: 700
         onTriggered: settled = true
@@ -88,10 +99,19 @@ QtObject {
                                              Math.min(3, inj_identifyList.list.length - 1)))
                       probe.fail("no object nearby is within reach")
                   inj_objectInfoList.startGoTo()
+              },
+              wait: () => gotoPopup.opened && inj_gotoStatus.remainingAngle !== "" },
+            { run: () => {
+                  for (const name of ["targetName", "targetPosition1", "targetPosition2",
+                                      "remainingAngle"])
+                      heldGoTo[name] = inj_gotoStatus[name]
+                  probe.publish("inj_gotoStatus", heldGoTo)
+                  // Opens the dialog again if the real GoTo ended in between.
+                  heldGoTo.valueChanged()
                   settled = false
                   settle.restart()
               },
-              wait: () => gotoPopup.opened && settled && inj_gotoStatus.remainingAngle !== "" },
+              wait: () => gotoPopup.opened && settled },
             { shot: "goto_day" },
             { run: () => w.inj_nightManager.setting = 1, shot: "goto_night" },
             { run: () => probe.publish("inj_converserTimeoutForwarder", timedOutLink),

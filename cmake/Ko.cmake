@@ -152,6 +152,15 @@ function(ko_add_test name)
         TIMEOUT 300 FAIL_REGULAR_EXPRESSION "${KO_SANITIZER_REPORT}")
 endfunction()
 
+# ko_test_timeout(<name> <seconds>): how long a test may take, for CTest and for Qt Test's own
+#   watchdog alike. The watchdog ends a test at 300 s unless told otherwise, which would cut a
+#   longer test short before CTest's limit is reached.
+function(ko_test_timeout name seconds)
+    math(EXPR ms "${seconds} * 1000")
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=${ms}")
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${seconds})
+endfunction()
+
 # ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program
 #   bench/<name>.cpp; not a test. SOURCES may name test peers of other folders, e.g.
 #   ${PROJECT_SOURCE_DIR}/link/tests/fakemotorcontroller.cpp.

@@ -485,13 +485,12 @@ private slots:
 private:
     // The program under server, connected to the open mount, with hold held on the mount once it
     // shows (and, with stuck, its main thread then held): returns once the controller has taken it.
-    // rpcPort: the remote-method server's port, when the test talks to it.
+    // rpcPort: the remote-method server's port.
     static void startHolding(Run& run, XServer& server, SimulatedMount& mount, Hold hold,
-                             bool stuck, uint16_t rpcPort = 0) {
+                             bool stuck, uint16_t rpcPort) {
         QVERIFY(server.start());
         QProcessEnvironment extra;
-        if (rpcPort != 0)
-            extra.insert("KO_RPC_PORT", QString::number(rpcPort));
+        extra.insert("KO_RPC_PORT", QString::number(rpcPort));
         extra.insert("QT_QPA_PLATFORM", "xcb");
         extra.insert("DISPLAY", server.display());
         extra.insert("XAUTHORITY", "/nonexistent");

@@ -488,6 +488,11 @@ void watchMessages() {
     g_previousMessageHandler = qInstallMessageHandler(&onMessage);
 }
 
+void watchConnection(ConnectionHasError hasError, void* connection) {
+    g_hasError = hasError;
+    g_connection = connection;
+}
+
 void reset(std::function<void()> ending) {
     stopWatchdog();
     g_lost = false;

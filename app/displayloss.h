@@ -111,6 +111,9 @@ void setEndings(std::function<void(int)> endProcess, std::function<void()> stopT
                 std::chrono::milliseconds endingLimit = kEndingLimit);
 // Watches the messages as install does on xcb, without Xlib. For tests only.
 void watchMessages();
+// Asks connection through hasError whether it broke, as install does on xcb through the library's
+// own check; null for neither. Not while the watchdog runs. For tests only.
+void watchConnection(int (*hasError)(void* connection), void* connection);
 // Stops the watchdog and forgets the loss, the ending and the teardown, as before install. For
 // tests only.
 void reset(std::function<void()> ending);

@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <sys/socket.h>
@@ -35,6 +36,8 @@ constexpr int kHandlerReturned = 2;
 constexpr int kProgramReturned = 3;
 // Where a write to a connection that the other end has closed failed and the program went on.
 constexpr int kWriteFailed = 4;
+// Shortens the look at a teardown that overruns.
+constexpr const char* kTeardownLookEnv = "KO_TEARDOWN_LOOK_MS";
 
 // The X library's write to a server that has gone: one writev on a stream socket whose peer
 // closed.
@@ -93,6 +96,18 @@ int childMain(const char* where) {
     return kProgramReturned;
 }
 
+// The connection as xcb's own check reports it: sound for its first soundLooks questions, broken
+// from then on.
+struct FakeConnection {
+    int soundLooks = std::numeric_limits<int>::max();
+    std::atomic<int> looks{0};
+
+    static int hasError(void* connection) {
+        auto* self = static_cast<FakeConnection*>(connection);
+        return ++self->looks > self->soundLooks ? 1 : 0;
+    }
+};
+
 } // namespace
 
 // The rule of the way out when the display goes: whichever threads meet the loss, and in which
@@ -145,6 +160,8 @@ private:
             holdLimit, endingLimit);
     }
     std::shared_ptr<Record> m_record;
+    // Asked by the watchdog's thread until cleanup has joined it.
+    std::unique_ptr<FakeConnection> m_connection;
 
 private slots:
     void init() {
@@ -157,9 +174,15 @@ private slots:
         recordEndings();
     }
     void cleanup() {
+        // A loss's wake-up that a case left queued finds its ending done, rather than running in
+        // the next case.
+        QCoreApplication::processEvents();
         // Every thread held in a case is let go by now; the watchdog goes before its endings.
         Detail::reset({});
         Detail::setEndings({}, {});
+        Detail::watchConnection(nullptr, nullptr);
+        m_connection.reset();
+        qunsetenv(kTeardownLookEnv);
     }
 
     void theMainThreadAloneEnds_data() {
@@ -403,6 +426,63 @@ private slots:
             QVERIFY(clock.elapsed() >= limit.count());
         if (task)
             QVERIFY(task->wait(30000));
+    }
+
+    // After the event loop the quit has let go of everything and written it: a loss in the
+    // teardown ends the program without the ending, and only a broken connection ends it there.
+    // A loss met on the main thread ends it at once; one noted by another thread, or seen only by
+    // xcb's check, at the teardown's end, before the platform's teardown closes the GL driver on
+    // the dead connection; and a teardown that overruns, by the watchdog, which asks again for as
+    // long as the connection holds rather than cut a slow teardown short. The main thread takes
+    // no event meanwhile: the event loop has returned.
+    void aTeardownEndsOnlyOnABrokenConnection_data() {
+        QTest::addColumn<QString>("loss");
+        QTest::addColumn<bool>("stuck");
+        QTest::addColumn<int>("soundLooks");
+        dataRow("a sound connection", QString("none"), false, 0);
+        dataRow("met on the main thread", QString("main thread"), false, 0);
+        dataRow("noted by another thread", QString("noted"), false, 0);
+        dataRow("seen by xcb's check alone", QString("check"), false, 0);
+        dataRow("a stuck teardown on a broken connection", QString("check"), true, 0);
+        dataRow("a stuck teardown on a connection that breaks later", QString("check"), true, 2);
+    }
+    void aTeardownEndsOnlyOnABrokenConnection() {
+        QFETCH(QString, loss);
+        QFETCH(bool, stuck);
+        QFETCH(int, soundLooks);
+        using std::chrono::milliseconds;
+        // Long, so that only the look at the teardown can run out.
+        recordEndings(milliseconds(60000), milliseconds(60000));
+        m_connection = std::make_unique<FakeConnection>();
+        if (loss == "check")
+            m_connection->soundLooks = soundLooks;
+        Detail::watchConnection(&FakeConnection::hasError, m_connection.get());
+        // Short where it must run out, the program's own where the teardown's end comes first.
+        if (stuck)
+            qputenv(kTeardownLookEnv, "100");
+        teardownBegins();
+        if (loss == "main thread") {
+            Detail::exitRequested();
+        } else if (loss == "noted") {
+            std::unique_ptr<QThread> render(QThread::create([] { Detail::connectionLost(); }));
+            render->start();
+            QVERIFY(render->wait(30000));
+        }
+        if (stuck) {
+            QVERIFY(m_record->waitForProcessEnd(milliseconds(30000)));
+            QVERIFY(m_connection->looks.load() > soundLooks);
+        } else if (loss != "main thread") {
+            teardownEnded();
+        }
+        std::lock_guard lock(m_record->mutex);
+        QVERIFY(m_record->endingThreads.empty());
+        if (loss == "none") {
+            QVERIFY(m_record->processEnds.empty());
+            return;
+        }
+        QCOMPARE(m_record->processEnds.size(), size_t(1));
+        QCOMPARE(m_record->processEnds.front() == QThread::currentThread(), !stuck);
+        QCOMPARE(m_record->codes.front(), kExitCode);
     }
 
     // The platform closes the display as the application object goes, after the teardown: an

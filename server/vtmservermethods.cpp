@@ -618,11 +618,39 @@ VtmServer::MethodRet VtmServer::SideOfPierSet(const Args& args) {
     const int side = args[0].toInt();
     if (side != 0 && side != 1)
         return refused("InvalidValue");
-    // A change of side is a meridian flip, a GoTo: refused once the end has begun, without an
-    // admission, since the mount reads its position first over the link.
+    IMount* mount = requestMount();
+    // An altitude-azimuth mount has no pier side to change.
+    if (mount->mountMode() == MountMode_::AZ)
+        return ok();
     if (m_ending && m_ending->ending())
         return refusedWhileEnding();
-    return requestMount()->setSideOfPier(side) == CmdRetType_::Ok ? ok() : refused("Error");
+    // A change of side is a meridian flip, a GoTo. The mount's setSideOfPier reads the side and
+    // starts the GoTo in one call: the read waits on the link, which no admission may span, and
+    // a GoTo started after it unadmitted could start once the end had begun, answered Ok but
+    // cut off with the program. So the side is read first, and only the hand-over is admitted.
+    const CmdResp<bool> normalSide = mount->sideOfPier();
+    if (!normalSide.isOk())
+        return refused("Error");
+    if (normalSide.value() == (side == 1))
+        return ok();
+    const EndingState::Admission admission(m_ending.get());
+    if (!admission)
+        return refusedWhileEnding();
+    mount->setFlippingMode(side == 1 ? FlippingMode_::No : FlippingMode_::Yes);
+    // The same place, approached from the other side of the pier, as the read just left it: a
+    // tracking mount goes back to the star it held and tracks on at its rate, a mount at rest
+    // holds its hour angle and stays at rest.
+    const AnglePair sky = mount->lastPosition();
+    MountTarget target;
+    target.coord = U_ASTRO_COORD{sky.first, sky.second, CoordType::HDObsv};
+    target.kind = uint32_t(TrackingRate::Sidereal);
+    if (mount->trackingEnabled()) {
+        target.coord = m_astroCalc->convertNow(target.coord, CoordType::RDJNow);
+        const Nullable<TrackingRate> rate = mount->trackingRate();
+        if (rate.hasValue())
+            target.kind = uint32_t(rate.value());
+    }
+    return mount->slewToAsync(target) ? ok() : refused("Error");
 }
 
 VtmServer::MethodRet VtmServer::DestinationSideOfPier(const Args& args) {

@@ -8,10 +8,10 @@
 #include "base/clock.h"
 #include "base/endingstate.h"
 #include "base/tests/fakeclock.h"
-#include "mount/tests/fakescriptedmount.h"
 #include "mount/tests/mountcontrolrig.h"
 #include "server/qrpserver.h"
 #include "server/stellariumserver.h"
+#include "server/tests/fakesteppedmount.h"
 #include "server/tests/gotolimitsrig.h"
 #include "server/tests/loopbackrig.h"
 
@@ -166,12 +166,12 @@ void readPositionMessages(PlanetariumClient& client, int count, const QElapsedTi
 
 // A mount whose position reads wait until the test lets them go: a read holds the server's
 // worker, so that the test sees what queues up behind it.
-class HoldingMount : public FakeScriptedMount {
+class HoldingMount : public FakeSteppedMount {
 public:
     CmdResp<AnglePair> readPosition() override {
         ++reading;
         (void)release.try_acquire_for(std::chrono::seconds(10));
-        return FakeScriptedMount::readPosition();
+        return FakeSteppedMount::readPosition();
     }
     // The reads begun.
     std::atomic<int> reading{0};
@@ -206,7 +206,7 @@ struct ScriptedMountRig {
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<AstroClock> astroClock = std::make_shared<AstroClock>(clock);
     std::shared_ptr<AstroCalc> astro = std::make_shared<AstroCalc>(base.location, astroClock);
-    std::shared_ptr<FakeScriptedMount> mount = std::make_shared<FakeScriptedMount>();
+    std::shared_ptr<FakeSteppedMount> mount = std::make_shared<FakeSteppedMount>();
     GoToLimitsRig limits{base.store, clock, base.altRange, astroClock, astro};
     // The program's end, which a test begins and takes back.
     std::shared_ptr<EndingState> ending = std::make_shared<EndingState>();

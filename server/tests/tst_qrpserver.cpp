@@ -481,34 +481,42 @@ private slots:
 
     // Once the program has begun to end, a slew at a rate, a GoTo and a start of tracking get no
     // reply and reach nothing, and the log says why; a stop is still taken. Once the user
-    // stays, each is taken again. calls: the names of the mount calls it makes when taken.
+    // stays, each is taken again. A GoTo whose pause the end begins in (at its abort, which
+    // starts the pause) is refused likewise once its pause is over. calls: the names of the
+    // mount calls it makes when taken.
     void motionWhileEnding_data() {
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<bool>("motion");
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("inPause");
         dataRow("P fixed-rate slew", raw({'P', 2, 17, 37, 9, 0, 0, 0}), true,
-                QStringList{"slewAxisAsync"}, QString("slew"));
+                QStringList{"slewAxisAsync"}, QString("slew"), false);
         dataRow("P variable-rate slew", raw({'P', 3, 16, 6, 0, 60, 0, 0}), true,
-                QStringList{"slewAxisAsync"}, QString("slew"));
+                QStringList{"slewAxisAsync"}, QString("slew"), false);
         dataRow("B GoTo", QByteArray("B4000,1000"), true,
-                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"));
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"), false);
         dataRow("r GoTo", QByteArray("r4AAAAA00,EAAAAAFF"), true,
-                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"));
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"), false);
+        dataRow("B GoTo, the end begun in its pause", QByteArray("B4000,1000"), true,
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"), true);
+        dataRow("r GoTo, the end begun in its pause", QByteArray("r4AAAAA00,EAAAAAFF"), true,
+                QStringList{"abortSlewAsync", "slewToAsync"}, QString("GoTo"), true);
         dataRow("T 2 starts tracking", raw({'T', 2}), true, QStringList{"setTrackingEnabled"},
-                QString("tracking"));
+                QString("tracking"), false);
         dataRow("P fixed stop still taken", raw({'P', 2, 16, 36, 0, 0, 0, 0}), false,
-                QStringList{"stopAxisAsync"}, QString());
+                QStringList{"stopAxisAsync"}, QString(), false);
         dataRow("M cancel still taken", QByteArray("M"), false, QStringList{"abortSlewAsync"},
-                QString());
+                QString(), false);
         dataRow("T 0 tracking off still taken", raw({'T', 0}), false,
-                QStringList{"setTrackingEnabled"}, QString());
+                QStringList{"setTrackingEnabled"}, QString(), false);
     }
     void motionWhileEnding() {
         QFETCH(QByteArray, request);
         QFETCH(bool, motion);
         QFETCH(QStringList, calls);
         QFETCH(QString, refusal);
+        QFETCH(bool, inPause);
         const auto callNames = [this] {
             QStringList names;
             for (const auto& call : m_rig->mount->calls())
@@ -517,10 +525,16 @@ private slots:
         };
         LogCapture log;
         startServer();
-        QVERIFY(m_rig->ending->begin());
+        if (inPause)
+            m_rig->mount->stepAt("abortSlewAsync", [this] { m_rig->ending->begin(); });
+        else
+            QVERIFY(m_rig->ending->begin());
         m_client->send(request + "K~");
         QCOMPARE(m_client->read(motion ? 2 : 3), motion ? QByteArray("~#") : QByteArray("#~#"));
-        QCOMPARE(callNames(), motion ? QStringList() : calls);
+        QVERIFY(m_rig->ending->ending());
+        QCOMPARE(callNames(), inPause  ? QStringList{"abortSlewAsync"}
+                              : motion ? QStringList()
+                                       : calls);
         const QString line =
             "hand-controller-protocol server: " + refusal + " refused, the program is ending";
         QCOMPARE(log.lines(line).size(), motion ? 1 : 0);

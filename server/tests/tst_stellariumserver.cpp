@@ -49,12 +49,12 @@ QByteArray gotoMessage(uint32_t ra, int32_t dec, uint16_t length = 20, uint16_t 
 constexpr uint32_t kQuarter = 1u << 30;
 
 // A mount whose position reads wait until the test releases them.
-class SlowReadingMount : public FakeScriptedMount {
+class SlowReadingMount : public FakeSteppedMount {
 public:
     CmdResp<AnglePair> readPosition() override {
         reading.release();
         (void)release.try_acquire_for(std::chrono::seconds(10));
-        return FakeScriptedMount::readPosition();
+        return FakeSteppedMount::readPosition();
     }
     std::counting_semaphore<> reading{0};
     std::binary_semaphore release{0};
@@ -62,10 +62,10 @@ public:
 
 // A mount whose next reads say Ok but carry no position, as many as the test asks for: the
 // report loop meets an exception where it takes the position.
-class PositionlessMount : public FakeScriptedMount {
+class PositionlessMount : public FakeSteppedMount {
 public:
     CmdResp<AnglePair> readPosition() override {
-        const CmdResp<AnglePair> read = FakeScriptedMount::readPosition();
+        const CmdResp<AnglePair> read = FakeSteppedMount::readPosition();
         int left = positionless.load();
         while (left > 0 && !positionless.compare_exchange_weak(left, left - 1)) {
         }
@@ -75,12 +75,12 @@ public:
 };
 
 // A mount whose stop waits until the test lets it go: a GoTo then holds the server's worker.
-class HoldingStopMount : public FakeScriptedMount {
+class HoldingStopMount : public FakeSteppedMount {
 public:
     void abortSlewAsync() override {
         ++stopping;
         (void)release.try_acquire_for(std::chrono::seconds(10));
-        FakeScriptedMount::abortSlewAsync();
+        FakeSteppedMount::abortSlewAsync();
     }
     std::atomic<int> stopping{0};
     std::counting_semaphore<> release{0};
@@ -335,20 +335,28 @@ private slots:
     }
 
     // Once the program has begun to end, a GoTo moves nothing (the GoTo under way runs on) and
-    // the log says why; once the user stays, GoTos go again.
+    // the log says why; once the user stays, GoTos go again. A GoTo whose pause the end begins
+    // in (at its abort, which starts the pause) starts nothing once its pause is over.
     void gotoWhileEnding_data() {
         QTest::addColumn<bool>("stays");
-        QTest::newRow("while the end waits") << false;
-        QTest::newRow("after the user stays") << true;
+        QTest::addColumn<bool>("inPause");
+        QTest::newRow("while the end waits") << false << false;
+        QTest::newRow("the end begun in its pause") << false << true;
+        QTest::newRow("after the user stays") << true << false;
     }
     void gotoWhileEnding() {
         QFETCH(bool, stays);
+        QFETCH(bool, inPause);
         LogCapture log;
         m_rig->goToRunningAt(0, false);
         startServer();
-        QVERIFY(m_rig->ending->begin());
-        if (stays)
-            QVERIFY(m_rig->ending->cancel());
+        if (inPause) {
+            m_rig->mount->stepAt("abortSlewAsync", [this] { m_rig->ending->begin(); });
+        } else {
+            QVERIFY(m_rig->ending->begin());
+            if (stays)
+                QVERIFY(m_rig->ending->cancel());
+        }
         PlanetariumClient client;
         QVERIFY(client.connectTo(m_server->listeningPort()));
         client.sendSegment(gotoMessage(kQuarter, 0));
@@ -356,7 +364,8 @@ private slots:
         if (!stays) {
             QTRY_COMPARE(log.lines(refusal).size(), 1);
             QTRY_COMPARE(m_server->queuedGotos(), 0);
-            QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(0));
+            QVERIFY(m_rig->ending->ending());
+            QCOMPARE(m_rig->mount->calls("abortSlewAsync").size(), size_t(inPause ? 1 : 0));
             QCOMPARE(m_rig->mount->targets().size(), size_t(0));
             return;
         }
@@ -519,6 +528,38 @@ private slots:
         // bound is twenty times that, for a loaded machine.
         QVERIFY(timer.elapsed() < 2000);
         QCOMPARE(m_rig->mount->targets().size(), size_t(0));
+        PlanetariumClient late;
+        QVERIFY(!late.connectTo(port));
+    }
+
+    // At the program's end each mount-gated port closes for good: its clients are dropped, no
+    // client gets in, and no mount event opens it again.
+    void closedForEnd_data() {
+        QTest::addColumn<bool>("handController");
+        QTest::newRow("hand-controller protocol") << true;
+        QTest::newRow("planetarium position") << false;
+    }
+    void closedForEnd() {
+        QFETCH(bool, handController);
+        std::unique_ptr<MountGatedServer> server;
+        if (handController)
+            server = m_rig->qrpServer();
+        else
+            server = m_rig->stellariumServer();
+        m_rig->connectMount();
+        const uint16_t port = server->listeningPort();
+        QVERIFY(port != 0);
+        PlanetariumClient client;
+        QVERIFY(client.connectTo(port));
+        QTRY_COMPARE(server->clientCount(), 1);
+
+        server->closeForEnd();
+        QVERIFY(!server->isListening());
+        QVERIFY(client.waitForDisconnect());
+        QTRY_COMPARE(server->clientCount(), 0);
+        m_rig->base.holder->setMount(std::make_shared<FakeScriptedMount>());
+        QCoreApplication::processEvents();
+        QVERIFY(!server->isListening());
         PlanetariumClient late;
         QVERIFY(!late.connectTo(port));
     }

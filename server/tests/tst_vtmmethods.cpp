@@ -349,11 +349,16 @@ private slots:
         row("flipped side", "flipped", {}, "SideOfPierGet", ok, "Ok,SideOfPierGet,0",
             "sideOfPier()");
         row("side unread", "", {}, "SideOfPierGet", timeout, silence, "sideOfPier()");
-        row("side set", "", {}, "SideOfPierSet,1", ok, "Ok,SideOfPierSet", "setSideOfPier(1)");
-        row("side set refused", "", {}, "SideOfPierSet,0", nak, "Error,SideOfPierSet",
-            "setSideOfPier(0)");
-        row("side set times out", "", {}, "SideOfPierSet,0", timeout, "Error,SideOfPierSet",
-            "setSideOfPier(0)");
+        row("side kept", "", {}, "SideOfPierSet,1", ok, "Ok,SideOfPierSet", "sideOfPier()");
+        // A flip at rest goes back to the hour angle the mount holds.
+        row("flip at rest", "", {}, "SideOfPierSet,0", ok, "Ok,SideOfPierSet",
+            "sideOfPier(); setFlippingMode(2); slewToAsync(0,0,0); names(\"\")");
+        row("flip back at rest", "flipped", {}, "SideOfPierSet,1", ok, "Ok,SideOfPierSet",
+            "sideOfPier(); setFlippingMode(1); slewToAsync(0,0,0); names(\"\")");
+        row("flip refused", "", {}, "SideOfPierSet,0", nak, "Error,SideOfPierSet", "sideOfPier()");
+        row("side unread for a flip", "", {}, "SideOfPierSet,0", timeout, "Error,SideOfPierSet",
+            "sideOfPier()");
+        row("no side on alt-az", "az", {}, "SideOfPierSet,0", ok, "Ok,SideOfPierSet");
         row("side 2", "", {}, "SideOfPierSet,2", ok, "InvalidValue,SideOfPierSet");
         row("side -1", "", {}, "SideOfPierSet,-1", ok, "InvalidValue,SideOfPierSet");
         row("destination side", "", {}, "DestinationSideOfPier,24,90", ok,
@@ -439,8 +444,9 @@ private slots:
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<bool>("motion");
         QTest::addColumn<QString>("calls");
-        const auto row = [](const char* name, const char* request, bool motion, const char* calls) {
-            QTest::newRow(name) << QByteArray(request) << motion << QString(calls);
+        const auto row = [](const char* name, const QByteArray& request, bool motion,
+                            const char* calls) {
+            QTest::newRow(name) << request << motion << QString(calls);
         };
         row("move at a rate", "MoveAxis,0,2", true, "slewAxisAsyncFlagged(0,0.0349)");
         row("move backwards", "MoveAxis,1,-4", true, "slewAxisAsyncFlagged(1,-0.0698)");
@@ -450,7 +456,10 @@ private slots:
         row("guide pulse", "PulseGuide,2,500", true, "pulseGuideAxisAsync(0,1,500)");
         row("tracking on", "TrackingSet,1", true, "setTrackingEnabled(1)");
         row("tracking rate", "TrackingRateSet,2", true, "setTrackingRate(2)");
-        row("side of pier", "SideOfPierSet,1", true, "setSideOfPier(1)");
+        row("meridian flip", "SideOfPierSet,0", true,
+            "sideOfPier(); setFlippingMode(2); slewToAsync(0,0,0); names(\"\")");
+        // A trail run ends by itself, so it would outlive the end.
+        row("trail points", TrailRecord().bytes(), true, "trackTrailPointsAsync(3)");
         row("move at 0 still stops", "MoveAxis,0,0", false, "slewAxisAsyncFlagged(0,0)");
         row("abort still stops", "AbortSlew", false, "abortSlewAsync()");
         row("tracking off still taken", "TrackingSet,0", false, "setTrackingEnabled(0)");
@@ -464,14 +473,53 @@ private slots:
         rig.connectScripted();
         const QByteArray name = request.split(',').front();
 
+        // A trail-point upload comes over TCP only.
+        const auto answer = [&](const QByteArray& expected) {
+            if (name != "TrackTrailPoints")
+                return rig.text(request);
+            TcpClient client(rig.port);
+            client.send(request);
+            return client.receive(int(expected.size()));
+        };
+
         QVERIFY(rig.ending->begin());
-        QCOMPARE(rig.text(request),
-                 motion ? "InvalidOperation," + name + ",ProgramEnding" : "Ok," + name);
+        const QByteArray refusal = "InvalidOperation," + name + ",ProgramEnding";
+        QCOMPARE(answer(motion ? refusal : "Ok," + name), motion ? refusal : "Ok," + name);
         QCOMPARE(record(*rig.scripted, *rig.aligner), motion ? QString() : calls);
 
         rig.scripted->clearCalls();
         QVERIFY(rig.ending->cancel());
-        QCOMPARE(rig.text(request), "Ok," + name);
+        QCOMPARE(answer("Ok," + name), "Ok," + name);
+        QCOMPARE(record(*rig.scripted, *rig.aligner), calls);
+    }
+
+    // The end begun while a GoTo or a flip is under way in the server, after its first look at
+    // the end: during the GoTo's pause (which begins with the abort), or while the flip reads
+    // the side over the link. Nothing starts after the end has begun, and the client hears the
+    // end's refusal, not an Ok for a motion the mount never got. at: the call the end begins at.
+    void motionAsEndBegins_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("alt-az GoTo") << QByteArray("SlewToAltAzAsync,360,0")
+                                     << QString("abortSlewAsync") << QString("abortSlewAsync()");
+        QTest::newRow("coordinates GoTo")
+            << QByteArray("SlewToCoordinatesAsync,24,90") << QString("abortSlewAsync")
+            << QString("abortSlewAsync()");
+        QTest::newRow("meridian flip")
+            << QByteArray("SideOfPierSet,0") << QString("sideOfPier") << QString("sideOfPier()");
+    }
+    void motionAsEndBegins() {
+        QFETCH(QByteArray, request);
+        QFETCH(QString, at);
+        QFETCH(QString, calls);
+        VtmMethodsRig rig("scope-1", m_services);
+        rig.scripted->setValues(valuesFor({}));
+        rig.connectScripted();
+        rig.scripted->stepAt(at.toStdString(), [&rig] { rig.ending->begin(); });
+        const QByteArray name = request.split(',').front();
+        QCOMPARE(rig.text(request), "InvalidOperation," + name + ",ProgramEnding");
+        QVERIFY(rig.ending->ending());
         QCOMPARE(record(*rig.scripted, *rig.aligner), calls);
     }
 
@@ -688,7 +736,7 @@ private slots:
         const QList<QByteArray> statuses = {"Ok", "Error", "InvalidValue", "InvalidOperation",
                                             "Unimplemented"};
         const QStringList motion = {"slewToAsync", "slewAxisAsyncFlagged", "pulseGuideAxisAsync",
-                                    "setSideOfPier", "parkAsync"};
+                                    "setFlippingMode", "parkAsync"};
         for (const std::string& name : VtmServer::methodNames()) {
             for (const auto& args : lists) {
                 QByteArray request = QByteArray::fromStdString(name);
@@ -759,6 +807,21 @@ private slots:
                 target = rig.mountRig.astro->convertNow({target.a, target.b, CoordType::RDJ2000},
                                                         CoordType::RDJNow);
             QTRY_VERIFY_WITH_TIMEOUT(arrived(rig, target.a / kDeg / 15, target.b / kDeg), 20000);
+        }
+
+        // A meridian flip to the other side and back: each time the mount comes to rest on the
+        // side asked for, at the declination it held.
+        const QByteArray dec = rig.text("DeclinationGet").split(',').value(2);
+        for (int k = 0; k < 2; ++k) {
+            const QByteArray side = rig.text("SideOfPierGet").split(',').value(2);
+            QVERIFY(side == "0" || side == "1");
+            const QByteArray other = side == "1" ? "0" : "1";
+            QCOMPARE(rig.text("SideOfPierSet," + other), QByteArray("Ok,SideOfPierSet"));
+            QTRY_VERIFY_WITH_TIMEOUT(rig.text("SlewingGet") == "Ok,SlewingGet,0" &&
+                                         rig.text("SideOfPierGet") == "Ok,SideOfPierGet," + other,
+                                     30000);
+            QVERIFY(std::abs(rig.text("DeclinationGet").split(',').value(2).toDouble() -
+                             dec.toDouble()) < 0.1);
         }
     }
 

@@ -4,10 +4,10 @@
 
 #include "align/ialignerhelper.h"
 #include "base/endingstate.h"
-#include "mount/tests/fakescriptedmount.h"
 #include "mount/tests/mountcontrolrig.h"
 #include "server/ipmsharing.h"
 #include "server/netserver.h"
+#include "server/tests/fakesteppedmount.h"
 #include "server/tests/gotolimitsrig.h"
 #include "server/vtmserver.h"
 
@@ -80,7 +80,7 @@ struct VtmMethodsRig {
     // Shared between rigs where a test runs many short cases on the same services.
     std::shared_ptr<MountControlRig> services;
     MountControlRig& mountRig;
-    std::shared_ptr<FakeScriptedMount> scripted = std::make_shared<FakeScriptedMount>();
+    std::shared_ptr<FakeSteppedMount> scripted = std::make_shared<FakeSteppedMount>();
     std::shared_ptr<FakeAlignerHelper> aligner = std::make_shared<FakeAlignerHelper>();
     std::shared_ptr<FakePMSharing> sharing = std::make_shared<FakePMSharing>();
     std::shared_ptr<NetServer> core = std::make_shared<NetServer>();

@@ -278,12 +278,13 @@ private slots:
         dataRow("refused when back, taken at the next return",
                 L{"open", "tick", "dead", "close", "refusing", "pending", "dead", "back", "closed"},
                 "0+ 5- 5- 5-");
-        dataRow("held open again before the link is back",
-                L{"open", "tick", "dead", "close", "pending", "open", "closed", "back"},
-                "0+ 5- 5+");
+        dataRow("held open again before the link is back: that open owes the close",
+                L{"open", "tick", "dead", "close", "pending", "hold", "open", "closed", "back",
+                  "answer", "closed"},
+                "0+ 5- 5+ 5-");
         dataRow("held open again and released on a dead link",
                 L{"open", "tick", "dead", "close", "open", "close", "pending", "back", "closed"},
-                "0+ 5- 5+ 5- 5-");
+                "0+ 5- 5+ 5- 5- 5-");
         dataRow("another mount connected in its place",
                 L{"open", "tick", "dead", "close", "pending", "swap", "closed"}, "0+ 5- | 5-");
         dataRow("a timed run started meanwhile", L{"open", "tick", "dead", "close", "run", "back"},

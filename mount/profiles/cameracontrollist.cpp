@@ -100,8 +100,16 @@ void CameraControlList::shutterOnOff(bool on) {
     if (m_isRunning && !m_isBulb)
         return;
     const std::shared_ptr<IMount> mount = currentMount();
-    if (!mount)
+    if (!mount) {
+        // Let go with no mount to take the close: the open time is no longer known, and a
+        // shutter that may be open is owed its close, which the next mount gets.
+        if (!on) {
+            m_timer.stop();
+            if (m_shutterMayBeOpen.load())
+                oweClose();
+        }
         return;
+    }
     if (on) {
         ++m_opens;
         setClosePending(false);
@@ -127,8 +135,10 @@ void CameraControlList::shutterOnOff(bool on) {
             closeAnswered(opens, r);
             return;
         }
-        if (!r.isOk())
+        if (!r.isOk()) {
+            openNotTaken(opens);
             return;
+        }
         m_ticks = 0;
         emit countChanged();
         m_timer.start();
@@ -157,13 +167,36 @@ void CameraControlList::followMount() {
 }
 
 void CameraControlList::closeIfPending() {
+    const std::shared_ptr<IMount> mount = currentMount();
+    if (mount && mount->linkAnswering())
+        sendPendingClose(*mount);
+}
+
+void CameraControlList::openNotTaken(uint64_t opens) {
+    // Opened again since: that opening brings its own close.
+    if (opens != m_opens)
+        return;
+    oweClose();
+    // At once, whether or not the link answers now: a link that lost only the answer carries the
+    // close to the mount as it carried the open. Sent again, if not taken, as any pending close.
+    if (const std::shared_ptr<IMount> mount = currentMount())
+        sendPendingClose(*mount);
+}
+
+void CameraControlList::oweClose() {
+    const bool owed = m_closePending;
+    setClosePending(true);
+    // Without a mount, once the disconnection has been seen with nothing pending: nobody told
+    // the user yet that the shutter may still be open.
+    if (!owed && !currentMount() && !m_followsMount)
+        emit closeLeftPending();
+}
+
+void CameraControlList::sendPendingClose(IMount& mount) {
     if (!m_closePending || m_closeInFlight == m_opens)
         return;
-    const std::shared_ptr<IMount> mount = currentMount();
-    if (!mount || !mount->linkAnswering())
-        return;
     m_closeInFlight = m_opens;
-    sendShutter(*mount, false, [this, opens = m_opens](CmdRet r) {
+    sendShutter(mount, false, [this, opens = m_opens](CmdRet r) {
         if (m_closeInFlight == opens)
             m_closeInFlight.reset();
         closeAnswered(opens, r);
@@ -320,12 +353,13 @@ void CameraControlList::switchShutterInRun(IMount& mount, bool on) {
         // As the button's opening: it brings its own close, and an older one pending is dropped.
         ++m_opens;
         setClosePending(false);
-        sendShutter(mount, true, [this, run = m_run](CmdRet r) {
+        sendShutter(mount, true, [this, run = m_run, opens = m_opens](CmdRet r) {
             if (r.isOk())
                 return;
             emit commandError();
             if (m_isRunning && m_run == run)
                 stopTask();
+            openNotTaken(opens);
         });
         return;
     }

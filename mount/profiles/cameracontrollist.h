@@ -31,12 +31,16 @@ class ITaskProfile_Camera_JSON;
 // link died while the button was held, or during a run's exposure) stops the count or the run at
 // once, since the open time is no longer known, and stays pending: the shutter may still be open,
 // and nothing else would ever close it. A run ended by a close refused late, while it was already
-// exposing again, owes that exposure its close as well. Like a pending stop of the axes, it is
-// sent again once the mount answers again (the current mount's link comes back, or a mount is
-// connected in its place), until the mount takes it. Opening the shutter again, by the button or
-// a timed run, drops it: that open brings its own close, and a late answer to the old close
-// neither stops the new count nor sends that close again. A disconnection that leaves the close
-// pending is announced (closeLeftPending).
+// exposing again, owes that exposure its close as well. So does an open the mount did not
+// acknowledge, the button's or one at any step of a run (which it ends): a link that lost only
+// the answer may have carried it, and the shutter may be open. No close of it has gone out yet,
+// so that one is sent at once, whether or not the link answers, since such a link carries it too.
+// And so does a release of the button with no mount to take it while the shutter may be open.
+// Like a pending stop of the axes, a pending close is sent again once the mount answers again
+// (the current mount's link comes back, or a mount is connected in its place), until the mount
+// takes it. Opening the shutter again, by the button or a timed run, drops it: that open brings
+// its own close, and a late answer to the old close neither stops the new count nor sends that
+// close again. A disconnection that leaves the close pending is announced (closeLeftPending).
 //
 // A run steps once a second (every tenth tick): open the shutter, count the exposure down and
 // close it, count the interval down, and after the program's last photo go on with the next
@@ -95,6 +99,13 @@ private:
     void followMount();
     // Sends the pending close, unless one is on its way or the mount does not answer now.
     void closeIfPending();
+    // As closeIfPending, whether or not the mount answers now.
+    void sendPendingClose(IMount& mount);
+    // The mount did not acknowledge the open numbered opens, which may have opened the shutter
+    // all the same: unless opened again since, its close is owed and sent at once.
+    void openNotTaken(uint64_t opens);
+    // The shutter may be open and no close of it was taken: the close is pending.
+    void oweClose();
     // The mount's answer to a close sent after the open numbered opens.
     void closeAnswered(uint64_t opens, CmdRet r);
     void setClosePending(bool pending);

@@ -37,8 +37,9 @@ public:
     virtual void setIsBulb(bool bulb) = 0;
     virtual bool isRunning() const = 0;
     // A close of the shutter, the button's or a timed run's, that the mount did not
-    // acknowledge: the shutter may still be open. It is sent again once the mount answers, until
-    // the mount takes it or the shutter is opened again.
+    // acknowledge, or one owed by an open that it did not acknowledge (the link may have lost
+    // only the answer): the shutter may still be open. It is sent again once the mount answers,
+    // until the mount takes it or the shutter is opened again.
     virtual bool closePending() const = 0;
     // A copy of the program at index (0 or less: the first), owned by the caller; null past the
     // end. Remembers the program for save.

@@ -158,11 +158,12 @@ private slots:
         QCOMPARE(rig.texts(program), texts);
     }
 
-    // A shutter command the mount does not acknowledge ends the run at once.
+    // A shutter command the mount does not acknowledge ends the run at once; an open not
+    // acknowledged is followed by its close, since it may have opened the shutter all the same.
     void refusedShutterStopsTheRun_data() {
         QTest::addColumn<int>("refuseAtTick");
         QTest::addColumn<QString>("shutter");
-        QTest::newRow("opening") << 1 << "1+";
+        QTest::newRow("opening") << 1 << "1+ 1-";
         QTest::newRow("closing") << 21 << "1+ 21-";
     }
     void refusedShutterStopsTheRun() {
@@ -262,6 +263,9 @@ private slots:
     // was due when it was sent), unplug (the mount is disconnected); "pending" and "closed" check
     // the pending close there, "counting" that the open time or the run counts, "stopped" that
     // the run has ended, "told" and "untold" whether a disconnection left the close pending.
+    // An open the mount did not acknowledge may have opened the shutter (a link that lost only
+    // the answer): its close is owed as a close not taken is, and sent at once, the link
+    // answering or not; so is the close of a release with no mount there.
     // The run's program: photos of one second, none between them, three of them. calls: each
     // mount's shutter switches, mounts separated by '|'.
     void unansweredCloseIsSentAgain_data() {
@@ -274,12 +278,13 @@ private slots:
         dataRow("refused when back, taken at the next return",
                 L{"open", "tick", "dead", "close", "refusing", "pending", "dead", "back", "closed"},
                 "0+ 5- 5- 5-");
-        dataRow("held open again before the link is back",
-                L{"open", "tick", "dead", "close", "pending", "open", "closed", "back"},
-                "0+ 5- 5+");
+        dataRow("held open again before the link is back: that open owes the close",
+                L{"open", "tick", "dead", "close", "pending", "hold", "open", "closed", "back",
+                  "answer", "closed"},
+                "0+ 5- 5+ 5-");
         dataRow("held open again and released on a dead link",
                 L{"open", "tick", "dead", "close", "open", "close", "pending", "back", "closed"},
-                "0+ 5- 5+ 5- 5-");
+                "0+ 5- 5+ 5- 5- 5-");
         dataRow("another mount connected in its place",
                 L{"open", "tick", "dead", "close", "pending", "swap", "closed"}, "0+ 5- | 5-");
         dataRow("a timed run started meanwhile", L{"open", "tick", "dead", "close", "run", "back"},
@@ -332,6 +337,34 @@ private slots:
                 L{"run", "step", "hold", "step", "sent", "step", "step", "counting", "answer",
                   "counting", "step", "closed"},
                 "1+ 11- 31+ 41-");
+        dataRow("an open not answered: its close sent at once, and again when the link is back",
+                L{"dead", "open", "pending", "back", "closed"}, "0+ 0- 0-");
+        dataRow("an open refused: its close sent at once and taken",
+                L{"refusing", "hold", "open", "back", "answer", "closed"}, "0+ 0-");
+        dataRow("an open failing once released: the close on its way is not sent twice",
+                L{"dead", "hold", "open", "back", "hold", "close", "sent", "answer", "closed"},
+                "0+ 0-");
+        dataRow("an open not answered, then disconnected: told, sent to the next mount",
+                L{"dead", "open", "pending", "unplug", "told", "swap", "closed"}, "0+ 0- | 0-");
+        dataRow("an open failing after the disconnection: told, sent to the next mount",
+                L{"dead", "hold", "open", "unplug", "untold", "answer", "told", "sent", "swap",
+                  "closed"},
+                "0+ | 0-");
+        dataRow("released with no mount: told, sent to the next mount",
+                L{"open", "tick", "unplug", "untold", "close", "told", "pending", "swap", "closed"},
+                "0+ | 5-");
+        dataRow("released with no mount after the close was taken: nothing owed",
+                L{"open", "tick", "close", "unplug", "close", "untold", "closed"}, "0+ 5-");
+        dataRow("a run's first open not answered: the run ends, its close sent at once and again",
+                L{"run", "dead", "step", "stopped", "pending", "back", "closed"}, "1+ 10- 10-");
+        dataRow("a later photo's open not answered: the run ends, its close sent",
+                L{"run", "step", "step", "step", "dead", "step", "stopped", "pending", "back",
+                  "closed"},
+                "1+ 11- 31+ 40- 40-");
+        dataRow("a run's open answered late after its close went out: no second close",
+                L{"run", "dead", "hold", "step", "back", "hold", "step", "sent", "answer",
+                  "stopped", "closed"},
+                "1+ 11-");
         dataRow("an earlier photo's close on its way does not hold back the open photo's close",
                 L{"run", "step", "hold", "refusing", "step", "back", "step", "step", "hold", "step",
                   "step", "step", "counting", "answer", "stopped", "closed"},
@@ -580,6 +613,60 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!list.closePending(), 10000);
         QVERIFY(closesSent() > 0);
         QCOMPARE(error.size(), 1);
+    }
+
+    // An open on a link that carries the commands but loses the answers, as on a drop-out of
+    // the mount's Wi-Fi just after the command went out: the controller switched the shutter on
+    // though no answer came. The button's open and a run's alike: the close owed goes out at once
+    // over the same link, so that the controller hears it while the link is still one-way, and
+    // once the controller answers again it is sent again and taken.
+    void openOnAOneWayLink_data() {
+        QTest::addColumn<bool>("run");
+        QTest::newRow("bulb button") << false;
+        QTest::newRow("timed run") << true;
+    }
+    void openOnAOneWayLink() {
+        QFETCH(bool, run);
+        FakeController controller;
+        const uint16_t port = controller.fake.serveUdp();
+        QVERIFY(port != 0);
+        StackRig stack(StackRig::loopbackRoutes(port));
+        stack.useLoopbackUdp();
+        stack.session->setTimeoutIsDisconnect(false);
+        stack.store->updateJson(
+            [](QJsonObject& o) { o.insert("exp_groups", programs("5 1 3 on")); });
+        QVERIFY(stack.connectMount());
+        CameraControlList list(std::make_shared<TaskProfileJSON_Camera>(
+                                   std::make_shared<TaskProfile_Camera_Factory>()),
+                               stack.store, stack.holder, 3600 * 1000);
+        QSignalSpy error(&list, &ICameraControlList::commandError);
+        const auto lastSwitch = [&] {
+            QByteArray last;
+            for (const auto& r : controller.fake.requests()) {
+                const QByteArray bytes = QByteArray::fromStdString(r.bytes.toStdString());
+                if (bytes.startsWith(":O1"))
+                    last = bytes;
+            }
+            return last;
+        };
+
+        controller.fake.setSilent(true);
+        if (run) {
+            list.startTask();
+            list.tick();
+        } else {
+            list.setIsBulb(true);
+            list.shutterOnOff(true);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(error.size(), 1, 10000);
+        QVERIFY(!list.isRunning());
+        QVERIFY(list.closePending());
+        QTRY_COMPARE_WITH_TIMEOUT(lastSwitch(), QByteArray(":O10\r"), 10000);
+
+        controller.fake.clearRequests();
+        controller.fake.setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!list.closePending(), 10000);
+        QCOMPARE(lastSwitch(), QByteArray(":O10\r"));
     }
 
     // The real timer drives a run to its end.

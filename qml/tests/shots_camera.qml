@@ -7,7 +7,7 @@ import "rig/Find.js" as Find
 // layout check), running or not. Then the bulb view after a release the mount did not answer:
 // the count stopped and the word that the shutter may still be open, with the slew pad folded
 // and then put out, which leaves the page the least height; and the same word in timer mode,
-// after a run whose close the mount did not take.
+// after a run whose open or close the mount did not take.
 QtObject {
     id: driver
 
@@ -105,6 +105,18 @@ QtObject {
                           && Find.itemNamed(page, "closePending").visible,
               shot: "camera_bulb_unanswered_" + mode },
             { run: () => checkLayout("camera_bulb_unanswered_" + mode) },
+            // A run whose open the link left unanswered: the toast that the exposures have
+            // stopped, over the word that the shutter may still be open.
+            { run: () => {
+                  Find.itemNamed(page, "modeBar").currentIndex = 0
+                  pendingClose.commandError()
+              },
+              wait: () => tabArrived() && Find.itemNamed(page, "runClosePending").visible
+                          && w.inj_toaster.count > 0,
+              shot: "camera_timer_open_unanswered_" + mode },
+            { run: () => checkLayout("camera_timer_open_unanswered_" + mode) },
+            { run: () => Find.itemNamed(page, "modeBar").currentIndex = 1,
+              wait: () => tabArrived() && w.inj_toaster.count === 0, timeoutMs: 15000 },
             { run: () => w.inj_mainFooter.requestDisplay(true),
               wait: () => w.inj_mainFooter.displayControl,
               shot: "camera_bulb_unanswered_pad_" + mode },

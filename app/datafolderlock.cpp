@@ -378,12 +378,13 @@ bool DataFolderLock::processRuns(qint64 pid, const QString& app, const struct st
     return holds;
 }
 
-DataFolderLock::Holder DataFolderLock::holderOf(const QString& lockFile) {
+DataFolderLock::Holder DataFolderLock::holderOf(const QString& lockFile, bool read) {
     const QByteArray path = QFile::encodeName(lockFile);
     struct stat entry = {};
     if (::lstat(path.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
         return {};
-    const Descriptor file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor file(
+        read ? ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1);
     const std::optional<LockInfo> info =
         file.fd >= 0 ? readLockInfo(file.fd) : std::optional<LockInfo>();
     if (info && !info->namesThisMachine()) {

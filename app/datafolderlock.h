@@ -34,7 +34,8 @@ namespace Ko {
 // A lock file that this user cannot open (another user's, made under a strict umask) is never
 // removed: nothing tells whether its holder runs. A lock that nobody holds and that cannot be
 // removed (a read-only folder) leaves the folder as one without a lock file: nobody can hold it.
-// Threads: one thread at a time; the application's main thread in the program.
+// Threads: one thread at a time; the application's main thread in the program. holderOf() may be
+// called from any thread.
 class DataFolderLock {
 public:
     static constexpr char kFileName[] = "instance.lock";
@@ -103,9 +104,10 @@ public:
 
     QString filePath() const { return m_path; }
 
-    // What the lock file at lockFile names. Reads the file: not for a process that holds it, as
-    // closing what it opened would let go of that process's record lock.
-    static Holder holderOf(const QString& lockFile);
+    // What the lock file at lockFile names. With read, reads the file: not for a process that
+    // holds it or may take it meanwhile, as closing what it opened would let go of that process's
+    // record lock. Without, tells only whose file it is.
+    static Holder holderOf(const QString& lockFile, bool read = true);
 
     // Test hook: runs after a take has judged what lies under the lock's name to be stale, and
     // before it removes it.

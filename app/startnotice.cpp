@@ -109,21 +109,25 @@ UrlDelivery::Start StartNotice::claim(UrlDelivery& delivery, const QString& data
     std::unique_ptr<Window> notice;
     QTimer later;
     later.setSingleShot(true);
-    // Who holds the folder, as far as the claim's thread has told; the lock file is not read here
-    // while the claim may take it.
+    // Who holds the folder, as far as the claim's thread has told and the lock file's owner
+    // shows; the file is not read here while the claim may take it.
     DataFolderLock::Holder holder;
     const auto nameTheHolder = [&notice, &holder, &lockFile] {
         if (notice)
             notice->name(holder, lockFile);
     };
-    QObject::connect(&later, &QTimer::timeout, &loop, [&notice, &settingsFile, &nameTheHolder] {
-        notice = std::make_unique<Window>(settingsFile);
-        if (notice->window()) {
-            std::fputs(kShownLine, stderr);
-            std::fflush(stderr);
-            nameTheHolder();
-        }
-    });
+    QObject::connect(&later, &QTimer::timeout, &loop,
+                     [&notice, &settingsFile, &holder, &lockFile, &nameTheHolder] {
+                         notice = std::make_unique<Window>(settingsFile);
+                         // Whose it is tells without opening it.
+                         if (holder.kind == DataFolderLock::Holder::Kind::ThisComputer)
+                             holder = DataFolderLock::holderOf(lockFile, false);
+                         if (notice->window()) {
+                             std::fputs(kShownLine, stderr);
+                             std::fflush(stderr);
+                             nameTheHolder();
+                         }
+                     });
     QObject::connect(&delivery, &UrlDelivery::heldOnAnotherMachine, &loop,
                      [&holder, &nameTheHolder](const QString& machine, const QString& file) {
                          // This computer's own name: not this installation.

@@ -132,8 +132,6 @@ private slots:
                 content = QByteArray::number(ended) + content.mid(content.indexOf('\n'));
             }
             QVERIFY(writeFile(holder.filePath(), content));
-            QVERIFY(QFile::setFileTime(holder.filePath(), QDateTime::currentDateTime().addDays(-1),
-                                       QFileDevice::FileModificationTime));
         }
         const QByteArray before = readAll(holder.filePath());
 
@@ -143,7 +141,7 @@ private slots:
         QCOMPARE(start.held(), take == DataFolderLock::Take::Taken);
         QCOMPARE(start.tookOverStaleLock(), take == DataFolderLock::Take::Taken);
         if (take == DataFolderLock::Take::Taken) {
-            QVERIFY(readAll(start.filePath()) != before);
+            QCOMPARE(DataFolderLock(folder.path()).tryTake(), DataFolderLock::Take::HeldElsewhere);
             return;
         }
         // What the start could not take over lies as it was.
@@ -183,23 +181,30 @@ private slots:
         QTest::addColumn<QByteArray>("host");
         QTest::addColumn<bool>("otherMachineId");
         QTest::addColumn<bool>("otherOwner");
+        QTest::addColumn<bool>("read");
         QTest::addColumn<DataFolderLock::Holder::Kind>("kind");
         QTest::addColumn<QString>("name");
         using K = DataFolderLock::Holder::Kind;
         const QByteArray here = QSysInfo::machineHostName().toUtf8();
-        dataRow("a lock of this user's on this computer", here, false, false, K::ThisComputer,
+        dataRow("a lock of this user's on this computer", here, false, false, true, K::ThisComputer,
                 QString());
-        dataRow("another computer's", QByteArray("elsewhere"), true, false, K::OtherComputer,
+        dataRow("another computer's", QByteArray("elsewhere"), true, false, true, K::OtherComputer,
                 QStringLiteral("elsewhere"));
         dataRow("this computer's name with another installation's identity", here, true, false,
-                K::SameName, QString::fromUtf8(here));
-        dataRow("another user's lock on this computer", here, false, true, K::OtherUser,
+                true, K::SameName, QString::fromUtf8(here));
+        dataRow("another user's lock on this computer", here, false, true, true, K::OtherUser,
                 QStringLiteral("nobody"));
+        // While the start may take the lock, the file is not opened: whose it is still shows.
+        dataRow("another user's, not read", here, false, true, false, K::OtherUser,
+                QStringLiteral("nobody"));
+        dataRow("another computer's, not read", QByteArray("elsewhere"), true, false, false,
+                K::ThisComputer, QString());
     }
     void holderOf() {
         QFETCH(QByteArray, host);
         QFETCH(bool, otherMachineId);
         QFETCH(bool, otherOwner);
+        QFETCH(bool, read);
         QFETCH(DataFolderLock::Holder::Kind, kind);
         QFETCH(QString, name);
         QTemporaryDir folder;
@@ -215,7 +220,7 @@ private slots:
                 ::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
                 QSKIP("only root can give a file to another user");
         }
-        const DataFolderLock::Holder holder = DataFolderLock::holderOf(path);
+        const DataFolderLock::Holder holder = DataFolderLock::holderOf(path, read);
         QCOMPARE(holder.kind, kind);
         QCOMPARE(holder.name, name);
     }

@@ -109,12 +109,16 @@ private slots:
                          qPrintable(shown + ": " + said));
                 const QRectF area(0, 0, window->width(), window->height());
                 QVERIFY2(area.contains(inWindow(scroller)), qPrintable(shown));
-                // Whole, without scrolling, and no line wider than the window leaves it.
-                QVERIFY2(text->height() <= scroller->height(),
+                // Whole, or scrolling to its end where it is taller than a small screen.
+                const bool scrolls = text->height() > scroller->height();
+                QVERIFY2(!scrolls ||
+                             (scroller->property("interactive").toBool() &&
+                              scroller->property("contentHeight").toReal() >= text->height()),
                          qPrintable(QStringLiteral("%1: %2 of %3 px shown")
                                         .arg(shown)
                                         .arg(scroller->height())
                                         .arg(text->height())));
+                // No line wider than the window leaves it.
                 QVERIFY2(text->property("contentWidth").toReal() <= scroller->width(),
                          qPrintable(shown));
                 QCOMPARE(close->isVisible(), gaveUp);

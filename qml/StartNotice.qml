@@ -75,10 +75,8 @@ ApplicationWindow {
             contentHeight: message.implicitHeight
             clip: true
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar {
-                policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn
-                                                                 : ScrollBar.AsNeeded
-            }
+            // Shown while it scrolls only, so that it never covers the text's last letters.
+            ScrollBar.vertical: ScrollBar {}
 
             Label {
                 id: message

@@ -133,6 +133,13 @@ private slots:
             }
             QVERIFY(writeFile(holder.filePath(), content));
         }
+        {
+            // Made long ago: not one in the making, which a start leaves alone whatever it is.
+            QFile file(holder.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                                     QFileDevice::FileModificationTime));
+        }
         const QByteArray before = readAll(holder.filePath());
 
         DataFolderLock start(folder.path());

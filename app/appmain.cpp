@@ -322,7 +322,7 @@ int appMain(int argc, char** argv) {
         UrlDelivery::urlsOfScheme(QGuiApplication::arguments().mid(1), UrlApiServer::kScheme);
     // A holder that does not answer keeps this start waiting: the user is told why on the screen.
     const bool shortLimits = qEnvironmentVariableIsSet(StartNotice::kShortLimitsEnv);
-    switch (StartNotice::claim(urlDelivery, dataFolder + QStringLiteral("/Settings.txt"), urls,
+    switch (StartNotice::claim(urlDelivery, dataFolder, urls,
                                shortLimits ? StartNotice::kShortLimit : UrlDelivery::kStartLimit,
                                StartNotice::kNoticeAfter,
                                shortLimits ? StartNotice::kShortCloseAfter

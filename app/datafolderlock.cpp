@@ -10,12 +10,15 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <ctime>
 #include <optional>
 #include <thread>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -107,20 +110,27 @@ std::optional<LockInfo> readLockInfo(int fd) {
     return info;
 }
 
-// Whether the process a lock of this boot names still runs as the program it names; a process
-// number that another program has taken since does not hold the folder.
-bool processRuns(const LockInfo& info) {
-    if (::kill(pid_t(info.pid), 0) != 0 && errno != EPERM)
-        return false;
-    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(info.pid)).symLinkTarget();
-    return exe.isEmpty() || info.app.isEmpty() || QFileInfo(exe).fileName() == info.app;
+// The user that the numeric user id names, or the number where it names none.
+QString userName(uid_t uid) {
+    struct passwd entry = {};
+    struct passwd* found = nullptr;
+    std::array<char, 4096> buffer{};
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
+}
+
+QByteArray procPath(qint64 pid, const char* what) {
+    return QByteArray("/proc/") + QByteArray::number(pid) + what;
 }
 
 enum class FileLock { Free, Held, Unknown };
 
 // Whether any process holds a file lock on the open file. Free leaves it file-locked through fd,
 // so that another start that looks at the same file meanwhile finds it held.
-FileLock fileLockOf(int fd) {
+FileLock fileLockOf(int fd, bool fileLocks) {
+    if (!fileLocks)
+        return FileLock::Unknown;
     bool flocked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
     if (!flocked && errno == EWOULDBLOCK)
         return FileLock::Held;
@@ -150,16 +160,26 @@ private:
     Descriptor m_dir;
 };
 
+enum class Removal { Removed, Changed, Failed };
+
 // Removes the entry under path if it is still the one judged stale.
-bool removeJudged(const QString& path, const struct stat& judged) {
+Removal removeJudged(const QString& path, const struct stat& judged,
+                     const std::function<int(const char*)>& unlinkFile) {
     const QByteArray name = QFile::encodeName(path);
     const FolderGuard guard(QFile::encodeName(QFileInfo(path).absolutePath()));
-    struct stat now = {};
-    if (::lstat(name.constData(), &now) != 0 || !sameEntry(now, judged))
-        return false;
+    const auto stillThere = [&name, &judged] {
+        struct stat now = {};
+        return ::lstat(name.constData(), &now) == 0 && sameEntry(now, judged);
+    };
+    if (!stillThere())
+        return Removal::Changed;
     // A link goes, never what it points to.
-    return S_ISDIR(judged.st_mode) ? QDir(path).removeRecursively()
-                                   : ::unlink(name.constData()) == 0;
+    if (S_ISDIR(judged.st_mode) ? QDir(path).removeRecursively()
+                                : unlinkFile(name.constData()) == 0)
+        return Removal::Removed;
+    // Removed by a start that came without the guard (a file system without file locks on
+    // folders) counts as changed; still there, it stays.
+    return stillThere() ? Removal::Failed : Removal::Changed;
 }
 
 qint64 ageMs(const struct stat& entry) {
@@ -195,6 +215,11 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 } // namespace
 
+DataFolderLock::SystemCalls::SystemCalls()
+    : openFile([](const char* path, int flags) { return ::open(path, flags); }),
+      signal([](pid_t pid, int signal) { return ::kill(pid, signal); }),
+      removeFile([](const char* path) { return ::unlink(path); }) {}
+
 DataFolderLock::DataFolderLock(const QString& dataFolder)
     : m_path(QDir(dataFolder).absoluteFilePath(QString::fromLatin1(kFileName))) {}
 
@@ -225,7 +250,11 @@ DataFolderLock::Take DataFolderLock::take(std::chrono::milliseconds wait) {
 
 DataFolderLock::Take DataFolderLock::attempt() {
     m_holderMachine.clear();
-    const bool removed = removeStale();
+    const Stale stale = removeStale();
+    // Nobody holds it, and nobody can take it: the same as a folder where none can be made.
+    if (stale == Stale::Stuck)
+        return Take::Unavailable;
+    const bool removed = stale == Stale::Removed;
     const QByteArray path = QFile::encodeName(m_path);
     const int fd =
         ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -250,46 +279,52 @@ DataFolderLock::Take DataFolderLock::attempt() {
     return Take::Taken;
 }
 
-bool DataFolderLock::removeStale() {
+DataFolderLock::Stale DataFolderLock::removeStale() {
     const QByteArray path = QFile::encodeName(m_path);
     struct stat entry = {};
     if (::lstat(path.constData(), &entry) != 0)
-        return false;
+        return Stale::Kept;
     // Held by a handle that opens nothing (and so never waits), so that what is judged cannot go
     // and a new entry take its place under the same number before the removal looks again.
     const Descriptor pinned(::open(path.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat pinnedEntry = {};
     if (pinned.fd < 0 || ::fstat(pinned.fd, &pinnedEntry) != 0 || !sameEntry(pinnedEntry, entry))
-        return false;
+        return Stale::Kept;
     // Only a regular file can be a holder's lock, and only one is ever opened: opening a FIFO
     // waits for a writer, a device may do anything.
     if (S_ISREG(entry.st_mode)) {
-        Descriptor file(::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        Descriptor file(m_system.openFile(path.constData(), O_RDWR | kFlags));
         if (file.fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
-            file.fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            file.fd = m_system.openFile(path.constData(), O_RDONLY | kFlags);
+        // Another user's lock that this user may not read: it may well be held, and taking it
+        // over would put two programs on one folder.
+        if (file.fd < 0 && (errno == EACCES || errno == EPERM))
+            return Stale::Kept;
         struct stat opened = {};
         // Replaced since it was looked at: the next take looks at what is there now.
         if (file.fd >= 0 && (::fstat(file.fd, &opened) != 0 || !sameEntry(opened, entry)))
-            return false;
+            return Stale::Kept;
         const std::optional<LockInfo> info =
             file.fd >= 0 ? readLockInfo(file.fd) : std::optional<LockInfo>();
         if (!info) {
             // Negative for a file dated ahead of a clock set back since: not one in the making.
             const qint64 age = ageMs(entry);
             if (age >= 0 && age < kInTheMakingMs)
-                return false;
+                return Stale::Kept;
         }
-        switch (file.fd >= 0 ? fileLockOf(file.fd) : FileLock::Unknown) {
+        switch (file.fd >= 0 ? fileLockOf(file.fd, m_system.fileLocks) : FileLock::Unknown) {
         case FileLock::Held:
             if (info && !info->namesThisMachine())
                 m_holderMachine = info->machine();
-            return false;
+            return Stale::Kept;
         case FileLock::Unknown:
             // Nothing tells whether a holder elsewhere runs; one of this boot, its process.
-            if (info && (!info->namesThisBoot() || processRuns(*info))) {
+            if (info && (!info->namesThisBoot() ||
+                         processRuns(info->pid, info->app, entry, {pinned.fd, file.fd}))) {
                 if (!info->namesThisMachine())
                     m_holderMachine = info->machine();
-                return false;
+                return Stale::Kept;
             }
             break;
         case FileLock::Free:
@@ -298,7 +333,74 @@ bool DataFolderLock::removeStale() {
     }
     if (m_beforeRemoval)
         m_beforeRemoval();
-    return removeJudged(m_path, entry);
+    switch (removeJudged(m_path, entry, m_system.removeFile)) {
+    case Removal::Removed:
+        return Stale::Removed;
+    case Removal::Changed:
+        return Stale::Kept;
+    case Removal::Failed:
+        break;
+    }
+    return Stale::Stuck;
+}
+
+bool DataFolderLock::processRuns(qint64 pid, const QString& app, const struct stat& lock,
+                                 const std::array<int, 2>& looking) const {
+    // Not permitted to signal it: another user's process, which runs.
+    if (m_system.signal(pid_t(pid), 0) != 0 && errno != EPERM)
+        return false;
+    const QString exe = QFileInfo(QString::fromLatin1(procPath(pid, "/exe"))).symLinkTarget();
+    if (!exe.isEmpty() && !app.isEmpty() && QFileInfo(exe).fileName() != app)
+        return false;
+    // A holder keeps its lock file open for as long as it runs; a program that has only taken
+    // its number since, even another instance of the program on another folder, does not.
+    // Another user's process does not let this one look: it may be the holder.
+    const QByteArray folder = procPath(pid, "/fd");
+    DIR* const descriptors = ::opendir(folder.constData());
+    if (!descriptors)
+        return errno != ENOENT;
+    // This process's own look at the file is no hold on it.
+    const bool self = pid == qint64(::getpid());
+    bool holds = false;
+    while (const dirent* open = ::readdir(descriptors)) {
+        bool number = false;
+        const int fd = QByteArray(open->d_name).toInt(&number);
+        if (!number || (self && std::find(looking.cbegin(), looking.cend(), fd) != looking.cend()))
+            continue;
+        struct stat target = {};
+        const QByteArray link = folder + '/' + open->d_name;
+        if (::stat(link.constData(), &target) == 0 && sameEntry(target, lock)) {
+            holds = true;
+            break;
+        }
+    }
+    ::closedir(descriptors);
+    return holds;
+}
+
+DataFolderLock::Holder DataFolderLock::holderOf(const QString& lockFile, bool read) {
+    const QByteArray path = QFile::encodeName(lockFile);
+    struct stat entry = {};
+    if (::lstat(path.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
+        return {};
+    const Descriptor file(
+        read ? ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC) : -1);
+    const std::optional<LockInfo> info =
+        file.fd >= 0 ? readLockInfo(file.fd) : std::optional<LockInfo>();
+    if (info && !info->namesThisMachine()) {
+        if (info->host == QSysInfo::machineHostName())
+            return {Holder::Kind::SameName, info->host};
+        return {Holder::Kind::OtherComputer, info->machine()};
+    }
+    // The one who made it holds it; of a lock of this boot, the process it names, which may be
+    // another user's that has taken the number of a holder of this one.
+    uid_t owner = entry.st_uid;
+    struct stat process = {};
+    if (info && info->namesThisBoot() && ::stat(procPath(info->pid, "").constData(), &process) == 0)
+        owner = process.st_uid;
+    if (owner != ::geteuid())
+        return {Holder::Kind::OtherUser, userName(owner)};
+    return {};
 }
 
 bool DataFolderLock::held() const {

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -1170,6 +1171,41 @@ private slots:
         process->terminate();
         finish(*process);
         QCOMPARE(process->exitCode(), 0);
+    }
+
+    // A start that gives up on a lock of another user's names that user and the lock file, as
+    // its notice does: the user cannot end that program, but knows whom to ask. The lock stays.
+    void startThatGivesUpOnAnotherUsersLockNamesTheUser() {
+        const passwd* nobody = ::getpwnam("nobody");
+        if (!nobody)
+            QSKIP("no user \"nobody\" to give the lock to");
+        writeSettings(R"({"lang_code": "en"})");
+        {
+            QFile file(lockFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // A process of this boot that has ended: only the file lock below holds the folder.
+            file.write("4000000\nquorvel\n" + QSysInfo::machineHostName().toUtf8() + '\n' +
+                       QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n');
+        }
+        const QByteArray path = QFile::encodeName(lockFile());
+        if (::chown(path.constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+            QSKIP("only root can give a file to another user");
+        const int fileLock = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(fileLock >= 0);
+        const auto closeFileLock = qScopeGuard([fileLock] { ::close(fileLock); });
+        QCOMPARE(::flock(fileLock, LOCK_EX | LOCK_NB), 0);
+        m_env.insert(Ko::StartNotice::kShortLimitsEnv, "1");
+        std::unique_ptr<QProcess> process = start({}, true);
+        const auto stopAll = stopping({&process});
+        QVERIFY(process->waitForStarted());
+        QVERIFY2(process->waitForFinished(120000), "the start that gave up did not end");
+        const QByteArray errors = process->readAllStandardError();
+        QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 1,
+                 errors.constData());
+        const QByteArray named =
+            "Held by a program of the user " + QByteArray(nobody->pw_name) + ": " + path;
+        QVERIFY2(errors.contains(named), errors.constData());
+        QVERIFY(QFileInfo(lockFile()).isFile());
     }
 };
 

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Das Programm läuft auf dem Computer %1 mit diesem Datenordner. Ein Fenster öffnet sich, sobald es dort endet.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Dieser Datenordner wird unter dem Namen dieses Computers, %1, von einer anderen Installation gehalten: einer früheren dieses Computers oder einem anderen Computer mit demselben Namen. Läuft das Programm auf keinem anderen Computer, die Datei %2 entfernen. Dann das Programm erneut starten.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Dieser Datenordner wird unter dem Namen dieses Computers, %1, von einer anderen Installation gehalten: einer früheren dieses Computers oder einem anderen Computer mit demselben Namen. Ein Fenster öffnet sich, sobald er frei ist.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Dieser Datenordner wird von einem Programm eines anderen Benutzers, %1, gehalten. Es beenden oder diesen Benutzer bitten, es zu beenden. Läuft es nicht mehr, die Datei %2 entfernen. Dann das Programm erneut starten.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Ein Programm eines anderen Benutzers, %1, läuft mit diesem Datenordner. Ein Fenster öffnet sich, sobald es endet.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>El programa se está ejecutando en el equipo %1 con esta carpeta de datos. Se abrirá una ventana en cuanto se cierre allí.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Otra instalación ocupa esta carpeta de datos con el nombre de este equipo, %1: una anterior de este equipo u otro equipo con el mismo nombre. Si el programa no se ejecuta en ningún otro equipo, elimine el archivo %2. Después, vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Otra instalación ocupa esta carpeta de datos con el nombre de este equipo, %1: una anterior de este equipo u otro equipo con el mismo nombre. Se abrirá una ventana en cuanto quede libre.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Un programa de otro usuario, %1, ocupa esta carpeta de datos. Ciérrelo o pida a ese usuario que lo cierre. Si ya no se ejecuta, elimine el archivo %2. Después, vuelva a iniciar el programa.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Un programa de otro usuario, %1, se está ejecutando con esta carpeta de datos. Se abrirá una ventana en cuanto se cierre.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Le programme est en cours sur l’ordinateur %1 avec ce dossier de données. Une fenêtre s’ouvrira dès qu’il s’y terminera.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Une autre installation occupe ce dossier de données sous le nom de cet ordinateur, %1 : une installation antérieure de cet ordinateur, ou un autre ordinateur du même nom. Si le programme ne tourne sur aucun autre ordinateur, supprimez le fichier %2. Puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Une autre installation occupe ce dossier de données sous le nom de cet ordinateur, %1 : une installation antérieure de cet ordinateur, ou un autre ordinateur du même nom. Une fenêtre s’ouvrira dès qu’il sera libre.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Un programme d’un autre utilisateur, %1, occupe ce dossier de données. Fermez-le, ou demandez à cet utilisateur de le fermer. S’il ne tourne plus, supprimez le fichier %2. Puis relancez le programme.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Un programme d’un autre utilisateur, %1, est en cours sur ce dossier de données. Une fenêtre s’ouvrira dès qu’il se terminera.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Program radi na računalu %1 s ovom mapom podataka. Prozor će se otvoriti čim ondje završi.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Ovu mapu podataka drži druga instalacija pod imenom ovog računala, %1: ranija instalacija ovog računala ili drugo računalo istog imena. Ako program ne radi ni na jednom drugom računalu, uklonite datoteku %2. Zatim ponovno pokrenite program.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Ovu mapu podataka drži druga instalacija pod imenom ovog računala, %1: ranija instalacija ovog računala ili drugo računalo istog imena. Prozor će se otvoriti čim mapa bude slobodna.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Ovu mapu podataka drži program drugog korisnika, %1. Zatvorite ga ili zamolite tog korisnika da ga zatvori. Ako više ne radi, uklonite datoteku %2. Zatim ponovno pokrenite program.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Program drugog korisnika, %1, radi s ovom mapom podataka. Prozor će se otvoriti čim završi.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>A program a(z) %1 számítógépen fut ezzel az adatmappával. Amint ott kilép, megnyílik egy ablak.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Ezt az adatmappát egy másik telepítés foglalja e számítógép nevén (%1): e számítógép egy korábbi telepítése vagy egy azonos nevű másik számítógép. Ha a program egyetlen más számítógépen sem fut, törölje a(z) %2 fájlt. Ezután indítsa újra a programot.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Ezt az adatmappát egy másik telepítés foglalja e számítógép nevén (%1): e számítógép egy korábbi telepítése vagy egy azonos nevű másik számítógép. Amint a mappa felszabadul, megnyílik egy ablak.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Ezt az adatmappát egy másik felhasználó (%1) programja foglalja. Zárja be, vagy kérje meg az adott felhasználót, hogy zárja be. Ha már nem fut, törölje a(z) %2 fájlt. Ezután indítsa újra a programot.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Egy másik felhasználó (%1) programja fut ezzel az adatmappával. Amint kilép, megnyílik egy ablak.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

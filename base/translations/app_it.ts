@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Il programma è in esecuzione sul computer %1 con questa cartella dati. Una finestra si aprirà non appena lì termina.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Un’altra installazione occupa questa cartella dati con il nome di questo computer, %1: una precedente di questo computer o un altro computer con lo stesso nome. Se il programma non è in esecuzione su nessun altro computer, rimuovi il file %2. Poi avvia di nuovo il programma.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Un’altra installazione occupa questa cartella dati con il nome di questo computer, %1: una precedente di questo computer o un altro computer con lo stesso nome. Una finestra si aprirà non appena sarà libera.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Un programma di un altro utente, %1, occupa questa cartella dati. Chiudilo o chiedi a quell’utente di chiuderlo. Se non è più in esecuzione, rimuovi il file %2. Poi avvia di nuovo il programma.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Un programma di un altro utente, %1, è in esecuzione su questa cartella dati. Una finestra si aprirà non appena termina.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

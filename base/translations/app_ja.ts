@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>プログラムがコンピューター%1でこのデータフォルダーを使って実行中です。そこで終了すると、ウィンドウが開きます。</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>このデータフォルダーは、このコンピューターの名前%1で別のインストールが使用中です。このコンピューターの以前のインストールか、同じ名前の別のコンピューターです。ほかのどのコンピューターでもプログラムが実行されていない場合は、ファイル%2を削除してください。その後、もう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>このデータフォルダーは、このコンピューターの名前%1で別のインストールが使用中です。このコンピューターの以前のインストールか、同じ名前の別のコンピューターです。空くとすぐに、ウィンドウが開きます。</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>このデータフォルダーは、別のユーザー%1のプログラムが使用中です。そのプログラムを終了するか、そのユーザーに終了を頼んでください。もう実行されていない場合は、ファイル%2を削除してください。その後、もう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>別のユーザー%1のプログラムが、このデータフォルダーを使って実行中です。終了すると、ウィンドウが開きます。</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

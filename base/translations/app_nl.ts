@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Het programma draait op de computer %1 met deze gegevensmap. Er opent een venster zodra het daar afsluit.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Een andere installatie houdt deze gegevensmap bezet onder de naam van deze computer, %1: een eerdere installatie van deze computer, of een andere computer met dezelfde naam. Draait het programma op geen enkele andere computer, verwijder dan het bestand %2. Start daarna het programma opnieuw.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Een andere installatie houdt deze gegevensmap bezet onder de naam van deze computer, %1: een eerdere installatie van deze computer, of een andere computer met dezelfde naam. Er opent een venster zodra de map vrij is.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Een programma van een andere gebruiker, %1, houdt deze gegevensmap bezet. Sluit het af, of vraag die gebruiker het af te sluiten. Draait het niet meer, verwijder dan het bestand %2. Start daarna het programma opnieuw.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Een programma van een andere gebruiker, %1, draait met deze gegevensmap. Er opent een venster zodra het afsluit.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

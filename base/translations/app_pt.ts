@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>O programa está em execução no computador %1 com esta pasta de dados. Uma janela se abre assim que ele terminar lá.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Outra instalação ocupa esta pasta de dados com o nome deste computador, %1: uma instalação anterior deste computador ou outro computador com o mesmo nome. Se o programa não estiver em execução em nenhum outro computador, remova o arquivo %2. Depois, inicie o programa novamente.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Outra instalação ocupa esta pasta de dados com o nome deste computador, %1: uma instalação anterior deste computador ou outro computador com o mesmo nome. Uma janela se abre assim que ela ficar livre.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Um programa de outro usuário, %1, ocupa esta pasta de dados. Encerre-o ou peça a esse usuário que o encerre. Se ele não estiver mais em execução, remova o arquivo %2. Depois, inicie o programa novamente.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Um programa de outro usuário, %1, está em execução com esta pasta de dados. Uma janela se abre assim que ele terminar.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

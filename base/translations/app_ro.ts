@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Programul rulează pe calculatorul %1 cu acest dosar de date. O fereastră se va deschide imediat ce se încheie acolo.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>O altă instalare ține ocupat acest dosar de date sub numele acestui calculator, %1: o instalare anterioară a acestui calculator sau un alt calculator cu același nume. Dacă programul nu rulează pe niciun alt calculator, ștergeți fișierul %2. Apoi porniți din nou programul.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>O altă instalare ține ocupat acest dosar de date sub numele acestui calculator, %1: o instalare anterioară a acestui calculator sau un alt calculator cu același nume. O fereastră se va deschide imediat ce dosarul este liber.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Un program al altui utilizator, %1, ține ocupat acest dosar de date. Închideți-l sau rugați acel utilizator să-l închidă. Dacă nu mai rulează, ștergeți fișierul %2. Apoi porniți din nou programul.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Un program al altui utilizator, %1, rulează cu acest dosar de date. O fereastră se va deschide imediat ce se încheie.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>Программа работает на компьютере %1 с этой папкой данных. Окно откроется, как только она там завершится.</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>Эту папку данных занимает другая установка под именем этого компьютера, %1: прежняя установка этого компьютера или другой компьютер с тем же именем. Если программа не работает ни на одном другом компьютере, удалите файл %2. Затем снова запустите программу.</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>Эту папку данных занимает другая установка под именем этого компьютера, %1: прежняя установка этого компьютера или другой компьютер с тем же именем. Окно откроется, как только папка освободится.</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>Эту папку данных занимает программа другого пользователя, %1. Завершите её или попросите этого пользователя её завершить. Если она больше не работает, удалите файл %2. Затем снова запустите программу.</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>Программа другого пользователя, %1, работает с этой папкой данных. Окно откроется, как только она завершится.</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

@@ -1036,6 +1036,22 @@
         <source>The program is running on the computer %1 with this data folder. A window opens as soon as it ends there.</source>
         <translation>程序正在计算机 %1 上使用此数据文件夹运行。它在那里一退出，就会打开窗口。</translation>
     </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. If the program runs on no other computer, remove the file %2. Then start the program again.</source>
+        <translation>另一个安装以本计算机的名称 %1 占用着此数据文件夹：可能是本计算机以前的安装，也可能是另一台同名的计算机。如果程序没有在其他计算机上运行，请删除文件 %2，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>This data folder is held under this computer&apos;s name, %1, by another installation: an earlier one of this computer, or another computer of the same name. A window opens as soon as it is free.</source>
+        <translation>另一个安装以本计算机的名称 %1 占用着此数据文件夹：可能是本计算机以前的安装，也可能是另一台同名的计算机。文件夹一空出来，就会打开窗口。</translation>
+    </message>
+    <message>
+        <source>This data folder is held by a program of another user, %1. End it, or ask that user to end it. If it no longer runs, remove the file %2. Then start the program again.</source>
+        <translation>另一个用户 %1 的程序占用着此数据文件夹。请结束它，或请该用户结束它。如果它已不再运行，请删除文件 %2，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>A program of another user, %1, is running on this data folder. A window opens as soon as it ends.</source>
+        <translation>另一个用户 %1 的程序正在使用此数据文件夹运行。它一退出，就会打开窗口。</translation>
+    </message>
 </context>
 <context>
     <name>SunWarningBanner</name>

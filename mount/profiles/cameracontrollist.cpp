@@ -251,7 +251,12 @@ void CameraControlList::tick() {
     const std::shared_ptr<IMount> mount =
         m_mountConnection ? m_mountConnection->sharedMount() : nullptr;
     if (!mount) {
+        // A run that loses its mount while it exposes leaves the shutter it opened open: its
+        // close is owed to the next mount, as that of an opening the mount did not answer.
+        const bool exposing = m_isRunning && m_phase == 1;
         stopTask();
+        if (exposing)
+            oweClose();
         return;
     }
     // Outside a timed run the ticks only count the shutter's open time.

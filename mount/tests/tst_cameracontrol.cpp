@@ -187,7 +187,8 @@ private slots:
         QCOMPARE(done.size(), 0);
     }
 
-    // Stopping, or losing the mount, ends the run without a command: an open shutter stays open.
+    // Stopping, or losing the mount, ends the run without a command: an open shutter stays open
+    // (the close a lost mount leaves owed is in unansweredCloseIsSentAgain).
     void endingARunSendsNothing_data() {
         QTest::addColumn<bool>("loseMount");
         QTest::newRow("stopTask") << false;
@@ -361,6 +362,13 @@ private slots:
                 L{"run", "step", "step", "step", "dead", "step", "stopped", "pending", "back",
                   "closed"},
                 "1+ 11- 31+ 40- 40-");
+        dataRow("a run's mount lost while it exposes: told, its close sent to the next mount",
+                L{"run", "tick", "unplug", "untold", "tick", "stopped", "told", "pending", "swap",
+                  "closed"},
+                "1+ | 10-");
+        dataRow("a run's mount lost between exposures: nothing owed",
+                L{"run", "step", "step", "unplug", "tick", "stopped", "untold", "swap", "closed"},
+                "1+ 11- | ");
         dataRow("a run's open answered late after its close went out: no second close",
                 L{"run", "dead", "hold", "step", "back", "hold", "step", "sent", "answer",
                   "stopped", "closed"},

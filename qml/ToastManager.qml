@@ -55,9 +55,9 @@ ListView {
     readonly property real _headerRoom: ApplicationWindow.header && ApplicationWindow.header.visible
                                         ? ApplicationWindow.header.height : 0
     // Where the toasts go instead of the bottom, where a kept item lies there: {top, bottom, clip},
-    // or null.
-    readonly property var _clearBand: _placeClear(_clearSpans, toastsHeight, _headerRoom,
-                                                  _usualBottom, count)
+    // or null. Placed once what it depends on has settled, not as a binding: the list lays its
+    // toasts out again as it moves, and the height they report would feed back into the place.
+    property var _clearBand: null
     // The gap kept between the toasts and a kept item.
     readonly property real _clearGap: 10
 
@@ -162,7 +162,7 @@ ListView {
     // as low as they can, above a span. Where no band holds them all, the largest one that holds
     // the newest has them, cut off at its top, as beside a question; where none holds even that
     // one, they stay at the bottom.
-    function _placeClear(spans, high, top, bottom, shown) {
+    function _placeClear(spans, high, top, bottom) {
         if (high <= 0 || spans.length === 0)
             return null
         const gap = _clearGap
@@ -195,13 +195,28 @@ ListView {
             if (!widest || band.bottom - band.top > widest.bottom - widest.top)
                 widest = band
         }
-        // Read here so that the band follows what is shown.
-        void shown
         const newest = itemAtIndex(0)
         if (!widest || !newest || widest.bottom - widest.top < newest.height)
             return null
         return { top: widest.top, bottom: widest.bottom, clip: true }
     }
+
+    function _placeLater() {
+        Qt.callLater(_place)
+    }
+
+    function _place() {
+        const band = _clearSpans.length === 0 ? null
+            : _placeClear(_clearSpans, toastsHeight, _headerRoom, _usualBottom)
+        if (JSON.stringify(band) !== JSON.stringify(_clearBand))
+            _clearBand = band
+    }
+
+    on_ClearSpansChanged: _placeLater()
+    onToastsHeightChanged: _placeLater()
+    on_HeaderRoomChanged: _placeLater()
+    on_UsualBottomChanged: _placeLater()
+    onCountChanged: _placeLater()
 
     function _followPopups() {
         const top = Popups.top(root.parent)

@@ -16,13 +16,9 @@ Rectangle {
 
     // In a band too low for every toast, one that does not fit whole is not drawn: what of its
     // text the band's edge would leave reads as nothing.
-    readonly property bool _whole: {
-        const view = ListView.view
-        if (!view || !view.clip)
-            return true
-        const top = y - view.contentY
-        return top >= -0.5 && top + height <= view.height + 0.5
-    }
+    readonly property bool _whole: !manager || !manager.clip
+                                   || y - manager.contentY >= -0.5
+                                      && y - manager.contentY + height <= manager.height + 0.5
 
     visible: _whole
     x: 10

@@ -167,19 +167,25 @@ ListView {
             return null
         const gap = _clearGap
         // What lies between the header and the bottom, from top to bottom.
-        const kept = spans.map(s => ({ top: Math.max(s.top, top),
-                                       bottom: Math.min(s.bottom, bottom) }))
-                          .filter(s => s.bottom > s.top)
-                          .sort((a, b) => a.top - b.top)
+        const kept = []
+        for (let i = 0; i < spans.length; ++i) {
+            const s = { top: Math.max(spans[i].top, top), bottom: Math.min(spans[i].bottom, bottom) }
+            if (s.bottom <= s.top)
+                continue
+            let at = kept.length
+            while (at > 0 && kept[at - 1].top > s.top)
+                --at
+            kept.splice(at, 0, s)
+        }
         if (kept.length === 0)
             return null
         // The free bands: from the header or a span's bottom to the next span's top or the bottom.
         const bands = []
         let from = top
-        for (const s of kept) {
-            if (s.top - gap > from)
-                bands.push({ top: from, bottom: s.top - gap })
-            from = Math.max(from, s.bottom + gap)
+        for (let i = 0; i < kept.length; ++i) {
+            if (kept[i].top - gap > from)
+                bands.push({ top: from, bottom: kept[i].top - gap })
+            from = Math.max(from, kept[i].bottom + gap)
         }
         if (bottom > from)
             bands.push({ top: from, bottom: bottom })
@@ -191,9 +197,9 @@ ListView {
                 return { top: bands[i].bottom - high, bottom: bands[i].bottom, clip: false }
         }
         let widest = null
-        for (const band of bands) {
-            if (!widest || band.bottom - band.top > widest.bottom - widest.top)
-                widest = band
+        for (let i = 0; i < bands.length; ++i) {
+            if (!widest || bands[i].bottom - bands[i].top > widest.bottom - widest.top)
+                widest = bands[i]
         }
         const newest = itemAtIndex(0)
         if (!widest || !newest || widest.bottom - widest.top < newest.height)
@@ -208,7 +214,9 @@ ListView {
     function _place() {
         const band = _clearSpans.length === 0 ? null
             : _placeClear(_clearSpans, toastsHeight, _headerRoom, _usualBottom)
-        if (JSON.stringify(band) !== JSON.stringify(_clearBand))
+        const was = _clearBand
+        if (!band !== !was || band && (band.top !== was.top || band.bottom !== was.bottom
+                                       || band.clip !== was.clip))
             _clearBand = band
     }
 

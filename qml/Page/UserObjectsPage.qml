@@ -77,9 +77,10 @@ Page {
         forget()
     }
 
-    // What toasts keep clear of: the frame tabs and the list's bar with Save and Edit.
+    // What toasts keep clear of: the rows of the position, which Save's notice may name, the
+    // frame tabs and the list's bar with Save and Edit. The rows of the other kind are hidden.
     function _keptClear() {
-        return [frameBar, pane.actionBar]
+        return [raRow, decRow, axis1Row, axis2Row, frameBar, pane.actionBar]
     }
 
     // Where the mount points now, read in the background into a new object; it fills the fields

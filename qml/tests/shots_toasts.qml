@@ -5,8 +5,8 @@ import "rig/Find.js" as Find
 // in day and night colours: on the camera page in bulb mode, after a release the mount did not
 // answer, the two shutter notices beside the button and the word that the shutter may still be
 // open, with the slew pad folded and then put out; on the user objects page, Save's notice of a
-// position half typed in beside the frame tabs and the list's bar. No toast may lie over any of
-// them, nor under the header.
+// position half typed in beside the frame tabs and the list's bar. No toast drawn may lie over
+// any of them, nor under the header.
 QtObject {
     id: driver
 
@@ -70,7 +70,7 @@ QtObject {
     }
 
     function rect(item) {
-        const p = item.mapToItem(probe.window.contentItem, 0, 0)
+        const p = item.mapToItem(toaster().parent, 0, 0)
         return { top: p.y, bottom: p.y + item.height }
     }
 
@@ -79,7 +79,12 @@ QtObject {
         const t = toaster()
         const header = probe.window.header
         const headerBottom = header && header.visible ? header.height : 0
+        if (!t.itemAtIndex(0).visible)
+            probe.fail(name + ": the newest toast not drawn")
         for (let i = 0; i < t.count; ++i) {
+            // Not drawn where the band is too low for it.
+            if (!t.itemAtIndex(i).visible)
+                continue
             const toast = rect(t.itemAtIndex(i))
             if (toast.top < headerBottom - 0.5)
                 probe.fail(name + ": a toast at " + toast.top + " under the header")
@@ -102,7 +107,7 @@ QtObject {
     }
 
     readonly property var cameraKept: ["bulbButton", "closePending"]
-    readonly property var objectsKept: ["frameBar", "saveButton", "editButton"]
+    readonly property var objectsKept: ["raRow", "decRow", "frameBar", "saveButton", "editButton"]
 
     function phase(mode) {
         const w = probe.window

@@ -853,7 +853,8 @@ TestCase {
         fuzzyCompare(child(data.rows[0]).readFromUI(), values[0], 1 / 3600)
     }
 
-    // Save's notice keeps clear of the frame tabs and of Save and Edit, in the languages whose
+    // Save's notice keeps clear of the rows it names, the frame tabs and Save and Edit, in the
+    // languages whose
     // notice runs longest, by day and by night: where one of them lies under it at the bottom it
     // shows elsewhere, whole, below the header and above the pad, and opaque; where none does,
     // as in a tall window, it stays at the bottom.
@@ -877,11 +878,15 @@ TestCase {
         const setting = night.setting
         window.width = data.width
         window.height = data.height
-        inj_languageManager.language = data.language
         night.setting = data.night ? 1 : 0
         try {
             tryVerify(() => window.inj_stackView.width === data.width, 5000, "resized")
-            open(false)
+            // The page opens in the language, as after a restart.
+            inj_languageManager.language = data.language
+            tryCompare(inj_mountConnection, "connected", true, 10000)
+            page = window.inj_stackView.push("qrc:/Page/UserObjectsPage.qml",
+                                             { isAxis: false, profileList: inj_userObject_CE })
+            tryVerify(() => !page.reading && !window.inj_stackView.busy, 5000, "opened")
             waitForItemPolished(page)
             toaster.model.clear()
             // Save's own words, with the longest name of a row in them; shown for a minute, so
@@ -905,11 +910,13 @@ TestCase {
                     if (toaster.model.get(i).text !== text)
                         toaster.remove(toaster.model.get(i).toastId)
                 }
-                return toaster.count === 1 && toaster.itemAtIndex(0).opacity === 1
+                return toaster.count === 1 && !!toaster.itemAtIndex(0)
+                       && toaster.itemAtIndex(0).opacity === 1
                        && !toaster.displaced.running
             }, 5000, "shown")
             const toast = rect(toaster.itemAtIndex(0))
-            for (const kept of [child("frameBar"), button("saveButton"), button("editButton")]) {
+            for (const kept of [child("raRow"), child("decRow"), child("frameBar"),
+                                button("saveButton"), button("editButton")]) {
                 const r = rect(kept)
                 verify(toast.bottom <= r.top || toast.top >= r.bottom,
                        kept.objectName + " at " + r.top + "-" + r.bottom + ", the toast at "

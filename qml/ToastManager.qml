@@ -161,7 +161,7 @@ ListView {
     // no span of spans with a gap to each: at the bottom when they can (null), otherwise ending
     // as low as they can, above a span. Where no band holds them all, the largest one that holds
     // the newest has them, cut off at its top, as beside a question; where none holds even that
-    // one, they stay at the bottom.
+    // one, the band below the header reaches over it; failing that, they stay at the bottom.
     function _placeClear(spans, high, top, bottom) {
         if (high <= 0 || spans.length === 0)
             return null
@@ -202,9 +202,16 @@ ListView {
                 widest = bands[i]
         }
         const newest = itemAtIndex(0)
-        if (!widest || !newest || widest.bottom - widest.top < newest.height)
+        if (!newest)
             return null
-        return { top: widest.top, bottom: widest.bottom, clip: true }
+        if (widest && widest.bottom - widest.top >= newest.height)
+            return { top: widest.top, bottom: widest.bottom, clip: true }
+        // A window too small for even that: the band below the header takes the header's room
+        // too, which a toast leaves again within seconds, rather than lie over a kept item.
+        const first = bands.length > 0 && bands[0].top === top ? bands[0] : null
+        if (first && first.bottom >= newest.height)
+            return { top: 0, bottom: first.bottom, clip: true }
+        return null
     }
 
     function _placeLater() {

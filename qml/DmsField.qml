@@ -16,6 +16,9 @@ UI_TextInput {
     property real minValue: 0
     property real maxValue: 90
     property int decimals: 0
+    // An empty text stays empty: no value typed, rather than 0. A row that must tell a field the
+    // user emptied from one that holds 0 sets it.
+    property bool keepsEmpty: false
     readonly property bool inRange: {
         if (!shape.test(text))
             return false
@@ -26,8 +29,11 @@ UI_TextInput {
     readonly property var shape: decimals > 0 ? new RegExp("^-?\\d+(\\.\\d{1," + decimals + "})?$")
                                               : /^-?\d+$/
 
-    // Clamps the text into range and writes it back; an unreadable or empty text is 0.
+    // Clamps the text into range and writes it back; an unreadable text is 0, and so is an empty
+    // one unless the field keeps it empty.
     function correct() {
+        if (keepsEmpty && text === "")
+            return
         const negative = text.startsWith("-")
         let n = parseFloat(text)
         if (isNaN(n))
@@ -39,7 +45,7 @@ UI_TextInput {
             text = written
     }
 
-    // The corrected value; -0 when the text is "-0".
+    // The corrected value; -0 when the text is "-0", 0 when the field is kept empty.
     function number() {
         correct()
         return text.startsWith("-") ? -Math.abs(Number(text)) : Number(text)

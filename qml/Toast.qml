@@ -10,9 +10,17 @@ Rectangle {
     required property int durationMs
     required property int toastId
     property var manager
-    // White on grey by day; at night red on a dark red-black, as every text at night.
+    // White on grey by day; at night red on a dark red-black, as every text at night. Shown, it
+    // is opaque: at night the page's red text under it would run through its own.
     readonly property bool isNight: inj_nightManager ? inj_nightManager.isNight : false
 
+    // In a band too low for every toast, one that does not fit whole is not drawn: what of its
+    // text the band's edge would leave reads as nothing.
+    readonly property bool _whole: !manager || !manager.clip
+                                   || y - manager.contentY >= -0.5
+                                      && y - manager.contentY + height <= manager.height + 0.5
+
+    visible: _whole
     x: 10
     width: (ListView.view ? ListView.view.width : 0) - 20
     height: label.implicitHeight + 10
@@ -39,7 +47,7 @@ Rectangle {
         running: true
         NumberAnimation {
             from: 0
-            to: 0.9
+            to: 1
             duration: 300
         }
         PauseAnimation {

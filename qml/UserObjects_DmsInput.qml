@@ -15,6 +15,11 @@ UI_Row {
     // Nothing shown: no angle was read or typed.
     readonly property bool blank: first.field.text === "" && minutes.field.text === ""
                                   && seconds.field.text === ""
+    // An angle, whole: every field holds a value. A field left or made empty holds none, not 0:
+    // emptied by hand, as by a user about to type another value, it would otherwise have a Save
+    // store 0 there, over a stored object's angle.
+    readonly property bool whole: first.field.text !== "" && minutes.field.text !== ""
+                                  && seconds.field.text !== ""
     // The row shows something else than the page last wrote (writeToUI, clear): what the user
     // typed, which the page keeps. Whatever the way of typing, as keys, a paste or the field's
     // own correction, the texts tell.
@@ -56,12 +61,12 @@ UI_Row {
         seconds.field.text = String(parseInt(p.s, 10))
     }
 
-    // Negative whenever the first field starts with "-", so that "-0" 30′ is -0.5. Minutes and
-    // seconds beside a first field at its bound would carry the angle past it ("-540" 0′ 1″):
-    // the row is held at the bound and shows so.
+    // The angle of a whole row (see whole). Negative whenever the first field starts with "-", so
+    // that "-0" 30′ is -0.5. Minutes and seconds beside a first field at its bound would carry the
+    // angle past it ("-540" 0′ 1″): the row is held at the bound and shows so.
     function readFromUI() {
-        const whole = first.field.number()
-        const magnitude = Math.abs(whole) + minutes.field.number() / 60
+        const units = first.field.number()
+        const magnitude = Math.abs(units) + minutes.field.number() / 60
             + seconds.field.number() / 3600
         const value = first.field.text.startsWith("-") ? -magnitude : magnitude
         const held = Math.max(first.field.minValue, Math.min(first.field.maxValue, value))
@@ -76,6 +81,7 @@ UI_Row {
     DmsUnitField {
         id: first
         field.placeholderText: "–"
+        field.keepsEmpty: true
         unit: root.isHours ? qsTr("h") : "°"
         field.minValue: root.isHours ? 0 : root.valType === "a" ? -540 : -180
         field.maxValue: root.isHours ? 24 : root.valType === "a" ? 540 : 180
@@ -83,12 +89,14 @@ UI_Row {
     DmsUnitField {
         id: minutes
         field.placeholderText: "–"
+        field.keepsEmpty: true
         unit: root.isHours ? qsTr("m") : "′"
         field.maxValue: 59
     }
     DmsUnitField {
         id: seconds
         field.placeholderText: "–"
+        field.keepsEmpty: true
         unit: root.isHours ? qsTr("s") : "″"
         field.maxValue: 59
     }

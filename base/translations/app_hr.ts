@@ -1240,6 +1240,11 @@
         <source>Nothing saved: the position is only half typed in. Missing: %1</source>
         <translation>Ništa nije spremljeno: položaj je upisan samo napola. Nedostaje: %1</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the two rows of a position that lack a value</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

@@ -1239,6 +1239,11 @@
         <source>Nothing saved: the position is only half typed in. Missing: %1</source>
         <translation>Nulla salvato: la posizione è inserita solo a metà. Manca: %1</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the two rows of a position that lack a value</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

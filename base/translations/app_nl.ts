@@ -1239,6 +1239,11 @@
         <source>Nothing saved: the position is only half typed in. Missing: %1</source>
         <translation>Niets opgeslagen: de positie is maar half ingevoerd. Ontbreekt: %1</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>the two rows of a position that lack a value</comment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>UserObjectsPane</name>

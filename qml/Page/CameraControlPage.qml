@@ -292,4 +292,23 @@ Page {
             }
         }
     }
+
+    // Toasts keep clear of what the user acts on and of the word that the shutter may still be
+    // open: the failure of a shutter command tells of both.
+    Connections {
+        target: root.StackView
+        function onActivated() {
+            _m.toaster.keepClearOf(root._keptClear())
+        }
+        function onDeactivating() {
+            _m.toaster.releaseClear(root._keptClear())
+        }
+        function onRemoved() {
+            _m.toaster.releaseClear(root._keptClear())
+        }
+    }
+
+    function _keptClear() {
+        return [startButton, runClosePendingText, bulbButton, closePendingText]
+    }
 }

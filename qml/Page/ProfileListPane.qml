@@ -29,6 +29,8 @@ ColumnLayout {
     readonly property int rowCount: list.count
     // The title bar and the line under it: what the pane needs above its rows.
     readonly property real headerHeight: bar.height + divider.height
+    // The title bar with its buttons, for toasts to keep clear of.
+    readonly property Item actionBar: bar
     // One row of the list.
     readonly property real rowHeight: 48
 

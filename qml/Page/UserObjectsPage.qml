@@ -48,10 +48,11 @@ Page {
     readonly property bool connected: _m.mountConnection.connected
     readonly property bool isActive: StackView.status === StackView.Active
     readonly property bool _activeAndConnected: isActive && connected
-    // The rows show a position, read, loaded or typed. A read that failed or is still under way
-    // shows none, and Go To has nothing to drive to: zeros there would send the mount far off.
-    readonly property bool positionShown: isAxis ? !axis1Row.blank && !axis2Row.blank
-                                                 : !raRow.blank && !decRow.blank
+    // The rows show a position, read, loaded or typed, with a value in every field. A read that
+    // failed or is still under way shows none, and Go To has nothing to drive to: zeros there
+    // would send the mount far off. So has a row with a field left or made empty.
+    readonly property bool positionShown: isAxis ? axis1Row.whole && axis2Row.whole
+                                                 : raRow.whole && decRow.whole
     // The mount whose link is watched, to read again when it answers after a failed read.
     readonly property var _mount: _m.mountConnection.mount
     readonly property bool _nameTyped: _entry.loaded || nameField.text !== _entry.name
@@ -65,14 +66,21 @@ Page {
     StackView.onActivated: {
         if (_m.mainFooter)
             _m.mainFooter.requestDisplay(false)
-        // A notice of six seconds, as after a GoTo left on a dead link, would hide Save.
-        _m.toaster.keepClearOf(pane.actionStrip)
+        // A notice of six seconds, as after a GoTo left on a dead link, would hide Save, and one
+        // that Save gives would hide the frame it tells of.
+        _m.toaster.keepClearOf(_keptClear())
     }
-    StackView.onDeactivating: _m.toaster.releaseClear(pane.actionStrip)
+    StackView.onDeactivating: _m.toaster.releaseClear(_keptClear())
     // Left, the page forgets the entry; the next visit starts from the mount's position.
     StackView.onRemoved: {
-        _m.toaster.releaseClear(pane.actionStrip)
+        _m.toaster.releaseClear(_keptClear())
         forget()
+    }
+
+    // What toasts keep clear of: the rows of the position, which Save's notice may name, the
+    // frame tabs and the list's bar with Save and Edit. The rows of the other kind are hidden.
+    function _keptClear() {
+        return [raRow, decRow, axis1Row, axis2Row, frameBar, pane.actionBar]
     }
 
     // Where the mount points now, read in the background into a new object; it fills the fields
@@ -204,14 +212,18 @@ Page {
 
     function save() {
         // Empty rows, after a failed read or without a mount, hold no position to keep: zeros
-        // saved in their place would replace a stored object of the same name. One row empty is
-        // a position half typed in, and the user is told which half is missing.
+        // saved in their place would replace a stored object of the same name. A field left or
+        // made empty is a position half typed in, and the user is told which rows lack a value.
         if (!positionShown) {
-            const missing = _rows().filter(row => row.blank)
-            _m.toaster.show(missing.length === 1
-                ? qsTr("Nothing saved: the position is only half typed in. Missing: %1")
-                      .arg(missing[0].paramText)
-                : qsTr("Nothing saved: no position is shown. Connect the mount, or type one in."))
+            const rows = _rows()
+            const missing = rows.filter(row => !row.whole).map(row => row.paramText)
+            _m.toaster.show(rows.every(row => row.blank)
+                ? qsTr("Nothing saved: no position is shown. Connect the mount, or type one in.")
+                : qsTr("Nothing saved: the position is only half typed in. Missing: %1")
+                      .arg(missing.length === 1
+                           ? missing[0]
+                           : qsTr("%1, %2", "the two rows of a position that lack a value")
+                                 .arg(missing[0]).arg(missing[1])))
             return
         }
         // Without a mount nothing was loaded: the typed entry becomes a new object.

@@ -7,10 +7,6 @@ import QtQuick.Controls.Material
 ProfileListPane {
     id: root
 
-    // The title bar with Save and Edit, for the toasts to keep clear of. Hidden, the column does
-    // not lay it out: it stays at the pane's top, over the bar.
-    readonly property Item actionStrip: strip
-
     rowButtonText: qsTr("Load")
     rowContent: Component {
         Label {
@@ -19,12 +15,5 @@ ProfileListPane {
             verticalAlignment: Text.AlignVCenter
             color: inj_nightManager.isNight ? Material.color(Material.Red) : "#dd000000"
         }
-    }
-
-    Item {
-        id: strip
-        visible: false
-        width: root.width
-        height: root.headerHeight
     }
 }

@@ -502,4 +502,101 @@ TestCase {
         child("modeBar").currentIndex = 0
         compare(inj_cameraControl.isBulb, false)
     }
+
+    // The shutter's notices keep clear of the bulb button and of the word that the shutter may
+    // still be open, at the smallest window with the slew pad folded or out, in the languages
+    // whose texts run longest there, by day and by night: each one whole, below the header where
+    // the page leaves room there, above the pad and opaque, so that at night the page's red text does not run through its
+    // own.
+    function test_shutterToastsKeepClear_data() {
+        const rows = []
+        for (const language of ["en", "de", "hu", "ja", "zh"]) {
+            for (const [pad, night] of [[false, false], [true, true], [false, true]]) {
+                rows.push({ tag: language + (pad ? ", pad out" : ", pad folded")
+                                 + (night ? ", night" : ", day"),
+                            language: language, pad: pad, night: night })
+            }
+        }
+        return rows
+    }
+
+    function test_shutterToastsKeepClear(data) {
+        const toaster = window.inj_toaster
+        const night = window.inj_nightManager
+        const setting = night.setting
+        const footer = window.inj_mainFooter
+        inj_languageManager.language = data.language
+        night.setting = data.night ? 1 : 0
+        window.width = 320
+        window.height = 480
+        testHelper.useRecordingMount()
+        try {
+            releasedOnADeadLink(() => {
+                footer.requestDisplay(data.pad)
+                tryVerify(() => footer.displayControl === data.pad)
+                // The page's notice and the one of a disconnection, shown for a minute, so that a
+                // busy machine still finds them.
+                const texts = [
+                    qsTranslate("CameraControlPage", "The mount did not take the shutter command."),
+                    qsTranslate("PopupQuitWhileStopping",
+                                "Disconnected before the shutter closed: it may still be open. "
+                                + "Connect again to close it.")
+                ]
+                toaster.model.clear()
+                for (const text of texts)
+                    toaster.show(text, 60000)
+                const overlay = toaster.parent
+                const rect = item => {
+                    const p = item.mapToItem(overlay, 0, 0)
+                    return { top: p.y, bottom: p.y + item.height }
+                }
+                const shown = () => {
+                    const items = []
+                    for (let i = 0; i < toaster.count; ++i)
+                        items.push(toaster.itemAtIndex(i))
+                    return items
+                }
+                tryVerify(() => toaster.count >= 2 && !toaster.displaced.running
+                                && shown().every(t => t && t.opacity === 1), 5000, "shown")
+                // What is wrong with where the toasts lie, or "": the page lays out again as the
+                // pad comes out, and the toasts follow it.
+                const problem = () => {
+                    const header = window.header.visible ? window.header.height : 0
+                    const bottom = overlay.height
+                        - (window.footer.visible ? window.footer.height : 0)
+                    // Where the band is too low for both, the older one is not drawn, rather
+                    // than cut; the newest always is.
+                    if (!toaster.itemAtIndex(0).visible)
+                        return "the newest not drawn"
+                    const band = rect(toaster)
+                    for (const toast of shown().filter(t => t.visible).map(rect)) {
+                        const where = "a toast at " + toast.top + "-" + toast.bottom + " (kept "
+                            + JSON.stringify(toaster._clearSpans) + ", band "
+                            + JSON.stringify(toaster._clearBand) + ")"
+                        for (const name of ["bulbButton", "closePending"]) {
+                            const r = rect(child(name))
+                            if (toast.bottom > r.top && toast.top < r.bottom)
+                                return where + " over " + name + " at " + r.top + "-" + r.bottom
+                        }
+                        // Where the page leaves no room for the newest below the header, it
+                        // takes the header's.
+                        if (toast.top < (toaster.anchors.topMargin === 0 && toaster.clip
+                                         ? 0 : header))
+                            return where + ", under the header"
+                        if (toast.bottom > bottom)
+                            return where + ", over the pad"
+                        if (toaster.clip && toast.top < band.top - 0.5
+                                && toast.bottom > band.top + 0.5)
+                            return where + ", cut off"
+                    }
+                    return ""
+                }
+                tryVerify(() => problem() === "", 5000, "placed: " + problem())
+            })
+        } finally {
+            toaster.model.clear()
+            footer.requestDisplay(false)
+            night.setting = setting
+        }
+    }
 }

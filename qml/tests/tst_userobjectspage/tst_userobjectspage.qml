@@ -494,19 +494,23 @@ TestCase {
         }
     }
 
-    // A value in any field of both rows is a position: hours and degrees alone ("10 h", "20°")
-    // are one, and Go To drives to it; a row left empty is none.
+    // A value in every field of both rows is a position, and Go To drives to it; a row with a
+    // field left empty is none: hours and degrees alone ("10 h", "20°") are half an entry.
     function test_typedPosition_data() {
         return [
+            { tag: "every field", isAxis: false, first: ["10", "0", "0"],
+              second: ["20", "0", "36"], shown: true, values: [10, 20.01] },
+            { tag: "zero hours and degrees typed", isAxis: false, first: ["0", "30", "0"],
+              second: ["-0", "0", "36"], shown: true, values: [0.5, -0.01] },
+            { tag: "both axes", isAxis: true, first: ["-300", "0", "0"],
+              second: ["20", "30", "0"], shown: true, values: [-300, 20.5] },
             { tag: "hours and degrees alone", isAxis: false, first: ["10", "", ""],
-              second: ["20", "", ""], shown: true, values: [10, 20] },
-            { tag: "minutes and seconds alone", isAxis: false, first: ["", "30", ""],
-              second: ["", "", "36"], shown: true, values: [0.5, 0.01] },
-            { tag: "axis degrees alone", isAxis: true, first: ["-300", "", ""],
-              second: ["20", "", ""], shown: true, values: [-300, 20] },
-            { tag: "declination left empty", isAxis: false, first: ["10", "", ""],
+              second: ["20", "", ""], shown: false },
+            { tag: "minutes and seconds alone", isAxis: false, first: ["", "30", "0"],
+              second: ["1", "0", "36"], shown: false },
+            { tag: "declination left empty", isAxis: false, first: ["10", "0", "0"],
               second: ["", "", ""], shown: false },
-            { tag: "second axis left empty", isAxis: true, first: ["10", "", ""],
+            { tag: "second axis left empty", isAxis: true, first: ["10", "0", "0"],
               second: ["", "", ""], shown: false }
         ]
     }
@@ -580,26 +584,27 @@ TestCase {
         }
     }
 
-    // Save with one row typed and the other empty names the half that is missing, whatever
-    // field of the row holds the value; with both empty, it says that no position is shown.
+    // Save with one row typed and the other empty names the half that is missing; with a field
+    // of both rows empty, it names both; with both rows empty, it says that no position is shown.
     // Nothing is stored.
     function test_halfTypedPositionNamed_data() {
         const half = "Nothing saved: the position is only half typed in. Missing: "
         return [
-            { tag: "R.A. alone", isAxis: false, first: ["5", "30", ""], second: ["", "", ""],
+            { tag: "R.A. alone", isAxis: false, first: ["5", "30", "0"], second: ["", "", ""],
               told: half + "Dec" },
-            { tag: "declination seconds alone", isAxis: false, first: ["", "", ""],
-              second: ["", "", "12"], told: half + "R.A." },
-            { tag: "first axis alone", isAxis: true, first: ["-300", "", ""],
+            { tag: "declination alone", isAxis: false, first: ["", "", ""],
+              second: ["-0", "0", "12"], told: half + "R.A." },
+            { tag: "first axis alone", isAxis: true, first: ["-300", "0", "0"],
               second: ["", "", ""], told: half + "Axis2" },
-            { tag: "second axis alone", isAxis: true, first: ["", "", ""], second: ["20", "", ""],
-              told: half + "Axis1" },
+            { tag: "second axis alone", isAxis: true, first: ["", "", ""],
+              second: ["20", "0", "0"], told: half + "Axis1" },
+            { tag: "a field of each row empty", isAxis: false, first: ["5", "", "0"],
+              second: ["10", "0", ""], told: half + "R.A., Dec" },
             { tag: "celestial, both rows empty", isAxis: false, first: ["", "", ""],
               second: ["", "", ""],
               told: "Nothing saved: no position is shown. Connect the mount, or type one in." }
         ]
     }
-
     function test_halfTypedPositionNamed(data) {
         open(data.isAxis)
         const list = data.isAxis ? inj_userObject_TE : inj_userObject_CE
@@ -613,6 +618,56 @@ TestCase {
         tryVerify(() => toaster.count > toasts, 5000, "told")
         compare(toaster.model.get(0).text, data.told)
         compare(list.list.length, 0)
+    }
+
+    // A field of a stored object emptied by hand, as the user does before typing another value,
+    // holds no value, not 0, when the focus leaves it: Go To has nothing to drive to, and Save
+    // refuses the half-typed position rather than store 0 over the object's angle. A row per
+    // field.
+    function test_emptiedFieldSavesNothing_data() {
+        const rows = []
+        for (const [row, name] of [["raRow", "R.A."], ["decRow", "Dec"], ["axis1Row", "Axis1"],
+                                   ["axis2Row", "Axis2"]]) {
+            for (const field of ["firstField", "minutesField", "secondsField"]) {
+                rows.push({ tag: name + " " + field, isAxis: row.startsWith("axis"), row: row,
+                            field: field, missing: name })
+            }
+        }
+        return rows
+    }
+
+    function test_emptiedFieldSavesNothing(data) {
+        open(data.isAxis)
+        const key = data.isAxis ? "userobj.axis" : "userobj.radec"
+        const rows = data.isAxis ? ["axis1Row", "axis2Row"] : ["raRow", "decRow"]
+        setRow(rows[0], ["5", "35", "17"])
+        setRow(rows[1], ["-20", "30", "40"])
+        saveAs("Stored", null, null)
+        const before = JSON.stringify(stored(key))
+        mouseClick(rowButton(0))
+        compare(rowText(data.row), data.row === rows[0] ? ["5", "35", "17"] : ["-20", "30", "40"])
+
+        // The keys go to the window that has the focus.
+        window.requestActivate()
+        tryVerify(() => window.active)
+        const field = child(data.row)[data.field]
+        field.forceActiveFocus()
+        field.selectAll()
+        keyClick(Qt.Key_Backspace)
+        compare(field.text, "", "emptied")
+        // Where the focus goes next, the field is corrected.
+        child("nameField").forceActiveFocus()
+        compare(field.text, "", "left empty")
+        verify(!page.positionShown)
+        verify(!child("goToButton").enabled, "nothing to drive to")
+
+        const toaster = window.inj_toaster
+        const toasts = toaster.count
+        mouseClick(button("saveButton"))
+        tryVerify(() => toaster.count > toasts, 5000, "told")
+        compare(toaster.model.get(0).text,
+                "Nothing saved: the position is only half typed in. Missing: " + data.missing)
+        compare(JSON.stringify(stored(key)), before)
     }
 
     // The page on a link that does not answer, and what the user typed there. The recording
@@ -798,73 +853,86 @@ TestCase {
         fuzzyCompare(child(data.rows[0]).readFromUI(), values[0], 1 / 3600)
     }
 
-    // A toast that would lie over Save and Edit shows above them, whole and below the header;
-    // where the row lies above the toasts, they stay at the bottom of the window.
-    function test_toastClearOfActions_data() {
-        return [
-            { tag: "320x480, the row low", width: 320, height: 480, moved: true },
-            { tag: "480x800, the row high", width: 480, height: 800, moved: false }
-        ]
+    // Save's notice keeps clear of the rows it names, the frame tabs and Save and Edit, in the
+    // languages whose
+    // notice runs longest, by day and by night: where one of them lies under it at the bottom it
+    // shows elsewhere, whole, below the header and above the pad, and opaque; where none does,
+    // as in a tall window, it stays at the bottom.
+    function test_toastKeepsClear_data() {
+        const rows = []
+        for (const language of ["en", "de", "hu", "ja", "zh"]) {
+            for (const night of [false, true]) {
+                rows.push({ tag: "320x480 " + language + (night ? " night" : " day"), width: 320,
+                            height: 480, language: language, night: night })
+            }
+        }
+        rows.push({ tag: "480x800 en day, nothing under it", width: 480, height: 800,
+                    language: "en", night: false, atBottom: true })
+        return rows
     }
 
-    function test_toastClearOfActions(data) {
+    function test_toastKeepsClear(data) {
         const size = Qt.size(window.width, window.height)
         const toaster = window.inj_toaster
+        const night = window.inj_nightManager
+        const setting = night.setting
         window.width = data.width
         window.height = data.height
+        night.setting = data.night ? 1 : 0
         try {
             tryVerify(() => window.inj_stackView.width === data.width, 5000, "resized")
-            open(false)
+            // The page opens in the language, as after a restart.
+            inj_languageManager.language = data.language
+            tryCompare(inj_mountConnection, "connected", true, 10000)
+            page = window.inj_stackView.push("qrc:/Page/UserObjectsPage.qml",
+                                             { isAxis: false, profileList: inj_userObject_CE })
+            tryVerify(() => !page.reading && !window.inj_stackView.busy, 5000, "opened")
             waitForItemPolished(page)
             toaster.model.clear()
-            // Two lines at the narrowest, as the stop's notice. A text of the test's own: a notice
-            // of the program's, shown late by what an earlier case left, may take the place of one
-            // it covers, or come in at the first index.
-            const text = "A notice of the test, as long as the stop's: it takes two lines in the "
-                         + "narrowest window and must keep clear of the row."
+            // Save's own words, with the longest name of a row in them; shown for a minute, so
+            // that a busy machine still finds it.
+            const text = qsTranslate("UserObjectsPage",
+                                     "Nothing saved: the position is only half typed in. Missing: %1")
+                             .arg(qsTranslate("UserObjectsPage", "%1, %2",
+                                              "the two rows of a position that lack a value")
+                                      .arg(child("raRow").paramText).arg(child("decRow").paramText))
             toaster.show(text, 60000)
-            const toastItem = () => {
-                for (let i = 0; i < toaster.count; ++i) {
-                    if (toaster.model.get(i).text === text)
-                        return toaster.itemAtIndex(i)
-                }
-                return null
-            }
-            tryVerify(() => toastItem() !== null && toaster.toastsHeight > 0, 5000)
             const overlay = toaster.parent
             const rect = item => {
                 const p = item.mapToItem(overlay, 0, 0)
-                return { top: p.y, bottom: p.y + item.height, left: p.x, right: p.x + item.width }
+                return { top: p.y, bottom: p.y + item.height }
             }
-            // Where it ends once the list has placed it, alone: a late notice would stack with it.
-            const dropOthers = () => {
+            // Once it is in, alone (a late notice of the program's would stack with it), the
+            // list has placed it, and it has faded in: opaque, so that at night the page's red
+            // text does not run through its own.
+            tryVerify(() => {
                 for (let i = toaster.count - 1; i >= 0; --i) {
                     if (toaster.model.get(i).text !== text)
                         toaster.remove(toaster.model.get(i).toastId)
                 }
+                return toaster.count === 1 && !!toaster.itemAtIndex(0)
+                       && toaster.itemAtIndex(0).opacity === 1
+                       && !toaster.displaced.running
+            }, 5000, "shown")
+            const toast = rect(toaster.itemAtIndex(0))
+            for (const kept of [child("raRow"), child("decRow"), child("frameBar"),
+                                button("saveButton"), button("editButton")]) {
+                const r = rect(kept)
+                verify(toast.bottom <= r.top || toast.top >= r.bottom,
+                       kept.objectName + " at " + r.top + "-" + r.bottom + ", the toast at "
+                       + toast.top + "-" + toast.bottom)
             }
-            tryVerify(() => {
-                dropOthers()
-                const toast = toastItem()
-                if (!toast)
-                    return false
-                const t = rect(toast)
-                return data.moved ? t.bottom <= rect(button("saveButton")).top
-                                  : t.bottom >= overlay.height - window.footer.height - 11
-            }, 5000, "placed")
-            const toast = toastItem()
-            verify(toast, "still shown")
-            const t = rect(toast)
-            for (const name of ["saveButton", "editButton"]) {
-                const r = rect(button(name))
-                verify(t.bottom <= r.top || t.top >= r.bottom || t.right <= r.left
-                       || t.left >= r.right, name + " in sight")
-            }
-            verify(t.top >= window.header.height, "below the header")
+            verify(toast.top >= window.header.height, "below the header")
             const bottom = overlay.height - (window.footer.visible ? window.footer.height : 0) - 10
-            compare(Math.abs(t.bottom - bottom) < 1, !data.moved, "at the bottom")
+            verify(toast.bottom <= bottom + 0.5, "above the pad")
+            if (data.atBottom)
+                verify(Math.abs(toast.bottom - bottom) < 1, "at the bottom")
+            // Whole: not cut off by a band too low for it.
+            verify(!toaster.clip || toast.top >= rect(toaster).top - 0.5, "whole")
         } finally {
             toaster.model.clear()
+            night.setting = setting
+            inj_languageManager.language = "en"
             window.width = size.width
             window.height = size.height
         }

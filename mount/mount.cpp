@@ -326,6 +326,12 @@ bool Mount::slewToAsync(const MountTarget& target) {
         for (AXISID axis : {0u, 1u})
             ticket.axisClaims[axis] = m_axisClaims[axis] + (claimsAxis(*task, axis) ? 1 : 0);
         claimFinishSubscribers(ticket.number);
+        std::weak_ptr<IMount> weak = m_weakSelf;
+        // Set before the manager has the task: no thread runs it yet.
+        task->setTakeOverListener([weak, claims = ticket.axisClaims](AXISID axis) {
+            if (auto self = weak.lock())
+                static_cast<Mount*>(self.get())->onAxisTakenOver(claims, axis);
+        });
         // The mount slews from the moment the GoTo is accepted: its target is published before
         // the task waits for the axes, and a GoTo it replaces hands the state straight over.
         const Nullable<MountTarget> replaced = m_slewToTarget;
@@ -335,7 +341,6 @@ bool Mount::slewToAsync(const MountTarget& target) {
         m_slewToTarget = target;
         m_slewToRunning = true;
         updatePeriodicPositionRead();
-        std::weak_ptr<IMount> weak = m_weakSelf;
         try {
             startTaskLocked(
                 std::move(task),
@@ -868,6 +873,23 @@ void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
             return;
     }
     trackingStateChanged();
+}
+
+void Mount::onAxisTakenOver(std::array<uint64_t, 2> claims, AXISID axis) {
+    {
+        std::lock_guard lock(m_mutex);
+        const size_t slot = axisSlot(axis);
+        if (claims[slot] == 0 || m_axisClaims[slot] != claims[slot])
+            return;
+        // The stop is over with the motion it was given to: what moves the axis now ends by
+        // itself, as any GoTo under way does.
+        if (!clearStopPendingLocked(axis))
+            return;
+        m_stopPendingUnannounced = true;
+        if (!m_stopPending[0] && !m_stopPending[1])
+            m_stopUnansweredTold = false;
+    }
+    announceEnds();
 }
 
 void Mount::onAxesAtRest(std::array<uint64_t, 2> claims) {

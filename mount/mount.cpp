@@ -1111,7 +1111,15 @@ CmdRetType_::E Mount::sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed) {
     const CmdRetType_::E r = m_command->setGuidingSpeed(axis, speed);
     if (r == CmdRetType_::Ok && m_appCore)
         m_appCore->setAutoguiderRate(static_cast<int>(axisSlot(axis)), speed);
+    noteGuideSpeedAnswer(axis, r);
     return r;
+}
+
+void Mount::noteGuideSpeedAnswer(AXISID axis, CmdRetType_::E r) {
+    // The emulator holds nothing of a mount's: it neither raises the doubt nor settles it.
+    if (m_appCore && m_converser)
+        m_appCore->setAutoguiderRateInDoubt(static_cast<int>(axisSlot(axis)),
+                                            r == CmdRetType_::Timeout);
 }
 
 SettingRecheck::Setting Mount::guideSpeedSetting(AXISID axis) {
@@ -1127,7 +1135,9 @@ SettingRecheck::Check Mount::guideSpeedCheck(AXISID axis) {
             return CmdRetType_::Ok;
         const GuidingSpeed_::E confirmed =
             axisSlot(axis) == 0 ? m_appCore->autoguiderRate1() : m_appCore->autoguiderRate2();
-        return m_command->setGuidingSpeed(axis, confirmed);
+        const CmdRetType_::E r = m_command->setGuidingSpeed(axis, confirmed);
+        noteGuideSpeedAnswer(axis, r);
+        return r;
     };
 }
 
@@ -1342,6 +1352,17 @@ CmdRetType_::E Mount::prepareSteps(SetupProgress& progress) {
             return r;
         if (hasPolarScopeLED() && m_appCore)
             m_command->setPolarLEDBrightness(m_appCore->pScopeLight());
+        // A speed whose write went unanswered before this connection may be what the mount
+        // holds, not the one the pages show: made sure as on the link's return, and left to wait
+        // for the link should this go unanswered too.
+        for (AXISID axis : {AXISID(0), AXISID(1)}) {
+            if (!m_appCore || !m_converser ||
+                !m_appCore->autoguiderRateInDoubt(static_cast<int>(axisSlot(axis))))
+                continue;
+            SettingRecheck::Check check = guideSpeedCheck(axis);
+            const CmdRetType_::E r = check();
+            m_settingRecheck.written(guideSpeedSetting(axis), r, std::move(check));
+        }
     }
     m_slewToSettings->toleranceRad = gotoToleranceRad(m_mode, m_device->version(0));
 

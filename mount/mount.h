@@ -319,6 +319,9 @@ private:
     void recheckSettingsAsync();
     // On the worker or a task's thread: the speed sent, and stored once the mount took it.
     CmdRetType_::E sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed);
+    // Whether the mount may hold another speed than the kept one, as its answer r says; kept
+    // beyond this mount, for the next connection.
+    void noteGuideSpeedAnswer(AXISID axis, CmdRetType_::E r);
     static SettingRecheck::Setting guideSpeedSetting(AXISID axis);
     SettingRecheck::Check guideSpeedCheck(AXISID axis);
     SettingRecheck::Check ppecCheck();

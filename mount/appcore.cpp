@@ -64,6 +64,14 @@ void AppCore::setPScopeLight(double v) {
     write(m_pScopeLight, v);
 }
 
+bool AppCore::autoguiderRateInDoubt(int axis) const {
+    return m_agRateInDoubt[axis == 0 ? 0 : 1].load();
+}
+
+void AppCore::setAutoguiderRateInDoubt(int axis, bool doubt) {
+    m_agRateInDoubt[axis == 0 ? 0 : 1].store(doubt);
+}
+
 QString AppCore::backlash_getText(double axis) const {
     return QString::fromStdString(m_format->formatDegMin(axis));
 }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <atomic>
 #include <memory>
 
 namespace Ko {
@@ -53,6 +55,13 @@ public:
     void setAutoguiderRate(int axis, GuidingSpeed_::E v);
     void setPScopeLight(double v);
 
+    // The mount may hold another autoguider speed than the one kept: a write of it went
+    // unanswered, and nothing the mount answered has made it sure since. Kept for this run across
+    // connections, so that the next connection sends the kept speed again. Not saved, and no
+    // change is announced. Axis index as setAutoguiderRate.
+    bool autoguiderRateInDoubt(int axis) const;
+    void setAutoguiderRateInDoubt(int axis, bool doubt);
+
     // The slider's angle (radians, not an axis number) in degrees and arc-minutes.
     Q_INVOKABLE QString backlash_getText(double axis) const;
 
@@ -71,6 +80,7 @@ private:
     KVCachedSetting<GuidingSpeed_::E> m_agRate1;
     KVCachedSetting<GuidingSpeed_::E> m_agRate2;
     KVCachedSetting<double> m_pScopeLight;
+    std::array<std::atomic<bool>, 2> m_agRateInDoubt{};
 };
 
 } // namespace Ko

@@ -326,6 +326,12 @@ bool Mount::slewToAsync(const MountTarget& target) {
         for (AXISID axis : {0u, 1u})
             ticket.axisClaims[axis] = m_axisClaims[axis] + (claimsAxis(*task, axis) ? 1 : 0);
         claimFinishSubscribers(ticket.number);
+        std::weak_ptr<IMount> weak = m_weakSelf;
+        // Set before the manager has the task: no thread runs it yet.
+        task->setTakeOverListener([weak, claims = ticket.axisClaims](AXISID axis) {
+            if (auto self = weak.lock())
+                static_cast<Mount*>(self.get())->onAxisTakenOver(claims, axis);
+        });
         // The mount slews from the moment the GoTo is accepted: its target is published before
         // the task waits for the axes, and a GoTo it replaces hands the state straight over.
         const Nullable<MountTarget> replaced = m_slewToTarget;
@@ -335,7 +341,6 @@ bool Mount::slewToAsync(const MountTarget& target) {
         m_slewToTarget = target;
         m_slewToRunning = true;
         updatePeriodicPositionRead();
-        std::weak_ptr<IMount> weak = m_weakSelf;
         try {
             startTaskLocked(
                 std::move(task),
@@ -870,6 +875,23 @@ void Mount::onTrackingUnanswered(std::array<uint64_t, 2> claims) {
     trackingStateChanged();
 }
 
+void Mount::onAxisTakenOver(std::array<uint64_t, 2> claims, AXISID axis) {
+    {
+        std::lock_guard lock(m_mutex);
+        const size_t slot = axisSlot(axis);
+        if (claims[slot] == 0 || m_axisClaims[slot] != claims[slot])
+            return;
+        // The stop is over with the motion it was given to: what moves the axis now ends by
+        // itself, as any GoTo under way does.
+        if (!clearStopPendingLocked(axis))
+            return;
+        m_stopPendingUnannounced = true;
+        if (!m_stopPending[0] && !m_stopPending[1])
+            m_stopUnansweredTold = false;
+    }
+    announceEnds();
+}
+
 void Mount::onAxesAtRest(std::array<uint64_t, 2> claims) {
     bool trackingChanged = false;
     {
@@ -1089,7 +1111,15 @@ CmdRetType_::E Mount::sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed) {
     const CmdRetType_::E r = m_command->setGuidingSpeed(axis, speed);
     if (r == CmdRetType_::Ok && m_appCore)
         m_appCore->setAutoguiderRate(static_cast<int>(axisSlot(axis)), speed);
+    noteGuideSpeedAnswer(axis, r);
     return r;
+}
+
+void Mount::noteGuideSpeedAnswer(AXISID axis, CmdRetType_::E r) {
+    // The emulator holds nothing of a mount's: it neither raises the doubt nor settles it.
+    if (m_appCore && m_converser)
+        m_appCore->setAutoguiderRateInDoubt(static_cast<int>(axisSlot(axis)),
+                                            r == CmdRetType_::Timeout);
 }
 
 SettingRecheck::Setting Mount::guideSpeedSetting(AXISID axis) {
@@ -1105,7 +1135,9 @@ SettingRecheck::Check Mount::guideSpeedCheck(AXISID axis) {
             return CmdRetType_::Ok;
         const GuidingSpeed_::E confirmed =
             axisSlot(axis) == 0 ? m_appCore->autoguiderRate1() : m_appCore->autoguiderRate2();
-        return m_command->setGuidingSpeed(axis, confirmed);
+        const CmdRetType_::E r = m_command->setGuidingSpeed(axis, confirmed);
+        noteGuideSpeedAnswer(axis, r);
+        return r;
     };
 }
 
@@ -1320,6 +1352,17 @@ CmdRetType_::E Mount::prepareSteps(SetupProgress& progress) {
             return r;
         if (hasPolarScopeLED() && m_appCore)
             m_command->setPolarLEDBrightness(m_appCore->pScopeLight());
+        // A speed whose write went unanswered before this connection may be what the mount
+        // holds, not the one the pages show: made sure as on the link's return, and left to wait
+        // for the link should this go unanswered too.
+        for (AXISID axis : {AXISID(0), AXISID(1)}) {
+            if (!m_appCore || !m_converser ||
+                !m_appCore->autoguiderRateInDoubt(static_cast<int>(axisSlot(axis))))
+                continue;
+            SettingRecheck::Check check = guideSpeedCheck(axis);
+            const CmdRetType_::E r = check();
+            m_settingRecheck.written(guideSpeedSetting(axis), r, std::move(check));
+        }
     }
     m_slewToSettings->toleranceRad = gotoToleranceRad(m_mode, m_device->version(0));
 

@@ -284,7 +284,8 @@ private:
 
     // Acknowledgements: a stop, or tracking in place of a motion, counts as pending on each axis
     // it takes from a motion until the mount has accepted it, or answered that the axes stand
-    // while tracking restarts (or a newer task took the axis and was accepted). With m_mutex
+    // while tracking restarts (or a newer task took the axis and was accepted, or a GoTo took it
+    // and the mount took the GoTo's first aim of it: the end lets a GoTo run on). With m_mutex
     // held, before the task is started.
     void markStopPendingLocked(const IMountTask& task);
     TaskCallback acknowledgementLocked(IMountTask& task, std::optional<TrackingChoice> tracking);
@@ -299,6 +300,9 @@ private:
     // A task that took the axes from a motion has seen them stand before it set them going: the
     // stops given with it are taken.
     void onAxesAtRest(std::array<uint64_t, 2> claims);
+    // A GoTo that holds these claims has had its first aim of the axis taken: a stop pending on
+    // the axis, given to the motion that the GoTo replaced, is over.
+    void onAxisTakenOver(std::array<uint64_t, 2> claims, AXISID axis);
     // With m_mutex held: the axis's pending stop is over; true when one was pending.
     bool clearStopPendingLocked(AXISID axis);
     // With m_mutex held: whether the task of these claims still holds an axis; when it does and
@@ -315,6 +319,9 @@ private:
     void recheckSettingsAsync();
     // On the worker or a task's thread: the speed sent, and stored once the mount took it.
     CmdRetType_::E sendGuideSpeed(AXISID axis, GuidingSpeed_::E speed);
+    // Whether the mount may hold another speed than the kept one, as its answer r says; kept
+    // beyond this mount, for the next connection.
+    void noteGuideSpeedAnswer(AXISID axis, CmdRetType_::E r);
     static SettingRecheck::Setting guideSpeedSetting(AXISID axis);
     SettingRecheck::Check guideSpeedCheck(AXISID axis);
     SettingRecheck::Check ppecCheck();

@@ -236,20 +236,28 @@ private slots:
     }
 
     // source: "11881" (a remote method's MoveAxis) or "11882" (a hand-controller protocol
-    // client's slew); the program ends on the signal; runs: how many times in a row.
+    // client's slew); the program ends on the signal; runs: how many times in a row; goTo: a
+    // remote GoTo takes the slewing axes over before the end, and runs on after it (the simulated
+    // mount's GoTo stays under way until it is told to arrive), the end holding for no stop of
+    // the slew that the GoTo replaced.
     void remoteSlewStopsAtTheEnd_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("runs");
-        dataRow("MoveAxis, terminated", QString("11881"), int(SIGTERM), 1);
-        dataRow("MoveAxis, interrupted", QString("11881"), int(SIGINT), 1);
-        dataRow("hand-controller client's slew, terminated", QString("11882"), int(SIGTERM), 4);
-        dataRow("hand-controller client's slew, interrupted", QString("11882"), int(SIGINT), 2);
+        QTest::addColumn<bool>("goTo");
+        dataRow("MoveAxis, terminated", QString("11881"), int(SIGTERM), 1, false);
+        dataRow("MoveAxis, interrupted", QString("11881"), int(SIGINT), 1, false);
+        dataRow("hand-controller client's slew, terminated", QString("11882"), int(SIGTERM), 4,
+                false);
+        dataRow("hand-controller client's slew, interrupted", QString("11882"), int(SIGINT), 2,
+                false);
+        dataRow("MoveAxis, then a GoTo, terminated", QString("11881"), int(SIGTERM), 1, true);
     }
     void remoteSlewStopsAtTheEnd() {
         QFETCH(QString, source);
         QFETCH(int, signal);
         QFETCH(int, runs);
+        QFETCH(bool, goTo);
         for (int run = 0; run < runs; ++run) {
             const QString round = QString("run %1").arg(run + 1);
             init();
@@ -274,6 +282,23 @@ private slots:
                                       qPrintable(round), 120000);
             QTRY_VERIFY2_WITH_TIMEOUT(mount.sim.moving(0), qPrintable(round), 30000);
             mount.sim.takeStops();
+            if (goTo) {
+                // The slew brakes for a while after its stop: the GoTo takes the axis over first.
+                mount.sim.setStopReads(20);
+                mount.sim.takeStarts();
+                // Either target is clear of the Sun at any time.
+                QByteArray answer;
+                for (const char* target : {"90,20", "270,20"}) {
+                    TcpClient asking(port);
+                    answer = asking.request(QByteArray("SlewToAltAzAsync,") + target, 10000);
+                    if (answer.startsWith("Ok"))
+                        break;
+                }
+                QCOMPARE(answer, QByteArray("Ok,SlewToAltAzAsync"));
+                // The GoTo has set both axes going.
+                int starts = 0;
+                QTRY_VERIFY_WITH_TIMEOUT((starts += mount.sim.takeStarts()) >= 2, 30000);
+            }
 
             ::kill(pid_t(program->processId()), signal);
             QTRY_VERIFY2_WITH_TIMEOUT(program->state() == QProcess::NotRunning, qPrintable(round),
@@ -281,6 +306,13 @@ private slots:
             const QByteArray errors = program->readAllStandardError();
             QVERIFY2(program->exitStatus() == QProcess::NormalExit && program->exitCode() == 0,
                      errors.constData());
+            if (goTo) {
+                // Ended while the GoTo ran on, not after it gave up and stopped the axes.
+                mount.stop();
+                QVERIFY2(mount.sim.moving(0) && mount.sim.moving(1), errors.constData());
+                QVERIFY2(!errors.contains("GoTo given up"), errors.constData());
+                continue;
+            }
             mount.stop();
             QVERIFY2(mount.sim.takeStops() > 0, qPrintable(round + ": no stop reached the mount\n" +
                                                            QString::fromUtf8(errors)));

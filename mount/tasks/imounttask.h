@@ -35,6 +35,13 @@ public:
     // before it sets them going, or whose restart goes unanswered). Tasks that never leave the
     // axes standing ignore it.
     virtual void setRestListener(std::function<void()> listener) { (void)listener; }
+    // Set before the task is started, like the answer listener; called on the task's thread at
+    // most once per axis (0 or 1): when the mount has taken the task's first command for that
+    // axis, which ends whatever motion the axis had before (a GoTo's first aim replaces a slew,
+    // and the stop it brakes with). Tasks that command no axis of their own ignore it.
+    virtual void setTakeOverListener(std::function<void(uint32_t axis)> listener) {
+        (void)listener;
+    }
 };
 
 // A four-character tag packed big-endian, the first character in the most significant byte.

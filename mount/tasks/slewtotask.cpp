@@ -13,6 +13,7 @@
 #include "mount/slewtotargetmacontainer.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Ko {
 
@@ -153,6 +154,8 @@ CmdResp<unsigned> SlewToTask::pass() {
         const CmdRetType_::E r = m_axes->gotoPosition(axis, aim);
         if (r != CmdRetType_::Ok)
             return CmdResp<unsigned>(r);
+        if (!std::exchange(m_aimed[axis], true) && m_tookOver)
+            m_tookOver(axis);
         if (takesOffset) {
             m_approached[axis] = true;
             approaching = true;
@@ -171,6 +174,10 @@ CmdResp<unsigned> SlewToTask::pass() {
     if (m_cancellable->sleep(remaining))
         return CmdResp<unsigned>(CmdRetType_::Cancel);
     return CmdResp<unsigned>::ok(Done);
+}
+
+void SlewToTask::setTakeOverListener(std::function<void(uint32_t axis)> listener) {
+    m_tookOver = std::move(listener);
 }
 
 CmdRetType_::E SlewToTask::run() {

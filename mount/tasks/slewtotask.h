@@ -50,6 +50,7 @@ public:
     // Accepts RA/Dec (J2000 or of date), observed az/alt or hour angle/declination, and axis
     // angles; any other frame is a programming error.
     CmdRetType_::E run() override;
+    void setTakeOverListener(std::function<void(uint32_t axis)> listener) override;
 
     // A pass that did not finish is checked again; a six-pass GoTo has stopped converging.
     static constexpr int kMaxCountedPasses = 6;
@@ -110,6 +111,9 @@ private:
     Nullable<double> m_progressDistance;
     // Per axis: it has taken its approach offset, which it does at most once.
     std::array<bool, 2> m_approached{false, false};
+    std::function<void(uint32_t)> m_tookOver;
+    // Per axis: the mount has taken an aim of this GoTo.
+    std::array<bool, 2> m_aimed{false, false};
 };
 
 } // namespace Ko

@@ -41,8 +41,8 @@ public:
 
     void setCut(bool cut) { m_cut = cut; }
     // From hold until release, the commands of op ("pos" single position reads, "slew", "goto"
-    // or "stop") wait; released, the
-    // one waiting goes out, or fails as on a cut link.
+    // or "stop"; "goto1" and "goto2" the GoTo aims of one axis) wait; released, the one waiting
+    // goes out, or fails as on a cut link.
     void hold(const QString& op) {
         std::lock_guard lock(m_holdMutex);
         m_holds[op] = Hold{};
@@ -90,8 +90,8 @@ public:
                                           : FakeMountAxis::slewAtRate(axis, rate);
     }
     CmdRetType_::E gotoPosition(AXISID axis, double target) override {
-        return waitHeld("goto") || lost() ? CmdRetType_::Timeout
-                                          : FakeMountAxis::gotoPosition(axis, target);
+        const bool fail = waitHeld("goto") || waitHeld(QStringLiteral("goto%1").arg(axis + 1));
+        return fail || lost() ? CmdRetType_::Timeout : FakeMountAxis::gotoPosition(axis, target);
     }
     CmdRetType_::E stop(AXISID axis) override {
         if (waitHeld("stop"))
@@ -453,6 +453,75 @@ private slots:
         rig.axis->setMovingReads(1, 0);
         QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
         QVERIFY(!mount->stopPendingOf(IMount::StoppedMotion::ManualSlew));
+    }
+
+    // A GoTo that takes an axis over ends the stop pending there once the mount has taken the
+    // GoTo's first aim of that axis: the motion the stop was given to is over, and the GoTo runs
+    // on by itself, as at the program's end. Until then the stop stays pending.
+    // Steps: "track" tracking on; "slewN" a pad slew of axis N; "brakeN" has axis N read as
+    // moving from then on, so that its stop is taken but the axis never seen still; "releaseN"
+    // ends the slew; "goto" starts a far GoTo, which aims axis 2 first. held: the aim ("goto1",
+    // "goto2") held back until the pending stop is looked at, "" none.
+    void gotoEndsThePendingStop_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<bool>("pendingWhileHeld");
+        dataRow("pad 1 braking", "slew1 brake1 release1 goto", "", false);
+        dataRow("pad 2 braking", "slew2 brake2 release2 goto", "", false);
+        dataRow("pad 2 braking, axis 1 tracking", "track slew2 brake2 release2 goto", "", false);
+        dataRow("pad 1 braking, its aim held", "slew1 brake1 release1 goto", "goto1", true);
+        dataRow("pad 2 braking, its aim held", "slew2 brake2 release2 goto", "goto2", true);
+        dataRow("pad 2 braking, the aim of axis 1 held", "slew2 brake2 release2 goto", "goto1",
+                false);
+    }
+    void gotoEndsThePendingStop() {
+        QFETCH(QString, steps);
+        QFETCH(QString, held);
+        QFETCH(bool, pendingWhileHeld);
+        AnswerRig rig(MountMode_::EQ);
+        const std::shared_ptr<Mount>& mount = rig.mount;
+        for (const QString& step : steps.split(' ')) {
+            const AXISID a = step.endsWith('2') ? 1 : 0;
+            if (step == "track") {
+                mount->setTrackingEnabled(true);
+                QTRY_VERIFY_WITH_TIMEOUT(mount->acknowledgedTracking().on, 10000);
+            } else if (step.startsWith("slew")) {
+                QVERIFY(rig.startSlew(a));
+            } else if (step.startsWith("brake")) {
+                rig.axis->setMovingReads(a, 1000000);
+            } else if (step.startsWith("release")) {
+                mount->slewAxisAsync(a, 0.0);
+                // Taken, and pending while the axis reads as braking.
+                QTRY_COMPARE_WITH_TIMEOUT(rig.axis->lastRate(a).valueOr(-1), 0.0, 10000);
+                QVERIFY(mount->stopPendingOf(IMount::StoppedMotion::ManualSlew));
+            } else if (step == "goto") {
+                if (!held.isEmpty())
+                    rig.axis->hold(held);
+                // Far: with an axis read as moving it stays under way well past the checks.
+                QVERIFY(mount->slewToAsync(rig.axesAwayBy(2.5, 2.0)));
+            } else {
+                QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+        if (!held.isEmpty()) {
+            QTRY_COMPARE_WITH_TIMEOUT(rig.axis->waiting(held), 1, 10000);
+            if (pendingWhileHeld)
+                QVERIFY(mount->stopPending());
+            else
+                QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+            QCOMPARE(rig.axis->waiting(held), 1);
+            rig.axis->release(held, false);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!mount->stopPending(), 10000);
+        // Over while the GoTo runs on, not by its end.
+        QVERIFY(rig.gotoResults().isEmpty());
+        QVERIFY(mount->slewToTarget().hasValue());
+        QCOMPARE(rig.tags(), QString("slto/slto"));
+        QCOMPARE(rig.pendingAnnounced().last(), false);
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.axis->aims(0).isEmpty() && !rig.axis->aims(1).isEmpty(),
+                                 10000);
+        rig.axis->setMovingReads(0, 0);
+        rig.axis->setMovingReads(1, 0);
     }
 
     // What a tracking start reports after another task has taken the axes says nothing of what

@@ -24,9 +24,21 @@ public:
         controller.fake.setHandler([this](const CBytes& request) { return answer(request); });
     }
 
-    void loseReplies(bool lose) {
+    // Those to commands that begin with except still come back.
+    void loseReplies(bool lose, const std::string& except = {}) {
         std::lock_guard lock(m_mutex);
         m_lose = lose;
+        m_kept = except;
+    }
+    // Commands that begin with prefix are refused from now on, and change nothing.
+    void refuse(const std::string& prefix) {
+        std::lock_guard lock(m_mutex);
+        m_refused = prefix;
+    }
+    // Per axis: the auxiliary encoder is on.
+    bool encoder(int slot) const {
+        std::lock_guard lock(m_mutex);
+        return m_encoders[slot];
     }
     // The setting as the controller holds it, in the units of the row (see TestSettingWrites).
     int held(const QString& setting) const {
@@ -50,6 +62,9 @@ private:
         std::lock_guard lock(m_mutex);
         const size_t slot = r.size() > 2 && r[2] == '2' ? 1 : 0;
         const std::string payload = r.size() > 3 ? r.substr(3, r.size() - 4) : std::string();
+        const bool lost = m_lose && (m_kept.empty() || r.rfind(m_kept, 0) != 0);
+        if (!m_refused.empty() && r.rfind(m_refused, 0) == 0)
+            return lost ? Nullable<CBytes>() : Nullable<CBytes>(CBytes::fromCString("!0\r"));
         Nullable<CBytes> reply = classicController(request);
         if (r.rfind(":W", 0) == 0 && payload.size() == 1) {
             m_guideSpeed[slot] = kSpeedOfDigit[payload[0] - '0'];
@@ -66,7 +81,7 @@ private:
             const std::string status = m_playback ? "2" : "0";
             reply = CBytes::fromStdString("=" + status + "31000\r");
         }
-        if (m_lose)
+        if (lost)
             return {};
         return reply;
     }
@@ -78,6 +93,8 @@ private:
 
     mutable std::mutex m_mutex;
     bool m_lose = false;
+    std::string m_kept;
+    std::string m_refused;
     std::array<int, 2> m_guideSpeed{-1, -1};
     int m_light = 0;
     std::array<bool, 2> m_encoders{false, false};
@@ -95,22 +112,37 @@ private slots:
     // the program agree once more: a setting the mount can report is read (it holds the new
     // value), one it cannot is sent again as confirmed (it holds the old one). Units: speeds as
     // GuidingSpeed, the light in tenths, switches as 0 and 1.
+    // mend: "link" the replies come back; "reconnect" the mount is disconnected, the replies come
+    // back and it is connected again; "other axis" the other axis's speed is written meanwhile
+    // and answered, then the replies come back.
     void unansweredWriteIsMadeSure_data() {
         QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("mend");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
         QTest::addColumn<int>("settled");
         const int x25 = int(GuidingSpeed_::X25);
         const int x75 = int(GuidingSpeed_::X75);
-        dataRow("guiding rate R.A./Az sent again", QString("guiding rate R.A."), x25, x75, x25);
-        dataRow("guiding rate Dec/Alt sent again", QString("guiding rate Dec"), x25, x75, x25);
-        dataRow("polar scope light sent again", QString("polar scope light"), 2, 5, 2);
-        dataRow("auxiliary encoders sent again", QString("auxiliary encoders"), 0, 1, 0);
-        dataRow("PPEC playback on read back", QString("PPEC playback"), 0, 1, 1);
-        dataRow("PPEC playback off read back", QString("PPEC playback"), 1, 0, 0);
+        const int x125 = int(GuidingSpeed_::X125);
+        const QString link("link"), reconnect("reconnect"), other("other axis");
+        const QString ra("guiding rate R.A."), dec("guiding rate Dec");
+        dataRow("guiding rate R.A./Az sent again", ra, link, x25, x75, x25);
+        dataRow("guiding rate Dec/Alt sent again", dec, link, x25, x75, x25);
+        dataRow("polar scope light sent again", QString("polar scope light"), link, 2, 5, 2);
+        dataRow("auxiliary encoders sent again", QString("auxiliary encoders"), link, 0, 1, 0);
+        dataRow("PPEC playback on read back", QString("PPEC playback"), link, 0, 1, 1);
+        dataRow("PPEC playback off read back", QString("PPEC playback"), link, 1, 0, 0);
+        dataRow("guiding rate R.A./Az sent again after a reconnect", ra, reconnect, x25, x125, x25);
+        dataRow("guiding rate Dec/Alt sent again after a reconnect", dec, reconnect, x25, x125,
+                x25);
+        dataRow("guiding rate R.A./Az sent again after Dec/Alt was taken", ra, other, x25, x75,
+                x25);
+        dataRow("guiding rate Dec/Alt sent again after R.A./Az was taken", dec, other, x25, x75,
+                x25);
     }
     void unansweredWriteIsMadeSure() {
         QFETCH(QString, setting);
+        QFETCH(QString, mend);
         QFETCH(int, before);
         QFETCH(int, after);
         QFETCH(int, settled);
@@ -124,18 +156,18 @@ private slots:
         QObject::connect(rig.toasts.get(), &ToastManagerUIStub::shouldToast, &rig.receiver,
                          [&](const QString& text) { toasts << text; });
         QVERIFY(rig.connectMount());
-        const std::shared_ptr<IMount> mount = rig.holder->sharedMount();
+        std::shared_ptr<IMount> mount = rig.holder->sharedMount();
         QVERIFY(mount);
         const QString noAnswer = IMount::noAnswerText();
 
-        const auto write = [&](int value) {
-            if (setting == "guiding rate R.A.")
+        const auto write = [&](const QString& which, int value) {
+            if (which == "guiding rate R.A.")
                 return mount->setGuidingSpeed(true, GuidingSpeed_::E(value));
-            if (setting == "guiding rate Dec")
+            if (which == "guiding rate Dec")
                 return mount->setGuidingSpeed(false, GuidingSpeed_::E(value));
-            if (setting == "polar scope light")
+            if (which == "polar scope light")
                 return mount->setPolarLEDBrightness(value / 10.0);
-            if (setting == "auxiliary encoders")
+            if (which == "auxiliary encoders")
                 return mount->setEnableDualEncodersAsync(value != 0);
             return mount->setPpecPlaybackAsync(value != 0);
         };
@@ -152,26 +184,79 @@ private slots:
             return int(mount->lastPpecPlayback());
         };
 
-        QFuture<CmdRet> taken = write(before);
+        QFuture<CmdRet> taken = write(setting, before);
         QTRY_VERIFY_WITH_TIMEOUT(taken.isFinished(), 10000);
         QCOMPARE(taken.result().type, CmdRetType_::Ok);
         QTRY_COMPARE(confirmed(), before);
         QCOMPARE(mountSide.held(setting), before);
 
-        mountSide.loseReplies(true);
-        QFuture<CmdRet> lost = write(after);
+        // The speed commands of an axis begin ":W1" or ":W2". The link stays silent until the
+        // other axis's speed is answered, whose write then ends before the link's return is
+        // heard.
+        const bool ra = setting == "guiding rate R.A.";
+        mountSide.loseReplies(true, mend == "other axis" ? (ra ? ":W2" : ":W1") : "");
+        QFuture<CmdRet> lost = write(setting, after);
         QTRY_VERIFY_WITH_TIMEOUT(lost.isFinished(), 10000);
         QCOMPARE(lost.result().type, CmdRetType_::Timeout);
         QTRY_COMPARE(toasts.count(noAnswer), 1);
         QCOMPARE(mountSide.held(setting), after);
         QCOMPARE(confirmed(), before);
 
-        mountSide.loseReplies(false);
+        if (mend == "reconnect") {
+            QVERIFY(rig.disconnectMount());
+            mount.reset();
+            mountSide.loseReplies(false);
+            QVERIFY(rig.connectMount());
+            mount = rig.holder->sharedMount();
+            QVERIFY(mount);
+        } else {
+            if (mend == "other axis") {
+                const QString otherAxis = ra ? "guiding rate Dec" : "guiding rate R.A.";
+                QFuture<CmdRet> answered = write(otherAxis, before);
+                QTRY_VERIFY_WITH_TIMEOUT(answered.isFinished(), 10000);
+                QCOMPARE(answered.result().type, CmdRetType_::Ok);
+                QCOMPARE(mountSide.held(otherAxis), before);
+            }
+            mountSide.loseReplies(false);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(mount->linkAnswering(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(mountSide.held(setting), settled, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(confirmed(), settled, 10000);
         // Told once, for the write the user made; the check that follows tells nothing.
         QCOMPARE(toasts.count(noAnswer), 1);
+    }
+
+    // The auxiliary encoders are switched on both axes or on neither: a switch that axis 1
+    // refuses is not sent to axis 2, and the program keeps what the mount confirmed last.
+    // refused: the commands the controller refuses, axis 1's encoder switch (":W1") or none.
+    void encodersSwitchTogether_data() {
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("on");
+        dataRow("taken by both axes", QString(), int(CmdRetType_::Ok), true);
+        dataRow("refused by axis 1", QString(":W1"), int(CmdRetType_::Nak), false);
+    }
+    void encodersSwitchTogether() {
+        QFETCH(QString, refused);
+        QFETCH(int, result);
+        QFETCH(bool, on);
+        SettingsController mountSide;
+        const uint16_t port = mountSide.controller.fake.serveUdp();
+        QVERIFY(port != 0);
+        StackRig rig(StackRig::loopbackRoutes(port));
+        rig.useLoopbackUdp();
+        QVERIFY(rig.connectMount());
+        const std::shared_ptr<IMount> mount = rig.holder->sharedMount();
+        QVERIFY(mount);
+        QVERIFY(mount->hasDualEncoders());
+
+        mountSide.refuse(refused.toStdString());
+        QFuture<CmdRet> write = mount->setEnableDualEncodersAsync(true);
+        QTRY_VERIFY_WITH_TIMEOUT(write.isFinished(), 10000);
+        QCOMPARE(int(write.result().type), result);
+        QCOMPARE(mountSide.encoder(0), on);
+        QCOMPARE(mountSide.encoder(1), on);
+        QCOMPARE(mount->lastEnableDualEncoders(), on);
     }
 };
 

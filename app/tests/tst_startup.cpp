@@ -997,6 +997,7 @@ private slots:
         second = start({}, true, arguments);
         QVERIFY(second->waitForStarted());
 
+        QByteArray secondErrors;
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*second, secondErrors, "UrlDelivery: listening") ||
                                      second->state() == QProcess::NotRunning,
                                  120000);

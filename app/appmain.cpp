@@ -65,8 +65,11 @@ void bringToFront(const QQmlApplicationEngine& engine) {
 
 // A start while the window's close is held back for a stop not yet taken: the user asked for the
 // program again, so the close is let go and this program stays, rather than ending right after
-// it has taken the start's request.
-void keepForANewStart(const QQmlApplicationEngine& engine) {
+// it has taken the start's request. An end that a signal asked for is not the user's to take
+// back by starting the program: that start waits for this end and then runs itself.
+void keepForANewStart(const QQmlApplicationEngine& engine, const QuitOnSignal& quitOnSignal) {
+    if (quitOnSignal.endAsked())
+        return;
     for (QObject* root : engine.rootObjects()) {
         for (QObject* held :
              root->findChildren<QObject*>(QStringLiteral("quitWhileStoppingDialog")))
@@ -352,7 +355,7 @@ int appMain(int argc, char** argv) {
     engine.addImportPath(QStringLiteral("qrc:///"));
     dependencyInjectToQml(&engine, keepAlive, container);
     QObject::connect(&urlDelivery, &UrlDelivery::startArrived, &engine,
-                     [&engine] { keepForANewStart(engine); });
+                     [&engine, &quitOnSignal] { keepForANewStart(engine, quitOnSignal); });
     QObject::connect(&urlDelivery, &UrlDelivery::activationRequested, &engine,
                      [&engine] { bringToFront(engine); });
     // A start from now on waits until this instance has written everything and let the folder
@@ -368,6 +371,11 @@ int appMain(int argc, char** argv) {
     if (auto* ending = published<EndingState>(engine, "inj_endingState")) {
         QObject::connect(ending, &EndingState::endingChanged, &urlDelivery,
                          &UrlDelivery::setEnding);
+        QObject::connect(ending, &EndingState::endingChanged, &quitOnSignal,
+                         [&quitOnSignal](bool on) {
+                             if (!on)
+                                 quitOnSignal.endCalledOff();
+                         });
         urlDelivery.setEnding(ending->ending());
     }
     DisplayLoss::setEnding([&engine] { endWithoutDisplay(engine); });

@@ -71,6 +71,9 @@ void QuitOnSignal::onReadable() {
     char bytes[64];
     while (::read(g_sockets[1], bytes, sizeof bytes) > 0) {
     }
+    // Before the windows are asked: a start that comes while the close waits for a stop finds
+    // the end as a signal's.
+    m_endAsked = true;
     // quit(), not exit(): it closes the windows before the loop ends, so the program leaves as it
     // does when the user closes the window (which keeps its place and size for the next start).
     QCoreApplication::quit();

@@ -5,8 +5,10 @@
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QSysInfo>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +23,9 @@
 #include <vector>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace Ko {
 
@@ -29,6 +34,10 @@ namespace {
 // How long a start waits for the folder when nobody took its request: the holder is within
 // moments of letting the folder go, or of listening after it took it.
 constexpr std::chrono::milliseconds kFolderWait{300};
+
+constexpr char kSocketPrefix[] = "quorvel-url-";
+// The longest path a unix socket can be bound at, its ending zero left out.
+constexpr qsizetype kMaxSocketPath = qsizetype(sizeof(sockaddr_un::sun_path)) - 1;
 
 // Marks a connection whose start was told that its request was taken.
 constexpr char kAnswered[] = "answered";
@@ -55,6 +64,42 @@ std::chrono::milliseconds remaining(const QDeadlineTimer& deadline) {
 
 int waitMs(const QDeadlineTimer& deadline) {
     return int(remaining(deadline).count());
+}
+
+// A folder that this user owns and that nobody else may enter or write in: nobody else can make,
+// replace or remove an entry there, so no other user can take the hand-over's name, listen in its
+// place or block it. A link is followed only where the session itself set the path.
+bool isPrivateFolder(const QString& path, bool followLink) {
+    if (!QDir::isAbsolutePath(path))
+        return false;
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat entry = {};
+    if ((followLink ? ::stat(encoded.constData(), &entry) : ::lstat(encoded.constData(), &entry)) !=
+        0)
+        return false;
+    return S_ISDIR(entry.st_mode) && entry.st_uid == ::geteuid() && (entry.st_mode & 077) == 0;
+}
+
+// A folder of this user's own that nobody else may make entries in, such as a home folder.
+bool onlyOwnerWrites(const QString& path) {
+    struct stat entry = {};
+    if (!QDir::isAbsolutePath(path) || ::stat(QFile::encodeName(path).constData(), &entry) != 0)
+        return false;
+    return S_ISDIR(entry.st_mode) && entry.st_uid == ::geteuid() && (entry.st_mode & 022) == 0;
+}
+
+// A folder of this user's own for the hand-over, made private if it does not exist yet; one that
+// exists and is not private (another user made it first) is left alone and not used.
+bool ownFolder(const QString& path) {
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return isPrivateFolder(path, false);
+}
+
+// Room for the socket's name, and for the folder that the server binds it in before it moves it
+// into place.
+bool roomForSocket(const QString& folder) {
+    return QFile::encodeName(folder).size() + 1 + qsizetype(std::strlen(kSocketPrefix)) + 16 <=
+           kMaxSocketPath;
 }
 
 } // namespace
@@ -119,15 +164,46 @@ UrlDelivery::~UrlDelivery() {
     m_folder.release();
 }
 
+QString UrlDelivery::handOverFolder() {
+    // The session's own, which the system makes for this user alone and empties at logout. One
+    // set for another user (kept across sudo) or open to others is not used.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (isPrivateFolder(runtime, true) && roomForSocket(runtime))
+        return QDir::cleanPath(runtime);
+    // Outside a session: a folder of this user's own in the shared temporary folder, and if
+    // another user has taken that name first, one in this user's home, which nobody else can
+    // write in. The host is named there, as a home may be shared over the network.
+    const QString uid = QString::number(::geteuid());
+    const QString temporary = QDir::cleanPath(QDir::tempPath()) + QStringLiteral("/quorvel-") + uid;
+    if (roomForSocket(temporary) && ownFolder(temporary))
+        return temporary;
+    const QString home = QDir::homePath();
+    if (onlyOwnerWrites(home)) {
+        const QString inHome = QDir::cleanPath(home) + QStringLiteral("/.quorvel-run-") +
+                               QSysInfo::machineHostName() + '-' + uid;
+        if (roomForSocket(inHome) && ownFolder(inHome))
+            return inHome;
+    }
+    return {};
+}
+
 QString UrlDelivery::socketName(const QString& dataFolder) {
-    // The folder as it is, not as a path names it: every path to one folder (a link, a linked
-    // parent) reaches the one program that holds its lock file.
-    const QString canonical = QFileInfo(dataFolder).canonicalFilePath();
-    const QByteArray folder =
-        (canonical.isEmpty() ? QDir::cleanPath(QDir(dataFolder).absolutePath()) : canonical)
-            .toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("quorvel-url-") + QString::fromLatin1(hash.left(16));
+    const QString folder = handOverFolder();
+    if (folder.isEmpty())
+        return {};
+    // The folder itself, not a path to it: every path (a link, a linked parent, a bind mount)
+    // reaches the one program that holds its lock file.
+    QByteArray identity;
+    struct stat entry = {};
+    if (::stat(QFile::encodeName(dataFolder).constData(), &entry) == 0) {
+        identity = QByteArray::number(quint64(entry.st_dev)) + ':' +
+                   QByteArray::number(quint64(entry.st_ino));
+    } else {
+        // No folder yet, so no lock file either: the path is all there is to go by.
+        identity = QDir::cleanPath(QDir(dataFolder).absolutePath()).toUtf8();
+    }
+    const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex();
+    return folder + '/' + QString::fromLatin1(kSocketPrefix) + QString::fromLatin1(hash.left(16));
 }
 
 QStringList UrlDelivery::urlsOfScheme(const QStringList& arguments, const QString& scheme) {
@@ -141,10 +217,14 @@ QStringList UrlDelivery::urlsOfScheme(const QStringList& arguments, const QStrin
 }
 
 UrlDelivery::Start UrlDelivery::claimOrHandOver(const QStringList& urls,
-                                                std::chrono::milliseconds limit) {
+                                                std::chrono::milliseconds limit,
+                                                std::chrono::milliseconds unreachableAfter) {
     const QDeadlineTimer deadline(limit);
     DataFolderLock::Take take = m_folder.tryTake();
     QString elsewhere;
+    // From the first look that found nobody listening for a holder on this machine, until one
+    // listens again.
+    QDeadlineTimer unreachable(QDeadlineTimer::Forever);
     while (take == DataFolderLock::Take::HeldElsewhere) {
         if (m_folder.holderMachine() != elsewhere) {
             elsewhere = m_folder.holderMachine();
@@ -156,6 +236,19 @@ UrlDelivery::Start UrlDelivery::claimOrHandOver(const QStringList& urls,
         case Offer::Unanswered:
             return Start::GaveUp;
         case Offer::NotTaken:
+            unreachable = QDeadlineTimer(QDeadlineTimer::Forever);
+            break;
+        case Offer::NobodyListens:
+            // A holder listens within moments of taking the folder and until moments before it
+            // lets it go. One that holds the folder on and on without listening could not
+            // listen, and never will: no answer can come. A holder on another machine can never
+            // be reached from here; that one is waited for, in case it ends.
+            if (!elsewhere.isEmpty())
+                break;
+            if (unreachable.isForever())
+                unreachable = QDeadlineTimer(unreachableAfter);
+            else if (unreachable.hasExpired())
+                return Start::GaveUp;
             break;
         }
         // Dropped unanswered: the holder has just let the folder go. Nobody listening: the
@@ -183,10 +276,12 @@ bool UrlDelivery::forward(const QStringList& urls, std::chrono::milliseconds lim
 }
 
 UrlDelivery::Offer UrlDelivery::offer(const QStringList& urls, const QDeadlineTimer& deadline) {
+    if (m_name.isEmpty())
+        return deadline.hasExpired() ? Offer::Unanswered : Offer::NobodyListens;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (!socket.waitForConnected(waitMs(deadline)))
-        return deadline.hasExpired() ? Offer::Unanswered : Offer::NotTaken;
+        return deadline.hasExpired() ? Offer::Unanswered : Offer::NobodyListens;
     QByteArray request;
     for (const QString& url : urls) {
         // The holder would drop the whole connection for it, and the start would offer it again
@@ -248,18 +343,32 @@ bool UrlDelivery::listen() {
 bool UrlDelivery::listenHoldingFolder() {
     if (m_server.isListening())
         return true;
-    // With the folder held, a socket file under the name is one that a holder left when it
-    // crashed: listening binds a file of its own and renames it over that one.
+    if (m_name.isEmpty()) {
+        Log("UrlDelivery: cannot listen: no folder of this user's own for the hand-over "
+            "(XDG_RUNTIME_DIR is not set or not private, and %s/quorvel-%u and the one in the "
+            "home folder are another user's); later starts on this data folder cannot reach "
+            "this instance",
+            qPrintable(QDir::cleanPath(QDir::tempPath())), unsigned(::geteuid()));
+        return false;
+    }
+    // With the folder held, whatever lies under the name in this user's own folder is not a
+    // live holder's: a socket file left by one that crashed, or anything else. Listening binds
+    // a socket of its own and renames it over that entry; a directory cannot be renamed over, so
+    // it goes first.
+    const QByteArray path = QFile::encodeName(m_name);
+    struct stat entry = {};
+    if (::lstat(path.constData(), &entry) == 0 && S_ISDIR(entry.st_mode))
+        QDir(m_name).removeRecursively();
     if (!m_server.listen(m_name)) {
-        if (m_server.serverError() != QAbstractSocket::AddressInUseError) {
-            Log("UrlDelivery: cannot listen on %s: %s", qPrintable(m_name),
-                qPrintable(m_server.errorString()));
-            return false;
+        if (m_server.serverError() == QAbstractSocket::AddressInUseError) {
+            QLocalServer::removeServer(m_name);
+            if (m_server.listen(m_name))
+                return true;
         }
-        QLocalServer::removeServer(m_name);
-        if (!m_server.listen(m_name))
-            return false;
-        Log("UrlDelivery: took over the socket of an instance that ended without closing it");
+        Log("UrlDelivery: cannot listen on %s: %s; later starts on this data folder cannot "
+            "reach this instance",
+            qPrintable(m_name), qPrintable(m_server.errorString()));
+        return false;
     }
     return true;
 }

@@ -25,11 +25,17 @@ namespace Ko {
 //
 // So a start first claims the data folder (DataFolderLock: atomic, and a lock left by a crashed
 // holder is taken over). The process that holds the folder listens on a local socket whose name
-// derives from the folder, and is the only one that ever binds or removes that socket file. A
-// start that finds the folder held hands over to the holder over that socket and ends, before it
-// builds or writes anything: its URLs, or, without any, a request to come to the front. Only the
-// same user may connect, and instances on other data folders (tests on scratch folders) never
-// meet.
+// derives from the folder itself (its device and inode, so that every path to it, a bind mount
+// included, leads to one name), and is the only one that ever binds or removes that socket file.
+// A start that finds the folder held hands over to the holder over that socket and ends, before
+// it builds or writes anything: its URLs, or, without any, a request to come to the front.
+// Instances on other data folders (tests on scratch folders) never meet.
+//
+// The socket lies in a folder where only this user can make entries (the session's runtime
+// folder, or a private one of the user's own), never in the shared temporary folder, where
+// another user could take its name first and block every hand-over, or listen in its place.
+// A holder that still cannot listen logs it, and a start gives up on it soon rather than at the
+// end of its limit: no answer can come.
 //
 // What a connection sends is one request per line: a URL, or an empty line for "come to the
 // front"; the holder answers an empty line once it has taken them, and only then carries them
@@ -67,29 +73,40 @@ public:
     static constexpr std::chrono::milliseconds kStartLimit{120000};
     // More than any URL of the scheme needs; a connection that sends more is dropped.
     static constexpr qint64 kMaxForwardBytes = 64 * 1024;
+    // How long a start waits while the folder's holder on this machine does not listen at all.
+    // A holder listens within moments of taking the folder, and until moments before it lets it
+    // go; one that does not for this long cannot.
+    static constexpr std::chrono::milliseconds kUnreachableAfter{10000};
 
     UrlDelivery(const QString& dataFolder, const QString& scheme);
     // Lets the name go, then the data folder, and only then the connections of starts still
     // waiting for an answer: they find the folder free when they hear the drop.
     ~UrlDelivery() override;
 
+    // The folder that holds the hand-over's socket: this user's own, which nobody else may write
+    // in; made if it is the private one and does not exist yet. Empty when there is none.
+    static QString handOverFolder();
+    // The full path of the hand-over's socket for dataFolder, in handOverFolder(); empty when
+    // there is no such folder.
     static QString socketName(const QString& dataFolder);
     // The arguments that are URLs of scheme, in order.
     static QStringList urlsOfScheme(const QStringList& arguments, const QString& scheme);
 
     // A start: claims the data folder and listens, or hands the URLs (with none, the request to
     // come to the front) to the process that holds it. Blocks until one of them has happened, or
-    // limit has passed with the holder alive but silent. Logs nothing unless this process claims
-    // the folder: a start that hands over leaves the running instance's files alone, its log
-    // included.
-    Start claimOrHandOver(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit);
+    // limit has passed with the holder alive but silent, or unreachableAfter with a holder here
+    // that does not listen. Logs nothing unless this process claims the folder: a start that
+    // hands over leaves the running instance's files alone, its log included.
+    Start claimOrHandOver(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit,
+                          std::chrono::milliseconds unreachableAfter = kUnreachableAfter);
     // Hands the URLs, or with none the request to come to the front, to the process that listens;
     // true once it has answered that it took them. False when nobody listens, when the listener
     // drops them unanswered because it is ending, or when limit passes without an answer.
     bool forward(const QStringList& urls, std::chrono::milliseconds limit = kStartLimit);
     // Claims the data folder and the name, so that later starts hand over to this process; false
-    // when another process holds the folder. A socket file left by a holder that crashed is
-    // replaced. What arrives waits until open().
+    // when another process holds the folder, or when it cannot listen (logged). Whatever lies
+    // under the name (a socket file left by a holder that crashed, or anything else of this
+    // user's) is replaced. What arrives waits until open().
     bool listen();
     // Carries out what later starts asked for, from now on and what came before: URLs go to
     // deliver(), a request to come to the front to activationRequested.
@@ -126,7 +143,14 @@ signals:
     void heldOnAnotherMachine(const QString& machine, const QString& lockFile);
 
 private:
-    enum class Offer { Taken, NotTaken, Unanswered };
+    enum class Offer {
+        Taken,
+        // The holder dropped the request unanswered: it has ended.
+        NotTaken,
+        // Nothing listens under the name.
+        NobodyListens,
+        Unanswered,
+    };
     Offer offer(const QStringList& urls, const QDeadlineTimer& deadline);
     bool listenHoldingFolder();
     void takeConnection();

@@ -794,8 +794,7 @@ private slots:
         QFETCH(bool, killedBefore);
         QFETCH(QByteArray, firstShows);
         writeSettings(R"({"lang_code": "en"})");
-        const QString socketFile =
-            QDir::tempPath() + '/' + Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro");
+        const QString socketFile = Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro");
         if (killedBefore) {
             auto killed = start({}, true);
             QVERIFY(killed->waitForStarted());
@@ -1033,10 +1032,10 @@ private slots:
         QCOMPARE(second->exitCode(), 0);
     }
 
-    // A start while the close waits for the stop of a held slew on a link that has fallen silent:
-    // the user wants the program after all. The closing program lets its close go and stays with
-    // its window, also once the stop is taken; the start hands over to it and ends; a URL it
-    // carries is handled there once, with its return URL.
+    // A start while the window's close waits for the stop of a held slew on a link that has
+    // fallen silent: the user wants the program after all. The closing program lets its close go
+    // and stays with its window, also once the stop is taken; the start hands over to it and
+    // ends; a URL it carries is handled there once, with its return URL.
     void startDuringAHeldClose_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("bare start") << QStringList{};
@@ -1072,13 +1071,26 @@ private slots:
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
                           "cxn.resends": 1000, "cxn.timeoutms": 3})");
-        // The program's own window; once connected, a finger holds a direction on the pad.
+        // The program's own window; once connected, a finger holds a direction on the pad, and
+        // the user closes the window once the link has fallen silent.
         const QString document = writeDocument("holder.qml", R"(
             import QtQuick
             QtObject {
                 id: root
                 property bool held: false
+                property bool closed: false
                 property var window: Qt.createComponent("qrc:/main.qml").createObject(root)
+                property Connections silence: Connections {
+                    target: inj_mountConnection.mount
+                    ignoreUnknownSignals: true
+                    function onLinkAnsweringChanged() {
+                        if (root.held && !root.closed && !inj_mountConnection.mount.linkAnswering) {
+                            root.closed = true
+                            root.window.close()
+                            console.log("state: closed")
+                        }
+                    }
+                }
                 property Connections connected: Connections {
                     target: inj_mountConnection
                     function onMountChanged_q() {
@@ -1107,9 +1119,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: holding"), 120000);
         QTRY_VERIFY_WITH_TIMEOUT(sim.moving(0) || sim.moving(1), 30000);
         silent = true;
-        ::kill(pid_t(first->processId()), SIGTERM);
         // The close has sent the stop, which the mount does not answer: the close is held.
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: closed"), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(stopsWhileSilent > 0, 30000);
+        QCOMPARE(first->state(), QProcess::Running);
         second = start(document, true, arguments);
         QVERIFY(second->waitForStarted());
         QVERIFY2(second->waitForFinished(60000), "the second start did not end");
@@ -1206,6 +1219,111 @@ private slots:
             "Held by a program of the user " + QByteArray(nobody->pw_name) + ": " + path;
         QVERIFY2(errors.contains(named), errors.constData());
         QVERIFY(QFileInfo(lockFile()).isFile());
+    }
+
+    // A start while the end that a signal began waits for the stop of a held slew on a link that
+    // has fallen silent: whoever sent the signal wants the program gone, and a start does not
+    // call that end off. The signalled program ends once the stop is taken, and the start then
+    // runs as the one program, with its window, and handles its URL once.
+    void startDuringASignalledEnd_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("terminate, a start with a connect URL")
+            << int(SIGTERM)
+            << QStringList{"com-halvermoor-quorvel:/"
+                           "connect?returnUrl=com-halvermoor-quorvel%3A%2Freturned"};
+    }
+    void startDuringASignalledEnd() {
+        QFETCH(int, signal);
+        QFETCH(QStringList, arguments);
+        Ko::MotorControllerSim sim;
+        bool silent = false;
+        QUdpSocket mount;
+        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+            QSKIP("the mount's UDP port is held by another program");
+        int stopsWhileSilent = 0;
+        connect(&mount, &QUdpSocket::readyRead, &mount, [&] {
+            while (mount.hasPendingDatagrams()) {
+                const QNetworkDatagram request = mount.receiveDatagram();
+                const QByteArray bytes = request.data();
+                if (silent) {
+                    stopsWhileSilent += bytes.startsWith(":K") ? 1 : 0;
+                    continue;
+                }
+                const auto reply =
+                    sim.answer(Ko::CBytes::fromData(bytes.constData(), bytes.size()));
+                if (reply.hasValue()) {
+                    mount.writeDatagram(QByteArray::fromStdString(reply.value().toStdString()),
+                                        request.senderAddress(), quint16(request.senderPort()));
+                }
+            }
+        });
+        writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
+                          "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
+                          "cxn.resends": 1000, "cxn.timeoutms": 3})");
+        const QString document = writeDocument("signalled.qml", R"(
+            import QtQuick
+            QtObject {
+                id: root
+                property bool held: false
+                property var window: Qt.createComponent("qrc:/main.qml").createObject(root)
+                property Connections connected: Connections {
+                    target: inj_mountConnection
+                    function onMountChanged_q() {
+                        if (inj_mountConnection.connected && !root.held) {
+                            root.held = true
+                            root.window.inj_mainFooter.screenInput(1, true)
+                            console.log("state: holding")
+                        }
+                    }
+                }
+            }
+        )");
+        std::unique_ptr<QProcess> first = start(document, true);
+        std::unique_ptr<QProcess> second;
+        const auto stopAll = stopping({&first, &second});
+        QVERIFY(first->waitForStarted());
+        QByteArray firstErrors;
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: holding"), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.moving(0) || sim.moving(1), 30000);
+        silent = true;
+        ::kill(pid_t(first->processId()), signal);
+        // The end has sent the stop, which the mount does not answer: the end waits for it.
+        QTRY_VERIFY_WITH_TIMEOUT(stopsWhileSilent > 0, 30000);
+        second = start({}, true, arguments);
+        QVERIFY(second->waitForStarted());
+        // The ending program tells the start to wait for its end, rather than taking its request.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            errorsReach(*first, firstErrors,
+                        "UrlDelivery: a start waits until this instance has ended") ||
+                second->state() == QProcess::NotRunning,
+            120000);
+        QByteArray secondErrors = second->readAllStandardError();
+        QVERIFY2(second->state() == QProcess::Running, secondErrors.constData());
+
+        // The link comes back and the stop is taken: the signalled program ends as asked. Its
+        // end is waited for with the mount answering here.
+        silent = false;
+        QTRY_VERIFY2_WITH_TIMEOUT(first->state() == QProcess::NotRunning,
+                                  "the signalled program did not end", 60000);
+        firstErrors += first->readAllStandardError();
+        QVERIFY2(first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0,
+                 firstErrors.constData());
+        QVERIFY2(!firstErrors.contains("UrlApiServer: handle:"), firstErrors.constData());
+        QTRY_VERIFY_WITH_TIMEOUT(!sim.moving(0) && !sim.moving(1), 30000);
+
+        QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*second, secondErrors, "UrlDelivery: listening") ||
+                                     second->state() == QProcess::NotRunning,
+                                 120000);
+        QVERIFY2(second->state() == QProcess::Running, secondErrors.constData());
+        const QByteArray returned = "UrlApiServer: handle: com-halvermoor-quorvel:/returned";
+        QTRY_VERIFY2_WITH_TIMEOUT(errorsReach(*second, secondErrors, returned),
+                                  secondErrors.constData(), 60000);
+        QCOMPARE(secondErrors.count("UrlApiServer: handle: com-halvermoor-quorvel:/connect"), 1);
+        QCOMPARE(secondErrors.count(returned), 1);
+        second->terminate();
+        finish(*second);
+        QCOMPARE(second->exitCode(), 0);
     }
 };
 

@@ -462,8 +462,7 @@ private slots:
             QVERIFY(first->listen());
             first->open();
         } else
-            QVERIFY(leaveStaleSocketFile(QDir::tempPath() + '/' +
-                                         UrlDelivery::socketName(folder.path())));
+            QVERIFY(leaveStaleSocketFile(UrlDelivery::socketName(folder.path())));
         {
             UrlDelivery second(folder.path(), scheme);
             QCOMPARE(second.listen(), !running);

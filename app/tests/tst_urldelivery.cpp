@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMap>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -29,6 +30,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -71,16 +73,18 @@ struct Started {
 class StartOnThread {
 public:
     StartOnThread(const QString& folder, std::chrono::milliseconds limit,
-                  const QStringList& urls = {}) {
+                  const QStringList& urls = {},
+                  std::chrono::milliseconds unreachableAfter = UrlDelivery::kUnreachableAfter) {
         QThread* const home = QThread::currentThread();
         m_result = m_promise.get_future();
-        m_thread.reset(QThread::create([this, folder, limit, home, urls] {
+        m_thread.reset(QThread::create([this, folder, limit, home, urls, unreachableAfter] {
             auto run = [&] {
                 auto delivery = std::make_unique<UrlDelivery>(folder, kScheme);
                 QObject::connect(
                     delivery.get(), &UrlDelivery::holderEnding, delivery.get(),
                     [this] { m_heardEnding.store(true); }, Qt::DirectConnection);
-                const UrlDelivery::Start start = delivery->claimOrHandOver(urls, limit);
+                const UrlDelivery::Start start =
+                    delivery->claimOrHandOver(urls, limit, unreachableAfter);
                 delivery->moveToThread(home);
                 return Started{start, std::move(delivery)};
             };
@@ -127,11 +131,23 @@ bool leaveSocketFile(const QString& path) {
     return bound;
 }
 
-// Leaves a socket file under name that nothing listens on, as a process killed while it listened
-// does.
-bool leaveStaleSocket(const QString& name) {
-    return leaveSocketFile(QDir::tempPath() + '/' + name);
+// The kind of what lies at path, not following a link: S_IFSOCK, S_IFDIR...; 0 for nothing.
+mode_t entryType(const QString& path) {
+    struct stat entry = {};
+    if (::lstat(QFile::encodeName(path).constData(), &entry) != 0)
+        return 0;
+    return entry.st_mode & S_IFMT;
 }
+
+// A folder of this user's alone: owned, and closed to everybody else.
+bool isPrivate(const QString& path) {
+    struct stat entry = {};
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISDIR(entry.st_mode) &&
+           entry.st_uid == ::geteuid() && (entry.st_mode & 077) == 0;
+}
+
+// A user who is not this one, for entries that another user left: nobody.
+constexpr uid_t kOtherUser = 65534;
 
 } // namespace
 
@@ -153,7 +169,29 @@ Q_DECLARE_METATYPE(UrlDelivery::Start)
 class TestUrlDelivery : public QObject {
     Q_OBJECT
 
+    // Where this process's hand-overs go unless a test says otherwise: a temporary folder and a
+    // home of the test's own, outside any session.
+    std::unique_ptr<QTemporaryDir> m_scratch;
+
+    void useDefaultFolders() {
+        qputenv("TMPDIR", QFile::encodeName(m_scratch->filePath("tmp")));
+        qputenv("HOME", QFile::encodeName(m_scratch->filePath("home")));
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+
 private slots:
+    void initTestCase() {
+        m_scratch = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_scratch->isValid());
+        QVERIFY(QDir().mkpath(m_scratch->filePath("tmp")));
+        QVERIFY(QDir().mkpath(m_scratch->filePath("home")));
+        QVERIFY(QFile::setPermissions(m_scratch->filePath("home"), QFileDevice::ReadOwner |
+                                                                       QFileDevice::WriteOwner |
+                                                                       QFileDevice::ExeOwner));
+        useDefaultFolders();
+    }
+    void cleanup() { useDefaultFolders(); }
+
     // What a start does, by what holds its data folder. It runs only where no other process
     // holds the folder, ends only when its request was taken, and never takes silence for an
     // answer.
@@ -196,7 +234,7 @@ private slots:
             if (holder == Holder::Ending)
                 instance->stopTaking();
         } else if (holder == Holder::StaleSocket) {
-            QVERIFY(leaveStaleSocket(name));
+            QVERIFY(leaveSocketFile(name));
         } else if (holder != Holder::Nobody) {
             lock = std::make_unique<DataFolderLock>(folder.path());
             QCOMPARE(lock->tryTake(), DataFolderLock::Take::Taken);
@@ -209,8 +247,10 @@ private slots:
             holder == Holder::Hung ? std::chrono::milliseconds(1500) : UrlDelivery::kStartLimit;
         StartOnThread started(folder.path(), limit);
         if (holder == Holder::Ending) {
-            // The request is there, unanswered; only the end of the holder lets the start go.
+            // The request is there, unanswered; only the end of the holder lets the start go,
+            // and the start knows that the holder ends, so it tells its user of no hang.
             QTRY_VERIFY_WITH_TIMEOUT(log.count(kStartWaits) == 1, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(started.heardEnding(), 10000);
             QVERIFY(!started.isReady());
             instance.reset();
         }
@@ -249,7 +289,7 @@ private slots:
         QVERIFY(laterStartHandsOver(folder.path()));
         QTRY_COMPARE(asked.count(), 1);
         result.delivery.reset();
-        QVERIFY(!QFile::exists(QDir::tempPath() + '/' + name));
+        QCOMPARE(entryType(name), mode_t(0));
         QCOMPARE(probe.tryTake(), DataFolderLock::Take::Taken);
     }
 
@@ -320,7 +360,7 @@ private slots:
             QCOMPARE(started.get().start,
                      holderBusy ? UrlDelivery::Start::GaveUp : UrlDelivery::Start::HandedOver);
         }
-        QVERIFY(QFile::exists(QDir::tempPath() + '/' + UrlDelivery::socketName(folder.path())));
+        QCOMPARE(entryType(UrlDelivery::socketName(folder.path())), mode_t(S_IFSOCK));
         QVERIFY(laterStartHandsOver(folder.path()));
     }
 
@@ -531,6 +571,8 @@ private slots:
         QTest::newRow("a symbolic link to the folder") << "datalink";
         QTest::newRow("a path through a linked parent") << "baselink/data";
         QTest::newRow("a path with dots in it") << "data/../data/.";
+        // No path names it as the other does: only the folder itself is the same.
+        QTest::newRow("a bind mount of the folder") << "bound";
     }
     void everyPathToTheFolderReachesItsHolder() {
         QFETCH(QString, path);
@@ -539,6 +581,20 @@ private slots:
         QVERIFY(QDir().mkpath(base.filePath("data")));
         QVERIFY(QFile::link(base.filePath("data"), base.filePath("datalink")));
         QVERIFY(QFile::link(base.path(), base.filePath("baselink")));
+        QVERIFY(QDir().mkpath(base.filePath("bound")));
+        const QByteArray bound = QFile::encodeName(base.filePath("bound"));
+        bool mounted = false;
+        // Before the folder goes, so that its removal does not reach through the mount.
+        const auto unmount = qScopeGuard([&] {
+            if (mounted)
+                ::umount2(bound.constData(), MNT_DETACH);
+        });
+        if (path == "bound") {
+            mounted = ::mount(QFile::encodeName(base.filePath("data")).constData(),
+                              bound.constData(), nullptr, MS_BIND, nullptr) == 0;
+            if (!mounted)
+                QSKIP("this run may not make a bind mount");
+        }
         UrlDelivery holder(base.filePath("data"), kScheme);
         QVERIFY(holder.listen());
         holder.open();
@@ -629,6 +685,211 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.first(), QUrl(url));
+    }
+
+    // The hand-over's socket lies where only this user can make entries: the session's runtime
+    // folder, or a private folder of the user's own. A folder that another user could write in,
+    // or that is another user's, is not used, and what another user left there is left alone.
+    // Without any such folder the holder says that it cannot listen, and a start gives up on it
+    // soon rather than at the end of its limit.
+    void theHandOverLivesWhereOnlyThisUserWrites_data() {
+        QTest::addColumn<QString>("runtime");
+        QTest::addColumn<QString>("temporary");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("used");
+        dataRow("the session's runtime folder", "private", "free", "private", "runtime");
+        dataRow("no runtime folder: a private one under the temporary folder", "unset", "free",
+                "private", "temporary");
+        dataRow("a runtime folder open to others is not used", "open", "free", "private",
+                "temporary");
+        dataRow("another user's runtime folder (kept across sudo) is not used", "other user's",
+                "free", "private", "temporary");
+        dataRow("the temporary folder's is ours already", "unset", "private", "private",
+                "temporary");
+        dataRow("a file under that name: one in the home folder", "unset", "file", "private",
+                "home");
+        dataRow("another user's folder under that name: one in the home folder", "unset",
+                "other user's", "private", "home");
+        dataRow("that folder open to others: one in the home folder", "unset", "open", "private",
+                "home");
+        dataRow("no folder of this user's alone: nothing listens, and a start gives up soon",
+                "unset", "other user's", "open", "none");
+    }
+    void theHandOverLivesWhereOnlyThisUserWrites() {
+        QFETCH(QString, runtime);
+        QFETCH(QString, temporary);
+        QFETCH(QString, home);
+        QFETCH(QString, used);
+        const bool otherUser = runtime == "other user's" || temporary == "other user's";
+        if (otherUser && ::geteuid() != 0)
+            QSKIP("only the superuser can leave another user's entry");
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QString uid = QString::number(::geteuid());
+        // mode: the folder's permissions; owner: the other user, or this one.
+        const auto makeFolder = [](const QString& path, QFile::Permissions mode, bool other) {
+            return QDir().mkpath(path) && QFile::setPermissions(path, mode) &&
+                   (!other ||
+                    ::chown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser) == 0);
+        };
+        using P = QFileDevice;
+        const QFile::Permissions owner = P::ReadOwner | P::WriteOwner | P::ExeOwner;
+        const QFile::Permissions everybody = owner | P::ReadGroup | P::WriteGroup | P::ExeGroup |
+                                             P::ReadOther | P::WriteOther | P::ExeOther;
+        const QFile::Permissions readable =
+            owner | P::ReadGroup | P::ExeGroup | P::ReadOther | P::ExeOther;
+
+        const QString run = base.filePath("run");
+        if (runtime != "unset") {
+            QVERIFY(
+                makeFolder(run, runtime == "open" ? readable : owner, runtime == "other user's"));
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(run));
+        }
+        QVERIFY(QDir().mkpath(base.filePath("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(base.filePath("tmp")));
+        const QString ownTemporary = base.filePath("tmp/quorvel-") + uid;
+        if (temporary == "file") {
+            QFile file(ownTemporary);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (temporary != "free") {
+            QVERIFY(makeFolder(ownTemporary, temporary == "open" ? everybody : owner,
+                               temporary == "other user's"));
+        }
+        const QString homeFolder = base.filePath("home");
+        QVERIFY(makeFolder(homeFolder, home == "open" ? owner | P::WriteGroup : owner, false));
+        qputenv("HOME", QFile::encodeName(homeFolder));
+        const QString inHome =
+            homeFolder + "/.quorvel-run-" + QSysInfo::machineHostName() + '-' + uid;
+        const QMap<QString, QString> folders = {
+            {"runtime", run}, {"temporary", ownTemporary}, {"home", inHome}, {"none", QString()}};
+
+        QCOMPARE(UrlDelivery::handOverFolder(), folders.value(used));
+        const QString data = base.filePath("data");
+        QVERIFY(QDir().mkpath(data));
+        const QString name = UrlDelivery::socketName(data);
+        LogCapture log;
+        UrlDelivery holder(data, kScheme);
+        if (used == "none") {
+            QVERIFY(name.isEmpty());
+            QVERIFY(!holder.listen());
+            QCOMPARE(log.count(QStringLiteral("UrlDelivery: cannot listen")), 1);
+            // Given a limit far beyond the test's wait: only the holder that cannot be reached
+            // ends the wait.
+            StartOnThread started(data, UrlDelivery::kStartLimit, {}, std::chrono::seconds(1));
+            QTRY_VERIFY_WITH_TIMEOUT(started.isReady(), 30000);
+            QCOMPARE(started.get().start, UrlDelivery::Start::GaveUp);
+        } else {
+            QCOMPARE(QFileInfo(name).path(), folders.value(used));
+            QVERIFY(isPrivate(folders.value(used)));
+            QVERIFY(holder.listen());
+            holder.open();
+            QCOMPARE(entryType(name), mode_t(S_IFSOCK));
+            QSignalSpy asked(&holder, &UrlDelivery::activationRequested);
+            QVERIFY(laterStartHandsOver(data));
+            QTRY_COMPARE(asked.count(), 1);
+        }
+        // What another user left is as it was.
+        struct stat entry = {};
+        if (runtime == "other user's")
+            QVERIFY(::stat(QFile::encodeName(run).constData(), &entry) == 0 &&
+                    entry.st_uid == kOtherUser &&
+                    entryType(run + "/" + QFileInfo(name).fileName()) == 0);
+        if (temporary == "other user's")
+            QVERIFY(::stat(QFile::encodeName(ownTemporary).constData(), &entry) == 0 &&
+                    entry.st_uid == kOtherUser && QDir(ownTemporary).isEmpty());
+    }
+
+    // With the folder held, whatever lies under the socket's name in this user's own folder is
+    // not a live holder's: the holder replaces it and listens, and later starts reach it. What a
+    // link there points to is left alone.
+    void whateverLiesUnderTheNameIsReplaced_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("a socket file of a holder that crashed") << "socket";
+        QTest::newRow("a directory with a file in it") << "directory";
+        QTest::newRow("a regular file") << "file";
+        QTest::newRow("a symbolic link to a folder elsewhere") << "link";
+        QTest::newRow("a FIFO") << "fifo";
+    }
+    void whateverLiesUnderTheNameIsReplaced() {
+        QFETCH(QString, entry);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QTemporaryDir elsewhere;
+        QVERIFY(elsewhere.isValid());
+        QFile kept(elsewhere.filePath("kept"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.close();
+        const QString name = UrlDelivery::socketName(folder.path());
+        QVERIFY(!name.isEmpty());
+        if (entry == "socket") {
+            QVERIFY(leaveSocketFile(name));
+        } else if (entry == "directory") {
+            QVERIFY(QDir().mkpath(name + "/inside"));
+            QFile inside(name + "/inside/file");
+            QVERIFY(inside.open(QIODevice::WriteOnly));
+        } else if (entry == "file") {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (entry == "link") {
+            QVERIFY(QFile::link(elsewhere.path(), name));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        }
+        LogCapture log;
+        auto holder = std::make_unique<UrlDelivery>(folder.path(), kScheme);
+        QVERIFY(holder->listen());
+        holder->open();
+        QCOMPARE(entryType(name), mode_t(S_IFSOCK));
+        QSignalSpy asked(holder.get(), &UrlDelivery::activationRequested);
+        QVERIFY(laterStartHandsOver(folder.path()));
+        QTRY_COMPARE(asked.count(), 1);
+        QVERIFY(QFileInfo(elsewhere.filePath("kept")).isFile());
+        QCOMPARE(log.count(QStringLiteral("cannot listen")), 0);
+        holder.reset();
+        QCOMPARE(entryType(name), mode_t(0));
+    }
+
+    // A start that waited for the end and went before the end was called off (it gave up, or it
+    // was ended): Stay finds nobody to tell, so its request is not carried out, whether or not
+    // the holder has seen it go by then.
+    void aStartThatWentIsNotTakenAtStay_data() {
+        QTest::addColumn<bool>("goneSeen");
+        QTest::newRow("the holder has seen the start go") << true;
+        QTest::newRow("the start went while the holder was busy") << false;
+    }
+    void aStartThatWentIsNotTakenAtStay() {
+        QFETCH(bool, goneSeen);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(kScheme, &catcher, "handle");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(kScheme); });
+        UrlDelivery holder(folder.path(), kScheme);
+        QVERIFY(holder.listen());
+        holder.open();
+        QSignalSpy arrived(&holder, &UrlDelivery::startArrived);
+        QSignalSpy activations(&holder, &UrlDelivery::activationRequested);
+        holder.setEnding(true);
+        {
+            StartOnThread started(folder.path(), std::chrono::milliseconds(1500),
+                                  {kScheme + ":/goto?name=X"});
+            QTRY_VERIFY_WITH_TIMEOUT(started.heardEnding(), 30000);
+            QCOMPARE(arrived.count(), 1);
+            if (goneSeen)
+                QTRY_VERIFY_WITH_TIMEOUT(started.isReady(), 30000);
+            else
+                started.wait();
+            QCOMPARE(started.get().start, UrlDelivery::Start::GaveUp);
+        }
+        holder.setEnding(false);
+        QCoreApplication::processEvents();
+        QCOMPARE(catcher.urls.size(), 0);
+        QCOMPARE(arrived.count(), 1);
+        QCOMPARE(activations.count(), 0);
+        // The next start is taken as before.
+        QVERIFY(laterStartHandsOver(folder.path()));
+        QTRY_COMPARE(activations.count(), 1);
+        QCOMPARE(catcher.urls.size(), 0);
     }
 };
 

@@ -46,6 +46,37 @@ namespace {
 // seconds.
 constexpr qint64 kCloseBoundMs = 15000;
 
+// The simulated mount on the mount's fixed UDP port, answering until it is made silent; while
+// silent it only counts the stops that reach it.
+struct SilencedMount {
+    Ko::MotorControllerSim sim;
+    bool silent = false;
+    int stopsWhileSilent = 0;
+    QUdpSocket socket;
+
+    bool bind() {
+        if (!socket.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+            return false;
+        QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [this] {
+            while (socket.hasPendingDatagrams()) {
+                const QNetworkDatagram request = socket.receiveDatagram();
+                const QByteArray bytes = request.data();
+                if (silent) {
+                    stopsWhileSilent += bytes.startsWith(":K") ? 1 : 0;
+                    continue;
+                }
+                const auto reply =
+                    sim.answer(Ko::CBytes::fromData(bytes.constData(), bytes.size()));
+                if (reply.hasValue()) {
+                    socket.writeDatagram(QByteArray::fromStdString(reply.value().toStdString()),
+                                         request.senderAddress(), quint16(request.senderPort()));
+                }
+            }
+        });
+        return true;
+    }
+};
+
 } // namespace
 
 // Runs the real program as a separate process, offscreen, with its data folders in a scratch
@@ -1045,28 +1076,9 @@ private slots:
     void startDuringAHeldClose() {
         QFETCH(QStringList, arguments);
         // The mount, on its fixed port, answers until the test makes it fall silent.
-        Ko::MotorControllerSim sim;
-        bool silent = false;
-        QUdpSocket mount;
-        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+        SilencedMount mount;
+        if (!mount.bind())
             QSKIP("the mount's UDP port is held by another program");
-        int stopsWhileSilent = 0;
-        connect(&mount, &QUdpSocket::readyRead, &mount, [&] {
-            while (mount.hasPendingDatagrams()) {
-                const QNetworkDatagram request = mount.receiveDatagram();
-                const QByteArray bytes = request.data();
-                if (silent) {
-                    stopsWhileSilent += bytes.startsWith(":K") ? 1 : 0;
-                    continue;
-                }
-                const auto reply =
-                    sim.answer(Ko::CBytes::fromData(bytes.constData(), bytes.size()));
-                if (reply.hasValue()) {
-                    mount.writeDatagram(QByteArray::fromStdString(reply.value().toStdString()),
-                                        request.senderAddress(), quint16(request.senderPort()));
-                }
-            }
-        });
         // A read timeout of a second and three resends.
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
@@ -1117,11 +1129,11 @@ private slots:
         QVERIFY(first->waitForStarted());
         QByteArray firstErrors;
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: holding"), 120000);
-        QTRY_VERIFY_WITH_TIMEOUT(sim.moving(0) || sim.moving(1), 30000);
-        silent = true;
+        QTRY_VERIFY_WITH_TIMEOUT(mount.sim.moving(0) || mount.sim.moving(1), 30000);
+        mount.silent = true;
         // The close has sent the stop, which the mount does not answer: the close is held.
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: closed"), 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(stopsWhileSilent > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(mount.stopsWhileSilent > 0, 30000);
         QCOMPARE(first->state(), QProcess::Running);
         second = start(document, true, arguments);
         QVERIFY(second->waitForStarted());
@@ -1132,11 +1144,11 @@ private slots:
         QVERIFY2(!secondErrors.contains("UrlDelivery: listening"), secondErrors.constData());
 
         // The link comes back and the stop is taken: the program stays all the same.
-        silent = false;
+        mount.silent = false;
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: stop taken") ||
                                      first->state() == QProcess::NotRunning,
                                  60000);
-        QTRY_VERIFY_WITH_TIMEOUT(!sim.moving(0) && !sim.moving(1), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount.sim.moving(0) && !mount.sim.moving(1), 30000);
         QVERIFY2(!first->waitForFinished(2000), firstErrors.constData());
         if (!arguments.isEmpty()) {
             const QByteArray returned = "UrlApiServer: handle: com-halvermoor-quorvel:/returned";
@@ -1236,28 +1248,10 @@ private slots:
     void startDuringASignalledEnd() {
         QFETCH(int, signal);
         QFETCH(QStringList, arguments);
-        Ko::MotorControllerSim sim;
-        bool silent = false;
-        QUdpSocket mount;
-        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+        // The mount, on its fixed port, answers until the test makes it fall silent.
+        SilencedMount mount;
+        if (!mount.bind())
             QSKIP("the mount's UDP port is held by another program");
-        int stopsWhileSilent = 0;
-        connect(&mount, &QUdpSocket::readyRead, &mount, [&] {
-            while (mount.hasPendingDatagrams()) {
-                const QNetworkDatagram request = mount.receiveDatagram();
-                const QByteArray bytes = request.data();
-                if (silent) {
-                    stopsWhileSilent += bytes.startsWith(":K") ? 1 : 0;
-                    continue;
-                }
-                const auto reply =
-                    sim.answer(Ko::CBytes::fromData(bytes.constData(), bytes.size()));
-                if (reply.hasValue()) {
-                    mount.writeDatagram(QByteArray::fromStdString(reply.value().toStdString()),
-                                        request.senderAddress(), quint16(request.senderPort()));
-                }
-            }
-        });
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
                           "cxn.resends": 1000, "cxn.timeoutms": 3})");
@@ -1285,11 +1279,11 @@ private slots:
         QVERIFY(first->waitForStarted());
         QByteArray firstErrors;
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*first, firstErrors, "state: holding"), 120000);
-        QTRY_VERIFY_WITH_TIMEOUT(sim.moving(0) || sim.moving(1), 30000);
-        silent = true;
+        QTRY_VERIFY_WITH_TIMEOUT(mount.sim.moving(0) || mount.sim.moving(1), 30000);
+        mount.silent = true;
         ::kill(pid_t(first->processId()), signal);
         // The end has sent the stop, which the mount does not answer: the end waits for it.
-        QTRY_VERIFY_WITH_TIMEOUT(stopsWhileSilent > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(mount.stopsWhileSilent > 0, 30000);
         second = start({}, true, arguments);
         QVERIFY(second->waitForStarted());
         // The ending program tells the start to wait for its end, rather than taking its request.
@@ -1303,14 +1297,14 @@ private slots:
 
         // The link comes back and the stop is taken: the signalled program ends as asked. Its
         // end is waited for with the mount answering here.
-        silent = false;
+        mount.silent = false;
         QTRY_VERIFY2_WITH_TIMEOUT(first->state() == QProcess::NotRunning,
                                   "the signalled program did not end", 60000);
         firstErrors += first->readAllStandardError();
         QVERIFY2(first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0,
                  firstErrors.constData());
         QVERIFY2(!firstErrors.contains("UrlApiServer: handle:"), firstErrors.constData());
-        QTRY_VERIFY_WITH_TIMEOUT(!sim.moving(0) && !sim.moving(1), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mount.sim.moving(0) && !mount.sim.moving(1), 30000);
 
         QTRY_VERIFY_WITH_TIMEOUT(errorsReach(*second, secondErrors, "UrlDelivery: listening") ||
                                      second->state() == QProcess::NotRunning,

@@ -131,6 +131,26 @@ bool leaveSocketFile(const QString& path) {
     return bound;
 }
 
+// Leaves at path what a crash, a user or another program may leave under a name of ours: a
+// "socket" file nothing listens on, a "directory" with a file in it, an "empty directory", a
+// "file", a "fifo", or a link to target ("link"; "dangling link" where target does not exist).
+bool leaveEntry(const QString& kind, const QString& path, const QString& target = {}) {
+    if (kind == "socket")
+        return leaveSocketFile(path);
+    if (kind == "directory")
+        return QDir().mkpath(path + "/inside") &&
+               QFile(path + "/inside/file").open(QIODevice::WriteOnly);
+    if (kind == "empty directory")
+        return QDir().mkpath(path);
+    if (kind == "file")
+        return QFile(path).open(QIODevice::WriteOnly);
+    if (kind == "fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == "link" || kind == "dangling link")
+        return QFile::link(target, path);
+    return false;
+}
+
 // The kind of what lies at path, not following a link: S_IFSOCK, S_IFDIR...; 0 for nothing.
 mode_t entryType(const QString& path) {
     struct stat entry = {};
@@ -482,16 +502,9 @@ private slots:
             file.close();
             if (before == "unreadable")
                 QVERIFY(file.setPermissions(QFileDevice::Permissions()));
-        } else if (before == "directory") {
-            QVERIFY(QDir().mkpath(other.filePath() + "/inside"));
-            QFile inside(other.filePath() + "/inside/file");
-            QVERIFY(inside.open(QIODevice::WriteOnly));
-        } else if (before == "dangling link") {
-            QVERIFY(QFile::link(folder.filePath("gone"), other.filePath()));
-        } else if (before == "socket") {
-            QVERIFY(leaveSocketFile(other.filePath()));
-        } else if (before == "fifo") {
-            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (before == "directory" || before == "dangling link" || before == "socket" ||
+                   before == "fifo") {
+            QVERIFY(leaveEntry(before, other.filePath(), folder.filePath("gone")));
         }
         int fileLock = -1;
         const auto closeFileLock = qScopeGuard([&fileLock] {
@@ -532,7 +545,7 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::newRow("a dangling symbolic link") << "dangling link";
         QTest::newRow("a FIFO") << "fifo";
-        QTest::newRow("an empty directory") << "directory";
+        QTest::newRow("an empty directory") << "empty directory";
         QTest::newRow("a unix socket file") << "socket";
     }
     void aSlowerStartLeavesTheLockAFasterOneMade() {
@@ -541,15 +554,7 @@ private slots:
         QVERIFY(folder.isValid());
         DataFolderLock slower(folder.path());
         DataFolderLock faster(folder.path());
-        const QByteArray path = QFile::encodeName(slower.filePath());
-        if (entry == "dangling link")
-            QVERIFY(QFile::link(folder.filePath("gone"), slower.filePath()));
-        else if (entry == "fifo")
-            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
-        else if (entry == "directory")
-            QVERIFY(QDir().mkpath(slower.filePath()));
-        else
-            QVERIFY(leaveSocketFile(slower.filePath()));
+        QVERIFY(leaveEntry(entry, slower.filePath(), folder.filePath("gone")));
         // The faster start comes and goes between the slower one's judgement and its removal.
         int fasterTakes = 0;
         DataFolderLock::Take fasterTook = DataFolderLock::Take::Unavailable;
@@ -824,20 +829,7 @@ private slots:
         kept.close();
         const QString name = UrlDelivery::socketName(folder.path());
         QVERIFY(!name.isEmpty());
-        if (entry == "socket") {
-            QVERIFY(leaveSocketFile(name));
-        } else if (entry == "directory") {
-            QVERIFY(QDir().mkpath(name + "/inside"));
-            QFile inside(name + "/inside/file");
-            QVERIFY(inside.open(QIODevice::WriteOnly));
-        } else if (entry == "file") {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        } else if (entry == "link") {
-            QVERIFY(QFile::link(elsewhere.path(), name));
-        } else {
-            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
-        }
+        QVERIFY(leaveEntry(entry, name, elsewhere.path()));
         LogCapture log;
         auto holder = std::make_unique<UrlDelivery>(folder.path(), kScheme);
         QVERIFY(holder->listen());

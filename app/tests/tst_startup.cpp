@@ -92,6 +92,15 @@ class TestStartup : public QObject {
 
     QString dataHome() const { return m_home->filePath("data"); }
 
+    // Listens where the holder of the data folder does, as a holder with the folder held does:
+    // the name comes from the folder's device and inode, which a scratch folder of an earlier
+    // run may have had, and whatever that run's holder left there is replaced.
+    bool listenAsHolder(QLocalServer& server) const {
+        const QString name = Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro");
+        QLocalServer::removeServer(name);
+        return server.listen(name);
+    }
+
     QString writeDocument(const QString& name, const QByteArray& text) const {
         const QString path = m_home->filePath(name);
         QFile f(path);
@@ -429,7 +438,7 @@ private slots:
         QCOMPARE(lock->tryTake(), Ko::DataFolderLock::Take::Taken);
         auto holder = std::make_unique<QLocalServer>();
         if (listens)
-            QVERIFY(holder->listen(Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro")));
+            QVERIFY(listenAsHolder(*holder));
         std::unique_ptr<QProcess> process = start({}, true);
         const auto stopAll = stopping({&process});
         QVERIFY(process->waitForStarted());
@@ -488,7 +497,7 @@ private slots:
             lock = std::make_unique<Ko::DataFolderLock>(dataHome() + "/QuorvelPro");
             QCOMPARE(lock->tryTake(), Ko::DataFolderLock::Take::Taken);
             holder = std::make_unique<QLocalServer>();
-            QVERIFY(holder->listen(Ko::UrlDelivery::socketName(dataHome() + "/QuorvelPro")));
+            QVERIFY(listenAsHolder(*holder));
         }
         m_env.insert(Ko::StartNotice::kShortLimitsEnv, "1");
         std::unique_ptr<QProcess> process =

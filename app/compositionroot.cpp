@@ -289,10 +289,12 @@ void dependencyInjectToQml(QQmlEngine* engine, QList<std::shared_ptr<QObject>>& 
         makeModelServices({shell.location, shell.perMountData, shell.toast, shell.astroCalc,
                            shell.astroFormat, std::make_shared<MountAxisLimit>(mountAxes)},
                           published);
+    MountLinkRoutes mountRoutes;
+    mountRoutes.udp.port = envPort(kMountPortEnv, kMountUdpPort);
     const MountServices mount = makeMountServices(
         {shell.kvStore, shell.location, shell.clock, shell.astroCalc, shell.astroFormat,
          shell.altRange, shell.appCore, model.alignment, model.pae, shell.perMountData,
-         model.modeContainer, mountAxes, shell.toast, catalog.catalogSettings},
+         model.modeContainer, mountAxes, shell.toast, catalog.catalogSettings, mountRoutes},
         published);
     // A connection may wait on the park-data question while the window closes: the way out
     // answers it, so that the connection ends before the wait for background work begins

@@ -12,6 +12,9 @@ inline constexpr char kRpcPortEnv[] = "KO_RPC_PORT";
 // The same for the planetarium servers: the hand-controller protocol and the position server.
 inline constexpr char kQrpPortEnv[] = "KO_QRP_PORT";
 inline constexpr char kPositionPortEnv[] = "KO_POSITION_PORT";
+// Moves the port at which a mount is reached over UDP off the mount's own; for tests that stand a
+// simulated mount on loopback, so that several of them can run at once.
+inline constexpr char kMountPortEnv[] = "KO_MOUNT_PORT";
 // When set, pointing-model sharing searches loopback only (127.0.0.1 to 127.255.255.255) instead
 // of every network of the machine; for tests, so that no test broadcasts beyond this machine.
 inline constexpr char kBroadcastLoopbackEnv[] = "KO_BROADCAST_LOOPBACK";

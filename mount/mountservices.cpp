@@ -34,7 +34,8 @@ MountServices makeMountServices(const MountDeps& deps, PublishedRows& published)
     std::tie(s.mountConnection, s.connectable) = makeMountConnectionStack(
         {deps.location, deps.clock, deps.astroCalc, deps.altRange, deps.alignment, deps.toast,
          s.parkDataLoadUIStub, deps.pae, deps.axisSlot, s.connectionSettings, s.timeoutForwarder,
-         deps.perMountData, deps.modeContainer, s.mountModePopupStub, deps.appCore});
+         deps.perMountData, deps.modeContainer, s.mountModePopupStub, deps.appCore},
+        deps.routes);
     published.emplace_back("inj_mountConnection", s.mountConnection);
     published.emplace_back("inj_iConnectable", s.connectable);
     s.slewingControl = std::make_shared<SlewingControl>(s.mountConnection);

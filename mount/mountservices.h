@@ -44,6 +44,8 @@ struct MountDeps {
     std::shared_ptr<ToastManagerUIStub> toast;
     // The rule above the mount's altitude limits that a user object's GoTo must pass.
     std::shared_ptr<const IGoToGuard> goToGuard;
+    // Where the links look for mounts: the defaults, except where a test moves them.
+    MountLinkRoutes routes = {};
 };
 
 struct MountServices {

@@ -1,6 +1,5 @@
 #include "app/tests/programruns.h"
 #include "base/tests/datarow.h"
-#include "link/iudpkodevicefactory.h"
 #include "link/tests/motorcontrollersim.h"
 
 #include <QHostAddress>
@@ -139,15 +138,19 @@ QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs
         .replace("%TEARDOWN%", QByteArray::number(teardownMs));
 }
 
-// The simulated motor controller on the mount's UDP port of this host, answered on the test's
-// thread whenever it takes events. The test may have it lose the first command of a kind from a
-// moment on (neither acted on nor answered, as a datagram the network dropped), or every command
-// (a link cut); the commands it answered are kept in order.
+// The simulated motor controller on a loopback port of its own, which tellTo() gives the program,
+// answered on the test's thread whenever it takes events. The test may have it lose the first
+// command of a kind from a moment on (neither acted on nor answered, as a datagram the network
+// dropped), or every command (a link cut); the commands it answered are kept in order.
 class SimulatedMount {
 public:
     bool open() {
         QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { answerWaiting(); });
-        return m_socket.bind(QHostAddress::LocalHost, Ko::kMountUdpPort);
+        return m_socket.bind(QHostAddress::LocalHost, 0);
+    }
+    // Adds where the program reaches this mount to a run's environment.
+    void tellTo(QProcessEnvironment& extra) const {
+        extra.insert("KO_MOUNT_PORT", QString::number(m_socket.localPort()));
     }
     // Acts on every command that has arrived: once the program has gone, the last it sent.
     void answerWaiting() {
@@ -331,14 +334,14 @@ private slots:
         if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             QSKIP("Xvfb is not installed");
         SimulatedMount mount;
-        if (!mount.open())
-            QSKIP("the mount's UDP port is held by another program");
+        QVERIFY(mount.open());
         XServer server;
         QVERIFY(server.start());
         QProcessEnvironment extra;
         extra.insert("QT_QPA_PLATFORM", "xcb");
         extra.insert("DISPLAY", server.display());
         extra.insert("XAUTHORITY", "/nonexistent");
+        mount.tellTo(extra);
         Run run;
         run.start(endDocument(padButton < 0 ? Hold::Key : Hold::PadButton, false), extra,
                   R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
@@ -403,8 +406,7 @@ private slots:
         if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             QSKIP("Xvfb is not installed");
         SimulatedMount mount;
-        if (!mount.open())
-            QSKIP("the mount's UDP port is held by another program");
+        QVERIFY(mount.open());
         XServer server;
         Run run;
         const uint16_t rpcPort = Ko::freePort();
@@ -497,6 +499,7 @@ private:
         // The main thread draws and meets the loss itself, unless it is the one held; then the
         // render thread draws the animator's turns and meets it.
         extra.insert("QSG_RENDER_LOOP", stuck ? "threaded" : "basic");
+        mount.tellTo(extra);
         run.start(endDocument(hold, false, stuck), extra, kConnectedSettings);
         QVERIFY(run.process->waitForStarted(60000));
         QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);

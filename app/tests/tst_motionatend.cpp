@@ -1,8 +1,6 @@
 #include "app/tests/programruns.h"
 #include "app/tests/scratchhome.h"
 #include "base/tests/datarow.h"
-#include "link/iudpkodevicefactory.h"
-#include "link/tests/fakemotorcontroller.h"
 #include "link/tests/motorcontrollersim.h"
 #include "server/tests/loopbackrig.h"
 
@@ -31,39 +29,33 @@ using namespace Ko;
 
 namespace {
 
-// The simulated motor controller on the mount's UDP port of this machine, answered on the fake's
-// own thread, so that the test may block on a client's socket while the program talks to the
-// mount.
-struct SimOnMountPort {
-    MotorControllerSim sim;
-    FakeMotorController fake;
-
-    bool start() {
-        fake.setRecording(false);
-        fake.setHandler([this](const CBytes& request) { return sim.answer(request); });
-        return fake.serveUdp(kMountUdpPort) != 0;
-    }
-    void stop() { fake.stop(); }
-};
-
-// The simulated motor controller on the mount's UDP port of a loopback address that only these
-// tests use, so that a run elsewhere on this machine that holds the port on 127.0.0.1 leaves them
-// be; answered on a thread of its own, started only once the program runs (no thread of the
-// test's may be running when the program is forked), so that the test may block on a client.
+// The simulated motor controller on a port of its own on a loopback address that only these tests
+// use; the program is told the port. Bound before the program starts, answered on a thread of its
+// own started only once the program runs (no thread of the test's may be running when the program
+// is forked), so that the test may block on a client.
 class SimOnOwnAddress {
 public:
     static constexpr char kAddress[] = "127.0.0.86";
 
     ~SimOnOwnAddress() { stop(); }
 
-    bool start() {
+    bool bind() {
         m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        const sockaddr_in address = where();
+        sockaddr_in address = where();
+        socklen_t length = sizeof address;
         if (m_fd < 0 ||
-            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+            ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
             stop();
             return false;
         }
+        m_port = ntohs(address.sin_port);
+        return true;
+    }
+    uint16_t port() const { return m_port; }
+    bool start() {
+        if (m_fd < 0 && !bind())
+            return false;
         m_thread = std::thread([this] { serve(); });
         return true;
     }
@@ -84,10 +76,10 @@ public:
     MotorControllerSim sim;
 
 private:
-    static sockaddr_in where() {
+    sockaddr_in where() const {
         sockaddr_in address{};
         address.sin_family = AF_INET;
-        address.sin_port = htons(kMountUdpPort);
+        address.sin_port = htons(m_port);
         ::inet_pton(AF_INET, kAddress, &address.sin_addr);
         return address;
     }
@@ -108,6 +100,7 @@ private:
     }
 
     int m_fd = -1;
+    uint16_t m_port = 0;
     std::atomic<bool> m_stopping{false};
     std::thread m_thread;
 };
@@ -166,6 +159,8 @@ class TestMotionAtEnd : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
     uint16_t m_rpcPort = 0;
     uint16_t m_qrpPort = 0;
+    // Where the program reaches the mount over UDP.
+    uint16_t m_mountPort = 0;
 
     std::unique_ptr<QProcess> start() const {
         auto process = std::make_unique<QProcess>();
@@ -179,6 +174,7 @@ class TestMotionAtEnd : public QObject {
         env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
         env.insert("KO_QRP_PORT", QString::number(m_qrpPort));
         env.insert("KO_POSITION_PORT", QString::number(freePort()));
+        env.insert("KO_MOUNT_PORT", QString::number(m_mountPort));
         process->setProcessEnvironment(env);
         process->setWorkingDirectory(m_home->path());
         process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -261,8 +257,10 @@ private slots:
         for (int run = 0; run < runs; ++run) {
             const QString round = QString("run %1").arg(run + 1);
             init();
-            writeSettings();
-            SimOnMountPort mount;
+            writeSettings(SimOnOwnAddress::kAddress);
+            SimOnOwnAddress mount;
+            QVERIFY(mount.bind());
+            m_mountPort = mount.port();
             std::unique_ptr<QProcess> program = start();
             const auto killLeft = qScopeGuard([&] {
                 if (program->state() != QProcess::NotRunning) {
@@ -273,8 +271,7 @@ private slots:
             QVERIFY(program->waitForStarted());
             // Served only once the program runs: no thread of the fake's may be running when the
             // program is forked. The program asks again for what it sends meanwhile.
-            if (!mount.start())
-                QSKIP("the mount's UDP port is held by another program");
+            QVERIFY(mount.start());
             const uint16_t port = source == "11881" ? m_rpcPort : m_qrpPort;
             // The servers answer motion only once the mount is connected.
             std::unique_ptr<TcpClient> client;
@@ -339,6 +336,8 @@ private slots:
         QFETCH(int, signal);
         writeSettings(SimOnOwnAddress::kAddress);
         SimOnOwnAddress mount;
+        QVERIFY(mount.bind());
+        m_mountPort = mount.port();
         std::unique_ptr<QProcess> program = start();
         const auto killLeft = qScopeGuard([&] {
             if (program->state() != QProcess::NotRunning) {
@@ -347,7 +346,7 @@ private slots:
             }
         });
         QVERIFY(program->waitForStarted());
-        QVERIFY2(mount.start(), "the mount's UDP port on the tests' own address is held");
+        QVERIFY(mount.start());
         const uint16_t port = source == "11881" ? m_rpcPort : m_qrpPort;
         std::unique_ptr<TcpClient> client;
         QTRY_VERIFY_WITH_TIMEOUT((client = startSlew(source, port)) != nullptr, 120000);
@@ -406,6 +405,8 @@ private slots:
             extra.insert("XAUTHORITY", "/nonexistent");
         }
         SimOnOwnAddress mount;
+        QVERIFY(mount.bind());
+        extra.insert("KO_MOUNT_PORT", QString::number(mount.port()));
         ProgramRuns::Run run;
         run.start(connectedDocument(End(end) == End::WindowClose), extra,
                   QByteArray(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
@@ -418,7 +419,7 @@ private slots:
             }
         });
         QVERIFY(run.process->waitForStarted(60000));
-        QVERIFY2(mount.start(), "the mount's UDP port on the tests' own address is held");
+        QVERIFY(mount.start());
         const ProgramRuns::ReversingClient client(m_rpcPort);
         QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
         if (End(end) != End::WindowClose) {

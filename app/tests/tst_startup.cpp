@@ -3,7 +3,6 @@
 #include "app/tests/scratchhome.h"
 #include "app/urldelivery.h"
 #include "base/tests/datarow.h"
-#include "link/iudpkodevicefactory.h"
 #include "link/tests/motorcontrollersim.h"
 #include "server/tests/loopbackrig.h"
 
@@ -46,8 +45,8 @@ namespace {
 // seconds.
 constexpr qint64 kCloseBoundMs = 15000;
 
-// The simulated mount on the mount's fixed UDP port, answering until it is made silent; while
-// silent it only counts the stops that reach it.
+// The simulated mount on a loopback port of its own (the program is told it), answering until it
+// is made silent; while silent it only counts the stops that reach it.
 struct SilencedMount {
     Ko::MotorControllerSim sim;
     bool silent = false;
@@ -55,7 +54,7 @@ struct SilencedMount {
     QUdpSocket socket;
 
     bool bind() {
-        if (!socket.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
+        if (!socket.bind(QHostAddress::LocalHost, 0))
             return false;
         QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [this] {
             while (socket.hasPendingDatagrams()) {
@@ -87,6 +86,8 @@ class TestStartup : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
     // The remote-method port of the program; 0 leaves it on its fixed port.
     uint16_t m_rpcPort = 0;
+    // Where the program reaches a mount over UDP; 0 leaves the mount's own port.
+    uint16_t m_mountPort = 0;
     // Further variables for the next starts.
     QMap<QString, QString> m_env;
 
@@ -132,6 +133,9 @@ class TestStartup : public QObject {
         env.insert("KO_COMET_URL", "http://127.0.0.1:1/CometEls.txt");
         if (m_rpcPort)
             env.insert("KO_RPC_PORT", QString::number(m_rpcPort));
+        env.remove("KO_MOUNT_PORT");
+        if (m_mountPort)
+            env.insert("KO_MOUNT_PORT", QString::number(m_mountPort));
         // The planetarium ports open once the emulated mount connects.
         env.insert("KO_QRP_PORT", QString::number(Ko::freePort()));
         env.insert("KO_POSITION_PORT", QString::number(Ko::freePort()));
@@ -219,6 +223,7 @@ private slots:
         QVERIFY(m_home->isValid());
         m_rpcPort = Ko::freePort();
         QVERIFY(m_rpcPort);
+        m_mountPort = 0;
         m_env.clear();
     }
 
@@ -1008,8 +1013,8 @@ private slots:
         QFETCH(QStringList, arguments);
         // The mount: bound, so that its requests arrive here, and silent.
         QUdpSocket mount;
-        if (!mount.bind(QHostAddress::LocalHost, Ko::kMountUdpPort))
-            QSKIP("the mount's UDP port is held by another program");
+        QVERIFY(mount.bind(QHostAddress::LocalHost, 0));
+        m_mountPort = mount.localPort();
         // The read timeout and the resends at what the settings page allows for them.
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
@@ -1084,10 +1089,10 @@ private slots:
     }
     void startDuringAHeldClose() {
         QFETCH(QStringList, arguments);
-        // The mount, on its fixed port, answers until the test makes it fall silent.
+        // The mount answers until the test makes it fall silent.
         SilencedMount mount;
-        if (!mount.bind())
-            QSKIP("the mount's UDP port is held by another program");
+        QVERIFY(mount.bind());
+        m_mountPort = mount.socket.localPort();
         // A read timeout of a second and three resends.
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
@@ -1257,10 +1262,10 @@ private slots:
     void startDuringASignalledEnd() {
         QFETCH(int, signal);
         QFETCH(QStringList, arguments);
-        // The mount, on its fixed port, answers until the test makes it fall silent.
+        // The mount answers until the test makes it fall silent.
         SilencedMount mount;
-        if (!mount.bind())
-            QSKIP("the mount's UDP port is held by another program");
+        QVERIFY(mount.bind());
+        m_mountPort = mount.socket.localPort();
         writeSettings(R"({"lang_code": "en", "connect_at_start": true, "cxn.commtype": 0,
                           "cxn.dosearch": false, "cxn.ip": "127.0.0.1",
                           "cxn.resends": 1000, "cxn.timeoutms": 3})");

@@ -7,7 +7,7 @@ namespace Ko {
 namespace {
 
 // Fainter bodies (Neptune) need a chart to be found.
-constexpr float kTonightBestFaintestVmag = 7.0f;
+constexpr float kTonightBestFaintestBodyVmag = 7.0f;
 
 } // namespace
 
@@ -25,7 +25,7 @@ std::vector<AstroObj> SolarSystemCatalogList::load() {
     for (int body = 0; body < ISolarSystem::kBodyCount; ++body) {
         AstroObj obj = m_solarSystem->getObject(body);
         // A magnitude that is not a number stays in the list.
-        if (m_tonightBest && obj.vmag > kTonightBestFaintestVmag)
+        if (m_tonightBest && obj.vmag > kTonightBestFaintestBodyVmag)
             continue;
         objects.push_back(std::move(obj));
     }

@@ -125,18 +125,30 @@ function(ko_add_library folder)
     endif()
 endfunction()
 
-# ko_add_test(<name> [LIBS <targets>...] [SOURCES <extra files>...])
+# ko_add_test(<name> [SINGLE_THREADED] [LIBS <targets>...] [SOURCES <extra files>...])
 #   Builds tests/<name>.cpp of the current folder as a Qt Test program, linked to the
 #   folder's own library, and registers it with CTest under <name>.
+#   SINGLE_THREADED: the program never starts a second thread (base/tests/singlethreaded.cpp
+#   fails it if it does), so ThreadSanitizer, which reports races between threads, can find
+#   nothing in it: the ThreadSanitizer build leaves it out, and the other builds run it once.
 # A sanitizer report fails a test even where its exit code does not show it: a report from a child
 # process the test starts, or one that a program ending early through its own exit path leaves
 # behind. Every sanitizer closes its report with this line.
 set(KO_SANITIZER_REPORT "SUMMARY: [A-Za-z]*Sanitizer")
 
 function(ko_add_test name)
-    cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+    cmake_parse_arguments(ARG "SINGLE_THREADED" "" "LIBS;SOURCES" ${ARGN})
+    if(ARG_SINGLE_THREADED AND KO_TSAN)
+        return()
+    endif()
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.cpp ${ARG_SOURCES})
+    if(ARG_SINGLE_THREADED)
+        if(NOT TARGET ko_singlethreaded)
+            add_library(ko_singlethreaded OBJECT ${PROJECT_SOURCE_DIR}/base/tests/singlethreaded.cpp)
+        endif()
+        target_link_libraries(${name} PRIVATE ko_singlethreaded)
+    endif()
     target_link_libraries(${name} PRIVATE ko_${folder} ${ARG_LIBS} Qt6::Test)
     target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     _ko_test_defines(${name})
@@ -165,6 +177,13 @@ function(ko_test_timeout name seconds)
     math(EXPR ms "${seconds} * 1000")
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=${ms}")
     set_tests_properties(${name} PROPERTIES TIMEOUT ${seconds})
+endfunction()
+
+# ko_test_cost(<name> <seconds>): about how long the test runs under AddressSanitizer on two busy
+#   cores. A run without the timings of an earlier one (a fresh clone) starts the costliest tests
+#   first, so that none of the longest begins near the end and keeps the run waiting alone.
+function(ko_test_cost name seconds)
+    set_tests_properties(${name} PROPERTIES COST ${seconds})
 endfunction()
 
 # ko_add_bench(<name> [LIBS <targets>...] [SOURCES <extra files>...]): a benchmark program

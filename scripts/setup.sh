@@ -36,8 +36,8 @@ ko_jobs() {
 }
 
 # KO_TEST_JOBS=n caps the tests run at once (default: four per build job, at most 16). Most tests
-# spend their time waiting for timers, sockets and child processes rather than computing: on two
-# cores, eight at once keep the cores less than half busy under either sanitizer.
+# spend much of their time waiting for timers, sockets and child processes: on two cores it takes
+# eight at once to keep both cores busy.
 ko_test_jobs() {
     local jobs=$(($(ko_jobs) * 4))
     echo "${KO_TEST_JOBS:-$((jobs > 16 ? 16 : jobs))}"

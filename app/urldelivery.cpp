@@ -66,10 +66,14 @@ int waitMs(const QDeadlineTimer& deadline) {
     return int(remaining(deadline).count());
 }
 
-// A folder that this user owns and that nobody else may enter or write in: nobody else can make,
-// replace or remove an entry there, so no other user can take the hand-over's name, listen in its
-// place or block it. A link is followed only where the session itself set the path.
-bool isPrivateFolder(const QString& path, bool followLink) {
+// A folder of this user's own in which nobody else has any of the permissions in denied: with
+// kPrivate, nobody else can make, replace or remove an entry there, so no other user can take the
+// hand-over's name, listen in its place or block it. A link is followed only where the session
+// itself set the path.
+constexpr mode_t kPrivate = 077;
+// Nobody else may make entries, as in a home folder.
+constexpr mode_t kOnlyOwnerWrites = 022;
+bool ownFolderDenying(const QString& path, mode_t denied, bool followLink) {
     if (!QDir::isAbsolutePath(path))
         return false;
     const QByteArray encoded = QFile::encodeName(path);
@@ -77,22 +81,14 @@ bool isPrivateFolder(const QString& path, bool followLink) {
     if ((followLink ? ::stat(encoded.constData(), &entry) : ::lstat(encoded.constData(), &entry)) !=
         0)
         return false;
-    return S_ISDIR(entry.st_mode) && entry.st_uid == ::geteuid() && (entry.st_mode & 077) == 0;
-}
-
-// A folder of this user's own that nobody else may make entries in, such as a home folder.
-bool onlyOwnerWrites(const QString& path) {
-    struct stat entry = {};
-    if (!QDir::isAbsolutePath(path) || ::stat(QFile::encodeName(path).constData(), &entry) != 0)
-        return false;
-    return S_ISDIR(entry.st_mode) && entry.st_uid == ::geteuid() && (entry.st_mode & 022) == 0;
+    return S_ISDIR(entry.st_mode) && entry.st_uid == ::geteuid() && (entry.st_mode & denied) == 0;
 }
 
 // A folder of this user's own for the hand-over, made private if it does not exist yet; one that
 // exists and is not private (another user made it first) is left alone and not used.
 bool ownFolder(const QString& path) {
     ::mkdir(QFile::encodeName(path).constData(), 0700);
-    return isPrivateFolder(path, false);
+    return ownFolderDenying(path, kPrivate, false);
 }
 
 // Room for the socket's name, and for the folder that the server binds it in before it moves it
@@ -168,7 +164,7 @@ QString UrlDelivery::handOverFolder() {
     // The session's own, which the system makes for this user alone and empties at logout. One
     // set for another user (kept across sudo) or open to others is not used.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (isPrivateFolder(runtime, true) && roomForSocket(runtime))
+    if (ownFolderDenying(runtime, kPrivate, true) && roomForSocket(runtime))
         return QDir::cleanPath(runtime);
     // Outside a session: a folder of this user's own in the shared temporary folder, and if
     // another user has taken that name first, one in this user's home, which nobody else can
@@ -178,7 +174,7 @@ QString UrlDelivery::handOverFolder() {
     if (roomForSocket(temporary) && ownFolder(temporary))
         return temporary;
     const QString home = QDir::homePath();
-    if (onlyOwnerWrites(home)) {
+    if (ownFolderDenying(home, kOnlyOwnerWrites, true)) {
         const QString inHome = QDir::cleanPath(home) + QStringLiteral("/.quorvel-run-") +
                                QSysInfo::machineHostName() + '-' + uid;
         if (roomForSocket(inHome) && ownFolder(inHome))

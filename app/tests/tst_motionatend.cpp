@@ -53,8 +53,9 @@ public:
         return true;
     }
     uint16_t port() const { return m_port; }
+    // Once bound.
     bool start() {
-        if (m_fd < 0 && !bind())
+        if (m_fd < 0)
             return false;
         m_thread = std::thread([this] { serve(); });
         return true;

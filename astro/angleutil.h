@@ -10,6 +10,9 @@ constexpr double kPi = 3.141592653589793;
 constexpr double k2Pi = 6.283185307179586;
 // One degree in radians.
 constexpr double kDeg = kPi / 180.0;
+// One minute and one second of arc in radians.
+constexpr double kArcmin = kDeg / 60.0;
+constexpr double kArcsec = kDeg / 3600.0;
 
 // Reduces to [0, 2pi).
 double wrapTo2Pi(double a);

@@ -16,8 +16,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
-constexpr double kArcsec = kDeg / 3600;
 constexpr int kTriples = 500;
 constexpr double kMinSeparation = 30 * kDeg;
 

@@ -13,7 +13,6 @@ using namespace Ko::Test;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
 using Names = std::vector<std::string>;
 
 } // namespace

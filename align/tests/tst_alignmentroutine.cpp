@@ -22,7 +22,6 @@ using namespace Ko::Test;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
 // A GoTo ends within 2' of the model's target; tracking and the solver's own residue may add a
 // little until the axes are read.
 constexpr double kGotoTolerance = 5 * kArcmin;
@@ -61,8 +60,6 @@ struct ControllerLink {
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(AlignmentType_::E)
 
 class TstAlignmentRoutine : public QObject {
     Q_OBJECT

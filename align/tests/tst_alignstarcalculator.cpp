@@ -15,8 +15,6 @@
 using namespace Ko;
 using namespace Ko::Test;
 
-Q_DECLARE_METATYPE(AlignmentType_::E)
-
 class TstAlignStarCalculator : public QObject {
     Q_OBJECT
 

@@ -31,7 +31,7 @@ struct GotoEnd {
     std::atomic<CmdRetType_::E> type{CmdRetType_::Other};
 };
 
-const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
+const QString kPaeMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 } // namespace
 
@@ -196,7 +196,7 @@ private slots:
         const qsizetype toasts = other == "mount" ? 1 : 2;
         QTRY_COMPARE(rig.toasted.count(), toasts);
         for (qsizetype i = 0; i < toasts; ++i)
-            QCOMPARE(rig.toasted[i][0].toString(), kMovedAway);
+            QCOMPARE(rig.toasted[i][0].toString(), kPaeMovedAway);
         QVERIFY(rig.pae->points().empty());
         // The centring of the other GoTo never shows.
         QCOMPARE(rig.shown.count(), 1);

@@ -9,11 +9,7 @@
 using namespace Ko;
 using namespace Ko::Test;
 
-namespace {
-
-constexpr double kArcmin = kDeg / 60;
-
-} // namespace
+namespace {} // namespace
 
 class TstPolarAligner : public QObject {
     Q_OBJECT

@@ -15,14 +15,13 @@ using namespace Ko::Test;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
 constexpr double kMel = 20;
 constexpr double kMaz = 15;
 // A GoTo ends within 2' of its target; the first-order shifts add a few arcseconds.
-constexpr double kGotoTolerance = 5 * kArcmin;
+constexpr double kPolarGotoTolerance = 5 * kArcmin;
 const QString kLatitudeStep = "Adjust Latitude of mount to bring star to center of eyepiece";
 const QString kAzimuthStep = "Adjust Azimuth of mount to bring star to center of eyepiece";
-const QString kMovedAway = "The mount was sent elsewhere: nothing was recorded";
+const QString kPolarMovedAway = "The mount was sent elsewhere: nothing was recorded";
 
 } // namespace
 
@@ -115,7 +114,7 @@ private slots:
         // The mount went where the star shows once the axis is raised by the error: the user
         // turns the latitude knob until the star is centred there.
         rig->truth = polarErrorTruth(kRigLatitude, 0, kMaz);
-        QVERIFY2(rig->pointingError("Alpha") < kGotoTolerance,
+        QVERIFY2(rig->pointingError("Alpha") < kPolarGotoTolerance,
                  qPrintable(QString::number(rig->pointingError("Alpha") / kArcmin)));
         rig->instructions->pressNext();
         rig->instructions->pressNext();
@@ -189,18 +188,18 @@ private slots:
         } else {
             QVERIFY(rig->sendElsewhere().isOk());
         }
-        QTRY_COMPARE(rig->messages(), QStringList{kMovedAway});
+        QTRY_COMPARE(rig->messages(), QStringList{kPolarMovedAway});
         if (atStep == 0) {
             QCOMPARE(centringClosed.count(), centringsClosed + 1);
             QCOMPARE(rig->closed.count(), 0);
             rig->centre("Alpha");
             rig->centering->center();
-            QTRY_COMPARE(rig->messages(), (QStringList{kMovedAway, kMovedAway}));
+            QTRY_COMPARE(rig->messages(), (QStringList{kPolarMovedAway, kPolarMovedAway}));
         } else {
             QTRY_COMPARE(rig->closed.count(), 1);
             rig->instructions->pressNext();
             QCoreApplication::processEvents();
-            QCOMPARE(rig->messages(), QStringList{kMovedAway});
+            QCOMPARE(rig->messages(), QStringList{kPolarMovedAway});
         }
         QTRY_COMPARE(rig->closed.count(), 1);
         QCOMPARE(rig->closed.at(0).at(0).toInt(), 0);

@@ -2,6 +2,7 @@
 // image, probed at the positions the reticle geometry puts its marks.
 #include "align/polarscopeinfo.h"
 #include "align/polarscopepainteditem.h"
+#include "astro/angleutil.h"
 #include "astro/qastroformat.h"
 #include "catalog/tests/catalogrig.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 // 2024-03-20 18:37:50 UTC: the seconds must not reach the local-time row.
 constexpr double kJulianDate = 2460390.2762731481;
-constexpr double kDeg = std::numbers::pi / 180;
 constexpr int kSide = 968;
 
 enum class Ink { Red, Grey, Empty };

@@ -17,7 +17,7 @@ namespace {
 
 using namespace Ko::ProgramRuns;
 
-enum class End { Signal, WindowClose };
+enum class DisplayEnd { Signal, WindowClose };
 
 // What the program's user holds when the display goes.
 enum class Hold { Nothing, Key, PadButton, BulbShutter };
@@ -140,7 +140,7 @@ QByteArray endDocument(Hold hold, bool close, bool stuck = false, int teardownMs
 
 // The simulated motor controller on a loopback port of its own, which tellTo() gives the program,
 // answered on the test's thread whenever it takes events. The test may have it lose the first
-// command of a kind from a moment on (neither acted on nor answered, as a datagram the network
+// command of a kind from a moment on (neither acted on nor answered, as a bytes the network
 // dropped), or every command (a link cut); the commands it answered are kept in order.
 class SimulatedMount {
 public:
@@ -255,16 +255,17 @@ private slots:
     void endsCleanlyWhenTheDisplayGoesDuringTheEnd_data() {
         QTest::addColumn<QByteArray>("renderLoop");
         QTest::addColumn<bool>("holdSlew");
-        QTest::addColumn<End>("end");
-        dataRow("terminated, render thread", QByteArray("threaded"), false, End::Signal);
-        dataRow("terminated, main thread drawing", QByteArray("basic"), false, End::Signal);
-        dataRow("terminated with a held slew", QByteArray("threaded"), true, End::Signal);
-        dataRow("window closed with a held slew", QByteArray("threaded"), true, End::WindowClose);
+        QTest::addColumn<DisplayEnd>("end");
+        dataRow("terminated, render thread", QByteArray("threaded"), false, DisplayEnd::Signal);
+        dataRow("terminated, main thread drawing", QByteArray("basic"), false, DisplayEnd::Signal);
+        dataRow("terminated with a held slew", QByteArray("threaded"), true, DisplayEnd::Signal);
+        dataRow("window closed with a held slew", QByteArray("threaded"), true,
+                DisplayEnd::WindowClose);
     }
     void endsCleanlyWhenTheDisplayGoesDuringTheEnd() {
         QFETCH(QByteArray, renderLoop);
         QFETCH(bool, holdSlew);
-        QFETCH(End, end);
+        QFETCH(DisplayEnd, end);
         if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             QSKIP("Xvfb is not installed");
         // The X server goes 0, 10, ... 50 ms after the end began; programs at once, so that the
@@ -288,8 +289,8 @@ private slots:
             // can name. Memory errors are still reported.
             extra.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS") + ":detect_leaks=0");
             runs[i].start(
-                endDocument(holdSlew ? Hold::Key : Hold::Nothing, end == End::WindowClose), extra,
-                settings);
+                endDocument(holdSlew ? Hold::Key : Hold::Nothing, end == DisplayEnd::WindowClose),
+                extra, settings);
         }
         for (int i = 0; i < kRuns; ++i) {
             Run& run = runs[i];
@@ -298,7 +299,7 @@ private slots:
             QVERIFY2(run.process->error() != QProcess::FailedToStart,
                      qPrintable(run.process->errorString()));
             QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
-            if (end == End::Signal) {
+            if (end == DisplayEnd::Signal) {
                 // A pid of 0 would signal this test's own process group.
                 QVERIFY2(run.process->state() == QProcess::Running && run.process->processId() > 0,
                          run.errors.constData());

@@ -43,13 +43,13 @@ const char* const kPages[] = {
 };
 
 // How the walk ends the program, when the test does not.
-enum class End { Signal, WindowClose };
+enum class EndBy { Signal, WindowClose };
 
 // The program's own window under a root document that walks it: once the window shows, it opens
 // kPages, leaves them open, says so, and then closes the window itself or waits for the test. An
 // item that turns without pause keeps the window drawing.
 // wanderSteps steps of a wander (from seed) come before the walk.
-QByteArray walkerDocument(End end, bool keepDrawing, int wanderSteps = 0, int seed = 1) {
+QByteArray walkerDocument(EndBy end, bool keepDrawing, int wanderSteps = 0, int seed = 1) {
     QByteArray pages;
     for (const char* page : kPages)
         pages += QByteArray("\"qrc:/") + page + "\", ";
@@ -131,7 +131,7 @@ QByteArray walkerDocument(End end, bool keepDrawing, int wanderSteps = 0, int se
         .replace("%DRAW%", keepDrawing ? "true" : "false")
         .replace("%SEED%", QByteArray::number(seed))
         .replace("%WANDER%", QByteArray::number(wanderSteps))
-        .replace("%CLOSE%", end == End::WindowClose ? "true" : "false");
+        .replace("%CLOSE%", end == EndBy::WindowClose ? "true" : "false");
 }
 
 } // namespace
@@ -143,25 +143,25 @@ class TestProgramEnd : public QObject {
 
 private slots:
     void endsCleanlyAfterTheWalk_data() {
-        QTest::addColumn<End>("end");
+        QTest::addColumn<EndBy>("end");
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("wanderSteps");
         QTest::addColumn<QByteArray>("settings");
-        dataRow("terminated with every page open", End::Signal, int(SIGTERM), 0, QByteArray());
-        dataRow("interrupted with every page open", End::Signal, int(SIGINT), 0, QByteArray());
-        dataRow("window closed with every page open", End::WindowClose, 0, 0, QByteArray());
-        dataRow("terminated after wandering the pages", End::Signal, int(SIGTERM), 300,
+        dataRow("terminated with every page open", EndBy::Signal, int(SIGTERM), 0, QByteArray());
+        dataRow("interrupted with every page open", EndBy::Signal, int(SIGINT), 0, QByteArray());
+        dataRow("window closed with every page open", EndBy::WindowClose, 0, 0, QByteArray());
+        dataRow("terminated after wandering the pages", EndBy::Signal, int(SIGTERM), 300,
                 QByteArray());
         // Dutch texts, night colours and the smallest window, the emulated mount connecting at
         // the start: pages that lay themselves out again and follow the mount while they go.
-        dataRow("wandered in Dutch at night, connected, in the smallest window", End::Signal,
+        dataRow("wandered in Dutch at night, connected, in the smallest window", EndBy::Signal,
                 int(SIGTERM), 300,
                 QByteArray(R"({"lang_code": "nl", "night_mode": 1, "ui.winrect.width": 320,
                                "ui.winrect.height": 480, "cxn.commtype": 1,
                                "connect_multi_mountmode": 1, "connect_at_start": true})"));
     }
     void endsCleanlyAfterTheWalk() {
-        QFETCH(End, end);
+        QFETCH(EndBy, end);
         QFETCH(int, signal);
         QFETCH(int, wanderSteps);
         QFETCH(QByteArray, settings);
@@ -176,7 +176,7 @@ private slots:
             QVERIFY2(run.process->error() != QProcess::FailedToStart,
                      qPrintable(run.process->errorString()));
             QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
-            if (end == End::Signal)
+            if (end == EndBy::Signal)
                 ::kill(pid_t(run.process->processId()), signal);
         }
         for (Run& run : runs) {
@@ -214,7 +214,7 @@ private slots:
         extra.insert("QSG_RENDER_LOOP", QString::fromLatin1(renderLoop));
         extra.insert("XAUTHORITY", "/nonexistent");
         Run run;
-        run.start(walkerDocument(End::Signal, drawing), extra);
+        run.start(walkerDocument(EndBy::Signal, drawing), extra);
         QVERIFY(run.process->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(run.walked(), 120000);
         QVERIFY2(run.process->state() == QProcess::Running, run.errors.constData());

@@ -2,6 +2,7 @@
 // Earth's globe of the astronomical library. "Meeus" is J. Meeus, Astronomical Algorithms,
 // 2nd ed. (1998).
 
+#include "aareference.h"
 #include "astro/aa/aacoordinatetransformation.h"
 #include "astro/aa/aafk5frame.h"
 #include "astro/aa/aanutationterms.h"
@@ -18,15 +19,11 @@
 #include <cmath>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 namespace {
 
 using CT = AACoordinateTransformation;
-constexpr double kArcsec = 1.0 / 3600.0; // in degrees
-
-double hms(double h, double m, double s) {
-    return h + m / 60.0 + s / 3600.0;
-}
 
 // A distance between two places on the sphere, arcseconds; X in hours or degrees as told.
 double separation(double x1, double y1, double x2, double y2, bool hours) {
@@ -238,7 +235,7 @@ private slots:
         const AA2DCoordinate p = AAPrecessionCorr::AdjustPositionUsingUniformProperMotion(
             28.86705, hms(2, 44, 11.986), CT::DMSToDegrees(49, 13, 42.48), 0.03425, -0.0895);
         QVERIFY(std::fabs(p.X - hms(2, 44, 12.9747)) < 0.0001 / 3600);
-        QVERIFY(std::fabs(p.Y - CT::DMSToDegrees(49, 13, 39.896)) < 0.001 * kArcsec);
+        QVERIFY(std::fabs(p.Y - CT::DMSToDegrees(49, 13, 39.896)) < 0.001 * kArcsecInDeg);
     }
 
     void motionInSpace_data() {
@@ -282,8 +279,8 @@ private slots:
                 const AA2DCoordinate pm =
                     AAPrecessionCorr::EquatorialPMToEcliptic(ra, dec, ecl.Y, eps, pmRa, pmDec);
                 const auto at = [&](double years) {
-                    return CT::Equatorial2Ecliptic(ra + pmRa * years / 15 * kArcsec,
-                                                   dec + pmDec * years * kArcsec, eps);
+                    return CT::Equatorial2Ecliptic(ra + pmRa * years / 15 * kArcsecInDeg,
+                                                   dec + pmDec * years * kArcsecInDeg, eps);
                 };
                 const AA2DCoordinate a = at(-1), b = at(1);
                 const double dLambda = std::remainder(b.X - a.X, 360.0) / 2 * 3600;
@@ -308,9 +305,9 @@ private slots:
             CT::DMSToDegrees(181, 46, 22.5), CT::DMSToDegrees(2, 17, 26.2),
             CT::DMSToDegrees(0, 16, 15.5), distance, CT::DMSToDegrees(23, 28, 0.8), westLongitude,
             CT::DMSToDegrees(50, 5, 7.8), 0, jd);
-        QVERIFY(std::fabs(t.Lambda - CT::DMSToDegrees(181, 48, 5.0)) < 0.06 * kArcsec);
-        QVERIFY(std::fabs(t.Beta - CT::DMSToDegrees(1, 29, 7.1)) < 0.06 * kArcsec);
-        QVERIFY(std::fabs(t.Semidiameter - CT::DMSToDegrees(0, 16, 25.5)) < 0.06 * kArcsec);
+        QVERIFY(std::fabs(t.Lambda - CT::DMSToDegrees(181, 48, 5.0)) < 0.06 * kArcsecInDeg);
+        QVERIFY(std::fabs(t.Beta - CT::DMSToDegrees(1, 29, 7.1)) < 0.06 * kArcsecInDeg);
+        QVERIFY(std::fabs(t.Semidiameter - CT::DMSToDegrees(0, 16, 25.5)) < 0.06 * kArcsecInDeg);
 
         // A site 90 degrees further west sees the Moon from elsewhere.
         const AATopocentricEclipticDetails elsewhere = AAParallaxCorr::Ecliptic2Topocentric(

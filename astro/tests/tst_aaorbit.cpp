@@ -1,6 +1,7 @@
 // Kepler's equation and the geocentric places of bodies on elliptical and near-parabolic
 // orbits.
 
+#include "aareference.h"
 #include "astro/aa/aacoordinatetransformation.h"
 #include "astro/aa/aaellipsemeasures.h"
 #include "astro/aa/aaelliptical.h"
@@ -15,13 +16,12 @@
 #include <cmath>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 namespace {
 
 using CT = AACoordinateTransformation;
-constexpr double kArcsec = 1.0 / 3600.0; // in degrees
 constexpr double kGauss = 0.01720209895;
-constexpr double kLightTimePerAU = 0.0057755183;
 
 struct Vec {
     double x, y, z;
@@ -54,7 +54,7 @@ Vec ellipsePosition(const AAEllipticalObjectElements& el, double jd) {
     p = rotateZ(p, CT::DegreesToRadians(el.w));
     p = rotateX(p, CT::DegreesToRadians(el.i));
     p = rotateZ(p, CT::DegreesToRadians(el.omega));
-    return rotateX(p, CT::DegreesToRadians(84381.448 * kArcsec));
+    return rotateX(p, CT::DegreesToRadians(84381.448 * kArcsecInDeg));
 }
 
 double raHours(Vec v) {
@@ -162,29 +162,31 @@ private slots:
         const auto closeRa = [](double ours, double expected, double dec) {
             return std::fabs(std::remainder(ours - expected, 24.0)) * 15 *
                        std::cos(CT::DegreesToRadians(dec)) <
-                   0.01 * kArcsec;
+                   0.01 * kArcsecInDeg;
         };
         QVERIFY(std::fabs(d.HeliocentricRectangularEquatorial.X - helio.x) < 1e-8);
         QVERIFY(std::fabs(d.HeliocentricRectangularEquatorial.Y - helio.y) < 1e-8);
         QVERIFY(std::fabs(d.HeliocentricRectangularEquatorial.Z - helio.z) < 1e-8);
-        const Vec ecliptic = rotateX(helio, -CT::DegreesToRadians(84381.448 * kArcsec));
+        const Vec ecliptic = rotateX(helio, -CT::DegreesToRadians(84381.448 * kArcsecInDeg));
         QVERIFY(std::fabs(d.HeliocentricRectangularEcliptical.X - ecliptic.x) < 1e-8);
         QVERIFY(std::fabs(d.HeliocentricRectangularEcliptical.Y - ecliptic.y) < 1e-8);
         QVERIFY(std::fabs(d.HeliocentricRectangularEcliptical.Z - ecliptic.z) < 1e-8);
         QVERIFY(
             std::fabs(std::remainder(d.HeliocentricEclipticLongitude -
                                          CT::RadiansToDegrees(std::atan2(ecliptic.y, ecliptic.x)),
-                                     360.0)) < 0.01 * kArcsec);
+                                     360.0)) < 0.01 * kArcsecInDeg);
         QVERIFY(d.HeliocentricEclipticLongitude >= 0 && d.HeliocentricEclipticLongitude < 360);
-        QVERIFY(std::fabs(d.HeliocentricEclipticLatitude - decDegrees(ecliptic)) < 0.01 * kArcsec);
+        QVERIFY(std::fabs(d.HeliocentricEclipticLatitude - decDegrees(ecliptic)) <
+                0.01 * kArcsecInDeg);
 
         QVERIFY(closeRa(d.TrueGeocentricRA, raHours(geo), decDegrees(geo)));
-        QVERIFY(std::fabs(d.TrueGeocentricDeclination - decDegrees(geo)) < 0.01 * kArcsec);
+        QVERIFY(std::fabs(d.TrueGeocentricDeclination - decDegrees(geo)) < 0.01 * kArcsecInDeg);
         QVERIFY(std::fabs(d.TrueGeocentricDistance - length(geo)) < 1e-8);
         QVERIFY(std::fabs(d.TrueGeocentricLightTime - length(geo) * kLightTimePerAU) < 1e-10);
         QVERIFY2(closeRa(d.AstrometricGeocentricRA, raHours(seen), decDegrees(seen)),
                  qPrintable(QString::number((d.AstrometricGeocentricRA - raHours(seen)) * 54000)));
-        QVERIFY(std::fabs(d.AstrometricGeocentricDeclination - decDegrees(seen)) < 0.01 * kArcsec);
+        QVERIFY(std::fabs(d.AstrometricGeocentricDeclination - decDegrees(seen)) <
+                0.01 * kArcsecInDeg);
         QVERIFY(std::fabs(d.AstrometricGeocentricDistance - length(seen)) < 1e-8);
         QVERIFY(std::fabs(d.AstrometricGeocentricLightTime - length(seen) * kLightTimePerAU) <
                 1e-9);
@@ -265,7 +267,7 @@ private slots:
         const double E = CT::DegreesToRadians(AAKeplerSolver::Solve(M, e, 53));
         const double v = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
         const double r = a * (1 - e * std::cos(E));
-        QVERIFY2(std::fabs(CT::RadiansToDegrees(p.v - v)) < limit * kArcsec,
+        QVERIFY2(std::fabs(CT::RadiansToDegrees(p.v - v)) < limit * kArcsecInDeg,
                  qPrintable(QString::number(CT::RadiansToDegrees(p.v - v) * 3600)));
         QVERIFY(std::fabs(p.r - r) < rLimit);
     }
@@ -286,12 +288,12 @@ private slots:
             QVERIFY(std::fabs(std::remainder(a.AstrometricGeocentricRA - b.AstrometricGeocentricRA,
                                              24.0)) *
                         15 <
-                    0.1 * kArcsec);
+                    0.1 * kArcsecInDeg);
             QVERIFY(std::fabs(a.AstrometricGeocentricDeclination -
-                              b.AstrometricGeocentricDeclination) < 0.1 * kArcsec);
+                              b.AstrometricGeocentricDeclination) < 0.1 * kArcsecInDeg);
             QVERIFY(std::fabs(a.AstrometricGeocentricDistance - b.AstrometricGeocentricDistance) <
                     1e-6);
-            QVERIFY(std::fabs(a.PhaseAngle - b.PhaseAngle) < 0.1 * kArcsec);
+            QVERIFY(std::fabs(a.PhaseAngle - b.PhaseAngle) < 0.1 * kArcsecInDeg);
         }
     }
 

@@ -1,6 +1,7 @@
 // The Sun's places, aberration, the planets' apparent places with light time and Pluto.
 // "Meeus" is J. Meeus, Astronomical Algorithms, 2nd ed. (1998).
 
+#include "aareference.h"
 #include "astro/aa/aaaberrationcorr.h"
 #include "astro/aa/aacoordinatetransformation.h"
 #include "astro/aa/aaelliptical.h"
@@ -26,16 +27,11 @@
 #include <cmath>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 namespace {
 
 using CT = AACoordinateTransformation;
-constexpr double kArcsec = 1.0 / 3600.0; // in degrees
-constexpr double kLightTimePerAU = 0.0057755183;
-
-double hms(double h, double m, double s) {
-    return h + m / 60.0 + s / 3600.0;
-}
 
 double length(const AA3DCoordinate& v) {
     return std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z);
@@ -103,8 +99,8 @@ private slots:
         const double beta = AASunPosition::ApparentEclipticLatitude(jd, high);
         if (!high) {
             // 199 54'21.818" and +0.62" in the example.
-            QVERIFY(std::fabs(lambda - CT::DMSToDegrees(199, 54, 21.818)) < 0.01 * kArcsec);
-            QVERIFY(std::fabs(beta - 0.62 * kArcsec) < 0.01 * kArcsec);
+            QVERIFY(std::fabs(lambda - CT::DMSToDegrees(199, 54, 21.818)) < 0.01 * kArcsecInDeg);
+            QVERIFY(std::fabs(beta - 0.62 * kArcsecInDeg) < 0.01 * kArcsecInDeg);
             // Its FK5 correction of -0.09033" and its aberration of -20.539" (-20.4898" / R).
             const double geometric = AASunPosition::GeometricEclipticLongitude(jd, false);
             const double fk5 = AASunPosition::GeometricFK5EclipticLongitude(jd, false);
@@ -114,9 +110,10 @@ private slots:
         }
         const AA2DCoordinate e =
             CT::Ecliptic2Equatorial(lambda, beta, AANutationTerms::TrueObliquity(jd));
-        QVERIFY2(std::fabs(e.X - ra) * 15 * std::cos(CT::DegreesToRadians(dec)) < 0.01 * kArcsec,
+        QVERIFY2(std::fabs(e.X - ra) * 15 * std::cos(CT::DegreesToRadians(dec)) <
+                     0.01 * kArcsecInDeg,
                  qPrintable(QString::number((e.X - ra) * 54000)));
-        QVERIFY(std::fabs(e.Y - dec) < 0.01 * kArcsec);
+        QVERIFY(std::fabs(e.Y - dec) < 0.01 * kArcsecInDeg);
     }
 
     // Meeus example 26.a, 1992 October 13.0 TD, truncated series: X = -0.9379952,
@@ -152,7 +149,7 @@ private slots:
         QVERIFY(std::fabs(ecl.X + earth.X) < 1e-12 && std::fabs(ecl.Y + earth.Y) < 1e-12 &&
                 std::fabs(ecl.Z + earth.Z) < 1e-12);
 
-        const double arcsec = CT::DegreesToRadians(kArcsec) * R;
+        const double arcsec = CT::DegreesToRadians(kArcsecInDeg) * R;
         const AA3DCoordinate ofDate = AASunPosition::EquatorialXYZ(jd, jd, high);
         const AA3DCoordinate mean =
             AASunPosition::EquatorialRectangularCoordinatesMeanEquinox(jd, high);
@@ -219,8 +216,8 @@ private slots:
         const double eps = AANutationTerms::MeanObliquity(2451545.0);
         const AA2DCoordinate ecl = CT::Equatorial2Ecliptic(ra, dec, eps);
         const AA2DCoordinate shift = AAAberrationCorr::EclipticAberration(ecl.X, ecl.Y, jd, true);
-        const AA2DCoordinate moved =
-            CT::Ecliptic2Equatorial(ecl.X + shift.X * kArcsec, ecl.Y + shift.Y * kArcsec, eps);
+        const AA2DCoordinate moved = CT::Ecliptic2Equatorial(ecl.X + shift.X * kArcsecInDeg,
+                                                             ecl.Y + shift.Y * kArcsecInDeg, eps);
         const double dRa = std::remainder(moved.X - ra, 24.0) * 54000;
         const double dDec = (moved.Y - dec) * 3600;
         QVERIFY2(
@@ -239,7 +236,7 @@ private slots:
         QVERIFY2(std::fabs(d.ApparentGeocentricRA - hms(21, 4, 41.454)) < 0.05 / 3600,
                  qPrintable(QString::number((d.ApparentGeocentricRA - hms(21, 4, 41.454)) * 3600)));
         QVERIFY(std::fabs(d.ApparentGeocentricDeclination - -CT::DMSToDegrees(18, 53, 16.84)) <
-                0.1 * kArcsec);
+                0.1 * kArcsecInDeg);
     }
 
     void planetLightTime_data() {
@@ -290,8 +287,8 @@ private slots:
     // AU (printed digits, within 0.1").
     void plutoMeeusExample() {
         const double jd = 2448908.5;
-        QVERIFY(std::fabs(AAPlutoPosition::EclipticLongitude(jd) - 232.74071) < 0.1 * kArcsec);
-        QVERIFY(std::fabs(AAPlutoPosition::EclipticLatitude(jd) - 14.58782) < 0.1 * kArcsec);
+        QVERIFY(std::fabs(AAPlutoPosition::EclipticLongitude(jd) - 232.74071) < 0.1 * kArcsecInDeg);
+        QVERIFY(std::fabs(AAPlutoPosition::EclipticLatitude(jd) - 14.58782) < 0.1 * kArcsecInDeg);
         QVERIFY(std::fabs(AAPlutoPosition::RadiusVector(jd) - 29.711111) < 1e-6);
     }
 

@@ -1,6 +1,7 @@
 // Dates, nutation, sidereal time, the observer's globe, precession and parallax of the
 // astronomical library. "Meeus" is J. Meeus, Astronomical Algorithms, 2nd ed. (1998).
 
+#include "aareference.h"
 #include "astro/aa/aacoordinatetransformation.h"
 #include "astro/aa/aadate.h"
 #include "astro/aa/aanutationterms.h"
@@ -21,17 +22,13 @@
 #include <cmath>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 namespace {
 
 using CT = AACoordinateTransformation;
 
-constexpr double kArcsec = 1.0 / 3600.0;     // in degrees
 constexpr double kTimeSecond = 1.0 / 3600.0; // in hours
-
-double hms(double h, double m, double s) {
-    return h + m / 60.0 + s / 3600.0;
-}
 
 // The difference of two angles in hours or degrees, across the wrap.
 double angleDiff(double a, double b, double turn) {
@@ -366,7 +363,7 @@ private slots:
         QVERIFY(std::fabs(AANutationTerms::InLongitude(jd) - -3.788) < 0.001);
         QVERIFY(std::fabs(AANutationTerms::InObliquity(jd) - 9.443) < 0.001);
         QVERIFY(std::fabs(AANutationTerms::MeanObliquity(jd) - CT::DMSToDegrees(23, 26, 27.407)) <
-                0.001 * kArcsec);
+                0.001 * kArcsecInDeg);
     }
 
     void nutationAgainstLibnova_data() { addCenturyDates(); }
@@ -380,7 +377,7 @@ private slots:
         QVERIFY(std::fabs(AANutationTerms::InLongitude(jd) - theirs.longitude * 3600) < 0.001);
         QVERIFY(std::fabs(AANutationTerms::InObliquity(jd) - theirs.obliquity * 3600) < 0.001);
         const double meanObliquity = AANutationTerms::MeanObliquity(jd);
-        QVERIFY2(std::fabs(meanObliquity - theirs.ecliptic) < 0.01 * kArcsec,
+        QVERIFY2(std::fabs(meanObliquity - theirs.ecliptic) < 0.01 * kArcsecInDeg,
                  qPrintable(QString::number((meanObliquity - theirs.ecliptic) * 3600)));
     }
 
@@ -460,7 +457,7 @@ private slots:
         const AA2DCoordinate p = AAPrecessionCorr::PrecessRaDec(
             hms(2, 44, 12.9747), CT::DMSToDegrees(49, 13, 39.896), 2451545.0, 2462088.69);
         QVERIFY(std::fabs(p.X - hms(2, 46, 11.331)) < 0.001 * kTimeSecond);
-        QVERIFY(std::fabs(p.Y - CT::DMSToDegrees(49, 20, 54.54)) < 0.01 * kArcsec);
+        QVERIFY(std::fabs(p.Y - CT::DMSToDegrees(49, 20, 54.54)) < 0.01 * kArcsecInDeg);
     }
 
     void precession_data() {
@@ -489,12 +486,12 @@ private slots:
         ln_equ_posn theirs{};
         ln_get_equ_prec2(&from, jd0, jd, &theirs);
         const double cosDec = std::cos(CT::DegreesToRadians(dec));
-        QVERIFY(std::fabs(angleDiff(p.X * 15, theirs.ra, 360)) * cosDec < 2 * kArcsec);
-        QVERIFY(std::fabs(p.Y - theirs.dec) < 2 * kArcsec);
+        QVERIFY(std::fabs(angleDiff(p.X * 15, theirs.ra, 360)) * cosDec < 2 * kArcsecInDeg);
+        QVERIFY(std::fabs(p.Y - theirs.dec) < 2 * kArcsecInDeg);
 
         const AA2DCoordinate back = AAPrecessionCorr::PrecessRaDec(p.X, p.Y, jd, jd0);
-        QVERIFY(std::fabs(angleDiff(back.X, ra, 24)) * 15 * cosDec < 1e-6 * kArcsec);
-        QVERIFY(std::fabs(back.Y - dec) < 1e-6 * kArcsec);
+        QVERIFY(std::fabs(angleDiff(back.X, ra, 24)) * 15 * cosDec < 1e-6 * kArcsecInDeg);
+        QVERIFY(std::fabs(back.Y - dec) < 1e-6 * kArcsecInDeg);
     }
 
     void parallax_data() {
@@ -541,16 +538,16 @@ private slots:
         const double expectedRa = CT::RadiansToHours(std::atan2(y, x));
         const double expectedDec = CT::RadiansToDegrees(std::atan2(z, std::hypot(x, y)));
         const double cosDec = std::cos(d);
-        QVERIFY(std::fabs(angleDiff(topo.X, expectedRa, 24)) * 15 * cosDec < 1e-6 * kArcsec);
-        QVERIFY(std::fabs(topo.Y - expectedDec) < 1e-6 * kArcsec);
+        QVERIFY(std::fabs(angleDiff(topo.X, expectedRa, 24)) * 15 * cosDec < 1e-6 * kArcsecInDeg);
+        QVERIFY(std::fabs(topo.Y - expectedDec) < 1e-6 * kArcsecInDeg);
 
         ln_equ_posn object{ra * 15, dec};
         ln_lnlat_posn observer{-westLongitude, latitude};
         ln_equ_posn shift{};
         ln_get_parallax(&object, distance, &observer, height, jd, &shift);
         QVERIFY(std::fabs(angleDiff(topo.X * 15, ra * 15 + shift.ra, 360)) * cosDec <
-                0.5 * kArcsec);
-        QVERIFY(std::fabs(topo.Y - (dec + shift.dec)) < 0.5 * kArcsec);
+                0.5 * kArcsecInDeg);
+        QVERIFY(std::fabs(topo.Y - (dec + shift.dec)) < 0.5 * kArcsecInDeg);
     }
 };
 

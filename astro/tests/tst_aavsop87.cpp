@@ -1,6 +1,7 @@
 // VSOP87 series, the heliocentric positions built on them and the Sun's rectangular
 // coordinates. "Meeus" is J. Meeus, Astronomical Algorithms, 2nd ed. (1998).
 
+#include "aareference.h"
 #include "vsop87checkdata.h"
 
 #include "astro/aa/aacoordinatetransformation.h"
@@ -35,13 +36,13 @@
 #include <cstring>
 
 using namespace Ko;
+using namespace Ko::Test;
 
 namespace {
 
 using CT = AACoordinateTransformation;
 using Accessor = double (*)(double);
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kArcsec = 1.0 / 3600.0; // in degrees
 
 // One theory's three coordinates and their rates.
 struct Theory {
@@ -247,8 +248,8 @@ private slots:
         // Meeus example 25.b, the Earth on 1992 October 13.0 TD: L = 19.907372 deg,
         // B = -0.644", R = 0.99760775 AU (printed digits).
         row("25.b Earth L", AAEarthPosition::HelioLongitude, 2448908.5, 19.907372, 1e-6);
-        row("25.b Earth B", AAEarthPosition::HelioLatitude, 2448908.5, -0.644 * kArcsec,
-            0.001 * kArcsec);
+        row("25.b Earth B", AAEarthPosition::HelioLatitude, 2448908.5, -0.644 * kArcsecInDeg,
+            0.001 * kArcsecInDeg);
         row("25.b Earth R", AAEarthPosition::HelioRadius, 2448908.5, 0.99760775, 1e-8);
         // Meeus example 32.a, Venus on 1992 December 20.0 TD: L = 26.11428 deg,
         // B = -2.62070 deg, R = 0.724603 AU.
@@ -277,9 +278,9 @@ private slots:
             const double b = AAEarthPosition::HelioLatitudeJ2000(true, jd);
             const double dl = AAFK5Frame::CorrectionInLongitude(l, b, jd);
             const double db = AAFK5Frame::CorrectionInLatitude(l, jd);
-            QVERIFY2(std::fabs(degreesDiff(l + dl, theirs.L)) < 0.001 * kArcsec,
+            QVERIFY2(std::fabs(degreesDiff(l + dl, theirs.L)) < 0.001 * kArcsecInDeg,
                      qPrintable(QString::number(degreesDiff(l + dl, theirs.L) * 3600)));
-            QVERIFY(std::fabs(b + db - theirs.B) < 0.001 * kArcsec);
+            QVERIFY(std::fabs(b + db - theirs.B) < 0.001 * kArcsecInDeg);
             QVERIFY(std::fabs(AAEarthPosition::HelioRadius(true, jd) - theirs.R) < 1e-8);
         }
     }
@@ -325,18 +326,18 @@ private slots:
             AAPrecessionCorr::PrecessRaDec(ra, dec, 2451545.0, equinox);
         const double sRa = CT::RadiansToHours(std::atan2(s.Y, s.X));
         const double sDec = CT::RadiansToDegrees(std::asin(s.Z / R));
-        QVERIFY(std::fabs(std::remainder(sRa - precessed.X, 24.0)) * 15 < 1e-6 * kArcsec);
-        QVERIFY(std::fabs(sDec - precessed.Y) < 1e-6 * kArcsec);
+        QVERIFY(std::fabs(std::remainder(sRa - precessed.X, 24.0)) * 15 < 1e-6 * kArcsecInDeg);
+        QVERIFY(std::fabs(sDec - precessed.Y) < 1e-6 * kArcsecInDeg);
 
         // The frame tie is small: the FK5 equator is the ecliptic turned by the J2000 mean
         // obliquity, 84381.448", to within 0.2".
-        const double eps = CT::DegreesToRadians(84381.448 * kArcsec);
+        const double eps = CT::DegreesToRadians(84381.448 * kArcsecInDeg);
         const double x = -std::cos(b) * std::cos(l);
         const double y = -std::cos(b) * std::sin(l) * std::cos(eps) + std::sin(b) * std::sin(eps);
         const double z = -std::cos(b) * std::sin(l) * std::sin(eps) - std::sin(b) * std::cos(eps);
         const double tie = std::sqrt((x - j2000.X) * (x - j2000.X) + (y - j2000.Y) * (y - j2000.Y) +
                                      (z - j2000.Z) * (z - j2000.Z));
-        QVERIFY2(tie < CT::DegreesToRadians(0.2 * kArcsec), qPrintable(QString::number(tie)));
+        QVERIFY2(tie < CT::DegreesToRadians(0.2 * kArcsecInDeg), qPrintable(QString::number(tie)));
     }
 };
 

@@ -18,8 +18,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kArcsec = kDeg / 3600.0;
-constexpr double kArcmin = kDeg / 60.0;
 // One second of time as an angle.
 constexpr double kTimeSec = k2Pi / 86400.0;
 

@@ -14,7 +14,7 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kNotANumber = std::numeric_limits<double>::quiet_NaN();
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -64,7 +64,7 @@ private slots:
         // Rounds up to 24:00, which is the next midnight, not noon.
         QTest::newRow("carry into midnight") << 23.0 + 59.7 / 60 << "12:00AM";
         QTest::newRow("last minute") << 23.0 + 59.4 / 60 << "11:59PM";
-        QTest::newRow("NaN") << kNaN << "";
+        QTest::newRow("NaN") << kNotANumber << "";
     }
 
     void timeOfDay12h() {
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(q(m_format->formatDegMin((1.5 - 1.0 / 3600) * kDeg)), QStringLiteral("1°29′"));
         QCOMPARE(q(m_format->formatHourMinSec(-0.0001)), QStringLiteral("23h59m59s"));
         QCOMPARE(q(m_format->formatHourMin(k2Pi + 1.0)), QStringLiteral("3h49.2m"));
-        QCOMPARE(m_format->formatAzAltWholeDegrees(kNaN, 0).substr(0, 1), std::string(" "));
+        QCOMPARE(m_format->formatAzAltWholeDegrees(kNotANumber, 0).substr(0, 1), std::string(" "));
     }
 
     // Every text that carries a sign or reduces to one turn, at its own precision: a value just
@@ -233,7 +233,7 @@ private slots:
         QTest::newRow("-90") << -90.0 << "W";
         QTest::newRow("-45") << -45.0 << "NW";
         QTest::newRow("337.6") << 337.6 << "N";
-        QTest::newRow("NaN") << kNaN << "";
+        QTest::newRow("NaN") << kNotANumber << "";
     }
 
     void compass() {

@@ -48,7 +48,7 @@ void addTestPointRows() {
         QTest::newRow(kTestPoints[i].name) << i;
 }
 
-CLocation site(double latDeg, double eastLonDeg, double heightMeters) {
+CLocation geomagSite(double latDeg, double eastLonDeg, double heightMeters) {
     CLocation l;
     l.latitudeRad = latDeg * kDeg;
     l.longitudeRad = -eastLonDeg * kDeg;
@@ -141,7 +141,7 @@ private slots:
         QFETCH(int, index);
         const TestPoint& p = kTestPoints[index];
         m_clock->set(msAtYear(p.year));
-        m_location->setLocation(site(p.lat, p.lon, p.heightKm * 1000));
+        m_location->setLocation(geomagSite(p.lat, p.lon, p.heightKm * 1000));
         MagneticDeclination declination(m_clock, m_location);
         QVERIFY2(std::fabs(declination.declination() - p.d) < 0.006,
                  qPrintable(QString::number(declination.declination())));
@@ -149,7 +149,7 @@ private slots:
 
     void valueIsKeptUntilTheSiteChanges() {
         m_clock->set(msAtYear(2010.0));
-        m_location->setLocation(site(80, 0, 0));
+        m_location->setLocation(geomagSite(80, 0, 0));
         MagneticDeclination declination(m_clock, m_location);
         const double first = declination.declination();
         QVERIFY(std::fabs(first - -6.13) < 0.006);
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(declination.declination(), first);
 
         // A new site empties the cache; the new value is computed at the clock's time now.
-        m_location->setLocation(site(80, 0, 1));
+        m_location->setLocation(geomagSite(80, 0, 1));
         const double moved = declination.declination();
         GeoMagField f;
         GeoMag::computeField(f, msAtYear(2020.0), 80.0f, 0.0f, 1.0f);

@@ -17,9 +17,9 @@ using namespace Ko;
 namespace {
 
 // 2010-01-01 00:00:00 UTC.
-constexpr int64_t kEpochMs = 1262304000000;
+constexpr int64_t kSensorEpochMs = 1262304000000;
 
-CLocation site(double latDeg, double eastLonDeg) {
+CLocation sensorSite(double latDeg, double eastLonDeg) {
     CLocation l;
     l.latitudeRad = latDeg * kDeg;
     l.longitudeRad = -eastLonDeg * kDeg;
@@ -39,6 +39,11 @@ struct Answers {
 class TestOriSensor : public QObject {
     Q_OBJECT
 
+public:
+    // Only the fake backends: the platform's sensor plugins stay out of the test.
+    static void initMain() { qputenv("QT_SENSORS_LOAD_PLUGINS", "0"); }
+
+private:
     FakeSensorBackends m_backends;
     std::shared_ptr<FakeClock> m_clock = std::make_shared<FakeClock>();
     std::shared_ptr<Location2> m_location = std::make_shared<Location2>(nullptr);
@@ -65,7 +70,7 @@ private slots:
     void initTestCase() {
         qputenv("TZ", "UTC");
         tzset();
-        m_clock->set(kEpochMs);
+        m_clock->set(kSensorEpochMs);
         m_declination = std::make_shared<MagneticDeclination>(m_clock, m_location);
         m_format =
             std::make_shared<QAstroFormat>(std::make_shared<LanguageManager>(nullptr, nullptr));
@@ -77,7 +82,7 @@ private slots:
         m_backends.compassFails = false;
         m_backends.tiltFails = false;
         m_backends.registerBoth();
-        m_location->setLocation(site(80, 0));
+        m_location->setLocation(sensorSite(80, 0));
         m_sensor = std::make_unique<OriSensor>(m_format, m_declination);
     }
 
@@ -105,7 +110,7 @@ private slots:
         QFETCH(double, compass);
         QFETCH(double, tilt);
         QFETCH(double, trueAzimuthDeg);
-        m_location->setLocation(site(lat, lon));
+        m_location->setLocation(sensorSite(lat, lon));
 
         Answers answers;
         QVERIFY(m_sensor->readOnce(answers.callback(1)));
@@ -222,12 +227,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Only the fake backends: the platform's sensor plugins stay out of the test.
-    qputenv("QT_SENSORS_LOAD_PLUGINS", "0");
-    QCoreApplication app(argc, argv);
-    TestOriSensor test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestOriSensor)
 
 #include "tst_orisensor.moc"

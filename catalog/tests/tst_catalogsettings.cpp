@@ -15,7 +15,7 @@ using namespace Ko::Test;
 namespace {
 
 // 2026-03-20 10:59:00 UT: hour 492778 since 1970.
-constexpr double kJulianDate = 2461119.5 + (10 * 60 + 59) / 1440.0;
+constexpr double kSettingsJulianDate = 2461119.5 + (10 * 60 + 59) / 1440.0;
 constexpr int kUnixHour = 492778;
 constexpr double kLatitude = 45 * kDeg;
 // 2026-11-05 10:59 UTC: the Sun stands near right ascension 14.7 h, declination -16 degrees, so
@@ -38,7 +38,7 @@ class TestCatalogSettings : public QObject {
 
     // At a site at 45 degrees north.
     struct Rig : CatalogSettingsRig {
-        explicit Rig(const QString& dataFolder, double julianDate = kJulianDate)
+        explicit Rig(const QString& dataFolder, double julianDate = kSettingsJulianDate)
             : CatalogSettingsRig(dataFolder, julianDate, kLatitude) {}
 
         CoordPair sunNow() const { return solar->getObject(ISolarSystem::Sun).coordNow; }

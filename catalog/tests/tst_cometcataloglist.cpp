@@ -28,13 +28,12 @@ namespace {
 
 // 2026-12-07 00:00 UT.
 constexpr double kJd = 2461381.5;
-constexpr double kArcsec = kDeg / 3600;
 // Light time for one astronomical unit, days.
 constexpr double kLightDaysPerAu = 0.0057755183;
 // An age that stands for a timestamp file holding the lowest 64-bit number.
 constexpr qint64 kLowestStoredTime = std::numeric_limits<qint64>::min();
 // Long enough for the transfer time-out on a loaded sanitizer build.
-constexpr int kFinishWithinMs = 15000;
+constexpr int kCometsWithinMs = 15000;
 
 // Lines of the shipped seed file.
 const char* const kHalley =
@@ -136,7 +135,7 @@ Oracle oracle(const CometElements& el, double jd) {
     return placeFrom(orbit, jd, ln_get_hyp_helio_rect_posn);
 }
 
-double separation(const CoordPair& p, const CoordPair& q) {
+double cometSeparation(const CoordPair& p, const CoordPair& q) {
     return std::acos(std::clamp(std::sin(p.b) * std::sin(q.b) +
                                     std::cos(p.b) * std::cos(q.b) * std::cos(p.a - q.a),
                                 -1.0, 1.0));
@@ -305,8 +304,8 @@ private slots:
                                     (ofDate.dec + parallax.dec) * kDeg};
 
         const double tolerance = 1 * kArcsec + 1e-6 / ref.delta;
-        const double offJ2000 = separation(comet.coordJ2000, ref.j2000);
-        const double offNow = separation(comet.coordNow, topocentric);
+        const double offJ2000 = cometSeparation(comet.coordJ2000, ref.j2000);
+        const double offNow = cometSeparation(comet.coordNow, topocentric);
         QVERIFY2(offJ2000 < tolerance, qPrintable(QString("%1\"").arg(offJ2000 / kArcsec)));
         QVERIFY2(offNow < tolerance, qPrintable(QString("%1\"").arg(offNow / kArcsec)));
         QVERIFY(std::abs(std::stod(comet.get(AstroObjKey::Distance)) - ref.delta) < 6e-5);
@@ -445,7 +444,7 @@ private slots:
                 file->downloadAsync();
             } else if (step == "end") {
                 QVERIFY(file->downloading());
-                QTRY_VERIFY_WITH_TIMEOUT(!file->downloading(), kFinishWithinMs);
+                QTRY_VERIFY_WITH_TIMEOUT(!file->downloading(), kCometsWithinMs);
                 ++ended;
             } else {
                 QCOMPARE(step, QString("+61m"));

@@ -17,8 +17,6 @@ namespace {
 // 2026-03-20 00:00 UT, close to the March equinox.
 constexpr double kEquinox2026 = 2461119.5;
 
-constexpr double kArcmin = kDeg / 60;
-
 double separation(const CoordPair& p, const CoordPair& q) {
     return std::acos(std::clamp(std::sin(p.b) * std::sin(q.b) +
                                     std::cos(p.b) * std::cos(q.b) * std::cos(p.a - q.a),

@@ -27,8 +27,8 @@ const QString kSecond = QStringLiteral("00:00:00:00:00:02");
 
 // The helper with the real device factory in front of scripted devices, reporting to a recorder
 // as the connection procedure would.
-struct Rig {
-    explicit Rig(std::shared_ptr<IGattPlatform> gatt = nullptr) {
+struct BleRig {
+    explicit BleRig(std::shared_ptr<IGattPlatform> gatt = nullptr) {
         settings->setType(ConnectionType_::BLE);
         settings->setReadTimeoutMs_BLE(0);
         settings->setDiscoveryTimeoutMs_BLE(300);
@@ -40,7 +40,7 @@ struct Rig {
         recorder.listen(helper.get());
         helper->setHandler(recorder.handler());
     }
-    ~Rig() { recorder.clearSetups(); }
+    ~BleRig() { recorder.clearSetups(); }
 
     // A controller at address with the controller's service answering the status inquiry.
     void addController(const QString& address, qint16 rssi, bool connectFails = false) {
@@ -112,7 +112,7 @@ private slots:
     void listsControllersStrongestFirst() {
         QFETCH(QList<QBluetoothDeviceInfo>, devices);
         QFETCH(QStringList, titles);
-        Rig rig;
+        BleRig rig;
         for (const auto& info : devices)
             rig.platform->devices.push_back({info, {controllerServiceScript()}, false});
         QVERIFY(!rig.helper->devicesList().isValid());
@@ -127,7 +127,7 @@ private slots:
     }
 
     void oneControllerConnectsAtOnce() {
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -70);
         rig.platform->devices.push_back(
             {advertisedDevice(kSecond, "Other", -30, 76), {controllerServiceScript()}, false});
@@ -164,7 +164,7 @@ private slots:
         QFETCH(bool, scan);
         QFETCH(int, index);
         QFETCH(QString, connected);
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -40);
         rig.addController(kSecond, -90);
         if (scan) {
@@ -188,7 +188,7 @@ private slots:
     }
 
     void connectFailureDropsTheList() {
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -40, true);
         rig.addController(kSecond, -90);
         rig.helper->startConnect();
@@ -223,7 +223,7 @@ private slots:
     void setupFinishesAfterServiceDiscovery() {
         QFETCH(QList<FakeGattServiceScript>, services);
         QFETCH(int, reply);
-        Rig rig;
+        BleRig rig;
         rig.platform->devices.push_back({advertisedDevice(kFirst, "Mount", -50), services, false});
         rig.helper->startConnect();
         QTRY_COMPARE(rig.recorder.setupCount(), size_t(1));
@@ -235,7 +235,7 @@ private slots:
     // The wait count comes from the stored read time-out at the scan: 0 ms gives half a second, far
     // below the 1.5 s of the default.
     void silentControllerTimesOutAfterTheSettingsWait() {
-        Rig rig;
+        BleRig rig;
         // Far from the default time-out (1000 ms, a wait of 1500) and from the other links' (300,
         // a wait of 800): the lower bound tells the setting's wait from theirs, and the upper one
         // can leave a loaded machine seconds.
@@ -261,7 +261,7 @@ private slots:
     // Each loss of the link is reported once, through the converser of the setup in use, however
     // often the device was connected before.
     void lostLinkReportsOneTimeout() {
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -50);
         rig.helper->startConnect();
         QTRY_COMPARE(rig.recorder.setupCount(), size_t(1));
@@ -288,7 +288,7 @@ private slots:
 
     // The scan lists keep the device element; the connection must still end with the graph.
     void releasingTheGraphEndsTheLink() {
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -50);
         rig.helper->startConnect();
         QTRY_COMPARE(rig.recorder.setupCount(), size_t(1));
@@ -299,7 +299,7 @@ private slots:
     }
 
     void selectionRoutesBluetoothToThisHelper() {
-        Rig rig;
+        BleRig rig;
         rig.addController(kFirst, -50);
         rig.addController(kSecond, -60);
         auto token = std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
@@ -325,7 +325,7 @@ private slots:
     void realScannerWithoutAdapterEndsTheSearch() {
         if (!QBluetoothLocalDevice::allDevices().isEmpty())
             QSKIP("this machine has a Bluetooth adapter");
-        Rig rig(std::make_shared<QtGattPlatform>());
+        BleRig rig(std::make_shared<QtGattPlatform>());
         rig.helper->startConnect();
         QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.statuses,
                                   QStringList({"1||", "1|Searching|", "0|Search finished|"}),

@@ -22,8 +22,8 @@ namespace {
 
 // The real UDP and serial helpers, each with a mount on loopback or a pseudo-terminal, behind
 // the selection. The UDP helper goes to its fixed address, so each start reaches a mount fast.
-struct Rig {
-    explicit Rig(bool withSerial = true) {
+struct HelperRig {
+    explicit HelperRig(bool withSerial = true) {
         settings->setSearchIP(false);
         settings->setFixedIP("127.0.0.2");
         settings->setSerialPortName(pty.name);
@@ -46,7 +46,7 @@ struct Rig {
         helper = std::make_unique<ConnectableHelper>(settings, udpHelper, serialHelper, nullptr);
         recorder.listen(helper.get());
     }
-    ~Rig() {
+    ~HelperRig() {
         [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, 10000);
         recorder.clearSetups();
     }
@@ -73,7 +73,7 @@ class TestConnectableHelper : public QObject {
     Q_OBJECT
 private slots:
     void followsTheStoredTypeAtEveryCall() {
-        Rig rig;
+        HelperRig rig;
         QVERIFY(rig.ready());
 
         rig.settings->setType(ConnectionType_::Serial);
@@ -107,7 +107,7 @@ private slots:
     }
 
     void emulatorRunsTheHandlerInsideStartConnect() {
-        Rig rig;
+        HelperRig rig;
         QVERIFY(rig.ready());
         rig.settings->setType(ConnectionType_::Emulator);
         QVERIFY(!rig.helper->devicesList().isValid());
@@ -150,7 +150,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(bool, emulatorEnabled);
         QFETCH(bool, withSerial);
-        Rig rig(withSerial);
+        HelperRig rig(withSerial);
         QVERIFY(rig.ready());
         rig.settings->setType(static_cast<ConnectionType_::E>(type));
         rig.helper->setEmulatorEnabled(emulatorEnabled);
@@ -163,7 +163,7 @@ private slots:
     }
 
     void handlerStaysWithTheHelperItWasGivenTo() {
-        Rig rig;
+        HelperRig rig;
         QVERIFY(rig.ready());
         rig.settings->setType(ConnectionType_::UDP);
         rig.helper->setHandler(rig.recorder.handler());
@@ -181,7 +181,7 @@ private slots:
     }
 
     void reportsOfEveryTransportReachTheCallerThread() {
-        Rig rig;
+        HelperRig rig;
         QVERIFY(rig.ready());
         rig.settings->setType(ConnectionType_::UDP);
         rig.settings->setSerialPortName("/nonexistent/ttyKO0");

@@ -24,14 +24,14 @@ constexpr double kGotoRate = 10 * std::numbers::pi / 180; // 10 degrees per seco
 constexpr double kMaxSlew = 3.4 * std::numbers::pi / 180;
 
 // The emulated device, axes and clock as the mount factory wires them for an emulated mount.
-struct AxisRig {
+struct EmulatorAxisRig {
     std::shared_ptr<EmlatorKoDevic> device = std::make_shared<EmlatorKoDevic>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<MountAxisTimeContainer> container = std::make_shared<MountAxisTimeContainer>();
     std::shared_ptr<PerMountDataBasic> perMount = std::make_shared<PerMountDataBasic>();
     std::shared_ptr<EmlatorMountAxis> axis;
 
-    explicit AxisRig(uint32_t offsetMode = 1, double factor = 1.0) {
+    explicit EmulatorAxisRig(uint32_t offsetMode = 1, double factor = 1.0) {
         perMount->setSpeedFineAdjustmentFactor(factor);
         axis = std::make_shared<EmlatorMountAxis>(
             device, std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()), clock,
@@ -120,7 +120,7 @@ private slots:
     }
 
     void unpositionedAxis() {
-        AxisRig x;
+        EmulatorAxisRig x;
         QVERIFY_THROWS_EXCEPTION(std::logic_error, x.axis->readPosition(0));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, x.axis->readPositions());
         QVERIFY_THROWS_EXCEPTION(std::logic_error, x.axis->gotoPosition(1, 1.0));
@@ -132,7 +132,7 @@ private slots:
     }
 
     void gotoPartWayAndExactArrival() {
-        AxisRig x;
+        EmulatorAxisRig x;
         int commanded = 0;
         x.axis->motionCommanded.append([&] { ++commanded; });
         QCOMPARE(x.axis->setPosition(1, 0.0), CmdRetType_::Ok);
@@ -162,7 +162,7 @@ private slots:
 
     void gotoBackwardsWithTheAxisOffset() {
         // Offset mode 0 shifts axis 1 internally by a quarter turn; callers never see it.
-        AxisRig x(0);
+        EmulatorAxisRig x(0);
         x.axis->setPosition(0, 0.5);
         QVERIFY(std::abs(x.position(0) - 0.5) < 1e-15);
         QCOMPARE(x.axis->gotoPosition(0, -0.5), CmdRetType_::Ok);
@@ -175,7 +175,7 @@ private slots:
     }
 
     void gotoToTheCurrentPositionChangesNothing() {
-        AxisRig x;
+        EmulatorAxisRig x;
         x.axis->setPosition(0, 0.75);
         x.axis->assumeRate(0, 0.002);
         QCOMPARE(x.axis->gotoPosition(0, 0.75), CmdRetType_::Ok);
@@ -202,7 +202,7 @@ private slots:
         QFETCH(double, factor);
         QFETCH(double, rate);
         QFETCH(double, moved);
-        AxisRig x(1, factor);
+        EmulatorAxisRig x(1, factor);
         int commanded = 0;
         x.axis->motionCommanded.append([&] { ++commanded; });
         x.axis->setPosition(0, 2.0);
@@ -219,7 +219,7 @@ private slots:
     }
 
     void tinySlewOnlyStops() {
-        AxisRig x;
+        EmulatorAxisRig x;
         x.axis->setPosition(1, 0.0);
         x.axis->slewAtRate(1, 0.01);
         x.clock->advance(3000);
@@ -235,7 +235,7 @@ private slots:
     }
 
     void stopAndSetPositionHold() {
-        AxisRig x;
+        EmulatorAxisRig x;
         x.axis->setPosition(0, 1.0);
         x.axis->slewAtRate(0, -0.02);
         x.clock->advance(2000);
@@ -259,7 +259,7 @@ private slots:
     }
 
     void readsPublishIntoTheContainer() {
-        AxisRig x;
+        EmulatorAxisRig x;
         int fired = 0;
         x.container->changed.append([&] { ++fired; });
         x.clock->set(5000);
@@ -280,7 +280,7 @@ private slots:
     }
 
     void unmodelledAxisOperations() {
-        AxisRig x;
+        EmulatorAxisRig x;
         x.axis->setPosition(0, 0.0);
         QCOMPARE(x.axis->gotoPositionAtRate(0, 1.0, 0.01), CmdRetType_::Other);
         const auto home = x.axis->readHomeSensorPosition(0);
@@ -299,7 +299,7 @@ private slots:
     }
 
     void axisIsSafeAcrossThreads() {
-        AxisRig x;
+        EmulatorAxisRig x;
         x.axis->setPosition(0, 0.0);
         x.axis->setPosition(1, 0.0);
         std::atomic<bool> done{false};

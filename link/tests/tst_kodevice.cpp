@@ -14,8 +14,8 @@
 using namespace Ko;
 
 namespace {
-constexpr uint32_t kCpr = 9024000;
-constexpr uint32_t kTimer = 64935;
+constexpr uint32_t kDeviceCpr = 9024000;
+constexpr uint32_t kDeviceTimer = 64935;
 constexpr double kSidereal = 7.292115845221407e-05;
 } // namespace
 
@@ -34,7 +34,7 @@ private slots:
         QFETCH(bool, extended);
         QFETCH(QStringList, frames);
         UdpLinkRig rig;
-        rig.scriptController(extended, 0x00, kCpr, kTimer);
+        rig.scriptController(extended, 0x00, kDeviceCpr, kDeviceTimer);
         KoDevice device(rig.converser);
 
         QVERIFY(!device.isInitialized());
@@ -52,7 +52,7 @@ private slots:
 
     void initializeOneAxisReadsAxisOneOnly() {
         UdpLinkRig rig;
-        rig.scriptController(false, 0x00, kCpr, kTimer);
+        rig.scriptController(false, 0x00, kDeviceCpr, kDeviceTimer);
         KoDevice device(rig.converser);
         QCOMPARE(device.initialize(true, 1), CmdRetType_::Ok);
         QCOMPARE(rig.takeSent(), (QStringList{":e1", ":a1", ":f1", ":b1"}));
@@ -61,14 +61,14 @@ private slots:
 
     void failedInitializeRestartsWithoutCachedVersions() {
         UdpLinkRig rig;
-        rig.scriptController(false, 0x00, kCpr, kTimer);
+        rig.scriptController(false, 0x00, kDeviceCpr, kDeviceTimer);
         rig.reply(":a2", "!0\r");
         KoDevice device(rig.converser);
         QCOMPARE(device.initialize(false, 1), CmdRetType_::Nak);
         QVERIFY(!device.isInitialized());
         rig.takeSent();
 
-        rig.reply(":a2", value24(kCpr));
+        rig.reply(":a2", value24(kDeviceCpr));
         QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
         QCOMPARE(rig.takeSent(), (QStringList{":a1", ":f1", ":a2", ":f2", ":b1"}));
     }
@@ -79,13 +79,14 @@ private slots:
         QTest::addColumn<uint>("countsPerRev");
         QTest::addColumn<uint>("timer");
         QTest::addColumn<QString>("logLine");
-        dataRow("classic counts", false, 0x00, 0u, kTimer,
+        dataRow("classic counts", false, 0x00, 0u, kDeviceTimer,
                 "KoDevice: refusing 0 counts per revolution on axis 1");
-        dataRow("extended counts", true, 0x00, 0u, kTimer,
+        dataRow("extended counts", true, 0x00, 0u, kDeviceTimer,
                 "KoDevice: refusing 0 counts per revolution on axis 1");
-        dataRow("timer", false, 0x00, kCpr, 0u, "KoDevice: refusing a step-timer frequency of 0");
+        dataRow("timer", false, 0x00, kDeviceCpr, 0u,
+                "KoDevice: refusing a step-timer frequency of 0");
         // The board override replaces whatever the controller said, so its zero is harmless.
-        QTest::newRow("overridden counts") << false << 0x80 << 0u << kTimer << "";
+        QTest::newRow("overridden counts") << false << 0x80 << 0u << kDeviceTimer << "";
     }
     void zeroConstantsAreRefused() {
         QFETCH(bool, extended);
@@ -117,8 +118,8 @@ private slots:
     void conversionsStayFiniteForAnyConstants_data() {
         QTest::addColumn<uint>("countsPerRev");
         QTest::addColumn<uint>("timer");
-        QTest::newRow("zero counts") << 0u << kTimer;
-        QTest::newRow("zero timer") << kCpr << 0u;
+        QTest::newRow("zero counts") << 0u << kDeviceTimer;
+        QTest::newRow("zero timer") << kDeviceCpr << 0u;
         QTest::newRow("one count, fastest timer") << 1u << 0xFFFFFFu;
         QTest::newRow("most counts, slowest timer") << 0xFFFFFFFFu << 1u;
         QTest::newRow("most of both") << 0xFFFFFFFFu << 0xFFFFFFu;
@@ -159,7 +160,7 @@ private slots:
         QFETCH(int, model);
         QFETCH(int, expected);
         UdpLinkRig rig;
-        rig.scriptController(extended, uint8_t(model), 9024000, kTimer);
+        rig.scriptController(extended, uint8_t(model), 9024000, kDeviceTimer);
         KoDevice device(rig.converser);
         QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
         QCOMPARE(device.modelId(), uint8_t(model));
@@ -332,53 +333,54 @@ private slots:
         QFETCH(double, counts);
         QFETCH(int, expected);
         UdpLinkRig rig;
-        rig.scriptController(false, 0x00, kCpr, kTimer);
+        rig.scriptController(false, 0x00, kDeviceCpr, kDeviceTimer);
         KoDevice device(rig.converser);
         QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
-        const double rad = counts * 2 * std::numbers::pi / kCpr;
+        const double rad = counts * 2 * std::numbers::pi / kDeviceCpr;
         QCOMPARE(device.radToCounts(0, rad), expected);
         QCOMPARE(device.radToCounts64(1, rad), int64_t(expected));
-        QCOMPARE(Ko::radToCounts(kCpr, rad), expected);
+        QCOMPARE(Ko::radToCounts(kDeviceCpr, rad), expected);
         // Back to radians within a hundredth of a count.
-        QVERIFY(std::abs(device.countsToRad(0, expected) - expected * 2 * std::numbers::pi / kCpr) <
-                0.01 * 2 * std::numbers::pi / kCpr);
+        QVERIFY(std::abs(device.countsToRad(0, expected) -
+                         expected * 2 * std::numbers::pi / kDeviceCpr) <
+                0.01 * 2 * std::numbers::pi / kDeviceCpr);
     }
 
     void ratesAndPeriods() {
         UdpLinkRig rig;
-        rig.scriptController(false, 0x00, kCpr, kTimer);
+        rig.scriptController(false, 0x00, kDeviceCpr, kDeviceTimer);
         KoDevice device(rig.converser);
         QCOMPARE(device.initialize(false, 1), CmdRetType_::Ok);
 
         // One count per second takes one second of timer ticks per step.
-        const double countRate = 2 * std::numbers::pi / kCpr;
-        QCOMPARE(device.rpsToStride(0, countRate), int64_t(kTimer));
-        QCOMPARE(device.rpsToStride(1, countRate * kTimer / 1000.6), int64_t(1001));
-        QCOMPARE(device.rpsToStride(1, countRate * kTimer / 1000.4), int64_t(1000));
+        const double countRate = 2 * std::numbers::pi / kDeviceCpr;
+        QCOMPARE(device.rpsToStride(0, countRate), int64_t(kDeviceTimer));
+        QCOMPARE(device.rpsToStride(1, countRate * kDeviceTimer / 1000.6), int64_t(1001));
+        QCOMPARE(device.rpsToStride(1, countRate * kDeviceTimer / 1000.4), int64_t(1000));
         // 64935 ticks/s x 2pi / 9024000 / sidereal = 620.02 ticks per step.
         QCOMPARE(device.rpsToStride(0, kSidereal), int64_t(620));
         QCOMPARE(device.rpsToStride(0, 0.0), int64_t(0));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, device.rpsToStride(0, -0.1));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, Ko::rpsToStride(kCpr, kTimer, -0.1));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, Ko::rpsToStride(kDeviceCpr, kDeviceTimer, -0.1));
         QCOMPARE(device.strideToRps(0, 0), 0.0);
-        QVERIFY(std::abs(device.strideToRps(0, kTimer) - countRate) < 1e-15);
-        QVERIFY(std::abs(Ko::strideToRps(kCpr, kTimer, 620) / kSidereal - 1.0) < 1e-4);
+        QVERIFY(std::abs(device.strideToRps(0, kDeviceTimer) - countRate) < 1e-15);
+        QVERIFY(std::abs(Ko::strideToRps(kDeviceCpr, kDeviceTimer, 620) / kSidereal - 1.0) < 1e-4);
 
         // One tick at 620: the steps to 619 and 621 are 1/619 and 1/621 relative; the smaller wins.
-        const double r620 = Ko::strideToRps(kCpr, kTimer, 620);
+        const double r620 = Ko::strideToRps(kDeviceCpr, kDeviceTimer, 620);
         const double expected = std::abs(r620 * 620 / 621 / kSidereal - 1);
         QVERIFY(std::abs(device.speedResolution() - expected) < 1e-12);
         QVERIFY(device.speedResolution() > 0.0015 && device.speedResolution() < 0.0017);
 
         // Out-of-range angles saturate rather than wrap.
-        QCOMPARE(Ko::radToCounts(kCpr, 1e300), std::numeric_limits<int32_t>::max());
-        QCOMPARE(Ko::radToCounts(kCpr, -1e300), std::numeric_limits<int32_t>::min());
-        QCOMPARE(Ko::radToCounts(kCpr, std::nan("")), 0);
+        QCOMPARE(Ko::radToCounts(kDeviceCpr, 1e300), std::numeric_limits<int32_t>::max());
+        QCOMPARE(Ko::radToCounts(kDeviceCpr, -1e300), std::numeric_limits<int32_t>::min());
+        QCOMPARE(Ko::radToCounts(kDeviceCpr, std::nan("")), 0);
     }
 
     void axisOffsetFollowsOffsetMode() {
         UdpLinkRig rig;
-        rig.scriptController(false, 0x00, kCpr, kTimer);
+        rig.scriptController(false, 0x00, kDeviceCpr, kDeviceTimer);
         KoDevice before(rig.converser);
         QVERIFY_THROWS_EXCEPTION(std::logic_error, before.applyAxisOffset(0, 1.0));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, before.removeAxisOffset(0, 1.0));

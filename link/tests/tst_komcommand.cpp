@@ -19,9 +19,9 @@ using namespace Ko;
 namespace {
 
 // 2^24 counts per turn keep the count arithmetic of the expected frames readable.
-constexpr uint32_t kCpr = 0x1000000;
-constexpr double kCount = 2 * std::numbers::pi / kCpr;
-constexpr uint32_t kTimer = 64935;
+constexpr uint32_t kCommandCpr = 0x1000000;
+constexpr double kCommandCount = 2 * std::numbers::pi / kCommandCpr;
+constexpr uint32_t kCommandTimer = 64935;
 
 // An application clock that answers from a script: each read takes the next time, the last one
 // repeats. Counts its reads so a test can tell when a wait has begun.
@@ -63,7 +63,8 @@ struct CommandRig {
     explicit CommandRig(bool extended, const std::string& features = "=000000\r",
                         uint32_t tickRate = 1000, bool readTickRate = true) {
         // The classic reply holds 24 bits: 2^24 would arrive as a refused 0.
-        rig.scriptController(extended, 0x00, extended ? kCpr : kCpr / 2, kTimer);
+        rig.scriptController(extended, 0x00, extended ? kCommandCpr : kCommandCpr / 2,
+                             kCommandTimer);
         rig.reply(":q1010000", features);
         rig.reply(":X10006", value32(tickRate));
         if (device->initialize(false, 1) != CmdRetType_::Ok || !device->statusEx().isOk())
@@ -119,8 +120,8 @@ private slots:
         QVERIFY(x.cmd->supportsExtended());
         QVERIFY(!x.cmd->supportsPpec());
         // The status probe also reports where the axes are.
-        QCOMPARE(x.container->get(0), (AxisAngleTime{32 * kCount, 4242}));
-        QCOMPARE(x.container->get(1), (AxisAngleTime{16 * kCount, 4242}));
+        QCOMPARE(x.container->get(0), (AxisAngleTime{32 * kCommandCount, 4242}));
+        QCOMPARE(x.container->get(1), (AxisAngleTime{16 * kCommandCount, 4242}));
         QCOMPARE(fired, 1);
     }
 
@@ -440,7 +441,8 @@ private slots:
             return c.syncMountClock(std::make_shared<ScriptedClock>(std::deque<int64_t>{1})).type;
         };
         const CommandOp target = [](KoMCommand& c) {
-            return c.sendTimedTarget(250, {kCount, kCount}, {}, nullptr, nullptr, nullptr);
+            return c.sendTimedTarget(250, {kCommandCount, kCommandCount}, {}, nullptr, nullptr,
+                                     nullptr);
         };
         const CommandOp status = [](KoMCommand& c) {
             uint16_t free = 0;
@@ -482,12 +484,12 @@ private slots:
         const char* const frame = ":X10A00010000FEFFFFFF";
         x.rig.reply(frame, reply.toStdString());
         // Offsets between counts go to the nearest count.
-        const auto r = x.cmd->addPositionOffset({256.3 * kCount, -1.7 * kCount});
+        const auto r = x.cmd->addPositionOffset({256.3 * kCommandCount, -1.7 * kCommandCount});
         QCOMPARE(int(r.type), type);
         QCOMPARE(r.hasValue, type == int(CmdRetType_::Ok));
         if (r.hasValue) {
-            QVERIFY(std::abs(r.value().first - 256 * kCount) < 1e-15);
-            QVERIFY(std::abs(r.value().second - -2 * kCount) < 1e-15);
+            QVERIFY(std::abs(r.value().first - 256 * kCommandCount) < 1e-15);
+            QVERIFY(std::abs(r.value().second - -2 * kCommandCount) < 1e-15);
         }
         QCOMPARE(x.rig.takeSent(), frames({frame}));
     }
@@ -509,11 +511,12 @@ private slots:
         std::pair<double, double> angles;
         uint64_t time = 0;
         uint16_t status = 0;
-        QCOMPARE(x.cmd->sendTimedTarget(250, {16 * kCount, -kCount}, std::pair{kCount, -kCount},
-                                        &angles, &time, &status),
+        QCOMPARE(x.cmd->sendTimedTarget(250, {16 * kCommandCount, -kCommandCount},
+                                        std::pair{kCommandCount, -kCommandCount}, &angles, &time,
+                                        &status),
                  CmdRetType_::Ok);
-        QVERIFY(std::abs(angles.first - 32 * kCount) < 1e-15);
-        QVERIFY(std::abs(angles.second - -16 * kCount) < 1e-15);
+        QVERIFY(std::abs(angles.first - 32 * kCommandCount) < 1e-15);
+        QVERIFY(std::abs(angles.second - -16 * kCommandCount) < 1e-15);
         QCOMPARE(time, uint64_t(1000));
         QCOMPARE(status, uint16_t(0x0102));
         QCOMPARE(x.container->get(0), (AxisAngleTime{angles.first, 777}));
@@ -527,10 +530,10 @@ private slots:
                                     "00000000"
                                     "00000001";
         x.rig.reply(noRates, "=0000000100000002000000000000000000FF\r");
-        QCOMPARE(x.cmd->sendTimedTarget(2000, {0.0, kCount}, {}, nullptr, nullptr, &status),
+        QCOMPARE(x.cmd->sendTimedTarget(2000, {0.0, kCommandCount}, {}, nullptr, nullptr, &status),
                  CmdRetType_::Ok);
         QCOMPARE(status, uint16_t(0x00FF));
-        QCOMPARE(x.container->get(1).angle, 2 * kCount);
+        QCOMPARE(x.container->get(1).angle, 2 * kCommandCount);
 
         QCOMPARE(x.cmd->readTargetStatus(&status), CmdRetType_::Timeout);
         QCOMPARE(x.rig.takeSent(), frames({withRates, noRates, kEmptyTarget}));

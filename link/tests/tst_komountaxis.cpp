@@ -18,10 +18,10 @@ using namespace Ko;
 
 namespace {
 
-constexpr uint32_t kCpr = 9024000;
-constexpr uint32_t kTimer = 64935;
-constexpr double kSidereal = 7.292115845221407e-05;
-constexpr double kCount = 2 * std::numbers::pi / kCpr;
+constexpr uint32_t kAxisCpr = 9024000;
+constexpr uint32_t kAxisTimer = 64935;
+constexpr double kAxisSidereal = 7.292115845221407e-05;
+constexpr double kAxisCount = 2 * std::numbers::pi / kAxisCpr;
 // Step periods at 9024000 counts per turn and 64935 ticks/s: 64935 x 2pi / 9024000 = 0.045212
 // rad/s per tick, so sidereal takes 620.02 ticks, 2x 310.01 and 3x 206.67.
 const char* const kPeriod1x = "6C0200";
@@ -42,10 +42,10 @@ struct AxisRig {
     std::atomic<int> restarts{0};
 
     // axis2Status: the status replies axis 2 gives in turn from the connection on.
-    explicit AxisRig(bool extended, const char* version = nullptr, uint32_t timer = kTimer,
+    explicit AxisRig(bool extended, const char* version = nullptr, uint32_t timer = kAxisTimer,
                      std::vector<std::string> axis2Status = {"=101\r"}) {
         rig.status->set(1, std::move(axis2Status));
-        rig.scriptController(extended, 0x00, kCpr, timer);
+        rig.scriptController(extended, 0x00, kAxisCpr, timer);
         if (version) {
             rig.reply(":e1", version);
             rig.reply(":e2", version);
@@ -85,7 +85,7 @@ class TestKoMountAxis : public QObject {
 private slots:
     void initializeNeedsAnInitialisedDevice() {
         UdpLinkRig rig;
-        rig.scriptController(true, 0x00, kCpr, kTimer);
+        rig.scriptController(true, 0x00, kAxisCpr, kAxisTimer);
         auto device = std::make_shared<KoDevice>(rig.converser);
         KoMountAxis axis(rig.converser, device, std::make_shared<CmdXUtil>(rig.converser, device),
                          std::make_shared<TCCancellable>(std::make_shared<NullCancellable>()),
@@ -111,7 +111,7 @@ private slots:
             x.clock->set(5000);
             const auto r = x.axis->readPosition(0);
             QCOMPARE(r.type, CmdRetType_::Ok);
-            QVERIFY(near(r.value(), -kCount));
+            QVERIFY(near(r.value(), -kAxisCount));
             QCOMPARE(x.axis->lastPosition(0).timeMs, int64_t(5000));
             QCOMPARE(x.axis->lastPosition(0).angle, r.value());
             QCOMPARE(fired, 1);
@@ -134,8 +134,8 @@ private slots:
         x.rig.reply(":j2", value24(0x800000 - 2000));
         const auto r = x.axis->readPositions();
         QCOMPARE(r.type, CmdRetType_::Ok);
-        QVERIFY(near(r.value().first, 1000 * kCount));
-        QVERIFY(near(r.value().second, -2000 * kCount));
+        QVERIFY(near(r.value().first, 1000 * kAxisCount));
+        QVERIFY(near(r.value().second, -2000 * kAxisCount));
         QCOMPARE(x.axis->lastPosition(1), (AxisAngleTime{r.value().second, 7000}));
         QCOMPARE(fired, 1);
         QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":j1", ":f2", ":j2", ":j1", ":j2"}));
@@ -149,27 +149,27 @@ private slots:
         QCOMPARE(classic.axis->setPosition(0, 0.0), CmdRetType_::Ok);
         QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
         // A refused set leaves the published position alone.
-        QCOMPARE(classic.axis->setPosition(0, 3 * kCount), CmdRetType_::Nak);
+        QCOMPARE(classic.axis->setPosition(0, 3 * kAxisCount), CmdRetType_::Nak);
         QCOMPARE(classic.axis->lastPosition(0), (AxisAngleTime{0.0, 9000}));
         QCOMPARE(classic.rig.takeSent(), (QStringList{":E1000080", ":E1030080"}));
 
         AxisRig extended(true);
         extended.rig.reply(":X201FFFFFFFF", "=\r");
-        QCOMPARE(extended.axis->setPosition(1, -kCount), CmdRetType_::Ok);
-        QCOMPARE(extended.axis->lastPosition(1).angle, -kCount);
+        QCOMPARE(extended.axis->setPosition(1, -kAxisCount), CmdRetType_::Ok);
+        QCOMPARE(extended.axis->lastPosition(1).angle, -kAxisCount);
         QCOMPARE(extended.rig.takeSent(), QStringList{":X201FFFFFFFF"});
     }
 
     void positionRange() {
         AxisRig classic(false);
         auto [lo, hi] = classic.axis->positionRange(1);
-        QVERIFY(near(lo, -8388608.0 / kCpr * 2 * std::numbers::pi));
-        QVERIFY(near(hi, 8388607.0 / kCpr * 2 * std::numbers::pi));
+        QVERIFY(near(lo, -8388608.0 / kAxisCpr * 2 * std::numbers::pi));
+        QVERIFY(near(hi, 8388607.0 / kAxisCpr * 2 * std::numbers::pi));
 
         AxisRig extended(true);
         std::tie(lo, hi) = extended.axis->positionRange(0);
-        QVERIFY(std::abs(lo - -2147483648.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
-        QVERIFY(std::abs(hi - 2147483647.0 / kCpr * 2 * std::numbers::pi) < 1e-9);
+        QVERIFY(std::abs(lo - -2147483648.0 / kAxisCpr * 2 * std::numbers::pi) < 1e-9);
+        QVERIFY(std::abs(hi - 2147483647.0 / kAxisCpr * 2 * std::numbers::pi) < 1e-9);
     }
 
     void classicSlewSequences() {
@@ -180,18 +180,18 @@ private slots:
         x.axis->motionCommanded.append([&] { ++commanded; });
 
         // First start: make sure the axis stands, set the mode, read the ratio once, run.
-        QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 2 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(),
                  (QStringList{":f1", ":G110", ":g1", QString(":I1") + kPeriod2x, ":J1"}));
         QCOMPARE(x.axis->lastDirection(0).value(), true);
 
         // Faster, same way, still slow: only the period changes, on the running axis.
-        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), QStringList{QString(":I1") + kPeriod3x});
 
         // Reversing stops and waits for the stop first.
         x.rig.status->set(0, {"=111\r", "=111\r", "=101\r"});
-        QCOMPARE(x.axis->slewAtRate(0, -2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, -2 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), (QStringList{":f1", ":K1", ":f1", ":f1", ":G111",
                                                 QString(":I1") + kPeriod2x, ":J1"}));
         QCOMPARE(x.axis->lastDirection(0).value(), false);
@@ -226,19 +226,22 @@ private slots:
         QTest::addColumn<double>("rate");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("period");
-        dataRow("factor 1", 1.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod2x);
-        dataRow("factor 3 acts as 1.5", 3.0, 0.5, "", int(kTimer), 2 * kSidereal, "10", kPeriod3x);
-        dataRow("factor 0.1 acts as 0.5", 0.1, 0.5, "", int(kTimer), 2 * kSidereal, "10",
+        dataRow("factor 1", 1.0, 0.5, "", int(kAxisTimer), 2 * kAxisSidereal, "10", kPeriod2x);
+        dataRow("factor 3 acts as 1.5", 3.0, 0.5, "", int(kAxisTimer), 2 * kAxisSidereal, "10",
+                kPeriod3x);
+        dataRow("factor 0.1 acts as 0.5", 0.1, 0.5, "", int(kAxisTimer), 2 * kAxisSidereal, "10",
                 kPeriod1x);
-        dataRow("factor NaN acts as 1", std::nan(""), 0.5, "", int(kTimer), 2 * kSidereal, "10",
-                kPeriod2x);
-        dataRow("southern, positive", 1.0, -0.5, "", int(kTimer), 2 * kSidereal, "12", kPeriod2x);
-        dataRow("southern, negative", 1.0, -0.5, "", int(kTimer), -2 * kSidereal, "13", kPeriod2x);
-        // Firmware 06.01 on boards 0x00 and 0x01 runs three ticks slow: 310 - 3 = 0x133.
-        dataRow("firmware 06.01 board 0x01", 1.0, 0.5, "=010601\r", int(kTimer), 2 * kSidereal,
-                "10", "330100");
-        dataRow("firmware 06.01 board 0x02", 1.0, 0.5, "=010602\r", int(kTimer), 2 * kSidereal,
+        dataRow("factor NaN acts as 1", std::nan(""), 0.5, "", int(kAxisTimer), 2 * kAxisSidereal,
                 "10", kPeriod2x);
+        dataRow("southern, positive", 1.0, -0.5, "", int(kAxisTimer), 2 * kAxisSidereal, "12",
+                kPeriod2x);
+        dataRow("southern, negative", 1.0, -0.5, "", int(kAxisTimer), -2 * kAxisSidereal, "13",
+                kPeriod2x);
+        // Firmware 06.01 on boards 0x00 and 0x01 runs three ticks slow: 310 - 3 = 0x133.
+        dataRow("firmware 06.01 board 0x01", 1.0, 0.5, "=010601\r", int(kAxisTimer),
+                2 * kAxisSidereal, "10", "330100");
+        dataRow("firmware 06.01 board 0x02", 1.0, 0.5, "=010602\r", int(kAxisTimer),
+                2 * kAxisSidereal, "10", kPeriod2x);
         // A period beyond 24 bits would wrap into a fast rate; it stays at the longest one.
         dataRow("longest period", 1.0, 0.5, "", 0xFFFFFF, 1e-7, "10", "FFFFFF");
     }
@@ -266,21 +269,21 @@ private slots:
     void classicSlewFailureForgetsTheRate() {
         AxisRig x(false);
         x.acceptPeriod(kPeriod2x);
-        QCOMPARE(x.axis->slewAtRate(0, 2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 2 * kAxisSidereal), CmdRetType_::Ok);
         x.rig.takeSent();
 
         // The period is refused: the axis may run at anything now, so the next slew starts afresh.
         x.rig.reply(std::string(":I1") + kPeriod3x, "!0\r");
-        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Nak);
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kAxisSidereal), CmdRetType_::Nak);
         QCOMPARE(x.axis->lastDirection(0).value(), true);
         x.acceptPeriod(kPeriod3x);
-        QCOMPARE(x.axis->slewAtRate(0, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 3 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), (QStringList{QString(":I1") + kPeriod3x, ":f1", ":G110",
                                                 QString(":I1") + kPeriod3x, ":J1"}));
 
         // A failure the other way round also forgets the direction.
         x.rig.reply(":G111", "!0\r");
-        QCOMPARE(x.axis->slewAtRate(0, -3 * kSidereal), CmdRetType_::Nak);
+        QCOMPARE(x.axis->slewAtRate(0, -3 * kAxisSidereal), CmdRetType_::Nak);
         QVERIFY(!x.axis->lastDirection(0).hasValue());
     }
 
@@ -288,7 +291,7 @@ private slots:
         AxisRig x(false);
         x.rig.status->set(0, {"=111\r"});
         CmdRetType_::E result = CmdRetType_::Ok;
-        std::thread worker([&] { result = x.axis->slewAtRate(0, 2 * kSidereal); });
+        std::thread worker([&] { result = x.axis->slewAtRate(0, 2 * kAxisSidereal); });
         QVERIFY(x.rig.fake.waitForRequests(4, 10000));
         x.token->cancel();
         worker.join();
@@ -305,9 +308,9 @@ private slots:
         x.rig.reply(":X1020000000000002800", "=\r");
         x.rig.reply(":X102FFFFFFFFFFFFD800", "=\r");
         x.rig.reply(":X1020000000000000000", "=\r");
-        QCOMPARE(x.axis->slewAtRate(0, 10 * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, 10 * kAxisCount), CmdRetType_::Ok);
         x.perMount->setSpeedFineAdjustmentFactor(0.5);
-        QCOMPARE(x.axis->slewAtRate(0, -20 * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(0, -20 * kAxisCount), CmdRetType_::Ok);
         QCOMPARE(x.axis->slewAtRate(0, 0.0), CmdRetType_::Ok);
         QCOMPARE(x.axis->stop(0), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), (QStringList{":X1020000000000002800", ":X102FFFFFFFFFFFFD800",
@@ -340,16 +343,16 @@ private slots:
         x.rig.reply(":H1E80300", "=\r");
         x.rig.reply(":H1A08601", "=\r");
         x.at(from);
-        x.axis->assumeRate(0, kSidereal);
+        x.axis->assumeRate(0, kAxisSidereal);
         int commanded = 0;
         x.axis->motionCommanded.append([&] { ++commanded; });
 
-        QCOMPARE(x.axis->gotoPosition(0, to * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.axis->gotoPosition(0, to * kAxisCount), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), frames);
         QCOMPARE(commanded, 1);
         QVERIFY(!x.axis->lastRate(0).hasValue());
         QCOMPARE(x.axis->lastDirection(0).value(), to > from);
-        QVERIFY(near(x.axis->lastPosition(0).angle, from * kCount));
+        QVERIFY(near(x.axis->lastPosition(0).angle, from * kAxisCount));
     }
 
     void gotoWaitsForTheAxisToStop() {
@@ -358,7 +361,7 @@ private slots:
         x.rig.reply(":M1AC0D00", "!0\r");
         x.at(0);
         x.rig.status->set(0, {"=211\r", "=101\r"});
-        QCOMPARE(x.axis->gotoPosition(0, 1000 * kCount), CmdRetType_::Nak);
+        QCOMPARE(x.axis->gotoPosition(0, 1000 * kAxisCount), CmdRetType_::Nak);
         QCOMPARE(x.rig.takeSent(),
                  (QStringList{":f1", ":K1", ":f1", ":j1", ":G120", ":H1E80300", ":M1AC0D00"}));
         QVERIFY(!x.axis->lastDirection(0).hasValue());
@@ -384,7 +387,7 @@ private slots:
         std::vector<std::string> replies;
         for (const QString& r : status)
             replies.push_back(r.toStdString() + "\r");
-        AxisRig x(extended, nullptr, kTimer, replies);
+        AxisRig x(extended, nullptr, kAxisTimer, replies);
         QCOMPARE(x.initializeSent, sent);
         QCOMPARE(x.axis->readStatus(1).value().motion, 0u);
         QCOMPARE(x.restarts.load(), 0);
@@ -432,15 +435,15 @@ private slots:
         x.clock->advance(idleMs);
         x.rig.status->set(1, {status.toStdString() + "\r"});
         x.rig.takeSent();
-        QCOMPARE(int(x.axis->gotoPosition(1, 1000 * kCount)), result);
+        QCOMPARE(int(x.axis->gotoPosition(1, 1000 * kAxisCount)), result);
         QCOMPARE(x.rig.takeSent(), sent);
         const bool restarted = result != int(CmdRetType_::Ok);
         QCOMPARE(x.restarts.load(), restarted ? 1 : 0);
         if (!restarted)
             return;
         // Once for good: no motion on either axis, no second notice; a stop still goes out.
-        QCOMPARE(x.axis->slewAtRate(0, 10 * kSidereal), CmdRetType_::Other);
-        QCOMPARE(x.axis->gotoPosition(1, 1000 * kCount), CmdRetType_::Other);
+        QCOMPARE(x.axis->slewAtRate(0, 10 * kAxisSidereal), CmdRetType_::Other);
+        QCOMPARE(x.axis->gotoPosition(1, 1000 * kAxisCount), CmdRetType_::Other);
         QVERIFY(x.rig.takeSent().isEmpty());
         QCOMPARE(x.axis->readStatus(1).type, CmdRetType_::Ok);
         QCOMPARE(x.restarts.load(), 1);
@@ -541,9 +544,9 @@ private slots:
         x.rig.takeSent();
         CmdRetType_::E r = CmdRetType_::Ok;
         if (motion == "slew")
-            r = x.axis->slewAtRate(1, 2 * kSidereal);
+            r = x.axis->slewAtRate(1, 2 * kAxisSidereal);
         else if (motion == "goto")
-            r = x.axis->gotoPosition(1, 1000 * kCount);
+            r = x.axis->gotoPosition(1, 1000 * kAxisCount);
         else
             r = x.axis->slewAtRate(1, 0.0);
         QCOMPARE(int(r), result);
@@ -554,8 +557,8 @@ private slots:
     void extendedGoto() {
         AxisRig x(true);
         x.rig.reply(":X204000003E80000000000000000", "=\r");
-        x.axis->assumeRate(1, kSidereal);
-        QCOMPARE(x.axis->gotoPosition(1, 1000 * kCount), CmdRetType_::Ok);
+        x.axis->assumeRate(1, kAxisSidereal);
+        QCOMPARE(x.axis->gotoPosition(1, 1000 * kAxisCount), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), QStringList{":X204000003E80000000000000000"});
         QVERIFY(!x.axis->lastRate(1).hasValue());
         QCOMPARE(x.axis->lastDirection(1).value(), true);
@@ -568,11 +571,12 @@ private slots:
         x.rig.reply(":X104FFFFFC18FFFFFFFFFFFF8800", "=\r");
         int commanded = 0;
         x.axis->motionCommanded.append([&] { ++commanded; });
-        QCOMPARE(x.axis->gotoPositionAtRate(0, -1000 * kCount, -20 * kCount), CmdRetType_::Ok);
+        QCOMPARE(x.axis->gotoPositionAtRate(0, -1000 * kAxisCount, -20 * kAxisCount),
+                 CmdRetType_::Ok);
         QCOMPARE(commanded, 1);
         QCOMPARE(x.axis->lastDirection(0).value(), false);
         x.rig.reply(":X10400000000FFFFFFFFFFFF8800", "!0\r");
-        QCOMPARE(x.axis->gotoPositionAtRate(0, 0.0, -20 * kCount), CmdRetType_::Nak);
+        QCOMPARE(x.axis->gotoPositionAtRate(0, 0.0, -20 * kAxisCount), CmdRetType_::Nak);
         QVERIFY(!x.axis->lastDirection(0).hasValue());
     }
 
@@ -591,14 +595,14 @@ private slots:
         // A commanded slew is not an assumed rate.
         x.rig.reply(":G210", "=\r");
         x.rig.reply(":I2360100", "=\r");
-        QCOMPARE(x.axis->slewAtRate(1, 2 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(1, 2 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.axis->lastRate(1).value(), 0.0);
         QCOMPARE(x.axis->lastDirection(1).value(), true);
         // Assuming the rate it runs at lets the next slow change keep it running.
-        x.axis->assumeRate(1, 2 * kSidereal);
+        x.axis->assumeRate(1, 2 * kAxisSidereal);
         x.rig.takeSent();
         x.rig.reply(":I2CF0000", "=\r");
-        QCOMPARE(x.axis->slewAtRate(1, 3 * kSidereal), CmdRetType_::Ok);
+        QCOMPARE(x.axis->slewAtRate(1, 3 * kAxisSidereal), CmdRetType_::Ok);
         QCOMPARE(x.rig.takeSent(), QStringList{":I2CF0000"});
     }
 
@@ -638,7 +642,7 @@ private slots:
         if (r.hasValue) {
             QCOMPARE(r.value().position.hasValue(), hasPosition);
             if (hasPosition)
-                QVERIFY(near(r.value().position.value(), counts * kCount));
+                QVERIFY(near(r.value().position.value(), counts * kAxisCount));
             QCOMPARE(r.value().hasFlag, hasFlag);
             QCOMPARE(r.value().flag, flag);
             QCOMPARE(r.value().sensorActive(), hasFlag && flag);

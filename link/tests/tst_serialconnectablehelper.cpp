@@ -35,8 +35,8 @@ constexpr int kReadTimeoutMs = 2000;
 constexpr int kAttemptMs = 4 * kReadTimeoutMs + 10000;
 
 // A mount on the far side of a pseudo-terminal, and the helper with its real port and converser.
-struct Rig {
-    Rig() {
+struct SerialRig {
+    SerialRig() {
         // At rest the fake answers a probe on the pseudo-terminal within a few milliseconds; a
         // loaded machine may keep its thread waiting for hundreds. A reply later than the read
         // time-out turns a probe the mount answers into one it ignores, and the negotiation takes
@@ -54,7 +54,7 @@ struct Rig {
         recorder.listen(helper.get());
         helper->setHandler(recorder.handler());
     }
-    ~Rig() {
+    ~SerialRig() {
         [[maybe_unused]] const bool ended = QTest::qWaitFor([this] { return idle(); }, kAttemptMs);
         helper.reset();
         // The graph holds the port open; close it before the far side goes away.
@@ -148,7 +148,7 @@ private:
     std::shared_ptr<LineLog> m_log;
 };
 
-const QString kConnecting = QStringLiteral("1|Connecting|");
+const QString kSerialConnecting = QStringLiteral("1|Connecting|");
 
 } // namespace
 
@@ -188,7 +188,7 @@ private slots:
         QFETCH(bool, refuseSwitch);
         QFETCH(std::vector<Exchange>, expected);
         QFETCH(int, finalBaud);
-        Rig rig;
+        SerialRig rig;
         QVERIFY(rig.served);
         rig.fake.setAnswerBaud(answerBaud);
         rig.fake.ignoreNext(ignoreFirst);
@@ -203,7 +203,7 @@ private slots:
 
         QCOMPARE(rig.exchanges(), expected);
         QCOMPARE(rig.fake.portBaud(), finalBaud);
-        QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
+        QTRY_COMPARE(rig.recorder.statuses, QStringList{kSerialConnecting});
         QVERIFY(!rig.helper->devicesList().isValid());
 
         const auto setup = rig.recorder.setups().front();
@@ -218,14 +218,15 @@ private slots:
     }
 
     void mountAtNeitherSpeed() {
-        Rig rig;
+        SerialRig rig;
         QVERIFY(rig.served);
         rig.fake.setSilent(true);
 
         rig.helper->startConnect();
         QTRY_COMPARE_WITH_TIMEOUT(
             rig.recorder.statuses,
-            QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Communication error")}),
+            QStringList(
+                {kSerialConnecting, QStringLiteral("0|Cannot Connect|Communication error")}),
             kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QCOMPARE(rig.exchanges(),
@@ -234,13 +235,14 @@ private slots:
     }
 
     void portThatDoesNotExist() {
-        Rig rig;
+        SerialRig rig;
         rig.settings->setSerialPortName("/nonexistent/ttyKO0");
 
         rig.helper->startConnect();
         QTRY_COMPARE_WITH_TIMEOUT(
             rig.recorder.statuses,
-            QStringList({kConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
+            QStringList(
+                {kSerialConnecting, QStringLiteral("0|Cannot Connect|Cannot open serial port")}),
             kAttemptMs);
         QTRY_VERIFY(rig.idle());
         QCOMPARE(rig.recorder.setupCount(), size_t(0));
@@ -248,7 +250,7 @@ private slots:
     }
 
     void portRefusingASpeed() {
-        Rig rig;
+        SerialRig rig;
         QVERIFY(rig.served);
         rig.fake.setAnswerBaud(9600);
         auto graph = SerialKoDeviceFactory(rig.settings, std::make_shared<TCCancellable>(
@@ -267,7 +269,7 @@ private slots:
     }
 
     void requestToSendGoesOffOnTheOpenLine() {
-        Rig rig;
+        SerialRig rig;
         QVERIFY(rig.served);
         auto log = std::make_shared<LineLog>();
         rig.makeHelper(std::make_shared<LoggingFactory>(rig.settings, log));
@@ -281,14 +283,14 @@ private slots:
     }
 
     void secondStartWhileConnectingIsIgnored() {
-        Rig rig;
+        SerialRig rig;
         QVERIFY(rig.served);
 
         rig.helper->startConnect();
         rig.helper->startConnect();
         QTRY_COMPARE_WITH_TIMEOUT(rig.recorder.setupCount(), size_t(1), kAttemptMs);
         QTRY_VERIFY(rig.idle());
-        QTRY_COMPARE(rig.recorder.statuses, QStringList{kConnecting});
+        QTRY_COMPARE(rig.recorder.statuses, QStringList{kSerialConnecting});
         QCOMPARE(rig.exchanges(), (std::vector<Exchange>{{kStatusProbe, 115200}}));
 
         // Once that attempt has ended, and its port is released, a new one runs.

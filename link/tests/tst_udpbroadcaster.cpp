@@ -10,7 +10,7 @@ using namespace Ko;
 
 namespace {
 
-CBytes bytes(const char* text) {
+CBytes datagram(const char* text) {
     return CBytes::fromCString(text);
 }
 
@@ -22,7 +22,7 @@ class TestUdpBroadcaster : public QObject {
     Q_OBJECT
 private slots:
     void broadcastReadsTwoPassesOfReplies() {
-        FakeMountNetwork net({{"127.0.0.2", bytes("=0A0B80\r")},
+        FakeMountNetwork net({{"127.0.0.2", datagram("=0A0B80\r")},
                               {"127.0.0.3", CBytes()},
                               {"127.0.0.4", Nullable<CBytes>()}});
         QVERIFY(net.isOpen());
@@ -30,7 +30,7 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        const auto results = broadcaster.broadcast(bytes(":e1\r"));
+        const auto results = broadcaster.broadcast(datagram(":e1\r"));
         QVERIFY(timer.elapsed() >= 590);
 
         // Three probes went out; the replies to the last one are never read.
@@ -40,15 +40,15 @@ private slots:
         for (const auto& r : received) {
             QCOMPARE(r.to, std::string(FakeMountNetwork::kBroadcastAddress));
             QCOMPARE(r.from, std::string("127.0.0.1"));
-            QCOMPARE(r.bytes, bytes(":e1\r"));
+            QCOMPARE(r.bytes, datagram(":e1\r"));
         }
 
         // Per read pass: the silent mount is absent, the empty payload is delivered as such.
         QCOMPARE(results.size(), size_t(4));
         const std::vector<std::pair<std::string, CBytes>> expected = {
-            {"127.0.0.2", bytes("=0A0B80\r")},
+            {"127.0.0.2", datagram("=0A0B80\r")},
             {"127.0.0.3", CBytes()},
-            {"127.0.0.2", bytes("=0A0B80\r")},
+            {"127.0.0.2", datagram("=0A0B80\r")},
             {"127.0.0.3", CBytes()}};
         size_t i = 0;
         for (const auto& result : results) {
@@ -61,14 +61,14 @@ private slots:
     }
 
     void eachNetworkSendsFromItsOwnAddress() {
-        FakeMountNetwork net({{"127.0.0.2", bytes("=0A0B80\r")}});
+        FakeMountNetwork net({{"127.0.0.2", datagram("=0A0B80\r")}});
         QVERIFY(net.isOpen());
         QtUDPBroadcaster broadcaster(
             {kLoopback, {"127.0.0.5", FakeMountNetwork::kBroadcastAddress}}, net.port());
         QCOMPARE(broadcaster.usableAddresses(),
                  std::vector<std::string>({"127.0.0.1", "127.0.0.5"}));
 
-        const auto results = broadcaster.broadcast(bytes(":e1\r"));
+        const auto results = broadcaster.broadcast(datagram(":e1\r"));
 
         QVERIFY(net.waitForReceived(6, 2000));
         int from1 = 0;
@@ -91,7 +91,7 @@ private slots:
     }
 
     void noUsableNetworkStillTakesTheWindow() {
-        FakeMountNetwork net({{"127.0.0.2", bytes("=0A0B80\r")}});
+        FakeMountNetwork net({{"127.0.0.2", datagram("=0A0B80\r")}});
         QVERIFY(net.isOpen());
         // Neither address exists here, so neither socket can be bound and nothing is sent.
         QtUDPBroadcaster broadcaster(
@@ -100,25 +100,25 @@ private slots:
 
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(broadcaster.broadcast(bytes(":e1\r")).empty());
+        QVERIFY(broadcaster.broadcast(datagram(":e1\r")).empty());
         QVERIFY(timer.elapsed() >= 590);
         QVERIFY(net.received().empty());
 
         QtUDPBroadcaster none(std::vector<UDPBroadcastEntry>{}, net.port());
         timer.restart();
-        QVERIFY(none.broadcast(bytes(":e1\r")).empty());
+        QVERIFY(none.broadcast(datagram(":e1\r")).empty());
         QVERIFY(timer.elapsed() >= 590);
     }
 
     void broadcastUntilSendsEveryProbeEachRound() {
-        FakeMountNetwork net({{"127.0.0.2", bytes("OK")}});
+        FakeMountNetwork net({{"127.0.0.2", datagram("OK")}});
         QVERIFY(net.isOpen());
         QtUDPBroadcaster broadcaster({kLoopback});
 
         int rounds = 0;
         std::vector<UDPBroadcasterResult> results;
         broadcaster.broadcastUntil(
-            net.port(), {bytes("P1"), bytes("P2")},
+            net.port(), {datagram("P1"), datagram("P2")},
             [&] {
                 // Wait for both replies of this round so the read pass finds them: sent on
                 // loopback, they are in the broadcaster's queue once the send returns.
@@ -135,25 +135,26 @@ private slots:
         std::vector<CBytes> sent;
         for (const auto& r : net.received())
             sent.push_back(r.bytes);
-        QCOMPARE(sent, std::vector<CBytes>({bytes("P1"), bytes("P2"), bytes("P1"), bytes("P2")}));
+        QCOMPARE(sent, std::vector<CBytes>(
+                           {datagram("P1"), datagram("P2"), datagram("P1"), datagram("P2")}));
         // Only the first round's replies are read; the last round ends at isDone.
         QCOMPARE(results.size(), size_t(2));
         for (const auto& r : results) {
             QCOMPARE(r.senderAddress, std::string("127.0.0.2"));
-            QCOMPARE(r.data, bytes("OK"));
+            QCOMPARE(r.data, datagram("OK"));
         }
     }
 
     void emptyCallbacksAreRefused() {
-        FakeMountNetwork net({{"127.0.0.2", bytes("OK")}});
+        FakeMountNetwork net({{"127.0.0.2", datagram("OK")}});
         QVERIFY(net.isOpen());
         QtUDPBroadcaster broadcaster({kLoopback});
 
         int results = 0;
-        broadcaster.broadcastUntil(net.port(), {bytes("REFUSED")}, {},
+        broadcaster.broadcastUntil(net.port(), {datagram("REFUSED")}, {},
                                    [&](const UDPBroadcasterResult&) { return ++results > 0; });
         int doneCalls = 0;
-        broadcaster.broadcastUntil(net.port(), {bytes("REFUSED")},
+        broadcaster.broadcastUntil(net.port(), {datagram("REFUSED")},
                                    [&] {
                                        ++doneCalls;
                                        return false;
@@ -164,10 +165,10 @@ private slots:
 
         // Loopback delivers in order: had a refused call sent anything, it would come first.
         broadcaster.broadcastUntil(
-            net.port(), {bytes("LAST")}, [] { return true; },
+            net.port(), {datagram("LAST")}, [] { return true; },
             [](const UDPBroadcasterResult&) { return false; });
         QVERIFY(net.waitForReceived(1, 2000));
-        QCOMPARE(net.received().front().bytes, bytes("LAST"));
+        QCOMPARE(net.received().front().bytes, datagram("LAST"));
     }
 
     void interfaceReportListsEveryAddress() {

@@ -17,7 +17,7 @@ using namespace Ko;
 
 namespace {
 
-CBytes bytes(const char* text) {
+CBytes udpBytes(const char* text) {
     return CBytes::fromCString(text);
 }
 
@@ -108,13 +108,13 @@ private slots:
     void searchListsValidMountsInAddressOrder() {
         QFETCH(bool, filter);
         QFETCH(QStringList, expected);
-        Rig rig({{"127.0.0.3", bytes("=0A0B80\r")},
-                 {"127.0.0.2", bytes("=0A0B09\r")},
-                 {"127.0.0.10", bytes("=0A0B80\r")},
-                 {"127.0.0.4", bytes("!0\r")},
-                 {"127.0.0.5", bytes("=0A0B08\r")},
-                 {"127.0.0.6", bytes("=0A0B0A\r")},
-                 {"127.0.0.7", bytes("=0A0B8\r")}});
+        Rig rig({{"127.0.0.3", udpBytes("=0A0B80\r")},
+                 {"127.0.0.2", udpBytes("=0A0B09\r")},
+                 {"127.0.0.10", udpBytes("=0A0B80\r")},
+                 {"127.0.0.4", udpBytes("!0\r")},
+                 {"127.0.0.5", udpBytes("=0A0B08\r")},
+                 {"127.0.0.6", udpBytes("=0A0B0A\r")},
+                 {"127.0.0.7", udpBytes("=0A0B8\r")}});
         QVERIFY(rig.ready());
         QVERIFY(!rig.helper->devicesList().isValid());
         if (filter)
@@ -139,12 +139,12 @@ private slots:
         QCOMPARE(titlesOf(rig.recorder->lastList), expected);
         // Nobody answered from the default address, so it was asked once directly.
         QCOMPARE(rig.direct.requestCount(), size_t(1));
-        QCOMPARE(rig.direct.requests().front().bytes, bytes(":e1\r"));
+        QCOMPARE(rig.direct.requests().front().bytes, udpBytes(":e1\r"));
         QCOMPARE(rig.recorder->setupCount(), size_t(0));
     }
 
     void oneMountConnectsAtOnce() {
-        Rig rig({{"127.0.0.2", bytes("=0A0B80\r")}});
+        Rig rig({{"127.0.0.2", udpBytes("=0A0B80\r")}});
         QVERIFY(rig.ready());
         rig.helper->setModelFilter(acceptModel);
 
@@ -210,8 +210,8 @@ private slots:
             QVERIFY(rig.helper->foundDevices().value().empty());
             QCOMPARE(rig.recorder->setupCount(), size_t(0));
         }
-        // The direct probe is one 'e' to axis 1; with no resends configured, one datagram.
-        QCOMPARE(rig.direct.requests().front().bytes, bytes(":e1\r"));
+        // The direct probe is one 'e' to axis 1; with no resends configured, one bytes.
+        QCOMPARE(rig.direct.requests().front().bytes, udpBytes(":e1\r"));
     }
 
     void replyFromDefaultAddressSkipsDirectProbe() {
@@ -220,10 +220,10 @@ private slots:
         rig.direct.setReply(":e1\r", "=0A0B80\r");
         rig.direct.setSilent(false);
         rig.makeHelper(std::make_shared<FakeUDPBroadcaster>(std::list<UDPBroadcasterResult>{
-            {"10.0.0.2", "192.168.4.1", "10.0.0.255", bytes("!0\r")},
-            {"10.0.0.2", "192.168.4.7", "10.0.0.255", bytes("=0A0B80\r")},
-            {"10.1.0.2", "192.168.4.7", "10.1.0.255", bytes("=0A0B80\r")},
-            {"10.1.0.2", "192.168.4.20", "10.1.0.255", bytes("=0A0B80\r")},
+            {"10.0.0.2", "192.168.4.1", "10.0.0.255", udpBytes("!0\r")},
+            {"10.0.0.2", "192.168.4.7", "10.0.0.255", udpBytes("=0A0B80\r")},
+            {"10.1.0.2", "192.168.4.7", "10.1.0.255", udpBytes("=0A0B80\r")},
+            {"10.1.0.2", "192.168.4.20", "10.1.0.255", udpBytes("=0A0B80\r")},
         }));
 
         rig.helper->startConnect();
@@ -242,7 +242,7 @@ private slots:
     }
 
     void fixedAddressWhenSearchIsOff() {
-        Rig rig({{"127.0.0.2", bytes("=0A0B80\r")}});
+        Rig rig({{"127.0.0.2", udpBytes("=0A0B80\r")}});
         QVERIFY(rig.ready());
         rig.settings->setSearchIP(false);
         rig.settings->setFixedIP("127.0.0.2");
@@ -265,7 +265,7 @@ private slots:
     }
 
     void secondStartDuringSearchIsIgnored() {
-        Rig rig({{"127.0.0.2", bytes("=0A0B80\r")}, {"127.0.0.3", bytes("=0A0B80\r")}});
+        Rig rig({{"127.0.0.2", udpBytes("=0A0B80\r")}, {"127.0.0.3", udpBytes("=0A0B80\r")}});
         QVERIFY(rig.ready());
 
         rig.helper->startConnect();
@@ -284,7 +284,7 @@ private slots:
     }
 
     void selectDeviceConnectsToTheRow() {
-        Rig rig({{"127.0.0.3", bytes("=0A0B80\r")}, {"127.0.0.2", bytes("=0A0B09\r")}});
+        Rig rig({{"127.0.0.3", udpBytes("=0A0B80\r")}, {"127.0.0.2", udpBytes("=0A0B09\r")}});
         QVERIFY(rig.ready());
 
         // No list yet: nothing to select.

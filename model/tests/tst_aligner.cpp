@@ -13,9 +13,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
-constexpr double kArcsec = kDeg / 3600;
-
 struct Star {
     double azDeg = 0;
     double altDeg = 0;

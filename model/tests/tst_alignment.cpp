@@ -17,8 +17,6 @@ using AnglePair = IAlignment::AnglePair;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
-constexpr double kArcsec = kDeg / 3600;
 constexpr double kSidereal = 7.292115845221407e-05;
 
 struct Terms {

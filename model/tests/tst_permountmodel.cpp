@@ -20,7 +20,6 @@ using namespace Ko;
 
 namespace {
 
-constexpr double kArcmin = kDeg / 60;
 constexpr uint32_t kVersion = 0x010203;
 // The five keys of one mount, in the order they are removed.
 const std::vector<std::string> kMountKeys = {"mount.speed_fine_factor", "align.axis1",

@@ -26,9 +26,9 @@ constexpr double kMargin = AxisAutoHomeTask::kApproachMargin;
 
 // The mount's extended commands with the dual encoders switched on; switching them is logged as
 // "enc<axis><+|->".
-class FakeKoMCommand : public EmKoMCommand {
+class HomingCommand : public EmKoMCommand {
 public:
-    FakeKoMCommand(std::shared_ptr<IClock> clock, std::shared_ptr<CallLog> log, bool encodersOn)
+    HomingCommand(std::shared_ptr<IClock> clock, std::shared_ptr<CallLog> log, bool encodersOn)
         : EmKoMCommand(std::move(clock)), m_log(std::move(log)), m_on{encodersOn, encodersOn} {}
     bool lastEnableDualEncoders(AXISID axis) const override { return m_on[axis]; }
     CmdRetType_::E setEnableDualEncoders(AXISID axis, bool on) override {
@@ -141,7 +141,7 @@ private slots:
         site.latitudeRad = 40 * kDeg;
         auto model = std::make_shared<Alignment>(
             std::make_shared<SharedAlignmentData>(makeDefaultAlignmentData(0, site)), nullptr);
-        AxisAutoHomeTask task(token, fake, std::make_shared<FakeKoMCommand>(clock, log, encodersOn),
+        AxisAutoHomeTask task(token, fake, std::make_shared<HomingCommand>(clock, log, encodersOn),
                               model, axis, offset);
 
         QCOMPARE(int(task.run()), result);

@@ -16,7 +16,6 @@ namespace {
 
 // 2026-03-20 22:00 UTC.
 constexpr int64_t kStartMs = 1774044000000;
-constexpr double kArcsec = kDeg / 3600;
 
 // Counts the log lines that start with the prefix while it lives.
 class LogCounter {

@@ -41,7 +41,7 @@ QString shutterText(const std::vector<FakeMount::ShutterCall>& calls) {
 
 // The service over a real settings file, a real mount holder with a recording mount in it, and a
 // timer too slow to fire: the test steps the ticks itself, counting them for the mount's record.
-struct Rig {
+struct CameraRig {
     QTemporaryDir dir;
     std::shared_ptr<QtKVStore> store;
     std::shared_ptr<WritableMountConnection> connection =
@@ -50,7 +50,7 @@ struct Rig {
     int ticks = 0;
     std::unique_ptr<CameraControlList> list;
 
-    explicit Rig(const QString& stored, int tickMs = 3600 * 1000) {
+    explicit CameraRig(const QString& stored, int tickMs = 3600 * 1000) {
         store = newStore();
         store->updateJson([&](QJsonObject& o) { o.insert("exp_groups", programs(stored)); });
         mount->tickCounter = &ticks;
@@ -107,7 +107,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shutter);
         QFETCH(int, endTick);
-        Rig rig(stored);
+        CameraRig rig(stored);
         QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
         QSignalSpy running(rig.list.get(), &ICameraControlList::isRunningChanged);
         rig.list->startTask();
@@ -152,7 +152,7 @@ private slots:
         QFETCH(int, tick);
         QFETCH(int, program);
         QFETCH(QStringList, texts);
-        Rig rig(stored);
+        CameraRig rig(stored);
         rig.list->startTask();
         rig.tick(tick);
         QCOMPARE(rig.texts(program), texts);
@@ -169,7 +169,7 @@ private slots:
     void refusedShutterStopsTheRun() {
         QFETCH(int, refuseAtTick);
         QFETCH(QString, shutter);
-        Rig rig("2 1 3 on");
+        CameraRig rig("2 1 3 on");
         QSignalSpy error(rig.list.get(), &ICameraControlList::commandError);
         QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
         rig.list->startTask();
@@ -196,7 +196,7 @@ private slots:
     }
     void endingARunSendsNothing() {
         QFETCH(bool, loseMount);
-        Rig rig("5 1 1 on");
+        CameraRig rig("5 1 1 on");
         QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
         rig.list->startTask();
         rig.tick(12);
@@ -216,7 +216,7 @@ private slots:
 
     // Bulb mode: the shutter follows the button and the count shows tenths of seconds open.
     void bulb() {
-        Rig rig("");
+        CameraRig rig("");
         QSignalSpy bulbChanged(rig.list.get(), &ICameraControlList::isBulbChanged);
         rig.list->setIsBulb(true);
         rig.list->setIsBulb(true);
@@ -381,7 +381,7 @@ private slots:
     void unansweredCloseIsSentAgain() {
         QFETCH(QStringList, steps);
         QFETCH(QString, calls);
-        Rig rig("1 0 3 on");
+        CameraRig rig("1 0 3 on");
         rig.list->setIsBulb(true);
         std::vector<std::shared_ptr<FakeMount>> mounts{rig.mount};
         QSignalSpy left(rig.list.get(), &ICameraControlList::closeLeftPending);
@@ -452,7 +452,7 @@ private slots:
 
     // Outside bulb mode the button never steps a program, and during a timed run it is ignored.
     void shutterButtonOutsideBulbMode() {
-        Rig rig("1 1 1 on");
+        CameraRig rig("1 1 1 on");
         rig.list->shutterOnOff(true);
         rig.tick(15);
         QCOMPARE(rig.list->count(), "1.5");
@@ -467,7 +467,7 @@ private slots:
     // A run switched to bulb mode counts tenths; switched back, it steps again at once instead of
     // waiting for a count that has gone past a step.
     void switchingModeDuringARun() {
-        Rig rig("3 1 1 on");
+        CameraRig rig("3 1 1 on");
         rig.list->startTask();
         rig.tick();
         rig.list->setIsBulb(true);
@@ -483,7 +483,7 @@ private slots:
     // Editing the list: load hands out copies and remembers the program, save puts the copy in
     // its place, add appends defaults; every change is in the settings file at once.
     void editingTheList() {
-        Rig rig("1 1 1 on; 2 2 2 on");
+        CameraRig rig("1 1 1 on; 2 2 2 on");
         QSignalSpy changed(rig.list.get(), &ICameraControlList::listChanged);
         std::unique_ptr<ITaskProfile_Camera> copy(rig.list->load(1));
         QVERIFY(copy);
@@ -516,7 +516,7 @@ private slots:
     // Editing the list during a run: the run follows its program; when it is deleted, the one
     // now at its place goes on; the end of the list ends the run.
     void editingDuringARun() {
-        Rig rig("1 0 1 on; 1 1 1 on; 2 0 1 on");
+        CameraRig rig("1 0 1 on; 1 1 1 on; 2 0 1 on");
         rig.list->startTask();
         rig.tick(21); // the first program is done, the second is current
         QCOMPARE(rig.texts(1), (QStringList{"", "", ""}));
@@ -554,7 +554,7 @@ private slots:
         QFETCH(QList<int>, kept);
         QFETCH(QString, shutter);
         QFETCH(int, endTick);
-        Rig rig(stored);
+        CameraRig rig(stored);
         QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
         rig.list->startTask();
         rig.tick(11);
@@ -679,7 +679,7 @@ private slots:
 
     // The real timer drives a run to its end.
     void runOnTheTimer() {
-        Rig rig("0 0 1 on", 1);
+        CameraRig rig("0 0 1 on", 1);
         QSignalSpy done(rig.list.get(), &ICameraControlList::taskDone);
         rig.list->startTask();
         QTRY_COMPARE(done.size(), 1);

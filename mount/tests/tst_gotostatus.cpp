@@ -16,7 +16,6 @@ namespace {
 
 // The GoTo target of the tests: south-east, 45 degrees up, seen from 40 degrees north.
 const U_ASTRO_COORD kSouthEast{135 * kDeg, 45 * kDeg, CoordType::AZObsv};
-constexpr double kArcsec = kDeg / 3600;
 
 // Whether a pair as the formats write it ("3h49m11s +57°17′45″", "NE 57°17′45″ +28°38′52″",
 // "-57°17′45″ +28°38′52″") lies within tolerance of (a, b), a modulo a full turn.

@@ -28,7 +28,7 @@ using namespace Ko;
 namespace {
 
 // 2024-03-20 00:00 UTC.
-constexpr int64_t kEpochMs = 1710892800000;
+constexpr int64_t kAnswersEpochMs = 1710892800000;
 // What an unanswered exchange costs on the link's clock: the read time-out of a slow link.
 constexpr int64_t kLinkTimeoutMs = 1000;
 
@@ -183,7 +183,7 @@ private:
 // what they ask for. The texts told to the user are collected as the main thread hears them.
 struct AnswerRig : MountControlRig {
     explicit AnswerRig(MountMode_::E mode)
-        : MountControlRig({40 * kDeg, 75 * kDeg, kEpochMs, {}, mode}) {
+        : MountControlRig({40 * kDeg, 75 * kDeg, kAnswersEpochMs, {}, mode}) {
         axis->setLatencyMs(100);
         axis->setRange({-10, 10});
         manager->init(manager);
@@ -275,7 +275,7 @@ struct AnswerRig : MountControlRig {
     }
 
     std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
-    std::shared_ptr<FakeClock> linkClock = std::make_shared<FakeClock>(kEpochMs);
+    std::shared_ptr<FakeClock> linkClock = std::make_shared<FakeClock>(kAnswersEpochMs);
     std::shared_ptr<CuttableAxis> axis = std::make_shared<CuttableAxis>(log, linkClock);
     std::shared_ptr<RefusingCommand> command =
         std::make_shared<RefusingCommand>(log, linkClock, 32);

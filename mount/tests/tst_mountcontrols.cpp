@@ -50,7 +50,7 @@ double measuredRate(const MountControlRig& rig, AXISID axis) {
 // The table as the user sees it: multiples of the sidereal rate.
 constexpr double kFactors[] = {0.5, 1, 8, 16, 32, 64, 128, 400, 600, 800};
 
-bool near(double measured, double multiple) {
+bool nearMultiple(double measured, double multiple) {
     return std::abs(measured - multiple) <= 1e-6 * std::abs(multiple);
 }
 
@@ -149,17 +149,17 @@ private slots:
         QTRY_COMPARE(motions.count.load(), 1);
         // The mount announces a motion when it commands it; the slew task sets the controller's
         // rate a moment later (much later on a loaded machine), so the rates are waited for.
-        QTRY_VERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
+        QTRY_VERIFY(nearMultiple(measuredRate(rig, 1), kFactors[intRate]));
         const int other = intRate == 9 ? 8 : intRate + 1;
         control.incrementIntRate(other > intRate);
         control.inputButtons(buttons("2"));
         control.inputButtons(buttons("2,0"));
         QTRY_COMPARE(motions.count.load(), 2);
-        QTRY_VERIFY(near(measuredRate(rig, 0), kFactors[other]));
-        QTRY_VERIFY(near(measuredRate(rig, 1), kFactors[intRate]));
+        QTRY_VERIFY(nearMultiple(measuredRate(rig, 0), kFactors[other]));
+        QTRY_VERIFY(nearMultiple(measuredRate(rig, 1), kFactors[intRate]));
         control.inputButtons(buttons(""));
         control.inputButtons(buttons("3"));
-        QTRY_VERIFY(near(measuredRate(rig, 1), -kFactors[other]));
+        QTRY_VERIFY(nearMultiple(measuredRate(rig, 1), -kFactors[other]));
     }
 
     // Steps are held sets, each followed by a release; the pad blinks the positive button of each
@@ -315,7 +315,7 @@ private slots:
 
         pad.inputButtons(buttons(press));
         const double padRate = pressedSign * kFactors[SlewingControl::kInitialRate];
-        QTRY_VERIFY(near(measuredRate(rig, AXISID(pressedAxis)), padRate));
+        QTRY_VERIFY(nearMultiple(measuredRate(rig, AXISID(pressedAxis)), padRate));
         pad.inputButtons(buttons(""));
     }
 

@@ -21,7 +21,7 @@ using namespace Ko;
 
 namespace {
 
-constexpr int64_t kStartMs = 1774044000000;
+constexpr int64_t kFactoryStartMs = 1774044000000;
 const std::pair<double, double> kTrailPoint{0.3, 0.6};
 
 // The mount's sender, standing in for the link: it records the segments it is asked to send.
@@ -48,9 +48,9 @@ public:
 struct Factory {
     Factory()
         : clock(std::make_shared<FakeClock>()),
-          token(std::make_shared<FakeDeadlineToken>(log, clock, kStartMs + 3600000)),
+          token(std::make_shared<FakeDeadlineToken>(log, clock, kFactoryStartMs + 3600000)),
           // The mount stands on the trail's first point.
-          rig((clock->set(kStartMs), clock), token, 0, 40.0,
+          rig((clock->set(kFactoryStartMs), clock), token, 0, 40.0,
               defaultAlignment(0, 40.0)->skyToAxes(kTrailPoint, {0.0, 0.0})),
           factory(token, rig.axes, rig.util, MountMode_::EQ, clock, rig.astro, rig.model,
                   std::make_shared<SlewToSettings>(), std::make_shared<SlewToTargetMAContainer>(),
@@ -157,14 +157,14 @@ private slots:
         Factory f;
         TrailPointsParam param;
         param.intervalUs = 100000;
-        param.startTimeMs = kStartMs + 20000;
+        param.startTimeMs = kFactoryStartMs + 20000;
         param.frame = 2;
         param.points.assign(5, kTrailPoint);
         const auto task = f.factory.createTrailPointsTask(
             std::move(param), hasCountDown ? Nullable<uint32_t>(countDown) : Nullable<uint32_t>(),
             {});
         QCOMPARE(task->run(), CmdRetType_::Ok);
-        QCOMPARE(f.sender->segmentStarts, QList<int64_t>{kStartMs + runStartOffsetMs});
+        QCOMPARE(f.sender->segmentStarts, QList<int64_t>{kFactoryStartMs + runStartOffsetMs});
         QCOMPARE(f.sender->startIndices, QList<uint32_t>{0});
     }
 };

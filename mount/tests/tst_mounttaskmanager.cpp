@@ -80,13 +80,13 @@ private:
     std::atomic<std::thread::id> m_runThread{};
 };
 
-struct Rig {
+struct ManagerRig {
     std::shared_ptr<TCCancellable> tc =
         std::make_shared<TCCancellable>(std::make_shared<NullCancellable>());
     std::shared_ptr<Events> events = std::make_shared<Events>();
     std::shared_ptr<MountTaskManager> manager = std::make_shared<MountTaskManager>(tc);
 
-    Rig() { manager->init(manager); }
+    ManagerRig() { manager->init(manager); }
 
     std::shared_ptr<ScriptedTask> task(const QString& name, uint32_t tag, std::set<int> resources,
                                        bool ignoresCancel = false,
@@ -129,7 +129,7 @@ private slots:
 
         // A fresh manager: both axes stopped, resource 2 held, nothing reading, unknown resources
         // 0.
-        Rig rig;
+        ManagerRig rig;
         QCOMPARE(rig.manager->taskType(0), kStop);
         QCOMPARE(rig.manager->taskType(1), kStop);
         QCOMPARE(rig.manager->taskType(2), mountTaskTag("clsh"));
@@ -139,7 +139,7 @@ private slots:
     }
 
     void runsOnItsOwnThreadWithItsToken() {
-        Rig rig;
+        ManagerRig rig;
         std::atomic<bool> tokenClearedAfterRun{false};
         std::atomic<std::thread::id> startedOn{}, finishedOn{};
         auto a = rig.task("A", kSlew, {0});
@@ -167,7 +167,7 @@ private slots:
     }
 
     void disjointTasksRunSideBySideAndAGotoWaitsForBoth() {
-        Rig rig;
+        ManagerRig rig;
         auto a = rig.task("A", kSlew, {0});
         // B holds on after its cancel, so the GoTo has to wait for it as well.
         auto b = rig.task("B", kSlew, {1}, true);
@@ -194,7 +194,7 @@ private slots:
     }
 
     void newerTaskReplacesAWaitingOne() {
-        Rig rig;
+        ManagerRig rig;
         auto a = rig.task("A", kSlto, {0, 1}, true);
         rig.start(a, "A");
         QTRY_VERIFY(rig.events->has("A run"));
@@ -225,7 +225,7 @@ private slots:
     }
 
     void tagsOutliveTheirTasks() {
-        Rig rig;
+        ManagerRig rig;
         // Each change is seen with the tags already updated.
         std::mutex seenMutex;
         QList<uint32_t> seenAxis1, seenRead;
@@ -259,7 +259,7 @@ private slots:
     }
 
     void cancelledWhileWaitingStillRunsItsCallbacks() {
-        Rig rig;
+        ManagerRig rig;
         auto a = rig.task("A", kSlew, {0}, true);
         rig.start(a, "A");
         QTRY_VERIFY(rig.events->has("A run"));
@@ -285,7 +285,7 @@ private slots:
     }
 
     void shutdownDropsWaitingAndWaitsForRunning() {
-        Rig rig;
+        ManagerRig rig;
         auto a = rig.task("A", kSlew, {0});
         // B winds down slowly after its cancel, so the GoTo that cancels it is still waiting for
         // axis 2 when the shutdown comes, however fast A ends. Its 1500 ms are the case itself
@@ -317,7 +317,7 @@ private slots:
         // Destroyed by its owner while a task runs: the task is cancelled and has ended, its
         // callback included, by the time the destructor returns.
         {
-            Rig rig;
+            ManagerRig rig;
             auto a = rig.task("A", kSlew, {0});
             rig.start(a, "A");
             QTRY_VERIFY(rig.events->has("A run"));
@@ -328,7 +328,7 @@ private slots:
         // The last owner lets go on the task's own thread: the destructor runs there and must not
         // wait out its bound for the very thread it runs on.
         {
-            Rig rig;
+            ManagerRig rig;
             std::mutex ownerMutex;
             std::shared_ptr<MountTaskManager> owner;
             std::swap(owner, rig.manager);

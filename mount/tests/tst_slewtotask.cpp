@@ -33,7 +33,7 @@ using AnglePair = std::pair<double, double>;
 constexpr double kOffEQ = SlewToTask::kApproachOffsetEQ;
 constexpr double kOffAZ = SlewToTask::kApproachOffsetAZ;
 // 2024-03-20 00:00 UTC.
-constexpr int64_t kEpochMs = 1710892800000;
+constexpr int64_t kSlewEpochMs = 1710892800000;
 
 // The correction table with one point that applies everywhere: the sky position is shifted by a
 // fixed amount.
@@ -52,7 +52,7 @@ private:
     const AnglePair m_shift;
 };
 
-std::shared_ptr<Location2> site() {
+std::shared_ptr<Location2> slewSite() {
     auto location = std::make_shared<Location2>(nullptr);
     CLocation l;
     l.latitudeRad = 40 * kDeg;
@@ -68,12 +68,12 @@ std::shared_ptr<Alignment> defaultModel(MountMode_::E mode, const CLocation& whe
 
 // A GoTo on the scripted axis: both axes move at 10 degrees per second on a fake clock that
 // every sleep of the task moves on.
-struct Rig {
+struct SlewRig {
     std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<FakeMountAxis> axis = std::make_shared<FakeMountAxis>(log, clock);
     std::shared_ptr<FakeTCCancellable> token = std::make_shared<FakeTCCancellable>(log, clock);
-    std::shared_ptr<Location2> location = site();
+    std::shared_ptr<Location2> location = slewSite();
     std::shared_ptr<AstroCalc> astro =
         std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
     std::shared_ptr<SlewToSettings> settings = std::make_shared<SlewToSettings>();
@@ -81,8 +81,8 @@ struct Rig {
         std::make_shared<SlewToTargetMAContainer>();
     int changes = 0;
 
-    Rig() {
-        clock->set(kEpochMs);
+    SlewRig() {
+        clock->set(kSlewEpochMs);
         container->changed.append([this] { ++changes; });
     }
     std::shared_ptr<SlewToTask> task(MountMode_::E mode, U_ASTRO_COORD target,
@@ -218,7 +218,7 @@ private slots:
         QFETCH(int, passes);
         QFETCH(int, elapsedMs);
 
-        Rig rig;
+        SlewRig rig;
         rig.axis->placeAt(0, start.first);
         rig.axis->placeAt(1, start.second);
         rig.axis->scriptAll(script);
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(rig.axis->aims(0), aims1);
         QCOMPARE(rig.axis->aims(1), aims2);
         QCOMPARE(rig.passes(), passes);
-        QCOMPARE(int(rig.clock->nowMs() - kEpochMs), elapsedMs);
+        QCOMPARE(int(rig.clock->nowMs() - kSlewEpochMs), elapsedMs);
         // One published target per pass that commanded the axes, always the target itself.
         QCOMPARE(rig.changes, int(rig.log->text().count("goto2")));
         const auto published = rig.container->target();
@@ -281,14 +281,14 @@ private slots:
         QFETCH(int, fromMs);
         QFETCH(int, toMs);
 
-        Rig rig;
+        SlewRig rig;
         rig.axis->placeAt(0, 0.0);
         rig.axis->placeAt(1, 0.0);
         rig.axis->scriptAll(script);
         auto task = rig.task(MountMode_::EQ,
                              U_ASTRO_COORD{target.first, target.second, CoordType::MountAxes});
         QCOMPARE(int(task->run()), result);
-        const int elapsed = int(rig.clock->nowMs() - kEpochMs);
+        const int elapsed = int(rig.clock->nowMs() - kSlewEpochMs);
         QVERIFY2(elapsed >= fromMs && elapsed <= toMs, qPrintable(QString::number(elapsed)));
     }
 
@@ -331,7 +331,7 @@ private slots:
         QFETCH(int, fromMs);
         QFETCH(int, toMs);
 
-        Rig rig;
+        SlewRig rig;
         auto garbling = std::make_shared<GarblingAxis>(rig.log, rig.clock);
         rig.axis = garbling;
         const AnglePair park =
@@ -381,7 +381,7 @@ private slots:
         QFETCH(QString, script);
         QFETCH(int, moves);
 
-        Rig rig;
+        SlewRig rig;
         rig.axis->placeAt(0, 0.0);
         rig.axis->placeAt(1, 0.0);
         rig.axis->setGotoError(0, gotoError);
@@ -391,7 +391,7 @@ private slots:
         auto task = rig.task(MountMode_::EQ,
                              U_ASTRO_COORD{target.first, target.second, CoordType::MountAxes});
         QCOMPARE(int(task->run()), int(CmdRetType_::Ok));
-        QVERIFY(rig.clock->nowMs() - kEpochMs > SlewToTask::kStallLimitMs);
+        QVERIFY(rig.clock->nowMs() - kSlewEpochMs > SlewToTask::kStallLimitMs);
         QCOMPARE(int(rig.log->text().count("goto2")), moves);
     }
 
@@ -411,7 +411,7 @@ private slots:
         QFETCH(bool, fixed);
 
         auto aimsFor = [&](AnglePair shift) {
-            Rig rig;
+            SlewRig rig;
             U_ASTRO_COORD target{0.3, 0.5, CoordType::HDObsv};
             if (frame != int(CoordType::HDObsv))
                 target = rig.astro->convertNow(target, static_cast<CoordType>(frame));
@@ -449,15 +449,15 @@ private slots:
     // axis 2 going below, then the approach from below), and settled 3950 ms after the last
     // command.
     void emulatedGoto() {
-        auto clock = std::make_shared<FakeClock>(kEpochMs);
+        auto clock = std::make_shared<FakeClock>(kSlewEpochMs);
         auto token = std::make_shared<SteppingTCCancellable>(clock);
         auto device = std::make_shared<EmlatorKoDevic>();
         auto axis = std::make_shared<EmlatorMountAxis>(
-            device, token, clock, std::make_shared<MountAxisTimeContainer>(), site(),
+            device, token, clock, std::make_shared<MountAxisTimeContainer>(), slewSite(),
             std::make_shared<PerMountDataBasic>());
         device->initialize(false, 1);
         axis->initialize();
-        auto location = site();
+        auto location = slewSite();
         auto astro = std::make_shared<AstroCalc>(location, std::make_shared<AstroClock>(clock));
         auto model = defaultModel(MountMode_::EQ, location->location());
         const AnglePair park = model->referenceAxes();

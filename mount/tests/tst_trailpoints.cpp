@@ -19,13 +19,13 @@ using namespace Ko;
 namespace {
 
 // 2026-03-20 00:00 UTC.
-constexpr int64_t kEpochMs = 1773964800000;
+constexpr int64_t kTrailEpochMs = 1773964800000;
 
 // Hour angles from startDeg in steps of stepDeg, declination 30 degrees, in the model's frame.
 TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
     TrailPointsParam p;
     p.intervalUs = 100000;
-    p.startTimeMs = kEpochMs;
+    p.startTimeMs = kTrailEpochMs;
     p.frame = 2;
     for (int i = 0; i < count; ++i)
         p.points.emplace_back((startDeg + i * stepDeg) * kDeg, 30 * kDeg);
@@ -33,9 +33,9 @@ TrailPointsParam hourAnglePath(double startDeg, double stepDeg, int count) {
 }
 
 // The current mount as the test page sees it: it records what it is asked to do.
-class FakeMount : public FakeIdleMount {
+class TrailMount : public FakeIdleMount {
 public:
-    explicit FakeMount(bool canTrack) : m_canTrack(canTrack) {}
+    explicit TrailMount(bool canTrack) : m_canTrack(canTrack) {}
     bool canTrackTrailPoints() const override { return m_canTrack; }
     void setTrailPointsTestRunCountDown(Nullable<uint32_t> countDown) override {
         calls << QStringLiteral("countDown%1").arg(countDown.value());
@@ -231,7 +231,7 @@ private slots:
         model->setFlippingMode(static_cast<FlippingMode_::E>(flipping));
         const double savedThreshold = TrailPointsListMaker::autoFlipMeridianAbsDeg();
         TrailPointsListMaker::setAutoFlipMeridianAbsDeg(thresholdDeg);
-        const int64_t runStart = kEpochMs + 60000;
+        const int64_t runStart = kTrailEpochMs + 60000;
         TrailPointsListMaker maker(model, nullptr, hourAnglePath(startDeg, stepDeg, count),
                                    runStart);
         const auto& segments = maker.segments();
@@ -267,7 +267,7 @@ private slots:
 
     void segmentsFollowTheRequestFrame() {
         const auto clock = std::make_shared<FakeClock>();
-        clock->set(kEpochMs);
+        clock->set(kTrailEpochMs);
         const auto location = std::make_shared<Location2>(nullptr);
         CLocation site;
         site.latitudeRad = 40 * kDeg;
@@ -282,11 +282,11 @@ private slots:
         for (uint32_t frame : {0u, 1u, 2u, 7u}) {
             TrailPointsParam p;
             p.intervalUs = 3600000000u;
-            p.startTimeMs = kEpochMs;
+            p.startTimeMs = kTrailEpochMs;
             p.frame = frame;
             p.inRadians = false;
             p.points = {{150.0, 20.0}, {150.0, 20.0}, {150.0, 20.0}};
-            TrailPointsListMaker maker(model, astro, std::move(p), kEpochMs);
+            TrailPointsListMaker maker(model, astro, std::move(p), kTrailEpochMs);
             const auto& segments = maker.segments();
             QCOMPARE(segments.size(), size_t{1});
             for (size_t k = 0; k < 3; ++k) {
@@ -296,7 +296,7 @@ private slots:
                     want = {150 * kDeg, 20 * kDeg};
                 } else if (frame < 2) {
                     const double jd =
-                        unixMsToJulianDate(kEpochMs + static_cast<int64_t>(k) * 3600000);
+                        unixMsToJulianDate(kTrailEpochMs + static_cast<int64_t>(k) * 3600000);
                     const auto from = frame == 0 ? CoordType::RDJ2000 : CoordType::RDJNow;
                     const auto c = astro
                                        ->allFramesAt({150 * kDeg, 20 * kDeg, from},
@@ -330,7 +330,7 @@ private slots:
         QFETCH(int, mount);
         QFETCH(QString, calls);
         const auto connection = std::make_shared<FakeMountConnection>();
-        FakeMount target(mount == 2);
+        TrailMount target(mount == 2);
         if (mount > 0)
             connection->held = &target;
         TestTrailPoints page(connection);

@@ -13,7 +13,7 @@ using namespace Ko;
 namespace {
 
 // 2026-03-20 22:00 UTC.
-constexpr int64_t kStartMs = 1774044000000;
+constexpr int64_t kTrailStartMs = 1774044000000;
 
 struct Published {
     TrailPointsProgress progress;
@@ -32,7 +32,7 @@ private slots:
     // point the mount can still reach, and followed to its end.
     void emulatedRunAcrossTheMeridian() {
         constexpr int kScale = 50;
-        const auto clock = std::make_shared<FakeFastClock>(kStartMs, kScale);
+        const auto clock = std::make_shared<FakeFastClock>(kTrailStartMs, kScale);
         const auto tc = std::make_shared<FakeFastTCCancellable>(kScale);
         const auto model = defaultAlignment(0, 40.0);
         const EmulatedMountRig rig(
@@ -130,8 +130,8 @@ private slots:
         QFETCH(int, result);
         const auto log = std::make_shared<CallLog>();
         const auto clock = std::make_shared<FakeClock>();
-        clock->set(kStartMs);
-        const auto token = std::make_shared<FakeDeadlineToken>(log, clock, kStartMs + 3600000);
+        clock->set(kTrailStartMs);
+        const auto token = std::make_shared<FakeDeadlineToken>(log, clock, kTrailStartMs + 3600000);
         const EmulatedMountRig rig(clock, token, 0, 40.0, {0.0, 0.0});
         TrailPointsParam param;
         param.intervalUs = 100000;
@@ -143,7 +143,7 @@ private slots:
             clock, rig.util, rig.axes, rig.command,
             std::make_shared<TrailPointsSender_Emulator>(clock, token, rig.container),
             std::make_unique<TrailPointsListMaker>(rig.model, rig.astro, std::move(param),
-                                                   kStartMs + startOffsetMs),
+                                                   kTrailStartMs + startOffsetMs),
             [&](const TrailPointsProgress& p) { reported << p.donePoints; });
         QCOMPARE(int(task.run()), result);
         QCOMPARE(reported, progress);

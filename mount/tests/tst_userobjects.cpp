@@ -38,12 +38,12 @@ struct FakeGoToGuard : IGoToGuard {
 // The user-object services as the application builds them, over a real settings file, a real
 // mount holder with a recording mount in it, and the real sky conversions on a clock that stands
 // still at a site in central Europe.
-struct Rig : MountControlRig {
+struct UserObjectsRig : MountControlRig {
     std::shared_ptr<FakeMount> mount = std::make_shared<FakeMount>();
     std::shared_ptr<FakeGoToGuard> guard = std::make_shared<FakeGoToGuard>();
     UserObjectServices services;
 
-    explicit Rig(const QStringList& celestialNames = {})
+    explicit UserObjectsRig(const QStringList& celestialNames = {})
         : MountControlRig({48.1 * kDeg, -11.5 * kDeg, kEpochMs, {}, {}, 0}) {
         QJsonArray stored;
         for (const QString& name : celestialNames)
@@ -109,7 +109,7 @@ private slots:
         QFETCH(QStringList, initial);
         QFETCH(QString, operation);
         QFETCH(QStringList, expected);
-        Rig rig(initial);
+        UserObjectsRig rig(initial);
         UserObjectList& list = *rig.services.celestial;
         QCOMPARE(names(list.list()), initial);
         QSignalSpy changed(&list, &IUserObjectList::listChanged);
@@ -151,7 +151,7 @@ private slots:
     void loadingCopies() {
         QFETCH(int, index);
         QFETCH(QString, name);
-        Rig rig({"A", "B", "C"});
+        UserObjectsRig rig({"A", "B", "C"});
         std::unique_ptr<IUserObject> copy(rig.services.celestial->load(index));
         QCOMPARE(copy ? copy->name() : QString(), name);
         if (copy) {
@@ -181,7 +181,7 @@ private slots:
         QFETCH(bool, celestial);
         QFETCH(QString, mountState);
         QFETCH(bool, readError);
-        Rig rig;
+        UserObjectsRig rig;
         // Observed hour angle and declination, and the two axis angles.
         const IMount::AnglePair sky{-0.7, 0.35};
         const IMount::AnglePair axes{0.5, -0.25};
@@ -253,7 +253,7 @@ private slots:
     // A record that QML destroys while its position is being read is left alone when the reading
     // arrives; a record beside it still gets its own.
     void recordDestroyedDuringTheRead() {
-        Rig rig;
+        UserObjectsRig rig;
         rig.mount->setReadings(CmdResp<IMount::AnglePair>::ok({0.1, 0.2}),
                                CmdResp<IMount::AnglePair>::ok({0.3, 0.4}));
         rig.mount->hold();
@@ -296,7 +296,7 @@ private slots:
         QFETCH(QString, then);
         QFETCH(bool, hasPosition);
         QFETCH(int, positionChanges);
-        Rig rig;
+        UserObjectsRig rig;
         rig.mount->setReadings(CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout),
                                CmdResp<IMount::AnglePair>::fail(CmdRetType_::Timeout));
         std::unique_ptr<IUserObject> record(rig.list(celestial).objectLoadCurrent());
@@ -344,7 +344,7 @@ private slots:
     void saveAfterDisconnect() {
         QFETCH(bool, celestial);
         QFETCH(QString, mountState);
-        Rig rig;
+        UserObjectsRig rig;
         UserObjectList& list = rig.list(celestial);
         const QString key = celestial ? "userobj.radec" : "userobj.axis";
         // Saved once while connected: a position near the pole, of date.
@@ -408,7 +408,7 @@ private slots:
         QFETCH(QPointF, values);
         QFETCH(bool, j2000);
         QFETCH(bool, refused);
-        Rig rig;
+        UserObjectsRig rig;
         rig.mount->slewAnswer = !refused;
         std::unique_ptr<IUserObject> record(rig.list(celestial).objectLoadCurrent());
         record->setName(QString::fromUtf8("Zie\xc3\x9f"));
@@ -464,7 +464,7 @@ private slots:
         QFETCH(QString, reason);
         QFETCH(bool, mountRefuses);
         QFETCH(QString, source);
-        Rig rig(source == "stored" ? QStringList{"Stored"} : QStringList{});
+        UserObjectsRig rig(source == "stored" ? QStringList{"Stored"} : QStringList{});
         rig.guard->reason = reason;
         rig.mount->slewAnswer = !mountRefuses;
         std::unique_ptr<IUserObject> record(source == "stored"

@@ -17,8 +17,8 @@ using namespace Ko::Test;
 namespace {
 
 // 2026-12-07 21:00 UT at 45 degrees north.
-constexpr double kJulianDate = 2461381.5 + 21.0 / 24;
-constexpr double kLatitude = 45 * kDeg;
+constexpr double kCometJulianDate = 2461381.5 + 21.0 / 24;
+constexpr double kCometLatitude = 45 * kDeg;
 // Long enough for a refused connection or a 404 on a loaded sanitizer build.
 constexpr int kFinishWithinMs = 15000;
 
@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, comets);
         QFETCH(QString, oneOfThem);
         const QString folder = m_tmp.filePath(QString::number(++m_folders));
-        CatalogSettingsRig rig(folder, kJulianDate, kLatitude);
+        CatalogSettingsRig rig(folder, kCometJulianDate, kCometLatitude);
         rig.settings->setEnableVmagFilter(false);
         rig.settings->setEnableAltRangeViewFilter(false);
 
@@ -96,7 +96,7 @@ private slots:
     // there to be shown.
     void failedDownloadsAreNotRepeated() {
         const QString folder = m_tmp.filePath(QString::number(++m_folders));
-        CatalogSettingsRig rig(folder, kJulianDate, kLatitude);
+        CatalogSettingsRig rig(folder, kCometJulianDate, kCometLatitude);
         rig.settings->setEnableVmagFilter(false);
         rig.settings->setEnableAltRangeViewFilter(false);
         const QString data = folder + "/data";

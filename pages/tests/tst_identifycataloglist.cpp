@@ -15,8 +15,8 @@ using namespace Ko::Test;
 namespace {
 
 // 2026-12-07 21:00 UT, at 45 degrees north on the Greenwich meridian.
-constexpr double kJd = 2461381.5 + 21.0 / 24;
-constexpr double kLatitude = 45 * kDeg;
+constexpr double kIdentifyJd = 2461381.5 + 21.0 / 24;
+constexpr double kIdentifyLatitude = 45 * kDeg;
 constexpr double kLimit = 0.3490658503988659;
 // Far below any rounding of the separation, far above the precision that matters.
 constexpr double kHair = 1e-9;
@@ -43,7 +43,7 @@ AstroObj objectNear(const CoordPair& p, double offset, const char* name, float v
     return o;
 }
 
-struct Placed {
+struct PlacedStar {
     int source; // 0 named stars, 1 deep sky, 2 solar system
     double offset;
     QString name;
@@ -63,13 +63,18 @@ public:
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::vector<Placed>)
+Q_DECLARE_METATYPE(std::vector<PlacedStar>)
 
 class TestIdentifyCatalogList : public QObject {
     Q_OBJECT
 
+public:
+    // Only the fake backends: the platform's sensor plugins stay out of the test.
+    static void initMain() { qputenv("QT_SENSORS_LOAD_PLUGINS", "0"); }
+
+private:
     struct Rig {
-        Sky sky{kJd, kLatitude};
+        Sky sky{kIdentifyJd, kIdentifyLatitude};
         std::shared_ptr<QAstroFormat> format = englishFormat();
         DeviceSensors device{sky, format};
         std::shared_ptr<FakeSource> stars = std::make_shared<FakeSource>();
@@ -90,9 +95,9 @@ class TestIdentifyCatalogList : public QObject {
                 sky.calc->convertNow({kMountHa, kMountDec, CoordType::HDObsv}, CoordType::RDJNow);
             return {c.a, c.b};
         }
-        void place(const std::vector<Placed>& placed, const CoordPair& around) {
+        void place(const std::vector<PlacedStar>& placed, const CoordPair& around) {
             std::shared_ptr<FakeSource> sources[] = {stars, dso, solar};
-            for (const Placed& p : placed)
+            for (const PlacedStar& p : placed)
                 sources[p.source]->objects.push_back(
                     objectNear(around, p.offset, p.name.toUtf8().constData()));
         }
@@ -108,30 +113,32 @@ private slots:
     // Stars, deep-sky objects and solar-system bodies within 20 degrees of the mount's
     // direction, nearest first, whatever their source.
     void nearbyObjects_data() {
-        QTest::addColumn<std::vector<Placed>>("placed");
+        QTest::addColumn<std::vector<PlacedStar>>("placed");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("kinds");
-        dataRow("a hair inside 20 degrees is listed, a hair outside is not",
-                std::vector<Placed>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}},
-                QStringList{"inside"}, QStringList{"Star"});
-        dataRow("exactly 20 degrees is listed", std::vector<Placed>{{1, kLimit, "at the limit"}},
-                QStringList{"at the limit"}, QStringList{"DSO"});
+        dataRow(
+            "a hair inside 20 degrees is listed, a hair outside is not",
+            std::vector<PlacedStar>{{0, kLimit - kHair, "inside"}, {1, kLimit + kHair, "outside"}},
+            QStringList{"inside"}, QStringList{"Star"});
+        dataRow("exactly 20 degrees is listed",
+                std::vector<PlacedStar>{{1, kLimit, "at the limit"}}, QStringList{"at the limit"},
+                QStringList{"DSO"});
         dataRow("nearest first across the sources",
-                std::vector<Placed>{{0, 5 * kDeg, "Vega"},
-                                    {2, 3 * kDeg, "Sun"},
-                                    {1, 1 * kDeg, "M57"},
-                                    {0, -2 * kDeg, "Sheliak"}},
+                std::vector<PlacedStar>{{0, 5 * kDeg, "Vega"},
+                                        {2, 3 * kDeg, "Sun"},
+                                        {1, 1 * kDeg, "M57"},
+                                        {0, -2 * kDeg, "Sheliak"}},
                 QStringList{"M57", "Sheliak", "Sun", "Vega"},
                 QStringList{"DSO", "Star", "Solar System", "Star"});
         dataRow("the Moon after a nearer star",
-                std::vector<Placed>{{2, 4 * kDeg, "Moon"}, {0, 3.9 * kDeg, "Altair"}},
+                std::vector<PlacedStar>{{2, 4 * kDeg, "Moon"}, {0, 3.9 * kDeg, "Altair"}},
                 QStringList{"Altair", "Moon"}, QStringList{"Star", "Solar System"});
         dataRow("nothing within 20 degrees",
-                std::vector<Placed>{{0, 25 * kDeg, "far"}, {1, -21 * kDeg, "farther"}},
+                std::vector<PlacedStar>{{0, 25 * kDeg, "far"}, {1, -21 * kDeg, "farther"}},
                 QStringList(), QStringList());
     }
     void nearbyObjects() {
-        QFETCH(std::vector<Placed>, placed);
+        QFETCH(std::vector<PlacedStar>, placed);
         QFETCH(QStringList, names);
         QFETCH(QStringList, kinds);
         Rig rig;
@@ -148,7 +155,7 @@ private slots:
 
         QCOMPARE(rig.names(), names);
         QMap<QString, double> separations;
-        for (const Placed& p : placed)
+        for (const PlacedStar& p : placed)
             separations.insert(p.name, std::abs(p.offset));
         const std::vector<AstroListUIItem> rows = rig.identify.list();
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -302,12 +309,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Only the fake backends: the platform's sensor plugins stay out of the test.
-    qputenv("QT_SENSORS_LOAD_PLUGINS", "0");
-    QCoreApplication app(argc, argv);
-    TestIdentifyCatalogList test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestIdentifyCatalogList)
 
 #include "tst_identifycataloglist.moc"

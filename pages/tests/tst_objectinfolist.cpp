@@ -25,8 +25,8 @@ namespace {
 
 // 2026-03-20 00:00 UT at Greenwich, 45 degrees north; the clock stands still unless the test
 // moves it.
-constexpr double kJulianDate = 2461119.5;
-constexpr double kLatitude = 45 * kDeg;
+constexpr double kInfoJulianDate = 2461119.5;
+constexpr double kInfoLatitude = 45 * kDeg;
 
 // "section|title" of every row, in order.
 QStringList layout(const QmlSectionListModel& model) {
@@ -78,7 +78,8 @@ class TestObjectInfoList : public QObject {
             sky.calc, format, holder, visibility, routine, settings);
         QmlSectionListModel& model = *page->listModel();
 
-        explicit Rig(const QString& folder) : CatalogSettingsRig(folder, kJulianDate, kLatitude) {}
+        explicit Rig(const QString& folder)
+            : CatalogSettingsRig(folder, kInfoJulianDate, kInfoLatitude) {}
 
         // An object standing at the azimuth and altitude now.
         AstroObj at(const std::string& name, double azDeg, double altDeg) const {

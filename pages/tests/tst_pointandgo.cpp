@@ -14,8 +14,8 @@ namespace {
 
 // 2026-12-07 12:00 UT at 45 degrees north on the Greenwich meridian: the Sun stands about
 // 22 degrees high in the south.
-constexpr double kJd = 2461381.5 + 0.5;
-constexpr double kLatitude = 45 * kDeg;
+constexpr double kPointJd = 2461381.5 + 0.5;
+constexpr double kPointLatitude = 45 * kDeg;
 // 10 arcseconds.
 constexpr double kRoundTrip = 10.0 / 3600 * kDeg;
 
@@ -24,6 +24,11 @@ constexpr double kRoundTrip = 10.0 / 3600 * kDeg;
 class TestPointAndGo : public QObject {
     Q_OBJECT
 
+public:
+    // Only the fake backends: the platform's sensor plugins stay out of the test.
+    static void initMain() { qputenv("QT_SENSORS_LOAD_PLUGINS", "0"); }
+
+private:
     QTemporaryDir m_tmp;
     int m_folders = 0;
 
@@ -36,7 +41,7 @@ class TestPointAndGo : public QObject {
         std::shared_ptr<FakeMessageSink> toasts = std::make_shared<FakeMessageSink>();
         PointAndGo pointAndGo{mounts, device.sensor, sky.calc, settings, toasts};
 
-        explicit Rig(const QString& folder) : CatalogSettingsRig(folder, kJd, kLatitude) {
+        explicit Rig(const QString& folder) : CatalogSettingsRig(folder, kPointJd, kPointLatitude) {
             mounts->setMount(mount);
         }
 
@@ -154,12 +159,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Only the fake backends: the platform's sensor plugins stay out of the test.
-    qputenv("QT_SENSORS_LOAD_PLUGINS", "0");
-    QCoreApplication app(argc, argv);
-    TestPointAndGo test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestPointAndGo)
 
 #include "tst_pointandgo.moc"

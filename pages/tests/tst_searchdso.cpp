@@ -16,8 +16,8 @@ using namespace Ko::Test;
 namespace {
 
 // 2026-12-07 21:00 UT at 45 degrees north on the Greenwich meridian.
-constexpr double kJd = 2461381.5 + 21.0 / 24;
-constexpr double kLatitude = 45 * kDeg;
+constexpr double kSearchJd = 2461381.5 + 21.0 / 24;
+constexpr double kSearchLatitude = 45 * kDeg;
 
 using Attributes = QMap<int, QString>;
 
@@ -41,7 +41,8 @@ class TestSearchDSO : public QObject {
         std::shared_ptr<FakeMessageSink> messages = std::make_shared<FakeMessageSink>();
         SearchDSO search{database, format, sky.calc, mounts, settings, messages};
 
-        explicit Rig(const QString& folder) : CatalogSettingsRig(folder, kJd, kLatitude) {}
+        explicit Rig(const QString& folder)
+            : CatalogSettingsRig(folder, kSearchJd, kSearchLatitude) {}
     };
 
 private slots:

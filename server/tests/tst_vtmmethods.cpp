@@ -18,8 +18,6 @@
 
 using namespace Ko;
 
-Q_DECLARE_METATYPE(Ko::CmdRetType_::E)
-
 namespace {
 
 // Rounded to 1e-4 so that rows read as the radians they mean; huge and non-finite values as such.

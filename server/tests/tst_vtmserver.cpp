@@ -21,7 +21,6 @@
 
 using namespace Ko;
 
-Q_DECLARE_METATYPE(Ko::CmdRetType_::E)
 Q_DECLARE_METATYPE(Ko::TrailRecord)
 
 namespace {

@@ -213,7 +213,6 @@ function(ko_add_test name)
             _ko_test_program(${program})
             set_target_properties(${program} PROPERTIES UNITY_BUILD ON
                                   UNITY_BUILD_BATCH_SIZE ${KO_TEST_BATCH})
-            target_include_directories(${program} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
         endif()
     endif()
     target_sources(${program} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.cpp ${ARG_SOURCES})

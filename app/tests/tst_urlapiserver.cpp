@@ -160,6 +160,10 @@ bool leaveStaleSocketFile(const QString& path) {
     if (size_t(name.size()) >= sizeof(address.sun_path))
         return false;
     memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    // The name comes from the folder's device and inode, which a scratch folder may share with
+    // one of an earlier run whose entry is still there: it goes first, as the program's own
+    // start would replace it.
+    QFile::remove(path);
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     const bool bound =
         fd >= 0 && bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
